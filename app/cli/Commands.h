@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/Console.h"
+
+#include <QStringList>
+
+namespace markwell::cli {
+
+// One subcommand: its arguments (after the subcommand's name) and the console.
+// Returns the process exit code.
+using CommandFunction = int (*)(const QStringList& args, const Console& console);
+
+struct Command {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    CommandFunction run;
+};
+
+int runCheck(const QStringList& args, const Console& console);
+int runConvert(const QStringList& args, const Console& console);
+int runSample(const QStringList& args, const Console& console);
+int runShow(const QStringList& args, const Console& console);
+int runSort(const QStringList& args, const Console& console);
+int runExport(const QStringList& args, const Console& console);
+
+}  // namespace markwell::cli

@@ -1,0 +1,67 @@
+// markwell-cli: the class record without windows, for scripts, tests and batch work.
+
+#include "cli/Commands.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <cstring>
+
+using namespace markwell::cli;
+
+namespace {
+
+constexpr std::array kCommands = {
+    Command{"check", "check FILE", "Read a .grs, .ATD or .SEA file and print a short summary.", runCheck},
+    Command{"convert", "convert IN.grs OUT.grs", "Read a grade file and write it in the current version.", runConvert},
+    Command{"sample", "sample OUT.grs --students N --assignments M [--seed S]",
+            "Write a realistic demonstration class.", runSample},
+    Command{"show", "show FILE.grs [--dropped]", "Print the grades table (or the dropped scores).", runShow},
+    Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
+            "Sort the class on a column, save it and print the table.", runSort},
+    Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids]",
+            "Write the grades table as a spreadsheet or PDF.", runExport},
+};
+
+QString helpText() {
+    QString text = QStringLiteral(
+        "Usage: markwell-cli COMMAND [ARGUMENTS]\n"
+        "Computerized Markwell %1: the class record without windows.\n\n"
+        "Commands:\n").arg(QStringLiteral(MARKWELL_VERSION));
+    for (const Command& c : kCommands) {
+        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c.usage), QString::fromUtf8(c.summary));
+    }
+    text += QStringLiteral(
+        "\nOptions:\n  --help       show this help\n  --version    show the version\n\n"
+        "Exit codes: 0 success, 1 refused input or failed write, 2 usage error.\n");
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Larkhaven"));
+    QCoreApplication::setApplicationName(QStringLiteral("Grades"));
+    const Console console;
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        console.error(QStringLiteral("no command given"));
+        console.print(helpText());
+        return kExitUsage;
+    }
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        console.print(helpText());
+        return kExitOk;
+    }
+    if (name == QLatin1String("--version")) {
+        console.printLine(QStringLiteral("markwell-cli %1").arg(QStringLiteral(MARKWELL_VERSION)));
+        return kExitOk;
+    }
+    for (const Command& c : kCommands) {
+        if (name == QLatin1String(c.name)) return c.run(args, console);
+    }
+    return console.usage(QStringLiteral("unknown command \"%1\"").arg(name));
+}

@@ -1,0 +1,181 @@
+#include "common/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <algorithm>
+#include <cstdlib>
+
+namespace markwell {
+namespace {
+
+bool isBlank(char ch) { return ch == ' ' || ch == '\t'; }
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+// Checks the shape the parser accepts; from_chars alone would take "inf",
+// hexadecimal floats and the like.
+bool hasNumberShape(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    }
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        while (i < t.size() && isDigit(t[i])) { ++i; ++expDigits; }
+        if (expDigits == 0) return false;
+    }
+    return i == t.size();
+}
+
+// Decimal digits of |value| rounded to `count` significant digits, and the
+// power of ten of the first digit.
+struct Digits {
+    std::string digits;  // exactly `count` digits, first one non-zero
+    int exponent = 0;
+};
+
+Digits significantDigits(double value, int count) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                             std::chars_format::scientific, count - 1);
+    std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
+    Digits d;
+    const std::size_t e = text.find('e');
+    for (char ch : text.substr(0, e)) {
+        if (isDigit(ch)) d.digits.push_back(ch);
+    }
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0),
+                    text.data() + text.size(), d.exponent);
+    return d;
+}
+
+// Rounds a digit string half away from zero so that `keep` digits remain
+// (keep may be 0 or negative: the number then rounds to 0 or to one unit of
+// the kept place).
+Digits roundDigits(Digits d, int keep) {
+    if (keep >= static_cast<int>(d.digits.size())) return d;
+    if (keep < 0) return Digits{"0", 0};
+    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
+            d.digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++d.digits[static_cast<std::size_t>(i)];
+        } else {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.exponent;
+        }
+    }
+    if (d.digits.empty()) return Digits{"0", 0};
+    return d;
+}
+
+std::string stripTrailingZeros(std::string digits) {
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    return digits;
+}
+
+// Fixed notation of sign * 0.d1d2d3... * 10^(exponent+1), with exactly
+// `decimals` digits after the point (0 = no point).
+std::string fixedText(bool negative, const Digits& d, int decimals) {
+    std::string intPart;
+    std::string fracPart;
+    const int n = static_cast<int>(d.digits.size());
+    for (int pos = std::max(d.exponent, 0); pos >= -decimals; --pos) {
+        const int index = d.exponent - pos;
+        const char digit = (index >= 0 && index < n) ? d.digits[static_cast<std::size_t>(index)] : '0';
+        if (pos >= 0) intPart.push_back(digit); else fracPart.push_back(digit);
+    }
+    if (intPart.empty()) intPart = "0";
+    std::string text = intPart;
+    if (decimals > 0) text += "." + fracPart;
+    const bool isZero = text.find_first_not_of("0.") == std::string::npos;
+    if (negative && !isZero) text.insert(text.begin(), '-');
+    return text;
+}
+
+std::string scientificText(bool negative, const Digits& d) {
+    const std::string digits = stripTrailingZeros(d.digits);
+    std::string text = negative ? "-" : "";
+    text += digits.substr(0, 1);
+    if (digits.size() > 1) text += "." + digits.substr(1);
+    text += "E" + std::to_string(d.exponent);
+    return text;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+    text = trimmed(text);
+    if (!hasNumberShape(text)) return std::nullopt;
+    if (text.front() == '+') text.remove_prefix(1);
+    double value = 0;
+    auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> parseNumber(const QString& text) {
+    // Only ASCII can form a number; anything else fails the shape check.
+    return parseNumber(std::string_view(text.toLatin1().toStdString()));
+}
+
+std::string generalText(double value) {
+    if (!std::isfinite(value)) return "0";
+    if (value == 0) return "0";
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e15 && value == std::trunc(value)) {
+        return std::to_string(static_cast<long long>(value));
+    }
+    const Digits d = significantDigits(value, 15);
+    if (d.exponent >= 15 || d.exponent < -5) return scientificText(value < 0, d);
+    const std::string digits = stripTrailingZeros(d.digits);
+    const int decimals = std::max(0, static_cast<int>(digits.size()) - 1 - d.exponent);
+    return fixedText(value < 0, Digits{digits, d.exponent}, decimals);
+}
+
+QString generalQText(double value) {
+    return QString::fromStdString(generalText(value));
+}
+
+double shownValue(double value) {
+    if (!std::isfinite(value) || value == std::trunc(value)) return value;
+    return parseNumber(generalText(value)).value_or(value);
+}
+
+QString averageText(double percent) {
+    if (!std::isfinite(percent)) percent = 0;
+    if (percent == 0) return QStringLiteral("0.00%");
+    // Start from the 15 digits a person would see, so 87.455 rounds up as
+    // written rather than down as its binary approximation would.
+    Digits d = significantDigits(percent, 15);
+    const int intDigits = d.exponent + 1;
+    const int decimals = std::min(2, 4 - std::max(intDigits, 1));
+    d = roundDigits(d, d.exponent + 1 + decimals);
+    if (d.exponent >= 4) {
+        d = roundDigits(d, 4);
+        return QString::fromStdString(scientificText(percent < 0, d)) + QLatin1Char('%');
+    }
+    return QString::fromStdString(fixedText(percent < 0, d, 2)) + QLatin1Char('%');
+}
+
+}  // namespace markwell

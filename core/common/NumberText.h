@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace markwell {
+
+// Numbers travel as text in the class (points) and in the tables (totals,
+// averages). These conversions use "." as the decimal separator whatever the
+// locale, so files and exports read the same on every computer.
+
+// Parses a decimal number: optional blanks, optional sign, digits with at most
+// one ".", optional exponent, optional blanks. Anything else, and infinities
+// or NaN, give no value.
+std::optional<double> parseNumber(std::string_view text);
+std::optional<double> parseNumber(const QString& text);
+
+// The general form of a number: up to 15 significant digits, no trailing
+// zeros, fixed notation for 1e-5 <= |x| < 1e15 and "1.5E-6" style otherwise.
+// 100 -> "100", 17.5 -> "17.5", 0.1 + 0.2 -> "0.3".
+std::string generalText(double value);
+QString generalQText(double value);
+
+// The value a number has once shown in general form (rounded to 15
+// significant digits); integers and already short values come back unchanged.
+double shownValue(double value);
+
+// An average as the grades table shows it: rounded half away from zero to
+// four significant digits and at most two decimals, whichever is coarser,
+// written with two decimals and "%". 87.456 -> "87.46%", 103.456 ->
+// "103.50%", 7.8125 -> "7.81%". 10000 and above take the exponent form of
+// generalText with four significant digits ("1.235E4%").
+QString averageText(double percent);
+
+}  // namespace markwell

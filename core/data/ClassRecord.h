@@ -1,0 +1,48 @@
+#pragma once
+
+#include "data/Records.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace markwell {
+
+// One class, as a value. Editors work on a copy and hand back the new value.
+// `comments` is index-parallel to `students`; every assignment's point list
+// holds one entry per student in class order.
+struct ClassRecord {
+    GridProperties gridProps;
+    CurrentGradeScale gradeScale;
+    WeightedGrades weightGrades;
+    DropLowScoreInfo lowScoreInfo;
+    std::vector<StudentInfo> students;
+    std::vector<AssignmentInfo> assignments;
+    std::vector<CommentInfo> comments;
+    std::vector<SeatingInfo> Seats;  // student seats in creation order
+    SeatingInfo teacherSeat = defaultTeacherSeat();
+
+    bool operator==(const ClassRecord&) const = default;
+};
+
+// A new, empty class with the default settings and the given scale.
+ClassRecord newClassRecord(const CurrentGradeScale& defaultScale);
+
+// The open document: the class plus where it lives and whether it is saved.
+struct Document {
+    ClassRecord classRecord;
+    QString markwellFile;  // empty while untitled
+    QString attendFile;
+    QString seatingFile;
+    bool Dirty = false;
+
+    bool isTitled() const { return !markwellFile.isEmpty(); }
+};
+
+// A sibling file's path: the grade file's path without its last three
+// characters, whatever they are, followed by `suffix` ("ATD" or "SEA").
+QString siblingPath(const QString& gradeFile, const QString& suffix);
+inline QString attendancePathFor(const QString& gradeFile) { return siblingPath(gradeFile, QStringLiteral("ATD")); }
+inline QString seatingPathFor(const QString& gradeFile) { return siblingPath(gradeFile, QStringLiteral("SEA")); }
+
+}  // namespace markwell

@@ -1,0 +1,20 @@
+#include "data/PointEntry.h"
+
+namespace markwell {
+
+PointEntry splitPointEntry(std::string_view entry) {
+    const std::size_t tilde = entry.find('~');
+    if (tilde == std::string_view::npos) return PointEntry{entry, {}, false};
+    return PointEntry{entry.substr(0, tilde), entry.substr(tilde + 1), true};
+}
+
+std::string makePointEntry(std::string_view name, std::string_view points) {
+    std::string entry;
+    entry.reserve(name.size() + 1 + points.size());
+    entry.append(name);
+    entry.push_back('~');
+    entry.append(points);
+    return entry;
+}
+
+}  // namespace markwell

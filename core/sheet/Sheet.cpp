@@ -1,0 +1,190 @@
+#include "sheet/Sheet.h"
+
+#include "common/NumberText.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace markwell {
+
+Sheet::Sheet() {
+    formats_.emplace_back();
+    formatIndex_.emplace(hashFormat(formats_.front()), 0);
+    selections_.push_back(CellRange::cell(1, 1));
+}
+
+void Sheet::setMaxRow(int rows) {
+    maxRow_ = std::max(rows, 0);
+    if (static_cast<int>(rows_.size()) > maxRow_) rows_.resize(static_cast<std::size_t>(maxRow_));
+}
+
+void Sheet::setMaxCol(int cols) {
+    maxCol_ = std::max(cols, 0);
+    for (auto& row : rows_) {
+        if (static_cast<int>(row.size()) > maxCol_) row.resize(static_cast<std::size_t>(maxCol_));
+    }
+}
+
+const Sheet::Cell* Sheet::find(int row, int col) const {
+    if (row < 1 || col < 1 || row > static_cast<int>(rows_.size())) return nullptr;
+    const auto& cells = rows_[static_cast<std::size_t>(row - 1)];
+    if (col > static_cast<int>(cells.size())) return nullptr;
+    return &cells[static_cast<std::size_t>(col - 1)];
+}
+
+Sheet::Cell& Sheet::at(int row, int col) {
+    if (row > static_cast<int>(rows_.size())) rows_.resize(static_cast<std::size_t>(row));
+    auto& cells = rows_[static_cast<std::size_t>(row - 1)];
+    if (col > static_cast<int>(cells.size())) {
+        cells.resize(static_cast<std::size_t>(std::max(col, maxCol_)));
+    }
+    return cells[static_cast<std::size_t>(col - 1)];
+}
+
+CellKind Sheet::kind(int row, int col) const {
+    const Cell* cell = find(row, col);
+    return cell ? cell->kind : CellKind::Empty;
+}
+
+QString Sheet::text(int row, int col) const {
+    const Cell* cell = find(row, col);
+    if (!cell) return {};
+    if (cell->kind == CellKind::Number) return generalQText(cell->number);
+    return cell->text;
+}
+
+double Sheet::number(int row, int col) const {
+    const Cell* cell = find(row, col);
+    if (!cell) return 0;
+    if (cell->kind == CellKind::Number) return cell->number;
+    if (cell->kind == CellKind::Text) return parseNumber(cell->text).value_or(0);
+    return 0;
+}
+
+void Sheet::setText(int row, int col, const QString& text) {
+    if (row < 1 || col < 1) return;
+    Cell& cell = at(row, col);
+    cell.text = text;
+    cell.number = 0;
+    cell.kind = text.isEmpty() ? CellKind::Empty : CellKind::Text;
+}
+
+void Sheet::setNumber(int row, int col, double value) {
+    if (row < 1 || col < 1) return;
+    Cell& cell = at(row, col);
+    cell.text.clear();
+    cell.number = shownValue(value);
+    cell.kind = CellKind::Number;
+}
+
+void Sheet::clearCell(int row, int col) {
+    if (find(row, col)) setText(row, col, QString());
+}
+
+void Sheet::setActiveCell(int row, int col) {
+    activeRow_ = row;
+    activeCol_ = col;
+}
+
+void Sheet::setSelection(const CellRange& range) {
+    selections_.assign(1, range);
+    setActiveCell(range.r1 < 1 ? 1 : range.r1, range.c1 < 1 ? 1 : range.c1);
+}
+
+CellRange Sheet::resolve(const CellRange& range) const {
+    CellRange r = range;
+    if (r.r1 == -1 && r.r2 == 0) { r.r1 = 1; r.r2 = maxRow_; }
+    if (r.c1 == -1 && r.c2 == 0) { r.c1 = 1; r.c2 = maxCol_; }
+    r.r1 = std::max(r.r1, 1);
+    r.c1 = std::max(r.c1, 1);
+    r.r2 = std::min(r.r2, maxRow_);
+    r.c2 = std::min(r.c2, maxCol_);
+    return r;
+}
+
+const CellFormat& Sheet::format(int row, int col) const {
+    const Cell* cell = find(row, col);
+    return formats_[cell ? cell->format : 0];
+}
+
+std::uint32_t Sheet::intern(const CellFormat& format) {
+    const std::size_t h = hashFormat(format);
+    auto [first, last] = formatIndex_.equal_range(h);
+    for (auto it = first; it != last; ++it) {
+        if (formats_[it->second] == format) return it->second;
+    }
+    const auto index = static_cast<std::uint32_t>(formats_.size());
+    formats_.push_back(format);
+    formatIndex_.emplace(h, index);
+    return index;
+}
+
+// Applies `change` to the format of every cell of the range, interning each
+// distinct result once: a table of thousands of cells shares a few formats.
+template <class Change>
+void Sheet::changeFormats(const CellRange& range, Change change) {
+    const CellRange r = resolve(range);
+    std::unordered_map<std::uint32_t, std::uint32_t> changed;
+    for (int row = r.r1; row <= r.r2; ++row) {
+        for (int col = r.c1; col <= r.c2; ++col) {
+            Cell& cell = at(row, col);
+            auto it = changed.find(cell.format);
+            if (it == changed.end()) {
+                CellFormat f = formats_[cell.format];
+                change(f);
+                it = changed.emplace(cell.format, intern(f)).first;
+            }
+            cell.format = it->second;
+        }
+    }
+}
+
+void Sheet::setFont(const CellRange& range, const CellFont& font) {
+    changeFormats(range, [&](CellFormat& f) { f.font = font; });
+}
+
+void Sheet::setFill(const CellRange& range, const CellFill& fill) {
+    changeFormats(range, [&](CellFormat& f) { f.fill = fill; });
+}
+
+void Sheet::setAlignment(const CellRange& range, const CellAlignment& alignment) {
+    changeFormats(range, [&](CellFormat& f) { f.alignment = alignment; });
+}
+
+void Sheet::setNumberFormat(const CellRange& range, const QString& numberFormat) {
+    changeFormats(range, [&](CellFormat& f) { f.numberFormat = numberFormat; });
+}
+
+void Sheet::clearRange(const CellRange& range) {
+    CellRange r = range;
+    // Clearing the whole sheet also drops the stored cells beyond the extent.
+    if (r == CellRange::all()) {
+        rows_.clear();
+        formats_.resize(1);
+        formatIndex_.clear();
+        formatIndex_.emplace(hashFormat(formats_.front()), 0);
+        return;
+    }
+    r = resolve(r);
+    for (int row = r.r1; row <= r.r2 && row <= static_cast<int>(rows_.size()); ++row) {
+        auto& cells = rows_[static_cast<std::size_t>(row - 1)];
+        for (int col = r.c1; col <= r.c2 && col <= static_cast<int>(cells.size()); ++col) {
+            cells[static_cast<std::size_t>(col - 1)] = Cell{};
+        }
+    }
+}
+
+double Sheet::colWidth(int col) const {
+    if (col < 1 || col > static_cast<int>(colWidths_.size())) return kDefaultColWidth;
+    return colWidths_[static_cast<std::size_t>(col - 1)];
+}
+
+void Sheet::setColWidth(int col, double width) {
+    if (col < 1) return;
+    if (col > static_cast<int>(colWidths_.size())) {
+        colWidths_.resize(static_cast<std::size_t>(col), kDefaultColWidth);
+    }
+    colWidths_[static_cast<std::size_t>(col - 1)] = std::max(width, 0.0);
+}
+
+}  // namespace markwell

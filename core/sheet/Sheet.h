@@ -1,0 +1,172 @@
+#pragma once
+
+#include "sheet/CellFormat.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace markwell {
+
+// A rectangle of cells, rows and columns counted from 1, ends included. As in
+// the grid the tables were designed on, a first row (column) of -1 with a last
+// of 0 means every row (column): CellRange::all() is the whole sheet.
+struct CellRange {
+    int r1 = 1;
+    int c1 = 1;
+    int r2 = 1;
+    int c2 = 1;
+
+    static CellRange all() { return {-1, -1, 0, 0}; }
+    static CellRange cell(int row, int col) { return {row, col, row, col}; }
+    static CellRange rows(int first, int last) { return {first, -1, last, 0}; }
+    static CellRange cols(int first, int last) { return {-1, first, 0, last}; }
+
+    bool contains(int row, int col) const { return row >= r1 && row <= r2 && col >= c1 && col <= c2; }
+    bool operator==(const CellRange&) const = default;
+};
+
+enum class CellKind : std::uint8_t { Empty, Text, Number };
+
+// A sort key of sort3. `column` is a sheet column; a negative column sorts
+// descending on -column; 0 is no key. When `rankOrder` is not empty, texts
+// found in it (compared exactly) sort by their position in it, before any
+// other text: the Grade column sorts in the order of the scale's letters.
+struct SortKey {
+    SortKey() = default;
+    SortKey(int keyColumn, std::vector<QString> order = {}) : column(keyColumn), rankOrder(std::move(order)) {}
+
+    int column = 0;
+    std::vector<QString> rankOrder;
+};
+
+// What a printout of the sheet carries. The header uses the section codes
+// "&L", "&C", "&R" and the codes "&D" (date), "&B" (bold), "&U" (underline)
+// and "&12" (a point size); see sheet/PrintHeader.h.
+struct PrintSettings {
+    QString header;
+    QString title;
+    bool gridLines = false;
+    bool centerHorizontally = false;
+};
+
+// One table: cells holding text or numbers, their formats, the extent, the
+// selection and the print settings. Every table of the program is built as a
+// Sheet by the core and only shown, printed or written elsewhere.
+//
+// The extent (maxRow x maxCol) is a property of its own, as in the grid the
+// tables were designed on: writing a cell outside it stores the cell but does
+// not grow it; lowering it cuts the cells beyond.
+class Sheet {
+public:
+    Sheet();
+
+    // Extent.
+    int maxRow() const { return maxRow_; }
+    int maxCol() const { return maxCol_; }
+    void setMaxRow(int rows);
+    void setMaxCol(int cols);
+
+    // Cells. Reading outside the stored cells gives an empty cell.
+    CellKind kind(int row, int col) const;
+    // The cell's text as shown: a number cell gives its general form.
+    QString text(int row, int col) const;
+    // A number cell's value; a text cell's text read as a number (0 if none).
+    double number(int row, int col) const;
+    void setText(int row, int col, const QString& text);
+    // Stores the value as shown (rounded to 15 significant digits), so that
+    // text() and number() always agree.
+    void setNumber(int row, int col, double value);
+    void clearCell(int row, int col);
+
+    // Leading columns kept in view.
+    int fixedCols() const { return fixedCols_; }
+    void setFixedCols(int cols) { fixedCols_ = cols; }
+
+    // Active cell and selection (the first range is the one commands read).
+    int activeRow() const { return activeRow_; }
+    int activeCol() const { return activeCol_; }
+    void setActiveCell(int row, int col);
+    const std::vector<CellRange>& selections() const { return selections_; }
+    CellRange selection() const { return selections_.front(); }
+    // Selects one range (in the -1/0 convention or not) and makes its top
+    // left cell active.
+    void setSelection(const CellRange& range);
+
+    // Formats. Each setter changes only its part of the format of every cell
+    // of the range that lies within the extent.
+    const CellFormat& format(int row, int col) const;
+    void setFont(const CellRange& range, const CellFont& font);
+    void setFill(const CellRange& range, const CellFill& fill);
+    void setAlignment(const CellRange& range, const CellAlignment& alignment);
+    void setNumberFormat(const CellRange& range, const QString& numberFormat);
+    // The format of cells never formatted.
+    const CellFormat& defaultFormat() const { return formats_.front(); }
+
+    // Empties the cells of the range, contents and formats.
+    void clearRange(const CellRange& range);
+
+    // Sorts the rows r1..r2 of the range, moving the cells of columns c1..c2
+    // (contents and formats) by up to three keys. Numbers, and texts that are
+    // a number or a number followed by "%", compare by value and before other
+    // texts, which compare without regard to case; empty cells and "-" go last
+    // in both directions; rows with equal keys keep their order. Returns false
+    // and sorts nothing when no key names a column within c1..c2.
+    bool sort3(const CellRange& range, const SortKey& key1, const SortKey& key2 = {},
+               const SortKey& key3 = {});
+
+    // Column widths in character units (the width of "0" in 10-point type).
+    double colWidth(int col) const;
+    void setColWidth(int col, double width);
+    // Fits the widths of the range's columns to the content of the range.
+    void fitColumnWidths(const CellRange& range = CellRange::all());
+    static constexpr double kDefaultColWidth = 9.0;
+
+    bool showGridLines() const { return showGridLines_; }
+    void setShowGridLines(bool show) { showGridLines_ = show; }
+
+    PrintSettings& print() { return print_; }
+    const PrintSettings& print() const { return print_; }
+
+    // The range as tab-separated text (rows end with "\n"; a tab or line break
+    // inside a cell becomes a space) and as an HTML table with the formats.
+    QString toTsv(const CellRange& range) const;
+    QString toHtml(const CellRange& range) const;
+
+    // The range with -1/0 resolved against the extent and clipped to it.
+    // An empty result has r1 > r2 or c1 > c2.
+    CellRange resolve(const CellRange& range) const;
+
+private:
+    struct Cell {
+        QString text;
+        double number = 0;
+        CellKind kind = CellKind::Empty;
+        std::uint32_t format = 0;
+    };
+
+    const Cell* find(int row, int col) const;
+    Cell& at(int row, int col);
+    std::uint32_t intern(const CellFormat& format);
+    template <class Change>
+    void changeFormats(const CellRange& range, Change change);
+
+    std::vector<std::vector<Cell>> rows_;  // rows_[r-1][c-1]
+    std::vector<CellFormat> formats_;      // formats_[0] is the default
+    std::unordered_multimap<std::size_t, std::uint32_t> formatIndex_;
+    std::vector<double> colWidths_;        // by column-1; missing = default
+    std::vector<CellRange> selections_;
+    PrintSettings print_;
+    int maxRow_ = 1;
+    int maxCol_ = 1;
+    int fixedCols_ = 0;
+    int activeRow_ = 1;
+    int activeCol_ = 1;
+    bool showGridLines_ = true;
+};
+
+}  // namespace markwell

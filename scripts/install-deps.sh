@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only those missing.
+# Sourced by run.sh and test.sh; `apt-get update` runs at most once per call.
+set -euo pipefail
+
+markwell_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-charts-dev qt6-qpa-plugins
+  libgsf-1-dev libxlsxwriter-dev libsodium-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+)
+markwell_test_packages=(
+  clang libclang-rt-dev
+  python3 python3-xlrd python3-openpyxl poppler-utils
+)
+
+markwell_missing() {
+  local p
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      printf '%s\n' "$p"
+    fi
+  done
+}
+
+markwell_install() {
+  local missing
+  mapfile -t missing < <(markwell_missing "$@")
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then sudo=(sudo); else
+      echo "Missing packages: ${missing[*]} (run as root or install them)" >&2; return 1
+    fi
+  fi
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}

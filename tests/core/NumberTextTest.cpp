@@ -1,0 +1,73 @@
+#include "common/NumberText.h"
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+TEST(NumberText, ParsesWhatATeacherTypes) {
+    EXPECT_EQ(parseNumber(std::string_view("17.5")), 17.5);
+    EXPECT_EQ(parseNumber(std::string_view(" 8 ")), 8.0);
+    EXPECT_EQ(parseNumber(std::string_view(".5")), 0.5);
+    EXPECT_EQ(parseNumber(std::string_view("5.")), 5.0);
+    EXPECT_EQ(parseNumber(std::string_view("-3")), -3.0);
+    EXPECT_EQ(parseNumber(std::string_view("+3")), 3.0);
+    EXPECT_EQ(parseNumber(std::string_view("1.235E4")), 12350.0);
+}
+
+TEST(NumberText, RefusesWhatIsNotANumber) {
+    for (const char* text : {"", " ", "-", ".", "abc", "1,5", "1.2.3", "inf", "nan", "0x10", "1e", "5%", "1 2"}) {
+        EXPECT_FALSE(parseNumber(std::string_view(text)).has_value()) << text;
+    }
+    EXPECT_FALSE(parseNumber(std::string_view("1e999")).has_value());
+}
+
+TEST(NumberText, GeneralFormHasFifteenDigitsAndNoTrailingZeros) {
+    EXPECT_EQ(generalText(100), "100");
+    EXPECT_EQ(generalText(17.5), "17.5");
+    EXPECT_EQ(generalText(0), "0");
+    EXPECT_EQ(generalText(-0.0), "0");
+    EXPECT_EQ(generalText(0.1 + 0.2), "0.3");
+    EXPECT_EQ(generalText(-2.25), "-2.25");
+    EXPECT_EQ(generalText(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(generalText(123456789012.5), "123456789012.5");
+    EXPECT_EQ(generalText(0.00001), "0.00001");
+    EXPECT_EQ(generalText(0.0000015), "1.5E-6");
+    EXPECT_EQ(generalText(1e20), "1E20");
+}
+
+TEST(NumberText, ShownValueIsWhatTheTextSays) {
+    EXPECT_EQ(shownValue(0.1 + 0.2), 0.3);
+    EXPECT_EQ(shownValue(42.0), 42.0);
+    EXPECT_EQ(*parseNumber(generalText(shownValue(2.0 / 3.0))), shownValue(2.0 / 3.0));
+}
+
+TEST(NumberText, AverageRoundsToFourSignificantDigitsOrTwoDecimals) {
+    EXPECT_EQ(averageText(87.456), QStringLiteral("87.46%"));
+    EXPECT_EQ(averageText(103.456), QStringLiteral("103.50%"));
+    EXPECT_EQ(averageText(7.8125), QStringLiteral("7.81%"));
+    EXPECT_EQ(averageText(89.996), QStringLiteral("90.00%"));
+    EXPECT_EQ(averageText(99.995), QStringLiteral("100.00%"));
+    EXPECT_EQ(averageText(1234.56), QStringLiteral("1235.00%"));
+    EXPECT_EQ(averageText(0), QStringLiteral("0.00%"));
+    EXPECT_EQ(averageText(0.004), QStringLiteral("0.00%"));
+    EXPECT_EQ(averageText(0.005), QStringLiteral("0.01%"));
+    EXPECT_EQ(averageText(100), QStringLiteral("100.00%"));
+}
+
+TEST(NumberText, AverageRoundsHalfAwayFromZeroAsWritten) {
+    // 87.455 is a hair below .455 in binary; a teacher reads it as .455.
+    EXPECT_EQ(averageText(87.455), QStringLiteral("87.46%"));
+    EXPECT_EQ(averageText(17491.0 / 200.0), QStringLiteral("87.46%"));
+    EXPECT_EQ(averageText(-2.345), QStringLiteral("-2.35%"));
+    EXPECT_EQ(averageText(-0.001), QStringLiteral("0.00%"));
+}
+
+TEST(NumberText, HugeAveragesUseTheExponentFormAndNeverInfOrNan) {
+    EXPECT_EQ(averageText(12345.6), QStringLiteral("1.235E4%"));
+    EXPECT_EQ(averageText(10000), QStringLiteral("1E4%"));
+    EXPECT_EQ(averageText(9999.6), QStringLiteral("1E4%"));
+    EXPECT_EQ(averageText(std::numeric_limits<double>::infinity()), QStringLiteral("0.00%"));
+    EXPECT_EQ(averageText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0.00%"));
+    // The letter grade reads the text back without its "%".
+    EXPECT_EQ(parseNumber(std::string_view("1.235E4")), 12350.0);
+}

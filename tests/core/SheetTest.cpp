@@ -1,0 +1,202 @@
+#include "sheet/PrintHeader.h"
+#include "sheet/Sheet.h"
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+namespace {
+
+// A 5-row key column under a heading, for the sort tests.
+Sheet columnSheet(const std::vector<QString>& texts) {
+    Sheet s;
+    s.setMaxRow(static_cast<int>(texts.size()) + 1);
+    s.setMaxCol(2);
+    s.setText(1, 1, QStringLiteral("Key"));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const int row = static_cast<int>(i) + 2;
+        s.setText(row, 1, texts[i]);
+        s.setNumber(row, 2, static_cast<double>(i));  // original position
+    }
+    return s;
+}
+
+std::vector<QString> column(const Sheet& s, int col) {
+    std::vector<QString> out;
+    for (int r = 2; r <= s.maxRow(); ++r) out.push_back(s.text(r, col));
+    return out;
+}
+
+}  // namespace
+
+TEST(Sheet, CellsKeepTextAndNumbersApart) {
+    Sheet s;
+    s.setMaxRow(3);
+    s.setMaxCol(3);
+    s.setNumber(2, 2, 17.5);
+    s.setText(2, 3, QStringLiteral("-"));
+    EXPECT_EQ(s.kind(2, 2), CellKind::Number);
+    EXPECT_EQ(s.text(2, 2), QStringLiteral("17.5"));
+    EXPECT_EQ(s.number(2, 2), 17.5);
+    EXPECT_EQ(s.kind(2, 3), CellKind::Text);
+    EXPECT_EQ(s.number(2, 3), 0);
+    EXPECT_EQ(s.text(9, 9), QString());
+    s.setNumber(3, 1, 0.1 + 0.2);
+    EXPECT_EQ(s.number(3, 1), 0.3);  // stored as shown
+}
+
+TEST(Sheet, ExtentIsAPropertyThatCutsWhenLowered) {
+    Sheet s;
+    s.setMaxRow(1);
+    s.setText(2, 1, QStringLiteral("beyond"));
+    EXPECT_EQ(s.maxRow(), 1);  // writing does not grow the extent
+    s.setMaxRow(2);
+    EXPECT_EQ(s.text(2, 1), QStringLiteral("beyond"));
+    s.setMaxCol(3);
+    s.setText(2, 3, QStringLiteral("x"));
+    s.setMaxCol(2);
+    s.setMaxCol(3);
+    EXPECT_EQ(s.text(2, 3), QString());
+    s.setMaxRow(1);
+    s.setMaxRow(2);
+    EXPECT_EQ(s.text(2, 1), QString());
+}
+
+TEST(Sheet, FormatSettersChangeOnlyTheirPartWithinTheRange) {
+    Sheet s;
+    s.setMaxRow(3);
+    s.setMaxCol(3);
+    CellFont bold;
+    bold.bold = true;
+    bold.color = colour::kWhite;
+    s.setFont(CellRange::rows(1, 1), bold);
+    s.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, 0});
+    s.setAlignment(CellRange{1, 2, 3, 3}, {HAlign::Center, false, VAlign::Center});
+    EXPECT_TRUE(s.format(1, 3).font.bold);
+    EXPECT_EQ(s.format(1, 3).fill.foreground, colour::kNavy);
+    EXPECT_EQ(s.format(1, 3).alignment.horizontal, HAlign::Center);
+    EXPECT_EQ(s.format(1, 1).alignment.horizontal, HAlign::General);
+    EXPECT_FALSE(s.format(2, 1).font.bold);
+    EXPECT_EQ(s.format(2, 2).alignment.horizontal, HAlign::Center);
+    EXPECT_EQ(s.format(2, 2).fill.pattern, FillPattern::None);
+}
+
+TEST(Sheet, ClearRangeEmptiesContentsAndFormats) {
+    Sheet s;
+    s.setMaxRow(2);
+    s.setMaxCol(2);
+    s.setText(1, 1, QStringLiteral("a"));
+    s.setNumber(2, 2, 3);
+    CellFont red;
+    red.color = colour::kRed;
+    s.setFont(CellRange::all(), red);
+    s.clearRange(CellRange::cell(2, 2));
+    EXPECT_EQ(s.kind(2, 2), CellKind::Empty);
+    EXPECT_EQ(s.format(2, 2), s.defaultFormat());
+    EXPECT_EQ(s.format(1, 1).font.color, colour::kRed);
+    s.clearRange(CellRange::all());
+    EXPECT_EQ(s.text(1, 1), QString());
+    EXPECT_EQ(s.format(1, 1), s.defaultFormat());
+}
+
+TEST(Sheet, SortComparesPercentagesAndNumbersByValue) {
+    Sheet s = columnSheet({QStringLiteral("87.46%"), QStringLiteral("100.00%"), QStringLiteral("9.50%"),
+                           QStringLiteral("-"), QString()});
+    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1}));
+    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("9.50%"), QStringLiteral("87.46%"),
+                                                  QStringLiteral("100.00%"), QStringLiteral("-"), QString()}));
+    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1}));
+    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("100.00%"), QStringLiteral("87.46%"),
+                                                  QStringLiteral("9.50%"), QStringLiteral("-"), QString()}));
+    EXPECT_EQ(s.text(1, 1), QStringLiteral("Key"));  // outside the range
+}
+
+TEST(Sheet, SortIsStableAndCaseInsensitiveForText) {
+    Sheet s = columnSheet({QStringLiteral("bo"), QStringLiteral("Ann"), QStringLiteral("ann"), QStringLiteral("Cy")});
+    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1}));
+    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("Ann"), QStringLiteral("ann"),
+                                                  QStringLiteral("bo"), QStringLiteral("Cy")}));
+    EXPECT_EQ(column(s, 2), (std::vector<QString>{QStringLiteral("1"), QStringLiteral("2"),
+                                                  QStringLiteral("0"), QStringLiteral("3")}));
+    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1}));
+    EXPECT_EQ(column(s, 2), (std::vector<QString>{QStringLiteral("3"), QStringLiteral("0"),
+                                                  QStringLiteral("1"), QStringLiteral("2")}));
+}
+
+TEST(Sheet, SortByRankOrderPutsLettersInScaleOrder) {
+    const std::vector<QString> letters = {QStringLiteral("A "), QStringLiteral("A-"), QStringLiteral(" B+"),
+                                          QStringLiteral("B ")};
+    Sheet s = columnSheet({QStringLiteral("B "), QStringLiteral(" B+"), QStringLiteral("-"), QStringLiteral("A ")});
+    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1, letters}));
+    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("A "), QStringLiteral(" B+"),
+                                                  QStringLiteral("B "), QStringLiteral("-")}));
+    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1, letters}));
+    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("B "), QStringLiteral(" B+"),
+                                                  QStringLiteral("A "), QStringLiteral("-")}));
+}
+
+TEST(Sheet, SortMovesFormatsAndLeavesOtherColumns) {
+    Sheet s = columnSheet({QStringLiteral("b"), QStringLiteral("a")});
+    s.setMaxCol(3);
+    s.setText(2, 3, QStringLiteral("stays"));
+    CellFont red;
+    red.color = colour::kRed;
+    s.setFont(CellRange::cell(2, 2), red);
+    ASSERT_TRUE(s.sort3({2, 1, 3, 2}, SortKey{1}));
+    EXPECT_EQ(s.format(3, 2).font.color, colour::kRed);
+    EXPECT_EQ(s.text(2, 3), QStringLiteral("stays"));
+}
+
+TEST(Sheet, SortWithAKeyOutsideTheRangeSortsNothing) {
+    Sheet s = columnSheet({QStringLiteral("b"), QStringLiteral("a")});
+    EXPECT_FALSE(s.sort3({2, 1, 3, 2}, SortKey{0}));
+    EXPECT_FALSE(s.sort3({2, 1, 3, 2}, SortKey{5}));
+    EXPECT_EQ(s.text(2, 1), QStringLiteral("b"));
+}
+
+TEST(Sheet, FittedWidthsFollowTheLongestTextAndTheFont) {
+    Sheet s;
+    s.setMaxRow(2);
+    s.setMaxCol(3);
+    s.setText(1, 1, QStringLiteral("Names"));
+    s.setText(2, 1, QStringLiteral("Bartholomew Smith"));
+    s.setNumber(2, 2, 12345.25);
+    s.fitColumnWidths();
+    EXPECT_DOUBLE_EQ(s.colWidth(1), 18.0);
+    EXPECT_DOUBLE_EQ(s.colWidth(2), 9.0);
+    EXPECT_DOUBLE_EQ(s.colWidth(3), Sheet::kDefaultColWidth);
+    CellFont big;
+    big.size = 20;
+    s.setFont(CellRange::cell(2, 1), big);
+    s.fitColumnWidths();
+    EXPECT_DOUBLE_EQ(s.colWidth(1), 35.0);
+}
+
+TEST(Sheet, CopyGivesTabSeparatedTextAndHtml) {
+    Sheet s;
+    s.setMaxRow(2);
+    s.setMaxCol(2);
+    s.setText(1, 1, QStringLiteral("Names"));
+    s.setText(1, 2, QStringLiteral("Quiz\t1"));
+    s.setText(2, 1, QStringLiteral("Ann <Lee> & Co"));
+    s.setNumber(2, 2, 17.5);
+    CellFont bold;
+    bold.bold = true;
+    s.setFont(CellRange::rows(1, 1), bold);
+    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("Names\tQuiz 1\nAnn <Lee> & Co\t17.5\n"));
+    const QString html = s.toHtml(CellRange::all());
+    EXPECT_TRUE(html.contains(QStringLiteral("Ann &lt;Lee&gt; &amp; Co")));
+    EXPECT_TRUE(html.contains(QStringLiteral("font-weight:bold")));
+    EXPECT_EQ(html.count(QStringLiteral("<tr>")), 2);
+}
+
+TEST(PrintHeader, SplitsSectionsAndAppliesCodes) {
+    const auto parts = parsePrintHeader(QStringLiteral("&L/home/t/p1.grs&R&D"), QStringLiteral("12/6/2026"));
+    EXPECT_EQ(plainText(parts.left), QStringLiteral("/home/t/p1.grs"));
+    EXPECT_EQ(plainText(parts.right), QStringLiteral("12/6/2026"));
+    EXPECT_TRUE(parts.center.empty());
+
+    const auto title = parsePrintHeader(QStringLiteral("&C&B&U&12Class Statistics && More"), QString());
+    ASSERT_EQ(title.center.size(), 1u);
+    EXPECT_EQ(title.center[0], (HeaderRun{QStringLiteral("Class Statistics & More"), true, true, 12}));
+}
