@@ -1,0 +1,204 @@
+#include "sample/SampleClass.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "data/PointEntry.h"
+#include "data/Tables.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <set>
+#include <string>
+
+namespace markwell {
+namespace {
+
+// splitmix64: the same sequence on every platform, unlike the standard
+// library's distributions.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t next() {
+        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
+    double unit() { return static_cast<double>(next() >> 11) / 9007199254740992.0; }
+    bool chance(double p) { return unit() < p; }
+    template <class T, std::size_t N>
+    const T& pick(const std::array<T, N>& items) { return items[static_cast<std::size_t>(below(static_cast<int>(N)))]; }
+
+private:
+    std::uint64_t state_;
+};
+
+// Written as UTF-8 here and stored as Windows-1252 bytes.
+constexpr std::array<const char*, 40> kFirstNames = {
+    "Ann", "José", "Zoë", "Renée", "Liam", "Aaliyah", "Björn", "Chloé", "Darius", "Émile",
+    "Fatima", "Grace", "Hiroshi", "Inés", "Jamal", "Kai", "Léa", "Mateo", "Nadia", "Oscar",
+    "Priya", "Quinn", "Rosa", "Søren", "Tariq", "Uma", "Valentina", "Wei", "Ximena", "Yusuf",
+    "Zara", "Mary Kate", "Jean-Luc", "Ana Sofía", "Noah", "Olivia", "Ethan", "Mia", "Lucas", "Amélie"};
+constexpr std::array<const char*, 40> kLastNames = {
+    "O'Brien", "García", "Müller", "Nguyen", "Smith", "D'Angelo", "de la Cruz", "Johnson", "Øberg", "Kowalski",
+    "Van der Berg", "Lee", "Patel", "Rossi", "Brown", "Fernández", "O'Neill", "Dubois", "Kim", "Martínez",
+    "Andersson", "MacDonald", "Schäfer", "Okafor", "Silva", "Haddad", "Ivanova", "Novák", "Costa", "Yamamoto",
+    "St. John", "Le Blanc", "Ortiz", "Jürgens", "Chen", "Walker", "Hernández", "López", "Wright", "Fitzgerald"};
+constexpr std::array<const char*, 12> kStreets = {
+    "Maple Ave", "Oak St", "Elm Dr", "Cedar Ln", "Lakeview Rd", "Hillside Ct",
+    "Birch Way", "Pine St", "Willow Pl", "River Rd", "Sunset Blvd", "Park Ave"};
+constexpr std::array<const char*, 6> kCities = {"Larkhaven", "Springfield", "Riverton", "Fairview", "Bayside", "Milford"};
+constexpr std::array<const char*, 8> kComments = {
+    "Works hard and asks good questions.",
+    "Missed several homework assignments.\r\nParent conference requested.",
+    "Excellent lab partner.",
+    "Needs to show work on tests.",
+    "Improving steadily since October.",
+    "Often late to class; see attendance.",
+    "Strong writer, struggles with fractions.",
+    ""};
+
+std::string bytes(const char* utf8) {
+    return cp1252::fromUnicode(QString::fromUtf8(utf8)).value();
+}
+
+std::string digits(Random& random, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text.push_back(static_cast<char>('0' + random.below(10)));
+    return text;
+}
+
+std::string asciiLower(std::string text) {
+    std::string out;
+    for (char ch : text) {
+        if ((ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')) out.push_back(ch);
+        else if (ch >= 'A' && ch <= 'Z') out.push_back(static_cast<char>(ch - 'A' + 'a'));
+    }
+    return out.empty() ? std::string("student") : out;
+}
+
+// A name no other student of the class has: first + last, then a middle
+// initial, then a number.
+std::string uniqueName(Random& random, std::set<std::string>& used) {
+    const std::string first = bytes(random.pick(kFirstNames));
+    const std::string last = bytes(random.pick(kLastNames));
+    std::string name = first + " " + last;
+    for (int attempt = 0; used.count(name) && attempt < 26; ++attempt) {
+        name = first + " " + static_cast<char>('A' + random.below(26)) + ". " + last;
+    }
+    for (int n = 2; used.count(name); ++n) name = first + " " + last + " " + std::to_string(n);
+    used.insert(name);
+    return name;
+}
+
+StudentInfo makeStudent(Random& random, std::set<std::string>& used, int index) {
+    StudentInfo s;
+    s.name = uniqueName(random, used);
+    s.id = "S" + std::to_string(10000 + index);
+    s.street = std::to_string(100 + random.below(9900)) + " " + random.pick(kStreets);
+    s.city = random.pick(kCities);
+    s.state = "CA";
+    s.zip = "9" + digits(random, 4);
+    const std::string last = s.name.substr(s.name.rfind(' ') + 1);
+    s.mom_name = bytes(random.pick(kFirstNames)) + " " + last;
+    s.dad_name = bytes(random.pick(kFirstNames)) + " " + last;
+    s.mom_phone = "555-" + digits(random, 4);
+    s.dad_phone = "555-" + digits(random, 4);
+    const std::string handle = asciiLower(s.name);
+    s.student_email = handle.substr(0, 40) + "@students.example.org";
+    s.mom_email = "mom." + handle.substr(0, 40) + "@example.org";
+    s.dad_email = "dad." + handle.substr(0, 40) + "@example.org";
+    return s;
+}
+
+struct AssignmentPlan {
+    int typeIndex;
+    std::string title;
+    double total;
+};
+
+// The mix of a real term: mostly homework and quizzes, a test every few
+// weeks, labs, a project, one extra-credit item and a final at the end.
+std::vector<AssignmentPlan> planAssignments(int count) {
+    std::vector<AssignmentPlan> plan;
+    std::array<int, kAssignmentTypeCount> numbers{};
+    auto add = [&](int type, const std::string& name, double total) {
+        const int n = ++numbers[static_cast<std::size_t>(type)];
+        plan.push_back({type, name + " " + std::to_string(n), total});
+    };
+    for (int i = 0; static_cast<int>(plan.size()) < count; ++i) {
+        const bool last = static_cast<int>(plan.size()) == count - 1;
+        if (last && count >= 6) {
+            plan.push_back({0, "Final Exam", 200});
+        } else if (i == 4) {
+            plan.push_back({5, "Extra Credit", 0});
+        } else {
+            switch (i % 6) {
+            case 0: add(3, "Homework", 10); break;
+            case 1: add(2, "Quiz", 20); break;
+            case 2: add(3, "Homework", 10); break;
+            case 3: add(4, "Lab", 25); break;
+            case 4: add(2, "Quiz", 20); break;
+            case 5: add(i % 12 == 5 ? 1 : 5, i % 12 == 5 ? "Chapter Test" : "Project", i % 12 == 5 ? 100 : 50); break;
+            }
+        }
+    }
+    return plan;
+}
+
+std::string pointsText(Random& random, double ability, double total) {
+    if (random.chance(0.015)) return std::string(kNotCounted);
+    if (total == 0) return generalText(random.below(6));  // extra credit
+    double share = ability + (random.unit() - 0.5) * 0.3;
+    if (random.chance(0.03)) share = 0;                    // not handed in
+    share = std::clamp(share, 0.0, 1.08);                  // a little extra credit
+    double points = total <= 20 ? std::round(share * total * 2) / 2 : std::round(share * total);
+    return generalText(points);
+}
+
+}  // namespace
+
+ClassRecord makeSampleClass(const SampleOptions& options, const CurrentGradeScale& scale) {
+    Random random(options.seed);
+    ClassRecord cls = newClassRecord(scale);
+    cls.weightGrades = WeightedGrades{15, 30, 20, 15, 10, 10, options.weighted};
+    cls.lowScoreInfo.drop_type = options.dropType;
+    cls.lowScoreInfo.drop_quiz = true;
+    cls.lowScoreInfo.drop_hw = true;
+
+    std::set<std::string> used;
+    std::vector<double> ability;
+    for (int i = 0; i < options.students; ++i) {
+        cls.students.push_back(makeStudent(random, used, i));
+        cls.comments.push_back({cls.students.back().name, random.pick(kComments)});
+        ability.push_back(0.55 + random.unit() * 0.45);
+    }
+    for (const AssignmentPlan& p : planAssignments(options.assignments)) {
+        AssignmentInfo a;
+        a.title = p.title;
+        a.description = p.total == 0 ? "Optional; points count toward the total only." : "";
+        a.assign_type = std::string(kAssignmentTypes[static_cast<std::size_t>(p.typeIndex)]);
+        a.total = p.total;
+        for (int s = 0; s < options.students; ++s) {
+            a.namegrade.push_back(makePointEntry(cls.students[static_cast<std::size_t>(s)].name,
+                                                 pointsText(random, ability[static_cast<std::size_t>(s)], p.total)));
+        }
+        cls.assignments.push_back(std::move(a));
+    }
+    // Seats in rows of six in front of the teacher's desk.
+    for (int i = 0; i < options.students; ++i) {
+        SeatingInfo seat;
+        seat.name = cls.students[static_cast<std::size_t>(i)].name;
+        seat.width = 95;
+        seat.height = 30;
+        seat.left = 10 + (i % 6) * 110;
+        seat.Top = 10 + (i / 6) * 45;
+        seat.color = (i % 2) ? 0xC0FFC0 : 0xFFE0C0;
+        cls.Seats.push_back(seat);
+    }
+    return cls;
+}
+
+}  // namespace markwell

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "data/ClassRecord.h"
+
+#include <cstdint>
+
+namespace markwell {
+
+// A realistic class for demonstrations, benchmarks and tests: names with
+// spaces, apostrophes and accented letters, all six assignment types, a few
+// "-" marks, some extra credit, contact details, comments and seats.
+// The same options always give the same class.
+struct SampleOptions {
+    int students = 25;
+    int assignments = 10;
+    std::uint64_t seed = 1;
+    bool weighted = false;                      // weights are set either way; this turns them on
+    std::int32_t dropType = droprule::kLowestPerType;  // Quiz and Homework flagged
+};
+
+ClassRecord makeSampleClass(const SampleOptions& options, const CurrentGradeScale& scale);
+
+}  // namespace markwell

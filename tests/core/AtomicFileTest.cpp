@@ -1,0 +1,79 @@
+#include "files/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace markwell;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList filesIn(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+}  // namespace
+
+TEST(AtomicFile, ReplacesContentAndKeepsPermissions) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.grs"));
+    ASSERT_TRUE(writeFileAtomically(path, "first").ok());
+    ::chmod(QFile::encodeName(path).constData(), 0640);
+    ASSERT_TRUE(writeFileAtomically(path, "second").ok());
+    EXPECT_EQ(contents(path), QByteArray("second"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    ASSERT_TRUE(writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
+        QFile f(temp);
+        if (!f.open(QIODevice::WriteOnly) || f.write("third") != 5) return fail(QStringLiteral("no"));
+        return {};
+    }).ok());
+    EXPECT_EQ(contents(path), QByteArray("third"));
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.grs")});
+}
+
+TEST(AtomicFile, AFailedWriteSaysWhyAndLeavesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.xls"));
+    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+
+    auto result = writeFileAtomicallyVia(path, [](const QString&) -> Result<void> {
+        return fail(QStringLiteral("the disk is full"));
+    });
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.message(), QStringLiteral("Unable to create ") + path + QStringLiteral(": the disk is full"));
+    EXPECT_EQ(contents(path), QByteArray("old"));
+    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.xls")});
+
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/c.grs"));
+    auto noFolder = writeFileAtomically(missing, "x");
+    ASSERT_FALSE(noFolder.ok());
+    EXPECT_TRUE(noFolder.message().startsWith(QStringLiteral("Unable to create ") + missing));
+}
+
+TEST(AtomicFile, AReadOnlyFolderIsReported) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.grs"));
+    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0555);
+    auto result = writeFileAtomically(path, "new");
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(result.message().startsWith(QStringLiteral("Unable to create ")));
+    EXPECT_EQ(contents(path), QByteArray("old"));
+}

@@ -1,0 +1,60 @@
+#include "data/PointEntry.h"
+#include "data/Tables.h"
+#include "sample/SampleClass.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace markwell;
+
+namespace {
+CurrentGradeScale standardScale() {
+    return {kDefaultScaleName, 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"};
+}
+}  // namespace
+
+TEST(SampleClass, SameSeedSameClassOtherSeedOtherClass) {
+    const SampleOptions options{30, 12, 7};
+    EXPECT_EQ(makeSampleClass(options, standardScale()), makeSampleClass(options, standardScale()));
+    SampleOptions other = options;
+    other.seed = 8;
+    EXPECT_NE(makeSampleClass(options, standardScale()).students,
+              makeSampleClass(other, standardScale()).students);
+}
+
+TEST(SampleClass, IsAConsistentClassWithEverythingADemoNeeds) {
+    const ClassRecord cls = makeSampleClass({400, 14, 3}, standardScale());
+    ASSERT_EQ(cls.students.size(), 400u);
+    ASSERT_EQ(cls.comments.size(), 400u);
+    std::set<std::string> names;
+    bool accented = false, apostrophe = false;
+    for (std::size_t i = 0; i < cls.students.size(); ++i) {
+        const std::string& name = cls.students[i].name;
+        EXPECT_TRUE(names.insert(name).second) << name;
+        EXPECT_TRUE(fitsField(name, capacity::kStudentName));
+        EXPECT_EQ(cls.comments[i].name, name);
+        accented |= name.find_first_of("\xE9\xEB\xFC\xF8") != std::string::npos;
+        apostrophe |= name.find('\'') != std::string::npos;
+    }
+    EXPECT_TRUE(accented);
+    EXPECT_TRUE(apostrophe);
+
+    std::set<std::string> types;
+    int dashes = 0;
+    bool extraCredit = false;
+    for (const AssignmentInfo& a : cls.assignments) {
+        types.insert(a.assign_type);
+        extraCredit |= a.total == 0;
+        ASSERT_EQ(a.namegrade.size(), cls.students.size());
+        for (std::size_t i = 0; i < a.namegrade.size(); ++i) {
+            const PointEntry e = splitPointEntry(a.namegrade[i]);
+            EXPECT_EQ(e.name, cls.students[i].name);
+            dashes += e.points == kNotCounted;
+        }
+    }
+    EXPECT_EQ(types.size(), 6u);
+    EXPECT_TRUE(extraCredit);
+    EXPECT_GT(dashes, 0);
+    EXPECT_EQ(cls.Seats.size(), 400u);
+}
