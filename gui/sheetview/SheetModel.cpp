@@ -1,0 +1,97 @@
+#include "sheetview/SheetModel.h"
+
+#include "sheetview/CellStyle.h"
+
+#include <QBrush>
+
+namespace markwell {
+
+SheetModel::SheetModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void SheetModel::setSheet(Sheet* sheet) {
+    beginResetModel();
+    sheet_ = sheet;
+    fonts_.clear();
+    endResetModel();
+}
+
+void SheetModel::reload() {
+    beginResetModel();
+    fonts_.clear();
+    endResetModel();
+}
+
+void SheetModel::cellsChanged(const CellRange& range) {
+    if (!sheet_) return;
+    const CellRange r = sheet_->resolve(range);
+    if (r.r1 > r.r2 || r.c1 > r.c2) return;
+    emit dataChanged(index(r.r1 - 1, r.c1 - 1), index(r.r2 - 1, r.c2 - 1));
+}
+
+bool SheetModel::isEditable(int row, int col) const {
+    if (!sheet_ || !editingAllowed_) return false;
+    return !permission_ || permission_(row, col);
+}
+
+QString SheetModel::columnLetters(int col) {
+    QString letters;
+    for (int n = col; n > 0; n = (n - 1) / 26) {
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    }
+    return letters;
+}
+
+int SheetModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !sheet_ ? 0 : sheet_->maxRow();
+}
+
+int SheetModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() || !sheet_ ? 0 : sheet_->maxCol();
+}
+
+const QFont& SheetModel::fontFor(const CellFormat& format) const {
+    for (const StyleEntry& entry : fonts_) {
+        if (entry.format.font == format.font) return entry.font;
+    }
+    fonts_.push_back({format, toQFont(format.font)});
+    return fonts_.back().font;
+}
+
+QVariant SheetModel::data(const QModelIndex& index, int role) const {
+    if (!sheet_ || !index.isValid()) return {};
+    const int row = index.row() + 1;
+    const int col = index.column() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return sheet_->text(row, col);
+    case Qt::FontRole:
+        return fontFor(sheet_->format(row, col));
+    case Qt::ForegroundRole:
+        return QBrush(toQColor(sheet_->format(row, col).font.color));
+    case Qt::BackgroundRole: {
+        const CellFill& fill = sheet_->format(row, col).fill;
+        if (fill.pattern != FillPattern::Solid) return {};
+        return QBrush(toQColor(fill.foreground));
+    }
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(toQtAlignment(sheet_->format(row, col).alignment, sheet_->kind(row, col)));
+    default:
+        return {};
+    }
+}
+
+QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation == Qt::Horizontal) return columnLetters(section + 1);
+    return QString::number(section + 1);
+}
+
+Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (isEditable(index.row() + 1, index.column() + 1)) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+}  // namespace markwell

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "sheet/Sheet.h"
+
+#include <QAbstractTableModel>
+#include <QFont>
+
+#include <functional>
+#include <vector>
+
+namespace markwell {
+
+// A Sheet seen through Qt's model/view: row r, column c of the model is cell
+// (r + 1, c + 1) of the sheet. The sheet belongs to whoever shows it; after
+// changing it, call reload() (new extent or content everywhere) or
+// cellsChanged() (a few cells).
+class SheetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // Whether a cell may be typed into; consulted only while editing is on.
+    using EditPermission = std::function<bool(int row, int col)>;
+
+    explicit SheetModel(QObject* parent = nullptr);
+
+    void setSheet(Sheet* sheet);
+    Sheet* sheet() const { return sheet_; }
+
+    void reload();
+    void cellsChanged(const CellRange& range);
+
+    void setEditingAllowed(bool allowed) { editingAllowed_ = allowed; }
+    bool editingAllowed() const { return editingAllowed_; }
+    void setEditPermission(EditPermission permission) { permission_ = std::move(permission); }
+    bool isEditable(int row, int col) const;
+
+    // Heading texts of the columns (A, B, ..., Z, AA, ...) and rows (1, 2, ...).
+    static QString columnLetters(int col);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    struct StyleEntry {
+        CellFormat format;
+        QFont font;
+    };
+    const QFont& fontFor(const CellFormat& format) const;
+
+    Sheet* sheet_ = nullptr;
+    bool editingAllowed_ = false;
+    EditPermission permission_;
+    // Tables share a handful of formats: their fonts are built once.
+    mutable std::vector<StyleEntry> fonts_;
+};
+
+}  // namespace markwell

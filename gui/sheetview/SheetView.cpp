@@ -1,0 +1,378 @@
+#include "sheetview/SheetView.h"
+
+#include "common/NumberText.h"
+#include "sheetview/CellStyle.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMetaProperty>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace markwell {
+
+// Draws cells as the model describes them and routes the keys typed into an
+// open editor through the view's key filter.
+class SheetDelegate : public QStyledItemDelegate {
+public:
+    explicit SheetDelegate(SheetView* view) : QStyledItemDelegate(view), view_(view) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            bool replaced = false;
+            const bool keep = view_->filterKey(key, true, [&](QKeyEvent* delivered) {
+                if (delivered == key) return;
+                replaced = true;
+                QApplication::sendEvent(object, delivered);
+            });
+            if (!keep || replaced) return true;
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    SheetView* view_;
+};
+
+SheetView::SheetView(QWidget* parent)
+    : QTableView(parent), model_(new SheetModel(this)), frozen_(new QTableView(this)),
+      delegate_(new SheetDelegate(this)), frozenDelegate_(new SheetDelegate(this)) {
+    setModel(model_);
+    setItemDelegate(delegate_);
+    setWordWrap(false);
+    setHorizontalScrollMode(ScrollPerPixel);
+    setVerticalScrollMode(ScrollPerPixel);
+    setSelectionMode(ExtendedSelection);
+    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
+    setTabKeyNavigation(true);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(true);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setUpFrozenView();
+    setEditPermission({});
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { syncSelectionToSheet(); });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { syncSelectionToSheet(); });
+}
+
+SheetView::~SheetView() = default;
+
+void SheetView::setUpFrozenView() {
+    frozen_->setModel(model_);
+    frozen_->setItemDelegate(frozenDelegate_);
+    frozen_->setSelectionModel(selectionModel());
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->setFocusProxy(this);
+    frozen_->setEditTriggers(NoEditTriggers);
+    frozen_->setWordWrap(false);
+    frozen_->verticalHeader()->hide();
+    frozen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollMode(ScrollPerPixel);
+    frozen_->setFrameShape(QFrame::NoFrame);
+    viewport()->stackUnder(frozen_);
+    frozen_->hide();
+
+    connect(frozen_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, frozen_->verticalScrollBar(), &QScrollBar::setValue);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (section < frozenCount_) {
+            frozen_->setColumnWidth(section, size);
+            updateFrozenGeometry();
+        }
+    });
+}
+
+void SheetView::setSheet(Sheet* sheet) {
+    model_->setSheet(sheet);
+    applyLayout();
+}
+
+void SheetView::reload() {
+    pending_.reset();
+    model_->reload();
+    applyLayout();
+}
+
+void SheetView::refreshCells(const CellRange& range) {
+    model_->cellsChanged(range);
+}
+
+void SheetView::applyLayout() {
+    const Sheet* s = sheet();
+    if (!s) return;
+    // Widths: character units scaled by the metrics of this screen's type.
+    const double unit = characterUnitWidth(viewport());
+    for (int col = 1; col <= s->maxCol(); ++col) {
+        const int px = std::max(4, static_cast<int>(s->colWidth(col) * unit + 0.999));
+        setColumnWidth(col - 1, px);
+    }
+    // Rows are as tall as the largest type of the first rows needs.
+    int height = 0;
+    for (int row = 1; row <= std::min(3, s->maxRow()); ++row) {
+        for (int col = 1; col <= std::min(2, s->maxCol()); ++col) {
+            height = std::max(height, QFontMetrics(toQFont(s->format(row, col).font)).height());
+        }
+    }
+    if (height == 0) height = QFontMetrics(toQFont(s->defaultFormat().font)).height();
+    verticalHeader()->setDefaultSectionSize(height + 6);
+    verticalHeader()->setMinimumSectionSize(std::min(height + 6, 12));
+    frozen_->verticalHeader()->setDefaultSectionSize(height + 6);
+    setShowGrid(s->showGridLines());
+    frozen_->setShowGrid(s->showGridLines());
+
+    frozenCount_ = std::clamp(s->fixedCols(), 0, s->maxCol());
+    for (int col = 0; col < s->maxCol(); ++col) {
+        frozen_->setColumnHidden(col, col >= frozenCount_);
+        if (col < frozenCount_) frozen_->setColumnWidth(col, columnWidth(col));
+    }
+    frozen_->setVisible(frozenCount_ > 0);
+    updateFrozenGeometry();
+
+    applyingSelection_ = true;
+    const CellRange selected = s->selection();
+    const int activeR = s->activeRow();
+    const int activeC = s->activeCol();
+    selectRange(selected);
+    setActiveCell(activeR, activeC);
+    applyingSelection_ = false;
+}
+
+int SheetView::frozenWidth() const {
+    int width = 0;
+    for (int col = 0; col < frozenCount_; ++col) width += columnWidth(col);
+    return width;
+}
+
+void SheetView::updateFrozenGeometry() {
+    if (frozenCount_ == 0) return;
+    const int headerHeight = horizontalHeader()->isVisible() ? horizontalHeader()->height() : 0;
+    const int left = verticalHeader()->isVisible() ? verticalHeader()->width() : 0;
+    frozen_->horizontalHeader()->setVisible(horizontalHeader()->isVisible());
+    frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    frozen_->setGeometry(left + frameWidth(), frameWidth(), frozenWidth() + 1, viewport()->height() + headerHeight);
+}
+
+void SheetView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    updateFrozenGeometry();
+}
+
+void SheetView::updateGeometries() {
+    QTableView::updateGeometries();
+    updateFrozenGeometry();
+}
+
+void SheetView::setHeadingsVisible(bool visible) {
+    horizontalHeader()->setVisible(visible);
+    verticalHeader()->setVisible(visible);
+    updateFrozenGeometry();
+}
+
+QModelIndex SheetView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
+    if (frozenCount_ > 0 && current.column() >= frozenCount_) {
+        const int x = visualRect(current).left();
+        if (x < frozenWidth()) horizontalScrollBar()->setValue(horizontalScrollBar()->value() + x - frozenWidth());
+    }
+    return current;
+}
+
+void SheetView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (frozenCount_ == 0 || !index.isValid()) {
+        QTableView::scrollTo(index, hint);
+        return;
+    }
+    // The frozen columns cover the left of the viewport: a column must come
+    // into view to their right, and frozen columns need no horizontal scroll.
+    const int before = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    int offset = before;
+    if (index.column() >= frozenCount_) {
+        const int x = columnViewportPosition(index.column()) + horizontalScrollBar()->value();
+        const int w = columnWidth(index.column());
+        const int visibleLeft = offset + frozenWidth();
+        const int visibleRight = offset + viewport()->width();
+        if (x < visibleLeft) offset = x - frozenWidth();
+        else if (x + w > visibleRight) offset = std::min(x - frozenWidth(), x + w - viewport()->width());
+    }
+    horizontalScrollBar()->setValue(offset);
+}
+
+CellRange SheetView::selectedRange() const {
+    const Sheet* s = sheet();
+    return s ? s->selection() : CellRange{};
+}
+
+int SheetView::activeRow() const {
+    const Sheet* s = sheet();
+    return s ? s->activeRow() : 1;
+}
+
+int SheetView::activeCol() const {
+    const Sheet* s = sheet();
+    return s ? s->activeCol() : 1;
+}
+
+void SheetView::selectRange(const CellRange& range) {
+    Sheet* s = sheet();
+    if (!s) return;
+    const CellRange r = s->resolve(range);
+    if (r.r1 > r.r2 || r.c1 > r.c2) {
+        selectionModel()->clearSelection();
+        s->setSelection(range);
+        return;
+    }
+    const QItemSelection selection(model_->index(r.r1 - 1, r.c1 - 1), model_->index(r.r2 - 1, r.c2 - 1));
+    selectionModel()->setCurrentIndex(model_->index(r.r1 - 1, r.c1 - 1), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    s->setSelection(range);
+}
+
+void SheetView::setActiveCell(int row, int col) {
+    Sheet* s = sheet();
+    if (!s) return;
+    const QModelIndex index = model_->index(row - 1, col - 1);
+    if (index.isValid()) selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    s->setActiveCell(row, col);
+}
+
+int SheetView::leftCol() const {
+    const int x = frozenCount_ > 0 ? frozenWidth() : 0;
+    const int col = columnAt(x);
+    return col < 0 ? frozenCount_ + 1 : std::max(col, frozenCount_) + 1;
+}
+
+void SheetView::setLeftCol(int col) {
+    const Sheet* s = sheet();
+    if (!s || col < 1 || col > s->maxCol()) return;
+    const int position = columnViewportPosition(col - 1) + horizontalScrollBar()->value();
+    horizontalScrollBar()->setValue(std::max(0, position - frozenWidth()));
+}
+
+void SheetView::syncSelectionToSheet() {
+    Sheet* s = sheet();
+    if (!s || model_->rowCount() == 0 || model_->columnCount() == 0) return;
+    const QModelIndex current = selectionModel()->currentIndex();
+    const QItemSelection selection = selectionModel()->selection();
+    // The range the user is working in: the one holding the active cell.
+    std::optional<QItemSelectionRange> chosen;
+    for (const QItemSelectionRange& range : selection) {
+        if (!chosen || (current.isValid() && range.contains(current))) chosen = range;
+        if (current.isValid() && range.contains(current)) break;
+    }
+    CellRange range;
+    if (chosen) {
+        range = {chosen->top() + 1, chosen->left() + 1, chosen->bottom() + 1, chosen->right() + 1};
+    } else if (current.isValid()) {
+        range = CellRange::cell(current.row() + 1, current.column() + 1);
+    } else {
+        range = s->selection();
+    }
+    s->setSelection(range);
+    if (current.isValid()) s->setActiveCell(current.row() + 1, current.column() + 1);
+    if (!applyingSelection_) emit selectionMoved(range);
+}
+
+void SheetView::setInCellEditing(bool allowed) {
+    model_->setEditingAllowed(allowed);
+}
+
+void SheetView::setEditPermission(SheetModel::EditPermission permission) {
+    // Frozen columns are never typed into: an editor there would open under them.
+    model_->setEditPermission([this, permission = std::move(permission)](int row, int col) {
+        return col > frozenCount_ && (!permission || permission(row, col));
+    });
+}
+
+bool SheetView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool started = QTableView::edit(index, trigger, event);
+    if (started && state() == EditingState) editing_ = index;
+    return started;
+}
+
+void SheetView::commitData(QWidget* editor) {
+    // The typed text is held until the editor has closed, so that the
+    // end-edit handler may show a message or rebuild the sheet safely.
+    if (!editing_.isValid()) return;
+    const QByteArray property = editor->metaObject()->userProperty().name();
+    pending_ = PendingEdit{editing_.row() + 1, editing_.column() + 1, editor->property(property.constData()).toString()};
+}
+
+void SheetView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    std::optional<PendingEdit> edit = std::exchange(pending_, std::nullopt);
+    editing_ = QModelIndex();
+    QTableView::closeEditor(editor, hint);
+    if (edit) finishEdit(*edit);
+}
+
+void SheetView::finishEdit(const PendingEdit& edit) {
+    Sheet* s = sheet();
+    if (!s) return;
+    const EndEdit outcome = endEdit_ ? endEdit_(edit.row, edit.col, edit.text) : EndEdit::Commit;
+    if (outcome == EndEdit::Refuse) {
+        refreshCells(CellRange::cell(edit.row, edit.col));
+        return;
+    }
+    if (outcome == EndEdit::Commit) {
+        if (const auto value = parseNumber(edit.text)) s->setNumber(edit.row, edit.col, *value);
+        else s->setText(edit.row, edit.col, edit.text);
+        refreshCells(CellRange::cell(edit.row, edit.col));
+    }
+    emit cellEdited(edit.row, edit.col);
+}
+
+bool SheetView::filterKey(QKeyEvent* event, bool editing, const std::function<void(QKeyEvent*)>& deliver) const {
+    if (!keyFilter_) {
+        deliver(event);
+        return true;
+    }
+    const KeyDecision decision = keyFilter_(*event, editing);
+    switch (decision.action) {
+    case KeyDecision::Action::Discard: return false;
+    case KeyDecision::Action::Pass: deliver(event); return true;
+    case KeyDecision::Action::Replace: {
+        const int key = decision.text.isEmpty() ? event->key() : decision.text.at(0).toUpper().unicode();
+        QKeyEvent replaced(event->type(), key, event->modifiers(), decision.text, event->isAutoRepeat(),
+                           static_cast<quint16>(event->count()));
+        deliver(&replaced);
+        return true;
+    }
+    }
+    return true;
+}
+
+void SheetView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    const bool kept = filterKey(event, false, [this](QKeyEvent* key) { QTableView::keyPressEvent(key); });
+    if (!kept) event->accept();
+}
+
+QMimeData* SheetView::selectionMimeData() const {
+    auto* mime = new QMimeData;
+    const Sheet* s = sheet();
+    if (!s) return mime;
+    const CellRange range = s->selection();
+    mime->setText(s->toTsv(range));
+    mime->setHtml(s->toHtml(range));
+    return mime;
+}
+
+void SheetView::copySelection() const {
+    QApplication::clipboard()->setMimeData(selectionMimeData());
+}
+
+}  // namespace markwell

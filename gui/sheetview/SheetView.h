@@ -1,0 +1,141 @@
+#pragma once
+
+#include "sheet/Sheet.h"
+#include "sheetview/SheetModel.h"
+
+#include <QTableView>
+
+#include <functional>
+#include <optional>
+
+class QKeyEvent;
+class QMimeData;
+
+namespace markwell {
+
+class SheetDelegate;
+
+// Shows a Sheet: its fonts, colours, fills, alignment, column widths, grid
+// lines and frozen leading columns, and keeps the sheet's selection and active
+// cell in step with what the user selects, so that commands read them from the
+// sheet. Nothing per cell is a widget: a table of 2,000 x 200 scrolls as
+// smoothly as a small one.
+//
+// Typing into a cell is off unless the owner allows it (setInCellEditing and
+// an optional per-cell permission). When an edit ends, the end-edit handler
+// decides what becomes of the typed text; a key filter sees every key first.
+class SheetView : public QTableView {
+    Q_OBJECT
+public:
+    enum class EndEdit {
+        Commit,   // store the typed text in the cell (a number when it reads as one)
+        Handled,  // the handler has changed the sheet (or the class) itself
+        Refuse,   // the cell keeps its old value
+    };
+    using EndEditHandler = std::function<EndEdit(int row, int col, const QString& text)>;
+
+    struct KeyDecision {
+        enum class Action { Pass, Discard, Replace };
+        Action action = Action::Pass;
+        QString text;  // the replacing character for Replace
+
+        static KeyDecision pass() { return {}; }
+        static KeyDecision discard() { return {Action::Discard, {}}; }
+        static KeyDecision replace(const QString& text) { return {Action::Replace, text}; }
+    };
+    // `editing` tells whether the key goes to a cell being typed into.
+    using KeyFilter = std::function<KeyDecision(const QKeyEvent& key, bool editing)>;
+
+    explicit SheetView(QWidget* parent = nullptr);
+    ~SheetView() override;
+
+    // The sheet stays the caller's; call reload() after rebuilding it.
+    void setSheet(Sheet* sheet);
+    Sheet* sheet() const { return model_->sheet(); }
+    SheetModel* sheetModel() const { return model_; }
+
+    // Shows the sheet again: content, extent, widths, frozen columns, grid
+    // lines, and the sheet's selection and active cell.
+    void reload();
+    // Repaints a few cells whose content or format changed.
+    void refreshCells(const CellRange& range);
+
+    // Selection as the commands read and set it (sheet coordinates).
+    CellRange selectedRange() const;
+    int activeRow() const;
+    int activeCol() const;
+    void selectRange(const CellRange& range);  // the top left cell becomes active
+    void setActiveCell(int row, int col);
+    // The first column in view to the right of the frozen columns; setting it scrolls.
+    int leftCol() const;
+    void setLeftCol(int col);
+
+    void setInCellEditing(bool allowed);
+    bool inCellEditing() const { return model_->editingAllowed(); }
+    // Whether a cell is being typed into right now.
+    bool isEditing() const { return state() == EditingState; }
+    void setEditPermission(SheetModel::EditPermission permission);
+    void setEndEditHandler(EndEditHandler handler) { endEdit_ = std::move(handler); }
+    void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
+
+    // Copies the selection to the clipboard as tab-separated text and as an
+    // HTML table with the formats.
+    void copySelection() const;
+    QMimeData* selectionMimeData() const;
+
+    // Row and column headings (A, B, C / 1, 2, 3); shown unless turned off.
+    void setHeadingsVisible(bool visible);
+
+    int frozenColumnCount() const { return frozenCount_; }
+    QTableView* frozenView() const { return frozen_; }
+
+signals:
+    // The selection or the active cell changed; the sheet already holds it.
+    void selectionMoved(const CellRange& range);
+    // An edit ended and its text was committed or handled.
+    void cellEdited(int row, int col);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void updateGeometries() override;
+
+private:
+    friend class SheetDelegate;
+    struct PendingEdit {
+        int row = 0;
+        int col = 0;
+        QString text;
+    };
+
+    void setUpFrozenView();
+    void applyLayout();
+    void updateFrozenGeometry();
+    int frozenWidth() const;
+    void syncSelectionToSheet();
+    void finishEdit(const PendingEdit& edit);
+    // Runs the key filter: false when the key is discarded; otherwise
+    // `deliver` is called with the key as it stands or as replaced.
+    bool filterKey(QKeyEvent* event, bool editing, const std::function<void(QKeyEvent*)>& deliver) const;
+
+    SheetModel* model_;
+    QTableView* frozen_;
+    SheetDelegate* delegate_;
+    SheetDelegate* frozenDelegate_;  // each view needs its own: a delegate talks to every view it serves
+    EndEditHandler endEdit_;
+    KeyFilter keyFilter_;
+    SheetModel::EditPermission permission_;
+    std::optional<PendingEdit> pending_;
+    QModelIndex editing_;
+    int frozenCount_ = 0;
+    bool applyingSelection_ = false;
+};
+
+}  // namespace markwell
+
+Q_DECLARE_METATYPE(markwell::CellRange)
