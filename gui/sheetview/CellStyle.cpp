@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QPaintDevice>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace markwell {
@@ -103,16 +105,61 @@ QFont toQFont(const CellFont& font) {
     return f;
 }
 
-double characterUnitWidth(const QPaintDevice* device) {
-    QFont unitFont(availableFamily(CellFont{}.name));
+QString bodyFace(const Sheet& sheet) {
+    return sheet.format(std::min(2, std::max(sheet.maxRow(), 1)), 1).font.name;
+}
+
+double characterUnitWidth(const QString& face, const QPaintDevice* device) {
+    QFont unitFont(availableFamily(face));
     unitFont.setPointSizeF(10.0);
     const QFontMetricsF metrics = device ? QFontMetricsF(unitFont, device) : QFontMetricsF(unitFont);
     return metrics.horizontalAdvance(QLatin1Char('0'));
 }
 
-int columnPixels(double units, const QPaintDevice* device) {
-    if (units <= 0) return 0;
-    return static_cast<int>(std::ceil(units * characterUnitWidth(device)));
+std::vector<double> columnWidthsOn(const Sheet& sheet, double padding, const QPaintDevice* device) {
+    constexpr int kMeasured = 3;
+    struct Longest {
+        std::array<std::pair<qsizetype, int>, kMeasured> rows{};  // (length, row), longest first
+    };
+    const int cols = sheet.maxCol();
+    std::vector<Longest> longest(static_cast<std::size_t>(std::max(cols, 0)));
+    for (int row = 1; row <= sheet.maxRow(); ++row) {
+        for (int col = 1; col <= cols; ++col) {
+            if (sheet.kind(row, col) != CellKind::Text) continue;
+            const qsizetype length = sheet.text(row, col).size();
+            auto& top = longest[static_cast<std::size_t>(col - 1)].rows;
+            if (length <= top.back().first) continue;
+            top.back() = {length, row};
+            std::sort(top.begin(), top.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        }
+    }
+
+    const double unit = characterUnitWidth(bodyFace(sheet), device);
+    std::vector<std::pair<CellFont, QFontMetricsF>> metrics;
+    const auto metricsOf = [&](const CellFont& font) -> const QFontMetricsF& {
+        for (const auto& [known, m] : metrics) {
+            if (known == font) return m;
+        }
+        const QFont qfont = toQFont(font);
+        metrics.emplace_back(font, device ? QFontMetricsF(qfont, device) : QFontMetricsF(qfont));
+        return metrics.back().second;
+    };
+
+    std::vector<double> widths;
+    widths.reserve(longest.size());
+    for (int col = 1; col <= cols; ++col) {
+        const double units = sheet.colWidth(col);
+        double width = units * unit;
+        if (units > 0) {
+            for (const auto& [length, row] : longest[static_cast<std::size_t>(col - 1)].rows) {
+                if (length == 0) break;
+                const double needed = metricsOf(sheet.format(row, col).font).horizontalAdvance(sheet.text(row, col));
+                width = std::max(width, needed + padding);
+            }
+        }
+        widths.push_back(width);
+    }
+    return widths;
 }
 
 Qt::Alignment toQtAlignment(const CellAlignment& alignment, CellKind kind) {

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFont>
 
+#include <vector>
+
 class QPaintDevice;
 
 namespace markwell {
@@ -23,12 +25,20 @@ QString availableFamily(const QString& face);
 
 QFont toQFont(const CellFont& font);
 
-// Pixels of one width unit of a column (the width of "0" in 10-point type)
-// on the device, or on the screen when device is null.
-double characterUnitWidth(const QPaintDevice* device = nullptr);
+// Pixels of one width unit of a column (the width of "0" in 10-point type
+// of the face) on the device, or on the screen when device is null.
+double characterUnitWidth(const QString& face, const QPaintDevice* device = nullptr);
 
-// A column width in units as pixels on the device, with the cell padding.
-int columnPixels(double units, const QPaintDevice* device = nullptr);
+// The face a sheet's widths are measured in: that of its body (row 2), as
+// the widths of its columns were fitted to the body's text.
+QString bodyFace(const Sheet& sheet);
+
+// The widths of all columns on the device (pixels, by column - 1): each
+// column's width in units, widened where its longest texts need more room in
+// their own fonts plus `padding` (the room left and right of a text).
+// Numbers are written in digits, which the unit is made of, so only texts
+// are measured, and only the few longest of each column.
+std::vector<double> columnWidthsOn(const Sheet& sheet, double padding, const QPaintDevice* device = nullptr);
 
 // "General" alignment puts numbers right and text left, as spreadsheets do.
 Qt::Alignment toQtAlignment(const CellAlignment& alignment, CellKind kind);

@@ -11,9 +11,11 @@
 #include <QMetaProperty>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cmath>
 
 namespace markwell {
 
@@ -111,10 +113,10 @@ void SheetView::applyLayout() {
     const Sheet* s = sheet();
     if (!s) return;
     // Widths: character units scaled by the metrics of this screen's type.
-    const double unit = characterUnitWidth(viewport());
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const std::vector<double> widths = columnWidthsOn(*s, 2 * margin + 2, viewport());
     for (int col = 1; col <= s->maxCol(); ++col) {
-        const int px = std::max(4, static_cast<int>(s->colWidth(col) * unit + 0.999));
-        setColumnWidth(col - 1, px);
+        setColumnWidth(col - 1, std::max(4, static_cast<int>(std::ceil(widths[static_cast<std::size_t>(col - 1)]))));
     }
     // Rows are as tall as the largest type of the first rows needs.
     int height = 0;

@@ -129,18 +129,27 @@ void SheetViewTest::widthsFollowCharacterUnitsAndGridLinesFollowTheSheet() {
     s.setShowGridLines(false);
     SheetView view;
     view.setSheet(&s);
-    const double unit = characterUnitWidth(view.viewport());
+    const double unit = characterUnitWidth(bodyFace(s), view.viewport());
     QVERIFY(unit > 3);
     QVERIFY(std::abs(view.columnWidth(1) - 10 * unit) <= 1.0);
     QVERIFY(std::abs(view.columnWidth(2) - 20 * unit) <= 1.0);
     QVERIFY(!view.showGrid());
 
     s.setShowGridLines(true);
-    s.setColWidth(2, 5);
+    s.setColWidth(2, 8);
     view.reload();
     QVERIFY(view.showGrid());
     QVERIFY(view.frozenView()->showGrid());
-    QVERIFY(std::abs(view.columnWidth(1) - 5 * unit) <= 1.0);
+    QVERIFY(std::abs(view.columnWidth(1) - 8 * unit) <= 1.0);
+
+    // A text longer than its column's width in units widens the column to fit.
+    const QString longName = QStringLiteral("Wilhelmina Montgomery-Wexford");
+    s.setText(3, 1, longName);
+    s.setColWidth(1, 4);
+    view.reload();
+    const QFont bodyFont = at(view, 3, 1).data(Qt::FontRole).value<QFont>();
+    QVERIFY(view.columnWidth(0) >= QFontMetrics(bodyFont).horizontalAdvance(longName));
+    QVERIFY(view.frozenView()->columnWidth(0) == view.columnWidth(0));
 }
 
 void SheetViewTest::selectionReachesTheSheetBothWays() {

@@ -1,0 +1,104 @@
+#include "dialogs/QtUserDialogs.h"
+
+#include "dialogs/FontDialog.h"
+#include "help/HelpTopics.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace markwell {
+namespace {
+
+QString caption() {
+    const QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Computerized Markwell") : name;
+}
+
+QFileDialog* makeFileDialog(QWidget* parent, const UserDialogs::FileRequest& request) {
+    auto* dialog = new QFileDialog(parent, request.title,
+                                   request.folder.isEmpty() ? QDir::currentPath() : request.folder);
+    dialog->setNameFilters(request.filters);
+    dialog->setDefaultSuffix(request.defaultSuffix);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    return dialog;
+}
+
+}  // namespace
+
+void QtUserDialogs::inform(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, caption(), text);
+}
+
+void QtUserDialogs::warn(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, caption(), text);
+}
+
+UserDialogs::Answer QtUserDialogs::askYesNo(QWidget* parent, const QString& text) {
+    const auto button = QMessageBox::question(parent, caption(), text, QMessageBox::Yes | QMessageBox::No,
+                                              QMessageBox::Yes);
+    return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+UserDialogs::Answer QtUserDialogs::askYesNoCancel(QWidget* parent, const QString& text) {
+    const auto button = QMessageBox::question(parent, caption(), text,
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                              QMessageBox::Yes);
+    if (button == QMessageBox::Yes) return Answer::Yes;
+    if (button == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
+}
+
+QString QtUserDialogs::openFile(QWidget* parent, const FileRequest& request) {
+    std::unique_ptr<QFileDialog> dialog(makeFileDialog(parent, request));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().front();
+}
+
+std::optional<UserDialogs::SaveChoice> QtUserDialogs::saveFile(QWidget* parent, const FileRequest& request) {
+    std::unique_ptr<QFileDialog> dialog(makeFileDialog(parent, request));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    if (!request.fileName.isEmpty()) dialog->selectFile(request.fileName);
+    // The typed name takes the extension of the chosen filter when it has none.
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get()](const QString& filter) {
+        const qsizetype star = filter.indexOf(QLatin1String("*."));
+        if (star >= 0) d->setDefaultSuffix(filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0));
+    });
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+    return SaveChoice{dialog->selectedFiles().front(), dialog->selectedNameFilter()};
+}
+
+std::optional<UserDialogs::FontChoice> QtUserDialogs::chooseFont(QWidget* parent, const FontChoice& current) {
+    FontDialog dialog(current, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
+}
+
+bool QtUserDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    setHelpTopic(&dialog, HelpTopic::Printing);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUserDialogs::showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    setHelpTopic(&dialog, HelpTopic::Printing);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* p) { paint(p); });
+    dialog.resize(900, 700);
+    dialog.exec();
+}
+
+bool QtUserDialogs::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+}  // namespace markwell

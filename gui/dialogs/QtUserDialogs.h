@@ -1,0 +1,23 @@
+#pragma once
+
+#include "dialogs/UserDialogs.h"
+
+namespace markwell {
+
+// The real dialogs of the desktop: QMessageBox, QFileDialog, the font dialog
+// of this program, QPrintDialog, QPrintPreviewDialog and QDesktopServices.
+class QtUserDialogs : public UserDialogs {
+public:
+    void inform(QWidget* parent, const QString& text) override;
+    void warn(QWidget* parent, const QString& text) override;
+    Answer askYesNo(QWidget* parent, const QString& text) override;
+    Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    QString openFile(QWidget* parent, const FileRequest& request) override;
+    std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
+    bool openUrl(const QUrl& url) override;
+};
+
+}  // namespace markwell

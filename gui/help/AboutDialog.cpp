@@ -1,0 +1,91 @@
+#include "help/AboutDialog.h"
+
+#include "dialogs/UserDialogs.h"
+#include "help/HelpTopics.h"
+#include "icons/Icons.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+
+namespace markwell {
+
+QString AboutDialog::contactAddress() {
+    return QStringLiteral("markwell@larkhaven.example");
+}
+
+QUrl AboutDialog::contactUrl() {
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(contactAddress());
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Computerized Markwell"));
+    url.setQuery(query);
+    return url;
+}
+
+AboutDialog::AboutDialog(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+    setWindowTitle(QStringLiteral("About Markwell"));
+    setObjectName(QStringLiteral("TFRM_About"));
+    setHelpTopic(this, HelpTopic::About);
+
+    auto* picture = new QLabel;
+    picture->setPixmap(applicationIcon().pixmap(64, 64));
+    picture->setAlignment(Qt::AlignTop);
+
+    auto* name = new QLabel(QStringLiteral("Computerized Markwell"));
+    QFont nameFont = name->font();
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
+    nameFont.setBold(true);
+    name->setFont(nameFont);
+    auto* version = new QLabel(QStringLiteral("Version 2.0"));
+    version->setObjectName(QStringLiteral("LBL_Version"));
+    auto* purpose = new QLabel(QStringLiteral("A class record for teachers: grades, attendance and seating."));
+    purpose->setWordWrap(true);
+
+    auto* contactBox = new QGroupBox(QStringLiteral("Contact"));
+    auto* contact = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
+                                   .arg(contactUrl().toString(QUrl::FullyEncoded).toHtmlEscaped(),
+                                        contactAddress().toHtmlEscaped()));
+    contact->setObjectName(QStringLiteral("LBL_Contact"));
+    contact->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    contact->setCursor(Qt::PointingHandCursor);
+    contact->setToolTip(QStringLiteral("Write to us"));
+    connect(contact, &QLabel::linkActivated, this, [this] { writeToContact(); });
+    auto* contactLayout = new QHBoxLayout(contactBox);
+    contactLayout->addWidget(contact);
+    contactLayout->addStretch();
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(name);
+    text->addWidget(version);
+    text->addWidget(purpose);
+    text->addWidget(contactBox);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture);
+    top->addSpacing(12);
+    top->addLayout(text, 1);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
+    close->setObjectName(QStringLiteral("BTN_Close"));
+    close->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    setFixedWidth(400);
+}
+
+void AboutDialog::writeToContact() {
+    dialogs_.openUrl(contactUrl());
+}
+
+}  // namespace markwell

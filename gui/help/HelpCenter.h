@@ -1,0 +1,33 @@
+#pragma once
+
+#include "help/HelpTopics.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace markwell {
+
+class HelpWindow;
+
+// Opens the help window. Installed on the application, it answers F1 in
+// every window with that window's page. While a modal dialog is open, the
+// help window belongs to the dialog, so that it can still be read and scrolled.
+class HelpCenter : public QObject {
+    Q_OBJECT
+public:
+    explicit HelpCenter(QObject* parent = nullptr);
+    ~HelpCenter() override;
+
+    void showTopic(HelpTopic topic);
+    // The page of the window the widget lies in.
+    void showHelpFor(const QWidget* widget);
+    HelpWindow* window() const { return window_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<HelpWindow> window_;
+};
+
+}  // namespace markwell

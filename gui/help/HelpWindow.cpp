@@ -1,0 +1,102 @@
+#include "help/HelpWindow.h"
+
+#include "icons/Icons.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace markwell {
+namespace {
+
+QString helpStyleSheet() {
+    QFile file(QStringLiteral(":/help/help.css"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), contents_(new QListWidget), browser_(new QTextBrowser) {
+    setWindowTitle(QStringLiteral("Markwell Help"));
+    setWindowIcon(applicationIcon());
+    setObjectName(QStringLiteral("HelpWindow"));
+
+    browser_->setSearchPaths({QStringLiteral(":/help")});
+    browser_->document()->setDefaultStyleSheet(helpStyleSheet());
+    browser_->setOpenExternalLinks(true);
+    browser_->setOpenLinks(true);
+
+    for (const HelpPage& page : helpPages()) {
+        auto* item = new QListWidgetItem(QString::fromUtf8(page.title), contents_);
+        item->setData(Qt::UserRole, static_cast<int>(page.topic));
+    }
+    contents_->setMinimumWidth(190);
+    connect(contents_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        showTopic(static_cast<HelpTopic>(item->data(Qt::UserRole).toInt()));
+    });
+    connect(contents_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        showTopic(static_cast<HelpTopic>(item->data(Qt::UserRole).toInt()));
+    });
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::followSource);
+
+    auto* tools = new QToolBar;
+    tools->setIconSize(QSize(20, 20));
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* back = tools->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), QStringLiteral("&Back"),
+                                     browser_, &QTextBrowser::backward);
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    QAction* forward = tools->addAction(QIcon::fromTheme(QStringLiteral("go-next")), QStringLiteral("&Forward"),
+                                        browser_, &QTextBrowser::forward);
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    tools->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("&Contents"), this,
+                     [this] { showTopic(HelpTopic::Contents); });
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(contents_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({210, 560});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tools);
+    layout->addWidget(splitter);
+    resize(800, 580);
+}
+
+void HelpWindow::showTopic(HelpTopic topic) {
+    browser_->setSource(QUrl(QString::fromUtf8(helpPage(topic).file)));
+}
+
+HelpTopic HelpWindow::currentTopic() const {
+    const QString file = browser_->source().fileName();
+    for (const HelpPage& page : helpPages()) {
+        if (file == QLatin1String(page.file)) return page.topic;
+    }
+    return HelpTopic::Contents;
+}
+
+void HelpWindow::followSource(const QUrl&) {
+    const HelpTopic topic = currentTopic();
+    for (int i = 0; i < contents_->count(); ++i) {
+        if (contents_->item(i)->data(Qt::UserRole).toInt() == static_cast<int>(topic)) {
+            const QSignalBlocker block(contents_);
+            contents_->setCurrentRow(i);
+            break;
+        }
+    }
+    setWindowTitle(QStringLiteral("Markwell Help - ") + QString::fromUtf8(helpPage(topic).title));
+}
+
+}  // namespace markwell

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QIcon>
+
+namespace markwell {
+
+// The pictures of the tool bar and menus. Each comes from the desktop's icon
+// theme when the theme has one for it, and otherwise from the drawings that
+// travel with the program.
+enum class ToolIcon {
+    New,
+    Open,
+    Save,
+    Print,
+    Merge,
+    Mail,
+    AttendanceAnalysis,
+    StudentList,
+    AssignmentList,
+    EditGrades,
+    GradeScale,
+    Copy,
+    GridLines,
+    Font,
+    SortAscending,
+    SortDescending,
+    Graph,
+    AddSeat,
+    EditSeat,
+    DeleteSeat,
+};
+
+QIcon toolIcon(ToolIcon which);
+// The drawing shipped with the program, whatever the theme offers.
+QIcon shippedIcon(ToolIcon which);
+QIcon applicationIcon();
+
+}  // namespace markwell

@@ -1,0 +1,39 @@
+#include "printing/PrintJob.h"
+
+#include "dialogs/UserDialogs.h"
+
+#include <QPrinter>
+
+namespace markwell {
+
+void preparePrinter(QPrinter& printer, const Sheet& sheet, const PrintoutOptions& options) {
+    printer.setDocName(sheet.print().title.isEmpty() ? QStringLiteral("Markwell") : sheet.print().title);
+    printer.setCreator(QStringLiteral("Computerized Markwell"));
+    printer.setPageOrientation(SheetPrintout(sheet, options).suggestedOrientation(printer.pageLayout()));
+}
+
+Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
+                                const PrintoutOptions& options) {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, sheet, options);
+    if (!dialogs.choosePrinter(parent, printer)) return PrintOutcome::Cancelled;
+    if (!printer.isValid()) return fail(QStringLiteral("The printer \"%1\" cannot be used.").arg(printer.printerName()));
+    if (Result<void> printed = SheetPrintout(sheet, options).print(printer); !printed) return printed.error();
+    if (printer.printerState() == QPrinter::Error) {
+        return fail(QStringLiteral("The printer \"%1\" reported an error.").arg(printer.printerName()));
+    }
+    return PrintOutcome::Printed;
+}
+
+Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
+                          const PrintoutOptions& options) {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, sheet, options);
+    Result<void> outcome;
+    dialogs.showPrintPreview(parent, printer, [&](QPrinter* target) {
+        if (Result<void> printed = SheetPrintout(sheet, options).print(*target); !printed) outcome = printed;
+    });
+    return outcome;
+}
+
+}  // namespace markwell

@@ -1,0 +1,160 @@
+// Help: every window's page exists and links only to pages that exist, F1
+// opens the page of the window it is pressed in, also over a modal dialog,
+// and the About window shows what it must and writes to its contact.
+
+#include "help/AboutDialog.h"
+#include "help/HelpCenter.h"
+#include "help/HelpWindow.h"
+#include "icons/Icons.h"
+#include "support/GuiTestMain.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+
+using namespace markwell;
+using markwell::testing::ScriptedDialogs;
+
+class HelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTopicHasAPageWhoseLinksLeadToPages();
+    void f1OpensThePageOfTheWindowItIsPressedIn();
+    void helpOverAModalDialogBelongsToTheDialog();
+    void aboutShowsVersionContactAndClose();
+    void everyToolIconHasAPicture();
+};
+
+void HelpTest::everyTopicHasAPageWhoseLinksLeadToPages() {
+    QStringList files;
+    for (const HelpPage& page : helpPages()) {
+        const QString file = QString::fromUtf8(page.file);
+        QVERIFY2(!files.contains(file), qPrintable(file));
+        files << file;
+        QCOMPARE(helpPage(page.topic).file, page.file);
+    }
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)\""));
+    for (const QString& file : files) {
+        QFile f(QStringLiteral(":/help/") + file);
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(file));
+        const QString html = QString::fromUtf8(f.readAll());
+        QVERIFY2(html.contains(QStringLiteral("<h1>")), qPrintable(file));
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            QVERIFY2(files.contains(target), qPrintable(file + QStringLiteral(" links to ") + target));
+        }
+    }
+}
+
+void HelpTest::f1OpensThePageOfTheWindowItIsPressedIn() {
+    HelpCenter help;
+    qApp->installEventFilter(&help);
+
+    QWidget window;
+    setHelpTopic(&window, HelpTopic::Attendance);
+    auto* inner = new QLineEdit(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(inner);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTest::keyClick(inner, Qt::Key_F1);
+    QVERIFY(help.window());
+    QVERIFY(help.window()->isVisible());
+    QCOMPARE(help.window()->currentTopic(), HelpTopic::Attendance);
+    QVERIFY(help.window()->browser()->toPlainText().contains(QStringLiteral("Attendance page")));
+
+    // Another topic reuses the same window; F1 inside the help window itself opens nothing new.
+    setHelpTopic(inner, HelpTopic::Grades);
+    QTest::keyClick(inner, Qt::Key_F1);
+    QCOMPARE(help.window()->currentTopic(), HelpTopic::Grades);
+    HelpWindow* first = help.window();
+    QTest::keyClick(first->browser(), Qt::Key_F1);
+    QCOMPARE(help.window(), first);
+    QCOMPARE(help.window()->currentTopic(), HelpTopic::Grades);
+
+    // Following a link in a page moves the contents list with it.
+    help.window()->browser()->setSource(QUrl(QStringLiteral("printing.html")));
+    QCOMPARE(help.window()->currentTopic(), HelpTopic::Printing);
+    qApp->removeEventFilter(&help);
+}
+
+void HelpTest::helpOverAModalDialogBelongsToTheDialog() {
+    HelpCenter help;
+    qApp->installEventFilter(&help);
+    QDialog dialog;
+    setHelpTopic(&dialog, HelpTopic::GradeScale);
+    auto* field = new QLineEdit(&dialog);
+    (new QVBoxLayout(&dialog))->addWidget(field);
+
+    bool wasChild = false;
+    HelpTopic shown = HelpTopic::Contents;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTest::keyClick(field, Qt::Key_F1);
+        if (help.window()) {
+            wasChild = help.window()->parentWidget() == &dialog;
+            shown = help.window()->currentTopic();
+        }
+        dialog.reject();
+    });
+    dialog.exec();
+    QVERIFY(wasChild);  // a top-level help window would be blocked by the modal dialog
+    QCOMPARE(shown, HelpTopic::GradeScale);
+    qApp->removeEventFilter(&help);
+}
+
+void HelpTest::aboutShowsVersionContactAndClose() {
+    ScriptedDialogs dialogs;
+    AboutDialog about(dialogs);
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Markwell"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("LBL_Version"))->text(), QStringLiteral("Version 2.0"));
+    auto* close = about.findChild<QPushButton*>(QStringLiteral("BTN_Close"));
+    QVERIFY(close);
+    QCOMPARE(close->text(), QStringLiteral("&Close"));
+    QCOMPARE(helpTopicFor(&about), HelpTopic::About);
+
+    auto* contact = about.findChild<QLabel*>(QStringLiteral("LBL_Contact"));
+    QVERIFY(contact);
+    QCOMPARE(contact->cursor().shape(), Qt::PointingHandCursor);
+    emit contact->linkActivated(QStringLiteral("ignored"));
+    QCOMPARE(dialogs.openedUrls.size(), std::size_t{1});
+    const QUrl url = dialogs.openedUrls.front();
+    QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(url.path(), AboutDialog::contactAddress());
+    QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+             QStringLiteral("Computerized Markwell"));
+    QVERIFY(url.toString(QUrl::FullyEncoded).contains(QStringLiteral("subject=Computerized%20Markwell")));
+
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseClick(close, Qt::LeftButton);
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+    QVERIFY(!about.isVisible());
+}
+
+void HelpTest::everyToolIconHasAPicture() {
+    for (int i = 0; i <= static_cast<int>(ToolIcon::DeleteSeat); ++i) {
+        const QIcon icon = shippedIcon(static_cast<ToolIcon>(i));
+        const QImage image = icon.pixmap(24, 24).toImage();
+        QVERIFY2(!image.isNull(), qPrintable(QString::number(i)));
+        // Something is drawn: not every pixel is transparent.
+        bool drawn = false;
+        for (int y = 0; y < image.height() && !drawn; ++y) {
+            for (int x = 0; x < image.width() && !drawn; ++x) drawn = qAlpha(image.pixel(x, y)) > 0;
+        }
+        QVERIFY2(drawn, qPrintable(QString::number(i)));
+        QVERIFY(!toolIcon(static_cast<ToolIcon>(i)).isNull());
+    }
+    QVERIFY(!applicationIcon().pixmap(64, 64).isNull());
+}
+
+MARKWELL_GUI_TEST_MAIN(HelpTest)
+#include "HelpTest.moc"

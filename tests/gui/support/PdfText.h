@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace markwell::testing {
+
+// The text of a PDF file as pdftotext gives it (layout kept), or a null
+// string when pdftotext is not installed; tests then skip their text checks.
+QString pdfText(const QString& path);
+bool havePdfToText();
+// Number of pages, from pdfinfo; 0 when it cannot tell.
+int pdfPageCount(const QString& path);
+
+}  // namespace markwell::testing

@@ -1,0 +1,136 @@
+#include "support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QPrinter>
+
+namespace markwell::testing {
+
+int ScriptedDialogs::count(Kind kind) const {
+    return static_cast<int>(std::count_if(shown.begin(), shown.end(), [kind](const Shown& s) { return s.kind == kind; }));
+}
+
+QStringList ScriptedDialogs::texts(Kind kind) const {
+    QStringList out;
+    for (const Shown& s : shown) {
+        if (s.kind == kind) out << s.text;
+    }
+    return out;
+}
+
+QStringList ScriptedDialogs::messages() const {
+    QStringList out;
+    for (const Shown& s : shown) {
+        if (s.kind == Kind::Inform || s.kind == Kind::Warn || s.kind == Kind::YesNo || s.kind == Kind::YesNoCancel) {
+            out << s.text;
+        }
+    }
+    return out;
+}
+
+void ScriptedDialogs::clearRecord() {
+    shown.clear();
+    fileRequests.clear();
+    fontRequests.clear();
+    openedUrls.clear();
+    unanswered = 0;
+}
+
+void ScriptedDialogs::inform(QWidget*, const QString& text) {
+    shown.push_back({Kind::Inform, text});
+}
+
+void ScriptedDialogs::warn(QWidget*, const QString& text) {
+    shown.push_back({Kind::Warn, text});
+}
+
+UserDialogs::Answer ScriptedDialogs::askYesNo(QWidget*, const QString& text) {
+    shown.push_back({Kind::YesNo, text});
+    if (answers.empty()) {
+        ++unanswered;
+        return Answer::No;
+    }
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a == Answer::Cancel ? Answer::No : a;
+}
+
+UserDialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text) {
+    shown.push_back({Kind::YesNoCancel, text});
+    if (answers.empty()) {
+        ++unanswered;
+        return Answer::Cancel;
+    }
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QString ScriptedDialogs::openFile(QWidget*, const FileRequest& request) {
+    shown.push_back({Kind::OpenFile, request.title});
+    fileRequests.push_back(request);
+    if (openPaths.empty()) {
+        ++unanswered;
+        return {};
+    }
+    QString path = openPaths.front();
+    openPaths.pop_front();
+    return path;
+}
+
+std::optional<UserDialogs::SaveChoice> ScriptedDialogs::saveFile(QWidget*, const FileRequest& request) {
+    shown.push_back({Kind::SaveFile, request.title});
+    fileRequests.push_back(request);
+    if (saves.empty()) {
+        ++unanswered;
+        return std::nullopt;
+    }
+    const bool cancelled = !saves.front().has_value();
+    const SaveChoice choice = cancelled ? SaveChoice{} : *saves.front();
+    saves.pop_front();
+    if (cancelled) return std::nullopt;
+    return choice;
+}
+
+std::optional<UserDialogs::FontChoice> ScriptedDialogs::chooseFont(QWidget*, const FontChoice& current) {
+    shown.push_back({Kind::Font, current.family});
+    fontRequests.push_back(current);
+    if (fonts.empty()) {
+        ++unanswered;
+        return std::nullopt;
+    }
+    const bool cancelled = !fonts.front().has_value();
+    const FontChoice choice = cancelled ? FontChoice{} : *fonts.front();
+    fonts.pop_front();
+    if (cancelled) return std::nullopt;
+    return choice;
+}
+
+bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
+    shown.push_back({Kind::Printer, printer.docName()});
+    if (printers.empty()) {
+        ++unanswered;
+        return false;
+    }
+    const std::optional<QString> target = printers.front();
+    printers.pop_front();
+    if (!target) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*target);
+    return true;
+}
+
+void ScriptedDialogs::showPrintPreview(QWidget*, QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+    shown.push_back({Kind::Preview, printer.docName()});
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previewPdf.isEmpty() ? QDir::temp().filePath(QStringLiteral("markwell-preview-test.pdf"))
+                                                   : previewPdf);
+    paint(&printer);
+}
+
+bool ScriptedDialogs::openUrl(const QUrl& url) {
+    shown.push_back({Kind::Url, url.toString()});
+    openedUrls.push_back(url);
+    return true;
+}
+
+}  // namespace markwell::testing

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "dialogs/UserDialogs.h"
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+namespace markwell::testing {
+
+// Answers the program's dialogs from queues the test fills, and records every
+// dialog that was shown. Nothing blocks. A question without a queued answer
+// is answered Cancel (No for Yes/No) and counted in `unanswered`.
+class ScriptedDialogs : public UserDialogs {
+public:
+    enum class Kind { Inform, Warn, YesNo, YesNoCancel, OpenFile, SaveFile, Font, Printer, Preview, Url };
+    struct Shown {
+        Kind kind;
+        QString text;  // message, dialog title or address
+    };
+
+    // What the next dialogs answer.
+    std::deque<Answer> answers;
+    std::deque<QString> openPaths;                  // empty string = cancelled
+    std::deque<std::optional<SaveChoice>> saves;    // nullopt = cancelled
+    std::deque<std::optional<FontChoice>> fonts;    // nullopt = cancelled
+    // The print dialog: a path prints to that PDF file; nullopt cancels.
+    std::deque<std::optional<QString>> printers;
+    // Where the print preview draws its pages (as PDF); empty = a temporary file.
+    QString previewPdf;
+
+    std::vector<Shown> shown;
+    std::vector<FileRequest> fileRequests;
+    std::vector<FontChoice> fontRequests;
+    std::vector<QUrl> openedUrls;
+    int unanswered = 0;
+
+    void answer(Answer a) { answers.push_back(a); }
+    void openWith(const QString& path) { openPaths.push_back(path); }
+    void saveAs(const QString& path, const QString& filter = {}) { saves.push_back(SaveChoice{path, filter}); }
+    void cancelSave() { saves.push_back(std::nullopt); }
+    void printToPdf(const QString& path) { printers.push_back(path); }
+    void cancelPrint() { printers.push_back(std::nullopt); }
+
+    int count(Kind kind) const;
+    QStringList texts(Kind kind) const;
+    // Every message box text (information, warning and questions), in order.
+    QStringList messages() const;
+    void clearRecord();
+
+    void inform(QWidget* parent, const QString& text) override;
+    void warn(QWidget* parent, const QString& text) override;
+    Answer askYesNo(QWidget* parent, const QString& text) override;
+    Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    QString openFile(QWidget* parent, const FileRequest& request) override;
+    std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
+    bool openUrl(const QUrl& url) override;
+};
+
+}  // namespace markwell::testing
