@@ -10,6 +10,10 @@ namespace markwell {
 
 HelpCenter::HelpCenter(QObject* parent) : QObject(parent) {}
 
+HelpWindow* HelpCenter::window() const {
+    return window_;
+}
+
 HelpCenter::~HelpCenter() {
     if (window_ && !window_->parentWidget()) delete window_;
 }

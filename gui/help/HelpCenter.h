@@ -21,7 +21,7 @@ public:
     void showTopic(HelpTopic topic);
     // The page of the window the widget lies in.
     void showHelpFor(const QWidget* widget);
-    HelpWindow* window() const { return window_; }
+    HelpWindow* window() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

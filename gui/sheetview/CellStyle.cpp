@@ -171,7 +171,9 @@ Qt::Alignment toQtAlignment(const CellAlignment& alignment, CellKind kind) {
     case HAlign::General: result = kind == CellKind::Number ? Qt::AlignRight : Qt::AlignLeft; break;
     }
     switch (alignment.vertical) {
-    case VAlign::Bottom: result |= Qt::AlignBottom; break;
+    // Rows are as tall as their type plus a little room, so "bottom" text is
+    // drawn centred like the rest of its row rather than a few pixels lower.
+    case VAlign::Bottom: result |= Qt::AlignVCenter; break;
     case VAlign::Center: result |= Qt::AlignVCenter; break;
     case VAlign::Top: result |= Qt::AlignTop; break;
     }

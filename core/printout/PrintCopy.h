@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/Records.h"
+#include "sheet/Sheet.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace markwell {
+
+// What a printout of a page's table is made from: a copy of the table as it
+// stands (the page's own table is never changed by printing), with the
+// header "&L" + file path + "&R&D" (the path at the left, the date at the
+// right), the path as the print job's title, and its widths fitted.
+
+// The header that prints `path` at the left and the date at the right. An
+// "&" in the path is doubled so that it prints as itself.
+QString printHeaderFor(const QString& path);
+
+// The grades table as printed: with grid lines as the page shows them, and,
+// when `withIds` is set, "Student ID's" at the top of the first column and
+// each student row's name replaced by the ID of the first student of that
+// name (a row whose name belongs to no student keeps it).
+Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,
+                      bool withIds);
+
+// The attendance table as printed: always with grid lines.
+Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath);
+
+}  // namespace markwell

@@ -1,0 +1,92 @@
+#include "printout/PrintCopy.h"
+#include "sheet/PrintHeader.h"
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+namespace {
+
+StudentInfo student(const char* name, const char* id) {
+    StudentInfo s;
+    s.name = name;
+    s.id = id;
+    return s;
+}
+
+// Names, one quiz, Total, Average, Grade; three student rows, separator, Total row.
+Sheet gradesTable() {
+    Sheet s;
+    s.setMaxRow(6);
+    s.setMaxCol(5);
+    const char* heading[] = {"Names", "Quiz", "Total", "Average", "Grade"};
+    for (int c = 1; c <= 5; ++c) s.setText(1, c, QString::fromUtf8(heading[c - 1]));
+    s.setText(2, 1, QStringLiteral("Ann Lee"));
+    s.setText(3, 1, QStringLiteral("Zoë Brandt"));
+    s.setText(4, 1, QStringLiteral("Nobody Known"));
+    s.setText(6, 1, QStringLiteral("Total"));
+    s.setNumber(2, 2, 9);
+    s.setShowGridLines(false);
+    return s;
+}
+
+}  // namespace
+
+TEST(PrintCopy, IdsReplaceNamesByTheFirstStudentOfTheName) {
+    const Sheet grades = gradesTable();
+    // Two students share "Ann Lee"; the table has one row for them. "Zoë" is
+    // stored as Windows-1252 bytes (0xEB).
+    const std::vector<StudentInfo> students = {student("Ann Lee", "A-17"), student("Zo\xEB Brandt", "Z-02"),
+                                               student("Ann Lee", "A-99")};
+    const Sheet copy = gradesPrintCopy(grades, students, QStringLiteral("/tmp/p1.grs"), true);
+    EXPECT_EQ(copy.text(1, 1), QStringLiteral("Student ID's"));
+    EXPECT_EQ(copy.text(2, 1), QStringLiteral("A-17"));
+    EXPECT_EQ(copy.text(3, 1), QStringLiteral("Z-02"));
+    EXPECT_EQ(copy.text(4, 1), QStringLiteral("Nobody Known"));  // no such student: the name stays
+    EXPECT_EQ(copy.text(6, 1), QStringLiteral("Total"));         // the Total row is not a student row
+    EXPECT_EQ(copy.text(1, 2), QStringLiteral("Quiz"));
+    EXPECT_EQ(copy.number(2, 2), 9);
+    // The page's own table is untouched.
+    EXPECT_EQ(grades.text(1, 1), QStringLiteral("Names"));
+    EXPECT_EQ(grades.text(2, 1), QStringLiteral("Ann Lee"));
+
+    const Sheet names = gradesPrintCopy(grades, students, QStringLiteral("/tmp/p1.grs"), false);
+    EXPECT_EQ(names.text(1, 1), QStringLiteral("Names"));
+    EXPECT_EQ(names.text(2, 1), QStringLiteral("Ann Lee"));
+}
+
+TEST(PrintCopy, HeaderShowsThePathLeftAndTheDateRightAndGridLinesFollowThePage) {
+    Sheet grades = gradesTable();
+    const QString path = QStringLiteral("/home/t/R&D class/p&1.grs");
+    Sheet copy = gradesPrintCopy(grades, {}, path, false);
+    EXPECT_EQ(copy.print().title, path);
+    const PrintHeaderParts parts = parsePrintHeader(copy.print().header, QStringLiteral("7/3/2024"));
+    EXPECT_EQ(plainText(parts.left), path);  // an "&" in the path is not taken for a code
+    EXPECT_EQ(plainText(parts.right), QStringLiteral("7/3/2024"));
+    EXPECT_TRUE(parts.center.empty());
+    EXPECT_FALSE(copy.print().gridLines);
+    grades.setShowGridLines(true);
+    EXPECT_TRUE(gradesPrintCopy(grades, {}, path, false).print().gridLines);
+
+    // An untitled class prints an empty path.
+    const PrintHeaderParts untitled = parsePrintHeader(gradesPrintCopy(grades, {}, {}, false).print().header,
+                                                       QStringLiteral("d"));
+    EXPECT_TRUE(untitled.left.empty());
+    EXPECT_EQ(plainText(untitled.right), QStringLiteral("d"));
+
+    // Attendance is printed with grid lines whatever the page shows.
+    Sheet attendance = gradesTable();
+    attendance.setShowGridLines(false);
+    const Sheet printed = attendancePrintCopy(attendance, QStringLiteral("/home/t/p1.ATD"));
+    EXPECT_TRUE(printed.print().gridLines);
+    EXPECT_EQ(plainText(parsePrintHeader(printed.print().header, {}).left), QStringLiteral("/home/t/p1.ATD"));
+}
+
+TEST(PrintCopy, WidthsAreFittedToTheIdsPrinted) {
+    Sheet grades = gradesTable();
+    grades.setText(2, 1, QStringLiteral("A very long student name indeed"));
+    grades.fitColumnWidths();
+    const std::vector<StudentInfo> students = {student("A very long student name indeed", "7")};
+    const Sheet copy = gradesPrintCopy(grades, students, {}, true);
+    EXPECT_LT(copy.colWidth(1), grades.colWidth(1));
+}
