@@ -65,7 +65,7 @@ public:
     Result<ClassRecord> read(GradeFileInfo* info) {
         if (in_.remaining() == 0) return damaged(QStringLiteral("it is empty"));
         if (!in_.has(kGradeFileHeaderSize)) {
-            return damaged(QStringLiteral("it is only %1 bytes long").arg(in_.remaining()));
+            return damaged(QStringLiteral("it is too short (%1 bytes)").arg(in_.remaining()));
         }
         const double version = in_.float64();
         in_.skip(kGradeFileHeaderSize - 8);  // build, year and padding are not used

@@ -67,9 +67,11 @@ TEST(SeatingFileLayout, OnlyTheExactCaptionTeacherIsTheTeachersBox) {
     SeatingChart chart;
     chart.seats = {seat("teacher", 0, 0), seat("TEACHER", 100, 0), seat("Ann", 200, 0)};
     chart.teacher.left = 7;
+    chart.teacher.name = "Mrs. Okafor";  // the teacher's record is always written as "Teacher"
     const SeatingChart read = parseSeatingFile(serializeSeatingFile(chart).value());
     EXPECT_EQ(read.seats, chart.seats);
     EXPECT_EQ(read.teacher.left, 7);
+    EXPECT_EQ(read.teacher.name, "Teacher");
 
     EXPECT_EQ(parseSeatingFile(QByteArray()), SeatingChart{});
     QByteArray cut = serializeSeatingFile(chart).value();
