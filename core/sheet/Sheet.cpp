@@ -125,16 +125,25 @@ template <class Change>
 void Sheet::changeFormats(const CellRange& range, Change change) {
     const CellRange r = resolve(range);
     std::unordered_map<std::uint32_t, std::uint32_t> changed;
+    // Neighbouring cells mostly share a format: remember the last one.
+    std::uint32_t lastFrom = 0;
+    std::uint32_t lastTo = 0;
+    bool haveLast = false;
     for (int row = r.r1; row <= r.r2; ++row) {
         for (int col = r.c1; col <= r.c2; ++col) {
             Cell& cell = at(row, col);
-            auto it = changed.find(cell.format);
-            if (it == changed.end()) {
-                CellFormat f = formats_[cell.format];
-                change(f);
-                it = changed.emplace(cell.format, intern(f)).first;
+            if (!haveLast || cell.format != lastFrom) {
+                auto it = changed.find(cell.format);
+                if (it == changed.end()) {
+                    CellFormat f = formats_[cell.format];
+                    change(f);
+                    it = changed.emplace(cell.format, intern(f)).first;
+                }
+                lastFrom = it->first;
+                lastTo = it->second;
+                haveLast = true;
             }
-            cell.format = it->second;
+            cell.format = lastTo;
         }
     }
 }
