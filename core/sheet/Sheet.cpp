@@ -196,4 +196,24 @@ void Sheet::setColWidth(int col, double width) {
     colWidths_[static_cast<std::size_t>(col - 1)] = std::max(width, 0.0);
 }
 
+namespace {
+
+QString headingAt(const std::vector<QString>& headings, int index) {
+    if (index < 1 || index > static_cast<int>(headings.size())) return {};
+    return headings[static_cast<std::size_t>(index - 1)];
+}
+
+void setHeadingAt(std::vector<QString>& headings, int index, const QString& text) {
+    if (index < 1) return;
+    if (index > static_cast<int>(headings.size())) headings.resize(static_cast<std::size_t>(index));
+    headings[static_cast<std::size_t>(index - 1)] = text;
+}
+
+}  // namespace
+
+QString Sheet::colHeading(int col) const { return headingAt(colHeadings_, col); }
+void Sheet::setColHeading(int col, const QString& text) { setHeadingAt(colHeadings_, col, text); }
+QString Sheet::rowHeading(int row) const { return headingAt(rowHeadings_, row); }
+void Sheet::setRowHeading(int row, const QString& text) { setHeadingAt(rowHeadings_, row, text); }
+
 }  // namespace markwell
