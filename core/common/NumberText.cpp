@@ -105,9 +105,12 @@ std::string fixedText(bool negative, const Digits& d, int decimals) {
         const char digit = (index >= 0 && index < n) ? d.digits[static_cast<std::size_t>(index)] : '0';
         if (pos >= 0) intPart.push_back(digit); else fracPart.push_back(digit);
     }
-    if (intPart.empty()) intPart = "0";
+    if (intPart.empty()) intPart.push_back('0');
     std::string text = intPart;
-    if (decimals > 0) text += "." + fracPart;
+    if (decimals > 0) {
+        text.push_back('.');
+        text.append(fracPart);
+    }
     const bool isZero = text.find_first_not_of("0.") == std::string::npos;
     if (negative && !isZero) text.insert(text.begin(), '-');
     return text;
@@ -116,9 +119,13 @@ std::string fixedText(bool negative, const Digits& d, int decimals) {
 std::string scientificText(bool negative, const Digits& d) {
     const std::string digits = stripTrailingZeros(d.digits);
     std::string text = negative ? "-" : "";
-    text += digits.substr(0, 1);
-    if (digits.size() > 1) text += "." + digits.substr(1);
-    text += "E" + std::to_string(d.exponent);
+    text.push_back(digits.front());
+    if (digits.size() > 1) {
+        text.push_back('.');
+        text.append(digits, 1);
+    }
+    text.push_back('E');
+    text.append(std::to_string(d.exponent));
     return text;
 }
 
