@@ -29,37 +29,34 @@ EntryIndex::EntryIndex(const Sheet& sheet, const ClassRecord& cls) : layout_(Gra
         firstRow_[index] = it->second;
     }
 
-    // Pass 1: the row of every entry, counted per row.
-    std::vector<int> rowOfEntry;
-    std::vector<std::uint32_t> count(static_cast<std::size_t>(rows) + 1, 0);
+    // One pass over the point lists reads every entry; a second places them
+    // grouped by row, each group in walking order.
+    struct Found {
+        int row;
+        RowEntry entry;
+    };
+    std::vector<Found> found;
+    std::size_t total = 0;
+    for (const AssignmentInfo& a : cls.assignments) total += a.namegrade.size();
+    found.reserve(total);
+    std::vector<std::uint32_t> count(static_cast<std::size_t>(rows), 0);
     std::vector<int> guess;  // row of the entry at the same position in the previous list
-    for (const AssignmentInfo& a : cls.assignments) {
-        if (guess.size() < a.namegrade.size()) guess.resize(a.namegrade.size(), 0);
-        for (std::size_t j = 0; j < a.namegrade.size(); ++j) {
-            const PointEntry e = splitPointEntry(a.namegrade[j]);
-            const int row = e.hasSeparator ? matchRow(e.name, guess[j]) : 0;
-            rowOfEntry.push_back(row);
-            if (row > 0) ++count[static_cast<std::size_t>(slot(row))];
-        }
-    }
-
-    // Pass 2: the entries grouped by row, each group in walking order.
-    start_.assign(static_cast<std::size_t>(rows) + 1, 0);
-    for (int i = 0; i < rows; ++i) {
-        start_[static_cast<std::size_t>(i) + 1] = start_[static_cast<std::size_t>(i)] + count[static_cast<std::size_t>(i)];
-    }
-    entries_.resize(start_.back());
-    std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
-    std::size_t k = 0;
     for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
         const auto& list = cls.assignments[i].namegrade;
-        for (std::size_t j = 0; j < list.size(); ++j, ++k) {
-            const int row = rowOfEntry[k];
+        if (guess.size() < list.size()) guess.resize(list.size(), 0);
+        for (std::size_t j = 0; j < list.size(); ++j) {
+            const PointEntry e = splitPointEntry(list[j]);
+            const int row = e.hasSeparator ? matchRow(e.name, guess[j]) : 0;
             if (row <= 0) continue;
-            entries_[next[static_cast<std::size_t>(slot(row))]++] =
-                RowEntry{static_cast<int>(i), static_cast<int>(j), readPoints(splitPointEntry(list[j]).points)};
+            ++count[static_cast<std::size_t>(slot(row))];
+            found.push_back({row, RowEntry{static_cast<int>(i), static_cast<int>(j), readPoints(e.points)}});
         }
     }
+    start_.assign(static_cast<std::size_t>(rows) + 1, 0);
+    for (std::size_t i = 0; i < count.size(); ++i) start_[i + 1] = start_[i] + count[i];
+    entries_.resize(found.size());
+    std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
+    for (const Found& f : found) entries_[next[static_cast<std::size_t>(slot(f.row))]++] = f.entry;
 }
 
 // Lists are normally in class order, so the row found for the same position
