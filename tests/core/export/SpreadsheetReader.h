@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+// Runs a reader script beside this file (read_xls.py, read_xlsx.py) with the
+// system's Python on a written file and returns the JSON it prints.
+struct ReaderOutput {
+    QString skipReason;  // set when Python or the reader module is missing
+    QString error;       // set when the reader failed
+    QJsonObject json;
+};
+
+ReaderOutput readSpreadsheet(const QString& script, const QString& file);
+
+// Skips the test when the reader is missing, fails it when the reader failed.
+#define READ_SPREADSHEET_OR_SKIP(var, script, file)                   \
+    const ReaderOutput var = readSpreadsheet(script, file);           \
+    if (!var.skipReason.isEmpty()) GTEST_SKIP() << qPrintable(var.skipReason); \
+    ASSERT_TRUE(var.error.isEmpty()) << qPrintable(var.error)
