@@ -8,7 +8,9 @@
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -135,8 +137,11 @@ Result<void> writeLayout(const Sheet& sheet, lxw_worksheet* worksheet) {
         worksheet_freeze_panes(worksheet, 0, static_cast<lxw_col_t>(sheet.fixedCols()));
     }
     const PrintSettings& print = sheet.print();
-    worksheet_gridlines(worksheet, static_cast<std::uint8_t>((sheet.showGridLines() ? LXW_SHOW_SCREEN_GRIDLINES : 0) |
-                                                             (print.gridLines ? LXW_SHOW_PRINT_GRIDLINES : 0)));
+    // The library only switches grid lines on after hiding them all.
+    worksheet_gridlines(worksheet, LXW_HIDE_ALL_GRIDLINES);
+    const int gridLines = (sheet.showGridLines() ? LXW_SHOW_SCREEN_GRIDLINES : 0) |
+                          (print.gridLines ? LXW_SHOW_PRINT_GRIDLINES : 0);
+    if (gridLines != 0) worksheet_gridlines(worksheet, static_cast<std::uint8_t>(gridLines));
     if (print.centerHorizontally) worksheet_center_horizontally(worksheet);
     const QString header = storableHeader(print.header);
     if (!header.isEmpty()) {
@@ -164,8 +169,14 @@ Result<void> writeWorkbook(const Sheet& sheet, const QString& tempPath) {
         written = check(workbook_set_properties(workbook, &properties));
     }
     // Closing also frees the workbook, so it happens on every path.
+    errno = 0;
     const lxw_error closed = workbook_close(workbook);
+    const int systemError = errno;
     if (!written) return written;
+    if (closed != LXW_NO_ERROR && systemError != 0) {
+        return fail(QString::fromUtf8(lxw_strerror(closed)) + QLatin1Char(' ') +
+                    QString::fromLocal8Bit(std::strerror(systemError)) + QLatin1Char('.'));
+    }
     return check(closed);
 }
 
