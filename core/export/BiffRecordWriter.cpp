@@ -92,6 +92,17 @@ bool isLatin1(const QString& text) {
     return true;
 }
 
+void writeBof(RecordWriter& out, std::uint16_t substream) {
+    out.begin(rec::kBof);
+    out.u16(0x0600);  // BIFF8
+    out.u16(substream);
+    out.u16(0x0DBB);  // build and year of the format's first version
+    out.u16(0x07CC);
+    out.u32(0);       // no file history
+    out.u32(0x06);    // lowest version that reads it: BIFF8
+    out.end();
+}
+
 void writeU16Record(RecordWriter& out, std::uint16_t type, std::initializer_list<std::uint16_t> values) {
     out.begin(type);
     for (const std::uint16_t v : values) out.u16(v);

@@ -116,6 +116,11 @@ private:
 // can be stored compressed.
 bool isLatin1(const QString& text);
 
+// The BOF record that opens a substream: the workbook globals or a worksheet.
+inline constexpr std::uint16_t kGlobalsSubstream = 0x0005;
+inline constexpr std::uint16_t kWorksheetSubstream = 0x0010;
+void writeBof(RecordWriter& out, std::uint16_t substream);
+
 // A record with a fixed body of 16-bit values, the most common shape.
 void writeU16Record(RecordWriter& out, std::uint16_t type, std::initializer_list<std::uint16_t> values);
 

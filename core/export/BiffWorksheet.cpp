@@ -44,13 +44,6 @@ std::optional<std::uint32_t> rkValue(double value) {
     return std::nullopt;
 }
 
-void cellHeader(RecordWriter& out, std::uint16_t type, int row, int col, std::uint16_t xf) {
-    out.begin(type);
-    out.u16(static_cast<std::uint16_t>(row));
-    out.u16(static_cast<std::uint16_t>(col));
-    out.u16(xf);
-}
-
 }  // namespace
 
 WorksheetWriter::WorksheetWriter(const Sheet& sheet, Styles& styles, SharedStrings& strings)
@@ -127,92 +120,70 @@ void WorksheetWriter::writeColumns() {
     body_.end();
 }
 
-void WorksheetWriter::noteCell(RowInfo& info, int col, std::uint16_t xf, int row) {
+void WorksheetWriter::noteCells(RowInfo& info, int row, int firstCol, const std::vector<std::uint16_t>& xfs) {
     if (info.endCol == 0) {
-        info.row = row;
-        info.firstCol = col;
+        info.row = row - 1;
+        info.firstCol = firstCol - 1;
     }
-    info.endCol = col + 1;
-    info.height = std::max(info.height, xfHeights_[xf]);
+    info.endCol = firstCol - 1 + static_cast<int>(xfs.size());
+    for (const std::uint16_t xf : xfs) info.height = std::max(info.height, xfHeights_[xf]);
+}
+
+// Cells firstCol.. of a row as one record: `single` for one cell, else
+// `multiple` with the last column at its end. `value(i)` writes what the
+// i-th cell adds after its format.
+template <class Value>
+void WorksheetWriter::writeRun(RecordWriter& cells, RowInfo& info, std::uint16_t single, std::uint16_t multiple,
+                               int row, int firstCol, const std::vector<std::uint16_t>& xfs, Value value) {
+    cells.begin(xfs.size() == 1 ? single : multiple);
+    cells.u16(static_cast<std::uint16_t>(row - 1));
+    cells.u16(static_cast<std::uint16_t>(firstCol - 1));
+    for (std::size_t i = 0; i < xfs.size(); ++i) {
+        cells.u16(xfs[i]);
+        value(i);
+    }
+    if (xfs.size() > 1) cells.u16(static_cast<std::uint16_t>(firstCol - 1 + static_cast<int>(xfs.size()) - 1));
+    cells.end();
+    noteCells(info, row, firstCol, xfs);
 }
 
 // Writes the cell records of one row (1-based) into `cells`; returns whether
-// there were any.
+// there were any. Runs of numbers that have an RK form share one MULRK
+// record, runs of formatted empty cells one MULBLANK record.
 bool WorksheetWriter::writeRowCells(int row, RecordWriter& cells, RowInfo& info) {
-    const int r = row - 1;
     info = RowInfo{};
     info.height = defaultHeight_;
     info.cellsAt = cells.position();
+    std::vector<std::uint16_t> xfs;
+    std::vector<std::uint32_t> rks;
     int col = 1;
     while (col <= sheet_.maxCol()) {
         const CellKind kind = sheet_.kind(row, col);
-        const std::uint16_t xf = xfOf(row, col);
+        xfs.assign(1, xfOf(row, col));
         if (kind == CellKind::Text) {
-            cellHeader(cells, rec::kLabelSst, r, col - 1, xf);
-            cells.u32(strings_.add(sheet_.text(row, col)));
-            cells.end();
-            noteCell(info, col - 1, xf, r);
-            ++col;
-            continue;
-        }
-        if (kind == CellKind::Number) {
+            const std::uint32_t index = strings_.add(sheet_.text(row, col));
+            writeRun(cells, info, rec::kLabelSst, rec::kLabelSst, row, col, xfs, [&](std::size_t) { cells.u32(index); });
+        } else if (kind == CellKind::Number && !rkValue(sheet_.number(row, col))) {
             const double value = sheet_.number(row, col);
-            const std::optional<std::uint32_t> rk = rkValue(value);
-            if (!rk) {
-                cellHeader(cells, rec::kNumber, r, col - 1, xf);
-                cells.f64(value);
-                cells.end();
-                noteCell(info, col - 1, xf, r);
-                ++col;
-                continue;
+            writeRun(cells, info, rec::kNumber, rec::kNumber, row, col, xfs, [&](std::size_t) { cells.f64(value); });
+        } else if (kind == CellKind::Number) {
+            rks.assign(1, *rkValue(sheet_.number(row, col)));
+            for (int next = col + 1; next <= sheet_.maxCol() && sheet_.kind(row, next) == CellKind::Number; ++next) {
+                const std::optional<std::uint32_t> rk = rkValue(sheet_.number(row, next));
+                if (!rk) break;
+                rks.push_back(*rk);
+                xfs.push_back(xfOf(row, next));
             }
-            // A run of numbers with RK forms goes in one MULRK record.
-            int last = col;
-            std::vector<std::pair<std::uint16_t, std::uint32_t>> run{{xf, *rk}};
-            while (last < sheet_.maxCol() && sheet_.kind(row, last + 1) == CellKind::Number) {
-                const std::optional<std::uint32_t> next = rkValue(sheet_.number(row, last + 1));
-                if (!next) break;
-                ++last;
-                run.emplace_back(xfOf(row, last), *next);
+            writeRun(cells, info, rec::kRk, rec::kMulRk, row, col, xfs, [&](std::size_t i) { cells.u32(rks[i]); });
+        } else if (xfs.front() != Styles::kDefaultXf) {
+            for (int next = col + 1; next <= sheet_.maxCol() && sheet_.kind(row, next) == CellKind::Empty; ++next) {
+                const std::uint16_t xf = xfOf(row, next);
+                if (xf == Styles::kDefaultXf) break;
+                xfs.push_back(xf);
             }
-            cells.begin(run.size() == 1 ? rec::kRk : rec::kMulRk);
-            cells.u16(static_cast<std::uint16_t>(r));
-            cells.u16(static_cast<std::uint16_t>(col - 1));
-            for (const auto& [cellXf, value30] : run) {
-                cells.u16(cellXf);
-                cells.u32(value30);
-                noteCell(info, col - 1, cellXf, r);
-            }
-            if (run.size() > 1) cells.u16(static_cast<std::uint16_t>(last - 1));
-            cells.end();
-            info.endCol = last;
-            col = last + 1;
-            continue;
+            writeRun(cells, info, rec::kBlank, rec::kMulBlank, row, col, xfs, [](std::size_t) {});
         }
-        if (xf == Styles::kDefaultXf) {
-            ++col;
-            continue;
-        }
-        // A run of formatted empty cells goes in one MULBLANK record.
-        int last = col;
-        std::vector<std::uint16_t> run{xf};
-        while (last < sheet_.maxCol() && sheet_.kind(row, last + 1) == CellKind::Empty) {
-            const std::uint16_t next = xfOf(row, last + 1);
-            if (next == Styles::kDefaultXf) break;
-            ++last;
-            run.push_back(next);
-        }
-        cells.begin(run.size() == 1 ? rec::kBlank : rec::kMulBlank);
-        cells.u16(static_cast<std::uint16_t>(r));
-        cells.u16(static_cast<std::uint16_t>(col - 1));
-        for (const std::uint16_t cellXf : run) {
-            cells.u16(cellXf);
-            noteCell(info, col - 1, cellXf, r);
-        }
-        if (run.size() > 1) cells.u16(static_cast<std::uint16_t>(last - 1));
-        cells.end();
-        info.endCol = last;
-        col = last + 1;
+        col += static_cast<int>(xfs.size());
     }
     return info.endCol > 0;
 }
@@ -321,14 +292,7 @@ void WorksheetWriter::writeView() {
 
 QByteArray WorksheetWriter::head(std::uint32_t streamPosition) const {
     RecordWriter out;
-    out.begin(rec::kBof);
-    out.u16(0x0600);  // BIFF8
-    out.u16(0x0010);  // a worksheet
-    out.u16(0x0DBB);
-    out.u16(0x07CC);
-    out.u32(0);
-    out.u32(0x06);
-    out.end();
+    writeBof(out, kWorksheetSubstream);
 
     const auto bodyAt = static_cast<std::uint32_t>(
         streamPosition + out.position() + kRecordHeaderSize + 16 + 4 * dbCells_.size());

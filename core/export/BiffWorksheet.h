@@ -46,7 +46,10 @@ private:
     void writeView();
 
     std::uint16_t xfOf(int row, int col);
-    void noteCell(RowInfo& info, int col, std::uint16_t xf, int row);
+    void noteCells(RowInfo& info, int row, int firstCol, const std::vector<std::uint16_t>& xfs);
+    template <class Value>
+    void writeRun(RecordWriter& cells, RowInfo& info, std::uint16_t single, std::uint16_t multiple, int row,
+                  int firstCol, const std::vector<std::uint16_t>& xfs, Value value);
 
     const Sheet& sheet_;
     Styles& styles_;

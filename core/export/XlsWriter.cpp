@@ -16,17 +16,6 @@ using namespace biff;
 
 constexpr std::uint16_t kUtf16Codepage = 1200;
 
-void writeBof(RecordWriter& out) {
-    out.begin(rec::kBof);
-    out.u16(0x0600);  // BIFF8
-    out.u16(0x0005);  // workbook globals
-    out.u16(0x0DBB);
-    out.u16(0x07CC);
-    out.u32(0);
-    out.u32(0x06);
-    out.end();
-}
-
 void writeWindow1(RecordWriter& out) {
     out.begin(rec::kWindow1);
     out.u16(0x0000);  // window position and size in twips
@@ -44,7 +33,7 @@ void writeWindow1(RecordWriter& out) {
 // The workbook globals: settings, styles, the sheet's entry and the shared
 // strings. Returns where the sheet's stream position is to be filled in.
 qsizetype writeGlobals(RecordWriter& out, const Styles& styles, const SharedStrings& strings) {
-    writeBof(out);
+    writeBof(out, kGlobalsSubstream);
     writeU16Record(out, rec::kCodepage, {kUtf16Codepage});
     writeU16Record(out, rec::kWindowProtect, {0});
     writeU16Record(out, rec::kProtect, {0});

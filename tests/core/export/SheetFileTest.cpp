@@ -1,7 +1,7 @@
 #include "export/SheetFile.h"
 #include "sheet/Sheet.h"
+#include "support/TestFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -15,15 +15,6 @@
 using namespace markwell;
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList filesIn(const QString& dir) {
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 Sheet numbers(int rows, int cols) {
     Sheet sheet;
@@ -67,9 +58,9 @@ TEST(SheetFile, ChoosesTheWriterByExtensionWhateverItsCase) {
     ASSERT_TRUE(writeSheetFile(sheet, xls).ok());
     ASSERT_TRUE(writeSheetFile(sheet, xlsx).ok());
     ASSERT_TRUE(writeSheetFile(sheet, csv).ok());
-    EXPECT_TRUE(contents(xls).startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));  // an OLE2 compound file
-    EXPECT_TRUE(contents(xlsx).startsWith("PK\x03\x04"));                       // a zip package
-    EXPECT_EQ(contents(csv), QByteArray("1001.25,1002.25\r\n2001.5,2002.5\r\n"));
+    EXPECT_TRUE(fileContents(xls).startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));  // an OLE2 compound file
+    EXPECT_TRUE(fileContents(xlsx).startsWith("PK\x03\x04"));                       // a zip package
+    EXPECT_EQ(fileContents(csv), QByteArray("1001.25,1002.25\r\n2001.5,2002.5\r\n"));
 
     EXPECT_EQ(sheetFileTypeOf(QStringLiteral("/x/y.tar.xls")), SheetFileType::Xls);
     EXPECT_EQ(sheetFileTypeOf(QStringLiteral("/x.xlsx/y")), std::nullopt);
@@ -110,7 +101,7 @@ TEST(SheetFile, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
         ASSERT_FALSE(written.ok());
         EXPECT_TRUE(written.message().startsWith(QStringLiteral("Unable to create ") + path + QStringLiteral(": ")))
             << qPrintable(written.message());
-        EXPECT_EQ(contents(path), QByteArray("old"));
+        EXPECT_EQ(fileContents(path), QByteArray("old"));
     }
     EXPECT_EQ(filesIn(dir.path()).size(), 3) << qPrintable(filesIn(dir.path()).join(u' '));
 }
@@ -119,7 +110,7 @@ TEST(SheetFile, ASheetTheFormatCannotHoldIsRefusedBeforeTheOldFileIsTouched) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("wide.xls"));
     ASSERT_TRUE(writeSheetFile(numbers(1, 1), path).ok());
-    const QByteArray before = contents(path);
+    const QByteArray before = fileContents(path);
     Sheet wide;
     wide.setMaxCol(300);
     const Result<void> refused = writeSheetFile(wide, path);
@@ -127,7 +118,7 @@ TEST(SheetFile, ASheetTheFormatCannotHoldIsRefusedBeforeTheOldFileIsTouched) {
     EXPECT_EQ(refused.message(), QStringLiteral("Unable to create ") + path +
                                      QStringLiteral(": the table has 300 columns; a .xls file holds at most 256. "
                                                     "Save it as .xlsx or .csv instead."));
-    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(fileContents(path), before);
     EXPECT_TRUE(writeSheetFile(wide, dir.filePath(QStringLiteral("wide.xlsx"))).ok());
 }
 
@@ -137,12 +128,12 @@ TEST(SheetFile, AReadOnlyFolderIsReported) {
     for (const QString& name : {QStringLiteral("t.xls"), QStringLiteral("t.xlsx"), QStringLiteral("t.csv")}) {
         const QString path = dir.filePath(name);
         ASSERT_TRUE(writeSheetFile(numbers(1, 1), path).ok());
-        const QByteArray before = contents(path);
+        const QByteArray before = fileContents(path);
         ::chmod(QFile::encodeName(dir.path()).constData(), 0555);
         const Result<void> written = writeSheetFile(numbers(5, 5), path);
         ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
         ASSERT_FALSE(written.ok());
         EXPECT_TRUE(written.message().startsWith(QStringLiteral("Unable to create ") + path));
-        EXPECT_EQ(contents(path), before);
+        EXPECT_EQ(fileContents(path), before);
     }
 }

@@ -1,5 +1,9 @@
 #include "SpreadsheetReader.h"
 
+#include "sheet/Sheet.h"
+
+#include <gtest/gtest.h>
+
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -45,4 +49,39 @@ ReaderOutput readSpreadsheet(const QString& script, const QString& file) {
     out.json = doc.object();
     if (!errors.isEmpty()) out.error = QStringLiteral("%1 complained:\n%2").arg(script, errors);
     return out;
+}
+
+QJsonArray cellAt(const QJsonObject& json, int row, int col) {
+    return json[QStringLiteral("cells")].toArray()[row - 1].toArray()[col - 1].toArray();
+}
+
+QJsonObject formatAt(const QJsonObject& json, int row, int col) {
+    const int id = json[QStringLiteral("styles")].toArray()[row - 1].toArray()[col - 1].toInt();
+    return json[QStringLiteral("formats")].toArray()[id].toObject();
+}
+
+void expectCellsEqual(const QJsonObject& json, const markwell::Sheet& sheet) {
+    const QJsonArray rows = json[QStringLiteral("cells")].toArray();
+    ASSERT_EQ(json[QStringLiteral("nrows")].toInt(), sheet.maxRow());
+    for (int r = 1; r <= sheet.maxRow(); ++r) {
+        const QJsonArray cells = rows[r - 1].toArray();
+        for (int c = 1; c <= sheet.maxCol(); ++c) {
+            const QJsonArray cell = c <= cells.size() ? cells[c - 1].toArray() : QJsonArray{};
+            const QString kind = cell.isEmpty() ? QStringLiteral("empty") : cell[0].toString();
+            SCOPED_TRACE(testing::Message() << "cell " << r << "," << c);
+            switch (sheet.kind(r, c)) {
+            case markwell::CellKind::Text:
+                ASSERT_EQ(kind, QStringLiteral("text"));
+                ASSERT_EQ(cell[1].toString(), sheet.text(r, c));
+                break;
+            case markwell::CellKind::Number:
+                ASSERT_EQ(kind, QStringLiteral("number"));
+                ASSERT_EQ(cell[1].toDouble(), sheet.number(r, c));
+                break;
+            case markwell::CellKind::Empty:
+                ASSERT_TRUE(kind == QStringLiteral("empty") || kind == QStringLiteral("blank")) << qPrintable(kind);
+                break;
+            }
+        }
+    }
 }

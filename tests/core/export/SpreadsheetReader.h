@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 
@@ -12,6 +13,18 @@ struct ReaderOutput {
 };
 
 ReaderOutput readSpreadsheet(const QString& script, const QString& file);
+
+// A cell of what a reader printed, as [type, value], and its format.
+QJsonArray cellAt(const QJsonObject& json, int row, int col);
+QJsonObject formatAt(const QJsonObject& json, int row, int col);
+
+namespace markwell {
+class Sheet;
+}
+
+// Every cell within the sheet's extent reads back with the sheet's value and
+// type; empty cells read as empty or (when formatted) blank.
+void expectCellsEqual(const QJsonObject& json, const markwell::Sheet& sheet);
 
 // Skips the test when the reader is missing, fails it when the reader failed.
 #define READ_SPREADSHEET_OR_SKIP(var, script, file)                   \

@@ -24,48 +24,11 @@ QString writeXls(const QTemporaryDir& dir, const Sheet& sheet, const QString& na
     return path;
 }
 
-QJsonArray cellAt(const QJsonObject& json, int row, int col) {
-    return json[QStringLiteral("cells")].toArray()[row - 1].toArray()[col - 1].toArray();
-}
-
-QJsonObject formatAt(const QJsonObject& json, int row, int col) {
-    const int id = json[QStringLiteral("styles")].toArray()[row - 1].toArray()[col - 1].toInt();
-    return json[QStringLiteral("formats")].toArray()[id].toObject();
-}
-
 // The reader saw no problem: nothing logged, no record-level fault.
 void expectClean(const QJsonObject& json) {
     EXPECT_EQ(json[QStringLiteral("log")].toString(), QString());
     const QJsonArray problems = json[QStringLiteral("problems")].toArray();
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(QString::fromUtf8(QJsonDocument(problems).toJson()));
-}
-
-// Every cell within the sheet's extent reads back with the sheet's value and
-// type; formatted empty cells read as blanks.
-void expectCellsEqual(const QJsonObject& json, const Sheet& sheet) {
-    const QJsonArray rows = json[QStringLiteral("cells")].toArray();
-    ASSERT_EQ(json[QStringLiteral("nrows")].toInt(), sheet.maxRow());
-    for (int r = 1; r <= sheet.maxRow(); ++r) {
-        const QJsonArray cells = rows[r - 1].toArray();
-        for (int c = 1; c <= sheet.maxCol(); ++c) {
-            const QJsonArray cell = c <= cells.size() ? cells[c - 1].toArray() : QJsonArray{};
-            const QString kind = cell.isEmpty() ? QStringLiteral("empty") : cell[0].toString();
-            SCOPED_TRACE(testing::Message() << "cell " << r << "," << c);
-            switch (sheet.kind(r, c)) {
-            case CellKind::Text:
-                ASSERT_EQ(kind, QStringLiteral("text"));
-                ASSERT_EQ(cell[1].toString(), sheet.text(r, c));
-                break;
-            case CellKind::Number:
-                ASSERT_EQ(kind, QStringLiteral("number"));
-                ASSERT_EQ(cell[1].toDouble(), sheet.number(r, c));
-                break;
-            case CellKind::Empty:
-                ASSERT_TRUE(kind == QStringLiteral("empty") || kind == QStringLiteral("blank")) << qPrintable(kind);
-                break;
-            }
-        }
-    }
 }
 
 }  // namespace
@@ -256,6 +219,30 @@ TEST(XlsFile, ALargeClassReadsBackWhole) {
     expectCellsEqual(read.json, sheet);
     // 3000 names, "Name", 100 percentages, "-", 6 comments.
     EXPECT_EQ(read.json[QStringLiteral("sharedStrings")].toInt(), 3000 + 1 + 100 + 1 + 6);
+}
+
+// The size the program must handle: 2,000 students and 200 assignments.
+TEST(XlsFile, AClassOfTwoThousandByTwoHundredReadsBackWhole) {
+    const int students = 2000;
+    const int assignments = 200;
+    Sheet sheet;
+    sheet.setMaxRow(students + 1);
+    sheet.setMaxCol(assignments + 4);
+    for (int a = 1; a <= assignments; ++a) sheet.setText(1, a + 1, QStringLiteral("Quiz %1").arg(a));
+    for (int s = 1; s <= students; ++s) {
+        sheet.setText(s + 1, 1, QStringLiteral("Student %1, Given").arg(s));
+        for (int a = 1; a <= assignments; ++a) {
+            if ((s + a) % 37 == 0) sheet.setText(s + 1, a + 1, QStringLiteral("-"));
+            else sheet.setNumber(s + 1, a + 1, ((s * 7 + a * 13) % 41) / 2.0 + (a % 3 == 0 ? 0.001 : 0));
+        }
+        sheet.setNumber(s + 1, assignments + 2, s * 3.25);
+        sheet.setText(s + 1, assignments + 3, QStringLiteral("%1.00%").arg(s % 100));
+        sheet.setText(s + 1, assignments + 4, s % 2 ? QStringLiteral("A") : QStringLiteral(" B+"));
+    }
+    QTemporaryDir dir;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
+    expectClean(read.json);
+    expectCellsEqual(read.json, sheet);
 }
 
 TEST(XlsFile, RefusesWhatAnXlsFileCannotHold) {

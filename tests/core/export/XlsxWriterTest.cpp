@@ -20,15 +20,6 @@ QString writeXlsx(const QTemporaryDir& dir, const Sheet& sheet) {
     return path;
 }
 
-QJsonArray cellAt(const QJsonObject& json, int row, int col) {
-    return json[QStringLiteral("cells")].toArray()[row - 1].toArray()[col - 1].toArray();
-}
-
-QJsonObject formatAt(const QJsonObject& json, int row, int col) {
-    const int id = json[QStringLiteral("styles")].toArray()[row - 1].toArray()[col - 1].toInt();
-    return json[QStringLiteral("formats")].toArray()[id].toObject();
-}
-
 }  // namespace
 
 TEST(XlsxFile, ReadsBackEveryCellWithItsValueAndType) {
@@ -37,27 +28,8 @@ TEST(XlsxFile, ReadsBackEveryCellWithItsValueAndType) {
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xlsx.py"), writeXlsx(dir, sheet));
     const QJsonObject& json = read.json;
     EXPECT_EQ(json[QStringLiteral("log")].toString(), QString());
-    ASSERT_EQ(json[QStringLiteral("nrows")].toInt(), 7);
     ASSERT_EQ(json[QStringLiteral("ncols")].toInt(), 7);
-    for (int r = 1; r <= sheet.maxRow(); ++r) {
-        for (int c = 1; c <= sheet.maxCol(); ++c) {
-            SCOPED_TRACE(testing::Message() << "cell " << r << "," << c);
-            const QJsonArray cell = cellAt(json, r, c);
-            switch (sheet.kind(r, c)) {
-            case CellKind::Text:
-                EXPECT_EQ(cell, (QJsonArray{QStringLiteral("text"), sheet.text(r, c)}));
-                break;
-            case CellKind::Number:
-                EXPECT_EQ(cell[0].toString(), QStringLiteral("number"));
-                EXPECT_EQ(cell[1].toDouble(), sheet.number(r, c));
-                break;
-            case CellKind::Empty:
-                EXPECT_NE(cell[0].toString(), QStringLiteral("text"));
-                EXPECT_NE(cell[0].toString(), QStringLiteral("number"));
-                break;
-            }
-        }
-    }
+    expectCellsEqual(json, sheet);
     EXPECT_EQ(cellAt(json, 2, 1)[1].toString(), QStringLiteral("Zoë O'Brien"));
     EXPECT_EQ(cellAt(json, 4, 1)[1].toString(), QStringLiteral("Łukasz 王"));
     EXPECT_EQ(cellAt(json, 5, 1)[1].toString(), QStringLiteral("Line\nBreak"));
