@@ -1,0 +1,92 @@
+#include "files/FixedFields.h"
+
+#include <QtEndian>
+
+#include <cassert>
+#include <cstring>
+
+namespace markwell {
+
+bool FieldReader::take(qsizetype size) {
+    if (has(size)) return true;
+    overrun_ = true;
+    pos_ = bytes_.size();
+    return false;
+}
+
+std::int32_t FieldReader::int32() {
+    return static_cast<std::int32_t>(uint32());
+}
+
+std::uint32_t FieldReader::uint32() {
+    if (!take(4)) return 0;
+    const auto value = qFromLittleEndian<std::uint32_t>(bytes_.data() + pos_);
+    pos_ += 4;
+    return value;
+}
+
+double FieldReader::float64() {
+    if (!take(8)) return 0;
+    const auto bits = qFromLittleEndian<std::uint64_t>(bytes_.data() + pos_);
+    pos_ += 8;
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::uint8_t FieldReader::byte() {
+    if (!take(1)) return 0;
+    return static_cast<std::uint8_t>(bytes_[pos_++]);
+}
+
+std::string FieldReader::text(qsizetype size) {
+    const QByteArrayView field = raw(size);
+    const qsizetype end = field.indexOf('\0');
+    return std::string(field.data(), static_cast<std::size_t>(end < 0 ? field.size() : end));
+}
+
+QByteArrayView FieldReader::raw(qsizetype size) {
+    if (!take(size)) return {};
+    const QByteArrayView field = bytes_.sliced(pos_, size);
+    pos_ += size;
+    return field;
+}
+
+void FieldReader::skip(qsizetype size) {
+    if (take(size)) pos_ += size;
+}
+
+QString textFieldProblem(std::string_view text, qsizetype size) {
+    const auto length = static_cast<qsizetype>(text.size());
+    if (length >= size) {
+        return QStringLiteral("is %1 characters long; at most %2 fit").arg(length).arg(size - 1);
+    }
+    if (text.find('\0') != std::string_view::npos) return QStringLiteral("holds a zero byte");
+    return {};
+}
+
+void FieldWriter::int32(std::int32_t value) {
+    uint32(static_cast<std::uint32_t>(value));
+}
+
+void FieldWriter::uint32(std::uint32_t value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out_.append(bytes, 4);
+}
+
+void FieldWriter::float64(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    char bytes[8];
+    qToLittleEndian(bits, bytes);
+    out_.append(bytes, 8);
+}
+
+void FieldWriter::text(std::string_view value, qsizetype size) {
+    assert(static_cast<qsizetype>(value.size()) < size);
+    raw(value);
+    zeros(size - static_cast<qsizetype>(value.size()));
+}
+
+}  // namespace markwell

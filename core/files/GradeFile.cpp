@@ -1,0 +1,370 @@
+#include "files/GradeFile.h"
+
+#include "common/Cp1252.h"
+#include "files/AtomicFile.h"
+#include "files/CommaText.h"
+#include "files/FixedFields.h"
+#include "scales/ScaleStore.h"
+
+#include <QFile>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace markwell {
+namespace {
+
+// Block sizes of the layout, in bytes.
+constexpr qsizetype kGridPropsSize = 268;
+constexpr qsizetype kScaleSize = 513;
+constexpr qsizetype kWeightsSize = 28;
+constexpr qsizetype kStudentSize = 962;
+constexpr qsizetype kAssignmentFixedSize = 256 + 501 + 11 + 8;  // after the point list
+constexpr qsizetype kSmallestAssignment = 4 + 1 + kAssignmentFixedSize;
+constexpr qsizetype kDropSize = 12;
+constexpr qsizetype kCommentSize = 1100;
+
+struct StudentField {
+    std::string StudentInfo::*member;
+    qsizetype size;
+    const char* label;
+};
+
+// The student record in file order.
+constexpr std::array<StudentField, 13> kStudentFields = {{
+    {&StudentInfo::name, capacity::kStudentName, "name"},
+    {&StudentInfo::id, capacity::kStudentId, "ID"},
+    {&StudentInfo::street, capacity::kStreet, "street"},
+    {&StudentInfo::city, capacity::kCity, "city"},
+    {&StudentInfo::state, capacity::kState, "state"},
+    {&StudentInfo::zip, capacity::kZip, "ZIP code"},
+    {&StudentInfo::mom_name, capacity::kParentName, "mother's name"},
+    {&StudentInfo::mom_phone, capacity::kPhone, "mother's phone"},
+    {&StudentInfo::dad_name, capacity::kParentName, "father's name"},
+    {&StudentInfo::dad_phone, capacity::kPhone, "father's phone"},
+    {&StudentInfo::student_email, capacity::kEmail, "e-mail address"},
+    {&StudentInfo::mom_email, capacity::kEmail, "mother's e-mail address"},
+    {&StudentInfo::dad_email, capacity::kEmail, "father's e-mail address"},
+}};
+
+constexpr qsizetype studentFieldsSize() {
+    qsizetype size = 0;
+    for (const StudentField& field : kStudentFields) size += field.size;
+    return size;
+}
+static_assert(studentFieldsSize() == kStudentSize);
+
+QString shown(const std::string& bytes) { return cp1252::toUnicode(bytes); }
+
+// ---------------------------------------------------------------- reading
+
+class GradeFileReader {
+public:
+    GradeFileReader(QByteArrayView bytes, const QString& fileName) : in_(bytes), fileName_(fileName) {}
+
+    Result<ClassRecord> read(GradeFileInfo* info) {
+        if (in_.remaining() == 0) return damaged(QStringLiteral("it is empty"));
+        if (!in_.has(kGradeFileHeaderSize)) {
+            return damaged(QStringLiteral("it is only %1 bytes long").arg(in_.remaining()));
+        }
+        const double version = in_.float64();
+        in_.skip(kGradeFileHeaderSize - 8);  // build, year and padding are not used
+        if (!std::isfinite(version)) return damaged(QStringLiteral("its version is not a number"));
+        if (version > kGradeFileVersion) return fail(QStringLiteral("Markwell version of file is invalid!"));
+
+        ClassRecord cls;
+        if (!in_.has(kGridPropsSize + kScaleSize + kWeightsSize)) {
+            return damaged(QStringLiteral("it ends inside the class settings"));
+        }
+        readSettings(cls);
+        if (auto problem = readStudents(cls); !problem.isEmpty()) return damaged(problem);
+        if (auto problem = readAssignments(cls); !problem.isEmpty()) return damaged(problem);
+        if (version == kGradeFileVersion) {
+            if (auto problem = readDropRuleAndComments(cls); !problem.isEmpty()) return damaged(problem);
+        } else {
+            cls.lowScoreInfo = DropLowScoreInfo{};
+            for (const StudentInfo& s : cls.students) cls.comments.push_back(CommentInfo{s.name, {}});
+        }
+        if (in_.overrun()) return damaged(QStringLiteral("it ends too early"));
+        if (info != nullptr) *info = GradeFileInfo{version, in_.remaining()};
+        return cls;
+    }
+
+private:
+    Error damaged(const QString& detail) const {
+        return fail(QStringLiteral("The file %1 is damaged or is not a grade file: %2.").arg(fileName_, detail));
+    }
+
+    void readSettings(ClassRecord& cls) {
+        GridProperties& grid = cls.gridProps;
+        grid.font_name = in_.text(capacity::kFontName);
+        grid.font_size = in_.int32();
+        grid.font_color = in_.int32();
+        grid.font_style = in_.byte();
+        grid.grid_lines = in_.boolean();
+        in_.skip(2);
+
+        CurrentGradeScale& scale = cls.gradeScale;
+        scale.name = in_.text(capacity::kScaleName);
+        scale.scale_type = in_.byte();
+        scale.num_values = in_.text(capacity::kScaleValues);
+
+        WeightedGrades& weights = cls.weightGrades;
+        for (int type = 0; type < 6; ++type) weights.setWeight(type, in_.int32());
+        weights.Use = in_.boolean();
+        in_.skip(3);
+    }
+
+    // Reads a count and checks it against the bytes that remain, each item
+    // taking at least `smallestItem` bytes. Gives the problem, or an empty text.
+    QString readCount(const QString& what, qsizetype smallestItem, std::int32_t& count) {
+        if (!in_.has(4)) return QStringLiteral("it ends before the number of %1").arg(what);
+        count = in_.int32();
+        if (count < 0) return QStringLiteral("it gives the number of %1 as %2").arg(what).arg(count);
+        if (static_cast<qint64>(count) * smallestItem > in_.remaining()) {
+            return QStringLiteral("it announces %1 %2 but ends before them").arg(count).arg(what);
+        }
+        return {};
+    }
+
+    QString readStudents(ClassRecord& cls) {
+        std::int32_t count = 0;
+        if (auto problem = readCount(QStringLiteral("students"), kStudentSize, count); !problem.isEmpty()) return problem;
+        cls.students.resize(static_cast<std::size_t>(count));
+        for (StudentInfo& student : cls.students) {
+            for (const StudentField& field : kStudentFields) student.*field.member = in_.text(field.size);
+        }
+        return {};
+    }
+
+    QString readAssignments(ClassRecord& cls) {
+        std::int32_t count = 0;
+        if (auto problem = readCount(QStringLiteral("assignments"), kSmallestAssignment, count); !problem.isEmpty()) {
+            return problem;
+        }
+        cls.assignments.reserve(static_cast<std::size_t>(count));
+        for (std::int32_t i = 1; i <= count; ++i) {
+            const QString where = QStringLiteral("assignment %1 of %2").arg(i).arg(count);
+            if (!in_.has(4)) return QStringLiteral("it ends inside ") + where;
+            const std::uint32_t length = in_.uint32();
+            if (length == 0) return QStringLiteral("the point list of %1 has a length of 0").arg(where);
+            if (static_cast<qint64>(length) > in_.remaining()) {
+                return QStringLiteral("the point list of %1 is longer than the rest of the file").arg(where);
+            }
+            AssignmentInfo a;
+            a.namegrade = parseCommaText(in_.text(static_cast<qsizetype>(length)));
+            if (!in_.has(kAssignmentFixedSize)) return QStringLiteral("it ends inside ") + where;
+            a.title = in_.text(capacity::kTitle);
+            a.description = in_.text(capacity::kDescription);
+            a.assign_type = in_.text(capacity::kAssignType);
+            a.total = in_.float64();
+            cls.assignments.push_back(std::move(a));
+        }
+        return {};
+    }
+
+    QString readDropRuleAndComments(ClassRecord& cls) {
+        if (!in_.has(kDropSize)) return QStringLiteral("it ends before the dropping rule");
+        DropLowScoreInfo& drop = cls.lowScoreInfo;
+        drop.drop_type = in_.int32();
+        for (int type = 0; type < 6; ++type) drop.setFlag(type, in_.boolean());
+        in_.skip(2);
+
+        std::int32_t count = 0;
+        if (auto problem = readCount(QStringLiteral("comments"), kCommentSize, count); !problem.isEmpty()) return problem;
+        cls.comments.resize(static_cast<std::size_t>(count));
+        for (CommentInfo& comment : cls.comments) {
+            comment.name = in_.text(capacity::kCommentName);
+            comment.desc = in_.text(capacity::kCommentText);
+        }
+        return {};
+    }
+
+    FieldReader in_;
+    const QString& fileName_;
+};
+
+// ---------------------------------------------------------------- writing
+
+// Why the class cannot be written, or an empty text.
+QString textProblem(const QString& what, const std::string& text, qsizetype size) {
+    const QString problem = textFieldProblem(text, size);
+    return problem.isEmpty() ? problem : what + QLatin1Char(' ') + problem;
+}
+
+QString settingsProblem(const ClassRecord& cls) {
+    QString problem = textProblem(QStringLiteral("the grid font name"), cls.gridProps.font_name, capacity::kFontName);
+    if (problem.isEmpty()) problem = textProblem(QStringLiteral("the grade scale name"), cls.gradeScale.name, capacity::kScaleName);
+    if (problem.isEmpty()) problem = textProblem(QStringLiteral("the grade scale bounds"), cls.gradeScale.num_values, capacity::kScaleValues);
+    return problem;
+}
+
+QString studentProblem(const StudentInfo& s, std::size_t index) {
+    for (const StudentField& field : kStudentFields) {
+        const QString problem = textFieldProblem(s.*field.member, field.size);
+        if (problem.isEmpty()) continue;
+        const QString who = field.member == &StudentInfo::name
+                                ? QStringLiteral("student %1").arg(index + 1)
+                                : QStringLiteral("student %1 (%2)").arg(index + 1).arg(shown(s.name));
+        return QStringLiteral("the %1 of %2 %3").arg(QLatin1String(field.label), who, problem);
+    }
+    return {};
+}
+
+QString assignmentProblem(const AssignmentInfo& a, std::size_t index) {
+    const QString which = QStringLiteral("assignment %1").arg(index + 1);
+    QString problem = textProblem(QStringLiteral("the title of ") + which, a.title, capacity::kTitle);
+    const QString named = which + QStringLiteral(" (") + shown(a.title) + QLatin1Char(')');
+    if (problem.isEmpty()) problem = textProblem(QStringLiteral("the description of ") + named, a.description, capacity::kDescription);
+    if (problem.isEmpty()) problem = textProblem(QStringLiteral("the type of ") + named, a.assign_type, capacity::kAssignType);
+    if (!problem.isEmpty()) return problem;
+    for (std::size_t i = 0; i < a.namegrade.size(); ++i) {
+        if (a.namegrade[i].find('\0') != std::string::npos) {
+            return QStringLiteral("point entry %1 of %2 holds a zero byte").arg(i + 1).arg(named);
+        }
+    }
+    return {};
+}
+
+QString commentProblem(const CommentInfo& c, std::size_t index) {
+    QString problem = textProblem(QStringLiteral("the name of comment %1").arg(index + 1), c.name, capacity::kCommentName);
+    if (problem.isEmpty()) {
+        problem = textProblem(QStringLiteral("the comment on %1").arg(shown(c.name)), c.desc, capacity::kCommentText);
+    }
+    return problem;
+}
+
+QString classProblem(const ClassRecord& cls) {
+    constexpr auto kMaxCount = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+    if (cls.students.size() > kMaxCount || cls.assignments.size() > kMaxCount || cls.comments.size() > kMaxCount) {
+        return QStringLiteral("it is too large");
+    }
+    if (QString problem = settingsProblem(cls); !problem.isEmpty()) return problem;
+    for (std::size_t i = 0; i < cls.students.size(); ++i) {
+        if (QString problem = studentProblem(cls.students[i], i); !problem.isEmpty()) return problem;
+    }
+    for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
+        if (QString problem = assignmentProblem(cls.assignments[i], i); !problem.isEmpty()) return problem;
+    }
+    for (std::size_t i = 0; i < cls.comments.size(); ++i) {
+        if (QString problem = commentProblem(cls.comments[i], i); !problem.isEmpty()) return problem;
+    }
+    return {};
+}
+
+void writeSettings(FieldWriter& out, const ClassRecord& cls) {
+    out.float64(kGradeFileVersion);
+    out.float64(1.0);  // build
+    out.int32(2002);   // year
+    out.zeros(4);
+
+    const GridProperties& grid = cls.gridProps;
+    out.text(grid.font_name, capacity::kFontName);
+    out.int32(grid.font_size);
+    out.int32(grid.font_color);
+    out.byte(grid.font_style);
+    out.boolean(grid.grid_lines);
+    out.zeros(2);
+
+    const CurrentGradeScale& scale = cls.gradeScale;
+    out.text(scale.name, capacity::kScaleName);
+    out.byte(scale.scale_type);
+    out.text(scale.num_values, capacity::kScaleValues);
+
+    for (int type = 0; type < 6; ++type) out.int32(cls.weightGrades.weight(type));
+    out.boolean(cls.weightGrades.Use);
+    out.zeros(3);
+}
+
+// Writes one assignment; fails only when its point list is too long for the
+// 32-bit length in front of it.
+bool writeAssignment(FieldWriter& out, const AssignmentInfo& a) {
+    const std::string pointList = formatCommaText(a.namegrade);
+    if (pointList.size() >= std::numeric_limits<std::uint32_t>::max()) return false;
+    out.uint32(static_cast<std::uint32_t>(pointList.size() + 1));
+    out.raw(pointList);
+    out.zeros(1);
+    out.text(a.title, capacity::kTitle);
+    out.text(a.description, capacity::kDescription);
+    out.text(a.assign_type, capacity::kAssignType);
+    out.float64(a.total);
+    return true;
+}
+
+Error cannotSave(const QString& problem) {
+    return fail(QStringLiteral("The class cannot be saved: %1.").arg(problem));
+}
+
+}  // namespace
+
+Result<ClassRecord> parseGradeFile(QByteArrayView bytes, const QString& fileName, GradeFileInfo* info) {
+    return GradeFileReader(bytes, fileName).read(info);
+}
+
+Result<QByteArray> serializeGradeFile(const ClassRecord& cls) {
+    if (const QString problem = classProblem(cls); !problem.isEmpty()) return cannotSave(problem);
+
+    qsizetype estimate = kGradeFileHeaderSize + kGridPropsSize + kScaleSize + kWeightsSize + 8 + kDropSize +
+                         static_cast<qsizetype>(cls.students.size()) * kStudentSize +
+                         static_cast<qsizetype>(cls.comments.size()) * kCommentSize;
+    for (const AssignmentInfo& a : cls.assignments) {
+        estimate += kSmallestAssignment + static_cast<qsizetype>(a.namegrade.size()) * 24;
+    }
+    QByteArray bytes;
+    bytes.reserve(estimate);
+    FieldWriter out(bytes);
+
+    writeSettings(out, cls);
+    out.int32(static_cast<std::int32_t>(cls.students.size()));
+    for (const StudentInfo& student : cls.students) {
+        for (const StudentField& field : kStudentFields) out.text(student.*field.member, field.size);
+    }
+    out.int32(static_cast<std::int32_t>(cls.assignments.size()));
+    for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
+        if (!writeAssignment(out, cls.assignments[i])) {
+            return cannotSave(QStringLiteral("the point list of assignment %1 is too long").arg(i + 1));
+        }
+    }
+    const DropLowScoreInfo& drop = cls.lowScoreInfo;
+    out.int32(drop.drop_type);
+    for (int type = 0; type < 6; ++type) out.boolean(drop.flag(type));
+    out.zeros(2);
+    out.int32(static_cast<std::int32_t>(cls.comments.size()));
+    for (const CommentInfo& comment : cls.comments) {
+        out.text(comment.name, capacity::kCommentName);
+        out.text(comment.desc, capacity::kCommentText);
+    }
+    return bytes;
+}
+
+QString unableToOpen(const QString& path, const QString& reason) {
+    return QStringLiteral("Unable to open %1: %2").arg(path, reason);
+}
+
+Result<ClassRecord> readGradeFile(const QString& path, GradeFileInfo* info) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail(unableToOpen(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return fail(unableToOpen(path, file.errorString()));
+    return parseGradeFile(bytes, path, info);
+}
+
+Result<void> writeGradeFile(const QString& path, const ClassRecord& cls) {
+    Result<QByteArray> bytes = serializeGradeFile(cls);
+    if (!bytes) return bytes.error();
+    return writeFileAtomically(path, bytes.value());
+}
+
+Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info) {
+    Result<ClassRecord> cls = readGradeFile(path, info);
+    if (!cls) return cls;
+    CurrentGradeScale& scale = cls->gradeScale;
+    if (const std::optional<CurrentGradeScale> stored = store.GetGradeScale(cp1252::toUnicode(scale.name))) {
+        scale.scale_type = stored->scale_type;
+        scale.num_values = stored->num_values;
+    }
+    return cls;
+}
+
+}  // namespace markwell

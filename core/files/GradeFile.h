@@ -1,0 +1,51 @@
+#pragma once
+
+#include "common/Result.h"
+#include "data/ClassRecord.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace markwell {
+
+class ScaleStore;
+
+// The grade file (.grs): one class in little-endian fixed-layout blocks.
+// Version 2.0 is written; every version up to 2.0 is read (files before 2.0
+// end after the assignments: no dropping rule, no comments). Reading never
+// trusts the file: every count and length is checked against the bytes that
+// remain, and a damaged file is refused as a whole.
+
+inline constexpr double kGradeFileVersion = 2.0;
+inline constexpr qsizetype kGradeFileHeaderSize = 24;
+
+// What `check` reports besides the class itself.
+struct GradeFileInfo {
+    double version = 0;
+    qsizetype trailingBytes = 0;  // bytes after the last block, ignored
+};
+
+// The class as the file holds it (its scale as recorded in the file). Seats
+// are not part of the grade file and keep their defaults. `fileName` names
+// the file in messages.
+Result<ClassRecord> parseGradeFile(QByteArrayView bytes, const QString& fileName, GradeFileInfo* info = nullptr);
+
+// The file of a class in the current version. Refuses, naming the field, a
+// text that does not fit its field (it is never cut).
+Result<QByteArray> serializeGradeFile(const ClassRecord& cls);
+
+Result<ClassRecord> readGradeFile(const QString& path, GradeFileInfo* info = nullptr);
+
+// Replaces the file atomically: a failure leaves the old file whole.
+Result<void> writeGradeFile(const QString& path, const ClassRecord& cls);
+
+// Opening a class: read, then refresh the class's scale kind and bounds from
+// this computer's scale store by the scale's name (the name stays). A scale
+// the store does not have keeps the kind and bounds read from the file.
+Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info = nullptr);
+
+// The message of a file that cannot be read at all ("Unable to open ...").
+QString unableToOpen(const QString& path, const QString& reason);
+
+}  // namespace markwell

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "settings/SettingsStore.h"
+
+#include <memory>
+
+class QSettings;
+
+namespace markwell {
+
+// The settings store as an INI file kept by QSettings: by default the user's
+// own, $XDG_CONFIG_HOME/Larkhaven/Grades.ini (~/.config/Larkhaven/Grades.ini).
+class QSettingsStore final : public SettingsStore {
+public:
+    QSettingsStore();                             // the user's store
+    explicit QSettingsStore(const QString& iniPath);  // a store in the given file
+    ~QSettingsStore() override;
+
+    QString fileName() const;
+
+    QStringList childGroups(const SettingsGroup& group) const override;
+    QStringList valueNames(const SettingsGroup& group) const override;
+    std::optional<QString> readString(const SettingsGroup& group, const QString& name) const override;
+    std::optional<std::int32_t> readInteger(const SettingsGroup& group, const QString& name) const override;
+    void writeString(const SettingsGroup& group, const QString& name, const QString& value) override;
+    void writeInteger(const SettingsGroup& group, const QString& name, std::int32_t value) override;
+    void removeValue(const SettingsGroup& group, const QString& name) override;
+    void removeGroup(const SettingsGroup& group) override;
+    Result<void> flush() override;
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace markwell
