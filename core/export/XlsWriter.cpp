@@ -15,6 +15,8 @@ namespace {
 using namespace biff;
 
 constexpr std::uint16_t kUtf16Codepage = 1200;
+// Spreadsheet programs read at most about 4,000 cell formats from an .xls file.
+constexpr std::size_t kXlsMaxCellFormats = 4000;
 
 void writeWindow1(RecordWriter& out) {
     out.begin(rec::kWindow1);
@@ -70,6 +72,11 @@ Result<QByteArray> xlsWorkbookStream(const Sheet& sheet) {
     Styles styles(sheet.defaultFormat());
     SharedStrings strings;
     const WorksheetWriter worksheet(sheet, styles, strings);
+    if (styles.formatCount() > kXlsMaxCellFormats) {
+        return fail(QStringLiteral("the table uses %1 different cell formats; a .xls file holds at most %2. "
+                                   "Save it as .xlsx or .csv instead.")
+                        .arg(styles.formatCount()).arg(kXlsMaxCellFormats));
+    }
 
     RecordWriter globals(64 * 1024);
     const qsizetype sheetPositionAt = writeGlobals(globals, styles, strings);

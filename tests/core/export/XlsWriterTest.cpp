@@ -268,3 +268,18 @@ TEST(XlsFile, RefusesWhatAnXlsFileCannotHold) {
     EXPECT_TRUE(tooLong.message().startsWith(QStringLiteral("cell C2 holds more than 32767 characters")))
         << qPrintable(tooLong.message());
 }
+
+TEST(XlsFile, RefusesMoreCellFormatsThanSpreadsheetProgramsRead) {
+    Sheet sheet;
+    sheet.setMaxRow(4001);
+    CellFont font;
+    for (int r = 1; r <= 4001; ++r) {
+        font.size = 6 + r / 100.0;  // a format of its own on every row; row 400's is the default
+        sheet.setFont(CellRange::cell(r, 1), font);
+    }
+    const Result<QByteArray> refused = xlsFileBytes(sheet);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.message().startsWith(QStringLiteral("the table uses 4001 different cell formats"))) << qPrintable(refused.message());
+    sheet.setMaxRow(4000);  // 3,999 formats and the default one
+    EXPECT_TRUE(xlsFileBytes(sheet).ok());
+}
