@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/ClassRecord.h"
+#include "data/PointEntry.h"
 #include "grading/GradesLayout.h"
 
 #include <cstdint>
@@ -27,46 +28,69 @@ struct Points {
 // Reads a points text as the grades table counts it.
 Points readPoints(std::string_view pointsText);
 
-struct RowEntry {
-    int assignment = 0;  // index in ClassRecord::assignments
-    int entry = 0;       // index in that assignment's point list
-    Points points;
-};
-
-// The point entries of every student row of a grades table, found once.
-//
-// A row belongs to a name by the text of its column 1; an entry belongs to the
-// first student row whose name equals its name part exactly. Every rule that
-// walks "all entries of the row's name" gets all of them here, in assignment
-// order and, within an assignment, in point-list order: a name that two
-// students share has both students' entries.
-//
-// Building it is one pass over the point lists, so a rebuild stays linear in
-// the size of the class. The index refers to `cls`, which must outlive it.
-class EntryIndex {
+// The student rows of a grades table by name: a row belongs to the name in
+// its column 1, and a point entry to the first student row whose name equals
+// its name part exactly. Looking a name up is one hash lookup, so walking
+// every point list stays linear in the size of the class.
+class StudentRows {
 public:
-    EntryIndex(const Sheet& sheet, const ClassRecord& cls);
-    EntryIndex(const EntryIndex&) = delete;  // the name table points into itself
-    EntryIndex& operator=(const EntryIndex&) = delete;
+    explicit StudentRows(const Sheet& sheet);
+    StudentRows(const StudentRows&) = delete;  // the name table points into itself
+    StudentRows& operator=(const StudentRows&) = delete;
 
-    std::span<const RowEntry> entries(int row) const;
+    const GradesLayout& layout() const { return layout_; }
+    // The first student row showing the name, or 0 when none does.
+    int rowOf(std::string_view name) const;
     // The first student row with the same name as `row` (itself, unless a
     // hand-made sheet repeats a name), or 0 when its name cannot be stored.
     int firstRowOf(int row) const;
-    // The first student row showing the name, or 0 when none does.
-    int rowOf(std::string_view name) const;
-    // The name of a student row as stored in the class (Windows-1252 bytes).
-    const std::string& nameOf(int row) const;
+
+    // Calls visit(row, assignment index, entry index, entry) for every point
+    // entry that has a row, assignments in class order, each list in order.
+    template <class Visit>
+    void forEachEntry(const ClassRecord& cls, Visit visit) const {
+        std::vector<int> guess;  // the row of the entry at the same position in the previous list
+        for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
+            const auto& list = cls.assignments[i].namegrade;
+            if (guess.size() < list.size()) guess.resize(list.size(), 0);
+            for (std::size_t j = 0; j < list.size(); ++j) {
+                const PointEntry e = splitPointEntry(list[j]);
+                const int row = e.hasSeparator ? matchRow(e.name, guess[j]) : 0;
+                if (row > 0) visit(row, static_cast<int>(i), static_cast<int>(j), e);
+            }
+        }
+    }
 
 private:
     int slot(int row) const { return row - GradesLayout::kFirstStudentRow; }
     int matchRow(std::string_view name, int& guess) const;
 
     GradesLayout layout_;
-    std::vector<std::string> names_;   // by slot
-    std::vector<int> firstRow_;        // by slot: the first row with the same name
+    std::vector<std::string> names_;  // by slot
+    std::vector<int> firstRow_;       // by slot
     std::unordered_map<std::string_view, int> rowOfName_;
-    std::vector<std::uint32_t> start_; // by slot, one more at the end
+};
+
+struct RowEntry {
+    int assignment = 0;  // index in ClassRecord::assignments
+    int entry = 0;       // index in that assignment's point list
+    Points points;
+};
+
+// The point entries of every student row, for the rules that walk "all the
+// entries of the row's name" (dropping by type, weighted averages): all of
+// them, in assignment order and, within an assignment, in list order, so a
+// name that two students share has both students' entries. The index refers
+// to `rows` and `cls`, which must outlive it.
+class EntryIndex {
+public:
+    EntryIndex(const StudentRows& rows, const ClassRecord& cls);
+
+    std::span<const RowEntry> entries(int row) const;
+
+private:
+    const StudentRows& rows_;
+    std::vector<std::uint32_t> start_;  // by row - 2, one more at the end
     std::vector<RowEntry> entries_;
 };
 

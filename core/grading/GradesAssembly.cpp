@@ -36,26 +36,19 @@ void insertAssignmentsInGrid(const std::vector<AssignmentInfo>& assignments, She
     sheet.setMaxCol(col);
 }
 
-void insertPointsInGrid(Sheet& sheet, const ClassRecord& cls, const EntryIndex& index) {
-    const GradesLayout layout = GradesLayout::of(sheet);
+void insertPointsInGrid(Sheet& sheet, const ClassRecord& cls, const StudentRows& rows) {
+    const GradesLayout& layout = rows.layout();
     if (!layout.hasStudentRows()) return;
-    for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
-        if (index.firstRowOf(row) != row) continue;  // a repeated name's entries went to its first row
-        for (const RowEntry& e : index.entries(row)) {
-            const int col = layout.assignmentCol(e.assignment);
-            switch (e.points.kind) {
-            case PointsKind::Number: sheet.setNumber(row, col, e.points.value); break;
-            case PointsKind::NotCounted: sheet.setText(row, col, QStringLiteral("-")); break;
-            case PointsKind::Unreadable: {
-                // Shown as found, so the teacher sees it; it counts like "-".
-                const auto& entry = cls.assignments[static_cast<std::size_t>(e.assignment)]
-                                        .namegrade[static_cast<std::size_t>(e.entry)];
-                sheet.setText(row, col, cp1252::toUnicode(splitPointEntry(entry).points));
-                break;
-            }
-            }
+    rows.forEachEntry(cls, [&](int row, int assignment, int, const PointEntry& e) {
+        const int col = layout.assignmentCol(assignment);
+        const Points points = readPoints(e.points);
+        switch (points.kind) {
+        case PointsKind::Number: sheet.setNumber(row, col, points.value); break;
+        case PointsKind::NotCounted: sheet.setText(row, col, QStringLiteral("-")); break;
+        // Shown as found, so the teacher sees it; it counts like "-".
+        case PointsKind::Unreadable: sheet.setText(row, col, cp1252::toUnicode(e.points)); break;
         }
-    }
+    });
     for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
         sheet.setText(layout.totalRow(), layout.assignmentCol(static_cast<int>(i)),
                       generalQText(cls.assignments[i].total));

@@ -20,7 +20,7 @@ void insertAssignmentsInGrid(const std::vector<AssignmentInfo>& assignments, She
 // later entry in the same list wins. Then each assignment's total into the
 // Total row, in general number form. A class without student rows has no
 // Total row, and the heading row is left as it is.
-void insertPointsInGrid(Sheet& sheet, const ClassRecord& cls, const EntryIndex& index);
+void insertPointsInGrid(Sheet& sheet, const ClassRecord& cls, const StudentRows& rows);
 
 // The Total column: every counted point of each student (nothing dropped
 // here) and, in the Total row, the sum of all assignment totals.

@@ -3,6 +3,8 @@
 #include "grading/GradesAssembly.h"
 #include "grading/GridFormatting.h"
 
+#include <optional>
+
 namespace markwell {
 
 GradesTable buildGradesTable(const ClassRecord& cls) {
@@ -10,12 +12,15 @@ GradesTable buildGradesTable(const ClassRecord& cls) {
     Sheet& sheet = table.sheet;
     insertStudentsInGrid(cls.students, sheet);
     insertAssignmentsInGrid(cls.assignments, sheet);
-    const EntryIndex index(sheet, cls);
-    insertPointsInGrid(sheet, cls, index);
+    const StudentRows rows(sheet);
+    insertPointsInGrid(sheet, cls, rows);
     insertTotalPointsInGrid(sheet);
-    const PointTotalsCalculator totals(sheet, cls, index);
+    // Only weighting and dropping by type walk the entries of each name.
+    std::optional<EntryIndex> index;
+    if (cls.weightGrades.Use || cls.lowScoreInfo.drop_type == droprule::kLowestPerType) index.emplace(rows, cls);
+    const PointTotalsCalculator totals(sheet, cls, index ? &*index : nullptr);
     if (cls.weightGrades.Use) {
-        insertWeightedAveragesInGrid(table, cls, index, totals);
+        insertWeightedAveragesInGrid(table, cls, *index, totals);
     } else {
         insertAveragesInGrid(table, totals);
     }

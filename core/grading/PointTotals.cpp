@@ -26,13 +26,12 @@ std::vector<int> assignmentTypeIndexes(const ClassRecord& cls) {
 PointTotalsCalculator::PointTotalsCalculator(const Sheet& sheet, const ClassRecord& cls)
     : PointTotalsCalculator(sheet, cls, nullptr) {}
 
-PointTotalsCalculator::PointTotalsCalculator(const Sheet& sheet, const ClassRecord& cls, const EntryIndex& index)
-    : PointTotalsCalculator(sheet, cls, &index) {}
-
 PointTotalsCalculator::PointTotalsCalculator(const Sheet& sheet, const ClassRecord& cls, const EntryIndex* shared)
     : sheet_(sheet), cls_(cls), layout_(GradesLayout::of(sheet)), typeOf_(assignmentTypeIndexes(cls)), index_(shared) {
     // Only the rule by type walks the point lists.
-    if (!index_ && cls.lowScoreInfo.drop_type == droprule::kLowestPerType) index_ = &ownIndex_.emplace(sheet, cls);
+    if (!index_ && cls.lowScoreInfo.drop_type == droprule::kLowestPerType) {
+        index_ = &ownIndex_.emplace(ownRows_.emplace(sheet), cls);
+    }
     if (!layout_.hasStudentRows()) return;
     for (int col = GradesLayout::kFirstAssignmentCol; col <= layout_.lastAssignmentCol(); ++col) {
         possible_.push_back(countedPoints(sheet, layout_.totalRow(), col).value_or(0));

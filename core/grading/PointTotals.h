@@ -44,8 +44,9 @@ struct PointTotals {
 class PointTotalsCalculator {
 public:
     PointTotalsCalculator(const Sheet& sheet, const ClassRecord& cls);
-    // Shares an index already built over the same sheet and class.
-    PointTotalsCalculator(const Sheet& sheet, const ClassRecord& cls, const EntryIndex& index);
+    // Shares an index already built over the same sheet and class, when
+    // given; otherwise builds one when the class's rule needs it.
+    PointTotalsCalculator(const Sheet& sheet, const ClassRecord& cls, const EntryIndex* shared);
     PointTotalsCalculator(const PointTotalsCalculator&) = delete;  // may point into itself
     PointTotalsCalculator& operator=(const PointTotalsCalculator&) = delete;
 
@@ -53,7 +54,6 @@ public:
     PointTotals forRow(int row, std::vector<DroppedCell>* dropped = nullptr) const;
 
 private:
-    PointTotalsCalculator(const Sheet& sheet, const ClassRecord& cls, const EntryIndex* shared);
     void dropLowestOverall(int row, PointTotals& totals, double lowest, int lowestCol,
                            std::vector<DroppedCell>* dropped) const;
     void dropLowestPerType(int row, PointTotals& totals, std::vector<DroppedCell>* dropped) const;
@@ -63,6 +63,7 @@ private:
     GradesLayout layout_;
     std::vector<double> possible_;  // the Total row, by assignment column - 2
     std::vector<int> typeOf_;       // type index of each assignment, -1 for none
+    std::optional<StudentRows> ownRows_;
     std::optional<EntryIndex> ownIndex_;
     const EntryIndex* index_ = nullptr;
 };
