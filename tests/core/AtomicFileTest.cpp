@@ -1,4 +1,5 @@
 #include "files/AtomicFile.h"
+#include "support/FileSizeLimit.h"
 
 #include "support/TestFiles.h"
 
@@ -63,5 +64,19 @@ TEST(AtomicFile, AReadOnlyFolderIsReported) {
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     ASSERT_FALSE(result.ok());
     EXPECT_TRUE(result.message().startsWith(QStringLiteral("Unable to create ")));
+    EXPECT_EQ(fileContents(path), QByteArray("old"));
+}
+
+TEST(AtomicFile, AFullDiskGivesTheSystemsReason) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.grs"));
+    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+    Result<void> result;
+    {
+        const test::FileSizeLimit limit(4096);
+        result = writeFileAtomically(path, QByteArray(100000, 'x'));
+    }
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.message(), QStringLiteral("Unable to create ") + path + QStringLiteral(": File too large"));
     EXPECT_EQ(fileContents(path), QByteArray("old"));
 }

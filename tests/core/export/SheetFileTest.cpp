@@ -1,5 +1,6 @@
 #include "export/SheetFile.h"
 #include "sheet/Sheet.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -7,12 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace markwell;
+using markwell::test::FileSizeLimit;
 
 namespace {
 
@@ -25,27 +25,6 @@ Sheet numbers(int rows, int cols) {
     }
     return sheet;
 }
-
-// Writes may not grow a file past `bytes` while it lives; a write beyond
-// fails with EFBIG instead of stopping the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 }  // namespace
 
