@@ -1,10 +1,192 @@
+// check FILE: reads a grade, attendance or seating file and prints a summary.
+
+#include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 
-namespace markwell::cli {
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "data/PointEntry.h"
+#include "data/Tables.h"
+#include "files/AttendanceFile.h"
+#include "files/FileBytes.h"
+#include "files/GradeFile.h"
+#include "files/SeatingFile.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
 
-int runCheck(const QStringList&, const Console& console) {
-    console.error(QStringLiteral("check: not available yet"));
-    return kExitFailed;
+#include <QLocale>
+
+#include <map>
+#include <set>
+
+namespace markwell::cli {
+namespace {
+
+QString text(const std::string& bytes) { return cp1252::toUnicode(bytes); }
+
+QString line(const QString& label, const QString& value) { return label + QStringLiteral(": ") + value; }
+
+QString dropRuleText(const DropLowScoreInfo& drop) {
+    switch (drop.drop_type) {
+    case droprule::kNone: return QStringLiteral("none");
+    case droprule::kLowestOverall: return QStringLiteral("lowest score overall");
+    case droprule::kLowestPerType: {
+        QStringList types;
+        for (int t = 0; t < kAssignmentTypeCount; ++t) {
+            if (drop.flag(t)) types << QString::fromLatin1(kAssignmentTypes[static_cast<std::size_t>(t)].data());
+        }
+        return QStringLiteral("lowest score by assignment type (%1)")
+            .arg(types.isEmpty() ? QStringLiteral("no type chosen") : types.join(QStringLiteral(", ")));
+    }
+    default: return QStringLiteral("unknown rule %1 (drops nothing)").arg(drop.drop_type);
+    }
+}
+
+QString weightsText(const WeightedGrades& weights) {
+    QStringList parts;
+    for (int t = 0; t < kAssignmentTypeCount; ++t) {
+        parts << QStringLiteral("%1 %2").arg(QString::fromLatin1(kAssignmentTypes[static_cast<std::size_t>(t)].data()))
+                     .arg(weights.weight(t));
+    }
+    return QStringLiteral("%1 (%2)").arg(weights.Use ? QStringLiteral("on") : QStringLiteral("off"),
+                                         parts.join(QStringLiteral(", ")));
+}
+
+QString scaleKindText(std::uint8_t type) {
+    switch (static_cast<ScaleKind>(type)) {
+    case ScaleKind::Expanded: return QStringLiteral("expanded");
+    case ScaleKind::Standard: return QStringLiteral("standard");
+    case ScaleKind::PassFail: return QStringLiteral("pass/fail");
+    }
+    return QStringLiteral("unknown kind %1").arg(type);
+}
+
+// What is odd about a class that was read whole: lists out of step.
+QStringList classWarnings(const ClassRecord& cls, const GradeFileInfo& info) {
+    QStringList warnings;
+    if (cls.comments.size() != cls.students.size()) {
+        warnings << QStringLiteral("%1 comments for %2 students").arg(cls.comments.size()).arg(cls.students.size());
+    }
+    for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
+        const AssignmentInfo& a = cls.assignments[i];
+        if (a.namegrade.size() != cls.students.size()) {
+            warnings << QStringLiteral("assignment %1 (%2) has %3 point entries for %4 students")
+                            .arg(i + 1).arg(text(a.title)).arg(a.namegrade.size()).arg(cls.students.size());
+        }
+    }
+    if (info.trailingBytes > 0) {
+        warnings << QStringLiteral("%1 bytes after the end of the class were ignored").arg(info.trailingBytes);
+    }
+    return warnings;
+}
+
+int checkGradeFile(const QString& path, const Console& console) {
+    GradeFileInfo info;
+    const Result<ClassRecord> read = readGradeFile(path, &info);
+    if (!read) {
+        console.error(aboutFile(path, read.message()));
+        return kExitFailed;
+    }
+    const ClassRecord& cls = read.value();
+    QSettingsStore settings;
+    const ScaleStore scales(settings);
+    const QString scaleName = text(cls.gradeScale.name);
+    QString kind = scaleKindText(cls.gradeScale.scale_type);
+    if (!scales.GetGradeScale(scaleName)) kind += QStringLiteral("; not in this computer's scale store");
+    const QString scale = QStringLiteral("%1 (%2)").arg(scaleName, kind);
+
+    console.printLine(line(QStringLiteral("File"), path));
+    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("grade file")));
+    console.printLine(line(QStringLiteral("Version"), versionText(info.version)));
+    console.printLine(line(QStringLiteral("Students"), QString::number(cls.students.size())));
+    console.printLine(line(QStringLiteral("Assignments"), QString::number(cls.assignments.size())));
+    console.printLine(line(QStringLiteral("Comments"), QString::number(cls.comments.size())));
+    console.printLine(line(QStringLiteral("Drop rule"), dropRuleText(cls.lowScoreInfo)));
+    console.printLine(line(QStringLiteral("Weights"), weightsText(cls.weightGrades)));
+    console.printLine(line(QStringLiteral("Scale"), scale));
+    for (const QString& warning : classWarnings(cls, info)) console.printLine(line(QStringLiteral("Warning"), warning));
+    return kExitOk;
+}
+
+QString partialRecordWarning(qsizetype bytes, qsizetype recordSize) {
+    return QStringLiteral("the file ends inside a record (%1 bytes ignored)").arg(bytes % recordSize);
+}
+
+int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Console& console) {
+    const AttendanceFile file = parseAttendanceFile(bytes);
+    std::map<std::pair<std::int32_t, std::int32_t>, int> months;  // (year, month) -> records
+    std::set<QString> names;
+    std::map<char, int> marks;  // by code
+    for (const AttendanceInfo& r : file.records) {
+        ++months[{r.Year, r.Month}];
+        names.insert(text(r.name).toCaseFolded());
+        for (char code : r.entry) {
+            if (code != ' ') ++marks[code];
+        }
+    }
+    console.printLine(line(QStringLiteral("File"), path));
+    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("attendance file")));
+    console.printLine(line(QStringLiteral("Records"), QString::number(file.records.size())));
+    console.printLine(line(QStringLiteral("Students"), QString::number(names.size())));
+    QStringList covered;
+    for (const auto& [yearMonth, count] : months) {
+        const auto [year, month] = yearMonth;
+        const QString monthName = month >= 1 && month <= 12 ? QLocale::c().monthName(month)
+                                                            : QStringLiteral("month %1").arg(month);
+        covered << QStringLiteral("%1 %2 (%3)").arg(monthName).arg(year).arg(count);
+    }
+    console.printLine(line(QStringLiteral("Months"), covered.isEmpty() ? QStringLiteral("none") : covered.join(QStringLiteral(", "))));
+    // The page's three codes first, in the legend's order, then anything else.
+    QStringList counted;
+    for (char code : {'T', 'U', 'E'}) {
+        counted << QStringLiteral("%1 %2").arg(marks[code]).arg(QLatin1Char(code));
+        marks.erase(code);
+    }
+    for (const auto& [code, count] : marks) {
+        counted << QStringLiteral("%1 %2").arg(count).arg(cp1252::toUnicode(std::string_view(&code, 1)));
+    }
+    console.printLine(line(QStringLiteral("Marks"), counted.join(QStringLiteral(", "))));
+    if (file.trailingPartialRecord) {
+        console.printLine(line(QStringLiteral("Warning"), partialRecordWarning(bytes.size(), kAttendanceRecordSize)));
+    }
+    return kExitOk;
+}
+
+int checkSeatingFile(const QString& path, const QByteArray& bytes, const Console& console) {
+    const SeatingChart chart = parseSeatingFile(bytes);
+    console.printLine(line(QStringLiteral("File"), path));
+    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("seating file")));
+    console.printLine(line(QStringLiteral("Seats"), QString::number(chart.seats.size())));
+    console.printLine(line(QStringLiteral("Teacher's box"), QStringLiteral("%1 x %2 at %3, %4")
+                                                                .arg(chart.teacher.width).arg(chart.teacher.height)
+                                                                .arg(chart.teacher.left).arg(chart.teacher.Top)));
+    if (chart.trailingPartialRecord) {
+        console.printLine(line(QStringLiteral("Warning"), partialRecordWarning(bytes.size(), kSeatingRecordSize)));
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runCheck(const QStringList& args, const Console& console) {
+    const std::optional<QStringList> files = exactArguments(args, 1);
+    if (!files) return console.usage(QStringLiteral("check takes one file"));
+    const QString path = files->front();
+    const FileKind kind = fileKindOf(path);
+    if (kind == FileKind::Unknown) {
+        return console.usage(QStringLiteral("check: %1 is not a .grs, .ATD or .SEA file").arg(path));
+    }
+    if (kind == FileKind::Grades) return checkGradeFile(path, console);
+
+    // The sibling files are read from disk as they are: here a missing file
+    // is an error, not an empty chart.
+    const Result<QByteArray> bytes = readFileBytes(path);
+    if (!bytes) {
+        console.error(aboutFile(path, bytes.message()));
+        return kExitFailed;
+    }
+    return kind == FileKind::Attendance ? checkAttendanceFile(path, bytes.value(), console)
+                                        : checkSeatingFile(path, bytes.value(), console);
 }
 
 }  // namespace markwell::cli

@@ -1,10 +1,107 @@
+// sample OUT.grs: writes a realistic demonstration class with its attendance
+// and seating files beside it.
+
+#include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 
-namespace markwell::cli {
+#include "data/ClassRecord.h"
+#include "files/AttendanceFile.h"
+#include "files/GradeFile.h"
+#include "files/SeatingFile.h"
+#include "sample/SampleAttendance.h"
+#include "sample/SampleClass.h"
+#include "scales/ScaleStore.h"
 
-int runSample(const QStringList&, const Console& console) {
-    console.error(QStringLiteral("sample: not available yet"));
-    return kExitFailed;
+#include <QCommandLineParser>
+
+#include <variant>
+
+namespace markwell::cli {
+namespace {
+
+constexpr int kMaxStudents = 100000;
+constexpr int kMaxAssignments = 2000;
+constexpr qint64 kMaxPointEntries = 20'000'000;
+
+std::optional<int> wholeNumber(const QString& text, int low, int high) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::optional<std::int32_t> dropRule(const QString& name) {
+    if (name == QLatin1String("none")) return droprule::kNone;
+    if (name == QLatin1String("overall")) return droprule::kLowestOverall;
+    if (name == QLatin1String("type")) return droprule::kLowestPerType;
+    return std::nullopt;
+}
+
+// The options, or the usage problem.
+std::variant<SampleOptions, QString> sampleOptions(const QCommandLineParser& parser) {
+    SampleOptions options;
+    if (parser.isSet(QStringLiteral("students"))) {
+        const auto n = wholeNumber(parser.value(QStringLiteral("students")), 0, kMaxStudents);
+        if (!n) return QStringLiteral("--students takes a whole number from 0 to %1").arg(kMaxStudents);
+        options.students = *n;
+    }
+    if (parser.isSet(QStringLiteral("assignments"))) {
+        const auto n = wholeNumber(parser.value(QStringLiteral("assignments")), 0, kMaxAssignments);
+        if (!n) return QStringLiteral("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
+        options.assignments = *n;
+    }
+    if (static_cast<qint64>(options.students) * options.assignments > kMaxPointEntries) {
+        return QStringLiteral("a class of %1 students and %2 assignments is too large for a sample")
+            .arg(options.students).arg(options.assignments);
+    }
+    if (parser.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        options.seed = parser.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok) return QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615");
+    }
+    options.weighted = parser.isSet(QStringLiteral("weighted"));
+    if (parser.isSet(QStringLiteral("drop"))) {
+        const auto rule = dropRule(parser.value(QStringLiteral("drop")));
+        if (!rule) return QStringLiteral("--drop takes none, overall or type");
+        options.dropType = *rule;
+    }
+    return options;
+}
+
+}  // namespace
+
+int runSample(const QStringList& args, const Console& console) {
+    QCommandLineParser parser;
+    parser.addOptions({
+        {QStringLiteral("students"), QStringLiteral("Number of students."), QStringLiteral("N")},
+        {QStringLiteral("assignments"), QStringLiteral("Number of assignments."), QStringLiteral("M")},
+        {QStringLiteral("seed"), QStringLiteral("Seed of the made-up names and marks."), QStringLiteral("S")},
+        {QStringLiteral("weighted"), QStringLiteral("Turn weighted averages on.")},
+        {QStringLiteral("drop"), QStringLiteral("Dropping rule: none, overall or type."), QStringLiteral("RULE")},
+    });
+    if (!parser.parse(QStringList{QStringLiteral("sample")} + args)) return console.usage(QStringLiteral("sample: ") + parser.errorText());
+    if (parser.positionalArguments().size() != 1) return console.usage(QStringLiteral("sample takes one output file"));
+    const auto options = sampleOptions(parser);
+    if (const QString* problem = std::get_if<QString>(&options)) return console.usage(QStringLiteral("sample: ") + *problem);
+
+    const QString path = parser.positionalArguments().front();
+    const SampleOptions& chosen = std::get<SampleOptions>(options);
+    const ClassRecord cls = makeSampleClass(chosen, builtInDefaultGradeScale());
+    const std::vector<AttendanceInfo> attendance = makeSampleAttendance(cls, chosen.seed);
+    const QString attendPath = attendancePathFor(path);
+    const QString seatingPath = seatingPathFor(path);
+
+    Result<void> written = writeGradeFile(path, cls);
+    if (written) written = writeAttendanceFile(attendPath, attendance);
+    if (written) written = writeSeatingFile(seatingPath, SeatingChart{cls.Seats, cls.teacherSeat, false});
+    if (!written) {
+        console.error(written.message());
+        return kExitFailed;
+    }
+    console.printLine(QStringLiteral("Wrote %1 (%2 students, %3 assignments)").arg(path).arg(cls.students.size()).arg(cls.assignments.size()));
+    console.printLine(QStringLiteral("Wrote %1 (%2 records, September to December 2026)").arg(attendPath).arg(attendance.size()));
+    console.printLine(QStringLiteral("Wrote %1 (%2 seats)").arg(seatingPath).arg(cls.Seats.size()));
+    return kExitOk;
 }
 
 }  // namespace markwell::cli

@@ -1,10 +1,88 @@
+#include "cli/ClassFiles.h"
 #include "cli/Commands.h"
+#include "files/GradeFile.h"
+#include "grading/GradesLayout.h"
+#include "grading/GradesTable.h"
+#include "grading/SortClass.h"
 
 namespace markwell::cli {
+namespace {
 
-int runSort(const QStringList&, const Console& console) {
-    console.error(QStringLiteral("sort: not available yet"));
-    return kExitFailed;
+struct SortArguments {
+    QString path;
+    QString column;
+    QString output;
+    bool descending = false;
+};
+
+// The error message, or an empty string when the arguments are complete.
+QString parseSortArguments(const QStringList& args, SortArguments& out) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--descending")) {
+            out.descending = true;
+        } else if (arg == QLatin1String("-o") || arg == QLatin1String("--output")) {
+            if (i + 1 >= args.size()) return QStringLiteral("sort: %1 needs a file name").arg(arg);
+            out.output = args[++i];
+        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return QStringLiteral("sort: unknown option \"%1\"").arg(arg);
+        } else if (out.path.isEmpty()) {
+            out.path = arg;
+        } else if (out.column.isEmpty()) {
+            out.column = arg;
+        } else {
+            return QStringLiteral("sort: unexpected argument \"%1\"").arg(arg);
+        }
+    }
+    if (out.path.isEmpty()) return QStringLiteral("sort: no grade file given");
+    if (out.column.isEmpty()) return QStringLiteral("sort: no column given");
+    return {};
+}
+
+// A column number, or the heading of a column ("Average"), first exactly,
+// then without regard to letter case. 0 when neither names a column.
+int findColumn(const Sheet& sheet, const QString& column) {
+    bool isNumber = false;
+    const int number = column.toInt(&isNumber);
+    if (isNumber) return number >= 1 && number <= sheet.maxCol() ? number : 0;
+    for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (int col = 1; col <= sheet.maxCol(); ++col) {
+            if (sheet.text(GradesLayout::kHeadingRow, col).compare(column, cs) == 0) return col;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+// sort FILE.grs COLUMN [--descending] [-o OUT.grs]: the sort command of the
+// grades page, then the class saved and the table printed as `show` prints it.
+int runSort(const QStringList& args, const Console& console) {
+    SortArguments a;
+    if (const QString problem = parseSortArguments(args, a); !problem.isEmpty()) return console.usage(problem);
+
+    std::optional<ClassRecord> cls = openClassFile(a.path, console);
+    if (!cls) return kExitFailed;
+    GradesTable table = buildGradesTable(*cls);
+    if (!GradesLayout::of(table.sheet).hasStudentRows()) {
+        console.error(QStringLiteral("sort: %1 has no students to sort").arg(a.path));
+        return kExitFailed;
+    }
+    const int column = findColumn(table.sheet, a.column);
+    if (column == 0) {
+        return console.usage(QStringLiteral("sort: \"%1\" is not a column of the table (1 to %2, or a heading)")
+                                 .arg(a.column)
+                                 .arg(table.sheet.maxCol()));
+    }
+    sortClass(*cls, table, column, a.descending);
+
+    const QString output = a.output.isEmpty() ? a.path : a.output;
+    if (const Result<void> written = writeGradeFile(output, *cls); !written) {
+        console.error(written.message());
+        return kExitFailed;
+    }
+    printSheet(table.sheet, console);
+    return kExitOk;
 }
 
 }  // namespace markwell::cli

@@ -14,8 +14,8 @@ namespace {
 constexpr std::array kCommands = {
     Command{"check", "check FILE", "Read a .grs, .ATD or .SEA file and print a short summary.", runCheck},
     Command{"convert", "convert IN.grs OUT.grs", "Read a grade file and write it in the current version.", runConvert},
-    Command{"sample", "sample OUT.grs --students N --assignments M [--seed S]",
-            "Write a realistic demonstration class.", runSample},
+    Command{"sample", "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type]",
+            "Write a realistic demonstration class with its .ATD and .SEA files.", runSample},
     Command{"show", "show FILE.grs [--dropped]", "Print the grades table (or the dropped scores).", runShow},
     Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
             "Sort the class on a column, save it and print the table.", runSort},

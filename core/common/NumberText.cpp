@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 
 namespace markwell {
@@ -103,9 +105,12 @@ std::string fixedText(bool negative, const Digits& d, int decimals) {
         const char digit = (index >= 0 && index < n) ? d.digits[static_cast<std::size_t>(index)] : '0';
         if (pos >= 0) intPart.push_back(digit); else fracPart.push_back(digit);
     }
-    if (intPart.empty()) intPart = "0";
+    if (intPart.empty()) intPart.push_back('0');
     std::string text = intPart;
-    if (decimals > 0) text += "." + fracPart;
+    if (decimals > 0) {
+        text.push_back('.');
+        text.append(fracPart);
+    }
     const bool isZero = text.find_first_not_of("0.") == std::string::npos;
     if (negative && !isZero) text.insert(text.begin(), '-');
     return text;
@@ -114,9 +119,61 @@ std::string fixedText(bool negative, const Digits& d, int decimals) {
 std::string scientificText(bool negative, const Digits& d) {
     const std::string digits = stripTrailingZeros(d.digits);
     std::string text = negative ? "-" : "";
-    text += digits.substr(0, 1);
-    if (digits.size() > 1) text += "." + digits.substr(1);
-    text += "E" + std::to_string(d.exponent);
+    text.push_back(digits.front());
+    if (digits.size() > 1) {
+        text.push_back('.');
+        text.append(digits, 1);
+    }
+    text.push_back('E');
+    text.append(std::to_string(d.exponent));
+    return text;
+}
+
+constexpr std::array<double, 5> kPowersOfTen = {1, 10, 100, 1000, 10000};
+
+// Points and totals are mostly short decimals such as "17" or "17.5". For up
+// to 15 digits with at most 4 after the point, the integer of the digits
+// divided by the (exact) power of ten is the correctly rounded value, the same
+// as the full conversion gives, at a fraction of its cost.
+std::optional<double> parseShortDecimal(std::string_view t) {
+    std::size_t i = 0;
+    const bool negative = !t.empty() && t[0] == '-';
+    if (negative || (!t.empty() && t[0] == '+')) ++i;
+    std::int64_t digits = 0;
+    int count = 0;
+    int decimals = -1;  // -1: no point seen
+    for (; i < t.size(); ++i) {
+        if (t[i] == '.' && decimals < 0) { decimals = 0; continue; }
+        if (!isDigit(t[i]) || ++count > 15) return std::nullopt;
+        digits = digits * 10 + (t[i] - '0');
+        if (decimals >= 0 && ++decimals > 4) return std::nullopt;
+    }
+    if (count == 0) return std::nullopt;
+    const double value = static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(std::max(decimals, 0))];
+    return negative ? -value : value;
+}
+
+// The text of a value that is exactly the nearest double to a decimal with at
+// most 15 digits and at most 4 after the point ("17.5", "0.3"), without the
+// general conversion; such a decimal is also what 15 significant digits show.
+// The number of decimals (1 to 4) of such a value, or 0 when it is not one.
+std::size_t shortDecimals(double value) {
+    for (std::size_t k = 1; k < kPowersOfTen.size(); ++k) {
+        const double scaled = value * kPowersOfTen[k];
+        if (std::fabs(scaled) < 1e15 && scaled == std::trunc(scaled) && scaled / kPowersOfTen[k] == value) return k;
+    }
+    return 0;
+}
+
+std::optional<std::string> shortDecimalText(double value) {
+    const std::size_t k = shortDecimals(value);
+    if (k == 0) return std::nullopt;
+    const double scaled = value * kPowersOfTen[k];
+    std::string text = std::to_string(static_cast<long long>(std::fabs(scaled)));
+    if (text.size() <= k) text.insert(0, k + 1 - text.size(), '0');
+    text.insert(text.size() - k, 1, '.');
+    while (text.back() == '0') text.pop_back();
+    if (value < 0) text.insert(text.begin(), '-');
     return text;
 }
 
@@ -124,6 +181,7 @@ std::string scientificText(bool negative, const Digits& d) {
 
 std::optional<double> parseNumber(std::string_view text) {
     text = trimmed(text);
+    if (auto quick = parseShortDecimal(text)) return quick;
     if (!hasNumberShape(text)) return std::nullopt;
     if (text.front() == '+') text.remove_prefix(1);
     double value = 0;
@@ -146,6 +204,7 @@ std::string generalText(double value) {
     if (magnitude < 1e15 && value == std::trunc(value)) {
         return std::to_string(static_cast<long long>(value));
     }
+    if (auto quick = shortDecimalText(value)) return std::move(*quick);
     const Digits d = significantDigits(value, 15);
     if (d.exponent >= 15 || d.exponent < -5) return scientificText(value < 0, d);
     const std::string digits = stripTrailingZeros(d.digits);
@@ -159,6 +218,7 @@ QString generalQText(double value) {
 
 double shownValue(double value) {
     if (!std::isfinite(value) || value == std::trunc(value)) return value;
+    if (shortDecimals(value) > 0) return value;  // already a short decimal
     return parseNumber(generalText(value)).value_or(value);
 }
 

@@ -3,10 +3,9 @@
 #include "common/Cp1252.h"
 #include "files/AtomicFile.h"
 #include "files/CommaText.h"
+#include "files/FileBytes.h"
 #include "files/FixedFields.h"
 #include "scales/ScaleStore.h"
-
-#include <QFile>
 
 #include <array>
 #include <cmath>
@@ -66,7 +65,7 @@ public:
     Result<ClassRecord> read(GradeFileInfo* info) {
         if (in_.remaining() == 0) return damaged(QStringLiteral("it is empty"));
         if (!in_.has(kGradeFileHeaderSize)) {
-            return damaged(QStringLiteral("it is only %1 bytes long").arg(in_.remaining()));
+            return damaged(QStringLiteral("it is too short (%1 bytes)").arg(in_.remaining()));
         }
         const double version = in_.float64();
         in_.skip(kGradeFileHeaderSize - 8);  // build, year and padding are not used
@@ -338,16 +337,10 @@ Result<QByteArray> serializeGradeFile(const ClassRecord& cls) {
     return bytes;
 }
 
-QString unableToOpen(const QString& path, const QString& reason) {
-    return QStringLiteral("Unable to open %1: %2").arg(path, reason);
-}
-
 Result<ClassRecord> readGradeFile(const QString& path, GradeFileInfo* info) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(unableToOpen(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return fail(unableToOpen(path, file.errorString()));
-    return parseGradeFile(bytes, path, info);
+    const Result<QByteArray> bytes = readFileBytes(path);
+    if (!bytes) return bytes.error();
+    return parseGradeFile(bytes.value(), path, info);
 }
 
 Result<void> writeGradeFile(const QString& path, const ClassRecord& cls) {

@@ -45,7 +45,4 @@ Result<void> writeGradeFile(const QString& path, const ClassRecord& cls);
 // the store does not have keeps the kind and bounds read from the file.
 Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info = nullptr);
 
-// The message of a file that cannot be read at all ("Unable to open ...").
-QString unableToOpen(const QString& path, const QString& reason);
-
 }  // namespace markwell

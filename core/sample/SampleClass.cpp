@@ -1,5 +1,7 @@
 #include "sample/SampleClass.h"
 
+#include "sample/SampleRandom.h"
+
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
 #include "data/PointEntry.h"
@@ -13,27 +15,6 @@
 
 namespace markwell {
 namespace {
-
-// splitmix64: the same sequence on every platform, unlike the standard
-// library's distributions.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-    double unit() { return static_cast<double>(next() >> 11) / 9007199254740992.0; }
-    bool chance(double p) { return unit() < p; }
-    template <class T, std::size_t N>
-    const T& pick(const std::array<T, N>& items) { return items[static_cast<std::size_t>(below(static_cast<int>(N)))]; }
-
-private:
-    std::uint64_t state_;
-};
 
 // Written as UTF-8 here and stored as Windows-1252 bytes.
 constexpr std::array<const char*, 40> kFirstNames = {
@@ -64,7 +45,7 @@ std::string bytes(const char* utf8) {
     return cp1252::fromUnicode(QString::fromUtf8(utf8)).value();
 }
 
-std::string digits(Random& random, int count) {
+std::string digits(SampleRandom& random, int count) {
     std::string text;
     for (int i = 0; i < count; ++i) text.push_back(static_cast<char>('0' + random.below(10)));
     return text;
@@ -81,7 +62,7 @@ std::string asciiLower(std::string text) {
 
 // A name no other student of the class has: first + last, then a middle
 // initial, then a number.
-std::string uniqueName(Random& random, std::set<std::string>& used) {
+std::string uniqueName(SampleRandom& random, std::set<std::string>& used) {
     const std::string first = bytes(random.pick(kFirstNames));
     const std::string last = bytes(random.pick(kLastNames));
     std::string name = first + " " + last;
@@ -93,7 +74,7 @@ std::string uniqueName(Random& random, std::set<std::string>& used) {
     return name;
 }
 
-StudentInfo makeStudent(Random& random, std::set<std::string>& used, int index) {
+StudentInfo makeStudent(SampleRandom& random, std::set<std::string>& used, int index) {
     StudentInfo s;
     s.name = uniqueName(random, used);
     s.id = "S" + std::to_string(10000 + index);
@@ -148,7 +129,7 @@ std::vector<AssignmentPlan> planAssignments(int count) {
     return plan;
 }
 
-std::string pointsText(Random& random, double ability, double total) {
+std::string pointsText(SampleRandom& random, double ability, double total) {
     if (random.chance(0.015)) return std::string(kNotCounted);
     if (total == 0) return generalText(random.below(6));  // extra credit
     double share = ability + (random.unit() - 0.5) * 0.3;
@@ -161,12 +142,14 @@ std::string pointsText(Random& random, double ability, double total) {
 }  // namespace
 
 ClassRecord makeSampleClass(const SampleOptions& options, const CurrentGradeScale& scale) {
-    Random random(options.seed);
+    SampleRandom random(options.seed);
     ClassRecord cls = newClassRecord(scale);
     cls.weightGrades = WeightedGrades{15, 30, 20, 15, 10, 10, options.weighted};
     cls.lowScoreInfo.drop_type = options.dropType;
-    cls.lowScoreInfo.drop_quiz = true;
-    cls.lowScoreInfo.drop_hw = true;
+    // The flags only mean something with the by-type rule, and are stored
+    // cleared otherwise.
+    cls.lowScoreInfo.drop_quiz = options.dropType == droprule::kLowestPerType;
+    cls.lowScoreInfo.drop_hw = options.dropType == droprule::kLowestPerType;
 
     std::set<std::string> used;
     std::vector<double> ability;
@@ -198,6 +181,9 @@ ClassRecord makeSampleClass(const SampleOptions& options, const CurrentGradeScal
         seat.color = (i % 2) ? 0xC0FFC0 : 0xFFE0C0;
         cls.Seats.push_back(seat);
     }
+    // The teacher's desk stays in its usual place unless the rows reach it.
+    const int rows = (options.students + 5) / 6;
+    cls.teacherSeat.Top = std::max(cls.teacherSeat.Top, 10 + rows * 45 + 15);
     return cls;
 }
 

@@ -53,6 +53,15 @@ QString ScaleStore::nameProblem(const QString& name) {
     return {};
 }
 
+CurrentGradeScale builtInDefaultGradeScale() {
+    std::string values;
+    for (const ScaleBounds& bounds : kStandardScaleNum) {
+        if (!values.empty()) values += ',';
+        values.append(bounds.low).append(",").append(bounds.high);
+    }
+    return CurrentGradeScale{kDefaultScaleName, static_cast<std::uint8_t>(ScaleKind::Standard), values};
+}
+
 StoredScale ScaleStore::builtInDefaultScale() {
     return StoredScale{defaultName(), ScaleKind::Standard, defaultRanges(ScaleKind::Standard)};
 }

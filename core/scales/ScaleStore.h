@@ -85,6 +85,10 @@ private:
     SettingsStore& settings_;
 };
 
+// The built-in default scale as a class records it: "<Default>", standard,
+// "90,100,80,89.9,70,79.9,60,69.9,0,59.9".
+CurrentGradeScale builtInDefaultGradeScale();
+
 // The kind a scale's two flags give: "IsPassFail" set wins, else "IsStandard".
 ScaleKind scaleKindFromFlags(std::optional<bool> isStandard, std::optional<bool> isPassFail);
 

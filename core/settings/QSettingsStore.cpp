@@ -72,22 +72,21 @@ QSettingsStore::~QSettingsStore() = default;
 
 QString QSettingsStore::fileName() const { return settings_->fileName(); }
 
-QStringList QSettingsStore::childGroups(const SettingsGroup& group) const {
+QStringList QSettingsStore::namesIn(const SettingsGroup& group, QStringList (QSettings::*list)() const) const {
     const std::optional<QString> key = keyOf(group);
     if (!key) return {};
     settings_->beginGroup(*key);
-    const QStringList groups = settings_->childGroups();
+    const QStringList names = (settings_.get()->*list)();
     settings_->endGroup();
-    return unescaped(groups);
+    return unescaped(names);
+}
+
+QStringList QSettingsStore::childGroups(const SettingsGroup& group) const {
+    return namesIn(group, &QSettings::childGroups);
 }
 
 QStringList QSettingsStore::valueNames(const SettingsGroup& group) const {
-    const std::optional<QString> key = keyOf(group);
-    if (!key) return {};
-    settings_->beginGroup(*key);
-    const QStringList names = settings_->childKeys();
-    settings_->endGroup();
-    return unescaped(names);
+    return namesIn(group, &QSettings::childKeys);
 }
 
 std::optional<QString> QSettingsStore::readString(const SettingsGroup& group, const QString& name) const {

@@ -29,6 +29,9 @@ public:
     Result<void> flush() override;
 
 private:
+    // The names QSettings lists inside a group (its groups or its keys).
+    QStringList namesIn(const SettingsGroup& group, QStringList (QSettings::*list)() const) const;
+
     std::unique_ptr<QSettings> settings_;
 };
 

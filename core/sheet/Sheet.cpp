@@ -125,16 +125,25 @@ template <class Change>
 void Sheet::changeFormats(const CellRange& range, Change change) {
     const CellRange r = resolve(range);
     std::unordered_map<std::uint32_t, std::uint32_t> changed;
+    // Neighbouring cells mostly share a format: remember the last one.
+    std::uint32_t lastFrom = 0;
+    std::uint32_t lastTo = 0;
+    bool haveLast = false;
     for (int row = r.r1; row <= r.r2; ++row) {
         for (int col = r.c1; col <= r.c2; ++col) {
             Cell& cell = at(row, col);
-            auto it = changed.find(cell.format);
-            if (it == changed.end()) {
-                CellFormat f = formats_[cell.format];
-                change(f);
-                it = changed.emplace(cell.format, intern(f)).first;
+            if (!haveLast || cell.format != lastFrom) {
+                auto it = changed.find(cell.format);
+                if (it == changed.end()) {
+                    CellFormat f = formats_[cell.format];
+                    change(f);
+                    it = changed.emplace(cell.format, intern(f)).first;
+                }
+                lastFrom = it->first;
+                lastTo = it->second;
+                haveLast = true;
             }
-            cell.format = it->second;
+            cell.format = lastTo;
         }
     }
 }
@@ -186,5 +195,25 @@ void Sheet::setColWidth(int col, double width) {
     }
     colWidths_[static_cast<std::size_t>(col - 1)] = std::max(width, 0.0);
 }
+
+namespace {
+
+QString headingAt(const std::vector<QString>& headings, int index) {
+    if (index < 1 || index > static_cast<int>(headings.size())) return {};
+    return headings[static_cast<std::size_t>(index - 1)];
+}
+
+void setHeadingAt(std::vector<QString>& headings, int index, const QString& text) {
+    if (index < 1) return;
+    if (index > static_cast<int>(headings.size())) headings.resize(static_cast<std::size_t>(index));
+    headings[static_cast<std::size_t>(index - 1)] = text;
+}
+
+}  // namespace
+
+QString Sheet::colHeading(int col) const { return headingAt(colHeadings_, col); }
+void Sheet::setColHeading(int col, const QString& text) { setHeadingAt(colHeadings_, col, text); }
+QString Sheet::rowHeading(int row) const { return headingAt(rowHeadings_, row); }
+void Sheet::setRowHeading(int row, const QString& text) { setHeadingAt(rowHeadings_, row, text); }
 
 }  // namespace markwell

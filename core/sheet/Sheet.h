@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <unordered_map>
@@ -129,6 +130,21 @@ public:
     bool showGridLines() const { return showGridLines_; }
     void setShowGridLines(bool show) { showGridLines_ = show; }
 
+    // Column and row heading texts ("Min %", a letter, a day); an empty
+    // heading is shown as the grid's own (A, B, ... and 1, 2, ...).
+    QString colHeading(int col) const;
+    void setColHeading(int col, const QString& text);
+    QString rowHeading(int row) const;
+    void setRowHeading(int row, const QString& text);
+
+    // The first column in view right of the frozen ones (a view scrolls to it).
+    int leftCol() const { return leftCol_; }
+    void setLeftCol(int col) { leftCol_ = std::max(col, 1); }
+
+    // Whether typing into the cells is allowed; off unless a page asks for it.
+    bool allowInCellEditing() const { return allowInCellEditing_; }
+    void setAllowInCellEditing(bool allow) { allowInCellEditing_ = allow; }
+
     PrintSettings& print() { return print_; }
     const PrintSettings& print() const { return print_; }
 
@@ -159,6 +175,8 @@ private:
     std::vector<CellFormat> formats_;      // formats_[0] is the default
     std::unordered_multimap<std::size_t, std::uint32_t> formatIndex_;
     std::vector<double> colWidths_;        // by column-1; missing = default
+    std::vector<QString> colHeadings_;     // by column-1; missing = the grid's own
+    std::vector<QString> rowHeadings_;     // by row-1
     std::vector<CellRange> selections_;
     PrintSettings print_;
     int maxRow_ = 1;
@@ -166,7 +184,9 @@ private:
     int fixedCols_ = 0;
     int activeRow_ = 1;
     int activeCol_ = 1;
+    int leftCol_ = 1;
     bool showGridLines_ = true;
+    bool allowInCellEditing_ = false;
 };
 
 }  // namespace markwell

@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace markwell {
 namespace {
@@ -13,6 +14,17 @@ double textWidth(qsizetype length, const CellFont& font) {
     double width = static_cast<double>(length) * font.size / 10.0;
     if (font.bold) width *= 1.1;
     return width;
+}
+
+// The length of a number's general form; whole numbers, most of a table,
+// without writing them out.
+qsizetype generalTextLength(double value) {
+    if (value != std::trunc(value) || std::fabs(value) >= 1e15) {
+        return static_cast<qsizetype>(generalText(value).size());
+    }
+    qsizetype length = value < 0 ? 2 : 1;
+    for (auto n = static_cast<long long>(std::fabs(value)); n >= 10; n /= 10) ++length;
+    return length;
 }
 
 constexpr double kPadding = 1.0;
@@ -29,7 +41,7 @@ void Sheet::fitColumnWidths(const CellRange& range) {
             const Cell* cell = find(row, col);
             if (!cell || cell->kind == CellKind::Empty) continue;
             const qsizetype length = cell->kind == CellKind::Number
-                                         ? static_cast<qsizetype>(generalText(cell->number).size())
+                                         ? generalTextLength(cell->number)
                                          : cell->text.size();
             widest = std::max(widest, textWidth(length, formats_[cell->format].font));
             any = true;

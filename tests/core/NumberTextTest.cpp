@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
 using namespace markwell;
 
 TEST(NumberText, ParsesWhatATeacherTypes) {
@@ -70,4 +74,34 @@ TEST(NumberText, HugeAveragesUseTheExponentFormAndNeverInfOrNan) {
     EXPECT_EQ(averageText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0.00%"));
     // The letter grade reads the text back without its "%".
     EXPECT_EQ(parseNumber(std::string_view("1.235E4")), 12350.0);
+}
+
+namespace {
+// The C library's conversions as an independent reference: "%.15g" is the
+// general form for 1e-4 <= |x| < 1e15, where both use fixed notation.
+std::string referenceGeneral(double value) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    return buf;
+}
+}  // namespace
+
+TEST(NumberText, ShortDecimalsConvertExactlyAsTheFullConversionDoes) {
+    for (int i = -2500; i <= 2500; i += 7) {
+        for (double divisor : {1.0, 2.0, 3.0, 4.0, 8.0, 10.0, 16.0, 20.0, 100.0, 1000.0, 10000.0, 7.0, 1e-3}) {
+            const double value = i / divisor;
+            if (value == 0) continue;
+            const std::string text = referenceGeneral(value);
+            ASSERT_EQ(generalText(value), text) << i << " / " << divisor;
+            ASSERT_EQ(shownValue(value), std::strtod(text.c_str(), nullptr)) << text;
+            ASSERT_EQ(parseNumber(std::string_view(text)), std::strtod(text.c_str(), nullptr)) << text;
+        }
+    }
+    for (const char* text : {"0.1", "0.7", "17.5", "-003.1415", "99999999999.9999", "123456789012345", "1.0000",
+                             "0.30000", "4503599627370497", "9007199254740993", "12345678901234.56",
+                             "7236830840615796.5"}) {
+        EXPECT_EQ(parseNumber(std::string_view(text)), std::strtod(text, nullptr)) << text;
+    }
+    EXPECT_EQ(generalText(0.1 + 0.7), "0.8");
+    EXPECT_EQ(generalText(99999999999.9999), "99999999999.9999");
 }

@@ -200,3 +200,19 @@ TEST(PrintHeader, SplitsSectionsAndAppliesCodes) {
     ASSERT_EQ(title.center.size(), 1u);
     EXPECT_EQ(title.center[0], (HeaderRun{QStringLiteral("Class Statistics & More"), true, true, 12}));
 }
+
+TEST(Sheet, HeadingsAreApartFromTheCells) {
+    Sheet s;
+    s.setMaxRow(2);
+    s.setMaxCol(2);
+    s.setColHeading(2, QStringLiteral("Max %"));
+    s.setRowHeading(1, QStringLiteral("A-"));
+    s.setText(1, 2, QStringLiteral("100"));
+    EXPECT_EQ(s.colHeading(2), QStringLiteral("Max %"));
+    EXPECT_EQ(s.colHeading(1), QString());
+    EXPECT_EQ(s.rowHeading(1), QStringLiteral("A-"));
+    EXPECT_EQ(s.rowHeading(7), QString());
+    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("\t100\n\t\n"));
+    s.clearRange(CellRange::all());
+    EXPECT_EQ(s.colHeading(2), QStringLiteral("Max %"));
+}

@@ -378,3 +378,15 @@ TEST(GradeFileDisk, WriteReadAndOpenWithTheScaleStore) {
     EXPECT_TRUE(readGradeFile(path).ok());
     EXPECT_EQ(readGradeFile(path)->gradeScale, foreign.gradeScale);
 }
+
+TEST(GradeFileDisk, TheShippedExamplesRead) {
+    const QString examples = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/");
+    const Result<ClassRecord> period1 = readGradeFile(examples + QStringLiteral("period1.grs"));
+    ASSERT_TRUE(period1.ok()) << period1.message().toStdString();
+    EXPECT_EQ(period1->students.size(), 25u);
+    EXPECT_EQ(period1->assignments.size(), 12u);
+    const Result<ClassRecord> period2 = readGradeFile(examples + QStringLiteral("period2.grs"));
+    ASSERT_TRUE(period2.ok()) << period2.message().toStdString();
+    EXPECT_EQ(period2->students.size(), 18u);
+    EXPECT_TRUE(period2->weightGrades.Use);
+}

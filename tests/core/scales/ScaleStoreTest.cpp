@@ -52,6 +52,7 @@ TEST_F(ScaleStoreTest, FirstStartCreatesExactlyTheDefaultScale) {
     const std::optional<CurrentGradeScale> loaded = store_.GetGradeScale(kDefault);
     ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(*loaded, (CurrentGradeScale{"<Default>", 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"}));
+    EXPECT_EQ(builtInDefaultGradeScale(), *loaded);
 }
 
 TEST_F(ScaleStoreTest, ASecondStartKeepsAUserEditedDefault) {

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "cli/Console.h"
+
+#include "common/NumberText.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace markwell::cli {
+
+// A failure about a file, said so that it names the file once.
+inline QString aboutFile(const QString& path, const QString& message) {
+    return message.contains(path) ? message : path + QStringLiteral(": ") + message;
+}
+
+// A grade file version as people write it: "2.0", "1.5".
+inline QString versionText(double version) {
+    QString text = generalQText(version);
+    if (!text.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('E'))) text += QStringLiteral(".0");
+    return text;
+}
+
+// The file kinds markwell-cli knows, by extension (compared without case).
+enum class FileKind { Grades, Attendance, Seating, Unknown };
+
+inline FileKind fileKindOf(const QString& path) {
+    if (path.endsWith(QLatin1String(".grs"), Qt::CaseInsensitive)) return FileKind::Grades;
+    if (path.endsWith(QLatin1String(".atd"), Qt::CaseInsensitive)) return FileKind::Attendance;
+    if (path.endsWith(QLatin1String(".sea"), Qt::CaseInsensitive)) return FileKind::Seating;
+    return FileKind::Unknown;
+}
+
+// The positional arguments when there are exactly `count` of them and no
+// options; otherwise nothing (a usage error).
+inline std::optional<QStringList> exactArguments(const QStringList& args, qsizetype count) {
+    if (args.size() != count) return std::nullopt;
+    for (const QString& arg : args) {
+        if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) return std::nullopt;
+    }
+    return args;
+}
+
+}  // namespace markwell::cli

@@ -1,0 +1,95 @@
+#include "files/SeatingFile.h"
+
+#include "files/AtomicFile.h"
+#include "files/FileBytes.h"
+#include "files/FixedFields.h"
+
+namespace markwell {
+namespace {
+
+SeatingInfo readSeat(FieldReader& in) {
+    SeatingInfo seat;
+    seat.name = in.text(capacity::kSeatName);
+    seat.font_style = in.byte();
+    in.skip(3);
+    seat.font_color = in.int32();
+    seat.font_size = in.int32();
+    seat.font_name = in.text(capacity::kSeatFontName);
+    seat.color = in.int32();
+    seat.width = in.int32();
+    seat.height = in.int32();
+    seat.left = in.int32();
+    seat.Top = in.int32();
+    return seat;
+}
+
+void writeSeat(FieldWriter& out, const SeatingInfo& seat, std::string_view name) {
+    out.text(name, capacity::kSeatName);
+    out.byte(seat.font_style);
+    out.zeros(3);
+    out.int32(seat.font_color);
+    out.int32(seat.font_size);
+    out.text(seat.font_name, capacity::kSeatFontName);
+    out.int32(seat.color);
+    out.int32(seat.width);
+    out.int32(seat.height);
+    out.int32(seat.left);
+    out.int32(seat.Top);
+}
+
+QString seatProblem(const SeatingInfo& seat, const QString& which) {
+    if (QString problem = textFieldProblem(seat.name, capacity::kSeatName); !problem.isEmpty()) {
+        return QStringLiteral("the caption of %1 %2").arg(which, problem);
+    }
+    if (QString problem = textFieldProblem(seat.font_name, capacity::kSeatFontName); !problem.isEmpty()) {
+        return QStringLiteral("the font name of %1 %2").arg(which, problem);
+    }
+    return {};
+}
+
+}  // namespace
+
+SeatingChart parseSeatingFile(QByteArrayView bytes) {
+    SeatingChart chart;
+    FieldReader in(bytes);
+    while (in.has(kSeatingRecordSize)) {
+        SeatingInfo seat = readSeat(in);
+        if (seat.name == kTeacherSeatName) {
+            chart.teacher = std::move(seat);
+        } else {
+            chart.seats.push_back(std::move(seat));
+        }
+    }
+    chart.trailingPartialRecord = in.remaining() > 0;
+    return chart;
+}
+
+Result<QByteArray> serializeSeatingFile(const SeatingChart& chart) {
+    QString problem;
+    for (std::size_t i = 0; i < chart.seats.size() && problem.isEmpty(); ++i) {
+        problem = seatProblem(chart.seats[i], QStringLiteral("seat %1").arg(i + 1));
+    }
+    if (problem.isEmpty()) problem = seatProblem(chart.teacher, QStringLiteral("the teacher's box"));
+    if (!problem.isEmpty()) return fail(QStringLiteral("The seating chart cannot be saved: %1.").arg(problem));
+
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(chart.seats.size() + 1) * kSeatingRecordSize);
+    FieldWriter out(bytes);
+    for (const SeatingInfo& seat : chart.seats) writeSeat(out, seat, seat.name);
+    writeSeat(out, chart.teacher, kTeacherSeatName);  // always found again as the teacher's box
+    return bytes;
+}
+
+Result<SeatingChart> readSeatingFile(const QString& path) {
+    const Result<QByteArray> bytes = readFileBytesIfAny(path);
+    if (!bytes) return bytes.error();
+    return parseSeatingFile(bytes.value());
+}
+
+Result<void> writeSeatingFile(const QString& path, const SeatingChart& chart) {
+    const Result<QByteArray> bytes = serializeSeatingFile(chart);
+    if (!bytes) return bytes.error();
+    return writeFileAtomically(path, bytes.value());
+}
+
+}  // namespace markwell

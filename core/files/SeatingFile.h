@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/Result.h"
+#include "data/Records.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <vector>
+
+namespace markwell {
+
+// The seating file (.SEA beside the grade file): 232-byte records, the
+// student seats in order, then one record for the teacher's box. A record
+// whose caption is exactly "Teacher" moves the teacher's box; every other
+// record is a student seat. A student seat captioned exactly "Teacher" is
+// therefore read back as the teacher's box: a limit of the layout.
+
+inline constexpr qsizetype kSeatingRecordSize = 232;
+
+struct SeatingChart {
+    std::vector<SeatingInfo> seats;
+    SeatingInfo teacher = defaultTeacherSeat();
+    // The file ended inside a record; that piece was ignored.
+    bool trailingPartialRecord = false;
+
+    bool operator==(const SeatingChart&) const = default;
+};
+
+SeatingChart parseSeatingFile(QByteArrayView bytes);
+// Refuses, naming the seat, a caption or font name that does not fit.
+Result<QByteArray> serializeSeatingFile(const SeatingChart& chart);
+
+// A file that does not exist reads as an empty chart.
+Result<SeatingChart> readSeatingFile(const QString& path);
+Result<void> writeSeatingFile(const QString& path, const SeatingChart& chart);
+
+}  // namespace markwell

@@ -1,0 +1,103 @@
+#include "grading/GradesAssembly.h"
+
+#include "common/NumberText.h"
+#include "grading/LetterGrade.h"
+
+#include <algorithm>
+
+namespace markwell {
+namespace {
+
+QString averageOf(double earned, double possible) {
+    if (possible == 0) return QStringLiteral("0.00%");
+    return averageText(earned / possible * 100);
+}
+
+bool isDroppedColumn(const std::vector<DroppedCell>& dropped, int col) {
+    return std::any_of(dropped.begin(), dropped.end(), [col](const DroppedCell& d) { return d.col == col; });
+}
+
+// The average as the Average column shows it, without its "%".
+double shownAverage(const Sheet& sheet, int row, int col) {
+    QString text = sheet.text(row, col);
+    text.chop(1);
+    return parseNumber(text).value_or(0);
+}
+
+}  // namespace
+
+void insertAveragesInGrid(GradesTable& table, const PointTotalsCalculator& totals) {
+    const GradesLayout layout = GradesLayout::of(table.sheet);
+    if (!layout.hasAssignments()) return;
+    table.dropCellIndex.clear();
+    for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
+        const PointTotals t = totals.forRow(row, &table.dropCellIndex);
+        table.sheet.setText(row, layout.averageCol(), averageOf(t.earned, t.possible));
+    }
+}
+
+WeightFactors weightFactors(const WeightedGrades& weights) {
+    WeightFactors w;
+    std::int32_t largest = 0;
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        if (weights.weight(type) > largest) {  // strictly: the earlier of equal weights stays
+            largest = weights.weight(type);
+            w.referenceType = type;
+        }
+    }
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        double& factor = w.factor[static_cast<std::size_t>(type)];
+        if (largest == 0 || type == w.referenceType) {
+            factor = 1;
+        } else {
+            factor = static_cast<double>(std::max(weights.weight(type), 0)) / static_cast<double>(largest);
+        }
+    }
+    return w;
+}
+
+void insertWeightedAveragesInGrid(GradesTable& table, const ClassRecord& cls, const EntryIndex& index,
+                                  const PointTotalsCalculator& totals) {
+    const GradesLayout layout = GradesLayout::of(table.sheet);
+    if (!layout.hasAssignments()) return;
+    const WeightFactors weights = weightFactors(cls.weightGrades);
+    const std::vector<int> typeOf = assignmentTypeIndexes(cls);
+    for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
+        // Only the dropped cells are wanted from the point totals here.
+        table.dropCellIndex.clear();
+        if (cls.lowScoreInfo.drop_type >= droprule::kLowestOverall) totals.forRow(row, &table.dropCellIndex);
+
+        std::array<double, kAssignmentTypeCount> earned{};
+        std::array<double, kAssignmentTypeCount> possible{};
+        for (const RowEntry& e : index.entries(row)) {
+            if (isDroppedColumn(table.dropCellIndex, layout.assignmentCol(e.assignment))) continue;
+            const AssignmentInfo& a = cls.assignments[static_cast<std::size_t>(e.assignment)];
+            const int type = typeOf[static_cast<std::size_t>(e.assignment)];
+            if (e.points.kind != PointsKind::Number || !(a.total > 0) || type < 0) continue;
+            earned[static_cast<std::size_t>(type)] += e.points.value;
+            possible[static_cast<std::size_t>(type)] += a.total;
+        }
+        double earnedSum = 0;
+        double possibleSum = 0;
+        for (std::size_t t = 0; t < earned.size(); ++t) {
+            earnedSum += earned[t] * weights.factor[t];
+            possibleSum += possible[t] * weights.factor[t];
+        }
+        table.sheet.setText(row, layout.averageCol(), averageOf(earnedSum, possibleSum));
+    }
+}
+
+void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale,
+                              const PointTotalsCalculator& totals) {
+    const GradesLayout layout = GradesLayout::of(table.sheet);
+    if (!layout.hasAssignments()) return;
+    const LetterGrader grader(scale);
+    table.dropCellIndex.clear();
+    for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
+        const double average = shownAverage(table.sheet, row, layout.averageCol());
+        const PointTotals t = totals.forRow(row, &table.dropCellIndex);
+        table.sheet.setText(row, layout.gradeCol(), grader.letter(t.possible, average));
+    }
+}
+
+}  // namespace markwell

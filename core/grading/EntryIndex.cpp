@@ -1,0 +1,79 @@
+#include "grading/EntryIndex.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+
+namespace markwell {
+
+Points readPoints(std::string_view pointsText) {
+    if (pointsText == kNotCounted) return {PointsKind::NotCounted, 0};
+    if (const auto value = parseNumber(pointsText)) return {PointsKind::Number, *value};
+    return {PointsKind::Unreadable, 0};
+}
+
+StudentRows::StudentRows(const Sheet& sheet) : layout_(GradesLayout::of(sheet)) {
+    const int rows = layout_.studentRowCount();
+    names_.resize(static_cast<std::size_t>(rows));
+    firstRow_.resize(static_cast<std::size_t>(rows), 0);
+    rowOfName_.reserve(static_cast<std::size_t>(rows));
+    for (int i = 0; i < rows; ++i) {
+        const int row = GradesLayout::kFirstStudentRow + i;
+        auto bytes = cp1252::fromUnicode(sheet.text(row, GradesLayout::kNameCol));
+        if (!bytes) continue;  // a name no class file can hold belongs to no entry
+        const auto index = static_cast<std::size_t>(i);
+        names_[index] = std::move(bytes.value());
+        firstRow_[index] = rowOfName_.emplace(names_[index], row).first->second;
+    }
+}
+
+int StudentRows::rowOf(std::string_view name) const {
+    const auto it = rowOfName_.find(name);
+    return it == rowOfName_.end() ? 0 : it->second;
+}
+
+int StudentRows::firstRowOf(int row) const {
+    return layout_.isStudentRow(row) ? firstRow_[static_cast<std::size_t>(slot(row))] : 0;
+}
+
+// Lists are normally in class order, so the row found for the same position
+// in the previous list is tried before the hash lookup. A guess is always a
+// first row of its name, so a match is the row the lookup would give.
+int StudentRows::matchRow(std::string_view name, int& guess) const {
+    if (guess > 0 && names_[static_cast<std::size_t>(slot(guess))] == name) return guess;
+    const int row = rowOf(name);
+    if (row > 0) guess = row;
+    return row;
+}
+
+EntryIndex::EntryIndex(const StudentRows& rows, const ClassRecord& cls) : rows_(rows) {
+    // Read every entry once, then place them grouped by row.
+    struct Found {
+        int row;
+        RowEntry entry;
+    };
+    std::vector<Found> found;
+    std::size_t total = 0;
+    for (const AssignmentInfo& a : cls.assignments) total += a.namegrade.size();
+    found.reserve(total);
+    const int rowCount = rows.layout().studentRowCount();
+    start_.assign(static_cast<std::size_t>(rowCount) + 1, 0);
+    rows.forEachEntry(cls, [&](int row, int assignment, int entry, const PointEntry& e) {
+        ++start_[static_cast<std::size_t>(row - GradesLayout::kFirstStudentRow) + 1];
+        found.push_back({row, RowEntry{assignment, entry, readPoints(e.points)}});
+    });
+    for (std::size_t s = 0; s + 1 < start_.size(); ++s) start_[s + 1] += start_[s];
+    entries_.resize(found.size());
+    std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
+    for (const Found& f : found) {
+        entries_[next[static_cast<std::size_t>(f.row - GradesLayout::kFirstStudentRow)]++] = f.entry;
+    }
+}
+
+std::span<const RowEntry> EntryIndex::entries(int row) const {
+    const int first = rows_.firstRowOf(row);
+    if (first <= 0) return {};
+    const auto s = static_cast<std::size_t>(first - GradesLayout::kFirstStudentRow);
+    return std::span<const RowEntry>(entries_).subspan(start_[s], start_[s + 1] - start_[s]);
+}
+
+}  // namespace markwell

@@ -1,0 +1,53 @@
+#pragma once
+
+// The steps of a grades table rebuild, for buildGradesTable and its tests.
+
+#include "data/ClassRecord.h"
+#include "data/Tables.h"
+#include "grading/EntryIndex.h"
+#include "grading/GradesTable.h"
+#include "grading/PointTotals.h"
+
+#include <array>
+
+namespace markwell {
+
+// Row 1: the titles in class order, then "Total", "Average", "Grade"; the
+// name column frozen. Nothing when there are no assignments.
+void insertAssignmentsInGrid(const std::vector<AssignmentInfo>& assignments, Sheet& sheet);
+
+// Each point entry into the first row of its name: a number, or "-". A name's
+// later entry in the same list wins. Then each assignment's total into the
+// Total row, in general number form. A class without student rows has no
+// Total row, and the heading row is left as it is.
+void insertPointsInGrid(Sheet& sheet, const ClassRecord& cls, const StudentRows& rows);
+
+// The Total column: every counted point of each student (nothing dropped
+// here) and, in the Total row, the sum of all assignment totals.
+void insertTotalPointsInGrid(Sheet& sheet);
+
+// Average column, plain: earned over possible points after dropping.
+void insertAveragesInGrid(GradesTable& table, const PointTotalsCalculator& totals);
+
+// How much each assignment type counts in the weighted average: the type of
+// the largest weight (the earliest of equal ones) counts fully, every other
+// type by its weight over the largest. When no weight is above 0 every type
+// counts fully, so the average stays defined. A negative weight counts as 0.
+struct WeightFactors {
+    int referenceType = 0;
+    std::array<double, kAssignmentTypeCount> factor{};
+};
+WeightFactors weightFactors(const WeightedGrades& weights);
+
+// Average column, weighted: per type the points and totals of the counted,
+// undropped entries of assignments with a total above 0, scaled by the
+// type's factor, summed over the types and divided.
+void insertWeightedAveragesInGrid(GradesTable& table, const ClassRecord& cls, const EntryIndex& index,
+                                  const PointTotalsCalculator& totals);
+
+// Grade column from the Average column's text, and the dropped cells of
+// every row afresh.
+void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale,
+                              const PointTotalsCalculator& totals);
+
+}  // namespace markwell

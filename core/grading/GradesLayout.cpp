@@ -1,0 +1,18 @@
+#include "grading/GradesLayout.h"
+
+#include "common/NumberText.h"
+
+namespace markwell {
+
+std::optional<double> countedPoints(const Sheet& sheet, int row, int col) {
+    switch (sheet.kind(row, col)) {
+    case CellKind::Number: return sheet.number(row, col);
+    case CellKind::Empty: return std::nullopt;
+    case CellKind::Text: break;
+    }
+    const QString text = sheet.text(row, col).trimmed();
+    if (text == QLatin1String("-")) return std::nullopt;
+    return parseNumber(text);
+}
+
+}  // namespace markwell

@@ -1,0 +1,38 @@
+#include "grading/GradesTable.h"
+
+#include "grading/GradesAssembly.h"
+#include "grading/GridFormatting.h"
+
+#include <optional>
+
+namespace markwell {
+
+GradesTable buildGradesTable(const ClassRecord& cls) {
+    GradesTable table;
+    Sheet& sheet = table.sheet;
+    insertStudentsInGrid(cls.students, sheet);
+    insertAssignmentsInGrid(cls.assignments, sheet);
+    const StudentRows rows(sheet);
+    insertPointsInGrid(sheet, cls, rows);
+    insertTotalPointsInGrid(sheet);
+    // Only weighting and dropping by type walk the entries of each name.
+    std::optional<EntryIndex> index;
+    if (cls.weightGrades.Use || cls.lowScoreInfo.drop_type == droprule::kLowestPerType) index.emplace(rows, cls);
+    const PointTotalsCalculator totals(sheet, cls, index ? &*index : nullptr);
+    if (cls.weightGrades.Use) {
+        insertWeightedAveragesInGrid(table, cls, *index, totals);
+    } else {
+        insertAveragesInGrid(table, totals);
+    }
+    insertLetterGradesInGrid(table, cls.gradeScale, totals);
+    updateGridProperties(sheet, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),
+                         cls.gridProps, table.dropCellIndex, cls.lowScoreInfo.drop_type, true);
+    return table;
+}
+
+void insertLetterGrades(GradesTable& table, const ClassRecord& cls) {
+    const PointTotalsCalculator totals(table.sheet, cls);
+    insertLetterGradesInGrid(table, cls.gradeScale, totals);
+}
+
+}  // namespace markwell

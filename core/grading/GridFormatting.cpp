@@ -1,0 +1,52 @@
+#include "grading/GridFormatting.h"
+
+#include "common/Cp1252.h"
+
+namespace markwell {
+
+CellFont classFont(const GridProperties& gridProps) {
+    CellFont font;
+    font.name = cp1252::toUnicode(gridProps.font_name);
+    font.size = gridProps.font_size;
+    font.bold = (gridProps.font_style & fontstyle::kBold) != 0;
+    font.italic = (gridProps.font_style & fontstyle::kItalic) != 0;
+    font.underline = (gridProps.font_style & fontstyle::kUnderline) != 0;
+    font.strikeOut = (gridProps.font_style & fontstyle::kStrikeOut) != 0;
+    font.color = gridProps.font_color;
+    return font;
+}
+
+void updateGridProperties(Sheet& sheet, int studentCount, int assignmentCount, const GridProperties& gridProps,
+                          const std::vector<DroppedCell>& dropped, std::int32_t dropType, bool showDropColor) {
+    const CellFont dataFont = classFont(gridProps);
+    const CellAlignment centred{HAlign::Center, false, VAlign::Center};
+    if (studentCount > 0) {
+        CellFont heading;
+        heading.name = dataFont.name;
+        heading.size = dataFont.size;
+        heading.bold = true;
+        heading.color = colour::kWhite;
+        const CellRange headingRow = CellRange::rows(1, 1);
+        sheet.setFont(headingRow, heading);
+        sheet.setFill(headingRow, {FillPattern::Solid, colour::kNavy, colour::kBlack});
+        sheet.setAlignment(headingRow, centred);
+        if (assignmentCount > 0) sheet.setAlignment({2, 2, sheet.maxRow(), sheet.maxCol()}, centred);
+    }
+    // Every row below the heading, however long the class.
+    const CellRange body = CellRange::rows(2, sheet.maxRow());
+    sheet.setNumberFormat(body, QStringLiteral("General"));
+    sheet.setFont(body, dataFont);
+
+    if (showDropColor && dropType >= droprule::kLowestOverall) {
+        CellFont red = dataFont;
+        red.color = colour::kRed;
+        for (const DroppedCell& d : dropped) {
+            if (d.namesCell()) sheet.setFont(CellRange::cell(d.row, d.col), red);
+        }
+    }
+    sheet.setShowGridLines(gridProps.grid_lines);
+    sheet.fitColumnWidths(CellRange::all());
+    sheet.setSelection(CellRange::cell(1, 1));
+}
+
+}  // namespace markwell

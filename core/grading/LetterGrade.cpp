@@ -1,0 +1,45 @@
+#include "grading/LetterGrade.h"
+
+#include "common/NumberText.h"
+#include "data/Tables.h"
+
+#include <string_view>
+
+namespace markwell {
+
+std::vector<QString> scaleLetterTexts(const CurrentGradeScale& scale) {
+    std::vector<QString> letters;
+    for (std::string_view letter : scaleLetters(scale.scale_type)) {
+        letters.push_back(QString::fromLatin1(letter.data(), static_cast<qsizetype>(letter.size())));
+    }
+    return letters;
+}
+
+LetterGrader::LetterGrader(const CurrentGradeScale& scale) : letters_(scaleLetterTexts(scale)) {
+    std::vector<std::string_view> numbers;
+    std::string_view rest = scale.num_values;
+    for (;;) {
+        const std::size_t comma = rest.find(',');
+        numbers.push_back(rest.substr(0, comma));
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    for (std::size_t i = 0; i < letters_.size(); ++i) {
+        const std::size_t low = 2 * i;
+        lowBounds_.push_back(low < numbers.size() ? parseNumber(numbers[low]) : std::nullopt);
+    }
+}
+
+QString LetterGrader::letter(double grandTotal, double average) const {
+    if (grandTotal == 0) return QStringLiteral("-");
+    for (std::size_t i = 0; i < letters_.size(); ++i) {
+        if (lowBounds_[i] && *lowBounds_[i] <= average) return letters_[i];
+    }
+    return letters_.back();
+}
+
+QString getLetterGrade(const CurrentGradeScale& scale, double grandTotal, double average) {
+    return LetterGrader(scale).letter(grandTotal, average);
+}
+
+}  // namespace markwell

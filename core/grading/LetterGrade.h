@@ -1,0 +1,39 @@
+#pragma once
+
+#include "data/Records.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace markwell {
+
+// Looks letters up in a grade scale. The scale's `num_values` holds a low and
+// a high bound per letter of its letter table; a letter is earned from its
+// low bound up, so walking the letters in table order the first whose low
+// bound is at most the average wins, and the high bounds are never read.
+//
+// A student without possible points (grand total exactly 0) gets "-". When no
+// letter matches (an average below every low bound, fewer bounds than
+// letters, a bound that is not a number) the result is the table's last
+// letter. An unknown `scale_type` is read as a standard scale.
+class LetterGrader {
+public:
+    explicit LetterGrader(const CurrentGradeScale& scale);
+
+    QString letter(double grandTotal, double average) const;
+
+private:
+    std::vector<QString> letters_;
+    std::vector<std::optional<double>> lowBounds_;  // by letter; none when missing or unreadable
+};
+
+// One lookup. For many students, build a LetterGrader once.
+QString getLetterGrade(const CurrentGradeScale& scale, double grandTotal, double average);
+
+// The letters of the class's scale in table order, as the Grade column shows
+// them: the order the Grade column sorts in.
+std::vector<QString> scaleLetterTexts(const CurrentGradeScale& scale);
+
+}  // namespace markwell

@@ -1,0 +1,18 @@
+// Any text reads as some list without a fault, and any list read that way
+// comes back unchanged through writing and reading.
+
+#include "FuzzCheck.h"
+
+#include "files/CommaText.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace markwell;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string> items = parseCommaText(text);
+    FUZZ_CHECK(parseCommaText(formatCommaText(items)) == items);
+    return 0;
+}

@@ -1,0 +1,86 @@
+// Writes the seed inputs of the fuzz targets: small valid files of every
+// kind, made with the writers, plus a few odd ones.
+//   make_fuzz_seeds OUTDIR   -> OUTDIR/<target>/<name>
+
+#include "files/AttendanceFile.h"
+#include "files/CommaText.h"
+#include "files/GradeFile.h"
+#include "files/SeatingFile.h"
+#include "sample/SampleAttendance.h"
+#include "sample/SampleClass.h"
+#include "scales/ScaleStore.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+using namespace markwell;
+
+namespace {
+
+bool save(const QString& folder, const QString& name, const QByteArray& bytes) {
+    if (!QDir().mkpath(folder)) return false;
+    QFile file(QDir(folder).filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+ClassRecord sample(int students, int assignments, std::uint64_t seed) {
+    SampleOptions options;
+    options.students = students;
+    options.assignments = assignments;
+    options.seed = seed;
+    return makeSampleClass(options, builtInDefaultGradeScale());
+}
+
+// A file of an older version: the same blocks up to the assignments.
+QByteArray olderVersion(const ClassRecord& cls) {
+    QByteArray bytes = serializeGradeFile(cls).value();
+    bytes.chop(12 + 4 + static_cast<qsizetype>(cls.comments.size()) * 1100);
+    const char version15[8] = {0, 0, 0, 0, 0, 0, '\xF8', '\x3F'};
+    bytes.replace(0, 8, QByteArray(version15, 8));
+    return bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_fuzz_seeds OUTDIR\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString grades = out + QStringLiteral("/grade_file");
+    const QString attendance = out + QStringLiteral("/attendance_file");
+    const QString seating = out + QStringLiteral("/seating_file");
+    const QString comma = out + QStringLiteral("/comma_text");
+
+    const ClassRecord empty = newClassRecord(builtInDefaultGradeScale());
+    const ClassRecord tiny = sample(2, 2, 1);
+    const ClassRecord small = sample(4, 6, 2);
+    ClassRecord quoted = tiny;
+    quoted.assignments[0].namegrade = {"\"Ann\" Lee~1", "", "a,b~-"};
+
+    bool ok = save(grades, QStringLiteral("empty.grs"), serializeGradeFile(empty).value()) &&
+              save(grades, QStringLiteral("tiny.grs"), serializeGradeFile(tiny).value()) &&
+              save(grades, QStringLiteral("small.grs"), serializeGradeFile(small).value()) &&
+              save(grades, QStringLiteral("quoted.grs"), serializeGradeFile(quoted).value()) &&
+              save(grades, QStringLiteral("older.grs"), olderVersion(tiny));
+
+    const std::vector<AttendanceInfo> records = makeSampleAttendance(tiny, 1, 2026, 9, 10);
+    ok = ok && save(attendance, QStringLiteral("empty.ATD"), QByteArray()) &&
+         save(attendance, QStringLiteral("two-months.ATD"), serializeAttendanceFile(records).value()) &&
+         save(attendance, QStringLiteral("partial.ATD"), serializeAttendanceFile(records).value().left(300));
+
+    ok = ok && save(seating, QStringLiteral("teacher.SEA"), serializeSeatingFile(SeatingChart{}).value()) &&
+         save(seating, QStringLiteral("seats.SEA"),
+              serializeSeatingFile(SeatingChart{small.Seats, small.teacherSeat, false}).value());
+
+    ok = ok && save(comma, QStringLiteral("points"), QByteArray::fromStdString(formatCommaText(small.assignments[0].namegrade))) &&
+         save(comma, QStringLiteral("awkward"), QByteArray("\"a \"\"b\"\"\",,c, \"d,e\",\"unbalanced"));
+    if (!ok) {
+        std::fprintf(stderr, "make_fuzz_seeds: cannot write the seeds into %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

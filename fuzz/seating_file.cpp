@@ -1,0 +1,24 @@
+// The seating reader takes any bytes; whatever it reads survives a write and
+// a second read unchanged.
+
+#include "FuzzCheck.h"
+
+#include "files/SeatingFile.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace markwell;
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    SeatingChart chart = parseSeatingFile(bytes);
+    FUZZ_CHECK(chart.seats.size() <= size / kSeatingRecordSize);
+    FUZZ_CHECK(chart.trailingPartialRecord == (size % kSeatingRecordSize != 0));
+    const Result<QByteArray> written = serializeSeatingFile(chart);
+    if (!written) return 0;  // a caption that fills its whole field cannot be written back
+    FUZZ_CHECK(written->size() == static_cast<qsizetype>(chart.seats.size() + 1) * kSeatingRecordSize);
+    SeatingChart again = parseSeatingFile(written.value());
+    chart.trailingPartialRecord = false;
+    FUZZ_CHECK(again == chart);
+    return 0;
+}

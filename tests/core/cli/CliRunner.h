@@ -1,0 +1,29 @@
+#pragma once
+
+// Runs markwell-cli as a person or a script would, with the tests' settings
+// store (XDG_CONFIG_HOME is inherited from the test program).
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace markwell::test {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+inline CliRun runCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(MARKWELL_CLI_PATH), args);
+    CliRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+}  // namespace markwell::test

@@ -1,0 +1,157 @@
+#include "files/GradeFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun cli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(MARKWELL_CLI_PATH), args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class Cli : public testing::Test {
+protected:
+    QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
+    const CliRun made = cli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("40"),
+                          QStringLiteral("--assignments"), QStringLiteral("12")});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    ASSERT_EQ(cli({QStringLiteral("convert"), path("c.grs"), path("d.grs")}).exitCode, 0);
+    EXPECT_EQ(contents(path("c.grs")), contents(path("d.grs")));
+    EXPECT_EQ(contents(path("c.ATD")).size(), 4 * 40 * 140);
+    EXPECT_EQ(contents(path("c.SEA")).size(), 41 * 232);
+
+    ASSERT_EQ(cli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
+                   QStringLiteral("--seed"), QStringLiteral("1")}).exitCode, 0);
+    EXPECT_EQ(contents(path("c.grs")), contents(path("e.grs")));
+    EXPECT_EQ(contents(path("c.ATD")), contents(path("e.ATD")));
+    EXPECT_EQ(contents(path("c.SEA")), contents(path("e.SEA")));
+    ASSERT_EQ(cli({QStringLiteral("sample"), path("f.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
+                   QStringLiteral("--seed=2"), QStringLiteral("--weighted"), QStringLiteral("--drop"), QStringLiteral("overall")}).exitCode, 0);
+    EXPECT_NE(contents(path("c.grs")), contents(path("f.grs")));
+    const Result<ClassRecord> weighted = readGradeFile(path("f.grs"));
+    ASSERT_TRUE(weighted.ok());
+    EXPECT_TRUE(weighted->weightGrades.Use);
+    EXPECT_EQ(weighted->lowScoreInfo, (DropLowScoreInfo{1, false, false, false, false, false, false}));
+}
+
+TEST_F(Cli, CheckSummarisesEachKindOfFile) {
+    ASSERT_EQ(cli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("7"),
+                   QStringLiteral("--assignments"), QStringLiteral("3")}).exitCode, 0);
+    const CliRun grades = cli({QStringLiteral("check"), path("c.grs")});
+    EXPECT_EQ(grades.exitCode, 0);
+    for (const char* expected : {"Version: 2.0\n", "Students: 7\n", "Assignments: 3\n", "Comments: 7\n",
+                                 "Drop rule: lowest score by assignment type (Quiz, Homework)\n",
+                                 "Weights: off (Final 15, Test 30, Quiz 20, Homework 15, Lab 10, Other 10)\n",
+                                 "Scale: <Default> (standard)\n"}) {
+        EXPECT_TRUE(grades.out.contains(QString::fromUtf8(expected))) << expected << grades.out.toStdString();
+    }
+    QFile::rename(path("c.ATD"), path("c.atd"));
+    const CliRun attendance = cli({QStringLiteral("check"), path("c.atd")});
+    EXPECT_EQ(attendance.exitCode, 0);
+    EXPECT_TRUE(attendance.out.contains(QStringLiteral("Records: 28\n"))) << attendance.out.toStdString();
+    EXPECT_TRUE(attendance.out.contains(
+        QStringLiteral("Months: September 2026 (7), October 2026 (7), November 2026 (7), December 2026 (7)\n")));
+    const CliRun seating = cli({QStringLiteral("check"), path("c.SEA")});
+    EXPECT_EQ(seating.exitCode, 0);
+    EXPECT_TRUE(seating.out.contains(QStringLiteral("Seats: 7\n"))) << seating.out.toStdString();
+
+    // A trailing partial record is reported, not refused.
+    QByteArray cut = contents(path("c.SEA"));
+    cut.chop(100);
+    writeBytes(path("cut.sea"), cut);
+    const CliRun partial = cli({QStringLiteral("check"), path("cut.sea")});
+    EXPECT_EQ(partial.exitCode, 0);
+    EXPECT_TRUE(partial.out.contains(QStringLiteral("Seats: 7\n")));
+    EXPECT_TRUE(partial.out.contains(QStringLiteral("Warning: the file ends inside a record (132 bytes ignored)")))
+        << partial.out.toStdString();
+}
+
+TEST_F(Cli, RefusedFilesExitOneAndNameTheFile) {
+    ASSERT_EQ(cli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("5"),
+                   QStringLiteral("--assignments"), QStringLiteral("2")}).exitCode, 0);
+    writeBytes(path("cut.GRS"), contents(path("c.grs")).left(3000));
+    const CliRun cut = cli({QStringLiteral("check"), path("cut.GRS")});
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_TRUE(cut.err.contains(path("cut.GRS") + QStringLiteral(" is damaged or is not a grade file"))) << cut.err.toStdString();
+    EXPECT_TRUE(cut.out.isEmpty());
+
+    QByteArray newer = contents(path("c.grs"));
+    newer.replace(0, 8, QByteArray("\0\0\0\0\0\0\x04\x40", 8));  // 2.5
+    writeBytes(path("newer.grs"), newer);
+    const CliRun refused = cli({QStringLiteral("convert"), path("newer.grs"), path("out.grs")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, QStringLiteral("markwell-cli: ") + path("newer.grs") +
+                               QStringLiteral(": Markwell version of file is invalid!\n"));
+    EXPECT_FALSE(QFile::exists(path("out.grs")));
+
+    const CliRun missing = cli({QStringLiteral("check"), path("none.SEA")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(path("none.SEA")));
+
+    const CliRun unwritable = cli({QStringLiteral("convert"), path("c.grs"), path("no/such/folder/x.grs")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Unable to create ") + path("no/such/folder/x.grs")));
+}
+
+TEST_F(Cli, UsageErrorsExitTwo) {
+    const std::vector<QStringList> usages = {
+        {QStringLiteral("check")},
+        {QStringLiteral("check"), path("a.grs"), path("b.grs")},
+        {QStringLiteral("check"), path("notes.txt")},
+        {QStringLiteral("convert"), path("a.grs")},
+        {QStringLiteral("convert"), QStringLiteral("--fast"), path("a.grs"), path("b.grs")},
+        {QStringLiteral("sample")},
+        {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--students"), QStringLiteral("lots")},
+        {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--students"), QStringLiteral("-1")},
+        {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--drop"), QStringLiteral("lowest")},
+        {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--colour")},
+        {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--students=100000"), QStringLiteral("--assignments=2000")},
+    };
+    for (const QStringList& args : usages) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(path("s.grs")));
+}
+
+TEST_F(Cli, TextIsPrintedAsUtf8) {
+    ClassRecord cls = newClassRecord({"Caf\xE9 \x80", 0, ""});  // "Café €" in Windows-1252
+    ASSERT_TRUE(writeGradeFile(path("cafe.grs"), cls).ok());
+    const CliRun run = cli({QStringLiteral("check"), path("cafe.grs")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Scale: Caf\u00e9 \u20ac (expanded; not in this computer's scale store)")))
+        << run.out.toStdString();
+}

@@ -1,0 +1,49 @@
+// markwell-cli show on a shipped example class, against tables checked by
+// hand and kept beside this test: period 2 has weighted averages (Test 30 is
+// the reference weight, so Final counts 1/2, Quiz 2/3, Homework 1/2, Lab and
+// Other 1/3) and drops each student's lowest score overall. For instance
+// Zara Ivanova drops the 3 of Extra Credit and earns 9 + 7.33 + 4.67 + 47 =
+// 68 of 15 + 13.33 + 8.33 + 100 = 136.67 weighted points: 49.76%, an F.
+
+#include "core/cli/CliRunner.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace markwell::test;
+
+namespace {
+
+QString expected(const char* name) {
+    QFile file(QStringLiteral(MARKWELL_SOURCE_DIR "/tests/core/cli/expected/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("(missing %1)").arg(file.fileName());
+    return QString::fromUtf8(file.readAll());
+}
+
+const QString kPeriod2 = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period2.grs");
+
+}  // namespace
+
+TEST(ExampleShow, Period2PrintsTheHandCheckedTable) {
+    const CliRun run = runCli({QStringLiteral("show"), kPeriod2});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, expected("period2-show.txt"));
+}
+
+TEST(ExampleShow, Period2ListsEachStudentsDroppedScore) {
+    const CliRun run = runCli({QStringLiteral("show"), kPeriod2, QStringLiteral("--dropped")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, expected("period2-dropped.txt"));
+}
+
+TEST(ExampleShow, Period1PrintsAHeadingTwentyFiveStudentsAndTheTotals) {
+    const CliRun run = runCli({QStringLiteral("show"), QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 25 + 3 + 1);  // and the empty text after the last line break
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Names\t"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("\tTotal\tAverage\tGrade")));
+    EXPECT_TRUE(lines[27].startsWith(QStringLiteral("Total\t")));
+    EXPECT_EQ(lines[0].count(QLatin1Char('\t')), 12 + 3);
+}

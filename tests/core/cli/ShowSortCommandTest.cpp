@@ -1,0 +1,119 @@
+// markwell-cli show and sort on grade files written by the tests.
+
+#include "core/cli/CliRunner.h"
+#include "core/grading/GradesFixture.h"
+
+#include "common/Cp1252.h"
+#include "files/GradeFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+// Zoë's 8 is her lowest score, Ann's 0 and Bo's 5 are theirs (rule 1).
+//   Zoë  8 + 41 + 9 = 58, less 8 of 10:  50 of 50 = 100.00%  "A "
+//   Ann  6.5 + 47 + 0 = 53.5, less 0:    53.5 of 60 = 89.17% " B+"
+//   Bo   - + 38 + 5 = 43, less 5:        38 of 50 = 76.00%   "C "
+// The scale is not in the settings store, so the file's bounds stay.
+ClassRecord fixtureClass() {
+    const std::string zoe = cp1252::fromUnicode(QStringLiteral("Zo\u00eb O'Brien")).value();
+    ClassRecord cls = makeClass({zoe, "Ann Lee", "Bo Chen"},
+                                {{"Quiz\t1", "Quiz", 10, {"8", "6.5", "-"}},
+                                 {"Test 1", "Test", 50, {"41", "47", "38"}},
+                                 {"Bonus", "Other", 0, {"9", "0", "5"}}});
+    cls.gradeScale = expandedScale();
+    cls.gradeScale.name = "Expanded for tests";
+    cls.lowScoreInfo.drop_type = 1;
+    return cls;
+}
+
+const QString kHeading = QStringLiteral("Names\tQuiz 1\tTest 1\tBonus\tTotal\tAverage\tGrade\n");
+const QString kZoe = QStringLiteral("Zo\u00eb O'Brien\t8\t41\t9\t58\t100.00%\tA \n");
+const QString kAnn = QStringLiteral("Ann Lee\t6.5\t47\t0\t53.5\t89.17%\t B+\n");
+const QString kBo = QStringLiteral("Bo Chen\t-\t38\t5\t43\t76.00%\tC \n");
+const QString kFooter = QStringLiteral("\t\t\t\t\t\t\nTotal\t10\t50\t0\t60\t\t\n");
+
+class ShowSortCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(writeGradeFile(path(), fixtureClass()).ok());
+    }
+    QString path(const QString& name = QStringLiteral("period3.grs")) const { return dir_.filePath(name); }
+    static QByteArray bytes(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(ShowSortCommand, ShowPrintsTheTableAndNothingElse) {
+    const CliRun run = runCli({QStringLiteral("show"), path()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, kHeading + kZoe + kAnn + kBo + kFooter);
+    EXPECT_EQ(run.err, QString());
+}
+
+TEST_F(ShowSortCommand, ShowDroppedListsTheDroppedCells) {
+    const CliRun run = runCli({QStringLiteral("show"), path(), QStringLiteral("--dropped")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QStringLiteral("2\t2\t8\n3\t4\t0\n4\t4\t5\n"));
+}
+
+TEST_F(ShowSortCommand, SortWritesTheNewOrderElsewhereAndPrintsTheTable) {
+    const QByteArray before = bytes(path());
+    const CliRun run = runCli({QStringLiteral("sort"), path(), QStringLiteral("6"), QStringLiteral("-o"),
+                               path(QStringLiteral("sorted.grs"))});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, kHeading + kBo + kAnn + kZoe + kFooter);
+    EXPECT_EQ(bytes(path()), before);
+
+    // Reopened, the class keeps the order, comments and point lists with it.
+    const Result<ClassRecord> sorted = readGradeFile(path(QStringLiteral("sorted.grs")));
+    ASSERT_TRUE(sorted.ok()) << sorted.message().toStdString();
+    EXPECT_EQ(studentNames(*sorted)[0], "Bo Chen");
+    EXPECT_EQ(sorted->comments[0].desc, "comment of Bo Chen");
+    EXPECT_EQ(sorted->assignments[1].namegrade[0], "Bo Chen~38");
+    EXPECT_EQ(runCli({QStringLiteral("show"), path(QStringLiteral("sorted.grs"))}).out, run.out);
+}
+
+TEST_F(ShowSortCommand, SortByAHeadingDescendingWritesBackToTheFile) {
+    const CliRun run = runCli({QStringLiteral("sort"), path(), QStringLiteral("names"), QStringLiteral("--descending")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, kHeading + kZoe + kBo + kAnn + kFooter);
+    EXPECT_EQ(runCli({QStringLiteral("show"), path()}).out, run.out);
+}
+
+TEST_F(ShowSortCommand, RefusalsSayWhyOnStderrAndChangeNothing) {
+    const QByteArray before = bytes(path());
+    const CliRun missing = runCli({QStringLiteral("show"), path(QStringLiteral("missing.grs"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.out, QString());
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("missing.grs"))) << missing.err.toStdString();
+
+    for (const QStringList& args : {QStringList{QStringLiteral("sort"), path(), QStringLiteral("8")},
+                                    QStringList{QStringLiteral("sort"), path(), QStringLiteral("Homework")},
+                                    QStringList{QStringLiteral("sort"), path()},
+                                    QStringList{QStringLiteral("show"), path(), QStringLiteral("--drop")},
+                                    QStringList{QStringLiteral("show")}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(run.out, QString());
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+    EXPECT_EQ(bytes(path()), before);
+
+    ASSERT_TRUE(writeGradeFile(path(QStringLiteral("empty.grs")), makeClass({}, {{"Q", "Quiz", 10, {}}})).ok());
+    const CliRun empty = runCli({QStringLiteral("sort"), path(QStringLiteral("empty.grs")), QStringLiteral("1")});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(empty.err.contains(QStringLiteral("no students"))) << empty.err.toStdString();
+}

@@ -1,0 +1,107 @@
+#include "support/ByteBuilder.h"
+
+#include "files/SeatingFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+using markwell::test::ByteBuilder;
+
+namespace {
+
+SeatingInfo seat(std::string name, std::int32_t left, std::int32_t top) {
+    SeatingInfo s;
+    s.name = std::move(name);
+    s.font_style = fontstyle::kItalic;
+    s.font_color = 0x0000FF;
+    s.font_size = 9;
+    s.font_name = "Verdana";
+    s.color = 0xC0FFC0;
+    s.width = 95;
+    s.height = 30;
+    s.left = left;
+    s.Top = top;
+    return s;
+}
+
+// The teacher's box as it stands at start: Arial 10 bold underlined, black,
+// aqua, 79 x 30 at (303, 313).
+ByteBuilder& teacherRecord(ByteBuilder& b) {
+    b.field("Teacher", 100).byte(0x05).zeros(3).i32(0).i32(10).field("Arial", 100).i32(0xFFFF00);
+    return b.i32(79).i32(30).i32(303).i32(313);
+}
+
+}  // namespace
+
+TEST(SeatingFileLayout, AChartWithoutSeatsIsTheTeacherRecordAlone) {
+    ByteBuilder golden;
+    teacherRecord(golden);
+    ASSERT_EQ(golden.size(), 232);
+    EXPECT_EQ(serializeSeatingFile(SeatingChart{}).value(), golden.bytes());
+
+    // A file that moves the teacher's box and holds one seat.
+    ByteBuilder b;
+    b.field("Zo\xEB", 100).byte(0x02).zeros(3).i32(0x0000FF).i32(9).field("Verdana", 100).i32(0xC0FFC0);
+    b.i32(95).i32(30).i32(-5).i32(40);
+    b.field("Teacher", 100).byte(0x01).zeros(3).i32(0).i32(12).field("Arial", 100).i32(0xFFFF00);
+    b.i32(80).i32(35).i32(10).i32(400);
+    const SeatingChart chart = parseSeatingFile(b.bytes());
+    ASSERT_EQ(chart.seats.size(), 1u);
+    EXPECT_EQ(chart.seats[0], seat("Zo\xEB", -5, 40));
+    SeatingInfo teacher = defaultTeacherSeat();
+    teacher.font_style = fontstyle::kBold;
+    teacher.font_size = 12;
+    teacher.width = 80;
+    teacher.height = 35;
+    teacher.left = 10;
+    teacher.Top = 400;
+    EXPECT_EQ(chart.teacher, teacher);
+    EXPECT_FALSE(chart.trailingPartialRecord);
+    EXPECT_EQ(serializeSeatingFile(chart).value(), b.bytes());
+}
+
+TEST(SeatingFileLayout, OnlyTheExactCaptionTeacherIsTheTeachersBox) {
+    SeatingChart chart;
+    chart.seats = {seat("teacher", 0, 0), seat("TEACHER", 100, 0), seat("Ann", 200, 0)};
+    chart.teacher.left = 7;
+    chart.teacher.name = "Mrs. Okafor";  // the teacher's record is always written as "Teacher"
+    const SeatingChart read = parseSeatingFile(serializeSeatingFile(chart).value());
+    EXPECT_EQ(read.seats, chart.seats);
+    EXPECT_EQ(read.teacher.left, 7);
+    EXPECT_EQ(read.teacher.name, "Teacher");
+
+    EXPECT_EQ(parseSeatingFile(QByteArray()), SeatingChart{});
+    QByteArray cut = serializeSeatingFile(chart).value();
+    cut.chop(10);
+    const SeatingChart partial = parseSeatingFile(cut);
+    EXPECT_TRUE(partial.trailingPartialRecord);
+    EXPECT_EQ(partial.seats, chart.seats);
+    EXPECT_EQ(partial.teacher, defaultTeacherSeat());  // its record was the cut one
+}
+
+TEST(SeatingFileDisk, SavingFewerSeatsShrinksTheFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.SEA"));
+    EXPECT_EQ(readSeatingFile(path).value(), SeatingChart{});  // no file yet
+
+    SeatingChart chart;
+    for (int i = 0; i < 5; ++i) chart.seats.push_back(seat("Student " + std::to_string(i), i * 100, 10));
+    ASSERT_TRUE(writeSeatingFile(path, chart).ok());
+    EXPECT_EQ(QFile(path).size(), 6 * 232);
+    chart.seats.erase(chart.seats.begin() + 1, chart.seats.begin() + 3);
+    ASSERT_TRUE(writeSeatingFile(path, chart).ok());
+    EXPECT_EQ(QFile(path).size(), 4 * 232);
+    const Result<SeatingChart> read = readSeatingFile(path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), chart);
+
+    SeatingChart tooLong = chart;
+    tooLong.seats[2].font_name = std::string(100, 'f');
+    const Result<void> refused = writeSeatingFile(path, tooLong);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.message().contains(QStringLiteral("font name of seat 3"))) << refused.message().toStdString();
+    EXPECT_EQ(readSeatingFile(path).value(), chart);
+}

@@ -1,0 +1,151 @@
+// Plain and weighted averages as the Average column shows them, and the
+// letter grade that follows the shown average.
+
+#include "grading/GradesAssembly.h"
+#include "grading/GradesTable.h"
+#include "core/grading/GradesFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+// The Average and Grade of the first student of a one-assignment class.
+QString averageAndGrade(const std::string& points, double total) {
+    const GradesTable table = buildGradesTable(makeClass({"Ann"}, {{"A", "Test", total, {points}}}));
+    return table.sheet.text(2, 4) + QLatin1Char('|') + table.sheet.text(2, 5);
+}
+
+ClassRecord weighted(ClassRecord cls, WeightedGrades weights) {
+    weights.Use = true;
+    cls.weightGrades = weights;
+    return cls;
+}
+
+}  // namespace
+
+TEST(PlainAverage, RoundsToFourSignificantDigitsOrTwoDecimalsWhicheverIsCoarser) {
+    EXPECT_EQ(averageAndGrade("874.56", 1000), QStringLiteral("87.46%|B"));
+    EXPECT_EQ(averageAndGrade("1034.56", 1000), QStringLiteral("103.50%|A"));
+    EXPECT_EQ(averageAndGrade("5", 64), QStringLiteral("7.81%|F"));  // 7.8125
+    EXPECT_EQ(averageAndGrade("2", 3), QStringLiteral("66.67%|D"));
+}
+
+TEST(PlainAverage, TheLetterFollowsTheAverageAsShown) {
+    // 89.996% shows as 90.00% and earns the A that starts at 90.
+    EXPECT_EQ(averageAndGrade("899.96", 1000), QStringLiteral("90.00%|A"));
+    // 89.994% shows as 89.99%: a B.
+    EXPECT_EQ(averageAndGrade("899.94", 1000), QStringLiteral("89.99%|B"));
+}
+
+TEST(PlainAverage, TenThousandPercentOrMoreTakesTheExponentForm) {
+    EXPECT_EQ(averageAndGrade("150", 1), QStringLiteral("1.5E4%|A"));
+    EXPECT_EQ(averageAndGrade("123456", 1), QStringLiteral("1.235E7%|A"));
+}
+
+TEST(PlainAverage, AStudentWithoutPossiblePointsHasNoLetter) {
+    EXPECT_EQ(averageAndGrade("-", 10), QStringLiteral("0.00%|-"));
+    EXPECT_EQ(averageAndGrade("0", 10), QStringLiteral("0.00%|F"));
+}
+
+TEST(WeightFactorsTest, TheLargestWeightIsTheReferenceAndTiesKeepTheEarlierType) {
+    const WeightFactors testAndQuiz = weightFactors({0, 60, 40, 0, 0, 0, true});
+    EXPECT_EQ(testAndQuiz.referenceType, 1);
+    EXPECT_EQ(testAndQuiz.factor, (std::array<double, 6>{0, 1, 40.0 / 60.0, 0, 0, 0}));
+
+    const WeightFactors tie = weightFactors({10, 45, 45, 0, 0, 0, true});
+    EXPECT_EQ(tie.referenceType, 1);
+    EXPECT_EQ(tie.factor, (std::array<double, 6>{10.0 / 45.0, 1, 1, 0, 0, 0}));
+}
+
+TEST(WeightFactorsTest, NoWeightAboveZeroCountsEveryTypeFully) {
+    const WeightFactors none = weightFactors({0, 0, 0, 0, 0, 0, true});
+    EXPECT_EQ(none.referenceType, 0);
+    EXPECT_EQ(none.factor, (std::array<double, 6>{1, 1, 1, 1, 1, 1}));
+    // A negative weight (only a damaged file holds one) counts as 0.
+    EXPECT_EQ(weightFactors({-20, 50, 0, 0, 0, 0, true}).factor, (std::array<double, 6>{0, 1, 0, 0, 0, 0}));
+}
+
+TEST(WeightedAverage, IsAWeightedRatioOfPoints) {
+    // Test 90 of 100 and Homework 10 of 10, weighted 50 each: 100 of 110.
+    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"H", "Homework", 10, {"10"}}}),
+                                     {0, 50, 0, 50, 0, 0, true});
+    EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|90|10|100|90.91%|A"));
+}
+
+TEST(WeightedAverage, SmallerWeightsScaleTheirTypeAgainstTheLargest) {
+    // Test 60, Quiz 40, no Final: the quiz's 6 of 10 count as 4 of 6.667,
+    // so 84 of 106.667 = 78.75%. The plain average would be 86 of 110.
+    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"80"}}, {"Q", "Quiz", 10, {"6"}}}),
+                                     {0, 60, 40, 0, 0, 0, true});
+    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("78.75%"));
+}
+
+TEST(WeightedAverage, TiedLargestWeightsGiveTheSameResultEitherWay) {
+    // Test and Quiz both 50: 80 + 5 of 100 + 10 whichever is the reference.
+    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"80"}}, {"Q", "Quiz", 10, {"5"}}}),
+                                     {0, 50, 50, 0, 0, 0, true});
+    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("77.27%"));
+}
+
+TEST(WeightedAverage, ATypeWeightedZeroAndAssignmentsWithoutTotalCountNothing) {
+    const ClassRecord cls = weighted(
+        makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Q", "Quiz", 10, {"0"}}, {"Bonus", "Test", 0, {"5"}}}),
+        {0, 100, 0, 0, 0, 0, true});
+    // Only the test counts: 90%. The plain average would count the bonus: 95 of 110.
+    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 6), QStringLiteral("90.00%"));
+}
+
+TEST(WeightedAverage, OnlyExtraCreditGivesZeroAndNoLetter) {
+    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"Bonus", "Other", 0, {"5"}}}), {0, 0, 0, 0, 0, 100, true});
+    EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|5|5|0.00%|-"));
+}
+
+TEST(WeightedAverage, AllWeightsZeroStillGiveAnAverage) {
+    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Q", "Quiz", 10, {"5"}}}),
+                                     {0, 0, 0, 0, 0, 0, true});
+    // Every type counts fully: 95 of 110.
+    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("86.36%"));
+}
+
+TEST(WeightedAverage, DroppedCellsAreLeftOut) {
+    ClassRecord cls = weighted(makeClass({"Ann"}, {{"T1", "Test", 100, {"40"}}, {"T2", "Test", 100, {"80"}},
+                                                   {"Q", "Quiz", 10, {"9"}}}),
+                               {0, 50, 50, 0, 0, 0, true});
+    cls.lowScoreInfo.drop_type = 1;  // drops the 9 of the quiz, the lowest raw score
+    const GradesTable table = buildGradesTable(cls);
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 4}}));
+    EXPECT_EQ(table.sheet.text(2, 6), QStringLiteral("60.00%"));  // 120 of 200
+}
+
+TEST(WeightedAverage, EveryEntryOfASharedNameCounts) {
+    // Two students called Ann: the row shows the later 70, the weighted
+    // average counts both entries, 160 of 200.
+    const ClassRecord cls = weighted(makeClass({"Ann", "Ann"}, {{"T", "Test", 100, {"90", "70"}}}),
+                                     {0, 100, 0, 0, 0, 0, true});
+    EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|70|70|80.00%|B"));
+}
+
+TEST(WeightedAverage, TheNoLetterTestFollowsThePlainPossiblePoints) {
+    // Everything weighted 0 but the test, which Ann has as "-": the weighted
+    // average is 0.00% yet the quiz gives plain possible points, so a letter.
+    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"-"}}, {"Q", "Quiz", 10, {"9"}}}),
+                                     {0, 100, 0, 0, 0, 0, true});
+    EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|-|9|9|0.00%|F"));
+}
+
+TEST(LetterGradesAlone, ASchemeChangeRewritesOnlyTheGradeColumn) {
+    ClassRecord cls = makeClass({"Ann", "Bo"}, {{"T", "Test", 100, {"88", "-"}}});
+    GradesTable table = buildGradesTable(cls);
+    const QStringList averages = studentColumn(table.sheet, 4);
+    cls.gradeScale = expandedScale();
+    insertLetterGrades(table, cls);
+    EXPECT_EQ(studentColumn(table.sheet, 5), (QStringList{QStringLiteral(" B+"), QStringLiteral("-")}));
+    EXPECT_EQ(studentColumn(table.sheet, 4), averages);
+    // It reads the average as the table shows it.
+    table.sheet.setText(2, 4, QStringLiteral("95.00%"));
+    insertLetterGrades(table, cls);
+    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("A "));
+}

@@ -1,0 +1,168 @@
+// The lowest-score rules: which cell is dropped, what it takes from the
+// totals, and what the table records for the red marking.
+
+#include "grading/GradesTable.h"
+#include "core/grading/GradesFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+constexpr int kFinal = 0, kTest = 1, kQuiz = 2, kLab = 4;
+
+ClassRecord lowestOverall(ClassRecord cls) {
+    cls.lowScoreInfo.drop_type = 1;
+    return cls;
+}
+
+}  // namespace
+
+TEST(DropLowestOverall, EqualScoresDropTheLeftOne) {
+    const GradesTable table = buildGradesTable(
+        lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"7"}}, {"Q2", "Quiz", 10, {"7"}}})));
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}}));
+    // The Total column keeps both; the average is 7 of 10.
+    EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|7|7|14|70.00%|C"));
+    EXPECT_EQ(table.sheet.format(2, 2).font.color, colour::kRed);
+    EXPECT_EQ(table.sheet.format(2, 3).font.color, colour::kBlack);
+}
+
+TEST(DropLowestOverall, RawPointsDecideNotPercentages) {
+    // A 4-point quiz scored 4 goes before a 100-point test scored 50.
+    const GradesTable table = buildGradesTable(
+        lowestOverall(makeClass({"Ann"}, {{"Test", "Test", 100, {"50"}}, {"Quiz", "Quiz", 4, {"4"}}})));
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 3}}));
+    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("50.00%"));
+}
+
+TEST(DropLowestOverall, AllDashesDropNothingAndRecordNoCell) {
+    const GradesTable table = buildGradesTable(
+        lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Q2", "Quiz", 10, {"-"}}})));
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{-1, -1}}));
+    EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|-|-|0|0.00%|-"));
+    EXPECT_EQ(table.sheet.format(2, 2).font.color, colour::kBlack);
+}
+
+TEST(DropLowestOverall, TheOnlyCountedScoreIsDroppedLeavingNothing) {
+    const GradesTable table = buildGradesTable(
+        lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Q2", "Quiz", 10, {"6"}}})));
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 3}}));
+    EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|-|6|6|0.00%|-"));
+}
+
+TEST(DropLowestOverall, ScoresOfAHundredThousandOrMoreAreNeverDropped) {
+    const GradesTable table = buildGradesTable(
+        lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"100000"}}, {"Q2", "Quiz", 10, {"100001"}}})));
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{-1, -1}}));
+}
+
+TEST(DropLowestOverall, EveryRowRecordsItsCellInRowOrder) {
+    const GradesTable table = buildGradesTable(lowestOverall(
+        makeClass({"Ann", "Bo", "Cy"}, {{"Q1", "Quiz", 10, {"3", "9", "5"}}, {"Q2", "Quiz", 10, {"8", "2", "5"}}})));
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}, {3, 3}, {4, 2}}));
+    EXPECT_EQ(studentColumn(table.sheet, 5),
+              (QStringList{QStringLiteral("80.00%"), QStringLiteral("90.00%"), QStringLiteral("50.00%")}));
+}
+
+TEST(DropLowestOverall, OneAssignmentDropsNothingAndRecordsNothing) {
+    const GradesTable table = buildGradesTable(lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"3"}}})));
+    EXPECT_TRUE(table.dropCellIndex.empty());
+    EXPECT_EQ(table.sheet.text(2, 4), QStringLiteral("30.00%"));
+}
+
+TEST(DropLowestByType, TheLowestQuizGoesWithItsOwnPossiblePoints) {
+    // 8 of 10 is dropped before 9 of 20: raw points, not percentages.
+    ClassRecord cls = makeClass({"Ann"}, {{"Quiz 1", "Quiz", 10, {"8"}}, {"Quiz 2", "Quiz", 20, {"9"}},
+                                          {"Test 1", "Test", 50, {"5"}}});
+    dropByType(cls, {kQuiz});
+    const GradesTable table = buildGradesTable(cls);
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}}));
+    // 9 + 5 of 20 + 50 = 20%; the Total column still shows 22.
+    EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|8|9|5|22|20.00%|F"));
+}
+
+TEST(DropLowestByType, FlaggedTypesDropInTypeOrderAndTiesKeepTheEarlierAssignment) {
+    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"6"}}, {"T1", "Test", 100, {"70"}},
+                                          {"Q2", "Quiz", 10, {"6"}}, {"T2", "Test", 100, {"65"}},
+                                          {"F", "Final", 100, {"50"}}});
+    dropByType(cls, {kQuiz, kTest, kLab});
+    const GradesTable table = buildGradesTable(cls);
+    // Test before Quiz before Lab; the Lab has no assignment and records -1.
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 5}, {2, 2}, {2, -1}}));
+    // Left: Q2 6 + T1 70 + F 50 = 126 of 210 = 60.00%.
+    EXPECT_EQ(table.sheet.text(2, 8), QStringLiteral("60.00%"));
+}
+
+TEST(DropLowestByType, AFlaggedTypeWithoutAssignmentsChangesNothing) {
+    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"6"}}, {"Q2", "Quiz", 10, {"8"}}});
+    dropByType(cls, {kLab});
+    const GradesTable table = buildGradesTable(cls);
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, -1}}));
+    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("70.00%"));
+}
+
+TEST(DropLowestByType, ASingleScoreOfAFlaggedTypeIsDroppedWhenTheClassHasTwoAssignments) {
+    ClassRecord cls = makeClass({"Ann"}, {{"F", "Final", 100, {"40"}}, {"Q1", "Quiz", 10, {"8"}}});
+    dropByType(cls, {kFinal});
+    const GradesTable table = buildGradesTable(cls);
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}}));
+    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("80.00%"));
+}
+
+TEST(DropLowestByType, OneAssignmentDropsNothingButRecordsEachFlaggedType) {
+    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"3"}}});
+    dropByType(cls, {kTest, kQuiz});
+    const GradesTable table = buildGradesTable(cls);
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, -1}, {2, -1}}));
+    EXPECT_EQ(table.sheet.text(2, 4), QStringLiteral("30.00%"));
+}
+
+TEST(DropLowestByType, DashesAndAssignmentsOfNoTypeAreNeverDropped) {
+    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Untyped", "", 10, {"1"}},
+                                          {"Q2", "Quiz", 10, {"9"}}});
+    dropByType(cls, {kQuiz});
+    const GradesTable table = buildGradesTable(cls);
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 4}}));
+    EXPECT_EQ(table.sheet.text(2, 6), QStringLiteral("10.00%"));  // 1 of 10
+}
+
+TEST(DropLowestByType, EveryEntryOfASharedNameTakesPart) {
+    // Two students called Ann share a row, which shows the later entries
+    // (9 and 7); the rule walks all four entries and drops the 6 of Q1.
+    ClassRecord cls = makeClass({"Ann", "Ann"}, {{"Q1", "Quiz", 10, {"6", "9"}}, {"Q2", "Quiz", 10, {"8", "7"}}});
+    dropByType(cls, {kQuiz});
+    const GradesTable table = buildGradesTable(cls);
+    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}}));
+    // Row cells 9 + 7 = 16 of 20, less 6 and Q1's 10: 10 of 10.
+    EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|9|7|16|100.00%|A"));
+}
+
+TEST(DropRules, AnUnknownRuleDropsNothing) {
+    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"2"}}, {"Q2", "Quiz", 10, {"8"}}});
+    cls.lowScoreInfo.drop_type = 7;
+    const GradesTable table = buildGradesTable(cls);
+    EXPECT_TRUE(table.dropCellIndex.empty());
+    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("50.00%"));
+}
+
+TEST(PointTotalsOfOneRow, ReadTheCellsAsTheyStandNow) {
+    ClassRecord cls = makeClass({"Ann", "Bo"}, {{"Q1", "Quiz", 10, {"3", "9"}}, {"Q2", "Quiz", 20, {"8", "2"}}});
+    cls.lowScoreInfo.drop_type = 1;
+    GradesTable table = buildGradesTable(cls);
+    std::vector<DroppedCell> dropped;
+    PointTotals bo = getIndivPointTotals(table.sheet, cls, 3, &dropped);
+    EXPECT_EQ(bo.earned, 9);     // 11 less the 2 of Q2
+    EXPECT_EQ(bo.possible, 10);  // 30 less Q2's 20
+    EXPECT_EQ(dropped, (std::vector<DroppedCell>{{3, 3}}));
+
+    // A value typed into the table counts until the next rebuild.
+    table.sheet.setNumber(3, 3, 15);
+    bo = getIndivPointTotals(table.sheet, cls, 3);
+    EXPECT_EQ(bo.earned, 15);
+    EXPECT_EQ(bo.possible, 20);
+    // Rows outside the student rows have nothing.
+    EXPECT_EQ(getIndivPointTotals(table.sheet, cls, 5).possible, 0);
+}

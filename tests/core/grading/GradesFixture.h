@@ -1,0 +1,90 @@
+#pragma once
+
+// Small classes written out by hand for the grade computation tests.
+
+#include "data/ClassRecord.h"
+#include "data/PointEntry.h"
+#include "sheet/Sheet.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace markwell::test {
+
+struct AssignmentSpec {
+    std::string title;
+    std::string type;
+    double total;
+    std::vector<std::string> points;  // one per student, in class order
+};
+
+inline CurrentGradeScale standardScale() {
+    return {"<Default>", 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"};
+}
+
+inline CurrentGradeScale expandedScale() {
+    return {"Expanded", 0, "94,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9"};
+}
+
+inline CurrentGradeScale passFailScale() { return {"Pass/Fail", 2, "75,100,0,74"}; }
+
+// A class whose point lists hold one entry per student in class order.
+inline ClassRecord makeClass(std::initializer_list<std::string> names,
+                             std::initializer_list<AssignmentSpec> assignments) {
+    ClassRecord cls = newClassRecord(standardScale());
+    for (const std::string& name : names) {
+        StudentInfo s;
+        s.name = name;
+        cls.students.push_back(s);
+        cls.comments.push_back({name, "comment of " + name});
+    }
+    for (const AssignmentSpec& spec : assignments) {
+        AssignmentInfo a;
+        a.title = spec.title;
+        a.assign_type = spec.type;
+        a.total = spec.total;
+        for (std::size_t i = 0; i < spec.points.size() && i < cls.students.size(); ++i) {
+            a.namegrade.push_back(makePointEntry(cls.students[i].name, spec.points[i]));
+        }
+        cls.assignments.push_back(std::move(a));
+    }
+    return cls;
+}
+
+inline void dropByType(ClassRecord& cls, std::initializer_list<int> flaggedTypes) {
+    cls.lowScoreInfo.drop_type = 2;
+    for (int type : flaggedTypes) cls.lowScoreInfo.setFlag(type, true);
+}
+
+// One row of the sheet as its cell texts joined with "|".
+inline QString rowText(const Sheet& sheet, int row) {
+    QStringList cells;
+    for (int col = 1; col <= sheet.maxCol(); ++col) cells << sheet.text(row, col);
+    return cells.join(QLatin1Char('|'));
+}
+
+// Every row of the sheet, as rowText gives them.
+inline QStringList tableText(const Sheet& sheet) {
+    QStringList rows;
+    for (int row = 1; row <= sheet.maxRow(); ++row) rows << rowText(sheet, row);
+    return rows;
+}
+
+// A column of the student rows (2 .. maxRow-2).
+inline QStringList studentColumn(const Sheet& sheet, int col) {
+    QStringList cells;
+    for (int row = 2; row <= sheet.maxRow() - 2; ++row) cells << sheet.text(row, col);
+    return cells;
+}
+
+inline std::vector<std::string> studentNames(const ClassRecord& cls) {
+    std::vector<std::string> names;
+    for (const StudentInfo& s : cls.students) names.push_back(s.name);
+    return names;
+}
+
+}  // namespace markwell::test
