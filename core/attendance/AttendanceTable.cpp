@@ -1,0 +1,101 @@
+#include "attendance/AttendanceTable.h"
+
+#include "common/Cp1252.h"
+
+#include <array>
+
+namespace markwell {
+namespace {
+
+CellFont pageFont(bool bold, PlatformColour colour) {
+    CellFont font;
+    font.name = QStringLiteral("MS Sans Serif");
+    font.size = 8;
+    font.bold = bold;
+    font.color = colour;
+    return font;
+}
+
+void formatTable(Sheet& sheet) {
+    const CellAlignment centred{HAlign::Center, false, VAlign::Center};
+    sheet.setFont(CellRange::rows(1, 1), pageFont(true, colour::kWhite));
+    sheet.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, 0});
+    sheet.setAlignment(CellRange::rows(1, 1), centred);
+    if (sheet.maxRow() >= 2) {
+        sheet.setFont(CellRange::rows(2, sheet.maxRow()), pageFont(false, colour::kBlack));
+        sheet.setAlignment(CellRange{2, 2, sheet.maxRow(), sheet.maxCol()}, centred);
+    }
+    sheet.setShowGridLines(true);
+    sheet.fitColumnWidths();
+    sheet.setFixedCols(1);
+    sheet.setSelection(CellRange::cell(1, 1));
+}
+
+}  // namespace
+
+Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int year,
+                           const std::vector<std::optional<DayMarks>>& marks) {
+    const int days = daysInMonth(month, year);
+    Sheet sheet;
+    sheet.setMaxCol(days + 5);
+    sheet.setMaxRow(static_cast<int>(names.size()) + 1);
+    const AttendanceLayout layout = AttendanceLayout::of(sheet);
+
+    sheet.setText(1, 1, QStringLiteral("Names"));
+    for (int day = 1; day <= days; ++day) {
+        sheet.setText(1, layout.dayCol(day), QStringLiteral("%1/%2").arg(month).arg(day));
+    }
+    sheet.setText(1, layout.tardyCol(), QStringLiteral("T"));
+    sheet.setText(1, layout.unexcusedCol(), QStringLiteral("U"));
+    sheet.setText(1, layout.excusedCol(), QStringLiteral("E"));
+    sheet.setText(1, layout.totalCol(), QStringLiteral("Total"));
+
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const int row = static_cast<int>(i) + 2;
+        sheet.setText(row, 1, cp1252::toUnicode(names[i]));
+        if (i >= marks.size() || !marks[i]) continue;
+        for (int day = 1; day <= days; ++day) {
+            const char code = (*marks[i])[static_cast<std::size_t>(day - 1)];
+            if (code != ' ' && code != '\0') sheet.setText(row, layout.dayCol(day), cp1252::toUnicode(std::string(1, code)));
+        }
+    }
+    calculateAttendance(sheet);
+    formatTable(sheet);
+    return sheet;
+}
+
+void calculateAttendance(Sheet& sheet) {
+    const AttendanceLayout layout = AttendanceLayout::of(sheet);
+    for (int row = 2; row <= layout.maxRow; ++row) {
+        std::array<int, 3> counts{};
+        for (int col = AttendanceLayout::kFirstDayCol; col <= layout.lastDayCol(); ++col) {
+            const QString text = sheet.text(row, col);
+            if (text == QLatin1String("T")) ++counts[0];
+            else if (text == QLatin1String("U")) ++counts[1];
+            else if (text == QLatin1String("E")) ++counts[2];
+        }
+        sheet.setNumber(row, layout.tardyCol(), counts[0]);
+        sheet.setNumber(row, layout.unexcusedCol(), counts[1]);
+        sheet.setNumber(row, layout.excusedCol(), counts[2]);
+        sheet.setNumber(row, layout.totalCol(), counts[0] + counts[1] + counts[2]);
+    }
+}
+
+std::vector<DayMarks> attendanceMarks(const Sheet& sheet) {
+    const AttendanceLayout layout = AttendanceLayout::of(sheet);
+    std::vector<DayMarks> result;
+    for (int row = 2; row <= layout.maxRow; ++row) {
+        DayMarks marks;
+        marks.fill(' ');
+        for (int day = 1; day <= std::min(layout.days(), capacity::kAttendanceDays); ++day) {
+            const QString text = sheet.text(row, layout.dayCol(day));
+            if (text.trimmed().isEmpty()) continue;
+            const Result<std::string> bytes = cp1252::fromUnicode(text.left(1));
+            if (bytes.ok() && !bytes->empty()) marks[static_cast<std::size_t>(day - 1)] = bytes->front();
+        }
+        result.push_back(marks);
+    }
+    return result;
+}
+
+}  // namespace markwell
