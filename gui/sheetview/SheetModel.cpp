@@ -28,8 +28,16 @@ void SheetModel::cellsChanged(const CellRange& range) {
     emit dataChanged(index(r.r1 - 1, r.c1 - 1), index(r.r2 - 1, r.c2 - 1));
 }
 
+void SheetModel::setEditingAllowed(bool allowed) {
+    if (sheet_) sheet_->setAllowInCellEditing(allowed);
+}
+
+bool SheetModel::editingAllowed() const {
+    return sheet_ && sheet_->allowInCellEditing();
+}
+
 bool SheetModel::isEditable(int row, int col) const {
-    if (!sheet_ || !editingAllowed_) return false;
+    if (!sheet_ || !sheet_->allowInCellEditing()) return false;
     return !permission_ || permission_(row, col);
 }
 
@@ -83,8 +91,12 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
 
 QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Horizontal) return columnLetters(section + 1);
-    return QString::number(section + 1);
+    if (orientation == Qt::Horizontal) {
+        const QString heading = sheet_ ? sheet_->colHeading(section + 1) : QString();
+        return heading.isEmpty() ? columnLetters(section + 1) : heading;
+    }
+    const QString heading = sheet_ ? sheet_->rowHeading(section + 1) : QString();
+    return heading.isEmpty() ? QString::number(section + 1) : heading;
 }
 
 Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const {

@@ -28,12 +28,14 @@ public:
     void reload();
     void cellsChanged(const CellRange& range);
 
-    void setEditingAllowed(bool allowed) { editingAllowed_ = allowed; }
-    bool editingAllowed() const { return editingAllowed_; }
+    // Whether typing is allowed at all: the sheet's own switch.
+    void setEditingAllowed(bool allowed);
+    bool editingAllowed() const;
     void setEditPermission(EditPermission permission) { permission_ = std::move(permission); }
     bool isEditable(int row, int col) const;
 
-    // Heading texts of the columns (A, B, ..., Z, AA, ...) and rows (1, 2, ...).
+    // The grid's own heading of a column (A, B, ..., Z, AA, ...); a sheet may
+    // name its columns and rows otherwise.
     static QString columnLetters(int col);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -50,7 +52,6 @@ private:
     const QFont& fontFor(const CellFormat& format) const;
 
     Sheet* sheet_ = nullptr;
-    bool editingAllowed_ = false;
     EditPermission permission_;
     // Tables share a handful of formats: their fonts are built once.
     mutable std::vector<StyleEntry> fonts_;

@@ -62,6 +62,10 @@ SheetView::SheetView(QWidget* parent)
     setEditPermission({});
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { syncSelectionToSheet(); });
+    // The sheet knows which column is first in view, as the commands read it.
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (Sheet* s = sheet()) s->setLeftCol(leftCol());
+    });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { syncSelectionToSheet(); });
 }
 
@@ -139,6 +143,8 @@ void SheetView::applyLayout() {
     }
     frozen_->setVisible(frozenCount_ > 0);
     updateFrozenGeometry();
+
+    if (s->leftCol() > frozenCount_ + 1) setLeftCol(s->leftCol());
 
     applyingSelection_ = true;
     const CellRange selected = s->selection();
@@ -259,6 +265,7 @@ void SheetView::setLeftCol(int col) {
     if (!s || col < 1 || col > s->maxCol()) return;
     const int position = columnViewportPosition(col - 1) + horizontalScrollBar()->value();
     horizontalScrollBar()->setValue(std::max(0, position - frozenWidth()));
+    sheet()->setLeftCol(leftCol());
 }
 
 void SheetView::syncSelectionToSheet() {

@@ -66,7 +66,8 @@ public:
     int activeCol() const;
     void selectRange(const CellRange& range);  // the top left cell becomes active
     void setActiveCell(int row, int col);
-    // The first column in view to the right of the frozen columns; setting it scrolls.
+    // The first column in view to the right of the frozen columns; setting it
+    // scrolls. The sheet keeps it too (Sheet::leftCol), and a reload scrolls to it.
     int leftCol() const;
     void setLeftCol(int col);
 
@@ -83,7 +84,7 @@ public:
     void copySelection() const;
     QMimeData* selectionMimeData() const;
 
-    // Row and column headings (A, B, C / 1, 2, 3); shown unless turned off.
+    // Row and column headings (the sheet's, or A, B, C and 1, 2, 3); shown unless turned off.
     void setHeadingsVisible(bool visible);
 
     int frozenColumnCount() const { return frozenCount_; }
