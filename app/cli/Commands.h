@@ -15,6 +15,8 @@ struct Command {
     const char* usage;
     const char* summary;
     CommandFunction run;
+    // Draws pages (PDF), which needs fonts and painting, though never a screen.
+    bool drawsPages = false;
 };
 
 int runCheck(const QStringList& args, const Console& console);

@@ -2,6 +2,8 @@
 #include "cli/Commands.h"
 #include "export/SheetFile.h"
 #include "grading/GradesTable.h"
+#include "printing/SheetPrintout.h"
+#include "printout/PrintCopy.h"
 
 #include <QFileInfo>
 
@@ -26,10 +28,18 @@ int exportSpreadsheet(const ClassRecord& cls, const ExportRequest& request, cons
     return kExitOk;
 }
 
-int exportPdf(const ClassRecord&, const ExportRequest& request, const Console& console) {
-    console.error(QStringLiteral("export: %1: PDF output is not available yet; use .xls, .xlsx or .csv")
-                      .arg(request.outPath));
-    return kExitFailed;
+// Writes the grades printout as the desktop program prints it: the same
+// print copy (names or IDs, the class file's path and the date in the
+// header) drawn by the same pages onto a PDF file.
+int exportPdf(const ClassRecord& cls, const ExportRequest& request, const Console& console) {
+    const GradesTable table = buildGradesTable(cls);
+    const QString classPath = QFileInfo(request.classPath).absoluteFilePath();
+    const Sheet printout = gradesPrintCopy(table.sheet, cls.students, classPath, request.ids);
+    if (const Result<void> written = writeSheetPdf(printout, request.outPath); !written) {
+        console.error(written.message());
+        return kExitFailed;
+    }
+    return kExitOk;
 }
 
 // The output types by extension, compared without regard to case.

@@ -3,9 +3,12 @@
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <array>
+#include <cstdio>
 #include <cstring>
+#include <memory>
 
 using namespace markwell::cli;
 
@@ -20,7 +23,7 @@ constexpr std::array kCommands = {
     Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
             "Sort the class on a column, save it and print the table.", runSort},
     Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids]",
-            "Write the grades table as a spreadsheet or PDF.", runExport},
+            "Write the grades table as a spreadsheet, or its printout (names or --ids) as PDF.", runExport, true},
 };
 
 QString helpText() {
@@ -37,10 +40,37 @@ QString helpText() {
     return text;
 }
 
+const Command* commandNamed(const char* name) {
+    for (const Command& c : kCommands) {
+        if (std::strcmp(name, c.name) == 0) return &c;
+    }
+    return nullptr;
+}
+
+// Qt's own notes about the desktop it runs on (a missing runtime folder and
+// the like) are no business of a script reading stderr; failures still show.
+void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "markwell-cli: %s\n", message.toLocal8Bit().constData());
+    }
+}
+
+// A command that draws pages gets the painting side of Qt on its screenless
+// platform; every other command runs on QtCore alone.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    const Command* command = argc > 1 ? commandNamed(argv[1]) : nullptr;
+    if (command && command->drawsPages) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietQtNotes);
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Larkhaven"));
     QCoreApplication::setApplicationName(QStringLiteral("Grades"));
     const Console console;
