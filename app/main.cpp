@@ -1,0 +1,39 @@
+// markwell: the desktop program. markwell [FILE.grs] opens that class at start.
+
+#include "dialogs/QtUserDialogs.h"
+#include "help/HelpCenter.h"
+#include "icons/Icons.h"
+#include "main/MainWindow.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Larkhaven"));
+    QApplication::setApplicationName(QStringLiteral("Grades"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Computerized Markwell"));
+    QApplication::setApplicationVersion(QStringLiteral(MARKWELL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("markwell"));
+    QApplication::setWindowIcon(markwell::applicationIcon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Computerized Markwell: a class record for teachers."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A grade file (.grs) to open."), QStringLiteral("[FILE.grs]"));
+    parser.process(app);
+
+    markwell::QSettingsStore settings;
+    markwell::ScaleStore scales(settings);
+    markwell::QtUserDialogs dialogs;
+    markwell::HelpCenter help;
+    app.installEventFilter(&help);
+
+    markwell::MainWindow window(dialogs, scales, &help);
+    window.show();
+    if (!parser.positionalArguments().isEmpty()) window.openAtStart(parser.positionalArguments().front());
+    return QApplication::exec();
+}

@@ -1,0 +1,167 @@
+// The main window's commands: the document, printing, the table and help.
+
+#include "main/MainWindow.h"
+
+#include "common/Cp1252.h"
+#include "dialogs/UserDialogs.h"
+#include "document/TypedPoints.h"
+#include "grading/GridFormatting.h"
+#include "grading/SortClass.h"
+#include "help/AboutDialog.h"
+#include "help/HelpCenter.h"
+#include "pages/AttendancePage.h"
+#include "pages/GradesPage.h"
+#include "printing/PrintJob.h"
+#include "printout/PrintCopy.h"
+#include "sheetview/CellStyle.h"
+
+namespace markwell {
+
+void MainWindow::MNU_NewClick() {
+    commands_->newClass();
+}
+
+void MainWindow::MNU_OpenClick() {
+    commands_->open();
+}
+
+void MainWindow::MNU_SaveClick() {
+    commands_->save();
+}
+
+void MainWindow::MNU_SaveAsClick() {
+    commands_->saveAs();
+}
+
+void MainWindow::MNU_ExitClick() {
+    close();
+}
+
+void MainWindow::printGrades(bool withIds) {
+    const Sheet copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, withIds);
+    const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
+    if (!printed) dialogs_.warn(this, QStringLiteral("The grades could not be printed: ") + printed.message());
+}
+
+void MainWindow::printAttendance() {
+    const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile);
+    const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
+    if (!printed) dialogs_.warn(this, QStringLiteral("The attendance could not be printed: ") + printed.message());
+}
+
+void MainWindow::MNU_PrintNamesClick() {
+    switch (page_) {
+    case Page::Grades: printGrades(false); break;
+    case Page::Attendance: printAttendance(); break;
+    case Page::Seating: runs_.value(QStringLiteral("MNU_PrintSeating"))(); break;
+    }
+}
+
+void MainWindow::MNU_PrintIDClick() {
+    printGrades(true);
+}
+
+void MainWindow::MNU_PrintAttendanceClick() {
+    printAttendance();
+}
+
+void MainWindow::MNU_PrintPreviewClick() {
+    Sheet copy;
+    if (page_ == Page::Attendance) {
+        copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile);
+    } else {
+        copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, false);
+    }
+    if (Result<void> previewed = previewSheet(this, dialogs_, copy); !previewed) {
+        dialogs_.warn(this, QStringLiteral("The pages could not be printed: ") + previewed.message());
+    }
+}
+
+void MainWindow::MNU_CopyClick() {
+    if (page_ == Page::Attendance) attendancePage_->view()->copySelection();
+    else gradesPage_->view()->copySelection();
+}
+
+void MainWindow::MNU_GridLinesClick() {
+    // A display setting: saved with the class by the next Save, but not a change that asks to be saved.
+    GridProperties& props = document_.classRecord.gridProps;
+    props.grid_lines = !props.grid_lines;
+    grades_.sheet.setShowGridLines(props.grid_lines);
+    gradesPage_->view()->reload();
+    applyCommandStates();
+}
+
+void MainWindow::MNU_FontClick() {
+    GridProperties& props = document_.classRecord.gridProps;
+    UserDialogs::FontChoice current;
+    current.family = cp1252::toUnicode(props.font_name);
+    current.pointSize = props.font_size;
+    current.colour = toQColor(props.font_color);
+    current.bold = props.font_style & fontstyle::kBold;
+    current.italic = props.font_style & fontstyle::kItalic;
+    current.underline = props.font_style & fontstyle::kUnderline;
+    current.strikeOut = props.font_style & fontstyle::kStrikeOut;
+    const std::optional<UserDialogs::FontChoice> chosen = dialogs_.chooseFont(this, current);
+    if (!chosen) return;
+
+    Result<std::string> face = cp1252::fromUnicode(chosen->family);
+    if (!face || !fitsField(*face, capacity::kFontName)) {
+        dialogs_.warn(this, QStringLiteral("The font \"%1\" cannot be kept with the class; please choose another.")
+                                .arg(chosen->family));
+        return;
+    }
+    props.font_name = *face;
+    props.font_size = chosen->pointSize;
+    props.font_color = toPlatformColour(chosen->colour);
+    props.font_style = static_cast<std::uint8_t>((chosen->bold ? fontstyle::kBold : 0) |
+                                                 (chosen->italic ? fontstyle::kItalic : 0) |
+                                                 (chosen->underline ? fontstyle::kUnderline : 0) |
+                                                 (chosen->strikeOut ? fontstyle::kStrikeOut : 0));
+    document_.Dirty = true;
+    const ClassRecord& cls = document_.classRecord;
+    updateGridProperties(grades_.sheet, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),
+                         props, grades_.dropCellIndex, cls.lowScoreInfo.drop_type, true);
+    gradesPage_->showTable(&grades_.sheet);
+}
+
+void MainWindow::sortClass(bool descending) {
+    const CellRange selection = grades_.sheet.resolve(grades_.sheet.selection());
+    if (!markwell::sortClass(document_.classRecord, grades_, selection.c1, descending)) return;
+    document_.Dirty = true;
+    gradesPage_->showTableKeepingPlace(&grades_.sheet, selection.r1, selection.c1);
+    refreshAttendanceClass();
+}
+
+void MainWindow::MNU_SortAscClick() {
+    sortClass(false);
+}
+
+void MainWindow::MNU_SortDescClick() {
+    sortClass(true);
+}
+
+bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
+    if (Result<void> stored = markwell::storeTypedPoints(document_.classRecord, grades_.sheet, row, col, text); !stored) {
+        dialogs_.warn(this, stored.message());
+        return false;
+    }
+    document_.Dirty = true;
+    grades_ = buildGradesTable(document_.classRecord);
+    // Like a spreadsheet, Enter moves on to the next student.
+    const int next = row + 1 <= grades_.sheet.maxRow() - 2 ? row + 1 : row;
+    gradesPage_->showTableKeepingPlace(&grades_.sheet, next, col);
+    UpdateToolBar();
+    return true;
+}
+
+void MainWindow::MNU_AboutClick() {
+    auto* about = new AboutDialog(dialogs_, this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
+}
+
+void MainWindow::MNU_MarkwellHelpClick() {
+    if (help_) help_->showHelpFor(pages_->currentWidget());
+}
+
+}  // namespace markwell

@@ -1,0 +1,285 @@
+#include "pages/AttendancePage.h"
+
+#include "attendance/AttendanceTable.h"
+#include "common/Cp1252.h"
+#include "dialogs/UserDialogs.h"
+#include "help/HelpTopics.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace markwell {
+namespace {
+
+QString foldedName(const std::string& name) {
+    return cp1252::toUnicode(name).toCaseFolded();
+}
+
+QLabel* legend(const QString& text) {
+    auto* label = new QLabel(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+QStringList AttendancePage::monthNames() {
+    return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+            QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+            QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+            QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+}
+
+AttendancePage::AttendancePage(UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), monthCombo_(new QComboBox), yearCombo_(new QComboBox),
+      calendar_(new QCalendarWidget), view_(new SheetView) {
+    setObjectName(QStringLiteral("TAB_Attendance"));
+    setHelpTopic(this, HelpTopic::Attendance);
+    monthCombo_->setObjectName(QStringLiteral("CB_Month"));
+    yearCombo_->setObjectName(QStringLiteral("CB_Year"));
+    calendar_->setObjectName(QStringLiteral("Calendar"));
+    view_->setObjectName(QStringLiteral("GRD_Attendance"));
+
+    monthCombo_->addItems(monthNames());
+    const int lastYear = QDate::currentDate().year() + 2;
+    for (int year = kFirstYear; year <= lastYear; ++year) yearCombo_->addItem(QString::number(year));
+    calendar_->setDateRange(QDate(kFirstYear, 1, 1), QDate(lastYear, 12, 31));
+    calendar_->setGridVisible(true);
+    calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar_->setMaximumSize(calendar_->sizeHint());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(makeDatePanel());
+    layout->addWidget(view_, 1);
+
+    makePopup();
+    view_->setSheet(&sheet_);
+    view_->setKeyFilter([this](const QKeyEvent& key, bool) { return keyPressed(key); });
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = view_->indexAt(pos);
+        if (!index.isValid() || !popupAllowedAt(index.row() + 1, index.column() + 1)) return;
+        if (!sheet_.resolve(sheet_.selection()).contains(index.row() + 1, index.column() + 1)) {
+            view_->selectRange(CellRange::cell(index.row() + 1, index.column() + 1));
+        }
+        popup_->popup(view_->viewport()->mapToGlobal(pos));
+    });
+
+    connect(monthCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!syncing_ && index >= 0) showMonth(index + 1, year_);
+    });
+    connect(yearCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!syncing_ && index >= 0) showMonth(month_, yearCombo_->itemText(index).toInt());
+    });
+    connect(calendar_, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
+        if (!syncing_) showMonth(month, year);
+    });
+    connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate date) {
+        if (showMonth(date.month(), date.year())) scrollToDay(date.day());
+    });
+
+    const QDate today = QDate::currentDate();
+    month_ = today.month();
+    year_ = today.year();
+    syncDateControls();
+    rebuild();
+}
+
+QWidget* AttendancePage::makeDatePanel() {
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("PNL_Date"));
+    auto* choices = new QFormLayout;
+    choices->addRow(QStringLiteral("&Month:"), monthCombo_);
+    choices->addRow(QStringLiteral("&Year:"), yearCombo_);
+    auto* legends = new QVBoxLayout;
+    legends->addWidget(legend(QStringLiteral("T - Tardy")));
+    legends->addWidget(legend(QStringLiteral("U - Unexcused Absence")));
+    legends->addWidget(legend(QStringLiteral("E - Excused Absence")));
+    legends->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addLayout(choices);
+    left->addSpacing(8);
+    left->addLayout(legends);
+    left->addStretch();
+
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->addLayout(left);
+    row->addSpacing(24);
+    row->addWidget(calendar_, 0, Qt::AlignTop);
+    row->addStretch();
+    return panel;
+}
+
+void AttendancePage::makePopup() {
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("POP_Attendance"));
+    const auto add = [this](const char* name, const QString& caption, const QString& mark) {
+        QAction* action = popup_->addAction(caption, this, [this, mark] { markSelection(mark); });
+        action->setObjectName(QLatin1String(name));
+    };
+    add("POP_Tardy", QStringLiteral("Tardy"), QStringLiteral("T"));
+    add("POP_Unexcused", QStringLiteral("Unexcused Absence"), QStringLiteral("U"));
+    add("POP_Excused", QStringLiteral("Excused Absence"), QStringLiteral("E"));
+    popup_->addSeparator();
+    add("POP_Clear", QStringLiteral("Clear"), QString());
+}
+
+void AttendancePage::setClass(std::vector<std::string> names, const QString& attendFile) {
+    rememberTypedMarks();
+    names_ = std::move(names);
+    attendFile_ = attendFile;
+    rebuild();
+}
+
+void AttendancePage::discardTypedMarks() {
+    typed_.clear();
+}
+
+void AttendancePage::rebuild() {
+    std::vector<std::optional<DayMarks>> marks(names_.size());
+    if (!attendFile_.isEmpty()) {
+        Result<AttendanceFile> file = readAttendanceFile(attendFile_);
+        if (file) {
+            marks = readAttendanceMonth(file->records, month_, year_, names_);
+        } else {
+            dialogs_.warn(this, file.message());
+        }
+    }
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        const auto found = typed_.constFind(foldedName(names_[i]));
+        if (found != typed_.constEnd()) marks[i] = *found;
+    }
+    const CellRange selection = sheet_.selection();
+    sheet_ = buildAttendanceTable(names_, month_, year_, marks);
+    if (sheet_.resolve(selection) == selection) sheet_.setSelection(selection);
+    view_->reload();
+}
+
+void AttendancePage::rememberTypedMarks() {
+    if (typed_.isEmpty()) return;  // nothing typed: the file holds the month as shown
+    const std::vector<DayMarks> marks = attendanceMarks(sheet_);
+    for (std::size_t i = 0; i < names_.size() && i < marks.size(); ++i) typed_.insert(foldedName(names_[i]), marks[i]);
+}
+
+Result<void> AttendancePage::writeMonth() {
+    if (attendFile_.isEmpty() || typed_.isEmpty()) return {};
+    return saveAttendanceMonth(attendFile_, month_, year_, names_, attendanceMarks(sheet_));
+}
+
+bool AttendancePage::showMonth(int month, int year) {
+    if (month == month_ && year == year_) return true;
+    if (Result<void> written = writeMonth(); !written) {
+        dialogs_.warn(this, written.message());
+        syncDateControls();
+        return false;
+    }
+    typed_.clear();
+    month_ = month;
+    year_ = year;
+    syncDateControls();
+    rebuild();
+    return true;
+}
+
+bool AttendancePage::showToday() {
+    const QDate today = QDate::currentDate();
+    if (!showMonth(today.month(), today.year())) return false;
+    const QSignalBlocker block(calendar_);
+    calendar_->setSelectedDate(today);
+    scrollToDay(today.day());
+    return true;
+}
+
+void AttendancePage::syncDateControls() {
+    syncing_ = true;
+    monthCombo_->setCurrentIndex(month_ - 1);
+    yearCombo_->setCurrentIndex(yearCombo_->findText(QString::number(year_)));
+    calendar_->setCurrentPage(year_, month_);
+    if (calendar_->selectedDate().month() != month_ || calendar_->selectedDate().year() != year_) {
+        calendar_->setSelectedDate(QDate(year_, month_, 1));
+    }
+    syncing_ = false;
+}
+
+void AttendancePage::scrollToDay(int day) {
+    const AttendanceLayout layout = AttendanceLayout::of(sheet_);
+    if (day < 1 || day > layout.days()) return;
+    const int col = layout.dayCol(day);
+    view_->selectRange(CellRange::cell(sheet_.maxRow() >= 2 ? 2 : 1, col));
+    view_->setFocus();
+    view_->setLeftCol(col);
+}
+
+std::optional<AttendanceMonth> AttendancePage::monthOnDisplay() const {
+    if (typed_.isEmpty()) return std::nullopt;
+    AttendanceMonth month;
+    month.month = month_;
+    month.year = year_;
+    month.names = names_;
+    month.marks = attendanceMarks(sheet_);
+    return month;
+}
+
+void AttendancePage::markSaved() {
+    typed_.clear();
+}
+
+bool AttendancePage::popupAllowedAt(int row, int col) const {
+    return AttendanceLayout::of(sheet_).isDayCell(row, col);
+}
+
+void AttendancePage::markSelection(const QString& mark) {
+    const AttendanceLayout layout = AttendanceLayout::of(sheet_);
+    const CellRange range = sheet_.resolve(sheet_.selection());
+    bool changed = false;
+    for (int row = range.r1; row <= range.r2; ++row) {
+        for (int col = range.c1; col <= range.c2; ++col) {
+            if (!layout.isDayCell(row, col) || sheet_.text(row, col) == mark) continue;
+            sheet_.setText(row, col, mark);
+            changed = true;
+        }
+    }
+    if (!changed) return;
+    calculateAttendance(sheet_);
+    const std::vector<DayMarks> marks = attendanceMarks(sheet_);
+    for (std::size_t i = 0; i < names_.size() && i < marks.size(); ++i) typed_.insert(foldedName(names_[i]), marks[i]);
+    view_->refreshCells(CellRange{range.r1, 1, range.r2, sheet_.maxCol()});
+    emit marksChanged();
+}
+
+SheetView::KeyDecision AttendancePage::keyPressed(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return SheetView::KeyDecision::pass();
+    }
+    if (key.key() == Qt::Key_Delete || key.key() == Qt::Key_Backspace) {
+        markSelection(QString());
+        return SheetView::KeyDecision::discard();
+    }
+    const QString text = key.text();
+    if (text.size() != 1) return SheetView::KeyDecision::pass();
+    const char16_t code = text.front().unicode();
+    if (code == u'.') {
+        markSelection(QString());
+        return SheetView::KeyDecision::discard();
+    }
+    const QString upper = text.toUpper();
+    if (upper == QLatin1String("T") || upper == QLatin1String("U") || upper == QLatin1String("E")) {
+        markSelection(upper);
+        return SheetView::KeyDecision::discard();
+    }
+    // Every other printable key is turned away; control keys move as usual.
+    if (code >= 32 && code <= 126) return SheetView::KeyDecision::discard();
+    return SheetView::KeyDecision::pass();
+}
+
+}  // namespace markwell

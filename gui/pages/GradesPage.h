@@ -1,0 +1,43 @@
+#pragma once
+
+#include "sheetview/SheetView.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace markwell {
+
+// The Grades page: the class's grades table. Typing is allowed only where the
+// selection lies among the assignment columns of the heading and student rows,
+// and only a student's points cell takes the typed value, which the owner
+// stores (or refuses) through the points handler. Letters and most
+// punctuation are turned away key by key.
+class GradesPage : public QWidget {
+    Q_OBJECT
+public:
+    // Stores typed points; returns false (after saying why) to keep the old value.
+    using PointsHandler = std::function<bool(int row, int col, const QString& text)>;
+
+    explicit GradesPage(QWidget* parent = nullptr);
+
+    SheetView* view() const { return view_; }
+    // Shows the table (the sheet stays the owner's) after it was rebuilt.
+    void showTable(Sheet* sheet);
+    // Shows it again keeping the view where it was: scroll position and,
+    // when given, the selected cell.
+    void showTableKeepingPlace(Sheet* sheet, int row, int col);
+    void setPointsHandler(PointsHandler handler) { points_ = std::move(handler); }
+
+    // The grid control's own rule for typed characters: codes 59 to 124
+    // (";" to "|", every letter among them) and 31 are refused.
+    static bool isRefusedCharacter(QChar ch);
+
+private:
+    void followSelection(const CellRange& range);
+
+    SheetView* view_;
+    PointsHandler points_;
+};
+
+}  // namespace markwell

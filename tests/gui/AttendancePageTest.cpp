@@ -1,0 +1,247 @@
+// The Attendance page: the month's table, the keyboard rules, the pop-up
+// menu, and the marks reaching the attendance file when the month is left.
+
+#include "attendance/AttendanceTable.h"
+#include "files/AttendanceFile.h"
+#include "pages/AttendancePage.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QMenu>
+
+using namespace markwell;
+using namespace markwell::testing;
+
+namespace {
+
+// Opens the small class with the given attendance and shows the page on September 2024.
+struct AttendanceHarness : WindowHarness {
+    QString gradePath;
+    AttendancePage* page = nullptr;
+
+    explicit AttendanceHarness(const std::vector<AttendanceInfo>& records = {}) {
+        gradePath = writeClass(folder.path(), QStringLiteral("att.grs"), smallClass(), records);
+        open(gradePath);
+        window->show();
+        exposed = QTest::qWaitForWindowExposed(window.get());
+        opened = window->showPage(Page::Attendance);
+        page = window->attendancePage();
+        page->showMonth(9, 2024);
+    }
+    bool exposed = false;
+    bool opened = false;
+    // Presses a key in the cell of a student row (2..4) and day.
+    void press(int row, int day, Qt::Key key) {
+        page->view()->selectRange(CellRange::cell(row, day + 1));
+        QTest::keyClick(page->view(), key);
+    }
+    void type(int row, int day, char ch) {
+        page->view()->selectRange(CellRange::cell(row, day + 1));
+        QTest::keyClick(page->view(), ch);
+    }
+    QString cell(int row, int day) { return page->sheet().text(row, day + 1); }
+    std::optional<DayMarks> stored(const char* name, int month, int year) {
+        Result<AttendanceFile> file = readAttendanceFile(attendancePathFor(gradePath));
+        if (!file) return std::nullopt;
+        return readAttendanceMonth(file->records, month, year, {name}).front();
+    }
+};
+
+}  // namespace
+
+class AttendancePageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theMonthsTableHasADayColumnPerDayAndTheTotals();
+    void keysMarkOnlyDayCellsAndCountThem();
+    void thePopupOpensOnlyOverDayCells();
+    void leavingTheMonthWritesItsMarksAndComingBackShowsThem();
+    void typedMarksSurviveOtherPagesAndClassChanges();
+    void theCalendarAndTheListsShowTheSameMonth();
+};
+
+void AttendancePageTest::theMonthsTableHasADayColumnPerDayAndTheTotals() {
+    const std::vector<std::string> names = {"Ann Lee", "Bob Stone"};
+    DayMarks ann;
+    ann.fill(' ');
+    ann[0] = 'T';
+    ann[1] = 'T';
+    ann[27] = 'E';
+    ann[28] = 'U';
+    ann[29] = 't';  // a lower-case mark written by other means is shown but not counted
+    Sheet leap = buildAttendanceTable(names, 2, 2024, {ann, std::nullopt});
+    QCOMPARE(leap.maxCol(), 34);  // 29 days + names + four totals
+    QCOMPARE(leap.maxRow(), 3);
+    QCOMPARE(leap.text(1, 1), QStringLiteral("Names"));
+    QCOMPARE(leap.text(1, 2), QStringLiteral("2/1"));
+    QCOMPARE(leap.text(1, 30), QStringLiteral("2/29"));
+    QCOMPARE(leap.text(1, 31), QStringLiteral("T"));
+    QCOMPARE(leap.text(1, 34), QStringLiteral("Total"));
+    QCOMPARE(leap.text(2, 2), QStringLiteral("T"));
+    QCOMPARE(leap.text(2, 29), QStringLiteral("E"));
+    QCOMPARE(leap.text(2, 30), QStringLiteral("U"));
+    QCOMPARE(leap.number(2, 31), 2.0);  // T
+    QCOMPARE(leap.number(2, 32), 1.0);  // U
+    QCOMPARE(leap.number(2, 33), 1.0);  // E
+    QCOMPARE(leap.number(2, 34), 4.0);
+    QCOMPARE(leap.number(3, 34), 0.0);
+    QCOMPARE(leap.format(1, 5).fill.foreground, colour::kNavy);
+    QCOMPARE(leap.format(1, 5).font.color, colour::kWhite);
+
+    QCOMPARE(buildAttendanceTable(names, 2, 2023, {}).maxCol(), 33);
+    QCOMPARE(buildAttendanceTable(names, 12, 2023, {}).maxCol(), 36);
+    const Sheet nobody = buildAttendanceTable({}, 9, 2024, {});
+    QCOMPARE(nobody.maxRow(), 1);
+    QCOMPARE(nobody.text(1, 2), QStringLiteral("9/1"));
+
+    // Stored marks come back as the file keeps them: a first character, spaces elsewhere.
+    Sheet typed = buildAttendanceTable(names, 9, 2024, {});
+    typed.setText(3, 4, QStringLiteral("Tx"));
+    typed.setText(3, 31, QStringLiteral("E"));  // day 30 of September
+    const std::vector<DayMarks> marks = attendanceMarks(typed);
+    QCOMPARE(marks[1][2], 'T');
+    QCOMPARE(marks[1][29], 'E');
+    QCOMPARE(marks[1][30], ' ');
+    QCOMPARE(marks[0][2], ' ');
+}
+
+void AttendancePageTest::keysMarkOnlyDayCellsAndCountThem() {
+    AttendanceHarness h;
+    QVERIFY(h.exposed && h.opened);
+    QCOMPARE(h.page->sheet().maxCol(), 35);  // September: 30 days
+    QVERIFY(!h.window->document().Dirty);
+
+    h.type(2, 3, 't');
+    QCOMPARE(h.cell(2, 3), QStringLiteral("T"));
+    QCOMPARE(h.page->sheet().number(2, 32), 1.0);
+    QVERIFY(h.window->document().Dirty);
+
+    h.type(2, 4, 'x');  // any other key is turned away
+    QCOMPARE(h.cell(2, 4), QString());
+    h.type(2, 4, 'u');
+    h.type(2, 4, 'e');  // a new letter replaces the old one
+    QCOMPARE(h.cell(2, 4), QStringLiteral("E"));
+    QCOMPARE(h.page->sheet().number(2, 34), 1.0);  // E
+    QCOMPARE(h.page->sheet().number(2, 35), 2.0);  // Total
+
+    h.type(2, 3, '.');  // the full stop clears
+    QCOMPARE(h.cell(2, 3), QString());
+    h.press(2, 4, Qt::Key_Delete);
+    QCOMPARE(h.cell(2, 4), QString());
+    QCOMPARE(h.page->sheet().number(2, 35), 0.0);
+
+    // Names and totals take no marks.
+    h.page->view()->selectRange(CellRange::cell(3, 1));
+    QTest::keyClick(h.page->view(), 't');
+    QCOMPARE(h.page->sheet().text(3, 1), QStringLiteral("Bob Stone"));
+    h.page->view()->selectRange(CellRange::cell(3, 33));
+    QTest::keyClick(h.page->view(), 'u');
+    QCOMPARE(h.page->sheet().number(3, 33), 0.0);
+
+    // A selection of day cells is marked at once (a field trip for all).
+    h.page->view()->selectRange(CellRange{2, 11, 4, 11});
+    QTest::keyClick(h.page->view(), 'E');
+    for (int row = 2; row <= 4; ++row) QCOMPARE(h.cell(row, 10), QStringLiteral("E"));
+}
+
+void AttendancePageTest::thePopupOpensOnlyOverDayCells() {
+    AttendanceHarness h;
+    QVERIFY(h.page->popupAllowedAt(2, 2));
+    QVERIFY(h.page->popupAllowedAt(4, 31));   // day 30
+    QVERIFY(!h.page->popupAllowedAt(1, 5));   // heading
+    QVERIFY(!h.page->popupAllowedAt(3, 1));   // names
+    QVERIFY(!h.page->popupAllowedAt(3, 32));  // T count
+    QVERIFY(!h.page->popupAllowedAt(3, 35));  // Total
+
+    QMenu* popup = h.page->popupMenu();
+    QStringList captions;
+    for (QAction* action : popup->actions()) captions << action->text();
+    QCOMPARE(captions, (QStringList{QStringLiteral("Tardy"), QStringLiteral("Unexcused Absence"),
+                                    QStringLiteral("Excused Absence"), QString(), QStringLiteral("Clear")}));
+    h.page->view()->selectRange(CellRange::cell(3, 6));
+    popup->findChild<QAction*>(QStringLiteral("POP_Unexcused"))->trigger();
+    QCOMPARE(h.cell(3, 5), QStringLiteral("U"));
+    QCOMPARE(h.page->sheet().number(3, 33), 1.0);
+    popup->findChild<QAction*>(QStringLiteral("POP_Clear"))->trigger();
+    QCOMPARE(h.cell(3, 5), QString());
+}
+
+void AttendancePageTest::leavingTheMonthWritesItsMarksAndComingBackShowsThem() {
+    AttendanceHarness h({attendanceRecord("ann lee", 10, 2024, "  E")});
+    h.type(2, 1, 't');
+    h.type(4, 30, 'u');
+    QVERIFY(!h.stored("Ann Lee", 9, 2024));  // nothing written yet
+
+    // Switching to October through the month list writes September first.
+    h.page->monthCombo()->setCurrentIndex(9);
+    QCOMPARE(h.page->month(), 10);
+    const auto ann = h.stored("Ann Lee", 9, 2024);
+    QVERIFY(ann);
+    QCOMPARE((*ann)[0], 'T');
+    const auto cleo = h.stored("Cleo Park", 9, 2024);
+    QVERIFY(cleo);
+    QCOMPARE((*cleo)[29], 'U');
+    QCOMPARE((*cleo)[30], ' ');
+    // October shows what the file holds, a record found whatever the letter case of its name.
+    QCOMPARE(h.cell(2, 3), QStringLiteral("E"));
+
+    // Back to September: the marks are there again.
+    h.page->monthCombo()->setCurrentIndex(8);
+    QCOMPARE(h.cell(2, 1), QStringLiteral("T"));
+    QCOMPARE(h.cell(4, 30), QStringLiteral("U"));
+
+    // The year list switches too, and the record of the case-different name was overwritten, not doubled.
+    h.type(2, 2, 'e');
+    h.page->yearCombo()->setCurrentIndex(h.page->yearCombo()->findText(QStringLiteral("2023")));
+    QCOMPARE(h.page->year(), 2023);
+    Result<AttendanceFile> file = readAttendanceFile(attendancePathFor(h.gradePath));
+    QVERIFY(file.ok());
+    int septemberAnn = 0;
+    for (const AttendanceInfo& r : file->records) {
+        if (r.Month == 9 && r.Year == 2024 && r.name == "Ann Lee") ++septemberAnn;
+    }
+    QCOMPARE(septemberAnn, 1);
+    QCOMPARE((*h.stored("Ann Lee", 9, 2024))[1], 'E');
+}
+
+void AttendancePageTest::typedMarksSurviveOtherPagesAndClassChanges() {
+    AttendanceHarness h;
+    const QDate today = QDate::currentDate();
+    QVERIFY(h.page->showMonth(today.month(), today.year()));
+    h.type(3, 1, 'e');
+    // To the Grades page, a change of the class there, and back: the mark is still shown.
+    QVERIFY(h.window->showPage(Page::Grades));
+    h.window->replaceClass(h.window->document().classRecord);
+    QVERIFY(h.window->showPage(Page::Attendance));
+    QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
+    // Saving the class writes it.
+    h.window->MNU_SaveClick();
+    QVERIFY(!h.window->document().Dirty);
+    QCOMPARE((*h.stored("Bob Stone", today.month(), today.year()))[0], 'E');
+}
+
+void AttendancePageTest::theCalendarAndTheListsShowTheSameMonth() {
+    AttendanceHarness h;
+    QCalendarWidget* calendar = h.page->calendar();
+    QCOMPARE(calendar->monthShown(), 9);
+    QCOMPARE(calendar->yearShown(), 2024);
+    QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("September"));
+    QCOMPARE(h.page->yearCombo()->currentText(), QStringLiteral("2024"));
+
+    // Turning the calendar's page shows that month.
+    calendar->setCurrentPage(2024, 11);
+    QCOMPARE(h.page->month(), 11);
+    QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("November"));
+    QCOMPARE(h.page->sheet().maxCol(), 35);
+
+    // A day picked brings its column first into view.
+    h.page->view()->resize(300, 200);
+    h.page->scrollToDay(20);
+    QCOMPARE(h.page->view()->leftCol(), 21);
+    QCOMPARE(h.page->sheet().activeCol(), 21);
+}
+
+MARKWELL_GUI_TEST_MAIN(AttendancePageTest)
+#include "AttendancePageTest.moc"

@@ -1,0 +1,412 @@
+// The class as a document: start, New, Open, Save, Save As, the spreadsheet
+// exports and closing, with every answer of the save question, failing saves
+// and refused files.
+
+#include "files/AttendanceFile.h"
+#include "files/GradeFile.h"
+#include "files/SeatingFile.h"
+#include "pages/AttendancePage.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QTabWidget>
+
+using namespace markwell;
+using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+const QString kQuestion = QStringLiteral("Do you wish to save changes?");
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::vector<std::string> studentNames(const ClassRecord& cls) {
+    std::vector<std::string> names;
+    for (const StudentInfo& s : cls.students) names.push_back(s.name);
+    return names;
+}
+
+}  // namespace
+
+class DocumentLifecycleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithAnEmptyUntitledClassOnTheGradesPage();
+    void saveOfAnUntitledClassAsksForANameAndWritesThreeFiles();
+    void aFailedSaveSaysWhyAndKeepsTheClassDirty();
+    void openAsksFirstAndEachAnswerDoesWhatItSays();
+    void aRefusedFileLeavesEverythingAsItWas();
+    void saveAsToANewNameCarriesEveryMonthOfAttendance();
+    void saveAsOntoItsOwnNameKeepsEveryMonth();
+    void spreadsheetNamesExportTheTableAndChangeNothingElse();
+    void closingAsksWithCancelAndNeverLosesWorkSilently();
+    void newLeavesNothingOfTheOldClassBehind();
+    void aFileGivenAtStartOpensOrIsReported();
+};
+
+void DocumentLifecycleTest::startsWithAnEmptyUntitledClassOnTheGradesPage() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Computerized Markwell"));
+    QVERIFY(w.width() >= 696 && w.height() >= 480);
+    QVERIFY(w.isActivated());
+    QVERIFY(!w.document().isTitled());
+    QVERIFY(!w.document().Dirty);
+    QVERIFY(h.cls().students.empty());
+    QCOMPARE(h.cls().gradeScale.name, std::string("<Default>"));
+    QCOMPARE(w.statusText(), QStringLiteral("Markwell File: < None >"));
+    QCOMPARE(w.currentPage(), Page::Grades);
+    QCOMPARE(w.pages()->tabPosition(), QTabWidget::South);
+    QCOMPARE(w.pages()->tabText(0), QStringLiteral("Grades"));
+    QCOMPARE(w.pages()->tabText(1), QStringLiteral("Attendance"));
+    QCOMPARE(w.pages()->tabText(2), QStringLiteral("Seating"));
+
+    // Today's month and year are selected; the year list covers 2001 to two years ahead.
+    const QDate today = QDate::currentDate();
+    QComboBox* months = w.attendancePage()->monthCombo();
+    QComboBox* years = w.attendancePage()->yearCombo();
+    QCOMPARE(months->count(), 12);
+    QCOMPARE(months->itemText(1), QStringLiteral("February"));
+    QCOMPARE(months->currentIndex(), today.month() - 1);
+    QCOMPARE(years->itemText(0), QStringLiteral("2001"));
+    QCOMPARE(years->itemText(years->count() - 1), QString::number(today.year() + 2));
+    QCOMPARE(years->currentText(), QString::number(today.year()));
+
+    // The other pages stay closed to an untitled class.
+    QVERIFY(!w.showPage(Page::Attendance));
+    QVERIFY(!w.showPage(Page::Seating));
+    QCOMPARE(w.currentPage(), Page::Grades);
+    QCOMPARE(h.dialogs.unanswered, 0);
+}
+
+void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.replaceClass(smallClass());
+    QVERIFY(w.document().Dirty);
+    QVERIFY(!w.showPage(Page::Attendance));  // students, but no file yet
+
+    const QString path = h.path(QStringLiteral("period1.grs"));
+    h.dialogs.saveAs(path, QStringLiteral("Markwell File (*.grs)"));
+    w.MNU_SaveClick();
+    QCOMPARE(h.dialogs.texts(Kind::SaveFile), QStringList{QStringLiteral("Save Markwell As")});
+    QVERIFY(h.dialogs.fileRequests.front().filters.contains(QStringLiteral("Excel File (*.xls)")));
+    QVERIFY(!w.document().Dirty);
+    QCOMPARE(w.document().markwellFile, path);
+    QCOMPARE(w.document().attendFile, h.path(QStringLiteral("period1.ATD")));
+    QCOMPARE(w.document().seatingFile, h.path(QStringLiteral("period1.SEA")));
+    QCOMPARE(w.statusText(), QStringLiteral("Markwell File: ") + path);
+    QVERIFY(QFile::exists(w.document().attendFile));
+
+    Result<ClassRecord> written = readGradeFile(path);
+    QVERIFY(written.ok());
+    QCOMPARE(written->students.size(), std::size_t{3});
+    QCOMPARE(written->assignments[0].namegrade[2], std::string("Cleo Park~-"));
+    Result<SeatingChart> seats = readSeatingFile(w.document().seatingFile);
+    QVERIFY(seats.ok());
+    QCOMPARE(seats->seats.size(), std::size_t{1});
+    QCOMPARE(seats->seats[0].name, std::string("Ann Lee"));
+
+    // Now titled with students, the other pages open; a second Save asks nothing.
+    QVERIFY(w.showPage(Page::Attendance));
+    QVERIFY(w.showPage(Page::Grades));
+    h.dialogs.clearRecord();
+    w.replaceClass(w.document().classRecord);
+    w.MNU_SaveClick();
+    QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
+    QVERIFY(!w.document().Dirty);
+}
+
+void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.replaceClass(smallClass());
+    const QString nowhere = h.path(QStringLiteral("no-such-folder/period1.grs"));
+    h.dialogs.saveAs(nowhere);
+    w.MNU_SaveClick();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("Unable to create ")));
+    QVERIFY(w.document().Dirty);
+    QVERIFY(!w.document().isTitled());
+    QCOMPARE(w.statusText(), QStringLiteral("Markwell File: < None >"));
+
+    // A cancelled save dialog changes nothing and says nothing.
+    h.dialogs.clearRecord();
+    h.dialogs.cancelSave();
+    w.MNU_SaveAsClick();
+    QVERIFY(h.dialogs.messages().isEmpty());
+    QVERIFY(w.document().Dirty);
+}
+
+void DocumentLifecycleTest::openAsksFirstAndEachAnswerDoesWhatItSays() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    ClassRecord other = smallClass();
+    other.students[0].name = "Zed Other";
+    const QString otherPath = writeClass(h.folder.path(), QStringLiteral("other.grs"), other);
+    QVERIFY(!otherPath.isEmpty());
+
+    w.replaceClass(smallClass());  // unsaved work
+    // Cancel: the question is asked and nothing changes.
+    h.dialogs.answer(Answer::Cancel);
+    h.open(otherPath);
+    QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{kQuestion});
+    QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
+    QVERIFY(w.document().Dirty);
+
+    // Yes on an untitled class asks for a name; cancelling that keeps the class too.
+    h.dialogs.answer(Answer::Yes);
+    h.dialogs.cancelSave();
+    h.open(otherPath);
+    QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
+    QVERIFY(w.document().Dirty);
+
+    // No lets the changes go.
+    h.dialogs.answer(Answer::No);
+    h.open(otherPath);
+    QCOMPARE(h.cls().students[0].name, std::string("Zed Other"));
+    QVERIFY(!w.document().Dirty);
+    QCOMPARE(w.document().markwellFile, otherPath);
+
+    // Yes saves first (an untitled class, under the name asked for), then opens.
+    w.MNU_NewClick();
+    w.replaceClass(smallClass());
+    const QString savedPath = h.path(QStringLiteral("kept.grs"));
+    h.dialogs.answer(Answer::Yes);
+    h.dialogs.saveAs(savedPath);
+    h.open(otherPath);
+    QVERIFY(readGradeFile(savedPath).ok());
+    QCOMPARE(readGradeFile(savedPath)->students[0].name, std::string("Ann Lee"));
+    QCOMPARE(h.cls().students[0].name, std::string("Zed Other"));
+
+    // A clean class is replaced without a question.
+    h.dialogs.clearRecord();
+    h.open(savedPath);
+    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
+    QCOMPARE(h.dialogs.fileRequests.front().title, QStringLiteral("Open Markwell File"));
+    QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
+    QCOMPARE(h.dialogs.unanswered, 0);
+}
+
+void DocumentLifecycleTest::aRefusedFileLeavesEverythingAsItWas() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString good = writeClass(h.folder.path(), QStringLiteral("good.grs"), smallClass());
+    h.open(good);
+    w.replaceClass(w.document().classRecord);  // dirty, as after an edit
+    const ClassRecord before = h.cls();
+
+    // A damaged grade file whose seating file is fine: neither is taken.
+    ClassRecord other = smallClass();
+    other.Seats[0].name = "Seat Of The Other Class";
+    const QString damaged = writeClass(h.folder.path(), QStringLiteral("damaged.grs"), other);
+    QByteArray bytes = bytesOf(damaged);
+    bytes.truncate(bytes.size() / 2);
+    {
+        QFile f(damaged);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    h.dialogs.answer(Answer::No);
+    h.open(damaged);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("damaged.grs")));
+    QVERIFY(h.cls() == before);
+    QCOMPARE(w.document().markwellFile, good);
+    QVERIFY(w.document().Dirty);
+    QCOMPARE(w.statusText(), QStringLiteral("Markwell File: ") + good);
+
+    // A file that is not there at all.
+    h.dialogs.clearRecord();
+    h.dialogs.answer(Answer::No);
+    h.open(h.path(QStringLiteral("missing.grs")));
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.cls() == before);
+}
+
+void DocumentLifecycleTest::saveAsToANewNameCarriesEveryMonthOfAttendance() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QDate today = QDate::currentDate();
+    const int otherMonth = today.month() == 1 ? 2 : 1;
+    const std::vector<AttendanceInfo> stored = {
+        attendanceRecord("Ann Lee", otherMonth, today.year(), "T  U"),
+        attendanceRecord("Bob Stone", otherMonth, today.year(), " E"),
+        attendanceRecord("Ann Lee", 3, 2019, "EEE"),
+    };
+    const QString oldPath = writeClass(h.folder.path(), QStringLiteral("term1.grs"), smallClass(), stored);
+    h.open(oldPath);
+    const QByteArray oldAttendance = bytesOf(attendancePathFor(oldPath));
+
+    // A mark typed today, on the month on display.
+    QVERIFY(w.showPage(Page::Attendance));
+    AttendancePage* page = w.attendancePage();
+    page->view()->selectRange(CellRange::cell(3, today.day() + 1));  // Bob Stone, today
+    page->markSelection(QStringLiteral("U"));
+    QVERIFY(w.document().Dirty);
+
+    const QString newPath = h.path(QStringLiteral("term2.grs"));
+    h.dialogs.saveAs(newPath);
+    w.MNU_SaveAsClick();
+    QCOMPARE(w.document().markwellFile, newPath);
+    QVERIFY(!w.document().Dirty);
+
+    Result<AttendanceFile> carried = readAttendanceFile(attendancePathFor(newPath));
+    QVERIFY(carried.ok());
+    const std::vector<std::string> names = studentNames(h.cls());
+    const auto other = readAttendanceMonth(carried->records, otherMonth, today.year(), names);
+    QVERIFY(other[0] && (*other[0])[0] == 'T' && (*other[0])[3] == 'U');
+    QVERIFY(other[1] && (*other[1])[1] == 'E');
+    QVERIFY(FindAttendanceRecord(carried->records, 3, 2019, "Ann Lee").has_value());
+    const auto shown = readAttendanceMonth(carried->records, today.month(), today.year(), names);
+    QVERIFY(shown[1] && (*shown[1])[static_cast<std::size_t>(today.day() - 1)] == 'U');
+    // The old class's files are as they were.
+    QCOMPARE(bytesOf(attendancePathFor(oldPath)), oldAttendance);
+    QVERIFY(readSeatingFile(seatingPathFor(newPath)).ok());
+}
+
+void DocumentLifecycleTest::saveAsOntoItsOwnNameKeepsEveryMonth() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("same.grs"), smallClass(),
+                                    {attendanceRecord("Cleo Park", 5, 2020, "TTT")});
+    h.open(path);
+    w.replaceClass(w.document().classRecord);
+    h.dialogs.saveAs(path);
+    w.MNU_SaveAsClick();
+    QVERIFY(!w.document().Dirty);
+    Result<AttendanceFile> kept = readAttendanceFile(attendancePathFor(path));
+    QVERIFY(kept.ok());
+    QVERIFY(FindAttendanceRecord(kept->records, 5, 2020, "Cleo Park").has_value());
+}
+
+void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("p3.grs"), smallClass());
+    h.open(path);
+    w.replaceClass(w.document().classRecord);
+    const QByteArray gradeBytes = bytesOf(path);
+
+    const QString csv = h.path(QStringLiteral("p3 grades.csv"));
+    h.dialogs.saveAs(csv, QStringLiteral("CSV File (*.csv)"));
+    w.MNU_SaveAsClick();
+    const QString exported = QString::fromUtf8(bytesOf(csv));
+    QVERIFY(exported.contains(QStringLiteral("Ann Lee")));
+    QVERIFY(exported.contains(QStringLiteral("98")));  // Ann's total, 8 + 90
+    QCOMPARE(w.document().markwellFile, path);
+    QVERIFY(w.document().Dirty);
+    QCOMPARE(bytesOf(path), gradeBytes);
+    QCOMPARE(w.statusText(), QStringLiteral("Markwell File: ") + path);
+
+    const QString xls = h.path(QStringLiteral("p3.XLS"));
+    h.dialogs.saveAs(xls);
+    w.MNU_SaveAsClick();
+    QVERIFY(QFile::exists(xls));
+    QVERIFY(!QFile::exists(h.path(QStringLiteral("p3.ATD")).replace(QStringLiteral("p3."), QStringLiteral("p3.XLS"))));
+    QCOMPARE(w.document().markwellFile, path);
+
+    // A failed export says so.
+    h.dialogs.saveAs(h.path(QStringLiteral("gone/p3.xlsx")));
+    w.MNU_SaveAsClick();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+}
+
+void DocumentLifecycleTest::closingAsksWithCancelAndNeverLosesWorkSilently() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.replaceClass(smallClass());
+
+    h.dialogs.answer(Answer::Cancel);
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QVERIFY(w.document().Dirty);
+
+    // Yes with a save that fails keeps the window open.
+    h.dialogs.answer(Answer::Yes);
+    h.dialogs.saveAs(h.path(QStringLiteral("missing/x.grs")));
+    w.MNU_ExitClick();
+    QVERIFY(w.isVisible());
+    QVERIFY(w.document().Dirty);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+
+    // Yes with a save that works closes, with the class on disk.
+    const QString path = h.path(QStringLiteral("closed.grs"));
+    h.dialogs.answer(Answer::Yes);
+    h.dialogs.saveAs(path);
+    QVERIFY(w.close());
+    QVERIFY(readGradeFile(path).ok());
+    QCOMPARE(h.dialogs.texts(Kind::YesNoCancel).size(), 3);
+
+    // No closes without saving; a clean class closes without a question.
+    WindowHarness second;
+    second.window->show();
+    second.window->replaceClass(smallClass());
+    second.dialogs.answer(Answer::No);
+    QVERIFY(second.window->close());
+    WindowHarness third;
+    third.window->show();
+    QVERIFY(third.window->close());
+    QCOMPARE(third.dialogs.count(Kind::YesNoCancel), 0);
+}
+
+void DocumentLifecycleTest::newLeavesNothingOfTheOldClassBehind() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    ClassRecord weighted = smallClass();
+    weighted.weightGrades = {50, 30, 20, 0, 0, 0, true};
+    weighted.lowScoreInfo.drop_type = droprule::kLowestOverall;
+    weighted.gridProps.grid_lines = true;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("w.grs"), weighted);
+    h.open(path);
+    QCOMPARE(h.cls().weightGrades.Final, 50);
+
+    w.MNU_NewClick();  // clean: no question
+    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
+    QVERIFY(h.cls().students.empty());
+    QVERIFY(h.cls().assignments.empty());
+    QVERIFY(h.cls().comments.empty());
+    QVERIFY(h.cls().Seats.empty());
+    QVERIFY(h.cls().weightGrades == WeightedGrades{});
+    QCOMPARE(h.cls().lowScoreInfo.drop_type, droprule::kNone);
+    QVERIFY(!h.cls().gridProps.grid_lines);
+    QVERIFY(!w.document().isTitled());
+    QCOMPARE(w.statusText(), QStringLiteral("Markwell File: < None >"));
+    QCOMPARE(w.gradesTable().sheet.maxRow(), 1);
+
+    // With changes, New asks; Cancel keeps them.
+    w.replaceClass(smallClass());
+    h.dialogs.answer(Answer::Cancel);
+    w.MNU_NewClick();
+    QCOMPARE(h.cls().students.size(), std::size_t{3});
+    h.dialogs.answer(Answer::No);
+    w.MNU_NewClick();
+    QVERIFY(h.cls().students.empty());
+    QVERIFY(!w.document().Dirty);
+}
+
+void DocumentLifecycleTest::aFileGivenAtStartOpensOrIsReported() {
+    WindowHarness h;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("start.grs"), smallClass());
+    h.window->openAtStart(path);
+    QCOMPARE(h.window->document().markwellFile, path);
+    QCOMPARE(h.cls().students.size(), std::size_t{3});
+
+    WindowHarness missing;
+    missing.window->openAtStart(missing.path(QStringLiteral("nothing-here.grs")));
+    QCOMPARE(missing.dialogs.count(Kind::Warn), 1);
+    QVERIFY(missing.cls().students.empty());
+    QVERIFY(!missing.window->document().isTitled());
+}
+
+MARKWELL_GUI_TEST_MAIN(DocumentLifecycleTest)
+#include "DocumentLifecycleTest.moc"

@@ -1,0 +1,319 @@
+// The Grades page in the main window: what is enabled when, typed points,
+// sorting, font and grid lines, copying, and the commands not built yet.
+
+#include "data/PointEntry.h"
+#include "pages/GradesPage.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTabWidget>
+
+using namespace markwell;
+using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+bool enabled(const MainWindow& w, const char* name) {
+    QAction* action = w.action(QLatin1String(name));
+    return action && action->isEnabled();
+}
+
+bool visible(const MainWindow& w, const char* name) {
+    QAction* action = w.action(QLatin1String(name));
+    return action && action->isVisible();
+}
+
+// Types into a cell of the grades table as a teacher does and presses Enter.
+void typeInto(MainWindow& w, int row, int col, const QString& text) {
+    SheetView* view = w.gradesPage()->view();
+    view->selectRange(CellRange::cell(row, col));
+    view->setFocus();
+    QTest::keyClick(view, text.at(0).toLatin1());
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : view->viewport()->findChildren<QLineEdit*>()) {
+        if (e->isVisible()) editor = e;
+    }
+    if (!editor) return;
+    QTest::keyClicks(editor, text.mid(1));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+std::string pointsOf(const ClassRecord& cls, int assignment, const char* name) {
+    for (const std::string& entry : cls.assignments[static_cast<std::size_t>(assignment)].namegrade) {
+        const PointEntry e = splitPointEntry(entry);
+        if (e.name == name) return std::string(e.points);
+    }
+    return "?";
+}
+
+}  // namespace
+
+class GradesPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonsAndMenusFollowTheClass();
+    void buttonsAndMenusFollowThePage();
+    void typedPointsAreStoredAndOtherInputRefused();
+    void onlyStudentPointsCellsTakeTyping();
+    void sortingReordersTheClassByTheSelectedColumn();
+    void fontRecoloursTheBodyAndGridLinesToggleWithoutDirt();
+    void copyPutsTheSelectionOnTheClipboard();
+    void commandsOfLaterVersionsSaySoPlainly();
+};
+
+void GradesPageTest::buttonsAndMenusFollowTheClass() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    // A new class: only the student list and the document commands.
+    QVERIFY(enabled(w, "TLB_StudentList"));
+    for (const char* name : {"TLB_AssignmentList", "TLB_Font", "TLB_SortAsc", "TLB_SortDesc", "TLB_GradeScale",
+                             "TLB_Graph", "TLB_Mail", "TLB_EditGrades", "MNU_Font", "MNU_SortAsc",
+                             "MNU_IndivStudents", "MNU_GradeInformation", "MNU_AssignmentList", "MNU_WeightedGrades",
+                             "MNU_DropLowestGrade", "MNU_Email"}) {
+        QVERIFY2(!enabled(w, name), name);
+    }
+    QCOMPARE(w.gradesTable().sheet.maxRow(), 1);  // no navy heading row without students
+
+    // Students without assignments: all but Edit Grades and the two reports.
+    ClassRecord noWork = smallClass();
+    noWork.assignments.clear();
+    w.replaceClass(noWork);
+    for (const char* name : {"TLB_AssignmentList", "TLB_Font", "TLB_SortAsc", "TLB_GradeScale", "TLB_Graph",
+                             "TLB_Mail", "MNU_GradeScale", "MNU_WeightedGrades", "MNU_DropLowestGrade", "MNU_Font"}) {
+        QVERIFY2(enabled(w, name), name);
+    }
+    for (const char* name : {"TLB_EditGrades", "MNU_EditGrades", "MNU_IndivStudents", "MNU_GradeInformation"}) {
+        QVERIFY2(!enabled(w, name), name);
+    }
+
+    w.replaceClass(smallClass());
+    for (const char* name : {"TLB_EditGrades", "MNU_EditGrades", "MNU_IndivStudents", "MNU_GradeInformation"}) {
+        QVERIFY2(enabled(w, name), name);
+    }
+}
+
+void GradesPageTest::buttonsAndMenusFollowThePage() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("pages.grs"), smallClass()));
+    QVERIFY(visible(w, "TLB_Copy") && visible(w, "TLB_StudentList"));
+    QVERIFY(!visible(w, "TLB_AddSeat"));
+    QVERIFY(!enabled(w, "TLB_AttendAnalysis"));
+    QVERIFY(visible(w, "MNU_PrintNames") && visible(w, "MNU_PrintID") && !visible(w, "MNU_PrintAttendance"));
+    QVERIFY(!visible(w, "MNU_AttendAnalysis"));
+
+    QVERIFY(w.showPage(Page::Attendance));
+    QVERIFY(!visible(w, "TLB_Copy") && !visible(w, "TLB_StudentList") && !visible(w, "TLB_AddSeat"));
+    QVERIFY(enabled(w, "TLB_AttendAnalysis"));
+    QVERIFY(!enabled(w, "TLB_Merge") && !enabled(w, "TLB_Mail") && !enabled(w, "MNU_Merge"));
+    QVERIFY(!enabled(w, "MNU_Font") && !enabled(w, "MNU_GridLines") && !enabled(w, "MNU_SortAsc"));
+    QVERIFY(!w.menuBar()->findChild<QMenu*>(QStringLiteral("MNU_Grades"))->menuAction()->isEnabled());
+    QVERIFY(!w.menuBar()->findChild<QMenu*>(QStringLiteral("MNU_View"))->menuAction()->isEnabled());
+    QVERIFY(visible(w, "MNU_AttendAnalysis"));
+    QVERIFY(!visible(w, "MNU_PrintNames") && !visible(w, "MNU_PrintID") && visible(w, "MNU_PrintAttendance"));
+    QVERIFY(visible(w, "MNU_PrintSeating"));
+
+    QVERIFY(w.showPage(Page::Seating));
+    QVERIFY(visible(w, "TLB_AddSeat") && visible(w, "TLD_EditSeat") && visible(w, "TLB_DeleteSeat"));
+    QVERIFY(!enabled(w, "TLB_AttendAnalysis"));
+    QVERIFY(w.menuBar()->findChild<QMenu*>(QStringLiteral("MNU_SeatingChart"))->menuAction()->isVisible());
+    QVERIFY(visible(w, "N7"));
+
+    QVERIFY(w.showPage(Page::Grades));
+    QVERIFY(visible(w, "TLB_Copy") && !visible(w, "TLB_AddSeat") && enabled(w, "TLB_Merge"));
+    QVERIFY(!visible(w, "N7"));
+
+    // A class without students keeps the other pages closed even when saved.
+    ClassRecord empty = smallClass();
+    empty.students.clear();
+    w.replaceClass(empty);
+    QVERIFY(!w.showPage(Page::Attendance));
+    QVERIFY(!w.pages()->isTabEnabled(1));
+}
+
+void GradesPageTest::typedPointsAreStoredAndOtherInputRefused() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    h.open(writeClass(h.folder.path(), QStringLiteral("typed.grs"), smallClass()));
+    QVERIFY(!w.document().Dirty);
+
+    // Bob Stone (row 3), Quiz 1 (column 2): 6 becomes 9.5; his total 76 becomes 79.5.
+    typeInto(w, 3, 2, QStringLiteral("9.5"));
+    QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("9.5"));
+    QVERIFY(w.document().Dirty);
+    const Sheet& table = w.gradesTable().sheet;
+    QCOMPARE(table.text(3, 2), QStringLiteral("9.5"));
+    QCOMPARE(table.number(3, 4), 79.5);
+    QVERIFY(h.dialogs.messages().isEmpty());
+    // Enter moved on to the next student.
+    QCOMPARE(table.activeRow(), 4);
+    QCOMPARE(table.activeCol(), 2);
+
+    // "-" takes the quiz out of Ann's total: 90 instead of 98.
+    typeInto(w, 2, 2, QStringLiteral("-"));
+    QCOMPARE(pointsOf(h.cls(), 0, "Ann Lee"), std::string("-"));
+    QCOMPARE(w.gradesTable().sheet.number(2, 4), 90.0);
+
+    // A number that is not points is refused with a message; the cell keeps its value.
+    typeInto(w, 4, 3, QStringLiteral("8.0.1"));
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("8.0.1")));
+    QCOMPARE(pointsOf(h.cls(), 1, "Cleo Park"), std::string("80"));
+    QCOMPARE(w.gradesTable().sheet.text(4, 3), QStringLiteral("80"));
+
+    // Letters never reach the cell: the key is turned away before any edit begins.
+    SheetView* view = w.gradesPage()->view();
+    view->selectRange(CellRange::cell(4, 3));
+    QTest::keyClick(view, 'a');
+    QVERIFY(!view->isEditing());
+    QCOMPARE(pointsOf(h.cls(), 1, "Cleo Park"), std::string("80"));
+    QVERIFY(GradesPage::isRefusedCharacter(QLatin1Char('|')));
+    QVERIFY(GradesPage::isRefusedCharacter(QLatin1Char(';')));
+    QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('.')));
+    QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('-')));
+    QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('}')));
+}
+
+void GradesPageTest::onlyStudentPointsCellsTakeTyping() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("ro.grs"), smallClass()));
+    SheetView* view = w.gradesPage()->view();
+    const auto editable = [&](int row, int col) {
+        view->selectRange(CellRange::cell(row, col));
+        return view->model()->flags(view->model()->index(row - 1, col - 1)).testFlag(Qt::ItemIsEditable);
+    };
+    // Layout: rows 2-4 students, 5 separator, 6 Total; columns 2-3 assignments, 4-6 Total, Average, Grade.
+    QVERIFY(editable(2, 2));
+    QVERIFY(editable(4, 3));
+    QVERIFY(!editable(1, 2));  // heading
+    QVERIFY(!editable(3, 1));  // name
+    QVERIFY(!editable(3, 4));  // Total
+    QVERIFY(!editable(3, 5));  // Average
+    QVERIFY(!editable(3, 6));  // Grade
+    QVERIFY(!editable(5, 2));  // separator
+    QVERIFY(!editable(6, 2));  // Total row
+    // A selection reaching into the Total column switches typing off altogether.
+    view->selectRange(CellRange{2, 2, 3, 4});
+    QVERIFY(!view->inCellEditing());
+    view->selectRange(CellRange{2, 2, 3, 3});
+    QVERIFY(view->inCellEditing());
+}
+
+void GradesPageTest::sortingReordersTheClassByTheSelectedColumn() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("sort.grs"), smallClass()));
+    SheetView* view = w.gradesPage()->view();
+
+    // Descending on Test 1 (90, 70, 80): Ann, Cleo, Bob.
+    view->selectRange(CellRange{3, 3, 4, 5});  // the left column is the key
+    w.MNU_SortDescClick();
+    QVERIFY(w.document().Dirty);
+    QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
+    QCOMPARE(h.cls().students[1].name, std::string("Cleo Park"));
+    QCOMPARE(h.cls().students[2].name, std::string("Bob Stone"));
+    QCOMPARE(h.cls().comments[1].name, std::string("Cleo Park"));
+    QCOMPARE(w.gradesTable().sheet.text(3, 1), QStringLiteral("Cleo Park"));
+    QCOMPARE(w.gradesTable().sheet.text(6, 1), QStringLiteral("Total"));
+
+    // Ascending on the names.
+    view->selectRange(CellRange::cell(2, 1));
+    w.MNU_SortAscClick();
+    QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
+    QCOMPARE(h.cls().students[1].name, std::string("Bob Stone"));
+    QCOMPARE(h.cls().students[2].name, std::string("Cleo Park"));
+    QCOMPARE(h.cls().assignments[1].namegrade[1], std::string("Bob Stone~70"));
+}
+
+void GradesPageTest::fontRecoloursTheBodyAndGridLinesToggleWithoutDirt() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("font.grs"), smallClass()));
+
+    // Cancelled: nothing changes.
+    h.dialogs.fonts.push_back(std::nullopt);
+    w.MNU_FontClick();
+    QVERIFY(!w.document().Dirty);
+    QCOMPARE(h.dialogs.fontRequests.front().family, QStringLiteral("MS Sans Serif"));
+    QCOMPARE(h.dialogs.fontRequests.front().pointSize, 8);
+
+    UserDialogs::FontChoice green;
+    green.family = QStringLiteral("DejaVu Serif");
+    green.pointSize = 11;
+    green.colour = QColor(0, 128, 0);
+    green.italic = true;
+    h.dialogs.fonts.push_back(green);
+    w.MNU_FontClick();
+    QVERIFY(w.document().Dirty);
+    const GridProperties& props = h.cls().gridProps;
+    QCOMPARE(props.font_name, std::string("DejaVu Serif"));
+    QCOMPARE(props.font_size, 11);
+    QCOMPARE(props.font_color, PlatformColour{0x008000});  // green in either byte order
+    QCOMPARE(props.font_style, std::uint8_t{fontstyle::kItalic});
+    const Sheet& table = w.gradesTable().sheet;
+    QCOMPARE(table.format(3, 2).font.color, PlatformColour{0x008000});
+    QCOMPARE(table.format(3, 2).font.size, 11.0);
+    QCOMPARE(table.format(1, 2).font.color, colour::kWhite);  // the heading stays white
+    QCOMPARE(table.format(1, 2).font.name, QStringLiteral("DejaVu Serif"));
+
+    // A face that cannot be kept in the class file is refused.
+    UserDialogs::FontChoice foreign = green;
+    foreign.family = QStringLiteral("Noto Sans \u0915");
+    h.dialogs.fonts.push_back(foreign);
+    w.MNU_FontClick();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QCOMPARE(h.cls().gridProps.font_name, std::string("DejaVu Serif"));
+
+    // Grid lines: twice back to where they were, the check mark following, never dirty.
+    WindowHarness clean;
+    clean.open(writeClass(clean.folder.path(), QStringLiteral("lines.grs"), smallClass()));
+    QAction* check = clean.window->action(QStringLiteral("MNU_GridLines"));
+    QVERIFY(!check->isChecked());
+    clean.window->MNU_GridLinesClick();
+    QVERIFY(check->isChecked());
+    QVERIFY(clean.cls().gridProps.grid_lines);
+    QVERIFY(clean.window->gradesTable().sheet.showGridLines());
+    QVERIFY(clean.window->gradesPage()->view()->showGrid());
+    clean.window->MNU_GridLinesClick();
+    QVERIFY(!check->isChecked());
+    QVERIFY(!clean.window->gradesPage()->view()->showGrid());
+    QVERIFY(!clean.window->document().Dirty);
+}
+
+void GradesPageTest::copyPutsTheSelectionOnTheClipboard() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("copy.grs"), smallClass()));
+    w.gradesPage()->view()->selectRange(CellRange{2, 1, 3, 4});
+    w.MNU_CopyClick();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann Lee\t8\t90\t98\nBob Stone\t6\t70\t76\n"));
+    QVERIFY(QApplication::clipboard()->mimeData()->html().contains(QStringLiteral("Bob Stone")));
+}
+
+void GradesPageTest::commandsOfLaterVersionsSaySoPlainly() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("later.grs"), smallClass()));
+    for (const char* name : {"MNU_StudentList", "MNU_AssignmentList", "MNU_EditGrades", "MNU_GradeScale",
+                             "MNU_WeightedGrades", "MNU_DropLowestGrade", "MNU_IndivStudents", "MNU_GradeInformation",
+                             "MNU_Graph", "MNU_Merge", "MNU_Email", "MNU_Options", "TLB_StudentList", "TLB_Graph"}) {
+        h.dialogs.clearRecord();
+        w.action(QLatin1String(name))->trigger();
+        QCOMPARE(h.dialogs.count(Kind::Inform), 1);
+        QVERIFY2(h.dialogs.texts(Kind::Inform).front().contains(QStringLiteral("not available yet")), name);
+    }
+    QVERIFY(!w.document().Dirty);
+}
+
+MARKWELL_GUI_TEST_MAIN(GradesPageTest)
+#include "GradesPageTest.moc"

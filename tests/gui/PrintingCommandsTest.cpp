@@ -1,0 +1,103 @@
+// Printing from the main window: names or IDs, attendance, the preview,
+// cancelled and failing printers, and the clipboard left alone.
+
+#include "pages/AttendancePage.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/PdfText.h"
+
+#include <QClipboard>
+#include <QFile>
+
+using namespace markwell;
+using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
+
+class PrintingCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void gradesPrintWithNamesOrWithIds();
+    void attendancePrintsTheMonthOnDisplay();
+    void cancelledIsSilentFailedIsReportedClipboardUntouched();
+};
+
+void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString gradePath = writeClass(h.folder.path(), QStringLiteral("print me.grs"), smallClass());
+    h.open(gradePath);
+
+    const QString withNames = h.path(QStringLiteral("names.pdf"));
+    h.dialogs.printToPdf(withNames);
+    w.action(QStringLiteral("TLB_Print"))->trigger();
+    QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{gradePath});  // the job is named after the file
+    const QString names = pdfText(withNames);
+    QVERIFY(names.contains(QStringLiteral("Names")));
+    QVERIFY(names.contains(QStringLiteral("Cleo Park")));
+    QVERIFY(names.contains(QStringLiteral("98")));
+    QVERIFY(names.contains(gradePath));
+
+    const QString withIds = h.path(QStringLiteral("ids.pdf"));
+    h.dialogs.printToPdf(withIds);
+    w.MNU_PrintIDClick();
+    const QString ids = pdfText(withIds);
+    QVERIFY(ids.contains(QStringLiteral("Student ID's")));
+    for (const char* id : {"A-1", "B-2", "C-3"}) QVERIFY2(ids.contains(QLatin1String(id)), id);
+    for (const char* name : {"Ann Lee", "Bob Stone", "Cleo Park"}) QVERIFY2(!ids.contains(QLatin1String(name)), name);
+    QVERIFY(ids.contains(QStringLiteral("Total")));
+    // The page itself still shows the names.
+    QCOMPARE(w.gradesTable().sheet.text(2, 1), QStringLiteral("Ann Lee"));
+    QCOMPARE(w.gradesTable().sheet.text(1, 1), QStringLiteral("Names"));
+
+    // The preview draws the same pages.
+    h.dialogs.previewPdf = h.path(QStringLiteral("preview.pdf"));
+    w.MNU_PrintPreviewClick();
+    QVERIFY(pdfText(h.dialogs.previewPdf).contains(QStringLiteral("Bob Stone")));
+    QVERIFY(!w.document().Dirty);
+}
+
+void PrintingCommandsTest::attendancePrintsTheMonthOnDisplay() {
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("att.grs"), smallClass(),
+                      {attendanceRecord("Bob Stone", 3, 2024, "  T")}));
+    QVERIFY(w.showPage(Page::Attendance));
+    QVERIFY(w.attendancePage()->showMonth(3, 2024));
+    const QString pdf = h.path(QStringLiteral("attendance.pdf"));
+    h.dialogs.printToPdf(pdf);
+    w.action(QStringLiteral("TLB_Print"))->trigger();
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(QStringLiteral("3/31")));
+    QVERIFY(text.contains(QStringLiteral("Bob Stone")));
+    QVERIFY(text.contains(w.document().attendFile));
+
+    const QString again = h.path(QStringLiteral("attendance2.pdf"));
+    h.dialogs.printToPdf(again);
+    w.MNU_PrintAttendanceClick();
+    QVERIFY(pdfText(again).contains(QStringLiteral("Cleo Park")));
+}
+
+void PrintingCommandsTest::cancelledIsSilentFailedIsReportedClipboardUntouched() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("c.grs"), smallClass()));
+    QApplication::clipboard()->setText(QStringLiteral("a note of my own"));
+
+    h.dialogs.cancelPrint();
+    w.MNU_PrintNamesClick();
+    QCOMPARE(h.dialogs.count(Kind::Printer), 1);
+    QVERIFY(h.dialogs.messages().isEmpty());
+
+    h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/out.pdf")));
+    w.MNU_PrintIDClick();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The grades could not be printed")));
+
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a note of my own"));
+    QCOMPARE(h.dialogs.unanswered, 0);
+}
+
+MARKWELL_GUI_TEST_MAIN(PrintingCommandsTest)
+#include "PrintingCommandsTest.moc"

@@ -1,0 +1,82 @@
+#include "support/ClassFixtures.h"
+
+#include "data/PointEntry.h"
+#include "files/AttendanceFile.h"
+#include "files/GradeFile.h"
+#include "files/SeatingFile.h"
+
+namespace markwell::testing {
+namespace {
+
+StudentInfo student(const char* name, const char* id) {
+    StudentInfo s;
+    s.name = name;
+    s.id = id;
+    s.student_email = std::string(id) + "@school.example";
+    return s;
+}
+
+AssignmentInfo assignment(const char* title, const char* type, double total,
+                          std::initializer_list<std::pair<const char*, const char*>> points) {
+    AssignmentInfo a;
+    a.title = title;
+    a.assign_type = type;
+    a.total = total;
+    for (const auto& [name, value] : points) a.namegrade.push_back(makePointEntry(name, value));
+    return a;
+}
+
+}  // namespace
+
+ClassRecord smallClass() {
+    ClassRecord cls = newClassRecord(CurrentGradeScale{});
+    cls.gradeScale.name = "<Default>";
+    cls.gradeScale.scale_type = static_cast<std::uint8_t>(ScaleKind::Standard);
+    cls.gradeScale.num_values = "90,100,80,89.9,70,79.9,60,69.9,0,59.9";
+    cls.students = {student("Ann Lee", "A-1"), student("Bob Stone", "B-2"), student("Cleo Park", "C-3")};
+    for (const StudentInfo& s : cls.students) cls.comments.push_back(CommentInfo{s.name, ""});
+    cls.assignments = {
+        assignment("Quiz 1", "Quiz", 10, {{"Ann Lee", "8"}, {"Bob Stone", "6"}, {"Cleo Park", "-"}}),
+        assignment("Test 1", "Test", 100, {{"Ann Lee", "90"}, {"Bob Stone", "70"}, {"Cleo Park", "80"}}),
+    };
+    SeatingInfo seat;
+    seat.name = "Ann Lee";
+    seat.left = 40;
+    seat.Top = 50;
+    cls.Seats = {seat};
+    return cls;
+}
+
+QString writeClass(const QString& folder, const QString& fileName, const ClassRecord& cls,
+                   const std::vector<AttendanceInfo>& attendance) {
+    const QString path = folder + QLatin1Char('/') + fileName;
+    if (!writeGradeFile(path, cls).ok()) return {};
+    SeatingChart chart;
+    chart.seats = cls.Seats;
+    chart.teacher = cls.teacherSeat;
+    if (!writeSeatingFile(seatingPathFor(path), chart).ok()) return {};
+    if (!attendance.empty() && !writeAttendanceFile(attendancePathFor(path), attendance).ok()) return {};
+    return path;
+}
+
+AttendanceInfo attendanceRecord(const char* name, int month, int year, const char* days) {
+    AttendanceInfo record;
+    record.Month = month;
+    record.Year = year;
+    record.name = name;
+    for (std::size_t i = 0; days[i] != '\0' && i < record.entry.size(); ++i) record.entry[i] = days[i];
+    return record;
+}
+
+WindowHarness::WindowHarness() {
+    settings = std::make_unique<QSettingsStore>(folder.filePath(QStringLiteral("settings.ini")));
+    scales = std::make_unique<ScaleStore>(*settings);
+    window = std::make_unique<MainWindow>(dialogs, *scales);
+}
+
+void WindowHarness::open(const QString& gradePath) {
+    dialogs.openWith(gradePath);
+    window->MNU_OpenClick();
+}
+
+}  // namespace markwell::testing

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/ClassRecord.h"
+#include "dialogs/UserDialogs.h"
+#include "main/MainWindow.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+namespace markwell::testing {
+
+// A small class worked out by hand:
+//
+//   Names       Quiz 1 (10)   Test 1 (100)   Total
+//   Ann Lee          8             90          98
+//   Bob Stone        6             70          76
+//   Cleo Park        -             80          80
+//
+// IDs A-1, B-2, C-3; one seat for Ann beside the teacher's.
+ClassRecord smallClass();
+
+// Writes the class's grade file (and its seating file) into the folder and,
+// when given, its attendance records; returns the grade file's path.
+QString writeClass(const QString& folder, const QString& fileName, const ClassRecord& cls,
+                   const std::vector<AttendanceInfo>& attendance = {});
+
+// One student's attendance record of a month: `days` holds "T", "U" or "E"
+// codes from day 1 on (spaces for nothing).
+AttendanceInfo attendanceRecord(const char* name, int month, int year, const char* days);
+
+// A main window with answered dialogs and a settings store of its own.
+struct WindowHarness {
+    QTemporaryDir folder;
+    std::unique_ptr<QSettingsStore> settings;
+    std::unique_ptr<ScaleStore> scales;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    WindowHarness();
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // Opens a class through File > Open as the teacher does.
+    void open(const QString& gradePath);
+    // The class in the window.
+    const ClassRecord& cls() const { return window->document().classRecord; }
+};
+
+}  // namespace markwell::testing
