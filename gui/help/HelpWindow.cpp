@@ -79,16 +79,25 @@ void HelpWindow::showTopic(HelpTopic topic) {
     browser_->setSource(QUrl(QString::fromUtf8(helpPage(topic).file)));
 }
 
-HelpTopic HelpWindow::currentTopic() const {
-    const QString file = browser_->source().fileName();
+namespace {
+
+HelpTopic topicOfPage(const QUrl& source) {
+    const QString file = source.fileName();
     for (const HelpPage& page : helpPages()) {
         if (file == QLatin1String(page.file)) return page.topic;
     }
     return HelpTopic::Contents;
 }
 
-void HelpWindow::followSource(const QUrl&) {
-    const HelpTopic topic = currentTopic();
+}  // namespace
+
+HelpTopic HelpWindow::currentTopic() const {
+    return topicOfPage(browser_->source());
+}
+
+// The browser tells the new page before it reports it as its source.
+void HelpWindow::followSource(const QUrl& source) {
+    const HelpTopic topic = topicOfPage(source);
     for (int i = 0; i < contents_->count(); ++i) {
         if (contents_->item(i)->data(Qt::UserRole).toInt() == static_cast<int>(topic)) {
             const QSignalBlocker block(contents_);

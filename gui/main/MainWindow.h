@@ -101,7 +101,6 @@ private:
     std::function<void()> notAvailableYet(const QString& what);
     void applyCommandStates();
     void PC_MainChange(int index);
-    void gradesChanged();
     void refreshAttendanceClass();
     bool storeTypedPoints(int row, int col, const QString& text);
     void printGrades(bool withIds);

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -81,9 +82,14 @@ void HelpTest::f1OpensThePageOfTheWindowItIsPressedIn() {
     QCOMPARE(help.window(), first);
     QCOMPARE(help.window()->currentTopic(), HelpTopic::Grades);
 
-    // Following a link in a page moves the contents list with it.
+    // The contents list and the title follow the page, also through a link in a page.
+    auto* contents = help.window()->findChild<QListWidget*>();
+    QVERIFY(contents);
+    QCOMPARE(contents->currentItem()->text(), QStringLiteral("The Grades page"));
     help.window()->browser()->setSource(QUrl(QStringLiteral("printing.html")));
     QCOMPARE(help.window()->currentTopic(), HelpTopic::Printing);
+    QCOMPARE(contents->currentItem()->text(), QStringLiteral("Printing and PDF"));
+    QVERIFY(help.window()->windowTitle().endsWith(QStringLiteral("Printing and PDF")));
     qApp->removeEventFilter(&help);
 }
 
