@@ -52,6 +52,15 @@ FontDialog::FontDialog(const UserDialogs::FontChoice& initial, QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Font:"), family_);
+    const QString shownWith = availableFamily(initial.family);
+    if (!initial.family.isEmpty() && shownWith != initial.family) {
+        auto* note = new QLabel(QStringLiteral("The class asks for \"%1\", which this computer lacks; it is shown "
+                                               "with %2.").arg(initial.family, shownWith));
+        note->setWordWrap(true);
+        note->setEnabled(false);  // drawn in the quieter colour of a remark
+        form->addRow(QString(), note);
+        connect(family_, &QFontComboBox::currentFontChanged, note, &QWidget::hide);
+    }
     form->addRow(QStringLiteral("&Size:"), size_);
     auto* styles = new QHBoxLayout;
     for (QCheckBox* box : {bold_, italic_, underline_, strikeOut_}) styles->addWidget(box);

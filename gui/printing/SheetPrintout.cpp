@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -25,6 +26,16 @@ struct SheetPrintout::Metrics {
     double footerHeight = 0;
     double lineWidth = 1;
     QFont headerFont;
+    // The fonts of the cells, made once per distinct cell font.
+    mutable std::vector<std::pair<CellFont, QFont>> fonts;
+
+    const QFont& fontOf(const CellFont& font) const {
+        for (const auto& [known, made] : fonts) {
+            if (known == font) return made;
+        }
+        fonts.emplace_back(font, toQFont(font));
+        return fonts.back().second;
+    }
 };
 
 namespace {
@@ -155,11 +166,14 @@ std::vector<SheetPrintout::Page> SheetPrintout::paginate(const QPaintDevice& dev
 }
 
 QPageLayout::Orientation SheetPrintout::suggestedOrientation(const QPageLayout& layout) const {
-    double width = 0;
-    for (int col = 1; col <= sheet_.maxCol(); ++col) width += sheet_.colWidth(col);
-    // Points across a portrait page in character units of about 5.3 points.
-    const double portraitUnits = layout.paintRect(QPageLayout::Point).width() / 5.3;
-    return width > portraitUnits ? QPageLayout::Landscape : QPageLayout::Portrait;
+    // Measure the table as the pages will, on a device of one pixel per point.
+    QImage points(1, 1, QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(72 / 0.0254);
+    points.setDotsPerMeterX(dotsPerMetre);
+    points.setDotsPerMeterY(dotsPerMetre);
+    const Metrics m = measure(points);
+    const double width = std::accumulate(m.colWidths.begin(), m.colWidths.end(), 0.0);
+    return width > layout.paintRect(QPageLayout::Point).width() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 void SheetPrintout::drawHeader(QPainter& painter, const Metrics& m, const QSizeF& area) const {
@@ -180,7 +194,7 @@ void SheetPrintout::drawCell(QPainter& painter, const Metrics& m, int row, int c
     if (format.fill.pattern == FillPattern::Solid) painter.fillRect(rect, toQColor(format.fill.foreground));
     const QString text = sheet_.text(row, col);
     if (text.isEmpty()) return;
-    painter.setFont(toQFont(format.font));
+    painter.setFont(m.fontOf(format.font));
     painter.setPen(toQColor(format.font.color));
     const QRectF inner = rect.adjusted(m.padding, 0, -m.padding, 0);
     painter.save();
