@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace markwell::testing {
 
 int ScriptedDialogs::count(Kind kind) const {
