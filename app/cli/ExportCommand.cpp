@@ -1,10 +1,90 @@
+#include "cli/ClassFiles.h"
 #include "cli/Commands.h"
+#include "export/SheetFile.h"
+#include "grading/GradesTable.h"
+
+#include <QFileInfo>
+
+#include <array>
 
 namespace markwell::cli {
+namespace {
 
-int runExport(const QStringList&, const Console& console) {
-    console.error(QStringLiteral("export: not available yet"));
+struct ExportRequest {
+    QString classPath;
+    QString outPath;
+    bool ids = false;  // student IDs in place of names (printouts only)
+};
+
+// Writes the grades table as the Save As export does.
+int exportSpreadsheet(const ClassRecord& cls, const ExportRequest& request, const Console& console) {
+    const GradesTable table = buildGradesTable(cls);
+    if (const Result<void> written = writeSheetFile(table.sheet, request.outPath); !written) {
+        console.error(written.message());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int exportPdf(const ClassRecord&, const ExportRequest& request, const Console& console) {
+    console.error(QStringLiteral("export: %1: PDF output is not available yet; use .xls, .xlsx or .csv")
+                      .arg(request.outPath));
     return kExitFailed;
+}
+
+// The output types by extension, compared without regard to case.
+struct OutputType {
+    const char* extension;
+    bool takesIds;
+    int (*write)(const ClassRecord&, const ExportRequest&, const Console&);
+};
+constexpr std::array kOutputTypes = {
+    OutputType{"xls", false, exportSpreadsheet},
+    OutputType{"xlsx", false, exportSpreadsheet},
+    OutputType{"csv", false, exportSpreadsheet},
+    OutputType{"pdf", true, exportPdf},
+};
+
+const OutputType* outputTypeOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const OutputType& type : kOutputTypes) {
+        if (suffix == QLatin1String(type.extension)) return &type;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids]: the grades table of the
+// class written as a file, as Save As writes it.
+int runExport(const QStringList& args, const Console& console) {
+    ExportRequest request;
+    QStringList paths;
+    for (const QString& arg : args) {
+        if (arg == QLatin1String("--ids")) {
+            request.ids = true;
+        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return console.usage(QStringLiteral("export: unknown option \"%1\"").arg(arg));
+        } else {
+            paths.append(arg);
+        }
+    }
+    if (paths.size() != 2) return console.usage(QStringLiteral("export: give a grade file and an output file"));
+    request.classPath = paths[0];
+    request.outPath = paths[1];
+
+    const OutputType* type = outputTypeOf(request.outPath);
+    if (!type) {
+        console.error(QStringLiteral("export: %1: the output file must end in .xls, .xlsx, .csv or .pdf")
+                          .arg(request.outPath));
+        return kExitFailed;
+    }
+    if (request.ids && !type->takesIds) {
+        return console.usage(QStringLiteral("export: --ids is for .pdf output only"));
+    }
+    const std::optional<ClassRecord> cls = openClassFile(request.classPath, console);
+    if (!cls) return kExitFailed;
+    return type->write(*cls, request, console);
 }
 
 }  // namespace markwell::cli

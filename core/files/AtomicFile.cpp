@@ -17,6 +17,16 @@ namespace {
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
+// Qt reports a failed write (a full disk, a file-size limit) as "Unknown
+// error"; the system's own reason tells the teacher what to do about it.
+QString writeError(const QSaveFile& file, int savedErrno) {
+    const QString reason = file.errorString();
+    if (savedErrno != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error"))) {
+        return QString::fromLocal8Bit(std::strerror(savedErrno));
+    }
+    return reason;
+}
+
 bool syncPath(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
     if (fd < 0) return false;
@@ -50,8 +60,9 @@ QString unableToCreate(const QString& path, const QString& reason) {
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return fail(unableToCreate(path, file.errorString()));
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        const QString reason = writeError(file, errno);
         file.cancelWriting();
         return fail(unableToCreate(path, reason));
     }

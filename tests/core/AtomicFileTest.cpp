@@ -1,6 +1,8 @@
 #include "files/AtomicFile.h"
+#include "support/FileSizeLimit.h"
 
-#include <QDir>
+#include "support/TestFiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -11,26 +13,13 @@
 
 using namespace markwell;
 
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList filesIn(const QString& dir) {
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-}  // namespace
-
 TEST(AtomicFile, ReplacesContentAndKeepsPermissions) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.grs"));
     ASSERT_TRUE(writeFileAtomically(path, "first").ok());
     ::chmod(QFile::encodeName(path).constData(), 0640);
     ASSERT_TRUE(writeFileAtomically(path, "second").ok());
-    EXPECT_EQ(contents(path), QByteArray("second"));
+    EXPECT_EQ(fileContents(path), QByteArray("second"));
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -40,7 +29,7 @@ TEST(AtomicFile, ReplacesContentAndKeepsPermissions) {
         if (!f.open(QIODevice::WriteOnly) || f.write("third") != 5) return fail(QStringLiteral("no"));
         return {};
     }).ok());
-    EXPECT_EQ(contents(path), QByteArray("third"));
+    EXPECT_EQ(fileContents(path), QByteArray("third"));
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.grs")});
@@ -56,7 +45,7 @@ TEST(AtomicFile, AFailedWriteSaysWhyAndLeavesTheOldFileWhole) {
     });
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.message(), QStringLiteral("Unable to create ") + path + QStringLiteral(": the disk is full"));
-    EXPECT_EQ(contents(path), QByteArray("old"));
+    EXPECT_EQ(fileContents(path), QByteArray("old"));
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.xls")});
 
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/c.grs"));
@@ -75,5 +64,19 @@ TEST(AtomicFile, AReadOnlyFolderIsReported) {
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     ASSERT_FALSE(result.ok());
     EXPECT_TRUE(result.message().startsWith(QStringLiteral("Unable to create ")));
-    EXPECT_EQ(contents(path), QByteArray("old"));
+    EXPECT_EQ(fileContents(path), QByteArray("old"));
+}
+
+TEST(AtomicFile, AFullDiskGivesTheSystemsReason) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.grs"));
+    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+    Result<void> result;
+    {
+        const test::FileSizeLimit limit(4096);
+        result = writeFileAtomically(path, QByteArray(100000, 'x'));
+    }
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.message(), QStringLiteral("Unable to create ") + path + QStringLiteral(": File too large"));
+    EXPECT_EQ(fileContents(path), QByteArray("old"));
 }

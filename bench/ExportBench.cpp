@@ -1,0 +1,60 @@
+// Writing the grades table of a 2,000-student, 200-assignment class as a
+// spreadsheet file: about 2,003 rows (heading, students, separator, totals)
+// by 204 columns (name, assignments, Total, Average, Grade).
+//
+//   build-release/bench/markwell_bench --benchmark_filter=Write
+
+#include "data/Tables.h"
+#include "export/CsvWriter.h"
+#include "export/XlsWriter.h"
+#include "export/XlsxWriter.h"
+#include "grading/GradesTable.h"
+#include "sample/SampleClass.h"
+#include "sheet/Sheet.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace markwell;
+
+namespace {
+
+// The grades table of a generated class of 2,000 students and 200
+// assignments, dropped scores in red, as Save As writes it.
+Sheet classTable() {
+    SampleOptions options;
+    options.students = 2000;
+    options.assignments = 200;
+    const CurrentGradeScale scale{kDefaultScaleName, static_cast<std::uint8_t>(ScaleKind::Standard),
+                                  "90,100,80,89.9,70,79.9,60,69.9,0,59.9"};
+    return buildGradesTable(makeSampleClass(options, scale)).sheet;
+}
+
+const Sheet& table() {
+    static const Sheet sheet = classTable();
+    return sheet;
+}
+
+template <Result<void> (*Write)(const Sheet&, const QString&)>
+void writeTable(benchmark::State& state, const char* name) {
+    const Sheet& sheet = table();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromUtf8(name));
+    for (auto _ : state) {
+        const Result<void> written = Write(sheet, path);
+        if (!written) state.SkipWithError(qPrintable(written.message()));
+    }
+    state.counters["cells"] = benchmark::Counter(static_cast<double>(sheet.maxRow()) * sheet.maxCol(),
+                                                 benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_WriteXls(benchmark::State& state) { writeTable<writeXlsFile>(state, "class.xls"); }
+void BM_WriteXlsx(benchmark::State& state) { writeTable<writeXlsxFile>(state, "class.xlsx"); }
+void BM_WriteCsv(benchmark::State& state) { writeTable<writeCsvFile>(state, "class.csv"); }
+
+}  // namespace
+
+BENCHMARK(BM_WriteXls)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_WriteXlsx)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_WriteCsv)->Unit(benchmark::kMillisecond)->MinTime(2.0);

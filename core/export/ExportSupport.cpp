@@ -1,0 +1,47 @@
+#include "export/ExportSupport.h"
+
+#include "sheet/Sheet.h"
+
+namespace markwell {
+
+Result<void> checkSheetFits(const Sheet& sheet, int maxRows, int maxCols, const QString& formatName) {
+    const QString instead = QStringLiteral(" Save it as .xlsx or .csv instead.");
+    if (sheet.maxRow() > maxRows) {
+        return fail(QStringLiteral("the table has %1 rows; a %2 file holds at most %3.")
+                        .arg(sheet.maxRow()).arg(formatName).arg(maxRows) + instead);
+    }
+    if (sheet.maxCol() > maxCols) {
+        return fail(QStringLiteral("the table has %1 columns; a %2 file holds at most %3.")
+                        .arg(sheet.maxCol()).arg(formatName).arg(maxCols) + instead);
+    }
+    for (int row = 1; row <= sheet.maxRow(); ++row) {
+        for (int col = 1; col <= sheet.maxCol(); ++col) {
+            if (sheet.kind(row, col) == CellKind::Text && sheet.text(row, col).size() > kMaxCellTextLength) {
+                return fail(QStringLiteral("cell %1 holds more than %2 characters, more than a %3 cell "
+                                           "can keep. Save it as .csv instead.")
+                                .arg(cellName(row, col)).arg(kMaxCellTextLength).arg(formatName));
+            }
+        }
+    }
+    return {};
+}
+
+QString storableHeader(const QString& header) {
+    QString text = header.left(kMaxHeaderLength);
+    if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);
+    // A lone "&" at the end would start a code that is not there.
+    qsizetype ampersands = 0;
+    while (ampersands < text.size() && text[text.size() - 1 - ampersands] == QLatin1Char('&')) ++ampersands;
+    if (ampersands % 2 == 1) text.chop(1);
+    return text;
+}
+
+QString cellName(int row, int col) {
+    QString letters;
+    for (int c = col; c > 0; c = (c - 1) / 26) {
+        letters.prepend(QChar(u'A' + (c - 1) % 26));
+    }
+    return letters + QString::number(row);
+}
+
+}  // namespace markwell

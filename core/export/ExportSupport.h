@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/Result.h"
+#include "data/Records.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace markwell {
+
+class Sheet;
+
+// What the spreadsheet writers share.
+
+// A platform colour (0x00BBGGRR) as the 0xRRGGBB value file formats use.
+constexpr std::uint32_t rgbOf(PlatformColour colour) {
+    const auto c = static_cast<std::uint32_t>(colour);
+    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+// Spreadsheet programs keep at most this many characters in a cell and in a
+// print header.
+inline constexpr int kMaxCellTextLength = 32767;
+inline constexpr int kMaxHeaderLength = 255;
+
+// Refuses, with a reason for a person, a sheet that does not fit a format of
+// at most `maxRows` x `maxCols` cells (`formatName` such as ".xls"), or that
+// holds a text longer than a cell can keep.
+Result<void> checkSheetFits(const Sheet& sheet, int maxRows, int maxCols, const QString& formatName);
+
+// The print header as a spreadsheet file can keep it: at most
+// kMaxHeaderLength characters, not ending inside a "&" code.
+QString storableHeader(const QString& header);
+
+// "A1"-style name of a cell, for messages.
+QString cellName(int row, int col);
+
+}  // namespace markwell

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "common/Result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace markwell {
+
+class Sheet;
+
+// The .xls format: a BIFF8 workbook in an OLE2 compound file, with one
+// worksheet holding the sheet's cells within its extent (texts through the
+// shared string table, numbers as doubles), their fonts, fills, alignment and
+// number formats, the column widths, the frozen leading columns, the grid-line
+// display and the print settings (header, horizontal centring, grid lines;
+// the title becomes the document's title).
+inline constexpr int kXlsMaxRows = 65536;
+inline constexpr int kXlsMaxCols = 256;
+
+// The BIFF8 workbook stream alone.
+Result<QByteArray> xlsWorkbookStream(const Sheet& sheet);
+
+// The complete .xls file.
+Result<QByteArray> xlsFileBytes(const Sheet& sheet);
+
+// Writes the .xls file atomically: on failure the old file stays whole.
+Result<void> writeXlsFile(const Sheet& sheet, const QString& path);
+
+}  // namespace markwell

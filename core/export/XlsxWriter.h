@@ -1,0 +1,20 @@
+#pragma once
+
+#include "common/Result.h"
+
+#include <QString>
+
+namespace markwell {
+
+class Sheet;
+
+// The .xlsx format, with the same content as the .xls one: one worksheet with
+// the cells within the sheet's extent, their formats, the column widths, the
+// frozen leading columns, the grid-line display and the print settings.
+inline constexpr int kXlsxMaxRows = 1048576;
+inline constexpr int kXlsxMaxCols = 16384;
+
+// Writes the .xlsx file atomically: on failure the old file stays whole.
+Result<void> writeXlsxFile(const Sheet& sheet, const QString& path);
+
+}  // namespace markwell

@@ -1,0 +1,151 @@
+// markwell-cli export: the files it writes open in independent readers with
+// the content markwell-cli show prints for the same class.
+
+#include "core/cli/CliRunner.h"
+#include "core/export/SpreadsheetReader.h"
+
+#include "files/GradeFile.h"
+#include "sample/SampleClass.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+// The rows and cells of tab-separated text, as show and show --dropped print.
+std::vector<QStringList> tsvRows(const QString& text) {
+    std::vector<QStringList> rows;
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) rows.push_back(line.split(QLatin1Char('\t')));
+    return rows;
+}
+
+// Every cell a reader found equals what show prints: the same text, or a
+// number equal to the number show prints, or nothing where show prints
+// nothing.
+void expectSameAsShown(const QJsonObject& json, const std::vector<QStringList>& shown) {
+    const QJsonArray rows = json[QStringLiteral("cells")].toArray();
+    ASSERT_EQ(rows.size(), static_cast<qsizetype>(shown.size()));
+    for (std::size_t r = 0; r < shown.size(); ++r) {
+        const QJsonArray cells = rows[static_cast<qsizetype>(r)].toArray();
+        for (qsizetype c = 0; c < shown[r].size(); ++c) {
+            SCOPED_TRACE(testing::Message() << "row " << r + 1 << " column " << c + 1);
+            const QString& text = shown[r][c];
+            const QJsonArray cell = c < cells.size() ? cells[c].toArray() : QJsonArray{};
+            const QString kind = cell.isEmpty() ? QStringLiteral("empty") : cell[0].toString();
+            if (kind == QStringLiteral("number")) {
+                bool isNumber = false;
+                EXPECT_EQ(cell[1].toDouble(), text.toDouble(&isNumber));
+                EXPECT_TRUE(isNumber) << qPrintable(text);
+            } else if (kind == QStringLiteral("text")) {
+                EXPECT_EQ(cell[1].toString(), text);
+            } else {
+                EXPECT_EQ(text, QString()) << qPrintable(kind);
+            }
+        }
+    }
+}
+
+// The classes to export: the examples kept with the source, and a generated
+// sample with dropped scores.
+QStringList gradeFiles(const QTemporaryDir& dir) {
+    QStringList files;
+    const QDir examples(QStringLiteral(MARKWELL_SOURCE_DIR "/examples"));
+    for (const QString& name : examples.entryList({QStringLiteral("*.grs")}, QDir::Files)) {
+        files.append(examples.filePath(name));
+    }
+    SampleOptions options;
+    options.students = 40;
+    options.assignments = 15;
+    options.seed = 11;
+    const QString sample = dir.filePath(QStringLiteral("sample class.grs"));
+    QSettingsStore settings;  // the tests' own store
+    const std::optional<CurrentGradeScale> scale = ScaleStore(settings).GetGradeScale(QStringLiteral("<Default>"));
+    EXPECT_TRUE(scale.has_value());
+    EXPECT_TRUE(writeGradeFile(sample, makeSampleClass(options, scale.value_or(CurrentGradeScale{}))).ok());
+    files.append(sample);
+    return files;
+}
+
+}  // namespace
+
+TEST(ExportCommand, WritesFilesTheReadersSeeAsShowPrintsThem) {
+    QTemporaryDir dir;
+    for (const QString& grs : gradeFiles(dir)) {
+        SCOPED_TRACE(qPrintable(grs));
+        const CliRun show = runCli({QStringLiteral("show"), grs});
+        ASSERT_EQ(show.exitCode, 0) << qPrintable(show.err);
+        const std::vector<QStringList> shown = tsvRows(show.out);
+        ASSERT_GT(shown.size(), 3u);
+
+        for (const QString& type : {QStringLiteral("xls"), QStringLiteral("xlsx"), QStringLiteral("csv")}) {
+            SCOPED_TRACE(qPrintable(type));
+            const QString out = dir.filePath(QStringLiteral("grades.") + type);
+            const CliRun exported = runCli({QStringLiteral("export"), grs, out});
+            ASSERT_EQ(exported.exitCode, 0) << qPrintable(exported.err);
+            EXPECT_EQ(exported.out, QString());
+            EXPECT_EQ(exported.err, QString());
+            READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_") + type + QStringLiteral(".py"), out);
+            EXPECT_EQ(read.json[QStringLiteral("log")].toString(), QString());
+            EXPECT_TRUE(read.json[QStringLiteral("problems")].toArray().isEmpty());
+            expectSameAsShown(read.json, shown);
+        }
+    }
+}
+
+TEST(ExportCommand, TheXlsFileShowsTheHeadingAndTheDroppedScoresAsTheGradesPageDoes) {
+    QTemporaryDir dir;
+    const QString grs = gradeFiles(dir).last();
+    const CliRun dropped = runCli({QStringLiteral("show"), grs, QStringLiteral("--dropped")});
+    ASSERT_EQ(dropped.exitCode, 0) << qPrintable(dropped.err);
+    const std::vector<QStringList> cells = tsvRows(dropped.out);
+    ASSERT_FALSE(cells.empty()) << "the sample class drops no score";
+
+    const QString out = dir.filePath(QStringLiteral("grades.xls"));
+    ASSERT_EQ(runCli({QStringLiteral("export"), grs, out}).exitCode, 0);
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), out);
+    const QJsonObject heading = formatAt(read.json, 1, 2);
+    EXPECT_TRUE(heading[QStringLiteral("font")].toObject()[QStringLiteral("bold")].toBool());
+    EXPECT_EQ(heading[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("FFFFFF"));
+    EXPECT_EQ(heading[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("000080"));
+    for (const QStringList& cell : cells) {
+        ASSERT_EQ(cell.size(), 3);
+        const QJsonObject format = formatAt(read.json, cell[0].toInt(), cell[1].toInt());
+        EXPECT_EQ(format[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("FF0000"))
+            << "dropped cell " << qPrintable(cell.join(u','));
+    }
+}
+
+TEST(ExportCommand, RefusesWhatItCannotWrite) {
+    QTemporaryDir dir;
+    const QString grs = gradeFiles(dir).last();
+
+    const CliRun ods = runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.ods"))});
+    EXPECT_EQ(ods.exitCode, 1);
+    EXPECT_TRUE(ods.err.contains(QStringLiteral("must end in .xls, .xlsx, .csv or .pdf"))) << qPrintable(ods.err);
+
+    const CliRun pdf = runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.PDF"))});
+    EXPECT_EQ(pdf.exitCode, 1);
+    EXPECT_TRUE(pdf.err.contains(QStringLiteral("PDF output is not available yet"))) << qPrintable(pdf.err);
+
+    const QString noFolder = dir.filePath(QStringLiteral("no such folder/t.xls"));
+    const CliRun unwritable = runCli({QStringLiteral("export"), grs, noFolder});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Unable to create ") + noFolder)) << qPrintable(unwritable.err);
+
+    const CliRun missing = runCli({QStringLiteral("export"), dir.filePath(QStringLiteral("none.grs")),
+                                   dir.filePath(QStringLiteral("t.xls"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(missing.err.isEmpty());
+
+    EXPECT_EQ(runCli({QStringLiteral("export"), grs}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.xls")), QStringLiteral("--ids")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.xls")), QStringLiteral("--fast")}).exitCode, 2);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("t.*")}, QDir::Files), QStringList());
+}

@@ -1,0 +1,285 @@
+#include "ExportTestSheets.h"
+#include "SpreadsheetReader.h"
+
+#include "export/XlsWriter.h"
+#include "sheet/Sheet.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace markwell;
+
+namespace {
+
+QString writeXls(const QTemporaryDir& dir, const Sheet& sheet, const QString& name = QStringLiteral("t.xls")) {
+    const QString path = dir.filePath(name);
+    const Result<void> written = writeXlsFile(sheet, path);
+    EXPECT_TRUE(written.ok()) << qPrintable(written.ok() ? QString() : written.message());
+    return path;
+}
+
+// The reader saw no problem: nothing logged, no record-level fault.
+void expectClean(const QJsonObject& json) {
+    EXPECT_EQ(json[QStringLiteral("log")].toString(), QString());
+    const QJsonArray problems = json[QStringLiteral("problems")].toArray();
+    EXPECT_TRUE(problems.isEmpty()) << qPrintable(QString::fromUtf8(QJsonDocument(problems).toJson()));
+}
+
+}  // namespace
+
+TEST(XlsFile, ReadsBackEveryCellWithItsValueAndType) {
+    QTemporaryDir dir;
+    const Sheet sheet = gradesTableSheet();
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
+    const QJsonObject& json = read.json;
+    expectClean(json);
+    expectCellsEqual(json, sheet);
+
+    // The values as a person would check them, one per way a number is stored.
+    EXPECT_EQ(cellAt(json, 1, 3)[1].toString(), QStringLiteral("Test, Unit 2"));
+    EXPECT_EQ(cellAt(json, 2, 1)[1].toString(), QStringLiteral("Zoë O'Brien"));
+    EXPECT_EQ(cellAt(json, 2, 2)[1].toDouble(), 17.5);
+    EXPECT_EQ(cellAt(json, 2, 6)[1].toString(), QStringLiteral(" B+"));
+    EXPECT_EQ(cellAt(json, 3, 2), (QJsonArray{QStringLiteral("text"), QStringLiteral("-")}));
+    EXPECT_EQ(cellAt(json, 4, 1)[1].toString(), QStringLiteral("Łukasz 王"));
+    EXPECT_EQ(cellAt(json, 4, 2)[1].toDouble(), 0.1);
+    EXPECT_EQ(cellAt(json, 4, 3)[1].toDouble(), 1099511627776.0);
+    EXPECT_EQ(cellAt(json, 4, 4)[1].toDouble(), 0.333333333333333);
+    EXPECT_EQ(cellAt(json, 5, 1)[1].toString(), QStringLiteral("Line\nBreak"));
+    EXPECT_EQ(cellAt(json, 5, 2)[1].toDouble(), -42.0);
+    EXPECT_EQ(cellAt(json, 5, 3)[1].toDouble(), 1e-7);
+    EXPECT_EQ(cellAt(json, 5, 4)[1].toDouble(), 123456789012.0);
+    EXPECT_EQ(cellAt(json, 5, 5)[1].toDouble(), 536870912.0);
+    EXPECT_EQ(cellAt(json, 5, 6)[1].toDouble(), -536870912.0);
+    EXPECT_EQ(cellAt(json, 6, 3)[0].toString(), QStringLiteral("blank"));
+    EXPECT_EQ(cellAt(json, 7, 2)[1].toDouble(), 17.6);
+    EXPECT_EQ(cellAt(json, 7, 3)[1].toDouble(), 1099511627964.0);
+    EXPECT_EQ(json[QStringLiteral("sharedStrings")].toInt(), 19);  // 20 texts, "Total" twice
+}
+
+TEST(XlsFile, KeepsFontsFillsAlignmentAndNumberFormats) {
+    QTemporaryDir dir;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, gradesTableSheet()));
+    const QJsonObject& json = read.json;
+
+    for (int c = 1; c <= 7; ++c) {
+        SCOPED_TRACE(c);
+        const QJsonObject heading = formatAt(json, 1, c);
+        const QJsonObject font = heading[QStringLiteral("font")].toObject();
+        EXPECT_EQ(font[QStringLiteral("name")].toString(), QStringLiteral("MS Sans Serif"));
+        EXPECT_EQ(font[QStringLiteral("size")].toDouble(), 8.0);
+        EXPECT_TRUE(font[QStringLiteral("bold")].toBool());
+        EXPECT_EQ(font[QStringLiteral("colour")].toString(), QStringLiteral("FFFFFF"));
+        const QJsonObject fill = heading[QStringLiteral("fill")].toObject();
+        EXPECT_EQ(fill[QStringLiteral("pattern")].toInt(), 1);
+        EXPECT_EQ(fill[QStringLiteral("colour")].toString(), QStringLiteral("000080"));
+        EXPECT_EQ(heading[QStringLiteral("horizontal")].toInt(), 2);  // centred
+        EXPECT_EQ(heading[QStringLiteral("vertical")].toInt(), 1);    // centred
+    }
+    const QJsonObject separator = formatAt(json, 6, 4);
+    EXPECT_EQ(separator[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("000080"));
+
+    const QJsonObject dropped = formatAt(json, 3, 2)[QStringLiteral("font")].toObject();
+    EXPECT_EQ(dropped[QStringLiteral("colour")].toString(), QStringLiteral("FF0000"));
+    EXPECT_FALSE(dropped[QStringLiteral("bold")].toBool());
+    EXPECT_EQ(formatAt(json, 3, 2)[QStringLiteral("fill")].toObject()[QStringLiteral("pattern")].toInt(), 0);
+
+    const QJsonObject plain = formatAt(json, 2, 2);
+    EXPECT_EQ(plain[QStringLiteral("font")].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Arial"));
+    EXPECT_EQ(plain[QStringLiteral("font")].toObject()[QStringLiteral("size")].toDouble(), 10.0);
+    EXPECT_EQ(plain[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("000000"));
+    EXPECT_EQ(plain[QStringLiteral("numberFormat")].toString(), QStringLiteral("General"));
+    EXPECT_EQ(plain[QStringLiteral("horizontal")].toInt(), 0);
+    EXPECT_EQ(plain[QStringLiteral("vertical")].toInt(), 2);  // bottom
+
+    const QJsonObject odd = formatAt(json, 5, 1)[QStringLiteral("font")].toObject();
+    EXPECT_EQ(odd[QStringLiteral("name")].toString(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(odd[QStringLiteral("size")].toDouble(), 12.0);
+    EXPECT_TRUE(odd[QStringLiteral("italic")].toBool());
+    EXPECT_TRUE(odd[QStringLiteral("underline")].toBool());
+    EXPECT_TRUE(odd[QStringLiteral("strikeOut")].toBool());
+    EXPECT_EQ(odd[QStringLiteral("colour")].toString(), QStringLiteral("996633"));  // not a standard colour
+
+    EXPECT_TRUE(formatAt(json, 7, 1)[QStringLiteral("font")].toObject()[QStringLiteral("bold")].toBool());
+    EXPECT_EQ(formatAt(json, 3, 4)[QStringLiteral("numberFormat")].toString(), QStringLiteral("0.0"));
+}
+
+TEST(XlsFile, KeepsColumnWidthsViewAndPrintSettings) {
+    QTemporaryDir dir;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, gradesTableSheet()));
+    const QJsonObject& json = read.json;
+    const QJsonObject columns = json[QStringLiteral("columns")].toObject();
+    auto width = [&](int col) { return columns[QString::number(col)].toObject()[QStringLiteral("width")].toInt(); };
+    // In 1/256 of a character, the cell margins (5/7 character) included:
+    // (24.5 + 5/7) * 256 = 6454.9; (9 + 5/7) * 256 = 2486.9; (6 + 5/7) * 256 = 1718.9.
+    EXPECT_EQ(width(0), 6455);
+    EXPECT_EQ(width(1), 2487);
+    EXPECT_EQ(width(4), 2487);
+    EXPECT_EQ(width(5), 1719);
+    EXPECT_TRUE(columns[QStringLiteral("6")].toObject()[QStringLiteral("hidden")].toBool());
+    EXPECT_FALSE(columns[QStringLiteral("0")].toObject()[QStringLiteral("hidden")].toBool());
+
+    EXPECT_TRUE(json[QStringLiteral("frozen")].toBool());
+    EXPECT_EQ(json[QStringLiteral("splitColumns")].toInt(), 1);
+    EXPECT_FALSE(json[QStringLiteral("showGridLines")].toBool());
+
+    const QJsonObject print = json[QStringLiteral("print")].toObject();
+    EXPECT_EQ(print[QStringLiteral("header")].toString(), QStringLiteral("&L/home/teacher/Class 5.grs&C&B&U&12Grades&R&D"));
+    EXPECT_EQ(print[QStringLiteral("centerHorizontally")].toInt(), 1);
+    EXPECT_EQ(print[QStringLiteral("printGridLines")].toInt(), 1);
+    EXPECT_EQ(json[QStringLiteral("title")].toString(), QStringLiteral("Grades of Class 5"));
+}
+
+TEST(XlsFile, AnEmptySheetAndAPlainOneOpenCleanly) {
+    QTemporaryDir dir;
+    {
+        READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, Sheet(), QStringLiteral("empty.xls")));
+        expectClean(read.json);
+        EXPECT_EQ(read.json[QStringLiteral("nrows")].toInt(), 0);
+        EXPECT_TRUE(read.json[QStringLiteral("showGridLines")].toBool());
+        EXPECT_FALSE(read.json[QStringLiteral("frozen")].toBool());
+        EXPECT_TRUE(read.json[QStringLiteral("title")].isNull());
+        EXPECT_FALSE(read.json[QStringLiteral("print")].toObject().contains(QStringLiteral("header")));
+    }
+    Sheet plain;
+    plain.setMaxRow(3);
+    plain.setMaxCol(2);
+    plain.setNumber(3, 2, 5);
+    plain.setText(9, 9, QStringLiteral("beyond the extent"));
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, plain, QStringLiteral("plain.xls")));
+    expectClean(read.json);
+    EXPECT_EQ(read.json[QStringLiteral("nrows")].toInt(), 3);
+    EXPECT_EQ(read.json[QStringLiteral("ncols")].toInt(), 2);
+    EXPECT_EQ(cellAt(read.json, 3, 2), (QJsonArray{QStringLiteral("number"), 5.0}));
+    EXPECT_EQ(read.json[QStringLiteral("sharedStrings")].toInt(), 0);
+}
+
+// Texts laid out so that record boundaries fall on each awkward place: a
+// header that no longer fits, a header that fits without its first (two-byte)
+// character, texts longer than a record in one-byte and in two-byte form.
+// The shared strings start after their two counts (8 bytes) and each text
+// takes 3 bytes of header plus its characters.
+TEST(XlsFile, SplitsLongTextsAcrossContinueRecordsOnlyBetweenCharacters) {
+    const int firstRecordText = 8224 - 8 - 3 - 2;  // leaves 2 bytes: no room for a header
+    const int secondRecordText = (8224 - 13 - 3 - 4) / 2;  // leaves 4 bytes: header, no character
+    const QStringList texts = {
+        repeated(QStringLiteral("a"), firstRecordText),
+        repeated(QStringLiteral("é"), 10),
+        repeated(QStringLiteral("Ł"), secondRecordText),
+        repeated(QStringLiteral("Ж"), 5),
+        repeated(QStringLiteral("Latin text, long "), 20000),
+        repeated(QStringLiteral("Ωμέγα "), 9001),
+        repeated(QStringLiteral("x"), 32767),
+        QStringLiteral("short"),
+    };
+    Sheet sheet;
+    sheet.setMaxRow(static_cast<int>(texts.size()));
+    sheet.setMaxCol(2);
+    for (int i = 0; i < texts.size(); ++i) {
+        sheet.setText(i + 1, 1, texts[i]);
+        sheet.setNumber(i + 1, 2, i);
+    }
+    QTemporaryDir dir;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
+    expectClean(read.json);
+    for (int i = 0; i < texts.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QString back = cellAt(read.json, i + 1, 1)[1].toString();
+        EXPECT_EQ(back.size(), texts[i].size());
+        EXPECT_TRUE(back == texts[i]);
+    }
+}
+
+// A class of thousands of students: the shared strings take many CONTINUE
+// records and the EXTSST index many buckets; the rows take many blocks.
+TEST(XlsFile, ALargeClassReadsBackWhole) {
+    const int students = 3000;
+    Sheet sheet;
+    sheet.setMaxRow(students + 1);
+    sheet.setMaxCol(6);
+    sheet.setText(1, 1, QStringLiteral("Name"));
+    for (int i = 1; i <= students; ++i) {
+        const QString unicode = i % 3 == 0 ? QStringLiteral(" Øyvind-Ł") : QStringLiteral(" Ørjan");
+        sheet.setText(i + 1, 1, QStringLiteral("Student %1 with a fairly long family name").arg(i, 5, 10, QLatin1Char('0')) + unicode);
+        sheet.setNumber(i + 1, 2, i);
+        sheet.setNumber(i + 1, 3, i * 0.37);
+        sheet.setText(i + 1, 4, i % 7 == 0 ? QStringLiteral("-") : QStringLiteral("%1.00%").arg(i % 100));
+        if (i % 500 == 0) sheet.setText(i + 1, 5, repeated(QStringLiteral("comment %1 ").arg(i), 9000));
+        sheet.setNumber(i + 1, 6, i / 7.0);
+    }
+    QTemporaryDir dir;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
+    expectClean(read.json);
+    expectCellsEqual(read.json, sheet);
+    // 3000 names, "Name", 100 percentages, "-", 6 comments.
+    EXPECT_EQ(read.json[QStringLiteral("sharedStrings")].toInt(), 3000 + 1 + 100 + 1 + 6);
+}
+
+// The size the program must handle: 2,000 students and 200 assignments.
+TEST(XlsFile, AClassOfTwoThousandByTwoHundredReadsBackWhole) {
+    const int students = 2000;
+    const int assignments = 200;
+    Sheet sheet;
+    sheet.setMaxRow(students + 1);
+    sheet.setMaxCol(assignments + 4);
+    for (int a = 1; a <= assignments; ++a) sheet.setText(1, a + 1, QStringLiteral("Quiz %1").arg(a));
+    for (int s = 1; s <= students; ++s) {
+        sheet.setText(s + 1, 1, QStringLiteral("Student %1, Given").arg(s));
+        for (int a = 1; a <= assignments; ++a) {
+            if ((s + a) % 37 == 0) sheet.setText(s + 1, a + 1, QStringLiteral("-"));
+            else sheet.setNumber(s + 1, a + 1, ((s * 7 + a * 13) % 41) / 2.0 + (a % 3 == 0 ? 0.001 : 0));
+        }
+        sheet.setNumber(s + 1, assignments + 2, s * 3.25);
+        sheet.setText(s + 1, assignments + 3, QStringLiteral("%1.00%").arg(s % 100));
+        sheet.setText(s + 1, assignments + 4, s % 2 ? QStringLiteral("A") : QStringLiteral(" B+"));
+    }
+    QTemporaryDir dir;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
+    expectClean(read.json);
+    expectCellsEqual(read.json, sheet);
+}
+
+TEST(XlsFile, RefusesWhatAnXlsFileCannotHold) {
+    Sheet wide;
+    wide.setMaxCol(257);
+    const Result<QByteArray> tooWide = xlsFileBytes(wide);
+    ASSERT_FALSE(tooWide.ok());
+    EXPECT_EQ(tooWide.message(), QStringLiteral("the table has 257 columns; a .xls file holds at most 256. "
+                                                "Save it as .xlsx or .csv instead."));
+    Sheet tall;
+    tall.setMaxRow(65537);
+    ASSERT_FALSE(xlsFileBytes(tall).ok());
+    tall.setMaxRow(65536);
+    tall.setNumber(65536, 1, 1);
+    EXPECT_TRUE(xlsFileBytes(tall).ok());
+
+    Sheet longText;
+    longText.setMaxRow(2);
+    longText.setMaxCol(3);
+    longText.setText(2, 3, repeated(QStringLiteral("x"), 32768));
+    const Result<QByteArray> tooLong = xlsFileBytes(longText);
+    ASSERT_FALSE(tooLong.ok());
+    EXPECT_TRUE(tooLong.message().startsWith(QStringLiteral("cell C2 holds more than 32767 characters")))
+        << qPrintable(tooLong.message());
+}
+
+TEST(XlsFile, RefusesMoreCellFormatsThanSpreadsheetProgramsRead) {
+    Sheet sheet;
+    sheet.setMaxRow(4001);
+    CellFont font;
+    for (int r = 1; r <= 4001; ++r) {
+        font.size = 6 + r / 100.0;  // a format of its own on every row; row 400's is the default
+        sheet.setFont(CellRange::cell(r, 1), font);
+    }
+    const Result<QByteArray> refused = xlsFileBytes(sheet);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.message().startsWith(QStringLiteral("the table uses 4001 different cell formats"))) << qPrintable(refused.message());
+    sheet.setMaxRow(4000);  // 3,999 formats and the default one
+    EXPECT_TRUE(xlsFileBytes(sheet).ok());
+}
