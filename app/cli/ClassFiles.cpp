@@ -1,5 +1,7 @@
 #include "cli/ClassFiles.h"
 
+#include "cli/CommandSupport.h"
+
 #include "files/GradeFile.h"
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
@@ -15,7 +17,7 @@ std::optional<ClassRecord> openClassFile(const QString& path, const Console& con
     }
     Result<ClassRecord> cls = openGradeFile(path, store);
     if (!cls) {
-        console.error(cls.message());
+        console.error(aboutFile(path, cls.message()));
         return std::nullopt;
     }
     return std::move(cls).value();

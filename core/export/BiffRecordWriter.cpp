@@ -1,5 +1,7 @@
 #include "export/BiffRecordWriter.h"
 
+#include "common/LittleEndian.h"
+
 #include <QtEndian>
 
 #include <cassert>
@@ -31,25 +33,11 @@ int RecordWriter::room() const {
     return kMaxRecordData - static_cast<int>(bytes_.size() - recordStart_ - kRecordHeaderSize);
 }
 
-void RecordWriter::u16(std::uint16_t v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    bytes_.append(b, 2);
-}
+void RecordWriter::u16(std::uint16_t v) { appendLittleEndian(bytes_, v); }
 
-void RecordWriter::u32(std::uint32_t v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    bytes_.append(b, 4);
-}
+void RecordWriter::u32(std::uint32_t v) { appendLittleEndian(bytes_, v); }
 
-void RecordWriter::f64(double v) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &v, sizeof bits);
-    char b[8];
-    qToLittleEndian(bits, b);
-    bytes_.append(b, 8);
-}
+void RecordWriter::f64(double v) { appendLittleEndian(bytes_, v); }
 
 void RecordWriter::chars(const QString& text, qsizetype from, qsizetype count, bool compressed) {
     const ushort* data = text.utf16() + from;

@@ -1,5 +1,7 @@
 #include "files/FixedFields.h"
 
+#include "common/LittleEndian.h"
+
 #include <QtEndian>
 
 #include <cassert>
@@ -69,19 +71,9 @@ void FieldWriter::int32(std::int32_t value) {
     uint32(static_cast<std::uint32_t>(value));
 }
 
-void FieldWriter::uint32(std::uint32_t value) {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out_.append(bytes, 4);
-}
+void FieldWriter::uint32(std::uint32_t value) { appendLittleEndian(out_, value); }
 
-void FieldWriter::float64(double value) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    char bytes[8];
-    qToLittleEndian(bits, bytes);
-    out_.append(bytes, 8);
-}
+void FieldWriter::float64(double value) { appendLittleEndian(out_, value); }
 
 void FieldWriter::text(std::string_view value, qsizetype size) {
     assert(static_cast<qsizetype>(value.size()) < size);

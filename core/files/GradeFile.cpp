@@ -158,6 +158,8 @@ private:
             a.description = in_.text(capacity::kDescription);
             a.assign_type = in_.text(capacity::kAssignType);
             a.total = in_.float64();
+            // Markwell never writes such a total; every average would show it.
+            if (!std::isfinite(a.total)) return QStringLiteral("the possible points of %1 are not a number").arg(where);
             cls.assignments.push_back(std::move(a));
         }
         return {};

@@ -73,8 +73,8 @@ void insertWeightedAveragesInGrid(GradesTable& table, const ClassRecord& cls, co
             if (isDroppedColumn(table.dropCellIndex, layout.assignmentCol(e.assignment))) continue;
             const AssignmentInfo& a = cls.assignments[static_cast<std::size_t>(e.assignment)];
             const int type = typeOf[static_cast<std::size_t>(e.assignment)];
-            if (e.points.kind != PointsKind::Number || !(a.total > 0) || type < 0) continue;
-            earned[static_cast<std::size_t>(type)] += e.points.value;
+            if (e.kind != PointsKind::Number || !(a.total > 0) || type < 0) continue;
+            earned[static_cast<std::size_t>(type)] += e.value;
             possible[static_cast<std::size_t>(type)] += a.total;
         }
         double earnedSum = 0;

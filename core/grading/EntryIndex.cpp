@@ -6,9 +6,9 @@
 namespace markwell {
 
 Points readPoints(std::string_view pointsText) {
-    if (pointsText == kNotCounted) return {PointsKind::NotCounted, 0};
-    if (const auto value = parseNumber(pointsText)) return {PointsKind::Number, *value};
-    return {PointsKind::Unreadable, 0};
+    if (pointsText == kNotCounted) return {0, PointsKind::NotCounted};
+    if (const auto value = parseNumber(pointsText)) return {*value, PointsKind::Number};
+    return {0, PointsKind::Unreadable};
 }
 
 StudentRows::StudentRows(const Sheet& sheet) : layout_(GradesLayout::of(sheet)) {
@@ -46,26 +46,33 @@ int StudentRows::matchRow(std::string_view name, int& guess) const {
 }
 
 EntryIndex::EntryIndex(const StudentRows& rows, const ClassRecord& cls) : rows_(rows) {
-    // Read every entry once, then place them grouped by row.
-    struct Found {
-        int row;
-        RowEntry entry;
-    };
-    std::vector<Found> found;
+    // Pass 1 finds the row of every entry (0 for none) and counts the entries
+    // of each row; pass 2 reads the points into their row's group, in order.
+    std::vector<std::size_t> firstOf;  // flat position of each list's first entry
     std::size_t total = 0;
-    for (const AssignmentInfo& a : cls.assignments) total += a.namegrade.size();
-    found.reserve(total);
-    const int rowCount = rows.layout().studentRowCount();
-    start_.assign(static_cast<std::size_t>(rowCount) + 1, 0);
-    rows.forEachEntry(cls, [&](int row, int assignment, int entry, const PointEntry& e) {
+    for (const AssignmentInfo& a : cls.assignments) {
+        firstOf.push_back(total);
+        total += a.namegrade.size();
+    }
+    std::vector<int> rowOfEntry(total, 0);
+    start_.assign(static_cast<std::size_t>(rows.layout().studentRowCount()) + 1, 0);
+    rows.forEachEntry(cls, [&](int row, int assignment, int entry, const PointEntry&) {
+        rowOfEntry[firstOf[static_cast<std::size_t>(assignment)] + static_cast<std::size_t>(entry)] = row;
         ++start_[static_cast<std::size_t>(row - GradesLayout::kFirstStudentRow) + 1];
-        found.push_back({row, RowEntry{assignment, entry, readPoints(e.points)}});
     });
     for (std::size_t s = 0; s + 1 < start_.size(); ++s) start_[s + 1] += start_[s];
-    entries_.resize(found.size());
+
+    entries_.resize(start_.back());
     std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
-    for (const Found& f : found) {
-        entries_[next[static_cast<std::size_t>(f.row - GradesLayout::kFirstStudentRow)]++] = f.entry;
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
+        for (const std::string& text : cls.assignments[i].namegrade) {
+            const int row = rowOfEntry[k++];
+            if (row <= 0) continue;
+            const Points points = readPoints(splitPointEntry(text).points);
+            entries_[next[static_cast<std::size_t>(row - GradesLayout::kFirstStudentRow)]++] =
+                RowEntry{points.value, static_cast<int>(i), points.kind};
+        }
     }
 }
 

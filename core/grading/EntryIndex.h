@@ -21,8 +21,8 @@ enum class PointsKind : std::uint8_t {
 };
 
 struct Points {
-    PointsKind kind = PointsKind::NotCounted;
     double value = 0;  // the points when kind is Number
+    PointsKind kind = PointsKind::NotCounted;
 };
 
 // Reads a points text as the grades table counts it.
@@ -72,9 +72,9 @@ private:
 };
 
 struct RowEntry {
+    double value = 0;    // the points when kind is Number
     int assignment = 0;  // index in ClassRecord::assignments
-    int entry = 0;       // index in that assignment's point list
-    Points points;
+    PointsKind kind = PointsKind::NotCounted;
 };
 
 // The point entries of every student row, for the rules that walk "all the

@@ -84,12 +84,12 @@ void PointTotalsCalculator::dropLowestPerType(int row, PointTotals& totals,
     col.fill(-1);
     if (layout_.assignmentCount() > 1) {
         for (const RowEntry& e : index_->entries(row)) {
-            if (e.points.kind != PointsKind::Number) continue;
+            if (e.kind != PointsKind::Number) continue;
             const int type = typeOf_[static_cast<std::size_t>(e.assignment)];
             if (type < 0) continue;
             const auto t = static_cast<std::size_t>(type);
-            if (e.points.value < lowest[t]) {  // strictly: the earlier of equal scores stays
-                lowest[t] = e.points.value;
+            if (e.value < lowest[t]) {  // strictly: the earlier of equal scores stays
+                lowest[t] = e.value;
                 possible[t] = cls_.assignments[static_cast<std::size_t>(e.assignment)].total;
                 col[t] = layout_.assignmentCol(e.assignment);
             }

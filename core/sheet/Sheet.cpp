@@ -15,14 +15,41 @@ Sheet::Sheet() {
 
 void Sheet::setMaxRow(int rows) {
     maxRow_ = std::max(rows, 0);
-    if (static_cast<int>(rows_.size()) > maxRow_) rows_.resize(static_cast<std::size_t>(maxRow_));
+    if (static_cast<int>(rows_.size()) <= maxRow_) return;
+    for (auto row = rows_.begin() + maxRow_; row != rows_.end(); ++row) {
+        for (Cell& cell : *row) releaseText(cell);
+    }
+    rows_.resize(static_cast<std::size_t>(maxRow_));
 }
 
 void Sheet::setMaxCol(int cols) {
     maxCol_ = std::max(cols, 0);
     for (auto& row : rows_) {
-        if (static_cast<int>(row.size()) > maxCol_) row.resize(static_cast<std::size_t>(maxCol_));
+        if (static_cast<int>(row.size()) <= maxCol_) continue;
+        for (auto cell = row.begin() + maxCol_; cell != row.end(); ++cell) releaseText(*cell);
+        row.resize(static_cast<std::size_t>(maxCol_));
     }
+}
+
+void Sheet::storeText(Cell& cell, const QString& text) {
+    if (cell.kind != CellKind::Text) {
+        if (freeTexts_.empty()) {
+            cell.text = static_cast<std::uint32_t>(texts_.size());
+            texts_.emplace_back();
+        } else {
+            cell.text = freeTexts_.back();
+            freeTexts_.pop_back();
+        }
+        cell.kind = CellKind::Text;
+    }
+    texts_[cell.text] = text;
+}
+
+void Sheet::releaseText(Cell& cell) {
+    if (cell.kind != CellKind::Text) return;
+    texts_[cell.text] = QString();
+    freeTexts_.push_back(cell.text);
+    cell.kind = CellKind::Empty;
 }
 
 const Sheet::Cell* Sheet::find(int row, int col) const {
@@ -50,29 +77,34 @@ QString Sheet::text(int row, int col) const {
     const Cell* cell = find(row, col);
     if (!cell) return {};
     if (cell->kind == CellKind::Number) return generalQText(cell->number);
-    return cell->text;
+    if (cell->kind == CellKind::Text) return textOf(*cell);
+    return {};
 }
 
 double Sheet::number(int row, int col) const {
     const Cell* cell = find(row, col);
     if (!cell) return 0;
     if (cell->kind == CellKind::Number) return cell->number;
-    if (cell->kind == CellKind::Text) return parseNumber(cell->text).value_or(0);
+    if (cell->kind == CellKind::Text) return parseNumber(textOf(*cell)).value_or(0);
     return 0;
 }
 
 void Sheet::setText(int row, int col, const QString& text) {
     if (row < 1 || col < 1) return;
     Cell& cell = at(row, col);
-    cell.text = text;
     cell.number = 0;
-    cell.kind = text.isEmpty() ? CellKind::Empty : CellKind::Text;
+    if (text.isEmpty()) {
+        releaseText(cell);
+        cell.kind = CellKind::Empty;
+    } else {
+        storeText(cell, text);
+    }
 }
 
 void Sheet::setNumber(int row, int col, double value) {
     if (row < 1 || col < 1) return;
     Cell& cell = at(row, col);
-    cell.text.clear();
+    releaseText(cell);
     cell.number = shownValue(value);
     cell.kind = CellKind::Number;
 }
@@ -169,6 +201,8 @@ void Sheet::clearRange(const CellRange& range) {
     // Clearing the whole sheet also drops the stored cells beyond the extent.
     if (r == CellRange::all()) {
         rows_.clear();
+        texts_.clear();
+        freeTexts_.clear();
         formats_.resize(1);
         formatIndex_.clear();
         formatIndex_.emplace(hashFormat(formats_.front()), 0);
@@ -178,7 +212,9 @@ void Sheet::clearRange(const CellRange& range) {
     for (int row = r.r1; row <= r.r2 && row <= static_cast<int>(rows_.size()); ++row) {
         auto& cells = rows_[static_cast<std::size_t>(row - 1)];
         for (int col = r.c1; col <= r.c2 && col <= static_cast<int>(cells.size()); ++col) {
-            cells[static_cast<std::size_t>(col - 1)] = Cell{};
+            Cell& cell = cells[static_cast<std::size_t>(col - 1)];
+            releaseText(cell);
+            cell = Cell{};
         }
     }
 }

@@ -158,20 +158,27 @@ public:
     CellRange resolve(const CellRange& range) const;
 
 private:
+    // Cells are kept small: the texts of text cells live in a pool beside
+    // them, so that a table of thousands of numbers stays compact.
     struct Cell {
-        QString text;
         double number = 0;
-        CellKind kind = CellKind::Empty;
         std::uint32_t format = 0;
+        std::uint32_t text = 0;  // index into texts_ while kind is Text
+        CellKind kind = CellKind::Empty;
     };
 
     const Cell* find(int row, int col) const;
     Cell& at(int row, int col);
+    const QString& textOf(const Cell& cell) const { return texts_[cell.text]; }
+    void storeText(Cell& cell, const QString& text);
+    void releaseText(Cell& cell);
     std::uint32_t intern(const CellFormat& format);
     template <class Change>
     void changeFormats(const CellRange& range, Change change);
 
     std::vector<std::vector<Cell>> rows_;  // rows_[r-1][c-1]
+    std::vector<QString> texts_;           // the texts of the text cells
+    std::vector<std::uint32_t> freeTexts_; // pool entries no cell uses
     std::vector<CellFormat> formats_;      // formats_[0] is the default
     std::unordered_multimap<std::size_t, std::uint32_t> formatIndex_;
     std::vector<double> colWidths_;        // by column-1; missing = default

@@ -42,7 +42,7 @@ void Sheet::fitColumnWidths(const CellRange& range) {
             if (!cell || cell->kind == CellKind::Empty) continue;
             const qsizetype length = cell->kind == CellKind::Number
                                          ? generalTextLength(cell->number)
-                                         : cell->text.size();
+                                         : textOf(*cell).size();
             widest = std::max(widest, textWidth(length, formats_[cell->format].font));
             any = true;
         }

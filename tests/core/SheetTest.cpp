@@ -216,3 +216,33 @@ TEST(Sheet, HeadingsAreApartFromTheCells) {
     s.clearRange(CellRange::all());
     EXPECT_EQ(s.colHeading(2), QStringLiteral("Max %"));
 }
+
+TEST(Sheet, TextsStayWithTheirCellsThroughRewritesCutsAndSorts) {
+    Sheet s;
+    s.setMaxRow(4);
+    s.setMaxCol(2);
+    s.setText(1, 1, QStringLiteral("d"));
+    s.setText(2, 1, QStringLiteral("b"));
+    s.setText(3, 1, QStringLiteral("c"));
+    s.setText(4, 1, QStringLiteral("a"));
+    s.setText(1, 2, QStringLiteral("gone"));
+    s.setNumber(1, 2, 5);                        // text replaced by a number
+    s.setText(2, 2, QStringLiteral("x"));
+    s.setText(2, 2, QString());                  // and emptied
+    s.setText(3, 2, QStringLiteral("first"));
+    s.setText(3, 2, QStringLiteral("second"));   // rewritten in place
+    s.clearRange(CellRange::cell(4, 1));
+    s.setText(4, 2, QStringLiteral("new"));      // may take a freed place
+    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("d\t5\nb\t\nc\tsecond\n\tnew\n"));
+
+    Sheet copy = s;
+    copy.setText(1, 1, QStringLiteral("changed"));
+    EXPECT_EQ(s.text(1, 1), QStringLiteral("d"));
+
+    ASSERT_TRUE(s.sort3({1, 1, 4, 2}, SortKey{1}));
+    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("b\t\nc\tsecond\nd\t5\n\tnew\n"));
+    s.setMaxRow(3);
+    s.setText(4, 1, QStringLiteral("back"));
+    s.setMaxRow(4);
+    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("b\t\nc\tsecond\nd\t5\nback\t\n"));
+}

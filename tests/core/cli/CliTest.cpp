@@ -115,6 +115,13 @@ TEST_F(Cli, RefusedFilesExitOneAndNameTheFile) {
     EXPECT_EQ(refused.err, QStringLiteral("markwell-cli: ") + path("newer.grs") +
                                QStringLiteral(": Markwell version of file is invalid!\n"));
     EXPECT_FALSE(QFile::exists(path("out.grs")));
+    for (const char* command : {"show", "export"}) {
+        QStringList args{QString::fromLatin1(command), path("newer.grs")};
+        if (args[0] == QLatin1String("export")) args << path("out.csv");
+        const CliRun newerRun = cli(args);
+        EXPECT_EQ(newerRun.exitCode, 1) << command;
+        EXPECT_EQ(newerRun.err, refused.err) << command;
+    }
 
     const CliRun missing = cli({QStringLiteral("check"), path("none.SEA")});
     EXPECT_EQ(missing.exitCode, 1);

@@ -37,13 +37,11 @@ TEST(ExampleShow, Period2ListsEachStudentsDroppedScore) {
     EXPECT_EQ(run.out, expected("period2-dropped.txt"));
 }
 
-TEST(ExampleShow, Period1PrintsAHeadingTwentyFiveStudentsAndTheTotals) {
+// Period 1: plain averages, each student's lowest quiz and lowest homework
+// dropped with their possible points. Its table was checked against a
+// separate computation of the rules, row by row.
+TEST(ExampleShow, Period1PrintsTheCheckedTable) {
     const CliRun run = runCli({QStringLiteral("show"), QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QStringList lines = run.out.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 25 + 3 + 1);  // and the empty text after the last line break
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Names\t"))) << lines[0].toStdString();
-    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("\tTotal\tAverage\tGrade")));
-    EXPECT_TRUE(lines[27].startsWith(QStringLiteral("Total\t")));
-    EXPECT_EQ(lines[0].count(QLatin1Char('\t')), 12 + 3);
+    EXPECT_EQ(run.out, expected("period1-show.txt"));
 }
