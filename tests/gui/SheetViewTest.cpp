@@ -42,6 +42,22 @@ Sheet makeTable(int rows, int cols) {
     return s;
 }
 
+// A 4 x 4 table on screen with typing allowed.
+struct TypingView {
+    Sheet sheet = makeTable(4, 4);
+    SheetView view;
+    bool exposed = false;
+
+    TypingView() {
+        view.setSheet(&sheet);
+        view.resize(500, 300);
+        view.show();
+        exposed = QTest::qWaitForWindowExposed(&view);
+        view.setInCellEditing(true);
+        view.setFocus();
+    }
+};
+
 QModelIndex at(const SheetView& view, int row, int col) {
     return view.model()->index(row - 1, col - 1);
 }
@@ -241,14 +257,10 @@ void SheetViewTest::editingIsOffUntilAllowedAndPermittedPerCell() {
 }
 
 void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
-    Sheet s = makeTable(4, 4);
-    SheetView view;
-    view.setSheet(&s);
-    view.resize(500, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.setInCellEditing(true);
-    view.setFocus();
+    TypingView typing;
+    QVERIFY(typing.exposed);
+    Sheet& s = typing.sheet;
+    SheetView& view = typing.view;
 
     struct Call {
         int row, col;
@@ -306,14 +318,10 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
 }
 
 void SheetViewTest::keyFilterDiscardsAndReplacesKeys() {
-    Sheet s = makeTable(4, 4);
-    SheetView view;
-    view.setSheet(&s);
-    view.resize(500, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.setInCellEditing(true);
-    view.setFocus();
+    TypingView typing;
+    QVERIFY(typing.exposed);
+    Sheet& s = typing.sheet;
+    SheetView& view = typing.view;
     std::vector<bool> editingSeen;
     view.setKeyFilter([&](const QKeyEvent& key, bool editing) {
         editingSeen.push_back(editing);
