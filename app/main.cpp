@@ -10,7 +10,38 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstring>
+
+namespace {
+
+void describeArguments(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("Computerized Markwell: a class record for teachers."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A grade file (.grs) to open."), QStringLiteral("[FILE.grs]"));
+}
+
+// --help and --version need no window, so they must work without a display.
+bool asksOnlyForInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (asksOnlyForInformation(argc, argv)) {
+        QCoreApplication info(argc, argv);
+        QCoreApplication::setApplicationVersion(QStringLiteral(MARKWELL_VERSION));
+        QCommandLineParser parser;
+        describeArguments(parser);
+        parser.process(info);  // prints and exits
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Larkhaven"));
     QApplication::setApplicationName(QStringLiteral("Grades"));
@@ -20,10 +51,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(markwell::applicationIcon());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Computerized Markwell: a class record for teachers."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A grade file (.grs) to open."), QStringLiteral("[FILE.grs]"));
+    describeArguments(parser);
     parser.process(app);
 
     markwell::QSettingsStore settings;
