@@ -42,13 +42,13 @@ inline ClassRecord makeClass(std::initializer_list<std::string> names,
         cls.students.push_back(s);
         cls.comments.push_back({name, "comment of " + name});
     }
-    for (const AssignmentSpec& spec : assignments) {
+    for (const AssignmentSpec& wanted : assignments) {
         AssignmentInfo a;
-        a.title = spec.title;
-        a.assign_type = spec.type;
-        a.total = spec.total;
-        for (std::size_t i = 0; i < spec.points.size() && i < cls.students.size(); ++i) {
-            a.namegrade.push_back(makePointEntry(cls.students[i].name, spec.points[i]));
+        a.title = wanted.title;
+        a.assign_type = wanted.type;
+        a.total = wanted.total;
+        for (std::size_t i = 0; i < wanted.points.size() && i < cls.students.size(); ++i) {
+            a.namegrade.push_back(makePointEntry(cls.students[i].name, wanted.points[i]));
         }
         cls.assignments.push_back(std::move(a));
     }
