@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace markwell::cli {
 
@@ -27,14 +29,29 @@ public:
         return kExitUsage;
     }
 
+    // The exit code of a command once its output is flushed: a script must
+    // not take output that never arrived (a full disk, a closed pipe) for
+    // success, so that turns success into kExitFailed.
+    int finish(int exitCode) const {
+        if (std::fflush(out_) != 0 && outError_ == 0) outError_ = errno;
+        if (outError_ == 0 && !std::ferror(out_)) return exitCode;
+        const QString reason = outError_ != 0 ? QString::fromLocal8Bit(std::strerror(outError_)) : QStringLiteral("write error");
+        error(QStringLiteral("cannot write the output: %1").arg(reason));
+        return exitCode == kExitOk ? kExitFailed : exitCode;
+    }
+
 private:
-    static void write(std::FILE* stream, const QString& text) {
+    void write(std::FILE* stream, const QString& text) const {
         const QByteArray bytes = text.toUtf8();
-        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+        const auto size = static_cast<std::size_t>(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, stream) != size && stream == out_ && outError_ == 0) {
+            outError_ = errno;
+        }
     }
 
     std::FILE* out_;
     std::FILE* err_;
+    mutable int outError_ = 0;  // the first failed write to out_
 };
 
 }  // namespace markwell::cli

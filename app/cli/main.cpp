@@ -67,15 +67,8 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Larkhaven"));
-    QCoreApplication::setApplicationName(QStringLiteral("Grades"));
-    const Console console;
-
-    QStringList args = QCoreApplication::arguments().mid(1);
+// Runs the command the arguments name and gives its exit code.
+int run(QStringList args, const Console& console) {
     if (args.isEmpty()) {
         console.error(QStringLiteral("no command given"));
         console.print(helpText());
@@ -90,8 +83,16 @@ int main(int argc, char** argv) {
         console.printLine(QStringLiteral("markwell-cli %1").arg(QStringLiteral(MARKWELL_VERSION)));
         return kExitOk;
     }
-    for (const Command& c : kCommands) {
-        if (name == QLatin1String(c.name)) return c.run(args, console);
-    }
+    if (const Command* command = commandNamed(name.toUtf8().constData())) return command->run(args, console);
     return console.usage(QStringLiteral("unknown command \"%1\"").arg(name));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Larkhaven"));
+    QCoreApplication::setApplicationName(QStringLiteral("Grades"));
+    const Console console;
+    return console.finish(run(QCoreApplication::arguments().mid(1), console));
 }

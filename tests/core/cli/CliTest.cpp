@@ -1,6 +1,7 @@
 #include "files/GradeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -161,4 +162,22 @@ TEST_F(Cli, TextIsPrintedAsUtf8) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.contains(QStringLiteral("Scale: Caf\u00e9 \u20ac (expanded; not in this computer's scale store)")))
         << run.out.toStdString();
+}
+
+// A script reading the exit code must not take lost output for success.
+TEST_F(Cli, OutputThatCannotBeWrittenIsAFailure) {
+    const QString full = QStringLiteral("/dev/full");
+    if (!QFileInfo(full).isWritable()) GTEST_SKIP() << "this system has no /dev/full";
+    ASSERT_EQ(cli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("300"),
+                   QStringLiteral("--assignments"), QStringLiteral("20")}).exitCode, 0);
+    // A short help, and a table far longer than any output buffer.
+    for (const QStringList& args : {QStringList{QStringLiteral("--help")}, QStringList{QStringLiteral("show"), path("c.grs")}}) {
+        QProcess process;
+        process.setStandardOutputFile(full);
+        process.start(QStringLiteral(MARKWELL_CLI_PATH), args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 1) << args.join(QLatin1Char(' ')).toStdString();
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_TRUE(err.contains(QStringLiteral("cannot write the output"))) << err.toStdString();
+    }
 }
