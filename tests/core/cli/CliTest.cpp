@@ -1,3 +1,6 @@
+#include "core/cli/CliRunner.h"
+#include "support/TestFiles.h"
+
 #include "files/GradeFile.h"
 
 #include <QFile>
@@ -8,27 +11,9 @@
 #include <gtest/gtest.h>
 
 using namespace markwell;
+using markwell::test::CliRun;
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(MARKWELL_CLI_PATH), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -45,22 +30,22 @@ protected:
 }  // namespace
 
 TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
-    const CliRun made = cli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("40"),
+    const CliRun made = test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("40"),
                           QStringLiteral("--assignments"), QStringLiteral("12")});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
-    ASSERT_EQ(cli({QStringLiteral("convert"), path("c.grs"), path("d.grs")}).exitCode, 0);
-    EXPECT_EQ(contents(path("c.grs")), contents(path("d.grs")));
-    EXPECT_EQ(contents(path("c.ATD")).size(), 4 * 40 * 140);
-    EXPECT_EQ(contents(path("c.SEA")).size(), 41 * 232);
+    ASSERT_EQ(test::runCli({QStringLiteral("convert"), path("c.grs"), path("d.grs")}).exitCode, 0);
+    EXPECT_EQ(fileContents(path("c.grs")), fileContents(path("d.grs")));
+    EXPECT_EQ(fileContents(path("c.ATD")).size(), 4 * 40 * 140);
+    EXPECT_EQ(fileContents(path("c.SEA")).size(), 41 * 232);
 
-    ASSERT_EQ(cli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
+    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
                    QStringLiteral("--seed"), QStringLiteral("1")}).exitCode, 0);
-    EXPECT_EQ(contents(path("c.grs")), contents(path("e.grs")));
-    EXPECT_EQ(contents(path("c.ATD")), contents(path("e.ATD")));
-    EXPECT_EQ(contents(path("c.SEA")), contents(path("e.SEA")));
-    ASSERT_EQ(cli({QStringLiteral("sample"), path("f.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
+    EXPECT_EQ(fileContents(path("c.grs")), fileContents(path("e.grs")));
+    EXPECT_EQ(fileContents(path("c.ATD")), fileContents(path("e.ATD")));
+    EXPECT_EQ(fileContents(path("c.SEA")), fileContents(path("e.SEA")));
+    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("f.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
                    QStringLiteral("--seed=2"), QStringLiteral("--weighted"), QStringLiteral("--drop"), QStringLiteral("overall")}).exitCode, 0);
-    EXPECT_NE(contents(path("c.grs")), contents(path("f.grs")));
+    EXPECT_NE(fileContents(path("c.grs")), fileContents(path("f.grs")));
     const Result<ClassRecord> weighted = readGradeFile(path("f.grs"));
     ASSERT_TRUE(weighted.ok());
     EXPECT_TRUE(weighted->weightGrades.Use);
@@ -68,9 +53,9 @@ TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
 }
 
 TEST_F(Cli, CheckSummarisesEachKindOfFile) {
-    ASSERT_EQ(cli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("7"),
+    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("7"),
                    QStringLiteral("--assignments"), QStringLiteral("3")}).exitCode, 0);
-    const CliRun grades = cli({QStringLiteral("check"), path("c.grs")});
+    const CliRun grades = test::runCli({QStringLiteral("check"), path("c.grs")});
     EXPECT_EQ(grades.exitCode, 0);
     for (const char* expected : {"Version: 2.0\n", "Students: 7\n", "Assignments: 3\n", "Comments: 7\n",
                                  "Drop rule: lowest score by assignment type (Quiz, Homework)\n",
@@ -79,20 +64,20 @@ TEST_F(Cli, CheckSummarisesEachKindOfFile) {
         EXPECT_TRUE(grades.out.contains(QString::fromUtf8(expected))) << expected << grades.out.toStdString();
     }
     QFile::rename(path("c.ATD"), path("c.atd"));
-    const CliRun attendance = cli({QStringLiteral("check"), path("c.atd")});
+    const CliRun attendance = test::runCli({QStringLiteral("check"), path("c.atd")});
     EXPECT_EQ(attendance.exitCode, 0);
     EXPECT_TRUE(attendance.out.contains(QStringLiteral("Records: 28\n"))) << attendance.out.toStdString();
     EXPECT_TRUE(attendance.out.contains(
         QStringLiteral("Months: September 2026 (7), October 2026 (7), November 2026 (7), December 2026 (7)\n")));
-    const CliRun seating = cli({QStringLiteral("check"), path("c.SEA")});
+    const CliRun seating = test::runCli({QStringLiteral("check"), path("c.SEA")});
     EXPECT_EQ(seating.exitCode, 0);
     EXPECT_TRUE(seating.out.contains(QStringLiteral("Seats: 7\n"))) << seating.out.toStdString();
 
     // A trailing partial record is reported, not refused.
-    QByteArray cut = contents(path("c.SEA"));
+    QByteArray cut = fileContents(path("c.SEA"));
     cut.chop(100);
     writeBytes(path("cut.sea"), cut);
-    const CliRun partial = cli({QStringLiteral("check"), path("cut.sea")});
+    const CliRun partial = test::runCli({QStringLiteral("check"), path("cut.sea")});
     EXPECT_EQ(partial.exitCode, 0);
     EXPECT_TRUE(partial.out.contains(QStringLiteral("Seats: 7\n")));
     EXPECT_TRUE(partial.out.contains(QStringLiteral("Warning: the file ends inside a record (132 bytes ignored)")))
@@ -100,18 +85,18 @@ TEST_F(Cli, CheckSummarisesEachKindOfFile) {
 }
 
 TEST_F(Cli, RefusedFilesExitOneAndNameTheFile) {
-    ASSERT_EQ(cli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("5"),
+    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("5"),
                    QStringLiteral("--assignments"), QStringLiteral("2")}).exitCode, 0);
-    writeBytes(path("cut.GRS"), contents(path("c.grs")).left(3000));
-    const CliRun cut = cli({QStringLiteral("check"), path("cut.GRS")});
+    writeBytes(path("cut.GRS"), fileContents(path("c.grs")).left(3000));
+    const CliRun cut = test::runCli({QStringLiteral("check"), path("cut.GRS")});
     EXPECT_EQ(cut.exitCode, 1);
     EXPECT_TRUE(cut.err.contains(path("cut.GRS") + QStringLiteral(" is damaged or is not a grade file"))) << cut.err.toStdString();
     EXPECT_TRUE(cut.out.isEmpty());
 
-    QByteArray newer = contents(path("c.grs"));
+    QByteArray newer = fileContents(path("c.grs"));
     newer.replace(0, 8, QByteArray("\0\0\0\0\0\0\x04\x40", 8));  // 2.5
     writeBytes(path("newer.grs"), newer);
-    const CliRun refused = cli({QStringLiteral("convert"), path("newer.grs"), path("out.grs")});
+    const CliRun refused = test::runCli({QStringLiteral("convert"), path("newer.grs"), path("out.grs")});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, QStringLiteral("markwell-cli: ") + path("newer.grs") +
                                QStringLiteral(": Markwell version of file is invalid!\n"));
@@ -119,16 +104,16 @@ TEST_F(Cli, RefusedFilesExitOneAndNameTheFile) {
     for (const char* command : {"show", "export"}) {
         QStringList args{QString::fromLatin1(command), path("newer.grs")};
         if (args[0] == QLatin1String("export")) args << path("out.csv");
-        const CliRun newerRun = cli(args);
+        const CliRun newerRun = test::runCli(args);
         EXPECT_EQ(newerRun.exitCode, 1) << command;
         EXPECT_EQ(newerRun.err, refused.err) << command;
     }
 
-    const CliRun missing = cli({QStringLiteral("check"), path("none.SEA")});
+    const CliRun missing = test::runCli({QStringLiteral("check"), path("none.SEA")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(path("none.SEA")));
 
-    const CliRun unwritable = cli({QStringLiteral("convert"), path("c.grs"), path("no/such/folder/x.grs")});
+    const CliRun unwritable = test::runCli({QStringLiteral("convert"), path("c.grs"), path("no/such/folder/x.grs")});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Unable to create ") + path("no/such/folder/x.grs")));
 }
@@ -148,7 +133,7 @@ TEST_F(Cli, UsageErrorsExitTwo) {
         {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--students=100000"), QStringLiteral("--assignments=2000")},
     };
     for (const QStringList& args : usages) {
-        const CliRun run = cli(args);
+        const CliRun run = test::runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(run.err.isEmpty());
     }
@@ -158,7 +143,7 @@ TEST_F(Cli, UsageErrorsExitTwo) {
 TEST_F(Cli, TextIsPrintedAsUtf8) {
     ClassRecord cls = newClassRecord({"Caf\xE9 \x80", 0, ""});  // "Café €" in Windows-1252
     ASSERT_TRUE(writeGradeFile(path("cafe.grs"), cls).ok());
-    const CliRun run = cli({QStringLiteral("check"), path("cafe.grs")});
+    const CliRun run = test::runCli({QStringLiteral("check"), path("cafe.grs")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.contains(QStringLiteral("Scale: Caf\u00e9 \u20ac (expanded; not in this computer's scale store)")))
         << run.out.toStdString();
@@ -168,7 +153,7 @@ TEST_F(Cli, TextIsPrintedAsUtf8) {
 TEST_F(Cli, OutputThatCannotBeWrittenIsAFailure) {
     const QString full = QStringLiteral("/dev/full");
     if (!QFileInfo(full).isWritable()) GTEST_SKIP() << "this system has no /dev/full";
-    ASSERT_EQ(cli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("300"),
+    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("300"),
                    QStringLiteral("--assignments"), QStringLiteral("20")}).exitCode, 0);
     // A short help, and a table far longer than any output buffer.
     for (const QStringList& args : {QStringList{QStringLiteral("--help")}, QStringList{QStringLiteral("show"), path("c.grs")}}) {

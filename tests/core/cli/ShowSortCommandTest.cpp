@@ -2,11 +2,11 @@
 
 #include "core/cli/CliRunner.h"
 #include "core/grading/GradesFixture.h"
+#include "support/TestFiles.h"
 
 #include "common/Cp1252.h"
 #include "files/GradeFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,10 +46,6 @@ protected:
         ASSERT_TRUE(writeGradeFile(path(), fixtureClass()).ok());
     }
     QString path(const QString& name = QStringLiteral("period3.grs")) const { return dir_.filePath(name); }
-    static QByteArray bytes(const QString& file) {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
     QTemporaryDir dir_;
 };
@@ -70,12 +66,12 @@ TEST_F(ShowSortCommand, ShowDroppedListsTheDroppedCells) {
 }
 
 TEST_F(ShowSortCommand, SortWritesTheNewOrderElsewhereAndPrintsTheTable) {
-    const QByteArray before = bytes(path());
+    const QByteArray before = fileContents(path());
     const CliRun run = runCli({QStringLiteral("sort"), path(), QStringLiteral("6"), QStringLiteral("-o"),
                                path(QStringLiteral("sorted.grs"))});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, kHeading + kBo + kAnn + kZoe + kFooter);
-    EXPECT_EQ(bytes(path()), before);
+    EXPECT_EQ(fileContents(path()), before);
 
     // Reopened, the class keeps the order, comments and point lists with it.
     const Result<ClassRecord> sorted = readGradeFile(path(QStringLiteral("sorted.grs")));
@@ -94,7 +90,7 @@ TEST_F(ShowSortCommand, SortByAHeadingDescendingWritesBackToTheFile) {
 }
 
 TEST_F(ShowSortCommand, RefusalsSayWhyOnStderrAndChangeNothing) {
-    const QByteArray before = bytes(path());
+    const QByteArray before = fileContents(path());
     const CliRun missing = runCli({QStringLiteral("show"), path(QStringLiteral("missing.grs"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.out, QString());
@@ -110,7 +106,7 @@ TEST_F(ShowSortCommand, RefusalsSayWhyOnStderrAndChangeNothing) {
         EXPECT_EQ(run.out, QString());
         EXPECT_FALSE(run.err.isEmpty());
     }
-    EXPECT_EQ(bytes(path()), before);
+    EXPECT_EQ(fileContents(path()), before);
 
     ASSERT_TRUE(writeGradeFile(path(QStringLiteral("empty.grs")), makeClass({}, {{"Q", "Quiz", 10, {}}})).ok());
     const CliRun empty = runCli({QStringLiteral("sort"), path(QStringLiteral("empty.grs")), QStringLiteral("1")});
