@@ -1,29 +1,22 @@
 #include "attendance/AttendanceTable.h"
 
 #include "common/Cp1252.h"
+#include "sheet/HeadingRow.h"
 
 #include <array>
 
 namespace markwell {
 namespace {
 
-CellFont pageFont(bool bold, PlatformColour colour) {
+void formatTable(Sheet& sheet) {
+    // The page's own type, "MS Sans Serif" 8, whatever the class's.
     CellFont font;
     font.name = QStringLiteral("MS Sans Serif");
     font.size = 8;
-    font.bold = bold;
-    font.color = colour;
-    return font;
-}
-
-void formatTable(Sheet& sheet) {
-    const CellAlignment centred{HAlign::Center, false, VAlign::Center};
-    sheet.setFont(CellRange::rows(1, 1), pageFont(true, colour::kWhite));
-    sheet.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, 0});
-    sheet.setAlignment(CellRange::rows(1, 1), centred);
+    formatHeadingRow(sheet, font.name, font.size);
     if (sheet.maxRow() >= 2) {
-        sheet.setFont(CellRange::rows(2, sheet.maxRow()), pageFont(false, colour::kBlack));
-        sheet.setAlignment(CellRange{2, 2, sheet.maxRow(), sheet.maxCol()}, centred);
+        sheet.setFont(CellRange::rows(2, sheet.maxRow()), font);
+        sheet.setAlignment(CellRange{2, 2, sheet.maxRow(), sheet.maxCol()}, CellAlignment::centred());
     }
     sheet.setShowGridLines(true);
     sheet.fitColumnWidths();

@@ -1,6 +1,7 @@
 #include "grading/GridFormatting.h"
 
 #include "common/Cp1252.h"
+#include "sheet/HeadingRow.h"
 
 namespace markwell {
 
@@ -19,18 +20,9 @@ CellFont classFont(const GridProperties& gridProps) {
 void updateGridProperties(Sheet& sheet, int studentCount, int assignmentCount, const GridProperties& gridProps,
                           const std::vector<DroppedCell>& dropped, std::int32_t dropType, bool showDropColor) {
     const CellFont dataFont = classFont(gridProps);
-    const CellAlignment centred{HAlign::Center, false, VAlign::Center};
     if (studentCount > 0) {
-        CellFont heading;
-        heading.name = dataFont.name;
-        heading.size = dataFont.size;
-        heading.bold = true;
-        heading.color = colour::kWhite;
-        const CellRange headingRow = CellRange::rows(1, 1);
-        sheet.setFont(headingRow, heading);
-        sheet.setFill(headingRow, {FillPattern::Solid, colour::kNavy, colour::kBlack});
-        sheet.setAlignment(headingRow, centred);
-        if (assignmentCount > 0) sheet.setAlignment({2, 2, sheet.maxRow(), sheet.maxCol()}, centred);
+        formatHeadingRow(sheet, dataFont.name, dataFont.size);
+        if (assignmentCount > 0) sheet.setAlignment({2, 2, sheet.maxRow(), sheet.maxCol()}, CellAlignment::centred());
     }
     // Every row below the heading, however long the class.
     const CellRange body = CellRange::rows(2, sheet.maxRow());

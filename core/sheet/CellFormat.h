@@ -40,6 +40,9 @@ struct CellAlignment {
     bool wrap = false;
     VAlign vertical = VAlign::Bottom;
 
+    // Centred both ways, without wrapping: headings and the cells of numbers.
+    static CellAlignment centred() { return {HAlign::Center, false, VAlign::Center}; }
+
     bool operator==(const CellAlignment&) const = default;
 };
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "sheet/Sheet.h"
+
+#include <QString>
+
+namespace markwell {
+
+// The heading row every table of the program shares: row 1 in the given face
+// and size, bold, white on solid navy, centred both ways.
+void formatHeadingRow(Sheet& sheet, const QString& fontName, double fontSize);
+
+}  // namespace markwell
