@@ -23,6 +23,12 @@ inline constexpr PlatformColour kAqua = 0xFFFF00;
 inline constexpr PlatformColour kBlue = 0xFF0000;
 }  // namespace colour
 
+// A platform colour (0x00BBGGRR) as the 0xRRGGBB value of file formats and HTML.
+constexpr std::uint32_t rgbOf(PlatformColour colour) {
+    const auto c = static_cast<std::uint32_t>(colour);
+    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
 // Font style bits as stored in the files.
 namespace fontstyle {
 inline constexpr std::uint8_t kBold = 1 << 0;

@@ -1,23 +1,14 @@
 #pragma once
 
 #include "common/Result.h"
-#include "data/Records.h"
 
 #include <QString>
-
-#include <cstdint>
 
 namespace markwell {
 
 class Sheet;
 
 // What the spreadsheet writers share.
-
-// A platform colour (0x00BBGGRR) as the 0xRRGGBB value file formats use.
-constexpr std::uint32_t rgbOf(PlatformColour colour) {
-    const auto c = static_cast<std::uint32_t>(colour);
-    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
 
 // Spreadsheet programs keep at most this many characters in a cell and in a
 // print header.

@@ -13,13 +13,7 @@ QString flattened(QString text) {
 }
 
 QString htmlColour(PlatformColour c) {
-    const int red = c & 0xFF;
-    const int green = (c >> 8) & 0xFF;
-    const int blue = (c >> 16) & 0xFF;
-    return QStringLiteral("#%1%2%3")
-        .arg(red, 2, 16, QLatin1Char('0'))
-        .arg(green, 2, 16, QLatin1Char('0'))
-        .arg(blue, 2, 16, QLatin1Char('0'));
+    return QStringLiteral("#%1").arg(rgbOf(c), 6, 16, QLatin1Char('0'));
 }
 
 QString cellStyle(const CellFormat& f, bool isNumber) {

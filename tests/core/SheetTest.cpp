@@ -182,11 +182,17 @@ TEST(Sheet, CopyGivesTabSeparatedTextAndHtml) {
     s.setNumber(2, 2, 17.5);
     CellFont bold;
     bold.bold = true;
+    bold.color = colour::kRed;
     s.setFont(CellRange::rows(1, 1), bold);
+    s.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, colour::kBlack});
     EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("Names\tQuiz 1\nAnn <Lee> & Co\t17.5\n"));
     const QString html = s.toHtml(CellRange::all());
     EXPECT_TRUE(html.contains(QStringLiteral("Ann &lt;Lee&gt; &amp; Co")));
     EXPECT_TRUE(html.contains(QStringLiteral("font-weight:bold")));
+    // Platform colours keep red in the low byte; HTML wants it first.
+    EXPECT_TRUE(html.contains(QStringLiteral("color:#ff0000;")));
+    EXPECT_TRUE(html.contains(QStringLiteral("background-color:#000080")));
+    EXPECT_TRUE(html.contains(QStringLiteral("color:#000000")));
     EXPECT_EQ(html.count(QStringLiteral("<tr>")), 2);
 }
 
