@@ -98,21 +98,16 @@ void WorksheetWriter::writeColumns() {
     defColWidthAt_ = body_.position();
     writeU16Record(body_, rec::kDefColWidth, {8});
     // One COLINFO per run of columns of equal width.
-    int first = 1;
-    while (first <= sheet_.maxCol()) {
-        const double width = sheet_.colWidth(first);
-        int last = first;
-        while (last < sheet_.maxCol() && sheet_.colWidth(last + 1) == width) ++last;
-        const bool hidden = width <= 0;
+    for (const ColumnRun& run : columnWidthRuns(sheet_)) {
+        const bool hidden = run.width <= 0;
         body_.begin(rec::kColInfo);
-        body_.u16(static_cast<std::uint16_t>(first - 1));
-        body_.u16(static_cast<std::uint16_t>(last - 1));
-        body_.u16(hidden ? 0 : storedColumnWidth(width));
+        body_.u16(static_cast<std::uint16_t>(run.first - 1));
+        body_.u16(static_cast<std::uint16_t>(run.last - 1));
+        body_.u16(hidden ? 0 : storedColumnWidth(run.width));
         body_.u16(Styles::kDefaultXf);
         body_.u16(hidden ? 0x0001 : 0x0000);
         body_.u16(0);
         body_.end();
-        first = last + 1;
     }
     dimensionsAt_ = body_.position();
     body_.begin(rec::kDimensions);

@@ -36,6 +36,19 @@ QString storableHeader(const QString& header) {
     return text;
 }
 
+std::vector<ColumnRun> columnWidthRuns(const Sheet& sheet) {
+    std::vector<ColumnRun> runs;
+    for (int col = 1; col <= sheet.maxCol(); ++col) {
+        const double width = sheet.colWidth(col);
+        if (runs.empty() || runs.back().width != width) {
+            runs.push_back({col, col, width});
+        } else {
+            runs.back().last = col;
+        }
+    }
+    return runs;
+}
+
 QString cellName(int row, int col) {
     QString letters;
     for (int c = col; c > 0; c = (c - 1) / 26) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace markwell {
 
 class Sheet;
@@ -23,6 +25,16 @@ Result<void> checkSheetFits(const Sheet& sheet, int maxRows, int maxCols, const 
 // The print header as a spreadsheet file can keep it: at most
 // kMaxHeaderLength characters, not ending inside a "&" code.
 QString storableHeader(const QString& header);
+
+// Neighbouring columns (1-based, ends included) of one width: both formats
+// store column widths by such runs.
+struct ColumnRun {
+    int first = 1;
+    int last = 1;
+    double width = 0;
+};
+// The columns 1 to maxCol of the sheet as runs of equal width, left to right.
+std::vector<ColumnRun> columnWidthRuns(const Sheet& sheet);
 
 // "A1"-style name of a cell, for messages.
 QString cellName(int row, int col);

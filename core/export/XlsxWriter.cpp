@@ -120,18 +120,13 @@ Result<void> writeCells(const Sheet& sheet, lxw_worksheet* worksheet, Formats& f
 }
 
 Result<void> writeLayout(const Sheet& sheet, lxw_worksheet* worksheet) {
-    int first = 1;
-    while (first <= sheet.maxCol()) {
-        const double width = sheet.colWidth(first);
-        int last = first;
-        while (last < sheet.maxCol() && sheet.colWidth(last + 1) == width) ++last;
+    for (const ColumnRun& run : columnWidthRuns(sheet)) {
         lxw_row_col_options hidden{};
         hidden.hidden = 1;
         const lxw_error error = worksheet_set_column_opt(
-            worksheet, static_cast<lxw_col_t>(first - 1), static_cast<lxw_col_t>(last - 1),
-            width <= 0 ? 0 : std::min(width, 255.0), nullptr, width <= 0 ? &hidden : nullptr);
+            worksheet, static_cast<lxw_col_t>(run.first - 1), static_cast<lxw_col_t>(run.last - 1),
+            run.width <= 0 ? 0 : std::min(run.width, 255.0), nullptr, run.width <= 0 ? &hidden : nullptr);
         if (Result<void> ok = check(error); !ok) return ok;
-        first = last + 1;
     }
     if (sheet.fixedCols() > 0 && sheet.fixedCols() < kXlsxMaxCols) {
         worksheet_freeze_panes(worksheet, 0, static_cast<lxw_col_t>(sheet.fixedCols()));
