@@ -4,12 +4,12 @@
 //
 //   build-release/bench/markwell_bench --benchmark_filter=Write
 
-#include "data/Tables.h"
 #include "export/CsvWriter.h"
 #include "export/XlsWriter.h"
 #include "export/XlsxWriter.h"
 #include "grading/GradesTable.h"
 #include "sample/SampleClass.h"
+#include "scales/ScaleStore.h"
 #include "sheet/Sheet.h"
 
 #include <QTemporaryDir>
@@ -26,9 +26,7 @@ Sheet classTable() {
     SampleOptions options;
     options.students = 2000;
     options.assignments = 200;
-    const CurrentGradeScale scale{kDefaultScaleName, static_cast<std::uint8_t>(ScaleKind::Standard),
-                                  "90,100,80,89.9,70,79.9,60,69.9,0,59.9"};
-    return buildGradesTable(makeSampleClass(options, scale)).sheet;
+    return buildGradesTable(makeSampleClass(options, builtInDefaultGradeScale())).sheet;
 }
 
 const Sheet& table() {

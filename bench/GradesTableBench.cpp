@@ -4,10 +4,10 @@
 //
 //   build-release/bench/markwell_bench --benchmark_filter=GradesTable --benchmark_repetitions=3
 
-#include "data/Tables.h"
 #include "grading/GradesTable.h"
 #include "grading/SortClass.h"
 #include "sample/SampleClass.h"
+#include "scales/ScaleStore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,22 +17,13 @@ using namespace markwell;
 
 namespace {
 
-CurrentGradeScale standardScale() {
-    std::string bounds;
-    for (const ScaleBounds& b : kStandardScaleNum) {
-        if (!bounds.empty()) bounds += ",";
-        bounds += std::string(b.low) + "," + std::string(b.high);
-    }
-    return {kDefaultScaleName, static_cast<std::uint8_t>(ScaleKind::Standard), bounds};
-}
-
 ClassRecord benchClass(const benchmark::State& state) {
     SampleOptions options;
     options.students = static_cast<int>(state.range(0));
     options.assignments = static_cast<int>(state.range(1));
     options.weighted = state.range(2) != 0;
     options.dropType = static_cast<std::int32_t>(state.range(3));
-    return makeSampleClass(options, standardScale());
+    return makeSampleClass(options, builtInDefaultGradeScale());
 }
 
 void setCounters(benchmark::State& state) {

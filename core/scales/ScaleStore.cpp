@@ -20,6 +20,16 @@ QString fromAscii(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A letter's value as stored: "low,high".
+QString storedBounds(const LetterRange& range) { return range.low + QLatin1Char(',') + range.high; }
+
+// The letter values of the built-in default scale, in letter order.
+QStringList builtInDefaultValues() {
+    QStringList values;
+    for (const LetterRange& range : ScaleStore::builtInDefaultScale().ranges) values << storedBounds(range);
+    return values;
+}
+
 std::vector<LetterRange> defaultRanges(ScaleKind kind) {
     const auto type = static_cast<std::uint8_t>(kind);
     const auto letters = scaleLetters(type);
@@ -54,12 +64,8 @@ QString ScaleStore::nameProblem(const QString& name) {
 }
 
 CurrentGradeScale builtInDefaultGradeScale() {
-    std::string values;
-    for (const ScaleBounds& bounds : kStandardScaleNum) {
-        if (!values.empty()) values += ',';
-        values.append(bounds.low).append(",").append(bounds.high);
-    }
-    return CurrentGradeScale{kDefaultScaleName, static_cast<std::uint8_t>(ScaleKind::Standard), values};
+    return CurrentGradeScale{kDefaultScaleName, static_cast<std::uint8_t>(ScaleKind::Standard),
+                             builtInDefaultValues().join(QLatin1Char(',')).toStdString()};
 }
 
 StoredScale ScaleStore::builtInDefaultScale() {
@@ -94,9 +100,7 @@ Result<void> ScaleStore::CreateDefaultScale() {
     const SettingsGroup group = groupOf(defaultName());
     settings_.removeGroup(group);
     settings_.writeBool(group, kIsStandard, true);
-    for (const LetterRange& range : builtInDefaultScale().ranges) {
-        settings_.writeString(group, range.letter, range.low + QLatin1Char(',') + range.high);
-    }
+    for (const LetterRange& range : builtInDefaultScale().ranges) settings_.writeString(group, range.letter, storedBounds(range));
     return settings_.flush();
 }
 
@@ -105,9 +109,7 @@ std::optional<ScaleStore::RawScale> ScaleStore::readRaw(const QString& name) con
     const SettingsGroup group = stored ? groupOf(*stored) : SettingsGroup();
     if (!stored || settings_.valueNames(group).isEmpty()) {
         if (name.compare(defaultName(), Qt::CaseInsensitive) != 0) return std::nullopt;
-        RawScale builtIn{ScaleKind::Standard, {}};
-        for (const LetterRange& range : builtInDefaultScale().ranges) builtIn.values << range.low + QLatin1Char(',') + range.high;
-        return builtIn;
+        return RawScale{ScaleKind::Standard, builtInDefaultValues()};
     }
     RawScale raw{scaleKindFromFlags(settings_.readBool(group, kIsStandard), settings_.readBool(group, kIsPassFail)), {}};
     for (std::string_view letter : scaleLetters(static_cast<std::uint8_t>(raw.kind))) {
@@ -152,9 +154,7 @@ Result<void> ScaleStore::SaveGradeScale(const StoredScale& scale) {
     const SettingsGroup group = groupOf(scale.name);
     settings_.writeBool(group, kIsStandard, scale.kind == ScaleKind::Standard);
     settings_.writeBool(group, kIsPassFail, scale.kind == ScaleKind::PassFail);
-    for (const LetterRange& range : scale.ranges) {
-        settings_.writeString(group, range.letter, range.low + QLatin1Char(',') + range.high);
-    }
+    for (const LetterRange& range : scale.ranges) settings_.writeString(group, range.letter, storedBounds(range));
     return settings_.flush();
 }
 
