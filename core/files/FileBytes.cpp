@@ -10,7 +10,13 @@ QString unableToOpen(const QString& path, const QString& reason) {
 }
 
 Result<QByteArray> readFileBytes(const QString& path) {
-    if (QFileInfo(path).isDir()) return fail(unableToOpen(path, QStringLiteral("it is a folder")));
+    const QFileInfo info(path);
+    if (info.isDir()) return fail(unableToOpen(path, QStringLiteral("it is a folder")));
+    // A device or a pipe may never end: reading it whole would fill the memory.
+    if (info.exists() && !info.isFile()) return fail(unableToOpen(path, QStringLiteral("it is not a file")));
+    if (info.size() > kMaxClassFileBytes) {
+        return fail(unableToOpen(path, QStringLiteral("it is too large to be a class file (%1 bytes)").arg(info.size())));
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(unableToOpen(path, file.errorString()));
     QByteArray bytes = file.readAll();

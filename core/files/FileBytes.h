@@ -7,7 +7,13 @@
 
 namespace markwell {
 
+// No class file comes near this size: the grade file of a class of 100,000
+// students and 200 assignments is about 600 MB.
+inline constexpr qint64 kMaxClassFileBytes = qint64(1) << 30;
+
 // The whole content of a file, or "Unable to open " + path + the reason.
+// Anything but a file (a folder, a device, a pipe) and a file larger than
+// kMaxClassFileBytes are refused before they are read.
 Result<QByteArray> readFileBytes(const QString& path);
 
 // The same, but a file that does not exist reads as empty: the sibling files
