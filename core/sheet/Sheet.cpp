@@ -10,7 +10,6 @@ namespace markwell {
 Sheet::Sheet() {
     formats_.emplace_back();
     formatIndex_.emplace(hashFormat(formats_.front()), 0);
-    selections_.push_back(CellRange::cell(1, 1));
 }
 
 void Sheet::setMaxRow(int rows) {
@@ -119,7 +118,7 @@ void Sheet::setActiveCell(int row, int col) {
 }
 
 void Sheet::setSelection(const CellRange& range) {
-    selections_.assign(1, range);
+    selection_ = range;
     setActiveCell(range.r1 < 1 ? 1 : range.r1, range.c1 < 1 ? 1 : range.c1);
 }
 

@@ -88,12 +88,11 @@ public:
     int fixedCols() const { return fixedCols_; }
     void setFixedCols(int cols) { fixedCols_ = cols; }
 
-    // Active cell and selection (the first range is the one commands read).
+    // Active cell and the selected range, which commands read.
     int activeRow() const { return activeRow_; }
     int activeCol() const { return activeCol_; }
     void setActiveCell(int row, int col);
-    const std::vector<CellRange>& selections() const { return selections_; }
-    CellRange selection() const { return selections_.front(); }
+    CellRange selection() const { return selection_; }
     // Selects one range (in the -1/0 convention or not) and makes its top
     // left cell active.
     void setSelection(const CellRange& range);
@@ -184,7 +183,7 @@ private:
     std::vector<double> colWidths_;        // by column-1; missing = default
     std::vector<QString> colHeadings_;     // by column-1; missing = the grid's own
     std::vector<QString> rowHeadings_;     // by row-1
-    std::vector<CellRange> selections_;
+    CellRange selection_ = CellRange::cell(1, 1);
     PrintSettings print_;
     int maxRow_ = 1;
     int maxCol_ = 1;
