@@ -108,10 +108,6 @@ void Sheet::setNumber(int row, int col, double value) {
     cell.kind = CellKind::Number;
 }
 
-void Sheet::clearCell(int row, int col) {
-    if (find(row, col)) setText(row, col, QString());
-}
-
 void Sheet::setActiveCell(int row, int col) {
     activeRow_ = row;
     activeCol_ = col;

@@ -82,7 +82,6 @@ public:
     // Stores the value as shown (rounded to 15 significant digits), so that
     // text() and number() always agree.
     void setNumber(int row, int col, double value);
-    void clearCell(int row, int col);
 
     // Leading columns kept in view.
     int fixedCols() const { return fixedCols_; }
