@@ -85,6 +85,11 @@ int runSample(const QStringList& args, const Console& console) {
     if (const QString* problem = std::get_if<QString>(&options)) return console.usage(QStringLiteral("sample: ") + *problem);
 
     const QString path = parser.positionalArguments().front();
+    // The .ATD and .SEA files take the place of the name's last three
+    // characters: without ".grs" they would land beside some other name.
+    if (fileKindOf(path) != FileKind::Grades) {
+        return console.usage(QStringLiteral("sample: the output file must end in .grs, as its .ATD and .SEA files are named after it"));
+    }
     const SampleOptions& chosen = std::get<SampleOptions>(options);
     const ClassRecord cls = makeSampleClass(chosen, builtInDefaultGradeScale());
     const std::vector<AttendanceInfo> attendance = makeSampleAttendance(cls, chosen.seed);

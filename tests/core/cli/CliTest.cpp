@@ -3,6 +3,7 @@
 
 #include "files/GradeFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -138,6 +139,15 @@ TEST_F(Cli, UsageErrorsExitTwo) {
         EXPECT_FALSE(run.err.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(path("s.grs")));
+
+    // The sibling files replace the last three characters of the name: a
+    // name without ".grs" would put them elsewhere, here in a/ as "a/ATD".
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("a/b")));
+    const CliRun noExtension = test::runCli({QStringLiteral("sample"), path("a/b/c")});
+    EXPECT_EQ(noExtension.exitCode, 2);
+    EXPECT_TRUE(noExtension.err.contains(QStringLiteral(".grs"))) << noExtension.err.toStdString();
+    EXPECT_EQ(filesIn(path("a")), QStringList());
+    EXPECT_EQ(filesIn(path("a/b")), QStringList());
 }
 
 TEST_F(Cli, TextIsPrintedAsUtf8) {
