@@ -78,6 +78,11 @@ Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes) {
 Result<void> writeFileAtomicallyVia(const QString& path,
                                     const std::function<Result<void>(const QString& tempPath)>& write) {
     const QFileInfo target(path);
+    // A rename would replace a file the user made read-only; refuse it as
+    // the direct writes do.
+    if (target.exists() && !target.isWritable()) {
+        return fail(unableToCreate(path, QString::fromLocal8Bit(std::strerror(EACCES))));
+    }
     QTemporaryFile temp(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     if (!temp.open()) return fail(unableToCreate(path, temp.errorString()));
     const QString tempPath = temp.fileName();

@@ -67,6 +67,25 @@ TEST(AtomicFile, AReadOnlyFolderIsReported) {
     EXPECT_EQ(fileContents(path), QByteArray("old"));
 }
 
+TEST(AtomicFile, AReadOnlyFileIsNotReplacedEitherWay) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only files";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.xlsx"));
+    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+    ::chmod(QFile::encodeName(path).constData(), 0444);
+    const Result<void> direct = writeFileAtomically(path, "new");
+    const Result<void> viaTemp = writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
+        QFile f(temp);
+        if (!f.open(QIODevice::WriteOnly) || f.write("new") != 3) return fail(QStringLiteral("no"));
+        return {};
+    });
+    EXPECT_FALSE(direct.ok());
+    ASSERT_FALSE(viaTemp.ok());
+    EXPECT_TRUE(viaTemp.message().startsWith(QStringLiteral("Unable to create ") + path));
+    EXPECT_EQ(fileContents(path), QByteArray("old"));
+    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.xlsx")});
+}
+
 TEST(AtomicFile, AFullDiskGivesTheSystemsReason) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.grs"));
