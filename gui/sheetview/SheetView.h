@@ -119,7 +119,8 @@ private:
     void updateFrozenGeometry();
     int frozenWidth() const;
     void syncSelectionToSheet();
-    void finishEdit(const PendingEdit& edit);
+    void finishEdit(const PendingEdit& edit, QAbstractItemDelegate::EndEditHint hint);
+    void moveAfterEdit(int row, int col, QAbstractItemDelegate::EndEditHint hint);
     // Runs the key filter: false when the key is discarded; otherwise
     // `deliver` is called with the key as it stands or as replaced.
     bool filterKey(QKeyEvent* event, bool editing, const std::function<void(QKeyEvent*)>& deliver) const;

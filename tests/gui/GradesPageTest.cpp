@@ -29,8 +29,10 @@ bool visible(const MainWindow& w, const char* name) {
     return action && action->isVisible();
 }
 
-// Types into a cell of the grades table as a teacher does and presses Enter.
-void typeInto(MainWindow& w, int row, int col, const QString& text) {
+// Types into a cell of the grades table as a teacher does and ends with the
+// given key (Enter unless told otherwise).
+void typeInto(MainWindow& w, int row, int col, const QString& text, Qt::Key end = Qt::Key_Return,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     SheetView* view = w.gradesPage()->view();
     view->selectRange(CellRange::cell(row, col));
     view->setFocus();
@@ -41,7 +43,7 @@ void typeInto(MainWindow& w, int row, int col, const QString& text) {
     }
     if (!editor) return;
     QTest::keyClicks(editor, text.mid(1));
-    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, end, modifiers);
     QCoreApplication::processEvents();
 }
 
@@ -62,6 +64,7 @@ private slots:
     void buttonsAndMenusFollowThePage();
     void typedPointsAreStoredAndOtherInputRefused();
     void onlyStudentPointsCellsTakeTyping();
+    void theKeyEndingTheTypingSaysWhereToGoNext();
     void sortingReordersTheClassByTheSelectedColumn();
     void fontRecoloursTheBodyAndGridLinesToggleWithoutDirt();
     void copyPutsTheSelectionOnTheClipboard();
@@ -181,6 +184,43 @@ void GradesPageTest::typedPointsAreStoredAndOtherInputRefused() {
     QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('.')));
     QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('-')));
     QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('}')));
+}
+
+void GradesPageTest::theKeyEndingTheTypingSaysWhereToGoNext() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    h.open(writeClass(h.folder.path(), QStringLiteral("moves.grs"), smallClass()));
+    SheetView* view = w.gradesPage()->view();
+    const auto active = [&] { return std::pair(w.gradesTable().sheet.activeRow(), w.gradesTable().sheet.activeCol()); };
+
+    // Tab stores Bob's quiz and goes right to his test, with the keyboard still in the table.
+    typeInto(w, 3, 2, QStringLiteral("7"), Qt::Key_Tab);
+    QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("7"));
+    QCOMPARE(active(), std::pair(3, 3));
+    QVERIFY(!view->isEditing());
+    QCOMPARE(QApplication::focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(active(), std::pair(4, 3));
+
+    // Shift+Tab goes left.
+    typeInto(w, 2, 3, QStringLiteral("95"), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(pointsOf(h.cls(), 1, "Ann Lee"), std::string("95"));
+    QCOMPARE(active(), std::pair(2, 2));
+
+    // Neither key leaves the points: Enter on the last student and Tab on the
+    // last assignment stay where they are.
+    typeInto(w, 4, 3, QStringLiteral("81"));
+    QCOMPARE(active(), std::pair(4, 3));
+    typeInto(w, 2, 3, QStringLiteral("96"), Qt::Key_Tab);
+    QCOMPARE(active(), std::pair(2, 3));
+
+    // A refused value keeps the cursor on its cell, to be typed again.
+    typeInto(w, 3, 2, QStringLiteral("1..5"), Qt::Key_Tab);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QCOMPARE(active(), std::pair(3, 2));
+    QCOMPARE(QApplication::focusWidget(), view);
 }
 
 void GradesPageTest::onlyStudentPointsCellsTakeTyping() {

@@ -283,6 +283,8 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
     QCOMPARE(s.kind(2, 2), CellKind::Number);
     QCOMPARE(s.number(2, 2), 17.5);
     QCOMPARE(edited.size(), 1);
+    QCOMPARE(view.activeRow(), 3);  // Enter went down a row
+    QCOMPARE(view.activeCol(), 2);
 
     outcome = SheetView::EndEdit::Refuse;
     view.setActiveCell(3, 3);
@@ -290,6 +292,8 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
     QCOMPARE(calls.size(), std::size_t{2});
     QCOMPARE(s.text(3, 3), QStringLiteral("303"));  // unchanged
     QCOMPARE(edited.size(), 1);
+    QCOMPARE(view.activeRow(), 3);  // and the cursor stays on it
+    QCOMPARE(view.activeCol(), 3);
 
     // The handler changes the sheet itself, even rebuilding it, after the editor has closed.
     outcome = SheetView::EndEdit::Handled;
