@@ -19,6 +19,7 @@ private slots:
     void gradesPrintWithNamesOrWithIds();
     void attendancePrintsTheMonthOnDisplay();
     void cancelledIsSilentFailedIsReportedClipboardUntouched();
+    void ctrlPPrintsThePageShown();
 };
 
 void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
@@ -97,6 +98,34 @@ void PrintingCommandsTest::cancelledIsSilentFailedIsReportedClipboardUntouched()
 
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a note of my own"));
     QCOMPARE(h.dialogs.unanswered, 0);
+}
+
+void PrintingCommandsTest::ctrlPPrintsThePageShown() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString gradePath = writeClass(h.folder.path(), QStringLiteral("keys.grs"), smallClass());
+    h.open(gradePath);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto pressCtrlP = [&] {
+        h.dialogs.cancelPrint();
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+    };
+
+    pressCtrlP();
+    QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{gradePath});
+
+    QVERIFY(w.showPage(Page::Attendance));
+    pressCtrlP();
+    QCOMPARE(h.dialogs.texts(Kind::Printer), (QStringList{gradePath, w.document().attendFile}));
+
+    QVERIFY(w.showPage(Page::Seating));
+    h.dialogs.clearRecord();
+    h.dialogs.printers.clear();
+    QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(h.dialogs.count(Kind::Inform), 1);
+    QVERIFY(h.dialogs.texts(Kind::Inform).front().contains(QStringLiteral("not available yet")));
 }
 
 MARKWELL_GUI_TEST_MAIN(PrintingCommandsTest)
