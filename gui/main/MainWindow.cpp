@@ -1,6 +1,7 @@
 #include "main/MainWindow.h"
 
 #include "dialogs/UserDialogs.h"
+#include "help/HelpCenter.h"
 #include "help/HelpTopics.h"
 #include "pages/AttendancePage.h"
 #include "pages/GradesPage.h"
@@ -184,11 +185,13 @@ void MainWindow::PC_MainChange(int index) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (commands_->maySetAside()) {
-        event->accept();
-    } else {
+    if (!commands_->maySetAside()) {
         event->ignore();
+        return;
     }
+    event->accept();
+    // A help window left open would keep the program running without its window.
+    if (help_) help_->closeWindow();
 }
 
 }  // namespace markwell
