@@ -188,6 +188,9 @@ void SheetView::setHeadingsVisible(bool visible) {
 
 QModelIndex SheetView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
     const QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
+    // Home goes to the start of the row: the first columns come back into view
+    // beside the frozen ones, which need no scrolling of their own.
+    if (cursorAction == MoveHome) horizontalScrollBar()->setValue(0);
     if (frozenCount_ > 0 && current.column() >= frozenCount_) {
         const int x = visualRect(current).left();
         if (x < frozenWidth()) horizontalScrollBar()->setValue(horizontalScrollBar()->value() + x - frozenWidth());

@@ -230,6 +230,14 @@ void SheetViewTest::frozenColumnsStayAndLeftColScrolls() {
     QCOMPARE(view.activeCol(), 39);
     QVERIFY(view.leftCol() <= 39);
 
+    // Home goes to the names and brings the first columns back beside them.
+    QTest::keyClick(&view, Qt::Key_Home);
+    QCOMPARE(view.activeCol(), 1);
+    QCOMPARE(view.leftCol(), 2);
+    QTest::keyClick(&view, Qt::Key_End);
+    QCOMPARE(view.activeCol(), 60);
+    QVERIFY(view.leftCol() > 40);
+
     // Vertical scrolling moves both parts together.
     view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
     QCOMPARE(view.frozenView()->verticalScrollBar()->value(), view.verticalScrollBar()->value());
