@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -19,6 +20,9 @@
 
 namespace markwell {
 namespace {
+
+// How long a passing notice stays in the status bar.
+constexpr int kNoticeMilliseconds = 6000;
 
 // The window's first size: the classic 696 x 480, or roomier on a screen
 // that has the room, so that a class shows without scrolling at once.
@@ -48,6 +52,10 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
         attendancePage_->discardTypedMarks();
         if (page_ != Page::Grades) showPage(Page::Grades);
         UpdateMarkwell();
+    };
+    hooks.tableExported = [this](const QString& path) {
+        statusBar()->showMessage(QStringLiteral("The grades table was written to %1.").arg(QDir::toNativeSeparators(path)),
+                                 kNoticeMilliseconds);
     };
     hooks.documentSaved = [this] {
         UpdateStatusBar();
@@ -169,7 +177,7 @@ void MainWindow::PC_MainChange(int index) {
         pages_->setCurrentIndex(static_cast<int>(page_));
         statusBar()->showMessage(QStringLiteral("Save the class and add students to open the %1 page.")
                                      .arg(pages_->tabText(index)),
-                                 4000);
+                                 kNoticeMilliseconds);
         return;
     }
     page_ = wanted;
