@@ -96,7 +96,12 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
     FormActivate();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The pages outlive this window's members: the grades view lets go of the
+    // table first, so that a cell still being typed into closes without
+    // reporting its value to a class that is gone.
+    gradesPage_->showTable(nullptr);
+}
 
 void MainWindow::FormActivate() {
     if (IsActivated) return;
@@ -192,7 +197,12 @@ void MainWindow::PC_MainChange(int index) {
     applyCommandStates();
 }
 
+void MainWindow::finishTyping() {
+    gradesPage_->view()->endEdit();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    finishTyping();
     if (!commands_->maySetAside()) {
         event->ignore();
         return;

@@ -16,7 +16,11 @@ QAction* MainWindow::addAction(const QString& name, const QString& text, const s
     auto* action = new QAction(text, this);
     action->setObjectName(name);
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [run] { run(); });
+    // A value still being typed is part of the class every command works on.
+    connect(action, &QAction::triggered, this, [this, run] {
+        finishTyping();
+        run();
+    });
     actions_.insert(name, action);
     runs_.insert(name, run);
     return action;

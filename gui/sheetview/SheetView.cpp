@@ -320,6 +320,13 @@ void SheetView::commitData(QWidget* editor) {
     pending_ = PendingEdit{editing_.row() + 1, editing_.column() + 1, editor->property(property.constData()).toString()};
 }
 
+void SheetView::endEdit() {
+    QWidget* editor = editing_.isValid() ? indexWidget(editing_) : nullptr;
+    if (!editor) return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void SheetView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     std::optional<PendingEdit> edit = std::exchange(pending_, std::nullopt);
     editing_ = QModelIndex();

@@ -75,6 +75,9 @@ public:
     bool inCellEditing() const { return model_->editingAllowed(); }
     // Whether a cell is being typed into right now.
     bool isEditing() const { return state() == EditingState; }
+    // Finishes the cell being typed into, as Enter does but staying on the
+    // cell: what was typed goes to the end-edit handler now.
+    void endEdit();
     void setEditPermission(SheetModel::EditPermission permission);
     void setEndEditHandler(EndEditHandler handler) { endEdit_ = std::move(handler); }
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }

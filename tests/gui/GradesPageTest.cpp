@@ -2,6 +2,7 @@
 // sorting, font and grid lines, copying, and the commands not built yet.
 
 #include "data/PointEntry.h"
+#include "files/GradeFile.h"
 #include "pages/GradesPage.h"
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
@@ -65,6 +66,7 @@ private slots:
     void typedPointsAreStoredAndOtherInputRefused();
     void onlyStudentPointsCellsTakeTyping();
     void theKeyEndingTheTypingSaysWhereToGoNext();
+    void aValueStillBeingTypedIsKeptBySaveAndExit();
     void sortingReordersTheClassByTheSelectedColumn();
     void fontRecoloursTheBodyAndGridLinesToggleWithoutDirt();
     void copyPutsTheSelectionOnTheClipboard();
@@ -221,6 +223,47 @@ void GradesPageTest::theKeyEndingTheTypingSaysWhereToGoNext() {
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QCOMPARE(active(), std::pair(3, 2));
     QCOMPARE(QApplication::focusWidget(), view);
+}
+
+void GradesPageTest::aValueStillBeingTypedIsKeptBySaveAndExit() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QString path = writeClass(h.folder.path(), QStringLiteral("unfinished.grs"), smallClass());
+    h.open(path);
+    SheetView* view = w.gradesPage()->view();
+    // Starts typing into a cell and leaves the editor open.
+    const auto startTyping = [&](int row, int col, char digit) {
+        view->selectRange(CellRange::cell(row, col));
+        view->setFocus();
+        QTest::keyClick(view, digit);
+        return view->isEditing();
+    };
+
+    // Save (Ctrl+S in the middle of typing) saves the value being typed.
+    QVERIFY(startTyping(3, 2, '3'));
+    w.action(QStringLiteral("MNU_Save"))->trigger();
+    QVERIFY(!view->isEditing());
+    QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("3"));
+    Result<ClassRecord> saved = readGradeFile(path);
+    QVERIFY(saved.ok());
+    QCOMPARE(pointsOf(*saved, 0, "Bob Stone"), std::string("3"));
+    QVERIFY(!w.document().Dirty);
+
+    // Exit in the middle of typing asks about the value rather than dropping it.
+    QVERIFY(startTyping(4, 3, '7'));
+    h.dialogs.answer(UserDialogs::Answer::Cancel);
+    w.action(QStringLiteral("MNU_Exit"))->trigger();
+    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
+    QVERIFY(w.isVisible());
+    QCOMPARE(pointsOf(h.cls(), 1, "Cleo Park"), std::string("7"));
+    QVERIFY(w.document().Dirty);
+
+    // A window that goes away in the middle of typing takes the value with it, quietly.
+    QVERIFY(startTyping(2, 2, '1'));
+    h.window.reset();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
 }
 
 void GradesPageTest::onlyStudentPointsCellsTakeTyping() {
