@@ -180,12 +180,6 @@ void SheetView::updateGeometries() {
     updateFrozenGeometry();
 }
 
-void SheetView::setHeadingsVisible(bool visible) {
-    horizontalHeader()->setVisible(visible);
-    verticalHeader()->setVisible(visible);
-    updateFrozenGeometry();
-}
-
 QModelIndex SheetView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
     const QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
     // Home goes to the start of the row: the first columns come back into view

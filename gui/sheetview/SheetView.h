@@ -87,9 +87,6 @@ public:
     void copySelection() const;
     QMimeData* selectionMimeData() const;
 
-    // Row and column headings (the sheet's, or A, B, C and 1, 2, 3); shown unless turned off.
-    void setHeadingsVisible(bool visible);
-
     int frozenColumnCount() const { return frozenCount_; }
     QTableView* frozenView() const { return frozen_; }
 
