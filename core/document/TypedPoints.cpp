@@ -19,7 +19,7 @@ Result<std::string> typedPointsText(const QString& typed) {
     }
     if (digits == 0 || points > 1) {
         return fail(QStringLiteral("\"%1\" is not a number of points. Type a number such as 17 or 17.5, "
-                                   "or - when the assignment does not count for this student.")
+                                   "or \"-\" when the assignment does not count for this student.")
                         .arg(text));
     }
     return text.toStdString();

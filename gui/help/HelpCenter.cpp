@@ -32,6 +32,10 @@ void HelpCenter::showTopic(HelpTopic topic) {
     window_->activateWindow();
 }
 
+void HelpCenter::closeWindow() {
+    if (window_) window_->close();
+}
+
 void HelpCenter::showHelpFor(const QWidget* widget) {
     showTopic(helpTopicFor(widget));
 }

@@ -22,6 +22,8 @@ public:
     // The page of the window the widget lies in.
     void showHelpFor(const QWidget* widget);
     HelpWindow* window() const;
+    // Closes the help window (the program is closing).
+    void closeWindow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

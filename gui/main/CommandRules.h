@@ -16,8 +16,9 @@ struct ClassShape {
 // Which tool buttons and menu items are enabled or shown. The tool buttons
 // follow the class; the menus follow the buttons and the page.
 struct CommandStates {
-    // Tool bar: the groups shown on each page, and the buttons that depend on the class.
-    bool documentGroupVisible = true;  // New, Open, Save, Print, Merge, Send e-mail, Attendance Analysis
+    // Tool bar: the groups shown on each page (New, Open, Save, Print, Merge,
+    // Send e-mail and Attendance Analysis always), and the buttons that
+    // depend on the class.
     bool listsGroupVisible = true;     // Student List, Assignment List, Edit Grades, Grade Scale
     bool tableGroupVisible = true;     // Copy, Grid Lines, Font, Sort, Graph
     bool seatsGroupVisible = false;    // Add, Edit, Delete Seat

@@ -50,6 +50,8 @@ DocumentCommands::Outcome DocumentCommands::open() {
     request.title = QStringLiteral("Open Markwell File");
     request.filters = {kGradeFilter};
     request.defaultSuffix = QStringLiteral("grs");
+    // Classes are usually kept together: start where this one is.
+    if (document_.isTitled()) request.folder = QFileInfo(document_.markwellFile).absolutePath();
     const QString path = dialogs_.openFile(parent_, request);
     if (path.isEmpty()) return Outcome::Cancelled;
     return openFile(path, true);
@@ -97,6 +99,7 @@ DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path) {
         dialogs_.warn(parent_, written.message());
         return Outcome::Failed;
     }
+    if (hooks_.tableExported) hooks_.tableExported(path);
     return Outcome::Done;
 }
 

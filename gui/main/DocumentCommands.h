@@ -37,6 +37,8 @@ public:
         std::function<void()> documentReplaced;
         // The class was saved or renamed: the status line follows.
         std::function<void()> documentSaved;
+        // The grades table was written to a spreadsheet file.
+        std::function<void(const QString& path)> tableExported;
     };
 
     DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, QWidget* parent, Hooks hooks);

@@ -1,6 +1,7 @@
 #include "main/MainWindow.h"
 
 #include "dialogs/UserDialogs.h"
+#include "help/HelpCenter.h"
 #include "help/HelpTopics.h"
 #include "pages/AttendancePage.h"
 #include "pages/GradesPage.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -18,6 +20,9 @@
 
 namespace markwell {
 namespace {
+
+// How long a passing notice stays in the status bar.
+constexpr int kNoticeMilliseconds = 6000;
 
 // The window's first size: the classic 696 x 480, or roomier on a screen
 // that has the room, so that a class shows without scrolling at once.
@@ -47,6 +52,10 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
         attendancePage_->discardTypedMarks();
         if (page_ != Page::Grades) showPage(Page::Grades);
         UpdateMarkwell();
+    };
+    hooks.tableExported = [this](const QString& path) {
+        statusBar()->showMessage(QStringLiteral("The grades table was written to %1.").arg(QDir::toNativeSeparators(path)),
+                                 kNoticeMilliseconds);
     };
     hooks.documentSaved = [this] {
         UpdateStatusBar();
@@ -87,7 +96,12 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
     FormActivate();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The pages outlive this window's members: the grades view lets go of the
+    // table first, so that a cell still being typed into closes without
+    // reporting its value to a class that is gone.
+    gradesPage_->showTable(nullptr);
+}
 
 void MainWindow::FormActivate() {
     if (IsActivated) return;
@@ -168,7 +182,7 @@ void MainWindow::PC_MainChange(int index) {
         pages_->setCurrentIndex(static_cast<int>(page_));
         statusBar()->showMessage(QStringLiteral("Save the class and add students to open the %1 page.")
                                      .arg(pages_->tabText(index)),
-                                 4000);
+                                 kNoticeMilliseconds);
         return;
     }
     page_ = wanted;
@@ -183,12 +197,19 @@ void MainWindow::PC_MainChange(int index) {
     applyCommandStates();
 }
 
+void MainWindow::finishTyping() {
+    gradesPage_->view()->endEdit();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (commands_->maySetAside()) {
-        event->accept();
-    } else {
+    finishTyping();
+    if (!commands_->maySetAside()) {
         event->ignore();
+        return;
     }
+    event->accept();
+    // A help window left open would keep the program running without its window.
+    if (help_) help_->closeWindow();
 }
 
 }  // namespace markwell

@@ -107,6 +107,8 @@ private:
     void printAttendance();
     void sortClass(bool descending);
     void setDirty();
+    // Ends the typing of a value into the grades table, storing (or refusing) it.
+    void finishTyping();
 
     UserDialogs& dialogs_;
     ScaleStore& scales_;

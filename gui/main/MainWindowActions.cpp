@@ -16,7 +16,11 @@ QAction* MainWindow::addAction(const QString& name, const QString& text, const s
     auto* action = new QAction(text, this);
     action->setObjectName(name);
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [run] { run(); });
+    // A value still being typed is part of the class every command works on.
+    connect(action, &QAction::triggered, this, [this, run] {
+        finishTyping();
+        run();
+    });
     actions_.insert(name, action);
     runs_.insert(name, run);
     return action;
@@ -44,8 +48,8 @@ void MainWindow::createActions() {
     addAction(QStringLiteral("MNU_Save"), QStringLiteral("&Save"), [this] { MNU_SaveClick(); }, QKeySequence::Save);
     addAction(QStringLiteral("MNU_SaveAs"), QStringLiteral("Save &As..."), [this] { MNU_SaveAsClick(); },
               QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    addAction(QStringLiteral("MNU_PrintNames"), QStringLiteral("w/Student Names"), [this] { MNU_PrintNamesClick(); },
-              QKeySequence::Print);
+    // Ctrl+P is given to the print item of the page shown (applyCommandStates).
+    addAction(QStringLiteral("MNU_PrintNames"), QStringLiteral("w/Student Names"), [this] { MNU_PrintNamesClick(); });
     addAction(QStringLiteral("MNU_PrintID"), QStringLiteral("w/Student ID's"), [this] { MNU_PrintIDClick(); });
     addAction(QStringLiteral("MNU_PrintAttendance"), QStringLiteral("Attendance"), [this] { MNU_PrintAttendanceClick(); });
     addAction(QStringLiteral("MNU_PrintSeating"), QStringLiteral("Seating"), notAvailableYet(QStringLiteral("Printing the seating chart")));
@@ -246,6 +250,14 @@ void MainWindow::applyCommandStates() {
     show("MNU_PrintNames", s.printNamesVisible);
     show("MNU_PrintID", s.printIdsVisible);
     show("MNU_PrintAttendance", s.printAttendanceVisible);
+    // A hidden item's shortcut does nothing: Ctrl+P goes with the item that
+    // prints the page shown, so that it works on every page.
+    const auto printKey = [this](const char* name, bool on) {
+        actions_.value(QLatin1String(name))->setShortcut(on ? QKeySequence(QKeySequence::Print) : QKeySequence());
+    };
+    printKey("MNU_PrintNames", page_ == Page::Grades);
+    printKey("MNU_PrintAttendance", page_ == Page::Attendance);
+    printKey("MNU_PrintSeating", page_ == Page::Seating);
     actions_.value(QStringLiteral("MNU_GridLines"))->setChecked(document_.classRecord.gridProps.grid_lines);
 
     pages_->setTabEnabled(static_cast<int>(Page::Attendance), s.otherPagesOpen || page_ == Page::Attendance);

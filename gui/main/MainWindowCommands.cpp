@@ -147,9 +147,8 @@ bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
     }
     document_.Dirty = true;
     grades_ = buildGradesTable(document_.classRecord);
-    // Like a spreadsheet, Enter moves on to the next student.
-    const int next = row + 1 <= grades_.sheet.maxRow() - 2 ? row + 1 : row;
-    gradesPage_->showTableKeepingPlace(&grades_.sheet, next, col);
+    // The view moves on from here as the key that ended the edit says.
+    gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
     UpdateToolBar();
     return true;
 }

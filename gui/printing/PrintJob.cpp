@@ -2,12 +2,17 @@
 
 #include "dialogs/UserDialogs.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 
 namespace markwell {
 
 void preparePrinter(QPrinter& printer, const Sheet& sheet, const PrintoutOptions& options) {
-    printer.setDocName(sheet.print().title.isEmpty() ? QStringLiteral("Markwell") : sheet.print().title);
+    // The job is named after the class's file; its folder is left out, as the
+    // print dialog proposes "<home>/<job name>.pdf" for printing to a file and
+    // a job named after a full path made it propose a folder that is not there.
+    const QString title = QFileInfo(sheet.print().title).fileName();
+    printer.setDocName(title.isEmpty() ? QStringLiteral("Markwell") : title);
     printer.setCreator(QStringLiteral("Computerized Markwell"));
     printer.setPageOrientation(SheetPrintout(sheet, options).suggestedOrientation(printer.pageLayout()));
 }

@@ -37,8 +37,7 @@ bool SheetModel::editingAllowed() const {
 }
 
 bool SheetModel::isEditable(int row, int col) const {
-    if (!sheet_ || !sheet_->allowInCellEditing()) return false;
-    return !permission_ || permission_(row, col);
+    return sheet_ && sheet_->allowInCellEditing() && permits(row, col);
 }
 
 QString SheetModel::columnLetters(int col) {

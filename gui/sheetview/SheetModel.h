@@ -33,6 +33,8 @@ public:
     bool editingAllowed() const;
     void setEditPermission(EditPermission permission) { permission_ = std::move(permission); }
     bool isEditable(int row, int col) const;
+    // Whether the cell may be typed into once typing is switched on.
+    bool permits(int row, int col) const { return !permission_ || permission_(row, col); }
 
     // The grid's own heading of a column (A, B, ..., Z, AA, ...); a sheet may
     // name its columns and rows otherwise.

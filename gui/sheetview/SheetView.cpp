@@ -180,14 +180,11 @@ void SheetView::updateGeometries() {
     updateFrozenGeometry();
 }
 
-void SheetView::setHeadingsVisible(bool visible) {
-    horizontalHeader()->setVisible(visible);
-    verticalHeader()->setVisible(visible);
-    updateFrozenGeometry();
-}
-
 QModelIndex SheetView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
     const QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
+    // Home goes to the start of the row: the first columns come back into view
+    // beside the frozen ones, which need no scrolling of their own.
+    if (cursorAction == MoveHome) horizontalScrollBar()->setValue(0);
     if (frozenCount_ > 0 && current.column() >= frozenCount_) {
         const int x = visualRect(current).left();
         if (x < frozenWidth()) horizontalScrollBar()->setValue(horizontalScrollBar()->value() + x - frozenWidth());
@@ -317,14 +314,24 @@ void SheetView::commitData(QWidget* editor) {
     pending_ = PendingEdit{editing_.row() + 1, editing_.column() + 1, editor->property(property.constData()).toString()};
 }
 
+void SheetView::endEdit() {
+    QWidget* editor = editing_.isValid() ? indexWidget(editing_) : nullptr;
+    if (!editor) return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void SheetView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     std::optional<PendingEdit> edit = std::exchange(pending_, std::nullopt);
     editing_ = QModelIndex();
-    QTableView::closeEditor(editor, hint);
-    if (edit) finishEdit(*edit);
+    // A finished edit moves on only after its handler has run: the handler
+    // may rebuild the sheet, which would take an editor already opened on the
+    // next cell (Tab) down with it and leave the keyboard in a dead editor.
+    QTableView::closeEditor(editor, edit ? QAbstractItemDelegate::NoHint : hint);
+    if (edit) finishEdit(*edit, hint);
 }
 
-void SheetView::finishEdit(const PendingEdit& edit) {
+void SheetView::finishEdit(const PendingEdit& edit, QAbstractItemDelegate::EndEditHint hint) {
     Sheet* s = sheet();
     if (!s) return;
     const EndEdit outcome = endEdit_ ? endEdit_(edit.row, edit.col, edit.text) : EndEdit::Commit;
@@ -337,7 +344,25 @@ void SheetView::finishEdit(const PendingEdit& edit) {
         else s->setText(edit.row, edit.col, edit.text);
         refreshCells(CellRange::cell(edit.row, edit.col));
     }
+    moveAfterEdit(edit.row, edit.col, hint);
     emit cellEdited(edit.row, edit.col);
+}
+
+void SheetView::moveAfterEdit(int row, int col, QAbstractItemDelegate::EndEditHint hint) {
+    // As in a spreadsheet: Enter goes down, Tab right, Shift+Tab left; only
+    // onto a cell that may be typed into, so that entering a column of
+    // points stops at its last student.
+    int toRow = row;
+    int toCol = col;
+    switch (hint) {
+    case QAbstractItemDelegate::SubmitModelCache: ++toRow; break;
+    case QAbstractItemDelegate::EditNextItem: ++toCol; break;
+    case QAbstractItemDelegate::EditPreviousItem: --toCol; break;
+    default: return;
+    }
+    const Sheet* s = sheet();
+    if (!s || toRow > s->maxRow() || toCol < 1 || toCol > s->maxCol() || !model_->permits(toRow, toCol)) return;
+    selectRange(CellRange::cell(toRow, toCol));
 }
 
 bool SheetView::filterKey(QKeyEvent* event, bool editing, const std::function<void(QKeyEvent*)>& deliver) const {

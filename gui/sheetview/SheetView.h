@@ -75,6 +75,9 @@ public:
     bool inCellEditing() const { return model_->editingAllowed(); }
     // Whether a cell is being typed into right now.
     bool isEditing() const { return state() == EditingState; }
+    // Finishes the cell being typed into, as Enter does but staying on the
+    // cell: what was typed goes to the end-edit handler now.
+    void endEdit();
     void setEditPermission(SheetModel::EditPermission permission);
     void setEndEditHandler(EndEditHandler handler) { endEdit_ = std::move(handler); }
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
@@ -83,9 +86,6 @@ public:
     // HTML table with the formats.
     void copySelection() const;
     QMimeData* selectionMimeData() const;
-
-    // Row and column headings (the sheet's, or A, B, C and 1, 2, 3); shown unless turned off.
-    void setHeadingsVisible(bool visible);
 
     int frozenColumnCount() const { return frozenCount_; }
     QTableView* frozenView() const { return frozen_; }
@@ -119,7 +119,8 @@ private:
     void updateFrozenGeometry();
     int frozenWidth() const;
     void syncSelectionToSheet();
-    void finishEdit(const PendingEdit& edit);
+    void finishEdit(const PendingEdit& edit, QAbstractItemDelegate::EndEditHint hint);
+    void moveAfterEdit(int row, int col, QAbstractItemDelegate::EndEditHint hint);
     // Runs the key filter: false when the key is discarded; otherwise
     // `deliver` is called with the key as it stands or as replaced.
     bool filterKey(QKeyEvent* event, bool editing, const std::function<void(QKeyEvent*)>& deliver) const;

@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QStatusBar>
 #include <QTabWidget>
 
 using namespace markwell;
@@ -186,11 +187,12 @@ void DocumentLifecycleTest::openAsksFirstAndEachAnswerDoesWhatItSays() {
     QCOMPARE(readGradeFile(savedPath)->students[0].name, std::string("Ann Lee"));
     QCOMPARE(h.cls().students[0].name, std::string("Zed Other"));
 
-    // A clean class is replaced without a question.
+    // A clean class is replaced without a question; the dialog starts in its folder.
     h.dialogs.clearRecord();
     h.open(savedPath);
     QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
     QCOMPARE(h.dialogs.fileRequests.front().title, QStringLiteral("Open Markwell File"));
+    QCOMPARE(h.dialogs.fileRequests.front().folder, h.folder.path());
     QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
     QCOMPARE(h.dialogs.unanswered, 0);
 }
@@ -305,18 +307,23 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
     QVERIFY(w.document().Dirty);
     QCOMPARE(bytesOf(path), gradeBytes);
     QCOMPARE(w.statusText(), QStringLiteral("Markwell File: ") + path);
+    // The teacher is told where the table went, as nothing else on screen changes.
+    QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("The grades table was written to %1.").arg(csv));
 
     const QString xls = h.path(QStringLiteral("p3.XLS"));
     h.dialogs.saveAs(xls);
     w.MNU_SaveAsClick();
     QVERIFY(QFile::exists(xls));
-    QVERIFY(!QFile::exists(h.path(QStringLiteral("p3.ATD")).replace(QStringLiteral("p3."), QStringLiteral("p3.XLS"))));
+    // p3.XLS has the class's own sibling names: a save would have written p3.ATD.
+    QVERIFY(!QFile::exists(h.path(QStringLiteral("p3.ATD"))));
     QCOMPARE(w.document().markwellFile, path);
 
-    // A failed export says so.
+    // A failed export says so, and not that it was written.
+    w.statusBar()->clearMessage();
     h.dialogs.saveAs(h.path(QStringLiteral("gone/p3.xlsx")));
     w.MNU_SaveAsClick();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(w.statusBar()->currentMessage().isEmpty());
 }
 
 void DocumentLifecycleTest::closingAsksWithCancelAndNeverLosesWorkSilently() {

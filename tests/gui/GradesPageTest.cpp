@@ -2,6 +2,7 @@
 // sorting, font and grid lines, copying, and the commands not built yet.
 
 #include "data/PointEntry.h"
+#include "files/GradeFile.h"
 #include "pages/GradesPage.h"
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
@@ -29,8 +30,10 @@ bool visible(const MainWindow& w, const char* name) {
     return action && action->isVisible();
 }
 
-// Types into a cell of the grades table as a teacher does and presses Enter.
-void typeInto(MainWindow& w, int row, int col, const QString& text) {
+// Types into a cell of the grades table as a teacher does and ends with the
+// given key (Enter unless told otherwise).
+void typeInto(MainWindow& w, int row, int col, const QString& text, Qt::Key end = Qt::Key_Return,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     SheetView* view = w.gradesPage()->view();
     view->selectRange(CellRange::cell(row, col));
     view->setFocus();
@@ -41,7 +44,7 @@ void typeInto(MainWindow& w, int row, int col, const QString& text) {
     }
     if (!editor) return;
     QTest::keyClicks(editor, text.mid(1));
-    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, end, modifiers);
     QCoreApplication::processEvents();
 }
 
@@ -62,6 +65,8 @@ private slots:
     void buttonsAndMenusFollowThePage();
     void typedPointsAreStoredAndOtherInputRefused();
     void onlyStudentPointsCellsTakeTyping();
+    void theKeyEndingTheTypingSaysWhereToGoNext();
+    void aValueStillBeingTypedIsKeptBySaveAndExit();
     void sortingReordersTheClassByTheSelectedColumn();
     void fontRecoloursTheBodyAndGridLinesToggleWithoutDirt();
     void copyPutsTheSelectionOnTheClipboard();
@@ -181,6 +186,84 @@ void GradesPageTest::typedPointsAreStoredAndOtherInputRefused() {
     QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('.')));
     QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('-')));
     QVERIFY(!GradesPage::isRefusedCharacter(QLatin1Char('}')));
+}
+
+void GradesPageTest::theKeyEndingTheTypingSaysWhereToGoNext() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    h.open(writeClass(h.folder.path(), QStringLiteral("moves.grs"), smallClass()));
+    SheetView* view = w.gradesPage()->view();
+    const auto active = [&] { return std::pair(w.gradesTable().sheet.activeRow(), w.gradesTable().sheet.activeCol()); };
+
+    // Tab stores Bob's quiz and goes right to his test, with the keyboard still in the table.
+    typeInto(w, 3, 2, QStringLiteral("7"), Qt::Key_Tab);
+    QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("7"));
+    QCOMPARE(active(), std::pair(3, 3));
+    QVERIFY(!view->isEditing());
+    QCOMPARE(QApplication::focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(active(), std::pair(4, 3));
+
+    // Shift+Tab goes left.
+    typeInto(w, 2, 3, QStringLiteral("95"), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(pointsOf(h.cls(), 1, "Ann Lee"), std::string("95"));
+    QCOMPARE(active(), std::pair(2, 2));
+
+    // Neither key leaves the points: Enter on the last student and Tab on the
+    // last assignment stay where they are.
+    typeInto(w, 4, 3, QStringLiteral("81"));
+    QCOMPARE(active(), std::pair(4, 3));
+    typeInto(w, 2, 3, QStringLiteral("96"), Qt::Key_Tab);
+    QCOMPARE(active(), std::pair(2, 3));
+
+    // A refused value keeps the cursor on its cell, to be typed again.
+    typeInto(w, 3, 2, QStringLiteral("1..5"), Qt::Key_Tab);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QCOMPARE(active(), std::pair(3, 2));
+    QCOMPARE(QApplication::focusWidget(), view);
+}
+
+void GradesPageTest::aValueStillBeingTypedIsKeptBySaveAndExit() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QString path = writeClass(h.folder.path(), QStringLiteral("unfinished.grs"), smallClass());
+    h.open(path);
+    SheetView* view = w.gradesPage()->view();
+    // Starts typing into a cell and leaves the editor open.
+    const auto startTyping = [&](int row, int col, char digit) {
+        view->selectRange(CellRange::cell(row, col));
+        view->setFocus();
+        QTest::keyClick(view, digit);
+        return view->isEditing();
+    };
+
+    // Save (Ctrl+S in the middle of typing) saves the value being typed.
+    QVERIFY(startTyping(3, 2, '3'));
+    w.action(QStringLiteral("MNU_Save"))->trigger();
+    QVERIFY(!view->isEditing());
+    QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("3"));
+    Result<ClassRecord> saved = readGradeFile(path);
+    QVERIFY(saved.ok());
+    QCOMPARE(pointsOf(*saved, 0, "Bob Stone"), std::string("3"));
+    QVERIFY(!w.document().Dirty);
+
+    // Exit in the middle of typing asks about the value rather than dropping it.
+    QVERIFY(startTyping(4, 3, '7'));
+    h.dialogs.answer(UserDialogs::Answer::Cancel);
+    w.action(QStringLiteral("MNU_Exit"))->trigger();
+    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
+    QVERIFY(w.isVisible());
+    QCOMPARE(pointsOf(h.cls(), 1, "Cleo Park"), std::string("7"));
+    QVERIFY(w.document().Dirty);
+
+    // A window that goes away in the middle of typing takes the value with it, quietly.
+    QVERIFY(startTyping(2, 2, '1'));
+    h.window.reset();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
 }
 
 void GradesPageTest::onlyStudentPointsCellsTakeTyping() {

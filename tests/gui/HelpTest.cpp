@@ -6,6 +6,7 @@
 #include "help/HelpCenter.h"
 #include "help/HelpWindow.h"
 #include "icons/Icons.h"
+#include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
 #include "support/ScriptedDialogs.h"
 
@@ -30,6 +31,7 @@ private slots:
     void everyTopicHasAPageWhoseLinksLeadToPages();
     void f1OpensThePageOfTheWindowItIsPressedIn();
     void helpOverAModalDialogBelongsToTheDialog();
+    void theHelpMenuFollowsThePageAndGoesWithTheProgram();
     void aboutShowsVersionContactAndClose();
     void everyToolIconHasAPicture();
 };
@@ -115,6 +117,26 @@ void HelpTest::helpOverAModalDialogBelongsToTheDialog() {
     QVERIFY(wasChild);  // a top-level help window would be blocked by the modal dialog
     QCOMPARE(shown, HelpTopic::GradeScale);
     qApp->removeEventFilter(&help);
+}
+
+void HelpTest::theHelpMenuFollowsThePageAndGoesWithTheProgram() {
+    testing::WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(testing::writeClass(h.folder.path(), QStringLiteral("help.grs"), testing::smallClass()));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    w.action(QStringLiteral("MNU_MarkwellHelp"))->trigger();
+    QVERIFY(h.help.window() && h.help.window()->isVisible());
+    QCOMPARE(h.help.window()->currentTopic(), HelpTopic::Grades);
+    QVERIFY(w.showPage(Page::Attendance));
+    w.MNU_MarkwellHelpClick();
+    QCOMPARE(h.help.window()->currentTopic(), HelpTopic::Attendance);
+
+    // Exit takes the help window along: left open, it kept the program running.
+    w.MNU_ExitClick();
+    QVERIFY(!w.isVisible());
+    QVERIFY(!h.help.window()->isVisible());
 }
 
 void HelpTest::aboutShowsVersionContactAndClose() {

@@ -19,6 +19,7 @@ private slots:
     void gradesPrintWithNamesOrWithIds();
     void attendancePrintsTheMonthOnDisplay();
     void cancelledIsSilentFailedIsReportedClipboardUntouched();
+    void ctrlPPrintsThePageShown();
 };
 
 void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
@@ -31,7 +32,9 @@ void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
     const QString withNames = h.path(QStringLiteral("names.pdf"));
     h.dialogs.printToPdf(withNames);
     w.action(QStringLiteral("TLB_Print"))->trigger();
-    QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{gradePath});  // the job is named after the file
+    // The job is named after the file, without its folder: the print dialog
+    // proposes "<home>/<job name>.pdf" for a PDF.
+    QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("print me.grs")});
     const QString names = pdfText(withNames);
     QVERIFY(names.contains(QStringLiteral("Names")));
     QVERIFY(names.contains(QStringLiteral("Cleo Park")));
@@ -97,6 +100,34 @@ void PrintingCommandsTest::cancelledIsSilentFailedIsReportedClipboardUntouched()
 
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a note of my own"));
     QCOMPARE(h.dialogs.unanswered, 0);
+}
+
+void PrintingCommandsTest::ctrlPPrintsThePageShown() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString gradePath = writeClass(h.folder.path(), QStringLiteral("keys.grs"), smallClass());
+    h.open(gradePath);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto pressCtrlP = [&] {
+        h.dialogs.cancelPrint();
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+    };
+
+    pressCtrlP();
+    QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("keys.grs")});
+
+    QVERIFY(w.showPage(Page::Attendance));
+    pressCtrlP();
+    QCOMPARE(h.dialogs.texts(Kind::Printer), (QStringList{QStringLiteral("keys.grs"), QStringLiteral("keys.ATD")}));
+
+    QVERIFY(w.showPage(Page::Seating));
+    h.dialogs.clearRecord();
+    h.dialogs.printers.clear();
+    QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(h.dialogs.count(Kind::Inform), 1);
+    QVERIFY(h.dialogs.texts(Kind::Inform).front().contains(QStringLiteral("not available yet")));
 }
 
 MARKWELL_GUI_TEST_MAIN(PrintingCommandsTest)

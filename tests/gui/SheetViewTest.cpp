@@ -230,6 +230,14 @@ void SheetViewTest::frozenColumnsStayAndLeftColScrolls() {
     QCOMPARE(view.activeCol(), 39);
     QVERIFY(view.leftCol() <= 39);
 
+    // Home goes to the names and brings the first columns back beside them.
+    QTest::keyClick(&view, Qt::Key_Home);
+    QCOMPARE(view.activeCol(), 1);
+    QCOMPARE(view.leftCol(), 2);
+    QTest::keyClick(&view, Qt::Key_End);
+    QCOMPARE(view.activeCol(), 60);
+    QVERIFY(view.leftCol() > 40);
+
     // Vertical scrolling moves both parts together.
     view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
     QCOMPARE(view.frozenView()->verticalScrollBar()->value(), view.verticalScrollBar()->value());
@@ -283,6 +291,8 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
     QCOMPARE(s.kind(2, 2), CellKind::Number);
     QCOMPARE(s.number(2, 2), 17.5);
     QCOMPARE(edited.size(), 1);
+    QCOMPARE(view.activeRow(), 3);  // Enter went down a row
+    QCOMPARE(view.activeCol(), 2);
 
     outcome = SheetView::EndEdit::Refuse;
     view.setActiveCell(3, 3);
@@ -290,6 +300,8 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
     QCOMPARE(calls.size(), std::size_t{2});
     QCOMPARE(s.text(3, 3), QStringLiteral("303"));  // unchanged
     QCOMPARE(edited.size(), 1);
+    QCOMPARE(view.activeRow(), 3);  // and the cursor stays on it
+    QCOMPARE(view.activeCol(), 3);
 
     // The handler changes the sheet itself, even rebuilding it, after the editor has closed.
     outcome = SheetView::EndEdit::Handled;

@@ -71,7 +71,7 @@ AttendanceInfo attendanceRecord(const char* name, int month, int year, const cha
 WindowHarness::WindowHarness() {
     settings = std::make_unique<QSettingsStore>(folder.filePath(QStringLiteral("settings.ini")));
     scales = std::make_unique<ScaleStore>(*settings);
-    window = std::make_unique<MainWindow>(dialogs, *scales);
+    window = std::make_unique<MainWindow>(dialogs, *scales, &help);
 }
 
 void WindowHarness::open(const QString& gradePath) {

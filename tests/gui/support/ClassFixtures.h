@@ -2,6 +2,7 @@
 
 #include "data/ClassRecord.h"
 #include "dialogs/UserDialogs.h"
+#include "help/HelpCenter.h"
 #include "main/MainWindow.h"
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
@@ -39,6 +40,7 @@ struct WindowHarness {
     std::unique_ptr<QSettingsStore> settings;
     std::unique_ptr<ScaleStore> scales;
     ScriptedDialogs dialogs;
+    HelpCenter help;
     std::unique_ptr<MainWindow> window;
 
     WindowHarness();

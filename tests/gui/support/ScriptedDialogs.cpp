@@ -47,74 +47,36 @@ void ScriptedDialogs::warn(QWidget*, const QString& text) {
 
 UserDialogs::Answer ScriptedDialogs::askYesNo(QWidget*, const QString& text) {
     shown.push_back({Kind::YesNo, text});
-    if (answers.empty()) {
-        ++unanswered;
-        return Answer::No;
-    }
-    const Answer a = answers.front();
-    answers.pop_front();
+    const Answer a = takeNext(answers).value_or(Answer::No);
     return a == Answer::Cancel ? Answer::No : a;
 }
 
 UserDialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text) {
     shown.push_back({Kind::YesNoCancel, text});
-    if (answers.empty()) {
-        ++unanswered;
-        return Answer::Cancel;
-    }
-    const Answer a = answers.front();
-    answers.pop_front();
-    return a;
+    return takeNext(answers).value_or(Answer::Cancel);
 }
 
 QString ScriptedDialogs::openFile(QWidget*, const FileRequest& request) {
     shown.push_back({Kind::OpenFile, request.title});
     fileRequests.push_back(request);
-    if (openPaths.empty()) {
-        ++unanswered;
-        return {};
-    }
-    QString path = openPaths.front();
-    openPaths.pop_front();
-    return path;
+    return takeNext(openPaths).value_or(QString());
 }
 
 std::optional<UserDialogs::SaveChoice> ScriptedDialogs::saveFile(QWidget*, const FileRequest& request) {
     shown.push_back({Kind::SaveFile, request.title});
     fileRequests.push_back(request);
-    if (saves.empty()) {
-        ++unanswered;
-        return std::nullopt;
-    }
-    const bool cancelled = !saves.front().has_value();
-    const SaveChoice choice = cancelled ? SaveChoice{} : *saves.front();
-    saves.pop_front();
-    if (cancelled) return std::nullopt;
-    return choice;
+    return takeNext(saves).value_or(std::nullopt);
 }
 
 std::optional<UserDialogs::FontChoice> ScriptedDialogs::chooseFont(QWidget*, const FontChoice& current) {
     shown.push_back({Kind::Font, current.family});
     fontRequests.push_back(current);
-    if (fonts.empty()) {
-        ++unanswered;
-        return std::nullopt;
-    }
-    const bool cancelled = !fonts.front().has_value();
-    const FontChoice choice = cancelled ? FontChoice{} : *fonts.front();
-    fonts.pop_front();
-    if (cancelled) return std::nullopt;
-    return choice;
+    return takeNext(fonts).value_or(std::nullopt);
 }
 
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     shown.push_back({Kind::Printer, printer.docName()});
-    if (printers.empty()) {
-        ++unanswered;
-        return false;
-    }
-    const std::optional<QString> target = printers.front();
-    printers.pop_front();
+    const std::optional<QString> target = takeNext(printers).value_or(std::nullopt);
     if (!target) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(*target);

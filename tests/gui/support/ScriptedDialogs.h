@@ -59,6 +59,19 @@ public:
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
     bool openUrl(const QUrl& url) override;
+
+private:
+    // The next queued answer; none, and counted as unanswered, when the test queued none.
+    template <typename T>
+    std::optional<T> takeNext(std::deque<T>& queue) {
+        if (queue.empty()) {
+            ++unanswered;
+            return std::nullopt;
+        }
+        T next = std::move(queue.front());
+        queue.pop_front();
+        return next;
+    }
 };
 
 }  // namespace markwell::testing
