@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <cstdint>
+#include <unordered_map>
+
 namespace markwell {
 namespace {
 
@@ -56,17 +59,30 @@ QString Sheet::toTsv(const CellRange& range) const {
 
 QString Sheet::toHtml(const CellRange& range) const {
     const CellRange r = resolve(range);
+    // A table shares a few formats among thousands of cells: build each
+    // style text once.
+    std::unordered_map<std::uintptr_t, QString> styles;
+    auto styleOf = [&](int row, int col) -> const QString& {
+        const CellFormat& f = format(row, col);
+        const bool isNumber = kind(row, col) == CellKind::Number;
+        const auto key = reinterpret_cast<std::uintptr_t>(&f) * 2 + (isNumber ? 1 : 0);
+        auto it = styles.find(key);
+        if (it == styles.end()) it = styles.emplace(key, cellStyle(f, isNumber)).first;
+        return it->second;
+    };
     QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n");
     for (int row = r.r1; row <= r.r2; ++row) {
-        out += QStringLiteral("<tr>");
+        out += QLatin1String("<tr>");
         for (int col = r.c1; col <= r.c2; ++col) {
-            out += QStringLiteral("<td style=\"%1\">%2</td>")
-                       .arg(cellStyle(format(row, col), kind(row, col) == CellKind::Number),
-                            text(row, col).toHtmlEscaped());
+            out += QLatin1String("<td style=\"");
+            out += styleOf(row, col);
+            out += QLatin1String("\">");
+            out += text(row, col).toHtmlEscaped();
+            out += QLatin1String("</td>");
         }
-        out += QStringLiteral("</tr>\n");
+        out += QLatin1String("</tr>\n");
     }
-    out += QStringLiteral("</table>\n");
+    out += QLatin1String("</table>\n");
     return out;
 }
 
