@@ -83,9 +83,10 @@ void MainWindow::MNU_CopyClick() {
 }
 
 void MainWindow::MNU_GridLinesClick() {
-    // A display setting: saved with the class by the next Save, but not a change that asks to be saved.
+    // Kept in the grade file: a change of the class like any other.
     GridProperties& props = document_.classRecord.gridProps;
     props.grid_lines = !props.grid_lines;
+    setDirty();
     grades_.sheet.setShowGridLines(props.grid_lines);
     gradesPage_->view()->reload();
     applyCommandStates();
@@ -117,7 +118,7 @@ void MainWindow::MNU_FontClick() {
                                                  (chosen->italic ? fontstyle::kItalic : 0) |
                                                  (chosen->underline ? fontstyle::kUnderline : 0) |
                                                  (chosen->strikeOut ? fontstyle::kStrikeOut : 0));
-    document_.Dirty = true;
+    setDirty();
     const ClassRecord& cls = document_.classRecord;
     updateGridProperties(grades_.sheet, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),
                          props, grades_.dropCellIndex, cls.lowScoreInfo.drop_type, true);
@@ -127,7 +128,7 @@ void MainWindow::MNU_FontClick() {
 void MainWindow::sortClass(bool descending) {
     const CellRange selection = grades_.sheet.resolve(grades_.sheet.selection());
     if (!markwell::sortClass(document_.classRecord, grades_, selection.c1, descending)) return;
-    document_.Dirty = true;
+    setDirty();
     gradesPage_->showTableKeepingPlace(&grades_.sheet, selection.r1, selection.c1);
     refreshAttendanceClass();
 }
@@ -145,7 +146,7 @@ bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
         dialogs_.warn(this, stored.message());
         return false;
     }
-    document_.Dirty = true;
+    setDirty();
     grades_ = buildGradesTable(document_.classRecord);
     // The view moves on from here as the key that ended the edit says.
     gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);

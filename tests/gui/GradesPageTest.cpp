@@ -68,7 +68,7 @@ private slots:
     void theKeyEndingTheTypingSaysWhereToGoNext();
     void aValueStillBeingTypedIsKeptBySaveAndExit();
     void sortingReordersTheClassByTheSelectedColumn();
-    void fontRecoloursTheBodyAndGridLinesToggleWithoutDirt();
+    void fontRecoloursTheBodyAndGridLinesAreAChangeOfTheClass();
     void copyPutsTheSelectionOnTheClipboard();
     void commandsOfLaterVersionsSaySoPlainly();
 };
@@ -318,7 +318,7 @@ void GradesPageTest::sortingReordersTheClassByTheSelectedColumn() {
     QCOMPARE(h.cls().assignments[1].namegrade[1], std::string("Bob Stone~70"));
 }
 
-void GradesPageTest::fontRecoloursTheBodyAndGridLinesToggleWithoutDirt() {
+void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChangeOfTheClass() {
     WindowHarness h;
     MainWindow& w = *h.window;
     h.open(writeClass(h.folder.path(), QStringLiteral("font.grs"), smallClass()));
@@ -357,9 +357,11 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesToggleWithoutDirt() {
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QCOMPARE(h.cls().gridProps.font_name, std::string("DejaVu Serif"));
 
-    // Grid lines: twice back to where they were, the check mark following, never dirty.
+    // Grid lines, the check mark following: kept in the grade file, so a change
+    // that is asked about before it is lost.
     WindowHarness clean;
-    clean.open(writeClass(clean.folder.path(), QStringLiteral("lines.grs"), smallClass()));
+    const QString lines = writeClass(clean.folder.path(), QStringLiteral("lines.grs"), smallClass());
+    clean.open(lines);
     QAction* check = clean.window->action(QStringLiteral("MNU_GridLines"));
     QVERIFY(!check->isChecked());
     clean.window->MNU_GridLinesClick();
@@ -367,10 +369,15 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesToggleWithoutDirt() {
     QVERIFY(clean.cls().gridProps.grid_lines);
     QVERIFY(clean.window->gradesTable().sheet.showGridLines());
     QVERIFY(clean.window->gradesPage()->view()->showGrid());
+    QVERIFY(clean.window->document().Dirty);
+    clean.dialogs.answer(UserDialogs::Answer::Yes);
+    clean.window->MNU_NewClick();
+    QCOMPARE(clean.dialogs.texts(Kind::YesNoCancel), QStringList{QStringLiteral("Do you wish to save changes?")});
+    clean.open(lines);
+    QVERIFY(clean.cls().gridProps.grid_lines);
     clean.window->MNU_GridLinesClick();
     QVERIFY(!check->isChecked());
     QVERIFY(!clean.window->gradesPage()->view()->showGrid());
-    QVERIFY(!clean.window->document().Dirty);
 }
 
 void GradesPageTest::copyPutsTheSelectionOnTheClipboard() {
