@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace markwell {
 namespace {
 

@@ -16,6 +16,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <array>
+
 using namespace markwell;
 using namespace markwell::testing;
 using Kind = ScriptedDialogs::Kind;
@@ -34,6 +36,20 @@ std::vector<std::string> studentNames(const ClassRecord& cls) {
     std::vector<std::string> names;
     for (const StudentInfo& s : cls.students) names.push_back(s.name);
     return names;
+}
+
+// The four ways of putting a class aside, each asking the save question first.
+enum class Leave { New, Open, Exit, Close };
+constexpr std::array kEveryLeave = {Leave::New, Leave::Open, Leave::Exit, Leave::Close};
+
+// Puts the class aside as `leave` says (Open opens `other`).
+void leaveClass(WindowHarness& h, Leave leave, const QString& other) {
+    switch (leave) {
+    case Leave::New: h.window->MNU_NewClick(); break;
+    case Leave::Open: h.open(other); break;
+    case Leave::Exit: h.window->MNU_ExitClick(); break;
+    case Leave::Close: h.window->close(); break;
+    }
 }
 
 }  // namespace
@@ -423,8 +439,7 @@ void DocumentLifecycleTest::aFileGivenAtStartOpensOrIsReported() {
 }
 
 void DocumentLifecycleTest::answeringNoLeavesAllThreeFilesAsTheyWere() {
-    enum class Leave { New, Open, Exit, Close };
-    for (const Leave leave : {Leave::New, Leave::Open, Leave::Exit, Leave::Close}) {
+    for (const Leave leave : kEveryLeave) {
         WindowHarness h;
         MainWindow& w = *h.window;
         w.show();
@@ -448,22 +463,17 @@ void DocumentLifecycleTest::answeringNoLeavesAllThreeFilesAsTheyWere() {
         QVERIFY(w.document().Dirty);
 
         h.dialogs.answer(Answer::No);
-        switch (leave) {
-        case Leave::New: w.MNU_NewClick(); break;
-        case Leave::Open: h.open(other); break;
-        case Leave::Exit: w.MNU_ExitClick(); break;
-        case Leave::Close: QVERIFY(w.close()); break;
-        }
+        leaveClass(h, leave, other);
         QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{kQuestion});
         QCOMPARE(bytesOf(path), grade);
         QCOMPARE(bytesOf(attendancePathFor(path)), attendance);
         QCOMPARE(bytesOf(seatingPathFor(path)), seats);
+        QCOMPARE(w.isVisible(), leave != Leave::Exit && leave != Leave::Close);
     }
 }
 
 void DocumentLifecycleTest::anExportFromTheSaveQuestionIsNoSave() {
-    enum class Leave { New, Open, Exit, Close };
-    for (const Leave leave : {Leave::New, Leave::Open, Leave::Exit, Leave::Close}) {
+    for (const Leave leave : kEveryLeave) {
         WindowHarness h;
         MainWindow& w = *h.window;
         w.show();
@@ -477,12 +487,7 @@ void DocumentLifecycleTest::anExportFromTheSaveQuestionIsNoSave() {
         const QString csv = h.path(QStringLiteral("grades.csv"));
         h.dialogs.answer(Answer::Yes);
         h.dialogs.saveAs(csv, QStringLiteral("CSV File (*.csv)"));
-        switch (leave) {
-        case Leave::New: w.MNU_NewClick(); break;
-        case Leave::Open: h.open(other); break;
-        case Leave::Exit: w.MNU_ExitClick(); break;
-        case Leave::Close: QVERIFY(!w.close()); break;
-        }
+        leaveClass(h, leave, other);
         QVERIFY(QString::fromUtf8(bytesOf(csv)).contains(QStringLiteral("Ann Lee")));
         // The class is still the one worked on, unsaved, and the window says so.
         QVERIFY(w.isVisible());

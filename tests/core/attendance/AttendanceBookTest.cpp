@@ -1,3 +1,5 @@
+#include "support/AttendanceRecords.h"
+
 #include "attendance/AttendanceBook.h"
 
 #include <gtest/gtest.h>
@@ -6,20 +8,10 @@ using namespace markwell;
 
 namespace {
 
-DayMarks marks(std::string_view days) {
-    DayMarks m;
-    m.fill(' ');
-    std::copy(days.begin(), days.end(), m.begin());
-    return m;
-}
+DayMarks marks(std::string_view days) { return test::dayMarks(days); }
 
 AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, std::string_view days) {
-    AttendanceInfo r;
-    r.Month = month;
-    r.Year = year;
-    r.name = std::move(name);
-    r.entry = marks(days);
-    return r;
+    return test::attendanceRecord(month, year, std::move(name), days);
 }
 
 // Two months of a class, with a name in two spellings and an accented one.

@@ -1,3 +1,4 @@
+#include "support/AttendanceRecords.h"
 #include "support/ByteBuilder.h"
 
 #include "files/AttendanceFile.h"
@@ -12,20 +13,8 @@ using markwell::test::ByteBuilder;
 
 namespace {
 
-DayMarks marks(std::string_view days) {
-    DayMarks m;
-    m.fill(' ');
-    std::copy(days.begin(), days.end(), m.begin());
-    return m;
-}
-
 AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, std::string_view days) {
-    AttendanceInfo r;
-    r.Month = month;
-    r.Year = year;
-    r.name = std::move(name);
-    r.entry = marks(days);
-    return r;
+    return test::attendanceRecord(month, year, std::move(name), days);
 }
 
 qint64 sizeOf(const QString& path) { return QFile(path).size(); }
