@@ -1,8 +1,16 @@
 #include "files/FileTypes.h"
 
 #include <QFileInfo>
+#include <QtGlobal>
 
 namespace markwell {
+
+const std::array<FileTypeInfo, 4> kFileTypes = {{
+    {FileType::Grades, "grs", QT_TRANSLATE_NOOP("FileTypes", "Markwell File (*.grs)")},
+    {FileType::Xls, "xls", QT_TRANSLATE_NOOP("FileTypes", "Excel File (*.xls)")},
+    {FileType::Xlsx, "xlsx", QT_TRANSLATE_NOOP("FileTypes", "Excel Workbook (*.xlsx)")},
+    {FileType::Csv, "csv", QT_TRANSLATE_NOOP("FileTypes", "CSV File (*.csv)")},
+}};
 
 std::optional<FileType> fileTypeOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix();

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QtGlobal>
 
 #include <array>
 #include <optional>
@@ -20,12 +19,7 @@ struct FileTypeInfo {
     const char* filter;  // the file dialogs' filter, in English (translated in the context "FileTypes")
 };
 
-inline constexpr std::array<FileTypeInfo, 4> kFileTypes = {{
-    {FileType::Grades, "grs", QT_TRANSLATE_NOOP("FileTypes", "Markwell File (*.grs)")},
-    {FileType::Xls, "xls", QT_TRANSLATE_NOOP("FileTypes", "Excel File (*.xls)")},
-    {FileType::Xlsx, "xlsx", QT_TRANSLATE_NOOP("FileTypes", "Excel Workbook (*.xlsx)")},
-    {FileType::Csv, "csv", QT_TRANSLATE_NOOP("FileTypes", "CSV File (*.csv)")},
-}};
+extern const std::array<FileTypeInfo, 4> kFileTypes;
 
 // The type a file name asks for; none for any other extension.
 std::optional<FileType> fileTypeOf(const QString& path);

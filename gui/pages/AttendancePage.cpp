@@ -28,21 +28,19 @@ QLabel* legend(const QString& text) {
 }  // namespace
 
 QStringList AttendancePage::monthNames() {
-    return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-            QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-            QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-            QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return {tr("January"), tr("February"), tr("March"),     tr("April"),   tr("May"),      tr("June"),
+            tr("July"),    tr("August"),   tr("September"), tr("October"), tr("November"), tr("December")};
 }
 
 AttendancePage::AttendancePage(QWidget* parent)
     : QWidget(parent), unusableNote_(new QLabel), monthCombo_(new QComboBox), yearCombo_(new QComboBox),
       calendar_(new QCalendarWidget), view_(new SheetView) {
-    setObjectName(QStringLiteral("TAB_Attendance"));
+    setObjectName(QStringLiteral("attendancePage"));
     setHelpTopic(this, HelpTopic::Attendance);
-    monthCombo_->setObjectName(QStringLiteral("CB_Month"));
-    yearCombo_->setObjectName(QStringLiteral("CB_Year"));
-    calendar_->setObjectName(QStringLiteral("Calendar"));
-    view_->setObjectName(QStringLiteral("GRD_Attendance"));
+    monthCombo_->setObjectName(QStringLiteral("monthList"));
+    yearCombo_->setObjectName(QStringLiteral("yearList"));
+    calendar_->setObjectName(QStringLiteral("calendar"));
+    view_->setObjectName(QStringLiteral("attendanceTable"));
 
     monthCombo_->addItems(monthNames());
     const int lastYear = QDate::currentDate().year() + 2;
@@ -57,7 +55,7 @@ AttendancePage::AttendancePage(QWidget* parent)
     layout->addWidget(makeDatePanel());
     layout->addWidget(unusableNote_);
     layout->addWidget(view_, 1);
-    unusableNote_->setObjectName(QStringLiteral("LBL_Unusable"));
+    unusableNote_->setObjectName(QStringLiteral("unusableFileNote"));
     unusableNote_->setWordWrap(true);
     unusableNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     unusableNote_->setStyleSheet(QStringLiteral("color: #b00000;"));
@@ -99,14 +97,14 @@ AttendancePage::AttendancePage(QWidget* parent)
 
 QWidget* AttendancePage::makeDatePanel() {
     auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("PNL_Date"));
+    panel->setObjectName(QStringLiteral("datePanel"));
     auto* choices = new QFormLayout;
-    choices->addRow(QStringLiteral("&Month:"), monthCombo_);
-    choices->addRow(QStringLiteral("&Year:"), yearCombo_);
+    choices->addRow(tr("&Month:"), monthCombo_);
+    choices->addRow(tr("&Year:"), yearCombo_);
     auto* legends = new QVBoxLayout;
-    legends->addWidget(legend(QStringLiteral("T - Tardy")));
-    legends->addWidget(legend(QStringLiteral("U - Unexcused Absence")));
-    legends->addWidget(legend(QStringLiteral("E - Excused Absence")));
+    legends->addWidget(legend(tr("T - Tardy")));
+    legends->addWidget(legend(tr("U - Unexcused Absence")));
+    legends->addWidget(legend(tr("E - Excused Absence")));
     legends->addStretch();
     auto* left = new QVBoxLayout;
     left->addLayout(choices);
@@ -125,16 +123,16 @@ QWidget* AttendancePage::makeDatePanel() {
 
 void AttendancePage::makePopup() {
     popup_ = new QMenu(this);
-    popup_->setObjectName(QStringLiteral("POP_Attendance"));
+    popup_->setObjectName(QStringLiteral("attendanceMenu"));
     const auto add = [this](const char* name, const QString& caption, const QString& mark) {
         QAction* action = popup_->addAction(caption, this, [this, mark] { markSelection(mark); });
         action->setObjectName(QLatin1String(name));
     };
-    add("POP_Tardy", QStringLiteral("Tardy"), QStringLiteral("T"));
-    add("POP_Unexcused", QStringLiteral("Unexcused Absence"), QStringLiteral("U"));
-    add("POP_Excused", QStringLiteral("Excused Absence"), QStringLiteral("E"));
+    add("markTardy", tr("Tardy"), QStringLiteral("T"));
+    add("markUnexcused", tr("Unexcused Absence"), QStringLiteral("U"));
+    add("markExcused", tr("Excused Absence"), QStringLiteral("E"));
     popup_->addSeparator();
-    add("POP_Clear", QStringLiteral("Clear"), QString());
+    add("clearMark", tr("Clear"), QString());
 }
 
 void AttendancePage::setClass(std::vector<std::string> names, AttendanceBook* book, const QString& unusable) {

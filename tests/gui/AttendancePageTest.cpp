@@ -171,10 +171,10 @@ void AttendancePageTest::thePopupOpensOnlyOverDayCells() {
     QCOMPARE(captions, (QStringList{QStringLiteral("Tardy"), QStringLiteral("Unexcused Absence"),
                                     QStringLiteral("Excused Absence"), QString(), QStringLiteral("Clear")}));
     h.page->view()->selectRange(CellRange::cell(3, 6));
-    popup->findChild<QAction*>(QStringLiteral("POP_Unexcused"))->trigger();
+    popup->findChild<QAction*>(QStringLiteral("markUnexcused"))->trigger();
     QCOMPARE(h.cell(3, 5), QStringLiteral("U"));
     QCOMPARE(h.page->sheet().number(3, 33), 1.0);
-    popup->findChild<QAction*>(QStringLiteral("POP_Clear"))->trigger();
+    popup->findChild<QAction*>(QStringLiteral("clearMark"))->trigger();
     QCOMPARE(h.cell(3, 5), QString());
 }
 
@@ -207,7 +207,7 @@ void AttendancePageTest::marksStayInTheClassAcrossMonthsUntilItIsSaved() {
 
     // Save writes the three months at once; the stored record of the
     // case-different name is overwritten, not doubled.
-    h.window->MNU_SaveClick();
+    h.window->saveClass();
     QVERIFY(!h.window->document().Dirty);
     QCOMPARE((*h.stored("Ann Lee", 9, 2024))[0], 'T');
     const auto cleo = h.stored("Cleo Park", 9, 2024);
@@ -239,7 +239,7 @@ void AttendancePageTest::typedMarksSurviveOtherPagesAndClassChanges() {
     QVERIFY(h.window->showPage(Page::Attendance));
     QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
     // Saving the class writes it.
-    h.window->MNU_SaveClick();
+    h.window->saveClass();
     QVERIFY(!h.window->document().Dirty);
     QCOMPARE((*h.stored("Bob Stone", today.month(), today.year()))[0], 'E');
 }
@@ -290,7 +290,7 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
     AttendancePage* page = h.window->attendancePage();
     page->showMonth(9, 2024);
     QVERIFY(!page->takesMarks());
-    QVERIFY(!page->findChild<QLabel*>(QStringLiteral("LBL_Unusable"))->isHidden());
+    QVERIFY(!page->findChild<QLabel*>(QStringLiteral("unusableFileNote"))->isHidden());
     QCOMPARE(page->sheet().text(2, 2), QString());
     page->view()->selectRange(CellRange::cell(2, 3));
     QTest::keyClick(page->view(), 't');
@@ -305,7 +305,7 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
     QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
 
     // Save writes the grades and leaves the file byte for byte, and says so.
-    h.window->MNU_SaveClick();
+    h.window->saveClass();
     QVERIFY(!h.window->document().Dirty);
     QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
     QVERIFY(h.window->statusBar()->currentMessage().contains(QStringLiteral("was kept as it was")));

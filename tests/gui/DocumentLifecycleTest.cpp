@@ -45,9 +45,9 @@ constexpr std::array kEveryLeave = {Leave::New, Leave::Open, Leave::Exit, Leave:
 // Puts the class aside as `leave` says (Open opens `other`).
 void leaveClass(WindowHarness& h, Leave leave, const QString& other) {
     switch (leave) {
-    case Leave::New: h.window->MNU_NewClick(); break;
+    case Leave::New: h.window->newClass(); break;
     case Leave::Open: h.open(other); break;
-    case Leave::Exit: h.window->MNU_ExitClick(); break;
+    case Leave::Exit: h.window->actions().exit->trigger(); break;
     case Leave::Close: h.window->close(); break;
     }
 }
@@ -77,9 +77,9 @@ private slots:
 void DocumentLifecycleTest::startsWithAnEmptyUntitledClassOnTheGradesPage() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    QCOMPARE(w.windowTitle(), QStringLiteral("Computerized Markwell"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Untitled[*] — Computerized Markwell"));
+    QVERIFY(!w.isWindowModified());
     QVERIFY(w.width() >= 696 && w.height() >= 480);
-    QVERIFY(w.isActivated());
     QVERIFY(!w.document().isTitled());
     QVERIFY(!w.document().Dirty);
     QVERIFY(h.cls().students.empty());
@@ -118,7 +118,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
 
     const QString path = h.path(QStringLiteral("period1.grs"));
     h.dialogs.saveAs(path, QStringLiteral("Markwell File (*.grs)"));
-    w.MNU_SaveClick();
+    w.saveClass();
     QCOMPARE(h.dialogs.texts(Kind::SaveFile), QStringList{QStringLiteral("Save Markwell As")});
     QVERIFY(h.dialogs.fileRequests.front().filters.contains(QStringLiteral("Excel File (*.xls)")));
     QVERIFY(!w.document().Dirty);
@@ -142,7 +142,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
     QVERIFY(w.showPage(Page::Grades));
     h.dialogs.clearRecord();
     w.replaceClass(w.document().classRecord);
-    w.MNU_SaveClick();
+    w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
     QVERIFY(!w.document().Dirty);
 }
@@ -153,7 +153,7 @@ void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
     w.replaceClass(smallClass());
     const QString nowhere = h.path(QStringLiteral("no-such-folder/period1.grs"));
     h.dialogs.saveAs(nowhere);
-    w.MNU_SaveClick();
+    w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("Unable to create ")));
     QVERIFY(w.document().Dirty);
@@ -163,7 +163,7 @@ void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
     // A cancelled save dialog changes nothing and says nothing.
     h.dialogs.clearRecord();
     h.dialogs.cancelSave();
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QVERIFY(h.dialogs.messages().isEmpty());
     QVERIFY(w.document().Dirty);
 }
@@ -199,7 +199,7 @@ void DocumentLifecycleTest::openAsksFirstAndEachAnswerDoesWhatItSays() {
     QCOMPARE(w.document().markwellFile, otherPath);
 
     // Yes saves first (an untitled class, under the name asked for), then opens.
-    w.MNU_NewClick();
+    w.newClass();
     w.replaceClass(smallClass());
     const QString savedPath = h.path(QStringLiteral("kept.grs"));
     h.dialogs.answer(Answer::Yes);
@@ -278,7 +278,7 @@ void DocumentLifecycleTest::saveAsToANewNameCarriesEveryMonthOfAttendance() {
 
     const QString newPath = h.path(QStringLiteral("term2.grs"));
     h.dialogs.saveAs(newPath);
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QCOMPARE(w.document().markwellFile, newPath);
     QVERIFY(!w.document().Dirty);
 
@@ -305,7 +305,7 @@ void DocumentLifecycleTest::saveAsOntoItsOwnNameKeepsEveryMonth() {
     h.open(path);
     w.replaceClass(w.document().classRecord);
     h.dialogs.saveAs(path);
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QVERIFY(!w.document().Dirty);
     Result<AttendanceFile> kept = readAttendanceFile(attendancePathFor(path));
     QVERIFY(kept.ok());
@@ -322,7 +322,7 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
 
     const QString csv = h.path(QStringLiteral("p3 grades.csv"));
     h.dialogs.saveAs(csv, QStringLiteral("CSV File (*.csv)"));
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     const QString exported = QString::fromUtf8(bytesOf(csv));
     QVERIFY(exported.contains(QStringLiteral("Ann Lee")));
     QVERIFY(exported.contains(QStringLiteral("98")));  // Ann's total, 8 + 90
@@ -335,7 +335,7 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
 
     const QString xls = h.path(QStringLiteral("p3.XLS"));
     h.dialogs.saveAs(xls);
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QVERIFY(QFile::exists(xls));
     // p3.XLS has the class's own sibling names: a save would have written p3.ATD.
     QVERIFY(!QFile::exists(h.path(QStringLiteral("p3.ATD"))));
@@ -344,7 +344,7 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
     // A failed export says so, and not that it was written.
     w.statusBar()->clearMessage();
     h.dialogs.saveAs(h.path(QStringLiteral("gone/p3.xlsx")));
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(w.statusBar()->currentMessage().isEmpty());
 }
@@ -364,7 +364,7 @@ void DocumentLifecycleTest::closingAsksWithCancelAndNeverLosesWorkSilently() {
     // Yes with a save that fails keeps the window open.
     h.dialogs.answer(Answer::Yes);
     h.dialogs.saveAs(h.path(QStringLiteral("missing/x.grs")));
-    w.MNU_ExitClick();
+    w.close();
     QVERIFY(w.isVisible());
     QVERIFY(w.document().Dirty);
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
@@ -400,7 +400,7 @@ void DocumentLifecycleTest::newLeavesNothingOfTheOldClassBehind() {
     h.open(path);
     QCOMPARE(h.cls().weightGrades.Final, 50);
 
-    w.MNU_NewClick();  // clean: no question
+    w.newClass();  // clean: no question
     QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
     QVERIFY(h.cls().students.empty());
     QVERIFY(h.cls().assignments.empty());
@@ -416,10 +416,10 @@ void DocumentLifecycleTest::newLeavesNothingOfTheOldClassBehind() {
     // With changes, New asks; Cancel keeps them.
     w.replaceClass(smallClass());
     h.dialogs.answer(Answer::Cancel);
-    w.MNU_NewClick();
+    w.newClass();
     QCOMPARE(h.cls().students.size(), std::size_t{3});
     h.dialogs.answer(Answer::No);
-    w.MNU_NewClick();
+    w.newClass();
     QVERIFY(h.cls().students.empty());
     QVERIFY(!w.document().Dirty);
 }
@@ -512,7 +512,7 @@ void DocumentLifecycleTest::aFieldTheFilesCannotHoldWritesNothing() {
     w.replaceClass(cls);
     const QString path = h.path(QStringLiteral("city.grs"));
     h.dialogs.saveAs(path);
-    w.MNU_SaveClick();
+    w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     const QString message = h.dialogs.texts(Kind::Warn).front();
     QVERIFY2(message.startsWith(QStringLiteral("Unable to create %1: ").arg(path)), qPrintable(message));
@@ -533,13 +533,13 @@ void DocumentLifecycleTest::theCommandsSayWhatChangedThroughSignals() {
     QSignalSpy replaced(&commands, &DocumentCommands::documentReplaced);
 
     w.replaceClass(smallClass());
-    w.MNU_GridLinesClick();  // dirty already: said once
+    w.toggleGridLines();  // dirty already: said once
     QCOMPARE(dirty.size(), 1);
     QCOMPARE(dirty.at(0).at(0).toBool(), true);
 
     const QString path = h.path(QStringLiteral("signals.grs"));
     h.dialogs.saveAs(path);
-    w.MNU_SaveClick();
+    w.saveClass();
     QCOMPARE(dirty.size(), 2);
     QCOMPARE(dirty.at(1).at(0).toBool(), false);
     QCOMPARE(name.size(), 1);
@@ -553,7 +553,7 @@ void DocumentLifecycleTest::theCommandsSayWhatChangedThroughSignals() {
     QCOMPARE(dirty.at(2).at(0).toBool(), true);
 
     h.dialogs.answer(Answer::No);
-    w.MNU_NewClick();
+    w.newClass();
     QCOMPARE(replaced.size(), 1);
     QCOMPARE(dirty.size(), 4);
     QCOMPARE(dirty.at(3).at(0).toBool(), false);
