@@ -18,10 +18,11 @@ trap 'rm -rf "$here"' EXIT
 cd "$here"
 cp "$checkout/examples/period1.grs" "$checkout/examples/period1.ATD" "$checkout/examples/period1.SEA" .
 failed=0
+exec 3>&1  # the verdicts, whatever a check's own output is sent to
 check() {  # DESCRIPTION, then a command that must succeed
   local what=$1
   shift
-  if ! "$@"; then echo "FAILED: $what"; failed=1; fi
+  if ! "$@"; then echo "FAILED: $what" >&3; failed=1; fi
 }
 
 # A relative output name lands where the user stands, not in the checkout.
