@@ -86,6 +86,9 @@ public:
     // Leading columns kept in view.
     int fixedCols() const { return fixedCols_; }
     void setFixedCols(int cols) { fixedCols_ = cols; }
+    // Leading rows kept in view (the heading row of a table: 0 or 1).
+    int fixedRows() const { return fixedRows_; }
+    void setFixedRows(int rows) { fixedRows_ = rows; }
 
     // Active cell and the selected range, which commands read.
     int activeRow() const { return activeRow_; }
@@ -188,6 +191,7 @@ private:
     int maxRow_ = 1;
     int maxCol_ = 1;
     int fixedCols_ = 0;
+    int fixedRows_ = 0;
     int activeRow_ = 1;
     int activeCol_ = 1;
     int leftCol_ = 1;

@@ -116,6 +116,7 @@ private:
 
     void setUpFrozenView();
     void applyLayout();
+    void applyHeadingRow(int rowHeight);
     void updateFrozenGeometry();
     int frozenWidth() const;
     void syncSelectionToSheet();

@@ -145,15 +145,15 @@ void HelpTest::theHelpMenuFollowsThePageAndGoesWithTheProgram() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-    w.action(QStringLiteral("MNU_MarkwellHelp"))->trigger();
+    w.actions().help->trigger();
     QVERIFY(h.help.window() && h.help.window()->isVisible());
     QCOMPARE(h.help.window()->currentTopic(), HelpTopic::Grades);
     QVERIFY(w.showPage(Page::Attendance));
-    w.MNU_MarkwellHelpClick();
+    w.showHelp();
     QCOMPARE(h.help.window()->currentTopic(), HelpTopic::Attendance);
 
     // Exit takes the help window along: left open, it kept the program running.
-    w.MNU_ExitClick();
+    w.close();
     QVERIFY(!w.isVisible());
     QVERIFY(!h.help.window()->isVisible());
 }
@@ -162,13 +162,13 @@ void HelpTest::aboutShowsVersionContactAndClose() {
     ScriptedDialogs dialogs;
     AboutDialog about(dialogs);
     QCOMPARE(about.windowTitle(), QStringLiteral("About Markwell"));
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("LBL_Version"))->text(), QStringLiteral("Version 2.0"));
-    auto* close = about.findChild<QPushButton*>(QStringLiteral("BTN_Close"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("versionLabel"))->text(), QStringLiteral("Version 2.0"));
+    auto* close = about.findChild<QPushButton*>(QStringLiteral("closeButton"));
     QVERIFY(close);
     QCOMPARE(close->text(), QStringLiteral("&Close"));
     QCOMPARE(helpTopicFor(&about), HelpTopic::About);
 
-    auto* contact = about.findChild<QLabel*>(QStringLiteral("LBL_Contact"));
+    auto* contact = about.findChild<QLabel*>(QStringLiteral("contactLabel"));
     QVERIFY(contact);
     QCOMPARE(contact->cursor().shape(), Qt::PointingHandCursor);
     emit contact->linkActivated(QStringLiteral("ignored"));
