@@ -361,10 +361,11 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QCOMPARE(h.cls().gridProps.font_name, std::string("DejaVu Serif"));
 
-    // Grid lines: twice back to where they were, the check mark following;
-    // they are kept in the grade file, so a change that asks to be saved.
+    // Grid lines: the check mark following; they are kept in the grade file,
+    // so a change that asks to be saved, and saved with the class.
     WindowHarness clean;
-    clean.open(writeClass(clean.folder.path(), QStringLiteral("lines.grs"), smallClass()));
+    const QString lines = writeClass(clean.folder.path(), QStringLiteral("lines.grs"), smallClass());
+    clean.open(lines);
     QAction* check = clean.window->actions().gridLines;
     QVERIFY(!check->isChecked());
     clean.window->toggleGridLines();
@@ -374,6 +375,11 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     QVERIFY(clean.window->isWindowModified());
     QVERIFY(clean.window->gradesTable().sheet.showGridLines());
     QVERIFY(clean.window->gradesPage()->view()->showGrid());
+    clean.dialogs.answer(UserDialogs::Answer::Yes);
+    clean.window->newClass();
+    QCOMPARE(clean.dialogs.texts(Kind::YesNoCancel), QStringList{QStringLiteral("Do you wish to save changes?")});
+    clean.open(lines);
+    QVERIFY(clean.cls().gridProps.grid_lines);
     clean.window->toggleGridLines();
     QVERIFY(!check->isChecked());
     QVERIFY(!clean.window->gradesPage()->view()->showGrid());
