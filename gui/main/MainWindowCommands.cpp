@@ -13,7 +13,7 @@
 #include "pages/GradesPage.h"
 #include "printing/PrintJob.h"
 #include "printout/PrintCopy.h"
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 
 namespace markwell {
 
@@ -44,7 +44,8 @@ void MainWindow::printGrades(bool withIds) {
 }
 
 void MainWindow::printAttendance() {
-    const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile);
+    const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
+                                           attendancePage_->year());
     const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
     if (!printed) dialogs_.warn(this, QStringLiteral("The attendance could not be printed: ") + printed.message());
 }
@@ -68,7 +69,8 @@ void MainWindow::MNU_PrintAttendanceClick() {
 void MainWindow::MNU_PrintPreviewClick() {
     Sheet copy;
     if (page_ == Page::Attendance) {
-        copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile);
+        copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
+                                   attendancePage_->year());
     } else {
         copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, false);
     }

@@ -1,7 +1,7 @@
 #include "sheetview/SheetView.h"
 
 #include "common/NumberText.h"
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 
 #include <QApplication>
 #include <QClipboard>

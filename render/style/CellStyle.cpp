@@ -1,4 +1,4 @@
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
