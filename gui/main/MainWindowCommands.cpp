@@ -7,6 +7,7 @@
 #include "document/TypedPoints.h"
 #include "grading/GridFormatting.h"
 #include "grading/SortClass.h"
+#include "grading/StudentRowUpdate.h"
 #include "help/AboutDialog.h"
 #include "help/HelpCenter.h"
 #include "pages/AttendancePage.h"
@@ -148,9 +149,14 @@ bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
         return false;
     }
     document_.Dirty = true;
-    grades_ = buildGradesTable(document_.classRecord);
-    // The view moves on from here as the key that ended the edit says.
-    gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    // Only the student's row changes: it is redone in place, as a rebuild would.
+    if (const std::optional<RowUpdate> update = updateStudentRow(grades_, document_.classRecord, row)) {
+        gradesPage_->showChangedRow(row, update->resizedCols);
+    } else {
+        grades_ = buildGradesTable(document_.classRecord);
+        // The view moves on from here as the key that ended the edit says.
+        gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    }
     UpdateToolBar();
     return true;
 }
