@@ -4,10 +4,8 @@
 //
 //   build/bench/markwell_bench --benchmark_filter=Pdf
 
-#include "grading/GradesTable.h"
+#include "LargeClass.h"
 #include "printout/PrintCopy.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
 #include "paging/PageSetup.h"
 #include "table/SheetPrintout.h"
 
@@ -21,14 +19,8 @@ using namespace markwell;
 namespace {
 
 const Sheet& gradesPrintout() {
-    static const Sheet sheet = [] {
-        SampleOptions options;
-        options.students = 2000;
-        options.assignments = 200;
-        const ClassRecord cls = makeSampleClass(options, builtInDefaultGradeScale());
-        return gradesPrintCopy(buildGradesTable(cls).sheet, cls.students, QStringLiteral("/home/teacher/big.grs"),
-                               false);
-    }();
+    static const Sheet sheet = gradesPrintCopy(bench::largeGradesTable(), bench::largeClass().students,
+                                               QStringLiteral("/home/teacher/big.grs"), false);
     return sheet;
 }
 

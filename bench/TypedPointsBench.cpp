@@ -6,12 +6,10 @@
 //
 //   build/bench/markwell_bench --benchmark_filter=TypePoint
 
+#include "LargeClass.h"
 #include "document/TypedPoints.h"
-#include "grading/GradesTable.h"
 #include "grading/StudentRowUpdate.h"
 #include "pages/GradesPage.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
 
 #include <QCoreApplication>
 
@@ -20,13 +18,6 @@
 using namespace markwell;
 
 namespace {
-
-ClassRecord bigClass() {
-    SampleOptions options;
-    options.students = 2000;
-    options.assignments = 200;
-    return makeSampleClass(options, builtInDefaultGradeScale());
-}
 
 // A different student and assignment each time, as a teacher typing down a column.
 std::pair<int, int> cellFor(std::int64_t iteration) {
@@ -37,42 +28,19 @@ QString pointsFor(std::int64_t iteration) {
     return QString::number(iteration % 20);
 }
 
-// The core alone: the points stored, the row redone.
-void BM_TypePointRowUpdate(benchmark::State& state) {
-    ClassRecord cls = bigClass();
-    GradesTable table = buildGradesTable(cls);
-    std::int64_t i = 0;
-    for (auto _ : state) {
-        const auto [row, col] = cellFor(i);
-        if (!storeTypedPoints(cls, table.sheet, row, col, pointsFor(i++))) state.SkipWithError("refused");
-        if (!updateStudentRow(table, cls, row)) state.SkipWithError("rebuilt");
-    }
-}
-
-// The core alone: the points stored, the whole table rebuilt.
-void BM_TypePointRebuild(benchmark::State& state) {
-    ClassRecord cls = bigClass();
-    GradesTable table = buildGradesTable(cls);
-    std::int64_t i = 0;
-    for (auto _ : state) {
-        const auto [row, col] = cellFor(i);
-        if (!storeTypedPoints(cls, table.sheet, row, col, pointsFor(i++))) state.SkipWithError("refused");
-        table = buildGradesTable(cls);
-        benchmark::DoNotOptimize(table);
-    }
-}
-
-// The whole way until the view has repainted, with the row redone in place
-// (as the main window does) or the whole table rebuilt and shown again.
+// Stores the points typed into a cell and brings the table up to date: the
+// row redone in place (as the main window does) or the whole table rebuilt;
+// shown in the page, when given, until the view has repainted.
 template <bool inPlace>
-void typePointsShown(benchmark::State& state) {
-    ClassRecord cls = bigClass();
+void typePoints(benchmark::State& state, GradesPage* page) {
+    ClassRecord cls = bench::largeClass();
     GradesTable table = buildGradesTable(cls);
-    GradesPage page;
-    page.resize(1200, 800);
-    page.show();
-    page.showTable(&table.sheet);
-    QCoreApplication::processEvents();
+    if (page) {
+        page->resize(1200, 800);
+        page->show();
+        page->showTable(&table.sheet);
+        QCoreApplication::processEvents();
+    }
     std::int64_t i = 0;
     for (auto _ : state) {
         const auto [row, col] = cellFor(i);
@@ -80,17 +48,26 @@ void typePointsShown(benchmark::State& state) {
         if constexpr (inPlace) {
             const std::optional<RowUpdate> update = updateStudentRow(table, cls, row);
             if (!update) state.SkipWithError("rebuilt");
-            else page.showChangedRow(row, update->resizedCols);
+            else if (page) page->showChangedRow(row, update->resizedCols);
         } else {
             table = buildGradesTable(cls);
-            page.showTableKeepingPlace(&table.sheet, row, col);
+            if (page) page->showTableKeepingPlace(&table.sheet, row, col);
         }
-        page.view()->viewport()->repaint();
+        if (page) page->view()->viewport()->repaint();
     }
+    if (page) page->showTable(nullptr);  // the table goes before the page
 }
 
-void BM_TypePoint(benchmark::State& state) { typePointsShown<true>(state); }
-void BM_TypePointFullRebuild(benchmark::State& state) { typePointsShown<false>(state); }
+void BM_TypePointRowUpdate(benchmark::State& state) { typePoints<true>(state, nullptr); }
+void BM_TypePointRebuild(benchmark::State& state) { typePoints<false>(state, nullptr); }
+void BM_TypePoint(benchmark::State& state) {
+    GradesPage page;
+    typePoints<true>(state, &page);
+}
+void BM_TypePointFullRebuild(benchmark::State& state) {
+    GradesPage page;
+    typePoints<false>(state, &page);
+}
 
 }  // namespace
 

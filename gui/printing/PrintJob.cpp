@@ -24,13 +24,19 @@ bool isPreview(QPrinter& printer) {
     return engine && engine->type() == QPaintEngine::Picture;
 }
 
+// The pages chosen in the print dialog: all, or a range of them.
+PageRange pagesChosen(const QPrinter& printer) {
+    if (printer.printRange() != QPrinter::PageRange || printer.fromPage() <= 0) return {};
+    return {printer.fromPage(), printer.toPage()};
+}
+
 Result<PrintOutcome> printToPdfFile(QPrinter& printer, Printout& printout, PrintProgress* progress) {
     const QString target = printer.outputFileName();
     printer.setResolution(kPdfResolution);
     bool cancelled = false;
     const Result<void> written = writeFileAtomicallyVia(target, [&](const QString& tempPath) -> Result<void> {
         printer.setOutputFileName(tempPath);
-        const Result<PrintOutcome> printed = printPages(printout, printer, progress);
+        const Result<PrintOutcome> printed = printPages(printout, printer, progress, pagesChosen(printer));
         if (!printed) return printed.error();
         cancelled = *printed == PrintOutcome::Cancelled;
         if (cancelled) return fail(QStringLiteral("cancelled"));  // the unfinished file goes
@@ -59,7 +65,7 @@ Result<PrintOutcome> printOn(QPrinter& printer, Printout& printout, PrintProgres
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() && !isPreview(printer)) {
         return printToPdfFile(printer, printout, progress);
     }
-    const Result<PrintOutcome> printed = printPages(printout, printer, progress);
+    const Result<PrintOutcome> printed = printPages(printout, printer, progress, pagesChosen(printer));
     if (printed && printer.printerState() == QPrinter::Error) {
         return fail(text("The printer \"%1\" reported an error.").arg(printer.printerName()));
     }

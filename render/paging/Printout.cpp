@@ -5,17 +5,23 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace markwell {
 
-Result<PrintOutcome> printPages(Printout& printout, QPagedPaintDevice& device, PrintProgress* progress) {
-    const int count = printout.layOut(device);
+Result<PrintOutcome> printPages(Printout& printout, QPagedPaintDevice& device, PrintProgress* progress,
+                                PageRange range) {
+    const int pages = printout.layOut(device);
+    const int first = range.first > 0 ? std::min(range.first, pages) : 1;
+    const int last = range.first > 0 && range.last >= first ? std::min(range.last, pages) : pages;
+    const int count = std::max(last - first + 1, 1);
     // Asked before the device is opened: a job cancelled at once opens nothing.
     if (progress && !progress->pageStarting(1, count)) return PrintOutcome::Cancelled;
     QPainter painter;
     if (!painter.begin(&device)) return fail(QStringLiteral("The printer could not be started."));
-    for (int index = 0; index < count; ++index) {
-        if (index > 0) {
-            if (progress && !progress->pageStarting(index + 1, count)) {
+    for (int index = first - 1; index < last; ++index) {
+        if (index > first - 1) {
+            if (progress && !progress->pageStarting(index - first + 2, count)) {
                 painter.end();
                 return PrintOutcome::Cancelled;
             }

@@ -35,10 +35,18 @@ public:
     virtual void drawPage(QPainter& painter, int index) const = 0;
 };
 
-// Lays the printout out on the device and draws every page, starting a new
-// one between pages and asking `progress` (when given) before each. Fails
-// when the device cannot be painted on or refuses a page; a job stopped
-// through `progress` ends after the pages drawn so far and is Cancelled.
-Result<PrintOutcome> printPages(Printout& printout, QPagedPaintDevice& device, PrintProgress* progress = nullptr);
+// The pages a job prints, numbered from 1; 0 for `first` means all of them.
+struct PageRange {
+    int first = 0;
+    int last = 0;
+};
+
+// Lays the printout out on the device and draws its pages (those of `range`
+// that exist), starting a new one between pages and asking `progress` (when
+// given) before each. Fails when the device cannot be painted on or refuses
+// a page; a job stopped through `progress` ends after the pages drawn so far
+// and is Cancelled.
+Result<PrintOutcome> printPages(Printout& printout, QPagedPaintDevice& device, PrintProgress* progress = nullptr,
+                                PageRange range = {});
 
 }  // namespace markwell

@@ -7,6 +7,8 @@
 #include "support/GuiTestMain.h"
 #include "support/PdfImage.h"
 #include "support/PdfText.h"
+#include "support/PupilTable.h"
+#include "support/TestFiles.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QClipboard>
@@ -21,25 +23,17 @@ using Kind = ScriptedDialogs::Kind;
 namespace {
 
 Sheet classTable(int students, int assignments) {
-    Sheet s;
-    s.setMaxRow(students + 1);
-    s.setMaxCol(assignments + 1);
-    s.setText(1, 1, QStringLiteral("Names"));
-    for (int c = 2; c <= assignments + 1; ++c) s.setText(1, c, QStringLiteral("Quiz %1").arg(c - 1));
-    for (int r = 2; r <= students + 1; ++r) {
-        s.setText(r, 1, QStringLiteral("Pupil %1").arg(r - 1));
-        for (int c = 2; c <= assignments + 1; ++c) s.setNumber(r, c, (r * 7 + c) % 100);
-    }
-    s.setFixedCols(1);
-    s.fitColumnWidths();
+    Sheet s = pupilTable(students, assignments);
     s.print().header = QStringLiteral("&L/home/teacher/period2.grs&R&D");
     s.print().title = QStringLiteral("/home/teacher/period2.grs");
     return s;
 }
 
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+// Prints through the print dialog to a PDF file; true when every page was printed.
+bool printedTo(ScriptedDialogs& dialogs, const Sheet& sheet, const QString& path) {
+    dialogs.printToPdf(path);
+    const Result<PrintOutcome> printed = printSheet(nullptr, dialogs, sheet);
+    return printed.ok() && *printed == PrintOutcome::Printed;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -70,6 +64,7 @@ private slots:
     void aCancelledJobLeavesNoFile();
     void theDialogsPdfHasTheCliPagesAndMargins();
     void theProgressDialogsCancelStopsTheJob();
+    void thePagesChosenInTheDialogAreThosePrinted();
 };
 
 void PrintJobTest::printDialogAnswersDecideWhatIsPrinted() {
@@ -125,8 +120,8 @@ void PrintJobTest::aCancelledJobLeavesNoFile() {
     QCOMPARE(*printed, PrintOutcome::Cancelled);
     QCOMPARE(dialogs.count(Kind::Progress), 1);
     QCOMPARE(dialogs.progressPages, (std::vector<int>{1, 2}));
-    QCOMPARE(contentOf(path), QByteArray("the PDF printed last week"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("class.pdf")});
+    QCOMPARE(fileContents(path), QByteArray("the PDF printed last week"));
+    QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("class.pdf")});
 
     // Printing to a new file from the preview, cancelled: no file at all.
     dialogs.clearRecord();
@@ -138,9 +133,8 @@ void PrintJobTest::aCancelledJobLeavesNoFile() {
     // Run to the end, every page is reported and the file is replaced.
     dialogs.clearRecord();
     dialogs.cancelAtPage.reset();
-    dialogs.printToPdf(path);
-    QCOMPARE(*printSheet(nullptr, dialogs, s), PrintOutcome::Printed);
-    QVERIFY(contentOf(path).startsWith("%PDF-"));
+    QVERIFY(printedTo(dialogs, s, path));
+    QVERIFY(fileContents(path).startsWith("%PDF-"));
     const int pages = static_cast<int>(dialogs.progressPages.size());
     QVERIFY(pages >= 5);
     QCOMPARE(dialogs.progressPages.back(), pages);
@@ -153,8 +147,7 @@ void PrintJobTest::theDialogsPdfHasTheCliPagesAndMargins() {
     const Sheet s = classTable(150, 12);
     ScriptedDialogs dialogs;
     const QString fromDialog = dir.filePath(QStringLiteral("dialog.pdf"));
-    dialogs.printToPdf(fromDialog);
-    QCOMPARE(*printSheet(nullptr, dialogs, s), PrintOutcome::Printed);
+    QVERIFY(printedTo(dialogs, s, fromDialog));
     const QString fromCli = dir.filePath(QStringLiteral("cli.pdf"));
     QCOMPARE(*writeSheetPdf(s, fromCli), PrintOutcome::Printed);
 
@@ -167,8 +160,7 @@ void PrintJobTest::theDialogsPdfHasTheCliPagesAndMargins() {
     if (!havePdfToPpm()) QSKIP("pdftoppm is not installed");
     const QString edgeToEdge = dir.filePath(QStringLiteral("no-margins.pdf"));
     dialogs.printerMargins = QMarginsF(0, 0, 0, 0);
-    dialogs.printToPdf(edgeToEdge);
-    QCOMPARE(*printSheet(nullptr, dialogs, s), PrintOutcome::Printed);
+    QVERIFY(printedTo(dialogs, s, edgeToEdge));
     const int dpi = 72;
     const double tenMillimetres = 10 / 25.4 * dpi;
     const QPoint ink = firstInk(pdfPageImage(edgeToEdge, 1, dpi));
@@ -185,6 +177,37 @@ void PrintJobTest::theProgressDialogsCancelStopsTheJob() {
     QVERIFY(progress.pageStarting(2, 40));
     progress.dialog().cancel();
     QVERIFY(!progress.pageStarting(3, 40));
+}
+
+void PrintJobTest::thePagesChosenInTheDialogAreThosePrinted() {
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    QTemporaryDir dir;
+    const Sheet s = classTable(300, 3);
+    ScriptedDialogs dialogs;
+    const QString all = dir.filePath(QStringLiteral("all.pdf"));
+    QVERIFY(printedTo(dialogs, s, all));
+    const int pages = pdfPageCount(all);
+    QVERIFY(pages >= 5);
+
+    // Pages 2 and 3 only, numbered as in the whole printout; the progress
+    // counts the pages printed.
+    dialogs.clearRecord();
+    dialogs.printerPages = std::pair(2, 3);
+    const QString some = dir.filePath(QStringLiteral("some.pdf"));
+    QVERIFY(printedTo(dialogs, s, some));
+    QCOMPARE(pdfPageCount(some), 2);
+    const QString text = pdfText(some);
+    QVERIFY(text.contains(QStringLiteral("Page 2 of %1").arg(pages)));
+    QVERIFY(text.contains(QStringLiteral("Page 3 of %1").arg(pages)));
+    QVERIFY(!text.contains(QStringLiteral("Page 1 of")));
+    QCOMPARE(dialogs.progressPages, (std::vector<int>{1, 2}));
+
+    // A range beyond the last page prints the last page.
+    dialogs.printerPages = std::pair(pages + 5, pages + 9);
+    const QString beyond = dir.filePath(QStringLiteral("beyond.pdf"));
+    QVERIFY(printedTo(dialogs, s, beyond));
+    QCOMPARE(pdfPageCount(beyond), 1);
+    QVERIFY(pdfText(beyond).contains(QStringLiteral("Page %1 of %1").arg(pages)));
 }
 
 MARKWELL_GUI_TEST_MAIN(PrintJobTest)

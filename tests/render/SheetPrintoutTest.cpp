@@ -8,6 +8,8 @@
 #include "printout/PrintCopy.h"
 #include "support/PdfImage.h"
 #include "support/PdfText.h"
+#include "support/PupilTable.h"
+#include "support/TestFiles.h"
 #include "table/SheetPrintout.h"
 
 #include <QBuffer>
@@ -23,24 +25,9 @@ using namespace markwell::testing;
 
 namespace {
 
-Sheet classTable(int students, int assignments) {
-    Sheet s;
-    s.setMaxRow(students + 1);
-    s.setMaxCol(assignments + 1);
-    s.setText(1, 1, QStringLiteral("Names"));
-    for (int c = 2; c <= assignments + 1; ++c) s.setText(1, c, QStringLiteral("Quiz %1").arg(c - 1));
-    for (int r = 2; r <= students + 1; ++r) {
-        s.setText(r, 1, QStringLiteral("Pupil %1").arg(r - 1));
-        for (int c = 2; c <= assignments + 1; ++c) s.setNumber(r, c, (r * 7 + c) % 100);
-    }
-    s.setFixedCols(1);
-    s.fitColumnWidths();
-    return s;
-}
-
 // A grades table: students, the empty separator row and the Total row.
 Sheet gradesTable(int students) {
-    Sheet s = classTable(students + 2, 3);
+    Sheet s = pupilTable(students + 2, 3);
     s.setText(students + 2, 1, QString());
     for (int c = 2; c <= 4; ++c) s.setText(students + 2, c, QString());
     s.setText(students + 3, 1, QStringLiteral("Total"));
@@ -86,15 +73,10 @@ private:
     int stopAt_;
 };
 
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 }  // namespace
 
 TEST(SheetPrintout, LongTablesGoDownThePagesWithTheHeadingRepeated) {
-    const Sheet s = classTable(150, 3);
+    const Sheet s = pupilTable(150, 3);
     PageDevice device;
     SheetPrintout printout(s);
     const auto pages = printout.paginate(device.writer, device.area());
@@ -113,7 +95,7 @@ TEST(SheetPrintout, LongTablesGoDownThePagesWithTheHeadingRepeated) {
 }
 
 TEST(SheetPrintout, WideTablesGoAcrossWithTheNamesRepeatedAndTurnTheirPage) {
-    const Sheet s = classTable(10, 60);
+    const Sheet s = pupilTable(10, 60);
     PageDevice device;
     const auto pages = SheetPrintout(s).paginate(device.writer, device.area());
     ASSERT_GE(pages.size(), 2u);
@@ -131,7 +113,7 @@ TEST(SheetPrintout, WideTablesGoAcrossWithTheNamesRepeatedAndTurnTheirPage) {
     const QPageLayout portrait(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                QPageLayout::Millimeter);
     EXPECT_EQ(SheetPrintout(s).orientationFor(portrait), QPageLayout::Landscape);
-    Sheet narrow = classTable(10, 3);
+    Sheet narrow = pupilTable(10, 3);
     EXPECT_EQ(SheetPrintout(narrow).orientationFor(portrait), QPageLayout::Portrait);
     narrow.print().orientation = PrintSettings::Orientation::Landscape;
     EXPECT_EQ(SheetPrintout(narrow).orientationFor(portrait), QPageLayout::Landscape);
@@ -201,7 +183,7 @@ TEST(SheetPrintout, AMonthOfAttendanceIsShrunkToThePageWidthWithinReason) {
     EXPECT_GE(shrunk.scale(), 0.6);
 
     // A table that would have to shrink below 60% stays legible and goes across pages.
-    Sheet wide = classTable(5, 80);
+    Sheet wide = pupilTable(5, 80);
     wide.print().fitToPageWidth = true;
     SheetPrintout tooWide(wide);
     EXPECT_GE(tooWide.paginate(device.writer, device.area()).size(), 2u);
@@ -211,7 +193,7 @@ TEST(SheetPrintout, AMonthOfAttendanceIsShrunkToThePageWidthWithinReason) {
 TEST(SheetPrintout, PdfCarriesTheHeaderSectionsCellsAndPageNumbers) {
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir dir;
-    Sheet s = classTable(120, 4);
+    Sheet s = pupilTable(120, 4);
     s.setText(60, 1, QStringLiteral("Zoë O'Brien"));
     s.print().header = QStringLiteral("&L/home/teacher/period1.grs&CDecember 2026&R&D");
     s.print().title = QStringLiteral("/home/teacher/period1.grs");
@@ -235,7 +217,7 @@ TEST(SheetPrintout, PdfCarriesTheHeaderSectionsCellsAndPageNumbers) {
     EXPECT_LT(firstLine.indexOf(QStringLiteral("December 2026")), firstLine.indexOf(date));
 
     // An untitled class prints an empty path: no header line at all.
-    Sheet untitled = classTable(3, 2);
+    Sheet untitled = pupilTable(3, 2);
     untitled.print().header = QStringLiteral("&L&R&D");
     const QString second = dir.filePath(QStringLiteral("untitled.pdf"));
     ASSERT_TRUE(writeSheetPdf(untitled, second, options).ok());
@@ -245,7 +227,7 @@ TEST(SheetPrintout, PdfCarriesTheHeaderSectionsCellsAndPageNumbers) {
 
 TEST(SheetPrintout, GridLinesAndFillsAreDrawnOnlyWhenAsked) {
     if (!havePdfToPpm()) GTEST_SKIP() << "pdftoppm is not installed";
-    Sheet s = classTable(5, 3);
+    Sheet s = pupilTable(5, 3);
     s.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, 0});
     s.print().gridLines = false;
     QTemporaryDir dir;
@@ -276,7 +258,7 @@ TEST(SheetPrintout, GridLinesAndFillsAreDrawnOnlyWhenAsked) {
 TEST(SheetPrintout, AFailedWriteIsReportedAndLeavesNoFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing-folder/out.pdf"));
-    const auto written = writeSheetPdf(classTable(3, 2), path);
+    const auto written = writeSheetPdf(pupilTable(3, 2), path);
     ASSERT_FALSE(written.ok());
     EXPECT_TRUE(written.message().startsWith(QStringLiteral("Unable to create ") + path));
     EXPECT_FALSE(QFile::exists(path));
@@ -288,13 +270,13 @@ TEST(SheetPrintout, AFailedWriteIsReportedAndLeavesNoFile) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("not a pdf");
     }
-    ASSERT_TRUE(writeSheetPdf(classTable(3, 2), existing).ok());
-    EXPECT_TRUE(contentOf(existing).startsWith("%PDF-"));
+    ASSERT_TRUE(writeSheetPdf(pupilTable(3, 2), existing).ok());
+    EXPECT_TRUE(fileContents(existing).startsWith("%PDF-"));
 }
 
 TEST(SheetPrintout, ProgressIsToldOfEveryPageAndACancelledJobLeavesNoFile) {
     QTemporaryDir dir;
-    const Sheet long_ = classTable(300, 3);
+    const Sheet long_ = pupilTable(300, 3);
     const QString path = dir.filePath(QStringLiteral("class.pdf"));
 
     CountingProgress all;
@@ -313,19 +295,19 @@ TEST(SheetPrintout, ProgressIsToldOfEveryPageAndACancelledJobLeavesNoFile) {
 
     // Cancelled at page 3: nothing more is drawn, and neither a new file nor
     // a partial one is left; the file that was there stays as it was.
-    const QByteArray before = contentOf(path);
+    const QByteArray before = fileContents(path);
     CountingProgress stop(3);
     const auto cancelled = writeSheetPdf(long_, path, {}, &stop);
     ASSERT_TRUE(cancelled.ok());
     EXPECT_EQ(*cancelled, PrintOutcome::Cancelled);
     EXPECT_EQ(stop.pages, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(contentOf(path), before);
+    EXPECT_EQ(fileContents(path), before);
 
     const QString fresh = dir.filePath(QStringLiteral("fresh.pdf"));
     CountingProgress atOnce(1);
     ASSERT_EQ(*writeSheetPdf(long_, fresh, {}, &atOnce), PrintOutcome::Cancelled);
     EXPECT_FALSE(QFile::exists(fresh));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("class.pdf")});
+    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.pdf")});
 }
 
 TEST(SheetPrintout, TextsKeepTheirColourAndUnderline) {
@@ -333,7 +315,7 @@ TEST(SheetPrintout, TextsKeepTheirColourAndUnderline) {
     // Texts are drawn from glyphs shaped once: they must still carry the
     // cell's colour and its font's underline.
     const auto inkOf = [](bool underline) {
-        Sheet s = classTable(3, 2);
+        Sheet s = pupilTable(3, 2);
         CellFont font = s.format(2, 1).font;
         font.underline = underline;
         font.color = colour::kRed;

@@ -84,6 +84,10 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(*target);
     if (printerMargins) printer.setPageMargins(*printerMargins, QPageLayout::Millimeter);
+    if (printerPages) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(printerPages->first, printerPages->second);
+    }
     return true;
 }
 

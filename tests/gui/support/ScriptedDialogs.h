@@ -31,6 +31,8 @@ public:
     // Margins (millimetres) the print dialog sets, as a teacher may; none
     // leaves the printer's.
     std::optional<QMarginsF> printerMargins;
+    // The pages (first, last) chosen in the print dialog; none prints all.
+    std::optional<std::pair<int, int>> printerPages;
     // Where the print preview draws its pages (as PDF); empty = a temporary file.
     QString previewPdf;
     // The progress of the next jobs: Cancel is pressed just before this page
