@@ -21,6 +21,7 @@ void formatTable(Sheet& sheet) {
     sheet.setShowGridLines(true);
     sheet.fitColumnWidths();
     sheet.setFixedCols(1);
+    sheet.setFixedRows(1);
     sheet.setSelection(CellRange::cell(1, 1));
 }
 

@@ -19,6 +19,8 @@ void insertStudentsInGrid(const std::vector<StudentInfo>& students, Sheet& sheet
     }
     if (students.empty()) return;
     sheet.setText(GradesLayout::kHeadingRow, GradesLayout::kNameCol, QStringLiteral("Names"));
+    // The headings stay in view above a class taller than the window.
+    sheet.setFixedRows(1);
     sheet.setText(row + 1, GradesLayout::kNameCol, QStringLiteral("Total"));  // row stays the separator
     sheet.setMaxRow(row + 1);
 }

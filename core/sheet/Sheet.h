@@ -100,6 +100,9 @@ public:
     // Leading columns kept in view.
     int fixedCols() const { return fixedCols_; }
     void setFixedCols(int cols) { fixedCols_ = cols; }
+    // Leading rows kept in view (the heading row of a table: 0 or 1).
+    int fixedRows() const { return fixedRows_; }
+    void setFixedRows(int rows) { fixedRows_ = rows; }
 
     // Active cell and the selected range, which commands read.
     int activeRow() const { return activeRow_; }
@@ -133,7 +136,8 @@ public:
     // Sorts the rows r1..r2 of the range, moving the cells of columns c1..c2
     // (contents and formats) by up to three keys. Numbers, and texts that are
     // a number or a number followed by "%", compare by value and before other
-    // texts, which compare without regard to case; empty cells and "-" go last
+    // texts, which follow the reading order of the user's language (see
+    // common/ReadingOrder.h: no regard to case); empty cells and "-" go last
     // in both directions; rows with equal keys keep their order. Returns false
     // and sorts nothing when no key names a column within c1..c2.
     bool sort3(const CellRange& range, const SortKey& key1, const SortKey& key2 = {},
@@ -208,6 +212,7 @@ private:
     int maxRow_ = 1;
     int maxCol_ = 1;
     int fixedCols_ = 0;
+    int fixedRows_ = 0;
     int activeRow_ = 1;
     int activeCol_ = 1;
     int leftCol_ = 1;

@@ -30,11 +30,11 @@ QIcon swatch(const QColor& colour) {
 
 FontDialog::FontDialog(const UserDialogs::FontChoice& initial, QWidget* parent)
     : QDialog(parent), initialFamily_(initial.family), colour_(initial.colour), family_(new QFontComboBox),
-      size_(new QComboBox), bold_(new QCheckBox(QStringLiteral("&Bold"))),
-      italic_(new QCheckBox(QStringLiteral("&Italic"))), underline_(new QCheckBox(QStringLiteral("&Underline"))),
-      strikeOut_(new QCheckBox(QStringLiteral("S&trikeout"))), colourButton_(new QPushButton(QStringLiteral("C&olour..."))),
+      size_(new QComboBox), bold_(new QCheckBox(tr("&Bold"))),
+      italic_(new QCheckBox(tr("&Italic"))), underline_(new QCheckBox(tr("&Underline"))),
+      strikeOut_(new QCheckBox(tr("S&trikeout"))), colourButton_(new QPushButton(tr("C&olour..."))),
       sample_(new QLabel(QStringLiteral("AaBbYyZz 0123456789"))) {
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     setHelpTopic(this, HelpTopic::Font);
 
     family_->setCurrentFont(QFont(availableFamily(initial.family)));
@@ -51,26 +51,26 @@ FontDialog::FontDialog(const UserDialogs::FontChoice& initial, QWidget* parent)
     colourButton_->setIcon(swatch(colour_));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Font:"), family_);
+    form->addRow(tr("&Font:"), family_);
     const QString shownWith = availableFamily(initial.family);
     if (!initial.family.isEmpty() && shownWith != initial.family) {
-        auto* note = new QLabel(QStringLiteral("The class asks for \"%1\", which this computer lacks; it is shown "
+        auto* note = new QLabel(tr("The class asks for \"%1\", which this computer lacks; it is shown "
                                                "with %2.").arg(initial.family, shownWith));
         note->setWordWrap(true);
         note->setEnabled(false);  // drawn in the quieter colour of a remark
         form->addRow(QString(), note);
         connect(family_, &QFontComboBox::currentFontChanged, note, &QWidget::hide);
     }
-    form->addRow(QStringLiteral("&Size:"), size_);
+    form->addRow(tr("&Size:"), size_);
     auto* styles = new QHBoxLayout;
     for (QCheckBox* box : {bold_, italic_, underline_, strikeOut_}) styles->addWidget(box);
-    form->addRow(QStringLiteral("Style:"), styles);
+    form->addRow(tr("Style:"), styles);
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(colourButton_);
     colourRow->addStretch();
-    form->addRow(QStringLiteral("Colour:"), colourRow);
+    form->addRow(tr("Colour:"), colourRow);
 
-    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"));
+    auto* sampleBox = new QGroupBox(tr("Sample"));
     auto* sampleLayout = new QVBoxLayout(sampleBox);
     sample_->setAlignment(Qt::AlignCenter);
     sample_->setMinimumHeight(60);
@@ -127,7 +127,7 @@ void FontDialog::updateSample() {
 }
 
 void FontDialog::chooseColour() {
-    const QColor picked = QColorDialog::getColor(colour_, this, QStringLiteral("Font Colour"));
+    const QColor picked = QColorDialog::getColor(colour_, this, tr("Font Colour"));
     if (!picked.isValid()) return;
     colour_ = picked;
     colourButton_->setIcon(swatch(colour_));

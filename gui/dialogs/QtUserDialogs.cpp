@@ -4,6 +4,7 @@
 #include "dialogs/PageProgressDialog.h"
 #include "help/HelpTopics.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -18,7 +19,7 @@ namespace {
 
 QString caption() {
     const QString name = QGuiApplication::applicationDisplayName();
-    return name.isEmpty() ? QStringLiteral("Computerized Markwell") : name;
+    return name.isEmpty() ? QCoreApplication::translate("QtUserDialogs", "Computerized Markwell") : name;
 }
 
 QFileDialog* makeFileDialog(QWidget* parent, const UserDialogs::FileRequest& request) {
@@ -91,7 +92,7 @@ bool QtUserDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
 
 void QtUserDialogs::showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtUserDialogs", "Print Preview"));
     setHelpTopic(&dialog, HelpTopic::Printing);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* p) { paint(p); });
     dialog.resize(900, 700);

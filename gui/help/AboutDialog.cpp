@@ -30,32 +30,32 @@ QUrl AboutDialog::contactUrl() {
 }
 
 AboutDialog::AboutDialog(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("About Markwell"));
-    setObjectName(QStringLiteral("TFRM_About"));
+    setWindowTitle(tr("About Markwell"));
+    setObjectName(QStringLiteral("aboutDialog"));
     setHelpTopic(this, HelpTopic::About);
 
     auto* picture = new QLabel;
     picture->setPixmap(applicationIcon().pixmap(64, 64));
     picture->setAlignment(Qt::AlignTop);
 
-    auto* name = new QLabel(QStringLiteral("Computerized Markwell"));
+    auto* name = new QLabel(tr("Computerized Markwell"));
     QFont nameFont = name->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    auto* version = new QLabel(QStringLiteral("Version 2.0"));
-    version->setObjectName(QStringLiteral("LBL_Version"));
-    auto* purpose = new QLabel(QStringLiteral("A class record for teachers: grades, attendance and seating."));
+    auto* version = new QLabel(tr("Version 2.0"));
+    version->setObjectName(QStringLiteral("versionLabel"));
+    auto* purpose = new QLabel(tr("A class record for teachers: grades, attendance and seating."));
     purpose->setWordWrap(true);
 
-    auto* contactBox = new QGroupBox(QStringLiteral("Contact"));
+    auto* contactBox = new QGroupBox(tr("Contact"));
     auto* contact = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
                                    .arg(contactUrl().toString(QUrl::FullyEncoded).toHtmlEscaped(),
                                         contactAddress().toHtmlEscaped()));
-    contact->setObjectName(QStringLiteral("LBL_Contact"));
+    contact->setObjectName(QStringLiteral("contactLabel"));
     contact->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     contact->setCursor(Qt::PointingHandCursor);
-    contact->setToolTip(QStringLiteral("Write to us"));
+    contact->setToolTip(tr("Write to us"));
     connect(contact, &QLabel::linkActivated, this, [this] { writeToContact(); });
     auto* contactLayout = new QHBoxLayout(contactBox);
     contactLayout->addWidget(contact);
@@ -73,8 +73,8 @@ AboutDialog::AboutDialog(UserDialogs& dialogs, QWidget* parent) : QDialog(parent
     top->addLayout(text, 1);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
-    close->setObjectName(QStringLiteral("BTN_Close"));
+    QPushButton* close = buttons->addButton(tr("&Close"), QDialogButtonBox::AcceptRole);
+    close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

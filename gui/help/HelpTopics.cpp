@@ -1,5 +1,6 @@
 #include "help/HelpTopics.h"
 
+#include <QCoreApplication>
 #include <QVariant>
 #include <QWidget>
 
@@ -11,28 +12,28 @@ namespace {
 constexpr const char* kTopicProperty = "markwellHelpTopic";
 
 constexpr std::array kPages = {
-    HelpPage{HelpTopic::Contents, "index.html", "Welcome to Markwell"},
-    HelpPage{HelpTopic::Grades, "grades.html", "The Grades page"},
-    HelpPage{HelpTopic::Attendance, "attendance.html", "The Attendance page"},
-    HelpPage{HelpTopic::Seating, "seating.html", "The Seating page"},
-    HelpPage{HelpTopic::Printing, "printing.html", "Printing and PDF"},
-    HelpPage{HelpTopic::Font, "font.html", "Choosing the table's font"},
-    HelpPage{HelpTopic::StudentList, "student-list.html", "The student list"},
-    HelpPage{HelpTopic::Assignments, "assignments.html", "The assignment list"},
-    HelpPage{HelpTopic::EditGrades, "edit-grades.html", "Entering grades"},
-    HelpPage{HelpTopic::GradeScale, "grade-scale.html", "Grade scales"},
-    HelpPage{HelpTopic::Weights, "weights.html", "Weighted grades"},
-    HelpPage{HelpTopic::DropLowest, "drop-lowest.html", "Dropping the lowest scores"},
-    HelpPage{HelpTopic::IndividualReport, "individual.html", "Individual student reports"},
-    HelpPage{HelpTopic::Statistics, "statistics.html", "Grade information"},
-    HelpPage{HelpTopic::AttendanceAnalysis, "attendance-analysis.html", "Attendance analysis"},
-    HelpPage{HelpTopic::Graph, "graph.html", "Graphs"},
-    HelpPage{HelpTopic::Merge, "merge.html", "Merging two classes"},
-    HelpPage{HelpTopic::Email, "email.html", "Sending grades by e-mail"},
-    HelpPage{HelpTopic::Options, "options.html", "Options"},
-    HelpPage{HelpTopic::Password, "password.html", "The password"},
-    HelpPage{HelpTopic::SeatDialog, "seat.html", "Adding and changing seats"},
-    HelpPage{HelpTopic::About, "about.html", "About Markwell"},
+    HelpPage{HelpTopic::Contents, "index.html", QT_TRANSLATE_NOOP("HelpPages", "Welcome to Markwell")},
+    HelpPage{HelpTopic::Grades, "grades.html", QT_TRANSLATE_NOOP("HelpPages", "The Grades page")},
+    HelpPage{HelpTopic::Attendance, "attendance.html", QT_TRANSLATE_NOOP("HelpPages", "The Attendance page")},
+    HelpPage{HelpTopic::Seating, "seating.html", QT_TRANSLATE_NOOP("HelpPages", "The Seating page")},
+    HelpPage{HelpTopic::Printing, "printing.html", QT_TRANSLATE_NOOP("HelpPages", "Printing and PDF")},
+    HelpPage{HelpTopic::Font, "font.html", QT_TRANSLATE_NOOP("HelpPages", "Choosing the table's font")},
+    HelpPage{HelpTopic::StudentList, "student-list.html", QT_TRANSLATE_NOOP("HelpPages", "The student list")},
+    HelpPage{HelpTopic::Assignments, "assignments.html", QT_TRANSLATE_NOOP("HelpPages", "The assignment list")},
+    HelpPage{HelpTopic::EditGrades, "edit-grades.html", QT_TRANSLATE_NOOP("HelpPages", "Entering grades")},
+    HelpPage{HelpTopic::GradeScale, "grade-scale.html", QT_TRANSLATE_NOOP("HelpPages", "Grade scales")},
+    HelpPage{HelpTopic::Weights, "weights.html", QT_TRANSLATE_NOOP("HelpPages", "Weighted grades")},
+    HelpPage{HelpTopic::DropLowest, "drop-lowest.html", QT_TRANSLATE_NOOP("HelpPages", "Dropping the lowest scores")},
+    HelpPage{HelpTopic::IndividualReport, "individual.html", QT_TRANSLATE_NOOP("HelpPages", "Individual student reports")},
+    HelpPage{HelpTopic::Statistics, "statistics.html", QT_TRANSLATE_NOOP("HelpPages", "Grade information")},
+    HelpPage{HelpTopic::AttendanceAnalysis, "attendance-analysis.html", QT_TRANSLATE_NOOP("HelpPages", "Attendance analysis")},
+    HelpPage{HelpTopic::Graph, "graph.html", QT_TRANSLATE_NOOP("HelpPages", "Graphs")},
+    HelpPage{HelpTopic::Merge, "merge.html", QT_TRANSLATE_NOOP("HelpPages", "Merging two classes")},
+    HelpPage{HelpTopic::Email, "email.html", QT_TRANSLATE_NOOP("HelpPages", "Sending grades by e-mail")},
+    HelpPage{HelpTopic::Options, "options.html", QT_TRANSLATE_NOOP("HelpPages", "Options")},
+    HelpPage{HelpTopic::Password, "password.html", QT_TRANSLATE_NOOP("HelpPages", "The password")},
+    HelpPage{HelpTopic::SeatDialog, "seat.html", QT_TRANSLATE_NOOP("HelpPages", "Adding and changing seats")},
+    HelpPage{HelpTopic::About, "about.html", QT_TRANSLATE_NOOP("HelpPages", "About Markwell")},
 };
 
 }  // namespace
@@ -46,6 +47,10 @@ const HelpPage& helpPage(HelpTopic topic) {
         if (page.topic == topic) return page;
     }
     return kPages.front();
+}
+
+QString helpPageTitle(HelpTopic topic) {
+    return QCoreApplication::translate("HelpPages", helpPage(topic).title);
 }
 
 void setHelpTopic(QWidget* window, HelpTopic topic) {

@@ -44,6 +44,8 @@ struct HelpPage {
 // Every page, in the order of the contents list.
 std::span<const HelpPage> helpPages();
 const HelpPage& helpPage(HelpTopic topic);
+// The page's title in the language of the program.
+QString helpPageTitle(HelpTopic topic);
 
 void setHelpTopic(QWidget* window, HelpTopic topic);
 // The topic of the widget or of the nearest of its parents that has one.

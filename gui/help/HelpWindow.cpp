@@ -2,6 +2,7 @@
 
 #include "icons/Icons.h"
 
+#include <QAction>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -23,9 +24,9 @@ QString helpStyleSheet() {
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), contents_(new QListWidget), browser_(new QTextBrowser) {
-    setWindowTitle(QStringLiteral("Markwell Help"));
+    setWindowTitle(tr("Markwell Help"));
     setWindowIcon(applicationIcon());
-    setObjectName(QStringLiteral("HelpWindow"));
+    setObjectName(QStringLiteral("helpWindow"));
 
     browser_->setSearchPaths({QStringLiteral(":/help")});
     browser_->document()->setDefaultStyleSheet(helpStyleSheet());
@@ -33,7 +34,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     browser_->setOpenLinks(true);
 
     for (const HelpPage& page : helpPages()) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(page.title), contents_);
+        auto* item = new QListWidgetItem(helpPageTitle(page.topic), contents_);
         item->setData(Qt::UserRole, static_cast<int>(page.topic));
     }
     contents_->setMinimumWidth(190);
@@ -48,15 +49,15 @@ HelpWindow::HelpWindow(QWidget* parent)
     auto* tools = new QToolBar;
     tools->setIconSize(QSize(20, 20));
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction* back = tools->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), QStringLiteral("&Back"),
+    QAction* back = tools->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), tr("&Back"),
                                      browser_, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
-    QAction* forward = tools->addAction(QIcon::fromTheme(QStringLiteral("go-next")), QStringLiteral("&Forward"),
+    QAction* forward = tools->addAction(QIcon::fromTheme(QStringLiteral("go-next")), tr("&Forward"),
                                         browser_, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
-    tools->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("&Contents"), this,
+    tools->addAction(QIcon::fromTheme(QStringLiteral("go-home")), tr("&Contents"), this,
                      [this] { showTopic(HelpTopic::Contents); });
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
@@ -73,6 +74,12 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->addWidget(tools);
     layout->addWidget(splitter);
     resize(800, 580);
+
+    // Esc and Ctrl+W close the window, as they do a dialog or a document tab.
+    auto* close = new QAction(this);
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 }
 
 void HelpWindow::showTopic(HelpTopic topic) {
@@ -105,7 +112,7 @@ void HelpWindow::followSource(const QUrl& source) {
             break;
         }
     }
-    setWindowTitle(QStringLiteral("Markwell Help - ") + QString::fromUtf8(helpPage(topic).title));
+    setWindowTitle(tr("Markwell Help - %1").arg(helpPageTitle(topic)));
 }
 
 }  // namespace markwell

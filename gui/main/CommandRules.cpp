@@ -8,36 +8,35 @@ CommandStates commandStates(const ClassShape& shape) {
     const bool attendance = shape.page == Page::Attendance;
     const bool seating = shape.page == Page::Seating;
     const bool hasStudents = shape.students > 0;
+    const bool hasAssignments = shape.assignments > 0;
 
-    s.listsGroupVisible = grades;
-    s.tableGroupVisible = grades;
-    s.seatsGroupVisible = seating;
-
-    s.assignmentList = hasStudents;
-    s.font = hasStudents;
-    s.sort = hasStudents;
-    s.gradeScale = hasStudents;
-    s.graph = hasStudents;
-    s.editGrades = shape.assignments > 0;
-    s.mail = hasStudents && grades;
-    s.merge = grades;
-    s.attendanceAnalysis = attendance;
+    s.listsToolsVisible = grades;
+    s.tableToolsVisible = grades;
+    s.seatToolsVisible = seating;
 
     s.gradesMenu = grades;
     s.listsMenu = grades;
     s.viewMenu = grades;
-    s.menuGridLines = grades;
-    s.menuFont = s.tableGroupVisible && s.font;
-    s.menuSort = grades && s.sort;
-    s.individualStudents = hasStudents && shape.assignments > 0;
-    s.gradeInformation = s.individualStudents;
-    s.seatingChartVisible = seating;
-    s.attendanceAnalysisVisible = attendance;
-    s.printNamesVisible = grades;
-    s.printIdsVisible = grades;
+    s.sortMenu = grades && hasStudents;
+    s.seatingChartMenuVisible = seating;
+    s.printWithNamesVisible = grades;
+    s.printWithIdsVisible = grades;
     s.printAttendanceVisible = attendance;
+
+    s.assignmentList = hasStudents;
+    s.editGrades = hasAssignments;
+    s.gradeScale = hasStudents;
+    s.gridLines = grades;
+    s.font = grades && hasStudents;
+    s.sort = grades && hasStudents;
     s.copy = !seating;
     s.printPreview = !seating;
+    s.graph = hasStudents;
+    s.mail = grades && hasStudents;
+    s.merge = grades;
+    s.attendanceAnalysis = attendance;
+    s.individualReport = hasStudents && hasAssignments;
+    s.gradeInformation = s.individualReport;
 
     s.otherPagesOpen = shape.titled && hasStudents;
     return s;

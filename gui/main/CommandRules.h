@@ -13,41 +13,40 @@ struct ClassShape {
     bool titled = false;
 };
 
-// Which tool buttons and menu items are enabled or shown. The tool buttons
-// follow the class; the menus follow the buttons and the page.
+// Which commands are enabled and what is shown on the page. A command's
+// menu item and tool button share one state.
 struct CommandStates {
-    // Tool bar: the groups shown on each page (New, Open, Save, Print, Merge,
-    // Send e-mail and Attendance Analysis always), and the buttons that
-    // depend on the class.
-    bool listsGroupVisible = true;     // Student List, Assignment List, Edit Grades, Grade Scale
-    bool tableGroupVisible = true;     // Copy, Grid Lines, Font, Sort, Graph
-    bool seatsGroupVisible = false;    // Add, Edit, Delete Seat
-    bool assignmentList = false;
-    bool font = false;
-    bool sort = false;
-    bool gradeScale = false;
-    bool graph = false;
-    bool mail = false;
-    bool editGrades = false;
-    bool merge = true;
-    bool attendanceAnalysis = false;
+    // Tool bar groups: New, Open, Save, Print, Merge, Send e-mail and
+    // Attendance Analysis are always shown; the others on their pages.
+    bool listsToolsVisible = true;  // Student List, Assignment List, Edit Grades, Grade Scale
+    bool tableToolsVisible = true;  // Copy, Grid Lines, Font, Sort, Graph
+    bool seatToolsVisible = false;  // Add, Edit, Delete Seat
 
     // Menus.
     bool gradesMenu = true;
     bool listsMenu = true;
     bool viewMenu = true;
-    bool menuGridLines = true;
-    bool menuFont = false;
-    bool menuSort = false;
-    bool individualStudents = false;
-    bool gradeInformation = false;
-    bool seatingChartVisible = false;
-    bool attendanceAnalysisVisible = false;
-    bool printNamesVisible = true;
-    bool printIdsVisible = true;
+    bool sortMenu = false;
+    bool seatingChartMenuVisible = false;
+    bool printWithNamesVisible = true;
+    bool printWithIdsVisible = true;
     bool printAttendanceVisible = false;
+
+    // Commands.
+    bool assignmentList = false;
+    bool editGrades = false;
+    bool gradeScale = false;  // also Weighted and Drop Lowest
+    bool gridLines = true;
+    bool font = false;
+    bool sort = false;
     bool copy = true;
     bool printPreview = true;
+    bool graph = false;
+    bool mail = false;
+    bool merge = true;
+    bool attendanceAnalysis = false;
+    bool individualReport = false;
+    bool gradeInformation = false;
 
     // The Attendance and Seating tabs open only for a saved class with students.
     bool otherPagesOpen = false;

@@ -3,6 +3,7 @@
 #include "dialogs/UserDialogs.h"
 #include "help/HelpCenter.h"
 #include "help/HelpTopics.h"
+#include "icons/Icons.h"
 #include "pages/AttendancePage.h"
 #include "pages/GradesPage.h"
 #include "pages/SeatingPage.h"
@@ -11,12 +12,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTabWidget>
-#include <QToolBar>
 
 namespace markwell {
 namespace {
@@ -24,23 +25,27 @@ namespace {
 // How long a passing notice stays in the status bar.
 constexpr int kNoticeMilliseconds = 6000;
 
-// The window's first size: the classic 696 x 480, or roomier on a screen
-// that has the room, so that a class shows without scrolling at once.
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+
+// The window's first size: roomy enough for a class of two dozen students
+// and a dozen assignments with their Total, Average and Grade in view, on a
+// screen that has the room; the classic 696 x 480 on a small one.
 QSize firstSize(const QWidget* window) {
     const QSize classic(696, 480);
+    const QSize roomy(1180, 760);
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return classic;
     const QSize room = screen->availableGeometry().size();
-    if (room.width() >= 1200 && room.height() >= 800) return QSize(980, 680);
-    return classic.boundedTo(room);
+    if (room.width() >= roomy.width() + 40 && room.height() >= roomy.height() + 40) return roomy;
+    return room.width() >= 1000 ? QSize(room.width() - 40, std::min(room.height() - 40, roomy.height()))
+                                : classic.boundedTo(room);
 }
 
 }  // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* help, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), scales_(scales), help_(help) {
-    setObjectName(QStringLiteral("FRM_Main"));
-    setWindowTitle(QStringLiteral("Computerized Markwell"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
 
@@ -54,7 +59,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
         UpdateMarkwell();
     };
     hooks.tableExported = [this](const QString& path) {
-        statusBar()->showMessage(QStringLiteral("The grades table was written to %1.").arg(QDir::toNativeSeparators(path)),
+        statusBar()->showMessage(tr("The grades table was written to %1.").arg(QDir::toNativeSeparators(path)),
                                  kNoticeMilliseconds);
     };
     hooks.documentSaved = [this] {
@@ -65,35 +70,34 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
     commands_ = std::make_unique<DocumentCommands>(document_, dialogs_, scales_, this, std::move(hooks));
 
     pages_ = new QTabWidget;
-    pages_->setObjectName(QStringLiteral("PC_Main"));
+    pages_->setObjectName(QStringLiteral("pages"));
     pages_->setTabPosition(QTabWidget::South);
     pages_->setDocumentMode(true);
     gradesPage_ = new GradesPage;
     attendancePage_ = new AttendancePage(dialogs_);
     seatingPage_ = new SeatingPage;
-    pages_->addTab(gradesPage_, QStringLiteral("Grades"));
-    pages_->addTab(attendancePage_, QStringLiteral("Attendance"));
-    pages_->addTab(seatingPage_, QStringLiteral("Seating"));
+    pages_->addTab(gradesPage_, tr("Grades"));
+    pages_->addTab(attendancePage_, tr("Attendance"));
+    pages_->addTab(seatingPage_, tr("Seating"));
     setCentralWidget(pages_);
-    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::PC_MainChange);
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
     gradesPage_->setPointsHandler([this](int row, int col, const QString& text) { return storeTypedPoints(row, col, text); });
     connect(attendancePage_, &AttendancePage::marksChanged, this, &MainWindow::setDirty);
 
     statusLabel_ = new QLabel;
-    statusLabel_->setObjectName(QStringLiteral("SB_Main"));
+    statusLabel_->setObjectName(QStringLiteral("statusLine"));
     statusLabel_->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(statusLabel_, 1);
 
-    createActions();
+    actions_ = MainActions::create(this);
+    connectActions();
     createMenus();
-    createToolBar();
+    createToolBars();
+    createGradesContextMenu();
 
-    resize(firstSize(this));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-    FormActivate();
+    restoreWindowPlace();
+    activate();
 }
 
 MainWindow::~MainWindow() {
@@ -103,12 +107,26 @@ MainWindow::~MainWindow() {
     gradesPage_->showTable(nullptr);
 }
 
-void MainWindow::FormActivate() {
-    if (IsActivated) return;
+void MainWindow::activate() {
+    if (activated_) return;
     if (Result<void> created = scales_.CreateDefaultScale(); !created) dialogs_.warn(this, created.message());
     commands_->resetToNewClass();
-    IsActivated = true;
+    activated_ = true;
     attendancePage_->showToday();
+}
+
+void MainWindow::restoreWindowPlace() {
+    const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) return;
+    resize(firstSize(this));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void MainWindow::rememberWindowPlace() const {
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -118,10 +136,6 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::openAtStart(const QString& path) {
     commands_->openFile(path, false);
-}
-
-Page MainWindow::currentPage() const {
-    return page_;
 }
 
 void MainWindow::InitApp() {
@@ -144,8 +158,16 @@ void MainWindow::refreshAttendanceClass() {
 }
 
 void MainWindow::UpdateStatusBar() {
-    statusLabel_->setText(QStringLiteral("Markwell File: ") +
-                          (document_.isTitled() ? document_.markwellFile : QStringLiteral("< None >")));
+    statusLabel_->setText(tr("Markwell File: ") +
+                          (document_.isTitled() ? document_.markwellFile : tr("< None >")));
+    updateWindowTitle();
+}
+
+void MainWindow::updateWindowTitle() {
+    const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : tr("Untitled");
+    // "[*]" is where the window shows that the class has unsaved changes.
+    setWindowTitle(tr("%1[*] — Computerized Markwell").arg(name));
+    setWindowModified(document_.Dirty);
 }
 
 QString MainWindow::statusText() const {
@@ -158,11 +180,12 @@ void MainWindow::UpdateToolBar() {
 
 void MainWindow::setDirty() {
     document_.Dirty = true;
+    setWindowModified(true);
 }
 
 void MainWindow::replaceClass(ClassRecord changed) {
     document_.classRecord = std::move(changed);
-    document_.Dirty = true;
+    setDirty();
     UpdateMarkwell();
 }
 
@@ -171,7 +194,30 @@ bool MainWindow::showPage(Page page) {
     return page_ == page;
 }
 
-void MainWindow::PC_MainChange(int index) {
+void MainWindow::showNextPage() {
+    const int count = pages_->count();
+    // Closed pages are passed over, as the tabs refuse them.
+    for (int step = 1; step < count; ++step) {
+        const auto page = static_cast<Page>((static_cast<int>(page_) + step) % count);
+        if (pages_->isTabEnabled(static_cast<int>(page))) {
+            showPage(page);
+            return;
+        }
+    }
+}
+
+void MainWindow::showPreviousPage() {
+    const int count = pages_->count();
+    for (int step = 1; step < count; ++step) {
+        const auto page = static_cast<Page>((static_cast<int>(page_) - step + count) % count);
+        if (pages_->isTabEnabled(static_cast<int>(page))) {
+            showPage(page);
+            return;
+        }
+    }
+}
+
+void MainWindow::pageChanged(int index) {
     const Page wanted = static_cast<Page>(index);
     if (wanted == page_) return;
     const CommandStates states = commandStates({wanted, static_cast<int>(document_.classRecord.students.size()),
@@ -180,8 +226,7 @@ void MainWindow::PC_MainChange(int index) {
     if (wanted != Page::Grades && !states.otherPagesOpen) {
         const QSignalBlocker block(pages_);
         pages_->setCurrentIndex(static_cast<int>(page_));
-        statusBar()->showMessage(QStringLiteral("Save the class and add students to open the %1 page.")
-                                     .arg(pages_->tabText(index)),
+        statusBar()->showMessage(tr("Save the class and add students to open the %1 page.").arg(pages_->tabText(index)),
                                  kNoticeMilliseconds);
         return;
     }
@@ -207,6 +252,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    rememberWindowPlace();
     event->accept();
     // A help window left open would keep the program running without its window.
     if (help_) help_->closeWindow();

@@ -2,16 +2,13 @@
 
 #include "data/ClassRecord.h"
 #include "grading/GradesTable.h"
-#include "icons/Icons.h"
 #include "main/CommandRules.h"
 #include "main/DocumentCommands.h"
+#include "main/MainActions.h"
 
-#include <QHash>
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
-#include <vector>
 
 class QLabel;
 class QMenu;
@@ -39,17 +36,12 @@ public:
 
     const Document& document() const { return document_; }
     const GradesTable& gradesTable() const { return grades_; }
-    Page currentPage() const;
+    Page currentPage() const { return page_; }
     GradesPage* gradesPage() const { return gradesPage_; }
     AttendancePage* attendancePage() const { return attendancePage_; }
     QTabWidget* pages() const { return pages_; }
-    // A menu item or tool button by its name (MNU_Save, TLB_Print, ...).
-    QAction* action(const QString& name) const { return actions_.value(name); }
+    const MainActions& actions() const { return actions_; }
     QString statusText() const;
-
-    // The first activation: the default scale, a new class, today's month.
-    void FormActivate();
-    bool isActivated() const { return IsActivated; }
 
     // Opens a class named on the command line; a file that is refused is
     // reported and the new class stays.
@@ -66,49 +58,57 @@ public:
     // the class becomes dirty and every page is rebuilt.
     void replaceClass(ClassRecord changed);
 
-    // Commands.
-    void MNU_NewClick();
-    void MNU_OpenClick();
-    void MNU_SaveClick();
-    void MNU_SaveAsClick();
-    void MNU_ExitClick();
-    void MNU_PrintNamesClick();
-    void MNU_PrintIDClick();
-    void MNU_PrintAttendanceClick();
-    void MNU_PrintPreviewClick();
-    void MNU_CopyClick();
-    void MNU_GridLinesClick();
-    void MNU_FontClick();
-    void MNU_SortAscClick();
-    void MNU_SortDescClick();
-    void MNU_AboutClick();
-    void MNU_MarkwellHelpClick();
     // Switches pages as clicking a tab does; refused (false) while the class
     // is untitled or has no students.
     bool showPage(Page page);
 
+public slots:
+    void newClass();
+    void openClass();
+    void saveClass();
+    void saveClassAs();
+    // Prints what the page shown holds: the grades with names, the attendance
+    // month or the seating chart.
+    void printPage();
+    void printGradesWithNames();
+    void printGradesWithIds();
+    void printAttendance();
+    void previewPrint();
+    void copySelection();
+    void toggleGridLines();
+    void chooseFont();
+    void sortAscending();
+    void sortDescending();
+    void showNextPage();
+    void showPreviousPage();
+    void showHelp();
+    void showAbout();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;
 
 private:
-    void createActions();
+    // The first activation: the default scale, a new class, today's month.
+    void activate();
+    void connectActions();
     void createMenus();
-    void createToolBar();
-    QAction* addAction(const QString& name, const QString& text, const std::function<void()>& run,
-                       const QKeySequence& shortcut = {});
-    QAction* addToolButton(const QString& name, const QString& hint, ToolIcon icon, const std::function<void()>& run);
-    std::function<void()> notAvailableYet(const QString& what);
+    void createToolBars();
+    QToolBar* addToolGroup(const QString& title, const QString& name, const QList<QAction*>& actions);
+    void createGradesContextMenu();
     void applyCommandStates();
-    void PC_MainChange(int index);
+    void pageChanged(int index);
     void refreshAttendanceClass();
+    void updateWindowTitle();
     bool storeTypedPoints(int row, int col, const QString& text);
     void printGrades(bool withIds);
-    void printAttendance();
     void sortClass(bool descending);
     void setDirty();
     // Ends the typing of a value into the grades table, storing (or refusing) it.
     void finishTyping();
+    void restoreWindowPlace();
+    void rememberWindowPlace() const;
 
     UserDialogs& dialogs_;
     ScaleStore& scales_;
@@ -116,21 +116,23 @@ private:
     Document document_;
     GradesTable grades_;
     std::unique_ptr<DocumentCommands> commands_;
-    bool IsActivated = false;
+    bool activated_ = false;
     Page page_ = Page::Grades;
 
+    MainActions actions_;
     QTabWidget* pages_ = nullptr;
     GradesPage* gradesPage_ = nullptr;
     AttendancePage* attendancePage_ = nullptr;
     SeatingPage* seatingPage_ = nullptr;
     QLabel* statusLabel_ = nullptr;
-    QToolBar* toolBar_ = nullptr;
-    QHash<QString, QAction*> actions_;
-    QHash<QString, std::function<void()>> runs_;
-    QHash<QString, QMenu*> menus_;
-    std::vector<QAction*> listsGroup_;
-    std::vector<QAction*> tableGroup_;
-    std::vector<QAction*> seatsGroup_;
+    QMenu* gradesMenu_ = nullptr;
+    QMenu* listsMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* sortMenu_ = nullptr;
+    QMenu* seatingChartMenu_ = nullptr;
+    QToolBar* listsTools_ = nullptr;
+    QToolBar* tableTools_ = nullptr;
+    QToolBar* seatTools_ = nullptr;
 };
 
 }  // namespace markwell

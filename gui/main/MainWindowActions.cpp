@@ -1,9 +1,12 @@
-// The main window's menus, tool bar and the rules that enable them.
+// The main window's menus, tool bars and the rules that enable them.
 
 #include "main/MainWindow.h"
 
 #include "dialogs/UserDialogs.h"
+#include "pages/GradesPage.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -11,191 +14,148 @@
 
 namespace markwell {
 
-QAction* MainWindow::addAction(const QString& name, const QString& text, const std::function<void()>& run,
-                               const QKeySequence& shortcut) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    // A value still being typed is part of the class every command works on.
-    connect(action, &QAction::triggered, this, [this, run] {
-        finishTyping();
-        run();
-    });
-    actions_.insert(name, action);
-    runs_.insert(name, run);
-    return action;
-}
-
-QAction* MainWindow::addToolButton(const QString& name, const QString& hint, ToolIcon icon,
-                                   const std::function<void()>& run) {
-    QAction* action = addAction(name, hint, run);
-    action->setIcon(toolIcon(icon));
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
-    return action;
-}
-
-std::function<void()> MainWindow::notAvailableYet(const QString& what) {
-    return [this, what] {
-        dialogs_.inform(this, QStringLiteral("%1 is not available yet in this version of Markwell.").arg(what));
+void MainWindow::connectActions() {
+    const MainActions& a = actions_;
+    const auto run = [this](QAction* action, void (MainWindow::*command)()) {
+        // A value still being typed is part of the class every command works on.
+        connect(action, &QAction::triggered, this, [this, command] {
+            finishTyping();
+            (this->*command)();
+        });
     };
-}
-
-void MainWindow::createActions() {
-    // File
-    addAction(QStringLiteral("MNU_New"), QStringLiteral("&New"), [this] { MNU_NewClick(); }, QKeySequence::New);
-    addAction(QStringLiteral("MNU_Open"), QStringLiteral("&Open..."), [this] { MNU_OpenClick(); }, QKeySequence::Open);
-    addAction(QStringLiteral("MNU_Save"), QStringLiteral("&Save"), [this] { MNU_SaveClick(); }, QKeySequence::Save);
-    addAction(QStringLiteral("MNU_SaveAs"), QStringLiteral("Save &As..."), [this] { MNU_SaveAsClick(); },
-              QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    // Ctrl+P is given to the print item of the page shown (applyCommandStates).
-    addAction(QStringLiteral("MNU_PrintNames"), QStringLiteral("w/Student Names"), [this] { MNU_PrintNamesClick(); });
-    addAction(QStringLiteral("MNU_PrintID"), QStringLiteral("w/Student ID's"), [this] { MNU_PrintIDClick(); });
-    addAction(QStringLiteral("MNU_PrintAttendance"), QStringLiteral("Attendance"), [this] { MNU_PrintAttendanceClick(); });
-    addAction(QStringLiteral("MNU_PrintSeating"), QStringLiteral("Seating"), notAvailableYet(QStringLiteral("Printing the seating chart")));
-    addAction(QStringLiteral("MNU_PrintPreview"), QStringLiteral("Print Pre&view..."), [this] { MNU_PrintPreviewClick(); });
-    addAction(QStringLiteral("MNU_Merge"), QStringLiteral("&Merge..."), notAvailableYet(QStringLiteral("Merging two classes")));
-    addAction(QStringLiteral("MNU_Email"), QStringLiteral("E-mail..."), notAvailableYet(QStringLiteral("Sending e-mail")));
-    addAction(QStringLiteral("MNU_Exit"), QStringLiteral("E&xit"), [this] { MNU_ExitClick(); }, QKeySequence::Quit);
-
-    // Edit
-    addAction(QStringLiteral("MNU_Copy"), QStringLiteral("&Copy"), [this] { MNU_CopyClick(); }, QKeySequence::Copy);
-    QAction* gridLines = addAction(QStringLiteral("MNU_GridLines"), QStringLiteral("Grid Lines"), [this] { MNU_GridLinesClick(); });
-    gridLines->setCheckable(true);
-    addAction(QStringLiteral("MNU_Font"), QStringLiteral("&Font..."), [this] { MNU_FontClick(); });
-    addAction(QStringLiteral("MNU_SortAsc"), QStringLiteral("&Ascending"), [this] { MNU_SortAscClick(); });
-    addAction(QStringLiteral("MNU_SortDesc"), QStringLiteral("&Descending"), [this] { MNU_SortDescClick(); });
-    addAction(QStringLiteral("MNU_AddSeat"), QStringLiteral("Add..."), notAvailableYet(QStringLiteral("Adding seats")));
-    addAction(QStringLiteral("MNU_EditSeat"), QStringLiteral("Edit..."), notAvailableYet(QStringLiteral("Changing seats")));
-    addAction(QStringLiteral("MNU_DeleteSeat"), QStringLiteral("Delete"), notAvailableYet(QStringLiteral("Deleting seats")));
-    addAction(QStringLiteral("MNU_AttendAnalysis"), QStringLiteral("Attendance Analysis..."),
-              notAvailableYet(QStringLiteral("The attendance analysis")));
-    addAction(QStringLiteral("MNU_Options"), QStringLiteral("&Options..."), notAvailableYet(QStringLiteral("The options")));
-
-    // View, Lists, Grades
-    addAction(QStringLiteral("MNU_IndivStudents"), QStringLiteral("&Individual Students"),
-              notAvailableYet(QStringLiteral("The individual student report")));
-    addAction(QStringLiteral("MNU_GradeInformation"), QStringLiteral("&Grade Information"),
-              notAvailableYet(QStringLiteral("The grade information")));
-    addAction(QStringLiteral("MNU_Graph"), QStringLiteral("G&raph"), notAvailableYet(QStringLiteral("The graph")));
-    addAction(QStringLiteral("MNU_StudentList"), QStringLiteral("&Students..."), notAvailableYet(QStringLiteral("The student list")));
-    addAction(QStringLiteral("MNU_AssignmentList"), QStringLiteral("&Assignments..."),
-              notAvailableYet(QStringLiteral("The assignment list")));
-    addAction(QStringLiteral("MNU_EditGrades"), QStringLiteral("&Edit..."), notAvailableYet(QStringLiteral("Grade entry")));
-    addAction(QStringLiteral("MNU_GradeScale"), QStringLiteral("&Scale..."), notAvailableYet(QStringLiteral("The grade scale")));
-    addAction(QStringLiteral("MNU_WeightedGrades"), QStringLiteral("&Weighted..."), notAvailableYet(QStringLiteral("Weighted grades")));
-    addAction(QStringLiteral("MNU_DropLowestGrade"), QStringLiteral("&Drop Lowest..."),
-              notAvailableYet(QStringLiteral("Dropping lowest scores")));
-
-    // Help
-    addAction(QStringLiteral("MNU_About"), QStringLiteral("&About"), [this] { MNU_AboutClick(); });
-    addAction(QStringLiteral("MNU_MarkwellHelp"), QStringLiteral("Markwell Help"), [this] { MNU_MarkwellHelpClick(); },
-              QKeySequence::HelpContents);
+    run(a.newClass, &MainWindow::newClass);
+    run(a.openClass, &MainWindow::openClass);
+    run(a.saveClass, &MainWindow::saveClass);
+    run(a.saveClassAs, &MainWindow::saveClassAs);
+    run(a.printPage, &MainWindow::printPage);
+    run(a.printWithNames, &MainWindow::printGradesWithNames);
+    run(a.printWithIds, &MainWindow::printGradesWithIds);
+    run(a.printAttendance, &MainWindow::printAttendance);
+    run(a.printPreview, &MainWindow::previewPrint);
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    run(a.copy, &MainWindow::copySelection);
+    run(a.gridLines, &MainWindow::toggleGridLines);
+    run(a.font, &MainWindow::chooseFont);
+    run(a.sortAscending, &MainWindow::sortAscending);
+    run(a.sortDescending, &MainWindow::sortDescending);
+    run(a.help, &MainWindow::showHelp);
+    run(a.about, &MainWindow::showAbout);
+    run(a.nextPage, &MainWindow::showNextPage);
+    run(a.previousPage, &MainWindow::showPreviousPage);
+    addActions({a.nextPage, a.previousPage});
     // F1 opens the page of whatever window it is pressed in; the menu shows the key.
-    actions_.value(QStringLiteral("MNU_MarkwellHelp"))->setShortcutContext(Qt::WidgetShortcut);
+    a.help->setShortcutContext(Qt::WidgetShortcut);
+
+    // The commands of later versions say so rather than doing nothing.
+    const auto later = [this](QAction* action, const QString& message) {
+        connect(action, &QAction::triggered, this, [this, message] { dialogs_.inform(this, message); });
+    };
+    later(a.printSeating, tr("Printing the seating chart is not available yet in this version of Markwell."));
+    later(a.merge, tr("Merging two classes is not available yet in this version of Markwell."));
+    later(a.sendMail, tr("Sending e-mail is not available yet in this version of Markwell."));
+    later(a.addSeat, tr("Adding seats is not available yet in this version of Markwell."));
+    later(a.editSeat, tr("Changing seats is not available yet in this version of Markwell."));
+    later(a.deleteSeat, tr("Deleting seats is not available yet in this version of Markwell."));
+    later(a.attendanceAnalysis, tr("The attendance analysis is not available yet in this version of Markwell."));
+    later(a.options, tr("Options are not available yet in this version of Markwell."));
+    later(a.individualReport, tr("The individual student report is not available yet in this version of Markwell."));
+    later(a.gradeInformation, tr("The grade information is not available yet in this version of Markwell."));
+    later(a.graph, tr("The graph is not available yet in this version of Markwell."));
+    later(a.studentList, tr("The student list is not available yet in this version of Markwell."));
+    later(a.assignmentList, tr("The assignment list is not available yet in this version of Markwell."));
+    later(a.editGrades, tr("Grade entry is not available yet in this version of Markwell."));
+    later(a.gradeScale, tr("The grade scale is not available yet in this version of Markwell."));
+    later(a.weightedGrades, tr("Weighted grades are not available yet in this version of Markwell."));
+    later(a.dropLowest, tr("Dropping lowest scores is not available yet in this version of Markwell."));
 }
 
 void MainWindow::createMenus() {
-    const auto menu = [this](const char* name, const QString& title) {
-        QMenu* m = menuBar()->addMenu(title);
+    const MainActions& a = actions_;
+    const auto menu = [this](QMenu* parent, const QString& title, const char* name) {
+        QMenu* m = parent ? parent->addMenu(title) : menuBar()->addMenu(title);
         m->setObjectName(QLatin1String(name));
-        menus_.insert(QLatin1String(name), m);
         // Every menu shows the current rules when it opens.
         connect(m, &QMenu::aboutToShow, this, &MainWindow::applyCommandStates);
         return m;
     };
-    const auto a = [this](const char* name) { return actions_.value(QLatin1String(name)); };
 
-    QMenu* file = menu("MNU_File", QStringLiteral("&File"));
-    file->addActions({a("MNU_New"), a("MNU_Open"), a("MNU_Save"), a("MNU_SaveAs")});
+    QMenu* file = menu(nullptr, tr("&File"), "fileMenu");
+    file->addActions({a.newClass, a.openClass, a.saveClass, a.saveClassAs});
     file->addSeparator();
-    QMenu* print = file->addMenu(QStringLiteral("&Print..."));
-    print->setObjectName(QStringLiteral("MNU_Print"));
-    menus_.insert(QStringLiteral("MNU_Print"), print);
-    connect(print, &QMenu::aboutToShow, this, &MainWindow::applyCommandStates);
-    print->addActions({a("MNU_PrintNames"), a("MNU_PrintID"), a("MNU_PrintAttendance"), a("MNU_PrintSeating")});
-    file->addAction(a("MNU_PrintPreview"));
+    QMenu* print = menu(file, tr("&Print..."), "printMenu");
+    print->addActions({a.printWithNames, a.printWithIds, a.printAttendance, a.printSeating});
+    file->addAction(a.printPreview);
     file->addSeparator();
-    file->addActions({a("MNU_Merge"), a("MNU_Email")});
+    file->addActions({a.merge, a.sendMail});
     file->addSeparator();
-    file->addAction(a("MNU_Exit"));
+    file->addAction(a.exit);
 
-    QMenu* edit = menu("MNU_Edit", QStringLiteral("&Edit"));
-    edit->addActions({a("MNU_Copy"), a("MNU_GridLines"), a("MNU_Font")});
-    QMenu* sort = edit->addMenu(QStringLiteral("&Sort"));
-    sort->setObjectName(QStringLiteral("MNU_Sort"));
-    menus_.insert(QStringLiteral("MNU_Sort"), sort);
-    sort->addActions({a("MNU_SortAsc"), a("MNU_SortDesc")});
-    QAction* n7 = edit->addSeparator();
-    n7->setObjectName(QStringLiteral("N7"));
-    actions_.insert(QStringLiteral("N7"), n7);
-    QMenu* seating = edit->addMenu(QStringLiteral("&Seating Chart"));
-    seating->setObjectName(QStringLiteral("MNU_SeatingChart"));
-    menus_.insert(QStringLiteral("MNU_SeatingChart"), seating);
-    seating->addActions({a("MNU_AddSeat"), a("MNU_EditSeat"), a("MNU_DeleteSeat")});
-    edit->addAction(a("MNU_AttendAnalysis"));
+    QMenu* edit = menu(nullptr, tr("&Edit"), "editMenu");
+    edit->addActions({a.copy, a.gridLines, a.font});
+    sortMenu_ = menu(edit, tr("&Sort"), "sortMenu");
+    sortMenu_->addActions({a.sortAscending, a.sortDescending});
     edit->addSeparator();
-    edit->addAction(a("MNU_Options"));
+    seatingChartMenu_ = menu(edit, tr("Seating C&hart"), "seatingChartMenu");
+    seatingChartMenu_->addActions({a.addSeat, a.editSeat, a.deleteSeat});
+    edit->addAction(a.attendanceAnalysis);
+    edit->addSeparator();
+    edit->addAction(a.options);
 
-    QMenu* view = menu("MNU_View", QStringLiteral("&View"));
-    view->addActions({a("MNU_IndivStudents"), a("MNU_GradeInformation"), a("MNU_Graph")});
-    QMenu* lists = menu("MNU_Lists", QStringLiteral("&Lists"));
-    lists->addActions({a("MNU_StudentList"), a("MNU_AssignmentList")});
-    QMenu* grades = menu("MNU_Grades", QStringLiteral("&Grades"));
-    grades->addActions({a("MNU_EditGrades"), a("MNU_GradeScale"), a("MNU_WeightedGrades"), a("MNU_DropLowestGrade")});
-    QMenu* help = menu("MNU_Help", QStringLiteral("&Help"));
-    help->addActions({a("MNU_About"), a("MNU_MarkwellHelp")});
+    viewMenu_ = menu(nullptr, tr("&View"), "viewMenu");
+    viewMenu_->addActions({a.individualReport, a.gradeInformation, a.graph});
+    listsMenu_ = menu(nullptr, tr("&Lists"), "listsMenu");
+    listsMenu_->addActions({a.studentList, a.assignmentList});
+    gradesMenu_ = menu(nullptr, tr("&Grades"), "gradesMenu");
+    gradesMenu_->addActions({a.editGrades, a.gradeScale, a.weightedGrades, a.dropLowest});
+    QMenu* help = menu(nullptr, tr("&Help"), "helpMenu");
+    help->addActions({a.about, a.help});
 }
 
-void MainWindow::createToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Tools"));
-    toolBar_->setObjectName(QStringLiteral("ControlBar1"));
-    toolBar_->setMovable(false);
-    toolBar_->setIconSize(QSize(24, 24));
-    struct Button {
-        const char* name;
-        const char* hint;
-        ToolIcon icon;
-        std::function<void()> run;
-    };
-    // The groups of buttons; each but the first is shown on its pages only.
-    const auto group = [this](std::vector<QAction*>* members, std::initializer_list<Button> buttons) {
-        if (members) members->push_back(toolBar_->addSeparator());
-        for (const Button& b : buttons) {
-            QAction* action = addToolButton(QLatin1String(b.name), QLatin1String(b.hint), b.icon, b.run);
-            toolBar_->addAction(action);
-            if (members) members->push_back(action);
+QToolBar* MainWindow::addToolGroup(const QString& title, const QString& name, const QList<QAction*>& actions) {
+    QToolBar* tools = addToolBar(title);
+    tools->setObjectName(name);
+    tools->setMovable(false);
+    tools->setFloatable(false);
+    tools->setIconSize(QSize(24, 24));
+    tools->addActions(actions);
+    return tools;
+}
+
+void MainWindow::createToolBars() {
+    const MainActions& a = actions_;
+    // Four groups; each but the first is shown on its pages only.
+    addToolGroup(tr("File"), QStringLiteral("fileTools"),
+                 {a.newClass, a.openClass, a.saveClass, a.printPage, a.merge, a.sendMail, a.attendanceAnalysis});
+    listsTools_ = addToolGroup(tr("Lists"), QStringLiteral("listsTools"),
+                               {a.studentList, a.assignmentList, a.editGrades, a.gradeScale});
+    tableTools_ = addToolGroup(tr("Table"), QStringLiteral("tableTools"),
+                               {a.copy, a.gridLines, a.font, a.sortAscending, a.sortDescending, a.graph});
+    seatTools_ = addToolGroup(tr("Seats"), QStringLiteral("seatTools"), {a.addSeat, a.editSeat, a.deleteSeat});
+}
+
+QMenu* MainWindow::createPopupMenu() {
+    // The tool bars follow the page; they are not the user's to hide.
+    return nullptr;
+}
+
+void MainWindow::createGradesContextMenu() {
+    SheetView* view = gradesPage_->view();
+    auto* popup = new QMenu(this);
+    popup->setObjectName(QStringLiteral("gradesContextMenu"));
+    popup->addAction(actions_.copy);
+    popup->addSeparator();
+    popup->addActions({actions_.sortAscending, actions_.sortDescending});
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, [this, view, popup](const QPoint& pos) {
+        const QModelIndex index = view->indexAt(pos);
+        const Sheet* sheet = view->sheet();
+        if (!index.isValid() || !sheet) return;
+        // The commands work on the selection: a click outside it selects the cell first.
+        if (!sheet->resolve(sheet->selection()).contains(index.row() + 1, index.column() + 1)) {
+            view->selectRange(CellRange::cell(index.row() + 1, index.column() + 1));
         }
-    };
-    // A button runs its menu item's command, whatever the menu item's own state.
-    const auto trigger = [this](const char* name) { return runs_.value(QLatin1String(name)); };
-    group(nullptr, {
-        {"TLB_New", "New", ToolIcon::New, [this] { MNU_NewClick(); }},
-        {"TLB_Open", "Open", ToolIcon::Open, [this] { MNU_OpenClick(); }},
-        {"TLB_Save", "Save", ToolIcon::Save, [this] { MNU_SaveClick(); }},
-        {"TLB_Print", "Print", ToolIcon::Print, [this] { MNU_PrintNamesClick(); }},
-        {"TLB_Merge", "Merge", ToolIcon::Merge, trigger("MNU_Merge")},
-        {"TLB_Mail", "Send e-mail", ToolIcon::Mail, trigger("MNU_Email")},
-        {"TLB_AttendAnalysis", "Attendance Analysis", ToolIcon::AttendanceAnalysis, trigger("MNU_AttendAnalysis")},
-    });
-    group(&listsGroup_, {
-        {"TLB_StudentList", "Student List", ToolIcon::StudentList, trigger("MNU_StudentList")},
-        {"TLB_AssignmentList", "Assignment List", ToolIcon::AssignmentList, trigger("MNU_AssignmentList")},
-        {"TLB_EditGrades", "Edit Grades", ToolIcon::EditGrades, trigger("MNU_EditGrades")},
-        {"TLB_GradeScale", "Grade Scale", ToolIcon::GradeScale, trigger("MNU_GradeScale")},
-    });
-    group(&tableGroup_, {
-        {"TLB_Copy", "Copy", ToolIcon::Copy, [this] { MNU_CopyClick(); }},
-        {"TLB_GridLines", "Toggle Grid Lines", ToolIcon::GridLines, [this] { MNU_GridLinesClick(); }},
-        {"TLB_Font", "Font", ToolIcon::Font, [this] { MNU_FontClick(); }},
-        {"TLB_SortAsc", "Sort Ascending", ToolIcon::SortAscending, [this] { MNU_SortAscClick(); }},
-        {"TLB_SortDesc", "Sort Descending", ToolIcon::SortDescending, [this] { MNU_SortDescClick(); }},
-        {"TLB_Graph", "Graph", ToolIcon::Graph, trigger("MNU_Graph")},
-    });
-    group(&seatsGroup_, {
-        {"TLB_AddSeat", "Add Seat", ToolIcon::AddSeat, trigger("MNU_AddSeat")},
-        {"TLD_EditSeat", "Edit Seat", ToolIcon::EditSeat, trigger("MNU_EditSeat")},
-        {"TLB_DeleteSeat", "Delete Seat", ToolIcon::DeleteSeat, trigger("MNU_DeleteSeat")},
+        applyCommandStates();
+        popup->popup(view->viewport()->mapToGlobal(pos));
     });
 }
 
@@ -203,66 +163,42 @@ void MainWindow::applyCommandStates() {
     const ClassRecord& cls = document_.classRecord;
     const CommandStates s = commandStates({page_, static_cast<int>(cls.students.size()),
                                            static_cast<int>(cls.assignments.size()), document_.isTitled()});
-    const auto enable = [this](const char* name, bool on) {
-        if (QAction* action = actions_.value(QLatin1String(name))) action->setEnabled(on);
-    };
-    const auto show = [this](const char* name, bool on) {
-        if (QAction* action = actions_.value(QLatin1String(name))) action->setVisible(on);
-    };
-    for (QAction* action : listsGroup_) action->setVisible(s.listsGroupVisible);
-    for (QAction* action : tableGroup_) action->setVisible(s.tableGroupVisible);
-    for (QAction* action : seatsGroup_) action->setVisible(s.seatsGroupVisible);
+    const MainActions& a = actions_;
+    listsTools_->setVisible(s.listsToolsVisible);
+    tableTools_->setVisible(s.tableToolsVisible);
+    seatTools_->setVisible(s.seatToolsVisible);
 
-    enable("TLB_AssignmentList", s.assignmentList);
-    enable("TLB_Font", s.font);
-    enable("TLB_SortAsc", s.sort);
-    enable("TLB_SortDesc", s.sort);
-    enable("TLB_GradeScale", s.gradeScale);
-    enable("TLB_Graph", s.graph);
-    enable("TLB_Mail", s.mail);
-    enable("TLB_EditGrades", s.editGrades);
-    enable("TLB_Merge", s.merge);
-    enable("TLB_AttendAnalysis", s.attendanceAnalysis);
+    gradesMenu_->menuAction()->setEnabled(s.gradesMenu);
+    listsMenu_->menuAction()->setEnabled(s.listsMenu);
+    viewMenu_->menuAction()->setEnabled(s.viewMenu);
+    sortMenu_->menuAction()->setEnabled(s.sortMenu);
+    seatingChartMenu_->menuAction()->setVisible(s.seatingChartMenuVisible);
+    a.printWithNames->setVisible(s.printWithNamesVisible);
+    a.printWithIds->setVisible(s.printWithIdsVisible);
+    a.printAttendance->setVisible(s.printAttendanceVisible);
 
-    enable("MNU_Merge", s.merge);
-    enable("MNU_Email", s.mail);
-    enable("MNU_Copy", s.copy);
-    enable("MNU_PrintPreview", s.printPreview);
-    enable("MNU_GridLines", s.menuGridLines);
-    enable("MNU_Font", s.menuFont);
-    enable("MNU_SortAsc", s.menuSort);
-    enable("MNU_SortDesc", s.menuSort);
-    menus_.value(QStringLiteral("MNU_Sort"))->setEnabled(s.menuSort);
-    show("N7", s.seatingChartVisible);
-    menus_.value(QStringLiteral("MNU_SeatingChart"))->menuAction()->setVisible(s.seatingChartVisible);
-    show("MNU_AttendAnalysis", s.attendanceAnalysisVisible);
-    enable("MNU_IndivStudents", s.individualStudents);
-    enable("MNU_GradeInformation", s.gradeInformation);
-    enable("MNU_Graph", s.graph);
-    enable("MNU_AssignmentList", s.assignmentList);
-    enable("MNU_EditGrades", s.editGrades);
-    enable("MNU_GradeScale", s.gradeScale);
-    enable("MNU_WeightedGrades", s.gradeScale);
-    enable("MNU_DropLowestGrade", s.gradeScale);
-    menus_.value(QStringLiteral("MNU_Grades"))->menuAction()->setEnabled(s.gradesMenu);
-    menus_.value(QStringLiteral("MNU_Lists"))->menuAction()->setEnabled(s.listsMenu);
-    menus_.value(QStringLiteral("MNU_View"))->menuAction()->setEnabled(s.viewMenu);
-    show("MNU_PrintNames", s.printNamesVisible);
-    show("MNU_PrintID", s.printIdsVisible);
-    show("MNU_PrintAttendance", s.printAttendanceVisible);
-    // A hidden item's shortcut does nothing: Ctrl+P goes with the item that
-    // prints the page shown, so that it works on every page.
-    const auto printKey = [this](const char* name, bool on) {
-        actions_.value(QLatin1String(name))->setShortcut(on ? QKeySequence(QKeySequence::Print) : QKeySequence());
-    };
-    printKey("MNU_PrintNames", page_ == Page::Grades);
-    printKey("MNU_PrintAttendance", page_ == Page::Attendance);
-    printKey("MNU_PrintSeating", page_ == Page::Seating);
-    actions_.value(QStringLiteral("MNU_GridLines"))->setChecked(document_.classRecord.gridProps.grid_lines);
+    a.assignmentList->setEnabled(s.assignmentList);
+    a.editGrades->setEnabled(s.editGrades);
+    a.gradeScale->setEnabled(s.gradeScale);
+    a.weightedGrades->setEnabled(s.gradeScale);
+    a.dropLowest->setEnabled(s.gradeScale);
+    a.gridLines->setEnabled(s.gridLines);
+    a.font->setEnabled(s.font);
+    a.sortAscending->setEnabled(s.sort);
+    a.sortDescending->setEnabled(s.sort);
+    a.copy->setEnabled(s.copy);
+    a.printPreview->setEnabled(s.printPreview);
+    a.graph->setEnabled(s.graph);
+    a.sendMail->setEnabled(s.mail);
+    a.merge->setEnabled(s.merge);
+    a.attendanceAnalysis->setEnabled(s.attendanceAnalysis);
+    a.individualReport->setEnabled(s.individualReport);
+    a.gradeInformation->setEnabled(s.gradeInformation);
+    a.gridLines->setChecked(cls.gridProps.grid_lines);
 
     pages_->setTabEnabled(static_cast<int>(Page::Attendance), s.otherPagesOpen || page_ == Page::Attendance);
     pages_->setTabEnabled(static_cast<int>(Page::Seating), s.otherPagesOpen || page_ == Page::Seating);
-    const QString closed = s.otherPagesOpen ? QString() : QStringLiteral("Save the class and add students to open this page.");
+    const QString closed = s.otherPagesOpen ? QString() : tr("Save the class and add students to open this page.");
     pages_->tabBar()->setTabToolTip(static_cast<int>(Page::Attendance), closed);
     pages_->tabBar()->setTabToolTip(static_cast<int>(Page::Seating), closed);
 }

@@ -18,56 +18,52 @@
 
 namespace markwell {
 
-void MainWindow::MNU_NewClick() {
+void MainWindow::newClass() {
     commands_->newClass();
 }
 
-void MainWindow::MNU_OpenClick() {
+void MainWindow::openClass() {
     commands_->open();
 }
 
-void MainWindow::MNU_SaveClick() {
+void MainWindow::saveClass() {
     commands_->save();
 }
 
-void MainWindow::MNU_SaveAsClick() {
+void MainWindow::saveClassAs() {
     commands_->saveAs();
-}
-
-void MainWindow::MNU_ExitClick() {
-    close();
 }
 
 void MainWindow::printGrades(bool withIds) {
     const Sheet copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, withIds);
     const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
-    if (!printed) dialogs_.warn(this, QStringLiteral("The grades could not be printed: ") + printed.message());
+    if (!printed) dialogs_.warn(this, tr("The grades could not be printed: ") + printed.message());
 }
 
 void MainWindow::printAttendance() {
     const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
                                            attendancePage_->year());
     const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
-    if (!printed) dialogs_.warn(this, QStringLiteral("The attendance could not be printed: ") + printed.message());
+    if (!printed) dialogs_.warn(this, tr("The attendance could not be printed: ") + printed.message());
 }
 
-void MainWindow::MNU_PrintNamesClick() {
+void MainWindow::printPage() {
     switch (page_) {
     case Page::Grades: printGrades(false); break;
     case Page::Attendance: printAttendance(); break;
-    case Page::Seating: runs_.value(QStringLiteral("MNU_PrintSeating"))(); break;
+    case Page::Seating: actions_.printSeating->trigger(); break;
     }
 }
 
-void MainWindow::MNU_PrintIDClick() {
+void MainWindow::printGradesWithNames() {
+    printGrades(false);
+}
+
+void MainWindow::printGradesWithIds() {
     printGrades(true);
 }
 
-void MainWindow::MNU_PrintAttendanceClick() {
-    printAttendance();
-}
-
-void MainWindow::MNU_PrintPreviewClick() {
+void MainWindow::previewPrint() {
     Sheet copy;
     if (page_ == Page::Attendance) {
         copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
@@ -76,25 +72,26 @@ void MainWindow::MNU_PrintPreviewClick() {
         copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, false);
     }
     if (Result<void> previewed = previewSheet(this, dialogs_, copy); !previewed) {
-        dialogs_.warn(this, QStringLiteral("The pages could not be printed: ") + previewed.message());
+        dialogs_.warn(this, tr("The pages could not be printed: ") + previewed.message());
     }
 }
 
-void MainWindow::MNU_CopyClick() {
+void MainWindow::copySelection() {
     if (page_ == Page::Attendance) attendancePage_->view()->copySelection();
     else gradesPage_->view()->copySelection();
 }
 
-void MainWindow::MNU_GridLinesClick() {
-    // A display setting: saved with the class by the next Save, but not a change that asks to be saved.
+void MainWindow::toggleGridLines() {
     GridProperties& props = document_.classRecord.gridProps;
     props.grid_lines = !props.grid_lines;
+    // Kept in the grade file, so a change that asks to be saved.
+    setDirty();
     grades_.sheet.setShowGridLines(props.grid_lines);
     gradesPage_->view()->reload();
     applyCommandStates();
 }
 
-void MainWindow::MNU_FontClick() {
+void MainWindow::chooseFont() {
     GridProperties& props = document_.classRecord.gridProps;
     UserDialogs::FontChoice current;
     current.family = cp1252::toUnicode(props.font_name);
@@ -109,7 +106,7 @@ void MainWindow::MNU_FontClick() {
 
     Result<std::string> face = cp1252::fromUnicode(chosen->family);
     if (!face || !fitsField(*face, capacity::kFontName)) {
-        dialogs_.warn(this, QStringLiteral("The font \"%1\" cannot be kept with the class; please choose another.")
+        dialogs_.warn(this, tr("The font \"%1\" cannot be kept with the class; please choose another.")
                                 .arg(chosen->family));
         return;
     }
@@ -120,7 +117,7 @@ void MainWindow::MNU_FontClick() {
                                                  (chosen->italic ? fontstyle::kItalic : 0) |
                                                  (chosen->underline ? fontstyle::kUnderline : 0) |
                                                  (chosen->strikeOut ? fontstyle::kStrikeOut : 0));
-    document_.Dirty = true;
+    setDirty();
     const ClassRecord& cls = document_.classRecord;
     updateGridProperties(grades_.sheet, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),
                          props, grades_.dropCellIndex, cls.lowScoreInfo.drop_type, true);
@@ -130,16 +127,16 @@ void MainWindow::MNU_FontClick() {
 void MainWindow::sortClass(bool descending) {
     const CellRange selection = grades_.sheet.resolve(grades_.sheet.selection());
     if (!markwell::sortClass(document_.classRecord, grades_, selection.c1, descending)) return;
-    document_.Dirty = true;
+    setDirty();
     gradesPage_->showTableKeepingPlace(&grades_.sheet, selection.r1, selection.c1);
     refreshAttendanceClass();
 }
 
-void MainWindow::MNU_SortAscClick() {
+void MainWindow::sortAscending() {
     sortClass(false);
 }
 
-void MainWindow::MNU_SortDescClick() {
+void MainWindow::sortDescending() {
     sortClass(true);
 }
 
@@ -148,7 +145,7 @@ bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
         dialogs_.warn(this, stored.message());
         return false;
     }
-    document_.Dirty = true;
+    setDirty();
     // Only the student's row changes: it is redone in place, as a rebuild would.
     if (const std::optional<RowUpdate> update = updateStudentRow(grades_, document_.classRecord, row)) {
         gradesPage_->showChangedRow(row, update->resizedCols);
@@ -161,13 +158,13 @@ bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
     return true;
 }
 
-void MainWindow::MNU_AboutClick() {
+void MainWindow::showAbout() {
     auto* about = new AboutDialog(dialogs_, this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->open();
 }
 
-void MainWindow::MNU_MarkwellHelpClick() {
+void MainWindow::showHelp() {
     if (help_) help_->showHelpFor(pages_->currentWidget());
 }
 

@@ -3,15 +3,14 @@
 #include "grading/GradesLayout.h"
 #include "help/HelpTopics.h"
 
-#include <QKeyEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace markwell {
 
 GradesPage::GradesPage(QWidget* parent) : QWidget(parent), view_(new SheetView) {
-    setObjectName(QStringLiteral("TAB_Grades"));
-    view_->setObjectName(QStringLiteral("GRD_Grades"));
+    setObjectName(QStringLiteral("gradesPage"));
+    view_->setObjectName(QStringLiteral("gradesTable"));
     setHelpTopic(this, HelpTopic::Grades);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -23,23 +22,11 @@ GradesPage::GradesPage(QWidget* parent) : QWidget(parent), view_(new SheetView) 
         const GradesLayout grades = GradesLayout::of(*sheet);
         return grades.isStudentRow(row) && grades.isAssignmentCol(col);
     });
-    view_->setKeyFilter([](const QKeyEvent& key, bool) {
-        const QString text = key.text();
-        if (text.size() == 1 && isRefusedCharacter(text.front()) && !(key.modifiers() & Qt::ControlModifier)) {
-            return SheetView::KeyDecision::discard();
-        }
-        return SheetView::KeyDecision::pass();
-    });
     view_->setEndEditHandler([this](int row, int col, const QString& text) {
         if (!points_) return SheetView::EndEdit::Refuse;
         return points_(row, col, text) ? SheetView::EndEdit::Handled : SheetView::EndEdit::Refuse;
     });
     connect(view_, &SheetView::selectionMoved, this, &GradesPage::followSelection);
-}
-
-bool GradesPage::isRefusedCharacter(QChar ch) {
-    const char16_t code = ch.unicode();
-    return (code >= 59 && code <= 124) || code == 31;
 }
 
 void GradesPage::showTable(Sheet* sheet) {

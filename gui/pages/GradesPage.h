@@ -12,8 +12,8 @@ namespace markwell {
 // The Grades page: the class's grades table. Typing is allowed only where the
 // selection lies among the assignment columns of the heading and student rows,
 // and only a student's points cell takes the typed value, which the owner
-// stores (or refuses) through the points handler. Letters and most
-// punctuation are turned away key by key.
+// stores (or refuses, with a message that says why: letters are no points)
+// through the points handler.
 class GradesPage : public QWidget {
     Q_OBJECT
 public:
@@ -32,10 +32,6 @@ public:
     // widths of the columns it made wider or narrower.
     void showChangedRow(int row, const std::vector<int>& resizedCols);
     void setPointsHandler(PointsHandler handler) { points_ = std::move(handler); }
-
-    // The grid control's own rule for typed characters: codes 59 to 124
-    // (";" to "|", every letter among them) and 31 are refused.
-    static bool isRefusedCharacter(QChar ch);
 
 private:
     void followSelection(const CellRange& range);

@@ -8,14 +8,14 @@
 namespace markwell {
 
 SeatingPage::SeatingPage(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("TAB_Seating"));
+    setObjectName(QStringLiteral("seatingPage"));
     setHelpTopic(this, HelpTopic::Seating);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    auto* note = new QLabel(QStringLiteral("The seating chart is not available yet in this version of Markwell.\n"
-                                           "The seats of this class are kept and saved with it."));
+    auto* note = new QLabel(tr("The seating chart is not available yet in this version of Markwell.\n"
+                                "The seats of this class are kept and saved with it."));
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);

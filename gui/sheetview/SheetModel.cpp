@@ -66,8 +66,10 @@ const QFont& SheetModel::fontFor(const CellFormat& format) const {
 
 QVariant SheetModel::data(const QModelIndex& index, int role) const {
     if (!sheet_ || !index.isValid()) return {};
-    const int row = index.row() + 1;
-    const int col = index.column() + 1;
+    return cellData(index.row() + 1, index.column() + 1, role);
+}
+
+QVariant SheetModel::cellData(int row, int col, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -89,6 +91,11 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // A sheet's heading row is shown as the column headings, where it stays in view.
+    if (orientation == Qt::Horizontal && sheet_ && sheet_->fixedRows() > 0 && section < sheet_->maxCol()) {
+        if (role == kSheetRowHeadingRole) return true;
+        return cellData(1, section + 1, role);
+    }
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal) {
         const QString heading = sheet_ ? sheet_->colHeading(section + 1) : QString();

@@ -17,6 +17,10 @@ namespace markwell {
 class SheetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // Header data role: true when a column's heading is the sheet's own
+    // heading row, kept in view above the rows (see Sheet::fixedRows).
+    static constexpr int kSheetRowHeadingRole = Qt::UserRole + 1;
+
     // Whether a cell may be typed into; consulted only while editing is on.
     using EditPermission = std::function<bool(int row, int col)>;
 
@@ -52,6 +56,7 @@ private:
         QFont font;
     };
     const QFont& fontFor(const CellFormat& format) const;
+    QVariant cellData(int row, int col, int role) const;
 
     Sheet* sheet_ = nullptr;
     EditPermission permission_;

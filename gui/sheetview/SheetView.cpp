@@ -1,6 +1,7 @@
 #include "sheetview/SheetView.h"
 
 #include "common/NumberText.h"
+#include "sheetview/SheetHeader.h"
 #include "style/CellStyle.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ private:
 SheetView::SheetView(QWidget* parent)
     : QTableView(parent), model_(new SheetModel(this)), frozen_(new QTableView(this)),
       delegate_(new SheetDelegate(this)), frozenDelegate_(new SheetDelegate(this)) {
+    setHorizontalHeader(new SheetHeader(this));
     setModel(model_);
     setItemDelegate(delegate_);
     setWordWrap(false);
@@ -55,8 +57,6 @@ SheetView::SheetView(QWidget* parent)
     setSelectionMode(ExtendedSelection);
     setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
     setTabKeyNavigation(true);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    horizontalHeader()->setHighlightSections(true);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setUpFrozenView();
     setEditPermission({});
@@ -72,6 +72,7 @@ SheetView::SheetView(QWidget* parent)
 SheetView::~SheetView() = default;
 
 void SheetView::setUpFrozenView() {
+    frozen_->setHorizontalHeader(new SheetHeader(frozen_));
     frozen_->setModel(model_);
     frozen_->setItemDelegate(frozenDelegate_);
     frozen_->setSelectionModel(selectionModel());
@@ -148,6 +149,7 @@ void SheetView::applyLayout() {
     frozen_->verticalHeader()->setDefaultSectionSize(height + 6);
     setShowGrid(s->showGridLines());
     frozen_->setShowGrid(s->showGridLines());
+    applyHeadingRow(height + 6);
 
     frozenCount_ = std::clamp(s->fixedCols(), 0, s->maxCol());
     for (int col = 0; col < s->maxCol(); ++col) {
@@ -166,6 +168,25 @@ void SheetView::applyLayout() {
     selectRange(selected);
     setActiveCell(activeR, activeC);
     applyingSelection_ = false;
+}
+
+void SheetView::applyHeadingRow(int rowHeight) {
+    // A heading row kept in view is drawn as the column headings; its own row
+    // is hidden, and the row numbers would only count from 2.
+    const Sheet* s = sheet();
+    const bool inHeader = s && s->fixedRows() > 0;
+    for (QTableView* view : {static_cast<QTableView*>(this), frozen_}) view->setRowHidden(0, inHeader);
+    verticalHeader()->setVisible(!inHeader);
+    if (inHeader) {
+        int height = rowHeight;
+        for (int col = 1; col <= std::min(3, s->maxCol()); ++col) {
+            height = std::max(height, QFontMetrics(toQFont(s->format(1, col).font)).height() + 6);
+        }
+        horizontalHeader()->setFixedHeight(height);
+    } else {
+        horizontalHeader()->setMinimumHeight(0);
+        horizontalHeader()->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
 }
 
 int SheetView::frozenWidth() const {
@@ -401,6 +422,13 @@ bool SheetView::filterKey(QKeyEvent* event, bool editing, const std::function<vo
 void SheetView::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         copySelection();
+        event->accept();
+        return;
+    }
+    // Enter on a cell that takes typing opens it, as in a spreadsheet.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && state() != EditingState &&
+        edit(currentIndex(), EditKeyPressed, event)) {
         event->accept();
         return;
     }

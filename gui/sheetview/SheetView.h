@@ -121,6 +121,7 @@ private:
     void applyLayout();
     double cellPadding() const;
     void showColumnWidth(int col, double width);
+    void applyHeadingRow(int rowHeight);
     void updateFrozenGeometry();
     int frozenWidth() const;
     void syncSelectionToSheet();

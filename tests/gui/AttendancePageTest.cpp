@@ -217,7 +217,7 @@ void AttendancePageTest::typedMarksSurviveOtherPagesAndClassChanges() {
     QVERIFY(h.window->showPage(Page::Attendance));
     QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
     // Saving the class writes it.
-    h.window->MNU_SaveClick();
+    h.window->saveClass();
     QVERIFY(!h.window->document().Dirty);
     QCOMPARE((*h.stored("Bob Stone", today.month(), today.year()))[0], 'E');
 }

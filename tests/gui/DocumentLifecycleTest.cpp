@@ -55,9 +55,9 @@ private slots:
 void DocumentLifecycleTest::startsWithAnEmptyUntitledClassOnTheGradesPage() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    QCOMPARE(w.windowTitle(), QStringLiteral("Computerized Markwell"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Untitled[*] — Computerized Markwell"));
+    QVERIFY(!w.isWindowModified());
     QVERIFY(w.width() >= 696 && w.height() >= 480);
-    QVERIFY(w.isActivated());
     QVERIFY(!w.document().isTitled());
     QVERIFY(!w.document().Dirty);
     QVERIFY(h.cls().students.empty());
@@ -96,7 +96,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
 
     const QString path = h.path(QStringLiteral("period1.grs"));
     h.dialogs.saveAs(path, QStringLiteral("Markwell File (*.grs)"));
-    w.MNU_SaveClick();
+    w.saveClass();
     QCOMPARE(h.dialogs.texts(Kind::SaveFile), QStringList{QStringLiteral("Save Markwell As")});
     QVERIFY(h.dialogs.fileRequests.front().filters.contains(QStringLiteral("Excel File (*.xls)")));
     QVERIFY(!w.document().Dirty);
@@ -120,7 +120,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
     QVERIFY(w.showPage(Page::Grades));
     h.dialogs.clearRecord();
     w.replaceClass(w.document().classRecord);
-    w.MNU_SaveClick();
+    w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
     QVERIFY(!w.document().Dirty);
 }
@@ -131,7 +131,7 @@ void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
     w.replaceClass(smallClass());
     const QString nowhere = h.path(QStringLiteral("no-such-folder/period1.grs"));
     h.dialogs.saveAs(nowhere);
-    w.MNU_SaveClick();
+    w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("Unable to create ")));
     QVERIFY(w.document().Dirty);
@@ -141,7 +141,7 @@ void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
     // A cancelled save dialog changes nothing and says nothing.
     h.dialogs.clearRecord();
     h.dialogs.cancelSave();
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QVERIFY(h.dialogs.messages().isEmpty());
     QVERIFY(w.document().Dirty);
 }
@@ -177,7 +177,7 @@ void DocumentLifecycleTest::openAsksFirstAndEachAnswerDoesWhatItSays() {
     QCOMPARE(w.document().markwellFile, otherPath);
 
     // Yes saves first (an untitled class, under the name asked for), then opens.
-    w.MNU_NewClick();
+    w.newClass();
     w.replaceClass(smallClass());
     const QString savedPath = h.path(QStringLiteral("kept.grs"));
     h.dialogs.answer(Answer::Yes);
@@ -256,7 +256,7 @@ void DocumentLifecycleTest::saveAsToANewNameCarriesEveryMonthOfAttendance() {
 
     const QString newPath = h.path(QStringLiteral("term2.grs"));
     h.dialogs.saveAs(newPath);
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QCOMPARE(w.document().markwellFile, newPath);
     QVERIFY(!w.document().Dirty);
 
@@ -282,7 +282,7 @@ void DocumentLifecycleTest::saveAsOntoItsOwnNameKeepsEveryMonth() {
     h.open(path);
     w.replaceClass(w.document().classRecord);
     h.dialogs.saveAs(path);
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QVERIFY(!w.document().Dirty);
     Result<AttendanceFile> kept = readAttendanceFile(attendancePathFor(path));
     QVERIFY(kept.ok());
@@ -299,7 +299,7 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
 
     const QString csv = h.path(QStringLiteral("p3 grades.csv"));
     h.dialogs.saveAs(csv, QStringLiteral("CSV File (*.csv)"));
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     const QString exported = QString::fromUtf8(bytesOf(csv));
     QVERIFY(exported.contains(QStringLiteral("Ann Lee")));
     QVERIFY(exported.contains(QStringLiteral("98")));  // Ann's total, 8 + 90
@@ -312,7 +312,7 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
 
     const QString xls = h.path(QStringLiteral("p3.XLS"));
     h.dialogs.saveAs(xls);
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QVERIFY(QFile::exists(xls));
     // p3.XLS has the class's own sibling names: a save would have written p3.ATD.
     QVERIFY(!QFile::exists(h.path(QStringLiteral("p3.ATD"))));
@@ -321,7 +321,7 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
     // A failed export says so, and not that it was written.
     w.statusBar()->clearMessage();
     h.dialogs.saveAs(h.path(QStringLiteral("gone/p3.xlsx")));
-    w.MNU_SaveAsClick();
+    w.saveClassAs();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(w.statusBar()->currentMessage().isEmpty());
 }
@@ -341,7 +341,7 @@ void DocumentLifecycleTest::closingAsksWithCancelAndNeverLosesWorkSilently() {
     // Yes with a save that fails keeps the window open.
     h.dialogs.answer(Answer::Yes);
     h.dialogs.saveAs(h.path(QStringLiteral("missing/x.grs")));
-    w.MNU_ExitClick();
+    w.close();
     QVERIFY(w.isVisible());
     QVERIFY(w.document().Dirty);
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
@@ -377,7 +377,7 @@ void DocumentLifecycleTest::newLeavesNothingOfTheOldClassBehind() {
     h.open(path);
     QCOMPARE(h.cls().weightGrades.Final, 50);
 
-    w.MNU_NewClick();  // clean: no question
+    w.newClass();  // clean: no question
     QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
     QVERIFY(h.cls().students.empty());
     QVERIFY(h.cls().assignments.empty());
@@ -393,10 +393,10 @@ void DocumentLifecycleTest::newLeavesNothingOfTheOldClassBehind() {
     // With changes, New asks; Cancel keeps them.
     w.replaceClass(smallClass());
     h.dialogs.answer(Answer::Cancel);
-    w.MNU_NewClick();
+    w.newClass();
     QCOMPARE(h.cls().students.size(), std::size_t{3});
     h.dialogs.answer(Answer::No);
-    w.MNU_NewClick();
+    w.newClass();
     QVERIFY(h.cls().students.empty());
     QVERIFY(!w.document().Dirty);
 }

@@ -31,7 +31,7 @@ void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
 
     const QString withNames = h.path(QStringLiteral("names.pdf"));
     h.dialogs.printToPdf(withNames);
-    w.action(QStringLiteral("TLB_Print"))->trigger();
+    w.actions().printPage->trigger();
     // The job is named after the file, without its folder: the print dialog
     // proposes "<home>/<job name>.pdf" for a PDF.
     QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("print me.grs")});
@@ -43,7 +43,7 @@ void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
 
     const QString withIds = h.path(QStringLiteral("ids.pdf"));
     h.dialogs.printToPdf(withIds);
-    w.MNU_PrintIDClick();
+    w.printGradesWithIds();
     const QString ids = pdfText(withIds);
     QVERIFY(ids.contains(QStringLiteral("Student ID's")));
     for (const char* id : {"A-1", "B-2", "C-3"}) QVERIFY2(ids.contains(QLatin1String(id)), id);
@@ -55,7 +55,7 @@ void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
 
     // The preview draws the same pages.
     h.dialogs.previewPdf = h.path(QStringLiteral("preview.pdf"));
-    w.MNU_PrintPreviewClick();
+    w.previewPrint();
     QVERIFY(pdfText(h.dialogs.previewPdf).contains(QStringLiteral("Bob Stone")));
     QVERIFY(!w.document().Dirty);
 }
@@ -70,7 +70,7 @@ void PrintingCommandsTest::attendancePrintsTheMonthOnDisplay() {
     QVERIFY(w.attendancePage()->showMonth(3, 2024));
     const QString pdf = h.path(QStringLiteral("attendance.pdf"));
     h.dialogs.printToPdf(pdf);
-    w.action(QStringLiteral("TLB_Print"))->trigger();
+    w.actions().printPage->trigger();
     const QString text = pdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("3/31")));
     QVERIFY(text.contains(QStringLiteral("Bob Stone")));
@@ -85,13 +85,13 @@ void PrintingCommandsTest::attendancePrintsTheMonthOnDisplay() {
     QVERIFY(w.attendancePage()->showMonth(2, 2025));
     const QString again = h.path(QStringLiteral("attendance2.pdf"));
     h.dialogs.printToPdf(again);
-    w.MNU_PrintAttendanceClick();
+    w.printAttendance();
     QVERIFY(pdfText(again).contains(QStringLiteral("Cleo Park")));
     QVERIFY(pdfText(again).contains(QStringLiteral("February 2025")));
 
     // The preview shows the same month.
     h.dialogs.previewPdf = h.path(QStringLiteral("preview.pdf"));
-    w.MNU_PrintPreviewClick();
+    w.previewPrint();
     QVERIFY(pdfText(h.dialogs.previewPdf).contains(QStringLiteral("February 2025")));
 }
 
@@ -102,12 +102,12 @@ void PrintingCommandsTest::cancelledIsSilentFailedIsReportedClipboardUntouched()
     QApplication::clipboard()->setText(QStringLiteral("a note of my own"));
 
     h.dialogs.cancelPrint();
-    w.MNU_PrintNamesClick();
+    w.printGradesWithNames();
     QCOMPARE(h.dialogs.count(Kind::Printer), 1);
     QVERIFY(h.dialogs.messages().isEmpty());
 
     h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/out.pdf")));
-    w.MNU_PrintIDClick();
+    w.printGradesWithIds();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The grades could not be printed")));
 

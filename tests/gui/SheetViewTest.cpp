@@ -90,6 +90,7 @@ private slots:
     void widthsFollowCharacterUnitsAndGridLinesFollowTheSheet();
     void selectionReachesTheSheetBothWays();
     void frozenColumnsStayAndLeftColScrolls();
+    void aFixedHeadingRowStaysInViewAsTheColumnHeadings();
     void editingIsOffUntilAllowedAndPermittedPerCell();
     void endEditHandlerCommitsRefusesOrHandles();
     void keyFilterDiscardsAndReplacesKeys();
@@ -245,6 +246,43 @@ void SheetViewTest::frozenColumnsStayAndLeftColScrolls() {
     s.setFixedCols(0);
     view.reload();
     QVERIFY(!view.frozenView()->isVisible());
+}
+
+void SheetViewTest::aFixedHeadingRowStaysInViewAsTheColumnHeadings() {
+    Sheet s = makeTable(200, 12);
+    s.setFixedRows(1);
+    SheetView view;
+    view.setSheet(&s);
+    view.resize(500, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    // Row 1 is drawn as the headings of both parts, in its own navy and white.
+    QVERIFY(view.isRowHidden(0) && view.frozenView()->isRowHidden(0));
+    QVERIFY(view.horizontalHeader()->isVisible() && !view.verticalHeader()->isVisible());
+    const QAbstractItemModel* m = view.model();
+    QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Names"));
+    QCOMPARE(m->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Quiz 3"));
+    QCOMPARE(m->headerData(3, Qt::Horizontal, Qt::BackgroundRole).value<QBrush>().color(), QColor(0, 0, 128));
+    QVERIFY(m->headerData(3, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
+    const QImage heading = view.horizontalHeader()->grab().toImage();
+    QCOMPARE(QColor(heading.pixel(heading.width() - 3, heading.height() / 2)), QColor(0, 0, 128));
+
+    // Scrolled to the last student, the headings are still above the rows.
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    QVERIFY(view.horizontalHeader()->isVisible());
+    QVERIFY(view.rowAt(0) > 150);
+
+    // Clicking a heading selects the whole column, heading row included, as the commands read it.
+    const int x = view.horizontalHeader()->sectionViewportPosition(3) + 5;
+    QTest::mouseClick(view.horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+    QCOMPARE(s.selection(), (CellRange{1, 4, 200, 4}));
+
+    // Without a fixed row the grid's own letters and numbers come back.
+    s.setFixedRows(0);
+    view.reload();
+    QVERIFY(!view.isRowHidden(0) && view.verticalHeader()->isVisible());
+    QCOMPARE(m->headerData(3, Qt::Horizontal).toString(), QStringLiteral("D"));
 }
 
 void SheetViewTest::editingIsOffUntilAllowedAndPermittedPerCell() {

@@ -76,7 +76,7 @@ WindowHarness::WindowHarness() {
 
 void WindowHarness::open(const QString& gradePath) {
     dialogs.openWith(gradePath);
-    window->MNU_OpenClick();
+    window->openClass();
 }
 
 }  // namespace markwell::testing

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+
+class QAction;
+class QObject;
+
+namespace markwell {
+
+// Every command of the main window, one QAction each, shared by the menus,
+// the tool bar and the context menus. The actions hold their texts, keys,
+// icons and hints; the window connects them to what they do and enables them
+// as the class and the page allow.
+struct MainActions {
+    Q_DECLARE_TR_FUNCTIONS(MainActions)
+
+public:
+    // File
+    QAction* newClass = nullptr;
+    QAction* openClass = nullptr;
+    QAction* saveClass = nullptr;
+    QAction* saveClassAs = nullptr;
+    QAction* printPage = nullptr;  // the page shown (tool bar, Ctrl+P)
+    QAction* printWithNames = nullptr;
+    QAction* printWithIds = nullptr;
+    QAction* printAttendance = nullptr;
+    QAction* printSeating = nullptr;
+    QAction* printPreview = nullptr;
+    QAction* merge = nullptr;
+    QAction* sendMail = nullptr;
+    QAction* exit = nullptr;
+
+    // Edit
+    QAction* copy = nullptr;
+    QAction* gridLines = nullptr;
+    QAction* font = nullptr;
+    QAction* sortAscending = nullptr;
+    QAction* sortDescending = nullptr;
+    QAction* addSeat = nullptr;
+    QAction* editSeat = nullptr;
+    QAction* deleteSeat = nullptr;
+    QAction* attendanceAnalysis = nullptr;
+    QAction* options = nullptr;
+
+    // View
+    QAction* individualReport = nullptr;
+    QAction* gradeInformation = nullptr;
+    QAction* graph = nullptr;
+
+    // Lists
+    QAction* studentList = nullptr;
+    QAction* assignmentList = nullptr;
+
+    // Grades
+    QAction* editGrades = nullptr;
+    QAction* gradeScale = nullptr;
+    QAction* weightedGrades = nullptr;
+    QAction* dropLowest = nullptr;
+
+    // Help
+    QAction* help = nullptr;
+    QAction* about = nullptr;
+
+    // Pages
+    QAction* nextPage = nullptr;
+    QAction* previousPage = nullptr;
+
+    // Makes every action, owned by `owner`.
+    static MainActions create(QObject* owner);
+
+    // Every action above, in declaration order.
+    QList<QAction*> all() const;
+};
+
+}  // namespace markwell

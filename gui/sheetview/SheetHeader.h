@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QHeaderView>
+
+namespace markwell {
+
+// The column headings of a sheet view. Where the sheet keeps its heading row
+// in view, the headings are that row, drawn as its cells are (fill, font,
+// colour, alignment); otherwise they are the grid's own letters.
+class SheetHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit SheetHeader(QWidget* parent = nullptr);
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+};
+
+}  // namespace markwell

@@ -1,0 +1,140 @@
+// The main window as a desktop window: its title, its place on the screen,
+// and the keys that reach its pages and the help.
+
+#include "help/HelpWindow.h"
+#include "pages/GradesPage.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTabWidget>
+
+using namespace markwell;
+using namespace markwell::testing;
+
+namespace {
+
+QString shownTitle(const QWidget& w) {
+    return QString(w.windowTitle()).remove(QStringLiteral("[*]"));
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theTitleNamesTheClassAndShowsUnsavedChanges();
+    void sizeAndPlaceAreRememberedFromOneRunToTheNext();
+    void keysSwitchPagesOnlyWhereTheTabsWould();
+    void everyMenuItemHasAnAltLetter();
+    void escapeAndCtrlWCloseTheHelp();
+};
+
+void MainWindowTest::theTitleNamesTheClassAndShowsUnsavedChanges() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    QCOMPARE(shownTitle(w), QStringLiteral("Untitled — Computerized Markwell"));
+    QVERIFY(!w.isWindowModified());
+
+    h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass()));
+    QCOMPARE(shownTitle(w), QStringLiteral("period1.grs — Computerized Markwell"));
+    QVERIFY(!w.isWindowModified());
+
+    // A change marks the window; saving takes the mark away again.
+    w.toggleGridLines();
+    QVERIFY(w.isWindowModified());
+    w.saveClass();
+    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.isWindowModified());
+
+    ClassRecord changed = smallClass();
+    changed.students.pop_back();
+    w.replaceClass(changed);
+    QVERIFY(w.isWindowModified());
+}
+
+void MainWindowTest::sizeAndPlaceAreRememberedFromOneRunToTheNext() {
+    QSettings().remove(QStringLiteral("MainWindow"));
+    QRect placed;
+    {
+        WindowHarness first;
+        first.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(first.window.get()));
+        first.window->setGeometry(40, 30, 900, 610);
+        placed = first.window->geometry();
+        QVERIFY(first.window->close());
+    }
+    WindowHarness second;
+    QCOMPARE(second.window->geometry(), placed);
+
+    // A window closed maximised opens maximised again.
+    second.window->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(second.window.get()));
+    QVERIFY(second.window->close());
+    WindowHarness third;
+    third.window->show();
+    QVERIFY(third.window->isMaximized());
+}
+
+void MainWindowTest::keysSwitchPagesOnlyWhereTheTabsWould() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    SheetView* table = w.gradesPage()->view();
+    table->setFocus();
+
+    // An untitled class keeps the other pages closed, to the keys as to the tabs.
+    QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(w.currentPage(), Page::Grades);
+
+    h.open(writeClass(h.folder.path(), QStringLiteral("keys.grs"), smallClass()));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(w.currentPage(), Page::Attendance);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(w.currentPage(), Page::Seating);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(w.currentPage(), Page::Grades);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(w.currentPage(), Page::Seating);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w.currentPage(), Page::Attendance);
+}
+
+void MainWindowTest::everyMenuItemHasAnAltLetter() {
+    WindowHarness h;
+    for (QMenu* menu : h.window->menuBar()->findChildren<QMenu*>()) {
+        QStringList letters;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            const QString text = action->text();
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(menu->title() + QStringLiteral(" > ") + text));
+            // Two items of one menu sharing a letter would make it open neither at once.
+            const QString letter = text.at(amp + 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(menu->title() + QStringLiteral(" > ") + text));
+            letters << letter;
+        }
+    }
+}
+
+void MainWindowTest::escapeAndCtrlWCloseTheHelp() {
+    WindowHarness h;
+    h.window->showHelp();
+    HelpWindow* help = h.help.window();
+    QVERIFY(help);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+
+    h.window->showHelp();
+    QVERIFY(QTest::qWaitForWindowExposed(h.help.window()));
+    QTest::keyClick(h.help.window(), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!h.help.window() || !h.help.window()->isVisible());
+}
+
+MARKWELL_GUI_TEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
