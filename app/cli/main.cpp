@@ -18,13 +18,21 @@ namespace {
 constexpr std::array kCommands = {
     Command{"check", "check FILE", "Read a .grs, .ATD or .SEA file and print a short summary.", runCheck},
     Command{"convert", "convert IN.grs OUT.grs", "Read a grade file and write it in the current version.", runConvert},
-    Command{"sample", "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type]",
-            "Write a realistic demonstration class with its .ATD and .SEA files.", runSample},
+    Command{"sample",
+            "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats]",
+            "Write a realistic demonstration class with its .ATD and .SEA files (--seats: a seat per student).",
+            runSample},
     Command{"show", "show FILE.grs [--dropped]", "Print the grades table (or the dropped scores).", runShow},
     Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
             "Sort the class on a column, save it and print the table.", runSort},
-    Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids]",
-            "Write the grades table as a spreadsheet, or its printout (names or --ids) as PDF.", runExport, true},
+    Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating]",
+            "Write the grades table as a spreadsheet, or its printout (names or --ids) or the seating chart's\n"
+            "      (--seating) as PDF.",
+            runExport, true},
+    Command{"seats", "seats FILE.(grs|SEA)",
+            "Print the seating chart, one seat a line, the teacher's last: caption, left, top, width,\n"
+            "      height, fill, font, size, font colour, style (BIUS).",
+            runSeats},
 };
 
 QString helpText() {

@@ -8,6 +8,8 @@
 #include "pages/GradesPage.h"
 #include "pages/SeatingPage.h"
 #include "scales/ScaleStore.h"
+#include "seating/SeatingEditor.h"
+#include "seating/SeatingView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,6 +54,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
                                                    [this]() -> const Sheet& { return grades_.sheet; });
     connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
         if (page_ != Page::Grades) showPage(Page::Grades);
+        // The seats are another class's now: none of them is current.
+        seating_->clearCurrent();
         UpdateMarkwell();
     });
     connect(commands_.get(), &DocumentCommands::dirtyChanged, this, &QWidget::setWindowModified);
@@ -89,6 +93,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
     createMenus();
     createToolBars();
     createGradesContextMenu();
+    connectSeatingPage();
 
     restoreWindowPlace();
     activate();
@@ -140,6 +145,7 @@ void MainWindow::UpdateMarkwell() {
     grades_ = buildGradesTable(document_.classRecord);
     gradesPage_->showTable(&grades_.sheet);
     refreshAttendanceClass();
+    seatingPage_->view()->showChart();
     UpdateStatusBar();
     UpdateToolBar();
 }
@@ -223,6 +229,8 @@ void MainWindow::pageChanged(int index) {
                                  kNoticeMilliseconds);
         return;
     }
+    // The frame of handles is the Seating page's alone.
+    if (page_ == Page::Seating) seatingPage_->view()->clearCurrent();
     page_ = wanted;
     switch (page_) {
     case Page::Grades: setHelpTopic(this, HelpTopic::Grades); break;
@@ -230,7 +238,11 @@ void MainWindow::pageChanged(int index) {
         setHelpTopic(this, HelpTopic::Attendance);
         attendancePage_->showToday();
         break;
-    case Page::Seating: setHelpTopic(this, HelpTopic::Seating); break;
+    case Page::Seating:
+        setHelpTopic(this, HelpTopic::Seating);
+        // Ready for the arrow keys and Delete.
+        seatingPage_->view()->setFocus();
+        break;
     }
     applyCommandStates();
 }
