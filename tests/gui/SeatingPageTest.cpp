@@ -2,7 +2,9 @@
 // nudging them with the keys, the seat commands and their dialog, Delete on
 // the chart alone, printing the chart, and every change counted as one.
 
+#include "pages/AttendancePage.h"
 #include "pages/SeatingPage.h"
+#include "sheetview/SheetView.h"
 #include "seating/ModifySeatDialog.h"
 #include "seating/SeatItem.h"
 #include "seating/SeatingEditor.h"
@@ -201,6 +203,23 @@ void SeatingPageTest::deleteOnTheChartAsksButNotOnOtherPages() {
     QVERIFY(!h.view()->frame().isVisible());
     QVERIFY(!w.actions().deleteSeat->isEnabled());
     QCOMPARE(h.dialogs.unanswered, 0);
+
+    // On the Attendance page Delete clears a mark, as it does there.
+    h.dialogs.answer(Answer::No);
+    h.open(writeClass(h.folder.path(), QStringLiteral("marks.grs"), smallClass(),
+                      {attendanceRecord("Ann Lee", 3, 2024, "  T")}));
+    QVERIFY(w.showPage(Page::Seating));
+    h.click(h.at(60, 60));
+    QVERIFY(w.showPage(Page::Attendance));
+    AttendancePage* attendance = w.attendancePage();
+    attendance->showMonth(3, 2024);
+    attendance->view()->selectRange(CellRange::cell(2, 4));
+    attendance->view()->setFocus();
+    QCOMPARE(attendance->sheet().text(2, 4), QStringLiteral("T"));
+    QTest::keyClick(attendance->view(), Qt::Key_Delete);
+    QCOMPARE(attendance->sheet().text(2, 4), QString());
+    QCOMPARE(h.cls().Seats.size(), std::size_t(1));
+    QCOMPARE(h.dialogs.count(Kind::YesNo), 2);
 }
 
 void SeatingPageTest::aMovedSeatIsSavedAndAskedAboutOnClose() {
@@ -288,6 +307,22 @@ void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
     QCOMPARE(h.cls().Seats[0].color, 0xFF0000);
     QCOMPARE(h.seat(0), QRect(40, 50, 79, 30));
 
+    // A seat of a student in the class: that student is chosen, not the first.
+    SeatingInfo cleo = h.cls().Seats[0];
+    cleo.name = "Cleo Park";
+    cleo.Top = 200;
+    ClassRecord withCleo = h.cls();
+    withCleo.Seats.push_back(cleo);
+    h.window->replaceClass(withCleo);
+    whenShown<ModifySeatDialog>([&](ModifySeatDialog& dialog) {
+        chosen = dialog.findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText();
+        dialog.accept();
+    });
+    h.click(h.at(60, 210));
+    h.window->actions().editSeat->trigger();
+    QCOMPARE(chosen, QStringLiteral("Cleo Park"));
+    QCOMPARE(h.cls().Seats[1].name, std::string("Cleo Park"));
+
     // A double click on a seat edits it too; on the teacher's it does not.
     int shown = 0;
     whenShown<ModifySeatDialog>([&](ModifySeatDialog& dialog) {
@@ -297,9 +332,9 @@ void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
     });
     QTest::mouseDClick(h.viewport(), Qt::LeftButton, {}, h.at(60, 60));
     QCOMPARE(shown, 1);
-    h.click(h.at(320, 320));
-    h.window->actions().editSeat->trigger();
+    QTest::mouseDClick(h.viewport(), Qt::LeftButton, {}, h.at(320, 320));
     QCOMPARE(shown, 1);
+    QVERIFY(!h.window->actions().editSeat->isEnabled());
 }
 
 void SeatingPageTest::aSeatCalledTeacherIsRefusedWithTheReason() {
@@ -327,9 +362,8 @@ void SeatingPageTest::aSeatCalledTeacherIsRefusedWithTheReason() {
 void SeatingPageTest::anotherClassLeavesNoCurrentSeat() {
     SeatingHarness h;
     h.click(h.at(60, 60));
-    ClassRecord other = smallClass();
-    other.Seats[0].name = "Bob Stone";
-    h.open(writeClass(h.folder.path(), QStringLiteral("other.grs"), other));
+    // Another class with a seat just like the one chosen: still not chosen.
+    h.open(writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass()));
     QVERIFY(!h.window->seatingEditor().current());
     QVERIFY(!h.window->actions().editSeat->isEnabled());
     h.window->showPage(Page::Seating);

@@ -5,7 +5,9 @@
 #include "seating/SeatingPrintout.h"
 #include "support/PdfText.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QPdfWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -148,9 +150,20 @@ TEST(SeatingPrintout, EverySeatIsOnOnePageTurnedToTheChartsShape) {
     EXPECT_EQ(pdfPageCount(wide), 1);
     EXPECT_TRUE(pdfPageSize(wide).startsWith(QStringLiteral("842 x 595"))) << pdfPageSize(wide).toStdString();
 
-    // Taller than wide: upright; the proportions kept, the chart as wide as the page allows.
+    // Taller than wide: upright, and as large as the page allows below the
+    // header, in both directions alike.
     chart.seats[1].left = 300;
     SeatingPrintout tall(chart, QStringLiteral("/school/p1.SEA"));
     EXPECT_EQ(tall.orientationFor(QPageLayout()), QPageLayout::Portrait);
     EXPECT_EQ(tall.chartArea(), QRect(0, 0, 410, 1546));
+    QBuffer buffer;
+    QPdfWriter page(&buffer);
+    page.setResolution(600);
+    page.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                   QPageLayout::Millimeter));
+    ASSERT_EQ(tall.layOut(page), 1);
+    const double height = tall.scale() * 1546;
+    EXPECT_LE(height, page.height());
+    EXPECT_GT(height, page.height() * 0.9);  // only the header's line above it
+    EXPECT_LT(tall.scale() * 410, page.width());
 }
