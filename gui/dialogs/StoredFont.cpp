@@ -31,4 +31,13 @@ std::optional<StoredFont> storedFontOf(const UserDialogs::FontChoice& choice, in
     return font;
 }
 
+std::optional<StoredFont> askStoredFont(UserDialogs& dialogs, QWidget* parent, const StoredFont& current,
+                                        int faceCapacity, const QString& refusal) {
+    const std::optional<UserDialogs::FontChoice> chosen = dialogs.chooseFont(parent, fontChoiceOf(current));
+    if (!chosen) return std::nullopt;
+    std::optional<StoredFont> font = storedFontOf(*chosen, faceCapacity);
+    if (!font) dialogs.warn(parent, refusal.arg(chosen->family));
+    return font;
+}
+
 }  // namespace markwell

@@ -24,4 +24,10 @@ UserDialogs::FontChoice fontChoiceOf(const StoredFont& font);
 // does not have): such a face is refused, never cut.
 std::optional<StoredFont> storedFontOf(const UserDialogs::FontChoice& choice, int faceCapacity);
 
+// Asks for a font, starting from `current`. None when the dialog is
+// cancelled, or when the face chosen cannot be kept: that is said in a
+// warning, `refusal` with "%1" for the face.
+std::optional<StoredFont> askStoredFont(UserDialogs& dialogs, QWidget* parent, const StoredFont& current,
+                                        int faceCapacity, const QString& refusal);
+
 }  // namespace markwell

@@ -97,15 +97,10 @@ void MainWindow::toggleGridLines() {
 void MainWindow::chooseFont() {
     GridProperties& props = document_.classRecord.gridProps;
     const StoredFont current{props.font_name, props.font_size, props.font_color, props.font_style};
-    const std::optional<UserDialogs::FontChoice> chosen = dialogs_.chooseFont(this, fontChoiceOf(current));
-    if (!chosen) return;
-
-    const std::optional<StoredFont> font = storedFontOf(*chosen, capacity::kFontName);
-    if (!font) {
-        dialogs_.warn(this, tr("The font \"%1\" cannot be kept with the class; please choose another.")
-                                .arg(chosen->family));
-        return;
-    }
+    const std::optional<StoredFont> font =
+        askStoredFont(dialogs_, this, current, capacity::kFontName,
+                      tr("The font \"%1\" cannot be kept with the class; please choose another."));
+    if (!font) return;
     props.font_name = font->face;
     props.font_size = font->pointSize;
     props.font_color = font->colour;

@@ -109,15 +109,11 @@ void ModifySeatDialog::takeName(int index) {
 
 void ModifySeatDialog::chooseFont() {
     const StoredFont current{seat_.font_name, seat_.font_size, seat_.font_color, seat_.font_style};
-    const std::optional<UserDialogs::FontChoice> chosen = dialogs_.chooseFont(this, fontChoiceOf(current));
-    if (!chosen) return;
-    const std::optional<StoredFont> font = storedFontOf(*chosen, capacity::kSeatFontName);
-    if (!font) {
-        dialogs_.warn(this, tr("The font \"%1\" cannot be kept in the seating file: its name is too long or holds "
-                               "a character the file cannot store. Please choose another.")
-                                .arg(chosen->family));
-        return;
-    }
+    const std::optional<StoredFont> font =
+        askStoredFont(dialogs_, this, current, capacity::kSeatFontName,
+                      tr("The font \"%1\" cannot be kept in the seating file: its name is too long or holds a "
+                         "character the file cannot store. Please choose another."));
+    if (!font) return;
     seat_.font_name = font->face;
     seat_.font_size = font->pointSize;
     seat_.font_color = font->colour;

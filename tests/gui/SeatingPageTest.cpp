@@ -16,6 +16,7 @@
 #include "support/PdfText.h"
 
 #include <QComboBox>
+#include <QGraphicsScene>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -27,6 +28,17 @@ using Answer = UserDialogs::Answer;
 namespace {
 
 const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete this seat?");
+
+// The small class with one more seat, a copy of Ann's, for `name` at (2000, 1500).
+ClassRecord withFarSeat(const char* name) {
+    ClassRecord cls = smallClass();
+    SeatingInfo far = cls.Seats[0];
+    far.name = name;
+    far.left = 2000;
+    far.Top = 1500;
+    cls.Seats.push_back(far);
+    return cls;
+}
 
 // The window shown on the Seating page of a saved class (Ann's seat is
 // 79 x 30 at (40, 50), the teacher's at (303, 313)).
@@ -78,13 +90,8 @@ private slots:
 };
 
 void SeatingPageTest::showsEverySeatOfTheClass() {
-    ClassRecord cls = smallClass();
-    SeatingInfo far = cls.Seats[0];
-    far.name = "Bob Stone";
-    far.left = 2000;
-    far.Top = 1500;
-    cls.Seats.push_back(far);
-    SeatingInfo lost = far;  // a file's seat beyond the chart's corner
+    ClassRecord cls = withFarSeat("Bob Stone");
+    SeatingInfo lost = cls.Seats[1];  // a file's seat beyond the chart's corner
     lost.left = -60;
     lost.Top = -20;
     cls.Seats.push_back(lost);
@@ -107,6 +114,14 @@ void SeatingPageTest::aDragDropsTheSeatCentredOnThePointerAndIsAChange() {
     QVERIFY(h.view()->frame().isVisible());
     QVERIFY(!h.window->document().Dirty);
     QVERIFY(h.window->actions().editSeat->isEnabled() && h.window->actions().deleteSeat->isEnabled());
+
+    // An open hand over a seat, closed while it is held.
+    QCOMPARE(h.view()->itemOf(SeatId::student(0))->cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(h.viewport(), Qt::LeftButton, {}, h.at(45, 55));
+    QCOMPARE(h.view()->itemOf(SeatId::student(0))->cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseRelease(h.viewport(), Qt::LeftButton, {}, h.at(45, 55));
+    QCOMPARE(h.view()->itemOf(SeatId::student(0))->cursor().shape(), Qt::OpenHandCursor);
+    QVERIFY(!h.window->document().Dirty);
 
     // Grabbed near its corner, dropped on the empty chart: centred on the pointer.
     h.drag(h.at(45, 55), h.at(300, 200));
@@ -139,6 +154,18 @@ void SeatingPageTest::eachHandleSizesItsSeatWithoutAJump() {
     h.click(h.at(60, 60));
     const SelectionFrame& frame = h.view()->frame();
     const auto handle = [&](SeatHandle which) { return h.view()->mapFromScene(frame.handleCentre(which)); };
+    // Each handle shows the way it sizes.
+    const std::pair<SeatHandle, Qt::CursorShape> pointers[] = {
+        {SeatHandle::TopLeft, Qt::SizeFDiagCursor}, {SeatHandle::BottomRight, Qt::SizeFDiagCursor},
+        {SeatHandle::TopRight, Qt::SizeBDiagCursor}, {SeatHandle::BottomLeft, Qt::SizeBDiagCursor},
+        {SeatHandle::Left, Qt::SizeHorCursor},       {SeatHandle::Right, Qt::SizeHorCursor},
+        {SeatHandle::Top, Qt::SizeVerCursor},        {SeatHandle::Bottom, Qt::SizeVerCursor},
+    };
+    for (const auto& [which, pointer] : pointers) {
+        const QGraphicsItem* square = h.view()->scene()->itemAt(frame.handleCentre(which), QTransform());
+        QVERIFY(square && square->parentItem() == &frame);
+        QCOMPARE(square->cursor().shape(), pointer);
+    }
 
     // The bottom right handle: the seat grows by exactly the pointer's travel.
     const QPoint corner = handle(SeatHandle::BottomRight);
@@ -285,6 +312,23 @@ void SeatingPageTest::addOffersTheClassAndPlacesTheSeatInTheCorner() {
     whenShown<ModifySeatDialog>([](ModifySeatDialog& dialog) { dialog.reject(); });
     h.window->actions().addSeat->trigger();
     QCOMPARE(h.cls().Seats.size(), std::size_t(3));
+
+    // A face the seating file cannot hold is refused, never cut.
+    for (const QString& face : {QStringLiteral("Noto Sans \u4E2D\u6587"), QString(100, QLatin1Char('F'))}) {
+        UserDialogs::FontChoice odd;
+        odd.family = face;
+        h.dialogs.fonts.push_back(odd);
+    }
+    h.dialogs.clearRecord();
+    whenShown<ModifySeatDialog>([](ModifySeatDialog& dialog) {
+        auto* font = dialog.findChild<QPushButton*>(QStringLiteral("seatFont"));
+        font->click();
+        font->click();
+        dialog.accept();
+    });
+    h.window->actions().addSeat->trigger();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 2);
+    QCOMPARE(h.cls().Seats.at(3).font_name, std::string("MS Sans Serif"));
 }
 
 void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
@@ -306,6 +350,8 @@ void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
     QCOMPARE(h.cls().Seats[0].name, std::string("Ann Leigh"));
     QCOMPARE(h.cls().Seats[0].color, 0xFF0000);
     QCOMPARE(h.seat(0), QRect(40, 50, 79, 30));
+    // Its font is named as the file names it, though this desktop lacks it.
+    QCOMPARE(h.cls().Seats[0].font_name, std::string("MS Sans Serif"));
 
     // A seat of a student in the class: that student is chosen, not the first.
     SeatingInfo cleo = h.cls().Seats[0];
@@ -382,13 +428,7 @@ void SeatingPageTest::anotherClassLeavesNoCurrentSeat() {
 
 void SeatingPageTest::theChartPrintsWholeFromAnyPage() {
     if (!havePdfToText()) QSKIP("pdftotext is not installed");
-    ClassRecord cls = smallClass();
-    SeatingInfo far = cls.Seats[0];
-    far.name = "Cleo Park";
-    far.left = 2000;
-    far.Top = 1500;
-    cls.Seats.push_back(far);
-    SeatingHarness h(cls);
+    SeatingHarness h(withFarSeat("Cleo Park"));
     MainWindow& w = *h.window;
 
     // From the Grades page, through File > Print > Seating.
