@@ -1,0 +1,55 @@
+// The main window's commands for the class's grading rules (grade scale,
+// weights, dropping) and for the program's options.
+
+#include "main/MainWindow.h"
+
+#include "dialogs/DropRuleDialog.h"
+#include "dialogs/GradeScaleDialog.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/UserDialogs.h"
+#include "dialogs/WeightsDialog.h"
+#include "editing/GradingRules.h"
+#include "scales/ScaleChecks.h"
+
+namespace markwell {
+
+void MainWindow::editGradeScale() {
+    GradeScaleDialog dialog(scales_, document_.classRecord.gradeScale, dialogs_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ClassRecord changed = document_.classRecord;
+    if (const Result<void> used = useGradeScale(changed, dialog.chosenScale()); !used) {
+        dialogs_.warn(this, used.message());
+        return;
+    }
+    replaceClass(std::move(changed));
+}
+
+void MainWindow::editWeights() {
+    WeightsDialog dialog(document_.classRecord.weightGrades, dialogs_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ClassRecord changed = document_.classRecord;
+    if (const Result<void> set = setWeights(changed, dialog.weights()); !set) {
+        dialogs_.warn(this, set.message());
+        return;
+    }
+    replaceClass(std::move(changed));
+}
+
+void MainWindow::editDropRule() {
+    DropRuleDialog dialog(document_.classRecord.lowScoreInfo, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ClassRecord changed = document_.classRecord;
+    if (const Result<void> set = setDropRule(changed, dialog.rule()); !set) {
+        dialogs_.warn(this, set.message());
+        return;
+    }
+    replaceClass(std::move(changed));
+}
+
+void MainWindow::editOptions() {
+    // The options belong to the program, not to the class: nothing to rebuild.
+    OptionsDialog dialog(passwords_, dialogs_, this);
+    dialog.exec();
+}
+
+}  // namespace markwell
