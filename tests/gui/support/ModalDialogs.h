@@ -21,7 +21,8 @@ namespace markwell::testing {
 template <class T>
 void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
     if (handled) *handled = false;
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(qApp);
+    poll->setObjectName(QStringLiteral("modalWatch"));
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
     poll->setInterval(10);
@@ -43,6 +44,14 @@ void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
         }
     });
     poll->start();
+}
+
+// Stops every watch still waiting for its dialog (one that was expected not to show).
+inline void stopWatchingModals() {
+    for (QTimer* poll : qApp->findChildren<QTimer*>(QStringLiteral("modalWatch"), Qt::FindDirectChildrenOnly)) {
+        poll->stop();
+        poll->deleteLater();
+    }
 }
 
 }  // namespace markwell::testing
