@@ -8,6 +8,7 @@
 #include "scales/ScaleStore.h"
 #include "settings/PasswordProtection.h"
 #include "settings/QSettingsStore.h"
+#include "settings/SettingsNames.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -45,8 +46,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Larkhaven"));
-    QApplication::setApplicationName(QStringLiteral("Grades"));
+    markwell::applySettingsNames();
     QApplication::setApplicationDisplayName(QStringLiteral("Computerized Markwell"));
     QApplication::setApplicationVersion(QStringLiteral(MARKWELL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("markwell"));
