@@ -60,7 +60,7 @@ std::optional<RangeProblem> findRangeProblem(const std::vector<LetterRange>& ran
         if (low > boundValue(ranges[row].high)) return RangeProblem{RangeProblem::LowAboveHigh, r, 0};
         if (row + 1 < ranges.size()) {
             // The next letter's own problems come first: its Max % is compared here.
-            if (const auto kind = boundProblem(ranges[row + 1].high)) return RangeProblem{*kind, r + 1, 1};
+            if (auto next = rowBoundsProblem(ranges, row + 1)) return next;
             if (low < boundValue(ranges[row + 1].high)) return RangeProblem{RangeProblem::Overlap, r, 0};
         }
     }

@@ -71,6 +71,7 @@ TEST(ScaleRanges, TheFirstProblemRowByRowWithItsCell) {
         {{{"90", "100"}, {"80", "95"}, {"70", "79.9"}, {"", "69.9"}, {"0", "59.9"}}, RangeProblem{K::Overlap, 0, 0}},
         // A letter's Max % that cannot be compared is reported as itself.
         {{{"90", "100"}, {"80", "x"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::NotANumber, 1, 1}},
+        {{{"90", "100"}, {"a", "b"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::NotANumber, 1, 0}},
         // Compared as numbers, not as texts: "100" > "9" although "1" < "9".
         {{{"9", "100"}, {"8", "8.9"}, {"7", "7.9"}, {"6", "6.9"}, {"0", "5.9"}}, std::nullopt},
     };
