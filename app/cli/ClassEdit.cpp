@@ -2,17 +2,20 @@
 
 #include "cli/CommandSupport.h"
 #include "document/ClassFiles.h"
-#include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
 
 namespace markwell::cli {
 
-std::optional<ClassRecord> openClassForEditing(const QString& path, const Console& console) {
-    QSettingsStore settings;
-    ScaleStore store(settings);
+void makeDefaultScale(ScaleStore& store, const Console& console) {
     if (const Result<void> created = store.CreateDefaultScale(); !created) {
         console.error(QStringLiteral("warning: %1").arg(created.message()));
     }
+}
+
+std::optional<ClassRecord> openClassForEditing(const QString& path, const Console& console) {
+    QSettingsStore settings;
+    ScaleStore store(settings);
+    makeDefaultScale(store, console);
     Result<ClassRecord> cls = openClassFiles(path, store);
     if (!cls) {
         console.error(aboutFile(path, cls.message()));

@@ -2,6 +2,7 @@
 
 #include "cli/Console.h"
 #include "data/ClassRecord.h"
+#include "scales/ScaleStore.h"
 
 #include <QStringList>
 
@@ -12,6 +13,10 @@ namespace markwell::cli {
 // The commands that change a class: they open it with its seats, change it,
 // and save it as the desktop program's Save does, with its .ATD and .SEA
 // files, in place or under `-o OUT.grs`.
+
+// Makes "<Default>" in this user's scale store when it is missing, as the
+// desktop program does at start-up; a failure is only a warning.
+void makeDefaultScale(ScaleStore& store, const Console& console);
 
 // The class with everything Save writes back; reports a refusal on stderr.
 std::optional<ClassRecord> openClassForEditing(const QString& path, const Console& console);

@@ -1,6 +1,7 @@
 // scale list | show NAME | set NAME KIND BOUNDS | delete NAME: the grade
 // scales of this computer's store, as the Grade Scale window keeps them.
 
+#include "cli/ClassEdit.h"
 #include "cli/Commands.h"
 #include "cli/ScaleWords.h"
 
@@ -108,9 +109,7 @@ int runScale(const QStringList& args, const Console& console) {
 
     QSettingsStore settings;
     ScaleStore store(settings);
-    if (const Result<void> created = store.CreateDefaultScale(); !created) {
-        console.error(QStringLiteral("warning: %1").arg(created.message()));
-    }
+    makeDefaultScale(store, console);
     if (action == QLatin1String("list")) return listScales(store, console);
     if (action == QLatin1String("show")) return showScale(store, rest[0], console);
     if (action == QLatin1String("set")) return setScale(store, rest, console);

@@ -7,6 +7,7 @@
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
 #include "support/ModalDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -332,12 +333,8 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
 }
 
 void GradeScaleDialogTest::aFailedSettingsWriteKeepsTheDialogOpen() {
-    // A store whose file lies in a "folder" that is a plain file: nothing can be written.
     QTemporaryDir dir;
-    QFile blocker(dir.filePath(QStringLiteral("file")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QSettingsStore settings(dir.filePath(QStringLiteral("file/Grades.ini")));
+    QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
     ScaleStore scales(settings);
     ScriptedDialogs dialogs;
     GradeScaleDialog dialog(scales, classScale("<Default>"), dialogs);

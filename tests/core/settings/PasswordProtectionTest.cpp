@@ -1,5 +1,6 @@
 #include "settings/PasswordProtection.h"
 #include "settings/QSettingsStore.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -133,12 +134,8 @@ TEST_F(PasswordTest, ClearRemovesThePasswordAndSwitchesOff) {
 }
 
 TEST(PasswordStoreFailure, AFailedWriteIsReportedAndUndone) {
-    // A settings file whose folder is a plain file cannot be written, by anyone.
     QTemporaryDir dir;
-    QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QSettingsStore settings(dir.filePath(QStringLiteral("not-a-folder/Grades.ini")));
+    QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
     PasswordProtection passwords(settings);
 
     const PasswordProtection::Applied applied = passwords.apply(protect("", "apple", "apple"));
