@@ -1,8 +1,8 @@
 #include "cli/ClassEdit.h"
 
-#include "cli/CommandSupport.h"
-#include "document/ClassFiles.h"
-#include "settings/QSettingsStore.h"
+#include "cli/ClassFiles.h"
+
+#include <QFileInfo>
 
 namespace markwell::cli {
 
@@ -10,26 +10,6 @@ void makeDefaultScale(ScaleStore& store, const Console& console) {
     if (const Result<void> created = store.CreateDefaultScale(); !created) {
         console.error(QStringLiteral("warning: %1").arg(created.message()));
     }
-}
-
-std::optional<ClassRecord> openClassForEditing(const QString& path, const Console& console) {
-    QSettingsStore settings;
-    ScaleStore store(settings);
-    makeDefaultScale(store, console);
-    Result<ClassRecord> cls = openClassFiles(path, store);
-    if (!cls) {
-        console.error(aboutFile(path, cls.message()));
-        return std::nullopt;
-    }
-    return std::move(cls).value();
-}
-
-bool saveEditedClass(const ClassRecord& cls, const QString& from, const QString& to, const Console& console) {
-    if (const Result<void> saved = saveClassFiles(cls, planSave(from, to, std::nullopt)); !saved) {
-        console.error(saved.message());
-        return false;
-    }
-    return true;
 }
 
 QString takeOutputOption(QStringList& args, QString& output) {
@@ -48,11 +28,26 @@ QString takeOutputOption(QStringList& args, QString& output) {
         }
         if (!output.isEmpty()) return QStringLiteral("only one output file can be given");
         // The .ATD and .SEA files take the place of the last three characters.
-        if (fileKindOf(value) != FileKind::Grades) return QStringLiteral("the output file must end in .grs");
+        if (!isGradeFileName(value)) return QStringLiteral("the output file must end in .grs");
         output = value;
         --i;
     }
     return {};
+}
+
+int changeClassFile(const QString& command, const QString& path, const QString& output, const ClassChange& change,
+                    const Console& console) {
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    const QString saved = output.isEmpty() ? path : output;
+    const Result<QString> summary = change(document->classRecord, QFileInfo(saved).fileName());
+    if (!summary) {
+        console.error(QStringLiteral("%1: %2").arg(command, summary.message()));
+        return kExitFailed;
+    }
+    if (!saveClassDocument(*document, saved, console)) return kExitFailed;
+    console.printLine(*summary);
+    return kExitOk;
 }
 
 }  // namespace markwell::cli

@@ -12,10 +12,6 @@
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
 
-#include <QFileInfo>
-
-#include <functional>
-
 namespace markwell::cli {
 namespace {
 
@@ -30,26 +26,6 @@ int typeIndexNamed(const QString& name) {
         if (name.compare(typeName(type), Qt::CaseInsensitive) == 0) return type;
     }
     return -1;
-}
-
-// What a change says it did, given the name of the file saved.
-using Change = std::function<Result<QString>(ClassRecord& cls, const QString& savedName)>;
-
-// Opens the class, lets `change` change it (a refusal is printed and nothing
-// is written) and saves it; then prints the change's summary line.
-int editClass(const QString& command, const QString& path, const QString& output, const Change& change,
-              const Console& console) {
-    std::optional<ClassRecord> cls = openClassForEditing(path, console);
-    if (!cls) return kExitFailed;
-    const QString saved = savedPath(path, output);
-    const Result<QString> summary = change(*cls, QFileInfo(saved).fileName());
-    if (!summary) {
-        console.error(QStringLiteral("%1: %2").arg(command, summary.message()));
-        return kExitFailed;
-    }
-    if (!saveEditedClass(*cls, path, saved, console)) return kExitFailed;
-    console.printLine(*summary);
-    return kExitOk;
 }
 
 QString weightsSummary(const QString& file, const WeightedGrades& weights) {
@@ -113,7 +89,7 @@ int runWeights(const QStringList& arguments, const Console& console) {
         }
         weights.setWeight(type, weight);
     }
-    return editClass(QStringLiteral("weights"), positional.front(), output,
+    return changeClassFile(QStringLiteral("weights"), positional.front(), output,
                      [&weights, use](ClassRecord& cls, const QString& file) -> Result<QString> {
                          weights.Use = use.value_or(cls.weightGrades.Use);
                          if (Result<void> set = setWeights(cls, weights); !set) return set.error();
@@ -163,7 +139,7 @@ int runDrop(const QStringList& arguments, const Console& console) {
             rule.setFlag(type, true);
         }
     }
-    return editClass(QStringLiteral("drop"), positional[0], output,
+    return changeClassFile(QStringLiteral("drop"), positional[0], output,
                      [&rule](ClassRecord& cls, const QString& file) -> Result<QString> {
                          if (Result<void> set = setDropRule(cls, rule); !set) return set.error();
                          return dropSummary(file, cls.lowScoreInfo);
@@ -183,7 +159,7 @@ int runUseScale(const QStringList& arguments, const Console& console) {
         return console.usage(QStringLiteral("use-scale: give the grade file and the name of a grade scale"));
     }
     const QString name = args[1];
-    return editClass(QStringLiteral("use-scale"), args[0], output,
+    return changeClassFile(QStringLiteral("use-scale"), args[0], output,
                      [&name](ClassRecord& cls, const QString& file) -> Result<QString> {
                          QSettingsStore settings;
                          const ScaleStore store(settings);
