@@ -6,6 +6,7 @@
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
 #include "support/ModalDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -61,6 +62,7 @@ private slots:
     void theStoredVerifierIsNotTheText();
     void aTwentyFiveCharacterPasswordRoundTrip();
     void emptyNewBoxesKeepAPasswordOrAreRefused();
+    void aFailedSettingsWriteKeepsOptionsOpen();
     void theStartUpQuestionDecidesWhetherTheProgramRuns();
     void optionsIsACommandOfTheMainWindow();
 };
@@ -187,6 +189,20 @@ void PasswordDialogsTest::emptyNewBoxesKeepAPasswordOrAreRefused() {
     clickOk(&again);
     QCOMPARE(again.result(), int(QDialog::Accepted));
     QVERIFY(s.protectedAtNextStart(q("apple")));
+}
+
+void PasswordDialogsTest::aFailedSettingsWriteKeepsOptionsOpen() {
+    QTemporaryDir dir;
+    QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
+    PasswordProtection passwords(settings);
+    ScriptedDialogs dialogs;
+    OptionsDialog dialog(passwords, dialogs);
+    fill(dialog, true, {}, q("apple"), q("apple"));
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+    QVERIFY(dialogs.texts(ScriptedDialogs::Kind::Warn).front().startsWith(q("Unable to save the settings")));
+    QVERIFY(!passwords.isOn());
 }
 
 void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
