@@ -330,6 +330,19 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE(table->item(0, 1)->text(), q("100.00"));
     QCOMPARE(dialogs.messages(), QStringList());
+
+    // Every other control has its letter.
+    QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), dialog.scaleList());
+    QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(dialog.kindButton(ScaleKind::PassFail)->isChecked());
+    QCOMPARE(table->rowCount(), 2);
+    dialogs.cancelText();
+    QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(dialogs.count(Kind::Text), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
 
 void GradeScaleDialogTest::aFailedSettingsWriteKeepsTheDialogOpen() {
