@@ -20,6 +20,7 @@ namespace markwell {
 class AttendancePage;
 class GradesPage;
 class HelpCenter;
+class PasswordProtection;
 class ScaleStore;
 class SeatingPage;
 class UserDialogs;
@@ -31,7 +32,8 @@ class UserDialogs;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* help = nullptr, QWidget* parent = nullptr);
+    MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtection& passwords, HelpCenter* help = nullptr,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Document& document() const { return document_; }
@@ -80,6 +82,11 @@ public slots:
     void chooseFont();
     void sortAscending();
     void sortDescending();
+    // The class's grade scale, weights and drop rule; the program's options.
+    void editGradeScale();
+    void editWeights();
+    void editDropRule();
+    void editOptions();
     void showNextPage();
     void showPreviousPage();
     void showHelp();
@@ -113,6 +120,7 @@ private:
 
     UserDialogs& dialogs_;
     ScaleStore& scales_;
+    PasswordProtection& passwords_;
     HelpCenter* help_;
     Document document_;
     GradesTable grades_;
