@@ -20,6 +20,7 @@ namespace markwell {
 class AttendancePage;
 class GradesPage;
 class HelpCenter;
+class PasswordProtection;
 class ScaleStore;
 class SeatingEditor;
 class SeatingPage;
@@ -32,7 +33,8 @@ class UserDialogs;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* help = nullptr, QWidget* parent = nullptr);
+    MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtection& passwords, HelpCenter* help = nullptr,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Document& document() const { return document_; }
@@ -85,6 +87,11 @@ public slots:
     void chooseFont();
     void sortAscending();
     void sortDescending();
+    // The class's grade scale, weights and drop rule; the program's options.
+    void editGradeScale();
+    void editWeights();
+    void editDropRule();
+    void editOptions();
     // The seat commands of the Seating page; Edit and Delete work on the
     // current student seat, and Delete asks first.
     void addSeat();
@@ -126,6 +133,7 @@ private:
 
     UserDialogs& dialogs_;
     ScaleStore& scales_;
+    PasswordProtection& passwords_;
     HelpCenter* help_;
     Document document_;
     GradesTable grades_;

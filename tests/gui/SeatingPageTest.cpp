@@ -265,17 +265,18 @@ void SeatingPageTest::aMovedSeatIsSavedAndAskedAboutOnClose() {
     h.drag(corner, corner + QPoint(20, 0));
     h.dialogs.answer(Answer::No);
     QVERIFY(w.close());
-    QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{QStringLiteral("Do you wish to save changes?")});
+    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
+    QVERIFY(h.dialogs.texts(Kind::YesNoCancel).front().startsWith(QStringLiteral("Do you wish to save changes")));
 }
 
 void SeatingPageTest::addOffersTheClassAndPlacesTheSeatInTheCorner() {
     SeatingHarness h;
     QStringList offered;
-    whenShown<ModifySeatDialog>([&](ModifySeatDialog& dialog) {
-        const auto* names = dialog.findChild<QComboBox*>(QStringLiteral("seatNames"));
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
         for (int i = 0; i < names->count(); ++i) offered << names->itemText(i);
         QCOMPARE(names->currentIndex(), 0);
-        dialog.accept();
+        dialog->accept();
     });
     h.window->actions().addSeat->trigger();
     QCOMPARE(offered, (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Bob Stone"), QStringLiteral("Cleo Park")}));
@@ -295,11 +296,11 @@ void SeatingPageTest::addOffersTheClassAndPlacesTheSeatInTheCorner() {
     bold.bold = true;
     h.dialogs.fonts.push_back(bold);
     h.dialogs.colours.push_back(QColor(255, 128, 0));
-    whenShown<ModifySeatDialog>([](ModifySeatDialog& dialog) {
-        dialog.findChild<QComboBox*>(QStringLiteral("seatNames"))->setCurrentIndex(2);
-        dialog.findChild<QPushButton*>(QStringLiteral("seatFont"))->click();
-        dialog.findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
-        dialog.accept();
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) {
+        dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->setCurrentIndex(2);
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFont"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
+        dialog->accept();
     });
     h.window->actions().addSeat->trigger();
     const SeatingInfo& cleo = h.cls().Seats.at(2);
@@ -309,7 +310,7 @@ void SeatingPageTest::addOffersTheClassAndPlacesTheSeatInTheCorner() {
     QCOMPARE(cleo.font_style, fontstyle::kBold);
     QCOMPARE(cleo.color, 0x0080FF);
 
-    whenShown<ModifySeatDialog>([](ModifySeatDialog& dialog) { dialog.reject(); });
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->reject(); });
     h.window->actions().addSeat->trigger();
     QCOMPARE(h.cls().Seats.size(), std::size_t(3));
 
@@ -320,11 +321,11 @@ void SeatingPageTest::addOffersTheClassAndPlacesTheSeatInTheCorner() {
         h.dialogs.fonts.push_back(odd);
     }
     h.dialogs.clearRecord();
-    whenShown<ModifySeatDialog>([](ModifySeatDialog& dialog) {
-        auto* font = dialog.findChild<QPushButton*>(QStringLiteral("seatFont"));
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) {
+        auto* font = dialog->findChild<QPushButton*>(QStringLiteral("seatFont"));
         font->click();
         font->click();
-        dialog.accept();
+        dialog->accept();
     });
     h.window->actions().addSeat->trigger();
     QCOMPARE(h.dialogs.count(Kind::Warn), 2);
@@ -337,12 +338,12 @@ void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
     SeatingHarness h(cls);
     h.dialogs.colours.push_back(QColor(0, 0, 255));
     QString chosen;
-    whenShown<ModifySeatDialog>([&](ModifySeatDialog& dialog) {
-        const auto* names = dialog.findChild<QComboBox*>(QStringLiteral("seatNames"));
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
         chosen = names->currentText();
         QCOMPARE(names->count(), 4);
-        dialog.findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
-        dialog.accept();
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
+        dialog->accept();
     });
     h.click(h.at(60, 60));
     h.window->actions().editSeat->trigger();
@@ -360,9 +361,9 @@ void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
     ClassRecord withCleo = h.cls();
     withCleo.Seats.push_back(cleo);
     h.window->replaceClass(withCleo);
-    whenShown<ModifySeatDialog>([&](ModifySeatDialog& dialog) {
-        chosen = dialog.findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText();
-        dialog.accept();
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        chosen = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText();
+        dialog->accept();
     });
     h.click(h.at(60, 210));
     h.window->actions().editSeat->trigger();
@@ -371,10 +372,10 @@ void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
 
     // A double click on a seat edits it too; on the teacher's it does not.
     int shown = 0;
-    whenShown<ModifySeatDialog>([&](ModifySeatDialog& dialog) {
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
         ++shown;
-        QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText(), QStringLiteral("Ann Leigh"));
-        dialog.reject();
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText(), QStringLiteral("Ann Leigh"));
+        dialog->reject();
     });
     QTest::mouseDClick(h.viewport(), Qt::LeftButton, {}, h.at(60, 60));
     QCOMPARE(shown, 1);
@@ -392,11 +393,11 @@ void SeatingPageTest::aSeatCalledTeacherIsRefusedWithTheReason() {
     for (AssignmentInfo& a : cls.assignments) a.namegrade.push_back("Teacher~0");
     SeatingHarness h(cls);
     bool stayedOpen = false;
-    whenShown<ModifySeatDialog>([&](ModifySeatDialog& dialog) {
-        dialog.findChild<QComboBox*>(QStringLiteral("seatNames"))->setCurrentIndex(3);
-        dialog.accept();
-        stayedOpen = dialog.isVisible();
-        dialog.reject();
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->setCurrentIndex(3);
+        dialog->accept();
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
     });
     h.window->actions().addSeat->trigger();
     QVERIFY(stayedOpen);
