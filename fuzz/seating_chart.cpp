@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -21,6 +22,13 @@ public:
     bool more() const { return at_ < size_; }
     std::uint8_t next() { return at_ < size_ ? data_[at_++] : 0; }
     int coordinate() { return (next() << 4) - 1500; }  // -1500 .. 2580
+    // What a damaged file may hold: the coordinates above, or either end of the range.
+    std::int32_t stored() {
+        const std::uint8_t b = next();
+        if (b == 255) return std::numeric_limits<std::int32_t>::max();
+        if (b == 254) return std::numeric_limits<std::int32_t>::min();
+        return (b << 4) - 1500;
+    }
 
 private:
     const std::uint8_t* data_;
@@ -45,10 +53,10 @@ std::vector<SeatingInfo> seatsFrom(Bytes& in) {
     std::vector<SeatingInfo> seats(in.next() % 6);
     for (SeatingInfo& seat : seats) {
         seat.name = "Cy";
-        seat.left = in.coordinate();
-        seat.Top = in.coordinate();
-        seat.width = in.next() - 20;
-        seat.height = in.next() - 20;
+        seat.left = in.stored();
+        seat.Top = in.stored();
+        seat.width = in.stored();
+        seat.height = in.stored();
     }
     return seats;
 }

@@ -19,7 +19,8 @@ HandleEdges edgesOf(SeatHandle handle) {
 }
 
 QRect seatRect(const SeatingInfo& seat) {
-    return {seat.left, seat.Top, seat.width, seat.height};
+    const auto near = [](std::int32_t value) { return std::clamp(value, -kFarthestSeatPixel, kFarthestSeatPixel); };
+    return {near(seat.left), near(seat.Top), near(seat.width), near(seat.height)};
 }
 
 void setSeatRect(SeatingInfo& seat, const QRect& rect) {

@@ -32,6 +32,11 @@ struct HandleEdges {
 };
 HandleEdges edgesOf(SeatHandle handle);
 
+// Where a seat is, as the chart shows and moves it. A position or size
+// beyond kFarthestSeatPixel either way (only a damaged file has one) is
+// taken as that far, so that no sum of them overflows; the seat keeps its
+// stored values until the teacher moves or sizes it.
+inline constexpr int kFarthestSeatPixel = 1 << 24;
 QRect seatRect(const SeatingInfo& seat);
 void setSeatRect(SeatingInfo& seat, const QRect& rect);
 

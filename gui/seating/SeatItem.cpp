@@ -11,11 +11,11 @@ namespace markwell {
 SeatItem::SeatItem(SeatId id, const SeatingInfo& seat, const QColor& endColour)
     : id_(id), seat_(seat), endColour_(endColour) {
     setCursor(Qt::OpenHandCursor);
-    setPos(seat.left, seat.Top);
+    setPos(seatRect(seat).topLeft());
 }
 
 void SeatItem::showAt(const QRect& rect) {
-    if (rect.size() != QSize(seat_.width, seat_.height)) prepareGeometryChange();
+    if (rect.size() != seatRect(seat_).size()) prepareGeometryChange();
     setSeatRect(seat_, rect);
     setPos(rect.topLeft());
     update();
@@ -26,8 +26,8 @@ QRect SeatItem::shownRect() const {
 }
 
 QRectF SeatItem::boundingRect() const {
-    if (seat_.width <= 0 || seat_.height <= 0) return {};
-    return QRectF(0, 0, seat_.width, seat_.height);
+    const QSize size = seatRect(seat_).size();
+    return size.isEmpty() ? QRectF() : QRectF(QPointF(0, 0), QSizeF(size));
 }
 
 void SeatItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {

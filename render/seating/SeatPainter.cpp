@@ -1,6 +1,7 @@
 #include "seating/SeatPainter.h"
 
 #include "common/Cp1252.h"
+#include "seating/SeatGeometry.h"
 #include "style/CellStyle.h"
 
 #include <QFontMetrics>
@@ -47,37 +48,41 @@ QFont seatFont(const SeatingInfo& seat) {
 
 namespace {
 
-// The bands of the gradient: the first column in the begin colour, the last
-// in the end colour, neighbouring columns of one step drawn as one band.
+// The bands of the gradient: step i of the 255 covers the columns nearest
+// to i / 254 of the way across, so that the first column has the begin
+// colour and the last the end colour, however wide the seat.
 void paintGradient(QPainter& painter, int width, int height, const QColor& begin, const QColor& end) {
-    const auto stepOf = [width](int column) {
-        if (width <= 1) return 0;
-        return static_cast<int>(std::lround(static_cast<double>(column) * (kSeatGradientSteps - 1) / (width - 1)));
+    constexpr int kLast = kSeatGradientSteps - 1;
+    const double columnsPerStep = static_cast<double>(width - 1) / kLast;
+    const auto firstColumn = [&](int step) {
+        if (step <= 0) return 0;
+        if (step > kLast) return width;
+        return static_cast<int>(std::ceil((step - 0.5) * columnsPerStep));
     };
-    int bandStart = 0;
-    for (int column = 1; column <= width; ++column) {
-        if (column < width && stepOf(column) == stepOf(bandStart)) continue;
-        painter.fillRect(QRectF(bandStart, 0, column - bandStart, height), gradientStep(begin, end, stepOf(bandStart)));
-        bandStart = column;
+    for (int step = 0; step <= kLast; ++step) {
+        const int from = firstColumn(step);
+        const int to = firstColumn(step + 1);
+        if (to > from) painter.fillRect(QRectF(from, 0, to - from, height), gradientStep(begin, end, step));
     }
 }
 
 }  // namespace
 
 void paintSeat(QPainter& painter, const SeatingInfo& seat, const QColor& endColour, CaptionAlignment alignment) {
-    if (seat.width <= 0 || seat.height <= 0) return;
+    const QSize size = seatRect(seat).size();
+    if (size.isEmpty()) return;
     painter.save();
-    painter.setClipRect(QRect(0, 0, seat.width, seat.height), Qt::IntersectClip);
-    paintGradient(painter, seat.width, seat.height, toQColor(seat.color), endColour);
+    painter.setClipRect(QRect(QPoint(0, 0), size), Qt::IntersectClip);
+    paintGradient(painter, size.width(), size.height(), toQColor(seat.color), endColour);
 
     const QFont font = seatFont(seat);
     const QString caption = cp1252::toUnicode(seat.name);
     const QFontMetrics metrics(font);
     const int textWidth = metrics.horizontalAdvance(caption);
-    int x = (seat.width - textWidth) / 2;
+    int x = (size.width() - textWidth) / 2;
     if (alignment == CaptionAlignment::Left) x = 5;
-    if (alignment == CaptionAlignment::Right) x = seat.width - textWidth - 5;
-    const int y = (seat.height - metrics.height()) / 2;
+    if (alignment == CaptionAlignment::Right) x = size.width() - textWidth - 5;
+    const int y = (size.height() - metrics.height()) / 2;
     painter.setFont(font);
     painter.setPen(toQColor(seat.font_color));
     painter.drawText(QPoint(x, y + metrics.ascent()), caption);

@@ -3,6 +3,7 @@
 #include "paging/PageFrame.h"
 #include "paging/PdfFile.h"
 #include "printout/PrintCopy.h"
+#include "seating/SeatGeometry.h"
 #include "seating/SeatPainter.h"
 
 #include <QLocale>
@@ -19,7 +20,7 @@ constexpr int kChartMargin = 10;
 
 void paintSeatAt(QPainter& painter, const SeatingInfo& seat, const QColor& end) {
     painter.save();
-    painter.translate(seat.left, seat.Top);
+    painter.translate(seatRect(seat).topLeft());
     paintSeat(painter, seat, end);
     painter.restore();
 }
@@ -39,7 +40,7 @@ QString SeatingPrintout::title() const {
 QRect SeatingPrintout::chartArea() const {
     QRect area(0, 0, 1, 1);
     const auto take = [&area](const SeatingInfo& seat) {
-        if (seat.width > 0 && seat.height > 0) area |= QRect(seat.left, seat.Top, seat.width, seat.height);
+        if (const QRect rect = seatRect(seat); !rect.isEmpty()) area |= rect;
     };
     take(chart_.teacher);
     for (const SeatingInfo& seat : chart_.seats) take(seat);

@@ -1,6 +1,7 @@
 // How a seat is drawn: the gradient's first and last columns, the colour
 // conversion, the caption's place, and the chart's printout on one page.
 
+#include "seating/SeatGeometry.h"
 #include "seating/SeatPainter.h"
 #include "seating/SeatingPrintout.h"
 #include "support/PdfText.h"
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -76,6 +79,21 @@ TEST(SeatPainter, ATealSeatRunsFromTealAtItsLeftToExactlyTheEndColourAtItsRight)
             ASSERT_GE(image.pixelColor(x, 0).red(), image.pixelColor(x - 1, 0).red()) << x;
         }
     }
+}
+
+TEST(SeatPainter, ASeatOfADamagedFilesSizeIsDrawnInItsStepsAlone) {
+    // A width no screen has: drawn in 255 bands (not one per column), only
+    // the part on the image painted, the first column still the begin colour.
+    SeatingInfo huge = seatOf(std::numeric_limits<std::int32_t>::max(), 40, colour::kTeal, "Huge");
+    QImage image(50, 40, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    paintSeat(painter, huge, kToolTipYellow);
+    painter.end();
+    expectColumn(image, 0, QColor(0, 128, 128));
+    expectColumn(image, 49, QColor(0, 128, 128));
+    SeatingPrintout printout({{huge}, defaultTeacherSeat(), false}, QStringLiteral("/school/odd.SEA"));
+    EXPECT_EQ(printout.chartArea(), QRect(0, 0, kFarthestSeatPixel + 10, 353));
 }
 
 TEST(SeatPainter, TheTeachersDeskRunsFromAquaToWhite) {
