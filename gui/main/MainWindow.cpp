@@ -105,6 +105,8 @@ MainWindow::~MainWindow() {
     // table first, so that a cell still being typed into closes without
     // reporting its value to a class that is gone.
     gradesPage_->showTable(nullptr);
+    // The chart's editor goes with this window's members, before the page.
+    seatingPage_->view()->setEditor(nullptr);
 }
 
 void MainWindow::activate() {
