@@ -70,7 +70,7 @@ void showBarGraph(QChart& chart, const BarGraph& graph, GraphValues values) {
     auto* categories = new QBarCategoryAxis;
     categories->append(categoryLabels(graph.bars));
     categories->setTitleText(graph.categoryAxisTitle);
-    if (graph.bars.size() > kUprightLabels) categories->setLabelsAngle(-45);
+    if (graph.bars.size() > kUprightLabels) categories->setLabelsAngle(-90);
     chart.addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
 

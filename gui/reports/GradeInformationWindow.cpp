@@ -78,6 +78,7 @@ GradeInformationWindow::GradeInformationWindow(ReportInput input, UserDialogs& d
     pages_->addTab(choicePage(statisticsChoice_, statisticsView_), tr("Miscellaneous"));
     pages_->addTab(choicePage(groupingChoice_, groupingView_), tr("Grouping"));
     pages_->addTab(missingPage, tr("Missing"));
+    ReportWindowParts::addPageKeys(this, pages_);
 
     QPushButton* print = nullptr;
     QDialogButtonBox* buttons = ReportWindowParts::closeAndPrintButtons(this, &print);
@@ -86,7 +87,7 @@ GradeInformationWindow::GradeInformationWindow(ReportInput input, UserDialogs& d
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addWidget(buttons);
-    resize(520, 440);
+    resize(560, 580);
 
     connect(statisticsChoice_, &QComboBox::currentIndexChanged, this, &GradeInformationWindow::showStatistics);
     connect(groupingChoice_, &QComboBox::currentIndexChanged, this, &GradeInformationWindow::showGrouping);

@@ -22,10 +22,12 @@
 namespace markwell {
 namespace {
 
-QAction* toggle(QActionGroup* group, const QString& text, const QString& hint) {
+// A button of the tool panel; Alt and the letter press it, as the tip says.
+QAction* toggle(QActionGroup* group, const QString& text, Qt::Key letter) {
     auto* action = new QAction(text, group);
     action->setCheckable(true);
-    action->setToolTip(hint);
+    action->setShortcut(QKeySequence(Qt::ALT | letter));
+    action->setToolTip(QStringLiteral("%1 (%2)").arg(text, action->shortcut().toString(QKeySequence::NativeText)));
     return action;
 }
 
@@ -42,18 +44,18 @@ GraphWindow::GraphWindow(ReportInput input, UserDialogs& dialogs, QWidget* paren
     auto* tools = new QToolBar;
     tools->setObjectName(QStringLiteral("graphTools"));
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    print_ = tools->addAction(toolIcon(ToolIcon::Print), tr("&Print"));
-    print_->setToolTip(tr("Print"));
+    print_ = tools->addAction(toolIcon(ToolIcon::Print), tr("Print"));
     print_->setShortcut(QKeySequence::Print);
+    print_->setToolTip(tr("Print (%1)").arg(print_->shortcut().toString(QKeySequence::NativeText)));
     tools->addSeparator();
     auto* mode = new QActionGroup(this);
-    byStudent_ = toggle(mode, tr("&Students"), tr("Students"));
-    byAssignment_ = toggle(mode, tr("&Assignments"), tr("Assignments"));
+    byStudent_ = toggle(mode, tr("Students"), Qt::Key_S);
+    byAssignment_ = toggle(mode, tr("Assignments"), Qt::Key_A);
     tools->addActions(mode->actions());
     tools->addSeparator();
     auto* unit = new QActionGroup(this);
-    points_ = toggle(unit, tr("P&oints"), tr("Points"));
-    percentage_ = toggle(unit, tr("P&ercentage"), tr("Percentage"));
+    points_ = toggle(unit, tr("Points"), Qt::Key_O);
+    percentage_ = toggle(unit, tr("Percentage"), Qt::Key_E);
     tools->addActions(unit->actions());
     byStudent_->setChecked(true);
     points_->setChecked(true);

@@ -67,6 +67,7 @@ IndividualReportWindow::IndividualReportWindow(ReportInput input, UserDialogs& d
     pages_->setTabPosition(QTabWidget::South);
     pages_->addTab(overallView_, tr("Overall"));
     pages_->addTab(typeView_, tr("Assignment Type"));
+    ReportWindowParts::addPageKeys(this, pages_);
 
     QPushButton* print = nullptr;
     QDialogButtonBox* buttons = ReportWindowParts::closeAndPrintButtons(this, &print);

@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace markwell {
 
@@ -39,6 +40,19 @@ QDialogButtonBox* ReportWindowParts::closeAndPrintButtons(QDialog* window, QPush
     window->addAction(printKey);
     QObject::connect(printKey, &QAction::triggered, *print, &QPushButton::click);
     return buttons;
+}
+
+void ReportWindowParts::addPageKeys(QDialog* window, QTabWidget* pages) {
+    const auto step = [window, pages](const QList<QKeySequence>& keys, int by) {
+        auto* action = new QAction(window);
+        action->setShortcuts(keys);
+        window->addAction(action);
+        QObject::connect(action, &QAction::triggered, pages, [pages, by] {
+            pages->setCurrentIndex((pages->currentIndex() + by + pages->count()) % pages->count());
+        });
+    };
+    step({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    step({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}, -1);
 }
 
 void ReportWindowParts::print(QWidget* window, UserDialogs& dialogs, const Sheet& sheet) {

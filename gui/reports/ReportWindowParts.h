@@ -7,6 +7,7 @@ class QAction;
 class QDialog;
 class QDialogButtonBox;
 class QPushButton;
+class QTabWidget;
 class QWidget;
 
 namespace markwell {
@@ -28,6 +29,10 @@ public:
     // "&Print" and "&Close" at the foot of the window; Close (also Esc)
     // closes it, Ctrl+P prints as Print does.
     static QDialogButtonBox* closeAndPrintButtons(QDialog* window, QPushButton** print);
+
+    // Ctrl+Tab and Ctrl+PgDn show the next page, Ctrl+Shift+Tab and
+    // Ctrl+PgUp the one before, wherever the focus is in the window.
+    static void addPageKeys(QDialog* window, QTabWidget* pages);
 
     // Prints a report table after the print dialog; a failure is shown.
     static void print(QWidget* window, UserDialogs& dialogs, const Sheet& sheet);
