@@ -218,9 +218,7 @@ void HelpTest::pagesOfLaterCommandsSayWhenTheyCome() {
     const HelpTopic later[] = {
         HelpTopic::StudentList,      HelpTopic::Assignments, HelpTopic::EditGrades, HelpTopic::GradeScale,
         HelpTopic::Weights,          HelpTopic::DropLowest,  HelpTopic::Options,    HelpTopic::Password,
-        HelpTopic::SeatDialog,       HelpTopic::Seating,     HelpTopic::IndividualReport,
-        HelpTopic::Statistics,       HelpTopic::AttendanceAnalysis, HelpTopic::Graph, HelpTopic::Merge,
-        HelpTopic::Email,
+        HelpTopic::SeatDialog,       HelpTopic::Seating,     HelpTopic::AttendanceAnalysis, HelpTopic::Merge,
     };
     const QRegularExpression working(QStringLiteral("<b>(OK|Cancel|Print|Import|Clear|Use Weighted|Name|Font|Fill Color)</b>"
                                                     "|\\b(press|tick|click|choose the|drag)\\b"),

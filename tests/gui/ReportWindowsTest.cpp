@@ -17,6 +17,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -112,6 +113,7 @@ private slots:
     void graphModesAndValues();
     void graphItemsAreTakenByPosition();
     void graphPrintsOnItsSideAndKeepsItsTitle();
+    void helpPagesDescribeTheWindowsAsTheyAre();
 };
 
 void ReportWindowsTest::reportsAreEnabledByStudentsAssignmentsAndPage() {
@@ -367,6 +369,23 @@ void ReportWindowsTest::graphPrintsOnItsSideAndKeepsItsTitle() {
     h.dialogs.printToPdf(h.path(QStringLiteral("no/such/folder/graph.pdf")));
     graph->printChart();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+}
+
+void ReportWindowsTest::helpPagesDescribeTheWindowsAsTheyAre() {
+    const struct {
+        HelpTopic topic;
+        const char* mentions;
+    } pages[] = {{HelpTopic::IndividualReport, "Assignment Type"},
+                 {HelpTopic::Statistics, "Standard deviation"},
+                 {HelpTopic::Graph, "Overall"},
+                 {HelpTopic::Email, "xdg-email"}};
+    for (const auto& page : pages) {
+        QFile file(QStringLiteral(":/help/") + QLatin1String(helpPage(page.topic).file));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll()).simplified();
+        QVERIFY2(!html.contains(QStringLiteral("later version")), helpPage(page.topic).file);
+        QVERIFY2(html.contains(QLatin1String(page.mentions), Qt::CaseInsensitive), helpPage(page.topic).file);
+    }
 }
 
 MARKWELL_GUI_TEST_MAIN(ReportWindowsTest)
