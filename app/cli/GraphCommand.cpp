@@ -49,22 +49,16 @@ int runGraph(const QStringList& args, const Console& console) {
         return kExitOk;
     }
     if (parsed->has(kStudent)) {
-        const Result<int> student = findStudent(*cls, parsed->value(kStudent), path);
-        if (!student) {
-            console.error(student.message());
-            return kExitFailed;
-        }
+        const std::optional<int> student = chooseStudent(*cls, parsed->value(kStudent), path, console);
+        if (!student) return kExitFailed;
         const QString name = cp1252::toUnicode(cls->students[static_cast<std::size_t>(*student)].name);
         printGraph(studentGraph(grades, gradesRowOf(grades, name).value_or(0), values), console);
         return kExitOk;
     }
-    bool usage = false;
-    const Result<int> assignment = findAssignment(*cls, *parsed, path, usage);
-    if (!assignment) {
-        if (usage) return console.usage(QStringLiteral("graph: ") + assignment.message());
-        console.error(assignment.message());
-        return kExitFailed;
-    }
+    int exitCode = kExitOk;
+    const std::optional<int> assignment =
+        chooseAssignment(QStringLiteral("graph"), *cls, *parsed, path, console, exitCode);
+    if (!assignment) return exitCode;
     printGraph(assignmentGraph(grades, *assignment, values), console);
     return kExitOk;
 }

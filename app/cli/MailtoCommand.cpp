@@ -13,11 +13,8 @@ int runMailto(const QStringList& args, const Console& console) {
     const QString path = parsed->positional[0];
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;
-    const Result<int> student = findStudent(*cls, parsed->positional[1], path);
-    if (!student) {
-        console.error(student.message());
-        return kExitFailed;
-    }
+    const std::optional<int> student = chooseStudent(*cls, parsed->positional[1], path, console);
+    if (!student) return kExitFailed;
     console.printLine(QString::fromLatin1(gradesMailtoUrl(cls->students[static_cast<std::size_t>(*student)].student_email)));
     return kExitOk;
 }

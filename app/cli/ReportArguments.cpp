@@ -37,33 +37,36 @@ Result<ReportArguments> parseReportArguments(const QString& command, const QStri
     return parsed;
 }
 
-Result<int> findStudent(const ClassRecord& cls, const QString& name, const QString& path) {
+std::optional<int> chooseStudent(const ClassRecord& cls, const QString& name, const QString& path,
+                                 const Console& console) {
     for (std::size_t i = 0; i < cls.students.size(); ++i) {
         if (cp1252::toUnicode(cls.students[i].name) == name) return static_cast<int>(i);
     }
-    return fail(QStringLiteral("%1: no student is named \"%2\"").arg(path, name));
+    console.error(QStringLiteral("%1: no student is named \"%2\"").arg(path, name));
+    return std::nullopt;
 }
 
-Result<int> findAssignment(const ClassRecord& cls, const ReportArguments& args, const QString& path, bool& usage) {
-    usage = false;
+std::optional<int> chooseAssignment(const QString& command, const ClassRecord& cls, const ReportArguments& args,
+                                    const QString& path, const Console& console, int& exitCode) {
     const int count = static_cast<int>(cls.assignments.size());
+    exitCode = kExitFailed;
     if (args.has(QStringLiteral("--index"))) {
         bool isNumber = false;
         const int number = args.value(QStringLiteral("--index")).toInt(&isNumber);
         if (!isNumber) {
-            usage = true;
-            return fail(QStringLiteral("--index takes a number (1 is the first assignment)"));
+            exitCode = console.usage(command + QStringLiteral(": --index takes a number (1 is the first assignment)"));
+            return std::nullopt;
         }
-        if (number < 1 || number > count) {
-            return fail(QStringLiteral("%1: there is no assignment %2 (the class has %3)").arg(path).arg(number).arg(count));
-        }
-        return number - 1;
+        if (number >= 1 && number <= count) return number - 1;
+        console.error(QStringLiteral("%1: there is no assignment %2 (the class has %3)").arg(path).arg(number).arg(count));
+        return std::nullopt;
     }
     const QString title = args.value(QStringLiteral("--assignment"));
     for (int i = 0; i < count; ++i) {
         if (cp1252::toUnicode(cls.assignments[static_cast<std::size_t>(i)].title) == title) return i;
     }
-    return fail(QStringLiteral("%1: no assignment is called \"%2\"").arg(path, title));
+    console.error(QStringLiteral("%1: no assignment is called \"%2\"").arg(path, title));
+    return std::nullopt;
 }
 
 }  // namespace markwell::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Console.h"
 #include "common/Result.h"
 #include "data/ClassRecord.h"
 
@@ -30,13 +31,16 @@ Result<ReportArguments> parseReportArguments(const QString& command, const QStri
                                              const QStringList& flags, const QStringList& valued);
 
 // The first student whose name is exactly `name` (letter case counts), as
-// an index into the class; fails naming the name and the file.
-Result<int> findStudent(const ClassRecord& cls, const QString& name, const QString& path);
+// an index into the class; nothing after saying on stderr that there is none.
+std::optional<int> chooseStudent(const ClassRecord& cls, const QString& name, const QString& path,
+                                 const Console& console);
 
 // The assignment --assignment TITLE (the first of that exact title) or
-// --index N (counting from 1) names, as an index from 0. A title or number
-// that names no assignment fails; an index that is not a number is a usage
-// error, said in `usage`.
-Result<int> findAssignment(const ClassRecord& cls, const ReportArguments& args, const QString& path, bool& usage);
+// --index N (counting from 1) names, as an index from 0; nothing after
+// saying why not, with the exit code in `exitCode`: a title or number that
+// names no assignment is refused, an index that is not a number is a usage
+// error.
+std::optional<int> chooseAssignment(const QString& command, const ClassRecord& cls, const ReportArguments& args,
+                                    const QString& path, const Console& console, int& exitCode);
 
 }  // namespace markwell::cli

@@ -54,13 +54,10 @@ int runStats(const QStringList& args, const Console& console) {
         printSheet(groupingSheet(*cls, grades.sheet, std::nullopt), console);
         return kExitOk;
     }
-    bool usage = false;
-    const Result<int> assignment = findAssignment(*cls, *parsed, path, usage);
-    if (!assignment) {
-        if (usage) return console.usage(QStringLiteral("stats: ") + assignment.message());
-        console.error(assignment.message());
-        return kExitFailed;
-    }
+    int exitCode = kExitOk;
+    const std::optional<int> assignment =
+        chooseAssignment(QStringLiteral("stats"), *cls, *parsed, path, console, exitCode);
+    if (!assignment) return exitCode;
     printSheet(parsed->has(kGrouping) ? groupingSheet(*cls, grades.sheet, *assignment)
                                       : statisticsSheet(*cls, grades.sheet, *assignment),
                console);

@@ -20,11 +20,8 @@ int runStudent(const QStringList& args, const Console& console) {
     const QString path = parsed->positional[0];
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;
-    const Result<int> student = findStudent(*cls, parsed->positional[1], path);
-    if (!student) {
-        console.error(student.message());
-        return kExitFailed;
-    }
+    const std::optional<int> student = chooseStudent(*cls, parsed->positional[1], path, console);
+    if (!student) return kExitFailed;
     const GradesTable grades = buildGradesTable(*cls);
     const Sheet overall = individualOverallSheet(*cls, grades.sheet, *student);
     printSheet(parsed->has(QStringLiteral("--type")) ? individualTypeSheet(*cls, *student) : overall, console);
