@@ -29,5 +29,10 @@ int runStudent(const QStringList& args, const Console& console);
 int runStats(const QStringList& args, const Console& console);
 int runGraph(const QStringList& args, const Console& console);
 int runMailto(const QStringList& args, const Console& console);
+int runWeights(const QStringList& args, const Console& console);
+int runDrop(const QStringList& args, const Console& console);
+int runScale(const QStringList& args, const Console& console);
+int runUseScale(const QStringList& args, const Console& console);
+int runPassword(const QStringList& args, const Console& console);
 
 }  // namespace markwell::cli

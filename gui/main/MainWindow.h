@@ -23,6 +23,7 @@ class GradesPage;
 class HelpCenter;
 class MailLauncher;
 struct ReportInput;
+class PasswordProtection;
 class ScaleStore;
 class SeatingPage;
 class UserDialogs;
@@ -34,7 +35,8 @@ class UserDialogs;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* help = nullptr, QWidget* parent = nullptr);
+    MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtection& passwords, HelpCenter* help = nullptr,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Document& document() const { return document_; }
@@ -86,6 +88,11 @@ public slots:
     void chooseFont();
     void sortAscending();
     void sortDescending();
+    // The class's grade scale, weights and drop rule; the program's options.
+    void editGradeScale();
+    void editWeights();
+    void editDropRule();
+    void editOptions();
     void showNextPage();
     void showPreviousPage();
     void showHelp();
@@ -128,6 +135,7 @@ private:
 
     UserDialogs& dialogs_;
     ScaleStore& scales_;
+    PasswordProtection& passwords_;
     HelpCenter* help_;
     MailLauncher* mail_ = nullptr;
     Document document_;
