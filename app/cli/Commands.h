@@ -25,6 +25,7 @@ int runSample(const QStringList& args, const Console& console);
 int runShow(const QStringList& args, const Console& console);
 int runSort(const QStringList& args, const Console& console);
 int runExport(const QStringList& args, const Console& console);
+int runSeats(const QStringList& args, const Console& console);
 int runStudent(const QStringList& args, const Console& console);
 int runStats(const QStringList& args, const Console& console);
 int runGraph(const QStringList& args, const Console& console);

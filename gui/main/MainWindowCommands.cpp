@@ -2,7 +2,7 @@
 
 #include "main/MainWindow.h"
 
-#include "common/Cp1252.h"
+#include "dialogs/StoredFont.h"
 #include "dialogs/UserDialogs.h"
 #include "document/TypedPoints.h"
 #include "grading/GridFormatting.h"
@@ -14,7 +14,6 @@
 #include "pages/GradesPage.h"
 #include "printing/PrintJob.h"
 #include "printout/PrintCopy.h"
-#include "style/CellStyle.h"
 
 namespace markwell {
 
@@ -51,7 +50,7 @@ void MainWindow::printPage() {
     switch (page_) {
     case Page::Grades: printGrades(false); break;
     case Page::Attendance: printAttendance(); break;
-    case Page::Seating: actions_.printSeating->trigger(); break;
+    case Page::Seating: printSeating(); break;
     }
 }
 
@@ -64,6 +63,10 @@ void MainWindow::printGradesWithIds() {
 }
 
 void MainWindow::previewPrint() {
+    if (page_ == Page::Seating) {
+        previewSeating();
+        return;
+    }
     Sheet copy;
     if (page_ == Page::Attendance) {
         copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
@@ -93,30 +96,15 @@ void MainWindow::toggleGridLines() {
 
 void MainWindow::chooseFont() {
     GridProperties& props = document_.classRecord.gridProps;
-    UserDialogs::FontChoice current;
-    current.family = cp1252::toUnicode(props.font_name);
-    current.pointSize = props.font_size;
-    current.colour = toQColor(props.font_color);
-    current.bold = props.font_style & fontstyle::kBold;
-    current.italic = props.font_style & fontstyle::kItalic;
-    current.underline = props.font_style & fontstyle::kUnderline;
-    current.strikeOut = props.font_style & fontstyle::kStrikeOut;
-    const std::optional<UserDialogs::FontChoice> chosen = dialogs_.chooseFont(this, current);
-    if (!chosen) return;
-
-    Result<std::string> face = cp1252::fromUnicode(chosen->family);
-    if (!face || !fitsField(*face, capacity::kFontName)) {
-        dialogs_.warn(this, tr("The font \"%1\" cannot be kept with the class; please choose another.")
-                                .arg(chosen->family));
-        return;
-    }
-    props.font_name = *face;
-    props.font_size = chosen->pointSize;
-    props.font_color = toPlatformColour(chosen->colour);
-    props.font_style = static_cast<std::uint8_t>((chosen->bold ? fontstyle::kBold : 0) |
-                                                 (chosen->italic ? fontstyle::kItalic : 0) |
-                                                 (chosen->underline ? fontstyle::kUnderline : 0) |
-                                                 (chosen->strikeOut ? fontstyle::kStrikeOut : 0));
+    const StoredFont current{props.font_name, props.font_size, props.font_color, props.font_style};
+    const std::optional<StoredFont> font =
+        askStoredFont(dialogs_, this, current, capacity::kFontName,
+                      tr("The font \"%1\" cannot be kept with the class; please choose another."));
+    if (!font) return;
+    props.font_name = font->face;
+    props.font_size = font->pointSize;
+    props.font_color = font->colour;
+    props.font_style = font->style;
     setDirty();
     const ClassRecord& cls = document_.classRecord;
     updateGridProperties(grades_.sheet, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),
