@@ -17,10 +17,11 @@ Sheet preparedCopy(const Sheet& table, const QString& path, bool gridLines) {
 
 }  // namespace
 
-QString printHeaderFor(const QString& path) {
-    QString escaped = path;
-    escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return QStringLiteral("&L") + escaped + QStringLiteral("&R&D");
+QString printHeaderFor(const QString& path, const QString& title) {
+    const auto escaped = [](QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); };
+    QString header = QStringLiteral("&L") + escaped(path);
+    if (!title.isEmpty()) header += QStringLiteral("&C&B&U&12") + escaped(title);
+    return header + QStringLiteral("&R&D");
 }
 
 Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,

@@ -14,9 +14,10 @@ namespace markwell {
 // header "&L" + file path + "&R&D" (the path at the left, the date at the
 // right), the path as the print job's title, and its widths fitted.
 
-// The header that prints `path` at the left and the date at the right. An
-// "&" in the path is doubled so that it prints as itself.
-QString printHeaderFor(const QString& path);
+// The header that prints `path` at the left and the date at the right and,
+// when given, `title` in the centre (bold, underlined, 12 point). An "&" in
+// the path or title is doubled so that it prints as itself.
+QString printHeaderFor(const QString& path, const QString& title = {});
 
 // The grades table as printed: with grid lines as the page shows them, and,
 // when `withIds` is set, "Student ID's" at the top of the first column and
