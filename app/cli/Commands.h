@@ -25,5 +25,10 @@ int runSample(const QStringList& args, const Console& console);
 int runShow(const QStringList& args, const Console& console);
 int runSort(const QStringList& args, const Console& console);
 int runExport(const QStringList& args, const Console& console);
+int runNew(const QStringList& args, const Console& console);
+int runImportStudents(const QStringList& args, const Console& console);
+int runAddAssignment(const QStringList& args, const Console& console);
+int runSetPoints(const QStringList& args, const Console& console);
+int runSetTotal(const QStringList& args, const Console& console);
 
 }  // namespace markwell::cli

@@ -55,6 +55,7 @@ Sheet gradeEntrySheet(const AssignmentInfo& assignment) {
         sheet.setText(row, 2, cp1252::toUnicode(entry.points));
     }
     sheet.setShowGridLines(true);
+    sheet.setAllowInCellEditing(true);  // the points column; the names are kept by the view
     sheet.fitColumnWidths();
     sheet.setColWidth(2, std::max(sheet.colWidth(2), 10.0));
     return sheet;

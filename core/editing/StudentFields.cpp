@@ -62,17 +62,23 @@ StudentForm studentForm(const StudentInfo& student, std::string_view comment) {
     return form;
 }
 
-Result<StudentEntry> checkStudentForm(const StudentForm& form) {
+Result<StudentEntry> checkStudentForm(const StudentForm& form, std::optional<StudentField>* badField) {
     StudentEntry entry;
     for (const StudentFieldInfo& f : kFields) {
         Result<std::string> text = f.field == StudentField::Name
                                        ? studentNameText(form[f.field])
                                        : fieldText(form[f.field], f.capacity, studentFieldLabel(f.field));
-        if (!text) return text.error();
+        if (!text) {
+            if (badField) *badField = f.field;
+            return text.error();
+        }
         entry.student.*f.member = std::move(*text);
     }
     Result<std::string> comment = multiLineText(form.comment, kCommentLength, StudentFields::tr("comment"), false);
-    if (!comment) return comment.error();
+    if (!comment) {
+        if (badField) badField->reset();
+        return comment.error();
+    }
     entry.comment = CommentInfo{entry.student.name, std::move(*comment)};
     return entry;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -73,7 +74,8 @@ StudentForm studentForm(const StudentInfo& student, std::string_view comment);
 
 // Checks every box: each text trimmed, storable and short enough for its
 // field, the name as studentNameText wants it, the comment at most 999
-// bytes. The comment's name is the student's.
-Result<StudentEntry> checkStudentForm(const StudentForm& form);
+// bytes. The comment's name is the student's. When `badField` is given, it
+// tells which box a refusal is about (none: the comment).
+Result<StudentEntry> checkStudentForm(const StudentForm& form, std::optional<StudentField>* badField = nullptr);
 
 }  // namespace markwell

@@ -79,6 +79,11 @@ public slots:
     void chooseFont();
     void sortAscending();
     void sortDescending();
+    // The editing dialogs: each works on a copy of the class, which replaces
+    // the class when the dialog ends with OK and something changed.
+    void editStudentList();
+    void editAssignmentList();
+    void editGrades();
     void showNextPage();
     void showPreviousPage();
     void showHelp();
@@ -105,6 +110,8 @@ private:
     void printGrades(bool withIds);
     void sortClass(bool descending);
     void setDirty();
+    // The class as an editing dialog hands it back: replaces the class when it differs.
+    void takeEditedClass(const ClassRecord& edited);
     // Ends the typing of a value into the grades table, storing (or refusing) it.
     void finishTyping();
     void restoreWindowPlace();

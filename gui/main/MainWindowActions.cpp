@@ -38,6 +38,9 @@ void MainWindow::connectActions() {
     run(a.font, &MainWindow::chooseFont);
     run(a.sortAscending, &MainWindow::sortAscending);
     run(a.sortDescending, &MainWindow::sortDescending);
+    run(a.studentList, &MainWindow::editStudentList);
+    run(a.assignmentList, &MainWindow::editAssignmentList);
+    run(a.editGrades, &MainWindow::editGrades);
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
     run(a.nextPage, &MainWindow::showNextPage);
@@ -61,9 +64,6 @@ void MainWindow::connectActions() {
     later(a.individualReport, tr("The individual student report is not available yet in this version of Markwell."));
     later(a.gradeInformation, tr("The grade information is not available yet in this version of Markwell."));
     later(a.graph, tr("The graph is not available yet in this version of Markwell."));
-    later(a.studentList, tr("The student list is not available yet in this version of Markwell."));
-    later(a.assignmentList, tr("The assignment list is not available yet in this version of Markwell."));
-    later(a.editGrades, tr("Grade entry is not available yet in this version of Markwell."));
     later(a.gradeScale, tr("The grade scale is not available yet in this version of Markwell."));
     later(a.weightedGrades, tr("Weighted grades are not available yet in this version of Markwell."));
     later(a.dropLowest, tr("Dropping lowest scores is not available yet in this version of Markwell."));

@@ -7,6 +7,9 @@
 #include "document/TypedPoints.h"
 #include "grading/GridFormatting.h"
 #include "grading/SortClass.h"
+#include "editors/AssignmentListDialog.h"
+#include "editors/EditGradesDialog.h"
+#include "editors/StudentListDialog.h"
 #include "help/AboutDialog.h"
 #include "help/HelpCenter.h"
 #include "pages/AttendancePage.h"
@@ -135,6 +138,30 @@ void MainWindow::sortAscending() {
 
 void MainWindow::sortDescending() {
     sortClass(true);
+}
+
+void MainWindow::takeEditedClass(const ClassRecord& edited) {
+    // OK without a change leaves the class as saved.
+    if (edited == document_.classRecord) return;
+    replaceClass(edited);
+}
+
+void MainWindow::editStudentList() {
+    StudentListDialog dialog(document_.classRecord, dialogs_, document_.markwellFile, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    takeEditedClass(dialog.classRecord());
+}
+
+void MainWindow::editAssignmentList() {
+    AssignmentListDialog dialog(document_.classRecord, dialogs_, document_.markwellFile, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    takeEditedClass(dialog.classRecord());
+}
+
+void MainWindow::editGrades() {
+    EditGradesDialog dialog(document_.classRecord, dialogs_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    takeEditedClass(dialog.classRecord());
 }
 
 bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {

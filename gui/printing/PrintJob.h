@@ -4,6 +4,7 @@
 #include "printing/SheetPrintout.h"
 
 class QPrinter;
+class QTextDocument;
 class QWidget;
 
 namespace markwell {
@@ -16,6 +17,11 @@ enum class PrintOutcome { Printed, Cancelled };
 // and is not a failure; a printer that fails gives its message.
 Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
                                 const PrintoutOptions& options = {});
+
+// Prints a laid-out text document after the print dialog, as printSheet does
+// a sheet; `jobName` names the print job.
+Result<PrintOutcome> printTextDocument(QWidget* parent, UserDialogs& dialogs, QTextDocument& document,
+                                       const QString& jobName);
 
 // Shows the pages in the print preview, from where they can be printed too.
 // Fails when printing from the preview failed.

@@ -394,7 +394,7 @@ void GradesPageTest::commandsOfLaterVersionsSaySoPlainly() {
     MainWindow& w = *h.window;
     h.open(writeClass(h.folder.path(), QStringLiteral("later.grs"), smallClass()));
     const MainActions& a = w.actions();
-    for (QAction* action : {a.studentList, a.assignmentList, a.editGrades, a.gradeScale, a.weightedGrades, a.dropLowest,
+    for (QAction* action : {a.gradeScale, a.weightedGrades, a.dropLowest,
                             a.individualReport, a.gradeInformation, a.graph, a.merge, a.sendMail, a.options}) {
         h.dialogs.clearRecord();
         action->trigger();
