@@ -10,18 +10,28 @@ markwell_install "${markwell_packages[@]}" "${markwell_test_packages[@]}"
 jobs=$(nproc 2>/dev/null || echo 2)
 [ "$jobs" -gt 2 ] && jobs=2
 
-if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARKWELL_WERROR=ON
-fi
+# Configures a build folder for the tests: warnings are errors even when
+# ./run.sh made the folder first. An existing folder is only told that
+# (cmake keeps every other setting, a compiler launcher included), and only
+# when it does not know it yet, so a build with nothing to do stays quick.
+#   configure_for_tests DIR [ARGUMENTS FOR A NEW FOLDER...]
+configure_for_tests() {
+  local dir=$1
+  shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARKWELL_WERROR=ON "$@"
+  elif ! grep -qx 'MARKWELL_WERROR:BOOL=ON' "$dir/CMakeCache.txt"; then
+    cmake -S . -B "$dir" -DMARKWELL_WERROR=ON
+  fi
+}
+
+configure_for_tests build
 cmake --build build -j "$jobs"
 
 # The fuzz targets need clang and a build of their own; the main build's
 # ctest runs them (fuzz.* tests) and skips them when they are not built.
 if command -v clang++ >/dev/null 2>&1; then
-  if [ ! -f build-fuzz/build.ninja ]; then
-    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DMARKWELL_FUZZ=ON -DMARKWELL_WERROR=ON
-  fi
+  CXX=clang++ configure_for_tests build-fuzz -DMARKWELL_FUZZ=ON
   cmake --build build-fuzz -j "$jobs"
 else
   echo "clang++ not found: the fuzz tests will be skipped"

@@ -6,6 +6,7 @@
 #include "main/MainWindow.h"
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
+#include "settings/SettingsNames.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -43,8 +44,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Larkhaven"));
-    QApplication::setApplicationName(QStringLiteral("Grades"));
+    markwell::applySettingsNames();
     QApplication::setApplicationDisplayName(QStringLiteral("Computerized Markwell"));
     QApplication::setApplicationVersion(QStringLiteral(MARKWELL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("markwell"));

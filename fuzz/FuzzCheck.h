@@ -3,6 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+// The fuzzers run with the assertions of the code they reach.
+#ifdef NDEBUG
+#error "fuzz targets are built with assertions on (-UNDEBUG)"
+#endif
+
 // A broken promise of a reader or writer: report it and stop, so libFuzzer
 // keeps the input that shows it.
 #define FUZZ_CHECK(condition)                                                            \

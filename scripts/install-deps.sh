@@ -3,11 +3,23 @@
 # Sourced by run.sh and test.sh; `apt-get update` runs at most once per call.
 set -euo pipefail
 
+# What the installed program needs to run (the README's install section
+# lists them): Qt's libraries, the window-system plugins (xcb and offscreen
+# come with libqt6gui6, the rest with qt6-qpa-plugins), the printing plugin
+# (with libqt6printsupport6), the SVG icon engine and image plugin that draw
+# the tool bar (libqt6svg6: without it the tool bar is empty), and the
+# spreadsheet writers.
+markwell_runtime_packages=(
+  libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6
+  qt6-qpa-plugins libqt6svg6
+  libgsf-1-114 libxlsxwriter4
+)
 markwell_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-charts-dev qt6-qpa-plugins
+  qt6-base-dev qt6-charts-dev
   libgsf-1-dev libxlsxwriter-dev libsodium-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  "${markwell_runtime_packages[@]}"
 )
 markwell_test_packages=(
   clang libclang-rt-dev

@@ -1,6 +1,7 @@
 // markwell-cli: the class record without windows, for scripts, tests and batch work.
 
 #include "cli/Commands.h"
+#include "settings/SettingsNames.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -107,8 +108,7 @@ int run(QStringList args, const Console& console) {
 
 int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Larkhaven"));
-    QCoreApplication::setApplicationName(QStringLiteral("Grades"));
+    markwell::applySettingsNames();
     const Console console;
     return console.finish(run(QCoreApplication::arguments().mid(1), console));
 }

@@ -1,10 +1,33 @@
 #include "export/CsvWriter.h"
 
+#include "common/NumberText.h"
 #include "files/AtomicFile.h"
 #include "sheet/Sheet.h"
 
 namespace markwell {
 namespace {
+
+// A number as a person would type it ("-5", "+1.5", "-12.50%"), nothing around it.
+bool isPlainNumber(QString text) {
+    if (text.endsWith(QLatin1Char('%'))) text.chop(1);
+    return text == text.trimmed() && parseNumber(text).has_value();
+}
+
+// A spreadsheet program opening a .csv file runs a cell that starts with one
+// of these as a formula: a name such as =HYPERLINK(...) would become a live
+// link, or worse. A lone "-" (does not count) and signed numbers are safe.
+bool readsAsFormula(const QString& text) {
+    if (text.isEmpty()) return false;
+    switch (text.front().unicode()) {
+    case u'=':
+    case u'@':
+    case u'\t':
+    case u'\r': return true;
+    case u'+':
+    case u'-': return text.size() > 1 && !isPlainNumber(text);
+    default: return false;
+    }
+}
 
 void appendField(QString& out, const QString& field) {
     const bool quoted = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
@@ -21,6 +44,11 @@ void appendField(QString& out, const QString& field) {
     out += QLatin1Char('"');
 }
 
+// The usual defence: a leading ' keeps the text a text.
+QString plainText(const QString& text) {
+    return readsAsFormula(text) ? QLatin1Char('\'') + text : text;
+}
+
 }  // namespace
 
 QByteArray csvBytes(const Sheet& sheet) {
@@ -29,7 +57,11 @@ QByteArray csvBytes(const Sheet& sheet) {
     for (int row = 1; row <= sheet.maxRow(); ++row) {
         for (int col = 1; col <= sheet.maxCol(); ++col) {
             if (col > 1) text += QLatin1Char(',');
-            if (sheet.kind(row, col) != CellKind::Empty) appendField(text, sheet.text(row, col));
+            switch (sheet.kind(row, col)) {
+            case CellKind::Empty: break;
+            case CellKind::Number: appendField(text, sheet.text(row, col)); break;
+            case CellKind::Text: appendField(text, plainText(sheet.text(row, col))); break;
+            }
         }
         text += QLatin1String("\r\n");
     }

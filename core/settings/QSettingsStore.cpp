@@ -1,5 +1,7 @@
 #include "settings/QSettingsStore.h"
 
+#include "settings/SettingsNames.h"
+
 #include <QSettings>
 
 namespace markwell {
@@ -63,7 +65,7 @@ QStringList unescaped(const QStringList& keys) {
 
 QSettingsStore::QSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Larkhaven"), QStringLiteral("Grades"))) {}
+                                            settingsOrganizationName(), settingsApplicationName())) {}
 
 QSettingsStore::QSettingsStore(const QString& iniPath)
     : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}

@@ -115,7 +115,8 @@ public:
     // Sorts the rows r1..r2 of the range, moving the cells of columns c1..c2
     // (contents and formats) by up to three keys. Numbers, and texts that are
     // a number or a number followed by "%", compare by value and before other
-    // texts, which compare without regard to case; empty cells and "-" go last
+    // texts, which follow the reading order of the user's language (see
+    // common/ReadingOrder.h: no regard to case); empty cells and "-" go last
     // in both directions; rows with equal keys keep their order. Returns false
     // and sorts nothing when no key names a column within c1..c2.
     bool sort3(const CellRange& range, const SortKey& key1, const SortKey& key2 = {},

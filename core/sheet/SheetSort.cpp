@@ -1,9 +1,11 @@
 #include "sheet/Sheet.h"
 
 #include "common/NumberText.h"
+#include "common/ReadingOrder.h"
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 namespace markwell {
 namespace {
@@ -14,8 +16,8 @@ enum class Group : std::uint8_t { Ranked = 0, Number = 1, Text = 2, Blank = 3 };
 
 struct KeyValue {
     Group group = Group::Blank;
-    double number = 0;  // rank position or numeric value
-    QString text;
+    double number = 0;                     // rank position or numeric value
+    std::optional<QCollatorSortKey> text;  // a text in reading order
 };
 
 std::optional<double> numberOrPercent(const QString& text) {
@@ -24,7 +26,7 @@ std::optional<double> numberOrPercent(const QString& text) {
     return parseNumber(t);
 }
 
-KeyValue keyValue(const Sheet& sheet, int row, int col, const SortKey& key) {
+KeyValue keyValue(const Sheet& sheet, int row, int col, const SortKey& key, const QCollator& reading) {
     KeyValue v;
     if (sheet.kind(row, col) == CellKind::Number) {
         v.group = Group::Number;
@@ -43,7 +45,7 @@ KeyValue keyValue(const Sheet& sheet, int row, int col, const SortKey& key) {
         v.number = *n;
     } else {
         v.group = Group::Text;
-        v.text = text;
+        v.text = reading.sortKey(text);
     }
     return v;
 }
@@ -54,7 +56,7 @@ int compareAscending(const KeyValue& a, const KeyValue& b) {
     switch (a.group) {
     case Group::Ranked:
     case Group::Number: return a.number < b.number ? -1 : (b.number < a.number ? 1 : 0);
-    case Group::Text: return a.text.compare(b.text, Qt::CaseInsensitive);
+    case Group::Text: return a.text->compare(*b.text);
     case Group::Blank: return 0;
     }
     return 0;
@@ -82,11 +84,14 @@ bool Sheet::sort3(const CellRange& range, const SortKey& key1, const SortKey& ke
     if (keys.empty()) return false;
 
     const int count = r.r2 - r.r1 + 1;
+    // One collator and one key per text: comparing keys is far quicker than
+    // comparing the texts again at every step of the sort.
+    const QCollator reading = readingOrder();
     std::vector<std::vector<KeyValue>> values(keys.size(), std::vector<KeyValue>(static_cast<std::size_t>(count)));
     for (std::size_t k = 0; k < keys.size(); ++k) {
         for (int i = 0; i < count; ++i) {
             values[k][static_cast<std::size_t>(i)] =
-                keyValue(*this, r.r1 + i, std::abs(keys[k]->column), *keys[k]);
+                keyValue(*this, r.r1 + i, std::abs(keys[k]->column), *keys[k], reading);
         }
     }
 

@@ -1,6 +1,6 @@
 #include "files/AtomicFile.h"
 #include "support/FileSizeLimit.h"
-
+#include "support/OrdinaryUser.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace markwell;
 
@@ -55,33 +54,45 @@ TEST(AtomicFile, AFailedWriteSaysWhyAndLeavesTheOldFileWhole) {
 }
 
 TEST(AtomicFile, AReadOnlyFolderIsReported) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    const test::OrdinaryUser user;
+    if (!user.available()) GTEST_SKIP() << "running as root, and there is no unprivileged user";
     QTemporaryDir dir;
+    ASSERT_TRUE(user.own(dir.path()));
     const QString path = dir.filePath(QStringLiteral("class.grs"));
-    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+    // The user may write here: what fails below fails for the folder's sake.
+    ASSERT_TRUE(user.run([&] { return writeFileAtomically(path, "old"); }).ok());
     ::chmod(QFile::encodeName(dir.path()).constData(), 0555);
-    auto result = writeFileAtomically(path, "new");
+    const Result<void> result = user.run([&] { return writeFileAtomically(path, "new"); });
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     ASSERT_FALSE(result.ok());
-    EXPECT_TRUE(result.message().startsWith(QStringLiteral("Unable to create ")));
+    EXPECT_TRUE(result.message().startsWith(QStringLiteral("Unable to create ") + path)) << qPrintable(result.message());
     EXPECT_EQ(fileContents(path), QByteArray("old"));
 }
 
 TEST(AtomicFile, AReadOnlyFileIsNotReplacedEitherWay) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only files";
+    const test::OrdinaryUser user;
+    if (!user.available()) GTEST_SKIP() << "running as root, and there is no unprivileged user";
     QTemporaryDir dir;
+    ASSERT_TRUE(user.own(dir.path()));
     const QString path = dir.filePath(QStringLiteral("class.xlsx"));
-    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+    const auto viaTemp = [&] {
+        return writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
+            QFile f(temp);
+            if (!f.open(QIODevice::WriteOnly) || f.write("new") != 3) return fail(QStringLiteral("no"));
+            return {};
+        });
+    };
+    // The folder is the user's: only the file's own permission can stop the rename.
+    ASSERT_TRUE(user.run([&] { return writeFileAtomically(path, "old"); }).ok());
+    ASSERT_TRUE(user.run(viaTemp).ok());
+    ASSERT_TRUE(user.run([&] { return writeFileAtomically(path, "old"); }).ok());
+
     ::chmod(QFile::encodeName(path).constData(), 0444);
-    const Result<void> direct = writeFileAtomically(path, "new");
-    const Result<void> viaTemp = writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
-        QFile f(temp);
-        if (!f.open(QIODevice::WriteOnly) || f.write("new") != 3) return fail(QStringLiteral("no"));
-        return {};
-    });
+    const Result<void> direct = user.run([&] { return writeFileAtomically(path, "new"); });
+    const Result<void> replaced = user.run(viaTemp);
     EXPECT_FALSE(direct.ok());
-    ASSERT_FALSE(viaTemp.ok());
-    EXPECT_TRUE(viaTemp.message().startsWith(QStringLiteral("Unable to create ") + path));
+    ASSERT_FALSE(replaced.ok());
+    EXPECT_TRUE(replaced.message().startsWith(QStringLiteral("Unable to create ") + path));
     EXPECT_EQ(fileContents(path), QByteArray("old"));
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.xlsx")});
 }

@@ -1,6 +1,8 @@
 // Test entry point: every test runs against a settings store in a temporary
 // folder, never the user's own.
 
+#include "settings/SettingsNames.h"
+
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
@@ -13,8 +15,7 @@ int main(int argc, char** argv) {
     if (!config.isValid()) return 1;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Larkhaven"));
-    QCoreApplication::setApplicationName(QStringLiteral("Grades"));
+    markwell::applySettingsNames();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -15,8 +15,16 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun runCli(const QStringList& args) {
+// `environment` sets variables ("LC_ALL=C") on top of the test's own.
+inline CliRun runCli(const QStringList& args, const QStringList& environment = {}) {
     QProcess process;
+    if (!environment.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& setting : environment) {
+            env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+        }
+        process.setProcessEnvironment(env);
+    }
     process.start(QStringLiteral(MARKWELL_CLI_PATH), args);
     CliRun run;
     if (!process.waitForFinished(60000)) return run;

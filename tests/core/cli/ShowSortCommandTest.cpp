@@ -89,6 +89,30 @@ TEST_F(ShowSortCommand, SortByAHeadingDescendingWritesBackToTheFile) {
     EXPECT_EQ(runCli({QStringLiteral("show"), path()}).out, run.out);
 }
 
+TEST_F(ShowSortCommand, SortPutsNamesInTheOrderOfTheUsersLanguage) {
+    ClassRecord cls = makeClass({}, {{"Quiz", "Quiz", 10, {}}});
+    for (const QString& name : {QStringLiteral("Zo\u00eb"), QStringLiteral("\u00d6rjan"), QStringLiteral("emile"),
+                                QStringLiteral("Oscar"), QStringLiteral("\u00c9mile")}) {
+        StudentInfo s;
+        s.name = cp1252::fromUnicode(name).value();
+        cls.students.push_back(s);
+        cls.comments.push_back({s.name, {}});
+        cls.assignments[0].namegrade.push_back(s.name + "~5");
+    }
+    const QString file = path(QStringLiteral("accents.grs"));
+    const auto sortedNames = [&](const QString& locale) {
+        EXPECT_TRUE(writeGradeFile(file, cls).ok());
+        const CliRun run = runCli({QStringLiteral("sort"), file, QStringLiteral("1")},
+                                  {QStringLiteral("LC_ALL=") + locale, QStringLiteral("LANG=") + locale});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QStringList names;
+        for (const QString& line : run.out.split(QLatin1Char('\n')).mid(1, 5)) names << line.section(QLatin1Char('\t'), 0, 0);
+        return names.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(sortedNames(QStringLiteral("C")), QStringLiteral("emile \u00c9mile \u00d6rjan Oscar Zo\u00eb"));
+    EXPECT_EQ(sortedNames(QStringLiteral("sv_SE.UTF-8")), QStringLiteral("emile \u00c9mile Oscar Zo\u00eb \u00d6rjan"));
+}
+
 TEST_F(ShowSortCommand, RefusalsSayWhyOnStderrAndChangeNothing) {
     const QByteArray before = fileContents(path());
     const CliRun missing = runCli({QStringLiteral("show"), path(QStringLiteral("missing.grs"))});

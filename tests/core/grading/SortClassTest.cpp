@@ -1,8 +1,11 @@
 // The sort command: the rows it moves, and the class put in their order.
 
+#include "common/Cp1252.h"
 #include "grading/GradesTable.h"
 #include "grading/SortClass.h"
 #include "core/grading/GradesFixture.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +46,28 @@ QStringList list(std::initializer_list<const char*> texts) {
     return out;
 }
 
+// Qt's locale of the program, as the desktop sets it, for one test's span.
+class UserLocale {
+public:
+    explicit UserLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~UserLocale() { QLocale::setDefault(saved_); }
+
+private:
+    QLocale saved_;
+};
+
+// Names with accents, one point each, sorted on the names column.
+QStringList sortedNames(std::initializer_list<const char*> utf8Names, bool descending = false) {
+    ClassRecord cls = makeClass({}, {});
+    for (const char* name : utf8Names) {
+        StudentInfo s;
+        s.name = cp1252::fromUnicode(QString::fromUtf8(name)).value();
+        cls.students.push_back(s);
+        cls.comments.push_back({s.name, {}});
+    }
+    return names(sortOn(std::move(cls), 1, descending));
+}
+
 }  // namespace
 
 TEST(SortClassRows, ByNameIgnoresCaseAndLeavesTheOtherRowsInPlace) {
@@ -54,6 +79,27 @@ TEST(SortClassRows, ByNameIgnoresCaseAndLeavesTheOtherRowsInPlace) {
     EXPECT_EQ(rowText(s.table.sheet, 8), QStringLiteral("Total|10|100|110||"));
     // Whole rows move, computed columns with them.
     EXPECT_EQ(rowText(s.table.sheet, 3), QStringLiteral("Bo|4|83|87|79.09%|C"));
+}
+
+TEST(SortClassRows, NamesSortAsPeopleReadThemInTheUsersLanguage) {
+    const auto names = {"Zoë", "Émile", "Liam", "emile", "Oscar", "Léa", "Örjan", "Leo"};
+    {
+        // The C locale has no order of its own: accented letters sort beside
+        // their plain ones, not after "z" as their character codes would.
+        const UserLocale c(QLocale::c());
+        EXPECT_EQ(sortedNames(names), list({"emile", "Émile", "Léa", "Leo", "Liam", "Örjan", "Oscar", "Zoë"}));
+        EXPECT_EQ(sortedNames(names, true),
+                  list({"Zoë", "Oscar", "Örjan", "Liam", "Leo", "Léa", "Émile", "emile"}));
+    }
+    {
+        // Swedish puts Ö after Z; é stays an e.
+        const UserLocale swedish(QLocale(QLocale::Swedish, QLocale::Sweden));
+        EXPECT_EQ(sortedNames(names), list({"emile", "Émile", "Léa", "Leo", "Liam", "Oscar", "Zoë", "Örjan"}));
+    }
+    // Capitals make no difference: equal names keep their order both ways.
+    const UserLocale c(QLocale::c());
+    EXPECT_EQ(sortedNames({"bo", "Ann", "BO", "ann"}), list({"Ann", "ann", "bo", "BO"}));
+    EXPECT_EQ(sortedNames({"bo", "Ann", "BO", "ann"}, true), list({"bo", "BO", "Ann", "ann"}));
 }
 
 TEST(SortClassRows, ByAnAssignmentDescendingPutsTheHighestFirstAndDashesLast) {

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -64,6 +65,27 @@ TEST_F(ScaleStoreTest, ASecondStartKeepsAUserEditedDefault) {
     ScaleStore secondStart(again);
     ASSERT_TRUE(secondStart.CreateDefaultScale().ok());
     EXPECT_EQ(secondStart.GetGradeScale(kDefault)->num_values, "93,100,80,89.9,70,79.9,60,69.9,0,59.9");
+}
+
+TEST_F(ScaleStoreTest, AnEmptyDefaultIsMadeAgainAndOneWithValuesIsNeverTouched) {
+    // A group with nothing of its own in it (only a stray group below it)
+    // holds no scale: it is made again, completely.
+    settings_.writeString({q("Scale"), kDefault, q("Stray")}, q("x"), q("1"));
+    ASSERT_TRUE(settings_.valueNames(kDefaultGroup).isEmpty());
+    ASSERT_EQ(settings_.childGroups({q("Scale")}), QStringList{kDefault});
+    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    EXPECT_EQ(settings_.valueNames(kDefaultGroup).size(), 6);
+    EXPECT_EQ(store_.GetGradeScale(kDefault)->num_values, "90,100,80,89.9,70,79.9,60,69.9,0,59.9");
+
+    // A default with any value at all is the user's, however incomplete:
+    // nothing is added, changed or removed.
+    settings_.removeGroup({q("Scale")});
+    settings_.writeString(kDefaultGroup, q("A"), q("95,100"));
+    settings_.writeString({q("Scale"), kDefault, q("Stray")}, q("x"), q("1"));
+    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    EXPECT_EQ(settings_.valueNames(kDefaultGroup), QStringList{q("A")});
+    EXPECT_EQ(settings_.readString(kDefaultGroup, q("A")), q("95,100"));
+    EXPECT_EQ(settings_.readString({q("Scale"), kDefault, q("Stray")}, q("x")), q("1"));
 }
 
 TEST_F(ScaleStoreTest, SavingReplacesAScaleCompletelyAndKeepsSpacesInLetters) {
@@ -187,6 +209,11 @@ TEST(SettingsStore, NamesWithSlashesPercentsAndSpacesRoundTrip) {
     settings.removeGroup({q("a/b")});
     EXPECT_TRUE(settings.valueNames(group).isEmpty());
     EXPECT_EQ(settings.childGroups({}), QStringList{q("PasswordProtection")});
+}
+
+TEST(SettingsStore, AnyOtherQSettingsOfTheProgramOpensTheStoresFile) {
+    // The test program names itself as the programs do (applySettingsNames).
+    EXPECT_EQ(QSettings().fileName(), QSettingsStore().fileName());
 }
 
 TEST(SettingsStore, TheUserStoreLivesUnderXdgConfigHome) {

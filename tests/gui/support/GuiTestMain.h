@@ -3,6 +3,8 @@
 // Entry point of a window test: offscreen unless told otherwise, and a
 // settings store in a temporary folder, never the user's own.
 
+#include "settings/SettingsNames.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,8 +18,7 @@
         setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);             \
         setenv("QT_QPA_PLATFORM", "offscreen", 0);                                         \
         QApplication app(argc, argv);                                                      \
-        QApplication::setOrganizationName(QStringLiteral("Larkhaven"));                    \
-        QApplication::setApplicationName(QStringLiteral("Grades"));                        \
+        markwell::applySettingsNames();                                                    \
         QApplication::setApplicationDisplayName(QStringLiteral("Computerized Markwell"));  \
         TestClass test;                                                                    \
         return QTest::qExec(&test, argc, argv);                                            \
