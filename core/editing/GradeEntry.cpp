@@ -57,6 +57,7 @@ Sheet gradeEntrySheet(const AssignmentInfo& assignment) {
     sheet.setShowGridLines(true);
     sheet.setAllowInCellEditing(true);  // the points column; the names are kept by the view
     sheet.fitColumnWidths();
+    sheet.setColWidth(1, std::max(sheet.colWidth(1), 24.0));
     sheet.setColWidth(2, std::max(sheet.colWidth(2), 10.0));
     return sheet;
 }

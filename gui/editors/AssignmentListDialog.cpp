@@ -189,6 +189,7 @@ void AssignmentListDialog::addAssignment() {
         return;
     }
     refreshList(-1);
+    panel_->list()->scrollToBottom();  // where the new assignment is
     reset();
 }
 
@@ -235,6 +236,7 @@ void AssignmentListDialog::importAssignments() {
     if (picker.exec() != QDialog::Accepted) return;
     markwell::importAssignments(working_, picker.selectedAssignments());
     refreshList(-1);
+    panel_->list()->scrollToBottom();
     reset();
 }
 

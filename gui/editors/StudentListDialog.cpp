@@ -225,6 +225,7 @@ void StudentListDialog::addStudent() {
         return;
     }
     refreshList(-1);
+    panel_->list()->scrollToBottom();  // where the new student is
     reset();
 }
 
@@ -273,6 +274,7 @@ void StudentListDialog::importStudents() {
     if (picker.exec() != QDialog::Accepted) return;
     const StudentImport report = markwell::importStudents(working_, picker.selectedStudents());
     refreshList(shown_);
+    panel_->list()->scrollToBottom();
     if (const QString skipped = report.message(); !skipped.isEmpty()) dialogs_.inform(this, skipped);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -24,6 +25,9 @@ void whenShown(std::function<void(T&)> work) {
             if (++*tries < 500) QTimer::singleShot(10, *poll);
             return;
         }
+        // Keys go to the focused box of the active window, as for the teacher.
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog)) QApplication::setActiveWindow(dialog);
         work(*dialog);
         if (dialog->isVisible()) dialog->reject();
     };
