@@ -1,8 +1,10 @@
-// The attendance reader takes any bytes; whatever it reads survives a write
-// and a second read, and a month written for its names reads back.
+// The attendance reader takes any bytes; whatever it reads and does not call
+// damaged survives a write and a second read, and a month stored for its
+// names reads back.
 
 #include "FuzzCheck.h"
 
+#include "attendance/AttendanceBook.h"
 #include "files/AttendanceFile.h"
 
 #include <cstddef>
@@ -11,24 +13,28 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace markwell;
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    AttendanceFile file = parseAttendanceFile(bytes);
+    const AttendanceFile file = parseAttendanceFile(bytes);
     FUZZ_CHECK(file.records.size() == size / kAttendanceRecordSize);
     FUZZ_CHECK(file.trailingPartialRecord == (size % kAttendanceRecordSize != 0));
     const Result<QByteArray> written = serializeAttendanceFile(file.records);
-    if (!written) return 0;  // a name that fills its whole field cannot be written back
+    // A file that is not called damaged is one that can be written back.
+    FUZZ_CHECK(written.ok() == attendanceFileDamage(file).isEmpty());
+    if (!written) return 0;
     FUZZ_CHECK(parseAttendanceFile(written.value()).records == file.records);
 
     if (file.records.empty()) return 0;
+    AttendanceBook book(file.records);
     const AttendanceInfo first = file.records.front();
     std::vector<std::string> names;
     for (const AttendanceInfo& r : file.records) names.push_back(r.name);
-    const auto before = readAttendanceMonth(file.records, first.Month, first.Year, names);
+    const auto before = book.marksOf(first.Month, first.Year, names);
     FUZZ_CHECK(before.front().has_value());
     DayMarks marks;
     marks.fill('T');
-    writeAttendanceMonth(file.records, first.Month, first.Year, {first.name}, {marks});
-    FUZZ_CHECK(file.records.size() == size / kAttendanceRecordSize);  // overwritten, not added
-    const auto after = readAttendanceMonth(file.records, first.Month, first.Year, {first.name});
+    book.storeMonth(first.Month, first.Year, {first.name}, {marks});
+    FUZZ_CHECK(book.records().size() == file.records.size());  // overwritten, not added
+    const auto after = book.marksOf(first.Month, first.Year, {first.name});
     FUZZ_CHECK(after.front().has_value() && after.front()->front() == 'T');
+    FUZZ_CHECK(serializeAttendanceFile(book.records()).ok());
     return 0;
 }

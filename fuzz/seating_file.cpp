@@ -1,5 +1,5 @@
-// The seating reader takes any bytes; whatever it reads survives a write and
-// a second read unchanged.
+// The seating reader takes any bytes; whatever it reads and does not call
+// damaged survives a write and a second read unchanged.
 
 #include "FuzzCheck.h"
 
@@ -15,7 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(chart.seats.size() <= size / kSeatingRecordSize);
     FUZZ_CHECK(chart.trailingPartialRecord == (size % kSeatingRecordSize != 0));
     const Result<QByteArray> written = serializeSeatingFile(chart);
-    if (!written) return 0;  // a caption that fills its whole field cannot be written back
+    // A file that is not called damaged is one that can be written back.
+    FUZZ_CHECK(written.ok() == seatingFileDamage(chart).isEmpty());
+    if (!written) return 0;
     FUZZ_CHECK(written->size() == static_cast<qsizetype>(chart.seats.size() + 1) * kSeatingRecordSize);
     SeatingChart again = parseSeatingFile(written.value());
     chart.trailingPartialRecord = false;

@@ -108,6 +108,10 @@ int checkGradeFile(const QString& path, const Console& console) {
     return kExitOk;
 }
 
+// What a damaged sibling file means for the class beside it.
+const QString kDamagedSibling =
+    QStringLiteral(" (the class opens without this file, and Markwell does not write over it)");
+
 QString partialRecordWarning(qsizetype bytes, qsizetype recordSize) {
     return QStringLiteral("the file ends inside a record (%1 bytes ignored)").arg(bytes % recordSize);
 }
@@ -146,6 +150,9 @@ int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Cons
         counted << QStringLiteral("%1 %2").arg(count).arg(cp1252::toUnicode(std::string_view(&code, 1)));
     }
     console.printLine(line(QStringLiteral("Marks"), counted.join(QStringLiteral(", "))));
+    if (const QString damage = attendanceFileDamage(file); !damage.isEmpty()) {
+        console.printLine(line(QStringLiteral("Warning"), damage + kDamagedSibling));
+    }
     if (file.trailingPartialRecord) {
         console.printLine(line(QStringLiteral("Warning"), partialRecordWarning(bytes.size(), kAttendanceRecordSize)));
     }
@@ -160,6 +167,9 @@ int checkSeatingFile(const QString& path, const QByteArray& bytes, const Console
     console.printLine(line(QStringLiteral("Teacher's box"), QStringLiteral("%1 x %2 at %3, %4")
                                                                 .arg(chart.teacher.width).arg(chart.teacher.height)
                                                                 .arg(chart.teacher.left).arg(chart.teacher.Top)));
+    if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
+        console.printLine(line(QStringLiteral("Warning"), damage + kDamagedSibling));
+    }
     if (chart.trailingPartialRecord) {
         console.printLine(line(QStringLiteral("Warning"), partialRecordWarning(bytes.size(), kSeatingRecordSize)));
     }

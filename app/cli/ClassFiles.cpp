@@ -2,51 +2,51 @@
 
 #include "cli/CommandSupport.h"
 
-#include "document/ClassFiles.h"
-#include "files/GradeFile.h"
+#include "document/DocumentFiles.h"
+#include "files/FileTypes.h"
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
 
 namespace markwell::cli {
 
-namespace {
-
-template <class Open>
-std::optional<ClassRecord> openWithScales(const QString& path, const Console& console, Open open) {
+std::optional<Document> openClassDocument(const QString& path, const Console& console, bool warnDamaged) {
     QSettingsStore settings;
     ScaleStore store(settings);
     if (const Result<void> created = store.CreateDefaultScale(); !created) {
         // The built-in default stands in; the table can still be shown.
         console.error(QStringLiteral("warning: %1").arg(created.message()));
     }
-    Result<ClassRecord> cls = open(path, store);
-    if (!cls) {
-        console.error(aboutFile(path, cls.message()));
+    Result<Document> document = openDocument(path, store);
+    if (!document) {
+        console.error(aboutFile(path, document.message()));
         return std::nullopt;
     }
-    return std::move(cls).value();
+    if (warnDamaged) {
+        for (const QString& damage : {document->attendanceDamage, document->seatingDamage}) {
+            if (!damage.isEmpty()) console.error(QStringLiteral("warning: %1").arg(damage));
+        }
+    }
+    return std::move(document).value();
 }
-
-}  // namespace
 
 std::optional<ClassRecord> openClassFile(const QString& path, const Console& console) {
-    return openWithScales(path, console,
-                          [](const QString& p, const ScaleStore& store) { return openGradeFile(p, store); });
+    std::optional<Document> document = openClassDocument(path, console, false);
+    if (!document) return std::nullopt;
+    return std::move(document->classRecord);
 }
 
-std::optional<ClassRecord> openClassForEditing(const QString& path, const Console& console) {
-    return openWithScales(path, console,
-                          [](const QString& p, const ScaleStore& store) { return openClassFiles(p, store); });
-}
-
-bool saveEditedClass(const ClassRecord& cls, const QString& input, const QString& output, const Console& console) {
-    const QString target = output.isEmpty() ? input : output;
-    const SavePlan plan = planSave(input, target, std::nullopt);
-    if (const Result<void> saved = saveClassFiles(cls, plan); !saved) {
-        console.error(saved.message());
+bool saveClassDocument(Document& document, const QString& path, const Console& console) {
+    const Result<QStringList> notes = saveDocument(document, path);
+    if (!notes) {
+        console.error(notes.message());
         return false;
     }
+    for (const QString& note : notes.value()) console.error(QStringLiteral("warning: %1").arg(note));
     return true;
+}
+
+bool isGradeFileName(const QString& path) {
+    return fileTypeOf(path) == FileType::Grades;
 }
 
 void printSheet(const Sheet& sheet, const Console& console) {

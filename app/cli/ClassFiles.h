@@ -2,26 +2,33 @@
 
 #include "cli/Console.h"
 #include "data/ClassRecord.h"
+#include "document/Document.h"
 #include "sheet/Sheet.h"
 
 #include <optional>
 
 namespace markwell::cli {
 
-// Opens a grade file as the desktop program does at start-up: with this
-// user's scale store, where "<Default>" is created when missing, so the
-// class's scale is refreshed by its name. Reports a refusal on stderr.
+// Opens a class as the desktop program does: its three files through the
+// core's document functions, with this user's scale store (where "<Default>"
+// is created when missing), so the class's scale is refreshed by its name.
+// Reports a refused grade file on stderr. A damaged attendance or seating
+// file is reported as a warning when `warnDamaged`: it matters to commands
+// that save the class, which leave such a file as it is.
+std::optional<Document> openClassDocument(const QString& path, const Console& console, bool warnDamaged);
+// The class alone, for commands that only read it.
 std::optional<ClassRecord> openClassFile(const QString& path, const Console& console);
 
-// Opens a class to change it: the grade file as openClassFile does, with its
-// seats. Reports a refusal on stderr.
-std::optional<ClassRecord> openClassForEditing(const QString& path, const Console& console);
+// Saves the class under `path` (its own or a new name, which must end in
+// .grs) as the desktop program's Save does: the grade file with its .ATD and
+// .SEA files, checked whole before anything is written, each written
+// atomically. Reports a failure, and each damaged file kept as a warning, on
+// stderr; true when the files were written.
+bool saveClassDocument(Document& document, const QString& path, const Console& console);
 
-// Saves a changed class as the desktop program's Save does: to `output` (or
-// back to `input` when it is empty), the attendance and seating files beside
-// it, each written atomically; a class saved under a new name takes its
-// attendance along. Reports a failure on stderr.
-bool saveEditedClass(const ClassRecord& cls, const QString& input, const QString& output, const Console& console);
+// Whether a name can take a class with its sibling files: it ends in .grs,
+// as the .ATD and .SEA files take the place of those three characters.
+bool isGradeFileName(const QString& path);
 
 // Prints rows 1 to maxRow, each the texts of columns 1 to maxCol separated by
 // one TAB; a TAB or line break inside a text is printed as a space.

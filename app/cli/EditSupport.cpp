@@ -1,5 +1,6 @@
 #include "cli/EditSupport.h"
 
+#include "cli/ClassFiles.h"
 #include "cli/CommandSupport.h"
 #include "common/Cp1252.h"
 #include "editing/GradeEntry.h"
@@ -25,7 +26,7 @@ bool parseEditArguments(QCommandLineParser& parser, const QString& command, cons
         return false;
     }
     const QString output = outputOf(parser);
-    if (!output.isEmpty() && fileKindOf(output) != FileKind::Grades) {
+    if (!output.isEmpty() && !isGradeFileName(output)) {
         console.usage(QStringLiteral("%1: the output file's name must end in .grs").arg(command));
         return false;
     }

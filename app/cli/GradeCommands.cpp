@@ -45,24 +45,25 @@ int runAddAssignment(const QStringList& args, const Console& console) {
         return console.usage(QStringLiteral("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
     }
     const QString path = parser.positionalArguments().front();
-    std::optional<ClassRecord> cls = openClassForEditing(path, console);
-    if (!cls) return kExitFailed;
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
 
     const AssignmentForm form{parser.value(QStringLiteral("title")), type, parser.value(QStringLiteral("description"))};
-    const Result<std::size_t> added = addAssignment(*cls, form);
+    const Result<std::size_t> added = addAssignment(cls, form);
     if (!added) {
         console.error(QStringLiteral("%1: %2").arg(command, added.message()));
         return kExitFailed;
     }
-    AssignmentInfo& assignment = cls->assignments[*added];
+    AssignmentInfo& assignment = cls.assignments[*added];
     if (const Result<void> total = setTotal(assignment, parser.value(QStringLiteral("total"))); !total) {
         console.error(QStringLiteral("%1: %2").arg(command, total.message()));
         return kExitFailed;
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
-    if (!saveEditedClass(*cls, path, output, console)) return kExitFailed;
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(QStringLiteral("Added %1 to %2: %3, total %4.")
-                          .arg(assignmentName(*cls, *added), output, type, generalQText(assignment.total)));
+                          .arg(assignmentName(cls, *added), output, type, generalQText(assignment.total)));
     return kExitOk;
 }
 
@@ -74,22 +75,23 @@ int runSetPoints(const QStringList& args, const Console& console) {
     if (!parseEditArguments(parser, command, args, 2, console)) return kExitUsage;
     const QString path = parser.positionalArguments()[0];
     const QString csvPath = parser.positionalArguments()[1];
-    std::optional<ClassRecord> cls = openClassForEditing(path, console);
-    if (!cls) return kExitFailed;
-    const ChosenAssignment chosen = chosenAssignment(parser, command, *cls, console);
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
+    const ChosenAssignment chosen = chosenAssignment(parser, command, cls, console);
     if (!chosen.index) return chosen.exitCode;
     const std::optional<CsvTable> table = readCsvFile(csvPath, console);
     if (!table) return kExitFailed;
 
-    if (const std::vector<RowProblem> problems = setPointRows(*cls, *chosen.index, *table); !problems.empty()) {
+    if (const std::vector<RowProblem> problems = setPointRows(cls, *chosen.index, *table); !problems.empty()) {
         reportRows(csvPath, problems, console);
         return kExitFailed;
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
-    if (!saveEditedClass(*cls, path, output, console)) return kExitFailed;
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(QStringLiteral("Stored %1 points of %2 in %3.")
                           .arg(table->rows.size())
-                          .arg(assignmentName(*cls, *chosen.index), output));
+                          .arg(assignmentName(cls, *chosen.index), output));
     return kExitOk;
 }
 
@@ -100,20 +102,21 @@ int runSetTotal(const QStringList& args, const Console& console) {
     addAssignmentOptions(parser);
     if (!parseEditArguments(parser, command, args, 2, console)) return kExitUsage;
     const QString path = parser.positionalArguments()[0];
-    std::optional<ClassRecord> cls = openClassForEditing(path, console);
-    if (!cls) return kExitFailed;
-    const ChosenAssignment chosen = chosenAssignment(parser, command, *cls, console);
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
+    const ChosenAssignment chosen = chosenAssignment(parser, command, cls, console);
     if (!chosen.index) return chosen.exitCode;
 
-    AssignmentInfo& assignment = cls->assignments[*chosen.index];
+    AssignmentInfo& assignment = cls.assignments[*chosen.index];
     if (const Result<void> total = setTotal(assignment, parser.positionalArguments()[1]); !total) {
         console.error(QStringLiteral("%1: %2").arg(command, total.message()));
         return kExitFailed;
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
-    if (!saveEditedClass(*cls, path, output, console)) return kExitFailed;
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(QStringLiteral("Set the total of %1 to %2 in %3.")
-                          .arg(assignmentName(*cls, *chosen.index), generalQText(assignment.total), output));
+                          .arg(assignmentName(cls, *chosen.index), generalQText(assignment.total), output));
     return kExitOk;
 }
 

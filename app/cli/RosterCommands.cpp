@@ -26,12 +26,15 @@ int runNew(const QStringList& args, const Console& console) {
     });
     if (!parseEditArguments(parser, QStringLiteral("new"), args, 1, console)) return kExitUsage;
     const QString path = parser.positionalArguments().front();
-    if (fileKindOf(path) != FileKind::Grades || !outputOf(parser).isEmpty()) {
+    if (!isGradeFileName(path) || !outputOf(parser).isEmpty()) {
         return console.usage(QStringLiteral("new: give the class's file, whose name ends in .grs, and no -o"));
     }
-    if (QFileInfo::exists(path) && !parser.isSet(QStringLiteral("force"))) {
-        console.error(QStringLiteral("new: %1 exists already; add --force to replace it").arg(path));
-        return kExitFailed;
+    // An attendance or seating file without its grade file is somebody's work too.
+    for (const QString& file : {path, attendancePathFor(path), seatingPathFor(path)}) {
+        if (QFileInfo::exists(file) && !parser.isSet(QStringLiteral("force"))) {
+            console.error(QStringLiteral("new: %1 exists already; add --force to replace it").arg(file));
+            return kExitFailed;
+        }
     }
 
     QSettingsStore settings;
@@ -46,7 +49,9 @@ int runNew(const QStringList& args, const Console& console) {
         console.error(QStringLiteral("new: this computer has no grade scale named \"%1\"").arg(scaleName));
         return kExitFailed;
     }
-    if (!saveEditedClass(newClassRecord(*scale), QString(), path, console)) return kExitFailed;
+    Document document;
+    document.classRecord = newClassRecord(*scale);
+    if (!saveClassDocument(document, path, console)) return kExitFailed;
     console.printLine(QStringLiteral("Created %1: a new class with the grade scale \"%2\".")
                           .arg(path, cp1252::toUnicode(scale->name)));
     return kExitOk;
@@ -60,20 +65,21 @@ int runImportStudents(const QStringList& args, const Console& console) {
     const QString path = parser.positionalArguments()[0];
     const QString csvPath = parser.positionalArguments()[1];
 
-    std::optional<ClassRecord> cls = openClassForEditing(path, console);
-    if (!cls) return kExitFailed;
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
     const std::optional<CsvTable> table = readCsvFile(csvPath, console);
     if (!table) return kExitFailed;
-    if (const std::vector<RowProblem> problems = importStudentRows(*cls, *table); !problems.empty()) {
+    if (const std::vector<RowProblem> problems = importStudentRows(cls, *table); !problems.empty()) {
         reportRows(csvPath, problems, console);
         return kExitFailed;
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
-    if (!saveEditedClass(*cls, path, output, console)) return kExitFailed;
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(QStringLiteral("Imported %1 students into %2, which now has %3.")
                           .arg(table->rows.size())
                           .arg(output)
-                          .arg(cls->students.size()));
+                          .arg(cls.students.size()));
     return kExitOk;
 }
 

@@ -1,13 +1,10 @@
 // sample OUT.grs: writes a realistic demonstration class with its attendance
 // and seating files beside it.
 
+#include "cli/ClassFiles.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 
-#include "data/ClassRecord.h"
-#include "files/AttendanceFile.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
 #include "sample/SampleAttendance.h"
 #include "sample/SampleClass.h"
 #include "scales/ScaleStore.h"
@@ -85,26 +82,20 @@ int runSample(const QStringList& args, const Console& console) {
     if (const QString* problem = std::get_if<QString>(&options)) return console.usage(QStringLiteral("sample: ") + *problem);
 
     const QString path = parser.positionalArguments().front();
-    // The .ATD and .SEA files take the place of the name's last three
-    // characters: without ".grs" they would land beside some other name.
-    if (fileKindOf(path) != FileKind::Grades) {
+    if (!isGradeFileName(path)) {
         return console.usage(QStringLiteral("sample: the output file must end in .grs, as its .ATD and .SEA files are named after it"));
     }
     const SampleOptions& chosen = std::get<SampleOptions>(options);
-    const ClassRecord cls = makeSampleClass(chosen, builtInDefaultGradeScale());
-    const std::vector<AttendanceInfo> attendance = makeSampleAttendance(cls, chosen.seed);
+    Document document;
+    document.classRecord = makeSampleClass(chosen, builtInDefaultGradeScale());
+    document.attendance = AttendanceBook(makeSampleAttendance(document.classRecord, chosen.seed));
+    if (!saveClassDocument(document, path, console)) return kExitFailed;
+
+    const ClassRecord& cls = document.classRecord;
     const QString attendPath = attendancePathFor(path);
     const QString seatingPath = seatingPathFor(path);
-
-    Result<void> written = writeGradeFile(path, cls);
-    if (written) written = writeAttendanceFile(attendPath, attendance);
-    if (written) written = writeSeatingFile(seatingPath, SeatingChart{cls.Seats, cls.teacherSeat, false});
-    if (!written) {
-        console.error(written.message());
-        return kExitFailed;
-    }
     console.printLine(QStringLiteral("Wrote %1 (%2 students, %3 assignments)").arg(path).arg(cls.students.size()).arg(cls.assignments.size()));
-    console.printLine(QStringLiteral("Wrote %1 (%2 records, September to December 2026)").arg(attendPath).arg(attendance.size()));
+    console.printLine(QStringLiteral("Wrote %1 (%2 records, September to December 2026)").arg(attendPath).arg(document.attendance.records().size()));
     console.printLine(QStringLiteral("Wrote %1 (%2 seats)").arg(seatingPath).arg(cls.Seats.size()));
     return kExitOk;
 }

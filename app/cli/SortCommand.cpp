@@ -1,6 +1,5 @@
 #include "cli/ClassFiles.h"
 #include "cli/Commands.h"
-#include "files/GradeFile.h"
 #include "grading/GradesLayout.h"
 #include "grading/GradesTable.h"
 #include "grading/SortClass.h"
@@ -36,6 +35,9 @@ QString parseSortArguments(const QStringList& args, SortArguments& out) {
     }
     if (out.path.isEmpty()) return QStringLiteral("sort: no grade file given");
     if (out.column.isEmpty()) return QStringLiteral("sort: no column given");
+    if (!out.output.isEmpty() && !isGradeFileName(out.output)) {
+        return QStringLiteral("sort: the output file must end in .grs, as its .ATD and .SEA files are named after it");
+    }
     return {};
 }
 
@@ -56,14 +58,16 @@ int findColumn(const Sheet& sheet, const QString& column) {
 }  // namespace
 
 // sort FILE.grs COLUMN [--descending] [-o OUT.grs]: the sort command of the
-// grades page, then the class saved and the table printed as `show` prints it.
+// grades page, then the class saved as Save (or Save As, with -o) saves it,
+// attendance and seats included, and the table printed as `show` prints it.
 int runSort(const QStringList& args, const Console& console) {
     SortArguments a;
     if (const QString problem = parseSortArguments(args, a); !problem.isEmpty()) return console.usage(problem);
 
-    std::optional<ClassRecord> cls = openClassFile(a.path, console);
-    if (!cls) return kExitFailed;
-    GradesTable table = buildGradesTable(*cls);
+    std::optional<Document> document = openClassDocument(a.path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
+    GradesTable table = buildGradesTable(cls);
     if (!GradesLayout::of(table.sheet).hasStudentRows()) {
         console.error(QStringLiteral("sort: %1 has no students to sort").arg(a.path));
         return kExitFailed;
@@ -74,13 +78,9 @@ int runSort(const QStringList& args, const Console& console) {
                                  .arg(a.column)
                                  .arg(table.sheet.maxCol()));
     }
-    sortClass(*cls, table, column, a.descending);
+    sortClass(cls, table, column, a.descending);
 
-    const QString output = a.output.isEmpty() ? a.path : a.output;
-    if (const Result<void> written = writeGradeFile(output, *cls); !written) {
-        console.error(written.message());
-        return kExitFailed;
-    }
+    if (!saveClassDocument(*document, a.output.isEmpty() ? a.path : a.output, console)) return kExitFailed;
     printSheet(table.sheet, console);
     return kExitOk;
 }

@@ -28,17 +28,6 @@ struct ClassRecord {
 // A new, empty class with the default settings and the given scale.
 ClassRecord newClassRecord(const CurrentGradeScale& defaultScale);
 
-// The open document: the class plus where it lives and whether it is saved.
-struct Document {
-    ClassRecord classRecord;
-    QString markwellFile;  // empty while untitled
-    QString attendFile;
-    QString seatingFile;
-    bool Dirty = false;
-
-    bool isTitled() const { return !markwellFile.isEmpty(); }
-};
-
 // A sibling file's path: the grade file's path without its last three
 // characters, whatever they are, followed by `suffix` ("ATD" or "SEA").
 QString siblingPath(const QString& gradeFile, const QString& suffix);

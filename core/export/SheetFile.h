@@ -13,12 +13,9 @@ class Sheet;
 // The spreadsheet files a sheet can be written as.
 enum class SheetFileType { Xls, Xlsx, Csv };
 
-// The type a file name asks for by its extension, compared without regard to
-// case; none for any other extension.
+// The spreadsheet type a file name asks for (see files/FileTypes.h); none for
+// any other extension.
 std::optional<SheetFileType> sheetFileTypeOf(const QString& path);
-
-// The extensions understood, for messages: ".xls, .xlsx or .csv".
-QString supportedSheetFileTypes();
 
 // Writes the sheet as the file type its name asks for (see XlsWriter.h,
 // XlsxWriter.h, CsvWriter.h), atomically: a failure is reported and leaves

@@ -80,10 +80,30 @@ Result<QByteArray> serializeSeatingFile(const SeatingChart& chart) {
     return bytes;
 }
 
+QString seatingFileDamage(const SeatingChart& chart) {
+    const auto unended = [](const SeatingInfo& seat, const QString& which) -> QString {
+        if (!fitsField(seat.name, capacity::kSeatName)) {
+            return QStringLiteral("the caption of %1 does not end within its %2 bytes").arg(which).arg(capacity::kSeatName);
+        }
+        if (!fitsField(seat.font_name, capacity::kSeatFontName)) {
+            return QStringLiteral("the font name of %1 does not end within its %2 bytes").arg(which).arg(capacity::kSeatFontName);
+        }
+        return {};
+    };
+    for (std::size_t i = 0; i < chart.seats.size(); ++i) {
+        if (QString damage = unended(chart.seats[i], QStringLiteral("seat %1").arg(i + 1)); !damage.isEmpty()) return damage;
+    }
+    return unended(chart.teacher, QStringLiteral("the teacher's box"));
+}
+
 Result<SeatingChart> readSeatingFile(const QString& path) {
     const Result<QByteArray> bytes = readFileBytesIfAny(path);
     if (!bytes) return bytes.error();
-    return parseSeatingFile(bytes.value());
+    SeatingChart chart = parseSeatingFile(bytes.value());
+    if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
+        return fail(QStringLiteral("The file %1 is damaged or is not a seating file: %2.").arg(path, damage));
+    }
+    return chart;
 }
 
 Result<void> writeSeatingFile(const QString& path, const SeatingChart& chart) {

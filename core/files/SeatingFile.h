@@ -28,11 +28,18 @@ struct SeatingChart {
     bool operator==(const SeatingChart&) const = default;
 };
 
+// Takes any bytes: every whole record is read as it is.
 SeatingChart parseSeatingFile(QByteArrayView bytes);
 // Refuses, naming the seat, a caption or font name that does not fit.
 Result<QByteArray> serializeSeatingFile(const SeatingChart& chart);
 
-// A file that does not exist reads as an empty chart.
+// Why a chart read from a file cannot be taken as it is ("the caption of
+// seat 2 does not end within its 100 bytes"), or an empty string when it
+// can: such a chart could not be written back.
+QString seatingFileDamage(const SeatingChart& chart);
+
+// A file that does not exist reads as an empty chart. A file that cannot be
+// read, or whose records are damaged, is refused with a message naming it.
 Result<SeatingChart> readSeatingFile(const QString& path);
 Result<void> writeSeatingFile(const QString& path, const SeatingChart& chart);
 

@@ -50,7 +50,7 @@ Sheet assignmentListPrintout(const std::vector<AssignmentInfo>& assignments, con
     sheet.setShowGridLines(false);
     PrintSettings& print = sheet.print();
     print.title = AssignmentListPrintout::tr("Assignment Information");
-    print.header = printHeaderFor(classPath, print.title);
+    print.header = printHeaderWithTitle(classPath, print.title);
     print.gridLines = false;
     print.centerHorizontally = true;
     sheet.setSelection(CellRange::cell(1, 1));

@@ -9,6 +9,7 @@
 #include "editors/StudentPrintout.h"
 #include "help/HelpTopics.h"
 #include "printing/PrintJob.h"
+#include "text/TextPrintout.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -280,8 +281,8 @@ void StudentListDialog::importStudents() {
 
 void StudentListDialog::printStudent() {
     const StudentForm shown = form();
-    const std::unique_ptr<QTextDocument> page = studentPrintout(shown);
-    const Result<PrintOutcome> printed = printTextDocument(this, dialogs_, *page, trimmedText(shown[StudentField::Name]));
+    TextPrintout page(studentPrintout(shown), trimmedText(shown[StudentField::Name]));
+    const Result<PrintOutcome> printed = printPrintout(this, dialogs_, page);
     if (!printed) dialogs_.warn(this, tr("The student could not be printed: ") + printed.message());
 }
 

@@ -1,38 +1,69 @@
 #include "main/DocumentCommands.h"
 
-#include "dialogs/UserDialogs.h"
 #include "data/Tables.h"
+#include "dialogs/UserDialogs.h"
+#include "document/DocumentFiles.h"
 #include "export/SheetFile.h"
+#include "files/FileTypes.h"
 #include "scales/ScaleStore.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace markwell {
 namespace {
 
-const QString kGradeFilter = QStringLiteral("Markwell File (*.grs)");
-const QString kXlsFilter = QStringLiteral("Excel File (*.xls)");
-const QString kXlsxFilter = QStringLiteral("Excel Workbook (*.xlsx)");
-const QString kCsvFilter = QStringLiteral("CSV File (*.csv)");
+QString filterOf(FileType type) {
+    return QCoreApplication::translate("FileTypes", fileTypeInfo(type).filter);
+}
+
+QStringList saveFilters() {
+    QStringList filters;
+    for (const FileTypeInfo& info : kFileTypes) filters << filterOf(info.type);
+    return filters;
+}
+
+QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, QWidget* parent,
-                                   Hooks hooks)
-    : document_(document), dialogs_(dialogs), scales_(scales), parent_(parent), hooks_(std::move(hooks)) {}
+DocumentCommands::DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, QWidget* window,
+                                   std::function<const Sheet&()> shownTable)
+    : document_(document), dialogs_(dialogs), scales_(scales), window_(window),
+      shownTable_(std::move(shownTable)) {}
+
+void DocumentCommands::markChanged() {
+    setDirty(true);
+}
+
+void DocumentCommands::setDirty(bool dirty) {
+    if (document_.Dirty == dirty) return;
+    document_.Dirty = dirty;
+    emit dirtyChanged(dirty);
+}
+
+void DocumentCommands::replaceDocument(Document next) {
+    const bool wasDirty = document_.Dirty;
+    const QString oldName = document_.markwellFile;
+    document_ = std::move(next);
+    emit documentReplaced();
+    if (document_.Dirty != wasDirty) emit dirtyChanged(document_.Dirty);
+    if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
+}
 
 void DocumentCommands::resetToNewClass() {
     const CurrentGradeScale scale =
         scales_.GetGradeScale(QString::fromLatin1(kDefaultScaleName)).value_or(CurrentGradeScale{});
-    document_ = Document{};
-    document_.classRecord = newClassRecord(scale);
-    if (hooks_.documentReplaced) hooks_.documentReplaced();
+    Document fresh;
+    fresh.classRecord = newClassRecord(scale);
+    replaceDocument(std::move(fresh));
 }
 
 bool DocumentCommands::maySetAside() {
     if (!document_.Dirty) return true;
-    switch (dialogs_.askYesNoCancel(parent_, QString::fromLatin1(kSaveQuestion))) {
-    case UserDialogs::Answer::Yes: return save() == Outcome::Done;
+    switch (dialogs_.askYesNoCancel(window_, tr("Do you wish to save changes?"))) {
+    case UserDialogs::Answer::Yes: return saveFor(Asker::SaveQuestion) == Outcome::Done;
     case UserDialogs::Answer::No: return true;
     case UserDialogs::Answer::Cancel: break;
     }
@@ -47,77 +78,83 @@ DocumentCommands::Outcome DocumentCommands::newClass() {
 
 DocumentCommands::Outcome DocumentCommands::open() {
     UserDialogs::FileRequest request;
-    request.title = QStringLiteral("Open Markwell File");
-    request.filters = {kGradeFilter};
-    request.defaultSuffix = QStringLiteral("grs");
+    request.title = tr("Open Markwell File");
+    request.filters = {filterOf(FileType::Grades)};
+    request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
     // Classes are usually kept together: start where this one is.
     if (document_.isTitled()) request.folder = QFileInfo(document_.markwellFile).absolutePath();
-    const QString path = dialogs_.openFile(parent_, request);
+    const QString path = dialogs_.openFile(window_, request);
     if (path.isEmpty()) return Outcome::Cancelled;
     return openFile(path, true);
 }
 
 DocumentCommands::Outcome DocumentCommands::openFile(const QString& path, bool askFirst) {
     if (askFirst && !maySetAside()) return Outcome::Cancelled;
-    Result<ClassRecord> opened = openClassFiles(path, scales_);
+    Result<Document> opened = openDocument(path, scales_);
     if (!opened) {
-        dialogs_.warn(parent_, opened.message());
+        dialogs_.warn(window_, opened.message());
         return Outcome::Failed;
     }
-    document_ = Document{};
-    document_.classRecord = std::move(*opened);
-    document_.markwellFile = QFileInfo(path).absoluteFilePath();
-    document_.attendFile = attendancePathFor(document_.markwellFile);
-    document_.seatingFile = seatingPathFor(document_.markwellFile);
-    if (hooks_.documentReplaced) hooks_.documentReplaced();
+    replaceDocument(std::move(opened).value());
+    // Once per opening, after the class is on screen.
+    if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
     return Outcome::Done;
 }
 
 DocumentCommands::Outcome DocumentCommands::save() {
-    if (!document_.isTitled()) return saveAs();
-    return saveTo(document_.markwellFile);
+    return saveFor(Asker::Menu);
 }
 
 DocumentCommands::Outcome DocumentCommands::saveAs() {
+    return saveAsFor(Asker::Menu);
+}
+
+DocumentCommands::Outcome DocumentCommands::saveFor(Asker asker) {
+    if (!document_.isTitled()) return saveAsFor(asker);
+    return saveTo(document_.markwellFile);
+}
+
+DocumentCommands::Outcome DocumentCommands::saveAsFor(Asker asker) {
     UserDialogs::FileRequest request;
-    request.title = QStringLiteral("Save Markwell As");
-    request.filters = {kGradeFilter, kXlsFilter, kXlsxFilter, kCsvFilter};
-    request.defaultSuffix = QStringLiteral("grs");
+    request.title = tr("Save Markwell As");
+    request.filters = saveFilters();
+    request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
     if (document_.isTitled()) {
         request.folder = QFileInfo(document_.markwellFile).absolutePath();
         request.fileName = QFileInfo(document_.markwellFile).fileName();
     }
-    const std::optional<UserDialogs::SaveChoice> choice = dialogs_.saveFile(parent_, request);
+    const std::optional<UserDialogs::SaveChoice> choice = dialogs_.saveFile(window_, request);
     if (!choice || choice->path.isEmpty()) return Outcome::Cancelled;
-    if (sheetFileTypeOf(choice->path)) return exportTable(choice->path);
+    const std::optional<FileType> type = fileTypeOf(choice->path);
+    if (type && isSpreadsheet(*type)) return exportTable(choice->path, asker);
     return saveTo(choice->path);
 }
 
-DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path) {
-    if (!hooks_.gradesTable) return Outcome::Failed;
-    if (Result<void> written = writeSheetFile(hooks_.gradesTable(), path); !written) {
-        dialogs_.warn(parent_, written.message());
+DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path, Asker asker) {
+    if (Result<void> written = writeSheetFile(shownTable_(), path); !written) {
+        dialogs_.warn(window_, written.message());
         return Outcome::Failed;
     }
-    if (hooks_.tableExported) hooks_.tableExported(path);
-    return Outcome::Done;
+    // An export is no save: reached from the save question, the class stays
+    // open and unsaved, and the teacher is told so.
+    emit notice(asker == Asker::SaveQuestion
+                    ? tr("The grades table was written to %1; the class itself is not saved.").arg(nativePath(path))
+                    : tr("The grades table was written to %1.").arg(nativePath(path)));
+    return Outcome::Exported;
 }
 
 DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path) {
-    const QString target = QFileInfo(path).absoluteFilePath();
-    std::optional<AttendanceMonth> month;
-    if (hooks_.attendanceMonth) month = hooks_.attendanceMonth();
-    const SavePlan plan = planSave(document_.markwellFile, target, std::move(month));
-    if (Result<void> saved = saveClassFiles(document_.classRecord, plan); !saved) {
-        dialogs_.warn(parent_, saved.message());
+    const QString oldName = document_.markwellFile;
+    const bool wasDirty = document_.Dirty;
+    Result<QStringList> notes = saveDocument(document_, path);
+    if (!notes) {
+        dialogs_.warn(window_, notes.message());
         return Outcome::Failed;
     }
-    document_.markwellFile = target;
-    document_.attendFile = attendancePathFor(target);
-    document_.seatingFile = seatingPathFor(target);
-    document_.Dirty = false;
-    if (plan.month && hooks_.attendanceSaved) hooks_.attendanceSaved();
-    if (hooks_.documentSaved) hooks_.documentSaved();
+    if (wasDirty) emit dirtyChanged(false);
+    if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
+    emit saved();
+    if (!notes->isEmpty()) emit notice(notes->join(QLatin1Char(' ')));
     return Outcome::Done;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "document/ClassFiles.h"
+#include "document/Document.h"
 #include "sheet/Sheet.h"
 
+#include <QObject>
+
 #include <functional>
-#include <optional>
 
 class QWidget;
 
@@ -16,34 +16,22 @@ class UserDialogs;
 
 // The document commands of the main window: New, Open, Save, Save As (with
 // the spreadsheet exports) and the question asked before the class is put
-// aside. They work on the main window's Document value; the pages tell them
-// what they hold through the hooks.
+// aside. They work on the main window's Document value and say what happened
+// through signals.
 //
 // Nothing is lost silently: the save question has Cancel, a save clears
 // Dirty only once every file is written, a failure is shown with its reason,
 // and opening reads every file of the new class before the old one goes.
-class DocumentCommands {
+class DocumentCommands : public QObject {
+    Q_OBJECT
 public:
-    enum class Outcome { Done, Cancelled, Failed };
+    // Exported: a spreadsheet name was chosen in the save dialog; the grades
+    // table was written there, and the class is not saved.
+    enum class Outcome { Done, Exported, Cancelled, Failed };
 
-    struct Hooks {
-        // The month on the attendance page, to save with the class.
-        std::function<std::optional<AttendanceMonth>()> attendanceMonth;
-        // The month on display has been written with the class.
-        std::function<void()> attendanceSaved;
-        // The grades table as shown, for the spreadsheet exports.
-        std::function<const Sheet&()> gradesTable;
-        // Another class (or a new one) is now the document: rebuild every page.
-        std::function<void()> documentReplaced;
-        // The class was saved or renamed: the status line follows.
-        std::function<void()> documentSaved;
-        // The grades table was written to a spreadsheet file.
-        std::function<void(const QString& path)> tableExported;
-    };
-
-    DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, QWidget* parent, Hooks hooks);
-
-    static constexpr const char* kSaveQuestion = "Do you wish to save changes?";
+    // `shownTable` gives the grades table as the window shows it, for the exports.
+    DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, QWidget* window,
+                     std::function<const Sheet&()> shownTable);
 
     // A new, empty, untitled class with the default settings and scale.
     Outcome newClass();
@@ -57,22 +45,43 @@ public:
     // (.xls, .xlsx, .csv) writes the grades table and changes nothing else.
     Outcome saveAs();
     // The save question when the class is dirty: Yes saves, No lets the
-    // changes go, Cancel (or a save that does not happen) keeps the class.
-    // True when the class may be put aside.
+    // changes go, Cancel (or a save that does not happen, an export in its
+    // place included) keeps the class. True when the class may be put aside.
     bool maySetAside();
 
     // The reset of New without its question: default settings and scale.
     void resetToNewClass();
 
+    // The class or its attendance was changed: the one place that makes the
+    // document dirty.
+    void markChanged();
+
+signals:
+    // Another class (or a new one) is now the document: every page is rebuilt.
+    void documentReplaced();
+    void dirtyChanged(bool dirty);
+    // The grade file's path; empty while untitled.
+    void fileNameChanged(const QString& path);
+    // The class was saved (the damaged sibling files it kept may have changed).
+    void saved();
+    // A passing word for the status line: an export, a file kept as it was.
+    void notice(const QString& text);
+
 private:
+    enum class Asker { Menu, SaveQuestion };
+    Outcome saveFor(Asker asker);
+    Outcome saveAsFor(Asker asker);
     Outcome saveTo(const QString& path);
-    Outcome exportTable(const QString& path);
+    Outcome exportTable(const QString& path, Asker asker);
+    // Takes `next` as the document and says what changed.
+    void replaceDocument(Document next);
+    void setDirty(bool dirty);
 
     Document& document_;
     UserDialogs& dialogs_;
     ScaleStore& scales_;
-    QWidget* parent_;
-    Hooks hooks_;
+    QWidget* window_;
+    std::function<const Sheet&()> shownTable_;
 };
 
 }  // namespace markwell

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
@@ -49,32 +48,27 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* hel
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
 
-    DocumentCommands::Hooks hooks;
-    hooks.attendanceMonth = [this] { return attendancePage_->monthOnDisplay(); };
-    hooks.attendanceSaved = [this] { attendancePage_->markSaved(); };
-    hooks.gradesTable = [this]() -> const Sheet& { return grades_.sheet; };
-    hooks.documentReplaced = [this] {
-        attendancePage_->discardTypedMarks();
+    commands_ = std::make_unique<DocumentCommands>(document_, dialogs_, scales_, this,
+                                                   [this]() -> const Sheet& { return grades_.sheet; });
+    connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
         if (page_ != Page::Grades) showPage(Page::Grades);
         UpdateMarkwell();
-    };
-    hooks.tableExported = [this](const QString& path) {
-        statusBar()->showMessage(tr("The grades table was written to %1.").arg(QDir::toNativeSeparators(path)),
-                                 kNoticeMilliseconds);
-    };
-    hooks.documentSaved = [this] {
-        UpdateStatusBar();
+    });
+    connect(commands_.get(), &DocumentCommands::dirtyChanged, this, &QWidget::setWindowModified);
+    connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::UpdateStatusBar);
+    connect(commands_.get(), &DocumentCommands::saved, this, [this] {
         refreshAttendanceClass();
         applyCommandStates();
-    };
-    commands_ = std::make_unique<DocumentCommands>(document_, dialogs_, scales_, this, std::move(hooks));
+    });
+    connect(commands_.get(), &DocumentCommands::notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kNoticeMilliseconds); });
 
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("pages"));
     pages_->setTabPosition(QTabWidget::South);
     pages_->setDocumentMode(true);
     gradesPage_ = new GradesPage;
-    attendancePage_ = new AttendancePage(dialogs_);
+    attendancePage_ = new AttendancePage;
     seatingPage_ = new SeatingPage;
     pages_->addTab(gradesPage_, tr("Grades"));
     pages_->addTab(attendancePage_, tr("Attendance"));
@@ -154,7 +148,7 @@ void MainWindow::refreshAttendanceClass() {
     std::vector<std::string> names;
     names.reserve(document_.classRecord.students.size());
     for (const StudentInfo& student : document_.classRecord.students) names.push_back(student.name);
-    attendancePage_->setClass(std::move(names), document_.attendFile);
+    attendancePage_->setClass(std::move(names), &document_.attendance, document_.attendanceDamage);
 }
 
 void MainWindow::UpdateStatusBar() {
@@ -179,8 +173,7 @@ void MainWindow::UpdateToolBar() {
 }
 
 void MainWindow::setDirty() {
-    document_.Dirty = true;
-    setWindowModified(true);
+    commands_->markChanged();
 }
 
 void MainWindow::replaceClass(ClassRecord changed) {

@@ -35,6 +35,7 @@ public:
     ~MainWindow() override;
 
     const Document& document() const { return document_; }
+    DocumentCommands& documentCommands() const { return *commands_; }
     const GradesTable& gradesTable() const { return grades_; }
     Page currentPage() const { return page_; }
     GradesPage* gradesPage() const { return gradesPage_; }

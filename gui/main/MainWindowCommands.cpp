@@ -7,6 +7,7 @@
 #include "document/TypedPoints.h"
 #include "grading/GridFormatting.h"
 #include "grading/SortClass.h"
+#include "grading/StudentRowUpdate.h"
 #include "editors/AssignmentListDialog.h"
 #include "editors/EditGradesDialog.h"
 #include "editors/StudentListDialog.h"
@@ -16,7 +17,7 @@
 #include "pages/GradesPage.h"
 #include "printing/PrintJob.h"
 #include "printout/PrintCopy.h"
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 
 namespace markwell {
 
@@ -43,7 +44,8 @@ void MainWindow::printGrades(bool withIds) {
 }
 
 void MainWindow::printAttendance() {
-    const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile);
+    const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
+                                           attendancePage_->year());
     const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
     if (!printed) dialogs_.warn(this, tr("The attendance could not be printed: ") + printed.message());
 }
@@ -67,7 +69,8 @@ void MainWindow::printGradesWithIds() {
 void MainWindow::previewPrint() {
     Sheet copy;
     if (page_ == Page::Attendance) {
-        copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile);
+        copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
+                                   attendancePage_->year());
     } else {
         copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, false);
     }
@@ -149,6 +152,8 @@ void MainWindow::takeEditedClass(const ClassRecord& edited) {
 void MainWindow::editStudentList() {
     StudentListDialog dialog(document_.classRecord, dialogs_, document_.markwellFile, this);
     if (dialog.exec() != QDialog::Accepted) return;
+    // A renamed student's attendance, every month of it, takes the new name.
+    for (const StudentRename& rename : dialog.renames()) document_.attendance.renameStudent(rename.from, rename.to);
     takeEditedClass(dialog.classRecord());
 }
 
@@ -170,9 +175,14 @@ bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
         return false;
     }
     setDirty();
-    grades_ = buildGradesTable(document_.classRecord);
-    // The view moves on from here as the key that ended the edit says.
-    gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    // Only the student's row changes: it is redone in place, as a rebuild would.
+    if (const std::optional<RowUpdate> update = updateStudentRow(grades_, document_.classRecord, row)) {
+        gradesPage_->showChangedRow(row, update->resizedCols);
+    } else {
+        grades_ = buildGradesTable(document_.classRecord);
+        // The view moves on from here as the key that ended the edit says.
+        gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    }
     UpdateToolBar();
     return true;
 }

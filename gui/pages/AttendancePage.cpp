@@ -1,8 +1,6 @@
 #include "pages/AttendancePage.h"
 
 #include "attendance/AttendanceTable.h"
-#include "common/Cp1252.h"
-#include "dialogs/UserDialogs.h"
 #include "help/HelpTopics.h"
 
 #include <QCalendarWidget>
@@ -14,12 +12,10 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace markwell {
 namespace {
-
-QString foldedName(const std::string& name) {
-    return cp1252::toUnicode(name).toCaseFolded();
-}
 
 QLabel* legend(const QString& text) {
     auto* label = new QLabel(text);
@@ -32,21 +28,19 @@ QLabel* legend(const QString& text) {
 }  // namespace
 
 QStringList AttendancePage::monthNames() {
-    return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-            QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-            QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-            QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return {tr("January"), tr("February"), tr("March"),     tr("April"),   tr("May"),      tr("June"),
+            tr("July"),    tr("August"),   tr("September"), tr("October"), tr("November"), tr("December")};
 }
 
-AttendancePage::AttendancePage(UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), monthCombo_(new QComboBox), yearCombo_(new QComboBox),
+AttendancePage::AttendancePage(QWidget* parent)
+    : QWidget(parent), unusableNote_(new QLabel), monthCombo_(new QComboBox), yearCombo_(new QComboBox),
       calendar_(new QCalendarWidget), view_(new SheetView) {
-    setObjectName(QStringLiteral("TAB_Attendance"));
+    setObjectName(QStringLiteral("attendancePage"));
     setHelpTopic(this, HelpTopic::Attendance);
-    monthCombo_->setObjectName(QStringLiteral("CB_Month"));
-    yearCombo_->setObjectName(QStringLiteral("CB_Year"));
-    calendar_->setObjectName(QStringLiteral("Calendar"));
-    view_->setObjectName(QStringLiteral("GRD_Attendance"));
+    monthCombo_->setObjectName(QStringLiteral("monthList"));
+    yearCombo_->setObjectName(QStringLiteral("yearList"));
+    calendar_->setObjectName(QStringLiteral("calendar"));
+    view_->setObjectName(QStringLiteral("attendanceTable"));
 
     monthCombo_->addItems(monthNames());
     const int lastYear = QDate::currentDate().year() + 2;
@@ -59,7 +53,13 @@ AttendancePage::AttendancePage(UserDialogs& dialogs, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(makeDatePanel());
+    layout->addWidget(unusableNote_);
     layout->addWidget(view_, 1);
+    unusableNote_->setObjectName(QStringLiteral("unusableFileNote"));
+    unusableNote_->setWordWrap(true);
+    unusableNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    unusableNote_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    unusableNote_->hide();
 
     makePopup();
     view_->setSheet(&sheet_);
@@ -84,7 +84,8 @@ AttendancePage::AttendancePage(UserDialogs& dialogs, QWidget* parent)
         if (!syncing_) showMonth(month, year);
     });
     connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate date) {
-        if (showMonth(date.month(), date.year())) scrollToDay(date.day());
+        showMonth(date.month(), date.year());
+        scrollToDay(date.day());
     });
 
     const QDate today = QDate::currentDate();
@@ -96,14 +97,14 @@ AttendancePage::AttendancePage(UserDialogs& dialogs, QWidget* parent)
 
 QWidget* AttendancePage::makeDatePanel() {
     auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("PNL_Date"));
+    panel->setObjectName(QStringLiteral("datePanel"));
     auto* choices = new QFormLayout;
-    choices->addRow(QStringLiteral("&Month:"), monthCombo_);
-    choices->addRow(QStringLiteral("&Year:"), yearCombo_);
+    choices->addRow(tr("&Month:"), monthCombo_);
+    choices->addRow(tr("&Year:"), yearCombo_);
     auto* legends = new QVBoxLayout;
-    legends->addWidget(legend(QStringLiteral("T - Tardy")));
-    legends->addWidget(legend(QStringLiteral("U - Unexcused Absence")));
-    legends->addWidget(legend(QStringLiteral("E - Excused Absence")));
+    legends->addWidget(legend(tr("T - Tardy")));
+    legends->addWidget(legend(tr("U - Unexcused Absence")));
+    legends->addWidget(legend(tr("E - Excused Absence")));
     legends->addStretch();
     auto* left = new QVBoxLayout;
     left->addLayout(choices);
@@ -122,82 +123,53 @@ QWidget* AttendancePage::makeDatePanel() {
 
 void AttendancePage::makePopup() {
     popup_ = new QMenu(this);
-    popup_->setObjectName(QStringLiteral("POP_Attendance"));
+    popup_->setObjectName(QStringLiteral("attendanceMenu"));
     const auto add = [this](const char* name, const QString& caption, const QString& mark) {
         QAction* action = popup_->addAction(caption, this, [this, mark] { markSelection(mark); });
         action->setObjectName(QLatin1String(name));
     };
-    add("POP_Tardy", QStringLiteral("Tardy"), QStringLiteral("T"));
-    add("POP_Unexcused", QStringLiteral("Unexcused Absence"), QStringLiteral("U"));
-    add("POP_Excused", QStringLiteral("Excused Absence"), QStringLiteral("E"));
+    add("markTardy", tr("Tardy"), QStringLiteral("T"));
+    add("markUnexcused", tr("Unexcused Absence"), QStringLiteral("U"));
+    add("markExcused", tr("Excused Absence"), QStringLiteral("E"));
     popup_->addSeparator();
-    add("POP_Clear", QStringLiteral("Clear"), QString());
+    add("clearMark", tr("Clear"), QString());
 }
 
-void AttendancePage::setClass(std::vector<std::string> names, const QString& attendFile) {
-    rememberTypedMarks();
+void AttendancePage::setClass(std::vector<std::string> names, AttendanceBook* book, const QString& unusable) {
     names_ = std::move(names);
-    attendFile_ = attendFile;
+    book_ = book;
+    unusable_ = unusable;
+    unusableNote_->setText(unusable_.isEmpty() ? QString()
+                                               : unusable_ + QLatin1Char(' ') +
+                                                     tr("No marks can be recorded until that file is deleted or "
+                                                        "renamed and the class is saved or opened again."));
+    unusableNote_->setVisible(!unusable_.isEmpty());
     rebuild();
-}
-
-void AttendancePage::discardTypedMarks() {
-    typed_.clear();
 }
 
 void AttendancePage::rebuild() {
     std::vector<std::optional<DayMarks>> marks(names_.size());
-    if (!attendFile_.isEmpty()) {
-        Result<AttendanceFile> file = readAttendanceFile(attendFile_);
-        if (file) {
-            marks = readAttendanceMonth(file->records, month_, year_, names_);
-        } else {
-            dialogs_.warn(this, file.message());
-        }
-    }
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        const auto found = typed_.constFind(foldedName(names_[i]));
-        if (found != typed_.constEnd()) marks[i] = *found;
-    }
+    if (book_) marks = book_->marksOf(month_, year_, names_);
     const CellRange selection = sheet_.selection();
     sheet_ = buildAttendanceTable(names_, month_, year_, marks);
     if (sheet_.resolve(selection) == selection) sheet_.setSelection(selection);
     view_->reload();
 }
 
-void AttendancePage::rememberTypedMarks() {
-    if (typed_.isEmpty()) return;  // nothing typed: the file holds the month as shown
-    const std::vector<DayMarks> marks = attendanceMarks(sheet_);
-    for (std::size_t i = 0; i < names_.size() && i < marks.size(); ++i) typed_.insert(foldedName(names_[i]), marks[i]);
-}
-
-Result<void> AttendancePage::writeMonth() {
-    if (attendFile_.isEmpty() || typed_.isEmpty()) return {};
-    return saveAttendanceMonth(attendFile_, month_, year_, names_, attendanceMarks(sheet_));
-}
-
-bool AttendancePage::showMonth(int month, int year) {
-    if (month == month_ && year == year_) return true;
-    if (Result<void> written = writeMonth(); !written) {
-        dialogs_.warn(this, written.message());
-        syncDateControls();
-        return false;
-    }
-    typed_.clear();
+void AttendancePage::showMonth(int month, int year) {
+    if (month == month_ && year == year_) return;
     month_ = month;
     year_ = year;
     syncDateControls();
     rebuild();
-    return true;
 }
 
-bool AttendancePage::showToday() {
+void AttendancePage::showToday() {
     const QDate today = QDate::currentDate();
-    if (!showMonth(today.month(), today.year())) return false;
+    showMonth(today.month(), today.year());
     const QSignalBlocker block(calendar_);
     calendar_->setSelectedDate(today);
     scrollToDay(today.day());
-    return true;
 }
 
 void AttendancePage::syncDateControls() {
@@ -220,25 +192,12 @@ void AttendancePage::scrollToDay(int day) {
     view_->setLeftCol(col);
 }
 
-std::optional<AttendanceMonth> AttendancePage::monthOnDisplay() const {
-    if (typed_.isEmpty()) return std::nullopt;
-    AttendanceMonth month;
-    month.month = month_;
-    month.year = year_;
-    month.names = names_;
-    month.marks = attendanceMarks(sheet_);
-    return month;
-}
-
-void AttendancePage::markSaved() {
-    typed_.clear();
-}
-
 bool AttendancePage::popupAllowedAt(int row, int col) const {
     return AttendanceLayout::of(sheet_).isDayCell(row, col);
 }
 
 void AttendancePage::markSelection(const QString& mark) {
+    if (!takesMarks()) return;
     const AttendanceLayout layout = AttendanceLayout::of(sheet_);
     const CellRange range = sheet_.resolve(sheet_.selection());
     bool changed = false;
@@ -251,10 +210,23 @@ void AttendancePage::markSelection(const QString& mark) {
     }
     if (!changed) return;
     calculateAttendance(sheet_);
-    const std::vector<DayMarks> marks = attendanceMarks(sheet_);
-    for (std::size_t i = 0; i < names_.size() && i < marks.size(); ++i) typed_.insert(foldedName(names_[i]), marks[i]);
+    storeRows(range.r1, range.r2);
     view_->refreshCells(CellRange{range.r1, 1, range.r2, sheet_.maxCol()});
     emit marksChanged();
+}
+
+void AttendancePage::storeRows(int first, int last) {
+    const AttendanceLayout layout = AttendanceLayout::of(sheet_);
+    const std::vector<DayMarks> all = attendanceMarks(sheet_);
+    std::vector<std::string> names;
+    std::vector<DayMarks> marks;
+    for (int row = std::max(first, 2); row <= last && layout.isStudentRow(row); ++row) {
+        const auto student = static_cast<std::size_t>(row - 2);
+        if (student >= names_.size() || student >= all.size()) break;
+        names.push_back(names_[student]);
+        marks.push_back(all[student]);
+    }
+    book_->storeMonth(month_, year_, names, marks);
 }
 
 SheetView::KeyDecision AttendancePage::keyPressed(const QKeyEvent& key) {

@@ -1,6 +1,8 @@
 // The Attendance page: the month's table, the keyboard rules, the pop-up
-// menu, and the marks reaching the attendance file when the month is left.
+// menu, the marks kept in the class document until it is saved, and a
+// damaged attendance file.
 
+#include "attendance/AttendanceBook.h"
 #include "attendance/AttendanceTable.h"
 #include "files/AttendanceFile.h"
 #include "pages/AttendancePage.h"
@@ -9,7 +11,10 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -45,7 +50,11 @@ struct AttendanceHarness : WindowHarness {
     std::optional<DayMarks> stored(const char* name, int month, int year) {
         Result<AttendanceFile> file = readAttendanceFile(attendancePathFor(gradePath));
         if (!file) return std::nullopt;
-        return readAttendanceMonth(file->records, month, year, {name}).front();
+        return AttendanceBook(file->records).marksOf(month, year, {name}).front();
+    }
+    QByteArray fileBytes() const {
+        QFile f(attendancePathFor(gradePath));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
 
@@ -57,8 +66,9 @@ private slots:
     void theMonthsTableHasADayColumnPerDayAndTheTotals();
     void keysMarkOnlyDayCellsAndCountThem();
     void thePopupOpensOnlyOverDayCells();
-    void leavingTheMonthWritesItsMarksAndComingBackShowsThem();
+    void marksStayInTheClassAcrossMonthsUntilItIsSaved();
     void typedMarksSurviveOtherPagesAndClassChanges();
+    void aDamagedFileIsShownOnceAndKeptAsItIs();
     void theCalendarAndTheListsShowTheSameMonth();
 };
 
@@ -161,55 +171,67 @@ void AttendancePageTest::thePopupOpensOnlyOverDayCells() {
     QCOMPARE(captions, (QStringList{QStringLiteral("Tardy"), QStringLiteral("Unexcused Absence"),
                                     QStringLiteral("Excused Absence"), QString(), QStringLiteral("Clear")}));
     h.page->view()->selectRange(CellRange::cell(3, 6));
-    popup->findChild<QAction*>(QStringLiteral("POP_Unexcused"))->trigger();
+    popup->findChild<QAction*>(QStringLiteral("markUnexcused"))->trigger();
     QCOMPARE(h.cell(3, 5), QStringLiteral("U"));
     QCOMPARE(h.page->sheet().number(3, 33), 1.0);
-    popup->findChild<QAction*>(QStringLiteral("POP_Clear"))->trigger();
+    popup->findChild<QAction*>(QStringLiteral("clearMark"))->trigger();
     QCOMPARE(h.cell(3, 5), QString());
 }
 
-void AttendancePageTest::leavingTheMonthWritesItsMarksAndComingBackShowsThem() {
+void AttendancePageTest::marksStayInTheClassAcrossMonthsUntilItIsSaved() {
     AttendanceHarness h({attendanceRecord("ann lee", 10, 2024, "  E")});
+    const QByteArray onDisk = h.fileBytes();
     h.type(2, 1, 't');
     h.type(4, 30, 'u');
-    QVERIFY(!h.stored("Ann Lee", 9, 2024));  // nothing written yet
+    QVERIFY(h.window->document().Dirty);
 
-    // Switching to October through the month list writes September first.
+    // October through the month list: what the file holds, a record found
+    // whatever the letter case of its name; September is not written.
     h.page->monthCombo()->setCurrentIndex(9);
     QCOMPARE(h.page->month(), 10);
-    const auto ann = h.stored("Ann Lee", 9, 2024);
-    QVERIFY(ann);
-    QCOMPARE((*ann)[0], 'T');
+    QCOMPARE(h.cell(2, 3), QStringLiteral("E"));
+    h.type(2, 5, 't');
+    // October 2023 through the year list.
+    h.page->yearCombo()->setCurrentIndex(h.page->yearCombo()->findText(QStringLiteral("2023")));
+    QCOMPARE(h.page->year(), 2023);
+    h.type(3, 2, 'e');
+    QCOMPARE(h.fileBytes(), onDisk);
+
+    // Back to September: the marks are there, held by the class.
+    h.page->yearCombo()->setCurrentIndex(h.page->yearCombo()->findText(QStringLiteral("2024")));
+    h.page->monthCombo()->setCurrentIndex(8);
+    QCOMPARE(h.cell(2, 1), QStringLiteral("T"));
+    QCOMPARE(h.cell(4, 30), QStringLiteral("U"));
+    const AttendanceBook& book = h.window->document().attendance;
+    QCOMPARE((*book.marksOf(10, 2023, {"Bob Stone"}).front())[1], 'E');
+
+    // Save writes the three months at once; the stored record of the
+    // case-different name is overwritten, not doubled.
+    h.window->saveClass();
+    QVERIFY(!h.window->document().Dirty);
+    QCOMPARE((*h.stored("Ann Lee", 9, 2024))[0], 'T');
     const auto cleo = h.stored("Cleo Park", 9, 2024);
     QVERIFY(cleo);
     QCOMPARE((*cleo)[29], 'U');
     QCOMPARE((*cleo)[30], ' ');
-    // October shows what the file holds, a record found whatever the letter case of its name.
-    QCOMPARE(h.cell(2, 3), QStringLiteral("E"));
-
-    // Back to September: the marks are there again.
-    h.page->monthCombo()->setCurrentIndex(8);
-    QCOMPARE(h.cell(2, 1), QStringLiteral("T"));
-    QCOMPARE(h.cell(4, 30), QStringLiteral("U"));
-
-    // The year list switches too, and the record of the case-different name was overwritten, not doubled.
-    h.type(2, 2, 'e');
-    h.page->yearCombo()->setCurrentIndex(h.page->yearCombo()->findText(QStringLiteral("2023")));
-    QCOMPARE(h.page->year(), 2023);
+    QCOMPARE((*h.stored("Bob Stone", 10, 2023))[1], 'E');
+    const auto october = h.stored("Ann Lee", 10, 2024);
+    QVERIFY(october);
+    QCOMPARE((*october)[2], 'E');
+    QCOMPARE((*october)[4], 'T');
     Result<AttendanceFile> file = readAttendanceFile(attendancePathFor(h.gradePath));
     QVERIFY(file.ok());
-    int septemberAnn = 0;
+    int annInOctober = 0;
     for (const AttendanceInfo& r : file->records) {
-        if (r.Month == 9 && r.Year == 2024 && r.name == "Ann Lee") ++septemberAnn;
+        if (r.Month == 10 && r.Year == 2024 && QByteArray::fromStdString(r.name).toLower() == "ann lee") ++annInOctober;
     }
-    QCOMPARE(septemberAnn, 1);
-    QCOMPARE((*h.stored("Ann Lee", 9, 2024))[1], 'E');
+    QCOMPARE(annInOctober, 1);
 }
 
 void AttendancePageTest::typedMarksSurviveOtherPagesAndClassChanges() {
     AttendanceHarness h;
     const QDate today = QDate::currentDate();
-    QVERIFY(h.page->showMonth(today.month(), today.year()));
+    h.page->showMonth(today.month(), today.year());
     h.type(3, 1, 'e');
     // To the Grades page, a change of the class there, and back: the mark is still shown.
     QVERIFY(h.window->showPage(Page::Grades));
@@ -241,6 +263,55 @@ void AttendancePageTest::theCalendarAndTheListsShowTheSameMonth() {
     h.page->scrollToDay(20);
     QCOMPARE(h.page->view()->leftCol(), 21);
     QCOMPARE(h.page->sheet().activeCol(), 21);
+}
+
+void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
+    WindowHarness h;
+    const QString gradePath = writeClass(h.folder.path(), QStringLiteral("att.grs"), smallClass());
+    const QString atd = attendancePathFor(gradePath);
+    // The second record holds month 13: no attendance file Markwell wrote.
+    QByteArray damaged = serializeAttendanceFile({attendanceRecord("Ann Lee", 9, 2024, "T"),
+                                                  attendanceRecord("Bob Stone", 9, 2024, "U")}).value();
+    damaged[140] = 13;
+    {
+        QFile f(atd);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(damaged), damaged.size());
+    }
+    h.open(gradePath);
+    QCOMPARE(h.cls().students.size(), std::size_t{3});  // the grades are there
+    QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+    const QString warning = h.dialogs.texts(ScriptedDialogs::Kind::Warn).front();
+    QVERIFY(warning.contains(atd));
+    QVERIFY(warning.contains(QStringLiteral("record 2 holds month 13")));
+
+    // The page shows no marks, says why, and takes none.
+    QVERIFY(h.window->showPage(Page::Attendance));
+    AttendancePage* page = h.window->attendancePage();
+    page->showMonth(9, 2024);
+    QVERIFY(!page->takesMarks());
+    QVERIFY(!page->findChild<QLabel*>(QStringLiteral("unusableFileNote"))->isHidden());
+    QCOMPARE(page->sheet().text(2, 2), QString());
+    page->view()->selectRange(CellRange::cell(2, 3));
+    QTest::keyClick(page->view(), 't');
+    QCOMPARE(page->sheet().text(2, 3), QString());
+    QVERIFY(!h.window->document().Dirty);
+
+    // Months, pages and changes of the class rebuild the page without warning again.
+    page->showMonth(10, 2024);
+    QVERIFY(h.window->showPage(Page::Grades));
+    h.window->replaceClass(h.cls());
+    QVERIFY(h.window->showPage(Page::Attendance));
+    QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+
+    // Save writes the grades and leaves the file byte for byte, and says so.
+    h.window->saveClass();
+    QVERIFY(!h.window->document().Dirty);
+    QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+    QVERIFY(h.window->statusBar()->currentMessage().contains(QStringLiteral("was kept as it was")));
+    QFile after(atd);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), damaged);
 }
 
 MARKWELL_GUI_TEST_MAIN(AttendancePageTest)

@@ -2,6 +2,7 @@
 // exports and closing, with every answer of the save question, failing saves
 // and refused files.
 
+#include "attendance/AttendanceBook.h"
 #include "files/AttendanceFile.h"
 #include "files/GradeFile.h"
 #include "files/SeatingFile.h"
@@ -11,8 +12,11 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
+
+#include <array>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -34,6 +38,20 @@ std::vector<std::string> studentNames(const ClassRecord& cls) {
     return names;
 }
 
+// The four ways of putting a class aside, each asking the save question first.
+enum class Leave { New, Open, Exit, Close };
+constexpr std::array kEveryLeave = {Leave::New, Leave::Open, Leave::Exit, Leave::Close};
+
+// Puts the class aside as `leave` says (Open opens `other`).
+void leaveClass(WindowHarness& h, Leave leave, const QString& other) {
+    switch (leave) {
+    case Leave::New: h.window->newClass(); break;
+    case Leave::Open: h.open(other); break;
+    case Leave::Exit: h.window->actions().exit->trigger(); break;
+    case Leave::Close: h.window->close(); break;
+    }
+}
+
 }  // namespace
 
 class DocumentLifecycleTest : public QObject {
@@ -50,6 +68,10 @@ private slots:
     void closingAsksWithCancelAndNeverLosesWorkSilently();
     void newLeavesNothingOfTheOldClassBehind();
     void aFileGivenAtStartOpensOrIsReported();
+    void answeringNoLeavesAllThreeFilesAsTheyWere();
+    void anExportFromTheSaveQuestionIsNoSave();
+    void aFieldTheFilesCannotHoldWritesNothing();
+    void theCommandsSayWhatChangedThroughSignals();
 };
 
 void DocumentLifecycleTest::startsWithAnEmptyUntitledClassOnTheGradesPage() {
@@ -263,11 +285,12 @@ void DocumentLifecycleTest::saveAsToANewNameCarriesEveryMonthOfAttendance() {
     Result<AttendanceFile> carried = readAttendanceFile(attendancePathFor(newPath));
     QVERIFY(carried.ok());
     const std::vector<std::string> names = studentNames(h.cls());
-    const auto other = readAttendanceMonth(carried->records, otherMonth, today.year(), names);
+    const AttendanceBook book(carried->records);
+    const auto other = book.marksOf(otherMonth, today.year(), names);
     QVERIFY(other[0] && (*other[0])[0] == 'T' && (*other[0])[3] == 'U');
     QVERIFY(other[1] && (*other[1])[1] == 'E');
-    QVERIFY(FindAttendanceRecord(carried->records, 3, 2019, "Ann Lee").has_value());
-    const auto shown = readAttendanceMonth(carried->records, today.month(), today.year(), names);
+    QVERIFY(book.FindAttendanceRecord(3, 2019, "Ann Lee").has_value());
+    const auto shown = book.marksOf(today.month(), today.year(), names);
     QVERIFY(shown[1] && (*shown[1])[static_cast<std::size_t>(today.day() - 1)] == 'U');
     // The old class's files are as they were.
     QCOMPARE(bytesOf(attendancePathFor(oldPath)), oldAttendance);
@@ -286,7 +309,7 @@ void DocumentLifecycleTest::saveAsOntoItsOwnNameKeepsEveryMonth() {
     QVERIFY(!w.document().Dirty);
     Result<AttendanceFile> kept = readAttendanceFile(attendancePathFor(path));
     QVERIFY(kept.ok());
-    QVERIFY(FindAttendanceRecord(kept->records, 5, 2020, "Cleo Park").has_value());
+    QVERIFY(AttendanceBook(kept->records).FindAttendanceRecord(5, 2020, "Cleo Park").has_value());
 }
 
 void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse() {
@@ -413,6 +436,129 @@ void DocumentLifecycleTest::aFileGivenAtStartOpensOrIsReported() {
     QCOMPARE(missing.dialogs.count(Kind::Warn), 1);
     QVERIFY(missing.cls().students.empty());
     QVERIFY(!missing.window->document().isTitled());
+}
+
+void DocumentLifecycleTest::answeringNoLeavesAllThreeFilesAsTheyWere() {
+    for (const Leave leave : kEveryLeave) {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QString path = writeClass(h.folder.path(), QStringLiteral("marks.grs"), smallClass(),
+                                        {attendanceRecord("Ann Lee", 1, 2024, "T")});
+        const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass());
+        h.open(path);
+        const QByteArray grade = bytesOf(path);
+        const QByteArray attendance = bytesOf(attendancePathFor(path));
+        const QByteArray seats = bytesOf(seatingPathFor(path));
+
+        // Three months marked, one after the other.
+        QVERIFY(w.showPage(Page::Attendance));
+        AttendancePage* page = w.attendancePage();
+        for (const int month : {1, 2, 3}) {
+            page->showMonth(month, 2024);
+            page->view()->selectRange(CellRange{2, 3, 4, 3});
+            page->markSelection(QStringLiteral("U"));
+        }
+        QVERIFY(w.document().Dirty);
+
+        h.dialogs.answer(Answer::No);
+        leaveClass(h, leave, other);
+        QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{kQuestion});
+        QCOMPARE(bytesOf(path), grade);
+        QCOMPARE(bytesOf(attendancePathFor(path)), attendance);
+        QCOMPARE(bytesOf(seatingPathFor(path)), seats);
+        QCOMPARE(w.isVisible(), leave != Leave::Exit && leave != Leave::Close);
+    }
+}
+
+void DocumentLifecycleTest::anExportFromTheSaveQuestionIsNoSave() {
+    for (const Leave leave : kEveryLeave) {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ClassRecord otherClass = smallClass();
+        otherClass.students[0].name = "Zed Other";
+        const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), otherClass);
+        w.replaceClass(smallClass());  // untitled, with changes
+
+        // Yes, then a spreadsheet name in the save dialog.
+        const QString csv = h.path(QStringLiteral("grades.csv"));
+        h.dialogs.answer(Answer::Yes);
+        h.dialogs.saveAs(csv, QStringLiteral("CSV File (*.csv)"));
+        leaveClass(h, leave, other);
+        QVERIFY(QString::fromUtf8(bytesOf(csv)).contains(QStringLiteral("Ann Lee")));
+        // The class is still the one worked on, unsaved, and the window says so.
+        QVERIFY(w.isVisible());
+        QCOMPARE(h.cls().students.size(), std::size_t{3});
+        QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
+        QVERIFY(w.document().Dirty);
+        QVERIFY(!w.document().isTitled());
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("The grades table was written to %1; the class itself is not saved.").arg(csv));
+        QCOMPARE(h.dialogs.unanswered, 0);
+        // Closing at last, without saving.
+        h.dialogs.answer(Answer::No);
+        QVERIFY(w.close());
+    }
+}
+
+void DocumentLifecycleTest::aFieldTheFilesCannotHoldWritesNothing() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    ClassRecord cls = smallClass();
+    cls.students[1].city = std::string(46, 'c');  // as a file from elsewhere may hold it
+    w.replaceClass(cls);
+    const QString path = h.path(QStringLiteral("city.grs"));
+    h.dialogs.saveAs(path);
+    w.saveClass();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    const QString message = h.dialogs.texts(Kind::Warn).front();
+    QVERIFY2(message.startsWith(QStringLiteral("Unable to create %1: ").arg(path)), qPrintable(message));
+    QVERIFY(message.contains(QStringLiteral("city of student 2")));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!QFile::exists(attendancePathFor(path)));
+    QVERIFY(!QFile::exists(seatingPathFor(path)));
+    QVERIFY(w.document().Dirty);
+    QVERIFY(!w.document().isTitled());
+}
+
+void DocumentLifecycleTest::theCommandsSayWhatChangedThroughSignals() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    DocumentCommands& commands = w.documentCommands();
+    QSignalSpy dirty(&commands, &DocumentCommands::dirtyChanged);
+    QSignalSpy name(&commands, &DocumentCommands::fileNameChanged);
+    QSignalSpy replaced(&commands, &DocumentCommands::documentReplaced);
+
+    w.replaceClass(smallClass());
+    w.toggleGridLines();  // dirty already: said once
+    QCOMPARE(dirty.size(), 1);
+    QCOMPARE(dirty.at(0).at(0).toBool(), true);
+
+    const QString path = h.path(QStringLiteral("signals.grs"));
+    h.dialogs.saveAs(path);
+    w.saveClass();
+    QCOMPARE(dirty.size(), 2);
+    QCOMPARE(dirty.at(1).at(0).toBool(), false);
+    QCOMPARE(name.size(), 1);
+    QCOMPARE(name.at(0).at(0).toString(), path);
+
+    // A mark on the attendance page is a change like any other.
+    QVERIFY(w.showPage(Page::Attendance));
+    w.attendancePage()->view()->selectRange(CellRange::cell(2, 2));
+    w.attendancePage()->markSelection(QStringLiteral("T"));
+    QCOMPARE(dirty.size(), 3);
+    QCOMPARE(dirty.at(2).at(0).toBool(), true);
+
+    h.dialogs.answer(Answer::No);
+    w.newClass();
+    QCOMPARE(replaced.size(), 1);
+    QCOMPARE(dirty.size(), 4);
+    QCOMPARE(dirty.at(3).at(0).toBool(), false);
+    QCOMPARE(name.size(), 2);
+    QVERIFY(name.at(1).at(0).toString().isEmpty());
 }
 
 MARKWELL_GUI_TEST_MAIN(DocumentLifecycleTest)

@@ -83,6 +83,16 @@ TEST_F(Cli, CheckSummarisesEachKindOfFile) {
     EXPECT_TRUE(partial.out.contains(QStringLiteral("Seats: 7\n")));
     EXPECT_TRUE(partial.out.contains(QStringLiteral("Warning: the file ends inside a record (132 bytes ignored)")))
         << partial.out.toStdString();
+
+    // A record no Markwell file holds is summarised, with what it means for the class.
+    QByteArray month13 = fileContents(path("c.atd"));
+    month13[140 * 3] = 13;
+    writeBytes(path("odd.ATD"), month13);
+    const CliRun damaged = test::runCli({QStringLiteral("check"), path("odd.ATD")});
+    EXPECT_EQ(damaged.exitCode, 0);
+    EXPECT_TRUE(damaged.out.contains(QStringLiteral("Warning: record 4 holds month 13 (the class opens without this file")))
+        << damaged.out.toStdString();
+    EXPECT_FALSE(attendance.out.contains(QStringLiteral("Warning")));
 }
 
 TEST_F(Cli, RefusedFilesExitOneAndNameTheFile) {

@@ -5,8 +5,11 @@
 #include "support/TestFiles.h"
 
 #include "common/Cp1252.h"
+#include "files/AttendanceFile.h"
 #include "files/GradeFile.h"
+#include "files/SeatingFile.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -136,4 +139,73 @@ TEST_F(ShowSortCommand, RefusalsSayWhyOnStderrAndChangeNothing) {
     const CliRun empty = runCli({QStringLiteral("sort"), path(QStringLiteral("empty.grs")), QStringLiteral("1")});
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_TRUE(empty.err.contains(QStringLiteral("no students"))) << empty.err.toStdString();
+}
+
+TEST_F(ShowSortCommand, SortToAnotherNameTakesTheAttendanceAndSeatsAlongAllOrNothing) {
+    AttendanceInfo ann;
+    ann.Month = 9;
+    ann.Year = 2025;
+    ann.name = "Ann Lee";
+    ann.entry[0] = 'T';
+    AttendanceInfo bo = ann;
+    bo.Month = 10;
+    bo.name = "Bo Chen";
+    ASSERT_TRUE(writeAttendanceFile(path(QStringLiteral("period3.ATD")), {ann, bo}).ok());
+    SeatingChart chart;
+    chart.seats.resize(1);
+    chart.seats[0].name = "Bo Chen";
+    chart.seats[0].left = 200;
+    ASSERT_TRUE(writeSeatingFile(path(QStringLiteral("period3.SEA")), chart).ok());
+
+    const CliRun run = runCli({QStringLiteral("sort"), path(), QStringLiteral("Average"), QStringLiteral("-o"),
+                               path(QStringLiteral("ranked.grs"))});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QString());
+    EXPECT_EQ(fileContents(path(QStringLiteral("ranked.ATD"))), fileContents(path(QStringLiteral("period3.ATD"))));
+    EXPECT_EQ(readSeatingFile(path(QStringLiteral("ranked.SEA"))).value(), chart);
+
+    // Only a .grs name can take the .ATD and .SEA files beside it.
+    const QStringList before = filesIn(dir_.path());
+    const CliRun wrongName = runCli({QStringLiteral("sort"), path(), QStringLiteral("1"), QStringLiteral("-o"),
+                                     path(QStringLiteral("ranked.txt"))});
+    EXPECT_EQ(wrongName.exitCode, 2);
+    EXPECT_TRUE(wrongName.err.contains(QStringLiteral("must end in .grs"))) << wrongName.err.toStdString();
+
+    // A field the files cannot hold writes none of them.
+    ClassRecord foreign = fixtureClass();
+    foreign.students[0].city = std::string(45, 'c');
+    ASSERT_TRUE(writeGradeFile(path(), foreign).ok());
+    QByteArray bytes = fileContents(path());
+    bytes.replace(QByteArray(45, 'c') + '\0', QByteArray(46, 'c'));
+    QFile grade(path());
+    ASSERT_TRUE(grade.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    grade.write(bytes);
+    grade.close();
+    const CliRun refused = runCli({QStringLiteral("sort"), path(), QStringLiteral("1"), QStringLiteral("-o"),
+                                   path(QStringLiteral("refused.grs"))});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("Unable to create ") + path(QStringLiteral("refused.grs"))))
+        << refused.err.toStdString();
+    EXPECT_EQ(refused.out, QString());
+    EXPECT_EQ(filesIn(dir_.path()), before);
+}
+
+TEST_F(ShowSortCommand, SortInPlaceKeepsADamagedAttendanceFileAndSaysSo) {
+    QByteArray damaged(140, '\0');
+    damaged[0] = 42;  // month 42
+    QFile atd(path(QStringLiteral("period3.ATD")));
+    ASSERT_TRUE(atd.open(QIODevice::WriteOnly));
+    atd.write(damaged);
+    atd.close();
+
+    const CliRun run = runCli({QStringLiteral("sort"), path(), QStringLiteral("1")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, kHeading + kAnn + kBo + kZoe + kFooter);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("record 1 holds month 42"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("was kept as it was"))) << run.err.toStdString();
+    EXPECT_EQ(fileContents(path(QStringLiteral("period3.ATD"))), damaged);
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("period3.SEA"))));
+
+    // Reading alone says nothing about it.
+    EXPECT_EQ(runCli({QStringLiteral("show"), path()}).err, QString());
 }

@@ -1,3 +1,4 @@
+#include "support/AttendanceRecords.h"
 #include "support/ByteBuilder.h"
 
 #include "files/AttendanceFile.h"
@@ -12,25 +13,11 @@ using markwell::test::ByteBuilder;
 
 namespace {
 
-DayMarks marks(std::string_view days) {
-    DayMarks m;
-    m.fill(' ');
-    std::copy(days.begin(), days.end(), m.begin());
-    return m;
-}
-
 AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, std::string_view days) {
-    AttendanceInfo r;
-    r.Month = month;
-    r.Year = year;
-    r.name = std::move(name);
-    r.entry = marks(days);
-    return r;
+    return test::attendanceRecord(month, year, std::move(name), days);
 }
 
 qint64 sizeOf(const QString& path) { return QFile(path).size(); }
-
-const std::vector<std::string> kThree = {"Ann Lee", "Bo", "Zo\xEB"};
 
 }  // namespace
 
@@ -64,88 +51,67 @@ TEST(AttendanceFileLayout, ATrailingPartialRecordIsIgnoredAndReported) {
     EXPECT_TRUE(parseAttendanceFile(bytes.left(139)).trailingPartialRecord);
 }
 
-TEST(AttendanceFileRecords, NamesMatchWithoutLetterCaseAndTheFirstMatchWins) {
-    std::vector<AttendanceInfo> records = {
-        record(2, 2026, "ann lee", "T"),
-        record(1, 2026, "ANN LEE", "U"),
-        record(1, 2026, "Ann Lee", "E"),
-        record(1, 2026, "ZO\xCB", "TT"),  // ZOË
-    };
-    EXPECT_EQ(FindAttendanceRecord(records, 1, 2026, "aNN lEE"), 1u);
-    EXPECT_EQ(FindAttendanceRecord(records, 2, 2026, "Ann Lee"), 0u);
-    EXPECT_EQ(FindAttendanceRecord(records, 1, 2026, "Zo\xEB"), 3u);
-    EXPECT_EQ(FindAttendanceRecord(records, 1, 2027, "Ann Lee"), std::nullopt);
-    EXPECT_EQ(FindAttendanceRecord(records, 1, 2026, "Ann"), std::nullopt);
-
-    const auto read = readAttendanceMonth(records, 1, 2026, {"Ann Lee", "Bo", "zo\xEB"});
-    ASSERT_EQ(read.size(), 3u);
-    EXPECT_EQ(read[0], marks("U"));
-    EXPECT_EQ(read[1], std::nullopt);
-    EXPECT_EQ(read[2], marks("TT"));
-
-    writeAttendanceMonth(records, 1, 2026, {"Ann Lee", "Bo"}, {marks("  E"), marks("T")});
-    ASSERT_EQ(records.size(), 5u);
-    EXPECT_EQ(records[0], record(2, 2026, "ann lee", "T"));
-    EXPECT_EQ(records[1], record(1, 2026, "Ann Lee", "  E"));  // overwritten, in the new spelling
-    EXPECT_EQ(records[2], record(1, 2026, "Ann Lee", "E"));    // the later duplicate is left alone
-    EXPECT_EQ(records[3], record(1, 2026, "ZO\xCB", "TT"));
-    EXPECT_EQ(records[4], record(1, 2026, "Bo", "T"));
-}
-
-TEST(AttendanceFileRecords, DaysPastTheEndOfTheMonthAreStoredAsSpaces) {
-    std::vector<AttendanceInfo> records;
-    const DayMarks full = marks("TUETUETUETUETUETUETUETUETUETUET");  // 31 marks
-    writeAttendanceMonth(records, 2, 2026, {"Ann"}, {full});
-    writeAttendanceMonth(records, 2, 2028, {"Ann"}, {full});  // a leap year
-    writeAttendanceMonth(records, 4, 2026, {"Ann"}, {full});
-    writeAttendanceMonth(records, 1, 2026, {"Ann"}, {full});
-    ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(std::string(records[0].entry.data(), 31), "TUETUETUETUETUETUETUETUETUET   ");
-    EXPECT_EQ(std::string(records[1].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETU  ");
-    EXPECT_EQ(std::string(records[2].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETUE ");
-    EXPECT_EQ(std::string(records[3].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETUET");
-}
-
-TEST(AttendanceFileDisk, SavingAMonthRewritesTheFileAndKeepsOtherMonths) {
+TEST(AttendanceFileDisk, TheWholeFileIsWrittenAtOnceAndADamagedTailIsDropped) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.ATD"));
     EXPECT_TRUE(readAttendanceFile(path)->records.empty());  // no file yet
 
-    ASSERT_TRUE(saveAttendanceMonth(path, 1, 2026, kThree, {marks("T"), marks("U"), marks("E")}).ok());
+    const std::vector<AttendanceInfo> records = {record(1, 2026, "Ann Lee", "T"), record(1, 2026, "Bo", "U"),
+                                                 record(2, 2026, "Ann Lee", "  E")};
+    ASSERT_TRUE(writeAttendanceFile(path, records).ok());
     EXPECT_EQ(sizeOf(path), 420);
-    ASSERT_TRUE(saveAttendanceMonth(path, 1, 2026, kThree, {marks("TT"), marks(""), marks("E")}).ok());
-    EXPECT_EQ(sizeOf(path), 420);
-    ASSERT_TRUE(saveAttendanceMonth(path, 2, 2026, kThree, {marks(""), marks("  U"), marks("")}).ok());
-    EXPECT_EQ(sizeOf(path), 840);
+    EXPECT_EQ(readAttendanceFile(path)->records, records);
 
-    const Result<AttendanceFile> file = readAttendanceFile(path);
-    ASSERT_TRUE(file.ok());
-    const auto january = readAttendanceMonth(file->records, 1, 2026, kThree);
-    EXPECT_EQ(january[0], marks("TT"));
-    EXPECT_EQ(january[1], marks(""));
-    EXPECT_EQ(january[2], marks("E"));
-    EXPECT_EQ(readAttendanceMonth(file->records, 2, 2026, kThree)[1], marks("  U"));
-
-    // A damaged tail is dropped by the rewrite; the whole records stay.
+    // A partial last record is read past and flagged; the next write leaves it out.
     QFile raw(path);
     ASSERT_TRUE(raw.open(QIODevice::Append));
     raw.write("partial");
     raw.close();
-    EXPECT_TRUE(readAttendanceFile(path)->trailingPartialRecord);
-    ASSERT_TRUE(saveAttendanceMonth(path, 3, 2026, {"Bo"}, {marks("E")}).ok());
-    EXPECT_EQ(sizeOf(path), 980);
+    const Result<AttendanceFile> cut = readAttendanceFile(path);
+    ASSERT_TRUE(cut.ok());
+    EXPECT_TRUE(cut->trailingPartialRecord);
+    EXPECT_EQ(cut->records, records);
+    ASSERT_TRUE(writeAttendanceFile(path, cut->records).ok());
+    EXPECT_EQ(sizeOf(path), 420);
     EXPECT_FALSE(readAttendanceFile(path)->trailingPartialRecord);
 }
 
-TEST(AttendanceFileDisk, RefusalsLeaveTheFileAsItWas) {
+TEST(AttendanceFileDisk, RecordsNoSaveCouldWriteMarkTheFileDamaged) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.ATD"));
-    ASSERT_TRUE(saveAttendanceMonth(path, 1, 2026, kThree, {marks("T"), marks("U"), marks("E")}).ok());
-    EXPECT_FALSE(saveAttendanceMonth(path, 13, 2026, kThree, {marks(""), marks(""), marks("")}).ok());
-    const Result<void> longName = saveAttendanceMonth(path, 1, 2026, {std::string(100, 'n')}, {marks("T")});
-    ASSERT_FALSE(longName.ok());
-    EXPECT_TRUE(longName.message().contains(QStringLiteral("at most 99"))) << longName.message().toStdString();
-    EXPECT_EQ(sizeOf(path), 420);
+    const auto writeRaw = [&path](const QByteArray& bytes) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    };
+    const QByteArray good = serializeAttendanceFile({record(1, 2026, "Ann", "T"), record(3, 2026, "Bo", "U")}).value();
+
+    // A month outside 1 to 12 in the second record.
+    QByteArray badMonth = good;
+    badMonth[140] = 13;
+    ASSERT_TRUE(writeRaw(badMonth));
+    Result<AttendanceFile> read = readAttendanceFile(path);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.message(), QStringLiteral("The file %1 is damaged or is not an attendance file: record 2 holds month 13.").arg(path));
+    EXPECT_EQ(parseAttendanceFile(badMonth).records.size(), 2u);  // still readable for `check`
+
+    // A name that runs through its whole field.
+    QByteArray longName = good;
+    longName.replace(8, 100, QByteArray(100, 'n'));
+    ASSERT_TRUE(writeRaw(longName));
+    read = readAttendanceFile(path);
+    ASSERT_FALSE(read.ok());
+    EXPECT_TRUE(read.message().contains(QStringLiteral("the name of record 1 does not end"))) << read.message().toStdString();
+
+    ASSERT_TRUE(writeRaw(good));
+    EXPECT_TRUE(readAttendanceFile(path).ok());
+
+    // The writer never makes such a file.
+    const Result<QByteArray> month13 = serializeAttendanceFile({record(13, 2026, "Ann", "T")});
+    ASSERT_FALSE(month13.ok());
+    EXPECT_TRUE(month13.message().contains(QStringLiteral("month 13")));
+    const Result<QByteArray> tooLong = serializeAttendanceFile({record(1, 2026, std::string(100, 'n'), "T")});
+    ASSERT_FALSE(tooLong.ok());
+    EXPECT_TRUE(tooLong.message().contains(QStringLiteral("at most 99"))) << tooLong.message().toStdString();
 
     const Result<AttendanceFile> folder = readAttendanceFile(dir.path());
     ASSERT_FALSE(folder.ok());

@@ -105,3 +105,21 @@ TEST(SeatingFileDisk, SavingFewerSeatsShrinksTheFile) {
     EXPECT_TRUE(refused.message().contains(QStringLiteral("font name of seat 3"))) << refused.message().toStdString();
     EXPECT_EQ(readSeatingFile(path).value(), chart);
 }
+
+TEST(SeatingFileDisk, ACaptionOrFontNameWithoutAnEndMarksTheFileDamaged) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.SEA"));
+    ByteBuilder b;
+    b.field("Ann", 100).byte(0).zeros(3).i32(0).i32(8).raw(std::string(100, 'f')).i32(0).i32(79).i32(30).i32(0).i32(0);
+    teacherRecord(b);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(b.bytes());
+    f.close();
+
+    const Result<SeatingChart> read = readSeatingFile(path);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.message(), QStringLiteral("The file %1 is damaged or is not a seating file: the font name of seat 1 "
+                                             "does not end within its 100 bytes.").arg(path));
+    EXPECT_EQ(parseSeatingFile(b.bytes()).seats.size(), 1u);  // still readable for `check`
+}

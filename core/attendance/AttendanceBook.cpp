@@ -1,0 +1,85 @@
+#include "attendance/AttendanceBook.h"
+
+#include "common/Cp1252.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace markwell {
+namespace {
+
+// The name as a key that ignores letter case (accented letters included).
+QString nameKey(std::string_view name) { return cp1252::toUnicode(name).toCaseFolded(); }
+
+// Index of the first record of each name of one month.
+QHash<QString, std::size_t> monthIndex(const std::vector<AttendanceInfo>& records, std::int32_t month,
+                                       std::int32_t year) {
+    QHash<QString, std::size_t> index;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const AttendanceInfo& r = records[i];
+        if (r.Month != month || r.Year != year) continue;
+        const QString key = nameKey(r.name);
+        if (!index.contains(key)) index.insert(key, i);
+    }
+    return index;
+}
+
+}  // namespace
+
+std::optional<std::size_t> AttendanceBook::FindAttendanceRecord(std::int32_t month, std::int32_t year,
+                                                                std::string_view name) const {
+    const QString key = nameKey(name);
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        const AttendanceInfo& r = records_[i];
+        if (r.Month == month && r.Year == year && nameKey(r.name) == key) return i;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::optional<DayMarks>> AttendanceBook::marksOf(std::int32_t month, std::int32_t year,
+                                                             const std::vector<std::string>& names) const {
+    const QHash<QString, std::size_t> index = monthIndex(records_, month, year);
+    std::vector<std::optional<DayMarks>> marks;
+    marks.reserve(names.size());
+    for (const std::string& name : names) {
+        const auto found = index.constFind(nameKey(name));
+        marks.push_back(found == index.cend() ? std::nullopt : std::optional<DayMarks>(records_[*found].entry));
+    }
+    return marks;
+}
+
+void AttendanceBook::storeMonth(std::int32_t month, std::int32_t year, const std::vector<std::string>& names,
+                                const std::vector<DayMarks>& marks) {
+    QHash<QString, std::size_t> index = monthIndex(records_, month, year);
+    const auto days = static_cast<std::size_t>(daysInMonth(month, year));
+    const std::size_t count = std::min(names.size(), marks.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        AttendanceInfo record;
+        record.Month = month;
+        record.Year = year;
+        record.name = names[i];
+        std::copy_n(marks[i].begin(), days, record.entry.begin());  // the rest stays blank
+
+        const QString key = nameKey(names[i]);
+        if (const auto found = index.constFind(key); found != index.cend()) {
+            records_[*found] = std::move(record);
+        } else {
+            index.insert(key, records_.size());
+            records_.push_back(std::move(record));
+        }
+    }
+}
+
+int AttendanceBook::renameStudent(std::string_view oldName, std::string_view newName) {
+    const QString key = nameKey(oldName);
+    int renamed = 0;
+    for (AttendanceInfo& r : records_) {
+        if (nameKey(r.name) != key) continue;
+        r.name = std::string(newName);
+        ++renamed;
+    }
+    return renamed;
+}
+
+}  // namespace markwell

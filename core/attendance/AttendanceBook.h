@@ -1,0 +1,52 @@
+#pragma once
+
+#include "files/AttendanceFile.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace markwell {
+
+// Every attendance record of a class, all months and years, in the order of
+// its attendance file. The class document keeps it while the class is open:
+// marks go here as they are typed and reach the file only when the class is
+// saved. A record is found by month, year and name, the name compared without
+// regard to letter case; the first match in file order wins.
+class AttendanceBook {
+public:
+    AttendanceBook() = default;
+    explicit AttendanceBook(std::vector<AttendanceInfo> records) : records_(std::move(records)) {}
+
+    const std::vector<AttendanceInfo>& records() const { return records_; }
+    bool empty() const { return records_.empty(); }
+
+    // The index of the first record of that month, year and name, if any.
+    std::optional<std::size_t> FindAttendanceRecord(std::int32_t month, std::int32_t year, std::string_view name) const;
+
+    // The marks of each name for the month (none where there is no record).
+    std::vector<std::optional<DayMarks>> marksOf(std::int32_t month, std::int32_t year,
+                                                 const std::vector<std::string>& names) const;
+
+    // Stores each name's marks for the month: over its first record if it has
+    // one (the record takes the name's spelling), else in a new record at the
+    // end; every other record stays as it is. Days past the end of the month
+    // are stored as spaces. `marks` runs in step with `names`.
+    void storeMonth(std::int32_t month, std::int32_t year, const std::vector<std::string>& names,
+                    const std::vector<DayMarks>& marks);
+
+    // Gives every record of `oldName` (any month and year, letter case
+    // ignored) the name `newName`, so that a renamed student keeps their
+    // attendance; returns how many records were renamed. Records stay where
+    // they are: a record the new name already had for a month is still found
+    // first.
+    int renameStudent(std::string_view oldName, std::string_view newName);
+
+    bool operator==(const AttendanceBook&) const = default;
+
+private:
+    std::vector<AttendanceInfo> records_;
+};
+
+}  // namespace markwell

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "attendance/AttendanceBook.h"
+#include "data/ClassRecord.h"
+
+#include <QString>
+
+namespace markwell {
+
+// The open document: the class (its seats included) and its attendance, where
+// its three files live and whether it is saved. Everything the teacher
+// changes lives here until a save writes it.
+struct Document {
+    ClassRecord classRecord;
+    AttendanceBook attendance;
+    QString markwellFile;  // absolute; empty while untitled
+    QString attendFile;
+    QString seatingFile;
+    bool Dirty = false;
+    // Why the attendance or the seating file could not be used when the class
+    // was opened (the message names the file); empty when it was fine. The
+    // class then has no attendance or no seats, and a save never writes over
+    // that file while it is there.
+    QString attendanceDamage;
+    QString seatingDamage;
+
+    bool isTitled() const { return !markwellFile.isEmpty(); }
+};
+
+}  // namespace markwell

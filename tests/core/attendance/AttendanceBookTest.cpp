@@ -1,0 +1,97 @@
+#include "support/AttendanceRecords.h"
+
+#include "attendance/AttendanceBook.h"
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+namespace {
+
+DayMarks marks(std::string_view days) { return test::dayMarks(days); }
+
+AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, std::string_view days) {
+    return test::attendanceRecord(month, year, std::move(name), days);
+}
+
+// Two months of a class, with a name in two spellings and an accented one.
+AttendanceBook twoMonths() {
+    return AttendanceBook({
+        record(2, 2026, "ann lee", "T"),
+        record(1, 2026, "ANN LEE", "U"),
+        record(1, 2026, "Ann Lee", "E"),
+        record(1, 2026, "ZO\xCB", "TT"),  // ZOË
+    });
+}
+
+}  // namespace
+
+TEST(AttendanceBook, NamesMatchWithoutLetterCaseAndTheFirstRecordWins) {
+    const AttendanceBook book = twoMonths();
+    EXPECT_EQ(book.FindAttendanceRecord(1, 2026, "aNN lEE"), 1u);
+    EXPECT_EQ(book.FindAttendanceRecord(2, 2026, "Ann Lee"), 0u);
+    EXPECT_EQ(book.FindAttendanceRecord(1, 2026, "Zo\xEB"), 3u);  // zoë: accents fold too
+    EXPECT_EQ(book.FindAttendanceRecord(1, 2027, "Ann Lee"), std::nullopt);
+    EXPECT_EQ(book.FindAttendanceRecord(1, 2026, "Ann"), std::nullopt);
+
+    const auto read = book.marksOf(1, 2026, {"Ann Lee", "Bo", "zo\xEB"});
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[0], marks("U"));
+    EXPECT_EQ(read[1], std::nullopt);
+    EXPECT_EQ(read[2], marks("TT"));
+}
+
+TEST(AttendanceBook, StoringAMonthOverwritesInPlaceAppendsNewNamesAndLeavesTheRest) {
+    AttendanceBook book = twoMonths();
+    book.storeMonth(1, 2026, {"Ann Lee", "Bo"}, {marks("  E"), marks("T")});
+    const std::vector<AttendanceInfo> expected = {
+        record(2, 2026, "ann lee", "T"),    // another month: untouched
+        record(1, 2026, "Ann Lee", "  E"),  // overwritten where it was, in the class's spelling
+        record(1, 2026, "Ann Lee", "E"),    // a later duplicate is left alone
+        record(1, 2026, "ZO\xCB", "TT"),    // a name not stored: untouched
+        record(1, 2026, "Bo", "T"),         // new: at the end
+    };
+    EXPECT_EQ(book.records(), expected);
+
+    // Storing again changes nothing in the order or the count.
+    book.storeMonth(1, 2026, {"bo"}, {marks("U")});
+    ASSERT_EQ(book.records().size(), 5u);
+    EXPECT_EQ(book.records()[4], record(1, 2026, "bo", "U"));
+    EXPECT_EQ(book.marksOf(1, 2026, {"BO"}).front(), marks("U"));
+}
+
+TEST(AttendanceBook, DaysPastTheEndOfTheMonthAreStoredAsSpaces) {
+    AttendanceBook book;
+    const DayMarks full = marks("TUETUETUETUETUETUETUETUETUETUET");  // 31 marks
+    book.storeMonth(2, 2026, {"Ann"}, {full});
+    book.storeMonth(2, 2028, {"Ann"}, {full});  // a leap year
+    book.storeMonth(4, 2026, {"Ann"}, {full});
+    book.storeMonth(1, 2026, {"Ann"}, {full});
+    const std::vector<AttendanceInfo>& records = book.records();
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(std::string(records[0].entry.data(), 31), "TUETUETUETUETUETUETUETUETUET   ");
+    EXPECT_EQ(std::string(records[1].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETU  ");
+    EXPECT_EQ(std::string(records[2].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETUE ");
+    EXPECT_EQ(std::string(records[3].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETUET");
+}
+
+TEST(AttendanceBook, RenamingAStudentCarriesEveryMonthOfTheirs) {
+    AttendanceBook book({
+        record(9, 2025, "Ann Lee", "T"),
+        record(9, 2025, "Bo", "U"),
+        record(10, 2025, "ANN LEE", "E"),
+        record(3, 2019, "ann lee", "EE"),
+    });
+    EXPECT_EQ(book.renameStudent("Ann lee", "Ann Lee-Park"), 3);
+    const std::vector<AttendanceInfo> expected = {
+        record(9, 2025, "Ann Lee-Park", "T"),
+        record(9, 2025, "Bo", "U"),
+        record(10, 2025, "Ann Lee-Park", "E"),
+        record(3, 2019, "Ann Lee-Park", "EE"),
+    };
+    EXPECT_EQ(book.records(), expected);
+    EXPECT_EQ(book.marksOf(10, 2025, {"Ann Lee-Park"}).front(), marks("E"));
+    EXPECT_EQ(book.marksOf(10, 2025, {"Ann Lee"}).front(), std::nullopt);
+    EXPECT_EQ(book.renameStudent("Nobody", "Someone"), 0);
+    EXPECT_EQ(book.records(), expected);
+}

@@ -1,0 +1,254 @@
+#include "support/TestFiles.h"
+
+#include "document/DocumentFiles.h"
+#include "files/GradeFile.h"
+#include "files/SeatingFile.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+namespace {
+
+AttendanceInfo record(const char* name, int month, int year, char mark) {
+    AttendanceInfo r;
+    r.Month = month;
+    r.Year = year;
+    r.name = name;
+    r.entry[0] = mark;
+    return r;
+}
+
+DayMarks marks(char first) {
+    DayMarks m;
+    m.fill(' ');
+    m[0] = first;
+    return m;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// A folder with a scale store and a class of two students, one seat and two
+// months of attendance saved in it as "c.grs".
+class DocumentFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        Document document;
+        for (const char* name : {"Ann", "Bo"}) {
+            StudentInfo s;
+            s.name = name;
+            document.classRecord.students.push_back(s);
+            document.classRecord.comments.push_back({name, ""});
+        }
+        SeatingInfo seat;
+        seat.name = "Ann";
+        seat.left = 123;
+        document.classRecord.Seats = {seat};
+        document.attendance = AttendanceBook({record("Ann", 1, 2024, 'T'), record("Bo", 2, 2024, 'E')});
+        ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
+    }
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    Result<Document> open(const QString& name = QStringLiteral("c.grs")) { return openDocument(path(name), scales_); }
+    QStringList files() const { return filesIn(dir_.path()); }
+
+    QTemporaryDir dir_;
+    QSettingsStore settings_{dir_.filePath(QStringLiteral("settings.ini"))};
+    ScaleStore scales_{settings_};
+};
+
+}  // namespace
+
+TEST_F(DocumentFiles, OpeningReadsTheThreeFilesIntoACleanTitledDocument) {
+    const Result<Document> opened = open();
+    ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
+    EXPECT_EQ(opened->classRecord.students.size(), 2u);
+    ASSERT_EQ(opened->classRecord.Seats.size(), 1u);
+    EXPECT_EQ(opened->classRecord.Seats[0].left, 123);
+    EXPECT_EQ(opened->attendance.records(), (std::vector{record("Ann", 1, 2024, 'T'), record("Bo", 2, 2024, 'E')}));
+    EXPECT_EQ(opened->markwellFile, path(QStringLiteral("c.grs")));
+    EXPECT_EQ(opened->attendFile, path(QStringLiteral("c.ATD")));
+    EXPECT_EQ(opened->seatingFile, path(QStringLiteral("c.SEA")));
+    EXPECT_FALSE(opened->Dirty);
+    EXPECT_TRUE(damagedFilesWarning(*opened).isEmpty());
+
+    // Missing siblings read as empty; a missing grade file is refused by name.
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("c.ATD"))));
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("c.SEA"))));
+    const Result<Document> bare = open();
+    ASSERT_TRUE(bare.ok());
+    EXPECT_TRUE(bare->attendance.empty());
+    EXPECT_TRUE(bare->classRecord.Seats.empty());
+    EXPECT_TRUE(bare->attendanceDamage.isEmpty() && bare->seatingDamage.isEmpty());
+    const Result<Document> missing = open(QStringLiteral("gone.grs"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(missing.message().contains(QStringLiteral("gone.grs")));
+}
+
+TEST_F(DocumentFiles, SavingWritesEveryMonthOfTheDocumentWhereverItGoes) {
+    Document document = open().value();
+    document.attendance.storeMonth(3, 2024, {"Bo"}, {marks('U')});
+    document.Dirty = true;
+    const QByteArray oldAttendance = fileContents(path(QStringLiteral("c.ATD")));
+
+    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("d.grs")));
+    ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
+    EXPECT_TRUE(saved->isEmpty());
+    EXPECT_FALSE(document.Dirty);
+    EXPECT_EQ(document.markwellFile, path(QStringLiteral("d.grs")));
+    EXPECT_EQ(document.attendFile, path(QStringLiteral("d.ATD")));
+    const Result<AttendanceFile> carried = readAttendanceFile(path(QStringLiteral("d.ATD")));
+    ASSERT_TRUE(carried.ok());
+    EXPECT_EQ(carried->records, document.attendance.records());  // every month, in order
+    EXPECT_EQ(carried->records.size(), 3u);
+    EXPECT_EQ(readSeatingFile(path(QStringLiteral("d.SEA")))->seats[0].left, 123);
+    EXPECT_EQ(readGradeFile(path(QStringLiteral("d.grs")))->students.size(), 2u);
+    // The old class's files stay as they were.
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), oldAttendance);
+
+    // An untitled class saved over another class's files takes none of their months.
+    Document fresh;
+    ASSERT_TRUE(saveDocument(fresh, path(QStringLiteral("c.grs"))).ok());
+    EXPECT_TRUE(readAttendanceFile(path(QStringLiteral("c.ATD")))->records.empty());
+}
+
+TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
+    // A name too long for the attendance record: the grade file is not written either.
+    const QStringList before = files();
+    Document longName = open().value();
+    longName.classRecord.students[0].id = "A-1";  // a change the grade file would show
+    longName.attendance.storeMonth(4, 2024, {std::string(100, 'n')}, {marks('T')});
+    const QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
+    const Result<QStringList> refused = saveDocument(longName, path(QStringLiteral("c.grs")));
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path(QStringLiteral("c.ATD")))))
+        << refused.message().toStdString();
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade);
+    EXPECT_EQ(files(), before);
+
+    // A city that fills its whole field, as a file from elsewhere may hold.
+    Document document = open().value();
+    document.classRecord.students[1].city = std::string(45, 'c');
+    ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
+    QByteArray bytes = fileContents(path(QStringLiteral("c.grs")));
+    bytes.replace(QByteArray(45, 'c') + '\0', QByteArray(46, 'c'));
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.grs")), bytes));
+    Document foreign = open().value();
+    ASSERT_EQ(foreign.classRecord.students[1].city.size(), 46u);
+    foreign.Dirty = true;
+
+    const Result<QStringList> alsoRefused = saveDocument(foreign, path(QStringLiteral("new.grs")));
+    ASSERT_FALSE(alsoRefused.ok());
+    EXPECT_TRUE(alsoRefused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path(QStringLiteral("new.grs")))))
+        << alsoRefused.message().toStdString();
+    EXPECT_TRUE(alsoRefused.message().contains(QStringLiteral("city of student 2")));
+    EXPECT_EQ(files(), before);  // no new.grs, new.ATD or new.SEA
+    EXPECT_EQ(foreign.markwellFile, path(QStringLiteral("c.grs")));
+    EXPECT_TRUE(foreign.Dirty);
+}
+
+TEST_F(DocumentFiles, AFailedWriteTakesBackTheFilesItCreated) {
+    // The seating file cannot be written (its name is taken by a folder), after
+    // the grade and attendance files were.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("e.SEA")));
+    Document document = open().value();
+    const QStringList before = files();
+    const Result<QStringList> failed = saveDocument(document, path(QStringLiteral("e.grs")));
+    ASSERT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.message().startsWith(QStringLiteral("Unable to create %1").arg(path(QStringLiteral("e.SEA")))))
+        << failed.message().toStdString();
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(document.markwellFile, path(QStringLiteral("c.grs")));
+}
+
+TEST_F(DocumentFiles, ADamagedAttendanceFileOpensTheClassAndIsNeverWrittenOver) {
+    QByteArray damaged = fileContents(path(QStringLiteral("c.ATD")));
+    damaged[140] = 13;  // the second record's month
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.ATD")), damaged));
+
+    Document document = open().value();
+    EXPECT_TRUE(document.attendance.empty());
+    EXPECT_EQ(document.attendanceDamage,
+              QStringLiteral("The file %1 is damaged or is not an attendance file: record 2 holds month 13.")
+                  .arg(path(QStringLiteral("c.ATD"))));
+    EXPECT_TRUE(document.seatingDamage.isEmpty());
+    EXPECT_EQ(document.classRecord.Seats.size(), 1u);
+    const QString warning = damagedFilesWarning(document);
+    EXPECT_TRUE(warning.startsWith(document.attendanceDamage));
+    EXPECT_TRUE(warning.contains(QStringLiteral("without its attendance")));
+
+    // Save writes the grade and seating files and says the attendance file was kept.
+    document.classRecord.students[0].id = "A-1";
+    document.classRecord.Seats[0].left = 77;
+    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("c.grs")));
+    ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
+    ASSERT_EQ(saved->size(), 1);
+    EXPECT_TRUE(saved->front().contains(path(QStringLiteral("c.ATD"))));
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), damaged);
+    EXPECT_EQ(readGradeFile(path(QStringLiteral("c.grs")))->students[0].id, "A-1");
+    EXPECT_EQ(readSeatingFile(path(QStringLiteral("c.SEA")))->seats[0].left, 77);
+    EXPECT_FALSE(document.attendanceDamage.isEmpty());  // still there, still kept
+
+    // Under a new name the class starts a sound attendance file; the damaged one stays.
+    const Result<QStringList> moved = saveDocument(document, path(QStringLiteral("f.grs")));
+    ASSERT_TRUE(moved.ok());
+    EXPECT_TRUE(moved->isEmpty());
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("f.ATD"))));
+    EXPECT_TRUE(readAttendanceFile(path(QStringLiteral("f.ATD")))->records.empty());
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), damaged);
+    EXPECT_TRUE(document.attendanceDamage.isEmpty());
+}
+
+TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
+    // A folder where the attendance file should be, and a seating file whose
+    // caption runs through its whole field.
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("c.ATD"))));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("c.ATD")));
+    QByteArray seats = fileContents(path(QStringLiteral("c.SEA")));
+    seats.replace(0, 100, QByteArray(100, 's'));
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.SEA")), seats));
+
+    Document document = open().value();
+    EXPECT_TRUE(document.attendanceDamage.contains(QStringLiteral("it is a folder")));
+    EXPECT_TRUE(document.seatingDamage.contains(QStringLiteral("caption of seat 1")));
+    EXPECT_TRUE(document.classRecord.Seats.empty());
+    EXPECT_EQ(damagedFilesWarning(document).count(QStringLiteral("Markwell will not write over that file")), 2);
+
+    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("c.grs")));
+    ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
+    EXPECT_EQ(saved->size(), 2);
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("c.ATD"))).isDir());
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.SEA"))), seats);
+
+    // Once the teacher has moved them away, the next save writes both afresh.
+    ASSERT_TRUE(QDir(dir_.path()).rmdir(QStringLiteral("c.ATD")));
+    ASSERT_TRUE(QFile::rename(path(QStringLiteral("c.SEA")), path(QStringLiteral("old.SEA"))));
+    const Result<QStringList> again = saveDocument(document, path(QStringLiteral("c.grs")));
+    ASSERT_TRUE(again.ok());
+    EXPECT_TRUE(again->isEmpty());
+    EXPECT_TRUE(readAttendanceFile(path(QStringLiteral("c.ATD"))).ok());
+    EXPECT_TRUE(readSeatingFile(path(QStringLiteral("c.SEA"))).ok());
+    EXPECT_TRUE(document.attendanceDamage.isEmpty() && document.seatingDamage.isEmpty());
+}
+
+TEST_F(DocumentFiles, APartialLastRecordIsReadPastAndLeftOutOfTheNextSave) {
+    QByteArray cut = fileContents(path(QStringLiteral("c.ATD")));
+    cut.append("partial");
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.ATD")), cut));
+    Document document = open().value();
+    EXPECT_TRUE(document.attendanceDamage.isEmpty());
+    EXPECT_EQ(document.attendance.records().size(), 2u);
+    ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), cut.left(280));
+}
