@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -29,8 +28,7 @@ namespace markwell {
 
 AssignmentListDialog::AssignmentListDialog(const ClassRecord& cls, UserDialogs& dialogs, const QString& classPath,
                                            QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), classPath_(classPath), working_(cls),
-      panel_(new RecordListPanel(tr("Total number of assignments: %1"))) {
+    : RecordListDialog(cls, dialogs, classPath, tr("Total number of assignments: %1"), parent) {
     setWindowTitle(tr("Assignment List"));
     setObjectName(QStringLiteral("assignmentListDialog"));
     setHelpTopic(this, HelpTopic::Assignments);
@@ -60,14 +58,8 @@ AssignmentListDialog::AssignmentListDialog(const ClassRecord& cls, UserDialogs& 
     layout->addWidget(group, 1);
     layout->addWidget(buttons);
 
-    connect(panel_, &RecordListPanel::rowChosen, this, &AssignmentListDialog::showAssignment);
-    connect(panel_, &RecordListPanel::moveRequested, this, &AssignmentListDialog::moveAssignment);
-    connect(panel_, &RecordListPanel::deleteRequested, this, &AssignmentListDialog::deleteAssignment);
     onEnterKey(panel_->list(), [this] { title_->setFocus(); });
-    addAcceptShortcut(this);
-
-    refreshList(-1);
-    reset();
+    showList();
 }
 
 QWidget* AssignmentListDialog::makeBoxes() {
@@ -91,45 +83,31 @@ QWidget* AssignmentListDialog::makeBoxes() {
     form->addRow(tr("De&scription"), description_);
 
     // Enter adds or updates; the description never takes a line break from it.
-    onEnterKey(title_, [this] { storeAssignment(); });
-    onEnterKey(description_, [this] { storeAssignment(); });
-    connect(title_, &QLineEdit::textEdited, this, [this] { edited_ = true; });
-    connect(type_, &QComboBox::activated, this, [this] { edited_ = true; });
+    onEnterKey(title_, [this] { storeRecord(); });
+    onEnterKey(description_, [this] { storeRecord(); });
+    connect(title_, &QLineEdit::textEdited, this, &AssignmentListDialog::boxesTyped);
+    connect(type_, &QComboBox::activated, this, &AssignmentListDialog::boxesTyped);
     connect(description_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!filling_) edited_ = true;
+        boxesTyped();
         keepDescriptionShort();
     });
     return boxes;
 }
 
 QWidget* AssignmentListDialog::makeButtons() {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = commandButton(tr("&Add"), "addButton");
-    QPushButton* update = commandButton(tr("&Update"), "updateButton");
-    QPushButton* remove = commandButton(tr("&Delete"), "deleteButton");
-    QPushButton* clear = commandButton(tr("&Clear"), "clearButton");
-    QPushButton* import = commandButton(tr("I&mport..."), "importButton");
-    QPushButton* print = commandButton(tr("&Print"), "printButton");
-    for (QPushButton* button : {add, update, remove, clear, import, print}) layout->addWidget(button);
-    connect(add, &QPushButton::clicked, this, &AssignmentListDialog::addAssignment);
-    connect(update, &QPushButton::clicked, this, &AssignmentListDialog::updateAssignment);
-    connect(remove, &QPushButton::clicked, this, &AssignmentListDialog::deleteAssignment);
-    connect(clear, &QPushButton::clicked, this, &AssignmentListDialog::clearAssignments);
-    connect(import, &QPushButton::clicked, this, &AssignmentListDialog::importAssignments);
-    connect(print, &QPushButton::clicked, this, &AssignmentListDialog::printAssignments);
-    return row;
+    const CommandRow commands = makeCommandRow();
+    connect(commands.clear, &QPushButton::clicked, this, &AssignmentListDialog::clearAssignments);
+    connect(commands.import, &QPushButton::clicked, this, &AssignmentListDialog::importAssignments);
+    connect(commands.print, &QPushButton::clicked, this, &AssignmentListDialog::printAssignments);
+    return commands.row;
 }
 
 void AssignmentListDialog::keepDescriptionShort() {
     // Pasted text beyond the field is cut where the teacher sees it.
     const QString text = description_->toPlainText();
     if (text.size() <= kDescriptionLength) return;
-    const bool wasFilling = std::exchange(filling_, true);
     description_->setPlainText(text.left(kDescriptionLength));
     description_->moveCursor(QTextCursor::End);
-    filling_ = wasFilling;
 }
 
 AssignmentForm AssignmentListDialog::form() const {
@@ -137,37 +115,28 @@ AssignmentForm AssignmentListDialog::form() const {
             description_->toPlainText()};
 }
 
-void AssignmentListDialog::setForm(const AssignmentForm& f) {
-    filling_ = true;
+QStringList AssignmentListDialog::lines() const {
+    QStringList titles;
+    for (const AssignmentInfo& a : working_.assignments) titles << cp1252::toUnicode(a.title);
+    return titles;
+}
+
+void AssignmentListDialog::fillBoxes(std::optional<std::size_t> index) {
+    const AssignmentForm f = index ? assignmentForm(working_.assignments[*index]) : AssignmentForm{};
     title_->setText(f.title);
     type_->setCurrentIndex(type_->findText(f.type));  // none for a type that is not one of the six
     description_->setPlainText(f.description);
-    filling_ = false;
-    edited_ = false;
+    if (!index) title_->setFocus();
 }
 
-void AssignmentListDialog::refreshList(int select) {
-    QStringList titles;
-    for (const AssignmentInfo& a : working_.assignments) titles << cp1252::toUnicode(a.title);
-    panel_->setLines(titles, select);
+bool AssignmentListDialog::boxesEmpty() const {
+    return form() == AssignmentForm{};
 }
 
-void AssignmentListDialog::showAssignment(int row) {
-    if (row < 0 || row >= static_cast<int>(working_.assignments.size())) return;
-    setForm(assignmentForm(working_.assignments[static_cast<std::size_t>(row)]));
-    shown_ = row;
-}
-
-void AssignmentListDialog::reset() {
-    setForm(AssignmentForm{});
-    shown_ = -1;
-    panel_->selectRow(-1);
-    title_->setFocus();
-}
-
-void AssignmentListDialog::mousePressEvent(QMouseEvent* event) {
-    reset();
-    QDialog::mousePressEvent(event);
+QString AssignmentListDialog::pendingQuestion(bool showsRecord) const {
+    const QString title = trimmedText(title_->text());
+    return showsRecord ? tr("Keep the changes made to \"%1\"?").arg(title)
+                       : tr("Add \"%1\", typed but not added yet, to the assignments?").arg(title);
 }
 
 void AssignmentListDialog::refused(const QString& message) {
@@ -183,85 +152,44 @@ void AssignmentListDialog::refused(const QString& message) {
     }
 }
 
-void AssignmentListDialog::addAssignment() {
-    if (Result<std::size_t> added = markwell::addAssignment(working_, form()); !added) {
-        refused(added.message());
-        return;
-    }
-    refreshList(-1);
-    panel_->list()->scrollToBottom();  // where the new assignment is
-    reset();
+bool AssignmentListDialog::addFromBoxes() {
+    const Result<std::size_t> added = markwell::addAssignment(working_, form());
+    if (!added) refused(added.message());
+    return added.ok();
 }
 
-void AssignmentListDialog::updateAssignment() {
-    if (shown_ < 0) return;
-    if (Result<void> updated = markwell::updateAssignment(working_, static_cast<std::size_t>(shown_), form());
-        !updated) {
-        refused(updated.message());
-        return;
-    }
-    refreshList(-1);
-    reset();
+bool AssignmentListDialog::updateFromBoxes(std::size_t index) {
+    const Result<void> updated = markwell::updateAssignment(working_, index, form());
+    if (!updated) refused(updated.message());
+    return updated.ok();
 }
 
-void AssignmentListDialog::storeAssignment() {
-    if (shown_ >= 0) updateAssignment();
-    else addAssignment();
+bool AssignmentListDialog::deleteAt(std::size_t index) {
+    return markwell::deleteAssignment(working_, index);
 }
 
-void AssignmentListDialog::deleteAssignment() {
-    const int row = panel_->selectedRow();
-    if (row < 0 || !markwell::deleteAssignment(working_, static_cast<std::size_t>(row))) return;
-    refreshList(-1);
-    reset();
-}
-
-void AssignmentListDialog::moveAssignment(MoveDirection direction) {
-    const int row = panel_->selectedRow();
-    if (row < 0 || !markwell::moveAssignment(working_, static_cast<std::size_t>(row), direction)) return;
-    shown_ = direction == MoveDirection::Up ? row - 1 : row + 1;
-    refreshList(shown_);
+bool AssignmentListDialog::moveAt(std::size_t index, MoveDirection direction) {
+    return markwell::moveAssignment(working_, index, direction);
 }
 
 void AssignmentListDialog::clearAssignments() {
     if (working_.assignments.empty()) return;
     if (dialogs_.askYesNo(this, tr("Remove all assignments?")) != UserDialogs::Answer::Yes) return;
     markwell::clearAssignments(working_);
-    refreshList(-1);
-    reset();
+    listChanged(false);
 }
 
 void AssignmentListDialog::importAssignments() {
     ImportAssignmentsDialog picker(dialogs_, classPath_, this);
     if (picker.exec() != QDialog::Accepted) return;
     markwell::importAssignments(working_, picker.selectedAssignments());
-    refreshList(-1);
-    panel_->list()->scrollToBottom();
-    reset();
+    listChanged(true);
 }
 
 void AssignmentListDialog::printAssignments() {
     const Sheet printout = assignmentListPrintout(working_.assignments, classPath_);
     const Result<PrintOutcome> printed = printSheet(this, dialogs_, printout);
     if (!printed) dialogs_.warn(this, tr("The assignments could not be printed: ") + printed.message());
-}
-
-bool AssignmentListDialog::storeBeforeClosing() {
-    if (!edited_ || form() == AssignmentForm{}) return true;
-    const QString title = trimmedText(title_->text());
-    const QString question = shown_ >= 0 ? tr("Keep the changes made to \"%1\"?").arg(title)
-                                         : tr("Add \"%1\", typed but not added yet, to the assignments?").arg(title);
-    switch (dialogs_.askYesNoCancel(this, question)) {
-    case UserDialogs::Answer::Yes: storeAssignment(); return !edited_;
-    case UserDialogs::Answer::No: return true;
-    case UserDialogs::Answer::Cancel: break;
-    }
-    return false;
-}
-
-void AssignmentListDialog::accept() {
-    if (!storeBeforeClosing()) return;
-    QDialog::accept();
 }
 
 }  // namespace markwell

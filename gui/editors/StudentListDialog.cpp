@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -63,8 +62,7 @@ const BoxPlace& placeOf(StudentField field) {
 
 StudentListDialog::StudentListDialog(const ClassRecord& cls, UserDialogs& dialogs, const QString& classPath,
                                      QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), classPath_(classPath), working_(cls),
-      panel_(new RecordListPanel(tr("Total number of students: %1"))) {
+    : RecordListDialog(cls, dialogs, classPath, tr("Total number of students: %1"), parent) {
     setWindowTitle(tr("Student List"));
     setObjectName(QStringLiteral("studentListDialog"));
     setHelpTopic(this, HelpTopic::StudentList);
@@ -91,15 +89,9 @@ StudentListDialog::StudentListDialog(const ClassRecord& cls, UserDialogs& dialog
     layout->addLayout(top, 1);
     layout->addWidget(buttons);
 
-    connect(panel_, &RecordListPanel::rowChosen, this, &StudentListDialog::showStudent);
-    connect(panel_, &RecordListPanel::moveRequested, this, &StudentListDialog::moveStudent);
-    connect(panel_, &RecordListPanel::deleteRequested, this, &StudentListDialog::deleteStudent);
     // Enter on a line goes to the boxes of the student it shows.
     onEnterKey(panel_->list(), [this] { box(StudentField::Name)->setFocus(); });
-    addAcceptShortcut(this);
-
-    refreshList(-1);
-    reset();
+    showList();
 }
 
 QWidget* StudentListDialog::makeTabs() {
@@ -119,8 +111,8 @@ QWidget* StudentListDialog::makeTabs() {
         box->setMinimumWidth(260);
         boxes_[static_cast<std::size_t>(place.field)] = box;
         forms[static_cast<std::size_t>(place.tab)]->addRow(tr(place.label), box);
-        onEnterKey(box, [this] { storeStudent(); });
-        connect(box, &QLineEdit::textEdited, this, [this] { edited_ = true; });
+        onEnterKey(box, [this] { storeRecord(); });
+        connect(box, &QLineEdit::textEdited, this, &StudentListDialog::boxesTyped);
     }
 
     auto* commentsPage = new QWidget;
@@ -134,30 +126,19 @@ QWidget* StudentListDialog::makeTabs() {
     commentsLayout->addWidget(commentCount_);
     tabs_->addTab(commentsPage, tr("Commen&ts"));
     connect(comment_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!filling_) edited_ = true;
+        boxesTyped();
         updateCommentCount();
     });
     return tabs_;
 }
 
 QWidget* StudentListDialog::makeButtons() {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* add = commandButton(tr("&Add"), "addButton");
-    QPushButton* update = commandButton(tr("&Update"), "updateButton");
-    QPushButton* remove = commandButton(tr("&Delete"), "deleteButton");
-    QPushButton* clear = commandButton(tr("&Clear"), "clearButton");
-    QPushButton* import = commandButton(tr("I&mport..."), "importButton");
-    print_ = commandButton(tr("&Print"), "printButton");
-    for (QPushButton* button : {add, update, remove, clear, import, print_}) layout->addWidget(button);
-    connect(add, &QPushButton::clicked, this, &StudentListDialog::addStudent);
-    connect(update, &QPushButton::clicked, this, &StudentListDialog::updateStudent);
-    connect(remove, &QPushButton::clicked, this, &StudentListDialog::deleteStudent);
-    connect(clear, &QPushButton::clicked, this, &StudentListDialog::clearStudents);
-    connect(import, &QPushButton::clicked, this, &StudentListDialog::importStudents);
-    connect(print_, &QPushButton::clicked, this, &StudentListDialog::printStudent);
-    return row;
+    const CommandRow commands = makeCommandRow();
+    connect(commands.clear, &QPushButton::clicked, this, &StudentListDialog::clearStudents);
+    connect(commands.import, &QPushButton::clicked, this, &StudentListDialog::importStudents);
+    connect(commands.print, &QPushButton::clicked, this, &StudentListDialog::printStudent);
+    print_ = commands.print;
+    return commands.row;
 }
 
 StudentForm StudentListDialog::form() const {
@@ -167,41 +148,34 @@ StudentForm StudentListDialog::form() const {
     return f;
 }
 
-void StudentListDialog::setForm(const StudentForm& f) {
-    filling_ = true;
-    for (const BoxPlace& place : kBoxes) box(place.field)->setText(f[place.field]);
-    comment_->setPlainText(f.comment);
-    filling_ = false;
-    edited_ = false;
-}
-
-void StudentListDialog::refreshList(int select) {
+QStringList StudentListDialog::lines() const {
     QStringList names;
     for (const StudentInfo& student : working_.students) names << cp1252::toUnicode(student.name);
-    panel_->setLines(names, select);
+    return names;
 }
 
-void StudentListDialog::showStudent(int row) {
-    if (row < 0 || row >= static_cast<int>(working_.students.size())) return;
-    const auto index = static_cast<std::size_t>(row);
-    const std::string comment = index < working_.comments.size() ? working_.comments[index].desc : std::string();
-    setForm(studentForm(working_.students[index], comment));
-    shown_ = row;
-    print_->setEnabled(true);
-}
-
-void StudentListDialog::reset() {
-    setForm(StudentForm{});
-    shown_ = -1;
-    panel_->selectRow(-1);
+void StudentListDialog::fillBoxes(std::optional<std::size_t> index) {
+    StudentForm f;
+    if (index) {
+        const std::string comment = *index < working_.comments.size() ? working_.comments[*index].desc : std::string();
+        f = studentForm(working_.students[*index], comment);
+    }
+    for (const BoxPlace& place : kBoxes) box(place.field)->setText(f[place.field]);
+    comment_->setPlainText(f.comment);
+    print_->setEnabled(index.has_value());
+    if (index) return;
     tabs_->setCurrentIndex(StudentTab);
     box(StudentField::Name)->setFocus();
-    print_->setEnabled(false);
 }
 
-void StudentListDialog::mousePressEvent(QMouseEvent* event) {
-    reset();
-    QDialog::mousePressEvent(event);
+bool StudentListDialog::boxesEmpty() const {
+    return form() == StudentForm{};
+}
+
+QString StudentListDialog::pendingQuestion(bool showsRecord) const {
+    const QString name = trimmedText(box(StudentField::Name)->text());
+    return showsRecord ? tr("Keep the changes made to \"%1\"?").arg(name)
+                       : tr("Add \"%1\", typed but not added yet, to the class?").arg(name);
 }
 
 void StudentListDialog::refusedFor(const StudentForm& f, const QString& message) {
@@ -219,63 +193,44 @@ void StudentListDialog::refusedFor(const StudentForm& f, const QString& message)
     box(*bad)->selectAll();
 }
 
-void StudentListDialog::addStudent() {
+bool StudentListDialog::addFromBoxes() {
     const StudentForm f = form();
-    if (Result<std::size_t> added = markwell::addStudent(working_, f); !added) {
-        refusedFor(f, added.message());
-        return;
-    }
-    refreshList(-1);
-    panel_->list()->scrollToBottom();  // where the new student is
-    reset();
+    const Result<std::size_t> added = markwell::addStudent(working_, f);
+    if (!added) refusedFor(f, added.message());
+    return added.ok();
 }
 
-void StudentListDialog::updateStudent() {
-    if (shown_ < 0) return;
+bool StudentListDialog::updateFromBoxes(std::size_t index) {
     const StudentForm f = form();
-    Result<std::optional<StudentRename>> updated = markwell::updateStudent(working_, static_cast<std::size_t>(shown_), f);
+    const Result<std::optional<StudentRename>> updated = markwell::updateStudent(working_, index, f);
     if (!updated) {
         refusedFor(f, updated.message());
-        return;
+        return false;
     }
     if (*updated) renames_.push_back(**updated);
-    refreshList(-1);
-    reset();
+    return true;
 }
 
-void StudentListDialog::storeStudent() {
-    if (shown_ >= 0) updateStudent();
-    else addStudent();
+bool StudentListDialog::deleteAt(std::size_t index) {
+    return markwell::deleteStudent(working_, index);
 }
 
-void StudentListDialog::deleteStudent() {
-    const int row = panel_->selectedRow();
-    if (row < 0 || !markwell::deleteStudent(working_, static_cast<std::size_t>(row))) return;
-    refreshList(-1);
-    reset();
-}
-
-void StudentListDialog::moveStudent(MoveDirection direction) {
-    const int row = panel_->selectedRow();
-    if (row < 0 || !markwell::moveStudent(working_, static_cast<std::size_t>(row), direction)) return;
-    shown_ = direction == MoveDirection::Up ? row - 1 : row + 1;
-    refreshList(shown_);
+bool StudentListDialog::moveAt(std::size_t index, MoveDirection direction) {
+    return markwell::moveStudent(working_, index, direction);
 }
 
 void StudentListDialog::clearStudents() {
     if (working_.students.empty() && working_.assignments.empty()) return;
     if (dialogs_.askYesNo(this, tr("Remove all students and all assignments?")) != UserDialogs::Answer::Yes) return;
     markwell::clearStudents(working_);
-    refreshList(-1);
-    reset();
+    listChanged(false);
 }
 
 void StudentListDialog::importStudents() {
     ImportStudentsDialog picker(dialogs_, classPath_, this);
     if (picker.exec() != QDialog::Accepted) return;
     const StudentImport report = markwell::importStudents(working_, picker.selectedStudents());
-    refreshList(shown_);
-    panel_->list()->scrollToBottom();
+    listChanged(true);
     if (const QString skipped = report.message(); !skipped.isEmpty()) dialogs_.inform(this, skipped);
 }
 
@@ -291,24 +246,6 @@ void StudentListDialog::updateCommentCount() {
     commentCount_->setText(used > kCommentLength
                                ? tr("%1 characters: more than the %2 a comment can hold").arg(used).arg(kCommentLength)
                                : tr("%1 of %2 characters (a line break counts as two)").arg(used).arg(kCommentLength));
-}
-
-bool StudentListDialog::storeBeforeClosing() {
-    if (!edited_ || form() == StudentForm{}) return true;
-    const QString name = trimmedText(box(StudentField::Name)->text());
-    const QString question = shown_ >= 0 ? tr("Keep the changes made to \"%1\"?").arg(name)
-                                          : tr("Add \"%1\", typed but not added yet, to the class?").arg(name);
-    switch (dialogs_.askYesNoCancel(this, question)) {
-    case UserDialogs::Answer::Yes: storeStudent(); return !edited_;
-    case UserDialogs::Answer::No: return true;
-    case UserDialogs::Answer::Cancel: break;
-    }
-    return false;
-}
-
-void StudentListDialog::accept() {
-    if (!storeBeforeClosing()) return;
-    QDialog::accept();
 }
 
 }  // namespace markwell

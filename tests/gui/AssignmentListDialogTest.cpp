@@ -114,7 +114,7 @@ void AssignmentListDialogTest::aBackgroundClickLetsGoOfTheLine() {
     // A click on the group (it is background too) empties the boxes.
     QWidget* group = e.list()->parentWidget()->parentWidget();
     QTest::mouseClick(group, Qt::LeftButton, {}, QPoint(group->width() - 3, 3));
-    QCOMPARE(e.dialog.shownAssignment(), -1);
+    QCOMPARE(e.dialog.shownRecord(), -1);
     QVERIFY(e.list()->selectedItems().isEmpty());
     e.type(QStringLiteral("Quiz 2"), 2);
     QTest::keyClick(e.dialog.titleBox(), Qt::Key_Enter);
@@ -137,7 +137,7 @@ void AssignmentListDialogTest::updateKeepsPointsAndTotal() {
     e.choose(1);
     QTest::keyClick(e.list(), Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(e.cls().assignments[0].title, std::string("Test 1"));
-    QCOMPARE(e.dialog.shownAssignment(), 0);
+    QCOMPARE(e.dialog.shownRecord(), 0);
 }
 
 void AssignmentListDialogTest::importedAssignmentsStartAtZero() {

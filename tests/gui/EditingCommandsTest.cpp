@@ -84,7 +84,7 @@ void EditingCommandsTest::cancelLeavesTheClassEqual() {
     const ClassRecord before = h.cls();
     whenShown<StudentListDialog>([](StudentListDialog& d) {
         typeInto(d.box(StudentField::Name), QStringLiteral("Dee Ross"));
-        d.storeStudent();
+        d.storeRecord();
         d.reject();
     });
     h.window->actions().studentList->trigger();

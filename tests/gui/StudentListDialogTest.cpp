@@ -106,7 +106,7 @@ void StudentListDialogTest::choosingALineShowsTheStudentAndItsComment() {
              QStringLiteral("Total number of students: 4"));
     QVERIFY(!e.button("printButton")->isEnabled());
     e.choose(3);
-    QCOMPARE(e.dialog.shownStudent(), 3);
+    QCOMPARE(e.dialog.shownRecord(), 3);
     QCOMPARE(e.name()->text(), QStringLiteral("MaryAnn"));
     QCOMPARE(e.dialog.commentBox()->toPlainText(), QStringLiteral("quiet"));
     QVERIFY(e.button("printButton")->isEnabled());
@@ -123,7 +123,7 @@ void StudentListDialogTest::aBackgroundClickThenEnterAddsAStudent() {
     QCOMPARE(e.name()->text(), QStringLiteral("Ann Lee"));
     e.clickBackground();
     // Nothing is chosen any more: the boxes are for a new student.
-    QCOMPARE(e.dialog.shownStudent(), -1);
+    QCOMPARE(e.dialog.shownRecord(), -1);
     QVERIFY(e.list()->selectedItems().isEmpty());
     QVERIFY(e.name()->text().isEmpty());
     QVERIFY(e.name()->hasFocus());
@@ -153,7 +153,7 @@ void StudentListDialogTest::enterInABoxUpdatesOnlyTheStudentShown() {
     QCOMPARE(e.dialog.renames().size(), std::size_t(1));
     QCOMPARE(e.dialog.renames()[0].from, std::string("Ann Lee"));
     // Afterwards the boxes are for a new student again.
-    QCOMPARE(e.dialog.shownStudent(), -1);
+    QCOMPARE(e.dialog.shownRecord(), -1);
 
     // Update with nothing chosen does nothing.
     const ClassRecord before = e.cls();
@@ -182,7 +182,7 @@ void StudentListDialogTest::updateChecksWhatAddChecks() {
     e.button("updateButton")->click();
     QCOMPARE(e.dialogs.count(Kind::Warn), 3);
     QCOMPARE(e.cls(), before);
-    QCOMPARE(e.dialog.shownStudent(), 0);  // still Ann's boxes, to correct
+    QCOMPARE(e.dialog.shownRecord(), 0);  // still Ann's boxes, to correct
 }
 
 void StudentListDialogTest::longCommentsAreRefusedWithTheirCount() {
