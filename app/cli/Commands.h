@@ -30,5 +30,10 @@ int runImportStudents(const QStringList& args, const Console& console);
 int runAddAssignment(const QStringList& args, const Console& console);
 int runSetPoints(const QStringList& args, const Console& console);
 int runSetTotal(const QStringList& args, const Console& console);
+int runWeights(const QStringList& args, const Console& console);
+int runDrop(const QStringList& args, const Console& console);
+int runScale(const QStringList& args, const Console& console);
+int runUseScale(const QStringList& args, const Console& console);
+int runPassword(const QStringList& args, const Console& console);
 
 }  // namespace markwell::cli

@@ -41,6 +41,10 @@ void MainWindow::connectActions() {
     run(a.studentList, &MainWindow::editStudentList);
     run(a.assignmentList, &MainWindow::editAssignmentList);
     run(a.editGrades, &MainWindow::editGrades);
+    run(a.gradeScale, &MainWindow::editGradeScale);
+    run(a.weightedGrades, &MainWindow::editWeights);
+    run(a.dropLowest, &MainWindow::editDropRule);
+    run(a.options, &MainWindow::editOptions);
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
     run(a.nextPage, &MainWindow::showNextPage);
@@ -60,13 +64,9 @@ void MainWindow::connectActions() {
     later(a.editSeat, tr("Changing seats is not available yet in this version of Markwell."));
     later(a.deleteSeat, tr("Deleting seats is not available yet in this version of Markwell."));
     later(a.attendanceAnalysis, tr("The attendance analysis is not available yet in this version of Markwell."));
-    later(a.options, tr("Options are not available yet in this version of Markwell."));
     later(a.individualReport, tr("The individual student report is not available yet in this version of Markwell."));
     later(a.gradeInformation, tr("The grade information is not available yet in this version of Markwell."));
     later(a.graph, tr("The graph is not available yet in this version of Markwell."));
-    later(a.gradeScale, tr("The grade scale is not available yet in this version of Markwell."));
-    later(a.weightedGrades, tr("Weighted grades are not available yet in this version of Markwell."));
-    later(a.dropLowest, tr("Dropping lowest scores is not available yet in this version of Markwell."));
 }
 
 void MainWindow::createMenus() {

@@ -2,8 +2,10 @@
 // take the class back on OK; and a class entered through the dialogs is the
 // class markwell-cli builds from the same data.
 
-#include "../core/cli/CliRunner.h"
-
+#include "core/cli/CliRunner.h"
+#include "dialogs/DropRuleDialog.h"
+#include "dialogs/GradeScaleDialog.h"
+#include "dialogs/WeightsDialog.h"
 #include "editors/AssignmentListDialog.h"
 #include "editors/EditGradesDialog.h"
 #include "editors/RecordListPanel.h"
@@ -13,11 +15,16 @@
 #include "support/GuiTestMain.h"
 #include "support/ModalDialogs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -222,12 +229,47 @@ void EditingCommandsTest::theCliAndTheDialogsBuildTheSameClass() {
              });
              w.actions().editGrades->trigger();
          }},
+        {{QStringLiteral("weights"), kFile, QStringLiteral("0"), QStringLiteral("60"), QStringLiteral("40"),
+          QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("--use")},
+         [](MainWindow& w) {
+             whenModalShows<WeightsDialog>([](WeightsDialog* d) {
+                 d->weightBox(1)->setValue(60);
+                 d->weightBox(2)->setValue(40);
+                 d->useBox()->setChecked(true);
+                 d->accept();
+             });
+             w.actions().weightedGrades->trigger();
+         }},
+        {{QStringLiteral("drop"), kFile, QStringLiteral("overall")},
+         [](MainWindow& w) {
+             whenModalShows<DropRuleDialog>([](DropRuleDialog* d) {
+                 d->ruleButton(droprule::kLowestOverall)->click();
+                 d->accept();
+             });
+             w.actions().dropLowest->trigger();
+         }},
+        // The scale is saved to this computer's scales, then given to the class.
+        {{QStringLiteral("scale"), QStringLiteral("set"), QStringLiteral("Pass at 72"), QStringLiteral("pass-fail"),
+          QStringLiteral("72,100,0,71.9")},
+         {}},
+        {{QStringLiteral("use-scale"), kFile, QStringLiteral("Pass at 72")},
+         [&h](MainWindow& w) {
+             h.dialogs.answerText(QStringLiteral("Pass at 72"));
+             whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
+                 d->kindButton(ScaleKind::PassFail)->click();
+                 d->table()->item(0, 0)->setText(QStringLiteral("72"));
+                 d->table()->item(1, 1)->setText(QStringLiteral("71.9"));
+                 d->saveAsButton()->click();
+                 d->accept();
+             });
+             w.actions().gradeScale->trigger();
+         }},
     };
 
     const QString byCli = h.path(QStringLiteral("cli.grs"));
     for (const Step& step : steps) {
         QStringList args = step.cli;
-        args.replace(args.indexOf(kFile), byCli);
+        if (const qsizetype file = args.indexOf(kFile); file >= 0) args.replace(file, byCli);
         const test::CliRun done = test::runCli(args);
         QVERIFY2(done.exitCode == 0, qPrintable(args.join(QLatin1Char(' ')) + QStringLiteral(": ") + done.err));
     }
@@ -239,9 +281,14 @@ void EditingCommandsTest::theCliAndTheDialogsBuildTheSameClass() {
     h.window->saveClass();
     QVERIFY(!h.window->document().Dirty);
 
+    // Zoë: Quiz 9.5 of 10 and Test 47 of 50, the lowest (the quiz) dropped;
+    // Bo's test is left empty (0 of 50), his only counted score, and dropped:
+    // nothing possible is left, so no letter.
     const QString table = showOf(byCli);
-    QVERIFY2(table.contains(QStringLiteral("Zo\u00eb O'Brien\t9.5\t47\t56.5\t94.17%\tA")), qPrintable(table));
+    QVERIFY2(table.contains(QStringLiteral("Zo\u00eb O'Brien\t9.5\t47\t56.5\t94.00%\tPass")), qPrintable(table));
+    QVERIFY2(table.contains(QStringLiteral("Bo Chen\t-\t0\t0\t0.00%\t-")), qPrintable(table));
     QCOMPARE(showOf(byWindow), table);
+    QCOMPARE(h.window->gradesTable().sheet.toTsv(CellRange::all()), table);
 }
 
 MARKWELL_GUI_TEST_MAIN(EditingCommandsTest)

@@ -1,37 +1,69 @@
 #pragma once
 
-// Working a modal dialog from a test: the dialog's exec() blocks, so what the
-// teacher would do in it is queued to run once it is up.
+// Answers a modal dialog the program opens and waits on with exec(): the
+// test says what to do with it once it shows, then runs the command.
 
 #include <QApplication>
-#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace markwell::testing {
 
-// Runs `work` on the next modal dialog of type T once it is shown (polling
-// for up to about five seconds); a dialog left open afterwards is
-// cancelled, so a test never hangs.
+// Runs `act` on the first modal dialog of type T that shows within a few
+// seconds (act must close it: accept, reject or a button click). A dialog
+// that `act` leaves open, or another modal in the way, is rejected so that
+// the test never hangs; `handled` tells whether `act` ran.
 template <class T>
-void whenShown(std::function<void(T&)> work) {
-    auto tries = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [work = std::move(work), tries, poll] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (++*tries < 500) QTimer::singleShot(10, *poll);
+void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
+    if (handled) *handled = false;
+    auto* poll = new QTimer(qApp);
+    poll->setObjectName(QStringLiteral("modalWatch"));
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, started, act = std::move(act), handled] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (T* dialog = qobject_cast<T*>(modal); dialog && dialog->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            if (handled) *handled = true;
+            QPointer<T> guard(dialog);
+            act(dialog);
+            if (guard && guard->isVisible()) QMetaObject::invokeMethod(guard, "reject", Qt::QueuedConnection);
             return;
         }
-        // Keys go to the focused box of the active window, as for the teacher.
+        if (started->elapsed() > 5000) {
+            poll->stop();
+            poll->deleteLater();
+            if (modal) QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        }
+    });
+    poll->start();
+}
+
+// The same for work done at the keyboard: the dialog is made the active
+// window first, so that keys go to its focused box as for the teacher.
+template <class T>
+void whenShown(std::function<void(T&)> work) {
+    whenModalShows<T>([work = std::move(work)](T* dialog) {
         dialog->activateWindow();
         if (!QTest::qWaitForWindowActive(dialog)) QApplication::setActiveWindow(dialog);
         work(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    };
-    QTimer::singleShot(0, *poll);
+    });
+}
+
+// Stops every watch still waiting for its dialog (one that was expected not to show).
+inline void stopWatchingModals() {
+    for (QTimer* poll : qApp->findChildren<QTimer*>(QStringLiteral("modalWatch"), Qt::FindDirectChildrenOnly)) {
+        poll->stop();
+        poll->deleteLater();
+    }
 }
 
 }  // namespace markwell::testing
