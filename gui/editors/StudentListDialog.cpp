@@ -37,20 +37,22 @@ struct BoxPlace {
     const char* objectName;
 };
 
+// Every box has its Alt letter: none is taken by a button or a tab, and
+// none twice on one tab (the boxes of the other tabs are out of reach).
 constexpr BoxPlace kBoxes[] = {
     {StudentField::Name, StudentTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "&Name"), "nameBox"},
     {StudentField::Id, StudentTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "&ID"), "idBox"},
-    {StudentField::Street, HomeTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Street"), "streetBox"},
+    {StudentField::Street, HomeTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "S&treet"), "streetBox"},
     {StudentField::City, HomeTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "C&ity"), "cityBox"},
-    {StudentField::State, HomeTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "State"), "stateBox"},
+    {StudentField::State, HomeTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Stat&e"), "stateBox"},
     {StudentField::Zip, HomeTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "&Zip"), "zipBox"},
-    {StudentField::MomName, ParentsTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "M&other"), "motherBox"},
-    {StudentField::MomPhone, ParentsTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Phone"), "motherPhoneBox"},
+    {StudentField::MomName, ParentsTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Mo&ther"), "motherBox"},
+    {StudentField::MomPhone, ParentsTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Pho&ne"), "motherPhoneBox"},
     {StudentField::DadName, ParentsTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "&Father"), "fatherBox"},
-    {StudentField::DadPhone, ParentsTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Phone"), "fatherPhoneBox"},
-    {StudentField::StudentEmail, EmailTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Stude&nt"),
+    {StudentField::DadPhone, ParentsTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Phon&e"), "fatherPhoneBox"},
+    {StudentField::StudentEmail, EmailTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "S&tudent"),
      "studentEmailBox"},
-    {StudentField::MomEmail, EmailTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "M&other"), "motherEmailBox"},
+    {StudentField::MomEmail, EmailTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "Moth&er"), "motherEmailBox"},
     {StudentField::DadEmail, EmailTab, QT_TRANSLATE_NOOP("markwell::StudentListDialog", "&Father"), "fatherEmailBox"},
 };
 
@@ -98,7 +100,7 @@ QWidget* StudentListDialog::makeTabs() {
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("studentTabs"));
     std::array<QFormLayout*, CommentsTab> forms{};
-    const QString titles[] = {tr("&Student"), tr("&Home"), tr("Pa&rents"), tr("&E-Mail")};
+    const QString titles[] = {tr("&Student"), tr("&Home"), tr("Pa&rents"), tr("E-Mai&l")};
     for (int tab = StudentTab; tab < CommentsTab; ++tab) {
         auto* page = new QWidget;
         forms[static_cast<std::size_t>(tab)] = new QFormLayout(page);
@@ -124,7 +126,7 @@ QWidget* StudentListDialog::makeTabs() {
     commentCount_->setObjectName(QStringLiteral("commentCount"));
     commentsLayout->addWidget(comment_, 1);
     commentsLayout->addWidget(commentCount_);
-    tabs_->addTab(commentsPage, tr("Commen&ts"));
+    tabs_->addTab(commentsPage, tr("C&omments"));
     connect(comment_, &QPlainTextEdit::textChanged, this, [this] {
         boxesTyped();
         updateCommentCount();

@@ -6,6 +6,7 @@
 #include "editors/ImportAssignmentsDialog.h"
 #include "editors/RecordListPanel.h"
 #include "files/GradeFile.h"
+#include "support/AltLetters.h"
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
 #include "support/ModalDialogs.h"
@@ -62,6 +63,7 @@ private slots:
     void updateKeepsPointsAndTotal();
     void importedAssignmentsStartAtZero();
     void theListPrintsAsATable();
+    void altLettersDoNotClash();
 };
 
 void AssignmentListDialogTest::enterAddsWithZeroPointsForEveryStudent() {
@@ -182,6 +184,12 @@ void AssignmentListDialogTest::theListPrintsAsATable() {
                                  "Test", "< None >"}) {
         QVERIFY2(text.contains(QLatin1String(expected)), expected);
     }
+}
+
+void AssignmentListDialogTest::altLettersDoNotClash() {
+    Editor e(smallClass());
+    const QStringList clashes = clashingAltLetters(e.dialog);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
 }
 
 MARKWELL_GUI_TEST_MAIN(AssignmentListDialogTest)

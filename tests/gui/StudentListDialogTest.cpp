@@ -9,6 +9,7 @@
 #include "editors/RecordListPanel.h"
 #include "editors/StudentListDialog.h"
 #include "files/GradeFile.h"
+#include "support/AltLetters.h"
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
 #include "support/ModalDialogs.h"
@@ -97,6 +98,7 @@ private slots:
     void importSkipsDuplicatesAndListsThemOnce();
     void printingGivesOnePageForTheStudentShown();
     void okAsksAboutTypingNotYetAdded();
+    void everyBoxHasItsOwnAltLetter();
 };
 
 void StudentListDialogTest::choosingALineShowsTheStudentAndItsComment() {
@@ -305,6 +307,19 @@ void StudentListDialogTest::okAsksAboutTypingNotYetAdded() {
     QVERIFY(!e.dialog.isVisible());
     QCOMPARE(e.dialog.result(), int(QDialog::Accepted));
     QCOMPARE(e.cls().students.back().name, std::string("Dee Ross"));
+}
+
+void StudentListDialogTest::everyBoxHasItsOwnAltLetter() {
+    Editor e(rosterClass());
+    for (int tab = 0; tab < e.dialog.tabs()->count(); ++tab) {
+        e.dialog.tabs()->setCurrentIndex(tab);
+        const QStringList clashes = clashingAltLetters(e.dialog);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+    }
+    // Every box is reached from the keyboard: its label has a letter.
+    for (QLabel* label : e.dialog.findChildren<QLabel*>()) {
+        if (qobject_cast<QLineEdit*>(label->buddy())) QVERIFY2(!altLetterOf(label->text()).isNull(), qPrintable(label->text()));
+    }
 }
 
 MARKWELL_GUI_TEST_MAIN(StudentListDialogTest)
