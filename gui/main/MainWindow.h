@@ -93,6 +93,11 @@ public slots:
     void chooseFont();
     void sortAscending();
     void sortDescending();
+    // The editing dialogs: each works on a copy of the class, which replaces
+    // the class when the dialog ends with OK and something changed.
+    void editStudentList();
+    void editAssignmentList();
+    void editGrades();
     // The class's grade scale, weights and drop rule; the program's options.
     void editGradeScale();
     void editWeights();
@@ -139,6 +144,8 @@ private:
     void printGrades(bool withIds);
     void sortClass(bool descending);
     void setDirty();
+    // The class as an editing dialog hands it back: replaces the class when it differs.
+    void takeEditedClass(const ClassRecord& edited);
     // Ends the typing of a value into the grades table, storing (or refusing) it.
     void finishTyping();
     void restoreWindowPlace();

@@ -39,6 +39,9 @@ void MainWindow::connectActions() {
     run(a.font, &MainWindow::chooseFont);
     run(a.sortAscending, &MainWindow::sortAscending);
     run(a.sortDescending, &MainWindow::sortDescending);
+    run(a.studentList, &MainWindow::editStudentList);
+    run(a.assignmentList, &MainWindow::editAssignmentList);
+    run(a.editGrades, &MainWindow::editGrades);
     run(a.gradeScale, &MainWindow::editGradeScale);
     run(a.weightedGrades, &MainWindow::editWeights);
     run(a.dropLowest, &MainWindow::editDropRule);
@@ -64,9 +67,6 @@ void MainWindow::connectActions() {
     };
     later(a.merge, tr("Merging two classes is not available yet in this version of Markwell."));
     later(a.attendanceAnalysis, tr("The attendance analysis is not available yet in this version of Markwell."));
-    later(a.studentList, tr("The student list is not available yet in this version of Markwell."));
-    later(a.assignmentList, tr("The assignment list is not available yet in this version of Markwell."));
-    later(a.editGrades, tr("Grade entry is not available yet in this version of Markwell."));
 }
 
 void MainWindow::createMenus() {
