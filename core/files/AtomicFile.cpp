@@ -1,5 +1,6 @@
 #include "files/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,6 +15,10 @@
 
 namespace markwell {
 namespace {
+
+struct AtomicFile {
+    Q_DECLARE_TR_FUNCTIONS(AtomicFile)
+};
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
@@ -52,9 +57,8 @@ void copyPermissions(const QString& from, const QString& to) {
 }  // namespace
 
 QString unableToCreate(const QString& path, const QString& reason) {
-    QString message = QStringLiteral("Unable to create ") + path;
-    if (!reason.isEmpty()) message += QStringLiteral(": ") + reason;
-    return message;
+    if (reason.isEmpty()) return AtomicFile::tr("Unable to create %1").arg(path);
+    return AtomicFile::tr("Unable to create %1: %2").arg(path, reason);
 }
 
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes) {

@@ -4,11 +4,19 @@
 #include "files/FileBytes.h"
 #include "files/FixedFields.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <algorithm>
 
 namespace markwell {
+namespace {
+
+struct AttendanceFileText {
+    Q_DECLARE_TR_FUNCTIONS(AttendanceFile)
+};
+
+}  // namespace
 
 int daysInMonth(std::int32_t month, std::int32_t year) {
     const QDate first(year, month, 1);
@@ -40,11 +48,11 @@ Result<QByteArray> serializeAttendanceFile(const std::vector<AttendanceInfo>& re
     for (std::size_t i = 0; i < records.size(); ++i) {
         const AttendanceInfo& r = records[i];
         if (const QString problem = textFieldProblem(r.name, capacity::kAttendanceName); !problem.isEmpty()) {
-            return fail(QStringLiteral("The attendance cannot be saved: the name of record %1 %2.").arg(i + 1).arg(problem));
+            return fail(AttendanceFileText::tr("The attendance cannot be saved: the name of record %1 %2.").arg(i + 1).arg(problem));
         }
         // Written, it would read back as a damaged file.
         if (r.Month < 1 || r.Month > 12) {
-            return fail(QStringLiteral("The attendance cannot be saved: record %1 holds month %2.").arg(i + 1).arg(r.Month));
+            return fail(AttendanceFileText::tr("The attendance cannot be saved: record %1 holds month %2.").arg(i + 1).arg(r.Month));
         }
         out.int32(r.Month);
         out.int32(r.Year);
@@ -58,9 +66,9 @@ Result<QByteArray> serializeAttendanceFile(const std::vector<AttendanceInfo>& re
 QString attendanceFileDamage(const AttendanceFile& file) {
     for (std::size_t i = 0; i < file.records.size(); ++i) {
         const AttendanceInfo& r = file.records[i];
-        if (r.Month < 1 || r.Month > 12) return QStringLiteral("record %1 holds month %2").arg(i + 1).arg(r.Month);
+        if (r.Month < 1 || r.Month > 12) return AttendanceFileText::tr("record %1 holds month %2").arg(i + 1).arg(r.Month);
         if (!fitsField(r.name, capacity::kAttendanceName)) {
-            return QStringLiteral("the name of record %1 does not end within its %2 bytes").arg(i + 1).arg(capacity::kAttendanceName);
+            return AttendanceFileText::tr("the name of record %1 does not end within its %2 bytes").arg(i + 1).arg(capacity::kAttendanceName);
         }
     }
     return {};
@@ -71,7 +79,7 @@ Result<AttendanceFile> readAttendanceFile(const QString& path) {
     if (!bytes) return bytes.error();
     AttendanceFile file = parseAttendanceFile(bytes.value());
     if (const QString damage = attendanceFileDamage(file); !damage.isEmpty()) {
-        return fail(QStringLiteral("The file %1 is damaged or is not an attendance file: %2.").arg(path, damage));
+        return fail(AttendanceFileText::tr("The file %1 is damaged or is not an attendance file: %2.").arg(path, damage));
     }
     return file;
 }

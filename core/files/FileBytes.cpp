@@ -1,21 +1,29 @@
 #include "files/FileBytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace markwell {
+namespace {
+
+struct FileBytes {
+    Q_DECLARE_TR_FUNCTIONS(FileBytes)
+};
+
+}  // namespace
 
 QString unableToOpen(const QString& path, const QString& reason) {
-    return QStringLiteral("Unable to open %1: %2").arg(path, reason);
+    return FileBytes::tr("Unable to open %1: %2").arg(path, reason);
 }
 
 Result<QByteArray> readFileBytes(const QString& path) {
     const QFileInfo info(path);
-    if (info.isDir()) return fail(unableToOpen(path, QStringLiteral("it is a folder")));
+    if (info.isDir()) return fail(unableToOpen(path, FileBytes::tr("it is a folder")));
     // A device or a pipe may never end: reading it whole would fill the memory.
-    if (info.exists() && !info.isFile()) return fail(unableToOpen(path, QStringLiteral("it is not a file")));
+    if (info.exists() && !info.isFile()) return fail(unableToOpen(path, FileBytes::tr("it is not a file")));
     if (info.size() > kMaxClassFileBytes) {
-        return fail(unableToOpen(path, QStringLiteral("it is too large to be a class file (%1 bytes)").arg(info.size())));
+        return fail(unableToOpen(path, FileBytes::tr("it is too large to be a class file (%1 bytes)").arg(info.size())));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(unableToOpen(path, file.errorString()));

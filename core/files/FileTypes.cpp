@@ -1,9 +1,16 @@
 #include "files/FileTypes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QtGlobal>
 
 namespace markwell {
+namespace {
+
+struct FileTypes {
+    Q_DECLARE_TR_FUNCTIONS(FileTypes)
+};
+
+}  // namespace
 
 const std::array<FileTypeInfo, 4> kFileTypes = {{
     {FileType::Grades, "grs", QT_TRANSLATE_NOOP("FileTypes", "Markwell File (*.grs)")},
@@ -33,7 +40,7 @@ QString spreadsheetSuffixes() {
         if (isSpreadsheet(info.type)) suffixes << QLatin1Char('.') + QLatin1String(info.suffix);
     }
     const QString last = suffixes.takeLast();
-    return suffixes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return FileTypes::tr("%1 or %2").arg(suffixes.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace markwell

@@ -2,12 +2,20 @@
 
 #include "common/LittleEndian.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cassert>
 #include <cstring>
 
 namespace markwell {
+namespace {
+
+struct FixedFields {
+    Q_DECLARE_TR_FUNCTIONS(FixedFields)
+};
+
+}  // namespace
 
 bool FieldReader::take(qsizetype size) {
     if (has(size)) return true;
@@ -61,9 +69,9 @@ void FieldReader::skip(qsizetype size) {
 QString textFieldProblem(std::string_view text, qsizetype size) {
     const auto length = static_cast<qsizetype>(text.size());
     if (length >= size) {
-        return QStringLiteral("is %1 characters long; at most %2 fit").arg(length).arg(size - 1);
+        return FixedFields::tr("is %1 characters long; at most %2 fit").arg(length).arg(size - 1);
     }
-    if (text.find('\0') != std::string_view::npos) return QStringLiteral("holds a zero byte");
+    if (text.find('\0') != std::string_view::npos) return FixedFields::tr("holds a zero byte");
     return {};
 }
 

@@ -7,12 +7,18 @@
 #include "files/FixedFields.h"
 #include "scales/ScaleStore.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 #include <limits>
 
 namespace markwell {
 namespace {
+
+struct GradeFile {
+    Q_DECLARE_TR_FUNCTIONS(GradeFile)
+};
 
 // Block sizes of the layout, in bytes.
 constexpr qsizetype kGridPropsSize = 268;
@@ -32,19 +38,19 @@ struct StudentField {
 
 // The student record in file order.
 constexpr std::array<StudentField, 13> kStudentFields = {{
-    {&StudentInfo::name, capacity::kStudentName, "name"},
-    {&StudentInfo::id, capacity::kStudentId, "ID"},
-    {&StudentInfo::street, capacity::kStreet, "street"},
-    {&StudentInfo::city, capacity::kCity, "city"},
-    {&StudentInfo::state, capacity::kState, "state"},
-    {&StudentInfo::zip, capacity::kZip, "ZIP code"},
-    {&StudentInfo::mom_name, capacity::kParentName, "mother's name"},
-    {&StudentInfo::mom_phone, capacity::kPhone, "mother's phone"},
-    {&StudentInfo::dad_name, capacity::kParentName, "father's name"},
-    {&StudentInfo::dad_phone, capacity::kPhone, "father's phone"},
-    {&StudentInfo::student_email, capacity::kEmail, "e-mail address"},
-    {&StudentInfo::mom_email, capacity::kEmail, "mother's e-mail address"},
-    {&StudentInfo::dad_email, capacity::kEmail, "father's e-mail address"},
+    {&StudentInfo::name, capacity::kStudentName, QT_TRANSLATE_NOOP("GradeFile", "name")},
+    {&StudentInfo::id, capacity::kStudentId, QT_TRANSLATE_NOOP("GradeFile", "ID")},
+    {&StudentInfo::street, capacity::kStreet, QT_TRANSLATE_NOOP("GradeFile", "street")},
+    {&StudentInfo::city, capacity::kCity, QT_TRANSLATE_NOOP("GradeFile", "city")},
+    {&StudentInfo::state, capacity::kState, QT_TRANSLATE_NOOP("GradeFile", "state")},
+    {&StudentInfo::zip, capacity::kZip, QT_TRANSLATE_NOOP("GradeFile", "ZIP code")},
+    {&StudentInfo::mom_name, capacity::kParentName, QT_TRANSLATE_NOOP("GradeFile", "mother's name")},
+    {&StudentInfo::mom_phone, capacity::kPhone, QT_TRANSLATE_NOOP("GradeFile", "mother's phone")},
+    {&StudentInfo::dad_name, capacity::kParentName, QT_TRANSLATE_NOOP("GradeFile", "father's name")},
+    {&StudentInfo::dad_phone, capacity::kPhone, QT_TRANSLATE_NOOP("GradeFile", "father's phone")},
+    {&StudentInfo::student_email, capacity::kEmail, QT_TRANSLATE_NOOP("GradeFile", "e-mail address")},
+    {&StudentInfo::mom_email, capacity::kEmail, QT_TRANSLATE_NOOP("GradeFile", "mother's e-mail address")},
+    {&StudentInfo::dad_email, capacity::kEmail, QT_TRANSLATE_NOOP("GradeFile", "father's e-mail address")},
 }};
 
 constexpr qsizetype studentFieldsSize() {
@@ -63,18 +69,18 @@ public:
     GradeFileReader(QByteArrayView bytes, const QString& fileName) : in_(bytes), fileName_(fileName) {}
 
     Result<ClassRecord> read(GradeFileInfo* info) {
-        if (in_.remaining() == 0) return damaged(QStringLiteral("it is empty"));
+        if (in_.remaining() == 0) return damaged(GradeFile::tr("it is empty"));
         if (!in_.has(kGradeFileHeaderSize)) {
-            return damaged(QStringLiteral("it is too short (%1 bytes)").arg(in_.remaining()));
+            return damaged(GradeFile::tr("it is too short (%1 bytes)").arg(in_.remaining()));
         }
         const double version = in_.float64();
         in_.skip(kGradeFileHeaderSize - 8);  // build, year and padding are not used
-        if (!std::isfinite(version)) return damaged(QStringLiteral("its version is not a number"));
-        if (version > kGradeFileVersion) return fail(QStringLiteral("Markwell version of file is invalid!"));
+        if (!std::isfinite(version)) return damaged(GradeFile::tr("its version is not a number"));
+        if (version > kGradeFileVersion) return fail(GradeFile::tr("Markwell version of file is invalid!"));
 
         ClassRecord cls;
         if (!in_.has(kGridPropsSize + kScaleSize + kWeightsSize)) {
-            return damaged(QStringLiteral("it ends inside the class settings"));
+            return damaged(GradeFile::tr("it ends inside the class settings"));
         }
         readSettings(cls);
         if (auto problem = readStudents(cls); !problem.isEmpty()) return damaged(problem);
@@ -85,14 +91,14 @@ public:
             cls.lowScoreInfo = DropLowScoreInfo{};
             for (const StudentInfo& s : cls.students) cls.comments.push_back(CommentInfo{s.name, {}});
         }
-        if (in_.overrun()) return damaged(QStringLiteral("it ends too early"));
+        if (in_.overrun()) return damaged(GradeFile::tr("it ends too early"));
         if (info != nullptr) *info = GradeFileInfo{version, in_.remaining()};
         return cls;
     }
 
 private:
     Error damaged(const QString& detail) const {
-        return fail(QStringLiteral("The file %1 is damaged or is not a grade file: %2.").arg(fileName_, detail));
+        return fail(GradeFile::tr("The file %1 is damaged or is not a grade file: %2.").arg(fileName_, detail));
     }
 
     void readSettings(ClassRecord& cls) {
@@ -118,18 +124,18 @@ private:
     // Reads a count and checks it against the bytes that remain, each item
     // taking at least `smallestItem` bytes. Gives the problem, or an empty text.
     QString readCount(const QString& what, qsizetype smallestItem, std::int32_t& count) {
-        if (!in_.has(4)) return QStringLiteral("it ends before the number of %1").arg(what);
+        if (!in_.has(4)) return GradeFile::tr("it ends before the number of %1").arg(what);
         count = in_.int32();
-        if (count < 0) return QStringLiteral("it gives the number of %1 as %2").arg(what).arg(count);
+        if (count < 0) return GradeFile::tr("it gives the number of %1 as %2").arg(what).arg(count);
         if (static_cast<qint64>(count) * smallestItem > in_.remaining()) {
-            return QStringLiteral("it announces %1 %2 but ends before them").arg(count).arg(what);
+            return GradeFile::tr("it announces %1 %2 but ends before them").arg(count).arg(what);
         }
         return {};
     }
 
     QString readStudents(ClassRecord& cls) {
         std::int32_t count = 0;
-        if (auto problem = readCount(QStringLiteral("students"), kStudentSize, count); !problem.isEmpty()) return problem;
+        if (auto problem = readCount(GradeFile::tr("students"), kStudentSize, count); !problem.isEmpty()) return problem;
         cls.students.resize(static_cast<std::size_t>(count));
         for (StudentInfo& student : cls.students) {
             for (const StudentField& field : kStudentFields) student.*field.member = in_.text(field.size);
@@ -139,41 +145,41 @@ private:
 
     QString readAssignments(ClassRecord& cls) {
         std::int32_t count = 0;
-        if (auto problem = readCount(QStringLiteral("assignments"), kSmallestAssignment, count); !problem.isEmpty()) {
+        if (auto problem = readCount(GradeFile::tr("assignments"), kSmallestAssignment, count); !problem.isEmpty()) {
             return problem;
         }
         cls.assignments.reserve(static_cast<std::size_t>(count));
         for (std::int32_t i = 1; i <= count; ++i) {
-            const QString where = QStringLiteral("assignment %1 of %2").arg(i).arg(count);
-            if (!in_.has(4)) return QStringLiteral("it ends inside ") + where;
+            const QString where = GradeFile::tr("assignment %1 of %2").arg(i).arg(count);
+            if (!in_.has(4)) return GradeFile::tr("it ends inside %1").arg(where);
             const std::uint32_t length = in_.uint32();
-            if (length == 0) return QStringLiteral("the point list of %1 has a length of 0").arg(where);
+            if (length == 0) return GradeFile::tr("the point list of %1 has a length of 0").arg(where);
             if (static_cast<qint64>(length) > in_.remaining()) {
-                return QStringLiteral("the point list of %1 is longer than the rest of the file").arg(where);
+                return GradeFile::tr("the point list of %1 is longer than the rest of the file").arg(where);
             }
             AssignmentInfo a;
             a.namegrade = parseCommaText(in_.text(static_cast<qsizetype>(length)));
-            if (!in_.has(kAssignmentFixedSize)) return QStringLiteral("it ends inside ") + where;
+            if (!in_.has(kAssignmentFixedSize)) return GradeFile::tr("it ends inside %1").arg(where);
             a.title = in_.text(capacity::kTitle);
             a.description = in_.text(capacity::kDescription);
             a.assign_type = in_.text(capacity::kAssignType);
             a.total = in_.float64();
             // Markwell never writes such a total; every average would show it.
-            if (!std::isfinite(a.total)) return QStringLiteral("the possible points of %1 are not a number").arg(where);
+            if (!std::isfinite(a.total)) return GradeFile::tr("the possible points of %1 are not a number").arg(where);
             cls.assignments.push_back(std::move(a));
         }
         return {};
     }
 
     QString readDropRuleAndComments(ClassRecord& cls) {
-        if (!in_.has(kDropSize)) return QStringLiteral("it ends before the dropping rule");
+        if (!in_.has(kDropSize)) return GradeFile::tr("it ends before the dropping rule");
         DropLowScoreInfo& drop = cls.lowScoreInfo;
         drop.drop_type = in_.int32();
         for (int type = 0; type < 6; ++type) drop.setFlag(type, in_.boolean());
         in_.skip(2);
 
         std::int32_t count = 0;
-        if (auto problem = readCount(QStringLiteral("comments"), kCommentSize, count); !problem.isEmpty()) return problem;
+        if (auto problem = readCount(GradeFile::tr("comments"), kCommentSize, count); !problem.isEmpty()) return problem;
         cls.comments.resize(static_cast<std::size_t>(count));
         for (CommentInfo& comment : cls.comments) {
             comment.name = in_.text(capacity::kCommentName);
@@ -195,9 +201,9 @@ QString textProblem(const QString& what, const std::string& text, qsizetype size
 }
 
 QString settingsProblem(const ClassRecord& cls) {
-    QString problem = textProblem(QStringLiteral("the grid font name"), cls.gridProps.font_name, capacity::kFontName);
-    if (problem.isEmpty()) problem = textProblem(QStringLiteral("the grade scale name"), cls.gradeScale.name, capacity::kScaleName);
-    if (problem.isEmpty()) problem = textProblem(QStringLiteral("the grade scale bounds"), cls.gradeScale.num_values, capacity::kScaleValues);
+    QString problem = textProblem(GradeFile::tr("the grid font name"), cls.gridProps.font_name, capacity::kFontName);
+    if (problem.isEmpty()) problem = textProblem(GradeFile::tr("the grade scale name"), cls.gradeScale.name, capacity::kScaleName);
+    if (problem.isEmpty()) problem = textProblem(GradeFile::tr("the grade scale bounds"), cls.gradeScale.num_values, capacity::kScaleValues);
     return problem;
 }
 
@@ -206,32 +212,34 @@ QString studentProblem(const StudentInfo& s, std::size_t index) {
         const QString problem = textFieldProblem(s.*field.member, field.size);
         if (problem.isEmpty()) continue;
         const QString who = field.member == &StudentInfo::name
-                                ? QStringLiteral("student %1").arg(index + 1)
-                                : QStringLiteral("student %1 (%2)").arg(index + 1).arg(shown(s.name));
-        return QStringLiteral("the %1 of %2 %3").arg(QLatin1String(field.label), who, problem);
+                                ? GradeFile::tr("student %1").arg(index + 1)
+                                : GradeFile::tr("student %1 (%2)").arg(index + 1).arg(shown(s.name));
+        return GradeFile::tr("the %1 of %2 %3").arg(GradeFile::tr(field.label), who, problem);
     }
     return {};
 }
 
 QString assignmentProblem(const AssignmentInfo& a, std::size_t index) {
-    const QString which = QStringLiteral("assignment %1").arg(index + 1);
-    QString problem = textProblem(QStringLiteral("the title of ") + which, a.title, capacity::kTitle);
-    const QString named = which + QStringLiteral(" (") + shown(a.title) + QLatin1Char(')');
-    if (problem.isEmpty()) problem = textProblem(QStringLiteral("the description of ") + named, a.description, capacity::kDescription);
-    if (problem.isEmpty()) problem = textProblem(QStringLiteral("the type of ") + named, a.assign_type, capacity::kAssignType);
+    const QString which = GradeFile::tr("assignment %1").arg(index + 1);
+    QString problem = textProblem(GradeFile::tr("the title of %1").arg(which), a.title, capacity::kTitle);
+    const QString named = GradeFile::tr("assignment %1 (%2)").arg(index + 1).arg(shown(a.title));
+    if (problem.isEmpty()) {
+        problem = textProblem(GradeFile::tr("the description of %1").arg(named), a.description, capacity::kDescription);
+    }
+    if (problem.isEmpty()) problem = textProblem(GradeFile::tr("the type of %1").arg(named), a.assign_type, capacity::kAssignType);
     if (!problem.isEmpty()) return problem;
     for (std::size_t i = 0; i < a.namegrade.size(); ++i) {
         if (a.namegrade[i].find('\0') != std::string::npos) {
-            return QStringLiteral("point entry %1 of %2 holds a zero byte").arg(i + 1).arg(named);
+            return GradeFile::tr("point entry %1 of %2 holds a zero byte").arg(i + 1).arg(named);
         }
     }
     return {};
 }
 
 QString commentProblem(const CommentInfo& c, std::size_t index) {
-    QString problem = textProblem(QStringLiteral("the name of comment %1").arg(index + 1), c.name, capacity::kCommentName);
+    QString problem = textProblem(GradeFile::tr("the name of comment %1").arg(index + 1), c.name, capacity::kCommentName);
     if (problem.isEmpty()) {
-        problem = textProblem(QStringLiteral("the comment on %1").arg(shown(c.name)), c.desc, capacity::kCommentText);
+        problem = textProblem(GradeFile::tr("the comment on %1").arg(shown(c.name)), c.desc, capacity::kCommentText);
     }
     return problem;
 }
@@ -239,7 +247,7 @@ QString commentProblem(const CommentInfo& c, std::size_t index) {
 QString classProblem(const ClassRecord& cls) {
     constexpr auto kMaxCount = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
     if (cls.students.size() > kMaxCount || cls.assignments.size() > kMaxCount || cls.comments.size() > kMaxCount) {
-        return QStringLiteral("it is too large");
+        return GradeFile::tr("it is too large");
     }
     if (QString problem = settingsProblem(cls); !problem.isEmpty()) return problem;
     for (std::size_t i = 0; i < cls.students.size(); ++i) {
@@ -294,7 +302,7 @@ bool writeAssignment(FieldWriter& out, const AssignmentInfo& a) {
 }
 
 Error cannotSave(const QString& problem) {
-    return fail(QStringLiteral("The class cannot be saved: %1.").arg(problem));
+    return fail(GradeFile::tr("The class cannot be saved: %1.").arg(problem));
 }
 
 }  // namespace
@@ -324,7 +332,7 @@ Result<QByteArray> serializeGradeFile(const ClassRecord& cls) {
     out.int32(static_cast<std::int32_t>(cls.assignments.size()));
     for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
         if (!writeAssignment(out, cls.assignments[i])) {
-            return cannotSave(QStringLiteral("the point list of assignment %1 is too long").arg(i + 1));
+            return cannotSave(GradeFile::tr("the point list of assignment %1 is too long").arg(i + 1));
         }
     }
     const DropLowScoreInfo& drop = cls.lowScoreInfo;

@@ -4,8 +4,14 @@
 #include "files/FileBytes.h"
 #include "files/FixedFields.h"
 
+#include <QCoreApplication>
+
 namespace markwell {
 namespace {
+
+struct SeatingFile {
+    Q_DECLARE_TR_FUNCTIONS(SeatingFile)
+};
 
 SeatingInfo readSeat(FieldReader& in) {
     SeatingInfo seat;
@@ -39,10 +45,10 @@ void writeSeat(FieldWriter& out, const SeatingInfo& seat, std::string_view name)
 
 QString seatProblem(const SeatingInfo& seat, const QString& which) {
     if (QString problem = textFieldProblem(seat.name, capacity::kSeatName); !problem.isEmpty()) {
-        return QStringLiteral("the caption of %1 %2").arg(which, problem);
+        return SeatingFile::tr("the caption of %1 %2").arg(which, problem);
     }
     if (QString problem = textFieldProblem(seat.font_name, capacity::kSeatFontName); !problem.isEmpty()) {
-        return QStringLiteral("the font name of %1 %2").arg(which, problem);
+        return SeatingFile::tr("the font name of %1 %2").arg(which, problem);
     }
     return {};
 }
@@ -67,10 +73,10 @@ SeatingChart parseSeatingFile(QByteArrayView bytes) {
 Result<QByteArray> serializeSeatingFile(const SeatingChart& chart) {
     QString problem;
     for (std::size_t i = 0; i < chart.seats.size() && problem.isEmpty(); ++i) {
-        problem = seatProblem(chart.seats[i], QStringLiteral("seat %1").arg(i + 1));
+        problem = seatProblem(chart.seats[i], SeatingFile::tr("seat %1").arg(i + 1));
     }
-    if (problem.isEmpty()) problem = seatProblem(chart.teacher, QStringLiteral("the teacher's box"));
-    if (!problem.isEmpty()) return fail(QStringLiteral("The seating chart cannot be saved: %1.").arg(problem));
+    if (problem.isEmpty()) problem = seatProblem(chart.teacher, SeatingFile::tr("the teacher's box"));
+    if (!problem.isEmpty()) return fail(SeatingFile::tr("The seating chart cannot be saved: %1.").arg(problem));
 
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(chart.seats.size() + 1) * kSeatingRecordSize);
@@ -83,17 +89,17 @@ Result<QByteArray> serializeSeatingFile(const SeatingChart& chart) {
 QString seatingFileDamage(const SeatingChart& chart) {
     const auto unended = [](const SeatingInfo& seat, const QString& which) -> QString {
         if (!fitsField(seat.name, capacity::kSeatName)) {
-            return QStringLiteral("the caption of %1 does not end within its %2 bytes").arg(which).arg(capacity::kSeatName);
+            return SeatingFile::tr("the caption of %1 does not end within its %2 bytes").arg(which).arg(capacity::kSeatName);
         }
         if (!fitsField(seat.font_name, capacity::kSeatFontName)) {
-            return QStringLiteral("the font name of %1 does not end within its %2 bytes").arg(which).arg(capacity::kSeatFontName);
+            return SeatingFile::tr("the font name of %1 does not end within its %2 bytes").arg(which).arg(capacity::kSeatFontName);
         }
         return {};
     };
     for (std::size_t i = 0; i < chart.seats.size(); ++i) {
-        if (QString damage = unended(chart.seats[i], QStringLiteral("seat %1").arg(i + 1)); !damage.isEmpty()) return damage;
+        if (QString damage = unended(chart.seats[i], SeatingFile::tr("seat %1").arg(i + 1)); !damage.isEmpty()) return damage;
     }
-    return unended(chart.teacher, QStringLiteral("the teacher's box"));
+    return unended(chart.teacher, SeatingFile::tr("the teacher's box"));
 }
 
 Result<SeatingChart> readSeatingFile(const QString& path) {
@@ -101,7 +107,7 @@ Result<SeatingChart> readSeatingFile(const QString& path) {
     if (!bytes) return bytes.error();
     SeatingChart chart = parseSeatingFile(bytes.value());
     if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
-        return fail(QStringLiteral("The file %1 is damaged or is not a seating file: %2.").arg(path, damage));
+        return fail(SeatingFile::tr("The file %1 is damaged or is not a seating file: %2.").arg(path, damage));
     }
     return chart;
 }
