@@ -1,9 +1,15 @@
 #include "common/Cp1252.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace markwell::cp1252 {
 namespace {
+
+struct Cp1252 {
+    Q_DECLARE_TR_FUNCTIONS(Cp1252)
+};
 
 // Unicode code points of the bytes 0x80 to 0x9F; the rest is Latin-1.
 constexpr std::array<char16_t, 32> kHighControls = {
@@ -49,7 +55,7 @@ Result<std::string> fromUnicode(const QString& text) {
     for (QChar ch : text) {
         const int byte = encode(ch.unicode());
         if (byte < 0) {
-            return fail(QStringLiteral("The character \u201c%1\u201d cannot be stored in a class file.")
+            return fail(Cp1252::tr("The character \u201c%1\u201d cannot be stored in a class file.")
                             .arg(ch.isSurrogate() ? QStringLiteral("?") : QString(ch)));
         }
         bytes.push_back(static_cast<char>(byte));

@@ -5,6 +5,7 @@
 #include "files/GradeFile.h"
 #include "files/SeatingFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,6 +13,10 @@
 
 namespace markwell {
 namespace {
+
+struct DocumentFiles {
+    Q_DECLARE_TR_FUNCTIONS(DocumentFiles)
+};
 
 struct PendingFile {
     QString path;
@@ -82,14 +87,14 @@ Result<Document> openDocument(const QString& gradePath, const ScaleStore& store)
 QString damagedFilesWarning(const Document& document) {
     QStringList parts;
     if (!document.attendanceDamage.isEmpty()) {
-        parts << document.attendanceDamage +
-                     QStringLiteral("\nThe class is opened without its attendance. Markwell will not write over "
-                                    "that file; delete or rename it to record attendance for this class again.");
+        parts << DocumentFiles::tr("%1\nThe class is opened without its attendance. Markwell will not write over "
+                                   "that file; delete or rename it to record attendance for this class again.")
+                     .arg(document.attendanceDamage);
     }
     if (!document.seatingDamage.isEmpty()) {
-        parts << document.seatingDamage +
-                     QStringLiteral("\nThe class is opened without its seating chart. Markwell will not write over "
-                                    "that file; delete or rename it to keep seats for this class again.");
+        parts << DocumentFiles::tr("%1\nThe class is opened without its seating chart. Markwell will not write over "
+                                   "that file; delete or rename it to keep seats for this class again.")
+                     .arg(document.seatingDamage);
     }
     return parts.join(QStringLiteral("\n\n"));
 }
@@ -117,13 +122,13 @@ Result<QStringList> saveDocument(Document& document, const QString& gradePath) {
 
     QStringList notes;
     if (keepAttendance) {
-        notes << QStringLiteral("The damaged file %1 was kept as it was; delete or rename it to save attendance again.")
+        notes << DocumentFiles::tr("The damaged file %1 was kept as it was; delete or rename it to save attendance again.")
                      .arg(attendPath);
     } else {
         document.attendanceDamage.clear();
     }
     if (keepSeating) {
-        notes << QStringLiteral("The damaged file %1 was kept as it was; delete or rename it to save seats again.")
+        notes << DocumentFiles::tr("The damaged file %1 was kept as it was; delete or rename it to save seats again.")
                      .arg(seatingPath);
     } else {
         document.seatingDamage.clear();

@@ -5,14 +5,23 @@
 #include "editing/Validators.h"
 #include "grading/GradesLayout.h"
 
+#include <QCoreApplication>
+
 namespace markwell {
+namespace {
+
+struct TypedPoints {
+    Q_DECLARE_TR_FUNCTIONS(TypedPoints)
+};
+
+}  // namespace
 
 Result<void> storeTypedPoints(ClassRecord& cls, const Sheet& grades, int row, int col, const QString& typed) {
     const GradesLayout layout = GradesLayout::of(grades);
     const int index = layout.assignmentIndexOf(col);
     if (!layout.isStudentRow(row) || !layout.isAssignmentCol(col) || index < 0 ||
         index >= static_cast<int>(cls.assignments.size())) {
-        return fail(QStringLiteral("Points can only be typed into a student's row under an assignment."));
+        return fail(TypedPoints::tr("Points can only be typed into a student's row under an assignment."));
     }
     Result<std::string> points = pointsText(typed);
     if (!points) return points.error();

@@ -2,8 +2,14 @@
 
 #include "data/Tables.h"
 
+#include <QCoreApplication>
+
 namespace markwell {
 namespace {
+
+struct GradingRules {
+    Q_DECLARE_TR_FUNCTIONS(GradingRules)
+};
 
 bool isKnownDropRule(std::int32_t dropType) {
     return dropType == droprule::kNone || dropType == droprule::kLowestOverall ||
@@ -27,12 +33,12 @@ Result<void> setWeights(ClassRecord& cls, const WeightedGrades& weights) {
     for (int type = 0; type < kAssignmentTypeCount; ++type) {
         const std::int32_t weight = weights.weight(type);
         if (weight < 0 || weight > kMaxWeight) {
-            return fail(QStringLiteral("The weight of %1 must be a whole number from 0 to 100, not %2.")
+            return fail(GradingRules::tr("The weight of %1 must be a whole number from 0 to 100, not %2.")
                             .arg(typeName(type))
                             .arg(weight));
         }
     }
-    if (weights.Use && weightSum(weights) != 100) return fail(QStringLiteral("Percentage values do not equal to 100%"));
+    if (weights.Use && weightSum(weights) != 100) return fail(GradingRules::tr("Percentage values do not equal to 100%"));
     cls.weightGrades = weights;
     return {};
 }
@@ -46,7 +52,7 @@ DropLowScoreInfo dropRuleAsShown(const DropLowScoreInfo& rule) {
 
 Result<void> setDropRule(ClassRecord& cls, const DropLowScoreInfo& rule) {
     if (!isKnownDropRule(rule.drop_type)) {
-        return fail(QStringLiteral("%1 is not a rule for dropping lowest scores.").arg(rule.drop_type));
+        return fail(GradingRules::tr("%1 is not a rule for dropping lowest scores.").arg(rule.drop_type));
     }
     cls.lowScoreInfo = dropRuleAsShown(rule);
     return {};

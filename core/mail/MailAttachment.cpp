@@ -3,12 +3,20 @@
 #include "export/SheetFile.h"
 #include "mail/MailAddress.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace markwell {
+namespace {
+
+struct MailAttachment {
+    Q_DECLARE_TR_FUNCTIONS(MailAttachment)
+};
+
+}  // namespace
 
 QString mailAttachmentFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/mail");
@@ -16,11 +24,11 @@ QString mailAttachmentFolder() {
 
 Result<QString> writeMailAttachment(const Sheet& report, const QString& studentName, const QString& parentFolder) {
     if (!QDir().mkpath(parentFolder)) {
-        return fail(QStringLiteral("Unable to create the folder %1 for the attachment.").arg(parentFolder));
+        return fail(MailAttachment::tr("Unable to create the folder %1 for the attachment.").arg(parentFolder));
     }
     QTemporaryDir folder(parentFolder + QStringLiteral("/mail-XXXXXX"));
     if (!folder.isValid()) {
-        return fail(QStringLiteral("Unable to create a folder for the attachment in %1: %2")
+        return fail(MailAttachment::tr("Unable to create a folder for the attachment in %1: %2")
                         .arg(parentFolder, folder.errorString()));
     }
     // Only this user may read a student's grades.

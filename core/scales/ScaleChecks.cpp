@@ -5,10 +5,15 @@
 #include "data/Tables.h"
 #include "files/CommaText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace markwell {
 namespace {
+
+struct ScaleChecks {
+    Q_DECLARE_TR_FUNCTIONS(ScaleChecks)
+};
 
 // A bound known to be well formed, as a number.
 double boundValue(const QString& text) {
@@ -69,12 +74,12 @@ std::optional<RangeProblem> findRangeProblem(const std::vector<LetterRange>& ran
 
 QString rangeProblemMessage(RangeProblem::Kind kind) {
     switch (kind) {
-    case RangeProblem::Blank: return QStringLiteral("No range fields can be left blank");
-    case RangeProblem::NotANumber: return QStringLiteral("Invalid value!");
+    case RangeProblem::Blank: return ScaleChecks::tr("No range fields can be left blank");
+    case RangeProblem::NotANumber: return ScaleChecks::tr("Invalid value!");
     case RangeProblem::LowAboveHigh:
-        return QStringLiteral("Minimum percentage is greater than maximum percentage for same grade");
+        return ScaleChecks::tr("Minimum percentage is greater than maximum percentage for same grade");
     case RangeProblem::Overlap:
-        return QStringLiteral("Minimum percentage of higher grade is greater than maximum percentage of lower grade");
+        return ScaleChecks::tr("Minimum percentage of higher grade is greater than maximum percentage of lower grade");
     }
     return {};
 }
@@ -82,14 +87,14 @@ QString rangeProblemMessage(RangeProblem::Kind kind) {
 Result<CurrentGradeScale> gradeScaleOf(const StoredScale& scale) {
     if (const QString problem = ScaleStore::nameProblem(scale.name); !problem.isEmpty()) return fail(problem);
     if (scale.ranges.size() != scaleLetters(static_cast<std::uint8_t>(scale.kind)).size()) {
-        return fail(QStringLiteral("A scale of this kind has %1 letters, not %2.")
+        return fail(ScaleChecks::tr("A scale of this kind has %1 letters, not %2.")
                         .arg(scaleLetters(static_cast<std::uint8_t>(scale.kind)).size())
                         .arg(scale.ranges.size()));
     }
     if (const std::optional<RangeProblem> problem = findRangeProblem(scale.ranges)) {
         const LetterRange& range = scale.ranges[static_cast<std::size_t>(problem->row)];
-        return fail(QStringLiteral("Letter \u201c%1\u201d, %2: %3")
-                        .arg(range.letter, problem->column == 0 ? QStringLiteral("Min %") : QStringLiteral("Max %"),
+        return fail(ScaleChecks::tr("Letter \u201c%1\u201d, %2: %3")
+                        .arg(range.letter, problem->column == 0 ? ScaleChecks::tr("Min %") : ScaleChecks::tr("Max %"),
                              rangeProblemMessage(problem->kind)));
     }
     QStringList bounds;

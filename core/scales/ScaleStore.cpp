@@ -3,10 +3,16 @@
 #include "common/Cp1252.h"
 #include "data/Tables.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace markwell {
 namespace {
+
+struct ScaleStoreText {
+    Q_DECLARE_TR_FUNCTIONS(ScaleStore)
+};
 
 const QString kScaleGroup = QStringLiteral("Scale");
 const QString kIsStandard = QStringLiteral("IsStandard");
@@ -49,14 +55,14 @@ ScaleKind scaleKindFromFlags(std::optional<bool> isStandard, std::optional<bool>
 }
 
 QString ScaleStore::nameProblem(const QString& name) {
-    if (name.trimmed().isEmpty()) return QStringLiteral("A grade scale needs a name.");
+    if (name.trimmed().isEmpty()) return ScaleStoreText::tr("A grade scale needs a name.");
     if (name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('/'))) {
-        return QStringLiteral("The grade scale name \u201c%1\u201d cannot contain \\ or /.").arg(name);
+        return ScaleStoreText::tr("The grade scale name \u201c%1\u201d cannot contain \\ or /.").arg(name);
     }
     const Result<std::string> bytes = cp1252::fromUnicode(name);
     if (!bytes) return bytes.message();
     if (!fitsField(bytes.value(), capacity::kScaleName)) {
-        return QStringLiteral("The grade scale name \u201c%1\u201d is too long: at most %2 characters fit.")
+        return ScaleStoreText::tr("The grade scale name \u201c%1\u201d is too long: at most %2 characters fit.")
             .arg(name)
             .arg(capacity::kScaleName - 1);
     }
@@ -147,7 +153,7 @@ Result<void> ScaleStore::SaveGradeScale(const StoredScale& scale) {
     if (const QString problem = nameProblem(scale.name); !problem.isEmpty()) return fail(problem);
     for (const LetterRange& range : scale.ranges) {
         if (range.letter.isEmpty() || range.letter == kIsStandard || range.letter == kIsPassFail) {
-            return fail(QStringLiteral("\u201c%1\u201d cannot be used as a letter grade.").arg(range.letter));
+            return fail(ScaleStoreText::tr("\u201c%1\u201d cannot be used as a letter grade.").arg(range.letter));
         }
     }
     if (const std::optional<QString> old = storedName(scale.name)) settings_.removeGroup(groupOf(*old));
@@ -161,7 +167,7 @@ Result<void> ScaleStore::SaveGradeScale(const StoredScale& scale) {
 Result<void> ScaleStore::deleteScale(const QString& name) {
     if (const QString problem = nameProblem(name); !problem.isEmpty()) return fail(problem);
     if (name.compare(defaultName(), Qt::CaseInsensitive) == 0) {
-        return fail(QStringLiteral("The default grade scale cannot be deleted."));
+        return fail(ScaleStoreText::tr("The default grade scale cannot be deleted."));
     }
     if (const std::optional<QString> stored = storedName(name)) settings_.removeGroup(groupOf(*stored));
     return settings_.flush();
