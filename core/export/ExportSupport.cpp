@@ -2,23 +2,33 @@
 
 #include "sheet/Sheet.h"
 
+#include <QCoreApplication>
+
 namespace markwell {
+namespace {
+
+struct ExportSupport {
+    Q_DECLARE_TR_FUNCTIONS(ExportSupport)
+};
+
+}  // namespace
 
 Result<void> checkSheetFits(const Sheet& sheet, int maxRows, int maxCols, const QString& formatName) {
-    const QString instead = QStringLiteral(" Save it as .xlsx or .csv instead.");
     if (sheet.maxRow() > maxRows) {
-        return fail(QStringLiteral("the table has %1 rows; a %2 file holds at most %3.")
-                        .arg(sheet.maxRow()).arg(formatName).arg(maxRows) + instead);
+        return fail(ExportSupport::tr("the table has %1 rows; a %2 file holds at most %3. "
+                                      "Save it as .xlsx or .csv instead.")
+                        .arg(sheet.maxRow()).arg(formatName).arg(maxRows));
     }
     if (sheet.maxCol() > maxCols) {
-        return fail(QStringLiteral("the table has %1 columns; a %2 file holds at most %3.")
-                        .arg(sheet.maxCol()).arg(formatName).arg(maxCols) + instead);
+        return fail(ExportSupport::tr("the table has %1 columns; a %2 file holds at most %3. "
+                                      "Save it as .xlsx or .csv instead.")
+                        .arg(sheet.maxCol()).arg(formatName).arg(maxCols));
     }
     for (int row = 1; row <= sheet.maxRow(); ++row) {
         for (int col = 1; col <= sheet.maxCol(); ++col) {
             if (sheet.kind(row, col) == CellKind::Text && sheet.text(row, col).size() > kMaxCellTextLength) {
-                return fail(QStringLiteral("cell %1 holds more than %2 characters, more than a %3 cell "
-                                           "can keep. Save it as .csv instead.")
+                return fail(ExportSupport::tr("cell %1 holds more than %2 characters, more than a %3 cell "
+                                              "can keep. Save it as .csv instead.")
                                 .arg(cellName(row, col)).arg(kMaxCellTextLength).arg(formatName));
             }
         }

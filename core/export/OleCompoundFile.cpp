@@ -8,10 +8,16 @@
 #include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-output.h>
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace markwell {
 namespace {
+
+struct OleCompoundFile {
+    Q_DECLARE_TR_FUNCTIONS(OleCompoundFile)
+};
 
 struct GObjectUnref {
     void operator()(gpointer object) const { if (object) g_object_unref(object); }
@@ -19,20 +25,21 @@ struct GObjectUnref {
 template <class T>
 using GsfPtr = std::unique_ptr<T, GObjectUnref>;
 
-QString outputError(GsfOutput* output, const char* what) {
+QString outputError(GsfOutput* output, const QString& what) {
     const GError* error = gsf_output_error(output);
-    QString message = QString::fromUtf8(what);
-    if (error && error->message) message += QStringLiteral(": ") + QString::fromUtf8(error->message);
-    return message;
+    if (error && error->message) return OleCompoundFile::tr("%1: %2").arg(what, QString::fromUtf8(error->message));
+    return what;
 }
 
 Result<void> writeStream(GsfOutfile* container, const char* name, const QByteArray& bytes) {
     GsfPtr<GsfOutput> stream(gsf_outfile_new_child(container, name, FALSE));
-    if (!stream) return fail(QStringLiteral("the workbook container could not be made"));
+    if (!stream) return fail(OleCompoundFile::tr("the workbook container could not be made"));
     const bool written = gsf_output_write(stream.get(), static_cast<std::size_t>(bytes.size()),
                                           reinterpret_cast<const guint8*>(bytes.constData()));
-    if (!written) return fail(outputError(stream.get(), "the workbook could not be written"));
-    if (!gsf_output_close(stream.get())) return fail(outputError(stream.get(), "the workbook could not be closed"));
+    if (!written) return fail(outputError(stream.get(), OleCompoundFile::tr("the workbook could not be written")));
+    if (!gsf_output_close(stream.get())) {
+        return fail(outputError(stream.get(), OleCompoundFile::tr("the workbook could not be closed")));
+    }
     return {};
 }
 
@@ -45,9 +52,11 @@ Result<void> writeTitle(GsfOutfile* container, const QString& title) {
 
     GsfPtr<GsfOutput> stream(gsf_outfile_new_child(container, "\005SummaryInformation", FALSE));
     if (!stream || !gsf_doc_meta_data_write_to_msole(meta.get(), stream.get(), FALSE)) {
-        return fail(QStringLiteral("the document title could not be written"));
+        return fail(OleCompoundFile::tr("the document title could not be written"));
     }
-    if (!gsf_output_close(stream.get())) return fail(outputError(stream.get(), "the title could not be closed"));
+    if (!gsf_output_close(stream.get())) {
+        return fail(outputError(stream.get(), OleCompoundFile::tr("the title could not be closed")));
+    }
     return {};
 }
 
@@ -56,18 +65,19 @@ Result<void> writeTitle(GsfOutfile* container, const QString& title) {
 Result<QByteArray> xlsCompoundFile(const QByteArray& workbookStream, const QString& title) {
     GsfPtr<GsfOutput> memory(gsf_output_memory_new());
     GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
-    if (!memory || !container) return fail(QStringLiteral("the workbook container could not be made"));
+    if (!memory || !container) return fail(OleCompoundFile::tr("the workbook container could not be made"));
 
     if (Result<void> r = writeStream(container.get(), "Workbook", workbookStream); !r) return r.error();
     if (!title.isEmpty()) {
         if (Result<void> r = writeTitle(container.get(), title); !r) return r.error();
     }
     if (!gsf_output_close(GSF_OUTPUT(container.get()))) {
-        return fail(outputError(GSF_OUTPUT(container.get()), "the workbook container could not be closed"));
+        return fail(
+            outputError(GSF_OUTPUT(container.get()), OleCompoundFile::tr("the workbook container could not be closed")));
     }
     const gsf_off_t size = gsf_output_size(memory.get());
     const guint8* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
-    if (!bytes || size <= 0) return fail(QStringLiteral("the workbook container is empty"));
+    if (!bytes || size <= 0) return fail(OleCompoundFile::tr("the workbook container is empty"));
     return QByteArray(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
 }
 

@@ -6,9 +6,17 @@
 #include "files/AtomicFile.h"
 #include "files/FileTypes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace markwell {
+namespace {
+
+struct SheetFile {
+    Q_DECLARE_TR_FUNCTIONS(SheetFile)
+};
+
+}  // namespace
 
 std::optional<SheetFileType> sheetFileTypeOf(const QString& path) {
     switch (fileTypeOf(path).value_or(FileType::Grades)) {
@@ -24,9 +32,10 @@ Result<void> writeSheetFile(const Sheet& sheet, const QString& path) {
     const std::optional<SheetFileType> type = sheetFileTypeOf(path);
     if (!type) {
         const QString suffix = QFileInfo(path).suffix();
-        const QString what = suffix.isEmpty() ? QStringLiteral("the file name has no extension")
-                                              : QStringLiteral("\".%1\" is not a spreadsheet type Markwell writes").arg(suffix);
-        return fail(unableToCreate(path, what + QStringLiteral("; use ") + spreadsheetSuffixes() + QLatin1Char('.')));
+        const QString what = suffix.isEmpty()
+                                 ? SheetFile::tr("the file name has no extension")
+                                 : SheetFile::tr("\".%1\" is not a spreadsheet type Markwell writes").arg(suffix);
+        return fail(unableToCreate(path, SheetFile::tr("%1; use %2.").arg(what, spreadsheetSuffixes())));
     }
     switch (*type) {
     case SheetFileType::Xls: return writeXlsFile(sheet, path);

@@ -9,8 +9,14 @@
 #include "files/AtomicFile.h"
 #include "sheet/Sheet.h"
 
+#include <QCoreApplication>
+
 namespace markwell {
 namespace {
+
+struct XlsWriter {
+    Q_DECLARE_TR_FUNCTIONS(XlsWriter)
+};
 
 using namespace biff;
 
@@ -73,8 +79,8 @@ Result<QByteArray> xlsWorkbookStream(const Sheet& sheet) {
     SharedStrings strings;
     const WorksheetWriter worksheet(sheet, styles, strings);
     if (styles.formatCount() > kXlsMaxCellFormats) {
-        return fail(QStringLiteral("the table uses %1 different cell formats; a .xls file holds at most %2. "
-                                   "Save it as .xlsx or .csv instead.")
+        return fail(XlsWriter::tr("the table uses %1 different cell formats; a .xls file holds at most %2. "
+                                  "Save it as .xlsx or .csv instead.")
                         .arg(styles.formatCount()).arg(kXlsMaxCellFormats));
     }
 

@@ -4,6 +4,7 @@
 #include "files/AtomicFile.h"
 #include "sheet/Sheet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <xlsxwriter.h>
@@ -16,6 +17,10 @@
 
 namespace markwell {
 namespace {
+
+struct XlsxWriter {
+    Q_DECLARE_TR_FUNCTIONS(XlsxWriter)
+};
 
 lxw_color_t lxwColour(PlatformColour colour) {
     const std::uint32_t rgb = rgbOf(colour);
@@ -112,7 +117,7 @@ Result<void> writeCells(const Sheet& sheet, lxw_worksheet* worksheet, Formats& f
                 error = worksheet_write_blank(worksheet, r, c, lxw);
             }
             if (Result<void> ok = check(error); !ok) {
-                return fail(QStringLiteral("cell %1: %2").arg(cellName(row, col), ok.message()));
+                return fail(XlsxWriter::tr("cell %1: %2").arg(cellName(row, col), ok.message()));
             }
         }
     }
@@ -141,7 +146,7 @@ Result<void> writeLayout(const Sheet& sheet, lxw_worksheet* worksheet) {
     const QString header = storableHeader(print.header);
     if (!header.isEmpty()) {
         if (Result<void> ok = check(worksheet_set_header(worksheet, header.toUtf8().constData())); !ok) {
-            return fail(QStringLiteral("print header: ") + ok.message());
+            return fail(XlsxWriter::tr("print header: %1").arg(ok.message()));
         }
     }
     return {};
@@ -150,12 +155,12 @@ Result<void> writeLayout(const Sheet& sheet, lxw_worksheet* worksheet) {
 Result<void> writeWorkbook(const Sheet& sheet, const QString& tempPath) {
     lxw_workbook_options options{};
     lxw_workbook* workbook = workbook_new_opt(QFile::encodeName(tempPath).constData(), &options);
-    if (!workbook) return fail(QStringLiteral("the workbook could not be started"));
+    if (!workbook) return fail(XlsxWriter::tr("the workbook could not be started"));
     lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
 
     Formats formats(workbook);
     Result<void> written = worksheet ? writeCells(sheet, worksheet, formats)
-                                     : fail(QStringLiteral("the worksheet could not be added"));
+                                     : fail(XlsxWriter::tr("the worksheet could not be added"));
     if (written) written = writeLayout(sheet, worksheet);
     const QByteArray title = sheet.print().title.toUtf8();
     lxw_doc_properties properties{};
