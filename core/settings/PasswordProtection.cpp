@@ -2,8 +2,14 @@
 
 #include <sodium.h>
 
+#include <QCoreApplication>
+
 namespace markwell {
 namespace {
+
+struct PasswordProtectionText {
+    Q_DECLARE_TR_FUNCTIONS(PasswordProtection)
+};
 
 const SettingsGroup kGroup = {QStringLiteral("PasswordProtection")};
 const QString kDisplay = QStringLiteral("Display");
@@ -14,8 +20,8 @@ const QString kPassword = QStringLiteral("Password");
 Result<void> initialisePasswordHashing() {
     // 0 on the first call, 1 when already done, -1 when the library cannot work.
     if (sodium_init() < 0) {
-        return fail(QStringLiteral("Passwords cannot be checked on this computer: the password library "
-                                   "(libsodium) could not be started."));
+        return fail(PasswordProtectionText::tr("Passwords cannot be checked on this computer: the password library "
+                                               "(libsodium) could not be started."));
     }
     return {};
 }
@@ -26,7 +32,8 @@ Result<QString> passwordVerifier(const QString& password) {
     char verifier[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(verifier, bytes.constData(), static_cast<unsigned long long>(bytes.size()),
                           crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
-        return fail(QStringLiteral("The password could not be stored: there is not enough memory to protect it."));
+        return fail(
+            PasswordProtectionText::tr("The password could not be stored: there is not enough memory to protect it."));
     }
     return QString::fromLatin1(verifier);
 }

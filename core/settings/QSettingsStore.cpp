@@ -2,10 +2,15 @@
 
 #include "settings/SettingsNames.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace markwell {
 namespace {
+
+struct QSettingsStoreText {
+    Q_DECLARE_TR_FUNCTIONS(QSettingsStore)
+};
 
 // QSettings reads "/" and "\" in a key as group separators, so each name is
 // escaped before it becomes part of a key: "%" -> "%25", "/" -> "%2F",
@@ -134,9 +139,11 @@ Result<void> QSettingsStore::flush() {
     switch (settings_->status()) {
     case QSettings::NoError: return {};
     case QSettings::AccessError:
-        return fail(QStringLiteral("Unable to save the settings in %1: the file cannot be written.").arg(fileName()));
+        return fail(QSettingsStoreText::tr("Unable to save the settings in %1: the file cannot be written.")
+                        .arg(fileName()));
     case QSettings::FormatError:
-        return fail(QStringLiteral("Unable to save the settings in %1: the file is damaged.").arg(fileName()));
+        return fail(QSettingsStoreText::tr("Unable to save the settings in %1: the file is damaged.")
+                        .arg(fileName()));
     }
     return {};
 }
