@@ -2,11 +2,16 @@
 
 #include "common/Cp1252.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 
 namespace markwell {
 namespace {
+
+struct PrintCopy {
+    Q_DECLARE_TR_FUNCTIONS(PrintCopy)
+};
 
 QString escapedForHeader(QString text) {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -48,7 +53,7 @@ Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& stude
             const QString name = cp1252::toUnicode(student.name);
             if (!idOfName.contains(name)) idOfName.insert(name, cp1252::toUnicode(student.id));
         }
-        copy.setText(1, 1, QStringLiteral("Student ID's"));
+        copy.setText(1, 1, PrintCopy::tr("Student ID's"));
         for (int row = 2; row <= copy.maxRow() - 2; ++row) {
             const auto found = idOfName.constFind(copy.text(row, 1));
             if (found != idOfName.constEnd()) copy.setText(row, 1, *found);

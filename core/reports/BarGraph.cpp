@@ -3,11 +3,17 @@
 #include "common/NumberText.h"
 #include "grading/GradesLayout.h"
 
+#include <QCoreApplication>
+
 namespace markwell {
 namespace {
 
+struct BarGraphText {
+    Q_DECLARE_TR_FUNCTIONS(BarGraph)
+};
+
 QString valueAxisTitle(GraphValues values) {
-    return values == GraphValues::Points ? QStringLiteral("Points") : QStringLiteral("Percentage");
+    return values == GraphValues::Points ? BarGraphText::tr("Points") : BarGraphText::tr("Percentage");
 }
 
 // The bar of one points cell.
@@ -31,7 +37,8 @@ double averageValue(const Sheet& grades, int row, int col) {
 
 BarGraph studentGraph(const Sheet& grades, int row, GraphValues values) {
     const GradesLayout layout = GradesLayout::of(grades);
-    BarGraph graph{grades.text(row, GradesLayout::kNameCol), valueAxisTitle(values), QStringLiteral("Assignments"), {}};
+    BarGraph graph{grades.text(row, GradesLayout::kNameCol), valueAxisTitle(values), BarGraphText::tr("Assignments"),
+                   {}};
     if (!layout.isStudentRow(row)) return graph;
     for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
         graph.bars.push_back({grades.text(GradesLayout::kHeadingRow, col), markValue(grades, row, col, values)});
@@ -42,7 +49,8 @@ BarGraph studentGraph(const Sheet& grades, int row, GraphValues values) {
 BarGraph assignmentGraph(const Sheet& grades, int assignment, GraphValues values) {
     const GradesLayout layout = GradesLayout::of(grades);
     const int col = layout.assignmentCol(assignment);
-    BarGraph graph{grades.text(GradesLayout::kHeadingRow, col), valueAxisTitle(values), QStringLiteral("Students"), {}};
+    BarGraph graph{grades.text(GradesLayout::kHeadingRow, col), valueAxisTitle(values), BarGraphText::tr("Students"),
+                   {}};
     if (!layout.isAssignmentCol(col)) return graph;
     for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
         graph.bars.push_back({grades.text(row, GradesLayout::kNameCol), markValue(grades, row, col, values)});
@@ -52,7 +60,7 @@ BarGraph assignmentGraph(const Sheet& grades, int assignment, GraphValues values
 
 BarGraph overallGraph(const Sheet& grades, GraphValues values) {
     const GradesLayout layout = GradesLayout::of(grades);
-    BarGraph graph{QStringLiteral("Overall"), valueAxisTitle(values), QStringLiteral("Students"), {}};
+    BarGraph graph{BarGraphText::tr("Overall"), valueAxisTitle(values), BarGraphText::tr("Students"), {}};
     if (!layout.hasAssignments()) return graph;
     for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
         const double value = values == GraphValues::Points

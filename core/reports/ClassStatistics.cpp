@@ -10,6 +10,8 @@
 #include "reports/ReportCells.h"
 #include "reports/ReportStyle.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -17,6 +19,10 @@
 
 namespace markwell {
 namespace {
+
+struct ClassStatistics {
+    Q_DECLARE_TR_FUNCTIONS(ClassStatistics)
+};
 
 // The counted marks of an assignment, in list order.
 std::vector<double> countedMarks(const AssignmentInfo& assignment) {
@@ -82,13 +88,15 @@ Sheet statisticsSheet(const ClassRecord& cls, const Sheet& grades, int assignmen
     Sheet sheet;
     sheet.setMaxRow(7);
     sheet.setMaxCol(3);
-    writeStatistic(sheet, 1, QStringLiteral("Description"), QStringLiteral("Points"), QStringLiteral("Percentage"));
-    writePlainStatistic(sheet, 2, QStringLiteral("Minimum Grade"), s.minimum, possible);
-    writePlainStatistic(sheet, 3, QStringLiteral("Maximum Grade"), s.maximum, possible);
-    writePlainStatistic(sheet, 4, QStringLiteral("Total Possible"), possible, possible);
-    writeStatistic(sheet, 5, QStringLiteral("Median"), threeDigitText(s.median), percentOfPossible(s.median, possible));
-    writeStatistic(sheet, 6, QStringLiteral("Mean"), threeDigitText(s.mean), percentOfPossible(s.mean, possible));
-    writeStatistic(sheet, 7, QStringLiteral("Standard Deviation"), threeDigitText(s.deviation),
+    writeStatistic(sheet, 1, ClassStatistics::tr("Description"), ClassStatistics::tr("Points"),
+                   ClassStatistics::tr("Percentage"));
+    writePlainStatistic(sheet, 2, ClassStatistics::tr("Minimum Grade"), s.minimum, possible);
+    writePlainStatistic(sheet, 3, ClassStatistics::tr("Maximum Grade"), s.maximum, possible);
+    writePlainStatistic(sheet, 4, ClassStatistics::tr("Total Possible"), possible, possible);
+    writeStatistic(sheet, 5, ClassStatistics::tr("Median"), threeDigitText(s.median),
+                   percentOfPossible(s.median, possible));
+    writeStatistic(sheet, 6, ClassStatistics::tr("Mean"), threeDigitText(s.mean), percentOfPossible(s.mean, possible));
+    writeStatistic(sheet, 7, ClassStatistics::tr("Standard Deviation"), threeDigitText(s.deviation),
                    percentOfPossible(s.deviation, possible));
     applyReportStyle(sheet, 2);
     return sheet;
@@ -123,16 +131,16 @@ Sheet groupingSheet(const ClassRecord& cls, const Sheet& grades, std::optional<i
     Sheet sheet;
     sheet.setMaxRow(letterCount + 3);
     sheet.setMaxCol(3);
-    sheet.setText(1, 1, QStringLiteral("Grade"));
-    sheet.setText(1, 2, QStringLiteral("Count"));
-    sheet.setText(1, 3, QStringLiteral("Percentage"));
+    sheet.setText(1, 1, ClassStatistics::tr("Grade"));
+    sheet.setText(1, 2, ClassStatistics::tr("Count"));
+    sheet.setText(1, 3, ClassStatistics::tr("Percentage"));
     for (int i = 0; i < letterCount; ++i) {
         const int count = counts[static_cast<std::size_t>(i)];
         sheet.setText(i + 2, 1, letters[static_cast<std::size_t>(i)]);
         sheet.setNumber(i + 2, 2, count);
         sheet.setText(i + 2, 3, averageText(total > 0 ? 100.0 * count / total : 0));
     }
-    sheet.setText(letterCount + 3, 1, QStringLiteral("Total"));
+    sheet.setText(letterCount + 3, 1, ClassStatistics::tr("Total"));
     sheet.setNumber(letterCount + 3, 2, total);
     sheet.setText(letterCount + 3, 3, averageText(100));
     applyReportStyle(sheet, 1);
@@ -144,8 +152,8 @@ Sheet missingWorkSheet(const Sheet& grades, MissingKind kind) {
     Sheet sheet;
     sheet.setMaxRow(std::max(1, layout.lastStudentRow()));
     sheet.setMaxCol(2);
-    sheet.setText(1, 1, QStringLiteral("Students"));
-    sheet.setText(1, 2, QStringLiteral("Assignments"));
+    sheet.setText(1, 1, ClassStatistics::tr("Students"));
+    sheet.setText(1, 2, ClassStatistics::tr("Assignments"));
 
     std::vector<int> listed;  // the assignment columns that can be missing: total above 0
     for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
@@ -162,7 +170,8 @@ Sheet missingWorkSheet(const Sheet& grades, MissingKind kind) {
             titles.push_back(title ? std::move(title).value() : std::string());
         }
         sheet.setText(row, 1, grades.text(row, GradesLayout::kNameCol));
-        sheet.setText(row, 2, titles.empty() ? QStringLiteral("< None >") : cp1252::toUnicode(formatCommaText(titles)));
+        sheet.setText(row, 2,
+                      titles.empty() ? ClassStatistics::tr("< None >") : cp1252::toUnicode(formatCommaText(titles)));
     }
     applyReportStyle(sheet, 2);
     return sheet;

@@ -9,17 +9,23 @@
 #include "reports/ReportCells.h"
 #include "reports/ReportStyle.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <optional>
 
 namespace markwell {
 namespace {
 
+struct IndividualReport {
+    Q_DECLARE_TR_FUNCTIONS(IndividualReport)
+};
+
 constexpr int kColumns = 5;
 
 void writeHeading(Sheet& sheet, const QString& first) {
-    const std::array<QString, kColumns> heading = {first, QStringLiteral("Points"), QStringLiteral("Total"),
-                                                   QStringLiteral("Percent"), QStringLiteral("Grade")};
+    const std::array<QString, kColumns> heading = {first, IndividualReport::tr("Points"), IndividualReport::tr("Total"),
+                                                   IndividualReport::tr("Percent"), IndividualReport::tr("Grade")};
     for (int col = 1; col <= kColumns; ++col) sheet.setText(1, col, heading[static_cast<std::size_t>(col - 1)]);
 }
 
@@ -46,7 +52,7 @@ void writeNoPercent(Sheet& sheet, int row) {
 }  // namespace
 
 QString studentIdText(const StudentInfo& student) {
-    return student.id.empty() ? QStringLiteral("N/A") : cp1252::toUnicode(student.id);
+    return student.id.empty() ? IndividualReport::tr("N/A") : cp1252::toUnicode(student.id);
 }
 
 Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int student) {
@@ -57,7 +63,7 @@ Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int st
     Sheet sheet;
     sheet.setMaxRow(totalRow);
     sheet.setMaxCol(kColumns);
-    writeHeading(sheet, QStringLiteral("Assignments"));
+    writeHeading(sheet, IndividualReport::tr("Assignments"));
 
     double earned = 0;
     double possible = 0;
@@ -79,7 +85,7 @@ Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int st
         else writeNoPercent(sheet, row);
     }
 
-    sheet.setText(totalRow, 1, QStringLiteral("Total"));
+    sheet.setText(totalRow, 1, IndividualReport::tr("Total"));
     sheet.setNumber(totalRow, 2, earned);
     sheet.setNumber(totalRow, 3, possible);
     // The grades table's own Average and Grade: weights and dropping included.
@@ -112,7 +118,7 @@ Sheet individualTypeSheet(const ClassRecord& cls, int student) {
     Sheet sheet;
     sheet.setMaxRow(kAssignmentTypeCount + 1);
     sheet.setMaxCol(kColumns);
-    writeHeading(sheet, QStringLiteral("Type"));
+    writeHeading(sheet, IndividualReport::tr("Type"));
     for (int t = 0; t < kAssignmentTypeCount; ++t) {
         const int row = t + 2;
         const auto i = static_cast<std::size_t>(t);
