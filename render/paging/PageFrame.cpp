@@ -2,6 +2,7 @@
 
 #include "style/CellStyle.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -9,6 +10,10 @@
 
 namespace markwell {
 namespace {
+
+struct PageFrameText {
+    Q_DECLARE_TR_FUNCTIONS(PageFrame)
+};
 
 QFont runFont(const QFont& base, const HeaderRun& run) {
     QFont font = base;
@@ -57,7 +62,7 @@ void PageFrame::draw(QPainter& painter, const QSizeF& area, int number, int coun
     if (count > 1) {
         painter.setFont(font_);
         painter.drawText(QRectF(0, area.height() - footerHeight_ / 2, area.width(), footerHeight_ / 2), Qt::AlignCenter,
-                         QStringLiteral("Page %1 of %2").arg(number).arg(count));
+                         PageFrameText::tr("Page %1 of %2").arg(number).arg(count));
     }
 }
 

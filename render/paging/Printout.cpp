@@ -2,12 +2,20 @@
 
 #include "paging/PrintProgress.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace markwell {
+namespace {
+
+struct PrintoutText {
+    Q_DECLARE_TR_FUNCTIONS(Printout)
+};
+
+}  // namespace
 
 Result<PrintOutcome> printPages(Printout& printout, QPagedPaintDevice& device, PrintProgress* progress,
                                 PageRange range) {
@@ -18,7 +26,7 @@ Result<PrintOutcome> printPages(Printout& printout, QPagedPaintDevice& device, P
     // Asked before the device is opened: a job cancelled at once opens nothing.
     if (progress && !progress->pageStarting(1, count)) return PrintOutcome::Cancelled;
     QPainter painter;
-    if (!painter.begin(&device)) return fail(QStringLiteral("The printer could not be started."));
+    if (!painter.begin(&device)) return fail(PrintoutText::tr("The printer could not be started."));
     for (int index = first - 1; index < last; ++index) {
         if (index > first - 1) {
             if (progress && !progress->pageStarting(index - first + 2, count)) {
@@ -27,14 +35,14 @@ Result<PrintOutcome> printPages(Printout& printout, QPagedPaintDevice& device, P
             }
             if (!device.newPage()) {
                 painter.end();
-                return fail(QStringLiteral("The printer refused page %1.").arg(index + 1));
+                return fail(PrintoutText::tr("The printer refused page %1.").arg(index + 1));
             }
         }
         painter.save();
         printout.drawPage(painter, index);
         painter.restore();
     }
-    if (!painter.end()) return fail(QStringLiteral("The printout could not be finished."));
+    if (!painter.end()) return fail(PrintoutText::tr("The printout could not be finished."));
     return PrintOutcome::Printed;
 }
 
