@@ -17,11 +17,16 @@
 
 namespace {
 
+struct MarkwellMain {
+    Q_DECLARE_TR_FUNCTIONS(MarkwellMain)
+};
+
 void describeArguments(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("Computerized Markwell: a class record for teachers."));
+    parser.setApplicationDescription(MarkwellMain::tr("Computerized Markwell: a class record for teachers."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A grade file (.grs) to open."), QStringLiteral("[FILE.grs]"));
+    parser.addPositionalArgument(QStringLiteral("file"), MarkwellMain::tr("A grade file (.grs) to open."),
+                                 QStringLiteral("[FILE.grs]"));
 }
 
 // --help and --version need no window, so they must work without a display.

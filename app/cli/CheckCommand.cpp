@@ -14,6 +14,7 @@
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <map>
@@ -22,23 +23,27 @@
 namespace markwell::cli {
 namespace {
 
+struct CheckCommand {
+    Q_DECLARE_TR_FUNCTIONS(CheckCommand)
+};
+
 QString text(const std::string& bytes) { return cp1252::toUnicode(bytes); }
 
 QString line(const QString& label, const QString& value) { return label + QStringLiteral(": ") + value; }
 
 QString dropRuleText(const DropLowScoreInfo& drop) {
     switch (drop.drop_type) {
-    case droprule::kNone: return QStringLiteral("none");
-    case droprule::kLowestOverall: return QStringLiteral("lowest score overall");
+    case droprule::kNone: return CheckCommand::tr("none");
+    case droprule::kLowestOverall: return CheckCommand::tr("lowest score overall");
     case droprule::kLowestPerType: {
         QStringList types;
         for (int t = 0; t < kAssignmentTypeCount; ++t) {
             if (drop.flag(t)) types << QString::fromLatin1(kAssignmentTypes[static_cast<std::size_t>(t)].data());
         }
-        return QStringLiteral("lowest score by assignment type (%1)")
-            .arg(types.isEmpty() ? QStringLiteral("no type chosen") : types.join(QStringLiteral(", ")));
+        return CheckCommand::tr("lowest score by assignment type (%1)")
+            .arg(types.isEmpty() ? CheckCommand::tr("no type chosen") : types.join(QStringLiteral(", ")));
     }
-    default: return QStringLiteral("unknown rule %1 (drops nothing)").arg(drop.drop_type);
+    default: return CheckCommand::tr("unknown rule %1 (drops nothing)").arg(drop.drop_type);
     }
 }
 
@@ -48,34 +53,35 @@ QString weightsText(const WeightedGrades& weights) {
         parts << QStringLiteral("%1 %2").arg(QString::fromLatin1(kAssignmentTypes[static_cast<std::size_t>(t)].data()))
                      .arg(weights.weight(t));
     }
-    return QStringLiteral("%1 (%2)").arg(weights.Use ? QStringLiteral("on") : QStringLiteral("off"),
+    return QStringLiteral("%1 (%2)").arg(weights.Use ? CheckCommand::tr("on") : CheckCommand::tr("off"),
                                          parts.join(QStringLiteral(", ")));
 }
 
 QString scaleKindText(std::uint8_t type) {
     switch (static_cast<ScaleKind>(type)) {
-    case ScaleKind::Expanded: return QStringLiteral("expanded");
-    case ScaleKind::Standard: return QStringLiteral("standard");
-    case ScaleKind::PassFail: return QStringLiteral("pass/fail");
+    case ScaleKind::Expanded: return CheckCommand::tr("expanded");
+    case ScaleKind::Standard: return CheckCommand::tr("standard");
+    case ScaleKind::PassFail: return CheckCommand::tr("pass/fail");
     }
-    return QStringLiteral("unknown kind %1").arg(type);
+    return CheckCommand::tr("unknown kind %1").arg(type);
 }
 
 // What is odd about a class that was read whole: lists out of step.
 QStringList classWarnings(const ClassRecord& cls, const GradeFileInfo& info) {
     QStringList warnings;
     if (cls.comments.size() != cls.students.size()) {
-        warnings << QStringLiteral("%1 comments for %2 students").arg(cls.comments.size()).arg(cls.students.size());
+        warnings << CheckCommand::tr("%1 comments for %2 students").arg(cls.comments.size()).arg(cls.students.size());
     }
     for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
         const AssignmentInfo& a = cls.assignments[i];
         if (a.namegrade.size() != cls.students.size()) {
-            warnings << QStringLiteral("assignment %1 (%2) has %3 point entries for %4 students")
-                            .arg(i + 1).arg(text(a.title)).arg(a.namegrade.size()).arg(cls.students.size());
+            warnings << CheckCommand::tr("assignment %1 (%2) has %3 point entries for %4 students")
+                            .arg(QString::number(i + 1), text(a.title), QString::number(a.namegrade.size()),
+                                 QString::number(cls.students.size()));
         }
     }
     if (info.trailingBytes > 0) {
-        warnings << QStringLiteral("%1 bytes after the end of the class were ignored").arg(info.trailingBytes);
+        warnings << CheckCommand::tr("%1 bytes after the end of the class were ignored").arg(info.trailingBytes);
     }
     return warnings;
 }
@@ -92,28 +98,34 @@ int checkGradeFile(const QString& path, const Console& console) {
     const ScaleStore scales(settings);
     const QString scaleName = text(cls.gradeScale.name);
     QString kind = scaleKindText(cls.gradeScale.scale_type);
-    if (!scales.GetGradeScale(scaleName)) kind += QStringLiteral("; not in this computer's scale store");
+    if (!scales.GetGradeScale(scaleName)) {
+        kind = CheckCommand::tr("%1; not in this computer's scale store").arg(kind);
+    }
     const QString scale = QStringLiteral("%1 (%2)").arg(scaleName, kind);
 
-    console.printLine(line(QStringLiteral("File"), path));
-    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("grade file")));
-    console.printLine(line(QStringLiteral("Version"), versionText(info.version)));
-    console.printLine(line(QStringLiteral("Students"), QString::number(cls.students.size())));
-    console.printLine(line(QStringLiteral("Assignments"), QString::number(cls.assignments.size())));
-    console.printLine(line(QStringLiteral("Comments"), QString::number(cls.comments.size())));
-    console.printLine(line(QStringLiteral("Drop rule"), dropRuleText(cls.lowScoreInfo)));
-    console.printLine(line(QStringLiteral("Weights"), weightsText(cls.weightGrades)));
-    console.printLine(line(QStringLiteral("Scale"), scale));
-    for (const QString& warning : classWarnings(cls, info)) console.printLine(line(QStringLiteral("Warning"), warning));
+    console.printLine(line(CheckCommand::tr("File"), path));
+    console.printLine(line(CheckCommand::tr("Kind"), CheckCommand::tr("grade file")));
+    console.printLine(line(CheckCommand::tr("Version"), versionText(info.version)));
+    console.printLine(line(CheckCommand::tr("Students"), QString::number(cls.students.size())));
+    console.printLine(line(CheckCommand::tr("Assignments"), QString::number(cls.assignments.size())));
+    console.printLine(line(CheckCommand::tr("Comments"), QString::number(cls.comments.size())));
+    console.printLine(line(CheckCommand::tr("Drop rule"), dropRuleText(cls.lowScoreInfo)));
+    console.printLine(line(CheckCommand::tr("Weights"), weightsText(cls.weightGrades)));
+    console.printLine(line(CheckCommand::tr("Scale"), scale));
+    for (const QString& warning : classWarnings(cls, info)) {
+        console.printLine(line(CheckCommand::tr("Warning"), warning));
+    }
     return kExitOk;
 }
 
 // What a damaged sibling file means for the class beside it.
-const QString kDamagedSibling =
-    QStringLiteral(" (the class opens without this file, and Markwell does not write over it)");
+QString damagedSiblingWarning(const QString& damage) {
+    return CheckCommand::tr("%1 (the class opens without this file, and Markwell does not write over it)")
+        .arg(damage);
+}
 
 QString partialRecordWarning(qsizetype bytes, qsizetype recordSize) {
-    return QStringLiteral("the file ends inside a record (%1 bytes ignored)").arg(bytes % recordSize);
+    return CheckCommand::tr("the file ends inside a record (%1 bytes ignored)").arg(bytes % recordSize);
 }
 
 int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Console& console) {
@@ -128,18 +140,19 @@ int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Cons
             if (code != ' ') ++marks[code];
         }
     }
-    console.printLine(line(QStringLiteral("File"), path));
-    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("attendance file")));
-    console.printLine(line(QStringLiteral("Records"), QString::number(file.records.size())));
-    console.printLine(line(QStringLiteral("Students"), QString::number(names.size())));
+    console.printLine(line(CheckCommand::tr("File"), path));
+    console.printLine(line(CheckCommand::tr("Kind"), CheckCommand::tr("attendance file")));
+    console.printLine(line(CheckCommand::tr("Records"), QString::number(file.records.size())));
+    console.printLine(line(CheckCommand::tr("Students"), QString::number(names.size())));
     QStringList covered;
     for (const auto& [yearMonth, count] : months) {
         const auto [year, month] = yearMonth;
         const QString monthName = month >= 1 && month <= 12 ? QLocale::c().monthName(month)
-                                                            : QStringLiteral("month %1").arg(month);
+                                                            : CheckCommand::tr("month %1").arg(month);
         covered << QStringLiteral("%1 %2 (%3)").arg(monthName).arg(year).arg(count);
     }
-    console.printLine(line(QStringLiteral("Months"), covered.isEmpty() ? QStringLiteral("none") : covered.join(QStringLiteral(", "))));
+    console.printLine(line(CheckCommand::tr("Months"),
+                           covered.isEmpty() ? CheckCommand::tr("none") : covered.join(QStringLiteral(", "))));
     // The page's three codes first, in the legend's order, then anything else.
     QStringList counted;
     for (char code : {'T', 'U', 'E'}) {
@@ -149,29 +162,29 @@ int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Cons
     for (const auto& [code, count] : marks) {
         counted << QStringLiteral("%1 %2").arg(count).arg(cp1252::toUnicode(std::string_view(&code, 1)));
     }
-    console.printLine(line(QStringLiteral("Marks"), counted.join(QStringLiteral(", "))));
+    console.printLine(line(CheckCommand::tr("Marks"), counted.join(QStringLiteral(", "))));
     if (const QString damage = attendanceFileDamage(file); !damage.isEmpty()) {
-        console.printLine(line(QStringLiteral("Warning"), damage + kDamagedSibling));
+        console.printLine(line(CheckCommand::tr("Warning"), damagedSiblingWarning(damage)));
     }
     if (file.trailingPartialRecord) {
-        console.printLine(line(QStringLiteral("Warning"), partialRecordWarning(bytes.size(), kAttendanceRecordSize)));
+        console.printLine(line(CheckCommand::tr("Warning"), partialRecordWarning(bytes.size(), kAttendanceRecordSize)));
     }
     return kExitOk;
 }
 
 int checkSeatingFile(const QString& path, const QByteArray& bytes, const Console& console) {
     const SeatingChart chart = parseSeatingFile(bytes);
-    console.printLine(line(QStringLiteral("File"), path));
-    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("seating file")));
-    console.printLine(line(QStringLiteral("Seats"), QString::number(chart.seats.size())));
-    console.printLine(line(QStringLiteral("Teacher's box"), QStringLiteral("%1 x %2 at %3, %4")
-                                                                .arg(chart.teacher.width).arg(chart.teacher.height)
-                                                                .arg(chart.teacher.left).arg(chart.teacher.Top)));
+    console.printLine(line(CheckCommand::tr("File"), path));
+    console.printLine(line(CheckCommand::tr("Kind"), CheckCommand::tr("seating file")));
+    console.printLine(line(CheckCommand::tr("Seats"), QString::number(chart.seats.size())));
+    console.printLine(line(CheckCommand::tr("Teacher's box"), CheckCommand::tr("%1 x %2 at %3, %4")
+                                                                  .arg(chart.teacher.width).arg(chart.teacher.height)
+                                                                  .arg(chart.teacher.left).arg(chart.teacher.Top)));
     if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
-        console.printLine(line(QStringLiteral("Warning"), damage + kDamagedSibling));
+        console.printLine(line(CheckCommand::tr("Warning"), damagedSiblingWarning(damage)));
     }
     if (chart.trailingPartialRecord) {
-        console.printLine(line(QStringLiteral("Warning"), partialRecordWarning(bytes.size(), kSeatingRecordSize)));
+        console.printLine(line(CheckCommand::tr("Warning"), partialRecordWarning(bytes.size(), kSeatingRecordSize)));
     }
     return kExitOk;
 }
@@ -180,11 +193,11 @@ int checkSeatingFile(const QString& path, const QByteArray& bytes, const Console
 
 int runCheck(const QStringList& args, const Console& console) {
     const std::optional<QStringList> files = exactArguments(args, 1);
-    if (!files) return console.usage(QStringLiteral("check takes one file"));
+    if (!files) return console.usage(CheckCommand::tr("check takes one file"));
     const QString path = files->front();
     const FileKind kind = fileKindOf(path);
     if (kind == FileKind::Unknown) {
-        return console.usage(QStringLiteral("check: %1 is not a .grs, .ATD or .SEA file").arg(path));
+        return console.usage(CheckCommand::tr("check: %1 is not a .grs, .ATD or .SEA file").arg(path));
     }
     if (kind == FileKind::Grades) return checkGradeFile(path, console);
 

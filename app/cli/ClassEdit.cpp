@@ -2,13 +2,21 @@
 
 #include "cli/ClassFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace markwell::cli {
+namespace {
+
+struct ClassEdit {
+    Q_DECLARE_TR_FUNCTIONS(ClassEdit)
+};
+
+}  // namespace
 
 void makeDefaultScale(ScaleStore& store, const Console& console) {
     if (const Result<void> created = store.CreateDefaultScale(); !created) {
-        console.error(QStringLiteral("warning: %1").arg(created.message()));
+        console.error(ClassEdit::tr("warning: %1").arg(created.message()));
     }
 }
 
@@ -17,7 +25,7 @@ QString takeOutputOption(QStringList& args, QString& output) {
         const QString& arg = args[i];
         QString value;
         if (arg == QLatin1String("-o") || arg == QLatin1String("--output")) {
-            if (i + 1 >= args.size()) return QStringLiteral("%1 needs a file name").arg(arg);
+            if (i + 1 >= args.size()) return ClassEdit::tr("%1 needs a file name").arg(arg);
             value = args[i + 1];
             args.remove(i, 2);
         } else if (arg.startsWith(QLatin1String("--output="))) {
@@ -26,9 +34,9 @@ QString takeOutputOption(QStringList& args, QString& output) {
         } else {
             continue;
         }
-        if (!output.isEmpty()) return QStringLiteral("only one output file can be given");
+        if (!output.isEmpty()) return ClassEdit::tr("only one output file can be given");
         // The .ATD and .SEA files take the place of the last three characters.
-        if (!isGradeFileName(value)) return QStringLiteral("the output file must end in .grs");
+        if (!isGradeFileName(value)) return ClassEdit::tr("the output file must end in .grs");
         output = value;
         --i;
     }

@@ -7,14 +7,23 @@
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
+namespace {
+
+struct ClassFiles {
+    Q_DECLARE_TR_FUNCTIONS(ClassFiles)
+};
+
+}  // namespace
 
 std::optional<Document> openClassDocument(const QString& path, const Console& console, bool warnDamaged) {
     QSettingsStore settings;
     ScaleStore store(settings);
     if (const Result<void> created = store.CreateDefaultScale(); !created) {
         // The built-in default stands in; the table can still be shown.
-        console.error(QStringLiteral("warning: %1").arg(created.message()));
+        console.error(ClassFiles::tr("warning: %1").arg(created.message()));
     }
     Result<Document> document = openDocument(path, store);
     if (!document) {
@@ -23,7 +32,7 @@ std::optional<Document> openClassDocument(const QString& path, const Console& co
     }
     if (warnDamaged) {
         for (const QString& damage : {document->attendanceDamage, document->seatingDamage}) {
-            if (!damage.isEmpty()) console.error(QStringLiteral("warning: %1").arg(damage));
+            if (!damage.isEmpty()) console.error(ClassFiles::tr("warning: %1").arg(damage));
         }
     }
     return std::move(document).value();
@@ -41,7 +50,7 @@ bool saveClassDocument(Document& document, const QString& path, const Console& c
         console.error(notes.message());
         return false;
     }
-    for (const QString& note : notes.value()) console.error(QStringLiteral("warning: %1").arg(note));
+    for (const QString& note : notes.value()) console.error(ClassFiles::tr("warning: %1").arg(note));
     return true;
 }
 

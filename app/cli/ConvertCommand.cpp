@@ -6,11 +6,20 @@
 
 #include "files/GradeFile.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
+namespace {
+
+struct ConvertCommand {
+    Q_DECLARE_TR_FUNCTIONS(ConvertCommand)
+};
+
+}  // namespace
 
 int runConvert(const QStringList& args, const Console& console) {
     const std::optional<QStringList> files = exactArguments(args, 2);
-    if (!files) return console.usage(QStringLiteral("convert takes an input and an output grade file"));
+    if (!files) return console.usage(ConvertCommand::tr("convert takes an input and an output grade file"));
     const QString& in = files->at(0);
     const QString& out = files->at(1);
 
@@ -24,7 +33,7 @@ int runConvert(const QStringList& args, const Console& console) {
         console.error(aboutFile(out, written.message()));
         return kExitFailed;
     }
-    console.printLine(QStringLiteral("Converted %1 (version %2) to %3 (version %4)")
+    console.printLine(ConvertCommand::tr("Converted %1 (version %2) to %3 (version %4)")
                           .arg(in, versionText(info.version), out, versionText(kGradeFileVersion)));
     return kExitOk;
 }

@@ -6,8 +6,17 @@
 #include "editing/GradeEntry.h"
 #include "files/FileBytes.h"
 
+#include <QCoreApplication>
+
 
 namespace markwell::cli {
+namespace {
+
+struct EditSupport {
+    Q_DECLARE_TR_FUNCTIONS(EditSupport)
+};
+
+}  // namespace
 
 bool parseEditArguments(QCommandLineParser& parser, const QString& command, const QStringList& args,
                         qsizetype positional, const Console& console) {
@@ -19,7 +28,7 @@ bool parseEditArguments(QCommandLineParser& parser, const QString& command, cons
         return false;
     }
     if (parser.positionalArguments().size() != positional) {
-        console.usage(QStringLiteral("%1: expected %2 file and value arguments, got %3")
+        console.usage(EditSupport::tr("%1: expected %2 file and value arguments, got %3")
                           .arg(command)
                           .arg(positional)
                           .arg(parser.positionalArguments().size()));
@@ -27,7 +36,7 @@ bool parseEditArguments(QCommandLineParser& parser, const QString& command, cons
     }
     const QString output = outputOf(parser);
     if (!output.isEmpty() && !isGradeFileName(output)) {
-        console.usage(QStringLiteral("%1: the output file's name must end in .grs").arg(command));
+        console.usage(EditSupport::tr("%1: the output file's name must end in .grs").arg(command));
         return false;
     }
     return true;
@@ -53,9 +62,10 @@ std::optional<CsvTable> readCsvFile(const QString& path, const Console& console)
 
 void reportRows(const QString& path, const std::vector<RowProblem>& problems, const Console& console) {
     for (const RowProblem& problem : problems) {
-        console.error(QStringLiteral("%1: line %2: %3").arg(path).arg(problem.line).arg(problem.reason));
+        console.error(EditSupport::tr("%1: line %2: %3").arg(path, QString::number(problem.line), problem.reason));
     }
-    const QString rows = problems.size() == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(problems.size());
+    const QString rows =
+        problems.size() == 1 ? EditSupport::tr("1 row") : EditSupport::tr("%1 rows").arg(problems.size());
     console.error(QStringLiteral("%1: %2 refused; nothing was written").arg(path, rows));
 }
 
@@ -71,14 +81,15 @@ ChosenAssignment chosenAssignment(const QCommandLineParser& parser, const QStrin
     const bool byTitle = parser.isSet(QStringLiteral("assignment"));
     const bool byIndex = parser.isSet(QStringLiteral("index"));
     if (byTitle == byIndex) {
-        return {std::nullopt, console.usage(QStringLiteral("%1: name the assignment with either --assignment TITLE "
-                                                           "or --index K")
+        return {std::nullopt, console.usage(EditSupport::tr("%1: name the assignment with either --assignment TITLE "
+                                                            "or --index K")
                                                 .arg(command))};
     }
     if (byTitle) {
         const Result<std::size_t> found = assignmentTitled(cls, parser.value(QStringLiteral("assignment")));
         if (!found) {
-            console.error(QStringLiteral("%1: %2 (use --index to name it by its number)").arg(command, found.message()));
+            console.error(
+                EditSupport::tr("%1: %2 (use --index to name it by its number)").arg(command, found.message()));
             return {std::nullopt, kExitFailed};
         }
         return {*found, kExitOk};
@@ -86,10 +97,10 @@ ChosenAssignment chosenAssignment(const QCommandLineParser& parser, const QStrin
     bool isNumber = false;
     const int index = parser.value(QStringLiteral("index")).toInt(&isNumber);
     if (!isNumber || index < 1) {
-        return {std::nullopt, console.usage(QStringLiteral("%1: --index takes a number from 1").arg(command))};
+        return {std::nullopt, console.usage(EditSupport::tr("%1: --index takes a number from 1").arg(command))};
     }
     if (static_cast<std::size_t>(index) > cls.assignments.size()) {
-        console.error(QStringLiteral("%1: the class has %2 assignments; there is no assignment %3")
+        console.error(EditSupport::tr("%1: the class has %2 assignments; there is no assignment %3")
                           .arg(command)
                           .arg(cls.assignments.size())
                           .arg(index));
@@ -99,7 +110,8 @@ ChosenAssignment chosenAssignment(const QCommandLineParser& parser, const QStrin
 }
 
 QString assignmentName(const ClassRecord& cls, std::size_t index) {
-    return QStringLiteral("\"%1\" (assignment %2)").arg(cp1252::toUnicode(cls.assignments[index].title)).arg(index + 1);
+    return EditSupport::tr("\"%1\" (assignment %2)")
+        .arg(cp1252::toUnicode(cls.assignments[index].title), QString::number(index + 1));
 }
 
 }  // namespace markwell::cli

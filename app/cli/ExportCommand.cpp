@@ -6,12 +6,17 @@
 #include "seating/SeatingPrintout.h"
 #include "table/SheetPrintout.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <array>
 
 namespace markwell::cli {
 namespace {
+
+struct ExportCommand {
+    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
+};
 
 struct ExportRequest {
     QString classPath;
@@ -91,29 +96,29 @@ int runExport(const QStringList& args, const Console& console) {
         } else if (arg == QLatin1String("--seating")) {
             request.seating = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return console.usage(QStringLiteral("export: unknown option \"%1\"").arg(arg));
+            return console.usage(ExportCommand::tr("export: unknown option \"%1\"").arg(arg));
         } else {
             paths.append(arg);
         }
     }
-    if (paths.size() != 2) return console.usage(QStringLiteral("export: give a grade file and an output file"));
+    if (paths.size() != 2) return console.usage(ExportCommand::tr("export: give a grade file and an output file"));
     request.classPath = paths[0];
     request.outPath = paths[1];
 
     const OutputType* type = outputTypeOf(request.outPath);
     if (!type) {
-        console.error(QStringLiteral("export: %1: the output file must end in .xls, .xlsx, .csv or .pdf")
+        console.error(ExportCommand::tr("export: %1: the output file must end in .xls, .xlsx, .csv or .pdf")
                           .arg(request.outPath));
         return kExitFailed;
     }
     if (request.ids && !type->printout) {
-        return console.usage(QStringLiteral("export: --ids is for .pdf output only"));
+        return console.usage(ExportCommand::tr("export: --ids is for .pdf output only"));
     }
     if (request.seating && !type->printout) {
-        return console.usage(QStringLiteral("export: --seating is for .pdf output only"));
+        return console.usage(ExportCommand::tr("export: --seating is for .pdf output only"));
     }
     if (request.ids && request.seating) {
-        return console.usage(QStringLiteral("export: --ids and --seating do not go together"));
+        return console.usage(ExportCommand::tr("export: --ids and --seating do not go together"));
     }
     if (request.seating) {
         // A damaged seating file is said: the chart would be printed without its seats.

@@ -12,8 +12,14 @@
 #include "editing/CsvImport.h"
 #include "editing/GradeEntry.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
 namespace {
+
+struct GradeCommands {
+    Q_DECLARE_TR_FUNCTIONS(GradeCommands)
+};
 
 // The type as the class keeps it, whatever the letter case typed.
 QString typeNamed(const QString& typed) {
@@ -38,11 +44,11 @@ int runAddAssignment(const QStringList& args, const Console& console) {
     });
     if (!parseEditArguments(parser, command, args, 1, console)) return kExitUsage;
     if (!parser.isSet(QStringLiteral("title")) || !parser.isSet(QStringLiteral("type"))) {
-        return console.usage(QStringLiteral("add-assignment: --title and --type are needed"));
+        return console.usage(GradeCommands::tr("add-assignment: --title and --type are needed"));
     }
     const QString type = typeNamed(parser.value(QStringLiteral("type")));
     if (type.isEmpty()) {
-        return console.usage(QStringLiteral("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
+        return console.usage(GradeCommands::tr("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
     }
     const QString path = parser.positionalArguments().front();
     std::optional<Document> document = openClassDocument(path, console, true);
@@ -62,7 +68,7 @@ int runAddAssignment(const QStringList& args, const Console& console) {
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
-    console.printLine(QStringLiteral("Added %1 to %2: %3, total %4.")
+    console.printLine(GradeCommands::tr("Added %1 to %2: %3, total %4.")
                           .arg(assignmentName(cls, *added), output, type, generalQText(assignment.total)));
     return kExitOk;
 }
@@ -89,9 +95,8 @@ int runSetPoints(const QStringList& args, const Console& console) {
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
-    console.printLine(QStringLiteral("Stored %1 points of %2 in %3.")
-                          .arg(table->rows.size())
-                          .arg(assignmentName(cls, *chosen.index), output));
+    console.printLine(GradeCommands::tr("Stored %1 points of %2 in %3.")
+                          .arg(QString::number(table->rows.size()), assignmentName(cls, *chosen.index), output));
     return kExitOk;
 }
 
@@ -115,7 +120,7 @@ int runSetTotal(const QStringList& args, const Console& console) {
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
-    console.printLine(QStringLiteral("Set the total of %1 to %2 in %3.")
+    console.printLine(GradeCommands::tr("Set the total of %1 to %2 in %3.")
                           .arg(assignmentName(cls, *chosen.index), generalQText(assignment.total), output));
     return kExitOk;
 }

@@ -7,8 +7,14 @@
 #include "reports/BarGraph.h"
 #include "reports/ReportCells.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
 namespace {
+
+struct GraphCommand {
+    Q_DECLARE_TR_FUNCTIONS(GraphCommand)
+};
 
 const QString kStudent = QStringLiteral("--student");
 const QString kAssignment = QStringLiteral("--assignment");
@@ -36,7 +42,8 @@ int runGraph(const QStringList& args, const Console& console) {
         parseReportArguments(QStringLiteral("graph"), args, 1, {kOverall, kPercent}, {kStudent, kAssignment, kIndex});
     if (!parsed) return console.usage(parsed.message());
     if (parsed->countOf({kStudent, kAssignment, kIndex, kOverall}) != 1) {
-        return console.usage(QStringLiteral("graph: choose one of --student NAME, --assignment TITLE, --index N, --overall"));
+        return console.usage(
+            GraphCommand::tr("graph: choose one of --student NAME, --assignment TITLE, --index N, --overall"));
     }
     const QString path = parsed->positional[0];
     const std::optional<ClassRecord> cls = openClassFile(path, console);

@@ -2,7 +2,16 @@
 
 #include "common/Cp1252.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
+namespace {
+
+struct ReportArgumentsText {
+    Q_DECLARE_TR_FUNCTIONS(ReportArguments)
+};
+
+}  // namespace
 
 int ReportArguments::countOf(const QStringList& names) const {
     int count = 0;
@@ -21,18 +30,20 @@ Result<ReportArguments> parseReportArguments(const QString& command, const QStri
             continue;
         }
         if (!flags.contains(arg) && !valued.contains(arg)) {
-            return fail(QStringLiteral("%1: unknown option \"%2\"").arg(command, arg));
+            return fail(ReportArgumentsText::tr("%1: unknown option \"%2\"").arg(command, arg));
         }
-        if (parsed.has(arg)) return fail(QStringLiteral("%1: %2 given twice").arg(command, arg));
+        if (parsed.has(arg)) return fail(ReportArgumentsText::tr("%1: %2 given twice").arg(command, arg));
         QString value;
         if (valued.contains(arg)) {
-            if (i + 1 >= args.size()) return fail(QStringLiteral("%1: %2 needs a value").arg(command, arg));
+            if (i + 1 >= args.size()) return fail(ReportArgumentsText::tr("%1: %2 needs a value").arg(command, arg));
             value = args[++i];
         }
         parsed.options.insert(arg, value);
     }
     if (parsed.positional.size() != positionals) {
-        return fail(QStringLiteral("%1: expected %2 argument(s) besides the options").arg(command).arg(positionals));
+        return fail(ReportArgumentsText::tr("%1: expected %2 argument(s) besides the options")
+                        .arg(command)
+                        .arg(positionals));
     }
     return parsed;
 }
@@ -42,7 +53,7 @@ std::optional<int> chooseStudent(const ClassRecord& cls, const QString& name, co
     for (std::size_t i = 0; i < cls.students.size(); ++i) {
         if (cp1252::toUnicode(cls.students[i].name) == name) return static_cast<int>(i);
     }
-    console.error(QStringLiteral("%1: no student is named \"%2\"").arg(path, name));
+    console.error(ReportArgumentsText::tr("%1: no student is named \"%2\"").arg(path, name));
     return std::nullopt;
 }
 
@@ -54,18 +65,20 @@ std::optional<int> chooseAssignment(const QString& command, const ClassRecord& c
         bool isNumber = false;
         const int number = args.value(QStringLiteral("--index")).toInt(&isNumber);
         if (!isNumber) {
-            exitCode = console.usage(command + QStringLiteral(": --index takes a number (1 is the first assignment)"));
+            exitCode = console.usage(
+                ReportArgumentsText::tr("%1: --index takes a number (1 is the first assignment)").arg(command));
             return std::nullopt;
         }
         if (number >= 1 && number <= count) return number - 1;
-        console.error(QStringLiteral("%1: there is no assignment %2 (the class has %3)").arg(path).arg(number).arg(count));
+        console.error(ReportArgumentsText::tr("%1: there is no assignment %2 (the class has %3)")
+                          .arg(path, QString::number(number), QString::number(count)));
         return std::nullopt;
     }
     const QString title = args.value(QStringLiteral("--assignment"));
     for (int i = 0; i < count; ++i) {
         if (cp1252::toUnicode(cls.assignments[static_cast<std::size_t>(i)].title) == title) return i;
     }
-    console.error(QStringLiteral("%1: no assignment is called \"%2\"").arg(path, title));
+    console.error(ReportArgumentsText::tr("%1: no assignment is called \"%2\"").arg(path, title));
     return std::nullopt;
 }
 

@@ -12,9 +12,17 @@
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace markwell::cli {
+namespace {
+
+struct RosterCommands {
+    Q_DECLARE_TR_FUNCTIONS(RosterCommands)
+};
+
+}  // namespace
 
 // new FILE.grs [--scale NAME] [--force]: the class File > New gives, saved
 // with its (empty) attendance and seating files.
@@ -27,12 +35,12 @@ int runNew(const QStringList& args, const Console& console) {
     if (!parseEditArguments(parser, QStringLiteral("new"), args, 1, console)) return kExitUsage;
     const QString path = parser.positionalArguments().front();
     if (!isGradeFileName(path) || !outputOf(parser).isEmpty()) {
-        return console.usage(QStringLiteral("new: give the class's file, whose name ends in .grs, and no -o"));
+        return console.usage(RosterCommands::tr("new: give the class's file, whose name ends in .grs, and no -o"));
     }
     // An attendance or seating file without its grade file is somebody's work too.
     for (const QString& file : {path, attendancePathFor(path), seatingPathFor(path)}) {
         if (QFileInfo::exists(file) && !parser.isSet(QStringLiteral("force"))) {
-            console.error(QStringLiteral("new: %1 exists already; add --force to replace it").arg(file));
+            console.error(RosterCommands::tr("new: %1 exists already; add --force to replace it").arg(file));
             return kExitFailed;
         }
     }
@@ -40,19 +48,19 @@ int runNew(const QStringList& args, const Console& console) {
     QSettingsStore settings;
     ScaleStore store(settings);
     if (const Result<void> created = store.CreateDefaultScale(); !created) {
-        console.error(QStringLiteral("warning: %1").arg(created.message()));
+        console.error(RosterCommands::tr("warning: %1").arg(created.message()));
     }
     const QString scaleName = parser.isSet(QStringLiteral("scale")) ? parser.value(QStringLiteral("scale"))
                                                                      : QString::fromLatin1(kDefaultScaleName);
     const std::optional<CurrentGradeScale> scale = store.GetGradeScale(scaleName);
     if (!scale) {
-        console.error(QStringLiteral("new: this computer has no grade scale named \"%1\"").arg(scaleName));
+        console.error(RosterCommands::tr("new: this computer has no grade scale named \"%1\"").arg(scaleName));
         return kExitFailed;
     }
     Document document;
     document.classRecord = newClassRecord(*scale);
     if (!saveClassDocument(document, path, console)) return kExitFailed;
-    console.printLine(QStringLiteral("Created %1: a new class with the grade scale \"%2\".")
+    console.printLine(RosterCommands::tr("Created %1: a new class with the grade scale \"%2\".")
                           .arg(path, cp1252::toUnicode(scale->name)));
     return kExitOk;
 }
@@ -76,10 +84,8 @@ int runImportStudents(const QStringList& args, const Console& console) {
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
-    console.printLine(QStringLiteral("Imported %1 students into %2, which now has %3.")
-                          .arg(table->rows.size())
-                          .arg(output)
-                          .arg(cls.students.size()));
+    console.printLine(RosterCommands::tr("Imported %1 students into %2, which now has %3.")
+                          .arg(QString::number(table->rows.size()), output, QString::number(cls.students.size())));
     return kExitOk;
 }
 

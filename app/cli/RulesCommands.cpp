@@ -12,8 +12,14 @@
 #include "scales/ScaleStore.h"
 #include "settings/QSettingsStore.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
 namespace {
+
+struct RulesCommands {
+    Q_DECLARE_TR_FUNCTIONS(RulesCommands)
+};
 
 QString typeName(int type) {
     const std::string_view name = kAssignmentTypes[static_cast<std::size_t>(type)];
@@ -33,24 +39,23 @@ QString weightsSummary(const QString& file, const WeightedGrades& weights) {
     for (int type = 0; type < kAssignmentTypeCount; ++type) {
         shares << QStringLiteral("%1 %2").arg(typeName(type)).arg(weights.weight(type));
     }
-    return QStringLiteral("Weights of ") + file + QStringLiteral(": ") + shares.join(QStringLiteral(", ")) +
-           (weights.Use ? QStringLiteral("; weighted averages on.") : QStringLiteral("; weighted averages off."));
+    const QString joined = shares.join(QStringLiteral(", "));
+    return weights.Use ? RulesCommands::tr("Weights of %1: %2; weighted averages on.").arg(file, joined)
+                       : RulesCommands::tr("Weights of %1: %2; weighted averages off.").arg(file, joined);
 }
 
 QString dropSummary(const QString& file, const DropLowScoreInfo& rule) {
-    const QString start = QStringLiteral("Drop rule of ") + file + QStringLiteral(": ");
     switch (rule.drop_type) {
-    case droprule::kLowestOverall: return start + QStringLiteral("lowest score overall.");
+    case droprule::kLowestOverall: return RulesCommands::tr("Drop rule of %1: lowest score overall.").arg(file);
     case droprule::kLowestPerType: {
         QStringList types;
         for (int type = 0; type < kAssignmentTypeCount; ++type) {
             if (rule.flag(type)) types << typeName(type);
         }
-        return start + QStringLiteral("lowest score by type (") +
-               (types.isEmpty() ? QStringLiteral("no type ticked") : types.join(QStringLiteral(", "))) +
-               QStringLiteral(").");
+        return RulesCommands::tr("Drop rule of %1: lowest score by type (%2).")
+            .arg(file, types.isEmpty() ? RulesCommands::tr("no type ticked") : types.join(QStringLiteral(", ")));
     }
-    default: return start + QStringLiteral("none.");
+    default: return RulesCommands::tr("Drop rule of %1: none.").arg(file);
     }
 }
 
@@ -67,24 +72,24 @@ int runWeights(const QStringList& arguments, const Console& console) {
     QStringList positional;
     for (const QString& arg : args) {
         if (arg == QLatin1String("--use") || arg == QLatin1String("--no-use")) {
-            if (use) return console.usage(QStringLiteral("weights: give --use or --no-use once"));
+            if (use) return console.usage(RulesCommands::tr("weights: give --use or --no-use once"));
             use = arg == QLatin1String("--use");
         } else if (arg.startsWith(QLatin1String("--"))) {
-            return console.usage(QStringLiteral("weights: unknown option \"%1\"").arg(arg));
+            return console.usage(RulesCommands::tr("weights: unknown option \"%1\"").arg(arg));
         } else {
             positional << arg;
         }
     }
     if (positional.size() != 1 + kAssignmentTypeCount) {
-        return console.usage(QStringLiteral("weights: give the grade file and six weights "
-                                            "(Final, Test, Quiz, Homework, Lab, Other)"));
+        return console.usage(RulesCommands::tr("weights: give the grade file and six weights "
+                                               "(Final, Test, Quiz, Homework, Lab, Other)"));
     }
     WeightedGrades weights;
     for (int type = 0; type < kAssignmentTypeCount; ++type) {
         bool ok = false;
         const int weight = positional[type + 1].toInt(&ok);
         if (!ok) {
-            return console.usage(QStringLiteral("weights: the weight of %1 must be a whole number, not \"%2\"")
+            return console.usage(RulesCommands::tr("weights: the weight of %1 must be a whole number, not \"%2\"")
                                      .arg(typeName(type), positional[type + 1]));
         }
         weights.setWeight(type, weight);
@@ -109,32 +114,35 @@ int runDrop(const QStringList& arguments, const Console& console) {
     QStringList positional;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--types")) {
-            if (i + 1 >= args.size()) return console.usage(QStringLiteral("drop: --types needs a list of types"));
+            if (i + 1 >= args.size()) return console.usage(RulesCommands::tr("drop: --types needs a list of types"));
             types = args[++i];
         } else if (args[i].startsWith(QLatin1String("--types="))) {
             types = args[i].mid(8);
         } else if (args[i].startsWith(QLatin1String("--"))) {
-            return console.usage(QStringLiteral("drop: unknown option \"%1\"").arg(args[i]));
+            return console.usage(RulesCommands::tr("drop: unknown option \"%1\"").arg(args[i]));
         } else {
             positional << args[i];
         }
     }
-    if (positional.size() != 2) return console.usage(QStringLiteral("drop: give the grade file and none, overall or by-type"));
+    if (positional.size() != 2) {
+        return console.usage(RulesCommands::tr("drop: give the grade file and none, overall or by-type"));
+    }
     DropLowScoreInfo rule;
     const QString& name = positional[1];
     if (name == QLatin1String("none")) rule.drop_type = droprule::kNone;
     else if (name == QLatin1String("overall")) rule.drop_type = droprule::kLowestOverall;
     else if (name == QLatin1String("by-type")) rule.drop_type = droprule::kLowestPerType;
-    else return console.usage(QStringLiteral("drop: \"%1\" is not a rule: none, overall or by-type").arg(name));
+    else return console.usage(RulesCommands::tr("drop: \"%1\" is not a rule: none, overall or by-type").arg(name));
     if (types) {
         if (rule.drop_type != droprule::kLowestPerType) {
-            return console.usage(QStringLiteral("drop: --types goes with by-type only"));
+            return console.usage(RulesCommands::tr("drop: --types goes with by-type only"));
         }
         for (const QString& item : types->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const int type = typeIndexNamed(item.trimmed());
             if (type < 0) {
-                return console.usage(QStringLiteral("drop: \"%1\" is not an assignment type "
-                                                    "(final, test, quiz, homework, lab, other)").arg(item.trimmed()));
+                return console.usage(RulesCommands::tr("drop: \"%1\" is not an assignment type "
+                                                       "(final, test, quiz, homework, lab, other)")
+                                         .arg(item.trimmed()));
             }
             rule.setFlag(type, true);
         }
@@ -156,7 +164,7 @@ int runUseScale(const QStringList& arguments, const Console& console) {
         return console.usage(QStringLiteral("use-scale: ") + problem);
     }
     if (args.size() != 2 || args[0].startsWith(QLatin1String("--"))) {
-        return console.usage(QStringLiteral("use-scale: give the grade file and the name of a grade scale"));
+        return console.usage(RulesCommands::tr("use-scale: give the grade file and the name of a grade scale"));
     }
     const QString name = args[1];
     return changeClassFile(QStringLiteral("use-scale"), args[0], output,
@@ -164,10 +172,12 @@ int runUseScale(const QStringList& arguments, const Console& console) {
                          QSettingsStore settings;
                          const ScaleStore store(settings);
                          const std::optional<StoredScale> scale = store.readScale(name.trimmed());
-                         if (!scale) return fail(QStringLiteral("there is no grade scale named \u201c%1\u201d").arg(name));
+                         if (!scale) {
+                             return fail(RulesCommands::tr("there is no grade scale named \u201c%1\u201d").arg(name));
+                         }
                          if (Result<void> used = useGradeScale(cls, *scale); !used) return used.error();
-                         return file + QStringLiteral(" uses the grade scale \u201c") + scale->name +
-                                QStringLiteral("\u201d (") + kindWord(scale->kind) + QStringLiteral(").");
+                         return RulesCommands::tr("%1 uses the grade scale \u201c%2\u201d (%3).")
+                             .arg(file, scale->name, kindWord(scale->kind));
                      },
                      console);
 }

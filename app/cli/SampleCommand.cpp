@@ -10,11 +10,16 @@
 #include "scales/ScaleStore.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <variant>
 
 namespace markwell::cli {
 namespace {
+
+struct SampleCommand {
+    Q_DECLARE_TR_FUNCTIONS(SampleCommand)
+};
 
 constexpr int kMaxStudents = 100000;
 constexpr int kMaxAssignments = 2000;
@@ -39,28 +44,28 @@ std::variant<SampleOptions, QString> sampleOptions(const QCommandLineParser& par
     SampleOptions options;
     if (parser.isSet(QStringLiteral("students"))) {
         const auto n = wholeNumber(parser.value(QStringLiteral("students")), 0, kMaxStudents);
-        if (!n) return QStringLiteral("--students takes a whole number from 0 to %1").arg(kMaxStudents);
+        if (!n) return SampleCommand::tr("--students takes a whole number from 0 to %1").arg(kMaxStudents);
         options.students = *n;
     }
     if (parser.isSet(QStringLiteral("assignments"))) {
         const auto n = wholeNumber(parser.value(QStringLiteral("assignments")), 0, kMaxAssignments);
-        if (!n) return QStringLiteral("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
+        if (!n) return SampleCommand::tr("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
         options.assignments = *n;
     }
     if (static_cast<qint64>(options.students) * options.assignments > kMaxPointEntries) {
-        return QStringLiteral("a class of %1 students and %2 assignments is too large for a sample")
+        return SampleCommand::tr("a class of %1 students and %2 assignments is too large for a sample")
             .arg(options.students).arg(options.assignments);
     }
     if (parser.isSet(QStringLiteral("seed"))) {
         bool ok = false;
         options.seed = parser.value(QStringLiteral("seed")).toULongLong(&ok);
-        if (!ok) return QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615");
+        if (!ok) return SampleCommand::tr("--seed takes a whole number from 0 to 18446744073709551615");
     }
     options.weighted = parser.isSet(QStringLiteral("weighted"));
     options.seats = parser.isSet(QStringLiteral("seats"));
     if (parser.isSet(QStringLiteral("drop"))) {
         const auto rule = dropRule(parser.value(QStringLiteral("drop")));
-        if (!rule) return QStringLiteral("--drop takes none, overall or type");
+        if (!rule) return SampleCommand::tr("--drop takes none, overall or type");
         options.dropType = *rule;
     }
     return options;
@@ -79,13 +84,14 @@ int runSample(const QStringList& args, const Console& console) {
         {QStringLiteral("drop"), QStringLiteral("Dropping rule: none, overall or type."), QStringLiteral("RULE")},
     });
     if (!parser.parse(QStringList{QStringLiteral("sample")} + args)) return console.usage(QStringLiteral("sample: ") + parser.errorText());
-    if (parser.positionalArguments().size() != 1) return console.usage(QStringLiteral("sample takes one output file"));
+    if (parser.positionalArguments().size() != 1) return console.usage(SampleCommand::tr("sample takes one output file"));
     const auto options = sampleOptions(parser);
     if (const QString* problem = std::get_if<QString>(&options)) return console.usage(QStringLiteral("sample: ") + *problem);
 
     const QString path = parser.positionalArguments().front();
     if (!isGradeFileName(path)) {
-        return console.usage(QStringLiteral("sample: the output file must end in .grs, as its .ATD and .SEA files are named after it"));
+        return console.usage(
+            SampleCommand::tr("sample: the output file must end in .grs, as its .ATD and .SEA files are named after it"));
     }
     const SampleOptions& chosen = std::get<SampleOptions>(options);
     Document document;
@@ -96,9 +102,11 @@ int runSample(const QStringList& args, const Console& console) {
     const ClassRecord& cls = document.classRecord;
     const QString attendPath = attendancePathFor(path);
     const QString seatingPath = seatingPathFor(path);
-    console.printLine(QStringLiteral("Wrote %1 (%2 students, %3 assignments)").arg(path).arg(cls.students.size()).arg(cls.assignments.size()));
-    console.printLine(QStringLiteral("Wrote %1 (%2 records, September to December 2026)").arg(attendPath).arg(document.attendance.records().size()));
-    console.printLine(QStringLiteral("Wrote %1 (%2 seats)").arg(seatingPath).arg(cls.Seats.size()));
+    console.printLine(SampleCommand::tr("Wrote %1 (%2 students, %3 assignments)")
+                          .arg(path, QString::number(cls.students.size()), QString::number(cls.assignments.size())));
+    console.printLine(SampleCommand::tr("Wrote %1 (%2 records, September to December 2026)")
+                          .arg(attendPath, QString::number(document.attendance.records().size())));
+    console.printLine(SampleCommand::tr("Wrote %1 (%2 seats)").arg(seatingPath, QString::number(cls.Seats.size())));
     return kExitOk;
 }
 

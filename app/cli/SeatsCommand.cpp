@@ -8,10 +8,15 @@
 #include "files/FileBytes.h"
 #include "files/SeatingFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace markwell::cli {
 namespace {
+
+struct SeatsCommand {
+    Q_DECLARE_TR_FUNCTIONS(SeatsCommand)
+};
 
 QString hexColour(PlatformColour colour) {
     return QStringLiteral("#%1").arg(rgbOf(colour), 6, 16, QLatin1Char('0'));
@@ -58,11 +63,11 @@ Result<SeatingChart> chartOf(const QString& path, FileKind kind) {
         if (!bytes) return bytes.error();
         SeatingChart chart = parseSeatingFile(bytes.value());
         if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
-            return fail(QStringLiteral("the file is damaged or is not a seating file: %1").arg(damage));
+            return fail(SeatsCommand::tr("the file is damaged or is not a seating file: %1").arg(damage));
         }
         return chart;
     }
-    if (!QFileInfo(path).isFile()) return fail(QStringLiteral("the file does not exist"));
+    if (!QFileInfo(path).isFile()) return fail(SeatsCommand::tr("the file does not exist"));
     return readSeatingFile(seatingPathFor(path));
 }
 
@@ -72,11 +77,11 @@ Result<SeatingChart> chartOf(const QString& path, FileKind kind) {
 // left, top, width, height, fill, font name, size, font colour and style.
 int runSeats(const QStringList& args, const Console& console) {
     const std::optional<QStringList> files = exactArguments(args, 1);
-    if (!files) return console.usage(QStringLiteral("seats takes one file"));
+    if (!files) return console.usage(SeatsCommand::tr("seats takes one file"));
     const QString path = files->front();
     const FileKind kind = fileKindOf(path);
     if (kind != FileKind::Grades && kind != FileKind::Seating) {
-        return console.usage(QStringLiteral("seats: %1 is not a .grs or .SEA file").arg(path));
+        return console.usage(SeatsCommand::tr("seats: %1 is not a .grs or .SEA file").arg(path));
     }
     const Result<SeatingChart> chart = chartOf(path, kind);
     if (!chart) {

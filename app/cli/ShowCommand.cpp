@@ -2,7 +2,16 @@
 #include "cli/Commands.h"
 #include "grading/GradesTable.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
+namespace {
+
+struct ShowCommand {
+    Q_DECLARE_TR_FUNCTIONS(ShowCommand)
+};
+
+}  // namespace
 
 // show FILE.grs [--dropped]: the grades table as the grades page shows it
 // after opening the file, or the cells the lowest-score rule dropped.
@@ -13,14 +22,14 @@ int runShow(const QStringList& args, const Console& console) {
         if (arg == QLatin1String("--dropped")) {
             dropped = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return console.usage(QStringLiteral("show: unknown option \"%1\"").arg(arg));
+            return console.usage(ShowCommand::tr("show: unknown option \"%1\"").arg(arg));
         } else if (path.isEmpty()) {
             path = arg;
         } else {
-            return console.usage(QStringLiteral("show: one grade file only"));
+            return console.usage(ShowCommand::tr("show: one grade file only"));
         }
     }
-    if (path.isEmpty()) return console.usage(QStringLiteral("show: no grade file given"));
+    if (path.isEmpty()) return console.usage(ShowCommand::tr("show: no grade file given"));
 
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;

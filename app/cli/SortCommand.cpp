@@ -4,8 +4,14 @@
 #include "grading/GradesTable.h"
 #include "grading/SortClass.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
 namespace {
+
+struct SortCommand {
+    Q_DECLARE_TR_FUNCTIONS(SortCommand)
+};
 
 struct SortArguments {
     QString path;
@@ -21,22 +27,22 @@ QString parseSortArguments(const QStringList& args, SortArguments& out) {
         if (arg == QLatin1String("--descending")) {
             out.descending = true;
         } else if (arg == QLatin1String("-o") || arg == QLatin1String("--output")) {
-            if (i + 1 >= args.size()) return QStringLiteral("sort: %1 needs a file name").arg(arg);
+            if (i + 1 >= args.size()) return SortCommand::tr("sort: %1 needs a file name").arg(arg);
             out.output = args[++i];
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return QStringLiteral("sort: unknown option \"%1\"").arg(arg);
+            return SortCommand::tr("sort: unknown option \"%1\"").arg(arg);
         } else if (out.path.isEmpty()) {
             out.path = arg;
         } else if (out.column.isEmpty()) {
             out.column = arg;
         } else {
-            return QStringLiteral("sort: unexpected argument \"%1\"").arg(arg);
+            return SortCommand::tr("sort: unexpected argument \"%1\"").arg(arg);
         }
     }
-    if (out.path.isEmpty()) return QStringLiteral("sort: no grade file given");
-    if (out.column.isEmpty()) return QStringLiteral("sort: no column given");
+    if (out.path.isEmpty()) return SortCommand::tr("sort: no grade file given");
+    if (out.column.isEmpty()) return SortCommand::tr("sort: no column given");
     if (!out.output.isEmpty() && !isGradeFileName(out.output)) {
-        return QStringLiteral("sort: the output file must end in .grs, as its .ATD and .SEA files are named after it");
+        return SortCommand::tr("sort: the output file must end in .grs, as its .ATD and .SEA files are named after it");
     }
     return {};
 }
@@ -69,14 +75,13 @@ int runSort(const QStringList& args, const Console& console) {
     ClassRecord& cls = document->classRecord;
     GradesTable table = buildGradesTable(cls);
     if (!GradesLayout::of(table.sheet).hasStudentRows()) {
-        console.error(QStringLiteral("sort: %1 has no students to sort").arg(a.path));
+        console.error(SortCommand::tr("sort: %1 has no students to sort").arg(a.path));
         return kExitFailed;
     }
     const int column = findColumn(table.sheet, a.column);
     if (column == 0) {
-        return console.usage(QStringLiteral("sort: \"%1\" is not a column of the table (1 to %2, or a heading)")
-                                 .arg(a.column)
-                                 .arg(table.sheet.maxCol()));
+        return console.usage(SortCommand::tr("sort: \"%1\" is not a column of the table (1 to %2, or a heading)")
+                                 .arg(a.column, QString::number(table.sheet.maxCol())));
     }
     sortClass(cls, table, column, a.descending);
 

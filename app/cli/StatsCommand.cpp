@@ -4,8 +4,14 @@
 #include "grading/GradesTable.h"
 #include "reports/ClassStatistics.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
 namespace {
+
+struct StatsCommand {
+    Q_DECLARE_TR_FUNCTIONS(StatsCommand)
+};
 
 const QString kAssignment = QStringLiteral("--assignment");
 const QString kIndex = QStringLiteral("--index");
@@ -17,16 +23,18 @@ const QString kMissing = QStringLiteral("--missing");
 QString combinationError(const ReportArguments& args) {
     const int chosen = args.countOf({kAssignment, kIndex, kOverall});
     if (args.has(kMissing)) {
-        if (chosen > 0 || args.has(kGrouping)) return QStringLiteral("stats: --missing stands alone");
+        if (chosen > 0 || args.has(kGrouping)) return StatsCommand::tr("stats: --missing stands alone");
         const QString kind = args.value(kMissing);
         if (kind != QLatin1String("absent") && kind != QLatin1String("zero")) {
-            return QStringLiteral("stats: --missing takes absent or zero");
+            return StatsCommand::tr("stats: --missing takes absent or zero");
         }
         return {};
     }
-    if (args.has(kOverall) && !args.has(kGrouping)) return QStringLiteral("stats: --overall is for --grouping");
-    if (chosen != 1) return QStringLiteral("stats: choose one of --assignment TITLE, --index N%1")
-                                .arg(args.has(kGrouping) ? QStringLiteral(", --overall") : QString());
+    if (args.has(kOverall) && !args.has(kGrouping)) return StatsCommand::tr("stats: --overall is for --grouping");
+    if (chosen != 1) {
+        return args.has(kGrouping) ? StatsCommand::tr("stats: choose one of --assignment TITLE, --index N, --overall")
+                                   : StatsCommand::tr("stats: choose one of --assignment TITLE, --index N");
+    }
     return {};
 }
 

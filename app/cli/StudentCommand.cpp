@@ -5,7 +5,16 @@
 #include "grading/GradesTable.h"
 #include "reports/IndividualReport.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
+namespace {
+
+struct StudentCommand {
+    Q_DECLARE_TR_FUNCTIONS(StudentCommand)
+};
+
+}  // namespace
 
 // student FILE NAME [--type] [-o OUT]: the individual report of the first
 // student of that name: the Overall table, or by type; -o also writes the
@@ -15,7 +24,7 @@ int runStudent(const QStringList& args, const Console& console) {
         QStringLiteral("student"), args, 2, {QStringLiteral("--type")}, {QStringLiteral("-o"), QStringLiteral("--output")});
     if (!parsed) return console.usage(parsed.message());
     if (parsed->countOf({QStringLiteral("-o"), QStringLiteral("--output")}) > 1) {
-        return console.usage(QStringLiteral("student: one output file only"));
+        return console.usage(StudentCommand::tr("student: one output file only"));
     }
     const QString path = parsed->positional[0];
     const std::optional<ClassRecord> cls = openClassFile(path, console);

@@ -15,75 +15,104 @@ using namespace markwell::cli;
 
 namespace {
 
+struct MarkwellCli {
+    Q_DECLARE_TR_FUNCTIONS(MarkwellCli)
+};
+
 constexpr std::array kCommands = {
-    Command{"check", "check FILE", "Read a .grs, .ATD or .SEA file and print a short summary.", runCheck},
-    Command{"convert", "convert IN.grs OUT.grs", "Read a grade file and write it in the current version.", runConvert},
+    Command{"check", "check FILE",
+            QT_TRANSLATE_NOOP("MarkwellCli", "Read a .grs, .ATD or .SEA file and print a short summary."), runCheck},
+    Command{"convert", "convert IN.grs OUT.grs",
+            QT_TRANSLATE_NOOP("MarkwellCli", "Read a grade file and write it in the current version."), runConvert},
     Command{"sample",
             "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats]",
-            "Write a realistic demonstration class with its .ATD and .SEA files (--seats: a seat per student).",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Write a realistic demonstration class with its .ATD and .SEA files "
+                              "(--seats: a seat per student)."),
             runSample},
-    Command{"show", "show FILE.grs [--dropped]", "Print the grades table (or the dropped scores).", runShow},
+    Command{"show", "show FILE.grs [--dropped]",
+            QT_TRANSLATE_NOOP("MarkwellCli", "Print the grades table (or the dropped scores)."), runShow},
     Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
-            "Sort the class on a column, save it and print the table.", runSort},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Sort the class on a column, save it and print the table."), runSort},
     Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating]",
-            "Write the grades table as a spreadsheet, or its printout (names or --ids) or the seating chart's\n"
-            "      (--seating) as PDF.",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Write the grades table as a spreadsheet, or its printout (names or --ids) or the "
+                              "seating chart's\n      (--seating) as PDF."),
             runExport, true},
     Command{"seats", "seats FILE.(grs|SEA)",
-            "Print the seating chart, one seat a line, the teacher's last: caption, left, top, width,\n"
-            "      height, fill, font, size, font colour, style (BIUS).",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print the seating chart, one seat a line, the teacher's last: caption, left, top, "
+                              "width,\n      height, fill, font, size, font colour, style (BIUS)."),
             runSeats},
     Command{"new", "new FILE.grs [--scale NAME] [--force]",
-            "Write a new, empty class (File > New) with its .ATD and .SEA files.", runNew},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Write a new, empty class (File > New) with its .ATD and .SEA files."),
+            runNew},
     Command{"import-students", "import-students FILE.grs IN.csv [-o OUT.grs]",
-            "Add the students of a CSV file (header: name, id, street, city, state, zip, mom_name, mom_phone,\n"
-            "      dad_name, dad_phone, student_email, mom_email, dad_email, comment; name is needed). All or none.",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Add the students of a CSV file (header: name, id, street, city, state, zip, mom_name, "
+                              "mom_phone,\n      dad_name, dad_phone, student_email, mom_email, dad_email, comment; "
+                              "name is needed). All or none."),
             runImportStudents},
     Command{"add-assignment",
             "add-assignment FILE.grs --title T --type Final|Test|Quiz|Homework|Lab|Other [--total N] "
             "[--description D] [-o OUT.grs]",
-            "Add an assignment; every student starts with 0 points.", runAddAssignment},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Add an assignment; every student starts with 0 points."),
+            runAddAssignment},
     Command{"set-points", "set-points FILE.grs (--assignment TITLE | --index K) IN.csv [-o OUT.grs]",
-            "Store points from a CSV file with the columns name and points (a number, \"-\" or empty for 0).\n"
-            "      Two students of one name take their rows in order. All or none.",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Store points from a CSV file with the columns name and points (a number, \"-\" or "
+                              "empty for 0).\n      Two students of one name take their rows in order. All or none."),
             runSetPoints},
     Command{"set-total", "set-total FILE.grs (--assignment TITLE | --index K) N [-o OUT.grs]",
-            "Set an assignment's possible points.", runSetTotal},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Set an assignment's possible points."), runSetTotal},
     Command{"weights", "weights FILE.grs FINAL TEST QUIZ HOMEWORK LAB OTHER [--use | --no-use] [-o OUT.grs]",
-            "Set the weight of each assignment type (whole numbers 0-100, making 100 when used).", runWeights},
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Set the weight of each assignment type (whole numbers 0-100, making 100 when used)."),
+            runWeights},
     Command{"drop", "drop FILE.grs none|overall|by-type [--types final,test,quiz,homework,lab,other] [-o OUT.grs]",
-            "Set the rule for dropping each student's lowest scores.", runDrop},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Set the rule for dropping each student's lowest scores."), runDrop},
     Command{"scale", "scale list | show NAME | set NAME expanded|standard|pass-fail BOUNDS | delete NAME",
-            "List, show, save or delete the grade scales of this computer (BOUNDS: \"90,100,80,89.9,...\").",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "List, show, save or delete the grade scales of this computer "
+                              "(BOUNDS: \"90,100,80,89.9,...\")."),
             runScale},
     Command{"use-scale", "use-scale FILE.grs NAME [-o OUT.grs]",
-            "Give the class a grade scale of this computer; its letter grades follow.", runUseScale},
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Give the class a grade scale of this computer; its letter grades follow."),
+            runUseScale},
     Command{"password", "password set|clear|check",
-            "Set, remove or check the start-up password, read from standard input one per line "
-            "(the old one first when one is stored).", runPassword},
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Set, remove or check the start-up password, read from standard input one per line "
+                              "(the old one first when one is stored)."),
+            runPassword},
     Command{"student", "student FILE.grs NAME [--type] [-o OUT.(xls|xlsx|csv)]",
-            "Print a student's individual report (or its table by type); -o also writes it.", runStudent},
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print a student's individual report (or its table by type); -o also writes it."),
+            runStudent},
     Command{"stats", "stats FILE.grs (--assignment TITLE | --index N) | --grouping (--assignment TITLE | --index N | "
                      "--overall) | --missing absent|zero",
-            "Print an assignment's statistics, how many earned each letter, or each student's missing work.",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print an assignment's statistics, how many earned each letter, or each student's "
+                              "missing work."),
             runStats},
     Command{"graph", "graph FILE.grs (--student NAME | --assignment TITLE | --index N | --overall) [--percent]",
-            "Print what the graph charts: its title, axis titles and bars.", runGraph},
-    Command{"mailto", "mailto FILE.grs NAME", "Print the mailto: address File > E-mail... opens for a student.",
+            QT_TRANSLATE_NOOP("MarkwellCli", "Print what the graph charts: its title, axis titles and bars."),
+            runGraph},
+    Command{"mailto", "mailto FILE.grs NAME",
+            QT_TRANSLATE_NOOP("MarkwellCli", "Print the mailto: address File > E-mail... opens for a student."),
             runMailto},
 };
 
 QString helpText() {
-    QString text = QStringLiteral(
-        "Usage: markwell-cli COMMAND [ARGUMENTS]\n"
-        "Computerized Markwell %1: the class record without windows.\n\n"
-        "Commands:\n").arg(QStringLiteral(MARKWELL_VERSION));
+    QString text = MarkwellCli::tr("Usage: markwell-cli COMMAND [ARGUMENTS]\n"
+                                   "Computerized Markwell %1: the class record without windows.\n\n"
+                                   "Commands:\n")
+                       .arg(QStringLiteral(MARKWELL_VERSION));
     for (const Command& c : kCommands) {
-        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c.usage), QString::fromUtf8(c.summary));
+        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c.usage), MarkwellCli::tr(c.summary));
     }
-    text += QStringLiteral(
-        "\nOptions:\n  --help       show this help\n  --version    show the version\n\n"
-        "Exit codes: 0 success, 1 refused input or failed write, 2 usage error.\n");
+    text += MarkwellCli::tr("\nOptions:\n  --help       show this help\n  --version    show the version\n\n"
+                            "Exit codes: 0 success, 1 refused input or failed write, 2 usage error.\n");
     return text;
 }
 
@@ -117,7 +146,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
 // Runs the command the arguments name and gives its exit code.
 int run(QStringList args, const Console& console) {
     if (args.isEmpty()) {
-        console.error(QStringLiteral("no command given"));
+        console.error(MarkwellCli::tr("no command given"));
         console.print(helpText());
         return kExitUsage;
     }
@@ -131,7 +160,7 @@ int run(QStringList args, const Console& console) {
         return kExitOk;
     }
     if (const Command* command = commandNamed(name.toUtf8().constData())) return command->run(args, console);
-    return console.usage(QStringLiteral("unknown command \"%1\"").arg(name));
+    return console.usage(MarkwellCli::tr("unknown command \"%1\"").arg(name));
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ using GsfPtr = std::unique_ptr<T, GObjectUnref>;
 
 QString outputError(GsfOutput* output, const QString& what) {
     const GError* error = gsf_output_error(output);
-    if (error && error->message) return OleCompoundFile::tr("%1: %2").arg(what, QString::fromUtf8(error->message));
+    if (error && error->message) return what + QStringLiteral(": ") + QString::fromUtf8(error->message);
     return what;
 }
 

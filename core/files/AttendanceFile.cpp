@@ -48,11 +48,15 @@ Result<QByteArray> serializeAttendanceFile(const std::vector<AttendanceInfo>& re
     for (std::size_t i = 0; i < records.size(); ++i) {
         const AttendanceInfo& r = records[i];
         if (const QString problem = textFieldProblem(r.name, capacity::kAttendanceName); !problem.isEmpty()) {
-            return fail(AttendanceFileText::tr("The attendance cannot be saved: the name of record %1 %2.").arg(i + 1).arg(problem));
+            return fail(AttendanceFileText::tr("The attendance cannot be saved: the name of record %1 %2.")
+                            .arg(i + 1)
+                            .arg(problem));
         }
         // Written, it would read back as a damaged file.
         if (r.Month < 1 || r.Month > 12) {
-            return fail(AttendanceFileText::tr("The attendance cannot be saved: record %1 holds month %2.").arg(i + 1).arg(r.Month));
+            return fail(AttendanceFileText::tr("The attendance cannot be saved: record %1 holds month %2.")
+                            .arg(i + 1)
+                            .arg(r.Month));
         }
         out.int32(r.Month);
         out.int32(r.Year);
@@ -68,7 +72,9 @@ QString attendanceFileDamage(const AttendanceFile& file) {
         const AttendanceInfo& r = file.records[i];
         if (r.Month < 1 || r.Month > 12) return AttendanceFileText::tr("record %1 holds month %2").arg(i + 1).arg(r.Month);
         if (!fitsField(r.name, capacity::kAttendanceName)) {
-            return AttendanceFileText::tr("the name of record %1 does not end within its %2 bytes").arg(i + 1).arg(capacity::kAttendanceName);
+            return AttendanceFileText::tr("the name of record %1 does not end within its %2 bytes")
+                .arg(i + 1)
+                .arg(capacity::kAttendanceName);
         }
     }
     return {};

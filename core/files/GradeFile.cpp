@@ -202,8 +202,12 @@ QString textProblem(const QString& what, const std::string& text, qsizetype size
 
 QString settingsProblem(const ClassRecord& cls) {
     QString problem = textProblem(GradeFile::tr("the grid font name"), cls.gridProps.font_name, capacity::kFontName);
-    if (problem.isEmpty()) problem = textProblem(GradeFile::tr("the grade scale name"), cls.gradeScale.name, capacity::kScaleName);
-    if (problem.isEmpty()) problem = textProblem(GradeFile::tr("the grade scale bounds"), cls.gradeScale.num_values, capacity::kScaleValues);
+    if (problem.isEmpty()) {
+        problem = textProblem(GradeFile::tr("the grade scale name"), cls.gradeScale.name, capacity::kScaleName);
+    }
+    if (problem.isEmpty()) {
+        problem = textProblem(GradeFile::tr("the grade scale bounds"), cls.gradeScale.num_values, capacity::kScaleValues);
+    }
     return problem;
 }
 
@@ -226,7 +230,9 @@ QString assignmentProblem(const AssignmentInfo& a, std::size_t index) {
     if (problem.isEmpty()) {
         problem = textProblem(GradeFile::tr("the description of %1").arg(named), a.description, capacity::kDescription);
     }
-    if (problem.isEmpty()) problem = textProblem(GradeFile::tr("the type of %1").arg(named), a.assign_type, capacity::kAssignType);
+    if (problem.isEmpty()) {
+        problem = textProblem(GradeFile::tr("the type of %1").arg(named), a.assign_type, capacity::kAssignType);
+    }
     if (!problem.isEmpty()) return problem;
     for (std::size_t i = 0; i < a.namegrade.size(); ++i) {
         if (a.namegrade[i].find('\0') != std::string::npos) {

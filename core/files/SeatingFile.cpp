@@ -89,15 +89,20 @@ Result<QByteArray> serializeSeatingFile(const SeatingChart& chart) {
 QString seatingFileDamage(const SeatingChart& chart) {
     const auto unended = [](const SeatingInfo& seat, const QString& which) -> QString {
         if (!fitsField(seat.name, capacity::kSeatName)) {
-            return SeatingFile::tr("the caption of %1 does not end within its %2 bytes").arg(which).arg(capacity::kSeatName);
+            return SeatingFile::tr("the caption of %1 does not end within its %2 bytes")
+                .arg(which)
+                .arg(capacity::kSeatName);
         }
         if (!fitsField(seat.font_name, capacity::kSeatFontName)) {
-            return SeatingFile::tr("the font name of %1 does not end within its %2 bytes").arg(which).arg(capacity::kSeatFontName);
+            return SeatingFile::tr("the font name of %1 does not end within its %2 bytes")
+                .arg(which)
+                .arg(capacity::kSeatFontName);
         }
         return {};
     };
     for (std::size_t i = 0; i < chart.seats.size(); ++i) {
-        if (QString damage = unended(chart.seats[i], SeatingFile::tr("seat %1").arg(i + 1)); !damage.isEmpty()) return damage;
+        const QString damage = unended(chart.seats[i], SeatingFile::tr("seat %1").arg(i + 1));
+        if (!damage.isEmpty()) return damage;
     }
     return unended(chart.teacher, SeatingFile::tr("the teacher's box"));
 }

@@ -63,8 +63,7 @@ QString ScaleStore::nameProblem(const QString& name) {
     if (!bytes) return bytes.message();
     if (!fitsField(bytes.value(), capacity::kScaleName)) {
         return ScaleStoreText::tr("The grade scale name \u201c%1\u201d is too long: at most %2 characters fit.")
-            .arg(name)
-            .arg(capacity::kScaleName - 1);
+            .arg(name, QString::number(capacity::kScaleName - 1));
     }
     return {};
 }

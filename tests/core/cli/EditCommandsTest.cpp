@@ -168,3 +168,25 @@ TEST_F(EditCommands, AssignmentsTotalsAndPoints) {
     EXPECT_EQ(run({kPoints, path("c.grs"), QStringLiteral("--index=1"), points, QStringLiteral("--bogus")}).exitCode, 2);
     EXPECT_EQ(classFiles("c"), before);
 }
+
+// Titles and file names are the teacher's text: a "%1" in them stays as typed
+// in every summary and refusal, however many numbers the line also carries.
+TEST_F(EditCommands, PercentSignsInTitlesAndFileNamesStayAsTyped) {
+    ASSERT_TRUE(writeGradeFile(path("c%1.grs"), makeClass({"Ann"}, {})).ok());
+
+    const CliRun added = run({kAdd, path("c%1.grs"), QStringLiteral("--title=Bonus %1"), QStringLiteral("--type=Quiz")});
+    ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
+    EXPECT_EQ(added.out, QStringLiteral("Added \"Bonus %1\" (assignment 1) to ") + path("c%1.grs") +
+                             QStringLiteral(": Quiz, total 0.\n"));
+
+    const CliRun imported = run({kImport, path("c%1.grs"), write("s.csv", "name\nBo\n")});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, QStringLiteral("Imported 1 students into ") + path("c%1.grs") +
+                                QStringLiteral(", which now has 2.\n"));
+
+    const CliRun refused = run({kPoints, path("c%1.grs"), QStringLiteral("--index=1"),
+                                write("p%1.csv", "name,points\nZed,3\n")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(path("p%1.csv") + QStringLiteral(": line 2: no student is named \"Zed\"")))
+        << refused.err.toStdString();
+}

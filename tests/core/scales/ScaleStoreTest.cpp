@@ -159,6 +159,13 @@ TEST_F(ScaleStoreTest, NamesAreCheckedAndMatchedWithoutLetterCase) {
     EXPECT_TRUE(store_.deleteScale(q("never there")).ok());
 }
 
+TEST_F(ScaleStoreTest, ARefusedNameIsQuotedAsTyped) {
+    // A "%1" in the name is the teacher's text, not a place for the limit.
+    const QString tooLong = q("Bonus %1 ") + QString(250, QLatin1Char('x'));
+    EXPECT_EQ(store_.SaveGradeScale(expandedScale(tooLong)).message(),
+              q("The grade scale name “%1” is too long: at most 255 characters fit.").replace(q("%1"), tooLong));
+}
+
 TEST_F(ScaleStoreTest, TheDefaultScaleCannotBeDeletedAndStandsInWhenMissing) {
     ASSERT_TRUE(store_.CreateDefaultScale().ok());
     EXPECT_FALSE(store_.deleteScale(kDefault).ok());
