@@ -1,0 +1,47 @@
+#include "reports/ReportStyle.h"
+
+#include "sheet/HeadingRow.h"
+
+namespace markwell {
+namespace {
+
+QString escapedHeaderText(QString text) {
+    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text;
+}
+
+}  // namespace
+
+QString reportFontName() { return QStringLiteral("MS Sans Serif"); }
+
+void applyReportStyle(Sheet& sheet, int firstCentredCol) {
+    formatHeadingRow(sheet, reportFontName(), kReportFontSize);
+    sheet.setFixedRows(1);
+    if (sheet.maxRow() >= 2 && firstCentredCol <= sheet.maxCol()) {
+        sheet.setAlignment({2, firstCentredCol, sheet.maxRow(), sheet.maxCol()}, CellAlignment::centred());
+    }
+    if (sheet.maxRow() >= 2) {
+        CellFont body;
+        body.name = reportFontName();
+        body.size = kReportFontSize;
+        body.color = colour::kBlack;
+        sheet.setFont(CellRange::rows(2, sheet.maxRow()), body);
+    }
+    sheet.fitColumnWidths(CellRange::all());
+    sheet.setSelection(CellRange::cell(1, 1));
+}
+
+QString reportPrintHeader(const QString& gradeFilePath, const QString& centre) {
+    return QStringLiteral("&L") + escapedHeaderText(gradeFilePath) + QStringLiteral("&C&12&B&U") +
+           escapedHeaderText(centre) + QStringLiteral("&R&D");
+}
+
+void setReportPrintout(Sheet& sheet, const QString& title, const QString& gradeFilePath, const QString& centre) {
+    PrintSettings& print = sheet.print();
+    print.header = reportPrintHeader(gradeFilePath, centre);
+    print.title = title;
+    print.gridLines = false;
+    print.centerHorizontally = true;
+}
+
+}  // namespace markwell
