@@ -3,9 +3,7 @@
 //
 //   build-release/bench/markwell_bench --benchmark_filter=Copy
 
-#include "grading/GradesTable.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "LargeClass.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,22 +11,14 @@ using namespace markwell;
 
 namespace {
 
-const Sheet& bigTable() {
-    static const Sheet sheet = [] {
-        SampleOptions options;
-        options.students = 2000;
-        options.assignments = 200;
-        return buildGradesTable(makeSampleClass(options, builtInDefaultGradeScale())).sheet;
-    }();
-    return sheet;
-}
+using bench::largeGradesTable;
 
 void BM_CopyAsText(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(bigTable().toTsv(CellRange::all()));
+    for (auto _ : state) benchmark::DoNotOptimize(largeGradesTable().toTsv(CellRange::all()));
 }
 
 void BM_CopyAsHtml(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(bigTable().toHtml(CellRange::all()));
+    for (auto _ : state) benchmark::DoNotOptimize(largeGradesTable().toHtml(CellRange::all()));
 }
 
 }  // namespace

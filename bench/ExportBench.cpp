@@ -4,12 +4,10 @@
 //
 //   build-release/bench/markwell_bench --benchmark_filter=Write
 
+#include "LargeClass.h"
 #include "export/CsvWriter.h"
 #include "export/XlsWriter.h"
 #include "export/XlsxWriter.h"
-#include "grading/GradesTable.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
 #include "sheet/Sheet.h"
 
 #include <QTemporaryDir>
@@ -20,23 +18,10 @@ using namespace markwell;
 
 namespace {
 
-// The grades table of a generated class of 2,000 students and 200
-// assignments, dropped scores in red, as Save As writes it.
-Sheet classTable() {
-    SampleOptions options;
-    options.students = 2000;
-    options.assignments = 200;
-    return buildGradesTable(makeSampleClass(options, builtInDefaultGradeScale())).sheet;
-}
-
-const Sheet& table() {
-    static const Sheet sheet = classTable();
-    return sheet;
-}
-
 template <Result<void> (*Write)(const Sheet&, const QString&)>
 void writeTable(benchmark::State& state, const char* name) {
-    const Sheet& sheet = table();
+    // Dropped scores in red, as Save As writes it.
+    const Sheet& sheet = bench::largeGradesTable();
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromUtf8(name));
     for (auto _ : state) {

@@ -2,7 +2,7 @@
 #include "cli/Commands.h"
 #include "export/SheetFile.h"
 #include "grading/GradesTable.h"
-#include "printing/SheetPrintout.h"
+#include "table/SheetPrintout.h"
 #include "printout/PrintCopy.h"
 
 #include <QFileInfo>
@@ -35,7 +35,7 @@ int exportPdf(const ClassRecord& cls, const ExportRequest& request, const Consol
     const GradesTable table = buildGradesTable(cls);
     const QString classPath = QFileInfo(request.classPath).absoluteFilePath();
     const Sheet printout = gradesPrintCopy(table.sheet, cls.students, classPath, request.ids);
-    if (const Result<void> written = writeSheetPdf(printout, request.outPath); !written) {
+    if (const auto written = writeSheetPdf(printout, request.outPath); !written) {
         console.error(written.message());
         return kExitFailed;
     }

@@ -8,11 +8,6 @@
 namespace markwell {
 namespace {
 
-QString averageOf(double earned, double possible) {
-    if (possible == 0) return QStringLiteral("0.00%");
-    return averageText(earned / possible * 100);
-}
-
 bool isDroppedColumn(const std::vector<DroppedCell>& dropped, int col) {
     return std::any_of(dropped.begin(), dropped.end(), [col](const DroppedCell& d) { return d.col == col; });
 }
@@ -25,6 +20,11 @@ double shownAverage(const Sheet& sheet, int row, int col) {
 }
 
 }  // namespace
+
+QString averageOf(double earned, double possible) {
+    if (possible == 0) return QStringLiteral("0.00%");
+    return averageText(earned / possible * 100);
+}
 
 void insertAveragesInGrid(GradesTable& table, const PointTotalsCalculator& totals) {
     const GradesLayout layout = GradesLayout::of(table.sheet);
@@ -56,34 +56,41 @@ WeightFactors weightFactors(const WeightedGrades& weights) {
     return w;
 }
 
+WeightedAverager::WeightedAverager(const ClassRecord& cls, const EntryIndex& index, const PointTotalsCalculator& totals)
+    : cls_(cls), index_(index), totals_(totals), weights_(weightFactors(cls.weightGrades)),
+      typeOf_(assignmentTypeIndexes(cls)) {}
+
+QString WeightedAverager::averageOf(int row, const GradesLayout& layout) const {
+    // Only the dropped cells are wanted from the point totals here.
+    std::vector<DroppedCell> dropped;
+    if (cls_.lowScoreInfo.drop_type >= droprule::kLowestOverall) totals_.forRow(row, &dropped);
+
+    std::array<double, kAssignmentTypeCount> earned{};
+    std::array<double, kAssignmentTypeCount> possible{};
+    for (const RowEntry& e : index_.entries(row)) {
+        if (isDroppedColumn(dropped, layout.assignmentCol(e.assignment))) continue;
+        const AssignmentInfo& a = cls_.assignments[static_cast<std::size_t>(e.assignment)];
+        const int type = typeOf_[static_cast<std::size_t>(e.assignment)];
+        if (e.kind != PointsKind::Number || !(a.total > 0) || type < 0) continue;
+        earned[static_cast<std::size_t>(type)] += e.value;
+        possible[static_cast<std::size_t>(type)] += a.total;
+    }
+    double earnedSum = 0;
+    double possibleSum = 0;
+    for (std::size_t t = 0; t < earned.size(); ++t) {
+        earnedSum += earned[t] * weights_.factor[t];
+        possibleSum += possible[t] * weights_.factor[t];
+    }
+    return markwell::averageOf(earnedSum, possibleSum);
+}
+
 void insertWeightedAveragesInGrid(GradesTable& table, const ClassRecord& cls, const EntryIndex& index,
                                   const PointTotalsCalculator& totals) {
     const GradesLayout layout = GradesLayout::of(table.sheet);
     if (!layout.hasAssignments()) return;
-    const WeightFactors weights = weightFactors(cls.weightGrades);
-    const std::vector<int> typeOf = assignmentTypeIndexes(cls);
+    const WeightedAverager averager(cls, index, totals);
     for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
-        // Only the dropped cells are wanted from the point totals here.
-        table.dropCellIndex.clear();
-        if (cls.lowScoreInfo.drop_type >= droprule::kLowestOverall) totals.forRow(row, &table.dropCellIndex);
-
-        std::array<double, kAssignmentTypeCount> earned{};
-        std::array<double, kAssignmentTypeCount> possible{};
-        for (const RowEntry& e : index.entries(row)) {
-            if (isDroppedColumn(table.dropCellIndex, layout.assignmentCol(e.assignment))) continue;
-            const AssignmentInfo& a = cls.assignments[static_cast<std::size_t>(e.assignment)];
-            const int type = typeOf[static_cast<std::size_t>(e.assignment)];
-            if (e.kind != PointsKind::Number || !(a.total > 0) || type < 0) continue;
-            earned[static_cast<std::size_t>(type)] += e.value;
-            possible[static_cast<std::size_t>(type)] += a.total;
-        }
-        double earnedSum = 0;
-        double possibleSum = 0;
-        for (std::size_t t = 0; t < earned.size(); ++t) {
-            earnedSum += earned[t] * weights.factor[t];
-            possibleSum += possible[t] * weights.factor[t];
-        }
-        table.sheet.setText(row, layout.averageCol(), averageOf(earnedSum, possibleSum));
+        table.sheet.setText(row, layout.averageCol(), averager.averageOf(row, layout));
     }
 }
 
@@ -94,10 +101,13 @@ void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale
     const LetterGrader grader(scale);
     table.dropCellIndex.clear();
     for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
-        const double average = shownAverage(table.sheet, row, layout.averageCol());
-        const PointTotals t = totals.forRow(row, &table.dropCellIndex);
-        table.sheet.setText(row, layout.gradeCol(), grader.letter(t.possible, average));
+        insertLetterGrade(table.sheet, row, grader, totals.forRow(row, &table.dropCellIndex));
     }
+}
+
+void insertLetterGrade(Sheet& sheet, int row, const LetterGrader& grader, const PointTotals& totals) {
+    const GradesLayout layout = GradesLayout::of(sheet);
+    sheet.setText(row, layout.gradeCol(), grader.letter(totals.possible, shownAverage(sheet, row, layout.averageCol())));
 }
 
 }  // namespace markwell

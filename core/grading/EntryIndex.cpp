@@ -76,6 +76,18 @@ EntryIndex::EntryIndex(const StudentRows& rows, const ClassRecord& cls) : rows_(
     }
 }
 
+EntryIndex::EntryIndex(const StudentRows& rows, const ClassRecord& cls, int onlyRow) : rows_(rows) {
+    start_.assign(static_cast<std::size_t>(rows.layout().studentRowCount()) + 1, 0);
+    rows.forEachEntryOf(onlyRow, cls, [&](int, int assignment, int, const PointEntry& e) {
+        const Points points = readPoints(e.points);
+        entries_.push_back(RowEntry{points.value, assignment, points.kind});
+    });
+    if (entries_.empty()) return;
+    for (auto s = static_cast<std::size_t>(onlyRow - GradesLayout::kFirstStudentRow) + 1; s < start_.size(); ++s) {
+        start_[s] = static_cast<std::uint32_t>(entries_.size());
+    }
+}
+
 std::span<const RowEntry> EntryIndex::entries(int row) const {
     const int first = rows_.firstRowOf(row);
     if (first <= 0) return {};

@@ -61,6 +61,21 @@ public:
         }
     }
 
+    // The same for the entries of one row alone: those whose name is that
+    // of the row, when the row is the first of its name (none otherwise).
+    template <class Visit>
+    void forEachEntryOf(int row, const ClassRecord& cls, Visit visit) const {
+        if (row <= 0 || firstRowOf(row) != row) return;
+        const std::string_view name = names_[static_cast<std::size_t>(slot(row))];
+        for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
+            const auto& list = cls.assignments[i].namegrade;
+            for (std::size_t j = 0; j < list.size(); ++j) {
+                const PointEntry e = splitPointEntry(list[j]);
+                if (e.hasSeparator && e.name == name) visit(row, static_cast<int>(i), static_cast<int>(j), e);
+            }
+        }
+    }
+
 private:
     int slot(int row) const { return row - GradesLayout::kFirstStudentRow; }
     int matchRow(std::string_view name, int& guess) const;
@@ -85,6 +100,8 @@ struct RowEntry {
 class EntryIndex {
 public:
     EntryIndex(const StudentRows& rows, const ClassRecord& cls);
+    // The entries of one row only; every other row has none.
+    EntryIndex(const StudentRows& rows, const ClassRecord& cls, int onlyRow);
 
     std::span<const RowEntry> entries(int row) const;
 

@@ -38,18 +38,21 @@ void insertAssignmentsInGrid(const std::vector<AssignmentInfo>& assignments, She
     sheet.setMaxCol(col);
 }
 
+void insertPointsCell(Sheet& sheet, int row, int col, std::string_view pointsText) {
+    const Points points = readPoints(pointsText);
+    switch (points.kind) {
+    case PointsKind::Number: sheet.setNumber(row, col, points.value); break;
+    case PointsKind::NotCounted: sheet.setText(row, col, QStringLiteral("-")); break;
+    // Shown as found, so the teacher sees it; it counts like "-".
+    case PointsKind::Unreadable: sheet.setText(row, col, cp1252::toUnicode(pointsText)); break;
+    }
+}
+
 void insertPointsInGrid(Sheet& sheet, const ClassRecord& cls, const StudentRows& rows) {
     const GradesLayout& layout = rows.layout();
     if (!layout.hasStudentRows()) return;
     rows.forEachEntry(cls, [&](int row, int assignment, int, const PointEntry& e) {
-        const int col = layout.assignmentCol(assignment);
-        const Points points = readPoints(e.points);
-        switch (points.kind) {
-        case PointsKind::Number: sheet.setNumber(row, col, points.value); break;
-        case PointsKind::NotCounted: sheet.setText(row, col, QStringLiteral("-")); break;
-        // Shown as found, so the teacher sees it; it counts like "-".
-        case PointsKind::Unreadable: sheet.setText(row, col, cp1252::toUnicode(e.points)); break;
-        }
+        insertPointsCell(sheet, row, layout.assignmentCol(assignment), e.points);
     });
     for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
         sheet.setText(layout.totalRow(), layout.assignmentCol(static_cast<int>(i)),
@@ -57,21 +60,20 @@ void insertPointsInGrid(Sheet& sheet, const ClassRecord& cls, const StudentRows&
     }
 }
 
+void insertRowTotal(Sheet& sheet, int row) {
+    const GradesLayout layout = GradesLayout::of(sheet);
+    double total = 0;
+    for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
+        total += countedPoints(sheet, row, col).value_or(0);
+    }
+    sheet.setNumber(row, layout.totalCol(), total);
+}
+
 void insertTotalPointsInGrid(Sheet& sheet) {
     const GradesLayout layout = GradesLayout::of(sheet);
     if (!layout.hasAssignments() || !layout.hasStudentRows()) return;
-    for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
-        double total = 0;
-        for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
-            total += countedPoints(sheet, row, col).value_or(0);
-        }
-        sheet.setNumber(row, layout.totalCol(), total);
-    }
-    double grandTotal = 0;
-    for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
-        grandTotal += countedPoints(sheet, layout.totalRow(), col).value_or(0);
-    }
-    sheet.setNumber(layout.totalRow(), layout.totalCol(), grandTotal);
+    for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) insertRowTotal(sheet, row);
+    insertRowTotal(sheet, layout.totalRow());
 }
 
 }  // namespace markwell

@@ -6,9 +6,11 @@
 #include "data/Tables.h"
 #include "grading/EntryIndex.h"
 #include "grading/GradesTable.h"
+#include "grading/LetterGrade.h"
 #include "grading/PointTotals.h"
 
 #include <array>
+#include <string_view>
 
 namespace markwell {
 
@@ -21,10 +23,17 @@ void insertAssignmentsInGrid(const std::vector<AssignmentInfo>& assignments, She
 // Total row, in general number form. A class without student rows has no
 // Total row, and the heading row is left as it is.
 void insertPointsInGrid(Sheet& sheet, const ClassRecord& cls, const StudentRows& rows);
+// One points cell as an entry's points text shows it.
+void insertPointsCell(Sheet& sheet, int row, int col, std::string_view pointsText);
 
 // The Total column: every counted point of each student (nothing dropped
 // here) and, in the Total row, the sum of all assignment totals.
 void insertTotalPointsInGrid(Sheet& sheet);
+// The Total column of one row.
+void insertRowTotal(Sheet& sheet, int row);
+
+// "87.46%": earned over possible points, "0.00%" without possible points.
+QString averageOf(double earned, double possible);
 
 // Average column, plain: earned over possible points after dropping.
 void insertAveragesInGrid(GradesTable& table, const PointTotalsCalculator& totals);
@@ -45,9 +54,25 @@ WeightFactors weightFactors(const WeightedGrades& weights);
 void insertWeightedAveragesInGrid(GradesTable& table, const ClassRecord& cls, const EntryIndex& index,
                                   const PointTotalsCalculator& totals);
 
+// The weighted Average of student rows, one at a time.
+class WeightedAverager {
+public:
+    WeightedAverager(const ClassRecord& cls, const EntryIndex& index, const PointTotalsCalculator& totals);
+    QString averageOf(int row, const GradesLayout& layout) const;
+
+private:
+    const ClassRecord& cls_;
+    const EntryIndex& index_;
+    const PointTotalsCalculator& totals_;
+    WeightFactors weights_;
+    std::vector<int> typeOf_;
+};
+
 // Grade column from the Average column's text, and the dropped cells of
 // every row afresh.
 void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale,
                               const PointTotalsCalculator& totals);
+// The Grade of one row, from its Average as shown and its point totals.
+void insertLetterGrade(Sheet& sheet, int row, const LetterGrader& grader, const PointTotals& totals);
 
 }  // namespace markwell

@@ -29,16 +29,20 @@ void updateGridProperties(Sheet& sheet, int studentCount, int assignmentCount, c
     sheet.setNumberFormat(body, QStringLiteral("General"));
     sheet.setFont(body, dataFont);
 
-    if (showDropColor && dropType >= droprule::kLowestOverall) {
-        CellFont red = dataFont;
-        red.color = colour::kRed;
-        for (const DroppedCell& d : dropped) {
-            if (d.namesCell()) sheet.setFont(CellRange::cell(d.row, d.col), red);
-        }
-    }
+    if (showDropColor) markDroppedScores(sheet, dataFont, dropped, dropType);
     sheet.setShowGridLines(gridProps.grid_lines);
     sheet.fitColumnWidths(CellRange::all());
     sheet.setSelection(CellRange::cell(1, 1));
+}
+
+void markDroppedScores(Sheet& sheet, const CellFont& dataFont, const std::vector<DroppedCell>& dropped,
+                       std::int32_t dropType) {
+    if (dropType < droprule::kLowestOverall) return;
+    CellFont red = dataFont;
+    red.color = colour::kRed;
+    for (const DroppedCell& d : dropped) {
+        if (d.namesCell()) sheet.setFont(CellRange::cell(d.row, d.col), red);
+    }
 }
 
 }  // namespace markwell

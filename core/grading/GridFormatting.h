@@ -25,4 +25,9 @@ void updateGridProperties(Sheet& sheet, int studentCount, int assignmentCount, c
 // The class font (name, size, style, colour) as a cell font.
 CellFont classFont(const GridProperties& gridProps);
 
+// The dropped cells in `dataFont`, red, when the rule is 1 or more (entries
+// that name no cell are skipped).
+void markDroppedScores(Sheet& sheet, const CellFont& dataFont, const std::vector<DroppedCell>& dropped,
+                       std::int32_t dropType);
+
 }  // namespace markwell

@@ -3,13 +3,18 @@
 #include "common/Cp1252.h"
 
 #include <QHash>
+#include <QLocale>
 
 namespace markwell {
 namespace {
 
-Sheet preparedCopy(const Sheet& table, const QString& path, bool gridLines) {
+QString escapedForHeader(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+Sheet preparedCopy(const Sheet& table, const QString& path, bool gridLines, const QString& centre = {}) {
     Sheet copy = table;
-    copy.print().header = printHeaderFor(path);
+    copy.print().header = printHeaderFor(path, centre);
     copy.print().title = path;
     copy.print().gridLines = gridLines;
     return copy;
@@ -17,10 +22,15 @@ Sheet preparedCopy(const Sheet& table, const QString& path, bool gridLines) {
 
 }  // namespace
 
-QString printHeaderFor(const QString& path) {
-    QString escaped = path;
-    escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return QStringLiteral("&L") + escaped + QStringLiteral("&R&D");
+QString printHeaderFor(const QString& path, const QString& centre) {
+    QString header = QStringLiteral("&L") + escapedForHeader(path);
+    if (!centre.isEmpty()) header += QStringLiteral("&C") + escapedForHeader(centre);
+    return header + QStringLiteral("&R&D");
+}
+
+QString monthTitle(int month, int year) {
+    // The program speaks English whatever the desktop's language.
+    return QLocale::c().monthName(month, QLocale::LongFormat) + QLatin1Char(' ') + QString::number(year);
 }
 
 Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,
@@ -40,12 +50,16 @@ Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& stude
         }
     }
     copy.fitColumnWidths();
+    // The empty separator row and the Total row below the students.
+    if (copy.maxRow() >= 4) copy.print().closingRows = 2;
     return copy;
 }
 
-Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath) {
-    Sheet copy = preparedCopy(attendance, attendPath, true);
+Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath, int month, int year) {
+    Sheet copy = preparedCopy(attendance, attendPath, true, monthTitle(month, year));
     copy.fitColumnWidths();
+    copy.print().orientation = PrintSettings::Orientation::Landscape;
+    copy.print().fitToPageWidth = true;
     return copy;
 }
 

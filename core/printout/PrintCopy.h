@@ -14,18 +14,25 @@ namespace markwell {
 // header "&L" + file path + "&R&D" (the path at the left, the date at the
 // right), the path as the print job's title, and its widths fitted.
 
-// The header that prints `path` at the left and the date at the right. An
-// "&" in the path is doubled so that it prints as itself.
-QString printHeaderFor(const QString& path);
+// The header that prints `path` at the left, `centre` (when given) in the
+// middle and the date at the right. An "&" in the texts is doubled so that
+// it prints as itself.
+QString printHeaderFor(const QString& path, const QString& centre = {});
 
 // The grades table as printed: with grid lines as the page shows them, and,
 // when `withIds` is set, "Student ID's" at the top of the first column and
 // each student row's name replaced by the ID of the first student of that
-// name (a row whose name belongs to no student keeps it).
+// name (a row whose name belongs to no student keeps it). The separator and
+// the Total row print with the last students, never alone on a page.
 Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,
                       bool withIds);
 
-// The attendance table as printed: always with grid lines.
-Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath);
+// The attendance table of a month as printed: always with grid lines, the
+// month and year ("December 2026") in the middle of the header, on a page
+// turned on its side and shrunk to fit the month's days across it.
+Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath, int month, int year);
+
+// "December 2026".
+QString monthTitle(int month, int year);
 
 }  // namespace markwell

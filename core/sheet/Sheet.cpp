@@ -134,6 +134,11 @@ const CellFormat& Sheet::format(int row, int col) const {
     return formats_[cell ? cell->format : 0];
 }
 
+std::uint32_t Sheet::formatId(int row, int col) const {
+    const Cell* cell = find(row, col);
+    return cell ? cell->format : 0;
+}
+
 std::uint32_t Sheet::intern(const CellFormat& format) {
     const std::size_t h = hashFormat(format);
     auto [first, last] = formatIndex_.equal_range(h);

@@ -49,10 +49,24 @@ struct SortKey {
 // "&L", "&C", "&R" and the codes "&D" (date), "&B" (bold), "&U" (underline)
 // and "&12" (a point size); see sheet/PrintHeader.h.
 struct PrintSettings {
+    enum class Orientation : std::uint8_t {
+        Fitting,    // upright, or on its side when the table is wider than the upright page
+        Portrait,
+        Landscape,
+    };
+
     QString header;
     QString title;
     bool gridLines = false;
     bool centerHorizontally = false;
+    Orientation orientation = Orientation::Fitting;
+    // Shrink a table wider than the page to its width, but never below
+    // minimumScalePercent (a wider table then continues across pages).
+    bool fitToPageWidth = false;
+    int minimumScalePercent = 60;
+    // The last rows (a separator and a Total row) never stand alone at the
+    // top of a page: they print with at least the row before them.
+    int closingRows = 0;
 };
 
 // One table: cells holding text or numbers, their formats, the extent, the
@@ -108,6 +122,13 @@ public:
     void setNumberFormat(const CellRange& range, const QString& numberFormat);
     // The format of cells never formatted.
     const CellFormat& defaultFormat() const { return formats_.front(); }
+    // Cells share their formats: the number of the cell's format among the
+    // sheet's distinct formats (0 is the default), for drawing code that
+    // prepares each distinct format once. Numbers stay valid until the
+    // formats of the sheet change.
+    std::uint32_t formatId(int row, int col) const;
+    std::uint32_t formatCount() const { return static_cast<std::uint32_t>(formats_.size()); }
+    const CellFormat& formatById(std::uint32_t id) const { return formats_[id]; }
 
     // Empties the cells of the range, contents and formats.
     void clearRange(const CellRange& range);

@@ -1,7 +1,7 @@
 #include "dialogs/FontDialog.h"
 
 #include "help/HelpTopics.h"
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

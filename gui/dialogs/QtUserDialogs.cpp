@@ -1,6 +1,7 @@
 #include "dialogs/QtUserDialogs.h"
 
 #include "dialogs/FontDialog.h"
+#include "dialogs/PageProgressDialog.h"
 #include "help/HelpTopics.h"
 
 #include <QCoreApplication>
@@ -96,6 +97,10 @@ void QtUserDialogs::showPrintPreview(QWidget* parent, QPrinter& printer, const s
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* p) { paint(p); });
     dialog.resize(900, 700);
     dialog.exec();
+}
+
+std::unique_ptr<PrintProgress> QtUserDialogs::showProgress(QWidget* parent, const QString& label) {
+    return std::make_unique<PageProgressDialog>(parent, caption(), label);
 }
 
 bool QtUserDialogs::openUrl(const QUrl& url) {

@@ -5,7 +5,8 @@
 namespace markwell {
 
 // The real dialogs of the desktop: QMessageBox, QFileDialog, the font dialog
-// of this program, QPrintDialog, QPrintPreviewDialog and QDesktopServices.
+// of this program, QPrintDialog, QPrintPreviewDialog, QProgressDialog and
+// QDesktopServices.
 class QtUserDialogs : public UserDialogs {
 public:
     void inform(QWidget* parent, const QString& text) override;
@@ -17,6 +18,7 @@ public:
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
+    std::unique_ptr<PrintProgress> showProgress(QWidget* parent, const QString& label) override;
     bool openUrl(const QUrl& url) override;
 };
 

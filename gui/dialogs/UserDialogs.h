@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -14,10 +15,13 @@ class QWidget;
 
 namespace markwell {
 
+class PrintProgress;
+
 // Everything the program asks of the person at the desk goes through this:
-// message boxes, file dialogs, the font and print dialogs, the print preview
-// and opening addresses in other programs. The desktop program uses
-// QtUserDialogs; tests answer with a double that records what was shown.
+// message boxes, file dialogs, the font and print dialogs, the print preview,
+// progress with Cancel and opening addresses in other programs. The desktop
+// program uses QtUserDialogs; tests answer with a double that records what
+// was shown.
 class UserDialogs {
 public:
     enum class Answer { Yes, No, Cancel };
@@ -66,6 +70,11 @@ public:
     // The print preview; `paint` draws the pages onto the printer it is given.
     virtual void showPrintPreview(QWidget* parent, QPrinter& printer,
                                   const std::function<void(QPrinter*)>& paint) = 0;
+
+    // Progress of a long job page by page, with a Cancel button; it shows
+    // only once the job has taken a moment, and goes when released. `label`
+    // holds "%1" and "%2" for the page and the number of pages.
+    virtual std::unique_ptr<PrintProgress> showProgress(QWidget* parent, const QString& label) = 0;
 
     // Opens an address (mailto:, https:) in the desktop's program for it.
     virtual bool openUrl(const QUrl& url) = 0;

@@ -7,13 +7,14 @@
 #include "document/TypedPoints.h"
 #include "grading/GridFormatting.h"
 #include "grading/SortClass.h"
+#include "grading/StudentRowUpdate.h"
 #include "help/AboutDialog.h"
 #include "help/HelpCenter.h"
 #include "pages/AttendancePage.h"
 #include "pages/GradesPage.h"
 #include "printing/PrintJob.h"
 #include "printout/PrintCopy.h"
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 
 namespace markwell {
 
@@ -40,7 +41,8 @@ void MainWindow::printGrades(bool withIds) {
 }
 
 void MainWindow::printAttendance() {
-    const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile);
+    const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
+                                           attendancePage_->year());
     const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
     if (!printed) dialogs_.warn(this, tr("The attendance could not be printed: ") + printed.message());
 }
@@ -64,7 +66,8 @@ void MainWindow::printGradesWithIds() {
 void MainWindow::previewPrint() {
     Sheet copy;
     if (page_ == Page::Attendance) {
-        copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile);
+        copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
+                                   attendancePage_->year());
     } else {
         copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, false);
     }
@@ -143,9 +146,14 @@ bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
         return false;
     }
     setDirty();
-    grades_ = buildGradesTable(document_.classRecord);
-    // The view moves on from here as the key that ended the edit says.
-    gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    // Only the student's row changes: it is redone in place, as a rebuild would.
+    if (const std::optional<RowUpdate> update = updateStudentRow(grades_, document_.classRecord, row)) {
+        gradesPage_->showChangedRow(row, update->resizedCols);
+    } else {
+        grades_ = buildGradesTable(document_.classRecord);
+        // The view moves on from here as the key that ended the edit says.
+        gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    }
     UpdateToolBar();
     return true;
 }

@@ -45,6 +45,11 @@ void GradesPage::showTableKeepingPlace(Sheet* sheet, int row, int col) {
     view_->verticalScrollBar()->setValue(down);
 }
 
+void GradesPage::showChangedRow(int row, const std::vector<int>& resizedCols) {
+    view_->refreshCells(CellRange::rows(row, row));
+    view_->refreshColumnWidths(resizedCols);
+}
+
 void GradesPage::followSelection(const CellRange& range) {
     // Typing is on only while the whole selection lies among the assignment
     // columns of the heading and student rows.

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace markwell {
 
@@ -27,6 +28,9 @@ public:
     // Shows it again keeping the view where it was: scroll position and,
     // when given, the selected cell.
     void showTableKeepingPlace(Sheet* sheet, int row, int col);
+    // Shows again one row of the table shown, changed in place, and the
+    // widths of the columns it made wider or narrower.
+    void showChangedRow(int row, const std::vector<int>& resizedCols);
     void setPointsHandler(PointsHandler handler) { points_ = std::move(handler); }
 
 private:

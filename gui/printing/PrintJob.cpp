@@ -1,42 +1,100 @@
 #include "printing/PrintJob.h"
 
 #include "dialogs/UserDialogs.h"
+#include "files/AtomicFile.h"
+#include "paging/PageSetup.h"
+#include "paging/PrintProgress.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QPaintEngine>
 #include <QPrinter>
 
 namespace markwell {
+namespace {
 
-void preparePrinter(QPrinter& printer, const Sheet& sheet, const PrintoutOptions& options) {
+QString text(const char* source) {
+    return QCoreApplication::translate("PrintJob", source);
+}
+
+// The print preview draws on a printer whose engine records pages; nothing
+// goes to a file then, whatever the printer's file name.
+bool isPreview(QPrinter& printer) {
+    const QPaintEngine* engine = printer.paintEngine();
+    return engine && engine->type() == QPaintEngine::Picture;
+}
+
+// The pages chosen in the print dialog: all, or a range of them.
+PageRange pagesChosen(const QPrinter& printer) {
+    if (printer.printRange() != QPrinter::PageRange || printer.fromPage() <= 0) return {};
+    return {printer.fromPage(), printer.toPage()};
+}
+
+Result<PrintOutcome> printToPdfFile(QPrinter& printer, Printout& printout, PrintProgress* progress) {
+    const QString target = printer.outputFileName();
+    printer.setResolution(kPdfResolution);
+    bool cancelled = false;
+    const Result<void> written = writeFileAtomicallyVia(target, [&](const QString& tempPath) -> Result<void> {
+        printer.setOutputFileName(tempPath);
+        const Result<PrintOutcome> printed = printPages(printout, printer, progress, pagesChosen(printer));
+        if (!printed) return printed.error();
+        cancelled = *printed == PrintOutcome::Cancelled;
+        if (cancelled) return fail(QStringLiteral("cancelled"));  // the unfinished file goes
+        return {};
+    });
+    printer.setOutputFileName(target);
+    if (cancelled) return PrintOutcome::Cancelled;
+    if (!written) return written.error();
+    return PrintOutcome::Printed;
+}
+
+}  // namespace
+
+void preparePrinter(QPrinter& printer, const Printout& printout) {
     // The job is named after the class's file; its folder is left out, as the
     // print dialog proposes "<home>/<job name>.pdf" for printing to a file and
     // a job named after a full path made it propose a folder that is not there.
-    const QString title = QFileInfo(sheet.print().title).fileName();
+    const QString title = QFileInfo(printout.title()).fileName();
     printer.setDocName(title.isEmpty() ? QStringLiteral("Markwell") : title);
     printer.setCreator(QStringLiteral("Computerized Markwell"));
-    printer.setPageOrientation(SheetPrintout(sheet, options).suggestedOrientation(printer.pageLayout()));
+    printer.setPageLayout(pageLayoutFor(printout));
+}
+
+Result<PrintOutcome> printOn(QPrinter& printer, Printout& printout, PrintProgress* progress) {
+    if (!isPreview(printer)) printer.setPageLayout(withMinimumMargins(printer.pageLayout()));
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() && !isPreview(printer)) {
+        return printToPdfFile(printer, printout, progress);
+    }
+    const Result<PrintOutcome> printed = printPages(printout, printer, progress, pagesChosen(printer));
+    if (printed && printer.printerState() == QPrinter::Error) {
+        return fail(text("The printer \"%1\" reported an error.").arg(printer.printerName()));
+    }
+    return printed;
 }
 
 Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
                                 const PrintoutOptions& options) {
     QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer, sheet, options);
+    SheetPrintout printout(sheet, options);
+    preparePrinter(printer, printout);
     if (!dialogs.choosePrinter(parent, printer)) return PrintOutcome::Cancelled;
-    if (!printer.isValid()) return fail(QStringLiteral("The printer \"%1\" cannot be used.").arg(printer.printerName()));
-    if (Result<void> printed = SheetPrintout(sheet, options).print(printer); !printed) return printed.error();
-    if (printer.printerState() == QPrinter::Error) {
-        return fail(QStringLiteral("The printer \"%1\" reported an error.").arg(printer.printerName()));
-    }
-    return PrintOutcome::Printed;
+    if (!printer.isValid()) return fail(text("The printer \"%1\" cannot be used.").arg(printer.printerName()));
+    const std::unique_ptr<PrintProgress> progress = dialogs.showProgress(parent, text("Printing page %1 of %2..."));
+    return printOn(printer, printout, progress.get());
 }
 
-Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
-                          const PrintoutOptions& options) {
+Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet, const PrintoutOptions& options) {
     QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer, sheet, options);
+    SheetPrintout printout(sheet, options);
+    preparePrinter(printer, printout);
     Result<void> outcome;
     dialogs.showPrintPreview(parent, printer, [&](QPrinter* target) {
-        if (Result<void> printed = SheetPrintout(sheet, options).print(*target); !printed) outcome = printed;
+        // Over the preview window, which is the one open while it draws.
+        QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent;
+        const std::unique_ptr<PrintProgress> progress = dialogs.showProgress(over, text("Preparing page %1 of %2..."));
+        if (const Result<PrintOutcome> printed = printOn(*target, printout, progress.get()); !printed) {
+            outcome = printed.error();
+        }
     });
     return outcome;
 }

@@ -1,19 +1,20 @@
 #pragma once
 
 #include "common/Result.h"
-#include "printing/SheetPrintout.h"
+#include "paging/Printout.h"
+#include "table/SheetPrintout.h"
 
 class QPrinter;
 class QWidget;
 
 namespace markwell {
 
+class PrintProgress;
 class UserDialogs;
 
-enum class PrintOutcome { Printed, Cancelled };
-
 // Prints a sheet after the print dialog. A cancelled dialog prints nothing
-// and is not a failure; a printer that fails gives its message.
+// and is not a failure; a printer that fails gives its message. Long tables
+// show their progress with a Cancel button; a cancelled job is Cancelled.
 Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
                                 const PrintoutOptions& options = {});
 
@@ -21,8 +22,14 @@ Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const She
 // Fails when printing from the preview failed.
 Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet, const PrintoutOptions& options = {});
 
-// Prepares a printer for the sheet: its title as the job name, and the
-// orientation that needs fewer pages.
-void preparePrinter(QPrinter& printer, const Sheet& sheet, const PrintoutOptions& options);
+// Prepares a printer for the printout: its title as the job name, and the
+// page every printout starts from (see PageSetup.h) turned as it asks.
+void preparePrinter(QPrinter& printer, const Printout& printout);
+
+// Draws the printout on a printer the print dialog has set up. A PDF file
+// ("Print to File") is drawn at the resolution of markwell-cli's PDF files,
+// beside its final place, and put there only when finished, so that a
+// failed or cancelled job leaves no partial file.
+Result<PrintOutcome> printOn(QPrinter& printer, Printout& printout, PrintProgress* progress);
 
 }  // namespace markwell

@@ -1,6 +1,6 @@
 #include "sheetview/SheetModel.h"
 
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 
 #include <QBrush>
 

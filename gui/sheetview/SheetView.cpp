@@ -1,8 +1,8 @@
 #include "sheetview/SheetView.h"
 
 #include "common/NumberText.h"
-#include "sheetview/CellStyle.h"
 #include "sheetview/SheetHeader.h"
+#include "style/CellStyle.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -114,15 +114,28 @@ void SheetView::refreshCells(const CellRange& range) {
     model_->cellsChanged(range);
 }
 
+void SheetView::refreshColumnWidths(const std::vector<int>& cols) {
+    const Sheet* s = sheet();
+    if (!s || cols.empty()) return;
+    const std::vector<double> widths = columnWidthsOn(*s, cellPadding(), viewport(), cols);
+    for (std::size_t i = 0; i < cols.size(); ++i) showColumnWidth(cols[i], widths[i]);
+}
+
+double SheetView::cellPadding() const {
+    return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+}
+
+void SheetView::showColumnWidth(int col, double width) {
+    // The frozen view follows through the header's sectionResized.
+    setColumnWidth(col - 1, std::max(4, static_cast<int>(std::ceil(width))));
+}
+
 void SheetView::applyLayout() {
     const Sheet* s = sheet();
     if (!s) return;
     // Widths: character units scaled by the metrics of this screen's type.
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const std::vector<double> widths = columnWidthsOn(*s, 2 * margin + 2, viewport());
-    for (int col = 1; col <= s->maxCol(); ++col) {
-        setColumnWidth(col - 1, std::max(4, static_cast<int>(std::ceil(widths[static_cast<std::size_t>(col - 1)]))));
-    }
+    const std::vector<double> widths = columnWidthsOn(*s, cellPadding(), viewport());
+    for (int col = 1; col <= s->maxCol(); ++col) showColumnWidth(col, widths[static_cast<std::size_t>(col - 1)]);
     // Rows are as tall as the largest type of the first rows needs.
     int height = 0;
     for (int row = 1; row <= std::min(3, s->maxRow()); ++row) {

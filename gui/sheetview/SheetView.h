@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QKeyEvent;
 class QMimeData;
@@ -59,6 +60,8 @@ public:
     void reload();
     // Repaints a few cells whose content or format changed.
     void refreshCells(const CellRange& range);
+    // Fits the widths of some columns again after their texts changed.
+    void refreshColumnWidths(const std::vector<int>& cols);
 
     // Selection as the commands read and set it (sheet coordinates).
     CellRange selectedRange() const;
@@ -116,6 +119,8 @@ private:
 
     void setUpFrozenView();
     void applyLayout();
+    double cellPadding() const;
+    void showColumnWidth(int col, double width);
     void applyHeadingRow(int rowHeight);
     void updateFrozenGeometry();
     int frozenWidth() const;

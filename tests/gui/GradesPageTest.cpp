@@ -3,12 +3,14 @@
 
 #include "data/PointEntry.h"
 #include "files/GradeFile.h"
+#include "grading/GradesLayout.h"
 #include "pages/GradesPage.h"
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -75,6 +77,7 @@ private slots:
     void typedPointsAreStoredAndOtherInputRefused();
     void onlyStudentPointsCellsTakeTyping();
     void theKeyEndingTheTypingSaysWhereToGoNext();
+    void typedPointsRepaintTheirRowAndWidenTheirColumn();
     void aValueStillBeingTypedIsKeptBySaveAndExit();
     void sortingReordersTheClassByTheSelectedColumn();
     void fontRecoloursTheBodyAndGridLinesAreAChange();
@@ -227,6 +230,37 @@ void GradesPageTest::theKeyEndingTheTypingSaysWhereToGoNext() {
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QCOMPARE(active(), std::pair(3, 2));
     QCOMPARE(QApplication::focusWidget(), view);
+}
+
+void GradesPageTest::typedPointsRepaintTheirRowAndWidenTheirColumn() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    h.open(writeClass(h.folder.path(), QStringLiteral("wide.grs"), smallClass()));
+    SheetView* view = w.gradesPage()->view();
+    const Sheet* shown = view->sheet();
+    const int quizWidth = view->columnWidth(1);
+    QSignalSpy repainted(view->model(), &QAbstractItemModel::dataChanged);
+
+    // Bob's quiz gets far more points than anyone: his row is redone in
+    // place (the same table, not a new one), its Total, Average and Grade
+    // repainted, and the quiz column widens for the long number.
+    typeInto(w, 3, 2, QStringLiteral("123456.25"));
+    QCOMPARE(view->sheet(), shown);
+    QCOMPARE(view->model()->data(view->model()->index(2, 1)).toString(), QStringLiteral("123456.25"));
+    QVERIFY(view->columnWidth(1) > quizWidth);
+    const GradesLayout layout = GradesLayout::of(*shown);
+    bool gradeRepainted = false;
+    for (const QList<QVariant>& signal : repainted) {
+        const auto from = signal.at(0).value<QModelIndex>();
+        const auto to = signal.at(1).value<QModelIndex>();
+        if (from.row() <= 2 && to.row() >= 2 && from.column() <= 1 && to.column() >= layout.gradeCol() - 1) {
+            gradeRepainted = true;
+        }
+    }
+    QVERIFY(gradeRepainted);
+    QCOMPARE(shown->text(3, layout.gradeCol()), QStringLiteral("A"));
 }
 
 void GradesPageTest::aValueStillBeingTypedIsKeptBySaveAndExit() {

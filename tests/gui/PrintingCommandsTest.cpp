@@ -75,11 +75,24 @@ void PrintingCommandsTest::attendancePrintsTheMonthOnDisplay() {
     QVERIFY(text.contains(QStringLiteral("3/31")));
     QVERIFY(text.contains(QStringLiteral("Bob Stone")));
     QVERIFY(text.contains(w.document().attendFile));
+    // The header names the month on display; the whole month fits across
+    // one page on its side.
+    const QString header = text.section(QLatin1Char('\n'), 0, 0);
+    QVERIFY2(header.contains(QStringLiteral("March 2024")), qPrintable(header));
+    QCOMPARE(pdfPageCount(pdf), 1);
+    QVERIFY2(pdfPageSize(pdf).startsWith(QStringLiteral("842 x 595")), qPrintable(pdfPageSize(pdf)));
 
+    QVERIFY(w.attendancePage()->showMonth(2, 2025));
     const QString again = h.path(QStringLiteral("attendance2.pdf"));
     h.dialogs.printToPdf(again);
     w.printAttendance();
     QVERIFY(pdfText(again).contains(QStringLiteral("Cleo Park")));
+    QVERIFY(pdfText(again).contains(QStringLiteral("February 2025")));
+
+    // The preview shows the same month.
+    h.dialogs.previewPdf = h.path(QStringLiteral("preview.pdf"));
+    w.previewPrint();
+    QVERIFY(pdfText(h.dialogs.previewPdf).contains(QStringLiteral("February 2025")));
 }
 
 void PrintingCommandsTest::cancelledIsSilentFailedIsReportedClipboardUntouched() {

@@ -1,7 +1,7 @@
 // The sheet view: what it shows of a sheet, how the selection reaches the
 // sheet, frozen columns and scrolling, typing into cells, keys and copying.
 
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 #include "sheetview/SheetView.h"
 #include "support/GuiTestMain.h"
 

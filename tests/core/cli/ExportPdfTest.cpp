@@ -5,9 +5,9 @@
 
 #include "common/Cp1252.h"
 #include "files/GradeFile.h"
+#include "support/PdfText.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -15,15 +15,9 @@
 
 using namespace markwell;
 using namespace markwell::test;
+using markwell::testing::pdfText;
 
 namespace {
-
-QString pdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // Column `col` (from the right when negative) of the student rows of show's table.
 QStringList shownColumn(const QString& shown, int col) {

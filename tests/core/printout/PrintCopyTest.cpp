@@ -74,12 +74,30 @@ TEST(PrintCopy, HeaderShowsThePathLeftAndTheDateRightAndGridLinesFollowThePage) 
     EXPECT_TRUE(untitled.left.empty());
     EXPECT_EQ(plainText(untitled.right), QStringLiteral("d"));
 
-    // Attendance is printed with grid lines whatever the page shows.
+}
+
+TEST(PrintCopy, AttendanceNamesItsMonthAndLiesOnItsSideShrunkToTheWidth) {
+    // Grid lines whatever the page shows; the month in the middle of the header.
     Sheet attendance = gradesTable();
     attendance.setShowGridLines(false);
-    const Sheet printed = attendancePrintCopy(attendance, QStringLiteral("/home/t/p1.ATD"));
+    const Sheet printed = attendancePrintCopy(attendance, QStringLiteral("/home/t/R&D.ATD"), 12, 2026);
     EXPECT_TRUE(printed.print().gridLines);
-    EXPECT_EQ(plainText(parsePrintHeader(printed.print().header, {}).left), QStringLiteral("/home/t/p1.ATD"));
+    const PrintHeaderParts parts = parsePrintHeader(printed.print().header, QStringLiteral("d"));
+    EXPECT_EQ(plainText(parts.left), QStringLiteral("/home/t/R&D.ATD"));
+    EXPECT_EQ(plainText(parts.center), QStringLiteral("December 2026"));
+    EXPECT_EQ(plainText(parts.right), QStringLiteral("d"));
+    EXPECT_EQ(monthTitle(1, 2001), QStringLiteral("January 2001"));
+    EXPECT_EQ(printed.print().orientation, PrintSettings::Orientation::Landscape);
+    EXPECT_TRUE(printed.print().fitToPageWidth);
+    EXPECT_EQ(printed.print().closingRows, 0);  // no Total row there
+
+    // The grades keep their separator and Total row with the last students,
+    // but only when there are students to keep them with.
+    EXPECT_EQ(gradesPrintCopy(gradesTable(), {}, {}, false).print().closingRows, 2);
+    Sheet empty;
+    empty.setText(1, 1, QStringLiteral("Names"));
+    EXPECT_EQ(gradesPrintCopy(empty, {}, {}, false).print().closingRows, 0);
+    EXPECT_EQ(gradesPrintCopy(gradesTable(), {}, {}, false).print().orientation, PrintSettings::Orientation::Fitting);
 }
 
 TEST(PrintCopy, WidthsAreFittedToTheIdsPrinted) {

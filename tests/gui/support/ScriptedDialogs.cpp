@@ -1,5 +1,7 @@
 #include "support/ScriptedDialogs.h"
 
+#include "paging/PrintProgress.h"
+
 #include <QDir>
 #include <QPrinter>
 
@@ -34,6 +36,7 @@ void ScriptedDialogs::clearRecord() {
     fileRequests.clear();
     fontRequests.clear();
     openedUrls.clear();
+    progressPages.clear();
     unanswered = 0;
 }
 
@@ -80,6 +83,11 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     if (!target) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(*target);
+    if (printerMargins) printer.setPageMargins(*printerMargins, QPageLayout::Millimeter);
+    if (printerPages) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(printerPages->first, printerPages->second);
+    }
     return true;
 }
 
@@ -89,6 +97,29 @@ void ScriptedDialogs::showPrintPreview(QWidget*, QPrinter& printer, const std::f
     printer.setOutputFileName(previewPdf.isEmpty() ? QDir::temp().filePath(QStringLiteral("markwell-preview-test.pdf"))
                                                    : previewPdf);
     paint(&printer);
+}
+
+namespace {
+
+// Presses Cancel when the scripted page comes, as a teacher would.
+class ScriptedProgress : public PrintProgress {
+public:
+    explicit ScriptedProgress(ScriptedDialogs& dialogs) : dialogs_(dialogs) {}
+
+    bool pageStarting(int page, int) override {
+        dialogs_.progressPages.push_back(page);
+        return !(dialogs_.cancelAtPage && page >= *dialogs_.cancelAtPage);
+    }
+
+private:
+    ScriptedDialogs& dialogs_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintProgress> ScriptedDialogs::showProgress(QWidget*, const QString& label) {
+    shown.push_back({Kind::Progress, label});
+    return std::make_unique<ScriptedProgress>(*this);
 }
 
 bool ScriptedDialogs::openUrl(const QUrl& url) {

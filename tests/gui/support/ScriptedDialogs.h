@@ -2,6 +2,7 @@
 
 #include "dialogs/UserDialogs.h"
 
+#include <QMarginsF>
 #include <QString>
 
 #include <deque>
@@ -14,7 +15,7 @@ namespace markwell::testing {
 // is answered Cancel (No for Yes/No) and counted in `unanswered`.
 class ScriptedDialogs : public UserDialogs {
 public:
-    enum class Kind { Inform, Warn, YesNo, YesNoCancel, OpenFile, SaveFile, Font, Printer, Preview, Url };
+    enum class Kind { Inform, Warn, YesNo, YesNoCancel, OpenFile, SaveFile, Font, Printer, Preview, Progress, Url };
     struct Shown {
         Kind kind;
         QString text;  // message, dialog title or address
@@ -27,8 +28,18 @@ public:
     std::deque<std::optional<FontChoice>> fonts;    // nullopt = cancelled
     // The print dialog: a path prints to that PDF file; nullopt cancels.
     std::deque<std::optional<QString>> printers;
+    // Margins (millimetres) the print dialog sets, as a teacher may; none
+    // leaves the printer's.
+    std::optional<QMarginsF> printerMargins;
+    // The pages (first, last) chosen in the print dialog; none prints all.
+    std::optional<std::pair<int, int>> printerPages;
     // Where the print preview draws its pages (as PDF); empty = a temporary file.
     QString previewPdf;
+    // The progress of the next jobs: Cancel is pressed just before this page
+    // (from 1) would be drawn; none lets every job run to its end.
+    std::optional<int> cancelAtPage;
+    // The pages the progress was told of, in order over every job.
+    std::vector<int> progressPages;
 
     std::vector<Shown> shown;
     std::vector<FileRequest> fileRequests;
@@ -58,6 +69,7 @@ public:
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
+    std::unique_ptr<PrintProgress> showProgress(QWidget* parent, const QString& label) override;
     bool openUrl(const QUrl& url) override;
 
 private:

@@ -39,6 +39,9 @@ QString bodyFace(const Sheet& sheet);
 // Numbers are written in digits, which the unit is made of, so only texts
 // are measured, and only the few longest of each column.
 std::vector<double> columnWidthsOn(const Sheet& sheet, double padding, const QPaintDevice* device = nullptr);
+// The same for some columns only, in the order given.
+std::vector<double> columnWidthsOn(const Sheet& sheet, double padding, const QPaintDevice* device,
+                                   const std::vector<int>& cols);
 
 // "General" alignment puts numbers right and text left, as spreadsheets do.
 Qt::Alignment toQtAlignment(const CellAlignment& alignment, CellKind kind);

@@ -1,4 +1,4 @@
-#include "sheetview/CellStyle.h"
+#include "style/CellStyle.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 
 namespace markwell {
 namespace {
@@ -117,17 +118,23 @@ double characterUnitWidth(const QString& face, const QPaintDevice* device) {
 }
 
 std::vector<double> columnWidthsOn(const Sheet& sheet, double padding, const QPaintDevice* device) {
+    std::vector<int> cols(static_cast<std::size_t>(std::max(sheet.maxCol(), 0)));
+    std::iota(cols.begin(), cols.end(), 1);
+    return columnWidthsOn(sheet, padding, device, cols);
+}
+
+std::vector<double> columnWidthsOn(const Sheet& sheet, double padding, const QPaintDevice* device,
+                                   const std::vector<int>& cols) {
     constexpr int kMeasured = 3;
     struct Longest {
         std::array<std::pair<qsizetype, int>, kMeasured> rows{};  // (length, row), longest first
     };
-    const int cols = sheet.maxCol();
-    std::vector<Longest> longest(static_cast<std::size_t>(std::max(cols, 0)));
+    std::vector<Longest> longest(cols.size());
     for (int row = 1; row <= sheet.maxRow(); ++row) {
-        for (int col = 1; col <= cols; ++col) {
-            if (sheet.kind(row, col) != CellKind::Text) continue;
-            const qsizetype length = sheet.text(row, col).size();
-            auto& top = longest[static_cast<std::size_t>(col - 1)].rows;
+        for (std::size_t i = 0; i < cols.size(); ++i) {
+            if (sheet.kind(row, cols[i]) != CellKind::Text) continue;
+            const qsizetype length = sheet.text(row, cols[i]).size();
+            auto& top = longest[i].rows;
             if (length <= top.back().first) continue;
             top.back() = {length, row};
             std::sort(top.begin(), top.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -146,14 +153,14 @@ std::vector<double> columnWidthsOn(const Sheet& sheet, double padding, const QPa
     };
 
     std::vector<double> widths;
-    widths.reserve(longest.size());
-    for (int col = 1; col <= cols; ++col) {
-        const double units = sheet.colWidth(col);
+    widths.reserve(cols.size());
+    for (std::size_t i = 0; i < cols.size(); ++i) {
+        const double units = sheet.colWidth(cols[i]);
         double width = units * unit;
         if (units > 0) {
-            for (const auto& [length, row] : longest[static_cast<std::size_t>(col - 1)].rows) {
+            for (const auto& [length, row] : longest[i].rows) {
                 if (length == 0) break;
-                const double needed = metricsOf(sheet.format(row, col).font).horizontalAdvance(sheet.text(row, col));
+                const double needed = metricsOf(sheet.format(row, cols[i]).font).horizontalAdvance(sheet.text(row, cols[i]));
                 width = std::max(width, needed + padding);
             }
         }

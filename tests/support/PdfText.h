@@ -10,5 +10,7 @@ QString pdfText(const QString& path);
 bool havePdfToText();
 // Number of pages, from pdfinfo; 0 when it cannot tell.
 int pdfPageCount(const QString& path);
+// The size of the first page as pdfinfo says it ("842 x 595 pts (A4)").
+QString pdfPageSize(const QString& path);
 
 }  // namespace markwell::testing

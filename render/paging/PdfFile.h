@@ -1,0 +1,19 @@
+#pragma once
+
+#include "common/Result.h"
+#include "paging/Printout.h"
+
+#include <QString>
+
+namespace markwell {
+
+class PrintProgress;
+
+// The printout as a PDF file on the standard page (see PageSetup.h), turned
+// as the printout asks. The file is written beside its final place and put
+// there only when every page is drawn: a failed or cancelled job leaves
+// whatever was there before, and no partial file. A failure says "Unable to
+// create " + path + ": " + the reason.
+Result<PrintOutcome> writePdf(Printout& printout, const QString& path, PrintProgress* progress = nullptr);
+
+}  // namespace markwell

@@ -1,0 +1,44 @@
+#include "support/PdfText.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace markwell::testing {
+namespace {
+
+QString pdfInfo(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString infoField(const QString& path, const QString& pattern) {
+    const QRegularExpressionMatch match = QRegularExpression(pattern).match(pdfInfo(path));
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+
+}  // namespace
+
+bool havePdfToText() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QString pdfText(const QString& path) {
+    if (!havePdfToText()) return {};
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return QStringLiteral("");
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPageCount(const QString& path) {
+    return infoField(path, QStringLiteral("Pages:\\s+(\\d+)")).toInt();
+}
+
+QString pdfPageSize(const QString& path) {
+    return infoField(path, QStringLiteral("Page size:\\s+([^\\n]+)"));
+}
+
+}  // namespace markwell::testing
