@@ -1,7 +1,7 @@
 #include "reports/AttendanceAnalysis.h"
 
 #include "common/Cp1252.h"
-#include "sheet/PrintHeader.h"
+#include "reports/ReportStyle.h"
 
 #include <QStringList>
 
@@ -60,12 +60,8 @@ Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_
         sheet.setNumber(row, 5, c.total());
     }
 
-    PrintSettings& print = sheet.print();
-    print.gridLines = false;
-    print.title = markwellFile;
-    print.header = QStringLiteral("&L") + headerLiteral(markwellFile) + QStringLiteral("&C&B&U&12") +
-                   headerLiteral(cp1252::toUnicode(studentName)) + QStringLiteral("&R&D");
-    print.centerHorizontally = true;
+    applyReportStyle(sheet);
+    setReportPrintout(sheet, markwellFile, markwellFile, cp1252::toUnicode(studentName));
     return sheet;
 }
 

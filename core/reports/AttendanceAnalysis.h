@@ -32,9 +32,8 @@ YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string
 
 // The analysis as a table of 13 rows and 5 columns: "Month", "Tardy",
 // "Unexcused", "Excused", "Total", then January to December with the counts
-// and their sum, in the report style. Its printout carries the grade file's
-// path at the left, the student's name centred (bold, underlined, 12 point)
-// and the date at the right, without grid lines, centred on the page.
+// and their sum, in the report style, ready for the print path with the
+// student's name in the middle of the report header.
 // `studentName` is the roster's spelling (Windows-1252).
 Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_view studentName,
                               const QString& markwellFile);

@@ -8,7 +8,9 @@
 #include "grading/GradesTable.h"
 #include "grading/GridFormatting.h"
 #include "grading/LetterGrade.h"
-#include "sheet/PrintHeader.h"
+#include "printout/PrintCopy.h"
+#include "reports/ReportStyle.h"
+#include "sheet/HeadingRow.h"
 
 #include <QHash>
 #include <QStringList>
@@ -124,9 +126,15 @@ void regradeMergedSheet(MergedReport& report) {
 }
 
 void styleMergedSheet(MergedReport& report) {
-    // The heading is styled even above no students: the report is never blank.
-    const int students = std::max(1, report.sheet.maxRow() - 1);
-    updateGridProperties(report.sheet, students, kMergedGradeCol, report.gridProps, {}, droprule::kNone, false);
+    Sheet& sheet = report.sheet;
+    applyReportStyle(sheet);
+    // The teacher's font (the first file's, or the one chosen since) over
+    // the report look, the heading in its face and size too.
+    const CellFont font = classFont(report.gridProps);
+    formatHeadingRow(sheet, font.name, font.size);
+    if (sheet.maxRow() >= 2) sheet.setFont(CellRange::rows(2, sheet.maxRow()), font);
+    sheet.setShowGridLines(report.gridProps.grid_lines);
+    sheet.fitColumnWidths();
 }
 
 bool sortMergedSheet(MergedReport& report, int column, bool descending) {
@@ -142,7 +150,7 @@ Sheet mergedPrintCopy(const MergedReport& report, bool withIds) {
     Sheet copy = report.sheet;
     const QString title = mergedTitle(report);
     copy.print().title = title;
-    copy.print().header = QStringLiteral("&L") + headerLiteral(title) + QStringLiteral("&R&D");
+    copy.print().header = printHeaderFor(title);
     copy.print().gridLines = report.sheet.showGridLines();
     if (withIds) {
         QHash<QString, QString> idOfName;

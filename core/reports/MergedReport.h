@@ -61,9 +61,9 @@ void buildMergedSheet(MergedReport& report);
 // The Grade column again with the report's scale (after Grade Scale).
 void regradeMergedSheet(MergedReport& report);
 
-// The report's look from its grid properties: the heading row in the report
-// style, columns 2 to 5 centred, the rows in the first file's font, grid lines
-// as it says, widths fitted, cell (1, 1) selected.
+// The report's look: the report style, with the heading and the rows in the
+// report's font (the first file's unless Font chose another) and its grid
+// lines; widths fitted, cell (1, 1) selected.
 void styleMergedSheet(MergedReport& report);
 
 // Sorts the student rows on one column (by value; the Grade column in the

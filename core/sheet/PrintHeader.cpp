@@ -68,10 +68,4 @@ QString plainText(const std::vector<HeaderRun>& runs) {
     return text;
 }
 
-QString headerLiteral(const QString& text) {
-    QString escaped = text;
-    escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return escaped;
-}
-
 }  // namespace markwell

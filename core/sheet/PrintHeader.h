@@ -27,10 +27,6 @@ struct PrintHeaderParts {
 
 PrintHeaderParts parsePrintHeader(const QString& header, const QString& dateText);
 
-// A text (a path, a name, a title) that prints as itself inside a header:
-// each "&" doubled, so that none of it reads as a code.
-QString headerLiteral(const QString& text);
-
 // The plain text of a section (its runs joined).
 QString plainText(const std::vector<HeaderRun>& runs);
 

@@ -82,7 +82,8 @@ void PrintingCommandsTest::attendancePrintsTheMonthOnDisplay() {
     QCOMPARE(pdfPageCount(pdf), 1);
     QVERIFY2(pdfPageSize(pdf).startsWith(QStringLiteral("842 x 595")), qPrintable(pdfPageSize(pdf)));
 
-    QVERIFY(w.attendancePage()->showMonth(2, 2025));
+    w.attendancePage()->showMonth(2, 2025);
+    QCOMPARE(w.attendancePage()->year(), 2025);
     const QString again = h.path(QStringLiteral("attendance2.pdf"));
     h.dialogs.printToPdf(again);
     w.printAttendance();

@@ -71,6 +71,8 @@ TEST(AttendanceAnalysis, TableHasTheHeadingAndTwelveMonthsInCalendarOrder) {
     EXPECT_EQ(rowText(sheet, 7), QStringLiteral("June|0|0|0|0"));
     EXPECT_EQ(rowText(sheet, 13), QStringLiteral("December|1|1|1|3"));
     EXPECT_EQ(sheet.kind(13, 5), CellKind::Number);
+    EXPECT_EQ(sheet.format(1, 1).fill.foreground, colour::kNavy);
+    EXPECT_EQ(sheet.format(13, 3).alignment.horizontal, HAlign::Center);
 }
 
 TEST(AttendanceAnalysis, NoRecordsAtAllGiveZeros) {
@@ -81,7 +83,7 @@ TEST(AttendanceAnalysis, NoRecordsAtAllGiveZeros) {
 TEST(AttendanceAnalysis, PrintoutNamesTheFileAndTheStudentWithAmpersandsKept) {
     const Sheet sheet =
         buildAttendanceAnalysis(AttendanceBook{}, 2024, "Lee & Co", QStringLiteral("/home/t/R&D/p1.grs"));
-    EXPECT_EQ(sheet.print().header, QStringLiteral("&L/home/t/R&&D/p1.grs&C&B&U&12Lee && Co&R&D"));
+    EXPECT_EQ(sheet.print().header, QStringLiteral("&L/home/t/R&&D/p1.grs&C&12&B&ULee && Co&R&D"));
     EXPECT_EQ(sheet.print().title, QStringLiteral("/home/t/R&D/p1.grs"));
     EXPECT_FALSE(sheet.print().gridLines);
     EXPECT_TRUE(sheet.print().centerHorizontally);
