@@ -3,14 +3,11 @@
 #include "common/Cp1252.h"
 #include "reports/ReportStyle.h"
 
+#include <QLocale>
 #include <QStringList>
 
 namespace markwell {
 namespace {
-
-constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "March",     "April",
-                                                     "May",     "June",     "July",      "August",
-                                                     "September", "October", "November", "December"};
 
 MonthCounts countMonth(const DayMarks& days) {
     MonthCounts counts;
@@ -26,8 +23,8 @@ MonthCounts countMonth(const DayMarks& days) {
 }  // namespace
 
 QString monthName(int month) {
-    if (month < 1 || month > 12) return {};
-    return QLatin1String(kMonthNames[static_cast<std::size_t>(month - 1)]);
+    // The program speaks English whatever the desktop's language.
+    return QLocale::c().monthName(month, QLocale::LongFormat);
 }
 
 YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string_view studentName) {

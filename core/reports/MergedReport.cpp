@@ -1,6 +1,5 @@
 #include "reports/MergedReport.h"
 
-#include "common/Cp1252.h"
 #include "common/NumberText.h"
 #include "document/DocumentFiles.h"
 #include "files/GradeFile.h"
@@ -12,7 +11,6 @@
 #include "reports/ReportStyle.h"
 #include "sheet/HeadingRow.h"
 
-#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -152,20 +150,7 @@ Sheet mergedPrintCopy(const MergedReport& report, bool withIds) {
     copy.print().title = title;
     copy.print().header = printHeaderFor(title);
     copy.print().gridLines = report.sheet.showGridLines();
-    if (withIds) {
-        QHash<QString, QString> idOfName;
-        for (const ClassRecord* cls : {&report.first, &report.second}) {
-            for (const StudentInfo& student : cls->students) {
-                const QString name = cp1252::toUnicode(student.name);
-                if (!idOfName.contains(name)) idOfName.insert(name, cp1252::toUnicode(student.id));
-            }
-        }
-        copy.setText(1, kMergedNameCol, QStringLiteral("Student ID's"));
-        for (int row = 2; row <= copy.maxRow(); ++row) {
-            const auto found = idOfName.constFind(copy.text(row, kMergedNameCol));
-            if (found != idOfName.constEnd()) copy.setText(row, kMergedNameCol, *found);
-        }
-    }
+    if (withIds) putIdsInPlaceOfNames(copy, copy.maxRow(), {&report.first.students, &report.second.students});
     copy.fitColumnWidths();
     copy.setSelection(CellRange::cell(1, 1));
     return copy;
