@@ -25,5 +25,7 @@ int runSample(const QStringList& args, const Console& console);
 int runShow(const QStringList& args, const Console& console);
 int runSort(const QStringList& args, const Console& console);
 int runExport(const QStringList& args, const Console& console);
+int runAttendance(const QStringList& args, const Console& console);
+int runMerge(const QStringList& args, const Console& console);
 
 }  // namespace markwell::cli

@@ -25,6 +25,10 @@ constexpr std::array kCommands = {
             "Sort the class on a column, save it and print the table.", runSort},
     Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids]",
             "Write the grades table as a spreadsheet, or its printout (names or --ids) as PDF.", runExport, true},
+    Command{"attendance", "attendance FILE.grs --year Y --student NAME",
+            "Print a student's tardies and absences of each month of a year.", runAttendance},
+    Command{"merge", "merge A.grs B.grs [--scale NAME] [--ids] [-o OUT.(xls|xlsx|csv)]",
+            "Print the merged report of two grade files (and write it).", runMerge},
 };
 
 QString helpText() {
