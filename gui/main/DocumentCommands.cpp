@@ -60,9 +60,15 @@ void DocumentCommands::resetToNewClass() {
     replaceDocument(std::move(fresh));
 }
 
+QString DocumentCommands::saveQuestion() const {
+    // With several classes open in several windows, the question says which.
+    if (!document_.isTitled()) return tr("Do you wish to save changes?");
+    return tr("Do you wish to save changes to \"%1\"?").arg(QFileInfo(document_.markwellFile).fileName());
+}
+
 bool DocumentCommands::maySetAside() {
     if (!document_.Dirty) return true;
-    switch (dialogs_.askYesNoCancel(window_, tr("Do you wish to save changes?"))) {
+    switch (dialogs_.askYesNoCancel(window_, saveQuestion())) {
     case UserDialogs::Answer::Yes: return saveFor(Asker::SaveQuestion) == Outcome::Done;
     case UserDialogs::Answer::No: return true;
     case UserDialogs::Answer::Cancel: break;

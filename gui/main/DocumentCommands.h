@@ -68,6 +68,8 @@ signals:
     void notice(const QString& text);
 
 private:
+    // "Do you wish to save changes?", naming the class's file once it has one.
+    QString saveQuestion() const;
     enum class Asker { Menu, SaveQuestion };
     Outcome saveFor(Asker asker);
     Outcome saveAsFor(Asker asker);

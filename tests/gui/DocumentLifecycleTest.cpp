@@ -464,7 +464,9 @@ void DocumentLifecycleTest::answeringNoLeavesAllThreeFilesAsTheyWere() {
 
         h.dialogs.answer(Answer::No);
         leaveClass(h, leave, other);
-        QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{kQuestion});
+        // The question names the class it is about.
+        QCOMPARE(h.dialogs.texts(Kind::YesNoCancel),
+                 QStringList{QStringLiteral("Do you wish to save changes to \"%1\"?").arg(QFileInfo(path).fileName())});
         QCOMPARE(bytesOf(path), grade);
         QCOMPARE(bytesOf(attendancePathFor(path)), attendance);
         QCOMPARE(bytesOf(seatingPathFor(path)), seats);

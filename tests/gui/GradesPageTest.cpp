@@ -411,7 +411,8 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     QVERIFY(clean.window->gradesPage()->view()->showGrid());
     clean.dialogs.answer(UserDialogs::Answer::Yes);
     clean.window->newClass();
-    QCOMPARE(clean.dialogs.texts(Kind::YesNoCancel), QStringList{QStringLiteral("Do you wish to save changes?")});
+    QCOMPARE(clean.dialogs.texts(Kind::YesNoCancel),
+             QStringList{QStringLiteral("Do you wish to save changes to \"lines.grs\"?")});
     clean.open(lines);
     QVERIFY(clean.cls().gridProps.grid_lines);
     clean.window->toggleGridLines();
