@@ -2,7 +2,7 @@
 
 #include "main/MainWindow.h"
 
-#include "common/Cp1252.h"
+#include "dialogs/GridFontChoice.h"
 #include "dialogs/UserDialogs.h"
 #include "document/TypedPoints.h"
 #include "grading/GridFormatting.h"
@@ -14,7 +14,6 @@
 #include "pages/GradesPage.h"
 #include "printing/PrintJob.h"
 #include "printout/PrintCopy.h"
-#include "style/CellStyle.h"
 
 namespace markwell {
 
@@ -93,30 +92,12 @@ void MainWindow::toggleGridLines() {
 
 void MainWindow::chooseFont() {
     GridProperties& props = document_.classRecord.gridProps;
-    UserDialogs::FontChoice current;
-    current.family = cp1252::toUnicode(props.font_name);
-    current.pointSize = props.font_size;
-    current.colour = toQColor(props.font_color);
-    current.bold = props.font_style & fontstyle::kBold;
-    current.italic = props.font_style & fontstyle::kItalic;
-    current.underline = props.font_style & fontstyle::kUnderline;
-    current.strikeOut = props.font_style & fontstyle::kStrikeOut;
-    const std::optional<UserDialogs::FontChoice> chosen = dialogs_.chooseFont(this, current);
+    const std::optional<UserDialogs::FontChoice> chosen = dialogs_.chooseFont(this, fontChoiceOf(props));
     if (!chosen) return;
-
-    Result<std::string> face = cp1252::fromUnicode(chosen->family);
-    if (!face || !fitsField(*face, capacity::kFontName)) {
-        dialogs_.warn(this, tr("The font \"%1\" cannot be kept with the class; please choose another.")
-                                .arg(chosen->family));
+    if (const Result<void> stored = storeFontChoice(props, *chosen); !stored) {
+        dialogs_.warn(this, stored.message());
         return;
     }
-    props.font_name = *face;
-    props.font_size = chosen->pointSize;
-    props.font_color = toPlatformColour(chosen->colour);
-    props.font_style = static_cast<std::uint8_t>((chosen->bold ? fontstyle::kBold : 0) |
-                                                 (chosen->italic ? fontstyle::kItalic : 0) |
-                                                 (chosen->underline ? fontstyle::kUnderline : 0) |
-                                                 (chosen->strikeOut ? fontstyle::kStrikeOut : 0));
     setDirty();
     const ClassRecord& cls = document_.classRecord;
     updateGridProperties(grades_.sheet, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),
