@@ -80,6 +80,10 @@ public slots:
     void chooseFont();
     void sortAscending();
     void sortDescending();
+    // One student's attendance over a year (Attendance page).
+    void analyseAttendance();
+    // Merge Setup, and from it the merged report of two grade files.
+    void mergeFiles();
     void showNextPage();
     void showPreviousPage();
     void showHelp();
@@ -106,6 +110,9 @@ private:
     void printGrades(bool withIds);
     void sortClass(bool descending);
     void setDirty();
+    // Before a merge reads `paths`: a dirty open class among them may be
+    // saved first. False stops the merge.
+    bool readyToMerge(QWidget* asker, const QStringList& paths);
     // Ends the typing of a value into the grades table, storing (or refusing) it.
     void finishTyping();
     void restoreWindowPlace();

@@ -38,6 +38,8 @@ void MainWindow::connectActions() {
     run(a.font, &MainWindow::chooseFont);
     run(a.sortAscending, &MainWindow::sortAscending);
     run(a.sortDescending, &MainWindow::sortDescending);
+    run(a.attendanceAnalysis, &MainWindow::analyseAttendance);
+    run(a.merge, &MainWindow::mergeFiles);
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
     run(a.nextPage, &MainWindow::showNextPage);
@@ -51,12 +53,10 @@ void MainWindow::connectActions() {
         connect(action, &QAction::triggered, this, [this, message] { dialogs_.inform(this, message); });
     };
     later(a.printSeating, tr("Printing the seating chart is not available yet in this version of Markwell."));
-    later(a.merge, tr("Merging two classes is not available yet in this version of Markwell."));
     later(a.sendMail, tr("Sending e-mail is not available yet in this version of Markwell."));
     later(a.addSeat, tr("Adding seats is not available yet in this version of Markwell."));
     later(a.editSeat, tr("Changing seats is not available yet in this version of Markwell."));
     later(a.deleteSeat, tr("Deleting seats is not available yet in this version of Markwell."));
-    later(a.attendanceAnalysis, tr("The attendance analysis is not available yet in this version of Markwell."));
     later(a.options, tr("Options are not available yet in this version of Markwell."));
     later(a.individualReport, tr("The individual student report is not available yet in this version of Markwell."));
     later(a.gradeInformation, tr("The grade information is not available yet in this version of Markwell."));

@@ -436,7 +436,7 @@ void GradesPageTest::commandsOfLaterVersionsSaySoPlainly() {
     h.open(writeClass(h.folder.path(), QStringLiteral("later.grs"), smallClass()));
     const MainActions& a = w.actions();
     for (QAction* action : {a.studentList, a.assignmentList, a.editGrades, a.gradeScale, a.weightedGrades, a.dropLowest,
-                            a.individualReport, a.gradeInformation, a.graph, a.merge, a.sendMail, a.options}) {
+                            a.individualReport, a.gradeInformation, a.graph, a.sendMail, a.options}) {
         h.dialogs.clearRecord();
         action->trigger();
         QCOMPARE(h.dialogs.count(Kind::Inform), 1);
