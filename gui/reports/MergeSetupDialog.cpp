@@ -7,9 +7,9 @@
 #include "reports/MergedReport.h"
 #include "reports/MergedReportWindow.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,15 +51,18 @@ MergeSetupDialog::MergeSetupDialog(const QString& openClassFile, ScaleStore& sca
 
     merge_->setObjectName(QStringLiteral("mergeButton"));
     merge_->setDefault(true);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(merge_, QDialogButtonBox::ActionRole);
-    buttons->addButton(tr("&Close"), QDialogButtonBox::AcceptRole);
+    auto* close = new QPushButton(tr("&Close"));
+    close->setObjectName(QStringLiteral("closeButton"));
     connect(merge_, &QPushButton::clicked, this, &MergeSetupDialog::mergeChosenFiles);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(merge_);
+    buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(files);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     updateMergeButton();
     // The first file is usually the open class: the second is the one to pick.
     second->setFocus();
