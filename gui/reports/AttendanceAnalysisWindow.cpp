@@ -82,7 +82,10 @@ AttendanceAnalysisWindow::AttendanceAnalysisWindow(const Document& document, int
     resize(420, 420);
 }
 
-AttendanceAnalysisWindow::~AttendanceAnalysisWindow() = default;
+AttendanceAnalysisWindow::~AttendanceAnalysisWindow() {
+    // The view outlives the sheet it shows (the dialog's children go last).
+    view_->setSheet(nullptr);
+}
 
 QWidget* AttendanceAnalysisWindow::makeChoices() {
     auto* panel = new QWidget;

@@ -39,7 +39,10 @@ MergedReportWindow::MergedReportWindow(MergedReport report, ScaleStore& scales, 
     resize(560, 480);
 }
 
-MergedReportWindow::~MergedReportWindow() = default;
+MergedReportWindow::~MergedReportWindow() {
+    // The view outlives the sheet it shows (the dialog's children go last).
+    view_->setSheet(nullptr);
+}
 
 void MergedReportWindow::createActions() {
     Actions& a = actions_;

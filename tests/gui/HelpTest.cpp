@@ -219,8 +219,7 @@ void HelpTest::pagesOfLaterCommandsSayWhenTheyCome() {
         HelpTopic::StudentList,      HelpTopic::Assignments, HelpTopic::EditGrades, HelpTopic::GradeScale,
         HelpTopic::Weights,          HelpTopic::DropLowest,  HelpTopic::Options,    HelpTopic::Password,
         HelpTopic::SeatDialog,       HelpTopic::Seating,     HelpTopic::IndividualReport,
-        HelpTopic::Statistics,       HelpTopic::AttendanceAnalysis, HelpTopic::Graph, HelpTopic::Merge,
-        HelpTopic::Email,
+        HelpTopic::Statistics,       HelpTopic::Graph,       HelpTopic::Email,
     };
     const QRegularExpression working(QStringLiteral("<b>(OK|Cancel|Print|Import|Clear|Use Weighted|Name|Font|Fill Color)</b>"
                                                     "|\\b(press|tick|click|choose the|drag)\\b"),
