@@ -1,10 +1,12 @@
 // markwell: the desktop program. markwell [FILE.grs] opens that class at start.
 
+#include "dialogs/PasswordDialog.h"
 #include "dialogs/QtUserDialogs.h"
 #include "help/HelpCenter.h"
 #include "icons/Icons.h"
 #include "main/MainWindow.h"
 #include "scales/ScaleStore.h"
+#include "settings/PasswordProtection.h"
 #include "settings/QSettingsStore.h"
 #include "settings/SettingsNames.h"
 
@@ -60,7 +62,11 @@ int main(int argc, char** argv) {
     markwell::HelpCenter help;
     app.installEventFilter(&help);
 
-    markwell::MainWindow window(dialogs, scales, &help);
+    // With protection on, nothing of the program shows before the password.
+    markwell::PasswordProtection passwords(settings);
+    if (!markwell::passwordAcceptedAtStart(passwords, dialogs)) return 0;
+
+    markwell::MainWindow window(dialogs, scales, passwords, &help);
     window.show();
     if (!parser.positionalArguments().isEmpty()) window.openAtStart(parser.positionalArguments().front());
     return QApplication::exec();

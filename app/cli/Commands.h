@@ -27,5 +27,10 @@ int runSort(const QStringList& args, const Console& console);
 int runExport(const QStringList& args, const Console& console);
 int runAttendance(const QStringList& args, const Console& console);
 int runMerge(const QStringList& args, const Console& console);
+int runWeights(const QStringList& args, const Console& console);
+int runDrop(const QStringList& args, const Console& console);
+int runScale(const QStringList& args, const Console& console);
+int runUseScale(const QStringList& args, const Console& console);
+int runPassword(const QStringList& args, const Console& console);
 
 }  // namespace markwell::cli

@@ -29,6 +29,18 @@ constexpr std::array kCommands = {
             "Print a student's tardies and absences of each month of a year.", runAttendance},
     Command{"merge", "merge A.grs B.grs [--scale NAME] [--ids] [-o OUT.(xls|xlsx|csv)]",
             "Print the merged report of two grade files (and write it).", runMerge},
+    Command{"weights", "weights FILE.grs FINAL TEST QUIZ HOMEWORK LAB OTHER [--use | --no-use] [-o OUT.grs]",
+            "Set the weight of each assignment type (whole numbers 0-100, making 100 when used).", runWeights},
+    Command{"drop", "drop FILE.grs none|overall|by-type [--types final,test,quiz,homework,lab,other] [-o OUT.grs]",
+            "Set the rule for dropping each student's lowest scores.", runDrop},
+    Command{"scale", "scale list | show NAME | set NAME expanded|standard|pass-fail BOUNDS | delete NAME",
+            "List, show, save or delete the grade scales of this computer (BOUNDS: \"90,100,80,89.9,...\").",
+            runScale},
+    Command{"use-scale", "use-scale FILE.grs NAME [-o OUT.grs]",
+            "Give the class a grade scale of this computer; its letter grades follow.", runUseScale},
+    Command{"password", "password set|clear|check",
+            "Set, remove or check the start-up password, read from standard input one per line "
+            "(the old one first when one is stored).", runPassword},
 };
 
 QString helpText() {

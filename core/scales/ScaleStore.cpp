@@ -30,6 +30,8 @@ QStringList builtInDefaultValues() {
     return values;
 }
 
+}  // namespace
+
 std::vector<LetterRange> defaultRanges(ScaleKind kind) {
     const auto type = static_cast<std::uint8_t>(kind);
     const auto letters = scaleLetters(type);
@@ -40,8 +42,6 @@ std::vector<LetterRange> defaultRanges(ScaleKind kind) {
     }
     return ranges;
 }
-
-}  // namespace
 
 ScaleKind scaleKindFromFlags(std::optional<bool> isStandard, std::optional<bool> isPassFail) {
     if (isPassFail.value_or(false)) return ScaleKind::PassFail;

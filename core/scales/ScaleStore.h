@@ -85,6 +85,10 @@ private:
     SettingsStore& settings_;
 };
 
+// The letters of a kind of scale in table order, with their default bounds:
+// what choosing that kind in the scale editor shows.
+std::vector<LetterRange> defaultRanges(ScaleKind kind);
+
 // The built-in default scale as a class records it: "<Default>", standard,
 // "90,100,80,89.9,70,79.9,60,69.9,0,59.9".
 CurrentGradeScale builtInDefaultGradeScale();

@@ -2,6 +2,7 @@
 
 #include "dialogs/FontDialog.h"
 #include "dialogs/PageProgressDialog.h"
+#include "dialogs/TextEntryDialog.h"
 #include "help/HelpTopics.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,12 @@ UserDialogs::Answer QtUserDialogs::askYesNoCancel(QWidget* parent, const QString
     if (button == QMessageBox::Yes) return Answer::Yes;
     if (button == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
+}
+
+std::optional<QString> QtUserDialogs::askText(QWidget* parent, const TextRequest& request) {
+    TextEntryDialog dialog(request, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.text();
 }
 
 QString QtUserDialogs::openFile(QWidget* parent, const FileRequest& request) {

@@ -18,10 +18,10 @@ namespace markwell {
 class PrintProgress;
 
 // Everything the program asks of the person at the desk goes through this:
-// message boxes, file dialogs, the font and print dialogs, the print preview,
-// progress with Cancel and opening addresses in other programs. The desktop
-// program uses QtUserDialogs; tests answer with a double that records what
-// was shown.
+// message boxes, a line of text, file dialogs, the font and print dialogs,
+// the print preview, progress with Cancel and opening addresses in other
+// programs. The desktop program uses QtUserDialogs; tests answer with a
+// double that records what was shown.
 class UserDialogs {
 public:
     enum class Answer { Yes, No, Cancel };
@@ -47,6 +47,13 @@ public:
         bool strikeOut = false;
     };
 
+    struct TextRequest {
+        QString title;      // the window's caption
+        QString label;      // what is asked for
+        QString text;       // proposed answer
+        int maxLength = 0;  // 0 = no limit
+    };
+
     virtual ~UserDialogs() = default;
 
     // An information box with OK.
@@ -57,6 +64,9 @@ public:
     virtual Answer askYesNo(QWidget* parent, const QString& text) = 0;
     // A question with Yes, No and Cancel; closing the box answers Cancel.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
+
+    // A line of text; nullopt when cancelled.
+    virtual std::optional<QString> askText(QWidget* parent, const TextRequest& request) = 0;
 
     // An existing file to open; empty when cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;

@@ -42,8 +42,9 @@ QSize firstSize(const QWidget* window) {
 
 }  // namespace
 
-MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* help, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), scales_(scales), help_(help) {
+MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtection& passwords, HelpCenter* help,
+                       QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), scales_(scales), passwords_(passwords), help_(help) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);

@@ -20,6 +20,7 @@ namespace markwell {
 class AttendancePage;
 class GradesPage;
 class HelpCenter;
+class PasswordProtection;
 class ScaleStore;
 class SeatingPage;
 class UserDialogs;
@@ -31,7 +32,8 @@ class UserDialogs;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(UserDialogs& dialogs, ScaleStore& scales, HelpCenter* help = nullptr, QWidget* parent = nullptr);
+    MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtection& passwords, HelpCenter* help = nullptr,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Document& document() const { return document_; }
@@ -84,6 +86,11 @@ public slots:
     void analyseAttendance();
     // Merge Setup, and from it the merged report of two grade files.
     void mergeFiles();
+    // The class's grade scale, weights and drop rule; the program's options.
+    void editGradeScale();
+    void editWeights();
+    void editDropRule();
+    void editOptions();
     void showNextPage();
     void showPreviousPage();
     void showHelp();
@@ -120,6 +127,7 @@ private:
 
     UserDialogs& dialogs_;
     ScaleStore& scales_;
+    PasswordProtection& passwords_;
     HelpCenter* help_;
     Document document_;
     GradesTable grades_;

@@ -40,6 +40,10 @@ void MainWindow::connectActions() {
     run(a.sortDescending, &MainWindow::sortDescending);
     run(a.attendanceAnalysis, &MainWindow::analyseAttendance);
     run(a.merge, &MainWindow::mergeFiles);
+    run(a.gradeScale, &MainWindow::editGradeScale);
+    run(a.weightedGrades, &MainWindow::editWeights);
+    run(a.dropLowest, &MainWindow::editDropRule);
+    run(a.options, &MainWindow::editOptions);
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
     run(a.nextPage, &MainWindow::showNextPage);
@@ -57,16 +61,12 @@ void MainWindow::connectActions() {
     later(a.addSeat, tr("Adding seats is not available yet in this version of Markwell."));
     later(a.editSeat, tr("Changing seats is not available yet in this version of Markwell."));
     later(a.deleteSeat, tr("Deleting seats is not available yet in this version of Markwell."));
-    later(a.options, tr("Options are not available yet in this version of Markwell."));
     later(a.individualReport, tr("The individual student report is not available yet in this version of Markwell."));
     later(a.gradeInformation, tr("The grade information is not available yet in this version of Markwell."));
     later(a.graph, tr("The graph is not available yet in this version of Markwell."));
     later(a.studentList, tr("The student list is not available yet in this version of Markwell."));
     later(a.assignmentList, tr("The assignment list is not available yet in this version of Markwell."));
     later(a.editGrades, tr("Grade entry is not available yet in this version of Markwell."));
-    later(a.gradeScale, tr("The grade scale is not available yet in this version of Markwell."));
-    later(a.weightedGrades, tr("Weighted grades are not available yet in this version of Markwell."));
-    later(a.dropLowest, tr("Dropping lowest scores is not available yet in this version of Markwell."));
 }
 
 void MainWindow::createMenus() {

@@ -216,8 +216,7 @@ void HelpTest::pagesOfLaterCommandsSayWhenTheyCome() {
     // The commands that still answer "... is not available yet": their pages
     // say so and describe no window of theirs as if it could be used.
     const HelpTopic later[] = {
-        HelpTopic::StudentList,      HelpTopic::Assignments, HelpTopic::EditGrades, HelpTopic::GradeScale,
-        HelpTopic::Weights,          HelpTopic::DropLowest,  HelpTopic::Options,    HelpTopic::Password,
+        HelpTopic::StudentList,      HelpTopic::Assignments, HelpTopic::EditGrades,
         HelpTopic::SeatDialog,       HelpTopic::Seating,     HelpTopic::IndividualReport,
         HelpTopic::Statistics,       HelpTopic::Graph,       HelpTopic::Email,
     };

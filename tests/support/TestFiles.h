@@ -17,3 +17,11 @@ inline QByteArray fileContents(const QString& path) {
 inline QStringList filesIn(const QString& dir) {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
+
+// A path in the folder that no one can write to, root included: its folder
+// is a plain file. For settings and files whose writing must fail.
+inline QString unwritablePath(const QString& dir, const QString& name) {
+    QFile blocker(dir + QStringLiteral("/not-a-folder"));
+    if (blocker.open(QIODevice::WriteOnly)) blocker.close();
+    return dir + QStringLiteral("/not-a-folder/") + name;
+}

@@ -15,8 +15,9 @@ struct CliRun {
     QString err;
 };
 
-// `environment` sets variables ("LC_ALL=C") on top of the test's own.
-inline CliRun runCli(const QStringList& args, const QStringList& environment = {}) {
+// `environment` sets variables ("LC_ALL=C") on top of the test's own;
+// standard input holds `input` and then ends.
+inline CliRun runCliWith(const QStringList& args, const QStringList& environment, const QByteArray& input) {
     QProcess process;
     if (!environment.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -26,12 +27,23 @@ inline CliRun runCli(const QStringList& args, const QStringList& environment = {
         process.setProcessEnvironment(env);
     }
     process.start(QStringLiteral(MARKWELL_CLI_PATH), args);
+    process.write(input);
+    process.closeWriteChannel();
     CliRun run;
     if (!process.waitForFinished(60000)) return run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+inline CliRun runCli(const QStringList& args, const QStringList& environment = {}) {
+    return runCliWith(args, environment, {});
+}
+
+// Standard input holds `input` and then ends (passwords, one per line).
+inline CliRun runCliReading(const QStringList& args, const QByteArray& input) {
+    return runCliWith(args, {}, input);
 }
 
 }  // namespace markwell::test

@@ -71,7 +71,8 @@ AttendanceInfo attendanceRecord(const char* name, int month, int year, const cha
 WindowHarness::WindowHarness() {
     settings = std::make_unique<QSettingsStore>(folder.filePath(QStringLiteral("settings.ini")));
     scales = std::make_unique<ScaleStore>(*settings);
-    window = std::make_unique<MainWindow>(dialogs, *scales, &help);
+    passwords = std::make_unique<PasswordProtection>(*settings);
+    window = std::make_unique<MainWindow>(dialogs, *scales, *passwords, &help);
 }
 
 void WindowHarness::open(const QString& gradePath) {

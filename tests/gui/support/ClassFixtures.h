@@ -5,6 +5,7 @@
 #include "help/HelpCenter.h"
 #include "main/MainWindow.h"
 #include "scales/ScaleStore.h"
+#include "settings/PasswordProtection.h"
 #include "settings/QSettingsStore.h"
 #include "support/ScriptedDialogs.h"
 
@@ -39,6 +40,7 @@ struct WindowHarness {
     QTemporaryDir folder;
     std::unique_ptr<QSettingsStore> settings;
     std::unique_ptr<ScaleStore> scales;
+    std::unique_ptr<PasswordProtection> passwords;
     ScriptedDialogs dialogs;
     HelpCenter help;
     std::unique_ptr<MainWindow> window;

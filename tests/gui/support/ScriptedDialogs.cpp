@@ -33,6 +33,7 @@ QStringList ScriptedDialogs::messages() const {
 
 void ScriptedDialogs::clearRecord() {
     shown.clear();
+    textRequests.clear();
     fileRequests.clear();
     fontRequests.clear();
     openedUrls.clear();
@@ -57,6 +58,15 @@ UserDialogs::Answer ScriptedDialogs::askYesNo(QWidget*, const QString& text) {
 UserDialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text) {
     shown.push_back({Kind::YesNoCancel, text});
     return takeNext(answers).value_or(Answer::Cancel);
+}
+
+std::optional<QString> ScriptedDialogs::askText(QWidget*, const TextRequest& request) {
+    shown.push_back({Kind::Text, request.title});
+    textRequests.push_back(request);
+    std::optional<QString> text = takeNext(textAnswers).value_or(std::nullopt);
+    // The real box takes no more than its length.
+    if (text && request.maxLength > 0) text->truncate(request.maxLength);
+    return text;
 }
 
 QString ScriptedDialogs::openFile(QWidget*, const FileRequest& request) {

@@ -15,7 +15,7 @@ namespace markwell::testing {
 // is answered Cancel (No for Yes/No) and counted in `unanswered`.
 class ScriptedDialogs : public UserDialogs {
 public:
-    enum class Kind { Inform, Warn, YesNo, YesNoCancel, OpenFile, SaveFile, Font, Printer, Preview, Progress, Url };
+    enum class Kind { Inform, Warn, YesNo, YesNoCancel, Text, OpenFile, SaveFile, Font, Printer, Preview, Progress, Url };
     struct Shown {
         Kind kind;
         QString text;  // message, dialog title or address
@@ -23,6 +23,7 @@ public:
 
     // What the next dialogs answer.
     std::deque<Answer> answers;
+    std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
     std::deque<QString> openPaths;                  // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;    // nullopt = cancelled
     std::deque<std::optional<FontChoice>> fonts;    // nullopt = cancelled
@@ -42,12 +43,15 @@ public:
     std::vector<int> progressPages;
 
     std::vector<Shown> shown;
+    std::vector<TextRequest> textRequests;
     std::vector<FileRequest> fileRequests;
     std::vector<FontChoice> fontRequests;
     std::vector<QUrl> openedUrls;
     int unanswered = 0;
 
     void answer(Answer a) { answers.push_back(a); }
+    void answerText(const QString& text) { textAnswers.push_back(text); }
+    void cancelText() { textAnswers.push_back(std::nullopt); }
     void openWith(const QString& path) { openPaths.push_back(path); }
     void saveAs(const QString& path, const QString& filter = {}) { saves.push_back(SaveChoice{path, filter}); }
     void cancelSave() { saves.push_back(std::nullopt); }
@@ -64,6 +68,7 @@ public:
     void warn(QWidget* parent, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;

@@ -1,0 +1,53 @@
+#include "cli/ClassEdit.h"
+
+#include "cli/ClassFiles.h"
+
+#include <QFileInfo>
+
+namespace markwell::cli {
+
+void makeDefaultScale(ScaleStore& store, const Console& console) {
+    if (const Result<void> created = store.CreateDefaultScale(); !created) {
+        console.error(QStringLiteral("warning: %1").arg(created.message()));
+    }
+}
+
+QString takeOutputOption(QStringList& args, QString& output) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString value;
+        if (arg == QLatin1String("-o") || arg == QLatin1String("--output")) {
+            if (i + 1 >= args.size()) return QStringLiteral("%1 needs a file name").arg(arg);
+            value = args[i + 1];
+            args.remove(i, 2);
+        } else if (arg.startsWith(QLatin1String("--output="))) {
+            value = arg.mid(9);
+            args.remove(i);
+        } else {
+            continue;
+        }
+        if (!output.isEmpty()) return QStringLiteral("only one output file can be given");
+        // The .ATD and .SEA files take the place of the last three characters.
+        if (!isGradeFileName(value)) return QStringLiteral("the output file must end in .grs");
+        output = value;
+        --i;
+    }
+    return {};
+}
+
+int changeClassFile(const QString& command, const QString& path, const QString& output, const ClassChange& change,
+                    const Console& console) {
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    const QString saved = output.isEmpty() ? path : output;
+    const Result<QString> summary = change(document->classRecord, QFileInfo(saved).fileName());
+    if (!summary) {
+        console.error(QStringLiteral("%1: %2").arg(command, summary.message()));
+        return kExitFailed;
+    }
+    if (!saveClassDocument(*document, saved, console)) return kExitFailed;
+    console.printLine(*summary);
+    return kExitOk;
+}
+
+}  // namespace markwell::cli

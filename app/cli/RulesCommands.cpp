@@ -1,0 +1,175 @@
+// weights, drop and use-scale: the class's grading rules, set as the Grades
+// menu sets them, and the class saved with its sibling files.
+
+#include "cli/ClassEdit.h"
+#include "cli/Commands.h"
+#include "cli/ScaleWords.h"
+
+#include "common/Cp1252.h"
+#include "data/Tables.h"
+#include "editing/GradingRules.h"
+#include "scales/ScaleChecks.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
+
+namespace markwell::cli {
+namespace {
+
+QString typeName(int type) {
+    const std::string_view name = kAssignmentTypes[static_cast<std::size_t>(type)];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Index 0..5 of a type as the command line names it (any case), or -1.
+int typeIndexNamed(const QString& name) {
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        if (name.compare(typeName(type), Qt::CaseInsensitive) == 0) return type;
+    }
+    return -1;
+}
+
+QString weightsSummary(const QString& file, const WeightedGrades& weights) {
+    QStringList shares;
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        shares << QStringLiteral("%1 %2").arg(typeName(type)).arg(weights.weight(type));
+    }
+    return QStringLiteral("Weights of ") + file + QStringLiteral(": ") + shares.join(QStringLiteral(", ")) +
+           (weights.Use ? QStringLiteral("; weighted averages on.") : QStringLiteral("; weighted averages off."));
+}
+
+QString dropSummary(const QString& file, const DropLowScoreInfo& rule) {
+    const QString start = QStringLiteral("Drop rule of ") + file + QStringLiteral(": ");
+    switch (rule.drop_type) {
+    case droprule::kLowestOverall: return start + QStringLiteral("lowest score overall.");
+    case droprule::kLowestPerType: {
+        QStringList types;
+        for (int type = 0; type < kAssignmentTypeCount; ++type) {
+            if (rule.flag(type)) types << typeName(type);
+        }
+        return start + QStringLiteral("lowest score by type (") +
+               (types.isEmpty() ? QStringLiteral("no type ticked") : types.join(QStringLiteral(", "))) +
+               QStringLiteral(").");
+    }
+    default: return start + QStringLiteral("none.");
+    }
+}
+
+}  // namespace
+
+// weights FILE.grs FINAL TEST QUIZ HOMEWORK LAB OTHER [--use | --no-use] [-o OUT.grs]
+int runWeights(const QStringList& arguments, const Console& console) {
+    QStringList args = arguments;
+    QString output;
+    if (const QString problem = takeOutputOption(args, output); !problem.isEmpty()) {
+        return console.usage(QStringLiteral("weights: ") + problem);
+    }
+    std::optional<bool> use;
+    QStringList positional;
+    for (const QString& arg : args) {
+        if (arg == QLatin1String("--use") || arg == QLatin1String("--no-use")) {
+            if (use) return console.usage(QStringLiteral("weights: give --use or --no-use once"));
+            use = arg == QLatin1String("--use");
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return console.usage(QStringLiteral("weights: unknown option \"%1\"").arg(arg));
+        } else {
+            positional << arg;
+        }
+    }
+    if (positional.size() != 1 + kAssignmentTypeCount) {
+        return console.usage(QStringLiteral("weights: give the grade file and six weights "
+                                            "(Final, Test, Quiz, Homework, Lab, Other)"));
+    }
+    WeightedGrades weights;
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        bool ok = false;
+        const int weight = positional[type + 1].toInt(&ok);
+        if (!ok) {
+            return console.usage(QStringLiteral("weights: the weight of %1 must be a whole number, not \"%2\"")
+                                     .arg(typeName(type), positional[type + 1]));
+        }
+        weights.setWeight(type, weight);
+    }
+    return changeClassFile(QStringLiteral("weights"), positional.front(), output,
+                     [&weights, use](ClassRecord& cls, const QString& file) -> Result<QString> {
+                         weights.Use = use.value_or(cls.weightGrades.Use);
+                         if (Result<void> set = setWeights(cls, weights); !set) return set.error();
+                         return weightsSummary(file, cls.weightGrades);
+                     },
+                     console);
+}
+
+// drop FILE.grs none|overall|by-type [--types final,test,...] [-o OUT.grs]
+int runDrop(const QStringList& arguments, const Console& console) {
+    QStringList args = arguments;
+    QString output;
+    if (const QString problem = takeOutputOption(args, output); !problem.isEmpty()) {
+        return console.usage(QStringLiteral("drop: ") + problem);
+    }
+    std::optional<QString> types;
+    QStringList positional;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--types")) {
+            if (i + 1 >= args.size()) return console.usage(QStringLiteral("drop: --types needs a list of types"));
+            types = args[++i];
+        } else if (args[i].startsWith(QLatin1String("--types="))) {
+            types = args[i].mid(8);
+        } else if (args[i].startsWith(QLatin1String("--"))) {
+            return console.usage(QStringLiteral("drop: unknown option \"%1\"").arg(args[i]));
+        } else {
+            positional << args[i];
+        }
+    }
+    if (positional.size() != 2) return console.usage(QStringLiteral("drop: give the grade file and none, overall or by-type"));
+    DropLowScoreInfo rule;
+    const QString& name = positional[1];
+    if (name == QLatin1String("none")) rule.drop_type = droprule::kNone;
+    else if (name == QLatin1String("overall")) rule.drop_type = droprule::kLowestOverall;
+    else if (name == QLatin1String("by-type")) rule.drop_type = droprule::kLowestPerType;
+    else return console.usage(QStringLiteral("drop: \"%1\" is not a rule: none, overall or by-type").arg(name));
+    if (types) {
+        if (rule.drop_type != droprule::kLowestPerType) {
+            return console.usage(QStringLiteral("drop: --types goes with by-type only"));
+        }
+        for (const QString& item : types->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const int type = typeIndexNamed(item.trimmed());
+            if (type < 0) {
+                return console.usage(QStringLiteral("drop: \"%1\" is not an assignment type "
+                                                    "(final, test, quiz, homework, lab, other)").arg(item.trimmed()));
+            }
+            rule.setFlag(type, true);
+        }
+    }
+    return changeClassFile(QStringLiteral("drop"), positional[0], output,
+                     [&rule](ClassRecord& cls, const QString& file) -> Result<QString> {
+                         if (Result<void> set = setDropRule(cls, rule); !set) return set.error();
+                         return dropSummary(file, cls.lowScoreInfo);
+                     },
+                     console);
+}
+
+// use-scale FILE.grs NAME [-o OUT.grs]: the scale of this computer's store
+// becomes the class's, as OK in the Grade Scale window makes it.
+int runUseScale(const QStringList& arguments, const Console& console) {
+    QStringList args = arguments;
+    QString output;
+    if (const QString problem = takeOutputOption(args, output); !problem.isEmpty()) {
+        return console.usage(QStringLiteral("use-scale: ") + problem);
+    }
+    if (args.size() != 2 || args[0].startsWith(QLatin1String("--"))) {
+        return console.usage(QStringLiteral("use-scale: give the grade file and the name of a grade scale"));
+    }
+    const QString name = args[1];
+    return changeClassFile(QStringLiteral("use-scale"), args[0], output,
+                     [&name](ClassRecord& cls, const QString& file) -> Result<QString> {
+                         QSettingsStore settings;
+                         const ScaleStore store(settings);
+                         const std::optional<StoredScale> scale = store.readScale(name.trimmed());
+                         if (!scale) return fail(QStringLiteral("there is no grade scale named \u201c%1\u201d").arg(name));
+                         if (Result<void> used = useGradeScale(cls, *scale); !used) return used.error();
+                         return file + QStringLiteral(" uses the grade scale \u201c") + scale->name +
+                                QStringLiteral("\u201d (") + kindWord(scale->kind) + QStringLiteral(").");
+                     },
+                     console);
+}
+
+}  // namespace markwell::cli

@@ -1,0 +1,119 @@
+// scale list | show NAME | set NAME KIND BOUNDS | delete NAME: the grade
+// scales of this computer's store, as the Grade Scale window keeps them.
+
+#include "cli/ClassEdit.h"
+#include "cli/Commands.h"
+#include "cli/ScaleWords.h"
+
+#include "data/Tables.h"
+#include "scales/ScaleChecks.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
+
+namespace markwell::cli {
+namespace {
+
+// The letters of the kind, each with its bounds from the comma text
+// "low,high,low,high,...", or why the text does not fit the kind.
+Result<StoredScale> scaleFromBounds(const QString& name, ScaleKind kind, const QString& boundsText) {
+    StoredScale scale{name, kind, defaultRanges(kind)};
+    const QStringList bounds = boundsText.split(QLatin1Char(','));
+    const auto expected = static_cast<qsizetype>(2 * scale.ranges.size());
+    if (bounds.size() != expected) {
+        return fail(QStringLiteral("a %1 scale takes %2 bounds (Min % and Max % of each of its %3 letters), not %4")
+                        .arg(kindWord(kind))
+                        .arg(expected)
+                        .arg(scale.ranges.size())
+                        .arg(bounds.size()));
+    }
+    for (std::size_t i = 0; i < scale.ranges.size(); ++i) {
+        scale.ranges[i].low = bounds[static_cast<qsizetype>(2 * i)].trimmed();
+        scale.ranges[i].high = bounds[static_cast<qsizetype>(2 * i + 1)].trimmed();
+    }
+    // Checked as the window checks it before saving.
+    if (Result<CurrentGradeScale> record = gradeScaleOf(scale); !record) return record.error();
+    return scale;
+}
+
+int listScales(const ScaleStore& store, const Console& console) {
+    for (const QString& name : store.scaleNames()) console.printLine(name);
+    return kExitOk;
+}
+
+int showScale(const ScaleStore& store, const QString& name, const Console& console) {
+    const std::optional<StoredScale> scale = store.readScale(name);
+    if (!scale) {
+        console.error(QStringLiteral("scale show: there is no grade scale named \u201c%1\u201d").arg(name));
+        return kExitFailed;
+    }
+    console.printLine(kindWord(scale->kind));
+    for (const LetterRange& range : scale->ranges) {
+        console.printLine(range.letter + QLatin1Char('\t') + range.low + QLatin1Char('\t') + range.high);
+    }
+    return kExitOk;
+}
+
+int setScale(ScaleStore& store, const QStringList& args, const Console& console) {
+    const std::optional<ScaleKind> kind = kindNamed(args[1]);
+    if (!kind) {
+        return console.usage(QStringLiteral("scale set: \"%1\" is not a kind of scale: expanded, standard or pass-fail")
+                                 .arg(args[1]));
+    }
+    const Result<QString> name = scaleNameFrom(args[0]);
+    if (!name) {
+        console.error(QStringLiteral("scale set: ") + name.message());
+        return kExitFailed;
+    }
+    const Result<StoredScale> scale = scaleFromBounds(*name, *kind, args[2]);
+    if (!scale) {
+        console.error(QStringLiteral("scale set: ") + scale.message());
+        return kExitFailed;
+    }
+    const bool replacing = store.contains(*name);
+    if (const Result<void> saved = store.SaveGradeScale(*scale); !saved) {
+        console.error(QStringLiteral("scale set: ") + saved.message());
+        return kExitFailed;
+    }
+    console.printLine(QStringLiteral("%1 the grade scale \u201c%2\u201d (%3, %4 letters).")
+                          .arg(replacing ? QStringLiteral("Replaced") : QStringLiteral("Saved"), *name,
+                               kindWord(*kind), QString::number(scale->ranges.size())));
+    return kExitOk;
+}
+
+int deleteScale(ScaleStore& store, const QString& name, const Console& console) {
+    if (!store.contains(name)) {
+        console.error(QStringLiteral("scale delete: there is no grade scale named \u201c%1\u201d").arg(name));
+        return kExitFailed;
+    }
+    if (const Result<void> deleted = store.deleteScale(name); !deleted) {
+        console.error(QStringLiteral("scale delete: ") + deleted.message());
+        return kExitFailed;
+    }
+    console.printLine(QStringLiteral("Deleted the grade scale \u201c%1\u201d.").arg(name));
+    return kExitOk;
+}
+
+}  // namespace
+
+int runScale(const QStringList& args, const Console& console) {
+    const QString action = args.value(0);
+    const QStringList rest = args.mid(1);
+    const qsizetype needed = action == QLatin1String("list")                                      ? 0
+                             : action == QLatin1String("show") || action == QLatin1String("delete") ? 1
+                             : action == QLatin1String("set")                                     ? 3
+                                                                                                   : -1;
+    if (needed < 0) return console.usage(QStringLiteral("scale: give list, show, set or delete"));
+    if (rest.size() != needed) {
+        return console.usage(QStringLiteral("scale %1: takes %2 argument(s)").arg(action).arg(needed));
+    }
+
+    QSettingsStore settings;
+    ScaleStore store(settings);
+    makeDefaultScale(store, console);
+    if (action == QLatin1String("list")) return listScales(store, console);
+    if (action == QLatin1String("show")) return showScale(store, rest[0], console);
+    if (action == QLatin1String("set")) return setScale(store, rest, console);
+    return deleteScale(store, rest[0], console);
+}
+
+}  // namespace markwell::cli

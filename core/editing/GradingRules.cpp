@@ -1,0 +1,55 @@
+#include "editing/GradingRules.h"
+
+#include "data/Tables.h"
+
+namespace markwell {
+namespace {
+
+bool isKnownDropRule(std::int32_t dropType) {
+    return dropType == droprule::kNone || dropType == droprule::kLowestOverall ||
+           dropType == droprule::kLowestPerType;
+}
+
+QString typeName(int type) {
+    const std::string_view name = kAssignmentTypes[static_cast<std::size_t>(type)];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+std::int32_t weightSum(const WeightedGrades& weights) {
+    std::int32_t sum = 0;
+    for (int type = 0; type < kAssignmentTypeCount; ++type) sum += weights.weight(type);
+    return sum;
+}
+
+Result<void> setWeights(ClassRecord& cls, const WeightedGrades& weights) {
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        const std::int32_t weight = weights.weight(type);
+        if (weight < 0 || weight > kMaxWeight) {
+            return fail(QStringLiteral("The weight of %1 must be a whole number from 0 to 100, not %2.")
+                            .arg(typeName(type))
+                            .arg(weight));
+        }
+    }
+    if (weights.Use && weightSum(weights) != 100) return fail(QStringLiteral("Percentage values do not equal to 100%"));
+    cls.weightGrades = weights;
+    return {};
+}
+
+DropLowScoreInfo dropRuleAsShown(const DropLowScoreInfo& rule) {
+    if (rule.drop_type == droprule::kLowestPerType) return rule;
+    DropLowScoreInfo shown;
+    shown.drop_type = rule.drop_type == droprule::kLowestOverall ? droprule::kLowestOverall : droprule::kNone;
+    return shown;
+}
+
+Result<void> setDropRule(ClassRecord& cls, const DropLowScoreInfo& rule) {
+    if (!isKnownDropRule(rule.drop_type)) {
+        return fail(QStringLiteral("%1 is not a rule for dropping lowest scores.").arg(rule.drop_type));
+    }
+    cls.lowScoreInfo = dropRuleAsShown(rule);
+    return {};
+}
+
+}  // namespace markwell

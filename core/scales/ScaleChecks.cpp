@@ -1,0 +1,128 @@
+#include "scales/ScaleChecks.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "data/Tables.h"
+#include "files/CommaText.h"
+
+#include <QStringList>
+
+namespace markwell {
+namespace {
+
+// A bound known to be well formed, as a number.
+double boundValue(const QString& text) {
+    return parseNumber(text.trimmed()).value_or(0);
+}
+
+// The problem of one bound on its own, if any.
+std::optional<RangeProblem::Kind> boundProblem(const QString& text) {
+    if (text.trimmed().isEmpty()) return RangeProblem::Blank;
+    if (!isScaleBound(text.trimmed())) return RangeProblem::NotANumber;
+    return std::nullopt;
+}
+
+std::optional<RangeProblem> rowBoundsProblem(const std::vector<LetterRange>& ranges, std::size_t row) {
+    const LetterRange& range = ranges[row];
+    for (int column : {0, 1}) {
+        if (const auto kind = boundProblem(column == 0 ? range.low : range.high)) {
+            return RangeProblem{*kind, static_cast<int>(row), column};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool isScaleBound(const QString& text) {
+    if (text.isEmpty() || text.size() > kMaxBoundLength) return false;
+    int points = 0;
+    int digits = 0;
+    for (QChar ch : text) {
+        if (ch == QLatin1Char('.')) ++points;
+        else if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) ++digits;
+        else return false;
+    }
+    return points <= 1 && digits > 0;
+}
+
+Result<QString> scaleNameFrom(const QString& typed) {
+    const QString name = typed.trimmed();
+    if (const QString problem = ScaleStore::nameProblem(name); !problem.isEmpty()) return fail(problem);
+    return name;
+}
+
+std::optional<RangeProblem> findRangeProblem(const std::vector<LetterRange>& ranges) {
+    for (std::size_t row = 0; row < ranges.size(); ++row) {
+        if (auto problem = rowBoundsProblem(ranges, row)) return problem;
+        const int r = static_cast<int>(row);
+        const double low = boundValue(ranges[row].low);
+        if (low > boundValue(ranges[row].high)) return RangeProblem{RangeProblem::LowAboveHigh, r, 0};
+        if (row + 1 < ranges.size()) {
+            // The next letter's own problems come first: its Max % is compared here.
+            if (auto next = rowBoundsProblem(ranges, row + 1)) return next;
+            if (low < boundValue(ranges[row + 1].high)) return RangeProblem{RangeProblem::Overlap, r, 0};
+        }
+    }
+    return std::nullopt;
+}
+
+QString rangeProblemMessage(RangeProblem::Kind kind) {
+    switch (kind) {
+    case RangeProblem::Blank: return QStringLiteral("No range fields can be left blank");
+    case RangeProblem::NotANumber: return QStringLiteral("Invalid value!");
+    case RangeProblem::LowAboveHigh:
+        return QStringLiteral("Minimum percentage is greater than maximum percentage for same grade");
+    case RangeProblem::Overlap:
+        return QStringLiteral("Minimum percentage of higher grade is greater than maximum percentage of lower grade");
+    }
+    return {};
+}
+
+Result<CurrentGradeScale> gradeScaleOf(const StoredScale& scale) {
+    if (const QString problem = ScaleStore::nameProblem(scale.name); !problem.isEmpty()) return fail(problem);
+    if (scale.ranges.size() != scaleLetters(static_cast<std::uint8_t>(scale.kind)).size()) {
+        return fail(QStringLiteral("A scale of this kind has %1 letters, not %2.")
+                        .arg(scaleLetters(static_cast<std::uint8_t>(scale.kind)).size())
+                        .arg(scale.ranges.size()));
+    }
+    if (const std::optional<RangeProblem> problem = findRangeProblem(scale.ranges)) {
+        const LetterRange& range = scale.ranges[static_cast<std::size_t>(problem->row)];
+        return fail(QStringLiteral("Letter \u201c%1\u201d, %2: %3")
+                        .arg(range.letter, problem->column == 0 ? QStringLiteral("Min %") : QStringLiteral("Max %"),
+                             rangeProblemMessage(problem->kind)));
+    }
+    QStringList bounds;
+    for (const LetterRange& range : scale.ranges) bounds << range.low.trimmed() << range.high.trimmed();
+    CurrentGradeScale record;
+    record.name = cp1252::fromUnicode(scale.name).value();  // checked by nameProblem()
+    record.scale_type = static_cast<std::uint8_t>(scale.kind);
+    record.num_values = bounds.join(QLatin1Char(',')).toStdString();  // digits and points only
+    return record;
+}
+
+StoredScale storedScaleOf(const CurrentGradeScale& scale) {
+    // Only the three known kinds have letters; anything else reads as standard.
+    const auto kind = scale.scale_type <= static_cast<std::uint8_t>(ScaleKind::PassFail)
+                          ? static_cast<ScaleKind>(scale.scale_type)
+                          : ScaleKind::Standard;
+    StoredScale stored{cp1252::toUnicode(scale.name), kind, defaultRanges(kind)};
+    const std::vector<std::string> bounds = parseCommaText(scale.num_values);
+    const auto bound = [&bounds](std::size_t index) {
+        return index < bounds.size() ? cp1252::toUnicode(bounds[index]) : QString();
+    };
+    for (std::size_t i = 0; i < stored.ranges.size(); ++i) {
+        stored.ranges[i].low = bound(2 * i);
+        stored.ranges[i].high = bound(2 * i + 1);
+    }
+    return stored;
+}
+
+Result<void> useGradeScale(ClassRecord& cls, const StoredScale& scale) {
+    Result<CurrentGradeScale> record = gradeScaleOf(scale);
+    if (!record) return record.error();
+    cls.gradeScale = std::move(record).value();
+    return {};
+}
+
+}  // namespace markwell

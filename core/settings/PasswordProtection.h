@@ -1,0 +1,85 @@
+#pragma once
+
+#include "common/Result.h"
+#include "settings/SettingsStore.h"
+
+#include <QString>
+
+namespace markwell {
+
+// The password asked for at start-up, shared by every class of this user.
+// The settings group "PasswordProtection" holds "Display" (1 while the
+// password is asked at start-up) and "Password": never the password itself,
+// only an Argon2id verifier of it, from which the password cannot be read
+// back. Nothing is written before every check has passed, and every write is
+// made permanent or reported.
+class PasswordProtection {
+public:
+    // Passwords have at most this many characters, blanks included.
+    static constexpr int kMaxLength = 25;
+
+    explicit PasswordProtection(SettingsStore& settings) : settings_(settings) {}
+
+    // Whether the password is asked at start-up.
+    bool isOn() const;
+    // Whether a password is stored (it outlives switching the protection off).
+    bool hasPassword() const;
+
+    // Whether the typed text is the stored password, exactly (letter case and
+    // blanks count). With no password stored any text is accepted. Fails only
+    // when passwords cannot be checked on this computer.
+    Result<bool> accepts(const QString& typed) const;
+
+    // What the Options dialog holds when OK is pressed.
+    struct Choice {
+        bool protect = false;
+        QString oldPassword;
+        QString newPassword;
+        QString verifyPassword;
+    };
+    enum class Outcome {
+        Saved,                 // the choice is stored
+        Unchanged,             // the protection stays on as it is; nothing to write
+        OldPasswordIncorrect,  // the old password does not match the stored one
+        VerificationFailed,    // the new password and its verification differ
+        NewPasswordNeeded,     // protection on with no password stored and none given
+        TooLong,               // a new password of more than kMaxLength characters
+        Failed,                // the password could not be checked or stored: see message
+    };
+    struct Applied {
+        Outcome outcome;
+        QString message;  // why, for Failed
+    };
+
+    // OK of the Options dialog. Protection off keeps the stored password and
+    // asks for none. Protection on needs the stored password (if any) as the
+    // old one and two equal new entries; both new entries empty keep a stored
+    // password, and are refused when none is stored. Protection already on
+    // with all three boxes empty changes nothing. Nothing is written unless
+    // the outcome is Saved; a failed write is undone and reported.
+    Applied apply(const Choice& choice);
+
+    // Removes the password and switches the protection off (markwell-cli
+    // password clear, once the old password has been given).
+    Result<void> clear();
+
+private:
+    // Writes Display and Password (none removes it) and makes them permanent,
+    // or restores what was there and says why.
+    Result<void> store(bool display, const std::optional<QString>& verifier);
+
+    SettingsStore& settings_;
+};
+
+// Makes the password hashing library ready; fails when it cannot be used.
+Result<void> initialisePasswordHashing();
+
+// An Argon2id verifier of the password ("$argon2id$v=19$..."), salted anew
+// each time.
+Result<QString> passwordVerifier(const QString& password);
+
+// Whether the password is the one the verifier was made from. A stored text
+// that is no verifier matches nothing.
+Result<bool> verifierMatches(const QString& verifier, const QString& password);
+
+}  // namespace markwell

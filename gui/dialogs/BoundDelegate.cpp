@@ -1,0 +1,58 @@
+#include "dialogs/BoundDelegate.h"
+
+#include "scales/ScaleChecks.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include <functional>
+
+namespace markwell {
+namespace {
+
+const QRegularExpression& partialBound() {
+    static const QRegularExpression pattern(QStringLiteral("[0-9]*\\.?[0-9]*"));
+    return pattern;
+}
+
+// Digits with at most one ".", saying so when a key or a paste is refused.
+class BoundValidator : public QRegularExpressionValidator {
+public:
+    BoundValidator(std::function<void()> refused, QObject* parent)
+        : QRegularExpressionValidator(partialBound(), parent), refused_(std::move(refused)) {}
+
+    State validate(QString& input, int& pos) const override {
+        const State state = QRegularExpressionValidator::validate(input, pos);
+        if (state == Invalid) refused_();
+        return state;
+    }
+
+private:
+    std::function<void()> refused_;
+};
+
+}  // namespace
+
+QWidget* BoundDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    editor->setMaxLength(kMaxBoundLength);
+    editor->setValidator(new BoundValidator([this] { emit boundRefused(); }, editor));
+    return editor;
+}
+
+void BoundDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString text = index.data(Qt::EditRole).toString().trimmed();
+    // A bound that is no number (from a hand-edited store) is typed afresh:
+    // the validator would refuse every change to it, deleting included.
+    static const QRegularExpression whole(QRegularExpression::anchoredPattern(partialBound().pattern()));
+    const bool editable = text.size() <= kMaxBoundLength && whole.match(text).hasMatch();
+    static_cast<QLineEdit*>(editor)->setText(editable ? text : QString());
+}
+
+void BoundDelegate::finishEditing(QWidget* editor) {
+    emit commitData(editor);
+    emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+}  // namespace markwell

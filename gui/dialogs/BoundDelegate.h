@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace markwell {
+
+// Edits the bounds of a grade scale: at most six characters, digits and one
+// ".", whether typed or pasted. A refused key or paste is reported through
+// boundRefused(), so the dialog can say why nothing happened.
+class BoundDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+
+    // Stores what the editor holds and closes it.
+    void finishEditing(QWidget* editor);
+
+signals:
+    void boundRefused() const;
+};
+
+}  // namespace markwell

@@ -1,0 +1,99 @@
+#include "dialogs/OptionsDialog.h"
+
+#include "dialogs/PasswordDialog.h"
+#include "dialogs/UserDialogs.h"
+#include "help/HelpTopics.h"
+#include "settings/PasswordProtection.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace markwell {
+
+OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), passwords_(passwords), dialogs_(dialogs),
+      protect_(new QCheckBox(tr("&Enable Password Protection"))), oldPassword_(newPasswordEdit()),
+      newPassword_(newPasswordEdit()), verifyPassword_(newPasswordEdit()) {
+    setWindowTitle(tr("Options"));
+    setObjectName(QStringLiteral("optionsDialog"));
+    setHelpTopic(this, HelpTopic::Options);
+    protect_->setObjectName(QStringLiteral("protect"));
+    oldPassword_->setObjectName(QStringLiteral("oldPassword"));
+    newPassword_->setObjectName(QStringLiteral("newPassword"));
+    verifyPassword_->setObjectName(QStringLiteral("verifyPassword"));
+
+    auto* group = new QGroupBox(tr("Password"));
+    auto* form = new QFormLayout(group);
+    form->addRow(protect_);
+    form->addRow(tr("&Old Password"), oldPassword_);
+    form->addRow(tr("&New Password"), newPassword_);
+    form->addRow(tr("&Verify Password"), verifyPassword_);
+    form->addRow(new QLabel(tr("Password is case sensitive")));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+
+    protect_->setChecked(passwords_.isOn());
+    connect(protect_, &QCheckBox::toggled, this, &OptionsDialog::updateEditControls);
+    updateEditControls();
+}
+
+void OptionsDialog::updateEditControls() {
+    const bool wanted = protect_->isChecked();
+    oldPassword_->setEnabled(wanted && passwords_.hasPassword());
+    newPassword_->setEnabled(wanted);
+    verifyPassword_->setEnabled(wanted);
+}
+
+void OptionsDialog::refuse(const QString& message, QLineEdit* box) {
+    dialogs_.inform(this, message);
+    box->setFocus();
+    box->selectAll();
+}
+
+void OptionsDialog::accept() {
+    PasswordProtection::Choice choice;
+    choice.protect = protect_->isChecked();
+    if (choice.protect) {
+        choice.oldPassword = oldPassword_->isEnabled() ? oldPassword_->text() : QString();
+        choice.newPassword = newPassword_->text();
+        choice.verifyPassword = verifyPassword_->text();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);  // checking and protecting a password take a moment
+    const PasswordProtection::Applied applied = passwords_.apply(choice);
+    QApplication::restoreOverrideCursor();
+
+    using Outcome = PasswordProtection::Outcome;
+    switch (applied.outcome) {
+    case Outcome::Saved:
+    case Outcome::Unchanged: QDialog::accept(); return;
+    case Outcome::OldPasswordIncorrect:
+        refuse(tr("Old password is incorrect, please check spelling!"), oldPassword_);
+        return;
+    case Outcome::VerificationFailed:
+        refuse(tr("Password verification failed, please check spelling!"), verifyPassword_);
+        return;
+    case Outcome::NewPasswordNeeded:
+        refuse(tr("Please type the new password under New Password and again under Verify Password."), newPassword_);
+        return;
+    case Outcome::TooLong:
+        refuse(tr("A password has at most %1 characters.").arg(PasswordProtection::kMaxLength), newPassword_);
+        return;
+    case Outcome::Failed: dialogs_.warn(this, applied.message); return;
+    }
+}
+
+}  // namespace markwell

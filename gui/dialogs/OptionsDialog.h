@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace markwell {
+
+class PasswordProtection;
+class UserDialogs;
+
+// Options: switches the start-up password on or off and sets or changes it.
+// OK stores nothing until every check has passed; a refusal says why and
+// puts the cursor in the box to correct.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    QCheckBox* protectBox() const { return protect_; }
+    QLineEdit* oldPasswordBox() const { return oldPassword_; }
+    QLineEdit* newPasswordBox() const { return newPassword_; }
+    QLineEdit* verifyPasswordBox() const { return verifyPassword_; }
+
+public slots:
+    void accept() override;
+
+private:
+    // The old password counts only when one is stored and protection is
+    // wanted; the new ones only when protection is wanted.
+    void updateEditControls();
+    void refuse(const QString& message, QLineEdit* box);
+
+    PasswordProtection& passwords_;
+    UserDialogs& dialogs_;
+    QCheckBox* protect_;
+    QLineEdit* oldPassword_;
+    QLineEdit* newPassword_;
+    QLineEdit* verifyPassword_;
+};
+
+}  // namespace markwell

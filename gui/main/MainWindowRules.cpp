@@ -1,0 +1,55 @@
+// The main window's commands for the class's grading rules (grade scale,
+// weights, dropping) and for the program's options.
+
+#include "main/MainWindow.h"
+
+#include "dialogs/DropRuleDialog.h"
+#include "dialogs/GradeScaleDialog.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/UserDialogs.h"
+#include "dialogs/WeightsDialog.h"
+#include "editing/GradingRules.h"
+#include "scales/ScaleChecks.h"
+
+namespace markwell {
+namespace {
+
+// Makes the change a dialog's OK asks for on a copy of the class, which then
+// replaces it; a refused change is shown and the class stays as it was.
+template <class Change>
+void changeClass(MainWindow& window, UserDialogs& dialogs, Change change) {
+    ClassRecord changed = window.document().classRecord;
+    if (const Result<void> done = change(changed); !done) {
+        dialogs.warn(&window, done.message());
+        return;
+    }
+    window.replaceClass(std::move(changed));
+}
+
+}  // namespace
+
+void MainWindow::editGradeScale() {
+    GradeScaleDialog dialog(scales_, document_.classRecord.gradeScale, dialogs_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    changeClass(*this, dialogs_, [&dialog](ClassRecord& cls) { return useGradeScale(cls, dialog.chosenScale()); });
+}
+
+void MainWindow::editWeights() {
+    WeightsDialog dialog(document_.classRecord.weightGrades, dialogs_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    changeClass(*this, dialogs_, [&dialog](ClassRecord& cls) { return setWeights(cls, dialog.weights()); });
+}
+
+void MainWindow::editDropRule() {
+    DropRuleDialog dialog(document_.classRecord.lowScoreInfo, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    changeClass(*this, dialogs_, [&dialog](ClassRecord& cls) { return setDropRule(cls, dialog.rule()); });
+}
+
+void MainWindow::editOptions() {
+    // The options belong to the program, not to the class: nothing to rebuild.
+    OptionsDialog dialog(passwords_, dialogs_, this);
+    dialog.exec();
+}
+
+}  // namespace markwell

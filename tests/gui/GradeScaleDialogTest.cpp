@@ -1,0 +1,361 @@
+// Grade Scale: the scales of the store, the class's own scale, and what
+// Save As, Delete and OK do to the store and the class.
+
+#include "dialogs/GradeScaleDialog.h"
+#include "grading/GradesLayout.h"
+#include "scales/ScaleChecks.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+using namespace markwell;
+using namespace markwell::testing;
+
+namespace {
+
+using Kind = ScriptedDialogs::Kind;
+
+QString q(const char* text) { return QString::fromUtf8(text); }
+
+// A scale store of its own, with the default scale and "Biology".
+struct Store {
+    QTemporaryDir dir;
+    QSettingsStore settings{dir.filePath(QStringLiteral("Grades.ini"))};
+    ScaleStore scales{settings};
+
+    Store() {
+        (void)scales.CreateDefaultScale();
+        (void)scales.SaveGradeScale(biology());
+    }
+    static StoredScale biology() {
+        return {q("Biology"), ScaleKind::Standard,
+                {{q("A"), q("92"), q("100")}, {q("B"), q("85"), q("91.9")}, {q("C"), q("75"), q("84.9")},
+                 {q("D"), q("65"), q("74.9")}, {q("F"), q("0"), q("64.9")}}};
+    }
+};
+
+CurrentGradeScale classScale(const char* name) {
+    return CurrentGradeScale{name, 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"};
+}
+
+QStringList rowHeadings(const QTableWidget* table) {
+    QStringList letters;
+    for (int r = 0; r < table->rowCount(); ++r) letters << table->verticalHeaderItem(r)->text();
+    return letters;
+}
+
+QStringList cells(const QTableWidget* table) {
+    QStringList texts;
+    for (int r = 0; r < table->rowCount(); ++r) texts << table->item(r, 0)->text() << table->item(r, 1)->text();
+    return texts;
+}
+
+QStringList listed(const QComboBox* list) {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i) names << list->itemText(i);
+    return names;
+}
+
+// Keys as a person types them: each goes to whatever has the focus then.
+void typeKeys(const QString& text) {
+    for (QChar ch : text) QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+}
+
+void clickOk(QDialog* dialog) {
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+}  // namespace
+
+class GradeScaleDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOnTheClassScaleAndLaysOutEachKind();
+    void passFailOkGivesTheClassItsBoundsAndLetters();
+    void saveAsRefusesAnEmptyNameAndBoundsThatAreNoNumbers();
+    void saveAsOntoAnExistingNameAsksAndListsItOnce();
+    void aScaleTheStoreLacksIsShownUnderItsName();
+    void deleteAsksFirstAndNeverTakesTheDefault();
+    void okChecksTheBoundsAndShowsTheCell();
+    void aCellStillBeingTypedIsSaved();
+    void keysTypeBoundsAndRefuseEverythingElse();
+    void aFailedSettingsWriteKeepsTheDialogOpen();
+};
+
+void GradeScaleDialogTest::opensOnTheClassScaleAndLaysOutEachKind() {
+    Store store;
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
+    QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
+    QCOMPARE(dialog.scaleList()->currentText(), q("<Default>"));
+    QCOMPARE(rowHeadings(dialog.table()), (QStringList{q("A"), q("B"), q("C"), q("D"), q("F")}));
+    QCOMPARE(cells(dialog.table()),
+             (QStringList{q("90"), q("100"), q("80"), q("89.9"), q("70"), q("79.9"), q("60"), q("69.9"), q("0"), q("59.9")}));
+    QCOMPARE(dialog.table()->currentRow(), 0);
+    QCOMPARE(dialog.table()->currentColumn(), 0);
+    QVERIFY(dialog.kindButton(ScaleKind::Standard)->isChecked());
+
+    dialog.kindButton(ScaleKind::Expanded)->click();
+    QCOMPARE(rowHeadings(dialog.table()), (QStringList{q("A "), q("A-"), q(" B+"), q("B "), q("B-"), q(" C+"), q("C "),
+                                                         q("C-"), q(" D+"), q("D "), q("D-"), q("F ")}));
+    QCOMPARE(cells(dialog.table()).mid(0, 6), (QStringList{q("94"), q("100"), q("90"), q("93.9"), q("87"), q("89.9")}));
+
+    dialog.scaleList()->setCurrentText(q("Biology"));
+    QVERIFY(dialog.kindButton(ScaleKind::Standard)->isChecked());
+    QCOMPARE(cells(dialog.table()).mid(0, 4), (QStringList{q("92"), q("100"), q("85"), q("91.9")}));
+
+    // A class of a file that names no scale starts on the default.
+    GradeScaleDialog unnamed(store.scales, classScale(""), dialogs);
+    QCOMPARE(unnamed.scaleList()->currentText(), q("<Default>"));
+}
+
+void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("scale.grs"), smallClass()));
+    const Sheet& before = w.gradesTable().sheet;
+    QCOMPARE(before.text(3, before.maxCol()), q("D"));  // Bob Stone, 69.09%
+
+    bool handled = false;
+    whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
+        d->kindButton(ScaleKind::PassFail)->click();
+        clickOk(d);
+    }, &handled);
+    w.actions().gradeScale->trigger();
+    QVERIFY(handled);
+    QCOMPARE(h.cls().gradeScale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
+    QVERIFY(w.document().Dirty);
+    const Sheet& after = w.gradesTable().sheet;
+    QCOMPARE(after.text(2, after.maxCol()), q("Pass"));  // Ann Lee, 89.09%
+    QCOMPARE(after.text(3, after.maxCol()), q("Fail"));  // Bob Stone, 69.09%
+    QCOMPARE(after.text(2, after.maxCol() - 1), before.text(2, before.maxCol() - 1));
+    // OK saved the scale shown under its name.
+    QCOMPARE(h.scales->GetGradeScale(q("<Default>"))->num_values, "75,100,0,74");
+
+    // Cancel changes nothing of the class.
+    const ClassRecord kept = h.cls();
+    whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
+        d->kindButton(ScaleKind::Expanded)->click();
+        d->reject();
+    }, &handled);
+    w.actions().gradeScale->trigger();
+    QVERIFY(handled);
+    QCOMPARE(h.cls(), kept);
+}
+
+void GradeScaleDialogTest::saveAsRefusesAnEmptyNameAndBoundsThatAreNoNumbers() {
+    Store store;
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
+
+    // An empty name would address the group that holds every scale.
+    for (const char* name : {"", "   "}) {
+        dialogs.answerText(q(name));
+        dialog.saveAsButton()->click();
+    }
+    QCOMPARE(dialogs.texts(Kind::Text), (QStringList{q("Saved Grade Scale"), q("Saved Grade Scale")}));
+    QCOMPARE(dialogs.textRequests.front().text, q("<Default>"));
+    QCOMPARE(dialogs.texts(Kind::Inform), (QStringList{q("A grade scale needs a name."), q("A grade scale needs a name.")}));
+    dialogs.answerText(q("Bio/Chem"));
+    dialog.saveAsButton()->click();
+    QCOMPARE(store.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
+    QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
+
+    // "a,b" would shift every bound after it in the class's comma text.
+    dialogs.clearRecord();
+    dialog.table()->item(2, 1)->setText(q("a,b"));
+    dialogs.answerText(q("Chemistry"));
+    dialog.saveAsButton()->click();
+    QCOMPARE(dialogs.messages(), QStringList{q("Invalid value!")});
+    QCOMPARE(dialogs.textRequests.size(), std::size_t(0));  // refused before a name was asked
+    QCOMPARE(dialog.table()->currentRow(), 2);
+    QCOMPARE(dialog.table()->currentColumn(), 1);
+    QVERIFY(!store.scales.contains(q("Chemistry")));
+}
+
+void GradeScaleDialogTest::saveAsOntoAnExistingNameAsksAndListsItOnce() {
+    Store store;
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
+    dialog.table()->item(0, 0)->setText(q("91"));
+
+    dialogs.answerText(q(" biology "));
+    dialogs.answer(UserDialogs::Answer::No);
+    dialog.saveAsButton()->click();
+    QCOMPARE(dialogs.texts(Kind::YesNo),
+             QStringList{q("A grade scale named \"biology\" already exists. Do you want to replace it?")});
+    QCOMPARE(store.scales.readScale(q("Biology")), Store::biology());
+
+    dialogs.answerText(q("BIOLOGY"));
+    dialogs.answer(UserDialogs::Answer::Yes);
+    dialog.saveAsButton()->click();
+    QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY")}));
+    QCOMPARE(dialog.scaleList()->currentText(), q("BIOLOGY"));
+    QCOMPARE(store.scales.scaleNames(), (QStringList{q("<Default>"), q("BIOLOGY")}));
+    QCOMPARE(store.scales.readScale(q("BIOLOGY"))->ranges[0].low, q("91"));
+
+    // A new name joins the list; Cancel afterwards keeps the saved scale.
+    dialogs.answerText(q("Chemistry"));
+    dialog.saveAsButton()->click();
+    QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY"), q("Chemistry")}));
+    dialog.reject();
+    QVERIFY(store.scales.contains(q("Chemistry")));
+    QCOMPARE(dialogs.unanswered, 0);
+}
+
+void GradeScaleDialogTest::aScaleTheStoreLacksIsShownUnderItsName() {
+    Store store;
+    ScriptedDialogs dialogs;
+    const CurrentGradeScale carried{"From home", 0, "95,100,90,94.9,86,89.9,83,85.9,80,82.9,76,79.9,73,75.9,70,72.9,"
+                                                    "66,69.9,63,65.9,60,62.9,0,59.9"};
+    GradeScaleDialog dialog(store.scales, carried, dialogs);
+    QCOMPARE(dialog.scaleList()->currentText(), q("From home"));
+    QVERIFY(dialog.kindButton(ScaleKind::Expanded)->isChecked());
+    QCOMPARE(dialog.table()->rowCount(), 12);
+    QCOMPARE(cells(dialog.table()).mid(0, 4), (QStringList{q("95"), q("100"), q("90"), q("94.9")}));
+
+    // Other scales can be looked at and the carried one shown again.
+    dialog.scaleList()->setCurrentText(q("Biology"));
+    QCOMPARE(dialog.table()->rowCount(), 5);
+    dialog.scaleList()->setCurrentText(q("From home"));
+    QCOMPARE(cells(dialog.table()).mid(0, 2), (QStringList{q("95"), q("100")}));
+
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenScale().name, q("From home"));
+    QCOMPARE(gradeScaleOf(dialog.chosenScale()).value(), carried);
+    QVERIFY(store.scales.contains(q("From home")));
+}
+
+void GradeScaleDialogTest::deleteAsksFirstAndNeverTakesTheDefault() {
+    Store store;
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
+    QCOMPARE(dialog.scaleList()->currentText(), q("Biology"));
+
+    dialogs.answer(UserDialogs::Answer::No);
+    dialog.deleteButton()->click();
+    QCOMPARE(dialogs.count(Kind::YesNo), 1);
+    QVERIFY(store.scales.contains(q("Biology")));
+
+    dialogs.answer(UserDialogs::Answer::Yes);
+    dialog.deleteButton()->click();
+    QVERIFY(!store.scales.contains(q("Biology")));
+    QCOMPARE(listed(dialog.scaleList()), QStringList{q("<Default>")});
+    QCOMPARE(cells(dialog.table()).mid(0, 2), (QStringList{q("90"), q("100")}));
+
+    dialogs.clearRecord();
+    dialog.deleteButton()->click();
+    QCOMPARE(dialogs.count(Kind::YesNo), 0);
+    QCOMPARE(dialogs.texts(Kind::Inform), QStringList{q("The scale <Default> cannot be deleted: new classes use it.")});
+    QVERIFY(store.scales.contains(q("<Default>")));
+}
+
+void GradeScaleDialogTest::okChecksTheBoundsAndShowsTheCell() {
+    Store store;
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
+    dialog.table()->item(1, 1)->setText(q("95"));  // B up to 95, above A's 92
+    clickOk(&dialog);
+    QCOMPARE(dialogs.messages(),
+             QStringList{q("Minimum percentage of higher grade is greater than maximum percentage of lower grade")});
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dialog.table()->currentRow(), 0);
+    QCOMPARE(store.scales.readScale(q("Biology")), Store::biology());
+
+    dialog.table()->item(1, 1)->setText(q("91.9"));
+    dialog.table()->item(4, 0)->setText(q(" "));
+    clickOk(&dialog);
+    QCOMPARE(dialogs.messages().last(), q("No range fields can be left blank"));
+    QCOMPARE(dialog.table()->currentRow(), 4);
+    QCOMPARE(dialog.table()->currentColumn(), 0);
+
+    dialog.table()->item(4, 0)->setText(q("0"));
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void GradeScaleDialogTest::aCellStillBeingTypedIsSaved() {
+    Store store;
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget* table = dialog.table();
+    table->setCurrentCell(0, 0);
+    table->editItem(table->item(0, 0));
+    auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(table->currentIndex()));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, q("93"));
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenScale().ranges[0].low, q("93"));
+    QCOMPARE(store.scales.readScale(q("Biology"))->ranges[0].low, q("93"));
+}
+
+void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
+    Store store;
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTableWidget* table = dialog.table();
+    const auto* hint = dialog.findChild<QLabel*>(QStringLiteral("boundHint"));
+    QCOMPARE(QApplication::focusWidget(), table);
+
+    // Typing on a cell replaces it; Enter stores it.
+    typeKeys(q("93.5"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(table->item(0, 0)->text(), q("93.5"));  // stored once Enter is handled
+    QVERIFY(hint->text().isEmpty());
+    QVERIFY(dialog.isVisible());  // Enter in a cell is not OK
+
+    // Letters, signs, commas and quotes are refused and the reason shown;
+    // a bound takes at most six characters.
+    QTest::keyClick(table, Qt::Key_Right);
+    typeKeys(q("1a-,\"00.009"));
+    QVERIFY(hint->text().startsWith(q("Invalid value!")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(table->item(0, 1)->text(), q("100.00"));
+    QCOMPARE(dialogs.messages(), QStringList());
+
+    // Every other control has its letter.
+    QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), dialog.scaleList());
+    QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(dialog.kindButton(ScaleKind::PassFail)->isChecked());
+    QCOMPARE(table->rowCount(), 2);
+    dialogs.cancelText();
+    QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(dialogs.count(Kind::Text), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void GradeScaleDialogTest::aFailedSettingsWriteKeepsTheDialogOpen() {
+    QTemporaryDir dir;
+    QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
+    ScaleStore scales(settings);
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog(scales, classScale("<Default>"), dialogs);
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dialogs.count(Kind::Warn), 1);
+    QVERIFY(dialogs.texts(Kind::Warn).front().contains(q("could not be saved")));
+}
+
+MARKWELL_GUI_TEST_MAIN(GradeScaleDialogTest)
+#include "GradeScaleDialogTest.moc"

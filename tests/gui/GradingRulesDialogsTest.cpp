@@ -1,0 +1,233 @@
+// Weighted Grades and Drop Scores: what they show, what OK gives the class,
+// and that Cancel and refusals leave it alone.
+
+#include "dialogs/DropRuleDialog.h"
+#include "dialogs/WeightsDialog.h"
+#include "grading/GradesLayout.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalDialogs.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using namespace markwell;
+using namespace markwell::testing;
+
+namespace {
+
+QPushButton* button(QDialog* dialog, QDialogButtonBox::StandardButton which) {
+    return dialog->findChild<QDialogButtonBox*>()->button(which);
+}
+
+// Ann Lee's Average and Grade as the Grades page shows them.
+QString annAverage(const MainWindow& w) {
+    const Sheet& sheet = w.gradesTable().sheet;
+    return sheet.text(2, sheet.maxCol() - 1) + QLatin1Char(' ') + sheet.text(2, sheet.maxCol());
+}
+
+DropLowScoreInfo byType(std::initializer_list<int> types) {
+    DropLowScoreInfo rule;
+    rule.drop_type = droprule::kLowestPerType;
+    for (int type : types) rule.setFlag(type, true);
+    return rule;
+}
+
+}  // namespace
+
+class GradingRulesDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void weightsNeedAHundredEvenWhenNotUsed();
+    void aWeightStillBeingTypedCounts();
+    void typingMoreThanAHundredGivesAHundred();
+    void weightsOkRebuildsTheAveragesAndCancelChangesNothing();
+    void dropRuleShowsWhatTheClassDoes();
+    void onlyTheByTypeRuleKeepsTypeBoxes();
+    void dropRuleOkMarksTheClassChangedAndKeysReachEveryChoice();
+};
+
+void GradingRulesDialogsTest::weightsNeedAHundredEvenWhenNotUsed() {
+    ScriptedDialogs dialogs;
+    WeightsDialog dialog(WeightedGrades{}, dialogs);
+    dialog.weightBox(1)->setValue(60);
+    dialog.weightBox(2)->setValue(30);
+    button(&dialog, QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("Percentage values do not equal to 100%")});
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));  // still open, nothing accepted
+
+    dialog.weightBox(3)->setValue(10);
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("weightTotal"))->text(), QStringLiteral("100%"));
+    button(&dialog, QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    WeightedGrades expected;
+    expected.Test = 60;
+    expected.Quiz = 30;
+    expected.Homework = 10;
+    QCOMPARE(dialog.weights(), expected);
+}
+
+void GradingRulesDialogsTest::aWeightStillBeingTypedCounts() {
+    ScriptedDialogs dialogs;
+    WeightedGrades current;
+    current.Test = 50;
+    current.Use = true;
+    WeightsDialog dialog(current, dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // 50 typed into Homework, and OK pressed with Enter while the box still has the cursor.
+    QSpinBox* homework = dialog.weightBox(3);
+    homework->setFocus();
+    homework->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(homework, QStringLiteral("50"));
+    QTest::keyClick(homework, Qt::Key_Return);
+    QCOMPARE(dialogs.messages(), QStringList());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.weights().Homework, 50);
+    QVERIFY(dialog.weights().Use);
+
+    // "105" is not yet a value while it is being typed: OK reads it as 100.
+    WeightsDialog typing(WeightedGrades{}, dialogs);
+    typing.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&typing));
+    QSpinBox* final_ = typing.weightBox(0);
+    final_->setFocus();
+    final_->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(final_, QStringLiteral("105"));
+    button(&typing, QDialogButtonBox::Ok)->click();
+    QCOMPARE(dialogs.messages(), QStringList());
+    QCOMPARE(typing.result(), int(QDialog::Accepted));
+    QCOMPARE(typing.weights().Final, 100);
+}
+
+void GradingRulesDialogsTest::typingMoreThanAHundredGivesAHundred() {
+    ScriptedDialogs dialogs;
+    WeightsDialog dialog(WeightedGrades{}, dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QSpinBox* final_ = dialog.weightBox(0);
+    final_->setFocus();
+    final_->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(final_, QStringLiteral("105"));
+    final_->interpretText();
+    QCOMPARE(final_->value(), 100);
+    QTest::keyClick(final_, Qt::Key_Up);
+    QCOMPARE(final_->value(), 100);
+}
+
+void GradingRulesDialogsTest::weightsOkRebuildsTheAveragesAndCancelChangesNothing() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("weights.grs"), smallClass()));
+    QCOMPARE(annAverage(w), QStringLiteral("89.09% B"));  // 98 of 110
+
+    bool handled = false;
+    whenModalShows<WeightsDialog>([](WeightsDialog* d) {
+        d->weightBox(1)->setValue(80);
+        d->weightBox(2)->setValue(20);
+        d->useBox()->setChecked(true);
+        d->reject();
+    }, &handled);
+    w.actions().weightedGrades->trigger();
+    QVERIFY(handled);
+    QVERIFY(!w.document().Dirty);
+    QCOMPARE(w.document().classRecord, h.cls());
+    QCOMPARE(h.cls().weightGrades, WeightedGrades{});
+
+    whenModalShows<WeightsDialog>([](WeightsDialog* d) {
+        d->weightBox(1)->setValue(80);
+        d->weightBox(2)->setValue(20);
+        d->useBox()->setChecked(true);
+        d->accept();
+    }, &handled);
+    w.actions().weightedGrades->trigger();
+    QVERIFY(handled);
+    QVERIFY(w.document().Dirty);
+    QCOMPARE(h.cls().weightGrades.Test, 80);
+    QVERIFY(h.cls().weightGrades.Use);
+    // Test is the reference; quizzes count 20/80: (90 + 8/4) of (100 + 10/4).
+    QCOMPARE(annAverage(w), QStringLiteral("89.76% B"));
+}
+
+void GradingRulesDialogsTest::dropRuleShowsWhatTheClassDoes() {
+    // A rule this program does not know drops nothing, and shows so: shown
+    // as "by type" it would start dropping after an OK.
+    DropLowScoreInfo unknown;
+    unknown.drop_type = 5;
+    unknown.drop_quiz = true;
+    DropRuleDialog odd(unknown);
+    QVERIFY(odd.ruleButton(droprule::kNone)->isChecked());
+    QVERIFY(!odd.typeBox(2)->isChecked());
+    QVERIFY(!odd.typeBox(2)->isEnabled());
+    QCOMPARE(odd.rule(), DropLowScoreInfo{});
+
+    DropRuleDialog perType(byType({1, 3}));
+    QVERIFY(perType.ruleButton(droprule::kLowestPerType)->isChecked());
+    for (int type = 0; type < 6; ++type) {
+        QVERIFY(perType.typeBox(type)->isEnabled());
+        QCOMPARE(perType.typeBox(type)->isChecked(), type == 1 || type == 3);
+    }
+    QCOMPARE(perType.typeBox(3)->text(), QStringLiteral("Drop lowest score in \"H&W\" type"));
+}
+
+void GradingRulesDialogsTest::onlyTheByTypeRuleKeepsTypeBoxes() {
+    DropRuleDialog dialog(byType({0, 2, 5}));
+    dialog.ruleButton(droprule::kLowestOverall)->click();
+    for (int type = 0; type < 6; ++type) {
+        QVERIFY(!dialog.typeBox(type)->isChecked());
+        QVERIFY(!dialog.typeBox(type)->isEnabled());
+    }
+    DropLowScoreInfo overall;
+    overall.drop_type = droprule::kLowestOverall;
+    QCOMPARE(dialog.rule(), overall);
+
+    dialog.ruleButton(droprule::kLowestPerType)->click();
+    QVERIFY(dialog.typeBox(4)->isEnabled());
+    QCOMPARE(dialog.rule(), byType({}));  // by type with nothing ticked drops nothing
+    dialog.typeBox(4)->click();
+    QCOMPARE(dialog.rule(), byType({4}));
+}
+
+void GradingRulesDialogsTest::dropRuleOkMarksTheClassChangedAndKeysReachEveryChoice() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    h.open(writeClass(h.folder.path(), QStringLiteral("drop.grs"), smallClass()));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    bool handled = false;
+    whenModalShows<DropRuleDialog>([](DropRuleDialog* d) {
+        // Keyboard only: Alt+Y chooses "by type", Alt+Q ticks Quiz, Enter is OK.
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        // (A button's letter presses it as a click would, after a moment.)
+        QTest::keyClick(d, Qt::Key_Y, Qt::AltModifier);
+        QTRY_VERIFY(d->ruleButton(droprule::kLowestPerType)->isChecked());
+        QTest::keyClick(d, Qt::Key_Q, Qt::AltModifier);
+        QTRY_VERIFY(d->typeBox(2)->isChecked());
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    }, &handled);
+    w.actions().dropLowest->trigger();
+    QVERIFY(handled);
+    QCOMPARE(h.cls().lowScoreInfo, byType({2}));
+    QVERIFY(w.document().Dirty);
+    // Ann's quiz (8 of 10) is dropped: 90 of 100.
+    QCOMPARE(annAverage(w), QStringLiteral("90.00% A"));
+
+    // Escape is Cancel.
+    whenModalShows<DropRuleDialog>([](DropRuleDialog* d) {
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QTest::keyClick(d, Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+    }, &handled);
+    w.actions().dropLowest->trigger();
+    QVERIFY(handled);
+    QCOMPARE(h.cls().lowScoreInfo, byType({2}));
+}
+
+MARKWELL_GUI_TEST_MAIN(GradingRulesDialogsTest)
+#include "GradingRulesDialogsTest.moc"

@@ -1,0 +1,249 @@
+// Options and Enter Password: what is stored, what is refused, and that a
+// refusal followed by Cancel leaves the settings exactly as they were.
+
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/PasswordDialog.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace markwell;
+using namespace markwell::testing;
+
+namespace {
+
+QString q(const char* text) { return QString::fromUtf8(text); }
+
+// A settings file of its own.
+struct Settings {
+    QTemporaryDir dir;
+    QString path() const { return dir.filePath(QStringLiteral("Grades.ini")); }
+    QSettingsStore store{path()};
+    PasswordProtection passwords{store};
+
+    QByteArray onDisk() const {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The protection as the next start of the program finds it.
+    bool protectedAtNextStart(const QString& password) const {
+        QSettingsStore again(path());
+        PasswordProtection next(again);
+        return next.isOn() && next.accepts(password).value();
+    }
+};
+
+void clickOk(QDialog* dialog) {
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+void fill(OptionsDialog& d, bool protect, const QString& oldPassword, const QString& newPassword,
+          const QString& verify) {
+    d.protectBox()->setChecked(protect);
+    d.oldPasswordBox()->setText(oldPassword);
+    d.newPasswordBox()->setText(newPassword);
+    d.verifyPasswordBox()->setText(verify);
+}
+
+}  // namespace
+
+class PasswordDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen();
+    void aWrongOldPasswordThenCancelChangesNothing();
+    void theStoredVerifierIsNotTheText();
+    void aTwentyFiveCharacterPasswordRoundTrip();
+    void emptyNewBoxesKeepAPasswordOrAreRefused();
+    void aFailedSettingsWriteKeepsOptionsOpen();
+    void theStartUpQuestionDecidesWhetherTheProgramRuns();
+    void optionsIsACommandOfTheMainWindow();
+};
+
+void PasswordDialogsTest::everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
+    Settings s;
+    ScriptedDialogs dialogs;
+    OptionsDialog first(s.passwords, dialogs);
+    for (QLineEdit* box : {first.oldPasswordBox(), first.newPasswordBox(), first.verifyPasswordBox()}) {
+        QCOMPARE(box->echoMode(), QLineEdit::Password);
+        QCOMPARE(box->maxLength(), 25);
+        QVERIFY(!box->isEnabled());
+    }
+    first.protectBox()->setChecked(true);
+    QVERIFY(!first.oldPasswordBox()->isEnabled());  // no password stored yet
+    QVERIFY(first.newPasswordBox()->isEnabled());
+    QVERIFY(first.verifyPasswordBox()->isEnabled());
+
+    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+    OptionsDialog second(s.passwords, dialogs);
+    QVERIFY(second.protectBox()->isChecked());
+    QVERIFY(second.oldPasswordBox()->isEnabled());
+    second.protectBox()->setChecked(false);
+    QVERIFY(!second.oldPasswordBox()->isEnabled());
+    QVERIFY(!second.newPasswordBox()->isEnabled());
+}
+
+void PasswordDialogsTest::aWrongOldPasswordThenCancelChangesNothing() {
+    Settings s;
+    ScriptedDialogs dialogs;
+    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+    QCOMPARE(s.passwords.apply({false, {}, {}, {}}).outcome, PasswordProtection::Outcome::Saved);
+    const QByteArray before = s.onDisk();
+
+    OptionsDialog dialog(s.passwords, dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    fill(dialog, true, q("Apple"), q("pear"), q("pear"));
+    clickOk(&dialog);
+    QCOMPARE(dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(QApplication::focusWidget(), dialog.oldPasswordBox());
+
+    fill(dialog, true, q("apple"), q("pear"), q("peach"));
+    clickOk(&dialog);
+    QCOMPARE(dialogs.messages().last(), q("Password verification failed, please check spelling!"));
+    QCOMPARE(QApplication::focusWidget(), dialog.verifyPasswordBox());
+
+    // Protection was switched on first, before the checks: Cancel left it on
+    // with a password the user could not give.
+    dialog.reject();
+    QCOMPARE(s.onDisk(), before);
+    QVERIFY(!s.passwords.isOn());
+    QVERIFY(s.passwords.accepts(q("apple")).value());
+}
+
+void PasswordDialogsTest::theStoredVerifierIsNotTheText() {
+    Settings s;
+    ScriptedDialogs dialogs;
+    OptionsDialog dialog(s.passwords, dialogs);
+    fill(dialog, true, {}, q("Mrs Lark 1987"), q("Mrs Lark 1987"));
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const QByteArray stored = s.onDisk();
+    QVERIFY(stored.contains("argon2id"));
+    QVERIFY(!stored.contains("Mrs Lark"));
+    QVERIFY(!stored.contains("1987"));
+    QVERIFY(s.protectedAtNextStart(q("Mrs Lark 1987")));
+}
+
+void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
+    Settings s;
+    ScriptedDialogs dialogs;
+    const QString full = q(" Twenty-five characters! ");
+    QCOMPARE(full.size(), 25);
+    {
+        OptionsDialog options(s.passwords, dialogs);
+        options.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&options));
+        options.protectBox()->setChecked(true);
+        // The boxes take 25 characters, blanks included; more are not taken.
+        QTest::keyClicks(options.newPasswordBox(), full + q("XYZ"));
+        QTest::keyClicks(options.verifyPasswordBox(), full);
+        QCOMPARE(options.newPasswordBox()->text(), full);
+        // Editing keys still work at the limit.
+        QTest::keyClick(options.verifyPasswordBox(), Qt::Key_Backspace);
+        QTest::keyClicks(options.verifyPasswordBox(), q(" "));
+        clickOk(&options);
+        QCOMPARE(options.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(dialogs.messages(), QStringList());
+
+    QSettingsStore nextStart(s.path());
+    PasswordProtection passwords(nextStart);
+    bool handled = false;
+    whenModalShows<PasswordDialog>([&dialogs, full](PasswordDialog* d) {
+        QTest::keyClicks(d->passwordBox(), full.trimmed());
+        clickOk(d);
+        QCOMPARE(dialogs.messages(), QStringList{q("Password verification failed, please check spelling!")});
+        QVERIFY(d->isVisible());
+        d->passwordBox()->clear();
+        QTest::keyClicks(d->passwordBox(), full);
+        clickOk(d);
+    }, &handled);
+    QVERIFY(passwordAcceptedAtStart(passwords, dialogs));
+    QVERIFY(handled);
+}
+
+void PasswordDialogsTest::emptyNewBoxesKeepAPasswordOrAreRefused() {
+    Settings s;
+    ScriptedDialogs dialogs;
+    OptionsDialog none(s.passwords, dialogs);
+    fill(none, true, {}, {}, {});
+    clickOk(&none);
+    QCOMPARE(none.result(), int(QDialog::Rejected));
+    QCOMPARE(dialogs.messages().size(), 1);
+    QVERIFY(!s.passwords.isOn());
+    QCOMPARE(s.onDisk(), QByteArray());
+
+    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+    QCOMPARE(s.passwords.apply({false, {}, {}, {}}).outcome, PasswordProtection::Outcome::Saved);
+    OptionsDialog again(s.passwords, dialogs);
+    fill(again, true, q("apple"), {}, {});
+    clickOk(&again);
+    QCOMPARE(again.result(), int(QDialog::Accepted));
+    QVERIFY(s.protectedAtNextStart(q("apple")));
+}
+
+void PasswordDialogsTest::aFailedSettingsWriteKeepsOptionsOpen() {
+    QTemporaryDir dir;
+    QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
+    PasswordProtection passwords(settings);
+    ScriptedDialogs dialogs;
+    OptionsDialog dialog(passwords, dialogs);
+    fill(dialog, true, {}, q("apple"), q("apple"));
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+    QVERIFY(dialogs.texts(ScriptedDialogs::Kind::Warn).front().startsWith(q("Unable to save the settings")));
+    QVERIFY(!passwords.isOn());
+}
+
+void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
+    Settings s;
+    ScriptedDialogs dialogs;
+    bool handled = false;
+    whenModalShows<PasswordDialog>([](PasswordDialog* d) { d->reject(); }, &handled);
+    QVERIFY(passwordAcceptedAtStart(s.passwords, dialogs));  // protection off: no question
+    QTest::qWait(50);
+    QVERIFY(!handled);
+    stopWatchingModals();
+
+    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+    whenModalShows<PasswordDialog>([](PasswordDialog* d) {
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QCOMPARE(QApplication::focusWidget(), d->passwordBox());
+        QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
+    }, &handled);
+    QVERIFY(!passwordAcceptedAtStart(s.passwords, dialogs));
+    QVERIFY(handled);
+
+    // Protection on with no password stored (a hand-edited store): any entry will do.
+    s.store.removeValue({q("PasswordProtection")}, q("Password"));
+    whenModalShows<PasswordDialog>([](PasswordDialog* d) { clickOk(d); }, &handled);
+    QVERIFY(passwordAcceptedAtStart(s.passwords, dialogs));
+    QVERIFY(handled);
+}
+
+void PasswordDialogsTest::optionsIsACommandOfTheMainWindow() {
+    WindowHarness h;
+    bool handled = false;
+    whenModalShows<OptionsDialog>([](OptionsDialog* d) {
+        fill(*d, true, {}, q("pear"), q("pear"));
+        clickOk(d);
+    }, &handled);
+    h.window->actions().options->trigger();
+    QVERIFY(handled);
+    QVERIFY(h.passwords->isOn());
+    QVERIFY(h.passwords->accepts(q("pear")).value());
+    QVERIFY(!h.window->document().Dirty);  // a setting of the program, not of the class
+}
+
+MARKWELL_GUI_TEST_MAIN(PasswordDialogsTest)
+#include "PasswordDialogsTest.moc"

@@ -1,0 +1,57 @@
+#pragma once
+
+// Answers a modal dialog the program opens and waits on with exec(): the
+// test says what to do with it once it shows, then runs the command.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace markwell::testing {
+
+// Runs `act` on the first modal dialog of type T that shows within a few
+// seconds (act must close it: accept, reject or a button click). A dialog
+// that `act` leaves open, or another modal in the way, is rejected so that
+// the test never hangs; `handled` tells whether `act` ran.
+template <class T>
+void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
+    if (handled) *handled = false;
+    auto* poll = new QTimer(qApp);
+    poll->setObjectName(QStringLiteral("modalWatch"));
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, started, act = std::move(act), handled] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (T* dialog = qobject_cast<T*>(modal); dialog && dialog->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            if (handled) *handled = true;
+            QPointer<T> guard(dialog);
+            act(dialog);
+            if (guard && guard->isVisible()) QMetaObject::invokeMethod(guard, "reject", Qt::QueuedConnection);
+            return;
+        }
+        if (started->elapsed() > 5000) {
+            poll->stop();
+            poll->deleteLater();
+            if (modal) QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        }
+    });
+    poll->start();
+}
+
+// Stops every watch still waiting for its dialog (one that was expected not to show).
+inline void stopWatchingModals() {
+    for (QTimer* poll : qApp->findChildren<QTimer*>(QStringLiteral("modalWatch"), Qt::FindDirectChildrenOnly)) {
+        poll->stop();
+        poll->deleteLater();
+    }
+}
+
+}  // namespace markwell::testing
