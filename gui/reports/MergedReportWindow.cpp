@@ -1,12 +1,14 @@
 #include "reports/MergedReportWindow.h"
 
 #include "dialogs/FileFilters.h"
+#include "dialogs/GradeScaleDialog.h"
 #include "dialogs/GridFontChoice.h"
 #include "dialogs/UserDialogs.h"
 #include "export/SheetFile.h"
 #include "help/HelpTopics.h"
 #include "icons/Icons.h"
 #include "printing/PrintJob.h"
+#include "scales/ScaleChecks.h"
 #include "sheetview/SheetView.h"
 
 #include <QAction>
@@ -168,8 +170,19 @@ void MergedReportWindow::sortDescending() {
 }
 
 void MergedReportWindow::chooseGradeScale() {
-    dialogs_.inform(this, tr("Choosing another grade scale for the merged report is not available yet in this "
-                             "version of Markwell."));
+    // The editor opens on the report's scale; what it hands back grades the
+    // report alone, never the open class (its own commands still save and
+    // delete the scales of this computer).
+    GradeScaleDialog editor(scales_, report_.scale, dialogs_, this);
+    if (editor.exec() != QDialog::Accepted) return;
+    Result<CurrentGradeScale> scale = gradeScaleOf(editor.chosenScale());
+    if (!scale) {
+        dialogs_.warn(this, scale.message());
+        return;
+    }
+    report_.scale = std::move(scale).value();
+    regradeMergedSheet(report_);
+    view_->reload();
 }
 
 }  // namespace markwell

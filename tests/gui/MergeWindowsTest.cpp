@@ -2,11 +2,13 @@
 // anything is read, the question for a dirty open class, and the report's
 // tool bar, which changes the report alone.
 
+#include "dialogs/GradeScaleDialog.h"
 #include "reports/MergeSetupDialog.h"
 #include "reports/MergedReportWindow.h"
 #include "sheetview/SheetView.h"
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
+#include "support/ModalDialogs.h"
 #include "support/PdfText.h"
 #include "support/TestFiles.h"
 
@@ -14,6 +16,9 @@
 #include "files/GradeFile.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -92,6 +97,7 @@ private slots:
     void reportSavesAsSpreadsheetsOnly();
     void reportPrintsWithNamesOrIdsAndSaysWhenPrintingFails();
     void gridLinesFontAndSortChangeTheReportAlone();
+    void anotherGradeScaleRegradesTheReportAlone();
     void twoFilesWithoutStudentsGiveTheHeadingAlone();
 };
 
@@ -347,6 +353,44 @@ void MergeWindowsTest::gridLinesFontAndSortChangeTheReportAlone() {
                                                     report->report().sheet.text(2, 2) + QLatin1Char('\n'));
 
     QCOMPARE(h.cls(), before);
+    QVERIFY(!h.window->document().Dirty);
+    h.closeSetup();
+}
+
+void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
+    MergeHarness h;
+    const CurrentGradeScale classScale = h.cls().gradeScale;
+    MergedReportWindow* report = h.mergeTerms();
+    QVERIFY(report);
+
+    // Cancel changes nothing.
+    bool handled = false;
+    whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
+        d->kindButton(ScaleKind::PassFail)->click();
+        d->reject();
+    }, &handled);
+    report->actions().gradeScale->trigger();
+    QVERIFY(handled);
+    QCOMPARE(report->report().sheet.text(2, 5), QStringLiteral("B"));
+
+    // The editor opens on the report's scale; OK regrades the report with the
+    // scale shown: Ann Lee's 86.25% passes, Dan Roe's 60.00% does not.
+    QString shownName;
+    whenModalShows<GradeScaleDialog>([&shownName](GradeScaleDialog* d) {
+        shownName = d->scaleList()->currentText();
+        d->kindButton(ScaleKind::PassFail)->click();
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }, &handled);
+    report->actions().gradeScale->trigger();
+    QVERIFY(handled);
+    QCOMPARE(shownName, QStringLiteral("<Default>"));
+    QCOMPARE(report->report().scale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
+    QCOMPARE(report->report().sheet.text(2, 5), QStringLiteral("Pass"));
+    QCOMPARE(report->report().sheet.text(5, 5), QStringLiteral("Fail"));
+    QCOMPARE(report->view()->model()->index(4, 4).data().toString(), QStringLiteral("Fail"));
+    // The open class keeps its scale and its letters, and nothing to save.
+    QCOMPARE(h.cls().gradeScale, classScale);
+    QCOMPARE(h.window->gradesTable().sheet.text(2, h.window->gradesTable().sheet.maxCol()), QStringLiteral("B"));
     QVERIFY(!h.window->document().Dirty);
     h.closeSetup();
 }
