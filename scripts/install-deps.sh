@@ -7,12 +7,13 @@ set -euo pipefail
 # lists them): Qt's libraries, the window-system plugins (xcb and offscreen
 # come with libqt6gui6, the rest with qt6-qpa-plugins), the printing plugin
 # (with libqt6printsupport6), the SVG icon engine and image plugin that draw
-# the tool bar (libqt6svg6: without it the tool bar is empty), and the
-# spreadsheet writers.
+# the tool bar (libqt6svg6: without it the tool bar is empty), the graph
+# (libqt6charts6), the spreadsheet writers, and xdg-email (xdg-utils), which
+# hands a student's report to the user's mail program.
 markwell_runtime_packages=(
   libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6
-  qt6-qpa-plugins libqt6svg6
-  libgsf-1-114 libxlsxwriter4
+  qt6-qpa-plugins libqt6svg6 libqt6charts6
+  libgsf-1-114 libxlsxwriter4 xdg-utils
 )
 markwell_packages=(
   cmake ninja-build g++ pkg-config

@@ -41,6 +41,16 @@ constexpr std::array kCommands = {
     Command{"password", "password set|clear|check",
             "Set, remove or check the start-up password, read from standard input one per line "
             "(the old one first when one is stored).", runPassword},
+    Command{"student", "student FILE.grs NAME [--type] [-o OUT.(xls|xlsx|csv)]",
+            "Print a student's individual report (or its table by type); -o also writes it.", runStudent},
+    Command{"stats", "stats FILE.grs (--assignment TITLE | --index N) | --grouping (--assignment TITLE | --index N | "
+                     "--overall) | --missing absent|zero",
+            "Print an assignment's statistics, how many earned each letter, or each student's missing work.",
+            runStats},
+    Command{"graph", "graph FILE.grs (--student NAME | --assignment TITLE | --index N | --overall) [--percent]",
+            "Print what the graph charts: its title, axis titles and bars.", runGraph},
+    Command{"mailto", "mailto FILE.grs NAME", "Print the mailto: address File > E-mail... opens for a student.",
+            runMailto},
 };
 
 QString helpText() {

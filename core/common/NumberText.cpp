@@ -222,20 +222,42 @@ double shownValue(double value) {
     return parseNumber(generalText(value)).value_or(value);
 }
 
-QString averageText(double percent) {
-    if (!std::isfinite(percent)) percent = 0;
-    if (percent == 0) return QStringLiteral("0.00%");
-    // Start from the 15 digits a person would see, so 87.455 rounds up as
-    // written rather than down as its binary approximation would.
-    Digits d = significantDigits(percent, 15);
+namespace {
+
+// Rounded half away from zero to `significant` digits and at most two
+// decimals, whichever is coarser, as digits of the 15 a person would see (so
+// 87.455 rounds up as written rather than down as its binary approximation
+// would); nothing for 0.
+std::optional<Digits> roundedForTwoDecimals(double value, int significant) {
+    if (!std::isfinite(value) || value == 0) return std::nullopt;
+    const Digits d = significantDigits(value, 15);
     const int intDigits = d.exponent + 1;
-    const int decimals = std::min(2, 4 - std::max(intDigits, 1));
-    d = roundDigits(d, d.exponent + 1 + decimals);
-    if (d.exponent >= 4) {
-        d = roundDigits(d, 4);
-        return QString::fromStdString(scientificText(percent < 0, d)) + QLatin1Char('%');
+    const int decimals = std::min(2, significant - std::max(intDigits, 1));
+    return roundDigits(d, d.exponent + 1 + decimals);
+}
+
+}  // namespace
+
+QString averageText(double percent) {
+    const std::optional<Digits> d = roundedForTwoDecimals(percent, 4);
+    if (!d) return QStringLiteral("0.00%");
+    if (d->exponent >= 4) {
+        return QString::fromStdString(scientificText(percent < 0, roundDigits(*d, 4))) + QLatin1Char('%');
     }
-    return QString::fromStdString(fixedText(percent < 0, d, 2)) + QLatin1Char('%');
+    return QString::fromStdString(fixedText(percent < 0, *d, 2)) + QLatin1Char('%');
+}
+
+QString threeDigitText(double value) {
+    const std::optional<Digits> d = roundedForTwoDecimals(value, 3);
+    if (!d) return QStringLiteral("0.00");
+    return QString::fromStdString(fixedText(value < 0, *d, 2));
+}
+
+std::string shortestText(double value) {
+    if (!std::isfinite(value)) return "0";
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
 }
 
 }  // namespace markwell

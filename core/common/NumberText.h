@@ -35,4 +35,13 @@ double shownValue(double value);
 // generalText with four significant digits ("1.235E4%").
 QString averageText(double percent);
 
+// A statistic of a report (a median, a mean, a deviation): rounded the same
+// way to three significant digits and at most two decimals, written with two
+// decimals. 8.3333 -> "8.33", 85.56 -> "85.60", 1234.5 -> "1230.00".
+QString threeDigitText(double value);
+
+// The shortest text that reads back as exactly the same double (a chart's
+// value as a script reads it): 85 -> "85", 2.0 / 3 * 100 -> "66.66666666666667".
+std::string shortestText(double value);
+
 }  // namespace markwell

@@ -4,6 +4,7 @@
 #include "help/HelpCenter.h"
 #include "help/HelpTopics.h"
 #include "icons/Icons.h"
+#include "mail/XdgEmailLauncher.h"
 #include "pages/AttendancePage.h"
 #include "pages/GradesPage.h"
 #include "pages/SeatingPage.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
     statusLabel_->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(statusLabel_, 1);
 
+    setMailLauncher(*new XdgEmailLauncher(this));
     actions_ = MainActions::create(this);
     connectActions();
     createMenus();

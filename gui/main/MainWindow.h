@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QDialog;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -20,6 +21,8 @@ namespace markwell {
 class AttendancePage;
 class GradesPage;
 class HelpCenter;
+class MailLauncher;
+struct ReportInput;
 class PasswordProtection;
 class ScaleStore;
 class SeatingPage;
@@ -65,6 +68,9 @@ public:
     // is untitled or has no students.
     bool showPage(Page page);
 
+    // Where messages with an attachment go (xdg-email unless told otherwise).
+    void setMailLauncher(MailLauncher& launcher);
+
 public slots:
     void newClass();
     void openClass();
@@ -95,6 +101,13 @@ public slots:
     void showPreviousPage();
     void showHelp();
     void showAbout();
+    // The report windows, each modal over this one.
+    void showIndividualReport();
+    void showGradeInformation();
+    void showGraph();
+    // Opens the mail program on a message to the student whose name is
+    // selected in the grades table.
+    void sendMail();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -124,11 +137,14 @@ private:
     void finishTyping();
     void restoreWindowPlace();
     void rememberWindowPlace() const;
+    ReportInput reportInput() const;
+    void openReport(QDialog* report);
 
     UserDialogs& dialogs_;
     ScaleStore& scales_;
     PasswordProtection& passwords_;
     HelpCenter* help_;
+    MailLauncher* mail_ = nullptr;
     Document document_;
     GradesTable grades_;
     std::unique_ptr<DocumentCommands> commands_;

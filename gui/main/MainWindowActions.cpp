@@ -46,6 +46,10 @@ void MainWindow::connectActions() {
     run(a.options, &MainWindow::editOptions);
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
+    run(a.individualReport, &MainWindow::showIndividualReport);
+    run(a.gradeInformation, &MainWindow::showGradeInformation);
+    run(a.graph, &MainWindow::showGraph);
+    run(a.sendMail, &MainWindow::sendMail);
     run(a.nextPage, &MainWindow::showNextPage);
     run(a.previousPage, &MainWindow::showPreviousPage);
     addActions({a.nextPage, a.previousPage});
@@ -57,13 +61,9 @@ void MainWindow::connectActions() {
         connect(action, &QAction::triggered, this, [this, message] { dialogs_.inform(this, message); });
     };
     later(a.printSeating, tr("Printing the seating chart is not available yet in this version of Markwell."));
-    later(a.sendMail, tr("Sending e-mail is not available yet in this version of Markwell."));
     later(a.addSeat, tr("Adding seats is not available yet in this version of Markwell."));
     later(a.editSeat, tr("Changing seats is not available yet in this version of Markwell."));
     later(a.deleteSeat, tr("Deleting seats is not available yet in this version of Markwell."));
-    later(a.individualReport, tr("The individual student report is not available yet in this version of Markwell."));
-    later(a.gradeInformation, tr("The grade information is not available yet in this version of Markwell."));
-    later(a.graph, tr("The graph is not available yet in this version of Markwell."));
     later(a.studentList, tr("The student list is not available yet in this version of Markwell."));
     later(a.assignmentList, tr("The assignment list is not available yet in this version of Markwell."));
     later(a.editGrades, tr("Grade entry is not available yet in this version of Markwell."));

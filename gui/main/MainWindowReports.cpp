@@ -1,29 +1,65 @@
-// The main window's report commands: the attendance analysis and the merge.
+// The main window's report windows, the merge and e-mail.
 
 #include "main/MainWindow.h"
 
+#include "common/Cp1252.h"
 #include "dialogs/UserDialogs.h"
 #include "document/DocumentFiles.h"
+#include "grading/GradesLayout.h"
+#include "mail/MailAddress.h"
+#include "mail/MailLauncher.h"
 #include "pages/AttendancePage.h"
 #include "reports/AttendanceAnalysisWindow.h"
+#include "reports/GradeInformationWindow.h"
+#include "reports/GraphWindow.h"
+#include "reports/IndividualReportWindow.h"
 #include "reports/MergeSetupDialog.h"
+#include "reports/ReportInput.h"
+
+#include <QUrl>
 
 #include <algorithm>
 
 namespace markwell {
 
+void MainWindow::setMailLauncher(MailLauncher& launcher) {
+    if (mail_) disconnect(mail_, nullptr, this, nullptr);
+    mail_ = &launcher;
+    // Told after the report window that started the message may have closed.
+    connect(mail_, &MailLauncher::failed, this, [this](const QString& message) { dialogs_.warn(this, message); });
+}
+
+ReportInput MainWindow::reportInput() const {
+    return {document_.classRecord, grades_.sheet, document_.markwellFile};
+}
+
+void MainWindow::openReport(QDialog* report) {
+    report->setAttribute(Qt::WA_DeleteOnClose);
+    report->setWindowModality(Qt::ApplicationModal);
+    report->show();
+}
+
+void MainWindow::showIndividualReport() {
+    openReport(new IndividualReportWindow(reportInput(), dialogs_, *mail_, this));
+}
+
+void MainWindow::showGradeInformation() {
+    openReport(new GradeInformationWindow(reportInput(), dialogs_, this));
+}
+
+void MainWindow::showGraph() {
+    openReport(new GraphWindow(reportInput(), dialogs_, this));
+}
+
 void MainWindow::analyseAttendance() {
     if (document_.classRecord.students.empty()) return;
-    auto* window = new AttendanceAnalysisWindow(document_, attendancePage_->year(), dialogs_, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->open();
+    openReport(new AttendanceAnalysisWindow(document_, attendancePage_->year(), dialogs_, this));
 }
 
 void MainWindow::mergeFiles() {
     auto* setup = new MergeSetupDialog(document_.markwellFile, scales_, dialogs_, this);
     setup->setBeforeReading([this](QWidget* asker, const QStringList& paths) { return readyToMerge(asker, paths); });
-    setup->setAttribute(Qt::WA_DeleteOnClose);
-    setup->open();
+    openReport(setup);
 }
 
 bool MainWindow::readyToMerge(QWidget* asker, const QStringList& paths) {
@@ -38,6 +74,33 @@ bool MainWindow::readyToMerge(QWidget* asker, const QStringList& paths) {
     case UserDialogs::Answer::Cancel: return false;
     }
     return false;
+}
+
+void MainWindow::sendMail() {
+    const Sheet& sheet = grades_.sheet;
+    const CellRange selection = sheet.resolve(sheet.selection());
+    const GradesLayout layout = GradesLayout::of(sheet);
+    const StudentInfo* student = nullptr;
+    if (selection.c1 == GradesLayout::kNameCol && layout.isStudentRow(selection.r1)) {
+        // The first student of the name, as the row is that student's.
+        const QString name = sheet.text(selection.r1, GradesLayout::kNameCol);
+        for (const StudentInfo& s : document_.classRecord.students) {
+            if (cp1252::toUnicode(s.name) == name) {
+                student = &s;
+                break;
+            }
+        }
+    }
+    if (!student) {
+        dialogs_.inform(this, tr("Please highlight student you wish to e-mail information about."));
+        return;
+    }
+    const QUrl url = QUrl::fromEncoded(gradesMailtoUrl(student->student_email), QUrl::StrictMode);
+    if (!url.isValid() || !dialogs_.openUrl(url)) {
+        dialogs_.warn(this, tr("No mail program could be opened for %1.\nPlease check which program your desktop "
+                               "uses for e-mail, or write to the student from your mail program.")
+                                .arg(QString::fromLatin1(url.toEncoded())));
+    }
 }
 
 }  // namespace markwell

@@ -105,3 +105,25 @@ TEST(NumberText, ShortDecimalsConvertExactlyAsTheFullConversionDoes) {
     EXPECT_EQ(generalText(0.1 + 0.7), "0.8");
     EXPECT_EQ(generalText(99999999999.9999), "99999999999.9999");
 }
+
+TEST(NumberText, StatisticsRoundToThreeSignificantDigitsOrTwoDecimals) {
+    EXPECT_EQ(threeDigitText(8.3333), QStringLiteral("8.33"));
+    EXPECT_EQ(threeDigitText(85.56), QStringLiteral("85.60"));  // 85.6 first, then two decimals
+    EXPECT_EQ(threeDigitText(100), QStringLiteral("100.00"));
+    EXPECT_EQ(threeDigitText(5.0 / 3.0), QStringLiteral("1.67"));
+    EXPECT_EQ(threeDigitText(1234.5), QStringLiteral("1230.00"));
+    EXPECT_EQ(threeDigitText(99.96), QStringLiteral("100.00"));  // the carry adds a digit
+    EXPECT_EQ(threeDigitText(0.004), QStringLiteral("0.00"));
+    EXPECT_EQ(threeDigitText(0.005), QStringLiteral("0.01"));
+    EXPECT_EQ(threeDigitText(-12.25), QStringLiteral("-12.30"));
+    EXPECT_EQ(threeDigitText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0.00"));
+}
+
+TEST(NumberText, ShortestTextReadsBackExactly) {
+    EXPECT_EQ(shortestText(85), "85");
+    EXPECT_EQ(shortestText(12.5), "12.5");
+    for (double v : {2.0 / 3.0 * 100, 0.1 + 0.2, 1e-7, 123456789.123456789}) {
+        EXPECT_EQ(*parseNumber(shortestText(v)), v) << shortestText(v);
+    }
+    EXPECT_EQ(shortestText(2.0 / 3.0 * 100), "66.66666666666666");
+}

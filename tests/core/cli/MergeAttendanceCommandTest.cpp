@@ -37,7 +37,7 @@ QString example(const char* name) { return QStringLiteral(MARKWELL_SOURCE_DIR "/
 
 QString s(const char* text) { return QString::fromUtf8(text); }
 
-class ReportCommands : public testing::Test {
+class MergeAttendanceCommands : public testing::Test {
 protected:
     QString path(const char* name) const { return dir_.filePath(s(name)); }
     QString writeClass(const char* name, const ClassRecord& cls) const {
@@ -53,7 +53,7 @@ ClassRecord twoStudents() {
 
 }  // namespace
 
-TEST(ReportCommandExamples, AttendanceOfPeriod1MatchesTheHandCheckedYear) {
+TEST(MergeAttendanceExamples, AttendanceOfPeriod1MatchesTheHandCheckedYear) {
     // The roster's name is found whatever its letter case, accents included.
     const CliRun run = runCli({s("attendance"), example("period1.grs"), s("--year"), s("2026"), s("--student"),
                                s("LÉA PATEL")});
@@ -61,7 +61,7 @@ TEST(ReportCommandExamples, AttendanceOfPeriod1MatchesTheHandCheckedYear) {
     EXPECT_EQ(run.out, expected("period1-attendance-2026.txt"));
 }
 
-TEST(ReportCommandExamples, MergeOfThePeriodsMatchesTheHandCheckedReports) {
+TEST(MergeAttendanceExamples, MergeOfThePeriodsMatchesTheHandCheckedReports) {
     CliRun run = runCli({s("merge"), example("period1.grs"), example("period2.grs")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, expected("period1-period2-merge.txt"));
@@ -72,7 +72,7 @@ TEST(ReportCommandExamples, MergeOfThePeriodsMatchesTheHandCheckedReports) {
     EXPECT_EQ(run.out, expected("period2-period1-merge-ids.txt"));
 }
 
-TEST_F(ReportCommands, AttendanceCountsTheFileBesideTheClassAndNeverCreatesIt) {
+TEST_F(MergeAttendanceCommands, AttendanceCountsTheFileBesideTheClassAndNeverCreatesIt) {
     const QString grades = writeClass("c.grs", twoStudents());
     CliRun run = runCli({s("attendance"), grades, s("--year"), s("2024"), s("--student"), s("bo chen")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -91,7 +91,7 @@ TEST_F(ReportCommands, AttendanceCountsTheFileBesideTheClassAndNeverCreatesIt) {
     EXPECT_TRUE(run.out.contains(s("\nMarch\t0\t0\t0\t0\n")));
 }
 
-TEST_F(ReportCommands, AttendanceRefusesWhatItCannotCount) {
+TEST_F(MergeAttendanceCommands, AttendanceRefusesWhatItCannotCount) {
     const QString grades = writeClass("c.grs", twoStudents());
     EXPECT_EQ(runCli({s("attendance"), grades, s("--year"), s("2024"), s("--student"), s("Cy")}).exitCode, 1);
     EXPECT_EQ(runCli({s("attendance"), grades, s("--year"), s("0"), s("--student"), s("Bo Chen")}).exitCode, 2);
@@ -113,7 +113,7 @@ TEST_F(ReportCommands, AttendanceRefusesWhatItCannotCount) {
     EXPECT_TRUE(run.out.isEmpty());
 }
 
-TEST_F(ReportCommands, MergeRefusesOneFileTwiceAndFilesThatCannotBeRead) {
+TEST_F(MergeAttendanceCommands, MergeRefusesOneFileTwiceAndFilesThatCannotBeRead) {
     const QString grades = writeClass("a.grs", twoStudents());
     ASSERT_TRUE(QFile::link(grades, path("link.grs")));
     CliRun run = runCli({s("merge"), grades, path("link.grs")});
@@ -132,7 +132,7 @@ TEST_F(ReportCommands, MergeRefusesOneFileTwiceAndFilesThatCannotBeRead) {
     EXPECT_EQ(runCli({s("merge"), grades, path("b.grs"), s("--colour")}).exitCode, 2);
 }
 
-TEST_F(ReportCommands, MergeWritesWhatItPrintsAndRefusesOtherExtensionsFirst) {
+TEST_F(MergeAttendanceCommands, MergeWritesWhatItPrintsAndRefusesOtherExtensionsFirst) {
     const QString a = writeClass("a.grs", twoStudents());
     const QString b = writeClass("b.grs", makeClass({"Bo Chen"}, {{"Quiz", "Quiz", 10, {"6"}}}));
     CliRun run = runCli({s("merge"), a, b, s("-o"), path("merged.csv")});
@@ -148,7 +148,7 @@ TEST_F(ReportCommands, MergeWritesWhatItPrintsAndRefusesOtherExtensionsFirst) {
     EXPECT_FALSE(QFile::exists(path("merged.txt")));
 }
 
-TEST_F(ReportCommands, MergeRegradesWithAStoredScale) {
+TEST_F(MergeAttendanceCommands, MergeRegradesWithAStoredScale) {
     {
         QSettingsStore settings;  // the user's store of this test run
         ScaleStore store(settings);

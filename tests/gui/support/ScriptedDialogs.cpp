@@ -135,7 +135,7 @@ std::unique_ptr<PrintProgress> ScriptedDialogs::showProgress(QWidget*, const QSt
 bool ScriptedDialogs::openUrl(const QUrl& url) {
     shown.push_back({Kind::Url, url.toString()});
     openedUrls.push_back(url);
-    return true;
+    return urlsOpen;
 }
 
 }  // namespace markwell::testing

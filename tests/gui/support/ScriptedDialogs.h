@@ -34,6 +34,8 @@ public:
     std::optional<QMarginsF> printerMargins;
     // The pages (first, last) chosen in the print dialog; none prints all.
     std::optional<std::pair<int, int>> printerPages;
+    // Whether opening an address (mailto:) succeeds.
+    bool urlsOpen = true;
     // Where the print preview draws its pages (as PDF); empty = a temporary file.
     QString previewPdf;
     // The progress of the next jobs: Cancel is pressed just before this page

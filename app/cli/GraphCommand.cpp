@@ -1,0 +1,66 @@
+#include "cli/ClassFiles.h"
+#include "cli/Commands.h"
+#include "cli/ReportArguments.h"
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "grading/GradesTable.h"
+#include "reports/BarGraph.h"
+#include "reports/ReportCells.h"
+
+namespace markwell::cli {
+namespace {
+
+const QString kStudent = QStringLiteral("--student");
+const QString kAssignment = QStringLiteral("--assignment");
+const QString kIndex = QStringLiteral("--index");
+const QString kOverall = QStringLiteral("--overall");
+const QString kPercent = QStringLiteral("--percent");
+
+// The title, the axis titles, then a line per bar: its label and its value
+// in the shortest form that reads back exactly.
+void printGraph(const BarGraph& graph, const Console& console) {
+    QString text = graph.title + QLatin1Char('\n') + graph.valueAxisTitle + QLatin1Char('\t') +
+                   graph.categoryAxisTitle + QLatin1Char('\n');
+    for (const GraphBar& bar : graph.bars) {
+        text += bar.label + QLatin1Char('\t') + QString::fromStdString(shortestText(bar.value)) + QLatin1Char('\n');
+    }
+    console.print(text);
+}
+
+}  // namespace
+
+// graph FILE (--student NAME | --assignment TITLE | --index N | --overall)
+// [--percent]: what the graph window charts.
+int runGraph(const QStringList& args, const Console& console) {
+    const Result<ReportArguments> parsed =
+        parseReportArguments(QStringLiteral("graph"), args, 1, {kOverall, kPercent}, {kStudent, kAssignment, kIndex});
+    if (!parsed) return console.usage(parsed.message());
+    if (parsed->countOf({kStudent, kAssignment, kIndex, kOverall}) != 1) {
+        return console.usage(QStringLiteral("graph: choose one of --student NAME, --assignment TITLE, --index N, --overall"));
+    }
+    const QString path = parsed->positional[0];
+    const std::optional<ClassRecord> cls = openClassFile(path, console);
+    if (!cls) return kExitFailed;
+    const Sheet grades = buildGradesTable(*cls).sheet;
+    const GraphValues values = parsed->has(kPercent) ? GraphValues::Percentage : GraphValues::Points;
+
+    if (parsed->has(kOverall)) {
+        printGraph(overallGraph(grades, values), console);
+        return kExitOk;
+    }
+    if (parsed->has(kStudent)) {
+        const std::optional<int> student = chooseStudent(*cls, parsed->value(kStudent), path, console);
+        if (!student) return kExitFailed;
+        const QString name = cp1252::toUnicode(cls->students[static_cast<std::size_t>(*student)].name);
+        printGraph(studentGraph(grades, gradesRowOf(grades, name).value_or(0), values), console);
+        return kExitOk;
+    }
+    int exitCode = kExitOk;
+    const std::optional<int> assignment =
+        chooseAssignment(QStringLiteral("graph"), *cls, *parsed, path, console, exitCode);
+    if (!assignment) return exitCode;
+    printGraph(assignmentGraph(grades, *assignment, values), console);
+    return kExitOk;
+}
+
+}  // namespace markwell::cli

@@ -1,0 +1,56 @@
+#include "mail/MailAddress.h"
+
+#include "common/Cp1252.h"
+
+namespace markwell {
+namespace {
+
+bool keptInMailAddress(unsigned char byte) {
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9')) return true;
+    return QByteArrayView("-._~!$'()*+,;:@").contains(static_cast<char>(byte));
+}
+
+constexpr int kMaxAttachmentNameLength = 100;
+
+}  // namespace
+
+QByteArray encodedMailAddress(std::string_view emailField) {
+    const QByteArray utf8 = cp1252::toUnicode(emailField).trimmed().toUtf8();
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    QByteArray encoded;
+    encoded.reserve(utf8.size() * 3);
+    for (const char ch : utf8) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (keptInMailAddress(byte)) {
+            encoded.append(ch);
+        } else {
+            encoded.append('%');
+            encoded.append(kHex[byte >> 4]);
+            encoded.append(kHex[byte & 0x0F]);
+        }
+    }
+    return encoded;
+}
+
+QByteArray gradesMailtoUrl(std::string_view emailField) {
+    return QByteArrayLiteral("mailto:") + encodedMailAddress(emailField) + QByteArrayLiteral("?subject=Grades&body=");
+}
+
+QByteArray recipientUrl(std::string_view emailField) {
+    const QByteArray address = encodedMailAddress(emailField);
+    return address.isEmpty() ? QByteArray() : QByteArrayLiteral("mailto:") + address;
+}
+
+QString attachmentFileName(const QString& studentName) {
+    QString name;
+    for (const QChar ch : studentName) {
+        if (name.size() == kMaxAttachmentNameLength) break;
+        const bool kept = ch.isLetterOrNumber() || ch == QLatin1Char(' ') || ch == QLatin1Char('-') ||
+                          ch == QLatin1Char('_');
+        name.append(kept ? ch : QLatin1Char('_'));
+    }
+    if (name.isEmpty()) name = QStringLiteral("student");
+    return name + QStringLiteral(".xls");
+}
+
+}  // namespace markwell

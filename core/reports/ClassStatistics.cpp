@@ -1,0 +1,171 @@
+#include "reports/ClassStatistics.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "data/PointEntry.h"
+#include "files/CommaText.h"
+#include "grading/EntryIndex.h"
+#include "grading/GradesLayout.h"
+#include "grading/LetterGrade.h"
+#include "reports/ReportCells.h"
+#include "reports/ReportStyle.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+namespace markwell {
+namespace {
+
+// The counted marks of an assignment, in list order.
+std::vector<double> countedMarks(const AssignmentInfo& assignment) {
+    std::vector<double> marks;
+    marks.reserve(assignment.namegrade.size());
+    for (const std::string& entry : assignment.namegrade) {
+        const Points points = readPoints(splitPointEntry(entry).points);
+        if (points.kind == PointsKind::Number) marks.push_back(points.value);
+    }
+    return marks;
+}
+
+struct MarkStatistics {
+    double minimum = 0;
+    double maximum = 0;
+    double median = 0;
+    double mean = 0;
+    double deviation = 0;
+};
+
+MarkStatistics statisticsOf(std::vector<double> marks) {
+    MarkStatistics s;
+    if (marks.empty()) return s;
+    const auto n = marks.size();
+    std::sort(marks.begin(), marks.end());
+    s.minimum = marks.front();
+    s.maximum = marks.back();
+    s.median = marks[(n - 1) / 2];  // the lower middle mark of an even count
+    s.mean = std::accumulate(marks.begin(), marks.end(), 0.0) / static_cast<double>(n);
+    if (n > 1) {
+        double squares = 0;
+        for (double mark : marks) squares += (mark - s.mean) * (mark - s.mean);
+        s.deviation = std::sqrt(squares / static_cast<double>(n - 1));
+    }
+    return s;
+}
+
+// The possible points of an assignment column: its value in the Total row.
+double possibleOf(const Sheet& grades, int col) {
+    return countedPoints(grades, GradesLayout::of(grades).totalRow(), col).value_or(0);
+}
+
+QString percentOfPossible(double value, double possible) {
+    return possible > 0 ? threeDigitText(value / possible * 100) + QLatin1Char('%') : QStringLiteral("0.00%");
+}
+
+void writeStatistic(Sheet& sheet, int row, const QString& description, const QString& points, const QString& percent) {
+    sheet.setText(row, 1, description);
+    sheet.setText(row, 2, points);
+    sheet.setText(row, 3, percent);
+}
+
+void writePlainStatistic(Sheet& sheet, int row, const QString& description, double value, double possible) {
+    writeStatistic(sheet, row, description, QString(), percentOfPossible(value, possible));
+    sheet.setNumber(row, 2, value);
+}
+
+}  // namespace
+
+Sheet statisticsSheet(const ClassRecord& cls, const Sheet& grades, int assignment) {
+    const MarkStatistics s = statisticsOf(countedMarks(cls.assignments.at(static_cast<std::size_t>(assignment))));
+    const double possible = possibleOf(grades, GradesLayout::of(grades).assignmentCol(assignment));
+    Sheet sheet;
+    sheet.setMaxRow(7);
+    sheet.setMaxCol(3);
+    writeStatistic(sheet, 1, QStringLiteral("Description"), QStringLiteral("Points"), QStringLiteral("Percentage"));
+    writePlainStatistic(sheet, 2, QStringLiteral("Minimum Grade"), s.minimum, possible);
+    writePlainStatistic(sheet, 3, QStringLiteral("Maximum Grade"), s.maximum, possible);
+    writePlainStatistic(sheet, 4, QStringLiteral("Total Possible"), possible, possible);
+    writeStatistic(sheet, 5, QStringLiteral("Median"), threeDigitText(s.median), percentOfPossible(s.median, possible));
+    writeStatistic(sheet, 6, QStringLiteral("Mean"), threeDigitText(s.mean), percentOfPossible(s.mean, possible));
+    writeStatistic(sheet, 7, QStringLiteral("Standard Deviation"), threeDigitText(s.deviation),
+                   percentOfPossible(s.deviation, possible));
+    applyReportStyle(sheet, 2);
+    return sheet;
+}
+
+Sheet groupingSheet(const ClassRecord& cls, const Sheet& grades, std::optional<int> assignment) {
+    const std::vector<QString> letters = scaleLetterTexts(cls.gradeScale);
+    const GradesLayout layout = GradesLayout::of(grades);
+    const LetterGrader grader(cls.gradeScale);
+    std::vector<int> counts(letters.size(), 0);
+    const auto countLetter = [&](const QString& letter) {
+        const auto found = std::find(letters.begin(), letters.end(), letter);
+        if (found != letters.end()) ++counts[static_cast<std::size_t>(found - letters.begin())];
+    };
+
+    if (!assignment) {
+        if (layout.hasAssignments()) {
+            for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
+                countLetter(grades.text(row, layout.gradeCol()));
+            }
+        }
+    } else if (const int col = layout.assignmentCol(*assignment); layout.isAssignmentCol(col)) {
+        const double possible = possibleOf(grades, col);
+        for (int row = GradesLayout::kFirstStudentRow; possible > 0 && row <= layout.lastStudentRow(); ++row) {
+            const std::optional<double> mark = countedPoints(grades, row, col);
+            if (mark) countLetter(letterFor(grader, 1, shownPercent(*mark / possible * 100)));
+        }
+    }
+
+    const int letterCount = static_cast<int>(letters.size());
+    const int total = std::accumulate(counts.begin(), counts.end(), 0);
+    Sheet sheet;
+    sheet.setMaxRow(letterCount + 3);
+    sheet.setMaxCol(3);
+    sheet.setText(1, 1, QStringLiteral("Grade"));
+    sheet.setText(1, 2, QStringLiteral("Count"));
+    sheet.setText(1, 3, QStringLiteral("Percentage"));
+    for (int i = 0; i < letterCount; ++i) {
+        const int count = counts[static_cast<std::size_t>(i)];
+        sheet.setText(i + 2, 1, letters[static_cast<std::size_t>(i)]);
+        sheet.setNumber(i + 2, 2, count);
+        sheet.setText(i + 2, 3, averageText(total > 0 ? 100.0 * count / total : 0));
+    }
+    sheet.setText(letterCount + 3, 1, QStringLiteral("Total"));
+    sheet.setNumber(letterCount + 3, 2, total);
+    sheet.setText(letterCount + 3, 3, averageText(100));
+    applyReportStyle(sheet, 1);
+    return sheet;
+}
+
+Sheet missingWorkSheet(const Sheet& grades, MissingKind kind) {
+    const GradesLayout layout = GradesLayout::of(grades);
+    Sheet sheet;
+    sheet.setMaxRow(std::max(1, layout.lastStudentRow()));
+    sheet.setMaxCol(2);
+    sheet.setText(1, 1, QStringLiteral("Students"));
+    sheet.setText(1, 2, QStringLiteral("Assignments"));
+
+    std::vector<int> listed;  // the assignment columns that can be missing: total above 0
+    for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
+        if (possibleOf(grades, col) > 0) listed.push_back(col);
+    }
+    for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
+        std::vector<std::string> titles;
+        for (int col : listed) {
+            const std::optional<double> mark = countedPoints(grades, row, col);
+            const bool missing = kind == MissingKind::Absent ? !mark : (mark && *mark == 0);
+            if (!missing) continue;
+            // Titles came from the class's Windows-1252 text, so they go back into it whole.
+            Result<std::string> title = cp1252::fromUnicode(grades.text(GradesLayout::kHeadingRow, col));
+            titles.push_back(title ? std::move(title).value() : std::string());
+        }
+        sheet.setText(row, 1, grades.text(row, GradesLayout::kNameCol));
+        sheet.setText(row, 2, titles.empty() ? QStringLiteral("< None >") : cp1252::toUnicode(formatCommaText(titles)));
+    }
+    applyReportStyle(sheet, 2);
+    return sheet;
+}
+
+}  // namespace markwell

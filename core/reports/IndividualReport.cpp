@@ -1,0 +1,136 @@
+#include "reports/IndividualReport.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "data/PointEntry.h"
+#include "data/Tables.h"
+#include "grading/EntryIndex.h"
+#include "grading/GradesLayout.h"
+#include "reports/ReportCells.h"
+#include "reports/ReportStyle.h"
+
+#include <array>
+#include <optional>
+
+namespace markwell {
+namespace {
+
+constexpr int kColumns = 5;
+
+void writeHeading(Sheet& sheet, const QString& first) {
+    const std::array<QString, kColumns> heading = {first, QStringLiteral("Points"), QStringLiteral("Total"),
+                                                   QStringLiteral("Percent"), QStringLiteral("Grade")};
+    for (int col = 1; col <= kColumns; ++col) sheet.setText(1, col, heading[static_cast<std::size_t>(col - 1)]);
+}
+
+// The points text of the student's entry: the first entry of the name.
+std::optional<std::string_view> markOf(const AssignmentInfo& assignment, std::string_view name) {
+    for (const std::string& entry : assignment.namegrade) {
+        const PointEntry e = splitPointEntry(entry);
+        if (e.hasSeparator && e.name == name) return e.points;
+    }
+    return std::nullopt;
+}
+
+void writePercentAndGrade(Sheet& sheet, int row, const LetterGrader& grader, double points, double total) {
+    const ShownPercent percent = shownPercent(points / total * 100);
+    sheet.setText(row, 4, percent.text);
+    sheet.setText(row, 5, letterFor(grader, total, percent));
+}
+
+void writeNoPercent(Sheet& sheet, int row) {
+    sheet.setText(row, 4, QStringLiteral("-"));
+    sheet.setText(row, 5, QStringLiteral("-"));
+}
+
+}  // namespace
+
+QString studentIdText(const StudentInfo& student) {
+    return student.id.empty() ? QStringLiteral("N/A") : cp1252::toUnicode(student.id);
+}
+
+Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int student) {
+    const StudentInfo& who = cls.students.at(static_cast<std::size_t>(student));
+    const int n = static_cast<int>(cls.assignments.size());
+    const int totalRow = n + 3;
+    const LetterGrader grader(cls.gradeScale);
+    Sheet sheet;
+    sheet.setMaxRow(totalRow);
+    sheet.setMaxCol(kColumns);
+    writeHeading(sheet, QStringLiteral("Assignments"));
+
+    double earned = 0;
+    double possible = 0;
+    for (int k = 0; k < n; ++k) {
+        const AssignmentInfo& assignment = cls.assignments[static_cast<std::size_t>(k)];
+        const int row = k + 2;
+        sheet.setText(row, 1, cp1252::toUnicode(assignment.title));
+        sheet.setNumber(row, 3, assignment.total);
+        possible += assignment.total;
+        const std::optional<std::string_view> mark = markOf(assignment, who.name);
+        if (mark) setMarkCell(sheet, row, 2, *mark);
+        const Points points = mark ? readPoints(*mark) : Points{};
+        if (points.kind != PointsKind::Number) {
+            writeNoPercent(sheet, row);
+            continue;
+        }
+        earned += points.value;
+        if (assignment.total > 0) writePercentAndGrade(sheet, row, grader, points.value, assignment.total);
+        else writeNoPercent(sheet, row);
+    }
+
+    sheet.setText(totalRow, 1, QStringLiteral("Total"));
+    sheet.setNumber(totalRow, 2, earned);
+    sheet.setNumber(totalRow, 3, possible);
+    // The grades table's own Average and Grade: weights and dropping included.
+    if (const std::optional<int> row = gradesRowOf(grades, cp1252::toUnicode(who.name))) {
+        const GradesLayout layout = GradesLayout::of(grades);
+        if (layout.hasAssignments()) {
+            sheet.setText(totalRow, 4, grades.text(*row, layout.averageCol()));
+            sheet.setText(totalRow, 5, grades.text(*row, layout.gradeCol()));
+        }
+    }
+    applyReportStyle(sheet);
+    return sheet;
+}
+
+Sheet individualTypeSheet(const ClassRecord& cls, int student) {
+    const StudentInfo& who = cls.students.at(static_cast<std::size_t>(student));
+    std::array<double, kAssignmentTypeCount> earned{};
+    std::array<double, kAssignmentTypeCount> possible{};
+    for (const AssignmentInfo& assignment : cls.assignments) {
+        const int type = assignmentTypeIndex(assignment.assign_type);
+        if (type < 0) continue;
+        const std::optional<std::string_view> mark = markOf(assignment, who.name);
+        const Points points = mark ? readPoints(*mark) : Points{};
+        if (points.kind != PointsKind::Number) continue;
+        earned[static_cast<std::size_t>(type)] += points.value;
+        possible[static_cast<std::size_t>(type)] += assignment.total;
+    }
+
+    const LetterGrader grader(cls.gradeScale);
+    Sheet sheet;
+    sheet.setMaxRow(kAssignmentTypeCount + 1);
+    sheet.setMaxCol(kColumns);
+    writeHeading(sheet, QStringLiteral("Type"));
+    for (int t = 0; t < kAssignmentTypeCount; ++t) {
+        const int row = t + 2;
+        const auto i = static_cast<std::size_t>(t);
+        sheet.setText(row, 1, QString::fromLatin1(kAssignmentTypes[i].data(),
+                                                  static_cast<qsizetype>(kAssignmentTypes[i].size())));
+        sheet.setNumber(row, 2, earned[i]);
+        sheet.setNumber(row, 3, possible[i]);
+        if (possible[i] > 0) {
+            writePercentAndGrade(sheet, row, grader, earned[i], possible[i]);
+        } else if (earned[i] == 0) {
+            sheet.setText(row, 4, averageText(0));
+            sheet.setText(row, 5, QStringLiteral("-"));
+        } else {
+            writeNoPercent(sheet, row);
+        }
+    }
+    applyReportStyle(sheet);
+    return sheet;
+}
+
+}  // namespace markwell

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "data/ClassRecord.h"
+#include "sheet/Sheet.h"
+
+#include <QString>
+
+namespace markwell {
+
+// One student's report, built from the class and the grades table as it
+// stands (both read, never changed). `student` is an index into
+// cls.students; the student's marks are the entries of that name (the first
+// entry of the name in each point list).
+//
+// Overall (n assignments: n + 3 rows x 5):
+//   row 1        "Assignments", "Points", "Total", "Percent", "Grade"
+//   rows 2..n+1  title, the mark as stored, the assignment's total, the
+//                mark in percent of the total and its letter; "-" for both
+//                when the mark does not count ("-", missing, not a number)
+//                or the total is not above 0
+//   row n+2      empty
+//   row n+3      "Total", the counted marks added up, every assignment's
+//                total added up (as the grades table's Total row), and the
+//                student's Average and Grade exactly as the grades table
+//                shows them, weights and dropped scores included
+Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int student);
+
+// By type (7 rows x 5): "Type", "Points", "Total", "Percent", "Grade", then
+// Final, Test, Quiz, Homework, Lab and Other, each with the student's
+// counted marks and the totals of the assignments they count on. A mark that
+// does not count adds neither points nor total; an assignment of no known
+// type joins no row. A type without total shows "0.00%" and "-", or "-" and
+// "-" when it has points all the same (extra credit only).
+Sheet individualTypeSheet(const ClassRecord& cls, int student);
+
+// The student's ID as the report shows it: "N/A" when there is none.
+QString studentIdText(const StudentInfo& student);
+
+}  // namespace markwell

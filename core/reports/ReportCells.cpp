@@ -1,0 +1,37 @@
+#include "reports/ReportCells.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "grading/GradesLayout.h"
+
+namespace markwell {
+
+ShownPercent shownPercent(double percent) {
+    ShownPercent shown;
+    shown.text = averageText(percent);
+    shown.value = parseNumber(QStringView(shown.text).chopped(1).toString()).value_or(0);
+    return shown;
+}
+
+QString letterFor(const LetterGrader& grader, double grandTotal, const ShownPercent& percent) {
+    return grader.letter(grandTotal, percent.value);
+}
+
+void setMarkCell(Sheet& sheet, int row, int col, std::string_view markText) {
+    const std::optional<double> value = parseNumber(markText);
+    if (value && generalText(*value) == markText) {
+        sheet.setNumber(row, col, *value);
+    } else {
+        sheet.setText(row, col, cp1252::toUnicode(markText));
+    }
+}
+
+std::optional<int> gradesRowOf(const Sheet& grades, const QString& name) {
+    const GradesLayout layout = GradesLayout::of(grades);
+    for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
+        if (grades.text(row, GradesLayout::kNameCol) == name) return row;
+    }
+    return std::nullopt;
+}
+
+}  // namespace markwell

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+namespace markwell {
+
+// A message for the desktop's mail program to open, ready to be sent.
+struct MailDraft {
+    QByteArray recipient;  // a percent-encoded "mailto:" address; empty for none
+    QString subject;
+    QString body;
+    QString attachment;  // the path of a file to attach
+};
+
+// Hands messages with an attachment to the desktop's mail program. Tests put
+// a program of their own in its place. compose() returns at once, never
+// waiting for the mail program; what goes wrong then is reported through
+// failed(), with a message that names the attachment so that the teacher can
+// attach it by hand.
+class MailLauncher : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual void compose(const MailDraft& draft) = 0;
+
+signals:
+    void failed(const QString& message);
+};
+
+}  // namespace markwell

@@ -1,0 +1,140 @@
+#include "reports/IndividualReportWindow.h"
+
+#include "common/Cp1252.h"
+#include "dialogs/UserDialogs.h"
+#include "help/HelpTopics.h"
+#include "mail/MailAddress.h"
+#include "mail/MailAttachment.h"
+#include "mail/MailLauncher.h"
+#include "reports/IndividualReport.h"
+#include "reports/ReportStyle.h"
+#include "reports/ReportWindowParts.h"
+#include "sheetview/SheetView.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace markwell {
+namespace {
+
+QLabel* boldLabel(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+IndividualReportWindow::IndividualReportWindow(ReportInput input, UserDialogs& dialogs, MailLauncher& mail,
+                                               QWidget* parent)
+    : QDialog(parent), input_(std::move(input)), dialogs_(dialogs), mail_(mail) {
+    setWindowTitle(tr("Individual Student Information"));
+    setObjectName(QStringLiteral("individualReportWindow"));
+    setHelpTopic(this, HelpTopic::IndividualReport);
+
+    students_ = new QComboBox;
+    students_->setObjectName(QStringLiteral("studentList"));
+    students_->setEditable(false);
+    students_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (const StudentInfo& student : input_.cls.students) students_->addItem(cp1252::toUnicode(student.name));
+    id_ = new QLineEdit;
+    id_->setObjectName(QStringLiteral("studentId"));
+    id_->setReadOnly(true);
+    id_->setFocusPolicy(Qt::NoFocus);
+    id_->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(boldLabel(tr("&Student"), students_));
+    top->addWidget(students_, 1);
+    top->addSpacing(16);
+    top->addWidget(boldLabel(tr("ID"), id_));
+    top->addWidget(id_);
+
+    overallView_ = ReportWindowParts::readOnlyView(QStringLiteral("overallView"));
+    typeView_ = ReportWindowParts::readOnlyView(QStringLiteral("typeView"));
+    pages_ = new QTabWidget;
+    pages_->setObjectName(QStringLiteral("reportPages"));
+    pages_->setTabPosition(QTabWidget::South);
+    pages_->addTab(overallView_, tr("Overall"));
+    pages_->addTab(typeView_, tr("Assignment Type"));
+    ReportWindowParts::addPageKeys(this, pages_);
+
+    QPushButton* print = nullptr;
+    QDialogButtonBox* buttons = ReportWindowParts::closeAndPrintButtons(this, &print);
+    QPushButton* email = buttons->addButton(tr("E-mail"), QDialogButtonBox::ActionRole);
+    email->setObjectName(QStringLiteral("emailButton"));
+    email->setAutoDefault(false);
+    email->setToolTip(tr("Send the Overall table to the student as a spreadsheet file"));
+    connect(print, &QPushButton::clicked, this, &IndividualReportWindow::printPage);
+    connect(email, &QPushButton::clicked, this, &IndividualReportWindow::emailReport);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(buttons);
+    resize(560, 460);
+
+    connect(students_, &QComboBox::currentIndexChanged, this, &IndividualReportWindow::showStudent);
+    if (!input_.cls.students.empty()) showStudent(0);
+}
+
+IndividualReportWindow::~IndividualReportWindow() {
+    // The views let go of the tables before the tables go.
+    overallView_->setSheet(nullptr);
+    typeView_->setSheet(nullptr);
+}
+
+QString IndividualReportWindow::idText() const {
+    return id_->text();
+}
+
+void IndividualReportWindow::showStudent(int index) {
+    if (index < 0 || index >= static_cast<int>(input_.cls.students.size())) return;
+    if (students_->currentIndex() != index) students_->setCurrentIndex(index);  // comes back here
+    const StudentInfo& student = input_.cls.students[static_cast<std::size_t>(index)];
+    id_->setText(studentIdText(student));
+    overall_ = individualOverallSheet(input_.cls, input_.grades, index);
+    byType_ = individualTypeSheet(input_.cls, index);
+    const QString name = cp1252::toUnicode(student.name);
+    for (Sheet* sheet : {&overall_, &byType_}) {
+        setReportPrintout(*sheet, input_.gradeFilePath, input_.gradeFilePath, name);
+    }
+    ReportWindowParts::show(overallView_, &overall_);
+    ReportWindowParts::show(typeView_, &byType_);
+}
+
+void IndividualReportWindow::printPage() {
+    ReportWindowParts::print(this, dialogs_, pages_->currentWidget() == typeView_ ? byType_ : overall_);
+}
+
+void IndividualReportWindow::emailReport() {
+    const int index = students_->currentIndex();
+    if (index < 0) return;
+    const StudentInfo& student = input_.cls.students[static_cast<std::size_t>(index)];
+    // Always the Overall table, whichever page is on show.
+    const Result<QString> written =
+        writeMailAttachment(overall_, cp1252::toUnicode(student.name), mailAttachmentFolder());
+    if (!written) {
+        dialogs_.warn(this, tr("The grades could not be written for the message, so no message was started.") +
+                                QLatin1Char('\n') + written.message());
+        return;
+    }
+    MailDraft draft;
+    draft.recipient = recipientUrl(student.student_email);
+    draft.subject = tr("Grade Statistics");
+    draft.body = tr("Current grades: \r\n\r\n");
+    draft.attachment = *written;
+    mail_.compose(draft);
+}
+
+}  // namespace markwell

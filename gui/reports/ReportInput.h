@@ -1,0 +1,19 @@
+#pragma once
+
+#include "data/ClassRecord.h"
+#include "sheet/Sheet.h"
+
+#include <QString>
+
+namespace markwell {
+
+// What a report window reads: the class and its grades table as they stand
+// when the window opens (a report changes neither), and the grade file's
+// path for the printouts' headers.
+struct ReportInput {
+    ClassRecord cls;
+    Sheet grades;
+    QString gradeFilePath;
+};
+
+}  // namespace markwell

@@ -1,0 +1,233 @@
+// E-mail: the address File > E-mail... opens, and a student's report handed
+// to a stand-in xdg-email that records what it was given.
+
+#include "mail/XdgEmailLauncher.h"
+#include "pages/GradesPage.h"
+#include "reports/IndividualReportWindow.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace markwell;
+using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+// Points PATH at a folder of stand-in programs and XDG_CACHE_HOME at a
+// folder of the test's, for as long as it lives.
+class MailEnvironment {
+public:
+    MailEnvironment() : path_(qgetenv("PATH")), cache_(qgetenv("XDG_CACHE_HOME")) {
+        qputenv("PATH", bin_.path().toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", cacheDir_.path().toLocal8Bit());
+    }
+    ~MailEnvironment() {
+        qputenv("PATH", path_);
+        qputenv("XDG_CACHE_HOME", cache_);
+    }
+
+    // An xdg-email that writes its arguments, each ended by a NUL byte, to
+    // argvFile() and ends with `exitCode`.
+    void installXdgEmail(int exitCode) {
+        QFile script(bin_.filePath(QStringLiteral("xdg-email")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" > '%1'\nexit %2\n")
+                         .arg(argvFile())
+                         .arg(exitCode)
+                         .toLocal8Bit());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString argvFile() const { return bin_.filePath(QStringLiteral("argv")); }
+    QStringList recordedArguments() const {
+        QFile file(argvFile());
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        QStringList args = QString::fromLocal8Bit(file.readAll()).split(QChar(0));
+        args.removeLast();  // after the last NUL
+        return args;
+    }
+    QString cacheFolder() const { return cacheDir_.path(); }
+    // Makes the cache folder impossible to write into.
+    void blockCache() { qputenv("XDG_CACHE_HOME", (cacheDir_.path() + QStringLiteral("/file")).toLocal8Bit()); }
+
+private:
+    QTemporaryDir bin_;
+    QTemporaryDir cacheDir_;
+    QByteArray path_;
+    QByteArray cache_;
+};
+
+IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
+    h.open(writeClass(h.folder.path(), QStringLiteral("mail.grs"), cls));
+    h.window->actions().individualReport->trigger();
+    return h.window->findChild<IndividualReportWindow*>();
+}
+
+}  // namespace
+
+class MailTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mainWindowMailsTheSelectedStudent();
+    void mainWindowSaysWhenNoMailProgramOpens();
+    void reportIsAttachedWithTheExactArguments();
+    void attachmentsStayInTheirFolderWhateverTheName();
+    void aFailingOrMissingXdgEmailIsReportedWithTheFile();
+    void aFailedWriteStartsNoMail();
+};
+
+void MailTest::mainWindowMailsTheSelectedStudent() {
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    cls.students[1].student_email = " bob&co@x.org?bcc=all@school.example ";
+    h.open(writeClass(h.folder.path(), QStringLiteral("c.grs"), cls));
+    SheetView* view = h.window->gradesPage()->view();
+
+    view->selectRange(CellRange::cell(3, 1));
+    h.window->actions().sendMail->trigger();
+    QCOMPARE(h.dialogs.openedUrls.size(), 1u);
+    QCOMPARE(h.dialogs.openedUrls.back().toEncoded(),
+             QByteArray("mailto:bob%26co@x.org%3Fbcc%3Dall@school.example?subject=Grades&body="));
+
+    // The heading, the Total row, a points cell: which student?
+    for (const CellRange& range : {CellRange::cell(1, 1), CellRange::cell(6, 1), CellRange::cell(2, 2)}) {
+        view->selectRange(range);
+        h.window->sendMail();
+    }
+    QCOMPARE(h.dialogs.openedUrls.size(), 1u);
+    QCOMPARE(h.dialogs.texts(Kind::Inform),
+             QStringList(3, QStringLiteral("Please highlight student you wish to e-mail information about.")));
+}
+
+void MailTest::mainWindowSaysWhenNoMailProgramOpens() {
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    cls.students[0].student_email.clear();
+    h.open(writeClass(h.folder.path(), QStringLiteral("c.grs"), cls));
+    h.window->gradesPage()->view()->selectRange(CellRange::cell(2, 1));
+    h.dialogs.urlsOpen = false;
+    h.window->sendMail();
+    QCOMPARE(h.dialogs.openedUrls.back().toEncoded(), QByteArray("mailto:?subject=Grades&body="));
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("mailto:?subject=Grades&body=")));
+}
+
+void MailTest::reportIsAttachedWithTheExactArguments() {
+    MailEnvironment env;
+    env.installXdgEmail(0);
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    cls.students[1].student_email = "b o@x.org#1";
+    IndividualReportWindow* report = openReport(h, cls);
+    QVERIFY(report);
+    report->studentList()->setCurrentIndex(1);
+    report->pages()->setCurrentIndex(1);  // E-mail sends the Overall table whatever is shown
+    report->findChild<QPushButton*>(QStringLiteral("emailButton"))->click();
+
+    QTRY_VERIFY(QFile::exists(env.argvFile()));
+    QTRY_COMPARE(env.recordedArguments().size(), 7);
+    const QStringList args = env.recordedArguments();
+    const QString attachment = args.at(5);
+    QCOMPARE(args, (QStringList{"--subject", "Grade Statistics", "--body", "Current grades: \r\n\r\n", "--attach",
+                                attachment, "mailto:b%20o@x.org%231"}));
+    QCOMPARE(QFileInfo(attachment).fileName(), QStringLiteral("Bob Stone.xls"));
+    QVERIFY(attachment.startsWith(env.cacheFolder() + QStringLiteral("/")));
+    QVERIFY(QFileInfo(attachment).size() > 0);
+    QTest::qWait(50);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+
+    // Without an address the message has no recipient.
+    QFile::remove(env.argvFile());
+    cls.students[0].student_email.clear();
+    WindowHarness again;
+    IndividualReportWindow* second = openReport(again, cls);
+    second->emailReport();
+    QTRY_COMPARE(env.recordedArguments().size(), 6);
+    QCOMPARE(env.recordedArguments().at(4), QStringLiteral("--attach"));
+    QCOMPARE(QFileInfo(env.recordedArguments().at(5)).fileName(), QStringLiteral("Ann Lee.xls"));
+}
+
+void MailTest::attachmentsStayInTheirFolderWhateverTheName() {
+    MailEnvironment env;
+    env.installXdgEmail(0);
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    cls.students[0].name = "../../x";
+    cls.students[1].name = "a/b";
+    cls.students[2].name = "..";
+    cls.students.push_back(StudentInfo{});  // no name at all
+    cls.comments.push_back(CommentInfo{});
+    IndividualReportWindow* report = openReport(h, cls);
+    QVERIFY(report);
+    QStringList attachments;
+    for (int i = 0; i < report->studentList()->count(); ++i) {
+        QFile::remove(env.argvFile());
+        report->studentList()->setCurrentIndex(i);
+        report->emailReport();
+        QTRY_VERIFY(env.recordedArguments().size() >= 6);  // the nameless student has no address either
+        attachments << env.recordedArguments().at(5);
+    }
+    const QString folder = env.cacheFolder() + QStringLiteral("/Larkhaven/Grades/mail");
+    for (const QString& attachment : attachments) {
+        const QFileInfo file(attachment);
+        QVERIFY2(file.isFile(), qPrintable(attachment));
+        QCOMPARE(QFileInfo(file.absolutePath()).absolutePath(), folder);
+    }
+    QCOMPARE(QFileInfo(attachments.at(0)).fileName(), QStringLiteral("______x.xls"));
+    QCOMPARE(QFileInfo(attachments.at(3)).fileName(), QStringLiteral("student.xls"));
+    // One folder each: nothing written over, nothing outside.
+    QCOMPARE(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), attachments.size());
+    QCOMPARE(QDir(env.cacheFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Larkhaven")});
+}
+
+void MailTest::aFailingOrMissingXdgEmailIsReportedWithTheFile() {
+    MailEnvironment env;
+    env.installXdgEmail(3);
+    WindowHarness h;
+    IndividualReportWindow* report = openReport(h, smallClass());
+    QVERIFY(report);
+    report->emailReport();
+    QTRY_COMPARE(h.dialogs.count(Kind::Warn), 1);
+    const QString failed = h.dialogs.texts(Kind::Warn).front();
+    QVERIFY2(failed.contains(QStringLiteral("code 3")), qPrintable(failed));
+    QVERIFY2(failed.contains(QStringLiteral("/Ann Lee.xls")), qPrintable(failed));
+
+    QFile::remove(QDir(QFileInfo(env.argvFile()).absolutePath()).filePath(QStringLiteral("xdg-email")));
+    report->close();  // the launcher reports after the window is gone too
+    report = nullptr;
+    QTRY_VERIFY(!h.window->findChild<IndividualReportWindow*>());
+    h.window->actions().individualReport->trigger();
+    h.window->findChild<IndividualReportWindow*>()->emailReport();
+    QTRY_COMPARE(h.dialogs.count(Kind::Warn), 2);
+    const QString missing = h.dialogs.texts(Kind::Warn).at(1);
+    QVERIFY2(missing.contains(QStringLiteral("xdg-utils")), qPrintable(missing));
+    QVERIFY2(missing.contains(QStringLiteral("/Ann Lee.xls")), qPrintable(missing));
+}
+
+void MailTest::aFailedWriteStartsNoMail() {
+    MailEnvironment env;
+    env.installXdgEmail(0);
+    QFile blocker(env.cacheFolder() + QStringLiteral("/file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    env.blockCache();
+    WindowHarness h;
+    IndividualReportWindow* report = openReport(h, smallClass());
+    QVERIFY(report);
+    report->emailReport();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("no message was started")));
+    QTest::qWait(100);
+    QVERIFY(!QFile::exists(env.argvFile()));
+}
+
+MARKWELL_GUI_TEST_MAIN(MailTest)
+#include "MailTest.moc"

@@ -1,0 +1,392 @@
+// The report windows over a small class: the individual report, "Grade
+// Information" and the graph, how the main window enables them, and their
+// printouts.
+
+#include "help/HelpTopics.h"
+#include "reports/GradeInformationWindow.h"
+#include "reports/GraphWindow.h"
+#include "reports/IndividualReportWindow.h"
+#include "sheetview/SheetView.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/PdfText.h"
+
+#include <QAction>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QValueAxis>
+
+using namespace markwell;
+using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+QStringList rows(const Sheet& sheet) {
+    QStringList lines;
+    for (int row = 1; row <= sheet.maxRow(); ++row) {
+        QStringList cells;
+        for (int col = 1; col <= sheet.maxCol(); ++col) cells << sheet.text(row, col);
+        lines << cells.join(QLatin1Char('|'));
+    }
+    return lines;
+}
+
+QList<qreal> barValues(const GraphWindow& graph) {
+    const auto series = graph.chart()->series();
+    if (series.size() != 1) return {};
+    const auto* bars = qobject_cast<QBarSeries*>(series.front());
+    if (!bars || bars->count() != 1) return {};
+    QList<qreal> values;
+    for (int i = 0; i < bars->barSets().front()->count(); ++i) values << bars->barSets().front()->at(i);
+    return values;
+}
+
+QStringList categories(const GraphWindow& graph) {
+    const auto axes = graph.chart()->axes(Qt::Horizontal);
+    auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.front());
+    return axis ? axis->categories() : QStringList();
+}
+
+QString axisTitle(const GraphWindow& graph, Qt::Orientation orientation) {
+    const auto axes = graph.chart()->axes(orientation);
+    return axes.isEmpty() ? QString() : axes.front()->titleText();
+}
+
+// The values written above the bars that a reader can see: shown, and not
+// in the white the chart's theme gives labels inside bars.
+QStringList visibleValueLabels(const GraphWindow& graph) {
+    QStringList labels;
+    for (const QGraphicsItem* item : graph.chart()->scene()->items(Qt::AscendingOrder)) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible() || text->defaultTextColor().lightness() > 200) continue;
+        if (text->parentItem() && text->parentItem()->type() == text->type()) continue;
+        labels << text->toPlainText();
+    }
+    return labels;
+}
+
+QStringList items(const QComboBox* combo) {
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    return texts;
+}
+
+// The small class opened from a file, with Cleo's ID taken away.
+QString openSmallClass(WindowHarness& h) {
+    ClassRecord cls = smallClass();
+    cls.students[2].id.clear();
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period 3.grs"), cls);
+    h.open(path);
+    return path;
+}
+
+template <class Window>
+Window* opened(WindowHarness& h, QAction* action) {
+    action->trigger();
+    auto* window = h.window->findChild<Window*>();
+    if (window && !QTest::qWaitForWindowExposed(window)) return nullptr;
+    return window;
+}
+
+}  // namespace
+
+class ReportWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reportsAreEnabledByStudentsAssignmentsAndPage();
+    void individualReportFollowsTheChosenStudent();
+    void individualReportPrintsThePageOnShow();
+    void gradeInformationPagesStartFromTheirFirstChoice();
+    void gradeInformationPrintNamesWhatIsShown();
+    void graphModesAndValues();
+    void graphItemsAreTakenByPosition();
+    void graphPrintsOnItsSideAndKeepsItsTitle();
+    void helpPagesDescribeTheWindowsAsTheyAre();
+};
+
+void ReportWindowsTest::reportsAreEnabledByStudentsAssignmentsAndPage() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const MainActions& a = w.actions();
+    const auto enabled = [&] {
+        return QList<bool>{a.individualReport->isEnabled(), a.gradeInformation->isEnabled(), a.graph->isEnabled(),
+                           a.sendMail->isEnabled()};
+    };
+    QCOMPARE(enabled(), (QList<bool>{false, false, false, false}));
+
+    ClassRecord studentsOnly = smallClass();
+    studentsOnly.assignments.clear();
+    w.replaceClass(studentsOnly);
+    QCOMPARE(enabled(), (QList<bool>{false, false, true, true}));
+
+    w.replaceClass(smallClass());
+    QCOMPARE(enabled(), (QList<bool>{true, true, true, true}));
+
+    // Off the Grades page the View menu and e-mail are out of reach.
+    h.dialogs.saveAs(h.path(QStringLiteral("saved.grs")));
+    w.saveClassAs();
+    QVERIFY(w.showPage(Page::Attendance));
+    QVERIFY(!a.sendMail->isEnabled());
+    QVERIFY(!w.findChild<QMenu*>(QStringLiteral("viewMenu"))->menuAction()->isEnabled());
+}
+
+void ReportWindowsTest::individualReportFollowsTheChosenStudent() {
+    WindowHarness h;
+    openSmallClass(h);
+    auto* report = opened<IndividualReportWindow>(h, h.window->actions().individualReport);
+    QVERIFY(report);
+    QVERIFY(report->isModal());
+    QCOMPARE(report->windowTitle(), QStringLiteral("Individual Student Information"));
+    QCOMPARE(helpTopicFor(report->studentList()), HelpTopic::IndividualReport);
+    QCOMPARE(items(report->studentList()), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
+    QCOMPARE(report->pages()->tabPosition(), QTabWidget::South);
+    QCOMPARE(report->pages()->tabText(0), QStringLiteral("Overall"));
+    QCOMPARE(report->pages()->tabText(1), QStringLiteral("Assignment Type"));
+
+    QCOMPARE(report->idText(), QStringLiteral("A-1"));
+    QCOMPARE(rows(report->overallSheet()),
+             (QStringList{"Assignments|Points|Total|Percent|Grade", "Quiz 1|8|10|80.00%|B", "Test 1|90|100|90.00%|A",
+                          "||||", "Total|98|110|89.09%|B"}));
+    report->studentList()->setCurrentIndex(2);
+    QCOMPARE(report->idText(), QStringLiteral("N/A"));
+    QCOMPARE(rows(report->overallSheet()).at(1), QStringLiteral("Quiz 1|-|10|-|-"));
+    QCOMPARE(rows(report->overallSheet()).at(4), QStringLiteral("Total|80|110|80.00%|B"));
+    QCOMPARE(rows(report->typeSheet()).at(3), QStringLiteral("Quiz|0|0|0.00%|-"));
+    // Shown read-only.
+    auto* view = report->findChild<SheetView*>(QStringLiteral("overallView"));
+    QVERIFY(view && !view->inCellEditing());
+    QCOMPARE(view->sheet(), &report->overallSheet());
+    // The class is only read.
+    QVERIFY(!h.window->document().Dirty);
+}
+
+void ReportWindowsTest::individualReportPrintsThePageOnShow() {
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    WindowHarness h;
+    const QString path = openSmallClass(h);
+    auto* report = opened<IndividualReportWindow>(h, h.window->actions().individualReport);
+    QVERIFY(report);
+    report->studentList()->setCurrentIndex(1);
+
+    const QString overall = h.path(QStringLiteral("overall.pdf"));
+    h.dialogs.printToPdf(overall);
+    report->printPage();
+    QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("period 3.grs")});
+    const QString overallText = pdfText(overall);
+    QVERIFY(overallText.contains(QStringLiteral("Bob Stone")));  // the header's centre
+    QVERIFY(overallText.contains(path));
+    QVERIFY(overallText.contains(QStringLiteral("69.09%")));
+    QVERIFY(!overallText.contains(QStringLiteral("Homework")));
+
+    report->pages()->setCurrentIndex(1);
+    const QString byType = h.path(QStringLiteral("type.pdf"));
+    h.dialogs.printToPdf(byType);
+    report->printPage();
+    const QString typeText = pdfText(byType);
+    QVERIFY(typeText.contains(QStringLiteral("Homework")));
+    QVERIFY(typeText.contains(QStringLiteral("Bob Stone")));
+
+    // A cancelled print dialog is no failure; a printer that fails is shown.
+    h.dialogs.cancelPrint();
+    report->printPage();
+    h.dialogs.printToPdf(h.path(QStringLiteral("no/such/folder/x.pdf")));
+    report->printPage();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The report could not be printed")));
+}
+
+void ReportWindowsTest::gradeInformationPagesStartFromTheirFirstChoice() {
+    WindowHarness h;
+    openSmallClass(h);
+    auto* info = opened<GradeInformationWindow>(h, h.window->actions().gradeInformation);
+    QVERIFY(info);
+    QCOMPARE(info->windowTitle(), QStringLiteral("Grade Information"));
+    QCOMPARE(helpTopicFor(info->pages()), HelpTopic::Statistics);
+    QCOMPARE(items(info->statisticsAssignments()), (QStringList{"Quiz 1", "Test 1"}));
+    QCOMPARE(items(info->groupingAssignments()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
+    // Quiz 1: 8 and 6 count, Cleo's "-" does not.
+    QCOMPARE(rows(info->shownSheet()).at(5), QStringLiteral("Mean|7.00|70.00%"));
+    info->statisticsAssignments()->setCurrentIndex(1);
+    QCOMPARE(rows(info->shownSheet()).at(1), QStringLiteral("Minimum Grade|70|70.00%"));
+
+    info->showPage(GradeInformationWindow::Page::Grouping);
+    QCOMPARE(info->groupingAssignments()->currentIndex(), 0);
+    info->groupingAssignments()->setCurrentIndex(2);  // Overall: B, D, B
+    QCOMPARE(rows(info->shownSheet()).at(2), QStringLiteral("B|2|66.67%"));
+    QCOMPARE(rows(info->shownSheet()).at(4), QStringLiteral("D|1|33.33%"));
+
+    info->showPage(GradeInformationWindow::Page::Missing);
+    QVERIFY(info->absentButton()->isChecked());
+    QVERIFY(info->absentButton()->isVisible());
+    QCOMPARE(rows(info->shownSheet()),
+             (QStringList{"Students|Assignments", "Ann Lee|< None >", "Bob Stone|< None >", "Cleo Park|\"Quiz 1\""}));
+    info->zeroButton()->click();
+    QCOMPARE(rows(info->shownSheet()).at(3), QStringLiteral("Cleo Park|< None >"));
+
+    // Back to Grouping: its first item again; back to Missing: Absent again.
+    info->showPage(GradeInformationWindow::Page::Grouping);
+    QCOMPARE(info->groupingAssignments()->currentIndex(), 0);
+    QCOMPARE(rows(info->shownSheet()).last(), QStringLiteral("Total|2|100.00%"));
+    info->showPage(GradeInformationWindow::Page::Missing);
+    QVERIFY(info->absentButton()->isChecked());
+    QCOMPARE(rows(info->shownSheet()).at(3), QStringLiteral("Cleo Park|\"Quiz 1\""));
+}
+
+void ReportWindowsTest::gradeInformationPrintNamesWhatIsShown() {
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    WindowHarness h;
+    openSmallClass(h);
+    auto* info = opened<GradeInformationWindow>(h, h.window->actions().gradeInformation);
+    QVERIFY(info);
+    info->statisticsAssignments()->setCurrentIndex(1);
+    const QString statistics = h.path(QStringLiteral("statistics.pdf"));
+    h.dialogs.printToPdf(statistics);
+    info->printPage();
+    QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("Grade Information")});
+    QVERIFY(pdfText(statistics).contains(QStringLiteral("Test 1")));
+    QVERIFY(pdfText(statistics).contains(QStringLiteral("Standard Deviation")));
+
+    info->showPage(GradeInformationWindow::Page::Missing);
+    info->zeroButton()->click();
+    const QString zeros = h.path(QStringLiteral("zeros.pdf"));
+    h.dialogs.printToPdf(zeros);
+    info->printPage();
+    QVERIFY(pdfText(zeros).contains(QStringLiteral("Zeros")));
+    QVERIFY(pdfText(zeros).contains(QStringLiteral("Cleo Park")));
+}
+
+void ReportWindowsTest::graphModesAndValues() {
+    WindowHarness h;
+    openSmallClass(h);
+    auto* graph = opened<GraphWindow>(h, h.window->actions().graph);
+    QVERIFY(graph);
+    QCOMPARE(graph->windowTitle(), QStringLiteral("Graph"));
+    QVERIFY(graph->windowFlags() & Qt::WindowMaximizeButtonHint);
+    QCOMPARE(helpTopicFor(graph->choice()), HelpTopic::Graph);
+    // Opens by student, in points, on the first student.
+    QVERIFY(graph->byStudentAction()->isChecked() && graph->pointsAction()->isChecked());
+    QCOMPARE(graph->choiceLabel()->text(), QStringLiteral("Students"));
+    QCOMPARE(items(graph->choice()), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
+    QCOMPARE(graph->chart()->title(), QStringLiteral("Ann Lee"));
+    QCOMPARE(categories(*graph), (QStringList{"Quiz 1", "Test 1"}));
+    QCOMPARE(barValues(*graph), (QList<qreal>{8, 90}));
+    QCOMPARE(axisTitle(*graph, Qt::Vertical), QStringLiteral("Points"));
+    QCOMPARE(axisTitle(*graph, Qt::Horizontal), QStringLiteral("Assignments"));
+    const auto* series = qobject_cast<QBarSeries*>(graph->chart()->series().front());
+    QVERIFY(series->isLabelsVisible());
+    QTRY_VERIFY(visibleValueLabels(*graph).contains(QStringLiteral("8")));
+    QVERIFY(visibleValueLabels(*graph).contains(QStringLiteral("90")));
+
+    graph->choice()->setCurrentIndex(2);  // Cleo: "-" is a bar of 0
+    QCOMPARE(barValues(*graph), (QList<qreal>{0, 80}));
+    graph->percentageAction()->trigger();
+    QCOMPARE(barValues(*graph), (QList<qreal>{0, 80}));
+    QCOMPARE(axisTitle(*graph, Qt::Vertical), QStringLiteral("Percentage"));
+
+    graph->byAssignmentAction()->trigger();
+    QCOMPARE(graph->choiceLabel()->text(), QStringLiteral("Assignments"));
+    QCOMPARE(items(graph->choice()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
+    QCOMPARE(graph->choice()->currentIndex(), 0);
+    QCOMPARE(graph->chart()->title(), QStringLiteral("Quiz 1"));
+    QCOMPARE(categories(*graph), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
+    QCOMPARE(barValues(*graph), (QList<qreal>{80, 60, 0}));
+    QCOMPARE(axisTitle(*graph, Qt::Horizontal), QStringLiteral("Students"));
+
+    graph->choice()->setCurrentIndex(2);  // Overall, in percent: the Average column
+    QCOMPARE(barValues(*graph), (QList<qreal>{89.09, 69.09, 80}));
+    graph->pointsAction()->trigger();
+    QCOMPARE(barValues(*graph), (QList<qreal>{98, 76, 80}));
+    QCOMPARE(graph->chart()->title(), QStringLiteral("Overall"));
+}
+
+void ReportWindowsTest::graphItemsAreTakenByPosition() {
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    cls.assignments[1].title = "Quiz 1";       // two assignments of one title
+    cls.assignments.push_back(cls.assignments[0]);
+    cls.assignments.back().title = "Overall";  // and one called like the last item
+    h.open(writeClass(h.folder.path(), QStringLiteral("same.grs"), cls));
+    auto* graph = opened<GraphWindow>(h, h.window->actions().graph);
+    QVERIFY(graph);
+    graph->byAssignmentAction()->trigger();
+    QCOMPARE(items(graph->choice()), (QStringList{"Quiz 1", "Quiz 1", "Overall", "Overall"}));
+    graph->choice()->setCurrentIndex(1);
+    QCOMPARE(barValues(*graph), (QList<qreal>{90, 70, 80}));  // the second only: three bars
+    graph->choice()->setCurrentIndex(2);
+    QCOMPARE(barValues(*graph), (QList<qreal>{8, 6, 0}));  // the assignment called "Overall"
+    graph->choice()->setCurrentIndex(3);
+    QCOMPARE(barValues(*graph), (QList<qreal>{106, 82, 80}));  // the course result
+
+    // A student's bars keep one bar per assignment, titles alike or not.
+    graph->byStudentAction()->trigger();
+    QCOMPARE(barValues(*graph), (QList<qreal>{8, 90, 8}));
+    QCOMPARE(categories(*graph).size(), 3);
+}
+
+void ReportWindowsTest::graphPrintsOnItsSideAndKeepsItsTitle() {
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    WindowHarness h;
+    const QString path = openSmallClass(h);
+    auto* graph = opened<GraphWindow>(h, h.window->actions().graph);
+    QVERIFY(graph);
+    graph->percentageAction()->trigger();
+    const QString pdf = h.path(QStringLiteral("graph.pdf"));
+    h.dialogs.printToPdf(pdf);
+    graph->printAction()->trigger();
+    QCOMPARE(h.dialogs.count(Kind::Printer), 1);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+    QCOMPARE(pdfPageCount(pdf), 1);
+    const QString size = pdfPageSize(pdf);
+    QVERIFY2(size.startsWith(QStringLiteral("842 x 595")) || size.startsWith(QStringLiteral("792 x 612")),
+             qPrintable(size));
+    const QString text = pdfText(pdf);
+    for (const QString& expected : {QStringLiteral("Ann Lee"), QStringLiteral("Percentage"),
+                                    QStringLiteral("Assignments"), QStringLiteral("Test 1"), path}) {
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in\n") + text));
+    }
+    // The bars' values, 80 and 90 percent, are printed above them.
+    const QString belowHeader = text.section(QLatin1Char('\n'), 1);
+    for (const char* value : {"80", "90"}) {
+        QVERIFY2(belowHeader.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QLatin1String(value)))),
+                 qPrintable(text));
+    }
+    // The window's chart keeps its title.
+    QCOMPARE(graph->chart()->title(), QStringLiteral("Ann Lee"));
+    QVERIFY(graph->chart()->titleBrush().color() == QColor(Qt::blue));
+
+    h.dialogs.printToPdf(h.path(QStringLiteral("no/such/folder/graph.pdf")));
+    graph->printChart();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+}
+
+void ReportWindowsTest::helpPagesDescribeTheWindowsAsTheyAre() {
+    const struct {
+        HelpTopic topic;
+        const char* mentions;
+    } pages[] = {{HelpTopic::IndividualReport, "Assignment Type"},
+                 {HelpTopic::Statistics, "Standard deviation"},
+                 {HelpTopic::Graph, "Overall"},
+                 {HelpTopic::Email, "xdg-email"}};
+    for (const auto& page : pages) {
+        QFile file(QStringLiteral(":/help/") + QLatin1String(helpPage(page.topic).file));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll()).simplified();
+        QVERIFY2(!html.contains(QStringLiteral("later version")), helpPage(page.topic).file);
+        QVERIFY2(html.contains(QLatin1String(page.mentions), Qt::CaseInsensitive), helpPage(page.topic).file);
+    }
+}
+
+MARKWELL_GUI_TEST_MAIN(ReportWindowsTest)
+#include "ReportWindowsTest.moc"
