@@ -54,10 +54,14 @@ AttendanceAnalysisWindow::AttendanceAnalysisWindow(const Document& document, int
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(print, &QPushButton::clicked, this, &AttendanceAnalysisWindow::printAnalysis);
 
+    // Copy and Print by their keys wherever the focus is.
     auto* copy = new QAction(this);
     copy->setShortcut(QKeySequence::Copy);
     connect(copy, &QAction::triggered, view_, &SheetView::copySelection);
-    addAction(copy);
+    auto* printKey = new QAction(this);
+    printKey->setShortcut(QKeySequence::Print);
+    connect(printKey, &QAction::triggered, this, &AttendanceAnalysisWindow::printAnalysis);
+    addActions({copy, printKey});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeChoices());
