@@ -30,6 +30,7 @@ ClassRecord sample(int students, int assignments, std::uint64_t seed) {
     options.students = students;
     options.assignments = assignments;
     options.seed = seed;
+    options.seats = true;
     return makeSampleClass(options, builtInDefaultGradeScale());
 }
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     const QString attendance = out + QStringLiteral("/attendance_file");
     const QString seating = out + QStringLiteral("/seating_file");
     const QString comma = out + QStringLiteral("/comma_text");
+    const QString chart = out + QStringLiteral("/seating_chart");
 
     const ClassRecord empty = newClassRecord(builtInDefaultGradeScale());
     const ClassRecord tiny = sample(2, 2, 1);
@@ -78,6 +80,11 @@ int main(int argc, char** argv) {
 
     ok = ok && save(comma, QStringLiteral("points"), QByteArray::fromStdString(formatCommaText(small.assignments[0].namegrade))) &&
          save(comma, QStringLiteral("awkward"), QByteArray("\"a \"\"b\"\"\",,c, \"d,e\",\"unbalanced"));
+    // The chart's commands, a byte each and their arguments after: add two
+    // seats, move, size, nudge, delete; then another class's seats.
+    ok = ok && save(chart, QStringLiteral("arrange"), QByteArray::fromHex("00000a00020102040170700501034050060305030101"
+                                                                         "0703041020304010200100")) &&
+         save(chart, QStringLiteral("replace"), QByteArray::fromHex("0100070200020102"));
     if (!ok) {
         std::fprintf(stderr, "make_fuzz_seeds: cannot write the seeds into %s\n", argv[1]);
         return 1;

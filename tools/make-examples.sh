@@ -10,6 +10,6 @@ if [ ! -x "$cli" ]; then
   exit 1
 fi
 # Period 1: a plain average, lowest quiz and homework dropped.
-"$cli" sample examples/period1.grs --students 25 --assignments 12 --seed 1
+"$cli" sample examples/period1.grs --students 25 --assignments 12 --seed 1 --seats
 # Period 2: weighted averages, lowest score dropped overall.
-"$cli" sample examples/period2.grs --students 18 --assignments 8 --seed 2 --weighted --drop overall
+"$cli" sample examples/period2.grs --students 18 --assignments 8 --seed 2 --weighted --drop overall --seats

@@ -27,6 +27,7 @@ int runSort(const QStringList& args, const Console& console);
 int runExport(const QStringList& args, const Console& console);
 int runAttendance(const QStringList& args, const Console& console);
 int runMerge(const QStringList& args, const Console& console);
+int runSeats(const QStringList& args, const Console& console);
 int runStudent(const QStringList& args, const Console& console);
 int runStats(const QStringList& args, const Console& console);
 int runGraph(const QStringList& args, const Console& console);

@@ -2,8 +2,9 @@
 #include "cli/Commands.h"
 #include "export/SheetFile.h"
 #include "grading/GradesTable.h"
-#include "table/SheetPrintout.h"
 #include "printout/PrintCopy.h"
+#include "seating/SeatingPrintout.h"
+#include "table/SheetPrintout.h"
 
 #include <QFileInfo>
 
@@ -15,7 +16,8 @@ namespace {
 struct ExportRequest {
     QString classPath;
     QString outPath;
-    bool ids = false;  // student IDs in place of names (printouts only)
+    bool ids = false;      // student IDs in place of names (printouts only)
+    bool seating = false;  // the seating chart's printout in place of the grades'
 };
 
 // Writes the grades table as the Save As export does.
@@ -42,10 +44,22 @@ int exportPdf(const ClassRecord& cls, const ExportRequest& request, const Consol
     return kExitOk;
 }
 
+// Writes the seating chart's printout as the desktop program prints it,
+// with the path of the class's seating file in the header.
+int exportSeatingPdf(const ClassRecord& cls, const ExportRequest& request, const Console& console) {
+    const QString seatingPath = seatingPathFor(QFileInfo(request.classPath).absoluteFilePath());
+    const SeatingChart chart{cls.Seats, cls.teacherSeat, false};
+    if (const auto written = writeSeatingPdf(chart, seatingPath, request.outPath); !written) {
+        console.error(written.message());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 // The output types by extension, compared without regard to case.
 struct OutputType {
     const char* extension;
-    bool takesIds;
+    bool printout;  // takes --ids and --seating
     int (*write)(const ClassRecord&, const ExportRequest&, const Console&);
 };
 constexpr std::array kOutputTypes = {
@@ -65,14 +79,17 @@ const OutputType* outputTypeOf(const QString& path) {
 
 }  // namespace
 
-// export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids]: the grades table of the
-// class written as a file, as Save As writes it.
+// export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating]: the grades
+// table of the class written as a file, as Save As writes it, or a printout
+// as PDF.
 int runExport(const QStringList& args, const Console& console) {
     ExportRequest request;
     QStringList paths;
     for (const QString& arg : args) {
         if (arg == QLatin1String("--ids")) {
             request.ids = true;
+        } else if (arg == QLatin1String("--seating")) {
+            request.seating = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return console.usage(QStringLiteral("export: unknown option \"%1\"").arg(arg));
         } else {
@@ -89,8 +106,20 @@ int runExport(const QStringList& args, const Console& console) {
                           .arg(request.outPath));
         return kExitFailed;
     }
-    if (request.ids && !type->takesIds) {
+    if (request.ids && !type->printout) {
         return console.usage(QStringLiteral("export: --ids is for .pdf output only"));
+    }
+    if (request.seating && !type->printout) {
+        return console.usage(QStringLiteral("export: --seating is for .pdf output only"));
+    }
+    if (request.ids && request.seating) {
+        return console.usage(QStringLiteral("export: --ids and --seating do not go together"));
+    }
+    if (request.seating) {
+        // A damaged seating file is said: the chart would be printed without its seats.
+        const std::optional<Document> document = openClassDocument(request.classPath, console, true);
+        if (!document) return kExitFailed;
+        return exportSeatingPdf(document->classRecord, request, console);
     }
     const std::optional<ClassRecord> cls = openClassFile(request.classPath, console);
     if (!cls) return kExitFailed;

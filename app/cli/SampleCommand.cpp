@@ -57,6 +57,7 @@ std::variant<SampleOptions, QString> sampleOptions(const QCommandLineParser& par
         if (!ok) return QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615");
     }
     options.weighted = parser.isSet(QStringLiteral("weighted"));
+    options.seats = parser.isSet(QStringLiteral("seats"));
     if (parser.isSet(QStringLiteral("drop"))) {
         const auto rule = dropRule(parser.value(QStringLiteral("drop")));
         if (!rule) return QStringLiteral("--drop takes none, overall or type");
@@ -74,6 +75,7 @@ int runSample(const QStringList& args, const Console& console) {
         {QStringLiteral("assignments"), QStringLiteral("Number of assignments."), QStringLiteral("M")},
         {QStringLiteral("seed"), QStringLiteral("Seed of the made-up names and marks."), QStringLiteral("S")},
         {QStringLiteral("weighted"), QStringLiteral("Turn weighted averages on.")},
+        {QStringLiteral("seats"), QStringLiteral("A seat per student on the seating chart.")},
         {QStringLiteral("drop"), QStringLiteral("Dropping rule: none, overall or type."), QStringLiteral("RULE")},
     });
     if (!parser.parse(QStringList{QStringLiteral("sample")} + args)) return console.usage(QStringLiteral("sample: ") + parser.errorText());

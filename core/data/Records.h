@@ -20,6 +20,7 @@ inline constexpr PlatformColour kWhite = 0xFFFFFF;
 inline constexpr PlatformColour kRed = 0x0000FF;
 inline constexpr PlatformColour kNavy = 0x800000;
 inline constexpr PlatformColour kAqua = 0xFFFF00;
+inline constexpr PlatformColour kTeal = 0x808000;
 inline constexpr PlatformColour kBlue = 0xFF0000;
 }  // namespace colour
 

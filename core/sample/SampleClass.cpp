@@ -6,6 +6,8 @@
 #include "common/NumberText.h"
 #include "data/PointEntry.h"
 #include "data/Tables.h"
+#include "seating/SeatGeometry.h"
+#include "seating/Seats.h"
 
 #include <algorithm>
 #include <array>
@@ -139,6 +141,23 @@ std::string pointsText(SampleRandom& random, double ability, double total) {
     return generalText(points);
 }
 
+// A seat per student in rows of six before the teacher's desk, the rows in
+// two alternating colours; the desk moves back when the rows reach it.
+void addSampleSeats(ClassRecord& cls) {
+    constexpr int kPerRow = 6;
+    constexpr int kWidth = 110, kHeight = 36, kAcross = 120, kDown = 50, kMargin = 10;
+    const int count = static_cast<int>(cls.students.size());
+    for (int i = 0; i < count; ++i) {
+        SeatingInfo seat = newSeatLook();
+        seat.name = cls.students[static_cast<std::size_t>(i)].name;
+        seat.color = (i / kPerRow) % 2 ? 0xC0FFC0 : 0xFFE0C0;  // pale green, pale blue
+        setSeatRect(seat, QRect(kMargin + (i % kPerRow) * kAcross, kMargin + (i / kPerRow) * kDown, kWidth, kHeight));
+        cls.Seats.push_back(std::move(seat));
+    }
+    const int rows = (count + kPerRow - 1) / kPerRow;
+    cls.teacherSeat.Top = std::max(cls.teacherSeat.Top, kMargin + rows * kDown + 20);
+}
+
 }  // namespace
 
 ClassRecord makeSampleClass(const SampleOptions& options, const CurrentGradeScale& scale) {
@@ -170,20 +189,7 @@ ClassRecord makeSampleClass(const SampleOptions& options, const CurrentGradeScal
         }
         cls.assignments.push_back(std::move(a));
     }
-    // Seats in rows of six in front of the teacher's desk.
-    for (int i = 0; i < options.students; ++i) {
-        SeatingInfo seat;
-        seat.name = cls.students[static_cast<std::size_t>(i)].name;
-        seat.width = 95;
-        seat.height = 30;
-        seat.left = 10 + (i % 6) * 110;
-        seat.Top = 10 + (i / 6) * 45;
-        seat.color = (i % 2) ? 0xC0FFC0 : 0xFFE0C0;
-        cls.Seats.push_back(seat);
-    }
-    // The teacher's desk stays in its usual place unless the rows reach it.
-    const int rows = (options.students + 5) / 6;
-    cls.teacherSeat.Top = std::max(cls.teacherSeat.Top, 10 + rows * 45 + 15);
+    if (options.seats) addSampleSeats(cls);
     return cls;
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/TextEntryDialog.h"
 #include "help/HelpTopics.h"
 
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -89,6 +90,12 @@ std::optional<UserDialogs::FontChoice> QtUserDialogs::chooseFont(QWidget* parent
     FontDialog dialog(current, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
+}
+
+std::optional<QColor> QtUserDialogs::chooseColour(QWidget* parent, const QColor& current, const QString& title) {
+    const QColor picked = QColorDialog::getColor(current, parent, title);
+    if (!picked.isValid()) return std::nullopt;
+    return picked;
 }
 
 bool QtUserDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {

@@ -5,7 +5,7 @@
 namespace markwell {
 
 // The real dialogs of the desktop: QMessageBox, QFileDialog, the font dialog
-// of this program, QPrintDialog, QPrintPreviewDialog, QProgressDialog and
+// of this program, QColorDialog, QPrintDialog, QPrintPreviewDialog, QProgressDialog and
 // QDesktopServices.
 class QtUserDialogs : public UserDialogs {
 public:
@@ -17,6 +17,7 @@ public:
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& current, const QString& title) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
     std::unique_ptr<PrintProgress> showProgress(QWidget* parent, const QString& label) override;

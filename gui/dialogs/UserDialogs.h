@@ -18,9 +18,9 @@ namespace markwell {
 class PrintProgress;
 
 // Everything the program asks of the person at the desk goes through this:
-// message boxes, a line of text, file dialogs, the font and print dialogs,
-// the print preview, progress with Cancel and opening addresses in other
-// programs. The desktop program uses QtUserDialogs; tests answer with a
+// message boxes, a line of text, file dialogs, the font, colour and print
+// dialogs, the print preview, progress with Cancel and opening addresses in
+// other programs. The desktop program uses QtUserDialogs; tests answer with a
 // double that records what was shown.
 class UserDialogs {
 public:
@@ -74,6 +74,8 @@ public:
     virtual std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) = 0;
 
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;
+    // A colour, starting from `current`; nullopt when cancelled.
+    virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& current, const QString& title) = 0;
 
     // The print dialog for `printer`; true when the user chose to print.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;

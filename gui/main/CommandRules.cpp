@@ -30,7 +30,7 @@ CommandStates commandStates(const ClassShape& shape) {
     s.font = grades && hasStudents;
     s.sort = grades && hasStudents;
     s.copy = !seating;
-    s.printPreview = !seating;
+    s.printPreview = true;
     s.graph = hasStudents;
     s.mail = grades && hasStudents;
     s.merge = grades;
@@ -39,6 +39,7 @@ CommandStates commandStates(const ClassShape& shape) {
     s.gradeInformation = s.individualReport;
 
     s.otherPagesOpen = shape.titled && hasStudents;
+    s.printSeating = s.otherPagesOpen;
     return s;
 }
 

@@ -31,6 +31,7 @@ struct CommandStates {
     bool printWithNamesVisible = true;
     bool printWithIdsVisible = true;
     bool printAttendanceVisible = false;
+    bool printSeating = false;  // from any page while the Seating page can be reached
 
     // Commands.
     bool assignmentList = false;

@@ -9,6 +9,8 @@
 #include "pages/GradesPage.h"
 #include "pages/SeatingPage.h"
 #include "scales/ScaleStore.h"
+#include "seating/SeatingEditor.h"
+#include "seating/SeatingView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,6 +56,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
                                                    [this]() -> const Sheet& { return grades_.sheet; });
     connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
         if (page_ != Page::Grades) showPage(Page::Grades);
+        // The seats are another class's now: none of them is current.
+        seating_->clearCurrent();
         UpdateMarkwell();
     });
     connect(commands_.get(), &DocumentCommands::dirtyChanged, this, &QWidget::setWindowModified);
@@ -92,6 +96,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
     createMenus();
     createToolBars();
     createGradesContextMenu();
+    connectSeatingPage();
 
     restoreWindowPlace();
     activate();
@@ -102,6 +107,8 @@ MainWindow::~MainWindow() {
     // table first, so that a cell still being typed into closes without
     // reporting its value to a class that is gone.
     gradesPage_->showTable(nullptr);
+    // The chart's editor goes with this window's members, before the page.
+    seatingPage_->view()->setEditor(nullptr);
 }
 
 void MainWindow::activate() {
@@ -143,6 +150,7 @@ void MainWindow::UpdateMarkwell() {
     grades_ = buildGradesTable(document_.classRecord);
     gradesPage_->showTable(&grades_.sheet);
     refreshAttendanceClass();
+    seatingPage_->view()->showChart();
     UpdateStatusBar();
     UpdateToolBar();
 }
@@ -226,6 +234,8 @@ void MainWindow::pageChanged(int index) {
                                  kNoticeMilliseconds);
         return;
     }
+    // The frame of handles is the Seating page's alone.
+    if (page_ == Page::Seating) seatingPage_->view()->clearCurrent();
     page_ = wanted;
     switch (page_) {
     case Page::Grades: setHelpTopic(this, HelpTopic::Grades); break;
@@ -233,7 +243,11 @@ void MainWindow::pageChanged(int index) {
         setHelpTopic(this, HelpTopic::Attendance);
         attendancePage_->showToday();
         break;
-    case Page::Seating: setHelpTopic(this, HelpTopic::Seating); break;
+    case Page::Seating:
+        setHelpTopic(this, HelpTopic::Seating);
+        // Ready for the arrow keys and Delete.
+        seatingPage_->view()->setFocus();
+        break;
     }
     applyCommandStates();
 }

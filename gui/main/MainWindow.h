@@ -25,6 +25,7 @@ class MailLauncher;
 struct ReportInput;
 class PasswordProtection;
 class ScaleStore;
+class SeatingEditor;
 class SeatingPage;
 class UserDialogs;
 
@@ -45,6 +46,8 @@ public:
     Page currentPage() const { return page_; }
     GradesPage* gradesPage() const { return gradesPage_; }
     AttendancePage* attendancePage() const { return attendancePage_; }
+    SeatingPage* seatingPage() const { return seatingPage_; }
+    const SeatingEditor& seatingEditor() const { return *seating_; }
     QTabWidget* pages() const { return pages_; }
     const MainActions& actions() const { return actions_; }
     QString statusText() const;
@@ -82,6 +85,8 @@ public slots:
     void printGradesWithNames();
     void printGradesWithIds();
     void printAttendance();
+    // The seating chart, from any page while the Seating page can be reached.
+    void printSeating();
     void previewPrint();
     void copySelection();
     void toggleGridLines();
@@ -97,6 +102,11 @@ public slots:
     void editWeights();
     void editDropRule();
     void editOptions();
+    // The seat commands of the Seating page; Edit and Delete work on the
+    // current student seat, and Delete asks first.
+    void addSeat();
+    void editSeat();
+    void deleteSeat();
     void showNextPage();
     void showPreviousPage();
     void showHelp();
@@ -122,6 +132,9 @@ private:
     void createToolBars();
     QToolBar* addToolGroup(const QString& title, const QString& name, const QList<QAction*>& actions);
     void createGradesContextMenu();
+    void connectSeatingPage();
+    void applySeatStates();
+    void previewSeating();
     void applyCommandStates();
     void pageChanged(int index);
     void refreshAttendanceClass();
@@ -148,6 +161,7 @@ private:
     Document document_;
     GradesTable grades_;
     std::unique_ptr<DocumentCommands> commands_;
+    std::unique_ptr<SeatingEditor> seating_;
     bool activated_ = false;
     Page page_ = Page::Grades;
 

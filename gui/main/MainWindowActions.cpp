@@ -31,6 +31,7 @@ void MainWindow::connectActions() {
     run(a.printWithNames, &MainWindow::printGradesWithNames);
     run(a.printWithIds, &MainWindow::printGradesWithIds);
     run(a.printAttendance, &MainWindow::printAttendance);
+    run(a.printSeating, &MainWindow::printSeating);
     run(a.printPreview, &MainWindow::previewPrint);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     run(a.copy, &MainWindow::copySelection);
@@ -44,6 +45,9 @@ void MainWindow::connectActions() {
     run(a.weightedGrades, &MainWindow::editWeights);
     run(a.dropLowest, &MainWindow::editDropRule);
     run(a.options, &MainWindow::editOptions);
+    run(a.addSeat, &MainWindow::addSeat);
+    run(a.editSeat, &MainWindow::editSeat);
+    run(a.deleteSeat, &MainWindow::deleteSeat);
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
     run(a.individualReport, &MainWindow::showIndividualReport);
@@ -60,10 +64,6 @@ void MainWindow::connectActions() {
     const auto later = [this](QAction* action, const QString& message) {
         connect(action, &QAction::triggered, this, [this, message] { dialogs_.inform(this, message); });
     };
-    later(a.printSeating, tr("Printing the seating chart is not available yet in this version of Markwell."));
-    later(a.addSeat, tr("Adding seats is not available yet in this version of Markwell."));
-    later(a.editSeat, tr("Changing seats is not available yet in this version of Markwell."));
-    later(a.deleteSeat, tr("Deleting seats is not available yet in this version of Markwell."));
     later(a.studentList, tr("The student list is not available yet in this version of Markwell."));
     later(a.assignmentList, tr("The assignment list is not available yet in this version of Markwell."));
     later(a.editGrades, tr("Grade entry is not available yet in this version of Markwell."));
@@ -176,6 +176,7 @@ void MainWindow::applyCommandStates() {
     a.printWithNames->setVisible(s.printWithNamesVisible);
     a.printWithIds->setVisible(s.printWithIdsVisible);
     a.printAttendance->setVisible(s.printAttendanceVisible);
+    a.printSeating->setEnabled(s.printSeating);
 
     a.assignmentList->setEnabled(s.assignmentList);
     a.editGrades->setEnabled(s.editGrades);
@@ -195,6 +196,7 @@ void MainWindow::applyCommandStates() {
     a.individualReport->setEnabled(s.individualReport);
     a.gradeInformation->setEnabled(s.gradeInformation);
     a.gridLines->setChecked(cls.gridProps.grid_lines);
+    applySeatStates();
 
     pages_->setTabEnabled(static_cast<int>(Page::Attendance), s.otherPagesOpen || page_ == Page::Attendance);
     pages_->setTabEnabled(static_cast<int>(Page::Seating), s.otherPagesOpen || page_ == Page::Seating);

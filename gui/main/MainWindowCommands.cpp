@@ -2,7 +2,7 @@
 
 #include "main/MainWindow.h"
 
-#include "dialogs/GridFontChoice.h"
+#include "dialogs/StoredFont.h"
 #include "dialogs/UserDialogs.h"
 #include "document/TypedPoints.h"
 #include "grading/GridFormatting.h"
@@ -50,7 +50,7 @@ void MainWindow::printPage() {
     switch (page_) {
     case Page::Grades: printGrades(false); break;
     case Page::Attendance: printAttendance(); break;
-    case Page::Seating: actions_.printSeating->trigger(); break;
+    case Page::Seating: printSeating(); break;
     }
 }
 
@@ -63,6 +63,10 @@ void MainWindow::printGradesWithIds() {
 }
 
 void MainWindow::previewPrint() {
+    if (page_ == Page::Seating) {
+        previewSeating();
+        return;
+    }
     Sheet copy;
     if (page_ == Page::Attendance) {
         copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
@@ -92,12 +96,11 @@ void MainWindow::toggleGridLines() {
 
 void MainWindow::chooseFont() {
     GridProperties& props = document_.classRecord.gridProps;
-    const std::optional<UserDialogs::FontChoice> chosen = dialogs_.chooseFont(this, fontChoiceOf(props));
-    if (!chosen) return;
-    if (const Result<void> stored = storeFontChoice(props, *chosen); !stored) {
-        dialogs_.warn(this, stored.message());
-        return;
-    }
+    const std::optional<StoredFont> font =
+        askStoredFont(dialogs_, this, gridFontOf(props), capacity::kFontName,
+                      tr("The font \"%1\" cannot be kept with the class; please choose another."));
+    if (!font) return;
+    setGridFont(props, *font);
     setDirty();
     const ClassRecord& cls = document_.classRecord;
     updateGridProperties(grades_.sheet, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),

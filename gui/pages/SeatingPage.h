@@ -4,13 +4,19 @@
 
 namespace markwell {
 
-// The Seating page. The seating chart itself comes with a later version;
-// until then the page says so plainly, and the seats of a class are kept
-// and saved with it unchanged.
+class SeatingView;
+
+// The Seating page: the class's seating chart, to arrange with the mouse
+// and the keyboard (see SeatingView), and the seat commands of the window.
 class SeatingPage : public QWidget {
     Q_OBJECT
 public:
     explicit SeatingPage(QWidget* parent = nullptr);
+
+    SeatingView* view() const { return view_; }
+
+private:
+    SeatingView* view_;
 };
 
 }  // namespace markwell

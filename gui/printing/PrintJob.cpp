@@ -72,10 +72,8 @@ Result<PrintOutcome> printOn(QPrinter& printer, Printout& printout, PrintProgres
     return printed;
 }
 
-Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
-                                const PrintoutOptions& options) {
+Result<PrintOutcome> printPrintout(QWidget* parent, UserDialogs& dialogs, Printout& printout) {
     QPrinter printer(QPrinter::HighResolution);
-    SheetPrintout printout(sheet, options);
     preparePrinter(printer, printout);
     if (!dialogs.choosePrinter(parent, printer)) return PrintOutcome::Cancelled;
     if (!printer.isValid()) return fail(text("The printer \"%1\" cannot be used.").arg(printer.printerName()));
@@ -83,9 +81,8 @@ Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const She
     return printOn(printer, printout, progress.get());
 }
 
-Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet, const PrintoutOptions& options) {
+Result<void> previewPrintout(QWidget* parent, UserDialogs& dialogs, Printout& printout) {
     QPrinter printer(QPrinter::HighResolution);
-    SheetPrintout printout(sheet, options);
     preparePrinter(printer, printout);
     Result<void> outcome;
     dialogs.showPrintPreview(parent, printer, [&](QPrinter* target) {
@@ -97,6 +94,17 @@ Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sh
         }
     });
     return outcome;
+}
+
+Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
+                                const PrintoutOptions& options) {
+    SheetPrintout printout(sheet, options);
+    return printPrintout(parent, dialogs, printout);
+}
+
+Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet, const PrintoutOptions& options) {
+    SheetPrintout printout(sheet, options);
+    return previewPrintout(parent, dialogs, printout);
 }
 
 }  // namespace markwell

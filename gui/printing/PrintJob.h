@@ -12,14 +12,20 @@ namespace markwell {
 class PrintProgress;
 class UserDialogs;
 
-// Prints a sheet after the print dialog. A cancelled dialog prints nothing
-// and is not a failure; a printer that fails gives its message. Long tables
-// show their progress with a Cancel button; a cancelled job is Cancelled.
+// Prints the printout after the print dialog. A cancelled dialog prints
+// nothing and is not a failure; a printer that fails gives its message. Long
+// printouts show their progress with a Cancel button; a cancelled job is
+// Cancelled.
+Result<PrintOutcome> printPrintout(QWidget* parent, UserDialogs& dialogs, Printout& printout);
+
+// Shows the printout's pages in the print preview, from where they can be
+// printed too. Fails when printing from the preview failed.
+Result<void> previewPrintout(QWidget* parent, UserDialogs& dialogs, Printout& printout);
+
+// The same for a sheet, printed as SheetPrintout lays it out.
 Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
                                 const PrintoutOptions& options = {});
 
-// Shows the pages in the print preview, from where they can be printed too.
-// Fails when printing from the preview failed.
 Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet, const PrintoutOptions& options = {});
 
 // Prepares a printer for the printout: its title as the job name, and the

@@ -2,7 +2,7 @@
 
 #include "dialogs/FileFilters.h"
 #include "dialogs/GradeScaleDialog.h"
-#include "dialogs/GridFontChoice.h"
+#include "dialogs/StoredFont.h"
 #include "dialogs/UserDialogs.h"
 #include "export/SheetFile.h"
 #include "help/HelpTopics.h"
@@ -145,12 +145,11 @@ void MergedReportWindow::toggleGridLines() {
 }
 
 void MergedReportWindow::chooseFont() {
-    const std::optional<UserDialogs::FontChoice> chosen = dialogs_.chooseFont(this, fontChoiceOf(report_.gridProps));
-    if (!chosen) return;
-    if (const Result<void> stored = storeFontChoice(report_.gridProps, *chosen); !stored) {
-        dialogs_.warn(this, stored.message());
-        return;
-    }
+    const std::optional<StoredFont> font =
+        askStoredFont(dialogs_, this, gridFontOf(report_.gridProps), capacity::kFontName,
+                      tr("The font \"%1\" cannot be used for the report; please choose another."));
+    if (!font) return;
+    setGridFont(report_.gridProps, *font);
     styleMergedSheet(report_);
     showReport();
 }

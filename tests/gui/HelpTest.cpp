@@ -216,8 +216,7 @@ void HelpTest::pagesOfLaterCommandsSayWhenTheyCome() {
     // The commands that still answer "... is not available yet": their pages
     // say so and describe no window of theirs as if it could be used.
     const HelpTopic later[] = {
-        HelpTopic::StudentList, HelpTopic::Assignments, HelpTopic::EditGrades, HelpTopic::SeatDialog,
-        HelpTopic::Seating,
+        HelpTopic::StudentList, HelpTopic::Assignments, HelpTopic::EditGrades,
     };
     const QRegularExpression working(QStringLiteral("<b>(OK|Cancel|Print|Import|Clear|Use Weighted|Name|Font|Fill Color)</b>"
                                                     "|\\b(press|tick|click|choose the|drag)\\b"),

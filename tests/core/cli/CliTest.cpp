@@ -32,7 +32,7 @@ protected:
 
 TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
     const CliRun made = test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("40"),
-                          QStringLiteral("--assignments"), QStringLiteral("12")});
+                          QStringLiteral("--assignments"), QStringLiteral("12"), QStringLiteral("--seats")});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     ASSERT_EQ(test::runCli({QStringLiteral("convert"), path("c.grs"), path("d.grs")}).exitCode, 0);
     EXPECT_EQ(fileContents(path("c.grs")), fileContents(path("d.grs")));
@@ -40,7 +40,7 @@ TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
     EXPECT_EQ(fileContents(path("c.SEA")).size(), 41 * 232);
 
     ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
-                   QStringLiteral("--seed"), QStringLiteral("1")}).exitCode, 0);
+                   QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--seats")}).exitCode, 0);
     EXPECT_EQ(fileContents(path("c.grs")), fileContents(path("e.grs")));
     EXPECT_EQ(fileContents(path("c.ATD")), fileContents(path("e.ATD")));
     EXPECT_EQ(fileContents(path("c.SEA")), fileContents(path("e.SEA")));
@@ -55,7 +55,7 @@ TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
 
 TEST_F(Cli, CheckSummarisesEachKindOfFile) {
     ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("7"),
-                   QStringLiteral("--assignments"), QStringLiteral("3")}).exitCode, 0);
+                   QStringLiteral("--assignments"), QStringLiteral("3"), QStringLiteral("--seats")}).exitCode, 0);
     const CliRun grades = test::runCli({QStringLiteral("check"), path("c.grs")});
     EXPECT_EQ(grades.exitCode, 0);
     for (const char* expected : {"Version: 2.0\n", "Students: 7\n", "Assignments: 3\n", "Comments: 7\n",

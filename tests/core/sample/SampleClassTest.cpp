@@ -24,7 +24,9 @@ TEST(SampleClass, SameSeedSameClassOtherSeedOtherClass) {
 }
 
 TEST(SampleClass, IsAConsistentClassWithEverythingADemoNeeds) {
-    const ClassRecord cls = makeSampleClass({400, 14, 3}, standardScale());
+    SampleOptions options{400, 14, 3};
+    options.seats = true;
+    const ClassRecord cls = makeSampleClass(options, standardScale());
     ASSERT_EQ(cls.students.size(), 400u);
     ASSERT_EQ(cls.comments.size(), 400u);
     std::set<std::string> names;

@@ -87,6 +87,11 @@ std::optional<UserDialogs::FontChoice> ScriptedDialogs::chooseFont(QWidget*, con
     return takeNext(fonts).value_or(std::nullopt);
 }
 
+std::optional<QColor> ScriptedDialogs::chooseColour(QWidget*, const QColor&, const QString& title) {
+    shown.push_back({Kind::Colour, title});
+    return takeNext(colours).value_or(std::nullopt);
+}
+
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     shown.push_back({Kind::Printer, printer.docName()});
     const std::optional<QString> target = takeNext(printers).value_or(std::nullopt);

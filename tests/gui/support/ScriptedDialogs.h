@@ -15,7 +15,9 @@ namespace markwell::testing {
 // is answered Cancel (No for Yes/No) and counted in `unanswered`.
 class ScriptedDialogs : public UserDialogs {
 public:
-    enum class Kind { Inform, Warn, YesNo, YesNoCancel, Text, OpenFile, SaveFile, Font, Printer, Preview, Progress, Url };
+    enum class Kind {
+        Inform, Warn, YesNo, YesNoCancel, Text, OpenFile, SaveFile, Font, Colour, Printer, Preview, Progress, Url
+    };
     struct Shown {
         Kind kind;
         QString text;  // message, dialog title or address
@@ -27,6 +29,7 @@ public:
     std::deque<QString> openPaths;                  // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;    // nullopt = cancelled
     std::deque<std::optional<FontChoice>> fonts;    // nullopt = cancelled
+    std::deque<std::optional<QColor>> colours;      // nullopt = cancelled
     // The print dialog: a path prints to that PDF file; nullopt cancels.
     std::deque<std::optional<QString>> printers;
     // Margins (millimetres) the print dialog sets, as a teacher may; none
@@ -74,6 +77,7 @@ public:
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& current, const QString& title) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
     std::unique_ptr<PrintProgress> showProgress(QWidget* parent, const QString& label) override;

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "document/Document.h"
+#include "seating/SeatGeometry.h"
+#include "seating/Seats.h"
+
+#include <QPoint>
+
+#include <functional>
+#include <optional>
+
+namespace markwell {
+
+// The seating chart's commands on the open document: adding, editing,
+// deleting, moving and sizing seats, and the current seat they work on.
+//
+// The current seat is an id, checked on every use: it names nothing once
+// its seat is gone or is no longer the seat that was chosen (the class was
+// replaced), and it is none after a deletion and whenever the seats are
+// replaced. Every change that alters a seat counts as a change to the class;
+// a click that only chooses a seat does not, nor a move that leaves the seat
+// where it was.
+class SeatingEditor {
+public:
+    // `changed` is told of every change to the class; without it the
+    // document's Dirty is set directly.
+    explicit SeatingEditor(Document& document, std::function<void()> changed = {});
+
+    const ClassRecord& classRecord() const { return document_.classRecord; }
+
+    // The current seat; none when there is none or it names no seat any more.
+    std::optional<SeatId> current() const;
+    // The current seat when it is a student's: the one Edit and Delete work on.
+    std::optional<SeatId> currentStudentSeat() const;
+
+    // A click on a seat: it becomes current; the class does not change.
+    void select(SeatId id);
+    // No current seat: a click beside the seats, or the seats were replaced.
+    void clearCurrent();
+
+    // Adds a seat with the caption, font and fill of `look`, 100 x 36 at
+    // (10, 10), after the others; it becomes current. None, and no change,
+    // when the caption is the teacher's or a text does not fit the file.
+    std::optional<SeatId> add(const SeatingInfo& look);
+    // Gives the current student seat the caption, font and fill of `look`.
+    // Nothing for the teacher's seat or without a current seat; false also
+    // when nothing differs or the look is refused as for add.
+    bool editCurrent(const SeatingInfo& look);
+    // Deletes the current student seat once `confirmed` says yes; the current
+    // seat is then none. Without a current student seat nothing is asked;
+    // a No keeps the seat and the current seat.
+    bool deleteCurrent(const std::function<bool()>& confirmed);
+
+    // The seat dropped with its centre on `centre`; it becomes current.
+    bool move(SeatId id, const QPoint& centre);
+    // The current seat moved by (dx, dy).
+    bool nudgeCurrent(int dx, int dy);
+    // The seat sized by dragging one of its handles to `to`; it becomes current.
+    bool resize(SeatId id, SeatHandle handle, const QPoint& to);
+
+private:
+    struct Chosen {
+        SeatId id;
+        SeatingInfo seat;  // as it was when chosen or last changed here
+    };
+    bool place(SeatId id, const QRect& rect);
+    void choose(SeatId id);
+    void changed();
+
+    Document& document_;
+    std::function<void()> changed_;
+    std::optional<Chosen> current_;
+};
+
+// The look `look` gives a seat: its caption, font and fill; the seat keeps its place and size.
+void applySeatLook(SeatingInfo& seat, const SeatingInfo& look);
+
+}  // namespace markwell

@@ -1,0 +1,44 @@
+#include "seating/Seats.h"
+
+namespace markwell {
+
+SeatingInfo* seatAt(ClassRecord& cls, SeatId id) {
+    if (id.isTeacher()) return &cls.teacherSeat;
+    return id.index() < cls.Seats.size() ? &cls.Seats[id.index()] : nullptr;
+}
+
+const SeatingInfo* seatAt(const ClassRecord& cls, SeatId id) {
+    return seatAt(const_cast<ClassRecord&>(cls), id);
+}
+
+bool isTeacherCaption(std::string_view caption) {
+    return caption == kTeacherSeatName;
+}
+
+bool seatTextsFit(const SeatingInfo& seat) {
+    return fitsField(seat.name, capacity::kSeatName) && fitsField(seat.font_name, capacity::kSeatFontName) &&
+           seat.name.find('\0') == std::string::npos && seat.font_name.find('\0') == std::string::npos;
+}
+
+SeatingInfo newSeatLook() {
+    SeatingInfo look;
+    look.font_name = "MS Sans Serif";
+    look.font_size = 8;
+    look.font_color = colour::kBlack;
+    look.font_style = 0;
+    look.color = colour::kTeal;
+    return look;
+}
+
+int renameSeatCaption(ClassRecord& cls, const std::string& oldName, const std::string& newName) {
+    if (isTeacherCaption(newName) || oldName == newName) return 0;
+    int renamed = 0;
+    for (SeatingInfo& seat : cls.Seats) {
+        if (seat.name != oldName) continue;
+        seat.name = newName;
+        ++renamed;
+    }
+    return renamed;
+}
+
+}  // namespace markwell

@@ -1,0 +1,37 @@
+#include "seating/SeatItem.h"
+
+#include "seating/SeatGeometry.h"
+#include "seating/SeatPainter.h"
+
+#include <QCursor>
+#include <QPainter>
+
+namespace markwell {
+
+SeatItem::SeatItem(SeatId id, const SeatingInfo& seat, const QColor& endColour)
+    : id_(id), seat_(seat), endColour_(endColour) {
+    setCursor(Qt::OpenHandCursor);
+    setPos(seatRect(seat).topLeft());
+}
+
+void SeatItem::showAt(const QRect& rect) {
+    if (rect.size() != seatRect(seat_).size()) prepareGeometryChange();
+    setSeatRect(seat_, rect);
+    setPos(rect.topLeft());
+    update();
+}
+
+QRect SeatItem::shownRect() const {
+    return seatRect(seat_);
+}
+
+QRectF SeatItem::boundingRect() const {
+    const QSize size = seatRect(seat_).size();
+    return size.isEmpty() ? QRectF() : QRectF(QPointF(0, 0), QSizeF(size));
+}
+
+void SeatItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    paintSeat(*painter, seat_, endColour_);
+}
+
+}  // namespace markwell

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/Records.h"
+#include "seating/Seats.h"
+
+#include <QColor>
+#include <QGraphicsItem>
+
+namespace markwell {
+
+// One seat on the chart: drawn as every seat is drawn (seating/SeatPainter.h)
+// at its stored place and size. An open hand shows that it can be dragged;
+// the chart closes it while the seat is held.
+class SeatItem : public QGraphicsItem {
+public:
+    enum { Type = UserType + 1 };
+
+    SeatItem(SeatId id, const SeatingInfo& seat, const QColor& endColour);
+
+    SeatId id() const { return id_; }
+    // Where the seat is shown: its stored place, or where a drag or a handle
+    // has it for now.
+    void showAt(const QRect& rect);
+    QRect shownRect() const;
+
+    int type() const override { return Type; }
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    SeatId id_;
+    SeatingInfo seat_;
+    QColor endColour_;
+};
+
+}  // namespace markwell

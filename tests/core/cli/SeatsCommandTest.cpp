@@ -1,0 +1,126 @@
+// markwell-cli seats, export --seating and sample --seats: the chart as text,
+// as a printout, and in the demonstration classes.
+
+#include "core/cli/CliRunner.h"
+#include "support/ByteBuilder.h"
+#include "support/PdfText.h"
+
+#include "files/SeatingFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRect>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+using namespace markwell::test;
+using markwell::testing::havePdfToText;
+using markwell::testing::pdfPageCount;
+using markwell::testing::pdfText;
+
+namespace {
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Two seats and the teacher's record, which the file holds first here:
+// the teacher's line still comes last.
+QByteArray threeRecords() {
+    ByteBuilder b;
+    b.field("Teacher", 100).byte(0x05).zeros(3).i32(0).i32(10).field("Arial", 100).i32(0xFFFF00);
+    b.i32(79).i32(30).i32(303).i32(313);
+    // "Zoë" in Windows-1252, teal, bold italic underlined struck out, navy text.
+    b.field("Zo\xEB Tan", 100).byte(0x0F).zeros(3).i32(0x800000).i32(12).field("Courier New", 100).i32(0x808000);
+    b.i32(100).i32(36).i32(-5).i32(2000);
+    b.field("teacher", 100).byte(0).zeros(3).i32(0x0000FF).i32(8).field("MS Sans Serif", 100).i32(0x0080FF);
+    b.i32(95).i32(30).i32(10).i32(10);
+    return b.bytes();
+}
+
+class SeatsCommand : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(SeatsCommand, PrintsEverySeatInFileOrderTheTeachersLast) {
+    ASSERT_TRUE(writeBytes(path("room.SEA"), threeRecords()));
+    const QString expected = QStringLiteral(
+        "Zo\u00EB Tan\t-5\t2000\t100\t36\t#008080\tCourier New\t12\t#000080\tBIUS\n"
+        "teacher\t10\t10\t95\t30\t#ff8000\tMS Sans Serif\t8\t#ff0000\t-\n"
+        "Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n");
+    const CliRun direct = runCli({QStringLiteral("seats"), path("room.SEA")});
+    EXPECT_EQ(direct.exitCode, 0) << direct.err.toStdString();
+    EXPECT_EQ(direct.out, expected);
+
+    // Through the grade file beside it; a class without a seating file has
+    // the teacher's desk where it starts.
+    ASSERT_TRUE(writeBytes(path("room.grs"), QByteArray("not read")));
+    EXPECT_EQ(runCli({QStringLiteral("seats"), path("room.grs")}).out, expected);
+    ASSERT_TRUE(writeBytes(path("bare.grs"), QByteArray("not read")));
+    EXPECT_EQ(runCli({QStringLiteral("seats"), path("bare.grs")}).out,
+              QStringLiteral("Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n"));
+}
+
+TEST_F(SeatsCommand, RefusesWhatItCannotRead) {
+    QByteArray unended = threeRecords();
+    unended.replace(232, 100, QByteArray(100, 'x'));  // a caption without its end
+    ASSERT_TRUE(writeBytes(path("bad.SEA"), unended));
+    const CliRun damaged = runCli({QStringLiteral("seats"), path("bad.SEA")});
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_TRUE(damaged.err.contains(path("bad.SEA"))) << damaged.err.toStdString();
+    EXPECT_TRUE(damaged.out.isEmpty());
+
+    EXPECT_EQ(runCli({QStringLiteral("seats"), path("missing.SEA")}).exitCode, 1);
+    EXPECT_EQ(runCli({QStringLiteral("seats"), path("missing.grs")}).exitCode, 1);
+    EXPECT_EQ(runCli({QStringLiteral("seats"), path("room.ATD")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("seats")}).exitCode, 2);
+}
+
+TEST_F(SeatsCommand, SampleSeatsEveryStudentOnlyWhenAsked) {
+    ASSERT_EQ(runCli({QStringLiteral("sample"), path("plain.grs"), QStringLiteral("--students=5")}).exitCode, 0);
+    EXPECT_EQ(QFileInfo(path("plain.SEA")).size(), kSeatingRecordSize);  // the teacher's desk alone
+
+    const CliRun made = runCli({QStringLiteral("sample"), path("seated.grs"), QStringLiteral("--students=14"),
+                                QStringLiteral("--seats")});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.out.contains(QStringLiteral("(14 seats)")));
+    const QStringList lines = runCli({QStringLiteral("seats"), path("seated.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 15);
+    // In rows, none over another nor over the teacher's desk.
+    std::vector<QRect> places;
+    for (const QString& line : lines) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        places.emplace_back(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
+    }
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        for (std::size_t j = i + 1; j < places.size(); ++j) EXPECT_FALSE(places[i].intersects(places[j])) << i << ", " << j;
+    }
+    EXPECT_TRUE(lines.back().startsWith(QStringLiteral("Teacher\t")));
+}
+
+TEST_F(SeatsCommand, ExportSeatingWritesTheChartOnOnePage) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    ASSERT_EQ(runCli({QStringLiteral("sample"), path("p.grs"), QStringLiteral("--students=12"), QStringLiteral("--seats")}).exitCode, 0);
+    const CliRun exported = runCli({QStringLiteral("export"), path("p.grs"), path("chart.pdf"), QStringLiteral("--seating")});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_EQ(pdfPageCount(path("chart.pdf")), 1);
+    const QString text = pdfText(path("chart.pdf"));
+    EXPECT_TRUE(text.contains(path("p.SEA")));
+    const QStringList seats = runCli({QStringLiteral("seats"), path("p.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(seats.size(), 13);
+    for (const QString& seat : seats) {
+        const QString caption = seat.section(QLatin1Char('\t'), 0, 0);
+        EXPECT_TRUE(text.contains(caption)) << caption.toStdString();
+    }
+
+    EXPECT_EQ(runCli({QStringLiteral("export"), path("p.grs"), path("p.csv"), QStringLiteral("--seating")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("export"), path("p.grs"), path("x.pdf"), QStringLiteral("--seating"),
+                      QStringLiteral("--ids")}).exitCode, 2);
+}

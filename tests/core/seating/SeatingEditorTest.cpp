@@ -1,0 +1,215 @@
+#include "seating/SeatingEditor.h"
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+namespace {
+
+SeatingInfo look(const char* caption, PlatformColour fill = colour::kTeal) {
+    SeatingInfo seat = newSeatLook();
+    seat.name = caption;
+    seat.color = fill;
+    return seat;
+}
+
+SeatingInfo placed(const char* caption, int left, int top) {
+    SeatingInfo seat = look(caption, 0xC0FFC0);
+    seat.left = left;
+    seat.Top = top;
+    seat.width = 80;
+    seat.height = 30;
+    return seat;
+}
+
+// A document with two student seats, clean; asks are counted.
+class SeatingEditorTest : public testing::Test {
+protected:
+    SeatingEditorTest() {
+        document.classRecord.Seats = {placed("Ann Lee", 20, 20), placed("Bob Stone", 200, 20)};
+    }
+    // The delete question, answered `answer`, counted.
+    std::function<bool()> answering(bool answer) {
+        return [this, answer] {
+            ++asked;
+            return answer;
+        };
+    }
+
+    Document document;
+    SeatingEditor editor{document};
+    int asked = 0;
+};
+
+}  // namespace
+
+TEST_F(SeatingEditorTest, AddPlacesANewSeatAtTheCornerAndMakesItCurrent) {
+    const std::optional<SeatId> id = editor.add(look("Cleo Park", 0x0000FF));
+    ASSERT_TRUE(id);
+    ASSERT_EQ(document.classRecord.Seats.size(), 3u);
+    const SeatingInfo& seat = document.classRecord.Seats.back();
+    EXPECT_EQ(seatRect(seat), QRect(10, 10, 100, 36));
+    EXPECT_EQ(seat.name, "Cleo Park");
+    EXPECT_EQ(seat.color, 0x0000FF);
+    EXPECT_EQ(seat.font_name, "MS Sans Serif");
+    EXPECT_EQ(editor.current(), SeatId::student(2));
+    EXPECT_TRUE(document.Dirty);
+}
+
+TEST_F(SeatingEditorTest, TheTeachersCaptionIsRefusedInAnyOtherCaseItIsAnOrdinarySeat) {
+    EXPECT_FALSE(editor.add(look("Teacher")));
+    editor.select(SeatId::student(0));
+    EXPECT_FALSE(editor.editCurrent(look("Teacher")));
+    EXPECT_EQ(document.classRecord.Seats.size(), 2u);
+    EXPECT_EQ(document.classRecord.Seats[0].name, "Ann Lee");
+    EXPECT_FALSE(document.Dirty);
+
+    ASSERT_TRUE(editor.add(look("teacher")));
+    EXPECT_EQ(document.classRecord.Seats.back().name, "teacher");
+    // A font name the file cannot hold is refused as well, not cut.
+    SeatingInfo longFont = look("Dee");
+    longFont.font_name.assign(100, 'x');
+    EXPECT_FALSE(editor.add(longFont));
+}
+
+TEST_F(SeatingEditorTest, EditAndDeleteLeaveTheTeachersSeatAndNoSeatAlone) {
+    const SeatingInfo teacher = document.classRecord.teacherSeat;
+    // No current seat: nothing is asked, nothing changes.
+    EXPECT_FALSE(editor.editCurrent(look("Bob Stone")));
+    EXPECT_FALSE(editor.deleteCurrent(answering(true)));
+    // The teacher's seat is known by its place, whatever it is called.
+    editor.select(SeatId::teacher());
+    EXPECT_FALSE(editor.editCurrent(look("Ann Lee")));
+    EXPECT_FALSE(editor.deleteCurrent(answering(true)));
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(document.classRecord.teacherSeat, teacher);
+    EXPECT_EQ(document.classRecord.Seats.size(), 2u);
+    EXPECT_EQ(editor.current(), SeatId::teacher());
+    EXPECT_FALSE(document.Dirty);
+}
+
+TEST_F(SeatingEditorTest, EditGivesTheCurrentSeatItsLookAndKeepsItsPlace) {
+    editor.select(SeatId::student(1));
+    SeatingInfo bold = look("Bob Stone", 0x00FF00);
+    bold.font_style = fontstyle::kBold;
+    bold.left = 999;  // a look's place is not taken
+    ASSERT_TRUE(editor.editCurrent(bold));
+    const SeatingInfo& seat = document.classRecord.Seats[1];
+    EXPECT_EQ(seat.color, 0x00FF00);
+    EXPECT_EQ(seat.font_style, fontstyle::kBold);
+    EXPECT_EQ(seatRect(seat), QRect(200, 20, 80, 30));
+    EXPECT_EQ(editor.current(), SeatId::student(1));
+    EXPECT_TRUE(document.Dirty);
+
+    // OK without a change changes nothing.
+    document.Dirty = false;
+    EXPECT_FALSE(editor.editCurrent(bold));
+    EXPECT_FALSE(document.Dirty);
+}
+
+TEST_F(SeatingEditorTest, DeleteAsksNoKeepsTheSeatYesDeletesItAndLetsGo) {
+    editor.select(SeatId::student(0));
+    EXPECT_FALSE(editor.deleteCurrent(answering(false)));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(document.classRecord.Seats.size(), 2u);
+    EXPECT_EQ(editor.current(), SeatId::student(0));
+    EXPECT_FALSE(document.Dirty);
+
+    EXPECT_TRUE(editor.deleteCurrent(answering(true)));
+    ASSERT_EQ(document.classRecord.Seats.size(), 1u);
+    EXPECT_EQ(document.classRecord.Seats[0].name, "Bob Stone");
+    EXPECT_EQ(editor.current(), std::nullopt);
+    EXPECT_TRUE(document.Dirty);
+    // Nothing current: a second Delete neither asks nor deletes Bob, now first.
+    EXPECT_FALSE(editor.deleteCurrent(answering(true)));
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(document.classRecord.Seats.size(), 1u);
+}
+
+TEST_F(SeatingEditorTest, MovingAndSizingAreChangesAClickIsNot) {
+    editor.select(SeatId::student(0));
+    editor.select(SeatId::teacher());
+    EXPECT_FALSE(document.Dirty);
+    // A drop that leaves the seat where it was (centred where it already is).
+    EXPECT_FALSE(editor.move(SeatId::student(0), QPoint(60, 35)));
+    EXPECT_FALSE(document.Dirty);
+    EXPECT_EQ(editor.current(), SeatId::student(0));
+
+    struct Change {
+        const char* what;
+        std::function<bool()> run;
+        QRect expected;
+        SeatId id;
+    };
+    const Change changes[] = {
+        {"move onto another seat", [&] { return editor.move(SeatId::student(0), QPoint(210, 25)); },
+         QRect(170, 10, 80, 30), SeatId::student(0)},
+        {"move the teacher", [&] { return editor.move(SeatId::teacher(), QPoint(100, 400)); },
+         QRect(61, 385, 79, 30), SeatId::teacher()},
+        {"resize", [&] { return editor.resize(SeatId::student(1), SeatHandle::Left, QPoint(150, 0)); },
+         QRect(150, 20, 130, 30), SeatId::student(1)},
+        {"nudge", [&] { return editor.nudgeCurrent(-10, 1); }, QRect(140, 21, 130, 30), SeatId::student(1)},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        document.Dirty = false;
+        EXPECT_TRUE(change.run());
+        EXPECT_TRUE(document.Dirty);
+        EXPECT_EQ(seatRect(*seatAt(document.classRecord, change.id)), change.expected);
+        EXPECT_EQ(editor.current(), change.id);
+    }
+    // A seat that is not there is neither moved nor chosen.
+    EXPECT_FALSE(editor.move(SeatId::student(7), QPoint(5, 5)));
+    EXPECT_FALSE(editor.resize(SeatId::student(7), SeatHandle::Top, QPoint(5, 5)));
+}
+
+TEST_F(SeatingEditorTest, ReplacedSeatsLeaveNoCurrentSeatBehind) {
+    editor.select(SeatId::student(1));
+    document.classRecord.Seats = {placed("Zed", 0, 0)};  // another class's, with fewer seats
+    EXPECT_EQ(editor.current(), std::nullopt);
+    EXPECT_FALSE(editor.editCurrent(look("Ann Lee")));
+    EXPECT_FALSE(editor.deleteCurrent(answering(true)));
+    EXPECT_FALSE(editor.nudgeCurrent(5, 5));
+
+    // As many seats again: the id still fits, but it is not the seat chosen.
+    editor.select(SeatId::student(0));
+    document.classRecord.Seats = {placed("Yolanda", 300, 300)};
+    EXPECT_EQ(editor.current(), std::nullopt);
+    EXPECT_FALSE(editor.deleteCurrent(answering(true)));
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(document.classRecord.Seats.size(), 1u);
+
+    editor.select(SeatId::student(0));
+    editor.clearCurrent();
+    EXPECT_EQ(editor.current(), std::nullopt);
+    EXPECT_FALSE(document.Dirty);
+}
+
+TEST(SeatingEditor, ChangesAreToldToTheDocumentsKeeper) {
+    Document document;
+    int told = 0;
+    SeatingEditor editor(document, [&told] { ++told; });
+    editor.add(newSeatLook());
+    editor.select(SeatId::teacher());
+    editor.move(SeatId::teacher(), QPoint(400, 400));
+    EXPECT_EQ(told, 2);
+    EXPECT_FALSE(document.Dirty);  // the keeper decides
+}
+
+TEST(SeatCaptions, ARenamedStudentsSeatsFollowButNeverBecomeTheTeachers) {
+    ClassRecord cls;
+    SeatingInfo ann = newSeatLook();
+    ann.name = "Ann";
+    SeatingInfo maryAnn = ann;
+    maryAnn.name = "MaryAnn";
+    cls.Seats = {ann, maryAnn, ann};
+    EXPECT_EQ(renameSeatCaption(cls, "Ann", "Anne"), 2);
+    EXPECT_EQ(cls.Seats[0].name, "Anne");
+    EXPECT_EQ(cls.Seats[1].name, "MaryAnn");
+    EXPECT_EQ(cls.Seats[2].name, "Anne");
+    EXPECT_EQ(cls.teacherSeat.name, "Teacher");
+
+    EXPECT_EQ(renameSeatCaption(cls, "MaryAnn", "Teacher"), 0);
+    EXPECT_EQ(cls.Seats[1].name, "MaryAnn");
+    EXPECT_EQ(renameSeatCaption(cls, "MaryAnn", "teacher"), 1);
+}

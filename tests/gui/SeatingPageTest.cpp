@@ -1,0 +1,472 @@
+// The Seating page: choosing, dragging and sizing seats with the mouse,
+// nudging them with the keys, the seat commands and their dialog, Delete on
+// the chart alone, printing the chart, and every change counted as one.
+
+#include "pages/AttendancePage.h"
+#include "pages/SeatingPage.h"
+#include "sheetview/SheetView.h"
+#include "seating/ModifySeatDialog.h"
+#include "seating/SeatItem.h"
+#include "seating/SeatingEditor.h"
+#include "seating/SeatingView.h"
+#include "seating/SelectionFrame.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalDialogs.h"
+#include "support/PdfText.h"
+
+#include <QComboBox>
+#include <QGraphicsScene>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace markwell;
+using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete this seat?");
+
+// The small class with one more seat, a copy of Ann's, for `name` at (2000, 1500).
+ClassRecord withFarSeat(const char* name) {
+    ClassRecord cls = smallClass();
+    SeatingInfo far = cls.Seats[0];
+    far.name = name;
+    far.left = 2000;
+    far.Top = 1500;
+    cls.Seats.push_back(far);
+    return cls;
+}
+
+// The window shown on the Seating page of a saved class (Ann's seat is
+// 79 x 30 at (40, 50), the teacher's at (303, 313)).
+struct SeatingHarness : WindowHarness {
+    explicit SeatingHarness(const ClassRecord& cls = smallClass()) {
+        window->resize(1000, 800);
+        window->show();
+        window->activateWindow();
+        active = QTest::qWaitForWindowActive(window.get());
+        open(writeClass(folder.path(), QStringLiteral("room.grs"), cls));
+        window->showPage(Page::Seating);
+        view()->setFocus();
+    }
+    bool active = false;  // the keys reach the chart only in the active window
+    SeatingView* view() const { return window->seatingPage()->view(); }
+    QWidget* viewport() const { return view()->viewport(); }
+    // Where a point of the chart is on the screen.
+    QPoint at(int x, int y) const { return view()->mapFromScene(QPointF(x, y)); }
+    QRect seat(std::size_t index) const { return seatRect(cls().Seats.at(index)); }
+
+    void click(QPoint where) const {
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, where);
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, where);
+    }
+    // Presses at `from`, moves in steps to `to` and lets go there.
+    void drag(QPoint from, QPoint to) const {
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 4; ++step) QTest::mouseMove(viewport(), from + (to - from) * step / 4);
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, to);
+    }
+};
+
+}  // namespace
+
+class SeatingPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsEverySeatOfTheClass();
+    void aDragDropsTheSeatCentredOnThePointerAndIsAChange();
+    void eachHandleSizesItsSeatWithoutAJump();
+    void arrowKeysNudgeTheCurrentSeat();
+    void deleteOnTheChartAsksButNotOnOtherPages();
+    void aMovedSeatIsSavedAndAskedAboutOnClose();
+    void addOffersTheClassAndPlacesTheSeatInTheCorner();
+    void editKeepsACaptionThatIsNoStudentsName();
+    void aSeatCalledTeacherIsRefusedWithTheReason();
+    void anotherClassLeavesNoCurrentSeat();
+    void theChartPrintsWholeFromAnyPage();
+};
+
+void SeatingPageTest::showsEverySeatOfTheClass() {
+    ClassRecord cls = withFarSeat("Bob Stone");
+    SeatingInfo lost = cls.Seats[1];  // a file's seat beyond the chart's corner
+    lost.left = -60;
+    lost.Top = -20;
+    cls.Seats.push_back(lost);
+    SeatingHarness h(cls);
+    QVERIFY(h.view()->itemOf(SeatId::teacher()));
+    for (std::size_t i = 0; i < 3; ++i) QVERIFY(h.view()->itemOf(SeatId::student(i)));
+    // The chart reaches every seat: the far one and the one beyond the corner.
+    const QRectF scene = h.view()->sceneRect();
+    QVERIFY(scene.contains(QRectF(2000, 1500, 79, 30)));
+    QVERIFY(scene.contains(QRectF(-60, -20, 79, 30)));
+    QCOMPARE(h.cls().Seats[2].left, -60);  // kept as the file had it
+    QVERIFY(!h.view()->frame().isVisible());
+}
+
+void SeatingPageTest::aDragDropsTheSeatCentredOnThePointerAndIsAChange() {
+    SeatingHarness h;
+    // A click chooses the seat; nothing changes.
+    h.click(h.at(60, 60));
+    QCOMPARE(h.window->seatingEditor().current(), std::optional(SeatId::student(0)));
+    QVERIFY(h.view()->frame().isVisible());
+    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(h.window->actions().editSeat->isEnabled() && h.window->actions().deleteSeat->isEnabled());
+
+    // An open hand over a seat, closed while it is held.
+    QCOMPARE(h.view()->itemOf(SeatId::student(0))->cursor().shape(), Qt::OpenHandCursor);
+    QTest::mousePress(h.viewport(), Qt::LeftButton, {}, h.at(45, 55));
+    QCOMPARE(h.view()->itemOf(SeatId::student(0))->cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseRelease(h.viewport(), Qt::LeftButton, {}, h.at(45, 55));
+    QCOMPARE(h.view()->itemOf(SeatId::student(0))->cursor().shape(), Qt::OpenHandCursor);
+    QVERIFY(!h.window->document().Dirty);
+
+    // Grabbed near its corner, dropped on the empty chart: centred on the pointer.
+    h.drag(h.at(45, 55), h.at(300, 200));
+    QCOMPARE(h.seat(0), QRect(261, 185, 79, 30));
+    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->isWindowModified());
+    // The frame hugs the seat where it now is.
+    QCOMPARE(h.view()->frame().boundingRect(), QRectF(258, 182, 86, 37));
+
+    // Dropped on the teacher's seat, and on itself: centred on the pointer too.
+    h.drag(h.at(300, 200), h.at(340, 320));
+    QCOMPARE(h.seat(0), QRect(301, 305, 79, 30));
+    h.drag(h.at(310, 310), h.at(330, 330));
+    QCOMPARE(h.seat(0), QRect(291, 315, 79, 30));
+    // Near the chart's corner it stops at the edge.
+    h.drag(h.at(330, 330), h.at(5, 5));
+    QCOMPARE(h.seat(0), QRect(0, 0, 79, 30));
+
+    // The teacher's desk moves as the seats do; a click beside the seats lets go.
+    h.drag(h.at(340, 320), h.at(500, 500));
+    QCOMPARE(seatRect(h.cls().teacherSeat), QRect(461, 485, 79, 30));
+    QVERIFY(!h.window->actions().deleteSeat->isEnabled());
+    h.click(h.at(800, 100));
+    QVERIFY(!h.window->seatingEditor().current());
+    QVERIFY(!h.view()->frame().isVisible());
+}
+
+void SeatingPageTest::eachHandleSizesItsSeatWithoutAJump() {
+    SeatingHarness h;
+    h.click(h.at(60, 60));
+    const SelectionFrame& frame = h.view()->frame();
+    const auto handle = [&](SeatHandle which) { return h.view()->mapFromScene(frame.handleCentre(which)); };
+    // Each handle shows the way it sizes.
+    const std::pair<SeatHandle, Qt::CursorShape> pointers[] = {
+        {SeatHandle::TopLeft, Qt::SizeFDiagCursor}, {SeatHandle::BottomRight, Qt::SizeFDiagCursor},
+        {SeatHandle::TopRight, Qt::SizeBDiagCursor}, {SeatHandle::BottomLeft, Qt::SizeBDiagCursor},
+        {SeatHandle::Left, Qt::SizeHorCursor},       {SeatHandle::Right, Qt::SizeHorCursor},
+        {SeatHandle::Top, Qt::SizeVerCursor},        {SeatHandle::Bottom, Qt::SizeVerCursor},
+    };
+    for (const auto& [which, pointer] : pointers) {
+        const QGraphicsItem* square = h.view()->scene()->itemAt(frame.handleCentre(which), QTransform());
+        QVERIFY(square && square->parentItem() == &frame);
+        QCOMPARE(square->cursor().shape(), pointer);
+    }
+
+    // The bottom right handle: the seat grows by exactly the pointer's travel.
+    const QPoint corner = handle(SeatHandle::BottomRight);
+    h.drag(corner, corner + QPoint(30, 20));
+    QCOMPARE(h.seat(0), QRect(40, 50, 109, 50));
+    QVERIFY(h.window->document().Dirty);
+
+    // The left handle moves the left edge; the right one stays.
+    const QPoint left = handle(SeatHandle::Left);
+    h.drag(left, left + QPoint(-25, 40));
+    QCOMPARE(h.seat(0), QRect(15, 50, 134, 50));
+    // The top handle, far down: the seat stops at its least height.
+    const QPoint top = handle(SeatHandle::Top);
+    h.drag(top, top + QPoint(0, 300));
+    QCOMPARE(h.seat(0), QRect(15, 90, 134, 10));
+    QCOMPARE(frame.boundingRect(), QRectF(12, 87, 141, 17));
+}
+
+void SeatingPageTest::arrowKeysNudgeTheCurrentSeat() {
+    SeatingHarness h;
+    h.click(h.at(60, 60));
+    QTest::keyClick(h.view(), Qt::Key_Right);
+    QCOMPARE(h.seat(0), QRect(41, 50, 79, 30));
+    QVERIFY(h.window->document().Dirty);
+    QTest::keyClick(h.view(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(h.view(), Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(h.seat(0), QRect(31, 60, 79, 30));
+    QVERIFY(h.view()->frame().isVisible());
+}
+
+void SeatingPageTest::deleteOnTheChartAsksButNotOnOtherPages() {
+    SeatingHarness h;
+    MainWindow& w = *h.window;
+    QVERIFY(h.active);
+    h.click(h.at(60, 60));
+
+    h.dialogs.answer(Answer::No);
+    QTest::keyClick(h.view(), Qt::Key_Delete);
+    QCOMPARE(h.dialogs.texts(Kind::YesNo), QStringList{kDeleteQuestion});
+    QCOMPARE(h.cls().Seats.size(), std::size_t(1));
+    QVERIFY(h.view()->frame().isVisible());
+
+    // Delete on the teacher's seat asks nothing.
+    h.click(h.at(320, 320));
+    QTest::keyClick(h.view(), Qt::Key_Delete);
+    QCOMPARE(h.dialogs.count(Kind::YesNo), 1);
+
+    // On the Grades page, Delete is not the seat's.
+    h.click(h.at(60, 60));
+    QVERIFY(w.showPage(Page::Grades));
+    QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_Delete);
+    QCOMPARE(h.dialogs.count(Kind::YesNo), 1);
+    QCOMPARE(h.cls().Seats.size(), std::size_t(1));
+    QVERIFY(!w.document().Dirty);
+
+    QVERIFY(w.showPage(Page::Seating));
+    h.click(h.at(60, 60));
+    h.dialogs.answer(Answer::Yes);
+    QTest::keyClick(h.view(), Qt::Key_Delete);
+    QVERIFY(h.cls().Seats.empty());
+    QVERIFY(w.document().Dirty);
+    QVERIFY(!h.view()->frame().isVisible());
+    QVERIFY(!w.actions().deleteSeat->isEnabled());
+    QCOMPARE(h.dialogs.unanswered, 0);
+
+    // On the Attendance page Delete clears a mark, as it does there.
+    h.dialogs.answer(Answer::No);
+    h.open(writeClass(h.folder.path(), QStringLiteral("marks.grs"), smallClass(),
+                      {attendanceRecord("Ann Lee", 3, 2024, "  T")}));
+    QVERIFY(w.showPage(Page::Seating));
+    h.click(h.at(60, 60));
+    QVERIFY(w.showPage(Page::Attendance));
+    AttendancePage* attendance = w.attendancePage();
+    attendance->showMonth(3, 2024);
+    attendance->view()->selectRange(CellRange::cell(2, 4));
+    attendance->view()->setFocus();
+    QCOMPARE(attendance->sheet().text(2, 4), QStringLiteral("T"));
+    QTest::keyClick(attendance->view(), Qt::Key_Delete);
+    QCOMPARE(attendance->sheet().text(2, 4), QString());
+    QCOMPARE(h.cls().Seats.size(), std::size_t(1));
+    QCOMPARE(h.dialogs.count(Kind::YesNo), 2);
+}
+
+void SeatingPageTest::aMovedSeatIsSavedAndAskedAboutOnClose() {
+    SeatingHarness h;
+    MainWindow& w = *h.window;
+    h.drag(h.at(60, 60), h.at(500, 400));
+    w.saveClass();
+    QVERIFY(!w.document().Dirty);
+    h.open(w.document().markwellFile);
+    QCOMPARE(h.seat(0), QRect(461, 385, 79, 30));
+
+    // Sized, then closed: the question comes, and No closes without a word more.
+    w.showPage(Page::Seating);
+    h.click(h.at(480, 400));
+    const QPoint corner = h.view()->mapFromScene(h.view()->frame().handleCentre(SeatHandle::Right));
+    h.drag(corner, corner + QPoint(20, 0));
+    h.dialogs.answer(Answer::No);
+    QVERIFY(w.close());
+    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
+    QVERIFY(h.dialogs.texts(Kind::YesNoCancel).front().startsWith(QStringLiteral("Do you wish to save changes")));
+}
+
+void SeatingPageTest::addOffersTheClassAndPlacesTheSeatInTheCorner() {
+    SeatingHarness h;
+    QStringList offered;
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
+        for (int i = 0; i < names->count(); ++i) offered << names->itemText(i);
+        QCOMPARE(names->currentIndex(), 0);
+        dialog->accept();
+    });
+    h.window->actions().addSeat->trigger();
+    QCOMPARE(offered, (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Bob Stone"), QStringLiteral("Cleo Park")}));
+    QCOMPARE(h.cls().Seats.size(), std::size_t(2));
+    const SeatingInfo& added = h.cls().Seats[1];
+    QCOMPARE(added.name, std::string("Ann Lee"));
+    QCOMPARE(seatRect(added), QRect(10, 10, 100, 36));
+    QCOMPARE(added.color, colour::kTeal);
+    QCOMPARE(h.window->seatingEditor().current(), std::optional(SeatId::student(1)));
+    QVERIFY(h.view()->frame().isVisible());
+    QVERIFY(h.window->document().Dirty);
+
+    // Another name, font and colour; Cancel adds nothing.
+    UserDialogs::FontChoice bold;
+    bold.family = QStringLiteral("Courier New");
+    bold.pointSize = 12;
+    bold.bold = true;
+    h.dialogs.fonts.push_back(bold);
+    h.dialogs.colours.push_back(QColor(255, 128, 0));
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) {
+        dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->setCurrentIndex(2);
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFont"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
+        dialog->accept();
+    });
+    h.window->actions().addSeat->trigger();
+    const SeatingInfo& cleo = h.cls().Seats.at(2);
+    QCOMPARE(cleo.name, std::string("Cleo Park"));
+    QCOMPARE(cleo.font_name, std::string("Courier New"));
+    QCOMPARE(cleo.font_size, 12);
+    QCOMPARE(cleo.font_style, fontstyle::kBold);
+    QCOMPARE(cleo.color, 0x0080FF);
+
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->reject(); });
+    h.window->actions().addSeat->trigger();
+    QCOMPARE(h.cls().Seats.size(), std::size_t(3));
+
+    // A face the seating file cannot hold is refused, never cut.
+    for (const QString& face : {QStringLiteral("Noto Sans \u4E2D\u6587"), QString(100, QLatin1Char('F'))}) {
+        UserDialogs::FontChoice odd;
+        odd.family = face;
+        h.dialogs.fonts.push_back(odd);
+    }
+    h.dialogs.clearRecord();
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) {
+        auto* font = dialog->findChild<QPushButton*>(QStringLiteral("seatFont"));
+        font->click();
+        font->click();
+        dialog->accept();
+    });
+    h.window->actions().addSeat->trigger();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 2);
+    QCOMPARE(h.cls().Seats.at(3).font_name, std::string("MS Sans Serif"));
+}
+
+void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
+    ClassRecord cls = smallClass();
+    cls.Seats[0].name = "Ann Leigh";  // the student was renamed since
+    SeatingHarness h(cls);
+    h.dialogs.colours.push_back(QColor(0, 0, 255));
+    QString chosen;
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
+        chosen = names->currentText();
+        QCOMPARE(names->count(), 4);
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
+        dialog->accept();
+    });
+    h.click(h.at(60, 60));
+    h.window->actions().editSeat->trigger();
+    QCOMPARE(chosen, QStringLiteral("Ann Leigh"));
+    QCOMPARE(h.cls().Seats[0].name, std::string("Ann Leigh"));
+    QCOMPARE(h.cls().Seats[0].color, 0xFF0000);
+    QCOMPARE(h.seat(0), QRect(40, 50, 79, 30));
+    // Its font is named as the file names it, though this desktop lacks it.
+    QCOMPARE(h.cls().Seats[0].font_name, std::string("MS Sans Serif"));
+
+    // A seat of a student in the class: that student is chosen, not the first.
+    SeatingInfo cleo = h.cls().Seats[0];
+    cleo.name = "Cleo Park";
+    cleo.Top = 200;
+    ClassRecord withCleo = h.cls();
+    withCleo.Seats.push_back(cleo);
+    h.window->replaceClass(withCleo);
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        chosen = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText();
+        dialog->accept();
+    });
+    h.click(h.at(60, 210));
+    h.window->actions().editSeat->trigger();
+    QCOMPARE(chosen, QStringLiteral("Cleo Park"));
+    QCOMPARE(h.cls().Seats[1].name, std::string("Cleo Park"));
+
+    // A double click on a seat edits it too; on the teacher's it does not.
+    int shown = 0;
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        ++shown;
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText(), QStringLiteral("Ann Leigh"));
+        dialog->reject();
+    });
+    QTest::mouseDClick(h.viewport(), Qt::LeftButton, {}, h.at(60, 60));
+    QCOMPARE(shown, 1);
+    QTest::mouseDClick(h.viewport(), Qt::LeftButton, {}, h.at(320, 320));
+    QCOMPARE(shown, 1);
+    QVERIFY(!h.window->actions().editSeat->isEnabled());
+}
+
+void SeatingPageTest::aSeatCalledTeacherIsRefusedWithTheReason() {
+    ClassRecord cls = smallClass();
+    StudentInfo teacher;
+    teacher.name = "Teacher";
+    cls.students.push_back(teacher);
+    cls.comments.push_back({"Teacher", ""});
+    for (AssignmentInfo& a : cls.assignments) a.namegrade.push_back("Teacher~0");
+    SeatingHarness h(cls);
+    bool stayedOpen = false;
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->setCurrentIndex(3);
+        dialog->accept();
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    h.window->actions().addSeat->trigger();
+    QVERIFY(stayedOpen);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("teacher's desk")));
+    QCOMPARE(h.cls().Seats.size(), std::size_t(1));
+}
+
+void SeatingPageTest::anotherClassLeavesNoCurrentSeat() {
+    SeatingHarness h;
+    h.click(h.at(60, 60));
+    // Another class with a seat just like the one chosen: still not chosen.
+    h.open(writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass()));
+    QVERIFY(!h.window->seatingEditor().current());
+    QVERIFY(!h.window->actions().editSeat->isEnabled());
+    h.window->showPage(Page::Seating);
+    QVERIFY(!h.view()->frame().isVisible());
+    h.dialogs.answer(Answer::Yes);
+    h.window->deleteSeat();
+    QCOMPARE(h.dialogs.count(Kind::YesNo), 0);
+    QCOMPARE(h.cls().Seats.size(), std::size_t(1));
+
+    // Leaving the page lets go of the seat as well.
+    h.click(h.at(60, 60));
+    h.window->showPage(Page::Grades);
+    QVERIFY(!h.window->seatingEditor().current());
+    h.dialogs.answers.clear();
+}
+
+void SeatingPageTest::theChartPrintsWholeFromAnyPage() {
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    SeatingHarness h(withFarSeat("Cleo Park"));
+    MainWindow& w = *h.window;
+
+    // From the Grades page, through File > Print > Seating.
+    QVERIFY(w.showPage(Page::Grades));
+    QVERIFY(w.actions().printSeating->isEnabled());
+    const QString pdf = h.path(QStringLiteral("chart.pdf"));
+    h.dialogs.printToPdf(pdf);
+    w.actions().printSeating->trigger();
+    const QString text = pdfText(pdf);
+    for (const char* caption : {"Ann Lee", "Cleo Park", "Teacher"}) QVERIFY2(text.contains(QLatin1String(caption)), caption);
+    QVERIFY(text.contains(w.document().seatingFile));
+    QCOMPARE(pdfPageCount(pdf), 1);
+
+    // The tool bar's Print on the Seating page, and the preview.
+    QVERIFY(w.showPage(Page::Seating));
+    const QString again = h.path(QStringLiteral("again.pdf"));
+    h.dialogs.printToPdf(again);
+    w.actions().printPage->trigger();
+    QVERIFY(pdfText(again).contains(QStringLiteral("Cleo Park")));
+    h.dialogs.previewPdf = h.path(QStringLiteral("preview.pdf"));
+    w.previewPrint();
+    QVERIFY(pdfText(h.dialogs.previewPdf).contains(QStringLiteral("Cleo Park")));
+
+    // A cancelled dialog says nothing; a printer that fails is reported.
+    h.dialogs.cancelPrint();
+    w.printSeating();
+    QVERIFY(h.dialogs.messages().isEmpty());
+    h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/chart.pdf")));
+    w.printSeating();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The seating chart could not be printed")));
+    QVERIFY(!w.document().Dirty);
+
+    // An untitled class has no chart to print.
+    w.newClass();
+    QVERIFY(!w.actions().printSeating->isEnabled());
+}
+
+MARKWELL_GUI_TEST_MAIN(SeatingPageTest)
+#include "SeatingPageTest.moc"
