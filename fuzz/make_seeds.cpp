@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
     const QString seating = out + QStringLiteral("/seating_file");
     const QString comma = out + QStringLiteral("/comma_text");
     const QString chart = out + QStringLiteral("/seating_chart");
+    const QString csv = out + QStringLiteral("/csv_import");
 
     const ClassRecord empty = newClassRecord(builtInDefaultGradeScale());
     const ClassRecord tiny = sample(2, 2, 1);
@@ -85,6 +86,12 @@ int main(int argc, char** argv) {
     ok = ok && save(chart, QStringLiteral("arrange"), QByteArray::fromHex("00000a00020102040170700501034050060305030101"
                                                                          "0703041020304010200100")) &&
          save(chart, QStringLiteral("replace"), QByteArray::fromHex("0100070200020102"));
+    ok = ok &&
+         save(csv, QStringLiteral("students.csv"),
+              QByteArray("\xEF\xBB\xBFname,id,city,comment\r\nCleo Park,C-3,Springfield,\"Front row.\r\nMaps.\"\r\n"
+                         "\"Lee, Dee\",D-4,,\r\n")) &&
+         save(csv, QStringLiteral("points.csv"), QByteArray("name,points\nAnn Lee,8.5\nBo,-\nBo,\n")) &&
+         save(csv, QStringLiteral("refused.csv"), QByteArray("name,state\nann lee,TX\nEve~,\"a\"\"b\"\nZo\xC3\xAB,Texas\n"));
     if (!ok) {
         std::fprintf(stderr, "make_fuzz_seeds: cannot write the seeds into %s\n", argv[1]);
         return 1;

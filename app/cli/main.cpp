@@ -33,6 +33,22 @@ constexpr std::array kCommands = {
             "Print the seating chart, one seat a line, the teacher's last: caption, left, top, width,\n"
             "      height, fill, font, size, font colour, style (BIUS).",
             runSeats},
+    Command{"new", "new FILE.grs [--scale NAME] [--force]",
+            "Write a new, empty class (File > New) with its .ATD and .SEA files.", runNew},
+    Command{"import-students", "import-students FILE.grs IN.csv [-o OUT.grs]",
+            "Add the students of a CSV file (header: name, id, street, city, state, zip, mom_name, mom_phone,\n"
+            "      dad_name, dad_phone, student_email, mom_email, dad_email, comment; name is needed). All or none.",
+            runImportStudents},
+    Command{"add-assignment",
+            "add-assignment FILE.grs --title T --type Final|Test|Quiz|Homework|Lab|Other [--total N] "
+            "[--description D] [-o OUT.grs]",
+            "Add an assignment; every student starts with 0 points.", runAddAssignment},
+    Command{"set-points", "set-points FILE.grs (--assignment TITLE | --index K) IN.csv [-o OUT.grs]",
+            "Store points from a CSV file with the columns name and points (a number, \"-\" or empty for 0).\n"
+            "      Two students of one name take their rows in order. All or none.",
+            runSetPoints},
+    Command{"set-total", "set-total FILE.grs (--assignment TITLE | --index K) N [-o OUT.grs]",
+            "Set an assignment's possible points.", runSetTotal},
     Command{"attendance", "attendance FILE.grs --year Y --student NAME",
             "Print a student's tardies and absences of each month of a year.", runAttendance},
     Command{"merge", "merge A.grs B.grs [--scale NAME] [--ids] [-o OUT.(xls|xlsx|csv)]",

@@ -17,4 +17,13 @@ std::string makePointEntry(std::string_view name, std::string_view points) {
     return entry;
 }
 
+std::optional<std::size_t> findStudentEntry(const std::vector<std::string>& namegrade, std::size_t studentIndex,
+                                            std::string_view name) {
+    if (studentIndex < namegrade.size() && splitPointEntry(namegrade[studentIndex]).name == name) return studentIndex;
+    for (std::size_t i = 0; i < namegrade.size(); ++i) {
+        if (splitPointEntry(namegrade[i]).name == name) return i;
+    }
+    return std::nullopt;
+}
+
 }  // namespace markwell

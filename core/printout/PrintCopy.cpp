@@ -28,6 +28,11 @@ QString printHeaderFor(const QString& path, const QString& centre) {
     return header + QStringLiteral("&R&D");
 }
 
+QString printHeaderWithTitle(const QString& path, const QString& title) {
+    return QStringLiteral("&L") + escapedForHeader(path) + QStringLiteral("&C&B&U&12") + escapedForHeader(title) +
+           QStringLiteral("&R&D");
+}
+
 QString monthTitle(int month, int year) {
     // The program speaks English whatever the desktop's language.
     return QLocale::c().monthName(month, QLocale::LongFormat) + QLatin1Char(' ') + QString::number(year);

@@ -19,6 +19,8 @@ namespace markwell {
 // middle and the date at the right. An "&" in the texts is doubled so that
 // it prints as itself.
 QString printHeaderFor(const QString& path, const QString& centre = {});
+// The same with `title` in the centre as a heading: bold, underlined, 12 point.
+QString printHeaderWithTitle(const QString& path, const QString& title);
 
 // The grades table as printed: with grid lines as the page shows them, and,
 // when `withIds` is set, "Student ID's" at the top of the first column and

@@ -97,6 +97,11 @@ public slots:
     void analyseAttendance();
     // Merge Setup, and from it the merged report of two grade files.
     void mergeFiles();
+    // The editing dialogs: each works on a copy of the class, which replaces
+    // the class when the dialog ends with OK and something changed.
+    void editStudentList();
+    void editAssignmentList();
+    void editGrades();
     // The class's grade scale, weights and drop rule; the program's options.
     void editGradeScale();
     void editWeights();
@@ -146,6 +151,8 @@ private:
     // Before a merge reads `paths`: a dirty open class among them may be
     // saved first. False stops the merge.
     bool readyToMerge(QWidget* asker, const QStringList& paths);
+    // The class as an editing dialog hands it back: replaces the class when it differs.
+    void takeEditedClass(const ClassRecord& edited);
     // Ends the typing of a value into the grades table, storing (or refusing) it.
     void finishTyping();
     void restoreWindowPlace();

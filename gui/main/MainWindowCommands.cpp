@@ -8,6 +8,9 @@
 #include "grading/GridFormatting.h"
 #include "grading/SortClass.h"
 #include "grading/StudentRowUpdate.h"
+#include "editors/AssignmentListDialog.h"
+#include "editors/EditGradesDialog.h"
+#include "editors/StudentListDialog.h"
 #include "help/AboutDialog.h"
 #include "help/HelpCenter.h"
 #include "pages/AttendancePage.h"
@@ -122,6 +125,32 @@ void MainWindow::sortAscending() {
 
 void MainWindow::sortDescending() {
     sortClass(true);
+}
+
+void MainWindow::takeEditedClass(const ClassRecord& edited) {
+    // OK without a change leaves the class as saved.
+    if (edited == document_.classRecord) return;
+    replaceClass(edited);
+}
+
+void MainWindow::editStudentList() {
+    StudentListDialog dialog(document_.classRecord, dialogs_, document_.markwellFile, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // A renamed student's attendance, every month of it, takes the new name.
+    for (const StudentRename& rename : dialog.renames()) document_.attendance.renameStudent(rename.from, rename.to);
+    takeEditedClass(dialog.classRecord());
+}
+
+void MainWindow::editAssignmentList() {
+    AssignmentListDialog dialog(document_.classRecord, dialogs_, document_.markwellFile, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    takeEditedClass(dialog.classRecord());
+}
+
+void MainWindow::editGrades() {
+    EditGradesDialog dialog(document_.classRecord, dialogs_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    takeEditedClass(dialog.classRecord());
 }
 
 bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {

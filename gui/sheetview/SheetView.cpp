@@ -355,6 +355,13 @@ void SheetView::endEdit() {
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
+void SheetView::cancelEdit() {
+    QWidget* editor = editing_.isValid() ? indexWidget(editing_) : nullptr;
+    if (!editor) return;
+    pending_.reset();
+    closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
 void SheetView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     std::optional<PendingEdit> edit = std::exchange(pending_, std::nullopt);
     editing_ = QModelIndex();

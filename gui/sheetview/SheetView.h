@@ -81,6 +81,8 @@ public:
     // Finishes the cell being typed into, as Enter does but staying on the
     // cell: what was typed goes to the end-edit handler now.
     void endEdit();
+    // Closes the cell being typed into, dropping what was typed.
+    void cancelEdit();
     void setEditPermission(SheetModel::EditPermission permission);
     void setEndEditHandler(EndEditHandler handler) { endEdit_ = std::move(handler); }
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }

@@ -30,20 +30,6 @@ ClassRecord twoAnns() {
 
 }  // namespace
 
-TEST(TypedPoints, NumbersAndTheDoesNotCountMarkAreTakenAsTyped) {
-    EXPECT_EQ(*typedPointsText(QStringLiteral("17")), "17");
-    EXPECT_EQ(*typedPointsText(QStringLiteral(" 17.5 ")), "17.5");
-    EXPECT_EQ(*typedPointsText(QStringLiteral(".5")), ".5");
-    EXPECT_EQ(*typedPointsText(QStringLiteral("5.")), "5.");
-    EXPECT_EQ(*typedPointsText(QStringLiteral("-")), "-");
-    EXPECT_EQ(*typedPointsText(QStringLiteral("  ")), "0");
-    for (const char* bad : {"1.2.3", "-5", "1e3", "abc", ".", "12a", "+4", "4,5"}) {
-        const Result<std::string> refused = typedPointsText(QString::fromLatin1(bad));
-        ASSERT_FALSE(refused.ok()) << bad;
-        EXPECT_TRUE(refused.message().contains(QString::fromLatin1(bad))) << bad;
-    }
-}
-
 TEST(TypedPoints, EveryEntryOfTheRowsNameTakesThePoints) {
     ClassRecord cls = twoAnns();
     const GradesTable table = buildGradesTable(cls);

@@ -1,3 +1,4 @@
+#include "printout/AssignmentListPrintout.h"
 #include "printout/PrintCopy.h"
 #include "sheet/PrintHeader.h"
 
@@ -107,4 +108,27 @@ TEST(PrintCopy, WidthsAreFittedToTheIdsPrinted) {
     const std::vector<StudentInfo> students = {student("A very long student name indeed", "7")};
     const Sheet copy = gradesPrintCopy(grades, students, {}, true);
     EXPECT_LT(copy.colWidth(1), grades.colWidth(1));
+}
+
+TEST(AssignmentListPrintout, OneRowPerAssignmentUnderTheNavyHeading) {
+    std::vector<AssignmentInfo> assignments(2);
+    assignments[0].title = "Quiz 1";
+    assignments[0].assign_type = "Quiz";
+    assignments[0].description = "Chapter 1\r\nand 2";
+    assignments[1].title = "Lab";
+    assignments[1].assign_type = "Lab";
+    const Sheet sheet = assignmentListPrintout(assignments, QStringLiteral("/classes/P&1.grs"));
+    EXPECT_EQ(sheet.maxRow(), 3);
+    EXPECT_EQ(sheet.maxCol(), 3);
+    EXPECT_EQ(sheet.text(1, 1), QStringLiteral("Title"));
+    EXPECT_EQ(sheet.text(1, 3), QStringLiteral("Description"));
+    EXPECT_EQ(sheet.text(2, 3), QStringLiteral("Chapter 1 and 2"));
+    EXPECT_EQ(sheet.text(3, 3), QStringLiteral("< None >"));
+    EXPECT_EQ(sheet.format(1, 1).fill.foreground, colour::kNavy);
+    EXPECT_TRUE(sheet.format(1, 2).font.bold);
+    EXPECT_EQ(sheet.format(2, 1).alignment.horizontal, HAlign::General);
+    EXPECT_EQ(sheet.format(3, 3).alignment.horizontal, HAlign::Center);
+    EXPECT_EQ(sheet.print().header, QStringLiteral("&L/classes/P&&1.grs&C&B&U&12Assignment Information&R&D"));
+    EXPECT_FALSE(sheet.print().gridLines);
+    EXPECT_TRUE(sheet.print().centerHorizontally);
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -44,6 +45,17 @@ void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
         }
     });
     poll->start();
+}
+
+// The same for work done at the keyboard: the dialog is made the active
+// window first, so that keys go to its focused box as for the teacher.
+template <class T>
+void whenShown(std::function<void(T&)> work) {
+    whenModalShows<T>([work = std::move(work)](T* dialog) {
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog)) QApplication::setActiveWindow(dialog);
+        work(*dialog);
+    });
 }
 
 // Stops every watch still waiting for its dialog (one that was expected not to show).

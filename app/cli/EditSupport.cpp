@@ -1,0 +1,105 @@
+#include "cli/EditSupport.h"
+
+#include "cli/ClassFiles.h"
+#include "cli/CommandSupport.h"
+#include "common/Cp1252.h"
+#include "editing/GradeEntry.h"
+#include "files/FileBytes.h"
+
+
+namespace markwell::cli {
+
+bool parseEditArguments(QCommandLineParser& parser, const QString& command, const QStringList& args,
+                        qsizetype positional, const Console& console) {
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Where to write the class."),
+                      QStringLiteral("OUT.grs")});
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{command} + args)) {
+        console.usage(QStringLiteral("%1: %2").arg(command, parser.errorText()));
+        return false;
+    }
+    if (parser.positionalArguments().size() != positional) {
+        console.usage(QStringLiteral("%1: expected %2 file and value arguments, got %3")
+                          .arg(command)
+                          .arg(positional)
+                          .arg(parser.positionalArguments().size()));
+        return false;
+    }
+    const QString output = outputOf(parser);
+    if (!output.isEmpty() && !isGradeFileName(output)) {
+        console.usage(QStringLiteral("%1: the output file's name must end in .grs").arg(command));
+        return false;
+    }
+    return true;
+}
+
+QString outputOf(const QCommandLineParser& parser) {
+    return parser.value(QStringLiteral("output"));
+}
+
+std::optional<CsvTable> readCsvFile(const QString& path, const Console& console) {
+    const Result<QByteArray> bytes = readFileBytes(path);
+    if (!bytes) {
+        console.error(bytes.message());
+        return std::nullopt;
+    }
+    Result<CsvTable> table = parseCsv(*bytes);
+    if (!table) {
+        console.error(aboutFile(path, table.message()));
+        return std::nullopt;
+    }
+    return std::move(table).value();
+}
+
+void reportRows(const QString& path, const std::vector<RowProblem>& problems, const Console& console) {
+    for (const RowProblem& problem : problems) {
+        console.error(QStringLiteral("%1: line %2: %3").arg(path).arg(problem.line).arg(problem.reason));
+    }
+    const QString rows = problems.size() == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(problems.size());
+    console.error(QStringLiteral("%1: %2 refused; nothing was written").arg(path, rows));
+}
+
+void addAssignmentOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {QStringLiteral("assignment"), QStringLiteral("The assignment's title."), QStringLiteral("TITLE")},
+        {QStringLiteral("index"), QStringLiteral("The assignment's number, from 1."), QStringLiteral("K")},
+    });
+}
+
+ChosenAssignment chosenAssignment(const QCommandLineParser& parser, const QString& command, const ClassRecord& cls,
+                                  const Console& console) {
+    const bool byTitle = parser.isSet(QStringLiteral("assignment"));
+    const bool byIndex = parser.isSet(QStringLiteral("index"));
+    if (byTitle == byIndex) {
+        return {std::nullopt, console.usage(QStringLiteral("%1: name the assignment with either --assignment TITLE "
+                                                           "or --index K")
+                                                .arg(command))};
+    }
+    if (byTitle) {
+        const Result<std::size_t> found = assignmentTitled(cls, parser.value(QStringLiteral("assignment")));
+        if (!found) {
+            console.error(QStringLiteral("%1: %2 (use --index to name it by its number)").arg(command, found.message()));
+            return {std::nullopt, kExitFailed};
+        }
+        return {*found, kExitOk};
+    }
+    bool isNumber = false;
+    const int index = parser.value(QStringLiteral("index")).toInt(&isNumber);
+    if (!isNumber || index < 1) {
+        return {std::nullopt, console.usage(QStringLiteral("%1: --index takes a number from 1").arg(command))};
+    }
+    if (static_cast<std::size_t>(index) > cls.assignments.size()) {
+        console.error(QStringLiteral("%1: the class has %2 assignments; there is no assignment %3")
+                          .arg(command)
+                          .arg(cls.assignments.size())
+                          .arg(index));
+        return {std::nullopt, kExitFailed};
+    }
+    return {static_cast<std::size_t>(index - 1), kExitOk};
+}
+
+QString assignmentName(const ClassRecord& cls, std::size_t index) {
+    return QStringLiteral("\"%1\" (assignment %2)").arg(cp1252::toUnicode(cls.assignments[index].title)).arg(index + 1);
+}
+
+}  // namespace markwell::cli

@@ -1,0 +1,123 @@
+// add-assignment, set-points and set-total: assignments and their points
+// without windows, as the assignment list and grade entry change them.
+
+#include "cli/ClassFiles.h"
+#include "cli/Commands.h"
+#include "cli/EditSupport.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "data/Tables.h"
+#include "editing/AssignmentEditing.h"
+#include "editing/CsvImport.h"
+#include "editing/GradeEntry.h"
+
+namespace markwell::cli {
+namespace {
+
+// The type as the class keeps it, whatever the letter case typed.
+QString typeNamed(const QString& typed) {
+    for (std::string_view type : kAssignmentTypes) {
+        const QString name = QString::fromLatin1(type.data(), type.size());
+        if (name.compare(typed, Qt::CaseInsensitive) == 0) return name;
+    }
+    return {};
+}
+
+}  // namespace
+
+// add-assignment FILE.grs --title T --type TYPE [--total N] [--description D] [-o OUT.grs]
+int runAddAssignment(const QStringList& args, const Console& console) {
+    const QString command = QStringLiteral("add-assignment");
+    QCommandLineParser parser;
+    parser.addOptions({
+        {QStringLiteral("title"), QStringLiteral("The title."), QStringLiteral("T")},
+        {QStringLiteral("type"), QStringLiteral("Final, Test, Quiz, Homework, Lab or Other."), QStringLiteral("TYPE")},
+        {QStringLiteral("total"), QStringLiteral("The possible points."), QStringLiteral("N")},
+        {QStringLiteral("description"), QStringLiteral("The description."), QStringLiteral("D")},
+    });
+    if (!parseEditArguments(parser, command, args, 1, console)) return kExitUsage;
+    if (!parser.isSet(QStringLiteral("title")) || !parser.isSet(QStringLiteral("type"))) {
+        return console.usage(QStringLiteral("add-assignment: --title and --type are needed"));
+    }
+    const QString type = typeNamed(parser.value(QStringLiteral("type")));
+    if (type.isEmpty()) {
+        return console.usage(QStringLiteral("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
+    }
+    const QString path = parser.positionalArguments().front();
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
+
+    const AssignmentForm form{parser.value(QStringLiteral("title")), type, parser.value(QStringLiteral("description"))};
+    const Result<std::size_t> added = addAssignment(cls, form);
+    if (!added) {
+        console.error(QStringLiteral("%1: %2").arg(command, added.message()));
+        return kExitFailed;
+    }
+    AssignmentInfo& assignment = cls.assignments[*added];
+    if (const Result<void> total = setTotal(assignment, parser.value(QStringLiteral("total"))); !total) {
+        console.error(QStringLiteral("%1: %2").arg(command, total.message()));
+        return kExitFailed;
+    }
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
+    console.printLine(QStringLiteral("Added %1 to %2: %3, total %4.")
+                          .arg(assignmentName(cls, *added), output, type, generalQText(assignment.total)));
+    return kExitOk;
+}
+
+// set-points FILE.grs (--assignment TITLE | --index K) IN.csv [-o OUT.grs]
+int runSetPoints(const QStringList& args, const Console& console) {
+    const QString command = QStringLiteral("set-points");
+    QCommandLineParser parser;
+    addAssignmentOptions(parser);
+    if (!parseEditArguments(parser, command, args, 2, console)) return kExitUsage;
+    const QString path = parser.positionalArguments()[0];
+    const QString csvPath = parser.positionalArguments()[1];
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
+    const ChosenAssignment chosen = chosenAssignment(parser, command, cls, console);
+    if (!chosen.index) return chosen.exitCode;
+    const std::optional<CsvTable> table = readCsvFile(csvPath, console);
+    if (!table) return kExitFailed;
+
+    if (const std::vector<RowProblem> problems = setPointRows(cls, *chosen.index, *table); !problems.empty()) {
+        reportRows(csvPath, problems, console);
+        return kExitFailed;
+    }
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
+    console.printLine(QStringLiteral("Stored %1 points of %2 in %3.")
+                          .arg(table->rows.size())
+                          .arg(assignmentName(cls, *chosen.index), output));
+    return kExitOk;
+}
+
+// set-total FILE.grs (--assignment TITLE | --index K) N [-o OUT.grs]
+int runSetTotal(const QStringList& args, const Console& console) {
+    const QString command = QStringLiteral("set-total");
+    QCommandLineParser parser;
+    addAssignmentOptions(parser);
+    if (!parseEditArguments(parser, command, args, 2, console)) return kExitUsage;
+    const QString path = parser.positionalArguments()[0];
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
+    const ChosenAssignment chosen = chosenAssignment(parser, command, cls, console);
+    if (!chosen.index) return chosen.exitCode;
+
+    AssignmentInfo& assignment = cls.assignments[*chosen.index];
+    if (const Result<void> total = setTotal(assignment, parser.positionalArguments()[1]); !total) {
+        console.error(QStringLiteral("%1: %2").arg(command, total.message()));
+        return kExitFailed;
+    }
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
+    console.printLine(QStringLiteral("Set the total of %1 to %2 in %3.")
+                          .arg(assignmentName(cls, *chosen.index), generalQText(assignment.total), output));
+    return kExitOk;
+}
+
+}  // namespace markwell::cli

@@ -1,0 +1,86 @@
+// new and import-students: a class made and filled with students without
+// windows, as File > New and the student list make them.
+
+#include "cli/ClassFiles.h"
+#include "cli/CommandSupport.h"
+#include "cli/Commands.h"
+#include "cli/EditSupport.h"
+
+#include "common/Cp1252.h"
+#include "data/Tables.h"
+#include "editing/CsvImport.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
+
+#include <QFileInfo>
+
+namespace markwell::cli {
+
+// new FILE.grs [--scale NAME] [--force]: the class File > New gives, saved
+// with its (empty) attendance and seating files.
+int runNew(const QStringList& args, const Console& console) {
+    QCommandLineParser parser;
+    parser.addOptions({
+        {QStringLiteral("scale"), QStringLiteral("The grade scale, by its name."), QStringLiteral("NAME")},
+        {QStringLiteral("force"), QStringLiteral("Replace an existing class.")},
+    });
+    if (!parseEditArguments(parser, QStringLiteral("new"), args, 1, console)) return kExitUsage;
+    const QString path = parser.positionalArguments().front();
+    if (!isGradeFileName(path) || !outputOf(parser).isEmpty()) {
+        return console.usage(QStringLiteral("new: give the class's file, whose name ends in .grs, and no -o"));
+    }
+    // An attendance or seating file without its grade file is somebody's work too.
+    for (const QString& file : {path, attendancePathFor(path), seatingPathFor(path)}) {
+        if (QFileInfo::exists(file) && !parser.isSet(QStringLiteral("force"))) {
+            console.error(QStringLiteral("new: %1 exists already; add --force to replace it").arg(file));
+            return kExitFailed;
+        }
+    }
+
+    QSettingsStore settings;
+    ScaleStore store(settings);
+    if (const Result<void> created = store.CreateDefaultScale(); !created) {
+        console.error(QStringLiteral("warning: %1").arg(created.message()));
+    }
+    const QString scaleName = parser.isSet(QStringLiteral("scale")) ? parser.value(QStringLiteral("scale"))
+                                                                     : QString::fromLatin1(kDefaultScaleName);
+    const std::optional<CurrentGradeScale> scale = store.GetGradeScale(scaleName);
+    if (!scale) {
+        console.error(QStringLiteral("new: this computer has no grade scale named \"%1\"").arg(scaleName));
+        return kExitFailed;
+    }
+    Document document;
+    document.classRecord = newClassRecord(*scale);
+    if (!saveClassDocument(document, path, console)) return kExitFailed;
+    console.printLine(QStringLiteral("Created %1: a new class with the grade scale \"%2\".")
+                          .arg(path, cp1252::toUnicode(scale->name)));
+    return kExitOk;
+}
+
+// import-students FILE.grs IN.csv [-o OUT.grs]: every row of the file added
+// as the student list's Add adds a student, or none at all.
+int runImportStudents(const QStringList& args, const Console& console) {
+    QCommandLineParser parser;
+    if (!parseEditArguments(parser, QStringLiteral("import-students"), args, 2, console)) return kExitUsage;
+    const QString path = parser.positionalArguments()[0];
+    const QString csvPath = parser.positionalArguments()[1];
+
+    std::optional<Document> document = openClassDocument(path, console, true);
+    if (!document) return kExitFailed;
+    ClassRecord& cls = document->classRecord;
+    const std::optional<CsvTable> table = readCsvFile(csvPath, console);
+    if (!table) return kExitFailed;
+    if (const std::vector<RowProblem> problems = importStudentRows(cls, *table); !problems.empty()) {
+        reportRows(csvPath, problems, console);
+        return kExitFailed;
+    }
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
+    console.printLine(QStringLiteral("Imported %1 students into %2, which now has %3.")
+                          .arg(table->rows.size())
+                          .arg(output)
+                          .arg(cls.students.size()));
+    return kExitOk;
+}
+
+}  // namespace markwell::cli

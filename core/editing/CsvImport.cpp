@@ -1,0 +1,141 @@
+#include "editing/CsvImport.h"
+
+#include "common/Cp1252.h"
+#include "editing/GradeEntry.h"
+#include "editing/StudentEditing.h"
+#include "editing/Validators.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <algorithm>
+#include <optional>
+
+namespace markwell {
+namespace {
+
+struct CsvImport {
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
+
+const QString kCommentColumn = QStringLiteral("comment");
+
+// Column index by name (lower case), or the problems of the header.
+using Columns = QHash<QString, qsizetype>;
+
+std::vector<RowProblem> readHeader(const CsvRecord& header, const QStringList& known, const QStringList& required,
+                                   Columns& columns) {
+    std::vector<RowProblem> problems;
+    for (qsizetype i = 0; i < header.fields.size(); ++i) {
+        const QString name = trimmedText(header.fields[i]).toLower();
+        if (!known.contains(name)) {
+            problems.push_back({header.line, CsvImport::tr("unknown column \"%1\" (the columns are %2)")
+                                                 .arg(header.fields[i], known.join(QStringLiteral(", ")))});
+        } else if (columns.contains(name)) {
+            problems.push_back({header.line, CsvImport::tr("the column \"%1\" is named twice").arg(name)});
+        } else {
+            columns.insert(name, i);
+        }
+    }
+    for (const QString& name : required) {
+        if (!columns.contains(name)) {
+            problems.push_back({header.line, CsvImport::tr("the header has no column \"%1\"").arg(name)});
+        }
+    }
+    return problems;
+}
+
+std::optional<RowProblem> checkWidth(const CsvRecord& row, const CsvRecord& header) {
+    if (row.fields.size() == header.fields.size()) return std::nullopt;
+    return RowProblem{row.line, CsvImport::tr("the row has %1 fields; the header has %2")
+                                    .arg(row.fields.size())
+                                    .arg(header.fields.size())};
+}
+
+QStringList studentColumns() {
+    QStringList names;
+    for (const StudentFieldInfo& f : studentFields()) names << QString::fromLatin1(f.column);
+    return names << kCommentColumn;
+}
+
+StudentForm formOf(const CsvRecord& row, const Columns& columns) {
+    StudentForm form;
+    for (const StudentFieldInfo& f : studentFields()) {
+        const auto col = columns.constFind(QString::fromLatin1(f.column));
+        if (col != columns.cend()) form[f.field] = row.fields[*col];
+    }
+    if (const auto col = columns.constFind(kCommentColumn); col != columns.cend()) form.comment = row.fields[*col];
+    return form;
+}
+
+// Why the row's student cannot join the class, or nothing.
+QString studentProblem(const ClassRecord& cls, const StudentForm& form, QHash<QString, int>& linesOfNames,
+                       int line) {
+    if (trimmedText(form[StudentField::Name]).isEmpty()) return CsvImport::tr("the name is empty");
+    Result<StudentEntry> entry = checkStudentForm(form);
+    if (!entry) return entry.message();
+    const QString name = cp1252::toUnicode(entry->student.name);
+    if (findStudentNamed(cls, entry->student.name)) return CsvImport::tr("\"%1\" is already in the class").arg(name);
+    const QString key = name.toCaseFolded();
+    if (const auto earlier = linesOfNames.constFind(key); earlier != linesOfNames.cend()) {
+        return CsvImport::tr("\"%1\" is also on line %2").arg(name).arg(*earlier);
+    }
+    linesOfNames.insert(key, line);
+    return {};
+}
+
+}  // namespace
+
+std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& table) {
+    Columns columns;
+    std::vector<RowProblem> problems =
+        readHeader(table.header, studentColumns(), {QString::fromLatin1(studentField(StudentField::Name).column)},
+                   columns);
+    if (!problems.empty()) return problems;
+
+    std::vector<StudentForm> forms;
+    QHash<QString, int> linesOfNames;
+    for (const CsvRecord& row : table.rows) {
+        if (const auto wrong = checkWidth(row, table.header)) {
+            problems.push_back(*wrong);
+            continue;
+        }
+        forms.push_back(formOf(row, columns));
+        if (const QString problem = studentProblem(cls, forms.back(), linesOfNames, row.line); !problem.isEmpty()) {
+            problems.push_back({row.line, problem});
+        }
+    }
+    if (!problems.empty()) return problems;
+
+    ClassRecord changed = cls;
+    for (const StudentForm& form : forms) {
+        if (Result<std::size_t> added = addStudent(changed, form); !added) return {{0, added.message()}};
+    }
+    cls = std::move(changed);
+    return {};
+}
+
+std::vector<RowProblem> setPointRows(ClassRecord& cls, std::size_t assignment, const CsvTable& table) {
+    const QStringList names = {QStringLiteral("name"), QStringLiteral("points")};
+    Columns columns;
+    std::vector<RowProblem> problems = readHeader(table.header, names, names, columns);
+    if (!problems.empty()) return problems;
+
+    std::vector<NamedPoints> rows;
+    for (const CsvRecord& row : table.rows) {
+        if (const auto wrong = checkWidth(row, table.header)) {
+            problems.push_back(*wrong);
+            continue;
+        }
+        rows.push_back({row.line, row.fields[columns.value(names[0])], row.fields[columns.value(names[1])]});
+    }
+    ClassRecord changed = cls;
+    const std::vector<RowProblem> refused = setPointsByName(changed, assignment, rows);
+    problems.insert(problems.end(), refused.begin(), refused.end());
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const RowProblem& a, const RowProblem& b) { return a.line < b.line; });
+    if (problems.empty()) cls = std::move(changed);
+    return problems;
+}
+
+}  // namespace markwell

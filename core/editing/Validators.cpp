@@ -1,0 +1,129 @@
+#include "editing/Validators.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "data/Records.h"
+#include "data/PointEntry.h"
+
+#include <QCoreApplication>
+
+namespace markwell {
+namespace {
+
+struct Validators {
+    Q_DECLARE_TR_FUNCTIONS(Validators)
+};
+
+bool isBlankOrControl(QChar ch) {
+    return ch.unicode() <= 0x20 || ch.isSpace() || ch.category() == QChar::Other_Control;
+}
+
+// Digits with at most one "." and at least one digit.
+bool isPlainDecimal(const QString& text) {
+    int digits = 0;
+    int points = 0;
+    for (const QChar ch : text) {
+        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) ++digits;
+        else if (ch == QLatin1Char('.')) ++points;
+        else return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+// The text as stored, or a message naming the field and the character.
+Result<std::string> storable(const QString& text, const QString& label) {
+    Result<std::string> bytes = cp1252::fromUnicode(text);
+    if (!bytes) return fail(Validators::tr("The %1 cannot be kept: %2").arg(label, bytes.message()));
+    return bytes;
+}
+
+}  // namespace
+
+QString trimmedText(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isBlankOrControl(text.at(first))) ++first;
+    while (last > first && isBlankOrControl(text.at(last - 1))) --last;
+    return text.mid(first, last - first);
+}
+
+QString withCrLf(const QString& text) {
+    QString lf = withLf(text);
+    return lf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+QString withLf(const QString& text) {
+    QString lf = text;
+    lf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lf.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return lf;
+}
+
+QString notPointsMessage(const QString& text) {
+    return Validators::tr("\"%1\" is not a number of points. Type a number such as 17 or 17.5 (at most %2 "
+                          "characters), or \"-\" when the assignment does not count for this student.")
+        .arg(text)
+        .arg(kPointsTextLength);
+}
+
+Result<std::string> pointsText(const QString& typed) {
+    const QString text = trimmedText(typed);
+    if (text.isEmpty()) return std::string("0");
+    if (text == QLatin1String("-")) return std::string(kNotCounted);
+    if (text.size() > kPointsTextLength || !isPlainDecimal(text)) return fail(notPointsMessage(text));
+    return text.toStdString();
+}
+
+Result<double> totalValue(const QString& typed) {
+    const QString text = trimmedText(typed);
+    if (text.isEmpty()) return 0.0;
+    const std::optional<double> value = parseNumber(text);
+    if (text.size() > kPointsTextLength || !isPlainDecimal(text) || !value) {
+        return fail(Validators::tr("\"%1\" is not a number of possible points. Type a number such as 100 or 17.5 "
+                                   "(at most %2 characters).")
+                        .arg(text)
+                        .arg(kPointsTextLength));
+    }
+    return *value;
+}
+
+Result<std::string> fieldText(const QString& typed, int capacity, const QString& label) {
+    Result<std::string> bytes = storable(trimmedText(typed), label);
+    if (!bytes) return bytes;
+    if (!fitsField(*bytes, capacity)) {
+        return fail(Validators::tr("The %1 is %2 characters long; it can hold at most %3.")
+                        .arg(label)
+                        .arg(bytes->size())
+                        .arg(capacity - 1));
+    }
+    return bytes;
+}
+
+Result<std::string> studentNameText(const QString& typed) {
+    const QString name = trimmedText(typed);
+    if (name.isEmpty()) return fail(Validators::tr("Invalid Student Name!"));
+    if (name.contains(QLatin1Char('~'))) {
+        return fail(Validators::tr("A student's name cannot contain \"~\": \"%1\".").arg(name));
+    }
+    return fieldText(name, capacity::kStudentName, Validators::tr("name"));
+}
+
+Result<std::string> multiLineText(const QString& typed, int maxBytes, const QString& label, bool trim) {
+    Result<std::string> bytes = storable(withCrLf(trim ? trimmedText(typed) : typed), label);
+    if (!bytes) return bytes;
+    if (static_cast<int>(bytes->size()) > maxBytes) {
+        return fail(Validators::tr("The %1 is %2 characters long (a line break counts as two); it can hold at "
+                                   "most %3. Please shorten it.")
+                        .arg(label)
+                        .arg(bytes->size())
+                        .arg(maxBytes));
+    }
+    return bytes;
+}
+
+bool sameStudentName(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    return cp1252::toUnicode(a).toCaseFolded() == cp1252::toUnicode(b).toCaseFolded();
+}
+
+}  // namespace markwell

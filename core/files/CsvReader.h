@@ -1,0 +1,32 @@
+#pragma once
+
+#include "common/Result.h"
+
+#include <QByteArrayView>
+#include <QStringList>
+
+#include <vector>
+
+namespace markwell {
+
+// A comma-separated file as RFC 4180 describes it, in UTF-8: fields
+// separated by commas, records by CR LF or LF; a field in double quotes may
+// hold commas, line breaks and doubled quotes. A UTF-8 byte order mark is
+// skipped, and so are empty lines.
+struct CsvRecord {
+    int line = 0;  // where the record starts, from 1
+    QStringList fields;
+};
+
+// The first record is the header, naming the columns.
+struct CsvTable {
+    CsvRecord header;
+    std::vector<CsvRecord> rows;
+};
+
+// Refuses, with the line, a file that is not UTF-8, a quoted field that is
+// never closed, a quote inside an unquoted field, text after a closing quote
+// and a file without a header.
+Result<CsvTable> parseCsv(QByteArrayView bytes);
+
+}  // namespace markwell

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "data/Records.h"
+#include "sheet/Sheet.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace markwell {
+
+// The assignment list as printed: "Title", "Type", "Description" in the
+// navy heading row, one row per assignment ("< None >" for no description),
+// types and descriptions centred, no grid lines, centred on the page, under
+// the header "&L" + the class's path + "Assignment Information" in the
+// centre + the date on the right.
+Sheet assignmentListPrintout(const std::vector<AssignmentInfo>& assignments, const QString& classPath);
+
+}  // namespace markwell

@@ -1,0 +1,61 @@
+#include "editors/ClassImportDialog.h"
+
+#include "editors/EditorSupport.h"
+#include "editors/GradeFileChooser.h"
+
+#include <QAbstractItemView>
+#include <QDialogButtonBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace markwell {
+
+ClassImportDialog::ClassImportDialog(UserDialogs& dialogs, const QString& classPath, QAbstractItemView* list,
+                                     const QString& listLabel, QWidget* parent)
+    : QDialog(parent), chooser_(new GradeFileChooser(dialogs, classPath)), list_(list) {
+    list_->setObjectName(QStringLiteral("importList"));
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setMinimumSize(360, 240);
+    auto* label = new QLabel(listLabel);
+    label->setBuddy(list_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(chooser_);
+    layout->addWidget(label);
+    layout->addWidget(list_, 1);
+    layout->addWidget(buttons);
+
+    connect(chooser_, &GradeFileChooser::classRead, this, &ClassImportDialog::showClass);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ClassImportDialog::updateOk);
+    updateOk();
+    chooser_->browseButton()->setFocus();
+}
+
+QList<int> ClassImportDialog::selectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows()) rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ClassImportDialog::listShown() {
+    list_->setFocus();
+    updateOk();
+}
+
+void ClassImportDialog::updateOk() {
+    ok_->setEnabled(list_->selectionModel()->hasSelection());
+}
+
+}  // namespace markwell

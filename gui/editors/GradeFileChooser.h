@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/ClassRecord.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+namespace markwell {
+
+class UserDialogs;
+
+// The "File" row of the import dialogs: the chosen grade file's path and a
+// button that asks for another. A file that cannot be read (a newer version,
+// a damaged file) is reported and changes nothing; one that can is handed on
+// whole through classRead.
+class GradeFileChooser : public QWidget {
+    Q_OBJECT
+public:
+    GradeFileChooser(UserDialogs& dialogs, const QString& classPath, QWidget* parent = nullptr);
+
+    QString path() const;
+    QPushButton* browseButton() const { return browse_; }
+
+    // Reads the file; false (after saying why) when it cannot be used.
+    bool load(const QString& path);
+
+public slots:
+    // Asks for a grade file and reads it.
+    void chooseFile();
+
+signals:
+    void classRead(const markwell::ClassRecord& cls);
+
+private:
+    UserDialogs& dialogs_;
+    QString classPath_;
+    QLineEdit* pathBox_;
+    QPushButton* browse_;
+};
+
+}  // namespace markwell

@@ -1,0 +1,170 @@
+// markwell-cli new, import-students, add-assignment, set-points and
+// set-total: one summary line on success; on refusal every reason on stderr,
+// exit 1 and no file touched; exit 2 for usage errors.
+
+#include "core/cli/CliRunner.h"
+#include "core/grading/GradesFixture.h"
+#include "support/TestFiles.h"
+
+#include "files/GradeFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+class EditCommands : public testing::Test {
+protected:
+    QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+    QString write(const char* name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path(name);
+    }
+    CliRun run(QStringList args) const { return runCli(args); }
+    // The bytes of the class's three files, to see that a refusal wrote none.
+    QByteArray classFiles(const char* stem) const {
+        const QString base = path(stem);
+        return fileContents(base + QStringLiteral(".grs")) + fileContents(base + QStringLiteral(".ATD")) +
+               fileContents(base + QStringLiteral(".SEA"));
+    }
+    ClassRecord read(const char* name) const {
+        Result<ClassRecord> cls = readGradeFile(path(name));
+        EXPECT_TRUE(cls.ok()) << cls.message().toStdString();
+        return cls.ok() ? *cls : ClassRecord{};
+    }
+    QTemporaryDir dir_;
+};
+
+const QString kNew = QStringLiteral("new");
+const QString kImport = QStringLiteral("import-students");
+const QString kAdd = QStringLiteral("add-assignment");
+const QString kPoints = QStringLiteral("set-points");
+const QString kTotal = QStringLiteral("set-total");
+
+}  // namespace
+
+TEST_F(EditCommands, NewWritesTheClassFileNewGivesAndNeverOverwritesUnasked) {
+    const CliRun made = run({kNew, path("c.grs")});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_EQ(made.out, QStringLiteral("Created %1: a new class with the grade scale \"<Default>\".\n").arg(path("c.grs")));
+    const ClassRecord cls = read("c.grs");
+    EXPECT_TRUE(cls.students.empty() && cls.assignments.empty());
+    EXPECT_EQ(cls.gradeScale.name, "<Default>");
+    EXPECT_EQ(cls.gradeScale.num_values, "90,100,80,89.9,70,79.9,60,69.9,0,59.9");
+    EXPECT_EQ(fileContents(path("c.ATD")), QByteArray());
+    EXPECT_EQ(fileContents(path("c.SEA")).size(), 232);
+
+    ASSERT_EQ(run({kAdd, path("c.grs"), QStringLiteral("--title=Quiz"), QStringLiteral("--type=Quiz")}).exitCode, 0);
+    const QByteArray before = classFiles("c");
+    const CliRun again = run({kNew, path("c.grs")});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("--force")));
+    EXPECT_EQ(classFiles("c"), before);
+    EXPECT_EQ(run({kNew, path("c.grs"), QStringLiteral("--force")}).exitCode, 0);
+    EXPECT_TRUE(read("c.grs").assignments.empty());
+
+    const CliRun unknownScale = run({kNew, path("d.grs"), QStringLiteral("--scale"), QStringLiteral("Curve")});
+    EXPECT_EQ(unknownScale.exitCode, 1);
+    EXPECT_TRUE(unknownScale.err.contains(QStringLiteral("\"Curve\"")));
+    EXPECT_FALSE(QFile::exists(path("d.grs")) || QFile::exists(path("d.ATD")));
+    EXPECT_EQ(run({kNew, path("d.txt")}).exitCode, 2);
+    EXPECT_EQ(run({kNew}).exitCode, 2);
+}
+
+TEST_F(EditCommands, ImportStudentsAddsEveryRowOrNone) {
+    ASSERT_EQ(run({kNew, path("c.grs")}).exitCode, 0);
+    ASSERT_EQ(run({kAdd, path("c.grs"), QStringLiteral("--title=Quiz"), QStringLiteral("--type=Quiz")}).exitCode, 0);
+    const QString good = write("good.csv", "\xEF\xBB\xBFname,id,comment\r\n"
+                                           "Zo\xC3\xAB O'Brien,Z-1,\"Front row.\r\nLikes maps.\"\r\n"
+                                           "\"Lee, Ann\",A-2,\r\n");
+    const CliRun imported = run({kImport, path("c.grs"), good});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, QStringLiteral("Imported 2 students into %1, which now has 2.\n").arg(path("c.grs")));
+    const ClassRecord cls = read("c.grs");
+    ASSERT_EQ(cls.students.size(), 2u);
+    EXPECT_EQ(cls.students[0].name, "Zo\xEB O'Brien");
+    EXPECT_EQ(cls.students[1].name, "Lee, Ann");
+    EXPECT_EQ(cls.comments[0].desc, "Front row.\r\nLikes maps.");
+    EXPECT_EQ(cls.assignments[0].namegrade, (std::vector<std::string>{"Zo\xEB O'Brien~0", "Lee, Ann~0"}));
+
+    const QByteArray before = classFiles("c");
+    const QString bad = write("bad.csv", "name,state\nBo,TX\nlee; ann,NY\n\"lee, ANN\",NY\nCy,Texas\n");
+    const CliRun refused = run({kImport, path("c.grs"), bad});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out, QString());
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("bad.csv: line 4: \"lee, ANN\" is already in the class")))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("bad.csv: line 5: The state is 5 characters long")));
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("2 rows refused; nothing was written")));
+    EXPECT_EQ(classFiles("c"), before);
+
+    EXPECT_EQ(run({kImport, path("c.grs"), write("cols.csv", "name,grade\nBo,A\n")}).exitCode, 1);
+    EXPECT_EQ(run({kImport, path("c.grs"), write("quote.csv", "name\n\"Bo\n")}).exitCode, 1);
+    EXPECT_EQ(run({kImport, path("c.grs"), path("missing.csv")}).exitCode, 1);
+    EXPECT_EQ(classFiles("c"), before);
+    EXPECT_EQ(run({kImport, path("c.grs")}).exitCode, 2);
+}
+
+TEST_F(EditCommands, ChangesGoToTheOutputFileWithItsSiblings) {
+    ASSERT_EQ(run({kNew, path("c.grs")}).exitCode, 0);
+    const QByteArray before = classFiles("c");
+    const CliRun imported =
+        run({kImport, path("c.grs"), write("s.csv", "name\nAnn\n"), QStringLiteral("-o"), path("d.grs")});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(classFiles("c"), before);
+    EXPECT_EQ(read("d.grs").students.size(), 1u);
+    EXPECT_TRUE(QFile::exists(path("d.ATD")) && QFile::exists(path("d.SEA")));
+    EXPECT_EQ(run({kImport, path("c.grs"), path("s.csv"), QStringLiteral("-o"), path("d.txt")}).exitCode, 2);
+}
+
+TEST_F(EditCommands, AssignmentsTotalsAndPoints) {
+    ClassRecord cls = makeClass({"Ann", "Bo", "Ann"}, {});
+    ASSERT_TRUE(writeGradeFile(path("c.grs"), cls).ok());
+
+    const CliRun added = run({kAdd, path("c.grs"), QStringLiteral("--title"), QStringLiteral(" Lab 1 "),
+                              QStringLiteral("--type"), QStringLiteral("lab"), QStringLiteral("--total"),
+                              QStringLiteral("25"), QStringLiteral("--description"), QStringLiteral("Pendulum")});
+    ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
+    EXPECT_EQ(added.out, QStringLiteral("Added \"Lab 1\" (assignment 1) to %1: Lab, total 25.\n").arg(path("c.grs")));
+
+    // The two Anns take their rows in order; Bo keeps his points.
+    const QString points = write("p.csv", "name,points\nAnn,20\nAnn, 12.5 \n");
+    const CliRun stored = run({kPoints, path("c.grs"), QStringLiteral("--assignment"), QStringLiteral("Lab 1"), points});
+    ASSERT_EQ(stored.exitCode, 0) << stored.err.toStdString();
+    EXPECT_EQ(stored.out, QStringLiteral("Stored 2 points of \"Lab 1\" (assignment 1) in %1.\n").arg(path("c.grs")));
+    EXPECT_EQ(read("c.grs").assignments[0].namegrade, (std::vector<std::string>{"Ann~20", "Bo~0", "Ann~12.5"}));
+
+    const CliRun total = run({kTotal, path("c.grs"), QStringLiteral("--index"), QStringLiteral("1"), QStringLiteral("30")});
+    ASSERT_EQ(total.exitCode, 0) << total.err.toStdString();
+    EXPECT_EQ(read("c.grs").assignments[0].total, 30);
+
+    const QByteArray before = classFiles("c");
+    const CliRun unknown = run({kPoints, path("c.grs"), QStringLiteral("--index=1"),
+                                write("q.csv", "name,points\nBo,5\nZed,3\nAnn,1e5\n")});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("q.csv: line 3: no student is named \"Zed\"")));
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("q.csv: line 4: \"1e5\" is not a number of points")));
+    EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("1e3")}).exitCode, 1);
+    EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("--index=2"), QStringLiteral("3")}).exitCode, 1);
+    EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("--assignment=Lab"), QStringLiteral("3")}).exitCode, 1);
+    EXPECT_EQ(run({kAdd, path("c.grs"), QStringLiteral("--title=X"), QStringLiteral("--type=X"),
+                   QStringLiteral("--total=abc")}).exitCode, 2);
+    EXPECT_EQ(run({kAdd, path("c.grs"), QStringLiteral("--title=X"), QStringLiteral("--type=Quiz"),
+                   QStringLiteral("--total=abc")}).exitCode, 1);
+    EXPECT_EQ(classFiles("c"), before);
+
+    // Usage errors.
+    EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("--assignment=Lab 1"),
+                   QStringLiteral("3")}).exitCode, 2);
+    EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("3")}).exitCode, 2);
+    EXPECT_EQ(run({kAdd, path("c.grs"), QStringLiteral("--title=X")}).exitCode, 2);
+    EXPECT_EQ(run({kPoints, path("c.grs"), QStringLiteral("--index=1"), points, QStringLiteral("--bogus")}).exitCode, 2);
+    EXPECT_EQ(classFiles("c"), before);
+}

@@ -1,0 +1,44 @@
+// Reading comma-separated files as spreadsheet programs write them.
+
+#include "files/CsvReader.h"
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+TEST(CsvReader, QuotedFieldsHoldCommasQuotesAndLineBreaks) {
+    const Result<CsvTable> table = parseCsv(
+        "\xEF\xBB\xBFname,comment\r\n"
+        "\"Lee, Ann\",\"said \"\"hi\"\"\"\r\n"
+        "\r\n"
+        "Bo,\"two\r\nlines\"\n"
+        "Zo\xC3\xAB,\n");
+    ASSERT_TRUE(table.ok()) << table.message().toStdString();
+    EXPECT_EQ(table->header.fields, (QStringList{QStringLiteral("name"), QStringLiteral("comment")}));
+    ASSERT_EQ(table->rows.size(), 3u);
+    EXPECT_EQ(table->rows[0].fields, (QStringList{QStringLiteral("Lee, Ann"), QStringLiteral("said \"hi\"")}));
+    EXPECT_EQ(table->rows[0].line, 2);
+    EXPECT_EQ(table->rows[1].fields, (QStringList{QStringLiteral("Bo"), QStringLiteral("two\nlines")}));
+    EXPECT_EQ(table->rows[1].line, 4);
+    EXPECT_EQ(table->rows[2].fields, (QStringList{QStringLiteral("Zo\u00eb"), QString()}));
+    EXPECT_EQ(table->rows[2].line, 6);
+}
+
+TEST(CsvReader, MalformedFilesAreRefusedWithTheirLine) {
+    const struct {
+        const char* bytes;
+        const char* message;
+    } cases[] = {
+        {"name\nAnn\n\"Bo\n", "line 3: a quoted field is never closed"},
+        {"name\nAn\"n\n", "line 2: a quote inside a field that does not start with one"},
+        {"name\n\"Ann\"x\n", "line 2: text after the closing quote of a field"},
+        {"name\nAnn\nZo\xEB\n", "line 3: the text is not UTF-8"},
+        {"", "the file is empty: it needs a header naming the columns"},
+        {"\n\n", "the file is empty: it needs a header naming the columns"},
+    };
+    for (const auto& c : cases) {
+        const Result<CsvTable> table = parseCsv(c.bytes);
+        ASSERT_FALSE(table.ok()) << c.bytes;
+        EXPECT_EQ(table.message(), QString::fromUtf8(c.message)) << c.bytes;
+    }
+}

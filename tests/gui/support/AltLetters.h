@@ -1,0 +1,50 @@
+#pragma once
+
+// The Alt letters a window offers at this moment: those of its visible
+// buttons, labels and tab titles. Two alike make Alt+letter jump between
+// them instead of doing what the teacher meant.
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QStringList>
+#include <QTabBar>
+#include <QWidget>
+
+namespace markwell::testing {
+
+inline QChar altLetterOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&')) continue;
+        if (text.at(i + 1) == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text.at(i + 1).toLower();
+    }
+    return {};
+}
+
+// "letter: caption" for each letter offered twice; empty when none is.
+inline QStringList clashingAltLetters(const QWidget& window) {
+    QStringList captions;
+    for (const auto* button : window.findChildren<QAbstractButton*>()) {
+        if (button->isVisibleTo(&window)) captions << button->text();
+    }
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        if (label->isVisibleTo(&window) && label->buddy()) captions << label->text();
+    }
+    for (const auto* bar : window.findChildren<QTabBar*>()) {
+        for (int i = 0; bar->isVisibleTo(&window) && i < bar->count(); ++i) captions << bar->tabText(i);
+    }
+    QStringList clashes;
+    QHash<QChar, QString> seen;
+    for (const QString& caption : captions) {
+        const QChar letter = altLetterOf(caption);
+        if (letter.isNull()) continue;
+        if (seen.contains(letter)) clashes << QStringLiteral("%1: %2, %3").arg(letter).arg(seen.value(letter), caption);
+        seen.insert(letter, caption);
+    }
+    return clashes;
+}
+
+}  // namespace markwell::testing
