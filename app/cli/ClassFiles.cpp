@@ -4,8 +4,6 @@
 
 #include "document/DocumentFiles.h"
 #include "files/FileTypes.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
 
 #include <QCoreApplication>
 
@@ -18,14 +16,18 @@ struct ClassFiles {
 
 }  // namespace
 
-std::optional<Document> openClassDocument(const QString& path, const Console& console, bool warnDamaged) {
-    QSettingsStore settings;
-    ScaleStore store(settings);
-    if (const Result<void> created = store.CreateDefaultScale(); !created) {
+std::unique_ptr<UserScales> openUserScales(const Console& console) {
+    auto scales = std::make_unique<UserScales>();
+    if (const Result<void> created = scales->store.CreateDefaultScale(); !created) {
         // The built-in default stands in; the table can still be shown.
         console.error(ClassFiles::tr("warning: %1").arg(created.message()));
     }
-    Result<Document> document = openDocument(path, store);
+    return scales;
+}
+
+std::optional<Document> openClassDocument(const QString& path, const Console& console, bool warnDamaged) {
+    const std::unique_ptr<UserScales> scales = openUserScales(console);
+    Result<Document> document = openDocument(path, scales->store);
     if (!document) {
         console.error(aboutFile(path, document.message()));
         return std::nullopt;

@@ -3,11 +3,23 @@
 #include "cli/Console.h"
 #include "data/ClassRecord.h"
 #include "document/Document.h"
+#include "scales/ScaleStore.h"
+#include "settings/QSettingsStore.h"
 #include "sheet/Sheet.h"
 
+#include <memory>
 #include <optional>
 
 namespace markwell::cli {
+
+// This user's scale store, with "<Default>" made when it is missing (a store
+// that cannot be written is reported as a warning: the built-in default
+// stands in for it).
+struct UserScales {
+    QSettingsStore settings;
+    ScaleStore store{settings};
+};
+std::unique_ptr<UserScales> openUserScales(const Console& console);
 
 // Opens a class as the desktop program does: its three files through the
 // core's document functions, with this user's scale store (where "<Default>"

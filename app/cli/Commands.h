@@ -25,6 +25,8 @@ int runSample(const QStringList& args, const Console& console);
 int runShow(const QStringList& args, const Console& console);
 int runSort(const QStringList& args, const Console& console);
 int runExport(const QStringList& args, const Console& console);
+int runAttendance(const QStringList& args, const Console& console);
+int runMerge(const QStringList& args, const Console& console);
 int runSeats(const QStringList& args, const Console& console);
 int runNew(const QStringList& args, const Console& console);
 int runImportStudents(const QStringList& args, const Console& console);

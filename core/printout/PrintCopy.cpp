@@ -46,23 +46,27 @@ QString monthTitle(int month, int year) {
 Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,
                       bool withIds) {
     Sheet copy = preparedCopy(grades, path, grades.showGridLines());
-    if (withIds) {
-        // The first student of a name gives the ID, as the name's row is the first student's.
-        QHash<QString, QString> idOfName;
-        for (const StudentInfo& student : students) {
-            const QString name = cp1252::toUnicode(student.name);
-            if (!idOfName.contains(name)) idOfName.insert(name, cp1252::toUnicode(student.id));
-        }
-        copy.setText(1, 1, PrintCopy::tr("Student ID's"));
-        for (int row = 2; row <= copy.maxRow() - 2; ++row) {
-            const auto found = idOfName.constFind(copy.text(row, 1));
-            if (found != idOfName.constEnd()) copy.setText(row, 1, *found);
-        }
-    }
+    if (withIds) putIdsInPlaceOfNames(copy, copy.maxRow() - 2, {&students});
     copy.fitColumnWidths();
     // The empty separator row and the Total row below the students.
     if (copy.maxRow() >= 4) copy.print().closingRows = 2;
     return copy;
+}
+
+void putIdsInPlaceOfNames(Sheet& copy, int lastRow, std::initializer_list<const std::vector<StudentInfo>*> rosters) {
+    // The first student of a name gives the ID, as the name's row is the first student's.
+    QHash<QString, QString> idOfName;
+    for (const std::vector<StudentInfo>* roster : rosters) {
+        for (const StudentInfo& student : *roster) {
+            const QString name = cp1252::toUnicode(student.name);
+            if (!idOfName.contains(name)) idOfName.insert(name, cp1252::toUnicode(student.id));
+        }
+    }
+    copy.setText(1, 1, PrintCopy::tr("Student ID's"));
+    for (int row = 2; row <= lastRow; ++row) {
+        const auto found = idOfName.constFind(copy.text(row, 1));
+        if (found != idOfName.constEnd()) copy.setText(row, 1, *found);
+    }
 }
 
 Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath, int month, int year) {

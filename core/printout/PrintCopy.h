@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <vector>
 
 namespace markwell {
@@ -28,6 +29,11 @@ QString printHeaderWithTitle(const QString& path, const QString& title);
 // the Total row print with the last students, never alone on a page.
 Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,
                       bool withIds);
+
+// Puts "Student ID's" at the top of column 1 and, in rows 2 to `lastRow`,
+// each name's ID in its place: the ID of the first student of that name in
+// the first roster that has one. A name no roster has stays.
+void putIdsInPlaceOfNames(Sheet& copy, int lastRow, std::initializer_list<const std::vector<StudentInfo>*> rosters);
 
 // The attendance table of a month as printed: always with grid lines, the
 // month and year ("December 2026") in the middle of the header, on a page

@@ -17,6 +17,17 @@ UserDialogs::FontChoice fontChoiceOf(const StoredFont& font) {
     return choice;
 }
 
+StoredFont gridFontOf(const GridProperties& props) {
+    return {props.font_name, props.font_size, props.font_color, props.font_style};
+}
+
+void setGridFont(GridProperties& props, const StoredFont& font) {
+    props.font_name = font.face;
+    props.font_size = font.pointSize;
+    props.font_color = font.colour;
+    props.font_style = font.style;
+}
+
 std::optional<StoredFont> storedFontOf(const UserDialogs::FontChoice& choice, int faceCapacity) {
     const Result<std::string> face = cp1252::fromUnicode(choice.family);
     if (!face || !fitsField(*face, faceCapacity)) return std::nullopt;

@@ -19,6 +19,11 @@ struct StoredFont {
 
 UserDialogs::FontChoice fontChoiceOf(const StoredFont& font);
 
+// The font of a table's grid properties (the grades table, the merged
+// report), and the grid properties with another font.
+StoredFont gridFontOf(const GridProperties& props);
+void setGridFont(GridProperties& props, const StoredFont& font);
+
 // The chosen font as the files keep it; none when its face cannot be kept in
 // a field of `faceCapacity` bytes (too long, or a character Windows-1252
 // does not have): such a face is refused, never cut.

@@ -1,5 +1,7 @@
 #include "icons/Icons.h"
 
+#include <QAction>
+
 namespace markwell {
 namespace {
 
@@ -53,6 +55,17 @@ QIcon toolIcon(ToolIcon which) {
 
 QIcon applicationIcon() {
     return QIcon::fromTheme(QStringLiteral("markwell"), QIcon(QStringLiteral(":/icons/markwell.svg")));
+}
+
+QAction* makeToolAction(QObject* owner, const QString& text, ToolIcon icon, const QString& hint,
+                        const QKeySequence& key) {
+    auto* action = new QAction(text, owner);
+    if (!key.isEmpty()) action->setShortcut(key);
+    action->setIcon(toolIcon(icon));
+    action->setToolTip(key.isEmpty() ? hint
+                                     : QStringLiteral("%1 (%2)").arg(hint, key.toString(QKeySequence::NativeText)));
+    action->setStatusTip(hint);
+    return action;
 }
 
 }  // namespace markwell

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QIcon>
+#include <QKeySequence>
+
+class QAction;
+class QObject;
 
 namespace markwell {
 
@@ -34,5 +38,10 @@ QIcon toolIcon(ToolIcon which);
 // The drawing shipped with the program, whatever the theme offers.
 QIcon shippedIcon(ToolIcon which);
 QIcon applicationIcon();
+
+// A command with a tool button: its text, picture, the hint the button shows
+// (with the key, when it has one) and the status tip.
+QAction* makeToolAction(QObject* owner, const QString& text, ToolIcon icon, const QString& hint,
+                        const QKeySequence& key = {});
 
 }  // namespace markwell

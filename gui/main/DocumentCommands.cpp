@@ -1,6 +1,7 @@
 #include "main/DocumentCommands.h"
 
 #include "data/Tables.h"
+#include "dialogs/FileFilters.h"
 #include "dialogs/UserDialogs.h"
 #include "document/DocumentFiles.h"
 #include "export/SheetFile.h"
@@ -13,16 +14,6 @@
 
 namespace markwell {
 namespace {
-
-QString filterOf(FileType type) {
-    return QCoreApplication::translate("FileTypes", fileTypeInfo(type).filter);
-}
-
-QStringList saveFilters() {
-    QStringList filters;
-    for (const FileTypeInfo& info : kFileTypes) filters << filterOf(info.type);
-    return filters;
-}
 
 QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -85,7 +76,7 @@ DocumentCommands::Outcome DocumentCommands::newClass() {
 DocumentCommands::Outcome DocumentCommands::open() {
     UserDialogs::FileRequest request;
     request.title = tr("Open Markwell File");
-    request.filters = {filterOf(FileType::Grades)};
+    request.filters = {fileFilter(FileType::Grades)};
     request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
     // Classes are usually kept together: start where this one is.
     if (document_.isTitled()) request.folder = QFileInfo(document_.markwellFile).absolutePath();
@@ -123,7 +114,7 @@ DocumentCommands::Outcome DocumentCommands::saveFor(Asker asker) {
 DocumentCommands::Outcome DocumentCommands::saveAsFor(Asker asker) {
     UserDialogs::FileRequest request;
     request.title = tr("Save Markwell As");
-    request.filters = saveFilters();
+    request.filters = allFileFilters();
     request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
     if (document_.isTitled()) {
         request.folder = QFileInfo(document_.markwellFile).absolutePath();

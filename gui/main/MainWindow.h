@@ -93,6 +93,10 @@ public slots:
     void chooseFont();
     void sortAscending();
     void sortDescending();
+    // One student's attendance over a year (Attendance page).
+    void analyseAttendance();
+    // Merge Setup, and from it the merged report of two grade files.
+    void mergeFiles();
     // The editing dialogs: each works on a copy of the class, which replaces
     // the class when the dialog ends with OK and something changed.
     void editStudentList();
@@ -144,6 +148,9 @@ private:
     void printGrades(bool withIds);
     void sortClass(bool descending);
     void setDirty();
+    // Before a merge reads `paths`: a dirty open class among them may be
+    // saved first. False stops the merge.
+    bool readyToMerge(QWidget* asker, const QStringList& paths);
     // The class as an editing dialog hands it back: replaces the class when it differs.
     void takeEditedClass(const ClassRecord& edited);
     // Ends the typing of a value into the grades table, storing (or refusing) it.

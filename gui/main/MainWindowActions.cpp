@@ -39,6 +39,8 @@ void MainWindow::connectActions() {
     run(a.font, &MainWindow::chooseFont);
     run(a.sortAscending, &MainWindow::sortAscending);
     run(a.sortDescending, &MainWindow::sortDescending);
+    run(a.attendanceAnalysis, &MainWindow::analyseAttendance);
+    run(a.merge, &MainWindow::mergeFiles);
     run(a.studentList, &MainWindow::editStudentList);
     run(a.assignmentList, &MainWindow::editAssignmentList);
     run(a.editGrades, &MainWindow::editGrades);
@@ -60,13 +62,6 @@ void MainWindow::connectActions() {
     addActions({a.nextPage, a.previousPage});
     // F1 opens the page of whatever window it is pressed in; the menu shows the key.
     a.help->setShortcutContext(Qt::WidgetShortcut);
-
-    // The commands of later versions say so rather than doing nothing.
-    const auto later = [this](QAction* action, const QString& message) {
-        connect(action, &QAction::triggered, this, [this, message] { dialogs_.inform(this, message); });
-    };
-    later(a.merge, tr("Merging two classes is not available yet in this version of Markwell."));
-    later(a.attendanceAnalysis, tr("The attendance analysis is not available yet in this version of Markwell."));
 }
 
 void MainWindow::createMenus() {

@@ -99,15 +99,11 @@ void MainWindow::toggleGridLines() {
 
 void MainWindow::chooseFont() {
     GridProperties& props = document_.classRecord.gridProps;
-    const StoredFont current{props.font_name, props.font_size, props.font_color, props.font_style};
     const std::optional<StoredFont> font =
-        askStoredFont(dialogs_, this, current, capacity::kFontName,
+        askStoredFont(dialogs_, this, gridFontOf(props), capacity::kFontName,
                       tr("The font \"%1\" cannot be kept with the class; please choose another."));
     if (!font) return;
-    props.font_name = font->face;
-    props.font_size = font->pointSize;
-    props.font_color = font->colour;
-    props.font_style = font->style;
+    setGridFont(props, *font);
     setDirty();
     const ClassRecord& cls = document_.classRecord;
     updateGridProperties(grades_.sheet, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),

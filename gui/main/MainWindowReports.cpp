@@ -1,18 +1,24 @@
-// The main window's report windows and e-mail.
+// The main window's report windows, the merge and e-mail.
 
 #include "main/MainWindow.h"
 
 #include "common/Cp1252.h"
 #include "dialogs/UserDialogs.h"
+#include "document/DocumentFiles.h"
 #include "grading/GradesLayout.h"
 #include "mail/MailAddress.h"
 #include "mail/MailLauncher.h"
+#include "pages/AttendancePage.h"
+#include "reports/AttendanceAnalysisWindow.h"
 #include "reports/GradeInformationWindow.h"
 #include "reports/GraphWindow.h"
 #include "reports/IndividualReportWindow.h"
+#include "reports/MergeSetupDialog.h"
 #include "reports/ReportInput.h"
 
 #include <QUrl>
+
+#include <algorithm>
 
 namespace markwell {
 
@@ -43,6 +49,31 @@ void MainWindow::showGradeInformation() {
 
 void MainWindow::showGraph() {
     openReport(new GraphWindow(reportInput(), dialogs_, this));
+}
+
+void MainWindow::analyseAttendance() {
+    if (document_.classRecord.students.empty()) return;
+    openReport(new AttendanceAnalysisWindow(document_, attendancePage_->year(), dialogs_, this));
+}
+
+void MainWindow::mergeFiles() {
+    auto* setup = new MergeSetupDialog(document_.markwellFile, scales_, dialogs_, this);
+    setup->setBeforeReading([this](QWidget* asker, const QStringList& paths) { return readyToMerge(asker, paths); });
+    openReport(setup);
+}
+
+bool MainWindow::readyToMerge(QWidget* asker, const QStringList& paths) {
+    if (!document_.Dirty || !document_.isTitled()) return true;
+    const bool named = std::any_of(paths.begin(), paths.end(),
+                                   [this](const QString& path) { return isSameFile(path, document_.markwellFile); });
+    if (!named) return true;
+    // The merge reads the file on disk; the teacher may want the changes in it.
+    switch (dialogs_.askYesNoCancel(asker, tr("Save changes before merging?"))) {
+    case UserDialogs::Answer::Yes: return commands_->save() == DocumentCommands::Outcome::Done;
+    case UserDialogs::Answer::No: return true;
+    case UserDialogs::Answer::Cancel: return false;
+    }
+    return false;
 }
 
 void MainWindow::sendMail() {

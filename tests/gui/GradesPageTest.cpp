@@ -82,7 +82,6 @@ private slots:
     void sortingReordersTheClassByTheSelectedColumn();
     void fontRecoloursTheBodyAndGridLinesAreAChange();
     void copyPutsTheSelectionOnTheClipboard();
-    void commandsOfLaterVersionsSaySoPlainly();
 };
 
 void GradesPageTest::buttonsAndMenusFollowTheClass() {
@@ -428,26 +427,6 @@ void GradesPageTest::copyPutsTheSelectionOnTheClipboard() {
     w.copySelection();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann Lee\t8\t90\t98\nBob Stone\t6\t70\t76\n"));
     QVERIFY(QApplication::clipboard()->mimeData()->html().contains(QStringLiteral("Bob Stone")));
-}
-
-void GradesPageTest::commandsOfLaterVersionsSaySoPlainly() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    h.open(writeClass(h.folder.path(), QStringLiteral("later.grs"), smallClass()));
-    const MainActions& a = w.actions();
-    for (QAction* action : {a.merge}) {
-        h.dialogs.clearRecord();
-        action->trigger();
-        QCOMPARE(h.dialogs.count(Kind::Inform), 1);
-        const QString text = h.dialogs.texts(Kind::Inform).front();
-        QVERIFY2(text.endsWith(QStringLiteral(" not available yet in this version of Markwell.")), qPrintable(text));
-    }
-    // Said as a person would say it.
-    h.dialogs.clearRecord();
-    a.merge->trigger();
-    QCOMPARE(h.dialogs.texts(Kind::Inform).front(),
-             QStringLiteral("Merging two classes is not available yet in this version of Markwell."));
-    QVERIFY(!w.document().Dirty);
 }
 
 MARKWELL_GUI_TEST_MAIN(GradesPageTest)

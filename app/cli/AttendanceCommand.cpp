@@ -1,0 +1,72 @@
+// attendance FILE --year Y --student NAME: one student's attendance over a
+// year, month by month, as the Attendance Analysis window shows it.
+
+#include "cli/ClassFiles.h"
+#include "cli/Commands.h"
+
+#include "common/Cp1252.h"
+#include "reports/AttendanceAnalysis.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace markwell::cli {
+namespace {
+
+struct AttendanceCommand {
+    Q_DECLARE_TR_FUNCTIONS(AttendanceCommand)
+};
+
+constexpr int kFirstYear = 1;
+constexpr int kLastYear = 9999;
+
+// The first student of the roster whose name is `wanted`, letter case aside.
+const StudentInfo* findStudent(const ClassRecord& cls, const QString& wanted) {
+    const QString key = wanted.toCaseFolded();
+    for (const StudentInfo& student : cls.students) {
+        if (cp1252::toUnicode(student.name).toCaseFolded() == key) return &student;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int runAttendance(const QStringList& args, const Console& console) {
+    QCommandLineParser parser;
+    parser.addOptions({
+        {QStringLiteral("year"), QStringLiteral("The year counted."), QStringLiteral("Y")},
+        {QStringLiteral("student"), QStringLiteral("The student's name."), QStringLiteral("NAME")},
+    });
+    if (!parser.parse(QStringList{QStringLiteral("attendance")} + args)) {
+        return console.usage(QStringLiteral("attendance: ") + parser.errorText());
+    }
+    if (parser.positionalArguments().size() != 1) return console.usage(AttendanceCommand::tr("attendance takes one grade file"));
+    if (!parser.isSet(QStringLiteral("year")) || !parser.isSet(QStringLiteral("student"))) {
+        return console.usage(AttendanceCommand::tr("attendance: give --year and --student"));
+    }
+    bool ok = false;
+    const int year = parser.value(QStringLiteral("year")).toInt(&ok);
+    if (!ok || year < kFirstYear || year > kLastYear) {
+        return console.usage(AttendanceCommand::tr("attendance: --year takes a year from %1 to %2").arg(kFirstYear).arg(kLastYear));
+    }
+
+    const QString path = parser.positionalArguments().front();
+    const std::optional<Document> document = openClassDocument(path, console, false);
+    if (!document) return kExitFailed;
+    // Zeros from an attendance file that cannot be read would look like a
+    // spotless year.
+    if (!document->attendanceDamage.isEmpty()) {
+        console.error(document->attendanceDamage);
+        return kExitFailed;
+    }
+    const QString name = parser.value(QStringLiteral("student"));
+    const StudentInfo* student = findStudent(document->classRecord, name);
+    if (!student) {
+        console.error(AttendanceCommand::tr("attendance: %1 has no student named \"%2\"").arg(path, name));
+        return kExitFailed;
+    }
+    printSheet(buildAttendanceAnalysis(document->attendance, year, student->name, document->markwellFile), console);
+    return kExitOk;
+}
+
+}  // namespace markwell::cli

@@ -1,0 +1,69 @@
+// merge A.grs B.grs [--scale NAME] [--ids] [-o OUT]: the merged report of two
+// grade files, as the Merged Files window shows it.
+
+#include "cli/ClassFiles.h"
+#include "cli/Commands.h"
+
+#include "export/SheetFile.h"
+#include "files/FileTypes.h"
+#include "reports/MergedReport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace markwell::cli {
+namespace {
+
+struct MergeCommand {
+    Q_DECLARE_TR_FUNCTIONS(MergeCommand)
+};
+
+}  // namespace
+
+int runMerge(const QStringList& args, const Console& console) {
+    QCommandLineParser parser;
+    parser.addOptions({
+        {QStringLiteral("scale"), QStringLiteral("Grade with this stored scale."), QStringLiteral("NAME")},
+        {QStringLiteral("ids"), QStringLiteral("Student IDs in place of names.")},
+        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Also write the report."), QStringLiteral("OUT")},
+    });
+    if (!parser.parse(QStringList{QStringLiteral("merge")} + args)) {
+        return console.usage(QStringLiteral("merge: ") + parser.errorText());
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2) return console.usage(MergeCommand::tr("merge takes two grade files"));
+    const QString output = parser.value(QStringLiteral("output"));
+    if (parser.isSet(QStringLiteral("output")) && !sheetFileTypeOf(output)) {
+        console.error(MergeCommand::tr("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
+        return kExitFailed;
+    }
+
+    const std::unique_ptr<UserScales> scales = openUserScales(console);
+    Result<MergedReport> report = openMergedReport(files[0], files[1], scales->store);
+    if (!report) {
+        console.error(report.message());
+        return kExitFailed;
+    }
+    if (parser.isSet(QStringLiteral("scale"))) {
+        const QString name = parser.value(QStringLiteral("scale"));
+        const std::optional<CurrentGradeScale> scale = scales->store.GetGradeScale(name);
+        if (!scale) {
+            console.error(MergeCommand::tr("merge: there is no grade scale named \"%1\"").arg(name));
+            return kExitFailed;
+        }
+        report->scale = *scale;
+        regradeMergedSheet(*report);
+    }
+    const bool ids = parser.isSet(QStringLiteral("ids"));
+    const Sheet sheet = ids ? mergedPrintCopy(*report, true) : report->sheet;
+    printSheet(sheet, console);
+    if (!output.isEmpty()) {
+        if (const Result<void> written = writeSheetFile(sheet, output); !written) {
+            console.error(written.message());
+            return kExitFailed;
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace markwell::cli

@@ -1,0 +1,65 @@
+#include "reports/AttendanceAnalysis.h"
+
+#include "common/Cp1252.h"
+#include "reports/ReportStyle.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace markwell {
+namespace {
+
+MonthCounts countMonth(const DayMarks& days) {
+    MonthCounts counts;
+    for (const char code : days) {
+        // Exactly the page's codes: "t" or "X" is no mark.
+        if (code == 'T') ++counts.tardy;
+        else if (code == 'U') ++counts.unexcused;
+        else if (code == 'E') ++counts.excused;
+    }
+    return counts;
+}
+
+}  // namespace
+
+QString monthName(int month) {
+    // The program speaks English whatever the desktop's language.
+    return QLocale::c().monthName(month, QLocale::LongFormat);
+}
+
+YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string_view studentName) {
+    YearCounts counts{};
+    for (int month = 1; month <= 12; ++month) {
+        if (const auto found = book.FindAttendanceRecord(month, year, studentName)) {
+            counts[static_cast<std::size_t>(month - 1)] = countMonth(book.records()[*found].entry);
+        }
+    }
+    return counts;
+}
+
+Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_view studentName,
+                              const QString& markwellFile) {
+    Sheet sheet;
+    sheet.setMaxCol(5);
+    sheet.setMaxRow(13);
+    const QStringList headings = {QStringLiteral("Month"), QStringLiteral("Tardy"), QStringLiteral("Unexcused"),
+                                  QStringLiteral("Excused"), QStringLiteral("Total")};
+    for (int col = 1; col <= 5; ++col) sheet.setText(1, col, headings[col - 1]);
+
+    const YearCounts counts = countAttendanceYear(book, year, studentName);
+    for (int month = 1; month <= 12; ++month) {
+        const MonthCounts& c = counts[static_cast<std::size_t>(month - 1)];
+        const int row = month + 1;
+        sheet.setText(row, 1, monthName(month));
+        sheet.setNumber(row, 2, c.tardy);
+        sheet.setNumber(row, 3, c.unexcused);
+        sheet.setNumber(row, 4, c.excused);
+        sheet.setNumber(row, 5, c.total());
+    }
+
+    applyReportStyle(sheet);
+    setReportPrintout(sheet, markwellFile, markwellFile, cp1252::toUnicode(studentName));
+    return sheet;
+}
+
+}  // namespace markwell

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "files/FileTypes.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace markwell {
+
+// The file dialogs' filters, in the language of the program.
+QString fileFilter(FileType type);
+// Every type a class can be saved or exported as, the grade file first.
+QStringList allFileFilters();
+// The spreadsheet types alone (.xls first): what a report is saved as.
+QStringList spreadsheetFilters();
+
+}  // namespace markwell
