@@ -21,17 +21,25 @@ AssignmentForm assignmentForm(const AssignmentInfo& assignment) {
             withLf(cp1252::toUnicode(assignment.description))};
 }
 
-Result<AssignmentInfo> checkAssignmentForm(const AssignmentForm& form) {
-    if (trimmedText(form.title).isEmpty()) return fail(AssignmentEditing::tr("Invalid assignment title!"));
+Result<AssignmentInfo> checkAssignmentForm(const AssignmentForm& form, std::optional<AssignmentField>* badField) {
+    const auto refuse = [badField](AssignmentField field, const Error& error) -> Result<AssignmentInfo> {
+        if (badField) *badField = field;
+        return error;
+    };
+    if (trimmedText(form.title).isEmpty()) {
+        return refuse(AssignmentField::Title, Error{AssignmentEditing::tr("Invalid assignment title!")});
+    }
     const QString type = trimmedText(form.type);
-    if (assignmentTypeIndex(type.toStdString()) < 0) return fail(AssignmentEditing::tr("Invalid assignment type!"));
+    if (assignmentTypeIndex(type.toStdString()) < 0) {
+        return refuse(AssignmentField::Type, Error{AssignmentEditing::tr("Invalid assignment type!")});
+    }
 
     AssignmentInfo assignment;
     Result<std::string> title = fieldText(form.title, capacity::kTitle, AssignmentEditing::tr("title"));
-    if (!title) return title.error();
+    if (!title) return refuse(AssignmentField::Title, title.error());
     Result<std::string> description =
         multiLineText(form.description, kDescriptionLength, AssignmentEditing::tr("description"), true);
-    if (!description) return description.error();
+    if (!description) return refuse(AssignmentField::Description, description.error());
     assignment.title = std::move(*title);
     assignment.description = std::move(*description);
     assignment.assign_type = type.toStdString();

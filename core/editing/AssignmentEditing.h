@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace markwell {
@@ -29,10 +30,15 @@ struct AssignmentForm {
 
 AssignmentForm assignmentForm(const AssignmentInfo& assignment);
 
+// The boxes of the form, for saying which one a refusal is about.
+enum class AssignmentField { Title, Type, Description };
+
 // Checks the form: a title ("Invalid assignment title!"), one of the six
 // types ("Invalid assignment type!"), texts storable and short enough. The
-// title and description are trimmed. The point list is left empty.
-Result<AssignmentInfo> checkAssignmentForm(const AssignmentForm& form);
+// title and description are trimmed. The point list is left empty. When
+// `badField` is given, it receives the field of a refusal.
+Result<AssignmentInfo> checkAssignmentForm(const AssignmentForm& form,
+                                           std::optional<AssignmentField>* badField = nullptr);
 
 // The point list of a new assignment: name~0 for every student.
 std::vector<std::string> zeroPointList(const ClassRecord& cls);

@@ -141,14 +141,14 @@ QString AssignmentListDialog::pendingQuestion(bool showsRecord) const {
 
 void AssignmentListDialog::refused(const QString& message) {
     dialogs_.warn(this, message);
-    // The boxes are checked in this order; the first one at fault takes the focus.
-    const QString title = trimmedText(title_->text());
-    if (title.isEmpty() || !fieldText(title, capacity::kTitle, QString()).ok()) {
-        title_->setFocus();
-    } else if (type_->currentIndex() < 0) {
-        type_->setFocus();
-    } else {
-        description_->setFocus();
+    // The box the check refused takes the focus; a form that passes was
+    // refused for its title.
+    std::optional<AssignmentField> bad;
+    if (checkAssignmentForm(form(), &bad).ok()) bad = AssignmentField::Title;
+    switch (*bad) {
+    case AssignmentField::Title: title_->setFocus(); break;
+    case AssignmentField::Type: type_->setFocus(); break;
+    case AssignmentField::Description: description_->setFocus(); break;
     }
 }
 

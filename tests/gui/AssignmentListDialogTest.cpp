@@ -106,6 +106,21 @@ void AssignmentListDialogTest::aTitleAndATypeAreNeeded() {
     e.button("updateButton")->click();
     QCOMPARE(e.dialogs.texts(Kind::Warn).back(), QStringLiteral("Invalid assignment title!"));
     QCOMPARE(e.cls(), smallClass());
+
+    // A title the file cannot hold is only looked at once a type is chosen:
+    // the box named by the message takes the focus.
+    e.dialog.listPanel()->list()->clearSelection();
+    e.dialog.titleBox()->setText(QStringLiteral("Lab \u0141"));  // pasted: no key types it
+    e.dialog.typeBox()->setCurrentIndex(-1);
+    e.dialog.titleBox()->setFocus();
+    QTest::keyClick(e.dialog.titleBox(), Qt::Key_Return);
+    QCOMPARE(e.dialogs.texts(Kind::Warn).back(), QStringLiteral("Invalid assignment type!"));
+    QVERIFY(e.dialog.typeBox()->hasFocus());
+    e.dialog.typeBox()->setCurrentIndex(4);
+    QTest::keyClick(e.dialog.titleBox(), Qt::Key_Return);
+    QVERIFY(e.dialogs.texts(Kind::Warn).back().contains(QStringLiteral("title")));
+    QVERIFY(e.dialog.titleBox()->hasFocus());
+    QCOMPARE(e.cls(), smallClass());
 }
 
 void AssignmentListDialogTest::aBackgroundClickLetsGoOfTheLine() {
