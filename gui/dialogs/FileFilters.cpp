@@ -22,4 +22,13 @@ QStringList spreadsheetFilters() {
     return filters;
 }
 
+UserDialogs::FileRequest gradeFileRequest(const QString& title, const QString& folder) {
+    UserDialogs::FileRequest request;
+    request.title = title;
+    request.filters = {fileFilter(FileType::Grades)};
+    request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
+    request.folder = folder;
+    return request;
+}
+
 }  // namespace markwell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/UserDialogs.h"
 #include "files/FileTypes.h"
 
 #include <QString>
@@ -13,5 +14,7 @@ QString fileFilter(FileType type);
 QStringList allFileFilters();
 // The spreadsheet types alone (.xls first): what a report is saved as.
 QStringList spreadsheetFilters();
+// Asking for a grade file to open, starting in `folder` (empty: the current one).
+UserDialogs::FileRequest gradeFileRequest(const QString& title, const QString& folder);
 
 }  // namespace markwell

@@ -211,18 +211,7 @@ StoredScale GradeScaleDialog::scaleShown() const {
 bool GradeScaleDialog::boundsPass() {
     const std::optional<RangeProblem> problem = findRangeProblem(scaleShown().ranges);
     if (!problem) return true;
-    QString message;
-    switch (problem->kind) {
-    case RangeProblem::Blank: message = tr("No range fields can be left blank"); break;
-    case RangeProblem::NotANumber: message = tr("Invalid value!"); break;
-    case RangeProblem::LowAboveHigh:
-        message = tr("Minimum percentage is greater than maximum percentage for same grade");
-        break;
-    case RangeProblem::Overlap:
-        message = tr("Minimum percentage of higher grade is greater than maximum percentage of lower grade");
-        break;
-    }
-    dialogs_.inform(this, message);
+    dialogs_.inform(this, rangeProblemMessage(problem->kind));
     table_->setCurrentCell(problem->row, problem->column);
     table_->setFocus();
     return false;

@@ -1,5 +1,7 @@
 #include "editors/EditorSupport.h"
 
+#include "dialogs/FileFilters.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -63,13 +65,9 @@ void addAcceptShortcut(QDialog* dialog) {
     }
 }
 
-UserDialogs::FileRequest gradeFileRequest(const QString& classPath) {
-    UserDialogs::FileRequest request;
-    request.title = EditorSupport::tr("Open Markwell File");
-    request.filters = {EditorSupport::tr("Markwell File (*.grs)")};
-    request.defaultSuffix = QStringLiteral("grs");
-    request.folder = classPath.isEmpty() ? QDir::homePath() : QFileInfo(classPath).absolutePath();
-    return request;
+UserDialogs::FileRequest importFileRequest(const QString& classPath) {
+    return gradeFileRequest(EditorSupport::tr("Open Markwell File"),
+                            classPath.isEmpty() ? QDir::homePath() : QFileInfo(classPath).absolutePath());
 }
 
 }  // namespace markwell

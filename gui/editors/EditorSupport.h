@@ -32,6 +32,6 @@ void addAcceptShortcut(QDialog* dialog);
 
 // The file request of the import dialogs: a grade file, starting in the
 // class's own folder or, for a class not saved yet, in the home folder.
-UserDialogs::FileRequest gradeFileRequest(const QString& classPath);
+UserDialogs::FileRequest importFileRequest(const QString& classPath);
 
 }  // namespace markwell

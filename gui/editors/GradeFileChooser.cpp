@@ -31,12 +31,8 @@ GradeFileChooser::GradeFileChooser(UserDialogs& dialogs, const QString& classPat
     connect(browse_, &QPushButton::clicked, this, &GradeFileChooser::chooseFile);
 }
 
-QString GradeFileChooser::path() const {
-    return pathBox_->text();
-}
-
 void GradeFileChooser::chooseFile() {
-    const QString chosen = dialogs_.openFile(window(), gradeFileRequest(classPath_));
+    const QString chosen = dialogs_.openFile(window(), importFileRequest(classPath_));
     if (!chosen.isEmpty()) load(chosen);
 }
 

@@ -20,7 +20,6 @@ class GradeFileChooser : public QWidget {
 public:
     GradeFileChooser(UserDialogs& dialogs, const QString& classPath, QWidget* parent = nullptr);
 
-    QString path() const;
     QPushButton* browseButton() const { return browse_; }
 
     // Reads the file; false (after saying why) when it cannot be used.

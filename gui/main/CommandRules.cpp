@@ -17,7 +17,6 @@ CommandStates commandStates(const ClassShape& shape) {
     s.gradesMenu = grades;
     s.listsMenu = grades;
     s.viewMenu = grades;
-    s.sortMenu = grades && hasStudents;
     s.seatingChartMenuVisible = seating;
     s.printWithNamesVisible = grades;
     s.printWithIdsVisible = grades;
@@ -30,7 +29,6 @@ CommandStates commandStates(const ClassShape& shape) {
     s.font = grades && hasStudents;
     s.sort = grades && hasStudents;
     s.copy = !seating;
-    s.printPreview = true;
     s.graph = hasStudents;
     s.mail = grades && hasStudents;
     s.merge = grades;

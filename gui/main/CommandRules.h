@@ -26,7 +26,6 @@ struct CommandStates {
     bool gradesMenu = true;
     bool listsMenu = true;
     bool viewMenu = true;
-    bool sortMenu = false;
     bool seatingChartMenuVisible = false;
     bool printWithNamesVisible = true;
     bool printWithIdsVisible = true;
@@ -39,9 +38,8 @@ struct CommandStates {
     bool gradeScale = false;  // also Weighted and Drop Lowest
     bool gridLines = true;
     bool font = false;
-    bool sort = false;
+    bool sort = false;  // also the Sort menu
     bool copy = true;
-    bool printPreview = true;
     bool graph = false;
     bool mail = false;
     bool merge = true;

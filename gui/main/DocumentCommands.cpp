@@ -74,13 +74,9 @@ DocumentCommands::Outcome DocumentCommands::newClass() {
 }
 
 DocumentCommands::Outcome DocumentCommands::open() {
-    UserDialogs::FileRequest request;
-    request.title = tr("Open Markwell File");
-    request.filters = {fileFilter(FileType::Grades)};
-    request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
     // Classes are usually kept together: start where this one is.
-    if (document_.isTitled()) request.folder = QFileInfo(document_.markwellFile).absolutePath();
-    const QString path = dialogs_.openFile(window_, request);
+    const QString folder = document_.isTitled() ? QFileInfo(document_.markwellFile).absolutePath() : QString();
+    const QString path = dialogs_.openFile(window_, gradeFileRequest(tr("Open Markwell File"), folder));
     if (path.isEmpty()) return Outcome::Cancelled;
     return openFile(path, true);
 }

@@ -70,13 +70,4 @@ MainActions MainActions::create(QObject* owner) {
     return a;
 }
 
-QList<QAction*> MainActions::all() const {
-    return {newClass,      openClass,       saveClass,      saveClassAs,      printPage,    printWithNames,
-            printWithIds,  printAttendance, printSeating,   printPreview,     merge,        sendMail,
-            exit,          copy,            gridLines,      font,             sortAscending, sortDescending,
-            addSeat,       editSeat,        deleteSeat,     attendanceAnalysis, options,    individualReport,
-            gradeInformation, graph,        studentList,    assignmentList,   editGrades,   gradeScale,
-            weightedGrades, dropLowest,     help,           about,            nextPage,     previousPage};
-}
-
 }  // namespace markwell

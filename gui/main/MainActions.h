@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QList>
 
 class QAction;
 class QObject;
@@ -68,9 +67,6 @@ public:
 
     // Makes every action, owned by `owner`.
     static MainActions create(QObject* owner);
-
-    // Every action above, in declaration order.
-    QList<QAction*> all() const;
 };
 
 }  // namespace markwell

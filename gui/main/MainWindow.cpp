@@ -199,10 +199,18 @@ bool MainWindow::showPage(Page page) {
 }
 
 void MainWindow::showNextPage() {
+    stepPage(1);
+}
+
+void MainWindow::showPreviousPage() {
+    stepPage(-1);
+}
+
+void MainWindow::stepPage(int direction) {
     const int count = pages_->count();
     // Closed pages are passed over, as the tabs refuse them.
     for (int step = 1; step < count; ++step) {
-        const auto page = static_cast<Page>((static_cast<int>(page_) + step) % count);
+        const auto page = static_cast<Page>((static_cast<int>(page_) + direction * step + count) % count);
         if (pages_->isTabEnabled(static_cast<int>(page))) {
             showPage(page);
             return;
@@ -210,23 +218,16 @@ void MainWindow::showNextPage() {
     }
 }
 
-void MainWindow::showPreviousPage() {
-    const int count = pages_->count();
-    for (int step = 1; step < count; ++step) {
-        const auto page = static_cast<Page>((static_cast<int>(page_) - step + count) % count);
-        if (pages_->isTabEnabled(static_cast<int>(page))) {
-            showPage(page);
-            return;
-        }
-    }
+CommandStates MainWindow::commandStatesOn(Page page) const {
+    const ClassRecord& cls = document_.classRecord;
+    return commandStates({page, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),
+                          document_.isTitled()});
 }
 
 void MainWindow::pageChanged(int index) {
     const Page wanted = static_cast<Page>(index);
     if (wanted == page_) return;
-    const CommandStates states = commandStates({wanted, static_cast<int>(document_.classRecord.students.size()),
-                                                static_cast<int>(document_.classRecord.assignments.size()),
-                                                document_.isTitled()});
+    const CommandStates states = commandStatesOn(wanted);
     if (wanted != Page::Grades && !states.otherPagesOpen) {
         const QSignalBlocker block(pages_);
         pages_->setCurrentIndex(static_cast<int>(page_));

@@ -141,10 +141,16 @@ private:
     void applySeatStates();
     void previewSeating();
     void applyCommandStates();
+    CommandStates commandStatesOn(Page page) const;
     void pageChanged(int index);
+    // Shows the next open page in `direction` (+1 or -1), round the end.
+    void stepPage(int direction);
     void refreshAttendanceClass();
     void updateWindowTitle();
     bool storeTypedPoints(int row, int col, const QString& text);
+    // The tables as they print: the page's sheet with its printout header.
+    Sheet gradesCopy(bool withIds) const;
+    Sheet attendanceCopy() const;
     void printGrades(bool withIds);
     void sortClass(bool descending);
     void setDirty();

@@ -156,8 +156,7 @@ void MainWindow::createGradesContextMenu() {
 
 void MainWindow::applyCommandStates() {
     const ClassRecord& cls = document_.classRecord;
-    const CommandStates s = commandStates({page_, static_cast<int>(cls.students.size()),
-                                           static_cast<int>(cls.assignments.size()), document_.isTitled()});
+    const CommandStates s = commandStatesOn(page_);
     const MainActions& a = actions_;
     listsTools_->setVisible(s.listsToolsVisible);
     tableTools_->setVisible(s.tableToolsVisible);
@@ -166,7 +165,7 @@ void MainWindow::applyCommandStates() {
     gradesMenu_->menuAction()->setEnabled(s.gradesMenu);
     listsMenu_->menuAction()->setEnabled(s.listsMenu);
     viewMenu_->menuAction()->setEnabled(s.viewMenu);
-    sortMenu_->menuAction()->setEnabled(s.sortMenu);
+    sortMenu_->menuAction()->setEnabled(s.sort);
     seatingChartMenu_->menuAction()->setVisible(s.seatingChartMenuVisible);
     a.printWithNames->setVisible(s.printWithNamesVisible);
     a.printWithIds->setVisible(s.printWithIdsVisible);
@@ -183,7 +182,6 @@ void MainWindow::applyCommandStates() {
     a.sortAscending->setEnabled(s.sort);
     a.sortDescending->setEnabled(s.sort);
     a.copy->setEnabled(s.copy);
-    a.printPreview->setEnabled(s.printPreview);
     a.graph->setEnabled(s.graph);
     a.sendMail->setEnabled(s.mail);
     a.merge->setEnabled(s.merge);

@@ -36,16 +36,22 @@ void MainWindow::saveClassAs() {
     commands_->saveAs();
 }
 
+Sheet MainWindow::gradesCopy(bool withIds) const {
+    return gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, withIds);
+}
+
+Sheet MainWindow::attendanceCopy() const {
+    return attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
+                               attendancePage_->year());
+}
+
 void MainWindow::printGrades(bool withIds) {
-    const Sheet copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, withIds);
-    const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
+    const Result<PrintOutcome> printed = printSheet(this, dialogs_, gradesCopy(withIds));
     if (!printed) dialogs_.warn(this, tr("The grades could not be printed: ") + printed.message());
 }
 
 void MainWindow::printAttendance() {
-    const Sheet copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
-                                           attendancePage_->year());
-    const Result<PrintOutcome> printed = printSheet(this, dialogs_, copy);
+    const Result<PrintOutcome> printed = printSheet(this, dialogs_, attendanceCopy());
     if (!printed) dialogs_.warn(this, tr("The attendance could not be printed: ") + printed.message());
 }
 
@@ -70,13 +76,7 @@ void MainWindow::previewPrint() {
         previewSeating();
         return;
     }
-    Sheet copy;
-    if (page_ == Page::Attendance) {
-        copy = attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
-                                   attendancePage_->year());
-    } else {
-        copy = gradesPrintCopy(grades_.sheet, document_.classRecord.students, document_.markwellFile, false);
-    }
+    const Sheet copy = page_ == Page::Attendance ? attendanceCopy() : gradesCopy(false);
     if (Result<void> previewed = previewSheet(this, dialogs_, copy); !previewed) {
         dialogs_.warn(this, tr("The pages could not be printed: ") + previewed.message());
     }

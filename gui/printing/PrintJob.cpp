@@ -1,8 +1,8 @@
 #include "printing/PrintJob.h"
 
 #include "dialogs/UserDialogs.h"
-#include "files/AtomicFile.h"
 #include "paging/PageSetup.h"
+#include "paging/PdfFile.h"
 #include "paging/PrintProgress.h"
 
 #include <QApplication>
@@ -33,19 +33,12 @@ PageRange pagesChosen(const QPrinter& printer) {
 Result<PrintOutcome> printToPdfFile(QPrinter& printer, Printout& printout, PrintProgress* progress) {
     const QString target = printer.outputFileName();
     printer.setResolution(kPdfResolution);
-    bool cancelled = false;
-    const Result<void> written = writeFileAtomicallyVia(target, [&](const QString& tempPath) -> Result<void> {
+    const Result<PrintOutcome> printed = printToFileAtomically(target, [&](const QString& tempPath) {
         printer.setOutputFileName(tempPath);
-        const Result<PrintOutcome> printed = printPages(printout, printer, progress, pagesChosen(printer));
-        if (!printed) return printed.error();
-        cancelled = *printed == PrintOutcome::Cancelled;
-        if (cancelled) return fail(QStringLiteral("cancelled"));  // the unfinished file goes
-        return {};
+        return printPages(printout, printer, progress, pagesChosen(printer));
     });
     printer.setOutputFileName(target);
-    if (cancelled) return PrintOutcome::Cancelled;
-    if (!written) return written.error();
-    return PrintOutcome::Printed;
+    return printed;
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
-#include <QPrinter>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -136,14 +135,8 @@ void GraphWindow::redraw() {
 }
 
 void GraphWindow::printChart() {
-    QPrinter printer(QPrinter::HighResolution);
     ChartPrintout printout(graph_, values(), input_.gradeFilePath);
-    preparePrinter(printer, printout);
-    if (!dialogs_.choosePrinter(this, printer)) return;
-    Result<PrintOutcome> printed = printer.isValid()
-                                       ? printOn(printer, printout, nullptr)
-                                       : Result<PrintOutcome>(fail(tr("The printer \"%1\" cannot be used.")
-                                                                       .arg(printer.printerName())));
+    const Result<PrintOutcome> printed = printPrintout(this, dialogs_, printout);
     if (!printed) dialogs_.warn(this, tr("The graph could not be printed: ") + printed.message());
 }
 

@@ -85,14 +85,10 @@ void MergeSetupDialog::chooseSecondFile() {
 }
 
 void MergeSetupDialog::chooseFile(QLineEdit* edit, const QLineEdit* other, const QString& title) {
-    UserDialogs::FileRequest request;
-    request.title = title;
-    request.filters = {fileFilter(FileType::Grades)};
-    request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
-    const QString path = dialogs_.openFile(this, request);
+    const QString path = dialogs_.openFile(this, gradeFileRequest(title, QString()));
     if (!path.isEmpty()) {
         if (isSameFile(path, other->text().trimmed())) {
-            dialogs_.inform(this, tr("Unable to merge the same file!"));
+            dialogs_.inform(this, sameMergeFileMessage());
             return;
         }
         edit->setText(path);
@@ -110,7 +106,7 @@ void MergeSetupDialog::mergeChosenFiles() {
     if (first.isEmpty() || second.isEmpty()) return;
     // Checked again: a file may have been replaced by a link since it was picked.
     if (isSameFile(first, second)) {
-        dialogs_.inform(this, tr("Unable to merge the same file!"));
+        dialogs_.inform(this, sameMergeFileMessage());
         return;
     }
     if (beforeReading_ && !beforeReading_(this, {first, second})) return;

@@ -16,13 +16,12 @@ namespace markwell {
 SheetView* ReportWindowParts::readOnlyView(const QString& objectName) {
     auto* view = new SheetView;
     view->setObjectName(objectName);
-    view->setInCellEditing(false);
     return view;
 }
 
 void ReportWindowParts::show(SheetView* view, Sheet* sheet) {
+    // Setting the sheet again resets the view for a sheet rebuilt in place.
     view->setSheet(sheet);
-    view->reload();
 }
 
 QDialogButtonBox* ReportWindowParts::closeAndPrintButtons(QDialog* window, QPushButton** print) {

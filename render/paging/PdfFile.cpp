@@ -7,15 +7,11 @@
 
 namespace markwell {
 
-Result<PrintOutcome> writePdf(Printout& printout, const QString& path, PrintProgress* progress) {
+Result<PrintOutcome> printToFileAtomically(const QString& path,
+                                           const std::function<Result<PrintOutcome>(const QString& tempPath)>& print) {
     bool cancelled = false;
     const Result<void> written = writeFileAtomicallyVia(path, [&](const QString& tempPath) -> Result<void> {
-        QPdfWriter writer(tempPath);
-        writer.setTitle(printout.title());
-        writer.setCreator(QStringLiteral("Computerized Markwell"));
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(pageLayoutFor(printout));
-        const Result<PrintOutcome> printed = printPages(printout, writer, progress);
+        const Result<PrintOutcome> printed = print(tempPath);
         if (!printed) return printed.error();
         cancelled = *printed == PrintOutcome::Cancelled;
         // A failure, so that the unfinished file is thrown away.
@@ -25,6 +21,17 @@ Result<PrintOutcome> writePdf(Printout& printout, const QString& path, PrintProg
     if (cancelled) return PrintOutcome::Cancelled;
     if (!written) return written.error();
     return PrintOutcome::Printed;
+}
+
+Result<PrintOutcome> writePdf(Printout& printout, const QString& path, PrintProgress* progress) {
+    return printToFileAtomically(path, [&](const QString& tempPath) {
+        QPdfWriter writer(tempPath);
+        writer.setTitle(printout.title());
+        writer.setCreator(QStringLiteral("Computerized Markwell"));
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(pageLayoutFor(printout));
+        return printPages(printout, writer, progress);
+    });
 }
 
 }  // namespace markwell

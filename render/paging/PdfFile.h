@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace markwell {
 
 class PrintProgress;
@@ -15,5 +17,10 @@ class PrintProgress;
 // whatever was there before, and no partial file. A failure says "Unable to
 // create " + path + ": " + the reason.
 Result<PrintOutcome> writePdf(Printout& printout, const QString& path, PrintProgress* progress = nullptr);
+
+// Runs `print` on a file beside `path` that takes its place only when the
+// job has drawn every page; a cancelled or failed job leaves no file.
+Result<PrintOutcome> printToFileAtomically(const QString& path,
+                                           const std::function<Result<PrintOutcome>(const QString& tempPath)>& print);
 
 }  // namespace markwell
