@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QDialog;
@@ -159,6 +160,9 @@ private:
     bool readyToMerge(QWidget* asker, const QStringList& paths);
     // The class as an editing dialog hands it back: replaces the class when it differs.
     void takeEditedClass(const ClassRecord& edited);
+    // Makes the change a rules dialog's OK asks for on a copy of the class,
+    // which then replaces it; a refused change is shown and the class stays.
+    void changeClass(const std::function<Result<void>(ClassRecord&)>& change);
     // Ends the typing of a value into the grades table, storing (or refusing) it.
     void finishTyping();
     void restoreWindowPlace();

@@ -12,38 +12,32 @@
 #include "scales/ScaleChecks.h"
 
 namespace markwell {
-namespace {
 
-// Makes the change a dialog's OK asks for on a copy of the class, which then
-// replaces it; a refused change is shown and the class stays as it was.
-template <class Change>
-void changeClass(MainWindow& window, UserDialogs& dialogs, Change change) {
-    ClassRecord changed = window.document().classRecord;
+void MainWindow::changeClass(const std::function<Result<void>(ClassRecord&)>& change) {
+    ClassRecord changed = document_.classRecord;
     if (const Result<void> done = change(changed); !done) {
-        dialogs.warn(&window, done.message());
+        dialogs_.warn(this, done.message());
         return;
     }
-    window.replaceClass(std::move(changed));
+    takeEditedClass(changed);
 }
-
-}  // namespace
 
 void MainWindow::editGradeScale() {
     GradeScaleDialog dialog(scales_, document_.classRecord.gradeScale, dialogs_, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    changeClass(*this, dialogs_, [&dialog](ClassRecord& cls) { return useGradeScale(cls, dialog.chosenScale()); });
+    changeClass([&dialog](ClassRecord& cls) { return useGradeScale(cls, dialog.chosenScale()); });
 }
 
 void MainWindow::editWeights() {
     WeightsDialog dialog(document_.classRecord.weightGrades, dialogs_, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    changeClass(*this, dialogs_, [&dialog](ClassRecord& cls) { return setWeights(cls, dialog.weights()); });
+    changeClass([&dialog](ClassRecord& cls) { return setWeights(cls, dialog.weights()); });
 }
 
 void MainWindow::editDropRule() {
     DropRuleDialog dialog(document_.classRecord.lowScoreInfo, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    changeClass(*this, dialogs_, [&dialog](ClassRecord& cls) { return setDropRule(cls, dialog.rule()); });
+    changeClass([&dialog](ClassRecord& cls) { return setDropRule(cls, dialog.rule()); });
 }
 
 void MainWindow::editOptions() {

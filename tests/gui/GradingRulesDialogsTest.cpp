@@ -50,6 +50,7 @@ private slots:
     void dropRuleShowsWhatTheClassDoes();
     void onlyTheByTypeRuleKeepsTypeBoxes();
     void dropRuleOkMarksTheClassChangedAndKeysReachEveryChoice();
+    void okWithoutAChangeLeavesTheClassAsSaved();
 };
 
 void GradingRulesDialogsTest::weightsNeedAHundredEvenWhenNotUsed() {
@@ -227,6 +228,27 @@ void GradingRulesDialogsTest::dropRuleOkMarksTheClassChangedAndKeysReachEveryCho
     w.actions().dropLowest->trigger();
     QVERIFY(handled);
     QCOMPARE(h.cls().lowScoreInfo, byType({2}));
+}
+
+void GradingRulesDialogsTest::okWithoutAChangeLeavesTheClassAsSaved() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    ClassRecord cls = smallClass();
+    cls.weightGrades.Test = 60;
+    cls.weightGrades.Quiz = 40;
+    cls.weightGrades.Use = true;
+    h.open(writeClass(h.folder.path(), QStringLiteral("unchanged.grs"), cls));
+
+    bool handled = false;
+    whenModalShows<WeightsDialog>([](WeightsDialog* d) { d->accept(); }, &handled);
+    w.actions().weightedGrades->trigger();
+    QVERIFY(handled);
+    QVERIFY(!w.document().Dirty);
+    whenModalShows<DropRuleDialog>([](DropRuleDialog* d) { d->accept(); }, &handled);
+    w.actions().dropLowest->trigger();
+    QVERIFY(handled);
+    QVERIFY(!w.document().Dirty);
+    QCOMPARE(h.cls(), cls);
 }
 
 MARKWELL_GUI_TEST_MAIN(GradingRulesDialogsTest)
