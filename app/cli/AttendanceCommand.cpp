@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 
 #include "common/Cp1252.h"
+#include "editing/StudentEditing.h"
 #include "reports/AttendanceAnalysis.h"
 
 #include <QCommandLineParser>
@@ -22,11 +23,9 @@ constexpr int kLastYear = 9999;
 
 // The first student of the roster whose name is `wanted`, letter case aside.
 const StudentInfo* findStudent(const ClassRecord& cls, const QString& wanted) {
-    const QString key = wanted.toCaseFolded();
-    for (const StudentInfo& student : cls.students) {
-        if (cp1252::toUnicode(student.name).toCaseFolded() == key) return &student;
-    }
-    return nullptr;
+    const Result<std::string> name = cp1252::fromUnicode(wanted);
+    const std::optional<std::size_t> index = name ? findStudentNamed(cls, *name) : std::nullopt;
+    return index ? &cls.students[*index] : nullptr;
 }
 
 }  // namespace

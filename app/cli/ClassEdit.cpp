@@ -14,12 +14,6 @@ struct ClassEdit {
 
 }  // namespace
 
-void makeDefaultScale(ScaleStore& store, const Console& console) {
-    if (const Result<void> created = store.CreateDefaultScale(); !created) {
-        console.error(ClassEdit::tr("warning: %1").arg(created.message()));
-    }
-}
-
 QString takeOutputOption(QStringList& args, QString& output) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];

@@ -10,10 +10,6 @@
 
 namespace markwell::cli {
 
-// Makes "<Default>" in this user's scale store when it is missing, as the
-// desktop program does at start-up; a failure is only a warning.
-void makeDefaultScale(ScaleStore& store, const Console& console);
-
 // Takes "-o OUT.grs" (or "--output OUT.grs") out of the arguments. The usage
 // problem, or an empty string; `output` stays empty when none is given.
 QString takeOutputOption(QStringList& args, QString& output);

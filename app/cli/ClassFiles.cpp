@@ -4,6 +4,7 @@
 
 #include "document/DocumentFiles.h"
 #include "files/FileTypes.h"
+#include "files/GradeFile.h"
 
 #include <QCoreApplication>
 
@@ -41,9 +42,14 @@ std::optional<Document> openClassDocument(const QString& path, const Console& co
 }
 
 std::optional<ClassRecord> openClassFile(const QString& path, const Console& console) {
-    std::optional<Document> document = openClassDocument(path, console, false);
-    if (!document) return std::nullopt;
-    return std::move(document->classRecord);
+    // The commands that only read the grades leave the .ATD and .SEA unread.
+    const std::unique_ptr<UserScales> scales = openUserScales(console);
+    Result<ClassRecord> cls = openGradeFile(path, scales->store);
+    if (!cls) {
+        console.error(aboutFile(path, cls.message()));
+        return std::nullopt;
+    }
+    return std::move(cls).value();
 }
 
 bool saveClassDocument(Document& document, const QString& path, const Console& console) {

@@ -28,7 +28,8 @@ std::unique_ptr<UserScales> openUserScales(const Console& console);
 // file is reported as a warning when `warnDamaged`: it matters to commands
 // that save the class, which leave such a file as it is.
 std::optional<Document> openClassDocument(const QString& path, const Console& console, bool warnDamaged);
-// The class alone, for commands that only read it.
+// The class alone, for commands that only read it: the .ATD and .SEA are
+// not read.
 std::optional<ClassRecord> openClassFile(const QString& path, const Console& console);
 
 // Saves the class under `path` (its own or a new name, which must end in

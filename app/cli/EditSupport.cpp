@@ -66,7 +66,7 @@ void reportRows(const QString& path, const std::vector<RowProblem>& problems, co
     }
     const QString rows =
         problems.size() == 1 ? EditSupport::tr("1 row") : EditSupport::tr("%1 rows").arg(problems.size());
-    console.error(QStringLiteral("%1: %2 refused; nothing was written").arg(path, rows));
+    console.error(EditSupport::tr("%1: %2 refused; nothing was written").arg(path, rows));
 }
 
 void addAssignmentOptions(QCommandLineParser& parser) {

@@ -10,7 +10,6 @@
 #include "data/Tables.h"
 #include "editing/CsvImport.h"
 #include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -45,11 +44,8 @@ int runNew(const QStringList& args, const Console& console) {
         }
     }
 
-    QSettingsStore settings;
-    ScaleStore store(settings);
-    if (const Result<void> created = store.CreateDefaultScale(); !created) {
-        console.error(RosterCommands::tr("warning: %1").arg(created.message()));
-    }
+    const std::unique_ptr<UserScales> scales = openUserScales(console);
+    const ScaleStore& store = scales->store;
     const QString scaleName = parser.isSet(QStringLiteral("scale")) ? parser.value(QStringLiteral("scale"))
                                                                      : QString::fromLatin1(kDefaultScaleName);
     const std::optional<CurrentGradeScale> scale = store.GetGradeScale(scaleName);

@@ -1,14 +1,13 @@
 // scale list | show NAME | set NAME KIND BOUNDS | delete NAME: the grade
 // scales of this computer's store, as the Grade Scale window keeps them.
 
-#include "cli/ClassEdit.h"
+#include "cli/ClassFiles.h"
 #include "cli/Commands.h"
 #include "cli/ScaleWords.h"
 
 #include "data/Tables.h"
 #include "scales/ScaleChecks.h"
 #include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
 
 #include <QCoreApplication>
 
@@ -113,9 +112,8 @@ int runScale(const QStringList& args, const Console& console) {
         return console.usage(ScaleCommand::tr("scale %1: takes %2 argument(s)").arg(action).arg(needed));
     }
 
-    QSettingsStore settings;
-    ScaleStore store(settings);
-    makeDefaultScale(store, console);
+    const std::unique_ptr<UserScales> scales = openUserScales(console);
+    ScaleStore& store = scales->store;
     if (action == QLatin1String("list")) return listScales(store, console);
     if (action == QLatin1String("show")) return showScale(store, rest[0], console);
     if (action == QLatin1String("set")) return setScale(store, rest, console);
