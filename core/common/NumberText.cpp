@@ -260,4 +260,15 @@ std::string shortestText(double value) {
     return std::string(buf, res.ptr);
 }
 
+bool isPlainDecimal(const QString& text) {
+    int digits = 0;
+    int points = 0;
+    for (const QChar ch : text) {
+        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) ++digits;
+        else if (ch == QLatin1Char('.')) ++points;
+        else return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
 }  // namespace markwell

@@ -18,6 +18,10 @@ namespace markwell {
 std::optional<double> parseNumber(std::string_view text);
 std::optional<double> parseNumber(const QString& text);
 
+// Digits with at most one "." and at least one digit, nothing else: the
+// plain form a teacher types for points, totals and scale bounds.
+bool isPlainDecimal(const QString& text);
+
 // The general form of a number: up to 15 significant digits, no trailing
 // zeros, fixed notation for 1e-5 <= |x| < 1e15 and "1.5E-6" style otherwise.
 // 100 -> "100", 17.5 -> "17.5", 0.1 + 0.2 -> "0.3".

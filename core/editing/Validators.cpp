@@ -18,18 +18,6 @@ bool isBlankOrControl(QChar ch) {
     return ch.unicode() <= 0x20 || ch.isSpace() || ch.category() == QChar::Other_Control;
 }
 
-// Digits with at most one "." and at least one digit.
-bool isPlainDecimal(const QString& text) {
-    int digits = 0;
-    int points = 0;
-    for (const QChar ch : text) {
-        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) ++digits;
-        else if (ch == QLatin1Char('.')) ++points;
-        else return false;
-    }
-    return digits > 0 && points <= 1;
-}
-
 // The text as stored, or a message naming the field and the character.
 Result<std::string> storable(const QString& text, const QString& label) {
     Result<std::string> bytes = cp1252::fromUnicode(text);

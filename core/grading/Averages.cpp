@@ -12,14 +12,13 @@ bool isDroppedColumn(const std::vector<DroppedCell>& dropped, int col) {
     return std::any_of(dropped.begin(), dropped.end(), [col](const DroppedCell& d) { return d.col == col; });
 }
 
-// The average as the Average column shows it, without its "%".
+}  // namespace
+
 double shownAverage(const Sheet& sheet, int row, int col) {
     QString text = sheet.text(row, col);
     text.chop(1);
     return parseNumber(text).value_or(0);
 }
-
-}  // namespace
 
 QString averageOf(double earned, double possible) {
     if (possible == 0) return QStringLiteral("0.00%");

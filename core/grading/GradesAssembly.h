@@ -34,6 +34,8 @@ void insertRowTotal(Sheet& sheet, int row);
 
 // "87.46%": earned over possible points, "0.00%" without possible points.
 QString averageOf(double earned, double possible);
+// The average as an Average column shows it at (row, col), without its "%".
+double shownAverage(const Sheet& sheet, int row, int col);
 
 // Average column, plain: earned over possible points after dropping.
 void insertAveragesInGrid(GradesTable& table, const PointTotalsCalculator& totals);

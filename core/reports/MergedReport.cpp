@@ -1,9 +1,9 @@
 #include "reports/MergedReport.h"
 
-#include "common/NumberText.h"
 #include "document/DocumentFiles.h"
 #include "files/GradeFile.h"
 #include "grading/EntryIndex.h"
+#include "grading/GradesAssembly.h"
 #include "grading/GradesTable.h"
 #include "grading/GridFormatting.h"
 #include "grading/LetterGrade.h"
@@ -39,13 +39,6 @@ void addPoints(const ClassRecord& cls, const StudentRows& rows, std::vector<Earn
         sum.points += points.value;
         sum.possible += cls.assignments[static_cast<std::size_t>(assignment)].total;
     });
-}
-
-// The average as column 4 shows it, without its "%".
-double shownAverage(const Sheet& sheet, int row) {
-    QString text = sheet.text(row, kMergedAverageCol);
-    text.chop(1);
-    return parseNumber(text).value_or(0);
 }
 
 QString mergedTitle(const MergedReport& report) {
@@ -100,8 +93,9 @@ void buildMergedSheet(MergedReport& report) {
     }
     sheet.setMaxRow(static_cast<int>(earned.size()) + 1);
     sheet.setMaxCol(kMergedGradeCol);
-    const QStringList headings = {MergedReportText::tr("Names"), MergedReportText::tr("Points"), MergedReportText::tr("Total"),
-                                  MergedReportText::tr("Average"), MergedReportText::tr("Grade")};
+    const QStringList headings = {MergedReportText::tr("Names"), MergedReportText::tr("Points"),
+                                  MergedReportText::tr("Total"), MergedReportText::tr("Average"),
+                                  MergedReportText::tr("Grade")};
     for (int col = 1; col <= kMergedGradeCol; ++col) sheet.setText(1, col, headings[col - 1]);
     sheet.setFixedRows(1);
 
@@ -110,10 +104,8 @@ void buildMergedSheet(MergedReport& report) {
         sheet.setNumber(row, kMergedPointsCol, earned[i].points);
         sheet.setNumber(row, kMergedTotalCol, earned[i].possible);
         // The average of the points as shown.
-        const double possible = sheet.number(row, kMergedTotalCol);
         sheet.setText(row, kMergedAverageCol,
-                      possible == 0 ? QStringLiteral("0.00%")
-                                    : averageText(sheet.number(row, kMergedPointsCol) / possible * 100));
+                      averageOf(sheet.number(row, kMergedPointsCol), sheet.number(row, kMergedTotalCol)));
     }
     report.sheet = std::move(sheet);
     regradeMergedSheet(report);
@@ -124,7 +116,8 @@ void regradeMergedSheet(MergedReport& report) {
     const LetterGrader grader(report.scale);
     Sheet& sheet = report.sheet;
     for (int row = 2; row <= sheet.maxRow(); ++row) {
-        sheet.setText(row, kMergedGradeCol, grader.letter(sheet.number(row, kMergedTotalCol), shownAverage(sheet, row)));
+        const double average = shownAverage(sheet, row, kMergedAverageCol);
+        sheet.setText(row, kMergedGradeCol, grader.letter(sheet.number(row, kMergedTotalCol), average));
     }
 }
 

@@ -40,15 +40,7 @@ std::optional<RangeProblem> rowBoundsProblem(const std::vector<LetterRange>& ran
 }  // namespace
 
 bool isScaleBound(const QString& text) {
-    if (text.isEmpty() || text.size() > kMaxBoundLength) return false;
-    int points = 0;
-    int digits = 0;
-    for (QChar ch : text) {
-        if (ch == QLatin1Char('.')) ++points;
-        else if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) ++digits;
-        else return false;
-    }
-    return points <= 1 && digits > 0;
+    return text.size() <= kMaxBoundLength && isPlainDecimal(text);
 }
 
 Result<QString> scaleNameFrom(const QString& typed) {

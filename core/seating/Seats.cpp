@@ -1,5 +1,7 @@
 #include "seating/Seats.h"
 
+#include "files/FixedFields.h"
+
 namespace markwell {
 
 SeatingInfo* seatAt(ClassRecord& cls, SeatId id) {
@@ -16,8 +18,9 @@ bool isTeacherCaption(std::string_view caption) {
 }
 
 bool seatTextsFit(const SeatingInfo& seat) {
-    return fitsField(seat.name, capacity::kSeatName) && fitsField(seat.font_name, capacity::kSeatFontName) &&
-           seat.name.find('\0') == std::string::npos && seat.font_name.find('\0') == std::string::npos;
+    // The seating file's own check, so that a seat kept here can be saved.
+    return textFieldProblem(seat.name, capacity::kSeatName).isEmpty() &&
+           textFieldProblem(seat.font_name, capacity::kSeatFontName).isEmpty();
 }
 
 SeatingInfo newSeatLook() {
