@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <optional>
@@ -68,20 +69,29 @@ StudentForm formOf(const CsvRecord& row, const Columns& columns) {
     return form;
 }
 
-// Why the row's student cannot join the class, or nothing.
-QString studentProblem(const ClassRecord& cls, const StudentForm& form, QHash<QString, int>& linesOfNames,
-                       int line) {
-    if (trimmedText(form[StudentField::Name]).isEmpty()) return CsvImport::tr("the name is empty");
+// The names of the class as compared, letter case aside.
+QSet<QString> foldedNames(const ClassRecord& cls) {
+    QSet<QString> names;
+    names.reserve(static_cast<qsizetype>(cls.students.size()));
+    for (const StudentInfo& student : cls.students) names.insert(cp1252::toUnicode(student.name).toCaseFolded());
+    return names;
+}
+
+// The row's student as the class keeps them, or why they cannot join it:
+// a name among `inClass` or on an earlier line of `linesOfNames`.
+Result<StudentEntry> rowStudent(const QSet<QString>& inClass, const StudentForm& form,
+                                QHash<QString, int>& linesOfNames, int line) {
+    if (trimmedText(form[StudentField::Name]).isEmpty()) return fail(CsvImport::tr("the name is empty"));
     Result<StudentEntry> entry = checkStudentForm(form);
-    if (!entry) return entry.message();
+    if (!entry) return entry;
     const QString name = cp1252::toUnicode(entry->student.name);
-    if (findStudentNamed(cls, entry->student.name)) return CsvImport::tr("\"%1\" is already in the class").arg(name);
     const QString key = name.toCaseFolded();
+    if (inClass.contains(key)) return fail(CsvImport::tr("\"%1\" is already in the class").arg(name));
     if (const auto earlier = linesOfNames.constFind(key); earlier != linesOfNames.cend()) {
-        return CsvImport::tr("\"%1\" is also on line %2").arg(name).arg(*earlier);
+        return fail(CsvImport::tr("\"%1\" is also on line %2").arg(name).arg(*earlier));
     }
     linesOfNames.insert(key, line);
-    return {};
+    return entry;
 }
 
 }  // namespace
@@ -93,25 +103,22 @@ std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& tabl
                    columns);
     if (!problems.empty()) return problems;
 
-    std::vector<StudentForm> forms;
+    // Every row is checked, against the class and the rows above it, before
+    // any student joins: all or none.
+    std::vector<StudentEntry> entries;
+    const QSet<QString> inClass = foldedNames(cls);
     QHash<QString, int> linesOfNames;
     for (const CsvRecord& row : table.rows) {
         if (const auto wrong = checkWidth(row, table.header)) {
             problems.push_back(*wrong);
             continue;
         }
-        forms.push_back(formOf(row, columns));
-        if (const QString problem = studentProblem(cls, forms.back(), linesOfNames, row.line); !problem.isEmpty()) {
-            problems.push_back({row.line, problem});
-        }
+        Result<StudentEntry> entry = rowStudent(inClass, formOf(row, columns), linesOfNames, row.line);
+        if (entry) entries.push_back(std::move(entry).value());
+        else problems.push_back({row.line, entry.message()});
     }
     if (!problems.empty()) return problems;
-
-    ClassRecord changed = cls;
-    for (const StudentForm& form : forms) {
-        if (Result<std::size_t> added = addStudent(changed, form); !added) return {{0, added.message()}};
-    }
-    cls = std::move(changed);
+    for (StudentEntry& entry : entries) appendStudent(cls, std::move(entry));
     return {};
 }
 

@@ -74,14 +74,17 @@ Result<std::size_t> addStudent(ClassRecord& cls, const StudentForm& form) {
     Result<StudentEntry> entry = checkStudentForm(form);
     if (!entry) return entry.error();
     if (Result<void> unique = checkUnique(cls, entry->student.name, std::nullopt); !unique) return unique.error();
+    return appendStudent(cls, std::move(entry).value());
+}
 
+std::size_t appendStudent(ClassRecord& cls, StudentEntry entry) {
     alignComments(cls);
     const std::size_t index = cls.students.size();
     for (AssignmentInfo& assignment : cls.assignments) {
-        assignment.namegrade.push_back(makePointEntry(entry->student.name, "0"));
+        assignment.namegrade.push_back(makePointEntry(entry.student.name, "0"));
     }
-    cls.comments.insert(cls.comments.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry->comment));
-    cls.students.push_back(std::move(entry->student));
+    cls.comments.insert(cls.comments.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry.comment));
+    cls.students.push_back(std::move(entry.student));
     return index;
 }
 

@@ -47,6 +47,9 @@ std::optional<std::size_t> findStudentNamed(const ClassRecord& cls, std::string_
 
 // Adds the student at the end; gives the new student's index.
 Result<std::size_t> addStudent(ClassRecord& cls, const StudentForm& form);
+// Puts a student checked by checkStudentForm, whose name is new to the
+// class, at the end with 0 points everywhere; gives the index.
+std::size_t appendStudent(ClassRecord& cls, StudentEntry entry);
 
 // Replaces the details and comment of the student at `index` with the form's
 // (checked as for Add). Gives the rename when the name changed.
