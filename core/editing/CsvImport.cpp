@@ -69,14 +69,6 @@ StudentForm formOf(const CsvRecord& row, const Columns& columns) {
     return form;
 }
 
-// The names of the class as compared, letter case aside.
-QSet<QString> foldedNames(const ClassRecord& cls) {
-    QSet<QString> names;
-    names.reserve(static_cast<qsizetype>(cls.students.size()));
-    for (const StudentInfo& student : cls.students) names.insert(cp1252::toUnicode(student.name).toCaseFolded());
-    return names;
-}
-
 // The row's student as the class keeps them, or why they cannot join it:
 // a name among `inClass` or on an earlier line of `linesOfNames`.
 Result<StudentEntry> rowStudent(const QSet<QString>& inClass, const StudentForm& form,
@@ -85,7 +77,7 @@ Result<StudentEntry> rowStudent(const QSet<QString>& inClass, const StudentForm&
     Result<StudentEntry> entry = checkStudentForm(form);
     if (!entry) return entry;
     const QString name = cp1252::toUnicode(entry->student.name);
-    const QString key = name.toCaseFolded();
+    const QString key = foldedStudentName(entry->student.name);
     if (inClass.contains(key)) return fail(CsvImport::tr("\"%1\" is already in the class").arg(name));
     if (const auto earlier = linesOfNames.constFind(key); earlier != linesOfNames.cend()) {
         return fail(CsvImport::tr("\"%1\" is also on line %2").arg(name).arg(*earlier));
@@ -106,7 +98,7 @@ std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& tabl
     // Every row is checked, against the class and the rows above it, before
     // any student joins: all or none.
     std::vector<StudentEntry> entries;
-    const QSet<QString> inClass = foldedNames(cls);
+    const QSet<QString> inClass = foldedStudentNames(cls);
     QHash<QString, int> linesOfNames;
     for (const CsvRecord& row : table.rows) {
         if (const auto wrong = checkWidth(row, table.header)) {

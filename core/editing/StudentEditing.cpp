@@ -53,10 +53,10 @@ void renameEverywhere(ClassRecord& cls, std::size_t index, const std::string& fr
     renameSeatCaption(cls, from, to);
 }
 
-QString skipReason(const ClassRecord& cls, const std::string& name) {
+QString skipReason(const QSet<QString>& inClass, const std::string& name) {
     if (name.empty()) return StudentEditing::tr("no name");
     if (name.find('~') != std::string::npos) return StudentEditing::tr("a name cannot contain \"~\"");
-    if (findStudentNamed(cls, name)) return StudentEditing::tr("already in the class");
+    if (inClass.contains(foldedStudentName(name))) return StudentEditing::tr("already in the class");
     return {};
 }
 
@@ -68,6 +68,13 @@ std::optional<std::size_t> findStudentNamed(const ClassRecord& cls, std::string_
         if (i != except && sameStudentName(cls.students[i].name, name)) return i;
     }
     return std::nullopt;
+}
+
+QSet<QString> foldedStudentNames(const ClassRecord& cls) {
+    QSet<QString> names;
+    names.reserve(static_cast<qsizetype>(cls.students.size()));
+    for (const StudentInfo& student : cls.students) names.insert(foldedStudentName(student.name));
+    return names;
 }
 
 Result<std::size_t> addStudent(ClassRecord& cls, const StudentForm& form) {
@@ -155,21 +162,18 @@ QString StudentImport::message() const {
 
 StudentImport importStudents(ClassRecord& cls, const std::vector<StudentInfo>& students) {
     StudentImport report;
-    alignComments(cls);
+    QSet<QString> inClass = foldedStudentNames(cls);
     for (const StudentInfo& original : students) {
         StudentInfo student = original;
         student.name = cp1252::fromUnicode(trimmedText(cp1252::toUnicode(original.name))).value();
-        if (const QString reason = skipReason(cls, student.name); !reason.isEmpty()) {
+        if (const QString reason = skipReason(inClass, student.name); !reason.isEmpty()) {
             report.skipped.push_back({original.name, reason});
             continue;
         }
-        for (AssignmentInfo& assignment : cls.assignments) {
-            assignment.namegrade.push_back(makePointEntry(student.name, "0"));
-        }
-        cls.comments.insert(cls.comments.begin() + static_cast<std::ptrdiff_t>(cls.students.size()),
-                            CommentInfo{student.name, {}});
+        inClass.insert(foldedStudentName(student.name));
         report.added.push_back(student.name);
-        cls.students.push_back(std::move(student));
+        CommentInfo comment{student.name, {}};
+        appendStudent(cls, {std::move(student), std::move(comment)});
     }
     return report;
 }

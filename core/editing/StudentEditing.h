@@ -6,6 +6,7 @@
 #include "editing/StudentFields.h"
 
 #include <QString>
+#include <QSet>
 #include <QStringList>
 
 #include <optional>
@@ -44,6 +45,9 @@ struct StudentRename {
 // `except`; none when there is none.
 std::optional<std::size_t> findStudentNamed(const ClassRecord& cls, std::string_view name,
                                             std::optional<std::size_t> except = std::nullopt);
+// Every name of the class as findStudentNamed compares them (see
+// foldedStudentName): for checking many names at once.
+QSet<QString> foldedStudentNames(const ClassRecord& cls);
 
 // Adds the student at the end; gives the new student's index.
 Result<std::size_t> addStudent(ClassRecord& cls, const StudentForm& form);

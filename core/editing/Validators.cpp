@@ -111,7 +111,11 @@ Result<std::string> multiLineText(const QString& typed, int maxBytes, const QStr
 
 bool sameStudentName(std::string_view a, std::string_view b) {
     if (a == b) return true;
-    return cp1252::toUnicode(a).toCaseFolded() == cp1252::toUnicode(b).toCaseFolded();
+    return foldedStudentName(a) == foldedStudentName(b);
+}
+
+QString foldedStudentName(std::string_view name) {
+    return cp1252::toUnicode(name).toCaseFolded();
 }
 
 }  // namespace markwell

@@ -56,5 +56,8 @@ Result<std::string> multiLineText(const QString& typed, int maxBytes, const QStr
 // Whether two student names are the same name, letter case ignored (as the
 // attendance file matches them).
 bool sameStudentName(std::string_view a, std::string_view b);
+// The form of a name that sameStudentName compares: two names are the same
+// student's when these are equal.
+QString foldedStudentName(std::string_view name);
 
 }  // namespace markwell
