@@ -38,7 +38,7 @@ QString dropRuleText(const DropLowScoreInfo& drop) {
     case droprule::kLowestPerType: {
         QStringList types;
         for (int t = 0; t < kAssignmentTypeCount; ++t) {
-            if (drop.flag(t)) types << QString::fromLatin1(kAssignmentTypes[static_cast<std::size_t>(t)].data());
+            if (drop.flag(t)) types << assignmentTypeName(t);
         }
         return CheckCommand::tr("lowest score by assignment type (%1)")
             .arg(types.isEmpty() ? CheckCommand::tr("no type chosen") : types.join(QStringLiteral(", ")));
@@ -50,7 +50,7 @@ QString dropRuleText(const DropLowScoreInfo& drop) {
 QString weightsText(const WeightedGrades& weights) {
     QStringList parts;
     for (int t = 0; t < kAssignmentTypeCount; ++t) {
-        parts << QStringLiteral("%1 %2").arg(QString::fromLatin1(kAssignmentTypes[static_cast<std::size_t>(t)].data()))
+        parts << QStringLiteral("%1 %2").arg(assignmentTypeName(t))
                      .arg(weights.weight(t));
     }
     return QStringLiteral("%1 (%2)").arg(weights.Use ? CheckCommand::tr("on") : CheckCommand::tr("off"),

@@ -21,14 +21,6 @@ struct GradeCommands {
     Q_DECLARE_TR_FUNCTIONS(GradeCommands)
 };
 
-// The type as the class keeps it, whatever the letter case typed.
-QString typeNamed(const QString& typed) {
-    for (std::string_view type : kAssignmentTypes) {
-        const QString name = QString::fromLatin1(type.data(), type.size());
-        if (name.compare(typed, Qt::CaseInsensitive) == 0) return name;
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -46,7 +38,9 @@ int runAddAssignment(const QStringList& args, const Console& console) {
     if (!parser.isSet(QStringLiteral("title")) || !parser.isSet(QStringLiteral("type"))) {
         return console.usage(GradeCommands::tr("add-assignment: --title and --type are needed"));
     }
-    const QString type = typeNamed(parser.value(QStringLiteral("type")));
+    // The type as the class keeps it, whatever the letter case typed.
+    const int typeIndex = assignmentTypeIndexTyped(parser.value(QStringLiteral("type")));
+    const QString type = typeIndex < 0 ? QString() : assignmentTypeName(typeIndex);
     if (type.isEmpty()) {
         return console.usage(GradeCommands::tr("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
     }

@@ -21,23 +21,10 @@ struct RulesCommands {
     Q_DECLARE_TR_FUNCTIONS(RulesCommands)
 };
 
-QString typeName(int type) {
-    const std::string_view name = kAssignmentTypes[static_cast<std::size_t>(type)];
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-// Index 0..5 of a type as the command line names it (any case), or -1.
-int typeIndexNamed(const QString& name) {
-    for (int type = 0; type < kAssignmentTypeCount; ++type) {
-        if (name.compare(typeName(type), Qt::CaseInsensitive) == 0) return type;
-    }
-    return -1;
-}
-
 QString weightsSummary(const QString& file, const WeightedGrades& weights) {
     QStringList shares;
     for (int type = 0; type < kAssignmentTypeCount; ++type) {
-        shares << QStringLiteral("%1 %2").arg(typeName(type)).arg(weights.weight(type));
+        shares << QStringLiteral("%1 %2").arg(assignmentTypeName(type)).arg(weights.weight(type));
     }
     const QString joined = shares.join(QStringLiteral(", "));
     return weights.Use ? RulesCommands::tr("Weights of %1: %2; weighted averages on.").arg(file, joined)
@@ -50,7 +37,7 @@ QString dropSummary(const QString& file, const DropLowScoreInfo& rule) {
     case droprule::kLowestPerType: {
         QStringList types;
         for (int type = 0; type < kAssignmentTypeCount; ++type) {
-            if (rule.flag(type)) types << typeName(type);
+            if (rule.flag(type)) types << assignmentTypeName(type);
         }
         return RulesCommands::tr("Drop rule of %1: lowest score by type (%2).")
             .arg(file, types.isEmpty() ? RulesCommands::tr("no type ticked") : types.join(QStringLiteral(", ")));
@@ -90,7 +77,7 @@ int runWeights(const QStringList& arguments, const Console& console) {
         const int weight = positional[type + 1].toInt(&ok);
         if (!ok) {
             return console.usage(RulesCommands::tr("weights: the weight of %1 must be a whole number, not \"%2\"")
-                                     .arg(typeName(type), positional[type + 1]));
+                                     .arg(assignmentTypeName(type), positional[type + 1]));
         }
         weights.setWeight(type, weight);
     }
@@ -138,7 +125,7 @@ int runDrop(const QStringList& arguments, const Console& console) {
             return console.usage(RulesCommands::tr("drop: --types goes with by-type only"));
         }
         for (const QString& item : types->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-            const int type = typeIndexNamed(item.trimmed());
+            const int type = assignmentTypeIndexTyped(item.trimmed());
             if (type < 0) {
                 return console.usage(RulesCommands::tr("drop: \"%1\" is not an assignment type "
                                                        "(final, test, quiz, homework, lab, other)")

@@ -2,6 +2,8 @@
 
 #include "data/Records.h"
 
+#include <QString>
+
 #include <array>
 #include <span>
 #include <string_view>
@@ -16,6 +18,10 @@ inline constexpr std::array<std::string_view, kAssignmentTypeCount> kAssignmentT
 
 // Index 0..5 of a type name (exact spelling), or -1 for none.
 int assignmentTypeIndex(std::string_view typeName);
+// Index 0..5 of a type name as a person types it (any letter case), or -1.
+int assignmentTypeIndexTyped(const QString& typed);
+// The name of type 0..5, as the class keeps it.
+QString assignmentTypeName(int typeIndex);
 
 // Letter tables. The letters are used exactly as stored, spaces included:
 // they name the values of a scale in the settings store and are the letter

@@ -16,11 +16,6 @@ bool isKnownDropRule(std::int32_t dropType) {
            dropType == droprule::kLowestPerType;
 }
 
-QString typeName(int type) {
-    const std::string_view name = kAssignmentTypes[static_cast<std::size_t>(type)];
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 }  // namespace
 
 std::int32_t weightSum(const WeightedGrades& weights) {
@@ -34,7 +29,7 @@ Result<void> setWeights(ClassRecord& cls, const WeightedGrades& weights) {
         const std::int32_t weight = weights.weight(type);
         if (weight < 0 || weight > kMaxWeight) {
             return fail(GradingRules::tr("The weight of %1 must be a whole number from 0 to 100, not %2.")
-                            .arg(typeName(type))
+                            .arg(assignmentTypeName(type))
                             .arg(weight));
         }
     }
