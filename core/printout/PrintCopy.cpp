@@ -34,7 +34,8 @@ QString printHeaderFor(const QString& path, const QString& centre) {
 }
 
 QString printHeaderWithTitle(const QString& path, const QString& title) {
-    return QStringLiteral("&L") + escapedForHeader(path) + QStringLiteral("&C&B&U&12") + escapedForHeader(title) +
+    // The size before the switches: a title starting with a digit stays text.
+    return QStringLiteral("&L") + escapedForHeader(path) + QStringLiteral("&C&12&B&U") + escapedForHeader(title) +
            QStringLiteral("&R&D");
 }
 

@@ -19,7 +19,10 @@ namespace markwell {
 // middle and the date at the right. An "&" in the texts is doubled so that
 // it prints as itself.
 QString printHeaderFor(const QString& path, const QString& centre = {});
-// The same with `title` in the centre as a heading: bold, underlined, 12 point.
+// The same with `title` in the centre as a heading: bold, underlined, 12
+// point; a title that starts with a digit keeps its digits (the point size
+// comes before the bold and underline switches, so "2nd period" is not read
+// as a size of 122).
 QString printHeaderWithTitle(const QString& path, const QString& title);
 
 // The grades table as printed: with grid lines as the page shows them, and,

@@ -1,17 +1,9 @@
 #include "reports/ReportStyle.h"
 
+#include "printout/PrintCopy.h"
 #include "sheet/HeadingRow.h"
 
 namespace markwell {
-namespace {
-
-QString escapedHeaderText(QString text) {
-    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return text;
-}
-
-}  // namespace
-
 QString reportFontName() { return QStringLiteral("MS Sans Serif"); }
 
 void applyReportStyle(Sheet& sheet, int firstCentredCol) {
@@ -32,8 +24,7 @@ void applyReportStyle(Sheet& sheet, int firstCentredCol) {
 }
 
 QString reportPrintHeader(const QString& gradeFilePath, const QString& centre) {
-    return QStringLiteral("&L") + escapedHeaderText(gradeFilePath) + QStringLiteral("&C&12&B&U") +
-           escapedHeaderText(centre) + QStringLiteral("&R&D");
+    return printHeaderWithTitle(gradeFilePath, centre);
 }
 
 void setReportPrintout(Sheet& sheet, const QString& title, const QString& gradeFilePath, const QString& centre) {

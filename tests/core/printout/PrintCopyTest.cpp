@@ -128,7 +128,7 @@ TEST(AssignmentListPrintout, OneRowPerAssignmentUnderTheNavyHeading) {
     EXPECT_TRUE(sheet.format(1, 2).font.bold);
     EXPECT_EQ(sheet.format(2, 1).alignment.horizontal, HAlign::General);
     EXPECT_EQ(sheet.format(3, 3).alignment.horizontal, HAlign::Center);
-    EXPECT_EQ(sheet.print().header, QStringLiteral("&L/classes/P&&1.grs&C&B&U&12Assignment Information&R&D"));
+    EXPECT_EQ(sheet.print().header, QStringLiteral("&L/classes/P&&1.grs&C&12&B&UAssignment Information&R&D"));
     EXPECT_FALSE(sheet.print().gridLines);
     EXPECT_TRUE(sheet.print().centerHorizontally);
 }
