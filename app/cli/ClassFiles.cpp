@@ -7,6 +7,7 @@
 #include "files/GradeFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace markwell::cli {
 namespace {
@@ -34,7 +35,7 @@ std::optional<Document> openClassDocument(const QString& path, const Console& co
         return std::nullopt;
     }
     if (warnDamaged) {
-        for (const QString& damage : {document->attendanceDamage, document->seatingDamage}) {
+        for (const QString& damage : {document->attendanceDamage, document->seatingDamage, document->attendanceNote}) {
             if (!damage.isEmpty()) console.error(ClassFiles::tr("warning: %1").arg(damage));
         }
     }
@@ -60,6 +61,26 @@ bool saveClassDocument(Document& document, const QString& path, const Console& c
     }
     for (const QString& note : notes.value()) console.error(ClassFiles::tr("warning: %1").arg(note));
     return true;
+}
+
+bool classExistsAt(const QString& command, const QString& path, const Console& console) {
+    for (const QString& file : classFilesAt(path)) {
+        if (QFileInfo::exists(file) || QFileInfo(file).isSymLink()) {
+            console.error(ClassFiles::tr("%1: %2 exists already; add --force to replace it").arg(command, file));
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList classFilesAt(const QString& path) {
+    return {path, attendancePathFor(path), seatingPathFor(path)};
+}
+
+bool outputSparesInputs(const QString& output, const QStringList& inputs, const Console& console) {
+    const Result<void> spared = checkOutputSparesInputs(output, inputs);
+    if (!spared) console.error(spared.message());
+    return spared.ok();
 }
 
 bool isGradeFileName(const QString& path) {

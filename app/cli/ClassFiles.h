@@ -39,6 +39,20 @@ std::optional<ClassRecord> openClassFile(const QString& path, const Console& con
 // stderr; true when the files were written.
 bool saveClassDocument(Document& document, const QString& path, const Console& console);
 
+// Whether any of the three files of a class at `path` is there already (an
+// attendance or seating file without its grade file is somebody's work too);
+// when one is, says so on stderr, as `command`, with the --force that
+// replaces it.
+bool classExistsAt(const QString& command, const QString& path, const Console& console);
+
+// The three files of the class at `path`: the grade file, its .ATD and .SEA.
+QStringList classFilesAt(const QString& path);
+
+// Whether `output` may be written: not when it is the same file (links of
+// either kind count) as one of `inputs`, which it would destroy. Says so on
+// stderr when it may not.
+bool outputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
+
 // Whether a name can take a class with its sibling files: it ends in .grs,
 // as the .ATD and .SEA files take the place of those three characters.
 bool isGradeFileName(const QString& path);

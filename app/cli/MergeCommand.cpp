@@ -37,6 +37,9 @@ int runMerge(const QStringList& args, const Console& console) {
         console.error(MergeCommand::tr("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
         return kExitFailed;
     }
+    if (!output.isEmpty() && !outputSparesInputs(output, classFilesAt(files[0]) + classFilesAt(files[1]), console)) {
+        return kExitFailed;
+    }
 
     const std::unique_ptr<UserScales> scales = openUserScales(console);
     Result<MergedReport> report = openMergedReport(files[0], files[1], scales->store);

@@ -12,7 +12,6 @@
 #include "scales/ScaleStore.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace markwell::cli {
 namespace {
@@ -36,13 +35,7 @@ int runNew(const QStringList& args, const Console& console) {
     if (!isGradeFileName(path) || !outputOf(parser).isEmpty()) {
         return console.usage(RosterCommands::tr("new: give the class's file, whose name ends in .grs, and no -o"));
     }
-    // An attendance or seating file without its grade file is somebody's work too.
-    for (const QString& file : {path, attendancePathFor(path), seatingPathFor(path)}) {
-        if (QFileInfo::exists(file) && !parser.isSet(QStringLiteral("force"))) {
-            console.error(RosterCommands::tr("new: %1 exists already; add --force to replace it").arg(file));
-            return kExitFailed;
-        }
-    }
+    if (!parser.isSet(QStringLiteral("force")) && classExistsAt(QStringLiteral("new"), path, console)) return kExitFailed;
 
     const std::unique_ptr<UserScales> scales = openUserScales(console);
     const ScaleStore& store = scales->store;

@@ -1,5 +1,5 @@
-// sample OUT.grs: writes a realistic demonstration class with its attendance
-// and seating files beside it.
+// sample OUT.grs [--force]: writes a realistic demonstration class with its
+// attendance and seating files beside it; an existing class only with --force.
 
 #include "cli/ClassFiles.h"
 #include "cli/CommandSupport.h"
@@ -82,6 +82,7 @@ int runSample(const QStringList& args, const Console& console) {
         {QStringLiteral("weighted"), QStringLiteral("Turn weighted averages on.")},
         {QStringLiteral("seats"), QStringLiteral("A seat per student on the seating chart.")},
         {QStringLiteral("drop"), QStringLiteral("Dropping rule: none, overall or type."), QStringLiteral("RULE")},
+        {QStringLiteral("force"), QStringLiteral("Replace an existing class.")},
     });
     if (!parser.parse(QStringList{QStringLiteral("sample")} + args)) return console.usage(QStringLiteral("sample: ") + parser.errorText());
     if (parser.positionalArguments().size() != 1) return console.usage(SampleCommand::tr("sample takes one output file"));
@@ -92,6 +93,9 @@ int runSample(const QStringList& args, const Console& console) {
     if (!isGradeFileName(path)) {
         return console.usage(
             SampleCommand::tr("sample: the output file must end in .grs, as its .ATD and .SEA files are named after it"));
+    }
+    if (!parser.isSet(QStringLiteral("force")) && classExistsAt(QStringLiteral("sample"), path, console)) {
+        return kExitFailed;
     }
     const SampleOptions& chosen = std::get<SampleOptions>(options);
     Document document;

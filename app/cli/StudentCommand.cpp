@@ -27,6 +27,9 @@ int runStudent(const QStringList& args, const Console& console) {
         return console.usage(StudentCommand::tr("student: one output file only"));
     }
     const QString path = parsed->positional[0];
+    const QString output = parsed->has(QStringLiteral("-o")) ? parsed->value(QStringLiteral("-o"))
+                                                             : parsed->value(QStringLiteral("--output"));
+    if (!output.isEmpty() && !outputSparesInputs(output, classFilesAt(path), console)) return kExitFailed;
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;
     const std::optional<int> student = chooseStudent(*cls, parsed->positional[1], path, console);
@@ -35,8 +38,6 @@ int runStudent(const QStringList& args, const Console& console) {
     const Sheet overall = individualOverallSheet(*cls, grades.sheet, *student);
     printSheet(parsed->has(QStringLiteral("--type")) ? individualTypeSheet(*cls, *student) : overall, console);
 
-    const QString output = parsed->has(QStringLiteral("-o")) ? parsed->value(QStringLiteral("-o"))
-                                                             : parsed->value(QStringLiteral("--output"));
     if (output.isEmpty()) return kExitOk;
     if (const Result<void> written = writeSheetFile(overall, output); !written) {
         console.error(written.message());

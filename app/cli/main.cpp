@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -25,7 +26,8 @@ constexpr std::array kCommands = {
     Command{"convert", "convert IN.grs OUT.grs",
             QT_TRANSLATE_NOOP("MarkwellCli", "Read a grade file and write it in the current version."), runConvert},
     Command{"sample",
-            "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats]",
+            "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats] "
+            "[--force]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Write a realistic demonstration class with its .ATD and .SEA files "
                               "(--seats: a seat per student)."),
@@ -171,6 +173,9 @@ int run(QStringList args, const Console& console) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write then fails and is reported, where the
+    // signal would end the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     markwell::applySettingsNames();
     const Console console;

@@ -23,6 +23,10 @@ struct Document {
     // that file while it is there.
     QString attendanceDamage;
     QString seatingDamage;
+    // Set when the attendance file ended inside a record: the whole records
+    // before it were read and are the attendance; the message names the file
+    // and says what was left unread. A save writes the records it has.
+    QString attendanceNote;
 
     bool isTitled() const { return !markwellFile.isEmpty(); }
 };

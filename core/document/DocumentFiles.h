@@ -2,6 +2,7 @@
 
 #include "common/Result.h"
 #include "document/Document.h"
+#include "files/FileBytes.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,19 +20,27 @@ class ScaleStore;
 // file that is refused gives its message and no document. A missing sibling
 // file reads as empty; one that cannot be read or is damaged does not stop
 // the class: the document records why (attendanceDamage, seatingDamage) and
-// goes without its attendance or seats.
+// goes without its attendance or seats. An attendance file that ends inside
+// a record gives the whole records before it and a note (attendanceNote).
 Result<Document> openDocument(const QString& gradePath, const ScaleStore& store);
 
 // The one warning to show after opening a document with a damaged sibling
-// file: each such file, why, and that it is kept. Empty when there is none.
+// file: each such file, why, and that it is kept; and the attendance read
+// only in part. Empty when there is none.
 QString damagedFilesWarning(const Document& document);
 
 // Saves the document under `gradePath` (the document's own name or another):
 // the grade file, the whole attendance and the seats. Every file is turned
 // into bytes before any is written, so a field that does not fit writes
 // nothing at all; the refusal reads "Unable to create " + the path of the
-// file + the reason. Each file is then written atomically; when a later one
-// fails, the files this save created anew are removed again.
+// file + the reason. So is a file larger than `maxFileBytes`, the most the
+// reader takes (a class that could never be opened again). The three files
+// are then written as one set (see writeFilesAsSet), the grade file last: a
+// failure leaves all three as they were, and a kill during a save under a
+// new name leaves no grade file there or one with both its siblings.
+//
+// Under another name, none of the three new files may be one of the class's
+// own files by a link: that is refused as checkOutputSparesInputs says.
 //
 // A damaged sibling file of the document that is still there is never
 // written over: it is kept as it is and the returned notes say so. Under a
@@ -40,9 +49,16 @@ QString damagedFilesWarning(const Document& document);
 //
 // On success the document carries the new name and is clean; on failure it
 // is unchanged.
-Result<QStringList> saveDocument(Document& document, const QString& gradePath);
+Result<QStringList> saveDocument(Document& document, const QString& gradePath,
+                                 qint64 maxFileBytes = kMaxClassFileBytes);
 
-// Whether two paths name the same file (the second need not exist yet).
+// Refuses an output that is the same file as one of `inputs` (see
+// isSameFile), which writing it would destroy: "Unable to create " + output
+// + ": it is the same file as " + the input.
+Result<void> checkOutputSparesInputs(const QString& output, const QStringList& inputs);
+
+// Whether two paths name the same file: the same device and inode, so that
+// links of either kind count; when either does not exist, the same path.
 bool isSameFile(const QString& a, const QString& b);
 
 }  // namespace markwell

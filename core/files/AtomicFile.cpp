@@ -1,16 +1,14 @@
 #include "files/AtomicFile.h"
 
+#include "files/StagedFile.h"
+
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace markwell {
@@ -20,38 +18,66 @@ struct AtomicFile {
     Q_DECLARE_TR_FUNCTIONS(AtomicFile)
 };
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-// Qt reports a failed write (a full disk, a file-size limit) as "Unknown
-// error"; the system's own reason tells the teacher what to do about it.
-QString writeError(const QSaveFile& file, int savedErrno) {
-    const QString reason = file.errorString();
-    if (savedErrno != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error"))) {
-        return QString::fromLocal8Bit(std::strerror(savedErrno));
-    }
-    return reason;
+int renameFile(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
 }
 
-bool syncPath(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
+// Keeps the old content of `file`'s target under its backup name while the
+// set is renamed into place; false when it cannot be kept (nothing is
+// replaced then). A hard link costs nothing; a copy serves where links fail.
+bool keepOldContent(const StagedFile& file) {
+    const QByteArray target = QFile::encodeName(file.target());
+    const QByteArray backup = QFile::encodeName(file.backupPath());
+    ::unlink(backup.constData());
+    if (::link(target.constData(), backup.constData()) == 0) return true;
+    return QFile::copy(file.target(), file.backupPath());
 }
 
-// The new file gets the old one's permissions, or those of a fresh file.
-void copyPermissions(const QString& from, const QString& to) {
-    struct stat st {};
-    mode_t mode = 0;
-    if (::stat(QFile::encodeName(from).constData(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+struct Replaced {
+    QString target;
+    QString backup;  // empty when the file was new
+};
+
+// Puts back what a failed set replaced, the last first.
+void restore(const std::vector<Replaced>& replaced) {
+    for (auto it = replaced.rbegin(); it != replaced.rend(); ++it) {
+        if (it->backup.isEmpty()) {
+            QFile::remove(it->target);
+        } else {
+            renameFile(it->backup, it->target);
+        }
     }
-    ::chmod(QFile::encodeName(to).constData(), mode);
+}
+
+Result<void> commitAll(std::vector<StagedFile>& staged, const RenameStep& rename) {
+    const bool keepsBackups = staged.size() > 1;  // one file alone is never half replaced
+    std::vector<Replaced> replaced;
+    Result<void> outcome;
+    for (StagedFile& file : staged) {
+        Replaced step{file.target(), {}};
+        if (keepsBackups && QFileInfo::exists(file.target())) {
+            if (!keepOldContent(file)) {
+                outcome = fail(unableToCreate(file.path(), systemError(errno)));
+                break;
+            }
+            step.backup = file.backupPath();
+        }
+        if (rename(file.tempPath(), file.target()) != 0) {
+            outcome = fail(unableToCreate(file.path(), systemError(errno)));
+            if (!step.backup.isEmpty()) QFile::remove(step.backup);
+            break;
+        }
+        file.markCommitted();
+        replaced.push_back(step);
+    }
+    if (!outcome) restore(replaced);
+    for (const Replaced& step : replaced) {
+        if (outcome && !step.backup.isEmpty()) QFile::remove(step.backup);
+    }
+    for (const StagedFile& file : staged) syncFolderOf(file.target());
+    return outcome;
 }
 
 }  // namespace
@@ -61,48 +87,37 @@ QString unableToCreate(const QString& path, const QString& reason) {
     return AtomicFile::tr("Unable to create %1: %2").arg(path, reason);
 }
 
+Result<void> writeFilesAsSet(const std::vector<FileToWrite>& files, const RenameStep& rename) {
+    std::vector<StagedFile> staged;
+    staged.reserve(files.size());
+    // Every target checked and every content on disk before anything is replaced.
+    for (const FileToWrite& file : files) {
+        Result<StagedFile> started = StagedFile::begin(file.path);
+        if (!started) return started.error();
+        staged.push_back(std::move(started).value());
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (Result<void> written = staged[i].write(files[i].bytes); !written) return written;
+        if (Result<void> finished = staged[i].finish(); !finished) return finished;
+    }
+    return commitAll(staged, rename ? rename : RenameStep(renameFile));
+}
+
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(unableToCreate(path, file.errorString()));
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = writeError(file, errno);
-        file.cancelWriting();
-        return fail(unableToCreate(path, reason));
-    }
-    if (::fsync(file.handle()) != 0) {
-        const QString reason = systemError();
-        file.cancelWriting();
-        return fail(unableToCreate(path, reason));
-    }
-    if (!file.commit()) return fail(unableToCreate(path, file.errorString()));
-    return {};
+    return writeFilesAsSet({FileToWrite{path, bytes}});
 }
 
 Result<void> writeFileAtomicallyVia(const QString& path,
                                     const std::function<Result<void>(const QString& tempPath)>& write) {
-    const QFileInfo target(path);
-    // A rename would replace a file the user made read-only; refuse it as
-    // the direct writes do.
-    if (target.exists() && !target.isWritable()) {
-        return fail(unableToCreate(path, QString::fromLocal8Bit(std::strerror(EACCES))));
-    }
-    QTemporaryFile temp(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-    if (!temp.open()) return fail(unableToCreate(path, temp.errorString()));
-    const QString tempPath = temp.fileName();
-    temp.close();
-
-    if (Result<void> written = write(tempPath); !written) {
+    Result<StagedFile> started = StagedFile::begin(path);
+    if (!started) return started.error();
+    std::vector<StagedFile> staged;
+    staged.push_back(std::move(started).value());
+    if (Result<void> written = write(staged.front().tempPath()); !written) {
         return fail(unableToCreate(path, written.message()));
     }
-    if (!syncPath(tempPath)) return fail(unableToCreate(path, systemError()));
-    copyPermissions(path, tempPath);
-    if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) != 0) {
-        return fail(unableToCreate(path, systemError()));
-    }
-    temp.setAutoRemove(false);  // it has become the target
-    syncPath(target.absolutePath());
-    return {};
+    if (Result<void> finished = staged.front().finish(); !finished) return finished;
+    return commitAll(staged, RenameStep(renameFile));
 }
 
 }  // namespace markwell

@@ -6,13 +6,15 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace markwell {
 
 // Every file Markwell writes goes through one of these: the new content is
 // written to a temporary file in the same folder, flushed and synced, then
-// renamed over the old file. A failure leaves the old file whole and returns
-// "Unable to create " + path + ": " + the reason.
+// renamed over the old file (see StagedFile). A failure leaves the old file
+// whole and returns "Unable to create " + path + ": " + the reason. A link is
+// followed to the file it names, whatever the format.
 
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
 
@@ -20,6 +22,24 @@ Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
 // path of the temporary file and must leave the complete content there.
 Result<void> writeFileAtomicallyVia(const QString& path,
                                     const std::function<Result<void>(const QString& tempPath)>& write);
+
+struct FileToWrite {
+    QString path;
+    QByteArray bytes;
+};
+
+// The step that moves a finished temporary file into place (rename(2) unless
+// a test stands in for it); 0 on success, else -1 with errno set.
+using RenameStep = std::function<int(const QString& from, const QString& to)>;
+
+// Writes several files as one set: every target is checked and every new
+// content fully written and synced under a temporary name before the first
+// file is replaced; the files are then renamed into place in the order
+// given. When a rename fails, the files already replaced get their old
+// content back and those created are removed, so a failure leaves every
+// file as it was. A kill leaves each file whole, old or new: put the file
+// that makes the others count last.
+Result<void> writeFilesAsSet(const std::vector<FileToWrite>& files, const RenameStep& rename = {});
 
 // The message of a failed write of `path`.
 QString unableToCreate(const QString& path, const QString& reason);

@@ -84,7 +84,12 @@ Result<AttendanceFile> readAttendanceFile(const QString& path) {
     const Result<QByteArray> bytes = readFileBytesIfAny(path);
     if (!bytes) return bytes.error();
     AttendanceFile file = parseAttendanceFile(bytes.value());
-    if (const QString damage = attendanceFileDamage(file); !damage.isEmpty()) {
+    QString damage = attendanceFileDamage(file);
+    // A stray note or the like: read as empty, the next save would replace it.
+    if (file.records.empty() && file.trailingPartialRecord) {
+        damage = AttendanceFileText::tr("it is shorter than one record of %1 bytes").arg(kAttendanceRecordSize);
+    }
+    if (!damage.isEmpty()) {
         return fail(AttendanceFileText::tr("The file %1 is damaged or is not an attendance file: %2.").arg(path, damage));
     }
     return file;

@@ -40,8 +40,10 @@ Result<QByteArray> serializeAttendanceFile(const std::vector<AttendanceInfo>& re
 // or refuse what it holds.
 QString attendanceFileDamage(const AttendanceFile& file);
 
-// A file that does not exist reads as empty. A file that cannot be read, or
-// whose records are damaged (see above), is refused with a message naming it.
+// A file that does not exist reads as empty. A file that cannot be read,
+// that is shorter than one record, or whose records are damaged (see above),
+// is refused with a message naming it. One that ends inside a later record
+// gives the whole records before it (trailingPartialRecord).
 Result<AttendanceFile> readAttendanceFile(const QString& path);
 Result<void> writeAttendanceFile(const QString& path, const std::vector<AttendanceInfo>& records);
 

@@ -111,7 +111,12 @@ Result<SeatingChart> readSeatingFile(const QString& path) {
     const Result<QByteArray> bytes = readFileBytesIfAny(path);
     if (!bytes) return bytes.error();
     SeatingChart chart = parseSeatingFile(bytes.value());
-    if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
+    QString damage = seatingFileDamage(chart);
+    // A stray note or the like: read as empty, the next save would replace it.
+    if (!bytes->isEmpty() && bytes->size() < kSeatingRecordSize) {
+        damage = SeatingFile::tr("it is shorter than one record of %1 bytes").arg(kSeatingRecordSize);
+    }
+    if (!damage.isEmpty()) {
         return fail(SeatingFile::tr("The file %1 is damaged or is not a seating file: %2.").arg(path, damage));
     }
     return chart;

@@ -39,7 +39,8 @@ Result<QByteArray> serializeSeatingFile(const SeatingChart& chart);
 QString seatingFileDamage(const SeatingChart& chart);
 
 // A file that does not exist reads as an empty chart. A file that cannot be
-// read, or whose records are damaged, is refused with a message naming it.
+// read, that is shorter than one record, or whose records are damaged, is
+// refused with a message naming it.
 Result<SeatingChart> readSeatingFile(const QString& path);
 Result<void> writeSeatingFile(const QString& path, const SeatingChart& chart);
 
