@@ -3,11 +3,16 @@
 #include "support/OrdinaryUser.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 
 using namespace markwell;
@@ -109,4 +114,126 @@ TEST(AtomicFile, AFullDiskGivesTheSystemsReason) {
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.message(), QStringLiteral("Unable to create ") + path + QStringLiteral(": File too large"));
     EXPECT_EQ(fileContents(path), QByteArray("old"));
+}
+
+TEST(AtomicFile, ALinkIsFollowedWhateverTheWayOfWriting) {
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("real.txt"));
+    const QString link = dir.filePath(QStringLiteral("out.csv"));
+    ASSERT_TRUE(writeFileAtomically(real, "old").ok());
+    ASSERT_TRUE(QFile::link(real, link));
+
+    ASSERT_TRUE(writeFileAtomically(link, "direct").ok());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(fileContents(real), QByteArray("direct"));
+
+    ASSERT_TRUE(writeFileAtomicallyVia(link, [](const QString& temp) -> Result<void> {
+        QFile f(temp);
+        if (!f.open(QIODevice::WriteOnly) || f.write("via") != 3) return fail(QStringLiteral("no"));
+        return {};
+    }).ok());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(fileContents(real), QByteArray("via"));
+    EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("out.csv"), QStringLiteral("real.txt")}));
+}
+
+TEST(AtomicFile, WhatAKilledWriteLeftIsRemovedByTheNextWriteOfThatName) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("o.pdf"));
+    // No process has a number this high: its writer is gone. Process 1 lives.
+    const QStringList gone = {QStringLiteral(".o.pdf.99999999.part"), QStringLiteral(".o.pdf.99999998.kept")};
+    const QStringList kept = {QStringLiteral(".o.pdf.1.part"), QStringLiteral(".other.pdf.99999999.part"),
+                              QStringLiteral(".o.pdf.notes")};
+    for (const QString& name : gone + kept) ASSERT_TRUE(writeFileAtomically(dir.filePath(name), "x").ok());
+
+    ASSERT_TRUE(writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
+        QFile f(temp);
+        if (!f.open(QIODevice::WriteOnly) || f.write("pdf") != 3) return fail(QStringLiteral("no"));
+        return {};
+    }).ok());
+    QStringList expected = kept + QStringList{QStringLiteral("o.pdf")};
+    expected.sort();
+    QStringList found = filesIn(dir.path());
+    found.sort();
+    EXPECT_EQ(found, expected);
+}
+
+namespace {
+
+// Three files, two of them there already with old content.
+struct FileSetFolder {
+    FileSetFolder() {
+        EXPECT_TRUE(writeFileAtomically(path("c.ATD"), "old attendance").ok());
+        EXPECT_TRUE(writeFileAtomically(path("c.grs"), "old grades").ok());
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    std::vector<FileToWrite> newSet() const {
+        return {{path("c.ATD"), "new attendance"}, {path("c.SEA"), "new seats"}, {path("c.grs"), "new grades"}};
+    }
+    void expectUnchanged() const {
+        EXPECT_EQ(fileContents(path("c.ATD")), QByteArray("old attendance"));
+        EXPECT_EQ(fileContents(path("c.grs")), QByteArray("old grades"));
+        EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("c.ATD"), QStringLiteral("c.grs")}));
+    }
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST(AtomicFileSet, ReplacesEveryFileInTheOrderGiven) {
+    const FileSetFolder folder;
+    QStringList order;
+    const Result<void> written = writeFilesAsSet(folder.newSet(), [&](const QString& from, const QString& to) {
+        // Every new content is whole on disk before the first file is replaced.
+        if (order.isEmpty()) {
+            const QStringList staged = QDir(folder.dir.path()).entryList({QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden);
+            EXPECT_EQ(staged.size(), 3);
+            for (const QString& name : staged) EXPECT_TRUE(fileContents(folder.dir.filePath(name)).startsWith("new"));
+        }
+        order << QFileInfo(to).fileName();
+        return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
+    });
+    ASSERT_TRUE(written.ok()) << written.message().toStdString();
+    EXPECT_EQ(order, (QStringList{QStringLiteral("c.ATD"), QStringLiteral("c.SEA"), QStringLiteral("c.grs")}));
+    EXPECT_EQ(fileContents(folder.path("c.ATD")), QByteArray("new attendance"));
+    EXPECT_EQ(fileContents(folder.path("c.SEA")), QByteArray("new seats"));
+    EXPECT_EQ(fileContents(folder.path("c.grs")), QByteArray("new grades"));
+    EXPECT_EQ(filesIn(folder.dir.path()).size(), 3);
+}
+
+TEST(AtomicFileSet, AFailedRenameTakesBackTheFilesAlreadyReplaced) {
+    for (const char* failing : {"c.SEA", "c.grs"}) {
+        SCOPED_TRACE(failing);
+        const FileSetFolder folder;
+        const Result<void> written = writeFilesAsSet(folder.newSet(), [&](const QString& from, const QString& to) {
+            if (QFileInfo(to).fileName() == QLatin1String(failing)) {
+                errno = EIO;
+                return -1;
+            }
+            return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
+        });
+        ASSERT_FALSE(written.ok());
+        EXPECT_EQ(written.message(), QStringLiteral("Unable to create %1: %2")
+                                         .arg(folder.path(failing), QString::fromLocal8Bit(std::strerror(EIO))));
+        folder.expectUnchanged();
+    }
+}
+
+TEST(AtomicFileSet, AFileThatCannotBeReplacedStopsTheSetBeforeAnyIs) {
+    const test::OrdinaryUser user;
+    if (!user.available()) GTEST_SKIP() << "running as root, and there is no unprivileged user";
+    const FileSetFolder folder;
+    for (const char* name : {"c.ATD", "c.grs"}) ASSERT_TRUE(user.own(folder.path(name)));
+    ASSERT_TRUE(user.own(folder.dir.path()));
+    // The attendance is replaced first, the grade file last: either one read-only stops all.
+    for (const char* readOnly : {"c.ATD", "c.grs"}) {
+        SCOPED_TRACE(readOnly);
+        ::chmod(QFile::encodeName(folder.path(readOnly)).constData(), 0444);
+        const Result<void> written = user.run([&] { return writeFilesAsSet(folder.newSet()); });
+        ::chmod(QFile::encodeName(folder.path(readOnly)).constData(), 0644);
+        ASSERT_FALSE(written.ok());
+        EXPECT_TRUE(written.message().startsWith(QStringLiteral("Unable to create ") + folder.path(readOnly)))
+            << written.message().toStdString();
+        folder.expectUnchanged();
+    }
 }

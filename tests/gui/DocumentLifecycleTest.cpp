@@ -62,6 +62,7 @@ private slots:
     void aFailedSaveSaysWhyAndKeepsTheClassDirty();
     void openAsksFirstAndEachAnswerDoesWhatItSays();
     void aRefusedFileLeavesEverythingAsItWas();
+    void anAttendanceFileCutInARecordIsReportedOnOpen();
     void saveAsToANewNameCarriesEveryMonthOfAttendance();
     void saveAsOntoItsOwnNameKeepsEveryMonth();
     void spreadsheetNamesExportTheTableAndChangeNothingElse();
@@ -253,6 +254,37 @@ void DocumentLifecycleTest::aRefusedFileLeavesEverythingAsItWas() {
     h.open(h.path(QStringLiteral("missing.grs")));
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.cls() == before);
+}
+
+void DocumentLifecycleTest::anAttendanceFileCutInARecordIsReportedOnOpen() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const std::vector<AttendanceInfo> stored = {
+        attendanceRecord("Ann Lee", 3, 2019, "EEE"),
+        attendanceRecord("Bob Stone", 3, 2019, "T"),
+    };
+    const QString path = writeClass(h.folder.path(), QStringLiteral("cut.grs"), smallClass(), stored);
+    const QString attendPath = attendancePathFor(path);
+    QByteArray cut = bytesOf(attendPath);
+    cut.append(QByteArray(40, 'x'));  // a copy that stopped in the third record
+    {
+        QFile f(attendPath);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(cut);
+    }
+    h.open(path);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    const QString warning = h.dialogs.texts(Kind::Warn).front();
+    QVERIFY2(warning.contains(attendPath), qPrintable(warning));
+    QVERIFY2(warning.contains(QStringLiteral("its first 2 whole records were read, and the 40 bytes after them were not")),
+             qPrintable(warning));
+    QCOMPARE(w.document().attendance.records().size(), std::size_t{2});
+
+    // The teacher was told: Save writes the records there are, without a further word.
+    h.dialogs.clearRecord();
+    w.saveClass();
+    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+    QCOMPARE(bytesOf(attendPath), cut.left(2 * kAttendanceRecordSize));
 }
 
 void DocumentLifecycleTest::saveAsToANewNameCarriesEveryMonthOfAttendance() {

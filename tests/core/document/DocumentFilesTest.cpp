@@ -1,3 +1,4 @@
+#include "support/OrdinaryUser.h"
 #include "support/TestFiles.h"
 
 #include "document/DocumentFiles.h"
@@ -12,6 +13,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace markwell;
 
@@ -242,13 +247,127 @@ TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
     EXPECT_TRUE(document.attendanceDamage.isEmpty() && document.seatingDamage.isEmpty());
 }
 
-TEST_F(DocumentFiles, APartialLastRecordIsReadPastAndLeftOutOfTheNextSave) {
+TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsAndSaysSo) {
     QByteArray cut = fileContents(path(QStringLiteral("c.ATD")));
     cut.append("partial");
     ASSERT_TRUE(writeBytes(path(QStringLiteral("c.ATD")), cut));
     Document document = open().value();
     EXPECT_TRUE(document.attendanceDamage.isEmpty());
     EXPECT_EQ(document.attendance.records().size(), 2u);
-    ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
+    EXPECT_EQ(document.attendanceNote,
+              QStringLiteral("The file %1 ends inside a record: its first 2 whole records were read, and the 7 bytes "
+                             "after them were not. The next save writes only the records that were read.")
+                  .arg(path(QStringLiteral("c.ATD"))));
+    EXPECT_EQ(damagedFilesWarning(document), document.attendanceNote);
+
+    // The teacher was told: the save writes the records there are, and says nothing more.
+    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("c.grs")));
+    ASSERT_TRUE(saved.ok());
+    EXPECT_TRUE(saved->isEmpty());
     EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), cut.left(280));
+    EXPECT_TRUE(document.attendanceNote.isEmpty());
+    EXPECT_TRUE(open()->attendanceNote.isEmpty());
+}
+
+TEST_F(DocumentFiles, ASiblingShorterThanOneRecordIsKeptAsDamaged) {
+    const QByteArray note = "call Ann's mother\n";
+    const QByteArray shortSeats = fileContents(path(QStringLiteral("c.SEA"))).left(231);
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.ATD")), note));
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.SEA")), shortSeats));
+
+    Document document = open().value();
+    EXPECT_EQ(document.attendanceDamage,
+              QStringLiteral("The file %1 is damaged or is not an attendance file: it is shorter than one record of "
+                             "140 bytes.")
+                  .arg(path(QStringLiteral("c.ATD"))));
+    EXPECT_EQ(document.seatingDamage,
+              QStringLiteral("The file %1 is damaged or is not a seating file: it is shorter than one record of "
+                             "232 bytes.")
+                  .arg(path(QStringLiteral("c.SEA"))));
+    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("c.grs")));
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved->size(), 2);
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), note);
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.SEA"))), shortSeats);
+}
+
+TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
+    const test::OrdinaryUser user;
+    if (!user.available()) GTEST_SKIP() << "running as root, and there is no unprivileged user";
+    ASSERT_TRUE(user.own(dir_.path()));
+    for (const char* name : {"c.grs", "c.ATD", "c.SEA"}) ASSERT_TRUE(user.own(path(QString::fromLatin1(name))));
+    for (const char* readOnly : {"c.ATD", "c.SEA"}) {
+        SCOPED_TRACE(readOnly);
+        const QString locked = path(QString::fromLatin1(readOnly));
+        const QStringList before = files();
+        std::map<QString, QByteArray> contents;
+        for (const QString& name : before) contents[name] = fileContents(path(name));
+        Document document = open().value();
+        StudentInfo added;
+        added.name = "Cy";
+        document.classRecord.students.push_back(added);
+        document.classRecord.comments.push_back({"Cy", ""});
+        document.attendance.storeMonth(5, 2024, {"Cy"}, {marks('U')});
+        document.Dirty = true;
+
+        ::chmod(QFile::encodeName(locked).constData(), 0444);
+        // Twice, as a teacher trying again would: the class gains nothing either time.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const Result<void> saved = user.run([&]() -> Result<void> {
+                const Result<QStringList> notes = saveDocument(document, path(QStringLiteral("c.grs")));
+                if (!notes) return notes.error();
+                return {};
+            });
+            ASSERT_FALSE(saved.ok());
+            EXPECT_TRUE(saved.message().startsWith(QStringLiteral("Unable to create ") + locked))
+                << saved.message().toStdString();
+        }
+        ::chmod(QFile::encodeName(locked).constData(), 0644);
+        EXPECT_EQ(files(), before);
+        for (const QString& name : before) EXPECT_EQ(fileContents(path(name)), contents[name]) << name.toStdString();
+    }
+}
+
+TEST_F(DocumentFiles, AClassTooLargeToBeReadAgainIsNotWritten) {
+    const QStringList before = files();
+    const QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
+    Document document = open().value();
+    document.Dirty = true;
+    // The reader's limit, made small: the grade file is the largest of the three here.
+    const qint64 limit = grade.size() - 1;
+    const Result<QStringList> refused = saveDocument(document, path(QStringLiteral("c.grs")), limit);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message(), QStringLiteral("Unable to create %1: it would be %2 bytes, too large to be a class "
+                                                "file (at most %3 bytes); Markwell could not open it again")
+                                     .arg(path(QStringLiteral("c.grs")))
+                                     .arg(grade.size())
+                                     .arg(limit));
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade);
+    EXPECT_TRUE(document.Dirty);
+    EXPECT_TRUE(saveDocument(document, path(QStringLiteral("c.grs")), grade.size()).ok());
+}
+
+TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
+    const QString grade = path(QStringLiteral("c.grs"));
+    ASSERT_TRUE(QFile::link(grade, path(QStringLiteral("soft.grs"))));
+    ASSERT_EQ(::link(QFile::encodeName(grade).constData(), QFile::encodeName(path(QStringLiteral("hard.grs"))).constData()), 0);
+    EXPECT_TRUE(isSameFile(grade, path(QStringLiteral("soft.grs"))));
+    EXPECT_TRUE(isSameFile(path(QStringLiteral("hard.grs")), grade));
+    EXPECT_TRUE(isSameFile(grade, dir_.path() + QStringLiteral("/./c.grs")));
+    EXPECT_FALSE(isSameFile(grade, path(QStringLiteral("c.ATD"))));
+    EXPECT_FALSE(isSameFile(grade, path(QStringLiteral("missing.grs"))));
+    EXPECT_TRUE(isSameFile(path(QStringLiteral("missing.grs")), path(QStringLiteral("missing.grs"))));
+
+    // Saved under another name, no new file may be one of the class's own by a link.
+    const QByteArray before = fileContents(grade);
+    Document document = open().value();
+    ASSERT_TRUE(QFile::link(grade, path(QStringLiteral("x.ATD"))));
+    const Result<QStringList> refused = saveDocument(document, path(QStringLiteral("x.grs")));
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message(), QStringLiteral("Unable to create %1: it is the same file as %2, which it would destroy")
+                                     .arg(path(QStringLiteral("x.ATD")), grade));
+    EXPECT_EQ(fileContents(grade), before);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.grs"))));
+    EXPECT_EQ(document.markwellFile, grade);
 }

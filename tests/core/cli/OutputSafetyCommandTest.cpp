@@ -1,0 +1,156 @@
+// What markwell-cli writes never destroys what it reads: an output that is the
+// class (or a sibling or an input) by another name is refused; every format
+// writes through a link the same way; sample leaves an existing class alone
+// unless told; a file-size limit is a reported failure.
+
+#include "core/cli/CliRunner.h"
+#include "support/TestFiles.h"
+
+#include "files/GradeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+bool writeBytesTo(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+bool hardLink(const QString& existing, const QString& link) {
+    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+class OutputSafety : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        for (const char* name : {"c.grs", "d.grs"}) {
+            const CliRun made = runCli({QStringLiteral("sample"), path(name), QStringLiteral("--students=6"),
+                                        QStringLiteral("--assignments=3"), QStringLiteral("--seats")});
+            ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+        }
+        const Result<ClassRecord> cls = readGradeFile(path("c.grs"));
+        ASSERT_TRUE(cls.ok());
+        firstStudent_ = QString::fromLatin1(cls->students.front().name);
+    }
+
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    QByteArray classBytes(const char* stem) const {
+        const QString base = path(stem);
+        return fileContents(base + QStringLiteral(".grs")) + '|' + fileContents(base + QStringLiteral(".ATD")) + '|' +
+               fileContents(base + QStringLiteral(".SEA"));
+    }
+
+    QTemporaryDir dir_;
+    QString firstStudent_;
+};
+
+}  // namespace
+
+TEST_F(OutputSafety, AnOutputThatIsTheClassOrASiblingOrAnInputIsRefused) {
+    const QByteArray before = classBytes("c") + classBytes("d");
+    struct Case {
+        const char* output;
+        const char* linkedTo;
+        QStringList args;
+    };
+    const std::vector<Case> cases = {
+        {"x.csv", "c.grs", {QStringLiteral("student"), path("c.grs"), firstStudent_, QStringLiteral("-o"), path("x.csv")}},
+        {"x.csv", "c.grs", {QStringLiteral("export"), path("c.grs"), path("x.csv")}},
+        {"x.xls", "c.ATD", {QStringLiteral("export"), path("c.grs"), path("x.xls")}},
+        {"x.xlsx", "c.grs", {QStringLiteral("export"), path("c.grs"), path("x.xlsx")}},
+        {"x.pdf", "c.SEA", {QStringLiteral("export"), path("c.grs"), path("x.pdf")}},
+        {"x.pdf", "c.grs", {QStringLiteral("export"), path("c.grs"), path("x.pdf"), QStringLiteral("--seating")}},
+        {"x.csv", "d.grs", {QStringLiteral("merge"), path("c.grs"), path("d.grs"), QStringLiteral("-o"), path("x.csv")}},
+        {"x.xlsx", "d.ATD", {QStringLiteral("merge"), path("c.grs"), path("d.grs"), QStringLiteral("-o"), path("x.xlsx")}},
+    };
+    for (const Case& c : cases) {
+        for (const bool symbolic : {true, false}) {
+            SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString() + (symbolic ? " (symbolic link)" : " (hard link)"));
+            QFile::remove(path(c.output));
+            ASSERT_TRUE(symbolic ? QFile::link(path(c.linkedTo), path(c.output)) : hardLink(path(c.linkedTo), path(c.output)));
+            const CliRun run = runCli(c.args);
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_TRUE(run.err.contains(QStringLiteral("Unable to create %1: it is the same file as ").arg(path(c.output))))
+                << run.err.toStdString();
+            EXPECT_EQ(QFileInfo(path(c.output)).isSymLink(), symbolic);
+            EXPECT_EQ(classBytes("c") + classBytes("d"), before);
+        }
+    }
+}
+
+TEST_F(OutputSafety, MergeRefusesOneClassTwiceByAnyName) {
+    ASSERT_TRUE(hardLink(path("c.grs"), path("hard.grs")));
+    ASSERT_TRUE(QFile::link(path("c.grs"), path("soft.grs")));
+    for (const char* other : {"hard.grs", "soft.grs"}) {
+        const CliRun run = runCli({QStringLiteral("merge"), path("c.grs"), path(other)});
+        EXPECT_EQ(run.exitCode, 1) << other;
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_EQ(runCli({QStringLiteral("merge"), path("c.grs"), path("d.grs")}).exitCode, 0);
+}
+
+TEST_F(OutputSafety, EveryFormatWritesThroughALinkToTheFileItNames) {
+    for (const char* suffix : {"csv", "xls", "xlsx", "pdf"}) {
+        SCOPED_TRACE(suffix);
+        const QString real = path("kept.txt");
+        const QString link = dir_.filePath(QStringLiteral("out.%1").arg(QLatin1String(suffix)));
+        QFile::remove(link);
+        ASSERT_TRUE(writeBytesTo(real, "old"));
+        ASSERT_TRUE(QFile::link(real, link));
+        const CliRun run = runCli({QStringLiteral("export"), path("c.grs"), link});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_GT(fileContents(real).size(), 3);
+    }
+}
+
+TEST_F(OutputSafety, SampleLeavesAnExistingClassAloneUnlessForced) {
+    // Any one of the three files is somebody's work.
+    for (const char* existing : {"e.grs", "e.ATD", "e.SEA"}) {
+        SCOPED_TRACE(existing);
+        for (const char* name : {"e.grs", "e.ATD", "e.SEA"}) QFile::remove(path(name));
+        ASSERT_TRUE(writeBytesTo(path(existing), "work"));
+        const CliRun run = runCli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=3")});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("sample: %1 exists already; add --force to replace it\n").arg(path(existing))))
+            << run.err.toStdString();
+        EXPECT_EQ(fileContents(path(existing)), QByteArray("work"));
+    }
+    const CliRun forced = runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students=3"), QStringLiteral("--force")});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_EQ(readGradeFile(path("c.grs"))->students.size(), 3u);
+}
+
+TEST_F(OutputSafety, AFileSizeLimitIsAReportedWriteFailure) {
+    QProcess process;
+    process.setChildProcessModifier([] {
+        // As a shell's ulimit -f leaves it: the signal in its default state.
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{16384, 16384};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(QStringLiteral(MARKWELL_CLI_PATH), {QStringLiteral("sample"), path("big.grs"), QStringLiteral("--students=300"),
+                                                      QStringLiteral("--assignments=40")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(err.contains(QStringLiteral("Unable to create ")) && err.contains(QStringLiteral("File too large")))
+        << err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("big.grs")));
+    EXPECT_EQ(filesIn(dir_.path()).filter(QStringLiteral("big")), QStringList{});
+}
