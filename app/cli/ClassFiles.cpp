@@ -83,6 +83,13 @@ bool outputSparesInputs(const QString& output, const QStringList& inputs, const 
     return spared.ok();
 }
 
+bool classOutputSparesInputs(const QString& output, const QStringList& inputs, const Console& console) {
+    for (const QString& file : classFilesAt(output)) {
+        if (!outputSparesInputs(file, inputs, console)) return false;
+    }
+    return true;
+}
+
 bool isGradeFileName(const QString& path) {
     return fileTypeOf(path) == FileType::Grades;
 }

@@ -52,6 +52,8 @@ QStringList classFilesAt(const QString& path);
 // either kind count) as one of `inputs`, which it would destroy. Says so on
 // stderr when it may not.
 bool outputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
+// The same for each of the three files a class saved as `output` writes.
+bool classOutputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
 
 // Whether a name can take a class with its sibling files: it ends in .grs,
 // as the .ATD and .SEA files take the place of those three characters.

@@ -88,6 +88,7 @@ int runSetPoints(const QStringList& args, const Console& console) {
         return kExitFailed;
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    if (!classOutputSparesInputs(output, {csvPath}, console)) return kExitFailed;
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(GradeCommands::tr("Stored %1 points of %2 in %3.")
                           .arg(QString::number(table->rows.size()), assignmentName(cls, *chosen.index), output));

@@ -72,6 +72,7 @@ int runImportStudents(const QStringList& args, const Console& console) {
         return kExitFailed;
     }
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    if (!classOutputSparesInputs(output, {csvPath}, console)) return kExitFailed;
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(RosterCommands::tr("Imported %1 students into %2, which now has %3.")
                           .arg(QString::number(table->rows.size()), output, QString::number(cls.students.size())));

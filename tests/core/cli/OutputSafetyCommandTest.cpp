@@ -92,6 +92,28 @@ TEST_F(OutputSafety, AnOutputThatIsTheClassOrASiblingOrAnInputIsRefused) {
     }
 }
 
+TEST_F(OutputSafety, AClassSavedOverItsOwnCsvInputIsRefused) {
+    const QString points = path("p.csv");
+    const QString students = path("s.csv");
+    ASSERT_TRUE(writeBytesTo(points, "name,points\n" + firstStudent_.toLatin1() + ",5\n"));
+    ASSERT_TRUE(writeBytesTo(students, "name\nNew Pupil\n"));
+    ASSERT_TRUE(QFile::link(points, path("p.grs")));
+    ASSERT_TRUE(hardLink(students, path("s.ATD")));
+    const QByteArray before = classBytes("c");
+    const CliRun setPoints = runCli({QStringLiteral("set-points"), path("c.grs"), QStringLiteral("--index=1"), points,
+                                     QStringLiteral("-o"), path("p.grs")});
+    EXPECT_EQ(setPoints.exitCode, 1);
+    EXPECT_TRUE(setPoints.err.contains(QStringLiteral("it is the same file as %1").arg(points))) << setPoints.err.toStdString();
+    const CliRun imported = runCli({QStringLiteral("import-students"), path("c.grs"), students, QStringLiteral("-o"),
+                                    path("s.grs")});
+    EXPECT_EQ(imported.exitCode, 1);
+    EXPECT_TRUE(imported.err.contains(QStringLiteral("it is the same file as %1").arg(students))) << imported.err.toStdString();
+    EXPECT_EQ(fileContents(points), "name,points\n" + firstStudent_.toLatin1() + ",5\n");
+    EXPECT_EQ(fileContents(students), QByteArray("name\nNew Pupil\n"));
+    EXPECT_FALSE(QFile::exists(path("s.grs")));
+    EXPECT_EQ(classBytes("c"), before);
+}
+
 TEST_F(OutputSafety, MergeRefusesOneClassTwiceByAnyName) {
     ASSERT_TRUE(hardLink(path("c.grs"), path("hard.grs")));
     ASSERT_TRUE(QFile::link(path("c.grs"), path("soft.grs")));
