@@ -93,10 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (in.next() % 9) {
         case 0: {
             const SeatingInfo look = lookFrom(in);
-            const std::optional<SeatId> added = editor.add(look);
+            const std::optional<SeatId> added = editor.add(look, in.coordinate());
             changed = added.has_value();
             FUZZ_CHECK(changed == !isTeacherCaption(look.name));
             if (added) FUZZ_CHECK(editor.current() == added && seatAt(document.classRecord, *added)->name == look.name);
+            if (added) FUZZ_CHECK(seatRect(*seatAt(document.classRecord, *added)).size() == kNewSeatSize);
             break;
         }
         case 1: editor.select(seatFrom(in)); break;

@@ -60,7 +60,10 @@ void putIdsInPlaceOfNames(Sheet& copy, int lastRow, std::initializer_list<const 
     for (const std::vector<StudentInfo>* roster : rosters) {
         for (const StudentInfo& student : *roster) {
             const QString name = cp1252::toUnicode(student.name);
-            if (!idOfName.contains(name)) idOfName.insert(name, cp1252::toUnicode(student.id));
+            if (idOfName.contains(name)) continue;
+            const QString id = cp1252::toUnicode(student.id).trimmed();
+            // A blank cell would read as a row left out of the printout.
+            idOfName.insert(name, id.isEmpty() ? PrintCopy::tr("(no ID)") : id);
         }
     }
     copy.setText(1, 1, PrintCopy::tr("Student ID's"));

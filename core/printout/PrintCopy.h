@@ -28,14 +28,16 @@ QString printHeaderWithTitle(const QString& path, const QString& title);
 // The grades table as printed: with grid lines as the page shows them, and,
 // when `withIds` is set, "Student ID's" at the top of the first column and
 // each student row's name replaced by the ID of the first student of that
-// name (a row whose name belongs to no student keeps it). The separator and
+// name, "(no ID)" when that student has none (a row whose name belongs to no
+// student keeps it). The separator and
 // the Total row print with the last students, never alone on a page.
 Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,
                       bool withIds);
 
 // Puts "Student ID's" at the top of column 1 and, in rows 2 to `lastRow`,
 // each name's ID in its place: the ID of the first student of that name in
-// the first roster that has one. A name no roster has stays.
+// the first roster that has one; "(no ID)" when that student has none. A
+// name no roster has stays.
 void putIdsInPlaceOfNames(Sheet& copy, int lastRow, std::initializer_list<const std::vector<StudentInfo>*> rosters);
 
 // The attendance table of a month as printed: always with grid lines, the

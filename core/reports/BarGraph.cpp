@@ -16,21 +16,24 @@ QString valueAxisTitle(GraphValues values) {
     return values == GraphValues::Points ? BarGraphText::tr("Points") : BarGraphText::tr("Percentage");
 }
 
-// The bar of one points cell.
-double markValue(const Sheet& grades, int row, int col, GraphValues values) {
+GraphBar barOf(const QString& label, std::optional<double> value) {
+    return {label, value.value_or(0), value.has_value()};
+}
+
+// The bar of one points cell; none for a mark that does not count.
+std::optional<double> markValue(const Sheet& grades, int row, int col, GraphValues values) {
     const std::optional<double> mark = countedPoints(grades, row, col);
-    if (!mark) return 0;
-    if (values == GraphValues::Points) return *mark;
+    if (!mark || values == GraphValues::Points) return mark;
     const double possible = countedPoints(grades, GradesLayout::of(grades).totalRow(), col).value_or(0);
     return possible > 0 ? *mark / possible * 100 : 0;
 }
 
-// An Average cell such as "87.46%" as a number; "-" and anything else 0.
-double averageValue(const Sheet& grades, int row, int col) {
+// An Average cell such as "87.46%" as a number; none for "-" or anything else.
+std::optional<double> averageValue(const Sheet& grades, int row, int col) {
     QString text = grades.text(row, col).trimmed();
-    if (!text.endsWith(QLatin1Char('%'))) return 0;
+    if (!text.endsWith(QLatin1Char('%'))) return std::nullopt;
     text.chop(1);
-    return parseNumber(text).value_or(0);
+    return parseNumber(text);
 }
 
 }  // namespace
@@ -41,7 +44,7 @@ BarGraph studentGraph(const Sheet& grades, int row, GraphValues values) {
                    {}};
     if (!layout.isStudentRow(row)) return graph;
     for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
-        graph.bars.push_back({grades.text(GradesLayout::kHeadingRow, col), markValue(grades, row, col, values)});
+        graph.bars.push_back(barOf(grades.text(GradesLayout::kHeadingRow, col), markValue(grades, row, col, values)));
     }
     return graph;
 }
@@ -53,7 +56,7 @@ BarGraph assignmentGraph(const Sheet& grades, int assignment, GraphValues values
                    {}};
     if (!layout.isAssignmentCol(col)) return graph;
     for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
-        graph.bars.push_back({grades.text(row, GradesLayout::kNameCol), markValue(grades, row, col, values)});
+        graph.bars.push_back(barOf(grades.text(row, GradesLayout::kNameCol), markValue(grades, row, col, values)));
     }
     return graph;
 }
@@ -63,10 +66,10 @@ BarGraph overallGraph(const Sheet& grades, GraphValues values) {
     BarGraph graph{BarGraphText::tr("Overall"), valueAxisTitle(values), BarGraphText::tr("Students"), {}};
     if (!layout.hasAssignments()) return graph;
     for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
-        const double value = values == GraphValues::Points
-                                 ? countedPoints(grades, row, layout.totalCol()).value_or(0)
-                                 : averageValue(grades, row, layout.averageCol());
-        graph.bars.push_back({grades.text(row, GradesLayout::kNameCol), value});
+        const std::optional<double> value = values == GraphValues::Points
+                                                ? countedPoints(grades, row, layout.totalCol())
+                                                : averageValue(grades, row, layout.averageCol());
+        graph.bars.push_back(barOf(grades.text(row, GradesLayout::kNameCol), value));
     }
     return graph;
 }

@@ -9,12 +9,14 @@
 namespace markwell {
 
 // What the graph window charts: a title, the two axis titles and the bars,
-// read from the grades table as it shows the class (a "-" or empty cell,
-// and a total not above 0 in percent, give a bar of 0).
+// read from the grades table as it shows the class. A "-" or empty cell
+// gives no bar at all, told apart from a mark of 0; a mark on an assignment
+// whose total is not above 0 is 0 in percent.
 
 struct GraphBar {
     QString label;
-    double value = 0;  // unrounded: the chart formats its labels itself
+    double value = 0;     // unrounded: the chart formats its labels itself; 0 without a mark
+    bool marked = true;   // false for a "-" or empty cell: no bar and no value written
 };
 
 struct BarGraph {

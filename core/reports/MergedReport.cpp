@@ -51,6 +51,10 @@ QString sameMergeFileMessage() {
     return MergedReportText::tr("Unable to merge the same file!");
 }
 
+QString mergedReportNote() {
+    return MergedReportText::tr("Points of both files added up; weights and dropped scores are not applied.");
+}
+
 Result<ClassRecord> readMergeFile(const QString& path, const ScaleStore& store) {
     Result<ClassRecord> cls = openGradeFile(path, store);
     if (cls) return cls;

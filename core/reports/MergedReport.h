@@ -45,6 +45,10 @@ inline constexpr int kMergedGradeCol = 5;
 // The message for two names of one file.
 QString sameMergeFileMessage();
 
+// What the report shows under its table, since a student's grade there can
+// differ from the one the class gives with its weights and dropped scores.
+QString mergedReportNote();
+
 // Reads one file of a merge as Open reads a class, its scale refreshed from
 // the store by its name. A missing, unreadable, damaged or too new file is
 // refused with a message that names it.

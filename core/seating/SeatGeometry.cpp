@@ -1,6 +1,7 @@
 #include "seating/SeatGeometry.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace markwell {
 
@@ -28,6 +29,44 @@ void setSeatRect(SeatingInfo& seat, const QRect& rect) {
     seat.Top = rect.y();
     seat.width = rect.width();
     seat.height = rect.height();
+}
+
+namespace {
+
+// How far down the grid the places blocked by `taken` in the row at `top`
+// stay blocked: the top of the first row in which one of them may be free.
+// A place stays blocked while any seat over it reaches into the row.
+int nextRowTop(const std::vector<QRect>& taken, int top, int columns) {
+    int freedAt = std::numeric_limits<int>::max();
+    for (int column = 0; column < columns; ++column) {
+        const QRect place(kSeatGridOrigin.x() + column * kNewSeatSize.width(), top, kNewSeatSize.width(),
+                          kNewSeatSize.height());
+        int lowestBottom = top + kNewSeatSize.height();
+        for (const QRect& seat : taken) {
+            if (seat.intersects(place)) lowestBottom = std::max(lowestBottom, seat.y() + seat.height());
+        }
+        freedAt = std::min(freedAt, lowestBottom);
+    }
+    // Whole rows: a seat from a file may end anywhere.
+    const int rows = (freedAt - top + kNewSeatSize.height() - 1) / kNewSeatSize.height();
+    return top + std::max(rows, 1) * kNewSeatSize.height();
+}
+
+}  // namespace
+
+QRect firstFreeSeatPlace(const std::vector<QRect>& taken, int rowWidth) {
+    const int columns =
+        std::clamp((rowWidth - kSeatGridOrigin.x()) / kNewSeatSize.width(), 1, kFarthestSeatPixel / kNewSeatSize.width());
+    // Rows in which every place stays taken are passed in one step, so that a
+    // tall seat (from a damaged file) costs no more than another.
+    for (int top = kSeatGridOrigin.y();; top = nextRowTop(taken, top, columns)) {
+        for (int column = 0; column < columns; ++column) {
+            const QRect place(QPoint(kSeatGridOrigin.x() + column * kNewSeatSize.width(), top), kNewSeatSize);
+            const bool free = std::none_of(taken.begin(), taken.end(),
+                                           [&place](const QRect& seat) { return seat.intersects(place); });
+            if (free) return place;
+        }
+    }
 }
 
 QRect movedSeatRect(const QRect& seat, const QPoint& centre) {

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include <array>
+#include <vector>
 
 namespace markwell {
 
@@ -16,6 +17,17 @@ namespace markwell {
 // No seat is made narrower or lower than this: a seat of no size could be
 // neither seen nor clicked again.
 inline constexpr int kMinimumSeatSize = 10;
+
+// A new seat's size, and the grid that new seats are laid on: places of
+// that size side by side, the first with its top left corner at kSeatGridOrigin.
+inline constexpr QSize kNewSeatSize{100, 36};
+inline constexpr QPoint kSeatGridOrigin{10, 10};
+
+// Where a new seat goes: the first place of the grid, row by row from the
+// top and from the left within a row, that no seat in `taken` overlaps. A
+// row holds as many places as fit in `rowWidth` (at least one), so that once
+// the rows above are full a new seat goes below the others.
+QRect firstFreeSeatPlace(const std::vector<QRect>& taken, int rowWidth);
 
 // The eight sizing handles of the selection frame, clockwise from the top left.
 enum class SeatHandle { TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left };

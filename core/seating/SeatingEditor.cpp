@@ -3,8 +3,6 @@
 namespace markwell {
 namespace {
 
-constexpr QRect kNewSeatPlace(10, 10, 100, 36);
-
 bool lookAccepted(const SeatingInfo& look) {
     return !isTeacherCaption(look.name) && seatTextsFit(look);
 }
@@ -56,11 +54,14 @@ void SeatingEditor::clearCurrent() {
     current_.reset();
 }
 
-std::optional<SeatId> SeatingEditor::add(const SeatingInfo& look) {
+std::optional<SeatId> SeatingEditor::add(const SeatingInfo& look, int rowWidth) {
     if (!lookAccepted(look)) return std::nullopt;
+    const ClassRecord& cls = document_.classRecord;
+    std::vector<QRect> taken{seatRect(cls.teacherSeat)};
+    for (const SeatingInfo& other : cls.Seats) taken.push_back(seatRect(other));
     SeatingInfo seat;
     applySeatLook(seat, look);
-    setSeatRect(seat, kNewSeatPlace);
+    setSeatRect(seat, firstFreeSeatPlace(taken, rowWidth));
     document_.classRecord.Seats.push_back(std::move(seat));
     const SeatId id = SeatId::student(document_.classRecord.Seats.size() - 1);
     choose(id);

@@ -38,10 +38,11 @@ public:
     // No current seat: a click beside the seats, or the seats were replaced.
     void clearCurrent();
 
-    // Adds a seat with the caption, font and fill of `look`, 100 x 36 at
-    // (10, 10), after the others; it becomes current. None, and no change,
-    // when the caption is the teacher's or a text does not fit the file.
-    std::optional<SeatId> add(const SeatingInfo& look);
+    // Adds a seat with the caption, font and fill of `look`, after the
+    // others, at the first free place of the grid of new seats in rows of
+    // `rowWidth` (see firstFreeSeatPlace); it becomes current. None, and no
+    // change, when the caption is the teacher's or a text does not fit the file.
+    std::optional<SeatId> add(const SeatingInfo& look, int rowWidth);
     // Gives the current student seat the caption, font and fill of `look`.
     // Nothing for the teacher's seat or without a current seat; false also
     // when nothing differs or the look is refused as for add.

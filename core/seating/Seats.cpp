@@ -2,6 +2,8 @@
 
 #include "files/FixedFields.h"
 
+#include <unordered_map>
+
 namespace markwell {
 
 SeatingInfo* seatAt(ClassRecord& cls, SeatId id) {
@@ -31,6 +33,21 @@ SeatingInfo newSeatLook() {
     look.font_style = 0;
     look.color = colour::kTeal;
     return look;
+}
+
+std::vector<StudentInfo> studentsWithoutSeat(const ClassRecord& cls) {
+    std::unordered_map<std::string, int> seatsOfName;
+    for (const SeatingInfo& seat : cls.Seats) ++seatsOfName[seat.name];
+    std::vector<StudentInfo> unseated;
+    for (const StudentInfo& student : cls.students) {
+        const auto seats = seatsOfName.find(student.name);
+        if (seats != seatsOfName.end() && seats->second > 0) {
+            --seats->second;  // this student's seat
+            continue;
+        }
+        unseated.push_back(student);
+    }
+    return unseated;
 }
 
 int renameSeatCaption(ClassRecord& cls, const std::string& oldName, const std::string& newName) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace markwell {
 
@@ -42,6 +43,10 @@ bool seatTextsFit(const SeatingInfo& seat);
 // What a seat of a new chart looks like before the teacher chooses: teal,
 // MS Sans Serif 8 point, black, no caption yet.
 SeatingInfo newSeatLook();
+
+// The students that Add Seat offers, in class order: those no seat is
+// captioned for yet. Two students of one name need a seat each.
+std::vector<StudentInfo> studentsWithoutSeat(const ClassRecord& cls);
 
 // A student's name changed: every student seat captioned with the old name
 // takes the new one. Gives how many seats were renamed; none when the new

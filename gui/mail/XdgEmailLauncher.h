@@ -9,8 +9,9 @@ namespace markwell {
 // The mail launcher of the desktop: "xdg-email" (Debian: xdg-utils) opens
 // the user's mail program on a new message,
 //
-//   xdg-email --subject SUBJECT --body BODY --attach FILE [RECIPIENT]
+//   xdg-email [--subject SUBJECT] [--body BODY] [--attach FILE] [RECIPIENT]
 //
+// (an empty part of the draft is left out),
 // started from its argument list (no shell ever reads the texts) and
 // watched without blocking: a missing xdg-email, one that cannot start and
 // one that ends with an error are each reported through failed(). A mail

@@ -16,8 +16,6 @@
 #include "reports/MergeSetupDialog.h"
 #include "reports/ReportInput.h"
 
-#include <QUrl>
-
 #include <algorithm>
 
 namespace markwell {
@@ -95,12 +93,12 @@ void MainWindow::sendMail() {
         dialogs_.inform(this, tr("Please highlight student you wish to e-mail information about."));
         return;
     }
-    const QUrl url = QUrl::fromEncoded(gradesMailtoUrl(student->student_email), QUrl::StrictMode);
-    if (!url.isValid() || !dialogs_.openUrl(url)) {
-        dialogs_.warn(this, tr("No mail program could be opened for %1.\nPlease check which program your desktop "
-                               "uses for e-mail, or write to the student from your mail program.")
-                                .arg(QString::fromLatin1(url.toEncoded())));
-    }
+    // Through the mail launcher, which watches the mail program start and
+    // says when it cannot: the desktop's own opening of an address reports
+    // success as soon as its helper runs, even with no mail program set up.
+    MailDraft draft;
+    draft.recipient = gradesMailtoUrl(student->student_email);
+    mail_->compose(draft);
 }
 
 }  // namespace markwell

@@ -7,9 +7,11 @@
 #include "pages/SeatingPage.h"
 #include "printing/PrintJob.h"
 #include "seating/ModifySeatDialog.h"
+#include "seating/SeatItem.h"
 #include "seating/SeatingEditor.h"
 #include "seating/SeatingPrintout.h"
 #include "seating/SeatingView.h"
+#include "seating/Seats.h"
 
 #include <QAction>
 #include <QMenu>
@@ -49,11 +51,19 @@ void MainWindow::applySeatStates() {
 
 void MainWindow::addSeat() {
     if (page_ != Page::Seating) return;
-    ModifySeatDialog dialog(document_.classRecord.students, std::nullopt, dialogs_, this);
+    // A second seat for a student would hide under the first.
+    const std::vector<StudentInfo> unseated = studentsWithoutSeat(document_.classRecord);
+    if (unseated.empty()) {
+        dialogs_.inform(this, tr("Every student has a seat."));
+        return;
+    }
+    ModifySeatDialog dialog(unseated, std::nullopt, dialogs_, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    seating_->add(dialog.seat());
-    seatingPage_->view()->showChart();
-    seatingPage_->view()->setFocus();  // ready to move the new seat with the keys
+    SeatingView* view = seatingPage_->view();
+    const std::optional<SeatId> added = seating_->add(dialog.seat(), view->visibleChartWidth());
+    view->showChart();
+    if (SeatItem* seat = added ? view->itemOf(*added) : nullptr) view->ensureVisible(seat);
+    view->setFocus();  // ready to move the new seat with the keys
     applySeatStates();
 }
 

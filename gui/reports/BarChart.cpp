@@ -1,11 +1,12 @@
 #include "reports/BarChart.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QFont>
+#include <QGraphicsTextItem>
 #include <QSet>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -16,12 +17,67 @@ namespace {
 // Past this many bars the labels under them are turned, so that they fit.
 constexpr int kUprightLabels = 8;
 
+// Bars take the colours of the chart's theme in turn, this many before the
+// first comes again: one bar set per colour (bar i in set i modulo this), the
+// other sets holding 0 at that place, which the chart neither draws nor labels.
+constexpr int kBarColours = 10;
+
+// The values stand above the bars, on the white of the chart (the theme
+// writes them in white, for labels inside the bars).
+const QColor kValueColour(0x40, 0x40, 0x44);
+
+const QString kZeroMarkName = QStringLiteral("zeroMark");
+constexpr double kAboveBars = 100;  // the chart's own layers stay far below
+
 QFont titleFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(16);
     font.setBold(true);
     font.setUnderline(true);
     return font;
+}
+
+QStackedBarSeries* barSeries(const std::vector<GraphBar>& bars) {
+    const int count = static_cast<int>(bars.size());
+    const int sets = std::min(count, kBarColours);
+    auto* series = new QStackedBarSeries;
+    for (int s = 0; s < sets; ++s) {
+        auto* set = new QBarSet(QString());
+        for (int i = 0; i < count; ++i) set->append(i % sets == s ? bars[static_cast<std::size_t>(i)].value : 0);
+        set->setLabelColor(kValueColour);
+        series->append(set);
+    }
+    return series;
+}
+
+void removeZeroMarks(QChart& chart) {
+    for (QGraphicsItem* item : chart.childItems()) {
+        auto* mark = dynamic_cast<QGraphicsTextItem*>(item);
+        if (mark && mark->objectName() == kZeroMarkName) delete mark;
+    }
+}
+
+// The chart writes no value over a bar of 0, which would then read as a
+// "-": a mark of 0 gets its "0" here, on the bar's foot, and keeps it there
+// whenever the plot is laid out again.
+void addZeroMarks(QChart& chart, QAbstractBarSeries* series, const std::vector<GraphBar>& bars) {
+    const QFont font = series->barSets().isEmpty() ? QFont() : series->barSets().front()->labelFont();
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        if (!bars[i].marked || bars[i].value != 0) continue;
+        auto* mark = new QGraphicsTextItem(QStringLiteral("0"), &chart);
+        mark->setObjectName(kZeroMarkName);
+        mark->setFont(font);
+        mark->setDefaultTextColor(kValueColour);
+        mark->setZValue(kAboveBars);
+        const QPointF bar(static_cast<double>(i), 0);
+        const auto place = [&chart, series, mark, bar] {
+            const QPointF foot = chart.mapToPosition(bar, series);
+            const QRectF box = mark->boundingRect();
+            mark->setPos(foot.x() - box.width() / 2, foot.y() - box.height());
+        };
+        place();
+        QObject::connect(&chart, &QChart::plotAreaChanged, mark, place);
+    }
 }
 
 }  // namespace
@@ -39,6 +95,7 @@ QStringList categoryLabels(const std::vector<GraphBar>& bars) {
 }
 
 void showBarGraph(QChart& chart, const BarGraph& graph, GraphValues values) {
+    removeZeroMarks(chart);
     chart.removeAllSeries();
     for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
@@ -49,23 +106,17 @@ void showBarGraph(QChart& chart, const BarGraph& graph, GraphValues values) {
     chart.setTitleBrush(Qt::blue);
     chart.legend()->hide();
 
-    auto* set = new QBarSet(graph.title);
     double low = 0;
     double high = 0;
     for (const GraphBar& bar : graph.bars) {
-        set->append(bar.value);
         low = std::min(low, bar.value);
         high = std::max(high, bar.value);
     }
-    auto* series = new QBarSeries;
-    series->append(set);
+    QStackedBarSeries* series = barSeries(graph.bars);
     chart.addSeries(series);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsPrecision(values == GraphValues::Points ? 15 : 4);
     series->setLabelsVisible(true);
-    // The theme writes values in white, for labels inside the bars; these
-    // stand above them, on the white of the chart.
-    set->setLabelColor(QColor(0x40, 0x40, 0x44));
 
     auto* categories = new QBarCategoryAxis;
     categories->append(categoryLabels(graph.bars));
@@ -82,6 +133,7 @@ void showBarGraph(QChart& chart, const BarGraph& graph, GraphValues values) {
     valueAxis->applyNiceNumbers();
     chart.addAxis(valueAxis, Qt::AlignLeft);
     series->attachAxis(valueAxis);
+    addZeroMarks(chart, series, graph.bars);
 }
 
 }  // namespace markwell

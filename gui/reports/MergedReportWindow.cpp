@@ -12,6 +12,7 @@
 #include "sheetview/SheetView.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -37,6 +38,11 @@ MergedReportWindow::MergedReportWindow(MergedReport report, ScaleStore& scales, 
     layout->setSpacing(0);
     layout->addWidget(tools_);
     layout->addWidget(view_, 1);
+    auto* note = new QLabel(mergedReportNote());
+    note->setObjectName(QStringLiteral("mergedNote"));
+    note->setWordWrap(true);
+    note->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(note);
     showReport();
     resize(560, 480);
 }

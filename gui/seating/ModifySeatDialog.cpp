@@ -4,6 +4,7 @@
 #include "dialogs/StoredFont.h"
 #include "dialogs/UserDialogs.h"
 #include "help/HelpTopics.h"
+#include "seating/SeatGeometry.h"
 #include "seating/SeatPainter.h"
 #include "seating/Seats.h"
 #include "style/CellStyle.h"
@@ -24,7 +25,7 @@ namespace markwell {
 // The example seat: the chosen look at the size of a new seat.
 class SeatExample : public QWidget {
 public:
-    static constexpr QSize kSize{100, 36};
+    static constexpr QSize kSize = kNewSeatSize;
 
     explicit SeatExample(QWidget* parent = nullptr) : QWidget(parent) {
         setObjectName(QStringLiteral("seatExample"));

@@ -1,5 +1,6 @@
 #include "seating/SeatItem.h"
 
+#include "common/Cp1252.h"
 #include "seating/SeatGeometry.h"
 #include "seating/SeatPainter.h"
 
@@ -11,6 +12,8 @@ namespace markwell {
 SeatItem::SeatItem(SeatId id, const SeatingInfo& seat, const QColor& endColour)
     : id_(id), seat_(seat), endColour_(endColour) {
     setCursor(Qt::OpenHandCursor);
+    // The whole name, however little of it the seat has room for.
+    setToolTip(cp1252::toUnicode(seat.name));
     setPos(seatRect(seat).topLeft());
 }
 

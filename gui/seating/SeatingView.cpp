@@ -108,6 +108,10 @@ QRectF SeatingView::chartBounds() const {
     return bounds;
 }
 
+int SeatingView::visibleChartWidth() const {
+    return static_cast<int>(mapToScene(viewport()->rect()).boundingRect().right());
+}
+
 void SeatingView::updateChartBounds() {
     // From the chart's corner (or a seat beyond it) to some room past the last seat.
     const QRectF seats = chartBounds() | QRectF(0, 0, 1, 1);

@@ -43,6 +43,9 @@ public:
     const SelectionFrame& frame() const { return *frame_; }
     // The seats' rectangle in the chart's (scene) coordinates.
     QRectF chartBounds() const;
+    // How far across the chart the view reaches, in chart pixels: the width
+    // of a row of new seats.
+    int visibleChartWidth() const;
 
 signals:
     // Another seat, or none, is current.

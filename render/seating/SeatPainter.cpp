@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -68,6 +69,47 @@ void paintGradient(QPainter& painter, int width, int height, const QColor& begin
 
 }  // namespace
 
+namespace {
+
+// Room kept free at each side of the caption; left- and right-aligned
+// captions start this far in.
+constexpr int kCaptionMargin = 2;
+constexpr int kAlignedCaptionInset = 5;
+
+// How many lines of the font a seat of `height` holds, at least one.
+int linesThatFit(const QFontMetrics& metrics, int height) {
+    if (height <= metrics.height()) return 1;
+    return 1 + (height - metrics.height()) / std::max(1, metrics.lineSpacing());
+}
+
+}  // namespace
+
+QStringList seatCaptionLines(const QString& caption, const QFont& font, const QSize& size) {
+    const QFontMetrics metrics(font);
+    const int width = std::max(1, size.width() - 2 * kCaptionMargin);
+    QTextLayout layout(caption, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QList<int> starts;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        starts << line.textStart();
+    }
+    layout.endLayout();
+
+    QStringList lines;
+    const int shown = std::min(static_cast<int>(starts.size()), linesThatFit(metrics, size.height()));
+    for (int i = 0; i < shown; ++i) {
+        const bool last = i == shown - 1;
+        const int end = last ? static_cast<int>(caption.size()) : starts.at(i + 1);
+        const QString text = caption.mid(starts.at(i), end - starts.at(i)).trimmed();
+        lines << (last ? metrics.elidedText(text, Qt::ElideRight, width) : text);
+    }
+    return lines;
+}
+
 void paintSeat(QPainter& painter, const SeatingInfo& seat, const QColor& endColour, CaptionAlignment alignment) {
     const QSize size = seatRect(seat).size();
     if (size.isEmpty()) return;
@@ -76,16 +118,20 @@ void paintSeat(QPainter& painter, const SeatingInfo& seat, const QColor& endColo
     paintGradient(painter, size.width(), size.height(), toQColor(seat.color), endColour);
 
     const QFont font = seatFont(seat);
-    const QString caption = cp1252::toUnicode(seat.name);
     const QFontMetrics metrics(font);
-    const int textWidth = metrics.horizontalAdvance(caption);
-    int x = (size.width() - textWidth) / 2;
-    if (alignment == CaptionAlignment::Left) x = 5;
-    if (alignment == CaptionAlignment::Right) x = size.width() - textWidth - 5;
-    const int y = (size.height() - metrics.height()) / 2;
+    const QStringList lines = seatCaptionLines(cp1252::toUnicode(seat.name), font, size);
+    const int blockHeight = metrics.height() + (static_cast<int>(lines.size()) - 1) * metrics.lineSpacing();
+    int y = (size.height() - blockHeight) / 2;
     painter.setFont(font);
     painter.setPen(toQColor(seat.font_color));
-    painter.drawText(QPoint(x, y + metrics.ascent()), caption);
+    for (const QString& line : lines) {
+        const int textWidth = metrics.horizontalAdvance(line);
+        int x = (size.width() - textWidth) / 2;
+        if (alignment == CaptionAlignment::Left) x = kAlignedCaptionInset;
+        if (alignment == CaptionAlignment::Right) x = size.width() - textWidth - kAlignedCaptionInset;
+        painter.drawText(QPoint(x, y + metrics.ascent()), line);
+        y += metrics.lineSpacing();
+    }
     painter.restore();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSize>
+#include <QStringList>
 
 class QPainter;
 
@@ -36,9 +38,16 @@ inline QColor teacherSeatEndColour() { return Qt::white; }
 // (the seat keeps the face it names); points are turned into chart pixels.
 QFont seatFont(const SeatingInfo& seat);
 
+// The caption as drawn in a seat of `size`: wrapped at spaces (within a word
+// that is wider than the seat alone) into as many lines as the seat's height
+// holds, at least one, the last one cut short with "…" when more is left.
+// Every line fits the seat's width, less a small margin at each side.
+QStringList seatCaptionLines(const QString& caption, const QFont& font, const QSize& size);
+
 // Draws the seat with its top left corner at the painter's origin, its
 // width and height as stored (a seat without area draws nothing). The
-// caption is clipped to the seat.
+// caption is laid out as seatCaptionLines says, its lines centred (or aligned)
+// one under another in the middle of the seat.
 void paintSeat(QPainter& painter, const SeatingInfo& seat, const QColor& endColour,
                CaptionAlignment alignment = CaptionAlignment::Centre);
 

@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -135,6 +136,12 @@ void MergeWindowsTest::setupStartsWithTheOpenClassAndOpensTheReport() {
                                                        QStringLiteral("Cleo Park|80|100|80.00%|B"),
                                                        QStringLiteral("Dan Roe|30|50|60.00%|D")}));
     QCOMPARE(report->view()->model()->rowCount(), 5);
+    // Under the table: why a grade here can differ from the class's.
+    const auto* note = report->findChild<QLabel*>(QStringLiteral("mergedNote"));
+    QVERIFY(note && note->isVisible());
+    QCOMPARE(note->text(),
+             QStringLiteral("Points of both files added up; weights and dropped scores are not applied."));
+    QVERIFY(note->geometry().top() >= report->view()->geometry().bottom());
     report->close();
     // The setup stays for another merge.
     QVERIFY(setup->isVisible());

@@ -2,6 +2,7 @@
 // Information" and the graph, how the main window enables them, and their
 // printouts.
 
+#include "data/PointEntry.h"
 #include "help/HelpTopics.h"
 #include "reports/GradeInformationWindow.h"
 #include "reports/GraphWindow.h"
@@ -11,9 +12,9 @@
 #include "support/GuiTestMain.h"
 #include "support/PdfText.h"
 
+#include <QAbstractBarSeries>
 #include <QAction>
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QComboBox>
@@ -26,6 +27,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QValueAxis>
+
+#include <cmath>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -43,14 +46,36 @@ QStringList rows(const Sheet& sheet) {
     return lines;
 }
 
-QList<qreal> barValues(const GraphWindow& graph) {
+const QAbstractBarSeries* barSeries(const GraphWindow& graph) {
     const auto series = graph.chart()->series();
-    if (series.size() != 1) return {};
-    const auto* bars = qobject_cast<QBarSeries*>(series.front());
-    if (!bars || bars->count() != 1) return {};
-    QList<qreal> values;
-    for (int i = 0; i < bars->barSets().front()->count(); ++i) values << bars->barSets().front()->at(i);
+    return series.size() == 1 ? qobject_cast<const QAbstractBarSeries*>(series.front()) : nullptr;
+}
+
+// The height of each bar: the bars stand in sets of one colour each, every
+// other set holding 0 at a bar's place.
+QList<qreal> barValues(const GraphWindow& graph) {
+    const QAbstractBarSeries* bars = barSeries(graph);
+    if (!bars || bars->count() == 0) return {};
+    QList<qreal> values(bars->barSets().front()->count(), 0);
+    for (const QBarSet* set : bars->barSets()) {
+        for (int i = 0; i < set->count() && i < values.size(); ++i) values[i] += set->at(i);
+    }
     return values;
+}
+
+// The colour of each bar with a height: that of the one set that holds it.
+QList<QColor> barColours(const GraphWindow& graph) {
+    QList<QColor> colours;
+    const QAbstractBarSeries* bars = barSeries(graph);
+    if (!bars || bars->count() == 0) return colours;
+    for (int i = 0; i < bars->barSets().front()->count(); ++i) {
+        QList<QColor> holders;
+        for (QBarSet* set : bars->barSets()) {
+            if (set->at(i) != 0) holders << set->color();
+        }
+        colours << (holders.size() == 1 ? holders.front() : QColor());
+    }
+    return colours;
 }
 
 QStringList categories(const GraphWindow& graph) {
@@ -111,6 +136,7 @@ private slots:
     void gradeInformationPagesStartFromTheirFirstChoice();
     void gradeInformationPrintNamesWhatIsShown();
     void graphModesAndValues();
+    void graphBarsTakeTheirOwnColoursAndAZeroIsWritten();
     void graphItemsAreTakenByPosition();
     void graphPrintsOnItsSideAndKeepsItsTitle();
     void helpPagesDescribeTheWindowsAsTheyAre();
@@ -284,8 +310,7 @@ void ReportWindowsTest::graphModesAndValues() {
     QCOMPARE(barValues(*graph), (QList<qreal>{8, 90}));
     QCOMPARE(axisTitle(*graph, Qt::Vertical), QStringLiteral("Points"));
     QCOMPARE(axisTitle(*graph, Qt::Horizontal), QStringLiteral("Assignments"));
-    const auto* series = qobject_cast<QBarSeries*>(graph->chart()->series().front());
-    QVERIFY(series->isLabelsVisible());
+    QVERIFY(barSeries(*graph) && barSeries(*graph)->isLabelsVisible());
     QTRY_VERIFY(visibleValueLabels(*graph).contains(QStringLiteral("8")));
     QVERIFY(visibleValueLabels(*graph).contains(QStringLiteral("90")));
 
@@ -309,6 +334,44 @@ void ReportWindowsTest::graphModesAndValues() {
     graph->pointsAction()->trigger();
     QCOMPARE(barValues(*graph), (QList<qreal>{98, 76, 80}));
     QCOMPARE(graph->chart()->title(), QStringLiteral("Overall"));
+}
+
+void ReportWindowsTest::graphBarsTakeTheirOwnColoursAndAZeroIsWritten() {
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    cls.assignments[0].namegrade[1] = makePointEntry("Bob Stone", "0");
+    h.open(writeClass(h.folder.path(), QStringLiteral("zero.grs"), cls));
+    auto* graph = opened<GraphWindow>(h, h.window->actions().graph);
+    QVERIFY(graph);
+    graph->byAssignmentAction()->trigger();
+    graph->choice()->setCurrentIndex(2);  // Overall: three bars, three colours
+    const QList<QColor> colours = barColours(*graph);
+    QCOMPARE(colours.size(), 3);
+    for (int i = 0; i < colours.size(); ++i) {
+        QVERIFY2(colours[i].isValid(), qPrintable(QString::number(i)));
+        for (int j = 0; j < i; ++j) QVERIFY(colours[i] != colours[j]);
+    }
+
+    // Quiz 1: Ann 8, Bob a mark of 0, Cleo "-". Bob's bar is written "0";
+    // Cleo has no bar and nothing written.
+    for (QAction* unit : {graph->pointsAction(), graph->percentageAction()}) {
+        unit->trigger();
+        graph->choice()->setCurrentIndex(0);
+        QCOMPARE(barValues(*graph), (QList<qreal>{unit == graph->pointsAction() ? 8.0 : 80.0, 0, 0}));
+        QTRY_COMPARE(visibleValueLabels(*graph).count(QStringLiteral("0")), 1);
+    }
+    // The "0" stands on Bob's bar, between Ann's and Cleo's names.
+    QGraphicsTextItem* zero = nullptr;
+    for (QGraphicsItem* item : graph->chart()->childItems()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (text && text->toPlainText() == QStringLiteral("0") && text->isVisible()) zero = text;
+    }
+    QVERIFY(zero);
+    const double bobX = graph->chart()->mapToPosition(QPointF(1, 0), graph->chart()->series().front()).x();
+    QVERIFY(std::abs(zero->mapToParent(zero->boundingRect().center()).x() - bobX) < 2);
+    // Another choice takes the mark away.
+    graph->choice()->setCurrentIndex(1);
+    QCOMPARE(visibleValueLabels(*graph).count(QStringLiteral("0")), 0);
 }
 
 void ReportWindowsTest::graphItemsAreTakenByPosition() {
@@ -378,7 +441,8 @@ void ReportWindowsTest::helpPagesDescribeTheWindowsAsTheyAre() {
     } pages[] = {{HelpTopic::IndividualReport, "Assignment Type"},
                  {HelpTopic::Statistics, "Standard deviation"},
                  {HelpTopic::Graph, "Overall"},
-                 {HelpTopic::Email, "xdg-email"}};
+                 {HelpTopic::Email, "xdg-email"},
+                 {HelpTopic::Merge, "Points of both files added up; weights and dropped scores are not applied."}};
     for (const auto& page : pages) {
         QFile file(QStringLiteral(":/help/") + QLatin1String(helpPage(page.topic).file));
         QVERIFY(file.open(QIODevice::ReadOnly));

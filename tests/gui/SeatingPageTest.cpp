@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include <set>
+
 using namespace markwell;
 using namespace markwell::testing;
 using Kind = ScriptedDialogs::Kind;
@@ -82,7 +84,8 @@ private slots:
     void arrowKeysNudgeTheCurrentSeat();
     void deleteOnTheChartAsksButNotOnOtherPages();
     void aMovedSeatIsSavedAndAskedAboutOnClose();
-    void addOffersTheClassAndPlacesTheSeatInTheCorner();
+    void addOffersTheStudentsWithoutASeatAndPlacesSeatsSideBySide();
+    void newSeatsFillTheVisibleRowThenGoBelow();
     void editKeepsACaptionThatIsNoStudentsName();
     void aSeatCalledTeacherIsRefusedWithTheReason();
     void anotherClassLeavesNoCurrentSeat();
@@ -269,67 +272,102 @@ void SeatingPageTest::aMovedSeatIsSavedAndAskedAboutOnClose() {
     QVERIFY(h.dialogs.texts(Kind::YesNoCancel).front().startsWith(QStringLiteral("Do you wish to save changes")));
 }
 
-void SeatingPageTest::addOffersTheClassAndPlacesTheSeatInTheCorner() {
+void SeatingPageTest::addOffersTheStudentsWithoutASeatAndPlacesSeatsSideBySide() {
     SeatingHarness h;
-    QStringList offered;
-    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
-        const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
-        for (int i = 0; i < names->count(); ++i) offered << names->itemText(i);
-        QCOMPARE(names->currentIndex(), 0);
-        dialog->accept();
-    });
-    h.window->actions().addSeat->trigger();
-    QCOMPARE(offered, (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Bob Stone"), QStringLiteral("Cleo Park")}));
-    QCOMPARE(h.cls().Seats.size(), std::size_t(2));
-    const SeatingInfo& added = h.cls().Seats[1];
-    QCOMPARE(added.name, std::string("Ann Lee"));
-    QCOMPARE(seatRect(added), QRect(10, 10, 100, 36));
-    QCOMPARE(added.color, colour::kTeal);
-    QCOMPARE(h.window->seatingEditor().current(), std::optional(SeatId::student(1)));
-    QVERIFY(h.view()->frame().isVisible());
-    QVERIFY(h.window->document().Dirty);
-
-    // Another name, font and colour; Cancel adds nothing.
-    UserDialogs::FontChoice bold;
-    bold.family = QStringLiteral("Courier New");
-    bold.pointSize = 12;
-    bold.bold = true;
-    h.dialogs.fonts.push_back(bold);
-    h.dialogs.colours.push_back(QColor(255, 128, 0));
-    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) {
-        dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->setCurrentIndex(2);
-        dialog->findChild<QPushButton*>(QStringLiteral("seatFont"))->click();
-        dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
-        dialog->accept();
-    });
-    h.window->actions().addSeat->trigger();
-    const SeatingInfo& cleo = h.cls().Seats.at(2);
-    QCOMPARE(cleo.name, std::string("Cleo Park"));
-    QCOMPARE(cleo.font_name, std::string("Courier New"));
-    QCOMPARE(cleo.font_size, 12);
-    QCOMPARE(cleo.font_style, fontstyle::kBold);
-    QCOMPARE(cleo.color, 0x0080FF);
-
-    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->reject(); });
-    h.window->actions().addSeat->trigger();
-    QCOMPARE(h.cls().Seats.size(), std::size_t(3));
-
-    // A face the seating file cannot hold is refused, never cut.
+    // Ann has a seat: only Bob and Cleo are offered. A face the seating file
+    // cannot hold is refused, never cut.
     for (const QString& face : {QStringLiteral("Noto Sans \u4E2D\u6587"), QString(100, QLatin1Char('F'))}) {
         UserDialogs::FontChoice odd;
         odd.family = face;
         h.dialogs.fonts.push_back(odd);
     }
-    h.dialogs.clearRecord();
-    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) {
+    QStringList offered;
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
+        for (int i = 0; i < names->count(); ++i) offered << names->itemText(i);
+        QCOMPARE(names->currentIndex(), 0);
         auto* font = dialog->findChild<QPushButton*>(QStringLiteral("seatFont"));
         font->click();
         font->click();
         dialog->accept();
     });
     h.window->actions().addSeat->trigger();
+    QCOMPARE(offered, (QStringList{QStringLiteral("Bob Stone"), QStringLiteral("Cleo Park")}));
     QCOMPARE(h.dialogs.count(Kind::Warn), 2);
-    QCOMPARE(h.cls().Seats.at(3).font_name, std::string("MS Sans Serif"));
+    QCOMPARE(h.cls().Seats.size(), std::size_t(2));
+    const SeatingInfo& bob = h.cls().Seats[1];
+    QCOMPARE(bob.name, std::string("Bob Stone"));
+    QCOMPARE(bob.font_name, std::string("MS Sans Serif"));
+    QCOMPARE(seatRect(bob), QRect(10, 10, 100, 36));
+    QCOMPARE(bob.color, colour::kTeal);
+    QCOMPARE(h.view()->itemOf(SeatId::student(1))->toolTip(), QStringLiteral("Bob Stone"));
+    QCOMPARE(h.window->seatingEditor().current(), std::optional(SeatId::student(1)));
+    QVERIFY(h.view()->frame().isVisible());
+    QVERIFY(h.window->document().Dirty);
+
+    // Cancel adds nothing.
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->reject(); });
+    h.window->actions().addSeat->trigger();
+    QCOMPARE(h.cls().Seats.size(), std::size_t(2));
+
+    // The next seat goes beside the first, not on it; its font and colour as chosen.
+    UserDialogs::FontChoice bold;
+    bold.family = QStringLiteral("Courier New");
+    bold.pointSize = 12;
+    bold.bold = true;
+    h.dialogs.fonts.push_back(bold);
+    h.dialogs.colours.push_back(QColor(255, 128, 0));
+    offered.clear();
+    whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
+        for (int i = 0; i < names->count(); ++i) offered << names->itemText(i);
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFont"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
+        dialog->accept();
+    });
+    h.window->actions().addSeat->trigger();
+    QCOMPARE(offered, QStringList{QStringLiteral("Cleo Park")});
+    const SeatingInfo& cleo = h.cls().Seats.at(2);
+    QCOMPARE(cleo.name, std::string("Cleo Park"));
+    QCOMPARE(seatRect(cleo), QRect(110, 10, 100, 36));
+    QCOMPARE(cleo.font_name, std::string("Courier New"));
+    QCOMPARE(cleo.font_size, 12);
+    QCOMPARE(cleo.font_style, fontstyle::kBold);
+    QCOMPARE(cleo.color, 0x0080FF);
+
+    // Everyone is seated: Add Seat says so and opens nothing.
+    bool shown = false;
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->reject(); }, &shown);
+    h.window->actions().addSeat->trigger();
+    stopWatchingModals();
+    QVERIFY(!shown);
+    QCOMPARE(h.dialogs.texts(Kind::Inform), QStringList{QStringLiteral("Every student has a seat.")});
+    QCOMPARE(h.cls().Seats.size(), std::size_t(3));
+}
+
+void SeatingPageTest::newSeatsFillTheVisibleRowThenGoBelow() {
+    ClassRecord cls = smallClass();
+    for (int i = 0; i < 12; ++i) {
+        StudentInfo extra;
+        extra.name = "Student " + std::to_string(i);
+        cls.students.push_back(extra);
+        cls.comments.push_back(CommentInfo{extra.name, ""});
+    }
+    SeatingHarness h(cls);
+    const int perRow = (h.view()->visibleChartWidth() - 10) / 100;
+    QVERIFY(perRow >= 3 && perRow <= 12);
+    for (int i = 0; i <= perRow; ++i) {
+        whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->accept(); });
+        h.window->actions().addSeat->trigger();
+    }
+    QCOMPARE(h.cls().Seats.size(), std::size_t(perRow + 2));
+    // The first row is full; the next seat starts the row below it, beside
+    // Ann's seat, which lies across the places under the first two.
+    QCOMPARE(h.seat(std::size_t(perRow)), QRect(10 + (perRow - 1) * 100, 10, 100, 36));
+    QCOMPARE(h.seat(std::size_t(perRow + 1)), QRect(210, 46, 100, 36));
+    std::set<std::pair<int, int>> places;
+    for (const SeatingInfo& seat : h.cls().Seats) places.insert({seat.left, seat.Top});
+    QCOMPARE(places.size(), h.cls().Seats.size());  // no seat on another
 }
 
 void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
@@ -394,7 +432,8 @@ void SeatingPageTest::aSeatCalledTeacherIsRefusedWithTheReason() {
     SeatingHarness h(cls);
     bool stayedOpen = false;
     whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
-        dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->setCurrentIndex(3);
+        auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
+        names->setCurrentIndex(names->findText(QStringLiteral("Teacher")));
         dialog->accept();
         stayedOpen = dialog->isVisible();
         dialog->reject();

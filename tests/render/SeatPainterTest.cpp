@@ -7,6 +7,7 @@
 #include "support/PdfText.h"
 
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPdfWriter>
 #include <QPainter>
@@ -145,6 +146,46 @@ TEST(SeatPainter, TheCaptionIsCentredOrSetFiveFromTheChosenSide) {
             ASSERT_EQ(around.pixelColor(x, y), QColor(Qt::magenta)) << x << ", " << y;
         }
     }
+}
+
+TEST(SeatPainter, ALongNameWrapsWithinItsSeatThenEndsInAnEllipsis) {
+    const QString name = QStringLiteral("Maximiliana Alexandrova-Featherstonehaugh");
+    SeatingInfo seat = seatOf(100, 36, colour::kWhite, "Maximiliana Alexandrova-Featherstonehaugh");
+    seat.font_color = colour::kBlack;
+    const QFont font = seatFont(seat);
+    const QFontMetrics metrics(font);
+    const QStringList lines = seatCaptionLines(name, font, QSize(100, 36));
+    ASSERT_EQ(lines.size(), 2) << lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(lines.front(), QStringLiteral("Maximiliana"));
+    EXPECT_TRUE(lines.back().endsWith(QChar(0x2026))) << lines.back().toStdString();
+    for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), 96) << line.toStdString();
+
+    // Drawn, the name keeps off the seat's sides and takes two lines.
+    const QImage image = drawn(seat, Qt::white);
+    const auto [left, right] = darkColumns(image);
+    EXPECT_GE(left, 2);
+    EXPECT_LE(right, 97);
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) >= 100) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    EXPECT_GT(bottom - top, metrics.height());
+
+    // A short name is one line as it is; a seat one line high shows one
+    // line, cut short; one long word breaks within itself.
+    EXPECT_EQ(seatCaptionLines(QStringLiteral("Ann Lee"), font, QSize(100, 36)), QStringList{QStringLiteral("Ann Lee")});
+    const QStringList low = seatCaptionLines(name, font, QSize(100, metrics.height()));
+    ASSERT_EQ(low.size(), 1);
+    EXPECT_TRUE(low.front().startsWith(QStringLiteral("Maxi")) && low.front().endsWith(QChar(0x2026)));
+    const QStringList word = seatCaptionLines(QStringLiteral("Wolfeschlegelsteinhausenberger"), font, QSize(60, 36));
+    ASSERT_EQ(word.size(), 2);
+    EXPECT_TRUE(word.front().startsWith(QStringLiteral("Wolfe")));
+    for (const QString& line : word) EXPECT_LE(metrics.horizontalAdvance(line), 56) << line.toStdString();
 }
 
 TEST(SeatingPrintout, EverySeatIsOnOnePageTurnedToTheChartsShape) {

@@ -56,6 +56,17 @@ TEST(PrintCopy, IdsReplaceNamesByTheFirstStudentOfTheName) {
     EXPECT_EQ(names.text(2, 1), QStringLiteral("Ann Lee"));
 }
 
+TEST(PrintCopy, AStudentWithoutAnIdPrintsNoIdRatherThanABlankRow) {
+    // Ann has no ID and Zoë only blanks; the later Ann's ID does not stand in
+    // for the first one's, whose row it is.
+    const std::vector<StudentInfo> students = {student("Ann Lee", ""), student("Zo\xEB Brandt", "  "),
+                                               student("Ann Lee", "A-99")};
+    const Sheet copy = gradesPrintCopy(gradesTable(), students, {}, true);
+    EXPECT_EQ(copy.text(2, 1), QStringLiteral("(no ID)"));
+    EXPECT_EQ(copy.text(3, 1), QStringLiteral("(no ID)"));
+    EXPECT_EQ(copy.text(4, 1), QStringLiteral("Nobody Known"));
+}
+
 TEST(PrintCopy, HeaderShowsThePathLeftAndTheDateRightAndGridLinesFollowThePage) {
     Sheet grades = gradesTable();
     const QString path = QStringLiteral("/home/t/R&D class/p&1.grs");

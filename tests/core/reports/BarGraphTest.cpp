@@ -11,10 +11,14 @@ using namespace markwell::test;
 
 namespace {
 
-// "label=value" for every bar, after the title and the axis titles.
+// "label=value" for every bar ("label=-" for no mark, whose value must be
+// 0), after the title and the axis titles.
 QStringList described(const BarGraph& graph) {
     QStringList lines{graph.title, graph.valueAxisTitle + QLatin1Char('/') + graph.categoryAxisTitle};
-    for (const GraphBar& bar : graph.bars) lines << QStringLiteral("%1=%2").arg(bar.label).arg(bar.value);
+    for (const GraphBar& bar : graph.bars) {
+        const QString value = bar.marked ? QString::number(bar.value) : bar.value == 0 ? QStringLiteral("-") : QStringLiteral("-?");
+        lines << QStringLiteral("%1=%2").arg(bar.label, value);
+    }
     return lines;
 }
 
@@ -29,7 +33,7 @@ ClassRecord quizClass() {
 TEST(BarGraph, AStudentsMarksInPointsAndPercent) {
     const Sheet grades = buildGradesTable(quizClass()).sheet;
     EXPECT_EQ(described(studentGraph(grades, 3, GraphValues::Points)),
-              (QStringList{"Bo", "Points/Assignments", "Quiz=0", "Quiz=20", "Bonus=1"}));
+              (QStringList{"Bo", "Points/Assignments", "Quiz=-", "Quiz=20", "Bonus=1"}));
     EXPECT_EQ(described(studentGraph(grades, 2, GraphValues::Percentage)),
               (QStringList{"Ann", "Percentage/Assignments", "Quiz=80", "Quiz=25", "Bonus=0"}));
 }
@@ -39,8 +43,8 @@ TEST(BarGraph, ARepeatedTitleChartsOnlyTheAssignmentChosen) {
     EXPECT_EQ(described(assignmentGraph(grades, 1, GraphValues::Points)),
               (QStringList{"Quiz", "Points/Students", "Ann=5", "Bo=20"}));
     EXPECT_EQ(described(assignmentGraph(grades, 0, GraphValues::Percentage)),
-              (QStringList{"Quiz", "Percentage/Students", "Ann=80", "Bo=0"}));
-    // A total of 0 gives bars of 0 in percent.
+              (QStringList{"Quiz", "Percentage/Students", "Ann=80", "Bo=-"}));
+    // A total of 0 gives bars of 0 in percent: marks, unlike a "-".
     EXPECT_EQ(described(assignmentGraph(grades, 2, GraphValues::Percentage)).mid(2), (QStringList{"Ann=0", "Bo=0"}));
 }
 
@@ -62,4 +66,13 @@ TEST(BarGraph, NoAssignmentsNoBars) {
     EXPECT_TRUE(overallGraph(grades, GraphValues::Points).bars.empty());
     EXPECT_TRUE(overallGraph(grades, GraphValues::Percentage).bars.empty());
     EXPECT_TRUE(studentGraph(grades, 2, GraphValues::Points).bars.empty());
+}
+
+TEST(BarGraph, AZeroIsAMarkWithItsBarADashIsNoBar) {
+    const Sheet grades = buildGradesTable(makeClass({"Ann", "Bo"}, {{"Quiz", "Quiz", 10, {"0", "-"}}})).sheet;
+    for (const GraphValues values : {GraphValues::Points, GraphValues::Percentage}) {
+        EXPECT_EQ(described(assignmentGraph(grades, 0, values)).mid(2), (QStringList{"Ann=0", "Bo=-"}));
+        EXPECT_EQ(described(studentGraph(grades, 3, values)).mid(2), QStringList{"Quiz=-"});
+    }
+    EXPECT_EQ(described(overallGraph(grades, GraphValues::Points)).mid(2).first(), QStringLiteral("Ann=0"));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace markwell;
 
 namespace {
@@ -60,4 +62,34 @@ TEST(SeatGeometry, ADropCentresTheSeatOnThePointWithinTheChart) {
     // A nudge stops there too; a seat left beyond it by a file comes back into the chart.
     EXPECT_EQ(nudgedSeatRect(QRect(0, 3, 10, 10), -1, -10), QRect(0, 0, 10, 10));
     EXPECT_EQ(nudgedSeatRect(QRect(-30, 8, 10, 10), 1, 0), QRect(0, 8, 10, 10));
+}
+
+TEST(SeatGeometry, ANewSeatTakesTheFirstFreePlaceOfTheGridRowByRow) {
+    const auto place = [](int column, int row) { return QRect(10 + column * 100, 10 + row * 36, 100, 36); };
+    EXPECT_EQ(firstFreeSeatPlace({}, 800), place(0, 0));
+    // Three places to a row of 310 pixels: a full row sends the seat below it.
+    EXPECT_EQ(firstFreeSeatPlace({place(0, 0), place(1, 0), place(2, 0)}, 310), place(0, 1));
+    // A gap is filled before the row below; a seat merely touching a place leaves it free.
+    EXPECT_EQ(firstFreeSeatPlace({place(0, 0), place(2, 0), place(0, 1)}, 310), place(1, 0));
+    EXPECT_EQ(firstFreeSeatPlace({QRect(10, 46, 100, 36), QRect(10, 0, 100, 10)}, 310), place(0, 0));
+    // Any overlap takes a place: a seat between two rows takes both.
+    EXPECT_EQ(firstFreeSeatPlace({QRect(5, 40, 100, 36)}, 110), place(0, 2));
+    // A view narrower than a seat still has one place to a row.
+    EXPECT_EQ(firstFreeSeatPlace({place(0, 0)}, 50), place(0, 1));
+    // The teacher's desk at (303, 313) takes the two places it lies across.
+    std::vector<QRect> taken{QRect(303, 313, 79, 30)};
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 7; ++column) taken.push_back(place(column, row));
+    }
+    taken.push_back(place(0, 8));
+    taken.push_back(place(1, 8));
+    EXPECT_EQ(firstFreeSeatPlace(taken, 800), place(4, 8));
+}
+
+TEST(SeatGeometry, AHugeSeatFromADamagedFileSendsANewSeatBelowIt) {
+    // Passed row by row this would take minutes; the rows it fills are
+    // passed at once.
+    const QRect huge(0, 0, kFarthestSeatPixel, kFarthestSeatPixel);
+    EXPECT_EQ(firstFreeSeatPlace({huge}, 800), QRect(10, 16777234, 100, 36));
+    EXPECT_EQ(firstFreeSeatPlace({huge}, std::numeric_limits<int>::max()), QRect(10, 16777234, 100, 36));
 }

@@ -54,15 +54,16 @@ TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) 
     }
     SeatingEditor editor(document);
     SeatingInfo look = newSeatLook();
+    // Side by side from (10, 10): a row holds seven new seats.
     look.name = "Ann Lee";
-    ASSERT_TRUE(editor.add(look));
+    ASSERT_TRUE(editor.add(look, 800));
     look.name = "Bob Stone";
-    ASSERT_TRUE(editor.add(look));
+    ASSERT_TRUE(editor.add(look, 800));
     look.name = "teacher";  // any other case is an ordinary seat
-    ASSERT_TRUE(editor.add(look));
+    ASSERT_TRUE(editor.add(look, 800));
 
     ASSERT_TRUE(editor.move(SeatId::student(0), QPoint(250, 118)));                        // to (200, 100)
-    ASSERT_TRUE(editor.resize(SeatId::student(1), SeatHandle::BottomRight, QPoint(130, 56)));  // 120 x 46
+    ASSERT_TRUE(editor.resize(SeatId::student(1), SeatHandle::BottomRight, QPoint(230, 56)));  // 120 x 46
     SeatingInfo recoloured = document.classRecord.Seats[1];
     recoloured.color = 0x0080FF;  // orange: red in the low byte
     recoloured.font_name = "Courier New";
@@ -81,8 +82,8 @@ TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) 
     };
     ByteBuilder golden;
     seatRecord(golden, "Ann Lee", 0, 0, 8, "MS Sans Serif", 0x808000).i32(100).i32(36).i32(200).i32(100);
-    seatRecord(golden, "Bob Stone", 0x0A, 0x0000FF, 12, "Courier New", 0x0080FF).i32(120).i32(46).i32(10).i32(10);
-    seatRecord(golden, "teacher", 0, 0, 8, "MS Sans Serif", 0x808000).i32(100).i32(36).i32(10).i32(10);
+    seatRecord(golden, "Bob Stone", 0x0A, 0x0000FF, 12, "Courier New", 0x0080FF).i32(120).i32(46).i32(110).i32(10);
+    seatRecord(golden, "teacher", 0, 0, 8, "MS Sans Serif", 0x808000).i32(100).i32(36).i32(210).i32(10);
     seatRecord(golden, "Teacher", 0x05, 0, 10, "Arial", 0xFFFF00).i32(79).i32(40).i32(1).i32(190);
     EXPECT_EQ(contents(path("c.SEA")), golden.bytes());
 

@@ -43,12 +43,13 @@ protected:
 
 }  // namespace
 
-TEST_F(SeatingEditorTest, AddPlacesANewSeatAtTheCornerAndMakesItCurrent) {
-    const std::optional<SeatId> id = editor.add(look("Cleo Park", 0x0000FF));
+TEST_F(SeatingEditorTest, AddPlacesANewSeatAtTheFirstFreePlaceAndMakesItCurrent) {
+    // Ann's seat (20, 20) overlaps the first place, Bob's (200, 20) the next two.
+    const std::optional<SeatId> id = editor.add(look("Cleo Park", 0x0000FF), 800);
     ASSERT_TRUE(id);
     ASSERT_EQ(document.classRecord.Seats.size(), 3u);
     const SeatingInfo& seat = document.classRecord.Seats.back();
-    EXPECT_EQ(seatRect(seat), QRect(10, 10, 100, 36));
+    EXPECT_EQ(seatRect(seat), QRect(310, 10, 100, 36));
     EXPECT_EQ(seat.name, "Cleo Park");
     EXPECT_EQ(seat.color, 0x0000FF);
     EXPECT_EQ(seat.font_name, "MS Sans Serif");
@@ -57,19 +58,19 @@ TEST_F(SeatingEditorTest, AddPlacesANewSeatAtTheCornerAndMakesItCurrent) {
 }
 
 TEST_F(SeatingEditorTest, TheTeachersCaptionIsRefusedInAnyOtherCaseItIsAnOrdinarySeat) {
-    EXPECT_FALSE(editor.add(look("Teacher")));
+    EXPECT_FALSE(editor.add(look("Teacher"), 800));
     editor.select(SeatId::student(0));
     EXPECT_FALSE(editor.editCurrent(look("Teacher")));
     EXPECT_EQ(document.classRecord.Seats.size(), 2u);
     EXPECT_EQ(document.classRecord.Seats[0].name, "Ann Lee");
     EXPECT_FALSE(document.Dirty);
 
-    ASSERT_TRUE(editor.add(look("teacher")));
+    ASSERT_TRUE(editor.add(look("teacher"), 800));
     EXPECT_EQ(document.classRecord.Seats.back().name, "teacher");
     // A font name the file cannot hold is refused as well, not cut.
     SeatingInfo longFont = look("Dee");
     longFont.font_name.assign(100, 'x');
-    EXPECT_FALSE(editor.add(longFont));
+    EXPECT_FALSE(editor.add(longFont, 800));
 }
 
 TEST_F(SeatingEditorTest, EditAndDeleteLeaveTheTeachersSeatAndNoSeatAlone) {
@@ -189,11 +190,33 @@ TEST(SeatingEditor, ChangesAreToldToTheDocumentsKeeper) {
     Document document;
     int told = 0;
     SeatingEditor editor(document, [&told] { ++told; });
-    editor.add(newSeatLook());
+    editor.add(newSeatLook(), 800);
     editor.select(SeatId::teacher());
     editor.move(SeatId::teacher(), QPoint(400, 400));
     EXPECT_EQ(told, 2);
     EXPECT_FALSE(document.Dirty);  // the keeper decides
+}
+
+TEST(SeatCaptions, AddOffersOnlyTheStudentsWithoutASeat) {
+    ClassRecord cls;
+    for (const char* name : {"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}) {
+        StudentInfo student;
+        student.name = name;
+        cls.students.push_back(student);
+    }
+    const auto names = [](const std::vector<StudentInfo>& students) {
+        std::vector<std::string> out;
+        for (const StudentInfo& s : students) out.push_back(s.name);
+        return out;
+    };
+    EXPECT_EQ(names(studentsWithoutSeat(cls)), (std::vector<std::string>{"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}));
+    // One seat for two students of one name seats one of them; a seat for
+    // no student (a caption typed in an older file) seats nobody.
+    cls.Seats = {placed("Ann Lee", 20, 20), placed("Bob Stone", 200, 20), placed("Dan Roe", 400, 20)};
+    EXPECT_EQ(names(studentsWithoutSeat(cls)), (std::vector<std::string>{"Ann Lee", "Cleo Park"}));
+    cls.Seats.push_back(placed("Ann Lee", 20, 100));
+    cls.Seats.push_back(placed("Cleo Park", 200, 100));
+    EXPECT_TRUE(studentsWithoutSeat(cls).empty());
 }
 
 TEST(SeatCaptions, ARenamedStudentsSeatsFollowButNeverBecomeTheTeachers) {
