@@ -29,6 +29,8 @@ QString folderNameFor(const QString& keyPath) {
     return base + u'-' + QString::fromLatin1(hash);
 }
 
+QString classesFolder() { return programDataFolder() + QStringLiteral("/classes"); }
+
 }  // namespace
 
 QString programDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
@@ -42,7 +44,16 @@ QString classKeyPath(const QString& gradePath) {
 }
 
 QString classDataFolder(const QString& gradePath) {
-    return programDataFolder() + QStringLiteral("/classes/") + folderNameFor(classKeyPath(gradePath));
+    return classesFolder() + u'/' + folderNameFor(classKeyPath(gradePath));
+}
+
+QStringList existingClassDataFolders() {
+    const QDir classes(classesFolder());
+    QStringList folders;
+    for (const QString& name : classes.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
+        folders << classes.filePath(name);
+    }
+    return folders;
 }
 
 Result<QString> createClassDataFolder(const QString& gradePath) {

@@ -3,6 +3,7 @@
 #include "common/Result.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace markwell {
 
@@ -23,6 +24,10 @@ QString classDataFolder(const QString& gradePath);
 // belongs to (read back by dataFolderClassPath). Gives the folder, or why it
 // cannot be made.
 Result<QString> createClassDataFolder(const QString& gradePath);
+
+// Every class folder there is, for what is found by looking through them all
+// (the recovery copies left behind at a crash).
+QStringList existingClassDataFolders();
 
 // The grade file path a class folder was made for; empty when it does not say.
 QString dataFolderClassPath(const QString& folder);
