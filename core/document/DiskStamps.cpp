@@ -23,7 +23,13 @@ FileStamp stampFile(const QString& path) {
 
 ClassFileStamps stampClassFiles(const Document& document) {
     if (!document.isTitled()) return {};
-    return {stampFile(document.markwellFile), stampFile(document.attendFile), stampFile(document.seatingFile)};
+    // A sibling found damaged is never written over, and the teacher is told
+    // to delete or rename it: what happens to it is no one else's change.
+    const auto unlessDamaged = [](const QString& damage, const QString& path) {
+        return damage.isEmpty() ? stampFile(path) : FileStamp{};
+    };
+    return {stampFile(document.markwellFile), unlessDamaged(document.attendanceDamage, document.attendFile),
+            unlessDamaged(document.seatingDamage, document.seatingFile)};
 }
 
 }  // namespace markwell

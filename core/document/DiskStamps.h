@@ -31,7 +31,8 @@ struct ClassFileStamps {
     bool operator==(const ClassFileStamps&) const = default;
 };
 
-// The document's three files as they are now; all missing while untitled.
+// The document's three files as they are now; all missing while untitled. A
+// sibling found damaged at open counts as missing, whatever becomes of it.
 ClassFileStamps stampClassFiles(const Document& document);
 
 }  // namespace markwell

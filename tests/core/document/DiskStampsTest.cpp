@@ -50,5 +50,11 @@ TEST(DiskStamps, TellAnotherProgramsWriteEvenWithTheSameSizeAndTime) {
     ASSERT_TRUE(writeBytes(document.seatingFile, ""));
     EXPECT_NE(stampClassFiles(document), read);
 
+    // A damaged sibling the teacher deletes, as told to, is nobody else's change.
+    document.seatingDamage = QStringLiteral("period1.SEA: damaged");
+    const ClassFileStamps withDamage = stampClassFiles(document);
+    ASSERT_TRUE(QFile::remove(document.seatingFile));
+    EXPECT_EQ(stampClassFiles(document), withDamage);
+
     EXPECT_EQ(stampClassFiles(Document{}), ClassFileStamps{});
 }
