@@ -74,5 +74,7 @@ int main(int argc, char** argv) {
     markwell::MainWindow window(dialogs, scales, passwords, &help);
     window.show();
     if (!parser.positionalArguments().isEmpty()) window.openAtStart(parser.positionalArguments().front());
+    // MARKWELL_RECOVERY_ANSWER (recover, discard, later) answers for tests of the whole program.
+    window.offerRecovery(markwell::recoveryAnswerNamed(qEnvironmentVariable("MARKWELL_RECOVERY_ANSWER")));
     return QApplication::exec();
 }

@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace markwell {
 namespace {
@@ -56,6 +57,17 @@ UserDialogs::Answer QtUserDialogs::askYesNoCancel(QWidget* parent, const QString
     if (button == QMessageBox::Yes) return Answer::Yes;
     if (button == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
+}
+
+int QtUserDialogs::askChoice(QWidget* parent, const QString& text, const QStringList& buttons, int escapeButton) {
+    QMessageBox box(QMessageBox::Question, caption(), text, QMessageBox::NoButton, parent);
+    QList<QPushButton*> pushed;
+    for (const QString& button : buttons) pushed << box.addButton(button, QMessageBox::ActionRole);
+    if (!pushed.isEmpty()) box.setDefaultButton(pushed.front());
+    if (escapeButton >= 0 && escapeButton < pushed.size()) box.setEscapeButton(pushed.at(escapeButton));
+    box.exec();
+    const qsizetype chosen = pushed.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return chosen >= 0 ? static_cast<int>(chosen) : escapeButton;
 }
 
 std::optional<QString> QtUserDialogs::askText(QWidget* parent, const TextRequest& request) {

@@ -65,6 +65,11 @@ public:
     // A question with Yes, No and Cancel; closing the box answers Cancel.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
 
+    // A question with buttons of its own (texts with their Alt letters), the
+    // first the default; gives the index of the button pressed. Closing the
+    // box (Esc) answers `escapeButton`.
+    virtual int askChoice(QWidget* parent, const QString& text, const QStringList& buttons, int escapeButton) = 0;
+
     // A line of text; nullopt when cancelled.
     virtual std::optional<QString> askText(QWidget* parent, const TextRequest& request) = 0;
 

@@ -26,6 +26,11 @@ DocumentCommands::DocumentCommands(Document& document, UserDialogs& dialogs, Sca
 
 void DocumentCommands::markChanged() {
     setDirty(true);
+    emit changed();
+}
+
+void DocumentCommands::takeRecoveredClass(Document recovered) {
+    replaceDocument(std::move(recovered));
 }
 
 void DocumentCommands::setDirty(bool dirty) {
@@ -38,6 +43,8 @@ void DocumentCommands::replaceDocument(Document next) {
     const bool wasDirty = document_.Dirty;
     const QString oldName = document_.markwellFile;
     document_ = std::move(next);
+    diskStamps_ = stampClassFiles(document_);
+    reportedStamps_ = diskStamps_;
     emit documentReplaced();
     if (document_.Dirty != wasDirty) emit dirtyChanged(document_.Dirty);
     if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
@@ -104,7 +111,7 @@ DocumentCommands::Outcome DocumentCommands::saveAs() {
 
 DocumentCommands::Outcome DocumentCommands::saveFor(Asker asker) {
     if (!document_.isTitled()) return saveAsFor(asker);
-    return saveTo(document_.markwellFile);
+    return saveTo(document_.markwellFile, asker);
 }
 
 DocumentCommands::Outcome DocumentCommands::saveAsFor(Asker asker) {
@@ -120,7 +127,7 @@ DocumentCommands::Outcome DocumentCommands::saveAsFor(Asker asker) {
     if (!choice || choice->path.isEmpty()) return Outcome::Cancelled;
     const std::optional<FileType> type = fileTypeOf(choice->path);
     if (type && isSpreadsheet(*type)) return exportTable(choice->path, asker);
-    return saveTo(choice->path);
+    return saveTo(choice->path, asker);
 }
 
 DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path, Asker asker) {
@@ -136,7 +143,10 @@ DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path, Ask
     return Outcome::Exported;
 }
 
-DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path) {
+DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker asker) {
+    if (isSameFile(path, document_.markwellFile)) {
+        if (std::optional<Outcome> refused = refuseOverwritingOthersChanges(asker)) return *refused;
+    }
     const QString oldName = document_.markwellFile;
     const bool wasDirty = document_.Dirty;
     Result<QStringList> notes = saveDocument(document_, path);
@@ -144,11 +154,50 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path) {
         dialogs_.warn(window_, notes.message());
         return Outcome::Failed;
     }
+    diskStamps_ = stampClassFiles(document_);
+    reportedStamps_ = diskStamps_;
     if (wasDirty) emit dirtyChanged(false);
     if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
     emit saved();
     if (!notes->isEmpty()) emit notice(notes->join(QLatin1Char(' ')));
     return Outcome::Done;
+}
+
+bool DocumentCommands::filesChangedOnDisk() const {
+    return document_.isTitled() && stampClassFiles(document_) != diskStamps_;
+}
+
+QString DocumentCommands::className() const {
+    return QFileInfo(document_.markwellFile).fileName();
+}
+
+std::optional<DocumentCommands::Outcome> DocumentCommands::refuseOverwritingOthersChanges(Asker asker) {
+    if (!filesChangedOnDisk()) return std::nullopt;
+    enum { Overwrite, SaveAs, Cancel };
+    const QStringList buttons{tr("&Overwrite"), tr("Save &As\u2026"), tr("&Cancel")};
+    const QString question =
+        tr("\"%1\" was changed by another program since it was opened. Overwrite it?").arg(className());
+    switch (dialogs_.askChoice(window_, question, buttons, Cancel)) {
+    case Overwrite: return std::nullopt;
+    case SaveAs: return saveAsFor(asker);
+    default: return Outcome::Cancelled;
+    }
+}
+
+void DocumentCommands::reviewChangesOnDisk() {
+    if (!document_.isTitled()) return;
+    const ClassFileStamps now = stampClassFiles(document_);
+    if (now == diskStamps_ || now == reportedStamps_) return;
+    reportedStamps_ = now;
+    if (document_.Dirty) {
+        emit notice(tr("\"%1\" was changed by another program since it was opened. Your changes are kept; saving "
+                       "will ask before overwriting it.")
+                        .arg(className()));
+        return;
+    }
+    const QString question =
+        tr("\"%1\" was changed by another program since it was opened. Reload it?").arg(className());
+    if (dialogs_.askYesNo(window_, question) == UserDialogs::Answer::Yes) openFile(document_.markwellFile, false);
 }
 
 }  // namespace markwell

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "document/DiskStamps.h"
 #include "document/Document.h"
 #include "sheet/Sheet.h"
 
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -56,10 +58,21 @@ public:
     // document dirty.
     void markChanged();
 
+    // Takes a class recovered after a crash as the document, its changes unsaved.
+    void takeRecoveredClass(Document recovered);
+
+    // When the window is back in use: if another program changed the class's
+    // files meanwhile, a class without unsaved changes may be reloaded; one
+    // with changes keeps them, and the next save asks before overwriting.
+    // Each change on disk is reported once.
+    void reviewChangesOnDisk();
+
 signals:
     // Another class (or a new one) is now the document: every page is rebuilt.
     void documentReplaced();
     void dirtyChanged(bool dirty);
+    // Every change of the class or its attendance, as it happens.
+    void changed();
     // The grade file's path; empty while untitled.
     void fileNameChanged(const QString& path);
     // The class was saved (the damaged sibling files it kept may have changed).
@@ -73,10 +86,17 @@ private:
     enum class Asker { Menu, SaveQuestion };
     Outcome saveFor(Asker asker);
     Outcome saveAsFor(Asker asker);
-    Outcome saveTo(const QString& path);
+    Outcome saveTo(const QString& path, Asker asker);
     Outcome exportTable(const QString& path, Asker asker);
     // Takes `next` as the document and says what changed.
     void replaceDocument(Document next);
+    // Before a save writes over the class's own files: if another program
+    // changed them since they were read or written here, asks whether to
+    // overwrite them. Cancelled or Exported when the teacher chose otherwise.
+    std::optional<Outcome> refuseOverwritingOthersChanges(Asker asker);
+    bool filesChangedOnDisk() const;
+    // The grade file's name, as the questions name the class.
+    QString className() const;
     void setDirty(bool dirty);
 
     Document& document_;
@@ -84,6 +104,10 @@ private:
     ScaleStore& scales_;
     QWidget* window_;
     std::function<const Sheet&()> shownTable_;
+    // The class's files as this window last read or wrote them.
+    ClassFileStamps diskStamps_;
+    // The files as they were when a change on disk was last reported.
+    ClassFileStamps reportedStamps_;
 };
 
 }  // namespace markwell

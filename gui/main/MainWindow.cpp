@@ -7,6 +7,7 @@
 #include "mail/XdgEmailLauncher.h"
 #include "pages/AttendancePage.h"
 #include "pages/GradesPage.h"
+#include "main/RecoveryKeeper.h"
 #include "pages/SeatingPage.h"
 #include "scales/ScaleStore.h"
 #include "seating/SeatingEditor.h"
@@ -20,6 +21,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace markwell {
 namespace {
@@ -68,6 +70,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
     });
     connect(commands_.get(), &DocumentCommands::notice, this,
             [this](const QString& text) { statusBar()->showMessage(text, kNoticeMilliseconds); });
+    keepRecoveryCopies();
 
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("pages"));
@@ -111,6 +114,21 @@ MainWindow::~MainWindow() {
     seatingPage_->view()->setEditor(nullptr);
 }
 
+void MainWindow::keepRecoveryCopies() {
+    recovery_ = std::make_unique<RecoveryKeeper>(document_);
+    connect(commands_.get(), &DocumentCommands::changed, recovery_.get(), &RecoveryKeeper::noteChange);
+    connect(commands_.get(), &DocumentCommands::documentReplaced, recovery_.get(), &RecoveryKeeper::followDocument);
+    connect(commands_.get(), &DocumentCommands::saved, recovery_.get(), &RecoveryKeeper::discardCopy);
+    connect(recovery_.get(), &RecoveryKeeper::copyFailed, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kNoticeMilliseconds); });
+}
+
+void MainWindow::offerRecovery(std::optional<RecoveryAnswer> answer) {
+    if (std::optional<Document> recovered = offerRecoveryCopies(dialogs_, this, scales_, answer)) {
+        commands_->takeRecoveredClass(std::move(*recovered));
+    }
+}
+
 void MainWindow::activate() {
     if (activated_) return;
     if (Result<void> created = scales_.CreateDefaultScale(); !created) dialogs_.warn(this, created.message());
@@ -136,6 +154,13 @@ void MainWindow::rememberWindowPlace() const {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     gradesPage_->view()->setFocus();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // After the activation is over: the question may take the focus itself.
+    QTimer::singleShot(0, commands_.get(), &DocumentCommands::reviewChangesOnDisk);
 }
 
 void MainWindow::openAtStart(const QString& path) {
@@ -265,6 +290,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     rememberWindowPlace();
     event->accept();
+    // Saved or let go of: nothing is left to recover.
+    recovery_->discardCopy();
     // A help window left open would keep the program running without its window.
     if (help_) help_->closeWindow();
 }

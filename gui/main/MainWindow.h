@@ -5,6 +5,7 @@
 #include "main/CommandRules.h"
 #include "main/DocumentCommands.h"
 #include "main/MainActions.h"
+#include "main/RecoveryOffer.h"
 
 #include <QMainWindow>
 
@@ -25,6 +26,7 @@ class HelpCenter;
 class MailLauncher;
 struct ReportInput;
 class PasswordProtection;
+class RecoveryKeeper;
 class ScaleStore;
 class SeatingEditor;
 class SeatingPage;
@@ -56,6 +58,12 @@ public:
     // Opens a class named on the command line; a file that is refused is
     // reported and the new class stays.
     void openAtStart(const QString& path);
+
+    // Offers the recovery copies of classes left unsaved when Markwell last
+    // ended without closing them; a recovered class replaces the one shown.
+    // `answer`, when given, answers without asking.
+    void offerRecovery(std::optional<RecoveryAnswer> answer = std::nullopt);
+    RecoveryKeeper& recoveryKeeper() const { return *recovery_; }
 
     // Default settings of a new class, then a rebuild.
     void InitApp();
@@ -127,10 +135,14 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Back in the window: the class's files may have been changed meanwhile.
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
 
 private:
+    // The recovery copy follows the class's changes, saves and replacements.
+    void keepRecoveryCopies();
     // The first activation: the default scale, a new class, today's month.
     void activate();
     void connectActions();
@@ -178,6 +190,7 @@ private:
     Document document_;
     GradesTable grades_;
     std::unique_ptr<DocumentCommands> commands_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<SeatingEditor> seating_;
     bool activated_ = false;
     Page page_ = Page::Grades;

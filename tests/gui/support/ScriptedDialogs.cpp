@@ -24,7 +24,8 @@ QStringList ScriptedDialogs::texts(Kind kind) const {
 QStringList ScriptedDialogs::messages() const {
     QStringList out;
     for (const Shown& s : shown) {
-        if (s.kind == Kind::Inform || s.kind == Kind::Warn || s.kind == Kind::YesNo || s.kind == Kind::YesNoCancel) {
+        if (s.kind == Kind::Inform || s.kind == Kind::Warn || s.kind == Kind::YesNo || s.kind == Kind::YesNoCancel ||
+            s.kind == Kind::Choice) {
             out << s.text;
         }
     }
@@ -33,6 +34,7 @@ QStringList ScriptedDialogs::messages() const {
 
 void ScriptedDialogs::clearRecord() {
     shown.clear();
+    choiceButtons.clear();
     textRequests.clear();
     fileRequests.clear();
     fontRequests.clear();
@@ -58,6 +60,12 @@ UserDialogs::Answer ScriptedDialogs::askYesNo(QWidget*, const QString& text) {
 UserDialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text) {
     shown.push_back({Kind::YesNoCancel, text});
     return takeNext(answers).value_or(Answer::Cancel);
+}
+
+int ScriptedDialogs::askChoice(QWidget*, const QString& text, const QStringList& buttons, int escapeButton) {
+    shown.push_back({Kind::Choice, text});
+    choiceButtons.push_back(buttons);
+    return takeNext(choices).value_or(escapeButton);
 }
 
 std::optional<QString> ScriptedDialogs::askText(QWidget*, const TextRequest& request) {

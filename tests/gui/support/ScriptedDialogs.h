@@ -16,7 +16,7 @@ namespace markwell::testing {
 class ScriptedDialogs : public UserDialogs {
 public:
     enum class Kind {
-        Inform, Warn, YesNo, YesNoCancel, Text, OpenFile, SaveFile, Font, Colour, Printer, Preview, Progress, Url
+        Inform, Warn, YesNo, YesNoCancel, Choice, Text, OpenFile, SaveFile, Font, Colour, Printer, Preview, Progress, Url
     };
     struct Shown {
         Kind kind;
@@ -25,6 +25,7 @@ public:
 
     // What the next dialogs answer.
     std::deque<Answer> answers;
+    std::deque<int> choices;                        // index of the button pressed
     std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
     std::deque<QString> openPaths;                  // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;    // nullopt = cancelled
@@ -48,6 +49,7 @@ public:
     std::vector<int> progressPages;
 
     std::vector<Shown> shown;
+    std::vector<QStringList> choiceButtons;  // the buttons of each choice asked
     std::vector<TextRequest> textRequests;
     std::vector<FileRequest> fileRequests;
     std::vector<FontChoice> fontRequests;
@@ -55,6 +57,7 @@ public:
     int unanswered = 0;
 
     void answer(Answer a) { answers.push_back(a); }
+    void choose(int button) { choices.push_back(button); }
     void answerText(const QString& text) { textAnswers.push_back(text); }
     void cancelText() { textAnswers.push_back(std::nullopt); }
     void openWith(const QString& path) { openPaths.push_back(path); }
@@ -65,7 +68,7 @@ public:
 
     int count(Kind kind) const;
     QStringList texts(Kind kind) const;
-    // Every message box text (information, warning and questions), in order.
+    // Every message box text (information, warning, questions and choices), in order.
     QStringList messages() const;
     void clearRecord();
 
@@ -73,6 +76,7 @@ public:
     void warn(QWidget* parent, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons, int escapeButton) override;
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;

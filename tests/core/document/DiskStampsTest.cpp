@@ -1,0 +1,60 @@
+#include "document/DiskStamps.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+namespace {
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+bool setModified(const QString& path, const QDateTime& when) {
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
+}  // namespace
+
+TEST(DiskStamps, TellAnotherProgramsWriteEvenWithTheSameSizeAndTime) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Document document;
+    document.markwellFile = dir.filePath(QStringLiteral("period1.grs"));
+    document.attendFile = dir.filePath(QStringLiteral("period1.ATD"));
+    document.seatingFile = dir.filePath(QStringLiteral("period1.SEA"));
+    const QDateTime noon(QDate(2025, 3, 4), QTime(12, 0));
+    ASSERT_TRUE(writeBytes(document.markwellFile, "grades"));
+    ASSERT_TRUE(setModified(document.markwellFile, noon));
+    const ClassFileStamps read = stampClassFiles(document);
+    EXPECT_TRUE(read.grade.exists);
+    EXPECT_FALSE(read.attendance.exists);
+    EXPECT_EQ(stampClassFiles(document), read);
+
+    // Same size, same time, other bytes.
+    ASSERT_TRUE(writeBytes(document.markwellFile, "GRADES"));
+    ASSERT_TRUE(setModified(document.markwellFile, noon));
+    EXPECT_NE(stampClassFiles(document), read);
+
+    // A touch alone, and a sibling that appears, count too.
+    ASSERT_TRUE(writeBytes(document.markwellFile, "grades"));
+    ASSERT_TRUE(setModified(document.markwellFile, noon.addSecs(1)));
+    EXPECT_NE(stampClassFiles(document), read);
+    ASSERT_TRUE(setModified(document.markwellFile, noon));
+    EXPECT_EQ(stampClassFiles(document), read);
+    ASSERT_TRUE(writeBytes(document.seatingFile, ""));
+    EXPECT_NE(stampClassFiles(document), read);
+
+    // A damaged sibling the teacher deletes, as told to, is nobody else's change.
+    document.seatingDamage = QStringLiteral("period1.SEA: damaged");
+    const ClassFileStamps withDamage = stampClassFiles(document);
+    ASSERT_TRUE(QFile::remove(document.seatingFile));
+    EXPECT_EQ(stampClassFiles(document), withDamage);
+
+    EXPECT_EQ(stampClassFiles(Document{}), ClassFileStamps{});
+}

@@ -1,0 +1,190 @@
+// A class whose files another program changed while it was open: Save asks
+// before overwriting them, and coming back to the window offers to reload a
+// class without unsaved changes.
+
+#include "data/PointEntry.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/TestFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
+
+using namespace markwell;
+using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+enum Button { Overwrite, SaveAs, Cancel };
+
+const QString kOverwriteQuestion =
+    QStringLiteral("\"period1.grs\" was changed by another program since it was opened. Overwrite it?");
+const QString kReloadQuestion =
+    QStringLiteral("\"period1.grs\" was changed by another program since it was opened. Reload it?");
+
+// The class as another program (another computer on a shared drive) leaves it.
+ClassRecord changedElsewhere() {
+    ClassRecord cls = smallClass();
+    cls.students[2].name = "Cleo Parker";
+    cls.comments[2].name = "Cleo Parker";
+    cls.assignments[0].namegrade[2] = makePointEntry("Cleo Parker", "7");
+    cls.assignments[1].namegrade[2] = makePointEntry("Cleo Parker", "80");
+    return cls;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+bool appendTo(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::Append) && f.write("x") == 1;
+}
+
+// The small class open in a window as "period1.grs", with a change not yet saved.
+struct OpenClass {
+    WindowHarness h;
+    QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+
+    OpenClass() {
+        h.open(path);
+        ClassRecord mine = h.cls();
+        mine.assignments[0].namegrade[0] = makePointEntry("Ann Lee", "10");
+        h.window->replaceClass(mine);
+    }
+    QByteArray theirs() const {
+        writeClass(h.folder.path(), QStringLiteral("theirs.grs"), changedElsewhere());
+        return fileContents(h.path(QStringLiteral("theirs.grs")));
+    }
+};
+
+}  // namespace
+
+class ChangesElsewhereTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays();
+    void anyChangeOfAnyOfTheThreeFilesIsNoticed();
+    void ownSavesAndUntouchedFilesAskNothing();
+    void comingBackOffersToReloadAClassWithoutChanges();
+};
+
+void ChangesElsewhereTest::saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays() {
+    OpenClass c;
+    MainWindow& w = *c.h.window;
+    const QByteArray theirs = c.theirs();
+    QVERIFY(writeBytes(c.path, theirs));
+
+    // Cancel, and closing the question: their file stays, the changes too.
+    c.h.dialogs.choose(Cancel);
+    w.saveClass();
+    QCOMPARE(c.h.dialogs.texts(Kind::Choice), QStringList{kOverwriteQuestion});
+    QCOMPARE(c.h.dialogs.choiceButtons.front(),
+             (QStringList{QStringLiteral("&Overwrite"), QStringLiteral("Save &As\u2026"), QStringLiteral("&Cancel")}));
+    QCOMPARE(fileContents(c.path), theirs);
+    QVERIFY(w.document().Dirty);
+    w.saveClass();
+    QCOMPARE(c.h.dialogs.unanswered, 1);
+    QCOMPARE(fileContents(c.path), theirs);
+
+    // Save As... saves the class under another name and leaves theirs alone.
+    const QString copy = c.h.path(QStringLiteral("mine.grs"));
+    c.h.dialogs.choose(SaveAs);
+    c.h.dialogs.saveAs(copy);
+    w.saveClass();
+    QCOMPARE(fileContents(c.path), theirs);
+    QCOMPARE(w.document().markwellFile, copy);
+    QVERIFY(!w.document().Dirty);
+
+    // The save question on the way out asks it too; Overwrite writes.
+    OpenClass again;
+    QVERIFY(writeBytes(again.path, theirs));
+    again.h.dialogs.answer(Answer::Yes);
+    again.h.dialogs.choose(Overwrite);
+    QVERIFY(again.h.window->close());
+    QCOMPARE(again.h.dialogs.count(Kind::Choice), 1);
+    QVERIFY(fileContents(again.path) != theirs);
+    QCOMPARE(again.h.window->document().classRecord.students[2].name, std::string("Cleo Park"));
+}
+
+void ChangesElsewhereTest::anyChangeOfAnyOfTheThreeFilesIsNoticed() {
+    // The grade file with the same size and time, and each sibling alone.
+    const auto sameSizeAndTime = [](const QString& path) {
+        const QDateTime modified = QFileInfo(path).lastModified();
+        QByteArray bytes = fileContents(path);
+        bytes[bytes.size() - 1] = static_cast<char>(bytes[bytes.size() - 1] ^ 1);
+        QFile f(path);
+        return writeBytes(path, bytes) && f.open(QIODevice::ReadWrite) &&
+               f.setFileTime(modified, QFileDevice::FileModificationTime);
+    };
+    for (int file = 0; file < 3; ++file) {
+        OpenClass c;
+        const QString paths[] = {c.path, c.h.window->document().attendFile, c.h.window->document().seatingFile};
+        QVERIFY(file == 0 ? sameSizeAndTime(paths[file]) : appendTo(paths[file]));
+        c.h.dialogs.choose(Cancel);
+        c.h.window->saveClass();
+        QCOMPARE(c.h.dialogs.count(Kind::Choice), 1);
+        QVERIFY(c.h.window->document().Dirty);
+    }
+}
+
+void ChangesElsewhereTest::ownSavesAndUntouchedFilesAskNothing() {
+    OpenClass c;
+    MainWindow& w = *c.h.window;
+    w.saveClass();
+    w.replaceClass(smallClass());
+    w.saveClass();
+    // A class saved under a new name is watched under that name.
+    c.h.dialogs.saveAs(c.h.path(QStringLiteral("period2.grs")));
+    w.saveClassAs();
+    w.replaceClass(changedElsewhere());
+    w.saveClass();
+    w.documentCommands().reviewChangesOnDisk();
+    QVERIFY(c.h.dialogs.messages().isEmpty());
+    QVERIFY(!w.document().Dirty);
+}
+
+void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
+    OpenClass c;
+    MainWindow& w = *c.h.window;
+    w.saveClass();
+    QVERIFY(writeBytes(c.path, c.theirs()));
+
+    // No keeps the class shown and asks no more about that change.
+    c.h.dialogs.answer(Answer::No);
+    w.documentCommands().reviewChangesOnDisk();
+    w.documentCommands().reviewChangesOnDisk();
+    QCOMPARE(c.h.dialogs.texts(Kind::YesNo), QStringList{kReloadQuestion});
+    QCOMPARE(c.h.cls().students[2].name, std::string("Cleo Park"));
+
+    // Coming back to the window checks again; Yes reloads their class.
+    QVERIFY(writeBytes(c.path, c.theirs()));
+    QFile touched(c.path);
+    QVERIFY(touched.open(QIODevice::ReadWrite));
+    QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    touched.close();
+    c.h.dialogs.answer(Answer::Yes);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    QTRY_COMPARE(c.h.dialogs.count(Kind::YesNo), 2);
+    QTRY_COMPARE(c.h.cls().students[2].name, std::string("Cleo Parker"));
+    QVERIFY(!w.document().Dirty);
+
+    // With unsaved changes nothing is reloaded: the status line says why Save will ask.
+    w.replaceClass(smallClass());
+    QVERIFY(appendTo(c.path));
+    w.documentCommands().reviewChangesOnDisk();
+    QCOMPARE(c.h.dialogs.count(Kind::YesNo), 2);
+    QVERIFY(w.statusBar()->currentMessage().startsWith(
+        QStringLiteral("\"period1.grs\" was changed by another program since it was opened.")));
+    QCOMPARE(c.h.cls().students[2].name, std::string("Cleo Park"));
+    QVERIFY(w.document().Dirty);
+}
+
+MARKWELL_GUI_TEST_MAIN(ChangesElsewhereTest)
+#include "ChangesElsewhereTest.moc"

@@ -1,0 +1,294 @@
+// Recovery after a crash: the copy a window keeps of its unsaved changes,
+// when it goes, and what the next start offers, answered as a teacher would
+// answer; and the whole program killed in the middle of its work.
+
+#include "data/PointEntry.h"
+#include "document/DataFolder.h"
+#include "document/DocumentFiles.h"
+#include "document/RecoveryCopy.h"
+#include "main/RecoveryKeeper.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStatusBar>
+
+#include <array>
+#include <chrono>
+#include <csignal>
+
+using namespace markwell;
+using namespace markwell::testing;
+using namespace std::chrono_literals;
+using Kind = ScriptedDialogs::Kind;
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+enum Button { Recover, Discard, DecideLater };
+
+std::array<QByteArray, 3> classFiles(const QString& gradePath) {
+    return {fileContents(gradePath), fileContents(attendancePathFor(gradePath)), fileContents(seatingPathFor(gradePath))};
+}
+
+// What a save of the document would write, saved under `gradePath`.
+std::array<QByteArray, 3> bytesSavedAs(Document document, const QString& gradePath) {
+    QDir().mkpath(QFileInfo(gradePath).absolutePath());
+    if (!saveDocument(document, gradePath).ok()) return {};
+    return classFiles(gradePath);
+}
+
+// The small class with Bob's quiz raised and a new seat: unsaved work.
+ClassRecord changedClass(const ClassRecord& cls) {
+    ClassRecord changed = cls;
+    changed.assignments[0].namegrade[1] = makePointEntry("Bob Stone", "9");
+    SeatingInfo seat;
+    seat.name = "Bob Stone";
+    seat.left = 200;
+    changed.Seats.push_back(seat);
+    return changed;
+}
+
+QString noteOf(const QString& gradePath) {
+    return recoveryFolderFor(gradePath) + QStringLiteral("/recovery.txt");
+}
+
+bool hasCopy(const QString& gradePath) {
+    return QFile::exists(noteOf(gradePath));
+}
+
+// A window on "period1.grs" of the small class, changed and with its copy
+// written, that then ends without being closed, as at a crash.
+struct CrashedWindow {
+    QString classPath;
+    std::array<QByteArray, 3> onDisk;
+    std::array<QByteArray, 3> wouldSave;  // what Save would have written
+
+    explicit CrashedWindow(const QString& folder) {
+        WindowHarness h;
+        classPath = writeClass(folder, QStringLiteral("period1.grs"), smallClass());
+        onDisk = classFiles(classPath);
+        h.open(classPath);
+        h.window->replaceClass(changedClass(h.cls()));
+        h.window->recoveryKeeper().writeCopy();
+        wouldSave = bytesSavedAs(h.window->document(), folder + QStringLiteral("/expected/period1.grs"));
+    }  // the window goes without closing
+};
+
+}  // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void keepsACopyAfterAPauseAndEveryFewMinutesWhileChangesGoOn();
+    void aSaveAndLettingTheChangesGoRemoveTheCopy();
+    void theNextStartRecoversTheChangesAsTheyWouldHaveBeenSaved();
+    void discardAndDecideLaterDoWhatTheySay();
+    void aCopyInUseByALivingWindowIsNeitherOfferedNorOverwritten();
+    void aKilledProgramLeavesItsChangesForTheNextStart();
+};
+
+void RecoveryTest::init() {
+    QDir(programDataFolder()).removeRecursively();
+    QVERIFY(findLeftRecoveryCopies().empty());
+}
+
+void RecoveryTest::keepsACopyAfterAPauseAndEveryFewMinutesWhileChangesGoOn() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    const QStringList besideTheClass = filesIn(h.folder.path());
+    const std::array<QByteArray, 3> onDisk = classFiles(path);
+    h.open(path);
+    w.recoveryKeeper().setIntervals(60s, 100ms);
+    QTest::qWait(300);
+    QVERIFY(!hasCopy(path));  // nothing to recover from a class without changes
+
+    w.replaceClass(changedClass(h.cls()));
+    QTRY_VERIFY_WITH_TIMEOUT(hasCopy(path), 3000);
+    QCOMPARE(w.recoveryKeeper().keptClass(), path);
+
+    // Changes that never pause still reach the copy at every interval.
+    w.recoveryKeeper().setIntervals(300ms, 60s);
+    const QByteArray first = fileContents(noteOf(path));
+    bool rewritten = false;
+    for (int step = 0; step < 40 && !rewritten; ++step) {
+        w.replaceClass(h.cls());
+        QTest::qWait(50);
+        rewritten = fileContents(noteOf(path)) != first;
+    }
+    QVERIFY(rewritten);
+    QCOMPARE(filesIn(h.folder.path()), besideTheClass);
+    QVERIFY(classFiles(path) == onDisk);
+}
+
+void RecoveryTest::aSaveAndLettingTheChangesGoRemoveTheCopy() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass());
+    const auto changeAndKeep = [&] {
+        w.replaceClass(changedClass(h.cls()));
+        w.recoveryKeeper().writeCopy();
+        return hasCopy(w.document().markwellFile);
+    };
+    h.open(path);
+
+    QVERIFY(changeAndKeep());
+    w.saveClass();
+    QVERIFY(!hasCopy(path));
+
+    // No to the save question, before opening another class or a new one.
+    QVERIFY(changeAndKeep());
+    h.dialogs.answer(Answer::No);
+    h.open(other);
+    QVERIFY(!hasCopy(path));
+    QVERIFY(changeAndKeep());
+    h.dialogs.answer(Answer::No);
+    w.newClass();
+    QVERIFY(!hasCopy(other));
+
+    // Closing: Cancel keeps the changes and their copy; No lets both go.
+    h.open(path);
+    QVERIFY(changeAndKeep());
+    h.dialogs.answer(Answer::Cancel);
+    QVERIFY(!w.close());
+    QVERIFY(hasCopy(path));
+    h.dialogs.answer(Answer::No);
+    QVERIFY(w.close());
+    QVERIFY(!hasCopy(path));
+    QVERIFY(findLeftRecoveryCopies().empty());
+    QCOMPARE(h.dialogs.unanswered, 0);
+}
+
+void RecoveryTest::theNextStartRecoversTheChangesAsTheyWouldHaveBeenSaved() {
+    QTemporaryDir folder;
+    const CrashedWindow crashed(folder.path());
+    const std::vector<RecoveryCopy> left = findLeftRecoveryCopies();
+    QCOMPARE(left.size(), std::size_t{1});
+
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.openAtStart(crashed.classPath);
+    h.dialogs.choose(Recover);
+    w.offerRecovery();
+    const QString when = left[0].madeAt.toLocalTime().toString(QStringLiteral("HH:mm"));
+    QCOMPARE(h.dialogs.texts(Kind::Choice),
+             QStringList{QStringLiteral("Recover the unsaved changes to \"period1.grs\" from %1?").arg(when)});
+    QCOMPARE(h.dialogs.choiceButtons.front(),
+             (QStringList{QStringLiteral("&Recover"), QStringLiteral("&Discard"), QStringLiteral("Decide &later")}));
+
+    // The class itself, with its changes unsaved; its files still as they were.
+    QCOMPARE(w.document().markwellFile, crashed.classPath);
+    QVERIFY(w.document().Dirty);
+    QCOMPARE(w.windowTitle(), QStringLiteral("period1.grs[*] — Computerized Markwell"));
+    QVERIFY(w.isWindowModified());
+    QCOMPARE(h.cls().assignments[0].namegrade[1], makePointEntry("Bob Stone", "9"));
+    QVERIFY(classFiles(crashed.classPath) == crashed.onDisk);
+
+    w.saveClass();
+    QCOMPARE(h.dialogs.count(Kind::Choice), 1);  // no question about changes made elsewhere
+    QVERIFY(classFiles(crashed.classPath) == crashed.wouldSave);
+    QVERIFY(!hasCopy(crashed.classPath));
+    QCOMPARE(h.dialogs.unanswered, 0);
+}
+
+void RecoveryTest::discardAndDecideLaterDoWhatTheySay() {
+    QTemporaryDir folder;
+    const CrashedWindow crashed(folder.path());
+    {
+        // Decide later, and closing the question, leave the class and its copy alone.
+        WindowHarness h;
+        h.dialogs.choose(DecideLater);
+        h.window->offerRecovery();
+        QVERIFY(!h.window->document().isTitled());
+        QVERIFY(!h.window->document().Dirty);
+        h.window->offerRecovery();
+        QCOMPARE(h.dialogs.count(Kind::Choice), 2);
+        QCOMPARE(h.dialogs.unanswered, 1);
+        QVERIFY(!h.window->document().isTitled());
+    }
+    QCOMPARE(findLeftRecoveryCopies().size(), std::size_t{1});
+    {
+        WindowHarness h;
+        h.dialogs.choose(Discard);
+        h.window->offerRecovery();
+        QVERIFY(!h.window->document().isTitled());
+        QVERIFY(!hasCopy(crashed.classPath));
+    }
+    WindowHarness next;
+    next.window->offerRecovery();
+    QVERIFY(next.dialogs.shown.empty());
+    QVERIFY(classFiles(crashed.classPath) == crashed.onDisk);
+}
+
+void RecoveryTest::aCopyInUseByALivingWindowIsNeitherOfferedNorOverwritten() {
+    WindowHarness first;
+    const QString path = writeClass(first.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    first.open(path);
+    first.window->replaceClass(changedClass(first.cls()));
+    first.window->recoveryKeeper().writeCopy();
+    const QByteArray note = fileContents(noteOf(path));
+
+    WindowHarness second;
+    second.window->offerRecovery();
+    QVERIFY(second.dialogs.shown.empty());
+    second.open(path);
+    second.window->replaceClass(smallClass());
+    second.window->recoveryKeeper().writeCopy();
+    QCOMPARE(fileContents(noteOf(path)), note);
+    QVERIFY(second.window->statusBar()->currentMessage().contains(QStringLiteral("Another Markwell window")));
+}
+
+void RecoveryTest::aKilledProgramLeavesItsChangesForTheNextStart() {
+    QTemporaryDir folder;
+    const QString path = writeClass(folder.path(), QStringLiteral("period1.grs"), smallClass());
+    const std::array<QByteArray, 3> onDisk = classFiles(path);
+    WindowHarness h;
+    Result<Document> opened = openDocument(path, *h.scales);
+    QVERIFY(opened.ok());
+    Document changed = std::move(opened).value();
+    changed.classRecord = changedClass(changed.classRecord);
+    changed.Dirty = true;
+    const std::array<QByteArray, 3> wouldSave = bytesSavedAs(changed, folder.filePath(QStringLiteral("expected/p.grs")));
+    // The changes the program starts from: a copy of an earlier start.
+    const QDateTime earlier = QDateTime::currentDateTime().addSecs(-120);
+    QVERIFY(writeRecoveryCopy(changed, earlier).ok());
+    const QByteArray earlierNote = fileContents(noteOf(path));
+
+    QProcess markwell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("MARKWELL_RECOVERY_ANSWER"), QStringLiteral("recover"));
+    environment.insert(QStringLiteral("MARKWELL_RECOVERY_MS"), QStringLiteral("200"));
+    markwell.setProcessEnvironment(environment);
+    markwell.start(QStringLiteral(MARKWELL_APP_PATH), {path});
+    QVERIFY(markwell.waitForStarted());
+    // The program keeps the recovered changes as its own copy, under its lock.
+    QTRY_VERIFY_WITH_TIMEOUT(fileContents(noteOf(path)) != earlierNote, 20000);
+    QTest::qWait(500);  // a few more copies, one of them perhaps cut short by the kill
+    QVERIFY(findLeftRecoveryCopies().empty());
+    ::kill(static_cast<pid_t>(markwell.processId()), SIGKILL);
+    QVERIFY(markwell.waitForFinished());
+    QCOMPARE(markwell.exitStatus(), QProcess::CrashExit);
+
+    QVERIFY(classFiles(path) == onDisk);
+    const std::vector<RecoveryCopy> left = findLeftRecoveryCopies();
+    QCOMPARE(left.size(), std::size_t{1});
+    QVERIFY(left[0].madeAt > earlier);
+    h.window->openAtStart(path);
+    h.dialogs.choose(Recover);
+    h.window->offerRecovery();
+    QVERIFY(h.window->document().Dirty);
+    h.window->saveClass();
+    QVERIFY(classFiles(path) == wouldSave);
+    QCOMPARE(h.dialogs.unanswered, 0);
+}
+
+MARKWELL_GUI_TEST_MAIN(RecoveryTest)
+#include "RecoveryTest.moc"
