@@ -10,18 +10,17 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace markwell {
 namespace {
 
 QString caption() {
-    const QString name = QGuiApplication::applicationDisplayName();
-    return name.isEmpty() ? QCoreApplication::translate("QtUserDialogs", "Computerized Markwell") : name;
+    return QCoreApplication::translate("QtUserDialogs", "Computerized Markwell");
 }
 
 QFileDialog* makeFileDialog(QWidget* parent, const UserDialogs::FileRequest& request) {
@@ -56,6 +55,21 @@ UserDialogs::Answer QtUserDialogs::askYesNoCancel(QWidget* parent, const QString
     if (button == QMessageBox::Yes) return Answer::Yes;
     if (button == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
+}
+
+int QtUserDialogs::askChoice(QWidget* parent, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, caption(), text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> pressed;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const bool last = i + 1 == buttons.size();
+        pressed << box.addButton(buttons[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    if (pressed.isEmpty()) return -1;
+    box.setDefaultButton(qobject_cast<QPushButton*>(pressed.back()));
+    box.setEscapeButton(pressed.back());
+    box.exec();
+    const qsizetype index = pressed.indexOf(box.clickedButton());
+    return static_cast<int>(index < 0 ? pressed.size() - 1 : index);
 }
 
 std::optional<QString> QtUserDialogs::askText(QWidget* parent, const TextRequest& request) {

@@ -24,7 +24,8 @@ QStringList ScriptedDialogs::texts(Kind kind) const {
 QStringList ScriptedDialogs::messages() const {
     QStringList out;
     for (const Shown& s : shown) {
-        if (s.kind == Kind::Inform || s.kind == Kind::Warn || s.kind == Kind::YesNo || s.kind == Kind::YesNoCancel) {
+        if (s.kind == Kind::Inform || s.kind == Kind::Warn || s.kind == Kind::YesNo || s.kind == Kind::YesNoCancel ||
+            s.kind == Kind::Choice) {
             out << s.text;
         }
     }
@@ -34,6 +35,7 @@ QStringList ScriptedDialogs::messages() const {
 void ScriptedDialogs::clearRecord() {
     shown.clear();
     textRequests.clear();
+    choiceButtons.clear();
     fileRequests.clear();
     fontRequests.clear();
     openedUrls.clear();
@@ -58,6 +60,14 @@ UserDialogs::Answer ScriptedDialogs::askYesNo(QWidget*, const QString& text) {
 UserDialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text) {
     shown.push_back({Kind::YesNoCancel, text});
     return takeNext(answers).value_or(Answer::Cancel);
+}
+
+int ScriptedDialogs::askChoice(QWidget*, const QString& text, const QStringList& buttons) {
+    shown.push_back({Kind::Choice, text});
+    choiceButtons.push_back(buttons);
+    const int last = static_cast<int>(buttons.size()) - 1;
+    const int chosen = takeNext(choices).value_or(last);
+    return chosen >= 0 && chosen <= last ? chosen : last;
 }
 
 std::optional<QString> ScriptedDialogs::askText(QWidget*, const TextRequest& request) {
