@@ -1,8 +1,10 @@
 #pragma once
 
 // Entry point of a window test: offscreen unless told otherwise, and a
-// settings store in a temporary folder, never the user's own.
+// settings store in a temporary folder, never the user's own; the habits
+// every window of the program has.
 
+#include "dialogs/WindowHabits.h"
 #include "settings/SettingsNames.h"
 
 #include <QApplication>
@@ -19,7 +21,7 @@
         setenv("QT_QPA_PLATFORM", "offscreen", 0);                                         \
         QApplication app(argc, argv);                                                      \
         markwell::applySettingsNames();                                                    \
-        QApplication::setApplicationDisplayName(QStringLiteral("Computerized Markwell"));  \
+        markwell::installWindowHabits(app);                                                \
         TestClass test;                                                                    \
         return QTest::qExec(&test, argc, argv);                                            \
     }
