@@ -2,6 +2,7 @@
 
 #include "dialogs/PasswordDialog.h"
 #include "dialogs/QtUserDialogs.h"
+#include "dialogs/WindowHabits.h"
 #include "help/HelpCenter.h"
 #include "icons/Icons.h"
 #include "main/MainWindow.h"
@@ -52,7 +53,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     markwell::applySettingsNames();
-    QApplication::setApplicationDisplayName(QStringLiteral("Computerized Markwell"));
+    // No display name: the desktop would add it to every dialog's title.
+    // The main window names the program in its own title.
     QApplication::setApplicationVersion(QStringLiteral(MARKWELL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("markwell"));
     QApplication::setWindowIcon(markwell::applicationIcon());
@@ -66,6 +68,7 @@ int main(int argc, char** argv) {
     markwell::QtUserDialogs dialogs;
     markwell::HelpCenter help;
     app.installEventFilter(&help);
+    markwell::installWindowHabits(app);
 
     // With protection on, nothing of the program shows before the password.
     markwell::PasswordProtection passwords(settings);

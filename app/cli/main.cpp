@@ -44,7 +44,7 @@ constexpr std::array kCommands = {
     Command{"seats", "seats FILE.(grs|SEA)",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Print the seating chart, one seat a line, the teacher's last: caption, left, top, "
-                              "width,\n      height, fill, font, size, font colour, style (BIUS)."),
+                              "width,\n      height, fill, font, size, font color, style (BIUS)."),
             runSeats},
     Command{"new", "new FILE.grs [--scale NAME] [--force]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Write a new, empty class (File > New) with its .ATD and .SEA files."),

@@ -76,6 +76,46 @@ QString rangeProblemMessage(RangeProblem::Kind kind) {
     return {};
 }
 
+BoundCell comparedBound(const RangeProblem& problem) {
+    switch (problem.kind) {
+    case RangeProblem::LowAboveHigh: return {problem.row, 1};
+    case RangeProblem::Overlap: return {problem.row + 1, 1};
+    case RangeProblem::Blank:
+    case RangeProblem::NotANumber: break;
+    }
+    return {problem.row, problem.column};
+}
+
+QString describeRangeProblem(const std::vector<LetterRange>& ranges, const RangeProblem& problem) {
+    const QString message = rangeProblemMessage(problem.kind);
+    const auto at = [&ranges](int row) -> const LetterRange& { return ranges[static_cast<std::size_t>(row)]; };
+    const LetterRange& range = at(problem.row);
+    switch (problem.kind) {
+    case RangeProblem::LowAboveHigh:
+        return ScaleChecks::tr("%1: \u201c%2\u201d starts at %3 but ends at %4.")
+            .arg(message, range.letter.trimmed(), range.low.trimmed(), range.high.trimmed());
+    case RangeProblem::Overlap: {
+        const LetterRange& next = at(problem.row + 1);
+        return ScaleChecks::tr("%1: \u201c%2\u201d starts at %3, below %4 where \u201c%5\u201d ends.")
+            .arg(message, range.letter.trimmed(), range.low.trimmed(), next.high.trimmed(), next.letter.trimmed());
+    }
+    case RangeProblem::Blank:
+    case RangeProblem::NotANumber: break;
+    }
+    return message;
+}
+
+bool sameBounds(const StoredScale& a, const StoredScale& b) {
+    if (a.kind != b.kind || a.ranges.size() != b.ranges.size()) return false;
+    for (std::size_t i = 0; i < a.ranges.size(); ++i) {
+        if (a.ranges[i].low.trimmed() != b.ranges[i].low.trimmed() ||
+            a.ranges[i].high.trimmed() != b.ranges[i].high.trimmed()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 Result<CurrentGradeScale> gradeScaleOf(const StoredScale& scale) {
     if (const QString problem = ScaleStore::nameProblem(scale.name); !problem.isEmpty()) return fail(problem);
     if (scale.ranges.size() != scaleLetters(static_cast<std::uint8_t>(scale.kind)).size()) {

@@ -50,6 +50,27 @@ std::optional<RangeProblem> findRangeProblem(const std::vector<LetterRange>& ran
 // The message of a problem, as the scale editor shows it.
 QString rangeProblemMessage(RangeProblem::Kind kind);
 
+// A cell of the scale editor: a letter's row and its column (0 = Min %).
+struct BoundCell {
+    int row;
+    int column;
+    bool operator==(const BoundCell&) const = default;
+};
+
+// The other bound a comparison looked at: the letter's own Max % when its
+// Min % is above it, the next letter's Max % for an overlap; the problem's
+// own cell for a blank or unreadable bound.
+BoundCell comparedBound(const RangeProblem& problem);
+
+// The message of a problem with what it compares: the letters (without the
+// blanks they are stored with) and their bounds, so that the teacher sees
+// which two are meant.
+QString describeRangeProblem(const std::vector<LetterRange>& ranges, const RangeProblem& problem);
+
+// Whether two scales have the same kind and bounds; names are not compared,
+// nor blanks around a bound.
+bool sameBounds(const StoredScale& a, const StoredScale& b);
+
 // The scale a class records for a stored scale: its name, its kind and the
 // bounds joined with "," letter by letter, Min % then Max % ("75,100,0,74"),
 // blanks around each bound removed. Refused when the bounds do not pass

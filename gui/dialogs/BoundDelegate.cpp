@@ -15,20 +15,20 @@ const QRegularExpression& partialBound() {
     return pattern;
 }
 
-// Digits with at most one ".", saying so when a key or a paste is refused.
+// Digits with at most one ".", saying whether a key or a paste was taken.
 class BoundValidator : public QRegularExpressionValidator {
 public:
-    BoundValidator(std::function<void()> refused, QObject* parent)
-        : QRegularExpressionValidator(partialBound(), parent), refused_(std::move(refused)) {}
+    BoundValidator(std::function<void(bool taken)> told, QObject* parent)
+        : QRegularExpressionValidator(partialBound(), parent), told_(std::move(told)) {}
 
     State validate(QString& input, int& pos) const override {
         const State state = QRegularExpressionValidator::validate(input, pos);
-        if (state == Invalid) refused_();
+        told_(state != Invalid);
         return state;
     }
 
 private:
-    std::function<void()> refused_;
+    std::function<void(bool)> told_;
 };
 
 }  // namespace
@@ -37,7 +37,12 @@ QWidget* BoundDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     editor->setMaxLength(kMaxBoundLength);
-    editor->setValidator(new BoundValidator([this] { emit boundRefused(); }, editor));
+    editor->setValidator(new BoundValidator(
+        [this](bool taken) {
+            if (taken) emit boundTyped();
+            else emit boundRefused();
+        },
+        editor));
     return editor;
 }
 

@@ -6,7 +6,8 @@ namespace markwell {
 
 // Edits the bounds of a grade scale: at most six characters, digits and one
 // ".", whether typed or pasted. A refused key or paste is reported through
-// boundRefused(), so the dialog can say why nothing happened.
+// boundRefused(), so the dialog can say why nothing happened, and a key
+// taken after it through boundTyped(), so the dialog can stop saying so.
 class BoundDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
 
 signals:
     void boundRefused() const;
+    void boundTyped() const;
 };
 
 }  // namespace markwell

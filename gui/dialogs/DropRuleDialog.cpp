@@ -1,5 +1,6 @@
 #include "dialogs/DropRuleDialog.h"
 
+#include "data/Tables.h"
 #include "editing/GradingRules.h"
 #include "help/HelpTopics.h"
 
@@ -31,15 +32,15 @@ DropRuleDialog::DropRuleDialog(const DropLowScoreInfo& current, QWidget* parent)
         layout->addWidget(button);
     }
 
-    // In the order of the types: Final, Test, Quiz, Homework, Lab, Other.
-    const std::array<QString, 6> captions = {
-        tr("Drop lowest score in \"&Final\" type"), tr("Drop lowest score in \"&Test\" type"),
-        tr("Drop lowest score in \"&Quiz\" type"),  tr("Drop lowest score in \"H&W\" type"),
-        tr("Drop lowest score in \"&Lab\" type"),   tr("Drop lowest score in \"Ot&her\" type")};
+    // The types as the type table names them, each with an Alt letter no
+    // other control of the dialog has: Final, Test, Quiz, Home&work, Lab, Ot&her.
+    const std::array<int, kAssignmentTypeCount> altLetterAt = {0, 0, 0, 4, 0, 2};
     auto* types = new QVBoxLayout;
     types->setContentsMargins(24, 0, 0, 0);  // under the by-type rule they belong to
-    for (int type = 0; type < 6; ++type) {
-        auto* box = new QCheckBox(captions[static_cast<std::size_t>(type)]);
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        QString name = assignmentTypeName(type);
+        name.insert(altLetterAt[static_cast<std::size_t>(type)], QLatin1Char('&'));
+        auto* box = new QCheckBox(tr("Drop lowest score in \"%1\" type").arg(name));
         box->setObjectName(QStringLiteral("dropType%1").arg(type));
         typeBoxes_[static_cast<std::size_t>(type)] = box;
         types->addWidget(box);

@@ -32,7 +32,7 @@ FontDialog::FontDialog(const UserDialogs::FontChoice& initial, QWidget* parent)
     : QDialog(parent), initialFamily_(initial.family), colour_(initial.colour), family_(new QFontComboBox),
       size_(new QComboBox), bold_(new QCheckBox(tr("&Bold"))),
       italic_(new QCheckBox(tr("&Italic"))), underline_(new QCheckBox(tr("&Underline"))),
-      strikeOut_(new QCheckBox(tr("S&trikeout"))), colourButton_(new QPushButton(tr("C&olour..."))),
+      strikeOut_(new QCheckBox(tr("S&trikeout"))), colourButton_(new QPushButton(tr("C&olor..."))),
       sample_(new QLabel(QStringLiteral("AaBbYyZz 0123456789"))) {
     setWindowTitle(tr("Font"));
     setHelpTopic(this, HelpTopic::Font);
@@ -68,7 +68,7 @@ FontDialog::FontDialog(const UserDialogs::FontChoice& initial, QWidget* parent)
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(colourButton_);
     colourRow->addStretch();
-    form->addRow(tr("Colour:"), colourRow);
+    form->addRow(tr("Color:"), colourRow);
 
     auto* sampleBox = new QGroupBox(tr("Sample"));
     auto* sampleLayout = new QVBoxLayout(sampleBox);
@@ -127,7 +127,7 @@ void FontDialog::updateSample() {
 }
 
 void FontDialog::chooseColour() {
-    const QColor picked = QColorDialog::getColor(colour_, this, tr("Font Colour"));
+    const QColor picked = QColorDialog::getColor(colour_, this, tr("Font Color"));
     if (!picked.isValid()) return;
     colour_ = picked;
     colourButton_->setIcon(swatch(colour_));

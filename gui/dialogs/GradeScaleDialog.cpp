@@ -3,9 +3,9 @@
 #include "common/Cp1252.h"
 #include "data/Tables.h"
 #include "dialogs/BoundDelegate.h"
+#include "dialogs/DiscardQuestion.h"
 #include "dialogs/UserDialogs.h"
 #include "help/HelpTopics.h"
-#include "scales/ScaleChecks.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -66,7 +66,11 @@ GradeScaleDialog::GradeScaleDialog(ScaleStore& store, const CurrentGradeScale& c
     connect(delegate_, &BoundDelegate::boundRefused, this, [this] {
         hint_->setText(tr("Invalid value! A bound is a percentage such as 90 or 89.9."));
     });
+    connect(delegate_, &BoundDelegate::boundTyped, hint_, &QLabel::clear);
     connect(table_, &QTableWidget::currentCellChanged, hint_, &QLabel::clear);
+    connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        lastTyped_ = BoundCell{item->row(), item->column()};
+    });
 
     auto* options = new QGroupBox(tr("Options"));
     auto* optionsLayout = new QVBoxLayout(options);
@@ -162,6 +166,7 @@ void GradeScaleDialog::showSelectedScale() {
 }
 
 void GradeScaleDialog::showScale(const StoredScale& scale) {
+    unchanged_ = scale;
     kindShown_ = scale.kind;
     {
         const QSignalBlocker block(kinds_);
@@ -178,6 +183,8 @@ void GradeScaleDialog::layOutKind(ScaleKind kind) {
 void GradeScaleDialog::showRanges(const std::vector<LetterRange>& ranges) {
     const int row = std::max(0, table_->currentRow());
     const int column = std::max(0, table_->currentColumn());
+    const QSignalBlocker quiet(table_);  // laying out is no typing
+    lastTyped_.reset();
     table_->setRowCount(static_cast<int>(ranges.size()));
     QStringList letters;
     for (int r = 0; r < table_->rowCount(); ++r) {
@@ -209,12 +216,27 @@ StoredScale GradeScaleDialog::scaleShown() const {
 }
 
 bool GradeScaleDialog::boundsPass() {
-    const std::optional<RangeProblem> problem = findRangeProblem(scaleShown().ranges);
+    const std::vector<LetterRange> ranges = scaleShown().ranges;
+    const std::optional<RangeProblem> problem = findRangeProblem(ranges);
     if (!problem) return true;
-    dialogs_.inform(this, rangeProblemMessage(problem->kind));
-    table_->setCurrentCell(problem->row, problem->column);
-    table_->setFocus();
+    dialogs_.inform(this, describeRangeProblem(ranges, *problem));
+    selectCellAtFault(*problem);
     return false;
+}
+
+void GradeScaleDialog::selectCellAtFault(const RangeProblem& problem) {
+    // Of the two bounds compared, the one just typed is the one to correct.
+    const BoundCell own{problem.row, problem.column};
+    const BoundCell compared = comparedBound(problem);
+    const BoundCell cell = lastTyped_ == compared ? compared : own;
+    table_->setCurrentCell(cell.row, cell.column);
+    table_->setFocus();
+}
+
+bool GradeScaleDialog::changesStoredScale(const StoredScale& scale) const {
+    if (isCarried(scale.name)) return false;
+    const std::optional<StoredScale> stored = store_.readScale(scale.name);
+    return stored && !sameBounds(*stored, scale);
 }
 
 bool GradeScaleDialog::save(const StoredScale& scale) {
@@ -223,35 +245,58 @@ bool GradeScaleDialog::save(const StoredScale& scale) {
         return false;
     }
     if (isCarried(scale.name)) carried_.reset();  // the store has it now
+    unchanged_ = scale;
     return true;
 }
 
 void GradeScaleDialog::accept() {
     if (!boundsPass()) return;
     StoredScale scale = scaleShown();
+    if (changesStoredScale(scale)) {
+        // Every class that uses the scale takes its letters from the store.
+        const QString question = tr("Change the scale \"%1\" for every class that uses it?").arg(scale.name);
+        switch (dialogs_.askChoice(this, question, {tr("Change"), tr("Save as New..."), tr("Cancel")})) {
+        case 0: break;
+        case 1:
+            if (!saveShownUnderName()) return;
+            chosen_ = scaleShown();
+            QDialog::accept();
+            return;
+        default: return;
+        }
+    }
     if (!save(scale)) return;
     chosen_ = std::move(scale);
     QDialog::accept();
 }
 
+void GradeScaleDialog::reject() {
+    if (!sameBounds(scaleShown(), unchanged_) && !confirmDiscard(dialogs_, this)) return;
+    QDialog::reject();
+}
+
 void GradeScaleDialog::saveScaleAs() {
     if (!boundsPass()) return;
+    (void)saveShownUnderName();
+}
+
+std::optional<QString> GradeScaleDialog::saveShownUnderName() {
     const std::optional<QString> typed = dialogs_.askText(
         this, {tr("Saved Grade Scale"), tr("Save the grade scale as:"), scaleList_->currentText(), capacity::kScaleName - 1});
-    if (!typed) return;
+    if (!typed) return std::nullopt;
     const Result<QString> name = scaleNameFrom(*typed);
     if (!name) {
         dialogs_.inform(this, name.message());
-        return;
+        return std::nullopt;
     }
     if (store_.contains(*name) &&
         dialogs_.askYesNo(this, tr("A grade scale named \"%1\" already exists. Do you want to replace it?").arg(*name)) !=
             UserDialogs::Answer::Yes) {
-        return;
+        return std::nullopt;
     }
     StoredScale scale = scaleShown();
     scale.name = *name;
-    if (!save(scale)) return;
+    if (!save(scale)) return std::nullopt;
     // One entry per name: an existing one takes the name as now spelt.
     const QSignalBlocker block(scaleList_);
     if (const int existing = indexOfName(scaleList_, *name); existing >= 0) {
@@ -260,6 +305,7 @@ void GradeScaleDialog::saveScaleAs() {
         scaleList_->addItem(*name);
     }
     selectName(*name);
+    return *name;
 }
 
 void GradeScaleDialog::deleteScale() {

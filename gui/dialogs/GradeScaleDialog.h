@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Records.h"
+#include "scales/ScaleChecks.h"
 #include "scales/ScaleStore.h"
 
 #include <QDialog>
@@ -24,7 +25,9 @@ class UserDialogs;
 // shown at a time: a row per letter (the letters as row headings, spaces
 // kept), its Min % and Max % in two columns. Saving and deleting act on the
 // store at once; OK saves the scale shown under its name and makes it the
-// class's scale (chosenScale()).
+// class's scale (chosenScale()). A stored scale is shared by every class that
+// uses it, so OK asks before it changes one. Cancel, Escape and closing ask
+// before they throw away bounds or a kind that were changed and not saved.
 class GradeScaleDialog : public QDialog {
     Q_OBJECT
 public:
@@ -47,6 +50,7 @@ public:
 
 public slots:
     void accept() override;
+    void reject() override;
     void deleteScale();
     void saveScaleAs();
 
@@ -58,12 +62,18 @@ private:
     void showRanges(const std::vector<LetterRange>& ranges);
     // Stores the value being typed into a cell, if any.
     void finishTyping() const;
-    // True when every bound can be saved; otherwise says why and selects the cell.
+    // True when every bound can be saved; otherwise says why and selects the
+    // cell at fault, ready for the correction.
     bool boundsPass();
+    void selectCellAtFault(const RangeProblem& problem);
+    // Asks for a name and saves the scale shown under it; the name, or none.
+    std::optional<QString> saveShownUnderName();
     // Saves under the scale's own name; says why when it cannot.
     bool save(const StoredScale& scale);
     void selectName(const QString& name);
     bool isCarried(const QString& name) const;
+    // Whether saving `scale` would change the kind or bounds of a stored scale.
+    bool changesStoredScale(const StoredScale& scale) const;
 
     ScaleStore& store_;
     UserDialogs& dialogs_;
@@ -71,6 +81,10 @@ private:
     std::optional<StoredScale> carried_;
     StoredScale chosen_;
     ScaleKind kindShown_ = ScaleKind::Standard;
+    // The scale as shown or saved last: what Cancel would lose is the difference.
+    StoredScale unchanged_;
+    // The cell typed into last: of the two bounds a check compares, the one to correct.
+    std::optional<BoundCell> lastTyped_;
 
     QComboBox* scaleList_;
     QTableWidget* table_;

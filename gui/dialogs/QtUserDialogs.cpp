@@ -10,7 +10,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -21,8 +20,7 @@ namespace markwell {
 namespace {
 
 QString caption() {
-    const QString name = QGuiApplication::applicationDisplayName();
-    return name.isEmpty() ? QCoreApplication::translate("QtUserDialogs", "Computerized Markwell") : name;
+    return QCoreApplication::translate("QtUserDialogs", "Computerized Markwell");
 }
 
 QFileDialog* makeFileDialog(QWidget* parent, const UserDialogs::FileRequest& request) {
@@ -59,15 +57,19 @@ UserDialogs::Answer QtUserDialogs::askYesNoCancel(QWidget* parent, const QString
     return Answer::Cancel;
 }
 
-int QtUserDialogs::askChoice(QWidget* parent, const QString& text, const QStringList& buttons, int escapeButton) {
+int QtUserDialogs::askChoice(QWidget* parent, const QString& text, const QStringList& buttons) {
     QMessageBox box(QMessageBox::Question, caption(), text, QMessageBox::NoButton, parent);
-    QList<QPushButton*> pushed;
-    for (const QString& button : buttons) pushed << box.addButton(button, QMessageBox::ActionRole);
-    if (!pushed.isEmpty()) box.setDefaultButton(pushed.front());
-    if (escapeButton >= 0 && escapeButton < pushed.size()) box.setEscapeButton(pushed.at(escapeButton));
+    QList<QAbstractButton*> pressed;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const bool last = i + 1 == buttons.size();
+        pressed << box.addButton(buttons[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    if (pressed.isEmpty()) return -1;
+    box.setDefaultButton(qobject_cast<QPushButton*>(pressed.back()));
+    box.setEscapeButton(pressed.back());
     box.exec();
-    const qsizetype chosen = pushed.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
-    return chosen >= 0 ? static_cast<int>(chosen) : escapeButton;
+    const qsizetype index = pressed.indexOf(box.clickedButton());
+    return static_cast<int>(index < 0 ? pressed.size() - 1 : index);
 }
 
 std::optional<QString> QtUserDialogs::askText(QWidget* parent, const TextRequest& request) {

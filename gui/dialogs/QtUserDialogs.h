@@ -13,7 +13,7 @@ public:
     void warn(QWidget* parent, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
-    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons, int escapeButton) override;
+    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;

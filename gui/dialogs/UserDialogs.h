@@ -64,11 +64,11 @@ public:
     virtual Answer askYesNo(QWidget* parent, const QString& text) = 0;
     // A question with Yes, No and Cancel; closing the box answers Cancel.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
-
-    // A question with buttons of its own (texts with their Alt letters), the
-    // first the default; gives the index of the button pressed. Closing the
-    // box (Esc) answers `escapeButton`.
-    virtual int askChoice(QWidget* parent, const QString& text, const QStringList& buttons, int escapeButton) = 0;
+    // A question whose buttons say what they do ("Discard", "Keep editing");
+    // the answer is the index of the button pressed. The last button must
+    // be the one that changes nothing: it is the default, and Escape and
+    // closing the box answer it.
+    virtual int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) = 0;
 
     // A line of text; nullopt when cancelled.
     virtual std::optional<QString> askText(QWidget* parent, const TextRequest& request) = 0;

@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
 #include "data/PointEntry.h"
+#include "dialogs/DiscardQuestion.h"
 #include "dialogs/UserDialogs.h"
 #include "editing/GradeEntry.h"
 #include "editing/Validators.h"
@@ -23,7 +24,7 @@
 namespace markwell {
 
 EditGradesDialog::EditGradesDialog(const ClassRecord& cls, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), working_(cls), choice_(new QComboBox), total_(new QLineEdit),
+    : QDialog(parent), dialogs_(dialogs), original_(cls), working_(cls), choice_(new QComboBox), total_(new QLineEdit),
       grid_(new SheetView) {
     setWindowTitle(tr("Edit Grades"));
     setObjectName(QStringLiteral("editGradesDialog"));
@@ -149,14 +150,29 @@ SheetView::EndEdit EditGradesDialog::storeCell(int row, int col, const QString& 
 
 void EditGradesDialog::clearAssignment() {
     if (current_ < 0) return;
+    AssignmentInfo& assignment = working_.assignments[static_cast<std::size_t>(current_)];
+    const QString question = tr("Clear all points of \"%1\"?").arg(cp1252::toUnicode(assignment.title));
+    if (dialogs_.askChoice(this, question, {tr("Clear"), tr("Cancel")}) != 0) return;
     grid_->cancelEdit();
-    clearPoints(working_.assignments[static_cast<std::size_t>(current_)]);
+    clearPoints(assignment);
     showAssignment(current_);
 }
 
 void EditGradesDialog::accept() {
     if (!keepTyping()) return;
     QDialog::accept();
+}
+
+bool EditGradesDialog::holdsTyping() const {
+    if (working_ != original_ || grid_->isEditing()) return true;
+    if (current_ < 0) return false;
+    const AssignmentInfo& assignment = working_.assignments[static_cast<std::size_t>(current_)];
+    return trimmedText(total_->text()) != generalQText(assignment.total);
+}
+
+void EditGradesDialog::reject() {
+    if (holdsTyping() && !confirmDiscard(dialogs_, this)) return;
+    QDialog::reject();
 }
 
 }  // namespace markwell

@@ -36,9 +36,12 @@ public:
     int shownAssignment() const { return current_; }
 
 public slots:
-    // Every point of the assignment shown back to 0, and its total.
+    // Every point of the assignment shown back to 0, and its total, once
+    // the teacher confirms.
     void clearAssignment();
     void accept() override;
+    // Cancel, Escape and closing: asks first when points were typed.
+    void reject() override;
 
 private:
     void chooseAssignment(int index);
@@ -47,8 +50,11 @@ private:
     // box; false (after saying why) when either is refused.
     bool keepTyping();
     SheetView::EndEdit storeCell(int row, int col, const QString& text);
+    // Whether anything typed (a point, a total, a Clear) would be lost.
+    bool holdsTyping() const;
 
     UserDialogs& dialogs_;
+    const ClassRecord original_;
     ClassRecord working_;
     Sheet sheet_;
     int current_ = -1;

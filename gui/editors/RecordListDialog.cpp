@@ -1,5 +1,6 @@
 #include "editors/RecordListDialog.h"
 
+#include "dialogs/DiscardQuestion.h"
 #include "dialogs/UserDialogs.h"
 #include "editors/EditorSupport.h"
 #include "editors/RecordListPanel.h"
@@ -13,7 +14,7 @@ namespace markwell {
 
 RecordListDialog::RecordListDialog(const ClassRecord& cls, UserDialogs& dialogs, const QString& classPath,
                                    const QString& countText, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), classPath_(classPath), working_(cls),
+    : QDialog(parent), dialogs_(dialogs), classPath_(classPath), original_(cls), working_(cls),
       panel_(new RecordListPanel(countText)) {
     connect(panel_, &RecordListPanel::rowChosen, this, &RecordListDialog::showRecord);
     connect(panel_, &RecordListPanel::moveRequested, this, &RecordListDialog::moveRecord);
@@ -122,6 +123,12 @@ bool RecordListDialog::storeBeforeClosing() {
 void RecordListDialog::accept() {
     if (!storeBeforeClosing()) return;
     QDialog::accept();
+}
+
+void RecordListDialog::reject() {
+    const bool typed = working_ != original_ || (edited_ && !boxesEmpty());
+    if (typed && !confirmDiscard(dialogs_, this)) return;
+    QDialog::reject();
 }
 
 }  // namespace markwell

@@ -22,8 +22,9 @@ class UserDialogs;
 // storeRecord) changes exactly that record. A click on the dialog's
 // background, and every Add, Update and Delete, empties the boxes and lets go
 // of the line, so what is typed next is a new record that Enter adds. OK with
-// typing not yet stored asks what to do with it; Escape and closing are
-// Cancel. The owner takes classRecord() when the dialog returns OK.
+// typing not yet stored asks what to do with it; Cancel, Escape and closing
+// ask before they throw away a changed list or typing in the boxes. The owner
+// takes classRecord() when the dialog returns OK.
 class RecordListDialog : public QDialog {
     Q_OBJECT
 public:
@@ -42,6 +43,7 @@ public slots:
     // Empty boxes and no line chosen.
     void reset();
     void accept() override;
+    void reject() override;
 
 protected:
     RecordListDialog(const ClassRecord& cls, UserDialogs& dialogs, const QString& classPath, const QString& countText,
@@ -82,6 +84,7 @@ protected:
 
     UserDialogs& dialogs_;
     QString classPath_;
+    const ClassRecord original_;
     ClassRecord working_;
     RecordListPanel* panel_;
 

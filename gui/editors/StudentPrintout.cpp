@@ -33,8 +33,8 @@ constexpr PrintedLine kLines[] = {
     {QT_TRANSLATE_NOOP("StudentPrintout", "- Father's name: "), StudentField::DadName},
     {QT_TRANSLATE_NOOP("StudentPrintout", "- Mother's phone: "), StudentField::MomPhone},
     {QT_TRANSLATE_NOOP("StudentPrintout", "- Father's phone: "), StudentField::DadPhone},
-    {QT_TRANSLATE_NOOP("StudentPrintout", "- Mother's Address: "), StudentField::MomEmail},
-    {QT_TRANSLATE_NOOP("StudentPrintout", "- Father's Address: "), StudentField::DadEmail},
+    {QT_TRANSLATE_NOOP("StudentPrintout", "- Mother's E-mail: "), StudentField::MomEmail},
+    {QT_TRANSLATE_NOOP("StudentPrintout", "- Father's E-mail: "), StudentField::DadEmail},
     {nullptr, {}},
 };
 

@@ -177,7 +177,7 @@ std::optional<DocumentCommands::Outcome> DocumentCommands::refuseOverwritingOthe
     const QStringList buttons{tr("&Overwrite"), tr("Save &As\u2026"), tr("&Cancel")};
     const QString question =
         tr("\"%1\" was changed by another program since it was opened. Overwrite it?").arg(className());
-    switch (dialogs_.askChoice(window_, question, buttons, Cancel)) {
+    switch (dialogs_.askChoice(window_, question, buttons)) {
     case Overwrite: return std::nullopt;
     case SaveAs: return saveAsFor(asker);
     default: return Outcome::Cancelled;

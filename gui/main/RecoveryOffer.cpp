@@ -24,7 +24,7 @@ QString whenMade(const QDateTime& madeAt) {
 RecoveryAnswer ask(UserDialogs& dialogs, QWidget* parent, const RecoveryCopy& copy) {
     const QStringList buttons{RecoveryOffer::tr("&Recover"), RecoveryOffer::tr("&Discard"),
                               RecoveryOffer::tr("Decide &later")};
-    switch (dialogs.askChoice(parent, recoveryQuestion(copy), buttons, 2)) {
+    switch (dialogs.askChoice(parent, recoveryQuestion(copy), buttons)) {
     case 0: return RecoveryAnswer::Recover;
     case 1: return RecoveryAnswer::Discard;
     default: return RecoveryAnswer::DecideLater;

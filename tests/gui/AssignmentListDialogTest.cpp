@@ -64,6 +64,8 @@ private slots:
     void importedAssignmentsStartAtZero();
     void theListPrintsAsATable();
     void altLettersDoNotClash();
+    void anAltLetterNoControlHasTypesNothing();
+    void escapeAsksBeforeDiscardingTheList();
 };
 
 void AssignmentListDialogTest::enterAddsWithZeroPointsForEveryStudent() {
@@ -205,6 +207,42 @@ void AssignmentListDialogTest::altLettersDoNotClash() {
     Editor e(smallClass());
     const QStringList clashes = clashingAltLetters(e.dialog);
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+}
+
+void AssignmentListDialogTest::anAltLetterNoControlHasTypesNothing() {
+    Editor e(smallClass());
+    e.dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&e.dialog));
+    e.type(QStringLiteral("Lab"), 4);
+    // Alt+I and Alt+Shift+I lead nowhere in this dialog: the title stays as typed.
+    QVERIFY(!offeredAltLetters(e.dialog).contains(QLatin1Char('i')));
+    QTest::keyClick(e.dialog.titleBox(), Qt::Key_I, Qt::AltModifier);
+    QTest::keyClick(e.dialog.titleBox(), Qt::Key_I, Qt::AltModifier | Qt::ShiftModifier);
+    QCOMPARE(e.dialog.titleBox()->text(), QStringLiteral("Lab"));
+    QVERIFY(e.dialog.titleBox()->hasFocus());
+    // Alt with a letter a control has still goes to it; plain letters still type.
+    QTest::keyClick(e.dialog.titleBox(), Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(e.cls().assignments.size(), std::size_t(3));
+    QTest::keyClicks(e.dialog.titleBox(), QStringLiteral("i"));
+    QCOMPARE(e.dialog.titleBox()->text(), QStringLiteral("i"));
+}
+
+void AssignmentListDialogTest::escapeAsksBeforeDiscardingTheList() {
+    Editor e(smallClass());
+    e.choose(1);
+    QTest::keyClick(e.dialog.titleBox(), Qt::Key_Escape);  // nothing typed: closes at once
+    QVERIFY(!e.dialog.isVisible());
+    QCOMPARE(e.dialogs.count(Kind::Choice), 0);
+
+    Editor added(smallClass());
+    added.type(QStringLiteral("Lab 1"), 4);
+    QTest::keyClick(added.dialog.titleBox(), Qt::Key_Return);
+    QCOMPARE(added.cls().assignments.size(), std::size_t(3));
+    QTest::keyClick(added.dialog.titleBox(), Qt::Key_Escape);
+    QVERIFY(added.dialog.isVisible());
+    QCOMPARE(added.dialogs.texts(Kind::Choice),
+             QStringList{QStringLiteral("Discard what you typed in \"Assignment List\"?")});
+    QCOMPARE(added.cls().assignments.size(), std::size_t(3));
 }
 
 MARKWELL_GUI_TEST_MAIN(AssignmentListDialogTest)

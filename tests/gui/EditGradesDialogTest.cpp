@@ -61,7 +61,8 @@ private slots:
     void textThatIsNotPointsIsRefusedAndKeepsTheCell();
     void twoStudentsOfOneNameKeepTheirOwnPoints();
     void aBadTotalBlocksSwitchingAndOk();
-    void clearThenCancelChangesNothing();
+    void clearAsksAndCancelAsksBeforeDiscarding();
+    void escapeAndCloseAskOnlyWhenPointsWereTyped();
     void enterOnANameDoesNotCloseTheDialog();
 };
 
@@ -154,16 +155,69 @@ void EditGradesDialogTest::aBadTotalBlocksSwitchingAndOk() {
     QCOMPARE(e.cls().assignments[0].total, 0.0);
 }
 
-void EditGradesDialogTest::clearThenCancelChangesNothing() {
+void EditGradesDialogTest::clearAsksAndCancelAsksBeforeDiscarding() {
     Entry e(smallClass());
+    const Entries quiz{"Ann Lee~8", "Bob Stone~6", "Cleo Park~-"};
+
+    // Clear names the assignment and does nothing unless confirmed.
+    e.button("clearButton")->click();
+    QCOMPARE(e.dialogs.texts(Kind::Choice), QStringList{QStringLiteral("Clear all points of \"Quiz 1\"?")});
+    QCOMPARE(e.dialogs.choiceButtons.back(), (QStringList{QStringLiteral("Clear"), QStringLiteral("Cancel")}));
+    QCOMPARE(e.cls().assignments[0].namegrade, quiz);
+    QCOMPARE(e.dialog.totalBox()->text(), QStringLiteral("10"));
+
     e.typeInto(1, QStringLiteral("5"));
+    e.dialogs.choose(0);
     e.button("clearButton")->click();
     QVERIFY(!e.grid()->isEditing());
     QCOMPARE(e.dialog.totalBox()->text(), QStringLiteral("0"));
     QCOMPARE(e.grid()->sheet()->text(1, 2), QStringLiteral("0"));
     QCOMPARE(e.cls().assignments[0].namegrade, (Entries{"Ann Lee~0", "Bob Stone~0", "Cleo Park~0"}));
+
+    // Cancel after a Clear asks; Keep editing keeps the dialog open.
+    e.dialogs.clearRecord();
+    e.dialogs.choose(1);
+    e.dialog.reject();
+    QVERIFY(e.dialog.isVisible());
+    QCOMPARE(e.dialogs.texts(Kind::Choice), QStringList{QStringLiteral("Discard what you typed in \"Edit Grades\"?")});
+    // Discard closes, and the class the owner keeps is untouched.
+    e.dialogs.choose(0);
     e.dialog.reject();
     QCOMPARE(e.dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!e.dialog.isVisible());
+}
+
+void EditGradesDialogTest::escapeAndCloseAskOnlyWhenPointsWereTyped() {
+    // Looking at another assignment types nothing: Escape closes at once.
+    Entry looked(smallClass());
+    looked.dialog.assignmentChoice()->setCurrentIndex(1);
+    QTest::keyClick(looked.grid(), Qt::Key_Escape);
+    QVERIFY(!looked.dialog.isVisible());
+    QCOMPARE(looked.dialogs.count(Kind::Choice), 0);
+
+    // Points typed and stored, a cell still being typed, a total changed:
+    // each is kept by Escape or the close button until the teacher discards it.
+    Entry stored(smallClass());
+    stored.enter(1, QStringLiteral("7"));
+    QTest::keyClick(stored.grid(), Qt::Key_Escape);
+    QVERIFY(stored.dialog.isVisible());
+    QCOMPARE(stored.dialogs.count(Kind::Choice), 1);
+
+    Entry typing(smallClass());
+    typing.typeInto(2, QStringLiteral("9"));
+    QVERIFY(!typing.dialog.close());
+    QVERIFY(typing.dialog.isVisible());
+    QCOMPARE(typing.dialogs.count(Kind::Choice), 1);
+
+    Entry total(smallClass());
+    total.dialog.totalBox()->setFocus();
+    total.dialog.totalBox()->selectAll();
+    QTest::keyClicks(total.dialog.totalBox(), QStringLiteral("12"));
+    total.dialogs.choose(0);
+    QTest::keyClick(total.dialog.totalBox(), Qt::Key_Escape);
+    QCOMPARE(total.dialogs.count(Kind::Choice), 1);
+    QVERIFY(!total.dialog.isVisible());
+    QCOMPARE(total.dialog.result(), int(QDialog::Rejected));
 }
 
 void EditGradesDialogTest::enterOnANameDoesNotCloseTheDialog() {

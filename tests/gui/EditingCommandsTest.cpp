@@ -94,18 +94,24 @@ void EditingCommandsTest::cancelLeavesTheClassEqual() {
         d.storeRecord();
         d.reject();
     });
+    h.dialogs.choose(0);  // Discard
     h.window->actions().studentList->trigger();
     whenShown<AssignmentListDialog>([](AssignmentListDialog& d) {
         d.clearAssignments();
         d.reject();
     });
     h.dialogs.answer(UserDialogs::Answer::Yes);
+    h.dialogs.choose(0);  // Discard
     h.window->actions().assignmentList->trigger();
     whenShown<EditGradesDialog>([](EditGradesDialog& d) {
         d.clearAssignment();
         d.reject();
     });
+    h.dialogs.choose(0);  // Clear
+    h.dialogs.choose(0);  // Discard
     h.window->actions().editGrades->trigger();
+    QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Choice), 4);
+    QCOMPARE(h.dialogs.unanswered, 0);
     QCOMPARE(h.cls(), before);
     QVERIFY(!h.window->document().Dirty);
 

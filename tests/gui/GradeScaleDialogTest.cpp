@@ -2,6 +2,7 @@
 // Save As, Delete and OK do to the store and the class.
 
 #include "dialogs/GradeScaleDialog.h"
+#include "dialogs/QtUserDialogs.h"
 #include "grading/GradesLayout.h"
 #include "scales/ScaleChecks.h"
 #include "support/ClassFixtures.h"
@@ -15,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -91,6 +93,9 @@ private slots:
     void aCellStillBeingTypedIsSaved();
     void keysTypeBoundsAndRefuseEverythingElse();
     void aFailedSettingsWriteKeepsTheDialogOpen();
+    void okOnAChangedStoredScaleAsksFirst();
+    void cancelAsksOnlyAfterAChange();
+    void aRefusedBoundIsCorrectedInItsOwnCell();
 };
 
 void GradeScaleDialogTest::opensOnTheClassScaleAndLaysOutEachKind() {
@@ -132,8 +137,11 @@ void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
         d->kindButton(ScaleKind::PassFail)->click();
         clickOk(d);
     }, &handled);
+    h.dialogs.choose(0);  // Change
     w.actions().gradeScale->trigger();
     QVERIFY(handled);
+    QCOMPARE(h.dialogs.texts(Kind::Choice),
+             QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
     QCOMPARE(h.cls().gradeScale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
     QVERIFY(w.document().Dirty);
     const Sheet& after = w.gradesTable().sheet;
@@ -149,6 +157,7 @@ void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
         d->kindButton(ScaleKind::Expanded)->click();
         d->reject();
     }, &handled);
+    h.dialogs.choose(0);  // Discard
     w.actions().gradeScale->trigger();
     QVERIFY(handled);
     QCOMPARE(h.cls(), kept);
@@ -269,10 +278,20 @@ void GradeScaleDialogTest::okChecksTheBoundsAndShowsTheCell() {
     dialog.table()->item(1, 1)->setText(q("95"));  // B up to 95, above A's 92
     clickOk(&dialog);
     QCOMPARE(dialogs.messages(),
-             QStringList{q("Minimum percentage of higher grade is greater than maximum percentage of lower grade")});
+             QStringList{q("Minimum percentage of higher grade is greater than maximum percentage of lower grade: "
+                           "\u201cA\u201d starts at 92, below 95 where \u201cB\u201d ends.")});
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(dialog.table()->currentRow(), 0);
+    // Of the two bounds compared, the one typed is the one to correct.
+    QCOMPARE(dialog.table()->currentRow(), 1);
+    QCOMPARE(dialog.table()->currentColumn(), 1);
     QCOMPARE(store.scales.readScale(q("Biology")), Store::biology());
+    dialog.table()->item(0, 0)->setText(q("101"));  // now A starts above where it ends
+    clickOk(&dialog);
+    QCOMPARE(dialogs.messages().last(), q("Minimum percentage is greater than maximum percentage for same grade: "
+                                          "\u201cA\u201d starts at 101 but ends at 100."));
+    QCOMPARE(dialog.table()->currentRow(), 0);
+    QCOMPARE(dialog.table()->currentColumn(), 0);
+    dialog.table()->item(0, 0)->setText(q("92"));
 
     dialog.table()->item(1, 1)->setText(q("91.9"));
     dialog.table()->item(4, 0)->setText(q(" "));
@@ -299,6 +318,7 @@ void GradeScaleDialogTest::aCellStillBeingTypedIsSaved() {
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, q("93"));
+    dialogs.choose(0);  // Change
     clickOk(&dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.chosenScale().ranges[0].low, q("93"));
@@ -325,8 +345,10 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     // Letters, signs, commas and quotes are refused and the reason shown;
     // a bound takes at most six characters.
     QTest::keyClick(table, Qt::Key_Right);
-    typeKeys(q("1a-,\"00.009"));
+    typeKeys(q("1a-,\""));
     QVERIFY(hint->text().startsWith(q("Invalid value!")));
+    typeKeys(q("00.009"));
+    QVERIFY(hint->text().isEmpty());  // gone with the first good key
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE(table->item(0, 1)->text(), q("100.00"));
     QCOMPARE(dialogs.messages(), QStringList());
@@ -340,7 +362,9 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     dialogs.cancelText();
     QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
     QTRY_COMPARE(dialogs.count(Kind::Text), 1);
+    dialogs.choose(0);  // Discard the bounds typed
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(dialogs.count(Kind::Choice), 1);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
@@ -355,6 +379,128 @@ void GradeScaleDialogTest::aFailedSettingsWriteKeepsTheDialogOpen() {
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(dialogs.count(Kind::Warn), 1);
     QVERIFY(dialogs.texts(Kind::Warn).front().contains(q("could not be saved")));
+}
+
+void GradeScaleDialogTest::okOnAChangedStoredScaleAsksFirst() {
+    Store store;
+    ScriptedDialogs dialogs;
+    {
+        // Nothing changed: nothing to ask.
+        GradeScaleDialog unchanged(store.scales, classScale("<Default>"), dialogs);
+        clickOk(&unchanged);
+        QCOMPARE(unchanged.result(), int(QDialog::Accepted));
+        QCOMPARE(dialogs.count(Kind::Choice), 0);
+    }
+    const StoredScale standard = *store.scales.readScale(q("<Default>"));
+
+    // Cancel in the question: the dialog stays open and the store as it was.
+    GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
+    dialog.kindButton(ScaleKind::PassFail)->click();
+    dialogs.choose(2);
+    clickOk(&dialog);
+    QCOMPARE(dialogs.texts(Kind::Choice), QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
+    QCOMPARE(dialogs.choiceButtons.front(), (QStringList{q("Change"), q("Save as New..."), q("Cancel")}));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(store.scales.readScale(q("<Default>")), standard);
+
+    // Save as New... with its name dialog cancelled stays open too.
+    dialogs.choose(1);
+    dialogs.cancelText();
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(store.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
+
+    // Save as New... with a name: the class takes the new scale, every other keeps the default.
+    dialogs.choose(1);
+    dialogs.answerText(q("Pass or fail"));
+    clickOk(&dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenScale().name, q("Pass or fail"));
+    QCOMPARE(dialog.chosenScale().kind, ScaleKind::PassFail);
+    QCOMPARE(store.scales.readScale(q("Pass or fail"))->kind, ScaleKind::PassFail);
+    QCOMPARE(store.scales.readScale(q("<Default>")), standard);
+
+    // Change: the stored scale itself changes, for every class.
+    GradeScaleDialog changed(store.scales, classScale("Biology"), dialogs);
+    changed.table()->item(0, 0)->setText(q("93"));
+    dialogs.choose(0);
+    clickOk(&changed);
+    QCOMPARE(changed.result(), int(QDialog::Accepted));
+    QCOMPARE(dialogs.texts(Kind::Choice).last(), q("Change the scale \"Biology\" for every class that uses it?"));
+    QCOMPARE(store.scales.readScale(q("Biology"))->ranges[0].low, q("93"));
+    QCOMPARE(dialogs.unanswered, 0);
+}
+
+void GradeScaleDialogTest::cancelAsksOnlyAfterAChange() {
+    Store store;
+    ScriptedDialogs dialogs;
+    // Looking at other scales changes nothing.
+    GradeScaleDialog looked(store.scales, classScale("Biology"), dialogs);
+    looked.scaleList()->setCurrentText(q("<Default>"));
+    looked.reject();
+    QCOMPARE(looked.result(), int(QDialog::Rejected));
+    QCOMPARE(dialogs.count(Kind::Choice), 0);
+
+    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.table()->item(0, 0)->setText(q("91"));
+    QVERIFY(!dialog.close());  // unanswered: Keep editing
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialogs.texts(Kind::Choice), QStringList{q("Discard what you typed in \"Grade Scale\"?")});
+    QCOMPARE(dialogs.choiceButtons.front(), (QStringList{q("Discard"), q("Keep editing")}));
+    QCOMPARE(dialog.table()->item(0, 0)->text(), q("91"));
+
+    dialogs.choose(0);
+    QTest::keyClick(dialog.table(), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(store.scales.readScale(q("Biology")), Store::biology());
+}
+
+void GradeScaleDialogTest::aRefusedBoundIsCorrectedInItsOwnCell() {
+    Store store;
+    QtUserDialogs boxes;  // real message boxes: focus comes back from them as for the teacher
+    GradeScaleDialog dialog(store.scales, classScale("<Default>"), boxes);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTableWidget* table = dialog.table();
+    dialog.kindButton(ScaleKind::Expanded)->click();
+    table->setFocus();
+    table->setCurrentCell(1, 1);  // A- Max %
+    typeKeys(q("95"));
+
+    QString message;
+    whenModalShows<QMessageBox>([&message](QMessageBox* box) {
+        message = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(dialog.saveAsButton(), Qt::LeftButton);
+    QTRY_VERIFY(!message.isEmpty());
+    QVERIFY2(message.contains(q("\u201cA\u201d")) && message.contains(q("\u201cA-\u201d")), qPrintable(message));
+    QCOMPARE(table->item(1, 1)->text(), q("95"));
+    // The desktop gives the dialog back its focus once the box is gone.
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    QCOMPARE(table->currentRow(), 1);
+    QCOMPARE(table->currentColumn(), 1);
+
+    // The correction goes into that cell, its first key included.
+    typeKeys(q("93.9"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(table->item(1, 1)->text(), q("93.9"));
+    QCOMPARE(table->item(1, 0)->text(), q("90"));
+
+    // A refused key keeps the ones before it, and the hint goes once a good key follows.
+    const auto* hint = dialog.findChild<QLabel*>(QStringLiteral("boundHint"));
+    table->setCurrentCell(2, 1);
+    typeKeys(q("9x"));
+    QVERIFY(hint->text().startsWith(q("Invalid value!")));
+    typeKeys(q("1"));
+    QVERIFY(hint->text().isEmpty());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(table->item(2, 1)->text(), q("91"));
 }
 
 MARKWELL_GUI_TEST_MAIN(GradeScaleDialogTest)

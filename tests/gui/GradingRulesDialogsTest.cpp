@@ -2,8 +2,10 @@
 // and that Cancel and refusals leave it alone.
 
 #include "dialogs/DropRuleDialog.h"
+#include "data/Tables.h"
 #include "dialogs/WeightsDialog.h"
 #include "grading/GradesLayout.h"
+#include "support/AltLetters.h"
 #include "support/ClassFixtures.h"
 #include "support/GuiTestMain.h"
 #include "support/ModalDialogs.h"
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -51,6 +54,7 @@ private slots:
     void onlyTheByTypeRuleKeepsTypeBoxes();
     void dropRuleOkMarksTheClassChangedAndKeysReachEveryChoice();
     void okWithoutAChangeLeavesTheClassAsSaved();
+    void everyDialogIsWideEnoughForItsTitle();
 };
 
 void GradingRulesDialogsTest::weightsNeedAHundredEvenWhenNotUsed() {
@@ -173,7 +177,12 @@ void GradingRulesDialogsTest::dropRuleShowsWhatTheClassDoes() {
         QVERIFY(perType.typeBox(type)->isEnabled());
         QCOMPARE(perType.typeBox(type)->isChecked(), type == 1 || type == 3);
     }
-    QCOMPARE(perType.typeBox(3)->text(), QStringLiteral("Drop lowest score in \"H&W\" type"));
+    // Each box names its type as the type table does, and every control keeps a letter of its own.
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        QCOMPARE(perType.typeBox(type)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Drop lowest score in \"%1\" type").arg(assignmentTypeName(type)));
+    }
+    QCOMPARE(clashingAltLetters(perType), QStringList());
 }
 
 void GradingRulesDialogsTest::onlyTheByTypeRuleKeepsTypeBoxes() {
@@ -249,6 +258,27 @@ void GradingRulesDialogsTest::okWithoutAChangeLeavesTheClassAsSaved() {
     QVERIFY(handled);
     QVERIFY(!w.document().Dirty);
     QCOMPARE(h.cls(), cls);
+}
+
+void GradingRulesDialogsTest::everyDialogIsWideEnoughForItsTitle() {
+    ScriptedDialogs dialogs;
+    WeightsDialog weights(WeightedGrades{}, dialogs);
+    DropRuleDialog drop{DropLowScoreInfo{}};
+    // Any dialog of the program, however little it holds.
+    QDialog small;
+    small.setWindowTitle(QStringLiteral("Assignment Information for the Whole Class"));
+    auto* layout = new QVBoxLayout(&small);
+    layout->addWidget(new QPushButton(QStringLiteral("OK")));
+    for (QDialog* dialog : {static_cast<QDialog*>(&weights), static_cast<QDialog*>(&drop), &small}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const int titleText = QFontMetrics(dialog->font()).horizontalAdvance(dialog->windowTitle());
+        QVERIFY2(dialog->minimumWidth() > titleText + 100, qPrintable(dialog->windowTitle()));
+        QVERIFY(dialog->width() >= dialog->minimumWidth());
+        // Still no narrower than its contents.
+        QVERIFY(dialog->minimumWidth() >= dialog->layout()->totalMinimumSize().width());
+        dialog->hide();
+    }
 }
 
 MARKWELL_GUI_TEST_MAIN(GradingRulesDialogsTest)

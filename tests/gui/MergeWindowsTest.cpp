@@ -376,6 +376,7 @@ void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
         d->kindButton(ScaleKind::PassFail)->click();
         d->reject();
     }, &handled);
+    h.dialogs.choose(0);  // Discard the kind chosen
     report->actions().gradeScale->trigger();
     QVERIFY(handled);
     QCOMPARE(report->report().sheet.text(2, 5), QStringLiteral("B"));
@@ -388,6 +389,7 @@ void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
         d->kindButton(ScaleKind::PassFail)->click();
         d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }, &handled);
+    h.dialogs.choose(0);  // Change the default scale
     report->actions().gradeScale->trigger();
     QVERIFY(handled);
     QCOMPARE(shownName, QStringLiteral("<Default>"));

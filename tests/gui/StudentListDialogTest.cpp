@@ -15,6 +15,7 @@
 #include "support/ModalDialogs.h"
 #include "support/PdfText.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,6 +99,7 @@ private slots:
     void importSkipsDuplicatesAndListsThemOnce();
     void printingGivesOnePageForTheStudentShown();
     void okAsksAboutTypingNotYetAdded();
+    void cancelEscapeAndCloseAskBeforeDiscarding();
     void everyBoxHasItsOwnAltLetter();
 };
 
@@ -278,6 +280,7 @@ void StudentListDialogTest::printingGivesOnePageForTheStudentShown() {
     Editor e(rosterClass());
     e.choose(1);
     e.dialog.commentBox()->setPlainText(QStringLiteral("Good with maps."));
+    e.dialog.box(StudentField::MomEmail)->setText(QStringLiteral("rita@home.example"));
     const QString pdf = folder.filePath(QStringLiteral("bob.pdf"));
     e.dialogs.printToPdf(pdf);
     e.button("printButton")->click();
@@ -289,6 +292,10 @@ void StudentListDialogTest::printingGivesOnePageForTheStudentShown() {
     QVERIFY(text.contains(QStringLiteral("- Student ID: B-2")));
     QVERIFY(text.contains(QStringLiteral("- Email Address: B-2@school.example")));
     QVERIFY(text.contains(QStringLiteral("- Comments: Good with maps.")));
+    // The parents' lines hold e-mail addresses and say so.
+    QVERIFY2(text.contains(QStringLiteral("- Mother's E-mail: rita@home.example")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("- Father's E-mail:")));
+    QVERIFY(!text.contains(QStringLiteral("Address: rita")));
     QVERIFY(!text.contains(QStringLiteral("Ann Lee")));
     QCOMPARE(pdfPageCount(pdf), 1);
 }
@@ -307,6 +314,40 @@ void StudentListDialogTest::okAsksAboutTypingNotYetAdded() {
     QVERIFY(!e.dialog.isVisible());
     QCOMPARE(e.dialog.result(), int(QDialog::Accepted));
     QCOMPARE(e.cls().students.back().name, std::string("Dee Ross"));
+}
+
+void StudentListDialogTest::cancelEscapeAndCloseAskBeforeDiscarding() {
+    // Nothing typed: Escape closes at once.
+    Editor untouched(rosterClass());
+    untouched.choose(1);
+    QTest::keyClick(untouched.name(), Qt::Key_Escape);
+    QVERIFY(!untouched.dialog.isVisible());
+    QCOMPARE(untouched.dialogs.count(Kind::Choice), 0);
+
+    // A student added, then Escape: Keep editing keeps the dialog and the student.
+    Editor e(rosterClass());
+    e.typeInto(e.name(), QStringLiteral("Dee Ross"));
+    QTest::keyClick(e.name(), Qt::Key_Return);
+    QCOMPARE(e.cls().students.size(), std::size_t(5));
+    e.dialogs.choose(1);
+    QTest::keyClick(e.name(), Qt::Key_Escape);
+    QVERIFY(e.dialog.isVisible());
+    QCOMPARE(e.dialogs.texts(Kind::Choice), QStringList{QStringLiteral("Discard what you typed in \"Student List\"?")});
+    QCOMPARE(e.dialogs.choiceButtons.front(), (QStringList{QStringLiteral("Discard"), QStringLiteral("Keep editing")}));
+    QCOMPARE(e.cls().students.size(), std::size_t(5));
+
+    // The window's close button asks too; Discard closes as Cancel.
+    e.dialogs.choose(0);
+    QVERIFY(e.dialog.close());
+    QCOMPARE(e.dialogs.count(Kind::Choice), 2);
+    QCOMPARE(e.dialog.result(), int(QDialog::Rejected));
+
+    // Typing in a box, not yet added, counts as well; the question unanswered keeps editing.
+    Editor typing(rosterClass());
+    typing.typeInto(typing.dialog.box(StudentField::City), QStringLiteral("Oslo"));
+    typing.dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    QVERIFY(typing.dialog.isVisible());
+    QCOMPARE(typing.dialogs.count(Kind::Choice), 1);
 }
 
 void StudentListDialogTest::everyBoxHasItsOwnAltLetter() {

@@ -85,6 +85,49 @@ TEST(ScaleRanges, TheFirstProblemRowByRowWithItsCell) {
     }
 }
 
+TEST(ScaleRanges, AComparisonNamesBothLettersAndItsOtherBound) {
+    // Expanded, A- up to 95: above where A starts.
+    StoredScale expanded{q("Biology"), ScaleKind::Expanded, defaultRanges(ScaleKind::Expanded)};
+    expanded.ranges[1].high = q("95");
+    const RangeProblem overlap = findRangeProblem(expanded.ranges).value();
+    EXPECT_EQ(comparedBound(overlap), (BoundCell{1, 1}));
+    EXPECT_EQ(describeRangeProblem(expanded.ranges, overlap),
+              q("Minimum percentage of higher grade is greater than maximum percentage of lower grade: "
+                "\u201cA\u201d starts at 94, below 95 where \u201cA-\u201d ends."));
+
+    // " B+" is named without the blank it is stored with.
+    StoredScale plus{q("Biology"), ScaleKind::Expanded, defaultRanges(ScaleKind::Expanded)};
+    plus.ranges[2].low = q("91");
+    const RangeProblem lowAboveHigh = findRangeProblem(plus.ranges).value();
+    EXPECT_EQ(comparedBound(lowAboveHigh), (BoundCell{2, 1}));
+    EXPECT_EQ(describeRangeProblem(plus.ranges, lowAboveHigh),
+              q("Minimum percentage is greater than maximum percentage for same grade: "
+                "\u201cB+\u201d starts at 91 but ends at 89.9."));
+
+    // A blank compares nothing: its own cell, its own message.
+    const StoredScale blank = standardScale({{"90", "100"}, {"80", " "}});
+    const RangeProblem empty = findRangeProblem(blank.ranges).value();
+    EXPECT_EQ(comparedBound(empty), (BoundCell{1, 1}));
+    EXPECT_EQ(describeRangeProblem(blank.ranges, empty), q("No range fields can be left blank"));
+}
+
+TEST(ScaleRanges, SameBoundsIgnoreNamesAndBlanksButNotKindOrValues) {
+    const StoredScale biology = standardScale({{"92", "100"}});
+    StoredScale renamed = biology;
+    renamed.name = q("Chemistry");
+    renamed.ranges[0].low = q(" 92 ");
+    EXPECT_TRUE(sameBounds(biology, renamed));
+    StoredScale moved = biology;
+    moved.ranges[4].high = q("59");
+    EXPECT_FALSE(sameBounds(biology, moved));
+    const StoredScale passFail{q("Biology"), ScaleKind::PassFail, defaultRanges(ScaleKind::PassFail)};
+    EXPECT_FALSE(sameBounds(biology, passFail));
+    // The same bounds under another kind are another scale.
+    StoredScale expandedAsStandard = biology;
+    expandedAsStandard.kind = ScaleKind::Expanded;
+    EXPECT_FALSE(sameBounds(biology, expandedAsStandard));
+}
+
 TEST(ScaleForClass, PassFailDefaultsGiveTheTypeAndBoundsInRowOrder) {
     const StoredScale passFail{q("Pass or fail"), ScaleKind::PassFail, defaultRanges(ScaleKind::PassFail)};
     EXPECT_EQ(gradeScaleOf(passFail).value(), (CurrentGradeScale{"Pass or fail", 2, "75,100,0,74"}));

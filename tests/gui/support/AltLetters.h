@@ -24,8 +24,8 @@ inline QChar altLetterOf(const QString& text) {
     return {};
 }
 
-// "letter: caption" for each letter offered twice; empty when none is.
-inline QStringList clashingAltLetters(const QWidget& window) {
+// The captions that can carry an Alt letter, in the window as it shows now.
+inline QStringList altCaptions(const QWidget& window) {
     QStringList captions;
     for (const auto* button : window.findChildren<QAbstractButton*>()) {
         if (button->isVisibleTo(&window)) captions << button->text();
@@ -36,6 +36,22 @@ inline QStringList clashingAltLetters(const QWidget& window) {
     for (const auto* bar : window.findChildren<QTabBar*>()) {
         for (int i = 0; bar->isVisibleTo(&window) && i < bar->count(); ++i) captions << bar->tabText(i);
     }
+    return captions;
+}
+
+// Every Alt letter the window offers now, each once.
+inline QList<QChar> offeredAltLetters(const QWidget& window) {
+    QList<QChar> letters;
+    for (const QString& caption : altCaptions(window)) {
+        const QChar letter = altLetterOf(caption);
+        if (!letter.isNull() && !letters.contains(letter)) letters << letter;
+    }
+    return letters;
+}
+
+// "letter: caption" for each letter offered twice; empty when none is.
+inline QStringList clashingAltLetters(const QWidget& window) {
+    const QStringList captions = altCaptions(window);
     QStringList clashes;
     QHash<QChar, QString> seen;
     for (const QString& caption : captions) {

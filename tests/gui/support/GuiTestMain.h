@@ -2,8 +2,9 @@
 
 // Entry point of a window test: offscreen unless told otherwise, and a
 // settings store and a program data folder in temporary folders, never the
-// user's own.
+// user's own; the habits every window of the program has.
 
+#include "dialogs/WindowHabits.h"
 #include "settings/SettingsNames.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@
         setenv("QT_QPA_PLATFORM", "offscreen", 0);                                         \
         QApplication app(argc, argv);                                                      \
         markwell::applySettingsNames();                                                    \
-        QApplication::setApplicationDisplayName(QStringLiteral("Computerized Markwell"));  \
+        markwell::installWindowHabits(app);                                                \
         TestClass test;                                                                    \
         return QTest::qExec(&test, argc, argv);                                            \
     }

@@ -4,6 +4,7 @@
 // test says what to do with it once it shows, then runs the command.
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
@@ -15,10 +16,20 @@
 
 namespace markwell::testing {
 
+// Closes a dialog as Rejected without asking it: its reject() may ask
+// before it throws typing away, and a question nobody answers keeps it open.
+inline void forceClosed(QWidget* modal) {
+    if (qobject_cast<QDialog*>(modal)) {
+        QMetaObject::invokeMethod(modal, "done", Qt::QueuedConnection, Q_ARG(int, QDialog::Rejected));
+    } else {
+        QMetaObject::invokeMethod(modal, "close", Qt::QueuedConnection);
+    }
+}
+
 // Runs `act` on the first modal dialog of type T that shows within a few
 // seconds (act must close it: accept, reject or a button click). A dialog
-// that `act` leaves open, or another modal in the way, is rejected so that
-// the test never hangs; `handled` tells whether `act` ran.
+// that `act` leaves open, or another modal in the way, is closed as Rejected
+// so that the test never hangs; `handled` tells whether `act` ran.
 template <class T>
 void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
     if (handled) *handled = false;
@@ -35,13 +46,13 @@ void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
             if (handled) *handled = true;
             QPointer<T> guard(dialog);
             act(dialog);
-            if (guard && guard->isVisible()) QMetaObject::invokeMethod(guard, "reject", Qt::QueuedConnection);
+            if (guard && guard->isVisible()) forceClosed(guard);
             return;
         }
         if (started->elapsed() > 5000) {
             poll->stop();
             poll->deleteLater();
-            if (modal) QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+            if (modal) forceClosed(modal);
         }
     });
     poll->start();

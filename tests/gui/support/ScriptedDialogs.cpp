@@ -34,8 +34,8 @@ QStringList ScriptedDialogs::messages() const {
 
 void ScriptedDialogs::clearRecord() {
     shown.clear();
-    choiceButtons.clear();
     textRequests.clear();
+    choiceButtons.clear();
     fileRequests.clear();
     fontRequests.clear();
     openedUrls.clear();
@@ -62,10 +62,12 @@ UserDialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& tex
     return takeNext(answers).value_or(Answer::Cancel);
 }
 
-int ScriptedDialogs::askChoice(QWidget*, const QString& text, const QStringList& buttons, int escapeButton) {
+int ScriptedDialogs::askChoice(QWidget*, const QString& text, const QStringList& buttons) {
     shown.push_back({Kind::Choice, text});
     choiceButtons.push_back(buttons);
-    return takeNext(choices).value_or(escapeButton);
+    const int last = static_cast<int>(buttons.size()) - 1;
+    const int chosen = takeNext(choices).value_or(last);
+    return chosen >= 0 && chosen <= last ? chosen : last;
 }
 
 std::optional<QString> ScriptedDialogs::askText(QWidget*, const TextRequest& request) {

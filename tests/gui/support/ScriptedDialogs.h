@@ -25,7 +25,8 @@ public:
 
     // What the next dialogs answer.
     std::deque<Answer> answers;
-    std::deque<int> choices;                        // index of the button pressed
+    // The button pressed in the next questions of askChoice, by its index.
+    std::deque<int> choices;
     std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
     std::deque<QString> openPaths;                  // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;    // nullopt = cancelled
@@ -49,16 +50,16 @@ public:
     std::vector<int> progressPages;
 
     std::vector<Shown> shown;
-    std::vector<QStringList> choiceButtons;  // the buttons of each choice asked
     std::vector<TextRequest> textRequests;
+    std::vector<QStringList> choiceButtons;  // the buttons of each askChoice, in order
     std::vector<FileRequest> fileRequests;
     std::vector<FontChoice> fontRequests;
     std::vector<QUrl> openedUrls;
     int unanswered = 0;
 
     void answer(Answer a) { answers.push_back(a); }
-    void choose(int button) { choices.push_back(button); }
     void answerText(const QString& text) { textAnswers.push_back(text); }
+    void choose(int button) { choices.push_back(button); }
     void cancelText() { textAnswers.push_back(std::nullopt); }
     void openWith(const QString& path) { openPaths.push_back(path); }
     void saveAs(const QString& path, const QString& filter = {}) { saves.push_back(SaveChoice{path, filter}); }
@@ -76,7 +77,8 @@ public:
     void warn(QWidget* parent, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
-    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons, int escapeButton) override;
+    // Unanswered, the last button: the one that changes nothing.
+    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
