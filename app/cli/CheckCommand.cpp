@@ -50,8 +50,7 @@ QString dropRuleText(const DropLowScoreInfo& drop) {
 QString weightsText(const WeightedGrades& weights) {
     QStringList parts;
     for (int t = 0; t < kAssignmentTypeCount; ++t) {
-        parts << QStringLiteral("%1 %2").arg(assignmentTypeName(t))
-                     .arg(weights.weight(t));
+        parts << QStringLiteral("%1 %2").arg(assignmentTypeName(t), QString::number(weights.weight(t)));
     }
     return QStringLiteral("%1 (%2)").arg(weights.Use ? CheckCommand::tr("on") : CheckCommand::tr("off"),
                                          parts.join(QStringLiteral(", ")));
@@ -149,7 +148,7 @@ int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Cons
         const auto [year, month] = yearMonth;
         const QString monthName = month >= 1 && month <= 12 ? QLocale::c().monthName(month)
                                                             : CheckCommand::tr("month %1").arg(month);
-        covered << QStringLiteral("%1 %2 (%3)").arg(monthName).arg(year).arg(count);
+        covered << QStringLiteral("%1 %2 (%3)").arg(monthName, QString::number(year), QString::number(count));
     }
     console.printLine(line(CheckCommand::tr("Months"),
                            covered.isEmpty() ? CheckCommand::tr("none") : covered.join(QStringLiteral(", "))));

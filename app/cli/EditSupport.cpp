@@ -29,9 +29,8 @@ bool parseEditArguments(QCommandLineParser& parser, const QString& command, cons
     }
     if (parser.positionalArguments().size() != positional) {
         console.usage(EditSupport::tr("%1: expected %2 file and value arguments, got %3")
-                          .arg(command)
-                          .arg(positional)
-                          .arg(parser.positionalArguments().size()));
+                          .arg(command, QString::number(positional),
+                               QString::number(parser.positionalArguments().size())));
         return false;
     }
     const QString output = outputOf(parser);
@@ -47,26 +46,16 @@ QString outputOf(const QCommandLineParser& parser) {
 }
 
 std::optional<CsvTable> readCsvFile(const QString& path, const Console& console) {
-    const Result<QByteArray> bytes = readFileBytes(path);
-    if (!bytes) {
-        console.error(bytes.message());
-        return std::nullopt;
-    }
-    Result<CsvTable> table = parseCsv(*bytes);
+    Result<CsvTable> table = readCsvTable(path);
     if (!table) {
-        console.error(aboutFile(path, table.message()));
+        console.error(table.message());
         return std::nullopt;
     }
     return std::move(table).value();
 }
 
 void reportRows(const QString& path, const std::vector<RowProblem>& problems, const Console& console) {
-    for (const RowProblem& problem : problems) {
-        console.error(EditSupport::tr("%1: line %2: %3").arg(path, QString::number(problem.line), problem.reason));
-    }
-    const QString rows =
-        problems.size() == 1 ? EditSupport::tr("1 row") : EditSupport::tr("%1 rows").arg(problems.size());
-    console.error(EditSupport::tr("%1: %2 refused; nothing was written").arg(path, rows));
+    for (const QString& line : rowProblemLines(path, problems)) console.error(line);
 }
 
 void addAssignmentOptions(QCommandLineParser& parser) {
@@ -101,9 +90,7 @@ ChosenAssignment chosenAssignment(const QCommandLineParser& parser, const QStrin
     }
     if (static_cast<std::size_t>(index) > cls.assignments.size()) {
         console.error(EditSupport::tr("%1: the class has %2 assignments; there is no assignment %3")
-                          .arg(command)
-                          .arg(cls.assignments.size())
-                          .arg(index));
+                          .arg(command, QString::number(cls.assignments.size()), QString::number(index)));
         return {std::nullopt, kExitFailed};
     }
     return {static_cast<std::size_t>(index - 1), kExitOk};

@@ -23,7 +23,9 @@ struct PasswordCommand {
 
 // The next line of standard input without its line end; none at its end.
 // At a terminal the question is asked on stderr and the typing not shown.
-std::optional<QString> readLine(const QString& question) {
+// A line that is not UTF-8 text is refused: decoded with replacement
+// characters, any other such bytes would pass for the same password.
+Result<std::optional<QString>> readLine(const QString& question) {
     const bool terminal = isatty(STDIN_FILENO) == 1;
     termios saved{};
     if (terminal && tcgetattr(STDIN_FILENO, &saved) == 0) {
@@ -39,9 +41,33 @@ std::optional<QString> readLine(const QString& question) {
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
         std::fputc('\n', stderr);
     }
-    if (ch == EOF && line.isEmpty()) return std::nullopt;
+    if (ch == EOF && line.isEmpty()) return std::optional<QString>();
     if (line.endsWith('\r')) line.chop(1);
-    return QString::fromUtf8(line);
+    if (!QByteArrayView(line).isValidUtf8()) {
+        return fail(PasswordCommand::tr("the password is not UTF-8 text; type it again in a UTF-8 terminal"));
+    }
+    return std::optional<QString>(QString::fromUtf8(line));
+}
+
+// The lines answering the questions, in order; a missing line is empty when
+// `missing` is empty, otherwise it is refused with that message. Gives none,
+// after saying why, when a line is refused.
+std::optional<QStringList> readPasswords(const QString& command, const QStringList& questions, const QString& missing,
+                                         const Console& console) {
+    QStringList lines;
+    for (const QString& question : questions) {
+        const Result<std::optional<QString>> line = readLine(question);
+        if (!line) {
+            console.error(command + QStringLiteral(": ") + line.message());
+            return std::nullopt;
+        }
+        if (!*line && !missing.isEmpty()) {
+            console.error(command + QStringLiteral(": ") + missing);
+            return std::nullopt;
+        }
+        lines << line->value_or(QString());
+    }
+    return lines;
 }
 
 QString refusal(PasswordProtection::Outcome outcome) {
@@ -56,22 +82,32 @@ QString refusal(PasswordProtection::Outcome outcome) {
     }
 }
 
+// Whether the old password is the stored one; says why not.
+bool oldPasswordAccepted(const PasswordProtection& passwords, const QString& oldPassword, const QString& command,
+                         const Console& console) {
+    const Result<bool> matches = passwords.accepts(oldPassword);
+    if (matches && *matches) return true;
+    console.error(command + QStringLiteral(": ") +
+                  (matches ? refusal(PasswordProtection::Outcome::OldPasswordIncorrect) : matches.message()));
+    return false;
+}
+
 int setPassword(PasswordProtection& passwords, const Console& console) {
-    PasswordProtection::Choice choice{true, {}, {}, {}};
+    const QString command = QStringLiteral("password set");
     const bool stored = passwords.hasPassword();
-    std::optional<QString> oldPassword = stored ? readLine(PasswordCommand::tr("Old password")) : QString();
-    std::optional<QString> newPassword = readLine(PasswordCommand::tr("New password"));
-    std::optional<QString> verify = readLine(PasswordCommand::tr("New password again"));
-    if (!oldPassword || !newPassword || !verify) {
-        console.error(stored ? PasswordCommand::tr("password set: give the old password, then the new one twice, "
-                                                   "one per line on standard input")
-                             : PasswordCommand::tr("password set: give the new password twice, one per line on "
-                                                   "standard input"));
-        return kExitFailed;
-    }
-    choice.oldPassword = *oldPassword;
-    choice.newPassword = *newPassword;
-    choice.verifyPassword = *verify;
+    QStringList questions = {PasswordCommand::tr("New password"), PasswordCommand::tr("New password again")};
+    if (stored) questions.prepend(PasswordCommand::tr("Old password"));
+    const std::optional<QStringList> lines = readPasswords(
+        command, questions,
+        stored ? PasswordCommand::tr("give the old password, then the new one twice, one per line on standard input")
+               : PasswordCommand::tr("give the new password twice, one per line on standard input"),
+        console);
+    if (!lines) return kExitFailed;
+    const PasswordProtection::Choice choice{true, stored ? lines->front() : QString(), lines->at(lines->size() - 2),
+                                            lines->back()};
+    // The old password comes first: without it nothing else counts, not even
+    // three empty lines.
+    if (stored && !oldPasswordAccepted(passwords, choice.oldPassword, command, console)) return kExitFailed;
     const PasswordProtection::Applied applied = passwords.apply(choice);
     switch (applied.outcome) {
     case PasswordProtection::Outcome::Saved:
@@ -80,24 +116,20 @@ int setPassword(PasswordProtection& passwords, const Console& console) {
                               ? PasswordCommand::tr("Password protection is on, with the stored password.")
                               : PasswordCommand::tr("Password protection is on, with the new password."));
         return kExitOk;
-    case PasswordProtection::Outcome::Failed:
-        console.error(QStringLiteral("password set: ") + applied.message);
-        return kExitFailed;
-    default: console.error(QStringLiteral("password set: ") + refusal(applied.outcome)); return kExitFailed;
+    case PasswordProtection::Outcome::Failed: console.error(command + QStringLiteral(": ") + applied.message); return kExitFailed;
+    default: console.error(command + QStringLiteral(": ") + refusal(applied.outcome)); return kExitFailed;
     }
 }
 
 int clearPassword(PasswordProtection& passwords, const Console& console) {
+    const QString command = QStringLiteral("password clear");
     if (passwords.hasPassword()) {
-        const Result<bool> matches = passwords.accepts(readLine(PasswordCommand::tr("Old password")).value_or(QString()));
-        if (!matches || !*matches) {
-            console.error(QStringLiteral("password clear: ") +
-                          (matches ? PasswordCommand::tr("the old password is incorrect") : matches.message()));
-            return kExitFailed;
-        }
+        const std::optional<QStringList> old =
+            readPasswords(command, {PasswordCommand::tr("Old password")}, QString(), console);
+        if (!old || !oldPasswordAccepted(passwords, old->front(), command, console)) return kExitFailed;
     }
     if (const Result<void> cleared = passwords.clear(); !cleared) {
-        console.error(QStringLiteral("password clear: ") + cleared.message());
+        console.error(command + QStringLiteral(": ") + cleared.message());
         return kExitFailed;
     }
     console.printLine(PasswordCommand::tr("Password protection is off and no password is stored."));
@@ -106,7 +138,10 @@ int clearPassword(PasswordProtection& passwords, const Console& console) {
 
 int checkPassword(const PasswordProtection& passwords, const Console& console) {
     const bool stored = passwords.hasPassword();
-    const Result<bool> matches = passwords.accepts(readLine(PasswordCommand::tr("Password")).value_or(QString()));
+    const std::optional<QStringList> typed =
+        readPasswords(QStringLiteral("password check"), {PasswordCommand::tr("Password")}, QString(), console);
+    if (!typed) return kExitFailed;
+    const Result<bool> matches = passwords.accepts(typed->front());
     if (!matches) {
         console.error(QStringLiteral("password check: ") + matches.message());
         return kExitFailed;

@@ -42,8 +42,7 @@ Result<ReportArguments> parseReportArguments(const QString& command, const QStri
     }
     if (parsed.positional.size() != positionals) {
         return fail(ReportArgumentsText::tr("%1: expected %2 argument(s) besides the options")
-                        .arg(command)
-                        .arg(positionals));
+                        .arg(command, QString::number(positionals)));
     }
     return parsed;
 }

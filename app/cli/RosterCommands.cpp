@@ -9,6 +9,7 @@
 #include "common/Cp1252.h"
 #include "data/Tables.h"
 #include "editing/CsvImport.h"
+#include "editing/StudentEditing.h"
 #include "scales/ScaleStore.h"
 
 #include <QCoreApplication>
@@ -65,17 +66,18 @@ int runImportStudents(const QStringList& args, const Console& console) {
     std::optional<Document> document = openClassDocument(path, console, true);
     if (!document) return kExitFailed;
     ClassRecord& cls = document->classRecord;
-    const std::optional<CsvTable> table = readCsvFile(csvPath, console);
-    if (!table) return kExitFailed;
-    if (const std::vector<RowProblem> problems = importStudentRows(cls, *table); !problems.empty()) {
-        reportRows(csvPath, problems, console);
+    Result<std::vector<StudentEntry>> students = readStudentCsvFile(csvPath, cls);
+    if (!students) {
+        for (const QString& line : students.message().split(QLatin1Char('\n'))) console.error(line);
         return kExitFailed;
     }
+    const std::size_t imported = students->size();
+    for (StudentEntry& entry : *students) appendStudent(cls, std::move(entry));
     const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!classOutputSparesInputs(output, {csvPath}, console)) return kExitFailed;
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(RosterCommands::tr("Imported %1 students into %2, which now has %3.")
-                          .arg(QString::number(table->rows.size()), output, QString::number(cls.students.size())));
+                          .arg(QString::number(imported), output, QString::number(cls.students.size())));
     return kExitOk;
 }
 

@@ -24,7 +24,7 @@ struct RulesCommands {
 QString weightsSummary(const QString& file, const WeightedGrades& weights) {
     QStringList shares;
     for (int type = 0; type < kAssignmentTypeCount; ++type) {
-        shares << QStringLiteral("%1 %2").arg(assignmentTypeName(type)).arg(weights.weight(type));
+        shares << QStringLiteral("%1 %2").arg(assignmentTypeName(type), QString::number(weights.weight(type)));
     }
     const QString joined = shares.join(QStringLiteral(", "));
     return weights.Use ? RulesCommands::tr("Weights of %1: %2; weighted averages on.").arg(file, joined)

@@ -26,10 +26,8 @@ Result<StoredScale> scaleFromBounds(const QString& name, ScaleKind kind, const Q
     const auto expected = static_cast<qsizetype>(2 * scale.ranges.size());
     if (bounds.size() != expected) {
         return fail(ScaleCommand::tr("a %1 scale takes %2 bounds (Min % and Max % of each of its %3 letters), not %4")
-                        .arg(kindWord(kind))
-                        .arg(expected)
-                        .arg(scale.ranges.size())
-                        .arg(bounds.size()));
+                        .arg(kindWord(kind), QString::number(expected), QString::number(scale.ranges.size()),
+                             QString::number(bounds.size())));
     }
     for (std::size_t i = 0; i < scale.ranges.size(); ++i) {
         scale.ranges[i].low = bounds[static_cast<qsizetype>(2 * i)].trimmed();
@@ -109,7 +107,7 @@ int runScale(const QStringList& args, const Console& console) {
                                                                                                    : -1;
     if (needed < 0) return console.usage(ScaleCommand::tr("scale: give list, show, set or delete"));
     if (rest.size() != needed) {
-        return console.usage(ScaleCommand::tr("scale %1: takes %2 argument(s)").arg(action).arg(needed));
+        return console.usage(ScaleCommand::tr("scale %1: takes %2 argument(s)").arg(action, QString::number(needed)));
     }
 
     const std::unique_ptr<UserScales> scales = openUserScales(console);

@@ -49,8 +49,7 @@ std::vector<RowProblem> readHeader(const CsvRecord& header, const QStringList& k
 std::optional<RowProblem> checkWidth(const CsvRecord& row, const CsvRecord& header) {
     if (row.fields.size() == header.fields.size()) return std::nullopt;
     return RowProblem{row.line, CsvImport::tr("the row has %1 fields; the header has %2")
-                                    .arg(row.fields.size())
-                                    .arg(header.fields.size())};
+                                    .arg(QString::number(row.fields.size()), QString::number(header.fields.size()))};
 }
 
 QStringList studentColumns() {
@@ -80,7 +79,7 @@ Result<StudentEntry> rowStudent(const QSet<QString>& inClass, const StudentForm&
     const QString key = foldedStudentName(entry->student.name);
     if (inClass.contains(key)) return fail(CsvImport::tr("\"%1\" is already in the class").arg(name));
     if (const auto earlier = linesOfNames.constFind(key); earlier != linesOfNames.cend()) {
-        return fail(CsvImport::tr("\"%1\" is also on line %2").arg(name).arg(*earlier));
+        return fail(CsvImport::tr("\"%1\" is also on line %2").arg(name, QString::number(*earlier)));
     }
     linesOfNames.insert(key, line);
     return entry;
@@ -88,30 +87,45 @@ Result<StudentEntry> rowStudent(const QSet<QString>& inClass, const StudentForm&
 
 }  // namespace
 
-std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& table) {
+StudentRows checkStudentRows(const ClassRecord& cls, const CsvTable& table) {
     Columns columns;
-    std::vector<RowProblem> problems =
+    StudentRows checked;
+    checked.problems =
         readHeader(table.header, studentColumns(), {QString::fromLatin1(studentField(StudentField::Name).column)},
                    columns);
-    if (!problems.empty()) return problems;
+    if (!checked.problems.empty()) return checked;
 
-    // Every row is checked, against the class and the rows above it, before
-    // any student joins: all or none.
-    std::vector<StudentEntry> entries;
+    // Every row is checked, against the class and the rows above it.
     const QSet<QString> inClass = foldedStudentNames(cls);
     QHash<QString, int> linesOfNames;
     for (const CsvRecord& row : table.rows) {
         if (const auto wrong = checkWidth(row, table.header)) {
-            problems.push_back(*wrong);
+            checked.problems.push_back(*wrong);
             continue;
         }
         Result<StudentEntry> entry = rowStudent(inClass, formOf(row, columns), linesOfNames, row.line);
-        if (entry) entries.push_back(std::move(entry).value());
-        else problems.push_back({row.line, entry.message()});
+        if (entry) checked.entries.push_back(std::move(entry).value());
+        else checked.problems.push_back({row.line, entry.message()});
     }
-    if (!problems.empty()) return problems;
-    for (StudentEntry& entry : entries) appendStudent(cls, std::move(entry));
-    return {};
+    if (!checked.problems.empty()) checked.entries.clear();
+    return checked;
+}
+
+std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& table) {
+    StudentRows checked = checkStudentRows(cls, table);
+    // All or none: no student joins while any row is refused.
+    for (StudentEntry& entry : checked.entries) appendStudent(cls, std::move(entry));
+    return checked.problems;
+}
+
+Result<std::vector<StudentEntry>> readStudentCsvFile(const QString& path, const ClassRecord& cls) {
+    const Result<CsvTable> table = readCsvTable(path);
+    if (!table) return table.error();
+    StudentRows checked = checkStudentRows(cls, *table);
+    if (!checked.problems.empty()) {
+        return fail(rowProblemLines(path, checked.problems).join(QLatin1Char('\n')));
+    }
+    return std::move(checked.entries);
 }
 
 std::vector<RowProblem> setPointRows(ClassRecord& cls, std::size_t assignment, const CsvTable& table) {

@@ -2,6 +2,7 @@
 
 #include "data/ClassRecord.h"
 #include "editing/RowProblem.h"
+#include "editing/StudentFields.h"
 #include "files/CsvReader.h"
 
 #include <vector>
@@ -20,6 +21,20 @@ namespace markwell {
 // field or cannot be stored, the name is empty or holds "~", or the name is
 // already in the class or on another row.
 std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& table);
+
+// The students of the rows, checked as importStudentRows checks them, without
+// adding them: every row's student in file order, or (none and) every problem.
+struct StudentRows {
+    std::vector<StudentEntry> entries;
+    std::vector<RowProblem> problems;
+};
+StudentRows checkStudentRows(const ClassRecord& cls, const CsvTable& table);
+
+// A student CSV file read and checked for the class, as markwell-cli
+// import-students and the student list's Import take it: the students of
+// every row, or why the file cannot be read, or every refused row
+// (rowProblemLines, one per line).
+Result<std::vector<StudentEntry>> readStudentCsvFile(const QString& path, const ClassRecord& cls);
 
 // Points of one assignment: columns "name" and "points"; each row as
 // setPointsByName takes it.

@@ -31,8 +31,7 @@ Result<std::size_t> studentForRow(const ClassRecord& cls, const std::string& nam
     }
     if (seen == 0) return fail(GradeEntry::tr("no student is named \"%1\"").arg(cp1252::toUnicode(name)));
     return fail(GradeEntry::tr("there are more rows for \"%1\" than students of that name (%2)")
-                    .arg(cp1252::toUnicode(name))
-                    .arg(seen));
+                    .arg(cp1252::toUnicode(name), QString::number(seen)));
 }
 
 }  // namespace

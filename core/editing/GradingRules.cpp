@@ -29,8 +29,7 @@ Result<void> setWeights(ClassRecord& cls, const WeightedGrades& weights) {
         const std::int32_t weight = weights.weight(type);
         if (weight < 0 || weight > kMaxWeight) {
             return fail(GradingRules::tr("The weight of %1 must be a whole number from 0 to 100, not %2.")
-                            .arg(assignmentTypeName(type))
-                            .arg(weight));
+                            .arg(assignmentTypeName(type), QString::number(weight)));
         }
     }
     if (weights.Use && weightSum(weights) != 100) return fail(GradingRules::tr("Percentage values do not equal to 100%"));

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 namespace markwell {
 
@@ -11,5 +14,10 @@ struct RowProblem {
 
     bool operator==(const RowProblem&) const = default;
 };
+
+// How a refused file is reported, by markwell-cli and by the window alike:
+// "FILE: line N: reason" for each problem, then "FILE: N rows refused;
+// nothing was written".
+QStringList rowProblemLines(const QString& path, const std::vector<RowProblem>& problems);
 
 }  // namespace markwell

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace markwell {
 namespace {
 
@@ -18,8 +20,36 @@ bool isBlankOrControl(QChar ch) {
     return ch.unicode() <= 0x20 || ch.isSpace() || ch.category() == QChar::Other_Control;
 }
 
+bool isControl(QChar ch) {
+    return ch.category() == QChar::Other_Control;
+}
+
+bool isLineBreak(QChar ch) {
+    return ch == QLatin1Char('\n') || ch == QLatin1Char('\r');
+}
+
+QString controlName(QChar ch) {
+    if (isLineBreak(ch)) return Validators::tr("a line break");
+    if (ch == QLatin1Char('\t')) return Validators::tr("a tab");
+    return Validators::tr("a control character (code %1)").arg(QString::number(ch.unicode()));
+}
+
+// A line break, a tab or another control character inside a one-line field
+// would split the text on screen, in a listing and in the files that repeat
+// it (seat captions, the attendance file), and could never be typed back.
+Result<void> withoutControls(const QString& text, const QString& label, bool lineBreaksAllowed) {
+    const auto bad = std::find_if(text.cbegin(), text.cend(), [lineBreaksAllowed](QChar ch) {
+        return isControl(ch) && !(lineBreaksAllowed && isLineBreak(ch));
+    });
+    if (bad == text.cend()) return {};
+    QString shown = text;
+    std::replace_if(shown.begin(), shown.end(), isControl, QLatin1Char(' '));
+    return fail(Validators::tr("The %1 cannot hold %2: \"%3\".").arg(label, controlName(*bad), shown));
+}
+
 // The text as stored, or a message naming the field and the character.
-Result<std::string> storable(const QString& text, const QString& label) {
+Result<std::string> storable(const QString& text, const QString& label, bool lineBreaksAllowed = false) {
+    if (Result<void> plain = withoutControls(text, label, lineBreaksAllowed); !plain) return plain.error();
     Result<std::string> bytes = cp1252::fromUnicode(text);
     if (!bytes) return fail(Validators::tr("The %1 cannot be kept: %2").arg(label, bytes.message()));
     return bytes;
@@ -50,8 +80,7 @@ QString withLf(const QString& text) {
 QString notPointsMessage(const QString& text) {
     return Validators::tr("\"%1\" is not a number of points. Type a number such as 17 or 17.5 (at most %2 "
                           "characters), or \"-\" when the assignment does not count for this student.")
-        .arg(text)
-        .arg(kPointsTextLength);
+        .arg(text, QString::number(kPointsTextLength));
 }
 
 Result<std::string> pointsText(const QString& typed) {
@@ -69,8 +98,7 @@ Result<double> totalValue(const QString& typed) {
     if (text.size() > kPointsTextLength || !isPlainDecimal(text) || !value) {
         return fail(Validators::tr("\"%1\" is not a number of possible points. Type a number such as 100 or 17.5 "
                                    "(at most %2 characters).")
-                        .arg(text)
-                        .arg(kPointsTextLength));
+                        .arg(text, QString::number(kPointsTextLength)));
     }
     return *value;
 }
@@ -80,9 +108,7 @@ Result<std::string> fieldText(const QString& typed, int capacity, const QString&
     if (!bytes) return bytes;
     if (!fitsField(*bytes, capacity)) {
         return fail(Validators::tr("The %1 is %2 characters long; it can hold at most %3.")
-                        .arg(label)
-                        .arg(bytes->size())
-                        .arg(capacity - 1));
+                        .arg(label, QString::number(bytes->size()), QString::number(capacity - 1)));
     }
     return bytes;
 }
@@ -97,14 +123,12 @@ Result<std::string> studentNameText(const QString& typed) {
 }
 
 Result<std::string> multiLineText(const QString& typed, int maxBytes, const QString& label, bool trim) {
-    Result<std::string> bytes = storable(withCrLf(trim ? trimmedText(typed) : typed), label);
+    Result<std::string> bytes = storable(withCrLf(trim ? trimmedText(typed) : typed), label, true);
     if (!bytes) return bytes;
     if (static_cast<int>(bytes->size()) > maxBytes) {
         return fail(Validators::tr("The %1 is %2 characters long (a line break counts as two); it can hold at "
                                    "most %3. Please shorten it.")
-                        .arg(label)
-                        .arg(bytes->size())
-                        .arg(maxBytes));
+                        .arg(label, QString::number(bytes->size()), QString::number(maxBytes)));
     }
     return bytes;
 }

@@ -156,7 +156,7 @@ bool WorksheetWriter::writeRowCells(int row, RecordWriter& cells, RowInfo& info)
         const CellKind kind = sheet_.kind(row, col);
         xfs.assign(1, xfOf(row, col));
         if (kind == CellKind::Text) {
-            const std::uint32_t index = strings_.add(sheet_.text(row, col));
+            const std::uint32_t index = strings_.add(exportedText(sheet_, row, col));
             writeRun(cells, info, rec::kLabelSst, rec::kLabelSst, row, col, xfs, [&](std::size_t) { cells.u32(index); });
         } else if (kind == CellKind::Number && !rkValue(sheet_.number(row, col))) {
             const double value = sheet_.number(row, col);

@@ -1,6 +1,7 @@
 #include "export/CsvWriter.h"
 
 #include "common/NumberText.h"
+#include "export/ExportSupport.h"
 #include "files/AtomicFile.h"
 #include "sheet/Sheet.h"
 
@@ -60,7 +61,7 @@ QByteArray csvBytes(const Sheet& sheet) {
             switch (sheet.kind(row, col)) {
             case CellKind::Empty: break;
             case CellKind::Number: appendField(text, sheet.text(row, col)); break;
-            case CellKind::Text: appendField(text, plainText(sheet.text(row, col))); break;
+            case CellKind::Text: appendField(text, plainText(exportedText(sheet, row, col))); break;
             }
         }
         text += QLatin1String("\r\n");

@@ -29,7 +29,7 @@ Result<void> checkSheetFits(const Sheet& sheet, int maxRows, int maxCols, const 
             if (sheet.kind(row, col) == CellKind::Text && sheet.text(row, col).size() > kMaxCellTextLength) {
                 return fail(ExportSupport::tr("cell %1 holds more than %2 characters, more than a %3 cell "
                                               "can keep. Save it as .csv instead.")
-                                .arg(cellName(row, col)).arg(kMaxCellTextLength).arg(formatName));
+                                .arg(cellName(row, col), QString::number(kMaxCellTextLength), formatName));
             }
         }
     }
@@ -57,6 +57,15 @@ std::vector<ColumnRun> columnWidthRuns(const Sheet& sheet) {
         }
     }
     return runs;
+}
+
+QString exportedText(const Sheet& sheet, int row, int col) {
+    const QString text = sheet.text(row, col);
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) --last;
+    return text.mid(first, last - first);
 }
 
 QString cellName(int row, int col) {

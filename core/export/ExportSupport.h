@@ -36,6 +36,11 @@ struct ColumnRun {
 // The columns 1 to maxCol of the sheet as runs of equal width, left to right.
 std::vector<ColumnRun> columnWidthRuns(const Sheet& sheet);
 
+// A text cell as every writer writes it: without the spaces around it. The
+// screen pads letter grades to two characters ("B ", " B+"); a spreadsheet
+// could neither compare nor count them so.
+QString exportedText(const Sheet& sheet, int row, int col);
+
 // "A1"-style name of a cell, for messages.
 QString cellName(int row, int col);
 

@@ -112,7 +112,7 @@ Result<void> writeCells(const Sheet& sheet, lxw_worksheet* worksheet, Formats& f
             if (kind == CellKind::Number && std::isfinite(sheet.number(row, col))) {
                 error = worksheet_write_number(worksheet, r, c, sheet.number(row, col), lxw);
             } else if (kind != CellKind::Empty) {
-                error = worksheet_write_string(worksheet, r, c, sheet.text(row, col).toUtf8().constData(), lxw);
+                error = worksheet_write_string(worksheet, r, c, exportedText(sheet, row, col).toUtf8().constData(), lxw);
             } else {
                 error = worksheet_write_blank(worksheet, r, c, lxw);
             }

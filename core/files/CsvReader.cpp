@@ -1,5 +1,7 @@
 #include "files/CsvReader.h"
 
+#include "files/FileBytes.h"
+
 #include <QCoreApplication>
 
 namespace markwell {
@@ -126,6 +128,14 @@ Result<CsvTable> parseCsv(QByteArrayView bytes) {
     CsvTable table;
     table.header = std::move(records->front());
     table.rows.assign(std::make_move_iterator(records->begin() + 1), std::make_move_iterator(records->end()));
+    return table;
+}
+
+Result<CsvTable> readCsvTable(const QString& path) {
+    const Result<QByteArray> bytes = readFileBytes(path);
+    if (!bytes) return bytes.error();
+    Result<CsvTable> table = parseCsv(*bytes);
+    if (!table) return fail(CsvReader::tr("%1: %2").arg(path, table.message()));
     return table;
 }
 

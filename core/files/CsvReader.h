@@ -29,4 +29,7 @@ struct CsvTable {
 // and a file without a header.
 Result<CsvTable> parseCsv(QByteArrayView bytes);
 
+// Reads and parses the file; a refusal names the file ("FILE: line 3: ...").
+Result<CsvTable> readCsvTable(const QString& path);
+
 }  // namespace markwell

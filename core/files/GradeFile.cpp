@@ -126,7 +126,7 @@ private:
     QString readCount(const QString& what, qsizetype smallestItem, std::int32_t& count) {
         if (!in_.has(4)) return GradeFile::tr("it ends before the number of %1").arg(what);
         count = in_.int32();
-        if (count < 0) return GradeFile::tr("it gives the number of %1 as %2").arg(what).arg(count);
+        if (count < 0) return GradeFile::tr("it gives the number of %1 as %2").arg(what, QString::number(count));
         if (static_cast<qint64>(count) * smallestItem > in_.remaining()) {
             return GradeFile::tr("it announces %1 %2 but ends before them").arg(count).arg(what);
         }

@@ -90,13 +90,11 @@ QString seatingFileDamage(const SeatingChart& chart) {
     const auto unended = [](const SeatingInfo& seat, const QString& which) -> QString {
         if (!fitsField(seat.name, capacity::kSeatName)) {
             return SeatingFile::tr("the caption of %1 does not end within its %2 bytes")
-                .arg(which)
-                .arg(capacity::kSeatName);
+                .arg(which, QString::number(capacity::kSeatName));
         }
         if (!fitsField(seat.font_name, capacity::kSeatFontName)) {
             return SeatingFile::tr("the font name of %1 does not end within its %2 bytes")
-                .arg(which)
-                .arg(capacity::kSeatFontName);
+                .arg(which, QString::number(capacity::kSeatFontName));
         }
         return {};
     };

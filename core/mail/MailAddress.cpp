@@ -7,7 +7,8 @@ namespace {
 
 bool keptInMailAddress(unsigned char byte) {
     if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9')) return true;
-    return QByteArrayView("-._~!$'()*+,;:@").contains(static_cast<char>(byte));
+    // "," and ";" separate recipients in a mailto: URL, so they are encoded too.
+    return QByteArrayView("-._~!$'()*+:@").contains(static_cast<char>(byte));
 }
 
 constexpr int kMaxAttachmentNameLength = 100;

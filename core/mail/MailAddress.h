@@ -14,8 +14,9 @@ namespace markwell {
 // A student's e-mail field (Windows-1252 bytes) as the address part of a
 // mailto: URL: as UTF-8, blanks around it removed, every byte outside the
 // unreserved characters (letters, digits, "-", ".", "_", "~") and
-// "!$'()*+,;:@" percent-encoded, so that "?", "&", "#" and "%" in the field
-// stay part of the address instead of ending it or adding headers.
+// "!$'()*+:@" percent-encoded, so that "?", "&", "#" and "%" in the field
+// stay part of the address instead of ending it or adding headers, and ","
+// and ";" cannot add a second recipient.
 QByteArray encodedMailAddress(std::string_view emailField);
 
 // The URL File > E-mail... opens: "mailto:" + the encoded address +

@@ -83,8 +83,11 @@ void writePlainStatistic(Sheet& sheet, int row, const QString& description, doub
 }  // namespace
 
 Sheet statisticsSheet(const ClassRecord& cls, const Sheet& grades, int assignment) {
-    const MarkStatistics s = statisticsOf(countedMarks(cls.assignments.at(static_cast<std::size_t>(assignment))));
-    const double possible = possibleOf(grades, GradesLayout::of(grades).assignmentCol(assignment));
+    const AssignmentInfo& chosen = cls.assignments.at(static_cast<std::size_t>(assignment));
+    const MarkStatistics s = statisticsOf(countedMarks(chosen));
+    // A class without students has no Total row: its last row is the heading.
+    const GradesLayout layout = GradesLayout::of(grades);
+    const double possible = layout.hasStudentRows() ? possibleOf(grades, layout.assignmentCol(assignment)) : chosen.total;
     Sheet sheet;
     sheet.setMaxRow(7);
     sheet.setMaxCol(3);

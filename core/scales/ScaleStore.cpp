@@ -59,6 +59,10 @@ QString ScaleStore::nameProblem(const QString& name) {
     if (name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('/'))) {
         return ScaleStoreText::tr("The grade scale name \u201c%1\u201d cannot contain \\ or /.").arg(name);
     }
+    // A line break or tab would split the name in every list that shows it.
+    if (std::any_of(name.cbegin(), name.cend(), [](QChar ch) { return ch.category() == QChar::Other_Control; })) {
+        return ScaleStoreText::tr("A grade scale name cannot hold a line break, a tab or another control character.");
+    }
     const Result<std::string> bytes = cp1252::fromUnicode(name);
     if (!bytes) return bytes.message();
     if (!fitsField(bytes.value(), capacity::kScaleName)) {

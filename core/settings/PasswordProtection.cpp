@@ -61,24 +61,40 @@ Result<bool> PasswordProtection::accepts(const QString& typed) const {
     return verifierMatches(verifier, typed);
 }
 
+namespace {
+
+PasswordProtection::Applied failed(const Error& error) {
+    return {PasswordProtection::Outcome::Failed, error.message};
+}
+
+}  // namespace
+
+std::optional<PasswordProtection::Applied> PasswordProtection::refuseWrongOldPassword(const QString& oldPassword) const {
+    const Result<bool> matches = accepts(oldPassword);
+    if (!matches) return failed(matches.error());
+    if (!*matches) return Applied{Outcome::OldPasswordIncorrect, {}};
+    return std::nullopt;
+}
+
+PasswordProtection::Applied PasswordProtection::switchOff(const Choice& choice) {
+    const bool stored = hasPassword();
+    if (!isOn() && !(choice.removePassword && stored)) return {Outcome::Unchanged, {}};
+    // Whoever may not pass the start-up question may not switch it off either.
+    if (const std::optional<Applied> refused = refuseWrongOldPassword(choice.oldPassword)) return *refused;
+    const std::optional<QString> kept =
+        choice.removePassword ? std::nullopt : settings_.readString(kGroup, kPassword);
+    if (Result<void> written = store(false, kept); !written) return failed(written.error());
+    return {Outcome::Saved, {}};
+}
+
 PasswordProtection::Applied PasswordProtection::apply(const Choice& choice) {
-    const auto failed = [](const Error& error) { return Applied{Outcome::Failed, error.message}; };
-    if (!choice.protect) {
-        // Switching off asks for nothing and keeps the password for later.
-        const std::optional<QString> kept = settings_.readString(kGroup, kPassword);
-        if (Result<void> stored = store(false, kept); !stored) return failed(stored.error());
-        return {Outcome::Saved, {}};
-    }
+    if (!choice.protect) return switchOff(choice);
     const bool stored = hasPassword();
     if (stored && isOn() && choice.oldPassword.isEmpty() && choice.newPassword.isEmpty() &&
         choice.verifyPassword.isEmpty()) {
         return {Outcome::Unchanged, {}};
     }
-    if (stored) {
-        const Result<bool> matches = accepts(choice.oldPassword);
-        if (!matches) return failed(matches.error());
-        if (!*matches) return {Outcome::OldPasswordIncorrect, {}};
-    }
+    if (const std::optional<Applied> refused = refuseWrongOldPassword(choice.oldPassword)) return *refused;
     if (choice.newPassword != choice.verifyPassword) return {Outcome::VerificationFailed, {}};
     if (choice.newPassword.size() > kMaxLength) return {Outcome::TooLong, {}};
     std::optional<QString> verifier = settings_.readString(kGroup, kPassword);

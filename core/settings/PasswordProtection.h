@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace markwell {
 
 // The password asked for at start-up, shared by every class of this user.
@@ -36,6 +38,7 @@ public:
         QString oldPassword;
         QString newPassword;
         QString verifyPassword;
+        bool removePassword = false;  // with protect off: forget the stored password too
     };
     enum class Outcome {
         Saved,                 // the choice is stored
@@ -51,12 +54,15 @@ public:
         QString message;  // why, for Failed
     };
 
-    // OK of the Options dialog. Protection off keeps the stored password and
-    // asks for none. Protection on needs the stored password (if any) as the
-    // old one and two equal new entries; both new entries empty keep a stored
-    // password, and are refused when none is stored. Protection already on
-    // with all three boxes empty changes nothing. Nothing is written unless
-    // the outcome is Saved; a failed write is undone and reported.
+    // OK of the Options dialog. Switching protection off, and removing the
+    // stored password, need that password as the old one; switching off keeps
+    // it unless it is removed, and protection already off with nothing to
+    // remove changes nothing. Protection on needs the stored password (if
+    // any) as the old one and two equal new entries; both new entries empty
+    // keep a stored password, and are refused when none is stored. Protection
+    // already on with all three boxes empty changes nothing. Nothing is
+    // written unless the outcome is Saved; a failed write is undone and
+    // reported.
     Applied apply(const Choice& choice);
 
     // Removes the password and switches the protection off (markwell-cli
@@ -64,6 +70,11 @@ public:
     Result<void> clear();
 
 private:
+    Applied switchOff(const Choice& choice);
+    // The refusal of an old password that is not the stored one; none when
+    // it is, or when no password is stored.
+    std::optional<Applied> refuseWrongOldPassword(const QString& oldPassword) const;
+
     // Writes Display and Password (none removes it) and makes them permanent,
     // or restores what was there and says why.
     Result<void> store(bool display, const std::optional<QString>& verifier);

@@ -20,7 +20,8 @@ namespace markwell {
 OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), passwords_(passwords), dialogs_(dialogs),
       protect_(new QCheckBox(tr("&Enable Password Protection"))), oldPassword_(newPasswordEdit()),
-      newPassword_(newPasswordEdit()), verifyPassword_(newPasswordEdit()) {
+      newPassword_(newPasswordEdit()), verifyPassword_(newPasswordEdit()),
+      removePassword_(new QCheckBox(tr("&Remove the stored password"))) {
     setWindowTitle(tr("Options"));
     setObjectName(QStringLiteral("optionsDialog"));
     setHelpTopic(this, HelpTopic::Options);
@@ -28,6 +29,7 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs
     oldPassword_->setObjectName(QStringLiteral("oldPassword"));
     newPassword_->setObjectName(QStringLiteral("newPassword"));
     verifyPassword_->setObjectName(QStringLiteral("verifyPassword"));
+    removePassword_->setObjectName(QStringLiteral("removePassword"));
 
     auto* group = new QGroupBox(tr("Password"));
     auto* form = new QFormLayout(group);
@@ -36,6 +38,7 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs
     form->addRow(tr("&New Password"), newPassword_);
     form->addRow(tr("&Verify Password"), verifyPassword_);
     form->addRow(new QLabel(tr("Password is case sensitive")));
+    form->addRow(removePassword_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
@@ -48,12 +51,16 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs
 
     protect_->setChecked(passwords_.isOn());
     connect(protect_, &QCheckBox::toggled, this, &OptionsDialog::updateEditControls);
+    connect(removePassword_, &QCheckBox::toggled, this, &OptionsDialog::updateEditControls);
     updateEditControls();
 }
 
 void OptionsDialog::updateEditControls() {
     const bool wanted = protect_->isChecked();
-    oldPassword_->setEnabled(wanted && passwords_.hasPassword());
+    const bool stored = passwords_.hasPassword();
+    removePassword_->setEnabled(stored && !wanted);
+    if (wanted) removePassword_->setChecked(false);
+    oldPassword_->setEnabled(stored && (wanted || passwords_.isOn() || removePassword_->isChecked()));
     newPassword_->setEnabled(wanted);
     verifyPassword_->setEnabled(wanted);
 }
@@ -67,11 +74,12 @@ void OptionsDialog::refuse(const QString& message, QLineEdit* box) {
 void OptionsDialog::accept() {
     PasswordProtection::Choice choice;
     choice.protect = protect_->isChecked();
+    choice.oldPassword = oldPassword_->isEnabled() ? oldPassword_->text() : QString();
     if (choice.protect) {
-        choice.oldPassword = oldPassword_->isEnabled() ? oldPassword_->text() : QString();
         choice.newPassword = newPassword_->text();
         choice.verifyPassword = verifyPassword_->text();
     }
+    choice.removePassword = removePassword_->isEnabled() && removePassword_->isChecked();
     QApplication::setOverrideCursor(Qt::WaitCursor);  // checking and protecting a password take a moment
     const PasswordProtection::Applied applied = passwords_.apply(choice);
     QApplication::restoreOverrideCursor();

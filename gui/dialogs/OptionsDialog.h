@@ -22,13 +22,16 @@ public:
     QLineEdit* oldPasswordBox() const { return oldPassword_; }
     QLineEdit* newPasswordBox() const { return newPassword_; }
     QLineEdit* verifyPasswordBox() const { return verifyPassword_; }
+    QCheckBox* removePasswordBox() const { return removePassword_; }
 
 public slots:
     void accept() override;
 
 private:
-    // The old password counts only when one is stored and protection is
-    // wanted; the new ones only when protection is wanted.
+    // The old password counts only when one is stored and it is needed: to
+    // switch protection on or off, to change the password or to remove it.
+    // The new ones count only when protection is wanted; removing the stored
+    // password is possible only with protection unticked.
     void updateEditControls();
     void refuse(const QString& message, QLineEdit* box);
 
@@ -38,6 +41,7 @@ private:
     QLineEdit* oldPassword_;
     QLineEdit* newPassword_;
     QLineEdit* verifyPassword_;
+    QCheckBox* removePassword_;
 };
 
 }  // namespace markwell

@@ -51,7 +51,9 @@ void PasswordDialog::accept() {
         return;
     }
     if (!*matches) {
-        dialogs_.inform(this, tr("Password verification failed, please check spelling!"));
+        // Not the Options dialog's "verification failed": nothing was typed twice here.
+        dialogs_.inform(this, tr("The password is incorrect. Capital letters count: please check the spelling "
+                                 "and the Caps Lock key."));
         password_->setFocus();
         password_->selectAll();
         return;

@@ -25,7 +25,6 @@ ClassImportDialog::ClassImportDialog(UserDialogs& dialogs, const QString& classP
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -39,6 +38,9 @@ ClassImportDialog::ClassImportDialog(UserDialogs& dialogs, const QString& classP
     connect(chooser_, &GradeFileChooser::classRead, this, &ClassImportDialog::showClass);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ClassImportDialog::updateOk);
     updateOk();
+    // Enter chooses a file until there is something to import. Set once the
+    // buttons are in the dialog: a default set before is not the dialog's.
+    chooser_->browseButton()->setDefault(true);
     chooser_->browseButton()->setFocus();
 }
 
@@ -51,6 +53,7 @@ QList<int> ClassImportDialog::selectedRows() const {
 
 void ClassImportDialog::listShown() {
     list_->setFocus();
+    ok_->setDefault(true);  // Enter imports what is selected, wherever the focus is
     updateOk();
 }
 

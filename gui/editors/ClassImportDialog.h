@@ -30,6 +30,7 @@ protected:
     virtual void showClass(const ClassRecord& cls) = 0;
     // The rows selected, in list order.
     QList<int> selectedRows() const;
+    // After the list is filled: the focus goes to it and OK is the default.
     void listShown();
 
 private:

@@ -1,5 +1,6 @@
 #include "editors/GradeFileChooser.h"
 
+#include "dialogs/FileFilters.h"
 #include "dialogs/UserDialogs.h"
 #include "editors/EditorSupport.h"
 #include "files/GradeFile.h"
@@ -20,6 +21,7 @@ GradeFileChooser::GradeFileChooser(UserDialogs& dialogs, const QString& classPat
     browse_->setObjectName(QStringLiteral("browseButton"));
     browse_->setText(tr("&Browse..."));
     browse_->setToolTip(tr("Choose the grade file to import from"));
+    browse_->setAutoDefault(false);
     auto* label = new QLabel(tr("&File"));
     label->setBuddy(browse_);
 
@@ -31,12 +33,26 @@ GradeFileChooser::GradeFileChooser(UserDialogs& dialogs, const QString& classPat
     connect(browse_, &QPushButton::clicked, this, &GradeFileChooser::chooseFile);
 }
 
+void GradeFileChooser::acceptCsv(std::function<bool(const QString&)> readCsv) {
+    readCsv_ = std::move(readCsv);
+}
+
 void GradeFileChooser::chooseFile() {
-    const QString chosen = dialogs_.openFile(window(), importFileRequest(classPath_));
+    UserDialogs::FileRequest request = importFileRequest(classPath_);
+    if (readCsv_) {
+        request.filters = QStringList{tr("Markwell or CSV File (*.grs *.csv)"), fileFilter(FileType::Grades),
+                                      fileFilter(FileType::Csv)};
+    }
+    const QString chosen = dialogs_.openFile(window(), request);
     if (!chosen.isEmpty()) load(chosen);
 }
 
 bool GradeFileChooser::load(const QString& path) {
+    if (readCsv_ && fileTypeOf(path) == FileType::Csv) {
+        if (!readCsv_(path)) return false;
+        pathBox_->setText(QDir::toNativeSeparators(path));
+        return true;
+    }
     Result<ClassRecord> cls = readGradeFile(path);
     if (!cls) {
         dialogs_.warn(window(), cls.message());

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QPushButton;
 
@@ -12,7 +14,8 @@ namespace markwell {
 class UserDialogs;
 
 // The "File" row of the import dialogs: the chosen grade file's path and a
-// button that asks for another. A file that cannot be read (a newer version,
+// button that asks for another (never the default button while it has the
+// focus: Enter is for the dialog's own default). A file that cannot be read (a newer version,
 // a damaged file) is reported and changes nothing; one that can is handed on
 // whole through classRead.
 class GradeFileChooser : public QWidget {
@@ -24,6 +27,10 @@ public:
 
     // Reads the file; false (after saying why) when it cannot be used.
     bool load(const QString& path);
+
+    // Offers comma-separated files as well: one chosen is handed to
+    // `readCsv`, which says (after saying why not) whether it could be used.
+    void acceptCsv(std::function<bool(const QString& path)> readCsv);
 
 public slots:
     // Asks for a grade file and reads it.
@@ -37,6 +44,7 @@ private:
     QString classPath_;
     QLineEdit* pathBox_;
     QPushButton* browse_;
+    std::function<bool(const QString&)> readCsv_;
 };
 
 }  // namespace markwell

@@ -1,30 +1,66 @@
 #include "editors/ImportStudentsDialog.h"
 
 #include "common/Cp1252.h"
+#include "dialogs/UserDialogs.h"
+#include "editing/CsvImport.h"
+#include "editors/GradeFileChooser.h"
 
 #include <QListWidget>
 
 namespace markwell {
 
-ImportStudentsDialog::ImportStudentsDialog(UserDialogs& dialogs, const QString& classPath, QWidget* parent)
+ImportStudentsDialog::ImportStudentsDialog(UserDialogs& dialogs, const QString& classPath, const ClassRecord& into,
+                                           QWidget* parent)
     : ClassImportDialog(dialogs, classPath, new QListWidget, tr("&Students (Ctrl+A selects them all)"), parent),
-      list_(static_cast<QListWidget*>(listView())) {
+      dialogs_(dialogs), into_(into), list_(static_cast<QListWidget*>(listView())) {
     setWindowTitle(tr("Import Students"));
     setObjectName(QStringLiteral("importStudentsDialog"));
     setHelpTopic(this, HelpTopic::StudentList);
+    fileChooser()->acceptCsv([this](const QString& path) { return showCsv(path); });
 }
 
 void ImportStudentsDialog::showClass(const ClassRecord& cls) {
-    students_ = cls.students;
+    entries_.clear();
+    for (const StudentInfo& student : cls.students) entries_.push_back({student, {}});
+    fromCsv_ = false;
+    showNames();
+}
+
+bool ImportStudentsDialog::showCsv(const QString& path) {
+    Result<std::vector<StudentEntry>> rows = readStudentCsvFile(path, into_);
+    if (!rows) {
+        dialogs_.warn(this, rows.message());
+        return false;
+    }
+    entries_ = std::move(rows).value();
+    fromCsv_ = true;
+    showNames();
+    // The command-line import takes every row; here the teacher may leave some out.
+    list_->selectAll();
+    return true;
+}
+
+void ImportStudentsDialog::showNames() {
     list_->clear();
-    for (const StudentInfo& student : students_) list_->addItem(cp1252::toUnicode(student.name));
+    for (const StudentEntry& entry : entries_) list_->addItem(cp1252::toUnicode(entry.student.name));
     listShown();
 }
 
 std::vector<StudentInfo> ImportStudentsDialog::selectedStudents() const {
     std::vector<StudentInfo> chosen;
-    for (int row : selectedRows()) chosen.push_back(students_[static_cast<std::size_t>(row)]);
+    for (int row : selectedRows()) chosen.push_back(entries_[static_cast<std::size_t>(row)].student);
     return chosen;
+}
+
+StudentImport ImportStudentsDialog::importSelected(ClassRecord& cls) const {
+    if (!fromCsv_) return importStudents(cls, selectedStudents());
+    StudentImport report;
+    for (int row : selectedRows()) {
+        StudentEntry entry = entries_[static_cast<std::size_t>(row)];
+        report.added.push_back(entry.student.name);
+        appendStudent(cls, std::move(entry));
+    }
+    return report;
 }
 
 }  // namespace markwell

@@ -229,9 +229,9 @@ void StudentListDialog::clearStudents() {
 }
 
 void StudentListDialog::importStudents() {
-    ImportStudentsDialog picker(dialogs_, classPath_, this);
+    ImportStudentsDialog picker(dialogs_, classPath_, working_, this);
     if (picker.exec() != QDialog::Accepted) return;
-    const StudentImport report = markwell::importStudents(working_, picker.selectedStudents());
+    const StudentImport report = picker.importSelected(working_);
     listChanged(true);
     if (const QString skipped = report.message(); !skipped.isEmpty()) dialogs_.inform(this, skipped);
 }

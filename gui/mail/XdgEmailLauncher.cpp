@@ -92,8 +92,7 @@ void XdgEmailLauncher::compose(const MailDraft& draft) {
                 if (status != QProcess::NormalExit || exitCode != 0) {
                     const QString message = status == QProcess::NormalExit
                                           ? tr("The mail program could not prepare the message (%1 ended with code %2).")
-                                                .arg(kProgram)
-                                                .arg(exitCode)
+                                                .arg(kProgram, QString::number(exitCode))
                                           : tr("The mail program stopped before the message was ready.");
                     emit failed(message + attachByHand(attachment));
                 }

@@ -40,6 +40,9 @@ struct Settings {
     }
 };
 
+const QString kWrongPassword =
+    q("The password is incorrect. Capital letters count: please check the spelling and the Caps Lock key.");
+
 void clickOk(QDialog* dialog) {
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
@@ -63,6 +66,7 @@ private slots:
     void aTwentyFiveCharacterPasswordRoundTrip();
     void emptyNewBoxesKeepAPasswordOrAreRefused();
     void aFailedSettingsWriteKeepsOptionsOpen();
+    void switchingOffAndRemovingAskForTheStoredPassword();
     void theStartUpQuestionDecidesWhetherTheProgramRuns();
     void optionsIsACommandOfTheMainWindow();
 };
@@ -85,16 +89,19 @@ void PasswordDialogsTest::everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
     OptionsDialog second(s.passwords, dialogs);
     QVERIFY(second.protectBox()->isChecked());
     QVERIFY(second.oldPasswordBox()->isEnabled());
+    QVERIFY(!second.removePasswordBox()->isEnabled());
     second.protectBox()->setChecked(false);
-    QVERIFY(!second.oldPasswordBox()->isEnabled());
+    QVERIFY(second.oldPasswordBox()->isEnabled());  // switching off needs it too
     QVERIFY(!second.newPasswordBox()->isEnabled());
+    QVERIFY(second.removePasswordBox()->isEnabled());
+    QVERIFY(!first.removePasswordBox()->isEnabled());  // nothing stored to remove
 }
 
 void PasswordDialogsTest::aWrongOldPasswordThenCancelChangesNothing() {
     Settings s;
     ScriptedDialogs dialogs;
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    QCOMPARE(s.passwords.apply({false, {}, {}, {}}).outcome, PasswordProtection::Outcome::Saved);
+    QCOMPARE(s.passwords.apply({false, q("apple"), {}, {}}).outcome, PasswordProtection::Outcome::Saved);
     const QByteArray before = s.onDisk();
 
     OptionsDialog dialog(s.passwords, dialogs);
@@ -161,7 +168,7 @@ void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
     whenModalShows<PasswordDialog>([&dialogs, full](PasswordDialog* d) {
         QTest::keyClicks(d->passwordBox(), full.trimmed());
         clickOk(d);
-        QCOMPARE(dialogs.messages(), QStringList{q("Password verification failed, please check spelling!")});
+        QCOMPARE(dialogs.messages(), QStringList{kWrongPassword});
         QVERIFY(d->isVisible());
         d->passwordBox()->clear();
         QTest::keyClicks(d->passwordBox(), full);
@@ -183,7 +190,7 @@ void PasswordDialogsTest::emptyNewBoxesKeepAPasswordOrAreRefused() {
     QCOMPARE(s.onDisk(), QByteArray());
 
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    QCOMPARE(s.passwords.apply({false, {}, {}, {}}).outcome, PasswordProtection::Outcome::Saved);
+    QCOMPARE(s.passwords.apply({false, q("apple"), {}, {}}).outcome, PasswordProtection::Outcome::Saved);
     OptionsDialog again(s.passwords, dialogs);
     fill(again, true, q("apple"), {}, {});
     clickOk(&again);
@@ -203,6 +210,43 @@ void PasswordDialogsTest::aFailedSettingsWriteKeepsOptionsOpen() {
     QCOMPARE(dialogs.count(ScriptedDialogs::Kind::Warn), 1);
     QVERIFY(dialogs.texts(ScriptedDialogs::Kind::Warn).front().startsWith(q("Unable to save the settings")));
     QVERIFY(!passwords.isOn());
+}
+
+void PasswordDialogsTest::switchingOffAndRemovingAskForTheStoredPassword() {
+    Settings s;
+    ScriptedDialogs dialogs;
+    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+    {
+        OptionsDialog off(s.passwords, dialogs);
+        off.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&off));
+        fill(off, false, {}, {}, {});
+        clickOk(&off);
+        QCOMPARE(dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
+        QVERIFY(off.isVisible());
+        QCOMPARE(QApplication::focusWidget(), off.oldPasswordBox());
+        QVERIFY(s.protectedAtNextStart(q("apple")));
+
+        off.oldPasswordBox()->setText(q("apple"));
+        clickOk(&off);
+        QCOMPARE(off.result(), int(QDialog::Accepted));
+    }
+    QVERIFY(!s.passwords.isOn());
+    QVERIFY(s.passwords.hasPassword());  // kept for switching on again
+
+    OptionsDialog remove(s.passwords, dialogs);
+    QVERIFY(!remove.oldPasswordBox()->isEnabled());  // already off: nothing to ask
+    remove.removePasswordBox()->setChecked(true);
+    QVERIFY(remove.oldPasswordBox()->isEnabled());
+    remove.oldPasswordBox()->setText(q("Apple"));
+    clickOk(&remove);
+    QCOMPARE(dialogs.messages().size(), 2);
+    QVERIFY(s.passwords.hasPassword());
+    remove.oldPasswordBox()->setText(q("apple"));
+    clickOk(&remove);
+    QCOMPARE(remove.result(), int(QDialog::Accepted));
+    QVERIFY(!s.passwords.hasPassword());
+    QVERIFY(!s.onDisk().contains("argon2id"));
 }
 
 void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {

@@ -112,6 +112,35 @@ TEST_F(EditCommands, ImportStudentsAddsEveryRowOrNone) {
     EXPECT_EQ(run({kImport, path("c.grs")}).exitCode, 2);
 }
 
+TEST_F(EditCommands, ImportStudentsNamesEveryControlCharacterAndKeepsPercentSigns) {
+    ASSERT_EQ(run({kNew, path("c.grs")}).exitCode, 0);
+    const QByteArray before = classFiles("c");
+    const QString bad = write("bad.csv", "name,city,comment\n"
+                                         "\"Ann\nLee\",X,\n"
+                                         "Bo %1,X,\n"
+                                         "bo %1,%2,\"Two\nlines\"\n"
+                                         "Cy,Oak\tRidge,\n");
+    const CliRun refused = run({kImport, path("c.grs"), bad});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, QStringLiteral("markwell-cli: %1: line 2: The name cannot hold a line break: \"Ann Lee\".\n"
+                                          "markwell-cli: %1: line 5: \"bo %2\" is also on line 4\n"
+                                          "markwell-cli: %1: line 7: The city cannot hold a tab: \"Oak Ridge\".\n"
+                                          "markwell-cli: %1: 3 rows refused; nothing was written\n")
+                               .arg(bad, QStringLiteral("%1")));
+    EXPECT_EQ(classFiles("c"), before);
+}
+
+TEST_F(EditCommands, StatsOfAClassWithoutStudentsGiveTheAssignmentsTotal) {
+    ASSERT_EQ(run({kNew, path("e.grs")}).exitCode, 0);
+    ASSERT_EQ(run({kAdd, path("e.grs"), QStringLiteral("--title"), QStringLiteral("50"), QStringLiteral("--type"),
+                   QStringLiteral("Test"), QStringLiteral("--total"), QStringLiteral("20")})
+                  .exitCode,
+              0);
+    const CliRun stats = run({QStringLiteral("stats"), path("e.grs"), QStringLiteral("--index"), QStringLiteral("1")});
+    ASSERT_EQ(stats.exitCode, 0) << stats.err.toStdString();
+    EXPECT_TRUE(stats.out.contains(QStringLiteral("\nTotal Possible\t20\t100.00%\n"))) << stats.out.toStdString();
+}
+
 TEST_F(EditCommands, ChangesGoToTheOutputFileWithItsSiblings) {
     ASSERT_EQ(run({kNew, path("c.grs")}).exitCode, 0);
     const QByteArray before = classFiles("c");

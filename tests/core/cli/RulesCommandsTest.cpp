@@ -214,10 +214,30 @@ TEST_F(RulesCommands, PasswordsComeFromStandardInputAndOnlyTheirVerifierIsKept) 
     EXPECT_EQ(runCliReading({q("password"), q("set")}, "wrong\nnew\nnew\n").exitCode, 1);
     EXPECT_EQ(runCliReading({q("password"), q("set")}, full + "\n" + QByteArray(26, 'x') + "\n" + QByteArray(26, 'x') + "\n").exitCode, 1);
     EXPECT_EQ(runCliReading({q("password"), q("clear")}, "wrong\n").exitCode, 1);
+    // Three empty lines are an empty old password, not "keep the stored one".
+    run = runCliReading({q("password"), q("set")}, "\n\n\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(run.err, q("markwell-cli: password set: the old password is incorrect\n"));
     EXPECT_EQ(fileContents(settingsFile()), stored);
 
     run = runCliReading({q("password"), q("clear")}, full + "\n");
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_FALSE(fileContents(settingsFile()).contains("Password="));
     EXPECT_EQ(runCli({q("password"), q("unlock")}).exitCode, 2);
+}
+
+TEST_F(RulesCommands, APasswordThatIsNotUtf8IsRefused) {
+    // Decoded with replacement characters, every such password would be the same one.
+    for (const QStringList& args : {QStringList{q("password"), q("set")}, QStringList{q("password"), q("check")}}) {
+        const CliRun run = runCliReading(args, "\xff\xff\xff\n\xff\xff\xff\n");
+        EXPECT_EQ(run.exitCode, 1) << args.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(q("the password is not UTF-8 text"))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(settingsFile()) && fileContents(settingsFile()).contains("Password"));
+
+    ASSERT_EQ(runCliReading({q("password"), q("set")}, "caf\xc3\xa9\ncaf\xc3\xa9\n").exitCode, 0);
+    EXPECT_EQ(runCliReading({q("password"), q("check")}, "caf\xc3\xa9\n").exitCode, 0);
+    EXPECT_EQ(runCliReading({q("password"), q("check")}, "caf\xe9\n").exitCode, 1);
+    EXPECT_EQ(runCliReading({q("password"), q("clear")}, "caf\xe9\n").exitCode, 1);
 }

@@ -4,6 +4,10 @@
 #include "core/grading/GradesFixture.h"
 
 #include "editing/CsvImport.h"
+#include "editing/Validators.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +73,78 @@ TEST(CsvImport, EveryRefusedRowIsReportedAndNothingIsAdded) {
     EXPECT_TRUE(problems[4].reason.contains(QStringLiteral("line 2")));
     EXPECT_TRUE(problems[5].reason.contains(QStringLiteral("cannot be stored")));
     EXPECT_TRUE(problems[6].reason.contains(QStringLiteral("fields")));
+}
+
+TEST(CsvImport, PercentSignsInAnyFieldAreKeptAndQuotedAsWritten) {
+    ClassRecord cls = annAndBo();
+    const std::vector<RowProblem> fine = importStudentRows(
+        cls, table("name,id,street,city,state,zip,mom_name,mom_phone,dad_name,dad_phone,student_email,mom_email,"
+                   "dad_email,comment\n"
+                   "Cy %1 %2,%1 %2,%1 %2,%1 %2,%1,%1 %2,%1 %2,%1 %2,%1 %2,%1 %2,%1@%2,%1@%2,%1@%2,%1 %2\n"));
+    ASSERT_TRUE(fine.empty()) << lines(fine).join(QLatin1Char('\n')).toStdString();
+    const StudentInfo& cy = cls.students.back();
+    EXPECT_EQ(cy.name, "Cy %1 %2");
+    for (const std::string* field : {&cy.id, &cy.street, &cy.city, &cy.zip, &cy.mom_name, &cy.mom_phone, &cy.dad_name,
+                                     &cy.dad_phone}) {
+        EXPECT_EQ(*field, "%1 %2");
+    }
+    EXPECT_EQ(cy.state, "%1");
+    EXPECT_EQ(cy.student_email, "%1@%2");
+    EXPECT_EQ(cls.comments.back().desc, "%1 %2");
+
+    // Refusals quote the text as written and fill in their own numbers.
+    const std::vector<RowProblem> refused = importStudentRows(
+        cls, table("name,city\nAnn %1,x\nann %1,%2\ncy %1 %2,y\nDi,%1 %2 %1 %2 %1 %2 %1 %2 %1 %2 %1 %2 %1 %2 %1 %2\n"));
+    EXPECT_EQ(lines(refused),
+              (QStringList{"3: \"ann %1\" is also on line 2", "4: \"cy %1 %2\" is already in the class",
+                           "5: The city is 47 characters long; it can hold at most 45."}));
+    const std::vector<RowProblem> points =
+        setPointRows(cls, 0, table("name,points\nAnn,%1\n%2,3\nCy %1 %2,4\nCy %1 %2,5\n"));
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[2].reason, QStringLiteral("there are more rows for \"Cy %1 %2\" than students of that name (1)"));
+    EXPECT_EQ(points[0].reason, notPointsMessage(QStringLiteral("%1")));
+    EXPECT_TRUE(points[0].reason.contains(QStringLiteral("\"%1\" is not a number of points")));
+    EXPECT_TRUE(points[0].reason.contains(QStringLiteral("(at most 15 characters)")));
+    EXPECT_TRUE(points[1].reason.contains(QStringLiteral("\"%2\""))) << points[1].reason.toStdString();
+}
+
+TEST(CsvImport, ControlCharactersInsideAFieldRefuseTheRow) {
+    ClassRecord cls = annAndBo();
+    const std::vector<RowProblem> problems =
+        importStudentRows(cls, table("name,city,comment\n"
+                                     "\"Cleo\nPark\",X,\n"
+                                     "Dee,Oak\tRidge,\n"
+                                     "Eve,X,\"Line one\nline two\"\n"));  // a comment may have lines
+    EXPECT_EQ(lines(problems), (QStringList{"2: The name cannot hold a line break: \"Cleo Park\".",
+                                            "4: The city cannot hold a tab: \"Oak Ridge\"."}));
+    EXPECT_EQ(cls, annAndBo());
+}
+
+TEST(CsvImport, AStudentFileIsReportedAsTheCommandLineReportsIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("roster.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,city\nCleo,X\nann,Y\nDee,Z\n");
+    file.close();
+    const Result<std::vector<StudentEntry>> refused = readStudentCsvFile(path, annAndBo());
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message(), path + QStringLiteral(": line 3: \"ann\" is already in the class\n") + path +
+                                     QStringLiteral(": 1 row refused; nothing was written"));
+
+    const Result<std::vector<StudentEntry>> read = readStudentCsvFile(path, makeClass({"Bo"}, {}));
+    ASSERT_TRUE(read.ok()) << read.message().toStdString();
+    ASSERT_EQ(read->size(), 3u);
+    EXPECT_EQ(read->at(1).student.name, "ann");
+    EXPECT_EQ(read->at(2).student.city, "Z");
+
+    EXPECT_TRUE(readStudentCsvFile(dir.filePath(QStringLiteral("none.csv")), annAndBo())
+                    .message()
+                    .startsWith(QStringLiteral("Unable to open ")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name\n\"Cleo\n");
+    file.close();
+    EXPECT_TRUE(readStudentCsvFile(path, annAndBo()).message().startsWith(path + QStringLiteral(": line 2: ")));
 }
 
 TEST(CsvImport, TheHeaderMustNameKnownColumnsOnceAndTheName) {

@@ -71,6 +71,33 @@ TEST(Validators, FieldsFitTheirCapacity) {
     EXPECT_EQ(tooLong.message(), QStringLiteral("The state is 3 characters long; it can hold at most 2."));
 }
 
+TEST(Validators, ControlCharactersInsideATextAreRefusedNamingTheField) {
+    for (const char* inside : {"Ann\nLee", "Ann\r\nLee", "Ann\tLee", "Ann\x07Lee", "Ann\xC2\x85Lee"}) {
+        const Result<std::string> name = studentNameText(q(inside));
+        ASSERT_FALSE(name.ok()) << inside;
+        EXPECT_TRUE(name.message().startsWith(q("The name cannot hold "))) << name.message().toStdString();
+        EXPECT_TRUE(name.message().contains(q("Ann")));
+        EXPECT_FALSE(fieldText(q(inside), 50, q("city")).ok()) << inside;
+    }
+    EXPECT_EQ(fieldText(q("Oak\nRidge"), 50, q("city")).message(), q("The city cannot hold a line break: \"Oak Ridge\"."));
+    EXPECT_EQ(fieldText(q("Oak\tRidge"), 50, q("city")).message(), q("The city cannot hold a tab: \"Oak Ridge\"."));
+
+    // A comment keeps its line breaks, but nothing else of the kind.
+    EXPECT_TRUE(multiLineText(q("a\nb"), 50, q("comment"), false).ok());
+    const Result<std::string> tab = multiLineText(q("a\tb\nc"), 50, q("comment"), false);
+    ASSERT_FALSE(tab.ok());
+    EXPECT_TRUE(tab.message().startsWith(q("The comment cannot hold a tab")));
+}
+
+TEST(Validators, PercentSignsInTheTextStayAsTyped) {
+    EXPECT_EQ(notPointsMessage(q("%1%2")).left(32), q("\"%1%2\" is not a number of points"));
+    EXPECT_TRUE(notPointsMessage(q("%1")).contains(q("(at most 15 characters)")));
+    EXPECT_TRUE(totalValue(q("%2")).message().startsWith(q("\"%2\" is not a number of possible points")));
+    EXPECT_TRUE(totalValue(q("%2")).message().contains(q("(at most 15 characters)")));
+    EXPECT_EQ(fieldText(q("%1 %2 %3"), 3, q("%2")).message(), q("The %2 is 8 characters long; it can hold at most 2."));
+    EXPECT_TRUE(studentNameText(q("%1~%2")).message().endsWith(q("\"%1~%2\".")));
+}
+
 TEST(Validators, CommentsCountTheirLineBreaksAsTwoAndAreNeverCut) {
     const QString fits = QString(997, QLatin1Char('a')) + QLatin1Char('\n');  // 997 + CR LF = 999
     const Result<std::string> kept = multiLineText(fits, kCommentLength, q("comment"), false);

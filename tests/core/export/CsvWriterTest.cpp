@@ -12,13 +12,13 @@ using namespace markwell;
 
 TEST(CsvFile, WritesEveryRowAndColumnQuotingOnlyWhatNeedsIt) {
     // Commas, quotes and line breaks are quoted with quotes doubled; accents
-    // and other scripts are UTF-8; numbers take their general form; leading
-    // and trailing spaces stay; every row has all seven fields.
+    // and other scripts are UTF-8; numbers take their general form; the
+    // spaces that pad letters on screen go; every row has all seven fields.
     const QByteArray expected =
         "Name,Quiz 1,\"Test, Unit 2\",Total,Average,Grade,Hidden\r\n"
-        "Zo\xC3\xAB O'Brien,17.5,88,105.5,87.46%, B+,x\r\n"
+        "Zo\xC3\xAB O'Brien,17.5,88,105.5,87.46%,B+,x\r\n"
         "\"Smith, \"\"Jo\"\"\",-,100,100,100.00%,A,\r\n"
-        "\xC5\x81ukasz \xE7\x8E\x8B,0.1,1099511627776,0.333333333333333,7.81%,F ,\r\n"
+        "\xC5\x81ukasz \xE7\x8E\x8B,0.1,1099511627776,0.333333333333333,7.81%,F,\r\n"
         "\"Line\nBreak\",-42,1E-7,123456789012,536870912,-536870912,\r\n"
         ",,,,,,\r\n"
         "Total,17.6,1099511627964,,,,\r\n";
@@ -53,7 +53,7 @@ TEST(CsvFile, TextsASpreadsheetWouldRunAsFormulasStayTexts) {
         {QStringLiteral("\r=1"), "\"'\r=1\""},
         {QStringLiteral("="), "'="},
         {QStringLiteral("- 5"), "'- 5"},
-        {QStringLiteral("-5 "), "'-5 "},
+        {QStringLiteral("-5 "), "-5"},  // without the space, a number
         {QStringLiteral("-"), "-"},
         {QStringLiteral("+"), "+"},
         {QStringLiteral("-5"), "-5"},
@@ -61,7 +61,7 @@ TEST(CsvFile, TextsASpreadsheetWouldRunAsFormulasStayTexts) {
         {QStringLiteral("+1.5"), "+1.5"},
         {QStringLiteral("-12.50%"), "-12.50%"},
         {QStringLiteral("Ann = Bo"), "Ann = Bo"},
-        {QStringLiteral(" =1"), " =1"},
+        {QStringLiteral(" =1"), "'=1"},  // without the space, a formula
         {QStringLiteral("O'Brien"), "O'Brien"},
     };
     Sheet sheet;

@@ -72,7 +72,8 @@ void expectCellsEqual(const QJsonObject& json, const markwell::Sheet& sheet) {
             switch (sheet.kind(r, c)) {
             case markwell::CellKind::Text:
                 ASSERT_EQ(kind, QStringLiteral("text"));
-                ASSERT_EQ(cell[1].toString(), sheet.text(r, c));
+                // Written without the spaces that pad letters on screen.
+                ASSERT_EQ(cell[1].toString(), sheet.text(r, c).trimmed());
                 break;
             case markwell::CellKind::Number:
                 ASSERT_EQ(kind, QStringLiteral("number"));

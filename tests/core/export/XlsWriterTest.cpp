@@ -45,7 +45,9 @@ TEST(XlsFile, ReadsBackEveryCellWithItsValueAndType) {
     EXPECT_EQ(cellAt(json, 1, 3)[1].toString(), QStringLiteral("Test, Unit 2"));
     EXPECT_EQ(cellAt(json, 2, 1)[1].toString(), QStringLiteral("Zoë O'Brien"));
     EXPECT_EQ(cellAt(json, 2, 2)[1].toDouble(), 17.5);
-    EXPECT_EQ(cellAt(json, 2, 6)[1].toString(), QStringLiteral(" B+"));
+    // Letters lose the spaces that pad them on screen, so a spreadsheet can count them.
+    EXPECT_EQ(cellAt(json, 2, 6)[1].toString(), QStringLiteral("B+"));
+    EXPECT_EQ(cellAt(json, 4, 6)[1].toString(), QStringLiteral("F"));
     EXPECT_EQ(cellAt(json, 3, 2), (QJsonArray{QStringLiteral("text"), QStringLiteral("-")}));
     EXPECT_EQ(cellAt(json, 4, 1)[1].toString(), QStringLiteral("Łukasz 王"));
     EXPECT_EQ(cellAt(json, 4, 2)[1].toDouble(), 0.1);

@@ -33,7 +33,9 @@ TEST(XlsxFile, ReadsBackEveryCellWithItsValueAndType) {
     EXPECT_EQ(cellAt(json, 2, 1)[1].toString(), QStringLiteral("Zoë O'Brien"));
     EXPECT_EQ(cellAt(json, 4, 1)[1].toString(), QStringLiteral("Łukasz 王"));
     EXPECT_EQ(cellAt(json, 5, 1)[1].toString(), QStringLiteral("Line\nBreak"));
-    EXPECT_EQ(cellAt(json, 2, 6)[1].toString(), QStringLiteral(" B+"));
+    // Letters lose the spaces that pad them on screen, so a spreadsheet can count them.
+    EXPECT_EQ(cellAt(json, 2, 6)[1].toString(), QStringLiteral("B+"));
+    EXPECT_EQ(cellAt(json, 4, 6)[1].toString(), QStringLiteral("F"));
     EXPECT_EQ(cellAt(json, 4, 4)[1].toDouble(), 0.333333333333333);
     EXPECT_EQ(cellAt(json, 5, 3)[1].toDouble(), 1e-7);
     EXPECT_EQ(cellAt(json, 6, 3)[0].toString(), QStringLiteral("blank"));

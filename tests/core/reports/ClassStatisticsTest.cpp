@@ -83,6 +83,16 @@ TEST(Statistics, NothingCountedGivesZerosAndASingleMarkNoDeviation) {
     EXPECT_EQ(one.at(6), QStringLiteral("Standard Deviation|0.00|0.00%"));
 }
 
+TEST(Statistics, AClassWithoutStudentsTakesThePossiblePointsFromTheAssignment) {
+    // The heading row is the table's last row: its title "50" is no total.
+    ClassRecord cls = oneAssignment({}, 20);
+    cls.assignments[0].title = "50";
+    EXPECT_EQ(statistics(cls),
+              (QStringList{"Description|Points|Percentage", "Minimum Grade|0|0.00%", "Maximum Grade|0|0.00%",
+                           "Total Possible|20|100.00%", "Median|0.00|0.00%", "Mean|0.00|0.00%",
+                           "Standard Deviation|0.00|0.00%"}));
+}
+
 TEST(Statistics, NoPossiblePointsGivesNoPercentages) {
     const QStringList sheet = statistics(oneAssignment({"3", "5"}, 0));
     EXPECT_EQ(sheet.at(1), QStringLiteral("Minimum Grade|3|0.00%"));

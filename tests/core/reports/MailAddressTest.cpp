@@ -30,8 +30,11 @@ TEST(MailAddress, EverythingButTheSafeCharactersIsPercentEncoded) {
         {"x@y.org?bcc=all@z.org", "mailto:x@y.org%3Fbcc%3Dall@z.org?subject=Grades&body="},
         {"x@y.org#frag", "mailto:x@y.org%23frag?subject=Grades&body="},
         {"100%@y.org", "mailto:100%25@y.org?subject=Grades&body="},
-        {"a@x.org, b@y.org", "mailto:a@x.org,%20b@y.org?subject=Grades&body="},
-        {"o'neil+1~!$()*;:@x.org", "mailto:o'neil+1~!$()*;:@x.org?subject=Grades&body="},
+        // A comma or a semicolon would start a second recipient.
+        {"a@x.org, b@y.org", "mailto:a@x.org%2C%20b@y.org?subject=Grades&body="},
+        {"a@b.c,evil@x.y", "mailto:a@b.c%2Cevil@x.y?subject=Grades&body="},
+        {"a@b.c;evil@x.y", "mailto:a@b.c%3Bevil@x.y?subject=Grades&body="},
+        {"o'neil+1~!$()*:@x.org", "mailto:o'neil+1~!$()*:@x.org?subject=Grades&body="},
         {"a<b>\"c\\d", "mailto:a%3Cb%3E%22c%5Cd?subject=Grades&body="},
     };
     for (const auto& c : cases) {
@@ -44,6 +47,7 @@ TEST(MailAddress, EverythingButTheSafeCharactersIsPercentEncoded) {
         EXPECT_EQ(parsed.query(QUrl::FullyEncoded), QStringLiteral("subject=Grades&body=")) << c.field;
     }
     EXPECT_EQ(recipientUrl("x@y.org?bcc=z"), QByteArray("mailto:x@y.org%3Fbcc%3Dz"));
+    EXPECT_EQ(recipientUrl("x@y.org,z@w.org"), QByteArray("mailto:x@y.org%2Cz@w.org"));
     EXPECT_EQ(recipientUrl("   "), QByteArray());
 }
 

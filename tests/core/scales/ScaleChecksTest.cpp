@@ -47,6 +47,11 @@ TEST(ScaleName, TrimmedNonEmptyWithoutSlashesInWindows1252AndAtMost255Bytes) {
         EXPECT_FALSE(scaleNameFrom(bad).ok()) << bad.toStdString();
     }
     EXPECT_TRUE(scaleNameFrom(q("a/b")).message().contains(q("\\ or /")));
+    for (const char* inside : {"Bio\nlogy", "Bio\tlogy", "Bio\rlogy", "Bio\x01logy"}) {
+        EXPECT_EQ(scaleNameFrom(q(inside)).message(),
+                  q("A grade scale name cannot hold a line break, a tab or another control character."))
+            << inside;
+    }
     EXPECT_TRUE(scaleNameFrom(QString(256, QLatin1Char('x'))).message().contains(q("255")));
 }
 

@@ -70,7 +70,7 @@ TEST_F(PasswordTest, TheExactPasswordIsAcceptedAtTheNextStart) {
 
 TEST_F(PasswordTest, ARefusedChoiceWritesNothing) {
     ASSERT_EQ(passwords_.apply(protect("", "apple", "apple")).outcome, Outcome::Saved);
-    ASSERT_EQ(passwords_.apply({false, {}, {}, {}}).outcome, Outcome::Saved);
+    ASSERT_EQ(passwords_.apply({false, q("apple"), {}, {}}).outcome, Outcome::Saved);
     QFile ini(path());
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QByteArray before = ini.readAll();
@@ -93,7 +93,7 @@ TEST_F(PasswordTest, EmptyNewEntriesKeepAStoredPasswordAndAreRefusedWithoutOne) 
     EXPECT_FALSE(passwords_.hasPassword());
 
     ASSERT_EQ(passwords_.apply(protect("", "apple", "apple")).outcome, Outcome::Saved);
-    ASSERT_EQ(passwords_.apply({false, {}, {}, {}}).outcome, Outcome::Saved);
+    ASSERT_EQ(passwords_.apply({false, q("apple"), {}, {}}).outcome, Outcome::Saved);
     EXPECT_FALSE(passwords_.isOn());
     EXPECT_TRUE(passwords_.hasPassword());  // switching off keeps it
 
@@ -109,6 +109,29 @@ TEST_F(PasswordTest, EmptyNewEntriesKeepAStoredPasswordAndAreRefusedWithoutOne) 
     ASSERT_EQ(passwords_.apply(protect("apple", "pear", "pear")).outcome, Outcome::Saved);
     EXPECT_TRUE(reread().readString(kGroup, q("Password")).has_value());
     EXPECT_TRUE(PasswordProtection(settings_).accepts(q("pear")).value());
+}
+
+TEST_F(PasswordTest, SwitchingOffAndRemovingNeedTheStoredPassword) {
+    ASSERT_EQ(passwords_.apply(protect("", "apple", "apple")).outcome, Outcome::Saved);
+    for (const char* wrong : {"", "Apple", "pear"}) {
+        EXPECT_EQ(passwords_.apply({false, q(wrong), {}, {}}).outcome, Outcome::OldPasswordIncorrect) << wrong;
+        EXPECT_EQ(passwords_.apply({false, q(wrong), {}, {}, true}).outcome, Outcome::OldPasswordIncorrect) << wrong;
+    }
+    EXPECT_TRUE(reread().readBool(kGroup, q("Display")).value_or(false));
+
+    ASSERT_EQ(passwords_.apply({false, q("apple"), {}, {}}).outcome, Outcome::Saved);
+    EXPECT_FALSE(passwords_.isOn());
+    EXPECT_TRUE(passwords_.hasPassword());
+    // Already off: nothing to ask and nothing to write.
+    EXPECT_EQ(passwords_.apply({false, {}, {}, {}}).outcome, Outcome::Unchanged);
+    // Removing the password still needs it.
+    EXPECT_EQ(passwords_.apply({false, q("pear"), {}, {}, true}).outcome, Outcome::OldPasswordIncorrect);
+    EXPECT_TRUE(passwords_.hasPassword());
+    ASSERT_EQ(passwords_.apply({false, q("apple"), {}, {}, true}).outcome, Outcome::Saved);
+    EXPECT_FALSE(reread().readString(kGroup, q("Password")).has_value());
+    EXPECT_FALSE(passwords_.isOn());
+    // Nothing stored: a new password needs no old one.
+    EXPECT_EQ(passwords_.apply(protect("", "pear", "pear")).outcome, Outcome::Saved);
 }
 
 TEST_F(PasswordTest, WithNoPasswordStoredAnyEntryIsAccepted) {
