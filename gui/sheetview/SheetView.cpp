@@ -86,7 +86,11 @@ void SheetView::setUpFrozenView() {
     frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     frozen_->setVerticalScrollMode(ScrollPerPixel);
     frozen_->setFrameShape(QFrame::NoFrame);
+    // The frozen columns cover the scrolled cells and their headings alike,
+    // so that the names keep their "Names" heading however far the table
+    // is scrolled.
     viewport()->stackUnder(frozen_);
+    horizontalHeader()->stackUnder(frozen_);
     frozen_->hide();
 
     connect(frozen_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
