@@ -83,6 +83,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
     gradesPage_->setPointsHandler([this](int row, int col, const QString& text) { return storeTypedPoints(row, col, text); });
+    connect(gradesPage_, &GradesPage::typingRefused, this,
+            [this](const QString& hint) { statusBar()->showMessage(hint, kNoticeMilliseconds); });
     connect(attendancePage_, &AttendancePage::marksChanged, this, &MainWindow::setDirty);
 
     statusLabel_ = new QLabel;
