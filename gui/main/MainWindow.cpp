@@ -21,6 +21,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <utility>
+
 namespace markwell {
 namespace {
 
@@ -58,6 +60,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
         if (page_ != Page::Grades) showPage(Page::Grades);
         // The seats are another class's now: none of them is current.
         seating_->clearCurrent();
+        attendanceShown_ = false;
         UpdateMarkwell();
     });
     connect(commands_.get(), &DocumentCommands::dirtyChanged, this, &QWidget::setWindowModified);
@@ -244,7 +247,7 @@ void MainWindow::pageChanged(int index) {
     case Page::Grades: setHelpTopic(this, HelpTopic::Grades); break;
     case Page::Attendance:
         setHelpTopic(this, HelpTopic::Attendance);
-        attendancePage_->showToday();
+        if (!std::exchange(attendanceShown_, true)) attendancePage_->showToday();
         break;
     case Page::Seating:
         setHelpTopic(this, HelpTopic::Seating);
