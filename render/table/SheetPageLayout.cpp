@@ -61,6 +61,20 @@ void keepClosingRows(std::vector<Band>& pages, const std::vector<double>& sizes,
                 pages.end());
 }
 
+// Type shrunk to fit the page stays readable: no text prints smaller.
+constexpr double kSmallestPrintedPoints = 7;
+
+// How far the sheet may be shrunk to the page width: not below its smallest
+// scale, nor so far that its smallest type prints below the readable size.
+double smallestScale(const Sheet& sheet) {
+    double scale = std::clamp(sheet.print().minimumScalePercent, 1, 100) / 100.0;
+    for (std::uint32_t id = 0; id < sheet.formatCount(); ++id) {
+        const double points = sheet.formatById(id).font.size;
+        if (points > 0) scale = std::max(scale, std::min(1.0, kSmallestPrintedPoints / points));
+    }
+    return scale;
+}
+
 double paddingOn(const Sheet& sheet, const QPaintDevice& device) {
     return characterUnitWidth(bodyFace(sheet), &device) * 0.3;
 }
@@ -96,7 +110,7 @@ SheetPageLayout::SheetPageLayout(const Sheet& sheet, const PrintoutOptions& opti
     const PrintSettings& print = sheet.print();
     const double width = std::accumulate(colWidths_.begin(), colWidths_.end(), 0.0);
     if (print.fitToPageWidth && width > room.width()) {
-        scale_ = std::max(room.width() / width, std::clamp(print.minimumScalePercent, 1, 100) / 100.0);
+        scale_ = std::max(room.width() / width, smallestScale(sheet));
     }
     const double across = room.width() / scale_;
     const double down = room.height() / scale_;
