@@ -3,12 +3,26 @@
 #include "common/Cp1252.h"
 #include "sheet/HeadingRow.h"
 
+#include <QDate>
+
 #include <array>
 
 namespace markwell {
 namespace {
 
-void formatTable(Sheet& sheet) {
+// Saturdays and Sundays stand out in the student rows, so that a week's
+// school days read as a group and a mark on a weekend catches the eye.
+void shadeWeekends(Sheet& sheet, int month, int year) {
+    const AttendanceLayout layout = AttendanceLayout::of(sheet);
+    if (!layout.isStudentRow(2)) return;
+    for (int day = 1; day <= layout.days(); ++day) {
+        if (QDate(year, month, day).dayOfWeek() < Qt::Saturday) continue;
+        const int col = layout.dayCol(day);
+        sheet.setFill(CellRange{2, col, layout.maxRow, col}, {FillPattern::Solid, kWeekendShade, kWeekendShade});
+    }
+}
+
+void formatTable(Sheet& sheet, int month, int year) {
     // The page's own type, "MS Sans Serif" 8, whatever the class's.
     CellFont font;
     font.name = QStringLiteral("MS Sans Serif");
@@ -18,6 +32,7 @@ void formatTable(Sheet& sheet) {
         sheet.setFont(CellRange::rows(2, sheet.maxRow()), font);
         sheet.setAlignment(CellRange{2, 2, sheet.maxRow(), sheet.maxCol()}, CellAlignment::centred());
     }
+    shadeWeekends(sheet, month, year);
     sheet.setShowGridLines(true);
     sheet.fitColumnWidths();
     sheet.setFixedCols(1);
@@ -54,7 +69,7 @@ Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int
         }
     }
     calculateAttendance(sheet);
-    formatTable(sheet);
+    formatTable(sheet, month, year);
     return sheet;
 }
 

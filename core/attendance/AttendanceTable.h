@@ -36,9 +36,13 @@ struct AttendanceLayout {
     bool isDayCell(int row, int col) const { return isStudentRow(row) && col >= kFirstDayCol && col <= lastDayCol(); }
 };
 
+// The fill of the Saturday and Sunday cells of the student rows.
+inline constexpr PlatformColour kWeekendShade = 0xE0E0E0;
+
 // The table for the month with the students' names (Windows-1252, as the
 // class keeps them) and each one's stored marks (none: an empty row),
-// formatted for the page, totals counted, cell (1, 1) selected.
+// formatted for the page (weekends shaded), totals counted, cell (1, 1)
+// selected.
 Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int year,
                            const std::vector<std::optional<DayMarks>>& marks);
 

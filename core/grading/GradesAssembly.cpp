@@ -17,10 +17,11 @@ void insertStudentsInGrid(const std::vector<StudentInfo>& students, Sheet& sheet
         if (!shown.insert(student.name).second) continue;  // one row per name
         sheet.setText(row++, GradesLayout::kNameCol, cp1252::toUnicode(student.name));
     }
-    if (students.empty()) return;
+    // The headings stay in view above a class taller than the window, and
+    // head even a class without students, which is its heading row alone.
     sheet.setText(GradesLayout::kHeadingRow, GradesLayout::kNameCol, QStringLiteral("Names"));
-    // The headings stay in view above a class taller than the window.
     sheet.setFixedRows(1);
+    if (students.empty()) return;
     sheet.setText(row + 1, GradesLayout::kNameCol, QStringLiteral("Total"));  // row stays the separator
     sheet.setMaxRow(row + 1);
 }

@@ -27,7 +27,8 @@ GradesTable buildGradesTable(const ClassRecord& cls);
 // Writes "Names", one row per distinct student name (the first student of a
 // name gives its row; later ones are skipped), an empty separator row and a
 // "Total" row into column 1 of a sheet whose extent is one row, and sets the
-// extent. Nothing is written for an empty list.
+// extent. An empty list leaves the "Names" heading alone. The heading row
+// is kept in view either way.
 void insertStudentsInGrid(const std::vector<StudentInfo>& students, Sheet& sheet);
 
 // Recomputes the Grade column alone from the averages as the table shows

@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <utility>
+
 namespace markwell {
 namespace {
 
@@ -60,6 +62,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
         if (page_ != Page::Grades) showPage(Page::Grades);
         // The seats are another class's now: none of them is current.
         seating_->clearCurrent();
+        attendanceShown_ = false;
         UpdateMarkwell();
     });
     connect(commands_.get(), &DocumentCommands::dirtyChanged, this, &QWidget::setWindowModified);
@@ -86,6 +89,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
     gradesPage_->setPointsHandler([this](int row, int col, const QString& text) { return storeTypedPoints(row, col, text); });
+    connect(gradesPage_, &GradesPage::typingRefused, this,
+            [this](const QString& hint) { statusBar()->showMessage(hint, kNoticeMilliseconds); });
     connect(attendancePage_, &AttendancePage::marksChanged, this, &MainWindow::setDirty);
 
     statusLabel_ = new QLabel;
@@ -267,7 +272,7 @@ void MainWindow::pageChanged(int index) {
     case Page::Grades: setHelpTopic(this, HelpTopic::Grades); break;
     case Page::Attendance:
         setHelpTopic(this, HelpTopic::Attendance);
-        attendancePage_->showToday();
+        if (!std::exchange(attendanceShown_, true)) attendancePage_->showToday();
         break;
     case Page::Seating:
         setHelpTopic(this, HelpTopic::Seating);

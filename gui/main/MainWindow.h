@@ -193,6 +193,10 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<SeatingEditor> seating_;
     bool activated_ = false;
+    // Whether the Attendance page was shown since the class was opened: the
+    // first showing starts at today's month, later ones keep the month the
+    // teacher left it on.
+    bool attendanceShown_ = false;
     Page page_ = Page::Grades;
 
     MainActions actions_;

@@ -26,7 +26,28 @@ GradesPage::GradesPage(QWidget* parent) : QWidget(parent), view_(new SheetView) 
         if (!points_) return SheetView::EndEdit::Refuse;
         return points_(row, col, text) ? SheetView::EndEdit::Handled : SheetView::EndEdit::Refuse;
     });
+    view_->setRefusedTypingHandler([this](int row, int col) { emit typingRefused(typingHintAt(row, col)); });
     connect(view_, &SheetView::selectionMoved, this, &GradesPage::followSelection);
+}
+
+QString GradesPage::typingHintAt(int row, int col) const {
+    const Sheet* sheet = view_->sheet();
+    if (!sheet) return {};
+    const GradesLayout grades = GradesLayout::of(*sheet);
+    const bool heading = row == GradesLayout::kHeadingRow;
+    const bool totalRow = grades.hasStudentRows() && row == grades.totalRow();
+    if (col == GradesLayout::kNameCol && !totalRow) return tr("Names are changed in Lists > Students…");
+    if (col == GradesLayout::kNameCol || grades.isAssignmentCol(col)) {
+        if (heading) return tr("Assignment titles are changed in Lists > Assignments…");
+        if (totalRow) return tr("Totals are set in Grades > Edit…");
+        if (grades.isStudentRow(row)) return tr("Select points cells alone to type into them.");
+        return tr("Points are typed into the students' rows.");
+    }
+    if (col == grades.totalCol()) return tr("The Total column adds up the points of the assignments.");
+    if (col == grades.averageCol()) {
+        return tr("Averages are worked out from the points; Grades > Weighted… and Drop Lowest… change how.");
+    }
+    return tr("Grades follow from the averages and the grade scale (Grades > Scale…).");
 }
 
 void GradesPage::showTable(Sheet* sheet) {

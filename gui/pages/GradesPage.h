@@ -13,7 +13,8 @@ namespace markwell {
 // selection lies among the assignment columns of the heading and student rows,
 // and only a student's points cell takes the typed value, which the owner
 // stores (or refuses, with a message that says why: letters are no points)
-// through the points handler.
+// through the points handler. Typing anywhere else is answered with a hint
+// of where that value is changed.
 class GradesPage : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +33,14 @@ public:
     // widths of the columns it made wider or narrower.
     void showChangedRow(int row, const std::vector<int>& resizedCols);
     void setPointsHandler(PointsHandler handler) { points_ = std::move(handler); }
+
+    // Where the value of a cell that takes no typing is changed instead.
+    QString typingHintAt(int row, int col) const;
+
+signals:
+    // Typing into a cell that takes none: the hint says where its value is
+    // changed, for the status line (once per attempt, never a message box).
+    void typingRefused(const QString& hint);
 
 private:
     void followSelection(const CellRange& range);

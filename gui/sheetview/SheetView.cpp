@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace markwell {
 
@@ -86,7 +87,11 @@ void SheetView::setUpFrozenView() {
     frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     frozen_->setVerticalScrollMode(ScrollPerPixel);
     frozen_->setFrameShape(QFrame::NoFrame);
+    // The frozen columns cover the scrolled cells and their headings alike,
+    // so that the names keep their "Names" heading however far the table
+    // is scrolled.
     viewport()->stackUnder(frozen_);
+    horizontalHeader()->stackUnder(frozen_);
     frozen_->hide();
 
     connect(frozen_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
@@ -320,6 +325,7 @@ void SheetView::syncSelectionToSheet() {
     }
     s->setSelection(range);
     if (current.isValid()) s->setActiveCell(current.row() + 1, current.column() + 1);
+    typingRefusedHere_ = false;
     if (!applyingSelection_) emit selectionMoved(range);
 }
 
@@ -439,8 +445,22 @@ void SheetView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    const bool kept = filterKey(event, false, [this](QKeyEvent* key) { QTableView::keyPressEvent(key); });
+    const bool kept = filterKey(event, false, [this](QKeyEvent* key) {
+        if (refuseTyping(*key)) key->accept();
+        else QTableView::keyPressEvent(key);
+    });
     if (!kept) event->accept();
+}
+
+bool SheetView::refuseTyping(const QKeyEvent& key) {
+    if (!refusedTyping_ || state() == EditingState) return false;
+    const QString text = key.text();
+    const bool typed = !text.isEmpty() && text.front().isPrint() &&
+                       !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const QModelIndex current = currentIndex();
+    if (!typed || !current.isValid() || current.flags().testFlag(Qt::ItemIsEditable)) return false;
+    if (!std::exchange(typingRefusedHere_, true)) refusedTyping_(current.row() + 1, current.column() + 1);
+    return true;
 }
 
 QMimeData* SheetView::selectionMimeData() const {

@@ -46,6 +46,9 @@ public:
     };
     // `editing` tells whether the key goes to a cell being typed into.
     using KeyFilter = std::function<KeyDecision(const QKeyEvent& key, bool editing)>;
+    // Told of typing into a cell that takes none (sheet coordinates), once
+    // per attempt: the keys that follow on the same cell are dropped quietly.
+    using RefusedTypingHandler = std::function<void(int row, int col)>;
 
     explicit SheetView(QWidget* parent = nullptr);
     ~SheetView() override;
@@ -86,6 +89,9 @@ public:
     void setEditPermission(SheetModel::EditPermission permission);
     void setEndEditHandler(EndEditHandler handler) { endEdit_ = std::move(handler); }
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
+    // With a handler, a character typed where no typing is taken goes to it
+    // instead of searching the column for a cell starting with it.
+    void setRefusedTypingHandler(RefusedTypingHandler handler) { refusedTyping_ = std::move(handler); }
 
     // Copies the selection to the clipboard as tab-separated text and as an
     // HTML table with the formats.
@@ -132,6 +138,9 @@ private:
     // Runs the key filter: false when the key is discarded; otherwise
     // `deliver` is called with the key as it stands or as replaced.
     bool filterKey(QKeyEvent* event, bool editing, const std::function<void(QKeyEvent*)>& deliver) const;
+    // Whether the key is a character typed into a cell that takes none; the
+    // refused-typing handler hears of the first of an attempt.
+    bool refuseTyping(const QKeyEvent& key);
 
     SheetModel* model_;
     QTableView* frozen_;
@@ -139,6 +148,8 @@ private:
     SheetDelegate* frozenDelegate_;  // each view needs its own: a delegate talks to every view it serves
     EndEditHandler endEdit_;
     KeyFilter keyFilter_;
+    RefusedTypingHandler refusedTyping_;
+    bool typingRefusedHere_ = false;  // since the active cell last moved
     SheetModel::EditPermission permission_;
     std::optional<PendingEdit> pending_;
     QModelIndex editing_;

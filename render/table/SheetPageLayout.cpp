@@ -61,6 +61,36 @@ void keepClosingRows(std::vector<Band>& pages, const std::vector<double>& sizes,
                 pages.end());
 }
 
+// Type shrunk to fit the page stays readable: no text prints smaller.
+constexpr double kSmallestPrintedPoints = 7;
+
+// How far the sheet may be shrunk to the page width: not below its smallest
+// scale, nor so far that its smallest type prints below the readable size.
+double smallestScale(const Sheet& sheet) {
+    double scale = std::clamp(sheet.print().minimumScalePercent, 1, 100) / 100.0;
+    for (std::uint32_t id = 0; id < sheet.formatCount(); ++id) {
+        const double points = sheet.formatById(id).font.size;
+        if (points > 0) scale = std::max(scale, std::min(1.0, kSmallestPrintedPoints / points));
+    }
+    return scale;
+}
+
+// The scale that fits columns of these widths across `room`: the one that
+// fits them on one page when it does not go below `floor`; otherwise, as
+// they go on across pages anyway, the largest up to full size that needs
+// no more pages across than `floor` would.
+double fittingScale(const std::vector<double>& widths, double room, double floor, int repeat) {
+    const double width = std::accumulate(widths.begin(), widths.end(), 0.0);
+    if (room / width >= floor) return room / width;
+    int repeatAtFloor = repeat;
+    const std::size_t across = bands(widths, repeatAtFloor, room / floor).size();
+    for (int percent = 100; percent > floor * 100; --percent) {
+        int repeated = repeat;
+        if (bands(widths, repeated, room * 100 / percent).size() <= across) return percent / 100.0;
+    }
+    return floor;
+}
+
 double paddingOn(const Sheet& sheet, const QPaintDevice& device) {
     return characterUnitWidth(bodyFace(sheet), &device) * 0.3;
 }
@@ -95,14 +125,14 @@ SheetPageLayout::SheetPageLayout(const Sheet& sheet, const PrintoutOptions& opti
 
     const PrintSettings& print = sheet.print();
     const double width = std::accumulate(colWidths_.begin(), colWidths_.end(), 0.0);
+    repeatRows_ = std::max(0, options.repeatRows);
+    repeatCols_ = std::max(0, options.repeatCols < 0 ? sheet.fixedCols() : options.repeatCols);
     if (print.fitToPageWidth && width > room.width()) {
-        scale_ = std::max(room.width() / width, std::clamp(print.minimumScalePercent, 1, 100) / 100.0);
+        scale_ = fittingScale(colWidths_, room.width(), smallestScale(sheet), repeatCols_);
     }
     const double across = room.width() / scale_;
     const double down = room.height() / scale_;
 
-    repeatRows_ = std::max(0, options.repeatRows);
-    repeatCols_ = std::max(0, options.repeatCols < 0 ? sheet.fixedCols() : options.repeatCols);
     std::vector<Band> rowBands = bands(rowHeights_, repeatRows_, down);
     keepClosingRows(rowBands, rowHeights_, repeatRows_, print.closingRows, down);
     const std::vector<Band> colBands = bands(colWidths_, repeatCols_, across);

@@ -31,9 +31,9 @@ struct SheetPage {
 
 // Where a sheet's cells fall on pages: the size of every row and column on
 // the device, the scale that fits the table to the page width when the
-// sheet asks for it, and the pages, down the rows first and then across the
-// columns. The closing rows the sheet names (its Total row) are never alone
-// on a page.
+// sheet asks for it (never so small that type prints below 7 points), and
+// the pages, down the rows first and then across the columns. The closing
+// rows the sheet names (its Total row) are never alone on a page.
 class SheetPageLayout {
 public:
     // `room` is the part of the paintable area the table may use (device

@@ -70,6 +70,7 @@ private slots:
     void typedMarksSurviveOtherPagesAndClassChanges();
     void aDamagedFileIsShownOnceAndKeptAsItIs();
     void theCalendarAndTheListsShowTheSameMonth();
+    void theMonthShownStaysUntilAnotherClassIsOpened();
 };
 
 void AttendancePageTest::theMonthsTableHasADayColumnPerDayAndTheTotals() {
@@ -99,6 +100,17 @@ void AttendancePageTest::theMonthsTableHasADayColumnPerDayAndTheTotals() {
     QCOMPARE(leap.number(3, 34), 0.0);
     QCOMPARE(leap.format(1, 5).fill.foreground, colour::kNavy);
     QCOMPARE(leap.format(1, 5).font.color, colour::kWhite);
+    // Saturday 3 and Sunday 4 February 2024 are shaded in every student row,
+    // the Friday and Monday beside them and the heading are not.
+    const CellFill weekend{FillPattern::Solid, kWeekendShade, kWeekendShade};
+    for (int row : {2, 3}) {
+        QCOMPARE(leap.format(row, 4).fill, weekend);
+        QCOMPARE(leap.format(row, 5).fill, weekend);
+        QCOMPARE(leap.format(row, 3).fill.pattern, FillPattern::None);
+        QCOMPARE(leap.format(row, 6).fill.pattern, FillPattern::None);
+    }
+    QCOMPARE(leap.format(1, 4).fill.foreground, colour::kNavy);
+    QCOMPARE(leap.format(2, 30).fill.pattern, FillPattern::None);  // Thursday 29
 
     QCOMPARE(buildAttendanceTable(names, 2, 2023, {}).maxCol(), 33);
     QCOMPARE(buildAttendanceTable(names, 12, 2023, {}).maxCol(), 36);
@@ -261,8 +273,28 @@ void AttendancePageTest::theCalendarAndTheListsShowTheSameMonth() {
     // A day picked brings its column first into view.
     h.page->view()->resize(300, 200);
     h.page->scrollToDay(20);
-    QCOMPARE(h.page->view()->leftCol(), 21);
     QCOMPARE(h.page->sheet().activeCol(), 21);
+    QCOMPARE(h.page->sheet().activeCol(), 21);
+}
+
+void AttendancePageTest::theMonthShownStaysUntilAnotherClassIsOpened() {
+    AttendanceHarness h;
+    QVERIFY(h.exposed && h.opened);
+    h.page->scrollToDay(20);
+    // Away to the other pages and back: still September 2024, on the same day.
+    QVERIFY(h.window->showPage(Page::Grades));
+    QVERIFY(h.window->showPage(Page::Seating));
+    QVERIFY(h.window->showPage(Page::Attendance));
+    QCOMPARE(h.page->month(), 9);
+    QCOMPARE(h.page->year(), 2024);
+    QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("September"));
+    QCOMPARE(h.page->sheet().activeCol(), 21);
+
+    // A class opened anew starts at today's month.
+    h.open(h.gradePath);
+    QVERIFY(h.window->showPage(Page::Attendance));
+    QCOMPARE(h.page->month(), QDate::currentDate().month());
+    QCOMPARE(h.page->year(), QDate::currentDate().year());
 }
 
 void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {

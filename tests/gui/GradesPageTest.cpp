@@ -9,11 +9,13 @@
 #include "support/GuiTestMain.h"
 
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -76,6 +78,8 @@ private slots:
     void buttonsAndMenusFollowThePage();
     void typedPointsAreStoredAndOtherInputRefused();
     void onlyStudentPointsCellsTakeTyping();
+    void typingWhereNoTypingIsTakenSaysWhereInstead();
+    void aClassWithoutStudentsShowsItsOwnHeadings();
     void theKeyEndingTheTypingSaysWhereToGoNext();
     void typedPointsRepaintTheirRowAndWidenTheirColumn();
     void aValueStillBeingTypedIsKeptBySaveAndExit();
@@ -327,6 +331,62 @@ void GradesPageTest::onlyStudentPointsCellsTakeTyping() {
     QVERIFY(!view->inCellEditing());
     view->selectRange(CellRange{2, 2, 3, 3});
     QVERIFY(view->inCellEditing());
+}
+
+void GradesPageTest::typingWhereNoTypingIsTakenSaysWhereInstead() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    h.open(writeClass(h.folder.path(), QStringLiteral("hints.grs"), smallClass()));
+    SheetView* view = w.gradesPage()->view();
+    QSignalSpy hints(w.gradesPage(), &GradesPage::typingRefused);
+    // Types at a cell and says what the status line shows; the cell keeps its value.
+    const auto typeAt = [&](int row, int col, const char* keys) {
+        const QString before = w.gradesTable().sheet.text(row, col);
+        view->selectRange(CellRange::cell(row, col));
+        view->setFocus();
+        QTest::keyClicks(view, QLatin1String(keys));
+        if (w.gradesTable().sheet.text(row, col) != before || view->isEditing()) return QStringLiteral("changed");
+        return w.statusBar()->currentMessage();
+    };
+
+    // "85" into a student's Total: one hint for the two keys.
+    QCOMPARE(typeAt(3, 4, "85"), QStringLiteral("The Total column adds up the points of the assignments."));
+    QCOMPARE(hints.count(), 1);
+    // The Total row's points, a name, an assignment's title.
+    QCOMPARE(typeAt(6, 2, "20"), QStringLiteral("Totals are set in Grades > Edit…"));
+    QCOMPARE(typeAt(3, 1, "Bo"), QStringLiteral("Names are changed in Lists > Students…"));
+    QCOMPARE(typeAt(1, 3, "Exam"), QStringLiteral("Assignment titles are changed in Lists > Assignments…"));
+    QVERIFY(typeAt(2, 5, "9").contains(QStringLiteral("Grades > Weighted…")));
+    QVERIFY(typeAt(4, 6, "A").contains(QStringLiteral("Grades > Scale…")));
+    QCOMPARE(hints.count(), 6);
+    // Never a message box, and a points cell still takes typing as before.
+    QVERIFY(h.dialogs.messages().isEmpty());
+    typeInto(w, 3, 2, QStringLiteral("7"));
+    QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("7"));
+    QCOMPARE(hints.count(), 6);
+}
+
+void GradesPageTest::aClassWithoutStudentsShowsItsOwnHeadings() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QAbstractItemModel* model = w.gradesPage()->view()->model();
+    const auto headings = [&] {
+        QStringList texts;
+        for (int col = 0; col < model->columnCount(); ++col) texts << model->headerData(col, Qt::Horizontal).toString();
+        return texts;
+    };
+    // A new class: its "Names" heading, not the grid's letters and row numbers.
+    QCOMPARE(headings(), QStringList{QStringLiteral("Names")});
+    QVERIFY(w.gradesPage()->view()->verticalHeader()->isHidden());
+
+    ClassRecord noStudents = smallClass();
+    noStudents.students.clear();
+    w.replaceClass(noStudents);
+    QCOMPARE(headings(), (QStringList{QStringLiteral("Names"), QStringLiteral("Quiz 1"), QStringLiteral("Test 1"),
+                                      QStringLiteral("Total"), QStringLiteral("Average"), QStringLiteral("Grade")}));
+    QVERIFY(w.gradesPage()->view()->verticalHeader()->isHidden());
 }
 
 void GradesPageTest::sortingReordersTheClassByTheSelectedColumn() {

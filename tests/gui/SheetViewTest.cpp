@@ -273,6 +273,15 @@ void SheetViewTest::aFixedHeadingRowStaysInViewAsTheColumnHeadings() {
     QVERIFY(view.horizontalHeader()->isVisible());
     QVERIFY(view.rowAt(0) > 150);
 
+    // Scrolled to the right, the corner over the frozen names still reads
+    // "Names": their own heading covers the heading of the scrolled column.
+    view.setLeftCol(8);
+    QVERIFY(view.horizontalScrollBar()->value() > 0);
+    const QHeaderView* namesHeading = view.frozenView()->horizontalHeader();
+    const QWidget* atCorner = view.childAt(view.frozenView()->geometry().topLeft() + QPoint(8, 4));
+    QVERIFY(atCorner == namesHeading || namesHeading->isAncestorOf(atCorner));
+    view.setLeftCol(2);
+
     // Clicking a heading selects the whole column, heading row included, as the commands read it.
     const int x = view.horizontalHeader()->sectionViewportPosition(3) + 5;
     QTest::mouseClick(view.horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(x, 5));

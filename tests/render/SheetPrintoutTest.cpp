@@ -1,6 +1,7 @@
 // The printout of a sheet: pages, repeated headings and names, the Total row
-// kept with the last students, attendance shrunk to the page width, the
-// header sections, grid lines, and PDF files written whole or not at all.
+// kept with the last students, attendance shrunk to the page width but never
+// below readable type, the header sections, grid lines, and PDF files written
+// whole or not at all.
 
 #include "attendance/AttendanceTable.h"
 #include "paging/PageSetup.h"
@@ -161,33 +162,50 @@ TEST(SheetPrintout, TheTotalRowStaysWithTheStudentsOnASinglePage) {
     EXPECT_EQ(pages.front().lastRow, grades.maxRow());
 }
 
-TEST(SheetPrintout, AMonthOfAttendanceIsShrunkToThePageWidthWithinReason) {
-    std::vector<std::string> names;
-    for (int i = 1; i <= 20; ++i) names.push_back("Student number " + std::to_string(i));
-    const Sheet month = attendancePrintCopy(buildAttendanceTable(names, 12, 2026, {}), QStringLiteral("/t/c.ATD"), 12, 2026);
-    ASSERT_EQ(month.maxCol(), 36);
+TEST(SheetPrintout, AMonthOfAttendanceShrinksNoFurtherThanReadableType) {
     PageDevice device(QPageLayout::Landscape);
+    const auto printed = [](int month) {
+        std::vector<std::string> names;
+        for (int i = 1; i <= 20; ++i) names.push_back("Student number " + std::to_string(i));
+        return attendancePrintCopy(buildAttendanceTable(names, month, 2026, {}), QStringLiteral("/t/c.ATD"), month,
+                                   2026);
+    };
+    // The page's 8-point type prints at 7 points at the least.
+    constexpr double kSmallestScale = 7.0 / 8.0;
 
-    // Full size, the days would go on to a second page across.
-    Sheet fullSize = month;
-    fullSize.print().fitToPageWidth = false;
-    SheetPrintout unshrunk(fullSize);
-    ASSERT_GE(unshrunk.paginate(device.writer, device.area()).size(), 2u);
+    // December does not fit at 7 points: the days split across two pages,
+    // each with the names, the counts closing the last one; as it takes two
+    // pages anyway, the type is not shrunk below what two pages need.
+    const Sheet december = printed(12);
+    ASSERT_EQ(december.maxCol(), 36);
+    SheetPrintout split(december);
+    const auto pages = split.paginate(device.writer, device.area());
+    EXPECT_GE(split.scale(), kSmallestScale);
+    EXPECT_DOUBLE_EQ(split.scale(), 1.0);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].firstCol, 2);
+    EXPECT_EQ(pages[1].firstCol, pages[0].lastCol + 1);
+    EXPECT_EQ(pages[1].lastCol, 36);
+    EXPECT_GE(pages[0].lastCol, 15);  // the first page is not left half empty
+    EXPECT_EQ(pages[0].lastRow, december.maxRow());
 
-    SheetPrintout shrunk(month);
-    const auto pages = shrunk.paginate(device.writer, device.area());
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages.front().firstCol, 2);
-    EXPECT_EQ(pages.front().lastCol, 36);
-    EXPECT_LT(shrunk.scale(), 1.0);
-    EXPECT_GE(shrunk.scale(), 0.6);
+    // A narrower table that fits at full size is not shrunk at all.
+    Sheet narrow = pupilTable(5, 6);
+    narrow.print().fitToPageWidth = true;
+    SheetPrintout fewDays(narrow);
+    fewDays.paginate(device.writer, device.area());
+    EXPECT_DOUBLE_EQ(fewDays.scale(), 1.0);
 
-    // A table that would have to shrink below 60% stays legible and goes across pages.
+    // A 10-point table shrinks to 7 points at the least, whatever the sheet's
+    // own smallest scale allows, and goes on across pages.
     Sheet wide = pupilTable(5, 80);
     wide.print().fitToPageWidth = true;
+    wide.print().minimumScalePercent = 40;
     SheetPrintout tooWide(wide);
-    EXPECT_GE(tooWide.paginate(device.writer, device.area()).size(), 2u);
-    EXPECT_DOUBLE_EQ(tooWide.scale(), 0.6);
+    const std::size_t across = tooWide.paginate(device.writer, device.area()).size();
+    EXPECT_GE(across, 2u);
+    EXPECT_GE(tooWide.scale(), 0.7);
+    EXPECT_LE(tooWide.scale(), 1.0);
 }
 
 TEST(SheetPrintout, PdfCarriesTheHeaderSectionsCellsAndPageNumbers) {

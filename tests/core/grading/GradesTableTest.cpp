@@ -79,15 +79,17 @@ TEST(GradesTableLayout, AssignmentsWithoutStudentsKeepTheHeadingRowIntact) {
     ClassRecord cls = makeClass({}, {{"Quiz 1", "Quiz", 10, {}}, {"Test 1", "Test", 50, {}}});
     const GradesTable table = buildGradesTable(cls);
     EXPECT_EQ(table.sheet.maxRow(), 1);
-    EXPECT_EQ(tableText(table.sheet), QStringList{QStringLiteral("|Quiz 1|Test 1|Total|Average|Grade")});
+    EXPECT_EQ(tableText(table.sheet), QStringList{QStringLiteral("Names|Quiz 1|Test 1|Total|Average|Grade")});
     EXPECT_EQ(table.sheet.fixedCols(), 1);
+    EXPECT_EQ(table.sheet.fixedRows(), 1);
 }
 
-TEST(GradesTableLayout, AnEmptyClassIsOneEmptyCell) {
+TEST(GradesTableLayout, AnEmptyClassIsItsNamesHeadingKeptInView) {
     const GradesTable table = buildGradesTable(newClassRecord(standardScale()));
     EXPECT_EQ(table.sheet.maxRow(), 1);
     EXPECT_EQ(table.sheet.maxCol(), 1);
-    EXPECT_EQ(table.sheet.text(1, 1), QString());
+    EXPECT_EQ(table.sheet.text(1, 1), QStringLiteral("Names"));
+    EXPECT_EQ(table.sheet.fixedRows(), 1);
 }
 
 TEST(GradesTableDamagedLists, AMissingEntryStaysEmptyAndCountsLikeADash) {
