@@ -1,5 +1,5 @@
-// Test entry point: every test runs against a settings store in a temporary
-// folder, never the user's own.
+// Test entry point: every test runs against a settings store and a program
+// data folder in temporary folders, never the user's own.
 
 #include "settings/SettingsNames.h"
 
@@ -12,8 +12,10 @@
 
 int main(int argc, char** argv) {
     QTemporaryDir config;
-    if (!config.isValid()) return 1;
+    QTemporaryDir data;
+    if (!config.isValid() || !data.isValid()) return 1;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
     QCoreApplication app(argc, argv);
     markwell::applySettingsNames();
     testing::InitGoogleTest(&argc, argv);

@@ -1,7 +1,8 @@
 #pragma once
 
 // Entry point of a window test: offscreen unless told otherwise, and a
-// settings store in a temporary folder, never the user's own.
+// settings store and a program data folder in temporary folders, never the
+// user's own.
 
 #include "settings/SettingsNames.h"
 
@@ -14,8 +15,10 @@
 #define MARKWELL_GUI_TEST_MAIN(TestClass)                                                   \
     int main(int argc, char** argv) {                                                      \
         QTemporaryDir config;                                                              \
-        if (!config.isValid()) return 1;                                                   \
+        QTemporaryDir data;                                                                \
+        if (!config.isValid() || !data.isValid()) return 1;                                \
         setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);             \
+        setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);                 \
         setenv("QT_QPA_PLATFORM", "offscreen", 0);                                         \
         QApplication app(argc, argv);                                                      \
         markwell::applySettingsNames();                                                    \

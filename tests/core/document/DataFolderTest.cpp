@@ -1,0 +1,57 @@
+#include "document/DataFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+
+namespace {
+
+bool touch(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly);
+}
+
+TEST(DataFolder, KeepsEachClassApartAndOutOfTheClassFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString first = dir.filePath(QStringLiteral("period1.grs"));
+    const QString second = dir.filePath(QStringLiteral("sub/period1.grs"));
+    EXPECT_NE(classDataFolder(first), classDataFolder(second));
+    EXPECT_TRUE(classDataFolder(first).startsWith(programDataFolder() + u'/'));
+    EXPECT_FALSE(classDataFolder(first).startsWith(dir.path()));
+    // A class not saved yet and the same class once saved share a folder.
+    const QString before = classDataFolder(first);
+    ASSERT_TRUE(touch(first));
+    EXPECT_EQ(classDataFolder(first), before);
+}
+
+TEST(DataFolder, FindsTheSameFolderThroughALinkOrAnUntidyPath) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString real = dir.filePath(QStringLiteral("period1.grs"));
+    ASSERT_TRUE(touch(real));
+    const QString link = dir.filePath(QStringLiteral("linked.grs"));
+    ASSERT_TRUE(QFile::link(real, link));
+    EXPECT_EQ(classDataFolder(link), classDataFolder(real));
+    EXPECT_EQ(classDataFolder(dir.path() + QStringLiteral("/./x/../period1.grs")), classDataFolder(real));
+}
+
+TEST(DataFolder, CreatedFolderSaysWhichClassItBelongsTo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Period 1 (math).grs"));
+    Result<QString> folder = createClassDataFolder(path);
+    ASSERT_TRUE(folder.ok()) << folder.message().toStdString();
+    EXPECT_TRUE(QDir(*folder).exists());
+    EXPECT_EQ(dataFolderClassPath(*folder), classKeyPath(path));
+    EXPECT_TRUE(dataFolderClassPath(dir.filePath(QStringLiteral("none"))).isEmpty());
+    // Made again, it is still there and still says so.
+    ASSERT_TRUE(createClassDataFolder(path).ok());
+    EXPECT_EQ(dataFolderClassPath(*folder), classKeyPath(path));
+}
+
+}  // namespace
