@@ -1,6 +1,7 @@
 // new and import-students: a class made and filled with students without
 // windows, as File > New and the student list make them.
 
+#include "cli/ChangeLocks.h"
 #include "cli/ClassFiles.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
@@ -36,6 +37,8 @@ int runNew(const QStringList& args, const Console& console) {
     if (!isGradeFileName(path) || !outputOf(parser).isEmpty()) {
         return console.usage(RosterCommands::tr("new: give the class's file, whose name ends in .grs, and no -o"));
     }
+    const std::optional<ChangeLocks> locks = lockForChange({path}, console);
+    if (!locks) return kExitFailed;
     // An attendance or seating file without its grade file is somebody's work too.
     for (const QString& file : {path, attendancePathFor(path), seatingPathFor(path)}) {
         if (QFileInfo::exists(file) && !parser.isSet(QStringLiteral("force"))) {
@@ -69,6 +72,9 @@ int runImportStudents(const QStringList& args, const Console& console) {
     const QString path = parser.positionalArguments()[0];
     const QString csvPath = parser.positionalArguments()[1];
 
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    const std::optional<ChangeLocks> locks = lockForChange({path, output}, console);
+    if (!locks) return kExitFailed;
     std::optional<Document> document = openClassDocument(path, console, true);
     if (!document) return kExitFailed;
     ClassRecord& cls = document->classRecord;
@@ -78,7 +84,6 @@ int runImportStudents(const QStringList& args, const Console& console) {
         reportRows(csvPath, problems, console);
         return kExitFailed;
     }
-    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(RosterCommands::tr("Imported %1 students into %2, which now has %3.")
                           .arg(QString::number(table->rows.size()), output, QString::number(cls.students.size())));

@@ -1,6 +1,7 @@
 // sample OUT.grs: writes a realistic demonstration class with its attendance
 // and seating files beside it.
 
+#include "cli/ChangeLocks.h"
 #include "cli/ClassFiles.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
@@ -93,6 +94,8 @@ int runSample(const QStringList& args, const Console& console) {
         return console.usage(
             SampleCommand::tr("sample: the output file must end in .grs, as its .ATD and .SEA files are named after it"));
     }
+    const std::optional<ChangeLocks> locks = lockForChange({path}, console);
+    if (!locks) return kExitFailed;
     const SampleOptions& chosen = std::get<SampleOptions>(options);
     Document document;
     document.classRecord = makeSampleClass(chosen, builtInDefaultGradeScale());
