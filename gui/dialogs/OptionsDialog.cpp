@@ -3,6 +3,7 @@
 #include "dialogs/PasswordDialog.h"
 #include "dialogs/UserDialogs.h"
 #include "help/HelpTopics.h"
+#include "settings/KeptVersions.h"
 #include "settings/PasswordProtection.h"
 
 #include <QApplication>
@@ -13,14 +14,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace markwell {
 
-OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), passwords_(passwords), dialogs_(dialogs),
+OptionsDialog::OptionsDialog(PasswordProtection& passwords, SettingsStore& settings, UserDialogs& dialogs,
+                             QWidget* parent)
+    : QDialog(parent), passwords_(passwords), settings_(settings), dialogs_(dialogs),
       protect_(new QCheckBox(tr("&Enable Password Protection"))), oldPassword_(newPasswordEdit()),
-      newPassword_(newPasswordEdit()), verifyPassword_(newPasswordEdit()) {
+      newPassword_(newPasswordEdit()), verifyPassword_(newPasswordEdit()), keptVersions_(new QSpinBox) {
     setWindowTitle(tr("Options"));
     setObjectName(QStringLiteral("optionsDialog"));
     setHelpTopic(this, HelpTopic::Options);
@@ -37,6 +40,14 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs
     form->addRow(tr("&Verify Password"), verifyPassword_);
     form->addRow(new QLabel(tr("Password is case sensitive")));
 
+    keptVersions_->setObjectName(QStringLiteral("keptVersions"));
+    keptVersions_->setRange(0, kMostKeptVersions);
+    keptVersions_->setSpecialValueText(tr("None"));
+    keptVersions_->setValue(keptVersionCount(settings_));
+    auto* versions = new QGroupBox(tr("Earlier versions"));
+    auto* versionsForm = new QFormLayout(versions);
+    versionsForm->addRow(tr("Versions &kept of each class"), keptVersions_);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -44,6 +55,7 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(versions);
     layout->addWidget(buttons);
 
     protect_->setChecked(passwords_.isOn());
@@ -65,6 +77,17 @@ void OptionsDialog::refuse(const QString& message, QLineEdit* box) {
 }
 
 void OptionsDialog::accept() {
+    if (!storePassword()) return;
+    if (keptVersions_->value() != keptVersionCount(settings_)) {
+        if (const Result<void> stored = setKeptVersionCount(settings_, keptVersions_->value()); !stored) {
+            dialogs_.warn(this, stored.message());
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+bool OptionsDialog::storePassword() {
     PasswordProtection::Choice choice;
     choice.protect = protect_->isChecked();
     if (choice.protect) {
@@ -79,21 +102,22 @@ void OptionsDialog::accept() {
     using Outcome = PasswordProtection::Outcome;
     switch (applied.outcome) {
     case Outcome::Saved:
-    case Outcome::Unchanged: QDialog::accept(); return;
+    case Outcome::Unchanged: return true;
     case Outcome::OldPasswordIncorrect:
         refuse(tr("Old password is incorrect, please check spelling!"), oldPassword_);
-        return;
+        return false;
     case Outcome::VerificationFailed:
         refuse(tr("Password verification failed, please check spelling!"), verifyPassword_);
-        return;
+        return false;
     case Outcome::NewPasswordNeeded:
         refuse(tr("Please type the new password under New Password and again under Verify Password."), newPassword_);
-        return;
+        return false;
     case Outcome::TooLong:
         refuse(tr("A password has at most %1 characters.").arg(PasswordProtection::kMaxLength), newPassword_);
-        return;
-    case Outcome::Failed: dialogs_.warn(this, applied.message); return;
+        return false;
+    case Outcome::Failed: dialogs_.warn(this, applied.message); return false;
     }
+    return false;
 }
 
 }  // namespace markwell

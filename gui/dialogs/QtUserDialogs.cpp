@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace markwell {
 namespace {
@@ -56,6 +57,16 @@ UserDialogs::Answer QtUserDialogs::askYesNoCancel(QWidget* parent, const QString
     if (button == QMessageBox::Yes) return Answer::Yes;
     if (button == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
+}
+
+bool QtUserDialogs::askToProceed(QWidget* parent, const QString& text, const QString& proceed) {
+    QMessageBox box(QMessageBox::Warning, caption(), text, QMessageBox::NoButton, parent);
+    QPushButton* proceedButton = box.addButton(proceed, QMessageBox::AcceptRole);
+    QPushButton* cancelButton = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancelButton);
+    box.setEscapeButton(cancelButton);
+    box.exec();
+    return box.clickedButton() == proceedButton;
 }
 
 std::optional<QString> QtUserDialogs::askText(QWidget* parent, const TextRequest& request) {

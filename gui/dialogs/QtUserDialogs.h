@@ -13,6 +13,7 @@ public:
     void warn(QWidget* parent, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    bool askToProceed(QWidget* parent, const QString& text, const QString& proceed) override;
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;

@@ -64,6 +64,9 @@ public:
     virtual Answer askYesNo(QWidget* parent, const QString& text) = 0;
     // A question with Yes, No and Cancel; closing the box answers Cancel.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
+    // A warning with two buttons: `proceed` ("Open anyway") and Cancel, the
+    // default; closing the box answers Cancel. True to proceed.
+    virtual bool askToProceed(QWidget* parent, const QString& text, const QString& proceed) = 0;
 
     // A line of text; nullopt when cancelled.
     virtual std::optional<QString> askText(QWidget* parent, const TextRequest& request) = 0;

@@ -24,7 +24,8 @@ QStringList ScriptedDialogs::texts(Kind kind) const {
 QStringList ScriptedDialogs::messages() const {
     QStringList out;
     for (const Shown& s : shown) {
-        if (s.kind == Kind::Inform || s.kind == Kind::Warn || s.kind == Kind::YesNo || s.kind == Kind::YesNoCancel) {
+        if (s.kind == Kind::Inform || s.kind == Kind::Warn || s.kind == Kind::YesNo || s.kind == Kind::YesNoCancel ||
+            s.kind == Kind::Proceed) {
             out << s.text;
         }
     }
@@ -58,6 +59,11 @@ UserDialogs::Answer ScriptedDialogs::askYesNo(QWidget*, const QString& text) {
 UserDialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& text) {
     shown.push_back({Kind::YesNoCancel, text});
     return takeNext(answers).value_or(Answer::Cancel);
+}
+
+bool ScriptedDialogs::askToProceed(QWidget*, const QString& text, const QString&) {
+    shown.push_back({Kind::Proceed, text});
+    return takeNext(answers).value_or(Answer::Cancel) == Answer::Yes;
 }
 
 std::optional<QString> ScriptedDialogs::askText(QWidget*, const TextRequest& request) {

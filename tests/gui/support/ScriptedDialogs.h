@@ -16,14 +16,15 @@ namespace markwell::testing {
 class ScriptedDialogs : public UserDialogs {
 public:
     enum class Kind {
-        Inform, Warn, YesNo, YesNoCancel, Text, OpenFile, SaveFile, Font, Colour, Printer, Preview, Progress, Url
+        Inform, Warn, YesNo, YesNoCancel, Proceed, Text, OpenFile, SaveFile, Font, Colour, Printer, Preview, Progress, Url
     };
     struct Shown {
         Kind kind;
         QString text;  // message, dialog title or address
     };
 
-    // What the next dialogs answer.
+    // What the next dialogs answer (a warning with a button to proceed:
+    // Yes proceeds, anything else cancels).
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
     std::deque<QString> openPaths;                  // empty string = cancelled
@@ -73,6 +74,7 @@ public:
     void warn(QWidget* parent, const QString& text) override;
     Answer askYesNo(QWidget* parent, const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    bool askToProceed(QWidget* parent, const QString& text, const QString& proceed) override;
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
