@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     markwell::PasswordProtection passwords(settings);
     if (!markwell::passwordAcceptedAtStart(passwords, dialogs)) return 0;
 
-    markwell::MainWindow window(dialogs, scales, passwords, &help);
+    markwell::MainWindow window(dialogs, settings, scales, passwords, &help);
     window.show();
     if (!parser.positionalArguments().isEmpty()) window.openAtStart(parser.positionalArguments().front());
     // MARKWELL_RECOVERY_ANSWER (recover, discard, later) answers for tests of the whole program.

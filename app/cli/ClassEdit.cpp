@@ -1,3 +1,4 @@
+#include "cli/ChangeLocks.h"
 #include "cli/ClassEdit.h"
 
 #include "cli/ClassFiles.h"
@@ -39,9 +40,11 @@ QString takeOutputOption(QStringList& args, QString& output) {
 
 int changeClassFile(const QString& command, const QString& path, const QString& output, const ClassChange& change,
                     const Console& console) {
+    const QString saved = output.isEmpty() ? path : output;
+    const std::optional<ChangeLocks> locks = lockForChange({path, saved}, console);
+    if (!locks) return kExitFailed;
     std::optional<Document> document = openClassDocument(path, console, true);
     if (!document) return kExitFailed;
-    const QString saved = output.isEmpty() ? path : output;
     const Result<QString> summary = change(document->classRecord, QFileInfo(saved).fileName());
     if (!summary) {
         console.error(QStringLiteral("%1: %2").arg(command, summary.message()));

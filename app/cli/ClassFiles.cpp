@@ -3,8 +3,10 @@
 #include "cli/CommandSupport.h"
 
 #include "document/DocumentFiles.h"
+#include "document/EarlierVersions.h"
 #include "files/FileTypes.h"
 #include "files/GradeFile.h"
+#include "settings/KeptVersions.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -53,7 +55,15 @@ std::optional<ClassRecord> openClassFile(const QString& path, const Console& con
     return std::move(cls).value();
 }
 
+void keepEarlierVersionOf(const QString& path, const Console& console) {
+    const QSettingsStore settings;
+    if (const Result<void> kept = keepEarlierVersion(path, keptVersionCount(settings)); !kept) {
+        console.error(ClassFiles::tr("warning: no earlier version of %1 could be kept: %2").arg(path, kept.message()));
+    }
+}
+
 bool saveClassDocument(Document& document, const QString& path, const Console& console) {
+    keepEarlierVersionOf(path, console);
     const Result<QStringList> notes = saveDocument(document, path);
     if (!notes) {
         console.error(notes.message());

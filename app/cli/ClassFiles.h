@@ -35,7 +35,7 @@ std::optional<ClassRecord> openClassFile(const QString& path, const Console& con
 // Saves the class under `path` (its own or a new name, which must end in
 // .grs) as the desktop program's Save does: the grade file with its .ATD and
 // .SEA files, checked whole before anything is written, each written
-// atomically. Reports a failure, and each damaged file kept as a warning, on
+// atomically; a class it replaces is kept as an earlier version. Reports a failure, and each damaged file kept as a warning, on
 // stderr; true when the files were written.
 bool saveClassDocument(Document& document, const QString& path, const Console& console);
 
@@ -54,6 +54,10 @@ QStringList classFilesAt(const QString& path);
 bool outputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
 // The same for each of the three files a class saved as `output` writes.
 bool classOutputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
+// Before a save replaces the class at `path`, keeps it as an earlier version
+// (as many as this user's settings say). A version that cannot be kept is
+// reported as a warning: the save goes on.
+void keepEarlierVersionOf(const QString& path, const Console& console);
 
 // Whether a name can take a class with its sibling files: it ends in .grs,
 // as the .ATD and .SEA files take the place of those three characters.

@@ -42,5 +42,6 @@ int runDrop(const QStringList& args, const Console& console);
 int runScale(const QStringList& args, const Console& console);
 int runUseScale(const QStringList& args, const Console& console);
 int runPassword(const QStringList& args, const Console& console);
+int runVersions(const QStringList& args, const Console& console);
 
 }  // namespace markwell::cli

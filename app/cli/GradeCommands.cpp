@@ -1,6 +1,7 @@
 // add-assignment, set-points and set-total: assignments and their points
 // without windows, as the assignment list and grade entry change them.
 
+#include "cli/ChangeLocks.h"
 #include "cli/ClassFiles.h"
 #include "cli/Commands.h"
 #include "cli/EditSupport.h"
@@ -45,6 +46,9 @@ int runAddAssignment(const QStringList& args, const Console& console) {
         return console.usage(GradeCommands::tr("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
     }
     const QString path = parser.positionalArguments().front();
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    const std::optional<ChangeLocks> locks = lockForChange({path, output}, console);
+    if (!locks) return kExitFailed;
     std::optional<Document> document = openClassDocument(path, console, true);
     if (!document) return kExitFailed;
     ClassRecord& cls = document->classRecord;
@@ -60,7 +64,6 @@ int runAddAssignment(const QStringList& args, const Console& console) {
         console.error(QStringLiteral("%1: %2").arg(command, total.message()));
         return kExitFailed;
     }
-    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(GradeCommands::tr("Added %1 to %2: %3, total %4.")
                           .arg(assignmentName(cls, *added), output, type, generalQText(assignment.total)));
@@ -75,6 +78,9 @@ int runSetPoints(const QStringList& args, const Console& console) {
     if (!parseEditArguments(parser, command, args, 2, console)) return kExitUsage;
     const QString path = parser.positionalArguments()[0];
     const QString csvPath = parser.positionalArguments()[1];
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    const std::optional<ChangeLocks> locks = lockForChange({path, output}, console);
+    if (!locks) return kExitFailed;
     std::optional<Document> document = openClassDocument(path, console, true);
     if (!document) return kExitFailed;
     ClassRecord& cls = document->classRecord;
@@ -102,6 +108,9 @@ int runSetTotal(const QStringList& args, const Console& console) {
     addAssignmentOptions(parser);
     if (!parseEditArguments(parser, command, args, 2, console)) return kExitUsage;
     const QString path = parser.positionalArguments()[0];
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    const std::optional<ChangeLocks> locks = lockForChange({path, output}, console);
+    if (!locks) return kExitFailed;
     std::optional<Document> document = openClassDocument(path, console, true);
     if (!document) return kExitFailed;
     ClassRecord& cls = document->classRecord;
@@ -113,7 +122,6 @@ int runSetTotal(const QStringList& args, const Console& console) {
         console.error(QStringLiteral("%1: %2").arg(command, total.message()));
         return kExitFailed;
     }
-    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(GradeCommands::tr("Set the total of %1 to %2 in %3.")
                           .arg(assignmentName(cls, *chosen.index), generalQText(assignment.total), output));

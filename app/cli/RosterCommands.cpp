@@ -1,6 +1,7 @@
 // new and import-students: a class made and filled with students without
 // windows, as File > New and the student list make them.
 
+#include "cli/ChangeLocks.h"
 #include "cli/ClassFiles.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
@@ -36,6 +37,8 @@ int runNew(const QStringList& args, const Console& console) {
     if (!isGradeFileName(path) || !outputOf(parser).isEmpty()) {
         return console.usage(RosterCommands::tr("new: give the class's file, whose name ends in .grs, and no -o"));
     }
+    const std::optional<ChangeLocks> locks = lockForChange({path}, console);
+    if (!locks) return kExitFailed;
     if (!parser.isSet(QStringLiteral("force")) && classExistsAt(QStringLiteral("new"), path, console)) return kExitFailed;
 
     const std::unique_ptr<UserScales> scales = openUserScales(console);
@@ -63,6 +66,9 @@ int runImportStudents(const QStringList& args, const Console& console) {
     const QString path = parser.positionalArguments()[0];
     const QString csvPath = parser.positionalArguments()[1];
 
+    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
+    const std::optional<ChangeLocks> locks = lockForChange({path, output}, console);
+    if (!locks) return kExitFailed;
     std::optional<Document> document = openClassDocument(path, console, true);
     if (!document) return kExitFailed;
     ClassRecord& cls = document->classRecord;

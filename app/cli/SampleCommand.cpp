@@ -1,6 +1,7 @@
 // sample OUT.grs [--force]: writes a realistic demonstration class with its
 // attendance and seating files beside it; an existing class only with --force.
 
+#include "cli/ChangeLocks.h"
 #include "cli/ClassFiles.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
@@ -94,6 +95,8 @@ int runSample(const QStringList& args, const Console& console) {
         return console.usage(
             SampleCommand::tr("sample: the output file must end in .grs, as its .ATD and .SEA files are named after it"));
     }
+    const std::optional<ChangeLocks> locks = lockForChange({path}, console);
+    if (!locks) return kExitFailed;
     if (!parser.isSet(QStringLiteral("force")) && classExistsAt(QStringLiteral("sample"), path, console)) {
         return kExitFailed;
     }

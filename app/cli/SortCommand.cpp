@@ -1,3 +1,4 @@
+#include "cli/ChangeLocks.h"
 #include "cli/ClassFiles.h"
 #include "cli/Commands.h"
 #include "grading/GradesLayout.h"
@@ -70,6 +71,9 @@ int runSort(const QStringList& args, const Console& console) {
     SortArguments a;
     if (const QString problem = parseSortArguments(args, a); !problem.isEmpty()) return console.usage(problem);
 
+    const QString output = a.output.isEmpty() ? a.path : a.output;
+    const std::optional<ChangeLocks> locks = lockForChange({a.path, output}, console);
+    if (!locks) return kExitFailed;
     std::optional<Document> document = openClassDocument(a.path, console, true);
     if (!document) return kExitFailed;
     ClassRecord& cls = document->classRecord;
@@ -85,7 +89,7 @@ int runSort(const QStringList& args, const Console& console) {
     }
     sortClass(cls, table, column, a.descending);
 
-    if (!saveClassDocument(*document, a.output.isEmpty() ? a.path : a.output, console)) return kExitFailed;
+    if (!saveClassDocument(*document, output, console)) return kExitFailed;
     printSheet(table.sheet, console);
     return kExitOk;
 }

@@ -108,6 +108,12 @@ constexpr std::array kCommands = {
     Command{"mailto", "mailto FILE.grs NAME",
             QT_TRANSLATE_NOOP("MarkwellCli", "Print the mailto: address File > E-mail... opens for a student."),
             runMailto},
+    Command{"versions", "versions FILE.grs [--restore N -o OUT.grs]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "List the earlier versions kept of a class, newest first: number, date and time, "
+                              "students,\n      assignments; --restore writes version N with its .ATD and .SEA "
+                              "files to OUT.grs."),
+            runVersions},
 };
 
 QString helpText() {

@@ -3,6 +3,7 @@
 #include "dialogs/PasswordDialog.h"
 #include "dialogs/UserDialogs.h"
 #include "help/HelpTopics.h"
+#include "settings/KeptVersions.h"
 #include "settings/PasswordProtection.h"
 
 #include <QApplication>
@@ -13,15 +14,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace markwell {
 
-OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), passwords_(passwords), dialogs_(dialogs),
+OptionsDialog::OptionsDialog(PasswordProtection& passwords, SettingsStore& settings, UserDialogs& dialogs,
+                             QWidget* parent)
+    : QDialog(parent), passwords_(passwords), settings_(settings), dialogs_(dialogs),
       protect_(new QCheckBox(tr("&Enable Password Protection"))), oldPassword_(newPasswordEdit()),
       newPassword_(newPasswordEdit()), verifyPassword_(newPasswordEdit()),
-      removePassword_(new QCheckBox(tr("&Remove the stored password"))) {
+      removePassword_(new QCheckBox(tr("&Remove the stored password"))),
+      keptVersions_(new QSpinBox) {
     setWindowTitle(tr("Options"));
     setObjectName(QStringLiteral("optionsDialog"));
     setHelpTopic(this, HelpTopic::Options);
@@ -40,6 +44,14 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs
     form->addRow(new QLabel(tr("Password is case sensitive")));
     form->addRow(removePassword_);
 
+    keptVersions_->setObjectName(QStringLiteral("keptVersions"));
+    keptVersions_->setRange(0, kMostKeptVersions);
+    keptVersions_->setSpecialValueText(tr("None"));
+    keptVersions_->setValue(keptVersionCount(settings_));
+    auto* versions = new QGroupBox(tr("Earlier versions"));
+    auto* versionsForm = new QFormLayout(versions);
+    versionsForm->addRow(tr("Versions &kept of each class"), keptVersions_);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -47,6 +59,7 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(versions);
     layout->addWidget(buttons);
 
     protect_->setChecked(passwords_.isOn());
@@ -72,6 +85,17 @@ void OptionsDialog::refuse(const QString& message, QLineEdit* box) {
 }
 
 void OptionsDialog::accept() {
+    if (!storePassword()) return;
+    if (keptVersions_->value() != keptVersionCount(settings_)) {
+        if (const Result<void> stored = setKeptVersionCount(settings_, keptVersions_->value()); !stored) {
+            dialogs_.warn(this, stored.message());
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+bool OptionsDialog::storePassword() {
     PasswordProtection::Choice choice;
     choice.protect = protect_->isChecked();
     choice.oldPassword = oldPassword_->isEnabled() ? oldPassword_->text() : QString();
@@ -87,21 +111,22 @@ void OptionsDialog::accept() {
     using Outcome = PasswordProtection::Outcome;
     switch (applied.outcome) {
     case Outcome::Saved:
-    case Outcome::Unchanged: QDialog::accept(); return;
+    case Outcome::Unchanged: return true;
     case Outcome::OldPasswordIncorrect:
         refuse(tr("Old password is incorrect, please check spelling!"), oldPassword_);
-        return;
+        return false;
     case Outcome::VerificationFailed:
         refuse(tr("Password verification failed, please check spelling!"), verifyPassword_);
-        return;
+        return false;
     case Outcome::NewPasswordNeeded:
         refuse(tr("Please type the new password under New Password and again under Verify Password."), newPassword_);
-        return;
+        return false;
     case Outcome::TooLong:
         refuse(tr("A password has at most %1 characters.").arg(PasswordProtection::kMaxLength), newPassword_);
-        return;
-    case Outcome::Failed: dialogs_.warn(this, applied.message); return;
+        return false;
+    case Outcome::Failed: dialogs_.warn(this, applied.message); return false;
     }
+    return false;
 }
 
 }  // namespace markwell

@@ -4,25 +4,30 @@
 
 class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 
 namespace markwell {
 
 class PasswordProtection;
+class SettingsStore;
 class UserDialogs;
 
-// Options: switches the start-up password on or off and sets or changes it.
-// OK stores nothing until every check has passed; a refusal says why and
-// puts the cursor in the box to correct.
+// Options: switches the start-up password on or off and sets or changes it,
+// and sets how many earlier versions a save keeps of each class. OK stores
+// nothing until every check has passed; a refusal says why and puts the
+// cursor in the box to correct.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    OptionsDialog(PasswordProtection& passwords, UserDialogs& dialogs, QWidget* parent = nullptr);
+    OptionsDialog(PasswordProtection& passwords, SettingsStore& settings, UserDialogs& dialogs,
+                  QWidget* parent = nullptr);
 
     QCheckBox* protectBox() const { return protect_; }
     QLineEdit* oldPasswordBox() const { return oldPassword_; }
     QLineEdit* newPasswordBox() const { return newPassword_; }
     QLineEdit* verifyPasswordBox() const { return verifyPassword_; }
     QCheckBox* removePasswordBox() const { return removePassword_; }
+    QSpinBox* keptVersionsBox() const { return keptVersions_; }
 
 public slots:
     void accept() override;
@@ -34,14 +39,18 @@ private:
     // password is possible only with protection unticked.
     void updateEditControls();
     void refuse(const QString& message, QLineEdit* box);
+    // The password part of OK; true when it is stored (or has nothing to store).
+    bool storePassword();
 
     PasswordProtection& passwords_;
+    SettingsStore& settings_;
     UserDialogs& dialogs_;
     QCheckBox* protect_;
     QLineEdit* oldPassword_;
     QLineEdit* newPassword_;
     QLineEdit* verifyPassword_;
     QCheckBox* removePassword_;
+    QSpinBox* keptVersions_;
 };
 
 }  // namespace markwell

@@ -28,6 +28,7 @@ enum class HelpTopic {
     AttendanceAnalysis,
     Graph,
     Merge,
+    EarlierVersions,
     Email,
     Options,
     Password,

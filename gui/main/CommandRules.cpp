@@ -38,6 +38,7 @@ CommandStates commandStates(const ClassShape& shape) {
 
     s.otherPagesOpen = shape.titled && hasStudents;
     s.printSeating = s.otherPagesOpen;
+    s.earlierVersions = shape.titled;
     return s;
 }
 

@@ -46,6 +46,7 @@ struct CommandStates {
     bool attendanceAnalysis = false;
     bool individualReport = false;
     bool gradeInformation = false;
+    bool earlierVersions = false;  // a class kept on disk has them
 
     // The Attendance and Seating tabs open only for a saved class with students.
     bool otherPagesOpen = false;

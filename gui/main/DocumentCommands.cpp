@@ -3,10 +3,13 @@
 #include "data/Tables.h"
 #include "dialogs/FileFilters.h"
 #include "dialogs/UserDialogs.h"
+#include "document/ClassLock.h"
 #include "document/DocumentFiles.h"
+#include "document/EarlierVersions.h"
 #include "export/SheetFile.h"
 #include "files/FileTypes.h"
 #include "scales/ScaleStore.h"
+#include "settings/KeptVersions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,12 +20,18 @@ namespace {
 
 QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
+// How long a save waits for a script that is changing the same class.
+constexpr std::chrono::milliseconds kChangeLockWait{3000};
+
 }  // namespace
 
-DocumentCommands::DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, QWidget* window,
+DocumentCommands::DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales,
+                                   const SettingsStore& settings, QWidget* window,
                                    std::function<const Sheet&()> shownTable)
-    : document_(document), dialogs_(dialogs), scales_(scales), window_(window),
+    : document_(document), dialogs_(dialogs), scales_(scales), settings_(settings), window_(window),
       shownTable_(std::move(shownTable)) {}
+
+DocumentCommands::~DocumentCommands() = default;
 
 void DocumentCommands::markChanged() {
     setDirty(true);
@@ -56,6 +65,7 @@ void DocumentCommands::resetToNewClass() {
     Document fresh;
     fresh.classRecord = newClassRecord(scale);
     replaceDocument(std::move(fresh));
+    openLock_.reset();
 }
 
 QString DocumentCommands::saveQuestion() const {
@@ -88,15 +98,49 @@ DocumentCommands::Outcome DocumentCommands::open() {
     return openFile(path, true);
 }
 
+bool DocumentCommands::mayOpen(const QString& path, std::unique_ptr<ClassLock>& lock) {
+    if (openLock_ && isSameFile(openLock_->classPath(), path)) return true;  // open here already
+    auto candidate = std::make_unique<ClassLock>(path, ClassLock::Kind::Open);
+    const Result<bool> taken = candidate->take();
+    // A lock that cannot be made (the program's folder out of reach) guards
+    // nothing, but must not keep the teacher from the class.
+    if (!taken) return true;
+    if (*taken) {
+        lock = std::move(candidate);
+        return true;
+    }
+    const QString warning =
+        tr("\"%1\" is open in another Markwell window; changes saved there and here will overwrite each other.")
+            .arg(QFileInfo(path).fileName());
+    return dialogs_.askChoice(window_, warning, {tr("Open anyway"), tr("Cancel")}) == 0;
+}
+
 DocumentCommands::Outcome DocumentCommands::openFile(const QString& path, bool askFirst) {
+    std::unique_ptr<ClassLock> lock;
+    if (!mayOpen(path, lock)) return Outcome::Cancelled;
     if (askFirst && !maySetAside()) return Outcome::Cancelled;
     Result<Document> opened = openDocument(path, scales_);
     if (!opened) {
         dialogs_.warn(window_, opened.message());
         return Outcome::Failed;
     }
+    // Opened anyway beside another window, this one holds no lock.
+    if (lock || !openLock_ || !isSameFile(openLock_->classPath(), path)) openLock_ = std::move(lock);
     replaceDocument(std::move(opened).value());
     // Once per opening, after the class is on screen.
+    if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
+    return Outcome::Done;
+}
+
+DocumentCommands::Outcome DocumentCommands::openEarlierVersion(const EarlierVersion& version) {
+    if (!maySetAside()) return Outcome::Cancelled;
+    Result<Document> opened = markwell::openEarlierVersion(version, scales_);
+    if (!opened) {
+        dialogs_.warn(window_, opened.message());
+        return Outcome::Failed;
+    }
+    openLock_.reset();
+    replaceDocument(std::move(opened).value());
     if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
     return Outcome::Done;
 }
@@ -143,10 +187,32 @@ DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path, Ask
     return Outcome::Exported;
 }
 
+QString DocumentCommands::keepEarlierVersionOf(const QString& path) {
+    const Result<void> kept = keepEarlierVersion(path, keptVersionCount(settings_));
+    if (kept) return {};
+    return tr("No earlier version of %1 could be kept: %2").arg(nativePath(path), kept.message());
+}
+
+void DocumentCommands::lockSavedClass() {
+    auto lock = std::make_unique<ClassLock>(document_.markwellFile, ClassLock::Kind::Open);
+    const Result<bool> taken = lock->take();
+    openLock_ = taken && *taken ? std::move(lock) : nullptr;
+}
+
 DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker asker) {
     if (isSameFile(path, document_.markwellFile)) {
         if (std::optional<Outcome> refused = refuseOverwritingOthersChanges(asker)) return *refused;
     }
+    // A script changing this class right now finishes first: neither change
+    // is then written over half of the other.
+    ClassLock changing(path, ClassLock::Kind::Change);
+    if (const Result<bool> taken = changing.take(kChangeLockWait); taken && !*taken) {
+        dialogs_.warn(window_, tr("%1 is being changed by another program; the class is not saved. Try again in a "
+                                  "moment.")
+                                   .arg(nativePath(path)));
+        return Outcome::Failed;
+    }
+    const QString notKept = keepEarlierVersionOf(path);
     const QString oldName = document_.markwellFile;
     const bool wasDirty = document_.Dirty;
     Result<QStringList> notes = saveDocument(document_, path);
@@ -156,6 +222,8 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
     }
     diskStamps_ = stampClassFiles(document_);
     reportedStamps_ = diskStamps_;
+    if (!notKept.isEmpty()) notes->prepend(notKept);
+    if (document_.markwellFile != oldName) lockSavedClass();
     if (wasDirty) emit dirtyChanged(false);
     if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
     emit saved();

@@ -8,12 +8,16 @@
 
 #include <functional>
 #include <optional>
+#include <memory>
 
 class QWidget;
 
 namespace markwell {
 
+class ClassLock;
+struct EarlierVersion;
 class ScaleStore;
+class SettingsStore;
 class UserDialogs;
 
 // The document commands of the main window: New, Open, Save, Save As (with
@@ -24,6 +28,11 @@ class UserDialogs;
 // Nothing is lost silently: the save question has Cancel, a save clears
 // Dirty only once every file is written, a failure is shown with its reason,
 // and opening reads every file of the new class before the old one goes.
+//
+// Before a save replaces a class, the class on disk is kept as an earlier
+// version (as many as the settings say; one that cannot be kept is said on
+// the status line and the save goes on). While a class is open here, this
+// window holds its open lock, so that another window opening it warns.
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
@@ -32,15 +41,21 @@ public:
     enum class Outcome { Done, Exported, Cancelled, Failed };
 
     // `shownTable` gives the grades table as the window shows it, for the exports.
-    DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, QWidget* window,
-                     std::function<const Sheet&()> shownTable);
+    DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, const SettingsStore& settings,
+                     QWidget* window, std::function<const Sheet&()> shownTable);
+    ~DocumentCommands() override;
 
     // A new, empty, untitled class with the default settings and scale.
     Outcome newClass();
     // Asks for a grade file and opens it.
     Outcome open();
-    // Opens the file, after the save question when `askFirst` and the class is dirty.
+    // Opens the file, after the save question when `askFirst` and the class
+    // is dirty. A class open in another window is opened only when the
+    // teacher says so.
     Outcome openFile(const QString& path, bool askFirst = true);
+    // Opens an earlier version of the class as a new untitled class (after
+    // the save question); the class on disk stays as it is.
+    Outcome openEarlierVersion(const EarlierVersion& version);
     // Saves under the class's name, asking for one while it is untitled.
     Outcome save();
     // Asks for a name: a .grs name saves the class there; a spreadsheet name
@@ -87,6 +102,15 @@ private:
     Outcome saveFor(Asker asker);
     Outcome saveAsFor(Asker asker);
     Outcome saveTo(const QString& path, Asker asker);
+    // Whether the class at `path` may be opened here: at once unless another
+    // window has it open, then as the teacher answers. `lock` receives the
+    // class's open lock when it was free.
+    bool mayOpen(const QString& path, std::unique_ptr<ClassLock>& lock);
+    // Keeps the class at `path` as an earlier version before it is replaced;
+    // why it could not be, or nothing.
+    QString keepEarlierVersionOf(const QString& path);
+    // Holds the open lock of the class just saved under a new name, when free.
+    void lockSavedClass();
     Outcome exportTable(const QString& path, Asker asker);
     // Takes `next` as the document and says what changed.
     void replaceDocument(Document next);
@@ -102,12 +126,14 @@ private:
     Document& document_;
     UserDialogs& dialogs_;
     ScaleStore& scales_;
+    const SettingsStore& settings_;
     QWidget* window_;
     std::function<const Sheet&()> shownTable_;
     // The class's files as this window last read or wrote them.
     ClassFileStamps diskStamps_;
     // The files as they were when a change on disk was last reported.
     ClassFileStamps reportedStamps_;
+    std::unique_ptr<ClassLock> openLock_;  // of the class open here, when this window has it
 };
 
 }  // namespace markwell

@@ -20,6 +20,7 @@ public:
     QAction* openClass = nullptr;
     QAction* saveClass = nullptr;
     QAction* saveClassAs = nullptr;
+    QAction* earlierVersions = nullptr;
     QAction* printPage = nullptr;  // the page shown (tool bar, Ctrl+P)
     QAction* printWithNames = nullptr;
     QAction* printWithIds = nullptr;

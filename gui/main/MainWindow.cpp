@@ -49,14 +49,15 @@ QSize firstSize(const QWidget* window) {
 
 }  // namespace
 
-MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtection& passwords, HelpCenter* help,
-                       QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), scales_(scales), passwords_(passwords), help_(help) {
+MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore& scales, PasswordProtection& passwords,
+                       HelpCenter* help, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), settings_(settings), scales_(scales), passwords_(passwords),
+      help_(help) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
 
-    commands_ = std::make_unique<DocumentCommands>(document_, dialogs_, scales_, this,
+    commands_ = std::make_unique<DocumentCommands>(document_, dialogs_, scales_, settings_, this,
                                                    [this]() -> const Sheet& { return grades_.sheet; });
     connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
         if (page_ != Page::Grades) showPage(Page::Grades);

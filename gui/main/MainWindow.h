@@ -30,6 +30,7 @@ class RecoveryKeeper;
 class ScaleStore;
 class SeatingEditor;
 class SeatingPage;
+class SettingsStore;
 class UserDialogs;
 
 // The main window: one class at a time, shown on three pages (Grades,
@@ -39,8 +40,8 @@ class UserDialogs;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtection& passwords, HelpCenter* help = nullptr,
-               QWidget* parent = nullptr);
+    MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore& scales, PasswordProtection& passwords,
+               HelpCenter* help = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Document& document() const { return document_; }
@@ -88,6 +89,9 @@ public slots:
     void openClass();
     void saveClass();
     void saveClassAs();
+    // The earlier versions kept of the class; the one chosen opens as a new
+    // untitled class.
+    void showEarlierVersions();
     // Prints what the page shown holds: the grades with names, the attendance
     // month or the seating chart.
     void printPage();
@@ -183,6 +187,7 @@ private:
     void openReport(QDialog* report);
 
     UserDialogs& dialogs_;
+    SettingsStore& settings_;
     ScaleStore& scales_;
     PasswordProtection& passwords_;
     HelpCenter* help_;

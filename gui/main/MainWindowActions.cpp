@@ -27,6 +27,7 @@ void MainWindow::connectActions() {
     run(a.openClass, &MainWindow::openClass);
     run(a.saveClass, &MainWindow::saveClass);
     run(a.saveClassAs, &MainWindow::saveClassAs);
+    run(a.earlierVersions, &MainWindow::showEarlierVersions);
     run(a.printPage, &MainWindow::printPage);
     run(a.printWithNames, &MainWindow::printGradesWithNames);
     run(a.printWithIds, &MainWindow::printGradesWithIds);
@@ -75,7 +76,7 @@ void MainWindow::createMenus() {
     };
 
     QMenu* file = menu(nullptr, tr("&File"), "fileMenu");
-    file->addActions({a.newClass, a.openClass, a.saveClass, a.saveClassAs});
+    file->addActions({a.newClass, a.openClass, a.saveClass, a.saveClassAs, a.earlierVersions});
     file->addSeparator();
     QMenu* print = menu(file, tr("&Print..."), "printMenu");
     print->addActions({a.printWithNames, a.printWithIds, a.printAttendance, a.printSeating});
@@ -188,6 +189,7 @@ void MainWindow::applyCommandStates() {
     a.attendanceAnalysis->setEnabled(s.attendanceAnalysis);
     a.individualReport->setEnabled(s.individualReport);
     a.gradeInformation->setEnabled(s.gradeInformation);
+    a.earlierVersions->setEnabled(s.earlierVersions);
     a.gridLines->setChecked(cls.gridProps.grid_lines);
     applySeatStates();
 

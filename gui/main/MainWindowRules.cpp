@@ -42,7 +42,7 @@ void MainWindow::editDropRule() {
 
 void MainWindow::editOptions() {
     // The options belong to the program, not to the class: nothing to rebuild.
-    OptionsDialog dialog(passwords_, dialogs_, this);
+    OptionsDialog dialog(passwords_, settings_, dialogs_, this);
     dialog.exec();
 }
 

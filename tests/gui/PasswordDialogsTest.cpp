@@ -74,7 +74,7 @@ private slots:
 void PasswordDialogsTest::everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
     Settings s;
     ScriptedDialogs dialogs;
-    OptionsDialog first(s.passwords, dialogs);
+    OptionsDialog first(s.passwords, s.store, dialogs);
     for (QLineEdit* box : {first.oldPasswordBox(), first.newPasswordBox(), first.verifyPasswordBox()}) {
         QCOMPARE(box->echoMode(), QLineEdit::Password);
         QCOMPARE(box->maxLength(), 25);
@@ -86,7 +86,7 @@ void PasswordDialogsTest::everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
     QVERIFY(first.verifyPasswordBox()->isEnabled());
 
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    OptionsDialog second(s.passwords, dialogs);
+    OptionsDialog second(s.passwords, s.store, dialogs);
     QVERIFY(second.protectBox()->isChecked());
     QVERIFY(second.oldPasswordBox()->isEnabled());
     QVERIFY(!second.removePasswordBox()->isEnabled());
@@ -104,7 +104,7 @@ void PasswordDialogsTest::aWrongOldPasswordThenCancelChangesNothing() {
     QCOMPARE(s.passwords.apply({false, q("apple"), {}, {}}).outcome, PasswordProtection::Outcome::Saved);
     const QByteArray before = s.onDisk();
 
-    OptionsDialog dialog(s.passwords, dialogs);
+    OptionsDialog dialog(s.passwords, s.store, dialogs);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     fill(dialog, true, q("Apple"), q("pear"), q("pear"));
@@ -129,7 +129,7 @@ void PasswordDialogsTest::aWrongOldPasswordThenCancelChangesNothing() {
 void PasswordDialogsTest::theStoredVerifierIsNotTheText() {
     Settings s;
     ScriptedDialogs dialogs;
-    OptionsDialog dialog(s.passwords, dialogs);
+    OptionsDialog dialog(s.passwords, s.store, dialogs);
     fill(dialog, true, {}, q("Mrs Lark 1987"), q("Mrs Lark 1987"));
     clickOk(&dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -146,7 +146,7 @@ void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
     const QString full = q(" Twenty-five characters! ");
     QCOMPARE(full.size(), 25);
     {
-        OptionsDialog options(s.passwords, dialogs);
+        OptionsDialog options(s.passwords, s.store, dialogs);
         options.show();
         QVERIFY(QTest::qWaitForWindowExposed(&options));
         options.protectBox()->setChecked(true);
@@ -181,7 +181,7 @@ void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
 void PasswordDialogsTest::emptyNewBoxesKeepAPasswordOrAreRefused() {
     Settings s;
     ScriptedDialogs dialogs;
-    OptionsDialog none(s.passwords, dialogs);
+    OptionsDialog none(s.passwords, s.store, dialogs);
     fill(none, true, {}, {}, {});
     clickOk(&none);
     QCOMPARE(none.result(), int(QDialog::Rejected));
@@ -191,7 +191,7 @@ void PasswordDialogsTest::emptyNewBoxesKeepAPasswordOrAreRefused() {
 
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
     QCOMPARE(s.passwords.apply({false, q("apple"), {}, {}}).outcome, PasswordProtection::Outcome::Saved);
-    OptionsDialog again(s.passwords, dialogs);
+    OptionsDialog again(s.passwords, s.store, dialogs);
     fill(again, true, q("apple"), {}, {});
     clickOk(&again);
     QCOMPARE(again.result(), int(QDialog::Accepted));
@@ -203,7 +203,7 @@ void PasswordDialogsTest::aFailedSettingsWriteKeepsOptionsOpen() {
     QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
     PasswordProtection passwords(settings);
     ScriptedDialogs dialogs;
-    OptionsDialog dialog(passwords, dialogs);
+    OptionsDialog dialog(passwords, settings, dialogs);
     fill(dialog, true, {}, q("apple"), q("apple"));
     clickOk(&dialog);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -217,7 +217,7 @@ void PasswordDialogsTest::switchingOffAndRemovingAskForTheStoredPassword() {
     ScriptedDialogs dialogs;
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
     {
-        OptionsDialog off(s.passwords, dialogs);
+        OptionsDialog off(s.passwords, s.store, dialogs);
         off.show();
         QVERIFY(QTest::qWaitForWindowExposed(&off));
         fill(off, false, {}, {}, {});
@@ -234,7 +234,7 @@ void PasswordDialogsTest::switchingOffAndRemovingAskForTheStoredPassword() {
     QVERIFY(!s.passwords.isOn());
     QVERIFY(s.passwords.hasPassword());  // kept for switching on again
 
-    OptionsDialog remove(s.passwords, dialogs);
+    OptionsDialog remove(s.passwords, s.store, dialogs);
     QVERIFY(!remove.oldPasswordBox()->isEnabled());  // already off: nothing to ask
     remove.removePasswordBox()->setChecked(true);
     QVERIFY(remove.oldPasswordBox()->isEnabled());

@@ -72,7 +72,7 @@ WindowHarness::WindowHarness() {
     settings = std::make_unique<QSettingsStore>(folder.filePath(QStringLiteral("settings.ini")));
     scales = std::make_unique<ScaleStore>(*settings);
     passwords = std::make_unique<PasswordProtection>(*settings);
-    window = std::make_unique<MainWindow>(dialogs, *scales, *passwords, &help);
+    window = std::make_unique<MainWindow>(dialogs, *settings, *scales, *passwords, &help);
 }
 
 void WindowHarness::open(const QString& gradePath) {

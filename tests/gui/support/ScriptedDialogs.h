@@ -23,7 +23,8 @@ public:
         QString text;  // message, dialog title or address
     };
 
-    // What the next dialogs answer.
+    // What the next dialogs answer (a warning with a button to proceed:
+    // Yes proceeds, anything else cancels).
     std::deque<Answer> answers;
     // The button pressed in the next questions of askChoice, by its index.
     std::deque<int> choices;

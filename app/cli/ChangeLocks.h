@@ -1,0 +1,28 @@
+#pragma once
+
+#include "cli/Console.h"
+#include "document/ClassLock.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace markwell::cli {
+
+// How long a command waits for another program to finish changing a class.
+inline constexpr std::chrono::milliseconds kChangeLockWait{5000};
+
+// The change locks of the classes a command reads and writes, held until it
+// ends, so that two commands changing one class never lose each other's work.
+using ChangeLocks = std::vector<std::unique_ptr<ClassLock>>;
+
+// Takes the change lock of each class (a path given twice, or by another
+// name, is locked once), waiting up to kChangeLockWait for another program
+// to let go. Prints the refusal and gives nothing when another program still
+// holds one; a lock that cannot be made at all is a warning, and the command
+// goes on without it.
+std::optional<ChangeLocks> lockForChange(const QStringList& gradePaths, const Console& console);
+
+}  // namespace markwell::cli

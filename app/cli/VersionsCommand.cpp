@@ -1,0 +1,71 @@
+#include "cli/ChangeLocks.h"
+#include "cli/ClassFiles.h"
+#include "cli/Commands.h"
+#include "cli/EditSupport.h"
+
+#include "document/DocumentFiles.h"
+#include "document/EarlierVersions.h"
+#include "document/EarlierVersionsTable.h"
+
+#include <QCoreApplication>
+
+namespace markwell::cli {
+namespace {
+
+struct VersionsCommand {
+    Q_DECLARE_TR_FUNCTIONS(VersionsCommand)
+};
+
+// One version a line, newest first: number, date and time, students and
+// assignments, separated by TABs.
+int listVersions(const QString& path, const Console& console) {
+    const Sheet table = earlierVersionsTable(earlierVersions(path));
+    if (table.maxRow() >= 2) console.print(table.toTsv(CellRange::rows(2, table.maxRow())));
+    return kExitOk;
+}
+
+int restoreVersion(const QString& path, const QString& numberText, const QString& output, const Console& console) {
+    bool ok = false;
+    const int number = numberText.toInt(&ok);
+    if (!ok || number <= 0) return console.usage(VersionsCommand::tr("versions: --restore takes a version's number"));
+    if (output.isEmpty()) return console.usage(VersionsCommand::tr("versions: --restore needs -o OUT.grs"));
+    // The class stays as it is: the version goes beside it, under another name.
+    if (isSameFile(path, output)) {
+        console.error(VersionsCommand::tr("versions: %1 is the class itself; restore the version under another name")
+                          .arg(output));
+        return kExitFailed;
+    }
+    const std::optional<EarlierVersion> version = earlierVersion(path, number);
+    if (!version) {
+        console.error(VersionsCommand::tr("versions: %1 has no earlier version %2").arg(path, numberText));
+        return kExitFailed;
+    }
+    const std::optional<ChangeLocks> locks = lockForChange({output}, console);
+    if (!locks) return kExitFailed;
+    keepEarlierVersionOf(output, console);
+    if (const Result<void> restored = restoreEarlierVersion(*version, output); !restored) {
+        console.error(restored.message());
+        return kExitFailed;
+    }
+    console.printLine(VersionsCommand::tr("Restored version %1 of %2 to %3.").arg(numberText, path, output));
+    return kExitOk;
+}
+
+}  // namespace
+
+// versions FILE.grs [--restore N -o OUT.grs]
+int runVersions(const QStringList& args, const Console& console) {
+    const QString command = QStringLiteral("versions");
+    QCommandLineParser parser;
+    parser.addOption({QStringLiteral("restore"), QStringLiteral("The version to write."), QStringLiteral("N")});
+    if (!parseEditArguments(parser, command, args, 1, console)) return kExitUsage;
+    const QString path = parser.positionalArguments().front();
+    if (!isGradeFileName(path)) return console.usage(VersionsCommand::tr("versions: give a class's .grs file"));
+    if (!parser.isSet(QStringLiteral("restore"))) {
+        if (!outputOf(parser).isEmpty()) return console.usage(VersionsCommand::tr("versions: -o goes with --restore"));
+        return listVersions(path, console);
+    }
+    return restoreVersion(path, parser.value(QStringLiteral("restore")), outputOf(parser), console);
+}
+
+}  // namespace markwell::cli

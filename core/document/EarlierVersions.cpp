@@ -1,0 +1,178 @@
+#include "document/EarlierVersions.h"
+
+#include "document/DataFolder.h"
+#include "document/DocumentFiles.h"
+#include "files/AtomicFile.h"
+#include "files/FileBytes.h"
+#include "files/GradeFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <array>
+
+namespace markwell {
+namespace {
+
+struct EarlierVersions {
+    Q_DECLARE_TR_FUNCTIONS(EarlierVersions)
+};
+
+// A version is a folder named by its number holding the class under one name.
+QString versionGradeName() { return QStringLiteral("class.grs"); }
+
+QString versionsFolder(const QString& gradePath) { return classDataFolder(gradePath) + QStringLiteral("/versions"); }
+
+// The three files of a class, grade file first; a missing sibling reads as
+// empty, as it does when the class is opened.
+using ClassFiles = std::array<QByteArray, 3>;
+
+std::array<QString, 3> classFilePaths(const QString& gradePath) {
+    return {gradePath, attendancePathFor(gradePath), seatingPathFor(gradePath)};
+}
+
+Result<ClassFiles> readClassFiles(const QString& gradePath) {
+    ClassFiles files;
+    const std::array<QString, 3> paths = classFilePaths(gradePath);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        Result<QByteArray> bytes = i == 0 ? readFileBytes(paths[i]) : readFileBytesIfAny(paths[i]);
+        if (!bytes) return bytes.error();
+        files[i] = std::move(bytes).value();
+    }
+    return files;
+}
+
+// The numbers of the versions kept, lowest first. Only folders named by a
+// plain number count: anything else there is not a version.
+std::vector<int> keptNumbers(const QString& folder) {
+    std::vector<int> numbers;
+    for (const QString& name : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool ok = false;
+        const int number = name.length() <= 9 ? name.toInt(&ok) : 0;
+        if (ok && number > 0 && QString::number(number) == name) numbers.push_back(number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+QString versionPath(const QString& folder, int number) { return folder + u'/' + QString::number(number); }
+
+bool sameAsVersion(const ClassFiles& files, const QString& versionFolder) {
+    const Result<ClassFiles> kept = readClassFiles(versionFolder + u'/' + versionGradeName());
+    return kept && *kept == files;
+}
+
+// Writes the files into a fresh folder and only then gives it its number, so
+// that a version is either whole or not there. The version's grade file
+// keeps the time the class was saved.
+Result<void> storeVersion(const QString& folder, int number, const ClassFiles& files, const QDateTime& saved) {
+    QTemporaryDir incoming(folder + QStringLiteral("/.keeping-XXXXXX"));
+    if (!incoming.isValid()) return fail(unableToCreate(folder, incoming.errorString()));
+    const std::array<QString, 3> paths = classFilePaths(incoming.filePath(versionGradeName()));
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (Result<void> written = writeFileAtomically(paths[i], files[i]); !written) return written;
+    }
+    QFile grade(paths[0]);
+    if (grade.open(QIODevice::ReadWrite)) grade.setFileTime(saved, QFileDevice::FileModificationTime);
+    grade.close();
+    // Another program keeping a version of this class at the same moment
+    // may have taken the number: the next one is free.
+    for (int tries = 0; tries < 10; ++tries, ++number) {
+        if (QDir().rename(incoming.path(), versionPath(folder, number))) {
+            incoming.setAutoRemove(false);
+            return {};
+        }
+    }
+    return fail(unableToCreate(versionPath(folder, number), EarlierVersions::tr("the folder cannot be renamed")));
+}
+
+void letGoOfOldest(const QString& folder, int keep) {
+    std::vector<int> numbers = keptNumbers(folder);
+    for (std::size_t i = 0; i + static_cast<std::size_t>(keep) < numbers.size(); ++i) {
+        QDir(versionPath(folder, numbers[i])).removeRecursively();
+    }
+}
+
+EarlierVersion describeVersion(const QString& folder, int number) {
+    EarlierVersion version;
+    version.number = number;
+    version.gradeFile = versionPath(folder, number) + u'/' + versionGradeName();
+    version.saved = QFileInfo(version.gradeFile).lastModified();
+    if (Result<ClassRecord> cls = readGradeFile(version.gradeFile)) {
+        version.students = static_cast<int>(cls->students.size());
+        version.assignments = static_cast<int>(cls->assignments.size());
+    }
+    return version;
+}
+
+}  // namespace
+
+Result<void> keepEarlierVersion(const QString& gradePath, int keep) {
+    if (keep <= 0 || !QFileInfo(gradePath).isFile()) return {};
+    const Result<ClassFiles> files = readClassFiles(gradePath);
+    if (!files) return files.error();
+    if (Result<QString> made = createClassDataFolder(gradePath); !made) return made.error();
+    const QString folder = versionsFolder(gradePath);
+    if (!QDir().mkpath(folder)) return fail(unableToCreate(folder, EarlierVersions::tr("the folder cannot be made")));
+
+    const std::vector<int> numbers = keptNumbers(folder);
+    const bool unchanged = !numbers.empty() && sameAsVersion(*files, versionPath(folder, numbers.back()));
+    if (!unchanged) {
+        const int next = numbers.empty() ? 1 : numbers.back() + 1;
+        const QDateTime saved = QFileInfo(gradePath).lastModified();
+        if (Result<void> stored = storeVersion(folder, next, *files, saved); !stored) return stored;
+    }
+    letGoOfOldest(folder, keep);
+    return {};
+}
+
+std::vector<EarlierVersion> earlierVersions(const QString& gradePath) {
+    const QString folder = versionsFolder(gradePath);
+    std::vector<int> numbers = keptNumbers(folder);
+    std::vector<EarlierVersion> versions;
+    for (auto it = numbers.rbegin(); it != numbers.rend(); ++it) {
+        EarlierVersion version = describeVersion(folder, *it);
+        if (QFileInfo(version.gradeFile).isFile()) versions.push_back(std::move(version));
+    }
+    return versions;
+}
+
+std::optional<EarlierVersion> earlierVersion(const QString& gradePath, int number) {
+    for (EarlierVersion& version : earlierVersions(gradePath)) {
+        if (version.number == number) return std::move(version);
+    }
+    return std::nullopt;
+}
+
+Result<void> restoreEarlierVersion(const EarlierVersion& version, const QString& outPath) {
+    const Result<ClassFiles> files = readClassFiles(version.gradeFile);
+    if (!files) return files.error();
+    const std::array<QString, 3> paths = classFilePaths(QFileInfo(outPath).absoluteFilePath());
+    std::vector<QString> created;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const bool existed = QFileInfo::exists(paths[i]);
+        if (Result<void> written = writeFileAtomically(paths[i], (*files)[i]); !written) {
+            for (const QString& path : created) QFile::remove(path);
+            return written;
+        }
+        if (!existed) created.push_back(paths[i]);
+    }
+    return {};
+}
+
+Result<Document> openEarlierVersion(const EarlierVersion& version, const ScaleStore& store) {
+    Result<Document> document = openDocument(version.gradeFile, store);
+    if (!document) return document.error();
+    document->markwellFile.clear();
+    document->attendFile.clear();
+    document->seatingFile.clear();
+    // Nowhere on disk yet: closing it asks to save it.
+    document->Dirty = true;
+    return document;
+}
+
+}  // namespace markwell

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "common/Result.h"
+#include "settings/SettingsStore.h"
+
+namespace markwell {
+
+// How many earlier versions of each class a save keeps: the settings group
+// "Versions" holds "Keep". 0 keeps none.
+inline constexpr int kDefaultKeptVersions = 10;
+inline constexpr int kMostKeptVersions = 999;
+
+// The stored number, or the default when none is stored or it is out of range.
+int keptVersionCount(const SettingsStore& settings);
+
+// Stores the number (0 to kMostKeptVersions) and makes it permanent.
+Result<void> setKeptVersionCount(SettingsStore& settings, int count);
+
+}  // namespace markwell

@@ -1,0 +1,157 @@
+// markwell-cli and the safety net of a class: every command that replaces a
+// class keeps the old one as an earlier version, `versions` lists and
+// restores them, and commands changing one class take turns.
+
+#include "core/cli/CliRunner.h"
+#include "support/TestFiles.h"
+
+#include "document/ClassLock.h"
+#include "files/GradeFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+const QString kImport = QStringLiteral("import-students");
+const QString kVersions = QStringLiteral("versions");
+
+class VersionsCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_EQ(runCli({QStringLiteral("new"), classPath()}).exitCode, 0);
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString classPath() const { return path(QStringLiteral("period1.grs")); }
+    // A CSV file of one student.
+    QString studentCsv(const QString& name) const {
+        const QString csv = path(name + QStringLiteral(".csv"));
+        QFile f(csv);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("name\n" + name.toUtf8() + "\n");
+        return csv;
+    }
+    CliRun importStudent(const QString& name, const QStringList& environment = {}) const {
+        return runCliWith({kImport, classPath(), studentCsv(name)}, environment, {});
+    }
+    QByteArray classFiles(const QString& gradePath) const {
+        return fileContents(gradePath) + '|' + fileContents(attendancePathFor(gradePath)) + '|' +
+               fileContents(seatingPathFor(gradePath));
+    }
+    std::set<std::string> studentsOf(const QString& gradePath) const {
+        std::set<std::string> names;
+        if (Result<ClassRecord> cls = readGradeFile(gradePath)) {
+            for (const StudentInfo& s : cls->students) names.insert(s.name);
+        }
+        return names;
+    }
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(VersionsCommand, ListsTheVersionsKeptNewestFirstAndRestoresOneByteForByte) {
+    EXPECT_EQ(runCli({kVersions, classPath()}).out, QString());  // nothing replaced yet
+
+    ASSERT_EQ(importStudent(QStringLiteral("Ann")).exitCode, 0);
+    const QByteArray withAnn = classFiles(classPath());
+    ASSERT_EQ(importStudent(QStringLiteral("Bo")).exitCode, 0);
+    ASSERT_EQ(importStudent(QStringLiteral("Cy")).exitCode, 0);
+
+    const CliRun listed = runCli({kVersions, classPath()});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    const QStringList lines = listed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    const QRegularExpression line(QStringLiteral("^(\\d+)\\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\t(\\d+)\\t0$"));
+    for (int i = 0; i < 3; ++i) {
+        const QRegularExpressionMatch m = line.match(lines[i]);
+        ASSERT_TRUE(m.hasMatch()) << lines[i].toStdString();
+        EXPECT_EQ(m.captured(1).toInt(), 3 - i);  // number
+        EXPECT_EQ(m.captured(2).toInt(), 2 - i);  // students
+    }
+
+    const QString out = path(QStringLiteral("with-ann.grs"));
+    const CliRun restored = runCli({kVersions, classPath(), QStringLiteral("--restore"), QStringLiteral("2"),
+                                    QStringLiteral("-o"), out});
+    ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    EXPECT_EQ(restored.out, QStringLiteral("Restored version 2 of %1 to %2.\n").arg(classPath(), out));
+    EXPECT_EQ(classFiles(out), withAnn);
+    EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann", "Bo", "Cy"}));
+}
+
+TEST_F(VersionsCommand, RefusesWhatItCannotRestore) {
+    ASSERT_EQ(importStudent(QStringLiteral("Ann")).exitCode, 0);
+    const QByteArray before = classFiles(classPath());
+    const auto restore = [this](const QString& number, const QString& out) {
+        return runCli({kVersions, classPath(), QStringLiteral("--restore"), number, QStringLiteral("-o"), out});
+    };
+    const CliRun unknown = restore(QStringLiteral("7"), path(QStringLiteral("out.grs")));
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("no earlier version 7"))) << unknown.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.grs"))));
+    // The class itself is never written over by one of its versions.
+    EXPECT_EQ(restore(QStringLiteral("1"), classPath()).exitCode, 1);
+    EXPECT_EQ(classFiles(classPath()), before);
+
+    EXPECT_EQ(restore(QStringLiteral("x"), path(QStringLiteral("out.grs"))).exitCode, 2);
+    EXPECT_EQ(runCli({kVersions, classPath(), QStringLiteral("--restore"), QStringLiteral("1")}).exitCode, 2);
+    EXPECT_EQ(runCli({kVersions, classPath(), QStringLiteral("-o"), path(QStringLiteral("o.grs"))}).exitCode, 2);
+    EXPECT_EQ(restore(QStringLiteral("1"), path(QStringLiteral("out.xls"))).exitCode, 2);
+}
+
+TEST_F(VersionsCommand, ASaveWhereNoVersionCanBeKeptStillSaves) {
+    const QString blocked = unwritablePath(dir_.path(), QStringLiteral("data"));
+    const CliRun imported = importStudent(QStringLiteral("Ann"), {QStringLiteral("XDG_DATA_HOME=") + blocked});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(imported.err.contains(QStringLiteral("warning: no earlier version of %1 could be kept").arg(classPath())))
+        << imported.err.toStdString();
+    EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann"}));
+}
+
+TEST_F(VersionsCommand, TenPairsOfConcurrentImportsKeepEveryStudent) {
+    std::set<std::string> expected;
+    for (int pair = 0; pair < 10; ++pair) {
+        std::vector<std::unique_ptr<QProcess>> runs;
+        for (int side = 0; side < 2; ++side) {
+            const QString name = QStringLiteral("Student %1-%2").arg(pair).arg(side);
+            expected.insert(name.toStdString());
+            auto process = std::make_unique<QProcess>();
+            process->start(QStringLiteral(MARKWELL_CLI_PATH), {kImport, classPath(), studentCsv(name)});
+            runs.push_back(std::move(process));
+        }
+        for (const auto& process : runs) {
+            ASSERT_TRUE(process->waitForFinished(60000));
+            EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+        }
+    }
+    EXPECT_EQ(studentsOf(classPath()), expected);
+}
+
+TEST_F(VersionsCommand, ACommandWaitsForAnotherChangeAndThenGivesUp) {
+    ClassLock other(classPath(), ClassLock::Kind::Change);
+    ASSERT_TRUE(other.take().value());
+    const QByteArray before = classFiles(classPath());
+    const CliRun refused = importStudent(QStringLiteral("Ann"));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("%1 is being changed by another program").arg(classPath())))
+        << refused.err.toStdString();
+    EXPECT_EQ(classFiles(classPath()), before);
+
+    // A class open in a window is no change in progress: scripts go on.
+    other.release();
+    ClassLock window(classPath(), ClassLock::Kind::Open);
+    ASSERT_TRUE(window.take().value());
+    EXPECT_EQ(importStudent(QStringLiteral("Ann")).exitCode, 0);
+    EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann"}));
+}

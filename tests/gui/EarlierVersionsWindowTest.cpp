@@ -1,0 +1,216 @@
+// The safety net in the window: each save keeps the class it replaces,
+// File > Earlier Versions... opens one as a new class, Options sets how many
+// are kept, and a class open in another Markwell warns before it opens here.
+
+#include "dialogs/EarlierVersionsDialog.h"
+#include "dialogs/OptionsDialog.h"
+#include "document/ClassLock.h"
+#include "document/EarlierVersions.h"
+#include "files/GradeFile.h"
+#include "settings/KeptVersions.h"
+#include "sheetview/SheetView.h"
+#include "support/ClassFixtures.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QDialogButtonBox>
+#include <QLockFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+
+using namespace markwell;
+using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+// The class with one more student, as the student list hands it back.
+void addStudent(WindowHarness& h, const char* name) {
+    ClassRecord changed = h.cls();
+    StudentInfo s;
+    s.name = name;
+    changed.students.push_back(s);
+    changed.comments.push_back({name, ""});
+    h.window->replaceClass(changed);
+}
+
+QByteArray classFiles(const QString& gradePath) {
+    return fileContents(gradePath) + '|' + fileContents(attendancePathFor(gradePath)) + '|' +
+           fileContents(seatingPathFor(gradePath));
+}
+
+// Whether the process `pid` holds the class's open lock now.
+bool holdsOpenLock(const QString& gradePath, qint64 pid) {
+    QLockFile probe(classLockPath(gradePath, ClassLock::Kind::Open));
+    qint64 holder = 0;
+    QString host;
+    QString application;
+    return probe.getLockInfo(&holder, &host, &application) && holder == pid;
+}
+
+}  // namespace
+
+class EarlierVersionsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachSaveKeepsTheClassItReplacesAndOneOpensAsANewClass();
+    void theCommandWaitsForAClassOnDisk();
+    void aSaveWhereNoVersionCanBeKeptStillSaves();
+    void optionsSetHowManyVersionsAreKept();
+    void aClassOpenInAnotherMarkwellWarnsUntilThatOneIsGone();
+};
+
+void EarlierVersionsWindowTest::eachSaveKeepsTheClassItReplacesAndOneOpensAsANewClass() {
+    WindowHarness h;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
+                                    {attendanceRecord("Ann Lee", 9, 2026, "T")});
+    h.open(path);
+    addStudent(h, "Dee Fox");
+    h.window->saveClass();
+    addStudent(h, "Eve Gray");
+    h.window->saveClass();
+    QVERIFY(!h.window->document().Dirty);
+    const QByteArray onDisk = classFiles(path);
+
+    bool handled = false;
+    whenModalShows<EarlierVersionsDialog>([](EarlierVersionsDialog* d) {
+        const Sheet* table = d->view()->sheet();
+        QCOMPARE(table->maxRow(), 3);
+        QCOMPARE(table->text(1, 2), QStringLiteral("Saved"));
+        QCOMPARE(table->text(2, 3), QStringLiteral("4"));  // newest first
+        QCOMPARE(table->text(3, 3), QStringLiteral("3"));
+        QCOMPARE(table->text(3, 4), QStringLiteral("2"));
+        QVERIFY(d->openButton()->isEnabled());
+        d->view()->selectRange(CellRange::cell(3, 1));
+        d->openButton()->click();
+    }, &handled);
+    h.window->actions().earlierVersions->trigger();
+    QVERIFY(handled);
+
+    // The class as it was first opened, untitled and unsaved, attendance and seats with it.
+    const Document& opened = h.window->document();
+    QVERIFY(!opened.isTitled());
+    QVERIFY(opened.Dirty);
+    QCOMPARE(opened.classRecord.students.size(), std::size_t(3));
+    QCOMPARE(opened.attendance.records().size(), std::size_t(1));
+    QCOMPARE(opened.classRecord.Seats.size(), std::size_t(1));
+    QCOMPARE(classFiles(path), onDisk);
+    QVERIFY(!h.window->actions().earlierVersions->isEnabled());
+
+    // Close keeps the class that is open.
+    h.dialogs.answer(Answer::No);  // the version's changes are let go
+    h.open(path);
+    QCOMPARE(h.window->document().markwellFile, path);
+    whenModalShows<EarlierVersionsDialog>([](EarlierVersionsDialog* d) { d->reject(); }, &handled);
+    h.window->actions().earlierVersions->trigger();
+    QVERIFY(handled);
+    QCOMPARE(h.window->document().markwellFile, path);
+}
+
+void EarlierVersionsWindowTest::theCommandWaitsForAClassOnDisk() {
+    WindowHarness h;
+    QVERIFY(!h.window->actions().earlierVersions->isEnabled());
+    const QString path = h.path(QStringLiteral("fresh.grs"));
+    h.dialogs.saveAs(path);
+    h.window->saveClass();
+    QVERIFY(h.window->actions().earlierVersions->isEnabled());
+
+    // No version yet: the window says so and offers nothing to open.
+    bool handled = false;
+    whenModalShows<EarlierVersionsDialog>([](EarlierVersionsDialog* d) {
+        QCOMPARE(d->view()->sheet()->maxRow(), 1);
+        QVERIFY(!d->openButton()->isEnabled());
+        d->reject();
+    }, &handled);
+    h.window->actions().earlierVersions->trigger();
+    QVERIFY(handled);
+}
+
+void EarlierVersionsWindowTest::aSaveWhereNoVersionCanBeKeptStillSaves() {
+    WindowHarness h;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    h.open(path);
+    addStudent(h, "Dee Fox");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", unwritablePath(h.folder.path(), QStringLiteral("data")).toLocal8Bit());
+    h.window->saveClass();
+    qputenv("XDG_DATA_HOME", dataHome);
+
+    QVERIFY(!h.window->document().Dirty);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+    QVERIFY2(h.window->statusBar()->currentMessage().startsWith(
+                 QStringLiteral("No earlier version of %1 could be kept: ").arg(path)),
+             qPrintable(h.window->statusBar()->currentMessage()));
+    QCOMPARE(readGradeFile(path)->students.size(), std::size_t(4));
+}
+
+void EarlierVersionsWindowTest::optionsSetHowManyVersionsAreKept() {
+    WindowHarness h;
+    bool handled = false;
+    whenModalShows<OptionsDialog>([](OptionsDialog* d) {
+        QCOMPARE(d->keptVersionsBox()->value(), kDefaultKeptVersions);
+        d->keptVersionsBox()->setValue(2);
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }, &handled);
+    h.window->actions().options->trigger();
+    QVERIFY(handled);
+    QCOMPARE(keptVersionCount(*h.settings), 2);
+
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    h.open(path);
+    for (const char* name : {"Dee Fox", "Eve Gray", "Flo Hart", "Gus Ives"}) {
+        addStudent(h, name);
+        h.window->saveClass();
+    }
+    const std::vector<EarlierVersion> kept = earlierVersions(path);
+    QCOMPARE(kept.size(), std::size_t(2));
+    QCOMPARE(kept.front().students, 6);
+
+    // Cancel stores nothing.
+    whenModalShows<OptionsDialog>([](OptionsDialog* d) {
+        d->keptVersionsBox()->setValue(0);
+        d->reject();
+    }, &handled);
+    h.window->actions().options->trigger();
+    QVERIFY(handled);
+    QCOMPARE(keptVersionCount(*h.settings), 2);
+}
+
+void EarlierVersionsWindowTest::aClassOpenInAnotherMarkwellWarnsUntilThatOneIsGone() {
+    WindowHarness h;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    QProcess other;
+    other.start(QStringLiteral(MARKWELL_APP_PATH), {path});
+    QVERIFY(other.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(holdsOpenLock(path, other.processId()), 20000);
+
+    const QString warning = QStringLiteral("\"period1.grs\" is open in another Markwell window; changes saved there "
+                                           "and here will overwrite each other.");
+    h.open(path);  // Cancel
+    QCOMPARE(h.dialogs.texts(Kind::Choice), QStringList{warning});
+    QVERIFY(!h.window->document().isTitled());
+
+    h.dialogs.choose(0);  // Open anyway
+    h.open(path);
+    QCOMPARE(h.dialogs.count(Kind::Choice), 2);
+    QCOMPARE(h.window->document().markwellFile, path);
+
+    // The other Markwell dies holding its lock: the next opening takes it over without a word.
+    other.kill();
+    QVERIFY(other.waitForFinished());
+    h.open(path);
+    QCOMPARE(h.dialogs.count(Kind::Choice), 2);
+    ClassLock probe(path, ClassLock::Kind::Open);
+    QCOMPARE(probe.take().value(), false);  // held by this window now
+
+    // New lets it go.
+    h.window->newClass();
+    QCOMPARE(probe.take().value(), true);
+}
+
+MARKWELL_GUI_TEST_MAIN(EarlierVersionsWindowTest)
+#include "EarlierVersionsWindowTest.moc"
