@@ -97,6 +97,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, ScaleStore& scales, PasswordProtect
     createToolBars();
     createGradesContextMenu();
     connectSeatingPage();
+    acceptGradeFileDrops();
 
     restoreWindowPlace();
     activate();
