@@ -93,7 +93,6 @@ int runSetPoints(const QStringList& args, const Console& console) {
         reportRows(csvPath, problems, console);
         return kExitFailed;
     }
-    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!classOutputSparesInputs(output, {csvPath}, console)) return kExitFailed;
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(GradeCommands::tr("Stored %1 points of %2 in %3.")

@@ -79,7 +79,6 @@ int runImportStudents(const QStringList& args, const Console& console) {
     }
     const std::size_t imported = students->size();
     for (StudentEntry& entry : *students) appendStudent(cls, std::move(entry));
-    const QString output = outputOf(parser).isEmpty() ? path : outputOf(parser);
     if (!classOutputSparesInputs(output, {csvPath}, console)) return kExitFailed;
     if (!saveClassDocument(*document, output, console)) return kExitFailed;
     console.printLine(RosterCommands::tr("Imported %1 students into %2, which now has %3.")

@@ -53,7 +53,9 @@ RecordListPanel::RecordListPanel(const QString& countText, QWidget* parent)
         auto* action = new QAction(list_);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, [move, direction] { move(direction); });
+        // Captured by value under its own name: clang 14 cannot capture a
+        // structured binding.
+        connect(action, &QAction::triggered, this, [move, direction = direction] { move(direction); });
         list_->addAction(action);
     }
     onKeys(list_, {Qt::Key_Delete}, [this] {

@@ -36,17 +36,26 @@ public:
     ~BusyPointer() override { QGuiApplication::restoreOverrideCursor(); }
 };
 
+// Holds the mail programs that were still running when their launcher went,
+// until each ends and is freed. Never deleted, since deleting a running
+// QProcess kills it: one still running when Markwell ends is left running.
+QObject& outlivingMailPrograms() {
+    static QObject* const keeper = new QObject;
+    return *keeper;
+}
+
 }  // namespace
 
 XdgEmailLauncher::XdgEmailLauncher(QObject* parent) : MailLauncher(parent) {}
 
 XdgEmailLauncher::~XdgEmailLauncher() {
-    // Deleting a running QProcess kills it, and xdg-email may be the mail
-    // program itself by now: such a process is let go and left running.
+    // xdg-email may be the mail program itself by now, with the message the
+    // teacher is writing: it is handed on rather than deleted with us.
     for (QProcess* process : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
         if (process->state() == QProcess::NotRunning) continue;
         process->disconnect();
-        process->setParent(nullptr);
+        process->setParent(&outlivingMailPrograms());
+        connect(process, &QProcess::finished, process, &QObject::deleteLater);
     }
 }
 

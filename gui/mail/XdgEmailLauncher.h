@@ -16,7 +16,8 @@ namespace markwell {
 // watched without blocking: a missing xdg-email, one that cannot start and
 // one that ends with an error are each reported through failed(). A mail
 // program still running when the launcher goes (the program closes) is left
-// running, with the message the teacher is writing.
+// running, with the message the teacher is writing, and its process is freed
+// once it ends.
 class XdgEmailLauncher : public MailLauncher {
     Q_OBJECT
 public:

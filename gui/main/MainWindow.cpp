@@ -106,6 +106,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     createToolBars();
     createGradesContextMenu();
     connectSeatingPage();
+    acceptGradeFileDrops();
 
     restoreWindowPlace();
     activate();

@@ -154,6 +154,11 @@ private:
     void createToolBars();
     QToolBar* addToolGroup(const QString& title, const QString& name, const QList<QAction*>& actions);
     void createGradesContextMenu();
+    // File > Open Recent, added to `fileMenu`, and the list it shows kept.
+    void addRecentFilesMenu(QMenu* fileMenu);
+    void acceptGradeFileDrops();
+    // Opens the class at `path` as File > Open would, asking to save first.
+    void openNamedClass(const QString& path);
     void connectSeatingPage();
     void applySeatStates();
     void previewSeating();

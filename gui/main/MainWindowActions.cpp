@@ -76,7 +76,9 @@ void MainWindow::createMenus() {
     };
 
     QMenu* file = menu(nullptr, tr("&File"), "fileMenu");
-    file->addActions({a.newClass, a.openClass, a.saveClass, a.saveClassAs, a.earlierVersions});
+    file->addActions({a.newClass, a.openClass});
+    addRecentFilesMenu(file);
+    file->addActions({a.saveClass, a.saveClassAs, a.earlierVersions});
     file->addSeparator();
     QMenu* print = menu(file, tr("&Print..."), "printMenu");
     print->addActions({a.printWithNames, a.printWithIds, a.printAttendance, a.printSeating});

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -36,12 +38,15 @@ public:
 
     // An xdg-email that writes its arguments, each ended by a NUL byte, to
     // argvFile() and ends with `exitCode`, after `seconds` as a mail program
-    // that takes its time.
-    void installXdgEmail(int exitCode, const QString& seconds = QStringLiteral("0")) {
+    // that takes its time; given `waitFor`, it first waits until that file
+    // exists, as a mail program waits for its message to go.
+    void installXdgEmail(int exitCode, const QString& seconds = QStringLiteral("0"), const QString& waitFor = {}) {
         QFile script(bin_.filePath(QStringLiteral("xdg-email")));
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" > '%1'\n/bin/sleep %3\nexit %2\n")
-                         .arg(argvFile())
+        const QString wait =
+            waitFor.isEmpty() ? QString() : QStringLiteral("while [ ! -e '%1' ]; do sleep 0.05; done\n").arg(waitFor);
+        script.write(QStringLiteral("#!/bin/sh\n%1printf '%s\\0' \"$@\" > '%2'\n/bin/sleep %4\nexit %3\n")
+                         .arg(wait, argvFile())
                          .arg(exitCode)
                          .arg(seconds)
                          .toLocal8Bit());
@@ -85,6 +90,7 @@ private slots:
     void attachmentsStayInTheirFolderWhateverTheName();
     void aFailingOrMissingXdgEmailIsReportedWithTheFile();
     void aFailedWriteStartsNoMail();
+    void aMailProgramOutlivesItsLauncherAndIsFreedWhenItEnds();
 };
 
 void MailTest::mainWindowMailsTheSelectedStudent() {
@@ -254,6 +260,28 @@ void MailTest::aFailedWriteStartsNoMail() {
     QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("no message was started")));
     QTest::qWait(100);
     QVERIFY(!QFile::exists(env.argvFile()));
+}
+
+void MailTest::aMailProgramOutlivesItsLauncherAndIsFreedWhenItEnds() {
+    MailEnvironment env;
+    const QString messageSent = env.cacheFolder() + QStringLiteral("/sent");
+    env.installXdgEmail(0, QStringLiteral("0"), messageSent);
+    auto* launcher = new XdgEmailLauncher;
+    launcher->compose(MailDraft{{}, QStringLiteral("Grades"), QString(), QStringLiteral("/tmp/a.xls")});
+    const QPointer<QProcess> process = launcher->findChild<QProcess*>();
+    QVERIFY(process);
+    QTRY_COMPARE(process->state(), QProcess::Running);
+
+    // Markwell closes while the teacher is still writing: the message stays open.
+    delete launcher;
+    QVERIFY(process);
+    QCOMPARE(process->state(), QProcess::Running);
+
+    QFile sent(messageSent);
+    QVERIFY(sent.open(QIODevice::WriteOnly));
+    sent.close();
+    QTRY_COMPARE(env.recordedArguments().size(), 6);
+    QTRY_VERIFY(process.isNull());
 }
 
 MARKWELL_GUI_TEST_MAIN(MailTest)
