@@ -74,17 +74,13 @@ bool saveClassDocument(Document& document, const QString& path, const Console& c
 }
 
 bool classExistsAt(const QString& command, const QString& path, const Console& console) {
-    for (const QString& file : classFilesAt(path)) {
+    for (const QString& file : classFilePathsFor(path)) {
         if (QFileInfo::exists(file) || QFileInfo(file).isSymLink()) {
             console.error(ClassFiles::tr("%1: %2 exists already; add --force to replace it").arg(command, file));
             return true;
         }
     }
     return false;
-}
-
-QStringList classFilesAt(const QString& path) {
-    return {path, attendancePathFor(path), seatingPathFor(path)};
 }
 
 bool outputSparesInputs(const QString& output, const QStringList& inputs, const Console& console) {
@@ -94,7 +90,7 @@ bool outputSparesInputs(const QString& output, const QStringList& inputs, const 
 }
 
 bool classOutputSparesInputs(const QString& output, const QStringList& inputs, const Console& console) {
-    for (const QString& file : classFilesAt(output)) {
+    for (const QString& file : classFilePathsFor(output)) {
         if (!outputSparesInputs(file, inputs, console)) return false;
     }
     return true;

@@ -45,9 +45,6 @@ bool saveClassDocument(Document& document, const QString& path, const Console& c
 // replaces it.
 bool classExistsAt(const QString& command, const QString& path, const Console& console);
 
-// The three files of the class at `path`: the grade file, its .ATD and .SEA.
-QStringList classFilesAt(const QString& path);
-
 // Whether `output` may be written: not when it is the same file (links of
 // either kind count) as one of `inputs`, which it would destroy. Says so on
 // stderr when it may not.

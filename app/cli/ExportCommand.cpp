@@ -120,7 +120,7 @@ int runExport(const QStringList& args, const Console& console) {
     if (request.ids && request.seating) {
         return console.usage(ExportCommand::tr("export: --ids and --seating do not go together"));
     }
-    if (!outputSparesInputs(request.outPath, classFilesAt(request.classPath), console)) return kExitFailed;
+    if (!outputSparesInputs(request.outPath, classFilePathsFor(request.classPath), console)) return kExitFailed;
     if (request.seating) {
         // A damaged seating file is said: the chart would be printed without its seats.
         const std::optional<Document> document = openClassDocument(request.classPath, console, true);

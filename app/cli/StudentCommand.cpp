@@ -29,7 +29,7 @@ int runStudent(const QStringList& args, const Console& console) {
     const QString path = parsed->positional[0];
     const QString output = parsed->has(QStringLiteral("-o")) ? parsed->value(QStringLiteral("-o"))
                                                              : parsed->value(QStringLiteral("--output"));
-    if (!output.isEmpty() && !outputSparesInputs(output, classFilesAt(path), console)) return kExitFailed;
+    if (!output.isEmpty() && !outputSparesInputs(output, classFilePathsFor(path), console)) return kExitFailed;
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;
     const std::optional<int> student = chooseStudent(*cls, parsed->positional[1], path, console);

@@ -3,6 +3,7 @@
 #include "data/Records.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -33,5 +34,9 @@ ClassRecord newClassRecord(const CurrentGradeScale& defaultScale);
 QString siblingPath(const QString& gradeFile, const QString& suffix);
 inline QString attendancePathFor(const QString& gradeFile) { return siblingPath(gradeFile, QStringLiteral("ATD")); }
 inline QString seatingPathFor(const QString& gradeFile) { return siblingPath(gradeFile, QStringLiteral("SEA")); }
+// The three files of the class at `gradeFile`: the grade file, its .ATD and .SEA.
+inline QStringList classFilePathsFor(const QString& gradeFile) {
+    return {gradeFile, attendancePathFor(gradeFile), seatingPathFor(gradeFile)};
+}
 
 }  // namespace markwell

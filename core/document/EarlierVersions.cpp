@@ -31,15 +31,12 @@ QString versionsFolder(const QString& gradePath) { return classDataFolder(gradeP
 // empty, as it does when the class is opened.
 using ClassFiles = std::array<QByteArray, 3>;
 
-std::array<QString, 3> classFilePaths(const QString& gradePath) {
-    return {gradePath, attendancePathFor(gradePath), seatingPathFor(gradePath)};
-}
-
 Result<ClassFiles> readClassFiles(const QString& gradePath) {
     ClassFiles files;
-    const std::array<QString, 3> paths = classFilePaths(gradePath);
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        Result<QByteArray> bytes = i == 0 ? readFileBytes(paths[i]) : readFileBytesIfAny(paths[i]);
+    const QStringList paths = classFilePathsFor(gradePath);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const QString& path = paths.at(static_cast<qsizetype>(i));
+        Result<QByteArray> bytes = i == 0 ? readFileBytes(path) : readFileBytesIfAny(path);
         if (!bytes) return bytes.error();
         files[i] = std::move(bytes).value();
     }
@@ -72,11 +69,12 @@ bool sameAsVersion(const ClassFiles& files, const QString& versionFolder) {
 Result<void> storeVersion(const QString& folder, int number, const ClassFiles& files, const QDateTime& saved) {
     QTemporaryDir incoming(folder + QStringLiteral("/.keeping-XXXXXX"));
     if (!incoming.isValid()) return fail(unableToCreate(folder, incoming.errorString()));
-    const std::array<QString, 3> paths = classFilePaths(incoming.filePath(versionGradeName()));
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        if (Result<void> written = writeFileAtomically(paths[i], files[i]); !written) return written;
+    const QStringList paths = classFilePathsFor(incoming.filePath(versionGradeName()));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const QString& path = paths.at(static_cast<qsizetype>(i));
+        if (Result<void> written = writeFileAtomically(path, files[i]); !written) return written;
     }
-    QFile grade(paths[0]);
+    QFile grade(paths.front());
     if (grade.open(QIODevice::ReadWrite)) grade.setFileTime(saved, QFileDevice::FileModificationTime);
     grade.close();
     // Another program keeping a version of this class at the same moment
@@ -151,17 +149,11 @@ std::optional<EarlierVersion> earlierVersion(const QString& gradePath, int numbe
 Result<void> restoreEarlierVersion(const EarlierVersion& version, const QString& outPath) {
     const Result<ClassFiles> files = readClassFiles(version.gradeFile);
     if (!files) return files.error();
-    const std::array<QString, 3> paths = classFilePaths(QFileInfo(outPath).absoluteFilePath());
-    std::vector<QString> created;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        const bool existed = QFileInfo::exists(paths[i]);
-        if (Result<void> written = writeFileAtomically(paths[i], (*files)[i]); !written) {
-            for (const QString& path : created) QFile::remove(path);
-            return written;
-        }
-        if (!existed) created.push_back(paths[i]);
-    }
-    return {};
+    const QStringList paths = classFilePathsFor(QFileInfo(outPath).absoluteFilePath());
+    // As every save to a new name: the siblings first and the grade file
+    // last, as one set, so a failure or a kill leaves no half class.
+    return writeFilesAsSet({FileToWrite{paths.at(1), (*files)[1]}, FileToWrite{paths.at(2), (*files)[2]},
+                            FileToWrite{paths.at(0), (*files)[0]}});
 }
 
 Result<Document> openEarlierVersion(const EarlierVersion& version, const ScaleStore& store) {
