@@ -3,7 +3,7 @@
 //
 //   build-release/bench/markwell_bench --benchmark_filter=Copy
 
-#include "LargeClass.h"
+#include "bench/LargeClass.h"
 
 #include <benchmark/benchmark.h>
 

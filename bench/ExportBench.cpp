@@ -4,11 +4,11 @@
 //
 //   build-release/bench/markwell_bench --benchmark_filter=Write
 
-#include "LargeClass.h"
-#include "export/CsvWriter.h"
-#include "export/XlsWriter.h"
-#include "export/XlsxWriter.h"
-#include "sheet/Sheet.h"
+#include "bench/LargeClass.h"
+#include "core/export/CsvWriter.h"
+#include "core/export/XlsWriter.h"
+#include "core/export/XlsxWriter.h"
+#include "core/sheet/Sheet.h"
 
 #include <QTemporaryDir>
 

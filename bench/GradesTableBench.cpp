@@ -4,10 +4,10 @@
 //
 //   build-release/bench/markwell_bench --benchmark_filter=GradesTable --benchmark_repetitions=3
 
-#include "grading/GradesTable.h"
-#include "grading/SortClass.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/SortClass.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 #include <benchmark/benchmark.h>
 

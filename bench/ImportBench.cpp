@@ -4,10 +4,10 @@
 //
 //   build/bench/markwell_bench --benchmark_filter=ImportStudents
 
-#include "editing/CsvImport.h"
-#include "files/CsvReader.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "core/editing/CsvImport.h"
+#include "core/files/CsvReader.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 #include <benchmark/benchmark.h>
 

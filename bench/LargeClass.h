@@ -3,9 +3,9 @@
 // The class the benchmarks measure: 2,000 students and 200 assignments,
 // generated (the same class every time), with its grades table.
 
-#include "grading/GradesTable.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "core/grading/GradesTable.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 namespace markwell::bench {
 

@@ -4,9 +4,9 @@
 //
 //   build/bench/markwell_bench --benchmark_filter=MergedReport
 
-#include "reports/MergedReport.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "core/reports/MergedReport.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 #include <benchmark/benchmark.h>
 

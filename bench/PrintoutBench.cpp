@@ -4,10 +4,10 @@
 //
 //   build/bench/markwell_bench --benchmark_filter=Pdf
 
-#include "LargeClass.h"
-#include "printout/PrintCopy.h"
-#include "paging/PageSetup.h"
-#include "table/SheetPrintout.h"
+#include "bench/LargeClass.h"
+#include "core/printout/PrintCopy.h"
+#include "render/paging/PageSetup.h"
+#include "render/table/SheetPrintout.h"
 
 #include <QPdfWriter>
 #include <QTemporaryDir>

@@ -4,11 +4,11 @@
 //
 //   build/bench/markwell_bench --benchmark_filter=Seating
 
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
-#include "seating/SeatingEditor.h"
-#include "seating/SeatingPrintout.h"
-#include "seating/SeatingView.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
+#include "core/seating/SeatingEditor.h"
+#include "render/seating/SeatingPrintout.h"
+#include "gui/seating/SeatingView.h"
 
 #include <QTemporaryDir>
 

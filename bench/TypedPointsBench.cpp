@@ -6,10 +6,10 @@
 //
 //   build/bench/markwell_bench --benchmark_filter=TypePoint
 
-#include "LargeClass.h"
-#include "document/TypedPoints.h"
-#include "grading/StudentRowUpdate.h"
-#include "pages/GradesPage.h"
+#include "bench/LargeClass.h"
+#include "core/editing/TypedPoints.h"
+#include "core/grading/StudentRowUpdate.h"
+#include "gui/pages/GradesPage.h"
 
 #include <QCoreApplication>
 

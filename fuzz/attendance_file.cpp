@@ -2,10 +2,10 @@
 // damaged survives a write and a second read, and a month stored for its
 // names reads back.
 
-#include "FuzzCheck.h"
+#include "fuzz/FuzzCheck.h"
 
-#include "attendance/AttendanceBook.h"
-#include "files/AttendanceFile.h"
+#include "core/attendance/AttendanceBook.h"
+#include "core/files/AttendanceFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Any text reads as some list without a fault, and any list read that way
 // comes back unchanged through writing and reading.
 
-#include "FuzzCheck.h"
+#include "fuzz/FuzzCheck.h"
 
-#include "files/CommaText.h"
+#include "core/common/CommaText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,10 +3,10 @@
 // whole, keeping every point list and the comments in step with the
 // students, or refused with the class left as it was.
 
-#include "FuzzCheck.h"
+#include "fuzz/FuzzCheck.h"
 
-#include "data/PointEntry.h"
-#include "editing/CsvImport.h"
+#include "core/data/PointEntry.h"
+#include "core/editing/CsvImport.h"
 
 #include <cstddef>
 #include <cstdint>

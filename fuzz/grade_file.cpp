@@ -1,9 +1,9 @@
 // The grade file reader must refuse or read any bytes without a fault, and
 // what it reads must survive a write and a second read unchanged.
 
-#include "FuzzCheck.h"
+#include "fuzz/FuzzCheck.h"
 
-#include "files/GradeFile.h"
+#include "core/files/GradeFile.h"
 
 #include <cstddef>
 #include <cstdint>

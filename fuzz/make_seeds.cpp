@@ -2,13 +2,13 @@
 // kind, made with the writers, plus a few odd ones.
 //   make_fuzz_seeds OUTDIR   -> OUTDIR/<target>/<name>
 
-#include "files/AttendanceFile.h"
-#include "files/CommaText.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
-#include "sample/SampleAttendance.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "core/files/AttendanceFile.h"
+#include "core/common/CommaText.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
+#include "core/sample/SampleAttendance.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 #include <QDir>
 #include <QFile>

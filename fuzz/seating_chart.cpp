@@ -3,9 +3,9 @@
 // the class or at none, and keeps every seat the teacher moves or sizes
 // within the chart and no smaller than the minimum.
 
-#include "FuzzCheck.h"
+#include "fuzz/FuzzCheck.h"
 
-#include "seating/SeatingEditor.h"
+#include "core/seating/SeatingEditor.h"
 
 #include <cstddef>
 #include <cstdint>

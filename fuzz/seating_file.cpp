@@ -1,9 +1,9 @@
 // The seating reader takes any bytes; whatever it reads and does not call
 // damaged survives a write and a second read unchanged.
 
-#include "FuzzCheck.h"
+#include "fuzz/FuzzCheck.h"
 
-#include "files/SeatingFile.h"
+#include "core/files/SeatingFile.h"
 
 #include <cstddef>
 #include <cstdint>

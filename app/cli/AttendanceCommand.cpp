@@ -1,12 +1,12 @@
 // attendance FILE --year Y --student NAME: one student's attendance over a
 // year, month by month, as the Attendance Analysis window shows it.
 
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
 
-#include "common/Cp1252.h"
-#include "editing/StudentEditing.h"
-#include "reports/AttendanceAnalysis.h"
+#include "core/common/Cp1252.h"
+#include "core/editing/StudentEditing.h"
+#include "core/reports/AttendanceAnalysis.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

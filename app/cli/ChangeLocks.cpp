@@ -1,6 +1,6 @@
-#include "cli/ChangeLocks.h"
+#include "app/cli/ChangeLocks.h"
 
-#include "document/DataFolder.h"
+#include "core/document/DataFolder.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/Console.h"
-#include "document/ClassLock.h"
+#include "app/cli/Console.h"
+#include "core/document/ClassLock.h"
 
 #include <QStringList>
 

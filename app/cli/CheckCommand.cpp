@@ -1,18 +1,18 @@
 // check FILE: reads a grade, attendance or seating file and prints a summary.
 
-#include "cli/CommandSupport.h"
-#include "cli/Commands.h"
+#include "app/cli/CommandSupport.h"
+#include "app/cli/Commands.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/PointEntry.h"
-#include "data/Tables.h"
-#include "files/AttendanceFile.h"
-#include "files/FileBytes.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/PointEntry.h"
+#include "core/data/Tables.h"
+#include "core/files/AttendanceFile.h"
+#include "core/files/FileBytes.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -52,7 +52,7 @@ QString weightsText(const WeightedGrades& weights) {
     for (int t = 0; t < kAssignmentTypeCount; ++t) {
         parts << QStringLiteral("%1 %2").arg(assignmentTypeName(t), QString::number(weights.weight(t)));
     }
-    return QStringLiteral("%1 (%2)").arg(weights.Use ? CheckCommand::tr("on") : CheckCommand::tr("off"),
+    return QStringLiteral("%1 (%2)").arg(weights.enabled ? CheckCommand::tr("on") : CheckCommand::tr("off"),
                                          parts.join(QStringLiteral(", ")));
 }
 
@@ -97,7 +97,7 @@ int checkGradeFile(const QString& path, const Console& console) {
     const ScaleStore scales(settings);
     const QString scaleName = text(cls.gradeScale.name);
     QString kind = scaleKindText(cls.gradeScale.scale_type);
-    if (!scales.GetGradeScale(scaleName)) {
+    if (!scales.scaleNamed(scaleName)) {
         kind = CheckCommand::tr("%1; not in this computer's scale store").arg(kind);
     }
     const QString scale = QStringLiteral("%1 (%2)").arg(scaleName, kind);

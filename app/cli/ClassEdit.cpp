@@ -1,7 +1,7 @@
-#include "cli/ChangeLocks.h"
-#include "cli/ClassEdit.h"
+#include "app/cli/ChangeLocks.h"
+#include "app/cli/ClassEdit.h"
 
-#include "cli/ClassFiles.h"
+#include "app/cli/ClassFiles.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/Console.h"
-#include "data/ClassRecord.h"
-#include "scales/ScaleStore.h"
+#include "app/cli/Console.h"
+#include "core/data/ClassRecord.h"
+#include "core/scales/ScaleStore.h"
 
 #include <QStringList>
 

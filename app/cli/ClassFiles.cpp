@@ -1,12 +1,12 @@
-#include "cli/ClassFiles.h"
+#include "app/cli/ClassFiles.h"
 
-#include "cli/CommandSupport.h"
+#include "app/cli/CommandSupport.h"
 
-#include "document/DocumentFiles.h"
-#include "document/EarlierVersions.h"
-#include "files/FileTypes.h"
-#include "files/GradeFile.h"
-#include "settings/KeptVersions.h"
+#include "core/document/DocumentFiles.h"
+#include "core/document/EarlierVersions.h"
+#include "core/files/FileTypes.h"
+#include "core/files/GradeFile.h"
+#include "core/settings/KeptVersions.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -22,7 +22,7 @@ struct ClassFiles {
 
 std::unique_ptr<UserScales> openUserScales(const Console& console) {
     auto scales = std::make_unique<UserScales>();
-    if (const Result<void> created = scales->store.CreateDefaultScale(); !created) {
+    if (const Result<void> created = scales->store.createDefaultScale(); !created) {
         // The built-in default stands in; the table can still be shown.
         console.error(ClassFiles::tr("warning: %1").arg(created.message()));
     }

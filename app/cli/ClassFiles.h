@@ -1,11 +1,11 @@
 #pragma once
 
-#include "cli/Console.h"
-#include "data/ClassRecord.h"
-#include "document/Document.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
-#include "sheet/Sheet.h"
+#include "app/cli/Console.h"
+#include "core/data/ClassRecord.h"
+#include "core/document/Document.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
+#include "core/sheet/Sheet.h"
 
 #include <memory>
 #include <optional>

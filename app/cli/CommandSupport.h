@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/Console.h"
+#include "app/cli/Console.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 #include <QString>
 #include <QStringList>

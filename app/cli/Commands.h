@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/Console.h"
+#include "app/cli/Console.h"
 
 #include <QStringList>
 

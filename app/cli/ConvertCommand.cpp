@@ -1,10 +1,10 @@
 // convert IN.grs OUT.grs: reads a grade file of any known version and writes
 // it in the current one.
 
-#include "cli/CommandSupport.h"
-#include "cli/Commands.h"
+#include "app/cli/CommandSupport.h"
+#include "app/cli/Commands.h"
 
-#include "files/GradeFile.h"
+#include "core/files/GradeFile.h"
 
 #include <QCoreApplication>
 

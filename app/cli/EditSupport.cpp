@@ -1,10 +1,10 @@
-#include "cli/EditSupport.h"
+#include "app/cli/EditSupport.h"
 
-#include "cli/ClassFiles.h"
-#include "cli/CommandSupport.h"
-#include "common/Cp1252.h"
-#include "editing/GradeEntry.h"
-#include "files/FileBytes.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
+#include "core/common/Cp1252.h"
+#include "core/editing/GradeEntry.h"
+#include "core/files/FileBytes.h"
 
 #include <QCoreApplication>
 

@@ -3,10 +3,10 @@
 // What the commands that change a class share: their options, the CSV files
 // they read, how they name an assignment and how they report refused rows.
 
-#include "cli/Console.h"
-#include "data/ClassRecord.h"
-#include "editing/RowProblem.h"
-#include "files/CsvReader.h"
+#include "app/cli/Console.h"
+#include "core/data/ClassRecord.h"
+#include "core/editing/RowProblem.h"
+#include "core/files/CsvReader.h"
 
 #include <QCommandLineParser>
 

@@ -1,10 +1,10 @@
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "export/SheetFile.h"
-#include "grading/GradesTable.h"
-#include "printout/PrintCopy.h"
-#include "seating/SeatingPrintout.h"
-#include "table/SheetPrintout.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "core/export/SheetFile.h"
+#include "core/grading/GradesTable.h"
+#include "core/printout/PrintCopy.h"
+#include "render/seating/SeatingPrintout.h"
+#include "render/table/SheetPrintout.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,17 +1,17 @@
 // add-assignment, set-points and set-total: assignments and their points
 // without windows, as the assignment list and grade entry change them.
 
-#include "cli/ChangeLocks.h"
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "cli/EditSupport.h"
+#include "app/cli/ChangeLocks.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "app/cli/EditSupport.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/Tables.h"
-#include "editing/AssignmentEditing.h"
-#include "editing/CsvImport.h"
-#include "editing/GradeEntry.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/Tables.h"
+#include "core/editing/AssignmentEditing.h"
+#include "core/editing/CsvImport.h"
+#include "core/editing/GradeEntry.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,11 @@
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "cli/ReportArguments.h"
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "grading/GradesTable.h"
-#include "reports/BarGraph.h"
-#include "reports/ReportCells.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "app/cli/ReportArguments.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/grading/GradesTable.h"
+#include "core/reports/BarGraph.h"
+#include "core/reports/ReportCells.h"
 
 #include <QCoreApplication>
 

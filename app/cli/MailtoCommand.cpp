@@ -1,7 +1,7 @@
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "cli/ReportArguments.h"
-#include "mail/MailAddress.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "app/cli/ReportArguments.h"
+#include "core/mail/MailAddress.h"
 
 namespace markwell::cli {
 

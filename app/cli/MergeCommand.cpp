@@ -1,12 +1,12 @@
 // merge A.grs B.grs [--scale NAME] [--ids] [-o OUT]: the merged report of two
 // grade files, as the Merged Files window shows it.
 
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
 
-#include "export/SheetFile.h"
-#include "files/FileTypes.h"
-#include "reports/MergedReport.h"
+#include "core/export/SheetFile.h"
+#include "core/files/FileTypes.h"
+#include "core/reports/MergedReport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -49,7 +49,7 @@ int runMerge(const QStringList& args, const Console& console) {
     }
     if (parser.isSet(QStringLiteral("scale"))) {
         const QString name = parser.value(QStringLiteral("scale"));
-        const std::optional<CurrentGradeScale> scale = scales->store.GetGradeScale(name);
+        const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(name);
         if (!scale) {
             console.error(MergeCommand::tr("merge: there is no grade scale named \"%1\"").arg(name));
             return kExitFailed;

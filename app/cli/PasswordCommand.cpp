@@ -2,10 +2,10 @@
 // read from standard input, one per line, so that they never show in a
 // process list or a shell's history.
 
-#include "cli/Commands.h"
+#include "app/cli/Commands.h"
 
-#include "settings/PasswordProtection.h"
-#include "settings/QSettingsStore.h"
+#include "core/settings/PasswordProtection.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "cli/ReportArguments.h"
+#include "app/cli/ReportArguments.h"
 
-#include "common/Cp1252.h"
+#include "core/common/Cp1252.h"
 
 #include <QCoreApplication>
 

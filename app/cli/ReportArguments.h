@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/Console.h"
-#include "common/Result.h"
-#include "data/ClassRecord.h"
+#include "app/cli/Console.h"
+#include "core/common/Result.h"
+#include "core/data/ClassRecord.h"
 
 #include <QHash>
 #include <QString>

@@ -1,17 +1,17 @@
 // new and import-students: a class made and filled with students without
 // windows, as File > New and the student list make them.
 
-#include "cli/ChangeLocks.h"
-#include "cli/ClassFiles.h"
-#include "cli/CommandSupport.h"
-#include "cli/Commands.h"
-#include "cli/EditSupport.h"
+#include "app/cli/ChangeLocks.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
+#include "app/cli/Commands.h"
+#include "app/cli/EditSupport.h"
 
-#include "common/Cp1252.h"
-#include "data/Tables.h"
-#include "editing/CsvImport.h"
-#include "editing/StudentEditing.h"
-#include "scales/ScaleStore.h"
+#include "core/common/Cp1252.h"
+#include "core/data/Tables.h"
+#include "core/editing/CsvImport.h"
+#include "core/editing/StudentEditing.h"
+#include "core/scales/ScaleStore.h"
 
 #include <QCoreApplication>
 
@@ -45,7 +45,7 @@ int runNew(const QStringList& args, const Console& console) {
     const ScaleStore& store = scales->store;
     const QString scaleName = parser.isSet(QStringLiteral("scale")) ? parser.value(QStringLiteral("scale"))
                                                                      : QString::fromLatin1(kDefaultScaleName);
-    const std::optional<CurrentGradeScale> scale = store.GetGradeScale(scaleName);
+    const std::optional<CurrentGradeScale> scale = store.scaleNamed(scaleName);
     if (!scale) {
         console.error(RosterCommands::tr("new: this computer has no grade scale named \"%1\"").arg(scaleName));
         return kExitFailed;

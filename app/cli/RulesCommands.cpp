@@ -1,16 +1,16 @@
 // weights, drop and use-scale: the class's grading rules, set as the Grades
 // menu sets them, and the class saved with its sibling files.
 
-#include "cli/ClassEdit.h"
-#include "cli/Commands.h"
-#include "cli/ScaleWords.h"
+#include "app/cli/ClassEdit.h"
+#include "app/cli/Commands.h"
+#include "app/cli/ScaleWords.h"
 
-#include "common/Cp1252.h"
-#include "data/Tables.h"
-#include "editing/GradingRules.h"
-#include "scales/ScaleChecks.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/common/Cp1252.h"
+#include "core/data/Tables.h"
+#include "core/editing/GradingRules.h"
+#include "core/scales/ScaleChecks.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QCoreApplication>
 
@@ -27,7 +27,7 @@ QString weightsSummary(const QString& file, const WeightedGrades& weights) {
         shares << QStringLiteral("%1 %2").arg(assignmentTypeName(type), QString::number(weights.weight(type)));
     }
     const QString joined = shares.join(QStringLiteral(", "));
-    return weights.Use ? RulesCommands::tr("Weights of %1: %2; weighted averages on.").arg(file, joined)
+    return weights.enabled ? RulesCommands::tr("Weights of %1: %2; weighted averages on.").arg(file, joined)
                        : RulesCommands::tr("Weights of %1: %2; weighted averages off.").arg(file, joined);
 }
 
@@ -83,7 +83,7 @@ int runWeights(const QStringList& arguments, const Console& console) {
     }
     return changeClassFile(QStringLiteral("weights"), positional.front(), output,
                      [&weights, use](ClassRecord& cls, const QString& file) -> Result<QString> {
-                         weights.Use = use.value_or(cls.weightGrades.Use);
+                         weights.enabled = use.value_or(cls.weightGrades.enabled);
                          if (Result<void> set = setWeights(cls, weights); !set) return set.error();
                          return weightsSummary(file, cls.weightGrades);
                      },

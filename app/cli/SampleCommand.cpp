@@ -1,14 +1,14 @@
 // sample OUT.grs [--force]: writes a realistic demonstration class with its
 // attendance and seating files beside it; an existing class only with --force.
 
-#include "cli/ChangeLocks.h"
-#include "cli/ClassFiles.h"
-#include "cli/CommandSupport.h"
-#include "cli/Commands.h"
+#include "app/cli/ChangeLocks.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
+#include "app/cli/Commands.h"
 
-#include "sample/SampleAttendance.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "core/sample/SampleAttendance.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,13 +1,13 @@
 // scale list | show NAME | set NAME KIND BOUNDS | delete NAME: the grade
 // scales of this computer's store, as the Grade Scale window keeps them.
 
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "cli/ScaleWords.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "app/cli/ScaleWords.h"
 
-#include "data/Tables.h"
-#include "scales/ScaleChecks.h"
-#include "scales/ScaleStore.h"
+#include "core/data/Tables.h"
+#include "core/scales/ScaleChecks.h"
+#include "core/scales/ScaleStore.h"
 
 #include <QCoreApplication>
 
@@ -73,7 +73,7 @@ int setScale(ScaleStore& store, const QStringList& args, const Console& console)
         return kExitFailed;
     }
     const bool replacing = store.contains(*name);
-    if (const Result<void> saved = store.SaveGradeScale(*scale); !saved) {
+    if (const Result<void> saved = store.saveScale(*scale); !saved) {
         console.error(QStringLiteral("scale set: ") + saved.message());
         return kExitFailed;
     }

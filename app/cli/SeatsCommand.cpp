@@ -1,12 +1,12 @@
 // seats FILE: the seating chart of a class, one line per seat.
 
-#include "cli/CommandSupport.h"
-#include "cli/Commands.h"
+#include "app/cli/CommandSupport.h"
+#include "app/cli/Commands.h"
 
-#include "common/Cp1252.h"
-#include "data/ClassRecord.h"
-#include "files/FileBytes.h"
-#include "files/SeatingFile.h"
+#include "core/common/Cp1252.h"
+#include "core/data/ClassRecord.h"
+#include "core/files/FileBytes.h"
+#include "core/files/SeatingFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "grading/GradesTable.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "core/grading/GradesTable.h"
 
 #include <QCoreApplication>
 

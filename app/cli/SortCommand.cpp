@@ -1,9 +1,9 @@
-#include "cli/ChangeLocks.h"
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "grading/GradesLayout.h"
-#include "grading/GradesTable.h"
-#include "grading/SortClass.h"
+#include "app/cli/ChangeLocks.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "core/grading/GradesLayout.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/SortClass.h"
 
 #include <QCoreApplication>
 

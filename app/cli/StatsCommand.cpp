@@ -1,8 +1,8 @@
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "cli/ReportArguments.h"
-#include "grading/GradesTable.h"
-#include "reports/ClassStatistics.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "app/cli/ReportArguments.h"
+#include "core/grading/GradesTable.h"
+#include "core/reports/ClassStatistics.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "cli/ReportArguments.h"
-#include "export/SheetFile.h"
-#include "grading/GradesTable.h"
-#include "reports/IndividualReport.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "app/cli/ReportArguments.h"
+#include "core/export/SheetFile.h"
+#include "core/grading/GradesTable.h"
+#include "core/reports/IndividualReport.h"
 
 #include <QCoreApplication>
 

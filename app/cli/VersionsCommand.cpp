@@ -1,11 +1,11 @@
-#include "cli/ChangeLocks.h"
-#include "cli/ClassFiles.h"
-#include "cli/Commands.h"
-#include "cli/EditSupport.h"
+#include "app/cli/ChangeLocks.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "app/cli/EditSupport.h"
 
-#include "document/DocumentFiles.h"
-#include "document/EarlierVersions.h"
-#include "document/EarlierVersionsTable.h"
+#include "core/document/DocumentFiles.h"
+#include "core/document/EarlierVersions.h"
+#include "core/document/EarlierVersionsTable.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // markwell-cli: the class record without windows, for scripts, tests and batch work.
 
-#include "cli/Commands.h"
-#include "settings/SettingsNames.h"
+#include "app/cli/Commands.h"
+#include "core/settings/SettingsNames.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "attendance/AttendanceBook.h"
+#include "core/attendance/AttendanceBook.h"
 
-#include "common/Cp1252.h"
+#include "core/common/Cp1252.h"
 
 #include <QHash>
 
@@ -27,7 +27,7 @@ QHash<QString, std::size_t> monthIndex(const std::vector<AttendanceInfo>& record
 
 }  // namespace
 
-std::optional<std::size_t> AttendanceBook::FindAttendanceRecord(std::int32_t month, std::int32_t year,
+std::optional<std::size_t> AttendanceBook::findAttendanceRecord(std::int32_t month, std::int32_t year,
                                                                 std::string_view name) const {
     const QString key = nameKey(name);
     for (std::size_t i = 0; i < records_.size(); ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/AttendanceFile.h"
+#include "core/files/AttendanceFile.h"
 
 #include <optional>
 #include <string>
@@ -23,7 +23,7 @@ public:
     bool empty() const { return records_.empty(); }
 
     // The index of the first record of that month, year and name, if any.
-    std::optional<std::size_t> FindAttendanceRecord(std::int32_t month, std::int32_t year, std::string_view name) const;
+    std::optional<std::size_t> findAttendanceRecord(std::int32_t month, std::int32_t year, std::string_view name) const;
 
     // The marks of each name for the month (none where there is no record).
     std::vector<std::optional<DayMarks>> marksOf(std::int32_t month, std::int32_t year,

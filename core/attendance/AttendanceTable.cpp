@@ -1,7 +1,7 @@
-#include "attendance/AttendanceTable.h"
+#include "core/attendance/AttendanceTable.h"
 
-#include "common/Cp1252.h"
-#include "sheet/HeadingRow.h"
+#include "core/common/Cp1252.h"
+#include "core/sheet/HeadingRow.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/AttendanceFile.h"
-#include "sheet/Sheet.h"
+#include "core/files/AttendanceFile.h"
+#include "core/sheet/Sheet.h"
 
 #include <optional>
 #include <string>

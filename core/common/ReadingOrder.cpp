@@ -1,4 +1,4 @@
-#include "common/ReadingOrder.h"
+#include "core/common/ReadingOrder.h"
 
 namespace markwell {
 

@@ -1,4 +1,4 @@
-#include "data/ClassRecord.h"
+#include "core/data/ClassRecord.h"
 
 namespace markwell {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Records.h"
+#include "core/data/Records.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "data/PointEntry.h"
+#include "core/data/PointEntry.h"
 
 namespace markwell {
 

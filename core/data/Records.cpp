@@ -1,4 +1,4 @@
-#include "data/Records.h"
+#include "core/data/Records.h"
 
 namespace markwell {
 

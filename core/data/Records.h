@@ -133,7 +133,7 @@ struct WeightedGrades {
     std::int32_t Homework = 0;
     std::int32_t Lab = 0;
     std::int32_t Other = 0;
-    bool Use = false;
+    bool enabled = false;
 
     // The weight of type index 0..5 (kAssignmentTypes order).
     std::int32_t weight(int typeIndex) const;

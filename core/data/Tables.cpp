@@ -1,4 +1,4 @@
-#include "data/Tables.h"
+#include "core/data/Tables.h"
 
 namespace markwell {
 

@@ -1,6 +1,6 @@
-#include "document/ClassLock.h"
+#include "core/document/ClassLock.h"
 
-#include "document/DataFolder.h"
+#include "core/document/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QLockFile>

@@ -1,6 +1,6 @@
-#include "document/DataFolder.h"
+#include "core/document/DataFolder.h"
 
-#include "files/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

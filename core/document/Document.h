@@ -1,7 +1,7 @@
 #pragma once
 
-#include "attendance/AttendanceBook.h"
-#include "data/ClassRecord.h"
+#include "core/attendance/AttendanceBook.h"
+#include "core/data/ClassRecord.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ struct Document {
     QString markwellFile;  // absolute; empty while untitled
     QString attendFile;
     QString seatingFile;
-    bool Dirty = false;
+    bool modified = false;
     // Why the attendance or the seating file could not be used when the class
     // was opened (the message names the file); empty when it was fine. The
     // class then has no attendance or no seats, and a save never writes over

@@ -1,10 +1,10 @@
-#include "document/DocumentFiles.h"
+#include "core/document/DocumentFiles.h"
 
-#include "files/AtomicFile.h"
-#include "files/AttendanceFile.h"
-#include "files/FileBytes.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/AttendanceFile.h"
+#include "core/files/FileBytes.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -168,7 +168,7 @@ Result<QStringList> saveDocument(Document& document, const QString& gradePath, q
     document.markwellFile = target;
     document.attendFile = attendPath;
     document.seatingFile = seatingPath;
-    document.Dirty = false;
+    document.modified = false;
     return notes;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/Result.h"
-#include "document/Document.h"
-#include "files/FileBytes.h"
+#include "core/common/Result.h"
+#include "core/document/Document.h"
+#include "core/files/FileBytes.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,10 @@
-#include "document/EarlierVersions.h"
+#include "core/document/EarlierVersions.h"
 
-#include "document/DataFolder.h"
-#include "document/DocumentFiles.h"
-#include "files/AtomicFile.h"
-#include "files/FileBytes.h"
-#include "files/GradeFile.h"
+#include "core/document/DataFolder.h"
+#include "core/document/DocumentFiles.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/FileBytes.h"
+#include "core/files/GradeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -163,7 +163,7 @@ Result<Document> openEarlierVersion(const EarlierVersion& version, const ScaleSt
     document->attendFile.clear();
     document->seatingFile.clear();
     // Nowhere on disk yet: closing it asks to save it.
-    document->Dirty = true;
+    document->modified = true;
     return document;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Result.h"
-#include "document/Document.h"
+#include "core/common/Result.h"
+#include "core/document/Document.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "document/EarlierVersionsTable.h"
+#include "core/document/EarlierVersionsTable.h"
 
-#include "reports/ReportStyle.h"
+#include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
 

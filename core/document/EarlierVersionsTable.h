@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/EarlierVersions.h"
-#include "sheet/Sheet.h"
+#include "core/document/EarlierVersions.h"
+#include "core/sheet/Sheet.h"
 
 #include <vector>
 

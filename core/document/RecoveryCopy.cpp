@@ -1,8 +1,8 @@
-#include "document/RecoveryCopy.h"
+#include "core/document/RecoveryCopy.h"
 
-#include "document/DataFolder.h"
-#include "document/DocumentFiles.h"
-#include "files/AtomicFile.h"
+#include "core/document/DataFolder.h"
+#include "core/document/DocumentFiles.h"
+#include "core/files/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -183,7 +183,7 @@ Result<Document> readRecoveryCopy(const RecoveryCopy& copy, const ScaleStore& st
     // A sibling the class could not use stays protected from the next save.
     document.attendanceDamage = note.value("attendanceDamage");
     document.seatingDamage = note.value("seatingDamage");
-    document.Dirty = true;
+    document.modified = true;
     return document;
 }
 

@@ -1,9 +1,9 @@
-#include "editing/AssignmentEditing.h"
+#include "core/editing/AssignmentEditing.h"
 
-#include "common/Cp1252.h"
-#include "data/PointEntry.h"
-#include "data/Tables.h"
-#include "editing/Validators.h"
+#include "core/common/Cp1252.h"
+#include "core/data/PointEntry.h"
+#include "core/data/Tables.h"
+#include "core/editing/Validators.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "editing/CsvImport.h"
+#include "core/editing/CsvImport.h"
 
-#include "common/Cp1252.h"
-#include "editing/GradeEntry.h"
-#include "editing/StudentEditing.h"
-#include "editing/Validators.h"
+#include "core/common/Cp1252.h"
+#include "core/editing/GradeEntry.h"
+#include "core/editing/StudentEditing.h"
+#include "core/editing/Validators.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "editing/RowProblem.h"
-#include "editing/StudentFields.h"
-#include "files/CsvReader.h"
+#include "core/data/ClassRecord.h"
+#include "core/editing/RowProblem.h"
+#include "core/editing/StudentFields.h"
+#include "core/files/CsvReader.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "editing/GradeEntry.h"
+#include "core/editing/GradeEntry.h"
 
-#include "common/Cp1252.h"
-#include "data/PointEntry.h"
-#include "editing/Validators.h"
+#include "core/common/Cp1252.h"
+#include "core/data/PointEntry.h"
+#include "core/editing/Validators.h"
 
 #include <QCoreApplication>
 #include <QHash>

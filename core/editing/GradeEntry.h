@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/Result.h"
-#include "data/ClassRecord.h"
-#include "editing/RowProblem.h"
-#include "sheet/Sheet.h"
+#include "core/common/Result.h"
+#include "core/data/ClassRecord.h"
+#include "core/editing/RowProblem.h"
+#include "core/sheet/Sheet.h"
 
 #include <QString>
 

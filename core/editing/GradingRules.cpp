@@ -1,6 +1,6 @@
-#include "editing/GradingRules.h"
+#include "core/editing/GradingRules.h"
 
-#include "data/Tables.h"
+#include "core/data/Tables.h"
 
 #include <QCoreApplication>
 
@@ -32,7 +32,7 @@ Result<void> setWeights(ClassRecord& cls, const WeightedGrades& weights) {
                             .arg(assignmentTypeName(type), QString::number(weight)));
         }
     }
-    if (weights.Use && weightSum(weights) != 100) return fail(GradingRules::tr("Percentage values do not equal to 100%"));
+    if (weights.enabled && weightSum(weights) != 100) return fail(GradingRules::tr("Percentage values do not equal to 100%"));
     cls.weightGrades = weights;
     return {};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Result.h"
-#include "data/ClassRecord.h"
+#include "core/common/Result.h"
+#include "core/data/ClassRecord.h"
 
 #include <cstdint>
 

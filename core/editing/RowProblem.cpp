@@ -1,4 +1,4 @@
-#include "editing/RowProblem.h"
+#include "core/editing/RowProblem.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "editing/StudentEditing.h"
+#include "core/editing/StudentEditing.h"
 
-#include "common/Cp1252.h"
-#include "data/PointEntry.h"
-#include "editing/Validators.h"
-#include "seating/Seats.h"
+#include "core/common/Cp1252.h"
+#include "core/data/PointEntry.h"
+#include "core/editing/Validators.h"
+#include "core/seating/Seats.h"
 
 #include <QCoreApplication>
 

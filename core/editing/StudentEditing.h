@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/Result.h"
-#include "data/ClassRecord.h"
-#include "editing/ListMoves.h"
-#include "editing/StudentFields.h"
+#include "core/common/Result.h"
+#include "core/data/ClassRecord.h"
+#include "core/editing/ListMoves.h"
+#include "core/editing/StudentFields.h"
 
 #include <QString>
 #include <QSet>

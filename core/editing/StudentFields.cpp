@@ -1,7 +1,7 @@
-#include "editing/StudentFields.h"
+#include "core/editing/StudentFields.h"
 
-#include "common/Cp1252.h"
-#include "editing/Validators.h"
+#include "core/common/Cp1252.h"
+#include "core/editing/Validators.h"
 
 #include <QCoreApplication>
 

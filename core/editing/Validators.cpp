@@ -1,9 +1,9 @@
-#include "editing/Validators.h"
+#include "core/editing/Validators.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/Records.h"
-#include "data/PointEntry.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/Records.h"
+#include "core/data/PointEntry.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "export/BiffRecordWriter.h"
+#include "core/export/BiffRecordWriter.h"
 
-#include "common/LittleEndian.h"
+#include "core/common/LittleEndian.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "export/BiffSharedStrings.h"
+#include "core/export/BiffSharedStrings.h"
 
 #include <algorithm>
 

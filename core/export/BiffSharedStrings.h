@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/BiffRecordWriter.h"
+#include "core/export/BiffRecordWriter.h"
 
 #include <QHash>
 #include <QString>

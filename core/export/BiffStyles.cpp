@@ -1,6 +1,6 @@
-#include "export/BiffStyles.h"
+#include "core/export/BiffStyles.h"
 
-#include "export/ExportSupport.h"
+#include "core/export/ExportSupport.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/BiffRecordWriter.h"
-#include "sheet/CellFormat.h"
+#include "core/export/BiffRecordWriter.h"
+#include "core/sheet/CellFormat.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "export/BiffWorksheet.h"
+#include "core/export/BiffWorksheet.h"
 
-#include "export/ExportSupport.h"
-#include "sheet/Sheet.h"
+#include "core/export/ExportSupport.h"
+#include "core/sheet/Sheet.h"
 
 #include <algorithm>
 #include <cmath>

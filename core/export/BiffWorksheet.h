@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/BiffSharedStrings.h"
-#include "export/BiffStyles.h"
+#include "core/export/BiffSharedStrings.h"
+#include "core/export/BiffStyles.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
-#include "export/CsvWriter.h"
+#include "core/export/CsvWriter.h"
 
-#include "common/NumberText.h"
-#include "export/ExportSupport.h"
-#include "files/AtomicFile.h"
-#include "sheet/Sheet.h"
+#include "core/common/NumberText.h"
+#include "core/export/ExportSupport.h"
+#include "core/files/AtomicFile.h"
+#include "core/sheet/Sheet.h"
 
 namespace markwell {
 namespace {

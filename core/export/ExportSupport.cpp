@@ -1,6 +1,6 @@
-#include "export/ExportSupport.h"
+#include "core/export/ExportSupport.h"
 
-#include "sheet/Sheet.h"
+#include "core/sheet/Sheet.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "export/OleCompoundFile.h"
+#include "core/export/OleCompoundFile.h"
 
 #include <gsf/gsf-doc-meta-data.h>
 #include <gsf/gsf-meta-names.h>

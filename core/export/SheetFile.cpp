@@ -1,10 +1,10 @@
-#include "export/SheetFile.h"
+#include "core/export/SheetFile.h"
 
-#include "export/CsvWriter.h"
-#include "export/XlsWriter.h"
-#include "export/XlsxWriter.h"
-#include "files/AtomicFile.h"
-#include "files/FileTypes.h"
+#include "core/export/CsvWriter.h"
+#include "core/export/XlsWriter.h"
+#include "core/export/XlsxWriter.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/FileTypes.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
-#include "export/XlsWriter.h"
+#include "core/export/XlsWriter.h"
 
-#include "export/BiffRecordWriter.h"
-#include "export/BiffSharedStrings.h"
-#include "export/BiffStyles.h"
-#include "export/BiffWorksheet.h"
-#include "export/ExportSupport.h"
-#include "export/OleCompoundFile.h"
-#include "files/AtomicFile.h"
-#include "sheet/Sheet.h"
+#include "core/export/BiffRecordWriter.h"
+#include "core/export/BiffSharedStrings.h"
+#include "core/export/BiffStyles.h"
+#include "core/export/BiffWorksheet.h"
+#include "core/export/ExportSupport.h"
+#include "core/export/OleCompoundFile.h"
+#include "core/files/AtomicFile.h"
+#include "core/sheet/Sheet.h"
 
 #include <QCoreApplication>
 

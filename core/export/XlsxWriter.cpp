@@ -1,8 +1,8 @@
-#include "export/XlsxWriter.h"
+#include "core/export/XlsxWriter.h"
 
-#include "export/ExportSupport.h"
-#include "files/AtomicFile.h"
-#include "sheet/Sheet.h"
+#include "core/export/ExportSupport.h"
+#include "core/files/AtomicFile.h"
+#include "core/sheet/Sheet.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "files/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 
-#include "files/StagedFile.h"
+#include "core/files/StagedFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Result.h"
-#include "data/Records.h"
+#include "core/common/Result.h"
+#include "core/data/Records.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

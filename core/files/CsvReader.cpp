@@ -1,6 +1,6 @@
-#include "files/CsvReader.h"
+#include "core/files/CsvReader.h"
 
-#include "files/FileBytes.h"
+#include "core/files/FileBytes.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "files/FileBytes.h"
+#include "core/files/FileBytes.h"
 
 #include <QCoreApplication>
 #include <QFile>

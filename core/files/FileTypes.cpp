@@ -1,4 +1,4 @@
-#include "files/FileTypes.h"
+#include "core/files/FileTypes.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "files/FixedFields.h"
+#include "core/files/FixedFields.h"
 
-#include "common/LittleEndian.h"
+#include "core/common/LittleEndian.h"
 
 #include <QCoreApplication>
 #include <QtEndian>

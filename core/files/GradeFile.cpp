@@ -1,11 +1,11 @@
-#include "files/GradeFile.h"
+#include "core/files/GradeFile.h"
 
-#include "common/Cp1252.h"
-#include "files/AtomicFile.h"
-#include "files/CommaText.h"
-#include "files/FileBytes.h"
-#include "files/FixedFields.h"
-#include "scales/ScaleStore.h"
+#include "core/common/Cp1252.h"
+#include "core/files/AtomicFile.h"
+#include "core/common/CommaText.h"
+#include "core/files/FileBytes.h"
+#include "core/files/FixedFields.h"
+#include "core/scales/ScaleStore.h"
 
 #include <QCoreApplication>
 
@@ -117,7 +117,7 @@ private:
 
         WeightedGrades& weights = cls.weightGrades;
         for (int type = 0; type < 6; ++type) weights.setWeight(type, in_.int32());
-        weights.Use = in_.boolean();
+        weights.enabled = in_.boolean();
         in_.skip(3);
     }
 
@@ -288,7 +288,7 @@ void writeSettings(FieldWriter& out, const ClassRecord& cls) {
     out.text(scale.num_values, capacity::kScaleValues);
 
     for (int type = 0; type < 6; ++type) out.int32(cls.weightGrades.weight(type));
-    out.boolean(cls.weightGrades.Use);
+    out.boolean(cls.weightGrades.enabled);
     out.zeros(3);
 }
 
@@ -369,7 +369,7 @@ Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, 
     Result<ClassRecord> cls = readGradeFile(path, info);
     if (!cls) return cls;
     CurrentGradeScale& scale = cls->gradeScale;
-    if (const std::optional<CurrentGradeScale> stored = store.GetGradeScale(cp1252::toUnicode(scale.name))) {
+    if (const std::optional<CurrentGradeScale> stored = store.scaleNamed(cp1252::toUnicode(scale.name))) {
         scale.scale_type = stored->scale_type;
         scale.num_values = stored->num_values;
     }

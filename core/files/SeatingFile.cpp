@@ -1,8 +1,8 @@
-#include "files/SeatingFile.h"
+#include "core/files/SeatingFile.h"
 
-#include "files/AtomicFile.h"
-#include "files/FileBytes.h"
-#include "files/FixedFields.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/FileBytes.h"
+#include "core/files/FixedFields.h"
 
 #include <QCoreApplication>
 

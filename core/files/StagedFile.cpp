@@ -1,6 +1,6 @@
-#include "files/StagedFile.h"
+#include "core/files/StagedFile.h"
 
-#include "files/AtomicFile.h"
+#include "core/files/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "grading/GradesAssembly.h"
+#include "core/grading/GradesAssembly.h"
 
-#include "common/NumberText.h"
-#include "grading/LetterGrade.h"
+#include "core/common/NumberText.h"
+#include "core/grading/LetterGrade.h"
 
 #include <algorithm>
 

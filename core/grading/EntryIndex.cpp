@@ -1,7 +1,7 @@
-#include "grading/EntryIndex.h"
+#include "core/grading/EntryIndex.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
 
 namespace markwell {
 

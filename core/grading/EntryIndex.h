@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "data/PointEntry.h"
-#include "grading/GradesLayout.h"
+#include "core/data/ClassRecord.h"
+#include "core/data/PointEntry.h"
+#include "core/grading/GradesLayout.h"
 
 #include <cstdint>
 #include <span>

@@ -1,8 +1,8 @@
-#include "grading/GradesAssembly.h"
+#include "core/grading/GradesAssembly.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/PointEntry.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/PointEntry.h"
 
 #include <string_view>
 #include <unordered_set>

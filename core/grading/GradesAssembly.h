@@ -2,12 +2,12 @@
 
 // The steps of a grades table rebuild, for buildGradesTable and its tests.
 
-#include "data/ClassRecord.h"
-#include "data/Tables.h"
-#include "grading/EntryIndex.h"
-#include "grading/GradesTable.h"
-#include "grading/LetterGrade.h"
-#include "grading/PointTotals.h"
+#include "core/data/ClassRecord.h"
+#include "core/data/Tables.h"
+#include "core/grading/EntryIndex.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/LetterGrade.h"
+#include "core/grading/PointTotals.h"
 
 #include <array>
 #include <string_view>

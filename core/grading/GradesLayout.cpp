@@ -1,6 +1,6 @@
-#include "grading/GradesLayout.h"
+#include "core/grading/GradesLayout.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 namespace markwell {
 

@@ -1,7 +1,7 @@
-#include "grading/GradesTable.h"
+#include "core/grading/GradesTable.h"
 
-#include "grading/GradesAssembly.h"
-#include "grading/GridFormatting.h"
+#include "core/grading/GradesAssembly.h"
+#include "core/grading/GridFormatting.h"
 
 #include <optional>
 
@@ -17,9 +17,9 @@ GradesTable buildGradesTable(const ClassRecord& cls) {
     insertTotalPointsInGrid(sheet);
     // Only weighting and dropping by type walk the entries of each name.
     std::optional<EntryIndex> index;
-    if (cls.weightGrades.Use || cls.lowScoreInfo.drop_type == droprule::kLowestPerType) index.emplace(rows, cls);
+    if (cls.weightGrades.enabled || cls.lowScoreInfo.drop_type == droprule::kLowestPerType) index.emplace(rows, cls);
     const PointTotalsCalculator totals(sheet, cls, index ? &*index : nullptr);
-    if (cls.weightGrades.Use) {
+    if (cls.weightGrades.enabled) {
         insertWeightedAveragesInGrid(table, cls, *index, totals);
     } else {
         insertAveragesInGrid(table, totals);

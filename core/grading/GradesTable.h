@@ -1,9 +1,9 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "grading/GradesLayout.h"
-#include "grading/PointTotals.h"
-#include "sheet/Sheet.h"
+#include "core/data/ClassRecord.h"
+#include "core/grading/GradesLayout.h"
+#include "core/grading/PointTotals.h"
+#include "core/sheet/Sheet.h"
 
 #include <vector>
 

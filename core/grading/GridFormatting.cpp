@@ -1,7 +1,7 @@
-#include "grading/GridFormatting.h"
+#include "core/grading/GridFormatting.h"
 
-#include "common/Cp1252.h"
-#include "sheet/HeadingRow.h"
+#include "core/common/Cp1252.h"
+#include "core/sheet/HeadingRow.h"
 
 namespace markwell {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/Records.h"
-#include "grading/PointTotals.h"
-#include "sheet/Sheet.h"
+#include "core/data/Records.h"
+#include "core/grading/PointTotals.h"
+#include "core/sheet/Sheet.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "grading/LetterGrade.h"
+#include "core/grading/LetterGrade.h"
 
-#include "common/NumberText.h"
-#include "data/Tables.h"
+#include "core/common/NumberText.h"
+#include "core/data/Tables.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
-#include "grading/PointTotals.h"
+#include "core/grading/PointTotals.h"
 
-#include "data/Tables.h"
+#include "core/data/Tables.h"
 
 #include <array>
 

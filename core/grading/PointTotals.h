@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "grading/EntryIndex.h"
-#include "grading/GradesLayout.h"
+#include "core/data/ClassRecord.h"
+#include "core/grading/EntryIndex.h"
+#include "core/grading/GradesLayout.h"
 
 #include <optional>
 #include <vector>

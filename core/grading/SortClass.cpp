@@ -1,8 +1,8 @@
-#include "grading/SortClass.h"
+#include "core/grading/SortClass.h"
 
-#include "common/Cp1252.h"
-#include "data/PointEntry.h"
-#include "grading/LetterGrade.h"
+#include "core/common/Cp1252.h"
+#include "core/data/PointEntry.h"
+#include "core/grading/LetterGrade.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "grading/GradesTable.h"
+#include "core/data/ClassRecord.h"
+#include "core/grading/GradesTable.h"
 
 #include <optional>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "mail/MailAddress.h"
+#include "core/mail/MailAddress.h"
 
-#include "common/Cp1252.h"
+#include "core/common/Cp1252.h"
 
 namespace markwell {
 namespace {

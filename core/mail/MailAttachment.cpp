@@ -1,7 +1,7 @@
-#include "mail/MailAttachment.h"
+#include "core/mail/MailAttachment.h"
 
-#include "export/SheetFile.h"
-#include "mail/MailAddress.h"
+#include "core/export/SheetFile.h"
+#include "core/mail/MailAddress.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Result.h"
+#include "core/common/Result.h"
 
 #include <QString>
 

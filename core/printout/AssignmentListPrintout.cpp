@@ -1,8 +1,8 @@
-#include "printout/AssignmentListPrintout.h"
+#include "core/printout/AssignmentListPrintout.h"
 
-#include "common/Cp1252.h"
-#include "printout/PrintCopy.h"
-#include "sheet/HeadingRow.h"
+#include "core/common/Cp1252.h"
+#include "core/printout/PrintCopy.h"
+#include "core/sheet/HeadingRow.h"
 
 #include <QCoreApplication>
 

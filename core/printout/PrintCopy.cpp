@@ -1,6 +1,6 @@
-#include "printout/PrintCopy.h"
+#include "core/printout/PrintCopy.h"
 
-#include "common/Cp1252.h"
+#include "core/common/Cp1252.h"
 
 #include <QCoreApplication>
 #include <QHash>

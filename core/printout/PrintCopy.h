@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Records.h"
-#include "sheet/Sheet.h"
+#include "core/data/Records.h"
+#include "core/sheet/Sheet.h"
 
 #include <QString>
 

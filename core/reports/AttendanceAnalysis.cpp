@@ -1,7 +1,7 @@
-#include "reports/AttendanceAnalysis.h"
+#include "core/reports/AttendanceAnalysis.h"
 
-#include "common/Cp1252.h"
-#include "reports/ReportStyle.h"
+#include "core/common/Cp1252.h"
+#include "core/reports/ReportStyle.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -30,7 +30,7 @@ QString monthName(int month) {
 YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string_view studentName) {
     YearCounts counts{};
     for (int month = 1; month <= 12; ++month) {
-        if (const auto found = book.FindAttendanceRecord(month, year, studentName)) {
+        if (const auto found = book.findAttendanceRecord(month, year, studentName)) {
             counts[static_cast<std::size_t>(month - 1)] = countMonth(book.records()[*found].entry);
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "attendance/AttendanceBook.h"
-#include "sheet/Sheet.h"
+#include "core/attendance/AttendanceBook.h"
+#include "core/sheet/Sheet.h"
 
 #include <QString>
 

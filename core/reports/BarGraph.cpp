@@ -1,7 +1,7 @@
-#include "reports/BarGraph.h"
+#include "core/reports/BarGraph.h"
 
-#include "common/NumberText.h"
-#include "grading/GradesLayout.h"
+#include "core/common/NumberText.h"
+#include "core/grading/GradesLayout.h"
 
 #include <QCoreApplication>
 

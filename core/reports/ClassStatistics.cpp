@@ -1,14 +1,14 @@
-#include "reports/ClassStatistics.h"
+#include "core/reports/ClassStatistics.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/PointEntry.h"
-#include "files/CommaText.h"
-#include "grading/EntryIndex.h"
-#include "grading/GradesLayout.h"
-#include "grading/LetterGrade.h"
-#include "reports/ReportCells.h"
-#include "reports/ReportStyle.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/PointEntry.h"
+#include "core/common/CommaText.h"
+#include "core/grading/EntryIndex.h"
+#include "core/grading/GradesLayout.h"
+#include "core/grading/LetterGrade.h"
+#include "core/reports/ReportCells.h"
+#include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "sheet/Sheet.h"
+#include "core/data/ClassRecord.h"
+#include "core/sheet/Sheet.h"
 
 #include <optional>
 

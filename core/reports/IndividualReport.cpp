@@ -1,13 +1,13 @@
-#include "reports/IndividualReport.h"
+#include "core/reports/IndividualReport.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/PointEntry.h"
-#include "data/Tables.h"
-#include "grading/EntryIndex.h"
-#include "grading/GradesLayout.h"
-#include "reports/ReportCells.h"
-#include "reports/ReportStyle.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/PointEntry.h"
+#include "core/data/Tables.h"
+#include "core/grading/EntryIndex.h"
+#include "core/grading/GradesLayout.h"
+#include "core/reports/ReportCells.h"
+#include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
 

@@ -1,15 +1,15 @@
-#include "reports/MergedReport.h"
+#include "core/reports/MergedReport.h"
 
-#include "document/DocumentFiles.h"
-#include "files/GradeFile.h"
-#include "grading/EntryIndex.h"
-#include "grading/GradesAssembly.h"
-#include "grading/GradesTable.h"
-#include "grading/GridFormatting.h"
-#include "grading/LetterGrade.h"
-#include "printout/PrintCopy.h"
-#include "reports/ReportStyle.h"
-#include "sheet/HeadingRow.h"
+#include "core/document/DocumentFiles.h"
+#include "core/files/GradeFile.h"
+#include "core/grading/EntryIndex.h"
+#include "core/grading/GradesAssembly.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/GridFormatting.h"
+#include "core/grading/LetterGrade.h"
+#include "core/printout/PrintCopy.h"
+#include "core/reports/ReportStyle.h"
+#include "core/sheet/HeadingRow.h"
 
 #include <QCoreApplication>
 #include <QStringList>

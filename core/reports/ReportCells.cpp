@@ -1,8 +1,8 @@
-#include "reports/ReportCells.h"
+#include "core/reports/ReportCells.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "grading/GradesLayout.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/grading/GradesLayout.h"
 
 namespace markwell {
 

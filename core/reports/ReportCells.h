@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/Records.h"
-#include "grading/LetterGrade.h"
-#include "sheet/Sheet.h"
+#include "core/data/Records.h"
+#include "core/grading/LetterGrade.h"
+#include "core/sheet/Sheet.h"
 
 #include <QString>
 

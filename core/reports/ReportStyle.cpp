@@ -1,7 +1,7 @@
-#include "reports/ReportStyle.h"
+#include "core/reports/ReportStyle.h"
 
-#include "printout/PrintCopy.h"
-#include "sheet/HeadingRow.h"
+#include "core/printout/PrintCopy.h"
+#include "core/sheet/HeadingRow.h"
 
 namespace markwell {
 QString reportFontName() { return QStringLiteral("MS Sans Serif"); }

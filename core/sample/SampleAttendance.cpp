@@ -1,6 +1,6 @@
-#include "sample/SampleAttendance.h"
+#include "core/sample/SampleAttendance.h"
 
-#include "sample/SampleRandom.h"
+#include "core/sample/SampleRandom.h"
 
 #include <QDate>
 

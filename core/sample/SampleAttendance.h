@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ClassRecord.h"
+#include "core/data/ClassRecord.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,13 +1,13 @@
-#include "sample/SampleClass.h"
+#include "core/sample/SampleClass.h"
 
-#include "sample/SampleRandom.h"
+#include "core/sample/SampleRandom.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/PointEntry.h"
-#include "data/Tables.h"
-#include "seating/SeatGeometry.h"
-#include "seating/Seats.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/PointEntry.h"
+#include "core/data/Tables.h"
+#include "core/seating/SeatGeometry.h"
+#include "core/seating/Seats.h"
 
 #include <algorithm>
 #include <array>

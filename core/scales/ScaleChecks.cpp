@@ -1,9 +1,9 @@
-#include "scales/ScaleChecks.h"
+#include "core/scales/ScaleChecks.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/Tables.h"
-#include "files/CommaText.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/Tables.h"
+#include "core/common/CommaText.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/Result.h"
-#include "data/ClassRecord.h"
-#include "scales/ScaleStore.h"
+#include "core/common/Result.h"
+#include "core/data/ClassRecord.h"
+#include "core/scales/ScaleStore.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "scales/ScaleStore.h"
+#include "core/scales/ScaleStore.h"
 
-#include "common/Cp1252.h"
-#include "data/Tables.h"
+#include "core/common/Cp1252.h"
+#include "core/data/Tables.h"
 
 #include <QCoreApplication>
 
@@ -104,7 +104,7 @@ QStringList ScaleStore::scaleNames() const {
     return names;
 }
 
-Result<void> ScaleStore::CreateDefaultScale() {
+Result<void> ScaleStore::createDefaultScale() {
     if (contains(defaultName())) return {};
     const SettingsGroup group = groupOf(defaultName());
     settings_.removeGroup(group);
@@ -141,7 +141,7 @@ std::optional<StoredScale> ScaleStore::readScale(const QString& name) const {
     return scale;
 }
 
-std::optional<CurrentGradeScale> ScaleStore::GetGradeScale(const QString& name) const {
+std::optional<CurrentGradeScale> ScaleStore::scaleNamed(const QString& name) const {
     const std::optional<RawScale> raw = readRaw(name);
     if (!raw) return std::nullopt;
     const Result<std::string> values = cp1252::fromUnicode(raw->values.join(QLatin1Char(',')));
@@ -152,7 +152,7 @@ std::optional<CurrentGradeScale> ScaleStore::GetGradeScale(const QString& name) 
     return record;
 }
 
-Result<void> ScaleStore::SaveGradeScale(const StoredScale& scale) {
+Result<void> ScaleStore::saveScale(const StoredScale& scale) {
     if (const QString problem = nameProblem(scale.name); !problem.isEmpty()) return fail(problem);
     for (const LetterRange& range : scale.ranges) {
         if (range.letter.isEmpty() || range.letter == kIsStandard || range.letter == kIsPassFail) {

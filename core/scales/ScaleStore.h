@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/Result.h"
-#include "data/Records.h"
-#include "settings/SettingsStore.h"
+#include "core/common/Result.h"
+#include "core/data/Records.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,14 +41,14 @@ public:
 
     // Creates "<Default>" (standard, A 90-100 ... F 0-59.9) when it is missing;
     // an existing default scale is never changed.
-    Result<void> CreateDefaultScale();
+    Result<void> createDefaultScale();
 
     // The named scale as a class records it: the name as given, the kind and
     // `num_values` ("90,100,80,89.9,..."; a missing letter gives empty text).
     // No value when the store has no such scale (or the name is not a valid
     // scale name); "<Default>" always has one, the built-in scale standing in
     // for a missing one.
-    std::optional<CurrentGradeScale> GetGradeScale(const QString& name) const;
+    std::optional<CurrentGradeScale> scaleNamed(const QString& name) const;
 
     // The names of all scales, sorted without regard to letter case.
     QStringList scaleNames() const;
@@ -60,7 +60,7 @@ public:
     std::optional<StoredScale> readScale(const QString& name) const;
 
     // Replaces the scale of that name completely: its old values are gone.
-    Result<void> SaveGradeScale(const StoredScale& scale);
+    Result<void> saveScale(const StoredScale& scale);
 
     // "<Default>" cannot be deleted; deleting a missing scale is no error.
     Result<void> deleteScale(const QString& name);
@@ -70,7 +70,7 @@ public:
     // another) and must fit a class file's scale name field.
     static QString nameProblem(const QString& name);
 
-    // The built-in default scale, as CreateDefaultScale writes it.
+    // The built-in default scale, as createDefaultScale writes it.
     static StoredScale builtInDefaultScale();
 
 private:

@@ -1,4 +1,4 @@
-#include "seating/SeatingEditor.h"
+#include "core/seating/SeatingEditor.h"
 
 namespace markwell {
 namespace {
@@ -23,7 +23,7 @@ SeatingEditor::SeatingEditor(Document& document, std::function<void()> changed)
 
 void SeatingEditor::changed() {
     if (changed_) changed_();
-    else document_.Dirty = true;
+    else document_.modified = true;
 }
 
 std::optional<SeatId> SeatingEditor::current() const {

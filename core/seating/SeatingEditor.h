@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/Document.h"
-#include "seating/SeatGeometry.h"
-#include "seating/Seats.h"
+#include "core/document/Document.h"
+#include "core/seating/SeatGeometry.h"
+#include "core/seating/Seats.h"
 
 #include <QPoint>
 
@@ -23,7 +23,7 @@ namespace markwell {
 class SeatingEditor {
 public:
     // `changed` is told of every change to the class; without it the
-    // document's Dirty is set directly.
+    // document is marked modified directly.
     explicit SeatingEditor(Document& document, std::function<void()> changed = {});
 
     const ClassRecord& classRecord() const { return document_.classRecord; }

@@ -1,6 +1,6 @@
-#include "seating/Seats.h"
+#include "core/seating/Seats.h"
 
-#include "files/FixedFields.h"
+#include "core/files/FixedFields.h"
 
 #include <unordered_map>
 

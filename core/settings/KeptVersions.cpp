@@ -1,4 +1,4 @@
-#include "settings/KeptVersions.h"
+#include "core/settings/KeptVersions.h"
 
 #include <QCoreApplication>
 

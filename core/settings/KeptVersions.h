@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Result.h"
-#include "settings/SettingsStore.h"
+#include "core/common/Result.h"
+#include "core/settings/SettingsStore.h"
 
 namespace markwell {
 

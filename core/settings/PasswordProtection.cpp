@@ -1,4 +1,4 @@
-#include "settings/PasswordProtection.h"
+#include "core/settings/PasswordProtection.h"
 
 #include <sodium.h>
 

@@ -1,6 +1,6 @@
-#include "settings/QSettingsStore.h"
+#include "core/settings/QSettingsStore.h"
 
-#include "settings/SettingsNames.h"
+#include "core/settings/SettingsNames.h"
 
 #include <QCoreApplication>
 #include <QSettings>

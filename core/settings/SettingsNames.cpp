@@ -1,4 +1,4 @@
-#include "settings/SettingsNames.h"
+#include "core/settings/SettingsNames.h"
 
 #include <QCoreApplication>
 #include <QSettings>

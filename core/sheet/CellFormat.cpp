@@ -1,4 +1,4 @@
-#include "sheet/CellFormat.h"
+#include "core/sheet/CellFormat.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "sheet/HeadingRow.h"
+#include "core/sheet/HeadingRow.h"
 
 namespace markwell {
 

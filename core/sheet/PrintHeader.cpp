@@ -1,4 +1,4 @@
-#include "sheet/PrintHeader.h"
+#include "core/sheet/PrintHeader.h"
 
 namespace markwell {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/CellFormat.h"
+#include "core/sheet/CellFormat.h"
 
 #include <QString>
 

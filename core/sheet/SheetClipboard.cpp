@@ -1,4 +1,4 @@
-#include "sheet/Sheet.h"
+#include "core/sheet/Sheet.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "sheet/Sheet.h"
+#include "core/sheet/Sheet.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

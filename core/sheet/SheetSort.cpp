@@ -1,7 +1,7 @@
-#include "sheet/Sheet.h"
+#include "core/sheet/Sheet.h"
 
-#include "common/NumberText.h"
-#include "common/ReadingOrder.h"
+#include "core/common/NumberText.h"
+#include "core/common/ReadingOrder.h"
 
 #include <algorithm>
 #include <numeric>

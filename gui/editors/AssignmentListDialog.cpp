@@ -1,15 +1,15 @@
-#include "editors/AssignmentListDialog.h"
+#include "gui/editors/AssignmentListDialog.h"
 
-#include "common/Cp1252.h"
-#include "data/Tables.h"
-#include "dialogs/UserDialogs.h"
-#include "editing/Validators.h"
-#include "editors/EditorSupport.h"
-#include "editors/ImportAssignmentsDialog.h"
-#include "editors/RecordListPanel.h"
-#include "help/HelpTopics.h"
-#include "printing/PrintJob.h"
-#include "printout/AssignmentListPrintout.h"
+#include "core/common/Cp1252.h"
+#include "core/data/Tables.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/editing/Validators.h"
+#include "gui/editors/EditorSupport.h"
+#include "gui/editors/ImportAssignmentsDialog.h"
+#include "gui/editors/RecordListPanel.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/printing/PrintJob.h"
+#include "core/printout/AssignmentListPrintout.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

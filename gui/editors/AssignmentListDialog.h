@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editing/AssignmentEditing.h"
-#include "editors/RecordListDialog.h"
+#include "core/editing/AssignmentEditing.h"
+#include "gui/editors/RecordListDialog.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,7 +1,7 @@
-#include "editors/ClassImportDialog.h"
+#include "gui/editors/ClassImportDialog.h"
 
-#include "editors/EditorSupport.h"
-#include "editors/GradeFileChooser.h"
+#include "gui/editors/EditorSupport.h"
+#include "gui/editors/GradeFileChooser.h"
 
 #include <QAbstractItemView>
 #include <QDialogButtonBox>

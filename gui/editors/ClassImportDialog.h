@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "help/HelpTopics.h"
+#include "core/data/ClassRecord.h"
+#include "gui/shared/HelpTopics.h"
 
 #include <QDialog>
 #include <QList>

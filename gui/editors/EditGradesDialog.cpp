@@ -1,14 +1,14 @@
-#include "editors/EditGradesDialog.h"
+#include "gui/editors/EditGradesDialog.h"
 
-#include "common/Cp1252.h"
-#include "common/NumberText.h"
-#include "data/PointEntry.h"
-#include "dialogs/DiscardQuestion.h"
-#include "dialogs/UserDialogs.h"
-#include "editing/GradeEntry.h"
-#include "editing/Validators.h"
-#include "editors/EditorSupport.h"
-#include "help/HelpTopics.h"
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/PointEntry.h"
+#include "gui/shared/DiscardQuestion.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/editing/GradeEntry.h"
+#include "core/editing/Validators.h"
+#include "gui/editors/EditorSupport.h"
+#include "gui/shared/HelpTopics.h"
 
 #include <QComboBox>
 #include <QFormLayout>

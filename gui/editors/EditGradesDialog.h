@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "sheet/Sheet.h"
-#include "sheetview/SheetView.h"
+#include "core/data/ClassRecord.h"
+#include "core/sheet/Sheet.h"
+#include "gui/sheetview/SheetView.h"
 
 #include <QDialog>
 

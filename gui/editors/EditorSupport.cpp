@@ -1,6 +1,6 @@
-#include "editors/EditorSupport.h"
+#include "gui/editors/EditorSupport.h"
 
-#include "dialogs/FileFilters.h"
+#include "gui/shared/FileFilters.h"
 
 #include <QCoreApplication>
 #include <QDialog>

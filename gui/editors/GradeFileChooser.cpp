@@ -1,9 +1,9 @@
-#include "editors/GradeFileChooser.h"
+#include "gui/editors/GradeFileChooser.h"
 
-#include "dialogs/FileFilters.h"
-#include "dialogs/UserDialogs.h"
-#include "editors/EditorSupport.h"
-#include "files/GradeFile.h"
+#include "gui/shared/FileFilters.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/editors/EditorSupport.h"
+#include "core/files/GradeFile.h"
 
 #include <QDir>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "editors/ImportAssignmentsDialog.h"
+#include "gui/editors/ImportAssignmentsDialog.h"
 
-#include "common/Cp1252.h"
+#include "core/common/Cp1252.h"
 
 #include <QTreeWidget>
 

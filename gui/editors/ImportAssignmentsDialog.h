@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/ClassImportDialog.h"
+#include "gui/editors/ClassImportDialog.h"
 
 #include <vector>
 

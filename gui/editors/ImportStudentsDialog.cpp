@@ -1,9 +1,9 @@
-#include "editors/ImportStudentsDialog.h"
+#include "gui/editors/ImportStudentsDialog.h"
 
-#include "common/Cp1252.h"
-#include "dialogs/UserDialogs.h"
-#include "editing/CsvImport.h"
-#include "editors/GradeFileChooser.h"
+#include "core/common/Cp1252.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/editing/CsvImport.h"
+#include "gui/editors/GradeFileChooser.h"
 
 #include <QListWidget>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editing/StudentEditing.h"
-#include "editing/StudentFields.h"
-#include "editors/ClassImportDialog.h"
+#include "core/editing/StudentEditing.h"
+#include "core/editing/StudentFields.h"
+#include "gui/editors/ClassImportDialog.h"
 
 #include <vector>
 

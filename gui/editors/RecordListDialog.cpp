@@ -1,9 +1,9 @@
-#include "editors/RecordListDialog.h"
+#include "gui/editors/RecordListDialog.h"
 
-#include "dialogs/DiscardQuestion.h"
-#include "dialogs/UserDialogs.h"
-#include "editors/EditorSupport.h"
-#include "editors/RecordListPanel.h"
+#include "gui/shared/DiscardQuestion.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/editors/EditorSupport.h"
+#include "gui/editors/RecordListPanel.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "editing/ListMoves.h"
+#include "core/data/ClassRecord.h"
+#include "core/editing/ListMoves.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "editors/RecordListPanel.h"
+#include "gui/editors/RecordListPanel.h"
 
-#include "editors/EditorSupport.h"
+#include "gui/editors/EditorSupport.h"
 
 #include <QAction>
 #include <QGridLayout>

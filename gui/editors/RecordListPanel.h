@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editing/ListMoves.h"
+#include "core/editing/ListMoves.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,15 +1,15 @@
-#include "editors/StudentListDialog.h"
+#include "gui/editors/StudentListDialog.h"
 
-#include "common/Cp1252.h"
-#include "dialogs/UserDialogs.h"
-#include "editing/Validators.h"
-#include "editors/EditorSupport.h"
-#include "editors/ImportStudentsDialog.h"
-#include "editors/RecordListPanel.h"
-#include "editors/StudentPrintout.h"
-#include "help/HelpTopics.h"
-#include "printing/PrintJob.h"
-#include "text/TextPrintout.h"
+#include "core/common/Cp1252.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/editing/Validators.h"
+#include "gui/editors/EditorSupport.h"
+#include "gui/editors/ImportStudentsDialog.h"
+#include "gui/editors/RecordListPanel.h"
+#include "gui/editors/StudentPrintout.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/printing/PrintJob.h"
+#include "render/text/TextPrintout.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editing/StudentEditing.h"
-#include "editors/RecordListDialog.h"
+#include "core/editing/StudentEditing.h"
+#include "gui/editors/RecordListDialog.h"
 
 #include <array>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "editors/StudentPrintout.h"
+#include "gui/editors/StudentPrintout.h"
 
 #include <QCoreApplication>
 #include <QTextBlockFormat>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editing/StudentFields.h"
+#include "core/editing/StudentFields.h"
 
 #include <memory>
 

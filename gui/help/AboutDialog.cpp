@@ -1,8 +1,8 @@
-#include "help/AboutDialog.h"
+#include "gui/help/AboutDialog.h"
 
-#include "dialogs/UserDialogs.h"
-#include "help/HelpTopics.h"
-#include "icons/Icons.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/Icons.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "help/HelpCenter.h"
+#include "gui/help/HelpCenter.h"
 
-#include "help/HelpWindow.h"
+#include "gui/help/HelpWindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help/HelpTopics.h"
+#include "gui/shared/HelpTopics.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "help/HelpWindow.h"
+#include "gui/help/HelpWindow.h"
 
-#include "icons/Icons.h"
+#include "gui/shared/Icons.h"
 
 #include <QAction>
 #include <QFile>

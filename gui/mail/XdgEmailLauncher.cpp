@@ -1,4 +1,4 @@
-#include "mail/XdgEmailLauncher.h"
+#include "gui/mail/XdgEmailLauncher.h"
 
 #include <QCursor>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail/MailLauncher.h"
+#include "gui/mail/MailLauncher.h"
 
 #include <QStringList>
 

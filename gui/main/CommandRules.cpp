@@ -1,4 +1,4 @@
-#include "main/CommandRules.h"
+#include "gui/main/CommandRules.h"
 
 namespace markwell {
 

@@ -1,6 +1,6 @@
-#include "main/MainActions.h"
+#include "gui/main/MainActions.h"
 
-#include "icons/Icons.h"
+#include "gui/shared/Icons.h"
 
 #include <QAction>
 

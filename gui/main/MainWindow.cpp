@@ -1,17 +1,17 @@
-#include "main/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "dialogs/UserDialogs.h"
-#include "help/HelpCenter.h"
-#include "help/HelpTopics.h"
-#include "icons/Icons.h"
-#include "mail/XdgEmailLauncher.h"
-#include "pages/AttendancePage.h"
-#include "pages/GradesPage.h"
-#include "main/RecoveryKeeper.h"
-#include "pages/SeatingPage.h"
-#include "scales/ScaleStore.h"
-#include "seating/SeatingEditor.h"
-#include "seating/SeatingView.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/help/HelpCenter.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/Icons.h"
+#include "gui/mail/XdgEmailLauncher.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/pages/GradesPage.h"
+#include "gui/document/RecoveryKeeper.h"
+#include "gui/pages/SeatingPage.h"
+#include "core/scales/ScaleStore.h"
+#include "core/seating/SeatingEditor.h"
+#include "gui/seating/SeatingView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,10 +64,10 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
         // The seats are another class's now: none of them is current.
         seating_->clearCurrent();
         attendanceShown_ = false;
-        UpdateMarkwell();
+        rebuildGrades();
     });
     connect(commands_.get(), &DocumentCommands::dirtyChanged, this, &QWidget::setWindowModified);
-    connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::UpdateStatusBar);
+    connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::updateStatusBar);
     connect(commands_.get(), &DocumentCommands::saved, this, [this] {
         refreshAttendanceClass();
         applyCommandStates();
@@ -138,7 +138,7 @@ void MainWindow::offerRecovery(std::optional<RecoveryAnswer> answer) {
 
 void MainWindow::activate() {
     if (activated_) return;
-    if (Result<void> created = scales_.CreateDefaultScale(); !created) dialogs_.warn(this, created.message());
+    if (Result<void> created = scales_.createDefaultScale(); !created) dialogs_.warn(this, created.message());
     commands_->resetToNewClass();
     activated_ = true;
     attendancePage_->showToday();
@@ -174,17 +174,17 @@ void MainWindow::openAtStart(const QString& path) {
     commands_->openFile(path, false);
 }
 
-void MainWindow::InitApp() {
+void MainWindow::resetToNewClass() {
     commands_->resetToNewClass();
 }
 
-void MainWindow::UpdateMarkwell() {
+void MainWindow::rebuildGrades() {
     grades_ = buildGradesTable(document_.classRecord);
     gradesPage_->showTable(&grades_.sheet);
     refreshAttendanceClass();
     seatingPage_->view()->showChart();
-    UpdateStatusBar();
-    UpdateToolBar();
+    updateStatusBar();
+    updateToolBar();
 }
 
 void MainWindow::refreshAttendanceClass() {
@@ -194,7 +194,7 @@ void MainWindow::refreshAttendanceClass() {
     attendancePage_->setClass(std::move(names), &document_.attendance, document_.attendanceDamage);
 }
 
-void MainWindow::UpdateStatusBar() {
+void MainWindow::updateStatusBar() {
     statusLabel_->setText(tr("Markwell File: ") +
                           (document_.isTitled() ? document_.markwellFile : tr("< None >")));
     updateWindowTitle();
@@ -204,14 +204,14 @@ void MainWindow::updateWindowTitle() {
     const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : tr("Untitled");
     // "[*]" is where the window shows that the class has unsaved changes.
     setWindowTitle(tr("%1[*] — Computerized Markwell").arg(name));
-    setWindowModified(document_.Dirty);
+    setWindowModified(document_.modified);
 }
 
 QString MainWindow::statusText() const {
     return statusLabel_->text();
 }
 
-void MainWindow::UpdateToolBar() {
+void MainWindow::updateToolBar() {
     applyCommandStates();
 }
 
@@ -222,7 +222,7 @@ void MainWindow::setDirty() {
 void MainWindow::replaceClass(ClassRecord changed) {
     document_.classRecord = std::move(changed);
     setDirty();
-    UpdateMarkwell();
+    rebuildGrades();
 }
 
 bool MainWindow::showPage(Page page) {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "grading/GradesTable.h"
-#include "main/CommandRules.h"
-#include "main/DocumentCommands.h"
-#include "main/MainActions.h"
-#include "main/RecoveryOffer.h"
+#include "core/data/ClassRecord.h"
+#include "core/grading/GradesTable.h"
+#include "gui/main/CommandRules.h"
+#include "gui/document/DocumentCommands.h"
+#include "gui/main/MainActions.h"
+#include "gui/document/RecoveryOffer.h"
 
 #include <QMainWindow>
 
@@ -36,7 +36,7 @@ class UserDialogs;
 // The main window: one class at a time, shown on three pages (Grades,
 // Attendance, Seating) with the document commands, printing and help. The
 // class and its file names are a value owned here (`document()`); the grades
-// table is rebuilt from it after every change (UpdateMarkwell).
+// table is rebuilt from it after every change (rebuildGrades).
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -67,11 +67,11 @@ public:
     RecoveryKeeper& recoveryKeeper() const { return *recovery_; }
 
     // Default settings of a new class, then a rebuild.
-    void InitApp();
+    void resetToNewClass();
     // Rebuilds the grades table from the class, then the pages that show it.
-    void UpdateMarkwell();
-    void UpdateStatusBar();
-    void UpdateToolBar();
+    void rebuildGrades();
+    void updateStatusBar();
+    void updateToolBar();
 
     // Replaces the class being worked on, as an editing dialog does on OK:
     // the class becomes dirty and every page is rebuilt.

@@ -1,9 +1,9 @@
 // The main window's menus, tool bars and the rules that enable them.
 
-#include "main/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "dialogs/UserDialogs.h"
-#include "pages/GradesPage.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/pages/GradesPage.h"
 
 #include <QAction>
 #include <QMenu>

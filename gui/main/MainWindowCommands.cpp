@@ -1,22 +1,22 @@
 // The main window's commands: the document, printing, the table and help.
 
-#include "main/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "dialogs/StoredFont.h"
-#include "dialogs/UserDialogs.h"
-#include "document/TypedPoints.h"
-#include "grading/GridFormatting.h"
-#include "grading/SortClass.h"
-#include "grading/StudentRowUpdate.h"
-#include "editors/AssignmentListDialog.h"
-#include "editors/EditGradesDialog.h"
-#include "editors/StudentListDialog.h"
-#include "help/AboutDialog.h"
-#include "help/HelpCenter.h"
-#include "pages/AttendancePage.h"
-#include "pages/GradesPage.h"
-#include "printing/PrintJob.h"
-#include "printout/PrintCopy.h"
+#include "gui/pages/StoredFont.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/editing/TypedPoints.h"
+#include "core/grading/GridFormatting.h"
+#include "core/grading/SortClass.h"
+#include "core/grading/StudentRowUpdate.h"
+#include "gui/editors/AssignmentListDialog.h"
+#include "gui/editors/EditGradesDialog.h"
+#include "gui/editors/StudentListDialog.h"
+#include "gui/help/AboutDialog.h"
+#include "gui/help/HelpCenter.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/pages/GradesPage.h"
+#include "gui/printing/PrintJob.h"
+#include "core/printout/PrintCopy.h"
 
 namespace markwell {
 
@@ -167,7 +167,7 @@ bool MainWindow::storeTypedPoints(int row, int col, const QString& text) {
         // The view moves on from here as the key that ended the edit says.
         gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
     }
-    UpdateToolBar();
+    updateToolBar();
     return true;
 }
 

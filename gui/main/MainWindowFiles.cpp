@@ -1,11 +1,11 @@
 // The main window's ways to a class besides File > Open: File > Open Recent
 // and a grade file dropped on the window.
 
-#include "main/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "main/GradeFileDrops.h"
-#include "main/RecentFiles.h"
-#include "main/RecentFilesMenu.h"
+#include "gui/document/GradeFileDrops.h"
+#include "gui/document/RecentFiles.h"
+#include "gui/document/RecentFilesMenu.h"
 
 namespace markwell {
 

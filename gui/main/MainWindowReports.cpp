@@ -1,20 +1,20 @@
 // The main window's report windows, the merge and e-mail.
 
-#include "main/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "common/Cp1252.h"
-#include "dialogs/UserDialogs.h"
-#include "document/DocumentFiles.h"
-#include "grading/GradesLayout.h"
-#include "mail/MailAddress.h"
-#include "mail/MailLauncher.h"
-#include "pages/AttendancePage.h"
-#include "reports/AttendanceAnalysisWindow.h"
-#include "reports/GradeInformationWindow.h"
-#include "reports/GraphWindow.h"
-#include "reports/IndividualReportWindow.h"
-#include "reports/MergeSetupDialog.h"
-#include "reports/ReportInput.h"
+#include "core/common/Cp1252.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/document/DocumentFiles.h"
+#include "core/grading/GradesLayout.h"
+#include "core/mail/MailAddress.h"
+#include "gui/mail/MailLauncher.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/reports/AttendanceAnalysisWindow.h"
+#include "gui/reports/GradeInformationWindow.h"
+#include "gui/reports/GraphWindow.h"
+#include "gui/reports/IndividualReportWindow.h"
+#include "gui/reports/MergeSetupDialog.h"
+#include "gui/reports/ReportInput.h"
 
 #include <algorithm>
 
@@ -61,7 +61,7 @@ void MainWindow::mergeFiles() {
 }
 
 bool MainWindow::readyToMerge(QWidget* asker, const QStringList& paths) {
-    if (!document_.Dirty || !document_.isTitled()) return true;
+    if (!document_.modified || !document_.isTitled()) return true;
     const bool named = std::any_of(paths.begin(), paths.end(),
                                    [this](const QString& path) { return isSameFile(path, document_.markwellFile); });
     if (!named) return true;

@@ -1,15 +1,15 @@
 // The main window's commands for the class's grading rules (grade scale,
 // weights, dropping) and for the program's options.
 
-#include "main/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "dialogs/DropRuleDialog.h"
-#include "dialogs/GradeScaleDialog.h"
-#include "dialogs/OptionsDialog.h"
-#include "dialogs/UserDialogs.h"
-#include "dialogs/WeightsDialog.h"
-#include "editing/GradingRules.h"
-#include "scales/ScaleChecks.h"
+#include "gui/rules/DropRuleDialog.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/options/OptionsDialog.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/rules/WeightsDialog.h"
+#include "core/editing/GradingRules.h"
+#include "core/scales/ScaleChecks.h"
 
 namespace markwell {
 

@@ -1,17 +1,17 @@
 // The main window's seating chart: the seat commands, the seat menu and
 // printing the chart.
 
-#include "main/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "dialogs/UserDialogs.h"
-#include "pages/SeatingPage.h"
-#include "printing/PrintJob.h"
-#include "seating/ModifySeatDialog.h"
-#include "seating/SeatItem.h"
-#include "seating/SeatingEditor.h"
-#include "seating/SeatingPrintout.h"
-#include "seating/SeatingView.h"
-#include "seating/Seats.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/pages/SeatingPage.h"
+#include "gui/printing/PrintJob.h"
+#include "gui/seating/ModifySeatDialog.h"
+#include "gui/seating/SeatItem.h"
+#include "core/seating/SeatingEditor.h"
+#include "render/seating/SeatingPrintout.h"
+#include "gui/seating/SeatingView.h"
+#include "core/seating/Seats.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,9 +1,9 @@
 // The main window's Earlier Versions command.
 
-#include "main/MainWindow.h"
+#include "gui/main/MainWindow.h"
 
-#include "dialogs/EarlierVersionsDialog.h"
-#include "document/EarlierVersions.h"
+#include "gui/document/EarlierVersionsDialog.h"
+#include "core/document/EarlierVersions.h"
 
 namespace markwell {
 

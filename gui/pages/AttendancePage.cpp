@@ -1,7 +1,7 @@
-#include "pages/AttendancePage.h"
+#include "gui/pages/AttendancePage.h"
 
-#include "attendance/AttendanceTable.h"
-#include "help/HelpTopics.h"
+#include "core/attendance/AttendanceTable.h"
+#include "gui/shared/HelpTopics.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "attendance/AttendanceBook.h"
-#include "sheet/Sheet.h"
-#include "sheetview/SheetView.h"
+#include "core/attendance/AttendanceBook.h"
+#include "core/sheet/Sheet.h"
+#include "gui/sheetview/SheetView.h"
 
 #include <QDate>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "pages/GradesPage.h"
+#include "gui/pages/GradesPage.h"
 
-#include "grading/GradesLayout.h"
-#include "help/HelpTopics.h"
+#include "core/grading/GradesLayout.h"
+#include "gui/shared/HelpTopics.h"
 
 #include <QScrollBar>
 #include <QVBoxLayout>

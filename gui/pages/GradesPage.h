@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheetview/SheetView.h"
+#include "gui/sheetview/SheetView.h"
 
 #include <QWidget>
 

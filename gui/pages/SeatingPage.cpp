@@ -1,7 +1,7 @@
-#include "pages/SeatingPage.h"
+#include "gui/pages/SeatingPage.h"
 
-#include "help/HelpTopics.h"
-#include "seating/SeatingView.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/seating/SeatingView.h"
 
 #include <QVBoxLayout>
 

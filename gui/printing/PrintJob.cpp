@@ -1,9 +1,9 @@
-#include "printing/PrintJob.h"
+#include "gui/printing/PrintJob.h"
 
-#include "dialogs/UserDialogs.h"
-#include "paging/PageSetup.h"
-#include "paging/PdfFile.h"
-#include "paging/PrintProgress.h"
+#include "gui/shared/UserDialogs.h"
+#include "render/paging/PageSetup.h"
+#include "render/paging/PdfFile.h"
+#include "render/paging/PrintProgress.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/Result.h"
-#include "paging/Printout.h"
-#include "table/SheetPrintout.h"
+#include "core/common/Result.h"
+#include "render/paging/Printout.h"
+#include "render/table/SheetPrintout.h"
 
 class QPrinter;
 class QWidget;

@@ -1,11 +1,11 @@
-#include "reports/AttendanceAnalysisWindow.h"
+#include "gui/reports/AttendanceAnalysisWindow.h"
 
-#include "common/Cp1252.h"
-#include "dialogs/UserDialogs.h"
-#include "help/HelpTopics.h"
-#include "printing/PrintJob.h"
-#include "reports/AttendanceAnalysis.h"
-#include "sheetview/SheetView.h"
+#include "core/common/Cp1252.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/printing/PrintJob.h"
+#include "core/reports/AttendanceAnalysis.h"
+#include "gui/sheetview/SheetView.h"
 
 #include <QAction>
 #include <QComboBox>

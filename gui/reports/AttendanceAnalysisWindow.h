@@ -1,8 +1,8 @@
 #pragma once
 
-#include "attendance/AttendanceBook.h"
-#include "document/Document.h"
-#include "sheet/Sheet.h"
+#include "core/attendance/AttendanceBook.h"
+#include "core/document/Document.h"
+#include "core/sheet/Sheet.h"
 
 #include <QDialog>
 

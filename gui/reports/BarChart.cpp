@@ -1,4 +1,4 @@
-#include "reports/BarChart.h"
+#include "gui/reports/BarChart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/BarGraph.h"
+#include "core/reports/BarGraph.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
-#include "reports/GradeInformationWindow.h"
+#include "gui/reports/GradeInformationWindow.h"
 
-#include "common/Cp1252.h"
-#include "help/HelpTopics.h"
-#include "reports/ReportStyle.h"
-#include "reports/ReportWindowParts.h"
-#include "sheetview/SheetView.h"
+#include "core/common/Cp1252.h"
+#include "gui/shared/HelpTopics.h"
+#include "core/reports/ReportStyle.h"
+#include "gui/reports/ReportWindowParts.h"
+#include "gui/sheetview/SheetView.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "reports/ClassStatistics.h"
-#include "reports/ReportInput.h"
-#include "sheet/Sheet.h"
+#include "core/reports/ClassStatistics.h"
+#include "gui/reports/ReportInput.h"
+#include "core/sheet/Sheet.h"
 
 #include <QDialog>
 

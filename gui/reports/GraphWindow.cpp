@@ -1,13 +1,13 @@
-#include "reports/GraphWindow.h"
+#include "gui/reports/GraphWindow.h"
 
-#include "common/Cp1252.h"
-#include "dialogs/UserDialogs.h"
-#include "help/HelpTopics.h"
-#include "icons/Icons.h"
-#include "printing/ChartPrintout.h"
-#include "printing/PrintJob.h"
-#include "reports/BarChart.h"
-#include "reports/ReportCells.h"
+#include "core/common/Cp1252.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/Icons.h"
+#include "gui/reports/ChartPrintout.h"
+#include "gui/printing/PrintJob.h"
+#include "gui/reports/BarChart.h"
+#include "core/reports/ReportCells.h"
 
 #include <QAction>
 #include <QActionGroup>

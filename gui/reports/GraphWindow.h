@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/BarGraph.h"
-#include "reports/ReportInput.h"
+#include "core/reports/BarGraph.h"
+#include "gui/reports/ReportInput.h"
 
 #include <QDialog>
 

@@ -1,15 +1,15 @@
-#include "reports/IndividualReportWindow.h"
+#include "gui/reports/IndividualReportWindow.h"
 
-#include "common/Cp1252.h"
-#include "dialogs/UserDialogs.h"
-#include "help/HelpTopics.h"
-#include "mail/MailAddress.h"
-#include "mail/MailAttachment.h"
-#include "mail/MailLauncher.h"
-#include "reports/IndividualReport.h"
-#include "reports/ReportStyle.h"
-#include "reports/ReportWindowParts.h"
-#include "sheetview/SheetView.h"
+#include "core/common/Cp1252.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/shared/HelpTopics.h"
+#include "core/mail/MailAddress.h"
+#include "core/mail/MailAttachment.h"
+#include "gui/mail/MailLauncher.h"
+#include "core/reports/IndividualReport.h"
+#include "core/reports/ReportStyle.h"
+#include "gui/reports/ReportWindowParts.h"
+#include "gui/sheetview/SheetView.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/ReportInput.h"
-#include "sheet/Sheet.h"
+#include "gui/reports/ReportInput.h"
+#include "core/sheet/Sheet.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
-#include "reports/MergeSetupDialog.h"
+#include "gui/reports/MergeSetupDialog.h"
 
-#include "dialogs/FileFilters.h"
-#include "dialogs/UserDialogs.h"
-#include "document/DocumentFiles.h"
-#include "help/HelpTopics.h"
-#include "reports/MergedReport.h"
-#include "reports/MergedReportWindow.h"
+#include "gui/shared/FileFilters.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/document/DocumentFiles.h"
+#include "gui/shared/HelpTopics.h"
+#include "core/reports/MergedReport.h"
+#include "gui/reports/MergedReportWindow.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

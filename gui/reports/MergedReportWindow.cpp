@@ -1,15 +1,15 @@
-#include "reports/MergedReportWindow.h"
+#include "gui/reports/MergedReportWindow.h"
 
-#include "dialogs/FileFilters.h"
-#include "dialogs/GradeScaleDialog.h"
-#include "dialogs/StoredFont.h"
-#include "dialogs/UserDialogs.h"
-#include "export/SheetFile.h"
-#include "help/HelpTopics.h"
-#include "icons/Icons.h"
-#include "printing/PrintJob.h"
-#include "scales/ScaleChecks.h"
-#include "sheetview/SheetView.h"
+#include "gui/shared/FileFilters.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/pages/StoredFont.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/export/SheetFile.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/Icons.h"
+#include "gui/printing/PrintJob.h"
+#include "core/scales/ScaleChecks.h"
+#include "gui/sheetview/SheetView.h"
 
 #include <QAction>
 #include <QLabel>

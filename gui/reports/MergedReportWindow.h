@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/MergedReport.h"
+#include "core/reports/MergedReport.h"
 
 #include <QDialog>
 

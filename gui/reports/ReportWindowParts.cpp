@@ -1,8 +1,8 @@
-#include "reports/ReportWindowParts.h"
+#include "gui/reports/ReportWindowParts.h"
 
-#include "dialogs/UserDialogs.h"
-#include "printing/PrintJob.h"
-#include "sheetview/SheetView.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/printing/PrintJob.h"
+#include "gui/sheetview/SheetView.h"
 
 #include <QAction>
 #include <QDialog>

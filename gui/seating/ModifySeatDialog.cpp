@@ -1,13 +1,13 @@
-#include "seating/ModifySeatDialog.h"
+#include "gui/seating/ModifySeatDialog.h"
 
-#include "common/Cp1252.h"
-#include "dialogs/StoredFont.h"
-#include "dialogs/UserDialogs.h"
-#include "help/HelpTopics.h"
-#include "seating/SeatGeometry.h"
-#include "seating/SeatPainter.h"
-#include "seating/Seats.h"
-#include "style/CellStyle.h"
+#include "core/common/Cp1252.h"
+#include "gui/pages/StoredFont.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/shared/HelpTopics.h"
+#include "core/seating/SeatGeometry.h"
+#include "render/seating/SeatPainter.h"
+#include "core/seating/Seats.h"
+#include "render/style/CellStyle.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

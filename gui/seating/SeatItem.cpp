@@ -1,8 +1,8 @@
-#include "seating/SeatItem.h"
+#include "gui/seating/SeatItem.h"
 
-#include "common/Cp1252.h"
-#include "seating/SeatGeometry.h"
-#include "seating/SeatPainter.h"
+#include "core/common/Cp1252.h"
+#include "core/seating/SeatGeometry.h"
+#include "render/seating/SeatPainter.h"
 
 #include <QCursor>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Records.h"
-#include "seating/Seats.h"
+#include "core/data/Records.h"
+#include "core/seating/Seats.h"
 
 #include <QColor>
 #include <QGraphicsItem>

@@ -1,9 +1,9 @@
-#include "seating/SeatingView.h"
+#include "gui/seating/SeatingView.h"
 
-#include "seating/SeatItem.h"
-#include "seating/SeatPainter.h"
-#include "seating/SeatingEditor.h"
-#include "seating/SelectionFrame.h"
+#include "gui/seating/SeatItem.h"
+#include "render/seating/SeatPainter.h"
+#include "core/seating/SeatingEditor.h"
+#include "gui/seating/SelectionFrame.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

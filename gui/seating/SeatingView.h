@@ -1,7 +1,7 @@
 #pragma once
 
-#include "seating/SeatGeometry.h"
-#include "seating/Seats.h"
+#include "core/seating/SeatGeometry.h"
+#include "core/seating/Seats.h"
 
 #include <QGraphicsView>
 

@@ -1,4 +1,4 @@
-#include "seating/SelectionFrame.h"
+#include "gui/seating/SelectionFrame.h"
 
 #include <QCursor>
 #include <QGraphicsRectItem>

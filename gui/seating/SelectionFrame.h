@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seating/SeatGeometry.h"
+#include "core/seating/SeatGeometry.h"
 
 #include <QGraphicsItem>
 

@@ -1,6 +1,6 @@
-#include "sheetview/SheetHeader.h"
+#include "gui/sheetview/SheetHeader.h"
 
-#include "sheetview/SheetModel.h"
+#include "gui/sheetview/SheetModel.h"
 
 #include <QPainter>
 

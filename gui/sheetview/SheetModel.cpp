@@ -1,6 +1,6 @@
-#include "sheetview/SheetModel.h"
+#include "gui/sheetview/SheetModel.h"
 
-#include "style/CellStyle.h"
+#include "render/style/CellStyle.h"
 
 #include <QBrush>
 

@@ -1,8 +1,8 @@
-#include "sheetview/SheetView.h"
+#include "gui/sheetview/SheetView.h"
 
-#include "common/NumberText.h"
-#include "sheetview/SheetHeader.h"
-#include "style/CellStyle.h"
+#include "core/common/NumberText.h"
+#include "gui/sheetview/SheetHeader.h"
+#include "render/style/CellStyle.h"
 
 #include <QApplication>
 #include <QClipboard>

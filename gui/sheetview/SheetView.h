@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/Sheet.h"
-#include "sheetview/SheetModel.h"
+#include "core/sheet/Sheet.h"
+#include "gui/sheetview/SheetModel.h"
 
 #include <QTableView>
 

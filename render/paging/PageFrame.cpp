@@ -1,6 +1,6 @@
-#include "paging/PageFrame.h"
+#include "render/paging/PageFrame.h"
 
-#include "style/CellStyle.h"
+#include "render/style/CellStyle.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

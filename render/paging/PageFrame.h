@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/PrintHeader.h"
+#include "core/sheet/PrintHeader.h"
 
 #include <QFont>
 #include <QSizeF>

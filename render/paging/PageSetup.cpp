@@ -1,6 +1,6 @@
-#include "paging/PageSetup.h"
+#include "render/paging/PageSetup.h"
 
-#include "paging/Printout.h"
+#include "render/paging/Printout.h"
 
 #include <QLocale>
 #include <QPageSize>

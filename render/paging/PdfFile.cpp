@@ -1,7 +1,7 @@
-#include "paging/PdfFile.h"
+#include "render/paging/PdfFile.h"
 
-#include "files/AtomicFile.h"
-#include "paging/PageSetup.h"
+#include "core/files/AtomicFile.h"
+#include "render/paging/PageSetup.h"
 
 #include <QPdfWriter>
 

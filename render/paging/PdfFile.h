@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Result.h"
-#include "paging/Printout.h"
+#include "core/common/Result.h"
+#include "render/paging/Printout.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "paging/Printout.h"
+#include "render/paging/Printout.h"
 
-#include "paging/PrintProgress.h"
+#include "render/paging/PrintProgress.h"
 
 #include <QCoreApplication>
 #include <QPagedPaintDevice>

@@ -1,8 +1,8 @@
-#include "seating/SeatPainter.h"
+#include "render/seating/SeatPainter.h"
 
-#include "common/Cp1252.h"
-#include "seating/SeatGeometry.h"
-#include "style/CellStyle.h"
+#include "core/common/Cp1252.h"
+#include "core/seating/SeatGeometry.h"
+#include "render/style/CellStyle.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

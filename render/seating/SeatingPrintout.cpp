@@ -1,10 +1,10 @@
-#include "seating/SeatingPrintout.h"
+#include "render/seating/SeatingPrintout.h"
 
-#include "paging/PageFrame.h"
-#include "paging/PdfFile.h"
-#include "printout/PrintCopy.h"
-#include "seating/SeatGeometry.h"
-#include "seating/SeatPainter.h"
+#include "render/paging/PageFrame.h"
+#include "render/paging/PdfFile.h"
+#include "core/printout/PrintCopy.h"
+#include "core/seating/SeatGeometry.h"
+#include "render/seating/SeatPainter.h"
 
 #include <QLocale>
 #include <QPaintDevice>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/Result.h"
-#include "files/SeatingFile.h"
-#include "paging/Printout.h"
+#include "core/common/Result.h"
+#include "core/files/SeatingFile.h"
+#include "render/paging/Printout.h"
 
 #include <QColor>
 #include <QDate>

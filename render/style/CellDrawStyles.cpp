@@ -1,6 +1,6 @@
-#include "style/CellDrawStyles.h"
+#include "render/style/CellDrawStyles.h"
 
-#include "style/CellStyle.h"
+#include "render/style/CellStyle.h"
 
 #include <QFontMetricsF>
 #include <QTextLayout>

@@ -1,4 +1,4 @@
-#include "style/CellStyle.h"
+#include "render/style/CellStyle.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

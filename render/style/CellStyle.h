@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/CellFormat.h"
-#include "sheet/Sheet.h"
+#include "core/sheet/CellFormat.h"
+#include "core/sheet/Sheet.h"
 
 #include <QColor>
 #include <QFont>

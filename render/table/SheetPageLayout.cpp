@@ -1,7 +1,7 @@
-#include "table/SheetPageLayout.h"
+#include "render/table/SheetPageLayout.h"
 
-#include "style/CellDrawStyles.h"
-#include "style/CellStyle.h"
+#include "render/style/CellDrawStyles.h"
+#include "render/style/CellStyle.h"
 
 #include <QPaintDevice>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/Sheet.h"
+#include "core/sheet/Sheet.h"
 
 #include <QDate>
 #include <QSizeF>

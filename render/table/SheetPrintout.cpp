@@ -1,8 +1,8 @@
-#include "table/SheetPrintout.h"
+#include "render/table/SheetPrintout.h"
 
-#include "paging/PageFrame.h"
-#include "paging/PdfFile.h"
-#include "style/CellDrawStyles.h"
+#include "render/paging/PageFrame.h"
+#include "render/paging/PdfFile.h"
+#include "render/style/CellDrawStyles.h"
 
 #include <QImage>
 #include <QLocale>

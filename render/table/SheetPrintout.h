@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/Result.h"
-#include "paging/Printout.h"
-#include "sheet/Sheet.h"
-#include "table/SheetPageLayout.h"
+#include "core/common/Result.h"
+#include "render/paging/Printout.h"
+#include "core/sheet/Sheet.h"
+#include "render/table/SheetPageLayout.h"
 
 #include <QSizeF>
 

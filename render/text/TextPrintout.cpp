@@ -1,4 +1,4 @@
-#include "text/TextPrintout.h"
+#include "render/text/TextPrintout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paging/Printout.h"
+#include "render/paging/Printout.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "files/AtomicFile.h"
-#include "support/FileSizeLimit.h"
-#include "support/OrdinaryUser.h"
-#include "support/TestFiles.h"
+#include "core/files/AtomicFile.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/OrdinaryUser.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

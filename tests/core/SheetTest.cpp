@@ -1,5 +1,5 @@
-#include "sheet/PrintHeader.h"
-#include "sheet/Sheet.h"
+#include "core/sheet/PrintHeader.h"
+#include "core/sheet/Sheet.h"
 
 #include <gtest/gtest.h>
 

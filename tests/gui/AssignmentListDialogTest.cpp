@@ -1,16 +1,16 @@
 // The Assignment List: title, type and description, Enter, the background,
 // import and the printout.
 
-#include "editors/AssignmentListDialog.h"
-#include "editors/GradeFileChooser.h"
-#include "editors/ImportAssignmentsDialog.h"
-#include "editors/RecordListPanel.h"
-#include "files/GradeFile.h"
-#include "support/AltLetters.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
-#include "support/PdfText.h"
+#include "gui/editors/AssignmentListDialog.h"
+#include "gui/editors/GradeFileChooser.h"
+#include "gui/editors/ImportAssignmentsDialog.h"
+#include "gui/editors/RecordListPanel.h"
+#include "core/files/GradeFile.h"
+#include "tests/gui/support/AltLetters.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
+#include "tests/support/PdfText.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,12 +2,12 @@
 // and students it offers, what it counts (marks not yet saved included), that
 // it writes nothing, and its printout.
 
-#include "pages/AttendancePage.h"
-#include "reports/AttendanceAnalysisWindow.h"
-#include "sheetview/SheetView.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/PdfText.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/reports/AttendanceAnalysisWindow.h"
+#include "gui/sheetview/SheetView.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/support/PdfText.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -94,7 +94,7 @@ void AttendanceAnalysisWindowTest::countsMarksNotYetSavedAndWritesNothing() {
     AttendancePage* page = h.window->attendancePage();
     page->view()->selectRange(CellRange{3, 2, 3, 4});  // Bob Stone, March 1st to 3rd
     page->markSelection(QStringLiteral("E"));
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
 
     AttendanceAnalysisWindow* window = openAnalysis(h);
     QVERIFY(window);
@@ -102,7 +102,7 @@ void AttendanceAnalysisWindowTest::countsMarksNotYetSavedAndWritesNothing() {
     QCOMPARE(row(window->sheet(), 4), QStringLiteral("March|0|0|3|3"));
     window->accept();
     QVERIFY(!QFile::exists(attendFile));
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
 }
 
 void AttendanceAnalysisWindowTest::choosingAnotherStudentOrYearRecounts() {

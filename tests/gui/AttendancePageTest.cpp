@@ -2,12 +2,12 @@
 // menu, the marks kept in the class document until it is saved, and a
 // damaged attendance file.
 
-#include "attendance/AttendanceBook.h"
-#include "attendance/AttendanceTable.h"
-#include "files/AttendanceFile.h"
-#include "pages/AttendancePage.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
+#include "core/attendance/AttendanceBook.h"
+#include "core/attendance/AttendanceTable.h"
+#include "core/files/AttendanceFile.h"
+#include "gui/pages/AttendancePage.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -133,12 +133,12 @@ void AttendancePageTest::keysMarkOnlyDayCellsAndCountThem() {
     AttendanceHarness h;
     QVERIFY(h.exposed && h.opened);
     QCOMPARE(h.page->sheet().maxCol(), 35);  // September: 30 days
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
 
     h.type(2, 3, 't');
     QCOMPARE(h.cell(2, 3), QStringLiteral("T"));
     QCOMPARE(h.page->sheet().number(2, 32), 1.0);
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
 
     h.type(2, 4, 'x');  // any other key is turned away
     QCOMPARE(h.cell(2, 4), QString());
@@ -195,7 +195,7 @@ void AttendancePageTest::marksStayInTheClassAcrossMonthsUntilItIsSaved() {
     const QByteArray onDisk = h.fileBytes();
     h.type(2, 1, 't');
     h.type(4, 30, 'u');
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
 
     // October through the month list: what the file holds, a record found
     // whatever the letter case of its name; September is not written.
@@ -220,7 +220,7 @@ void AttendancePageTest::marksStayInTheClassAcrossMonthsUntilItIsSaved() {
     // Save writes the three months at once; the stored record of the
     // case-different name is overwritten, not doubled.
     h.window->saveClass();
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     QCOMPARE((*h.stored("Ann Lee", 9, 2024))[0], 'T');
     const auto cleo = h.stored("Cleo Park", 9, 2024);
     QVERIFY(cleo);
@@ -252,7 +252,7 @@ void AttendancePageTest::typedMarksSurviveOtherPagesAndClassChanges() {
     QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
     // Saving the class writes it.
     h.window->saveClass();
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     QCOMPARE((*h.stored("Bob Stone", today.month(), today.year()))[0], 'E');
 }
 
@@ -327,7 +327,7 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
     page->view()->selectRange(CellRange::cell(2, 3));
     QTest::keyClick(page->view(), 't');
     QCOMPARE(page->sheet().text(2, 3), QString());
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
 
     // Months, pages and changes of the class rebuild the page without warning again.
     page->showMonth(10, 2024);
@@ -338,7 +338,7 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
 
     // Save writes the grades and leaves the file byte for byte, and says so.
     h.window->saveClass();
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
     QVERIFY(h.window->statusBar()->currentMessage().contains(QStringLiteral("was kept as it was")));
     QFile after(atd);

@@ -2,10 +2,10 @@
 // before overwriting them, and coming back to the window offers to reload a
 // class without unsaved changes.
 
-#include "data/PointEntry.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/TestFiles.h"
+#include "core/data/PointEntry.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -86,7 +86,7 @@ void ChangesElsewhereTest::saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays(
     QCOMPARE(c.h.dialogs.choiceButtons.front(),
              (QStringList{QStringLiteral("&Overwrite"), QStringLiteral("Save &As\u2026"), QStringLiteral("&Cancel")}));
     QCOMPARE(fileContents(c.path), theirs);
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     w.saveClass();
     QCOMPARE(c.h.dialogs.unanswered, 1);
     QCOMPARE(fileContents(c.path), theirs);
@@ -98,7 +98,7 @@ void ChangesElsewhereTest::saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays(
     w.saveClass();
     QCOMPARE(fileContents(c.path), theirs);
     QCOMPARE(w.document().markwellFile, copy);
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 
     // The save question on the way out asks it too; Overwrite writes.
     OpenClass again;
@@ -128,7 +128,7 @@ void ChangesElsewhereTest::anyChangeOfAnyOfTheThreeFilesIsNoticed() {
         c.h.dialogs.choose(Cancel);
         c.h.window->saveClass();
         QCOMPARE(c.h.dialogs.count(Kind::Choice), 1);
-        QVERIFY(c.h.window->document().Dirty);
+        QVERIFY(c.h.window->document().modified);
     }
 }
 
@@ -145,7 +145,7 @@ void ChangesElsewhereTest::ownSavesAndUntouchedFilesAskNothing() {
     w.saveClass();
     w.documentCommands().reviewChangesOnDisk();
     QVERIFY(c.h.dialogs.messages().isEmpty());
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 }
 
 void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
@@ -173,7 +173,7 @@ void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
     w.activateWindow();
     QTRY_COMPARE(c.h.dialogs.count(Kind::YesNo), 2);
     QTRY_COMPARE(c.h.cls().students[2].name, std::string("Cleo Parker"));
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 
     // With unsaved changes nothing is reloaded: the status line says why Save will ask.
     w.replaceClass(smallClass());
@@ -183,7 +183,7 @@ void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
     QVERIFY(w.statusBar()->currentMessage().startsWith(
         QStringLiteral("\"period1.grs\" was changed by another program since it was opened.")));
     QCOMPARE(c.h.cls().students[2].name, std::string("Cleo Park"));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
 }
 
 MARKWELL_GUI_TEST_MAIN(ChangesElsewhereTest)

@@ -2,13 +2,13 @@
 // exports and closing, with every answer of the save question, failing saves
 // and refused files.
 
-#include "attendance/AttendanceBook.h"
-#include "files/AttendanceFile.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
-#include "pages/AttendancePage.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
+#include "core/attendance/AttendanceBook.h"
+#include "core/files/AttendanceFile.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
+#include "gui/pages/AttendancePage.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -82,7 +82,7 @@ void DocumentLifecycleTest::startsWithAnEmptyUntitledClassOnTheGradesPage() {
     QVERIFY(!w.isWindowModified());
     QVERIFY(w.width() >= 696 && w.height() >= 480);
     QVERIFY(!w.document().isTitled());
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     QVERIFY(h.cls().students.empty());
     QCOMPARE(h.cls().gradeScale.name, std::string("<Default>"));
     QCOMPARE(w.statusText(), QStringLiteral("Markwell File: < None >"));
@@ -114,7 +114,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
     WindowHarness h;
     MainWindow& w = *h.window;
     w.replaceClass(smallClass());
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QVERIFY(!w.showPage(Page::Attendance));  // students, but no file yet
 
     const QString path = h.path(QStringLiteral("period1.grs"));
@@ -122,7 +122,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
     w.saveClass();
     QCOMPARE(h.dialogs.texts(Kind::SaveFile), QStringList{QStringLiteral("Save Markwell As")});
     QVERIFY(h.dialogs.fileRequests.front().filters.contains(QStringLiteral("Excel File (*.xls)")));
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     QCOMPARE(w.document().markwellFile, path);
     QCOMPARE(w.document().attendFile, h.path(QStringLiteral("period1.ATD")));
     QCOMPARE(w.document().seatingFile, h.path(QStringLiteral("period1.SEA")));
@@ -145,7 +145,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
     w.replaceClass(w.document().classRecord);
     w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 }
 
 void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
@@ -157,7 +157,7 @@ void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
     w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("Unable to create ")));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QVERIFY(!w.document().isTitled());
     QCOMPARE(w.statusText(), QStringLiteral("Markwell File: < None >"));
 
@@ -166,7 +166,7 @@ void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
     h.dialogs.cancelSave();
     w.saveClassAs();
     QVERIFY(h.dialogs.messages().isEmpty());
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
 }
 
 void DocumentLifecycleTest::openAsksFirstAndEachAnswerDoesWhatItSays() {
@@ -183,20 +183,20 @@ void DocumentLifecycleTest::openAsksFirstAndEachAnswerDoesWhatItSays() {
     h.open(otherPath);
     QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{kQuestion});
     QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
 
     // Yes on an untitled class asks for a name; cancelling that keeps the class too.
     h.dialogs.answer(Answer::Yes);
     h.dialogs.cancelSave();
     h.open(otherPath);
     QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
 
     // No lets the changes go.
     h.dialogs.answer(Answer::No);
     h.open(otherPath);
     QCOMPARE(h.cls().students[0].name, std::string("Zed Other"));
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     QCOMPARE(w.document().markwellFile, otherPath);
 
     // Yes saves first (an untitled class, under the name asked for), then opens.
@@ -245,7 +245,7 @@ void DocumentLifecycleTest::aRefusedFileLeavesEverythingAsItWas() {
     QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("damaged.grs")));
     QVERIFY(h.cls() == before);
     QCOMPARE(w.document().markwellFile, good);
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QCOMPARE(w.statusText(), QStringLiteral("Markwell File: ") + good);
 
     // A file that is not there at all.
@@ -306,13 +306,13 @@ void DocumentLifecycleTest::saveAsToANewNameCarriesEveryMonthOfAttendance() {
     AttendancePage* page = w.attendancePage();
     page->view()->selectRange(CellRange::cell(3, today.day() + 1));  // Bob Stone, today
     page->markSelection(QStringLiteral("U"));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
 
     const QString newPath = h.path(QStringLiteral("term2.grs"));
     h.dialogs.saveAs(newPath);
     w.saveClassAs();
     QCOMPARE(w.document().markwellFile, newPath);
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 
     Result<AttendanceFile> carried = readAttendanceFile(attendancePathFor(newPath));
     QVERIFY(carried.ok());
@@ -321,7 +321,7 @@ void DocumentLifecycleTest::saveAsToANewNameCarriesEveryMonthOfAttendance() {
     const auto other = book.marksOf(otherMonth, today.year(), names);
     QVERIFY(other[0] && (*other[0])[0] == 'T' && (*other[0])[3] == 'U');
     QVERIFY(other[1] && (*other[1])[1] == 'E');
-    QVERIFY(book.FindAttendanceRecord(3, 2019, "Ann Lee").has_value());
+    QVERIFY(book.findAttendanceRecord(3, 2019, "Ann Lee").has_value());
     const auto shown = book.marksOf(today.month(), today.year(), names);
     QVERIFY(shown[1] && (*shown[1])[static_cast<std::size_t>(today.day() - 1)] == 'U');
     // The old class's files are as they were.
@@ -338,10 +338,10 @@ void DocumentLifecycleTest::saveAsOntoItsOwnNameKeepsEveryMonth() {
     w.replaceClass(w.document().classRecord);
     h.dialogs.saveAs(path);
     w.saveClassAs();
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     Result<AttendanceFile> kept = readAttendanceFile(attendancePathFor(path));
     QVERIFY(kept.ok());
-    QVERIFY(AttendanceBook(kept->records).FindAttendanceRecord(5, 2020, "Cleo Park").has_value());
+    QVERIFY(AttendanceBook(kept->records).findAttendanceRecord(5, 2020, "Cleo Park").has_value());
 }
 
 void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse() {
@@ -359,7 +359,7 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
     QVERIFY(exported.contains(QStringLiteral("Ann Lee")));
     QVERIFY(exported.contains(QStringLiteral("98")));  // Ann's total, 8 + 90
     QCOMPARE(w.document().markwellFile, path);
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QCOMPARE(bytesOf(path), gradeBytes);
     QCOMPARE(w.statusText(), QStringLiteral("Markwell File: ") + path);
     // The teacher is told where the table went, as nothing else on screen changes.
@@ -391,14 +391,14 @@ void DocumentLifecycleTest::closingAsksWithCancelAndNeverLosesWorkSilently() {
     h.dialogs.answer(Answer::Cancel);
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
 
     // Yes with a save that fails keeps the window open.
     h.dialogs.answer(Answer::Yes);
     h.dialogs.saveAs(h.path(QStringLiteral("missing/x.grs")));
     w.close();
     QVERIFY(w.isVisible());
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
 
     // Yes with a save that works closes, with the class on disk.
@@ -453,7 +453,7 @@ void DocumentLifecycleTest::newLeavesNothingOfTheOldClassBehind() {
     h.dialogs.answer(Answer::No);
     w.newClass();
     QVERIFY(h.cls().students.empty());
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 }
 
 void DocumentLifecycleTest::aFileGivenAtStartOpensOrIsReported() {
@@ -492,7 +492,7 @@ void DocumentLifecycleTest::answeringNoLeavesAllThreeFilesAsTheyWere() {
             page->view()->selectRange(CellRange{2, 3, 4, 3});
             page->markSelection(QStringLiteral("U"));
         }
-        QVERIFY(w.document().Dirty);
+        QVERIFY(w.document().modified);
 
         h.dialogs.answer(Answer::No);
         leaveClass(h, leave, other);
@@ -527,7 +527,7 @@ void DocumentLifecycleTest::anExportFromTheSaveQuestionIsNoSave() {
         QVERIFY(w.isVisible());
         QCOMPARE(h.cls().students.size(), std::size_t{3});
         QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
-        QVERIFY(w.document().Dirty);
+        QVERIFY(w.document().modified);
         QVERIFY(!w.document().isTitled());
         QCOMPARE(w.statusBar()->currentMessage(),
                  QStringLiteral("The grades table was written to %1; the class itself is not saved.").arg(csv));
@@ -554,7 +554,7 @@ void DocumentLifecycleTest::aFieldTheFilesCannotHoldWritesNothing() {
     QVERIFY(!QFile::exists(path));
     QVERIFY(!QFile::exists(attendancePathFor(path)));
     QVERIFY(!QFile::exists(seatingPathFor(path)));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QVERIFY(!w.document().isTitled());
 }
 

@@ -2,17 +2,17 @@
 // File > Earlier Versions... opens one as a new class, Options sets how many
 // are kept, and a class open in another Markwell warns before it opens here.
 
-#include "dialogs/EarlierVersionsDialog.h"
-#include "dialogs/OptionsDialog.h"
-#include "document/ClassLock.h"
-#include "document/EarlierVersions.h"
-#include "files/GradeFile.h"
-#include "settings/KeptVersions.h"
-#include "sheetview/SheetView.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
-#include "support/TestFiles.h"
+#include "gui/document/EarlierVersionsDialog.h"
+#include "gui/options/OptionsDialog.h"
+#include "core/document/ClassLock.h"
+#include "core/document/EarlierVersions.h"
+#include "core/files/GradeFile.h"
+#include "core/settings/KeptVersions.h"
+#include "gui/sheetview/SheetView.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDialogButtonBox>
 #include <QLockFile>
@@ -73,7 +73,7 @@ void EarlierVersionsWindowTest::eachSaveKeepsTheClassItReplacesAndOneOpensAsANew
     h.window->saveClass();
     addStudent(h, "Eve Gray");
     h.window->saveClass();
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     const QByteArray onDisk = classFiles(path);
 
     bool handled = false;
@@ -94,7 +94,7 @@ void EarlierVersionsWindowTest::eachSaveKeepsTheClassItReplacesAndOneOpensAsANew
     // The class as it was first opened, untitled and unsaved, attendance and seats with it.
     const Document& opened = h.window->document();
     QVERIFY(!opened.isTitled());
-    QVERIFY(opened.Dirty);
+    QVERIFY(opened.modified);
     QCOMPARE(opened.classRecord.students.size(), std::size_t(3));
     QCOMPARE(opened.attendance.records().size(), std::size_t(1));
     QCOMPARE(opened.classRecord.Seats.size(), std::size_t(1));
@@ -140,7 +140,7 @@ void EarlierVersionsWindowTest::aSaveWhereNoVersionCanBeKeptStillSaves() {
     h.window->saveClass();
     qputenv("XDG_DATA_HOME", dataHome);
 
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     QCOMPARE(h.dialogs.count(Kind::Warn), 0);
     QVERIFY2(h.window->statusBar()->currentMessage().startsWith(
                  QStringLiteral("No earlier version of %1 could be kept: ").arg(path)),

@@ -1,11 +1,11 @@
 // Grade entry: one assignment at a time, points through the shared rule,
 // the last value typed kept when switching and on OK.
 
-#include "data/PointEntry.h"
-#include "editing/Validators.h"
-#include "editors/EditGradesDialog.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
+#include "core/data/PointEntry.h"
+#include "core/editing/Validators.h"
+#include "gui/editors/EditGradesDialog.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
 
 #include <QComboBox>
 #include <QLineEdit>

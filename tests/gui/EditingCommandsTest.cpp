@@ -2,18 +2,18 @@
 // take the class back on OK; and a class entered through the dialogs is the
 // class markwell-cli builds from the same data.
 
-#include "core/cli/CliRunner.h"
-#include "dialogs/DropRuleDialog.h"
-#include "dialogs/GradeScaleDialog.h"
-#include "dialogs/WeightsDialog.h"
-#include "editors/AssignmentListDialog.h"
-#include "editors/EditGradesDialog.h"
-#include "editors/RecordListPanel.h"
-#include "editors/StudentListDialog.h"
-#include "pages/GradesPage.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
+#include "tests/core/cli/CliRunner.h"
+#include "gui/rules/DropRuleDialog.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/rules/WeightsDialog.h"
+#include "gui/editors/AssignmentListDialog.h"
+#include "gui/editors/EditGradesDialog.h"
+#include "gui/editors/RecordListPanel.h"
+#include "gui/editors/StudentListDialog.h"
+#include "gui/pages/GradesPage.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -113,12 +113,12 @@ void EditingCommandsTest::cancelLeavesTheClassEqual() {
     QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Choice), 4);
     QCOMPARE(h.dialogs.unanswered, 0);
     QCOMPARE(h.cls(), before);
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
 
     // OK without a change is no change either.
     whenShown<StudentListDialog>([](StudentListDialog& d) { d.accept(); });
     h.window->actions().studentList->trigger();
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
 }
 
 void EditingCommandsTest::okTakesTheChangedClassAndRebuildsTheTable() {
@@ -129,7 +129,7 @@ void EditingCommandsTest::okTakesTheChangedClassAndRebuildsTheTable() {
         d.accept();
     });
     h.window->actions().editGrades->trigger();
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
     QVERIFY(h.window->isWindowModified());
     const Sheet& table = h.window->gradesTable().sheet;
     QCOMPARE(table.text(2, 1), QStringLiteral("Ann Lee"));
@@ -285,7 +285,7 @@ void EditingCommandsTest::theCliAndTheDialogsBuildTheSameClass() {
     const QString byWindow = h.path(QStringLiteral("window.grs"));
     h.dialogs.saveAs(byWindow);
     h.window->saveClass();
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
 
     // Zoë: Quiz 9.5 of 10 and Test 47 of 50, the lowest (the quiz) dropped;
     // Bo's test is left empty (0 of 50), his only counted score, and dropped:

@@ -1,14 +1,14 @@
 // Grade Scale: the scales of the store, the class's own scale, and what
 // Save As, Delete and OK do to the store and the class.
 
-#include "dialogs/GradeScaleDialog.h"
-#include "dialogs/QtUserDialogs.h"
-#include "grading/GradesLayout.h"
-#include "scales/ScaleChecks.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
-#include "support/TestFiles.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/shared/QtUserDialogs.h"
+#include "core/grading/GradesLayout.h"
+#include "core/scales/ScaleChecks.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
+#include "tests/support/TestFiles.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -37,8 +37,8 @@ struct Store {
     ScaleStore scales{settings};
 
     Store() {
-        (void)scales.CreateDefaultScale();
-        (void)scales.SaveGradeScale(biology());
+        (void)scales.createDefaultScale();
+        (void)scales.saveScale(biology());
     }
     static StoredScale biology() {
         return {q("Biology"), ScaleKind::Standard,
@@ -143,13 +143,13 @@ void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
     QCOMPARE(h.dialogs.texts(Kind::Choice),
              QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
     QCOMPARE(h.cls().gradeScale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     const Sheet& after = w.gradesTable().sheet;
     QCOMPARE(after.text(2, after.maxCol()), q("Pass"));  // Ann Lee, 89.09%
     QCOMPARE(after.text(3, after.maxCol()), q("Fail"));  // Bob Stone, 69.09%
     QCOMPARE(after.text(2, after.maxCol() - 1), before.text(2, before.maxCol() - 1));
     // OK saved the scale shown under its name.
-    QCOMPARE(h.scales->GetGradeScale(q("<Default>"))->num_values, "75,100,0,74");
+    QCOMPARE(h.scales->scaleNamed(q("<Default>"))->num_values, "75,100,0,74");
 
     // Cancel changes nothing of the class.
     const ClassRecord kept = h.cls();

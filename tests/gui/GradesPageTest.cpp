@@ -1,12 +1,12 @@
 // The Grades page in the main window: what is enabled when, typed points,
 // sorting, font and grid lines, copying, and the commands not built yet.
 
-#include "data/PointEntry.h"
-#include "files/GradeFile.h"
-#include "grading/GradesLayout.h"
-#include "pages/GradesPage.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
+#include "core/data/PointEntry.h"
+#include "core/files/GradeFile.h"
+#include "core/grading/GradesLayout.h"
+#include "gui/pages/GradesPage.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
 
 #include <QClipboard>
 #include <QHeaderView>
@@ -155,12 +155,12 @@ void GradesPageTest::typedPointsAreStoredAndOtherInputRefused() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     h.open(writeClass(h.folder.path(), QStringLiteral("typed.grs"), smallClass()));
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 
     // Bob Stone (row 3), Quiz 1 (column 2): 6 becomes 9.5; his total 76 becomes 79.5.
     typeInto(w, 3, 2, QStringLiteral("9.5"));
     QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("9.5"));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     const Sheet& table = w.gradesTable().sheet;
     QCOMPARE(table.text(3, 2), QStringLiteral("9.5"));
     QCOMPARE(table.number(3, 4), 79.5);
@@ -290,7 +290,7 @@ void GradesPageTest::aValueStillBeingTypedIsKeptBySaveAndExit() {
     Result<ClassRecord> saved = readGradeFile(path);
     QVERIFY(saved.ok());
     QCOMPARE(pointsOf(*saved, 0, "Bob Stone"), std::string("3"));
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 
     // Exit in the middle of typing asks about the value rather than dropping it.
     QVERIFY(startTyping(4, 3, '7'));
@@ -299,7 +299,7 @@ void GradesPageTest::aValueStillBeingTypedIsKeptBySaveAndExit() {
     QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
     QVERIFY(w.isVisible());
     QCOMPARE(pointsOf(h.cls(), 1, "Cleo Park"), std::string("7"));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
 
     // A window that goes away in the middle of typing takes the value with it, quietly.
     QVERIFY(startTyping(2, 2, '1'));
@@ -398,7 +398,7 @@ void GradesPageTest::sortingReordersTheClassByTheSelectedColumn() {
     // Descending on Test 1 (90, 70, 80): Ann, Cleo, Bob.
     view->selectRange(CellRange{3, 3, 4, 5});  // the left column is the key
     w.sortDescending();
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
     QCOMPARE(h.cls().students[1].name, std::string("Cleo Park"));
     QCOMPARE(h.cls().students[2].name, std::string("Bob Stone"));
@@ -423,7 +423,7 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     // Cancelled: nothing changes.
     h.dialogs.fonts.push_back(std::nullopt);
     w.chooseFont();
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     QCOMPARE(h.dialogs.fontRequests.front().family, QStringLiteral("MS Sans Serif"));
     QCOMPARE(h.dialogs.fontRequests.front().pointSize, 8);
 
@@ -434,7 +434,7 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     green.italic = true;
     h.dialogs.fonts.push_back(green);
     w.chooseFont();
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     const GridProperties& props = h.cls().gridProps;
     QCOMPARE(props.font_name, std::string("DejaVu Serif"));
     QCOMPARE(props.font_size, 11);
@@ -464,7 +464,7 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     clean.window->toggleGridLines();
     QVERIFY(check->isChecked());
     QVERIFY(clean.cls().gridProps.grid_lines);
-    QVERIFY(clean.window->document().Dirty);
+    QVERIFY(clean.window->document().modified);
     QVERIFY(clean.window->isWindowModified());
     QVERIFY(clean.window->gradesTable().sheet.showGridLines());
     QVERIFY(clean.window->gradesPage()->view()->showGrid());

@@ -1,14 +1,14 @@
 // Weighted Grades and Drop Scores: what they show, what OK gives the class,
 // and that Cancel and refusals leave it alone.
 
-#include "dialogs/DropRuleDialog.h"
-#include "data/Tables.h"
-#include "dialogs/WeightsDialog.h"
-#include "grading/GradesLayout.h"
-#include "support/AltLetters.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
+#include "gui/rules/DropRuleDialog.h"
+#include "core/data/Tables.h"
+#include "gui/rules/WeightsDialog.h"
+#include "core/grading/GradesLayout.h"
+#include "tests/gui/support/AltLetters.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -81,7 +81,7 @@ void GradingRulesDialogsTest::aWeightStillBeingTypedCounts() {
     ScriptedDialogs dialogs;
     WeightedGrades current;
     current.Test = 50;
-    current.Use = true;
+    current.enabled = true;
     WeightsDialog dialog(current, dialogs);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -94,7 +94,7 @@ void GradingRulesDialogsTest::aWeightStillBeingTypedCounts() {
     QCOMPARE(dialogs.messages(), QStringList());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.weights().Homework, 50);
-    QVERIFY(dialog.weights().Use);
+    QVERIFY(dialog.weights().enabled);
 
     // "105" is not yet a value while it is being typed: OK reads it as 100.
     WeightsDialog typing(WeightedGrades{}, dialogs);
@@ -140,7 +140,7 @@ void GradingRulesDialogsTest::weightsOkRebuildsTheAveragesAndCancelChangesNothin
     }, &handled);
     w.actions().weightedGrades->trigger();
     QVERIFY(handled);
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     QCOMPARE(w.document().classRecord, h.cls());
     QCOMPARE(h.cls().weightGrades, WeightedGrades{});
 
@@ -152,9 +152,9 @@ void GradingRulesDialogsTest::weightsOkRebuildsTheAveragesAndCancelChangesNothin
     }, &handled);
     w.actions().weightedGrades->trigger();
     QVERIFY(handled);
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QCOMPARE(h.cls().weightGrades.Test, 80);
-    QVERIFY(h.cls().weightGrades.Use);
+    QVERIFY(h.cls().weightGrades.enabled);
     // Test is the reference; quizzes count 20/80: (90 + 8/4) of (100 + 10/4).
     QCOMPARE(annAverage(w), QStringLiteral("89.76% B"));
 }
@@ -224,7 +224,7 @@ void GradingRulesDialogsTest::dropRuleOkMarksTheClassChangedAndKeysReachEveryCho
     w.actions().dropLowest->trigger();
     QVERIFY(handled);
     QCOMPARE(h.cls().lowScoreInfo, byType({2}));
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     // Ann's quiz (8 of 10) is dropped: 90 of 100.
     QCOMPARE(annAverage(w), QStringLiteral("90.00% A"));
 
@@ -245,18 +245,18 @@ void GradingRulesDialogsTest::okWithoutAChangeLeavesTheClassAsSaved() {
     ClassRecord cls = smallClass();
     cls.weightGrades.Test = 60;
     cls.weightGrades.Quiz = 40;
-    cls.weightGrades.Use = true;
+    cls.weightGrades.enabled = true;
     h.open(writeClass(h.folder.path(), QStringLiteral("unchanged.grs"), cls));
 
     bool handled = false;
     whenModalShows<WeightsDialog>([](WeightsDialog* d) { d->accept(); }, &handled);
     w.actions().weightedGrades->trigger();
     QVERIFY(handled);
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     whenModalShows<DropRuleDialog>([](DropRuleDialog* d) { d->accept(); }, &handled);
     w.actions().dropLowest->trigger();
     QVERIFY(handled);
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     QCOMPARE(h.cls(), cls);
 }
 

@@ -2,13 +2,13 @@
 // opens the page of the window it is pressed in, also over a modal dialog,
 // and the About window shows what it must and writes to its contact.
 
-#include "help/AboutDialog.h"
-#include "help/HelpCenter.h"
-#include "help/HelpWindow.h"
-#include "icons/Icons.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ScriptedDialogs.h"
+#include "gui/help/AboutDialog.h"
+#include "gui/help/HelpCenter.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/shared/Icons.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ScriptedDialogs.h"
 
 #include <QDialog>
 #include <QFile>

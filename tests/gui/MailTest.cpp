@@ -1,11 +1,11 @@
 // E-mail: the address File > E-mail... opens, and a student's report handed
 // to a stand-in xdg-email that records what it was given.
 
-#include "mail/XdgEmailLauncher.h"
-#include "pages/GradesPage.h"
-#include "reports/IndividualReportWindow.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
+#include "gui/mail/XdgEmailLauncher.h"
+#include "gui/pages/GradesPage.h"
+#include "gui/reports/IndividualReportWindow.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The main window as a desktop window: its title, its place on the screen,
 // and the keys that reach its pages and the help.
 
-#include "help/HelpWindow.h"
-#include "pages/GradesPage.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/pages/GradesPage.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -46,7 +46,7 @@ void MainWindowTest::theTitleNamesTheClassAndShowsUnsavedChanges() {
     w.toggleGridLines();
     QVERIFY(w.isWindowModified());
     w.saveClass();
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     QVERIFY(!w.isWindowModified());
 
     ClassRecord changed = smallClass();

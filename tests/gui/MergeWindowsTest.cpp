@@ -2,18 +2,18 @@
 // anything is read, the question for a dirty open class, and the report's
 // tool bar, which changes the report alone.
 
-#include "dialogs/GradeScaleDialog.h"
-#include "reports/MergeSetupDialog.h"
-#include "reports/MergedReportWindow.h"
-#include "sheetview/SheetView.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
-#include "support/PdfText.h"
-#include "support/TestFiles.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/reports/MergeSetupDialog.h"
+#include "gui/reports/MergedReportWindow.h"
+#include "gui/sheetview/SheetView.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
+#include "tests/support/PdfText.h"
+#include "tests/support/TestFiles.h"
 
-#include "data/PointEntry.h"
-#include "files/GradeFile.h"
+#include "core/data/PointEntry.h"
+#include "core/files/GradeFile.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -145,7 +145,7 @@ void MergeWindowsTest::setupStartsWithTheOpenClassAndOpensTheReport() {
     report->close();
     // The setup stays for another merge.
     QVERIFY(setup->isVisible());
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     setup->close();
 }
 
@@ -211,13 +211,13 @@ void MergeWindowsTest::aMissingOrDamagedFileIsReportedAndNoReportOpens() {
 void MergeWindowsTest::aDirtyOpenClassNamedAsAFileIsOfferedASave() {
     MergeHarness h;
     h.window->toggleGridLines();  // kept in the grade file: a change
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
     const QByteArray onDisk = fileContents(h.first);
 
     h.dialogs.answer(UserDialogs::Answer::Cancel);
     QVERIFY(!h.mergeTerms());
     QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{QStringLiteral("Save changes before merging?")});
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
     h.closeSetup();
 
     // No: the file as it is on disk, the class still unsaved.
@@ -225,7 +225,7 @@ void MergeWindowsTest::aDirtyOpenClassNamedAsAFileIsOfferedASave() {
     MergedReportWindow* report = h.mergeTerms();
     QVERIFY(report);
     QVERIFY(!report->report().sheet.showGridLines());
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
     QCOMPARE(fileContents(h.first), onDisk);
     h.closeSetup();
 
@@ -234,7 +234,7 @@ void MergeWindowsTest::aDirtyOpenClassNamedAsAFileIsOfferedASave() {
     report = h.mergeTerms();
     QVERIFY(report);
     QVERIFY(report->report().sheet.showGridLines());
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     QVERIFY(fileContents(h.first) != onDisk);
     h.closeSetup();
 
@@ -360,7 +360,7 @@ void MergeWindowsTest::gridLinesFontAndSortChangeTheReportAlone() {
                                                     report->report().sheet.text(2, 2) + QLatin1Char('\n'));
 
     QCOMPARE(h.cls(), before);
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     h.closeSetup();
 }
 
@@ -400,7 +400,7 @@ void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
     // The open class keeps its scale and its letters, and nothing to save.
     QCOMPARE(h.cls().gradeScale, classScale);
     QCOMPARE(h.window->gradesTable().sheet.text(2, h.window->gradesTable().sheet.maxCol()), QStringLiteral("B"));
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     h.closeSetup();
 }
 

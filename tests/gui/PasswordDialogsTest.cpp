@@ -1,12 +1,12 @@
 // Options and Enter Password: what is stored, what is refused, and that a
 // refusal followed by Cancel leaves the settings exactly as they were.
 
-#include "dialogs/OptionsDialog.h"
-#include "dialogs/PasswordDialog.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
-#include "support/TestFiles.h"
+#include "gui/options/OptionsDialog.h"
+#include "gui/options/PasswordDialog.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
+#include "tests/support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -286,7 +286,7 @@ void PasswordDialogsTest::optionsIsACommandOfTheMainWindow() {
     QVERIFY(handled);
     QVERIFY(h.passwords->isOn());
     QVERIFY(h.passwords->accepts(q("pear")).value());
-    QVERIFY(!h.window->document().Dirty);  // a setting of the program, not of the class
+    QVERIFY(!h.window->document().modified);  // a setting of the program, not of the class
 }
 
 MARKWELL_GUI_TEST_MAIN(PasswordDialogsTest)

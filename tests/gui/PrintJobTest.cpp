@@ -2,14 +2,14 @@
 // dialog's answers print, progress and Cancel, and PDF files from the dialog
 // that match markwell-cli's page for page.
 
-#include "dialogs/PageProgressDialog.h"
-#include "printing/PrintJob.h"
-#include "support/GuiTestMain.h"
-#include "support/PdfImage.h"
-#include "support/PdfText.h"
-#include "support/PupilTable.h"
-#include "support/TestFiles.h"
-#include "support/ScriptedDialogs.h"
+#include "gui/shared/PageProgressDialog.h"
+#include "gui/printing/PrintJob.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/support/PdfImage.h"
+#include "tests/support/PdfText.h"
+#include "tests/support/PupilTable.h"
+#include "tests/support/TestFiles.h"
+#include "tests/gui/support/ScriptedDialogs.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Printing from the main window: names or IDs, attendance, the preview,
 // cancelled and failing printers, and the clipboard left alone.
 
-#include "pages/AttendancePage.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/PdfText.h"
+#include "gui/pages/AttendancePage.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/support/PdfText.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -57,7 +57,7 @@ void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
     h.dialogs.previewPdf = h.path(QStringLiteral("preview.pdf"));
     w.previewPrint();
     QVERIFY(pdfText(h.dialogs.previewPdf).contains(QStringLiteral("Bob Stone")));
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 }
 
 void PrintingCommandsTest::attendancePrintsTheMonthOnDisplay() {

@@ -1,11 +1,11 @@
 // Other ways to a class than File > Open: File > Open Recent, kept from one
 // run to the next, and a grade file dropped on the window.
 
-#include "main/GradeFileDrops.h"
-#include "main/RecentFiles.h"
-#include "main/RecentFilesMenu.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
+#include "gui/document/GradeFileDrops.h"
+#include "gui/document/RecentFiles.h"
+#include "gui/document/RecentFilesMenu.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -162,13 +162,13 @@ void RecentFilesAndDropsTest::aRecentClassOpensAfterTheSaveQuestion() {
     recentItems(h).at(1)->trigger();
     QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{"Do you wish to save changes to \"b.grs\"?"});
     QCOMPARE(h.window->document().markwellFile, b);
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
 
     h.dialogs.answer(Answer::No);
     recentItems(h).at(1)->trigger();
     QCOMPARE(h.window->document().markwellFile, a);
     QCOMPARE(h.cls().students.size(), other.students.size());
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     QCOMPARE(recentNames(recentItems(h)), (QStringList{"a.grs", "b.grs"}));
 }
 

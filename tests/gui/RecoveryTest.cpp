@@ -2,14 +2,14 @@
 // when it goes, and what the next start offers, answered as a teacher would
 // answer; and the whole program killed in the middle of its work.
 
-#include "data/PointEntry.h"
-#include "document/DataFolder.h"
-#include "document/DocumentFiles.h"
-#include "document/RecoveryCopy.h"
-#include "main/RecoveryKeeper.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/TestFiles.h"
+#include "core/data/PointEntry.h"
+#include "core/document/DataFolder.h"
+#include "core/document/DocumentFiles.h"
+#include "core/document/RecoveryCopy.h"
+#include "gui/document/RecoveryKeeper.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -185,7 +185,7 @@ void RecoveryTest::theNextStartRecoversTheChangesAsTheyWouldHaveBeenSaved() {
 
     // The class itself, with its changes unsaved; its files still as they were.
     QCOMPARE(w.document().markwellFile, crashed.classPath);
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QCOMPARE(w.windowTitle(), QStringLiteral("period1.grs[*] — Computerized Markwell"));
     QVERIFY(w.isWindowModified());
     QCOMPARE(h.cls().assignments[0].namegrade[1], makePointEntry("Bob Stone", "9"));
@@ -207,7 +207,7 @@ void RecoveryTest::discardAndDecideLaterDoWhatTheySay() {
         h.dialogs.choose(DecideLater);
         h.window->offerRecovery();
         QVERIFY(!h.window->document().isTitled());
-        QVERIFY(!h.window->document().Dirty);
+        QVERIFY(!h.window->document().modified);
         h.window->offerRecovery();
         QCOMPARE(h.dialogs.count(Kind::Choice), 2);
         QCOMPARE(h.dialogs.unanswered, 1);
@@ -255,7 +255,7 @@ void RecoveryTest::aKilledProgramLeavesItsChangesForTheNextStart() {
     QVERIFY(opened.ok());
     Document changed = std::move(opened).value();
     changed.classRecord = changedClass(changed.classRecord);
-    changed.Dirty = true;
+    changed.modified = true;
     const std::array<QByteArray, 3> wouldSave = bytesSavedAs(changed, folder.filePath(QStringLiteral("expected/p.grs")));
     // The changes the program starts from: a copy of an earlier start.
     const QDateTime earlier = QDateTime::currentDateTime().addSecs(-120);
@@ -285,7 +285,7 @@ void RecoveryTest::aKilledProgramLeavesItsChangesForTheNextStart() {
     h.window->openAtStart(path);
     h.dialogs.choose(Recover);
     h.window->offerRecovery();
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
     h.window->saveClass();
     QVERIFY(classFiles(path) == wouldSave);
     QCOMPARE(h.dialogs.unanswered, 0);

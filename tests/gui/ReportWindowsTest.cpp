@@ -2,15 +2,15 @@
 // Information" and the graph, how the main window enables them, and their
 // printouts.
 
-#include "data/PointEntry.h"
-#include "help/HelpTopics.h"
-#include "reports/GradeInformationWindow.h"
-#include "reports/GraphWindow.h"
-#include "reports/IndividualReportWindow.h"
-#include "sheetview/SheetView.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/PdfText.h"
+#include "core/data/PointEntry.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/reports/GradeInformationWindow.h"
+#include "gui/reports/GraphWindow.h"
+#include "gui/reports/IndividualReportWindow.h"
+#include "gui/sheetview/SheetView.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/support/PdfText.h"
 
 #include <QAbstractBarSeries>
 #include <QAction>
@@ -195,7 +195,7 @@ void ReportWindowsTest::individualReportFollowsTheChosenStudent() {
     QVERIFY(view && !view->inCellEditing());
     QCOMPARE(view->sheet(), &report->overallSheet());
     // The class is only read.
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
 }
 
 void ReportWindowsTest::individualReportPrintsThePageOnShow() {

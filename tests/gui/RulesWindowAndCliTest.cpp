@@ -1,13 +1,13 @@
 // The grading rules set through the windows and through markwell-cli give
 // the same class: the same table in `show` and on the Grades page.
 
-#include "core/cli/CliRunner.h"
-#include "dialogs/DropRuleDialog.h"
-#include "dialogs/GradeScaleDialog.h"
-#include "dialogs/WeightsDialog.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
+#include "tests/core/cli/CliRunner.h"
+#include "gui/rules/DropRuleDialog.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/rules/WeightsDialog.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -59,7 +59,7 @@ void RulesWindowAndCliTest::theWindowsAndTheCommandsGiveTheSameTable() {
     w.actions().gradeScale->trigger();
     QVERIFY(handled);
     w.saveClass();
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 
     using test::runCli;
     const QString cli = byCli;

@@ -2,18 +2,18 @@
 // nudging them with the keys, the seat commands and their dialog, Delete on
 // the chart alone, printing the chart, and every change counted as one.
 
-#include "pages/AttendancePage.h"
-#include "pages/SeatingPage.h"
-#include "sheetview/SheetView.h"
-#include "seating/ModifySeatDialog.h"
-#include "seating/SeatItem.h"
-#include "seating/SeatingEditor.h"
-#include "seating/SeatingView.h"
-#include "seating/SelectionFrame.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
-#include "support/PdfText.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/pages/SeatingPage.h"
+#include "gui/sheetview/SheetView.h"
+#include "gui/seating/ModifySeatDialog.h"
+#include "gui/seating/SeatItem.h"
+#include "core/seating/SeatingEditor.h"
+#include "gui/seating/SeatingView.h"
+#include "gui/seating/SelectionFrame.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
+#include "tests/support/PdfText.h"
 
 #include <QComboBox>
 #include <QGraphicsScene>
@@ -115,7 +115,7 @@ void SeatingPageTest::aDragDropsTheSeatCentredOnThePointerAndIsAChange() {
     h.click(h.at(60, 60));
     QCOMPARE(h.window->seatingEditor().current(), std::optional(SeatId::student(0)));
     QVERIFY(h.view()->frame().isVisible());
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
     QVERIFY(h.window->actions().editSeat->isEnabled() && h.window->actions().deleteSeat->isEnabled());
 
     // An open hand over a seat, closed while it is held.
@@ -124,12 +124,12 @@ void SeatingPageTest::aDragDropsTheSeatCentredOnThePointerAndIsAChange() {
     QCOMPARE(h.view()->itemOf(SeatId::student(0))->cursor().shape(), Qt::ClosedHandCursor);
     QTest::mouseRelease(h.viewport(), Qt::LeftButton, {}, h.at(45, 55));
     QCOMPARE(h.view()->itemOf(SeatId::student(0))->cursor().shape(), Qt::OpenHandCursor);
-    QVERIFY(!h.window->document().Dirty);
+    QVERIFY(!h.window->document().modified);
 
     // Grabbed near its corner, dropped on the empty chart: centred on the pointer.
     h.drag(h.at(45, 55), h.at(300, 200));
     QCOMPARE(h.seat(0), QRect(261, 185, 79, 30));
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
     QVERIFY(h.window->isWindowModified());
     // The frame hugs the seat where it now is.
     QCOMPARE(h.view()->frame().boundingRect(), QRectF(258, 182, 86, 37));
@@ -174,7 +174,7 @@ void SeatingPageTest::eachHandleSizesItsSeatWithoutAJump() {
     const QPoint corner = handle(SeatHandle::BottomRight);
     h.drag(corner, corner + QPoint(30, 20));
     QCOMPARE(h.seat(0), QRect(40, 50, 109, 50));
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
 
     // The left handle moves the left edge; the right one stays.
     const QPoint left = handle(SeatHandle::Left);
@@ -192,7 +192,7 @@ void SeatingPageTest::arrowKeysNudgeTheCurrentSeat() {
     h.click(h.at(60, 60));
     QTest::keyClick(h.view(), Qt::Key_Right);
     QCOMPARE(h.seat(0), QRect(41, 50, 79, 30));
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
     QTest::keyClick(h.view(), Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(h.view(), Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(h.seat(0), QRect(31, 60, 79, 30));
@@ -222,14 +222,14 @@ void SeatingPageTest::deleteOnTheChartAsksButNotOnOtherPages() {
     QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_Delete);
     QCOMPARE(h.dialogs.count(Kind::YesNo), 1);
     QCOMPARE(h.cls().Seats.size(), std::size_t(1));
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 
     QVERIFY(w.showPage(Page::Seating));
     h.click(h.at(60, 60));
     h.dialogs.answer(Answer::Yes);
     QTest::keyClick(h.view(), Qt::Key_Delete);
     QVERIFY(h.cls().Seats.empty());
-    QVERIFY(w.document().Dirty);
+    QVERIFY(w.document().modified);
     QVERIFY(!h.view()->frame().isVisible());
     QVERIFY(!w.actions().deleteSeat->isEnabled());
     QCOMPARE(h.dialogs.unanswered, 0);
@@ -257,7 +257,7 @@ void SeatingPageTest::aMovedSeatIsSavedAndAskedAboutOnClose() {
     MainWindow& w = *h.window;
     h.drag(h.at(60, 60), h.at(500, 400));
     w.saveClass();
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
     h.open(w.document().markwellFile);
     QCOMPARE(h.seat(0), QRect(461, 385, 79, 30));
 
@@ -303,7 +303,7 @@ void SeatingPageTest::addOffersTheStudentsWithoutASeatAndPlacesSeatsSideBySide()
     QCOMPARE(h.view()->itemOf(SeatId::student(1))->toolTip(), QStringLiteral("Bob Stone"));
     QCOMPARE(h.window->seatingEditor().current(), std::optional(SeatId::student(1)));
     QVERIFY(h.view()->frame().isVisible());
-    QVERIFY(h.window->document().Dirty);
+    QVERIFY(h.window->document().modified);
 
     // Cancel adds nothing.
     whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->reject(); });
@@ -500,7 +500,7 @@ void SeatingPageTest::theChartPrintsWholeFromAnyPage() {
     w.printSeating();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The seating chart could not be printed")));
-    QVERIFY(!w.document().Dirty);
+    QVERIFY(!w.document().modified);
 
     // An untitled class has no chart to print.
     w.newClass();

@@ -1,9 +1,9 @@
 // The sheet view: what it shows of a sheet, how the selection reaches the
 // sheet, frozen columns and scrolling, typing into cells, keys and copying.
 
-#include "style/CellStyle.h"
-#include "sheetview/SheetView.h"
-#include "support/GuiTestMain.h"
+#include "render/style/CellStyle.h"
+#include "gui/sheetview/SheetView.h"
+#include "tests/gui/support/GuiTestMain.h"
 
 #include <QClipboard>
 #include <QFontDatabase>

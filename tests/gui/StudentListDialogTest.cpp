@@ -1,19 +1,19 @@
 // The Student List as a teacher works it: choosing, typing, Enter, the
 // background, the buttons and keys, importing, printing and closing.
 
-#include "common/Cp1252.h"
-#include "data/PointEntry.h"
-#include "editing/Validators.h"
-#include "editors/GradeFileChooser.h"
-#include "editors/ImportStudentsDialog.h"
-#include "editors/RecordListPanel.h"
-#include "editors/StudentListDialog.h"
-#include "files/GradeFile.h"
-#include "support/AltLetters.h"
-#include "support/ClassFixtures.h"
-#include "support/GuiTestMain.h"
-#include "support/ModalDialogs.h"
-#include "support/PdfText.h"
+#include "core/common/Cp1252.h"
+#include "core/data/PointEntry.h"
+#include "core/editing/Validators.h"
+#include "gui/editors/GradeFileChooser.h"
+#include "gui/editors/ImportStudentsDialog.h"
+#include "gui/editors/RecordListPanel.h"
+#include "gui/editors/StudentListDialog.h"
+#include "core/files/GradeFile.h"
+#include "tests/gui/support/AltLetters.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
+#include "tests/support/PdfText.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

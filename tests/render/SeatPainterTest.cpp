@@ -1,10 +1,10 @@
 // How a seat is drawn: the gradient's first and last columns, the colour
 // conversion, the caption's place, and the chart's printout on one page.
 
-#include "seating/SeatGeometry.h"
-#include "seating/SeatPainter.h"
-#include "seating/SeatingPrintout.h"
-#include "support/PdfText.h"
+#include "core/seating/SeatGeometry.h"
+#include "render/seating/SeatPainter.h"
+#include "render/seating/SeatingPrintout.h"
+#include "tests/support/PdfText.h"
 
 #include <QBuffer>
 #include <QFontMetrics>

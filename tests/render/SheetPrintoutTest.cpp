@@ -3,15 +3,15 @@
 // below readable type, the header sections, grid lines, and PDF files written
 // whole or not at all.
 
-#include "attendance/AttendanceTable.h"
-#include "paging/PageSetup.h"
-#include "paging/PrintProgress.h"
-#include "printout/PrintCopy.h"
-#include "support/PdfImage.h"
-#include "support/PdfText.h"
-#include "support/PupilTable.h"
-#include "support/TestFiles.h"
-#include "table/SheetPrintout.h"
+#include "core/attendance/AttendanceTable.h"
+#include "render/paging/PageSetup.h"
+#include "render/paging/PrintProgress.h"
+#include "core/printout/PrintCopy.h"
+#include "tests/support/PdfImage.h"
+#include "tests/support/PdfText.h"
+#include "tests/support/PupilTable.h"
+#include "tests/support/TestFiles.h"
+#include "render/table/SheetPrintout.h"
 
 #include <QBuffer>
 #include <QDir>

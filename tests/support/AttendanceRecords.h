@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/AttendanceFile.h"
+#include "core/files/AttendanceFile.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "support/OrdinaryUser.h"
+#include "tests/support/OrdinaryUser.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -5,7 +5,7 @@
 // as the unprivileged user "nobody", on files handed to that user first;
 // otherwise it runs here, as the user the tests run as.
 
-#include "common/Result.h"
+#include "core/common/Result.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "support/PdfImage.h"
+#include "tests/support/PdfImage.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "support/PdfText.h"
+#include "tests/support/PdfText.h"
 
 #include <QProcess>
 #include <QRegularExpression>

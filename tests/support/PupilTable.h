@@ -4,7 +4,7 @@
 // "Quiz n" headings, one row per pupil with numbers, the name column frozen,
 // widths fitted.
 
-#include "sheet/Sheet.h"
+#include "core/sheet/Sheet.h"
 
 namespace markwell::testing {
 

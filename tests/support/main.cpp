@@ -1,7 +1,7 @@
 // Test entry point: every test runs against a settings store and a program
 // data folder in temporary folders, never the user's own.
 
-#include "settings/SettingsNames.h"
+#include "core/settings/SettingsNames.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

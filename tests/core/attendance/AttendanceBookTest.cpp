@@ -1,6 +1,6 @@
-#include "support/AttendanceRecords.h"
+#include "tests/support/AttendanceRecords.h"
 
-#include "attendance/AttendanceBook.h"
+#include "core/attendance/AttendanceBook.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +28,11 @@ AttendanceBook twoMonths() {
 
 TEST(AttendanceBook, NamesMatchWithoutLetterCaseAndTheFirstRecordWins) {
     const AttendanceBook book = twoMonths();
-    EXPECT_EQ(book.FindAttendanceRecord(1, 2026, "aNN lEE"), 1u);
-    EXPECT_EQ(book.FindAttendanceRecord(2, 2026, "Ann Lee"), 0u);
-    EXPECT_EQ(book.FindAttendanceRecord(1, 2026, "Zo\xEB"), 3u);  // zoë: accents fold too
-    EXPECT_EQ(book.FindAttendanceRecord(1, 2027, "Ann Lee"), std::nullopt);
-    EXPECT_EQ(book.FindAttendanceRecord(1, 2026, "Ann"), std::nullopt);
+    EXPECT_EQ(book.findAttendanceRecord(1, 2026, "aNN lEE"), 1u);
+    EXPECT_EQ(book.findAttendanceRecord(2, 2026, "Ann Lee"), 0u);
+    EXPECT_EQ(book.findAttendanceRecord(1, 2026, "Zo\xEB"), 3u);  // zoë: accents fold too
+    EXPECT_EQ(book.findAttendanceRecord(1, 2027, "Ann Lee"), std::nullopt);
+    EXPECT_EQ(book.findAttendanceRecord(1, 2026, "Ann"), std::nullopt);
 
     const auto read = book.marksOf(1, 2026, {"Ann Lee", "Bo", "zo\xEB"});
     ASSERT_EQ(read.size(), 3u);

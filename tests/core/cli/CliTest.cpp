@@ -1,7 +1,7 @@
-#include "core/cli/CliRunner.h"
-#include "support/TestFiles.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/support/TestFiles.h"
 
-#include "files/GradeFile.h"
+#include "core/files/GradeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +49,7 @@ TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
     EXPECT_NE(fileContents(path("c.grs")), fileContents(path("f.grs")));
     const Result<ClassRecord> weighted = readGradeFile(path("f.grs"));
     ASSERT_TRUE(weighted.ok());
-    EXPECT_TRUE(weighted->weightGrades.Use);
+    EXPECT_TRUE(weighted->weightGrades.enabled);
     EXPECT_EQ(weighted->lowScoreInfo, (DropLowScoreInfo{1, false, false, false, false, false, false}));
 }
 

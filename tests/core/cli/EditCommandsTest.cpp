@@ -2,11 +2,11 @@
 // set-total: one summary line on success; on refusal every reason on stderr,
 // exit 1 and no file touched; exit 2 for usage errors.
 
-#include "core/cli/CliRunner.h"
-#include "core/grading/GradesFixture.h"
-#include "support/TestFiles.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/TestFiles.h"
 
-#include "files/GradeFile.h"
+#include "core/files/GradeFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 // Zara Ivanova drops the 3 of Extra Credit and earns 9 + 7.33 + 4.67 + 47 =
 // 68 of 15 + 13.33 + 8.33 + 100 = 136.67 weighted points: 49.76%, an F.
 
-#include "core/cli/CliRunner.h"
+#include "tests/core/cli/CliRunner.h"
 
 #include <QFile>
 

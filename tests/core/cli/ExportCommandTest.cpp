@@ -1,13 +1,13 @@
 // markwell-cli export: the files it writes open in independent readers with
 // the content markwell-cli show prints for the same class.
 
-#include "core/cli/CliRunner.h"
-#include "core/export/SpreadsheetReader.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/core/export/SpreadsheetReader.h"
 
-#include "files/GradeFile.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleChecks.h"
-#include "scales/ScaleStore.h"
+#include "core/files/GradeFile.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleChecks.h"
+#include "core/scales/ScaleStore.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 // markwell-cli export to PDF: the grades printout holds every name (or ID)
 // and every average that show prints for the class.
 
-#include "core/cli/CliRunner.h"
+#include "tests/core/cli/CliRunner.h"
 
-#include "common/Cp1252.h"
-#include "files/GradeFile.h"
-#include "support/PdfText.h"
+#include "core/common/Cp1252.h"
+#include "core/files/GradeFile.h"
+#include "tests/support/PdfText.h"
 
 #include <QDir>
 #include <QStandardPaths>

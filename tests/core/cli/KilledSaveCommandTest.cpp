@@ -1,8 +1,8 @@
 // A save under a new name killed at any moment leaves no class there or a
 // whole one: never a grade file without its attendance and seating files.
 
-#include "core/cli/CliRunner.h"
-#include "support/TestFiles.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/support/TestFiles.h"
 
 #include <QElapsedTimer>
 #include <QFile>

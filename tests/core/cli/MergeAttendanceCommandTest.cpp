@@ -9,15 +9,15 @@
 // have a mark on, without weights or dropping (Zara Ivanova: the 93 points
 // of her grades row over 175, "-" on the 200-point final: 53.14%, F).
 
-#include "core/cli/CliRunner.h"
-#include "core/grading/GradesFixture.h"
-#include "support/AttendanceRecords.h"
-#include "support/TestFiles.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/AttendanceRecords.h"
+#include "tests/support/TestFiles.h"
 
-#include "files/AttendanceFile.h"
-#include "files/GradeFile.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/files/AttendanceFile.h"
+#include "core/files/GradeFile.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -152,7 +152,7 @@ TEST_F(MergeAttendanceCommands, MergeRegradesWithAStoredScale) {
     {
         QSettingsStore settings;  // the user's store of this test run
         ScaleStore store(settings);
-        ASSERT_TRUE(store.SaveGradeScale({s("Pass 75"), ScaleKind::PassFail, {{s("Pass"), s("75"), s("100")},
+        ASSERT_TRUE(store.saveScale({s("Pass 75"), ScaleKind::PassFail, {{s("Pass"), s("75"), s("100")},
                                                                               {s("Fail"), s("0"), s("74.9")}}}));
         ASSERT_TRUE(settings.flush());
     }

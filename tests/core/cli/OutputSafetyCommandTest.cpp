@@ -3,10 +3,10 @@
 // writes through a link the same way; sample leaves an existing class alone
 // unless told; a file-size limit is a reported failure.
 
-#include "core/cli/CliRunner.h"
-#include "support/TestFiles.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/support/TestFiles.h"
 
-#include "files/GradeFile.h"
+#include "core/files/GradeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

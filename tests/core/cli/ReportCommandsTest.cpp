@@ -7,11 +7,11 @@
 // adds no Final total, while the totals row keeps every total (375) and the
 // grades page's 49.76%, F.
 
-#include "core/cli/CliRunner.h"
-#include "core/export/SpreadsheetReader.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/core/export/SpreadsheetReader.h"
 
-#include "data/PointEntry.h"
-#include "files/GradeFile.h"
+#include "core/data/PointEntry.h"
+#include "core/files/GradeFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

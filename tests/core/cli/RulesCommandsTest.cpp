@@ -1,15 +1,15 @@
 // markwell-cli weights, drop, scale, use-scale and password, on files and a
 // settings store of the test's own.
 
-#include "core/cli/CliRunner.h"
-#include "core/grading/GradesFixture.h"
-#include "support/TestFiles.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/TestFiles.h"
 
-#include "files/AttendanceFile.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/files/AttendanceFile.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -85,7 +85,7 @@ TEST_F(RulesCommands, WeightsAreSetAndUsedAsTheDialogSetsThem) {
     ASSERT_EQ(runCli({q("weights"), path(), q("10"), q("10"), q("10"), q("10"), q("10"), q("0"), q("--no-use")}).exitCode, 0);
     EXPECT_EQ(reread().weightGrades, (WeightedGrades{10, 10, 10, 10, 10, 0, false}));
     ASSERT_EQ(runCli({q("weights"), path(), q("50"), q("50"), q("0"), q("0"), q("0"), q("0")}).exitCode, 0);
-    EXPECT_FALSE(reread().weightGrades.Use);
+    EXPECT_FALSE(reread().weightGrades.enabled);
 
     expectRefused({q("weights"), path(), q("50"), q("30"), q("10"), q("0"), q("0"), q("0"), q("--use")}, 1);
     expectRefused({q("weights"), path(), q("120"), q("-20"), q("0"), q("0"), q("0"), q("0")}, 1);

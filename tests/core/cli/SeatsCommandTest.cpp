@@ -1,11 +1,11 @@
 // markwell-cli seats, export --seating and sample --seats: the chart as text,
 // as a printout, and in the demonstration classes.
 
-#include "core/cli/CliRunner.h"
-#include "support/ByteBuilder.h"
-#include "support/PdfText.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/support/ByteBuilder.h"
+#include "tests/support/PdfText.h"
 
-#include "files/SeatingFile.h"
+#include "core/files/SeatingFile.h"
 
 #include <QDir>
 #include <QFile>

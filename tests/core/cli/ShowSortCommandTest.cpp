@@ -1,13 +1,13 @@
 // markwell-cli show and sort on grade files written by the tests.
 
-#include "core/cli/CliRunner.h"
-#include "core/grading/GradesFixture.h"
-#include "support/TestFiles.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/TestFiles.h"
 
-#include "common/Cp1252.h"
-#include "files/AttendanceFile.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
+#include "core/common/Cp1252.h"
+#include "core/files/AttendanceFile.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,11 +2,11 @@
 // class keeps the old one as an earlier version, `versions` lists and
 // restores them, and commands changing one class take turns.
 
-#include "core/cli/CliRunner.h"
-#include "support/TestFiles.h"
+#include "tests/core/cli/CliRunner.h"
+#include "tests/support/TestFiles.h"
 
-#include "document/ClassLock.h"
-#include "files/GradeFile.h"
+#include "core/document/ClassLock.h"
+#include "core/files/GradeFile.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "support/TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "document/ClassLock.h"
+#include "core/document/ClassLock.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

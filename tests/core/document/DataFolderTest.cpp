@@ -1,4 +1,4 @@
-#include "document/DataFolder.h"
+#include "core/document/DataFolder.h"
 
 #include <QDir>
 #include <QFile>

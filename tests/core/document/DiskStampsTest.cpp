@@ -1,4 +1,4 @@
-#include "document/DiskStamps.h"
+#include "core/document/DiskStamps.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
-#include "support/OrdinaryUser.h"
-#include "support/TestFiles.h"
+#include "tests/support/OrdinaryUser.h"
+#include "tests/support/TestFiles.h"
 
-#include "document/DocumentFiles.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/document/DocumentFiles.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,7 +85,7 @@ TEST_F(DocumentFiles, OpeningReadsTheThreeFilesIntoACleanTitledDocument) {
     EXPECT_EQ(opened->markwellFile, path(QStringLiteral("c.grs")));
     EXPECT_EQ(opened->attendFile, path(QStringLiteral("c.ATD")));
     EXPECT_EQ(opened->seatingFile, path(QStringLiteral("c.SEA")));
-    EXPECT_FALSE(opened->Dirty);
+    EXPECT_FALSE(opened->modified);
     EXPECT_TRUE(damagedFilesWarning(*opened).isEmpty());
 
     // Missing siblings read as empty; a missing grade file is refused by name.
@@ -104,13 +104,13 @@ TEST_F(DocumentFiles, OpeningReadsTheThreeFilesIntoACleanTitledDocument) {
 TEST_F(DocumentFiles, SavingWritesEveryMonthOfTheDocumentWhereverItGoes) {
     Document document = open().value();
     document.attendance.storeMonth(3, 2024, {"Bo"}, {marks('U')});
-    document.Dirty = true;
+    document.modified = true;
     const QByteArray oldAttendance = fileContents(path(QStringLiteral("c.ATD")));
 
     const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("d.grs")));
     ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
     EXPECT_TRUE(saved->isEmpty());
-    EXPECT_FALSE(document.Dirty);
+    EXPECT_FALSE(document.modified);
     EXPECT_EQ(document.markwellFile, path(QStringLiteral("d.grs")));
     EXPECT_EQ(document.attendFile, path(QStringLiteral("d.ATD")));
     const Result<AttendanceFile> carried = readAttendanceFile(path(QStringLiteral("d.ATD")));
@@ -151,7 +151,7 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     ASSERT_TRUE(writeBytes(path(QStringLiteral("c.grs")), bytes));
     Document foreign = open().value();
     ASSERT_EQ(foreign.classRecord.students[1].city.size(), 46u);
-    foreign.Dirty = true;
+    foreign.modified = true;
 
     const Result<QStringList> alsoRefused = saveDocument(foreign, path(QStringLiteral("new.grs")));
     ASSERT_FALSE(alsoRefused.ok());
@@ -160,7 +160,7 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     EXPECT_TRUE(alsoRefused.message().contains(QStringLiteral("city of student 2")));
     EXPECT_EQ(files(), before);  // no new.grs, new.ATD or new.SEA
     EXPECT_EQ(foreign.markwellFile, path(QStringLiteral("c.grs")));
-    EXPECT_TRUE(foreign.Dirty);
+    EXPECT_TRUE(foreign.modified);
 }
 
 TEST_F(DocumentFiles, AFailedWriteTakesBackTheFilesItCreated) {
@@ -308,7 +308,7 @@ TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
         document.classRecord.students.push_back(added);
         document.classRecord.comments.push_back({"Cy", ""});
         document.attendance.storeMonth(5, 2024, {"Cy"}, {marks('U')});
-        document.Dirty = true;
+        document.modified = true;
 
         ::chmod(QFile::encodeName(locked).constData(), 0444);
         // Twice, as a teacher trying again would: the class gains nothing either time.
@@ -332,7 +332,7 @@ TEST_F(DocumentFiles, AClassTooLargeToBeReadAgainIsNotWritten) {
     const QStringList before = files();
     const QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
     Document document = open().value();
-    document.Dirty = true;
+    document.modified = true;
     // The reader's limit, made small: the grade file is the largest of the three here.
     const qint64 limit = grade.size() - 1;
     const Result<QStringList> refused = saveDocument(document, path(QStringLiteral("c.grs")), limit);
@@ -344,7 +344,7 @@ TEST_F(DocumentFiles, AClassTooLargeToBeReadAgainIsNotWritten) {
                                      .arg(limit));
     EXPECT_EQ(files(), before);
     EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade);
-    EXPECT_TRUE(document.Dirty);
+    EXPECT_TRUE(document.modified);
     EXPECT_TRUE(saveDocument(document, path(QStringLiteral("c.grs")), grade.size()).ok());
 }
 

@@ -1,12 +1,12 @@
-#include "support/AttendanceRecords.h"
-#include "support/TestFiles.h"
+#include "tests/support/AttendanceRecords.h"
+#include "tests/support/TestFiles.h"
 
-#include "document/DataFolder.h"
-#include "document/DocumentFiles.h"
-#include "document/EarlierVersions.h"
-#include "document/EarlierVersionsTable.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/document/DataFolder.h"
+#include "core/document/DocumentFiles.h"
+#include "core/document/EarlierVersions.h"
+#include "core/document/EarlierVersionsTable.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,7 +134,7 @@ TEST_F(EarlierVersionsTest, AVersionOpensAsANewUntitledClassWithAttendanceAndSea
     ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
     EXPECT_FALSE(opened->isTitled());
     EXPECT_TRUE(opened->attendFile.isEmpty() && opened->seatingFile.isEmpty());
-    EXPECT_TRUE(opened->Dirty);
+    EXPECT_TRUE(opened->modified);
     EXPECT_EQ(opened->classRecord.students.size(), 1u);
     EXPECT_EQ(opened->attendance.records().size(), 1u);
     ASSERT_EQ(opened->classRecord.Seats.size(), 1u);

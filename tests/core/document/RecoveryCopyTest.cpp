@@ -1,10 +1,10 @@
-#include "support/TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "document/DataFolder.h"
-#include "document/DocumentFiles.h"
-#include "document/RecoveryCopy.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/document/DataFolder.h"
+#include "core/document/DocumentFiles.h"
+#include "core/document/RecoveryCopy.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,7 +60,7 @@ protected:
         seat.left = 40;
         edited_.classRecord.Seats.push_back(seat);
         edited_.attendance = AttendanceBook({tardy("Ann", 1), tardy("Bo", 3)});
-        edited_.Dirty = true;
+        edited_.modified = true;
     }
 
     QString classPath() const { return dir_.filePath(QStringLiteral("period1.grs")); }
@@ -99,7 +99,7 @@ TEST_F(RecoveryCopies, AreReadBackAsTheChangedClassWithoutTouchingTheClassFiles)
 
     Result<Document> recovered = readRecoveryCopy(left[0], scales_);
     ASSERT_TRUE(recovered.ok()) << recovered.message().toStdString();
-    EXPECT_TRUE(recovered->Dirty);
+    EXPECT_TRUE(recovered->modified);
     EXPECT_EQ(recovered->markwellFile, classPath());
     EXPECT_EQ(recovered->attendFile, attendancePathFor(classPath()));
     EXPECT_EQ(recovered->seatingFile, seatingPathFor(classPath()));

@@ -1,6 +1,6 @@
-#include "document/TypedPoints.h"
-#include "data/PointEntry.h"
-#include "grading/GradesTable.h"
+#include "core/editing/TypedPoints.h"
+#include "core/data/PointEntry.h"
+#include "core/grading/GradesTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Adding, changing and importing assignments keeps the point lists whole.
 
-#include "core/grading/GradesFixture.h"
+#include "tests/core/grading/GradesFixture.h"
 
-#include "editing/AssignmentEditing.h"
+#include "core/editing/AssignmentEditing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Students and points from CSV tables: all rows or none, every refused row
 // named with its line.
 
-#include "core/grading/GradesFixture.h"
+#include "tests/core/grading/GradesFixture.h"
 
-#include "editing/CsvImport.h"
-#include "editing/Validators.h"
+#include "core/editing/CsvImport.h"
+#include "core/editing/Validators.h"
 
 #include <QFile>
 #include <QTemporaryDir>

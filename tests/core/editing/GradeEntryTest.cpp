@@ -1,9 +1,9 @@
 // Grade entry stores row y into entry y; named rows go to the k-th student
 // of their name.
 
-#include "core/grading/GradesFixture.h"
+#include "tests/core/grading/GradesFixture.h"
 
-#include "editing/GradeEntry.h"
+#include "core/editing/GradeEntry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "editing/GradingRules.h"
+#include "core/editing/GradingRules.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 WeightedGrades weights(std::array<std::int32_t, 6> values, bool use) {
     WeightedGrades w;
     for (int i = 0; i < 6; ++i) w.setWeight(i, values[static_cast<std::size_t>(i)]);
-    w.Use = use;
+    w.enabled = use;
     return w;
 }
 

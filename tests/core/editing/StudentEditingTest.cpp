@@ -1,10 +1,10 @@
 // The roster operations keep the comments, the point lists and the seats in
 // step with the students.
 
-#include "core/grading/GradesFixture.h"
+#include "tests/core/grading/GradesFixture.h"
 
-#include "data/PointEntry.h"
-#include "editing/StudentEditing.h"
+#include "core/data/PointEntry.h"
+#include "core/editing/StudentEditing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The checks every editor shares, against tables of texts a teacher types
 // or pastes.
 
-#include "editing/Validators.h"
+#include "core/editing/Validators.h"
 
 #include <gtest/gtest.h>
 

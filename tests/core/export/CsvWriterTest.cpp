@@ -1,7 +1,7 @@
-#include "ExportTestSheets.h"
+#include "tests/core/export/ExportTestSheets.h"
 
-#include "export/CsvWriter.h"
-#include "sheet/Sheet.h"
+#include "core/export/CsvWriter.h"
+#include "core/sheet/Sheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ExportTestSheets.h"
+#include "tests/core/export/ExportTestSheets.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "export/SheetFile.h"
-#include "sheet/Sheet.h"
-#include "support/FileSizeLimit.h"
-#include "support/OrdinaryUser.h"
-#include "support/TestFiles.h"
+#include "core/export/SheetFile.h"
+#include "core/sheet/Sheet.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/OrdinaryUser.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "SpreadsheetReader.h"
+#include "tests/core/export/SpreadsheetReader.h"
 
-#include "sheet/Sheet.h"
+#include "core/sheet/Sheet.h"
 
 #include <gtest/gtest.h>
 

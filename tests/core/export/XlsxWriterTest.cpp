@@ -1,8 +1,8 @@
-#include "ExportTestSheets.h"
-#include "SpreadsheetReader.h"
+#include "tests/core/export/ExportTestSheets.h"
+#include "tests/core/export/SpreadsheetReader.h"
 
-#include "export/XlsxWriter.h"
-#include "sheet/Sheet.h"
+#include "core/export/XlsxWriter.h"
+#include "core/sheet/Sheet.h"
 
 #include <QJsonArray>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "support/AttendanceRecords.h"
-#include "support/ByteBuilder.h"
+#include "tests/support/AttendanceRecords.h"
+#include "tests/support/ByteBuilder.h"
 
-#include "files/AttendanceFile.h"
+#include "core/files/AttendanceFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

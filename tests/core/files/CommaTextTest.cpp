@@ -1,4 +1,4 @@
-#include "files/CommaText.h"
+#include "core/common/CommaText.h"
 
 #include <gtest/gtest.h>
 

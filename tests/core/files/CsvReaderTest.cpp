@@ -1,6 +1,6 @@
 // Reading comma-separated files as spreadsheet programs write them.
 
-#include "files/CsvReader.h"
+#include "core/files/CsvReader.h"
 
 #include <gtest/gtest.h>
 

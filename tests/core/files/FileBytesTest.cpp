@@ -1,8 +1,8 @@
 // Reading a class file whole: what is not a file, or is far larger than any
 // class file, is refused before it is read into memory.
 
-#include "files/FileBytes.h"
-#include "files/GradeFile.h"
+#include "core/files/FileBytes.h"
+#include "core/files/GradeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

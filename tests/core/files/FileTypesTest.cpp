@@ -1,5 +1,5 @@
-#include "export/SheetFile.h"
-#include "files/FileTypes.h"
+#include "core/export/SheetFile.h"
+#include "core/files/FileTypes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "support/ByteBuilder.h"
+#include "tests/support/ByteBuilder.h"
 
-#include "files/GradeFile.h"
-#include "data/PointEntry.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/files/GradeFile.h"
+#include "core/data/PointEntry.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -349,8 +349,8 @@ TEST(GradeFileDisk, WriteReadAndOpenWithTheScaleStore) {
     const QString path = dir.filePath(QStringLiteral("class.grs"));
     QSettingsStore settings(dir.filePath(QStringLiteral("settings.ini")));
     ScaleStore store(settings);
-    ASSERT_TRUE(store.CreateDefaultScale().ok());
-    ASSERT_TRUE(store.SaveGradeScale({QStringLiteral("Biology"), ScaleKind::PassFail,
+    ASSERT_TRUE(store.createDefaultScale().ok());
+    ASSERT_TRUE(store.saveScale({QStringLiteral("Biology"), ScaleKind::PassFail,
                                       {{QStringLiteral("Pass"), QStringLiteral("70"), QStringLiteral("100")},
                                        {QStringLiteral("Fail"), QStringLiteral("0"), QStringLiteral("69.9")}}})
                     .ok());
@@ -395,5 +395,5 @@ TEST(GradeFileDisk, TheShippedExamplesRead) {
     const Result<ClassRecord> period2 = readGradeFile(examples + QStringLiteral("period2.grs"));
     ASSERT_TRUE(period2.ok()) << period2.message().toStdString();
     EXPECT_EQ(period2->students.size(), 18u);
-    EXPECT_TRUE(period2->weightGrades.Use);
+    EXPECT_TRUE(period2->weightGrades.enabled);
 }

@@ -1,6 +1,6 @@
-#include "support/ByteBuilder.h"
+#include "tests/support/ByteBuilder.h"
 
-#include "files/SeatingFile.h"
+#include "core/files/SeatingFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // Plain and weighted averages as the Average column shows them, and the
 // letter grade that follows the shown average.
 
-#include "grading/GradesAssembly.h"
-#include "grading/GradesTable.h"
-#include "core/grading/GradesFixture.h"
+#include "core/grading/GradesAssembly.h"
+#include "core/grading/GradesTable.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ QString averageAndGrade(const std::string& points, double total) {
 }
 
 ClassRecord weighted(ClassRecord cls, WeightedGrades weights) {
-    weights.Use = true;
+    weights.enabled = true;
     cls.weightGrades = weights;
     return cls;
 }

@@ -1,8 +1,8 @@
 // The lowest-score rules: which cell is dropped, what it takes from the
 // totals, and what the table records for the red marking.
 
-#include "grading/GradesTable.h"
-#include "core/grading/GradesFixture.h"
+#include "core/grading/GradesTable.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
 

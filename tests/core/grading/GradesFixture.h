@@ -2,9 +2,9 @@
 
 // Small classes written out by hand for the grade computation tests.
 
-#include "data/ClassRecord.h"
-#include "data/PointEntry.h"
-#include "sheet/Sheet.h"
+#include "core/data/ClassRecord.h"
+#include "core/data/PointEntry.h"
+#include "core/sheet/Sheet.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // How the grades table lays a class out: rows, columns, points, the Total row
 // and the Total column, and what damaged point lists do to it.
 
-#include "grading/GradesTable.h"
-#include "core/grading/GradesFixture.h"
+#include "core/grading/GradesTable.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The look of the grades table: heading, class font, dropped scores, grid
 // lines, widths and the selection.
 
-#include "grading/GradesTable.h"
-#include "grading/GridFormatting.h"
-#include "core/grading/GradesFixture.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/GridFormatting.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
 

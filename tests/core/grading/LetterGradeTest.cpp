@@ -1,7 +1,7 @@
 // Looking letters up in the three kinds of grade scale.
 
-#include "grading/LetterGrade.h"
-#include "core/grading/GradesFixture.h"
+#include "core/grading/LetterGrade.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The sort command: the rows it moves, and the class put in their order.
 
-#include "common/Cp1252.h"
-#include "grading/GradesTable.h"
-#include "grading/SortClass.h"
-#include "core/grading/GradesFixture.h"
+#include "core/common/Cp1252.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/SortClass.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <QLocale>
 

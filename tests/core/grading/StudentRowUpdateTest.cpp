@@ -2,13 +2,13 @@
 // be, cell for cell, what a full rebuild of the class gives, on random edits
 // under every dropping rule, plain and weighted.
 
-#include "common/Cp1252.h"
-#include "data/PointEntry.h"
-#include "document/TypedPoints.h"
-#include "grading/GradesTable.h"
-#include "grading/StudentRowUpdate.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "core/common/Cp1252.h"
+#include "core/data/PointEntry.h"
+#include "core/editing/TypedPoints.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/StudentRowUpdate.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "printout/AssignmentListPrintout.h"
-#include "printout/PrintCopy.h"
-#include "sheet/PrintHeader.h"
+#include "core/printout/AssignmentListPrintout.h"
+#include "core/printout/PrintCopy.h"
+#include "core/sheet/PrintHeader.h"
 
 #include <gtest/gtest.h>
 

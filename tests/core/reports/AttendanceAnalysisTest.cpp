@@ -1,10 +1,10 @@
 // The 12-month attendance analysis: what counts as a mark, which record is
 // a student's, and the table and printout it gives.
 
-#include "reports/AttendanceAnalysis.h"
+#include "core/reports/AttendanceAnalysis.h"
 
-#include "core/grading/GradesFixture.h"
-#include "support/AttendanceRecords.h"
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/AttendanceRecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // What the graph charts, read from the grades table as shown.
 
-#include "reports/BarGraph.h"
-#include "grading/GradesTable.h"
-#include "core/grading/GradesFixture.h"
+#include "core/reports/BarGraph.h"
+#include "core/grading/GradesTable.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The "Grade Information" tables, worked out by hand.
 
-#include "reports/ClassStatistics.h"
-#include "grading/GradesTable.h"
-#include "core/grading/GradesFixture.h"
+#include "core/reports/ClassStatistics.h"
+#include "core/grading/GradesTable.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
 

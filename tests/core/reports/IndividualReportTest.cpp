@@ -1,8 +1,8 @@
 // The individual report's two tables, worked out by hand.
 
-#include "reports/IndividualReport.h"
-#include "grading/GradesTable.h"
-#include "core/grading/GradesFixture.h"
+#include "core/reports/IndividualReport.h"
+#include "core/grading/GradesTable.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The e-mail command's addresses and attachment files: what the class
 // holds may name a recipient or a file, never more.
 
-#include "mail/MailAddress.h"
-#include "mail/MailAttachment.h"
-#include "sheet/Sheet.h"
+#include "core/mail/MailAddress.h"
+#include "core/mail/MailAttachment.h"
+#include "core/sheet/Sheet.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,13 +2,13 @@
 // the students by name, the sums, averages and grades, and the files it
 // refuses.
 
-#include "reports/MergedReport.h"
+#include "core/reports/MergedReport.h"
 
-#include "core/grading/GradesFixture.h"
-#include "export/SheetFile.h"
-#include "files/GradeFile.h"
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "tests/core/grading/GradesFixture.h"
+#include "core/export/SheetFile.h"
+#include "core/files/GradeFile.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,7 @@ namespace {
 
 class MergedReportTest : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(store_.CreateDefaultScale()); }
+    void SetUp() override { ASSERT_TRUE(store_.createDefaultScale()); }
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString write(const QString& name, const ClassRecord& cls) const {

@@ -1,5 +1,5 @@
-#include "reports/ReportStyle.h"
-#include "sheet/PrintHeader.h"
+#include "core/reports/ReportStyle.h"
+#include "core/sheet/PrintHeader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "sample/SampleAttendance.h"
-#include "sample/SampleClass.h"
-#include "scales/ScaleStore.h"
+#include "core/sample/SampleAttendance.h"
+#include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 #include <gtest/gtest.h>
 

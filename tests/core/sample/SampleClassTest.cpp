@@ -1,6 +1,6 @@
-#include "data/PointEntry.h"
-#include "data/Tables.h"
-#include "sample/SampleClass.h"
+#include "core/data/PointEntry.h"
+#include "core/data/Tables.h"
+#include "core/sample/SampleClass.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "scales/ScaleChecks.h"
+#include "core/scales/ScaleChecks.h"
 
-#include "data/Tables.h"
-#include "grading/LetterGrade.h"
+#include "core/data/Tables.h"
+#include "core/grading/LetterGrade.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "scales/ScaleStore.h"
-#include "settings/QSettingsStore.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +40,7 @@ protected:
 }  // namespace
 
 TEST_F(ScaleStoreTest, FirstStartCreatesExactlyTheDefaultScale) {
-    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    ASSERT_TRUE(store_.createDefaultScale().ok());
     QStringList names = settings_.valueNames(kDefaultGroup);
     names.sort();
     EXPECT_EQ(names, (QStringList{q("A"), q("B"), q("C"), q("D"), q("F"), q("IsStandard")}));
@@ -50,21 +50,21 @@ TEST_F(ScaleStoreTest, FirstStartCreatesExactlyTheDefaultScale) {
     EXPECT_EQ(settings_.readString(kDefaultGroup, q("F")), q("0,59.9"));
     EXPECT_EQ(store_.scaleNames(), QStringList{kDefault});
 
-    const std::optional<CurrentGradeScale> loaded = store_.GetGradeScale(kDefault);
+    const std::optional<CurrentGradeScale> loaded = store_.scaleNamed(kDefault);
     ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(*loaded, (CurrentGradeScale{"<Default>", 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"}));
     EXPECT_EQ(builtInDefaultGradeScale(), *loaded);
 }
 
 TEST_F(ScaleStoreTest, ASecondStartKeepsAUserEditedDefault) {
-    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    ASSERT_TRUE(store_.createDefaultScale().ok());
     settings_.writeString(kDefaultGroup, q("A"), q("93,100"));
     ASSERT_TRUE(settings_.flush().ok());
 
     QSettingsStore again(path());
     ScaleStore secondStart(again);
-    ASSERT_TRUE(secondStart.CreateDefaultScale().ok());
-    EXPECT_EQ(secondStart.GetGradeScale(kDefault)->num_values, "93,100,80,89.9,70,79.9,60,69.9,0,59.9");
+    ASSERT_TRUE(secondStart.createDefaultScale().ok());
+    EXPECT_EQ(secondStart.scaleNamed(kDefault)->num_values, "93,100,80,89.9,70,79.9,60,69.9,0,59.9");
 }
 
 TEST_F(ScaleStoreTest, AnEmptyDefaultIsMadeAgainAndOneWithValuesIsNeverTouched) {
@@ -73,16 +73,16 @@ TEST_F(ScaleStoreTest, AnEmptyDefaultIsMadeAgainAndOneWithValuesIsNeverTouched) 
     settings_.writeString({q("Scale"), kDefault, q("Stray")}, q("x"), q("1"));
     ASSERT_TRUE(settings_.valueNames(kDefaultGroup).isEmpty());
     ASSERT_EQ(settings_.childGroups({q("Scale")}), QStringList{kDefault});
-    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    ASSERT_TRUE(store_.createDefaultScale().ok());
     EXPECT_EQ(settings_.valueNames(kDefaultGroup).size(), 6);
-    EXPECT_EQ(store_.GetGradeScale(kDefault)->num_values, "90,100,80,89.9,70,79.9,60,69.9,0,59.9");
+    EXPECT_EQ(store_.scaleNamed(kDefault)->num_values, "90,100,80,89.9,70,79.9,60,69.9,0,59.9");
 
     // A default with any value at all is the user's, however incomplete:
     // nothing is added, changed or removed.
     settings_.removeGroup({q("Scale")});
     settings_.writeString(kDefaultGroup, q("A"), q("95,100"));
     settings_.writeString({q("Scale"), kDefault, q("Stray")}, q("x"), q("1"));
-    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    ASSERT_TRUE(store_.createDefaultScale().ok());
     EXPECT_EQ(settings_.valueNames(kDefaultGroup), QStringList{q("A")});
     EXPECT_EQ(settings_.readString(kDefaultGroup, q("A")), q("95,100"));
     EXPECT_EQ(settings_.readString({q("Scale"), kDefault, q("Stray")}, q("x")), q("1"));
@@ -92,10 +92,10 @@ TEST_F(ScaleStoreTest, SavingReplacesAScaleCompletelyAndKeepsSpacesInLetters) {
     StoredScale standard{q("Biology"), ScaleKind::Standard,
                          {{q("A"), q("92"), q("100")}, {q("B"), q("85"), q("91.9")}, {q("C"), q("75"), q("84.9")},
                           {q("D"), q("65"), q("74.9")}, {q("F"), q("0"), q("64.9")}}};
-    ASSERT_TRUE(store_.SaveGradeScale(standard).ok());
+    ASSERT_TRUE(store_.saveScale(standard).ok());
     EXPECT_EQ(store_.readScale(q("Biology")), standard);
 
-    ASSERT_TRUE(store_.SaveGradeScale(expandedScale(q("Biology"))).ok());
+    ASSERT_TRUE(store_.saveScale(expandedScale(q("Biology"))).ok());
     const SettingsGroup group{q("Scale"), q("Biology")};
     EXPECT_FALSE(settings_.readString(group, q("A")).has_value());
     EXPECT_FALSE(settings_.readString(group, q("F")).has_value());
@@ -112,27 +112,27 @@ TEST_F(ScaleStoreTest, SavingReplacesAScaleCompletelyAndKeepsSpacesInLetters) {
     EXPECT_EQ(fromDisk.readInteger(group, q("IsPassFail")), 0);
     EXPECT_EQ(ScaleStore(fromDisk).readScale(q("Biology")), expandedScale(q("Biology")));
 
-    const std::optional<CurrentGradeScale> loaded = store_.GetGradeScale(q("Biology"));
+    const std::optional<CurrentGradeScale> loaded = store_.scaleNamed(q("Biology"));
     ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(loaded->scale_type, 0);
     EXPECT_EQ(loaded->num_values.substr(0, 20), "96,100,91,95,86,90,8");
 }
 
 TEST_F(ScaleStoreTest, KindsFollowTheFlags) {
-    ASSERT_TRUE(store_.CreateDefaultScale().ok());
-    ASSERT_TRUE(store_.SaveGradeScale({q("Pass or fail"), ScaleKind::PassFail,
+    ASSERT_TRUE(store_.createDefaultScale().ok());
+    ASSERT_TRUE(store_.saveScale({q("Pass or fail"), ScaleKind::PassFail,
                                        {{q("Pass"), q("70"), q("100")}, {q("Fail"), q("0"), q("69.9")}}})
                     .ok());
-    EXPECT_EQ(*store_.GetGradeScale(q("Pass or fail")), (CurrentGradeScale{"Pass or fail", 2, "70,100,0,69.9"}));
+    EXPECT_EQ(*store_.scaleNamed(q("Pass or fail")), (CurrentGradeScale{"Pass or fail", 2, "70,100,0,69.9"}));
     // The default scale has no "IsPassFail": it counts as not pass/fail.
-    EXPECT_EQ(store_.GetGradeScale(kDefault)->scale_type, 1);
+    EXPECT_EQ(store_.scaleNamed(kDefault)->scale_type, 1);
 
     // A pass/fail flag wins over a standard flag; a missing letter is empty.
     const SettingsGroup odd{q("Scale"), q("Odd")};
     settings_.writeBool(odd, q("IsStandard"), true);
     settings_.writeBool(odd, q("IsPassFail"), true);
     settings_.writeString(odd, q("Fail"), q("0,49"));
-    EXPECT_EQ(*store_.GetGradeScale(q("Odd")), (CurrentGradeScale{"Odd", 2, ",0,49"}));
+    EXPECT_EQ(*store_.scaleNamed(q("Odd")), (CurrentGradeScale{"Odd", 2, ",0,49"}));
     const std::optional<StoredScale> read = store_.readScale(q("Odd"));
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->ranges[0], (LetterRange{q("Pass"), q(""), q("")}));
@@ -140,18 +140,18 @@ TEST_F(ScaleStoreTest, KindsFollowTheFlags) {
 }
 
 TEST_F(ScaleStoreTest, NamesAreCheckedAndMatchedWithoutLetterCase) {
-    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    ASSERT_TRUE(store_.createDefaultScale().ok());
     for (const QString& bad : {q("Bio/Chem"), q("Bio\\Chem"), q(""), q("  "), q("\u4e2d"), QString(256, QLatin1Char('x'))}) {
         StoredScale scale = expandedScale(bad);
-        EXPECT_FALSE(store_.SaveGradeScale(scale).ok()) << bad.toStdString();
-        EXPECT_FALSE(store_.GetGradeScale(bad).has_value());
+        EXPECT_FALSE(store_.saveScale(scale).ok()) << bad.toStdString();
+        EXPECT_FALSE(store_.scaleNamed(bad).has_value());
     }
     EXPECT_EQ(store_.scaleNames(), QStringList{kDefault});
 
-    ASSERT_TRUE(store_.SaveGradeScale(expandedScale(q("Biology 101 <honors>"))).ok());
+    ASSERT_TRUE(store_.saveScale(expandedScale(q("Biology 101 <honors>"))).ok());
     EXPECT_TRUE(store_.contains(q("BIOLOGY 101 <HONORS>")));
-    EXPECT_EQ(store_.GetGradeScale(q("biology 101 <honors>"))->name, "biology 101 <honors>");
-    ASSERT_TRUE(store_.SaveGradeScale(expandedScale(q("biology 101 <Honors>"))).ok());
+    EXPECT_EQ(store_.scaleNamed(q("biology 101 <honors>"))->name, "biology 101 <honors>");
+    ASSERT_TRUE(store_.saveScale(expandedScale(q("biology 101 <Honors>"))).ok());
     EXPECT_EQ(store_.scaleNames(), (QStringList{kDefault, q("biology 101 <Honors>")}));
 
     ASSERT_TRUE(store_.deleteScale(q("BIOLOGY 101 <HONORS>")).ok());
@@ -162,23 +162,23 @@ TEST_F(ScaleStoreTest, NamesAreCheckedAndMatchedWithoutLetterCase) {
 TEST_F(ScaleStoreTest, ARefusedNameIsQuotedAsTyped) {
     // A "%1" in the name is the teacher's text, not a place for the limit.
     const QString tooLong = q("Bonus %1 ") + QString(250, QLatin1Char('x'));
-    EXPECT_EQ(store_.SaveGradeScale(expandedScale(tooLong)).message(),
+    EXPECT_EQ(store_.saveScale(expandedScale(tooLong)).message(),
               q("The grade scale name “%1” is too long: at most 255 characters fit.").replace(q("%1"), tooLong));
 }
 
 TEST_F(ScaleStoreTest, TheDefaultScaleCannotBeDeletedAndStandsInWhenMissing) {
-    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    ASSERT_TRUE(store_.createDefaultScale().ok());
     EXPECT_FALSE(store_.deleteScale(kDefault).ok());
     EXPECT_TRUE(store_.contains(kDefault));
 
     settings_.removeGroup(kDefaultGroup);
     EXPECT_FALSE(store_.contains(kDefault));
     EXPECT_EQ(store_.readScale(kDefault), ScaleStore::builtInDefaultScale());
-    EXPECT_EQ(store_.GetGradeScale(kDefault)->num_values, "90,100,80,89.9,70,79.9,60,69.9,0,59.9");
-    EXPECT_FALSE(store_.GetGradeScale(q("Chemistry")).has_value());
+    EXPECT_EQ(store_.scaleNamed(kDefault)->num_values, "90,100,80,89.9,70,79.9,60,69.9,0,59.9");
+    EXPECT_FALSE(store_.scaleNamed(q("Chemistry")).has_value());
     EXPECT_FALSE(store_.readScale(q("Chemistry")).has_value());
 
-    ASSERT_TRUE(store_.CreateDefaultScale().ok());
+    ASSERT_TRUE(store_.createDefaultScale().ok());
     EXPECT_TRUE(store_.contains(kDefault));
 }
 
@@ -228,6 +228,6 @@ TEST(SettingsStore, TheUserStoreLivesUnderXdgConfigHome) {
     const QString expected = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("Larkhaven/Grades.ini"));
     EXPECT_EQ(user.fileName(), expected);
     ScaleStore store(user);
-    ASSERT_TRUE(store.CreateDefaultScale().ok());
+    ASSERT_TRUE(store.createDefaultScale().ok());
     EXPECT_TRUE(QFile::exists(expected));
 }

@@ -1,4 +1,4 @@
-#include "seating/SeatGeometry.h"
+#include "core/seating/SeatGeometry.h"
 
 #include <gtest/gtest.h>
 

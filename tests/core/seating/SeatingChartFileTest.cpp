@@ -1,12 +1,12 @@
 // A chart the teacher rearranged is saved and read back exactly, in the
 // seating file's own layout.
 
-#include "support/ByteBuilder.h"
+#include "tests/support/ByteBuilder.h"
 
-#include "document/DocumentFiles.h"
-#include "scales/ScaleStore.h"
-#include "seating/SeatingEditor.h"
-#include "settings/QSettingsStore.h"
+#include "core/document/DocumentFiles.h"
+#include "core/scales/ScaleStore.h"
+#include "core/seating/SeatingEditor.h"
+#include "core/settings/QSettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "seating/SeatingEditor.h"
+#include "core/seating/SeatingEditor.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ TEST_F(SeatingEditorTest, AddPlacesANewSeatAtTheFirstFreePlaceAndMakesItCurrent)
     EXPECT_EQ(seat.color, 0x0000FF);
     EXPECT_EQ(seat.font_name, "MS Sans Serif");
     EXPECT_EQ(editor.current(), SeatId::student(2));
-    EXPECT_TRUE(document.Dirty);
+    EXPECT_TRUE(document.modified);
 }
 
 TEST_F(SeatingEditorTest, TheTeachersCaptionIsRefusedInAnyOtherCaseItIsAnOrdinarySeat) {
@@ -63,7 +63,7 @@ TEST_F(SeatingEditorTest, TheTeachersCaptionIsRefusedInAnyOtherCaseItIsAnOrdinar
     EXPECT_FALSE(editor.editCurrent(look("Teacher")));
     EXPECT_EQ(document.classRecord.Seats.size(), 2u);
     EXPECT_EQ(document.classRecord.Seats[0].name, "Ann Lee");
-    EXPECT_FALSE(document.Dirty);
+    EXPECT_FALSE(document.modified);
 
     ASSERT_TRUE(editor.add(look("teacher"), 800));
     EXPECT_EQ(document.classRecord.Seats.back().name, "teacher");
@@ -86,7 +86,7 @@ TEST_F(SeatingEditorTest, EditAndDeleteLeaveTheTeachersSeatAndNoSeatAlone) {
     EXPECT_EQ(document.classRecord.teacherSeat, teacher);
     EXPECT_EQ(document.classRecord.Seats.size(), 2u);
     EXPECT_EQ(editor.current(), SeatId::teacher());
-    EXPECT_FALSE(document.Dirty);
+    EXPECT_FALSE(document.modified);
 }
 
 TEST_F(SeatingEditorTest, EditGivesTheCurrentSeatItsLookAndKeepsItsPlace) {
@@ -100,12 +100,12 @@ TEST_F(SeatingEditorTest, EditGivesTheCurrentSeatItsLookAndKeepsItsPlace) {
     EXPECT_EQ(seat.font_style, fontstyle::kBold);
     EXPECT_EQ(seatRect(seat), QRect(200, 20, 80, 30));
     EXPECT_EQ(editor.current(), SeatId::student(1));
-    EXPECT_TRUE(document.Dirty);
+    EXPECT_TRUE(document.modified);
 
     // OK without a change changes nothing.
-    document.Dirty = false;
+    document.modified = false;
     EXPECT_FALSE(editor.editCurrent(bold));
-    EXPECT_FALSE(document.Dirty);
+    EXPECT_FALSE(document.modified);
 }
 
 TEST_F(SeatingEditorTest, DeleteAsksNoKeepsTheSeatYesDeletesItAndLetsGo) {
@@ -114,13 +114,13 @@ TEST_F(SeatingEditorTest, DeleteAsksNoKeepsTheSeatYesDeletesItAndLetsGo) {
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(document.classRecord.Seats.size(), 2u);
     EXPECT_EQ(editor.current(), SeatId::student(0));
-    EXPECT_FALSE(document.Dirty);
+    EXPECT_FALSE(document.modified);
 
     EXPECT_TRUE(editor.deleteCurrent(answering(true)));
     ASSERT_EQ(document.classRecord.Seats.size(), 1u);
     EXPECT_EQ(document.classRecord.Seats[0].name, "Bob Stone");
     EXPECT_EQ(editor.current(), std::nullopt);
-    EXPECT_TRUE(document.Dirty);
+    EXPECT_TRUE(document.modified);
     // Nothing current: a second Delete neither asks nor deletes Bob, now first.
     EXPECT_FALSE(editor.deleteCurrent(answering(true)));
     EXPECT_EQ(asked, 2);
@@ -130,10 +130,10 @@ TEST_F(SeatingEditorTest, DeleteAsksNoKeepsTheSeatYesDeletesItAndLetsGo) {
 TEST_F(SeatingEditorTest, MovingAndSizingAreChangesAClickIsNot) {
     editor.select(SeatId::student(0));
     editor.select(SeatId::teacher());
-    EXPECT_FALSE(document.Dirty);
+    EXPECT_FALSE(document.modified);
     // A drop that leaves the seat where it was (centred where it already is).
     EXPECT_FALSE(editor.move(SeatId::student(0), QPoint(60, 35)));
-    EXPECT_FALSE(document.Dirty);
+    EXPECT_FALSE(document.modified);
     EXPECT_EQ(editor.current(), SeatId::student(0));
 
     struct Change {
@@ -153,9 +153,9 @@ TEST_F(SeatingEditorTest, MovingAndSizingAreChangesAClickIsNot) {
     };
     for (const Change& change : changes) {
         SCOPED_TRACE(change.what);
-        document.Dirty = false;
+        document.modified = false;
         EXPECT_TRUE(change.run());
-        EXPECT_TRUE(document.Dirty);
+        EXPECT_TRUE(document.modified);
         EXPECT_EQ(seatRect(*seatAt(document.classRecord, change.id)), change.expected);
         EXPECT_EQ(editor.current(), change.id);
     }
@@ -183,7 +183,7 @@ TEST_F(SeatingEditorTest, ReplacedSeatsLeaveNoCurrentSeatBehind) {
     editor.select(SeatId::student(0));
     editor.clearCurrent();
     EXPECT_EQ(editor.current(), std::nullopt);
-    EXPECT_FALSE(document.Dirty);
+    EXPECT_FALSE(document.modified);
 }
 
 TEST(SeatingEditor, ChangesAreToldToTheDocumentsKeeper) {
@@ -194,7 +194,7 @@ TEST(SeatingEditor, ChangesAreToldToTheDocumentsKeeper) {
     editor.select(SeatId::teacher());
     editor.move(SeatId::teacher(), QPoint(400, 400));
     EXPECT_EQ(told, 2);
-    EXPECT_FALSE(document.Dirty);  // the keeper decides
+    EXPECT_FALSE(document.modified);  // the keeper decides
 }
 
 TEST(SeatCaptions, AddOffersOnlyTheStudentsWithoutASeat) {

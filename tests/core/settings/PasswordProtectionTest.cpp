@@ -1,6 +1,6 @@
-#include "settings/PasswordProtection.h"
-#include "settings/QSettingsStore.h"
-#include "support/TestFiles.h"
+#include "core/settings/PasswordProtection.h"
+#include "core/settings/QSettingsStore.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
-#include "support/ClassFixtures.h"
+#include "tests/gui/support/ClassFixtures.h"
 
-#include "data/PointEntry.h"
-#include "files/AttendanceFile.h"
-#include "files/GradeFile.h"
-#include "files/SeatingFile.h"
+#include "core/data/PointEntry.h"
+#include "core/files/AttendanceFile.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
 
 namespace markwell::testing {
 namespace {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "data/ClassRecord.h"
-#include "dialogs/UserDialogs.h"
-#include "help/HelpCenter.h"
-#include "main/MainWindow.h"
-#include "scales/ScaleStore.h"
-#include "settings/PasswordProtection.h"
-#include "settings/QSettingsStore.h"
-#include "support/ScriptedDialogs.h"
+#include "core/data/ClassRecord.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/help/HelpCenter.h"
+#include "gui/main/MainWindow.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/PasswordProtection.h"
+#include "core/settings/QSettingsStore.h"
+#include "tests/gui/support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
 

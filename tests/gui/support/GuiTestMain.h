@@ -4,8 +4,8 @@
 // settings store and a program data folder in temporary folders, never the
 // user's own; the habits every window of the program has.
 
-#include "dialogs/WindowHabits.h"
-#include "settings/SettingsNames.h"
+#include "gui/shared/WindowHabits.h"
+#include "core/settings/SettingsNames.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

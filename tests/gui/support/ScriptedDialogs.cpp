@@ -1,6 +1,6 @@
-#include "support/ScriptedDialogs.h"
+#include "tests/gui/support/ScriptedDialogs.h"
 
-#include "paging/PrintProgress.h"
+#include "render/paging/PrintProgress.h"
 
 #include <QDir>
 #include <QPrinter>

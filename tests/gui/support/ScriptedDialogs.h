@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/UserDialogs.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QMarginsF>
 #include <QString>

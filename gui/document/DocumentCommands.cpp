@@ -1,0 +1,271 @@
+#include "gui/document/DocumentCommands.h"
+
+#include "core/data/Tables.h"
+#include "gui/shared/FileFilters.h"
+#include "gui/shared/UserDialogs.h"
+#include "core/document/ClassLock.h"
+#include "core/document/DocumentFiles.h"
+#include "core/document/EarlierVersions.h"
+#include "core/export/SheetFile.h"
+#include "core/files/FileTypes.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/KeptVersions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace markwell {
+namespace {
+
+QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// How long a save waits for a script that is changing the same class.
+constexpr std::chrono::milliseconds kChangeLockWait{3000};
+
+}  // namespace
+
+DocumentCommands::DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales,
+                                   const SettingsStore& settings, QWidget* window,
+                                   std::function<const Sheet&()> shownTable)
+    : document_(document), dialogs_(dialogs), scales_(scales), settings_(settings), window_(window),
+      shownTable_(std::move(shownTable)) {}
+
+DocumentCommands::~DocumentCommands() = default;
+
+void DocumentCommands::markChanged() {
+    setDirty(true);
+    emit changed();
+}
+
+void DocumentCommands::takeRecoveredClass(Document recovered) {
+    replaceDocument(std::move(recovered));
+}
+
+void DocumentCommands::setDirty(bool dirty) {
+    if (document_.modified == dirty) return;
+    document_.modified = dirty;
+    emit dirtyChanged(dirty);
+}
+
+void DocumentCommands::replaceDocument(Document next) {
+    const bool wasDirty = document_.modified;
+    const QString oldName = document_.markwellFile;
+    document_ = std::move(next);
+    diskStamps_ = stampClassFiles(document_);
+    reportedStamps_ = diskStamps_;
+    emit documentReplaced();
+    if (document_.modified != wasDirty) emit dirtyChanged(document_.modified);
+    if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
+}
+
+void DocumentCommands::resetToNewClass() {
+    const CurrentGradeScale scale =
+        scales_.scaleNamed(QString::fromLatin1(kDefaultScaleName)).value_or(CurrentGradeScale{});
+    Document fresh;
+    fresh.classRecord = newClassRecord(scale);
+    replaceDocument(std::move(fresh));
+    openLock_.reset();
+}
+
+QString DocumentCommands::saveQuestion() const {
+    // With several classes open in several windows, the question says which.
+    if (!document_.isTitled()) return tr("Do you wish to save changes?");
+    return tr("Do you wish to save changes to \"%1\"?").arg(QFileInfo(document_.markwellFile).fileName());
+}
+
+bool DocumentCommands::maySetAside() {
+    if (!document_.modified) return true;
+    switch (dialogs_.askYesNoCancel(window_, saveQuestion())) {
+    case UserDialogs::Answer::Yes: return saveFor(Asker::SaveQuestion) == Outcome::Done;
+    case UserDialogs::Answer::No: return true;
+    case UserDialogs::Answer::Cancel: break;
+    }
+    return false;
+}
+
+DocumentCommands::Outcome DocumentCommands::newClass() {
+    if (!maySetAside()) return Outcome::Cancelled;
+    resetToNewClass();
+    return Outcome::Done;
+}
+
+DocumentCommands::Outcome DocumentCommands::open() {
+    // Classes are usually kept together: start where this one is.
+    const QString folder = document_.isTitled() ? QFileInfo(document_.markwellFile).absolutePath() : QString();
+    const QString path = dialogs_.openFile(window_, gradeFileRequest(tr("Open Markwell File"), folder));
+    if (path.isEmpty()) return Outcome::Cancelled;
+    return openFile(path, true);
+}
+
+bool DocumentCommands::mayOpen(const QString& path, std::unique_ptr<ClassLock>& lock) {
+    if (openLock_ && isSameFile(openLock_->classPath(), path)) return true;  // open here already
+    auto candidate = std::make_unique<ClassLock>(path, ClassLock::Kind::Open);
+    const Result<bool> taken = candidate->take();
+    // A lock that cannot be made (the program's folder out of reach) guards
+    // nothing, but must not keep the teacher from the class.
+    if (!taken) return true;
+    if (*taken) {
+        lock = std::move(candidate);
+        return true;
+    }
+    const QString warning =
+        tr("\"%1\" is open in another Markwell window; changes saved there and here will overwrite each other.")
+            .arg(QFileInfo(path).fileName());
+    return dialogs_.askChoice(window_, warning, {tr("Open anyway"), tr("Cancel")}) == 0;
+}
+
+DocumentCommands::Outcome DocumentCommands::openFile(const QString& path, bool askFirst) {
+    std::unique_ptr<ClassLock> lock;
+    if (!mayOpen(path, lock)) return Outcome::Cancelled;
+    if (askFirst && !maySetAside()) return Outcome::Cancelled;
+    Result<Document> opened = openDocument(path, scales_);
+    if (!opened) {
+        dialogs_.warn(window_, opened.message());
+        return Outcome::Failed;
+    }
+    // Opened anyway beside another window, this one holds no lock.
+    if (lock || !openLock_ || !isSameFile(openLock_->classPath(), path)) openLock_ = std::move(lock);
+    replaceDocument(std::move(opened).value());
+    // Once per opening, after the class is on screen.
+    if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
+    return Outcome::Done;
+}
+
+DocumentCommands::Outcome DocumentCommands::openEarlierVersion(const EarlierVersion& version) {
+    if (!maySetAside()) return Outcome::Cancelled;
+    Result<Document> opened = markwell::openEarlierVersion(version, scales_);
+    if (!opened) {
+        dialogs_.warn(window_, opened.message());
+        return Outcome::Failed;
+    }
+    openLock_.reset();
+    replaceDocument(std::move(opened).value());
+    if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
+    return Outcome::Done;
+}
+
+DocumentCommands::Outcome DocumentCommands::save() {
+    return saveFor(Asker::Menu);
+}
+
+DocumentCommands::Outcome DocumentCommands::saveAs() {
+    return saveAsFor(Asker::Menu);
+}
+
+DocumentCommands::Outcome DocumentCommands::saveFor(Asker asker) {
+    if (!document_.isTitled()) return saveAsFor(asker);
+    return saveTo(document_.markwellFile, asker);
+}
+
+DocumentCommands::Outcome DocumentCommands::saveAsFor(Asker asker) {
+    UserDialogs::FileRequest request;
+    request.title = tr("Save Markwell As");
+    request.filters = allFileFilters();
+    request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
+    if (document_.isTitled()) {
+        request.folder = QFileInfo(document_.markwellFile).absolutePath();
+        request.fileName = QFileInfo(document_.markwellFile).fileName();
+    }
+    const std::optional<UserDialogs::SaveChoice> choice = dialogs_.saveFile(window_, request);
+    if (!choice || choice->path.isEmpty()) return Outcome::Cancelled;
+    const std::optional<FileType> type = fileTypeOf(choice->path);
+    if (type && isSpreadsheet(*type)) return exportTable(choice->path, asker);
+    return saveTo(choice->path, asker);
+}
+
+DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path, Asker asker) {
+    if (Result<void> written = writeSheetFile(shownTable_(), path); !written) {
+        dialogs_.warn(window_, written.message());
+        return Outcome::Failed;
+    }
+    // An export is no save: reached from the save question, the class stays
+    // open and unsaved, and the teacher is told so.
+    emit notice(asker == Asker::SaveQuestion
+                    ? tr("The grades table was written to %1; the class itself is not saved.").arg(nativePath(path))
+                    : tr("The grades table was written to %1.").arg(nativePath(path)));
+    return Outcome::Exported;
+}
+
+QString DocumentCommands::keepEarlierVersionOf(const QString& path) {
+    const Result<void> kept = keepEarlierVersion(path, keptVersionCount(settings_));
+    if (kept) return {};
+    return tr("No earlier version of %1 could be kept: %2").arg(nativePath(path), kept.message());
+}
+
+void DocumentCommands::lockSavedClass() {
+    auto lock = std::make_unique<ClassLock>(document_.markwellFile, ClassLock::Kind::Open);
+    const Result<bool> taken = lock->take();
+    openLock_ = taken && *taken ? std::move(lock) : nullptr;
+}
+
+DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker asker) {
+    if (isSameFile(path, document_.markwellFile)) {
+        if (std::optional<Outcome> refused = refuseOverwritingOthersChanges(asker)) return *refused;
+    }
+    // A script changing this class right now finishes first: neither change
+    // is then written over half of the other.
+    ClassLock changing(path, ClassLock::Kind::Change);
+    if (const Result<bool> taken = changing.take(kChangeLockWait); taken && !*taken) {
+        dialogs_.warn(window_, tr("%1 is being changed by another program; the class is not saved. Try again in a "
+                                  "moment.")
+                                   .arg(nativePath(path)));
+        return Outcome::Failed;
+    }
+    const QString notKept = keepEarlierVersionOf(path);
+    const QString oldName = document_.markwellFile;
+    const bool wasDirty = document_.modified;
+    Result<QStringList> notes = saveDocument(document_, path);
+    if (!notes) {
+        dialogs_.warn(window_, notes.message());
+        return Outcome::Failed;
+    }
+    diskStamps_ = stampClassFiles(document_);
+    reportedStamps_ = diskStamps_;
+    if (!notKept.isEmpty()) notes->prepend(notKept);
+    if (document_.markwellFile != oldName) lockSavedClass();
+    if (wasDirty) emit dirtyChanged(false);
+    if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
+    emit saved();
+    if (!notes->isEmpty()) emit notice(notes->join(QLatin1Char(' ')));
+    return Outcome::Done;
+}
+
+bool DocumentCommands::filesChangedOnDisk() const {
+    return document_.isTitled() && stampClassFiles(document_) != diskStamps_;
+}
+
+QString DocumentCommands::className() const {
+    return QFileInfo(document_.markwellFile).fileName();
+}
+
+std::optional<DocumentCommands::Outcome> DocumentCommands::refuseOverwritingOthersChanges(Asker asker) {
+    if (!filesChangedOnDisk()) return std::nullopt;
+    enum { Overwrite, SaveAs, Cancel };
+    const QStringList buttons{tr("&Overwrite"), tr("Save &As\u2026"), tr("&Cancel")};
+    const QString question =
+        tr("\"%1\" was changed by another program since it was opened. Overwrite it?").arg(className());
+    switch (dialogs_.askChoice(window_, question, buttons)) {
+    case Overwrite: return std::nullopt;
+    case SaveAs: return saveAsFor(asker);
+    default: return Outcome::Cancelled;
+    }
+}
+
+void DocumentCommands::reviewChangesOnDisk() {
+    if (!document_.isTitled()) return;
+    const ClassFileStamps now = stampClassFiles(document_);
+    if (now == diskStamps_ || now == reportedStamps_) return;
+    reportedStamps_ = now;
+    if (document_.modified) {
+        emit notice(tr("\"%1\" was changed by another program since it was opened. Your changes are kept; saving "
+                       "will ask before overwriting it.")
+                        .arg(className()));
+        return;
+    }
+    const QString question =
+        tr("\"%1\" was changed by another program since it was opened. Reload it?").arg(className());
+    if (dialogs_.askYesNo(window_, question) == UserDialogs::Answer::Yes) openFile(document_.markwellFile, false);
+}
+
+}  // namespace markwell
