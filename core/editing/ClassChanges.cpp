@@ -1,0 +1,67 @@
+#include "core/editing/ClassChanges.h"
+
+#include "core/editing/GradingRules.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/SortClass.h"
+
+#include <QCoreApplication>
+
+namespace markwell {
+namespace {
+
+struct ClassChanges {
+    Q_DECLARE_TR_FUNCTIONS(ClassChanges)
+};
+
+Result<QString> done(Result<void> result) {
+    if (!result) return fail(result.message());
+    return QString();
+}
+
+}  // namespace
+
+Change sortChange(int column, const QString& heading, bool descending) {
+    return classChange(ClassChanges::tr("Sort by %1").arg(heading),
+                       [column, descending](ClassRecord& cls) -> Result<QString> {
+                           GradesTable table = buildGradesTable(cls);
+                           if (!sortClass(cls, table, column, descending)) {
+                               return fail(ClassChanges::tr("There are no students to sort."));
+                           }
+                           return QString();
+                       });
+}
+
+Change weightsChange(const WeightedGrades& weights) {
+    return classChange(ClassChanges::tr("Weighted Grades"),
+                       [weights](ClassRecord& cls) { return done(setWeights(cls, weights)); });
+}
+
+Change dropRuleChange(const DropLowScoreInfo& rule) {
+    return classChange(ClassChanges::tr("Drop Lowest Score"),
+                       [rule](ClassRecord& cls) { return done(setDropRule(cls, rule)); });
+}
+
+Change gradeScaleChange(const StoredScale& scale) {
+    return classChange(ClassChanges::tr("Grade Scale"),
+                       [scale](ClassRecord& cls) { return done(useGradeScale(cls, scale)); });
+}
+
+Change gridLinesChange(bool shown) {
+    return classChange(ClassChanges::tr("Grid Lines"), [shown](ClassRecord& cls) -> Result<QString> {
+        cls.gridProps.grid_lines = shown;
+        return QString();
+    });
+}
+
+Change editedClassChange(QString name, ClassRecord edited, std::vector<StudentRename> renames) {
+    return classAndAttendanceChange(
+        std::move(name),
+        [edited = std::move(edited), renames = std::move(renames)](ClassRecord& cls,
+                                                                  AttendanceBook& attendance) -> Result<QString> {
+            for (const StudentRename& rename : renames) attendance.renameStudent(rename.from, rename.to);
+            cls = edited;
+            return QString();
+        });
+}
+
+}  // namespace markwell
