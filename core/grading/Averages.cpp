@@ -60,27 +60,30 @@ WeightedAverager::WeightedAverager(const ClassRecord& cls, const EntryIndex& ind
       typeOf_(assignmentTypeIndexes(cls)) {}
 
 QString WeightedAverager::averageOf(int row, const GradesLayout& layout) const {
+    const WeightedBreakdown breakdown = breakdownOf(row, layout);
+    return markwell::averageOf(breakdown.scaledEarned, breakdown.scaledPossible);
+}
+
+WeightedBreakdown WeightedAverager::breakdownOf(int row, const GradesLayout& layout) const {
     // Only the dropped cells are wanted from the point totals here.
     std::vector<DroppedCell> dropped;
     if (cls_.lowScoreInfo.drop_type >= droprule::kLowestOverall) totals_.forRow(row, &dropped);
 
-    std::array<double, kAssignmentTypeCount> earned{};
-    std::array<double, kAssignmentTypeCount> possible{};
+    WeightedBreakdown b;
+    b.factors = weights_;
     for (const RowEntry& e : index_.entries(row)) {
         if (isDroppedColumn(dropped, layout.assignmentCol(e.assignment))) continue;
         const AssignmentInfo& a = cls_.assignments[static_cast<std::size_t>(e.assignment)];
         const int type = typeOf_[static_cast<std::size_t>(e.assignment)];
         if (e.kind != PointsKind::Number || !(a.total > 0) || type < 0) continue;
-        earned[static_cast<std::size_t>(type)] += e.value;
-        possible[static_cast<std::size_t>(type)] += a.total;
+        b.earned[static_cast<std::size_t>(type)] += e.value;
+        b.possible[static_cast<std::size_t>(type)] += a.total;
     }
-    double earnedSum = 0;
-    double possibleSum = 0;
-    for (std::size_t t = 0; t < earned.size(); ++t) {
-        earnedSum += earned[t] * weights_.factor[t];
-        possibleSum += possible[t] * weights_.factor[t];
+    for (std::size_t t = 0; t < b.earned.size(); ++t) {
+        b.scaledEarned += b.earned[t] * weights_.factor[t];
+        b.scaledPossible += b.possible[t] * weights_.factor[t];
     }
-    return markwell::averageOf(earnedSum, possibleSum);
+    return b;
 }
 
 void insertWeightedAveragesInGrid(GradesTable& table, const ClassRecord& cls, const EntryIndex& index,

@@ -56,11 +56,23 @@ WeightFactors weightFactors(const WeightedGrades& weights);
 void insertWeightedAveragesInGrid(GradesTable& table, const ClassRecord& cls, const EntryIndex& index,
                                   const PointTotalsCalculator& totals);
 
+// How a row's weighted average is made: per type the points and totals
+// counted, then their sums scaled by each type's factor.
+struct WeightedBreakdown {
+    std::array<double, kAssignmentTypeCount> earned{};
+    std::array<double, kAssignmentTypeCount> possible{};
+    WeightFactors factors;
+    double scaledEarned = 0;
+    double scaledPossible = 0;
+};
+
 // The weighted Average of student rows, one at a time.
 class WeightedAverager {
 public:
     WeightedAverager(const ClassRecord& cls, const EntryIndex& index, const PointTotalsCalculator& totals);
     QString averageOf(int row, const GradesLayout& layout) const;
+    // What averageOf divides, for an explanation of the average.
+    WeightedBreakdown breakdownOf(int row, const GradesLayout& layout) const;
 
 private:
     const ClassRecord& cls_;

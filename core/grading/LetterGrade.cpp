@@ -21,6 +21,7 @@ LetterGrader::LetterGrader(const CurrentGradeScale& scale) : letters_(scaleLette
     for (;;) {
         const std::size_t comma = rest.find(',');
         numbers.push_back(rest.substr(0, comma));
+        boundTexts_.push_back(QString::fromLatin1(numbers.back().data(), static_cast<qsizetype>(numbers.back().size())));
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }
@@ -36,6 +37,16 @@ QString LetterGrader::letter(double grandTotal, double average) const {
         if (lowBounds_[i] && *lowBounds_[i] <= average) return letters_[i];
     }
     return letters_.back();
+}
+
+std::optional<std::pair<QString, QString>> LetterGrader::boundsOf(const QString& letter) const {
+    for (std::size_t i = 0; i < letters_.size(); ++i) {
+        if (letters_[i] != letter) continue;
+        const std::size_t low = 2 * i;
+        if (low + 1 >= boundTexts_.size()) return std::nullopt;
+        return std::pair{boundTexts_[low].trimmed(), boundTexts_[low + 1].trimmed()};
+    }
+    return std::nullopt;
 }
 
 QString getLetterGrade(const CurrentGradeScale& scale, double grandTotal, double average) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace markwell {
@@ -23,10 +24,14 @@ public:
     explicit LetterGrader(const CurrentGradeScale& scale);
 
     QString letter(double grandTotal, double average) const;
+    // The low and high bounds the scale gives `letter`, as stored ("80",
+    // "89.9"); none for a letter the scale does not have or has no bounds for.
+    std::optional<std::pair<QString, QString>> boundsOf(const QString& letter) const;
 
 private:
     std::vector<QString> letters_;
     std::vector<std::optional<double>> lowBounds_;  // by letter; none when missing or unreadable
+    std::vector<QString> boundTexts_;               // low, high, low, high, … as stored
 };
 
 // One lookup. For many students, build a LetterGrader once.

@@ -1,0 +1,195 @@
+#include "core/reports/GradeExplanation.h"
+
+#include "core/common/NumberText.h"
+#include "core/data/Tables.h"
+#include "core/grading/EntryIndex.h"
+#include "core/grading/GradesAssembly.h"
+#include "core/grading/GradesLayout.h"
+#include "core/grading/LetterGrade.h"
+#include "core/grading/PointTotals.h"
+#include "core/reports/ReportStyle.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace markwell {
+namespace {
+
+struct GradeExplanationText {
+    Q_DECLARE_TR_FUNCTIONS(GradeExplanation)
+};
+using Text = GradeExplanationText;
+using Counts = GradeExplanation::Counts;
+
+bool isDropped(const std::vector<DroppedCell>& dropped, int row, int col) {
+    return std::any_of(dropped.begin(), dropped.end(),
+                       [row, col](const DroppedCell& d) { return d.row == row && d.col == col; });
+}
+
+// Why the cell at (row, col) adds to the average or not, by the rules the
+// average was made with.
+Counts countsOf(const ClassRecord& cls, const Sheet& sheet, const std::vector<DroppedCell>& dropped, int row, int col,
+                double possible, int type) {
+    if (!countedPoints(sheet, row, col)) return Counts::NotCounted;
+    if (isDropped(dropped, row, col)) {
+        return cls.lowScoreInfo.drop_type == droprule::kLowestPerType ? Counts::DroppedOfType : Counts::DroppedOverall;
+    }
+    if (cls.weightGrades.enabled) {
+        if (!(possible > 0)) return Counts::NoPossiblePoints;
+        if (type < 0) return Counts::NoKnownType;
+        return Counts::Yes;
+    }
+    return possible == 0 ? Counts::ExtraCredit : Counts::Yes;
+}
+
+std::vector<GradeExplanation::AssignmentRow> assignmentRows(const ClassRecord& cls, const Sheet& sheet,
+                                                            const std::vector<DroppedCell>& dropped, int row) {
+    const GradesLayout layout = GradesLayout::of(sheet);
+    const std::vector<int> types = assignmentTypeIndexes(cls);
+    std::vector<GradeExplanation::AssignmentRow> rows;
+    for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
+        const auto k = static_cast<std::size_t>(layout.assignmentIndexOf(col));
+        GradeExplanation::AssignmentRow r;
+        r.title = sheet.text(GradesLayout::kHeadingRow, col);
+        r.type = k < types.size() ? types[k] : -1;
+        r.points = sheet.text(row, col).isEmpty() ? QStringLiteral("-") : sheet.text(row, col);
+        r.possible = sheet.text(layout.totalRow(), col);
+        const double possible = k < cls.assignments.size() ? cls.assignments[k].total : 0;
+        // The plain average takes the possible points from the Total row as shown.
+        const double shownPossible = cls.weightGrades.enabled ? possible : countedPoints(sheet, layout.totalRow(), col).value_or(0);
+        r.counts = countsOf(cls, sheet, dropped, row, col, shownPossible, r.type);
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+std::vector<GradeExplanation::TypeRow> typeRows(const ClassRecord& cls, const WeightedBreakdown& b) {
+    std::vector<GradeExplanation::TypeRow> rows;
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        const auto t = static_cast<std::size_t>(type);
+        rows.push_back({type, b.earned[t], b.possible[t], cls.weightGrades.weight(type), b.factors.factor[t],
+                        b.earned[t] * b.factors.factor[t], b.possible[t] * b.factors.factor[t]});
+    }
+    return rows;
+}
+
+QString number(double value) {
+    return generalQText(value);
+}
+
+void setRow(Sheet& sheet, int row, const QStringList& cells) {
+    for (qsizetype i = 0; i < cells.size(); ++i) sheet.setText(row, static_cast<int>(i) + 1, cells[i]);
+}
+
+}  // namespace
+
+QString GradeExplanation::unroundedAverage() const {
+    if (!hasPossiblePoints()) return Text::tr("no possible points");
+    return QString::number(earned / possible * 100, 'f', 6);
+}
+
+std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const GradesTable& table, int row) {
+    const Sheet& sheet = table.sheet;
+    const GradesLayout layout = GradesLayout::of(sheet);
+    if (!layout.isStudentRow(row) || !layout.hasAssignments()) return std::nullopt;
+
+    // The same steps as the table's rebuild, for this one row.
+    const StudentRows rows(sheet);
+    std::optional<EntryIndex> index;
+    if (cls.weightGrades.enabled || cls.lowScoreInfo.drop_type == droprule::kLowestPerType) {
+        index.emplace(rows, cls, row);
+    }
+    const PointTotalsCalculator calculator(sheet, cls, index ? &*index : nullptr);
+    std::vector<DroppedCell> dropped;
+    const PointTotals totals = calculator.forRow(row, &dropped);
+
+    GradeExplanation e;
+    e.studentName = sheet.text(row, GradesLayout::kNameCol);
+    e.assignments = assignmentRows(cls, sheet, dropped, row);
+    e.weighted = cls.weightGrades.enabled;
+    if (e.weighted) {
+        const WeightedBreakdown breakdown = WeightedAverager(cls, *index, calculator).breakdownOf(row, layout);
+        e.types = typeRows(cls, breakdown);
+        e.earned = breakdown.scaledEarned;
+        e.possible = breakdown.scaledPossible;
+    } else {
+        e.earned = totals.earned;
+        e.possible = totals.possible;
+    }
+    e.shownAverage = averageOf(e.earned, e.possible);
+    // The letter goes by the average as shown and the points possible before weighting, as the table's does.
+    const LetterGrader grader(cls.gradeScale);
+    QString shown = e.shownAverage;
+    shown.chop(1);
+    e.letter = grader.letter(totals.possible, parseNumber(shown).value_or(0));
+    e.letterBounds = grader.boundsOf(e.letter);
+    return e;
+}
+
+QString countsText(const GradeExplanation& explanation, const GradeExplanation::AssignmentRow& row) {
+    (void)explanation;
+    switch (row.counts) {
+    case Counts::Yes: return Text::tr("yes");
+    case Counts::ExtraCredit: return Text::tr("yes: extra credit");
+    case Counts::DroppedOverall: return Text::tr("dropped: lowest score overall");
+    case Counts::DroppedOfType: return Text::tr("dropped: lowest %1 score").arg(assignmentTypeName(row.type));
+    case Counts::NotCounted: return Text::tr("no: does not count (-)");
+    case Counts::NoPossiblePoints: return Text::tr("no: no possible points");
+    case Counts::NoKnownType: return Text::tr("no: no known type");
+    }
+    return {};
+}
+
+Sheet explanationSheet(const GradeExplanation& e) {
+    Sheet sheet;
+    const int typeBlock = e.weighted ? kAssignmentTypeCount + 2 : 0;
+    const int lastRow = 1 + static_cast<int>(e.assignments.size()) + 1 + typeBlock + 4;
+    sheet.setMaxRow(lastRow);
+    sheet.setMaxCol(e.weighted ? 7 : 5);
+    int row = 1;
+    setRow(sheet, row++, {Text::tr("Assignment"), Text::tr("Type"), Text::tr("Points"), Text::tr("Possible"),
+                          Text::tr("Counts")});
+    for (const GradeExplanation::AssignmentRow& a : e.assignments) {
+        setRow(sheet, row++, {a.title, a.type >= 0 ? assignmentTypeName(a.type) : QString(), a.points, a.possible,
+                              countsText(e, a)});
+    }
+    ++row;
+    if (e.weighted) {
+        setRow(sheet, row++, {Text::tr("Type"), Text::tr("Earned"), Text::tr("Possible"), Text::tr("Weight"),
+                              Text::tr("Factor"), Text::tr("Counted earned"), Text::tr("Counted possible")});
+        for (const GradeExplanation::TypeRow& t : e.types) {
+            setRow(sheet, row++, {assignmentTypeName(t.type), number(t.earned), number(t.possible),
+                                  QString::number(t.weight), number(t.factor), number(t.countedEarned),
+                                  number(t.countedPossible)});
+        }
+        ++row;
+    }
+    setRow(sheet, row++, {Text::tr("Earned"), number(e.earned)});
+    setRow(sheet, row++, {Text::tr("Possible"), number(e.possible)});
+    setRow(sheet, row++, {Text::tr("Average"), e.unroundedAverage(), e.shownAverage});
+    const QString range = e.letterBounds ? Text::tr("%1: %2 to %3").arg(e.letter, e.letterBounds->first,
+                                                                         e.letterBounds->second)
+                                         : Text::tr("no possible points");
+    setRow(sheet, row, {Text::tr("Grade"), e.letter, range});
+    applyReportStyle(sheet);
+    return sheet;
+}
+
+QString explanationSummary(const GradeExplanation& e) {
+    QStringList droppedTitles;
+    for (const GradeExplanation::AssignmentRow& a : e.assignments) {
+        if (a.counts == Counts::DroppedOverall || a.counts == Counts::DroppedOfType) {
+            const QString why = a.counts == Counts::DroppedOverall
+                                    ? Text::tr("lowest score overall")
+                                    : Text::tr("lowest %1 score").arg(assignmentTypeName(a.type));
+            droppedTitles << Text::tr("%1 (%2)").arg(a.title, why);
+        }
+    }
+    QString text = e.weighted ? Text::tr("%1 of %2 weighted points").arg(number(e.earned), number(e.possible))
+                              : Text::tr("%1 of %2 points").arg(number(e.earned), number(e.possible));
+    if (!droppedTitles.isEmpty()) text += Text::tr(" after dropping %1").arg(droppedTitles.join(QStringLiteral(", ")));
+    return text + QStringLiteral(" = ") + e.shownAverage;
+}
+
+}  // namespace markwell

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/data/ClassRecord.h"
+#include "core/grading/GradesTable.h"
+#include "core/sheet/Sheet.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace markwell {
+
+// How one student's average and letter came out, step by step, taken from
+// the grading code itself (the same point totals, dropped cells, weights and
+// rounding as the grades table), so that it can never disagree with it.
+struct GradeExplanation {
+    // Why an assignment adds to the average or not.
+    enum class Counts {
+        Yes,
+        ExtraCredit,        // plain average, no possible points: all bonus
+        DroppedOverall,     // the lowest score of all
+        DroppedOfType,      // the lowest score of its type
+        NotCounted,         // "-" (or no entry)
+        NoPossiblePoints,   // weighted average: a total of 0 counts nothing
+        NoKnownType,        // weighted average: only the six types count
+    };
+    struct AssignmentRow {
+        QString title;
+        int type = -1;        // index in the type table, -1 for none
+        QString points;       // as the table shows it, "-" when it does not count
+        QString possible;     // the assignment's total as the Total row shows it
+        Counts counts = Counts::Yes;
+    };
+    struct TypeRow {
+        int type = 0;
+        double earned = 0;
+        double possible = 0;
+        int weight = 0;
+        double factor = 1;
+        double countedEarned = 0;
+        double countedPossible = 0;
+    };
+
+    QString studentName;
+    std::vector<AssignmentRow> assignments;
+    std::vector<TypeRow> types;  // under weights only
+    bool weighted = false;
+    double earned = 0;           // as the average uses them
+    double possible = 0;
+    QString shownAverage;        // "97.57%", as in the Average column
+    QString letter;              // as in the Grade column ("-" without possible points)
+    std::optional<std::pair<QString, QString>> letterBounds;  // the scale's range holding the letter
+
+    bool hasPossiblePoints() const { return possible != 0; }
+    // "97.571429": the average before rounding, six decimals.
+    QString unroundedAverage() const;
+};
+
+// The explanation for the student row `row` of `table`, the grades table of
+// `cls` as built. A row that is not a student's gives none.
+std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const GradesTable& table, int row);
+
+// The explanation as a table: the assignment rows under their heading, the
+// type rows under theirs (weights only), then Earned, Possible, Average and
+// Grade, an empty row between the blocks. markwell-cli prints it as it is.
+Sheet explanationSheet(const GradeExplanation& explanation);
+
+// The reason an assignment counts or not, as the explanation words it.
+QString countsText(const GradeExplanation& explanation, const GradeExplanation::AssignmentRow& row);
+
+// The short form for the Average cell's tool tip: "252 of 265 points after
+// dropping Homework 1 (lowest score overall) = 95.09%".
+QString explanationSummary(const GradeExplanation& explanation);
+
+}  // namespace markwell

@@ -1,0 +1,118 @@
+#include "core/reports/WhatItTakes.h"
+
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/data/PointEntry.h"
+#include "core/grading/GradesLayout.h"
+#include "core/grading/GradesTable.h"
+#include "core/grading/LetterGrade.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <optional>
+
+namespace markwell {
+namespace {
+
+struct WhatItTakesText {
+    Q_DECLARE_TR_FUNCTIONS(WhatItTakes)
+};
+using Text = WhatItTakesText;
+
+// A student's grade depends on their own entries, the assignments' totals
+// and the rules alone: the class with that student only grades the same and
+// is quick to grade again and again.
+ClassRecord classOfOne(const ClassRecord& cls, const std::string& name) {
+    ClassRecord one = cls;
+    std::erase_if(one.students, [&name](const StudentInfo& s) { return s.name != name; });
+    one.comments.clear();
+    one.Seats.clear();
+    for (AssignmentInfo& a : one.assignments) {
+        std::erase_if(a.namegrade, [&name](const std::string& entry) {
+            const PointEntry e = splitPointEntry(entry);
+            return !e.hasSeparator || e.name != name;
+        });
+    }
+    return one;
+}
+
+// Every entry of the name takes the points, as typing them into the table does.
+void setPoints(AssignmentInfo& assignment, const std::string& name, double points) {
+    const std::string entry = makePointEntry(name, generalText(points));
+    if (assignment.namegrade.empty()) assignment.namegrade.push_back(entry);
+    else std::fill(assignment.namegrade.begin(), assignment.namegrade.end(), entry);
+}
+
+struct Graded {
+    QString letter;
+    QString average;
+};
+
+Graded gradeWith(ClassRecord& one, const std::string& name, std::size_t assignment, double points) {
+    setPoints(one.assignments[assignment], name, points);
+    const GradesTable table = buildGradesTable(one);
+    const GradesLayout layout = GradesLayout::of(table.sheet);
+    const int row = GradesLayout::kFirstStudentRow;
+    return {table.sheet.text(row, layout.gradeCol()), table.sheet.text(row, layout.averageCol())};
+}
+
+// The points tried, in order: steps of one half, then the possible points themselves.
+std::vector<double> pointsToTry(double possible) {
+    std::vector<double> steps;
+    for (int k = 0; k * 0.5 < possible; ++k) steps.push_back(k * 0.5);
+    steps.push_back(possible);
+    return steps;
+}
+
+}  // namespace
+
+Result<WhatItTakes> whatItTakes(const ClassRecord& cls, const std::string& name, std::size_t assignment,
+                                const QString& letter) {
+    const std::vector<QString> letters = scaleLetterTexts(cls.gradeScale);
+    const auto wanted = std::find_if(letters.begin(), letters.end(), [&letter](const QString& l) {
+        return l.compare(letter.trimmed(), Qt::CaseInsensitive) == 0;
+    });
+    if (wanted == letters.end()) {
+        return fail(Text::tr("\"%1\" is not a letter of the grade scale").arg(letter.trimmed()));
+    }
+    const auto rank = [&letters](const QString& l) {
+        return static_cast<std::size_t>(std::find(letters.begin(), letters.end(), l) - letters.begin());
+    };
+    const std::size_t wantedRank = rank(*wanted);
+
+    WhatItTakes answer;
+    answer.letter = *wanted;
+    answer.title = cp1252::toUnicode(cls.assignments.at(assignment).title);
+    const double total = cls.assignments[assignment].total;
+    answer.possible = total > 0 ? total : 100;
+    ClassRecord one = classOfOne(cls, name);
+    for (double points : pointsToTry(answer.possible)) {
+        const Graded graded = gradeWith(one, name, assignment, points);
+        answer.points = points;
+        answer.average = graded.average;
+        answer.reachedLetter = graded.letter;
+        if (rank(graded.letter) <= wantedRank) {
+            answer.outcome = points == 0 ? WhatItTakes::Outcome::ReachedWithZero : WhatItTakes::Outcome::Needs;
+            return answer;
+        }
+    }
+    answer.outcome = WhatItTakes::Outcome::OutOfReach;
+    return answer;
+}
+
+QString whatItTakesSentence(const WhatItTakes& a) {
+    switch (a.outcome) {
+    case WhatItTakes::Outcome::Needs:
+        return Text::tr("Needs %1 of %2 points on \"%3\" for %4 (average %5).")
+            .arg(generalQText(a.points), generalQText(a.possible), a.title, a.letter, a.average);
+    case WhatItTakes::Outcome::ReachedWithZero:
+        return Text::tr("%1 is reached with 0 points on \"%2\" (average %3).").arg(a.letter, a.title, a.average);
+    case WhatItTakes::Outcome::OutOfReach:
+        return Text::tr("%1 is out of reach on \"%2\": %3 of %3 points give %4 (average %5).")
+            .arg(a.letter, a.title, generalQText(a.possible), a.reachedLetter, a.average);
+    }
+    return {};
+}
+
+}  // namespace markwell
