@@ -4,8 +4,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHash>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace markwell::cli {
@@ -48,7 +51,8 @@ const QChar kNumberMark(0x1);
 QStringList hiddenNumbers(const QStringList& args) {
     QStringList hidden;
     for (const QString& arg : args) {
-        const bool number = arg.size() > 1 && arg[0] == QLatin1Char('-') && (arg[1].isDigit() || arg[1] == QLatin1Char('.'));
+        const bool number =
+            arg.size() > 1 && arg[0] == QLatin1Char('-') && (arg[1].isDigit() || arg[1] == QLatin1Char('.'));
         hidden << (number ? kNumberMark + arg : arg);
     }
     return hidden;
@@ -56,6 +60,11 @@ QStringList hiddenNumbers(const QStringList& args) {
 
 QString restored(const QString& arg) {
     return arg.startsWith(kNumberMark) ? arg.mid(1) : arg;
+}
+
+// The one refusal of a second output, whichever way it was named.
+QString secondOutputProblem(const QString& name) {
+    return CommandRunner::tr("%1: only one output file can be given").arg(name);
 }
 
 int usageError(const Command& command, const QString& message, const Console& console) {
@@ -75,12 +84,15 @@ QHash<QString, int> timesGiven(const QCommandLineParser& parser, const std::vect
     return times;
 }
 
-// The problem with the options given, or nothing: each is given once.
-std::optional<QString> repeatedOption(const QString& name, const QHash<QString, int>& times) {
-    for (auto it = times.begin(); it != times.end(); ++it) {
-        if (it.value() < 2) continue;
-        if (it.key() == QLatin1String("output")) return CommandRunner::tr("%1: only one output file can be given").arg(name);
-        return CommandRunner::tr("%1: --%2 given twice").arg(name, it.key());
+// The first option given more than once, said as a usage problem; nothing
+// when each is given once.
+std::optional<QString> repeatedOption(const QString& name, const QCommandLineParser& parser,
+                                      const std::vector<OptionSpec>& options) {
+    const QHash<QString, int> times = timesGiven(parser, options);
+    for (const OptionSpec& spec : options) {
+        if (times.value(keyOf(spec)) < 2) continue;
+        if (keyOf(spec) == QLatin1String("output")) return secondOutputProblem(name);
+        return CommandRunner::tr("%1: --%2 given twice").arg(name, keyOf(spec));
     }
     return std::nullopt;
 }
@@ -95,7 +107,8 @@ std::pair<qsizetype, qsizetype> argumentRange(const Command& command) {
 
 QString countProblem(const QString& name, std::pair<qsizetype, qsizetype> range) {
     if (range.first == range.second) {
-        return CommandRunner::tr("%1: expected %2 argument(s) besides the options").arg(name, QString::number(range.first));
+        return CommandRunner::tr("%1: expected %2 argument(s) besides the options")
+            .arg(name, QString::number(range.first));
     }
     return CommandRunner::tr("%1: expected %2 to %3 arguments besides the options")
         .arg(name, QString::number(range.first), QString::number(range.second));
@@ -105,11 +118,11 @@ QString countProblem(const QString& name, std::pair<qsizetype, qsizetype> range)
 // usage problem, if any.
 std::optional<QString> takeOutput(const Command& command, const QCommandLineParser& parser, CommandArguments& args) {
     std::pair<qsizetype, qsizetype> range = argumentRange(command);
-    // Asking the parser of an option it was never given is warned about.
+    // Qt warns on stderr when asked about an option it was never told of.
     const bool optionGiven = command.output != OutputPlace::None && parser.isSet(QStringLiteral("output"));
     if (optionGiven) args.output = restored(parser.value(QStringLiteral("output")));
     if (command.output == OutputPlace::OptionOrLastArgument && optionGiven) {
-        if (args.positional.size() == range.second) return CommandRunner::tr("%1: only one output file can be given").arg(args.command);
+        if (args.positional.size() == range.second) return secondOutputProblem(args.command);
         range = {range.first - 1, range.second - 1};
     }
     if (args.positional.size() < range.first || args.positional.size() > range.second) {
@@ -142,7 +155,7 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
         console.print(commandHelp(command));
         return kExitOk;
     }
-    if (const auto repeated = repeatedOption(name, timesGiven(parser, options))) {
+    if (const auto repeated = repeatedOption(name, parser, options)) {
         return usageError(command, *repeated, console);
     }
     CommandArguments parsed{name, {}, {}, {}};
@@ -155,14 +168,16 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
 }
 
 QString commandHelp(const Command& command) {
+    // The summary's lines are indented for the list of all commands.
+    const QString summary = translated(command.summary).replace(QStringLiteral("\n      "), QStringLiteral("\n"));
     QString text = CommandRunner::tr("Usage: markwell-cli %1\n%2\n\nOptions:\n")
-                       .arg(QString::fromUtf8(command.usage), translated(command.summary));
+                       .arg(QString::fromUtf8(command.usage), summary);
     QStringList left;
     const std::vector<OptionSpec> options = optionsOf(command);
     qsizetype width = 0;
     for (const OptionSpec& spec : options) {
         QStringList names;
-        for (const QString& n : namesOf(spec)) names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+        for (const QString& n : namesOf(spec)) names << QStringLiteral("--").left(n.size() == 1 ? 1 : 2) + n;
         QString column = QStringLiteral("  ") + names.join(QStringLiteral(", "));
         if (spec.valueName) column += QLatin1Char(' ') + QString::fromUtf8(spec.valueName);
         width = std::max(width, column.size());
