@@ -8,7 +8,6 @@
 #include "core/editing/StudentEditing.h"
 #include "core/reports/AttendanceAnalysis.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace markwell::cli {
@@ -30,26 +29,17 @@ const StudentInfo* findStudent(const ClassRecord& cls, const QString& wanted) {
 
 }  // namespace
 
-int runAttendance(const QStringList& args, const Console& console) {
-    QCommandLineParser parser;
-    parser.addOptions({
-        {QStringLiteral("year"), QStringLiteral("The year counted."), QStringLiteral("Y")},
-        {QStringLiteral("student"), QStringLiteral("The student's name."), QStringLiteral("NAME")},
-    });
-    if (!parser.parse(QStringList{QStringLiteral("attendance")} + args)) {
-        return console.usage(QStringLiteral("attendance: ") + parser.errorText());
-    }
-    if (parser.positionalArguments().size() != 1) return console.usage(AttendanceCommand::tr("attendance takes one grade file"));
-    if (!parser.isSet(QStringLiteral("year")) || !parser.isSet(QStringLiteral("student"))) {
+int runAttendance(const CommandArguments& args, const Console& console) {
+    if (!args.isSet(QStringLiteral("year")) || !args.isSet(QStringLiteral("student"))) {
         return console.usage(AttendanceCommand::tr("attendance: give --year and --student"));
     }
     bool ok = false;
-    const int year = parser.value(QStringLiteral("year")).toInt(&ok);
+    const int year = args.value(QStringLiteral("year")).toInt(&ok);
     if (!ok || year < kFirstYear || year > kLastYear) {
         return console.usage(AttendanceCommand::tr("attendance: --year takes a year from %1 to %2").arg(kFirstYear).arg(kLastYear));
     }
 
-    const QString path = parser.positionalArguments().front();
+    const QString path = args.positional[0];
     const std::optional<Document> document = openClassDocument(path, console, false);
     if (!document) return kExitFailed;
     // Zeros from an attendance file that cannot be read would look like a
@@ -58,7 +48,7 @@ int runAttendance(const QStringList& args, const Console& console) {
         console.error(document->attendanceDamage);
         return kExitFailed;
     }
-    const QString name = parser.value(QStringLiteral("student"));
+    const QString name = args.value(QStringLiteral("student"));
     const StudentInfo* student = findStudent(document->classRecord, name);
     if (!student) {
         console.error(AttendanceCommand::tr("attendance: %1 has no student named \"%2\"").arg(path, name));

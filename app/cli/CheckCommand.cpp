@@ -190,10 +190,8 @@ int checkSeatingFile(const QString& path, const QByteArray& bytes, const Console
 
 }  // namespace
 
-int runCheck(const QStringList& args, const Console& console) {
-    const std::optional<QStringList> files = exactArguments(args, 1);
-    if (!files) return console.usage(CheckCommand::tr("check takes one file"));
-    const QString path = files->front();
+int runCheck(const CommandArguments& args, const Console& console) {
+    const QString path = args.positional[0];
     const FileKind kind = fileKindOf(path);
     if (kind == FileKind::Unknown) {
         return console.usage(CheckCommand::tr("check: %1 is not a .grs, .ATD or .SEA file").arg(path));

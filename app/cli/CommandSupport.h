@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 
 namespace markwell::cli {
 
@@ -31,16 +30,6 @@ inline FileKind fileKindOf(const QString& path) {
     if (path.endsWith(QLatin1String(".atd"), Qt::CaseInsensitive)) return FileKind::Attendance;
     if (path.endsWith(QLatin1String(".sea"), Qt::CaseInsensitive)) return FileKind::Seating;
     return FileKind::Unknown;
-}
-
-// The positional arguments when there are exactly `count` of them and no
-// options; otherwise nothing (a usage error).
-inline std::optional<QStringList> exactArguments(const QStringList& args, qsizetype count) {
-    if (args.size() != count) return std::nullopt;
-    for (const QString& arg : args) {
-        if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) return std::nullopt;
-    }
-    return args;
 }
 
 }  // namespace markwell::cli

@@ -17,11 +17,9 @@ struct ConvertCommand {
 
 }  // namespace
 
-int runConvert(const QStringList& args, const Console& console) {
-    const std::optional<QStringList> files = exactArguments(args, 2);
-    if (!files) return console.usage(ConvertCommand::tr("convert takes an input and an output grade file"));
-    const QString& in = files->at(0);
-    const QString& out = files->at(1);
+int runConvert(const CommandArguments& args, const Console& console) {
+    const QString& in = args.positional[0];
+    const QString& out = args.output;
 
     GradeFileInfo info;
     const Result<ClassRecord> cls = readGradeFile(in, &info);

@@ -87,23 +87,12 @@ const OutputType* outputTypeOf(const QString& path) {
 // export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating]: the grades
 // table of the class written as a file, as Save As writes it, or a printout
 // as PDF.
-int runExport(const QStringList& args, const Console& console) {
+int runExport(const CommandArguments& args, const Console& console) {
     ExportRequest request;
-    QStringList paths;
-    for (const QString& arg : args) {
-        if (arg == QLatin1String("--ids")) {
-            request.ids = true;
-        } else if (arg == QLatin1String("--seating")) {
-            request.seating = true;
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return console.usage(ExportCommand::tr("export: unknown option \"%1\"").arg(arg));
-        } else {
-            paths.append(arg);
-        }
-    }
-    if (paths.size() != 2) return console.usage(ExportCommand::tr("export: give a grade file and an output file"));
-    request.classPath = paths[0];
-    request.outPath = paths[1];
+    request.classPath = args.positional[0];
+    request.outPath = args.output;
+    request.ids = args.isSet(QStringLiteral("ids"));
+    request.seating = args.isSet(QStringLiteral("seating"));
 
     const OutputType* type = outputTypeOf(request.outPath);
     if (!type) {

@@ -1,6 +1,5 @@
 #include "app/cli/ClassFiles.h"
 #include "app/cli/Commands.h"
-#include "app/cli/ReportArguments.h"
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
 #include "core/grading/GradesTable.h"
@@ -16,11 +15,11 @@ struct GraphCommand {
     Q_DECLARE_TR_FUNCTIONS(GraphCommand)
 };
 
-const QString kStudent = QStringLiteral("--student");
-const QString kAssignment = QStringLiteral("--assignment");
-const QString kIndex = QStringLiteral("--index");
-const QString kOverall = QStringLiteral("--overall");
-const QString kPercent = QStringLiteral("--percent");
+const QString kStudent = QStringLiteral("student");
+const QString kAssignment = QStringLiteral("assignment");
+const QString kIndex = QStringLiteral("index");
+const QString kOverall = QStringLiteral("overall");
+const QString kPercent = QStringLiteral("percent");
 
 // The title, the axis titles, then a line per bar: its label and its value
 // in the shortest form that reads back exactly.
@@ -37,36 +36,36 @@ void printGraph(const BarGraph& graph, const Console& console) {
 
 // graph FILE (--student NAME | --assignment TITLE | --index N | --overall)
 // [--percent]: what the graph window charts.
-int runGraph(const QStringList& args, const Console& console) {
-    const Result<ReportArguments> parsed =
-        parseReportArguments(QStringLiteral("graph"), args, 1, {kOverall, kPercent}, {kStudent, kAssignment, kIndex});
-    if (!parsed) return console.usage(parsed.message());
-    if (parsed->countOf({kStudent, kAssignment, kIndex, kOverall}) != 1) {
+int runGraph(const CommandArguments& args, const Console& console) {
+    if (args.countOf({kStudent, kAssignment, kIndex, kOverall}) != 1) {
         return console.usage(
             GraphCommand::tr("graph: choose one of --student NAME, --assignment TITLE, --index N, --overall"));
     }
-    const QString path = parsed->positional[0];
+    const QString path = args.positional[0];
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;
     const Sheet grades = buildGradesTable(*cls).sheet;
-    const GraphValues values = parsed->has(kPercent) ? GraphValues::Percentage : GraphValues::Points;
+    const GraphValues values = args.isSet(kPercent) ? GraphValues::Percentage : GraphValues::Points;
 
-    if (parsed->has(kOverall)) {
+    if (args.isSet(kOverall)) {
         printGraph(overallGraph(grades, values), console);
         return kExitOk;
     }
-    if (parsed->has(kStudent)) {
-        const std::optional<int> student = chooseStudent(*cls, parsed->value(kStudent), path, console);
+    if (args.isSet(kStudent)) {
+        const std::optional<int> student = chosenStudent(*cls, args.value(kStudent), path, console);
         if (!student) return kExitFailed;
         const QString name = cp1252::toUnicode(cls->students[static_cast<std::size_t>(*student)].name);
         printGraph(studentGraph(grades, gradesRowOf(grades, name).value_or(0), values), console);
         return kExitOk;
     }
-    int exitCode = kExitOk;
-    const std::optional<int> assignment =
-        chooseAssignment(QStringLiteral("graph"), *cls, *parsed, path, console, exitCode);
-    if (!assignment) return exitCode;
-    printGraph(assignmentGraph(grades, *assignment, values), console);
+    const std::optional<AssignmentChoice> choice = assignmentChoiceOf(args, console);
+    if (!choice) return kExitUsage;
+    const Result<std::size_t> assignment = chosenAssignment(*cls, *choice);
+    if (!assignment) {
+        console.error(QStringLiteral("graph: %1").arg(assignment.message()));
+        return kExitFailed;
+    }
+    printGraph(assignmentGraph(grades, static_cast<int>(*assignment), values), console);
     return kExitOk;
 }
 

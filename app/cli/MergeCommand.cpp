@@ -8,7 +8,6 @@
 #include "core/files/FileTypes.h"
 #include "core/reports/MergedReport.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace markwell::cli {
@@ -20,20 +19,10 @@ struct MergeCommand {
 
 }  // namespace
 
-int runMerge(const QStringList& args, const Console& console) {
-    QCommandLineParser parser;
-    parser.addOptions({
-        {QStringLiteral("scale"), QStringLiteral("Grade with this stored scale."), QStringLiteral("NAME")},
-        {QStringLiteral("ids"), QStringLiteral("Student IDs in place of names.")},
-        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Also write the report."), QStringLiteral("OUT")},
-    });
-    if (!parser.parse(QStringList{QStringLiteral("merge")} + args)) {
-        return console.usage(QStringLiteral("merge: ") + parser.errorText());
-    }
-    const QStringList files = parser.positionalArguments();
-    if (files.size() != 2) return console.usage(MergeCommand::tr("merge takes two grade files"));
-    const QString output = parser.value(QStringLiteral("output"));
-    if (parser.isSet(QStringLiteral("output")) && !sheetFileTypeOf(output)) {
+int runMerge(const CommandArguments& args, const Console& console) {
+    const QStringList files = args.positional;
+    const QString output = args.output;
+    if (!output.isEmpty() && !sheetFileTypeOf(output)) {
         console.error(MergeCommand::tr("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
         return kExitFailed;
     }
@@ -47,8 +36,8 @@ int runMerge(const QStringList& args, const Console& console) {
         console.error(report.message());
         return kExitFailed;
     }
-    if (parser.isSet(QStringLiteral("scale"))) {
-        const QString name = parser.value(QStringLiteral("scale"));
+    if (args.isSet(QStringLiteral("scale"))) {
+        const QString name = args.value(QStringLiteral("scale"));
         const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(name);
         if (!scale) {
             console.error(MergeCommand::tr("merge: there is no grade scale named \"%1\"").arg(name));
@@ -57,7 +46,7 @@ int runMerge(const QStringList& args, const Console& console) {
         report->scale = *scale;
         regradeMergedSheet(*report);
     }
-    const bool ids = parser.isSet(QStringLiteral("ids"));
+    const bool ids = args.isSet(QStringLiteral("ids"));
     const Sheet sheet = ids ? mergedPrintCopy(*report, true) : report->sheet;
     printSheet(sheet, console);
     if (!output.isEmpty()) {

@@ -157,14 +157,14 @@ int checkPassword(const PasswordProtection& passwords, const Console& console) {
 
 }  // namespace
 
-int runPassword(const QStringList& args, const Console& console) {
-    if (args.size() != 1) return console.usage(PasswordCommand::tr("password: give set, clear or check"));
+int runPassword(const CommandArguments& args, const Console& console) {
+    const QString action = args.positional[0];
     QSettingsStore settings;
     PasswordProtection passwords(settings);
-    if (args[0] == QLatin1String("set")) return setPassword(passwords, console);
-    if (args[0] == QLatin1String("clear")) return clearPassword(passwords, console);
-    if (args[0] == QLatin1String("check")) return checkPassword(passwords, console);
-    return console.usage(PasswordCommand::tr("password: \"%1\" is not set, clear or check").arg(args[0]));
+    if (action == QLatin1String("set")) return setPassword(passwords, console);
+    if (action == QLatin1String("clear")) return clearPassword(passwords, console);
+    if (action == QLatin1String("check")) return checkPassword(passwords, console);
+    return console.usage(PasswordCommand::tr("password: \"%1\" is not set, clear or check").arg(action));
 }
 
 }  // namespace markwell::cli

@@ -1,16 +1,14 @@
-// sample OUT.grs [--force]: writes a realistic demonstration class with its
+// sample OUT.grs [--students N] [--assignments M] ... [--force]: writes a realistic demonstration class with its
 // attendance and seating files beside it; an existing class only with --force.
 
-#include "app/cli/ChangeLocks.h"
+#include "app/cli/ClassChanging.h"
 #include "app/cli/ClassFiles.h"
-#include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
 #include "core/sample/SampleAttendance.h"
 #include "core/sample/SampleClass.h"
 #include "core/scales/ScaleStore.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <variant>
@@ -41,15 +39,15 @@ std::optional<std::int32_t> dropRule(const QString& name) {
 }
 
 // The options, or the usage problem.
-std::variant<SampleOptions, QString> sampleOptions(const QCommandLineParser& parser) {
+std::variant<SampleOptions, QString> sampleOptions(const CommandArguments& args) {
     SampleOptions options;
-    if (parser.isSet(QStringLiteral("students"))) {
-        const auto n = wholeNumber(parser.value(QStringLiteral("students")), 0, kMaxStudents);
+    if (args.isSet(QStringLiteral("students"))) {
+        const auto n = wholeNumber(args.value(QStringLiteral("students")), 0, kMaxStudents);
         if (!n) return SampleCommand::tr("--students takes a whole number from 0 to %1").arg(kMaxStudents);
         options.students = *n;
     }
-    if (parser.isSet(QStringLiteral("assignments"))) {
-        const auto n = wholeNumber(parser.value(QStringLiteral("assignments")), 0, kMaxAssignments);
+    if (args.isSet(QStringLiteral("assignments"))) {
+        const auto n = wholeNumber(args.value(QStringLiteral("assignments")), 0, kMaxAssignments);
         if (!n) return SampleCommand::tr("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
         options.assignments = *n;
     }
@@ -57,15 +55,15 @@ std::variant<SampleOptions, QString> sampleOptions(const QCommandLineParser& par
         return SampleCommand::tr("a class of %1 students and %2 assignments is too large for a sample")
             .arg(options.students).arg(options.assignments);
     }
-    if (parser.isSet(QStringLiteral("seed"))) {
+    if (args.isSet(QStringLiteral("seed"))) {
         bool ok = false;
-        options.seed = parser.value(QStringLiteral("seed")).toULongLong(&ok);
+        options.seed = args.value(QStringLiteral("seed")).toULongLong(&ok);
         if (!ok) return SampleCommand::tr("--seed takes a whole number from 0 to 18446744073709551615");
     }
-    options.weighted = parser.isSet(QStringLiteral("weighted"));
-    options.seats = parser.isSet(QStringLiteral("seats"));
-    if (parser.isSet(QStringLiteral("drop"))) {
-        const auto rule = dropRule(parser.value(QStringLiteral("drop")));
+    options.weighted = args.isSet(QStringLiteral("weighted"));
+    options.seats = args.isSet(QStringLiteral("seats"));
+    if (args.isSet(QStringLiteral("drop"))) {
+        const auto rule = dropRule(args.value(QStringLiteral("drop")));
         if (!rule) return SampleCommand::tr("--drop takes none, overall or type");
         options.dropType = *rule;
     }
@@ -74,37 +72,17 @@ std::variant<SampleOptions, QString> sampleOptions(const QCommandLineParser& par
 
 }  // namespace
 
-int runSample(const QStringList& args, const Console& console) {
-    QCommandLineParser parser;
-    parser.addOptions({
-        {QStringLiteral("students"), QStringLiteral("Number of students."), QStringLiteral("N")},
-        {QStringLiteral("assignments"), QStringLiteral("Number of assignments."), QStringLiteral("M")},
-        {QStringLiteral("seed"), QStringLiteral("Seed of the made-up names and marks."), QStringLiteral("S")},
-        {QStringLiteral("weighted"), QStringLiteral("Turn weighted averages on.")},
-        {QStringLiteral("seats"), QStringLiteral("A seat per student on the seating chart.")},
-        {QStringLiteral("drop"), QStringLiteral("Dropping rule: none, overall or type."), QStringLiteral("RULE")},
-        {QStringLiteral("force"), QStringLiteral("Replace an existing class.")},
-    });
-    if (!parser.parse(QStringList{QStringLiteral("sample")} + args)) return console.usage(QStringLiteral("sample: ") + parser.errorText());
-    if (parser.positionalArguments().size() != 1) return console.usage(SampleCommand::tr("sample takes one output file"));
-    const auto options = sampleOptions(parser);
+int runSample(const CommandArguments& args, const Console& console) {
+    const auto options = sampleOptions(args);
     if (const QString* problem = std::get_if<QString>(&options)) return console.usage(QStringLiteral("sample: ") + *problem);
-
-    const QString path = parser.positionalArguments().front();
-    if (!isGradeFileName(path)) {
-        return console.usage(
-            SampleCommand::tr("sample: the output file must end in .grs, as its .ATD and .SEA files are named after it"));
-    }
-    const std::optional<ChangeLocks> locks = lockForChange({path}, console);
-    if (!locks) return kExitFailed;
-    if (!parser.isSet(QStringLiteral("force")) && classExistsAt(QStringLiteral("sample"), path, console)) {
-        return kExitFailed;
-    }
+    const QString path = args.output;
     const SampleOptions& chosen = std::get<SampleOptions>(options);
     Document document;
     document.classRecord = makeSampleClass(chosen, builtInDefaultGradeScale());
     document.attendance = AttendanceBook(makeSampleAttendance(document.classRecord, chosen.seed));
-    if (!saveClassDocument(document, path, console)) return kExitFailed;
+    if (!createClassFiles(args.command, path, args.isSet(QStringLiteral("force")), document, console)) {
+        return kExitFailed;
+    }
 
     const ClassRecord& cls = document.classRecord;
     const QString attendPath = attendancePathFor(path);

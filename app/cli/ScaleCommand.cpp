@@ -98,9 +98,9 @@ int deleteScale(ScaleStore& store, const QString& name, const Console& console) 
 
 }  // namespace
 
-int runScale(const QStringList& args, const Console& console) {
-    const QString action = args.value(0);
-    const QStringList rest = args.mid(1);
+int runScale(const CommandArguments& args, const Console& console) {
+    const QString action = args.positional[0];
+    const QStringList rest = args.positional.mid(1);
     const qsizetype needed = action == QLatin1String("list")                                      ? 0
                              : action == QLatin1String("show") || action == QLatin1String("delete") ? 1
                              : action == QLatin1String("set")                                     ? 3

@@ -75,10 +75,8 @@ Result<SeatingChart> chartOf(const QString& path, FileKind kind) {
 
 // seats FILE: each seat in the file's order, the teacher's last: caption,
 // left, top, width, height, fill, font name, size, font colour and style.
-int runSeats(const QStringList& args, const Console& console) {
-    const std::optional<QStringList> files = exactArguments(args, 1);
-    if (!files) return console.usage(SeatsCommand::tr("seats takes one file"));
-    const QString path = files->front();
+int runSeats(const CommandArguments& args, const Console& console) {
+    const QString path = args.positional[0];
     const FileKind kind = fileKindOf(path);
     if (kind != FileKind::Grades && kind != FileKind::Seating) {
         return console.usage(SeatsCommand::tr("seats: %1 is not a .grs or .SEA file").arg(path));

@@ -1,6 +1,5 @@
 #include "app/cli/ClassFiles.h"
 #include "app/cli/Commands.h"
-#include "app/cli/ReportArguments.h"
 #include "core/grading/GradesTable.h"
 #include "core/reports/ClassStatistics.h"
 
@@ -13,26 +12,26 @@ struct StatsCommand {
     Q_DECLARE_TR_FUNCTIONS(StatsCommand)
 };
 
-const QString kAssignment = QStringLiteral("--assignment");
-const QString kIndex = QStringLiteral("--index");
-const QString kOverall = QStringLiteral("--overall");
-const QString kGrouping = QStringLiteral("--grouping");
-const QString kMissing = QStringLiteral("--missing");
+const QString kAssignment = QStringLiteral("assignment");
+const QString kIndex = QStringLiteral("index");
+const QString kOverall = QStringLiteral("overall");
+const QString kGrouping = QStringLiteral("grouping");
+const QString kMissing = QStringLiteral("missing");
 
 // The usage error of a wrong combination, or an empty text.
-QString combinationError(const ReportArguments& args) {
+QString combinationError(const CommandArguments& args) {
     const int chosen = args.countOf({kAssignment, kIndex, kOverall});
-    if (args.has(kMissing)) {
-        if (chosen > 0 || args.has(kGrouping)) return StatsCommand::tr("stats: --missing stands alone");
+    if (args.isSet(kMissing)) {
+        if (chosen > 0 || args.isSet(kGrouping)) return StatsCommand::tr("stats: --missing stands alone");
         const QString kind = args.value(kMissing);
         if (kind != QLatin1String("absent") && kind != QLatin1String("zero")) {
             return StatsCommand::tr("stats: --missing takes absent or zero");
         }
         return {};
     }
-    if (args.has(kOverall) && !args.has(kGrouping)) return StatsCommand::tr("stats: --overall is for --grouping");
+    if (args.isSet(kOverall) && !args.isSet(kGrouping)) return StatsCommand::tr("stats: --overall is for --grouping");
     if (chosen != 1) {
-        return args.has(kGrouping) ? StatsCommand::tr("stats: choose one of --assignment TITLE, --index N, --overall")
+        return args.isSet(kGrouping) ? StatsCommand::tr("stats: choose one of --assignment TITLE, --index N, --overall")
                                    : StatsCommand::tr("stats: choose one of --assignment TITLE, --index N");
     }
     return {};
@@ -43,31 +42,32 @@ QString combinationError(const ReportArguments& args) {
 // stats FILE (--assignment TITLE | --index N): the statistics of an assignment;
 // stats FILE --grouping (--assignment TITLE | --index N | --overall): how many
 // earned each letter; stats FILE --missing absent|zero: each student's missing work.
-int runStats(const QStringList& args, const Console& console) {
-    const Result<ReportArguments> parsed =
-        parseReportArguments(QStringLiteral("stats"), args, 1, {kOverall, kGrouping}, {kAssignment, kIndex, kMissing});
-    if (!parsed) return console.usage(parsed.message());
-    if (const QString error = combinationError(*parsed); !error.isEmpty()) return console.usage(error);
+int runStats(const CommandArguments& args, const Console& console) {
+    if (const QString error = combinationError(args); !error.isEmpty()) return console.usage(error);
 
-    const QString path = parsed->positional[0];
+    const QString path = args.positional[0];
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;
     const GradesTable grades = buildGradesTable(*cls);
-    if (parsed->has(kMissing)) {
-        const MissingKind kind = parsed->value(kMissing) == QLatin1String("zero") ? MissingKind::Zero : MissingKind::Absent;
+    if (args.isSet(kMissing)) {
+        const MissingKind kind = args.value(kMissing) == QLatin1String("zero") ? MissingKind::Zero : MissingKind::Absent;
         printSheet(missingWorkSheet(grades.sheet, kind), console);
         return kExitOk;
     }
-    if (parsed->has(kOverall)) {
+    if (args.isSet(kOverall)) {
         printSheet(groupingSheet(*cls, grades.sheet, std::nullopt), console);
         return kExitOk;
     }
-    int exitCode = kExitOk;
-    const std::optional<int> assignment =
-        chooseAssignment(QStringLiteral("stats"), *cls, *parsed, path, console, exitCode);
-    if (!assignment) return exitCode;
-    printSheet(parsed->has(kGrouping) ? groupingSheet(*cls, grades.sheet, *assignment)
-                                      : statisticsSheet(*cls, grades.sheet, *assignment),
+    const std::optional<AssignmentChoice> choice = assignmentChoiceOf(args, console);
+    if (!choice) return kExitUsage;
+    const Result<std::size_t> chosen = chosenAssignment(*cls, *choice);
+    if (!chosen) {
+        console.error(QStringLiteral("stats: %1").arg(chosen.message()));
+        return kExitFailed;
+    }
+    const int assignment = static_cast<int>(*chosen);
+    printSheet(args.isSet(kGrouping) ? groupingSheet(*cls, grades.sheet, assignment)
+                                      : statisticsSheet(*cls, grades.sheet, assignment),
                console);
     return kExitOk;
 }

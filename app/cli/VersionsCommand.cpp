@@ -1,7 +1,6 @@
 #include "app/cli/ChangeLocks.h"
 #include "app/cli/ClassFiles.h"
 #include "app/cli/Commands.h"
-#include "app/cli/EditSupport.h"
 
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
@@ -54,18 +53,14 @@ int restoreVersion(const QString& path, const QString& numberText, const QString
 }  // namespace
 
 // versions FILE.grs [--restore N -o OUT.grs]
-int runVersions(const QStringList& args, const Console& console) {
-    const QString command = QStringLiteral("versions");
-    QCommandLineParser parser;
-    parser.addOption({QStringLiteral("restore"), QStringLiteral("The version to write."), QStringLiteral("N")});
-    if (!parseEditArguments(parser, command, args, 1, console)) return kExitUsage;
-    const QString path = parser.positionalArguments().front();
+int runVersions(const CommandArguments& args, const Console& console) {
+    const QString path = args.positional[0];
     if (!isGradeFileName(path)) return console.usage(VersionsCommand::tr("versions: give a class's .grs file"));
-    if (!parser.isSet(QStringLiteral("restore"))) {
-        if (!outputOf(parser).isEmpty()) return console.usage(VersionsCommand::tr("versions: -o goes with --restore"));
+    if (!args.isSet(QStringLiteral("restore"))) {
+        if (!args.output.isEmpty()) return console.usage(VersionsCommand::tr("versions: -o goes with --restore"));
         return listVersions(path, console);
     }
-    return restoreVersion(path, parser.value(QStringLiteral("restore")), outputOf(parser), console);
+    return restoreVersion(path, args.value(QStringLiteral("restore")), args.output, console);
 }
 
 }  // namespace markwell::cli

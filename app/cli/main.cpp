@@ -1,5 +1,6 @@
 // markwell-cli: the class record without windows, for scripts, tests and batch work.
 
+#include "app/cli/CommandRunner.h"
 #include "app/cli/Commands.h"
 #include "core/settings/SettingsNames.h"
 
@@ -20,100 +21,191 @@ struct MarkwellCli {
     Q_DECLARE_TR_FUNCTIONS(MarkwellCli)
 };
 
+// Each command's options and argument names, as its table entry declares them.
+constexpr const char* kOneFile[] = {"FILE"};
+constexpr const char* kGradeFile[] = {"FILE.grs"};
+constexpr const char* kGradeFileAndName[] = {"FILE.grs", "NAME"};
+constexpr const char* kConvertArguments[] = {"IN.grs", "OUT.grs"};
+constexpr const char* kNewClassArguments[] = {"OUT.grs"};
+constexpr OptionSpec kSampleOptions[] = {
+    {"students", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Number of students.")},
+    {"assignments", "M", QT_TRANSLATE_NOOP("MarkwellCli", "Number of assignments.")},
+    {"seed", "S", QT_TRANSLATE_NOOP("MarkwellCli", "Seed of the made-up names and marks.")},
+    {"weighted", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Turn weighted averages on.")},
+    {"seats", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "A seat per student on the seating chart.")},
+    {"drop", "RULE", QT_TRANSLATE_NOOP("MarkwellCli", "Dropping rule: none, overall or type.")},
+    {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
+};
+constexpr OptionSpec kShowOptions[] = {
+    {"dropped", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the dropped scores: row, column and text.")},
+};
+constexpr const char* kSortArguments[] = {"FILE.grs", "COLUMN"};
+constexpr OptionSpec kSortOptions[] = {
+    {"descending", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Highest first.")},
+};
+constexpr const char* kExportArguments[] = {"FILE.grs", "OUT"};
+constexpr OptionSpec kExportOptions[] = {
+    {"ids", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Student IDs in place of names (.pdf).")},
+    {"seating", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The seating chart's printout (.pdf).")},
+};
+constexpr OptionSpec kNewOptions[] = {
+    {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The grade scale, by its name.")},
+    {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
+};
+constexpr const char* kImportArguments[] = {"FILE.grs", "IN.csv"};
+constexpr OptionSpec kAddAssignmentOptions[] = {
+    {"title", "T", QT_TRANSLATE_NOOP("MarkwellCli", "The title.")},
+    {"type", "TYPE", QT_TRANSLATE_NOOP("MarkwellCli", "Final, Test, Quiz, Homework, Lab or Other.")},
+    {"total", "N", QT_TRANSLATE_NOOP("MarkwellCli", "The possible points.")},
+    {"description", "D", QT_TRANSLATE_NOOP("MarkwellCli", "The description.")},
+};
+constexpr OptionSpec kAssignmentOptions[] = {
+    {"assignment", "TITLE", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
+    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
+};
+constexpr const char* kSetTotalArguments[] = {"FILE.grs", "N"};
+constexpr OptionSpec kAttendanceOptions[] = {
+    {"year", "Y", QT_TRANSLATE_NOOP("MarkwellCli", "The year counted.")},
+    {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The student's name.")},
+};
+constexpr const char* kMergeArguments[] = {"A.grs", "B.grs"};
+constexpr OptionSpec kMergeOptions[] = {
+    {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Grade with this stored scale.")},
+    {"ids", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Student IDs in place of names.")},
+};
+constexpr const char* kWeightsArguments[] = {"FILE.grs", "FINAL", "TEST", "QUIZ", "HOMEWORK", "LAB", "OTHER"};
+constexpr OptionSpec kWeightsOptions[] = {
+    {"use", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Turn weighted averages on.")},
+    {"no-use", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Turn weighted averages off.")},
+};
+constexpr const char* kDropArguments[] = {"FILE.grs", "RULE"};
+constexpr OptionSpec kDropOptions[] = {
+    {"types", "LIST", QT_TRANSLATE_NOOP("MarkwellCli", "The types whose lowest score is dropped (by-type).")},
+};
+constexpr const char* kScaleArguments[] = {"ACTION", "[NAME]", "[KIND]", "[BOUNDS]"};
+constexpr const char* kPasswordArguments[] = {"ACTION"};
+constexpr OptionSpec kStudentOptions[] = {
+    {"type", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The table by assignment type.")},
+};
+constexpr OptionSpec kStatsOptions[] = {
+    {"assignment", "TITLE", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
+    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
+    {"grouping", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "How many earned each letter.")},
+    {"overall", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Of the overall grades (--grouping).")},
+    {"missing", "KIND", QT_TRANSLATE_NOOP("MarkwellCli", "Each student's missing work: absent or zero.")},
+};
+constexpr OptionSpec kGraphOptions[] = {
+    {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "A student's scores.")},
+    {"assignment", "TITLE", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
+    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
+    {"overall", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The class's overall grades.")},
+    {"percent", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Percentages in place of points.")},
+};
+constexpr OptionSpec kVersionsOptions[] = {
+    {"restore", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Write version N (with -o).")},
+};
+
 constexpr std::array kCommands = {
     Command{"check", "check FILE",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Read a .grs, .ATD or .SEA file and print a short summary."), runCheck},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Read a .grs, .ATD or .SEA file and print a short summary."),
+            runCheck, {}, kOneFile, OutputPlace::None, false},
     Command{"convert", "convert IN.grs OUT.grs",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Read a grade file and write it in the current version."), runConvert},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Read a grade file and write it in the current version."),
+            runConvert, {}, kConvertArguments, OutputPlace::OptionOrLastArgument, false},
     Command{"sample",
             "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats] "
             "[--force]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Write a realistic demonstration class with its .ATD and .SEA files "
                               "(--seats: a seat per student)."),
-            runSample},
+            runSample, kSampleOptions, kNewClassArguments, OutputPlace::OptionOrLastArgument, true},
     Command{"show", "show FILE.grs [--dropped]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Print the grades table (or the dropped scores)."), runShow},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Print the grades table (or the dropped scores)."),
+            runShow, kShowOptions, kGradeFile, OutputPlace::None, false},
     Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Sort the class on a column, save it and print the table."), runSort},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Sort the class on a column, save it and print the table."),
+            runSort, kSortOptions, kSortArguments, OutputPlace::Option, true},
     Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Write the grades table as a spreadsheet, or its printout (names or --ids) or the "
                               "seating chart's\n      (--seating) as PDF."),
-            runExport, true},
+            runExport, kExportOptions, kExportArguments, OutputPlace::OptionOrLastArgument, false, true},
     Command{"seats", "seats FILE.(grs|SEA)",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Print the seating chart, one seat a line, the teacher's last: caption, left, top, "
                               "width,\n      height, fill, font, size, font color, style (BIUS)."),
-            runSeats},
+            runSeats, {}, kOneFile, OutputPlace::None, false},
     Command{"new", "new FILE.grs [--scale NAME] [--force]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Write a new, empty class (File > New) with its .ATD and .SEA files."),
-            runNew},
+            runNew, kNewOptions, kNewClassArguments, OutputPlace::OptionOrLastArgument, true},
     Command{"import-students", "import-students FILE.grs IN.csv [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Add the students of a CSV file (header: name, id, street, city, state, zip, mom_name, "
                               "mom_phone,\n      dad_name, dad_phone, student_email, mom_email, dad_email, comment; "
                               "name is needed). All or none."),
-            runImportStudents},
+            runImportStudents, {}, kImportArguments, OutputPlace::Option, true},
     Command{"add-assignment",
             "add-assignment FILE.grs --title T --type Final|Test|Quiz|Homework|Lab|Other [--total N] "
             "[--description D] [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Add an assignment; every student starts with 0 points."),
-            runAddAssignment},
+            runAddAssignment, kAddAssignmentOptions, kGradeFile, OutputPlace::Option, true},
     Command{"set-points", "set-points FILE.grs (--assignment TITLE | --index K) IN.csv [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Store points from a CSV file with the columns name and points (a number, \"-\" or "
                               "empty for 0).\n      Two students of one name take their rows in order. All or none."),
-            runSetPoints},
+            runSetPoints, kAssignmentOptions, kImportArguments, OutputPlace::Option, true},
     Command{"set-total", "set-total FILE.grs (--assignment TITLE | --index K) N [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Set an assignment's possible points."), runSetTotal},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Set an assignment's possible points."),
+            runSetTotal, kAssignmentOptions, kSetTotalArguments, OutputPlace::Option, true},
     Command{"attendance", "attendance FILE.grs --year Y --student NAME",
             QT_TRANSLATE_NOOP("MarkwellCli", "Print a student's tardies and absences of each month of a year."),
-            runAttendance},
+            runAttendance, kAttendanceOptions, kGradeFile, OutputPlace::None, false},
     Command{"merge", "merge A.grs B.grs [--scale NAME] [--ids] [-o OUT.(xls|xlsx|csv)]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Print the merged report of two grade files (and write it)."), runMerge},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Print the merged report of two grade files (and write it)."),
+            runMerge, kMergeOptions, kMergeArguments, OutputPlace::Option, false},
     Command{"weights", "weights FILE.grs FINAL TEST QUIZ HOMEWORK LAB OTHER [--use | --no-use] [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Set the weight of each assignment type (whole numbers 0-100, making 100 when used)."),
-            runWeights},
+            runWeights, kWeightsOptions, kWeightsArguments, OutputPlace::Option, true},
     Command{"drop", "drop FILE.grs none|overall|by-type [--types final,test,quiz,homework,lab,other] [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Set the rule for dropping each student's lowest scores."), runDrop},
+            QT_TRANSLATE_NOOP("MarkwellCli", "Set the rule for dropping each student's lowest scores."),
+            runDrop, kDropOptions, kDropArguments, OutputPlace::Option, true},
     Command{"scale", "scale list | show NAME | set NAME expanded|standard|pass-fail BOUNDS | delete NAME",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "List, show, save or delete the grade scales of this computer "
                               "(BOUNDS: \"90,100,80,89.9,...\")."),
-            runScale},
+            runScale, {}, kScaleArguments, OutputPlace::None, false},
     Command{"use-scale", "use-scale FILE.grs NAME [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Give the class a grade scale of this computer; its letter grades follow."),
-            runUseScale},
+            runUseScale, {}, kGradeFileAndName, OutputPlace::Option, true},
     Command{"password", "password set|clear|check",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Set, remove or check the start-up password, read from standard input one per line "
                               "(the old one first when one is stored)."),
-            runPassword},
+            runPassword, {}, kPasswordArguments, OutputPlace::None, false},
     Command{"student", "student FILE.grs NAME [--type] [-o OUT.(xls|xlsx|csv)]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Print a student's individual report (or its table by type); -o also writes it."),
-            runStudent},
+            runStudent, kStudentOptions, kGradeFileAndName, OutputPlace::Option, false},
     Command{"stats", "stats FILE.grs (--assignment TITLE | --index N) | --grouping (--assignment TITLE | --index N | "
                      "--overall) | --missing absent|zero",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Print an assignment's statistics, how many earned each letter, or each student's "
                               "missing work."),
-            runStats},
+            runStats, kStatsOptions, kGradeFile, OutputPlace::None, false},
     Command{"graph", "graph FILE.grs (--student NAME | --assignment TITLE | --index N | --overall) [--percent]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Print what the graph charts: its title, axis titles and bars."),
-            runGraph},
+            runGraph, kGraphOptions, kGradeFile, OutputPlace::None, false},
     Command{"mailto", "mailto FILE.grs NAME",
             QT_TRANSLATE_NOOP("MarkwellCli", "Print the mailto: address File > E-mail... opens for a student."),
-            runMailto},
+            runMailto, {}, kGradeFileAndName, OutputPlace::None, false},
     Command{"versions", "versions FILE.grs [--restore N -o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "List the earlier versions kept of a class, newest first: number, date and time, "
                               "students,\n      assignments; --restore writes version N with its .ATD and .SEA "
                               "files to OUT.grs."),
-            runVersions},
+            runVersions, kVersionsOptions, kGradeFile, OutputPlace::Option, true},
 };
 
 QString helpText() {
@@ -124,7 +216,9 @@ QString helpText() {
     for (const Command& c : kCommands) {
         text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c.usage), MarkwellCli::tr(c.summary));
     }
-    text += MarkwellCli::tr("\nOptions:\n  --help       show this help\n  --version    show the version\n\n"
+    text += MarkwellCli::tr("\nOptions:\n  --help       show this help (after a command: its own)\n"
+                            "  --version    show the version\n\n"
+                            "A command that writes a file takes it as -o OUT, --output=OUT or --output OUT.\n"
                             "Exit codes: 0 success, 1 refused input or failed write, 2 usage error.\n");
     return text;
 }
@@ -172,7 +266,7 @@ int run(QStringList args, const Console& console) {
         console.printLine(QStringLiteral("markwell-cli %1").arg(QStringLiteral(MARKWELL_VERSION)));
         return kExitOk;
     }
-    if (const Command* command = commandNamed(name.toUtf8().constData())) return command->run(args, console);
+    if (const Command* command = commandNamed(name.toUtf8().constData())) return runCommand(*command, args, console);
     return console.usage(MarkwellCli::tr("unknown command \"%1\"").arg(name));
 }
 

@@ -112,17 +112,4 @@ std::vector<RowProblem> setPointsByName(ClassRecord& cls, std::size_t assignment
     return {};
 }
 
-Result<std::size_t> assignmentTitled(const ClassRecord& cls, const QString& title) {
-    std::optional<std::size_t> found;
-    for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
-        if (cp1252::toUnicode(cls.assignments[i].title) != title) continue;
-        if (found) {
-            return fail(GradeEntry::tr("several assignments are titled \"%1\"").arg(title));
-        }
-        found = i;
-    }
-    if (!found) return fail(GradeEntry::tr("no assignment is titled \"%1\"").arg(title));
-    return *found;
-}
-
 }  // namespace markwell

@@ -44,8 +44,5 @@ struct NamedPoints {
 std::vector<RowProblem> setPointsByName(ClassRecord& cls, std::size_t assignment,
                                            const std::vector<NamedPoints>& rows);
 
-// The index of the assignment with this exact title; a message when none or
-// several have it.
-Result<std::size_t> assignmentTitled(const ClassRecord& cls, const QString& title);
 
 }  // namespace markwell

@@ -85,11 +85,3 @@ TEST(GradeEntry, NamedRowsGoToTheStudentsOfThatNameInOrder) {
     EXPECT_EQ(refused[2].line, 5);
     EXPECT_EQ(cls, before);
 }
-
-TEST(GradeEntry, AssignmentsAreNamedByAnUnambiguousTitle) {
-    ClassRecord cls = twoAnns();
-    EXPECT_EQ(*assignmentTitled(cls, QStringLiteral("Test")), 1u);
-    EXPECT_FALSE(assignmentTitled(cls, QStringLiteral("test")).ok());
-    cls.assignments[1].title = "Quiz";
-    EXPECT_TRUE(assignmentTitled(cls, QStringLiteral("Quiz")).message().contains(QStringLiteral("several")));
-}

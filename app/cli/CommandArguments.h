@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/cli/Console.h"
+#include "core/data/ClassRecord.h"
+#include "core/editing/AssignmentChoice.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace markwell::cli {
+
+// A command's arguments as the runner parsed them: each option given at most
+// once, by its long name without dashes ("assignment"; a switch has an empty
+// value), and the output file apart from the other arguments.
+struct CommandArguments {
+    QString command;
+    QStringList positional;
+    QString output;  // empty when none is named
+    QHash<QString, QString> options;
+
+    bool isSet(const QString& option) const { return options.contains(option); }
+    QString value(const QString& option) const { return options.value(option); }
+    // How many of these options were given.
+    int countOf(const QStringList& names) const;
+};
+
+// The assignment that --assignment TITLE or --index K names. Prints the usage
+// problem and gives nothing when neither or both are given, or K is not a
+// number (a number that names no assignment is the class's to refuse).
+std::optional<AssignmentChoice> assignmentChoiceOf(const CommandArguments& args, const Console& console);
+
+// The first student whose name is exactly `name` (letter case counts), as
+// an index into the class; nothing after saying on stderr that there is none.
+std::optional<int> chosenStudent(const ClassRecord& cls, const QString& name, const QString& path,
+                                 const Console& console);
+
+}  // namespace markwell::cli

@@ -1,0 +1,193 @@
+#include "app/cli/CommandRunner.h"
+
+#include "app/cli/ClassFiles.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QHash>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace markwell::cli {
+namespace {
+
+struct CommandRunner {
+    Q_DECLARE_TR_FUNCTIONS(CommandRunner)
+};
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("MarkwellCli", text);
+}
+
+constexpr OptionSpec kClassOutput{"o,output", "OUT.grs",
+                                  QT_TRANSLATE_NOOP("MarkwellCli",
+                                                    "Save the class under this name, with its .ATD and .SEA files.")};
+constexpr OptionSpec kFileOutput{"o,output", "OUT", QT_TRANSLATE_NOOP("MarkwellCli", "Write the output to this file.")};
+constexpr OptionSpec kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Show this help.")};
+
+QStringList namesOf(const OptionSpec& spec) {
+    return QString::fromLatin1(spec.names).split(QLatin1Char(','));
+}
+
+// The name the command reads an option's value by: its long name.
+QString keyOf(const OptionSpec& spec) {
+    return namesOf(spec).constLast();
+}
+
+std::vector<OptionSpec> optionsOf(const Command& command) {
+    std::vector<OptionSpec> options(command.options.begin(), command.options.end());
+    if (command.output != OutputPlace::None) options.push_back(command.writesClass ? kClassOutput : kFileOutput);
+    options.push_back(kHelp);
+    return options;
+}
+
+// "-20" is a number given as an argument, never an option: it is hidden
+// from the parser behind a mark and given back as it was.
+const QChar kNumberMark(0x1);
+
+QStringList hiddenNumbers(const QStringList& args) {
+    QStringList hidden;
+    for (const QString& arg : args) {
+        const bool number =
+            arg.size() > 1 && arg[0] == QLatin1Char('-') && (arg[1].isDigit() || arg[1] == QLatin1Char('.'));
+        hidden << (number ? kNumberMark + arg : arg);
+    }
+    return hidden;
+}
+
+QString restored(const QString& arg) {
+    return arg.startsWith(kNumberMark) ? arg.mid(1) : arg;
+}
+
+// The one refusal of a second output, whichever way it was named.
+QString secondOutputProblem(const QString& name) {
+    return CommandRunner::tr("%1: only one output file can be given").arg(name);
+}
+
+int usageError(const Command& command, const QString& message, const Console& console) {
+    console.error(message);
+    console.error(CommandRunner::tr("usage: markwell-cli %1").arg(QString::fromUtf8(command.usage)));
+    return kExitUsage;
+}
+
+// How many times each option was given, by its key.
+QHash<QString, int> timesGiven(const QCommandLineParser& parser, const std::vector<OptionSpec>& options) {
+    QHash<QString, int> times;
+    for (const QString& given : parser.optionNames()) {
+        for (const OptionSpec& spec : options) {
+            if (namesOf(spec).contains(given)) ++times[keyOf(spec)];
+        }
+    }
+    return times;
+}
+
+// The first option given more than once, said as a usage problem; nothing
+// when each is given once.
+std::optional<QString> repeatedOption(const QString& name, const QCommandLineParser& parser,
+                                      const std::vector<OptionSpec>& options) {
+    const QHash<QString, int> times = timesGiven(parser, options);
+    for (const OptionSpec& spec : options) {
+        if (times.value(keyOf(spec)) < 2) continue;
+        if (keyOf(spec) == QLatin1String("output")) return secondOutputProblem(name);
+        return CommandRunner::tr("%1: --%2 given twice").arg(name, keyOf(spec));
+    }
+    return std::nullopt;
+}
+
+// The least and most arguments the command takes (the output among them
+// when it may stand last).
+std::pair<qsizetype, qsizetype> argumentRange(const Command& command) {
+    qsizetype required = 0;
+    for (const char* name : command.arguments) required += name[0] == '[' ? 0 : 1;
+    return {required, static_cast<qsizetype>(command.arguments.size())};
+}
+
+QString countProblem(const QString& name, std::pair<qsizetype, qsizetype> range) {
+    if (range.first == range.second) {
+        return CommandRunner::tr("%1: expected %2 argument(s) besides the options")
+            .arg(name, QString::number(range.first));
+    }
+    return CommandRunner::tr("%1: expected %2 to %3 arguments besides the options")
+        .arg(name, QString::number(range.first), QString::number(range.second));
+}
+
+// Takes the output out of the arguments where the command names it; the
+// usage problem, if any.
+std::optional<QString> takeOutput(const Command& command, const QCommandLineParser& parser, CommandArguments& args) {
+    std::pair<qsizetype, qsizetype> range = argumentRange(command);
+    // Qt warns on stderr when asked about an option it was never told of.
+    const bool optionGiven = command.output != OutputPlace::None && parser.isSet(QStringLiteral("output"));
+    if (optionGiven) args.output = restored(parser.value(QStringLiteral("output")));
+    if (command.output == OutputPlace::OptionOrLastArgument && optionGiven) {
+        if (args.positional.size() == range.second) return secondOutputProblem(args.command);
+        range = {range.first - 1, range.second - 1};
+    }
+    if (args.positional.size() < range.first || args.positional.size() > range.second) {
+        return countProblem(args.command, range);
+    }
+    if (command.output == OutputPlace::OptionOrLastArgument && !optionGiven) args.output = args.positional.takeLast();
+    // The .ATD and .SEA files take the place of the last three characters.
+    if (command.writesClass && (optionGiven || !args.output.isEmpty()) && !isGradeFileName(args.output)) {
+        return CommandRunner::tr("%1: the output file must end in .grs, as its .ATD and .SEA files are named after it")
+            .arg(args.command);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runCommand(const Command& command, const QStringList& args, const Console& console) {
+    const QString name = QString::fromUtf8(command.name);
+    const std::vector<OptionSpec> options = optionsOf(command);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionSpec& spec : options) {
+        parser.addOption(QCommandLineOption(namesOf(spec), translated(spec.description),
+                                            spec.valueName ? QString::fromUtf8(spec.valueName) : QString()));
+    }
+    if (!parser.parse(QStringList{name} + hiddenNumbers(args))) {
+        return usageError(command, QStringLiteral("%1: %2").arg(name, parser.errorText()), console);
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        console.print(commandHelp(command));
+        return kExitOk;
+    }
+    if (const auto repeated = repeatedOption(name, parser, options)) {
+        return usageError(command, *repeated, console);
+    }
+    CommandArguments parsed{name, {}, {}, {}};
+    for (const QString& arg : parser.positionalArguments()) parsed.positional << restored(arg);
+    if (const auto problem = takeOutput(command, parser, parsed)) return usageError(command, *problem, console);
+    for (const OptionSpec& spec : command.options) {
+        if (parser.isSet(keyOf(spec))) parsed.options.insert(keyOf(spec), restored(parser.value(keyOf(spec))));
+    }
+    return command.run(parsed, console);
+}
+
+QString commandHelp(const Command& command) {
+    // The summary's lines are indented for the list of all commands.
+    const QString summary = translated(command.summary).replace(QStringLiteral("\n      "), QStringLiteral("\n"));
+    QString text = CommandRunner::tr("Usage: markwell-cli %1\n%2\n\nOptions:\n")
+                       .arg(QString::fromUtf8(command.usage), summary);
+    QStringList left;
+    const std::vector<OptionSpec> options = optionsOf(command);
+    qsizetype width = 0;
+    for (const OptionSpec& spec : options) {
+        QStringList names;
+        for (const QString& n : namesOf(spec)) names << QStringLiteral("--").left(n.size() == 1 ? 1 : 2) + n;
+        QString column = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        if (spec.valueName) column += QLatin1Char(' ') + QString::fromUtf8(spec.valueName);
+        width = std::max(width, column.size());
+        left << column;
+    }
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        text += left[static_cast<qsizetype>(i)].leftJustified(width + 2) + translated(options[i].description) +
+                QLatin1Char('\n');
+    }
+    return text;
+}
+
+}  // namespace markwell::cli
