@@ -59,6 +59,8 @@ int runAddAssignment(const CommandArguments& args, const Console& console);
 int runSetPoints(const CommandArguments& args, const Console& console);
 int runSetTotal(const CommandArguments& args, const Console& console);
 int runStudent(const CommandArguments& args, const Console& console);
+int runExplain(const CommandArguments& args, const Console& console);
+int runWhatIf(const CommandArguments& args, const Console& console);
 int runStats(const CommandArguments& args, const Console& console);
 int runGraph(const CommandArguments& args, const Console& console);
 int runMailto(const CommandArguments& args, const Console& console);

@@ -63,6 +63,11 @@ constexpr OptionSpec kAssignmentOptions[] = {
     {"assignment", "TITLE", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
     {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
 };
+constexpr OptionSpec kWhatIfOptions[] = {
+    {"assignment", "TITLE", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
+    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
+    {"grade", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "The letter wanted (or a better one).")},
+};
 constexpr const char* kSetTotalArguments[] = {"FILE.grs", "N"};
 constexpr OptionSpec kAttendanceOptions[] = {
     {"year", "Y", QT_TRANSLATE_NOOP("MarkwellCli", "The year counted.")},
@@ -188,6 +193,16 @@ constexpr std::array kCommands = {
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Print a student's individual report (or its table by type); -o also writes it."),
             runStudent, kStudentOptions, kGradeFileAndName, OutputPlace::Option, false},
+    Command{"explain", "explain FILE.grs NAME",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print how a student's average and letter came out: each assignment's part, the "
+                              "weighted types,\n      the sums, the rounding and the scale's range."),
+            runExplain, {}, kGradeFileAndName, OutputPlace::None, false},
+    Command{"what-if", "what-if FILE.grs NAME (--assignment TITLE | --index K) --grade LETTER",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print the fewest points a student needs on an assignment for a letter or a better "
+                              "one."),
+            runWhatIf, kWhatIfOptions, kGradeFileAndName, OutputPlace::None, false},
     Command{"stats", "stats FILE.grs (--assignment TITLE | --index N) | --grouping (--assignment TITLE | --index N | "
                      "--overall) | --missing absent|zero",
             QT_TRANSLATE_NOOP("MarkwellCli",

@@ -68,6 +68,10 @@ TEST(ReportCommands, PrintTheHandCheckedTables) {
         {{"graph", kPeriod1, "--student", "Renée Kim"}, "period1-graph-student.txt"},
         {{"graph", kPeriod1, "--index", "2", "--percent"}, "period1-graph-quiz1-percent.txt"},
         {{"graph", kPeriod1, "--overall", "--percent"}, "period1-graph-overall-percent.txt"},
+        // Dropped by type; a "-" that does not count; extra credit without possible points.
+        {{"explain", kPeriod1, "Uma Fitzgerald"}, "period1-explain.txt"},
+        // Weighted: 47 + 11 x 2/3 + 18 x 1/2 + 14 x 1/3 = 68 of 136.67 = 49.76%, as the table shows.
+        {{"explain", kPeriod2, "Zara Ivanova"}, "period2-explain.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(qPrintable(c.args.join(QLatin1Char(' '))));
@@ -100,6 +104,14 @@ TEST(ReportCommands, RefusedNamesAndWrongUsage) {
         {{"graph", kPeriod1, "--overall", "--student", "Kai Lee"}, 2},
         {{"graph", kPeriod1, "--student", "Kai"}, 1},
         {{"mailto", kPeriod1, "Kai"}, 1},
+        {{"explain", kPeriod1, "Nobody"}, 1},
+        {{"explain", kPeriod1}, 2},
+        {{"what-if", kPeriod1, "Nobody", "--index", "2", "--grade", "A"}, 1},
+        {{"what-if", kPeriod1, "Uma Fitzgerald", "--index", "13", "--grade", "A"}, 1},
+        {{"what-if", kPeriod1, "Uma Fitzgerald", "--assignment", "Quiz 9", "--grade", "A"}, 1},
+        {{"what-if", kPeriod1, "Uma Fitzgerald", "--index", "2", "--grade", "Z"}, 1},
+        {{"what-if", kPeriod1, "Uma Fitzgerald", "--index", "2"}, 2},
+        {{"what-if", kPeriod1, "Uma Fitzgerald", "--grade", "A"}, 2},
         {{"mailto", kPeriod1}, 2},
     };
     for (const auto& c : cases) {
@@ -108,6 +120,28 @@ TEST(ReportCommands, RefusedNamesAndWrongUsage) {
         EXPECT_EQ(run.exitCode, c.exitCode) << qPrintable(run.err);
         EXPECT_EQ(run.out, QString());
         EXPECT_FALSE(run.err.isEmpty());
+    }
+}
+
+// Zara's weighted 68 of 136.67: the Final counts half, so 0.5x more of 100
+// more possible points; 70% needs x >= 195.33, the next half point 195.5.
+TEST(ReportCommands, WhatIfSaysEachOutcomeInOneLine) {
+    const struct {
+        QStringList args;
+        const char* line;
+    } cases[] = {
+        {{"what-if", kPeriod2, "Zara Ivanova", "--assignment", "Final Exam", "--grade", " c "},
+         "Needs 195.5 of 200 points on \"Final Exam\" for C (average 70.04%).\n"},
+        {{"what-if", kPeriod1, "Uma Fitzgerald", "--index", "2", "--grade", "F"},
+         "F is reached with 0 points on \"Quiz 1\" (average 55.59%).\n"},
+        {{"what-if", kPeriod1, "Uma Fitzgerald", "--index", "2", "--grade", "a"},
+         "A is out of reach on \"Quiz 1\": 20 of 20 points give F (average 59.32%).\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(qPrintable(c.args.join(QLatin1Char(' '))));
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+        EXPECT_EQ(run.out, QString::fromUtf8(c.line));
     }
 }
 

@@ -1,0 +1,79 @@
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "core/common/Cp1252.h"
+#include "core/editing/AssignmentChoice.h"
+#include "core/grading/GradesTable.h"
+#include "core/reports/GradeExplanation.h"
+#include "core/reports/ReportCells.h"
+#include "core/reports/WhatItTakes.h"
+
+#include <QCoreApplication>
+
+namespace markwell::cli {
+namespace {
+
+struct ExplainCommand {
+    Q_DECLARE_TR_FUNCTIONS(ExplainCommand)
+};
+
+// One row a line, its cells tab-separated and the empty ones at its end
+// left out; an empty row is an empty line, between the blocks.
+QString explanationLines(const Sheet& sheet) {
+    QString text;
+    for (int row = 1; row <= sheet.maxRow(); ++row) {
+        QStringList cells;
+        for (int col = 1; col <= sheet.maxCol(); ++col) cells << sheet.text(row, col);
+        while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+}  // namespace
+
+// explain FILE.grs NAME: how the student's average and letter came out.
+int runExplain(const CommandArguments& args, const Console& console) {
+    const QString& path = args.positional[0];
+    const std::optional<ClassRecord> cls = openClassFile(path, console);
+    if (!cls) return kExitFailed;
+    const std::optional<int> student = chosenStudent(*cls, args.positional[1], path, console);
+    if (!student) return kExitFailed;
+    const GradesTable grades = buildGradesTable(*cls);
+    const QString name = cp1252::toUnicode(cls->students[static_cast<std::size_t>(*student)].name);
+    const std::optional<int> row = gradesRowOf(grades.sheet, name);
+    const std::optional<GradeExplanation> explanation = row ? explainGrade(*cls, grades, *row) : std::nullopt;
+    if (!explanation) {
+        console.error(ExplainCommand::tr("explain: %1 has no assignments to explain a grade by").arg(path));
+        return kExitFailed;
+    }
+    console.print(explanationLines(explanationSheet(*explanation)));
+    return kExitOk;
+}
+
+// what-if FILE.grs NAME (--assignment TITLE | --index K) --grade LETTER:
+// the fewest points on the assignment that give the letter or a better one.
+int runWhatIf(const CommandArguments& args, const Console& console) {
+    const QString& path = args.positional[0];
+    const std::optional<AssignmentChoice> choice = assignmentChoiceOf(args, console);
+    if (!choice) return kExitUsage;
+    if (!args.isSet(QStringLiteral("grade"))) return console.usage(ExplainCommand::tr("what-if: --grade LETTER is needed"));
+    const std::optional<ClassRecord> cls = openClassFile(path, console);
+    if (!cls) return kExitFailed;
+    const std::optional<int> student = chosenStudent(*cls, args.positional[1], path, console);
+    if (!student) return kExitFailed;
+    const Result<std::size_t> assignment = chosenAssignment(*cls, *choice);
+    if (!assignment) {
+        console.error(QStringLiteral("what-if: ") + assignment.message());
+        return kExitFailed;
+    }
+    const Result<WhatItTakes> answer = whatItTakes(*cls, cls->students[static_cast<std::size_t>(*student)].name,
+                                                   *assignment, args.value(QStringLiteral("grade")));
+    if (!answer) {
+        console.error(QStringLiteral("what-if: ") + answer.message());
+        return kExitFailed;
+    }
+    console.printLine(whatItTakesSentence(*answer));
+    return kExitOk;
+}
+
+}  // namespace markwell::cli
