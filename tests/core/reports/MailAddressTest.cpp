@@ -4,10 +4,12 @@
 #include "core/mail/MailAddress.h"
 #include "core/mail/MailAttachment.h"
 #include "core/sheet/Sheet.h"
+#include "tests/core/export/SpreadsheetReader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -70,7 +72,7 @@ TEST(MailAttachment, EachReportGoesIntoANewPrivateFolderAndOverwritesNothing) {
     QStringList written;
     for (const QString& name : {QStringLiteral("../../x"), QStringLiteral("a/b"), QStringLiteral(".."), QString(),
                                 QStringLiteral("../../x")}) {
-        const Result<QString> path = writeMailAttachment(report, name, parent);
+        const Result<QString> path = writeMailAttachment({{QStringLiteral("Overall"), &report}}, name, parent);
         ASSERT_TRUE(path.ok()) << path.message().toStdString();
         const QFileInfo file(*path);
         EXPECT_TRUE(file.isFile());
@@ -96,7 +98,8 @@ TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {
     QFile f(blocker);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    const Result<QString> path = writeMailAttachment(Sheet(), QStringLiteral("Ann"), blocker);
+    const Sheet empty;
+    const Result<QString> path = writeMailAttachment({{QStringLiteral("Overall"), &empty}}, QStringLiteral("Ann"), blocker);
     ASSERT_FALSE(path.ok());
     EXPECT_TRUE(path.message().contains(blocker)) << path.message().toStdString();
 
@@ -105,6 +108,27 @@ TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {
     huge.setMaxRow(70000);
     huge.setText(70000, 1, QStringLiteral("x"));
     const QString parent = cache.filePath(QStringLiteral("mail"));
-    EXPECT_FALSE(writeMailAttachment(huge, QStringLiteral("Ann"), parent).ok());
+    EXPECT_FALSE(writeMailAttachment({{QStringLiteral("Overall"), &huge}}, QStringLiteral("Ann"), parent).ok());
     EXPECT_TRUE(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST(MailAttachment, HoldsEveryTableOfTheReportOnASheetOfItsOwn) {
+    QTemporaryDir cache;
+    ASSERT_TRUE(cache.isValid());
+    Sheet overall;
+    overall.setText(1, 1, QStringLiteral("Assignments"));
+    overall.setNumber(2, 2, 17.5);
+    Sheet why;
+    why.setText(1, 1, QStringLiteral("Assignment"));
+    why.setText(2, 5, QStringLiteral("dropped: lowest score overall"));
+    const Result<QString> path = writeMailAttachment(
+        {{QStringLiteral("Overall"), &overall}, {QStringLiteral("Why"), &why}}, QStringLiteral("Ann"), cache.path());
+    ASSERT_TRUE(path.ok()) << path.message().toStdString();
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), *path);
+    const QJsonArray sheets = read.json[QStringLiteral("sheets")].toArray();
+    ASSERT_EQ(sheets.size(), 2);
+    EXPECT_EQ(sheets[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Overall"));
+    EXPECT_EQ(sheets[1].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Why"));
+    expectCellsEqual(sheets[0].toObject(), overall);
+    expectCellsEqual(sheets[1].toObject(), why);
 }
