@@ -71,7 +71,7 @@ Result<WhatItTakes> whatItTakes(const ClassRecord& cls, const std::string& name,
                                 const QString& letter) {
     const std::vector<QString> letters = scaleLetterTexts(cls.gradeScale);
     const auto wanted = std::find_if(letters.begin(), letters.end(), [&letter](const QString& l) {
-        return l.compare(letter.trimmed(), Qt::CaseInsensitive) == 0;
+        return l.trimmed().compare(letter.trimmed(), Qt::CaseInsensitive) == 0;
     });
     if (wanted == letters.end()) {
         return fail(Text::tr("\"%1\" is not a letter of the grade scale").arg(letter.trimmed()));
@@ -82,7 +82,7 @@ Result<WhatItTakes> whatItTakes(const ClassRecord& cls, const std::string& name,
     const std::size_t wantedRank = rank(*wanted);
 
     WhatItTakes answer;
-    answer.letter = *wanted;
+    answer.letter = wanted->trimmed();
     answer.title = cp1252::toUnicode(cls.assignments.at(assignment).title);
     const double total = cls.assignments[assignment].total;
     answer.possible = total > 0 ? total : 100;
