@@ -150,11 +150,13 @@ TEST(IndividualReport, DroppedScoresAreRedAsInTheGradesTableForEachStudent) {
 TEST(IndividualReport, AWeightedAverageSaysSoUnderTheTable) {
     ClassRecord cls = makeClass({"Ann"}, {{"Quiz 1", "Quiz", 10, {"5"}}, {"Test 1", "Test", 100, {"90"}}});
     EXPECT_EQ(tableText(individualOverallSheet(cls, buildGradesTable(cls).sheet, 0)).size(), 5);
-    cls.weightGrades = {0, 50, 50, 0, 0, 0, true};
-    const QStringList weighted = tableText(individualOverallSheet(cls, buildGradesTable(cls).sheet, 0));
+    cls.weightGrades = {0, 80, 20, 0, 0, 0, true};
+    const GradesTable grades = buildGradesTable(cls);
+    const QStringList weighted = tableText(individualOverallSheet(cls, grades.sheet, 0));
     ASSERT_EQ(weighted.size(), 7);
-    // (5 + 90 x 0.1) of (10 + 100 x 0.1) = 70.00%, not the Total row's 95 of 110.
-    EXPECT_EQ(weighted.at(4), QStringLiteral("Total|95|110|70.00%|C"));
+    // The grades table's weighted average, not the Total row's 95 of 110 (86.36%).
+    EXPECT_EQ(grades.sheet.text(2, 5), QStringLiteral("89.02%"));
+    EXPECT_EQ(weighted.at(4), QStringLiteral("Total|95|110|89.02%|B"));
     EXPECT_EQ(weighted.at(5), QStringLiteral("||||"));
     EXPECT_EQ(weighted.at(6), QStringLiteral("Weighted average: see Why||||"));
 }
