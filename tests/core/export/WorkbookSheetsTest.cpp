@@ -66,49 +66,55 @@ void expectBothTables(const QJsonObject& json, const Sheet& first, const Sheet& 
     EXPECT_EQ(font[QStringLiteral("colour")].toString(), QStringLiteral("FF0000"));
 }
 
-}  // namespace
-
-TEST(WorkbookSheets, XlsHoldsEveryTableOnItsOwnNamedWorksheet) {
+// The grades table as "Overall" and the second table as "Why", written into
+// a folder of their own.
+struct TwoTables {
     QTemporaryDir dir;
     const Sheet first = gradesTableSheet();
     const Sheet second = explanationLikeSheet();
-    const QString path = dir.filePath(QStringLiteral("two.xls"));
-    ASSERT_TRUE(writeSheetFile({{QStringLiteral("Overall"), &first}, {QStringLiteral("Why"), &second}}, path).ok());
-    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), path);
+
+    NamedSheets sheets() const { return {{QStringLiteral("Overall"), &first}, {QStringLiteral("Why"), &second}}; }
+    QString write(const QString& name) const {
+        const QString path = dir.filePath(name);
+        const Result<void> written = writeSheetFile(sheets(), path);
+        EXPECT_TRUE(written.ok()) << qPrintable(written.ok() ? QString() : written.message());
+        return path;
+    }
+};
+
+}  // namespace
+
+TEST(WorkbookSheets, XlsHoldsEveryTableOnItsOwnNamedWorksheet) {
+    const TwoTables tables;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), tables.write(QStringLiteral("two.xls")));
     const QJsonObject& json = read.json;
     EXPECT_EQ(json[QStringLiteral("log")].toString(), QString());
     // The record-level check walks every worksheet: offsets, INDEX, DBCELL, DIMENSIONS.
     const QJsonArray problems = json[QStringLiteral("problems")].toArray();
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(QString::fromUtf8(QJsonDocument(problems).toJson()));
-    expectBothTables(json, first, second);
+    expectBothTables(json, tables.first, tables.second);
     // One text table for both: "Quiz 1" and "Total", in both, are stored once.
     EXPECT_EQ(json[QStringLiteral("sharedStrings")].toInt(), 19 + 3);
     // The workbook opens on the first sheet alone, never on both grouped.
     EXPECT_TRUE(sheetOf(json, 0)[QStringLiteral("selected")].toBool());
     EXPECT_FALSE(sheetOf(json, 1)[QStringLiteral("selected")].toBool());
-    // Each keeps its own print settings; the document's title is the first's.
+    // The document's title is the first table's.
     EXPECT_EQ(json[QStringLiteral("title")].toString(), QStringLiteral("Grades of Class 5"));
 }
 
 TEST(WorkbookSheets, XlsxHoldsEveryTableOnItsOwnNamedWorksheet) {
-    QTemporaryDir dir;
-    const Sheet first = gradesTableSheet();
-    const Sheet second = explanationLikeSheet();
-    const QString path = dir.filePath(QStringLiteral("two.xlsx"));
-    ASSERT_TRUE(writeSheetFile({{QStringLiteral("Overall"), &first}, {QStringLiteral("Why"), &second}}, path).ok());
-    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xlsx.py"), path);
+    const TwoTables tables;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xlsx.py"), tables.write(QStringLiteral("two.xlsx")));
     EXPECT_EQ(read.json[QStringLiteral("log")].toString(), QString());
-    expectBothTables(read.json, first, second);
+    expectBothTables(read.json, tables.first, tables.second);
     EXPECT_EQ(read.json[QStringLiteral("title")].toString(), QStringLiteral("Grades of Class 5"));
 }
 
 TEST(WorkbookSheets, OneTableIsSheet1AndCsvKeepsTheFirstTableOnly) {
-    QTemporaryDir dir;
-    const Sheet first = gradesTableSheet();
-    const Sheet second = explanationLikeSheet();
+    const TwoTables tables;
     for (const QString& name : {QStringLiteral("one.xls"), QStringLiteral("one.xlsx")}) {
-        const QString path = dir.filePath(name);
-        ASSERT_TRUE(writeSheetFile(first, path).ok());
+        const QString path = tables.dir.filePath(name);
+        ASSERT_TRUE(writeSheetFile(tables.first, path).ok());
         READ_SPREADSHEET_OR_SKIP(read, name.endsWith(QLatin1Char('x')) ? QStringLiteral("read_xlsx.py")
                                                                          : QStringLiteral("read_xls.py"),
                                  path);
@@ -116,9 +122,7 @@ TEST(WorkbookSheets, OneTableIsSheet1AndCsvKeepsTheFirstTableOnly) {
         ASSERT_EQ(sheets.size(), 1) << qPrintable(name);
         EXPECT_EQ(sheets[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Sheet1"));
     }
-    const QString csv = dir.filePath(QStringLiteral("two.csv"));
-    ASSERT_TRUE(writeSheetFile({{QStringLiteral("Overall"), &first}, {QStringLiteral("Why"), &second}}, csv).ok());
-    EXPECT_EQ(fileContents(csv), csvBytes(first));
+    EXPECT_EQ(fileContents(tables.write(QStringLiteral("two.csv"))), csvBytes(tables.first));
 }
 
 TEST(WorkbookSheets, ATableTooLargeForTheFormatRefusesTheWholeWorkbook) {
@@ -127,13 +131,13 @@ TEST(WorkbookSheets, ATableTooLargeForTheFormatRefusesTheWholeWorkbook) {
     Sheet wide;
     wide.setMaxCol(300);
     wide.setText(1, 300, QStringLiteral("x"));
+    const NamedSheets sheets{{QStringLiteral("Overall"), &first}, {QStringLiteral("Why"), &wide}};
     const QString path = dir.filePath(QStringLiteral("two.xls"));
-    const Result<void> refused = writeSheetFile({{QStringLiteral("Overall"), &first}, {QStringLiteral("Why"), &wide}}, path);
+    const Result<void> refused = writeSheetFile(sheets, path);
     ASSERT_FALSE(refused.ok());
     EXPECT_TRUE(refused.message().contains(QStringLiteral("256"))) << qPrintable(refused.message());
     EXPECT_FALSE(QFileInfo::exists(path));
-    EXPECT_TRUE(writeSheetFile({{QStringLiteral("Overall"), &first}, {QStringLiteral("Why"), &wide}},
-                               dir.filePath(QStringLiteral("two.xlsx"))).ok());
+    EXPECT_TRUE(writeSheetFile(sheets, dir.filePath(QStringLiteral("two.xlsx"))).ok());
     EXPECT_FALSE(writeSheetFile(NamedSheets{}, dir.filePath(QStringLiteral("none.xlsx"))).ok());
     EXPECT_FALSE(writeSheetFile(NamedSheets{}, dir.filePath(QStringLiteral("none.xls"))).ok());
 }
