@@ -4,12 +4,10 @@
 #include "core/mail/MailAddress.h"
 #include "core/mail/MailAttachment.h"
 #include "core/sheet/Sheet.h"
-#include "tests/core/export/SpreadsheetReader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -110,25 +108,4 @@ TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {
     const QString parent = cache.filePath(QStringLiteral("mail"));
     EXPECT_FALSE(writeMailAttachment({{QStringLiteral("Overall"), &huge}}, QStringLiteral("Ann"), parent).ok());
     EXPECT_TRUE(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-}
-
-TEST(MailAttachment, HoldsEveryTableOfTheReportOnASheetOfItsOwn) {
-    QTemporaryDir cache;
-    ASSERT_TRUE(cache.isValid());
-    Sheet overall;
-    overall.setText(1, 1, QStringLiteral("Assignments"));
-    overall.setNumber(2, 2, 17.5);
-    Sheet why;
-    why.setText(1, 1, QStringLiteral("Assignment"));
-    why.setText(2, 5, QStringLiteral("dropped: lowest score overall"));
-    const Result<QString> path = writeMailAttachment(
-        {{QStringLiteral("Overall"), &overall}, {QStringLiteral("Why"), &why}}, QStringLiteral("Ann"), cache.path());
-    ASSERT_TRUE(path.ok()) << path.message().toStdString();
-    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), *path);
-    const QJsonArray sheets = read.json[QStringLiteral("sheets")].toArray();
-    ASSERT_EQ(sheets.size(), 2);
-    EXPECT_EQ(sheets[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Overall"));
-    EXPECT_EQ(sheets[1].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Why"));
-    expectCellsEqual(sheets[0].toObject(), overall);
-    expectCellsEqual(sheets[1].toObject(), why);
 }
