@@ -4,10 +4,9 @@
 //
 //   build-release/bench/markwell_bench --benchmark_filter=GradesTable --benchmark_repetitions=3
 
+#include "bench/SampleClassArgs.h"
 #include "core/grading/GradesTable.h"
 #include "core/grading/SortClass.h"
-#include "core/sample/SampleClass.h"
-#include "core/scales/ScaleStore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,23 +16,13 @@ using namespace markwell;
 
 namespace {
 
-ClassRecord benchClass(const benchmark::State& state) {
-    SampleOptions options;
-    options.students = static_cast<int>(state.range(0));
-    options.assignments = static_cast<int>(state.range(1));
-    options.weighted = state.range(2) != 0;
-    options.dropType = static_cast<std::int32_t>(state.range(3));
-    return makeSampleClass(options, builtInDefaultGradeScale());
-}
-
 void setCounters(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
-    state.SetLabel(std::string(state.range(2) ? "weighted" : "plain") + ", drop rule " +
-                   std::to_string(state.range(3)));
+    state.SetLabel(bench::rulesLabel(state));
 }
 
 void BM_GradesTable(benchmark::State& state) {
-    const ClassRecord cls = benchClass(state);
+    const ClassRecord cls = bench::sampleClassOf(state);
     for (auto _ : state) {
         GradesTable table = buildGradesTable(cls);
         benchmark::DoNotOptimize(table);
@@ -44,7 +33,7 @@ void BM_GradesTable(benchmark::State& state) {
 // Sorting on the names (texts in reading order) or on the Average column
 // (descending), then putting the class in the new order.
 void BM_SortClass(benchmark::State& state, bool byName) {
-    const ClassRecord original = benchClass(state);
+    const ClassRecord original = bench::sampleClassOf(state);
     const GradesTable built = buildGradesTable(original);
     const int column = byName ? 1 : built.sheet.maxCol() - 1;
     for (auto _ : state) {

@@ -46,8 +46,8 @@ std::optional<std::uint32_t> rkValue(double value) {
 
 }  // namespace
 
-WorksheetWriter::WorksheetWriter(const Sheet& sheet, Styles& styles, SharedStrings& strings)
-    : sheet_(sheet), styles_(styles), strings_(strings),
+WorksheetWriter::WorksheetWriter(const Sheet& sheet, Styles& styles, SharedStrings& strings, bool selected)
+    : sheet_(sheet), selected_(selected), styles_(styles), strings_(strings),
       body_(static_cast<qsizetype>(sheet.maxRow()) * sheet.maxCol() * 8 + 4096) {
     defaultHeight_ = rowHeightFor(sheet.defaultFormat().font.size);
     writeSettings();
@@ -241,7 +241,8 @@ void WorksheetWriter::writeBlock(const std::vector<RowInfo>& rows, const RecordW
 
 void WorksheetWriter::writeView() {
     const int frozen = sheet_.fixedCols() > 0 && sheet_.fixedCols() < 256 ? sheet_.fixedCols() : 0;
-    std::uint16_t options = 0x0004 | 0x0010 | 0x0020 | 0x0080 | 0x0200 | 0x0400;
+    std::uint16_t options = 0x0004 | 0x0010 | 0x0020 | 0x0080;
+    if (selected_) options |= 0x0200 | 0x0400;  // selected and on show
     if (sheet_.showGridLines()) options |= 0x0002;
     if (frozen > 0) options |= 0x0008 | 0x0100;
     body_.begin(rec::kWindow2);

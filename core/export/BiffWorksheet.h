@@ -21,7 +21,8 @@ namespace markwell::biff {
 // made last, once the substream's place in the workbook stream is known.
 class WorksheetWriter {
 public:
-    WorksheetWriter(const Sheet& sheet, Styles& styles, SharedStrings& strings);
+    // A `selected` worksheet is the one the workbook opens on.
+    WorksheetWriter(const Sheet& sheet, Styles& styles, SharedStrings& strings, bool selected = true);
 
     // Everything after INDEX, from the print settings to EOF.
     const QByteArray& body() const { return body_.bytes(); }
@@ -52,6 +53,7 @@ private:
                   int firstCol, const std::vector<std::uint16_t>& xfs, Value value);
 
     const Sheet& sheet_;
+    bool selected_ = true;
     Styles& styles_;
     SharedStrings& strings_;
     RecordWriter body_;

@@ -29,6 +29,10 @@ std::optional<SheetFileType> sheetFileTypeOf(const QString& path) {
 }
 
 Result<void> writeSheetFile(const Sheet& sheet, const QString& path) {
+    return writeSheetFile(NamedSheets{{firstSheetName(), &sheet}}, path);
+}
+
+Result<void> writeSheetFile(const NamedSheets& sheets, const QString& path) {
     const std::optional<SheetFileType> type = sheetFileTypeOf(path);
     if (!type) {
         const QString suffix = QFileInfo(path).suffix();
@@ -37,10 +41,11 @@ Result<void> writeSheetFile(const Sheet& sheet, const QString& path) {
                                  : SheetFile::tr("\".%1\" is not a spreadsheet type Markwell writes").arg(suffix);
         return fail(unableToCreate(path, SheetFile::tr("%1; use %2.").arg(what, spreadsheetSuffixes())));
     }
+    if (sheets.empty()) return fail(unableToCreate(path, SheetFile::tr("there is no table to write")));
     switch (*type) {
-    case SheetFileType::Xls: return writeXlsFile(sheet, path);
-    case SheetFileType::Xlsx: return writeXlsxFile(sheet, path);
-    case SheetFileType::Csv: return writeCsvFile(sheet, path);
+    case SheetFileType::Xls: return writeXlsFile(sheets, path);
+    case SheetFileType::Xlsx: return writeXlsxFile(sheets, path);
+    case SheetFileType::Csv: return writeCsvFile(*sheets.front().sheet, path);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/Result.h"
+#include "core/export/NamedSheet.h"
 
 #include <QString>
 
@@ -21,5 +22,9 @@ std::optional<SheetFileType> sheetFileTypeOf(const QString& path);
 // XlsxWriter.h, CsvWriter.h), atomically: a failure is reported and leaves
 // any old file whole. Other extensions are refused, naming the supported ones.
 Result<void> writeSheetFile(const Sheet& sheet, const QString& path);
+
+// The same for a workbook of several tables, one worksheet each. A .csv file
+// holds one table only: it gets the first.
+Result<void> writeSheetFile(const NamedSheets& sheets, const QString& path);
 
 }  // namespace markwell

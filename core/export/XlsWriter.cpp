@@ -11,6 +11,9 @@
 
 #include <QCoreApplication>
 
+#include <memory>
+#include <vector>
+
 namespace markwell {
 namespace {
 
@@ -38,9 +41,11 @@ void writeWindow1(RecordWriter& out) {
     out.end();
 }
 
-// The workbook globals: settings, styles, the sheet's entry and the shared
-// strings. Returns where the sheet's stream position is to be filled in.
-qsizetype writeGlobals(RecordWriter& out, const Styles& styles, const SharedStrings& strings) {
+// The workbook globals: settings, styles, an entry for each worksheet and the
+// shared strings. Returns where each worksheet's stream position is to be
+// filled in.
+std::vector<qsizetype> writeGlobals(RecordWriter& out, const Styles& styles, const SharedStrings& strings,
+                                    const std::vector<QString>& names) {
     writeBof(out, kGlobalsSubstream);
     writeU16Record(out, rec::kCodepage, {kUtf16Codepage});
     writeU16Record(out, rec::kWindowProtect, {0});
@@ -54,30 +59,50 @@ qsizetype writeGlobals(RecordWriter& out, const Styles& styles, const SharedStri
     writeU16Record(out, rec::kBookBool, {0});
     styles.write(out);
 
-    out.begin(rec::kBoundSheet);
-    const qsizetype sheetPositionAt = out.position();
-    out.u32(0);  // the worksheet's BOF, filled in later
-    out.u8(0);   // visible
-    out.u8(0);   // a worksheet
-    out.shortString(QStringLiteral("Sheet1"));
-    out.end();
+    std::vector<qsizetype> positionsAt;
+    for (const QString& name : names) {
+        out.begin(rec::kBoundSheet);
+        positionsAt.push_back(out.position());
+        out.u32(0);  // the worksheet's BOF, filled in later
+        out.u8(0);   // visible
+        out.u8(0);   // a worksheet
+        out.shortString(name);
+        out.end();
+    }
 
     writeU16Record(out, rec::kCountry, {1, 1});
     strings.write(out);
     out.begin(rec::kEof);
     out.end();
-    return sheetPositionAt;
+    return positionsAt;
+}
+
+Result<void> checkSheetsFit(const NamedSheets& sheets) {
+    if (sheets.empty()) return fail(XlsWriter::tr("the workbook has no table to write"));
+    for (const NamedSheet& named : sheets) {
+        if (Result<void> fits = checkSheetFits(*named.sheet, kXlsMaxRows, kXlsMaxCols, QStringLiteral(".xls")); !fits) {
+            return fits;
+        }
+    }
+    return {};
+}
+
+NamedSheets onlySheet(const Sheet& sheet) {
+    return {{firstSheetName(), &sheet}};
 }
 
 }  // namespace
 
-Result<QByteArray> xlsWorkbookStream(const Sheet& sheet) {
-    if (Result<void> fits = checkSheetFits(sheet, kXlsMaxRows, kXlsMaxCols, QStringLiteral(".xls")); !fits) {
-        return fits.error();
-    }
-    Styles styles(sheet.defaultFormat());
+Result<QByteArray> xlsWorkbookStream(const NamedSheets& sheets) {
+    if (Result<void> fits = checkSheetsFit(sheets); !fits) return fits.error();
+    // Every worksheet draws on the one table of formats and of texts.
+    Styles styles(sheets.front().sheet->defaultFormat());
     SharedStrings strings;
-    const WorksheetWriter worksheet(sheet, styles, strings);
+    std::vector<std::unique_ptr<WorksheetWriter>> worksheets;
+    for (const NamedSheet& named : sheets) {
+        const bool selected = worksheets.empty();  // the workbook opens on the first
+        worksheets.push_back(std::make_unique<WorksheetWriter>(*named.sheet, styles, strings, selected));
+    }
     if (styles.formatCount() > kXlsMaxCellFormats) {
         return fail(XlsWriter::tr("the table uses %1 different cell formats; a .xls file holds at most %2. "
                                   "Save it as .xlsx or .csv instead.")
@@ -85,26 +110,41 @@ Result<QByteArray> xlsWorkbookStream(const Sheet& sheet) {
     }
 
     RecordWriter globals(64 * 1024);
-    const qsizetype sheetPositionAt = writeGlobals(globals, styles, strings);
-    const auto sheetAt = static_cast<std::uint32_t>(globals.position());
-    globals.patchU32(sheetPositionAt, sheetAt);
-
+    const std::vector<qsizetype> positionsAt = writeGlobals(globals, styles, strings, worksheetNames(sheets));
+    std::vector<QByteArray> heads;
+    auto sheetAt = static_cast<std::uint32_t>(globals.position());
+    for (std::size_t i = 0; i < worksheets.size(); ++i) {
+        globals.patchU32(positionsAt[i], sheetAt);
+        heads.push_back(worksheets[i]->head(sheetAt));
+        sheetAt += static_cast<std::uint32_t>(heads.back().size() + worksheets[i]->body().size());
+    }
     QByteArray stream = globals.bytes();
-    stream += worksheet.head(sheetAt);
-    stream += worksheet.body();
+    for (std::size_t i = 0; i < worksheets.size(); ++i) stream += heads[i] + worksheets[i]->body();
     return stream;
 }
 
-Result<QByteArray> xlsFileBytes(const Sheet& sheet) {
-    Result<QByteArray> stream = xlsWorkbookStream(sheet);
+Result<QByteArray> xlsWorkbookStream(const Sheet& sheet) {
+    return xlsWorkbookStream(onlySheet(sheet));
+}
+
+Result<QByteArray> xlsFileBytes(const NamedSheets& sheets) {
+    Result<QByteArray> stream = xlsWorkbookStream(sheets);
     if (!stream) return stream.error();
-    return xlsCompoundFile(*stream, sheet.print().title);
+    return xlsCompoundFile(*stream, sheets.front().sheet->print().title);
+}
+
+Result<QByteArray> xlsFileBytes(const Sheet& sheet) {
+    return xlsFileBytes(onlySheet(sheet));
+}
+
+Result<void> writeXlsFile(const NamedSheets& sheets, const QString& path) {
+    Result<QByteArray> bytes = xlsFileBytes(sheets);
+    if (!bytes) return fail(unableToCreate(path, bytes.message()));
+    return writeFileAtomically(path, *bytes);
 }
 
 Result<void> writeXlsFile(const Sheet& sheet, const QString& path) {
-    Result<QByteArray> bytes = xlsFileBytes(sheet);
-    if (!bytes) return fail(unableToCreate(path, bytes.message()));
-    return writeFileAtomically(path, *bytes);
+    return writeXlsFile(onlySheet(sheet), path);
 }
 
 }  // namespace markwell

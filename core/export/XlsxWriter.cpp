@@ -152,17 +152,26 @@ Result<void> writeLayout(const Sheet& sheet, lxw_worksheet* worksheet) {
     return {};
 }
 
-Result<void> writeWorkbook(const Sheet& sheet, const QString& tempPath) {
+Result<void> writeWorksheets(const NamedSheets& sheets, lxw_workbook* workbook) {
+    Formats formats(workbook);
+    const std::vector<QString> names = worksheetNames(sheets);
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        const QByteArray name = names[i].toUtf8();
+        lxw_worksheet* worksheet = workbook_add_worksheet(workbook, name.constData());
+        if (!worksheet) return fail(XlsxWriter::tr("the worksheet could not be added"));
+        if (Result<void> written = writeCells(*sheets[i].sheet, worksheet, formats); !written) return written;
+        if (Result<void> written = writeLayout(*sheets[i].sheet, worksheet); !written) return written;
+    }
+    return {};
+}
+
+Result<void> writeWorkbook(const NamedSheets& sheets, const QString& tempPath) {
     lxw_workbook_options options{};
     lxw_workbook* workbook = workbook_new_opt(QFile::encodeName(tempPath).constData(), &options);
     if (!workbook) return fail(XlsxWriter::tr("the workbook could not be started"));
-    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
 
-    Formats formats(workbook);
-    Result<void> written = worksheet ? writeCells(sheet, worksheet, formats)
-                                     : fail(XlsxWriter::tr("the worksheet could not be added"));
-    if (written) written = writeLayout(sheet, worksheet);
-    const QByteArray title = sheet.print().title.toUtf8();
+    Result<void> written = writeWorksheets(sheets, workbook);
+    const QByteArray title = sheets.front().sheet->print().title.toUtf8();
     lxw_doc_properties properties{};
     if (written && !title.isEmpty()) {
         properties.title = const_cast<char*>(title.constData());
@@ -182,11 +191,19 @@ Result<void> writeWorkbook(const Sheet& sheet, const QString& tempPath) {
 
 }  // namespace
 
-Result<void> writeXlsxFile(const Sheet& sheet, const QString& path) {
-    if (Result<void> fits = checkSheetFits(sheet, kXlsxMaxRows, kXlsxMaxCols, QStringLiteral(".xlsx")); !fits) {
-        return fail(unableToCreate(path, fits.message()));
+Result<void> writeXlsxFile(const NamedSheets& sheets, const QString& path) {
+    if (sheets.empty()) return fail(unableToCreate(path, XlsxWriter::tr("the workbook has no table to write")));
+    for (const NamedSheet& named : sheets) {
+        if (Result<void> fits = checkSheetFits(*named.sheet, kXlsxMaxRows, kXlsxMaxCols, QStringLiteral(".xlsx"));
+            !fits) {
+            return fail(unableToCreate(path, fits.message()));
+        }
     }
-    return writeFileAtomicallyVia(path, [&](const QString& tempPath) { return writeWorkbook(sheet, tempPath); });
+    return writeFileAtomicallyVia(path, [&](const QString& tempPath) { return writeWorkbook(sheets, tempPath); });
+}
+
+Result<void> writeXlsxFile(const Sheet& sheet, const QString& path) {
+    return writeXlsxFile(NamedSheets{{firstSheetName(), &sheet}}, path);
 }
 
 }  // namespace markwell

@@ -22,7 +22,8 @@ QString mailAttachmentFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/mail");
 }
 
-Result<QString> writeMailAttachment(const Sheet& report, const QString& studentName, const QString& parentFolder) {
+Result<QString> writeMailAttachment(const NamedSheets& report, const QString& studentName,
+                                    const QString& parentFolder) {
     if (!QDir().mkpath(parentFolder)) {
         return fail(MailAttachment::tr("Unable to create the folder %1 for the attachment.").arg(parentFolder));
     }

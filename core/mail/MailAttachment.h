@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/Result.h"
+#include "core/export/NamedSheet.h"
 
 #include <QString>
 
@@ -8,15 +9,16 @@ namespace markwell {
 
 class Sheet;
 
-// Writes a student's report as the attachment of a message: into a new
-// folder of its own that only this user can open (a fresh "mail-XXXXXX"
-// under `parentFolder`, which is made when missing), named by
-// attachmentFileName(studentName). The folder is kept afterwards, as the
+// Writes a student's report (a workbook of one or more tables, one worksheet
+// each) as the attachment of a message: into a new folder of its own that
+// only this user can open (a fresh "mail-XXXXXX" under `parentFolder`, which
+// is made when missing), named by attachmentFileName(studentName). The folder is kept afterwards, as the
 // mail program reads the file after we hand it over; a new folder for each
 // message means no earlier file is ever written over.
 //
 // Gives the written file's path, or why nothing could be written.
-Result<QString> writeMailAttachment(const Sheet& report, const QString& studentName, const QString& parentFolder);
+Result<QString> writeMailAttachment(const NamedSheets& report, const QString& studentName,
+                                    const QString& parentFolder);
 
 // Where attachments go: the user's cache folder for the program.
 QString mailAttachmentFolder();

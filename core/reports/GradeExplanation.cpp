@@ -90,7 +90,10 @@ QString GradeExplanation::unroundedAverage() const {
 }
 
 std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const GradesTable& table, int row) {
-    const Sheet& sheet = table.sheet;
+    return explainGrade(cls, table.sheet, row);
+}
+
+std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& sheet, int row) {
     const GradesLayout layout = GradesLayout::of(sheet);
     if (!layout.isStudentRow(row) || !layout.hasAssignments()) return std::nullopt;
 
@@ -190,6 +193,13 @@ QString explanationSummary(const GradeExplanation& e) {
                               : Text::tr("%1 of %2 points").arg(number(e.earned), number(e.possible));
     if (!droppedTitles.isEmpty()) text += Text::tr(" after dropping %1").arg(droppedTitles.join(QStringLiteral(", ")));
     return text + QStringLiteral(" = ") + e.shownAverage;
+}
+
+QString averageToolTip(const ClassRecord& cls, const Sheet& grades, int row, int col) {
+    const GradesLayout layout = GradesLayout::of(grades);
+    if (!layout.hasAssignments() || col != layout.averageCol()) return {};
+    const std::optional<GradeExplanation> explanation = explainGrade(cls, grades, row);
+    return explanation ? explanationSummary(*explanation) : QString();
 }
 
 }  // namespace markwell

@@ -60,6 +60,9 @@ struct GradeExplanation {
 // The explanation for the student row `row` of `table`, the grades table of
 // `cls` as built. A row that is not a student's gives none.
 std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const GradesTable& table, int row);
+// The same from the grades table's cells alone: the dropped cells are found
+// again for that row, as the table's rebuild finds them.
+std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& grades, int row);
 
 // The explanation as a table: the assignment rows under their heading, the
 // type rows under theirs (weights only), then Earned, Possible, Average and
@@ -72,5 +75,10 @@ QString countsText(const GradeExplanation& explanation, const GradeExplanation::
 // The short form for the Average cell's tool tip: "252 of 265 points after
 // dropping Homework 1 (lowest score overall) = 95.09%".
 QString explanationSummary(const GradeExplanation& explanation);
+
+// The tool tip of a cell of the grades table: the short form for a student's
+// Average cell, nothing for any other cell. Worked out for that one row
+// only, when asked.
+QString averageToolTip(const ClassRecord& cls, const Sheet& grades, int row, int col);
 
 }  // namespace markwell

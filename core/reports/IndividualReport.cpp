@@ -6,6 +6,7 @@
 #include "core/data/Tables.h"
 #include "core/grading/EntryIndex.h"
 #include "core/grading/GradesLayout.h"
+#include "core/reports/GradeExplanation.h"
 #include "core/reports/ReportCells.h"
 #include "core/reports/ReportStyle.h"
 
@@ -49,6 +50,22 @@ void writeNoPercent(Sheet& sheet, int row) {
     sheet.setText(row, 5, QStringLiteral("-"));
 }
 
+bool isDropped(GradeExplanation::Counts counts) {
+    return counts == GradeExplanation::Counts::DroppedOverall || counts == GradeExplanation::Counts::DroppedOfType;
+}
+
+// The rows of the scores the grades table dropped, red as it draws them
+// there; `assignments` is the explanation's list, in the class's order.
+void markDroppedRows(Sheet& sheet, const std::vector<GradeExplanation::AssignmentRow>& assignments) {
+    for (std::size_t k = 0; k < assignments.size(); ++k) {
+        if (!isDropped(assignments[k].counts)) continue;
+        const int row = static_cast<int>(k) + 2;
+        CellFont red = sheet.format(row, 1).font;
+        red.color = colour::kRed;
+        sheet.setFont(CellRange{row, 1, row, kColumns}, red);
+    }
+}
+
 }  // namespace
 
 QString studentIdText(const StudentInfo& student) {
@@ -88,15 +105,23 @@ Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int st
     sheet.setText(totalRow, 1, IndividualReport::tr("Total"));
     sheet.setNumber(totalRow, 2, earned);
     sheet.setNumber(totalRow, 3, possible);
+    // The weighted average is not the Total row's points over its total.
+    if (cls.weightGrades.enabled) {
+        sheet.setMaxRow(totalRow + 2);
+        sheet.setText(totalRow + 2, 1, IndividualReport::tr("Weighted average: see Why"));
+    }
     // The grades table's own Average and Grade: weights and dropping included.
+    std::optional<GradeExplanation> explanation;
     if (const std::optional<int> row = gradesRowOf(grades, cp1252::toUnicode(who.name))) {
         const GradesLayout layout = GradesLayout::of(grades);
         if (layout.hasAssignments()) {
             sheet.setText(totalRow, 4, grades.text(*row, layout.averageCol()));
             sheet.setText(totalRow, 5, grades.text(*row, layout.gradeCol()));
+            explanation = explainGrade(cls, grades, *row);
         }
     }
     applyReportStyle(sheet);
+    if (explanation) markDroppedRows(sheet, explanation->assignments);
     return sheet;
 }
 

@@ -23,6 +23,9 @@ namespace markwell {
 //                total added up (as the grades table's Total row), and the
 //                student's Average and Grade exactly as the grades table
 //                shows them, weights and dropped scores included
+//   row n+5      under weights only: "Weighted average: see Why" (row n+4
+//                empty), as the average is not the Total row's percentage
+// The rows of the scores the grades table dropped are red, as there.
 Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int student);
 
 // By type (7 rows x 5): "Type", "Points", "Total", "Percent", "Grade", then

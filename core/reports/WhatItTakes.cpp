@@ -22,17 +22,28 @@ using Text = WhatItTakesText;
 
 // A student's grade depends on their own entries, the assignments' totals
 // and the rules alone: the class with that student only grades the same and
-// is quick to grade again and again.
+// is quick to grade again and again. It is built up from those alone, as a
+// copy of a large class would take longer than all the grading after it.
 ClassRecord classOfOne(const ClassRecord& cls, const std::string& name) {
-    ClassRecord one = cls;
-    std::erase_if(one.students, [&name](const StudentInfo& s) { return s.name != name; });
-    one.comments.clear();
-    one.Seats.clear();
-    for (AssignmentInfo& a : one.assignments) {
-        std::erase_if(a.namegrade, [&name](const std::string& entry) {
+    ClassRecord one;
+    one.gridProps = cls.gridProps;
+    one.gradeScale = cls.gradeScale;
+    one.weightGrades = cls.weightGrades;
+    one.lowScoreInfo = cls.lowScoreInfo;
+    for (const StudentInfo& s : cls.students) {
+        if (s.name == name) one.students.push_back(s);
+    }
+    one.assignments.reserve(cls.assignments.size());
+    for (const AssignmentInfo& a : cls.assignments) {
+        AssignmentInfo& kept = one.assignments.emplace_back();
+        kept.title = a.title;
+        kept.description = a.description;
+        kept.assign_type = a.assign_type;
+        kept.total = a.total;
+        for (const std::string& entry : a.namegrade) {
             const PointEntry e = splitPointEntry(entry);
-            return !e.hasSeparator || e.name != name;
-        });
+            if (e.hasSeparator && e.name == name) kept.namegrade.push_back(entry);
+        }
     }
     return one;
 }

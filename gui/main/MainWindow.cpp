@@ -9,6 +9,7 @@
 #include "gui/pages/GradesPage.h"
 #include "gui/document/RecoveryKeeper.h"
 #include "gui/pages/SeatingPage.h"
+#include "core/reports/GradeExplanation.h"
 #include "core/scales/ScaleStore.h"
 #include "core/seating/SeatingEditor.h"
 #include "gui/seating/SeatingView.h"
@@ -90,6 +91,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
     gradesPage_->setPointsHandler([this](int row, int col, const QString& text) { return storeTypedPoints(row, col, text); });
+    gradesPage_->view()->setToolTipProvider(
+        [this](int row, int col) { return averageToolTip(document_.classRecord, grades_.sheet, row, col); });
     connect(gradesPage_, &GradesPage::typingRefused, this,
             [this](const QString& hint) { statusBar()->showMessage(hint, kNoticeMilliseconds); });
     connect(attendancePage_, &AttendancePage::marksChanged, this, &MainWindow::setDirty);

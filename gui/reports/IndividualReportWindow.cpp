@@ -6,9 +6,12 @@
 #include "core/mail/MailAddress.h"
 #include "core/mail/MailAttachment.h"
 #include "gui/mail/MailLauncher.h"
+#include "core/reports/GradeExplanation.h"
 #include "core/reports/IndividualReport.h"
+#include "core/reports/ReportCells.h"
 #include "core/reports/ReportStyle.h"
 #include "gui/reports/ReportWindowParts.h"
+#include "gui/reports/WhatItTakesPanel.h"
 #include "gui/sheetview/SheetView.h"
 
 #include <QComboBox>
@@ -31,6 +34,14 @@ QLabel* boldLabel(const QString& text, QWidget* buddy) {
     label->setFont(font);
     label->setBuddy(buddy);
     return label;
+}
+
+// What the Why page shows when there is no grade to explain.
+Sheet nothingToExplain() {
+    Sheet sheet;
+    sheet.setText(1, 1, IndividualReportWindow::tr("No assignments: there is no grade to explain."));
+    applyReportStyle(sheet);
+    return sheet;
 }
 
 }  // namespace
@@ -67,6 +78,7 @@ IndividualReportWindow::IndividualReportWindow(ReportInput input, UserDialogs& d
     pages_->setTabPosition(QTabWidget::South);
     pages_->addTab(overallView_, tr("Overall"));
     pages_->addTab(typeView_, tr("Assignment Type"));
+    pages_->addTab(makeWhyPage(), tr("Why"));
     ReportWindowParts::addPageKeys(this, pages_);
 
     QPushButton* print = nullptr;
@@ -74,7 +86,7 @@ IndividualReportWindow::IndividualReportWindow(ReportInput input, UserDialogs& d
     QPushButton* email = buttons->addButton(tr("E-mail"), QDialogButtonBox::ActionRole);
     email->setObjectName(QStringLiteral("emailButton"));
     email->setAutoDefault(false);
-    email->setToolTip(tr("Send the Overall table to the student as a spreadsheet file"));
+    email->setToolTip(tr("Send the Overall table and the Why table to the student as a spreadsheet file"));
     connect(print, &QPushButton::clicked, this, &IndividualReportWindow::printPage);
     connect(email, &QPushButton::clicked, this, &IndividualReportWindow::emailReport);
 
@@ -92,6 +104,19 @@ IndividualReportWindow::~IndividualReportWindow() {
     // The views let go of the tables before the tables go.
     overallView_->setSheet(nullptr);
     typeView_->setSheet(nullptr);
+    whyView_->setSheet(nullptr);
+}
+
+QWidget* IndividualReportWindow::makeWhyPage() {
+    whyView_ = ReportWindowParts::readOnlyView(QStringLiteral("whyView"));
+    whatItTakes_ = new WhatItTakesPanel(input_.cls);
+    whyPage_ = new QWidget;
+    whyPage_->setObjectName(QStringLiteral("whyPage"));
+    auto* layout = new QVBoxLayout(whyPage_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(whyView_, 1);
+    layout->addWidget(whatItTakes_);
+    return whyPage_;
 }
 
 QString IndividualReportWindow::idText() const {
@@ -106,24 +131,39 @@ void IndividualReportWindow::showStudent(int index) {
     overall_ = individualOverallSheet(input_.cls, input_.grades, index);
     byType_ = individualTypeSheet(input_.cls, index);
     const QString name = cp1252::toUnicode(student.name);
-    for (Sheet* sheet : {&overall_, &byType_}) {
+    const std::optional<int> row = gradesRowOf(input_.grades, name);
+    const std::optional<GradeExplanation> explanation =
+        row ? explainGrade(input_.cls, input_.grades, *row) : std::nullopt;
+    explained_ = explanation.has_value();
+    why_ = explained_ ? explanationSheet(*explanation) : nothingToExplain();
+    for (Sheet* sheet : {&overall_, &byType_, &why_}) {
         setReportPrintout(*sheet, input_.gradeFilePath, input_.gradeFilePath, name);
     }
     ReportWindowParts::show(overallView_, &overall_);
     ReportWindowParts::show(typeView_, &byType_);
+    ReportWindowParts::show(whyView_, &why_);
+    whatItTakes_->setStudent(student.name);
+}
+
+const Sheet& IndividualReportWindow::sheetOnShow() const {
+    const QWidget* page = pages_->currentWidget();
+    if (page == typeView_) return byType_;
+    if (page == whyPage_) return why_;
+    return overall_;
 }
 
 void IndividualReportWindow::printPage() {
-    ReportWindowParts::print(this, dialogs_, pages_->currentWidget() == typeView_ ? byType_ : overall_);
+    ReportWindowParts::print(this, dialogs_, sheetOnShow());
 }
 
 void IndividualReportWindow::emailReport() {
     const int index = students_->currentIndex();
     if (index < 0) return;
     const StudentInfo& student = input_.cls.students[static_cast<std::size_t>(index)];
-    // Always the Overall table, whichever page is on show.
-    const Result<QString> written =
-        writeMailAttachment(overall_, cp1252::toUnicode(student.name), mailAttachmentFolder());
+    // Always the Overall table and the explanation, whichever page is on show.
+    NamedSheets report{{tr("Overall"), &overall_}};
+    if (explained_) report.push_back({tr("Why"), &why_});
+    const Result<QString> written = writeMailAttachment(report, cp1252::toUnicode(student.name), mailAttachmentFolder());
     if (!written) {
         dialogs_.warn(this, tr("The grades could not be written for the message, so no message was started.") +
                                 QLatin1Char('\n') + written.message());

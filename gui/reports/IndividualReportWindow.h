@@ -15,11 +15,14 @@ namespace markwell {
 class MailLauncher;
 class SheetView;
 class UserDialogs;
+class WhatItTakesPanel;
 
 // "Individual Student Information": one student's marks at a time, on the
 // pages "Overall" (assignment by assignment, with the grades table's average
-// and grade in the totals row) and "Assignment Type". Print prints the page
-// on show; E-mail writes the Overall table as a spreadsheet file and hands it
+// and grade in the totals row), "Assignment Type" and "Why" (how the average
+// and grade came out, step by step, and what it would take for a letter).
+// Print prints the table of the page on show; E-mail writes the Overall
+// table and the explanation as a spreadsheet file of two sheets and hands it
 // to the mail program with the student's address. Changes nothing in the class.
 class IndividualReportWindow : public QDialog {
     Q_OBJECT
@@ -32,6 +35,9 @@ public:
     QString idText() const;
     const Sheet& overallSheet() const { return overall_; }
     const Sheet& typeSheet() const { return byType_; }
+    const Sheet& whySheet() const { return why_; }
+    QWidget* whyPage() const { return whyPage_; }
+    WhatItTakesPanel* whatItTakes() const { return whatItTakes_; }
 
     // Shows the student at this index of the class.
     void showStudent(int index);
@@ -44,11 +50,19 @@ private:
     MailLauncher& mail_;
     Sheet overall_;
     Sheet byType_;
+    Sheet why_;
+    bool explained_ = false;  // why_ explains a grade (the class has assignments)
     QComboBox* students_ = nullptr;
     QLineEdit* id_ = nullptr;
     QTabWidget* pages_ = nullptr;
     SheetView* overallView_ = nullptr;
     SheetView* typeView_ = nullptr;
+    SheetView* whyView_ = nullptr;
+    QWidget* whyPage_ = nullptr;
+    WhatItTakesPanel* whatItTakes_ = nullptr;
+
+    QWidget* makeWhyPage();
+    const Sheet& sheetOnShow() const;
 };
 
 }  // namespace markwell

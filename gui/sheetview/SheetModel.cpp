@@ -85,6 +85,10 @@ QVariant SheetModel::cellData(int row, int col, int role) const {
     }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(toQtAlignment(sheet_->format(row, col).alignment, sheet_->kind(row, col)));
+    case Qt::ToolTipRole: {
+        const QString tip = toolTips_ ? toolTips_(row, col) : QString();
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     default:
         return {};
     }

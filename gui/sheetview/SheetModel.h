@@ -24,6 +24,10 @@ public:
     // Whether a cell may be typed into; consulted only while editing is on.
     using EditPermission = std::function<bool(int row, int col)>;
 
+    // A cell's tool tip, asked for only when the pointer rests on the cell;
+    // an empty text shows none.
+    using ToolTipProvider = std::function<QString(int row, int col)>;
+
     explicit SheetModel(QObject* parent = nullptr);
 
     void setSheet(Sheet* sheet);
@@ -39,6 +43,7 @@ public:
     bool isEditable(int row, int col) const;
     // Whether the cell may be typed into once typing is switched on.
     bool permits(int row, int col) const { return !permission_ || permission_(row, col); }
+    void setToolTipProvider(ToolTipProvider provider) { toolTips_ = std::move(provider); }
 
     // The grid's own heading of a column (A, B, ..., Z, AA, ...); a sheet may
     // name its columns and rows otherwise.
@@ -60,6 +65,7 @@ private:
 
     Sheet* sheet_ = nullptr;
     EditPermission permission_;
+    ToolTipProvider toolTips_;
     // Tables share a handful of formats: their fonts are built once.
     mutable std::vector<StyleEntry> fonts_;
 };

@@ -87,6 +87,7 @@ public:
     // Closes the cell being typed into, dropping what was typed.
     void cancelEdit();
     void setEditPermission(SheetModel::EditPermission permission);
+    void setToolTipProvider(SheetModel::ToolTipProvider provider) { model_->setToolTipProvider(std::move(provider)); }
     void setEndEditHandler(EndEditHandler handler) { endEdit_ = std::move(handler); }
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
     // With a handler, a character typed where no typing is taken goes to it

@@ -12,10 +12,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+
+#include <optional>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -72,6 +77,22 @@ private:
     QByteArray path_;
     QByteArray cache_;
 };
+
+// The names of the worksheets of an .xls file as the project's independent
+// reader finds them; none when the reader cannot run here.
+std::optional<QStringList> worksheetNamesIn(const QString& xls) {
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(MARKWELL_SOURCE_DIR "/tests/core/export/read_xls.py"), xls});
+    if (!python.waitForFinished(60000) || python.exitStatus() != QProcess::NormalExit) return std::nullopt;
+    if (python.exitCode() != 0) return std::nullopt;
+    QStringList names;
+    const QJsonObject json = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    for (const QJsonValue& sheet : json[QStringLiteral("sheets")].toArray()) {
+        names << sheet.toObject()[QStringLiteral("name")].toString();
+    }
+    return names;
+}
 
 IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
     h.open(writeClass(h.folder.path(), QStringLiteral("mail.grs"), cls));
@@ -169,6 +190,12 @@ void MailTest::reportIsAttachedWithTheExactArguments() {
     QCOMPARE(QFileInfo(attachment).fileName(), QStringLiteral("Bob Stone.xls"));
     QVERIFY(attachment.startsWith(env.cacheFolder() + QStringLiteral("/")));
     QVERIFY(QFileInfo(attachment).size() > 0);
+    // The Overall table and the explanation, each on a sheet of its own.
+    if (const std::optional<QStringList> sheets = worksheetNamesIn(attachment)) {
+        QCOMPARE(*sheets, (QStringList{QStringLiteral("Overall"), QStringLiteral("Why")}));
+    } else {
+        qWarning("The spreadsheet reader cannot run here: the attachment's sheets are not read back.");
+    }
     QTest::qWait(50);
     QCOMPARE(h.dialogs.count(Kind::Warn), 0);
 

@@ -439,6 +439,7 @@ void ReportWindowsTest::helpPagesDescribeTheWindowsAsTheyAre() {
         HelpTopic topic;
         const char* mentions;
     } pages[] = {{HelpTopic::IndividualReport, "Assignment Type"},
+                 {HelpTopic::IndividualReport, "What would it take?"},
                  {HelpTopic::Statistics, "Standard deviation"},
                  {HelpTopic::Graph, "Overall"},
                  {HelpTopic::Email, "xdg-email"},

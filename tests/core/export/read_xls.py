@@ -2,7 +2,9 @@
 found as JSON: cell values and types, formats, column widths, view and print
 settings, every message xlrd logged, and the problems a record-level check of
 the workbook stream found (record sizes, shared-string splitting, EXTSST,
-INDEX/DBCELL offsets, DIMENSIONS, ROW extents).
+INDEX/DBCELL offsets, DIMENSIONS, ROW extents, in every worksheet). The
+cells, formats and settings at the top are the first worksheet's; under
+"sheets" come the name, selection and cells of every worksheet in order.
 
 Usage: read_xls.py FILE.xls
 Exit 3 when xlrd is not installed, so the caller can skip.
@@ -285,6 +287,30 @@ def describe_xf(book, xf):
     }
 
 
+KINDS = {xlrd.XL_CELL_EMPTY: "empty", xlrd.XL_CELL_TEXT: "text", xlrd.XL_CELL_NUMBER: "number",
+         xlrd.XL_CELL_BLANK: "blank"}
+
+
+def read_cells(book, sheet, formats, format_ids):
+    cells, styles = [], []
+    for r in range(sheet.nrows):
+        row_cells, row_styles = [], []
+        for c in range(sheet.ncols):
+            cell = sheet.cell(r, c)
+            row_cells.append([KINDS.get(cell.ctype, "other %d" % cell.ctype), cell.value])
+            if cell.xf_index is None or cell.xf_index < 0:
+                row_styles.append(-1)
+                continue
+            desc = json.dumps(describe_xf(book, book.xf_list[cell.xf_index]), sort_keys=True)
+            if desc not in format_ids:
+                format_ids[desc] = len(formats)
+                formats.append(json.loads(desc))
+            row_styles.append(format_ids[desc])
+        cells.append(row_cells)
+        styles.append(row_styles)
+    return cells, styles
+
+
 def main():
     path = sys.argv[1]
     with open(path, "rb") as f:
@@ -301,27 +327,17 @@ def main():
         problems.append("the stream does not start with BOF")
     texts = check_sst(recs, problems)
     bound = [r for r in recs if r[1] == 0x0085]
-    settings = check_sheet(recs, struct.unpack_from("<I", bound[0][2], 0)[0], problems) if bound else {}
+    all_settings = [check_sheet(recs, struct.unpack_from("<I", b[2], 0)[0], problems) for b in bound]
+    settings = all_settings[0] if all_settings else {}
     summary = doc.get_named_stream("\x05SummaryInformation")
 
-    kinds = {xlrd.XL_CELL_EMPTY: "empty", xlrd.XL_CELL_TEXT: "text", xlrd.XL_CELL_NUMBER: "number",
-             xlrd.XL_CELL_BLANK: "blank"}
-    formats, format_ids, cells, styles = [], {}, [], []
-    for r in range(sheet.nrows):
-        row_cells, row_styles = [], []
-        for c in range(sheet.ncols):
-            cell = sheet.cell(r, c)
-            row_cells.append([kinds.get(cell.ctype, "other %d" % cell.ctype), cell.value])
-            if cell.xf_index is None or cell.xf_index < 0:
-                row_styles.append(-1)
-                continue
-            desc = json.dumps(describe_xf(book, book.xf_list[cell.xf_index]), sort_keys=True)
-            if desc not in format_ids:
-                format_ids[desc] = len(formats)
-                formats.append(json.loads(desc))
-            row_styles.append(format_ids[desc])
-        cells.append(row_cells)
-        styles.append(row_styles)
+    formats, format_ids = [], {}
+    sheets = []
+    for each in book.sheets():
+        each_cells, each_styles = read_cells(book, each, formats, format_ids)
+        sheets.append({"name": each.name, "selected": bool(each.sheet_selected), "nrows": each.nrows,
+                       "ncols": each.ncols, "cells": each_cells, "styles": each_styles})
+    cells, styles = sheets[0]["cells"], sheets[0]["styles"]
 
     columns = {}
     for c, info in sheet.colinfo_map.items():
@@ -338,6 +354,7 @@ def main():
         "showGridLines": bool(sheet.show_grid_lines),
         "print": settings,
         "title": summary_title(summary) if summary else None,
+        "sheets": sheets,
     }))
 
 

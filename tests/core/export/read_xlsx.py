@@ -1,6 +1,7 @@
 """Reads an .xlsx file with openpyxl, an independent reader, and prints what
 it found as JSON: cell values and types, formats, column widths, view and
-print settings, the title, and every warning openpyxl gave.
+print settings of the first worksheet, the title, every warning openpyxl
+gave, and under "sheets" the name and cells of every worksheet in order.
 
 Usage: read_xlsx.py FILE.xlsx
 Exit 3 when openpyxl is not installed, so the caller can skip.
@@ -40,31 +41,42 @@ def describe(cell):
     }
 
 
+def read_cells(sheet, formats, format_ids):
+    cells, styles = [], []
+    for row in sheet.iter_rows(min_row=1, max_row=sheet.max_row, max_col=sheet.max_column):
+        row_cells, row_styles = [], []
+        for cell in row:
+            if cell.value is None:
+                row_cells.append(["empty" if not cell.has_style else "blank", None])
+            elif cell.data_type == "n":
+                row_cells.append(["number", cell.value])
+            elif cell.data_type == "s":
+                row_cells.append(["text", cell.value])
+            else:
+                row_cells.append(["other " + cell.data_type, str(cell.value)])
+            desc = json.dumps(describe(cell), sort_keys=True)
+            if desc not in format_ids:
+                format_ids[desc] = len(formats)
+                formats.append(json.loads(desc))
+            row_styles.append(format_ids[desc])
+        cells.append(row_cells)
+        styles.append(row_styles)
+    return cells, styles
+
+
 def main():
     path = sys.argv[1]
     with warnings.catch_warnings(record=True) as caught:
         warnings.simplefilter("always")
         book = openpyxl.load_workbook(path)
+        formats, format_ids = [], {}
+        sheets = []
+        for each in book.worksheets:
+            each_cells, each_styles = read_cells(each, formats, format_ids)
+            sheets.append({"name": each.title, "nrows": each.max_row, "ncols": each.max_column,
+                           "cells": each_cells, "styles": each_styles})
         sheet = book.worksheets[0]
-        formats, format_ids, cells, styles = [], {}, [], []
-        for row in sheet.iter_rows(min_row=1, max_row=sheet.max_row, max_col=sheet.max_column):
-            row_cells, row_styles = [], []
-            for cell in row:
-                if cell.value is None:
-                    row_cells.append(["empty" if not cell.has_style else "blank", None])
-                elif cell.data_type == "n":
-                    row_cells.append(["number", cell.value])
-                elif cell.data_type == "s":
-                    row_cells.append(["text", cell.value])
-                else:
-                    row_cells.append(["other " + cell.data_type, str(cell.value)])
-                desc = json.dumps(describe(cell), sort_keys=True)
-                if desc not in format_ids:
-                    format_ids[desc] = len(formats)
-                    formats.append(json.loads(desc))
-                row_styles.append(format_ids[desc])
-            cells.append(row_cells)
-            styles.append(row_styles)
+        cells, styles = sheets[0]["cells"], sheets[0]["styles"]
 
         columns = {}
         for c in range(1, sheet.max_column + 1):
@@ -89,6 +101,7 @@ def main():
             "printGridLines": bool(sheet.print_options.gridLines),
         },
         "title": book.properties.title,
+        "sheets": sheets,
     }))
 
 

@@ -107,3 +107,56 @@ TEST(IndividualReport, MarksWrittenAsNumbersStayNumbersForSpreadsheets) {
     EXPECT_EQ(sheet.kind(3, 2), CellKind::Text);  // shown exactly as stored
     EXPECT_EQ(sheet.text(3, 2), QStringLiteral("08"));
 }
+
+namespace {
+
+QList<bool> redRows(const Sheet& sheet) {
+    QList<bool> red;
+    for (int row = 2; row <= sheet.maxRow(); ++row) {
+        bool all = true;
+        for (int col = 1; col <= sheet.maxCol(); ++col) all = all && sheet.format(row, col).font.color == colour::kRed;
+        red << all;
+    }
+    return red;
+}
+
+}  // namespace
+
+TEST(IndividualReport, DroppedScoresAreRedAsInTheGradesTableForEachStudent) {
+    // Ann drops Quiz 1 (2 of 10), Anne Quiz 2 (1 of 10); no one drops a test.
+    ClassRecord cls = makeClass({"Ann", "Anne"}, {{"Quiz 1", "Quiz", 10, {"2", "9"}},
+                                                  {"Quiz 2", "Quiz", 10, {"10", "1"}},
+                                                  {"Test 1", "Test", 100, {"90", "20"}}});
+    EXPECT_EQ(redRows(individualOverallSheet(cls, buildGradesTable(cls).sheet, 0)),
+              (QList<bool>{false, false, false, false, false}));
+    dropByType(cls, {2});
+    const GradesTable grades = buildGradesTable(cls);
+    const Sheet ann = individualOverallSheet(cls, grades.sheet, 0);
+    EXPECT_EQ(redRows(ann), (QList<bool>{true, false, false, false, false}));
+    EXPECT_EQ(redRows(individualOverallSheet(cls, grades.sheet, 1)), (QList<bool>{false, true, false, false, false}));
+    // The red is the grades table's: the same cells are red there.
+    EXPECT_EQ(grades.sheet.format(2, 2).font.color, colour::kRed);
+    EXPECT_EQ(grades.sheet.format(3, 3).font.color, colour::kRed);
+    // Only the colour changes: the row keeps the report's font.
+    EXPECT_EQ(ann.format(2, 1).font.name, ann.format(3, 1).font.name);
+    EXPECT_EQ(ann.format(2, 1).font.size, ann.format(3, 1).font.size);
+
+    // The lowest overall: Ann's 2 of 10 is also her lowest of all.
+    cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
+    EXPECT_EQ(redRows(individualOverallSheet(cls, buildGradesTable(cls).sheet, 1)),
+              (QList<bool>{false, true, false, false, false}));
+}
+
+TEST(IndividualReport, AWeightedAverageSaysSoUnderTheTable) {
+    ClassRecord cls = makeClass({"Ann"}, {{"Quiz 1", "Quiz", 10, {"5"}}, {"Test 1", "Test", 100, {"90"}}});
+    EXPECT_EQ(tableText(individualOverallSheet(cls, buildGradesTable(cls).sheet, 0)).size(), 5);
+    cls.weightGrades = {0, 80, 20, 0, 0, 0, true};
+    const GradesTable grades = buildGradesTable(cls);
+    const QStringList weighted = tableText(individualOverallSheet(cls, grades.sheet, 0));
+    ASSERT_EQ(weighted.size(), 7);
+    // The grades table's weighted average, not the Total row's 95 of 110 (86.36%).
+    EXPECT_EQ(grades.sheet.text(2, 5), QStringLiteral("89.02%"));
+    EXPECT_EQ(weighted.at(4), QStringLiteral("Total|95|110|89.02%|B"));
+    EXPECT_EQ(weighted.at(5), QStringLiteral("||||"));
+    EXPECT_EQ(weighted.at(6), QStringLiteral("Weighted average: see Why||||"));
+}

@@ -70,7 +70,7 @@ TEST(MailAttachment, EachReportGoesIntoANewPrivateFolderAndOverwritesNothing) {
     QStringList written;
     for (const QString& name : {QStringLiteral("../../x"), QStringLiteral("a/b"), QStringLiteral(".."), QString(),
                                 QStringLiteral("../../x")}) {
-        const Result<QString> path = writeMailAttachment(report, name, parent);
+        const Result<QString> path = writeMailAttachment({{QStringLiteral("Overall"), &report}}, name, parent);
         ASSERT_TRUE(path.ok()) << path.message().toStdString();
         const QFileInfo file(*path);
         EXPECT_TRUE(file.isFile());
@@ -96,7 +96,8 @@ TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {
     QFile f(blocker);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    const Result<QString> path = writeMailAttachment(Sheet(), QStringLiteral("Ann"), blocker);
+    const Sheet empty;
+    const Result<QString> path = writeMailAttachment({{QStringLiteral("Overall"), &empty}}, QStringLiteral("Ann"), blocker);
     ASSERT_FALSE(path.ok());
     EXPECT_TRUE(path.message().contains(blocker)) << path.message().toStdString();
 
@@ -105,6 +106,6 @@ TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {
     huge.setMaxRow(70000);
     huge.setText(70000, 1, QStringLiteral("x"));
     const QString parent = cache.filePath(QStringLiteral("mail"));
-    EXPECT_FALSE(writeMailAttachment(huge, QStringLiteral("Ann"), parent).ok());
+    EXPECT_FALSE(writeMailAttachment({{QStringLiteral("Overall"), &huge}}, QStringLiteral("Ann"), parent).ok());
     EXPECT_TRUE(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }

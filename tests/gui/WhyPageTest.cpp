@@ -1,0 +1,186 @@
+// The individual report's Why page and "What would it take?", and the
+// Average cell's tool tip on the grades page, over the small class worked
+// out by hand (see ClassFixtures.h).
+
+#include "core/data/Tables.h"
+#include "gui/pages/GradesPage.h"
+#include "gui/reports/IndividualReportWindow.h"
+#include "gui/reports/WhatItTakesPanel.h"
+#include "gui/sheetview/SheetView.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/support/PdfText.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QTabWidget>
+
+using namespace markwell;
+using namespace markwell::testing;
+
+namespace {
+
+QStringList items(const QComboBox* box) {
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+    return texts;
+}
+
+// The first cells of the row whose first cell is `label`.
+QString rowStarting(const Sheet& sheet, const QString& label, int cells) {
+    for (int row = 1; row <= sheet.maxRow(); ++row) {
+        if (sheet.text(row, 1) != label) continue;
+        QStringList texts;
+        for (int col = 1; col <= cells; ++col) texts << sheet.text(row, col);
+        return texts.join(QLatin1Char('|'));
+    }
+    return QStringLiteral("<no row %1>").arg(label);
+}
+
+IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
+    h.open(writeClass(h.folder.path(), QStringLiteral("why.grs"), cls));
+    h.window->actions().individualReport->trigger();
+    auto* report = h.window->findChild<IndividualReportWindow*>();
+    if (report && !QTest::qWaitForWindowExposed(report)) return nullptr;
+    return report;
+}
+
+QString toolTipAt(const SheetView* view, int row, int col) {
+    return view->model()->data(view->model()->index(row - 1, col - 1), Qt::ToolTipRole).toString();
+}
+
+}  // namespace
+
+class WhyPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void whyPageExplainsTheStudentOnShow();
+    void whyPagePrintsTheExplanation();
+    void whatItTakesFollowsTheChoicesAndTheStudent();
+    void whatItTakesIsReachedByKeyboardAndNamed();
+    void averageCellToolTipGivesTheShortForm();
+};
+
+void WhyPageTest::whyPageExplainsTheStudentOnShow() {
+    WindowHarness h;
+    IndividualReportWindow* report = openReport(h, smallClass());
+    QVERIFY(report);
+    QCOMPARE(report->pages()->count(), 3);
+    QCOMPARE(report->pages()->tabText(2), QStringLiteral("Why"));
+    auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
+    QVERIFY(view && !view->inCellEditing());
+    QCOMPARE(view->sheet(), &report->whySheet());
+
+    const Sheet& why = report->whySheet();
+    QCOMPARE(rowStarting(why, QStringLiteral("Quiz 1"), 5), QStringLiteral("Quiz 1|Quiz|8|10|yes"));
+    QCOMPARE(rowStarting(why, QStringLiteral("Earned"), 2), QStringLiteral("Earned|98"));
+    QCOMPARE(rowStarting(why, QStringLiteral("Average"), 3), QStringLiteral("Average|89.090909|89.09%"));
+    QCOMPARE(rowStarting(why, QStringLiteral("Grade"), 3), QStringLiteral("Grade|B|B: 80 to 89.9"));
+
+    // Cleo's "-" on Quiz 1 counts nothing: 80 of 100.
+    report->studentList()->setCurrentIndex(2);
+    QCOMPARE(view->sheet(), &report->whySheet());
+    QCOMPARE(rowStarting(why, QStringLiteral("Quiz 1"), 5), QStringLiteral("Quiz 1|Quiz|-|10|no: does not count (-)"));
+    QCOMPARE(rowStarting(why, QStringLiteral("Possible"), 2), QStringLiteral("Possible|100"));
+    QCOMPARE(rowStarting(why, QStringLiteral("Average"), 3), QStringLiteral("Average|80.000000|80.00%"));
+    QVERIFY(!h.window->document().modified);
+}
+
+void WhyPageTest::whyPagePrintsTheExplanation() {
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    WindowHarness h;
+    IndividualReportWindow* report = openReport(h, smallClass());
+    QVERIFY(report);
+    report->studentList()->setCurrentIndex(1);
+    report->pages()->setCurrentWidget(report->whyPage());
+    const QString pdf = h.path(QStringLiteral("why.pdf"));
+    h.dialogs.printToPdf(pdf);
+    report->printPage();
+    const QString text = pdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("Counts")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Bob Stone")));  // the report's header
+    QVERIFY(text.contains(QStringLiteral("69.090909")));
+    QVERIFY(!text.contains(QStringLiteral("What would it take")));  // the table only
+}
+
+void WhyPageTest::whatItTakesFollowsTheChoicesAndTheStudent() {
+    WindowHarness h;
+    IndividualReportWindow* report = openReport(h, smallClass());
+    QVERIFY(report);
+    WhatItTakesPanel* panel = report->whatItTakes();
+    QCOMPARE(items(panel->assignmentList()), (QStringList{"Quiz 1", "Test 1"}));
+    QCOMPARE(items(panel->letterList()), (QStringList{"A", "B", "C", "D", "F"}));
+    // The last assignment and the best letter to begin with. Ann: (8 + x) / 110 >= 90%.
+    QCOMPARE(panel->assignmentList()->currentText(), QStringLiteral("Test 1"));
+    QCOMPARE(panel->answerText(), QStringLiteral("Needs 91 of 100 points on \"Test 1\" for A (average 90.00%)."));
+
+    panel->assignmentList()->setCurrentIndex(0);  // (x + 90) / 110 >= 90%
+    QCOMPARE(panel->answerText(), QStringLiteral("Needs 9 of 10 points on \"Quiz 1\" for A (average 90.00%)."));
+    panel->letterList()->setCurrentIndex(1);      // B with 0: 90 / 110 = 81.82%
+    QCOMPARE(panel->answerText(), QStringLiteral("B is reached with 0 points on \"Quiz 1\" (average 81.82%)."));
+
+    // Bob (6 and 70): the quiz alone cannot lift him to A, nor B.
+    report->studentList()->setCurrentIndex(1);
+    QCOMPARE(panel->answerText(),
+             QStringLiteral("B is out of reach on \"Quiz 1\": 10 of 10 points give C (average 72.73%)."));
+    panel->letterList()->setCurrentIndex(2);      // C: (x + 70) / 110 >= 70% at x = 7
+    QCOMPARE(panel->answerText(), QStringLiteral("Needs 7 of 10 points on \"Quiz 1\" for C (average 70.00%)."));
+}
+
+void WhyPageTest::whatItTakesIsReachedByKeyboardAndNamed() {
+    WindowHarness h;
+    IndividualReportWindow* report = openReport(h, smallClass());
+    QVERIFY(report);
+    WhatItTakesPanel* panel = report->whatItTakes();
+    for (QWidget* control : {static_cast<QWidget*>(panel->assignmentList()), static_cast<QWidget*>(panel->letterList())}) {
+        QVERIFY(!control->accessibleName().isEmpty());
+        QVERIFY(control->focusPolicy() & Qt::TabFocus);
+    }
+    const auto buddyText = [panel](QWidget* buddy) {
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->buddy() == buddy) return label->text();
+        }
+        return QString();
+    };
+    QCOMPARE(buddyText(panel->assignmentList()), QStringLiteral("&Assignment"));
+    QCOMPARE(buddyText(panel->letterList()), QStringLiteral("&Letter"));
+    auto* answer = panel->findChild<QLabel*>(QStringLiteral("whatItTakesAnswer"));
+    QVERIFY(answer && !answer->accessibleName().isEmpty() && (answer->focusPolicy() & Qt::TabFocus));
+
+    // Ctrl+PgDn twice reaches the page; Alt+L then takes the letter list.
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
+    QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(report->pages()->currentWidget(), report->whyPage());
+    QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(panel->letterList()));
+    QTest::keyClick(panel->letterList(), Qt::Key_Down);
+    QCOMPARE(panel->letterList()->currentText(), QStringLiteral("B"));
+    // Ann: (8 + x) / 110 >= 80% at x = 80.
+    QCOMPARE(panel->answerText(), QStringLiteral("Needs 80 of 100 points on \"Test 1\" for B (average 80.00%)."));
+}
+
+void WhyPageTest::averageCellToolTipGivesTheShortForm() {
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    h.open(writeClass(h.folder.path(), QStringLiteral("tips.grs"), cls));
+    const SheetView* view = h.window->gradesPage()->view();
+    // Names, Quiz 1, Test 1, Total, Average, Grade; students in rows 2 to 4.
+    QCOMPARE(toolTipAt(view, 2, 5), QStringLiteral("98 of 110 points = 89.09%"));
+    QCOMPARE(toolTipAt(view, 4, 5), QStringLiteral("80 of 100 points = 80.00%"));
+    for (const auto& [row, col] : {std::pair{1, 5}, std::pair{2, 4}, std::pair{2, 6}, std::pair{2, 1}, std::pair{6, 5}}) {
+        QVERIFY2(toolTipAt(view, row, col).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(row).arg(col)));
+    }
+
+    // After a change of the rules the tip follows the table as rebuilt.
+    cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
+    h.window->replaceClass(cls);
+    const QString tip = toolTipAt(view, 2, 5);
+    QCOMPARE(tip, QStringLiteral("90 of 100 points after dropping Quiz 1 (lowest score overall) = 90.00%"));
+    QVERIFY(tip.endsWith(view->sheet()->text(2, 5)));  // the cell's own average
+}
+
+MARKWELL_GUI_TEST_MAIN(WhyPageTest)
+#include "WhyPageTest.moc"
