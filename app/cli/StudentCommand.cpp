@@ -2,13 +2,23 @@
 #include "app/cli/Commands.h"
 #include "core/export/SheetFile.h"
 #include "core/grading/GradesTable.h"
+#include "core/reports/GradeExplanation.h"
 #include "core/reports/IndividualReport.h"
 
+#include <QCoreApplication>
+
 namespace markwell::cli {
+namespace {
+
+struct StudentCommand {
+    Q_DECLARE_TR_FUNCTIONS(StudentCommand)
+};
+
+}  // namespace
 
 // student FILE NAME [--type] [-o OUT]: the individual report of the first
 // student of that name: the Overall table, or by type; -o also writes the
-// Overall table as the e-mail command attaches it (.xls, .xlsx or .csv).
+// workbook the window's E-mail attaches (.xls, .xlsx or .csv).
 int runStudent(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const QString output = args.output;
@@ -22,7 +32,12 @@ int runStudent(const CommandArguments& args, const Console& console) {
     printSheet(args.isSet(QStringLiteral("type")) ? individualTypeSheet(*cls, *student) : overall, console);
 
     if (output.isEmpty()) return kExitOk;
-    if (const Result<void> written = writeSheetFile(overall, output); !written) {
+    // The workbook the window's E-mail attaches: the Overall table and, when
+    // there is a grade to explain, the explanation.
+    const std::optional<Sheet> why = studentExplanationSheet(*cls, grades.sheet, *student);
+    NamedSheets workbook{{StudentCommand::tr("Overall"), &overall}};
+    if (why) workbook.push_back({StudentCommand::tr("Why"), &*why});
+    if (const Result<void> written = writeSheetFile(workbook, output); !written) {
         console.error(written.message());
         return kExitFailed;
     }

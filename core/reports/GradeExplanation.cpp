@@ -1,12 +1,14 @@
 #include "core/reports/GradeExplanation.h"
 
 #include "core/common/NumberText.h"
+#include "core/common/Cp1252.h"
 #include "core/data/Tables.h"
 #include "core/grading/EntryIndex.h"
 #include "core/grading/GradesAssembly.h"
 #include "core/grading/GradesLayout.h"
 #include "core/grading/LetterGrade.h"
 #include "core/grading/PointTotals.h"
+#include "core/reports/ReportCells.h"
 #include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
@@ -200,6 +202,14 @@ QString averageToolTip(const ClassRecord& cls, const Sheet& grades, int row, int
     if (!layout.hasAssignments() || col != layout.averageCol()) return {};
     const std::optional<GradeExplanation> explanation = explainGrade(cls, grades, row);
     return explanation ? explanationSummary(*explanation) : QString();
+}
+
+std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student) {
+    const QString name = cp1252::toUnicode(cls.students.at(static_cast<std::size_t>(student)).name);
+    const std::optional<int> row = gradesRowOf(grades, name);
+    const std::optional<GradeExplanation> explanation = row ? explainGrade(cls, grades, *row) : std::nullopt;
+    if (!explanation) return std::nullopt;
+    return explanationSheet(*explanation);
 }
 
 }  // namespace markwell

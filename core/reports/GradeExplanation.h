@@ -64,6 +64,10 @@ std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Grade
 // again for that row, as the table's rebuild finds them.
 std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& grades, int row);
 
+// The explanation of the student at index `student` of the class, as a
+// table: none when the class has no assignments to explain a grade by.
+std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student);
+
 // The explanation as a table: the assignment rows under their heading, the
 // type rows under theirs (weights only), then Earned, Possible, Average and
 // Grade, an empty row between the blocks. markwell-cli prints it as it is.

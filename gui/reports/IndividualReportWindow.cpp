@@ -131,11 +131,9 @@ void IndividualReportWindow::showStudent(int index) {
     overall_ = individualOverallSheet(input_.cls, input_.grades, index);
     byType_ = individualTypeSheet(input_.cls, index);
     const QString name = cp1252::toUnicode(student.name);
-    const std::optional<int> row = gradesRowOf(input_.grades, name);
-    const std::optional<GradeExplanation> explanation =
-        row ? explainGrade(input_.cls, input_.grades, *row) : std::nullopt;
-    explained_ = explanation.has_value();
-    why_ = explained_ ? explanationSheet(*explanation) : nothingToExplain();
+    std::optional<Sheet> why = studentExplanationSheet(input_.cls, input_.grades, index);
+    explained_ = why.has_value();
+    why_ = explained_ ? std::move(*why) : nothingToExplain();
     for (Sheet* sheet : {&overall_, &byType_, &why_}) {
         setReportPrintout(*sheet, input_.gradeFilePath, input_.gradeFilePath, name);
     }

@@ -157,7 +157,7 @@ TEST(ReportCommands, MailtoPrintsTheEncodedAddressOfTheFirstStudentOfTheName) {
     EXPECT_EQ(shipped.out, QStringLiteral("mailto:zooneill@students.example.org?subject=Grades&body=\n"));
 }
 
-TEST(ReportCommands, StudentWritesTheOverallTableAsTheMailAttachmentIs) {
+TEST(ReportCommands, StudentWritesTheWorkbookTheMailAttachmentIs) {
     QTemporaryDir dir;
     for (const QString& type : {QStringLiteral("csv"), QStringLiteral("xls")}) {
         SCOPED_TRACE(qPrintable(type));
@@ -176,6 +176,12 @@ TEST(ReportCommands, StudentWritesTheOverallTableAsTheMailAttachmentIs) {
         EXPECT_EQ(total[1].toArray()[1].toVariant().toString(), QStringLiteral("369.5"));
         EXPECT_EQ(total[3].toArray()[1].toString(), QStringLiteral("84.40%"));
         EXPECT_EQ(rows[3].toArray()[0].toArray()[1].toString(), QStringLiteral("Homework 2"));
+        // A workbook holds the explanation beside it, as the window's E-mail sends it; CSV the table alone.
+        const QJsonArray sheets = read.json[QStringLiteral("sheets")].toArray();
+        if (type == QStringLiteral("xls")) {
+            ASSERT_EQ(sheets.size(), 2);
+            EXPECT_EQ(sheets[1].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Why"));
+        }
     }
     const QString wrong = dir.filePath(QStringLiteral("liam.txt"));
     const CliRun refused = runCli({QStringLiteral("student"), kPeriod1, QStringLiteral("Liam D'Angelo"),
