@@ -1,7 +1,8 @@
 // Any sequence of the chart's commands, the seats replaced in between as
 // opening another class does, keeps the current seat pointing at a seat of
 // the class or at none, and keeps every seat the teacher moves or sizes
-// within the chart and no smaller than the minimum.
+// within the chart and no smaller than the minimum. Every change undoes to
+// the class as it was before it and redoes to the class as it left it.
 
 #include "fuzz/FuzzCheck.h"
 
@@ -85,7 +86,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Bytes in(data, size);
     Document document;
     int changes = 0;
-    SeatingEditor editor(document, [&changes] { ++changes; });
+    SeatingEditor editor(document, [&document, &changes](const Change& change) -> Result<void> {
+        const ClassRecord before = document.classRecord;
+        Result<ChangeMade> made = change.applyTo(document);
+        if (!made) return fail(made.message());
+        if (!made->step) {
+            FUZZ_CHECK(document.classRecord == before);
+            return {};
+        }
+        ++changes;
+        const ClassRecord after = document.classRecord;
+        made->step->undo(document);
+        FUZZ_CHECK(document.classRecord == before);
+        made->step->redo(document);
+        FUZZ_CHECK(document.classRecord == after);
+        return {};
+    });
     while (in.more()) {
         const std::size_t before = document.classRecord.Seats.size();
         const int changesBefore = changes;

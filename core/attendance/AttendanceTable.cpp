@@ -59,18 +59,28 @@ Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int
     sheet.setText(1, layout.excusedCol(), QStringLiteral("E"));
     sheet.setText(1, layout.totalCol(), QStringLiteral("Total"));
 
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const int row = static_cast<int>(i) + 2;
-        sheet.setText(row, 1, cp1252::toUnicode(names[i]));
-        if (i >= marks.size() || !marks[i]) continue;
-        for (int day = 1; day <= days; ++day) {
-            const char code = (*marks[i])[static_cast<std::size_t>(day - 1)];
-            if (code != ' ' && code != '\0') sheet.setText(row, layout.dayCol(day), cp1252::toUnicode(std::string(1, code)));
-        }
-    }
+    for (std::size_t i = 0; i < names.size(); ++i) sheet.setText(static_cast<int>(i) + 2, 1, cp1252::toUnicode(names[i]));
+    showStoredMarks(sheet, marks);
     calculateAttendance(sheet);
     formatTable(sheet, month, year);
     return sheet;
+}
+
+bool showStoredMarks(Sheet& sheet, const std::vector<std::optional<DayMarks>>& marks) {
+    const AttendanceLayout layout = AttendanceLayout::of(sheet);
+    bool changed = false;
+    for (int row = 2; row <= layout.maxRow; ++row) {
+        const auto student = static_cast<std::size_t>(row - 2);
+        const std::optional<DayMarks> stored = student < marks.size() ? marks[student] : std::nullopt;
+        for (int day = 1; day <= std::min(layout.days(), capacity::kAttendanceDays); ++day) {
+            const char code = stored ? (*stored)[static_cast<std::size_t>(day - 1)] : ' ';
+            const QString text = code != ' ' && code != '\0' ? cp1252::toUnicode(std::string(1, code)) : QString();
+            if (sheet.text(row, layout.dayCol(day)) == text) continue;
+            sheet.setText(row, layout.dayCol(day), text);
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 void calculateAttendance(Sheet& sheet) {

@@ -46,6 +46,11 @@ inline constexpr PlatformColour kWeekendShade = 0xE0E0E0;
 Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int year,
                            const std::vector<std::optional<DayMarks>>& marks);
 
+// Puts each student row's stored marks (none: an empty row) into its day
+// cells, as the table for the month shows them; false when every cell
+// already showed its mark. The counts are left for calculateAttendance.
+bool showStoredMarks(Sheet& sheet, const std::vector<std::optional<DayMarks>>& marks);
+
 // Counts the cells holding exactly "T", "U" and "E" in every student row and
 // writes the counts and their sum into the last four columns.
 void calculateAttendance(Sheet& sheet);

@@ -1,32 +1,35 @@
 #include "core/seating/SeatingEditor.h"
 
+#include "core/seating/SeatChanges.h"
+
 namespace markwell {
 namespace {
 
-bool lookAccepted(const SeatingInfo& look) {
-    return !isTeacherCaption(look.name) && seatTextsFit(look);
+Result<void> makeDirectly(Document& document, const Change& change) {
+    Result<ChangeMade> made = change.applyTo(document);
+    if (!made) return fail(made.message());
+    if (made->step) document.modified = true;
+    return {};
 }
 
 }  // namespace
 
-void applySeatLook(SeatingInfo& seat, const SeatingInfo& look) {
-    seat.name = look.name;
-    seat.font_style = look.font_style;
-    seat.font_color = look.font_color;
-    seat.font_size = look.font_size;
-    seat.font_name = look.font_name;
-    seat.color = look.color;
+SeatingEditor::SeatingEditor(Document& document, Door door) : document_(document), door_(std::move(door)) {
+    if (!door_) door_ = [&document](const Change& change) { return makeDirectly(document, change); };
 }
 
-SeatingEditor::SeatingEditor(Document& document, std::function<void()> changed)
-    : document_(document), changed_(std::move(changed)) {}
-
-void SeatingEditor::changed() {
-    if (changed_) changed_();
-    else document_.modified = true;
+bool SeatingEditor::make(const Change& change, std::optional<SeatId> after) {
+    // Whoever the door tells of the change sees the seat current as it will be.
+    making_ = Making{after};
+    const bool made = door_(change).ok();
+    making_.reset();
+    if (made && after) choose(*after);
+    if (made && !after) current_.reset();
+    return made;
 }
 
 std::optional<SeatId> SeatingEditor::current() const {
+    if (making_) return making_->after && seatAt(document_.classRecord, *making_->after) ? making_->after : std::nullopt;
     if (!current_) return std::nullopt;
     const SeatingInfo* seat = seatAt(document_.classRecord, current_->id);
     // Another seat in its place is not the seat that was chosen.
@@ -55,67 +58,55 @@ void SeatingEditor::clearCurrent() {
 }
 
 std::optional<SeatId> SeatingEditor::add(const SeatingInfo& look, int rowWidth) {
-    if (!lookAccepted(look)) return std::nullopt;
     const ClassRecord& cls = document_.classRecord;
     std::vector<QRect> taken{seatRect(cls.teacherSeat)};
     for (const SeatingInfo& other : cls.Seats) taken.push_back(seatRect(other));
     SeatingInfo seat;
     applySeatLook(seat, look);
     setSeatRect(seat, firstFreeSeatPlace(taken, rowWidth));
-    document_.classRecord.Seats.push_back(std::move(seat));
-    const SeatId id = SeatId::student(document_.classRecord.Seats.size() - 1);
-    choose(id);
-    changed();
+    const SeatId id = SeatId::student(cls.Seats.size());
+    if (!make(addSeatChange(std::move(seat)), id)) return std::nullopt;
     return id;
 }
 
 bool SeatingEditor::editCurrent(const SeatingInfo& look) {
     const std::optional<SeatId> id = currentStudentSeat();
-    if (!id || !lookAccepted(look)) return false;
-    SeatingInfo& seat = *seatAt(document_.classRecord, *id);
-    SeatingInfo edited = seat;
-    applySeatLook(edited, look);
-    if (edited == seat) return false;
-    seat = std::move(edited);
-    choose(*id);
-    changed();
-    return true;
+    if (!id) return false;
+    const SeatingInfo before = *seatAt(document_.classRecord, *id);
+    if (!make(editSeatChange(*id, look), id)) return false;
+    return !(*seatAt(document_.classRecord, *id) == before);
 }
 
 bool SeatingEditor::deleteCurrent(const std::function<bool()>& confirmed) {
     const std::optional<SeatId> id = currentStudentSeat();
     if (!id || !confirmed()) return false;
-    std::vector<SeatingInfo>& seats = document_.classRecord.Seats;
-    seats.erase(seats.begin() + static_cast<std::ptrdiff_t>(id->index()));
-    current_.reset();
-    changed();
-    return true;
+    return make(deleteSeatChange(*id), std::nullopt);
 }
 
-bool SeatingEditor::place(SeatId id, const QRect& rect) {
-    SeatingInfo* seat = seatAt(document_.classRecord, id);
+bool SeatingEditor::place(SeatId id, const std::function<Change(const QRect& before)>& change) {
+    const SeatingInfo* seat = seatAt(document_.classRecord, id);
     if (!seat) return false;
-    const bool moved = seatRect(*seat) != rect;
-    if (moved) setSeatRect(*seat, rect);
-    choose(id);
-    if (moved) changed();
-    return moved;
+    const QRect before = seatRect(*seat);
+    const bool made = make(change(before), id);
+    if (!made) choose(id);
+    return made && seatRect(*seatAt(document_.classRecord, id)) != before;
 }
 
 bool SeatingEditor::move(SeatId id, const QPoint& centre) {
-    const SeatingInfo* seat = seatAt(document_.classRecord, id);
-    return seat && place(id, movedSeatRect(seatRect(*seat), centre));
+    return place(id, [id, centre](const QRect& before) { return moveSeatChange(id, movedSeatRect(before, centre)); });
 }
 
 bool SeatingEditor::nudgeCurrent(int dx, int dy) {
     const std::optional<SeatId> id = current();
-    if (!id) return false;
-    return place(*id, nudgedSeatRect(seatRect(*seatAt(document_.classRecord, *id)), dx, dy));
+    return id && place(*id, [id = *id, dx, dy](const QRect& before) {
+               return nudgeSeatChange(id, nudgedSeatRect(before, dx, dy));
+           });
 }
 
 bool SeatingEditor::resize(SeatId id, SeatHandle handle, const QPoint& to) {
-    const SeatingInfo* seat = seatAt(document_.classRecord, id);
-    return seat && place(id, resizedSeatRect(seatRect(*seat), handle, to));
+    return place(id, [id, handle, to](const QRect& before) {
+        return resizeSeatChange(id, resizedSeatRect(before, handle, to));
+    });
 }
 
 }  // namespace markwell

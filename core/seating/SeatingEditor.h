@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/Document.h"
+#include "core/editing/Change.h"
 #include "core/seating/SeatGeometry.h"
 #include "core/seating/Seats.h"
 
@@ -16,15 +17,17 @@ namespace markwell {
 //
 // The current seat is an id, checked on every use: it names nothing once
 // its seat is gone or is no longer the seat that was chosen (the class was
-// replaced), and it is none after a deletion and whenever the seats are
-// replaced. Every change that alters a seat counts as a change to the class;
-// a click that only chooses a seat does not, nor a move that leaves the seat
-// where it was.
+// replaced, or an undo took it back), and it is none after a deletion and
+// whenever the seats are replaced. Every command that alters a seat is a
+// change (see SeatChanges.h) made through the door; a click that only
+// chooses a seat is none, nor a move that leaves the seat where it was.
 class SeatingEditor {
 public:
-    // `changed` is told of every change to the class; without it the
-    // document is marked modified directly.
-    explicit SeatingEditor(Document& document, std::function<void()> changed = {});
+    // Makes a change of the document, or hands back why it was refused.
+    using Door = std::function<Result<void>(const Change& change)>;
+
+    // Without a door, changes are made on the document directly and mark it modified.
+    explicit SeatingEditor(Document& document, Door door = {});
 
     const ClassRecord& classRecord() const { return document_.classRecord; }
 
@@ -64,16 +67,20 @@ private:
         SeatId id;
         SeatingInfo seat;  // as it was when chosen or last changed here
     };
-    bool place(SeatId id, const QRect& rect);
+    // Makes the change through the door; `after` is the seat current once it is made.
+    bool make(const Change& change, std::optional<SeatId> after);
+    // Makes the change that puts the seat elsewhere, given where it is; it becomes current.
+    bool place(SeatId id, const std::function<Change(const QRect& before)>& change);
     void choose(SeatId id);
-    void changed();
 
     Document& document_;
-    std::function<void()> changed_;
+    Door door_;
     std::optional<Chosen> current_;
+    // A change of this editor's on its way through the door.
+    struct Making {
+        std::optional<SeatId> after;
+    };
+    std::optional<Making> making_;
 };
-
-// The look `look` gives a seat: its caption, font and fill; the seat keeps its place and size.
-void applySeatLook(SeatingInfo& seat, const SeatingInfo& look);
 
 }  // namespace markwell

@@ -18,6 +18,11 @@ public:
         step_->undo(document_);
         changed_();
     }
+    // Every change may take in the one after it (ChangeStep::absorb).
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        return step_->absorb(*static_cast<const ChangeCommand*>(other)->step_);
+    }
     void redo() override {
         if (made_) {
             made_ = false;

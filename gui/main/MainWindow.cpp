@@ -11,7 +11,9 @@
 #include "gui/pages/SeatingPage.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/scales/ScaleStore.h"
-#include "core/seating/SeatingEditor.h"
+#include "gui/document/ClassHistory.h"
+#include "gui/main/AttendanceCommands.h"
+#include "gui/main/SeatingCommands.h"
 #include "gui/seating/SeatingView.h"
 
 #include <QApplication>
@@ -23,6 +25,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <utility>
 
@@ -58,12 +61,15 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
 
+    history_ = new ClassHistory(document_, this);
+    connect(history_, &ClassHistory::documentChanged, this, &MainWindow::setDirty);
     commands_ = std::make_unique<DocumentCommands>(document_, dialogs_, scales_, settings_, this,
                                                    [this]() -> const Sheet& { return grades_.sheet; });
     connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
         if (page_ != Page::Grades) showPage(Page::Grades);
-        // The seats are another class's now: none of them is current.
-        seating_->clearCurrent();
+        // The seats are another class's now: none of them is current, and no step applies to them.
+        seatingCommands_->forgetCurrentSeat();
+        history_->stack().clear();
         attendanceShown_ = false;
         rebuildGrades();
     });
@@ -95,7 +101,6 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
         [this](int row, int col) { return averageToolTip(document_.classRecord, grades_.sheet, row, col); });
     connect(gradesPage_, &GradesPage::typingRefused, this,
             [this](const QString& hint) { statusBar()->showMessage(hint, kNoticeMilliseconds); });
-    connect(attendancePage_, &AttendancePage::marksChanged, this, &MainWindow::setDirty);
 
     statusLabel_ = new QLabel;
     statusLabel_->setObjectName(QStringLiteral("statusLine"));
@@ -108,7 +113,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     createMenus();
     createToolBars();
     createGradesContextMenu();
-    connectSeatingPage();
+    connectPageCommands();
     acceptGradeFileDrops();
 
     restoreWindowPlace();
@@ -120,8 +125,12 @@ MainWindow::~MainWindow() {
     // table first, so that a cell still being typed into closes without
     // reporting its value to a class that is gone.
     gradesPage_->showTable(nullptr);
-    // The chart's editor goes with this window's members, before the page.
-    seatingPage_->view()->setEditor(nullptr);
+}
+
+void MainWindow::connectPageCommands() {
+    seatingCommands_ = std::make_unique<SeatingCommands>(document_, *history_, seatingPage_, dialogs_, actions_, this,
+                                                         [this] { return page_ == Page::Seating; });
+    attendanceCommands_ = std::make_unique<AttendanceCommands>(*history_, attendancePage_, dialogs_, this);
 }
 
 void MainWindow::keepRecoveryCopies() {

@@ -20,7 +20,9 @@ class QToolBar;
 
 namespace markwell {
 
+class AttendanceCommands;
 class AttendancePage;
+class ClassHistory;
 class GradesPage;
 class HelpCenter;
 class MailLauncher;
@@ -28,7 +30,7 @@ struct ReportInput;
 class PasswordProtection;
 class RecoveryKeeper;
 class ScaleStore;
-class SeatingEditor;
+class SeatingCommands;
 class SeatingPage;
 class SettingsStore;
 class UserDialogs;
@@ -51,7 +53,8 @@ public:
     GradesPage* gradesPage() const { return gradesPage_; }
     AttendancePage* attendancePage() const { return attendancePage_; }
     SeatingPage* seatingPage() const { return seatingPage_; }
-    const SeatingEditor& seatingEditor() const { return *seating_; }
+    SeatingCommands& seatingCommands() const { return *seatingCommands_; }
+    ClassHistory& history() const { return *history_; }
     QTabWidget* pages() const { return pages_; }
     const MainActions& actions() const { return actions_; }
     QString statusText() const;
@@ -98,8 +101,6 @@ public slots:
     void printGradesWithNames();
     void printGradesWithIds();
     void printAttendance();
-    // The seating chart, from any page while the Seating page can be reached.
-    void printSeating();
     void previewPrint();
     void copySelection();
     void toggleGridLines();
@@ -120,11 +121,6 @@ public slots:
     void editWeights();
     void editDropRule();
     void editOptions();
-    // The seat commands of the Seating page; Edit and Delete work on the
-    // current student seat, and Delete asks first.
-    void addSeat();
-    void editSeat();
-    void deleteSeat();
     void showNextPage();
     void showPreviousPage();
     void showHelp();
@@ -159,9 +155,8 @@ private:
     void acceptGradeFileDrops();
     // Opens the class at `path` as File > Open would, asking to save first.
     void openNamedClass(const QString& path);
-    void connectSeatingPage();
-    void applySeatStates();
-    void previewSeating();
+    // The command objects of the Seating and Attendance pages.
+    void connectPageCommands();
     void applyCommandStates();
     CommandStates commandStatesOn(Page page) const;
     void pageChanged(int index);
@@ -201,7 +196,9 @@ private:
     GradesTable grades_;
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<RecoveryKeeper> recovery_;
-    std::unique_ptr<SeatingEditor> seating_;
+    ClassHistory* history_ = nullptr;
+    std::unique_ptr<SeatingCommands> seatingCommands_;
+    std::unique_ptr<AttendanceCommands> attendanceCommands_;
     bool activated_ = false;
     // Whether the Attendance page was shown since the class was opened: the
     // first showing starts at today's month, later ones keep the month the

@@ -3,6 +3,7 @@
 #include "gui/main/MainWindow.h"
 
 #include "gui/shared/UserDialogs.h"
+#include "gui/main/SeatingCommands.h"
 #include "gui/pages/GradesPage.h"
 
 #include <QAction>
@@ -32,7 +33,6 @@ void MainWindow::connectActions() {
     run(a.printWithNames, &MainWindow::printGradesWithNames);
     run(a.printWithIds, &MainWindow::printGradesWithIds);
     run(a.printAttendance, &MainWindow::printAttendance);
-    run(a.printSeating, &MainWindow::printSeating);
     run(a.printPreview, &MainWindow::previewPrint);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     run(a.copy, &MainWindow::copySelection);
@@ -49,9 +49,6 @@ void MainWindow::connectActions() {
     run(a.weightedGrades, &MainWindow::editWeights);
     run(a.dropLowest, &MainWindow::editDropRule);
     run(a.options, &MainWindow::editOptions);
-    run(a.addSeat, &MainWindow::addSeat);
-    run(a.editSeat, &MainWindow::editSeat);
-    run(a.deleteSeat, &MainWindow::deleteSeat);
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
     run(a.individualReport, &MainWindow::showIndividualReport);
@@ -193,7 +190,7 @@ void MainWindow::applyCommandStates() {
     a.gradeInformation->setEnabled(s.gradeInformation);
     a.earlierVersions->setEnabled(s.earlierVersions);
     a.gridLines->setChecked(cls.gridProps.grid_lines);
-    applySeatStates();
+    seatingCommands_->applySeatStates();
 
     pages_->setTabEnabled(static_cast<int>(Page::Attendance), s.otherPagesOpen || page_ == Page::Attendance);
     pages_->setTabEnabled(static_cast<int>(Page::Seating), s.otherPagesOpen || page_ == Page::Seating);

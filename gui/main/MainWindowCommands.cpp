@@ -13,6 +13,7 @@
 #include "gui/editors/StudentListDialog.h"
 #include "gui/help/AboutDialog.h"
 #include "gui/help/HelpCenter.h"
+#include "gui/main/SeatingCommands.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/pages/GradesPage.h"
 #include "gui/printing/PrintJob.h"
@@ -59,7 +60,7 @@ void MainWindow::printPage() {
     switch (page_) {
     case Page::Grades: printGrades(false); break;
     case Page::Attendance: printAttendance(); break;
-    case Page::Seating: printSeating(); break;
+    case Page::Seating: seatingCommands_->printSeating(); break;
     }
 }
 
@@ -73,7 +74,7 @@ void MainWindow::printGradesWithIds() {
 
 void MainWindow::previewPrint() {
     if (page_ == Page::Seating) {
-        previewSeating();
+        seatingCommands_->previewSeating();
         return;
     }
     const Sheet copy = page_ == Page::Attendance ? attendanceCopy() : gradesCopy(false);

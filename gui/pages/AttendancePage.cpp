@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace markwell {
 namespace {
@@ -135,7 +134,7 @@ void AttendancePage::makePopup() {
     add("clearMark", tr("Clear"), QString());
 }
 
-void AttendancePage::setClass(std::vector<std::string> names, AttendanceBook* book, const QString& unusable) {
+void AttendancePage::setClass(std::vector<std::string> names, const AttendanceBook* book, const QString& unusable) {
     names_ = std::move(names);
     book_ = book;
     unusable_ = unusable;
@@ -200,33 +199,22 @@ void AttendancePage::markSelection(const QString& mark) {
     if (!takesMarks()) return;
     const AttendanceLayout layout = AttendanceLayout::of(sheet_);
     const CellRange range = sheet_.resolve(sheet_.selection());
-    bool changed = false;
+    MonthMarks wanted{month_, year_, {}};
+    const char code = mark.isEmpty() ? ' ' : mark.front().toLatin1();
     for (int row = range.r1; row <= range.r2; ++row) {
+        const auto student = static_cast<std::size_t>(row - 2);
         for (int col = range.c1; col <= range.c2; ++col) {
-            if (!layout.isDayCell(row, col) || sheet_.text(row, col) == mark) continue;
-            sheet_.setText(row, col, mark);
-            changed = true;
+            if (!layout.isDayCell(row, col) || student >= names_.size() || sheet_.text(row, col) == mark) continue;
+            wanted.marks.push_back({names_[student], col - AttendanceLayout::kFirstDayCol + 1, code});
         }
     }
-    if (!changed) return;
-    calculateAttendance(sheet_);
-    storeRows(range.r1, range.r2);
-    view_->refreshCells(CellRange{range.r1, 1, range.r2, sheet_.maxCol()});
-    emit marksChanged();
+    if (!wanted.marks.empty()) emit marksWanted(wanted);
 }
 
-void AttendancePage::storeRows(int first, int last) {
-    const AttendanceLayout layout = AttendanceLayout::of(sheet_);
-    const std::vector<DayMarks> all = attendanceMarks(sheet_);
-    std::vector<std::string> names;
-    std::vector<DayMarks> marks;
-    for (int row = std::max(first, 2); row <= last && layout.isStudentRow(row); ++row) {
-        const auto student = static_cast<std::size_t>(row - 2);
-        if (student >= names_.size() || student >= all.size()) break;
-        names.push_back(names_[student]);
-        marks.push_back(all[student]);
-    }
-    book_->storeMonth(month_, year_, names, marks);
+void AttendancePage::showStoredMarks() {
+    if (!book_ || !markwell::showStoredMarks(sheet_, book_->marksOf(month_, year_, names_))) return;
+    calculateAttendance(sheet_);
+    view_->refreshCells(CellRange{2, 1, sheet_.maxRow(), sheet_.maxCol()});
 }
 
 SheetView::KeyDecision AttendancePage::keyPressed(const QKeyEvent& key) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/attendance/AttendanceBook.h"
+#include "core/attendance/AttendanceChanges.h"
 #include "core/sheet/Sheet.h"
 #include "gui/sheetview/SheetView.h"
 
@@ -19,10 +20,11 @@ namespace markwell {
 
 // The Attendance page: one month of marks (T tardy, U unexcused, E excused)
 // per student and day, with the counts. The month is chosen with the month
-// and year lists or the calendar. The page shows and marks the attendance
-// the class document holds: a mark goes into the document at once, stays
-// there when another month is shown, and reaches the attendance file when
-// the class is saved.
+// and year lists or the calendar. The page shows the attendance the class
+// document holds and asks for marks (marksWanted); whoever keeps the
+// document makes them, and the page shows them once told (showStoredMarks).
+// A mark stays in the document when another month is shown and reaches the
+// attendance file when the class is saved.
 class AttendancePage : public QWidget {
     Q_OBJECT
 public:
@@ -31,10 +33,12 @@ public:
     explicit AttendancePage(QWidget* parent = nullptr);
 
     // The class shown: its students' names in class order and the document's
-    // attendance, which the page reads and marks. A non-empty `unusable` says
+    // attendance, which the page reads. A non-empty `unusable` says
     // why the class's attendance file could not be used: the page says so and
     // takes no marks, as they could not be saved.
-    void setClass(std::vector<std::string> names, AttendanceBook* book, const QString& unusable = {});
+    void setClass(std::vector<std::string> names, const AttendanceBook* book, const QString& unusable = {});
+    // Shows the marks the document holds now: after a mark, an undo or a redo.
+    void showStoredMarks();
     bool takesMarks() const { return book_ && unusable_.isEmpty(); }
 
     // What showing the page does: today's month, today's column in view.
@@ -43,7 +47,7 @@ public:
     int month() const { return month_; }
     int year() const { return year_; }
 
-    // Marks the selected day cells ("T", "U", "E", or empty to clear).
+    // Asks for the mark in the selected day cells ("T", "U", "E", or empty to clear).
     void markSelection(const QString& mark);
     // Puts a day's column first in view (a day picked in the calendar).
     void scrollToDay(int day);
@@ -60,8 +64,8 @@ public:
     static QStringList monthNames();
 
 signals:
-    // A mark was set or cleared by the teacher.
-    void marksChanged();
+    // The teacher set or cleared marks: the days whose mark differs from the one shown.
+    void marksWanted(const MonthMarks& marks);
 
 private:
     QWidget* makeDatePanel();
@@ -69,12 +73,10 @@ private:
     void rebuild();
     void syncDateControls();
     SheetView::KeyDecision keyPressed(const QKeyEvent& key);
-    // Stores the marks of the student rows first..last in the document.
-    void storeRows(int first, int last);
 
     Sheet sheet_;
     std::vector<std::string> names_;
-    AttendanceBook* book_ = nullptr;
+    const AttendanceBook* book_ = nullptr;
     QString unusable_;
     int month_ = 1;
     int year_ = kFirstYear;

@@ -5,6 +5,7 @@
 #include "core/attendance/AttendanceBook.h"
 #include "core/attendance/AttendanceTable.h"
 #include "core/files/AttendanceFile.h"
+#include "gui/document/ClassHistory.h"
 #include "gui/pages/AttendancePage.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
+#include <QUndoStack>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -71,6 +73,7 @@ private slots:
     void aDamagedFileIsShownOnceAndKeptAsItIs();
     void theCalendarAndTheListsShowTheSameMonth();
     void theMonthShownStaysUntilAnotherClassIsOpened();
+    void eachMarkIsOneStepAndThePageShowsItsUndo();
 };
 
 void AttendancePageTest::theMonthsTableHasADayColumnPerDayAndTheTotals() {
@@ -344,6 +347,51 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
     QFile after(atd);
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), damaged);
+}
+
+void AttendancePageTest::eachMarkIsOneStepAndThePageShowsItsUndo() {
+    AttendanceHarness h({attendanceRecord("Ann Lee", 9, 2024, "T")});
+    QUndoStack& stack = h.window->history().stack();
+    const QByteArray onDisk = h.fileBytes();
+    h.type(2, 2, 'u');
+    QCOMPARE(stack.count(), 1);
+    QCOMPARE(stack.undoText(), QStringLiteral("Mark Attendance"));
+    // Two days of all three students at once: one step.
+    h.page->view()->selectRange(CellRange{2, 11, 4, 12});
+    QTest::keyClick(h.page->view(), 'E');
+    QCOMPARE(stack.count(), 2);
+    h.page->view()->selectRange(CellRange::cell(2, 2));
+    h.page->popupMenu()->findChild<QAction*>(QStringLiteral("clearMark"))->trigger();
+    QCOMPARE(stack.count(), 3);
+    // A mark a day has already is no step.
+    h.type(3, 10, 'e');
+    QCOMPARE(stack.count(), 3);
+
+    stack.undo();
+    QCOMPARE(h.cell(2, 1), QStringLiteral("T"));
+    QCOMPARE(h.page->sheet().number(2, 35), 4.0);  // T, U and two E
+    stack.undo();
+    for (int row = 2; row <= 4; ++row) {
+        QCOMPARE(h.cell(row, 10), QString());
+        QCOMPARE(h.cell(row, 11), QString());
+    }
+    QCOMPARE(h.page->sheet().number(3, 35), 0.0);
+    stack.undo();
+    QCOMPARE(h.cell(2, 2), QString());
+    QCOMPARE(h.page->sheet().number(2, 35), 1.0);
+    // Saved now, the attendance file is the one that was opened, byte for byte.
+    h.window->saveClass();
+    QCOMPARE(h.fileBytes(), onDisk);
+
+    // Redone on another month: that month is shown as it is; September has the marks again.
+    h.page->showMonth(10, 2024);
+    for (int i = 0; i < 3; ++i) stack.redo();
+    QCOMPARE(h.cell(2, 10), QString());
+    h.page->showMonth(9, 2024);
+    QCOMPARE(h.cell(2, 1), QString());
+    QCOMPARE(h.cell(2, 2), QStringLiteral("U"));
+    QCOMPARE(h.cell(4, 11), QStringLiteral("E"));
+    QCOMPARE(h.page->sheet().number(4, 34), 2.0);
 }
 
 MARKWELL_GUI_TEST_MAIN(AttendancePageTest)

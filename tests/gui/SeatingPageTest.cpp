@@ -8,6 +8,8 @@
 #include "gui/seating/ModifySeatDialog.h"
 #include "gui/seating/SeatItem.h"
 #include "core/seating/SeatingEditor.h"
+#include "gui/document/ClassHistory.h"
+#include "gui/main/SeatingCommands.h"
 #include "gui/seating/SeatingView.h"
 #include "gui/seating/SelectionFrame.h"
 #include "tests/gui/support/ClassFixtures.h"
@@ -19,6 +21,7 @@
 #include <QGraphicsScene>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QUndoStack>
 
 #include <set>
 
@@ -90,6 +93,8 @@ private slots:
     void aSeatCalledTeacherIsRefusedWithTheReason();
     void anotherClassLeavesNoCurrentSeat();
     void theChartPrintsWholeFromAnyPage();
+    void undoTakesBackAWholeDragAndTheNudgesOfOneSeatAtOnce();
+    void eachSeatCommandIsOneStepAndTheChartShowsItsUndo();
 };
 
 void SeatingPageTest::showsEverySeatOfTheClass() {
@@ -113,7 +118,7 @@ void SeatingPageTest::aDragDropsTheSeatCentredOnThePointerAndIsAChange() {
     SeatingHarness h;
     // A click chooses the seat; nothing changes.
     h.click(h.at(60, 60));
-    QCOMPARE(h.window->seatingEditor().current(), std::optional(SeatId::student(0)));
+    QCOMPARE(h.window->seatingCommands().editor().current(), std::optional(SeatId::student(0)));
     QVERIFY(h.view()->frame().isVisible());
     QVERIFY(!h.window->document().modified);
     QVERIFY(h.window->actions().editSeat->isEnabled() && h.window->actions().deleteSeat->isEnabled());
@@ -148,7 +153,7 @@ void SeatingPageTest::aDragDropsTheSeatCentredOnThePointerAndIsAChange() {
     QCOMPARE(seatRect(h.cls().teacherSeat), QRect(461, 485, 79, 30));
     QVERIFY(!h.window->actions().deleteSeat->isEnabled());
     h.click(h.at(800, 100));
-    QVERIFY(!h.window->seatingEditor().current());
+    QVERIFY(!h.window->seatingCommands().editor().current());
     QVERIFY(!h.view()->frame().isVisible());
 }
 
@@ -301,7 +306,7 @@ void SeatingPageTest::addOffersTheStudentsWithoutASeatAndPlacesSeatsSideBySide()
     QCOMPARE(seatRect(bob), QRect(10, 10, 100, 36));
     QCOMPARE(bob.color, colour::kTeal);
     QCOMPARE(h.view()->itemOf(SeatId::student(1))->toolTip(), QStringLiteral("Bob Stone"));
-    QCOMPARE(h.window->seatingEditor().current(), std::optional(SeatId::student(1)));
+    QCOMPARE(h.window->seatingCommands().editor().current(), std::optional(SeatId::student(1)));
     QVERIFY(h.view()->frame().isVisible());
     QVERIFY(h.window->document().modified);
 
@@ -450,19 +455,19 @@ void SeatingPageTest::anotherClassLeavesNoCurrentSeat() {
     h.click(h.at(60, 60));
     // Another class with a seat just like the one chosen: still not chosen.
     h.open(writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass()));
-    QVERIFY(!h.window->seatingEditor().current());
+    QVERIFY(!h.window->seatingCommands().editor().current());
     QVERIFY(!h.window->actions().editSeat->isEnabled());
     h.window->showPage(Page::Seating);
     QVERIFY(!h.view()->frame().isVisible());
     h.dialogs.answer(Answer::Yes);
-    h.window->deleteSeat();
+    h.window->seatingCommands().deleteSeat();
     QCOMPARE(h.dialogs.count(Kind::YesNo), 0);
     QCOMPARE(h.cls().Seats.size(), std::size_t(1));
 
     // Leaving the page lets go of the seat as well.
     h.click(h.at(60, 60));
     h.window->showPage(Page::Grades);
-    QVERIFY(!h.window->seatingEditor().current());
+    QVERIFY(!h.window->seatingCommands().editor().current());
     h.dialogs.answers.clear();
 }
 
@@ -494,10 +499,10 @@ void SeatingPageTest::theChartPrintsWholeFromAnyPage() {
 
     // A cancelled dialog says nothing; a printer that fails is reported.
     h.dialogs.cancelPrint();
-    w.printSeating();
+    w.seatingCommands().printSeating();
     QVERIFY(h.dialogs.messages().isEmpty());
     h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/chart.pdf")));
-    w.printSeating();
+    w.seatingCommands().printSeating();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The seating chart could not be printed")));
     QVERIFY(!w.document().modified);
@@ -505,6 +510,109 @@ void SeatingPageTest::theChartPrintsWholeFromAnyPage() {
     // An untitled class has no chart to print.
     w.newClass();
     QVERIFY(!w.actions().printSeating->isEnabled());
+}
+
+namespace {
+
+// What the chart shows of every seat agrees with the class, and the current
+// seat, if any, is one of its seats with the frame around it.
+void checkChartShowsClass(const SeatingHarness& h) {
+    const ClassRecord& cls = h.cls();
+    QCOMPARE(h.view()->itemOf(SeatId::teacher())->shownRect(), seatRect(cls.teacherSeat));
+    for (std::size_t i = 0; i < cls.Seats.size(); ++i) {
+        QCOMPARE(h.view()->itemOf(SeatId::student(i))->shownRect(), seatRect(cls.Seats[i]));
+    }
+    QVERIFY(!h.view()->itemOf(SeatId::student(cls.Seats.size())));
+    const std::optional<SeatId> current = h.window->seatingCommands().editor().current();
+    QVERIFY(!current || seatAt(cls, *current));
+    QCOMPARE(h.view()->frame().isVisible(), current.has_value());
+}
+
+}  // namespace
+
+void SeatingPageTest::undoTakesBackAWholeDragAndTheNudgesOfOneSeatAtOnce() {
+    SeatingHarness h;
+    QVERIFY(h.active);
+    QUndoStack& stack = h.window->history().stack();
+    const ClassRecord start = h.cls();
+    // A drag goes through four places on its way: one step.
+    h.drag(h.at(60, 60), h.at(300, 200));
+    QCOMPARE(stack.count(), 1);
+    QCOMPARE(stack.undoText(), QStringLiteral("Move Seat"));
+    const ClassRecord dragged = h.cls();
+    // The dragged seat is still current, and its commands with it.
+    QVERIFY(h.window->actions().editSeat->isEnabled());
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(h.view(), key);
+    QCOMPARE(h.seat(0), QRect(263, 186, 79, 30));
+    QCOMPARE(stack.count(), 2);
+    const ClassRecord nudged = h.cls();
+    // A nudge of another seat is a step of its own.
+    h.click(h.at(320, 320));
+    QTest::keyClick(h.view(), Qt::Key_Up);
+    QCOMPARE(stack.count(), 3);
+    const ClassRecord end = h.cls();
+
+    stack.undo();
+    QCOMPARE(h.cls(), nudged);
+    checkChartShowsClass(h);
+    stack.undo();
+    QCOMPARE(h.cls(), dragged);
+    checkChartShowsClass(h);
+    stack.undo();
+    QCOMPARE(h.cls(), start);
+    checkChartShowsClass(h);
+    // Nothing current any more: the keys move no seat and make no step.
+    QTest::keyClick(h.view(), Qt::Key_Left);
+    QCOMPARE(h.cls(), start);
+    QCOMPARE(stack.count(), 3);
+
+    for (int i = 0; i < 3; ++i) stack.redo();
+    QCOMPARE(h.cls(), end);
+    checkChartShowsClass(h);
+}
+
+void SeatingPageTest::eachSeatCommandIsOneStepAndTheChartShowsItsUndo() {
+    SeatingHarness h;
+    QUndoStack& stack = h.window->history().stack();
+    const ClassRecord start = h.cls();
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->accept(); });
+    h.window->actions().addSeat->trigger();  // Bob's, current
+    QCOMPARE(h.cls().Seats.size(), std::size_t(2));
+    h.dialogs.colours.push_back(QColor(255, 128, 0));
+    whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
+        dialog->accept();
+    });
+    h.window->actions().editSeat->trigger();
+    const ClassRecord edited = h.cls();
+    const QPoint corner = h.view()->mapFromScene(h.view()->frame().handleCentre(SeatHandle::BottomRight));
+    h.drag(corner, corner + QPoint(30, 20));
+    h.click(h.at(60, 75));  // Ann's, below Bob's grown seat
+    h.dialogs.answer(Answer::Yes);
+    h.window->actions().deleteSeat->trigger();
+    QCOMPARE(h.cls().Seats.size(), std::size_t(1));
+    QCOMPARE(stack.count(), 4);
+    QStringList names;
+    for (int i = 0; i < stack.count(); ++i) names << stack.text(i);
+    QCOMPARE(names, (QStringList{QStringLiteral("Add Seat"), QStringLiteral("Edit Seat"), QStringLiteral("Resize Seat"),
+                                 QStringLiteral("Delete Seat")}));
+
+    // Ann's seat comes back first in the list, where it was.
+    stack.undo();
+    QCOMPARE(h.cls().Seats.size(), std::size_t(2));
+    QCOMPARE(h.cls().Seats[0], start.Seats[0]);
+    checkChartShowsClass(h);
+    stack.undo();
+    QCOMPARE(h.cls(), edited);
+    checkChartShowsClass(h);
+    stack.undo();
+    stack.undo();
+    QCOMPARE(h.cls(), start);
+    checkChartShowsClass(h);
+    QVERIFY(!h.window->actions().editSeat->isEnabled());
+    stack.redo();
+    QCOMPARE(h.cls().Seats.size(), std::size_t(2));
+    checkChartShowsClass(h);
 }
 
 MARKWELL_GUI_TEST_MAIN(SeatingPageTest)

@@ -186,15 +186,29 @@ TEST_F(SeatingEditorTest, ReplacedSeatsLeaveNoCurrentSeatBehind) {
     EXPECT_FALSE(document.modified);
 }
 
-TEST(SeatingEditor, ChangesAreToldToTheDocumentsKeeper) {
+TEST(SeatingEditor, ChangesGoThroughTheDoorItIsGivenUnderTheirNames) {
     Document document;
-    int told = 0;
-    SeatingEditor editor(document, [&told] { ++told; });
-    editor.add(newSeatLook(), 800);
-    editor.select(SeatId::teacher());
-    editor.move(SeatId::teacher(), QPoint(400, 400));
-    EXPECT_EQ(told, 2);
-    EXPECT_FALSE(document.modified);  // the keeper decides
+    QStringList made;
+    SeatingEditor editor(document, [&](const Change& change) -> Result<void> {
+        made << change.name();
+        if (change.name() == QStringLiteral("Delete Seat")) return fail(QStringLiteral("refused"));
+        return change.applyTo(document).ok() ? Result<void>() : fail(QStringLiteral("failed"));
+    });
+    SeatingInfo seat = newSeatLook();
+    seat.name = "Ann";
+    ASSERT_TRUE(editor.add(seat, 800));
+    seat.color = 0x00FF00;
+    EXPECT_TRUE(editor.editCurrent(seat));
+    EXPECT_TRUE(editor.nudgeCurrent(1, 0));
+    EXPECT_TRUE(editor.resize(SeatId::student(0), SeatHandle::Right, QPoint(300, 20)));
+    EXPECT_TRUE(editor.move(SeatId::teacher(), QPoint(400, 400)));
+    // A refusal changes nothing and keeps the current seat.
+    editor.select(SeatId::student(0));
+    EXPECT_FALSE(editor.deleteCurrent([] { return true; }));
+    EXPECT_EQ(document.classRecord.Seats.size(), 1u);
+    EXPECT_EQ(editor.current(), SeatId::student(0));
+    EXPECT_EQ(made, (QStringList{"Add Seat", "Edit Seat", "Move Seat", "Resize Seat", "Move Seat", "Delete Seat"}));
+    EXPECT_FALSE(document.modified);  // the door decides
 }
 
 TEST(SeatCaptions, AddOffersOnlyTheStudentsWithoutASeat) {

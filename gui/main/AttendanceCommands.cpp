@@ -1,0 +1,22 @@
+#include "gui/main/AttendanceCommands.h"
+
+#include "gui/document/ClassHistory.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/shared/UserDialogs.h"
+
+namespace markwell {
+
+AttendanceCommands::AttendanceCommands(ClassHistory& history, AttendancePage* page, UserDialogs& dialogs,
+                                       QWidget* window)
+    : history_(history), dialogs_(dialogs), window_(window) {
+    connect(page, &AttendancePage::marksWanted, this, &AttendanceCommands::markAttendance);
+    connect(&history_, &ClassHistory::documentChanged, page, &AttendancePage::showStoredMarks);
+}
+
+void AttendanceCommands::markAttendance(const MonthMarks& marks) {
+    if (Result<void> marked = history_.apply(markAttendanceChange(marks)); !marked) {
+        dialogs_.warn(window_, marked.message());
+    }
+}
+
+}  // namespace markwell

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/attendance/AttendanceChanges.h"
+
+#include <QObject>
+
+namespace markwell {
+
+class AttendancePage;
+class ClassHistory;
+class UserDialogs;
+
+// The marks of the Attendance page as changes of the class: each key press
+// or mark of the pop-up menu is one step of Edit > Undo, made through the
+// class's history; the page shows the marks again after every change, undo
+// and redo.
+class AttendanceCommands : public QObject {
+    Q_OBJECT
+public:
+    // `window` is the parent of the message a refused mark shows.
+    AttendanceCommands(ClassHistory& history, AttendancePage* page, UserDialogs& dialogs, QWidget* window);
+
+public slots:
+    void markAttendance(const MonthMarks& marks);
+
+private:
+    ClassHistory& history_;
+    UserDialogs& dialogs_;
+    QWidget* window_;
+};
+
+}  // namespace markwell

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/document/Document.h"
+#include "core/seating/SeatingEditor.h"
+#include "gui/main/MainActions.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace markwell {
+
+class ClassHistory;
+class SeatingPage;
+class UserDialogs;
+
+// The seat commands of the main window (Add, Edit and Delete Seat, the seat
+// menu of the chart, printing the chart) and the chart's own moves and
+// sizes: every change of a seat goes through the class's history, so that
+// Edit > Undo takes it back. Edit and Delete work on the current student
+// seat, and Delete asks first. The chart is shown afresh after every change,
+// undo and redo; a current seat that a change took away becomes none.
+class SeatingCommands : public QObject {
+    Q_OBJECT
+public:
+    // `chartShown` says whether the Seating page is the page shown: the seat
+    // commands work there alone. `window` is the parent of their dialogs.
+    SeatingCommands(Document& document, ClassHistory& history, SeatingPage* page, UserDialogs& dialogs,
+                    const MainActions& actions, QWidget* window, std::function<bool()> chartShown);
+    ~SeatingCommands() override;
+
+    const SeatingEditor& editor() const { return editor_; }
+
+    // Enables Edit and Delete Seat as the current seat allows.
+    void applySeatStates();
+    // Another class is open: none of its seats is current.
+    void forgetCurrentSeat();
+
+public slots:
+    void addSeat();
+    void editSeat();
+    void deleteSeat();
+    // The seating chart, from any page while the Seating page can be reached.
+    void printSeating();
+    void previewSeating();
+
+private:
+    void connectChart();
+    Result<void> makeChange(const Change& change);
+
+    Document& document_;
+    ClassHistory& history_;
+    SeatingPage* page_;
+    UserDialogs& dialogs_;
+    MainActions actions_;
+    QWidget* window_;
+    std::function<bool()> chartShown_;
+    SeatingEditor editor_;
+};
+
+}  // namespace markwell
