@@ -1,10 +1,15 @@
 #include "gui/main/MainWindow.h"
 
 #include "gui/shared/UserDialogs.h"
+#include "core/grading/StudentRowUpdate.h"
+#include "gui/document/ClassHistory.h"
+#include "gui/main/EditingCommands.h"
+#include "gui/main/GradingRulesCommands.h"
+#include "gui/main/ReportCommands.h"
+#include "gui/main/TableCommands.h"
 #include "gui/help/HelpCenter.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/Icons.h"
-#include "gui/mail/XdgEmailLauncher.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/pages/GradesPage.h"
 #include "gui/document/RecoveryKeeper.h"
@@ -57,7 +62,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
 
-    commands_ = std::make_unique<DocumentCommands>(document_, dialogs_, scales_, settings_, this,
+    history_ = std::make_unique<ClassHistory>(document_);
+    commands_ = std::make_unique<DocumentCommands>(document_, *history_, dialogs_, scales_, settings_, this,
                                                    [this]() -> const Sheet& { return grades_.sheet; });
     connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
         if (page_ != Page::Grades) showPage(Page::Grades);
@@ -66,7 +72,6 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
         attendanceShown_ = false;
         rebuildGrades();
     });
-    connect(commands_.get(), &DocumentCommands::dirtyChanged, this, &QWidget::setWindowModified);
     connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::updateStatusBar);
     connect(commands_.get(), &DocumentCommands::saved, this, [this] {
         refreshAttendanceClass();
@@ -89,19 +94,19 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     setCentralWidget(pages_);
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
-    gradesPage_->setPointsHandler([this](int row, int col, const QString& text) { return storeTypedPoints(row, col, text); });
     connect(gradesPage_, &GradesPage::typingRefused, this,
             [this](const QString& hint) { statusBar()->showMessage(hint, kNoticeMilliseconds); });
-    connect(attendancePage_, &AttendancePage::marksChanged, this, &MainWindow::setDirty);
+    connect(attendancePage_, &AttendancePage::marksChanged, history_.get(), &ClassHistory::noteUntrackedChange);
 
     statusLabel_ = new QLabel;
     statusLabel_->setObjectName(QStringLiteral("statusLine"));
     statusLabel_->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(statusLabel_, 1);
 
-    setMailLauncher(*new XdgEmailLauncher(this));
     actions_ = MainActions::create(this);
     connectActions();
+    createCommands();
+    followHistory();
     createMenus();
     createToolBars();
     createGradesContextMenu();
@@ -123,7 +128,11 @@ MainWindow::~MainWindow() {
 
 void MainWindow::keepRecoveryCopies() {
     recovery_ = std::make_unique<RecoveryKeeper>(document_);
-    connect(commands_.get(), &DocumentCommands::changed, recovery_.get(), &RecoveryKeeper::noteChange);
+    connect(history_.get(), &ClassHistory::documentChanged, recovery_.get(), &RecoveryKeeper::noteChange);
+    // Undone back to the class as saved: there is nothing left to recover.
+    connect(history_.get(), &ClassHistory::modifiedChanged, recovery_.get(), [this](bool modified) {
+        if (!modified) recovery_->discardCopy();
+    });
     connect(commands_.get(), &DocumentCommands::documentReplaced, recovery_.get(), &RecoveryKeeper::followDocument);
     connect(commands_.get(), &DocumentCommands::saved, recovery_.get(), &RecoveryKeeper::discardCopy);
     connect(recovery_.get(), &RecoveryKeeper::copyFailed, this,
@@ -187,6 +196,26 @@ void MainWindow::rebuildGrades() {
     updateToolBar();
 }
 
+void MainWindow::rebuildGradesKeepingPlace(int row, int col) {
+    grades_ = buildGradesTable(document_.classRecord);
+    gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    refreshAttendanceClass();
+    seatingPage_->view()->showChart();
+    updateToolBar();
+}
+
+void MainWindow::showTypedPoints(int row, int col) {
+    // Only the student's row changes: it is redone in place, as a rebuild would.
+    if (const std::optional<RowUpdate> update = updateStudentRow(grades_, document_.classRecord, row)) {
+        gradesPage_->showChangedRow(row, update->resizedCols);
+    } else {
+        grades_ = buildGradesTable(document_.classRecord);
+        // The view moves on from here as the key that ended the edit says.
+        gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    }
+    updateToolBar();
+}
+
 void MainWindow::refreshAttendanceClass() {
     std::vector<std::string> names;
     names.reserve(document_.classRecord.students.size());
@@ -204,7 +233,7 @@ void MainWindow::updateWindowTitle() {
     const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : tr("Untitled");
     // "[*]" is where the window shows that the class has unsaved changes.
     setWindowTitle(tr("%1[*] — Computerized Markwell").arg(name));
-    setWindowModified(document_.modified);
+    setWindowModified(history_->isModified());
 }
 
 QString MainWindow::statusText() const {
@@ -213,16 +242,6 @@ QString MainWindow::statusText() const {
 
 void MainWindow::updateToolBar() {
     applyCommandStates();
-}
-
-void MainWindow::setDirty() {
-    commands_->markChanged();
-}
-
-void MainWindow::replaceClass(ClassRecord changed) {
-    document_.classRecord = std::move(changed);
-    setDirty();
-    rebuildGrades();
 }
 
 bool MainWindow::showPage(Page page) {

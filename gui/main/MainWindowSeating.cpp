@@ -4,6 +4,7 @@
 #include "gui/main/MainWindow.h"
 
 #include "gui/shared/UserDialogs.h"
+#include "gui/document/ClassHistory.h"
 #include "gui/pages/SeatingPage.h"
 #include "gui/printing/PrintJob.h"
 #include "gui/seating/ModifySeatDialog.h"
@@ -27,7 +28,7 @@ SeatingChart chartOf(const ClassRecord& cls) {
 
 void MainWindow::connectSeatingPage() {
     // Moving, sizing and every other change of a seat is a change to the class.
-    seating_ = std::make_unique<SeatingEditor>(document_, [this] { setDirty(); });
+    seating_ = std::make_unique<SeatingEditor>(document_, [this] { history_->noteUntrackedChange(); });
     SeatingView* view = seatingPage_->view();
     view->setEditor(seating_.get());
 
