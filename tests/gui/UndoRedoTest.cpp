@@ -22,6 +22,7 @@
 #include "tests/gui/support/ModalDialogs.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -97,10 +98,22 @@ struct WindowChange {
 
 std::vector<WindowChange> everyWindowChange() {
     return {
+        // A rename carries the student's attendance and seat with it.
+        {QStringLiteral("Edit Students"),
+         [](WindowHarness& h) {
+             whenShown<StudentListDialog>([](StudentListDialog& d) {
+                 d.listPanel()->list()->setCurrentRow(0);
+                 typeIntoBox(d.box(StudentField::Name), QStringLiteral("Anne Lee"));
+                 QTest::keyClick(d.box(StudentField::Name), Qt::Key_Return);
+                 d.accept();
+             });
+             h.window->actions().studentList->trigger();
+         }},
         {QStringLiteral("Typed Points"), [](WindowHarness& h) { typeInto(*h.window, 3, 2, QStringLiteral("9.5")); }},
         {QStringLiteral("Sort by Test 1"),
          [](WindowHarness& h) {
-             h.window->gradesPage()->view()->selectRange(CellRange::cell(2, columnHeaded(*h.window, "Test 1")));
+             const int test1 = columnHeaded(*h.window, QStringLiteral("Test 1"));
+             h.window->gradesPage()->view()->selectRange(CellRange::cell(2, test1));
              h.window->actions().sortAscending->trigger();
          }},
         {QStringLiteral("Sort by Names"),
@@ -117,22 +130,12 @@ std::vector<WindowChange> everyWindowChange() {
              h.window->actions().font->trigger();
          }},
         {QStringLiteral("Grid Lines"), [](WindowHarness& h) { h.window->actions().gridLines->trigger(); }},
-        // A rename carries the student's attendance and seat with it.
-        {QStringLiteral("Edit Students"),
-         [](WindowHarness& h) {
-             whenShown<StudentListDialog>([](StudentListDialog& d) {
-                 d.listPanel()->list()->setCurrentRow(0);
-                 typeIntoBox(d.box(StudentField::Name), QStringLiteral("Anne Lee"));
-                 QTest::keyClick(d.box(StudentField::Name), Qt::Key_Return);
-                 d.accept();
-             });
-             h.window->actions().studentList->trigger();
-         }},
         {QStringLiteral("Edit Assignments"),
          [](WindowHarness& h) {
              whenShown<AssignmentListDialog>([](AssignmentListDialog& d) {
                  typeIntoBox(d.titleBox(), QStringLiteral("Lab 1"));
-                 QTest::keyClick(d.titleBox(), Qt::Key_Return);
+                 d.typeBox()->setCurrentIndex(2);
+                 d.addRecord();
                  d.accept();
              });
              h.window->actions().assignmentList->trigger();
@@ -148,6 +151,7 @@ std::vector<WindowChange> everyWindowChange() {
         {QStringLiteral("Weighted Grades"),
          [](WindowHarness& h) {
              whenModalShows<WeightsDialog>([](WeightsDialog* d) {
+                 for (int type = 0; type < 6; ++type) d->weightBox(type)->setValue(0);
                  d->weightBox(1)->setValue(70);
                  d->weightBox(2)->setValue(30);
                  d->useBox()->setChecked(true);
@@ -230,6 +234,8 @@ private slots:
 void UndoRedoTest::typedPointsAndASortUndoneSaveTheClassAsItWas() {
     WindowHarness h;
     MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     h.open(path);
     const QString before = showOf(path);
@@ -276,13 +282,15 @@ void UndoRedoTest::typedPointsAndASortUndoneSaveTheClassAsItWas() {
 void UndoRedoTest::everyWindowChangeIsUndoneAndRedoneToTheByte() {
     WindowHarness h;
     MainWindow& w = *h.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
     h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
                       {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
     for (const WindowChange& change : everyWindowChange()) {
         const QByteArray before = filesOf(w.document());
         change.make(h);
         const QByteArray after = filesOf(w.document());
-        QVERIFY2(after != before, qPrintable(change.name));
+        QVERIFY2(after != before, qPrintable(change.name + h.dialogs.messages().join(QLatin1Char('|'))));
         QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo ") + change.name);
         const int steps = w.history().stack().index();
 
@@ -307,9 +315,12 @@ void UndoRedoTest::backAtTheSavedStateNothingIsAsked() {
     };
     for (const auto& [way, setAside] : ways) {
         WindowHarness h;
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
         h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
         makeUnsavedChange(*h.window);
         typeInto(*h.window, 2, 2, QStringLiteral("1"));
+        QCOMPARE(h.window->history().stack().count(), 2);
         h.window->actions().undo->trigger();
         h.window->actions().undo->trigger();
         h.dialogs.clearRecord();
@@ -338,7 +349,6 @@ void UndoRedoTest::anExportLeavesTheHistoryAsItWas() {
 
     // From the save question of an untitled class: exported, the class stays
     // with its history.
-    h.dialogs.answer(UserDialogs::Answer::No);
     w.newClass();
     changeClassTo(w, smallClass());
     h.dialogs.answer(UserDialogs::Answer::Yes);
