@@ -31,7 +31,15 @@ TableCommands::TableCommands(MainWindow& window, ClassHistory& history, UserDial
 }
 
 void TableCommands::applyChange(const Change& change) {
-    if (Result<void> applied = history_.apply(change); !applied) dialogs_.warn(&window_, applied.message());
+    // The look of the table changes, not its rows: the view stays where it is.
+    const Sheet& sheet = window_.gradesTable().sheet;
+    const int row = sheet.activeRow();
+    const int col = sheet.activeCol();
+    if (Result<void> applied = history_.apply(change, ClassHistory::Refresh::ByCaller); !applied) {
+        dialogs_.warn(&window_, applied.message());
+        return;
+    }
+    window_.rebuildGradesKeepingPlace(row, col);
 }
 
 bool TableCommands::storeTypedPoints(int row, int col, const QString& text) {

@@ -40,7 +40,8 @@ public slots:
 private:
     void sortClass(bool descending);
     void printGrades(bool withIds);
-    // Applies a change that the window then shows anew; a refusal is shown.
+    // Applies a change of the table's look and shows the table anew at the
+    // same cell; a refusal is shown.
     void applyChange(const Change& change);
 
     MainWindow& window_;
