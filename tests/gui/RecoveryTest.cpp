@@ -240,7 +240,7 @@ void RecoveryTest::aCopyInUseByALivingWindowIsNeitherOfferedNorOverwritten() {
     QVERIFY(second.dialogs.shown.empty());
     second.dialogs.choose(0);  // Open anyway: the class is open in the first window
     second.open(path);
-    changeClassTo(*second.window, smallClass());
+    makeUnsavedChange(*second.window);
     second.window->recoveryKeeper().writeCopy();
     QCOMPARE(fileContents(noteOf(path)), note);
     QVERIFY(second.window->statusBar()->currentMessage().contains(QStringLiteral("Another Markwell window")));
