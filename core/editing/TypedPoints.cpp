@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <memory>
+
 namespace markwell {
 namespace {
 
@@ -14,29 +16,97 @@ struct TypedPoints {
     Q_DECLARE_TR_FUNCTIONS(TypedPoints)
 };
 
-}  // namespace
+void applyEdit(ClassRecord& cls, const TypedPointsEdit& edit) {
+    std::vector<std::string>& entries = cls.assignments[edit.assignment].namegrade;
+    for (const TypedPointsEdit::Entry& entry : edit.rewritten) entries[entry.index] = entry.after;
+    if (!edit.added.empty()) entries.push_back(edit.added);
+}
 
-Result<void> storeTypedPoints(ClassRecord& cls, const Sheet& grades, int row, int col, const QString& typed) {
-    const GradesLayout layout = GradesLayout::of(grades);
-    const int index = layout.assignmentIndexOf(col);
-    if (!layout.isStudentRow(row) || !layout.isAssignmentCol(col) || index < 0 ||
-        index >= static_cast<int>(cls.assignments.size())) {
+// Typed points taken back and made again: the rewritten entries take their
+// old or new text, and an added entry is the last of its list.
+class TypedPointsStep final : public ChangeStep {
+public:
+    explicit TypedPointsStep(TypedPointsEdit edit) : edit_(std::move(edit)) {}
+
+    void undo(Document& document) override {
+        std::vector<std::string>& entries = document.classRecord.assignments[edit_.assignment].namegrade;
+        if (!edit_.added.empty()) entries.pop_back();
+        for (const TypedPointsEdit::Entry& entry : edit_.rewritten) entries[entry.index] = entry.before;
+    }
+    void redo(Document& document) override { applyEdit(document.classRecord, edit_); }
+
+    std::size_t heldBytes() const override {
+        std::size_t bytes = sizeof(*this) + edit_.added.capacity();
+        for (const TypedPointsEdit::Entry& entry : edit_.rewritten) {
+            bytes += sizeof(entry) + entry.before.capacity() + entry.after.capacity();
+        }
+        return bytes;
+    }
+
+private:
+    TypedPointsEdit edit_;
+};
+
+// The cell typed into, as the grades table showed it: whether it holds a
+// student's points, the column's assignment and the row's name.
+struct TypedCell {
+    bool pointsCell = false;
+    int assignment = -1;
+    QString name;
+
+    static TypedCell of(const Sheet& grades, int row, int col) {
+        const GradesLayout layout = GradesLayout::of(grades);
+        return {layout.isStudentRow(row) && layout.isAssignmentCol(col), layout.assignmentIndexOf(col),
+                grades.text(row, 1)};
+    }
+};
+
+Result<TypedPointsEdit> planTypedPoints(const ClassRecord& cls, const TypedCell& cell, const QString& typed) {
+    if (!cell.pointsCell || cell.assignment < 0 || cell.assignment >= static_cast<int>(cls.assignments.size())) {
         return fail(TypedPoints::tr("Points can only be typed into a student's row under an assignment."));
     }
     Result<std::string> points = pointsText(typed);
     if (!points) return points.error();
-    Result<std::string> name = cp1252::fromUnicode(grades.text(row, 1));
+    Result<std::string> name = cp1252::fromUnicode(cell.name);
     if (!name) return name.error();
 
-    AssignmentInfo& assignment = cls.assignments[static_cast<std::size_t>(index)];
-    bool stored = false;
-    for (std::string& entry : assignment.namegrade) {
-        if (splitPointEntry(entry).name != *name) continue;
-        entry = makePointEntry(*name, *points);
-        stored = true;
+    TypedPointsEdit edit;
+    edit.assignment = static_cast<std::size_t>(cell.assignment);
+    const std::string stored = makePointEntry(*name, *points);
+    const std::vector<std::string>& entries = cls.assignments[edit.assignment].namegrade;
+    bool found = false;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (splitPointEntry(entries[i]).name != *name) continue;
+        found = true;
+        if (entries[i] != stored) edit.rewritten.push_back({i, entries[i], stored});
     }
-    if (!stored) assignment.namegrade.push_back(makePointEntry(*name, *points));
+    if (!found) edit.added = stored;
+    return edit;
+}
+
+}  // namespace
+
+Result<TypedPointsEdit> planTypedPoints(const ClassRecord& cls, const Sheet& grades, int row, int col,
+                                        const QString& typed) {
+    return planTypedPoints(cls, TypedCell::of(grades, row, col), typed);
+}
+
+Result<void> storeTypedPoints(ClassRecord& cls, const Sheet& grades, int row, int col, const QString& typed) {
+    Result<TypedPointsEdit> edit = planTypedPoints(cls, grades, row, col, typed);
+    if (!edit) return edit.error();
+    applyEdit(cls, *edit);
     return {};
+}
+
+Change typedPointsChange(const Sheet& grades, int row, int col, const QString& typed) {
+    return Change(TypedPoints::tr("Typed Points"),
+                  [cell = TypedCell::of(grades, row, col), typed](Document& document) -> Result<ChangeMade> {
+        Result<TypedPointsEdit> edit = planTypedPoints(document.classRecord, cell, typed);
+        if (!edit) return edit.error();
+        if (edit->changesNothing()) return ChangeMade{nullptr, QString()};
+        applyEdit(document.classRecord, *edit);
+        return ChangeMade{std::make_unique<TypedPointsStep>(std::move(edit).value()), QString()};
+    });
 }
 
 }  // namespace markwell

@@ -1,58 +1,218 @@
 #include "gui/document/ClassHistory.h"
 
+#include <QAction>
+#include <QSignalBlocker>
 #include <QUndoCommand>
 #include <QUndoStack>
 
-namespace markwell {
-namespace {
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
 
-// A change on the undo stack: it was made before it was pushed, so the
-// stack's first redo has nothing to do.
+namespace markwell {
+
+// A change on the undo stack. It was made before it was pushed, so the
+// stack's first redo has nothing to do. The step is shared so that a trimmed
+// stack can be made anew from the same steps.
 class ChangeCommand final : public QUndoCommand {
 public:
-    ChangeCommand(const QString& name, std::unique_ptr<ChangeStep> step, Document& document,
-                  std::function<void()> changed)
-        : QUndoCommand(name), step_(std::move(step)), document_(document), changed_(std::move(changed)) {}
+    ChangeCommand(const QString& name, std::shared_ptr<ChangeStep> step, ClassHistory& history)
+        : QUndoCommand(name), step_(std::move(step)), history_(history) {}
 
-    void undo() override {
-        step_->undo(document_);
-        changed_();
-    }
-    // Every change may take in the one after it (ChangeStep::absorb).
+    // Every change may absorb the next (ChangeStep::absorb decides).
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand* other) override {
+        if (history_.rebuilding_) return false;
         return step_->absorb(*static_cast<const ChangeCommand*>(other)->step_);
     }
+
+    void undo() override {
+        if (history_.rebuilding_) return;
+        step_->undo(history_.document_);
+        history_.stepTaken();
+    }
     void redo() override {
-        if (made_) {
-            made_ = false;
-            return;
-        }
-        step_->redo(document_);
-        changed_();
+        if (std::exchange(made_, false) || history_.rebuilding_) return;
+        step_->redo(history_.document_);
+        history_.stepTaken();
     }
 
+    const std::shared_ptr<ChangeStep>& step() const { return step_; }
+
 private:
-    std::unique_ptr<ChangeStep> step_;
-    Document& document_;
-    std::function<void()> changed_;
+    std::shared_ptr<ChangeStep> step_;
+    ClassHistory& history_;
     bool made_ = true;
 };
+
+namespace {
+
+const ChangeCommand& commandAt(const QUndoStack& stack, int index) {
+    return *static_cast<const ChangeCommand*>(stack.command(index));
+}
+
+// A step's name as a menu text: an "&" in a heading is no shortcut letter.
+QString menuText(const QString& format, const QString& name) {
+    return format.arg(QString(name).replace(QLatin1Char('&'), QLatin1String("&&")));
+}
 
 }  // namespace
 
 ClassHistory::ClassHistory(Document& document, QObject* parent)
-    : QObject(parent), document_(document), stack_(new QUndoStack(this)) {}
+    : QObject(parent), document_(document), stack_(new QUndoStack(this)), modified_(document.modified) {
+    connect(stack_, &QUndoStack::cleanChanged, this, &ClassHistory::syncModified);
+    connect(stack_, &QUndoStack::indexChanged, this, &ClassHistory::finishStep);
+}
 
-ClassHistory::~ClassHistory() = default;
+ClassHistory::~ClassHistory() {
+    // The stack empties itself as it goes: nobody is told any more.
+    disconnect(stack_, nullptr, nullptr, nullptr);
+}
 
-Result<void> ClassHistory::apply(const Change& change) {
+Result<void> ClassHistory::apply(const Change& change, Refresh refresh) {
     Result<ChangeMade> made = change.applyTo(document_);
     if (!made) return fail(made.message());
     if (!made->step) return {};
-    stack_->push(new ChangeCommand(change.name(), std::move(made->step), document_, [this] { emit documentChanged(); }));
+    stack_->push(new ChangeCommand(change.name(), std::move(made->step), *this));
+    trim();
+    syncModified();
+    if (refresh == Refresh::Everything) emit refreshNeeded();
     emit documentChanged();
     return {};
+}
+
+void ClassHistory::undo() {
+    stack_->undo();
+}
+
+void ClassHistory::redo() {
+    stack_->redo();
+}
+
+void ClassHistory::stepTaken() {
+    // The stack moves its index and clean state after the step; the window
+    // hears of it then, when the modified flag can be right.
+    stepPending_ = true;
+}
+
+void ClassHistory::finishStep() {
+    if (!std::exchange(stepPending_, false)) return;
+    syncModified();
+    emit refreshNeeded();
+    emit documentChanged();
+}
+
+void ClassHistory::startOver(bool modified) {
+    stack_->clear();
+    if (modified) stack_->resetClean();
+    syncModified();
+}
+
+void ClassHistory::markSaved() {
+    stack_->setClean();
+    syncModified();
+}
+
+bool ClassHistory::isModified() const {
+    return !stack_->isClean();
+}
+
+std::size_t ClassHistory::heldBytes() const {
+    std::size_t bytes = 0;
+    for (int i = 0; i < stack_->count(); ++i) bytes += commandAt(*stack_, i).step()->heldBytes();
+    return bytes;
+}
+
+void ClassHistory::setLimits(std::size_t heldBytes, int steps) {
+    heldBytesLimit_ = heldBytes;
+    stepLimit_ = steps;
+    trim();
+}
+
+void ClassHistory::trim() {
+    const int count = stack_->count();
+    const int index = stack_->index();
+    std::size_t bytes = heldBytes();
+    int first = 0;
+    int last = count;
+    const auto tooMuch = [&] { return last - first > stepLimit_ || bytes > heldBytesLimit_; };
+    // The oldest steps go first. The step just made stays whatever it holds:
+    // the teacher can always take back what was just done.
+    while (first < index - 1 && tooMuch()) bytes -= commandAt(*stack_, first++).step()->heldBytes();
+    // Then, when the bounds were narrowed, the steps furthest from being redone.
+    while (last > index && tooMuch()) bytes -= commandAt(*stack_, --last).step()->heldBytes();
+    if (first > 0 || last < count) keepOnly(first, last);
+}
+
+void ClassHistory::keepOnly(int first, int last) {
+    struct Kept {
+        QString name;
+        std::shared_ptr<ChangeStep> step;
+    };
+    std::vector<Kept> kept;
+    for (int i = first; i < last; ++i) {
+        const ChangeCommand& command = commandAt(*stack_, i);
+        kept.push_back({command.text(), command.step()});
+    }
+    const int index = std::clamp(stack_->index() - first, 0, last - first);
+    const int cleanIndex = stack_->cleanIndex();
+    const int clean = cleanIndex >= first && cleanIndex <= last ? cleanIndex - first : -1;
+
+    rebuilding_ = true;
+    {
+        // Told once at the end, not for every step put back.
+        const QSignalBlocker quiet(stack_);
+        stack_->clear();
+        for (Kept& step : kept) stack_->push(new ChangeCommand(step.name, std::move(step.step), *this));
+        if (clean >= 0) {
+            stack_->setIndex(clean);
+            stack_->setClean();
+        } else {
+            stack_->resetClean();
+        }
+        stack_->setIndex(index);
+    }
+    rebuilding_ = false;
+    emit stack_->indexChanged(stack_->index());
+    emit stack_->canUndoChanged(stack_->canUndo());
+    emit stack_->canRedoChanged(stack_->canRedo());
+    emit stack_->undoTextChanged(stack_->undoText());
+    emit stack_->redoTextChanged(stack_->redoText());
+    emit stack_->cleanChanged(stack_->isClean());
+    syncModified();
+}
+
+void ClassHistory::syncModified() {
+    if (rebuilding_) return;
+    const bool modified = !stack_->isClean();
+    document_.modified = modified;
+    if (modified == modified_) return;
+    modified_ = modified;
+    emit modifiedChanged(modified);
+}
+
+void ClassHistory::bindActions(QAction* undo, QAction* redo) {
+    const QString undoKey = undo->shortcut().toString(QKeySequence::NativeText);
+    const QString redoKey = redo->shortcut().toString(QKeySequence::NativeText);
+    const auto update = [this, undo, redo, undoKey, redoKey] {
+        undo->setEnabled(stack_->canUndo());
+        redo->setEnabled(stack_->canRedo());
+        undo->setText(stack_->canUndo() ? menuText(tr("&Undo %1"), stack_->undoText()) : tr("&Undo"));
+        redo->setText(stack_->canRedo() ? menuText(tr("&Redo %1"), stack_->redoText()) : tr("&Redo"));
+        const QString undoHint = stack_->canUndo() ? tr("Undo %1").arg(stack_->undoText()) : tr("Undo");
+        const QString redoHint = stack_->canRedo() ? tr("Redo %1").arg(stack_->redoText()) : tr("Redo");
+        undo->setToolTip(QStringLiteral("%1 (%2)").arg(undoHint, undoKey));
+        redo->setToolTip(QStringLiteral("%1 (%2)").arg(redoHint, redoKey));
+    };
+    for (const auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged}) {
+        connect(stack_, signal, undo, update);
+    }
+    for (const auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged}) {
+        connect(stack_, signal, undo, update);
+    }
+    connect(stack_, &QUndoStack::indexChanged, undo, update);
+    update();
 }
 
 }  // namespace markwell

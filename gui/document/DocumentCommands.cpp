@@ -1,6 +1,7 @@
 #include "gui/document/DocumentCommands.h"
 
 #include "core/data/Tables.h"
+#include "gui/document/ClassHistory.h"
 #include "gui/shared/FileFilters.h"
 #include "gui/shared/UserDialogs.h"
 #include "core/document/ClassLock.h"
@@ -25,37 +26,26 @@ constexpr std::chrono::milliseconds kChangeLockWait{3000};
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales,
-                                   const SettingsStore& settings, QWidget* window,
+DocumentCommands::DocumentCommands(Document& document, ClassHistory& history, UserDialogs& dialogs,
+                                   ScaleStore& scales, const SettingsStore& settings, QWidget* window,
                                    std::function<const Sheet&()> shownTable)
-    : document_(document), dialogs_(dialogs), scales_(scales), settings_(settings), window_(window),
+    : document_(document), history_(history), dialogs_(dialogs), scales_(scales), settings_(settings), window_(window),
       shownTable_(std::move(shownTable)) {}
 
 DocumentCommands::~DocumentCommands() = default;
-
-void DocumentCommands::markChanged() {
-    setDirty(true);
-    emit changed();
-}
 
 void DocumentCommands::takeRecoveredClass(Document recovered) {
     replaceDocument(std::move(recovered));
 }
 
-void DocumentCommands::setDirty(bool dirty) {
-    if (document_.modified == dirty) return;
-    document_.modified = dirty;
-    emit dirtyChanged(dirty);
-}
-
 void DocumentCommands::replaceDocument(Document next) {
-    const bool wasDirty = document_.modified;
     const QString oldName = document_.markwellFile;
     document_ = std::move(next);
+    // Nothing of the class before can be undone into this one.
+    history_.startOver(document_.modified);
     diskStamps_ = stampClassFiles(document_);
     reportedStamps_ = diskStamps_;
     emit documentReplaced();
-    if (document_.modified != wasDirty) emit dirtyChanged(document_.modified);
     if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
 }
 
@@ -214,7 +204,6 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
     }
     const QString notKept = keepEarlierVersionOf(path);
     const QString oldName = document_.markwellFile;
-    const bool wasDirty = document_.modified;
     Result<QStringList> notes = saveDocument(document_, path);
     if (!notes) {
         dialogs_.warn(window_, notes.message());
@@ -224,7 +213,7 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
     reportedStamps_ = diskStamps_;
     if (!notKept.isEmpty()) notes->prepend(notKept);
     if (document_.markwellFile != oldName) lockSavedClass();
-    if (wasDirty) emit dirtyChanged(false);
+    history_.markSaved();
     if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
     emit saved();
     if (!notes->isEmpty()) emit notice(notes->join(QLatin1Char(' ')));

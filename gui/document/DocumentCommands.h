@@ -14,6 +14,7 @@ class QWidget;
 
 namespace markwell {
 
+class ClassHistory;
 class ClassLock;
 struct EarlierVersion;
 class ScaleStore;
@@ -23,9 +24,10 @@ class UserDialogs;
 // The document commands of the main window: New, Open, Save, Save As (with
 // the spreadsheet exports) and the question asked before the class is put
 // aside. They work on the main window's Document value and say what happened
-// through signals.
+// through signals. Whether the class has unsaved changes is the class
+// history's clean state: a save marks it, and another class starts it anew.
 //
-// Nothing is lost silently: the save question has Cancel, a save clears
+// Nothing is lost silently: the save question has Cancel, a save clears the
 // modified mark only once every file is written, a failure is shown with its reason,
 // and opening reads every file of the new class before the old one goes.
 //
@@ -41,8 +43,8 @@ public:
     enum class Outcome { Done, Exported, Cancelled, Failed };
 
     // `shownTable` gives the grades table as the window shows it, for the exports.
-    DocumentCommands(Document& document, UserDialogs& dialogs, ScaleStore& scales, const SettingsStore& settings,
-                     QWidget* window, std::function<const Sheet&()> shownTable);
+    DocumentCommands(Document& document, ClassHistory& history, UserDialogs& dialogs, ScaleStore& scales,
+                     const SettingsStore& settings, QWidget* window, std::function<const Sheet&()> shownTable);
     ~DocumentCommands() override;
 
     // A new, empty, untitled class with the default settings and scale.
@@ -69,10 +71,6 @@ public:
     // The reset of New without its question: default settings and scale.
     void resetToNewClass();
 
-    // The class or its attendance was changed: the one place that makes the
-    // document dirty.
-    void markChanged();
-
     // Takes a class recovered after a crash as the document, its changes unsaved.
     void takeRecoveredClass(Document recovered);
 
@@ -85,9 +83,6 @@ public:
 signals:
     // Another class (or a new one) is now the document: every page is rebuilt.
     void documentReplaced();
-    void dirtyChanged(bool dirty);
-    // Every change of the class or its attendance, as it happens.
-    void changed();
     // The grade file's path; empty while untitled.
     void fileNameChanged(const QString& path);
     // The class was saved (the damaged sibling files it kept may have changed).
@@ -121,9 +116,9 @@ private:
     bool filesChangedOnDisk() const;
     // The grade file's name, as the questions name the class.
     QString className() const;
-    void setDirty(bool dirty);
 
     Document& document_;
+    ClassHistory& history_;
     UserDialogs& dialogs_;
     ScaleStore& scales_;
     const SettingsStore& settings_;

@@ -14,7 +14,8 @@ AttendanceCommands::AttendanceCommands(ClassHistory& history, AttendancePage* pa
 }
 
 void AttendanceCommands::markAttendance(const MonthMarks& marks) {
-    if (Result<void> marked = history_.apply(markAttendanceChange(marks)); !marked) {
+    // The page shows the marks itself (documentChanged): the grades need no rebuild.
+    if (Result<void> marked = history_.apply(markAttendanceChange(marks), ClassHistory::Refresh::ByCaller); !marked) {
         dialogs_.warn(window_, marked.message());
     }
 }

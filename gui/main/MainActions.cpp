@@ -33,6 +33,8 @@ MainActions MainActions::create(QObject* owner) {
     a.exit = make(owner, tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     a.exit->setMenuRole(QAction::QuitRole);
 
+    a.undo = makeToolAction(owner, tr("&Undo"), ToolIcon::Undo, tr("Undo"), QKeySequence::Undo);
+    a.redo = makeToolAction(owner, tr("&Redo"), ToolIcon::Redo, tr("Redo"), QKeySequence::Redo);
     a.copy = makeToolAction(owner, tr("&Copy"), ToolIcon::Copy, tr("Copy"), QKeySequence::Copy);
     a.gridLines = makeToolAction(owner, tr("&Grid Lines"), ToolIcon::GridLines, tr("Toggle Grid Lines"));
     a.gridLines->setCheckable(true);

@@ -32,6 +32,8 @@ public:
     QAction* exit = nullptr;
 
     // Edit
+    QAction* undo = nullptr;  // named after the step they take (ClassHistory::bindActions)
+    QAction* redo = nullptr;
     QAction* copy = nullptr;
     QAction* gridLines = nullptr;
     QAction* font = nullptr;

@@ -1,17 +1,21 @@
 #include "gui/main/MainWindow.h"
 
 #include "gui/shared/UserDialogs.h"
+#include "core/grading/StudentRowUpdate.h"
+#include "gui/document/ClassHistory.h"
+#include "gui/main/EditingCommands.h"
+#include "gui/main/GradingRulesCommands.h"
+#include "gui/main/ReportCommands.h"
+#include "gui/main/TableCommands.h"
 #include "gui/help/HelpCenter.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/Icons.h"
-#include "gui/mail/XdgEmailLauncher.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/pages/GradesPage.h"
 #include "gui/document/RecoveryKeeper.h"
 #include "gui/pages/SeatingPage.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/scales/ScaleStore.h"
-#include "gui/document/ClassHistory.h"
 #include "gui/main/AttendanceCommands.h"
 #include "gui/main/SeatingCommands.h"
 #include "gui/seating/SeatingView.h"
@@ -25,7 +29,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QUndoStack>
 
 #include <utility>
 
@@ -61,19 +64,16 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
 
-    history_ = new ClassHistory(document_, this);
-    connect(history_, &ClassHistory::documentChanged, this, &MainWindow::setDirty);
-    commands_ = std::make_unique<DocumentCommands>(document_, dialogs_, scales_, settings_, this,
+    history_ = std::make_unique<ClassHistory>(document_);
+    commands_ = std::make_unique<DocumentCommands>(document_, *history_, dialogs_, scales_, settings_, this,
                                                    [this]() -> const Sheet& { return grades_.sheet; });
     connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
         if (page_ != Page::Grades) showPage(Page::Grades);
-        // The seats are another class's now: none of them is current, and no step applies to them.
+        // The seats are another class's now: none of them is current.
         seatingCommands_->forgetCurrentSeat();
-        history_->stack().clear();
         attendanceShown_ = false;
         rebuildGrades();
     });
-    connect(commands_.get(), &DocumentCommands::dirtyChanged, this, &QWidget::setWindowModified);
     connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::updateStatusBar);
     connect(commands_.get(), &DocumentCommands::saved, this, [this] {
         refreshAttendanceClass();
@@ -96,7 +96,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     setCentralWidget(pages_);
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
-    gradesPage_->setPointsHandler([this](int row, int col, const QString& text) { return storeTypedPoints(row, col, text); });
+    // The Average cell explains itself, worked out only for the cell under the pointer.
     gradesPage_->view()->setToolTipProvider(
         [this](int row, int col) { return averageToolTip(document_.classRecord, grades_.sheet, row, col); });
     connect(gradesPage_, &GradesPage::typingRefused, this,
@@ -107,13 +107,13 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     statusLabel_->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(statusLabel_, 1);
 
-    setMailLauncher(*new XdgEmailLauncher(this));
     actions_ = MainActions::create(this);
     connectActions();
+    createCommands();
+    followHistory();
     createMenus();
     createToolBars();
     createGradesContextMenu();
-    connectPageCommands();
     acceptGradeFileDrops();
 
     restoreWindowPlace();
@@ -127,15 +127,13 @@ MainWindow::~MainWindow() {
     gradesPage_->showTable(nullptr);
 }
 
-void MainWindow::connectPageCommands() {
-    seatingCommands_ = std::make_unique<SeatingCommands>(document_, *history_, seatingPage_, dialogs_, actions_, this,
-                                                         [this] { return page_ == Page::Seating; });
-    attendanceCommands_ = std::make_unique<AttendanceCommands>(*history_, attendancePage_, dialogs_, this);
-}
-
 void MainWindow::keepRecoveryCopies() {
     recovery_ = std::make_unique<RecoveryKeeper>(document_);
-    connect(commands_.get(), &DocumentCommands::changed, recovery_.get(), &RecoveryKeeper::noteChange);
+    connect(history_.get(), &ClassHistory::documentChanged, recovery_.get(), &RecoveryKeeper::noteChange);
+    // Undone back to the class as saved: there is nothing left to recover.
+    connect(history_.get(), &ClassHistory::modifiedChanged, recovery_.get(), [this](bool modified) {
+        if (!modified) recovery_->discardCopy();
+    });
     connect(commands_.get(), &DocumentCommands::documentReplaced, recovery_.get(), &RecoveryKeeper::followDocument);
     connect(commands_.get(), &DocumentCommands::saved, recovery_.get(), &RecoveryKeeper::discardCopy);
     connect(recovery_.get(), &RecoveryKeeper::copyFailed, this,
@@ -199,6 +197,26 @@ void MainWindow::rebuildGrades() {
     updateToolBar();
 }
 
+void MainWindow::rebuildGradesKeepingPlace(int row, int col) {
+    grades_ = buildGradesTable(document_.classRecord);
+    gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    refreshAttendanceClass();
+    seatingPage_->view()->showChart();
+    updateToolBar();
+}
+
+void MainWindow::showTypedPoints(int row, int col) {
+    // Only the student's row changes: it is redone in place, as a rebuild would.
+    if (const std::optional<RowUpdate> update = updateStudentRow(grades_, document_.classRecord, row)) {
+        gradesPage_->showChangedRow(row, update->resizedCols);
+    } else {
+        grades_ = buildGradesTable(document_.classRecord);
+        // The view moves on from here as the key that ended the edit says.
+        gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    }
+    updateToolBar();
+}
+
 void MainWindow::refreshAttendanceClass() {
     std::vector<std::string> names;
     names.reserve(document_.classRecord.students.size());
@@ -216,7 +234,7 @@ void MainWindow::updateWindowTitle() {
     const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : tr("Untitled");
     // "[*]" is where the window shows that the class has unsaved changes.
     setWindowTitle(tr("%1[*] — Computerized Markwell").arg(name));
-    setWindowModified(document_.modified);
+    setWindowModified(history_->isModified());
 }
 
 QString MainWindow::statusText() const {
@@ -225,16 +243,6 @@ QString MainWindow::statusText() const {
 
 void MainWindow::updateToolBar() {
     applyCommandStates();
-}
-
-void MainWindow::setDirty() {
-    commands_->markChanged();
-}
-
-void MainWindow::replaceClass(ClassRecord changed) {
-    document_.classRecord = std::move(changed);
-    setDirty();
-    rebuildGrades();
 }
 
 bool MainWindow::showPage(Page page) {

@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-class QDialog;
+class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -20,25 +20,31 @@ class QToolBar;
 
 namespace markwell {
 
-class AttendanceCommands;
 class AttendancePage;
 class ClassHistory;
+class EditingCommands;
+class GradingRulesCommands;
+class ReportCommands;
+class TableCommands;
 class GradesPage;
 class HelpCenter;
-class MailLauncher;
-struct ReportInput;
 class PasswordProtection;
 class RecoveryKeeper;
 class ScaleStore;
 class SeatingCommands;
+class AttendanceCommands;
 class SeatingPage;
 class SettingsStore;
 class UserDialogs;
 
 // The main window: one class at a time, shown on three pages (Grades,
 // Attendance, Seating) with the document commands, printing and help. The
-// class and its file names are a value owned here (`document()`); the grades
-// table is rebuilt from it after every change (rebuildGrades).
+// class and its file names are a value owned here (`document()`), changed
+// only through its history (`history()`); the grades table is rebuilt from
+// it after every change (rebuildGrades). The window builds the pages, menus
+// and tool bars; the commands live in command objects (DocumentCommands,
+// TableCommands, EditingCommands, GradingRulesCommands, ReportCommands),
+// each given the actions it serves.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,13 +54,17 @@ public:
 
     const Document& document() const { return document_; }
     DocumentCommands& documentCommands() const { return *commands_; }
+    ClassHistory& history() const { return *history_; }
+    TableCommands& tableCommands() const { return *table_; }
+    EditingCommands& editingCommands() const { return *editing_; }
+    GradingRulesCommands& gradingRulesCommands() const { return *rules_; }
+    ReportCommands& reportCommands() const { return *reports_; }
     const GradesTable& gradesTable() const { return grades_; }
     Page currentPage() const { return page_; }
     GradesPage* gradesPage() const { return gradesPage_; }
     AttendancePage* attendancePage() const { return attendancePage_; }
     SeatingPage* seatingPage() const { return seatingPage_; }
     SeatingCommands& seatingCommands() const { return *seatingCommands_; }
-    ClassHistory& history() const { return *history_; }
     QTabWidget* pages() const { return pages_; }
     const MainActions& actions() const { return actions_; }
     QString statusText() const;
@@ -73,19 +83,21 @@ public:
     void resetToNewClass();
     // Rebuilds the grades table from the class, then the pages that show it.
     void rebuildGrades();
+    // The same, the grades table staying at the cell (row, col).
+    void rebuildGradesKeepingPlace(int row, int col);
+    // After points were typed into (row, col): the student's row is redone in
+    // place when it can be, as a rebuild would make it.
+    void showTypedPoints(int row, int col);
+    // Runs `command` when `action` is triggered, after storing a value still
+    // being typed into the table: it is part of the class every command works on.
+    void connectCommand(QAction* action, std::function<void()> command);
+    void applyCommandStates();
     void updateStatusBar();
     void updateToolBar();
-
-    // Replaces the class being worked on, as an editing dialog does on OK:
-    // the class becomes dirty and every page is rebuilt.
-    void replaceClass(ClassRecord changed);
 
     // Switches pages as clicking a tab does; refused (false) while the class
     // is untitled or has no students.
     bool showPage(Page page);
-
-    // Where messages with an attachment go (xdg-email unless told otherwise).
-    void setMailLauncher(MailLauncher& launcher);
 
 public slots:
     void newClass();
@@ -98,40 +110,12 @@ public slots:
     // Prints what the page shown holds: the grades with names, the attendance
     // month or the seating chart.
     void printPage();
-    void printGradesWithNames();
-    void printGradesWithIds();
     void printAttendance();
     void previewPrint();
-    void copySelection();
-    void toggleGridLines();
-    void chooseFont();
-    void sortAscending();
-    void sortDescending();
-    // One student's attendance over a year (Attendance page).
-    void analyseAttendance();
-    // Merge Setup, and from it the merged report of two grade files.
-    void mergeFiles();
-    // The editing dialogs: each works on a copy of the class, which replaces
-    // the class when the dialog ends with OK and something changed.
-    void editStudentList();
-    void editAssignmentList();
-    void editGrades();
-    // The class's grade scale, weights and drop rule; the program's options.
-    void editGradeScale();
-    void editWeights();
-    void editDropRule();
-    void editOptions();
     void showNextPage();
     void showPreviousPage();
     void showHelp();
     void showAbout();
-    // The report windows, each modal over this one.
-    void showIndividualReport();
-    void showGradeInformation();
-    void showGraph();
-    // Opens the mail program on a message to the student whose name is
-    // selected in the grades table.
-    void sendMail();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -155,48 +139,38 @@ private:
     void acceptGradeFileDrops();
     // Opens the class at `path` as File > Open would, asking to save first.
     void openNamedClass(const QString& path);
-    // The command objects of the Seating and Attendance pages.
-    void connectPageCommands();
-    void applyCommandStates();
+    // The command objects, each connected to the actions it serves.
+    void createCommands();
+    // The window follows its class's history: what shows the class, the modified mark.
+    void followHistory();
     CommandStates commandStatesOn(Page page) const;
     void pageChanged(int index);
     // Shows the next open page in `direction` (+1 or -1), round the end.
     void stepPage(int direction);
     void refreshAttendanceClass();
     void updateWindowTitle();
-    bool storeTypedPoints(int row, int col, const QString& text);
-    // The tables as they print: the page's sheet with its printout header.
-    Sheet gradesCopy(bool withIds) const;
+    // The attendance as it prints: the page's sheet with its printout header.
     Sheet attendanceCopy() const;
-    void printGrades(bool withIds);
-    void sortClass(bool descending);
-    void setDirty();
-    // Before a merge reads `paths`: a dirty open class among them may be
-    // saved first. False stops the merge.
-    bool readyToMerge(QWidget* asker, const QStringList& paths);
-    // The class as an editing dialog hands it back: replaces the class when it differs.
-    void takeEditedClass(const ClassRecord& edited);
-    // Makes the change a rules dialog's OK asks for on a copy of the class,
-    // which then replaces it; a refused change is shown and the class stays.
-    void changeClass(const std::function<Result<void>(ClassRecord&)>& change);
     // Ends the typing of a value into the grades table, storing (or refusing) it.
     void finishTyping();
     void restoreWindowPlace();
     void rememberWindowPlace() const;
-    ReportInput reportInput() const;
-    void openReport(QDialog* report);
 
     UserDialogs& dialogs_;
     SettingsStore& settings_;
     ScaleStore& scales_;
     PasswordProtection& passwords_;
     HelpCenter* help_;
-    MailLauncher* mail_ = nullptr;
     Document document_;
     GradesTable grades_;
+    // Before the commands that change the class through it, after the document.
+    std::unique_ptr<ClassHistory> history_;
     std::unique_ptr<DocumentCommands> commands_;
+    std::unique_ptr<TableCommands> table_;
+    std::unique_ptr<EditingCommands> editing_;
+    std::unique_ptr<GradingRulesCommands> rules_;
+    std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<RecoveryKeeper> recovery_;
-    ClassHistory* history_ = nullptr;
     std::unique_ptr<SeatingCommands> seatingCommands_;
     std::unique_ptr<AttendanceCommands> attendanceCommands_;
     bool activated_ = false;

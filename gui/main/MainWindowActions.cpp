@@ -2,8 +2,14 @@
 
 #include "gui/main/MainWindow.h"
 
-#include "gui/shared/UserDialogs.h"
+#include "gui/main/AttendanceCommands.h"
 #include "gui/main/SeatingCommands.h"
+#include "gui/shared/UserDialogs.h"
+#include "gui/document/ClassHistory.h"
+#include "gui/main/EditingCommands.h"
+#include "gui/main/GradingRulesCommands.h"
+#include "gui/main/ReportCommands.h"
+#include "gui/main/TableCommands.h"
 #include "gui/pages/GradesPage.h"
 
 #include <QAction>
@@ -15,14 +21,17 @@
 
 namespace markwell {
 
+void MainWindow::connectCommand(QAction* action, std::function<void()> command) {
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        finishTyping();
+        command();
+    });
+}
+
 void MainWindow::connectActions() {
     const MainActions& a = actions_;
     const auto run = [this](QAction* action, void (MainWindow::*command)()) {
-        // A value still being typed is part of the class every command works on.
-        connect(action, &QAction::triggered, this, [this, command] {
-            finishTyping();
-            (this->*command)();
-        });
+        connectCommand(action, [this, command] { (this->*command)(); });
     };
     run(a.newClass, &MainWindow::newClass);
     run(a.openClass, &MainWindow::openClass);
@@ -30,36 +39,35 @@ void MainWindow::connectActions() {
     run(a.saveClassAs, &MainWindow::saveClassAs);
     run(a.earlierVersions, &MainWindow::showEarlierVersions);
     run(a.printPage, &MainWindow::printPage);
-    run(a.printWithNames, &MainWindow::printGradesWithNames);
-    run(a.printWithIds, &MainWindow::printGradesWithIds);
     run(a.printAttendance, &MainWindow::printAttendance);
     run(a.printPreview, &MainWindow::previewPrint);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
-    run(a.copy, &MainWindow::copySelection);
-    run(a.gridLines, &MainWindow::toggleGridLines);
-    run(a.font, &MainWindow::chooseFont);
-    run(a.sortAscending, &MainWindow::sortAscending);
-    run(a.sortDescending, &MainWindow::sortDescending);
-    run(a.attendanceAnalysis, &MainWindow::analyseAttendance);
-    run(a.merge, &MainWindow::mergeFiles);
-    run(a.studentList, &MainWindow::editStudentList);
-    run(a.assignmentList, &MainWindow::editAssignmentList);
-    run(a.editGrades, &MainWindow::editGrades);
-    run(a.gradeScale, &MainWindow::editGradeScale);
-    run(a.weightedGrades, &MainWindow::editWeights);
-    run(a.dropLowest, &MainWindow::editDropRule);
-    run(a.options, &MainWindow::editOptions);
+    connectCommand(a.undo, [this] { history_->undo(); });
+    connectCommand(a.redo, [this] { history_->redo(); });
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
-    run(a.individualReport, &MainWindow::showIndividualReport);
-    run(a.gradeInformation, &MainWindow::showGradeInformation);
-    run(a.graph, &MainWindow::showGraph);
-    run(a.sendMail, &MainWindow::sendMail);
     run(a.nextPage, &MainWindow::showNextPage);
     run(a.previousPage, &MainWindow::showPreviousPage);
     addActions({a.nextPage, a.previousPage});
     // F1 opens the page of whatever window it is pressed in; the menu shows the key.
     a.help->setShortcutContext(Qt::WidgetShortcut);
+}
+
+void MainWindow::createCommands() {
+    table_ = std::make_unique<TableCommands>(*this, *history_, dialogs_, actions_);
+    editing_ = std::make_unique<EditingCommands>(*this, *history_, dialogs_, actions_);
+    rules_ = std::make_unique<GradingRulesCommands>(
+        *this, *history_, dialogs_, GradingRulesCommands::Stores{scales_, settings_, passwords_}, actions_);
+    reports_ = std::make_unique<ReportCommands>(*this, dialogs_, scales_, actions_);
+    seatingCommands_ = std::make_unique<SeatingCommands>(document_, *history_, seatingPage_, dialogs_, actions_, this,
+                                                         [this] { return page_ == Page::Seating; });
+    attendanceCommands_ = std::make_unique<AttendanceCommands>(*history_, attendancePage_, dialogs_, this);
+}
+
+void MainWindow::followHistory() {
+    history_->bindActions(actions_.undo, actions_.redo);
+    connect(history_.get(), &ClassHistory::refreshNeeded, this, &MainWindow::rebuildGrades);
+    connect(history_.get(), &ClassHistory::modifiedChanged, this, &QWidget::setWindowModified);
 }
 
 void MainWindow::createMenus() {
@@ -86,6 +94,8 @@ void MainWindow::createMenus() {
     file->addAction(a.exit);
 
     QMenu* edit = menu(nullptr, tr("&Edit"), "editMenu");
+    edit->addActions({a.undo, a.redo});
+    edit->addSeparator();
     edit->addActions({a.copy, a.gridLines, a.font});
     sortMenu_ = menu(edit, tr("&Sort"), "sortMenu");
     sortMenu_->addActions({a.sortAscending, a.sortDescending});
@@ -120,7 +130,8 @@ void MainWindow::createToolBars() {
     const MainActions& a = actions_;
     // Four groups; each but the first is shown on its pages only.
     addToolGroup(tr("File"), QStringLiteral("fileTools"),
-                 {a.newClass, a.openClass, a.saveClass, a.printPage, a.merge, a.sendMail, a.attendanceAnalysis});
+                 {a.newClass, a.openClass, a.saveClass, a.undo, a.redo, a.printPage, a.merge, a.sendMail,
+                  a.attendanceAnalysis});
     listsTools_ = addToolGroup(tr("Lists"), QStringLiteral("listsTools"),
                                {a.studentList, a.assignmentList, a.editGrades, a.gradeScale});
     tableTools_ = addToolGroup(tr("Table"), QStringLiteral("tableTools"),

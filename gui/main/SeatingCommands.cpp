@@ -61,7 +61,8 @@ void SeatingCommands::connectChart() {
 }
 
 Result<void> SeatingCommands::makeChange(const Change& change) {
-    Result<void> made = history_.apply(change);
+    // The chart shows the change itself (documentChanged): the grades need no rebuild.
+    Result<void> made = history_.apply(change, ClassHistory::Refresh::ByCaller);
     if (!made) dialogs_.warn(window_, made.message());
     return made;
 }

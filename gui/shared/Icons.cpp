@@ -32,6 +32,8 @@ IconNames namesOf(ToolIcon which) {
     case ToolIcon::AddSeat: return {nullptr, "add-seat"};
     case ToolIcon::EditSeat: return {nullptr, "edit-seat"};
     case ToolIcon::DeleteSeat: return {nullptr, "delete-seat"};
+    case ToolIcon::Undo: return {"edit-undo", "undo"};
+    case ToolIcon::Redo: return {"edit-redo", "redo"};
     }
     return {nullptr, "new"};
 }

@@ -32,6 +32,8 @@ enum class ToolIcon {
     AddSeat,
     EditSeat,
     DeleteSeat,
+    Undo,
+    Redo,
 };
 
 QIcon toolIcon(ToolIcon which);

@@ -250,7 +250,7 @@ void AttendancePageTest::typedMarksSurviveOtherPagesAndClassChanges() {
     h.type(3, 1, 'e');
     // To the Grades page, a change of the class there, and back: the mark is still shown.
     QVERIFY(h.window->showPage(Page::Grades));
-    h.window->replaceClass(h.window->document().classRecord);
+    makeUnsavedChange(*h.window);
     QVERIFY(h.window->showPage(Page::Attendance));
     QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
     // Saving the class writes it.
@@ -335,7 +335,7 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
     // Months, pages and changes of the class rebuild the page without warning again.
     page->showMonth(10, 2024);
     QVERIFY(h.window->showPage(Page::Grades));
-    h.window->replaceClass(h.cls());
+    makeUnsavedChange(*h.window);
     QVERIFY(h.window->showPage(Page::Attendance));
     QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
 

@@ -54,7 +54,7 @@ struct OpenClass {
         h.open(path);
         ClassRecord mine = h.cls();
         mine.assignments[0].namegrade[0] = makePointEntry("Ann Lee", "10");
-        h.window->replaceClass(mine);
+        changeClassTo(*h.window, mine);
     }
     QByteArray theirs() const {
         writeClass(h.folder.path(), QStringLiteral("theirs.grs"), changedElsewhere());
@@ -136,12 +136,12 @@ void ChangesElsewhereTest::ownSavesAndUntouchedFilesAskNothing() {
     OpenClass c;
     MainWindow& w = *c.h.window;
     w.saveClass();
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
     w.saveClass();
     // A class saved under a new name is watched under that name.
     c.h.dialogs.saveAs(c.h.path(QStringLiteral("period2.grs")));
     w.saveClassAs();
-    w.replaceClass(changedElsewhere());
+    changeClassTo(w, changedElsewhere());
     w.saveClass();
     w.documentCommands().reviewChangesOnDisk();
     QVERIFY(c.h.dialogs.messages().isEmpty());
@@ -176,7 +176,7 @@ void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
     QVERIFY(!w.document().modified);
 
     // With unsaved changes nothing is reloaded: the status line says why Save will ask.
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
     QVERIFY(appendTo(c.path));
     w.documentCommands().reviewChangesOnDisk();
     QCOMPARE(c.h.dialogs.count(Kind::YesNo), 2);

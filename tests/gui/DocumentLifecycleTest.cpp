@@ -7,6 +7,7 @@
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
 #include "gui/pages/AttendancePage.h"
+#include "gui/document/ClassHistory.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 
@@ -113,7 +114,7 @@ void DocumentLifecycleTest::startsWithAnEmptyUntitledClassOnTheGradesPage() {
 void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
     QVERIFY(w.document().modified);
     QVERIFY(!w.showPage(Page::Attendance));  // students, but no file yet
 
@@ -142,7 +143,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
     QVERIFY(w.showPage(Page::Attendance));
     QVERIFY(w.showPage(Page::Grades));
     h.dialogs.clearRecord();
-    w.replaceClass(w.document().classRecord);
+    makeUnsavedChange(w);
     w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::SaveFile), 0);
     QVERIFY(!w.document().modified);
@@ -151,7 +152,7 @@ void DocumentLifecycleTest::saveOfAnUntitledClassAsksForANameAndWritesThreeFiles
 void DocumentLifecycleTest::aFailedSaveSaysWhyAndKeepsTheClassDirty() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
     const QString nowhere = h.path(QStringLiteral("no-such-folder/period1.grs"));
     h.dialogs.saveAs(nowhere);
     w.saveClass();
@@ -177,7 +178,7 @@ void DocumentLifecycleTest::openAsksFirstAndEachAnswerDoesWhatItSays() {
     const QString otherPath = writeClass(h.folder.path(), QStringLiteral("other.grs"), other);
     QVERIFY(!otherPath.isEmpty());
 
-    w.replaceClass(smallClass());  // unsaved work
+    changeClassTo(w, smallClass());  // unsaved work
     // Cancel: the question is asked and nothing changes.
     h.dialogs.answer(Answer::Cancel);
     h.open(otherPath);
@@ -201,7 +202,7 @@ void DocumentLifecycleTest::openAsksFirstAndEachAnswerDoesWhatItSays() {
 
     // Yes saves first (an untitled class, under the name asked for), then opens.
     w.newClass();
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
     const QString savedPath = h.path(QStringLiteral("kept.grs"));
     h.dialogs.answer(Answer::Yes);
     h.dialogs.saveAs(savedPath);
@@ -225,7 +226,7 @@ void DocumentLifecycleTest::aRefusedFileLeavesEverythingAsItWas() {
     MainWindow& w = *h.window;
     const QString good = writeClass(h.folder.path(), QStringLiteral("good.grs"), smallClass());
     h.open(good);
-    w.replaceClass(w.document().classRecord);  // dirty, as after an edit
+    makeUnsavedChange(w);  // dirty, as after an edit
     const ClassRecord before = h.cls();
 
     // A damaged grade file whose seating file is fine: neither is taken.
@@ -335,7 +336,7 @@ void DocumentLifecycleTest::saveAsOntoItsOwnNameKeepsEveryMonth() {
     const QString path = writeClass(h.folder.path(), QStringLiteral("same.grs"), smallClass(),
                                     {attendanceRecord("Cleo Park", 5, 2020, "TTT")});
     h.open(path);
-    w.replaceClass(w.document().classRecord);
+    makeUnsavedChange(w);
     h.dialogs.saveAs(path);
     w.saveClassAs();
     QVERIFY(!w.document().modified);
@@ -349,7 +350,7 @@ void DocumentLifecycleTest::spreadsheetNamesExportTheTableAndChangeNothingElse()
     MainWindow& w = *h.window;
     const QString path = writeClass(h.folder.path(), QStringLiteral("p3.grs"), smallClass());
     h.open(path);
-    w.replaceClass(w.document().classRecord);
+    makeUnsavedChange(w);
     const QByteArray gradeBytes = bytesOf(path);
 
     const QString csv = h.path(QStringLiteral("p3 grades.csv"));
@@ -386,7 +387,7 @@ void DocumentLifecycleTest::closingAsksWithCancelAndNeverLosesWorkSilently() {
     MainWindow& w = *h.window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
 
     h.dialogs.answer(Answer::Cancel);
     QVERIFY(!w.close());
@@ -412,7 +413,7 @@ void DocumentLifecycleTest::closingAsksWithCancelAndNeverLosesWorkSilently() {
     // No closes without saving; a clean class closes without a question.
     WindowHarness second;
     second.window->show();
-    second.window->replaceClass(smallClass());
+    changeClassTo(*second.window, smallClass());
     second.dialogs.answer(Answer::No);
     QVERIFY(second.window->close());
     WindowHarness third;
@@ -446,7 +447,7 @@ void DocumentLifecycleTest::newLeavesNothingOfTheOldClassBehind() {
     QCOMPARE(w.gradesTable().sheet.maxRow(), 1);
 
     // With changes, New asks; Cancel keeps them.
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
     h.dialogs.answer(Answer::Cancel);
     w.newClass();
     QCOMPARE(h.cls().students.size(), std::size_t{3});
@@ -515,7 +516,7 @@ void DocumentLifecycleTest::anExportFromTheSaveQuestionIsNoSave() {
         ClassRecord otherClass = smallClass();
         otherClass.students[0].name = "Zed Other";
         const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), otherClass);
-        w.replaceClass(smallClass());  // untitled, with changes
+        changeClassTo(w, smallClass());  // untitled, with changes
 
         // Yes, then a spreadsheet name in the save dialog.
         const QString csv = h.path(QStringLiteral("grades.csv"));
@@ -543,7 +544,7 @@ void DocumentLifecycleTest::aFieldTheFilesCannotHoldWritesNothing() {
     MainWindow& w = *h.window;
     ClassRecord cls = smallClass();
     cls.students[1].city = std::string(46, 'c');  // as a file from elsewhere may hold it
-    w.replaceClass(cls);
+    changeClassTo(w, cls);
     const QString path = h.path(QStringLiteral("city.grs"));
     h.dialogs.saveAs(path);
     w.saveClass();
@@ -562,12 +563,12 @@ void DocumentLifecycleTest::theCommandsSayWhatChangedThroughSignals() {
     WindowHarness h;
     MainWindow& w = *h.window;
     DocumentCommands& commands = w.documentCommands();
-    QSignalSpy dirty(&commands, &DocumentCommands::dirtyChanged);
+    QSignalSpy dirty(&w.history(), &ClassHistory::modifiedChanged);
     QSignalSpy name(&commands, &DocumentCommands::fileNameChanged);
     QSignalSpy replaced(&commands, &DocumentCommands::documentReplaced);
 
-    w.replaceClass(smallClass());
-    w.toggleGridLines();  // dirty already: said once
+    changeClassTo(w, smallClass());
+    w.tableCommands().toggleGridLines();  // dirty already: said once
     QCOMPARE(dirty.size(), 1);
     QCOMPARE(dirty.at(0).at(0).toBool(), true);
 

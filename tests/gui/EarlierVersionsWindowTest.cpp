@@ -35,7 +35,7 @@ void addStudent(WindowHarness& h, const char* name) {
     s.name = name;
     changed.students.push_back(s);
     changed.comments.push_back({name, ""});
-    h.window->replaceClass(changed);
+    changeClassTo(*h.window, changed);
 }
 
 QByteArray classFiles(const QString& gradePath) {

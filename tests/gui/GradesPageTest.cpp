@@ -104,13 +104,13 @@ void GradesPageTest::buttonsAndMenusFollowTheClass() {
     // Students without assignments: all but Edit Grades and the two reports.
     ClassRecord noWork = smallClass();
     noWork.assignments.clear();
-    w.replaceClass(noWork);
+    changeClassTo(w, noWork);
     QVERIFY(allEnabled({a.assignmentList, a.font, a.sortAscending, a.gradeScale, a.graph, a.sendMail,
                         a.weightedGrades, a.dropLowest},
                        true));
     QVERIFY(allEnabled({a.editGrades, a.individualReport, a.gradeInformation}, false));
 
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
     QVERIFY(allEnabled({a.editGrades, a.individualReport, a.gradeInformation}, true));
 }
 
@@ -144,7 +144,7 @@ void GradesPageTest::buttonsAndMenusFollowThePage() {
     // A class without students keeps the other pages closed even when saved.
     ClassRecord empty = smallClass();
     empty.students.clear();
-    w.replaceClass(empty);
+    changeClassTo(w, empty);
     QVERIFY(!w.showPage(Page::Attendance));
     QVERIFY(!w.pages()->isTabEnabled(1));
 }
@@ -383,7 +383,7 @@ void GradesPageTest::aClassWithoutStudentsShowsItsOwnHeadings() {
 
     ClassRecord noStudents = smallClass();
     noStudents.students.clear();
-    w.replaceClass(noStudents);
+    changeClassTo(w, noStudents);
     QCOMPARE(headings(), (QStringList{QStringLiteral("Names"), QStringLiteral("Quiz 1"), QStringLiteral("Test 1"),
                                       QStringLiteral("Total"), QStringLiteral("Average"), QStringLiteral("Grade")}));
     QVERIFY(w.gradesPage()->view()->verticalHeader()->isHidden());
@@ -397,7 +397,7 @@ void GradesPageTest::sortingReordersTheClassByTheSelectedColumn() {
 
     // Descending on Test 1 (90, 70, 80): Ann, Cleo, Bob.
     view->selectRange(CellRange{3, 3, 4, 5});  // the left column is the key
-    w.sortDescending();
+    w.tableCommands().sortDescending();
     QVERIFY(w.document().modified);
     QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
     QCOMPARE(h.cls().students[1].name, std::string("Cleo Park"));
@@ -408,7 +408,7 @@ void GradesPageTest::sortingReordersTheClassByTheSelectedColumn() {
 
     // Ascending on the names.
     view->selectRange(CellRange::cell(2, 1));
-    w.sortAscending();
+    w.tableCommands().sortAscending();
     QCOMPARE(h.cls().students[0].name, std::string("Ann Lee"));
     QCOMPARE(h.cls().students[1].name, std::string("Bob Stone"));
     QCOMPARE(h.cls().students[2].name, std::string("Cleo Park"));
@@ -422,7 +422,7 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
 
     // Cancelled: nothing changes.
     h.dialogs.fonts.push_back(std::nullopt);
-    w.chooseFont();
+    w.tableCommands().chooseFont();
     QVERIFY(!w.document().modified);
     QCOMPARE(h.dialogs.fontRequests.front().family, QStringLiteral("MS Sans Serif"));
     QCOMPARE(h.dialogs.fontRequests.front().pointSize, 8);
@@ -433,7 +433,7 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     green.colour = QColor(0, 128, 0);
     green.italic = true;
     h.dialogs.fonts.push_back(green);
-    w.chooseFont();
+    w.tableCommands().chooseFont();
     QVERIFY(w.document().modified);
     const GridProperties& props = h.cls().gridProps;
     QCOMPARE(props.font_name, std::string("DejaVu Serif"));
@@ -450,7 +450,7 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     UserDialogs::FontChoice foreign = green;
     foreign.family = QStringLiteral("Noto Sans \u0915");
     h.dialogs.fonts.push_back(foreign);
-    w.chooseFont();
+    w.tableCommands().chooseFont();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QCOMPARE(h.cls().gridProps.font_name, std::string("DejaVu Serif"));
 
@@ -461,7 +461,7 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
     clean.open(lines);
     QAction* check = clean.window->actions().gridLines;
     QVERIFY(!check->isChecked());
-    clean.window->toggleGridLines();
+    clean.window->tableCommands().toggleGridLines();
     QVERIFY(check->isChecked());
     QVERIFY(clean.cls().gridProps.grid_lines);
     QVERIFY(clean.window->document().modified);
@@ -474,7 +474,7 @@ void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
              QStringList{QStringLiteral("Do you wish to save changes to \"lines.grs\"?")});
     clean.open(lines);
     QVERIFY(clean.cls().gridProps.grid_lines);
-    clean.window->toggleGridLines();
+    clean.window->tableCommands().toggleGridLines();
     QVERIFY(!check->isChecked());
     QVERIFY(!clean.window->gradesPage()->view()->showGrid());
 }
@@ -484,7 +484,7 @@ void GradesPageTest::copyPutsTheSelectionOnTheClipboard() {
     MainWindow& w = *h.window;
     h.open(writeClass(h.folder.path(), QStringLiteral("copy.grs"), smallClass()));
     w.gradesPage()->view()->selectRange(CellRange{2, 1, 3, 4});
-    w.copySelection();
+    w.tableCommands().copySelection();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann Lee\t8\t90\t98\nBob Stone\t6\t70\t76\n"));
     QVERIFY(QApplication::clipboard()->mimeData()->html().contains(QStringLiteral("Bob Stone")));
 }

@@ -133,7 +133,7 @@ void MailTest::mainWindowMailsTheSelectedStudent() {
     QFile::remove(env.argvFile());
     for (const CellRange& range : {CellRange::cell(1, 1), CellRange::cell(6, 1), CellRange::cell(2, 2)}) {
         view->selectRange(range);
-        h.window->sendMail();
+        h.window->reportCommands().sendMail();
     }
     QCOMPARE(h.dialogs.texts(Kind::Inform),
              QStringList(3, QStringLiteral("Please highlight student you wish to e-mail information about.")));
@@ -150,7 +150,7 @@ void MailTest::mainWindowShowsTheMailProgramStartingAndSaysWhenItCannot() {
     cls.students[0].student_email.clear();
     h.open(writeClass(h.folder.path(), QStringLiteral("c.grs"), cls));
     h.window->gradesPage()->view()->selectRange(CellRange::cell(2, 1));
-    h.window->sendMail();
+    h.window->reportCommands().sendMail();
     QVERIFY(QGuiApplication::overrideCursor());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
     QTRY_COMPARE(h.dialogs.count(Kind::Warn), 1);
@@ -162,7 +162,7 @@ void MailTest::mainWindowShowsTheMailProgramStartingAndSaysWhenItCannot() {
 
     // Without xdg-email at all: said at once, the pointer as it was.
     env.removeXdgEmail();
-    h.window->sendMail();
+    h.window->reportCommands().sendMail();
     QCOMPARE(h.dialogs.count(Kind::Warn), 2);
     QVERIFY2(h.dialogs.texts(Kind::Warn).at(1).contains(QStringLiteral("xdg-utils")),
              qPrintable(h.dialogs.texts(Kind::Warn).at(1)));

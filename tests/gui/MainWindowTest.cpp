@@ -43,7 +43,7 @@ void MainWindowTest::theTitleNamesTheClassAndShowsUnsavedChanges() {
     QVERIFY(!w.isWindowModified());
 
     // A change marks the window; saving takes the mark away again.
-    w.toggleGridLines();
+    w.tableCommands().toggleGridLines();
     QVERIFY(w.isWindowModified());
     w.saveClass();
     QVERIFY(!w.document().modified);
@@ -51,7 +51,7 @@ void MainWindowTest::theTitleNamesTheClassAndShowsUnsavedChanges() {
 
     ClassRecord changed = smallClass();
     changed.students.pop_back();
-    w.replaceClass(changed);
+    changeClassTo(w, changed);
     QVERIFY(w.isWindowModified());
 }
 

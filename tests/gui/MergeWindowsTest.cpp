@@ -210,7 +210,7 @@ void MergeWindowsTest::aMissingOrDamagedFileIsReportedAndNoReportOpens() {
 
 void MergeWindowsTest::aDirtyOpenClassNamedAsAFileIsOfferedASave() {
     MergeHarness h;
-    h.window->toggleGridLines();  // kept in the grade file: a change
+    h.window->tableCommands().toggleGridLines();  // kept in the grade file: a change
     QVERIFY(h.window->document().modified);
     const QByteArray onDisk = fileContents(h.first);
 
@@ -239,7 +239,7 @@ void MergeWindowsTest::aDirtyOpenClassNamedAsAFileIsOfferedASave() {
     h.closeSetup();
 
     // Not asked when the open class is not among the files.
-    h.window->toggleGridLines();
+    h.window->tableCommands().toggleGridLines();
     h.dialogs.clearRecord();
     MergeSetupDialog* setup = h.openSetup();
     const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), secondTerm());

@@ -43,7 +43,7 @@ void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
 
     const QString withIds = h.path(QStringLiteral("ids.pdf"));
     h.dialogs.printToPdf(withIds);
-    w.printGradesWithIds();
+    w.tableCommands().printGradesWithIds();
     const QString ids = pdfText(withIds);
     QVERIFY(ids.contains(QStringLiteral("Student ID's")));
     for (const char* id : {"A-1", "B-2", "C-3"}) QVERIFY2(ids.contains(QLatin1String(id)), id);
@@ -104,12 +104,12 @@ void PrintingCommandsTest::cancelledIsSilentFailedIsReportedClipboardUntouched()
     QApplication::clipboard()->setText(QStringLiteral("a note of my own"));
 
     h.dialogs.cancelPrint();
-    w.printGradesWithNames();
+    w.tableCommands().printGradesWithNames();
     QCOMPARE(h.dialogs.count(Kind::Printer), 1);
     QVERIFY(h.dialogs.messages().isEmpty());
 
     h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/out.pdf")));
-    w.printGradesWithIds();
+    w.tableCommands().printGradesWithIds();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The grades could not be printed")));
 

@@ -156,7 +156,7 @@ void RecentFilesAndDropsTest::aRecentClassOpensAfterTheSaveQuestion() {
     const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
     h.open(a);
     h.open(b);
-    h.window->replaceClass(h.cls());
+    makeUnsavedChange(*h.window);
 
     h.dialogs.answer(Answer::Cancel);
     recentItems(h).at(1)->trigger();
@@ -175,7 +175,7 @@ void RecentFilesAndDropsTest::aRecentClassOpensAfterTheSaveQuestion() {
 void RecentFilesAndDropsTest::aDroppedGradeFileOpensAfterTheSaveQuestion() {
     WindowHarness h;
     const QString a = writeClass(h.folder.path(), QStringLiteral("A.GRS"), smallClass());
-    h.window->replaceClass(smallClass());
+    changeClassTo(*h.window, smallClass());
 
     const std::unique_ptr<QMimeData> data(filesData({a}));
     h.dialogs.answer(Answer::Cancel);

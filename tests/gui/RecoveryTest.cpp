@@ -73,7 +73,7 @@ struct CrashedWindow {
         classPath = writeClass(folder, QStringLiteral("period1.grs"), smallClass());
         onDisk = classFiles(classPath);
         h.open(classPath);
-        h.window->replaceClass(changedClass(h.cls()));
+        changeClassTo(*h.window, changedClass(h.cls()));
         h.window->recoveryKeeper().writeCopy();
         wouldSave = bytesSavedAs(h.window->document(), folder + QStringLiteral("/expected/period1.grs"));
     }  // the window goes without closing
@@ -109,7 +109,7 @@ void RecoveryTest::keepsACopyAfterAPauseAndEveryFewMinutesWhileChangesGoOn() {
     QTest::qWait(300);
     QVERIFY(!hasCopy(path));  // nothing to recover from a class without changes
 
-    w.replaceClass(changedClass(h.cls()));
+    changeClassTo(w, changedClass(h.cls()));
     QTRY_VERIFY_WITH_TIMEOUT(hasCopy(path), 3000);
     QCOMPARE(w.recoveryKeeper().keptClass(), path);
 
@@ -118,7 +118,7 @@ void RecoveryTest::keepsACopyAfterAPauseAndEveryFewMinutesWhileChangesGoOn() {
     const QByteArray first = fileContents(noteOf(path));
     bool rewritten = false;
     for (int step = 0; step < 40 && !rewritten; ++step) {
-        w.replaceClass(h.cls());
+        makeUnsavedChange(w);
         QTest::qWait(50);
         rewritten = fileContents(noteOf(path)) != first;
     }
@@ -133,7 +133,7 @@ void RecoveryTest::aSaveAndLettingTheChangesGoRemoveTheCopy() {
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass());
     const auto changeAndKeep = [&] {
-        w.replaceClass(changedClass(h.cls()));
+        changeClassTo(w, changedClass(h.cls()));
         w.recoveryKeeper().writeCopy();
         return hasCopy(w.document().markwellFile);
     };
@@ -231,7 +231,7 @@ void RecoveryTest::aCopyInUseByALivingWindowIsNeitherOfferedNorOverwritten() {
     WindowHarness first;
     const QString path = writeClass(first.folder.path(), QStringLiteral("period1.grs"), smallClass());
     first.open(path);
-    first.window->replaceClass(changedClass(first.cls()));
+    changeClassTo(*first.window, changedClass(first.cls()));
     first.window->recoveryKeeper().writeCopy();
     const QByteArray note = fileContents(noteOf(path));
 
@@ -240,7 +240,7 @@ void RecoveryTest::aCopyInUseByALivingWindowIsNeitherOfferedNorOverwritten() {
     QVERIFY(second.dialogs.shown.empty());
     second.dialogs.choose(0);  // Open anyway: the class is open in the first window
     second.open(path);
-    second.window->replaceClass(smallClass());
+    makeUnsavedChange(*second.window);
     second.window->recoveryKeeper().writeCopy();
     QCOMPARE(fileContents(noteOf(path)), note);
     QVERIFY(second.window->statusBar()->currentMessage().contains(QStringLiteral("Another Markwell window")));

@@ -154,10 +154,10 @@ void ReportWindowsTest::reportsAreEnabledByStudentsAssignmentsAndPage() {
 
     ClassRecord studentsOnly = smallClass();
     studentsOnly.assignments.clear();
-    w.replaceClass(studentsOnly);
+    changeClassTo(w, studentsOnly);
     QCOMPARE(enabled(), (QList<bool>{false, false, true, true}));
 
-    w.replaceClass(smallClass());
+    changeClassTo(w, smallClass());
     QCOMPARE(enabled(), (QList<bool>{true, true, true, true}));
 
     // Off the Grades page the View menu and e-mail are out of reach.

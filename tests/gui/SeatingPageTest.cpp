@@ -403,7 +403,7 @@ void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
     cleo.Top = 200;
     ClassRecord withCleo = h.cls();
     withCleo.Seats.push_back(cleo);
-    h.window->replaceClass(withCleo);
+    changeClassTo(*h.window, withCleo);
     whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
         chosen = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText();
         dialog->accept();

@@ -176,7 +176,7 @@ void WhyPageTest::averageCellToolTipGivesTheShortForm() {
 
     // After a change of the rules the tip follows the table as rebuilt.
     cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
-    h.window->replaceClass(cls);
+    changeClassTo(*h.window, cls);
     const QString tip = toolTipAt(view, 2, 5);
     QCOMPARE(tip, QStringLiteral("90 of 100 points after dropping Quiz 1 (lowest score overall) = 90.00%"));
     QVERIFY(tip.endsWith(view->sheet()->text(2, 5)));  // the cell's own average

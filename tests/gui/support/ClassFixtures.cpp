@@ -4,6 +4,9 @@
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
+#include "core/editing/ClassChanges.h"
+#include "gui/document/ClassHistory.h"
+#include "gui/main/TableCommands.h"
 
 namespace markwell::testing {
 namespace {
@@ -78,6 +81,15 @@ WindowHarness::WindowHarness() {
 void WindowHarness::open(const QString& gradePath) {
     dialogs.openWith(gradePath);
     window->openClass();
+}
+
+void changeClassTo(MainWindow& window, const ClassRecord& cls) {
+    const Result<void> changed = window.history().apply(editedClassChange(QStringLiteral("Edit Students"), cls));
+    Q_ASSERT(changed.ok());
+}
+
+void makeUnsavedChange(MainWindow& window) {
+    window.tableCommands().toggleGridLines();
 }
 
 }  // namespace markwell::testing

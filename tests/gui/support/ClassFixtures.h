@@ -3,7 +3,10 @@
 #include "core/data/ClassRecord.h"
 #include "gui/shared/UserDialogs.h"
 #include "gui/help/HelpCenter.h"
+#include "gui/document/ClassHistory.h"
 #include "gui/main/MainWindow.h"
+#include "gui/main/ReportCommands.h"
+#include "gui/main/TableCommands.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/PasswordProtection.h"
 #include "core/settings/QSettingsStore.h"
@@ -34,6 +37,13 @@ QString writeClass(const QString& folder, const QString& fileName, const ClassRe
 // One student's attendance record of a month: `days` holds "T", "U" or "E"
 // codes from day 1 on (spaces for nothing).
 AttendanceInfo attendanceRecord(const char* name, int month, int year, const char* days);
+
+// Makes `cls` the window's class as OK in an editing dialog does: one step
+// of its history (none when nothing differs).
+void changeClassTo(MainWindow& window, const ClassRecord& cls);
+// A change of the class that its grade file keeps (the Grid Lines switch),
+// made as the teacher makes it.
+void makeUnsavedChange(MainWindow& window);
 
 // A main window with answered dialogs and a settings store of its own.
 struct WindowHarness {

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+namespace markwell {
+
+class ClassHistory;
+class Change;
+class MainWindow;
+struct MainActions;
+class UserDialogs;
+
+// The list dialogs of the main window (students, assignments, Edit Grades,
+// and the imports inside them): each works on a copy of the class, which
+// becomes one step of the class's history when the dialog ends with OK and
+// something changed.
+class EditingCommands : public QObject {
+    Q_OBJECT
+public:
+    EditingCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs, const MainActions& actions);
+
+public slots:
+    void editStudentList();
+    void editAssignmentList();
+    void editGrades();
+
+private:
+    void applyChange(const Change& change);
+
+    MainWindow& window_;
+    ClassHistory& history_;
+    UserDialogs& dialogs_;
+};
+
+}  // namespace markwell

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+class QDialog;
+
+namespace markwell {
+
+class MailLauncher;
+class MainWindow;
+struct MainActions;
+struct ReportInput;
+class ScaleStore;
+class UserDialogs;
+
+// The report windows of the main window (each modal over it), the merge of
+// two grade files and e-mail to a student. None of them changes the class.
+class ReportCommands : public QObject {
+    Q_OBJECT
+public:
+    ReportCommands(MainWindow& window, UserDialogs& dialogs, ScaleStore& scales, const MainActions& actions);
+
+    // Where messages with an attachment go (xdg-email unless told otherwise).
+    void setMailLauncher(MailLauncher& launcher);
+
+public slots:
+    void showIndividualReport();
+    void showGradeInformation();
+    void showGraph();
+    // One student's attendance over a year (Attendance page).
+    void analyseAttendance();
+    // Merge Setup, and from it the merged report of two grade files.
+    void mergeFiles();
+    // Opens the mail program on a message to the student whose name is
+    // selected in the grades table.
+    void sendMail();
+
+private:
+    ReportInput reportInput() const;
+    void openReport(QDialog* report);
+    // Before a merge reads `paths`: an open class with unsaved changes among
+    // them may be saved first. False stops the merge.
+    bool readyToMerge(QWidget* asker, const QStringList& paths);
+
+    MainWindow& window_;
+    UserDialogs& dialogs_;
+    ScaleStore& scales_;
+    MailLauncher* mail_ = nullptr;
+};
+
+}  // namespace markwell

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/sheet/Sheet.h"
+
+#include <QObject>
+
+namespace markwell {
+
+class Change;
+class ClassHistory;
+struct GradesTable;
+class MainWindow;
+struct MainActions;
+class UserDialogs;
+
+// The commands of the grades table: points typed into a cell, the sorts, the
+// font and grid lines (each a change of the class through its history), and
+// copying and printing what the table shows.
+class TableCommands : public QObject {
+    Q_OBJECT
+public:
+    TableCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs, const MainActions& actions);
+
+    // Stores what was typed into the cell (row, col) of the grades table, as
+    // one step; false, with the reason shown, when it is refused.
+    bool storeTypedPoints(int row, int col, const QString& text);
+    // The grades as they print: the table with its printout header.
+    Sheet gradesCopy(bool withIds) const;
+
+public slots:
+    void sortAscending();
+    void sortDescending();
+    void chooseFont();
+    void toggleGridLines();
+    // Copies the selection of the page shown (grades or attendance).
+    void copySelection();
+    void printGradesWithNames();
+    void printGradesWithIds();
+
+private:
+    void sortClass(bool descending);
+    void printGrades(bool withIds);
+    // Applies a change of the table's look and shows the table anew at the
+    // same cell; a refusal is shown.
+    void applyChange(const Change& change);
+
+    MainWindow& window_;
+    ClassHistory& history_;
+    UserDialogs& dialogs_;
+};
+
+}  // namespace markwell
