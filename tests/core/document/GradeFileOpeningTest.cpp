@@ -34,7 +34,7 @@ protected:
         cls.students.push_back(StudentInfo{});
         cls.students.back().name = "Ann Lee";
         cls.gradeScale = scale;
-        const QString path = dir_.filePath(q("class.grs"));
+        QString path = dir_.filePath(q("class.grs"));
         EXPECT_TRUE(writeGradeFile(path, cls).ok());
         return path;
     }
