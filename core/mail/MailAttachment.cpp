@@ -33,7 +33,7 @@ Result<QString> writeMailAttachment(const Sheet& report, const QString& studentN
     }
     // Only this user may read a student's grades.
     QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QString path = folder.filePath(attachmentFileName(studentName));
+    QString path = folder.filePath(attachmentFileName(studentName));
     if (Result<void> written = writeSheetFile(report, path); !written) return written.error();
     folder.setAutoRemove(false);
     return path;
