@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test through one
-# ctest run, including the file-reader fuzzers built with clang in build-fuzz/;
-# then builds everything again with clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-asan/ and runs the whole suite there a
-# second time (the fuzzers excepted: they carry the sanitizers already).
+# Builds everything with warnings as errors, checks that every C++ file is
+# formatted and that the .cpp files this branch changed pass clang-tidy, and
+# runs every test through one ctest run, including the file-reader fuzzers
+# built with clang in build-fuzz/; then builds everything again with clang,
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs the
+# whole suite there a second time (the fuzzers excepted: they carry the
+# sanitizers already).
 # ccache, when installed, serves every new build folder.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -36,6 +38,11 @@ fi
 
 configure_for_tests build
 cmake --build build -j "$jobs"
+
+# The code as .clang-format says, and no clang-tidy finding in the .cpp files
+# this branch changed (scripts/check-tidy.sh --all checks every file).
+scripts/check-format.sh
+scripts/check-tidy.sh
 
 # The fuzz targets need clang and a build of their own; the main build's
 # ctest runs them (fuzz.* tests) and skips them when they are not built.

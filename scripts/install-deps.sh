@@ -23,7 +23,7 @@ markwell_packages=(
   "${markwell_runtime_packages[@]}"
 )
 markwell_test_packages=(
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format clang-tidy
   python3 python3-xlrd python3-openpyxl poppler-utils
 )
 

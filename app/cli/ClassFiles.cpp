@@ -5,7 +5,7 @@
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
 #include "core/files/FileTypes.h"
-#include "core/files/GradeFile.h"
+#include "core/document/GradeFileOpening.h"
 #include "core/settings/KeptVersions.h"
 
 #include <QCoreApplication>

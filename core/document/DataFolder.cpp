@@ -57,7 +57,7 @@ QStringList existingClassDataFolders() {
 }
 
 Result<QString> createClassDataFolder(const QString& gradePath) {
-    const QString folder = classDataFolder(gradePath);
+    QString folder = classDataFolder(gradePath);
     if (!QDir().mkpath(folder)) {
         return fail(DataFolder::tr("Unable to create the folder %1 for Markwell's own copies of %2.")
                         .arg(folder, gradePath));

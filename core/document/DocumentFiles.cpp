@@ -1,5 +1,6 @@
 #include "core/document/DocumentFiles.h"
 
+#include "core/document/GradeFileOpening.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/FileBytes.h"

@@ -5,7 +5,6 @@
 #include "core/common/CommaText.h"
 #include "core/files/FileBytes.h"
 #include "core/files/FixedFields.h"
-#include "core/scales/ScaleStore.h"
 
 #include <QCoreApplication>
 
@@ -363,17 +362,6 @@ Result<void> writeGradeFile(const QString& path, const ClassRecord& cls) {
     Result<QByteArray> bytes = serializeGradeFile(cls);
     if (!bytes) return bytes.error();
     return writeFileAtomically(path, bytes.value());
-}
-
-Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info) {
-    Result<ClassRecord> cls = readGradeFile(path, info);
-    if (!cls) return cls;
-    CurrentGradeScale& scale = cls->gradeScale;
-    if (const std::optional<CurrentGradeScale> stored = store.scaleNamed(cp1252::toUnicode(scale.name))) {
-        scale.scale_type = stored->scale_type;
-        scale.num_values = stored->num_values;
-    }
-    return cls;
 }
 
 }  // namespace markwell

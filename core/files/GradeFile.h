@@ -9,8 +9,6 @@
 
 namespace markwell {
 
-class ScaleStore;
-
 // The grade file (.grs): one class in little-endian fixed-layout blocks.
 // Version 2.0 is written; every version up to 2.0 is read (files before 2.0
 // end after the assignments: no dropping rule, no comments). Reading never
@@ -39,10 +37,5 @@ Result<ClassRecord> readGradeFile(const QString& path, GradeFileInfo* info = nul
 
 // Replaces the file atomically: a failure leaves the old file whole.
 Result<void> writeGradeFile(const QString& path, const ClassRecord& cls);
-
-// Opening a class: read, then refresh the class's scale kind and bounds from
-// this computer's scale store by the scale's name (the name stays). A scale
-// the store does not have keeps the kind and bounds read from the file.
-Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info = nullptr);
 
 }  // namespace markwell

@@ -99,7 +99,7 @@ QString seatingFileDamage(const SeatingChart& chart) {
         return {};
     };
     for (std::size_t i = 0; i < chart.seats.size(); ++i) {
-        const QString damage = unended(chart.seats[i], SeatingFile::tr("seat %1").arg(i + 1));
+        QString damage = unended(chart.seats[i], SeatingFile::tr("seat %1").arg(i + 1));
         if (!damage.isEmpty()) return damage;
     }
     return unended(chart.teacher, SeatingFile::tr("the teacher's box"));

@@ -34,7 +34,7 @@ Result<QString> writeMailAttachment(const NamedSheets& report, const QString& st
     }
     // Only this user may read a student's grades.
     QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QString path = folder.filePath(attachmentFileName(studentName));
+    QString path = folder.filePath(attachmentFileName(studentName));
     if (Result<void> written = writeSheetFile(report, path); !written) return written.error();
     folder.setAutoRemove(false);
     return path;

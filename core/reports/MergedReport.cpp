@@ -1,7 +1,7 @@
 #include "core/reports/MergedReport.h"
 
 #include "core/document/DocumentFiles.h"
-#include "core/files/GradeFile.h"
+#include "core/document/GradeFileOpening.h"
 #include "core/grading/EntryIndex.h"
 #include "core/grading/GradesAssembly.h"
 #include "core/grading/GradesTable.h"

@@ -53,7 +53,7 @@ std::string digits(SampleRandom& random, int count) {
     return text;
 }
 
-std::string asciiLower(std::string text) {
+std::string asciiLower(const std::string& text) {
     std::string out;
     for (char ch : text) {
         if ((ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')) out.push_back(ch);
@@ -69,9 +69,11 @@ std::string uniqueName(SampleRandom& random, std::set<std::string>& used) {
     const std::string last = bytes(random.pick(kLastNames));
     std::string name = first + " " + last;
     for (int attempt = 0; used.count(name) && attempt < 26; ++attempt) {
-        name = first + " " + static_cast<char>('A' + random.below(26)) + ". " + last;
+        name.assign(first).append(" ").append(1, static_cast<char>('A' + random.below(26))).append(". ").append(last);
     }
-    for (int n = 2; used.count(name); ++n) name = first + " " + last + " " + std::to_string(n);
+    for (int n = 2; used.count(name); ++n) {
+        name.assign(first).append(" ").append(last).append(" ").append(std::to_string(n));
+    }
     used.insert(name);
     return name;
 }

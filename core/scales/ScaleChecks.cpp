@@ -44,7 +44,7 @@ bool isScaleBound(const QString& text) {
 }
 
 Result<QString> scaleNameFrom(const QString& typed) {
-    const QString name = typed.trimmed();
+    QString name = typed.trimmed();
     if (const QString problem = ScaleStore::nameProblem(name); !problem.isEmpty()) return fail(problem);
     return name;
 }
@@ -87,7 +87,7 @@ BoundCell comparedBound(const RangeProblem& problem) {
 }
 
 QString describeRangeProblem(const std::vector<LetterRange>& ranges, const RangeProblem& problem) {
-    const QString message = rangeProblemMessage(problem.kind);
+    QString message = rangeProblemMessage(problem.kind);
     const auto at = [&ranges](int row) -> const LetterRange& { return ranges[static_cast<std::size_t>(row)]; };
     const LetterRange& range = at(problem.row);
     switch (problem.kind) {

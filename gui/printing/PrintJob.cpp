@@ -33,7 +33,7 @@ PageRange pagesChosen(const QPrinter& printer) {
 Result<PrintOutcome> printToPdfFile(QPrinter& printer, Printout& printout, PrintProgress* progress) {
     const QString target = printer.outputFileName();
     printer.setResolution(kPdfResolution);
-    const Result<PrintOutcome> printed = printToFileAtomically(target, [&](const QString& tempPath) {
+    Result<PrintOutcome> printed = printToFileAtomically(target, [&](const QString& tempPath) {
         printer.setOutputFileName(tempPath);
         return printPages(printout, printer, progress, pagesChosen(printer));
     });
@@ -58,7 +58,7 @@ Result<PrintOutcome> printOn(QPrinter& printer, Printout& printout, PrintProgres
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() && !isPreview(printer)) {
         return printToPdfFile(printer, printout, progress);
     }
-    const Result<PrintOutcome> printed = printPages(printout, printer, progress, pagesChosen(printer));
+    Result<PrintOutcome> printed = printPages(printout, printer, progress, pagesChosen(printer));
     if (printed && printer.printerState() == QPrinter::Error) {
         return fail(text("The printer \"%1\" reported an error.").arg(printer.printerName()));
     }

@@ -112,7 +112,7 @@ QStringList items(const QComboBox* combo) {
 QString openSmallClass(WindowHarness& h) {
     ClassRecord cls = smallClass();
     cls.students[2].id.clear();
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period 3.grs"), cls);
+    QString path = writeClass(h.folder.path(), QStringLiteral("period 3.grs"), cls);
     h.open(path);
     return path;
 }

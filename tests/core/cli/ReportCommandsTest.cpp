@@ -43,7 +43,7 @@ QString writeMailClass(const QTemporaryDir& dir) {
     }
     cls.students[0].student_email = " ann&co@x.org?bcc=all@y.org ";
     cls.students[1].student_email = "ren\xE9 lee@x.org";  // Windows-1252 é
-    const QString path = dir.filePath(QStringLiteral("mail.grs"));
+    QString path = dir.filePath(QStringLiteral("mail.grs"));
     EXPECT_TRUE(writeGradeFile(path, cls).ok());
     return path;
 }

@@ -36,7 +36,7 @@ protected:
     QString classPath() const { return path(QStringLiteral("period1.grs")); }
     // A CSV file of one student.
     QString studentCsv(const QString& name) const {
-        const QString csv = path(name + QStringLiteral(".csv"));
+        QString csv = path(name + QStringLiteral(".csv"));
         QFile f(csv);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("name\n" + name.toUtf8() + "\n");

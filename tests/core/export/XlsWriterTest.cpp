@@ -18,7 +18,7 @@ using namespace markwell;
 namespace {
 
 QString writeXls(const QTemporaryDir& dir, const Sheet& sheet, const QString& name = QStringLiteral("t.xls")) {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     const Result<void> written = writeXlsFile(sheet, path);
     EXPECT_TRUE(written.ok()) << qPrintable(written.ok() ? QString() : written.message());
     return path;

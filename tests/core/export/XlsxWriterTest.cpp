@@ -14,7 +14,7 @@ using namespace markwell;
 namespace {
 
 QString writeXlsx(const QTemporaryDir& dir, const Sheet& sheet) {
-    const QString path = dir.filePath(QStringLiteral("t.xlsx"));
+    QString path = dir.filePath(QStringLiteral("t.xlsx"));
     const Result<void> written = writeXlsxFile(sheet, path);
     EXPECT_TRUE(written.ok()) << qPrintable(written.ok() ? QString() : written.message());
     return path;

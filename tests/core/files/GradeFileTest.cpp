@@ -2,8 +2,6 @@
 
 #include "core/files/GradeFile.h"
 #include "core/data/PointEntry.h"
-#include "core/scales/ScaleStore.h"
-#include "core/settings/QSettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -344,35 +342,23 @@ TEST(GradeFileWriting, ATextThatDoesNotFitIsRefusedNotCut) {
     EXPECT_TRUE(r.message().contains(QStringLiteral("assignment 2"))) << r.message().toStdString();
 }
 
-TEST(GradeFileDisk, WriteReadAndOpenWithTheScaleStore) {
+TEST(GradeFileDisk, WriteAndReadTheFileAsItIs) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.grs"));
-    QSettingsStore settings(dir.filePath(QStringLiteral("settings.ini")));
-    ScaleStore store(settings);
-    ASSERT_TRUE(store.createDefaultScale().ok());
-    ASSERT_TRUE(store.saveScale({QStringLiteral("Biology"), ScaleKind::PassFail,
-                                      {{QStringLiteral("Pass"), QStringLiteral("70"), QStringLiteral("100")},
-                                       {QStringLiteral("Fail"), QStringLiteral("0"), QStringLiteral("69.9")}}})
-                    .ok());
 
     ASSERT_TRUE(writeGradeFile(path, awkwardClass()).ok());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), awkwardClassFile());
 
-    // The scale named in the file is refreshed from the store; the name stays.
-    Result<ClassRecord> opened = openGradeFile(path, store);
-    ASSERT_TRUE(opened.ok());
-    EXPECT_EQ(opened->gradeScale, (CurrentGradeScale{"Biology", 2, "70,100,0,69.9"}));
-    EXPECT_EQ(opened->students, awkwardClass().students);
-
-    // A scale this computer does not have keeps what the file holds.
-    ClassRecord foreign = awkwardClass();
-    foreign.gradeScale = {"Chemistry", 0, "95,100,90,94.9"};
-    ASSERT_TRUE(writeGradeFile(path, foreign).ok());
-    opened = openGradeFile(path, store);
-    ASSERT_TRUE(opened.ok());
-    EXPECT_EQ(opened->gradeScale, foreign.gradeScale);
+    // The scale is read as the file records it.
+    ClassRecord other = awkwardClass();
+    other.gradeScale = {"Chemistry", 0, "95,100,90,94.9"};
+    ASSERT_TRUE(writeGradeFile(path, other).ok());
+    Result<ClassRecord> read = readGradeFile(path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read->gradeScale, other.gradeScale);
+    EXPECT_EQ(read->students, awkwardClass().students);
 
     Result<ClassRecord> missing = readGradeFile(dir.filePath(QStringLiteral("none.grs")));
     ASSERT_FALSE(missing.ok());
@@ -383,7 +369,7 @@ TEST(GradeFileDisk, WriteReadAndOpenWithTheScaleStore) {
     unsaveable.students[0].state = "CAL";
     EXPECT_FALSE(writeGradeFile(path, unsaveable).ok());
     EXPECT_TRUE(readGradeFile(path).ok());
-    EXPECT_EQ(readGradeFile(path)->gradeScale, foreign.gradeScale);
+    EXPECT_EQ(readGradeFile(path)->gradeScale, other.gradeScale);
 }
 
 TEST(GradeFileDisk, TheShippedExamplesRead) {

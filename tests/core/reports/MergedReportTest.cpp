@@ -29,7 +29,7 @@ protected:
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString write(const QString& name, const ClassRecord& cls) const {
-        const QString file = path(name);
+        QString file = path(name);
         EXPECT_TRUE(writeGradeFile(file, cls));
         return file;
     }

@@ -52,7 +52,7 @@ ClassRecord smallClass() {
 
 QString writeClass(const QString& folder, const QString& fileName, const ClassRecord& cls,
                    const std::vector<AttendanceInfo>& attendance) {
-    const QString path = folder + QLatin1Char('/') + fileName;
+    QString path = folder + QLatin1Char('/') + fileName;
     if (!writeGradeFile(path, cls).ok()) return {};
     SeatingChart chart;
     chart.seats = cls.Seats;

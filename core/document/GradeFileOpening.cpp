@@ -1,0 +1,21 @@
+#include "core/document/GradeFileOpening.h"
+
+#include "core/common/Cp1252.h"
+#include "core/scales/ScaleStore.h"
+
+#include <optional>
+
+namespace markwell {
+
+Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info) {
+    Result<ClassRecord> cls = readGradeFile(path, info);
+    if (!cls) return cls;
+    CurrentGradeScale& scale = cls->gradeScale;
+    if (const std::optional<CurrentGradeScale> stored = store.scaleNamed(cp1252::toUnicode(scale.name))) {
+        scale.scale_type = stored->scale_type;
+        scale.num_values = stored->num_values;
+    }
+    return cls;
+}
+
+}  // namespace markwell

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/common/Result.h"
+#include "core/data/ClassRecord.h"
+#include "core/files/GradeFile.h"
+
+#include <QString>
+
+namespace markwell {
+
+class ScaleStore;
+
+// Opening a class: read, then refresh the class's scale kind and bounds from
+// this computer's scale store by the scale's name (the name stays). A scale
+// the store does not have keeps the kind and bounds read from the file. The
+// grade file itself only turns bytes into a class; which scales this computer
+// keeps belongs to the document.
+Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info = nullptr);
+
+}  // namespace markwell

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The layers depend one way, gui -> render -> core, with app/ on top: a core
+# file includes nothing from render/, gui/ or app/, a render file nothing
+# from gui/ or app/, a gui file nothing from app/. Lists every include that
+# points the wrong way and fails.
+#   layers.sh SOURCE_DIR         checks the tree
+#   layers.sh --self-test        checks that a planted include of each kind is
+#                                found and that a clean tree passes
+set -euo pipefail
+
+# LAYER, then the layers it must not include.
+rules=(
+  "core render gui app"
+  "render gui app"
+  "gui app"
+)
+
+check_tree() {
+  local root=$1 found=0 rule layer forbidden hits
+  for rule in "${rules[@]}"; do
+    read -r layer forbidden <<<"$rule"
+    [ -d "$root/$layer" ] || continue
+    hits=$(cd "$root" && grep -rnE --include='*.cpp' --include='*.h' \
+      "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<](${forbidden// /|})/" "$layer" || true)
+    if [ -n "$hits" ]; then
+      echo "$layer/ must not include from ${forbidden// /\/, }/:"
+      printf '  %s\n' "$hits"
+      found=1
+    fi
+  done
+  return $found
+}
+
+self_test() {
+  local tree failed=0
+  tree=$(mktemp -d)
+  trap 'rm -rf "$tree"' RETURN
+  mkdir -p "$tree"/{core/data,render/print,gui/main,app/cli}
+  printf '#include "core/data/A.h"\n#include <QString>\n' >"$tree/core/data/A.cpp"
+  printf '#include "core/data/A.h"\n' >"$tree/render/print/P.cpp"
+  printf '#include "render/print/P.h"\n#include "core/data/A.h"\n' >"$tree/gui/main/W.cpp"
+  printf '#include "gui/main/W.h"\n' >"$tree/app/cli/main.cpp"
+  # A mention in a comment is no include.
+  printf '// moved from #include "gui/main/W.h"\n' >"$tree/core/data/B.h"
+  if ! check_tree "$tree" >/dev/null; then echo "FAILED: a clean tree is refused"; failed=1; fi
+
+  local plant
+  for plant in 'core/data/A.cpp:#include "render/print/P.h"' \
+               'core/data/A.h:  #  include <gui/main/W.h>' \
+               'core/data/A.cpp:#include "app/cli/Console.h"' \
+               'render/print/P.h:#include "gui/main/W.h"' \
+               'render/print/P.cpp:#include "app/cli/Console.h"' \
+               'gui/main/W.cpp:#include "app/cli/Console.h"'; do
+    local file=${plant%%:*} line=${plant#*:}
+    cp -a "$tree" "$tree.planted"
+    printf '%s\n' "$line" >>"$tree.planted/$file"
+    if check_tree "$tree.planted" >/dev/null; then echo "FAILED: not found: $line in $file"; failed=1; fi
+    rm -rf "$tree.planted"
+  done
+  return $failed
+}
+
+if [ "${1:-}" = "--self-test" ]; then
+  self_test && echo "layers: every planted include found"
+  exit
+fi
+check_tree "${1:?usage: layers.sh SOURCE_DIR | --self-test}" && echo "layers: every include points down"
