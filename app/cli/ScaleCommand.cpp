@@ -23,15 +23,16 @@ struct ScaleCommand {
 Result<StoredScale> scaleFromBounds(const QString& name, ScaleKind kind, const QString& boundsText) {
     StoredScale scale{name, kind, defaultRanges(kind)};
     const QStringList bounds = boundsText.split(QLatin1Char(','));
-    const auto expected = static_cast<qsizetype>(2 * scale.ranges.size());
+    const auto expected = 2 * static_cast<qsizetype>(scale.ranges.size());
     if (bounds.size() != expected) {
         return fail(ScaleCommand::tr("a %1 scale takes %2 bounds (Min % and Max % of each of its %3 letters), not %4")
                         .arg(kindWord(kind), QString::number(expected), QString::number(scale.ranges.size()),
                              QString::number(bounds.size())));
     }
     for (std::size_t i = 0; i < scale.ranges.size(); ++i) {
-        scale.ranges[i].low = bounds[static_cast<qsizetype>(2 * i)].trimmed();
-        scale.ranges[i].high = bounds[static_cast<qsizetype>(2 * i + 1)].trimmed();
+        const qsizetype low = 2 * static_cast<qsizetype>(i);
+        scale.ranges[i].low = bounds[low].trimmed();
+        scale.ranges[i].high = bounds[low + 1].trimmed();
     }
     // Checked as the window checks it before saving.
     if (Result<CurrentGradeScale> record = gradeScaleOf(scale); !record) return record.error();

@@ -13,7 +13,7 @@ struct ClassChanges {
     Q_DECLARE_TR_FUNCTIONS(ClassChanges)
 };
 
-Result<QString> done(Result<void> result) {
+Result<QString> done(const Result<void>& result) {
     if (!result) return fail(result.message());
     return QString();
 }

@@ -16,7 +16,7 @@ struct RecoveryOffer {
 
 QString whenMade(const QDateTime& madeAt) {
     const QDateTime local = madeAt.toLocalTime();
-    const QString time = local.toString(QStringLiteral("HH:mm"));
+    QString time = local.toString(QStringLiteral("HH:mm"));
     if (local.date() == QDate::currentDate()) return time;
     return QLocale().toString(local.date(), QLocale::ShortFormat) + u' ' + time;
 }
