@@ -1,15 +1,15 @@
 // markwell: the desktop program. markwell [FILE.grs] opens that class at start.
 
-#include "gui/options/PasswordDialog.h"
-#include "gui/shared/QtUserDialogs.h"
-#include "gui/shared/WindowHabits.h"
-#include "gui/help/HelpCenter.h"
-#include "gui/shared/Icons.h"
-#include "gui/main/MainWindow.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/PasswordProtection.h"
 #include "core/settings/QSettingsStore.h"
 #include "core/settings/SettingsNames.h"
+#include "gui/help/HelpCenter.h"
+#include "gui/main/MainWindow.h"
+#include "gui/options/PasswordDialog.h"
+#include "gui/shared/Icons.h"
+#include "gui/shared/QtUserDialogs.h"
+#include "gui/shared/WindowHabits.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

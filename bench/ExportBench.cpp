@@ -32,9 +32,15 @@ void writeTable(benchmark::State& state, const char* name) {
                                                  benchmark::Counter::kIsIterationInvariantRate);
 }
 
-void BM_WriteXls(benchmark::State& state) { writeTable<writeXlsFile>(state, "class.xls"); }
-void BM_WriteXlsx(benchmark::State& state) { writeTable<writeXlsxFile>(state, "class.xlsx"); }
-void BM_WriteCsv(benchmark::State& state) { writeTable<writeCsvFile>(state, "class.csv"); }
+void BM_WriteXls(benchmark::State& state) {
+    writeTable<writeXlsFile>(state, "class.xls");
+}
+void BM_WriteXlsx(benchmark::State& state) {
+    writeTable<writeXlsxFile>(state, "class.xlsx");
+}
+void BM_WriteCsv(benchmark::State& state) {
+    writeTable<writeCsvFile>(state, "class.csv");
+}
 
 }  // namespace
 

@@ -59,7 +59,11 @@ void classSizes(benchmark::internal::Benchmark* b) {
 }  // namespace
 
 BENCHMARK(BM_GradesTable)->Apply(classSizes);
-BENCHMARK_CAPTURE(BM_SortClass, average, false)->Args({2000, 200, 0, 2})
-    ->ArgNames({"students", "assignments", "weighted", "drop"})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SortClass, names, true)->Args({2000, 200, 0, 2})
-    ->ArgNames({"students", "assignments", "weighted", "drop"})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortClass, average, false)
+    ->Args({2000, 200, 0, 2})
+    ->ArgNames({"students", "assignments", "weighted", "drop"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SortClass, names, true)
+    ->Args({2000, 200, 0, 2})
+    ->ArgNames({"students", "assignments", "weighted", "drop"})
+    ->Unit(benchmark::kMillisecond);

@@ -22,7 +22,8 @@ void BM_ImportStudents(benchmark::State& state) {
     options.assignments = 20;
     const ClassRecord before = makeSampleClass(options, builtInDefaultGradeScale());
     QByteArray csv = "name,id\n";
-    for (int i = 0; i < rows; ++i) csv += "Newcomer Number" + QByteArray::number(i) + "," + QByteArray::number(i) + "\n";
+    for (int i = 0; i < rows; ++i)
+        csv += "Newcomer Number" + QByteArray::number(i) + "," + QByteArray::number(i) + "\n";
     const Result<CsvTable> table = parseCsv(csv);
     if (!table) {
         state.SkipWithError("the generated CSV does not parse");

@@ -32,5 +32,9 @@ void BM_MergedReport(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_MergedReport)->Args({500, 50})->Args({1000, 100})->Args({2000, 200})->Args({4000, 200})
+BENCHMARK(BM_MergedReport)
+    ->Args({500, 50})
+    ->Args({1000, 100})
+    ->Args({2000, 200})
+    ->Args({4000, 200})
     ->Unit(benchmark::kMillisecond);

@@ -7,8 +7,8 @@
 #include "core/sample/SampleClass.h"
 #include "core/scales/ScaleStore.h"
 #include "core/seating/SeatingEditor.h"
-#include "render/seating/SeatingPrintout.h"
 #include "gui/seating/SeatingView.h"
+#include "render/seating/SeatingPrintout.h"
 
 #include <QTemporaryDir>
 

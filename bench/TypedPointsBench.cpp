@@ -58,8 +58,12 @@ void typePoints(benchmark::State& state, GradesPage* page) {
     if (page) page->showTable(nullptr);  // the table goes before the page
 }
 
-void BM_TypePointRowUpdate(benchmark::State& state) { typePoints<true>(state, nullptr); }
-void BM_TypePointRebuild(benchmark::State& state) { typePoints<false>(state, nullptr); }
+void BM_TypePointRowUpdate(benchmark::State& state) {
+    typePoints<true>(state, nullptr);
+}
+void BM_TypePointRebuild(benchmark::State& state) {
+    typePoints<false>(state, nullptr);
+}
 void BM_TypePoint(benchmark::State& state) {
     GradesPage page;
     typePoints<true>(state, &page);

@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (bool students : {true, false}) {
         ClassRecord cls = twoStudents();
         const ClassRecord before = cls;
-        const std::vector<RowProblem> problems = students ? importStudentRows(cls, *table) : setPointRows(cls, 0, *table);
+        const std::vector<RowProblem> problems =
+            students ? importStudentRows(cls, *table) : setPointRows(cls, 0, *table);
         FUZZ_CHECK(problems.empty() || cls == before);
         FUZZ_CHECK(inStep(cls));
     }

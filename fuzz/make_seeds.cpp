@@ -2,8 +2,8 @@
 // kind, made with the writers, plus a few odd ones.
 //   make_fuzz_seeds OUTDIR   -> OUTDIR/<target>/<name>
 
-#include "core/files/AttendanceFile.h"
 #include "core/common/CommaText.h"
+#include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
 #include "core/sample/SampleAttendance.h"
@@ -79,19 +79,24 @@ int main(int argc, char** argv) {
          save(seating, QStringLiteral("seats.SEA"),
               serializeSeatingFile(SeatingChart{small.Seats, small.teacherSeat, false}).value());
 
-    ok = ok && save(comma, QStringLiteral("points"), QByteArray::fromStdString(formatCommaText(small.assignments[0].namegrade))) &&
+    ok = ok &&
+         save(comma, QStringLiteral("points"),
+              QByteArray::fromStdString(formatCommaText(small.assignments[0].namegrade))) &&
          save(comma, QStringLiteral("awkward"), QByteArray("\"a \"\"b\"\"\",,c, \"d,e\",\"unbalanced"));
     // The chart's commands, a byte each and their arguments after: add two
     // seats, move, size, nudge, delete; then another class's seats.
-    ok = ok && save(chart, QStringLiteral("arrange"), QByteArray::fromHex("00000a00020102040170700501034050060305030101"
-                                                                         "0703041020304010200100")) &&
+    ok = ok &&
+         save(chart, QStringLiteral("arrange"),
+              QByteArray::fromHex("00000a00020102040170700501034050060305030101"
+                                  "0703041020304010200100")) &&
          save(chart, QStringLiteral("replace"), QByteArray::fromHex("0100070200020102"));
     ok = ok &&
          save(csv, QStringLiteral("students.csv"),
               QByteArray("\xEF\xBB\xBFname,id,city,comment\r\nCleo Park,C-3,Springfield,\"Front row.\r\nMaps.\"\r\n"
                          "\"Lee, Dee\",D-4,,\r\n")) &&
          save(csv, QStringLiteral("points.csv"), QByteArray("name,points\nAnn Lee,8.5\nBo,-\nBo,\n")) &&
-         save(csv, QStringLiteral("refused.csv"), QByteArray("name,state\nann lee,TX\nEve~,\"a\"\"b\"\nZo\xC3\xAB,Texas\n"));
+         save(csv, QStringLiteral("refused.csv"),
+              QByteArray("name,state\nann lee,TX\nEve~,\"a\"\"b\"\nZo\xC3\xAB,Texas\n"));
     if (!ok) {
         std::fprintf(stderr, "make_fuzz_seeds: cannot write the seeds into %s\n", argv[1]);
         return 1;

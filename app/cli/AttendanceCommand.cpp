@@ -36,7 +36,8 @@ int runAttendance(const CommandArguments& args, const Console& console) {
     bool ok = false;
     const int year = args.value(QStringLiteral("year")).toInt(&ok);
     if (!ok || year < kFirstYear || year > kLastYear) {
-        return console.usage(AttendanceCommand::tr("attendance: --year takes a year from %1 to %2").arg(kFirstYear).arg(kLastYear));
+        return console.usage(
+            AttendanceCommand::tr("attendance: --year takes a year from %1 to %2").arg(kFirstYear).arg(kLastYear));
     }
 
     const QString path = args.positional[0];

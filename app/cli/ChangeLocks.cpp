@@ -20,8 +20,9 @@ QStringList classesInLockOrder(const QStringList& gradePaths) {
     std::vector<std::pair<QString, QString>> byKey;  // key path, path as given
     for (const QString& path : gradePaths) byKey.emplace_back(classKeyPath(path), path);
     std::stable_sort(byKey.begin(), byKey.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    byKey.erase(std::unique(byKey.begin(), byKey.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
-                byKey.end());
+    byKey.erase(
+        std::unique(byKey.begin(), byKey.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+        byKey.end());
     QStringList paths;
     for (const auto& entry : byKey) paths << entry.second;
     return paths;

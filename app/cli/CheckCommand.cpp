@@ -27,9 +27,13 @@ struct CheckCommand {
     Q_DECLARE_TR_FUNCTIONS(CheckCommand)
 };
 
-QString text(const std::string& bytes) { return cp1252::toUnicode(bytes); }
+QString text(const std::string& bytes) {
+    return cp1252::toUnicode(bytes);
+}
 
-QString line(const QString& label, const QString& value) { return label + QStringLiteral(": ") + value; }
+QString line(const QString& label, const QString& value) {
+    return label + QStringLiteral(": ") + value;
+}
 
 QString dropRuleText(const DropLowScoreInfo& drop) {
     switch (drop.drop_type) {
@@ -119,8 +123,7 @@ int checkGradeFile(const QString& path, const Console& console) {
 
 // What a damaged sibling file means for the class beside it.
 QString damagedSiblingWarning(const QString& damage) {
-    return CheckCommand::tr("%1 (the class opens without this file, and Markwell does not write over it)")
-        .arg(damage);
+    return CheckCommand::tr("%1 (the class opens without this file, and Markwell does not write over it)").arg(damage);
 }
 
 QString partialRecordWarning(qsizetype bytes, qsizetype recordSize) {
@@ -146,8 +149,8 @@ int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Cons
     QStringList covered;
     for (const auto& [yearMonth, count] : months) {
         const auto [year, month] = yearMonth;
-        const QString monthName = month >= 1 && month <= 12 ? QLocale::c().monthName(month)
-                                                            : CheckCommand::tr("month %1").arg(month);
+        const QString monthName =
+            month >= 1 && month <= 12 ? QLocale::c().monthName(month) : CheckCommand::tr("month %1").arg(month);
         covered << QStringLiteral("%1 %2 (%3)").arg(monthName, QString::number(year), QString::number(count));
     }
     console.printLine(line(CheckCommand::tr("Months"),
@@ -177,8 +180,10 @@ int checkSeatingFile(const QString& path, const QByteArray& bytes, const Console
     console.printLine(line(CheckCommand::tr("Kind"), CheckCommand::tr("seating file")));
     console.printLine(line(CheckCommand::tr("Seats"), QString::number(chart.seats.size())));
     console.printLine(line(CheckCommand::tr("Teacher's box"), CheckCommand::tr("%1 x %2 at %3, %4")
-                                                                  .arg(chart.teacher.width).arg(chart.teacher.height)
-                                                                  .arg(chart.teacher.left).arg(chart.teacher.Top)));
+                                                                  .arg(chart.teacher.width)
+                                                                  .arg(chart.teacher.height)
+                                                                  .arg(chart.teacher.left)
+                                                                  .arg(chart.teacher.Top)));
     if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
         console.printLine(line(CheckCommand::tr("Warning"), damagedSiblingWarning(damage)));
     }

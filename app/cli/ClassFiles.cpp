@@ -4,8 +4,8 @@
 
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
-#include "core/files/FileTypes.h"
 #include "core/document/GradeFileOpening.h"
+#include "core/files/FileTypes.h"
 #include "core/settings/KeptVersions.h"
 
 #include <QCoreApplication>

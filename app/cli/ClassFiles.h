@@ -35,8 +35,8 @@ std::optional<ClassRecord> openClassFile(const QString& path, const Console& con
 // Saves the class under `path` (its own or a new name, which must end in
 // .grs) as the desktop program's Save does: the grade file with its .ATD and
 // .SEA files, checked whole before anything is written, each written
-// atomically; a class it replaces is kept as an earlier version. Reports a failure, and each damaged file kept as a warning, on
-// stderr; true when the files were written.
+// atomically; a class it replaces is kept as an earlier version. Reports a failure, and each damaged file kept as a
+// warning, on stderr; true when the files were written.
 bool saveClassDocument(Document& document, const QString& path, const Console& console);
 
 // Whether any of the three files of a class at `path` is there already (an

@@ -30,8 +30,8 @@ std::optional<AssignmentChoice> assignmentChoiceOf(const CommandArguments& args,
     bool isNumber = false;
     const int number = args.value(QStringLiteral("index")).toInt(&isNumber);
     if (!isNumber) {
-        console.usage(CommandArgumentsText::tr("%1: --index takes a number (1 is the first assignment)")
-                          .arg(args.command));
+        console.usage(
+            CommandArgumentsText::tr("%1: --index takes a number (1 is the first assignment)").arg(args.command));
         return std::nullopt;
     }
     return AssignmentChoice{QString(), number};

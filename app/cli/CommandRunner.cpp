@@ -22,9 +22,9 @@ QString translated(const char* text) {
     return QCoreApplication::translate("MarkwellCli", text);
 }
 
-constexpr OptionSpec kClassOutput{"o,output", "OUT.grs",
-                                  QT_TRANSLATE_NOOP("MarkwellCli",
-                                                    "Save the class under this name, with its .ATD and .SEA files.")};
+constexpr OptionSpec kClassOutput{
+    "o,output", "OUT.grs",
+    QT_TRANSLATE_NOOP("MarkwellCli", "Save the class under this name, with its .ATD and .SEA files.")};
 constexpr OptionSpec kFileOutput{"o,output", "OUT", QT_TRANSLATE_NOOP("MarkwellCli", "Write the output to this file.")};
 constexpr OptionSpec kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Show this help.")};
 
@@ -170,8 +170,8 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
 QString commandHelp(const Command& command) {
     // The summary's lines are indented for the list of all commands.
     const QString summary = translated(command.summary).replace(QStringLiteral("\n      "), QStringLiteral("\n"));
-    QString text = CommandRunner::tr("Usage: markwell-cli %1\n%2\n\nOptions:\n")
-                       .arg(QString::fromUtf8(command.usage), summary);
+    QString text =
+        CommandRunner::tr("Usage: markwell-cli %1\n%2\n\nOptions:\n").arg(QString::fromUtf8(command.usage), summary);
     QStringList left;
     const std::vector<OptionSpec> options = optionsOf(command);
     qsizetype width = 0;

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-
 namespace markwell::cli {
 
 // A failure about a file, said so that it names the file once.

@@ -21,8 +21,8 @@ struct OptionSpec {
 
 // Where a command's output file is named.
 enum class OutputPlace {
-    None,             // it writes no file named on the command line
-    Option,           // -o OUT, only when given
+    None,                  // it writes no file named on the command line
+    Option,                // -o OUT, only when given
     OptionOrLastArgument,  // -o OUT, or else its last argument
 };
 

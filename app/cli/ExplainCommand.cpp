@@ -56,7 +56,8 @@ int runWhatIf(const CommandArguments& args, const Console& console) {
     const QString& path = args.positional[0];
     const std::optional<AssignmentChoice> choice = assignmentChoiceOf(args, console);
     if (!choice) return kExitUsage;
-    if (!args.isSet(QStringLiteral("grade"))) return console.usage(ExplainCommand::tr("what-if: --grade LETTER is needed"));
+    if (!args.isSet(QStringLiteral("grade")))
+        return console.usage(ExplainCommand::tr("what-if: --grade LETTER is needed"));
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;
     const std::optional<int> student = chosenStudent(*cls, args.positional[1], path, console);

@@ -41,7 +41,8 @@ int runAddAssignment(const CommandArguments& args, const Console& console) {
     // The type as the class keeps it, whatever the letter case typed.
     const int typeIndex = assignmentTypeIndexTyped(args.value(QStringLiteral("type")));
     if (typeIndex < 0) {
-        return console.usage(GradeCommands::tr("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
+        return console.usage(
+            GradeCommands::tr("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
     }
     const QString type = assignmentTypeName(typeIndex);
     const AssignmentForm form{args.value(QStringLiteral("title")), type, args.value(QStringLiteral("description"))};

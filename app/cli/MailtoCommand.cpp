@@ -12,7 +12,8 @@ int runMailto(const CommandArguments& args, const Console& console) {
     if (!cls) return kExitFailed;
     const std::optional<int> student = chosenStudent(*cls, args.positional[1], path, console);
     if (!student) return kExitFailed;
-    console.printLine(QString::fromLatin1(gradesMailtoUrl(cls->students[static_cast<std::size_t>(*student)].student_email)));
+    console.printLine(
+        QString::fromLatin1(gradesMailtoUrl(cls->students[static_cast<std::size_t>(*student)].student_email)));
     return kExitOk;
 }
 

@@ -26,7 +26,8 @@ int runMerge(const CommandArguments& args, const Console& console) {
         console.error(MergeCommand::tr("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
         return kExitFailed;
     }
-    if (!output.isEmpty() && !outputSparesInputs(output, classFilePathsFor(files[0]) + classFilePathsFor(files[1]), console)) {
+    if (!output.isEmpty() &&
+        !outputSparesInputs(output, classFilePathsFor(files[0]) + classFilePathsFor(files[1]), console)) {
         return kExitFailed;
     }
 

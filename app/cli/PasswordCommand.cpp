@@ -116,7 +116,9 @@ int setPassword(PasswordProtection& passwords, const Console& console) {
                               ? PasswordCommand::tr("Password protection is on, with the stored password.")
                               : PasswordCommand::tr("Password protection is on, with the new password."));
         return kExitOk;
-    case PasswordProtection::Outcome::Failed: console.error(command + QStringLiteral(": ") + applied.message); return kExitFailed;
+    case PasswordProtection::Outcome::Failed:
+        console.error(command + QStringLiteral(": ") + applied.message);
+        return kExitFailed;
     default: console.error(command + QStringLiteral(": ") + refusal(applied.outcome)); return kExitFailed;
     }
 }

@@ -26,7 +26,7 @@ struct RosterCommands {
 int runNew(const CommandArguments& args, const Console& console) {
     const std::unique_ptr<UserScales> scales = openUserScales(console);
     const QString scaleName = args.isSet(QStringLiteral("scale")) ? args.value(QStringLiteral("scale"))
-                                                                   : QString::fromLatin1(kDefaultScaleName);
+                                                                  : QString::fromLatin1(kDefaultScaleName);
     const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(scaleName);
     if (!scale) {
         console.error(RosterCommands::tr("new: this computer has no grade scale named \"%1\"").arg(scaleName));

@@ -29,7 +29,7 @@ QString weightsSummary(const QString& file, const WeightedGrades& weights) {
     }
     const QString joined = shares.join(QStringLiteral(", "));
     return weights.enabled ? RulesCommands::tr("Weights of %1: %2; weighted averages on.").arg(file, joined)
-                       : RulesCommands::tr("Weights of %1: %2; weighted averages off.").arg(file, joined);
+                           : RulesCommands::tr("Weights of %1: %2; weighted averages off.").arg(file, joined);
 }
 
 QString dropSummary(const QString& file, const DropLowScoreInfo& rule) {
@@ -66,7 +66,8 @@ int runWeights(const CommandArguments& args, const Console& console) {
         weights.setWeight(type, weight);
     }
     std::optional<bool> use;
-    if (args.isSet(QStringLiteral("use")) || args.isSet(QStringLiteral("no-use"))) use = args.isSet(QStringLiteral("use"));
+    if (args.isSet(QStringLiteral("use")) || args.isSet(QStringLiteral("no-use")))
+        use = args.isSet(QStringLiteral("use"));
     // Without --use or --no-use the class keeps its switch.
     const auto withSwitch = [weights, use](const Document& document) mutable -> std::variant<Change, Refused> {
         weights.enabled = use.value_or(document.classRecord.weightGrades.enabled);

@@ -53,7 +53,8 @@ std::variant<SampleOptions, QString> sampleOptions(const CommandArguments& args)
     }
     if (static_cast<qint64>(options.students) * options.assignments > kMaxPointEntries) {
         return SampleCommand::tr("a class of %1 students and %2 assignments is too large for a sample")
-            .arg(options.students).arg(options.assignments);
+            .arg(options.students)
+            .arg(options.assignments);
     }
     if (args.isSet(QStringLiteral("seed"))) {
         bool ok = false;
@@ -74,7 +75,8 @@ std::variant<SampleOptions, QString> sampleOptions(const CommandArguments& args)
 
 int runSample(const CommandArguments& args, const Console& console) {
     const auto options = sampleOptions(args);
-    if (const QString* problem = std::get_if<QString>(&options)) return console.usage(QStringLiteral("sample: ") + *problem);
+    if (const QString* problem = std::get_if<QString>(&options))
+        return console.usage(QStringLiteral("sample: ") + *problem);
     const QString path = args.output;
     const SampleOptions& chosen = std::get<SampleOptions>(options);
     Document document;

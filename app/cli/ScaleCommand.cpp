@@ -102,10 +102,10 @@ int deleteScale(ScaleStore& store, const QString& name, const Console& console) 
 int runScale(const CommandArguments& args, const Console& console) {
     const QString action = args.positional[0];
     const QStringList rest = args.positional.mid(1);
-    const qsizetype needed = action == QLatin1String("list")                                      ? 0
+    const qsizetype needed = action == QLatin1String("list")                                        ? 0
                              : action == QLatin1String("show") || action == QLatin1String("delete") ? 1
-                             : action == QLatin1String("set")                                     ? 3
-                                                                                                   : -1;
+                             : action == QLatin1String("set")                                       ? 3
+                                                                                                    : -1;
     if (needed < 0) return console.usage(ScaleCommand::tr("scale: give list, show, set or delete"));
     if (rest.size() != needed) {
         return console.usage(ScaleCommand::tr("scale %1: takes %2 argument(s)").arg(action, QString::number(needed)));

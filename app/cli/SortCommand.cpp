@@ -45,8 +45,9 @@ int runSort(const CommandArguments& args, const Console& console) {
         }
         const int column = findColumn(table, columnText);
         if (column == 0) {
-            return Refused{console.usage(SortCommand::tr("sort: \"%1\" is not a column of the table (1 to %2, or a heading)")
-                                             .arg(columnText, QString::number(table.maxCol())))};
+            return Refused{
+                console.usage(SortCommand::tr("sort: \"%1\" is not a column of the table (1 to %2, or a heading)")
+                                  .arg(columnText, QString::number(table.maxCol())))};
         }
         return sortChange(column, table.text(GradesLayout::kHeadingRow, column), descending);
     };

@@ -32,7 +32,7 @@ QString combinationError(const CommandArguments& args) {
     if (args.isSet(kOverall) && !args.isSet(kGrouping)) return StatsCommand::tr("stats: --overall is for --grouping");
     if (chosen != 1) {
         return args.isSet(kGrouping) ? StatsCommand::tr("stats: choose one of --assignment TITLE, --index N, --overall")
-                                   : StatsCommand::tr("stats: choose one of --assignment TITLE, --index N");
+                                     : StatsCommand::tr("stats: choose one of --assignment TITLE, --index N");
     }
     return {};
 }
@@ -50,7 +50,8 @@ int runStats(const CommandArguments& args, const Console& console) {
     if (!cls) return kExitFailed;
     const GradesTable grades = buildGradesTable(*cls);
     if (args.isSet(kMissing)) {
-        const MissingKind kind = args.value(kMissing) == QLatin1String("zero") ? MissingKind::Zero : MissingKind::Absent;
+        const MissingKind kind =
+            args.value(kMissing) == QLatin1String("zero") ? MissingKind::Zero : MissingKind::Absent;
         printSheet(missingWorkSheet(grades.sheet, kind), console);
         return kExitOk;
     }
@@ -67,7 +68,7 @@ int runStats(const CommandArguments& args, const Console& console) {
     }
     const int assignment = static_cast<int>(*chosen);
     printSheet(args.isSet(kGrouping) ? groupingSheet(*cls, grades.sheet, assignment)
-                                      : statisticsSheet(*cls, grades.sheet, assignment),
+                                     : statisticsSheet(*cls, grades.sheet, assignment),
                console);
     return kExitOk;
 }

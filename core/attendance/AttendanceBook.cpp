@@ -10,7 +10,9 @@ namespace markwell {
 namespace {
 
 // The name as a key that ignores letter case (accented letters included).
-QString nameKey(std::string_view name) { return cp1252::toUnicode(name).toCaseFolded(); }
+QString nameKey(std::string_view name) {
+    return cp1252::toUnicode(name).toCaseFolded();
+}
 
 // Index of the first record of each name of one month.
 QHash<QString, std::size_t> monthIndex(const std::vector<AttendanceInfo>& records, std::int32_t month,

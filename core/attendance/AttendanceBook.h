@@ -46,7 +46,9 @@ public:
     // The pieces that a change of single marks is made of and taken back
     // with (see markAttendanceChange): one day's mark of a record, a record
     // added at the end, the last record taken away.
-    void setMark(std::size_t record, int day, char mark) { records_[record].entry[static_cast<std::size_t>(day - 1)] = mark; }
+    void setMark(std::size_t record, int day, char mark) {
+        records_[record].entry[static_cast<std::size_t>(day - 1)] = mark;
+    }
     void appendRecord(AttendanceInfo record) { records_.push_back(std::move(record)); }
     void removeLastRecord() { records_.pop_back(); }
 

@@ -71,33 +71,33 @@ Result<void> checkMarks(const MonthMarks& marks) {
 }  // namespace
 
 Change markAttendanceChange(MonthMarks marks) {
-    return Change(AttendanceChanges::tr("Mark Attendance"),
-                  [marks = std::move(marks)](Document& document) -> Result<ChangeMade> {
-                      if (Result<void> checked = checkMarks(marks); !checked) return fail(checked.message());
-                      AttendanceBook& book = document.attendance;
-                      auto step = std::make_unique<MarksSet>();
-                      // The record of each student, looked up once for all of its days.
-                      QHash<QByteArray, std::size_t> records;
-                      for (const DayMark& mark : marks.marks) {
-                          const QByteArray key = QByteArray::fromStdString(mark.name);
-                          auto found = records.constFind(key);
-                          if (found == records.cend()) {
-                              std::optional<std::size_t> index = book.findAttendanceRecord(marks.month, marks.year, mark.name);
-                              if (!index && mark.mark == ' ') continue;
-                              if (!index) {
-                                  AttendanceInfo record;
-                                  record.Month = marks.month;
-                                  record.Year = marks.year;
-                                  record.name = mark.name;
-                                  index = step->add(book, std::move(record));
-                              }
-                              found = records.insert(key, *index);
-                          }
-                          step->set(book, *found, mark.day, mark.mark);
-                      }
-                      if (step->empty()) return ChangeMade{nullptr, QString()};
-                      return ChangeMade{std::move(step), QString()};
-                  });
+    return Change(
+        AttendanceChanges::tr("Mark Attendance"), [marks = std::move(marks)](Document& document) -> Result<ChangeMade> {
+            if (Result<void> checked = checkMarks(marks); !checked) return fail(checked.message());
+            AttendanceBook& book = document.attendance;
+            auto step = std::make_unique<MarksSet>();
+            // The record of each student, looked up once for all of its days.
+            QHash<QByteArray, std::size_t> records;
+            for (const DayMark& mark : marks.marks) {
+                const QByteArray key = QByteArray::fromStdString(mark.name);
+                auto found = records.constFind(key);
+                if (found == records.cend()) {
+                    std::optional<std::size_t> index = book.findAttendanceRecord(marks.month, marks.year, mark.name);
+                    if (!index && mark.mark == ' ') continue;
+                    if (!index) {
+                        AttendanceInfo record;
+                        record.Month = marks.month;
+                        record.Year = marks.year;
+                        record.name = mark.name;
+                        index = step->add(book, std::move(record));
+                    }
+                    found = records.insert(key, *index);
+                }
+                step->set(book, *found, mark.day, mark.mark);
+            }
+            if (step->empty()) return ChangeMade{nullptr, QString()};
+            return ChangeMade{std::move(step), QString()};
+        });
 }
 
 }  // namespace markwell

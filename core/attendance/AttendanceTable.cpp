@@ -59,7 +59,8 @@ Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int
     sheet.setText(1, layout.excusedCol(), QStringLiteral("E"));
     sheet.setText(1, layout.totalCol(), QStringLiteral("Total"));
 
-    for (std::size_t i = 0; i < names.size(); ++i) sheet.setText(static_cast<int>(i) + 2, 1, cp1252::toUnicode(names[i]));
+    for (std::size_t i = 0; i < names.size(); ++i)
+        sheet.setText(static_cast<int>(i) + 2, 1, cp1252::toUnicode(names[i]));
     showStoredMarks(sheet, marks);
     calculateAttendance(sheet);
     formatTable(sheet, month, year);

@@ -1,16 +1,18 @@
 #include "core/common/NumberText.h"
 
-#include <charconv>
-#include <cmath>
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
 namespace markwell {
 namespace {
 
-bool isBlank(char ch) { return ch == ' ' || ch == '\t'; }
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -18,7 +20,9 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 // Checks the shape the parser accepts; from_chars alone would take "inf",
 // hexadecimal floats and the like.
@@ -26,17 +30,26 @@ bool hasNumberShape(std::string_view t) {
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    while (i < t.size() && isDigit(t[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < t.size() && t[i] == '.') {
         ++i;
-        while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+        while (i < t.size() && isDigit(t[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return false;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
         std::size_t expDigits = 0;
-        while (i < t.size() && isDigit(t[i])) { ++i; ++expDigits; }
+        while (i < t.size() && isDigit(t[i])) {
+            ++i;
+            ++expDigits;
+        }
         if (expDigits == 0) return false;
     }
     return i == t.size();
@@ -51,16 +64,14 @@ struct Digits {
 
 Digits significantDigits(double value, int count) {
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                             std::chars_format::scientific, count - 1);
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, count - 1);
     std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
     Digits d;
     const std::size_t e = text.find('e');
     for (char ch : text.substr(0, e)) {
         if (isDigit(ch)) d.digits.push_back(ch);
     }
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0),
-                    text.data() + text.size(), d.exponent);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), d.exponent);
     return d;
 }
 
@@ -103,7 +114,8 @@ std::string fixedText(bool negative, const Digits& d, int decimals) {
     for (int pos = std::max(d.exponent, 0); pos >= -decimals; --pos) {
         const int index = d.exponent - pos;
         const char digit = (index >= 0 && index < n) ? d.digits[static_cast<std::size_t>(index)] : '0';
-        if (pos >= 0) intPart.push_back(digit); else fracPart.push_back(digit);
+        if (pos >= 0) intPart.push_back(digit);
+        else fracPart.push_back(digit);
     }
     if (intPart.empty()) intPart.push_back('0');
     std::string text = intPart;
@@ -143,7 +155,10 @@ std::optional<double> parseShortDecimal(std::string_view t) {
     int count = 0;
     int decimals = -1;  // -1: no point seen
     for (; i < t.size(); ++i) {
-        if (t[i] == '.' && decimals < 0) { decimals = 0; continue; }
+        if (t[i] == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
         if (!isDigit(t[i]) || ++count > 15) return std::nullopt;
         digits = digits * 10 + (t[i] - '0');
         if (decimals >= 0 && ++decimals > 4) return std::nullopt;

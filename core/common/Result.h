@@ -25,15 +25,27 @@ public:
     bool ok() const { return std::holds_alternative<T>(state_); }
     explicit operator bool() const { return ok(); }
 
-    T& value() & { assert(ok()); return std::get<T>(state_); }
-    const T& value() const& { assert(ok()); return std::get<T>(state_); }
-    T&& value() && { assert(ok()); return std::get<T>(std::move(state_)); }
+    T& value() & {
+        assert(ok());
+        return std::get<T>(state_);
+    }
+    const T& value() const& {
+        assert(ok());
+        return std::get<T>(state_);
+    }
+    T&& value() && {
+        assert(ok());
+        return std::get<T>(std::move(state_));
+    }
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
     T& operator*() & { return value(); }
     const T& operator*() const& { return value(); }
 
-    const Error& error() const { assert(!ok()); return std::get<Error>(state_); }
+    const Error& error() const {
+        assert(!ok());
+        return std::get<Error>(state_);
+    }
     const QString& message() const { return error().message; }
 
 private:
@@ -48,13 +60,18 @@ public:
 
     bool ok() const { return !error_.has_value(); }
     explicit operator bool() const { return ok(); }
-    const Error& error() const { assert(!ok()); return *error_; }
+    const Error& error() const {
+        assert(!ok());
+        return *error_;
+    }
     const QString& message() const { return error().message; }
 
 private:
     std::optional<Error> error_;
 };
 
-inline Error fail(QString message) { return Error{std::move(message)}; }
+inline Error fail(QString message) {
+    return Error{std::move(message)};
+}
 
 }  // namespace markwell

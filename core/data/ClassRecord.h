@@ -32,8 +32,12 @@ ClassRecord newClassRecord(const CurrentGradeScale& defaultScale);
 // A sibling file's path: the grade file's path without its last three
 // characters, whatever they are, followed by `suffix` ("ATD" or "SEA").
 QString siblingPath(const QString& gradeFile, const QString& suffix);
-inline QString attendancePathFor(const QString& gradeFile) { return siblingPath(gradeFile, QStringLiteral("ATD")); }
-inline QString seatingPathFor(const QString& gradeFile) { return siblingPath(gradeFile, QStringLiteral("SEA")); }
+inline QString attendancePathFor(const QString& gradeFile) {
+    return siblingPath(gradeFile, QStringLiteral("ATD"));
+}
+inline QString seatingPathFor(const QString& gradeFile) {
+    return siblingPath(gradeFile, QStringLiteral("SEA"));
+}
 // The three files of the class at `gradeFile`: the grade file, its .ATD and .SEA.
 inline QStringList classFilePathsFor(const QString& gradeFile) {
     return {gradeFile, attendancePathFor(gradeFile), seatingPathFor(gradeFile)};

@@ -41,8 +41,12 @@ Result<bool> ClassLock::take(std::chrono::milliseconds wait) {
                     .arg(classPath_, classDataFolder(classPath_)));
 }
 
-bool ClassLock::isTaken() const { return file_ && file_->isLocked(); }
+bool ClassLock::isTaken() const {
+    return file_ && file_->isLocked();
+}
 
-void ClassLock::release() { file_.reset(); }
+void ClassLock::release() {
+    file_.reset();
+}
 
 }  // namespace markwell

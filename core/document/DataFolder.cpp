@@ -16,7 +16,9 @@ struct DataFolder {
     Q_DECLARE_TR_FUNCTIONS(DataFolder)
 };
 
-QString classPathNoteName() { return QStringLiteral("class-path.txt"); }
+QString classPathNoteName() {
+    return QStringLiteral("class-path.txt");
+}
 
 // A readable start (the file's base name, limited to safe characters) and a
 // hash of the whole path: readable for a person, unique for the program.
@@ -29,11 +31,15 @@ QString folderNameFor(const QString& keyPath) {
     return base + u'-' + QString::fromLatin1(hash);
 }
 
-QString classesFolder() { return programDataFolder() + QStringLiteral("/classes"); }
+QString classesFolder() {
+    return programDataFolder() + QStringLiteral("/classes");
+}
 
 }  // namespace
 
-QString programDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+QString programDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
 
 QString classKeyPath(const QString& gradePath) {
     const QFileInfo file(gradePath);
@@ -59,8 +65,8 @@ QStringList existingClassDataFolders() {
 Result<QString> createClassDataFolder(const QString& gradePath) {
     QString folder = classDataFolder(gradePath);
     if (!QDir().mkpath(folder)) {
-        return fail(DataFolder::tr("Unable to create the folder %1 for Markwell's own copies of %2.")
-                        .arg(folder, gradePath));
+        return fail(
+            DataFolder::tr("Unable to create the folder %1 for Markwell's own copies of %2.").arg(folder, gradePath));
     }
     const QString note = folder + u'/' + classPathNoteName();
     const QByteArray path = classKeyPath(gradePath).toUtf8();

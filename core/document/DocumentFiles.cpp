@@ -30,8 +30,7 @@ bool keepsDamagedFile(const QString& damage, const QString& currentPath, const Q
 
 // Adds the file's bytes to `files`, or says why it cannot be created: a field
 // that does not fit, or a size the reader would refuse.
-Result<void> prepare(std::vector<FileToWrite>& files, const QString& path, Result<QByteArray> bytes,
-                     qint64 maxBytes) {
+Result<void> prepare(std::vector<FileToWrite>& files, const QString& path, Result<QByteArray> bytes, qint64 maxBytes) {
     if (!bytes) return fail(unableToCreate(path, bytes.message()));
     if (bytes->size() > maxBytes) {
         return fail(unableToCreate(path, DocumentFiles::tr("it would be %1 bytes, too large to be a class file "
@@ -59,8 +58,8 @@ QString partialAttendanceNote(const QString& path, const AttendanceFile& file, q
 Result<void> checkOutputSparesInputs(const QString& output, const QStringList& inputs) {
     for (const QString& input : inputs) {
         if (QFileInfo::exists(input) && isSameFile(output, input)) {
-            return fail(unableToCreate(output, DocumentFiles::tr("it is the same file as %1, which it would destroy")
-                                                   .arg(input)));
+            return fail(unableToCreate(
+                output, DocumentFiles::tr("it is the same file as %1, which it would destroy").arg(input)));
         }
     }
     return {};
@@ -71,7 +70,8 @@ bool isSameFile(const QString& a, const QString& b) {
     // Links of either kind name the file they reach.
     struct stat first {};
     struct stat second {};
-    if (::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0) {
+    if (::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+        ::stat(QFile::encodeName(b).constData(), &second) == 0) {
         return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
     }
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
@@ -139,13 +139,14 @@ Result<QStringList> saveDocument(Document& document, const QString& gradePath, q
         return ok.error();
     }
     if (!keepAttendance) {
-        Result<void> ok = prepare(files, attendPath, serializeAttendanceFile(document.attendance.records()), maxFileBytes);
+        Result<void> ok =
+            prepare(files, attendPath, serializeAttendanceFile(document.attendance.records()), maxFileBytes);
         if (!ok) return ok.error();
     }
     if (!keepSeating) {
         const ClassRecord& cls = document.classRecord;
-        Result<void> ok = prepare(files, seatingPath, serializeSeatingFile(SeatingChart{cls.Seats, cls.teacherSeat, false}),
-                                       maxFileBytes);
+        Result<void> ok = prepare(files, seatingPath,
+                                  serializeSeatingFile(SeatingChart{cls.Seats, cls.teacherSeat, false}), maxFileBytes);
         if (!ok) return ok.error();
     }
     // The grade file goes in last: until it is there, a new name holds no class.
@@ -154,7 +155,8 @@ Result<QStringList> saveDocument(Document& document, const QString& gradePath, q
 
     QStringList notes;
     if (keepAttendance) {
-        notes << DocumentFiles::tr("The damaged file %1 was kept as it was; delete or rename it to save attendance again.")
+        notes << DocumentFiles::tr(
+                     "The damaged file %1 was kept as it was; delete or rename it to save attendance again.")
                      .arg(attendPath);
     } else {
         document.attendanceDamage.clear();

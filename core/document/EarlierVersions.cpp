@@ -23,9 +23,13 @@ struct EarlierVersions {
 };
 
 // A version is a folder named by its number holding the class under one name.
-QString versionGradeName() { return QStringLiteral("class.grs"); }
+QString versionGradeName() {
+    return QStringLiteral("class.grs");
+}
 
-QString versionsFolder(const QString& gradePath) { return classDataFolder(gradePath) + QStringLiteral("/versions"); }
+QString versionsFolder(const QString& gradePath) {
+    return classDataFolder(gradePath) + QStringLiteral("/versions");
+}
 
 // The three files of a class, grade file first; a missing sibling reads as
 // empty, as it does when the class is opened.
@@ -56,7 +60,9 @@ std::vector<int> keptNumbers(const QString& folder) {
     return numbers;
 }
 
-QString versionPath(const QString& folder, int number) { return folder + u'/' + QString::number(number); }
+QString versionPath(const QString& folder, int number) {
+    return folder + u'/' + QString::number(number);
+}
 
 bool sameAsVersion(const ClassFiles& files, const QString& versionFolder) {
     const Result<ClassFiles> kept = readClassFiles(versionFolder + u'/' + versionGradeName());

@@ -18,11 +18,11 @@ class ScaleStore;
 // program's data folder (never beside the class), the last few of them.
 
 struct EarlierVersion {
-    int number = 0;       // counts up as versions are kept; stays with the version
-    QDateTime saved;      // when this version had been saved
-    int students = -1;    // -1 when its grade file cannot be read
+    int number = 0;     // counts up as versions are kept; stays with the version
+    QDateTime saved;    // when this version had been saved
+    int students = -1;  // -1 when its grade file cannot be read
     int assignments = -1;
-    QString gradeFile;    // its grade file in the data folder, siblings beside it
+    QString gradeFile;  // its grade file in the data folder, siblings beside it
 };
 
 // Keeps the class at `gradePath`, as it is on disk, as its newest earlier

@@ -23,12 +23,16 @@ struct RecoveryCopyText {
 };
 
 // The note naming the copy in use; a copy without it is unfinished.
-QString noteName() { return QStringLiteral("recovery.txt"); }
+QString noteName() {
+    return QStringLiteral("recovery.txt");
+}
 
 // A note is a handful of short lines; anything larger is not ours.
 constexpr qint64 kMaxNoteBytes = 64 * 1024;
 
-QString notePath(const QString& folder) { return folder + u'/' + noteName(); }
+QString notePath(const QString& folder) {
+    return folder + u'/' + noteName();
+}
 
 // Each line is key=value, the value percent-encoded so that paths and
 // messages with line breaks stay on their line.
@@ -133,7 +137,8 @@ Result<void> writeRecoveryCopy(const Document& document, const QDateTime& madeAt
     // A save of a copy of the document writes exactly the bytes a save of
     // the class would, without renaming the class or clearing its changes.
     Document copy = document;
-    if (Result<QStringList> saved = saveDocument(copy, copyGradePath(folder, copyName, document.markwellFile)); !saved) {
+    if (Result<QStringList> saved = saveDocument(copy, copyGradePath(folder, copyName, document.markwellFile));
+        !saved) {
         QDir(folder + u'/' + copyName).removeRecursively();
         return saved.error();
     }

@@ -86,10 +86,10 @@ std::size_t heldBytesOf(const ClassRecord& cls) {
     std::size_t bytes = sizeof(ClassRecord);
     for (const StudentInfo& student : cls.students) {
         bytes += sizeof(StudentInfo);
-        for (const std::string* text : {&student.name, &student.id, &student.street, &student.city, &student.state,
-                                        &student.zip, &student.mom_name, &student.mom_phone, &student.dad_name,
-                                        &student.dad_phone, &student.student_email, &student.mom_email,
-                                        &student.dad_email}) {
+        for (const std::string* text :
+             {&student.name, &student.id, &student.street, &student.city, &student.state, &student.zip,
+              &student.mom_name, &student.mom_phone, &student.dad_name, &student.dad_phone, &student.student_email,
+              &student.mom_email, &student.dad_email}) {
             bytes += heldBytesOf(*text) - sizeof(std::string);
         }
     }

@@ -54,14 +54,14 @@ Change gridLinesChange(bool shown) {
 }
 
 Change editedClassChange(QString name, ClassRecord edited, std::vector<StudentRename> renames) {
-    return classAndAttendanceChange(
-        std::move(name),
-        [edited = std::move(edited), renames = std::move(renames)](ClassRecord& cls,
-                                                                  AttendanceBook& attendance) -> Result<QString> {
-            for (const StudentRename& rename : renames) attendance.renameStudent(rename.from, rename.to);
-            cls = edited;
-            return QString();
-        });
+    return classAndAttendanceChange(std::move(name),
+                                    [edited = std::move(edited), renames = std::move(renames)](
+                                        ClassRecord& cls, AttendanceBook& attendance) -> Result<QString> {
+                                        for (const StudentRename& rename : renames)
+                                            attendance.renameStudent(rename.from, rename.to);
+                                        cls = edited;
+                                        return QString();
+                                    });
 }
 
 }  // namespace markwell

@@ -90,9 +90,8 @@ Result<StudentEntry> rowStudent(const QSet<QString>& inClass, const StudentForm&
 StudentRows checkStudentRows(const ClassRecord& cls, const CsvTable& table) {
     Columns columns;
     StudentRows checked;
-    checked.problems =
-        readHeader(table.header, studentColumns(), {QString::fromLatin1(studentField(StudentField::Name).column)},
-                   columns);
+    checked.problems = readHeader(table.header, studentColumns(),
+                                  {QString::fromLatin1(studentField(StudentField::Name).column)}, columns);
     if (!checked.problems.empty()) return checked;
 
     // Every row is checked, against the class and the rows above it.

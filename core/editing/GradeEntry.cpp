@@ -84,7 +84,7 @@ void clearPoints(AssignmentInfo& assignment) {
 }
 
 std::vector<RowProblem> setPointsByName(ClassRecord& cls, std::size_t assignment,
-                                           const std::vector<NamedPoints>& rows) {
+                                        const std::vector<NamedPoints>& rows) {
     std::vector<RowProblem> refusals;
     if (assignment >= cls.assignments.size()) return {{0, GradeEntry::tr("there is no such assignment")}};
     std::vector<PointsTarget> targets;

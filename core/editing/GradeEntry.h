@@ -41,8 +41,6 @@ struct NamedPoints {
     QString points;
 };
 // Empty when every row was stored; otherwise nothing was stored.
-std::vector<RowProblem> setPointsByName(ClassRecord& cls, std::size_t assignment,
-                                           const std::vector<NamedPoints>& rows);
-
+std::vector<RowProblem> setPointsByName(ClassRecord& cls, std::size_t assignment, const std::vector<NamedPoints>& rows);
 
 }  // namespace markwell

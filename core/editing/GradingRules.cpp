@@ -12,8 +12,7 @@ struct GradingRules {
 };
 
 bool isKnownDropRule(std::int32_t dropType) {
-    return dropType == droprule::kNone || dropType == droprule::kLowestOverall ||
-           dropType == droprule::kLowestPerType;
+    return dropType == droprule::kNone || dropType == droprule::kLowestOverall || dropType == droprule::kLowestPerType;
 }
 
 }  // namespace
@@ -32,7 +31,8 @@ Result<void> setWeights(ClassRecord& cls, const WeightedGrades& weights) {
                             .arg(assignmentTypeName(type), QString::number(weight)));
         }
     }
-    if (weights.enabled && weightSum(weights) != 100) return fail(GradingRules::tr("Percentage values do not equal to 100%"));
+    if (weights.enabled && weightSum(weights) != 100)
+        return fail(GradingRules::tr("Percentage values do not equal to 100%"));
     cls.weightGrades = weights;
     return {};
 }

@@ -34,8 +34,7 @@ Result<void> checkUnique(const ClassRecord& cls, const std::string& name, std::o
 }
 
 bool anyStudentNamedExactly(const ClassRecord& cls, const std::string& name) {
-    return std::any_of(cls.students.begin(), cls.students.end(),
-                       [&](const StudentInfo& s) { return s.name == name; });
+    return std::any_of(cls.students.begin(), cls.students.end(), [&](const StudentInfo& s) { return s.name == name; });
 }
 
 // The student at `index` is now called `to`: their entries, and the seats of

@@ -5,8 +5,8 @@
 #include "core/editing/ListMoves.h"
 #include "core/editing/StudentFields.h"
 
-#include <QString>
 #include <QSet>
+#include <QString>
 #include <QStringList>
 
 #include <optional>

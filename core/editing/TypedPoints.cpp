@@ -101,12 +101,12 @@ Result<void> storeTypedPoints(ClassRecord& cls, const Sheet& grades, int row, in
 Change typedPointsChange(const Sheet& grades, int row, int col, const QString& typed) {
     return Change(TypedPoints::tr("Typed Points"),
                   [cell = TypedCell::of(grades, row, col), typed](Document& document) -> Result<ChangeMade> {
-        Result<TypedPointsEdit> edit = planTypedPoints(document.classRecord, cell, typed);
-        if (!edit) return edit.error();
-        if (edit->changesNothing()) return ChangeMade{nullptr, QString()};
-        applyEdit(document.classRecord, *edit);
-        return ChangeMade{std::make_unique<TypedPointsStep>(std::move(edit).value()), QString()};
-    });
+                      Result<TypedPointsEdit> edit = planTypedPoints(document.classRecord, cell, typed);
+                      if (!edit) return edit.error();
+                      if (edit->changesNothing()) return ChangeMade{nullptr, QString()};
+                      applyEdit(document.classRecord, *edit);
+                      return ChangeMade{std::make_unique<TypedPointsStep>(std::move(edit).value()), QString()};
+                  });
 }
 
 }  // namespace markwell

@@ -2,8 +2,8 @@
 
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
-#include "core/data/Records.h"
 #include "core/data/PointEntry.h"
+#include "core/data/Records.h"
 
 #include <QCoreApplication>
 

@@ -33,11 +33,17 @@ int RecordWriter::room() const {
     return kMaxRecordData - static_cast<int>(bytes_.size() - recordStart_ - kRecordHeaderSize);
 }
 
-void RecordWriter::u16(std::uint16_t v) { appendLittleEndian(bytes_, v); }
+void RecordWriter::u16(std::uint16_t v) {
+    appendLittleEndian(bytes_, v);
+}
 
-void RecordWriter::u32(std::uint32_t v) { appendLittleEndian(bytes_, v); }
+void RecordWriter::u32(std::uint32_t v) {
+    appendLittleEndian(bytes_, v);
+}
 
-void RecordWriter::f64(double v) { appendLittleEndian(bytes_, v); }
+void RecordWriter::f64(double v) {
+    appendLittleEndian(bytes_, v);
+}
 
 void RecordWriter::chars(const QString& text, qsizetype from, qsizetype count, bool compressed) {
     const ushort* data = text.utf16() + from;
@@ -86,8 +92,8 @@ void writeBof(RecordWriter& out, std::uint16_t substream) {
     out.u16(substream);
     out.u16(0x0DBB);  // build and year of the format's first version
     out.u16(0x07CC);
-    out.u32(0);       // no file history
-    out.u32(0x06);    // lowest version that reads it: BIFF8
+    out.u32(0);     // no file history
+    out.u32(0x06);  // lowest version that reads it: BIFF8
     out.end();
 }
 

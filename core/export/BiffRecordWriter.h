@@ -105,7 +105,10 @@ public:
     qsizetype position() const { return bytes_.size(); }
     qsizetype recordStart() const { return recordStart_; }
     const QByteArray& bytes() const { return bytes_; }
-    void clear() { bytes_.clear(); recordStart_ = -1; }
+    void clear() {
+        bytes_.clear();
+        recordStart_ = -1;
+    }
 
 private:
     QByteArray bytes_;

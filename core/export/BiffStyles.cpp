@@ -11,13 +11,12 @@ namespace {
 
 // The palette a workbook starts with, entries 8..63.
 constexpr std::array<std::uint32_t, Palette::kSize> kStandardPalette = {
-    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
-    0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,
-    0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF,
-    0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF,
-    0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
-    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696,
-    0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
+    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000, 0x008000,
+    0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080, 0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF,
+    0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000,
+    0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
+    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696, 0x003366, 0x339966,
+    0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
 
 // Palette indexes with a fixed meaning: the window's text and background.
 constexpr std::uint16_t kSystemText = 64;
@@ -42,13 +41,14 @@ void writeFont(RecordWriter& out, const CellFont& font, const Palette& palette) 
     out.begin(rec::kFont);
     const double twips = std::clamp(font.size, 1.0, 409.0) * 20.0;
     out.u16(static_cast<std::uint16_t>(std::lround(twips)));
-    out.u16(static_cast<std::uint16_t>((font.bold ? 0x01 : 0) | (font.italic ? 0x02 : 0) | (font.strikeOut ? 0x08 : 0)));
+    out.u16(
+        static_cast<std::uint16_t>((font.bold ? 0x01 : 0) | (font.italic ? 0x02 : 0) | (font.strikeOut ? 0x08 : 0)));
     out.u16(palette.indexOf(rgbOf(font.color)));
     out.u16(font.bold ? 700 : 400);
-    out.u16(0);                        // neither superscript nor subscript
+    out.u16(0);                         // neither superscript nor subscript
     out.u8(font.underline ? 0x01 : 0);  // single underline
-    out.u8(0);                         // font family: any
-    out.u8(0);                         // character set: ANSI
+    out.u8(0);                          // font family: any
+    out.u8(0);                          // character set: ANSI
     out.u8(0);
     out.shortString(font.name.left(255));
     out.end();
@@ -170,8 +170,7 @@ std::uint16_t Styles::numberFormatIndex(const QString& numberFormat) {
 }
 
 std::uint16_t Styles::xfIndex(const CellFormat& format) {
-    const auto it = std::find_if(formats_.begin(), formats_.end(),
-                                 [&](const Xf& xf) { return xf.format == format; });
+    const auto it = std::find_if(formats_.begin(), formats_.end(), [&](const Xf& xf) { return xf.format == format; });
     if (it != formats_.end()) return static_cast<std::uint16_t>(kDefaultXf + (it - formats_.begin()));
     formats_.push_back({fontPosition(format.font), numberFormatIndex(format.numberFormat), format});
     return static_cast<std::uint16_t>(kDefaultXf + formats_.size() - 1);

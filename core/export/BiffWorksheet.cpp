@@ -157,7 +157,8 @@ bool WorksheetWriter::writeRowCells(int row, RecordWriter& cells, RowInfo& info)
         xfs.assign(1, xfOf(row, col));
         if (kind == CellKind::Text) {
             const std::uint32_t index = strings_.add(exportedText(sheet_, row, col));
-            writeRun(cells, info, rec::kLabelSst, rec::kLabelSst, row, col, xfs, [&](std::size_t) { cells.u32(index); });
+            writeRun(cells, info, rec::kLabelSst, rec::kLabelSst, row, col, xfs,
+                     [&](std::size_t) { cells.u32(index); });
         } else if (kind == CellKind::Number && !rkValue(sheet_.number(row, col))) {
             const double value = sheet_.number(row, col);
             writeRun(cells, info, rec::kNumber, rec::kNumber, row, col, xfs, [&](std::size_t) { cells.f64(value); });
@@ -290,8 +291,8 @@ QByteArray WorksheetWriter::head(std::uint32_t streamPosition) const {
     RecordWriter out;
     writeBof(out, kWorksheetSubstream);
 
-    const auto bodyAt = static_cast<std::uint32_t>(
-        streamPosition + out.position() + kRecordHeaderSize + 16 + 4 * dbCells_.size());
+    const auto bodyAt =
+        static_cast<std::uint32_t>(streamPosition + out.position() + kRecordHeaderSize + 16 + 4 * dbCells_.size());
     out.begin(rec::kIndex);
     out.u32(0);
     out.u32(static_cast<std::uint32_t>(std::max(firstRow_, 0)));

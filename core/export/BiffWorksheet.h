@@ -32,11 +32,11 @@ public:
 
 private:
     struct RowInfo {
-        int row = 0;           // 0-based
-        int firstCol = 0;      // 0-based, first cell written
-        int endCol = 0;        // one past the last cell written
-        int height = 0;        // twips
-        qsizetype cellsAt = 0; // where its cell records start in the block
+        int row = 0;            // 0-based
+        int firstCol = 0;       // 0-based, first cell written
+        int endCol = 0;         // one past the last cell written
+        int height = 0;         // twips
+        qsizetype cellsAt = 0;  // where its cell records start in the block
     };
 
     void writeSettings();

@@ -17,12 +17,16 @@ Result<void> checkSheetFits(const Sheet& sheet, int maxRows, int maxCols, const 
     if (sheet.maxRow() > maxRows) {
         return fail(ExportSupport::tr("the table has %1 rows; a %2 file holds at most %3. "
                                       "Save it as .xlsx or .csv instead.")
-                        .arg(sheet.maxRow()).arg(formatName).arg(maxRows));
+                        .arg(sheet.maxRow())
+                        .arg(formatName)
+                        .arg(maxRows));
     }
     if (sheet.maxCol() > maxCols) {
         return fail(ExportSupport::tr("the table has %1 columns; a %2 file holds at most %3. "
                                       "Save it as .xlsx or .csv instead.")
-                        .arg(sheet.maxCol()).arg(formatName).arg(maxCols));
+                        .arg(sheet.maxCol())
+                        .arg(formatName)
+                        .arg(maxCols));
     }
     for (int row = 1; row <= sheet.maxRow(); ++row) {
         for (int col = 1; col <= sheet.maxCol(); ++col) {

@@ -20,7 +20,9 @@ struct OleCompoundFile {
 };
 
 struct GObjectUnref {
-    void operator()(gpointer object) const { if (object) g_object_unref(object); }
+    void operator()(gpointer object) const {
+        if (object) g_object_unref(object);
+    }
 };
 template <class T>
 using GsfPtr = std::unique_ptr<T, GObjectUnref>;
@@ -74,8 +76,8 @@ Result<QByteArray> xlsCompoundFile(const QByteArray& workbookStream, const QStri
         if (Result<void> r = writeTitle(container.get(), title); !r) return r.error();
     }
     if (!gsf_output_close(GSF_OUTPUT(container.get()))) {
-        return fail(
-            outputError(GSF_OUTPUT(container.get()), OleCompoundFile::tr("the workbook container could not be closed")));
+        return fail(outputError(GSF_OUTPUT(container.get()),
+                                OleCompoundFile::tr("the workbook container could not be closed")));
     }
     const gsf_off_t size = gsf_output_size(memory.get());
     const guint8* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));

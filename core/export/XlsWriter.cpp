@@ -106,7 +106,8 @@ Result<QByteArray> xlsWorkbookStream(const NamedSheets& sheets) {
     if (styles.formatCount() > kXlsMaxCellFormats) {
         return fail(XlsWriter::tr("the table uses %1 different cell formats; a .xls file holds at most %2. "
                                   "Save it as .xlsx or .csv instead.")
-                        .arg(styles.formatCount()).arg(kXlsMaxCellFormats));
+                        .arg(styles.formatCount())
+                        .arg(kXlsMaxCellFormats));
     }
 
     RecordWriter globals(64 * 1024);

@@ -11,12 +11,11 @@ namespace markwell {
 class Sheet;
 
 // The .xls format: a BIFF8 workbook in an OLE2 compound file, with a
-// worksheet for each table (one, "Sheet1", for a single table) holding the sheet's cells within its extent (texts through the
-// shared string table, numbers as doubles), their fonts, fills, alignment and
-// number formats, the column widths, the frozen leading columns, the grid-line
-// display and the print settings (header, horizontal centring, grid lines;
-// the first table's title becomes the document's title). The worksheets
-// share the workbook's formats and texts; it opens on the first.
+// worksheet for each table (one, "Sheet1", for a single table) holding the sheet's cells within its extent (texts
+// through the shared string table, numbers as doubles), their fonts, fills, alignment and number formats, the column
+// widths, the frozen leading columns, the grid-line display and the print settings (header, horizontal centring, grid
+// lines; the first table's title becomes the document's title). The worksheets share the workbook's formats and texts;
+// it opens on the first.
 inline constexpr int kXlsMaxRows = 65536;
 inline constexpr int kXlsMaxCols = 256;
 

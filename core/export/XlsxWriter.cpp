@@ -112,7 +112,8 @@ Result<void> writeCells(const Sheet& sheet, lxw_worksheet* worksheet, Formats& f
             if (kind == CellKind::Number && std::isfinite(sheet.number(row, col))) {
                 error = worksheet_write_number(worksheet, r, c, sheet.number(row, col), lxw);
             } else if (kind != CellKind::Empty) {
-                error = worksheet_write_string(worksheet, r, c, exportedText(sheet, row, col).toUtf8().constData(), lxw);
+                error =
+                    worksheet_write_string(worksheet, r, c, exportedText(sheet, row, col).toUtf8().constData(), lxw);
             } else {
                 error = worksheet_write_blank(worksheet, r, c, lxw);
             }
@@ -139,8 +140,8 @@ Result<void> writeLayout(const Sheet& sheet, lxw_worksheet* worksheet) {
     const PrintSettings& print = sheet.print();
     // The library only switches grid lines on after hiding them all.
     worksheet_gridlines(worksheet, LXW_HIDE_ALL_GRIDLINES);
-    const int gridLines = (sheet.showGridLines() ? LXW_SHOW_SCREEN_GRIDLINES : 0) |
-                          (print.gridLines ? LXW_SHOW_PRINT_GRIDLINES : 0);
+    const int gridLines =
+        (sheet.showGridLines() ? LXW_SHOW_SCREEN_GRIDLINES : 0) | (print.gridLines ? LXW_SHOW_PRINT_GRIDLINES : 0);
     if (gridLines != 0) worksheet_gridlines(worksheet, static_cast<std::uint8_t>(gridLines));
     if (print.centerHorizontally) worksheet_center_horizontally(worksheet);
     const QString header = storableHeader(print.header);

@@ -18,7 +18,9 @@ struct AtomicFile {
     Q_DECLARE_TR_FUNCTIONS(AtomicFile)
 };
 
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 int renameFile(const QString& from, const QString& to) {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());

@@ -70,7 +70,8 @@ Result<QByteArray> serializeAttendanceFile(const std::vector<AttendanceInfo>& re
 QString attendanceFileDamage(const AttendanceFile& file) {
     for (std::size_t i = 0; i < file.records.size(); ++i) {
         const AttendanceInfo& r = file.records[i];
-        if (r.Month < 1 || r.Month > 12) return AttendanceFileText::tr("record %1 holds month %2").arg(i + 1).arg(r.Month);
+        if (r.Month < 1 || r.Month > 12)
+            return AttendanceFileText::tr("record %1 holds month %2").arg(i + 1).arg(r.Month);
         if (!fitsField(r.name, capacity::kAttendanceName)) {
             return AttendanceFileText::tr("the name of record %1 does not end within its %2 bytes")
                 .arg(i + 1)
@@ -90,7 +91,8 @@ Result<AttendanceFile> readAttendanceFile(const QString& path) {
         damage = AttendanceFileText::tr("it is shorter than one record of %1 bytes").arg(kAttendanceRecordSize);
     }
     if (!damage.isEmpty()) {
-        return fail(AttendanceFileText::tr("The file %1 is damaged or is not an attendance file: %2.").arg(path, damage));
+        return fail(
+            AttendanceFileText::tr("The file %1 is damaged or is not an attendance file: %2.").arg(path, damage));
     }
     return file;
 }

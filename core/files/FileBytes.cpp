@@ -23,7 +23,8 @@ Result<QByteArray> readFileBytes(const QString& path) {
     // A device or a pipe may never end: reading it whole would fill the memory.
     if (info.exists() && !info.isFile()) return fail(unableToOpen(path, FileBytes::tr("it is not a file")));
     if (info.size() > kMaxClassFileBytes) {
-        return fail(unableToOpen(path, FileBytes::tr("it is too large to be a class file (%1 bytes)").arg(info.size())));
+        return fail(
+            unableToOpen(path, FileBytes::tr("it is too large to be a class file (%1 bytes)").arg(info.size())));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(unableToOpen(path, file.errorString()));

@@ -24,7 +24,9 @@ extern const std::array<FileTypeInfo, 4> kFileTypes;
 // The type a file name asks for; none for any other extension.
 std::optional<FileType> fileTypeOf(const QString& path);
 const FileTypeInfo& fileTypeInfo(FileType type);
-inline bool isSpreadsheet(FileType type) { return type != FileType::Grades; }
+inline bool isSpreadsheet(FileType type) {
+    return type != FileType::Grades;
+}
 
 // The spreadsheet extensions, for messages: ".xls, .xlsx or .csv".
 QString spreadsheetSuffixes();

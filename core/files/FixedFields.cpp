@@ -79,9 +79,13 @@ void FieldWriter::int32(std::int32_t value) {
     uint32(static_cast<std::uint32_t>(value));
 }
 
-void FieldWriter::uint32(std::uint32_t value) { appendLittleEndian(out_, value); }
+void FieldWriter::uint32(std::uint32_t value) {
+    appendLittleEndian(out_, value);
+}
 
-void FieldWriter::float64(double value) { appendLittleEndian(out_, value); }
+void FieldWriter::float64(double value) {
+    appendLittleEndian(out_, value);
+}
 
 void FieldWriter::text(std::string_view value, qsizetype size) {
     assert(static_cast<qsizetype>(value.size()) < size);

@@ -1,8 +1,8 @@
 #include "core/files/GradeFile.h"
 
+#include "core/common/CommaText.h"
 #include "core/common/Cp1252.h"
 #include "core/files/AtomicFile.h"
-#include "core/common/CommaText.h"
 #include "core/files/FileBytes.h"
 #include "core/files/FixedFields.h"
 
@@ -59,7 +59,9 @@ constexpr qsizetype studentFieldsSize() {
 }
 static_assert(studentFieldsSize() == kStudentSize);
 
-QString shown(const std::string& bytes) { return cp1252::toUnicode(bytes); }
+QString shown(const std::string& bytes) {
+    return cp1252::toUnicode(bytes);
+}
 
 // ---------------------------------------------------------------- reading
 
@@ -134,7 +136,8 @@ private:
 
     QString readStudents(ClassRecord& cls) {
         std::int32_t count = 0;
-        if (auto problem = readCount(GradeFile::tr("students"), kStudentSize, count); !problem.isEmpty()) return problem;
+        if (auto problem = readCount(GradeFile::tr("students"), kStudentSize, count); !problem.isEmpty())
+            return problem;
         cls.students.resize(static_cast<std::size_t>(count));
         for (StudentInfo& student : cls.students) {
             for (const StudentField& field : kStudentFields) student.*field.member = in_.text(field.size);
@@ -178,7 +181,8 @@ private:
         in_.skip(2);
 
         std::int32_t count = 0;
-        if (auto problem = readCount(GradeFile::tr("comments"), kCommentSize, count); !problem.isEmpty()) return problem;
+        if (auto problem = readCount(GradeFile::tr("comments"), kCommentSize, count); !problem.isEmpty())
+            return problem;
         cls.comments.resize(static_cast<std::size_t>(count));
         for (CommentInfo& comment : cls.comments) {
             comment.name = in_.text(capacity::kCommentName);
@@ -205,7 +209,8 @@ QString settingsProblem(const ClassRecord& cls) {
         problem = textProblem(GradeFile::tr("the grade scale name"), cls.gradeScale.name, capacity::kScaleName);
     }
     if (problem.isEmpty()) {
-        problem = textProblem(GradeFile::tr("the grade scale bounds"), cls.gradeScale.num_values, capacity::kScaleValues);
+        problem =
+            textProblem(GradeFile::tr("the grade scale bounds"), cls.gradeScale.num_values, capacity::kScaleValues);
     }
     return problem;
 }
@@ -242,7 +247,8 @@ QString assignmentProblem(const AssignmentInfo& a, std::size_t index) {
 }
 
 QString commentProblem(const CommentInfo& c, std::size_t index) {
-    QString problem = textProblem(GradeFile::tr("the name of comment %1").arg(index + 1), c.name, capacity::kCommentName);
+    QString problem =
+        textProblem(GradeFile::tr("the name of comment %1").arg(index + 1), c.name, capacity::kCommentName);
     if (problem.isEmpty()) {
         problem = textProblem(GradeFile::tr("the comment on %1").arg(shown(c.name)), c.desc, capacity::kCommentText);
     }

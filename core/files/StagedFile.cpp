@@ -22,9 +22,13 @@ struct StagedFileText {
     Q_DECLARE_TR_FUNCTIONS(StagedFile)
 };
 
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
-QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
+QByteArray nativePath(const QString& path) {
+    return QFile::encodeName(path);
+}
 
 // The file a write of `path` replaces: a link is followed to its end (as far
 // as it goes when it points nowhere yet).
@@ -55,8 +59,8 @@ bool isLeftOver(qint64 pid) {
 void removeLeftOvers(const QString& target) {
     const QFileInfo info(target);
     const QDir folder = info.absoluteDir();
-    const QRegularExpression pattern(QStringLiteral("^\\.%1\\.(\\d+)\\.(part|kept)$")
-                                         .arg(QRegularExpression::escape(info.fileName())));
+    const QRegularExpression pattern(
+        QStringLiteral("^\\.%1\\.(\\d+)\\.(part|kept)$").arg(QRegularExpression::escape(info.fileName())));
     const QStringList candidates = folder.entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : candidates) {
         const QRegularExpressionMatch match = pattern.match(name);
@@ -119,7 +123,9 @@ StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
     return *this;
 }
 
-StagedFile::~StagedFile() { discard(); }
+StagedFile::~StagedFile() {
+    discard();
+}
 
 void StagedFile::discard() {
     if (!tempPath_.isEmpty()) ::unlink(nativePath(tempPath_).constData());
@@ -151,8 +157,12 @@ Result<void> StagedFile::finish() {
     return {};
 }
 
-QString StagedFile::backupPath() const { return tempNameFor(target_, "kept"); }
+QString StagedFile::backupPath() const {
+    return tempNameFor(target_, "kept");
+}
 
-void syncFolderOf(const QString& path) { syncPath(QFileInfo(path).absolutePath()); }
+void syncFolderOf(const QString& path) {
+    syncPath(QFileInfo(path).absolutePath());
+}
 
 }  // namespace markwell

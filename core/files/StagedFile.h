@@ -28,8 +28,8 @@ public:
     StagedFile& operator=(const StagedFile&) = delete;
     ~StagedFile();
 
-    const QString& path() const { return path_; }        // as the caller named it
-    const QString& target() const { return target_; }    // the file replaced, links followed
+    const QString& path() const { return path_; }      // as the caller named it
+    const QString& target() const { return target_; }  // the file replaced, links followed
     const QString& tempPath() const { return tempPath_; }
 
     // Writes the whole content into the temporary file.

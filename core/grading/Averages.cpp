@@ -96,8 +96,7 @@ void insertWeightedAveragesInGrid(GradesTable& table, const ClassRecord& cls, co
     }
 }
 
-void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale,
-                              const PointTotalsCalculator& totals) {
+void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale, const PointTotalsCalculator& totals) {
     const GradesLayout layout = GradesLayout::of(table.sheet);
     if (!layout.hasAssignments()) return;
     const LetterGrader grader(scale);
@@ -109,7 +108,8 @@ void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale
 
 void insertLetterGrade(Sheet& sheet, int row, const LetterGrader& grader, const PointTotals& totals) {
     const GradesLayout layout = GradesLayout::of(sheet);
-    sheet.setText(row, layout.gradeCol(), grader.letter(totals.possible, shownAverage(sheet, row, layout.averageCol())));
+    sheet.setText(row, layout.gradeCol(),
+                  grader.letter(totals.possible, shownAverage(sheet, row, layout.averageCol())));
 }
 
 }  // namespace markwell

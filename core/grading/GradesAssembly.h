@@ -84,8 +84,7 @@ private:
 
 // Grade column from the Average column's text, and the dropped cells of
 // every row afresh.
-void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale,
-                              const PointTotalsCalculator& totals);
+void insertLetterGradesInGrid(GradesTable& table, const CurrentGradeScale& scale, const PointTotalsCalculator& totals);
 // The Grade of one row, from its Average as shown and its point totals.
 void insertLetterGrade(Sheet& sheet, int row, const LetterGrader& grader, const PointTotals& totals);
 

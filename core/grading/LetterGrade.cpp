@@ -21,7 +21,8 @@ LetterGrader::LetterGrader(const CurrentGradeScale& scale) : letters_(scaleLette
     for (;;) {
         const std::size_t comma = rest.find(',');
         numbers.push_back(rest.substr(0, comma));
-        boundTexts_.push_back(QString::fromLatin1(numbers.back().data(), static_cast<qsizetype>(numbers.back().size())));
+        boundTexts_.push_back(
+            QString::fromLatin1(numbers.back().data(), static_cast<qsizetype>(numbers.back().size())));
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }

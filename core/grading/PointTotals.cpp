@@ -75,8 +75,7 @@ void PointTotalsCalculator::dropLowestOverall(int row, PointTotals& totals, doub
 
 // Walks the point entries of the row's name rather than its cells, so that
 // every entry of a name two students share takes part.
-void PointTotalsCalculator::dropLowestPerType(int row, PointTotals& totals,
-                                              std::vector<DroppedCell>* dropped) const {
+void PointTotalsCalculator::dropLowestPerType(int row, PointTotals& totals, std::vector<DroppedCell>* dropped) const {
     std::array<double, kAssignmentTypeCount> lowest;
     lowest.fill(kNoLowest);
     std::array<double, kAssignmentTypeCount> possible{};
@@ -106,7 +105,8 @@ void PointTotalsCalculator::dropLowestPerType(int row, PointTotals& totals,
     }
 }
 
-PointTotals getIndivPointTotals(const Sheet& sheet, const ClassRecord& cls, int row, std::vector<DroppedCell>* dropped) {
+PointTotals getIndivPointTotals(const Sheet& sheet, const ClassRecord& cls, int row,
+                                std::vector<DroppedCell>* dropped) {
     return PointTotalsCalculator(sheet, cls).forRow(row, dropped);
 }
 

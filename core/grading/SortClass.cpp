@@ -25,8 +25,8 @@ std::vector<std::string> rowNames(const Sheet& sheet) {
 
 // Reorders one point list: the entries of each name in `position` order, each
 // name's entries in their old order; entries of unknown names are dropped.
-void reorderPointList(std::vector<std::string>& list,
-                      const std::unordered_map<std::string_view, std::size_t>& position, std::size_t names) {
+void reorderPointList(std::vector<std::string>& list, const std::unordered_map<std::string_view, std::size_t>& position,
+                      std::size_t names) {
     std::vector<std::size_t> slotOf(list.size());
     std::vector<std::size_t> start(names + 1, 0);
     constexpr std::size_t kNone = static_cast<std::size_t>(-1);

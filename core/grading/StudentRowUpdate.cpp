@@ -32,12 +32,13 @@ void insertPoints(Sheet& sheet, const ClassRecord& cls, const StudentRows& rows,
 bool insertAverageAndGrade(GradesTable& table, const ClassRecord& cls, const StudentRows& rows, int row) {
     const GradesLayout& layout = rows.layout();
     std::optional<EntryIndex> index;
-    if (cls.weightGrades.enabled || cls.lowScoreInfo.drop_type == droprule::kLowestPerType) index.emplace(rows, cls, row);
+    if (cls.weightGrades.enabled || cls.lowScoreInfo.drop_type == droprule::kLowestPerType)
+        index.emplace(rows, cls, row);
     const PointTotalsCalculator totals(table.sheet, cls, index ? &*index : nullptr);
     std::vector<DroppedCell> dropped;
     const PointTotals t = totals.forRow(row, &dropped);
     const QString average = cls.weightGrades.enabled ? WeightedAverager(cls, *index, totals).averageOf(row, layout)
-                                                 : averageOf(t.earned, t.possible);
+                                                     : averageOf(t.earned, t.possible);
     table.sheet.setText(row, layout.averageCol(), average);
     insertLetterGrade(table.sheet, row, LetterGrader(cls.gradeScale), t);
 

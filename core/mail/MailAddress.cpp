@@ -46,8 +46,8 @@ QString attachmentFileName(const QString& studentName) {
     QString name;
     for (const QChar ch : studentName) {
         if (name.size() == kMaxAttachmentNameLength) break;
-        const bool kept = ch.isLetterOrNumber() || ch == QLatin1Char(' ') || ch == QLatin1Char('-') ||
-                          ch == QLatin1Char('_');
+        const bool kept =
+            ch.isLetterOrNumber() || ch == QLatin1Char(' ') || ch == QLatin1Char('-') || ch == QLatin1Char('_');
         name.append(kept ? ch : QLatin1Char('_'));
     }
     if (name.isEmpty()) name = QStringLiteral("student");

@@ -17,8 +17,7 @@ class Sheet;
 // message means no earlier file is ever written over.
 //
 // Gives the written file's path, or why nothing could be written.
-Result<QString> writeMailAttachment(const NamedSheets& report, const QString& studentName,
-                                    const QString& parentFolder);
+Result<QString> writeMailAttachment(const NamedSheets& report, const QString& studentName, const QString& parentFolder);
 
 // Where attachments go: the user's cache folder for the program.
 QString mailAttachmentFolder();

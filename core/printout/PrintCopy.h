@@ -31,8 +31,7 @@ QString printHeaderWithTitle(const QString& path, const QString& title);
 // name, "(no ID)" when that student has none (a row whose name belongs to no
 // student keeps it). The separator and
 // the Total row print with the last students, never alone on a page.
-Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,
-                      bool withIds);
+Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path, bool withIds);
 
 // Puts "Student ID's" at the top of column 1 and, in rows 2 to `lastRow`,
 // each name's ID in its place: the ID of the first student of that name in

@@ -40,8 +40,8 @@ std::optional<double> averageValue(const Sheet& grades, int row, int col) {
 
 BarGraph studentGraph(const Sheet& grades, int row, GraphValues values) {
     const GradesLayout layout = GradesLayout::of(grades);
-    BarGraph graph{grades.text(row, GradesLayout::kNameCol), valueAxisTitle(values), BarGraphText::tr("Assignments"),
-                   {}};
+    BarGraph graph{
+        grades.text(row, GradesLayout::kNameCol), valueAxisTitle(values), BarGraphText::tr("Assignments"), {}};
     if (!layout.isStudentRow(row)) return graph;
     for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
         graph.bars.push_back(barOf(grades.text(GradesLayout::kHeadingRow, col), markValue(grades, row, col, values)));
@@ -52,8 +52,8 @@ BarGraph studentGraph(const Sheet& grades, int row, GraphValues values) {
 BarGraph assignmentGraph(const Sheet& grades, int assignment, GraphValues values) {
     const GradesLayout layout = GradesLayout::of(grades);
     const int col = layout.assignmentCol(assignment);
-    BarGraph graph{grades.text(GradesLayout::kHeadingRow, col), valueAxisTitle(values), BarGraphText::tr("Students"),
-                   {}};
+    BarGraph graph{
+        grades.text(GradesLayout::kHeadingRow, col), valueAxisTitle(values), BarGraphText::tr("Students"), {}};
     if (!layout.isAssignmentCol(col)) return graph;
     for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
         graph.bars.push_back(barOf(grades.text(row, GradesLayout::kNameCol), markValue(grades, row, col, values)));

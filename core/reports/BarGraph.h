@@ -15,8 +15,8 @@ namespace markwell {
 
 struct GraphBar {
     QString label;
-    double value = 0;     // unrounded: the chart formats its labels itself; 0 without a mark
-    bool marked = true;   // false for a "-" or empty cell: no bar and no value written
+    double value = 0;    // unrounded: the chart formats its labels itself; 0 without a mark
+    bool marked = true;  // false for a "-" or empty cell: no bar and no value written
 };
 
 struct BarGraph {

@@ -1,9 +1,9 @@
 #include "core/reports/ClassStatistics.h"
 
+#include "core/common/CommaText.h"
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
 #include "core/data/PointEntry.h"
-#include "core/common/CommaText.h"
 #include "core/grading/EntryIndex.h"
 #include "core/grading/GradesLayout.h"
 #include "core/grading/LetterGrade.h"
@@ -87,7 +87,8 @@ Sheet statisticsSheet(const ClassRecord& cls, const Sheet& grades, int assignmen
     const MarkStatistics s = statisticsOf(countedMarks(chosen));
     // A class without students has no Total row: its last row is the heading.
     const GradesLayout layout = GradesLayout::of(grades);
-    const double possible = layout.hasStudentRows() ? possibleOf(grades, layout.assignmentCol(assignment)) : chosen.total;
+    const double possible =
+        layout.hasStudentRows() ? possibleOf(grades, layout.assignmentCol(assignment)) : chosen.total;
     Sheet sheet;
     sheet.setMaxRow(7);
     sheet.setMaxCol(3);

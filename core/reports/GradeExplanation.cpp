@@ -1,7 +1,7 @@
 #include "core/reports/GradeExplanation.h"
 
-#include "core/common/NumberText.h"
 #include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
 #include "core/data/Tables.h"
 #include "core/grading/EntryIndex.h"
 #include "core/grading/GradesAssembly.h"
@@ -59,7 +59,8 @@ std::vector<GradeExplanation::AssignmentRow> assignmentRows(const ClassRecord& c
         r.possible = sheet.text(layout.totalRow(), col);
         const double possible = k < cls.assignments.size() ? cls.assignments[k].total : 0;
         // The plain average takes the possible points from the Total row as shown.
-        const double shownPossible = cls.weightGrades.enabled ? possible : countedPoints(sheet, layout.totalRow(), col).value_or(0);
+        const double shownPossible =
+            cls.weightGrades.enabled ? possible : countedPoints(sheet, layout.totalRow(), col).value_or(0);
         r.counts = countsOf(cls, sheet, dropped, row, col, shownPossible, r.type);
         rows.push_back(std::move(r));
     }
@@ -153,29 +154,30 @@ Sheet explanationSheet(const GradeExplanation& e) {
     sheet.setMaxRow(lastRow);
     sheet.setMaxCol(e.weighted ? 7 : 5);
     int row = 1;
-    setRow(sheet, row++, {Text::tr("Assignment"), Text::tr("Type"), Text::tr("Points"), Text::tr("Possible"),
-                          Text::tr("Counts")});
+    setRow(sheet, row++,
+           {Text::tr("Assignment"), Text::tr("Type"), Text::tr("Points"), Text::tr("Possible"), Text::tr("Counts")});
     for (const GradeExplanation::AssignmentRow& a : e.assignments) {
-        setRow(sheet, row++, {a.title, a.type >= 0 ? assignmentTypeName(a.type) : QString(), a.points, a.possible,
-                              countsText(e, a)});
+        setRow(sheet, row++,
+               {a.title, a.type >= 0 ? assignmentTypeName(a.type) : QString(), a.points, a.possible, countsText(e, a)});
     }
     ++row;
     if (e.weighted) {
-        setRow(sheet, row++, {Text::tr("Type"), Text::tr("Earned"), Text::tr("Possible"), Text::tr("Weight"),
-                              Text::tr("Factor"), Text::tr("Counted earned"), Text::tr("Counted possible")});
+        setRow(sheet, row++,
+               {Text::tr("Type"), Text::tr("Earned"), Text::tr("Possible"), Text::tr("Weight"), Text::tr("Factor"),
+                Text::tr("Counted earned"), Text::tr("Counted possible")});
         for (const GradeExplanation::TypeRow& t : e.types) {
-            setRow(sheet, row++, {assignmentTypeName(t.type), number(t.earned), number(t.possible),
-                                  QString::number(t.weight), number(t.factor), number(t.countedEarned),
-                                  number(t.countedPossible)});
+            setRow(sheet, row++,
+                   {assignmentTypeName(t.type), number(t.earned), number(t.possible), QString::number(t.weight),
+                    number(t.factor), number(t.countedEarned), number(t.countedPossible)});
         }
         ++row;
     }
     setRow(sheet, row++, {Text::tr("Earned"), number(e.earned)});
     setRow(sheet, row++, {Text::tr("Possible"), number(e.possible)});
     setRow(sheet, row++, {Text::tr("Average"), e.unroundedAverage(), e.shownAverage});
-    const QString range = e.letterBounds ? Text::tr("%1: %2 to %3").arg(e.letter, e.letterBounds->first,
-                                                                         e.letterBounds->second)
-                                         : Text::tr("no possible points");
+    const QString range = e.letterBounds
+                              ? Text::tr("%1: %2 to %3").arg(e.letter, e.letterBounds->first, e.letterBounds->second)
+                              : Text::tr("no possible points");
     setRow(sheet, row, {Text::tr("Grade"), e.letter, range});
     applyReportStyle(sheet);
     return sheet;

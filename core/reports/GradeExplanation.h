@@ -18,18 +18,18 @@ struct GradeExplanation {
     // Why an assignment adds to the average or not.
     enum class Counts {
         Yes,
-        ExtraCredit,        // plain average, no possible points: all bonus
-        DroppedOverall,     // the lowest score of all
-        DroppedOfType,      // the lowest score of its type
-        NotCounted,         // "-" (or no entry)
-        NoPossiblePoints,   // weighted average: a total of 0 counts nothing
-        NoKnownType,        // weighted average: only the six types count
+        ExtraCredit,       // plain average, no possible points: all bonus
+        DroppedOverall,    // the lowest score of all
+        DroppedOfType,     // the lowest score of its type
+        NotCounted,        // "-" (or no entry)
+        NoPossiblePoints,  // weighted average: a total of 0 counts nothing
+        NoKnownType,       // weighted average: only the six types count
     };
     struct AssignmentRow {
         QString title;
-        int type = -1;        // index in the type table, -1 for none
-        QString points;       // as the table shows it, "-" when it does not count
-        QString possible;     // the assignment's total as the Total row shows it
+        int type = -1;     // index in the type table, -1 for none
+        QString points;    // as the table shows it, "-" when it does not count
+        QString possible;  // the assignment's total as the Total row shows it
         Counts counts = Counts::Yes;
     };
     struct TypeRow {
@@ -46,10 +46,10 @@ struct GradeExplanation {
     std::vector<AssignmentRow> assignments;
     std::vector<TypeRow> types;  // under weights only
     bool weighted = false;
-    double earned = 0;           // as the average uses them
+    double earned = 0;  // as the average uses them
     double possible = 0;
-    QString shownAverage;        // "97.57%", as in the Average column
-    QString letter;              // as in the Grade column ("-" without possible points)
+    QString shownAverage;                                     // "97.57%", as in the Average column
+    QString letter;                                           // as in the Grade column ("-" without possible points)
     std::optional<std::pair<QString, QString>> letterBounds;  // the scale's range holding the letter
 
     bool hasPossiblePoints() const { return possible != 0; }

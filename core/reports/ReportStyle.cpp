@@ -4,7 +4,9 @@
 #include "core/sheet/HeadingRow.h"
 
 namespace markwell {
-QString reportFontName() { return QStringLiteral("MS Sans Serif"); }
+QString reportFontName() {
+    return QStringLiteral("MS Sans Serif");
+}
 
 void applyReportStyle(Sheet& sheet, int firstCentredCol) {
     formatHeadingRow(sheet, reportFontName(), kReportFontSize);

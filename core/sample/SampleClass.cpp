@@ -20,19 +20,21 @@ namespace {
 
 // Written as UTF-8 here and stored as Windows-1252 bytes.
 constexpr std::array<const char*, 40> kFirstNames = {
-    "Ann", "José", "Zoë", "Renée", "Liam", "Aaliyah", "Björn", "Chloé", "Darius", "Émile",
-    "Fatima", "Grace", "Hiroshi", "Inés", "Jamal", "Kai", "Léa", "Mateo", "Nadia", "Oscar",
-    "Priya", "Quinn", "Rosa", "Søren", "Tariq", "Uma", "Valentina", "Wei", "Ximena", "Yusuf",
-    "Zara", "Mary Kate", "Jean-Luc", "Ana Sofía", "Noah", "Olivia", "Ethan", "Mia", "Lucas", "Amélie"};
+    "Ann",    "José",      "Zoë",      "Renée",     "Liam",  "Aaliyah", "Björn",     "Chloé", "Darius", "Émile",
+    "Fatima", "Grace",     "Hiroshi",  "Inés",      "Jamal", "Kai",     "Léa",       "Mateo", "Nadia",  "Oscar",
+    "Priya",  "Quinn",     "Rosa",     "Søren",     "Tariq", "Uma",     "Valentina", "Wei",   "Ximena", "Yusuf",
+    "Zara",   "Mary Kate", "Jean-Luc", "Ana Sofía", "Noah",  "Olivia",  "Ethan",     "Mia",   "Lucas",  "Amélie"};
 constexpr std::array<const char*, 40> kLastNames = {
-    "O'Brien", "García", "Müller", "Nguyen", "Smith", "D'Angelo", "de la Cruz", "Johnson", "Øberg", "Kowalski",
-    "Van der Berg", "Lee", "Patel", "Rossi", "Brown", "Fernández", "O'Neill", "Dubois", "Kim", "Martínez",
-    "Andersson", "MacDonald", "Schäfer", "Okafor", "Silva", "Haddad", "Ivanova", "Novák", "Costa", "Yamamoto",
-    "St. John", "Le Blanc", "Ortiz", "Jürgens", "Chen", "Walker", "Hernández", "López", "Wright", "Fitzgerald"};
-constexpr std::array<const char*, 12> kStreets = {
-    "Maple Ave", "Oak St", "Elm Dr", "Cedar Ln", "Lakeview Rd", "Hillside Ct",
-    "Birch Way", "Pine St", "Willow Pl", "River Rd", "Sunset Blvd", "Park Ave"};
-constexpr std::array<const char*, 6> kCities = {"Larkhaven", "Springfield", "Riverton", "Fairview", "Bayside", "Milford"};
+    "O'Brien", "García",   "Müller",       "Nguyen",   "Smith",     "D'Angelo",  "de la Cruz", "Johnson",
+    "Øberg",   "Kowalski", "Van der Berg", "Lee",      "Patel",     "Rossi",     "Brown",      "Fernández",
+    "O'Neill", "Dubois",   "Kim",          "Martínez", "Andersson", "MacDonald", "Schäfer",    "Okafor",
+    "Silva",   "Haddad",   "Ivanova",      "Novák",    "Costa",     "Yamamoto",  "St. John",   "Le Blanc",
+    "Ortiz",   "Jürgens",  "Chen",         "Walker",   "Hernández", "López",     "Wright",     "Fitzgerald"};
+constexpr std::array<const char*, 12> kStreets = {"Maple Ave",   "Oak St",      "Elm Dr",      "Cedar Ln",
+                                                  "Lakeview Rd", "Hillside Ct", "Birch Way",   "Pine St",
+                                                  "Willow Pl",   "River Rd",    "Sunset Blvd", "Park Ave"};
+constexpr std::array<const char*, 6> kCities = {"Larkhaven", "Springfield", "Riverton",
+                                                "Fairview",  "Bayside",     "Milford"};
 constexpr std::array<const char*, 8> kComments = {
     "Works hard and asks good questions.",
     "Missed several homework assignments.\r\nParent conference requested.",
@@ -137,8 +139,8 @@ std::string pointsText(SampleRandom& random, double ability, double total) {
     if (random.chance(0.015)) return std::string(kNotCounted);
     if (total == 0) return generalText(random.below(6));  // extra credit
     double share = ability + (random.unit() - 0.5) * 0.3;
-    if (random.chance(0.03)) share = 0;                    // not handed in
-    share = std::clamp(share, 0.0, 1.08);                  // a little extra credit
+    if (random.chance(0.03)) share = 0;    // not handed in
+    share = std::clamp(share, 0.0, 1.08);  // a little extra credit
     double points = total <= 20 ? std::round(share * total * 2) / 2 : std::round(share * total);
     return generalText(points);
 }

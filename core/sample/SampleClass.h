@@ -15,9 +15,9 @@ struct SampleOptions {
     int students = 25;
     int assignments = 10;
     std::uint64_t seed = 1;
-    bool weighted = false;                      // weights are set either way; this turns them on
+    bool weighted = false;                             // weights are set either way; this turns them on
     std::int32_t dropType = droprule::kLowestPerType;  // Quiz and Homework flagged
-    bool seats = false;  // a seat per student, in rows before the teacher's desk
+    bool seats = false;                                // a seat per student, in rows before the teacher's desk
 };
 
 ClassRecord makeSampleClass(const SampleOptions& options, const CurrentGradeScale& scale);

@@ -20,7 +20,9 @@ public:
     double unit() { return static_cast<double>(next() >> 11) / 9007199254740992.0; }
     bool chance(double p) { return unit() < p; }
     template <class T, std::size_t N>
-    const T& pick(const std::array<T, N>& items) { return items[static_cast<std::size_t>(below(static_cast<int>(N)))]; }
+    const T& pick(const std::array<T, N>& items) {
+        return items[static_cast<std::size_t>(below(static_cast<int>(N)))];
+    }
 
 private:
     std::uint64_t state_;

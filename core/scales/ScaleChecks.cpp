@@ -1,9 +1,9 @@
 #include "core/scales/ScaleChecks.h"
 
+#include "core/common/CommaText.h"
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
 #include "core/data/Tables.h"
-#include "core/common/CommaText.h"
 
 #include <QCoreApplication>
 #include <QStringList>

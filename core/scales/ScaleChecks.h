@@ -31,10 +31,10 @@ Result<QString> scaleNameFrom(const QString& typed);
 // Why a scale's bounds cannot be saved, and which cell shows it.
 struct RangeProblem {
     enum Kind {
-        Blank,          // a bound left empty
-        NotANumber,     // a bound that is not a plain non-negative decimal
-        LowAboveHigh,   // Min % above Max % of the same letter
-        Overlap,        // Min % below the next letter's Max %
+        Blank,         // a bound left empty
+        NotANumber,    // a bound that is not a plain non-negative decimal
+        LowAboveHigh,  // Min % above Max % of the same letter
+        Overlap,       // Min % below the next letter's Max %
     };
     Kind kind;
     int row;     // the letter, from 0

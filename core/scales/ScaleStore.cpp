@@ -18,16 +18,22 @@ const QString kScaleGroup = QStringLiteral("Scale");
 const QString kIsStandard = QStringLiteral("IsStandard");
 const QString kIsPassFail = QStringLiteral("IsPassFail");
 
-QString defaultName() { return QString::fromLatin1(kDefaultScaleName); }
+QString defaultName() {
+    return QString::fromLatin1(kDefaultScaleName);
+}
 
-SettingsGroup groupOf(const QString& storedName) { return {kScaleGroup, storedName}; }
+SettingsGroup groupOf(const QString& storedName) {
+    return {kScaleGroup, storedName};
+}
 
 QString fromAscii(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A letter's value as stored: "low,high".
-QString storedBounds(const LetterRange& range) { return range.low + QLatin1Char(',') + range.high; }
+QString storedBounds(const LetterRange& range) {
+    return range.low + QLatin1Char(',') + range.high;
+}
 
 // The letter values of the built-in default scale, in letter order.
 QStringList builtInDefaultValues() {
@@ -98,9 +104,8 @@ bool ScaleStore::contains(const QString& name) const {
 
 QStringList ScaleStore::scaleNames() const {
     QStringList names = settings_.childGroups({kScaleGroup});
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     return names;
 }
 
@@ -109,7 +114,8 @@ Result<void> ScaleStore::createDefaultScale() {
     const SettingsGroup group = groupOf(defaultName());
     settings_.removeGroup(group);
     settings_.writeBool(group, kIsStandard, true);
-    for (const LetterRange& range : builtInDefaultScale().ranges) settings_.writeString(group, range.letter, storedBounds(range));
+    for (const LetterRange& range : builtInDefaultScale().ranges)
+        settings_.writeString(group, range.letter, storedBounds(range));
     return settings_.flush();
 }
 
@@ -120,7 +126,8 @@ std::optional<ScaleStore::RawScale> ScaleStore::readRaw(const QString& name) con
         if (name.compare(defaultName(), Qt::CaseInsensitive) != 0) return std::nullopt;
         return RawScale{ScaleKind::Standard, builtInDefaultValues()};
     }
-    RawScale raw{scaleKindFromFlags(settings_.readBool(group, kIsStandard), settings_.readBool(group, kIsPassFail)), {}};
+    RawScale raw{scaleKindFromFlags(settings_.readBool(group, kIsStandard), settings_.readBool(group, kIsPassFail)),
+                 {}};
     for (std::string_view letter : scaleLetters(static_cast<std::uint8_t>(raw.kind))) {
         raw.values << settings_.readString(group, fromAscii(letter)).value_or(QString());
     }

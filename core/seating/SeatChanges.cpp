@@ -42,7 +42,8 @@ private:
 // it (added), or the other way round (deleted).
 class SeatInList final : public ChangeStep {
 public:
-    SeatInList(std::size_t index, SeatingInfo seat, bool added) : index_(index), seat_(std::move(seat)), added_(added) {}
+    SeatInList(std::size_t index, SeatingInfo seat, bool added)
+        : index_(index), seat_(std::move(seat)), added_(added) {}
 
     void undo(Document& document) override { added_ ? remove(document) : insert(document); }
     void redo(Document& document) override { added_ ? insert(document) : remove(document); }
@@ -91,7 +92,8 @@ Change seatChange(QString name, SeatId id, std::function<void(SeatingInfo&)> alt
 }
 
 Change placeChange(QString name, SeatId id, QRect place, bool nudge = false) {
-    return seatChange(std::move(name), id, [place](SeatingInfo& seat) { setSeatRect(seat, place); }, nudge);
+    return seatChange(
+        std::move(name), id, [place](SeatingInfo& seat) { setSeatRect(seat, place); }, nudge);
 }
 
 }  // namespace
@@ -115,8 +117,8 @@ Change addSeatChange(SeatingInfo seat) {
 }
 
 Change editSeatChange(SeatId id, SeatingInfo look) {
-    const Change edit = seatChange(SeatChanges::tr("Edit Seat"), id,
-                                   [look](SeatingInfo& seat) { applySeatLook(seat, look); });
+    const Change edit =
+        seatChange(SeatChanges::tr("Edit Seat"), id, [look](SeatingInfo& seat) { applySeatLook(seat, look); });
     return Change(edit.name(), [id, look = std::move(look), edit](Document& document) -> Result<ChangeMade> {
         if (id.isTeacher()) return fail(SeatChanges::tr("The teacher's seat cannot be edited."));
         if (Result<void> accepted = lookAccepted(look); !accepted) return fail(accepted.message());

@@ -55,8 +55,8 @@ int nextRowTop(const std::vector<QRect>& taken, int top, int columns) {
 }  // namespace
 
 QRect firstFreeSeatPlace(const std::vector<QRect>& taken, int rowWidth) {
-    const int columns =
-        std::clamp((rowWidth - kSeatGridOrigin.x()) / kNewSeatSize.width(), 1, kFarthestSeatPixel / kNewSeatSize.width());
+    const int columns = std::clamp((rowWidth - kSeatGridOrigin.x()) / kNewSeatSize.width(), 1,
+                                   kFarthestSeatPixel / kNewSeatSize.width());
     // Rows in which every place stays taken are passed in one step, so that a
     // tall seat (from a damaged file) costs no more than another.
     for (int top = kSeatGridOrigin.y();; top = nextRowTop(taken, top, columns)) {

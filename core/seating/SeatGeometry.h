@@ -31,9 +31,9 @@ QRect firstFreeSeatPlace(const std::vector<QRect>& taken, int rowWidth);
 
 // The eight sizing handles of the selection frame, clockwise from the top left.
 enum class SeatHandle { TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left };
-inline constexpr std::array kSeatHandles = {SeatHandle::TopLeft,     SeatHandle::Top,    SeatHandle::TopRight,
-                                            SeatHandle::Right,       SeatHandle::BottomRight, SeatHandle::Bottom,
-                                            SeatHandle::BottomLeft,  SeatHandle::Left};
+inline constexpr std::array kSeatHandles = {SeatHandle::TopLeft,    SeatHandle::Top,         SeatHandle::TopRight,
+                                            SeatHandle::Right,      SeatHandle::BottomRight, SeatHandle::Bottom,
+                                            SeatHandle::BottomLeft, SeatHandle::Left};
 
 // Which edges a handle moves.
 struct HandleEdges {

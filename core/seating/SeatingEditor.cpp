@@ -29,7 +29,8 @@ bool SeatingEditor::make(const Change& change, std::optional<SeatId> after) {
 }
 
 std::optional<SeatId> SeatingEditor::current() const {
-    if (making_) return making_->after && seatAt(document_.classRecord, *making_->after) ? making_->after : std::nullopt;
+    if (making_)
+        return making_->after && seatAt(document_.classRecord, *making_->after) ? making_->after : std::nullopt;
     if (!current_) return std::nullopt;
     const SeatingInfo* seat = seatAt(document_.classRecord, current_->id);
     // Another seat in its place is not the seat that was chosen.

@@ -14,9 +14,13 @@ const SettingsGroup& versionsGroup() {
     return group;
 }
 
-QString keepName() { return QStringLiteral("Keep"); }
+QString keepName() {
+    return QStringLiteral("Keep");
+}
 
-bool inRange(int count) { return count >= 0 && count <= kMostKeptVersions; }
+bool inRange(int count) {
+    return count >= 0 && count <= kMostKeptVersions;
+}
 
 }  // namespace
 

@@ -69,7 +69,8 @@ PasswordProtection::Applied failed(const Error& error) {
 
 }  // namespace
 
-std::optional<PasswordProtection::Applied> PasswordProtection::refuseWrongOldPassword(const QString& oldPassword) const {
+std::optional<PasswordProtection::Applied> PasswordProtection::refuseWrongOldPassword(
+    const QString& oldPassword) const {
     const Result<bool> matches = accepts(oldPassword);
     if (!matches) return failed(matches.error());
     if (!*matches) return Applied{Outcome::OldPasswordIncorrect, {}};
@@ -81,8 +82,7 @@ PasswordProtection::Applied PasswordProtection::switchOff(const Choice& choice) 
     if (!isOn() && !(choice.removePassword && stored)) return {Outcome::Unchanged, {}};
     // Whoever may not pass the start-up question may not switch it off either.
     if (const std::optional<Applied> refused = refuseWrongOldPassword(choice.oldPassword)) return *refused;
-    const std::optional<QString> kept =
-        choice.removePassword ? std::nullopt : settings_.readString(kGroup, kPassword);
+    const std::optional<QString> kept = choice.removePassword ? std::nullopt : settings_.readString(kGroup, kPassword);
     if (Result<void> written = store(false, kept); !written) return failed(written.error());
     return {Outcome::Saved, {}};
 }

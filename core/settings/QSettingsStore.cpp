@@ -34,9 +34,21 @@ QString unescapeName(const QString& key) {
     for (qsizetype i = 0; i < key.size(); ++i) {
         if (key[i] == QLatin1Char('%') && i + 2 < key.size()) {
             const QStringView code = QStringView(key).mid(i + 1, 2);
-            if (code == QLatin1String("25")) { out += QLatin1Char('%'); i += 2; continue; }
-            if (code == QLatin1String("2F")) { out += QLatin1Char('/'); i += 2; continue; }
-            if (code == QLatin1String("5C")) { out += QLatin1Char('\\'); i += 2; continue; }
+            if (code == QLatin1String("25")) {
+                out += QLatin1Char('%');
+                i += 2;
+                continue;
+            }
+            if (code == QLatin1String("2F")) {
+                out += QLatin1Char('/');
+                i += 2;
+                continue;
+            }
+            if (code == QLatin1String("5C")) {
+                out += QLatin1Char('\\');
+                i += 2;
+                continue;
+            }
         }
         out += key[i];
     }
@@ -69,15 +81,17 @@ QStringList unescaped(const QStringList& keys) {
 }  // namespace
 
 QSettingsStore::QSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            settingsOrganizationName(), settingsApplicationName())) {}
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, settingsOrganizationName(),
+                                            settingsApplicationName())) {}
 
 QSettingsStore::QSettingsStore(const QString& iniPath)
     : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
 
 QSettingsStore::~QSettingsStore() = default;
 
-QString QSettingsStore::fileName() const { return settings_->fileName(); }
+QString QSettingsStore::fileName() const {
+    return settings_->fileName();
+}
 
 QStringList QSettingsStore::namesIn(const SettingsGroup& group, QStringList (QSettings::*list)() const) const {
     const std::optional<QString> key = keyOf(group);
@@ -139,11 +153,10 @@ Result<void> QSettingsStore::flush() {
     switch (settings_->status()) {
     case QSettings::NoError: return {};
     case QSettings::AccessError:
-        return fail(QSettingsStoreText::tr("Unable to save the settings in %1: the file cannot be written.")
-                        .arg(fileName()));
+        return fail(
+            QSettingsStoreText::tr("Unable to save the settings in %1: the file cannot be written.").arg(fileName()));
     case QSettings::FormatError:
-        return fail(QSettingsStoreText::tr("Unable to save the settings in %1: the file is damaged.")
-                        .arg(fileName()));
+        return fail(QSettingsStoreText::tr("Unable to save the settings in %1: the file is damaged.").arg(fileName()));
     }
     return {};
 }

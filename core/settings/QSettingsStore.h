@@ -12,7 +12,7 @@ namespace markwell {
 // own, $XDG_CONFIG_HOME/Larkhaven/Grades.ini (~/.config/Larkhaven/Grades.ini).
 class QSettingsStore final : public SettingsStore {
 public:
-    QSettingsStore();                             // the user's store
+    QSettingsStore();                                 // the user's store
     explicit QSettingsStore(const QString& iniPath);  // a store in the given file
     ~QSettingsStore() override;
 

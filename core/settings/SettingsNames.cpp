@@ -5,9 +5,13 @@
 
 namespace markwell {
 
-QString settingsOrganizationName() { return QStringLiteral("Larkhaven"); }
+QString settingsOrganizationName() {
+    return QStringLiteral("Larkhaven");
+}
 
-QString settingsApplicationName() { return QStringLiteral("Grades"); }
+QString settingsApplicationName() {
+    return QStringLiteral("Grades");
+}
 
 void applySettingsNames() {
     QCoreApplication::setOrganizationName(settingsOrganizationName());

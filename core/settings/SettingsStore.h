@@ -34,7 +34,9 @@ public:
 
     virtual void writeString(const SettingsGroup& group, const QString& name, const QString& value) = 0;
     virtual void writeInteger(const SettingsGroup& group, const QString& name, std::int32_t value) = 0;
-    void writeBool(const SettingsGroup& group, const QString& name, bool value) { writeInteger(group, name, value ? 1 : 0); }
+    void writeBool(const SettingsGroup& group, const QString& name, bool value) {
+        writeInteger(group, name, value ? 1 : 0);
+    }
 
     virtual void removeValue(const SettingsGroup& group, const QString& name) = 0;
     // Removes the group with every value and group inside it.

@@ -12,8 +12,7 @@ struct HeaderParser {
         if (text.isEmpty()) return;
         if (!section->empty()) {
             HeaderRun& last = section->back();
-            if (last.bold == style.bold && last.underline == style.underline &&
-                last.pointSize == style.pointSize) {
+            if (last.bold == style.bold && last.underline == style.underline && last.pointSize == style.pointSize) {
                 last.text += text;
                 return;
             }

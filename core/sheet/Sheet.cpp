@@ -120,8 +120,14 @@ void Sheet::setSelection(const CellRange& range) {
 
 CellRange Sheet::resolve(const CellRange& range) const {
     CellRange r = range;
-    if (r.r1 == -1 && r.r2 == 0) { r.r1 = 1; r.r2 = maxRow_; }
-    if (r.c1 == -1 && r.c2 == 0) { r.c1 = 1; r.c2 = maxCol_; }
+    if (r.r1 == -1 && r.r2 == 0) {
+        r.r1 = 1;
+        r.r2 = maxRow_;
+    }
+    if (r.c1 == -1 && r.c2 == 0) {
+        r.c1 = 1;
+        r.c2 = maxCol_;
+    }
     r.r1 = std::max(r.r1, 1);
     r.c1 = std::max(r.c1, 1);
     r.r2 = std::min(r.r2, maxRow_);
@@ -247,9 +253,17 @@ void setHeadingAt(std::vector<QString>& headings, int index, const QString& text
 
 }  // namespace
 
-QString Sheet::colHeading(int col) const { return headingAt(colHeadings_, col); }
-void Sheet::setColHeading(int col, const QString& text) { setHeadingAt(colHeadings_, col, text); }
-QString Sheet::rowHeading(int row) const { return headingAt(rowHeadings_, row); }
-void Sheet::setRowHeading(int row, const QString& text) { setHeadingAt(rowHeadings_, row, text); }
+QString Sheet::colHeading(int col) const {
+    return headingAt(colHeadings_, col);
+}
+void Sheet::setColHeading(int col, const QString& text) {
+    setHeadingAt(colHeadings_, col, text);
+}
+QString Sheet::rowHeading(int row) const {
+    return headingAt(rowHeadings_, row);
+}
+void Sheet::setRowHeading(int row, const QString& text) {
+    setHeadingAt(rowHeadings_, row, text);
+}
 
 }  // namespace markwell

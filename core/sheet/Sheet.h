@@ -50,7 +50,7 @@ struct SortKey {
 // and "&12" (a point size); see sheet/PrintHeader.h.
 struct PrintSettings {
     enum class Orientation : std::uint8_t {
-        Fitting,    // upright, or on its side when the table is wider than the upright page
+        Fitting,  // upright, or on its side when the table is wider than the upright page
         Portrait,
         Landscape,
     };
@@ -140,8 +140,7 @@ public:
     // common/ReadingOrder.h: no regard to case); empty cells and "-" go last
     // in both directions; rows with equal keys keep their order. Returns false
     // and sorts nothing when no key names a column within c1..c2.
-    bool sort3(const CellRange& range, const SortKey& key1, const SortKey& key2 = {},
-               const SortKey& key3 = {});
+    bool sort3(const CellRange& range, const SortKey& key1, const SortKey& key2 = {}, const SortKey& key3 = {});
 
     // Column widths in character units (the width of "0" in 10-point type).
     double colWidth(int col) const;
@@ -199,14 +198,14 @@ private:
     template <class Change>
     void changeFormats(const CellRange& range, Change change);
 
-    std::vector<std::vector<Cell>> rows_;  // rows_[r-1][c-1]
-    std::vector<QString> texts_;           // the texts of the text cells
-    std::vector<std::uint32_t> freeTexts_; // pool entries no cell uses
-    std::vector<CellFormat> formats_;      // formats_[0] is the default
+    std::vector<std::vector<Cell>> rows_;   // rows_[r-1][c-1]
+    std::vector<QString> texts_;            // the texts of the text cells
+    std::vector<std::uint32_t> freeTexts_;  // pool entries no cell uses
+    std::vector<CellFormat> formats_;       // formats_[0] is the default
     std::unordered_multimap<std::size_t, std::uint32_t> formatIndex_;
-    std::vector<double> colWidths_;        // by column-1; missing = default
-    std::vector<QString> colHeadings_;     // by column-1; missing = the grid's own
-    std::vector<QString> rowHeadings_;     // by row-1
+    std::vector<double> colWidths_;     // by column-1; missing = default
+    std::vector<QString> colHeadings_;  // by column-1; missing = the grid's own
+    std::vector<QString> rowHeadings_;  // by row-1
     CellRange selection_ = CellRange::cell(1, 1);
     PrintSettings print_;
     int maxRow_ = 1;

@@ -37,7 +37,9 @@ QString cellStyle(const CellFormat& f, bool isNumber) {
     case HAlign::Left: style << QStringLiteral("text-align:left"); break;
     case HAlign::Center: style << QStringLiteral("text-align:center"); break;
     case HAlign::Right: style << QStringLiteral("text-align:right"); break;
-    case HAlign::General: if (isNumber) style << QStringLiteral("text-align:right"); break;
+    case HAlign::General:
+        if (isNumber) style << QStringLiteral("text-align:right");
+        break;
     }
     return style.join(QLatin1Char(';'));
 }

@@ -40,9 +40,8 @@ void Sheet::fitColumnWidths(const CellRange& range) {
         for (int row = r.r1; row <= r.r2; ++row) {
             const Cell* cell = find(row, col);
             if (!cell || cell->kind == CellKind::Empty) continue;
-            const qsizetype length = cell->kind == CellKind::Number
-                                         ? generalTextLength(cell->number)
-                                         : textOf(*cell).size();
+            const qsizetype length =
+                cell->kind == CellKind::Number ? generalTextLength(cell->number) : textOf(*cell).size();
             widest = std::max(widest, textWidth(length, formats_[cell->format].font));
             any = true;
         }

@@ -99,8 +99,8 @@ bool Sheet::sort3(const CellRange& range, const SortKey& key1, const SortKey& ke
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         for (std::size_t k = 0; k < keys.size(); ++k) {
-            const int c = compareKey(values[k][static_cast<std::size_t>(a)],
-                                     values[k][static_cast<std::size_t>(b)], keys[k]->column < 0);
+            const int c = compareKey(values[k][static_cast<std::size_t>(a)], values[k][static_cast<std::size_t>(b)],
+                                     keys[k]->column < 0);
             if (c != 0) return c < 0;
         }
         return false;
@@ -111,7 +111,8 @@ bool Sheet::sort3(const CellRange& range, const SortKey& key1, const SortKey& ke
     for (int i = 0; i < count; ++i) {
         auto& cells = moved[static_cast<std::size_t>(i)];
         cells.reserve(static_cast<std::size_t>(r.c2 - r.c1 + 1));
-        for (int col = r.c1; col <= r.c2; ++col) cells.push_back(std::move(at(r.r1 + order[static_cast<std::size_t>(i)], col)));
+        for (int col = r.c1; col <= r.c2; ++col)
+            cells.push_back(std::move(at(r.r1 + order[static_cast<std::size_t>(i)], col)));
     }
     for (int i = 0; i < count; ++i) {
         for (int col = r.c1; col <= r.c2; ++col) {

@@ -1,9 +1,6 @@
 #include "gui/document/DocumentCommands.h"
 
 #include "core/data/Tables.h"
-#include "gui/document/ClassHistory.h"
-#include "gui/shared/FileFilters.h"
-#include "gui/shared/UserDialogs.h"
 #include "core/document/ClassLock.h"
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
@@ -11,6 +8,9 @@
 #include "core/files/FileTypes.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/KeptVersions.h"
+#include "gui/document/ClassHistory.h"
+#include "gui/shared/FileFilters.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,15 +19,17 @@
 namespace markwell {
 namespace {
 
-QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 // How long a save waits for a script that is changing the same class.
 constexpr std::chrono::milliseconds kChangeLockWait{3000};
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(Document& document, ClassHistory& history, UserDialogs& dialogs,
-                                   ScaleStore& scales, const SettingsStore& settings, QWidget* window,
+DocumentCommands::DocumentCommands(Document& document, ClassHistory& history, UserDialogs& dialogs, ScaleStore& scales,
+                                   const SettingsStore& settings, QWidget* window,
                                    std::function<const Sheet&()> shownTable)
     : document_(document), history_(history), dialogs_(dialogs), scales_(scales), settings_(settings), window_(window),
       shownTable_(std::move(shownTable)) {}

@@ -7,8 +7,8 @@
 #include <QObject>
 
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 

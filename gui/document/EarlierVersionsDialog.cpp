@@ -14,19 +14,19 @@ namespace markwell {
 
 EarlierVersionsDialog::EarlierVersionsDialog(const QString& gradePath, std::vector<EarlierVersion> versions,
                                              QWidget* parent)
-    : QDialog(parent), versions_(std::move(versions)), table_(earlierVersionsTable(versions_)),
-      view_(new SheetView), open_(new QPushButton(tr("&Open"))) {
+    : QDialog(parent), versions_(std::move(versions)), table_(earlierVersionsTable(versions_)), view_(new SheetView),
+      open_(new QPushButton(tr("&Open"))) {
     setWindowTitle(tr("Earlier Versions of %1").arg(QFileInfo(gradePath).fileName()));
     setObjectName(QStringLiteral("earlierVersionsDialog"));
     setHelpTopic(this, HelpTopic::EarlierVersions);
     setSizeGripEnabled(true);
 
     view_->setObjectName(QStringLiteral("versionsTable"));
-    auto* note = new QLabel(versions_.empty()
-                                ? tr("No earlier version of this class is kept yet: one is kept each time a save "
-                                     "replaces the class.")
-                                : tr("The version you open becomes a new, untitled class; save it where you like. "
-                                     "The class on disk stays as it is."));
+    auto* note =
+        new QLabel(versions_.empty() ? tr("No earlier version of this class is kept yet: one is kept each time a save "
+                                          "replaces the class.")
+                                     : tr("The version you open becomes a new, untitled class; save it where you like. "
+                                          "The class on disk stays as it is."));
     note->setObjectName(QStringLiteral("versionsNote"));
     note->setWordWrap(true);
 

@@ -44,7 +44,8 @@ bool GradeFileDrops::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         drop->acceptProposedAction();
-        QMetaObject::invokeMethod(this, [this, path] { emit gradeFileDropped(path); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, path] { emit gradeFileDropped(path); }, Qt::QueuedConnection);
         return true;
     }
     default: return QObject::eventFilter(watched, event);

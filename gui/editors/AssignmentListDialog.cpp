@@ -2,14 +2,14 @@
 
 #include "core/common/Cp1252.h"
 #include "core/data/Tables.h"
-#include "gui/shared/UserDialogs.h"
 #include "core/editing/Validators.h"
+#include "core/printout/AssignmentListPrintout.h"
 #include "gui/editors/EditorSupport.h"
 #include "gui/editors/ImportAssignmentsDialog.h"
 #include "gui/editors/RecordListPanel.h"
-#include "gui/shared/HelpTopics.h"
 #include "gui/printing/PrintJob.h"
-#include "core/printout/AssignmentListPrintout.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -111,8 +111,7 @@ void AssignmentListDialog::keepDescriptionShort() {
 }
 
 AssignmentForm AssignmentListDialog::form() const {
-    return {title_->text(), type_->currentIndex() >= 0 ? type_->currentText() : QString(),
-            description_->toPlainText()};
+    return {title_->text(), type_->currentIndex() >= 0 ? type_->currentText() : QString(), description_->toPlainText()};
 }
 
 QStringList AssignmentListDialog::lines() const {

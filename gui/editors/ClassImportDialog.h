@@ -22,8 +22,8 @@ public:
     GradeFileChooser* fileChooser() const { return chooser_; }
 
 protected:
-    ClassImportDialog(UserDialogs& dialogs, const QString& classPath, QAbstractItemView* list,
-                      const QString& listLabel, QWidget* parent);
+    ClassImportDialog(UserDialogs& dialogs, const QString& classPath, QAbstractItemView* list, const QString& listLabel,
+                      QWidget* parent);
 
     QAbstractItemView* listView() const { return list_; }
     // Fills the list from the file just read.

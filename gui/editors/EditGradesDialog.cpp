@@ -3,12 +3,12 @@
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
 #include "core/data/PointEntry.h"
-#include "gui/shared/DiscardQuestion.h"
-#include "gui/shared/UserDialogs.h"
 #include "core/editing/GradeEntry.h"
 #include "core/editing/Validators.h"
 #include "gui/editors/EditorSupport.h"
+#include "gui/shared/DiscardQuestion.h"
 #include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -37,7 +37,8 @@ EditGradesDialog::EditGradesDialog(const ClassRecord& cls, UserDialogs& dialogs,
     total_->setObjectName(QStringLiteral("totalBox"));
     total_->setMaxLength(kPointsTextLength);
     // Digits with one "."; the check on storing has the last word.
-    total_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"(\s*\d*\.?\d*\s*)")), total_));
+    total_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"(\s*\d*\.?\d*\s*)")), total_));
     grid_->setObjectName(QStringLiteral("pointsGrid"));
     grid_->setMinimumSize(300, 320);
     grid_->setEditPermission([](int, int col) { return col == 2; });

@@ -1,9 +1,9 @@
 #include "gui/editors/GradeFileChooser.h"
 
+#include "core/files/GradeFile.h"
+#include "gui/editors/EditorSupport.h"
 #include "gui/shared/FileFilters.h"
 #include "gui/shared/UserDialogs.h"
-#include "gui/editors/EditorSupport.h"
-#include "core/files/GradeFile.h"
 
 #include <QDir>
 #include <QHBoxLayout>

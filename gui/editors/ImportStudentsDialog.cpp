@@ -1,9 +1,9 @@
 #include "gui/editors/ImportStudentsDialog.h"
 
 #include "core/common/Cp1252.h"
-#include "gui/shared/UserDialogs.h"
 #include "core/editing/CsvImport.h"
 #include "gui/editors/GradeFileChooser.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QListWidget>
 

@@ -1,14 +1,14 @@
 #include "gui/editors/RecordListDialog.h"
 
-#include "gui/shared/DiscardQuestion.h"
-#include "gui/shared/UserDialogs.h"
 #include "gui/editors/EditorSupport.h"
 #include "gui/editors/RecordListPanel.h"
+#include "gui/shared/DiscardQuestion.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QPushButton>
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace markwell {
 

@@ -1,14 +1,14 @@
 #include "gui/editors/StudentListDialog.h"
 
 #include "core/common/Cp1252.h"
-#include "gui/shared/UserDialogs.h"
 #include "core/editing/Validators.h"
 #include "gui/editors/EditorSupport.h"
 #include "gui/editors/ImportStudentsDialog.h"
 #include "gui/editors/RecordListPanel.h"
 #include "gui/editors/StudentPrintout.h"
-#include "gui/shared/HelpTopics.h"
 #include "gui/printing/PrintJob.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 #include "render/text/TextPrintout.h"
 
 #include <QDialogButtonBox>

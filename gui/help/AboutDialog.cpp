@@ -1,8 +1,8 @@
 #include "gui/help/AboutDialog.h"
 
-#include "gui/shared/UserDialogs.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/Icons.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -49,9 +49,9 @@ AboutDialog::AboutDialog(UserDialogs& dialogs, QWidget* parent) : QDialog(parent
     purpose->setWordWrap(true);
 
     auto* contactBox = new QGroupBox(tr("Contact"));
-    auto* contact = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
-                                   .arg(contactUrl().toString(QUrl::FullyEncoded).toHtmlEscaped(),
-                                        contactAddress().toHtmlEscaped()));
+    auto* contact = new QLabel(
+        QStringLiteral("<a href=\"%1\">%2</a>")
+            .arg(contactUrl().toString(QUrl::FullyEncoded).toHtmlEscaped(), contactAddress().toHtmlEscaped()));
     contact->setObjectName(QStringLiteral("contactLabel"));
     contact->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     contact->setCursor(Qt::PointingHandCursor);

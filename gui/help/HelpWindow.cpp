@@ -38,23 +38,21 @@ HelpWindow::HelpWindow(QWidget* parent)
         item->setData(Qt::UserRole, static_cast<int>(page.topic));
     }
     contents_->setMinimumWidth(190);
-    connect(contents_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        showTopic(static_cast<HelpTopic>(item->data(Qt::UserRole).toInt()));
-    });
-    connect(contents_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        showTopic(static_cast<HelpTopic>(item->data(Qt::UserRole).toInt()));
-    });
+    connect(contents_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { showTopic(static_cast<HelpTopic>(item->data(Qt::UserRole).toInt())); });
+    connect(contents_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { showTopic(static_cast<HelpTopic>(item->data(Qt::UserRole).toInt())); });
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::followSource);
 
     auto* tools = new QToolBar;
     tools->setIconSize(QSize(20, 20));
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction* back = tools->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), tr("&Back"),
-                                     browser_, &QTextBrowser::backward);
+    QAction* back = tools->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), tr("&Back"), browser_,
+                                     &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
-    QAction* forward = tools->addAction(QIcon::fromTheme(QStringLiteral("go-next")), tr("&Forward"),
-                                        browser_, &QTextBrowser::forward);
+    QAction* forward =
+        tools->addAction(QIcon::fromTheme(QStringLiteral("go-next")), tr("&Forward"), browser_, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     tools->addAction(QIcon::fromTheme(QStringLiteral("go-home")), tr("&Contents"), this,

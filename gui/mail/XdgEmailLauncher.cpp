@@ -17,8 +17,9 @@ const QString kProgram = QStringLiteral("xdg-email");
 // message was to carry one, so that the teacher can attach it by hand.
 QString attachByHand(const QString& attachment) {
     if (attachment.isEmpty()) return {};
-    return QLatin1Char('\n') + XdgEmailLauncher::tr("The grades are in %1: please attach that file to a message by hand.")
-                                    .arg(QDir::toNativeSeparators(attachment));
+    return QLatin1Char('\n') +
+           XdgEmailLauncher::tr("The grades are in %1: please attach that file to a message by hand.")
+               .arg(QDir::toNativeSeparators(attachment));
 }
 
 // Starting the mail program, or finding that it cannot start, takes a few
@@ -99,10 +100,11 @@ void XdgEmailLauncher::compose(const MailDraft& draft) {
             [this, process, attachment, busy](int exitCode, QProcess::ExitStatus status) {
                 delete busy.data();
                 if (status != QProcess::NormalExit || exitCode != 0) {
-                    const QString message = status == QProcess::NormalExit
-                                          ? tr("The mail program could not prepare the message (%1 ended with code %2).")
-                                                .arg(kProgram, QString::number(exitCode))
-                                          : tr("The mail program stopped before the message was ready.");
+                    const QString message =
+                        status == QProcess::NormalExit
+                            ? tr("The mail program could not prepare the message (%1 ended with code %2).")
+                                  .arg(kProgram, QString::number(exitCode))
+                            : tr("The mail program stopped before the message was ready.");
                     emit failed(message + attachByHand(attachment));
                 }
                 process->deleteLater();

@@ -1,24 +1,24 @@
 #include "gui/main/MainWindow.h"
 
-#include "gui/shared/UserDialogs.h"
 #include "core/grading/StudentRowUpdate.h"
+#include "core/reports/GradeExplanation.h"
+#include "core/scales/ScaleStore.h"
 #include "gui/document/ClassHistory.h"
+#include "gui/document/RecoveryKeeper.h"
+#include "gui/help/HelpCenter.h"
+#include "gui/main/AttendanceCommands.h"
 #include "gui/main/EditingCommands.h"
 #include "gui/main/GradingRulesCommands.h"
 #include "gui/main/ReportCommands.h"
+#include "gui/main/SeatingCommands.h"
 #include "gui/main/TableCommands.h"
-#include "gui/help/HelpCenter.h"
-#include "gui/shared/HelpTopics.h"
-#include "gui/shared/Icons.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/pages/GradesPage.h"
-#include "gui/document/RecoveryKeeper.h"
 #include "gui/pages/SeatingPage.h"
-#include "core/reports/GradeExplanation.h"
-#include "core/scales/ScaleStore.h"
-#include "gui/main/AttendanceCommands.h"
-#include "gui/main/SeatingCommands.h"
 #include "gui/seating/SeatingView.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/Icons.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -58,8 +58,7 @@ QSize firstSize(const QWidget* window) {
 
 MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore& scales, PasswordProtection& passwords,
                        HelpCenter* help, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), settings_(settings), scales_(scales), passwords_(passwords),
-      help_(help) {
+    : QMainWindow(parent), dialogs_(dialogs), settings_(settings), scales_(scales), passwords_(passwords), help_(help) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
@@ -225,8 +224,7 @@ void MainWindow::refreshAttendanceClass() {
 }
 
 void MainWindow::updateStatusBar() {
-    statusLabel_->setText(tr("Markwell File: ") +
-                          (document_.isTitled() ? document_.markwellFile : tr("< None >")));
+    statusLabel_->setText(tr("Markwell File: ") + (document_.isTitled() ? document_.markwellFile : tr("< None >")));
     updateWindowTitle();
 }
 
@@ -272,8 +270,8 @@ void MainWindow::stepPage(int direction) {
 
 CommandStates MainWindow::commandStatesOn(Page page) const {
     const ClassRecord& cls = document_.classRecord;
-    return commandStates({page, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()),
-                          document_.isTitled()});
+    return commandStates(
+        {page, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()), document_.isTitled()});
 }
 
 void MainWindow::pageChanged(int index) {

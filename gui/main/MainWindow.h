@@ -2,10 +2,10 @@
 
 #include "core/data/ClassRecord.h"
 #include "core/grading/GradesTable.h"
-#include "gui/main/CommandRules.h"
 #include "gui/document/DocumentCommands.h"
-#include "gui/main/MainActions.h"
 #include "gui/document/RecoveryOffer.h"
+#include "gui/main/CommandRules.h"
+#include "gui/main/MainActions.h"
 
 #include <QMainWindow>
 

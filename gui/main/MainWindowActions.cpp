@@ -2,15 +2,15 @@
 
 #include "gui/main/MainWindow.h"
 
-#include "gui/main/AttendanceCommands.h"
-#include "gui/main/SeatingCommands.h"
-#include "gui/shared/UserDialogs.h"
 #include "gui/document/ClassHistory.h"
+#include "gui/main/AttendanceCommands.h"
 #include "gui/main/EditingCommands.h"
 #include "gui/main/GradingRulesCommands.h"
 #include "gui/main/ReportCommands.h"
+#include "gui/main/SeatingCommands.h"
 #include "gui/main/TableCommands.h"
 #include "gui/pages/GradesPage.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QAction>
 #include <QMenu>
@@ -129,9 +129,9 @@ QToolBar* MainWindow::addToolGroup(const QString& title, const QString& name, co
 void MainWindow::createToolBars() {
     const MainActions& a = actions_;
     // Four groups; each but the first is shown on its pages only.
-    addToolGroup(tr("File"), QStringLiteral("fileTools"),
-                 {a.newClass, a.openClass, a.saveClass, a.undo, a.redo, a.printPage, a.merge, a.sendMail,
-                  a.attendanceAnalysis});
+    addToolGroup(
+        tr("File"), QStringLiteral("fileTools"),
+        {a.newClass, a.openClass, a.saveClass, a.undo, a.redo, a.printPage, a.merge, a.sendMail, a.attendanceAnalysis});
     listsTools_ = addToolGroup(tr("Lists"), QStringLiteral("listsTools"),
                                {a.studentList, a.assignmentList, a.editGrades, a.gradeScale});
     tableTools_ = addToolGroup(tr("Table"), QStringLiteral("tableTools"),

@@ -2,8 +2,8 @@
 
 #include "gui/main/MainWindow.h"
 
-#include "gui/document/EarlierVersionsDialog.h"
 #include "core/document/EarlierVersions.h"
+#include "gui/document/EarlierVersionsDialog.h"
 
 namespace markwell {
 

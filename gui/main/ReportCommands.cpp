@@ -22,8 +22,7 @@
 
 namespace markwell {
 
-ReportCommands::ReportCommands(MainWindow& window, UserDialogs& dialogs, ScaleStore& scales,
-                               const MainActions& actions)
+ReportCommands::ReportCommands(MainWindow& window, UserDialogs& dialogs, ScaleStore& scales, const MainActions& actions)
     : window_(window), dialogs_(dialogs), scales_(scales) {
     setMailLauncher(*new XdgEmailLauncher(this));
     window_.connectCommand(actions.individualReport, [this] { showIndividualReport(); });
@@ -79,8 +78,9 @@ void ReportCommands::mergeFiles() {
 bool ReportCommands::readyToMerge(QWidget* asker, const QStringList& paths) {
     const Document& document = window_.document();
     if (!document.modified || !document.isTitled()) return true;
-    const bool named = std::any_of(paths.begin(), paths.end(),
-                                   [&document](const QString& path) { return isSameFile(path, document.markwellFile); });
+    const bool named = std::any_of(paths.begin(), paths.end(), [&document](const QString& path) {
+        return isSameFile(path, document.markwellFile);
+    });
     if (!named) return true;
     // The merge reads the file on disk; the teacher may want the changes in it.
     switch (dialogs_.askYesNoCancel(asker, tr("Save changes before merging?"))) {

@@ -95,8 +95,7 @@ void TableCommands::copySelection() {
 
 Sheet TableCommands::gradesCopy(bool withIds) const {
     const Document& document = window_.document();
-    return gradesPrintCopy(window_.gradesTable().sheet, document.classRecord.students, document.markwellFile,
-                           withIds);
+    return gradesPrintCopy(window_.gradesTable().sheet, document.classRecord.students, document.markwellFile, withIds);
 }
 
 void TableCommands::printGrades(bool withIds) {

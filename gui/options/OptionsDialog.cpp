@@ -1,10 +1,10 @@
 #include "gui/options/OptionsDialog.h"
 
-#include "gui/options/PasswordDialog.h"
-#include "gui/shared/UserDialogs.h"
-#include "gui/shared/HelpTopics.h"
 #include "core/settings/KeptVersions.h"
 #include "core/settings/PasswordProtection.h"
+#include "gui/options/PasswordDialog.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,8 +24,7 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, SettingsStore& setti
     : QDialog(parent), passwords_(passwords), settings_(settings), dialogs_(dialogs),
       protect_(new QCheckBox(tr("&Enable Password Protection"))), oldPassword_(newPasswordEdit()),
       newPassword_(newPasswordEdit()), verifyPassword_(newPasswordEdit()),
-      removePassword_(new QCheckBox(tr("&Remove the stored password"))),
-      keptVersions_(new QSpinBox) {
+      removePassword_(new QCheckBox(tr("&Remove the stored password"))), keptVersions_(new QSpinBox) {
     setWindowTitle(tr("Options"));
     setObjectName(QStringLiteral("optionsDialog"));
     setHelpTopic(this, HelpTopic::Options);

@@ -1,8 +1,8 @@
 #include "gui/options/PasswordDialog.h"
 
-#include "gui/shared/UserDialogs.h"
-#include "gui/shared/HelpTopics.h"
 #include "core/settings/PasswordProtection.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

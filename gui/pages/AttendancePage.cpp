@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-
 namespace markwell {
 namespace {
 

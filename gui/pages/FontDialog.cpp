@@ -30,10 +30,9 @@ QIcon swatch(const QColor& colour) {
 
 FontDialog::FontDialog(const UserDialogs::FontChoice& initial, QWidget* parent)
     : QDialog(parent), initialFamily_(initial.family), colour_(initial.colour), family_(new QFontComboBox),
-      size_(new QComboBox), bold_(new QCheckBox(tr("&Bold"))),
-      italic_(new QCheckBox(tr("&Italic"))), underline_(new QCheckBox(tr("&Underline"))),
-      strikeOut_(new QCheckBox(tr("S&trikeout"))), colourButton_(new QPushButton(tr("C&olor..."))),
-      sample_(new QLabel(QStringLiteral("AaBbYyZz 0123456789"))) {
+      size_(new QComboBox), bold_(new QCheckBox(tr("&Bold"))), italic_(new QCheckBox(tr("&Italic"))),
+      underline_(new QCheckBox(tr("&Underline"))), strikeOut_(new QCheckBox(tr("S&trikeout"))),
+      colourButton_(new QPushButton(tr("C&olor..."))), sample_(new QLabel(QStringLiteral("AaBbYyZz 0123456789"))) {
     setWindowTitle(tr("Font"));
     setHelpTopic(this, HelpTopic::Font);
 
@@ -55,7 +54,8 @@ FontDialog::FontDialog(const UserDialogs::FontChoice& initial, QWidget* parent)
     const QString shownWith = availableFamily(initial.family);
     if (!initial.family.isEmpty() && shownWith != initial.family) {
         auto* note = new QLabel(tr("The class asks for \"%1\", which this computer lacks; it is shown "
-                                               "with %2.").arg(initial.family, shownWith));
+                                   "with %2.")
+                                    .arg(initial.family, shownWith));
         note->setWordWrap(true);
         note->setEnabled(false);  // drawn in the quieter colour of a remark
         form->addRow(QString(), note);

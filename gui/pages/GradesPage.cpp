@@ -78,8 +78,8 @@ void GradesPage::followSelection(const CellRange& range) {
     if (!sheet) return;
     const GradesLayout grades = GradesLayout::of(*sheet);
     const CellRange r = sheet->resolve(range);
-    const bool within = r.c1 > 1 && r.c2 <= grades.lastAssignmentCol() && r.r1 >= 1 && r.r2 <= grades.lastStudentRow() &&
-                        grades.hasAssignments() && grades.hasStudentRows();
+    const bool within = r.c1 > 1 && r.c2 <= grades.lastAssignmentCol() && r.r1 >= 1 &&
+                        r.r2 <= grades.lastStudentRow() && grades.hasAssignments() && grades.hasStudentRows();
     view_->setInCellEditing(within);
 }
 

@@ -1,7 +1,7 @@
 #include "gui/pages/SeatingPage.h"
 
-#include "gui/shared/HelpTopics.h"
 #include "gui/seating/SeatingView.h"
+#include "gui/shared/HelpTopics.h"
 
 #include <QVBoxLayout>
 

@@ -35,10 +35,9 @@ std::optional<StoredFont> storedFontOf(const UserDialogs::FontChoice& choice, in
     font.face = *face;
     font.pointSize = choice.pointSize;
     font.colour = toPlatformColour(choice.colour);
-    font.style = static_cast<std::uint8_t>((choice.bold ? fontstyle::kBold : 0) |
-                                           (choice.italic ? fontstyle::kItalic : 0) |
-                                           (choice.underline ? fontstyle::kUnderline : 0) |
-                                           (choice.strikeOut ? fontstyle::kStrikeOut : 0));
+    font.style = static_cast<std::uint8_t>(
+        (choice.bold ? fontstyle::kBold : 0) | (choice.italic ? fontstyle::kItalic : 0) |
+        (choice.underline ? fontstyle::kUnderline : 0) | (choice.strikeOut ? fontstyle::kStrikeOut : 0));
     return font;
 }
 

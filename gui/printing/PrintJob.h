@@ -26,7 +26,8 @@ Result<void> previewPrintout(QWidget* parent, UserDialogs& dialogs, Printout& pr
 Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
                                 const PrintoutOptions& options = {});
 
-Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet, const PrintoutOptions& options = {});
+Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
+                          const PrintoutOptions& options = {});
 
 // Prepares a printer for the printout: its title as the job name, and the
 // page every printout starts from (see PageSetup.h) turned as it asks.

@@ -1,10 +1,10 @@
 #include "gui/reports/AttendanceAnalysisWindow.h"
 
 #include "core/common/Cp1252.h"
-#include "gui/shared/UserDialogs.h"
-#include "gui/shared/HelpTopics.h"
-#include "gui/printing/PrintJob.h"
 #include "core/reports/AttendanceAnalysis.h"
+#include "gui/printing/PrintJob.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"
 
 #include <QAction>
@@ -67,8 +67,7 @@ AttendanceAnalysisWindow::AttendanceAnalysisWindow(const Document& document, int
     layout->addWidget(makeChoices());
     if (!document.attendanceDamage.isEmpty()) {
         // Zeros from a file that could not be read are no clean record.
-        auto* note = new QLabel(document.attendanceDamage + QLatin1Char(' ') +
-                                tr("Its marks are not counted here."));
+        auto* note = new QLabel(document.attendanceDamage + QLatin1Char(' ') + tr("Its marks are not counted here."));
         note->setObjectName(QStringLiteral("unusableFileNote"));
         note->setWordWrap(true);
         note->setStyleSheet(QStringLiteral("color: #b00000;"));

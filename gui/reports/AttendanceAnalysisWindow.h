@@ -27,8 +27,7 @@ public:
     static constexpr int kFirstYear = 2001;
 
     // `shownYear` is the year the Attendance page shows; it is selected.
-    AttendanceAnalysisWindow(const Document& document, int shownYear, UserDialogs& dialogs,
-                             QWidget* parent = nullptr);
+    AttendanceAnalysisWindow(const Document& document, int shownYear, UserDialogs& dialogs, QWidget* parent = nullptr);
     ~AttendanceAnalysisWindow() override;
 
     // 2001 to two years from now, and the shown year when it lies outside.

@@ -1,8 +1,8 @@
 #include "gui/reports/ChartPrintout.h"
 
-#include "render/paging/PageFrame.h"
-#include "gui/reports/BarChart.h"
 #include "core/reports/ReportStyle.h"
+#include "gui/reports/BarChart.h"
+#include "render/paging/PageFrame.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -41,8 +41,8 @@ int ChartPrintout::layOut(const QPaintDevice& device) {
 void ChartPrintout::drawPage(QPainter& painter, int) const {
     if (!device_ || !chart_) return;
     const QSizeF area(device_->width(), device_->height());
-    const PageFrame frame(reportPrintHeader(gradeFilePath_, graph_.title), QLocale().toString(date_, QLocale::ShortFormat),
-                          *device_);
+    const PageFrame frame(reportPrintHeader(gradeFilePath_, graph_.title),
+                          QLocale().toString(date_, QLocale::ShortFormat), *device_);
     frame.draw(painter, area, 1, 1);
     const QRectF target(0, frame.headerHeight(), area.width(), area.height() - frame.headerHeight());
     // Laid out in points as on a screen, then scaled up to the device, so

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/paging/Printout.h"
 #include "core/reports/BarGraph.h"
+#include "render/paging/Printout.h"
 
 #include <QDate>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "gui/reports/GradeInformationWindow.h"
 
 #include "core/common/Cp1252.h"
-#include "gui/shared/HelpTopics.h"
 #include "core/reports/ReportStyle.h"
 #include "gui/reports/ReportWindowParts.h"
+#include "gui/shared/HelpTopics.h"
 #include "gui/sheetview/SheetView.h"
 
 #include <QComboBox>

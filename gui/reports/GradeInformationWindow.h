@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/reports/ClassStatistics.h"
-#include "gui/reports/ReportInput.h"
 #include "core/sheet/Sheet.h"
+#include "gui/reports/ReportInput.h"
 
 #include <QDialog>
 

@@ -1,13 +1,13 @@
 #include "gui/reports/GraphWindow.h"
 
 #include "core/common/Cp1252.h"
-#include "gui/shared/UserDialogs.h"
-#include "gui/shared/HelpTopics.h"
-#include "gui/shared/Icons.h"
-#include "gui/reports/ChartPrintout.h"
+#include "core/reports/ReportCells.h"
 #include "gui/printing/PrintJob.h"
 #include "gui/reports/BarChart.h"
-#include "core/reports/ReportCells.h"
+#include "gui/reports/ChartPrintout.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/Icons.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QAction>
 #include <QActionGroup>

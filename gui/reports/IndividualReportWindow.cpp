@@ -1,17 +1,17 @@
 #include "gui/reports/IndividualReportWindow.h"
 
 #include "core/common/Cp1252.h"
-#include "gui/shared/UserDialogs.h"
-#include "gui/shared/HelpTopics.h"
 #include "core/mail/MailAddress.h"
 #include "core/mail/MailAttachment.h"
-#include "gui/mail/MailLauncher.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/reports/IndividualReport.h"
 #include "core/reports/ReportCells.h"
 #include "core/reports/ReportStyle.h"
+#include "gui/mail/MailLauncher.h"
 #include "gui/reports/ReportWindowParts.h"
 #include "gui/reports/WhatItTakesPanel.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"
 
 #include <QComboBox>
@@ -161,7 +161,8 @@ void IndividualReportWindow::emailReport() {
     // Always the Overall table and the explanation, whichever page is on show.
     NamedSheets report{{tr("Overall"), &overall_}};
     if (explained_) report.push_back({tr("Why"), &why_});
-    const Result<QString> written = writeMailAttachment(report, cp1252::toUnicode(student.name), mailAttachmentFolder());
+    const Result<QString> written =
+        writeMailAttachment(report, cp1252::toUnicode(student.name), mailAttachmentFolder());
     if (!written) {
         dialogs_.warn(this, tr("The grades could not be written for the message, so no message was started.") +
                                 QLatin1Char('\n') + written.message());

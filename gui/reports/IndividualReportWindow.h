@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/reports/ReportInput.h"
 #include "core/sheet/Sheet.h"
+#include "gui/reports/ReportInput.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
 #include "gui/reports/MergeSetupDialog.h"
 
-#include "gui/shared/FileFilters.h"
-#include "gui/shared/UserDialogs.h"
 #include "core/document/DocumentFiles.h"
-#include "gui/shared/HelpTopics.h"
 #include "core/reports/MergedReport.h"
 #include "gui/reports/MergedReportWindow.h"
+#include "gui/shared/FileFilters.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -22,8 +22,7 @@ public:
     // stops the merge (the open class's unsaved changes, say).
     using BeforeReading = std::function<bool(QWidget* asker, const QStringList& paths)>;
 
-    MergeSetupDialog(const QString& openClassFile, ScaleStore& scales, UserDialogs& dialogs,
-                     QWidget* parent = nullptr);
+    MergeSetupDialog(const QString& openClassFile, ScaleStore& scales, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     void setBeforeReading(BeforeReading check) { beforeReading_ = std::move(check); }
 

@@ -1,14 +1,14 @@
 #include "gui/reports/MergedReportWindow.h"
 
-#include "gui/shared/FileFilters.h"
-#include "gui/rules/GradeScaleDialog.h"
-#include "gui/pages/StoredFont.h"
-#include "gui/shared/UserDialogs.h"
 #include "core/export/SheetFile.h"
+#include "core/scales/ScaleChecks.h"
+#include "gui/pages/StoredFont.h"
+#include "gui/printing/PrintJob.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/shared/FileFilters.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/Icons.h"
-#include "gui/printing/PrintJob.h"
-#include "core/scales/ScaleChecks.h"
+#include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "gui/reports/ReportWindowParts.h"
 
-#include "gui/shared/UserDialogs.h"
 #include "gui/printing/PrintJob.h"
+#include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"
 
 #include <QAction>

@@ -17,7 +17,8 @@ WhatItTakesPanel::WhatItTakesPanel(const ClassRecord& cls, QWidget* parent)
     assignments_ = new QComboBox;
     assignments_->setObjectName(QStringLiteral("assignmentList"));
     assignments_->setAccessibleName(tr("Assignment"));
-    for (const AssignmentInfo& assignment : cls_.assignments) assignments_->addItem(cp1252::toUnicode(assignment.title));
+    for (const AssignmentInfo& assignment : cls_.assignments)
+        assignments_->addItem(cp1252::toUnicode(assignment.title));
     // The last assignment is most often the one still to come.
     assignments_->setCurrentIndex(assignments_->count() - 1);
 

@@ -4,8 +4,8 @@
 #include "core/data/Tables.h"
 #include "gui/shared/BoundDelegate.h"
 #include "gui/shared/DiscardQuestion.h"
-#include "gui/shared/UserDialogs.h"
 #include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -63,9 +63,8 @@ GradeScaleDialog::GradeScaleDialog(ScaleStore& store, const CurrentGradeScale& c
 
     hint_->setObjectName(QStringLiteral("boundHint"));
     hint_->setWordWrap(true);
-    connect(delegate_, &BoundDelegate::boundRefused, this, [this] {
-        hint_->setText(tr("Invalid value! A bound is a percentage such as 90 or 89.9."));
-    });
+    connect(delegate_, &BoundDelegate::boundRefused, this,
+            [this] { hint_->setText(tr("Invalid value! A bound is a percentage such as 90 or 89.9.")); });
     connect(delegate_, &BoundDelegate::boundTyped, hint_, &QLabel::clear);
     connect(table_, &QTableWidget::currentCellChanged, hint_, &QLabel::clear);
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
@@ -282,7 +281,8 @@ void GradeScaleDialog::saveScaleAs() {
 
 std::optional<QString> GradeScaleDialog::saveShownUnderName() {
     const std::optional<QString> typed = dialogs_.askText(
-        this, {tr("Saved Grade Scale"), tr("Save the grade scale as:"), scaleList_->currentText(), capacity::kScaleName - 1});
+        this,
+        {tr("Saved Grade Scale"), tr("Save the grade scale as:"), scaleList_->currentText(), capacity::kScaleName - 1});
     if (!typed) return std::nullopt;
     const Result<QString> name = scaleNameFrom(*typed);
     if (!name) {
@@ -290,7 +290,8 @@ std::optional<QString> GradeScaleDialog::saveShownUnderName() {
         return std::nullopt;
     }
     if (store_.contains(*name) &&
-        dialogs_.askYesNo(this, tr("A grade scale named \"%1\" already exists. Do you want to replace it?").arg(*name)) !=
+        dialogs_.askYesNo(this,
+                          tr("A grade scale named \"%1\" already exists. Do you want to replace it?").arg(*name)) !=
             UserDialogs::Answer::Yes) {
         return std::nullopt;
     }
@@ -316,7 +317,8 @@ void GradeScaleDialog::deleteScale() {
     }
     // Deleting is immediate and shared by every class of this computer.
     if (dialogs_.askYesNo(this, tr("Delete the grade scale \"%1\"? It is gone for every class on this computer; "
-                                   "classes that use it keep their own copy.").arg(name)) != UserDialogs::Answer::Yes) {
+                                   "classes that use it keep their own copy.")
+                                    .arg(name)) != UserDialogs::Answer::Yes) {
         return;
     }
     if (isCarried(name)) {

@@ -1,8 +1,8 @@
 #include "gui/rules/WeightsDialog.h"
 
-#include "gui/shared/UserDialogs.h"
 #include "core/editing/GradingRules.h"
 #include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -46,8 +46,8 @@ WeightsDialog::WeightsDialog(const WeightedGrades& current, UserDialogs& dialogs
     setHelpTopic(this, HelpTopic::Weights);
 
     // The labels in the order of the types: Final, Test, Quiz, Homework, Lab, Other.
-    const std::array<QString, 6> labels = {tr("&Final"), tr("&Test"), tr("&Quiz"),
-                                           tr("&Homework"), tr("&Lab"), tr("&Other")};
+    const std::array<QString, 6> labels = {tr("&Final"),    tr("&Test"), tr("&Quiz"),
+                                           tr("&Homework"), tr("&Lab"),  tr("&Other")};
     auto* group = new QGroupBox(tr("Percentages"));
     auto* form = new QFormLayout(group);
     for (int type = 0; type < 6; ++type) {

@@ -1,12 +1,12 @@
 #include "gui/seating/ModifySeatDialog.h"
 
 #include "core/common/Cp1252.h"
-#include "gui/pages/StoredFont.h"
-#include "gui/shared/UserDialogs.h"
-#include "gui/shared/HelpTopics.h"
 #include "core/seating/SeatGeometry.h"
-#include "render/seating/SeatPainter.h"
 #include "core/seating/Seats.h"
+#include "gui/pages/StoredFont.h"
+#include "gui/shared/HelpTopics.h"
+#include "gui/shared/UserDialogs.h"
+#include "render/seating/SeatPainter.h"
 #include "render/style/CellStyle.h"
 
 #include <QComboBox>

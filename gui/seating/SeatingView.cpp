@@ -1,9 +1,9 @@
 #include "gui/seating/SeatingView.h"
 
-#include "gui/seating/SeatItem.h"
-#include "render/seating/SeatPainter.h"
 #include "core/seating/SeatingEditor.h"
+#include "gui/seating/SeatItem.h"
 #include "gui/seating/SelectionFrame.h"
+#include "render/seating/SeatPainter.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -137,12 +137,14 @@ void SeatingView::mousePressEvent(QMouseEvent* event) {
     }
     const QPoint at = chartPoint(event->position().toPoint());
     const std::optional<SeatId> current = editor_->current();
-    if (const std::optional<SeatHandle> handle = frame_->handleAt(mapToScene(event->position().toPoint())); handle && current) {
+    if (const std::optional<SeatHandle> handle = frame_->handleAt(mapToScene(event->position().toPoint()));
+        handle && current) {
         const QRect seat = itemOf(*current)->shownRect();
         // The edges keep their distance from the pointer: a handle sits a
         // few pixels outside its seat, and the seat must not jump to it.
         const HandleEdges edges = edgesOf(*handle);
-        const QPoint edge(edges.left ? seat.x() : seat.x() + seat.width(), edges.top ? seat.y() : seat.y() + seat.height());
+        const QPoint edge(edges.left ? seat.x() : seat.x() + seat.width(),
+                          edges.top ? seat.y() : seat.y() + seat.height());
         grab_ = Grab{*current, seat, event->position().toPoint(), handle, edge - at};
         return;
     }
@@ -196,7 +198,8 @@ void SeatingView::finishGrab(const QPoint& viewPoint) {
 }
 
 void SeatingView::mouseDoubleClickEvent(QMouseEvent* event) {
-    const SeatItem* item = editor_ && event->button() == Qt::LeftButton ? seatItemAt(event->position().toPoint()) : nullptr;
+    const SeatItem* item =
+        editor_ && event->button() == Qt::LeftButton ? seatItemAt(event->position().toPoint()) : nullptr;
     if (!item) {
         QGraphicsView::mouseDoubleClickEvent(event);
         return;

@@ -69,11 +69,11 @@ private:
     // What the left mouse button is doing.
     struct Grab {
         SeatId id;
-        QRect start;                        // the seat's place when grabbed
-        QPoint pressed;                     // viewport point of the press
-        std::optional<SeatHandle> handle;   // sizing, or else moving
-        QPoint offset;                      // from the pointer to the handle's edges
-        bool dragging = false;              // moved far enough to be a drag
+        QRect start;                       // the seat's place when grabbed
+        QPoint pressed;                    // viewport point of the press
+        std::optional<SeatHandle> handle;  // sizing, or else moving
+        QPoint offset;                     // from the pointer to the handle's edges
+        bool dragging = false;             // moved far enough to be a drag
     };
 
     SeatItem* seatItemAt(const QPoint& viewPoint) const;

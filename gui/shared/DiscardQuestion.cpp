@@ -15,9 +15,9 @@ struct DiscardQuestion {
 }  // namespace
 
 bool confirmDiscard(UserDialogs& dialogs, QWidget* dialog) {
-    const QString question =
-        DiscardQuestion::tr("Discard what you typed in \"%1\"?").arg(dialog->windowTitle());
-    return dialogs.askChoice(dialog, question, {DiscardQuestion::tr("Discard"), DiscardQuestion::tr("Keep editing")}) == 0;
+    const QString question = DiscardQuestion::tr("Discard what you typed in \"%1\"?").arg(dialog->windowTitle());
+    return dialogs.askChoice(dialog, question, {DiscardQuestion::tr("Discard"), DiscardQuestion::tr("Keep editing")}) ==
+           0;
 }
 
 }  // namespace markwell

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/shared/UserDialogs.h"
 #include "core/files/FileTypes.h"
+#include "gui/shared/UserDialogs.h"
 
 #include <QString>
 #include <QStringList>

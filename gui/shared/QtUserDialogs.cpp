@@ -1,9 +1,9 @@
 #include "gui/shared/QtUserDialogs.h"
 
 #include "gui/pages/FontDialog.h"
+#include "gui/shared/HelpTopics.h"
 #include "gui/shared/PageProgressDialog.h"
 #include "gui/shared/TextEntryDialog.h"
-#include "gui/shared/HelpTopics.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -24,8 +24,8 @@ QString caption() {
 }
 
 QFileDialog* makeFileDialog(QWidget* parent, const UserDialogs::FileRequest& request) {
-    auto* dialog = new QFileDialog(parent, request.title,
-                                   request.folder.isEmpty() ? QDir::currentPath() : request.folder);
+    auto* dialog =
+        new QFileDialog(parent, request.title, request.folder.isEmpty() ? QDir::currentPath() : request.folder);
     dialog->setNameFilters(request.filters);
     dialog->setDefaultSuffix(request.defaultSuffix);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -43,15 +43,14 @@ void QtUserDialogs::warn(QWidget* parent, const QString& text) {
 }
 
 UserDialogs::Answer QtUserDialogs::askYesNo(QWidget* parent, const QString& text) {
-    const auto button = QMessageBox::question(parent, caption(), text, QMessageBox::Yes | QMessageBox::No,
-                                              QMessageBox::Yes);
+    const auto button =
+        QMessageBox::question(parent, caption(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 UserDialogs::Answer QtUserDialogs::askYesNoCancel(QWidget* parent, const QString& text) {
-    const auto button = QMessageBox::question(parent, caption(), text,
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                              QMessageBox::Yes);
+    const auto button = QMessageBox::question(
+        parent, caption(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (button == QMessageBox::Yes) return Answer::Yes;
     if (button == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
@@ -92,10 +91,13 @@ std::optional<UserDialogs::SaveChoice> QtUserDialogs::saveFile(QWidget* parent, 
     dialog->setFileMode(QFileDialog::AnyFile);
     if (!request.fileName.isEmpty()) dialog->selectFile(request.fileName);
     // The typed name takes the extension of the chosen filter when it has none.
-    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get()](const QString& filter) {
-        const qsizetype star = filter.indexOf(QLatin1String("*."));
-        if (star >= 0) d->setDefaultSuffix(filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0));
-    });
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(),
+                     [d = dialog.get()](const QString& filter) {
+                         const qsizetype star = filter.indexOf(QLatin1String("*."));
+                         if (star >= 0)
+                             d->setDefaultSuffix(
+                                 filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0));
+                     });
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
     return SaveChoice{dialog->selectedFiles().front(), dialog->selectedNameFilter()};
 }

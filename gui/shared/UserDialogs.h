@@ -28,10 +28,10 @@ public:
 
     struct FileRequest {
         QString title;
-        QStringList filters;   // "Markwell File (*.grs)", ...
-        QString defaultSuffix; // added when the typed name has none ("grs")
-        QString folder;        // where the dialog starts; empty = current folder
-        QString fileName;      // proposed name, save dialogs only
+        QStringList filters;    // "Markwell File (*.grs)", ...
+        QString defaultSuffix;  // added when the typed name has none ("grs")
+        QString folder;         // where the dialog starts; empty = current folder
+        QString fileName;       // proposed name, save dialogs only
     };
     struct SaveChoice {
         QString path;
@@ -85,8 +85,7 @@ public:
     // The print dialog for `printer`; true when the user chose to print.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // The print preview; `paint` draws the pages onto the printer it is given.
-    virtual void showPrintPreview(QWidget* parent, QPrinter& printer,
-                                  const std::function<void(QPrinter*)>& paint) = 0;
+    virtual void showPrintPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) = 0;
 
     // Progress of a long job page by page, with a Cancel button; it shows
     // only once the job has taken a moment, and goes when released. `label`

@@ -28,7 +28,8 @@ void SheetHeader::paintSection(QPainter* painter, const QRect& rect, int logical
     const auto value = [&](int role) { return m->headerData(logicalIndex, orientation(), role); };
     painter->save();
     const QVariant fill = value(Qt::BackgroundRole);
-    const QColor background = fill.canConvert<QBrush>() ? fill.value<QBrush>().color() : palette().color(QPalette::Base);
+    const QColor background =
+        fill.canConvert<QBrush>() ? fill.value<QBrush>().color() : palette().color(QPalette::Base);
     painter->fillRect(rect, background);
     // A fine line between the headings, visible on a dark fill as on a light one.
     painter->setPen(background.lightness() < 128 ? background.lighter(170) : background.darker(130));
@@ -41,11 +42,11 @@ void SheetHeader::paintSection(QPainter* painter, const QRect& rect, int logical
     painter->setPen(foreground.canConvert<QBrush>() ? foreground.value<QBrush>().color()
                                                     : palette().color(QPalette::Text));
     const QVariant align = value(Qt::TextAlignmentRole);
-    const Qt::Alignment alignment = align.canConvert<Qt::Alignment>() ? align.value<Qt::Alignment>()
-                                                                      : Qt::Alignment(align.toInt());
+    const Qt::Alignment alignment =
+        align.canConvert<Qt::Alignment>() ? align.value<Qt::Alignment>() : Qt::Alignment(align.toInt());
     const QRect textRect = rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
-    const QString text = painter->fontMetrics().elidedText(value(Qt::DisplayRole).toString(), Qt::ElideRight,
-                                                           textRect.width());
+    const QString text =
+        painter->fontMetrics().elidedText(value(Qt::DisplayRole).toString(), Qt::ElideRight, textRect.width());
     painter->drawText(textRect, static_cast<int>((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter), text);
     painter->restore();
 }

@@ -72,12 +72,9 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
 QVariant SheetModel::cellData(int row, int col, int role) const {
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
-        return sheet_->text(row, col);
-    case Qt::FontRole:
-        return fontFor(sheet_->format(row, col));
-    case Qt::ForegroundRole:
-        return QBrush(toQColor(sheet_->format(row, col).font.color));
+    case Qt::EditRole: return sheet_->text(row, col);
+    case Qt::FontRole: return fontFor(sheet_->format(row, col));
+    case Qt::ForegroundRole: return QBrush(toQColor(sheet_->format(row, col).font.color));
     case Qt::BackgroundRole: {
         const CellFill& fill = sheet_->format(row, col).fill;
         if (fill.pattern != FillPattern::Solid) return {};
@@ -89,8 +86,7 @@ QVariant SheetModel::cellData(int row, int col, int role) const {
         const QString tip = toolTips_ ? toolTips_(row, col) : QString();
         return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 

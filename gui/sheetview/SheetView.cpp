@@ -351,7 +351,8 @@ void SheetView::commitData(QWidget* editor) {
     // end-edit handler may show a message or rebuild the sheet safely.
     if (!editing_.isValid()) return;
     const QByteArray property = editor->metaObject()->userProperty().name();
-    pending_ = PendingEdit{editing_.row() + 1, editing_.column() + 1, editor->property(property.constData()).toString()};
+    pending_ =
+        PendingEdit{editing_.row() + 1, editing_.column() + 1, editor->property(property.constData()).toString()};
 }
 
 void SheetView::endEdit() {

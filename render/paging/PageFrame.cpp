@@ -30,7 +30,8 @@ PageFrame::PageFrame(const QString& header, const QString& dateText, const QPain
     const double line = QFontMetricsF(font_, &device).height();
     double tallest = line;
     for (const auto* runs : {&parts_.left, &parts_.center, &parts_.right}) {
-        for (const HeaderRun& run : *runs) tallest = std::max(tallest, QFontMetricsF(runFont(font_, run), &device).height());
+        for (const HeaderRun& run : *runs)
+            tallest = std::max(tallest, QFontMetricsF(runFont(font_, run), &device).height());
     }
     headerHeight_ = header.isEmpty() ? 0 : tallest * 2;
     footerHeight_ = line * 2;

@@ -32,7 +32,9 @@ QColor gradientStep(const QColor& begin, const QColor& end, int step);
 // Where a student seat's gradient ends: the desktop's tool tip colour.
 // The teacher's seat ends in white.
 QColor studentSeatEndColour();
-inline QColor teacherSeatEndColour() { return Qt::white; }
+inline QColor teacherSeatEndColour() {
+    return Qt::white;
+}
 
 // The caption's font. A face this desktop lacks is drawn with a stand-in
 // (the seat keeps the face it names); points are turned into chart pixels.

@@ -1,9 +1,9 @@
 #include "render/seating/SeatingPrintout.h"
 
-#include "render/paging/PageFrame.h"
-#include "render/paging/PdfFile.h"
 #include "core/printout/PrintCopy.h"
 #include "core/seating/SeatGeometry.h"
+#include "render/paging/PageFrame.h"
+#include "render/paging/PdfFile.h"
 #include "render/seating/SeatPainter.h"
 
 #include <QLocale>
@@ -53,7 +53,8 @@ QPageLayout::Orientation SeatingPrintout::orientationFor(const QPageLayout&) con
 }
 
 int SeatingPrintout::layOut(const QPaintDevice& device) {
-    frame_ = std::make_unique<PageFrame>(printHeaderFor(path_), QLocale().toString(date_, QLocale::ShortFormat), device);
+    frame_ =
+        std::make_unique<PageFrame>(printHeaderFor(path_), QLocale().toString(date_, QLocale::ShortFormat), device);
     area_ = QSizeF(device.width(), device.height());
     const QRect chart = chartArea();
     const double room = std::max(area_.height() - frame_->headerHeight(), 1.0);

@@ -22,8 +22,7 @@ class PrintProgress;
 class SeatingPrintout : public Printout {
 public:
     // `path` is the file the chart belongs to, printed in the header.
-    SeatingPrintout(SeatingChart chart, QString path, QDate date = QDate::currentDate(),
-                    QColor studentEnd = QColor());
+    SeatingPrintout(SeatingChart chart, QString path, QDate date = QDate::currentDate(), QColor studentEnd = QColor());
     ~SeatingPrintout() override;
 
     QString title() const override;

@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QTextLayout>
 
-
 namespace markwell {
 
 struct CellDrawStyles::Entry {

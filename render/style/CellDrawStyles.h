@@ -5,8 +5,8 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
-#include <QList>
 #include <QHash>
+#include <QList>
 
 #include <memory>
 #include <optional>

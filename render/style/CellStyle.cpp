@@ -53,8 +53,14 @@ FaceKind kindOfKnownFace(const QString& face) {
 QString genericFamily(FaceKind kind) {
     QFont probe;
     switch (kind) {
-    case FaceKind::Serif: probe.setFamily(QStringLiteral("serif")); probe.setStyleHint(QFont::Serif); break;
-    case FaceKind::Fixed: probe.setFamily(QStringLiteral("monospace")); probe.setStyleHint(QFont::TypeWriter); break;
+    case FaceKind::Serif:
+        probe.setFamily(QStringLiteral("serif"));
+        probe.setStyleHint(QFont::Serif);
+        break;
+    case FaceKind::Fixed:
+        probe.setFamily(QStringLiteral("monospace"));
+        probe.setStyleHint(QFont::TypeWriter);
+        break;
     case FaceKind::Sans:
     case FaceKind::Unknown: return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
     }
@@ -160,7 +166,8 @@ std::vector<double> columnWidthsOn(const Sheet& sheet, double padding, const QPa
         if (units > 0) {
             for (const auto& [length, row] : longest[i].rows) {
                 if (length == 0) break;
-                const double needed = metricsOf(sheet.format(row, cols[i]).font).horizontalAdvance(sheet.text(row, cols[i]));
+                const double needed =
+                    metricsOf(sheet.format(row, cols[i]).font).horizontalAdvance(sheet.text(row, cols[i]));
                 width = std::max(width, needed + padding);
             }
         }

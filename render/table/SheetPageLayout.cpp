@@ -46,8 +46,7 @@ std::vector<Band> bands(const std::vector<double>& sizes, int& repeat, double ro
 // Moves the row before the closing rows onto the last page when that page
 // would otherwise start within them, so that a Total row never stands alone.
 // Earlier pages give up their last rows; a page left empty goes.
-void keepClosingRows(std::vector<Band>& pages, const std::vector<double>& sizes, int repeat, int closing,
-                     double room) {
+void keepClosingRows(std::vector<Band>& pages, const std::vector<double>& sizes, int repeat, int closing, double room) {
     const int count = static_cast<int>(sizes.size());
     const int keptFrom = count - closing;  // the last row before the closing rows
     if (closing <= 0 || keptFrom <= repeat || pages.size() < 2 || pages.back().first <= keptFrom) return;

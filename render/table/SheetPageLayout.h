@@ -14,8 +14,8 @@ namespace markwell {
 class CellDrawStyles;
 
 struct PrintoutOptions {
-    int repeatRows = 1;   // rows printed again at the top of every page
-    int repeatCols = -1;  // leading columns printed again on every page; -1: the sheet's frozen columns
+    int repeatRows = 1;                 // rows printed again at the top of every page
+    int repeatCols = -1;                // leading columns printed again on every page; -1: the sheet's frozen columns
     QDate date = QDate::currentDate();  // what "&D" in the header prints
 };
 

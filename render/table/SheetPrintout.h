@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/common/Result.h"
-#include "render/paging/Printout.h"
 #include "core/sheet/Sheet.h"
+#include "render/paging/Printout.h"
 #include "render/table/SheetPageLayout.h"
 
 #include <QSizeF>

@@ -29,10 +29,10 @@ TEST(AtomicFile, ReplacesContentAndKeepsPermissions) {
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 
     ASSERT_TRUE(writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
-        QFile f(temp);
-        if (!f.open(QIODevice::WriteOnly) || f.write("third") != 5) return fail(QStringLiteral("no"));
-        return {};
-    }).ok());
+                    QFile f(temp);
+                    if (!f.open(QIODevice::WriteOnly) || f.write("third") != 5) return fail(QStringLiteral("no"));
+                    return {};
+                }).ok());
     EXPECT_EQ(fileContents(path), QByteArray("third"));
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -44,9 +44,8 @@ TEST(AtomicFile, AFailedWriteSaysWhyAndLeavesTheOldFileWhole) {
     const QString path = dir.filePath(QStringLiteral("class.xls"));
     ASSERT_TRUE(writeFileAtomically(path, "old").ok());
 
-    auto result = writeFileAtomicallyVia(path, [](const QString&) -> Result<void> {
-        return fail(QStringLiteral("the disk is full"));
-    });
+    auto result = writeFileAtomicallyVia(
+        path, [](const QString&) -> Result<void> { return fail(QStringLiteral("the disk is full")); });
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.message(), QStringLiteral("Unable to create ") + path + QStringLiteral(": the disk is full"));
     EXPECT_EQ(fileContents(path), QByteArray("old"));
@@ -70,7 +69,8 @@ TEST(AtomicFile, AReadOnlyFolderIsReported) {
     const Result<void> result = user.run([&] { return writeFileAtomically(path, "new"); });
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     ASSERT_FALSE(result.ok());
-    EXPECT_TRUE(result.message().startsWith(QStringLiteral("Unable to create ") + path)) << qPrintable(result.message());
+    EXPECT_TRUE(result.message().startsWith(QStringLiteral("Unable to create ") + path))
+        << qPrintable(result.message());
     EXPECT_EQ(fileContents(path), QByteArray("old"));
 }
 
@@ -128,10 +128,10 @@ TEST(AtomicFile, ALinkIsFollowedWhateverTheWayOfWriting) {
     EXPECT_EQ(fileContents(real), QByteArray("direct"));
 
     ASSERT_TRUE(writeFileAtomicallyVia(link, [](const QString& temp) -> Result<void> {
-        QFile f(temp);
-        if (!f.open(QIODevice::WriteOnly) || f.write("via") != 3) return fail(QStringLiteral("no"));
-        return {};
-    }).ok());
+                    QFile f(temp);
+                    if (!f.open(QIODevice::WriteOnly) || f.write("via") != 3) return fail(QStringLiteral("no"));
+                    return {};
+                }).ok());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(fileContents(real), QByteArray("via"));
     EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("out.csv"), QStringLiteral("real.txt")}));
@@ -147,10 +147,10 @@ TEST(AtomicFile, WhatAKilledWriteLeftIsRemovedByTheNextWriteOfThatName) {
     for (const QString& name : gone + kept) ASSERT_TRUE(writeFileAtomically(dir.filePath(name), "x").ok());
 
     ASSERT_TRUE(writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
-        QFile f(temp);
-        if (!f.open(QIODevice::WriteOnly) || f.write("pdf") != 3) return fail(QStringLiteral("no"));
-        return {};
-    }).ok());
+                    QFile f(temp);
+                    if (!f.open(QIODevice::WriteOnly) || f.write("pdf") != 3) return fail(QStringLiteral("no"));
+                    return {};
+                }).ok());
     QStringList expected = kept + QStringList{QStringLiteral("o.pdf")};
     expected.sort();
     QStringList found = filesIn(dir.path());
@@ -186,7 +186,8 @@ TEST(AtomicFileSet, ReplacesEveryFileInTheOrderGiven) {
     const Result<void> written = writeFilesAsSet(folder.newSet(), [&](const QString& from, const QString& to) {
         // Every new content is whole on disk before the first file is replaced.
         if (order.isEmpty()) {
-            const QStringList staged = QDir(folder.dir.path()).entryList({QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden);
+            const QStringList staged =
+                QDir(folder.dir.path()).entryList({QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden);
             EXPECT_EQ(staged.size(), 3);
             for (const QString& name : staged) EXPECT_TRUE(fileContents(folder.dir.filePath(name)).startsWith("new"));
         }

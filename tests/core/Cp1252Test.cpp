@@ -16,9 +16,14 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip) {
 TEST(Cp1252, MapsAccentsAndTheHighControlRange) {
     EXPECT_EQ(cp1252::toUnicode("Ren\xE9"), QStringLiteral("Ren\u00E9"));
     EXPECT_EQ(cp1252::toUnicode("\x80"), QStringLiteral("\u20AC"));
-    EXPECT_EQ(cp1252::toUnicode("O\x92" "Brien"), QStringLiteral("O\u2019Brien"));
+    EXPECT_EQ(cp1252::toUnicode("O\x92"
+                                "Brien"),
+              QStringLiteral("O\u2019Brien"));
     EXPECT_EQ(cp1252::toUtf8("Zo\xEB"), "Zo\xC3\xAB");
-    EXPECT_EQ(*cp1252::fromUnicode(QStringLiteral("\u0160ar\u00FCk")), std::string("\x8A" "ar" "\xFC" "k"));
+    EXPECT_EQ(*cp1252::fromUnicode(QStringLiteral("\u0160ar\u00FCk")), std::string("\x8A"
+                                                                                   "ar"
+                                                                                   "\xFC"
+                                                                                   "k"));
 }
 
 TEST(Cp1252, RefusesCharactersWithoutAByte) {

@@ -97,9 +97,9 @@ TEST(NumberText, ShortDecimalsConvertExactlyAsTheFullConversionDoes) {
             ASSERT_EQ(parseNumber(std::string_view(text)), std::strtod(text.c_str(), nullptr)) << text;
         }
     }
-    for (const char* text : {"0.1", "0.7", "17.5", "-003.1415", "99999999999.9999", "123456789012345", "1.0000",
-                             "0.30000", "4503599627370497", "9007199254740993", "12345678901234.56",
-                             "7236830840615796.5"}) {
+    for (const char* text :
+         {"0.1", "0.7", "17.5", "-003.1415", "99999999999.9999", "123456789012345", "1.0000", "0.30000",
+          "4503599627370497", "9007199254740993", "12345678901234.56", "7236830840615796.5"}) {
         EXPECT_EQ(parseNumber(std::string_view(text)), std::strtod(text, nullptr)) << text;
     }
     EXPECT_EQ(generalText(0.1 + 0.7), "0.8");

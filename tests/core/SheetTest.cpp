@@ -100,8 +100,8 @@ TEST(Sheet, ClearRangeEmptiesContentsAndFormats) {
 }
 
 TEST(Sheet, SortComparesPercentagesAndNumbersByValue) {
-    Sheet s = columnSheet({QStringLiteral("87.46%"), QStringLiteral("100.00%"), QStringLiteral("9.50%"),
-                           QStringLiteral("-"), QString()});
+    Sheet s = columnSheet(
+        {QStringLiteral("87.46%"), QStringLiteral("100.00%"), QStringLiteral("9.50%"), QStringLiteral("-"), QString()});
     ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1}));
     EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("9.50%"), QStringLiteral("87.46%"),
                                                   QStringLiteral("100.00%"), QStringLiteral("-"), QString()}));
@@ -114,13 +114,13 @@ TEST(Sheet, SortComparesPercentagesAndNumbersByValue) {
 TEST(Sheet, SortIsStableAndCaseInsensitiveForText) {
     Sheet s = columnSheet({QStringLiteral("bo"), QStringLiteral("Ann"), QStringLiteral("ann"), QStringLiteral("Cy")});
     ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1}));
-    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("Ann"), QStringLiteral("ann"),
-                                                  QStringLiteral("bo"), QStringLiteral("Cy")}));
-    EXPECT_EQ(column(s, 2), (std::vector<QString>{QStringLiteral("1"), QStringLiteral("2"),
-                                                  QStringLiteral("0"), QStringLiteral("3")}));
+    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("Ann"), QStringLiteral("ann"), QStringLiteral("bo"),
+                                                  QStringLiteral("Cy")}));
+    EXPECT_EQ(column(s, 2), (std::vector<QString>{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0"),
+                                                  QStringLiteral("3")}));
     ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1}));
-    EXPECT_EQ(column(s, 2), (std::vector<QString>{QStringLiteral("3"), QStringLiteral("0"),
-                                                  QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_EQ(column(s, 2), (std::vector<QString>{QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"),
+                                                  QStringLiteral("2")}));
 }
 
 TEST(Sheet, SortByRankOrderPutsLettersInScaleOrder) {
@@ -128,11 +128,11 @@ TEST(Sheet, SortByRankOrderPutsLettersInScaleOrder) {
                                           QStringLiteral("B ")};
     Sheet s = columnSheet({QStringLiteral("B "), QStringLiteral(" B+"), QStringLiteral("-"), QStringLiteral("A ")});
     ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1, letters}));
-    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("A "), QStringLiteral(" B+"),
-                                                  QStringLiteral("B "), QStringLiteral("-")}));
+    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("A "), QStringLiteral(" B+"), QStringLiteral("B "),
+                                                  QStringLiteral("-")}));
     ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1, letters}));
-    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("B "), QStringLiteral(" B+"),
-                                                  QStringLiteral("A "), QStringLiteral("-")}));
+    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("B "), QStringLiteral(" B+"), QStringLiteral("A "),
+                                                  QStringLiteral("-")}));
 }
 
 TEST(Sheet, SortMovesFormatsAndLeavesOtherColumns) {
@@ -232,13 +232,13 @@ TEST(Sheet, TextsStayWithTheirCellsThroughRewritesCutsAndSorts) {
     s.setText(3, 1, QStringLiteral("c"));
     s.setText(4, 1, QStringLiteral("a"));
     s.setText(1, 2, QStringLiteral("gone"));
-    s.setNumber(1, 2, 5);                        // text replaced by a number
+    s.setNumber(1, 2, 5);  // text replaced by a number
     s.setText(2, 2, QStringLiteral("x"));
-    s.setText(2, 2, QString());                  // and emptied
+    s.setText(2, 2, QString());  // and emptied
     s.setText(3, 2, QStringLiteral("first"));
-    s.setText(3, 2, QStringLiteral("second"));   // rewritten in place
+    s.setText(3, 2, QStringLiteral("second"));  // rewritten in place
     s.clearRange(CellRange::cell(4, 1));
-    s.setText(4, 2, QStringLiteral("new"));      // may take a freed place
+    s.setText(4, 2, QStringLiteral("new"));  // may take a freed place
     EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("d\t5\nb\t\nc\tsecond\n\tnew\n"));
 
     Sheet copy = s;

@@ -1,11 +1,11 @@
 // The Assignment List: title, type and description, Enter, the background,
 // import and the printout.
 
+#include "core/files/GradeFile.h"
 #include "gui/editors/AssignmentListDialog.h"
 #include "gui/editors/GradeFileChooser.h"
 #include "gui/editors/ImportAssignmentsDialog.h"
 #include "gui/editors/RecordListPanel.h"
-#include "core/files/GradeFile.h"
 #include "tests/gui/support/AltLetters.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -197,8 +197,8 @@ void AssignmentListDialogTest::theListPrintsAsATable() {
     QVERIFY(QFileInfo(pdf).size() > 0);
     if (!havePdfToText()) QSKIP("pdftotext is not installed");
     const QString text = pdfText(pdf);
-    for (const char* expected : {"Assignment Information", "/classes/period3.grs", "Title", "Description", "Quiz 1",
-                                 "Test", "< None >"}) {
+    for (const char* expected :
+         {"Assignment Information", "/classes/period3.grs", "Title", "Description", "Quiz 1", "Test", "< None >"}) {
         QVERIFY2(text.contains(QLatin1String(expected)), expected);
     }
 }

@@ -154,7 +154,8 @@ void AttendanceAnalysisWindowTest::printsTheAnalysisAndSaysWhenPrintingFails() {
     h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/out.pdf")));
     print->click();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
-    QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The attendance analysis could not be printed")));
+    QVERIFY(
+        h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The attendance analysis could not be printed")));
     QVERIFY(window->isVisible());
     window->reject();
 }

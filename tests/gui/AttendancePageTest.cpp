@@ -305,8 +305,9 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
     const QString gradePath = writeClass(h.folder.path(), QStringLiteral("att.grs"), smallClass());
     const QString atd = attendancePathFor(gradePath);
     // The second record holds month 13: no attendance file Markwell wrote.
-    QByteArray damaged = serializeAttendanceFile({attendanceRecord("Ann Lee", 9, 2024, "T"),
-                                                  attendanceRecord("Bob Stone", 9, 2024, "U")}).value();
+    QByteArray damaged = serializeAttendanceFile(
+                             {attendanceRecord("Ann Lee", 9, 2024, "T"), attendanceRecord("Bob Stone", 9, 2024, "U")})
+                             .value();
     damaged[140] = 13;
     {
         QFile f(atd);

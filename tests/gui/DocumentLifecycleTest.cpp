@@ -6,8 +6,8 @@
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
-#include "gui/pages/AttendancePage.h"
 #include "gui/document/ClassHistory.h"
+#include "gui/pages/AttendancePage.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 
@@ -277,8 +277,9 @@ void DocumentLifecycleTest::anAttendanceFileCutInARecordIsReportedOnOpen() {
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     const QString warning = h.dialogs.texts(Kind::Warn).front();
     QVERIFY2(warning.contains(attendPath), qPrintable(warning));
-    QVERIFY2(warning.contains(QStringLiteral("its first 2 whole records were read, and the 40 bytes after them were not")),
-             qPrintable(warning));
+    QVERIFY2(
+        warning.contains(QStringLiteral("its first 2 whole records were read, and the 40 bytes after them were not")),
+        qPrintable(warning));
     QCOMPARE(w.document().attendance.records().size(), std::size_t{2});
 
     // The teacher was told: Save writes the records there are, without a further word.

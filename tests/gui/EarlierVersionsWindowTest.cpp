@@ -2,12 +2,12 @@
 // File > Earlier Versions... opens one as a new class, Options sets how many
 // are kept, and a class open in another Markwell warns before it opens here.
 
-#include "gui/document/EarlierVersionsDialog.h"
-#include "gui/options/OptionsDialog.h"
 #include "core/document/ClassLock.h"
 #include "core/document/EarlierVersions.h"
 #include "core/files/GradeFile.h"
 #include "core/settings/KeptVersions.h"
+#include "gui/document/EarlierVersionsDialog.h"
+#include "gui/options/OptionsDialog.h"
 #include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -77,17 +77,19 @@ void EarlierVersionsWindowTest::eachSaveKeepsTheClassItReplacesAndOneOpensAsANew
     const QByteArray onDisk = classFiles(path);
 
     bool handled = false;
-    whenModalShows<EarlierVersionsDialog>([](EarlierVersionsDialog* d) {
-        const Sheet* table = d->view()->sheet();
-        QCOMPARE(table->maxRow(), 3);
-        QCOMPARE(table->text(1, 2), QStringLiteral("Saved"));
-        QCOMPARE(table->text(2, 3), QStringLiteral("4"));  // newest first
-        QCOMPARE(table->text(3, 3), QStringLiteral("3"));
-        QCOMPARE(table->text(3, 4), QStringLiteral("2"));
-        QVERIFY(d->openButton()->isEnabled());
-        d->view()->selectRange(CellRange::cell(3, 1));
-        d->openButton()->click();
-    }, &handled);
+    whenModalShows<EarlierVersionsDialog>(
+        [](EarlierVersionsDialog* d) {
+            const Sheet* table = d->view()->sheet();
+            QCOMPARE(table->maxRow(), 3);
+            QCOMPARE(table->text(1, 2), QStringLiteral("Saved"));
+            QCOMPARE(table->text(2, 3), QStringLiteral("4"));  // newest first
+            QCOMPARE(table->text(3, 3), QStringLiteral("3"));
+            QCOMPARE(table->text(3, 4), QStringLiteral("2"));
+            QVERIFY(d->openButton()->isEnabled());
+            d->view()->selectRange(CellRange::cell(3, 1));
+            d->openButton()->click();
+        },
+        &handled);
     h.window->actions().earlierVersions->trigger();
     QVERIFY(handled);
 
@@ -121,11 +123,13 @@ void EarlierVersionsWindowTest::theCommandWaitsForAClassOnDisk() {
 
     // No version yet: the window says so and offers nothing to open.
     bool handled = false;
-    whenModalShows<EarlierVersionsDialog>([](EarlierVersionsDialog* d) {
-        QCOMPARE(d->view()->sheet()->maxRow(), 1);
-        QVERIFY(!d->openButton()->isEnabled());
-        d->reject();
-    }, &handled);
+    whenModalShows<EarlierVersionsDialog>(
+        [](EarlierVersionsDialog* d) {
+            QCOMPARE(d->view()->sheet()->maxRow(), 1);
+            QVERIFY(!d->openButton()->isEnabled());
+            d->reject();
+        },
+        &handled);
     h.window->actions().earlierVersions->trigger();
     QVERIFY(handled);
 }
@@ -151,11 +155,13 @@ void EarlierVersionsWindowTest::aSaveWhereNoVersionCanBeKeptStillSaves() {
 void EarlierVersionsWindowTest::optionsSetHowManyVersionsAreKept() {
     WindowHarness h;
     bool handled = false;
-    whenModalShows<OptionsDialog>([](OptionsDialog* d) {
-        QCOMPARE(d->keptVersionsBox()->value(), kDefaultKeptVersions);
-        d->keptVersionsBox()->setValue(2);
-        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    }, &handled);
+    whenModalShows<OptionsDialog>(
+        [](OptionsDialog* d) {
+            QCOMPARE(d->keptVersionsBox()->value(), kDefaultKeptVersions);
+            d->keptVersionsBox()->setValue(2);
+            d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        },
+        &handled);
     h.window->actions().options->trigger();
     QVERIFY(handled);
     QCOMPARE(keptVersionCount(*h.settings), 2);
@@ -171,10 +177,12 @@ void EarlierVersionsWindowTest::optionsSetHowManyVersionsAreKept() {
     QCOMPARE(kept.front().students, 6);
 
     // Cancel stores nothing.
-    whenModalShows<OptionsDialog>([](OptionsDialog* d) {
-        d->keptVersionsBox()->setValue(0);
-        d->reject();
-    }, &handled);
+    whenModalShows<OptionsDialog>(
+        [](OptionsDialog* d) {
+            d->keptVersionsBox()->setValue(0);
+            d->reject();
+        },
+        &handled);
     h.window->actions().options->trigger();
     QVERIFY(handled);
     QCOMPARE(keptVersionCount(*h.settings), 2);

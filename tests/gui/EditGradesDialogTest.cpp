@@ -125,7 +125,8 @@ void EditGradesDialogTest::twoStudentsOfOneNameKeepTheirOwnPoints() {
     ClassRecord cls = smallClass();
     cls.students[2].name = "Ann Lee";
     cls.comments[2].name = "Ann Lee";
-    for (AssignmentInfo& a : cls.assignments) a.namegrade[2] = makePointEntry("Ann Lee", splitPointEntry(a.namegrade[2]).points);
+    for (AssignmentInfo& a : cls.assignments)
+        a.namegrade[2] = makePointEntry("Ann Lee", splitPointEntry(a.namegrade[2]).points);
     Entry e(cls);
     QCOMPARE(e.grid()->sheet()->maxRow(), 3);
     e.enter(3, QStringLiteral("4"));

@@ -2,15 +2,15 @@
 // take the class back on OK; and a class entered through the dialogs is the
 // class markwell-cli builds from the same data.
 
-#include "tests/core/cli/CliRunner.h"
-#include "gui/rules/DropRuleDialog.h"
-#include "gui/rules/GradeScaleDialog.h"
-#include "gui/rules/WeightsDialog.h"
 #include "gui/editors/AssignmentListDialog.h"
 #include "gui/editors/EditGradesDialog.h"
 #include "gui/editors/RecordListPanel.h"
 #include "gui/editors/StudentListDialog.h"
 #include "gui/pages/GradesPage.h"
+#include "gui/rules/DropRuleDialog.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/rules/WeightsDialog.h"
+#include "tests/core/cli/CliRunner.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
@@ -223,7 +223,8 @@ void EditingCommandsTest::theCliAndTheDialogsBuildTheSameClass() {
          }},
         {{QStringLiteral("set-total"), kFile, QStringLiteral("--index=2"), QStringLiteral("50")}, {}},
         {{QStringLiteral("set-points"), kFile, QStringLiteral("--index=1"), h.path(QStringLiteral("quiz.csv"))}, {}},
-        {{QStringLiteral("set-points"), kFile, QStringLiteral("--assignment=Test 1"), h.path(QStringLiteral("test.csv"))},
+        {{QStringLiteral("set-points"), kFile, QStringLiteral("--assignment=Test 1"),
+          h.path(QStringLiteral("test.csv"))},
          [](MainWindow& w) {
              whenShown<EditGradesDialog>([](EditGradesDialog& d) {
                  typeInto(d.totalBox(), QStringLiteral("10"));

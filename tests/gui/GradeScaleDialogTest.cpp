@@ -1,10 +1,10 @@
 // Grade Scale: the scales of the store, the class's own scale, and what
 // Save As, Delete and OK do to the store and the class.
 
-#include "gui/rules/GradeScaleDialog.h"
-#include "gui/shared/QtUserDialogs.h"
 #include "core/grading/GradesLayout.h"
 #include "core/scales/ScaleChecks.h"
+#include "gui/rules/GradeScaleDialog.h"
+#include "gui/shared/QtUserDialogs.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
@@ -28,7 +28,9 @@ namespace {
 
 using Kind = ScriptedDialogs::Kind;
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // A scale store of its own, with the default scale and "Biology".
 struct Store {
@@ -41,9 +43,13 @@ struct Store {
         (void)scales.saveScale(biology());
     }
     static StoredScale biology() {
-        return {q("Biology"), ScaleKind::Standard,
-                {{q("A"), q("92"), q("100")}, {q("B"), q("85"), q("91.9")}, {q("C"), q("75"), q("84.9")},
-                 {q("D"), q("65"), q("74.9")}, {q("F"), q("0"), q("64.9")}}};
+        return {q("Biology"),
+                ScaleKind::Standard,
+                {{q("A"), q("92"), q("100")},
+                 {q("B"), q("85"), q("91.9")},
+                 {q("C"), q("75"), q("84.9")},
+                 {q("D"), q("65"), q("74.9")},
+                 {q("F"), q("0"), q("64.9")}}};
     }
 };
 
@@ -105,15 +111,15 @@ void GradeScaleDialogTest::opensOnTheClassScaleAndLaysOutEachKind() {
     QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
     QCOMPARE(dialog.scaleList()->currentText(), q("<Default>"));
     QCOMPARE(rowHeadings(dialog.table()), (QStringList{q("A"), q("B"), q("C"), q("D"), q("F")}));
-    QCOMPARE(cells(dialog.table()),
-             (QStringList{q("90"), q("100"), q("80"), q("89.9"), q("70"), q("79.9"), q("60"), q("69.9"), q("0"), q("59.9")}));
+    QCOMPARE(cells(dialog.table()), (QStringList{q("90"), q("100"), q("80"), q("89.9"), q("70"), q("79.9"), q("60"),
+                                                 q("69.9"), q("0"), q("59.9")}));
     QCOMPARE(dialog.table()->currentRow(), 0);
     QCOMPARE(dialog.table()->currentColumn(), 0);
     QVERIFY(dialog.kindButton(ScaleKind::Standard)->isChecked());
 
     dialog.kindButton(ScaleKind::Expanded)->click();
     QCOMPARE(rowHeadings(dialog.table()), (QStringList{q("A "), q("A-"), q(" B+"), q("B "), q("B-"), q(" C+"), q("C "),
-                                                         q("C-"), q(" D+"), q("D "), q("D-"), q("F ")}));
+                                                       q("C-"), q(" D+"), q("D "), q("D-"), q("F ")}));
     QCOMPARE(cells(dialog.table()).mid(0, 6), (QStringList{q("94"), q("100"), q("90"), q("93.9"), q("87"), q("89.9")}));
 
     dialog.scaleList()->setCurrentText(q("Biology"));
@@ -133,10 +139,12 @@ void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
     QCOMPARE(before.text(3, before.maxCol()), q("D"));  // Bob Stone, 69.09%
 
     bool handled = false;
-    whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
-        d->kindButton(ScaleKind::PassFail)->click();
-        clickOk(d);
-    }, &handled);
+    whenModalShows<GradeScaleDialog>(
+        [](GradeScaleDialog* d) {
+            d->kindButton(ScaleKind::PassFail)->click();
+            clickOk(d);
+        },
+        &handled);
     h.dialogs.choose(0);  // Change
     w.actions().gradeScale->trigger();
     QVERIFY(handled);
@@ -153,10 +161,12 @@ void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
 
     // Cancel changes nothing of the class.
     const ClassRecord kept = h.cls();
-    whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
-        d->kindButton(ScaleKind::Expanded)->click();
-        d->reject();
-    }, &handled);
+    whenModalShows<GradeScaleDialog>(
+        [](GradeScaleDialog* d) {
+            d->kindButton(ScaleKind::Expanded)->click();
+            d->reject();
+        },
+        &handled);
     h.dialogs.choose(0);  // Discard
     w.actions().gradeScale->trigger();
     QVERIFY(handled);
@@ -175,7 +185,8 @@ void GradeScaleDialogTest::saveAsRefusesAnEmptyNameAndBoundsThatAreNoNumbers() {
     }
     QCOMPARE(dialogs.texts(Kind::Text), (QStringList{q("Saved Grade Scale"), q("Saved Grade Scale")}));
     QCOMPARE(dialogs.textRequests.front().text, q("<Default>"));
-    QCOMPARE(dialogs.texts(Kind::Inform), (QStringList{q("A grade scale needs a name."), q("A grade scale needs a name.")}));
+    QCOMPARE(dialogs.texts(Kind::Inform),
+             (QStringList{q("A grade scale needs a name."), q("A grade scale needs a name.")}));
     dialogs.answerText(q("Bio/Chem"));
     dialog.saveAsButton()->click();
     QCOMPARE(store.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
@@ -226,8 +237,9 @@ void GradeScaleDialogTest::saveAsOntoAnExistingNameAsksAndListsItOnce() {
 void GradeScaleDialogTest::aScaleTheStoreLacksIsShownUnderItsName() {
     Store store;
     ScriptedDialogs dialogs;
-    const CurrentGradeScale carried{"From home", 0, "95,100,90,94.9,86,89.9,83,85.9,80,82.9,76,79.9,73,75.9,70,72.9,"
-                                                    "66,69.9,63,65.9,60,62.9,0,59.9"};
+    const CurrentGradeScale carried{"From home", 0,
+                                    "95,100,90,94.9,86,89.9,83,85.9,80,82.9,76,79.9,73,75.9,70,72.9,"
+                                    "66,69.9,63,65.9,60,62.9,0,59.9"};
     GradeScaleDialog dialog(store.scales, carried, dialogs);
     QCOMPARE(dialog.scaleList()->currentText(), q("From home"));
     QVERIFY(dialog.kindButton(ScaleKind::Expanded)->isChecked());
@@ -398,7 +410,8 @@ void GradeScaleDialogTest::okOnAChangedStoredScaleAsksFirst() {
     dialog.kindButton(ScaleKind::PassFail)->click();
     dialogs.choose(2);
     clickOk(&dialog);
-    QCOMPARE(dialogs.texts(Kind::Choice), QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
+    QCOMPARE(dialogs.texts(Kind::Choice),
+             QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
     QCOMPARE(dialogs.choiceButtons.front(), (QStringList{q("Change"), q("Save as New..."), q("Cancel")}));
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(store.scales.readScale(q("<Default>")), standard);

@@ -11,10 +11,10 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -94,9 +94,8 @@ void GradesPageTest::buttonsAndMenusFollowTheClass() {
     const MainActions& a = w.actions();
     // A new class: only the student list and the document commands.
     QVERIFY(a.studentList->isEnabled() && a.newClass->isEnabled() && a.saveClass->isEnabled());
-    QVERIFY(allEnabled({a.assignmentList, a.font, a.sortAscending, a.sortDescending, a.gradeScale, a.graph,
-                        a.sendMail, a.editGrades, a.individualReport, a.gradeInformation, a.weightedGrades,
-                        a.dropLowest},
+    QVERIFY(allEnabled({a.assignmentList, a.font, a.sortAscending, a.sortDescending, a.gradeScale, a.graph, a.sendMail,
+                        a.editGrades, a.individualReport, a.gradeInformation, a.weightedGrades, a.dropLowest},
                        false));
     QVERIFY(!menuEnabled(w, "sortMenu"));
     QCOMPARE(w.gradesTable().sheet.maxRow(), 1);  // no navy heading row without students
@@ -105,9 +104,9 @@ void GradesPageTest::buttonsAndMenusFollowTheClass() {
     ClassRecord noWork = smallClass();
     noWork.assignments.clear();
     changeClassTo(w, noWork);
-    QVERIFY(allEnabled({a.assignmentList, a.font, a.sortAscending, a.gradeScale, a.graph, a.sendMail,
-                        a.weightedGrades, a.dropLowest},
-                       true));
+    QVERIFY(allEnabled(
+        {a.assignmentList, a.font, a.sortAscending, a.gradeScale, a.graph, a.sendMail, a.weightedGrades, a.dropLowest},
+        true));
     QVERIFY(allEnabled({a.editGrades, a.individualReport, a.gradeInformation}, false));
 
     changeClassTo(w, smallClass());

@@ -1,10 +1,10 @@
 // Weighted Grades and Drop Scores: what they show, what OK gives the class,
 // and that Cancel and refusals leave it alone.
 
-#include "gui/rules/DropRuleDialog.h"
 #include "core/data/Tables.h"
-#include "gui/rules/WeightsDialog.h"
 #include "core/grading/GradesLayout.h"
+#include "gui/rules/DropRuleDialog.h"
+#include "gui/rules/WeightsDialog.h"
 #include "tests/gui/support/AltLetters.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -132,24 +132,28 @@ void GradingRulesDialogsTest::weightsOkRebuildsTheAveragesAndCancelChangesNothin
     QCOMPARE(annAverage(w), QStringLiteral("89.09% B"));  // 98 of 110
 
     bool handled = false;
-    whenModalShows<WeightsDialog>([](WeightsDialog* d) {
-        d->weightBox(1)->setValue(80);
-        d->weightBox(2)->setValue(20);
-        d->useBox()->setChecked(true);
-        d->reject();
-    }, &handled);
+    whenModalShows<WeightsDialog>(
+        [](WeightsDialog* d) {
+            d->weightBox(1)->setValue(80);
+            d->weightBox(2)->setValue(20);
+            d->useBox()->setChecked(true);
+            d->reject();
+        },
+        &handled);
     w.actions().weightedGrades->trigger();
     QVERIFY(handled);
     QVERIFY(!w.document().modified);
     QCOMPARE(w.document().classRecord, h.cls());
     QCOMPARE(h.cls().weightGrades, WeightedGrades{});
 
-    whenModalShows<WeightsDialog>([](WeightsDialog* d) {
-        d->weightBox(1)->setValue(80);
-        d->weightBox(2)->setValue(20);
-        d->useBox()->setChecked(true);
-        d->accept();
-    }, &handled);
+    whenModalShows<WeightsDialog>(
+        [](WeightsDialog* d) {
+            d->weightBox(1)->setValue(80);
+            d->weightBox(2)->setValue(20);
+            d->useBox()->setChecked(true);
+            d->accept();
+        },
+        &handled);
     w.actions().weightedGrades->trigger();
     QVERIFY(handled);
     QVERIFY(w.document().modified);
@@ -211,16 +215,18 @@ void GradingRulesDialogsTest::dropRuleOkMarksTheClassChangedAndKeysReachEveryCho
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
     bool handled = false;
-    whenModalShows<DropRuleDialog>([](DropRuleDialog* d) {
-        // Keyboard only: Alt+Y chooses "by type", Alt+Q ticks Quiz, Enter is OK.
-        QVERIFY(QTest::qWaitForWindowActive(d));
-        // (A button's letter presses it as a click would, after a moment.)
-        QTest::keyClick(d, Qt::Key_Y, Qt::AltModifier);
-        QTRY_VERIFY(d->ruleButton(droprule::kLowestPerType)->isChecked());
-        QTest::keyClick(d, Qt::Key_Q, Qt::AltModifier);
-        QTRY_VERIFY(d->typeBox(2)->isChecked());
-        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
-    }, &handled);
+    whenModalShows<DropRuleDialog>(
+        [](DropRuleDialog* d) {
+            // Keyboard only: Alt+Y chooses "by type", Alt+Q ticks Quiz, Enter is OK.
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            // (A button's letter presses it as a click would, after a moment.)
+            QTest::keyClick(d, Qt::Key_Y, Qt::AltModifier);
+            QTRY_VERIFY(d->ruleButton(droprule::kLowestPerType)->isChecked());
+            QTest::keyClick(d, Qt::Key_Q, Qt::AltModifier);
+            QTRY_VERIFY(d->typeBox(2)->isChecked());
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        },
+        &handled);
     w.actions().dropLowest->trigger();
     QVERIFY(handled);
     QCOMPARE(h.cls().lowScoreInfo, byType({2}));
@@ -229,11 +235,13 @@ void GradingRulesDialogsTest::dropRuleOkMarksTheClassChangedAndKeysReachEveryCho
     QCOMPARE(annAverage(w), QStringLiteral("90.00% A"));
 
     // Escape is Cancel.
-    whenModalShows<DropRuleDialog>([](DropRuleDialog* d) {
-        QVERIFY(QTest::qWaitForWindowActive(d));
-        QTest::keyClick(d, Qt::Key_D, Qt::AltModifier);
-        QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
-    }, &handled);
+    whenModalShows<DropRuleDialog>(
+        [](DropRuleDialog* d) {
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QTest::keyClick(d, Qt::Key_D, Qt::AltModifier);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+        },
+        &handled);
     w.actions().dropLowest->trigger();
     QVERIFY(handled);
     QCOMPARE(h.cls().lowScoreInfo, byType({2}));

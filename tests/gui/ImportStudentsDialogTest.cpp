@@ -1,10 +1,10 @@
 // Import Students as a teacher works it: Enter imports what is listed, and a
 // student .csv file is taken as markwell-cli import-students takes it.
 
-#include "tests/core/cli/CliRunner.h"
 #include "gui/editors/GradeFileChooser.h"
 #include "gui/editors/ImportStudentsDialog.h"
 #include "gui/editors/StudentListDialog.h"
+#include "tests/core/cli/CliRunner.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"

@@ -2,9 +2,9 @@
 // anything is read, the question for a dirty open class, and the report's
 // tool bar, which changes the report alone.
 
-#include "gui/rules/GradeScaleDialog.h"
 #include "gui/reports/MergeSetupDialog.h"
 #include "gui/reports/MergedReportWindow.h"
+#include "gui/rules/GradeScaleDialog.h"
 #include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -18,13 +18,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
 using namespace markwell;
@@ -118,8 +118,8 @@ void MergeWindowsTest::setupStartsWithTheOpenClassAndOpensTheReport() {
     QVERIFY(setup->secondFileEdit()->text().isEmpty());
     h.dialogs.openWith(h.second);
     setup->chooseSecondFile();
-    QCOMPARE(h.dialogs.texts(Kind::OpenFile).mid(1), (QStringList{QStringLiteral("Select 2nd Merge File"),
-                                                                  QStringLiteral("Select 2nd Merge File")}));
+    QCOMPARE(h.dialogs.texts(Kind::OpenFile).mid(1),
+             (QStringList{QStringLiteral("Select 2nd Merge File"), QStringLiteral("Select 2nd Merge File")}));
     QCOMPARE(h.dialogs.fileRequests.back().filters, QStringList{QStringLiteral("Markwell File (*.grs)")});
     QCOMPARE(setup->secondFileEdit()->text(), h.second);
     QVERIFY(setup->mergeButton()->isEnabled());
@@ -130,11 +130,10 @@ void MergeWindowsTest::setupStartsWithTheOpenClassAndOpensTheReport() {
     QCOMPARE(report->windowTitle(), QStringLiteral("Merged Files"));
     QCOMPARE(helpTopicFor(report->view()), HelpTopic::Merge);
     // Ann Lee: 8 + 90 + 40 of 160; the others from one file each.
-    QCOMPARE(rows(report->report().sheet), (QStringList{QStringLiteral("Names|Points|Total|Average|Grade"),
-                                                       QStringLiteral("Ann Lee|138|160|86.25%|B"),
-                                                       QStringLiteral("Bob Stone|76|110|69.09%|D"),
-                                                       QStringLiteral("Cleo Park|80|100|80.00%|B"),
-                                                       QStringLiteral("Dan Roe|30|50|60.00%|D")}));
+    QCOMPARE(rows(report->report().sheet),
+             (QStringList{QStringLiteral("Names|Points|Total|Average|Grade"),
+                          QStringLiteral("Ann Lee|138|160|86.25%|B"), QStringLiteral("Bob Stone|76|110|69.09%|D"),
+                          QStringLiteral("Cleo Park|80|100|80.00%|B"), QStringLiteral("Dan Roe|30|50|60.00%|D")}));
     QCOMPARE(report->view()->model()->rowCount(), 5);
     // Under the table: why a grade here can differ from the class's.
     const auto* note = report->findChild<QLabel*>(QStringLiteral("mergedNote"));
@@ -293,7 +292,8 @@ void MergeWindowsTest::reportPrintsWithNamesOrIdsAndSaysWhenPrintingFails() {
     QVERIFY(report);
     QToolButton* print = report->printButton();
     QCOMPARE(print->popupMode(), QToolButton::InstantPopup);
-    QCOMPARE(print->menu()->actions(), (QList<QAction*>{report->actions().printWithNames, report->actions().printWithIds}));
+    QCOMPARE(print->menu()->actions(),
+             (QList<QAction*>{report->actions().printWithNames, report->actions().printWithIds}));
 
     if (havePdfToText()) {
         const QString names = h.path(QStringLiteral("names.pdf"));
@@ -372,10 +372,12 @@ void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
 
     // Cancel changes nothing.
     bool handled = false;
-    whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
-        d->kindButton(ScaleKind::PassFail)->click();
-        d->reject();
-    }, &handled);
+    whenModalShows<GradeScaleDialog>(
+        [](GradeScaleDialog* d) {
+            d->kindButton(ScaleKind::PassFail)->click();
+            d->reject();
+        },
+        &handled);
     h.dialogs.choose(0);  // Discard the kind chosen
     report->actions().gradeScale->trigger();
     QVERIFY(handled);
@@ -384,11 +386,13 @@ void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
     // The editor opens on the report's scale; OK regrades the report with the
     // scale shown: Ann Lee's 86.25% passes, Dan Roe's 60.00% does not.
     QString shownName;
-    whenModalShows<GradeScaleDialog>([&shownName](GradeScaleDialog* d) {
-        shownName = d->scaleList()->currentText();
-        d->kindButton(ScaleKind::PassFail)->click();
-        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    }, &handled);
+    whenModalShows<GradeScaleDialog>(
+        [&shownName](GradeScaleDialog* d) {
+            shownName = d->scaleList()->currentText();
+            d->kindButton(ScaleKind::PassFail)->click();
+            d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        },
+        &handled);
     h.dialogs.choose(0);  // Change the default scale
     report->actions().gradeScale->trigger();
     QVERIFY(handled);

@@ -19,7 +19,9 @@ using namespace markwell::testing;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // A settings file of its own.
 struct Settings {
@@ -165,15 +167,17 @@ void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
     QSettingsStore nextStart(s.path());
     PasswordProtection passwords(nextStart);
     bool handled = false;
-    whenModalShows<PasswordDialog>([&dialogs, full](PasswordDialog* d) {
-        QTest::keyClicks(d->passwordBox(), full.trimmed());
-        clickOk(d);
-        QCOMPARE(dialogs.messages(), QStringList{kWrongPassword});
-        QVERIFY(d->isVisible());
-        d->passwordBox()->clear();
-        QTest::keyClicks(d->passwordBox(), full);
-        clickOk(d);
-    }, &handled);
+    whenModalShows<PasswordDialog>(
+        [&dialogs, full](PasswordDialog* d) {
+            QTest::keyClicks(d->passwordBox(), full.trimmed());
+            clickOk(d);
+            QCOMPARE(dialogs.messages(), QStringList{kWrongPassword});
+            QVERIFY(d->isVisible());
+            d->passwordBox()->clear();
+            QTest::keyClicks(d->passwordBox(), full);
+            clickOk(d);
+        },
+        &handled);
     QVERIFY(passwordAcceptedAtStart(passwords, dialogs));
     QVERIFY(handled);
 }
@@ -260,11 +264,13 @@ void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
     stopWatchingModals();
 
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    whenModalShows<PasswordDialog>([](PasswordDialog* d) {
-        QVERIFY(QTest::qWaitForWindowActive(d));
-        QCOMPARE(QApplication::focusWidget(), d->passwordBox());
-        QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
-    }, &handled);
+    whenModalShows<PasswordDialog>(
+        [](PasswordDialog* d) {
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QCOMPARE(QApplication::focusWidget(), d->passwordBox());
+            QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
+        },
+        &handled);
     QVERIFY(!passwordAcceptedAtStart(s.passwords, dialogs));
     QVERIFY(handled);
 
@@ -278,10 +284,12 @@ void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
 void PasswordDialogsTest::optionsIsACommandOfTheMainWindow() {
     WindowHarness h;
     bool handled = false;
-    whenModalShows<OptionsDialog>([](OptionsDialog* d) {
-        fill(*d, true, {}, q("pear"), q("pear"));
-        clickOk(d);
-    }, &handled);
+    whenModalShows<OptionsDialog>(
+        [](OptionsDialog* d) {
+            fill(*d, true, {}, q("pear"), q("pear"));
+            clickOk(d);
+        },
+        &handled);
     h.window->actions().options->trigger();
     QVERIFY(handled);
     QVERIFY(h.passwords->isOn());

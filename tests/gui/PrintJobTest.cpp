@@ -2,14 +2,14 @@
 // dialog's answers print, progress and Cancel, and PDF files from the dialog
 // that match markwell-cli's page for page.
 
-#include "gui/shared/PageProgressDialog.h"
 #include "gui/printing/PrintJob.h"
+#include "gui/shared/PageProgressDialog.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ScriptedDialogs.h"
 #include "tests/support/PdfImage.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/PupilTable.h"
 #include "tests/support/TestFiles.h"
-#include "tests/gui/support/ScriptedDialogs.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -32,7 +32,8 @@ namespace {
 enum Button { Recover, Discard, DecideLater };
 
 std::array<QByteArray, 3> classFiles(const QString& gradePath) {
-    return {fileContents(gradePath), fileContents(attendancePathFor(gradePath)), fileContents(seatingPathFor(gradePath))};
+    return {fileContents(gradePath), fileContents(attendancePathFor(gradePath)),
+            fileContents(seatingPathFor(gradePath))};
 }
 
 // What a save of the document would write, saved under `gradePath`.
@@ -256,7 +257,8 @@ void RecoveryTest::aKilledProgramLeavesItsChangesForTheNextStart() {
     Document changed = std::move(opened).value();
     changed.classRecord = changedClass(changed.classRecord);
     changed.modified = true;
-    const std::array<QByteArray, 3> wouldSave = bytesSavedAs(changed, folder.filePath(QStringLiteral("expected/p.grs")));
+    const std::array<QByteArray, 3> wouldSave =
+        bytesSavedAs(changed, folder.filePath(QStringLiteral("expected/p.grs")));
     // The changes the program starts from: a copy of an earlier start.
     const QDateTime earlier = QDateTime::currentDateTime().addSecs(-120);
     QVERIFY(writeRecoveryCopy(changed, earlier).ok());

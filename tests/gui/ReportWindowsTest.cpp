@@ -3,10 +3,10 @@
 // printouts.
 
 #include "core/data/PointEntry.h"
-#include "gui/shared/HelpTopics.h"
 #include "gui/reports/GradeInformationWindow.h"
 #include "gui/reports/GraphWindow.h"
 #include "gui/reports/IndividualReportWindow.h"
+#include "gui/shared/HelpTopics.h"
 #include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -19,12 +19,12 @@
 #include <QChart>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
+#include <QLabel>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QValueAxis>
 
@@ -377,7 +377,7 @@ void ReportWindowsTest::graphBarsTakeTheirOwnColoursAndAZeroIsWritten() {
 void ReportWindowsTest::graphItemsAreTakenByPosition() {
     WindowHarness h;
     ClassRecord cls = smallClass();
-    cls.assignments[1].title = "Quiz 1";       // two assignments of one title
+    cls.assignments[1].title = "Quiz 1";  // two assignments of one title
     cls.assignments.push_back(cls.assignments[0]);
     cls.assignments.back().title = "Overall";  // and one called like the last item
     h.open(writeClass(h.folder.path(), QStringLiteral("same.grs"), cls));

@@ -1,10 +1,10 @@
 // The grading rules set through the windows and through markwell-cli give
 // the same class: the same table in `show` and on the Grades page.
 
-#include "tests/core/cli/CliRunner.h"
 #include "gui/rules/DropRuleDialog.h"
 #include "gui/rules/GradeScaleDialog.h"
 #include "gui/rules/WeightsDialog.h"
+#include "tests/core/cli/CliRunner.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
@@ -33,29 +33,35 @@ void RulesWindowAndCliTest::theWindowsAndTheCommandsGiveTheSameTable() {
     h.open(byWindow);
 
     bool handled = false;
-    whenModalShows<WeightsDialog>([](WeightsDialog* d) {
-        d->weightBox(1)->setValue(70);
-        d->weightBox(2)->setValue(30);
-        d->useBox()->setChecked(true);
-        d->accept();
-    }, &handled);
+    whenModalShows<WeightsDialog>(
+        [](WeightsDialog* d) {
+            d->weightBox(1)->setValue(70);
+            d->weightBox(2)->setValue(30);
+            d->useBox()->setChecked(true);
+            d->accept();
+        },
+        &handled);
     w.actions().weightedGrades->trigger();
     QVERIFY(handled);
-    whenModalShows<DropRuleDialog>([](DropRuleDialog* d) {
-        d->ruleButton(droprule::kLowestPerType)->click();
-        d->typeBox(1)->click();
-        d->accept();
-    }, &handled);
+    whenModalShows<DropRuleDialog>(
+        [](DropRuleDialog* d) {
+            d->ruleButton(droprule::kLowestPerType)->click();
+            d->typeBox(1)->click();
+            d->accept();
+        },
+        &handled);
     w.actions().dropLowest->trigger();
     QVERIFY(handled);
     h.dialogs.answerText(QStringLiteral("Pass at 72"));
-    whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
-        d->kindButton(ScaleKind::PassFail)->click();
-        d->table()->item(0, 0)->setText(QStringLiteral("72"));
-        d->table()->item(1, 1)->setText(QStringLiteral("71.9"));
-        d->saveAsButton()->click();
-        d->accept();
-    }, &handled);
+    whenModalShows<GradeScaleDialog>(
+        [](GradeScaleDialog* d) {
+            d->kindButton(ScaleKind::PassFail)->click();
+            d->table()->item(0, 0)->setText(QStringLiteral("72"));
+            d->table()->item(1, 1)->setText(QStringLiteral("71.9"));
+            d->saveAsButton()->click();
+            d->accept();
+        },
+        &handled);
     w.actions().gradeScale->trigger();
     QVERIFY(handled);
     w.saveClass();
@@ -64,11 +70,17 @@ void RulesWindowAndCliTest::theWindowsAndTheCommandsGiveTheSameTable() {
     using test::runCli;
     const QString cli = byCli;
     QCOMPARE(runCli({QStringLiteral("weights"), cli, QStringLiteral("0"), QStringLiteral("70"), QStringLiteral("30"),
-                     QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("--use")}).exitCode, 0);
+                     QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("--use")})
+                 .exitCode,
+             0);
     QCOMPARE(runCli({QStringLiteral("drop"), cli, QStringLiteral("by-type"), QStringLiteral("--types"),
-                     QStringLiteral("test")}).exitCode, 0);
+                     QStringLiteral("test")})
+                 .exitCode,
+             0);
     QCOMPARE(runCli({QStringLiteral("scale"), QStringLiteral("set"), QStringLiteral("Pass at 72"),
-                     QStringLiteral("pass-fail"), QStringLiteral("72,100,0,71.9")}).exitCode, 0);
+                     QStringLiteral("pass-fail"), QStringLiteral("72,100,0,71.9")})
+                 .exitCode,
+             0);
     QCOMPARE(runCli({QStringLiteral("use-scale"), cli, QStringLiteral("Pass at 72")}).exitCode, 0);
 
     const QString shownByCli = runCli({QStringLiteral("show"), cli}).out;

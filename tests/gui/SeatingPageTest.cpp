@@ -2,16 +2,16 @@
 // nudging them with the keys, the seat commands and their dialog, Delete on
 // the chart alone, printing the chart, and every change counted as one.
 
-#include "gui/pages/AttendancePage.h"
-#include "gui/pages/SeatingPage.h"
-#include "gui/sheetview/SheetView.h"
-#include "gui/seating/ModifySeatDialog.h"
-#include "gui/seating/SeatItem.h"
 #include "core/seating/SeatingEditor.h"
 #include "gui/document/ClassHistory.h"
 #include "gui/main/SeatingCommands.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/pages/SeatingPage.h"
+#include "gui/seating/ModifySeatDialog.h"
+#include "gui/seating/SeatItem.h"
 #include "gui/seating/SeatingView.h"
 #include "gui/seating/SelectionFrame.h"
+#include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
@@ -164,7 +164,7 @@ void SeatingPageTest::eachHandleSizesItsSeatWithoutAJump() {
     const auto handle = [&](SeatHandle which) { return h.view()->mapFromScene(frame.handleCentre(which)); };
     // Each handle shows the way it sizes.
     const std::pair<SeatHandle, Qt::CursorShape> pointers[] = {
-        {SeatHandle::TopLeft, Qt::SizeFDiagCursor}, {SeatHandle::BottomRight, Qt::SizeFDiagCursor},
+        {SeatHandle::TopLeft, Qt::SizeFDiagCursor},  {SeatHandle::BottomRight, Qt::SizeFDiagCursor},
         {SeatHandle::TopRight, Qt::SizeBDiagCursor}, {SeatHandle::BottomLeft, Qt::SizeBDiagCursor},
         {SeatHandle::Left, Qt::SizeHorCursor},       {SeatHandle::Right, Qt::SizeHorCursor},
         {SeatHandle::Top, Qt::SizeVerCursor},        {SeatHandle::Bottom, Qt::SizeVerCursor},
@@ -417,7 +417,8 @@ void SeatingPageTest::editKeepsACaptionThatIsNoStudentsName() {
     int shown = 0;
     whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
         ++shown;
-        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText(), QStringLiteral("Ann Leigh"));
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText(),
+                 QStringLiteral("Ann Leigh"));
         dialog->reject();
     });
     QTest::mouseDClick(h.viewport(), Qt::LeftButton, {}, h.at(60, 60));
@@ -483,7 +484,8 @@ void SeatingPageTest::theChartPrintsWholeFromAnyPage() {
     h.dialogs.printToPdf(pdf);
     w.actions().printSeating->trigger();
     const QString text = pdfText(pdf);
-    for (const char* caption : {"Ann Lee", "Cleo Park", "Teacher"}) QVERIFY2(text.contains(QLatin1String(caption)), caption);
+    for (const char* caption : {"Ann Lee", "Cleo Park", "Teacher"})
+        QVERIFY2(text.contains(QLatin1String(caption)), caption);
     QVERIFY(text.contains(w.document().seatingFile));
     QCOMPARE(pdfPageCount(pdf), 1);
 

@@ -1,8 +1,8 @@
 // The sheet view: what it shows of a sheet, how the selection reaches the
 // sheet, frozen columns and scrolling, typing into cells, keys and copying.
 
-#include "render/style/CellStyle.h"
 #include "gui/sheetview/SheetView.h"
+#include "render/style/CellStyle.h"
 #include "tests/gui/support/GuiTestMain.h"
 
 #include <QClipboard>
@@ -132,7 +132,8 @@ void SheetViewTest::showsContentFormatsAndMappedFonts() {
     QCOMPARE(headingFont.pointSizeF(), 8.0);
     // The face of the other desktop is drawn with a face this one has.
     QVERIFY(QFontDatabase::hasFamily(QFontInfo(headingFont).family()));
-    QCOMPARE(QFontInfo(headingFont).family(), QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family());
+    QCOMPARE(QFontInfo(headingFont).family(),
+             QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family());
     CellFont courier;
     courier.name = QStringLiteral("Courier New");
     const QFontMetrics fixed(toQFont(courier));
@@ -298,7 +299,9 @@ void SheetViewTest::editingIsOffUntilAllowedAndPermittedPerCell() {
     Sheet s = makeTable(4, 4);
     SheetView view;
     view.setSheet(&s);
-    const auto editable = [&](int r, int c) { return view.model()->flags(at(view, r, c)).testFlag(Qt::ItemIsEditable); };
+    const auto editable = [&](int r, int c) {
+        return view.model()->flags(at(view, r, c)).testFlag(Qt::ItemIsEditable);
+    };
     QVERIFY(!editable(2, 2));
     view.setInCellEditing(true);
     QVERIFY(editable(2, 2));

@@ -4,11 +4,11 @@
 #include "core/common/Cp1252.h"
 #include "core/data/PointEntry.h"
 #include "core/editing/Validators.h"
+#include "core/files/GradeFile.h"
 #include "gui/editors/GradeFileChooser.h"
 #include "gui/editors/ImportStudentsDialog.h"
 #include "gui/editors/RecordListPanel.h"
 #include "gui/editors/StudentListDialog.h"
-#include "core/files/GradeFile.h"
 #include "tests/gui/support/AltLetters.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -192,7 +192,8 @@ void StudentListDialogTest::updateChecksWhatAddChecks() {
 void StudentListDialogTest::longCommentsAreRefusedWithTheirCount() {
     Editor e(rosterClass());
     e.typeInto(e.name(), QStringLiteral("Dee"));
-    e.dialog.commentBox()->setPlainText(QString(500, QLatin1Char('a')) + QLatin1Char('\n') + QString(498, QLatin1Char('b')));
+    e.dialog.commentBox()->setPlainText(QString(500, QLatin1Char('a')) + QLatin1Char('\n') +
+                                        QString(498, QLatin1Char('b')));
     e.button("addButton")->click();
     QCOMPARE(e.cls().students.size(), std::size_t(4));
     QCOMPARE(e.dialogs.count(Kind::Warn), 1);
@@ -200,7 +201,8 @@ void StudentListDialogTest::longCommentsAreRefusedWithTheirCount() {
     QCOMPARE(e.dialog.tabs()->currentIndex(), 4);
     QCOMPARE(e.dialog.commentBox()->toPlainText().size(), 999);  // nothing was cut
 
-    e.dialog.commentBox()->setPlainText(QString(500, QLatin1Char('a')) + QLatin1Char('\n') + QString(497, QLatin1Char('b')));
+    e.dialog.commentBox()->setPlainText(QString(500, QLatin1Char('a')) + QLatin1Char('\n') +
+                                        QString(497, QLatin1Char('b')));
     e.button("addButton")->click();
     QCOMPARE(e.cls().comments.back().desc.size(), std::size_t(999));
     QCOMPARE(e.cls().comments.back().desc.substr(500, 2), std::string("\r\n"));
@@ -359,7 +361,8 @@ void StudentListDialogTest::everyBoxHasItsOwnAltLetter() {
     }
     // Every box is reached from the keyboard: its label has a letter.
     for (QLabel* label : e.dialog.findChildren<QLabel*>()) {
-        if (qobject_cast<QLineEdit*>(label->buddy())) QVERIFY2(!altLetterOf(label->text()).isNull(), qPrintable(label->text()));
+        if (qobject_cast<QLineEdit*>(label->buddy()))
+            QVERIFY2(!altLetterOf(label->text()).isNull(), qPrintable(label->text()));
     }
 }
 

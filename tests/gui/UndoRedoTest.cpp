@@ -399,8 +399,7 @@ void UndoRedoTest::theOldestStepsGoBeyondTheMemoryAndCountBounds() {
     history.markSaved();
     // The window hears of each change once the modified flag is right.
     std::vector<bool> modifiedWhenTold;
-    connect(&history, &ClassHistory::documentChanged, &history,
-            [&] { modifiedWhenTold.push_back(document.modified); });
+    connect(&history, &ClassHistory::documentChanged, &history, [&] { modifiedWhenTold.push_back(document.modified); });
     for (int size = 3; size <= 4; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
 
     // Four steps of 300 bytes hold more than 1000: the oldest went.

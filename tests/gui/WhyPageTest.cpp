@@ -117,14 +117,14 @@ void WhyPageTest::whatItTakesFollowsTheChoicesAndTheStudent() {
 
     panel->assignmentList()->setCurrentIndex(0);  // (x + 90) / 110 >= 90%
     QCOMPARE(panel->answerText(), QStringLiteral("Needs 9 of 10 points on \"Quiz 1\" for A (average 90.00%)."));
-    panel->letterList()->setCurrentIndex(1);      // B with 0: 90 / 110 = 81.82%
+    panel->letterList()->setCurrentIndex(1);  // B with 0: 90 / 110 = 81.82%
     QCOMPARE(panel->answerText(), QStringLiteral("B is reached with 0 points on \"Quiz 1\" (average 81.82%)."));
 
     // Bob (6 and 70): the quiz alone cannot lift him to A, nor B.
     report->studentList()->setCurrentIndex(1);
     QCOMPARE(panel->answerText(),
              QStringLiteral("B is out of reach on \"Quiz 1\": 10 of 10 points give C (average 72.73%)."));
-    panel->letterList()->setCurrentIndex(2);      // C: (x + 70) / 110 >= 70% at x = 7
+    panel->letterList()->setCurrentIndex(2);  // C: (x + 70) / 110 >= 70% at x = 7
     QCOMPARE(panel->answerText(), QStringLiteral("Needs 7 of 10 points on \"Quiz 1\" for C (average 70.00%)."));
 }
 
@@ -133,7 +133,8 @@ void WhyPageTest::whatItTakesIsReachedByKeyboardAndNamed() {
     IndividualReportWindow* report = openReport(h, smallClass());
     QVERIFY(report);
     WhatItTakesPanel* panel = report->whatItTakes();
-    for (QWidget* control : {static_cast<QWidget*>(panel->assignmentList()), static_cast<QWidget*>(panel->letterList())}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(panel->assignmentList()), static_cast<QWidget*>(panel->letterList())}) {
         QVERIFY(!control->accessibleName().isEmpty());
         QVERIFY(control->focusPolicy() & Qt::TabFocus);
     }
@@ -170,7 +171,8 @@ void WhyPageTest::averageCellToolTipGivesTheShortForm() {
     // Names, Quiz 1, Test 1, Total, Average, Grade; students in rows 2 to 4.
     QCOMPARE(toolTipAt(view, 2, 5), QStringLiteral("98 of 110 points = 89.09%"));
     QCOMPARE(toolTipAt(view, 4, 5), QStringLiteral("80 of 100 points = 80.00%"));
-    for (const auto& [row, col] : {std::pair{1, 5}, std::pair{2, 4}, std::pair{2, 6}, std::pair{2, 1}, std::pair{6, 5}}) {
+    for (const auto& [row, col] :
+         {std::pair{1, 5}, std::pair{2, 4}, std::pair{2, 6}, std::pair{2, 1}, std::pair{6, 5}}) {
         QVERIFY2(toolTipAt(view, row, col).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(row).arg(col)));
     }
 

@@ -9,8 +9,8 @@
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QImage>
-#include <QPdfWriter>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -178,7 +178,8 @@ TEST(SeatPainter, ALongNameWrapsWithinItsSeatThenEndsInAnEllipsis) {
 
     // A short name is one line as it is; a seat one line high shows one
     // line, cut short; one long word breaks within itself.
-    EXPECT_EQ(seatCaptionLines(QStringLiteral("Ann Lee"), font, QSize(100, 36)), QStringList{QStringLiteral("Ann Lee")});
+    EXPECT_EQ(seatCaptionLines(QStringLiteral("Ann Lee"), font, QSize(100, 36)),
+              QStringList{QStringLiteral("Ann Lee")});
     const QStringList low = seatCaptionLines(name, font, QSize(100, metrics.height()));
     ASSERT_EQ(low.size(), 1);
     EXPECT_TRUE(low.front().startsWith(QStringLiteral("Maxi")) && low.front().endsWith(QChar(0x2026)));

@@ -4,14 +4,14 @@
 // whole or not at all.
 
 #include "core/attendance/AttendanceTable.h"
+#include "core/printout/PrintCopy.h"
 #include "render/paging/PageSetup.h"
 #include "render/paging/PrintProgress.h"
-#include "core/printout/PrintCopy.h"
+#include "render/table/SheetPrintout.h"
 #include "tests/support/PdfImage.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/PupilTable.h"
 #include "tests/support/TestFiles.h"
-#include "render/table/SheetPrintout.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -41,8 +41,8 @@ struct PageDevice {
     QPdfWriter writer{&buffer};
     explicit PageDevice(QPageLayout::Orientation orientation = QPageLayout::Portrait) {
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     }
     QSizeF area() const { return QSizeF(writer.width(), writer.height()); }
 };

@@ -23,8 +23,14 @@ public:
         for (int i = 0; i < 8; ++i) bytes_.append(static_cast<char>((v >> (8 * i)) & 0xFF));
         return *this;
     }
-    ByteBuilder& byte(std::uint8_t v) { bytes_.append(static_cast<char>(v)); return *this; }
-    ByteBuilder& zeros(int count) { bytes_.append(count, '\0'); return *this; }
+    ByteBuilder& byte(std::uint8_t v) {
+        bytes_.append(static_cast<char>(v));
+        return *this;
+    }
+    ByteBuilder& zeros(int count) {
+        bytes_.append(count, '\0');
+        return *this;
+    }
     ByteBuilder& raw(std::string_view text) {
         bytes_.append(text.data(), static_cast<qsizetype>(text.size()));
         return *this;
@@ -34,7 +40,10 @@ public:
         raw(text);
         return zeros(size - static_cast<int>(text.size()));
     }
-    ByteBuilder& append(const QByteArray& more) { bytes_.append(more); return *this; }
+    ByteBuilder& append(const QByteArray& more) {
+        bytes_.append(more);
+        return *this;
+    }
 
     const QByteArray& bytes() const { return bytes_; }
     qsizetype size() const { return bytes_.size(); }

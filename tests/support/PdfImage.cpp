@@ -15,10 +15,9 @@ QImage pdfPageImage(const QString& path, int page, int dpi) {
     QTemporaryDir dir;
     const QString stem = dir.filePath(QStringLiteral("page"));
     QProcess process;
-    process.start(QStringLiteral("pdftoppm"),
-                  {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
-                   QString::number(page), QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
-                   path, stem});
+    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                                               QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                               QString::number(page), QStringLiteral("-singlefile"), path, stem});
     if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
     return QImage(stem + QStringLiteral(".png"));
 }

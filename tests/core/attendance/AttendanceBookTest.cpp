@@ -8,7 +8,9 @@ using namespace markwell;
 
 namespace {
 
-DayMarks marks(std::string_view days) { return test::dayMarks(days); }
+DayMarks marks(std::string_view days) {
+    return test::dayMarks(days);
+}
 
 AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, std::string_view days) {
     return test::attendanceRecord(month, year, std::move(name), days);
@@ -17,9 +19,7 @@ AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, s
 // Two months of a class, with a name in two spellings and an accented one.
 AttendanceBook twoMonths() {
     return AttendanceBook({
-        record(2, 2026, "ann lee", "T"),
-        record(1, 2026, "ANN LEE", "U"),
-        record(1, 2026, "Ann Lee", "E"),
+        record(2, 2026, "ann lee", "T"), record(1, 2026, "ANN LEE", "U"), record(1, 2026, "Ann Lee", "E"),
         record(1, 2026, "ZO\xCB", "TT"),  // ZOË
     });
 }

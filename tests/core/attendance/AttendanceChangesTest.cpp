@@ -23,8 +23,8 @@ protected:
             document.classRecord.students.push_back(student);
             document.classRecord.comments.push_back({name, ""});
         }
-        document.attendance = AttendanceBook({attendanceRecord(9, 2024, "ann lee", "T  U"),
-                                              attendanceRecord(10, 2024, "Bob Stone", " E")});
+        document.attendance = AttendanceBook(
+            {attendanceRecord(9, 2024, "ann lee", "T  U"), attendanceRecord(10, 2024, "Bob Stone", " E")});
     }
     Document document;
 };
@@ -62,8 +62,8 @@ TEST_F(AttendanceChangesTest, AMarkOnASelectionIsOneStepThatAddsAndTakesAwayTheR
 
     // Undone, the added records are gone and the file is as it was.
     const auto before = documentBytes(document);
-    Result<ChangeMade> cleared = markAttendanceChange(september({{"Cleo Park", 10, ' '}, {"Cleo Park", 11, ' '}}))
-                                     .applyTo(document);
+    Result<ChangeMade> cleared =
+        markAttendanceChange(september({{"Cleo Park", 10, ' '}, {"Cleo Park", 11, ' '}})).applyTo(document);
     ASSERT_TRUE(cleared.ok() && cleared->step);
     cleared->step->undo(document);
     EXPECT_EQ(documentBytes(document), before);
@@ -71,8 +71,8 @@ TEST_F(AttendanceChangesTest, AMarkOnASelectionIsOneStepThatAddsAndTakesAwayTheR
 
 TEST_F(AttendanceChangesTest, MarksThatAreThereAlreadyAndClearsOfNoRecordAreNothingToUndo) {
     const AttendanceBook before = document.attendance;
-    Result<ChangeMade> made = markAttendanceChange(september({{"Ann Lee", 1, 'T'}, {"Cleo Park", 5, ' '}}))
-                                  .applyTo(document);
+    Result<ChangeMade> made =
+        markAttendanceChange(september({{"Ann Lee", 1, 'T'}, {"Cleo Park", 5, ' '}})).applyTo(document);
     ASSERT_TRUE(made.ok());
     EXPECT_FALSE(made->step);
     EXPECT_EQ(document.attendance, before);
@@ -83,7 +83,8 @@ TEST_F(AttendanceChangesTest, ADayOrMonthOutsideTheCalendarIsRefusedAndNothingIs
     // The first mark is good: a refusal must not leave it set.
     for (const MonthMarks& marks :
          {september({{"Ann Lee", 2, 'T'}, {"Ann Lee", 31, 'T'}}), september({{"Ann Lee", 0, 'T'}}),
-          MonthMarks{2, 2023, {{"Ann Lee", 1, 'T'}, {"Ann Lee", 29, 'T'}}}, MonthMarks{13, 2024, {{"Ann Lee", 1, 'T'}}}}) {
+          MonthMarks{2, 2023, {{"Ann Lee", 1, 'T'}, {"Ann Lee", 29, 'T'}}},
+          MonthMarks{13, 2024, {{"Ann Lee", 1, 'T'}}}}) {
         EXPECT_FALSE(markAttendanceChange(marks).applyTo(document).ok());
         EXPECT_EQ(document.attendance, before);
     }
@@ -94,7 +95,8 @@ TEST_F(AttendanceChangesTest, ADayOrMonthOutsideTheCalendarIsRefusedAndNothingIs
 TEST_F(AttendanceChangesTest, AStepHoldsTheDaysItChangesNotTheAttendance) {
     std::vector<AttendanceInfo> many = document.attendance.records();
     for (int month = 1; month <= 12; ++month) {
-        for (int i = 0; i < 300; ++i) many.push_back(attendanceRecord(month, 2023, "Student " + std::to_string(i), "TUE"));
+        for (int i = 0; i < 300; ++i)
+            many.push_back(attendanceRecord(month, 2023, "Student " + std::to_string(i), "TUE"));
     }
     document.attendance = AttendanceBook(many);
     Result<ChangeMade> made = markAttendanceChange(september({{"Ann Lee", 3, 'U'}})).applyTo(document);

@@ -31,21 +31,28 @@ protected:
 }  // namespace
 
 TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
-    const CliRun made = test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("40"),
-                          QStringLiteral("--assignments"), QStringLiteral("12"), QStringLiteral("--seats")});
+    const CliRun made =
+        test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("40"),
+                      QStringLiteral("--assignments"), QStringLiteral("12"), QStringLiteral("--seats")});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     ASSERT_EQ(test::runCli({QStringLiteral("convert"), path("c.grs"), path("d.grs")}).exitCode, 0);
     EXPECT_EQ(fileContents(path("c.grs")), fileContents(path("d.grs")));
     EXPECT_EQ(fileContents(path("c.ATD")).size(), 4 * 40 * 140);
     EXPECT_EQ(fileContents(path("c.SEA")).size(), 41 * 232);
 
-    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
-                   QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--seats")}).exitCode, 0);
+    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=40"),
+                            QStringLiteral("--assignments=12"), QStringLiteral("--seed"), QStringLiteral("1"),
+                            QStringLiteral("--seats")})
+                  .exitCode,
+              0);
     EXPECT_EQ(fileContents(path("c.grs")), fileContents(path("e.grs")));
     EXPECT_EQ(fileContents(path("c.ATD")), fileContents(path("e.ATD")));
     EXPECT_EQ(fileContents(path("c.SEA")), fileContents(path("e.SEA")));
-    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("f.grs"), QStringLiteral("--students=40"), QStringLiteral("--assignments=12"),
-                   QStringLiteral("--seed=2"), QStringLiteral("--weighted"), QStringLiteral("--drop"), QStringLiteral("overall")}).exitCode, 0);
+    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("f.grs"), QStringLiteral("--students=40"),
+                            QStringLiteral("--assignments=12"), QStringLiteral("--seed=2"),
+                            QStringLiteral("--weighted"), QStringLiteral("--drop"), QStringLiteral("overall")})
+                  .exitCode,
+              0);
     EXPECT_NE(fileContents(path("c.grs")), fileContents(path("f.grs")));
     const Result<ClassRecord> weighted = readGradeFile(path("f.grs"));
     ASSERT_TRUE(weighted.ok());
@@ -55,7 +62,9 @@ TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
 
 TEST_F(Cli, CheckSummarisesEachKindOfFile) {
     ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("7"),
-                   QStringLiteral("--assignments"), QStringLiteral("3"), QStringLiteral("--seats")}).exitCode, 0);
+                            QStringLiteral("--assignments"), QStringLiteral("3"), QStringLiteral("--seats")})
+                  .exitCode,
+              0);
     const CliRun grades = test::runCli({QStringLiteral("check"), path("c.grs")});
     EXPECT_EQ(grades.exitCode, 0);
     for (const char* expected : {"Version: 2.0\n", "Students: 7\n", "Assignments: 3\n", "Comments: 7\n",
@@ -90,18 +99,22 @@ TEST_F(Cli, CheckSummarisesEachKindOfFile) {
     writeBytes(path("odd.ATD"), month13);
     const CliRun damaged = test::runCli({QStringLiteral("check"), path("odd.ATD")});
     EXPECT_EQ(damaged.exitCode, 0);
-    EXPECT_TRUE(damaged.out.contains(QStringLiteral("Warning: record 4 holds month 13 (the class opens without this file")))
+    EXPECT_TRUE(
+        damaged.out.contains(QStringLiteral("Warning: record 4 holds month 13 (the class opens without this file")))
         << damaged.out.toStdString();
     EXPECT_FALSE(attendance.out.contains(QStringLiteral("Warning")));
 }
 
 TEST_F(Cli, RefusedFilesExitOneAndNameTheFile) {
     ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("5"),
-                   QStringLiteral("--assignments"), QStringLiteral("2")}).exitCode, 0);
+                            QStringLiteral("--assignments"), QStringLiteral("2")})
+                  .exitCode,
+              0);
     writeBytes(path("cut.GRS"), fileContents(path("c.grs")).left(3000));
     const CliRun cut = test::runCli({QStringLiteral("check"), path("cut.GRS")});
     EXPECT_EQ(cut.exitCode, 1);
-    EXPECT_TRUE(cut.err.contains(path("cut.GRS") + QStringLiteral(" is damaged or is not a grade file"))) << cut.err.toStdString();
+    EXPECT_TRUE(cut.err.contains(path("cut.GRS") + QStringLiteral(" is damaged or is not a grade file")))
+        << cut.err.toStdString();
     EXPECT_TRUE(cut.out.isEmpty());
 
     QByteArray newer = fileContents(path("c.grs"));
@@ -141,7 +154,8 @@ TEST_F(Cli, UsageErrorsExitTwo) {
         {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--students"), QStringLiteral("-1")},
         {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--drop"), QStringLiteral("lowest")},
         {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--colour")},
-        {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--students=100000"), QStringLiteral("--assignments=2000")},
+        {QStringLiteral("sample"), path("s.grs"), QStringLiteral("--students=100000"),
+         QStringLiteral("--assignments=2000")},
     };
     for (const QStringList& args : usages) {
         const CliRun run = test::runCli(args);
@@ -165,7 +179,8 @@ TEST_F(Cli, TextIsPrintedAsUtf8) {
     ASSERT_TRUE(writeGradeFile(path("cafe.grs"), cls).ok());
     const CliRun run = test::runCli({QStringLiteral("check"), path("cafe.grs")});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.out.contains(QStringLiteral("Scale: Caf\u00e9 \u20ac (expanded; not in this computer's scale store)")))
+    EXPECT_TRUE(
+        run.out.contains(QStringLiteral("Scale: Caf\u00e9 \u20ac (expanded; not in this computer's scale store)")))
         << run.out.toStdString();
 }
 
@@ -173,10 +188,13 @@ TEST_F(Cli, TextIsPrintedAsUtf8) {
 TEST_F(Cli, OutputThatCannotBeWrittenIsAFailure) {
     const QString full = QStringLiteral("/dev/full");
     if (!QFileInfo(full).isWritable()) GTEST_SKIP() << "this system has no /dev/full";
-    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"), QStringLiteral("300"),
-                   QStringLiteral("--assignments"), QStringLiteral("20")}).exitCode, 0);
+    ASSERT_EQ(test::runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students"),
+                            QStringLiteral("300"), QStringLiteral("--assignments"), QStringLiteral("20")})
+                  .exitCode,
+              0);
     // A short help, and a table far longer than any output buffer.
-    for (const QStringList& args : {QStringList{QStringLiteral("--help")}, QStringList{QStringLiteral("show"), path("c.grs")}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--help")}, QStringList{QStringLiteral("show"), path("c.grs")}}) {
         QProcess process;
         process.setStandardOutputFile(full);
         process.start(QStringLiteral(MARKWELL_CLI_PATH), args);

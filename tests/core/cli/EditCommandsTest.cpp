@@ -53,7 +53,8 @@ const QString kTotal = QStringLiteral("set-total");
 TEST_F(EditCommands, NewWritesTheClassFileNewGivesAndNeverOverwritesUnasked) {
     const CliRun made = run({kNew, path("c.grs")});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
-    EXPECT_EQ(made.out, QStringLiteral("Created %1: a new class with the grade scale \"<Default>\".\n").arg(path("c.grs")));
+    EXPECT_EQ(made.out,
+              QStringLiteral("Created %1: a new class with the grade scale \"<Default>\".\n").arg(path("c.grs")));
     const ClassRecord cls = read("c.grs");
     EXPECT_TRUE(cls.students.empty() && cls.assignments.empty());
     EXPECT_EQ(cls.gradeScale.name, "<Default>");
@@ -165,18 +166,20 @@ TEST_F(EditCommands, AssignmentsTotalsAndPoints) {
 
     // The two Anns take their rows in order; Bo keeps his points.
     const QString points = write("p.csv", "name,points\nAnn,20\nAnn, 12.5 \n");
-    const CliRun stored = run({kPoints, path("c.grs"), QStringLiteral("--assignment"), QStringLiteral("Lab 1"), points});
+    const CliRun stored =
+        run({kPoints, path("c.grs"), QStringLiteral("--assignment"), QStringLiteral("Lab 1"), points});
     ASSERT_EQ(stored.exitCode, 0) << stored.err.toStdString();
     EXPECT_EQ(stored.out, QStringLiteral("Stored 2 points of \"Lab 1\" (assignment 1) in %1.\n").arg(path("c.grs")));
     EXPECT_EQ(read("c.grs").assignments[0].namegrade, (std::vector<std::string>{"Ann~20", "Bo~0", "Ann~12.5"}));
 
-    const CliRun total = run({kTotal, path("c.grs"), QStringLiteral("--index"), QStringLiteral("1"), QStringLiteral("30")});
+    const CliRun total =
+        run({kTotal, path("c.grs"), QStringLiteral("--index"), QStringLiteral("1"), QStringLiteral("30")});
     ASSERT_EQ(total.exitCode, 0) << total.err.toStdString();
     EXPECT_EQ(read("c.grs").assignments[0].total, 30);
 
     const QByteArray before = classFiles("c");
-    const CliRun unknown = run({kPoints, path("c.grs"), QStringLiteral("--index=1"),
-                                write("q.csv", "name,points\nBo,5\nZed,3\nAnn,1e5\n")});
+    const CliRun unknown = run(
+        {kPoints, path("c.grs"), QStringLiteral("--index=1"), write("q.csv", "name,points\nBo,5\nZed,3\nAnn,1e5\n")});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("q.csv: line 3: no student is named \"Zed\"")));
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("q.csv: line 4: \"1e5\" is not a number of points")));
@@ -184,17 +187,24 @@ TEST_F(EditCommands, AssignmentsTotalsAndPoints) {
     EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("--index=2"), QStringLiteral("3")}).exitCode, 1);
     EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("--assignment=Lab"), QStringLiteral("3")}).exitCode, 1);
     EXPECT_EQ(run({kAdd, path("c.grs"), QStringLiteral("--title=X"), QStringLiteral("--type=X"),
-                   QStringLiteral("--total=abc")}).exitCode, 2);
+                   QStringLiteral("--total=abc")})
+                  .exitCode,
+              2);
     EXPECT_EQ(run({kAdd, path("c.grs"), QStringLiteral("--title=X"), QStringLiteral("--type=Quiz"),
-                   QStringLiteral("--total=abc")}).exitCode, 1);
+                   QStringLiteral("--total=abc")})
+                  .exitCode,
+              1);
     EXPECT_EQ(classFiles("c"), before);
 
     // Usage errors.
     EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("--assignment=Lab 1"),
-                   QStringLiteral("3")}).exitCode, 2);
+                   QStringLiteral("3")})
+                  .exitCode,
+              2);
     EXPECT_EQ(run({kTotal, path("c.grs"), QStringLiteral("3")}).exitCode, 2);
     EXPECT_EQ(run({kAdd, path("c.grs"), QStringLiteral("--title=X")}).exitCode, 2);
-    EXPECT_EQ(run({kPoints, path("c.grs"), QStringLiteral("--index=1"), points, QStringLiteral("--bogus")}).exitCode, 2);
+    EXPECT_EQ(run({kPoints, path("c.grs"), QStringLiteral("--index=1"), points, QStringLiteral("--bogus")}).exitCode,
+              2);
     EXPECT_EQ(classFiles("c"), before);
 }
 
@@ -203,18 +213,19 @@ TEST_F(EditCommands, AssignmentsTotalsAndPoints) {
 TEST_F(EditCommands, PercentSignsInTitlesAndFileNamesStayAsTyped) {
     ASSERT_TRUE(writeGradeFile(path("c%1.grs"), makeClass({"Ann"}, {})).ok());
 
-    const CliRun added = run({kAdd, path("c%1.grs"), QStringLiteral("--title=Bonus %1"), QStringLiteral("--type=Quiz")});
+    const CliRun added =
+        run({kAdd, path("c%1.grs"), QStringLiteral("--title=Bonus %1"), QStringLiteral("--type=Quiz")});
     ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
     EXPECT_EQ(added.out, QStringLiteral("Added \"Bonus %1\" (assignment 1) to ") + path("c%1.grs") +
                              QStringLiteral(": Quiz, total 0.\n"));
 
     const CliRun imported = run({kImport, path("c%1.grs"), write("s.csv", "name\nBo\n")});
     ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
-    EXPECT_EQ(imported.out, QStringLiteral("Imported 1 students into ") + path("c%1.grs") +
-                                QStringLiteral(", which now has 2.\n"));
+    EXPECT_EQ(imported.out,
+              QStringLiteral("Imported 1 students into ") + path("c%1.grs") + QStringLiteral(", which now has 2.\n"));
 
-    const CliRun refused = run({kPoints, path("c%1.grs"), QStringLiteral("--index=1"),
-                                write("p%1.csv", "name,points\nZed,3\n")});
+    const CliRun refused =
+        run({kPoints, path("c%1.grs"), QStringLiteral("--index=1"), write("p%1.csv", "name,points\nZed,3\n")});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains(path("p%1.csv") + QStringLiteral(": line 2: no student is named \"Zed\"")))
         << refused.err.toStdString();

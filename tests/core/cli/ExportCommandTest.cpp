@@ -24,7 +24,8 @@ namespace {
 // The rows and cells of tab-separated text, as show and show --dropped print.
 std::vector<QStringList> tsvRows(const QString& text) {
     std::vector<QStringList> rows;
-    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) rows.push_back(line.split(QLatin1Char('\t')));
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        rows.push_back(line.split(QLatin1Char('\t')));
     return rows;
 }
 
@@ -122,12 +123,15 @@ TEST(ExportCommand, TheXlsFileShowsTheHeadingAndTheDroppedScoresAsTheGradesPageD
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), out);
     const QJsonObject heading = formatAt(read.json, 1, 2);
     EXPECT_TRUE(heading[QStringLiteral("font")].toObject()[QStringLiteral("bold")].toBool());
-    EXPECT_EQ(heading[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("FFFFFF"));
-    EXPECT_EQ(heading[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("000080"));
+    EXPECT_EQ(heading[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(),
+              QStringLiteral("FFFFFF"));
+    EXPECT_EQ(heading[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(),
+              QStringLiteral("000080"));
     for (const QStringList& cell : cells) {
         ASSERT_EQ(cell.size(), 3);
         const QJsonObject format = formatAt(read.json, cell[0].toInt(), cell[1].toInt());
-        EXPECT_EQ(format[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("FF0000"))
+        EXPECT_EQ(format[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(),
+                  QStringLiteral("FF0000"))
             << "dropped cell " << qPrintable(cell.join(u','));
     }
 }
@@ -150,13 +154,17 @@ TEST(ExportCommand, RefusesWhatItCannotWrite) {
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Unable to create ") + noFolder)) << qPrintable(unwritable.err);
 
-    const CliRun missing = runCli({QStringLiteral("export"), dir.filePath(QStringLiteral("none.grs")),
-                                   dir.filePath(QStringLiteral("t.xls"))});
+    const CliRun missing = runCli(
+        {QStringLiteral("export"), dir.filePath(QStringLiteral("none.grs")), dir.filePath(QStringLiteral("t.xls"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(missing.err.isEmpty());
 
     EXPECT_EQ(runCli({QStringLiteral("export"), grs}).exitCode, 2);
-    EXPECT_EQ(runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.xls")), QStringLiteral("--ids")}).exitCode, 2);
-    EXPECT_EQ(runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.xls")), QStringLiteral("--fast")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.xls")), QStringLiteral("--ids")})
+                  .exitCode,
+              2);
+    EXPECT_EQ(runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.xls")), QStringLiteral("--fast")})
+                  .exitCode,
+              2);
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("t.*")}, QDir::Files), QStringList());
 }

@@ -35,14 +35,16 @@ QStringList shownColumn(const QString& shown, int col) {
 QStringList exampleClasses() {
     const QDir examples(QStringLiteral(MARKWELL_SOURCE_DIR "/examples"));
     QStringList files;
-    for (const QString& name : examples.entryList({QStringLiteral("*.grs")}, QDir::Files)) files << examples.filePath(name);
+    for (const QString& name : examples.entryList({QStringLiteral("*.grs")}, QDir::Files))
+        files << examples.filePath(name);
     return files;
 }
 
 }  // namespace
 
 TEST(ExportPdf, ThePrintoutHoldsEveryNameAndAverage) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir dir;
     ASSERT_FALSE(exampleClasses().isEmpty());
     for (const QString& grs : exampleClasses()) {
@@ -68,7 +70,8 @@ TEST(ExportPdf, ThePrintoutHoldsEveryNameAndAverage) {
 }
 
 TEST(ExportPdf, IdsTakeThePlaceOfNames) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir dir;
     const QString grs = exampleClasses().front();
     const Result<ClassRecord> cls = readGradeFile(grs);

@@ -20,7 +20,7 @@ namespace {
 
 QStringList saveAs(const QString& from, const QString& to) {
     return {QStringLiteral("set-total"), from, QStringLiteral("--index"), QStringLiteral("1"), QStringLiteral("77"),
-            QStringLiteral("-o"), to};
+            QStringLiteral("-o"),        to};
 }
 
 QByteArray classBytes(const QString& stem) {

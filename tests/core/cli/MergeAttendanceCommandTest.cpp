@@ -30,12 +30,17 @@ using namespace markwell::test;
 namespace {
 
 QString expected(const char* name) {
-    return QString::fromUtf8(fileContents(QStringLiteral(MARKWELL_SOURCE_DIR "/tests/core/cli/expected/") + QLatin1String(name)));
+    return QString::fromUtf8(
+        fileContents(QStringLiteral(MARKWELL_SOURCE_DIR "/tests/core/cli/expected/") + QLatin1String(name)));
 }
 
-QString example(const char* name) { return QStringLiteral(MARKWELL_SOURCE_DIR "/examples/") + QLatin1String(name); }
+QString example(const char* name) {
+    return QStringLiteral(MARKWELL_SOURCE_DIR "/examples/") + QLatin1String(name);
+}
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 class MergeAttendanceCommands : public testing::Test {
 protected:
@@ -55,8 +60,8 @@ ClassRecord twoStudents() {
 
 TEST(MergeAttendanceExamples, AttendanceOfPeriod1MatchesTheHandCheckedYear) {
     // The roster's name is found whatever its letter case, accents included.
-    const CliRun run = runCli({s("attendance"), example("period1.grs"), s("--year"), s("2026"), s("--student"),
-                               s("LÉA PATEL")});
+    const CliRun run =
+        runCli({s("attendance"), example("period1.grs"), s("--year"), s("2026"), s("--student"), s("LÉA PATEL")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, expected("period1-attendance-2026.txt"));
 }
@@ -137,7 +142,8 @@ TEST_F(MergeAttendanceCommands, MergeWritesWhatItPrintsAndRefusesOtherExtensions
     const QString b = writeClass("b.grs", makeClass({"Bo Chen"}, {{"Quiz", "Quiz", 10, {"6"}}}));
     CliRun run = runCli({s("merge"), a, b, s("-o"), path("merged.csv")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, s("Names\tPoints\tTotal\tAverage\tGrade\nAnn Lee\t91\t100\t91.00%\tA\nBo Chen\t80\t110\t72.73%\tC\n"));
+    EXPECT_EQ(run.out,
+              s("Names\tPoints\tTotal\tAverage\tGrade\nAnn Lee\t91\t100\t91.00%\tA\nBo Chen\t80\t110\t72.73%\tC\n"));
     QString csv = run.out;
     csv.replace(QLatin1Char('\t'), QLatin1Char(',')).replace(s("\n"), s("\r\n"));
     EXPECT_EQ(QString::fromUtf8(fileContents(path("merged.csv"))), csv);
@@ -152,15 +158,17 @@ TEST_F(MergeAttendanceCommands, MergeRegradesWithAStoredScale) {
     {
         QSettingsStore settings;  // the user's store of this test run
         ScaleStore store(settings);
-        ASSERT_TRUE(store.saveScale({s("Pass 75"), ScaleKind::PassFail, {{s("Pass"), s("75"), s("100")},
-                                                                              {s("Fail"), s("0"), s("74.9")}}}));
+        ASSERT_TRUE(store.saveScale(
+            {s("Pass 75"), ScaleKind::PassFail, {{s("Pass"), s("75"), s("100")}, {s("Fail"), s("0"), s("74.9")}}}));
         ASSERT_TRUE(settings.flush());
     }
     const QString a = writeClass("a.grs", twoStudents());
     const QString b = writeClass("b.grs", makeClass({}, {}));
     const CliRun run = runCli({s("merge"), a, b, s("--scale"), s("Pass 75")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, s("Names\tPoints\tTotal\tAverage\tGrade\nAnn Lee\t91\t100\t91.00%\tPass\nBo Chen\t74\t100\t74.00%\tFail\n"));
+    EXPECT_EQ(
+        run.out,
+        s("Names\tPoints\tTotal\tAverage\tGrade\nAnn Lee\t91\t100\t91.00%\tPass\nBo Chen\t74\t100\t74.00%\tFail\n"));
     EXPECT_EQ(readGradeFile(a)->gradeScale, twoStudents().gradeScale);
     EXPECT_EQ(runCli({s("merge"), a, b, s("--scale"), s("No Such Scale")}).exitCode, 1);
 }

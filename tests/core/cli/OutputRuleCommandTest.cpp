@@ -35,8 +35,8 @@ protected:
         ASSERT_EQ(runCli({QStringLiteral("new"), in()}).exitCode, 0);
         ASSERT_EQ(runCli({QStringLiteral("new"), path(QStringLiteral("other.grs"))}).exitCode, 0);
         ASSERT_EQ(runCli({QStringLiteral("import-students"), in(), write("s.csv", "name\nAnn\nBo\n")}).exitCode, 0);
-        const CliRun added = runCli({QStringLiteral("add-assignment"), in(), QStringLiteral("--title=Quiz"),
-                                     QStringLiteral("--type=Quiz")});
+        const CliRun added = runCli(
+            {QStringLiteral("add-assignment"), in(), QStringLiteral("--title=Quiz"), QStringLiteral("--type=Quiz")});
         ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
         write("more.csv", "name\nCy\n");
         write("p.csv", "name,points\nBo,5\n");
@@ -59,16 +59,24 @@ protected:
         return {
             {{QStringLiteral("sort"), in(), QStringLiteral("1")}, true, "grs"},
             {{QStringLiteral("import-students"), in(), path(QStringLiteral("more.csv"))}, true, "grs"},
-            {{QStringLiteral("add-assignment"), in(), QStringLiteral("--title=Lab"), QStringLiteral("--type=Lab")}, true, "grs"},
-            {{QStringLiteral("set-points"), in(), QStringLiteral("--assignment"), q, path(QStringLiteral("p.csv"))}, true, "grs"},
+            {{QStringLiteral("add-assignment"), in(), QStringLiteral("--title=Lab"), QStringLiteral("--type=Lab")},
+             true,
+             "grs"},
+            {{QStringLiteral("set-points"), in(), QStringLiteral("--assignment"), q, path(QStringLiteral("p.csv"))},
+             true,
+             "grs"},
             {{QStringLiteral("set-total"), in(), QStringLiteral("--index=1"), QStringLiteral("20")}, true, "grs"},
             {{QStringLiteral("weights"), in(), QStringLiteral("0"), QStringLiteral("50"), QStringLiteral("50"),
-              QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}, true, "grs"},
+              QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")},
+             true,
+             "grs"},
             {{QStringLiteral("drop"), in(), QStringLiteral("overall")}, true, "grs"},
             {{QStringLiteral("use-scale"), in(), QStringLiteral("<Default>")}, true, "grs"},
             {{QStringLiteral("versions"), in(), QStringLiteral("--restore"), QStringLiteral("1")}, true, "grs"},
             {{QStringLiteral("new")}, true, "grs"},
-            {{QStringLiteral("sample"), QStringLiteral("--students=2"), QStringLiteral("--assignments=1")}, true, "grs"},
+            {{QStringLiteral("sample"), QStringLiteral("--students=2"), QStringLiteral("--assignments=1")},
+             true,
+             "grs"},
             {{QStringLiteral("convert"), in()}, false, "grs"},
             {{QStringLiteral("export"), in()}, false, "csv"},
             {{QStringLiteral("merge"), in(), path(QStringLiteral("other.grs"))}, false, "csv"},
@@ -116,8 +124,8 @@ TEST_F(OutputRule, ASecondOutputIsRefusedInTheSameWordsEverywhere) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.err.startsWith(QStringLiteral("markwell-cli: %1: only one output file can be given\n")
-                                           .arg(c.args.front())))
+        EXPECT_TRUE(run.err.startsWith(
+            QStringLiteral("markwell-cli: %1: only one output file can be given\n").arg(c.args.front())))
             << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_FALSE(QFileInfo::exists(a));
@@ -160,7 +168,8 @@ TEST_F(OutputRule, AnOutputNamedLastOrByOptionButNotBoth) {
 TEST_F(OutputRule, EachCommandHelpsWithItsOwnOptions) {
     const CliRun sort = runCli({QStringLiteral("sort"), QStringLiteral("--help")});
     EXPECT_EQ(sort.exitCode, 0);
-    EXPECT_TRUE(sort.out.startsWith(QStringLiteral("Usage: markwell-cli sort FILE.grs COLUMN"))) << sort.out.toStdString();
+    EXPECT_TRUE(sort.out.startsWith(QStringLiteral("Usage: markwell-cli sort FILE.grs COLUMN")))
+        << sort.out.toStdString();
     EXPECT_TRUE(sort.out.contains(QStringLiteral("--descending")));
     EXPECT_TRUE(sort.out.contains(QStringLiteral("-o, --output OUT.grs")));
 
@@ -179,6 +188,7 @@ TEST_F(OutputRule, UsageErrorsSayTheCommandsUsage) {
                                         "[-o OUT.grs]\n"));
     const CliRun few = runCli({QStringLiteral("weights"), in(), QStringLiteral("50")});
     EXPECT_EQ(few.exitCode, 2);
-    EXPECT_TRUE(few.err.startsWith(QStringLiteral("markwell-cli: weights: expected 7 argument(s) besides the options\n")))
+    EXPECT_TRUE(
+        few.err.startsWith(QStringLiteral("markwell-cli: weights: expected 7 argument(s) besides the options\n")))
         << few.err.toStdString();
 }

@@ -68,23 +68,32 @@ TEST_F(OutputSafety, AnOutputThatIsTheClassOrASiblingOrAnInputIsRefused) {
         QStringList args;
     };
     const std::vector<Case> cases = {
-        {"x.csv", "c.grs", {QStringLiteral("student"), path("c.grs"), firstStudent_, QStringLiteral("-o"), path("x.csv")}},
+        {"x.csv",
+         "c.grs",
+         {QStringLiteral("student"), path("c.grs"), firstStudent_, QStringLiteral("-o"), path("x.csv")}},
         {"x.csv", "c.grs", {QStringLiteral("export"), path("c.grs"), path("x.csv")}},
         {"x.xls", "c.ATD", {QStringLiteral("export"), path("c.grs"), path("x.xls")}},
         {"x.xlsx", "c.grs", {QStringLiteral("export"), path("c.grs"), path("x.xlsx")}},
         {"x.pdf", "c.SEA", {QStringLiteral("export"), path("c.grs"), path("x.pdf")}},
         {"x.pdf", "c.grs", {QStringLiteral("export"), path("c.grs"), path("x.pdf"), QStringLiteral("--seating")}},
-        {"x.csv", "d.grs", {QStringLiteral("merge"), path("c.grs"), path("d.grs"), QStringLiteral("-o"), path("x.csv")}},
-        {"x.xlsx", "d.ATD", {QStringLiteral("merge"), path("c.grs"), path("d.grs"), QStringLiteral("-o"), path("x.xlsx")}},
+        {"x.csv",
+         "d.grs",
+         {QStringLiteral("merge"), path("c.grs"), path("d.grs"), QStringLiteral("-o"), path("x.csv")}},
+        {"x.xlsx",
+         "d.ATD",
+         {QStringLiteral("merge"), path("c.grs"), path("d.grs"), QStringLiteral("-o"), path("x.xlsx")}},
     };
     for (const Case& c : cases) {
         for (const bool symbolic : {true, false}) {
-            SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString() + (symbolic ? " (symbolic link)" : " (hard link)"));
+            SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString() +
+                         (symbolic ? " (symbolic link)" : " (hard link)"));
             QFile::remove(path(c.output));
-            ASSERT_TRUE(symbolic ? QFile::link(path(c.linkedTo), path(c.output)) : hardLink(path(c.linkedTo), path(c.output)));
+            ASSERT_TRUE(symbolic ? QFile::link(path(c.linkedTo), path(c.output))
+                                 : hardLink(path(c.linkedTo), path(c.output)));
             const CliRun run = runCli(c.args);
             EXPECT_EQ(run.exitCode, 1);
-            EXPECT_TRUE(run.err.contains(QStringLiteral("Unable to create %1: it is the same file as ").arg(path(c.output))))
+            EXPECT_TRUE(
+                run.err.contains(QStringLiteral("Unable to create %1: it is the same file as ").arg(path(c.output))))
                 << run.err.toStdString();
             EXPECT_EQ(QFileInfo(path(c.output)).isSymLink(), symbolic);
             EXPECT_EQ(classBytes("c") + classBytes("d"), before);
@@ -103,11 +112,13 @@ TEST_F(OutputSafety, AClassSavedOverItsOwnCsvInputIsRefused) {
     const CliRun setPoints = runCli({QStringLiteral("set-points"), path("c.grs"), QStringLiteral("--index=1"), points,
                                      QStringLiteral("-o"), path("p.grs")});
     EXPECT_EQ(setPoints.exitCode, 1);
-    EXPECT_TRUE(setPoints.err.contains(QStringLiteral("it is the same file as %1").arg(points))) << setPoints.err.toStdString();
-    const CliRun imported = runCli({QStringLiteral("import-students"), path("c.grs"), students, QStringLiteral("-o"),
-                                    path("s.grs")});
+    EXPECT_TRUE(setPoints.err.contains(QStringLiteral("it is the same file as %1").arg(points)))
+        << setPoints.err.toStdString();
+    const CliRun imported =
+        runCli({QStringLiteral("import-students"), path("c.grs"), students, QStringLiteral("-o"), path("s.grs")});
     EXPECT_EQ(imported.exitCode, 1);
-    EXPECT_TRUE(imported.err.contains(QStringLiteral("it is the same file as %1").arg(students))) << imported.err.toStdString();
+    EXPECT_TRUE(imported.err.contains(QStringLiteral("it is the same file as %1").arg(students)))
+        << imported.err.toStdString();
     EXPECT_EQ(fileContents(points), "name,points\n" + firstStudent_.toLatin1() + ",5\n");
     EXPECT_EQ(fileContents(students), QByteArray("name\nNew Pupil\n"));
     EXPECT_FALSE(QFile::exists(path("s.grs")));
@@ -148,11 +159,13 @@ TEST_F(OutputSafety, SampleLeavesAnExistingClassAloneUnlessForced) {
         ASSERT_TRUE(writeBytesTo(path(existing), "work"));
         const CliRun run = runCli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=3")});
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.err.contains(QStringLiteral("sample: %1 exists already; add --force to replace it\n").arg(path(existing))))
+        EXPECT_TRUE(run.err.contains(
+            QStringLiteral("sample: %1 exists already; add --force to replace it\n").arg(path(existing))))
             << run.err.toStdString();
         EXPECT_EQ(fileContents(path(existing)), QByteArray("work"));
     }
-    const CliRun forced = runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students=3"), QStringLiteral("--force")});
+    const CliRun forced =
+        runCli({QStringLiteral("sample"), path("c.grs"), QStringLiteral("--students=3"), QStringLiteral("--force")});
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
     EXPECT_EQ(readGradeFile(path("c.grs"))->students.size(), 3u);
 }
@@ -165,8 +178,9 @@ TEST_F(OutputSafety, AFileSizeLimitIsAReportedWriteFailure) {
         rlimit limit{16384, 16384};
         setrlimit(RLIMIT_FSIZE, &limit);
     });
-    process.start(QStringLiteral(MARKWELL_CLI_PATH), {QStringLiteral("sample"), path("big.grs"), QStringLiteral("--students=300"),
-                                                      QStringLiteral("--assignments=40")});
+    process.start(QStringLiteral(MARKWELL_CLI_PATH),
+                  {QStringLiteral("sample"), path("big.grs"), QStringLiteral("--students=300"),
+                   QStringLiteral("--assignments=40")});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);

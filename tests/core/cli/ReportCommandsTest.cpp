@@ -184,8 +184,8 @@ TEST(ReportCommands, StudentWritesTheWorkbookTheMailAttachmentIs) {
         }
     }
     const QString wrong = dir.filePath(QStringLiteral("liam.txt"));
-    const CliRun refused = runCli({QStringLiteral("student"), kPeriod1, QStringLiteral("Liam D'Angelo"),
-                                   QStringLiteral("-o"), wrong});
+    const CliRun refused =
+        runCli({QStringLiteral("student"), kPeriod1, QStringLiteral("Liam D'Angelo"), QStringLiteral("-o"), wrong});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains(QStringLiteral(".xls")));
     EXPECT_FALSE(QFile::exists(wrong));

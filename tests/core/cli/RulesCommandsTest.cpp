@@ -22,7 +22,9 @@ using namespace markwell::test;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 //   Ann  Quiz 8 of 10, Test 90 of 100, Lab 20 of 20:  118 of 130 = 90.77%
 //   Bo   Quiz 4 of 10, Test 70 of 100, Lab 10 of 20:   84 of 130 = 64.62%
@@ -82,7 +84,8 @@ TEST_F(RulesCommands, WeightsAreSetAndUsedAsTheDialogSetsThem) {
     EXPECT_TRUE(runCli({q("show"), path()}).out.contains(q("Ann Lee\t8\t90\t20\t118\t89.76%\tB\n")));
 
     // Switched off, any shares are kept for later; the switch stays as it was when not given.
-    ASSERT_EQ(runCli({q("weights"), path(), q("10"), q("10"), q("10"), q("10"), q("10"), q("0"), q("--no-use")}).exitCode, 0);
+    ASSERT_EQ(
+        runCli({q("weights"), path(), q("10"), q("10"), q("10"), q("10"), q("10"), q("0"), q("--no-use")}).exitCode, 0);
     EXPECT_EQ(reread().weightGrades, (WeightedGrades{10, 10, 10, 10, 10, 0, false}));
     ASSERT_EQ(runCli({q("weights"), path(), q("50"), q("50"), q("0"), q("0"), q("0"), q("0")}).exitCode, 0);
     EXPECT_FALSE(reread().weightGrades.enabled);
@@ -91,8 +94,10 @@ TEST_F(RulesCommands, WeightsAreSetAndUsedAsTheDialogSetsThem) {
     expectRefused({q("weights"), path(), q("120"), q("-20"), q("0"), q("0"), q("0"), q("0")}, 1);
     expectRefused({q("weights"), path(), q("50"), q("fifty"), q("0"), q("0"), q("0"), q("0")}, 2);
     expectRefused({q("weights"), path(), q("50"), q("50"), q("0"), q("0"), q("0")}, 2);
-    expectRefused({q("weights"), path(), q("50"), q("50"), q("0"), q("0"), q("0"), q("0"), q("--use"), q("--no-use")}, 2);
-    expectRefused({q("weights"), path(), q("50"), q("50"), q("0"), q("0"), q("0"), q("0"), q("-o"), path("out.txt")}, 2);
+    expectRefused({q("weights"), path(), q("50"), q("50"), q("0"), q("0"), q("0"), q("0"), q("--use"), q("--no-use")},
+                  2);
+    expectRefused({q("weights"), path(), q("50"), q("50"), q("0"), q("0"), q("0"), q("0"), q("-o"), path("out.txt")},
+                  2);
 }
 
 TEST_F(RulesCommands, DropRulesAndTheirTypes) {
@@ -146,7 +151,8 @@ TEST_F(RulesCommands, ScalesAreListedShownSavedAndDeleted) {
     run = runCli({q("scale"), q("set"), q("Pass or fail"), q("expanded"),
                   q("94,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9")});
     EXPECT_EQ(run.out, q("Replaced the grade scale \u201cPass or fail\u201d (expanded, 12 letters).\n"));
-    EXPECT_TRUE(runCli({q("scale"), q("show"), q("Pass or fail")}).out.startsWith(q("expanded\nA \t94\t100\nA-\t90\t93.9\n B+\t87\t89.9\n")));
+    EXPECT_TRUE(runCli({q("scale"), q("show"), q("Pass or fail")})
+                    .out.startsWith(q("expanded\nA \t94\t100\nA-\t90\t93.9\n B+\t87\t89.9\n")));
 
     // Checked as the window checks them; nothing reaches the store.
     const auto refused = [](const QStringList& args, int code) {
@@ -160,8 +166,10 @@ TEST_F(RulesCommands, ScalesAreListedShownSavedAndDeleted) {
                     .contains(q("Letter \u201cB\u201d, Min %: Invalid value!")));
     EXPECT_TRUE(refused({q("scale"), q("set"), q("X"), q("standard"), q("90,100,80,91,70,79.9,60,69.9,0,59.9")}, 1)
                     .contains(q("Minimum percentage of higher grade")));
-    EXPECT_TRUE(refused({q("scale"), q("set"), q("X"), q("pass-fail"), q("80,100,0")}, 1).contains(q("takes 4 bounds")));
-    EXPECT_TRUE(refused({q("scale"), q("set"), q(" "), q("pass-fail"), q("80,100,0,79")}, 1).contains(q("needs a name")));
+    EXPECT_TRUE(
+        refused({q("scale"), q("set"), q("X"), q("pass-fail"), q("80,100,0")}, 1).contains(q("takes 4 bounds")));
+    EXPECT_TRUE(
+        refused({q("scale"), q("set"), q(" "), q("pass-fail"), q("80,100,0,79")}, 1).contains(q("needs a name")));
     refused({q("scale"), q("set"), q("a/b"), q("pass-fail"), q("80,100,0,79")}, 1);
     refused({q("scale"), q("set"), q("X"), q("letters"), q("80,100,0,79")}, 2);
     refused({q("scale"), q("delete"), q("<Default>")}, 1);
@@ -212,7 +220,10 @@ TEST_F(RulesCommands, PasswordsComeFromStandardInputAndOnlyTheirVerifierIsKept) 
 
     // Changing or removing it needs the old one first.
     EXPECT_EQ(runCliReading({q("password"), q("set")}, "wrong\nnew\nnew\n").exitCode, 1);
-    EXPECT_EQ(runCliReading({q("password"), q("set")}, full + "\n" + QByteArray(26, 'x') + "\n" + QByteArray(26, 'x') + "\n").exitCode, 1);
+    EXPECT_EQ(
+        runCliReading({q("password"), q("set")}, full + "\n" + QByteArray(26, 'x') + "\n" + QByteArray(26, 'x') + "\n")
+            .exitCode,
+        1);
     EXPECT_EQ(runCliReading({q("password"), q("clear")}, "wrong\n").exitCode, 1);
     // Three empty lines are an empty old password, not "keep the stored one".
     run = runCliReading({q("password"), q("set")}, "\n\n\n");

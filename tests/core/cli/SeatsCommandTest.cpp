@@ -51,10 +51,9 @@ protected:
 
 TEST_F(SeatsCommand, PrintsEverySeatInFileOrderTheTeachersLast) {
     ASSERT_TRUE(writeBytes(path("room.SEA"), threeRecords()));
-    const QString expected = QStringLiteral(
-        "Zo\u00EB Tan\t-5\t2000\t100\t36\t#008080\tCourier New\t12\t#000080\tBIUS\n"
-        "teacher\t10\t10\t95\t30\t#ff8000\tMS Sans Serif\t8\t#ff0000\t-\n"
-        "Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n");
+    const QString expected = QStringLiteral("Zo\u00EB Tan\t-5\t2000\t100\t36\t#008080\tCourier New\t12\t#000080\tBIUS\n"
+                                            "teacher\t10\t10\t95\t30\t#ff8000\tMS Sans Serif\t8\t#ff0000\t-\n"
+                                            "Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n");
     const CliRun direct = runCli({QStringLiteral("seats"), path("room.SEA")});
     EXPECT_EQ(direct.exitCode, 0) << direct.err.toStdString();
     EXPECT_EQ(direct.out, expected);
@@ -87,11 +86,12 @@ TEST_F(SeatsCommand, SampleSeatsEveryStudentOnlyWhenAsked) {
     ASSERT_EQ(runCli({QStringLiteral("sample"), path("plain.grs"), QStringLiteral("--students=5")}).exitCode, 0);
     EXPECT_EQ(QFileInfo(path("plain.SEA")).size(), kSeatingRecordSize);  // the teacher's desk alone
 
-    const CliRun made = runCli({QStringLiteral("sample"), path("seated.grs"), QStringLiteral("--students=14"),
-                                QStringLiteral("--seats")});
+    const CliRun made = runCli(
+        {QStringLiteral("sample"), path("seated.grs"), QStringLiteral("--students=14"), QStringLiteral("--seats")});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     EXPECT_TRUE(made.out.contains(QStringLiteral("(14 seats)")));
-    const QStringList lines = runCli({QStringLiteral("seats"), path("seated.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        runCli({QStringLiteral("seats"), path("seated.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 15);
     // In rows, none over another nor over the teacher's desk.
     std::vector<QRect> places;
@@ -100,27 +100,36 @@ TEST_F(SeatsCommand, SampleSeatsEveryStudentOnlyWhenAsked) {
         places.emplace_back(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
     }
     for (std::size_t i = 0; i < places.size(); ++i) {
-        for (std::size_t j = i + 1; j < places.size(); ++j) EXPECT_FALSE(places[i].intersects(places[j])) << i << ", " << j;
+        for (std::size_t j = i + 1; j < places.size(); ++j)
+            EXPECT_FALSE(places[i].intersects(places[j])) << i << ", " << j;
     }
     EXPECT_TRUE(lines.back().startsWith(QStringLiteral("Teacher\t")));
 }
 
 TEST_F(SeatsCommand, ExportSeatingWritesTheChartOnOnePage) {
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
-    ASSERT_EQ(runCli({QStringLiteral("sample"), path("p.grs"), QStringLiteral("--students=12"), QStringLiteral("--seats")}).exitCode, 0);
-    const CliRun exported = runCli({QStringLiteral("export"), path("p.grs"), path("chart.pdf"), QStringLiteral("--seating")});
+    ASSERT_EQ(
+        runCli({QStringLiteral("sample"), path("p.grs"), QStringLiteral("--students=12"), QStringLiteral("--seats")})
+            .exitCode,
+        0);
+    const CliRun exported =
+        runCli({QStringLiteral("export"), path("p.grs"), path("chart.pdf"), QStringLiteral("--seating")});
     ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
     EXPECT_EQ(pdfPageCount(path("chart.pdf")), 1);
     const QString text = pdfText(path("chart.pdf"));
     EXPECT_TRUE(text.contains(path("p.SEA")));
-    const QStringList seats = runCli({QStringLiteral("seats"), path("p.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList seats =
+        runCli({QStringLiteral("seats"), path("p.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(seats.size(), 13);
     for (const QString& seat : seats) {
         const QString caption = seat.section(QLatin1Char('\t'), 0, 0);
         EXPECT_TRUE(text.contains(caption)) << caption.toStdString();
     }
 
-    EXPECT_EQ(runCli({QStringLiteral("export"), path("p.grs"), path("p.csv"), QStringLiteral("--seating")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("export"), path("p.grs"), path("p.csv"), QStringLiteral("--seating")}).exitCode,
+              2);
     EXPECT_EQ(runCli({QStringLiteral("export"), path("p.grs"), path("x.pdf"), QStringLiteral("--seating"),
-                      QStringLiteral("--ids")}).exitCode, 2);
+                      QStringLiteral("--ids")})
+                  .exitCode,
+              2);
 }

@@ -26,10 +26,9 @@ namespace {
 // The scale is not in the settings store, so the file's bounds stay.
 ClassRecord fixtureClass() {
     const std::string zoe = cp1252::fromUnicode(QStringLiteral("Zo\u00eb O'Brien")).value();
-    ClassRecord cls = makeClass({zoe, "Ann Lee", "Bo Chen"},
-                                {{"Quiz\t1", "Quiz", 10, {"8", "6.5", "-"}},
-                                 {"Test 1", "Test", 50, {"41", "47", "38"}},
-                                 {"Bonus", "Other", 0, {"9", "0", "5"}}});
+    ClassRecord cls = makeClass({zoe, "Ann Lee", "Bo Chen"}, {{"Quiz\t1", "Quiz", 10, {"8", "6.5", "-"}},
+                                                              {"Test 1", "Test", 50, {"41", "47", "38"}},
+                                                              {"Bonus", "Other", 0, {"9", "0", "5"}}});
     cls.gradeScale = expandedScale();
     cls.gradeScale.name = "Expanded for tests";
     cls.lowScoreInfo.drop_type = 1;
@@ -86,7 +85,8 @@ TEST_F(ShowSortCommand, SortWritesTheNewOrderElsewhereAndPrintsTheTable) {
 }
 
 TEST_F(ShowSortCommand, SortByAHeadingDescendingWritesBackToTheFile) {
-    const CliRun run = runCli({QStringLiteral("sort"), path(), QStringLiteral("names"), QStringLiteral("--descending")});
+    const CliRun run =
+        runCli({QStringLiteral("sort"), path(), QStringLiteral("names"), QStringLiteral("--descending")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, kHeading + kZoe + kBo + kAnn + kFooter);
     EXPECT_EQ(runCli({QStringLiteral("show"), path()}).out, run.out);
@@ -109,7 +109,8 @@ TEST_F(ShowSortCommand, SortPutsNamesInTheOrderOfTheUsersLanguage) {
                                   {QStringLiteral("LC_ALL=") + locale, QStringLiteral("LANG=") + locale});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         QStringList names;
-        for (const QString& line : run.out.split(QLatin1Char('\n')).mid(1, 5)) names << line.section(QLatin1Char('\t'), 0, 0);
+        for (const QString& line : run.out.split(QLatin1Char('\n')).mid(1, 5))
+            names << line.section(QLatin1Char('\t'), 0, 0);
         return names.join(QLatin1Char(' '));
     };
     EXPECT_EQ(sortedNames(QStringLiteral("C")), QStringLiteral("emile \u00c9mile \u00d6rjan Oscar Zo\u00eb"));
@@ -123,11 +124,11 @@ TEST_F(ShowSortCommand, RefusalsSayWhyOnStderrAndChangeNothing) {
     EXPECT_EQ(missing.out, QString());
     EXPECT_TRUE(missing.err.contains(QStringLiteral("missing.grs"))) << missing.err.toStdString();
 
-    for (const QStringList& args : {QStringList{QStringLiteral("sort"), path(), QStringLiteral("8")},
-                                    QStringList{QStringLiteral("sort"), path(), QStringLiteral("Homework")},
-                                    QStringList{QStringLiteral("sort"), path()},
-                                    QStringList{QStringLiteral("show"), path(), QStringLiteral("--drop")},
-                                    QStringList{QStringLiteral("show")}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("sort"), path(), QStringLiteral("8")},
+          QStringList{QStringLiteral("sort"), path(), QStringLiteral("Homework")},
+          QStringList{QStringLiteral("sort"), path()},
+          QStringList{QStringLiteral("show"), path(), QStringLiteral("--drop")}, QStringList{QStringLiteral("show")}}) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(run.out, QString());

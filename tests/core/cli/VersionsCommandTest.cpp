@@ -82,8 +82,8 @@ TEST_F(VersionsCommand, ListsTheVersionsKeptNewestFirstAndRestoresOneByteForByte
     }
 
     const QString out = path(QStringLiteral("with-ann.grs"));
-    const CliRun restored = runCli({kVersions, classPath(), QStringLiteral("--restore"), QStringLiteral("2"),
-                                    QStringLiteral("-o"), out});
+    const CliRun restored =
+        runCli({kVersions, classPath(), QStringLiteral("--restore"), QStringLiteral("2"), QStringLiteral("-o"), out});
     ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
     EXPECT_EQ(restored.out, QStringLiteral("Restored version 2 of %1 to %2.\n").arg(classPath(), out));
     EXPECT_EQ(classFiles(out), withAnn);
@@ -114,7 +114,8 @@ TEST_F(VersionsCommand, ASaveWhereNoVersionCanBeKeptStillSaves) {
     const QString blocked = unwritablePath(dir_.path(), QStringLiteral("data"));
     const CliRun imported = importStudent(QStringLiteral("Ann"), {QStringLiteral("XDG_DATA_HOME=") + blocked});
     EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
-    EXPECT_TRUE(imported.err.contains(QStringLiteral("warning: no earlier version of %1 could be kept").arg(classPath())))
+    EXPECT_TRUE(
+        imported.err.contains(QStringLiteral("warning: no earlier version of %1 could be kept").arg(classPath())))
         << imported.err.toStdString();
     EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann"}));
 }

@@ -137,7 +137,8 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     const QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
     const Result<QStringList> refused = saveDocument(longName, path(QStringLiteral("c.grs")));
     ASSERT_FALSE(refused.ok());
-    EXPECT_TRUE(refused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path(QStringLiteral("c.ATD")))))
+    EXPECT_TRUE(
+        refused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path(QStringLiteral("c.ATD")))))
         << refused.message().toStdString();
     EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade);
     EXPECT_EQ(files(), before);
@@ -155,7 +156,8 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
 
     const Result<QStringList> alsoRefused = saveDocument(foreign, path(QStringLiteral("new.grs")));
     ASSERT_FALSE(alsoRefused.ok());
-    EXPECT_TRUE(alsoRefused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path(QStringLiteral("new.grs")))))
+    EXPECT_TRUE(
+        alsoRefused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path(QStringLiteral("new.grs")))))
         << alsoRefused.message().toStdString();
     EXPECT_TRUE(alsoRefused.message().contains(QStringLiteral("city of student 2")));
     EXPECT_EQ(files(), before);  // no new.grs, new.ATD or new.SEA
@@ -351,7 +353,9 @@ TEST_F(DocumentFiles, AClassTooLargeToBeReadAgainIsNotWritten) {
 TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
     const QString grade = path(QStringLiteral("c.grs"));
     ASSERT_TRUE(QFile::link(grade, path(QStringLiteral("soft.grs"))));
-    ASSERT_EQ(::link(QFile::encodeName(grade).constData(), QFile::encodeName(path(QStringLiteral("hard.grs"))).constData()), 0);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(grade).constData(), QFile::encodeName(path(QStringLiteral("hard.grs"))).constData()),
+        0);
     EXPECT_TRUE(isSameFile(grade, path(QStringLiteral("soft.grs"))));
     EXPECT_TRUE(isSameFile(path(QStringLiteral("hard.grs")), grade));
     EXPECT_TRUE(isSameFile(grade, dir_.path() + QStringLiteral("/./c.grs")));
@@ -365,8 +369,9 @@ TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
     ASSERT_TRUE(QFile::link(grade, path(QStringLiteral("x.ATD"))));
     const Result<QStringList> refused = saveDocument(document, path(QStringLiteral("x.grs")));
     ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.message(), QStringLiteral("Unable to create %1: it is the same file as %2, which it would destroy")
-                                     .arg(path(QStringLiteral("x.ATD")), grade));
+    EXPECT_EQ(refused.message(),
+              QStringLiteral("Unable to create %1: it is the same file as %2, which it would destroy")
+                  .arg(path(QStringLiteral("x.ATD")), grade));
     EXPECT_EQ(fileContents(grade), before);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.grs"))));
     EXPECT_EQ(document.markwellFile, grade);

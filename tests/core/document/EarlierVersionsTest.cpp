@@ -22,7 +22,9 @@ using namespace markwell;
 
 namespace {
 
-std::string nameOf(int i) { return "Student " + std::to_string(i); }
+std::string nameOf(int i) {
+    return "Student " + std::to_string(i);
+}
 
 // A class in a folder of its own, saved as the program saves: the class on
 // disk is kept as an earlier version first.
@@ -184,10 +186,9 @@ TEST(EarlierVersionsTable, ListsEachVersionInOneFixedForm) {
     damaged.number = 3;
     damaged.saved = QDateTime(QDate(2026, 1, 30), QTime(14, 0, 0));
     const Sheet table = earlierVersionsTable({readable, damaged});
-    EXPECT_EQ(table.toTsv(CellRange::all()),
-              QStringLiteral("Version\tSaved\tStudents\tAssignments\n"
-                             "12\t2026-12-07 09:05:03\t25\t8\n"
-                             "3\t2026-01-30 14:00:00\t?\t?\n"));
+    EXPECT_EQ(table.toTsv(CellRange::all()), QStringLiteral("Version\tSaved\tStudents\tAssignments\n"
+                                                            "12\t2026-12-07 09:05:03\t25\t8\n"
+                                                            "3\t2026-01-30 14:00:00\t?\t?\n"));
     EXPECT_EQ(table.fixedRows(), 1);
     EXPECT_EQ(earlierVersionsTable({}).maxRow(), 1);
 }

@@ -12,9 +12,13 @@ using namespace markwell;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
 
-const std::string kAccented = "B\xED" "olog\xED" "a";  // Bíología in Windows-1252
+const std::string kAccented = "B\xED"
+                              "olog\xED"
+                              "a";  // Bíología in Windows-1252
 
 // A class graded with the scale `scale` as its file records it, and this
 // computer's store holding a pass/fail "Biology" and a "Bíología" (a name

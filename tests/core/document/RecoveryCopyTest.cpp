@@ -29,7 +29,8 @@ AttendanceInfo tardy(const char* name, int month) {
 }
 
 std::array<QByteArray, 3> classFiles(const QString& gradePath) {
-    return {fileContents(gradePath), fileContents(attendancePathFor(gradePath)), fileContents(seatingPathFor(gradePath))};
+    return {fileContents(gradePath), fileContents(attendancePathFor(gradePath)),
+            fileContents(seatingPathFor(gradePath))};
 }
 
 // A class "period1.grs" saved in a folder of its own, then changed in memory

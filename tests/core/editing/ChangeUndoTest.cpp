@@ -43,8 +43,8 @@ SavedFiles savedFilesOf(const Document& document) {
 // month of attendance for each and a seat for Bo.
 Document sampleDocument() {
     Document document;
-    document.classRecord = makeClass({"Cy", "Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"7", "9", "4"}},
-                                                           {"Test 1", "Test", 100, {"80", "65", "91"}}});
+    document.classRecord = makeClass(
+        {"Cy", "Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"7", "9", "4"}}, {"Test 1", "Test", 100, {"80", "65", "91"}}});
     SeatingInfo seat;
     seat.name = "Bo";
     seat.left = 120;
@@ -91,19 +91,32 @@ struct ChangeCase {
 const std::vector<ChangeCase>& madeChanges() {
     static const std::vector<ChangeCase> cases = {
         {"sort by name", [] { return sortChange(1, QStringLiteral("Name"), false); }},
-        {"weights", [] { return weightsChange(weightsOf({20, 50, 30, 0, 0, 0}, true)); }},
+        {"weights",
+         [] {
+             return weightsChange(weightsOf({20, 50, 30, 0, 0, 0}, true));
+         }},
         {"drop rule", [] { return dropRuleChange(dropOverall()); }},
         {"grade scale", [] { return gradeScaleChange(storedScaleOf(expandedScale())); }},
         {"grid lines", [] { return gridLinesChange(true); }},
         {"edited class with a rename",
-         [] { return editedClassChange(QStringLiteral("Edit Students"), withAnnRenamed(), {{"Ann", "Anna"}}); }},
-        {"student import",
-         [] { return studentImportChange(csv("name,id\nDee,7\nEd,8\n"), QStringLiteral("s.csv")); }},
+         [] {
+             return editedClassChange(QStringLiteral("Edit Students"), withAnnRenamed(), {{"Ann", "Anna"}});
+         }},
+        {"student import", [] { return studentImportChange(csv("name,id\nDee,7\nEd,8\n"), QStringLiteral("s.csv")); }},
         {"new assignment",
-         [] { return newAssignmentChange({QStringLiteral("Lab 1"), QStringLiteral("Lab"), QString()}, QStringLiteral("25")); }},
+         [] {
+             return newAssignmentChange({QStringLiteral("Lab 1"), QStringLiteral("Lab"), QString()},
+                                        QStringLiteral("25"));
+         }},
         {"points import",
-         [] { return pointsImportChange({QStringLiteral("Test 1"), std::nullopt}, csv("name,points\nBo,50\n"), QStringLiteral("p.csv")); }},
-        {"total", [] { return totalChange({QString(), 1}, QStringLiteral("12")); }},
+         [] {
+             return pointsImportChange({QStringLiteral("Test 1"), std::nullopt}, csv("name,points\nBo,50\n"),
+                                       QStringLiteral("p.csv"));
+         }},
+        {"total",
+         [] {
+             return totalChange({QString(), 1}, QStringLiteral("12"));
+         }},
     };
     return cases;
 }
@@ -111,24 +124,44 @@ const std::vector<ChangeCase>& madeChanges() {
 const std::vector<ChangeCase>& refusedChanges() {
     static const std::vector<ChangeCase> cases = {
         {"sort on a missing column", [] { return sortChange(99, QStringLiteral("Nothing"), false); }},
-        {"weights short of 100", [] { return weightsChange(weightsOf({20, 50, 20, 0, 0, 0}, true)); }},
-        {"unknown drop rule", [] {
+        {"weights short of 100",
+         [] {
+             return weightsChange(weightsOf({20, 50, 20, 0, 0, 0}, true));
+         }},
+        {"unknown drop rule",
+         [] {
              DropLowScoreInfo rule;
              rule.drop_type = 7;
              return dropRuleChange(rule);
          }},
-        {"scale without ranges", [] { return gradeScaleChange(StoredScale{QStringLiteral("Empty"), ScaleKind::Standard, {}}); }},
+        {"scale without ranges",
+         [] {
+             return gradeScaleChange(StoredScale{QStringLiteral("Empty"), ScaleKind::Standard, {}});
+         }},
         {"student import with a name already there",
          [] { return studentImportChange(csv("name\nDee\nann\n"), QStringLiteral("s.csv")); }},
         {"new assignment without a title",
-         [] { return newAssignmentChange({QString(), QStringLiteral("Lab"), QString()}, QString()); }},
+         [] {
+             return newAssignmentChange({QString(), QStringLiteral("Lab"), QString()}, QString());
+         }},
         {"new assignment with a bad total",
-         [] { return newAssignmentChange({QStringLiteral("Lab 1"), QStringLiteral("Lab"), QString()}, QStringLiteral("abc")); }},
+         [] {
+             return newAssignmentChange({QStringLiteral("Lab 1"), QStringLiteral("Lab"), QString()},
+                                        QStringLiteral("abc"));
+         }},
         {"points of an unknown student",
-         [] { return pointsImportChange({QString(), 1}, csv("name,points\nBo,5\nZed,3\n"), QStringLiteral("p.csv")); }},
+         [] {
+             return pointsImportChange({QString(), 1}, csv("name,points\nBo,5\nZed,3\n"), QStringLiteral("p.csv"));
+         }},
         {"points of an unknown assignment",
-         [] { return pointsImportChange({QStringLiteral("quiz 1"), std::nullopt}, csv("name,points\nBo,5\n"), QStringLiteral("p.csv")); }},
-        {"total of assignment 3 of 2", [] { return totalChange({QString(), 3}, QStringLiteral("12")); }},
+         [] {
+             return pointsImportChange({QStringLiteral("quiz 1"), std::nullopt}, csv("name,points\nBo,5\n"),
+                                       QStringLiteral("p.csv"));
+         }},
+        {"total of assignment 3 of 2",
+         [] {
+             return totalChange({QString(), 3}, QStringLiteral("12"));
+         }},
     };
     return cases;
 }
@@ -190,8 +223,8 @@ TEST(ChangeUndo, RowsAreRefusedAllOrNoneWithALineEach) {
 }
 
 TEST(ChangeUndo, AnAssignmentIsChosenByExactTitleFirstOrByPlaceFromOne) {
-    ClassRecord cls = makeClass({"Ann"}, {{"Quiz", "Quiz", 10, {"1"}}, {"Test", "Test", 10, {"2"}},
-                                          {"Quiz", "Quiz", 10, {"3"}}});
+    ClassRecord cls =
+        makeClass({"Ann"}, {{"Quiz", "Quiz", 10, {"1"}}, {"Test", "Test", 10, {"2"}}, {"Quiz", "Quiz", 10, {"3"}}});
     EXPECT_EQ(chosenAssignment(cls, {QStringLiteral("Quiz"), std::nullopt}).value(), 0u);
     EXPECT_EQ(chosenAssignment(cls, {QStringLiteral("Test"), std::nullopt}).value(), 1u);
     EXPECT_EQ(chosenAssignment(cls, {QString(), 3}).value(), 2u);

@@ -36,10 +36,10 @@ QStringList lines(const std::vector<RowProblem>& problems) {
 
 TEST(CsvImport, StudentsAreAddedInFileOrderAsAddAddsThem) {
     ClassRecord cls = annAndBo();
-    const std::vector<RowProblem> problems = importStudentRows(
-        cls, table("Name,city,comment,ID\n"
-                   " Cleo Park ,Springfield,\"Front row.\nLikes maps.\",C-3\n"
-                   "Dee,,,\n"));
+    const std::vector<RowProblem> problems =
+        importStudentRows(cls, table("Name,city,comment,ID\n"
+                                     " Cleo Park ,Springfield,\"Front row.\nLikes maps.\",C-3\n"
+                                     "Dee,,,\n"));
     ASSERT_TRUE(problems.empty()) << lines(problems).join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(studentNames(cls), (std::vector<std::string>{"Ann", "Bo", "Cleo Park", "Dee"}));
     EXPECT_EQ(cls.students[2].city, "Springfield");
@@ -51,16 +51,15 @@ TEST(CsvImport, StudentsAreAddedInFileOrderAsAddAddsThem) {
 TEST(CsvImport, EveryRefusedRowIsReportedAndNothingIsAdded) {
     ClassRecord cls = annAndBo();
     const ClassRecord before = cls;
-    const std::vector<RowProblem> problems = importStudentRows(
-        cls, table("name,state\n"
-                   "Cleo,TX\n"      // fine
-                   "ann,NY\n"       // already in the class
-                   "  ,CA\n"        // empty name
-                   "Dee~Dee,OR\n"   // "~"
-                   "Eve,Texas\n"    // too long for the state
-                   "cleo,WA\n"      // twice in the file
-                   "\xE6\x9D\x8E,WA\n"  // no Windows-1252 byte
-                   "Fay\n"));       // one field short
+    const std::vector<RowProblem> problems = importStudentRows(cls, table("name,state\n"
+                                                                          "Cleo,TX\n"          // fine
+                                                                          "ann,NY\n"           // already in the class
+                                                                          "  ,CA\n"            // empty name
+                                                                          "Dee~Dee,OR\n"       // "~"
+                                                                          "Eve,Texas\n"        // too long for the state
+                                                                          "cleo,WA\n"          // twice in the file
+                                                                          "\xE6\x9D\x8E,WA\n"  // no Windows-1252 byte
+                                                                          "Fay\n"));           // one field short
     EXPECT_EQ(cls, before);
     ASSERT_EQ(problems.size(), 7u) << lines(problems).join(QLatin1Char('\n')).toStdString();
     std::vector<int> refusedLines;
@@ -84,8 +83,8 @@ TEST(CsvImport, PercentSignsInAnyFieldAreKeptAndQuotedAsWritten) {
     ASSERT_TRUE(fine.empty()) << lines(fine).join(QLatin1Char('\n')).toStdString();
     const StudentInfo& cy = cls.students.back();
     EXPECT_EQ(cy.name, "Cy %1 %2");
-    for (const std::string* field : {&cy.id, &cy.street, &cy.city, &cy.zip, &cy.mom_name, &cy.mom_phone, &cy.dad_name,
-                                     &cy.dad_phone}) {
+    for (const std::string* field :
+         {&cy.id, &cy.street, &cy.city, &cy.zip, &cy.mom_name, &cy.mom_phone, &cy.dad_name, &cy.dad_phone}) {
         EXPECT_EQ(*field, "%1 %2");
     }
     EXPECT_EQ(cy.state, "%1");
@@ -95,9 +94,8 @@ TEST(CsvImport, PercentSignsInAnyFieldAreKeptAndQuotedAsWritten) {
     // Refusals quote the text as written and fill in their own numbers.
     const std::vector<RowProblem> refused = importStudentRows(
         cls, table("name,city\nAnn %1,x\nann %1,%2\ncy %1 %2,y\nDi,%1 %2 %1 %2 %1 %2 %1 %2 %1 %2 %1 %2 %1 %2 %1 %2\n"));
-    EXPECT_EQ(lines(refused),
-              (QStringList{"3: \"ann %1\" is also on line 2", "4: \"cy %1 %2\" is already in the class",
-                           "5: The city is 47 characters long; it can hold at most 45."}));
+    EXPECT_EQ(lines(refused), (QStringList{"3: \"ann %1\" is also on line 2", "4: \"cy %1 %2\" is already in the class",
+                                           "5: The city is 47 characters long; it can hold at most 45."}));
     const std::vector<RowProblem> points =
         setPointRows(cls, 0, table("name,points\nAnn,%1\n%2,3\nCy %1 %2,4\nCy %1 %2,5\n"));
     ASSERT_EQ(points.size(), 3u);

@@ -16,7 +16,8 @@ using Entries = std::vector<std::string>;
 
 // Two students named Ann (an older file allows it) and Bo.
 ClassRecord twoAnns() {
-    return makeClass({"Ann", "Bo", "Ann"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Test", "Test", 50, {"4", "5", "6"}}});
+    return makeClass({"Ann", "Bo", "Ann"},
+                     {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Test", "Test", 50, {"4", "5", "6"}}});
 }
 
 }  // namespace
@@ -27,7 +28,8 @@ TEST(GradeEntry, TheGridShowsEveryEntryInListOrder) {
     EXPECT_EQ(sheet.maxCol(), 2);
     EXPECT_EQ(sheet.colHeading(1), QStringLiteral("Names"));
     EXPECT_EQ(sheet.colHeading(2), QStringLiteral("Points"));
-    EXPECT_EQ(tableText(sheet), (QStringList{QStringLiteral("Ann|1"), QStringLiteral("Bo|2"), QStringLiteral("Ann|3")}));
+    EXPECT_EQ(tableText(sheet),
+              (QStringList{QStringLiteral("Ann|1"), QStringLiteral("Bo|2"), QStringLiteral("Ann|3")}));
 }
 
 TEST(GradeEntry, RowYIsEntryYSoTheSecondAnnKeepsHerOwnPoints) {
@@ -73,11 +75,11 @@ TEST(GradeEntry, NamedRowsGoToTheStudentsOfThatNameInOrder) {
 
     // Every bad row is reported and nothing is stored.
     const ClassRecord before = cls;
-    const std::vector<RowProblem> refused =
-        setPointsByName(cls, 1, {{2, QStringLiteral("Bo"), QStringLiteral("7")},
-                                 {3, QStringLiteral("Cy"), QStringLiteral("1")},
-                                 {4, QStringLiteral("Bo"), QStringLiteral("2")},
-                                 {5, QStringLiteral("Ann"), QStringLiteral("1e5")}});
+    const std::vector<RowProblem> refused = setPointsByName(cls, 1,
+                                                            {{2, QStringLiteral("Bo"), QStringLiteral("7")},
+                                                             {3, QStringLiteral("Cy"), QStringLiteral("1")},
+                                                             {4, QStringLiteral("Bo"), QStringLiteral("2")},
+                                                             {5, QStringLiteral("Ann"), QStringLiteral("1e5")}});
     ASSERT_EQ(refused.size(), 3u);
     EXPECT_EQ(refused[0].line, 3);
     EXPECT_TRUE(refused[0].reason.contains(QStringLiteral("Cy")));

@@ -17,8 +17,8 @@ using Entries = std::vector<std::string>;
 
 // Ann, MaryAnn and Bo with two assignments, a seat each for Ann and MaryAnn.
 ClassRecord annAndMaryAnn() {
-    ClassRecord cls = makeClass({"Ann", "MaryAnn", "Bo"}, {{"Quiz", "Quiz", 10, {"8", "9", "-"}},
-                                                            {"Test", "Test", 50, {"40", "45", "30"}}});
+    ClassRecord cls = makeClass({"Ann", "MaryAnn", "Bo"},
+                                {{"Quiz", "Quiz", 10, {"8", "9", "-"}}, {"Test", "Test", 50, {"40", "45", "30"}}});
     for (const char* name : {"Ann", "MaryAnn"}) {
         SeatingInfo seat;
         seat.name = name;
@@ -172,10 +172,10 @@ TEST(StudentEditing, ImportTrimsNamesOnceAndSkipsDuplicatesAndTildes) {
     std::vector<StudentInfo> others(6);
     others[0].name = "  Cleo Park ";
     others[0].id = "C-3";
-    others[1].name = "ANN";        // already in the class
-    others[2].name = "Dee~Dee";    // cannot be an entry's name
+    others[1].name = "ANN";      // already in the class
+    others[2].name = "Dee~Dee";  // cannot be an entry's name
     others[3].name = "Eve";
-    others[4].name = " eve";       // Eve has just been imported
+    others[4].name = " eve";  // Eve has just been imported
     others[5].name = "   ";
 
     const StudentImport report = importStudents(cls, others);

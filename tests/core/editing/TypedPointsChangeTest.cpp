@@ -51,9 +51,9 @@ TEST(TypedPointsChange, UndoAndRedoGiveTheFileBackByteForByte) {
         const char* typed;
     };
     // Rows: 2 the Anns, 3 Bo; columns: 2 Quiz, 3 Lab.
-    for (const Case& c : {Case{"both entries of a shared name", 2, 2, "9"},
-                          Case{"an entry the student lacked", 3, 3, "4.5"},
-                          Case{"one entry rewritten, an excused mark", 3, 2, "-"}}) {
+    for (const Case& c :
+         {Case{"both entries of a shared name", 2, 2, "9"}, Case{"an entry the student lacked", 3, 3, "4.5"},
+          Case{"one entry rewritten, an excused mark", 3, 2, "-"}}) {
         SCOPED_TRACE(c.what);
         Document document = twoAnns();
         const GradesTable table = buildGradesTable(document.classRecord);

@@ -1,5 +1,5 @@
-#include "core/editing/TypedPoints.h"
 #include "core/data/PointEntry.h"
+#include "core/editing/TypedPoints.h"
 #include "core/grading/GradesTable.h"
 
 #include <gtest/gtest.h>
@@ -50,8 +50,8 @@ TEST(TypedPoints, OnlyStudentPointsCellsAreStoredAndBadTextChangesNothing) {
     const ClassRecord before = cls;
     const int totalRow = table.sheet.maxRow();
     const int totalCol = table.sheet.maxCol() - 2;
-    for (const auto& [row, col] : std::vector<std::pair<int, int>>{{1, 2}, {2, 1}, {totalRow, 2}, {2, totalCol},
-                                                                   {totalRow - 1, 2}, {2, table.sheet.maxCol()}}) {
+    for (const auto& [row, col] : std::vector<std::pair<int, int>>{
+             {1, 2}, {2, 1}, {totalRow, 2}, {2, totalCol}, {totalRow - 1, 2}, {2, table.sheet.maxCol()}}) {
         EXPECT_FALSE(storeTypedPoints(cls, table.sheet, row, col, QStringLiteral("5")).ok()) << row << "," << col;
     }
     EXPECT_FALSE(storeTypedPoints(cls, table.sheet, 3, 2, QStringLiteral("x")).ok());

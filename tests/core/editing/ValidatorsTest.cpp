@@ -22,9 +22,8 @@ QString q(const char* text) {
 
 TEST(Validators, PointsAreStoredAsTyped) {
     for (const Typed& t : {Typed{"17", "17"}, Typed{" 17.5 ", "17.5"}, Typed{".5", ".5"}, Typed{"5.", "5."},
-                           Typed{"007", "007"}, Typed{"-", "-"}, Typed{" - ", "-"}, Typed{"", "0"},
-                           Typed{" \t ", "0"}, Typed{"123456789012345", "123456789012345"},
-                           Typed{"1234567890.1234", "1234567890.1234"}}) {
+                           Typed{"007", "007"}, Typed{"-", "-"}, Typed{" - ", "-"}, Typed{"", "0"}, Typed{" \t ", "0"},
+                           Typed{"123456789012345", "123456789012345"}, Typed{"1234567890.1234", "1234567890.1234"}}) {
         const Result<std::string> points = pointsText(q(t.typed));
         ASSERT_TRUE(points.ok()) << t.typed;
         EXPECT_EQ(*points, t.stored) << t.typed;
@@ -32,8 +31,8 @@ TEST(Validators, PointsAreStoredAsTyped) {
 }
 
 TEST(Validators, AnythingButPlainPointsIsRefusedWithTheGradesPageMessage) {
-    for (const char* bad : {"12-", "-5", "--", "1e5", "1E5", "abc", ".", "1.2.3", "+4", "4,5", "12 5", "1234567890123456",
-                            "\xC2\xBD", "\xD9\xA3", "0x10", "inf", "nan"}) {
+    for (const char* bad : {"12-", "-5", "--", "1e5", "1E5", "abc", ".", "1.2.3", "+4", "4,5", "12 5",
+                            "1234567890123456", "\xC2\xBD", "\xD9\xA3", "0x10", "inf", "nan"}) {
         const Result<std::string> refused = pointsText(q(bad));
         ASSERT_FALSE(refused.ok()) << bad;
         EXPECT_EQ(refused.message(), notPointsMessage(q(bad).trimmed())) << bad;
@@ -79,7 +78,8 @@ TEST(Validators, ControlCharactersInsideATextAreRefusedNamingTheField) {
         EXPECT_TRUE(name.message().contains(q("Ann")));
         EXPECT_FALSE(fieldText(q(inside), 50, q("city")).ok()) << inside;
     }
-    EXPECT_EQ(fieldText(q("Oak\nRidge"), 50, q("city")).message(), q("The city cannot hold a line break: \"Oak Ridge\"."));
+    EXPECT_EQ(fieldText(q("Oak\nRidge"), 50, q("city")).message(),
+              q("The city cannot hold a line break: \"Oak Ridge\"."));
     EXPECT_EQ(fieldText(q("Oak\tRidge"), 50, q("city")).message(), q("The city cannot hold a tab: \"Oak Ridge\"."));
 
     // A comment keeps its line breaks, but nothing else of the kind.

@@ -14,14 +14,13 @@ TEST(CsvFile, WritesEveryRowAndColumnQuotingOnlyWhatNeedsIt) {
     // Commas, quotes and line breaks are quoted with quotes doubled; accents
     // and other scripts are UTF-8; numbers take their general form; the
     // spaces that pad letters on screen go; every row has all seven fields.
-    const QByteArray expected =
-        "Name,Quiz 1,\"Test, Unit 2\",Total,Average,Grade,Hidden\r\n"
-        "Zo\xC3\xAB O'Brien,17.5,88,105.5,87.46%,B+,x\r\n"
-        "\"Smith, \"\"Jo\"\"\",-,100,100,100.00%,A,\r\n"
-        "\xC5\x81ukasz \xE7\x8E\x8B,0.1,1099511627776,0.333333333333333,7.81%,F,\r\n"
-        "\"Line\nBreak\",-42,1E-7,123456789012,536870912,-536870912,\r\n"
-        ",,,,,,\r\n"
-        "Total,17.6,1099511627964,,,,\r\n";
+    const QByteArray expected = "Name,Quiz 1,\"Test, Unit 2\",Total,Average,Grade,Hidden\r\n"
+                                "Zo\xC3\xAB O'Brien,17.5,88,105.5,87.46%,B+,x\r\n"
+                                "\"Smith, \"\"Jo\"\"\",-,100,100,100.00%,A,\r\n"
+                                "\xC5\x81ukasz \xE7\x8E\x8B,0.1,1099511627776,0.333333333333333,7.81%,F,\r\n"
+                                "\"Line\nBreak\",-42,1E-7,123456789012,536870912,-536870912,\r\n"
+                                ",,,,,,\r\n"
+                                "Total,17.6,1099511627964,,,,\r\n";
     EXPECT_EQ(csvBytes(gradesTableSheet()), expected);
 }
 
@@ -43,7 +42,8 @@ TEST(CsvFile, TextsASpreadsheetWouldRunAsFormulasStayTexts) {
     // formula, outside the quotes; numbers, the "-" mark and texts with a
     // formula character further in stay as they are.
     const std::vector<std::pair<QString, QByteArray>> cases = {
-        {QStringLiteral("=HYPERLINK(\"http://x.test/\",\"Grades\")"), "\"'=HYPERLINK(\"\"http://x.test/\"\",\"\"Grades\"\")\""},
+        {QStringLiteral("=HYPERLINK(\"http://x.test/\",\"Grades\")"),
+         "\"'=HYPERLINK(\"\"http://x.test/\"\",\"\"Grades\"\")\""},
         {QStringLiteral("=1+1"), "'=1+1"},
         {QStringLiteral("+1+2"), "'+1+2"},
         {QStringLiteral("-2+3"), "'-2+3"},

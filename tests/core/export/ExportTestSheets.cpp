@@ -15,7 +15,7 @@ Sheet gradesTableSheet() {
     Sheet s;
     s.setMaxRow(7);
     s.setMaxCol(7);
-    const QStringList heading = {QStringLiteral("Name"), QStringLiteral("Quiz 1"), QStringLiteral("Test, Unit 2"),
+    const QStringList heading = {QStringLiteral("Name"),  QStringLiteral("Quiz 1"),  QStringLiteral("Test, Unit 2"),
                                  QStringLiteral("Total"), QStringLiteral("Average"), QStringLiteral("Grade"),
                                  QStringLiteral("Hidden")};
     for (int c = 1; c <= 7; ++c) s.setText(1, c, heading[c - 1]);

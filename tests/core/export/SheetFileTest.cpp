@@ -116,7 +116,8 @@ TEST(SheetFile, AReadOnlyFolderIsReported) {
         const Result<void> written = user.run([&] { return writeSheetFile(numbers(5, 5), path); });
         ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
         ASSERT_FALSE(written.ok());
-        EXPECT_TRUE(written.message().startsWith(QStringLiteral("Unable to create ") + path)) << qPrintable(written.message());
+        EXPECT_TRUE(written.message().startsWith(QStringLiteral("Unable to create ") + path))
+            << qPrintable(written.message());
         EXPECT_EQ(fileContents(path), before);
     }
 }

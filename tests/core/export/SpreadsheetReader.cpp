@@ -21,7 +21,8 @@ constexpr int kMissingModule = 3;
 ReaderOutput readSpreadsheet(const QString& script, const QString& file) {
     ReaderOutput out;
     if (!QFileInfo(kPython).isExecutable()) {
-        out.skipReason = QStringLiteral("Python 3 (%1) is not installed: the independent reader cannot run").arg(kPython);
+        out.skipReason =
+            QStringLiteral("Python 3 (%1) is not installed: the independent reader cannot run").arg(kPython);
         return out;
     }
     QProcess python;

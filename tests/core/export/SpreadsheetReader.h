@@ -29,8 +29,8 @@ void expectCellsEqual(const QJsonObject& json, const markwell::Sheet& sheet);
 // Skips the test when the reader is missing, fails it when the reader failed.
 // `var` is the name of the variable the macro declares, never an expression.
 // NOLINTBEGIN(bugprone-macro-parentheses)
-#define READ_SPREADSHEET_OR_SKIP(var, script, file)                   \
-    const ReaderOutput var = readSpreadsheet(script, file);           \
+#define READ_SPREADSHEET_OR_SKIP(var, script, file)                            \
+    const ReaderOutput var = readSpreadsheet(script, file);                    \
     if (!var.skipReason.isEmpty()) GTEST_SKIP() << qPrintable(var.skipReason); \
     ASSERT_TRUE(var.error.isEmpty()) << qPrintable(var.error)
 // NOLINTEND(bugprone-macro-parentheses)

@@ -11,9 +11,9 @@
 #include "core/sheet/Sheet.h"
 #include "tests/support/TestFiles.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -115,9 +115,9 @@ TEST(WorkbookSheets, OneTableIsSheet1AndCsvKeepsTheFirstTableOnly) {
     for (const QString& name : {QStringLiteral("one.xls"), QStringLiteral("one.xlsx")}) {
         const QString path = tables.dir.filePath(name);
         ASSERT_TRUE(writeSheetFile(tables.first, path).ok());
-        READ_SPREADSHEET_OR_SKIP(read, name.endsWith(QLatin1Char('x')) ? QStringLiteral("read_xlsx.py")
-                                                                         : QStringLiteral("read_xls.py"),
-                                 path);
+        READ_SPREADSHEET_OR_SKIP(
+            read, name.endsWith(QLatin1Char('x')) ? QStringLiteral("read_xlsx.py") : QStringLiteral("read_xls.py"),
+            path);
         const QJsonArray sheets = read.json[QStringLiteral("sheets")].toArray();
         ASSERT_EQ(sheets.size(), 1) << qPrintable(name);
         EXPECT_EQ(sheets[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Sheet1"));

@@ -85,7 +85,8 @@ TEST(XlsFile, KeepsFontsFillsAlignmentAndNumberFormats) {
         EXPECT_EQ(heading[QStringLiteral("vertical")].toInt(), 1);    // centred
     }
     const QJsonObject separator = formatAt(json, 6, 4);
-    EXPECT_EQ(separator[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("000080"));
+    EXPECT_EQ(separator[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(),
+              QStringLiteral("000080"));
 
     const QJsonObject dropped = formatAt(json, 3, 2)[QStringLiteral("font")].toObject();
     EXPECT_EQ(dropped[QStringLiteral("colour")].toString(), QStringLiteral("FF0000"));
@@ -132,7 +133,8 @@ TEST(XlsFile, KeepsColumnWidthsViewAndPrintSettings) {
     EXPECT_FALSE(json[QStringLiteral("showGridLines")].toBool());
 
     const QJsonObject print = json[QStringLiteral("print")].toObject();
-    EXPECT_EQ(print[QStringLiteral("header")].toString(), QStringLiteral("&L/home/teacher/Class 5.grs&C&B&U&12Grades&R&D"));
+    EXPECT_EQ(print[QStringLiteral("header")].toString(),
+              QStringLiteral("&L/home/teacher/Class 5.grs&C&B&U&12Grades&R&D"));
     EXPECT_EQ(print[QStringLiteral("centerHorizontally")].toInt(), 1);
     EXPECT_EQ(print[QStringLiteral("printGridLines")].toInt(), 1);
     EXPECT_EQ(json[QStringLiteral("title")].toString(), QStringLiteral("Grades of Class 5"));
@@ -141,7 +143,8 @@ TEST(XlsFile, KeepsColumnWidthsViewAndPrintSettings) {
 TEST(XlsFile, AnEmptySheetAndAPlainOneOpenCleanly) {
     QTemporaryDir dir;
     {
-        READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, Sheet(), QStringLiteral("empty.xls")));
+        READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"),
+                                 writeXls(dir, Sheet(), QStringLiteral("empty.xls")));
         expectClean(read.json);
         EXPECT_EQ(read.json[QStringLiteral("nrows")].toInt(), 0);
         EXPECT_TRUE(read.json[QStringLiteral("showGridLines")].toBool());
@@ -168,7 +171,7 @@ TEST(XlsFile, AnEmptySheetAndAPlainOneOpenCleanly) {
 // The shared strings start after their two counts (8 bytes) and each text
 // takes 3 bytes of header plus its characters.
 TEST(XlsFile, SplitsLongTextsAcrossContinueRecordsOnlyBetweenCharacters) {
-    const int firstRecordText = 8224 - 8 - 3 - 2;  // leaves 2 bytes: no room for a header
+    const int firstRecordText = 8224 - 8 - 3 - 2;          // leaves 2 bytes: no room for a header
     const int secondRecordText = (8224 - 13 - 3 - 4) / 2;  // leaves 4 bytes: header, no character
     const QStringList texts = {
         repeated(QStringLiteral("a"), firstRecordText),
@@ -208,7 +211,9 @@ TEST(XlsFile, ALargeClassReadsBackWhole) {
     sheet.setText(1, 1, QStringLiteral("Name"));
     for (int i = 1; i <= students; ++i) {
         const QString unicode = i % 3 == 0 ? QStringLiteral(" Øyvind-Ł") : QStringLiteral(" Ørjan");
-        sheet.setText(i + 1, 1, QStringLiteral("Student %1 with a fairly long family name").arg(i, 5, 10, QLatin1Char('0')) + unicode);
+        sheet.setText(
+            i + 1, 1,
+            QStringLiteral("Student %1 with a fairly long family name").arg(i, 5, 10, QLatin1Char('0')) + unicode);
         sheet.setNumber(i + 1, 2, i);
         sheet.setNumber(i + 1, 3, i * 0.37);
         sheet.setText(i + 1, 4, i % 7 == 0 ? QStringLiteral("-") : QStringLiteral("%1.00%").arg(i % 100));
@@ -281,7 +286,8 @@ TEST(XlsFile, RefusesMoreCellFormatsThanSpreadsheetProgramsRead) {
     }
     const Result<QByteArray> refused = xlsFileBytes(sheet);
     ASSERT_FALSE(refused.ok());
-    EXPECT_TRUE(refused.message().startsWith(QStringLiteral("the table uses 4001 different cell formats"))) << qPrintable(refused.message());
+    EXPECT_TRUE(refused.message().startsWith(QStringLiteral("the table uses 4001 different cell formats")))
+        << qPrintable(refused.message());
     sheet.setMaxRow(4000);  // 3,999 formats and the default one
     EXPECT_TRUE(xlsFileBytes(sheet).ok());
 }

@@ -53,8 +53,10 @@ TEST(XlsxFile, KeepsFormatsLayoutViewAndPrintSettings) {
     EXPECT_EQ(font[QStringLiteral("size")].toDouble(), 8.0);
     EXPECT_TRUE(font[QStringLiteral("bold")].toBool());
     EXPECT_EQ(font[QStringLiteral("colour")].toString(), QStringLiteral("FFFFFF"));
-    EXPECT_EQ(heading[QStringLiteral("fill")].toObject()[QStringLiteral("pattern")].toString(), QStringLiteral("solid"));
-    EXPECT_EQ(heading[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(), QStringLiteral("000080"));
+    EXPECT_EQ(heading[QStringLiteral("fill")].toObject()[QStringLiteral("pattern")].toString(),
+              QStringLiteral("solid"));
+    EXPECT_EQ(heading[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(),
+              QStringLiteral("000080"));
     EXPECT_EQ(heading[QStringLiteral("horizontal")].toString(), QStringLiteral("center"));
     EXPECT_EQ(heading[QStringLiteral("vertical")].toString(), QStringLiteral("center"));
     EXPECT_EQ(formatAt(json, 6, 2)[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(),
@@ -87,7 +89,8 @@ TEST(XlsxFile, KeepsFormatsLayoutViewAndPrintSettings) {
     EXPECT_EQ(json[QStringLiteral("freezePanes")].toString(), QStringLiteral("B1"));
     EXPECT_FALSE(json[QStringLiteral("showGridLines")].toBool());
     const QJsonObject print = json[QStringLiteral("print")].toObject();
-    EXPECT_EQ(print[QStringLiteral("header")].toString(), QStringLiteral("&L/home/teacher/Class 5.grs&C&B&U&12Grades&R&D"));
+    EXPECT_EQ(print[QStringLiteral("header")].toString(),
+              QStringLiteral("&L/home/teacher/Class 5.grs&C&B&U&12Grades&R&D"));
     EXPECT_TRUE(print[QStringLiteral("centerHorizontally")].toBool());
     EXPECT_TRUE(print[QStringLiteral("printGridLines")].toBool());
     EXPECT_EQ(json[QStringLiteral("title")].toString(), QStringLiteral("Grades of Class 5"));

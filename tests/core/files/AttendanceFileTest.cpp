@@ -17,20 +17,32 @@ AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, s
     return test::attendanceRecord(month, year, std::move(name), days);
 }
 
-qint64 sizeOf(const QString& path) { return QFile(path).size(); }
+qint64 sizeOf(const QString& path) {
+    return QFile(path).size();
+}
 
 }  // namespace
 
 TEST(AttendanceFileLayout, ARecordIs140BytesAndWritesBackIdentical) {
     ByteBuilder b;
     b.i32(1).i32(2026).field("Ann Lee", 100).raw("T  U E").raw(std::string(25, ' ')).zeros(1);
-    b.i32(12).i32(2025).field("Ren\xE9" "e", 100).raw(std::string(30, ' ')).raw("E").zeros(1);
+    b.i32(12)
+        .i32(2025)
+        .field("Ren\xE9"
+               "e",
+               100)
+        .raw(std::string(30, ' '))
+        .raw("E")
+        .zeros(1);
     ASSERT_EQ(b.size(), 280);
     const AttendanceFile file = parseAttendanceFile(b.bytes());
     EXPECT_FALSE(file.trailingPartialRecord);
     ASSERT_EQ(file.records.size(), 2u);
     EXPECT_EQ(file.records[0], record(1, 2026, "Ann Lee", "T  U E"));
-    EXPECT_EQ(file.records[1], record(12, 2025, "Ren\xE9" "e", "                              E"));
+    EXPECT_EQ(file.records[1], record(12, 2025,
+                                      "Ren\xE9"
+                                      "e",
+                                      "                              E"));
     EXPECT_EQ(serializeAttendanceFile(file.records).value(), b.bytes());
 
     // Bytes after the name's terminator and in the padding mean nothing.
@@ -91,7 +103,9 @@ TEST(AttendanceFileDisk, RecordsNoSaveCouldWriteMarkTheFileDamaged) {
     ASSERT_TRUE(writeRaw(badMonth));
     Result<AttendanceFile> read = readAttendanceFile(path);
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.message(), QStringLiteral("The file %1 is damaged or is not an attendance file: record 2 holds month 13.").arg(path));
+    EXPECT_EQ(
+        read.message(),
+        QStringLiteral("The file %1 is damaged or is not an attendance file: record 2 holds month 13.").arg(path));
     EXPECT_EQ(parseAttendanceFile(badMonth).records.size(), 2u);  // still readable for `check`
 
     // A name that runs through its whole field.
@@ -100,7 +114,8 @@ TEST(AttendanceFileDisk, RecordsNoSaveCouldWriteMarkTheFileDamaged) {
     ASSERT_TRUE(writeRaw(longName));
     read = readAttendanceFile(path);
     ASSERT_FALSE(read.ok());
-    EXPECT_TRUE(read.message().contains(QStringLiteral("the name of record 1 does not end"))) << read.message().toStdString();
+    EXPECT_TRUE(read.message().contains(QStringLiteral("the name of record 1 does not end")))
+        << read.message().toStdString();
 
     ASSERT_TRUE(writeRaw(good));
     EXPECT_TRUE(readAttendanceFile(path).ok());

@@ -55,7 +55,9 @@ TEST(CommaTextRoundTrip, AwkwardItemsComeBackUnchanged) {
         {"a", ""},
         {"", "a"},
         {" leading", "trailing ", "in side", "\"", "\"\"", ",", ",,", "a,\"b\",c"},
-        {"Ren\xE9" "e \"Rae\" O'Brien, Jr.~-", "Zo\xEB~0", "\r\n", "x~"},
+        {"Ren\xE9"
+         "e \"Rae\" O'Brien, Jr.~-",
+         "Zo\xEB~0", "\r\n", "x~"},
         {std::string(20000, 'z') + "~1", "y y"},
     };
     for (const Items& items : lists) {

@@ -7,12 +7,11 @@
 using namespace markwell;
 
 TEST(CsvReader, QuotedFieldsHoldCommasQuotesAndLineBreaks) {
-    const Result<CsvTable> table = parseCsv(
-        "\xEF\xBB\xBFname,comment\r\n"
-        "\"Lee, Ann\",\"said \"\"hi\"\"\"\r\n"
-        "\r\n"
-        "Bo,\"two\r\nlines\"\n"
-        "Zo\xC3\xAB,\n");
+    const Result<CsvTable> table = parseCsv("\xEF\xBB\xBFname,comment\r\n"
+                                            "\"Lee, Ann\",\"said \"\"hi\"\"\"\r\n"
+                                            "\r\n"
+                                            "Bo,\"two\r\nlines\"\n"
+                                            "Zo\xC3\xAB,\n");
     ASSERT_TRUE(table.ok()) << table.message().toStdString();
     EXPECT_EQ(table->header.fields, (QStringList{QStringLiteral("name"), QStringLiteral("comment")}));
     ASSERT_EQ(table->rows.size(), 3u);

@@ -1,13 +1,12 @@
 #include "tests/support/ByteBuilder.h"
 
-#include "core/files/GradeFile.h"
 #include "core/data/PointEntry.h"
+#include "core/files/GradeFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 
 using namespace markwell;
 using markwell::test::ByteBuilder;
@@ -32,12 +31,23 @@ ByteBuilder& newClassSettings(ByteBuilder& b) {
 }
 
 ByteBuilder& student(ByteBuilder& b, std::string_view name, std::string_view id = "", std::string_view city = "") {
-    return b.field(name, 100).field(id, 16).field("", 256).field(city, 46).field("", 3).field("", 11)
-        .field("", 100).field("", 15).field("", 100).field("", 15).field("", 100).field("", 100).field("", 100);
+    return b.field(name, 100)
+        .field(id, 16)
+        .field("", 256)
+        .field(city, 46)
+        .field("", 3)
+        .field("", 11)
+        .field("", 100)
+        .field("", 15)
+        .field("", 100)
+        .field("", 15)
+        .field("", 100)
+        .field("", 100)
+        .field("", 100);
 }
 
-ByteBuilder& assignment(ByteBuilder& b, std::string_view pointList, std::string_view title,
-                        std::string_view type, std::uint64_t totalBits, std::string_view description = "") {
+ByteBuilder& assignment(ByteBuilder& b, std::string_view pointList, std::string_view title, std::string_view type,
+                        std::uint64_t totalBits, std::string_view description = "") {
     b.u32(static_cast<std::uint32_t>(pointList.size() + 1)).raw(pointList).zeros(1);
     return b.field(title, 256).field(description, 501).field(type, 11).f64bits(totalBits);
 }
@@ -55,8 +65,9 @@ StudentInfo namedStudent(std::string name, std::string id = "", std::string city
 }
 
 const std::string kAnn = "Ann Lee";
-const std::string kZoe = "Zo\xEB";                                  // Zoë
-const std::string kRenee = "Ren\xE9" "e \"Rae\" O'Brien, Jr.";      // Renée "Rae" O'Brien, Jr.
+const std::string kZoe = "Zo\xEB";  // Zoë
+const std::string kRenee = "Ren\xE9"
+                           "e \"Rae\" O'Brien, Jr.";  // Renée "Rae" O'Brien, Jr.
 
 // A class with awkward names, written byte by byte.
 QByteArray awkwardClassFile() {
@@ -70,10 +81,14 @@ QByteArray awkwardClassFile() {
     student(b, kZoe);
     student(b, kRenee);
     b.i32(2);
-    assignment(b, "\"Ann Lee~17.5\",Zo\xEB~0,\"Ren\xE9" "e \"\"Rae\"\" O'Brien, Jr.~-\"", "Quiz 1", "Quiz",
-               t::kDouble20, "Chapter 1, sections 1-3");
-    assignment(b, "\"Ann Lee~95\",Zo\xEB~100,\"Ren\xE9" "e \"\"Rae\"\" O'Brien, Jr.~88.5\"", "Final Exam", "Final",
-               t::kDouble100);
+    assignment(b,
+               "\"Ann Lee~17.5\",Zo\xEB~0,\"Ren\xE9"
+               "e \"\"Rae\"\" O'Brien, Jr.~-\"",
+               "Quiz 1", "Quiz", t::kDouble20, "Chapter 1, sections 1-3");
+    assignment(b,
+               "\"Ann Lee~95\",Zo\xEB~100,\"Ren\xE9"
+               "e \"\"Rae\"\" O'Brien, Jr.~88.5\"",
+               "Final Exam", "Final", t::kDouble100);
     b.i32(2).byte(0).byte(0).byte(1).byte(1).byte(0).byte(0).zeros(2);
     b.i32(3);
     b.field(kAnn, 100).field("Good work.\r\nKeep it up.", 1000);
@@ -127,7 +142,8 @@ void patchInt32(QByteArray& bytes, qsizetype offset, std::uint32_t value) {
 }
 
 bool saysDamaged(const Result<ClassRecord>& r) {
-    return !r.ok() && r.message().contains(kName) && r.message().contains(QStringLiteral("damaged or is not a grade file"));
+    return !r.ok() && r.message().contains(kName) &&
+           r.message().contains(QStringLiteral("damaged or is not a grade file"));
 }
 
 }  // namespace
@@ -173,12 +189,12 @@ TEST(GradeFileGolden, AwkwardNamesReadToTheirRecordsAndWriteBackIdentical) {
 TEST(GradeFileGolden, BytesAfterATerminatorAndPaddingAreIgnoredAndWrittenAsZeros) {
     QByteArray golden = emptyClassFile();
     QByteArray dirty = golden;
-    dirty[20] = '\x7F';                   // header padding
-    dirty[24 + 20] = 'X';                 // after "MS Sans Serif"
-    dirty[24 + 266] = '\x55';             // grid padding
-    dirty[24 + 268 + 100] = 'Y';          // after "<Default>"
-    dirty[805 + 25] = '\x01';             // weights padding
-    dirty[851] = '\x42';                  // drop-rule padding
+    dirty[20] = '\x7F';           // header padding
+    dirty[24 + 20] = 'X';         // after "MS Sans Serif"
+    dirty[24 + 266] = '\x55';     // grid padding
+    dirty[24 + 268 + 100] = 'Y';  // after "<Default>"
+    dirty[805 + 25] = '\x01';     // weights padding
+    dirty[851] = '\x42';          // drop-rule padding
     Result<ClassRecord> read = parseGradeFile(dirty, kName);
     ASSERT_TRUE(read.ok()) << read.message().toStdString();
     EXPECT_EQ(read.value(), newClass());
@@ -362,7 +378,8 @@ TEST(GradeFileDisk, WriteAndReadTheFileAsItIs) {
 
     Result<ClassRecord> missing = readGradeFile(dir.filePath(QStringLiteral("none.grs")));
     ASSERT_FALSE(missing.ok());
-    EXPECT_TRUE(missing.message().startsWith(QStringLiteral("Unable to open ") + dir.filePath(QStringLiteral("none.grs"))));
+    EXPECT_TRUE(
+        missing.message().startsWith(QStringLiteral("Unable to open ") + dir.filePath(QStringLiteral("none.grs"))));
 
     // A failed write leaves the old file whole.
     ClassRecord unsaveable = awkwardClass();

@@ -120,6 +120,7 @@ TEST(SeatingFileDisk, ACaptionOrFontNameWithoutAnEndMarksTheFileDamaged) {
     const Result<SeatingChart> read = readSeatingFile(path);
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.message(), QStringLiteral("The file %1 is damaged or is not a seating file: the font name of seat 1 "
-                                             "does not end within its 100 bytes.").arg(path));
+                                             "does not end within its 100 bytes.")
+                                  .arg(path));
     EXPECT_EQ(parseSeatingFile(b.bytes()).seats.size(), 1u);  // still readable for `check`
 }

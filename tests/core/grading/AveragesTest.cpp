@@ -104,16 +104,16 @@ TEST(WeightedAverage, OnlyExtraCreditGivesZeroAndNoLetter) {
 }
 
 TEST(WeightedAverage, AllWeightsZeroStillGiveAnAverage) {
-    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Q", "Quiz", 10, {"5"}}}),
-                                     {0, 0, 0, 0, 0, 0, true});
+    const ClassRecord cls =
+        weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Q", "Quiz", 10, {"5"}}}), {0, 0, 0, 0, 0, 0, true});
     // Every type counts fully: 95 of 110.
     EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("86.36%"));
 }
 
 TEST(WeightedAverage, DroppedCellsAreLeftOut) {
-    ClassRecord cls = weighted(makeClass({"Ann"}, {{"T1", "Test", 100, {"40"}}, {"T2", "Test", 100, {"80"}},
-                                                   {"Q", "Quiz", 10, {"9"}}}),
-                               {0, 50, 50, 0, 0, 0, true});
+    ClassRecord cls = weighted(
+        makeClass({"Ann"}, {{"T1", "Test", 100, {"40"}}, {"T2", "Test", 100, {"80"}}, {"Q", "Quiz", 10, {"9"}}}),
+        {0, 50, 50, 0, 0, 0, true});
     cls.lowScoreInfo.drop_type = 1;  // drops the 9 of the quiz, the lowest raw score
     const GradesTable table = buildGradesTable(cls);
     EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 4}}));
@@ -123,16 +123,16 @@ TEST(WeightedAverage, DroppedCellsAreLeftOut) {
 TEST(WeightedAverage, EveryEntryOfASharedNameCounts) {
     // Two students called Ann: the row shows the later 70, the weighted
     // average counts both entries, 160 of 200.
-    const ClassRecord cls = weighted(makeClass({"Ann", "Ann"}, {{"T", "Test", 100, {"90", "70"}}}),
-                                     {0, 100, 0, 0, 0, 0, true});
+    const ClassRecord cls =
+        weighted(makeClass({"Ann", "Ann"}, {{"T", "Test", 100, {"90", "70"}}}), {0, 100, 0, 0, 0, 0, true});
     EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|70|70|80.00%|B"));
 }
 
 TEST(WeightedAverage, TheNoLetterTestFollowsThePlainPossiblePoints) {
     // Everything weighted 0 but the test, which Ann has as "-": the weighted
     // average is 0.00% yet the quiz gives plain possible points, so a letter.
-    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"-"}}, {"Q", "Quiz", 10, {"9"}}}),
-                                     {0, 100, 0, 0, 0, 0, true});
+    const ClassRecord cls =
+        weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"-"}}, {"Q", "Quiz", 10, {"9"}}}), {0, 100, 0, 0, 0, 0, true});
     EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|-|9|9|0.00%|F"));
 }
 

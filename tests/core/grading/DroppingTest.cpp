@@ -21,8 +21,8 @@ ClassRecord lowestOverall(ClassRecord cls) {
 }  // namespace
 
 TEST(DropLowestOverall, EqualScoresDropTheLeftOne) {
-    const GradesTable table = buildGradesTable(
-        lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"7"}}, {"Q2", "Quiz", 10, {"7"}}})));
+    const GradesTable table =
+        buildGradesTable(lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"7"}}, {"Q2", "Quiz", 10, {"7"}}})));
     EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}}));
     // The Total column keeps both; the average is 7 of 10.
     EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|7|7|14|70.00%|C"));
@@ -39,16 +39,16 @@ TEST(DropLowestOverall, RawPointsDecideNotPercentages) {
 }
 
 TEST(DropLowestOverall, AllDashesDropNothingAndRecordNoCell) {
-    const GradesTable table = buildGradesTable(
-        lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Q2", "Quiz", 10, {"-"}}})));
+    const GradesTable table =
+        buildGradesTable(lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Q2", "Quiz", 10, {"-"}}})));
     EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{-1, -1}}));
     EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|-|-|0|0.00%|-"));
     EXPECT_EQ(table.sheet.format(2, 2).font.color, colour::kBlack);
 }
 
 TEST(DropLowestOverall, TheOnlyCountedScoreIsDroppedLeavingNothing) {
-    const GradesTable table = buildGradesTable(
-        lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Q2", "Quiz", 10, {"6"}}})));
+    const GradesTable table =
+        buildGradesTable(lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Q2", "Quiz", 10, {"6"}}})));
     EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 3}}));
     EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|-|6|6|0.00%|-"));
 }
@@ -75,8 +75,8 @@ TEST(DropLowestOverall, OneAssignmentDropsNothingAndRecordsNothing) {
 
 TEST(DropLowestByType, TheLowestQuizGoesWithItsOwnPossiblePoints) {
     // 8 of 10 is dropped before 9 of 20: raw points, not percentages.
-    ClassRecord cls = makeClass({"Ann"}, {{"Quiz 1", "Quiz", 10, {"8"}}, {"Quiz 2", "Quiz", 20, {"9"}},
-                                          {"Test 1", "Test", 50, {"5"}}});
+    ClassRecord cls = makeClass(
+        {"Ann"}, {{"Quiz 1", "Quiz", 10, {"8"}}, {"Quiz 2", "Quiz", 20, {"9"}}, {"Test 1", "Test", 50, {"5"}}});
     dropByType(cls, {kQuiz});
     const GradesTable table = buildGradesTable(cls);
     EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}}));
@@ -85,8 +85,10 @@ TEST(DropLowestByType, TheLowestQuizGoesWithItsOwnPossiblePoints) {
 }
 
 TEST(DropLowestByType, FlaggedTypesDropInTypeOrderAndTiesKeepTheEarlierAssignment) {
-    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"6"}}, {"T1", "Test", 100, {"70"}},
-                                          {"Q2", "Quiz", 10, {"6"}}, {"T2", "Test", 100, {"65"}},
+    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"6"}},
+                                          {"T1", "Test", 100, {"70"}},
+                                          {"Q2", "Quiz", 10, {"6"}},
+                                          {"T2", "Test", 100, {"65"}},
                                           {"F", "Final", 100, {"50"}}});
     dropByType(cls, {kQuiz, kTest, kLab});
     const GradesTable table = buildGradesTable(cls);
@@ -121,8 +123,8 @@ TEST(DropLowestByType, OneAssignmentDropsNothingButRecordsEachFlaggedType) {
 }
 
 TEST(DropLowestByType, DashesAndAssignmentsOfNoTypeAreNeverDropped) {
-    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Untyped", "", 10, {"1"}},
-                                          {"Q2", "Quiz", 10, {"9"}}});
+    ClassRecord cls =
+        makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Untyped", "", 10, {"1"}}, {"Q2", "Quiz", 10, {"9"}}});
     dropByType(cls, {kQuiz});
     const GradesTable table = buildGradesTable(cls);
     EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 4}}));

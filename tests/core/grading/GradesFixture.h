@@ -27,10 +27,13 @@ inline CurrentGradeScale standardScale() {
 }
 
 inline CurrentGradeScale expandedScale() {
-    return {"Expanded", 0, "94,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9"};
+    return {"Expanded", 0,
+            "94,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9"};
 }
 
-inline CurrentGradeScale passFailScale() { return {"Pass/Fail", 2, "75,100,0,74"}; }
+inline CurrentGradeScale passFailScale() {
+    return {"Pass/Fail", 2, "75,100,0,74"};
+}
 
 // A class whose point lists hold one entry per student in class order.
 inline ClassRecord makeClass(std::initializer_list<std::string> names,

@@ -10,16 +10,14 @@ using namespace markwell;
 using namespace markwell::test;
 
 TEST(GradesTableLayout, AClassFillsHeadingStudentRowsSeparatorAndTotalRow) {
-    const ClassRecord cls = makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"8", "-"}},
-                                                      {"Test 1", "Test", 50, {"45", "30"}}});
+    const ClassRecord cls =
+        makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"8", "-"}}, {"Test 1", "Test", 50, {"45", "30"}}});
     const GradesTable table = buildGradesTable(cls);
     // Ann 53 of 60 = 88.33% (B); Bo's "-" leaves the quiz out: 30 of 50 = 60% (D).
-    EXPECT_EQ(tableText(table.sheet), (QStringList{
-        QStringLiteral("Names|Quiz 1|Test 1|Total|Average|Grade"),
-        QStringLiteral("Ann|8|45|53|88.33%|B"),
-        QStringLiteral("Bo|-|30|30|60.00%|D"),
-        QStringLiteral("|||||"),
-        QStringLiteral("Total|10|50|60||")}));
+    EXPECT_EQ(tableText(table.sheet),
+              (QStringList{QStringLiteral("Names|Quiz 1|Test 1|Total|Average|Grade"),
+                           QStringLiteral("Ann|8|45|53|88.33%|B"), QStringLiteral("Bo|-|30|30|60.00%|D"),
+                           QStringLiteral("|||||"), QStringLiteral("Total|10|50|60||")}));
     EXPECT_EQ(table.sheet.fixedCols(), 1);
     // Points and totals are numbers; "-", the assignment totals and the averages are text.
     EXPECT_EQ(table.sheet.kind(2, 2), CellKind::Number);
@@ -39,22 +37,24 @@ TEST(GradesTableLayout, ANameTwiceHasOneRowShowingItsLaterEntry) {
 
 TEST(GradesTableLayout, EntriesFindTheirRowByNameWhateverTheirPosition) {
     ClassRecord cls = makeClass({"Ann", "Bo", "Cy"}, {{"Q1", "Quiz", 10, {"1", "2", "3"}},
-                                                     {"Q2", "Quiz", 10, {"4", "5", "6"}},
-                                                     {"Q3", "Quiz", 10, {"7", "8", "9"}}});
+                                                      {"Q2", "Quiz", 10, {"4", "5", "6"}},
+                                                      {"Q3", "Quiz", 10, {"7", "8", "9"}}});
     // The middle list in reverse order, an entry for nobody, and one without its "~".
     cls.assignments[1].namegrade = {"Cy~6", "Zed~10", "Bo~5", "Ann~4"};
     cls.assignments[2].namegrade.push_back("Ann");
     const GradesTable table = buildGradesTable(cls);
-    EXPECT_EQ(studentColumn(table.sheet, 2), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
-    EXPECT_EQ(studentColumn(table.sheet, 3), (QStringList{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
-    EXPECT_EQ(studentColumn(table.sheet, 4), (QStringList{QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}));
+    EXPECT_EQ(studentColumn(table.sheet, 2),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    EXPECT_EQ(studentColumn(table.sheet, 3),
+              (QStringList{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+    EXPECT_EQ(studentColumn(table.sheet, 4),
+              (QStringList{QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}));
     EXPECT_EQ(table.sheet.maxRow(), 6);  // Zed has no row
 }
 
 TEST(GradesTableLayout, ExtraCreditAndZeroTotalsAreShownAndSummedAsTheyAre) {
-    const ClassRecord cls = makeClass({"Ann"}, {{"Quiz 1", "Quiz", 10, {"12"}},
-                                                {"Bonus", "Other", 0, {"3"}},
-                                                {"Halves", "Homework", 0.5, {"0.25"}}});
+    const ClassRecord cls = makeClass(
+        {"Ann"}, {{"Quiz 1", "Quiz", 10, {"12"}}, {"Bonus", "Other", 0, {"3"}}, {"Halves", "Homework", 0.5, {"0.25"}}});
     const GradesTable table = buildGradesTable(cls);
     // Earned 12 + 3 + 0.25 = 15.25 of 10.5 possible: 145.238...% shows as 145.2%.
     EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|12|3|0.25|15.25|145.20%|A"));
@@ -93,8 +93,8 @@ TEST(GradesTableLayout, AnEmptyClassIsItsNamesHeadingKeptInView) {
 }
 
 TEST(GradesTableDamagedLists, AMissingEntryStaysEmptyAndCountsLikeADash) {
-    ClassRecord cls = makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"8", "9"}},
-                                                {"Test 1", "Test", 50, {"45", "40"}}});
+    ClassRecord cls =
+        makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"8", "9"}}, {"Test 1", "Test", 50, {"45", "40"}}});
     cls.assignments[0].namegrade.pop_back();  // Bo has no quiz entry
     cls.lowScoreInfo.drop_type = 1;
     const GradesTable table = buildGradesTable(cls);
@@ -114,8 +114,8 @@ TEST(GradesTableDamagedLists, PointsThatAreNotANumberAreShownAndCountLikeADash) 
 }
 
 TEST(GradesTableNumbers, PointsAndTotalsShowTheirGeneralForm) {
-    const ClassRecord cls = makeClass({"Ann"}, {{"A", "Quiz", 17.5, {"0.1"}}, {"B", "Quiz", 2.5, {"0.2"}},
-                                                {"C", "Quiz", 0.125, {"007.50"}}});
+    const ClassRecord cls = makeClass(
+        {"Ann"}, {{"A", "Quiz", 17.5, {"0.1"}}, {"B", "Quiz", 2.5, {"0.2"}}, {"C", "Quiz", 0.125, {"007.50"}}});
     const GradesTable table = buildGradesTable(cls);
     EXPECT_EQ(rowText(table.sheet, 2).section(QLatin1Char('|'), 0, 4), QStringLiteral("Ann|0.1|0.2|7.5|7.8"));
     EXPECT_EQ(rowText(table.sheet, 4).section(QLatin1Char('|'), 0, 4), QStringLiteral("Total|17.5|2.5|0.125|20.125"));

@@ -9,7 +9,9 @@ using namespace markwell;
 using namespace markwell::test;
 
 namespace {
-QString letter(const CurrentGradeScale& scale, double average) { return getLetterGrade(scale, 100, average); }
+QString letter(const CurrentGradeScale& scale, double average) {
+    return getLetterGrade(scale, 100, average);
+}
 }  // namespace
 
 TEST(LetterGradeLookup, StandardBoundsAreInclusiveAtTheBottom) {

@@ -21,9 +21,8 @@ namespace {
 //   Dee  10  -   ->  10 of 10  = 100.00% A
 //   Eve  -   -   ->   0 of 0   = 0.00%   -
 ClassRecord fiveStudents() {
-    return makeClass({"Cy", "ann", "Bo", "Dee", "Eve"},
-                     {{"Quiz", "Quiz", 10, {"9", "-", "4", "10", "-"}},
-                      {"Test", "Test", 100, {"91", "100", "83", "-", "-"}}});
+    return makeClass({"Cy", "ann", "Bo", "Dee", "Eve"}, {{"Quiz", "Quiz", 10, {"9", "-", "4", "10", "-"}},
+                                                         {"Test", "Test", 100, {"91", "100", "83", "-", "-"}}});
 }
 
 struct Sorted {
@@ -38,7 +37,9 @@ Sorted sortOn(ClassRecord cls, int column, bool descending) {
     return {std::move(cls), std::move(table), sorted};
 }
 
-QStringList names(const Sorted& s) { return studentColumn(s.table.sheet, 1); }
+QStringList names(const Sorted& s) {
+    return studentColumn(s.table.sheet, 1);
+}
 
 QStringList list(std::initializer_list<const char*> texts) {
     QStringList out;
@@ -88,8 +89,7 @@ TEST(SortClassRows, NamesSortAsPeopleReadThemInTheUsersLanguage) {
         // their plain ones, not after "z" as their character codes would.
         const UserLocale c(QLocale::c());
         EXPECT_EQ(sortedNames(names), list({"emile", "Émile", "Léa", "Leo", "Liam", "Örjan", "Oscar", "Zoë"}));
-        EXPECT_EQ(sortedNames(names, true),
-                  list({"Zoë", "Oscar", "Örjan", "Liam", "Leo", "Léa", "Émile", "emile"}));
+        EXPECT_EQ(sortedNames(names, true), list({"Zoë", "Oscar", "Örjan", "Liam", "Leo", "Léa", "Émile", "emile"}));
     }
     {
         // Swedish puts Ö after Z; é stays an e.
@@ -118,8 +118,8 @@ TEST(SortClassRows, ByAverageComparesPercentagesAsNumbersAndKeepsTiesInOrder) {
 }
 
 TEST(SortClassRows, ByGradeFollowsTheScaleOrderWithDashesLast) {
-    ClassRecord cls = makeClass({"Al", "Bea", "Cal", "Dot", "Ed"},
-                                {{"Test", "Test", 100, {"88", "95", "-", "84", "91"}}});
+    ClassRecord cls =
+        makeClass({"Al", "Bea", "Cal", "Dot", "Ed"}, {{"Test", "Test", 100, {"88", "95", "-", "84", "91"}}});
     cls.gradeScale = expandedScale();
     // " B+", "A ", "-", "B ", "A-": a text sort would put " B+" first.
     const Sorted up = sortOn(cls, 5, false);
@@ -145,8 +145,7 @@ TEST(SortClassData, StudentsCommentsAndPointListsFollowTheRows) {
         EXPECT_EQ(s.cls.comments[i].name, s.cls.students[i].name);
         EXPECT_EQ(s.cls.comments[i].desc, "comment of " + s.cls.students[i].name);
     }
-    EXPECT_EQ(s.cls.assignments[0].namegrade,
-              (std::vector<std::string>{"ann~-", "Dee~10", "Cy~9", "Bo~4", "Eve~-"}));
+    EXPECT_EQ(s.cls.assignments[0].namegrade, (std::vector<std::string>{"ann~-", "Dee~10", "Cy~9", "Bo~4", "Eve~-"}));
     EXPECT_EQ(s.cls.assignments[1].namegrade,
               (std::vector<std::string>{"ann~100", "Dee~-", "Cy~91", "Bo~83", "Eve~-"}));
     // A rebuild shows the order the sort produced.

@@ -70,9 +70,9 @@ ClassRecord awkwardClass(std::uint64_t seed, bool weighted, std::int32_t dropTyp
 }  // namespace
 
 TEST(StudentRowUpdate, TypedPointsGiveTheTableARebuildGives) {
-    const std::vector<QString> typed = {QStringLiteral("0"),  QStringLiteral("7"),   QStringLiteral("12.5"),
-                                        QStringLiteral("-"),  QString(),             QStringLiteral("100000"),
-                                        QStringLiteral("3.25"), QStringLiteral("250"), QStringLiteral("0.001")};
+    const std::vector<QString> typed = {
+        QStringLiteral("0"),      QStringLiteral("7"),    QStringLiteral("12.5"), QStringLiteral("-"),    QString(),
+        QStringLiteral("100000"), QStringLiteral("3.25"), QStringLiteral("250"),  QStringLiteral("0.001")};
     std::mt19937 random(2026);
     for (std::int32_t dropType : {droprule::kNone, droprule::kLowestOverall, droprule::kLowestPerType}) {
         for (bool weighted : {false, true}) {

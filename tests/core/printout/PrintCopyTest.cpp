@@ -81,11 +81,10 @@ TEST(PrintCopy, HeaderShowsThePathLeftAndTheDateRightAndGridLinesFollowThePage) 
     EXPECT_TRUE(gradesPrintCopy(grades, {}, path, false).print().gridLines);
 
     // An untitled class prints an empty path.
-    const PrintHeaderParts untitled = parsePrintHeader(gradesPrintCopy(grades, {}, {}, false).print().header,
-                                                       QStringLiteral("d"));
+    const PrintHeaderParts untitled =
+        parsePrintHeader(gradesPrintCopy(grades, {}, {}, false).print().header, QStringLiteral("d"));
     EXPECT_TRUE(untitled.left.empty());
     EXPECT_EQ(plainText(untitled.right), QStringLiteral("d"));
-
 }
 
 TEST(PrintCopy, AttendanceNamesItsMonthAndLiesOnItsSideShrunkToTheWidth) {

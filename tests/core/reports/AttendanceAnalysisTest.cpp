@@ -13,7 +13,9 @@ using namespace markwell::test;
 
 namespace {
 
-AttendanceBook bookOf(std::vector<AttendanceInfo> records) { return AttendanceBook(std::move(records)); }
+AttendanceBook bookOf(std::vector<AttendanceInfo> records) {
+    return AttendanceBook(std::move(records));
+}
 
 }  // namespace
 
@@ -61,8 +63,8 @@ TEST(AttendanceAnalysis, CaseOfAccentedNamesIsIgnoredToo) {
 }
 
 TEST(AttendanceAnalysis, TableHasTheHeadingAndTwelveMonthsInCalendarOrder) {
-    const AttendanceBook book = bookOf({attendanceRecord(12, 2024, "Bo Chen", "TUE"),
-                                        attendanceRecord(1, 2024, "Bo Chen", "EE")});
+    const AttendanceBook book =
+        bookOf({attendanceRecord(12, 2024, "Bo Chen", "TUE"), attendanceRecord(1, 2024, "Bo Chen", "EE")});
     const Sheet sheet = buildAttendanceAnalysis(book, 2024, "Bo Chen", QStringLiteral("/c/p1.grs"));
     ASSERT_EQ(sheet.maxRow(), 13);
     ASSERT_EQ(sheet.maxCol(), 5);

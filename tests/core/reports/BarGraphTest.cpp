@@ -1,7 +1,7 @@
 // What the graph charts, read from the grades table as shown.
 
-#include "core/reports/BarGraph.h"
 #include "core/grading/GradesTable.h"
+#include "core/reports/BarGraph.h"
 #include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +16,18 @@ namespace {
 QStringList described(const BarGraph& graph) {
     QStringList lines{graph.title, graph.valueAxisTitle + QLatin1Char('/') + graph.categoryAxisTitle};
     for (const GraphBar& bar : graph.bars) {
-        const QString value = bar.marked ? QString::number(bar.value) : bar.value == 0 ? QStringLiteral("-") : QStringLiteral("-?");
+        const QString value = bar.marked       ? QString::number(bar.value)
+                              : bar.value == 0 ? QStringLiteral("-")
+                                               : QStringLiteral("-?");
         lines << QStringLiteral("%1=%2").arg(bar.label, value);
     }
     return lines;
 }
 
 ClassRecord quizClass() {
-    return makeClass({"Ann", "Bo"}, {{"Quiz", "Quiz", 10, {"8", "-"}},
-                                     {"Quiz", "Quiz", 20, {"5", "20"}},
-                                     {"Bonus", "Other", 0, {"3", "1"}}});
+    return makeClass(
+        {"Ann", "Bo"},
+        {{"Quiz", "Quiz", 10, {"8", "-"}}, {"Quiz", "Quiz", 20, {"5", "20"}}, {"Bonus", "Other", 0, {"3", "1"}}});
 }
 
 }  // namespace

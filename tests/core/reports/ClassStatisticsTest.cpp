@@ -1,7 +1,7 @@
 // The "Grade Information" tables, worked out by hand.
 
-#include "core/reports/ClassStatistics.h"
 #include "core/grading/GradesTable.h"
+#include "core/reports/ClassStatistics.h"
 #include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
@@ -43,12 +43,8 @@ QStringList grouping(const ClassRecord& cls, std::optional<int> assignment) {
 
 TEST(Statistics, EvenCountTakesTheLowerMiddleMarkAndTheDeviationIsAroundTheExactMean) {
     EXPECT_EQ(statistics(oneAssignment({"100", "70", "90", "80"}, 100)),
-              (QStringList{"Description|Points|Percentage",
-                           "Minimum Grade|70|70.00%",
-                           "Maximum Grade|100|100.00%",
-                           "Total Possible|100|100.00%",
-                           "Median|80.00|80.00%",
-                           "Mean|85.00|85.00%",
+              (QStringList{"Description|Points|Percentage", "Minimum Grade|70|70.00%", "Maximum Grade|100|100.00%",
+                           "Total Possible|100|100.00%", "Median|80.00|80.00%", "Mean|85.00|85.00%",
                            // sqrt(500 / 3) = 12.91
                            "Standard Deviation|12.90|12.90%"}));
     // Mean 1.6667 shows as 1.67; the deviation is around 1.6667: sqrt(0.6667 / 2) = 0.577.
@@ -57,8 +53,7 @@ TEST(Statistics, EvenCountTakesTheLowerMiddleMarkAndTheDeviationIsAroundTheExact
     EXPECT_EQ(small.at(5), QStringLiteral("Mean|1.67|41.70%"));
     EXPECT_EQ(small.at(6), QStringLiteral("Standard Deviation|0.58|14.40%"));
     // Around the rounded mean 1230 it would be 6.40.
-    EXPECT_EQ(statistics(oneAssignment({"1234", "1235"}, 2000)).at(6),
-              QStringLiteral("Standard Deviation|0.71|0.04%"));
+    EXPECT_EQ(statistics(oneAssignment({"1234", "1235"}, 2000)).at(6), QStringLiteral("Standard Deviation|0.71|0.04%"));
 }
 
 TEST(Statistics, MinimumAndMaximumAreTheCountedMarksWhateverTheirSize) {
@@ -87,10 +82,9 @@ TEST(Statistics, AClassWithoutStudentsTakesThePossiblePointsFromTheAssignment) {
     // The heading row is the table's last row: its title "50" is no total.
     ClassRecord cls = oneAssignment({}, 20);
     cls.assignments[0].title = "50";
-    EXPECT_EQ(statistics(cls),
-              (QStringList{"Description|Points|Percentage", "Minimum Grade|0|0.00%", "Maximum Grade|0|0.00%",
-                           "Total Possible|20|100.00%", "Median|0.00|0.00%", "Mean|0.00|0.00%",
-                           "Standard Deviation|0.00|0.00%"}));
+    EXPECT_EQ(statistics(cls), (QStringList{"Description|Points|Percentage", "Minimum Grade|0|0.00%",
+                                            "Maximum Grade|0|0.00%", "Total Possible|20|100.00%", "Median|0.00|0.00%",
+                                            "Mean|0.00|0.00%", "Standard Deviation|0.00|0.00%"}));
 }
 
 TEST(Statistics, NoPossiblePointsGivesNoPercentages) {
@@ -111,7 +105,8 @@ TEST(Statistics, FifteenHundredMarksAllCount) {
 }
 
 TEST(Statistics, AssignmentsAreChosenByPosition) {
-    const ClassRecord cls = makeClass({"Ann", "Bo"}, {{"Quiz", "Quiz", 10, {"4", "6"}}, {"Quiz", "Quiz", 20, {"20", "10"}}});
+    const ClassRecord cls =
+        makeClass({"Ann", "Bo"}, {{"Quiz", "Quiz", 10, {"4", "6"}}, {"Quiz", "Quiz", 20, {"20", "10"}}});
     EXPECT_EQ(statistics(cls, 1).at(3), QStringLiteral("Total Possible|20|100.00%"));
     EXPECT_EQ(statistics(cls, 1).at(5), QStringLiteral("Mean|15.00|75.00%"));
 }
@@ -120,8 +115,8 @@ TEST(Grouping, OverallCountsTheGradeColumnsLetters) {
     // Ann A, Bo C, Cy "-" (nothing counts: not an F), Di F.
     const ClassRecord cls = makeClass({"Ann", "Bo", "Cy", "Di"}, {{"Test", "Test", 100, {"95", "75", "-", "10"}}});
     EXPECT_EQ(grouping(cls, std::nullopt),
-              (QStringList{"Grade|Count|Percentage", "A|1|33.33%", "B|0|0.00%", "C|1|33.33%", "D|0|0.00%",
-                           "F|1|33.33%", "||", "Total|3|100.00%"}));
+              (QStringList{"Grade|Count|Percentage", "A|1|33.33%", "B|0|0.00%", "C|1|33.33%", "D|0|0.00%", "F|1|33.33%",
+                           "||", "Total|3|100.00%"}));
 }
 
 TEST(Grouping, AnAssignmentCountsItsCountedMarksInPercentAsShown) {
@@ -141,8 +136,8 @@ TEST(Grouping, LettersFollowTheScaleAndAnUnknownKindIsStandard) {
     EXPECT_EQ(expanded.size(), 15);
     EXPECT_EQ(expanded.at(3), QStringLiteral(" B+|1|100.00%"));
     cls.gradeScale = passFailScale();
-    EXPECT_EQ(grouping(cls, 0), (QStringList{"Grade|Count|Percentage", "Pass|1|100.00%", "Fail|0|0.00%", "||",
-                                             "Total|1|100.00%"}));
+    EXPECT_EQ(grouping(cls, 0),
+              (QStringList{"Grade|Count|Percentage", "Pass|1|100.00%", "Fail|0|0.00%", "||", "Total|1|100.00%"}));
     cls.gradeScale = standardScale();
     cls.gradeScale.scale_type = 7;
     EXPECT_EQ(grouping(cls, 0).at(2), QStringLiteral("B|1|100.00%"));
@@ -155,9 +150,9 @@ TEST(MissingWork, AbsentAndZeroListTheTitlesOfAssignmentsThatCount) {
                                                       {"Say \"hi\", all", "Other", 5, {"-", "3", "5"}}});
     cls.assignments[1].namegrade.pop_back();  // Cy has no entry for the lab
     const Sheet grades = buildGradesTable(cls).sheet;
-    EXPECT_EQ(tableText(missingWorkSheet(grades, MissingKind::Absent)),
-              (QStringList{"Students|Assignments", "Ann|\"Quiz 1\",Lab,\"Say \"\"hi\"\", all\"", "Bo|< None >",
-                           "Cy|Lab"}));
+    EXPECT_EQ(
+        tableText(missingWorkSheet(grades, MissingKind::Absent)),
+        (QStringList{"Students|Assignments", "Ann|\"Quiz 1\",Lab,\"Say \"\"hi\"\", all\"", "Bo|< None >", "Cy|Lab"}));
     EXPECT_EQ(tableText(missingWorkSheet(grades, MissingKind::Zero)),
               (QStringList{"Students|Assignments", "Ann|< None >", "Bo|\"Quiz 1\",Lab", "Cy|< None >"}));
 }

@@ -59,7 +59,8 @@ ClassRecord randomClass(const ClassKind& kind, std::uint32_t seed) {
         AssignmentInfo a;
         a.title = "Work " + std::to_string(k);
         const int type = pick(kAssignmentTypeCount + 1);
-        a.assign_type = type < kAssignmentTypeCount ? std::string(kAssignmentTypes[static_cast<std::size_t>(type)]) : "";
+        a.assign_type =
+            type < kAssignmentTypeCount ? std::string(kAssignmentTypes[static_cast<std::size_t>(type)]) : "";
         const double totals[] = {0, 10, 20, 25, 100};
         a.total = totals[pick(5)];
         for (const StudentInfo& s : cls.students) {
@@ -124,17 +125,16 @@ GradeExplanation explainFirst(const ClassRecord& cls) {
 }
 
 TEST(GradeExplanation, NamesWhyEachAssignmentCountsOrNot) {
-    ClassRecord cls = makeClass({"Ann"}, {AssignmentSpec{"Quiz 1", "Quiz", 10, {"4"}},
-                                         AssignmentSpec{"Quiz 2", "Quiz", 10, {"9"}},
-                                         AssignmentSpec{"Bonus", "Other", 0, {"2"}},
-                                         AssignmentSpec{"Lab 1", "Lab", 20, {"-"}},
-                                         AssignmentSpec{"Essay", "", 10, {"7"}}});
+    ClassRecord cls =
+        makeClass({"Ann"}, {AssignmentSpec{"Quiz 1", "Quiz", 10, {"4"}}, AssignmentSpec{"Quiz 2", "Quiz", 10, {"9"}},
+                            AssignmentSpec{"Bonus", "Other", 0, {"2"}}, AssignmentSpec{"Lab 1", "Lab", 20, {"-"}},
+                            AssignmentSpec{"Essay", "", 10, {"7"}}});
     test::dropByType(cls, {2});
     const GradeExplanation plain = explainFirst(cls);
     QStringList reasons;
     for (const auto& row : plain.assignments) reasons << countsText(plain, row);
-    EXPECT_EQ(reasons, (QStringList{"dropped: lowest Quiz score", "yes", "yes: extra credit", "no: does not count (-)",
-                                    "yes"}));
+    EXPECT_EQ(reasons,
+              (QStringList{"dropped: lowest Quiz score", "yes", "yes: extra credit", "no: does not count (-)", "yes"}));
     EXPECT_EQ(explanationSummary(plain), "18 of 20 points after dropping Quiz 1 (lowest Quiz score) = 90.00%");
 
     cls.weightGrades.enabled = true;
@@ -146,8 +146,8 @@ TEST(GradeExplanation, NamesWhyEachAssignmentCountsOrNot) {
 }
 
 TEST(GradeExplanation, SheetGivesTheBlocksScriptsRead) {
-    ClassRecord cls = makeClass({"Ann"}, {AssignmentSpec{"Test 1", "Test", 50, {"40"}},
-                                         AssignmentSpec{"Quiz 1", "Quiz", 10, {"10"}}});
+    ClassRecord cls = makeClass(
+        {"Ann"}, {AssignmentSpec{"Test 1", "Test", 50, {"40"}}, AssignmentSpec{"Quiz 1", "Quiz", 10, {"10"}}});
     for (int t = 0; t < kAssignmentTypeCount; ++t) cls.weightGrades.setWeight(t, 0);
     cls.weightGrades.setWeight(1, 80);
     cls.weightGrades.setWeight(2, 20);
@@ -197,7 +197,9 @@ TEST(WhatItTakes, IsTheFewestPointsThatReachTheLetterByBruteForce) {
         for (std::uint32_t seed = 1; seed <= 8; ++seed) {
             const ClassRecord cls = randomClass(kind, seed + 100);
             const std::vector<QString> letters = scaleLetterTexts(cls.gradeScale);
-            const auto rank = [&letters](const QString& l) { return std::find(letters.begin(), letters.end(), l) - letters.begin(); };
+            const auto rank = [&letters](const QString& l) {
+                return std::find(letters.begin(), letters.end(), l) - letters.begin();
+            };
             const std::string name = cls.students[seed % cls.students.size()].name;
             const std::size_t k = seed % cls.assignments.size();
             for (const QString& letter : letters) {
@@ -207,7 +209,10 @@ TEST(WhatItTakes, IsTheFewestPointsThatReachTheLetterByBruteForce) {
                 const double x = answer->points;
                 const bool reached = rank(letterWith(cls, name, k, x)) <= rank(letter);
                 switch (answer->outcome) {
-                case WhatItTakes::Outcome::ReachedWithZero: EXPECT_EQ(x, 0); EXPECT_TRUE(reached); break;
+                case WhatItTakes::Outcome::ReachedWithZero:
+                    EXPECT_EQ(x, 0);
+                    EXPECT_TRUE(reached);
+                    break;
                 case WhatItTakes::Outcome::Needs:
                     EXPECT_TRUE(reached);
                     for (double below = x - 0.5; below >= 0; below -= 0.5) {
@@ -222,14 +227,14 @@ TEST(WhatItTakes, IsTheFewestPointsThatReachTheLetterByBruteForce) {
 }
 
 TEST(WhatItTakes, SaysEachOutcomeInOneSentenceAndRefusesALetterTheScaleHasNot) {
-    const ClassRecord cls = makeClass({"Ann"}, {AssignmentSpec{"Test 1", "Test", 100, {"85"}},
-                                               AssignmentSpec{"Final", "Final", 100, {"-"}}});
+    const ClassRecord cls = makeClass(
+        {"Ann"}, {AssignmentSpec{"Test 1", "Test", 100, {"85"}}, AssignmentSpec{"Final", "Final", 100, {"-"}}});
     EXPECT_EQ(whatItTakesSentence(*whatItTakes(cls, "Ann", 1, "a")),
               "Needs 95 of 100 points on \"Final\" for A (average 90.00%).");
     EXPECT_EQ(whatItTakesSentence(*whatItTakes(cls, "Ann", 1, "F")),
               "F is reached with 0 points on \"Final\" (average 42.50%).");
-    const ClassRecord low = makeClass({"Ann"}, {AssignmentSpec{"Test 1", "Test", 100, {"10"}},
-                                               AssignmentSpec{"Final", "Final", 20, {"-"}}});
+    const ClassRecord low = makeClass(
+        {"Ann"}, {AssignmentSpec{"Test 1", "Test", 100, {"10"}}, AssignmentSpec{"Final", "Final", 20, {"-"}}});
     EXPECT_EQ(whatItTakesSentence(*whatItTakes(low, "Ann", 1, "A")),
               "A is out of reach on \"Final\": 20 of 20 points give F (average 25.00%).");
     EXPECT_FALSE(whatItTakes(cls, "Ann", 1, "Q"));

@@ -1,7 +1,7 @@
 // The individual report's two tables, worked out by hand.
 
-#include "core/reports/IndividualReport.h"
 #include "core/grading/GradesTable.h"
+#include "core/reports/IndividualReport.h"
 #include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
@@ -44,9 +44,8 @@ TEST(IndividualReport, OverallRowsAreEachAssignmentAndTheTotalsRowIsTheGradesPag
 }
 
 TEST(IndividualReport, TotalsRowFollowsWeightsAndDroppingWhereTheRowsAboveDoNot) {
-    ClassRecord cls = makeClass({"Ann"}, {{"Quiz 1", "Quiz", 10, {"2"}},
-                                          {"Quiz 2", "Quiz", 10, {"10"}},
-                                          {"Test 1", "Test", 100, {"90"}}});
+    ClassRecord cls = makeClass(
+        {"Ann"}, {{"Quiz 1", "Quiz", 10, {"2"}}, {"Quiz 2", "Quiz", 10, {"10"}}, {"Test 1", "Test", 100, {"90"}}});
     dropByType(cls, {2});  // the 2 on Quiz 1 goes
     cls.weightGrades = {0, 50, 50, 0, 0, 0, true};
     const GradesTable grades = buildGradesTable(cls);
@@ -67,19 +66,18 @@ TEST(IndividualReport, TypeRowsCountOnlyMarksThatCount) {
                                                 {"Odd", "test", 50, {"40"}}});
     EXPECT_EQ(byType(cls, 0), (QStringList{
                                   "Type|Points|Total|Percent|Grade",
-                                  "Final|0|0|0.00%|-",   // no assignments
-                                  "Test|90|100|90.00%|A",
-                                  "Quiz|0|10|0.00%|F",
-                                  "Homework|5|0|-|-",    // extra credit only
+                                  "Final|0|0|0.00%|-",  // no assignments
+                                  "Test|90|100|90.00%|A", "Quiz|0|10|0.00%|F",
+                                  "Homework|5|0|-|-",  // extra credit only
                                   "Lab|0|0|0.00%|-",
-                                  "Other|0|0|0.00%|-",   // no type, or a misspelt one, joins no row
+                                  "Other|0|0|0.00%|-",  // no type, or a misspelt one, joins no row
                               }));
 }
 
 TEST(IndividualReport, MissingEmptyAndUnreadableMarksCountLikeTheMark) {
-    ClassRecord cls = makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"", "5"}},
-                                                {"Quiz 2", "Quiz", 10, {"abc", "5"}},
-                                                {"Quiz 3", "Quiz", 10, {"8", "5"}}});
+    ClassRecord cls = makeClass(
+        {"Ann", "Bo"},
+        {{"Quiz 1", "Quiz", 10, {"", "5"}}, {"Quiz 2", "Quiz", 10, {"abc", "5"}}, {"Quiz 3", "Quiz", 10, {"8", "5"}}});
     cls.assignments[2].namegrade.erase(cls.assignments[2].namegrade.begin());  // Ann has no entry
     EXPECT_EQ(overall(cls, 0).mid(1, 3), (QStringList{"Quiz 1||10|-|-", "Quiz 2|abc|10|-|-", "Quiz 3||10|-|-"}));
     EXPECT_EQ(byType(cls, 0).at(3), QStringLiteral("Quiz|0|0|0.00%|-"));

@@ -57,7 +57,8 @@ TEST(MailAttachment, NamesKeepOnlyLettersDigitsSpacesDashesAndUnderscores) {
     EXPECT_EQ(attachmentFileName(QStringLiteral("a/b")), QStringLiteral("a_b.xls"));
     EXPECT_EQ(attachmentFileName(QStringLiteral("..")), QStringLiteral("__.xls"));
     EXPECT_EQ(attachmentFileName(QString()), QStringLiteral("student.xls"));
-    EXPECT_EQ(attachmentFileName(QString(150, QLatin1Char('x'))), QString(100, QLatin1Char('x')) + QStringLiteral(".xls"));
+    EXPECT_EQ(attachmentFileName(QString(150, QLatin1Char('x'))),
+              QString(100, QLatin1Char('x')) + QStringLiteral(".xls"));
 }
 
 TEST(MailAttachment, EachReportGoesIntoANewPrivateFolderAndOverwritesNothing) {
@@ -97,7 +98,8 @@ TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
     const Sheet empty;
-    const Result<QString> path = writeMailAttachment({{QStringLiteral("Overall"), &empty}}, QStringLiteral("Ann"), blocker);
+    const Result<QString> path =
+        writeMailAttachment({{QStringLiteral("Overall"), &empty}}, QStringLiteral("Ann"), blocker);
     ASSERT_FALSE(path.ok());
     EXPECT_TRUE(path.message().contains(blocker)) << path.message().toStdString();
 

@@ -4,11 +4,11 @@
 
 #include "core/reports/MergedReport.h"
 
-#include "tests/core/grading/GradesFixture.h"
 #include "core/export/SheetFile.h"
 #include "core/files/GradeFile.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,8 +34,8 @@ protected:
         return file;
     }
     MergedReport merge(const ClassRecord& a, const ClassRecord& b) {
-        Result<MergedReport> report = openMergedReport(write(QStringLiteral("a.grs"), a),
-                                                       write(QStringLiteral("b.grs"), b), store_);
+        Result<MergedReport> report =
+            openMergedReport(write(QStringLiteral("a.grs"), a), write(QStringLiteral("b.grs"), b), store_);
         EXPECT_TRUE(report) << (report ? std::string() : report.message().toStdString());
         return report ? std::move(report).value() : MergedReport{};
     }
@@ -100,8 +100,8 @@ TEST_F(MergedReportTest, EntriesGoToTheFirstRowOfTheirNameAndStrayEntriesAreLeft
     // An entry for nobody on the roster (a damaged list) changes nothing.
     a.assignments[0].namegrade.push_back("Zed~10");
     const MergedReport report = merge(a, makeClass({}, {}));
-    EXPECT_EQ(tableText(report.sheet), (QStringList{QStringLiteral("Names|Points|Total|Average|Grade"),
-                                                    QStringLiteral("Ann|14|20|70.00%|C")}));
+    EXPECT_EQ(tableText(report.sheet),
+              (QStringList{QStringLiteral("Names|Points|Total|Average|Grade"), QStringLiteral("Ann|14|20|70.00%|C")}));
 }
 
 TEST_F(MergedReportTest, NoStudentsInEitherFileLeavesTheHeadingRowAlone) {

@@ -19,8 +19,7 @@ TEST(SampleClass, SameSeedSameClassOtherSeedOtherClass) {
     EXPECT_EQ(makeSampleClass(options, standardScale()), makeSampleClass(options, standardScale()));
     SampleOptions other = options;
     other.seed = 8;
-    EXPECT_NE(makeSampleClass(options, standardScale()).students,
-              makeSampleClass(other, standardScale()).students);
+    EXPECT_NE(makeSampleClass(options, standardScale()).students, makeSampleClass(other, standardScale()).students);
 }
 
 TEST(SampleClass, IsAConsistentClassWithEverythingADemoNeeds) {

@@ -9,7 +9,9 @@ using namespace markwell;
 
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 StoredScale standardScale(std::vector<std::pair<const char*, const char*>> bounds) {
     StoredScale scale{q("Biology"), ScaleKind::Standard, defaultRanges(ScaleKind::Standard)};
@@ -66,16 +68,20 @@ TEST(ScaleRanges, TheFirstProblemRowByRowWithItsCell) {
         // Equal bounds pass, within a letter and between letters.
         {{{"90", "100"}, {"80", "90"}, {"70", "80"}, {"60", "70"}, {"60", "60"}}, std::nullopt},
         {{{"  90 ", "100"}, {"80", " 89.9"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, std::nullopt},
-        {{{"95", "90"}, {"80", "89.9"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::LowAboveHigh, 0, 0}},
+        {{{"95", "90"}, {"80", "89.9"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}},
+         RangeProblem{K::LowAboveHigh, 0, 0}},
         {{{"90", "100"}, {"80", "91"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::Overlap, 0, 0}},
         {{{"90", "100"}, {"80", "89.9"}, {"70", " "}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::Blank, 2, 1}},
         {{{"90", "100"}, {"80", "89.9"}, {"70", "79.9"}, {"", "69.9"}, {"0", "59.9"}}, RangeProblem{K::Blank, 3, 0}},
-        {{{"90", "100"}, {"a,b", "89.9"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::NotANumber, 1, 0}},
-        {{{"90", "1-2"}, {"80", "89.9"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::NotANumber, 0, 1}},
+        {{{"90", "100"}, {"a,b", "89.9"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}},
+         RangeProblem{K::NotANumber, 1, 0}},
+        {{{"90", "1-2"}, {"80", "89.9"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}},
+         RangeProblem{K::NotANumber, 0, 1}},
         // Rows are taken in order: the first row's overlap before the fourth row's blank.
         {{{"90", "100"}, {"80", "95"}, {"70", "79.9"}, {"", "69.9"}, {"0", "59.9"}}, RangeProblem{K::Overlap, 0, 0}},
         // A letter's Max % that cannot be compared is reported as itself.
-        {{{"90", "100"}, {"80", "x"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::NotANumber, 1, 1}},
+        {{{"90", "100"}, {"80", "x"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}},
+         RangeProblem{K::NotANumber, 1, 1}},
         {{{"90", "100"}, {"a", "b"}, {"70", "79.9"}, {"60", "69.9"}, {"0", "59.9"}}, RangeProblem{K::NotANumber, 1, 0}},
         // Compared as numbers, not as texts: "100" > "9" although "1" < "9".
         {{{"9", "100"}, {"8", "8.9"}, {"7", "7.9"}, {"6", "6.9"}, {"0", "5.9"}}, std::nullopt},
@@ -142,7 +148,8 @@ TEST(ScaleForClass, PassFailDefaultsGiveTheTypeAndBoundsInRowOrder) {
     const CurrentGradeScale record = gradeScaleOf(expanded).value();
     EXPECT_EQ(record.name, "Caf\xe9");
     EXPECT_EQ(record.scale_type, 0);
-    EXPECT_EQ(record.num_values, "95,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9");
+    EXPECT_EQ(record.num_values,
+              "95,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9");
     // Letters are then looked up from these bounds.
     EXPECT_EQ(getLetterGrade(record, 100, 94.5), q("A-"));
     EXPECT_EQ(getLetterGrade(record, 100, 88), q(" B+"));

@@ -15,7 +15,9 @@ namespace {
 const QString kDefault = QStringLiteral("<Default>");
 const SettingsGroup kDefaultGroup = {QStringLiteral("Scale"), kDefault};
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 StoredScale expandedScale(const QString& name) {
     const char* letters[] = {"A ", "A-", " B+", "B ", "B-", " C+", "C ", "C-", " D+", "D ", "D-", "F "};
@@ -89,9 +91,13 @@ TEST_F(ScaleStoreTest, AnEmptyDefaultIsMadeAgainAndOneWithValuesIsNeverTouched) 
 }
 
 TEST_F(ScaleStoreTest, SavingReplacesAScaleCompletelyAndKeepsSpacesInLetters) {
-    StoredScale standard{q("Biology"), ScaleKind::Standard,
-                         {{q("A"), q("92"), q("100")}, {q("B"), q("85"), q("91.9")}, {q("C"), q("75"), q("84.9")},
-                          {q("D"), q("65"), q("74.9")}, {q("F"), q("0"), q("64.9")}}};
+    StoredScale standard{q("Biology"),
+                         ScaleKind::Standard,
+                         {{q("A"), q("92"), q("100")},
+                          {q("B"), q("85"), q("91.9")},
+                          {q("C"), q("75"), q("84.9")},
+                          {q("D"), q("65"), q("74.9")},
+                          {q("F"), q("0"), q("64.9")}}};
     ASSERT_TRUE(store_.saveScale(standard).ok());
     EXPECT_EQ(store_.readScale(q("Biology")), standard);
 
@@ -120,8 +126,10 @@ TEST_F(ScaleStoreTest, SavingReplacesAScaleCompletelyAndKeepsSpacesInLetters) {
 
 TEST_F(ScaleStoreTest, KindsFollowTheFlags) {
     ASSERT_TRUE(store_.createDefaultScale().ok());
-    ASSERT_TRUE(store_.saveScale({q("Pass or fail"), ScaleKind::PassFail,
-                                       {{q("Pass"), q("70"), q("100")}, {q("Fail"), q("0"), q("69.9")}}})
+    ASSERT_TRUE(store_
+                    .saveScale({q("Pass or fail"),
+                                ScaleKind::PassFail,
+                                {{q("Pass"), q("70"), q("100")}, {q("Fail"), q("0"), q("69.9")}}})
                     .ok());
     EXPECT_EQ(*store_.scaleNamed(q("Pass or fail")), (CurrentGradeScale{"Pass or fail", 2, "70,100,0,69.9"}));
     // The default scale has no "IsPassFail": it counts as not pass/fail.
@@ -141,7 +149,8 @@ TEST_F(ScaleStoreTest, KindsFollowTheFlags) {
 
 TEST_F(ScaleStoreTest, NamesAreCheckedAndMatchedWithoutLetterCase) {
     ASSERT_TRUE(store_.createDefaultScale().ok());
-    for (const QString& bad : {q("Bio/Chem"), q("Bio\\Chem"), q(""), q("  "), q("\u4e2d"), QString(256, QLatin1Char('x'))}) {
+    for (const QString& bad :
+         {q("Bio/Chem"), q("Bio\\Chem"), q(""), q("  "), q("\u4e2d"), QString(256, QLatin1Char('x'))}) {
         StoredScale scale = expandedScale(bad);
         EXPECT_FALSE(store_.saveScale(scale).ok()) << bad.toStdString();
         EXPECT_FALSE(store_.scaleNamed(bad).has_value());
@@ -225,7 +234,8 @@ TEST(SettingsStore, AnyOtherQSettingsOfTheProgramOpensTheStoresFile) {
 
 TEST(SettingsStore, TheUserStoreLivesUnderXdgConfigHome) {
     QSettingsStore user;
-    const QString expected = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("Larkhaven/Grades.ini"));
+    const QString expected =
+        QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("Larkhaven/Grades.ini"));
     EXPECT_EQ(user.fileName(), expected);
     ScaleStore store(user);
     ASSERT_TRUE(store.createDefaultScale().ok());

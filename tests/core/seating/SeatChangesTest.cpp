@@ -47,7 +47,8 @@ protected:
         return [this](const Change& change) -> Result<void> {
             Result<ChangeMade> made = change.applyTo(document);
             if (!made) return fail(made.message());
-            if (made->step && !(!steps.empty() && steps.back()->absorb(*made->step))) steps.push_back(std::move(made->step));
+            if (made->step && !(!steps.empty() && steps.back()->absorb(*made->step)))
+                steps.push_back(std::move(made->step));
             return {};
         };
     }
@@ -114,9 +115,9 @@ TEST_F(SeatChangesTest, OnlyANudgeTakesInTheNextNudgeOfItsSeat) {
     auto other = stepOf(nudgeSeatChange(SeatId::student(1), QRect(201, 20, 80, 30)));
     auto back = stepOf(nudgeSeatChange(SeatId::student(0), QRect(24, 20, 80, 30)));
     ASSERT_TRUE(nudge && drag && afterDrag && other && back);
-    EXPECT_FALSE(nudge->absorb(*drag));      // a drag is a step of its own
-    EXPECT_FALSE(drag->absorb(*afterDrag));  // and takes in no nudge
-    EXPECT_FALSE(afterDrag->absorb(*other)); // another seat
+    EXPECT_FALSE(nudge->absorb(*drag));       // a drag is a step of its own
+    EXPECT_FALSE(drag->absorb(*afterDrag));   // and takes in no nudge
+    EXPECT_FALSE(afterDrag->absorb(*other));  // another seat
     // Not one after the other: the seat was nudged elsewhere in between.
     EXPECT_FALSE(nudge->absorb(*back));
     EXPECT_TRUE(afterDrag->absorb(*back));
@@ -132,11 +133,10 @@ TEST_F(SeatChangesTest, RefusedAndEmptyChangesLeaveTheChartAndNoStep) {
     teacherLook.name = kTeacherSeatName;
     SeatingInfo longFont = seatOf("Dee", 0, 0);
     longFont.font_name.assign(100, 'x');
-    for (const Change& refused : {addSeatChange(teacherLook), addSeatChange(longFont),
-                                  editSeatChange(SeatId::student(0), teacherLook),
-                                  editSeatChange(SeatId::teacher(), seatOf("Dee", 0, 0)),
-                                  deleteSeatChange(SeatId::teacher()), deleteSeatChange(SeatId::student(3)),
-                                  moveSeatChange(SeatId::student(3), QRect(0, 0, 50, 50))}) {
+    for (const Change& refused :
+         {addSeatChange(teacherLook), addSeatChange(longFont), editSeatChange(SeatId::student(0), teacherLook),
+          editSeatChange(SeatId::teacher(), seatOf("Dee", 0, 0)), deleteSeatChange(SeatId::teacher()),
+          deleteSeatChange(SeatId::student(3)), moveSeatChange(SeatId::student(3), QRect(0, 0, 50, 50))}) {
         SCOPED_TRACE(refused.name().toStdString());
         EXPECT_FALSE(refused.applyTo(document).ok());
         EXPECT_EQ(document.classRecord, before.classRecord);

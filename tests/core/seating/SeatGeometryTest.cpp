@@ -13,8 +13,8 @@ const QRect kSeat(50, 60, 100, 40);
 
 struct HandleCase {
     SeatHandle handle;
-    QRect dragged;  // after dragging the handle to (30, 200)
-    QRect squeezed; // after dragging it right across the seat, to (400, 400)
+    QRect dragged;   // after dragging the handle to (30, 200)
+    QRect squeezed;  // after dragging it right across the seat, to (400, 400)
 };
 
 }  // namespace

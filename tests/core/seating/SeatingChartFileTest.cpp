@@ -62,7 +62,7 @@ TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) 
     look.name = "teacher";  // any other case is an ordinary seat
     ASSERT_TRUE(editor.add(look, 800));
 
-    ASSERT_TRUE(editor.move(SeatId::student(0), QPoint(250, 118)));                        // to (200, 100)
+    ASSERT_TRUE(editor.move(SeatId::student(0), QPoint(250, 118)));                            // to (200, 100)
     ASSERT_TRUE(editor.resize(SeatId::student(1), SeatHandle::BottomRight, QPoint(230, 56)));  // 120 x 46
     SeatingInfo recoloured = document.classRecord.Seats[1];
     recoloured.color = 0x0080FF;  // orange: red in the low byte
@@ -71,7 +71,7 @@ TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) 
     recoloured.font_color = 0x0000FF;
     recoloured.font_style = fontstyle::kItalic | fontstyle::kStrikeOut;
     ASSERT_TRUE(editor.editCurrent(recoloured));
-    ASSERT_TRUE(editor.move(SeatId::teacher(), QPoint(40, 215)));  // to (1, 200)
+    ASSERT_TRUE(editor.move(SeatId::teacher(), QPoint(40, 215)));                    // to (1, 200)
     ASSERT_TRUE(editor.resize(SeatId::teacher(), SeatHandle::Top, QPoint(0, 190)));  // 79 x 40
     ASSERT_TRUE(saveDocument(document, path("c.grs")).ok());
 

@@ -25,9 +25,7 @@ SeatingInfo placed(const char* caption, int left, int top) {
 // A document with two student seats, clean; asks are counted.
 class SeatingEditorTest : public testing::Test {
 protected:
-    SeatingEditorTest() {
-        document.classRecord.Seats = {placed("Ann Lee", 20, 20), placed("Bob Stone", 200, 20)};
-    }
+    SeatingEditorTest() { document.classRecord.Seats = {placed("Ann Lee", 20, 20), placed("Bob Stone", 200, 20)}; }
     // The delete question, answered `answer`, counted.
     std::function<bool()> answering(bool answer) {
         return [this, answer] {
@@ -145,8 +143,8 @@ TEST_F(SeatingEditorTest, MovingAndSizingAreChangesAClickIsNot) {
     const Change changes[] = {
         {"move onto another seat", [&] { return editor.move(SeatId::student(0), QPoint(210, 25)); },
          QRect(170, 10, 80, 30), SeatId::student(0)},
-        {"move the teacher", [&] { return editor.move(SeatId::teacher(), QPoint(100, 400)); },
-         QRect(61, 385, 79, 30), SeatId::teacher()},
+        {"move the teacher", [&] { return editor.move(SeatId::teacher(), QPoint(100, 400)); }, QRect(61, 385, 79, 30),
+         SeatId::teacher()},
         {"resize", [&] { return editor.resize(SeatId::student(1), SeatHandle::Left, QPoint(150, 0)); },
          QRect(150, 20, 130, 30), SeatId::student(1)},
         {"nudge", [&] { return editor.nudgeCurrent(-10, 1); }, QRect(140, 21, 130, 30), SeatId::student(1)},
@@ -223,7 +221,8 @@ TEST(SeatCaptions, AddOffersOnlyTheStudentsWithoutASeat) {
         for (const StudentInfo& s : students) out.push_back(s.name);
         return out;
     };
-    EXPECT_EQ(names(studentsWithoutSeat(cls)), (std::vector<std::string>{"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}));
+    EXPECT_EQ(names(studentsWithoutSeat(cls)),
+              (std::vector<std::string>{"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}));
     // One seat for two students of one name seats one of them; a seat for
     // no student (a caption typed in an older file) seats nobody.
     cls.Seats = {placed("Ann Lee", 20, 20), placed("Bob Stone", 200, 20), placed("Dan Roe", 400, 20)};

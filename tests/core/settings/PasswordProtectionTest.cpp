@@ -14,7 +14,9 @@ namespace {
 using Outcome = PasswordProtection::Outcome;
 const SettingsGroup kGroup = {QStringLiteral("PasswordProtection")};
 
-QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 PasswordProtection::Choice protect(const char* oldPassword, const char* newPassword, const char* verify) {
     return {true, q(oldPassword), q(newPassword), q(verify)};
@@ -51,7 +53,7 @@ TEST_F(PasswordTest, TheStoreHoldsAVerifierNeverTheText) {
 }
 
 TEST_F(PasswordTest, TheExactPasswordIsAcceptedAtTheNextStart) {
-    const QString full = q("  twenty-five characters "); // blanks count
+    const QString full = q("  twenty-five characters ");  // blanks count
     ASSERT_EQ(full.size(), PasswordProtection::kMaxLength);
     ASSERT_EQ(passwords_.apply({true, {}, full, full}).outcome, Outcome::Saved);
 

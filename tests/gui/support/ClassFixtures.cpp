@@ -1,10 +1,10 @@
 #include "tests/gui/support/ClassFixtures.h"
 
 #include "core/data/PointEntry.h"
+#include "core/editing/ClassChanges.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
-#include "core/editing/ClassChanges.h"
 #include "gui/document/ClassHistory.h"
 #include "gui/main/TableCommands.h"
 

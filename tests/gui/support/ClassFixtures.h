@@ -1,15 +1,15 @@
 #pragma once
 
 #include "core/data/ClassRecord.h"
-#include "gui/shared/UserDialogs.h"
-#include "gui/help/HelpCenter.h"
-#include "gui/document/ClassHistory.h"
-#include "gui/main/MainWindow.h"
-#include "gui/main/ReportCommands.h"
-#include "gui/main/TableCommands.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/PasswordProtection.h"
 #include "core/settings/QSettingsStore.h"
+#include "gui/document/ClassHistory.h"
+#include "gui/help/HelpCenter.h"
+#include "gui/main/MainWindow.h"
+#include "gui/main/ReportCommands.h"
+#include "gui/main/TableCommands.h"
+#include "gui/shared/UserDialogs.h"
 #include "tests/gui/support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>

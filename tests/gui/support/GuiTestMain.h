@@ -4,8 +4,8 @@
 // settings store and a program data folder in temporary folders, never the
 // user's own; the habits every window of the program has.
 
-#include "gui/shared/WindowHabits.h"
 #include "core/settings/SettingsNames.h"
+#include "gui/shared/WindowHabits.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -13,17 +13,17 @@
 
 #include <cstdlib>
 
-#define MARKWELL_GUI_TEST_MAIN(TestClass)                                                   \
-    int main(int argc, char** argv) {                                                      \
-        QTemporaryDir config;                                                              \
-        QTemporaryDir data;                                                                \
-        if (!config.isValid() || !data.isValid()) return 1;                                \
-        setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);             \
-        setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);                 \
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);                                         \
-        QApplication app(argc, argv);                                                      \
-        markwell::applySettingsNames();                                                    \
-        markwell::installWindowHabits(app);                                                \
-        TestClass test;                                                                    \
-        return QTest::qExec(&test, argc, argv);                                            \
+#define MARKWELL_GUI_TEST_MAIN(TestClass)                                      \
+    int main(int argc, char** argv) {                                          \
+        QTemporaryDir config;                                                  \
+        QTemporaryDir data;                                                    \
+        if (!config.isValid() || !data.isValid()) return 1;                    \
+        setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1); \
+        setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);     \
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);                             \
+        QApplication app(argc, argv);                                          \
+        markwell::applySettingsNames();                                        \
+        markwell::installWindowHabits(app);                                    \
+        TestClass test;                                                        \
+        return QTest::qExec(&test, argc, argv);                                \
     }

@@ -10,7 +10,8 @@
 namespace markwell::testing {
 
 int ScriptedDialogs::count(Kind kind) const {
-    return static_cast<int>(std::count_if(shown.begin(), shown.end(), [kind](const Shown& s) { return s.kind == kind; }));
+    return static_cast<int>(
+        std::count_if(shown.begin(), shown.end(), [kind](const Shown& s) { return s.kind == kind; }));
 }
 
 QStringList ScriptedDialogs::texts(Kind kind) const {

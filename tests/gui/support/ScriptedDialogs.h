@@ -16,7 +16,20 @@ namespace markwell::testing {
 class ScriptedDialogs : public UserDialogs {
 public:
     enum class Kind {
-        Inform, Warn, YesNo, YesNoCancel, Choice, Text, OpenFile, SaveFile, Font, Colour, Printer, Preview, Progress, Url
+        Inform,
+        Warn,
+        YesNo,
+        YesNoCancel,
+        Choice,
+        Text,
+        OpenFile,
+        SaveFile,
+        Font,
+        Colour,
+        Printer,
+        Preview,
+        Progress,
+        Url
     };
     struct Shown {
         Kind kind;
@@ -29,10 +42,10 @@ public:
     // The button pressed in the next questions of askChoice, by its index.
     std::deque<int> choices;
     std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
-    std::deque<QString> openPaths;                  // empty string = cancelled
-    std::deque<std::optional<SaveChoice>> saves;    // nullopt = cancelled
-    std::deque<std::optional<FontChoice>> fonts;    // nullopt = cancelled
-    std::deque<std::optional<QColor>> colours;      // nullopt = cancelled
+    std::deque<QString> openPaths;                   // empty string = cancelled
+    std::deque<std::optional<SaveChoice>> saves;     // nullopt = cancelled
+    std::deque<std::optional<FontChoice>> fonts;     // nullopt = cancelled
+    std::deque<std::optional<QColor>> colours;       // nullopt = cancelled
     // The print dialog: a path prints to that PDF file; nullopt cancels.
     std::deque<std::optional<QString>> printers;
     // Margins (millimetres) the print dialog sets, as a teacher may; none
