@@ -4,9 +4,6 @@
 
 #include "core/data/Records.h"
 #include "core/editing/ClassChanges.h"
-#include "core/files/AttendanceFile.h"
-#include "core/files/GradeFile.h"
-#include "core/files/SeatingFile.h"
 #include "core/grading/GradesTable.h"
 #include "gui/editors/AssignmentListDialog.h"
 #include "gui/editors/EditGradesDialog.h"
@@ -20,6 +17,7 @@
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
+#include "tests/support/DocumentBytes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,12 +39,8 @@ namespace {
 
 // The three files a save would write, one after the other.
 QByteArray filesOf(const Document& document) {
-    const ClassRecord& cls = document.classRecord;
-    const Result<QByteArray> grades = serializeGradeFile(cls);
-    const Result<QByteArray> attendance = serializeAttendanceFile(document.attendance.records());
-    const Result<QByteArray> seats = serializeSeatingFile(SeatingChart{cls.Seats, cls.teacherSeat, false});
-    if (!grades || !attendance || !seats) return QByteArrayLiteral("unserialisable");
-    return *grades + "\n--\n" + *attendance + "\n--\n" + *seats;
+    const std::array<QByteArray, 3> files = test::documentBytes(document);
+    return files[0] + "\n--\n" + files[1] + "\n--\n" + files[2];
 }
 
 QString shownTable(const MainWindow& w) {

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "core/document/Document.h"
-#include "core/editing/Change.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
-
-#include <gtest/gtest.h>
 
 #include <array>
 
@@ -19,23 +16,6 @@ inline std::array<QByteArray, 3> documentBytes(const Document& document) {
     const auto bytes = [](const Result<QByteArray>& made) { return made ? *made : QByteArray("refused"); };
     return {bytes(serializeGradeFile(cls)), bytes(serializeAttendanceFile(document.attendance.records())),
             bytes(serializeSeatingFile(SeatingChart{cls.Seats, cls.teacherSeat, false}))};
-}
-
-// Makes the change, which must leave a step, then checks that its undo gives
-// back the three files as they were before it, byte for byte, and its redo
-// the files as the change left them. The document is left changed.
-inline void expectExactUndoAndRedo(Document& document, const Change& change) {
-    SCOPED_TRACE(change.name().toStdString());
-    const std::array<QByteArray, 3> before = documentBytes(document);
-    Result<ChangeMade> made = change.applyTo(document);
-    ASSERT_TRUE(made.ok()) << made.message().toStdString();
-    ASSERT_TRUE(made->step);
-    const std::array<QByteArray, 3> after = documentBytes(document);
-    ASSERT_NE(after, before);
-    made->step->undo(document);
-    EXPECT_EQ(documentBytes(document), before);
-    made->step->redo(document);
-    EXPECT_EQ(documentBytes(document), after);
 }
 
 }  // namespace markwell::test

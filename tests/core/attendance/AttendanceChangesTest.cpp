@@ -1,7 +1,7 @@
 #include "core/attendance/AttendanceChanges.h"
 
 #include "tests/support/AttendanceRecords.h"
-#include "tests/support/DocumentBytes.h"
+#include "tests/support/ExactUndo.h"
 
 #include <gtest/gtest.h>
 

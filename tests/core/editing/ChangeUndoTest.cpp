@@ -5,13 +5,11 @@
 
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/AttendanceRecords.h"
+#include "tests/support/DocumentBytes.h"
 
 #include "core/data/PointEntry.h"
 #include "core/editing/ClassChanges.h"
 #include "core/editing/RosterChanges.h"
-#include "core/files/AttendanceFile.h"
-#include "core/files/GradeFile.h"
-#include "core/files/SeatingFile.h"
 #include "core/grading/GradesLayout.h"
 #include "core/scales/ScaleChecks.h"
 
@@ -26,17 +24,9 @@ namespace {
 
 // The grade, attendance and seating files of the document, as a save would
 // write them.
-struct SavedFiles {
-    QByteArray grades;
-    QByteArray attendance;
-    QByteArray seating;
-    bool operator==(const SavedFiles&) const = default;
-};
-
+using SavedFiles = std::array<QByteArray, 3>;
 SavedFiles savedFilesOf(const Document& document) {
-    const ClassRecord& cls = document.classRecord;
-    return {serializeGradeFile(cls).value(), serializeAttendanceFile(document.attendance.records()).value(),
-            serializeSeatingFile(SeatingChart{cls.Seats, cls.teacherSeat, false}).value()};
+    return test::documentBytes(document);
 }
 
 // Three students (the last two out of order by name), two assignments, a

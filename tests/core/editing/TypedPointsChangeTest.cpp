@@ -2,10 +2,11 @@
 // the byte, and holding only the point list entries they touch.
 
 #include "core/editing/TypedPoints.h"
-#include "core/files/GradeFile.h"
 #include "core/grading/GradesTable.h"
 #include "core/sample/SampleClass.h"
 #include "core/scales/ScaleStore.h"
+
+#include "tests/support/DocumentBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,7 @@ Document twoAnns() {
 }
 
 QByteArray gradeFileOf(const Document& document) {
-    Result<QByteArray> bytes = serializeGradeFile(document.classRecord);
-    EXPECT_TRUE(bytes.ok());
-    return bytes ? *bytes : QByteArray();
+    return test::documentBytes(document)[0];
 }
 
 }  // namespace

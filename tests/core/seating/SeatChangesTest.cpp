@@ -2,7 +2,7 @@
 
 #include "core/seating/SeatGeometry.h"
 #include "core/seating/SeatingEditor.h"
-#include "tests/support/DocumentBytes.h"
+#include "tests/support/ExactUndo.h"
 
 #include <gtest/gtest.h>
 
