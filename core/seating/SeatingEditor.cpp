@@ -87,10 +87,12 @@ bool SeatingEditor::deleteCurrent(const std::function<bool()>& confirmed) {
 bool SeatingEditor::place(SeatId id, const std::function<Change(const QRect& before)>& change) {
     const SeatingInfo* seat = seatAt(document_.classRecord, id);
     if (!seat) return false;
-    const QRect before = seatRect(*seat);
-    const bool made = make(change(before), id);
+    // A seat read from a file may keep its place in a form the chart writes
+    // anew: a change that leaves the same rectangle still changes the seat.
+    const SeatingInfo before = *seat;
+    const bool made = make(change(seatRect(before)), id);
     if (!made) choose(id);
-    return made && seatRect(*seatAt(document_.classRecord, id)) != before;
+    return made && !(*seatAt(document_.classRecord, id) == before);
 }
 
 bool SeatingEditor::move(SeatId id, const QPoint& centre) {

@@ -209,6 +209,27 @@ TEST(SeatingEditor, ChangesGoThroughTheDoorItIsGivenUnderTheirNames) {
     EXPECT_FALSE(document.modified);  // the door decides
 }
 
+// A seat read from a file beyond the chart's farthest pixel shows clamped:
+// moving it to where it shows writes the clamped place, a change that is told.
+TEST(SeatingEditor, AMoveThatOnlyWritesAFarSeatsPlaceAnewIsAChange) {
+    Document document;
+    SeatingInfo far = newSeatLook();
+    far.name = "Ann";
+    far.left = kFarthestSeatPixel + 1000;
+    document.classRecord.Seats.push_back(far);
+    int steps = 0;
+    SeatingEditor editor(document, [&](const Change& change) -> Result<void> {
+        Result<ChangeMade> made = change.applyTo(document);
+        if (made && made->step) ++steps;
+        return made ? Result<void>() : fail(made.message());
+    });
+    const QRect shown = seatRect(far);
+    EXPECT_TRUE(
+        editor.move(SeatId::student(0), QPoint(shown.left() + shown.width() / 2, shown.top() + shown.height() / 2)));
+    EXPECT_EQ(steps, 1);
+    EXPECT_EQ(document.classRecord.Seats[0].left, shown.left());
+}
+
 TEST(SeatCaptions, AddOffersOnlyTheStudentsWithoutASeat) {
     ClassRecord cls;
     for (const char* name : {"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}) {
