@@ -239,6 +239,7 @@ TEST(SeatCaptions, AddOffersOnlyTheStudentsWithoutASeat) {
     }
     const auto names = [](const std::vector<StudentInfo>& students) {
         std::vector<std::string> out;
+        out.reserve(students.size());
         for (const StudentInfo& s : students) out.push_back(s.name);
         return out;
     };
