@@ -22,23 +22,24 @@ QString translated(const char* text) {
     return QCoreApplication::translate("MarkwellCli", text);
 }
 
-constexpr OptionSpec kClassOutput{
+constexpr OptionDeclaration kClassOutput{
     "o,output", "OUT.grs",
     QT_TRANSLATE_NOOP("MarkwellCli", "Save the class under this name, with its .ATD and .SEA files.")};
-constexpr OptionSpec kFileOutput{"o,output", "OUT", QT_TRANSLATE_NOOP("MarkwellCli", "Write the output to this file.")};
-constexpr OptionSpec kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Show this help.")};
+constexpr OptionDeclaration kFileOutput{"o,output", "OUT",
+                                        QT_TRANSLATE_NOOP("MarkwellCli", "Write the output to this file.")};
+constexpr OptionDeclaration kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Show this help.")};
 
-QStringList namesOf(const OptionSpec& spec) {
-    return QString::fromLatin1(spec.names).split(QLatin1Char(','));
+QStringList namesOf(const OptionDeclaration& option) {
+    return QString::fromLatin1(option.names).split(QLatin1Char(','));
 }
 
 // The name the command reads an option's value by: its long name.
-QString keyOf(const OptionSpec& spec) {
-    return namesOf(spec).constLast();
+QString keyOf(const OptionDeclaration& option) {
+    return namesOf(option).constLast();
 }
 
-std::vector<OptionSpec> optionsOf(const Command& command) {
-    std::vector<OptionSpec> options(command.options.begin(), command.options.end());
+std::vector<OptionDeclaration> optionsOf(const Command& command) {
+    std::vector<OptionDeclaration> options(command.options.begin(), command.options.end());
     if (command.output != OutputPlace::None) options.push_back(command.writesClass ? kClassOutput : kFileOutput);
     options.push_back(kHelp);
     return options;
@@ -74,11 +75,11 @@ int usageError(const Command& command, const QString& message, const Console& co
 }
 
 // How many times each option was given, by its key.
-QHash<QString, int> timesGiven(const QCommandLineParser& parser, const std::vector<OptionSpec>& options) {
+QHash<QString, int> timesGiven(const QCommandLineParser& parser, const std::vector<OptionDeclaration>& options) {
     QHash<QString, int> times;
     for (const QString& given : parser.optionNames()) {
-        for (const OptionSpec& spec : options) {
-            if (namesOf(spec).contains(given)) ++times[keyOf(spec)];
+        for (const OptionDeclaration& option : options) {
+            if (namesOf(option).contains(given)) ++times[keyOf(option)];
         }
     }
     return times;
@@ -87,12 +88,12 @@ QHash<QString, int> timesGiven(const QCommandLineParser& parser, const std::vect
 // The first option given more than once, said as a usage problem; nothing
 // when each is given once.
 std::optional<QString> repeatedOption(const QString& name, const QCommandLineParser& parser,
-                                      const std::vector<OptionSpec>& options) {
+                                      const std::vector<OptionDeclaration>& options) {
     const QHash<QString, int> times = timesGiven(parser, options);
-    for (const OptionSpec& spec : options) {
-        if (times.value(keyOf(spec)) < 2) continue;
-        if (keyOf(spec) == QLatin1String("output")) return secondOutputProblem(name);
-        return CommandRunner::tr("%1: --%2 given twice").arg(name, keyOf(spec));
+    for (const OptionDeclaration& option : options) {
+        if (times.value(keyOf(option)) < 2) continue;
+        if (keyOf(option) == QLatin1String("output")) return secondOutputProblem(name);
+        return CommandRunner::tr("%1: --%2 given twice").arg(name, keyOf(option));
     }
     return std::nullopt;
 }
@@ -141,12 +142,12 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
 
 int runCommand(const Command& command, const QStringList& args, const Console& console) {
     const QString name = QString::fromUtf8(command.name);
-    const std::vector<OptionSpec> options = optionsOf(command);
+    const std::vector<OptionDeclaration> options = optionsOf(command);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionSpec& spec : options) {
-        parser.addOption(QCommandLineOption(namesOf(spec), translated(spec.description),
-                                            spec.valueName ? QString::fromUtf8(spec.valueName) : QString()));
+    for (const OptionDeclaration& option : options) {
+        parser.addOption(QCommandLineOption(namesOf(option), translated(option.description),
+                                            option.valueName ? QString::fromUtf8(option.valueName) : QString()));
     }
     if (!parser.parse(QStringList{name} + hiddenNumbers(args))) {
         return usageError(command, QStringLiteral("%1: %2").arg(name, parser.errorText()), console);
@@ -161,8 +162,8 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
     CommandArguments parsed{name, {}, {}, {}};
     for (const QString& arg : parser.positionalArguments()) parsed.positional << restored(arg);
     if (const auto problem = takeOutput(command, parser, parsed)) return usageError(command, *problem, console);
-    for (const OptionSpec& spec : command.options) {
-        if (parser.isSet(keyOf(spec))) parsed.options.insert(keyOf(spec), restored(parser.value(keyOf(spec))));
+    for (const OptionDeclaration& option : command.options) {
+        if (parser.isSet(keyOf(option))) parsed.options.insert(keyOf(option), restored(parser.value(keyOf(option))));
     }
     return command.run(parsed, console);
 }
@@ -173,13 +174,13 @@ QString commandHelp(const Command& command) {
     QString text =
         CommandRunner::tr("Usage: markwell-cli %1\n%2\n\nOptions:\n").arg(QString::fromUtf8(command.usage), summary);
     QStringList left;
-    const std::vector<OptionSpec> options = optionsOf(command);
+    const std::vector<OptionDeclaration> options = optionsOf(command);
     qsizetype width = 0;
-    for (const OptionSpec& spec : options) {
+    for (const OptionDeclaration& option : options) {
         QStringList names;
-        for (const QString& n : namesOf(spec)) names << QStringLiteral("--").left(n.size() == 1 ? 1 : 2) + n;
+        for (const QString& n : namesOf(option)) names << QStringLiteral("--").left(n.size() == 1 ? 1 : 2) + n;
         QString column = QStringLiteral("  ") + names.join(QStringLiteral(", "));
-        if (spec.valueName) column += QLatin1Char(' ') + QString::fromUtf8(spec.valueName);
+        if (option.valueName) column += QLatin1Char(' ') + QString::fromUtf8(option.valueName);
         width = std::max(width, column.size());
         left << column;
     }

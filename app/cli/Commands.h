@@ -13,7 +13,7 @@ using CommandFunction = int (*)(const CommandArguments& args, const Console& con
 
 // An option as a command declares it: its names ("o,output": one letter for
 // a short name), the name of its value (none for a switch) and what it does.
-struct OptionSpec {
+struct OptionDeclaration {
     const char* names;
     const char* valueName;
     const char* description;
@@ -35,7 +35,7 @@ struct Command {
     const char* usage;
     const char* summary;
     CommandFunction run;
-    std::span<const OptionSpec> options = {};
+    std::span<const OptionDeclaration> options = {};
     // Argument names; one in brackets may be left out ("[NAME]").
     std::span<const char* const> arguments = {};
     OutputPlace output = OutputPlace::None;

@@ -27,7 +27,7 @@ constexpr const char* kGradeFile[] = {"FILE.grs"};
 constexpr const char* kGradeFileAndName[] = {"FILE.grs", "NAME"};
 constexpr const char* kConvertArguments[] = {"IN.grs", "OUT.grs"};
 constexpr const char* kNewClassArguments[] = {"OUT.grs"};
-constexpr OptionSpec kSampleOptions[] = {
+constexpr OptionDeclaration kSampleOptions[] = {
     {"students", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Number of students.")},
     {"assignments", "M", QT_TRANSLATE_NOOP("MarkwellCli", "Number of assignments.")},
     {"seed", "S", QT_TRANSLATE_NOOP("MarkwellCli", "Seed of the made-up names and marks.")},
@@ -36,65 +36,65 @@ constexpr OptionSpec kSampleOptions[] = {
     {"drop", "RULE", QT_TRANSLATE_NOOP("MarkwellCli", "Dropping rule: none, overall or type.")},
     {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
 };
-constexpr OptionSpec kShowOptions[] = {
+constexpr OptionDeclaration kShowOptions[] = {
     {"dropped", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the dropped scores: row, column and text.")},
 };
 constexpr const char* kSortArguments[] = {"FILE.grs", "COLUMN"};
-constexpr OptionSpec kSortOptions[] = {
+constexpr OptionDeclaration kSortOptions[] = {
     {"descending", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Highest first.")},
 };
 constexpr const char* kExportArguments[] = {"FILE.grs", "OUT"};
-constexpr OptionSpec kExportOptions[] = {
+constexpr OptionDeclaration kExportOptions[] = {
     {"ids", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Student IDs in place of names (.pdf).")},
     {"seating", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The seating chart's printout (.pdf).")},
 };
-constexpr OptionSpec kNewOptions[] = {
+constexpr OptionDeclaration kNewOptions[] = {
     {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The grade scale, by its name.")},
     {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
 };
 constexpr const char* kImportArguments[] = {"FILE.grs", "IN.csv"};
-constexpr OptionSpec kAddAssignmentOptions[] = {
+constexpr OptionDeclaration kAddAssignmentOptions[] = {
     {"title", "T", QT_TRANSLATE_NOOP("MarkwellCli", "The title.")},
     {"type", "TYPE", QT_TRANSLATE_NOOP("MarkwellCli", "Final, Test, Quiz, Homework, Lab or Other.")},
     {"total", "N", QT_TRANSLATE_NOOP("MarkwellCli", "The possible points.")},
     {"description", "D", QT_TRANSLATE_NOOP("MarkwellCli", "The description.")},
 };
-constexpr OptionSpec kAssignmentOptions[] = {
+constexpr OptionDeclaration kAssignmentOptions[] = {
     {"assignment", "TITLE",
      QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
     {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
 };
-constexpr OptionSpec kWhatIfOptions[] = {
+constexpr OptionDeclaration kWhatIfOptions[] = {
     {"assignment", "TITLE",
      QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
     {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
     {"grade", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "The letter wanted (or a better one).")},
 };
 constexpr const char* kSetTotalArguments[] = {"FILE.grs", "N"};
-constexpr OptionSpec kAttendanceOptions[] = {
+constexpr OptionDeclaration kAttendanceOptions[] = {
     {"year", "Y", QT_TRANSLATE_NOOP("MarkwellCli", "The year counted.")},
     {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The student's name.")},
 };
 constexpr const char* kMergeArguments[] = {"A.grs", "B.grs"};
-constexpr OptionSpec kMergeOptions[] = {
+constexpr OptionDeclaration kMergeOptions[] = {
     {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Grade with this stored scale.")},
     {"ids", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Student IDs in place of names.")},
 };
 constexpr const char* kWeightsArguments[] = {"FILE.grs", "FINAL", "TEST", "QUIZ", "HOMEWORK", "LAB", "OTHER"};
-constexpr OptionSpec kWeightsOptions[] = {
+constexpr OptionDeclaration kWeightsOptions[] = {
     {"use", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Turn weighted averages on.")},
     {"no-use", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Turn weighted averages off.")},
 };
 constexpr const char* kDropArguments[] = {"FILE.grs", "RULE"};
-constexpr OptionSpec kDropOptions[] = {
+constexpr OptionDeclaration kDropOptions[] = {
     {"types", "LIST", QT_TRANSLATE_NOOP("MarkwellCli", "The types whose lowest score is dropped (by-type).")},
 };
 constexpr const char* kScaleArguments[] = {"ACTION", "[NAME]", "[KIND]", "[BOUNDS]"};
 constexpr const char* kPasswordArguments[] = {"ACTION"};
-constexpr OptionSpec kStudentOptions[] = {
+constexpr OptionDeclaration kStudentOptions[] = {
     {"type", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The table by assignment type.")},
 };
-constexpr OptionSpec kStatsOptions[] = {
+constexpr OptionDeclaration kStatsOptions[] = {
     {"assignment", "TITLE",
      QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
     {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
@@ -102,7 +102,7 @@ constexpr OptionSpec kStatsOptions[] = {
     {"overall", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Of the overall grades (--grouping).")},
     {"missing", "KIND", QT_TRANSLATE_NOOP("MarkwellCli", "Each student's missing work: absent or zero.")},
 };
-constexpr OptionSpec kGraphOptions[] = {
+constexpr OptionDeclaration kGraphOptions[] = {
     {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "A student's scores.")},
     {"assignment", "TITLE",
      QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
@@ -110,7 +110,7 @@ constexpr OptionSpec kGraphOptions[] = {
     {"overall", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The class's overall grades.")},
     {"percent", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Percentages in place of points.")},
 };
-constexpr OptionSpec kVersionsOptions[] = {
+constexpr OptionDeclaration kVersionsOptions[] = {
     {"restore", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Write version N (with -o).")},
 };
 
