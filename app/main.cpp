@@ -9,6 +9,7 @@
 #include "gui/options/PasswordDialog.h"
 #include "gui/shared/Icons.h"
 #include "gui/shared/QtUserDialogs.h"
+#include "gui/shared/Translations.h"
 #include "gui/shared/WindowHabits.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ bool asksOnlyForInformation(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (asksOnlyForInformation(argc, argv)) {
         QCoreApplication info(argc, argv);
+        markwell::installTranslations(info, QLocale());
         QCoreApplication::setApplicationVersion(QStringLiteral(MARKWELL_VERSION));
         QCommandLineParser parser;
         describeArguments(parser);
@@ -52,6 +54,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    // The user's language for every text of the windows; files and their
+    // stored texts stay as they are in every language.
+    markwell::installTranslations(app, QLocale());
     markwell::applySettingsNames();
     // No display name: the desktop would add it to every dialog's title.
     // The main window names the program in its own title.

@@ -9,15 +9,17 @@ set -euo pipefail
 # (with libqt6printsupport6), the SVG icon engine and image plugin that draw
 # the tool bar (libqt6svg6: without it the tool bar is empty), the graph
 # (libqt6charts6), the spreadsheet writers, and xdg-email (xdg-utils), which
-# hands a student's report to the user's mail program.
+# hands a student's report to the user's mail program, and Qt's own Spanish
+# and French texts for the standard buttons and dialogs.
 markwell_runtime_packages=(
   libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6
   qt6-qpa-plugins libqt6svg6 libqt6charts6
-  libgsf-1-114 libxlsxwriter4 xdg-utils
+  libgsf-1-114 libxlsxwriter4 xdg-utils qt6-translations-l10n
 )
 markwell_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev
+  qt6-l10n-tools  # lrelease compiles the translations into the program
   libgsf-1-dev libxlsxwriter-dev libsodium-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   "${markwell_runtime_packages[@]}"

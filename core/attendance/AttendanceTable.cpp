@@ -3,6 +3,7 @@
 #include "core/common/Cp1252.h"
 #include "core/sheet/HeadingRow.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <array>
@@ -50,14 +51,14 @@ Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int
     sheet.setMaxRow(static_cast<int>(names.size()) + 1);
     const AttendanceLayout layout = AttendanceLayout::of(sheet);
 
-    sheet.setText(1, 1, QStringLiteral("Names"));
+    sheet.setText(1, 1, QCoreApplication::translate("AttendanceTable", "Names"));
     for (int day = 1; day <= days; ++day) {
         sheet.setText(1, layout.dayCol(day), QStringLiteral("%1/%2").arg(month).arg(day));
     }
     sheet.setText(1, layout.tardyCol(), QStringLiteral("T"));
     sheet.setText(1, layout.unexcusedCol(), QStringLiteral("U"));
     sheet.setText(1, layout.excusedCol(), QStringLiteral("E"));
-    sheet.setText(1, layout.totalCol(), QStringLiteral("Total"));
+    sheet.setText(1, layout.totalCol(), QCoreApplication::translate("AttendanceTable", "Total"));
 
     for (std::size_t i = 0; i < names.size(); ++i)
         sheet.setText(static_cast<int>(i) + 2, 1, cp1252::toUnicode(names[i]));

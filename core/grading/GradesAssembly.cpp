@@ -4,6 +4,8 @@
 #include "core/common/NumberText.h"
 #include "core/data/PointEntry.h"
 
+#include <QCoreApplication>
+
 #include <string_view>
 #include <unordered_set>
 
@@ -19,10 +21,12 @@ void insertStudentsInGrid(const std::vector<StudentInfo>& students, Sheet& sheet
     }
     // The headings stay in view above a class taller than the window, and
     // head even a class without students, which is its heading row alone.
-    sheet.setText(GradesLayout::kHeadingRow, GradesLayout::kNameCol, QStringLiteral("Names"));
+    sheet.setText(GradesLayout::kHeadingRow, GradesLayout::kNameCol,
+                  QCoreApplication::translate("GradesTable", "Names"));
     sheet.setFixedRows(1);
     if (students.empty()) return;
-    sheet.setText(row + 1, GradesLayout::kNameCol, QStringLiteral("Total"));  // row stays the separator
+    sheet.setText(row + 1, GradesLayout::kNameCol,
+                  QCoreApplication::translate("GradesTable", "Total"));  // row stays the separator
     sheet.setMaxRow(row + 1);
 }
 
@@ -33,9 +37,9 @@ void insertAssignmentsInGrid(const std::vector<AssignmentInfo>& assignments, She
         sheet.setText(GradesLayout::kHeadingRow, col++, cp1252::toUnicode(a.title));
     }
     sheet.setFixedCols(1);
-    sheet.setText(GradesLayout::kHeadingRow, col++, QStringLiteral("Total"));
-    sheet.setText(GradesLayout::kHeadingRow, col++, QStringLiteral("Average"));
-    sheet.setText(GradesLayout::kHeadingRow, col, QStringLiteral("Grade"));
+    sheet.setText(GradesLayout::kHeadingRow, col++, QCoreApplication::translate("GradesTable", "Total"));
+    sheet.setText(GradesLayout::kHeadingRow, col++, QCoreApplication::translate("GradesTable", "Average"));
+    sheet.setText(GradesLayout::kHeadingRow, col, QCoreApplication::translate("GradesTable", "Grade"));
     sheet.setMaxCol(col);
 }
 

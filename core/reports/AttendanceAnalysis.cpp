@@ -3,6 +3,7 @@
 #include "core/common/Cp1252.h"
 #include "core/reports/ReportStyle.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -42,8 +43,11 @@ Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_
     Sheet sheet;
     sheet.setMaxCol(5);
     sheet.setMaxRow(13);
-    const QStringList headings = {QStringLiteral("Month"), QStringLiteral("Tardy"), QStringLiteral("Unexcused"),
-                                  QStringLiteral("Excused"), QStringLiteral("Total")};
+    const QStringList headings = {QCoreApplication::translate("AttendanceAnalysis", "Month"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Tardy"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Unexcused"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Excused"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Total")};
     for (int col = 1; col <= 5; ++col) sheet.setText(1, col, headings[col - 1]);
 
     const YearCounts counts = countAttendanceYear(book, year, studentName);

@@ -21,7 +21,6 @@ namespace {
 struct GradeExplanationText {
     Q_DECLARE_TR_FUNCTIONS(GradeExplanation)
 };
-using Text = GradeExplanationText;
 using Counts = GradeExplanation::Counts;
 
 bool isDropped(const std::vector<DroppedCell>& dropped, int row, int col) {
@@ -88,7 +87,7 @@ void setRow(Sheet& sheet, int row, const QStringList& cells) {
 }  // namespace
 
 QString GradeExplanation::unroundedAverage() const {
-    if (!hasPossiblePoints()) return Text::tr("no possible points");
+    if (!hasPossiblePoints()) return GradeExplanationText::tr("no possible points");
     return QString::number(earned / possible * 100, 'f', 6);
 }
 
@@ -136,13 +135,14 @@ std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet
 QString countsText(const GradeExplanation& explanation, const GradeExplanation::AssignmentRow& row) {
     (void)explanation;
     switch (row.counts) {
-    case Counts::Yes: return Text::tr("yes");
-    case Counts::ExtraCredit: return Text::tr("yes: extra credit");
-    case Counts::DroppedOverall: return Text::tr("dropped: lowest score overall");
-    case Counts::DroppedOfType: return Text::tr("dropped: lowest %1 score").arg(assignmentTypeName(row.type));
-    case Counts::NotCounted: return Text::tr("no: does not count (-)");
-    case Counts::NoPossiblePoints: return Text::tr("no: no possible points");
-    case Counts::NoKnownType: return Text::tr("no: no known type");
+    case Counts::Yes: return GradeExplanationText::tr("yes");
+    case Counts::ExtraCredit: return GradeExplanationText::tr("yes: extra credit");
+    case Counts::DroppedOverall: return GradeExplanationText::tr("dropped: lowest score overall");
+    case Counts::DroppedOfType:
+        return GradeExplanationText::tr("dropped: lowest %1 score").arg(assignmentTypeName(row.type));
+    case Counts::NotCounted: return GradeExplanationText::tr("no: does not count (-)");
+    case Counts::NoPossiblePoints: return GradeExplanationText::tr("no: no possible points");
+    case Counts::NoKnownType: return GradeExplanationText::tr("no: no known type");
     }
     return {};
 }
@@ -154,17 +154,21 @@ Sheet explanationSheet(const GradeExplanation& e) {
     sheet.setMaxRow(lastRow);
     sheet.setMaxCol(e.weighted ? 7 : 5);
     int row = 1;
-    setRow(sheet, row++,
-           {Text::tr("Assignment"), Text::tr("Type"), Text::tr("Points"), Text::tr("Possible"), Text::tr("Counts")});
+    setRow(
+        sheet, row++,
+        {GradeExplanationText::tr("Assignment"), GradeExplanationText::tr("Type"), GradeExplanationText::tr("Points"),
+         GradeExplanationText::tr("Possible"), GradeExplanationText::tr("Counts")});
     for (const GradeExplanation::AssignmentRow& a : e.assignments) {
         setRow(sheet, row++,
                {a.title, a.type >= 0 ? assignmentTypeName(a.type) : QString(), a.points, a.possible, countsText(e, a)});
     }
     ++row;
     if (e.weighted) {
-        setRow(sheet, row++,
-               {Text::tr("Type"), Text::tr("Earned"), Text::tr("Possible"), Text::tr("Weight"), Text::tr("Factor"),
-                Text::tr("Counted earned"), Text::tr("Counted possible")});
+        setRow(
+            sheet, row++,
+            {GradeExplanationText::tr("Type"), GradeExplanationText::tr("Earned"), GradeExplanationText::tr("Possible"),
+             GradeExplanationText::tr("Weight"), GradeExplanationText::tr("Factor"),
+             GradeExplanationText::tr("Counted earned"), GradeExplanationText::tr("Counted possible")});
         for (const GradeExplanation::TypeRow& t : e.types) {
             setRow(sheet, row++,
                    {assignmentTypeName(t.type), number(t.earned), number(t.possible), QString::number(t.weight),
@@ -172,13 +176,14 @@ Sheet explanationSheet(const GradeExplanation& e) {
         }
         ++row;
     }
-    setRow(sheet, row++, {Text::tr("Earned"), number(e.earned)});
-    setRow(sheet, row++, {Text::tr("Possible"), number(e.possible)});
-    setRow(sheet, row++, {Text::tr("Average"), e.unroundedAverage(), e.shownAverage});
-    const QString range = e.letterBounds
-                              ? Text::tr("%1: %2 to %3").arg(e.letter, e.letterBounds->first, e.letterBounds->second)
-                              : Text::tr("no possible points");
-    setRow(sheet, row, {Text::tr("Grade"), e.letter, range});
+    setRow(sheet, row++, {GradeExplanationText::tr("Earned"), number(e.earned)});
+    setRow(sheet, row++, {GradeExplanationText::tr("Possible"), number(e.possible)});
+    setRow(sheet, row++, {GradeExplanationText::tr("Average"), e.unroundedAverage(), e.shownAverage});
+    const QString range =
+        e.letterBounds
+            ? GradeExplanationText::tr("%1: %2 to %3").arg(e.letter, e.letterBounds->first, e.letterBounds->second)
+            : GradeExplanationText::tr("no possible points");
+    setRow(sheet, row, {GradeExplanationText::tr("Grade"), e.letter, range});
     applyReportStyle(sheet);
     return sheet;
 }
@@ -188,14 +193,16 @@ QString explanationSummary(const GradeExplanation& e) {
     for (const GradeExplanation::AssignmentRow& a : e.assignments) {
         if (a.counts == Counts::DroppedOverall || a.counts == Counts::DroppedOfType) {
             const QString why = a.counts == Counts::DroppedOverall
-                                    ? Text::tr("lowest score overall")
-                                    : Text::tr("lowest %1 score").arg(assignmentTypeName(a.type));
-            droppedTitles << Text::tr("%1 (%2)").arg(a.title, why);
+                                    ? GradeExplanationText::tr("lowest score overall")
+                                    : GradeExplanationText::tr("lowest %1 score").arg(assignmentTypeName(a.type));
+            droppedTitles << GradeExplanationText::tr("%1 (%2)").arg(a.title, why);
         }
     }
-    QString text = e.weighted ? Text::tr("%1 of %2 weighted points").arg(number(e.earned), number(e.possible))
-                              : Text::tr("%1 of %2 points").arg(number(e.earned), number(e.possible));
-    if (!droppedTitles.isEmpty()) text += Text::tr(" after dropping %1").arg(droppedTitles.join(QStringLiteral(", ")));
+    QString text = e.weighted
+                       ? GradeExplanationText::tr("%1 of %2 weighted points").arg(number(e.earned), number(e.possible))
+                       : GradeExplanationText::tr("%1 of %2 points").arg(number(e.earned), number(e.possible));
+    if (!droppedTitles.isEmpty())
+        text += GradeExplanationText::tr(" after dropping %1").arg(droppedTitles.join(QStringLiteral(", ")));
     return text + QStringLiteral(" = ") + e.shownAverage;
 }
 

@@ -18,7 +18,6 @@ namespace {
 struct WhatItTakesText {
     Q_DECLARE_TR_FUNCTIONS(WhatItTakes)
 };
-using Text = WhatItTakesText;
 
 // A student's grade depends on their own entries, the assignments' totals
 // and the rules alone: the class with that student only grades the same and
@@ -85,7 +84,7 @@ Result<WhatItTakes> whatItTakes(const ClassRecord& cls, const std::string& name,
         return l.trimmed().compare(letter.trimmed(), Qt::CaseInsensitive) == 0;
     });
     if (wanted == letters.end()) {
-        return fail(Text::tr("\"%1\" is not a letter of the grade scale").arg(letter.trimmed()));
+        return fail(WhatItTakesText::tr("\"%1\" is not a letter of the grade scale").arg(letter.trimmed()));
     }
     const auto rank = [&letters](const QString& l) {
         return static_cast<std::size_t>(std::find(letters.begin(), letters.end(), l) - letters.begin());
@@ -115,12 +114,13 @@ Result<WhatItTakes> whatItTakes(const ClassRecord& cls, const std::string& name,
 QString whatItTakesSentence(const WhatItTakes& a) {
     switch (a.outcome) {
     case WhatItTakes::Outcome::Needs:
-        return Text::tr("Needs %1 of %2 points on \"%3\" for %4 (average %5).")
+        return WhatItTakesText::tr("Needs %1 of %2 points on \"%3\" for %4 (average %5).")
             .arg(generalQText(a.points), generalQText(a.possible), a.title, a.letter, a.average);
     case WhatItTakes::Outcome::ReachedWithZero:
-        return Text::tr("%1 is reached with 0 points on \"%2\" (average %3).").arg(a.letter, a.title, a.average);
+        return WhatItTakesText::tr("%1 is reached with 0 points on \"%2\" (average %3).")
+            .arg(a.letter, a.title, a.average);
     case WhatItTakes::Outcome::OutOfReach:
-        return Text::tr("%1 is out of reach on \"%2\": %3 of %3 points give %4 (average %5).")
+        return WhatItTakesText::tr("%1 is out of reach on \"%2\": %3 of %3 points give %4 (average %5).")
             .arg(a.letter, a.title, generalQText(a.possible), a.reachedLetter, a.average);
     }
     return {};

@@ -1,6 +1,7 @@
 #include "gui/help/HelpWindow.h"
 
 #include "gui/shared/Icons.h"
+#include "gui/shared/Translations.h"
 
 #include <QAction>
 #include <QFile>
@@ -28,7 +29,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     setWindowIcon(applicationIcon());
     setObjectName(QStringLiteral("helpWindow"));
 
-    browser_->setSearchPaths({QStringLiteral(":/help")});
+    // Pages in the user's language first; a page not translated yet, and the
+    // style sheet, come from the English ones.
+    QStringList searchPaths{QStringLiteral(":/help")};
+    if (const QString language = helpLanguage(); !language.isEmpty()) {
+        searchPaths.prepend(QStringLiteral(":/help/") + language);
+    }
+    browser_->setSearchPaths(searchPaths);
     browser_->document()->setDefaultStyleSheet(helpStyleSheet());
     browser_->setOpenExternalLinks(true);
     browser_->setOpenLinks(true);

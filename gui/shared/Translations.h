@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class QCoreApplication;
+
+namespace markwell {
+
+// Installs the program's catalogue for the locale (Spanish, French; English
+// needs none) and Qt's own, so standard buttons and dialogs speak the same
+// language. The translators live as long as the application. Returns the
+// language installed ("es", "fr"), or an empty text for English.
+QString installTranslations(QCoreApplication& app, const QLocale& locale);
+
+// The language whose help pages to show first ("es", "fr"), or an empty text
+// when the pages are read in English: the language of the catalogue installed.
+QString helpLanguage();
+
+}  // namespace markwell

@@ -1,0 +1,3442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
+<context>
+    <name>AssignmentChoosing</name>
+    <message>
+        <source>there is no assignment %1 (the class has %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no assignment is called &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AssignmentEditing</name>
+    <message>
+        <source>Invalid assignment title!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid assignment type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the assignment to change first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AssignmentListPrintout</name>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; None &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignment Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Unable to create %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to create %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceAnalysis</name>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tardy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexcused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceChanges</name>
+    <message>
+        <source>There is no month %1 to mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2 is not a day to mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Attendance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceFile</name>
+    <message>
+        <source>The attendance cannot be saved: the name of record %1 %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attendance cannot be saved: record %1 holds month %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>record %1 holds month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of record %1 does not end within its %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is shorter than one record of %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged or is not an attendance file: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceTable</name>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BarGraph</name>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassChanges</name>
+    <message>
+        <source>Sort by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no students to sort.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weighted Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop Lowest Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassLocks</name>
+    <message>
+        <source>Unable to lock %1: the lock file cannot be made in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassStatistics</name>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard Deviation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; None &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Cp1252</name>
+    <message>
+        <source>The character “%1” cannot be stored in a class file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>unknown column &quot;%1&quot; (the columns are %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is named twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header has no column &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the row has %1 fields; the header has %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a header naming the columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>Unable to create the folder %1 for Markwell&apos;s own copies of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiscardQuestion</name>
+    <message>
+        <source>Discard what you typed in &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFiles</name>
+    <message>
+        <source>it would be %1 bytes, too large to be a class file (at most %2 bytes); Markwell could not open it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 ends inside a record: its first %2 whole records were read, and the %3 bytes after them were not. The next save writes only the records that were read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is the same file as %1, which it would destroy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+The class is opened without its attendance. Markwell will not write over that file; delete or rename it to record attendance for this class again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+The class is opened without its seating chart. Markwell will not write over that file; delete or rename it to keep seats for this class again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The damaged file %1 was kept as it was; delete or rename it to save attendance again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EarlierVersions</name>
+    <message>
+        <source>the folder cannot be renamed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EarlierVersionsTable</name>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditorSupport</name>
+    <message>
+        <source>Open Markwell File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportSupport</name>
+    <message>
+        <source>the table has %1 rows; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has %1 columns; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell %1 holds more than %2 characters, more than a %3 cell can keep. Save it as .csv instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileBytes</name>
+    <message>
+        <source>Unable to open %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is too large to be a class file (%1 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileTypes</name>
+    <message>
+        <source>Markwell File (*.grs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel File (*.xls)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FixedFields</name>
+    <message>
+        <source>is %1 characters long; at most %2 fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a zero byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GradeEntry</name>
+    <message>
+        <source>no student is named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there are more rows for &quot;%1&quot; than students of that name (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no student in that row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no such assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GradeExplanation</name>
+    <message>
+        <source>no possible points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes: extra credit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dropped: lowest score overall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dropped: lowest %1 score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no: does not count (-)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no: no possible points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no: no known type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted earned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowest score overall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowest %1 score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 weighted points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> after dropping %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GradeFile</name>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mother&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mother&apos;s phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>father&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>father&apos;s phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mother&apos;s e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>father&apos;s e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is too short (%1 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its version is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markwell version of file is invalid!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends inside the class settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged or is not a grade file: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends before the number of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it gives the number of %1 as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it announces %1 %2 but ends before them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>assignment %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends inside %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the point list of %1 has a length of 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the point list of %1 is longer than the rest of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the possible points of %1 are not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends before the dropping rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the grid font name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the grade scale name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the grade scale bounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>student %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>student %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 of %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>assignment %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the title of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>assignment %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the description of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the type of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>point entry %1 of %2 holds a zero byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of comment %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the comment on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class cannot be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the point list of assignment %1 is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GradesTable</name>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GradingRules</name>
+    <message>
+        <source>The weight of %1 must be a whole number from 0 to 100, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage values do not equal to 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a rule for dropping lowest scores.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>Welcome to Markwell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Grades page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Attendance page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Seating page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing and PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choosing the table&apos;s font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The student list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The assignment list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entering grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weighted grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropping the lowest scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual student reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attendance analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merging two classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending grades by e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding and changing seats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Markwell</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IndividualReport</name>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weighted average: see Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeptVersions</name>
+    <message>
+        <source>The number of earlier versions to keep is from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailAttachment</name>
+    <message>
+        <source>Unable to create the folder %1 for the attachment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to create a folder for the attachment in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ear&amp;lier Versions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>w/Student &amp;Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>w/Student &amp;ID&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Attendance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Seating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;E-mail...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle Grid Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attendance A&amp;nalysis...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attendance Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Individual Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grade Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G&amp;raph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Students...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Assignments...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignment List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scale...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Weighted...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drop Lowest...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markwell &amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MarkwellMain</name>
+    <message>
+        <source>Computerized Markwell: a class record for teachers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A grade file (.grs) to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MergedReportText</name>
+    <message>
+        <source>Merged Files: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to merge the same file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points of both files added up; weights and dropped scores are not applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OleCompoundFile</name>
+    <message>
+        <source>the workbook container could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook could not be closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document title could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the title could not be closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook container could not be closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook container is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageFrame</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordProtection</name>
+    <message>
+        <source>Passwords cannot be checked on this computer: the password library (libsodium) could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password could not be stored: there is not enough memory to protect it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCopy</name>
+    <message>
+        <source>(no ID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student ID&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Printout</name>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer refused page %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printout could not be finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>Unable to save the settings in %1: the file cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save the settings in %1: the file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtUserDialogs</name>
+    <message>
+        <source>Computerized Markwell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <source>An untitled class has no recovery copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery copy of %1 is gone or damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>&amp;Recover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decide &amp;later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover the unsaved changes to &quot;%1&quot; from %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindowParts</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterChanges</name>
+    <message>
+        <source>Import Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Possible Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RowProblems</name>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 refused; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleChecks</name>
+    <message>
+        <source>No range fields can be left blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid value!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum percentage is greater than maximum percentage for same grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum percentage of higher grade is greater than maximum percentage of lower grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: “%2” starts at %3 but ends at %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: “%2” starts at %3, below %4 where “%5” ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A scale of this kind has %1 letters, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter “%1”, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max %</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScaleStore</name>
+    <message>
+        <source>A grade scale needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grade scale name “%1” cannot contain \ or /.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A grade scale name cannot hold a line break, a tab or another control character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grade scale name “%1” is too long: at most %2 characters fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” cannot be used as a letter grade.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The default grade scale cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeatChanges</name>
+    <message>
+        <source>A student&apos;s seat cannot be captioned &quot;%1&quot;: that caption is the teacher&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The seat&apos;s caption or font name is too long to be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That seat is no longer on the chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s seat cannot be edited.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s seat cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resize Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeatingFile</name>
+    <message>
+        <source>the caption of %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the font name of %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the teacher&apos;s box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The seating chart cannot be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the caption of %1 does not end within its %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the font name of %1 does not end within its %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is shorter than one record of %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged or is not a seating file: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetFile</name>
+    <message>
+        <source>the file name has no extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;.%1&quot; is not a spreadsheet type Markwell writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; use %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no table to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StagedFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentEditing</name>
+    <message>
+        <source>There is already a student named &quot;%1&quot; (capitals do not make names different).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name cannot contain &quot;~&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already in the class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the student to change first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These students were not imported:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentFields</name>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mother&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mother&apos;s phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>father&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>father&apos;s phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>student&apos;s e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mother&apos;s e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>father&apos;s e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentPrintout</name>
+    <message>
+        <source>- Student ID: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Street Address: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- City: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- State: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Zipcode: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Email Address: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Mother&apos;s name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Father&apos;s name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Mother&apos;s phone: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Father&apos;s phone: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Mother&apos;s E-mail: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Father&apos;s E-mail: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Comments: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>en</source>
+        <comment>the folder of the help pages in this language: es, fr</comment>
+        <translation>es</translation>
+    </message>
+</context>
+<context>
+    <name>TypedPoints</name>
+    <message>
+        <source>Points can only be typed into a student&apos;s row under an assignment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typed Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Validators</name>
+    <message>
+        <source>a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a control character (code %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 cannot hold %2: &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 cannot be kept: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 is %2 characters long; it can hold at most %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Student Name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A student&apos;s name cannot contain &quot;~&quot;: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 is %2 characters long (a line break counts as two); it can hold at most %3. Please shorten it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WhatItTakes</name>
+    <message>
+        <source>&quot;%1&quot; is not a letter of the grade scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs %1 of %2 points on &quot;%3&quot; for %4 (average %5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is reached with 0 points on &quot;%2&quot; (average %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of reach on &quot;%2&quot;: %3 of %3 points give %4 (average %5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsWriter</name>
+    <message>
+        <source>the workbook has no table to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table uses %1 different cell formats; a .xls file holds at most %2. Save it as .xlsx or .csv instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsxWriter</name>
+    <message>
+        <source>cell %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print header: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the worksheet could not be added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook has no table to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::AboutDialog</name>
+    <message>
+        <source>About Markwell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computerized Markwell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A class record for teachers: grades, attendance and seating.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::AssignmentListDialog</name>
+    <message>
+        <source>Total number of assignments: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignment List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added Assi&amp;gnments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ype</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;scription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the changes made to &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &quot;%1&quot;, typed but not added yet, to the assignments?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all assignments?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The assignments could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::AttendanceAnalysisWindow</name>
+    <message>
+        <source>Attendance Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its marks are not counted here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attendance analysis could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::AttendancePage</name>
+    <message>
+        <source>January</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T - Tardy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U - Unexcused Absence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E - Excused Absence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tardy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexcused Absence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excused Absence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No marks can be recorded until that file is deleted or renamed and the class is saved or opened again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ClassHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ClassImportDialog</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::DocumentCommands</name>
+    <message>
+        <source>Do you wish to save changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you wish to save changes to &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Markwell File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in another Markwell window; changes saved there and here will overwrite each other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Markwell As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grades table was written to %1; the class itself is not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grades table was written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No earlier version of %1 could be kept: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being changed by another program; the class is not saved. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program since it was opened. Overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program since it was opened. Your changes are kept; saving will ask before overwriting it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::DropRuleDialog</name>
+    <message>
+        <source>Drop Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t drop lowest score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop lowest score &amp;overall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop lowest score by assignment t&amp;ype</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop lowest score in &quot;%1&quot; type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::EarlierVersionsDialog</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier Versions of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No earlier version of this class is kept yet: one is kept each time a save replaces the class.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The version you open becomes a new, untitled class; save it where you like. The class on disk stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::EditGradesDialog</name>
+    <message>
+        <source>Edit Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- used when assignment should not count towards grade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all points of &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::EditingCommands</name>
+    <message>
+        <source>Edit Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::FontDialog</name>
+    <message>
+        <source>&amp;Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;trikeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;olor...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class asks for &quot;%1&quot;, which this computer lacks; it is shown with %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::GradeFileChooser</name>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the grade file to import from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markwell or CSV File (*.grs *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::GradeInformationWindow</name>
+    <message>
+        <source>Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zero&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grouping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeros</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::GradeScaleDialog</name>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tandard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Expanded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pass/Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grade scale &quot;%1&quot; could not be saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the scale &quot;%1&quot; for every class that uses it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved Grade Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the grade scale as:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A grade scale named &quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scale %1 cannot be deleted: new classes use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the grade scale &quot;%1&quot;? It is gone for every class on this computer; classes that use it keep their own copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grade scale &quot;%1&quot; could not be deleted: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::GradesPage</name>
+    <message>
+        <source>Names are changed in Lists &gt; Students…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignment titles are changed in Lists &gt; Assignments…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals are set in Grades &gt; Edit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select points cells alone to type into them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points are typed into the students&apos; rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Total column adds up the points of the assignments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Averages are worked out from the points; Grades &gt; Weighted… and Drop Lowest… change how.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grades follow from the averages and the grade scale (Grades &gt; Scale…).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The graph could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::HelpWindow</name>
+    <message>
+        <source>Markwell Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markwell Help - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ImportAssignmentsDialog</name>
+    <message>
+        <source>&amp;Assignments (Ctrl+A selects them all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Assignments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ImportStudentsDialog</name>
+    <message>
+        <source>&amp;Students (Ctrl+A selects them all)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::IndividualReportWindow</name>
+    <message>
+        <source>No assignments: there is no grade to explain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual Student Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignment Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the Overall table and the Why table to the student as a spreadsheet file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grades could not be written for the message, so no message was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current grades: <byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MainWindow</name>
+    <message>
+        <source>Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attendance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markwell File: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; None &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1[*] — Computerized Markwell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the class and add students to open the %1 page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seating C&amp;hart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the class and add students to open this page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attendance could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pages could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MergeSetupDialog</name>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File&amp;1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the first file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File&amp;2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the second file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select 1st Merge File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select 2nd Merge File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MergedReportWindow</name>
+    <message>
+        <source>Merged Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With Student &amp;Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With Student &amp;ID&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Gridlines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gridlines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort &amp;Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort &amp;Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade &amp;Scale...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grade Scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The merged report could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be used for the report; please choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ModifySeatDialog</name>
+    <message>
+        <source>&amp;Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill &amp;Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify Seating Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; cannot be kept in the seating file: its name is too long or holds a character the file cannot store. Please choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A seat cannot be called &quot;%1&quot;: the seating file keeps that name for the teacher&apos;s desk, so the seat would become the teacher&apos;s desk when the class is opened again. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::OptionsDialog</name>
+    <message>
+        <source>&amp;Enable Password Protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove the stored password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Old Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verify Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password is case sensitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versions &amp;kept of each class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old password is incorrect, please check spelling!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password verification failed, please check spelling!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type the new password under New Password and again under Verify Password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A password has at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::PasswordDialog</name>
+    <message>
+        <source>Enter Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password is incorrect. Capital letters count: please check the spelling and the Caps Lock key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::RecentFilesMenu</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2  (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::RecordListDialog</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I&amp;mport...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::RecordListPanel</name>
+    <message>
+        <source>Move up (Ctrl+Up)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down (Ctrl+Down)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::RecoveryKeeper</name>
+    <message>
+        <source>Another Markwell window keeps the recovery copy of %1; this window keeps none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery copy could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ReportCommands</name>
+    <message>
+        <source>Save changes before merging?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please highlight student you wish to e-mail information about.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SeatingCommands</name>
+    <message>
+        <source>Every student has a seat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this seat?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The seating chart could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::StudentListDialog</name>
+    <message>
+        <source>&amp;Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;treet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stat&amp;e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo&amp;ther</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pho&amp;ne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Father</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phon&amp;e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tudent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moth&amp;er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total number of students: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;rents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mai&amp;l</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;omments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the changes made to &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &quot;%1&quot;, typed but not added yet, to the class?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all students and all assignments?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The student could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 characters: more than the %2 a comment can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 characters (a line break counts as two)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::TableCommands</name>
+    <message>
+        <source>The font &quot;%1&quot; cannot be kept with the class; please choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grades could not be printed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::TextEntryDialog</name>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::WeightsDialog</name>
+    <message>
+        <source>&amp;Use Weighted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weighted Grades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Homework</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage values do not equal to 100%</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::WhatItTakesPanel</name>
+    <message>
+        <source>What would it take?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What it would take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class has no assignments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grade scale has no letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>markwell::XdgEmailLauncher</name>
+    <message>
+        <source>The grades are in %1: please attach that file to a message by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mail program could be started: &quot;%1&quot; (from the package xdg-utils) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail program could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail program could not prepare the message (%1 ended with code %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail program stopped before the message was ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
