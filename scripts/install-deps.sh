@@ -19,7 +19,7 @@ markwell_runtime_packages=(
 markwell_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev
-  qt6-l10n-tools  # lrelease compiles the translations into the program
+  qt6-l10n-tools qt6-tools-dev  # lrelease and its CMake functions build the translations in
   libgsf-1-dev libxlsxwriter-dev libsodium-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   "${markwell_runtime_packages[@]}"
