@@ -29,6 +29,7 @@ using markwell::testing::ScriptedDialogs;
 class HelpTest : public QObject {
     Q_OBJECT
 private slots:
+    void everyTopicHasAPageWhoseLinksLeadToPages_data();
     void everyTopicHasAPageWhoseLinksLeadToPages();
     void f1OpensThePageOfTheWindowItIsPressedIn();
     void helpOverAModalDialogBelongsToTheDialog();
@@ -55,7 +56,17 @@ bool drawsSomething(const QIcon& icon, QSize size) {
 
 }  // namespace
 
+void HelpTest::everyTopicHasAPageWhoseLinksLeadToPages_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("English") << QStringLiteral(":/help/");
+    QTest::newRow("Spanish") << QStringLiteral(":/help/es/");
+    QTest::newRow("French") << QStringLiteral(":/help/fr/");
+}
+
+// A translated page links where its English one does, so the help reads the
+// same way in every language.
 void HelpTest::everyTopicHasAPageWhoseLinksLeadToPages() {
+    QFETCH(QString, folder);
     QStringList files;
     for (const HelpPage& page : helpPages()) {
         const QString file = QString::fromUtf8(page.file);
@@ -64,15 +75,22 @@ void HelpTest::everyTopicHasAPageWhoseLinksLeadToPages() {
         QCOMPARE(helpPage(page.topic).file, page.file);
     }
     const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)\""));
-    for (const QString& file : files) {
-        QFile f(QStringLiteral(":/help/") + file);
-        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(file));
+    const auto linksOf = [&link](const QString& path, QStringList& targets) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return false;
         const QString html = QString::fromUtf8(f.readAll());
-        QVERIFY2(html.contains(QStringLiteral("<h1>")), qPrintable(file));
-        for (auto it = link.globalMatch(html); it.hasNext();) {
-            const QString target = it.next().captured(1);
-            QVERIFY2(files.contains(target), qPrintable(file + QStringLiteral(" links to ") + target));
+        for (auto it = link.globalMatch(html); it.hasNext();) targets << it.next().captured(1);
+        return html.contains(QStringLiteral("<h1>"));
+    };
+    for (const QString& file : files) {
+        QStringList targets;
+        QVERIFY2(linksOf(folder + file, targets), qPrintable(folder + file));
+        for (const QString& target : targets) {
+            QVERIFY2(files.contains(target), qPrintable(folder + file + QStringLiteral(" links to ") + target));
         }
+        QStringList englishTargets;
+        QVERIFY(linksOf(QStringLiteral(":/help/") + file, englishTargets));
+        QCOMPARE(targets, englishTargets);
     }
 }
 

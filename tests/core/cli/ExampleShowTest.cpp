@@ -45,3 +45,15 @@ TEST(ExampleShow, Period1PrintsTheCheckedTable) {
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, expected("period1-show.txt"));
 }
+
+// Scripts read the printed sheets: they stay English whatever the user's
+// language, the headings of the table included.
+TEST(ExampleShow, TheTableStaysEnglishInEveryLanguage) {
+    for (const char* language : {"es_ES.UTF-8", "fr_FR.UTF-8"}) {
+        const QStringList environment = {QStringLiteral("LANG=") + QLatin1String(language), QStringLiteral("LC_ALL="),
+                                         QStringLiteral("LC_MESSAGES="), QStringLiteral("LANGUAGE=")};
+        const CliRun run = runCli({QStringLiteral("show"), kPeriod2}, environment);
+        EXPECT_EQ(run.exitCode, 0) << language << run.err.toStdString();
+        EXPECT_EQ(run.out, expected("period2-show.txt")) << language;
+    }
+}

@@ -1,0 +1,271 @@
+// The program in Spanish and French: every catalogue entry is finished and
+// keeps what the code fills in, the window's texts all change language, and
+// the files a class is saved to are the same bytes in every language.
+
+#include "gui/help/HelpWindow.h"
+#include "gui/shared/Translations.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ScriptedDialogs.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <map>
+
+using namespace markwell;
+using namespace markwell::testing;
+
+namespace {
+
+const QStringList kLanguages = {QStringLiteral("es_ES"), QStringLiteral("fr_FR")};
+
+struct CatalogueEntry {
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = true;
+};
+
+std::vector<CatalogueEntry> readCatalogue(const QString& language) {
+    QFile file(QStringLiteral(MARKWELL_SOURCE_DIR "/translations/markwell_%1.ts").arg(language.left(2)));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    std::vector<CatalogueEntry> entries;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            entries.push_back({context, {}, {}, true});
+        } else if (name == QLatin1String("source") && !entries.empty()) {
+            entries.back().source = xml.readElementText();
+        } else if (name == QLatin1String("translation") && !entries.empty()) {
+            const auto type = xml.attributes().value(QLatin1String("type"));
+            entries.back().finished = type.isEmpty();
+            entries.back().translation = xml.readElementText();
+        }
+    }
+    return xml.hasError() ? std::vector<CatalogueEntry>{} : entries;
+}
+
+// What the code fills in or acts on, which every translation must keep:
+// the numbered places, the accelerator, a trailing "..." (a dialog follows)
+// and the spaces at either end (texts are joined to others).
+QString keptShape(const QString& text) {
+    static const QRegularExpression places(QStringLiteral("%(\\d+|n)"));
+    QStringList found;
+    for (auto it = places.globalMatch(text); it.hasNext();) found << it.next().captured(0);
+    found.sort();
+    const QString plain = QString(text).replace(QStringLiteral("&&"), QString());
+    const bool accelerator = plain.contains(u'&');
+    const bool opensDialog = text.endsWith(QStringLiteral("...")) || text.endsWith(QChar(0x2026));
+    const qsizetype lead = text.size() - QString(text).remove(QRegularExpression(QStringLiteral("^\\s+"))).size();
+    const qsizetype trail = text.size() - QString(text).remove(QRegularExpression(QStringLiteral("\\s+$"))).size();
+    return QStringLiteral("places %1, accelerator %2, dialog %3, spaces %4/%5")
+        .arg(found.join(u' '))
+        .arg(accelerator)
+        .arg(opensDialog)
+        .arg(lead)
+        .arg(trail);
+}
+
+// The texts of the window a person reads: menus and their items, pages,
+// labels, buttons and group titles, in the order the window holds them.
+QStringList windowTexts(QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        texts << menu->title();
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator() && !action->text().isEmpty()) texts << action->text();
+        }
+    }
+    for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    }
+    for (QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) texts << button->text();
+    for (QGroupBox* box : window.findChildren<QGroupBox*>()) texts << box->title();
+    // Names, numbers and paths are the class's, not the program's.
+    static const QRegularExpression words(QStringLiteral("\\p{L}{2}"));
+    texts.removeIf([](const QString& text) { return !text.contains(words) || text.contains(u'/'); });
+    return texts;
+}
+
+// Installs the language for the life of the object, the way the program
+// does at start, and takes it away again.
+class InLanguage {
+public:
+    explicit InLanguage(const QString& language) {
+        if (!language.isEmpty()) installed_ = installTranslations(*qApp, QLocale(language));
+    }
+    ~InLanguage() {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    InLanguage(const InLanguage&) = delete;
+    InLanguage& operator=(const InLanguage&) = delete;
+    QString installed() const { return installed_; }
+
+private:
+    QString installed_;
+};
+
+struct SavedFiles {
+    QByteArray grades, attendance, seating;
+    bool operator==(const SavedFiles&) const = default;
+};
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// A class made in the window in the language given: opened with its
+// attendance, changed, given a new student and saved under a new name.
+SavedFiles saveAClassIn(const QString& language) {
+    InLanguage in(language);
+    WindowHarness h;
+    h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
+                      {attendanceRecord("Ann Lee", 3, 2025, "TUE  E"), attendanceRecord("Bob Stone", 4, 2025, "U")}));
+    ClassRecord changed = smallClass();
+    changed.students.push_back(changed.students.front());
+    changed.students.back().name = "Dee Moss";
+    changed.comments.push_back(CommentInfo{"Dee Moss", "new in April"});
+    changeClassTo(*h.window, changed);
+    makeUnsavedChange(*h.window);
+    const QString path = h.path(QStringLiteral("saved.grs"));
+    h.dialogs.saveAs(path);
+    h.window->saveClassAs();
+    return {bytesOf(path), bytesOf(h.path(QStringLiteral("saved.ATD"))), bytesOf(h.path(QStringLiteral("saved.SEA")))};
+}
+
+}  // namespace
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn_data();
+    void everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn();
+    void theWindowSpeaksTheUsersLanguage_data();
+    void theWindowSpeaksTheUsersLanguage();
+    void aClassIsSavedToTheSameBytesInEveryLanguage();
+    void theHelpSpeaksTheLanguageOfTheMenus();
+};
+
+void TranslationsTest::everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : kLanguages) QTest::newRow(qPrintable(language)) << language;
+}
+
+void TranslationsTest::everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn() {
+    QFETCH(QString, language);
+    const std::vector<CatalogueEntry> entries = readCatalogue(language);
+    QVERIFY2(entries.size() > 500, "the catalogue could not be read");
+    QStringList faults;
+    for (const CatalogueEntry& e : entries) {
+        const QString where = e.context + QStringLiteral(": \"") + e.source + u'"';
+        if (!e.finished || e.translation.isEmpty()) {
+            faults << QStringLiteral("unfinished ") + where;
+        } else if (keptShape(e.source) != keptShape(e.translation)) {
+            faults << where + QStringLiteral(" has ") + keptShape(e.source) + QStringLiteral(", its translation ") +
+                          keptShape(e.translation);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void TranslationsTest::theWindowSpeaksTheUsersLanguage_data() {
+    everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn_data();
+}
+
+void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
+    QFETCH(QString, language);
+    const QString classPath = writeClass(QDir::tempPath(), QStringLiteral("markwell-translated.grs"), smallClass());
+    QStringList english;
+    {
+        WindowHarness h;
+        h.open(classPath);
+        english = windowTexts(*h.window);
+    }
+    // A text may be the same in both languages ("Total", "Options") when the
+    // catalogue says so; any other one left English never reached it.
+    std::map<QString, QString> catalogue;
+    for (const CatalogueEntry& e : readCatalogue(language)) catalogue.emplace(e.source, e.translation);
+
+    InLanguage in(language);
+    QCOMPARE(in.installed(), language.left(2));
+    WindowHarness h;
+    h.open(classPath);
+    const QStringList translated = windowTexts(*h.window);
+    QCOMPARE(translated.size(), english.size());
+    QStringList untranslated;
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (translated[i] != english[i]) continue;
+        const auto same = catalogue.find(english[i]);
+        if (same == catalogue.end() || same->second != english[i]) untranslated << english[i];
+    }
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+
+    // Each menu still opens each of its items with a letter of its own.
+    for (QMenu* menu : h.window->menuBar()->findChildren<QMenu*>()) {
+        QStringList letters;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            const QString text = action->text();
+            const qsizetype amp = text.indexOf(u'&');
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(menu->title() + QStringLiteral(" > ") + text));
+            const QString letter = text.at(amp + 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(menu->title() + QStringLiteral(" > ") + text));
+            letters << letter;
+        }
+    }
+    QFile::remove(classPath);
+}
+
+void TranslationsTest::aClassIsSavedToTheSameBytesInEveryLanguage() {
+    const SavedFiles english = saveAClassIn({});
+    QVERIFY(!english.grades.isEmpty() && english.grades != "(missing)");
+    QVERIFY(english.attendance != "(missing)" && english.seating != "(missing)");
+    for (const QString& language : kLanguages) {
+        const SavedFiles translated = saveAClassIn(language);
+        QVERIFY2(translated.grades == english.grades, qPrintable(language));
+        QVERIFY2(translated.attendance == english.attendance, qPrintable(language));
+        QVERIFY2(translated.seating == english.seating, qPrintable(language));
+    }
+}
+
+void TranslationsTest::theHelpSpeaksTheLanguageOfTheMenus() {
+    const auto titleOfGradesPage = [] {
+        HelpWindow help;
+        help.showTopic(HelpTopic::Grades);
+        return help.findChild<QTextBrowser*>()->documentTitle();
+    };
+    const QString english = titleOfGradesPage();
+    QCOMPARE(english, QStringLiteral("The Grades page"));
+    for (const QString& language : kLanguages) {
+        InLanguage in(language);
+        QFile page(QStringLiteral(":/help/%1/grades.html").arg(language.left(2)));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString title = titleOfGradesPage();
+        QVERIFY2(title != english && QString::fromUtf8(page.readAll()).contains(title), qPrintable(title));
+    }
+}
+
+MARKWELL_GUI_TEST_MAIN(TranslationsTest)
+
+#include "TranslationsTest.moc"
