@@ -869,95 +869,95 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>HelpPages</name>
     <message>
         <source>Welcome to Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Markwell</translation>
     </message>
     <message>
         <source>The Grades page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página Notas</translation>
     </message>
     <message>
         <source>The Attendance page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página Asistencia</translation>
     </message>
     <message>
         <source>The Seating page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página Plano de clase</translation>
     </message>
     <message>
         <source>Printing and PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir y PDF</translation>
     </message>
     <message>
         <source>Choosing the table&apos;s font</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la fuente de la tabla</translation>
     </message>
     <message>
         <source>The student list</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de alumnos</translation>
     </message>
     <message>
         <source>The assignment list</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de actividades</translation>
     </message>
     <message>
         <source>Entering grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir notas</translation>
     </message>
     <message>
         <source>Grade scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Escalas de calificaciones</translation>
     </message>
     <message>
         <source>Weighted grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas ponderadas</translation>
     </message>
     <message>
         <source>Dropping the lowest scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar las notas más bajas</translation>
     </message>
     <message>
         <source>Individual student reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes individuales de alumnos</translation>
     </message>
     <message>
         <source>Grade information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de notas</translation>
     </message>
     <message>
         <source>Attendance analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de asistencia</translation>
     </message>
     <message>
         <source>Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficos</translation>
     </message>
     <message>
         <source>Merging two classes</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar dos clases</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores</translation>
     </message>
     <message>
         <source>Sending grades by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar notas por correo electrónico</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>The password</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña</translation>
     </message>
     <message>
         <source>Adding and changing seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir y modificar asientos</translation>
     </message>
     <message>
         <source>About Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Markwell</translation>
     </message>
 </context>
 <context>
@@ -1017,243 +1017,243 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>MainActions</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Ear&amp;lier Versions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versiones anteriores...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>w/Student &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>con &amp;nombres de alumnos</translation>
     </message>
     <message>
         <source>w/Student &amp;ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>con &amp;ID de alumnos</translation>
     </message>
     <message>
         <source>&amp;Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Asistencia</translation>
     </message>
     <message>
         <source>&amp;Seating</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plano de clase</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista p&amp;revia de impresión...</translation>
     </message>
     <message>
         <source>&amp;Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mbinar...</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar</translation>
     </message>
     <message>
         <source>&amp;E-mail...</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo &amp;electrónico...</translation>
     </message>
     <message>
         <source>Send e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo electrónico</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>&amp;Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líneas de cuadrícula</translation>
     </message>
     <message>
         <source>Toggle Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar las líneas de cuadrícula</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>&amp;Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ascendente</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden ascendente</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendente</translation>
     </message>
     <message>
         <source>Sort Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden descendente</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir...</translation>
     </message>
     <message>
         <source>Add Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir asiento</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <source>Edit Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar asiento</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Delete Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar asiento</translation>
     </message>
     <message>
         <source>Attendance A&amp;nalysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Análisis de asistencia...</translation>
     </message>
     <message>
         <source>Attendance Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de asistencia</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
     <message>
         <source>&amp;Individual Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes &amp;individuales</translation>
     </message>
     <message>
         <source>&amp;Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de &amp;notas</translation>
     </message>
     <message>
         <source>G&amp;raph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>&amp;Students...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alumnos...</translation>
     </message>
     <message>
         <source>Student List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de alumnos</translation>
     </message>
     <message>
         <source>&amp;Assignments...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ctividades...</translation>
     </message>
     <message>
         <source>Assignment List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de actividades</translation>
     </message>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas</translation>
     </message>
     <message>
         <source>&amp;Scale...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;scala...</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones</translation>
     </message>
     <message>
         <source>&amp;Weighted...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ponderación...</translation>
     </message>
     <message>
         <source>&amp;Drop Lowest...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar la nota más baja...</translation>
     </message>
     <message>
         <source>Markwell &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de &amp;Markwell</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
 </context>
 <context>
@@ -2140,35 +2140,35 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>markwell::ClassHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer %1</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>
@@ -2761,99 +2761,99 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>markwell::MainWindow</name>
     <message>
         <source>Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistencia</translation>
     </message>
     <message>
         <source>Seating</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de clase</translation>
     </message>
     <message>
         <source>Markwell File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Markwell: </translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Ninguno &gt;</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>%1[*] — Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] — Computerized Markwell</translation>
     </message>
     <message>
         <source>Save the class and add students to open the %1 page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde la clase y añada alumnos para abrir la página %1.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Orde&amp;nar</translation>
     </message>
     <message>
         <source>Seating C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plano de clase</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listas</translation>
     </message>
     <message>
         <source>&amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Asientos</translation>
     </message>
     <message>
         <source>Save the class and add students to open this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde la clase y añada alumnos para abrir esta página.</translation>
     </message>
     <message>
         <source>The attendance could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir la asistencia: </translation>
     </message>
     <message>
         <source>The pages could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido imprimir las páginas: </translation>
     </message>
 </context>
 <context>
