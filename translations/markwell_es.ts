@@ -5,849 +5,851 @@
     <name>AssignmentChoosing</name>
     <message>
         <source>there is no assignment %1 (the class has %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la actividad %1 (la clase tiene %2)</translation>
     </message>
     <message>
         <source>no assignment is called &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna actividad se llama «%1»</translation>
     </message>
 </context>
 <context>
     <name>AssignmentEditing</name>
     <message>
         <source>Invalid assignment title!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Título de actividad no válido!</translation>
     </message>
     <message>
         <source>Invalid assignment type!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tipo de actividad no válido!</translation>
     </message>
     <message>
         <source>title</source>
-        <translation type="unfinished"></translation>
+        <translation>título</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>descripción</translation>
     </message>
     <message>
         <source>Choose the assignment to change first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero la actividad que quiere modificar.</translation>
     </message>
 </context>
 <context>
     <name>AssignmentListPrintout</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Ninguna &gt;</translation>
     </message>
     <message>
         <source>Assignment Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de las actividades</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>Unable to create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1</translation>
     </message>
     <message>
         <source>Unable to create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1: %2</translation>
     </message>
 </context>
 <context>
     <name>AttendanceAnalysis</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrasos</translation>
     </message>
     <message>
         <source>Unexcused</source>
-        <translation type="unfinished"></translation>
+        <translation>Injustificadas</translation>
     </message>
     <message>
         <source>Excused</source>
-        <translation type="unfinished"></translation>
+        <translation>Justificadas</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>AttendanceChanges</name>
     <message>
         <source>There is no month %1 to mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el mes %1 para anotar.</translation>
     </message>
     <message>
         <source>%1/%2 is not a day to mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>El %1/%2 no es un día que se pueda anotar.</translation>
     </message>
     <message>
         <source>Mark Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar asistencia</translation>
     </message>
 </context>
 <context>
     <name>AttendanceFile</name>
     <message>
         <source>The attendance cannot be saved: the name of record %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la asistencia: el nombre del registro %1 %2.</translation>
     </message>
     <message>
         <source>The attendance cannot be saved: record %1 holds month %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la asistencia: el registro %1 contiene el mes %2.</translation>
     </message>
     <message>
         <source>record %1 holds month %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro %1 contiene el mes %2</translation>
     </message>
     <message>
         <source>the name of record %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del registro %1 no termina dentro de sus %2 bytes</translation>
     </message>
     <message>
         <source>it is shorter than one record of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>es más corto que un registro de %1 bytes</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not an attendance file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está dañado o no es un archivo de asistencia: %2.</translation>
     </message>
 </context>
 <context>
     <name>AttendanceTable</name>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
 </context>
 <context>
     <name>ClassChanges</name>
     <message>
         <source>Sort by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por %1</translation>
     </message>
     <message>
         <source>There are no students to sort.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay alumnos que ordenar.</translation>
     </message>
     <message>
         <source>Weighted Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas ponderadas</translation>
     </message>
     <message>
         <source>Drop Lowest Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar la nota más baja</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones</translation>
     </message>
     <message>
         <source>Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de cuadrícula</translation>
     </message>
 </context>
 <context>
     <name>ClassLocks</name>
     <message>
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede bloquear %1: no se puede crear el archivo de bloqueo en %2.</translation>
     </message>
 </context>
 <context>
     <name>ClassStatistics</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Minimum Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota mínima</translation>
     </message>
     <message>
         <source>Maximum Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota máxima</translation>
     </message>
     <message>
         <source>Total Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Total posible</translation>
     </message>
     <message>
         <source>Median</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Standard Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación típica</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuento</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Ninguna &gt;</translation>
     </message>
 </context>
 <context>
     <name>Cp1252</name>
     <message>
         <source>The character “%1” cannot be stored in a class file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El carácter «%1» no se puede guardar en un archivo de clase.</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>columna desconocida «%1» (las columnas son %2)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna «%1» aparece dos veces</translation>
     </message>
     <message>
         <source>the header has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la cabecera no tiene ninguna columna «%1»</translation>
     </message>
     <message>
         <source>the row has %1 fields; the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila tiene %1 campos; la cabecera tiene %2</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre está vacío</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already in the class</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya está en la clase</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is also on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» también está en la línea %2</translation>
     </message>
 </context>
 <context>
     <name>CsvReader</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>unas comillas dentro de un campo que no empieza con comillas</translation>
     </message>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas que no se cierra nunca</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>texto después de las comillas de cierre de un campo</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto no está en UTF-8</translation>
     </message>
     <message>
         <source>the file is empty: it needs a header naming the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío: necesita una cabecera con los nombres de las columnas</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
         <source>Unable to create the folder %1 for Markwell&apos;s own copies of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1 para las copias propias de Markwell de %2.</translation>
     </message>
 </context>
 <context>
     <name>DiscardQuestion</name>
     <message>
         <source>Discard what you typed in &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar lo que ha escrito en «%1»?</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>Keep editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir editando</translation>
     </message>
 </context>
 <context>
     <name>DocumentFiles</name>
     <message>
         <source>it would be %1 bytes, too large to be a class file (at most %2 bytes); Markwell could not open it again</source>
-        <translation type="unfinished"></translation>
+        <translation>ocuparía %1 bytes, demasiado para un archivo de clase (como máximo %2 bytes); Markwell no podría volver a abrirlo</translation>
     </message>
     <message>
         <source>The file %1 ends inside a record: its first %2 whole records were read, and the %3 bytes after them were not. The next save writes only the records that were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 termina en mitad de un registro: se han leído sus primeros %2 registros completos, pero no los %3 bytes siguientes. Al guardar solo se escribirán los registros leídos.</translation>
     </message>
     <message>
         <source>it is the same file as %1, which it would destroy</source>
-        <translation type="unfinished"></translation>
+        <translation>es el mismo archivo que %1, que quedaría destruido</translation>
     </message>
     <message>
         <source>%1
 The class is opened without its attendance. Markwell will not write over that file; delete or rename it to record attendance for this class again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La clase se abre sin su asistencia. Markwell no sobrescribirá ese archivo; elimínelo o cámbiele el nombre para volver a registrar la asistencia de esta clase.</translation>
     </message>
     <message>
         <source>%1
 The class is opened without its seating chart. Markwell will not write over that file; delete or rename it to keep seats for this class again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; elimínelo o cámbiele el nombre para volver a guardar los asientos de esta clase.</translation>
     </message>
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save attendance again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo dañado %1 se ha conservado tal cual; elimínelo o cámbiele el nombre para volver a guardar la asistencia.</translation>
     </message>
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo dañado %1 se ha conservado tal cual; elimínelo o cámbiele el nombre para volver a guardar los asientos.</translation>
     </message>
 </context>
 <context>
     <name>EarlierVersions</name>
     <message>
         <source>the folder cannot be renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cambiar el nombre de la carpeta</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta</translation>
     </message>
 </context>
 <context>
     <name>EarlierVersionsTable</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
 </context>
 <context>
     <name>EditorSupport</name>
     <message>
         <source>Open Markwell File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de Markwell</translation>
     </message>
 </context>
 <context>
     <name>ExportSupport</name>
     <message>
         <source>the table has %1 rows; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla tiene %1 filas; un archivo %2 admite como máximo %3. Guárdela como .xlsx o .csv.</translation>
     </message>
     <message>
         <source>the table has %1 columns; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla tiene %1 columnas; un archivo %2 admite como máximo %3. Guárdela como .xlsx o .csv.</translation>
     </message>
     <message>
         <source>cell %1 holds more than %2 characters, more than a %3 cell can keep. Save it as .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la celda %1 contiene más de %2 caracteres, más de los que admite una celda %3. Guárdela como .csv.</translation>
     </message>
 </context>
 <context>
     <name>FileBytes</name>
     <message>
         <source>Unable to open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>it is too large to be a class file (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande para ser un archivo de clase (%1 bytes)</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>Markwell File (*.grs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Markwell (*.grs)</translation>
     </message>
     <message>
         <source>Excel File (*.xls)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Excel (*.xls)</translation>
     </message>
     <message>
         <source>Excel Workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>CSV File (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
 </context>
 <context>
     <name>FixedFields</name>
     <message>
         <source>is %1 characters long; at most %2 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 caracteres; caben como máximo %2</translation>
     </message>
     <message>
         <source>holds a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un byte nulo</translation>
     </message>
 </context>
 <context>
     <name>GradeEntry</name>
     <message>
         <source>no student is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún alumno se llama «%1»</translation>
     </message>
     <message>
         <source>there are more rows for &quot;%1&quot; than students of that name (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>hay más filas para «%1» que alumnos con ese nombre (%2)</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>There is no student in that row.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún alumno en esa fila.</translation>
     </message>
     <message>
         <source>there is no such assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe esa actividad</translation>
     </message>
 </context>
 <context>
     <name>GradeExplanation</name>
     <message>
         <source>no possible points</source>
-        <translation type="unfinished"></translation>
+        <translation>sin puntos posibles</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>yes: extra credit</source>
-        <translation type="unfinished"></translation>
+        <translation>sí: puntos extra</translation>
     </message>
     <message>
         <source>dropped: lowest score overall</source>
-        <translation type="unfinished"></translation>
+        <translation>descartada: nota más baja de todas</translation>
     </message>
     <message>
         <source>dropped: lowest %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>descartada: nota más baja de tipo %1</translation>
     </message>
     <message>
         <source>no: does not count (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>no: no cuenta (-)</translation>
     </message>
     <message>
         <source>no: no possible points</source>
-        <translation type="unfinished"></translation>
+        <translation>no: sin puntos posibles</translation>
     </message>
     <message>
         <source>no: no known type</source>
-        <translation type="unfinished"></translation>
+        <translation>no: tipo desconocido</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Posibles</translation>
     </message>
     <message>
         <source>Counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenidos</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor</translation>
     </message>
     <message>
         <source>Counted earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenidos que cuentan</translation>
     </message>
     <message>
         <source>Counted possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Posibles que cuentan</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>%1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de %2 a %3</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
     <message>
         <source>lowest score overall</source>
-        <translation type="unfinished"></translation>
+        <translation>nota más baja de todas</translation>
     </message>
     <message>
         <source>lowest %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>nota más baja de tipo %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 of %2 weighted points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 puntos ponderados</translation>
     </message>
     <message>
         <source>%1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 puntos</translation>
     </message>
     <message>
         <source> after dropping %1</source>
-        <translation type="unfinished"></translation>
+        <translation> tras descartar %1</translation>
     </message>
 </context>
 <context>
     <name>GradeFile</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>calle</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>ciudad</translation>
     </message>
     <message>
         <source>state</source>
-        <translation type="unfinished"></translation>
+        <translation>provincia</translation>
     </message>
     <message>
         <source>ZIP code</source>
-        <translation type="unfinished"></translation>
+        <translation>código postal</translation>
     </message>
     <message>
         <source>mother&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de la madre</translation>
     </message>
     <message>
         <source>mother&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>teléfono de la madre</translation>
     </message>
     <message>
         <source>father&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre del padre</translation>
     </message>
     <message>
         <source>father&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>teléfono del padre</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico</translation>
     </message>
     <message>
         <source>mother&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico de la madre</translation>
     </message>
     <message>
         <source>father&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico del padre</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío</translation>
     </message>
     <message>
         <source>it is too short (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado corto (%1 bytes)</translation>
     </message>
     <message>
         <source>its version is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>su versión no es un número</translation>
     </message>
     <message>
         <source>Markwell version of file is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La versión de Markwell del archivo no es válida!</translation>
     </message>
     <message>
         <source>it ends inside the class settings</source>
-        <translation type="unfinished"></translation>
+        <translation>termina dentro de la configuración de la clase</translation>
     </message>
     <message>
         <source>it ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes de tiempo</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not a grade file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está dañado o no es un archivo de notas: %2.</translation>
     </message>
     <message>
         <source>it ends before the number of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes del número de %1</translation>
     </message>
     <message>
         <source>it gives the number of %1 as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>indica %2 como número de %1</translation>
     </message>
     <message>
         <source>it announces %1 %2 but ends before them</source>
-        <translation type="unfinished"></translation>
+        <translation>anuncia %1 %2 pero termina antes</translation>
     </message>
     <message>
         <source>students</source>
-        <translation type="unfinished"></translation>
+        <translation>alumnos</translation>
     </message>
     <message>
         <source>assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>actividades</translation>
     </message>
     <message>
         <source>assignment %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la actividad %1 de %2</translation>
     </message>
     <message>
         <source>it ends inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>termina dentro de %1</translation>
     </message>
     <message>
         <source>the point list of %1 has a length of 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de puntos de %1 tiene longitud 0</translation>
     </message>
     <message>
         <source>the point list of %1 is longer than the rest of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de puntos de %1 es más larga que el resto del archivo</translation>
     </message>
     <message>
         <source>the possible points of %1 are not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>los puntos posibles de %1 no son un número</translation>
     </message>
     <message>
         <source>it ends before the dropping rule</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes de la regla para descartar notas</translation>
     </message>
     <message>
         <source>comments</source>
-        <translation type="unfinished"></translation>
+        <translation>comentarios</translation>
     </message>
     <message>
         <source>the grid font name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la fuente de la cuadrícula</translation>
     </message>
     <message>
         <source>the grade scale name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la escala de calificaciones</translation>
     </message>
     <message>
         <source>the grade scale bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>los límites de la escala de calificaciones</translation>
     </message>
     <message>
         <source>student %1</source>
-        <translation type="unfinished"></translation>
+        <translation>alumno %1</translation>
     </message>
     <message>
         <source>student %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>alumno %1 (%2)</translation>
     </message>
     <message>
         <source>the %1 of %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2, campo «%1»: %3</translation>
     </message>
     <message>
         <source>assignment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la actividad %1</translation>
     </message>
     <message>
         <source>the title of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el título de %1</translation>
     </message>
     <message>
         <source>assignment %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la actividad %1 (%2)</translation>
     </message>
     <message>
         <source>the description of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la descripción de %1</translation>
     </message>
     <message>
         <source>the type of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de %1</translation>
     </message>
     <message>
         <source>point entry %1 of %2 holds a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada de puntos %1 de %2 contiene un byte nulo</translation>
     </message>
     <message>
         <source>the name of comment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del comentario %1</translation>
     </message>
     <message>
         <source>the comment on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el comentario sobre %1</translation>
     </message>
     <message>
         <source>it is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande</translation>
     </message>
     <message>
         <source>The class cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la clase: %1.</translation>
     </message>
     <message>
         <source>the point list of assignment %1 is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de puntos de la actividad %1 es demasiado larga</translation>
     </message>
 </context>
 <context>
     <name>GradesTable</name>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
 </context>
 <context>
