@@ -856,15 +856,15 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <name>GradingRules</name>
     <message>
         <source>The weight of %1 must be a whole number from 0 to 100, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El peso de %1 debe ser un número entero de 0 a 100, no %2.</translation>
     </message>
     <message>
         <source>Percentage values do not equal to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Los porcentajes no suman 100%</translation>
     </message>
     <message>
         <source>%1 is not a rule for dropping lowest scores.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una regla para descartar las notas más bajas.</translation>
     </message>
 </context>
 <context>
@@ -966,53 +966,53 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <name>IndividualReport</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>Weighted average: see Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Media ponderada: véase Por qué</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
 </context>
 <context>
     <name>KeptVersions</name>
     <message>
         <source>The number of earlier versions to keep is from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de versiones anteriores que se guardan va de 0 a %1.</translation>
     </message>
 </context>
 <context>
     <name>MailAttachment</name>
     <message>
         <source>Unable to create the folder %1 for the attachment.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1 para el archivo adjunto.</translation>
     </message>
     <message>
         <source>Unable to create a folder for the attachment in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta para el archivo adjunto en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1262,553 +1262,553 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <name>MarkwellMain</name>
     <message>
         <source>Computerized Markwell: a class record for teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell: un cuaderno de notas para profesores.</translation>
     </message>
     <message>
         <source>A grade file (.grs) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de notas (.grs) que abrir.</translation>
     </message>
 </context>
 <context>
     <name>MergedReportText</name>
     <message>
         <source>Merged Files: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos combinados: %1, %2</translation>
     </message>
     <message>
         <source>Unable to merge the same file!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede combinar un archivo consigo mismo!</translation>
     </message>
     <message>
         <source>Points of both files added up; weights and dropped scores are not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de ambos archivos sumados; no se aplican ni la ponderación ni las notas descartadas.</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
 </context>
 <context>
     <name>OleCompoundFile</name>
     <message>
         <source>the workbook container could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido crear el contenedor del libro</translation>
     </message>
     <message>
         <source>the workbook could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el libro</translation>
     </message>
     <message>
         <source>the workbook could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido cerrar el libro</translation>
     </message>
     <message>
         <source>the document title could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el título del documento</translation>
     </message>
     <message>
         <source>the title could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido cerrar el título</translation>
     </message>
     <message>
         <source>the workbook container could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido cerrar el contenedor del libro</translation>
     </message>
     <message>
         <source>the workbook container is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el contenedor del libro está vacío</translation>
     </message>
 </context>
 <context>
     <name>PageFrame</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>PasswordProtection</name>
     <message>
         <source>Passwords cannot be checked on this computer: the password library (libsodium) could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas no se pueden comprobar en este ordenador: no se ha podido iniciar la biblioteca de contraseñas (libsodium).</translation>
     </message>
     <message>
         <source>The password could not be stored: there is not enough memory to protect it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la contraseña: no hay memoria suficiente para protegerla.</translation>
     </message>
 </context>
 <context>
     <name>PrintCopy</name>
     <message>
         <source>(no ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin ID)</translation>
     </message>
     <message>
         <source>Student ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de alumnos</translation>
     </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la impresora.</translation>
     </message>
     <message>
         <source>The printer refused page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora ha rechazado la página %1.</translation>
     </message>
     <message>
         <source>The printout could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido terminar la impresión.</translation>
     </message>
 </context>
 <context>
     <name>QSettingsStore</name>
     <message>
         <source>Unable to save the settings in %1: the file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la configuración en %1: no se puede escribir el archivo.</translation>
     </message>
     <message>
         <source>Unable to save the settings in %1: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la configuración en %1: el archivo está dañado.</translation>
     </message>
 </context>
 <context>
     <name>QtUserDialogs</name>
     <message>
         <source>Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
 </context>
 <context>
     <name>RecoveryCopy</name>
     <message>
         <source>An untitled class has no recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una clase sin título no tiene copia de recuperación.</translation>
     </message>
     <message>
         <source>The recovery copy of %1 is gone or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de recuperación de %1 ha desaparecido o está dañada.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryOffer</name>
     <message>
         <source>&amp;Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recuperar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>Decide &amp;later</source>
-        <translation type="unfinished"></translation>
+        <translation>Decidir &amp;más tarde</translation>
     </message>
     <message>
         <source>Recover the unsaved changes to &quot;%1&quot; from %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Recuperar los cambios sin guardar de «%1» desde %2?</translation>
     </message>
 </context>
 <context>
     <name>ReportWindowParts</name>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The report could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el informe: </translation>
     </message>
 </context>
 <context>
     <name>RosterChanges</name>
     <message>
         <source>Import Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar alumnos</translation>
     </message>
     <message>
         <source>Add Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir actividad</translation>
     </message>
     <message>
         <source>Import Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar puntos</translation>
     </message>
     <message>
         <source>Possible Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos posibles</translation>
     </message>
 </context>
 <context>
     <name>RowProblems</name>
     <message>
         <source>%1: line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: línea %2: %3</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fila</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas</translation>
     </message>
     <message>
         <source>%1: %2 refused; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 con problemas; no se ha escrito nada</translation>
     </message>
 </context>
 <context>
     <name>ScaleChecks</name>
     <message>
         <source>No range fields can be left blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún campo del intervalo puede quedar en blanco</translation>
     </message>
     <message>
         <source>Invalid value!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Valor no válido!</translation>
     </message>
     <message>
         <source>Minimum percentage is greater than maximum percentage for same grade</source>
-        <translation type="unfinished"></translation>
+        <translation>El porcentaje mínimo es mayor que el porcentaje máximo de la misma calificación</translation>
     </message>
     <message>
         <source>Minimum percentage of higher grade is greater than maximum percentage of lower grade</source>
-        <translation type="unfinished"></translation>
+        <translation>El porcentaje mínimo de una calificación superior es mayor que el porcentaje máximo de la calificación inferior</translation>
     </message>
     <message>
         <source>%1: “%2” starts at %3 but ends at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» empieza en %3 pero termina en %4.</translation>
     </message>
     <message>
         <source>%1: “%2” starts at %3, below %4 where “%5” ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» empieza en %3, por debajo de %4, donde termina «%5».</translation>
     </message>
     <message>
         <source>A scale of this kind has %1 letters, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una escala de este tipo tiene %1 letras, no %2.</translation>
     </message>
     <message>
         <source>Letter “%1”, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra «%1», %2: %3</translation>
     </message>
     <message>
         <source>Min %</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín. %</translation>
     </message>
     <message>
         <source>Max %</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. %</translation>
     </message>
 </context>
 <context>
     <name>ScaleStore</name>
     <message>
         <source>A grade scale needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una escala de calificaciones necesita un nombre.</translation>
     </message>
     <message>
         <source>The grade scale name “%1” cannot contain \ or /.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de escala de calificaciones «%1» no puede contener \ ni /.</translation>
     </message>
     <message>
         <source>A grade scale name cannot hold a line break, a tab or another control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de una escala de calificaciones no puede contener saltos de línea, tabuladores ni otros caracteres de control.</translation>
     </message>
     <message>
         <source>The grade scale name “%1” is too long: at most %2 characters fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de escala de calificaciones «%1» es demasiado largo: caben como máximo %2 caracteres.</translation>
     </message>
     <message>
         <source>“%1” cannot be used as a letter grade.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede usar como calificación.</translation>
     </message>
     <message>
         <source>The default grade scale cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escala de calificaciones predeterminada no se puede eliminar.</translation>
     </message>
 </context>
 <context>
     <name>SeatChanges</name>
     <message>
         <source>A student&apos;s seat cannot be captioned &quot;%1&quot;: that caption is the teacher&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asiento de un alumno no puede llevar el rótulo «%1»: ese rótulo es el del profesor.</translation>
     </message>
     <message>
         <source>The seat&apos;s caption or font name is too long to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rótulo o el nombre de la fuente del asiento es demasiado largo para guardarlo.</translation>
     </message>
     <message>
         <source>That seat is no longer on the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese asiento ya no está en el plano.</translation>
     </message>
     <message>
         <source>Add Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir asiento</translation>
     </message>
     <message>
         <source>Edit Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar asiento</translation>
     </message>
     <message>
         <source>The teacher&apos;s seat cannot be edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asiento del profesor no se puede editar.</translation>
     </message>
     <message>
         <source>Delete Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar asiento</translation>
     </message>
     <message>
         <source>The teacher&apos;s seat cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asiento del profesor no se puede eliminar.</translation>
     </message>
     <message>
         <source>Move Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover asiento</translation>
     </message>
     <message>
         <source>Resize Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el tamaño del asiento</translation>
     </message>
 </context>
 <context>
     <name>SeatingFile</name>
     <message>
         <source>the caption of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el rótulo de %1 %2</translation>
     </message>
     <message>
         <source>the font name of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la fuente de %1 %2</translation>
     </message>
     <message>
         <source>seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el asiento %1</translation>
     </message>
     <message>
         <source>the teacher&apos;s box</source>
-        <translation type="unfinished"></translation>
+        <translation>la mesa del profesor</translation>
     </message>
     <message>
         <source>The seating chart cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el plano de clase: %1.</translation>
     </message>
     <message>
         <source>the caption of %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el rótulo de %1 no termina dentro de sus %2 bytes</translation>
     </message>
     <message>
         <source>the font name of %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la fuente de %1 no termina dentro de sus %2 bytes</translation>
     </message>
     <message>
         <source>it is shorter than one record of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>es más corto que un registro de %1 bytes</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not a seating file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está dañado o no es un archivo de plano de clase: %2.</translation>
     </message>
 </context>
 <context>
     <name>SheetFile</name>
     <message>
         <source>the file name has no extension</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del archivo no tiene extensión</translation>
     </message>
     <message>
         <source>&quot;.%1&quot; is not a spreadsheet type Markwell writes</source>
-        <translation type="unfinished"></translation>
+        <translation>«.%1» no es un tipo de hoja de cálculo que Markwell sepa escribir</translation>
     </message>
     <message>
         <source>%1; use %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; use %2.</translation>
     </message>
     <message>
         <source>there is no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna tabla que escribir</translation>
     </message>
 </context>
 <context>
     <name>StagedFile</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
 </context>
 <context>
     <name>StudentEditing</name>
     <message>
         <source>There is already a student named &quot;%1&quot; (capitals do not make names different).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay un alumno llamado «%1» (las mayúsculas no hacen distintos los nombres).</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>sin nombre</translation>
     </message>
     <message>
         <source>a name cannot contain &quot;~&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre no puede contener «~»</translation>
     </message>
     <message>
         <source>already in the class</source>
-        <translation type="unfinished"></translation>
+        <translation>ya está en la clase</translation>
     </message>
     <message>
         <source>Choose the student to change first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero el alumno que quiere modificar.</translation>
     </message>
     <message>
         <source>These students were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos alumnos no se han importado:</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>StudentFields</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>calle</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>ciudad</translation>
     </message>
     <message>
         <source>state</source>
-        <translation type="unfinished"></translation>
+        <translation>provincia</translation>
     </message>
     <message>
         <source>zip</source>
-        <translation type="unfinished"></translation>
+        <translation>código postal</translation>
     </message>
     <message>
         <source>mother&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de la madre</translation>
     </message>
     <message>
         <source>mother&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>teléfono de la madre</translation>
     </message>
     <message>
         <source>father&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre del padre</translation>
     </message>
     <message>
         <source>father&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>teléfono del padre</translation>
     </message>
     <message>
         <source>student&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico del alumno</translation>
     </message>
     <message>
         <source>mother&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico de la madre</translation>
     </message>
     <message>
         <source>father&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico del padre</translation>
     </message>
     <message>
         <source>comment</source>
-        <translation type="unfinished"></translation>
+        <translation>comentario</translation>
     </message>
 </context>
 <context>
     <name>StudentPrintout</name>
     <message>
         <source>- Student ID: </source>
-        <translation type="unfinished"></translation>
+        <translation>- ID del alumno: </translation>
     </message>
     <message>
         <source>- Street Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Dirección: </translation>
     </message>
     <message>
         <source>- City: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Ciudad: </translation>
     </message>
     <message>
         <source>- State: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Provincia: </translation>
     </message>
     <message>
         <source>- Zipcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Código postal: </translation>
     </message>
     <message>
         <source>- Email Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Correo electrónico: </translation>
     </message>
     <message>
         <source>- Mother&apos;s name: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Nombre de la madre: </translation>
     </message>
     <message>
         <source>- Father&apos;s name: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Nombre del padre: </translation>
     </message>
     <message>
         <source>- Mother&apos;s phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Teléfono de la madre: </translation>
     </message>
     <message>
         <source>- Father&apos;s phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Teléfono del padre: </translation>
     </message>
     <message>
         <source>- Mother&apos;s E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Correo electrónico de la madre: </translation>
     </message>
     <message>
         <source>- Father&apos;s E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Correo electrónico del padre: </translation>
     </message>
     <message>
         <source>- Comments: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Comentarios: </translation>
     </message>
 </context>
 <context>
@@ -1823,115 +1823,115 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <name>TypedPoints</name>
     <message>
         <source>Points can only be typed into a student&apos;s row under an assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos solo se pueden escribir en la fila de un alumno, bajo una actividad.</translation>
     </message>
     <message>
         <source>Typed Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos escritos</translation>
     </message>
 </context>
 <context>
     <name>Validators</name>
     <message>
         <source>a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>un salto de línea</translation>
     </message>
     <message>
         <source>a tab</source>
-        <translation type="unfinished"></translation>
+        <translation>un tabulador</translation>
     </message>
     <message>
         <source>a control character (code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un carácter de control (código %1)</translation>
     </message>
     <message>
         <source>The %1 cannot hold %2: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» no puede contener %2: «%3».</translation>
     </message>
     <message>
         <source>The %1 cannot be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conservar el campo «%1»: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de puntos. Escriba un número como 17 o 17.5 (como máximo %2 caracteres), o «-» si la actividad no cuenta para este alumno.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de puntos posibles. Escriba un número como 100 o 17.5 (como máximo %2 caracteres).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» tiene %2 caracteres; admite como máximo %3.</translation>
     </message>
     <message>
         <source>Invalid Student Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nombre de alumno no válido!</translation>
     </message>
     <message>
         <source>A student&apos;s name cannot contain &quot;~&quot;: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un alumno no puede contener «~»: «%1».</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long (a line break counts as two); it can hold at most %3. Please shorten it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» tiene %2 caracteres (un salto de línea cuenta como dos); admite como máximo %3. Acórtelo, por favor.</translation>
     </message>
 </context>
 <context>
     <name>WhatItTakes</name>
     <message>
         <source>&quot;%1&quot; is not a letter of the grade scale</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una letra de la escala de calificaciones</translation>
     </message>
     <message>
         <source>Needs %1 of %2 points on &quot;%3&quot; for %4 (average %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesita %1 de %2 puntos en «%3» para %4 (media %5).</translation>
     </message>
     <message>
         <source>%1 is reached with 0 points on &quot;%2&quot; (average %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se alcanza con 0 puntos en «%2» (media %3).</translation>
     </message>
     <message>
         <source>%1 is out of reach on &quot;%2&quot;: %3 of %3 points give %4 (average %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 queda fuera de alcance en «%2»: %3 de %3 puntos dan %4 (media %5).</translation>
     </message>
 </context>
 <context>
     <name>XlsWriter</name>
     <message>
         <source>the workbook has no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro no tiene ninguna tabla que escribir</translation>
     </message>
     <message>
         <source>the table uses %1 different cell formats; a .xls file holds at most %2. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla usa %1 formatos de celda distintos; un archivo .xls admite como máximo %2. Guárdela como .xlsx o .csv.</translation>
     </message>
 </context>
 <context>
     <name>XlsxWriter</name>
     <message>
         <source>cell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>celda %1: %2</translation>
     </message>
     <message>
         <source>print header: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>encabezado de impresión: %1</translation>
     </message>
     <message>
         <source>the worksheet could not be added</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido añadir la hoja</translation>
     </message>
     <message>
         <source>the workbook could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido iniciar el libro</translation>
     </message>
     <message>
         <source>the workbook has no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro no tiene ninguna tabla que escribir</translation>
     </message>
 </context>
 <context>
