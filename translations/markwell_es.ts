@@ -1075,7 +1075,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation>Vista p&amp;revia de impresión...</translation>
+        <translation>Vista &amp;previa de impresión...</translation>
     </message>
     <message>
         <source>&amp;Merge...</source>
@@ -1938,204 +1938,204 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <name>markwell::AboutDialog</name>
     <message>
         <source>About Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Markwell</translation>
     </message>
     <message>
         <source>Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell</translation>
     </message>
     <message>
         <source>Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 2.0</translation>
     </message>
     <message>
         <source>A class record for teachers: grades, attendance and seating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cuaderno de notas para profesores: notas, asistencia y plano de clase.</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Write to us</source>
-        <translation type="unfinished"></translation>
+        <translation>Escríbanos</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>markwell::AssignmentListDialog</name>
     <message>
         <source>Total number of assignments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de actividades: %1</translation>
     </message>
     <message>
         <source>Assignment List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de actividades</translation>
     </message>
     <message>
         <source>Added Assi&amp;gnments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades &amp;introducidas</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>&amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título</translation>
     </message>
     <message>
         <source>T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip&amp;o</translation>
     </message>
     <message>
         <source>De&amp;scription</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descripción</translation>
     </message>
     <message>
         <source>Keep the changes made to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Conservar los cambios hechos en «%1»?</translation>
     </message>
     <message>
         <source>Add &quot;%1&quot;, typed but not added yet, to the assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadir a las actividades «%1», que está escrita pero aún no se ha añadido?</translation>
     </message>
     <message>
         <source>Remove all assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar todas las actividades?</translation>
     </message>
     <message>
         <source>The assignments could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido imprimir las actividades: </translation>
     </message>
 </context>
 <context>
     <name>markwell::AttendanceAnalysisWindow</name>
     <message>
         <source>Attendance Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de asistencia</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>Its marks are not counted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus marcas no se cuentan aquí.</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Año</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;umno</translation>
     </message>
     <message>
         <source>The attendance analysis could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el análisis de asistencia: </translation>
     </message>
 </context>
 <context>
     <name>markwell::AttendancePage</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Diciembre</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mes:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Año:</translation>
     </message>
     <message>
         <source>T - Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>T - Retraso</translation>
     </message>
     <message>
         <source>U - Unexcused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>U - Falta injustificada</translation>
     </message>
     <message>
         <source>E - Excused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>E - Falta justificada</translation>
     </message>
     <message>
         <source>Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>Retraso</translation>
     </message>
     <message>
         <source>Unexcused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta injustificada</translation>
     </message>
     <message>
         <source>Excused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta justificada</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>No marks can be recorded until that file is deleted or renamed and the class is saved or opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede anotar nada hasta que se elimine o se cambie el nombre de ese archivo y la clase se guarde o se vuelva a abrir.</translation>
     </message>
 </context>
 <context>
@@ -2177,586 +2177,588 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <name>markwell::ClassImportDialog</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>markwell::DocumentCommands</name>
     <message>
         <source>Do you wish to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios?</translation>
     </message>
     <message>
         <source>Do you wish to save changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios en «%1»?</translation>
     </message>
     <message>
         <source>Open Markwell File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de Markwell</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is open in another Markwell window; changes saved there and here will overwrite each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está abierto en otra ventana de Markwell; los cambios que se guarden allí y aquí se sobrescribirán entre sí.</translation>
     </message>
     <message>
         <source>Open anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir de todos modos</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save Markwell As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de Markwell como</translation>
     </message>
     <message>
         <source>The grades table was written to %1; the class itself is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de notas se ha escrito en %1; la clase en sí no se ha guardado.</translation>
     </message>
     <message>
         <source>The grades table was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de notas se ha escrito en %1.</translation>
     </message>
     <message>
         <source>No earlier version of %1 could be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conservar ninguna versión anterior de %1: %2</translation>
     </message>
     <message>
         <source>%1 is being changed by another program; the class is not saved. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está modificando %1; la clase no se ha guardado. Vuelva a intentarlo dentro de un momento.</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobrescribir</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar co&amp;mo…</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado «%1» desde que se abrió. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Your changes are kept; saving will ask before overwriting it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado «%1» desde que se abrió. Sus cambios se conservan; al guardar se le preguntará antes de sobrescribirlo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado «%1» desde que se abrió. ¿Volver a cargarlo?</translation>
     </message>
 </context>
 <context>
     <name>markwell::DropRuleDialog</name>
     <message>
         <source>Drop Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar notas</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t drop lowest score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No descartar ninguna nota</translation>
     </message>
     <message>
         <source>Drop lowest score &amp;overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar la nota más baja de &amp;todas</translation>
     </message>
     <message>
         <source>Drop lowest score by assignment t&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar la nota más baja &amp;por tipo de actividad</translation>
     </message>
     <message>
         <source>Drop lowest score in &quot;%1&quot; type</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar la nota más baja del tipo «%1»</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>markwell::EarlierVersionsDialog</name>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Earlier Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores de %1</translation>
     </message>
     <message>
         <source>No earlier version of this class is kept yet: one is kept each time a save replaces the class.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se conserva ninguna versión anterior de esta clase: se guarda una cada vez que al guardar se sustituye la clase.</translation>
     </message>
     <message>
         <source>The version you open becomes a new, untitled class; save it where you like. The class on disk stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión que abra se convierte en una clase nueva sin título; guárdela donde quiera. La clase del disco se queda como está.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>markwell::EditGradesDialog</name>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas</translation>
     </message>
     <message>
         <source>Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de notas</translation>
     </message>
     <message>
         <source>&amp;Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actividades</translation>
     </message>
     <message>
         <source>&amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Total</translation>
     </message>
     <message>
         <source>&amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas</translation>
     </message>
     <message>
         <source>- used when assignment should not count towards grade</source>
-        <translation type="unfinished"></translation>
+        <translation>- se usa cuando la actividad no debe contar para la nota</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Clear all points of &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todos los puntos de «%1»?</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>markwell::EditingCommands</name>
     <message>
         <source>Edit Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar alumnos</translation>
     </message>
     <message>
         <source>Edit Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar actividades</translation>
     </message>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas</translation>
     </message>
 </context>
 <context>
     <name>markwell::FontDialog</name>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrita</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cursiva</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subrayado</translation>
     </message>
     <message>
         <source>S&amp;trikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tachado</translation>
     </message>
     <message>
         <source>C&amp;olor...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olor...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente:</translation>
     </message>
     <message>
         <source>The class asks for &quot;%1&quot;, which this computer lacks; it is shown with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase pide «%1», que no está en este ordenador; se muestra con %2.</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;amaño:</translation>
     </message>
     <message>
         <source>Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color:</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la fuente</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeFileChooser</name>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>Choose the grade file to import from</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo de notas del que importar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rchivo</translation>
     </message>
     <message>
         <source>Markwell or CSV File (*.grs *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Markwell o CSV (*.grs *.csv)</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de notas</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>&amp;Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausentes</translation>
     </message>
     <message>
         <source>&amp;Zero&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ceros</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <source>Grouping</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribución</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin nota</translation>
     </message>
     <message>
         <source>Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausentes</translation>
     </message>
     <message>
         <source>Zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceros</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeScaleDialog</name>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones</translation>
     </message>
     <message>
         <source>&amp;Range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalo</translation>
     </message>
     <message>
         <source>Min %</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín. %</translation>
     </message>
     <message>
         <source>Max %</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. %</translation>
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Valor no válido! Un límite es un porcentaje como 90 o 89.9.</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>S&amp;tandard</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;stándar</translation>
     </message>
     <message>
         <source>&amp;Expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliada</translation>
     </message>
     <message>
         <source>&amp;Pass/Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;pto/No apto</translation>
     </message>
     <message>
         <source>The grade scale &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la escala de calificaciones «%1»: %2</translation>
     </message>
     <message>
         <source>Change the scale &quot;%1&quot; for every class that uses it?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cambiar la escala «%1» en todas las clases que la usan?</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Save as New...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como nueva...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Saved Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones guardada</translation>
     </message>
     <message>
         <source>Save the grade scale as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la escala de calificaciones como:</translation>
     </message>
     <message>
         <source>A grade scale named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una escala de calificaciones llamada «%1». ¿Desea sustituirla?</translation>
     </message>
     <message>
         <source>The scale %1 cannot be deleted: new classes use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escala %1 no se puede eliminar: la usan las clases nuevas.</translation>
     </message>
     <message>
         <source>Delete the grade scale &quot;%1&quot;? It is gone for every class on this computer; classes that use it keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la escala de calificaciones «%1»? Desaparecerá para todas las clases de este ordenador; las clases que la usan conservan su propia copia.</translation>
     </message>
     <message>
         <source>The grade scale &quot;%1&quot; could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar la escala de calificaciones «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradesPage</name>
     <message>
         <source>Names are changed in Lists &gt; Students…</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres se cambian en Listas &gt; Alumnos…</translation>
     </message>
     <message>
         <source>Assignment titles are changed in Lists &gt; Assignments…</source>
-        <translation type="unfinished"></translation>
+        <translation>Los títulos de las actividades se cambian en Listas &gt; Actividades…</translation>
     </message>
     <message>
         <source>Totals are set in Grades &gt; Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Los totales se fijan en Notas &gt; Editar…</translation>
     </message>
     <message>
         <source>Select points cells alone to type into them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione solo celdas de puntos para escribir en ellas.</translation>
     </message>
     <message>
         <source>Points are typed into the students&apos; rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos se escriben en las filas de los alumnos.</translation>
     </message>
     <message>
         <source>The Total column adds up the points of the assignments.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna Total suma los puntos de las actividades.</translation>
     </message>
     <message>
         <source>Averages are worked out from the points; Grades &gt; Weighted… and Drop Lowest… change how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las medias se calculan a partir de los puntos; Notas &gt; Ponderación… y Descartar la nota más baja… cambian el cálculo.</translation>
     </message>
     <message>
         <source>Grades follow from the averages and the grade scale (Grades &gt; Scale…).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las calificaciones salen de las medias y de la escala de calificaciones (Notas &gt; Escala…).</translation>
     </message>
 </context>
 <context>
     <name>markwell::GraphWindow</name>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Print (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir (%1)</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>The graph could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el gráfico: </translation>
     </message>
 </context>
 <context>
     <name>markwell::HelpWindow</name>
     <message>
         <source>Markwell Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Markwell</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>Markwell Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Markwell - %1</translation>
     </message>
 </context>
 <context>
     <name>markwell::ImportAssignmentsDialog</name>
     <message>
         <source>&amp;Assignments (Ctrl+A selects them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actividades (Ctrl+A las selecciona todas)</translation>
     </message>
     <message>
         <source>Import Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar actividades</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
 </context>
 <context>
     <name>markwell::ImportStudentsDialog</name>
     <message>
         <source>&amp;Students (Ctrl+A selects them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alumnos (Ctrl+A los selecciona todos)</translation>
     </message>
     <message>
         <source>Import Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar alumnos</translation>
     </message>
 </context>
 <context>
     <name>markwell::IndividualReportWindow</name>
     <message>
         <source>No assignments: there is no grade to explain.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay actividades: no hay ninguna nota que explicar.</translation>
     </message>
     <message>
         <source>Individual Student Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información individual del alumno</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alumno</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Assignment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de actividad</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Por qué</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>Send the Overall table and the Why table to the student as a spreadsheet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar al alumno las tablas General y Por qué como hoja de cálculo</translation>
     </message>
     <message>
         <source>The grades could not be written for the message, so no message was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido escribir las notas para el mensaje, así que no se ha creado ningún mensaje.</translation>
     </message>
     <message>
         <source>Grade Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas de notas</translation>
     </message>
     <message>
         <source>Current grades: <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notas actuales: <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -2862,583 +2864,583 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <name>markwell::MergeSetupDialog</name>
     <message>
         <source>&amp;Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mbinar...</translation>
     </message>
     <message>
         <source>Merge Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparar la combinación</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>File&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo &amp;1</translation>
     </message>
     <message>
         <source>Choose the first file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el primer archivo</translation>
     </message>
     <message>
         <source>File&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo &amp;2</translation>
     </message>
     <message>
         <source>Choose the second file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el segundo archivo</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Select 1st Merge File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el primer archivo que combinar</translation>
     </message>
     <message>
         <source>Select 2nd Merge File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el segundo archivo que combinar</translation>
     </message>
 </context>
 <context>
     <name>markwell::MergedReportWindow</name>
     <message>
         <source>Merged Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos combinados</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>With Student &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>con &amp;nombres de alumnos</translation>
     </message>
     <message>
         <source>With Student &amp;ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>con &amp;ID de alumnos</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>&amp;Gridlines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líneas de cuadrícula</translation>
     </message>
     <message>
         <source>Gridlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de cuadrícula</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Sort &amp;Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden &amp;ascendente</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden ascendente</translation>
     </message>
     <message>
         <source>Sort &amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden &amp;descendente</translation>
     </message>
     <message>
         <source>Sort Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden descendente</translation>
     </message>
     <message>
         <source>Grade &amp;Scale...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;scala de calificaciones...</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>The merged report could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el informe combinado: </translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; cannot be used for the report; please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente «%1» no se puede usar para el informe; elija otra, por favor.</translation>
     </message>
 </context>
 <context>
     <name>markwell::ModifySeatDialog</name>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente</translation>
     </message>
     <message>
         <source>Fill &amp;Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color de relleno</translation>
     </message>
     <message>
         <source>Modify Seating Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar plano de clase</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; cannot be kept in the seating file: its name is too long or holds a character the file cannot store. Please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente «%1» no se puede guardar en el archivo del plano de clase: su nombre es demasiado largo o contiene un carácter que el archivo no puede guardar. Elija otra, por favor.</translation>
     </message>
     <message>
         <source>Fill Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de relleno</translation>
     </message>
     <message>
         <source>A seat cannot be called &quot;%1&quot;: the seating file keeps that name for the teacher&apos;s desk, so the seat would become the teacher&apos;s desk when the class is opened again. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un asiento no puede llamarse «%1»: el archivo del plano de clase reserva ese nombre para la mesa del profesor, así que el asiento se convertiría en la mesa del profesor al volver a abrir la clase. Elija otro nombre, por favor.</translation>
     </message>
 </context>
 <context>
     <name>markwell::OptionsDialog</name>
     <message>
         <source>&amp;Enable Password Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Activar la protección con contraseña</translation>
     </message>
     <message>
         <source>&amp;Remove the stored password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar la contraseña guardada</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>&amp;Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña ac&amp;tual</translation>
     </message>
     <message>
         <source>&amp;New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva contraseña</translation>
     </message>
     <message>
         <source>&amp;Verify Password</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfirmar contraseña</translation>
     </message>
     <message>
         <source>Password is case sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña distingue mayúsculas y minúsculas</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores</translation>
     </message>
     <message>
         <source>Versions &amp;kept of each class</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versiones guardadas de cada clase</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Old password is incorrect, please check spelling!</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña actual no es correcta; compruebe cómo la ha escrito.</translation>
     </message>
     <message>
         <source>Password verification failed, please check spelling!</source>
-        <translation type="unfinished"></translation>
+        <translation>La confirmación de la contraseña no coincide; compruebe cómo la ha escrito.</translation>
     </message>
     <message>
         <source>Please type the new password under New Password and again under Verify Password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la nueva contraseña en Nueva contraseña y otra vez en Confirmar contraseña.</translation>
     </message>
     <message>
         <source>A password has at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una contraseña tiene como máximo %1 caracteres.</translation>
     </message>
 </context>
 <context>
     <name>markwell::PasswordDialog</name>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir contraseña</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contra&amp;seña:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>The password is incorrect. Capital letters count: please check the spelling and the Caps Lock key.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña no es correcta. Las mayúsculas cuentan: compruebe cómo la ha escrito y la tecla Bloq Mayús.</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recientes</translation>
     </message>
     <message>
         <source>&amp;Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar la lista de recientes</translation>
     </message>
     <message>
         <source>&amp;%1 %2  (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2  (%3)</translation>
     </message>
     <message>
         <source>%1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe.</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecordListDialog</name>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuali&amp;zar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vaciar</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mportar...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecordListPanel</name>
     <message>
         <source>Move up (Ctrl+Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir (Ctrl+Up)</translation>
     </message>
     <message>
         <source>Move down (Ctrl+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar (Ctrl+Down)</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecoveryKeeper</name>
     <message>
         <source>Another Markwell window keeps the recovery copy of %1; this window keeps none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra ventana de Markwell tiene la copia de recuperación de %1; esta ventana no guarda ninguna.</translation>
     </message>
     <message>
         <source>The recovery copy could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la copia de recuperación: %1</translation>
     </message>
 </context>
 <context>
     <name>markwell::ReportCommands</name>
     <message>
         <source>Save changes before merging?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios antes de combinar?</translation>
     </message>
     <message>
         <source>Please highlight student you wish to e-mail information about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el alumno sobre el que desea enviar información por correo electrónico.</translation>
     </message>
 </context>
 <context>
     <name>markwell::SeatingCommands</name>
     <message>
         <source>Every student has a seat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los alumnos tienen asiento.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this seat?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar este asiento?</translation>
     </message>
     <message>
         <source>The seating chart could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el plano de clase: </translation>
     </message>
 </context>
 <context>
     <name>markwell::StudentListDialog</name>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&amp;bre</translation>
     </message>
     <message>
         <source>&amp;ID</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ID</translation>
     </message>
     <message>
         <source>S&amp;treet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección</translation>
     </message>
     <message>
         <source>C&amp;ity</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;iudad</translation>
     </message>
     <message>
         <source>Stat&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rovincia</translation>
     </message>
     <message>
         <source>&amp;Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Códi&amp;go postal</translation>
     </message>
     <message>
         <source>Mo&amp;ther</source>
-        <translation type="unfinished"></translation>
+        <translation>Mad&amp;re</translation>
     </message>
     <message>
         <source>Pho&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teléfono</translation>
     </message>
     <message>
         <source>&amp;Father</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;dre</translation>
     </message>
     <message>
         <source>Phon&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Telé&amp;fono</translation>
     </message>
     <message>
         <source>S&amp;tudent</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;umno</translation>
     </message>
     <message>
         <source>Moth&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>Mad&amp;re</translation>
     </message>
     <message>
         <source>Total number of students: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de alumnos: %1</translation>
     </message>
     <message>
         <source>Student List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de alumnos</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lumno</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Domi&amp;cilio</translation>
     </message>
     <message>
         <source>Pa&amp;rents</source>
-        <translation type="unfinished"></translation>
+        <translation>Padre&amp;s</translation>
     </message>
     <message>
         <source>E-Mai&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;orreo electrónico</translation>
     </message>
     <message>
         <source>C&amp;omments</source>
-        <translation type="unfinished"></translation>
+        <translation>Come&amp;ntarios</translation>
     </message>
     <message>
         <source>Keep the changes made to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Conservar los cambios hechos en «%1»?</translation>
     </message>
     <message>
         <source>Add &quot;%1&quot;, typed but not added yet, to the class?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadir a la clase a «%1», que está escrito pero aún no se ha añadido?</translation>
     </message>
     <message>
         <source>Remove all students and all assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar todos los alumnos y todas las actividades?</translation>
     </message>
     <message>
         <source>The student could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el alumno: </translation>
     </message>
     <message>
         <source>%1 characters: more than the %2 a comment can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caracteres: más de los %2 que admite un comentario</translation>
     </message>
     <message>
         <source>%1 of %2 characters (a line break counts as two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 caracteres (un salto de línea cuenta como dos)</translation>
     </message>
 </context>
 <context>
     <name>markwell::TableCommands</name>
     <message>
         <source>The font &quot;%1&quot; cannot be kept with the class; please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente «%1» no se puede guardar con la clase; elija otra, por favor.</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>The grades could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido imprimir las notas: </translation>
     </message>
 </context>
 <context>
     <name>markwell::TextEntryDialog</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
 </context>
 <context>
     <name>markwell::WeightsDialog</name>
     <message>
         <source>&amp;Use Weighted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar ponderación</translation>
     </message>
     <message>
         <source>Weighted Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas ponderadas</translation>
     </message>
     <message>
         <source>&amp;Final</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen &amp;final (Final)</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examen (Test)</translation>
     </message>
     <message>
         <source>&amp;Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Control (Quiz)</translation>
     </message>
     <message>
         <source>&amp;Homework</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deberes (Homework)</translation>
     </message>
     <message>
         <source>&amp;Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prácticas (Lab)</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otros (Other)</translation>
     </message>
     <message>
         <source>Percentages</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentajes</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Percentage values do not equal to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Los porcentajes no suman 100%</translation>
     </message>
 </context>
 <context>
     <name>markwell::WhatItTakesPanel</name>
     <message>
         <source>What would it take?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué haría falta?</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra</translation>
     </message>
     <message>
         <source>What it would take</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que haría falta</translation>
     </message>
     <message>
         <source>&amp;Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tividad</translation>
     </message>
     <message>
         <source>&amp;Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letra</translation>
     </message>
     <message>
         <source>The class has no assignments.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase no tiene actividades.</translation>
     </message>
     <message>
         <source>The grade scale has no letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escala de calificaciones no tiene letras.</translation>
     </message>
 </context>
 <context>
     <name>markwell::XdgEmailLauncher</name>
     <message>
         <source>The grades are in %1: please attach that file to a message by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las notas están en %1: adjunte ese archivo a un mensaje a mano.</translation>
     </message>
     <message>
         <source>No mail program could be started: &quot;%1&quot; (from the package xdg-utils) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar ningún programa de correo: «%1» (del paquete xdg-utils) no está instalado.</translation>
     </message>
     <message>
         <source>The mail program could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar el programa de correo: %1</translation>
     </message>
     <message>
         <source>The mail program could not prepare the message (%1 ended with code %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa de correo no ha podido preparar el mensaje (%1 terminó con el código %2).</translation>
     </message>
     <message>
         <source>The mail program stopped before the message was ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa de correo se ha detenido antes de que el mensaje estuviera listo.</translation>
     </message>
 </context>
 </TS>
