@@ -1001,7 +1001,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <name>KeptVersions</name>
     <message>
         <source>The number of earlier versions to keep is from 0 to %1.</source>
-        <translation>El número de versiones anteriores que se guardan va de 0 a %1.</translation>
+        <translation>El número de versiones anteriores que se conservan va de 0 a %1.</translation>
     </message>
 </context>
 <context>
@@ -1059,11 +1059,11 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>w/Student &amp;Names</source>
-        <translation>con &amp;nombres de alumnos</translation>
+        <translation>Con &amp;nombres de alumnos</translation>
     </message>
     <message>
         <source>w/Student &amp;ID&apos;s</source>
-        <translation>con &amp;ID de alumnos</translation>
+        <translation>Con &amp;ID de alumnos</translation>
     </message>
     <message>
         <source>&amp;Attendance</source>
@@ -1171,7 +1171,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Eliminar</translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>Delete Seat</source>
@@ -1827,7 +1827,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>Typed Points</source>
-        <translation>Puntos escritos</translation>
+        <translation>Introducir puntos</translation>
     </message>
 </context>
 <context>
@@ -2290,7 +2290,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>No earlier version of this class is kept yet: one is kept each time a save replaces the class.</source>
-        <translation>Aún no se conserva ninguna versión anterior de esta clase: se guarda una cada vez que al guardar se sustituye la clase.</translation>
+        <translation>Aún no se conserva ninguna versión anterior de esta clase: se conserva una cada vez que al guardar se reemplaza la clase.</translation>
     </message>
     <message>
         <source>The version you open becomes a new, untitled class; save it where you like. The class on disk stays as it is.</source>
@@ -2919,11 +2919,11 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>With Student &amp;Names</source>
-        <translation>con &amp;nombres de alumnos</translation>
+        <translation>Con &amp;nombres de alumnos</translation>
     </message>
     <message>
         <source>With Student &amp;ID&apos;s</source>
-        <translation>con &amp;ID de alumnos</translation>
+        <translation>Con &amp;ID de alumnos</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -3069,7 +3069,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>Versions &amp;kept of each class</source>
-        <translation>&amp;Versiones guardadas de cada clase</translation>
+        <translation>&amp;Versiones que se conservan de cada clase</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
