@@ -5,1808 +5,1810 @@
     <name>AssignmentChoosing</name>
     <message>
         <source>there is no assignment %1 (the class has %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la actividad %1 (la clase tiene %2)</translation>
     </message>
     <message>
         <source>no assignment is called &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna actividad se llama «%1»</translation>
     </message>
 </context>
 <context>
     <name>AssignmentEditing</name>
     <message>
         <source>Invalid assignment title!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Título de actividad no válido!</translation>
     </message>
     <message>
         <source>Invalid assignment type!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tipo de actividad no válido!</translation>
     </message>
     <message>
         <source>title</source>
-        <translation type="unfinished"></translation>
+        <translation>título</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>descripción</translation>
     </message>
     <message>
         <source>Choose the assignment to change first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero la actividad que quiere modificar.</translation>
     </message>
 </context>
 <context>
     <name>AssignmentListPrintout</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Ninguna &gt;</translation>
     </message>
     <message>
         <source>Assignment Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de las actividades</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>Unable to create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1</translation>
     </message>
     <message>
         <source>Unable to create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1: %2</translation>
     </message>
 </context>
 <context>
     <name>AttendanceAnalysis</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrasos</translation>
     </message>
     <message>
         <source>Unexcused</source>
-        <translation type="unfinished"></translation>
+        <translation>Injustificadas</translation>
     </message>
     <message>
         <source>Excused</source>
-        <translation type="unfinished"></translation>
+        <translation>Justificadas</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>AttendanceChanges</name>
     <message>
         <source>There is no month %1 to mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el mes %1 para anotar.</translation>
     </message>
     <message>
         <source>%1/%2 is not a day to mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>El %1/%2 no es un día que se pueda anotar.</translation>
     </message>
     <message>
         <source>Mark Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar asistencia</translation>
     </message>
 </context>
 <context>
     <name>AttendanceFile</name>
     <message>
         <source>The attendance cannot be saved: the name of record %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la asistencia: el nombre del registro %1 %2.</translation>
     </message>
     <message>
         <source>The attendance cannot be saved: record %1 holds month %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la asistencia: el registro %1 contiene el mes %2.</translation>
     </message>
     <message>
         <source>record %1 holds month %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro %1 contiene el mes %2</translation>
     </message>
     <message>
         <source>the name of record %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del registro %1 no termina dentro de sus %2 bytes</translation>
     </message>
     <message>
         <source>it is shorter than one record of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>es más corto que un registro de %1 bytes</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not an attendance file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está dañado o no es un archivo de asistencia: %2.</translation>
     </message>
 </context>
 <context>
     <name>AttendanceTable</name>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
 </context>
 <context>
     <name>ClassChanges</name>
     <message>
         <source>Sort by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por %1</translation>
     </message>
     <message>
         <source>There are no students to sort.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay alumnos que ordenar.</translation>
     </message>
     <message>
         <source>Weighted Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas ponderadas</translation>
     </message>
     <message>
         <source>Drop Lowest Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar la nota más baja</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones</translation>
     </message>
     <message>
         <source>Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de cuadrícula</translation>
     </message>
 </context>
 <context>
     <name>ClassLocks</name>
     <message>
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede bloquear %1: no se puede crear el archivo de bloqueo en %2.</translation>
     </message>
 </context>
 <context>
     <name>ClassStatistics</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Minimum Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota mínima</translation>
     </message>
     <message>
         <source>Maximum Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota máxima</translation>
     </message>
     <message>
         <source>Total Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Total posible</translation>
     </message>
     <message>
         <source>Median</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediana</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Standard Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación típica</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuento</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Ninguna &gt;</translation>
     </message>
 </context>
 <context>
     <name>Cp1252</name>
     <message>
         <source>The character “%1” cannot be stored in a class file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El carácter «%1» no se puede guardar en un archivo de clase.</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>columna desconocida «%1» (las columnas son %2)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna «%1» aparece dos veces</translation>
     </message>
     <message>
         <source>the header has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la cabecera no tiene ninguna columna «%1»</translation>
     </message>
     <message>
         <source>the row has %1 fields; the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila tiene %1 campos; la cabecera tiene %2</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre está vacío</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already in the class</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya está en la clase</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is also on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» también está en la línea %2</translation>
     </message>
 </context>
 <context>
     <name>CsvReader</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>unas comillas dentro de un campo que no empieza con comillas</translation>
     </message>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas que no se cierra nunca</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>texto después de las comillas de cierre de un campo</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto no está en UTF-8</translation>
     </message>
     <message>
         <source>the file is empty: it needs a header naming the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío: necesita una cabecera con los nombres de las columnas</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
         <source>Unable to create the folder %1 for Markwell&apos;s own copies of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1 para las copias propias de Markwell de %2.</translation>
     </message>
 </context>
 <context>
     <name>DiscardQuestion</name>
     <message>
         <source>Discard what you typed in &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar lo que ha escrito en «%1»?</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>Keep editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir editando</translation>
     </message>
 </context>
 <context>
     <name>DocumentFiles</name>
     <message>
         <source>it would be %1 bytes, too large to be a class file (at most %2 bytes); Markwell could not open it again</source>
-        <translation type="unfinished"></translation>
+        <translation>ocuparía %1 bytes, demasiado para un archivo de clase (como máximo %2 bytes); Markwell no podría volver a abrirlo</translation>
     </message>
     <message>
         <source>The file %1 ends inside a record: its first %2 whole records were read, and the %3 bytes after them were not. The next save writes only the records that were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 termina en mitad de un registro: se han leído sus primeros %2 registros completos, pero no los %3 bytes siguientes. Al guardar solo se escribirán los registros leídos.</translation>
     </message>
     <message>
         <source>it is the same file as %1, which it would destroy</source>
-        <translation type="unfinished"></translation>
+        <translation>es el mismo archivo que %1, que quedaría destruido</translation>
     </message>
     <message>
         <source>%1
 The class is opened without its attendance. Markwell will not write over that file; delete or rename it to record attendance for this class again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La clase se abre sin su asistencia. Markwell no sobrescribirá ese archivo; elimínelo o cámbiele el nombre para volver a registrar la asistencia de esta clase.</translation>
     </message>
     <message>
         <source>%1
 The class is opened without its seating chart. Markwell will not write over that file; delete or rename it to keep seats for this class again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; elimínelo o cámbiele el nombre para volver a guardar los asientos de esta clase.</translation>
     </message>
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save attendance again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo dañado %1 se ha conservado tal cual; elimínelo o cámbiele el nombre para volver a guardar la asistencia.</translation>
     </message>
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo dañado %1 se ha conservado tal cual; elimínelo o cámbiele el nombre para volver a guardar los asientos.</translation>
     </message>
 </context>
 <context>
     <name>EarlierVersions</name>
     <message>
         <source>the folder cannot be renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cambiar el nombre de la carpeta</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta</translation>
     </message>
 </context>
 <context>
     <name>EarlierVersionsTable</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
 </context>
 <context>
     <name>EditorSupport</name>
     <message>
         <source>Open Markwell File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de Markwell</translation>
     </message>
 </context>
 <context>
     <name>ExportSupport</name>
     <message>
         <source>the table has %1 rows; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla tiene %1 filas; un archivo %2 admite como máximo %3. Guárdela como .xlsx o .csv.</translation>
     </message>
     <message>
         <source>the table has %1 columns; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla tiene %1 columnas; un archivo %2 admite como máximo %3. Guárdela como .xlsx o .csv.</translation>
     </message>
     <message>
         <source>cell %1 holds more than %2 characters, more than a %3 cell can keep. Save it as .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la celda %1 contiene más de %2 caracteres, más de los que admite una celda %3. Guárdela como .csv.</translation>
     </message>
 </context>
 <context>
     <name>FileBytes</name>
     <message>
         <source>Unable to open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>it is too large to be a class file (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande para ser un archivo de clase (%1 bytes)</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>Markwell File (*.grs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Markwell (*.grs)</translation>
     </message>
     <message>
         <source>Excel File (*.xls)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Excel (*.xls)</translation>
     </message>
     <message>
         <source>Excel Workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>CSV File (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
 </context>
 <context>
     <name>FixedFields</name>
     <message>
         <source>is %1 characters long; at most %2 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 caracteres; caben como máximo %2</translation>
     </message>
     <message>
         <source>holds a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un byte nulo</translation>
     </message>
 </context>
 <context>
     <name>GradeEntry</name>
     <message>
         <source>no student is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún alumno se llama «%1»</translation>
     </message>
     <message>
         <source>there are more rows for &quot;%1&quot; than students of that name (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>hay más filas para «%1» que alumnos con ese nombre (%2)</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>There is no student in that row.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún alumno en esa fila.</translation>
     </message>
     <message>
         <source>there is no such assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe esa actividad</translation>
     </message>
 </context>
 <context>
     <name>GradeExplanation</name>
     <message>
         <source>no possible points</source>
-        <translation type="unfinished"></translation>
+        <translation>sin puntos posibles</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>yes: extra credit</source>
-        <translation type="unfinished"></translation>
+        <translation>sí: puntos extra</translation>
     </message>
     <message>
         <source>dropped: lowest score overall</source>
-        <translation type="unfinished"></translation>
+        <translation>descartada: nota más baja de todas</translation>
     </message>
     <message>
         <source>dropped: lowest %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>descartada: nota más baja de tipo %1</translation>
     </message>
     <message>
         <source>no: does not count (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>no: no cuenta (-)</translation>
     </message>
     <message>
         <source>no: no possible points</source>
-        <translation type="unfinished"></translation>
+        <translation>no: sin puntos posibles</translation>
     </message>
     <message>
         <source>no: no known type</source>
-        <translation type="unfinished"></translation>
+        <translation>no: tipo desconocido</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Posibles</translation>
     </message>
     <message>
         <source>Counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenidos</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor</translation>
     </message>
     <message>
         <source>Counted earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenidos que cuentan</translation>
     </message>
     <message>
         <source>Counted possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Posibles que cuentan</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>%1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de %2 a %3</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
     <message>
         <source>lowest score overall</source>
-        <translation type="unfinished"></translation>
+        <translation>nota más baja de todas</translation>
     </message>
     <message>
         <source>lowest %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>nota más baja de tipo %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 of %2 weighted points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 puntos ponderados</translation>
     </message>
     <message>
         <source>%1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 puntos</translation>
     </message>
     <message>
         <source> after dropping %1</source>
-        <translation type="unfinished"></translation>
+        <translation> tras descartar %1</translation>
     </message>
 </context>
 <context>
     <name>GradeFile</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>calle</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>ciudad</translation>
     </message>
     <message>
         <source>state</source>
-        <translation type="unfinished"></translation>
+        <translation>provincia</translation>
     </message>
     <message>
         <source>ZIP code</source>
-        <translation type="unfinished"></translation>
+        <translation>código postal</translation>
     </message>
     <message>
         <source>mother&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de la madre</translation>
     </message>
     <message>
         <source>mother&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>teléfono de la madre</translation>
     </message>
     <message>
         <source>father&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre del padre</translation>
     </message>
     <message>
         <source>father&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>teléfono del padre</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico</translation>
     </message>
     <message>
         <source>mother&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico de la madre</translation>
     </message>
     <message>
         <source>father&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico del padre</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío</translation>
     </message>
     <message>
         <source>it is too short (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado corto (%1 bytes)</translation>
     </message>
     <message>
         <source>its version is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>su versión no es un número</translation>
     </message>
     <message>
         <source>Markwell version of file is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La versión de Markwell del archivo no es válida!</translation>
     </message>
     <message>
         <source>it ends inside the class settings</source>
-        <translation type="unfinished"></translation>
+        <translation>termina dentro de la configuración de la clase</translation>
     </message>
     <message>
         <source>it ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes de tiempo</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not a grade file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está dañado o no es un archivo de notas: %2.</translation>
     </message>
     <message>
         <source>it ends before the number of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes del número de %1</translation>
     </message>
     <message>
         <source>it gives the number of %1 as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>indica %2 como número de %1</translation>
     </message>
     <message>
         <source>it announces %1 %2 but ends before them</source>
-        <translation type="unfinished"></translation>
+        <translation>anuncia %1 %2 pero termina antes</translation>
     </message>
     <message>
         <source>students</source>
-        <translation type="unfinished"></translation>
+        <translation>alumnos</translation>
     </message>
     <message>
         <source>assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>actividades</translation>
     </message>
     <message>
         <source>assignment %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la actividad %1 de %2</translation>
     </message>
     <message>
         <source>it ends inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>termina dentro de %1</translation>
     </message>
     <message>
         <source>the point list of %1 has a length of 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de puntos de %1 tiene longitud 0</translation>
     </message>
     <message>
         <source>the point list of %1 is longer than the rest of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de puntos de %1 es más larga que el resto del archivo</translation>
     </message>
     <message>
         <source>the possible points of %1 are not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>los puntos posibles de %1 no son un número</translation>
     </message>
     <message>
         <source>it ends before the dropping rule</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes de la regla para descartar notas</translation>
     </message>
     <message>
         <source>comments</source>
-        <translation type="unfinished"></translation>
+        <translation>comentarios</translation>
     </message>
     <message>
         <source>the grid font name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la fuente de la cuadrícula</translation>
     </message>
     <message>
         <source>the grade scale name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la escala de calificaciones</translation>
     </message>
     <message>
         <source>the grade scale bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>los límites de la escala de calificaciones</translation>
     </message>
     <message>
         <source>student %1</source>
-        <translation type="unfinished"></translation>
+        <translation>alumno %1</translation>
     </message>
     <message>
         <source>student %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>alumno %1 (%2)</translation>
     </message>
     <message>
         <source>the %1 of %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2, campo «%1»: %3</translation>
     </message>
     <message>
         <source>assignment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la actividad %1</translation>
     </message>
     <message>
         <source>the title of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el título de %1</translation>
     </message>
     <message>
         <source>assignment %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la actividad %1 (%2)</translation>
     </message>
     <message>
         <source>the description of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la descripción de %1</translation>
     </message>
     <message>
         <source>the type of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de %1</translation>
     </message>
     <message>
         <source>point entry %1 of %2 holds a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada de puntos %1 de %2 contiene un byte nulo</translation>
     </message>
     <message>
         <source>the name of comment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del comentario %1</translation>
     </message>
     <message>
         <source>the comment on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el comentario sobre %1</translation>
     </message>
     <message>
         <source>it is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande</translation>
     </message>
     <message>
         <source>The class cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la clase: %1.</translation>
     </message>
     <message>
         <source>the point list of assignment %1 is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de puntos de la actividad %1 es demasiado larga</translation>
     </message>
 </context>
 <context>
     <name>GradesTable</name>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
 </context>
 <context>
     <name>GradingRules</name>
     <message>
         <source>The weight of %1 must be a whole number from 0 to 100, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El peso de %1 debe ser un número entero de 0 a 100, no %2.</translation>
     </message>
     <message>
         <source>Percentage values do not equal to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Los porcentajes no suman 100%</translation>
     </message>
     <message>
         <source>%1 is not a rule for dropping lowest scores.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una regla para descartar las notas más bajas.</translation>
     </message>
 </context>
 <context>
     <name>HelpPages</name>
     <message>
         <source>Welcome to Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Markwell</translation>
     </message>
     <message>
         <source>The Grades page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página Notas</translation>
     </message>
     <message>
         <source>The Attendance page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página Asistencia</translation>
     </message>
     <message>
         <source>The Seating page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página Plano de clase</translation>
     </message>
     <message>
         <source>Printing and PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir y PDF</translation>
     </message>
     <message>
         <source>Choosing the table&apos;s font</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la fuente de la tabla</translation>
     </message>
     <message>
         <source>The student list</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de alumnos</translation>
     </message>
     <message>
         <source>The assignment list</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de actividades</translation>
     </message>
     <message>
         <source>Entering grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir notas</translation>
     </message>
     <message>
         <source>Grade scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Escalas de calificaciones</translation>
     </message>
     <message>
         <source>Weighted grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas ponderadas</translation>
     </message>
     <message>
         <source>Dropping the lowest scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar las notas más bajas</translation>
     </message>
     <message>
         <source>Individual student reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes individuales de alumnos</translation>
     </message>
     <message>
         <source>Grade information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de notas</translation>
     </message>
     <message>
         <source>Attendance analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de asistencia</translation>
     </message>
     <message>
         <source>Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficos</translation>
     </message>
     <message>
         <source>Merging two classes</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar dos clases</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores</translation>
     </message>
     <message>
         <source>Sending grades by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar notas por correo electrónico</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>The password</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña</translation>
     </message>
     <message>
         <source>Adding and changing seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir y modificar asientos</translation>
     </message>
     <message>
         <source>About Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Markwell</translation>
     </message>
 </context>
 <context>
     <name>IndividualReport</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>Weighted average: see Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Media ponderada: véase Por qué</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
 </context>
 <context>
     <name>KeptVersions</name>
     <message>
         <source>The number of earlier versions to keep is from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de versiones anteriores que se conservan va de 0 a %1.</translation>
     </message>
 </context>
 <context>
     <name>MailAttachment</name>
     <message>
         <source>Unable to create the folder %1 for the attachment.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1 para el archivo adjunto.</translation>
     </message>
     <message>
         <source>Unable to create a folder for the attachment in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta para el archivo adjunto en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>MainActions</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Ear&amp;lier Versions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versiones anteriores...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>w/Student &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Con &amp;nombres de alumnos</translation>
     </message>
     <message>
         <source>w/Student &amp;ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Con &amp;ID de alumnos</translation>
     </message>
     <message>
         <source>&amp;Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Asistencia</translation>
     </message>
     <message>
         <source>&amp;Seating</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plano de clase</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista &amp;previa de impresión...</translation>
     </message>
     <message>
         <source>&amp;Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mbinar...</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar</translation>
     </message>
     <message>
         <source>&amp;E-mail...</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo &amp;electrónico...</translation>
     </message>
     <message>
         <source>Send e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo electrónico</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>&amp;Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líneas de cuadrícula</translation>
     </message>
     <message>
         <source>Toggle Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar las líneas de cuadrícula</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>&amp;Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ascendente</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden ascendente</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendente</translation>
     </message>
     <message>
         <source>Sort Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden descendente</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir...</translation>
     </message>
     <message>
         <source>Add Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir asiento</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <source>Edit Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar asiento</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>Delete Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar asiento</translation>
     </message>
     <message>
         <source>Attendance A&amp;nalysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Análisis de asistencia...</translation>
     </message>
     <message>
         <source>Attendance Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de asistencia</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
     <message>
         <source>&amp;Individual Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes &amp;individuales</translation>
     </message>
     <message>
         <source>&amp;Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de &amp;notas</translation>
     </message>
     <message>
         <source>G&amp;raph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>&amp;Students...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alumnos...</translation>
     </message>
     <message>
         <source>Student List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de alumnos</translation>
     </message>
     <message>
         <source>&amp;Assignments...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ctividades...</translation>
     </message>
     <message>
         <source>Assignment List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de actividades</translation>
     </message>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas</translation>
     </message>
     <message>
         <source>&amp;Scale...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;scala...</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones</translation>
     </message>
     <message>
         <source>&amp;Weighted...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ponderación...</translation>
     </message>
     <message>
         <source>&amp;Drop Lowest...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar la nota más baja...</translation>
     </message>
     <message>
         <source>Markwell &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de &amp;Markwell</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
 </context>
 <context>
     <name>MarkwellMain</name>
     <message>
         <source>Computerized Markwell: a class record for teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell: un cuaderno de notas para profesores.</translation>
     </message>
     <message>
         <source>A grade file (.grs) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de notas (.grs) que abrir.</translation>
     </message>
 </context>
 <context>
     <name>MergedReportText</name>
     <message>
         <source>Merged Files: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos combinados: %1, %2</translation>
     </message>
     <message>
         <source>Unable to merge the same file!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede combinar un archivo consigo mismo!</translation>
     </message>
     <message>
         <source>Points of both files added up; weights and dropped scores are not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de ambos archivos sumados; no se aplican ni la ponderación ni las notas descartadas.</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificación</translation>
     </message>
 </context>
 <context>
     <name>OleCompoundFile</name>
     <message>
         <source>the workbook container could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido crear el contenedor del libro</translation>
     </message>
     <message>
         <source>the workbook could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el libro</translation>
     </message>
     <message>
         <source>the workbook could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido cerrar el libro</translation>
     </message>
     <message>
         <source>the document title could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el título del documento</translation>
     </message>
     <message>
         <source>the title could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido cerrar el título</translation>
     </message>
     <message>
         <source>the workbook container could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido cerrar el contenedor del libro</translation>
     </message>
     <message>
         <source>the workbook container is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el contenedor del libro está vacío</translation>
     </message>
 </context>
 <context>
     <name>PageFrame</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>PasswordProtection</name>
     <message>
         <source>Passwords cannot be checked on this computer: the password library (libsodium) could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas no se pueden comprobar en este ordenador: no se ha podido iniciar la biblioteca de contraseñas (libsodium).</translation>
     </message>
     <message>
         <source>The password could not be stored: there is not enough memory to protect it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la contraseña: no hay memoria suficiente para protegerla.</translation>
     </message>
 </context>
 <context>
     <name>PrintCopy</name>
     <message>
         <source>(no ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin ID)</translation>
     </message>
     <message>
         <source>Student ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de alumnos</translation>
     </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la impresora.</translation>
     </message>
     <message>
         <source>The printer refused page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora ha rechazado la página %1.</translation>
     </message>
     <message>
         <source>The printout could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido terminar la impresión.</translation>
     </message>
 </context>
 <context>
     <name>QSettingsStore</name>
     <message>
         <source>Unable to save the settings in %1: the file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la configuración en %1: no se puede escribir el archivo.</translation>
     </message>
     <message>
         <source>Unable to save the settings in %1: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la configuración en %1: el archivo está dañado.</translation>
     </message>
 </context>
 <context>
     <name>QtUserDialogs</name>
     <message>
         <source>Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
 </context>
 <context>
     <name>RecoveryCopy</name>
     <message>
         <source>An untitled class has no recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una clase sin título no tiene copia de recuperación.</translation>
     </message>
     <message>
         <source>The recovery copy of %1 is gone or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de recuperación de %1 ha desaparecido o está dañada.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryOffer</name>
     <message>
         <source>&amp;Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recuperar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>Decide &amp;later</source>
-        <translation type="unfinished"></translation>
+        <translation>Decidir &amp;más tarde</translation>
     </message>
     <message>
         <source>Recover the unsaved changes to &quot;%1&quot; from %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Recuperar los cambios sin guardar de «%1» desde %2?</translation>
     </message>
 </context>
 <context>
     <name>ReportWindowParts</name>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The report could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el informe: </translation>
     </message>
 </context>
 <context>
     <name>RosterChanges</name>
     <message>
         <source>Import Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar alumnos</translation>
     </message>
     <message>
         <source>Add Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir actividad</translation>
     </message>
     <message>
         <source>Import Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar puntos</translation>
     </message>
     <message>
         <source>Possible Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos posibles</translation>
     </message>
 </context>
 <context>
     <name>RowProblems</name>
     <message>
         <source>%1: line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: línea %2: %3</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fila</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas</translation>
     </message>
     <message>
         <source>%1: %2 refused; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 con problemas; no se ha escrito nada</translation>
     </message>
 </context>
 <context>
     <name>ScaleChecks</name>
     <message>
         <source>No range fields can be left blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún campo del intervalo puede quedar en blanco</translation>
     </message>
     <message>
         <source>Invalid value!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Valor no válido!</translation>
     </message>
     <message>
         <source>Minimum percentage is greater than maximum percentage for same grade</source>
-        <translation type="unfinished"></translation>
+        <translation>El porcentaje mínimo es mayor que el porcentaje máximo de la misma calificación</translation>
     </message>
     <message>
         <source>Minimum percentage of higher grade is greater than maximum percentage of lower grade</source>
-        <translation type="unfinished"></translation>
+        <translation>El porcentaje mínimo de una calificación superior es mayor que el porcentaje máximo de la calificación inferior</translation>
     </message>
     <message>
         <source>%1: “%2” starts at %3 but ends at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» empieza en %3 pero termina en %4.</translation>
     </message>
     <message>
         <source>%1: “%2” starts at %3, below %4 where “%5” ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» empieza en %3, por debajo de %4, donde termina «%5».</translation>
     </message>
     <message>
         <source>A scale of this kind has %1 letters, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una escala de este tipo tiene %1 letras, no %2.</translation>
     </message>
     <message>
         <source>Letter “%1”, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra «%1», %2: %3</translation>
     </message>
     <message>
         <source>Min %</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín. %</translation>
     </message>
     <message>
         <source>Max %</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. %</translation>
     </message>
 </context>
 <context>
     <name>ScaleStore</name>
     <message>
         <source>A grade scale needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una escala de calificaciones necesita un nombre.</translation>
     </message>
     <message>
         <source>The grade scale name “%1” cannot contain \ or /.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de escala de calificaciones «%1» no puede contener \ ni /.</translation>
     </message>
     <message>
         <source>A grade scale name cannot hold a line break, a tab or another control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de una escala de calificaciones no puede contener saltos de línea, tabuladores ni otros caracteres de control.</translation>
     </message>
     <message>
         <source>The grade scale name “%1” is too long: at most %2 characters fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de escala de calificaciones «%1» es demasiado largo: caben como máximo %2 caracteres.</translation>
     </message>
     <message>
         <source>“%1” cannot be used as a letter grade.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede usar como calificación.</translation>
     </message>
     <message>
         <source>The default grade scale cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escala de calificaciones predeterminada no se puede eliminar.</translation>
     </message>
 </context>
 <context>
     <name>SeatChanges</name>
     <message>
         <source>A student&apos;s seat cannot be captioned &quot;%1&quot;: that caption is the teacher&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asiento de un alumno no puede llevar el rótulo «%1»: ese rótulo es el del profesor.</translation>
     </message>
     <message>
         <source>The seat&apos;s caption or font name is too long to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rótulo o el nombre de la fuente del asiento es demasiado largo para guardarlo.</translation>
     </message>
     <message>
         <source>That seat is no longer on the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese asiento ya no está en el plano.</translation>
     </message>
     <message>
         <source>Add Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir asiento</translation>
     </message>
     <message>
         <source>Edit Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar asiento</translation>
     </message>
     <message>
         <source>The teacher&apos;s seat cannot be edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asiento del profesor no se puede editar.</translation>
     </message>
     <message>
         <source>Delete Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar asiento</translation>
     </message>
     <message>
         <source>The teacher&apos;s seat cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asiento del profesor no se puede eliminar.</translation>
     </message>
     <message>
         <source>Move Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover asiento</translation>
     </message>
     <message>
         <source>Resize Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el tamaño del asiento</translation>
     </message>
 </context>
 <context>
     <name>SeatingFile</name>
     <message>
         <source>the caption of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el rótulo de %1 %2</translation>
     </message>
     <message>
         <source>the font name of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la fuente de %1 %2</translation>
     </message>
     <message>
         <source>seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el asiento %1</translation>
     </message>
     <message>
         <source>the teacher&apos;s box</source>
-        <translation type="unfinished"></translation>
+        <translation>la mesa del profesor</translation>
     </message>
     <message>
         <source>The seating chart cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el plano de clase: %1.</translation>
     </message>
     <message>
         <source>the caption of %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el rótulo de %1 no termina dentro de sus %2 bytes</translation>
     </message>
     <message>
         <source>the font name of %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la fuente de %1 no termina dentro de sus %2 bytes</translation>
     </message>
     <message>
         <source>it is shorter than one record of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>es más corto que un registro de %1 bytes</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not a seating file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está dañado o no es un archivo de plano de clase: %2.</translation>
     </message>
 </context>
 <context>
     <name>SheetFile</name>
     <message>
         <source>the file name has no extension</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del archivo no tiene extensión</translation>
     </message>
     <message>
         <source>&quot;.%1&quot; is not a spreadsheet type Markwell writes</source>
-        <translation type="unfinished"></translation>
+        <translation>«.%1» no es un tipo de hoja de cálculo que Markwell sepa escribir</translation>
     </message>
     <message>
         <source>%1; use %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; use %2.</translation>
     </message>
     <message>
         <source>there is no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna tabla que escribir</translation>
     </message>
 </context>
 <context>
     <name>StagedFile</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
 </context>
 <context>
     <name>StudentEditing</name>
     <message>
         <source>There is already a student named &quot;%1&quot; (capitals do not make names different).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay un alumno llamado «%1» (las mayúsculas no hacen distintos los nombres).</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>sin nombre</translation>
     </message>
     <message>
         <source>a name cannot contain &quot;~&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre no puede contener «~»</translation>
     </message>
     <message>
         <source>already in the class</source>
-        <translation type="unfinished"></translation>
+        <translation>ya está en la clase</translation>
     </message>
     <message>
         <source>Choose the student to change first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero el alumno que quiere modificar.</translation>
     </message>
     <message>
         <source>These students were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos alumnos no se han importado:</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>StudentFields</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>calle</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>ciudad</translation>
     </message>
     <message>
         <source>state</source>
-        <translation type="unfinished"></translation>
+        <translation>provincia</translation>
     </message>
     <message>
         <source>zip</source>
-        <translation type="unfinished"></translation>
+        <translation>código postal</translation>
     </message>
     <message>
         <source>mother&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de la madre</translation>
     </message>
     <message>
         <source>mother&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>teléfono de la madre</translation>
     </message>
     <message>
         <source>father&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre del padre</translation>
     </message>
     <message>
         <source>father&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>teléfono del padre</translation>
     </message>
     <message>
         <source>student&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico del alumno</translation>
     </message>
     <message>
         <source>mother&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico de la madre</translation>
     </message>
     <message>
         <source>father&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>correo electrónico del padre</translation>
     </message>
     <message>
         <source>comment</source>
-        <translation type="unfinished"></translation>
+        <translation>comentario</translation>
     </message>
 </context>
 <context>
     <name>StudentPrintout</name>
     <message>
         <source>- Student ID: </source>
-        <translation type="unfinished"></translation>
+        <translation>- ID del alumno: </translation>
     </message>
     <message>
         <source>- Street Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Dirección: </translation>
     </message>
     <message>
         <source>- City: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Ciudad: </translation>
     </message>
     <message>
         <source>- State: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Provincia: </translation>
     </message>
     <message>
         <source>- Zipcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Código postal: </translation>
     </message>
     <message>
         <source>- Email Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Correo electrónico: </translation>
     </message>
     <message>
         <source>- Mother&apos;s name: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Nombre de la madre: </translation>
     </message>
     <message>
         <source>- Father&apos;s name: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Nombre del padre: </translation>
     </message>
     <message>
         <source>- Mother&apos;s phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Teléfono de la madre: </translation>
     </message>
     <message>
         <source>- Father&apos;s phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Teléfono del padre: </translation>
     </message>
     <message>
         <source>- Mother&apos;s E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Correo electrónico de la madre: </translation>
     </message>
     <message>
         <source>- Father&apos;s E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Correo electrónico del padre: </translation>
     </message>
     <message>
         <source>- Comments: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Comentarios: </translation>
     </message>
 </context>
 <context>
@@ -1821,1622 +1823,1624 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>TypedPoints</name>
     <message>
         <source>Points can only be typed into a student&apos;s row under an assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos solo se pueden escribir en la fila de un alumno, bajo una actividad.</translation>
     </message>
     <message>
         <source>Typed Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir puntos</translation>
     </message>
 </context>
 <context>
     <name>Validators</name>
     <message>
         <source>a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>un salto de línea</translation>
     </message>
     <message>
         <source>a tab</source>
-        <translation type="unfinished"></translation>
+        <translation>un tabulador</translation>
     </message>
     <message>
         <source>a control character (code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un carácter de control (código %1)</translation>
     </message>
     <message>
         <source>The %1 cannot hold %2: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» no puede contener %2: «%3».</translation>
     </message>
     <message>
         <source>The %1 cannot be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conservar el campo «%1»: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de puntos. Escriba un número como 17 o 17.5 (como máximo %2 caracteres), o «-» si la actividad no cuenta para este alumno.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de puntos posibles. Escriba un número como 100 o 17.5 (como máximo %2 caracteres).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» tiene %2 caracteres; admite como máximo %3.</translation>
     </message>
     <message>
         <source>Invalid Student Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nombre de alumno no válido!</translation>
     </message>
     <message>
         <source>A student&apos;s name cannot contain &quot;~&quot;: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un alumno no puede contener «~»: «%1».</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long (a line break counts as two); it can hold at most %3. Please shorten it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» tiene %2 caracteres (un salto de línea cuenta como dos); admite como máximo %3. Acórtelo, por favor.</translation>
     </message>
 </context>
 <context>
     <name>WhatItTakes</name>
     <message>
         <source>&quot;%1&quot; is not a letter of the grade scale</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una letra de la escala de calificaciones</translation>
     </message>
     <message>
         <source>Needs %1 of %2 points on &quot;%3&quot; for %4 (average %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesita %1 de %2 puntos en «%3» para %4 (media %5).</translation>
     </message>
     <message>
         <source>%1 is reached with 0 points on &quot;%2&quot; (average %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se alcanza con 0 puntos en «%2» (media %3).</translation>
     </message>
     <message>
         <source>%1 is out of reach on &quot;%2&quot;: %3 of %3 points give %4 (average %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 queda fuera de alcance en «%2»: %3 de %3 puntos dan %4 (media %5).</translation>
     </message>
 </context>
 <context>
     <name>XlsWriter</name>
     <message>
         <source>the workbook has no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro no tiene ninguna tabla que escribir</translation>
     </message>
     <message>
         <source>the table uses %1 different cell formats; a .xls file holds at most %2. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla usa %1 formatos de celda distintos; un archivo .xls admite como máximo %2. Guárdela como .xlsx o .csv.</translation>
     </message>
 </context>
 <context>
     <name>XlsxWriter</name>
     <message>
         <source>cell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>celda %1: %2</translation>
     </message>
     <message>
         <source>print header: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>encabezado de impresión: %1</translation>
     </message>
     <message>
         <source>the worksheet could not be added</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido añadir la hoja</translation>
     </message>
     <message>
         <source>the workbook could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido iniciar el libro</translation>
     </message>
     <message>
         <source>the workbook has no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro no tiene ninguna tabla que escribir</translation>
     </message>
 </context>
 <context>
     <name>markwell::AboutDialog</name>
     <message>
         <source>About Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Markwell</translation>
     </message>
     <message>
         <source>Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell</translation>
     </message>
     <message>
         <source>Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 2.0</translation>
     </message>
     <message>
         <source>A class record for teachers: grades, attendance and seating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cuaderno de notas para profesores: notas, asistencia y plano de clase.</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Write to us</source>
-        <translation type="unfinished"></translation>
+        <translation>Escríbanos</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>markwell::AssignmentListDialog</name>
     <message>
         <source>Total number of assignments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de actividades: %1</translation>
     </message>
     <message>
         <source>Assignment List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de actividades</translation>
     </message>
     <message>
         <source>Added Assi&amp;gnments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades &amp;introducidas</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>&amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título</translation>
     </message>
     <message>
         <source>T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip&amp;o</translation>
     </message>
     <message>
         <source>De&amp;scription</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descripción</translation>
     </message>
     <message>
         <source>Keep the changes made to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Conservar los cambios hechos en «%1»?</translation>
     </message>
     <message>
         <source>Add &quot;%1&quot;, typed but not added yet, to the assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadir a las actividades «%1», que está escrita pero aún no se ha añadido?</translation>
     </message>
     <message>
         <source>Remove all assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar todas las actividades?</translation>
     </message>
     <message>
         <source>The assignments could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido imprimir las actividades: </translation>
     </message>
 </context>
 <context>
     <name>markwell::AttendanceAnalysisWindow</name>
     <message>
         <source>Attendance Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de asistencia</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>Its marks are not counted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus marcas no se cuentan aquí.</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Año</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;umno</translation>
     </message>
     <message>
         <source>The attendance analysis could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el análisis de asistencia: </translation>
     </message>
 </context>
 <context>
     <name>markwell::AttendancePage</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Diciembre</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mes:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Año:</translation>
     </message>
     <message>
         <source>T - Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>T - Retraso</translation>
     </message>
     <message>
         <source>U - Unexcused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>U - Falta injustificada</translation>
     </message>
     <message>
         <source>E - Excused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>E - Falta justificada</translation>
     </message>
     <message>
         <source>Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>Retraso</translation>
     </message>
     <message>
         <source>Unexcused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta injustificada</translation>
     </message>
     <message>
         <source>Excused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta justificada</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>No marks can be recorded until that file is deleted or renamed and the class is saved or opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede anotar nada hasta que se elimine o se cambie el nombre de ese archivo y la clase se guarde o se vuelva a abrir.</translation>
     </message>
 </context>
 <context>
     <name>markwell::ClassHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer %1</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>
     <name>markwell::ClassImportDialog</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>markwell::DocumentCommands</name>
     <message>
         <source>Do you wish to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios?</translation>
     </message>
     <message>
         <source>Do you wish to save changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios en «%1»?</translation>
     </message>
     <message>
         <source>Open Markwell File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de Markwell</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is open in another Markwell window; changes saved there and here will overwrite each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está abierto en otra ventana de Markwell; los cambios que se guarden allí y aquí se sobrescribirán entre sí.</translation>
     </message>
     <message>
         <source>Open anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir de todos modos</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save Markwell As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de Markwell como</translation>
     </message>
     <message>
         <source>The grades table was written to %1; the class itself is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de notas se ha escrito en %1; la clase en sí no se ha guardado.</translation>
     </message>
     <message>
         <source>The grades table was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de notas se ha escrito en %1.</translation>
     </message>
     <message>
         <source>No earlier version of %1 could be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conservar ninguna versión anterior de %1: %2</translation>
     </message>
     <message>
         <source>%1 is being changed by another program; the class is not saved. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está modificando %1; la clase no se ha guardado. Vuelva a intentarlo dentro de un momento.</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobrescribir</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar co&amp;mo…</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado «%1» desde que se abrió. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Your changes are kept; saving will ask before overwriting it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado «%1» desde que se abrió. Sus cambios se conservan; al guardar se le preguntará antes de sobrescribirlo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado «%1» desde que se abrió. ¿Volver a cargarlo?</translation>
     </message>
 </context>
 <context>
     <name>markwell::DropRuleDialog</name>
     <message>
         <source>Drop Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar notas</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t drop lowest score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No descartar ninguna nota</translation>
     </message>
     <message>
         <source>Drop lowest score &amp;overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar la nota más baja de &amp;todas</translation>
     </message>
     <message>
         <source>Drop lowest score by assignment t&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar la nota más baja &amp;por tipo de actividad</translation>
     </message>
     <message>
         <source>Drop lowest score in &quot;%1&quot; type</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar la nota más baja del tipo «%1»</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>markwell::EarlierVersionsDialog</name>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Earlier Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores de %1</translation>
     </message>
     <message>
         <source>No earlier version of this class is kept yet: one is kept each time a save replaces the class.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se conserva ninguna versión anterior de esta clase: se conserva una cada vez que al guardar se reemplaza la clase.</translation>
     </message>
     <message>
         <source>The version you open becomes a new, untitled class; save it where you like. The class on disk stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión que abra se convierte en una clase nueva sin título; guárdela donde quiera. La clase del disco se queda como está.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>markwell::EditGradesDialog</name>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas</translation>
     </message>
     <message>
         <source>Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de notas</translation>
     </message>
     <message>
         <source>&amp;Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actividades</translation>
     </message>
     <message>
         <source>&amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Total</translation>
     </message>
     <message>
         <source>&amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas</translation>
     </message>
     <message>
         <source>- used when assignment should not count towards grade</source>
-        <translation type="unfinished"></translation>
+        <translation>- se usa cuando la actividad no debe contar para la nota</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Clear all points of &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todos los puntos de «%1»?</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>markwell::EditingCommands</name>
     <message>
         <source>Edit Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar alumnos</translation>
     </message>
     <message>
         <source>Edit Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar actividades</translation>
     </message>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas</translation>
     </message>
 </context>
 <context>
     <name>markwell::FontDialog</name>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrita</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cursiva</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subrayado</translation>
     </message>
     <message>
         <source>S&amp;trikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tachado</translation>
     </message>
     <message>
         <source>C&amp;olor...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olor...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente:</translation>
     </message>
     <message>
         <source>The class asks for &quot;%1&quot;, which this computer lacks; it is shown with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase pide «%1», que no está en este ordenador; se muestra con %2.</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;amaño:</translation>
     </message>
     <message>
         <source>Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color:</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la fuente</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeFileChooser</name>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>Choose the grade file to import from</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo de notas del que importar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rchivo</translation>
     </message>
     <message>
         <source>Markwell or CSV File (*.grs *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Markwell o CSV (*.grs *.csv)</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de notas</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>&amp;Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausentes</translation>
     </message>
     <message>
         <source>&amp;Zero&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ceros</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <source>Grouping</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribución</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin nota</translation>
     </message>
     <message>
         <source>Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausentes</translation>
     </message>
     <message>
         <source>Zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceros</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeScaleDialog</name>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones</translation>
     </message>
     <message>
         <source>&amp;Range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalo</translation>
     </message>
     <message>
         <source>Min %</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín. %</translation>
     </message>
     <message>
         <source>Max %</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. %</translation>
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Valor no válido! Un límite es un porcentaje como 90 o 89.9.</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>S&amp;tandard</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;stándar</translation>
     </message>
     <message>
         <source>&amp;Expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliada</translation>
     </message>
     <message>
         <source>&amp;Pass/Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;pto/No apto</translation>
     </message>
     <message>
         <source>The grade scale &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la escala de calificaciones «%1»: %2</translation>
     </message>
     <message>
         <source>Change the scale &quot;%1&quot; for every class that uses it?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cambiar la escala «%1» en todas las clases que la usan?</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Save as New...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como nueva...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Saved Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones guardada</translation>
     </message>
     <message>
         <source>Save the grade scale as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la escala de calificaciones como:</translation>
     </message>
     <message>
         <source>A grade scale named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una escala de calificaciones llamada «%1». ¿Desea sustituirla?</translation>
     </message>
     <message>
         <source>The scale %1 cannot be deleted: new classes use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escala %1 no se puede eliminar: la usan las clases nuevas.</translation>
     </message>
     <message>
         <source>Delete the grade scale &quot;%1&quot;? It is gone for every class on this computer; classes that use it keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la escala de calificaciones «%1»? Desaparecerá para todas las clases de este ordenador; las clases que la usan conservan su propia copia.</translation>
     </message>
     <message>
         <source>The grade scale &quot;%1&quot; could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar la escala de calificaciones «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradesPage</name>
     <message>
         <source>Names are changed in Lists &gt; Students…</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres se cambian en Listas &gt; Alumnos…</translation>
     </message>
     <message>
         <source>Assignment titles are changed in Lists &gt; Assignments…</source>
-        <translation type="unfinished"></translation>
+        <translation>Los títulos de las actividades se cambian en Listas &gt; Actividades…</translation>
     </message>
     <message>
         <source>Totals are set in Grades &gt; Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Los totales se fijan en Notas &gt; Editar…</translation>
     </message>
     <message>
         <source>Select points cells alone to type into them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione solo celdas de puntos para escribir en ellas.</translation>
     </message>
     <message>
         <source>Points are typed into the students&apos; rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos se escriben en las filas de los alumnos.</translation>
     </message>
     <message>
         <source>The Total column adds up the points of the assignments.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna Total suma los puntos de las actividades.</translation>
     </message>
     <message>
         <source>Averages are worked out from the points; Grades &gt; Weighted… and Drop Lowest… change how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las medias se calculan a partir de los puntos; Notas &gt; Ponderación… y Descartar la nota más baja… cambian el cálculo.</translation>
     </message>
     <message>
         <source>Grades follow from the averages and the grade scale (Grades &gt; Scale…).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las calificaciones salen de las medias y de la escala de calificaciones (Notas &gt; Escala…).</translation>
     </message>
 </context>
 <context>
     <name>markwell::GraphWindow</name>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Print (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir (%1)</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>The graph could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el gráfico: </translation>
     </message>
 </context>
 <context>
     <name>markwell::HelpWindow</name>
     <message>
         <source>Markwell Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Markwell</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>Markwell Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Markwell - %1</translation>
     </message>
 </context>
 <context>
     <name>markwell::ImportAssignmentsDialog</name>
     <message>
         <source>&amp;Assignments (Ctrl+A selects them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actividades (Ctrl+A las selecciona todas)</translation>
     </message>
     <message>
         <source>Import Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar actividades</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
 </context>
 <context>
     <name>markwell::ImportStudentsDialog</name>
     <message>
         <source>&amp;Students (Ctrl+A selects them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alumnos (Ctrl+A los selecciona todos)</translation>
     </message>
     <message>
         <source>Import Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar alumnos</translation>
     </message>
 </context>
 <context>
     <name>markwell::IndividualReportWindow</name>
     <message>
         <source>No assignments: there is no grade to explain.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay actividades: no hay ninguna nota que explicar.</translation>
     </message>
     <message>
         <source>Individual Student Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información individual del alumno</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alumno</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Assignment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de actividad</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Por qué</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>Send the Overall table and the Why table to the student as a spreadsheet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar al alumno las tablas General y Por qué como hoja de cálculo</translation>
     </message>
     <message>
         <source>The grades could not be written for the message, so no message was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido escribir las notas para el mensaje, así que no se ha creado ningún mensaje.</translation>
     </message>
     <message>
         <source>Grade Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas de notas</translation>
     </message>
     <message>
         <source>Current grades: <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notas actuales: <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>markwell::MainWindow</name>
     <message>
         <source>Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistencia</translation>
     </message>
     <message>
         <source>Seating</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de clase</translation>
     </message>
     <message>
         <source>Markwell File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Markwell: </translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Ninguno &gt;</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>%1[*] — Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] — Computerized Markwell</translation>
     </message>
     <message>
         <source>Save the class and add students to open the %1 page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde la clase y añada alumnos para abrir la página %1.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Orde&amp;nar</translation>
     </message>
     <message>
         <source>Seating C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plano de clase</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listas</translation>
     </message>
     <message>
         <source>&amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Asientos</translation>
     </message>
     <message>
         <source>Save the class and add students to open this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde la clase y añada alumnos para abrir esta página.</translation>
     </message>
     <message>
         <source>The attendance could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir la asistencia: </translation>
     </message>
     <message>
         <source>The pages could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido imprimir las páginas: </translation>
     </message>
 </context>
 <context>
     <name>markwell::MergeSetupDialog</name>
     <message>
         <source>&amp;Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mbinar...</translation>
     </message>
     <message>
         <source>Merge Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparar la combinación</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>File&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo &amp;1</translation>
     </message>
     <message>
         <source>Choose the first file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el primer archivo</translation>
     </message>
     <message>
         <source>File&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo &amp;2</translation>
     </message>
     <message>
         <source>Choose the second file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el segundo archivo</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Select 1st Merge File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el primer archivo que combinar</translation>
     </message>
     <message>
         <source>Select 2nd Merge File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el segundo archivo que combinar</translation>
     </message>
 </context>
 <context>
     <name>markwell::MergedReportWindow</name>
     <message>
         <source>Merged Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos combinados</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>With Student &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Con &amp;nombres de alumnos</translation>
     </message>
     <message>
         <source>With Student &amp;ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Con &amp;ID de alumnos</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>&amp;Gridlines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Líneas de cuadrícula</translation>
     </message>
     <message>
         <source>Gridlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de cuadrícula</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Sort &amp;Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden &amp;ascendente</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden ascendente</translation>
     </message>
     <message>
         <source>Sort &amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden &amp;descendente</translation>
     </message>
     <message>
         <source>Sort Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden descendente</translation>
     </message>
     <message>
         <source>Grade &amp;Scale...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;scala de calificaciones...</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de calificaciones</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>The merged report could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el informe combinado: </translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; cannot be used for the report; please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente «%1» no se puede usar para el informe; elija otra, por favor.</translation>
     </message>
 </context>
 <context>
     <name>markwell::ModifySeatDialog</name>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente</translation>
     </message>
     <message>
         <source>Fill &amp;Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color de relleno</translation>
     </message>
     <message>
         <source>Modify Seating Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar plano de clase</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; cannot be kept in the seating file: its name is too long or holds a character the file cannot store. Please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente «%1» no se puede guardar en el archivo del plano de clase: su nombre es demasiado largo o contiene un carácter que el archivo no puede guardar. Elija otra, por favor.</translation>
     </message>
     <message>
         <source>Fill Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de relleno</translation>
     </message>
     <message>
         <source>A seat cannot be called &quot;%1&quot;: the seating file keeps that name for the teacher&apos;s desk, so the seat would become the teacher&apos;s desk when the class is opened again. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un asiento no puede llamarse «%1»: el archivo del plano de clase reserva ese nombre para la mesa del profesor, así que el asiento se convertiría en la mesa del profesor al volver a abrir la clase. Elija otro nombre, por favor.</translation>
     </message>
 </context>
 <context>
     <name>markwell::OptionsDialog</name>
     <message>
         <source>&amp;Enable Password Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Activar la protección con contraseña</translation>
     </message>
     <message>
         <source>&amp;Remove the stored password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar la contraseña guardada</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>&amp;Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña ac&amp;tual</translation>
     </message>
     <message>
         <source>&amp;New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva contraseña</translation>
     </message>
     <message>
         <source>&amp;Verify Password</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfirmar contraseña</translation>
     </message>
     <message>
         <source>Password is case sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña distingue mayúsculas y minúsculas</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores</translation>
     </message>
     <message>
         <source>Versions &amp;kept of each class</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versiones que se conservan de cada clase</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Old password is incorrect, please check spelling!</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña actual no es correcta; compruebe cómo la ha escrito.</translation>
     </message>
     <message>
         <source>Password verification failed, please check spelling!</source>
-        <translation type="unfinished"></translation>
+        <translation>La confirmación de la contraseña no coincide; compruebe cómo la ha escrito.</translation>
     </message>
     <message>
         <source>Please type the new password under New Password and again under Verify Password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la nueva contraseña en Nueva contraseña y otra vez en Confirmar contraseña.</translation>
     </message>
     <message>
         <source>A password has at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una contraseña tiene como máximo %1 caracteres.</translation>
     </message>
 </context>
 <context>
     <name>markwell::PasswordDialog</name>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir contraseña</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contra&amp;seña:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>The password is incorrect. Capital letters count: please check the spelling and the Caps Lock key.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña no es correcta. Las mayúsculas cuentan: compruebe cómo la ha escrito y la tecla Bloq Mayús.</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recientes</translation>
     </message>
     <message>
         <source>&amp;Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar la lista de recientes</translation>
     </message>
     <message>
         <source>&amp;%1 %2  (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2  (%3)</translation>
     </message>
     <message>
         <source>%1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe.</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecordListDialog</name>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuali&amp;zar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vaciar</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mportar...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecordListPanel</name>
     <message>
         <source>Move up (Ctrl+Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir (Ctrl+Up)</translation>
     </message>
     <message>
         <source>Move down (Ctrl+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar (Ctrl+Down)</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecoveryKeeper</name>
     <message>
         <source>Another Markwell window keeps the recovery copy of %1; this window keeps none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra ventana de Markwell tiene la copia de recuperación de %1; esta ventana no guarda ninguna.</translation>
     </message>
     <message>
         <source>The recovery copy could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la copia de recuperación: %1</translation>
     </message>
 </context>
 <context>
     <name>markwell::ReportCommands</name>
     <message>
         <source>Save changes before merging?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios antes de combinar?</translation>
     </message>
     <message>
         <source>Please highlight student you wish to e-mail information about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el alumno sobre el que desea enviar información por correo electrónico.</translation>
     </message>
 </context>
 <context>
     <name>markwell::SeatingCommands</name>
     <message>
         <source>Every student has a seat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los alumnos tienen asiento.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this seat?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar este asiento?</translation>
     </message>
     <message>
         <source>The seating chart could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el plano de clase: </translation>
     </message>
 </context>
 <context>
     <name>markwell::StudentListDialog</name>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&amp;bre</translation>
     </message>
     <message>
         <source>&amp;ID</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ID</translation>
     </message>
     <message>
         <source>S&amp;treet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección</translation>
     </message>
     <message>
         <source>C&amp;ity</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;iudad</translation>
     </message>
     <message>
         <source>Stat&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rovincia</translation>
     </message>
     <message>
         <source>&amp;Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Códi&amp;go postal</translation>
     </message>
     <message>
         <source>Mo&amp;ther</source>
-        <translation type="unfinished"></translation>
+        <translation>Mad&amp;re</translation>
     </message>
     <message>
         <source>Pho&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teléfono</translation>
     </message>
     <message>
         <source>&amp;Father</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;dre</translation>
     </message>
     <message>
         <source>Phon&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Telé&amp;fono</translation>
     </message>
     <message>
         <source>S&amp;tudent</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;umno</translation>
     </message>
     <message>
         <source>Moth&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>Mad&amp;re</translation>
     </message>
     <message>
         <source>Total number of students: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de alumnos: %1</translation>
     </message>
     <message>
         <source>Student List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de alumnos</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lumno</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Domi&amp;cilio</translation>
     </message>
     <message>
         <source>Pa&amp;rents</source>
-        <translation type="unfinished"></translation>
+        <translation>Padre&amp;s</translation>
     </message>
     <message>
         <source>E-Mai&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;orreo electrónico</translation>
     </message>
     <message>
         <source>C&amp;omments</source>
-        <translation type="unfinished"></translation>
+        <translation>Come&amp;ntarios</translation>
     </message>
     <message>
         <source>Keep the changes made to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Conservar los cambios hechos en «%1»?</translation>
     </message>
     <message>
         <source>Add &quot;%1&quot;, typed but not added yet, to the class?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadir a la clase a «%1», que está escrito pero aún no se ha añadido?</translation>
     </message>
     <message>
         <source>Remove all students and all assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar todos los alumnos y todas las actividades?</translation>
     </message>
     <message>
         <source>The student could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el alumno: </translation>
     </message>
     <message>
         <source>%1 characters: more than the %2 a comment can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caracteres: más de los %2 que admite un comentario</translation>
     </message>
     <message>
         <source>%1 of %2 characters (a line break counts as two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 caracteres (un salto de línea cuenta como dos)</translation>
     </message>
 </context>
 <context>
     <name>markwell::TableCommands</name>
     <message>
         <source>The font &quot;%1&quot; cannot be kept with the class; please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente «%1» no se puede guardar con la clase; elija otra, por favor.</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>The grades could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido imprimir las notas: </translation>
     </message>
 </context>
 <context>
     <name>markwell::TextEntryDialog</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
 </context>
 <context>
     <name>markwell::WeightsDialog</name>
     <message>
         <source>&amp;Use Weighted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar ponderación</translation>
     </message>
     <message>
         <source>Weighted Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas ponderadas</translation>
     </message>
     <message>
         <source>&amp;Final</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen &amp;final (Final)</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examen (Test)</translation>
     </message>
     <message>
         <source>&amp;Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Control (Quiz)</translation>
     </message>
     <message>
         <source>&amp;Homework</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deberes (Homework)</translation>
     </message>
     <message>
         <source>&amp;Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prácticas (Lab)</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otros (Other)</translation>
     </message>
     <message>
         <source>Percentages</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentajes</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Percentage values do not equal to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Los porcentajes no suman 100%</translation>
     </message>
 </context>
 <context>
     <name>markwell::WhatItTakesPanel</name>
     <message>
         <source>What would it take?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué haría falta?</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividad</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra</translation>
     </message>
     <message>
         <source>What it would take</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que haría falta</translation>
     </message>
     <message>
         <source>&amp;Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tividad</translation>
     </message>
     <message>
         <source>&amp;Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letra</translation>
     </message>
     <message>
         <source>The class has no assignments.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clase no tiene actividades.</translation>
     </message>
     <message>
         <source>The grade scale has no letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escala de calificaciones no tiene letras.</translation>
     </message>
 </context>
 <context>
     <name>markwell::XdgEmailLauncher</name>
     <message>
         <source>The grades are in %1: please attach that file to a message by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las notas están en %1: adjunte ese archivo a un mensaje a mano.</translation>
     </message>
     <message>
         <source>No mail program could be started: &quot;%1&quot; (from the package xdg-utils) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar ningún programa de correo: «%1» (del paquete xdg-utils) no está instalado.</translation>
     </message>
     <message>
         <source>The mail program could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar el programa de correo: %1</translation>
     </message>
     <message>
         <source>The mail program could not prepare the message (%1 ended with code %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa de correo no ha podido preparar el mensaje (%1 terminó con el código %2).</translation>
     </message>
     <message>
         <source>The mail program stopped before the message was ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa de correo se ha detenido antes de que el mensaje estuviera listo.</translation>
     </message>
 </context>
 </TS>
