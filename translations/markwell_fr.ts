@@ -1017,254 +1017,254 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>MainActions</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Ear&amp;lier Versions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versions précédentes...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>w/Student &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les &amp;noms des élèves</translation>
     </message>
     <message>
         <source>w/Student &amp;ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les n&amp;uméros des élèves</translation>
     </message>
     <message>
         <source>&amp;Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Présences</translation>
     </message>
     <message>
         <source>&amp;Seating</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de &amp;classe</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression...</translation>
     </message>
     <message>
         <source>&amp;Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner...</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>&amp;E-mail...</source>
-        <translation type="unfinished"></translation>
+        <translation>E-&amp;mail...</translation>
     </message>
     <message>
         <source>Send e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par e-mail</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrillag&amp;e</translation>
     </message>
     <message>
         <source>Toggle Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer le quadrillage</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>&amp;Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Croissant</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri croissant</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Décroissant</translation>
     </message>
     <message>
         <source>Sort Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri décroissant</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
         <source>Add Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une place</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>Edit Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la place</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Delete Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la place</translation>
     </message>
     <message>
         <source>Attendance A&amp;nalysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nalyse des présences...</translation>
     </message>
     <message>
         <source>Attendance Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des présences</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>&amp;Individual Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé &amp;individuel</translation>
     </message>
     <message>
         <source>&amp;Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les &amp;notes</translation>
     </message>
     <message>
         <source>G&amp;raph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphique</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>&amp;Students...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élèves...</translation>
     </message>
     <message>
         <source>Student List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des élèves</translation>
     </message>
     <message>
         <source>&amp;Assignments...</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;valuations...</translation>
     </message>
     <message>
         <source>Assignment List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des évaluations</translation>
     </message>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les notes</translation>
     </message>
     <message>
         <source>&amp;Scale...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barème...</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de notes</translation>
     </message>
     <message>
         <source>&amp;Weighted...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coefficients...</translation>
     </message>
     <message>
         <source>&amp;Drop Lowest...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer la note la plus basse...</translation>
     </message>
     <message>
         <source>Markwell &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Markwell</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
 </context>
 <context>
     <name>MarkwellMain</name>
     <message>
         <source>Computerized Markwell: a class record for teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell : le cahier de notes de l&apos;enseignant.</translation>
     </message>
     <message>
         <source>A grade file (.grs) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de notes (.grs) à ouvrir.</translation>
     </message>
 </context>
 <context>
@@ -2140,35 +2140,35 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>markwell::ClassHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler : %1</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir : %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>
@@ -2761,99 +2761,99 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>markwell::MainWindow</name>
     <message>
         <source>Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Présences</translation>
     </message>
     <message>
         <source>Seating</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de classe</translation>
     </message>
     <message>
         <source>Markwell File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Markwell : </translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Aucun &gt;</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>%1[*] — Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] — Computerized Markwell</translation>
     </message>
     <message>
         <source>Save the class and add students to open the %1 page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez la classe et ajoutez des élèves pour ouvrir la page %1.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier</translation>
     </message>
     <message>
         <source>Seating C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de c&amp;lasse</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listes</translation>
     </message>
     <message>
         <source>&amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Places</translation>
     </message>
     <message>
         <source>Save the class and add students to open this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez la classe et ajoutez des élèves pour ouvrir cette page.</translation>
     </message>
     <message>
         <source>The attendance could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les présences n&apos;ont pas pu être imprimées : </translation>
     </message>
     <message>
         <source>The pages could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages n&apos;ont pas pu être imprimées : </translation>
     </message>
 </context>
 <context>
@@ -3111,19 +3111,19 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>markwell::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer la liste</translation>
     </message>
     <message>
         <source>&amp;%1 %2  (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2  (%3)</translation>
     </message>
     <message>
         <source>%1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable.</translation>
     </message>
 </context>
 <context>
