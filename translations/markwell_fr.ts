@@ -5,631 +5,633 @@
     <name>AssignmentChoosing</name>
     <message>
         <source>there is no assignment %1 (the class has %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas d&apos;évaluation %1 (la classe en a %2)</translation>
     </message>
     <message>
         <source>no assignment is called &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune évaluation ne s&apos;appelle « %1 »</translation>
     </message>
 </context>
 <context>
     <name>AssignmentEditing</name>
     <message>
         <source>Invalid assignment title!</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre d&apos;évaluation non valide !</translation>
     </message>
     <message>
         <source>Invalid assignment type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;évaluation non valide !</translation>
     </message>
     <message>
         <source>title</source>
-        <translation type="unfinished"></translation>
+        <translation>titre</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>description</translation>
     </message>
     <message>
         <source>Choose the assignment to change first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord l&apos;évaluation à modifier.</translation>
     </message>
 </context>
 <context>
     <name>AssignmentListPrintout</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Aucune &gt;</translation>
     </message>
     <message>
         <source>Assignment Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les évaluations</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>Unable to create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1</translation>
     </message>
     <message>
         <source>Unable to create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>AttendanceAnalysis</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>Retards</translation>
     </message>
     <message>
         <source>Unexcused</source>
-        <translation type="unfinished"></translation>
+        <translation>Non justifiées</translation>
     </message>
     <message>
         <source>Excused</source>
-        <translation type="unfinished"></translation>
+        <translation>Justifiées</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>AttendanceChanges</name>
     <message>
         <source>There is no month %1 to mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de mois %1 à noter.</translation>
     </message>
     <message>
         <source>%1/%2 is not a day to mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1/%2 n&apos;est pas un jour à noter.</translation>
     </message>
     <message>
         <source>Mark Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des présences</translation>
     </message>
 </context>
 <context>
     <name>AttendanceFile</name>
     <message>
         <source>The attendance cannot be saved: the name of record %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les présences ne peuvent pas être enregistrées : le nom de l&apos;enregistrement %1 %2.</translation>
     </message>
     <message>
         <source>The attendance cannot be saved: record %1 holds month %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les présences ne peuvent pas être enregistrées : l&apos;enregistrement %1 porte le mois %2.</translation>
     </message>
     <message>
         <source>record %1 holds month %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement %1 porte le mois %2</translation>
     </message>
     <message>
         <source>the name of record %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de l&apos;enregistrement %1 ne se termine pas dans ses %2 octets</translation>
     </message>
     <message>
         <source>it is shorter than one record of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il est plus court qu&apos;un enregistrement de %1 octets</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not an attendance file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est endommagé ou n&apos;est pas un fichier de présences : %2.</translation>
     </message>
 </context>
 <context>
     <name>AttendanceTable</name>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble</translation>
     </message>
 </context>
 <context>
     <name>ClassChanges</name>
     <message>
         <source>Sort by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri par %1</translation>
     </message>
     <message>
         <source>There are no students to sort.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucun élève à trier.</translation>
     </message>
     <message>
         <source>Weighted Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficients</translation>
     </message>
     <message>
         <source>Drop Lowest Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Note la plus basse ignorée</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de notes</translation>
     </message>
     <message>
         <source>Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrillage</translation>
     </message>
 </context>
 <context>
     <name>ClassLocks</name>
     <message>
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller %1 : le fichier de verrou ne peut pas être créé dans %2.</translation>
     </message>
 </context>
 <context>
     <name>ClassStatistics</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>Minimum Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note minimale</translation>
     </message>
     <message>
         <source>Maximum Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note maximale</translation>
     </message>
     <message>
         <source>Total Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Total possible</translation>
     </message>
     <message>
         <source>Median</source>
-        <translation type="unfinished"></translation>
+        <translation>Médiane</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Standard Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart type</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Aucune &gt;</translation>
     </message>
 </context>
 <context>
     <name>Cp1252</name>
     <message>
         <source>The character “%1” cannot be stored in a class file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère « %1 » ne peut pas être enregistré dans un fichier de classe.</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne inconnue « %1 » (les colonnes sont %2)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne « %1 » est nommée deux fois</translation>
     </message>
     <message>
         <source>the header has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête n&apos;a pas de colonne « %1 »</translation>
     </message>
     <message>
         <source>the row has %1 fields; the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne a %1 champs ; l&apos;en-tête en a %2</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est vide</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already in the class</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est déjà dans la classe</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is also on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » figure aussi à la ligne %2</translation>
     </message>
 </context>
 <context>
     <name>CsvReader</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n&apos;est jamais fermé</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte après le guillemet fermant d&apos;un champ</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte n&apos;est pas en UTF-8</translation>
     </message>
     <message>
         <source>the file is empty: it needs a header naming the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide : il lui faut un en-tête qui nomme les colonnes</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
         <source>Unable to create the folder %1 for Markwell&apos;s own copies of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1 où Markwell garde ses propres copies de %2.</translation>
     </message>
 </context>
 <context>
     <name>DiscardQuestion</name>
     <message>
         <source>Discard what you typed in &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner ce que vous avez tapé dans « %1 » ?</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Keep editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer la saisie</translation>
     </message>
 </context>
 <context>
     <name>DocumentFiles</name>
     <message>
         <source>it would be %1 bytes, too large to be a class file (at most %2 bytes); Markwell could not open it again</source>
-        <translation type="unfinished"></translation>
+        <translation>il ferait %1 octets, trop pour un fichier de classe (%2 octets au plus) ; Markwell ne pourrait plus l&apos;ouvrir</translation>
     </message>
     <message>
         <source>The file %1 ends inside a record: its first %2 whole records were read, and the %3 bytes after them were not. The next save writes only the records that were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 se termine au milieu d&apos;un enregistrement : ses %2 premiers enregistrements complets ont été lus, mais pas les %3 octets qui suivent. La prochaine sauvegarde n&apos;écrira que les enregistrements lus.</translation>
     </message>
     <message>
         <source>it is the same file as %1, which it would destroy</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est le même fichier que %1, qui serait détruit</translation>
     </message>
     <message>
         <source>%1
 The class is opened without its attendance. Markwell will not write over that file; delete or rename it to record attendance for this class again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La classe est ouverte sans ses présences. Markwell n&apos;écrira pas sur ce fichier ; supprimez-le ou renommez-le pour noter à nouveau les présences de cette classe.</translation>
     </message>
     <message>
         <source>%1
 The class is opened without its seating chart. Markwell will not write over that file; delete or rename it to keep seats for this class again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur ce fichier ; supprimez-le ou renommez-le pour garder à nouveau les places de cette classe.</translation>
     </message>
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save attendance again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier endommagé %1 a été laissé tel quel ; supprimez-le ou renommez-le pour enregistrer à nouveau les présences.</translation>
     </message>
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier endommagé %1 a été laissé tel quel ; supprimez-le ou renommez-le pour enregistrer à nouveau les places.</translation>
     </message>
 </context>
 <context>
     <name>EarlierVersions</name>
     <message>
         <source>the folder cannot be renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être renommé</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être créé</translation>
     </message>
 </context>
 <context>
     <name>EarlierVersionsTable</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrée le</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
 </context>
 <context>
     <name>EditorSupport</name>
     <message>
         <source>Open Markwell File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Markwell</translation>
     </message>
 </context>
 <context>
     <name>ExportSupport</name>
     <message>
         <source>the table has %1 rows; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>le tableau a %1 lignes ; un fichier %2 en contient au plus %3. Enregistrez-le plutôt en .xlsx ou en .csv.</translation>
     </message>
     <message>
         <source>the table has %1 columns; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>le tableau a %1 colonnes ; un fichier %2 en contient au plus %3. Enregistrez-le plutôt en .xlsx ou en .csv.</translation>
     </message>
     <message>
         <source>cell %1 holds more than %2 characters, more than a %3 cell can keep. Save it as .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la cellule %1 contient plus de %2 caractères, plus qu&apos;une cellule %3 ne peut en garder. Enregistrez-le plutôt en .csv.</translation>
     </message>
 </context>
 <context>
     <name>FileBytes</name>
     <message>
         <source>Unable to open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>it is too large to be a class file (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est trop grand pour être un fichier de classe (%1 octets)</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>Markwell File (*.grs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Markwell (*.grs)</translation>
     </message>
     <message>
         <source>Excel File (*.xls)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Excel (*.xls)</translation>
     </message>
     <message>
         <source>Excel Workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Classeur Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>CSV File (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>
     <name>FixedFields</name>
     <message>
         <source>is %1 characters long; at most %2 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>compte %1 caractères ; %2 au plus peuvent tenir</translation>
     </message>
     <message>
         <source>holds a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un octet nul</translation>
     </message>
 </context>
 <context>
     <name>GradeEntry</name>
     <message>
         <source>no student is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun élève ne s&apos;appelle « %1 »</translation>
     </message>
     <message>
         <source>there are more rows for &quot;%1&quot; than students of that name (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a plus de lignes pour « %1 » que d&apos;élèves portant ce nom (%2)</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>There is no student in that row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas d&apos;élève sur cette ligne.</translation>
     </message>
     <message>
         <source>there is no such assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>cette évaluation n&apos;existe pas</translation>
     </message>
 </context>
 <context>
     <name>GradeExplanation</name>
     <message>
         <source>no possible points</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun point possible</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>yes: extra credit</source>
-        <translation type="unfinished"></translation>
+        <translation>oui : points bonus</translation>
     </message>
     <message>
         <source>dropped: lowest score overall</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorée : note la plus basse de l&apos;ensemble</translation>
     </message>
     <message>
         <source>dropped: lowest %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorée : note la plus basse en %1</translation>
     </message>
     <message>
         <source>no: does not count (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>non : ne compte pas (-)</translation>
     </message>
     <message>
         <source>no: no possible points</source>
-        <translation type="unfinished"></translation>
+        <translation>non : aucun point possible</translation>
     </message>
     <message>
         <source>no: no known type</source>
-        <translation type="unfinished"></translation>
+        <translation>non : type inconnu</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluation</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Possibles</translation>
     </message>
     <message>
         <source>Counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenus</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient</translation>
     </message>
     <message>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteur</translation>
     </message>
     <message>
         <source>Counted earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenus comptés</translation>
     </message>
     <message>
         <source>Counted possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Possibles comptés</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>%1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : de %2 à %3</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>lowest score overall</source>
-        <translation type="unfinished"></translation>
+        <translation>note la plus basse de l&apos;ensemble</translation>
     </message>
     <message>
         <source>lowest %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>note la plus basse en %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 of %2 weighted points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 points pondérés</translation>
     </message>
     <message>
         <source>%1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 points</translation>
     </message>
     <message>
         <source> after dropping %1</source>
-        <translation type="unfinished"></translation>
+        <translation> sans compter %1</translation>
     </message>
 </context>
 <context>
