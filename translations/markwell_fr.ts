@@ -638,381 +638,381 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>GradeFile</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>la rue</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>la ville</translation>
     </message>
     <message>
         <source>state</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;État</translation>
     </message>
     <message>
         <source>ZIP code</source>
-        <translation type="unfinished"></translation>
+        <translation>le code postal</translation>
     </message>
     <message>
         <source>mother&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de la mère</translation>
     </message>
     <message>
         <source>mother&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléphone de la mère</translation>
     </message>
     <message>
         <source>father&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du père</translation>
     </message>
     <message>
         <source>father&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléphone du père</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse e-mail</translation>
     </message>
     <message>
         <source>mother&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse e-mail de la mère</translation>
     </message>
     <message>
         <source>father&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse e-mail du père</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide</translation>
     </message>
     <message>
         <source>it is too short (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est trop court (%1 octets)</translation>
     </message>
     <message>
         <source>its version is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>sa version n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>Markwell version of file is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>La version Markwell du fichier est non valide !</translation>
     </message>
     <message>
         <source>it ends inside the class settings</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine au milieu des réglages de la classe</translation>
     </message>
     <message>
         <source>it ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine trop tôt</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not a grade file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est endommagé ou n&apos;est pas un fichier de notes : %2.</translation>
     </message>
     <message>
         <source>it ends before the number of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine avant le nombre des %1</translation>
     </message>
     <message>
         <source>it gives the number of %1 as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il donne %2 comme nombre des %1</translation>
     </message>
     <message>
         <source>it announces %1 %2 but ends before them</source>
-        <translation type="unfinished"></translation>
+        <translation>il annonce %1 %2 mais se termine avant</translation>
     </message>
     <message>
         <source>students</source>
-        <translation type="unfinished"></translation>
+        <translation>élèves</translation>
     </message>
     <message>
         <source>assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>évaluations</translation>
     </message>
     <message>
         <source>assignment %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;évaluation %1 sur %2</translation>
     </message>
     <message>
         <source>it ends inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine au milieu de %1</translation>
     </message>
     <message>
         <source>the point list of %1 has a length of 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des points de %1 a une longueur nulle</translation>
     </message>
     <message>
         <source>the point list of %1 is longer than the rest of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des points de %1 est plus longue que le reste du fichier</translation>
     </message>
     <message>
         <source>the possible points of %1 are not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>les points possibles de %1 ne sont pas un nombre</translation>
     </message>
     <message>
         <source>it ends before the dropping rule</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine avant la règle des notes ignorées</translation>
     </message>
     <message>
         <source>comments</source>
-        <translation type="unfinished"></translation>
+        <translation>commentaires</translation>
     </message>
     <message>
         <source>the grid font name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de la police du tableau</translation>
     </message>
     <message>
         <source>the grade scale name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du barème de notes</translation>
     </message>
     <message>
         <source>the grade scale bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>les bornes du barème de notes</translation>
     </message>
     <message>
         <source>student %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;élève %1</translation>
     </message>
     <message>
         <source>student %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;élève %1 (%2)</translation>
     </message>
     <message>
         <source>the %1 of %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 %3</translation>
     </message>
     <message>
         <source>assignment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;évaluation %1</translation>
     </message>
     <message>
         <source>the title of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre de %1</translation>
     </message>
     <message>
         <source>assignment %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;évaluation %1 (%2)</translation>
     </message>
     <message>
         <source>the description of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la description de %1</translation>
     </message>
     <message>
         <source>the type of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le type de %1</translation>
     </message>
     <message>
         <source>point entry %1 of %2 holds a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>la note n° %1 de %2 contient un octet nul</translation>
     </message>
     <message>
         <source>the name of comment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du commentaire %1</translation>
     </message>
     <message>
         <source>the comment on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le commentaire sur %1</translation>
     </message>
     <message>
         <source>it is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>il est trop grand</translation>
     </message>
     <message>
         <source>The class cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe ne peut pas être enregistrée : %1.</translation>
     </message>
     <message>
         <source>the point list of assignment %1 is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des points de l&apos;évaluation %1 est trop longue</translation>
     </message>
 </context>
 <context>
     <name>GradesTable</name>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
     <name>GradingRules</name>
     <message>
         <source>The weight of %1 must be a whole number from 0 to 100, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coefficient de %1 doit être un nombre entier de 0 à 100, et non %2.</translation>
     </message>
     <message>
         <source>Percentage values do not equal to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des pourcentages ne fait pas 100 %</translation>
     </message>
     <message>
         <source>%1 is not a rule for dropping lowest scores.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une règle pour ignorer les notes les plus basses.</translation>
     </message>
 </context>
 <context>
     <name>HelpPages</name>
     <message>
         <source>Welcome to Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Markwell</translation>
     </message>
     <message>
         <source>The Grades page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page Notes</translation>
     </message>
     <message>
         <source>The Attendance page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page Présences</translation>
     </message>
     <message>
         <source>The Seating page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page Plan de classe</translation>
     </message>
     <message>
         <source>Printing and PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression et PDF</translation>
     </message>
     <message>
         <source>Choosing the table&apos;s font</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la police du tableau</translation>
     </message>
     <message>
         <source>The student list</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des élèves</translation>
     </message>
     <message>
         <source>The assignment list</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des évaluations</translation>
     </message>
     <message>
         <source>Entering grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les notes</translation>
     </message>
     <message>
         <source>Grade scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Les barèmes de notes</translation>
     </message>
     <message>
         <source>Weighted grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Les coefficients</translation>
     </message>
     <message>
         <source>Dropping the lowest scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les notes les plus basses</translation>
     </message>
     <message>
         <source>Individual student reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Les relevés individuels</translation>
     </message>
     <message>
         <source>Grade information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les notes</translation>
     </message>
     <message>
         <source>Attendance analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des présences</translation>
     </message>
     <message>
         <source>Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Les graphiques</translation>
     </message>
     <message>
         <source>Merging two classes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner deux classes</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Les versions précédentes</translation>
     </message>
     <message>
         <source>Sending grades by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les notes par e-mail</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>The password</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe</translation>
     </message>
     <message>
         <source>Adding and changing seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter et modifier des places</translation>
     </message>
     <message>
         <source>About Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Markwell</translation>
     </message>
 </context>
 <context>
     <name>IndividualReport</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>Weighted average: see Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne pondérée : voir Pourquoi</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
 </context>
 <context>
     <name>KeptVersions</name>
     <message>
         <source>The number of earlier versions to keep is from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de versions précédentes à conserver va de 0 à %1.</translation>
     </message>
 </context>
 <context>
     <name>MailAttachment</name>
     <message>
         <source>Unable to create the folder %1 for the attachment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1 pour la pièce jointe.</translation>
     </message>
     <message>
         <source>Unable to create a folder for the attachment in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier pour la pièce jointe dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1273,215 +1273,215 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>MergedReportText</name>
     <message>
         <source>Merged Files: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers fusionnés : %1, %2</translation>
     </message>
     <message>
         <source>Unable to merge the same file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de fusionner un fichier avec lui-même !</translation>
     </message>
     <message>
         <source>Points of both files added up; weights and dropped scores are not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Points des deux fichiers additionnés ; les coefficients et les notes ignorées ne sont pas appliqués.</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
     <name>OleCompoundFile</name>
     <message>
         <source>the workbook container could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le conteneur du classeur n&apos;a pas pu être créé</translation>
     </message>
     <message>
         <source>the workbook could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>the workbook could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être fermé</translation>
     </message>
     <message>
         <source>the document title could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre du document n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>the title could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre n&apos;a pas pu être fermé</translation>
     </message>
     <message>
         <source>the workbook container could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>le conteneur du classeur n&apos;a pas pu être fermé</translation>
     </message>
     <message>
         <source>the workbook container is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le conteneur du classeur est vide</translation>
     </message>
 </context>
 <context>
     <name>PageFrame</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>PasswordProtection</name>
     <message>
         <source>Passwords cannot be checked on this computer: the password library (libsodium) could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe ne peuvent pas être vérifiés sur cet ordinateur : la bibliothèque des mots de passe (libsodium) n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The password could not be stored: there is not enough memory to protect it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n&apos;a pas pu être enregistré : il n&apos;y a pas assez de mémoire pour le protéger.</translation>
     </message>
 </context>
 <context>
     <name>PrintCopy</name>
     <message>
         <source>(no ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans numéro)</translation>
     </message>
     <message>
         <source>Student ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros des élèves</translation>
     </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The printer refused page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante a refusé la page %1.</translation>
     </message>
     <message>
         <source>The printout could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression n&apos;a pas pu être terminée.</translation>
     </message>
 </context>
 <context>
     <name>QSettingsStore</name>
     <message>
         <source>Unable to save the settings in %1: the file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les réglages dans %1 : le fichier ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>Unable to save the settings in %1: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les réglages dans %1 : le fichier est endommagé.</translation>
     </message>
 </context>
 <context>
     <name>QtUserDialogs</name>
     <message>
         <source>Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
 </context>
 <context>
     <name>RecoveryCopy</name>
     <message>
         <source>An untitled class has no recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une classe sans titre n&apos;a pas de copie de récupération.</translation>
     </message>
     <message>
         <source>The recovery copy of %1 is gone or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de récupération de %1 a disparu ou est endommagée.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryOffer</name>
     <message>
         <source>&amp;Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Récupérer</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <source>Decide &amp;later</source>
-        <translation type="unfinished"></translation>
+        <translation>Décider &amp;plus tard</translation>
     </message>
     <message>
         <source>Recover the unsaved changes to &quot;%1&quot; from %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer les modifications non enregistrées de « %1 » depuis %2 ?</translation>
     </message>
 </context>
 <context>
     <name>ReportWindowParts</name>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>The report could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le relevé n&apos;a pas pu être imprimé : </translation>
     </message>
 </context>
 <context>
     <name>RosterChanges</name>
     <message>
         <source>Import Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Import d&apos;élèves</translation>
     </message>
     <message>
         <source>Add Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout d&apos;une évaluation</translation>
     </message>
     <message>
         <source>Import Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Import de points</translation>
     </message>
     <message>
         <source>Possible Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points possibles</translation>
     </message>
 </context>
 <context>
     <name>RowProblems</name>
     <message>
         <source>%1: line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ligne %2 : %3</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne refusée</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes refusées</translation>
     </message>
     <message>
         <source>%1: %2 refused; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; rien n&apos;a été écrit</translation>
     </message>
 </context>
 <context>
