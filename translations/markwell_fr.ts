@@ -1488,327 +1488,327 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>ScaleChecks</name>
     <message>
         <source>No range fields can be left blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune case de l&apos;intervalle ne peut rester vide</translation>
     </message>
     <message>
         <source>Invalid value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valide !</translation>
     </message>
     <message>
         <source>Minimum percentage is greater than maximum percentage for same grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pourcentage minimum dépasse le pourcentage maximum pour la même note</translation>
     </message>
     <message>
         <source>Minimum percentage of higher grade is greater than maximum percentage of lower grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pourcentage minimum de la note supérieure dépasse le pourcentage maximum de la note inférieure</translation>
     </message>
     <message>
         <source>%1: “%2” starts at %3 but ends at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » commence à %3 mais finit à %4.</translation>
     </message>
     <message>
         <source>%1: “%2” starts at %3, below %4 where “%5” ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » commence à %3, en dessous de %4 où finit « %5 ».</translation>
     </message>
     <message>
         <source>A scale of this kind has %1 letters, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un barème de ce genre a %1 lettres, et non %2.</translation>
     </message>
     <message>
         <source>Letter “%1”, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre « %1 », %2 : %3</translation>
     </message>
     <message>
         <source>Min %</source>
-        <translation type="unfinished"></translation>
+        <translation>Min %</translation>
     </message>
     <message>
         <source>Max %</source>
-        <translation type="unfinished"></translation>
+        <translation>Max %</translation>
     </message>
 </context>
 <context>
     <name>ScaleStore</name>
     <message>
         <source>A grade scale needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un barème de notes doit avoir un nom.</translation>
     </message>
     <message>
         <source>The grade scale name “%1” cannot contain \ or /.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de barème « %1 » ne peut pas contenir \ ni /.</translation>
     </message>
     <message>
         <source>A grade scale name cannot hold a line break, a tab or another control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de barème ne peut contenir ni saut de ligne, ni tabulation, ni autre caractère de contrôle.</translation>
     </message>
     <message>
         <source>The grade scale name “%1” is too long: at most %2 characters fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de barème « %1 » est trop long : %2 caractères au plus.</translation>
     </message>
     <message>
         <source>“%1” cannot be used as a letter grade.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas servir de note en lettre.</translation>
     </message>
     <message>
         <source>The default grade scale cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème de notes par défaut ne peut pas être supprimé.</translation>
     </message>
 </context>
 <context>
     <name>SeatChanges</name>
     <message>
         <source>A student&apos;s seat cannot be captioned &quot;%1&quot;: that caption is the teacher&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La place d&apos;un élève ne peut pas s&apos;appeler « %1 » : ce nom est réservé au professeur.</translation>
     </message>
     <message>
         <source>The seat&apos;s caption or font name is too long to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la place ou le nom de sa police est trop long pour être enregistré.</translation>
     </message>
     <message>
         <source>That seat is no longer on the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette place n&apos;est plus sur le plan.</translation>
     </message>
     <message>
         <source>Add Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout d&apos;une place</translation>
     </message>
     <message>
         <source>Edit Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification de la place</translation>
     </message>
     <message>
         <source>The teacher&apos;s seat cannot be edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>La place du professeur ne peut pas être modifiée.</translation>
     </message>
     <message>
         <source>Delete Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression de la place</translation>
     </message>
     <message>
         <source>The teacher&apos;s seat cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La place du professeur ne peut pas être supprimée.</translation>
     </message>
     <message>
         <source>Move Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de la place</translation>
     </message>
     <message>
         <source>Resize Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionnement de la place</translation>
     </message>
 </context>
 <context>
     <name>SeatingFile</name>
     <message>
         <source>the caption of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de %1 %2</translation>
     </message>
     <message>
         <source>the font name of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de police de %1 %2</translation>
     </message>
     <message>
         <source>seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la place %1</translation>
     </message>
     <message>
         <source>the teacher&apos;s box</source>
-        <translation type="unfinished"></translation>
+        <translation>la place du professeur</translation>
     </message>
     <message>
         <source>The seating chart cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan de classe ne peut pas être enregistré : %1.</translation>
     </message>
     <message>
         <source>the caption of %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de %1 ne se termine pas dans ses %2 octets</translation>
     </message>
     <message>
         <source>the font name of %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de police de %1 ne se termine pas dans ses %2 octets</translation>
     </message>
     <message>
         <source>it is shorter than one record of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il est plus court qu&apos;un enregistrement de %1 octets</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not a seating file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est endommagé ou n&apos;est pas un fichier de plan de classe : %2.</translation>
     </message>
 </context>
 <context>
     <name>SheetFile</name>
     <message>
         <source>the file name has no extension</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du fichier n&apos;a pas d&apos;extension</translation>
     </message>
     <message>
         <source>&quot;.%1&quot; is not a spreadsheet type Markwell writes</source>
-        <translation type="unfinished"></translation>
+        <translation>« .%1 » n&apos;est pas un type de tableur que Markwell sait écrire</translation>
     </message>
     <message>
         <source>%1; use %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; utilisez %2.</translation>
     </message>
     <message>
         <source>there is no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucun tableau à écrire</translation>
     </message>
 </context>
 <context>
     <name>StagedFile</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>
     <name>StudentEditing</name>
     <message>
         <source>There is already a student named &quot;%1&quot; (capitals do not make names different).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà un élève nommé « %1 » (les majuscules ne suffisent pas à distinguer deux noms).</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>sans nom</translation>
     </message>
     <message>
         <source>a name cannot contain &quot;~&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom ne peut pas contenir « ~ »</translation>
     </message>
     <message>
         <source>already in the class</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà dans la classe</translation>
     </message>
     <message>
         <source>Choose the student to change first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord l&apos;élève à modifier.</translation>
     </message>
     <message>
         <source>These students were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces élèves n&apos;ont pas été importés :</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>StudentFields</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>rue</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>ville</translation>
     </message>
     <message>
         <source>state</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>zip</source>
-        <translation type="unfinished"></translation>
+        <translation>code postal</translation>
     </message>
     <message>
         <source>mother&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom de la mère</translation>
     </message>
     <message>
         <source>mother&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>téléphone de la mère</translation>
     </message>
     <message>
         <source>father&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom du père</translation>
     </message>
     <message>
         <source>father&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>téléphone du père</translation>
     </message>
     <message>
         <source>student&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse e-mail de l&apos;élève</translation>
     </message>
     <message>
         <source>mother&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse e-mail de la mère</translation>
     </message>
     <message>
         <source>father&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse e-mail du père</translation>
     </message>
     <message>
         <source>comment</source>
-        <translation type="unfinished"></translation>
+        <translation>commentaire</translation>
     </message>
 </context>
 <context>
     <name>StudentPrintout</name>
     <message>
         <source>- Student ID: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Numéro de l&apos;élève : </translation>
     </message>
     <message>
         <source>- Street Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Adresse : </translation>
     </message>
     <message>
         <source>- City: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Ville : </translation>
     </message>
     <message>
         <source>- State: </source>
-        <translation type="unfinished"></translation>
+        <translation>- État : </translation>
     </message>
     <message>
         <source>- Zipcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Code postal : </translation>
     </message>
     <message>
         <source>- Email Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Adresse e-mail : </translation>
     </message>
     <message>
         <source>- Mother&apos;s name: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Nom de la mère : </translation>
     </message>
     <message>
         <source>- Father&apos;s name: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Nom du père : </translation>
     </message>
     <message>
         <source>- Mother&apos;s phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Téléphone de la mère : </translation>
     </message>
     <message>
         <source>- Father&apos;s phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Téléphone du père : </translation>
     </message>
     <message>
         <source>- Mother&apos;s E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>- E-mail de la mère : </translation>
     </message>
     <message>
         <source>- Father&apos;s E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>- E-mail du père : </translation>
     </message>
     <message>
         <source>- Comments: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Commentaires : </translation>
     </message>
 </context>
 <context>
@@ -1823,115 +1823,115 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>TypedPoints</name>
     <message>
         <source>Points can only be typed into a student&apos;s row under an assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points ne peuvent être tapés que sur la ligne d&apos;un élève, sous une évaluation.</translation>
     </message>
     <message>
         <source>Typed Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie de points</translation>
     </message>
 </context>
 <context>
     <name>Validators</name>
     <message>
         <source>a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>un saut de ligne</translation>
     </message>
     <message>
         <source>a tab</source>
-        <translation type="unfinished"></translation>
+        <translation>une tabulation</translation>
     </message>
     <message>
         <source>a control character (code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un caractère de contrôle (code %1)</translation>
     </message>
     <message>
         <source>The %1 cannot hold %2: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » ne peut pas contenir %2 : « %3 ».</translation>
     </message>
     <message>
         <source>The %1 cannot be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » ne peut pas être conservé : %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre de points. Tapez un nombre comme 17 ou 17.5 (avec un point, %2 caractères au plus), ou « - » quand l&apos;évaluation ne compte pas pour cet élève.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre de points possibles. Tapez un nombre comme 100 ou 17.5 (avec un point, %2 caractères au plus).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » compte %2 caractères ; il en contient au plus %3.</translation>
     </message>
     <message>
         <source>Invalid Student Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;élève non valide !</translation>
     </message>
     <message>
         <source>A student&apos;s name cannot contain &quot;~&quot;: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un élève ne peut pas contenir « ~ » : « %1 ».</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long (a line break counts as two); it can hold at most %3. Please shorten it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » compte %2 caractères (un saut de ligne compte pour deux) ; il en contient au plus %3. Raccourcissez-le.</translation>
     </message>
 </context>
 <context>
     <name>WhatItTakes</name>
     <message>
         <source>&quot;%1&quot; is not a letter of the grade scale</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une lettre du barème de notes</translation>
     </message>
     <message>
         <source>Needs %1 of %2 points on &quot;%3&quot; for %4 (average %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut %1 points sur %2 à « %3 » pour obtenir %4 (moyenne %5).</translation>
     </message>
     <message>
         <source>%1 is reached with 0 points on &quot;%2&quot; (average %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est atteint avec 0 point à « %2 » (moyenne %3).</translation>
     </message>
     <message>
         <source>%1 is out of reach on &quot;%2&quot;: %3 of %3 points give %4 (average %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors d&apos;atteinte avec « %2 » : %3 points sur %3 donnent %4 (moyenne %5).</translation>
     </message>
 </context>
 <context>
     <name>XlsWriter</name>
     <message>
         <source>the workbook has no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a aucun tableau à écrire</translation>
     </message>
     <message>
         <source>the table uses %1 different cell formats; a .xls file holds at most %2. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>le tableau utilise %1 formats de cellule différents ; un fichier .xls en contient au plus %2. Enregistrez-le plutôt en .xlsx ou en .csv.</translation>
     </message>
 </context>
 <context>
     <name>XlsxWriter</name>
     <message>
         <source>cell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cellule %1 : %2</translation>
     </message>
     <message>
         <source>print header: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête d&apos;impression : %1</translation>
     </message>
     <message>
         <source>the worksheet could not be added</source>
-        <translation type="unfinished"></translation>
+        <translation>la feuille de calcul n&apos;a pas pu être ajoutée</translation>
     </message>
     <message>
         <source>the workbook could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être commencé</translation>
     </message>
     <message>
         <source>the workbook has no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a aucun tableau à écrire</translation>
     </message>
 </context>
 <context>
