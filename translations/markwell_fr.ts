@@ -1938,204 +1938,204 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>markwell::AboutDialog</name>
     <message>
         <source>About Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Markwell</translation>
     </message>
     <message>
         <source>Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell</translation>
     </message>
     <message>
         <source>Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 2.0</translation>
     </message>
     <message>
         <source>A class record for teachers: grades, attendance and seating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cahier de notes de l&apos;enseignant : notes, présences et plan de classe.</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Write to us</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez-nous</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>markwell::AssignmentListDialog</name>
     <message>
         <source>Total number of assignments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre total d&apos;évaluations : %1</translation>
     </message>
     <message>
         <source>Assignment List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des évaluations</translation>
     </message>
     <message>
         <source>Added Assi&amp;gnments</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;valuations ajoutées</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>&amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre</translation>
     </message>
     <message>
         <source>T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype</translation>
     </message>
     <message>
         <source>De&amp;scription</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description</translation>
     </message>
     <message>
         <source>Keep the changes made to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les modifications apportées à « %1 » ?</translation>
     </message>
     <message>
         <source>Add &quot;%1&quot;, typed but not added yet, to the assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter aux évaluations « %1 », tapée mais pas encore ajoutée ?</translation>
     </message>
     <message>
         <source>Remove all assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer toutes les évaluations ?</translation>
     </message>
     <message>
         <source>The assignments could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les évaluations n&apos;ont pas pu être imprimées : </translation>
     </message>
 </context>
 <context>
     <name>markwell::AttendanceAnalysisWindow</name>
     <message>
         <source>Attendance Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des présences</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Its marks are not counted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses saisies ne sont pas comptées ici.</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnée</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élève</translation>
     </message>
     <message>
         <source>The attendance analysis could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;analyse des présences n&apos;a pas pu être imprimée : </translation>
     </message>
 </context>
 <context>
     <name>markwell::AttendancePage</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Décembre</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mois :</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Année :</translation>
     </message>
     <message>
         <source>T - Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>T - Retard</translation>
     </message>
     <message>
         <source>U - Unexcused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>U - Absence non justifiée</translation>
     </message>
     <message>
         <source>E - Excused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>E - Absence justifiée</translation>
     </message>
     <message>
         <source>Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>Retard</translation>
     </message>
     <message>
         <source>Unexcused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence non justifiée</translation>
     </message>
     <message>
         <source>Excused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence justifiée</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>No marks can be recorded until that file is deleted or renamed and the class is saved or opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune marque ne peut être notée tant que ce fichier n&apos;est pas supprimé ou renommé et que la classe n&apos;est pas enregistrée ou rouverte.</translation>
     </message>
 </context>
 <context>
@@ -2177,580 +2177,580 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>markwell::ClassImportDialog</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>markwell::DocumentCommands</name>
     <message>
         <source>Do you wish to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>Do you wish to save changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications de « %1 » ?</translation>
     </message>
     <message>
         <source>Open Markwell File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Markwell</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is open in another Markwell window; changes saved there and here will overwrite each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est ouvert dans une autre fenêtre Markwell ; les modifications enregistrées ici et là-bas s&apos;écraseront les unes les autres.</translation>
     </message>
     <message>
         <source>Open anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir quand même</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save Markwell As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier Markwell sous</translation>
     </message>
     <message>
         <source>The grades table was written to %1; the class itself is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau des notes a été écrit dans %1 ; la classe elle-même n&apos;est pas enregistrée.</translation>
     </message>
     <message>
         <source>The grades table was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau des notes a été écrit dans %1.</translation>
     </message>
     <message>
         <source>No earlier version of %1 could be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune version précédente de %1 n&apos;a pu être conservée : %2</translation>
     </message>
     <message>
         <source>%1 is being changed by another program; the class is not saved. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en cours de modification par un autre programme ; la classe n&apos;est pas enregistrée. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme depuis son ouverture. Le remplacer ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Your changes are kept; saving will ask before overwriting it.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme depuis son ouverture. Vos modifications sont conservées ; l&apos;enregistrement demandera confirmation avant de le remplacer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme depuis son ouverture. Le recharger ?</translation>
     </message>
 </context>
 <context>
     <name>markwell::DropRuleDialog</name>
     <message>
         <source>Drop Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer des notes</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t drop lowest score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas ignorer la note la plus basse</translation>
     </message>
     <message>
         <source>Drop lowest score &amp;overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la note la plus basse sur l&apos;&amp;ensemble</translation>
     </message>
     <message>
         <source>Drop lowest score by assignment t&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la note la plus basse par &amp;type d&apos;évaluation</translation>
     </message>
     <message>
         <source>Drop lowest score in &quot;%1&quot; type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la note la plus basse du type « %1 »</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>markwell::EarlierVersionsDialog</name>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Earlier Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions précédentes de %1</translation>
     </message>
     <message>
         <source>No earlier version of this class is kept yet: one is kept each time a save replaces the class.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune version précédente de cette classe n&apos;est encore conservée : une version est conservée chaque fois qu&apos;un enregistrement remplace la classe.</translation>
     </message>
     <message>
         <source>The version you open becomes a new, untitled class; save it where you like. The class on disk stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version que vous ouvrez devient une nouvelle classe sans titre ; enregistrez-la où vous voulez. La classe sur le disque reste telle quelle.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>markwell::EditGradesDialog</name>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les notes</translation>
     </message>
     <message>
         <source>Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les notes</translation>
     </message>
     <message>
         <source>&amp;Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Évaluations</translation>
     </message>
     <message>
         <source>&amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Total</translation>
     </message>
     <message>
         <source>&amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes</translation>
     </message>
     <message>
         <source>- used when assignment should not count towards grade</source>
-        <translation type="unfinished"></translation>
+        <translation>- à utiliser quand l&apos;évaluation ne doit pas compter dans la note</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>Clear all points of &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer tous les points de « %1 » ?</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
     <name>markwell::EditingCommands</name>
     <message>
         <source>Edit Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des élèves</translation>
     </message>
     <message>
         <source>Edit Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des évaluations</translation>
     </message>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des notes</translation>
     </message>
 </context>
 <context>
     <name>markwell::FontDialog</name>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gras</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italique</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Souligné</translation>
     </message>
     <message>
         <source>S&amp;trikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barré</translation>
     </message>
     <message>
         <source>C&amp;olor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police :</translation>
     </message>
     <message>
         <source>The class asks for &quot;%1&quot;, which this computer lacks; it is shown with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe demande « %1 », absente de cet ordinateur ; elle est affichée avec %2.</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille :</translation>
     </message>
     <message>
         <source>Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>Style :</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur :</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la police</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeFileChooser</name>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>Choose the grade file to import from</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier de notes d&apos;où importer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Markwell or CSV File (*.grs *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Markwell ou CSV (*.grs *.csv)</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les notes</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble</translation>
     </message>
     <message>
         <source>&amp;Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Absents</translation>
     </message>
     <message>
         <source>&amp;Zero&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zéros</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>Grouping</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartition</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquantes</translation>
     </message>
     <message>
         <source>Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Absents</translation>
     </message>
     <message>
         <source>Zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Zéros</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeScaleDialog</name>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer sous</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de notes</translation>
     </message>
     <message>
         <source>&amp;Range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plage</translation>
     </message>
     <message>
         <source>Min %</source>
-        <translation type="unfinished"></translation>
+        <translation>Min %</translation>
     </message>
     <message>
         <source>Max %</source>
-        <translation type="unfinished"></translation>
+        <translation>Max %</translation>
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valide ! Une borne est un pourcentage comme 90 ou 89.9 (avec un point).</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>S&amp;tandard</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tandard</translation>
     </message>
     <message>
         <source>&amp;Expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>Éten&amp;du</translation>
     </message>
     <message>
         <source>&amp;Pass/Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Admis/Ajourné</translation>
     </message>
     <message>
         <source>The grade scale &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème de notes « %1 » n&apos;a pas pu être enregistré : %2</translation>
     </message>
     <message>
         <source>Change the scale &quot;%1&quot; for every class that uses it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le barème « %1 » pour toutes les classes qui l&apos;utilisent ?</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Save as New...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer comme nouveau...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Saved Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le barème</translation>
     </message>
     <message>
         <source>Save the grade scale as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le barème de notes sous le nom :</translation>
     </message>
     <message>
         <source>A grade scale named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un barème de notes nommé « %1 » existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>The scale %1 cannot be deleted: new classes use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème %1 ne peut pas être supprimé : les nouvelles classes l&apos;utilisent.</translation>
     </message>
     <message>
         <source>Delete the grade scale &quot;%1&quot;? It is gone for every class on this computer; classes that use it keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le barème de notes « %1 » ? Il disparaît pour toutes les classes de cet ordinateur ; les classes qui l&apos;utilisent gardent leur propre copie.</translation>
     </message>
     <message>
         <source>The grade scale &quot;%1&quot; could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème de notes « %1 » n&apos;a pas pu être supprimé : %2</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradesPage</name>
     <message>
         <source>Names are changed in Lists &gt; Students…</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms se modifient dans Listes &gt; Élèves…</translation>
     </message>
     <message>
         <source>Assignment titles are changed in Lists &gt; Assignments…</source>
-        <translation type="unfinished"></translation>
+        <translation>Les titres des évaluations se modifient dans Listes &gt; Évaluations…</translation>
     </message>
     <message>
         <source>Totals are set in Grades &gt; Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Les totaux se règlent dans Notes &gt; Modifier…</translation>
     </message>
     <message>
         <source>Select points cells alone to type into them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez uniquement des cases de points pour y taper.</translation>
     </message>
     <message>
         <source>Points are typed into the students&apos; rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points se tapent sur les lignes des élèves.</translation>
     </message>
     <message>
         <source>The Total column adds up the points of the assignments.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne Total additionne les points des évaluations.</translation>
     </message>
     <message>
         <source>Averages are worked out from the points; Grades &gt; Weighted… and Drop Lowest… change how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les moyennes sont calculées à partir des points ; Notes &gt; Coefficients… et Ignorer la note la plus basse… modifient le calcul.</translation>
     </message>
     <message>
         <source>Grades follow from the averages and the grade scale (Grades &gt; Scale…).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes découlent des moyennes et du barème de notes (Notes &gt; Barème…).</translation>
     </message>
 </context>
 <context>
     <name>markwell::GraphWindow</name>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer (%1)</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble</translation>
     </message>
     <message>
         <source>The graph could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n&apos;a pas pu être imprimé : </translation>
     </message>
 </context>
 <context>
     <name>markwell::HelpWindow</name>
     <message>
         <source>Markwell Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Markwell</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ommaire</translation>
     </message>
     <message>
         <source>Markwell Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Markwell - %1</translation>
     </message>
 </context>
 <context>
     <name>markwell::ImportAssignmentsDialog</name>
     <message>
         <source>&amp;Assignments (Ctrl+A selects them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Évaluations (Ctrl+A les sélectionne toutes)</translation>
     </message>
     <message>
         <source>Import Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des évaluations</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
 </context>
 <context>
     <name>markwell::ImportStudentsDialog</name>
     <message>
         <source>&amp;Students (Ctrl+A selects them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élèves (Ctrl+A les sélectionne tous)</translation>
     </message>
     <message>
         <source>Import Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des élèves</translation>
     </message>
 </context>
 <context>
     <name>markwell::IndividualReportWindow</name>
     <message>
         <source>No assignments: there is no grade to explain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune évaluation : il n&apos;y a pas de note à expliquer.</translation>
     </message>
     <message>
         <source>Individual Student Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé individuel de l&apos;élève</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élève</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble</translation>
     </message>
     <message>
         <source>Assignment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;évaluation</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Send the Overall table and the Why table to the student as a spreadsheet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer à l&apos;élève les tableaux Ensemble et Pourquoi dans un fichier de tableur</translation>
     </message>
     <message>
         <source>The grades could not be written for the message, so no message was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes n&apos;ont pas pu être écrites pour le message ; aucun message n&apos;a donc été commencé.</translation>
     </message>
     <message>
         <source>Grade Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé de notes</translation>
     </message>
     <message>
         <source>Current grades: <byte value="xd"/>
