@@ -2756,7 +2756,9 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Current grades: <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notes actuelles : <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -2862,251 +2864,251 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>markwell::MergeSetupDialog</name>
     <message>
         <source>&amp;Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner...</translation>
     </message>
     <message>
         <source>Merge Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparer la fusion</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>File&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier &amp;1</translation>
     </message>
     <message>
         <source>Choose the first file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le premier fichier</translation>
     </message>
     <message>
         <source>File&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier &amp;2</translation>
     </message>
     <message>
         <source>Choose the second file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le second fichier</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ermer</translation>
     </message>
     <message>
         <source>Select 1st Merge File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le 1er fichier à fusionner</translation>
     </message>
     <message>
         <source>Select 2nd Merge File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le 2e fichier à fusionner</translation>
     </message>
 </context>
 <context>
     <name>markwell::MergedReportWindow</name>
     <message>
         <source>Merged Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers fusionnés</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>With Student &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les &amp;noms des élèves</translation>
     </message>
     <message>
         <source>With Student &amp;ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les n&amp;uméros des élèves</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Gridlines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quadrillage</translation>
     </message>
     <message>
         <source>Gridlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrillage</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Sort &amp;Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri &amp;croissant</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri croissant</translation>
     </message>
     <message>
         <source>Sort &amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri &amp;décroissant</translation>
     </message>
     <message>
         <source>Sort Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri décroissant</translation>
     </message>
     <message>
         <source>Grade &amp;Scale...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barème de notes...</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de notes</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>The merged report could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le relevé fusionné n&apos;a pas pu être imprimé : </translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; cannot be used for the report; please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La police « %1 » ne peut pas servir pour le relevé ; choisissez-en une autre.</translation>
     </message>
 </context>
 <context>
     <name>markwell::ModifySeatDialog</name>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police</translation>
     </message>
     <message>
         <source>Fill &amp;Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur de fond</translation>
     </message>
     <message>
         <source>Modify Seating Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le plan de classe</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; cannot be kept in the seating file: its name is too long or holds a character the file cannot store. Please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La police « %1 » ne peut pas être gardée dans le fichier du plan de classe : son nom est trop long ou contient un caractère que le fichier ne peut pas enregistrer. Choisissez-en une autre.</translation>
     </message>
     <message>
         <source>Fill Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de fond</translation>
     </message>
     <message>
         <source>A seat cannot be called &quot;%1&quot;: the seating file keeps that name for the teacher&apos;s desk, so the seat would become the teacher&apos;s desk when the class is opened again. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une place ne peut pas s&apos;appeler « %1 » : le fichier du plan de classe réserve ce nom au bureau du professeur, et la place deviendrait le bureau du professeur à la prochaine ouverture de la classe. Choisissez un autre nom.</translation>
     </message>
 </context>
 <context>
     <name>markwell::OptionsDialog</name>
     <message>
         <source>&amp;Enable Password Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la &amp;protection par mot de passe</translation>
     </message>
     <message>
         <source>&amp;Remove the stored password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer le mot de passe enregistré</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>&amp;Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancien mot de passe</translation>
     </message>
     <message>
         <source>&amp;New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau mot de passe</translation>
     </message>
     <message>
         <source>&amp;Verify Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmer le mot de passe</translation>
     </message>
     <message>
         <source>Password is case sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe distingue les majuscules et les minuscules</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions précédentes</translation>
     </message>
     <message>
         <source>Versions &amp;kept of each class</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versions conservées de chaque classe</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>Old password is incorrect, please check spelling!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ancien mot de passe est incorrect, vérifiez la saisie !</translation>
     </message>
     <message>
         <source>Password verification failed, please check spelling!</source>
-        <translation type="unfinished"></translation>
+        <translation>La confirmation ne correspond pas au mot de passe, vérifiez la saisie !</translation>
     </message>
     <message>
         <source>Please type the new password under New Password and again under Verify Password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le nouveau mot de passe dans Nouveau mot de passe, puis une seconde fois dans Confirmer le mot de passe.</translation>
     </message>
     <message>
         <source>A password has at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe compte au plus %1 caractères.</translation>
     </message>
 </context>
 <context>
     <name>markwell::PasswordDialog</name>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le mot de passe</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>The password is incorrect. Capital letters count: please check the spelling and the Caps Lock key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe est incorrect. Les majuscules comptent : vérifiez la saisie et la touche Verr. Maj.</translation>
     </message>
 </context>
 <context>
@@ -3132,313 +3134,313 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>markwell::RecordListDialog</name>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à &amp;jour</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;orter...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecordListPanel</name>
     <message>
         <source>Move up (Ctrl+Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter (Ctrl+Up)</translation>
     </message>
     <message>
         <source>Move down (Ctrl+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre (Ctrl+Down)</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecoveryKeeper</name>
     <message>
         <source>Another Markwell window keeps the recovery copy of %1; this window keeps none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre fenêtre Markwell garde la copie de récupération de %1 ; cette fenêtre n&apos;en garde aucune.</translation>
     </message>
     <message>
         <source>The recovery copy could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de récupération n&apos;a pas pu être écrite : %1</translation>
     </message>
 </context>
 <context>
     <name>markwell::ReportCommands</name>
     <message>
         <source>Save changes before merging?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications avant la fusion ?</translation>
     </message>
     <message>
         <source>Please highlight student you wish to e-mail information about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez l&apos;élève dont vous voulez envoyer les informations par e-mail.</translation>
     </message>
 </context>
 <context>
     <name>markwell::SeatingCommands</name>
     <message>
         <source>Every student has a seat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque élève a déjà une place.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this seat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cette place ?</translation>
     </message>
     <message>
         <source>The seating chart could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan de classe n&apos;a pas pu être imprimé : </translation>
     </message>
 </context>
 <context>
     <name>markwell::StudentListDialog</name>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom</translation>
     </message>
     <message>
         <source>&amp;ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;uméro</translation>
     </message>
     <message>
         <source>S&amp;treet</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ue</translation>
     </message>
     <message>
         <source>C&amp;ity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ville</translation>
     </message>
     <message>
         <source>Stat&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;postal</translation>
     </message>
     <message>
         <source>Mo&amp;ther</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mère</translation>
     </message>
     <message>
         <source>Pho&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Téléphone</translation>
     </message>
     <message>
         <source>&amp;Father</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Père</translation>
     </message>
     <message>
         <source>Phon&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Télép&amp;hone</translation>
     </message>
     <message>
         <source>S&amp;tudent</source>
-        <translation type="unfinished"></translation>
+        <translation>Élè&amp;ve</translation>
     </message>
     <message>
         <source>Moth&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mère</translation>
     </message>
     <message>
         <source>Total number of students: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre total d&apos;élèves : %1</translation>
     </message>
     <message>
         <source>Student List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des élèves</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élève</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domicile</translation>
     </message>
     <message>
         <source>Pa&amp;rents</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rents</translation>
     </message>
     <message>
         <source>E-Mai&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mai&amp;l</translation>
     </message>
     <message>
         <source>C&amp;omments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaires</translation>
     </message>
     <message>
         <source>Keep the changes made to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les modifications apportées à « %1 » ?</translation>
     </message>
     <message>
         <source>Add &quot;%1&quot;, typed but not added yet, to the class?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la classe « %1 », tapé mais pas encore ajouté ?</translation>
     </message>
     <message>
         <source>Remove all students and all assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer tous les élèves et toutes les évaluations ?</translation>
     </message>
     <message>
         <source>The student could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche de l&apos;élève n&apos;a pas pu être imprimée : </translation>
     </message>
     <message>
         <source>%1 characters: more than the %2 a comment can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères : plus que les %2 que peut contenir un commentaire</translation>
     </message>
     <message>
         <source>%1 of %2 characters (a line break counts as two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères sur %2 (un saut de ligne compte pour deux)</translation>
     </message>
 </context>
 <context>
     <name>markwell::TableCommands</name>
     <message>
         <source>The font &quot;%1&quot; cannot be kept with the class; please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La police « %1 » ne peut pas être gardée avec la classe ; choisissez-en une autre.</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>The grades could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes n&apos;ont pas pu être imprimées : </translation>
     </message>
 </context>
 <context>
     <name>markwell::TextEntryDialog</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
 </context>
 <context>
     <name>markwell::WeightsDialog</name>
     <message>
         <source>&amp;Use Weighted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser les coefficients</translation>
     </message>
     <message>
         <source>Weighted Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficients</translation>
     </message>
     <message>
         <source>&amp;Final</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen &amp;final</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contrôle</translation>
     </message>
     <message>
         <source>&amp;Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interrogation</translation>
     </message>
     <message>
         <source>&amp;Homework</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devoirs</translation>
     </message>
     <message>
         <source>&amp;Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TP</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autre</translation>
     </message>
     <message>
         <source>Percentages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentages</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total :</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Percentage values do not equal to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des pourcentages ne fait pas 100 %</translation>
     </message>
 </context>
 <context>
     <name>markwell::WhatItTakesPanel</name>
     <message>
         <source>What would it take?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faudrait-il ?</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluation</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre</translation>
     </message>
     <message>
         <source>What it would take</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;il faudrait</translation>
     </message>
     <message>
         <source>&amp;Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;valuation</translation>
     </message>
     <message>
         <source>&amp;Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lettre</translation>
     </message>
     <message>
         <source>The class has no assignments.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe n&apos;a aucune évaluation.</translation>
     </message>
     <message>
         <source>The grade scale has no letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème de notes n&apos;a aucune lettre.</translation>
     </message>
 </context>
 <context>
     <name>markwell::XdgEmailLauncher</name>
     <message>
         <source>The grades are in %1: please attach that file to a message by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes sont dans %1 : joignez vous-même ce fichier à un message.</translation>
     </message>
     <message>
         <source>No mail program could be started: &quot;%1&quot; (from the package xdg-utils) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme de messagerie n&apos;a pu être lancé : « %1 » (du paquet xdg-utils) n&apos;est pas installé.</translation>
     </message>
     <message>
         <source>The mail program could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de messagerie n&apos;a pas pu être lancé : %1</translation>
     </message>
     <message>
         <source>The mail program could not prepare the message (%1 ended with code %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de messagerie n&apos;a pas pu préparer le message (%1 s&apos;est terminé avec le code %2).</translation>
     </message>
     <message>
         <source>The mail program stopped before the message was ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de messagerie s&apos;est arrêté avant que le message soit prêt.</translation>
     </message>
 </context>
 </TS>
