@@ -2951,7 +2951,7 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
     <message>
         <source>Sort &amp;Ascending</source>
-        <translation>Tri &amp;croissant</translation>
+        <translation>&amp;Tri croissant</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
