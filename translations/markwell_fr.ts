@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>%1/%2 is not a day to mark.</source>
-        <translation>Le %1/%2 n&apos;est pas un jour à noter.</translation>
+        <translation>Le %2/%1 n&apos;est pas un jour à noter.</translation>
     </message>
     <message>
         <source>Mark Attendance</source>
@@ -410,7 +410,7 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
     <message>
         <source>Saved</source>
-        <translation>Enregistrée le</translation>
+        <translation>Enregistrée</translation>
     </message>
     <message>
         <source>Students</source>
@@ -489,7 +489,7 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <name>FixedFields</name>
     <message>
         <source>is %1 characters long; at most %2 fit</source>
-        <translation>compte %1 caractères ; %2 au plus peuvent tenir</translation>
+        <translation>compte %1 caractères, pour %2 au plus</translation>
     </message>
     <message>
         <source>holds a zero byte</source>
