@@ -5,1808 +5,1810 @@
     <name>AssignmentChoosing</name>
     <message>
         <source>there is no assignment %1 (the class has %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas d&apos;évaluation %1 (la classe en a %2)</translation>
     </message>
     <message>
         <source>no assignment is called &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune évaluation ne s&apos;appelle « %1 »</translation>
     </message>
 </context>
 <context>
     <name>AssignmentEditing</name>
     <message>
         <source>Invalid assignment title!</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre d&apos;évaluation non valide !</translation>
     </message>
     <message>
         <source>Invalid assignment type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;évaluation non valide !</translation>
     </message>
     <message>
         <source>title</source>
-        <translation type="unfinished"></translation>
+        <translation>titre</translation>
     </message>
     <message>
         <source>description</source>
-        <translation type="unfinished"></translation>
+        <translation>description</translation>
     </message>
     <message>
         <source>Choose the assignment to change first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord l&apos;évaluation à modifier.</translation>
     </message>
 </context>
 <context>
     <name>AssignmentListPrintout</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Aucune &gt;</translation>
     </message>
     <message>
         <source>Assignment Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les évaluations</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>Unable to create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1</translation>
     </message>
     <message>
         <source>Unable to create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>AttendanceAnalysis</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>Retards</translation>
     </message>
     <message>
         <source>Unexcused</source>
-        <translation type="unfinished"></translation>
+        <translation>Non justifiées</translation>
     </message>
     <message>
         <source>Excused</source>
-        <translation type="unfinished"></translation>
+        <translation>Justifiées</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>AttendanceChanges</name>
     <message>
         <source>There is no month %1 to mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de mois %1 à noter.</translation>
     </message>
     <message>
         <source>%1/%2 is not a day to mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %2/%1 n&apos;est pas un jour à noter.</translation>
     </message>
     <message>
         <source>Mark Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des présences</translation>
     </message>
 </context>
 <context>
     <name>AttendanceFile</name>
     <message>
         <source>The attendance cannot be saved: the name of record %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les présences ne peuvent pas être enregistrées : le nom de l&apos;enregistrement %1 %2.</translation>
     </message>
     <message>
         <source>The attendance cannot be saved: record %1 holds month %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les présences ne peuvent pas être enregistrées : l&apos;enregistrement %1 porte le mois %2.</translation>
     </message>
     <message>
         <source>record %1 holds month %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement %1 porte le mois %2</translation>
     </message>
     <message>
         <source>the name of record %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de l&apos;enregistrement %1 ne se termine pas dans ses %2 octets</translation>
     </message>
     <message>
         <source>it is shorter than one record of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il est plus court qu&apos;un enregistrement de %1 octets</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not an attendance file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est endommagé ou n&apos;est pas un fichier de présences : %2.</translation>
     </message>
 </context>
 <context>
     <name>AttendanceTable</name>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>BarGraph</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble</translation>
     </message>
 </context>
 <context>
     <name>ClassChanges</name>
     <message>
         <source>Sort by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri par %1</translation>
     </message>
     <message>
         <source>There are no students to sort.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucun élève à trier.</translation>
     </message>
     <message>
         <source>Weighted Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficients</translation>
     </message>
     <message>
         <source>Drop Lowest Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Note la plus basse ignorée</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de notes</translation>
     </message>
     <message>
         <source>Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrillage</translation>
     </message>
 </context>
 <context>
     <name>ClassLocks</name>
     <message>
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller %1 : le fichier de verrou ne peut pas être créé dans %2.</translation>
     </message>
 </context>
 <context>
     <name>ClassStatistics</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>Minimum Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note minimale</translation>
     </message>
     <message>
         <source>Maximum Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note maximale</translation>
     </message>
     <message>
         <source>Total Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Total possible</translation>
     </message>
     <message>
         <source>Median</source>
-        <translation type="unfinished"></translation>
+        <translation>Médiane</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Standard Deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart type</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Aucune &gt;</translation>
     </message>
 </context>
 <context>
     <name>Cp1252</name>
     <message>
         <source>The character “%1” cannot be stored in a class file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère « %1 » ne peut pas être enregistré dans un fichier de classe.</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
         <source>unknown column &quot;%1&quot; (the columns are %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne inconnue « %1 » (les colonnes sont %2)</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne « %1 » est nommée deux fois</translation>
     </message>
     <message>
         <source>the header has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête n&apos;a pas de colonne « %1 »</translation>
     </message>
     <message>
         <source>the row has %1 fields; the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne a %1 champs ; l&apos;en-tête en a %2</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est vide</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already in the class</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est déjà dans la classe</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is also on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » figure aussi à la ligne %2</translation>
     </message>
 </context>
 <context>
     <name>CsvReader</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n&apos;est jamais fermé</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte après le guillemet fermant d&apos;un champ</translation>
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte n&apos;est pas en UTF-8</translation>
     </message>
     <message>
         <source>the file is empty: it needs a header naming the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide : il lui faut un en-tête qui nomme les colonnes</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
         <source>Unable to create the folder %1 for Markwell&apos;s own copies of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1 où Markwell garde ses propres copies de %2.</translation>
     </message>
 </context>
 <context>
     <name>DiscardQuestion</name>
     <message>
         <source>Discard what you typed in &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner ce que vous avez tapé dans « %1 » ?</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Keep editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer la saisie</translation>
     </message>
 </context>
 <context>
     <name>DocumentFiles</name>
     <message>
         <source>it would be %1 bytes, too large to be a class file (at most %2 bytes); Markwell could not open it again</source>
-        <translation type="unfinished"></translation>
+        <translation>il ferait %1 octets, trop pour un fichier de classe (%2 octets au plus) ; Markwell ne pourrait plus l&apos;ouvrir</translation>
     </message>
     <message>
         <source>The file %1 ends inside a record: its first %2 whole records were read, and the %3 bytes after them were not. The next save writes only the records that were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 se termine au milieu d&apos;un enregistrement : ses %2 premiers enregistrements complets ont été lus, mais pas les %3 octets qui suivent. La prochaine sauvegarde n&apos;écrira que les enregistrements lus.</translation>
     </message>
     <message>
         <source>it is the same file as %1, which it would destroy</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est le même fichier que %1, qui serait détruit</translation>
     </message>
     <message>
         <source>%1
 The class is opened without its attendance. Markwell will not write over that file; delete or rename it to record attendance for this class again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La classe est ouverte sans ses présences. Markwell n&apos;écrira pas sur ce fichier ; supprimez-le ou renommez-le pour noter à nouveau les présences de cette classe.</translation>
     </message>
     <message>
         <source>%1
 The class is opened without its seating chart. Markwell will not write over that file; delete or rename it to keep seats for this class again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur ce fichier ; supprimez-le ou renommez-le pour garder à nouveau les places de cette classe.</translation>
     </message>
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save attendance again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier endommagé %1 a été laissé tel quel ; supprimez-le ou renommez-le pour enregistrer à nouveau les présences.</translation>
     </message>
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier endommagé %1 a été laissé tel quel ; supprimez-le ou renommez-le pour enregistrer à nouveau les places.</translation>
     </message>
 </context>
 <context>
     <name>EarlierVersions</name>
     <message>
         <source>the folder cannot be renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être renommé</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être créé</translation>
     </message>
 </context>
 <context>
     <name>EarlierVersionsTable</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrée</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
 </context>
 <context>
     <name>EditorSupport</name>
     <message>
         <source>Open Markwell File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Markwell</translation>
     </message>
 </context>
 <context>
     <name>ExportSupport</name>
     <message>
         <source>the table has %1 rows; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>le tableau a %1 lignes ; un fichier %2 en contient au plus %3. Enregistrez-le plutôt en .xlsx ou en .csv.</translation>
     </message>
     <message>
         <source>the table has %1 columns; a %2 file holds at most %3. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>le tableau a %1 colonnes ; un fichier %2 en contient au plus %3. Enregistrez-le plutôt en .xlsx ou en .csv.</translation>
     </message>
     <message>
         <source>cell %1 holds more than %2 characters, more than a %3 cell can keep. Save it as .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>la cellule %1 contient plus de %2 caractères, plus qu&apos;une cellule %3 ne peut en garder. Enregistrez-le plutôt en .csv.</translation>
     </message>
 </context>
 <context>
     <name>FileBytes</name>
     <message>
         <source>Unable to open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>it is too large to be a class file (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est trop grand pour être un fichier de classe (%1 octets)</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>Markwell File (*.grs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Markwell (*.grs)</translation>
     </message>
     <message>
         <source>Excel File (*.xls)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Excel (*.xls)</translation>
     </message>
     <message>
         <source>Excel Workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Classeur Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>CSV File (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>
     <name>FixedFields</name>
     <message>
         <source>is %1 characters long; at most %2 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>compte %1 caractères, pour %2 au plus</translation>
     </message>
     <message>
         <source>holds a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un octet nul</translation>
     </message>
 </context>
 <context>
     <name>GradeEntry</name>
     <message>
         <source>no student is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun élève ne s&apos;appelle « %1 »</translation>
     </message>
     <message>
         <source>there are more rows for &quot;%1&quot; than students of that name (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a plus de lignes pour « %1 » que d&apos;élèves portant ce nom (%2)</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>There is no student in that row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas d&apos;élève sur cette ligne.</translation>
     </message>
     <message>
         <source>there is no such assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>cette évaluation n&apos;existe pas</translation>
     </message>
 </context>
 <context>
     <name>GradeExplanation</name>
     <message>
         <source>no possible points</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun point possible</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>yes: extra credit</source>
-        <translation type="unfinished"></translation>
+        <translation>oui : points bonus</translation>
     </message>
     <message>
         <source>dropped: lowest score overall</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorée : note la plus basse de l&apos;ensemble</translation>
     </message>
     <message>
         <source>dropped: lowest %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorée : note la plus basse en %1</translation>
     </message>
     <message>
         <source>no: does not count (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>non : ne compte pas (-)</translation>
     </message>
     <message>
         <source>no: no possible points</source>
-        <translation type="unfinished"></translation>
+        <translation>non : aucun point possible</translation>
     </message>
     <message>
         <source>no: no known type</source>
-        <translation type="unfinished"></translation>
+        <translation>non : type inconnu</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluation</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Possibles</translation>
     </message>
     <message>
         <source>Counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenus</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient</translation>
     </message>
     <message>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteur</translation>
     </message>
     <message>
         <source>Counted earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenus comptés</translation>
     </message>
     <message>
         <source>Counted possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Possibles comptés</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>%1: %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : de %2 à %3</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>lowest score overall</source>
-        <translation type="unfinished"></translation>
+        <translation>note la plus basse de l&apos;ensemble</translation>
     </message>
     <message>
         <source>lowest %1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>note la plus basse en %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 of %2 weighted points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 points pondérés</translation>
     </message>
     <message>
         <source>%1 of %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 points</translation>
     </message>
     <message>
         <source> after dropping %1</source>
-        <translation type="unfinished"></translation>
+        <translation> sans compter %1</translation>
     </message>
 </context>
 <context>
     <name>GradeFile</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>la rue</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>la ville</translation>
     </message>
     <message>
         <source>state</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;État</translation>
     </message>
     <message>
         <source>ZIP code</source>
-        <translation type="unfinished"></translation>
+        <translation>le code postal</translation>
     </message>
     <message>
         <source>mother&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de la mère</translation>
     </message>
     <message>
         <source>mother&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléphone de la mère</translation>
     </message>
     <message>
         <source>father&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du père</translation>
     </message>
     <message>
         <source>father&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléphone du père</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse e-mail</translation>
     </message>
     <message>
         <source>mother&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse e-mail de la mère</translation>
     </message>
     <message>
         <source>father&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse e-mail du père</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide</translation>
     </message>
     <message>
         <source>it is too short (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est trop court (%1 octets)</translation>
     </message>
     <message>
         <source>its version is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>sa version n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>Markwell version of file is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>La version Markwell du fichier est non valide !</translation>
     </message>
     <message>
         <source>it ends inside the class settings</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine au milieu des réglages de la classe</translation>
     </message>
     <message>
         <source>it ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine trop tôt</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not a grade file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est endommagé ou n&apos;est pas un fichier de notes : %2.</translation>
     </message>
     <message>
         <source>it ends before the number of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine avant le nombre des %1</translation>
     </message>
     <message>
         <source>it gives the number of %1 as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il donne %2 comme nombre des %1</translation>
     </message>
     <message>
         <source>it announces %1 %2 but ends before them</source>
-        <translation type="unfinished"></translation>
+        <translation>il annonce %1 %2 mais se termine avant</translation>
     </message>
     <message>
         <source>students</source>
-        <translation type="unfinished"></translation>
+        <translation>élèves</translation>
     </message>
     <message>
         <source>assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>évaluations</translation>
     </message>
     <message>
         <source>assignment %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;évaluation %1 sur %2</translation>
     </message>
     <message>
         <source>it ends inside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine au milieu de %1</translation>
     </message>
     <message>
         <source>the point list of %1 has a length of 0</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des points de %1 a une longueur nulle</translation>
     </message>
     <message>
         <source>the point list of %1 is longer than the rest of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des points de %1 est plus longue que le reste du fichier</translation>
     </message>
     <message>
         <source>the possible points of %1 are not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>les points possibles de %1 ne sont pas un nombre</translation>
     </message>
     <message>
         <source>it ends before the dropping rule</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine avant la règle des notes ignorées</translation>
     </message>
     <message>
         <source>comments</source>
-        <translation type="unfinished"></translation>
+        <translation>commentaires</translation>
     </message>
     <message>
         <source>the grid font name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de la police du tableau</translation>
     </message>
     <message>
         <source>the grade scale name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du barème de notes</translation>
     </message>
     <message>
         <source>the grade scale bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>les bornes du barème de notes</translation>
     </message>
     <message>
         <source>student %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;élève %1</translation>
     </message>
     <message>
         <source>student %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;élève %1 (%2)</translation>
     </message>
     <message>
         <source>the %1 of %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 %3</translation>
     </message>
     <message>
         <source>assignment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;évaluation %1</translation>
     </message>
     <message>
         <source>the title of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre de %1</translation>
     </message>
     <message>
         <source>assignment %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;évaluation %1 (%2)</translation>
     </message>
     <message>
         <source>the description of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la description de %1</translation>
     </message>
     <message>
         <source>the type of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le type de %1</translation>
     </message>
     <message>
         <source>point entry %1 of %2 holds a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>la note n° %1 de %2 contient un octet nul</translation>
     </message>
     <message>
         <source>the name of comment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du commentaire %1</translation>
     </message>
     <message>
         <source>the comment on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le commentaire sur %1</translation>
     </message>
     <message>
         <source>it is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>il est trop grand</translation>
     </message>
     <message>
         <source>The class cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe ne peut pas être enregistrée : %1.</translation>
     </message>
     <message>
         <source>the point list of assignment %1 is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des points de l&apos;évaluation %1 est trop longue</translation>
     </message>
 </context>
 <context>
     <name>GradesTable</name>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
     <name>GradingRules</name>
     <message>
         <source>The weight of %1 must be a whole number from 0 to 100, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coefficient de %1 doit être un nombre entier de 0 à 100, et non %2.</translation>
     </message>
     <message>
         <source>Percentage values do not equal to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des pourcentages ne fait pas 100 %</translation>
     </message>
     <message>
         <source>%1 is not a rule for dropping lowest scores.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une règle pour ignorer les notes les plus basses.</translation>
     </message>
 </context>
 <context>
     <name>HelpPages</name>
     <message>
         <source>Welcome to Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Markwell</translation>
     </message>
     <message>
         <source>The Grades page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page Notes</translation>
     </message>
     <message>
         <source>The Attendance page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page Présences</translation>
     </message>
     <message>
         <source>The Seating page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page Plan de classe</translation>
     </message>
     <message>
         <source>Printing and PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression et PDF</translation>
     </message>
     <message>
         <source>Choosing the table&apos;s font</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la police du tableau</translation>
     </message>
     <message>
         <source>The student list</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des élèves</translation>
     </message>
     <message>
         <source>The assignment list</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des évaluations</translation>
     </message>
     <message>
         <source>Entering grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les notes</translation>
     </message>
     <message>
         <source>Grade scales</source>
-        <translation type="unfinished"></translation>
+        <translation>Les barèmes de notes</translation>
     </message>
     <message>
         <source>Weighted grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Les coefficients</translation>
     </message>
     <message>
         <source>Dropping the lowest scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les notes les plus basses</translation>
     </message>
     <message>
         <source>Individual student reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Les relevés individuels</translation>
     </message>
     <message>
         <source>Grade information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les notes</translation>
     </message>
     <message>
         <source>Attendance analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des présences</translation>
     </message>
     <message>
         <source>Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Les graphiques</translation>
     </message>
     <message>
         <source>Merging two classes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner deux classes</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Les versions précédentes</translation>
     </message>
     <message>
         <source>Sending grades by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les notes par e-mail</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>The password</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe</translation>
     </message>
     <message>
         <source>Adding and changing seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter et modifier des places</translation>
     </message>
     <message>
         <source>About Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Markwell</translation>
     </message>
 </context>
 <context>
     <name>IndividualReport</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>Weighted average: see Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne pondérée : voir Pourquoi</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
 </context>
 <context>
     <name>KeptVersions</name>
     <message>
         <source>The number of earlier versions to keep is from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de versions précédentes à conserver va de 0 à %1.</translation>
     </message>
 </context>
 <context>
     <name>MailAttachment</name>
     <message>
         <source>Unable to create the folder %1 for the attachment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1 pour la pièce jointe.</translation>
     </message>
     <message>
         <source>Unable to create a folder for the attachment in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier pour la pièce jointe dans %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>MainActions</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Ear&amp;lier Versions...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versions précédentes...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>w/Student &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les &amp;noms des élèves</translation>
     </message>
     <message>
         <source>w/Student &amp;ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les n&amp;uméros des élèves</translation>
     </message>
     <message>
         <source>&amp;Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Présences</translation>
     </message>
     <message>
         <source>&amp;Seating</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de &amp;classe</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression...</translation>
     </message>
     <message>
         <source>&amp;Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner...</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>&amp;E-mail...</source>
-        <translation type="unfinished"></translation>
+        <translation>E-&amp;mail...</translation>
     </message>
     <message>
         <source>Send e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par e-mail</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrillag&amp;e</translation>
     </message>
     <message>
         <source>Toggle Grid Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer le quadrillage</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>&amp;Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Croissant</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri croissant</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Décroissant</translation>
     </message>
     <message>
         <source>Sort Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri décroissant</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
         <source>Add Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une place</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>Edit Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la place</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Delete Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la place</translation>
     </message>
     <message>
         <source>Attendance A&amp;nalysis...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nalyse des présences...</translation>
     </message>
     <message>
         <source>Attendance Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des présences</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>&amp;Individual Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé &amp;individuel</translation>
     </message>
     <message>
         <source>&amp;Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les &amp;notes</translation>
     </message>
     <message>
         <source>G&amp;raph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphique</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>&amp;Students...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élèves...</translation>
     </message>
     <message>
         <source>Student List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des élèves</translation>
     </message>
     <message>
         <source>&amp;Assignments...</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;valuations...</translation>
     </message>
     <message>
         <source>Assignment List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des évaluations</translation>
     </message>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les notes</translation>
     </message>
     <message>
         <source>&amp;Scale...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barème...</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de notes</translation>
     </message>
     <message>
         <source>&amp;Weighted...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coefficients...</translation>
     </message>
     <message>
         <source>&amp;Drop Lowest...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer la note la plus basse...</translation>
     </message>
     <message>
         <source>Markwell &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Markwell</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
 </context>
 <context>
     <name>MarkwellMain</name>
     <message>
         <source>Computerized Markwell: a class record for teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell : le cahier de notes de l&apos;enseignant.</translation>
     </message>
     <message>
         <source>A grade file (.grs) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de notes (.grs) à ouvrir.</translation>
     </message>
 </context>
 <context>
     <name>MergedReportText</name>
     <message>
         <source>Merged Files: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers fusionnés : %1, %2</translation>
     </message>
     <message>
         <source>Unable to merge the same file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de fusionner un fichier avec lui-même !</translation>
     </message>
     <message>
         <source>Points of both files added up; weights and dropped scores are not applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Points des deux fichiers additionnés ; les coefficients et les notes ignorées ne sont pas appliqués.</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
     <name>OleCompoundFile</name>
     <message>
         <source>the workbook container could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le conteneur du classeur n&apos;a pas pu être créé</translation>
     </message>
     <message>
         <source>the workbook could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>the workbook could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être fermé</translation>
     </message>
     <message>
         <source>the document title could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre du document n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>the title could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre n&apos;a pas pu être fermé</translation>
     </message>
     <message>
         <source>the workbook container could not be closed</source>
-        <translation type="unfinished"></translation>
+        <translation>le conteneur du classeur n&apos;a pas pu être fermé</translation>
     </message>
     <message>
         <source>the workbook container is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le conteneur du classeur est vide</translation>
     </message>
 </context>
 <context>
     <name>PageFrame</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>PasswordProtection</name>
     <message>
         <source>Passwords cannot be checked on this computer: the password library (libsodium) could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe ne peuvent pas être vérifiés sur cet ordinateur : la bibliothèque des mots de passe (libsodium) n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The password could not be stored: there is not enough memory to protect it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n&apos;a pas pu être enregistré : il n&apos;y a pas assez de mémoire pour le protéger.</translation>
     </message>
 </context>
 <context>
     <name>PrintCopy</name>
     <message>
         <source>(no ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans numéro)</translation>
     </message>
     <message>
         <source>Student ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros des élèves</translation>
     </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The printer refused page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante a refusé la page %1.</translation>
     </message>
     <message>
         <source>The printout could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression n&apos;a pas pu être terminée.</translation>
     </message>
 </context>
 <context>
     <name>QSettingsStore</name>
     <message>
         <source>Unable to save the settings in %1: the file cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les réglages dans %1 : le fichier ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>Unable to save the settings in %1: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les réglages dans %1 : le fichier est endommagé.</translation>
     </message>
 </context>
 <context>
     <name>QtUserDialogs</name>
     <message>
         <source>Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
 </context>
 <context>
     <name>RecoveryCopy</name>
     <message>
         <source>An untitled class has no recovery copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une classe sans titre n&apos;a pas de copie de récupération.</translation>
     </message>
     <message>
         <source>The recovery copy of %1 is gone or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de récupération de %1 a disparu ou est endommagée.</translation>
     </message>
 </context>
 <context>
     <name>RecoveryOffer</name>
     <message>
         <source>&amp;Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Récupérer</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <source>Decide &amp;later</source>
-        <translation type="unfinished"></translation>
+        <translation>Décider &amp;plus tard</translation>
     </message>
     <message>
         <source>Recover the unsaved changes to &quot;%1&quot; from %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer les modifications non enregistrées de « %1 » depuis %2 ?</translation>
     </message>
 </context>
 <context>
     <name>ReportWindowParts</name>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>The report could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le relevé n&apos;a pas pu être imprimé : </translation>
     </message>
 </context>
 <context>
     <name>RosterChanges</name>
     <message>
         <source>Import Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Import d&apos;élèves</translation>
     </message>
     <message>
         <source>Add Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout d&apos;une évaluation</translation>
     </message>
     <message>
         <source>Import Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Import de points</translation>
     </message>
     <message>
         <source>Possible Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points possibles</translation>
     </message>
 </context>
 <context>
     <name>RowProblems</name>
     <message>
         <source>%1: line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ligne %2 : %3</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne refusée</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes refusées</translation>
     </message>
     <message>
         <source>%1: %2 refused; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; rien n&apos;a été écrit</translation>
     </message>
 </context>
 <context>
     <name>ScaleChecks</name>
     <message>
         <source>No range fields can be left blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune case de l&apos;intervalle ne peut rester vide</translation>
     </message>
     <message>
         <source>Invalid value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valide !</translation>
     </message>
     <message>
         <source>Minimum percentage is greater than maximum percentage for same grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pourcentage minimum dépasse le pourcentage maximum pour la même note</translation>
     </message>
     <message>
         <source>Minimum percentage of higher grade is greater than maximum percentage of lower grade</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pourcentage minimum de la note supérieure dépasse le pourcentage maximum de la note inférieure</translation>
     </message>
     <message>
         <source>%1: “%2” starts at %3 but ends at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » commence à %3 mais finit à %4.</translation>
     </message>
     <message>
         <source>%1: “%2” starts at %3, below %4 where “%5” ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » commence à %3, en dessous de %4 où finit « %5 ».</translation>
     </message>
     <message>
         <source>A scale of this kind has %1 letters, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un barème de ce genre a %1 lettres, et non %2.</translation>
     </message>
     <message>
         <source>Letter “%1”, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre « %1 », %2 : %3</translation>
     </message>
     <message>
         <source>Min %</source>
-        <translation type="unfinished"></translation>
+        <translation>Min %</translation>
     </message>
     <message>
         <source>Max %</source>
-        <translation type="unfinished"></translation>
+        <translation>Max %</translation>
     </message>
 </context>
 <context>
     <name>ScaleStore</name>
     <message>
         <source>A grade scale needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un barème de notes doit avoir un nom.</translation>
     </message>
     <message>
         <source>The grade scale name “%1” cannot contain \ or /.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de barème « %1 » ne peut pas contenir \ ni /.</translation>
     </message>
     <message>
         <source>A grade scale name cannot hold a line break, a tab or another control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de barème ne peut contenir ni saut de ligne, ni tabulation, ni autre caractère de contrôle.</translation>
     </message>
     <message>
         <source>The grade scale name “%1” is too long: at most %2 characters fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de barème « %1 » est trop long : %2 caractères au plus.</translation>
     </message>
     <message>
         <source>“%1” cannot be used as a letter grade.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas servir de note en lettre.</translation>
     </message>
     <message>
         <source>The default grade scale cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème de notes par défaut ne peut pas être supprimé.</translation>
     </message>
 </context>
 <context>
     <name>SeatChanges</name>
     <message>
         <source>A student&apos;s seat cannot be captioned &quot;%1&quot;: that caption is the teacher&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La place d&apos;un élève ne peut pas s&apos;appeler « %1 » : ce nom est réservé au professeur.</translation>
     </message>
     <message>
         <source>The seat&apos;s caption or font name is too long to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la place ou le nom de sa police est trop long pour être enregistré.</translation>
     </message>
     <message>
         <source>That seat is no longer on the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette place n&apos;est plus sur le plan.</translation>
     </message>
     <message>
         <source>Add Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout d&apos;une place</translation>
     </message>
     <message>
         <source>Edit Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification de la place</translation>
     </message>
     <message>
         <source>The teacher&apos;s seat cannot be edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>La place du professeur ne peut pas être modifiée.</translation>
     </message>
     <message>
         <source>Delete Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression de la place</translation>
     </message>
     <message>
         <source>The teacher&apos;s seat cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La place du professeur ne peut pas être supprimée.</translation>
     </message>
     <message>
         <source>Move Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de la place</translation>
     </message>
     <message>
         <source>Resize Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionnement de la place</translation>
     </message>
 </context>
 <context>
     <name>SeatingFile</name>
     <message>
         <source>the caption of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de %1 %2</translation>
     </message>
     <message>
         <source>the font name of %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de police de %1 %2</translation>
     </message>
     <message>
         <source>seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la place %1</translation>
     </message>
     <message>
         <source>the teacher&apos;s box</source>
-        <translation type="unfinished"></translation>
+        <translation>la place du professeur</translation>
     </message>
     <message>
         <source>The seating chart cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan de classe ne peut pas être enregistré : %1.</translation>
     </message>
     <message>
         <source>the caption of %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de %1 ne se termine pas dans ses %2 octets</translation>
     </message>
     <message>
         <source>the font name of %1 does not end within its %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de police de %1 ne se termine pas dans ses %2 octets</translation>
     </message>
     <message>
         <source>it is shorter than one record of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il est plus court qu&apos;un enregistrement de %1 octets</translation>
     </message>
     <message>
         <source>The file %1 is damaged or is not a seating file: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est endommagé ou n&apos;est pas un fichier de plan de classe : %2.</translation>
     </message>
 </context>
 <context>
     <name>SheetFile</name>
     <message>
         <source>the file name has no extension</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du fichier n&apos;a pas d&apos;extension</translation>
     </message>
     <message>
         <source>&quot;.%1&quot; is not a spreadsheet type Markwell writes</source>
-        <translation type="unfinished"></translation>
+        <translation>« .%1 » n&apos;est pas un type de tableur que Markwell sait écrire</translation>
     </message>
     <message>
         <source>%1; use %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; utilisez %2.</translation>
     </message>
     <message>
         <source>there is no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucun tableau à écrire</translation>
     </message>
 </context>
 <context>
     <name>StagedFile</name>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>
     <name>StudentEditing</name>
     <message>
         <source>There is already a student named &quot;%1&quot; (capitals do not make names different).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà un élève nommé « %1 » (les majuscules ne suffisent pas à distinguer deux noms).</translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>sans nom</translation>
     </message>
     <message>
         <source>a name cannot contain &quot;~&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom ne peut pas contenir « ~ »</translation>
     </message>
     <message>
         <source>already in the class</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà dans la classe</translation>
     </message>
     <message>
         <source>Choose the student to change first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord l&apos;élève à modifier.</translation>
     </message>
     <message>
         <source>These students were not imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces élèves n&apos;ont pas été importés :</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>StudentFields</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>rue</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>ville</translation>
     </message>
     <message>
         <source>state</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>zip</source>
-        <translation type="unfinished"></translation>
+        <translation>code postal</translation>
     </message>
     <message>
         <source>mother&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom de la mère</translation>
     </message>
     <message>
         <source>mother&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>téléphone de la mère</translation>
     </message>
     <message>
         <source>father&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom du père</translation>
     </message>
     <message>
         <source>father&apos;s phone</source>
-        <translation type="unfinished"></translation>
+        <translation>téléphone du père</translation>
     </message>
     <message>
         <source>student&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse e-mail de l&apos;élève</translation>
     </message>
     <message>
         <source>mother&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse e-mail de la mère</translation>
     </message>
     <message>
         <source>father&apos;s e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse e-mail du père</translation>
     </message>
     <message>
         <source>comment</source>
-        <translation type="unfinished"></translation>
+        <translation>commentaire</translation>
     </message>
 </context>
 <context>
     <name>StudentPrintout</name>
     <message>
         <source>- Student ID: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Numéro de l&apos;élève : </translation>
     </message>
     <message>
         <source>- Street Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Adresse : </translation>
     </message>
     <message>
         <source>- City: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Ville : </translation>
     </message>
     <message>
         <source>- State: </source>
-        <translation type="unfinished"></translation>
+        <translation>- État : </translation>
     </message>
     <message>
         <source>- Zipcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Code postal : </translation>
     </message>
     <message>
         <source>- Email Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Adresse e-mail : </translation>
     </message>
     <message>
         <source>- Mother&apos;s name: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Nom de la mère : </translation>
     </message>
     <message>
         <source>- Father&apos;s name: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Nom du père : </translation>
     </message>
     <message>
         <source>- Mother&apos;s phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Téléphone de la mère : </translation>
     </message>
     <message>
         <source>- Father&apos;s phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Téléphone du père : </translation>
     </message>
     <message>
         <source>- Mother&apos;s E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>- E-mail de la mère : </translation>
     </message>
     <message>
         <source>- Father&apos;s E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>- E-mail du père : </translation>
     </message>
     <message>
         <source>- Comments: </source>
-        <translation type="unfinished"></translation>
+        <translation>- Commentaires : </translation>
     </message>
 </context>
 <context>
@@ -1821,1622 +1823,1624 @@ The class is opened without its seating chart. Markwell will not write over that
     <name>TypedPoints</name>
     <message>
         <source>Points can only be typed into a student&apos;s row under an assignment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points ne peuvent être tapés que sur la ligne d&apos;un élève, sous une évaluation.</translation>
     </message>
     <message>
         <source>Typed Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie de points</translation>
     </message>
 </context>
 <context>
     <name>Validators</name>
     <message>
         <source>a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>un saut de ligne</translation>
     </message>
     <message>
         <source>a tab</source>
-        <translation type="unfinished"></translation>
+        <translation>une tabulation</translation>
     </message>
     <message>
         <source>a control character (code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un caractère de contrôle (code %1)</translation>
     </message>
     <message>
         <source>The %1 cannot hold %2: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » ne peut pas contenir %2 : « %3 ».</translation>
     </message>
     <message>
         <source>The %1 cannot be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » ne peut pas être conservé : %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre de points. Tapez un nombre comme 17 ou 17.5 (avec un point, %2 caractères au plus), ou « - » quand l&apos;évaluation ne compte pas pour cet élève.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre de points possibles. Tapez un nombre comme 100 ou 17.5 (avec un point, %2 caractères au plus).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » compte %2 caractères ; il en contient au plus %3.</translation>
     </message>
     <message>
         <source>Invalid Student Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;élève non valide !</translation>
     </message>
     <message>
         <source>A student&apos;s name cannot contain &quot;~&quot;: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un élève ne peut pas contenir « ~ » : « %1 ».</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long (a line break counts as two); it can hold at most %3. Please shorten it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » compte %2 caractères (un saut de ligne compte pour deux) ; il en contient au plus %3. Raccourcissez-le.</translation>
     </message>
 </context>
 <context>
     <name>WhatItTakes</name>
     <message>
         <source>&quot;%1&quot; is not a letter of the grade scale</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une lettre du barème de notes</translation>
     </message>
     <message>
         <source>Needs %1 of %2 points on &quot;%3&quot; for %4 (average %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut %1 points sur %2 à « %3 » pour obtenir %4 (moyenne %5).</translation>
     </message>
     <message>
         <source>%1 is reached with 0 points on &quot;%2&quot; (average %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est atteint avec 0 point à « %2 » (moyenne %3).</translation>
     </message>
     <message>
         <source>%1 is out of reach on &quot;%2&quot;: %3 of %3 points give %4 (average %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors d&apos;atteinte avec « %2 » : %3 points sur %3 donnent %4 (moyenne %5).</translation>
     </message>
 </context>
 <context>
     <name>XlsWriter</name>
     <message>
         <source>the workbook has no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a aucun tableau à écrire</translation>
     </message>
     <message>
         <source>the table uses %1 different cell formats; a .xls file holds at most %2. Save it as .xlsx or .csv instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>le tableau utilise %1 formats de cellule différents ; un fichier .xls en contient au plus %2. Enregistrez-le plutôt en .xlsx ou en .csv.</translation>
     </message>
 </context>
 <context>
     <name>XlsxWriter</name>
     <message>
         <source>cell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cellule %1 : %2</translation>
     </message>
     <message>
         <source>print header: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête d&apos;impression : %1</translation>
     </message>
     <message>
         <source>the worksheet could not be added</source>
-        <translation type="unfinished"></translation>
+        <translation>la feuille de calcul n&apos;a pas pu être ajoutée</translation>
     </message>
     <message>
         <source>the workbook could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être commencé</translation>
     </message>
     <message>
         <source>the workbook has no table to write</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a aucun tableau à écrire</translation>
     </message>
 </context>
 <context>
     <name>markwell::AboutDialog</name>
     <message>
         <source>About Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Markwell</translation>
     </message>
     <message>
         <source>Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerized Markwell</translation>
     </message>
     <message>
         <source>Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 2.0</translation>
     </message>
     <message>
         <source>A class record for teachers: grades, attendance and seating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cahier de notes de l&apos;enseignant : notes, présences et plan de classe.</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Write to us</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez-nous</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>markwell::AssignmentListDialog</name>
     <message>
         <source>Total number of assignments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre total d&apos;évaluations : %1</translation>
     </message>
     <message>
         <source>Assignment List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des évaluations</translation>
     </message>
     <message>
         <source>Added Assi&amp;gnments</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;valuations ajoutées</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>&amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre</translation>
     </message>
     <message>
         <source>T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype</translation>
     </message>
     <message>
         <source>De&amp;scription</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description</translation>
     </message>
     <message>
         <source>Keep the changes made to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les modifications apportées à « %1 » ?</translation>
     </message>
     <message>
         <source>Add &quot;%1&quot;, typed but not added yet, to the assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter aux évaluations « %1 », tapée mais pas encore ajoutée ?</translation>
     </message>
     <message>
         <source>Remove all assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer toutes les évaluations ?</translation>
     </message>
     <message>
         <source>The assignments could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les évaluations n&apos;ont pas pu être imprimées : </translation>
     </message>
 </context>
 <context>
     <name>markwell::AttendanceAnalysisWindow</name>
     <message>
         <source>Attendance Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des présences</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Its marks are not counted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses saisies ne sont pas comptées ici.</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnée</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élève</translation>
     </message>
     <message>
         <source>The attendance analysis could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;analyse des présences n&apos;a pas pu être imprimée : </translation>
     </message>
 </context>
 <context>
     <name>markwell::AttendancePage</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Décembre</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mois :</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Année :</translation>
     </message>
     <message>
         <source>T - Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>T - Retard</translation>
     </message>
     <message>
         <source>U - Unexcused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>U - Absence non justifiée</translation>
     </message>
     <message>
         <source>E - Excused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>E - Absence justifiée</translation>
     </message>
     <message>
         <source>Tardy</source>
-        <translation type="unfinished"></translation>
+        <translation>Retard</translation>
     </message>
     <message>
         <source>Unexcused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence non justifiée</translation>
     </message>
     <message>
         <source>Excused Absence</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence justifiée</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>No marks can be recorded until that file is deleted or renamed and the class is saved or opened again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune marque ne peut être notée tant que ce fichier n&apos;est pas supprimé ou renommé et que la classe n&apos;est pas enregistrée ou rouverte.</translation>
     </message>
 </context>
 <context>
     <name>markwell::ClassHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler : %1</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir : %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>
     <name>markwell::ClassImportDialog</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>markwell::DocumentCommands</name>
     <message>
         <source>Do you wish to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>Do you wish to save changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications de « %1 » ?</translation>
     </message>
     <message>
         <source>Open Markwell File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Markwell</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is open in another Markwell window; changes saved there and here will overwrite each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est ouvert dans une autre fenêtre Markwell ; les modifications enregistrées ici et là-bas s&apos;écraseront les unes les autres.</translation>
     </message>
     <message>
         <source>Open anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir quand même</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save Markwell As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier Markwell sous</translation>
     </message>
     <message>
         <source>The grades table was written to %1; the class itself is not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau des notes a été écrit dans %1 ; la classe elle-même n&apos;est pas enregistrée.</translation>
     </message>
     <message>
         <source>The grades table was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau des notes a été écrit dans %1.</translation>
     </message>
     <message>
         <source>No earlier version of %1 could be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune version précédente de %1 n&apos;a pu être conservée : %2</translation>
     </message>
     <message>
         <source>%1 is being changed by another program; the class is not saved. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en cours de modification par un autre programme ; la classe n&apos;est pas enregistrée. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme depuis son ouverture. Le remplacer ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Your changes are kept; saving will ask before overwriting it.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme depuis son ouverture. Vos modifications sont conservées ; l&apos;enregistrement demandera confirmation avant de le remplacer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme depuis son ouverture. Le recharger ?</translation>
     </message>
 </context>
 <context>
     <name>markwell::DropRuleDialog</name>
     <message>
         <source>Drop Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer des notes</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t drop lowest score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas ignorer la note la plus basse</translation>
     </message>
     <message>
         <source>Drop lowest score &amp;overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la note la plus basse sur l&apos;&amp;ensemble</translation>
     </message>
     <message>
         <source>Drop lowest score by assignment t&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la note la plus basse par &amp;type d&apos;évaluation</translation>
     </message>
     <message>
         <source>Drop lowest score in &quot;%1&quot; type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la note la plus basse du type « %1 »</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>markwell::EarlierVersionsDialog</name>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Earlier Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions précédentes de %1</translation>
     </message>
     <message>
         <source>No earlier version of this class is kept yet: one is kept each time a save replaces the class.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune version précédente de cette classe n&apos;est encore conservée : une version est conservée chaque fois qu&apos;un enregistrement remplace la classe.</translation>
     </message>
     <message>
         <source>The version you open becomes a new, untitled class; save it where you like. The class on disk stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version que vous ouvrez devient une nouvelle classe sans titre ; enregistrez-la où vous voulez. La classe sur le disque reste telle quelle.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>markwell::EditGradesDialog</name>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les notes</translation>
     </message>
     <message>
         <source>Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les notes</translation>
     </message>
     <message>
         <source>&amp;Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Évaluations</translation>
     </message>
     <message>
         <source>&amp;Total</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Total</translation>
     </message>
     <message>
         <source>&amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes</translation>
     </message>
     <message>
         <source>- used when assignment should not count towards grade</source>
-        <translation type="unfinished"></translation>
+        <translation>- à utiliser quand l&apos;évaluation ne doit pas compter dans la note</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>Clear all points of &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer tous les points de « %1 » ?</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
     <name>markwell::EditingCommands</name>
     <message>
         <source>Edit Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des élèves</translation>
     </message>
     <message>
         <source>Edit Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des évaluations</translation>
     </message>
     <message>
         <source>Edit Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des notes</translation>
     </message>
 </context>
 <context>
     <name>markwell::FontDialog</name>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gras</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italique</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Souligné</translation>
     </message>
     <message>
         <source>S&amp;trikeout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barré</translation>
     </message>
     <message>
         <source>C&amp;olor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police :</translation>
     </message>
     <message>
         <source>The class asks for &quot;%1&quot;, which this computer lacks; it is shown with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe demande « %1 », absente de cet ordinateur ; elle est affichée avec %2.</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille :</translation>
     </message>
     <message>
         <source>Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>Style :</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur :</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la police</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeFileChooser</name>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>Choose the grade file to import from</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier de notes d&apos;où importer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Markwell or CSV File (*.grs *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Markwell ou CSV (*.grs *.csv)</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>Grade Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur les notes</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble</translation>
     </message>
     <message>
         <source>&amp;Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Absents</translation>
     </message>
     <message>
         <source>&amp;Zero&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zéros</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>Grouping</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartition</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquantes</translation>
     </message>
     <message>
         <source>Absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Absents</translation>
     </message>
     <message>
         <source>Zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Zéros</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradeScaleDialog</name>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer sous</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de notes</translation>
     </message>
     <message>
         <source>&amp;Range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plage</translation>
     </message>
     <message>
         <source>Min %</source>
-        <translation type="unfinished"></translation>
+        <translation>Min %</translation>
     </message>
     <message>
         <source>Max %</source>
-        <translation type="unfinished"></translation>
+        <translation>Max %</translation>
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valide ! Une borne est un pourcentage comme 90 ou 89.9 (avec un point).</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>S&amp;tandard</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tandard</translation>
     </message>
     <message>
         <source>&amp;Expanded</source>
-        <translation type="unfinished"></translation>
+        <translation>Éten&amp;du</translation>
     </message>
     <message>
         <source>&amp;Pass/Fail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Admis/Ajourné</translation>
     </message>
     <message>
         <source>The grade scale &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème de notes « %1 » n&apos;a pas pu être enregistré : %2</translation>
     </message>
     <message>
         <source>Change the scale &quot;%1&quot; for every class that uses it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le barème « %1 » pour toutes les classes qui l&apos;utilisent ?</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Save as New...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer comme nouveau...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Saved Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le barème</translation>
     </message>
     <message>
         <source>Save the grade scale as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le barème de notes sous le nom :</translation>
     </message>
     <message>
         <source>A grade scale named &quot;%1&quot; already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un barème de notes nommé « %1 » existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>The scale %1 cannot be deleted: new classes use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème %1 ne peut pas être supprimé : les nouvelles classes l&apos;utilisent.</translation>
     </message>
     <message>
         <source>Delete the grade scale &quot;%1&quot;? It is gone for every class on this computer; classes that use it keep their own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le barème de notes « %1 » ? Il disparaît pour toutes les classes de cet ordinateur ; les classes qui l&apos;utilisent gardent leur propre copie.</translation>
     </message>
     <message>
         <source>The grade scale &quot;%1&quot; could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème de notes « %1 » n&apos;a pas pu être supprimé : %2</translation>
     </message>
 </context>
 <context>
     <name>markwell::GradesPage</name>
     <message>
         <source>Names are changed in Lists &gt; Students…</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms se modifient dans Listes &gt; Élèves…</translation>
     </message>
     <message>
         <source>Assignment titles are changed in Lists &gt; Assignments…</source>
-        <translation type="unfinished"></translation>
+        <translation>Les titres des évaluations se modifient dans Listes &gt; Évaluations…</translation>
     </message>
     <message>
         <source>Totals are set in Grades &gt; Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Les totaux se règlent dans Notes &gt; Modifier…</translation>
     </message>
     <message>
         <source>Select points cells alone to type into them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez uniquement des cases de points pour y taper.</translation>
     </message>
     <message>
         <source>Points are typed into the students&apos; rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points se tapent sur les lignes des élèves.</translation>
     </message>
     <message>
         <source>The Total column adds up the points of the assignments.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne Total additionne les points des évaluations.</translation>
     </message>
     <message>
         <source>Averages are worked out from the points; Grades &gt; Weighted… and Drop Lowest… change how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les moyennes sont calculées à partir des points ; Notes &gt; Coefficients… et Ignorer la note la plus basse… modifient le calcul.</translation>
     </message>
     <message>
         <source>Grades follow from the averages and the grade scale (Grades &gt; Scale…).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes découlent des moyennes et du barème de notes (Notes &gt; Barème…).</translation>
     </message>
 </context>
 <context>
     <name>markwell::GraphWindow</name>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer (%1)</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluations</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble</translation>
     </message>
     <message>
         <source>The graph could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n&apos;a pas pu être imprimé : </translation>
     </message>
 </context>
 <context>
     <name>markwell::HelpWindow</name>
     <message>
         <source>Markwell Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Markwell</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ommaire</translation>
     </message>
     <message>
         <source>Markwell Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Markwell - %1</translation>
     </message>
 </context>
 <context>
     <name>markwell::ImportAssignmentsDialog</name>
     <message>
         <source>&amp;Assignments (Ctrl+A selects them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Évaluations (Ctrl+A les sélectionne toutes)</translation>
     </message>
     <message>
         <source>Import Assignments</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des évaluations</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
 </context>
 <context>
     <name>markwell::ImportStudentsDialog</name>
     <message>
         <source>&amp;Students (Ctrl+A selects them all)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élèves (Ctrl+A les sélectionne tous)</translation>
     </message>
     <message>
         <source>Import Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des élèves</translation>
     </message>
 </context>
 <context>
     <name>markwell::IndividualReportWindow</name>
     <message>
         <source>No assignments: there is no grade to explain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune évaluation : il n&apos;y a pas de note à expliquer.</translation>
     </message>
     <message>
         <source>Individual Student Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé individuel de l&apos;élève</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élève</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble</translation>
     </message>
     <message>
         <source>Assignment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;évaluation</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Send the Overall table and the Why table to the student as a spreadsheet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer à l&apos;élève les tableaux Ensemble et Pourquoi dans un fichier de tableur</translation>
     </message>
     <message>
         <source>The grades could not be written for the message, so no message was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes n&apos;ont pas pu être écrites pour le message ; aucun message n&apos;a donc été commencé.</translation>
     </message>
     <message>
         <source>Grade Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé de notes</translation>
     </message>
     <message>
         <source>Current grades: <byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notes actuelles : <byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>markwell::MainWindow</name>
     <message>
         <source>Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Présences</translation>
     </message>
     <message>
         <source>Seating</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de classe</translation>
     </message>
     <message>
         <source>Markwell File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Markwell : </translation>
     </message>
     <message>
         <source>&lt; None &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Aucun &gt;</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>%1[*] — Computerized Markwell</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] — Computerized Markwell</translation>
     </message>
     <message>
         <source>Save the class and add students to open the %1 page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez la classe et ajoutez des élèves pour ouvrir la page %1.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier</translation>
     </message>
     <message>
         <source>Seating C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de c&amp;lasse</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listes</translation>
     </message>
     <message>
         <source>&amp;Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Seats</source>
-        <translation type="unfinished"></translation>
+        <translation>Places</translation>
     </message>
     <message>
         <source>Save the class and add students to open this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez la classe et ajoutez des élèves pour ouvrir cette page.</translation>
     </message>
     <message>
         <source>The attendance could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les présences n&apos;ont pas pu être imprimées : </translation>
     </message>
     <message>
         <source>The pages could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages n&apos;ont pas pu être imprimées : </translation>
     </message>
 </context>
 <context>
     <name>markwell::MergeSetupDialog</name>
     <message>
         <source>&amp;Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner...</translation>
     </message>
     <message>
         <source>Merge Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparer la fusion</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>File&amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier &amp;1</translation>
     </message>
     <message>
         <source>Choose the first file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le premier fichier</translation>
     </message>
     <message>
         <source>File&amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier &amp;2</translation>
     </message>
     <message>
         <source>Choose the second file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le second fichier</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ermer</translation>
     </message>
     <message>
         <source>Select 1st Merge File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le 1er fichier à fusionner</translation>
     </message>
     <message>
         <source>Select 2nd Merge File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le 2e fichier à fusionner</translation>
     </message>
 </context>
 <context>
     <name>markwell::MergedReportWindow</name>
     <message>
         <source>Merged Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers fusionnés</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>With Student &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les &amp;noms des élèves</translation>
     </message>
     <message>
         <source>With Student &amp;ID&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les n&amp;uméros des élèves</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Gridlines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quadrillage</translation>
     </message>
     <message>
         <source>Gridlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrillage</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Sort &amp;Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tri croissant</translation>
     </message>
     <message>
         <source>Sort Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri croissant</translation>
     </message>
     <message>
         <source>Sort &amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri &amp;décroissant</translation>
     </message>
     <message>
         <source>Sort Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri décroissant</translation>
     </message>
     <message>
         <source>Grade &amp;Scale...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barème de notes...</translation>
     </message>
     <message>
         <source>Grade Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème de notes</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>The merged report could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le relevé fusionné n&apos;a pas pu être imprimé : </translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; cannot be used for the report; please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La police « %1 » ne peut pas servir pour le relevé ; choisissez-en une autre.</translation>
     </message>
 </context>
 <context>
     <name>markwell::ModifySeatDialog</name>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police</translation>
     </message>
     <message>
         <source>Fill &amp;Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur de fond</translation>
     </message>
     <message>
         <source>Modify Seating Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le plan de classe</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; cannot be kept in the seating file: its name is too long or holds a character the file cannot store. Please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La police « %1 » ne peut pas être gardée dans le fichier du plan de classe : son nom est trop long ou contient un caractère que le fichier ne peut pas enregistrer. Choisissez-en une autre.</translation>
     </message>
     <message>
         <source>Fill Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de fond</translation>
     </message>
     <message>
         <source>A seat cannot be called &quot;%1&quot;: the seating file keeps that name for the teacher&apos;s desk, so the seat would become the teacher&apos;s desk when the class is opened again. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une place ne peut pas s&apos;appeler « %1 » : le fichier du plan de classe réserve ce nom au bureau du professeur, et la place deviendrait le bureau du professeur à la prochaine ouverture de la classe. Choisissez un autre nom.</translation>
     </message>
 </context>
 <context>
     <name>markwell::OptionsDialog</name>
     <message>
         <source>&amp;Enable Password Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la &amp;protection par mot de passe</translation>
     </message>
     <message>
         <source>&amp;Remove the stored password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer le mot de passe enregistré</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>&amp;Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancien mot de passe</translation>
     </message>
     <message>
         <source>&amp;New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau mot de passe</translation>
     </message>
     <message>
         <source>&amp;Verify Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmer le mot de passe</translation>
     </message>
     <message>
         <source>Password is case sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe distingue les majuscules et les minuscules</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions précédentes</translation>
     </message>
     <message>
         <source>Versions &amp;kept of each class</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versions conservées de chaque classe</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>Old password is incorrect, please check spelling!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ancien mot de passe est incorrect, vérifiez la saisie !</translation>
     </message>
     <message>
         <source>Password verification failed, please check spelling!</source>
-        <translation type="unfinished"></translation>
+        <translation>La confirmation ne correspond pas au mot de passe, vérifiez la saisie !</translation>
     </message>
     <message>
         <source>Please type the new password under New Password and again under Verify Password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le nouveau mot de passe dans Nouveau mot de passe, puis une seconde fois dans Confirmer le mot de passe.</translation>
     </message>
     <message>
         <source>A password has at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe compte au plus %1 caractères.</translation>
     </message>
 </context>
 <context>
     <name>markwell::PasswordDialog</name>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le mot de passe</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>The password is incorrect. Capital letters count: please check the spelling and the Caps Lock key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe est incorrect. Les majuscules comptent : vérifiez la saisie et la touche Verr. Maj.</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecentFilesMenu</name>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Clear Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer la liste</translation>
     </message>
     <message>
         <source>&amp;%1 %2  (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2  (%3)</translation>
     </message>
     <message>
         <source>%1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable.</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecordListDialog</name>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à &amp;jour</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;orter...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecordListPanel</name>
     <message>
         <source>Move up (Ctrl+Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter (Ctrl+Up)</translation>
     </message>
     <message>
         <source>Move down (Ctrl+Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre (Ctrl+Down)</translation>
     </message>
 </context>
 <context>
     <name>markwell::RecoveryKeeper</name>
     <message>
         <source>Another Markwell window keeps the recovery copy of %1; this window keeps none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre fenêtre Markwell garde la copie de récupération de %1 ; cette fenêtre n&apos;en garde aucune.</translation>
     </message>
     <message>
         <source>The recovery copy could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de récupération n&apos;a pas pu être écrite : %1</translation>
     </message>
 </context>
 <context>
     <name>markwell::ReportCommands</name>
     <message>
         <source>Save changes before merging?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications avant la fusion ?</translation>
     </message>
     <message>
         <source>Please highlight student you wish to e-mail information about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez l&apos;élève dont vous voulez envoyer les informations par e-mail.</translation>
     </message>
 </context>
 <context>
     <name>markwell::SeatingCommands</name>
     <message>
         <source>Every student has a seat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque élève a déjà une place.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this seat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cette place ?</translation>
     </message>
     <message>
         <source>The seating chart could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan de classe n&apos;a pas pu être imprimé : </translation>
     </message>
 </context>
 <context>
     <name>markwell::StudentListDialog</name>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom</translation>
     </message>
     <message>
         <source>&amp;ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;uméro</translation>
     </message>
     <message>
         <source>S&amp;treet</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ue</translation>
     </message>
     <message>
         <source>C&amp;ity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ville</translation>
     </message>
     <message>
         <source>Stat&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;postal</translation>
     </message>
     <message>
         <source>Mo&amp;ther</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mère</translation>
     </message>
     <message>
         <source>Pho&amp;ne</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Téléphone</translation>
     </message>
     <message>
         <source>&amp;Father</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Père</translation>
     </message>
     <message>
         <source>Phon&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Télép&amp;hone</translation>
     </message>
     <message>
         <source>S&amp;tudent</source>
-        <translation type="unfinished"></translation>
+        <translation>Élè&amp;ve</translation>
     </message>
     <message>
         <source>Moth&amp;er</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mère</translation>
     </message>
     <message>
         <source>Total number of students: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre total d&apos;élèves : %1</translation>
     </message>
     <message>
         <source>Student List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des élèves</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>&amp;Student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Élève</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domicile</translation>
     </message>
     <message>
         <source>Pa&amp;rents</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rents</translation>
     </message>
     <message>
         <source>E-Mai&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mai&amp;l</translation>
     </message>
     <message>
         <source>C&amp;omments</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaires</translation>
     </message>
     <message>
         <source>Keep the changes made to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les modifications apportées à « %1 » ?</translation>
     </message>
     <message>
         <source>Add &quot;%1&quot;, typed but not added yet, to the class?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la classe « %1 », tapé mais pas encore ajouté ?</translation>
     </message>
     <message>
         <source>Remove all students and all assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer tous les élèves et toutes les évaluations ?</translation>
     </message>
     <message>
         <source>The student could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche de l&apos;élève n&apos;a pas pu être imprimée : </translation>
     </message>
     <message>
         <source>%1 characters: more than the %2 a comment can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères : plus que les %2 que peut contenir un commentaire</translation>
     </message>
     <message>
         <source>%1 of %2 characters (a line break counts as two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères sur %2 (un saut de ligne compte pour deux)</translation>
     </message>
 </context>
 <context>
     <name>markwell::TableCommands</name>
     <message>
         <source>The font &quot;%1&quot; cannot be kept with the class; please choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La police « %1 » ne peut pas être gardée avec la classe ; choisissez-en une autre.</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>The grades could not be printed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes n&apos;ont pas pu être imprimées : </translation>
     </message>
 </context>
 <context>
     <name>markwell::TextEntryDialog</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
 </context>
 <context>
     <name>markwell::WeightsDialog</name>
     <message>
         <source>&amp;Use Weighted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser les coefficients</translation>
     </message>
     <message>
         <source>Weighted Grades</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficients</translation>
     </message>
     <message>
         <source>&amp;Final</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen &amp;final</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contrôle</translation>
     </message>
     <message>
         <source>&amp;Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interrogation</translation>
     </message>
     <message>
         <source>&amp;Homework</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devoirs</translation>
     </message>
     <message>
         <source>&amp;Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TP</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autre</translation>
     </message>
     <message>
         <source>Percentages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentages</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total :</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Percentage values do not equal to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des pourcentages ne fait pas 100 %</translation>
     </message>
 </context>
 <context>
     <name>markwell::WhatItTakesPanel</name>
     <message>
         <source>What would it take?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faudrait-il ?</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluation</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre</translation>
     </message>
     <message>
         <source>What it would take</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;il faudrait</translation>
     </message>
     <message>
         <source>&amp;Assignment</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;valuation</translation>
     </message>
     <message>
         <source>&amp;Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lettre</translation>
     </message>
     <message>
         <source>The class has no assignments.</source>
-        <translation type="unfinished"></translation>
+        <translation>La classe n&apos;a aucune évaluation.</translation>
     </message>
     <message>
         <source>The grade scale has no letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le barème de notes n&apos;a aucune lettre.</translation>
     </message>
 </context>
 <context>
     <name>markwell::XdgEmailLauncher</name>
     <message>
         <source>The grades are in %1: please attach that file to a message by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes sont dans %1 : joignez vous-même ce fichier à un message.</translation>
     </message>
     <message>
         <source>No mail program could be started: &quot;%1&quot; (from the package xdg-utils) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme de messagerie n&apos;a pu être lancé : « %1 » (du paquet xdg-utils) n&apos;est pas installé.</translation>
     </message>
     <message>
         <source>The mail program could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de messagerie n&apos;a pas pu être lancé : %1</translation>
     </message>
     <message>
         <source>The mail program could not prepare the message (%1 ended with code %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de messagerie n&apos;a pas pu préparer le message (%1 s&apos;est terminé avec le code %2).</translation>
     </message>
     <message>
         <source>The mail program stopped before the message was ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de messagerie s&apos;est arrêté avant que le message soit prêt.</translation>
     </message>
 </context>
 </TS>
