@@ -59,6 +59,33 @@
     </message>
 </context>
 <context>
+    <name>AssignmentTypes</name>
+    <message>
+        <source>Final</source>
+        <translation>Examen final</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Examen</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Homework</source>
+        <translation>Deberes</translation>
+    </message>
+    <message>
+        <source>Lab</source>
+        <translation>Prácticas</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+</context>
+<context>
     <name>AtomicFile</name>
     <message>
         <source>Unable to create %1</source>
@@ -2277,6 +2304,30 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
+    <message>
+        <source>&amp;Final</source>
+        <translation>Examen &amp;final</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Examen</translation>
+    </message>
+    <message>
+        <source>&amp;Quiz</source>
+        <translation>Contro&amp;l</translation>
+    </message>
+    <message>
+        <source>Home&amp;work</source>
+        <translation>&amp;Deberes</translation>
+    </message>
+    <message>
+        <source>&amp;Lab</source>
+        <translation>P&amp;rácticas</translation>
+    </message>
+    <message>
+        <source>Ot&amp;her</source>
+        <translation>&amp;Otros</translation>
+    </message>
 </context>
 <context>
     <name>markwell::EarlierVersionsDialog</name>
@@ -3346,27 +3397,27 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>&amp;Final</source>
-        <translation>Examen &amp;final (Final)</translation>
+        <translation>Examen &amp;final</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation>&amp;Examen (Test)</translation>
+        <translation>&amp;Examen</translation>
     </message>
     <message>
         <source>&amp;Quiz</source>
-        <translation>&amp;Control (Quiz)</translation>
+        <translation>Contro&amp;l</translation>
     </message>
     <message>
         <source>&amp;Homework</source>
-        <translation>&amp;Deberes (Homework)</translation>
+        <translation>&amp;Deberes</translation>
     </message>
     <message>
         <source>&amp;Lab</source>
-        <translation>&amp;Prácticas (Lab)</translation>
+        <translation>&amp;Prácticas</translation>
     </message>
     <message>
         <source>&amp;Other</source>
-        <translation>&amp;Otros (Other)</translation>
+        <translation>&amp;Otros</translation>
     </message>
     <message>
         <source>Percentages</source>

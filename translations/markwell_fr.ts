@@ -59,6 +59,33 @@
     </message>
 </context>
 <context>
+    <name>AssignmentTypes</name>
+    <message>
+        <source>Final</source>
+        <translation>Examen final</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Interrogation</translation>
+    </message>
+    <message>
+        <source>Homework</source>
+        <translation>Devoirs</translation>
+    </message>
+    <message>
+        <source>Lab</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+</context>
+<context>
     <name>AtomicFile</name>
     <message>
         <source>Unable to create %1</source>
@@ -2276,6 +2303,30 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Final</source>
+        <translation>Examen &amp;final</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Contrôle</translation>
+    </message>
+    <message>
+        <source>&amp;Quiz</source>
+        <translation>&amp;Interrogation</translation>
+    </message>
+    <message>
+        <source>Home&amp;work</source>
+        <translation>&amp;Devoirs</translation>
+    </message>
+    <message>
+        <source>&amp;Lab</source>
+        <translation>T&amp;P</translation>
+    </message>
+    <message>
+        <source>Ot&amp;her</source>
+        <translation>A&amp;utre</translation>
     </message>
 </context>
 <context>

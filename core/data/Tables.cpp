@@ -1,6 +1,17 @@
 #include "core/data/Tables.h"
 
+#include <QCoreApplication>
+
 namespace markwell {
+namespace {
+
+// The six names for the translators; the class keeps kAssignmentTypes.
+constexpr std::array<const char*, kAssignmentTypeCount> kTypeLabels = {
+    QT_TRANSLATE_NOOP("AssignmentTypes", "Final"), QT_TRANSLATE_NOOP("AssignmentTypes", "Test"),
+    QT_TRANSLATE_NOOP("AssignmentTypes", "Quiz"),  QT_TRANSLATE_NOOP("AssignmentTypes", "Homework"),
+    QT_TRANSLATE_NOOP("AssignmentTypes", "Lab"),   QT_TRANSLATE_NOOP("AssignmentTypes", "Other")};
+
+}  // namespace
 
 int assignmentTypeIndex(std::string_view typeName) {
     for (int i = 0; i < kAssignmentTypeCount; ++i) {
@@ -19,6 +30,10 @@ int assignmentTypeIndexTyped(const QString& typed) {
 QString assignmentTypeName(int typeIndex) {
     const std::string_view name = kAssignmentTypes[static_cast<std::size_t>(typeIndex)];
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString assignmentTypeLabel(int typeIndex) {
+    return QCoreApplication::translate("AssignmentTypes", kTypeLabels[static_cast<std::size_t>(typeIndex)]);
 }
 
 std::span<const std::string_view> scaleLetters(std::uint8_t scaleType) {

@@ -22,6 +22,9 @@ int assignmentTypeIndex(std::string_view typeName);
 int assignmentTypeIndexTyped(const QString& typed);
 // The name of type 0..5, as the class keeps it.
 QString assignmentTypeName(int typeIndex);
+// The name of type 0..5 as a person reads it: in the window's language, in
+// English where no translation is installed (markwell-cli). Never stored.
+QString assignmentTypeLabel(int typeIndex);
 
 // Letter tables. The letters are used exactly as stored, spaces included:
 // they name the values of a scale in the settings store and are the letter

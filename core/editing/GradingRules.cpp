@@ -28,7 +28,7 @@ Result<void> setWeights(ClassRecord& cls, const WeightedGrades& weights) {
         const std::int32_t weight = weights.weight(type);
         if (weight < 0 || weight > kMaxWeight) {
             return fail(GradingRules::tr("The weight of %1 must be a whole number from 0 to 100, not %2.")
-                            .arg(assignmentTypeName(type), QString::number(weight)));
+                            .arg(assignmentTypeLabel(type), QString::number(weight)));
         }
     }
     if (weights.enabled && weightSum(weights) != 100)

@@ -139,7 +139,7 @@ QString countsText(const GradeExplanation& explanation, const GradeExplanation::
     case Counts::ExtraCredit: return GradeExplanationText::tr("yes: extra credit");
     case Counts::DroppedOverall: return GradeExplanationText::tr("dropped: lowest score overall");
     case Counts::DroppedOfType:
-        return GradeExplanationText::tr("dropped: lowest %1 score").arg(assignmentTypeName(row.type));
+        return GradeExplanationText::tr("dropped: lowest %1 score").arg(assignmentTypeLabel(row.type));
     case Counts::NotCounted: return GradeExplanationText::tr("no: does not count (-)");
     case Counts::NoPossiblePoints: return GradeExplanationText::tr("no: no possible points");
     case Counts::NoKnownType: return GradeExplanationText::tr("no: no known type");
@@ -159,8 +159,9 @@ Sheet explanationSheet(const GradeExplanation& e) {
         {GradeExplanationText::tr("Assignment"), GradeExplanationText::tr("Type"), GradeExplanationText::tr("Points"),
          GradeExplanationText::tr("Possible"), GradeExplanationText::tr("Counts")});
     for (const GradeExplanation::AssignmentRow& a : e.assignments) {
-        setRow(sheet, row++,
-               {a.title, a.type >= 0 ? assignmentTypeName(a.type) : QString(), a.points, a.possible, countsText(e, a)});
+        setRow(
+            sheet, row++,
+            {a.title, a.type >= 0 ? assignmentTypeLabel(a.type) : QString(), a.points, a.possible, countsText(e, a)});
     }
     ++row;
     if (e.weighted) {
@@ -171,7 +172,7 @@ Sheet explanationSheet(const GradeExplanation& e) {
              GradeExplanationText::tr("Counted earned"), GradeExplanationText::tr("Counted possible")});
         for (const GradeExplanation::TypeRow& t : e.types) {
             setRow(sheet, row++,
-                   {assignmentTypeName(t.type), number(t.earned), number(t.possible), QString::number(t.weight),
+                   {assignmentTypeLabel(t.type), number(t.earned), number(t.possible), QString::number(t.weight),
                     number(t.factor), number(t.countedEarned), number(t.countedPossible)});
         }
         ++row;
@@ -194,7 +195,7 @@ QString explanationSummary(const GradeExplanation& e) {
         if (a.counts == Counts::DroppedOverall || a.counts == Counts::DroppedOfType) {
             const QString why = a.counts == Counts::DroppedOverall
                                     ? GradeExplanationText::tr("lowest score overall")
-                                    : GradeExplanationText::tr("lowest %1 score").arg(assignmentTypeName(a.type));
+                                    : GradeExplanationText::tr("lowest %1 score").arg(assignmentTypeLabel(a.type));
             droppedTitles << GradeExplanationText::tr("%1 (%2)").arg(a.title, why);
         }
     }

@@ -147,7 +147,7 @@ Sheet individualTypeSheet(const ClassRecord& cls, int student) {
     for (int t = 0; t < kAssignmentTypeCount; ++t) {
         const int row = t + 2;
         const auto i = static_cast<std::size_t>(t);
-        sheet.setText(row, 1, assignmentTypeName(t));
+        sheet.setText(row, 1, assignmentTypeLabel(t));
         sheet.setNumber(row, 2, earned[i]);
         sheet.setNumber(row, 3, possible[i]);
         if (possible[i] > 0) {

@@ -70,7 +70,10 @@ QWidget* AssignmentListDialog::makeBoxes() {
     type_ = new QComboBox;
     type_->setObjectName(QStringLiteral("typeBox"));
     type_->setEditable(false);
-    for (std::string_view type : kAssignmentTypes) type_->addItem(QString::fromLatin1(type.data(), type.size()));
+    // Shown in the window's language; the class keeps the English name.
+    for (int type = 0; type < kAssignmentTypeCount; ++type) {
+        type_->addItem(assignmentTypeLabel(type), assignmentTypeName(type));
+    }
     description_ = new QPlainTextEdit;
     description_->setObjectName(QStringLiteral("descriptionBox"));
     description_->setTabChangesFocus(true);
@@ -111,7 +114,8 @@ void AssignmentListDialog::keepDescriptionShort() {
 }
 
 AssignmentForm AssignmentListDialog::form() const {
-    return {title_->text(), type_->currentIndex() >= 0 ? type_->currentText() : QString(), description_->toPlainText()};
+    return {title_->text(), type_->currentIndex() >= 0 ? type_->currentData().toString() : QString(),
+            description_->toPlainText()};
 }
 
 QStringList AssignmentListDialog::lines() const {
@@ -123,7 +127,7 @@ QStringList AssignmentListDialog::lines() const {
 void AssignmentListDialog::fillBoxes(std::optional<std::size_t> index) {
     const AssignmentForm f = index ? assignmentForm(working_.assignments[*index]) : AssignmentForm{};
     title_->setText(f.title);
-    type_->setCurrentIndex(type_->findText(f.type));  // none for a type that is not one of the six
+    type_->setCurrentIndex(type_->findData(f.type));  // none for a type that is not one of the six
     description_->setPlainText(f.description);
     if (!index) title_->setFocus();
 }

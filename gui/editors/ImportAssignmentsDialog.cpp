@@ -1,6 +1,7 @@
 #include "gui/editors/ImportAssignmentsDialog.h"
 
 #include "core/common/Cp1252.h"
+#include "core/data/Tables.h"
 
 #include <QTreeWidget>
 
@@ -24,8 +25,10 @@ void ImportAssignmentsDialog::showClass(const ClassRecord& cls) {
     list_->clear();
     for (const AssignmentInfo& a : assignments_) {
         // A description shows on one line in its row.
-        list_->addTopLevelItem(new QTreeWidgetItem({cp1252::toUnicode(a.title), cp1252::toUnicode(a.assign_type),
-                                                    cp1252::toUnicode(a.description).simplified()}));
+        const int type = assignmentTypeIndex(a.assign_type);
+        const QString typeShown = type >= 0 ? assignmentTypeLabel(type) : cp1252::toUnicode(a.assign_type);
+        list_->addTopLevelItem(new QTreeWidgetItem(
+            {cp1252::toUnicode(a.title), typeShown, cp1252::toUnicode(a.description).simplified()}));
     }
     for (int col = 0; col < 2; ++col) list_->resizeColumnToContents(col);
     listShown();

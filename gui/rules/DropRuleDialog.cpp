@@ -32,14 +32,14 @@ DropRuleDialog::DropRuleDialog(const DropLowScoreInfo& current, QWidget* parent)
         layout->addWidget(button);
     }
 
-    // The types as the type table names them, each with an Alt letter no
-    // other control of the dialog has: Final, Test, Quiz, Home&work, Lab, Ot&her.
-    const std::array<int, kAssignmentTypeCount> altLetterAt = {0, 0, 0, 4, 0, 2};
+    // The types, each with an Alt letter no other control of the dialog has.
+    static constexpr std::array<const char*, kAssignmentTypeCount> kTypeWithLetter = {
+        QT_TR_NOOP("&Final"),    QT_TR_NOOP("&Test"), QT_TR_NOOP("&Quiz"),
+        QT_TR_NOOP("Home&work"), QT_TR_NOOP("&Lab"),  QT_TR_NOOP("Ot&her")};
     auto* types = new QVBoxLayout;
     types->setContentsMargins(24, 0, 0, 0);  // under the by-type rule they belong to
     for (int type = 0; type < kAssignmentTypeCount; ++type) {
-        QString name = assignmentTypeName(type);
-        name.insert(altLetterAt[static_cast<std::size_t>(type)], QLatin1Char('&'));
+        const QString name = tr(kTypeWithLetter[static_cast<std::size_t>(type)]);
         auto* box = new QCheckBox(tr("Drop lowest score in \"%1\" type").arg(name));
         box->setObjectName(QStringLiteral("dropType%1").arg(type));
         typeBoxes_[static_cast<std::size_t>(type)] = box;
