@@ -116,7 +116,7 @@ fi
 # The manual pages: the sources, compressed, and rendered without a warning.
 for page in markwell markwell-cli; do
   installed=$root/usr/share/man/man1/$page.1.gz
-  gzip -dc "$installed" | cmp -s - "$source_dir/app/man/$page.1" || fail "$page.1.gz is not app/man/$page.1"
+  gzip -dc "$installed" | cmp -s - "$source_dir/app/man/$page.1" || fail "$page.1.gz is not app/man/$page.1 (is the build up to date?)"
   if command -v man >/dev/null 2>&1; then
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$installed" 2>&1 >/dev/null || echo "man failed")
     [ -z "$warnings" ] || fail "man warns about $page(1): $warnings"
