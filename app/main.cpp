@@ -61,7 +61,9 @@ int main(int argc, char** argv) {
     // No display name: the desktop would add it to every dialog's title.
     // The main window names the program in its own title.
     QApplication::setApplicationVersion(QStringLiteral(MARKWELL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("markwell"));
+    // Names the menu entry (example.larkhaven.markwell.desktop), whose icon and
+    // name the desktop shows for the window.
+    QApplication::setDesktopFileName(QStringLiteral("example.larkhaven.markwell"));
     QApplication::setWindowIcon(markwell::applicationIcon());
 
     QCommandLineParser parser;

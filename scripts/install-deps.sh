@@ -24,9 +24,13 @@ markwell_packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   "${markwell_runtime_packages[@]}"
 )
+# The package test builds the .deb (dpkg-dev: dpkg-shlibdeps finds the
+# libraries it depends on), validates its desktop entry (desktop-file-utils)
+# and metadata (appstream) and renders its manual pages (man-db).
 markwell_test_packages=(
   clang libclang-rt-dev clang-format clang-tidy
   python3 python3-xlrd python3-openpyxl poppler-utils
+  dpkg-dev desktop-file-utils appstream man-db
 )
 
 markwell_missing() {
