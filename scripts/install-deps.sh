@@ -14,7 +14,7 @@ set -euo pipefail
 markwell_runtime_packages=(
   libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6
   qt6-qpa-plugins libqt6svg6 libqt6charts6
-  libgsf-1-114 libxlsxwriter4 xdg-utils qt6-translations-l10n
+  libgsf-1-114 libxlsxwriter4 libsodium23 xdg-utils qt6-translations-l10n
 )
 markwell_packages=(
   cmake ninja-build g++ pkg-config
