@@ -1032,6 +1032,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>MailAddress</name>
+    <message>
+        <source>Grades</source>
+        <comment>subject of the grades e-mail</comment>
+        <translation>Calificaciones</translation>
+    </message>
+</context>
+<context>
     <name>MailAttachment</name>
     <message>
         <source>Unable to create the folder %1 for the attachment.</source>

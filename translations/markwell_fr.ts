@@ -1032,6 +1032,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>MailAddress</name>
+    <message>
+        <source>Grades</source>
+        <comment>subject of the grades e-mail</comment>
+        <translation>Notes</translation>
+    </message>
+</context>
+<context>
     <name>MailAttachment</name>
     <message>
         <source>Unable to create the folder %1 for the attachment.</source>

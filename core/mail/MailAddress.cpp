@@ -2,6 +2,9 @@
 
 #include "core/common/Cp1252.h"
 
+#include <QCoreApplication>
+#include <QUrl>
+
 namespace markwell {
 namespace {
 
@@ -34,7 +37,11 @@ QByteArray encodedMailAddress(std::string_view emailField) {
 }
 
 QByteArray gradesMailtoUrl(std::string_view emailField) {
-    return QByteArrayLiteral("mailto:") + encodedMailAddress(emailField) + QByteArrayLiteral("?subject=Grades&body=");
+    // The subject speaks the window's language; markwell-cli, which installs
+    // no translation, prints "Grades" for the scripts that read it.
+    const QString subject = QCoreApplication::translate("MailAddress", "Grades", "subject of the grades e-mail");
+    return QByteArrayLiteral("mailto:") + encodedMailAddress(emailField) + QByteArrayLiteral("?subject=") +
+           QUrl::toPercentEncoding(subject) + QByteArrayLiteral("&body=");
 }
 
 QByteArray recipientUrl(std::string_view emailField) {
