@@ -36,7 +36,7 @@ QString installTranslations(QCoreApplication& app, const QLocale& locale) {
 QString helpLanguage() {
     // The catalogue in use names its help pages, so the help never speaks
     // another language than the menus it explains.
-    const QString language = Translations::tr("en", "the folder of the help pages in this language: es, fr");
+    QString language = Translations::tr("en", "the folder of the help pages in this language: es, fr");
     if (language == QLatin1String("en")) return {};
     if (!QDir(QStringLiteral(":/help/") + language).exists()) return {};
     return language;
