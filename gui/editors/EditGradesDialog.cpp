@@ -40,6 +40,8 @@ EditGradesDialog::EditGradesDialog(const ClassRecord& cls, UserDialogs& dialogs,
     total_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"(\s*\d*\.?\d*\s*)")), total_));
     grid_->setObjectName(QStringLiteral("pointsGrid"));
+    grid_->setAccessibleName(tr("Points"));
+    grid_->setAccessibleDescription(tr("A row for each student: type the points into the second column."));
     grid_->setMinimumSize(300, 320);
     grid_->setEditPermission([](int, int col) { return col == 2; });
     grid_->setEndEditHandler([this](int row, int col, const QString& text) { return storeCell(row, col, text); });

@@ -29,6 +29,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     setObjectName(QStringLiteral("helpWindow"));
 
     browser_->setSearchPaths({QStringLiteral(":/help")});
+    contents_->setAccessibleName(tr("Help contents"));
+    browser_->setAccessibleName(tr("Help page"));
     browser_->document()->setDefaultStyleSheet(helpStyleSheet());
     browser_->setOpenExternalLinks(true);
     browser_->setOpenLinks(true);

@@ -60,6 +60,15 @@ AttendancePage::AttendancePage(QWidget* parent)
     unusableNote_->hide();
 
     makePopup();
+    view_->setAccessibleName(tr("Attendance"));
+    view_->setAccessibleDescription(tr("A row for each student, a column for each day of the month: T marks a "
+                                       "tardy, U an unexcused absence, E an excused absence."));
+    calendar_->setAccessibleName(tr("Calendar"));
+    // The grid of days inside the calendar is what takes the keyboard.
+    if (auto* days = calendar_->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"))) {
+        days->setAccessibleName(tr("Days of the month"));
+    }
+    view_->setSpeechProvider([this](int row, int col) { return spokenCell(row, col); });
     view_->setSheet(&sheet_);
     view_->setKeyFilter([this](const QKeyEvent& key, bool) { return keyPressed(key); });
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -188,6 +197,23 @@ void AttendancePage::scrollToDay(int day) {
     view_->selectRange(CellRange::cell(sheet_.maxRow() >= 2 ? 2 : 1, col));
     view_->setFocus();
     view_->setLeftCol(col);
+}
+
+SheetModel::SpokenCell AttendancePage::spokenCell(int row, int col) const {
+    // The marks and their counts' headings are single letters: a screen reader spells them out.
+    const AttendanceLayout layout = AttendanceLayout::of(sheet_);
+    const QString text = sheet_.text(row, col);
+    if (layout.isDayCell(row, col)) {
+        if (text == QLatin1String("T")) return {tr("Tardy"), {}};
+        if (text == QLatin1String("U")) return {tr("Unexcused absence"), {}};
+        if (text == QLatin1String("E")) return {tr("Excused absence"), {}};
+        return {};
+    }
+    if (row != 1) return {};
+    if (col == layout.tardyCol()) return {tr("Tardies"), {}};
+    if (col == layout.unexcusedCol()) return {tr("Unexcused absences"), {}};
+    if (col == layout.excusedCol()) return {tr("Excused absences"), {}};
+    return {};
 }
 
 bool AttendancePage::popupAllowedAt(int row, int col) const {

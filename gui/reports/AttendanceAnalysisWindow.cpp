@@ -42,6 +42,7 @@ AttendanceAnalysisWindow::AttendanceAnalysisWindow(const Document& document, int
     auto* information = new QGroupBox(tr("Information"));
     auto* informationLayout = new QVBoxLayout(information);
     view_->setObjectName(QStringLiteral("analysisTable"));
+    view_->setAccessibleName(tr("Attendance analysis"));
     view_->setSheet(&sheet_);
     informationLayout->addWidget(view_);
 

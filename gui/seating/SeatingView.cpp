@@ -2,9 +2,11 @@
 
 #include "core/seating/SeatingEditor.h"
 #include "gui/seating/SeatItem.h"
+#include "gui/seating/SeatingChartAccessible.h"
 #include "gui/seating/SelectionFrame.h"
 #include "render/seating/SeatPainter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGraphicsScene>
@@ -25,6 +27,9 @@ constexpr double kCurrentSeatLayer = 1e8;
 SeatingView::SeatingView(QWidget* parent)
     : QGraphicsView(parent), scene_(new QGraphicsScene(this)), frame_(new SelectionFrame) {
     setObjectName(QStringLiteral("seatingView"));
+    SeatingChartAccessible::install();
+    setAccessibleName(tr("Seating chart"));
+    setAccessibleDescription(tr("The seats of the class; the arrow keys move the chosen seat, Shift by ten."));
     scene_->setBackgroundBrush(Qt::white);
     scene_->addItem(frame_);
     setScene(scene_);
@@ -97,7 +102,26 @@ void SeatingView::choose(SeatId id) {
     const std::optional<SeatId> before = editor_->current();
     editor_->select(id);
     showChart();
-    if (editor_->current() != before) emit currentSeatChanged();
+    if (editor_->current() == before) return;
+    announceCurrent();
+    emit currentSeatChanged();
+}
+
+int SeatingView::seatCount() const {
+    if (!editor_) return 0;
+    return static_cast<int>(editor_->classRecord().Seats.size()) + 1;
+}
+
+std::optional<SeatId> SeatingView::currentSeat() const {
+    return editor_ ? editor_->current() : std::nullopt;
+}
+
+void SeatingView::announceCurrent() {
+    const std::optional<SeatId> current = currentSeat();
+    if (!current || !hasFocus() || !QAccessible::isActive()) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(current->isTeacher() ? 0 : static_cast<int>(current->index()) + 1);
+    QAccessible::updateAccessibility(&event);
 }
 
 QRectF SeatingView::chartBounds() const {

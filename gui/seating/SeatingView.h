@@ -40,6 +40,10 @@ public:
 
     // What the chart shows, for those who look at it closely.
     SeatItem* itemOf(SeatId id) const;
+    // How many seats the chart shows, the teacher's included.
+    int seatCount() const;
+    // The seat the editor works on; none without one.
+    std::optional<SeatId> currentSeat() const;
     const SelectionFrame& frame() const { return *frame_; }
     // The seats' rectangle in the chart's (scene) coordinates.
     QRectF chartBounds() const;
@@ -79,6 +83,8 @@ private:
     SeatItem* seatItemAt(const QPoint& viewPoint) const;
     void choose(SeatId id);
     void showCurrent();
+    // Tells assistive technology which seat has the keyboard now.
+    void announceCurrent();
     void updateChartBounds();
     QPoint chartPoint(const QPoint& viewPoint) const;
     void finishGrab(const QPoint& viewPoint);

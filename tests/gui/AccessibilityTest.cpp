@@ -1,0 +1,292 @@
+// What assistive technology finds in the program's windows: every control
+// that takes the keyboard has a name; the grades and attendance tables are
+// tables with row and column headings; the seating chart's seats are items
+// with their captions.
+
+#include "core/data/Records.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/options/PasswordDialog.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/pages/FontDialog.h"
+#include "gui/pages/GradesPage.h"
+#include "gui/pages/SeatingPage.h"
+#include "gui/seating/SeatItem.h"
+#include "gui/seating/SeatingView.h"
+#include "gui/shared/TextEntryDialog.h"
+#include "tests/gui/support/ClassFixtures.h"
+#include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QDate>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <functional>
+
+using namespace markwell;
+using namespace markwell::testing;
+
+namespace {
+
+// Class name, object name and the chain of parents of a control, so that a
+// failure says which one it is.
+QString described(const QObject* object) {
+    QStringList chain;
+    for (const QObject* o = object; o; o = o->parent()) {
+        const QString name = o->objectName();
+        chain << QString::fromLatin1(o->metaObject()->className()) +
+                     (name.isEmpty() ? QString() : QLatin1Char('#') + name);
+    }
+    return chain.join(QStringLiteral(" < "));
+}
+
+// Every shown control of the tree below `node` that takes the keyboard and
+// has no name. The cells of tables and the items of lists are named by what
+// they hold; the tables and lists themselves need a name.
+void collectUnnamed(QAccessibleInterface* node, QStringList& unnamed, int depth = 0) {
+    if (!node || !node->isValid() || depth > 40) return;
+    const QAccessible::State state = node->state();
+    if (state.invisible) return;
+    if (state.focusable && node->text(QAccessible::Name).trimmed().isEmpty()) {
+        unnamed << (node->object()
+                        ? described(node->object())
+                        : QStringLiteral("role %1 in %2")
+                              .arg(node->role())
+                              .arg(node->parent() && node->parent()->object() ? described(node->parent()->object())
+                                                                              : QStringLiteral("?")));
+    }
+    if (node->tableInterface()) return;
+    for (int i = 0; i < node->childCount(); ++i) collectUnnamed(node->child(i), unnamed, depth + 1);
+}
+
+QStringList unnamedControls(QWidget* window) {
+    QStringList unnamed;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), unnamed);
+    return unnamed;
+}
+
+// The class of the window tests, with a dropped score (the lowest overall
+// goes), marks in the current month and Bob and Cleo without seats.
+QString openClassWithEverything(WindowHarness& h) {
+    ClassRecord cls = smallClass();
+    cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
+    const QDate today = QDate::currentDate();
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period 2.grs"), cls,
+                                    {attendanceRecord("Ann Lee", today.month(), today.year(), "TUE")});
+    h.window->resize(1000, 700);
+    h.window->show();
+    h.open(path);
+    return path;
+}
+
+QAccessibleInterface* tableOf(QWidget* view) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    return table && table->tableInterface() ? table : nullptr;
+}
+
+QStringList headerNames(const QList<QAccessibleInterface*>& headers) {
+    QStringList names;
+    for (QAccessibleInterface* header : headers) names << header->text(QAccessible::Name);
+    return names;
+}
+
+// What a screen reader says of a cell: its row and column headings, its
+// value and its description (model coordinates).
+QString spokenCell(QWidget* view, int row, int col) {
+    QAccessibleInterface* table = tableOf(view);
+    if (!table) return QStringLiteral("no table");
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(row, col);
+    if (!cell || !cell->tableCellInterface()) return QStringLiteral("no cell");
+    QStringList parts = headerNames(cell->tableCellInterface()->rowHeaderCells());
+    parts << headerNames(cell->tableCellInterface()->columnHeaderCells()) << cell->text(QAccessible::Name);
+    if (const QString description = cell->text(QAccessible::Description); !description.isEmpty()) parts << description;
+    return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPageNamesItsControls();
+    void dialogsNameTheirControls_data();
+    void dialogsNameTheirControls();
+    void dialogsMadeElsewhereNameTheirControls();
+    void theWalkFindsAnUnnamedControl();
+    void gradesTableSpeaksNamesTitlesAndDroppedScores();
+    void attendanceTableSpellsOutItsMarks();
+    void seatingChartNamesItsSeats();
+};
+
+void AccessibilityTest::everyPageNamesItsControls() {
+    WindowHarness h;
+    openClassWithEverything(h);
+    for (const Page page : {Page::Grades, Page::Attendance, Page::Seating}) {
+        QVERIFY(h.window->showPage(page));
+        const QStringList unnamed = unnamedControls(h.window.get());
+        QVERIFY2(unnamed.isEmpty(),
+                 qPrintable(QStringLiteral("page %1, unnamed:\n").arg(int(page)) + unnamed.join(QLatin1Char('\n'))));
+    }
+}
+
+void AccessibilityTest::dialogsNameTheirControls_data() {
+    using Opener = std::function<void(MainWindow&)>;
+    QTest::addColumn<Opener>("open");
+    const auto action = [](QAction* MainActions::*member, Page page = Page::Grades) {
+        return Opener([member, page](MainWindow& w) {
+            w.showPage(page);
+            (w.actions().*member)->trigger();
+        });
+    };
+    QTest::newRow("student list") << action(&MainActions::studentList);
+    QTest::newRow("assignment list") << action(&MainActions::assignmentList);
+    QTest::newRow("edit grades") << action(&MainActions::editGrades);
+    QTest::newRow("grade scale") << action(&MainActions::gradeScale);
+    QTest::newRow("weights") << action(&MainActions::weightedGrades);
+    QTest::newRow("drop rule") << action(&MainActions::dropLowest);
+    QTest::newRow("options") << action(&MainActions::options);
+    QTest::newRow("seat") << action(&MainActions::addSeat, Page::Seating);
+    QTest::newRow("merge setup") << action(&MainActions::merge);
+    QTest::newRow("individual report") << action(&MainActions::individualReport);
+    QTest::newRow("grade information") << action(&MainActions::gradeInformation);
+    QTest::newRow("graph") << action(&MainActions::graph);
+    QTest::newRow("attendance analysis") << action(&MainActions::attendanceAnalysis, Page::Attendance);
+    QTest::newRow("earlier versions") << action(&MainActions::earlierVersions);
+    QTest::newRow("about") << action(&MainActions::about);
+}
+
+void AccessibilityTest::dialogsNameTheirControls() {
+    QFETCH(std::function<void(MainWindow&)>, open);
+    WindowHarness h;
+    openClassWithEverything(h);
+    h.window->saveClass();  // an earlier version to show
+
+    QStringList unnamed;
+    bool shown = false;
+    whenModalShows<QDialog>(
+        [&unnamed](QDialog* dialog) {
+            unnamed = unnamedControls(dialog);
+            dialog->reject();
+        },
+        &shown);
+    open(*h.window);
+    QTRY_VERIFY_WITH_TIMEOUT(shown, 3000);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
+}
+
+void AccessibilityTest::dialogsMadeElsewhereNameTheirControls() {
+    // The dialogs the program's questions open, and the help window.
+    WindowHarness h;
+    UserDialogs::FontChoice font;
+    font.family = QStringLiteral("Arial");
+    font.pointSize = 10;
+    FontDialog fonts(font);
+    PasswordDialog password(*h.passwords, h.dialogs);
+    UserDialogs::TextRequest request;
+    request.title = QStringLiteral("Title");
+    request.label = QStringLiteral("Label");
+    TextEntryDialog text(request);
+    h.help.showTopic(HelpTopic::Grades);
+    QWidget* help = h.help.window();
+    QVERIFY(help);
+    for (QWidget* window :
+         {static_cast<QWidget*>(&fonts), static_cast<QWidget*>(&password), static_cast<QWidget*>(&text), help}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QStringList unnamed = unnamedControls(window);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
+        window->hide();
+    }
+}
+
+void AccessibilityTest::theWalkFindsAnUnnamedControl() {
+    // A line edit without a label or a name is found, named by its parents.
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("plantDialog"));
+    auto* box = new QLineEdit(&dialog);
+    box->setObjectName(QStringLiteral("plantedBox"));
+    auto* hidden = new QLineEdit(&dialog);
+    dialog.show();
+    hidden->hide();  // not shown: nobody can reach it
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(unnamedControls(&dialog), QStringList{QStringLiteral("QLineEdit#plantedBox < QDialog#plantDialog")});
+    box->setAccessibleName(QStringLiteral("Planted"));
+    QCOMPARE(unnamedControls(&dialog), QStringList());
+}
+
+void AccessibilityTest::gradesTableSpeaksNamesTitlesAndDroppedScores() {
+    WindowHarness h;
+    openClassWithEverything(h);
+    SheetView* grades = h.window->gradesPage()->view();
+    QVERIFY(tableOf(grades));
+    // Model row 1 is Ann's (row 0 is the heading row, shown as the headings);
+    // column 1 is Quiz 1, where she has 8 of 10, column 2 Test 1 with 90 of 100.
+    // Her lowest score, in percent or in points, is the quiz's.
+    QCOMPARE(spokenCell(grades, 1, 1), QStringLiteral("Ann Lee, Quiz 1, 8, dropped"));
+    QCOMPARE(spokenCell(grades, 1, 2), QStringLiteral("Ann Lee, Test 1, 90"));
+    QCOMPARE(spokenCell(grades, 2, 3), QStringLiteral("Bob Stone, Total, 76"));
+
+    // The table's own description of its headings says the same.
+    QAccessibleTableInterface* table = tableOf(grades)->tableInterface();
+    QCOMPARE(table->rowDescription(3), QStringLiteral("Cleo Park"));
+    QCOMPARE(table->columnDescription(2), QStringLiteral("Test 1"));
+}
+
+void AccessibilityTest::attendanceTableSpellsOutItsMarks() {
+    WindowHarness h;
+    openClassWithEverything(h);
+    QVERIFY(h.window->showPage(Page::Attendance));
+    AttendancePage* page = h.window->attendancePage();
+    const QDate today = QDate::currentDate();
+    page->showMonth(today.month(), today.year());
+    const QString day = QStringLiteral("%1/%2").arg(today.month());
+    // Ann's row: a tardy on the 1st, an unexcused absence on the 2nd, an excused one on the 3rd.
+    QCOMPARE(spokenCell(page->view(), 1, 1), QStringLiteral("Ann Lee, ") + day.arg(1) + QStringLiteral(", Tardy"));
+    QCOMPARE(spokenCell(page->view(), 1, 2),
+             QStringLiteral("Ann Lee, ") + day.arg(2) + QStringLiteral(", Unexcused absence"));
+    QCOMPARE(spokenCell(page->view(), 1, 3),
+             QStringLiteral("Ann Lee, ") + day.arg(3) + QStringLiteral(", Excused absence"));
+    QCOMPARE(spokenCell(page->view(), 2, 1), QStringLiteral("Bob Stone, ") + day.arg(1) + QStringLiteral(", "));
+    // The counts' headings are letters on the screen and words aloud.
+    const int tardies = page->sheet().maxCol() - 4;
+    QCOMPARE(spokenCell(page->view(), 1, tardies), QStringLiteral("Ann Lee, Tardies, 1"));
+}
+
+void AccessibilityTest::seatingChartNamesItsSeats() {
+    WindowHarness h;
+    openClassWithEverything(h);
+    QVERIFY(h.window->showPage(Page::Seating));
+    SeatingView* chart = h.window->seatingPage()->view();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(chart);
+    QVERIFY(iface);
+    QCOMPARE(iface->childCount(), 2);  // the teacher's desk and Ann's seat
+    QStringList names;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* seat = iface->child(i);
+        QVERIFY(seat && seat->isValid());
+        QCOMPARE(seat->parent(), iface);
+        QCOMPARE(iface->indexOfChild(seat), i);
+        names << seat->text(QAccessible::Name);
+        // Placed where the chart shows it.
+        const SeatItem* item = chart->itemOf(i == 0 ? SeatId::teacher() : SeatId::student(0));
+        const QPoint centre = chart->viewport()->mapToGlobal(chart->mapFromScene(item->shownRect().center()));
+        QVERIFY(seat->rect().contains(centre));
+        QCOMPARE(iface->childAt(centre.x(), centre.y()), seat);
+    }
+    QCOMPARE(names, (QStringList{QString::fromLatin1(kTeacherSeatName), QStringLiteral("Ann Lee")}));
+
+    // A seat added shows up as a new child; the current one is selected.
+    const int before = iface->childCount();
+    whenModalShows<QDialog>([](QDialog* dialog) { dialog->accept(); });
+    h.window->actions().addSeat->trigger();
+    QCOMPARE(iface->childCount(), before + 1);
+    QCOMPARE(iface->child(before)->text(QAccessible::Name), QStringLiteral("Bob Stone"));
+    QVERIFY(iface->child(before)->state().selected);
+    QVERIFY(!iface->child(0)->state().selected);
+}
+
+MARKWELL_GUI_TEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"
