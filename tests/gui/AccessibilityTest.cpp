@@ -12,7 +12,9 @@
 #include "gui/pages/SeatingPage.h"
 #include "gui/seating/SeatItem.h"
 #include "gui/seating/SeatingView.h"
+#include "gui/shared/ReadableColours.h"
 #include "gui/shared/TextEntryDialog.h"
+#include "gui/sheetview/ShownColours.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
@@ -22,6 +24,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPalette>
 #include <QTabWidget>
 
 #include <functional>
@@ -106,6 +109,36 @@ QString spokenCell(QWidget* view, int row, int col) {
     return parts.join(QStringLiteral(", "));
 }
 
+// A dark palette as a dark desktop theme gives one.
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(0x35, 0x35, 0x35);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    return dark;
+}
+
+// Restores the program's palette when the test ends, passed or not.
+struct PaletteKeeper {
+    QPalette kept = QApplication::palette();
+    ~PaletteKeeper() { QApplication::setPalette(kept); }
+};
+
+QString contrastFailure(const char* what, const ShownColours& shown) {
+    const double ratio = contrastRatio(shown.text, shown.background);
+    if (ratio >= kReadableContrast) return {};
+    return QStringLiteral("%1: %2 on %3 is %4:1\n")
+        .arg(QLatin1String(what), shown.text.name(), shown.background.name())
+        .arg(ratio, 0, 'f', 2);
+}
+
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -119,6 +152,8 @@ private slots:
     void gradesTableSpeaksNamesTitlesAndDroppedScores();
     void attendanceTableSpellsOutItsMarks();
     void seatingChartNamesItsSeats();
+    void tableColoursReadOnLightAndDarkPalettes_data();
+    void tableColoursReadOnLightAndDarkPalettes();
 };
 
 void AccessibilityTest::everyPageNamesItsControls() {
@@ -286,6 +321,46 @@ void AccessibilityTest::seatingChartNamesItsSeats() {
     QCOMPARE(iface->child(before)->text(QAccessible::Name), QStringLiteral("Bob Stone"));
     QVERIFY(iface->child(before)->state().selected);
     QVERIFY(!iface->child(0)->state().selected);
+}
+
+void AccessibilityTest::tableColoursReadOnLightAndDarkPalettes_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void AccessibilityTest::tableColoursReadOnLightAndDarkPalettes() {
+    QFETCH(bool, dark);
+    const PaletteKeeper keeper;
+    if (dark) QApplication::setPalette(darkPalette());
+    WindowHarness h;
+    openClassWithEverything(h);
+    SheetView* grades = h.window->gradesPage()->view();
+    grades->selectRange(CellRange::cell(4, 3));  // Cleo's test: selected
+    // Sheet rows: 1 the headings, 2 Ann, 3 Bob; their quizzes (column 2) are dropped, their tests (3) not.
+    const ShownColours dropped = grades->shownColours(2, 2);
+    QString failures =
+        contrastFailure("heading", grades->shownColours(1, 2)) +
+        contrastFailure("name heading", grades->shownColours(1, 1)) + contrastFailure("dropped score", dropped) +
+        contrastFailure("score", grades->shownColours(3, 3)) + contrastFailure("name", grades->shownColours(3, 1)) +
+        contrastFailure("selected score", grades->shownColours(4, 3));
+    QVERIFY2(failures.isEmpty(), qPrintable(failures));
+    // Still red to the eye, and red in the sheet that is printed and exported.
+    QVERIFY(dropped.text.red() > 2 * std::max(dropped.text.green(), dropped.text.blue()));
+    QCOMPARE(grades->sheet()->format(2, 2).font.color, colour::kRed);
+
+    // The attendance page: its headings, a mark on a school day and a weekend's shade.
+    QVERIFY(h.window->showPage(Page::Attendance));
+    SheetView* attendance = h.window->attendancePage()->view();
+    failures = contrastFailure("day heading", attendance->shownColours(1, 2)) +
+               contrastFailure("mark", attendance->shownColours(2, 2));
+    const Sheet& month = *attendance->sheet();
+    for (int col = 2; col <= month.maxCol() - 4; ++col) {
+        if (month.format(2, col).fill.pattern != FillPattern::Solid) continue;
+        failures += contrastFailure("weekend", attendance->shownColours(2, col));
+        break;
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(failures));
 }
 
 MARKWELL_GUI_TEST_MAIN(AccessibilityTest)
