@@ -2,6 +2,7 @@
 
 #include "core/attendance/AttendanceTable.h"
 #include "gui/shared/HelpTopics.h"
+#include "gui/shared/TintedLabel.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -16,11 +17,7 @@ namespace markwell {
 namespace {
 
 QLabel* legend(const QString& text) {
-    auto* label = new QLabel(text);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label->setPalette(palette);
-    return label;
+    return new TintedLabel(text, QColor(0, 0, 255));
 }
 
 }  // namespace
@@ -31,8 +28,8 @@ QStringList AttendancePage::monthNames() {
 }
 
 AttendancePage::AttendancePage(QWidget* parent)
-    : QWidget(parent), unusableNote_(new QLabel), monthCombo_(new QComboBox), yearCombo_(new QComboBox),
-      calendar_(new QCalendarWidget), view_(new SheetView) {
+    : QWidget(parent), unusableNote_(new TintedLabel(QString(), QColor(0xb0, 0, 0))), monthCombo_(new QComboBox),
+      yearCombo_(new QComboBox), calendar_(new QCalendarWidget), view_(new SheetView) {
     setObjectName(QStringLiteral("attendancePage"));
     setHelpTopic(this, HelpTopic::Attendance);
     monthCombo_->setObjectName(QStringLiteral("monthList"));
@@ -56,7 +53,6 @@ AttendancePage::AttendancePage(QWidget* parent)
     unusableNote_->setObjectName(QStringLiteral("unusableFileNote"));
     unusableNote_->setWordWrap(true);
     unusableNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    unusableNote_->setStyleSheet(QStringLiteral("color: #b00000;"));
     unusableNote_->hide();
 
     makePopup();

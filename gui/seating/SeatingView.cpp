@@ -29,7 +29,8 @@ SeatingView::SeatingView(QWidget* parent)
     setObjectName(QStringLiteral("seatingView"));
     SeatingChartAccessible::install();
     setAccessibleName(tr("Seating chart"));
-    setAccessibleDescription(tr("The seats of the class; the arrow keys move the chosen seat, Shift by ten."));
+    setAccessibleDescription(tr("The seats of the class: Page Down and Page Up choose a seat, the arrow keys "
+                                "move it (with Shift by ten), Enter edits it."));
     scene_->setBackgroundBrush(Qt::white);
     scene_->addItem(frame_);
     setScene(scene_);
@@ -241,6 +242,27 @@ void SeatingView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void SeatingView::keyPressEvent(QKeyEvent* event) {
+    // Without a mouse: Page Down and Page Up go from seat to seat in the
+    // list's order (the teacher's first), Enter edits a student's seat.
+    const bool pageKey = event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp;
+    if (pageKey && editor_ && !grab_ && event->modifiers() == Qt::NoModifier) {
+        const int count = seatCount();
+        const std::optional<SeatId> current = currentSeat();
+        const int place = current ? (current->isTeacher() ? 0 : static_cast<int>(current->index()) + 1) : -1;
+        const int step = event->key() == Qt::Key_PageDown ? 1 : -1;
+        const int next = place < 0 ? (step > 0 ? 0 : count - 1) : (place + step + count) % count;
+        const SeatId id = next == 0 ? SeatId::teacher() : SeatId::student(static_cast<std::size_t>(next - 1));
+        choose(id);
+        if (const SeatItem* item = itemOf(id)) ensureVisible(item);
+        event->accept();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && editor_ && editor_->currentStudentSeat() && !grab_) {
+        emit editRequested();
+        event->accept();
+        return;
+    }
     int dx = 0;
     int dy = 0;
     switch (event->key()) {

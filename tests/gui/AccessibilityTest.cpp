@@ -14,6 +14,7 @@
 #include "gui/seating/SeatingView.h"
 #include "gui/shared/ReadableColours.h"
 #include "gui/shared/TextEntryDialog.h"
+#include "gui/shared/TintedLabel.h"
 #include "gui/sheetview/ShownColours.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -268,6 +269,17 @@ void AccessibilityTest::gradesTableSpeaksNamesTitlesAndDroppedScores() {
     QAccessibleTableInterface* table = tableOf(grades)->tableInterface();
     QCOMPARE(table->rowDescription(3), QStringLiteral("Cleo Park"));
     QCOMPARE(table->columnDescription(2), QStringLiteral("Test 1"));
+
+    // The box a score is typed into is named after its cell.
+    grades->setFocus();
+    grades->selectRange(CellRange::cell(2, 3));
+    QTest::keyClick(grades, Qt::Key_Return);
+    QVERIFY(grades->isEditing());
+    QWidget* editor = grades->indexWidget(grades->currentIndex());
+    QVERIFY(editor);
+    QCOMPARE(editor->accessibleName(), QStringLiteral("Ann Lee, Test 1"));
+    QVERIFY(!editor->accessibleDescription().isEmpty());
+    grades->cancelEdit();
 }
 
 void AccessibilityTest::attendanceTableSpellsOutItsMarks() {
@@ -312,6 +324,22 @@ void AccessibilityTest::seatingChartNamesItsSeats() {
         QCOMPARE(iface->childAt(centre.x(), centre.y()), seat);
     }
     QCOMPARE(names, (QStringList{QString::fromLatin1(kTeacherSeatName), QStringLiteral("Ann Lee")}));
+
+    // The keyboard goes from seat to seat; the one chosen has the focus.
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    chart->setFocus();
+    QVERIFY(chart->hasFocus());
+    QTest::keyClick(chart, Qt::Key_PageDown);
+    QVERIFY(iface->child(0)->state().selected);
+    QTest::keyClick(chart, Qt::Key_PageDown);
+    QVERIFY(iface->child(1)->state().selected);
+    QVERIFY(!iface->child(0)->state().selected);
+    QTest::keyClick(chart, Qt::Key_PageDown);  // round to the first again
+    QVERIFY(iface->child(0)->state().selected);
+    QTest::keyClick(chart, Qt::Key_PageUp);
+    QVERIFY(iface->focusChild());
+    QCOMPARE(iface->focusChild()->text(QAccessible::Name), QStringLiteral("Ann Lee"));
 
     // A seat added shows up as a new child; the current one is selected.
     const int before = iface->childCount();
@@ -359,6 +387,15 @@ void AccessibilityTest::tableColoursReadOnLightAndDarkPalettes() {
         if (month.format(2, col).fill.pattern != FillPattern::Solid) continue;
         failures += contrastFailure("weekend", attendance->shownColours(2, col));
         break;
+    }
+    // The legends beside the calendar are blue on the window, as readable.
+    const auto legends = h.window->attendancePage()->findChildren<TintedLabel*>();
+    QVERIFY(legends.size() >= 3);
+    for (const TintedLabel* legend : legends) {
+        const ShownColours shown{legend->shownTint(), legend->palette().color(QPalette::Window)};
+        failures += contrastFailure("legend", shown);
+        QVERIFY2(shown.text.blue() > std::max(shown.text.red(), shown.text.green()) || legend->isHidden(),
+                 qPrintable(legend->text() + QLatin1Char(' ') + shown.text.name()));
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures));
 }
