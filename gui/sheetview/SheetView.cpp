@@ -93,6 +93,8 @@ void SheetView::setUpFrozenView() {
     frozen_->setSelectionModel(selectionModel());
     frozen_->setFocusPolicy(Qt::NoFocus);
     frozen_->setFocusProxy(this);
+    // Assistive technology finds it beside the table, which holds the same cells.
+    frozen_->setAccessibleName(tr("Columns kept in view"));
     frozen_->setEditTriggers(NoEditTriggers);
     frozen_->setWordWrap(false);
     frozen_->verticalHeader()->hide();
