@@ -29,7 +29,7 @@ QRect SeatItem::shownRect() const {
 }
 
 QString SeatItem::caption() const {
-    const QString name = cp1252::toUnicode(seat_.name).simplified();
+    QString name = cp1252::toUnicode(seat_.name).simplified();
     if (!name.isEmpty()) return name;
     return id_.isTeacher() ? tr("Teacher") : tr("Empty seat");
 }
