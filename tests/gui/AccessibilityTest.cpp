@@ -4,6 +4,8 @@
 // with their captions.
 
 #include "core/data/Records.h"
+#include "gui/editors/ImportAssignmentsDialog.h"
+#include "gui/editors/ImportStudentsDialog.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/options/PasswordDialog.h"
 #include "gui/pages/AttendancePage.h"
@@ -213,7 +215,8 @@ void AccessibilityTest::dialogsNameTheirControls() {
 }
 
 void AccessibilityTest::dialogsMadeElsewhereNameTheirControls() {
-    // The dialogs the program's questions open, and the help window.
+    // The dialogs the program's questions open, those the list editors open
+    // to take students and assignments from another class, and the help window.
     WindowHarness h;
     UserDialogs::FontChoice font;
     font.family = QStringLiteral("Arial");
@@ -224,11 +227,13 @@ void AccessibilityTest::dialogsMadeElsewhereNameTheirControls() {
     request.title = QStringLiteral("Title");
     request.label = QStringLiteral("Label");
     TextEntryDialog text(request);
+    ImportStudentsDialog students(h.dialogs, QString(), smallClass());
+    ImportAssignmentsDialog assignments(h.dialogs, QString());
     h.help.showTopic(HelpTopic::Grades);
     QWidget* help = h.help.window();
     QVERIFY(help);
-    for (QWidget* window :
-         {static_cast<QWidget*>(&fonts), static_cast<QWidget*>(&password), static_cast<QWidget*>(&text), help}) {
+    const QList<QWidget*> windows{&fonts, &password, &text, &students, &assignments, help};
+    for (QWidget* window : windows) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QStringList unnamed = unnamedControls(window);
