@@ -12,6 +12,8 @@
 #include "gui/pages/FontDialog.h"
 #include "gui/pages/GradesPage.h"
 #include "gui/pages/SeatingPage.h"
+#include "gui/reports/MergeSetupDialog.h"
+#include "gui/reports/MergedReportWindow.h"
 #include "gui/seating/SeatItem.h"
 #include "gui/seating/SeatingView.h"
 #include "gui/shared/ReadableColours.h"
@@ -28,6 +30,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include <functional>
@@ -150,6 +153,7 @@ private slots:
     void dialogsNameTheirControls_data();
     void dialogsNameTheirControls();
     void dialogsMadeElsewhereNameTheirControls();
+    void mergedReportNamesItsControls();
     void theWalkFindsAnUnnamedControl();
     void gradesTableSpeaksNamesTitlesAndDroppedScores();
     void attendanceTableSpellsOutItsMarks();
@@ -240,6 +244,25 @@ void AccessibilityTest::dialogsMadeElsewhereNameTheirControls() {
         QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
         window->hide();
     }
+}
+
+void AccessibilityTest::mergedReportNamesItsControls() {
+    // Opened from Merge Setup, itself open without a modal loop.
+    WindowHarness h;
+    openClassWithEverything(h);
+    const QString second = writeClass(h.folder.path(), QStringLiteral("term 2.grs"), smallClass());
+    h.window->actions().merge->trigger();
+    auto* setup = h.window->findChild<MergeSetupDialog*>();
+    QVERIFY(setup);
+    h.dialogs.openWith(second);
+    setup->chooseSecondFile();
+    setup->mergeButton()->click();
+    auto* report = setup->findChild<MergedReportWindow*>();
+    QVERIFY(report);
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    const QStringList unnamed = unnamedControls(report);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
+    setup->close();
 }
 
 void AccessibilityTest::theWalkFindsAnUnnamedControl() {
