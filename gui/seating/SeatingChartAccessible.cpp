@@ -3,7 +3,6 @@
 #include "gui/seating/SeatItem.h"
 #include "gui/seating/SeatingView.h"
 
-#include <QScrollBar>
 #include <QWindow>
 
 namespace markwell {
@@ -13,14 +12,6 @@ QAccessibleInterface* seatingChartFactory(const QString& className, QObject* obj
     if (className != QLatin1String(SeatingView::staticMetaObject.className())) return nullptr;
     auto* chart = qobject_cast<SeatingView*>(object);
     return chart ? new SeatingChartAccessible(chart) : nullptr;
-}
-
-SeatId seatOfPlace(int place) {
-    return place == 0 ? SeatId::teacher() : SeatId::student(static_cast<std::size_t>(place - 1));
-}
-
-int placeOf(SeatId id) {
-    return id.isTeacher() ? 0 : static_cast<int>(id.index()) + 1;
 }
 
 }  // namespace
@@ -61,10 +52,10 @@ int SeatingChartAccessible::indexOfChild(const QAccessibleInterface* child) cons
 }
 
 QAccessibleInterface* SeatingChartAccessible::childAt(int x, int y) const {
-    // The seat on top: the current one, else the last in the list.
-    for (int place = childCount() - 1; place >= 0; --place) {
-        QAccessibleInterface* seat = child(place);
-        if (seat && seat->rect().contains(x, y) && (seat->state().focused || place == childCount() - 1)) return seat;
+    // As the chart stacks them: the current seat over all, later seats over earlier ones.
+    if (const std::optional<SeatId> current = chart()->currentSeat()) {
+        QAccessibleInterface* seat = child(SeatingView::placeOf(*current));
+        if (seat && seat->rect().contains(x, y)) return seat;
     }
     for (int place = childCount() - 1; place >= 0; --place) {
         QAccessibleInterface* seat = child(place);
@@ -75,13 +66,13 @@ QAccessibleInterface* SeatingChartAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* SeatingChartAccessible::focusChild() const {
     const std::optional<SeatId> current = chart()->currentSeat();
-    return current && chart()->hasFocus() ? child(placeOf(*current)) : nullptr;
+    return current && chart()->hasFocus() ? child(SeatingView::placeOf(*current)) : nullptr;
 }
 
 SeatAccessible::SeatAccessible(SeatingView* chart, int place) : chart_(chart), place_(place) {}
 
 SeatId SeatAccessible::id() const {
-    return seatOfPlace(place_);
+    return SeatingView::seatAtPlace(place_);
 }
 
 bool SeatAccessible::isValid() const {

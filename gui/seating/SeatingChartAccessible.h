@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <map>
 

@@ -121,7 +121,7 @@ void SeatingView::announceCurrent() {
     const std::optional<SeatId> current = currentSeat();
     if (!current || !hasFocus() || !QAccessible::isActive()) return;
     QAccessibleEvent event(this, QAccessible::Focus);
-    event.setChild(current->isTeacher() ? 0 : static_cast<int>(current->index()) + 1);
+    event.setChild(placeOf(*current));
     QAccessible::updateAccessibility(&event);
 }
 
@@ -248,10 +248,10 @@ void SeatingView::keyPressEvent(QKeyEvent* event) {
     if (pageKey && editor_ && !grab_ && event->modifiers() == Qt::NoModifier) {
         const int count = seatCount();
         const std::optional<SeatId> current = currentSeat();
-        const int place = current ? (current->isTeacher() ? 0 : static_cast<int>(current->index()) + 1) : -1;
+        const int place = current ? placeOf(*current) : -1;
         const int step = event->key() == Qt::Key_PageDown ? 1 : -1;
         const int next = place < 0 ? (step > 0 ? 0 : count - 1) : (place + step + count) % count;
-        const SeatId id = next == 0 ? SeatId::teacher() : SeatId::student(static_cast<std::size_t>(next - 1));
+        const SeatId id = seatAtPlace(next);
         choose(id);
         if (const SeatItem* item = itemOf(id)) ensureVisible(item);
         event->accept();
