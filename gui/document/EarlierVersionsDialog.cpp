@@ -22,6 +22,7 @@ EarlierVersionsDialog::EarlierVersionsDialog(const QString& gradePath, std::vect
     setSizeGripEnabled(true);
 
     view_->setObjectName(QStringLiteral("versionsTable"));
+    view_->setAccessibleName(tr("Earlier versions"));
     auto* note =
         new QLabel(versions_.empty() ? tr("No earlier version of this class is kept yet: one is kept each time a save "
                                           "replaces the class.")

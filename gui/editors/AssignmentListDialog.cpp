@@ -36,6 +36,7 @@ AssignmentListDialog::AssignmentListDialog(const ClassRecord& cls, UserDialogs& 
     QWidget* boxes = makeBoxes();
     QWidget* commands = makeButtons();
     panel_->list()->setObjectName(QStringLiteral("assignmentList"));
+    panel_->list()->setAccessibleName(tr("Added assignments"));
     panel_->list()->setMinimumWidth(200);
     auto* listLabel = new QLabel(tr("Added Assi&gnments"));
     listLabel->setBuddy(panel_->list());

@@ -22,6 +22,8 @@ ClassImportDialog::ClassImportDialog(UserDialogs& dialogs, const QString& classP
     list_->setMinimumSize(360, 240);
     auto* label = new QLabel(listLabel);
     label->setBuddy(list_);
+    // A list is not named by its label as a box is: it says so itself.
+    list_->setAccessibleName(QString(listLabel).remove(QLatin1Char('&')));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);

@@ -8,6 +8,7 @@
 #include "gui/editors/EditorSupport.h"
 #include "gui/shared/DiscardQuestion.h"
 #include "gui/shared/HelpTopics.h"
+#include "gui/shared/TintedLabel.h"
 #include "gui/shared/UserDialogs.h"
 
 #include <QComboBox>
@@ -40,6 +41,8 @@ EditGradesDialog::EditGradesDialog(const ClassRecord& cls, UserDialogs& dialogs,
     total_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"(\s*\d*\.?\d*\s*)")), total_));
     grid_->setObjectName(QStringLiteral("pointsGrid"));
+    grid_->setAccessibleName(tr("Grades"));
+    grid_->setAccessibleDescription(tr("A row for each student: type the points into the second column."));
     grid_->setMinimumSize(300, 320);
     grid_->setEditPermission([](int, int col) { return col == 2; });
     grid_->setEndEditHandler([this](int row, int col, const QString& text) { return storeCell(row, col, text); });
@@ -50,9 +53,8 @@ EditGradesDialog::EditGradesDialog(const ClassRecord& cls, UserDialogs& dialogs,
     form->addRow(tr("&Total"), total_);
     auto* gridLabel = new QLabel(tr("&Grades"));
     gridLabel->setBuddy(grid_);
-    auto* hint = new QLabel(tr("- used when assignment should not count towards grade"));
+    auto* hint = new TintedLabel(tr("- used when assignment should not count towards grade"), QColor(0, 0, 255));
     hint->setObjectName(QStringLiteral("notCountedHint"));
-    hint->setStyleSheet(QStringLiteral("color: blue"));
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addLayout(form);
     groupLayout->addWidget(gridLabel);

@@ -17,6 +17,7 @@ GradeFileChooser::GradeFileChooser(UserDialogs& dialogs, const QString& classPat
     : QWidget(parent), dialogs_(dialogs), classPath_(classPath), pathBox_(new QLineEdit), browse_(new QPushButton) {
     pathBox_->setObjectName(QStringLiteral("fileBox"));
     pathBox_->setReadOnly(true);
+    pathBox_->setAccessibleName(tr("File"));
     pathBox_->setMinimumWidth(320);
     browse_->setObjectName(QStringLiteral("browseButton"));
     browse_->setText(tr("&Browse..."));

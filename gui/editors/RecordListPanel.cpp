@@ -30,6 +30,9 @@ RecordListPanel::RecordListPanel(const QString& countText, QWidget* parent)
       down_(arrowButton(Qt::DownArrow, QStringLiteral("moveDownButton"), tr("Move down (Ctrl+Down)"))),
       count_(new QLabel) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrows show no text: a screen reader says what they do.
+    up_->setAccessibleName(tr("Move up"));
+    down_->setAccessibleName(tr("Move down"));
     count_->setObjectName(QStringLiteral("countLabel"));
 
     auto* arrows = new QVBoxLayout;

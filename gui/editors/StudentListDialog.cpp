@@ -79,6 +79,7 @@ StudentListDialog::StudentListDialog(const ClassRecord& cls, UserDialogs& dialog
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(panel_);
     panel_->list()->setObjectName(QStringLiteral("studentList"));
+    panel_->list()->setAccessibleName(tr("Students"));
     panel_->list()->setMinimumWidth(200);
 
     auto* right = new QVBoxLayout;
@@ -99,6 +100,7 @@ StudentListDialog::StudentListDialog(const ClassRecord& cls, UserDialogs& dialog
 QWidget* StudentListDialog::makeTabs() {
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("studentTabs"));
+    tabs_->setAccessibleName(tr("Student details"));
     std::array<QFormLayout*, CommentsTab> forms{};
     const QString titles[] = {tr("&Student"), tr("&Home"), tr("Pa&rents"), tr("E-Mai&l")};
     for (int tab = StudentTab; tab < CommentsTab; ++tab) {

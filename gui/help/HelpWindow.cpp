@@ -36,6 +36,8 @@ HelpWindow::HelpWindow(QWidget* parent)
         searchPaths.prepend(QStringLiteral(":/help/") + language);
     }
     browser_->setSearchPaths(searchPaths);
+    contents_->setAccessibleName(tr("Help contents"));
+    browser_->setAccessibleName(tr("Help page"));
     browser_->document()->setDefaultStyleSheet(helpStyleSheet());
     browser_->setOpenExternalLinks(true);
     browser_->setOpenLinks(true);

@@ -30,6 +30,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace markwell {
@@ -84,6 +85,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
 
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("pages"));
+    pages_->setAccessibleName(tr("Pages"));
     pages_->setTabPosition(QTabWidget::South);
     pages_->setDocumentMode(true);
     gradesPage_ = new GradesPage;
@@ -98,6 +100,11 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     // The Average cell explains itself, worked out only for the cell under the pointer.
     gradesPage_->view()->setToolTipProvider(
         [this](int row, int col) { return averageToolTip(document_.classRecord, grades_.sheet, row, col); });
+    gradesPage_->setDroppedTest([this](int row, int col) {
+        const std::vector<DroppedCell>& dropped = grades_.dropCellIndex;
+        return std::any_of(dropped.begin(), dropped.end(),
+                           [row, col](const DroppedCell& cell) { return cell.row == row && cell.col == col; });
+    });
     connect(gradesPage_, &GradesPage::typingRefused, this,
             [this](const QString& hint) { statusBar()->showMessage(hint, kNoticeMilliseconds); });
 

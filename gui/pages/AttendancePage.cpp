@@ -2,6 +2,7 @@
 
 #include "core/attendance/AttendanceTable.h"
 #include "gui/shared/HelpTopics.h"
+#include "gui/shared/TintedLabel.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -16,11 +17,7 @@ namespace markwell {
 namespace {
 
 QLabel* legend(const QString& text) {
-    auto* label = new QLabel(text);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label->setPalette(palette);
-    return label;
+    return new TintedLabel(text, QColor(0, 0, 255));
 }
 
 }  // namespace
@@ -31,8 +28,8 @@ QStringList AttendancePage::monthNames() {
 }
 
 AttendancePage::AttendancePage(QWidget* parent)
-    : QWidget(parent), unusableNote_(new QLabel), monthCombo_(new QComboBox), yearCombo_(new QComboBox),
-      calendar_(new QCalendarWidget), view_(new SheetView) {
+    : QWidget(parent), unusableNote_(new TintedLabel(QString(), QColor(0xb0, 0, 0))), monthCombo_(new QComboBox),
+      yearCombo_(new QComboBox), calendar_(new QCalendarWidget), view_(new SheetView) {
     setObjectName(QStringLiteral("attendancePage"));
     setHelpTopic(this, HelpTopic::Attendance);
     monthCombo_->setObjectName(QStringLiteral("monthList"));
@@ -56,10 +53,18 @@ AttendancePage::AttendancePage(QWidget* parent)
     unusableNote_->setObjectName(QStringLiteral("unusableFileNote"));
     unusableNote_->setWordWrap(true);
     unusableNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    unusableNote_->setStyleSheet(QStringLiteral("color: #b00000;"));
     unusableNote_->hide();
 
     makePopup();
+    view_->setAccessibleName(tr("Attendance"));
+    view_->setAccessibleDescription(tr("A row for each student, a column for each day of the month: T marks a "
+                                       "tardy, U an unexcused absence, E an excused absence."));
+    calendar_->setAccessibleName(tr("Calendar"));
+    // The grid of days inside the calendar is what takes the keyboard.
+    if (auto* days = calendar_->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"))) {
+        days->setAccessibleName(tr("Days of the month"));
+    }
+    view_->setSpeechProvider([this](int row, int col) { return spokenCell(row, col); });
     view_->setSheet(&sheet_);
     view_->setKeyFilter([this](const QKeyEvent& key, bool) { return keyPressed(key); });
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -188,6 +193,23 @@ void AttendancePage::scrollToDay(int day) {
     view_->selectRange(CellRange::cell(sheet_.maxRow() >= 2 ? 2 : 1, col));
     view_->setFocus();
     view_->setLeftCol(col);
+}
+
+SheetModel::SpokenCell AttendancePage::spokenCell(int row, int col) const {
+    // The marks and their counts' headings are single letters: a screen reader spells them out.
+    const AttendanceLayout layout = AttendanceLayout::of(sheet_);
+    const QString text = sheet_.text(row, col);
+    if (layout.isDayCell(row, col)) {
+        if (text == QLatin1String("T")) return {tr("Tardy"), {}};
+        if (text == QLatin1String("U")) return {tr("Unexcused absence"), {}};
+        if (text == QLatin1String("E")) return {tr("Excused absence"), {}};
+        return {};
+    }
+    if (row != 1) return {};
+    if (col == layout.tardyCol()) return {tr("Tardies"), {}};
+    if (col == layout.unexcusedCol()) return {tr("Unexcused absences"), {}};
+    if (col == layout.excusedCol()) return {tr("Excused absences"), {}};
+    return {};
 }
 
 bool AttendancePage::popupAllowedAt(int row, int col) const {

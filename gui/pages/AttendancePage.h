@@ -73,6 +73,7 @@ private:
     void rebuild();
     void syncDateControls();
     SheetView::KeyDecision keyPressed(const QKeyEvent& key);
+    SheetModel::SpokenCell spokenCell(int row, int col) const;
 
     Sheet sheet_;
     std::vector<std::string> names_;

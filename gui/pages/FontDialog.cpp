@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,6 +44,10 @@ FontDialog::FontDialog(const UserDialogs::FontChoice& initial, QWidget* parent)
         size_->addItem(QString::number(size));
     }
     size_->setCurrentText(QString::number(initial.pointSize));
+    // The boxes typed into inside the lists are not labelled as the lists are.
+    family_->lineEdit()->setAccessibleName(tr("Font"));
+    size_->lineEdit()->setAccessibleName(tr("Size"));
+    colourButton_->setAccessibleDescription(tr("The colour of the text: opens a choice of colours."));
     bold_->setChecked(initial.bold);
     italic_->setChecked(initial.italic);
     underline_->setChecked(initial.underline);

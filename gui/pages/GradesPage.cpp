@@ -26,6 +26,13 @@ GradesPage::GradesPage(QWidget* parent) : QWidget(parent), view_(new SheetView) 
         if (!points_) return SheetView::EndEdit::Refuse;
         return points_(row, col, text) ? SheetView::EndEdit::Handled : SheetView::EndEdit::Refuse;
     });
+    view_->setSpeechProvider([this](int row, int col) -> SheetModel::SpokenCell {
+        if (!dropped_ || !dropped_(row, col)) return {};
+        return {{}, tr("dropped")};
+    });
+    view_->setAccessibleName(tr("Grades"));
+    view_->setAccessibleDescription(tr("A row for each student, a column for each assignment, then the total, the "
+                                       "average and the grade."));
     view_->setRefusedTypingHandler([this](int row, int col) { emit typingRefused(typingHintAt(row, col)); });
     connect(view_, &SheetView::selectionMoved, this, &GradesPage::followSelection);
 }

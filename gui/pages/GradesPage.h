@@ -20,6 +20,8 @@ class GradesPage : public QWidget {
 public:
     // Stores typed points; returns false (after saying why) to keep the old value.
     using PointsHandler = std::function<bool(int row, int col, const QString& text)>;
+    // Whether the lowest-score rule dropped a cell's score.
+    using DroppedTest = std::function<bool(int row, int col)>;
 
     explicit GradesPage(QWidget* parent = nullptr);
 
@@ -33,6 +35,8 @@ public:
     // widths of the columns it made wider or narrower.
     void showChangedRow(int row, const std::vector<int>& resizedCols);
     void setPointsHandler(PointsHandler handler) { points_ = std::move(handler); }
+    // A screen reader hears a dropped score as dropped, shown in red or not.
+    void setDroppedTest(DroppedTest test) { dropped_ = std::move(test); }
 
     // Where the value of a cell that takes no typing is changed instead.
     QString typingHintAt(int row, int col) const;
@@ -47,6 +51,7 @@ private:
 
     SheetView* view_;
     PointsHandler points_;
+    DroppedTest dropped_;
 };
 
 }  // namespace markwell

@@ -4,6 +4,7 @@
 #include "core/reports/AttendanceAnalysis.h"
 #include "gui/printing/PrintJob.h"
 #include "gui/shared/HelpTopics.h"
+#include "gui/shared/TintedLabel.h"
 #include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"
 
@@ -42,6 +43,7 @@ AttendanceAnalysisWindow::AttendanceAnalysisWindow(const Document& document, int
     auto* information = new QGroupBox(tr("Information"));
     auto* informationLayout = new QVBoxLayout(information);
     view_->setObjectName(QStringLiteral("analysisTable"));
+    view_->setAccessibleName(tr("Attendance analysis"));
     view_->setSheet(&sheet_);
     informationLayout->addWidget(view_);
 
@@ -67,10 +69,10 @@ AttendanceAnalysisWindow::AttendanceAnalysisWindow(const Document& document, int
     layout->addWidget(makeChoices());
     if (!document.attendanceDamage.isEmpty()) {
         // Zeros from a file that could not be read are no clean record.
-        auto* note = new QLabel(document.attendanceDamage + QLatin1Char(' ') + tr("Its marks are not counted here."));
+        auto* note = new TintedLabel(
+            document.attendanceDamage + QLatin1Char(' ') + tr("Its marks are not counted here."), QColor(0xb0, 0, 0));
         note->setObjectName(QStringLiteral("unusableFileNote"));
         note->setWordWrap(true);
-        note->setStyleSheet(QStringLiteral("color: #b00000;"));
         layout->addWidget(note);
     }
     layout->addWidget(information, 1);

@@ -74,6 +74,10 @@ GradeInformationWindow::GradeInformationWindow(ReportInput input, UserDialogs& d
 
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("informationPages"));
+    pages_->setAccessibleName(tr("Information pages"));
+    statisticsView_->setAccessibleName(tr("Statistics"));
+    groupingView_->setAccessibleName(tr("Grouping"));
+    missingView_->setAccessibleName(tr("Missing scores"));
     pages_->setTabPosition(QTabWidget::South);
     pages_->addTab(choicePage(statisticsChoice_, statisticsView_), tr("Miscellaneous"));
     pages_->addTab(choicePage(groupingChoice_, groupingView_), tr("Grouping"));

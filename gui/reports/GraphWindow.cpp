@@ -77,6 +77,8 @@ GraphWindow::GraphWindow(ReportInput input, UserDialogs& dialogs, QWidget* paren
     chart->setBackgroundBrush(Qt::white);
     view_ = new QChartView(chart);
     view_->setObjectName(QStringLiteral("chartView"));
+    view_->setAccessibleName(tr("Graph"));
+    view_->viewport()->setAccessibleName(tr("Graph"));
     view_->setRenderHint(QPainter::Antialiasing);
 
     auto* layout = new QVBoxLayout(this);

@@ -75,6 +75,9 @@ IndividualReportWindow::IndividualReportWindow(ReportInput input, UserDialogs& d
     typeView_ = ReportWindowParts::readOnlyView(QStringLiteral("typeView"));
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("reportPages"));
+    pages_->setAccessibleName(tr("Report pages"));
+    overallView_->setAccessibleName(tr("Overall"));
+    typeView_->setAccessibleName(tr("Assignment type"));
     pages_->setTabPosition(QTabWidget::South);
     pages_->addTab(overallView_, tr("Overall"));
     pages_->addTab(typeView_, tr("Assignment Type"));

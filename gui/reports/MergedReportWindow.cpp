@@ -31,6 +31,7 @@ MergedReportWindow::MergedReportWindow(MergedReport report, ScaleStore& scales, 
     createToolBar();
 
     view_->setObjectName(QStringLiteral("mergedTable"));
+    view_->setAccessibleName(tr("Merged grades"));
     view_->setContextMenuPolicy(Qt::ActionsContextMenu);
     view_->addActions({actions_.copy, actions_.sortAscending, actions_.sortDescending});
     auto* layout = new QVBoxLayout(this);
@@ -92,6 +93,7 @@ void MergedReportWindow::createToolBar() {
     printButton_->setObjectName(QStringLiteral("printButton"));
     printButton_->setIcon(toolIcon(ToolIcon::Print));
     printButton_->setToolTip(tr("Print"));
+    printButton_->setAccessibleName(tr("Print"));  // an icon alone
     printButton_->setMenu(printMenu);
     printButton_->setPopupMode(QToolButton::InstantPopup);
     tools_->addWidget(printButton_);

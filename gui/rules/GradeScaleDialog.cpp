@@ -52,6 +52,8 @@ GradeScaleDialog::GradeScaleDialog(ScaleStore& store, const CurrentGradeScale& c
     range->setFocusProxy(scaleList_);
 
     table_->setObjectName(QStringLiteral("scaleTable"));
+    table_->setAccessibleName(tr("Letter grades"));
+    table_->setAccessibleDescription(tr("The lowest and highest percent of each letter grade."));
     table_->setHorizontalHeaderLabels({tr("Min %"), tr("Max %")});
     table_->setItemDelegate(delegate_);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -58,6 +58,7 @@ ModifySeatDialog::ModifySeatDialog(const std::vector<StudentInfo>& students, con
     names_->setObjectName(QStringLiteral("seatNames"));
     fontButton_->setObjectName(QStringLiteral("seatFont"));
     fillButton_->setObjectName(QStringLiteral("seatFillColour"));
+    fillButton_->setAccessibleDescription(tr("The colour the seat is filled with: opens a choice of colours."));
 
     for (const StudentInfo& student : students) captions_.push_back(student.name);
     // A caption that is no student's name is offered first and kept.

@@ -28,6 +28,12 @@ QRect SeatItem::shownRect() const {
     return seatRect(seat_);
 }
 
+QString SeatItem::caption() const {
+    QString name = cp1252::toUnicode(seat_.name).simplified();
+    if (!name.isEmpty()) return name;
+    return id_.isTeacher() ? tr("Teacher") : tr("Empty seat");
+}
+
 QRectF SeatItem::boundingRect() const {
     const QSize size = seatRect(seat_).size();
     return size.isEmpty() ? QRectF() : QRectF(QPointF(0, 0), QSizeF(size));

@@ -4,6 +4,7 @@
 #include "core/seating/Seats.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QGraphicsItem>
 
 namespace markwell {
@@ -12,6 +13,8 @@ namespace markwell {
 // at its stored place and size. An open hand shows that it can be dragged;
 // the chart closes it while the seat is held.
 class SeatItem : public QGraphicsItem {
+    Q_DECLARE_TR_FUNCTIONS(SeatItem)
+
 public:
     enum { Type = UserType + 1 };
 
@@ -22,6 +25,8 @@ public:
     // has it for now.
     void showAt(const QRect& rect);
     QRect shownRect() const;
+    // What the seat is called aloud: its caption, or what it is without one.
+    QString caption() const;
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;

@@ -2,9 +2,11 @@
 
 #include "core/seating/SeatingEditor.h"
 #include "gui/seating/SeatItem.h"
+#include "gui/seating/SeatingChartAccessible.h"
 #include "gui/seating/SelectionFrame.h"
 #include "render/seating/SeatPainter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGraphicsScene>
@@ -25,6 +27,10 @@ constexpr double kCurrentSeatLayer = 1e8;
 SeatingView::SeatingView(QWidget* parent)
     : QGraphicsView(parent), scene_(new QGraphicsScene(this)), frame_(new SelectionFrame) {
     setObjectName(QStringLiteral("seatingView"));
+    SeatingChartAccessible::install();
+    setAccessibleName(tr("Seating chart"));
+    setAccessibleDescription(tr("The seats of the class: Page Down and Page Up choose a seat, the arrow keys "
+                                "move it (with Shift by ten), Enter edits it."));
     scene_->setBackgroundBrush(Qt::white);
     scene_->addItem(frame_);
     setScene(scene_);
@@ -97,7 +103,26 @@ void SeatingView::choose(SeatId id) {
     const std::optional<SeatId> before = editor_->current();
     editor_->select(id);
     showChart();
-    if (editor_->current() != before) emit currentSeatChanged();
+    if (editor_->current() == before) return;
+    announceCurrent();
+    emit currentSeatChanged();
+}
+
+int SeatingView::seatCount() const {
+    if (!editor_) return 0;
+    return static_cast<int>(editor_->classRecord().Seats.size()) + 1;
+}
+
+std::optional<SeatId> SeatingView::currentSeat() const {
+    return editor_ ? editor_->current() : std::nullopt;
+}
+
+void SeatingView::announceCurrent() {
+    const std::optional<SeatId> current = currentSeat();
+    if (!current || !hasFocus() || !QAccessible::isActive()) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(placeOf(*current));
+    QAccessible::updateAccessibility(&event);
 }
 
 QRectF SeatingView::chartBounds() const {
@@ -217,6 +242,27 @@ void SeatingView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void SeatingView::keyPressEvent(QKeyEvent* event) {
+    // Without a mouse: Page Down and Page Up go from seat to seat in the
+    // list's order (the teacher's first), Enter edits a student's seat.
+    const bool pageKey = event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp;
+    if (pageKey && editor_ && !grab_ && event->modifiers() == Qt::NoModifier) {
+        const int count = seatCount();
+        const std::optional<SeatId> current = currentSeat();
+        const int place = current ? placeOf(*current) : -1;
+        const int step = event->key() == Qt::Key_PageDown ? 1 : -1;
+        const int next = place < 0 ? (step > 0 ? 0 : count - 1) : (place + step + count) % count;
+        const SeatId id = seatAtPlace(next);
+        choose(id);
+        if (const SeatItem* item = itemOf(id)) ensureVisible(item);
+        event->accept();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && editor_ && editor_->currentStudentSeat() && !grab_) {
+        emit editRequested();
+        event->accept();
+        return;
+    }
     int dx = 0;
     int dy = 0;
     switch (event->key()) {

@@ -40,6 +40,16 @@ public:
 
     // What the chart shows, for those who look at it closely.
     SeatItem* itemOf(SeatId id) const;
+    // How many seats the chart shows, the teacher's included.
+    int seatCount() const;
+    // The chart's order of seats, for the keyboard and assistive technology:
+    // the teacher's first (place 0), then the students' in the class's order.
+    static int placeOf(SeatId id) { return id.isTeacher() ? 0 : static_cast<int>(id.index()) + 1; }
+    static SeatId seatAtPlace(int place) {
+        return place == 0 ? SeatId::teacher() : SeatId::student(static_cast<std::size_t>(place - 1));
+    }
+    // The seat the editor works on; none without one.
+    std::optional<SeatId> currentSeat() const;
     const SelectionFrame& frame() const { return *frame_; }
     // The seats' rectangle in the chart's (scene) coordinates.
     QRectF chartBounds() const;
@@ -79,6 +89,8 @@ private:
     SeatItem* seatItemAt(const QPoint& viewPoint) const;
     void choose(SeatId id);
     void showCurrent();
+    // Tells assistive technology which seat has the keyboard now.
+    void announceCurrent();
     void updateChartBounds();
     QPoint chartPoint(const QPoint& viewPoint) const;
     void finishGrab(const QPoint& viewPoint);

@@ -19,6 +19,14 @@ SheetHeader::SheetHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) 
     setSectionsClickable(true);
 }
 
+ShownColours SheetHeader::shownColours(int logicalIndex) const {
+    const QAbstractItemModel* m = model();
+    if (!m) return {palette().color(QPalette::Text), palette().color(QPalette::Base)};
+    const QPalette::ColorGroup group = isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    return readableColours(palette(), group, m->headerData(logicalIndex, orientation(), Qt::ForegroundRole),
+                           m->headerData(logicalIndex, orientation(), Qt::BackgroundRole));
+}
+
 void SheetHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
     const QAbstractItemModel* m = model();
     if (!m || !m->headerData(logicalIndex, orientation(), SheetModel::kSheetRowHeadingRole).toBool()) {
@@ -27,9 +35,8 @@ void SheetHeader::paintSection(QPainter* painter, const QRect& rect, int logical
     }
     const auto value = [&](int role) { return m->headerData(logicalIndex, orientation(), role); };
     painter->save();
-    const QVariant fill = value(Qt::BackgroundRole);
-    const QColor background =
-        fill.canConvert<QBrush>() ? fill.value<QBrush>().color() : palette().color(QPalette::Base);
+    const ShownColours colours = shownColours(logicalIndex);
+    const QColor& background = colours.background;
     painter->fillRect(rect, background);
     // A fine line between the headings, visible on a dark fill as on a light one.
     painter->setPen(background.lightness() < 128 ? background.lighter(170) : background.darker(130));
@@ -38,9 +45,7 @@ void SheetHeader::paintSection(QPainter* painter, const QRect& rect, int logical
 
     const QVariant font = value(Qt::FontRole);
     if (font.canConvert<QFont>()) painter->setFont(font.value<QFont>());
-    const QVariant foreground = value(Qt::ForegroundRole);
-    painter->setPen(foreground.canConvert<QBrush>() ? foreground.value<QBrush>().color()
-                                                    : palette().color(QPalette::Text));
+    painter->setPen(colours.text);
     const QVariant align = value(Qt::TextAlignmentRole);
     const Qt::Alignment alignment =
         align.canConvert<Qt::Alignment>() ? align.value<Qt::Alignment>() : Qt::Alignment(align.toInt());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/sheetview/ShownColours.h"
+
 #include <QHeaderView>
 
 namespace markwell {
@@ -11,6 +13,9 @@ class SheetHeader : public QHeaderView {
     Q_OBJECT
 public:
     explicit SheetHeader(QWidget* parent = nullptr);
+
+    // The colours a heading of the sheet's heading row is drawn in.
+    ShownColours shownColours(int logicalIndex) const;
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;

@@ -4,6 +4,8 @@
 
 #include <QBrush>
 
+#include <algorithm>
+
 namespace markwell {
 
 SheetModel::SheetModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -86,8 +88,27 @@ QVariant SheetModel::cellData(int row, int col, int role) const {
         const QString tip = toolTips_ ? toolTips_(row, col) : QString();
         return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
+    case Qt::AccessibleTextRole:
+    case Qt::AccessibleDescriptionRole: return spokenData(row, col, role);
     default: return {};
     }
+}
+
+QVariant SheetModel::spokenData(int row, int col, int role) const {
+    if (!speech_) return {};
+    const SpokenCell spoken = speech_(row, col);
+    const QString& text = role == Qt::AccessibleTextRole ? spoken.text : spoken.description;
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+QString SheetModel::rowName(int row) const {
+    // The frozen leading columns name the row, as the student's name does.
+    QStringList parts;
+    for (int col = 1; col <= std::min(sheet_->fixedCols(), sheet_->maxCol()); ++col) {
+        const QString text = sheet_->text(row, col).trimmed();
+        if (!text.isEmpty()) parts << text;
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -95,6 +116,14 @@ QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation == Qt::Horizontal && sheet_ && sheet_->fixedRows() > 0 && section < sheet_->maxCol()) {
         if (role == kSheetRowHeadingRole) return true;
         return cellData(1, section + 1, role);
+    }
+    // Assistive technology hears a row by its name. With the heading row in
+    // view the row numbers are hidden, so they may be the name as well.
+    const bool spokenRow =
+        role == Qt::AccessibleTextRole || (role == Qt::DisplayRole && sheet_ && sheet_->fixedRows() > 0);
+    if (orientation == Qt::Vertical && spokenRow && sheet_ && sheet_->rowHeading(section + 1).isEmpty()) {
+        const QString name = section < sheet_->maxRow() ? rowName(section + 1) : QString();
+        if (!name.isEmpty()) return name;
     }
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal) {

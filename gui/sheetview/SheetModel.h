@@ -28,6 +28,15 @@ public:
     // an empty text shows none.
     using ToolTipProvider = std::function<QString(int row, int col)>;
 
+    // What assistive technology says of a cell beyond the text it shows: the
+    // value spelled out (empty: the text as shown) and what else it means
+    // (empty: nothing), as "Tardy" for a "T" or "dropped" for a red score.
+    struct SpokenCell {
+        QString text;
+        QString description;
+    };
+    using SpeechProvider = std::function<SpokenCell(int row, int col)>;
+
     explicit SheetModel(QObject* parent = nullptr);
 
     void setSheet(Sheet* sheet);
@@ -44,6 +53,7 @@ public:
     // Whether the cell may be typed into once typing is switched on.
     bool permits(int row, int col) const { return !permission_ || permission_(row, col); }
     void setToolTipProvider(ToolTipProvider provider) { toolTips_ = std::move(provider); }
+    void setSpeechProvider(SpeechProvider provider) { speech_ = std::move(provider); }
 
     // The grid's own heading of a column (A, B, ..., Z, AA, ...); a sheet may
     // name its columns and rows otherwise.
@@ -62,10 +72,13 @@ private:
     };
     const QFont& fontFor(const CellFormat& format) const;
     QVariant cellData(int row, int col, int role) const;
+    QVariant spokenData(int row, int col, int role) const;
+    QString rowName(int row) const;
 
     Sheet* sheet_ = nullptr;
     EditPermission permission_;
     ToolTipProvider toolTips_;
+    SpeechProvider speech_;
     // Tables share a handful of formats: their fonts are built once.
     mutable std::vector<StyleEntry> fonts_;
 };

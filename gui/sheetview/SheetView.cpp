@@ -2,6 +2,7 @@
 
 #include "core/common/NumberText.h"
 #include "gui/sheetview/SheetHeader.h"
+#include "gui/sheetview/ShownColours.h"
 #include "render/style/CellStyle.h"
 
 #include <QApplication>
@@ -26,6 +27,19 @@ namespace markwell {
 class SheetDelegate : public QStyledItemDelegate {
 public:
     explicit SheetDelegate(SheetView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    // The options a cell is drawn with, its colours made readable on this screen.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        makeReadable(*option);
+    }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor) view_->nameEditor(*editor, index);
+        return editor;
+    }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
@@ -79,6 +93,8 @@ void SheetView::setUpFrozenView() {
     frozen_->setSelectionModel(selectionModel());
     frozen_->setFocusPolicy(Qt::NoFocus);
     frozen_->setFocusProxy(this);
+    // Assistive technology finds it beside the table, which holds the same cells.
+    frozen_->setAccessibleName(tr("Columns kept in view"));
     frozen_->setEditTriggers(NoEditTriggers);
     frozen_->setWordWrap(false);
     frozen_->verticalHeader()->hide();
@@ -472,6 +488,36 @@ QMimeData* SheetView::selectionMimeData() const {
     mime->setText(s->toTsv(range));
     mime->setHtml(s->toHtml(range));
     return mime;
+}
+
+void SheetView::nameEditor(QWidget& editor, const QModelIndex& index) const {
+    // The box typed into is heard as the cell it stands on: its row and column headings.
+    const auto heading = [this](int section, Qt::Orientation orientation) {
+        const QString spoken = model_->headerData(section, orientation, Qt::AccessibleTextRole).toString();
+        return spoken.isEmpty() ? model_->headerData(section, orientation).toString() : spoken;
+    };
+    editor.setAccessibleName(
+        tr("%1, %2").arg(heading(index.row(), Qt::Vertical), heading(index.column(), Qt::Horizontal)));
+    editor.setAccessibleDescription(tr("Type the value: Enter stores it, Escape leaves the cell as it was."));
+}
+
+ShownColours SheetView::shownColours(int row, int col) const {
+    const QModelIndex index = model_->index(row - 1, col - 1);
+    if (isRowHidden(row - 1)) {
+        if (auto* header = qobject_cast<SheetHeader*>(horizontalHeader())) return header->shownColours(col - 1);
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    if (selectionModel()->isSelected(index)) option.state |= QStyle::State_Selected;
+    delegate_->initStyleOption(&option, index);
+    const QPalette::ColorGroup group = isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    if (option.state & QStyle::State_Selected) {
+        return {option.palette.color(group, QPalette::HighlightedText),
+                option.palette.color(group, QPalette::Highlight)};
+    }
+    const bool filled = option.backgroundBrush.style() != Qt::NoBrush;
+    return {option.palette.color(group, QPalette::Text),
+            filled ? option.backgroundBrush.color() : option.palette.color(group, QPalette::Base)};
 }
 
 void SheetView::copySelection() const {

@@ -15,6 +15,7 @@ class QMimeData;
 namespace markwell {
 
 class SheetDelegate;
+struct ShownColours;
 
 // Shows a Sheet: its fonts, colours, fills, alignment, column widths, grid
 // lines and frozen leading columns, and keeps the sheet's selection and active
@@ -88,6 +89,7 @@ public:
     void cancelEdit();
     void setEditPermission(SheetModel::EditPermission permission);
     void setToolTipProvider(SheetModel::ToolTipProvider provider) { model_->setToolTipProvider(std::move(provider)); }
+    void setSpeechProvider(SheetModel::SpeechProvider provider) { model_->setSpeechProvider(std::move(provider)); }
     void setEndEditHandler(EndEditHandler handler) { endEdit_ = std::move(handler); }
     void setKeyFilter(KeyFilter filter) { keyFilter_ = std::move(filter); }
     // With a handler, a character typed where no typing is taken goes to it
@@ -98,6 +100,10 @@ public:
     // HTML table with the formats.
     void copySelection() const;
     QMimeData* selectionMimeData() const;
+
+    // The colours a cell is drawn in now (sheet coordinates): a cell of a
+    // heading row kept in view as its heading is drawn.
+    ShownColours shownColours(int row, int col) const;
 
     int frozenColumnCount() const { return frozenCount_; }
     QTableView* frozenView() const { return frozen_; }
@@ -134,6 +140,7 @@ private:
     void updateFrozenGeometry();
     int frozenWidth() const;
     void syncSelectionToSheet();
+    void nameEditor(QWidget& editor, const QModelIndex& index) const;
     void finishEdit(const PendingEdit& edit, QAbstractItemDelegate::EndEditHint hint);
     void moveAfterEdit(int row, int col, QAbstractItemDelegate::EndEditHint hint);
     // Runs the key filter: false when the key is discarded; otherwise

@@ -1,0 +1,31 @@
+#include "gui/sheetview/ShownColours.h"
+
+#include "gui/shared/ReadableColours.h"
+
+#include <QBrush>
+#include <QStyleOptionViewItem>
+
+namespace markwell {
+
+ShownColours readableColours(const QPalette& palette, QPalette::ColorGroup group, const QVariant& foreground,
+                             const QVariant& fill) {
+    const QColor background =
+        fill.canConvert<QBrush>() ? fill.value<QBrush>().color() : palette.color(group, QPalette::Base);
+    const QColor text =
+        foreground.canConvert<QBrush>() ? foreground.value<QBrush>().color() : palette.color(group, QPalette::Text);
+    return {readableOn(text, background), background};
+}
+
+void makeReadable(QStyleOptionViewItem& option) {
+    const bool filled = option.backgroundBrush.style() != Qt::NoBrush;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        QPalette& palette = option.palette;
+        const QColor background = filled ? option.backgroundBrush.color() : palette.color(group, QPalette::Base);
+        palette.setColor(group, QPalette::Text, readableOn(palette.color(group, QPalette::Text), background));
+        palette.setColor(
+            group, QPalette::HighlightedText,
+            readableOn(palette.color(group, QPalette::HighlightedText), palette.color(group, QPalette::Highlight)));
+    }
+}
+
+}  // namespace markwell
