@@ -1590,6 +1590,13 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>SeatAccessible</name>
+    <message>
+        <source>Seat at %1, %2 on the chart, %3 by %4</source>
+        <translation>Asiento en %1, %2 del plano, de %3 por %4</translation>
+    </message>
+</context>
+<context>
     <name>SeatChanges</name>
     <message>
         <source>A student&apos;s seat cannot be captioned &quot;%1&quot;: that caption is the teacher&apos;s.</source>
@@ -1630,6 +1637,17 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Resize Seat</source>
         <translation>Cambiar el tamaño del asiento</translation>
+    </message>
+</context>
+<context>
+    <name>SeatItem</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Profesor</translation>
+    </message>
+    <message>
+        <source>Empty seat</source>
+        <translation>Asiento vacío</translation>
     </message>
 </context>
 <context>
@@ -2046,6 +2064,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>The assignments could not be printed: </source>
         <translation>No se han podido imprimir las actividades: </translation>
     </message>
+    <message>
+        <source>Added assignments</source>
+        <translation>Actividades introducidas</translation>
+    </message>
 </context>
 <context>
     <name>markwell::AttendanceAnalysisWindow</name>
@@ -2080,6 +2102,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The attendance analysis could not be printed: </source>
         <translation>No se ha podido imprimir el análisis de asistencia: </translation>
+    </message>
+    <message>
+        <source>Attendance analysis</source>
+        <translation>Análisis de asistencia</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2197,42 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>No marks can be recorded until that file is deleted or renamed and the class is saved or opened again.</source>
         <translation>No se puede anotar nada hasta que se elimine o se cambie el nombre de ese archivo y la clase se guarde o se vuelva a abrir.</translation>
+    </message>
+    <message>
+        <source>Attendance</source>
+        <translation>Asistencia</translation>
+    </message>
+    <message>
+        <source>A row for each student, a column for each day of the month: T marks a tardy, U an unexcused absence, E an excused absence.</source>
+        <translation>Una fila por alumno y una columna por día del mes: T anota un retraso, U una falta injustificada y E una falta justificada.</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+    <message>
+        <source>Unexcused absence</source>
+        <translation>Falta injustificada</translation>
+    </message>
+    <message>
+        <source>Excused absence</source>
+        <translation>Falta justificada</translation>
+    </message>
+    <message>
+        <source>Tardies</source>
+        <translation>Retrasos</translation>
+    </message>
+    <message>
+        <source>Unexcused absences</source>
+        <translation>Faltas injustificadas</translation>
+    </message>
+    <message>
+        <source>Excused absences</source>
+        <translation>Faltas justificadas</translation>
     </message>
 </context>
 <context>
@@ -2359,6 +2421,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation>Versiones anteriores</translation>
+    </message>
 </context>
 <context>
     <name>markwell::EditGradesDialog</name>
@@ -2405,6 +2471,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Clear</source>
         <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>A row for each student: type the points into the second column.</source>
+        <translation>Una fila por alumno: escriba los puntos en la segunda columna.</translation>
     </message>
 </context>
 <context>
@@ -2476,6 +2550,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Font Color</source>
         <translation>Color de la fuente</translation>
     </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>The colour of the text: opens a choice of colours.</source>
+        <translation>El color del texto: abre una selección de colores.</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradeFileChooser</name>
@@ -2494,6 +2576,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Markwell or CSV File (*.grs *.csv)</source>
         <translation>Archivo de Markwell o CSV (*.grs *.csv)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
     </message>
 </context>
 <context>
@@ -2541,6 +2627,18 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Zeros</source>
         <translation>Ceros</translation>
+    </message>
+    <message>
+        <source>Information pages</source>
+        <translation>Páginas de información</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Missing scores</source>
+        <translation>Notas que faltan</translation>
     </message>
 </context>
 <context>
@@ -2633,6 +2731,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>The grade scale &quot;%1&quot; could not be deleted: %2</source>
         <translation>No se ha podido eliminar la escala de calificaciones «%1»: %2</translation>
     </message>
+    <message>
+        <source>Letter grades</source>
+        <translation>Calificaciones</translation>
+    </message>
+    <message>
+        <source>The lowest and highest percent of each letter grade.</source>
+        <translation>El porcentaje mínimo y máximo de cada calificación.</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradesPage</name>
@@ -2667,6 +2773,18 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Grades follow from the averages and the grade scale (Grades &gt; Scale…).</source>
         <translation>Las calificaciones salen de las medias y de la escala de calificaciones (Notas &gt; Escala…).</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <translation>descartada</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>A row for each student, a column for each assignment, then the total, the average and the grade.</source>
+        <translation>Una fila por alumno y una columna por actividad, seguidas del total, la media y la calificación.</translation>
     </message>
 </context>
 <context>
@@ -2729,6 +2847,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Markwell Help - %1</source>
         <translation>Ayuda de Markwell - %1</translation>
+    </message>
+    <message>
+        <source>Help contents</source>
+        <translation>Índice de la ayuda</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
     </message>
 </context>
 <context>
@@ -2818,6 +2944,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Notas actuales: <byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Report pages</source>
+        <translation>Páginas del informe</translation>
+    </message>
+    <message>
+        <source>Assignment type</source>
+        <translation>Tipo de actividad</translation>
     </message>
 </context>
 <context>
@@ -2917,6 +3051,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The pages could not be printed: </source>
         <translation>No se han podido imprimir las páginas: </translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
     </message>
 </context>
 <context>
@@ -3048,6 +3186,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>The font &quot;%1&quot; cannot be used for the report; please choose another.</source>
         <translation>La fuente «%1» no se puede usar para el informe; elija otra, por favor.</translation>
     </message>
+    <message>
+        <source>Merged grades</source>
+        <translation>Notas combinadas</translation>
+    </message>
 </context>
 <context>
     <name>markwell::ModifySeatDialog</name>
@@ -3082,6 +3224,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>A seat cannot be called &quot;%1&quot;: the seating file keeps that name for the teacher&apos;s desk, so the seat would become the teacher&apos;s desk when the class is opened again. Please choose another name.</source>
         <translation>Un asiento no puede llamarse «%1»: el archivo del plano de clase reserva ese nombre para la mesa del profesor, así que el asiento se convertiría en la mesa del profesor al volver a abrir la clase. Elija otro nombre, por favor.</translation>
+    </message>
+    <message>
+        <source>The colour the seat is filled with: opens a choice of colours.</source>
+        <translation>El color de relleno del asiento: abre una selección de colores.</translation>
     </message>
 </context>
 <context>
@@ -3226,6 +3372,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Move down (Ctrl+Down)</source>
         <translation>Bajar (Ctrl+Down)</translation>
     </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
 </context>
 <context>
     <name>markwell::RecoveryKeeper</name>
@@ -3262,6 +3416,32 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The seating chart could not be printed: </source>
         <translation>No se ha podido imprimir el plano de clase: </translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SeatingView</name>
+    <message>
+        <source>Seating chart</source>
+        <translation>Plano de clase</translation>
+    </message>
+    <message>
+        <source>The seats of the class: Page Down and Page Up choose a seat, the arrow keys move it (with Shift by ten), Enter edits it.</source>
+        <translation>Los asientos de la clase: Av Pág y Re Pág eligen un asiento, las flechas lo mueven (con Mayús, de diez en diez) e Intro lo modifica.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SheetView</name>
+    <message>
+        <source>Columns kept in view</source>
+        <translation>Columnas siempre visibles</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Type the value: Enter stores it, Escape leaves the cell as it was.</source>
+        <translation>Escriba el valor: Intro lo guarda y Esc deja la celda como estaba.</translation>
     </message>
 </context>
 <context>
@@ -3369,6 +3549,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>%1 of %2 characters (a line break counts as two)</source>
         <translation>%1 de %2 caracteres (un salto de línea cuenta como dos)</translation>
+    </message>
+    <message>
+        <source>Student details</source>
+        <translation>Datos del alumno</translation>
     </message>
 </context>
 <context>

@@ -1590,6 +1590,13 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>SeatAccessible</name>
+    <message>
+        <source>Seat at %1, %2 on the chart, %3 by %4</source>
+        <translation>Place en %1, %2 sur le plan, %3 sur %4</translation>
+    </message>
+</context>
+<context>
     <name>SeatChanges</name>
     <message>
         <source>A student&apos;s seat cannot be captioned &quot;%1&quot;: that caption is the teacher&apos;s.</source>
@@ -1630,6 +1637,17 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Resize Seat</source>
         <translation>Redimensionnement de la place</translation>
+    </message>
+</context>
+<context>
+    <name>SeatItem</name>
+    <message>
+        <source>Teacher</source>
+        <translation>Professeur</translation>
+    </message>
+    <message>
+        <source>Empty seat</source>
+        <translation>Place libre</translation>
     </message>
 </context>
 <context>
@@ -2046,6 +2064,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>The assignments could not be printed: </source>
         <translation>Les évaluations n&apos;ont pas pu être imprimées : </translation>
     </message>
+    <message>
+        <source>Added assignments</source>
+        <translation>Évaluations ajoutées</translation>
+    </message>
 </context>
 <context>
     <name>markwell::AttendanceAnalysisWindow</name>
@@ -2080,6 +2102,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The attendance analysis could not be printed: </source>
         <translation>L&apos;analyse des présences n&apos;a pas pu être imprimée : </translation>
+    </message>
+    <message>
+        <source>Attendance analysis</source>
+        <translation>Analyse des présences</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2197,42 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>No marks can be recorded until that file is deleted or renamed and the class is saved or opened again.</source>
         <translation>Aucune marque ne peut être notée tant que ce fichier n&apos;est pas supprimé ou renommé et que la classe n&apos;est pas enregistrée ou rouverte.</translation>
+    </message>
+    <message>
+        <source>Attendance</source>
+        <translation>Présences</translation>
+    </message>
+    <message>
+        <source>A row for each student, a column for each day of the month: T marks a tardy, U an unexcused absence, E an excused absence.</source>
+        <translation>Une ligne par élève, une colonne par jour du mois : T note un retard, U une absence non justifiée, E une absence justifiée.</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+    <message>
+        <source>Unexcused absence</source>
+        <translation>Absence non justifiée</translation>
+    </message>
+    <message>
+        <source>Excused absence</source>
+        <translation>Absence justifiée</translation>
+    </message>
+    <message>
+        <source>Tardies</source>
+        <translation>Retards</translation>
+    </message>
+    <message>
+        <source>Unexcused absences</source>
+        <translation>Absences non justifiées</translation>
+    </message>
+    <message>
+        <source>Excused absences</source>
+        <translation>Absences justifiées</translation>
     </message>
 </context>
 <context>
@@ -2359,6 +2421,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation>Versions précédentes</translation>
+    </message>
 </context>
 <context>
     <name>markwell::EditGradesDialog</name>
@@ -2405,6 +2471,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>A row for each student: type the points into the second column.</source>
+        <translation>Une ligne par élève : saisissez les points dans la deuxième colonne.</translation>
     </message>
 </context>
 <context>
@@ -2476,6 +2550,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Font Color</source>
         <translation>Couleur de la police</translation>
     </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>The colour of the text: opens a choice of colours.</source>
+        <translation>La couleur du texte : ouvre un choix de couleurs.</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradeFileChooser</name>
@@ -2494,6 +2576,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Markwell or CSV File (*.grs *.csv)</source>
         <translation>Fichier Markwell ou CSV (*.grs *.csv)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
     </message>
 </context>
 <context>
@@ -2541,6 +2627,18 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Zeros</source>
         <translation>Zéros</translation>
+    </message>
+    <message>
+        <source>Information pages</source>
+        <translation>Pages d&apos;informations</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Missing scores</source>
+        <translation>Notes manquantes</translation>
     </message>
 </context>
 <context>
@@ -2633,6 +2731,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>The grade scale &quot;%1&quot; could not be deleted: %2</source>
         <translation>Le barème de notes « %1 » n&apos;a pas pu être supprimé : %2</translation>
     </message>
+    <message>
+        <source>Letter grades</source>
+        <translation>Notes en lettres</translation>
+    </message>
+    <message>
+        <source>The lowest and highest percent of each letter grade.</source>
+        <translation>Le pourcentage minimal et maximal de chaque note en lettres.</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradesPage</name>
@@ -2667,6 +2773,18 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Grades follow from the averages and the grade scale (Grades &gt; Scale…).</source>
         <translation>Les notes découlent des moyennes et du barème de notes (Notes &gt; Barème…).</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <translation>non comptée</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>A row for each student, a column for each assignment, then the total, the average and the grade.</source>
+        <translation>Une ligne par élève, une colonne par évaluation, puis le total, la moyenne et la note.</translation>
     </message>
 </context>
 <context>
@@ -2729,6 +2847,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Markwell Help - %1</source>
         <translation>Aide de Markwell - %1</translation>
+    </message>
+    <message>
+        <source>Help contents</source>
+        <translation>Sommaire de l&apos;aide</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
     </message>
 </context>
 <context>
@@ -2818,6 +2944,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>Notes actuelles : <byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Report pages</source>
+        <translation>Pages du relevé</translation>
+    </message>
+    <message>
+        <source>Assignment type</source>
+        <translation>Type d&apos;évaluation</translation>
     </message>
 </context>
 <context>
@@ -2917,6 +3051,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The pages could not be printed: </source>
         <translation>Les pages n&apos;ont pas pu être imprimées : </translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
     </message>
 </context>
 <context>
@@ -3048,6 +3186,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>The font &quot;%1&quot; cannot be used for the report; please choose another.</source>
         <translation>La police « %1 » ne peut pas servir pour le relevé ; choisissez-en une autre.</translation>
     </message>
+    <message>
+        <source>Merged grades</source>
+        <translation>Notes fusionnées</translation>
+    </message>
 </context>
 <context>
     <name>markwell::ModifySeatDialog</name>
@@ -3082,6 +3224,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>A seat cannot be called &quot;%1&quot;: the seating file keeps that name for the teacher&apos;s desk, so the seat would become the teacher&apos;s desk when the class is opened again. Please choose another name.</source>
         <translation>Une place ne peut pas s&apos;appeler « %1 » : le fichier du plan de classe réserve ce nom au bureau du professeur, et la place deviendrait le bureau du professeur à la prochaine ouverture de la classe. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>The colour the seat is filled with: opens a choice of colours.</source>
+        <translation>La couleur de fond de la place : ouvre un choix de couleurs.</translation>
     </message>
 </context>
 <context>
@@ -3226,6 +3372,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Move down (Ctrl+Down)</source>
         <translation>Descendre (Ctrl+Down)</translation>
     </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
 </context>
 <context>
     <name>markwell::RecoveryKeeper</name>
@@ -3262,6 +3416,32 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The seating chart could not be printed: </source>
         <translation>Le plan de classe n&apos;a pas pu être imprimé : </translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SeatingView</name>
+    <message>
+        <source>Seating chart</source>
+        <translation>Plan de classe</translation>
+    </message>
+    <message>
+        <source>The seats of the class: Page Down and Page Up choose a seat, the arrow keys move it (with Shift by ten), Enter edits it.</source>
+        <translation>Les places de la classe : Page suivante et Page précédente choisissent une place, les touches fléchées la déplacent (de dix avec Maj), Entrée la modifie.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SheetView</name>
+    <message>
+        <source>Columns kept in view</source>
+        <translation>Colonnes toujours visibles</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Type the value: Enter stores it, Escape leaves the cell as it was.</source>
+        <translation>Saisissez la valeur : Entrée l&apos;enregistre, Échap laisse la cellule telle quelle.</translation>
     </message>
 </context>
 <context>
@@ -3369,6 +3549,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>%1 of %2 characters (a line break counts as two)</source>
         <translation>%1 caractères sur %2 (un saut de ligne compte pour deux)</translation>
+    </message>
+    <message>
+        <source>Student details</source>
+        <translation>Détails de l&apos;élève</translation>
     </message>
 </context>
 <context>

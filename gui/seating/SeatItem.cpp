@@ -13,7 +13,7 @@ SeatItem::SeatItem(SeatId id, const SeatingInfo& seat, const QColor& endColour)
     : id_(id), seat_(seat), endColour_(endColour) {
     setCursor(Qt::OpenHandCursor);
     // The whole name, however little of it the seat has room for.
-    setToolTip(cp1252::toUnicode(seat.name));
+    setToolTip(id_.isTeacher() ? caption() : cp1252::toUnicode(seat.name));
     setPos(seatRect(seat).topLeft());
 }
 
@@ -29,9 +29,11 @@ QRect SeatItem::shownRect() const {
 }
 
 QString SeatItem::caption() const {
+    // The seating file keeps the teacher's desk as "Teacher" in every
+    // language; the window names it in its own.
+    if (id_.isTeacher()) return tr("Teacher");
     QString name = cp1252::toUnicode(seat_.name).simplified();
-    if (!name.isEmpty()) return name;
-    return id_.isTeacher() ? tr("Teacher") : tr("Empty seat");
+    return name.isEmpty() ? tr("Empty seat") : name;
 }
 
 QRectF SeatItem::boundingRect() const {
@@ -40,7 +42,13 @@ QRectF SeatItem::boundingRect() const {
 }
 
 void SeatItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
-    paintSeat(*painter, seat_, endColour_);
+    if (!id_.isTeacher()) {
+        paintSeat(*painter, seat_, endColour_);
+        return;
+    }
+    SeatingInfo shown = seat_;
+    if (Result<std::string> name = cp1252::fromUnicode(caption()); name.ok()) shown.name = *name;
+    paintSeat(*painter, shown, endColour_);
 }
 
 }  // namespace markwell

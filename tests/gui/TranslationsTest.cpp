@@ -3,6 +3,9 @@
 // the files a class is saved to are the same bytes in every language.
 
 #include "gui/help/HelpWindow.h"
+#include "gui/pages/SeatingPage.h"
+#include "gui/seating/SeatItem.h"
+#include "gui/seating/SeatingView.h"
 #include "gui/shared/Translations.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -241,6 +244,13 @@ void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
         if (same == catalogue.end() || same->second != english[i]) untranslated << english[i];
     }
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+
+    // The teacher's desk, "Teacher" in the seating file, shows in the language.
+    QVERIFY(h.window->showPage(Page::Seating));
+    const QString desk = h.window->seatingPage()->view()->itemOf(SeatId::teacher())->caption();
+    QVERIFY(catalogue.count(QStringLiteral("Teacher")) == 1);
+    QCOMPARE(desk, catalogue.at(QStringLiteral("Teacher")));
+    QVERIFY(desk != QLatin1String(kTeacherSeatName));
 
     // Each menu still opens each of its items with a letter of its own.
     for (QMenu* menu : h.window->menuBar()->findChildren<QMenu*>()) {
