@@ -1,5 +1,6 @@
 // markwell: the desktop program. markwell [FILE.grs] opens that class at start.
 
+#include "core/common/HugePages.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/PasswordProtection.h"
 #include "core/settings/QSettingsStore.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
         parser.process(info);  // prints and exits
         return 0;
     }
+    markwell::growHeapInHugePages();
     QApplication app(argc, argv);
     markwell::applySettingsNames();
     // No display name: the desktop would add it to every dialog's title.
