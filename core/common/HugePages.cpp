@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 #if defined(Q_OS_LINUX) && defined(__GLIBC__)
 #include <malloc.h>
@@ -16,7 +17,7 @@
 namespace markwell {
 namespace {
 
-constexpr std::uintptr_t kHugePageSize = std::uintptr_t(1) << 21;
+constexpr std::size_t kHugePageSize = std::size_t(1) << 21;
 
 // The heap grows by at least this much at a time, and is given back to the
 // system only when this much or more lies free at its end.
@@ -26,10 +27,11 @@ constexpr int kHeapStep = 256 << 20;
 
 void adviseHugePages([[maybe_unused]] void* data, [[maybe_unused]] std::size_t size) {
 #ifdef MARKWELL_HUGE_PAGES
-    const auto start = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t first = (start + kHugePageSize - 1) & ~(kHugePageSize - 1);
-    const std::uintptr_t end = (start + size) & ~(kHugePageSize - 1);
-    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+    const std::uintptr_t misalignment = reinterpret_cast<std::uintptr_t>(data) % kHugePageSize;
+    const std::size_t skip = misalignment == 0 ? 0 : kHugePageSize - misalignment;
+    if (size <= skip) return;
+    const std::size_t length = (size - skip) & ~(kHugePageSize - 1);
+    if (length > 0) madvise(static_cast<char*>(data) + skip, length, MADV_HUGEPAGE);
 #endif
 }
 
@@ -50,7 +52,8 @@ void growHeapInHugePages() {
     }
     const auto low = reinterpret_cast<std::uintptr_t>(before);
     const auto high = reinterpret_cast<std::uintptr_t>(after);
-    if (before != reinterpret_cast<void*>(-1) && high > low) adviseHugePages(before, high - low);
+    // sbrk gives the address -1 when it fails.
+    if (low != std::numeric_limits<std::uintptr_t>::max() && high > low) adviseHugePages(before, high - low);
     for (void* piece : pieces) std::free(piece);
 #endif
 }

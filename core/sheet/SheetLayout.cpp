@@ -38,7 +38,7 @@ constexpr double kMinimumWidth = 2.0;
 void Sheet::fitColumnWidths(const CellRange& range) {
     const CellRange r = resolve(range);
     if (r.c1 > r.c2) return;
-    const auto cols = static_cast<std::size_t>(r.c2 - r.c1 + 1);
+    const auto cols = static_cast<std::size_t>(r.c2 - r.c1) + 1;
     std::vector<double> widest(cols, 0);
     std::vector<char> filled(cols, 0);  // whether the column has any content
     for (int row = r.r1; row <= r.r2 && row <= static_cast<int>(rows_.size()); ++row) {
