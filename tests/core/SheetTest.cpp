@@ -207,6 +207,8 @@ TEST(Sheet, TabSeparatedBytesAreTheTextInUtf8) {
     s.setNumber(2, 1, -12.25);
     s.setNumber(2, 2, 1e20);
     s.setNumber(2, 3, 1.0 / 3.0);
+    s.setNumber(3, 1, -7);
+    s.setNumber(3, 2, -0.0);
     s.setText(3, 3, QStringLiteral("87.50%"));
     s.setText(4, 1, QStringLiteral("below the extent"));
     s.setText(1, 4, QStringLiteral("right of the extent"));
@@ -214,9 +216,9 @@ TEST(Sheet, TabSeparatedBytesAreTheTextInUtf8) {
     EXPECT_EQ(bytes, "Ren\xc3\xa9"
                      "e \xe2\x82\xac\ttwo  lines and a tab\t\n"
                      "-12.25\t1E20\t0.333333333333333\n"
-                     "\t\t87.50%\n");
+                     "-7\t0\t87.50%\n");
     EXPECT_EQ(s.toTsv(CellRange::all()), QString::fromUtf8(bytes));
-    EXPECT_EQ(s.toTsvUtf8({2, 2, 3, 3}), "1E20\t0.333333333333333\n\t87.50%\n");
+    EXPECT_EQ(s.toTsvUtf8({2, 2, 3, 3}), "1E20\t0.333333333333333\n0\t87.50%\n");
     // Rows without columns are still rows.
     s.setMaxCol(0);
     EXPECT_EQ(s.toTsvUtf8(CellRange::all()), "\n\n\n");
