@@ -1,5 +1,6 @@
 // markwell: the desktop program. markwell [FILE.grs] opens that class at start.
 
+#include "core/common/HugePages.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/PasswordProtection.h"
 #include "core/settings/QSettingsStore.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         parser.process(info);  // prints and exits
         return 0;
     }
+    markwell::growHeapInHugePages();
     QApplication app(argc, argv);
     // The user's language for every text of the windows; files and their
     // stored texts stay as they are in every language.

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace markwell::cli {
 namespace {
 
@@ -101,7 +103,11 @@ bool isGradeFileName(const QString& path) {
 }
 
 void printSheet(const Sheet& sheet, const Console& console) {
-    console.print(sheet.toTsv(CellRange::all()));
+    // A few hundred rows at a time: the text of a large table is never held whole.
+    constexpr int kRowsAtOnce = 256;
+    for (int first = 1; first <= sheet.maxRow(); first += kRowsAtOnce) {
+        console.printUtf8(sheet.toTsvUtf8(CellRange::rows(first, std::min(first + kRowsAtOnce - 1, sheet.maxRow()))));
+    }
 }
 
 }  // namespace markwell::cli

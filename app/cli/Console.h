@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,8 @@ public:
     Console(std::FILE* out = stdout, std::FILE* err = stderr) : out_(out), err_(err) {}
 
     void print(const QString& text) const { write(out_, text); }
+    // Text already in UTF-8 (a large table), written as it is.
+    void printUtf8(QByteArrayView text) const { writeBytes(out_, text); }
     void printLine(const QString& text) const { write(out_, text + QLatin1Char('\n')); }
     void error(const QString& text) const { write(err_, QStringLiteral("markwell-cli: ") + text + QLatin1Char('\n')); }
 
@@ -43,10 +46,11 @@ public:
     }
 
 private:
-    void write(std::FILE* stream, const QString& text) const {
-        const QByteArray bytes = text.toUtf8();
+    void write(std::FILE* stream, const QString& text) const { writeBytes(stream, text.toUtf8()); }
+
+    void writeBytes(std::FILE* stream, QByteArrayView bytes) const {
         const auto size = static_cast<std::size_t>(bytes.size());
-        if (std::fwrite(bytes.constData(), 1, size, stream) != size && stream == out_ && outError_ == 0) {
+        if (std::fwrite(bytes.data(), 1, size, stream) != size && stream == out_ && outError_ == 0) {
             outError_ = errno;
         }
     }

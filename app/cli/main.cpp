@@ -2,6 +2,7 @@
 
 #include "app/cli/CommandRunner.h"
 #include "app/cli/Commands.h"
+#include "core/common/HugePages.h"
 #include "core/settings/SettingsNames.h"
 
 #include <QCoreApplication>
@@ -339,6 +340,7 @@ int main(int argc, char** argv) {
     // Past a file-size limit a write then fails and is reported, where the
     // signal would end the program without a word.
     std::signal(SIGXFSZ, SIG_IGN);
+    markwell::growHeapInHugePages();
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     markwell::applySettingsNames();
     const Console console;

@@ -180,16 +180,27 @@ std::size_t shortDecimals(double value) {
     return 0;
 }
 
+// Written in a buffer of its own and copied once: a table prints hundreds of
+// thousands of these.
 std::optional<std::string> shortDecimalText(double value) {
     const std::size_t k = shortDecimals(value);
     if (k == 0) return std::nullopt;
-    const double scaled = value * kPowersOfTen[k];
-    std::string text = std::to_string(static_cast<long long>(std::fabs(scaled)));
-    if (text.size() <= k) text.insert(0, k + 1 - text.size(), '0');
-    text.insert(text.size() - k, 1, '.');
-    while (text.back() == '0') text.pop_back();
-    if (value < 0) text.insert(text.begin(), '-');
-    return text;
+    const auto scaled = static_cast<long long>(std::fabs(value * kPowersOfTen[k]));
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, scaled).ptr;
+    const std::string_view all(digits, static_cast<std::size_t>(end - digits));
+    // At least one digit before the point: 0.25 is "0.25".
+    const std::string_view whole = all.size() > k ? all.substr(0, all.size() - k) : std::string_view("0");
+    const std::string_view fraction = all.size() > k ? all.substr(all.size() - k) : all;
+    char text[48];
+    char* out = text;
+    if (value < 0) *out++ = '-';
+    out = std::copy(whole.begin(), whole.end(), out);
+    *out++ = '.';
+    out = std::fill_n(out, all.size() < k ? k - all.size() : 0, '0');
+    out = std::copy(fraction.begin(), fraction.end(), out);
+    while (out[-1] == '0') --out;
+    return std::string(text, out);
 }
 
 }  // namespace

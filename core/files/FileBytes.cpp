@@ -1,8 +1,12 @@
 #include "core/files/FileBytes.h"
 
+#include "core/common/HugePages.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cstddef>
 
 namespace markwell {
 namespace {
@@ -10,6 +14,18 @@ namespace {
 struct FileBytes {
     Q_DECLARE_TR_FUNCTIONS(FileBytes)
 };
+
+// The file read into one buffer of its size; a file that grew since its
+// size was taken is read on to its end.
+QByteArray readWhole(QFile& file, qint64 expectedSize) {
+    QByteArray bytes(expectedSize, Qt::Uninitialized);
+    adviseHugePages(bytes.data(), static_cast<std::size_t>(expectedSize));
+    const qint64 read = file.read(bytes.data(), expectedSize);
+    if (read < 0) return {};
+    bytes.truncate(read);
+    if (read == expectedSize) bytes.append(file.readAll());
+    return bytes;
+}
 
 }  // namespace
 
@@ -28,7 +44,7 @@ Result<QByteArray> readFileBytes(const QString& path) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(unableToOpen(path, file.errorString()));
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = readWhole(file, info.size());
     if (file.error() != QFileDevice::NoError) return fail(unableToOpen(path, file.errorString()));
     return bytes;
 }

@@ -49,10 +49,12 @@ std::uint8_t FieldReader::byte() {
     return static_cast<std::uint8_t>(bytes_[pos_++]);
 }
 
-std::string FieldReader::text(qsizetype size) {
+std::string_view FieldReader::textView(qsizetype size) {
     const QByteArrayView field = raw(size);
-    const qsizetype end = field.indexOf('\0');
-    return std::string(field.data(), static_cast<std::size_t>(end < 0 ? field.size() : end));
+    const auto length = static_cast<std::size_t>(field.size());
+    if (length == 0) return {};
+    const void* end = std::memchr(field.data(), '\0', length);
+    return {field.data(), end ? static_cast<std::size_t>(static_cast<const char*>(end) - field.data()) : length};
 }
 
 QByteArrayView FieldReader::raw(qsizetype size) {

@@ -34,7 +34,10 @@ public:
     bool boolean() { return byte() != 0; }
     // The text up to the first zero byte of a field of `size` bytes; bytes
     // after the terminator carry no meaning and are skipped.
-    std::string text(qsizetype size);
+    std::string text(qsizetype size) { return std::string(textView(size)); }
+    // The same text as a view into the bytes read, for a caller that only
+    // looks at it (a point list is split into its entries without a copy).
+    std::string_view textView(qsizetype size);
     // `size` bytes as they are.
     QByteArrayView raw(qsizetype size);
     void skip(qsizetype size);

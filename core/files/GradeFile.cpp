@@ -160,7 +160,7 @@ private:
                 return GradeFile::tr("the point list of %1 is longer than the rest of the file").arg(where);
             }
             AssignmentInfo a;
-            a.namegrade = parseCommaText(in_.text(static_cast<qsizetype>(length)));
+            a.namegrade = parseCommaText(in_.textView(static_cast<qsizetype>(length)));
             if (!in_.has(kAssignmentFixedSize)) return GradeFile::tr("it ends inside %1").arg(where);
             a.title = in_.text(capacity::kTitle);
             a.description = in_.text(capacity::kDescription);

@@ -10,8 +10,10 @@ namespace markwell {
 GradesTable buildGradesTable(const ClassRecord& cls) {
     GradesTable table;
     Sheet& sheet = table.sheet;
-    insertStudentsInGrid(cls.students, sheet);
+    // The columns first, so that each student row is made as wide as the
+    // table at once.
     insertAssignmentsInGrid(cls.assignments, sheet);
+    insertStudentsInGrid(cls.students, sheet);
     const StudentRows rows(sheet);
     insertPointsInGrid(sheet, cls, rows);
     insertTotalPointsInGrid(sheet);

@@ -2,6 +2,7 @@
 
 #include "core/sheet/CellFormat.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <algorithm>
@@ -173,6 +174,8 @@ public:
     // The range as tab-separated text (rows end with "\n"; a tab or line break
     // inside a cell becomes a space) and as an HTML table with the formats.
     QString toTsv(const CellRange& range) const;
+    // The same tab-separated text in UTF-8, as it is printed.
+    QByteArray toTsvUtf8(const CellRange& range) const;
     QString toHtml(const CellRange& range) const;
 
     // The range with -1/0 resolved against the extent and clipped to it.

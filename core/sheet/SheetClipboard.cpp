@@ -1,18 +1,38 @@
 #include "core/sheet/Sheet.h"
 
+#include "core/common/NumberText.h"
+
 #include <QStringList>
 
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <unordered_map>
 
 namespace markwell {
 namespace {
 
-QString flattened(QString text) {
-    for (QChar& ch : text) {
-        if (ch == QLatin1Char('\t') || ch == QLatin1Char('\n') || ch == QLatin1Char('\r')) ch = QLatin1Char(' ');
+// A tab or line break inside a text would start a new cell or row: it is
+// written as a space. All three are single bytes in UTF-8.
+void appendFlattened(QByteArray& out, QByteArrayView text) {
+    const qsizetype start = out.size();
+    out.append(text);
+    for (auto it = out.begin() + start; it != out.end(); ++it) {
+        if (*it == '\t' || *it == '\n' || *it == '\r') *it = ' ';
     }
-    return text;
+}
+
+// A number in its general form. Whole numbers, most of a table, are written
+// straight from their digits, as generalText writes them.
+void appendNumber(QByteArray& out, double value) {
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        char digits[24];
+        const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr;
+        out.append(digits, end - digits);
+        return;
+    }
+    const std::string text = generalText(value);
+    out.append(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString htmlColour(PlatformColour c) {
@@ -47,14 +67,28 @@ QString cellStyle(const CellFormat& f, bool isNumber) {
 }  // namespace
 
 QString Sheet::toTsv(const CellRange& range) const {
+    return QString::fromUtf8(toTsvUtf8(range));
+}
+
+// Written straight into one byte array: a table of 2,000 x 200 cells is
+// printed without a text object per cell (numbers, most of a table, are
+// written from their digits).
+QByteArray Sheet::toTsvUtf8(const CellRange& range) const {
     const CellRange r = resolve(range);
-    QString out;
+    QByteArray out;
+    if (r.r1 <= r.r2 && r.c1 <= r.c2) out.reserve(qsizetype(r.r2 - r.r1 + 1) * (r.c2 - r.c1 + 1) * 4);
     for (int row = r.r1; row <= r.r2; ++row) {
         for (int col = r.c1; col <= r.c2; ++col) {
-            if (col > r.c1) out += QLatin1Char('\t');
-            out += flattened(text(row, col));
+            if (col > r.c1) out.append('\t');
+            const Cell* cell = find(row, col);
+            if (!cell) continue;
+            if (cell->kind == CellKind::Number) {
+                appendNumber(out, cell->number);
+            } else if (cell->kind == CellKind::Text) {
+                appendFlattened(out, textOf(*cell).toUtf8());
+            }
         }
-        out += QLatin1Char('\n');
+        out.append('\n');
     }
     return out;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace markwell {
 namespace {
@@ -32,20 +33,30 @@ constexpr double kMinimumWidth = 2.0;
 
 }  // namespace
 
+// Row by row, as the cells are stored: a table of 2,000 x 200 is read in
+// order, not a column at a time across every row.
 void Sheet::fitColumnWidths(const CellRange& range) {
     const CellRange r = resolve(range);
-    for (int col = r.c1; col <= r.c2; ++col) {
-        double widest = 0;
-        bool any = false;
-        for (int row = r.r1; row <= r.r2; ++row) {
-            const Cell* cell = find(row, col);
-            if (!cell || cell->kind == CellKind::Empty) continue;
+    if (r.c1 > r.c2) return;
+    const auto cols = static_cast<std::size_t>(r.c2 - r.c1) + 1;
+    std::vector<double> widest(cols, 0);
+    std::vector<char> filled(cols, 0);  // whether the column has any content
+    for (int row = r.r1; row <= r.r2 && row <= static_cast<int>(rows_.size()); ++row) {
+        const auto& cells = rows_[static_cast<std::size_t>(row - 1)];
+        const int last = std::min(r.c2, static_cast<int>(cells.size()));
+        for (int col = r.c1; col <= last; ++col) {
+            const Cell& cell = cells[static_cast<std::size_t>(col - 1)];
+            if (cell.kind == CellKind::Empty) continue;
             const qsizetype length =
-                cell->kind == CellKind::Number ? generalTextLength(cell->number) : textOf(*cell).size();
-            widest = std::max(widest, textWidth(length, formats_[cell->format].font));
-            any = true;
+                cell.kind == CellKind::Number ? generalTextLength(cell.number) : textOf(cell).size();
+            const auto index = static_cast<std::size_t>(col - r.c1);
+            widest[index] = std::max(widest[index], textWidth(length, formats_[cell.format].font));
+            filled[index] = 1;
         }
-        setColWidth(col, any ? std::max(widest + kPadding, kMinimumWidth) : kDefaultColWidth);
+    }
+    for (int col = r.c1; col <= r.c2; ++col) {
+        const auto index = static_cast<std::size_t>(col - r.c1);
+        setColWidth(col, filled[index] ? std::max(widest[index] + kPadding, kMinimumWidth) : kDefaultColWidth);
     }
 }
 

@@ -196,6 +196,57 @@ TEST(Sheet, CopyGivesTabSeparatedTextAndHtml) {
     EXPECT_EQ(html.count(QStringLiteral("<tr>")), 2);
 }
 
+// The printed table is UTF-8 built straight from the cells: it must say what
+// the text form says, byte for byte.
+TEST(Sheet, TabSeparatedBytesAreTheTextInUtf8) {
+    Sheet s;
+    s.setMaxRow(3);
+    s.setMaxCol(3);
+    s.setText(1, 1, QStringLiteral("Ren\u00e9e \u20ac"));
+    s.setText(1, 2, QStringLiteral("two\r\nlines\tand a tab"));
+    s.setNumber(2, 1, -12.25);
+    s.setNumber(2, 2, 1e20);
+    s.setNumber(2, 3, 1.0 / 3.0);
+    s.setNumber(3, 1, -7);
+    s.setNumber(3, 2, -0.0);
+    s.setText(3, 3, QStringLiteral("87.50%"));
+    s.setText(4, 1, QStringLiteral("below the extent"));
+    s.setText(1, 4, QStringLiteral("right of the extent"));
+    const QByteArray bytes = s.toTsvUtf8(CellRange::all());
+    EXPECT_EQ(bytes, "Ren\xc3\xa9"
+                     "e \xe2\x82\xac\ttwo  lines and a tab\t\n"
+                     "-12.25\t1E20\t0.333333333333333\n"
+                     "-7\t0\t87.50%\n");
+    EXPECT_EQ(s.toTsv(CellRange::all()), QString::fromUtf8(bytes));
+    EXPECT_EQ(s.toTsvUtf8({2, 2, 3, 3}), "1E20\t0.333333333333333\n0\t87.50%\n");
+    // Rows without columns are still rows.
+    s.setMaxCol(0);
+    EXPECT_EQ(s.toTsvUtf8(CellRange::all()), "\n\n\n");
+}
+
+TEST(Sheet, FittedWidthsLookOnlyAtTheRange) {
+    Sheet s;
+    s.setMaxRow(3);
+    s.setMaxCol(3);
+    s.setText(1, 1, QStringLiteral("a rather long heading"));
+    s.setText(2, 1, QStringLiteral("Ann"));
+    s.setNumber(3, 2, 123.5);
+    s.fitColumnWidths({2, 1, 3, 3});
+    EXPECT_DOUBLE_EQ(s.colWidth(1), 4.0);  // "Ann" and the padding; the heading is outside
+    EXPECT_DOUBLE_EQ(s.colWidth(2), 6.0);
+    EXPECT_DOUBLE_EQ(s.colWidth(3), Sheet::kDefaultColWidth);  // nothing in it
+    // A row stored shorter than the range, and a cell below the extent.
+    Sheet t;
+    t.setMaxRow(2);
+    t.setMaxCol(1);
+    t.setText(1, 1, QStringLiteral("x"));
+    t.setMaxCol(2);
+    t.setText(3, 2, QStringLiteral("beyond the last row"));
+    t.fitColumnWidths();
+    EXPECT_DOUBLE_EQ(t.colWidth(1), 2.0);  // the narrowest a column gets
+    EXPECT_DOUBLE_EQ(t.colWidth(2), Sheet::kDefaultColWidth);
+}
+
 TEST(PrintHeader, SplitsSectionsAndAppliesCodes) {
     const auto parts = parsePrintHeader(QStringLiteral("&L/home/t/p1.grs&R&D"), QStringLiteral("12/6/2026"));
     EXPECT_EQ(plainText(parts.left), QStringLiteral("/home/t/p1.grs"));

@@ -58,3 +58,28 @@ TEST(DiskStamps, TellAnotherProgramsWriteEvenWithTheSameSizeAndTime) {
 
     EXPECT_EQ(stampClassFiles(Document{}), ClassFileStamps{});
 }
+
+// The content is read in blocks: a change far into a large file, past the
+// first block, with the size and time kept, still counts.
+TEST(DiskStamps, TellAChangeDeepInsideALargeFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("large.grs"));
+    const QDateTime noon(QDate(2025, 3, 4), QTime(12, 0));
+    const QByteArray bytes(3 * 1024 * 1024 + 17, 'a');
+    ASSERT_TRUE(writeBytes(path, bytes));
+    ASSERT_TRUE(setModified(path, noon));
+    const FileStamp before = stampFile(path);
+    EXPECT_EQ(stampFile(path), before);
+
+    for (const qsizetype at : {qsizetype(2 * 1024 * 1024 + 5), bytes.size() - 1}) {
+        QByteArray changed = bytes;
+        changed[at] = 'b';
+        ASSERT_TRUE(writeBytes(path, changed));
+        ASSERT_TRUE(setModified(path, noon));
+        EXPECT_NE(stampFile(path), before) << "byte " << at;
+    }
+    ASSERT_TRUE(writeBytes(path, bytes));
+    ASSERT_TRUE(setModified(path, noon));
+    EXPECT_EQ(stampFile(path), before);
+}

@@ -34,6 +34,10 @@ TEST(CommaTextReading, FollowsTheItemRules) {
     // Quotes inside quotes, and a quote inside an unquoted item.
     EXPECT_EQ(parseCommaText("\"say \"\"hi\"\"\",ab\"c"), (Items{"say \"hi\"", "ab\"c"}));
     EXPECT_EQ(parseCommaText("\"\"\"\""), Items{"\""});
+    // Doubled quotes at the start, in a row and at the end of a quoted item.
+    EXPECT_EQ(parseCommaText("\"\"\"a\"\"\"\"b\"\"\",c"), (Items{"\"a\"\"b\"", "c"}));
+    // Commas inside quotes belong to the item.
+    EXPECT_EQ(parseCommaText("\"a,b\",\",\",c"), (Items{"a,b", ",", "c"}));
     // Text right after a closing quote starts a new item.
     EXPECT_EQ(parseCommaText("\"ab\"cd,ef"), (Items{"ab", "cd", "ef"}));
     // Bytes above 127 are ordinary characters.
