@@ -1,20 +1,26 @@
 // The program in Spanish and French: every catalogue entry is finished and
-// keeps what the code fills in, the window's texts all change language, and
-// the files a class is saved to are the same bytes in every language.
+// keeps what the code fills in, the window's and its dialogs' texts all
+// change language, and the files a class is saved to are the same bytes in
+// every language.
 
 #include "gui/help/HelpWindow.h"
+#include "gui/main/MainActions.h"
 #include "gui/pages/SeatingPage.h"
 #include "gui/seating/SeatItem.h"
 #include "gui/seating/SeatingView.h"
 #include "gui/shared/Translations.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ModalDialogs.h"
 #include "tests/gui/support/ScriptedDialogs.h"
 
 #include <QAbstractButton>
+#include <QDate>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,8 +28,10 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTranslator>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 
+#include <functional>
 #include <map>
 
 using namespace markwell;
@@ -115,7 +123,27 @@ QStringList windowTexts(QWidget& window) {
     for (QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) texts << button->text();
     for (QGroupBox* box : window.findChildren<QGroupBox*>()) texts << box->title();
+    for (QTreeWidget* tree : window.findChildren<QTreeWidget*>()) {
+        for (int col = 0; col < tree->columnCount(); ++col) texts << tree->headerItem()->text(col);
+    }
     return texts;
+}
+
+// The texts of `english` that stayed English in `translated` (paired by
+// place) and that the catalogue does not keep the same on purpose. Names,
+// numbers, paths and addresses are the class's or the user's.
+QStringList leftEnglish(const QStringList& english, const QStringList& translated, const QString& language) {
+    std::map<QString, QString> catalogue;
+    for (const CatalogueEntry& e : readCatalogue(language)) catalogue.emplace(e.source, e.translation);
+    static const QRegularExpression words(QStringLiteral("\\p{L}{2}"));
+    QStringList left;
+    for (qsizetype i = 0; i < english.size() && i < translated.size(); ++i) {
+        const QString& text = english[i];
+        if (translated[i] != text || !text.contains(words) || text.contains(u'/') || text.contains(u'@')) continue;
+        const auto same = catalogue.find(text);
+        if (same == catalogue.end() || same->second != text) left << text;
+    }
+    return left;
 }
 
 // Installs the language for the life of the object, the way the program
@@ -172,6 +200,31 @@ SavedFiles saveAClassIn(const QString& language) {
     return {bytesOf(path), bytesOf(h.path(QStringLiteral("saved.ATD"))), bytesOf(h.path(QStringLiteral("saved.SEA")))};
 }
 
+using Opener = std::function<void(MainWindow&)>;
+
+// The texts of the dialog `open` shows over a saved class with marks this
+// month, in the language given (English when none).
+QStringList dialogTexts(const QString& language, const Opener& open) {
+    InLanguage in(language);
+    WindowHarness h;
+    const QDate today = QDate::currentDate();
+    h.open(writeClass(h.folder.path(), QStringLiteral("period 2.grs"), smallClass(),
+                      {attendanceRecord("Ann Lee", today.month(), today.year(), "TUE")}));
+    h.window->saveClass();  // an earlier version to show
+    QStringList texts;
+    bool shown = false;
+    whenModalShows<QDialog>(
+        [&texts](QDialog* dialog) {
+            texts = windowTexts(*dialog);
+            texts.prepend(dialog->windowTitle());
+            dialog->reject();
+        },
+        &shown);
+    open(*h.window);
+    if (!QTest::qWaitFor([&shown] { return shown; }, 3000)) return {QStringLiteral("(no dialog showed)")};
+    return texts;
+}
+
 }  // namespace
 
 class TranslationsTest : public QObject {
@@ -181,6 +234,8 @@ private slots:
     void everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn();
     void theWindowSpeaksTheUsersLanguage_data();
     void theWindowSpeaksTheUsersLanguage();
+    void everyDialogSpeaksTheUsersLanguage_data();
+    void everyDialogSpeaksTheUsersLanguage();
     void aClassIsSavedToTheSameBytesInEveryLanguage();
     void theHelpSpeaksTheLanguageOfTheMenus();
 };
@@ -224,8 +279,6 @@ void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
         h.open(classPath);
         english = windowTexts(*h.window);
     }
-    // A text may be the same in both languages ("Total", "Options") when the
-    // catalogue says so; any other one left English never reached it.
     std::map<QString, QString> catalogue;
     for (const CatalogueEntry& e : readCatalogue(language)) catalogue.emplace(e.source, e.translation);
 
@@ -235,14 +288,9 @@ void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
     h.open(classPath);
     const QStringList translated = windowTexts(*h.window);
     QCOMPARE(translated.size(), english.size());
-    QStringList untranslated;
-    // Names, numbers and paths are the class's, not the program's.
-    static const QRegularExpression words(QStringLiteral("\\p{L}{2}"));
-    for (qsizetype i = 0; i < english.size(); ++i) {
-        if (translated[i] != english[i] || !english[i].contains(words) || english[i].contains(u'/')) continue;
-        const auto same = catalogue.find(english[i]);
-        if (same == catalogue.end() || same->second != english[i]) untranslated << english[i];
-    }
+    // A text may be the same in both languages ("Total", "Options") when the
+    // catalogue says so; any other one left English never reached it.
+    const QStringList untranslated = leftEnglish(english, translated, language);
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
 
     // The teacher's desk, "Teacher" in the seating file, shows in the language.
@@ -266,6 +314,49 @@ void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
         }
     }
     QFile::remove(classPath);
+}
+
+void TranslationsTest::everyDialogSpeaksTheUsersLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Opener>("open");
+    const auto action = [](QAction* MainActions::*member, Page page = Page::Grades) {
+        return Opener([member, page](MainWindow& w) {
+            w.showPage(page);
+            (w.actions().*member)->trigger();
+        });
+    };
+    const std::vector<std::pair<const char*, Opener>> dialogs = {
+        {"student list", action(&MainActions::studentList)},
+        {"assignment list", action(&MainActions::assignmentList)},
+        {"edit grades", action(&MainActions::editGrades)},
+        {"grade scale", action(&MainActions::gradeScale)},
+        {"weights", action(&MainActions::weightedGrades)},
+        {"drop rule", action(&MainActions::dropLowest)},
+        {"options", action(&MainActions::options)},
+        {"seat", action(&MainActions::addSeat, Page::Seating)},
+        {"merge setup", action(&MainActions::merge)},
+        {"individual report", action(&MainActions::individualReport)},
+        {"grade information", action(&MainActions::gradeInformation)},
+        {"graph", action(&MainActions::graph)},
+        {"attendance analysis", action(&MainActions::attendanceAnalysis, Page::Attendance)},
+        {"earlier versions", action(&MainActions::earlierVersions)},
+        {"about", action(&MainActions::about)},
+    };
+    for (const QString& language : kLanguages) {
+        for (const auto& [name, open] : dialogs) {
+            QTest::newRow(qPrintable(language + u' ' + QLatin1String(name))) << language << open;
+        }
+    }
+}
+
+void TranslationsTest::everyDialogSpeaksTheUsersLanguage() {
+    QFETCH(QString, language);
+    QFETCH(Opener, open);
+    const QStringList english = dialogTexts({}, open);
+    const QStringList translated = dialogTexts(language, open);
+    QCOMPARE(translated.size(), english.size());
+    const QStringList untranslated = leftEnglish(english, translated, language);
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
 }
 
 void TranslationsTest::aClassIsSavedToTheSameBytesInEveryLanguage() {
