@@ -95,9 +95,15 @@ QAccessibleInterface* tableOf(QWidget* view) {
     return table && table->tableInterface() ? table : nullptr;
 }
 
+// Qt makes a new header cell at each call and leaves it to its caller; the
+// desktop's accessibility bridge gives each one it hands out an id, which
+// puts it in Qt's cache, and so does this.
 QStringList headerNames(const QList<QAccessibleInterface*>& headers) {
     QStringList names;
-    for (QAccessibleInterface* header : headers) names << header->text(QAccessible::Name);
+    for (QAccessibleInterface* header : headers) {
+        QAccessible::uniqueId(header);
+        names << header->text(QAccessible::Name);
+    }
     return names;
 }
 
