@@ -6,10 +6,9 @@
 //
 //   build/bench/markwell_bench --benchmark_filter='ReadGradeFile|GradesTableOfFile|GradesTableText'
 
+#include "bench/SampleClassArgs.h"
 #include "core/files/GradeFile.h"
 #include "core/grading/GradesTable.h"
-#include "core/sample/SampleClass.h"
-#include "core/scales/ScaleStore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,14 +19,6 @@ using namespace markwell;
 
 namespace {
 
-ClassRecord classOf(const benchmark::State& state) {
-    SampleOptions options;
-    options.students = static_cast<int>(state.range(0));
-    options.assignments = static_cast<int>(state.range(1));
-    options.dropType = droprule::kLowestOverall;
-    return makeSampleClass(options, builtInDefaultGradeScale());
-}
-
 void setCounters(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
 }
@@ -36,7 +27,7 @@ void setCounters(benchmark::State& state) {
 void BM_ReadGradeFile(benchmark::State& state) {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.grs"));
-    if (!writeGradeFile(path, classOf(state))) {
+    if (!writeGradeFile(path, bench::sampleClassOf(state))) {
         state.SkipWithError("the class could not be written");
         return;
     }
@@ -50,7 +41,7 @@ void BM_ReadGradeFile(benchmark::State& state) {
 }
 
 void BM_GradesTableOfFile(benchmark::State& state) {
-    const ClassRecord cls = classOf(state);
+    const ClassRecord cls = bench::sampleClassOf(state);
     for (auto _ : state) {
         GradesTable table = buildGradesTable(cls);
         benchmark::DoNotOptimize(table);
@@ -59,7 +50,7 @@ void BM_GradesTableOfFile(benchmark::State& state) {
 }
 
 void BM_GradesTableText(benchmark::State& state) {
-    const GradesTable table = buildGradesTable(classOf(state));
+    const GradesTable table = buildGradesTable(bench::sampleClassOf(state));
     for (auto _ : state) {
         QByteArray text = table.sheet.toTsvUtf8(CellRange::all());
         benchmark::DoNotOptimize(text);
@@ -68,7 +59,8 @@ void BM_GradesTableText(benchmark::State& state) {
 }
 
 void classSizes(benchmark::internal::Benchmark* b) {
-    b->Args({2000, 200})->Args({4000, 200})->ArgNames({"students", "assignments"})->Unit(benchmark::kMillisecond);
+    for (const int students : {2000, 4000}) b->Args({students, 200, 0, droprule::kLowestOverall});
+    b->ArgNames({"students", "assignments", "weighted", "drop"})->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace

@@ -226,10 +226,7 @@ std::optional<double> parseNumber(const QString& text) {
 std::string generalText(double value) {
     if (!std::isfinite(value)) return "0";
     if (value == 0) return "0";
-    const double magnitude = std::fabs(value);
-    if (magnitude < 1e15 && value == std::trunc(value)) {
-        return std::to_string(static_cast<long long>(value));
-    }
+    if (isGeneralWhole(value)) return std::to_string(static_cast<long long>(value));
     if (auto quick = shortDecimalText(value)) return std::move(*quick);
     const Digits d = significantDigits(value, 15);
     if (d.exponent >= 15 || d.exponent < -5) return scientificText(value < 0, d);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
+#include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +30,24 @@ bool isPlainDecimal(const QString& text);
 // 100 -> "100", 17.5 -> "17.5", 0.1 + 0.2 -> "0.3".
 std::string generalText(double value);
 QString generalQText(double value);
+// Whether generalText writes the value as its plain whole digits ("-12"),
+// as it does most cells of a table.
+inline bool isGeneralWhole(double value) {
+    return std::fabs(value) < 1e15 && value == std::trunc(value);
+}
+// generalText appended to `out`; a whole number is written from its digits
+// without a string of its own (a printed table holds hundreds of thousands,
+// hence inline).
+inline void appendGeneralText(QByteArray& out, double value) {
+    if (isGeneralWhole(value)) {
+        char digits[24];
+        const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr;
+        out.append(digits, end - digits);
+    } else {
+        const std::string text = generalText(value);
+        out.append(text.data(), static_cast<qsizetype>(text.size()));
+    }
+}
 
 // The value a number has once shown in general form (rounded to 15
 // significant digits); integers and already short values come back unchanged.

@@ -4,8 +4,6 @@
 
 #include <QStringList>
 
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <unordered_map>
 
@@ -20,19 +18,6 @@ void appendFlattened(QByteArray& out, QByteArrayView text) {
     for (auto it = out.begin() + start; it != out.end(); ++it) {
         if (*it == '\t' || *it == '\n' || *it == '\r') *it = ' ';
     }
-}
-
-// A number in its general form. Whole numbers, most of a table, are written
-// straight from their digits, as generalText writes them.
-void appendNumber(QByteArray& out, double value) {
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        char digits[24];
-        const char* end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr;
-        out.append(digits, end - digits);
-        return;
-    }
-    const std::string text = generalText(value);
-    out.append(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString htmlColour(PlatformColour c) {
@@ -83,7 +68,7 @@ QByteArray Sheet::toTsvUtf8(const CellRange& range) const {
             const Cell* cell = find(row, col);
             if (!cell) continue;
             if (cell->kind == CellKind::Number) {
-                appendNumber(out, cell->number);
+                appendGeneralText(out, cell->number);
             } else if (cell->kind == CellKind::Text) {
                 appendFlattened(out, textOf(*cell).toUtf8());
             }

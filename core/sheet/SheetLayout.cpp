@@ -20,9 +20,7 @@ double textWidth(qsizetype length, const CellFont& font) {
 // The length of a number's general form; whole numbers, most of a table,
 // without writing them out.
 qsizetype generalTextLength(double value) {
-    if (value != std::trunc(value) || std::fabs(value) >= 1e15) {
-        return static_cast<qsizetype>(generalText(value).size());
-    }
+    if (!isGeneralWhole(value)) return static_cast<qsizetype>(generalText(value).size());
     qsizetype length = value < 0 ? 2 : 1;
     for (auto n = static_cast<long long>(std::fabs(value)); n >= 10; n /= 10) ++length;
     return length;

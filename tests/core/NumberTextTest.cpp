@@ -39,6 +39,18 @@ TEST(NumberText, GeneralFormHasFifteenDigitsAndNoTrailingZeros) {
     EXPECT_EQ(generalText(1e20), "1E20");
 }
 
+// The printed table writes whole numbers from their digits: the same text,
+// up to the edge of fixed notation and past it.
+TEST(NumberText, AppendedGeneralTextIsTheGeneralText) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double value : {0.0, -0.0, 7.0, -12.0, 17.5, 1e15 - 1, -(1e15 - 1), 1e15, -1e15, 1e20, nan, inf}) {
+        QByteArray out("x");
+        appendGeneralText(out, value);
+        EXPECT_EQ(out, QByteArray("x") + QByteArray::fromStdString(generalText(value))) << value;
+    }
+}
+
 TEST(NumberText, ShownValueIsWhatTheTextSays) {
     EXPECT_EQ(shownValue(0.1 + 0.2), 0.3);
     EXPECT_EQ(shownValue(42.0), 42.0);
