@@ -25,7 +25,8 @@ public:
     // has it for now.
     void showAt(const QRect& rect);
     QRect shownRect() const;
-    // What the seat is called aloud: its caption, or what it is without one.
+    // What the chart and a screen reader call the seat: its caption (the
+    // teacher's desk in the window's language), or what it is without one.
     QString caption() const;
 
     int type() const override { return Type; }

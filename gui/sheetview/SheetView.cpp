@@ -515,9 +515,7 @@ ShownColours SheetView::shownColours(int row, int col) const {
         return {option.palette.color(group, QPalette::HighlightedText),
                 option.palette.color(group, QPalette::Highlight)};
     }
-    const bool filled = option.backgroundBrush.style() != Qt::NoBrush;
-    return {option.palette.color(group, QPalette::Text),
-            filled ? option.backgroundBrush.color() : option.palette.color(group, QPalette::Base)};
+    return {option.palette.color(group, QPalette::Text), cellBackground(option, group)};
 }
 
 void SheetView::copySelection() const {

@@ -16,11 +16,15 @@ ShownColours readableColours(const QPalette& palette, QPalette::ColorGroup group
     return {readableOn(text, background), background};
 }
 
+QColor cellBackground(const QStyleOptionViewItem& option, QPalette::ColorGroup group) {
+    return option.backgroundBrush.style() != Qt::NoBrush ? option.backgroundBrush.color()
+                                                         : option.palette.color(group, QPalette::Base);
+}
+
 void makeReadable(QStyleOptionViewItem& option) {
-    const bool filled = option.backgroundBrush.style() != Qt::NoBrush;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor background = cellBackground(option, group);
         QPalette& palette = option.palette;
-        const QColor background = filled ? option.backgroundBrush.color() : palette.color(group, QPalette::Base);
         palette.setColor(group, QPalette::Text, readableOn(palette.color(group, QPalette::Text), background));
         palette.setColor(
             group, QPalette::HighlightedText,

@@ -21,6 +21,9 @@ struct ShownColours {
 ShownColours readableColours(const QPalette& palette, QPalette::ColorGroup group, const QVariant& foreground,
                              const QVariant& fill);
 
+// What an unselected cell is drawn on: its fill, or the palette's base.
+QColor cellBackground(const QStyleOptionViewItem& option, QPalette::ColorGroup group);
+
 // Makes the text of a cell about to be drawn readable against what it is
 // drawn on, the selection included, in the active and inactive window alike.
 void makeReadable(QStyleOptionViewItem& option);
