@@ -3,6 +3,7 @@
 
 #include "gui/help/HelpWindow.h"
 #include "gui/pages/GradesPage.h"
+#include "tests/gui/support/AltLetters.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 
@@ -106,19 +107,9 @@ void MainWindowTest::keysSwitchPagesOnlyWhereTheTabsWould() {
 
 void MainWindowTest::everyMenuItemHasAnAltLetter() {
     WindowHarness h;
-    for (QMenu* menu : h.window->menuBar()->findChildren<QMenu*>()) {
-        QStringList letters;
-        for (QAction* action : menu->actions()) {
-            if (action->isSeparator()) continue;
-            const QString text = action->text();
-            const qsizetype amp = text.indexOf(QLatin1Char('&'));
-            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(menu->title() + QStringLiteral(" > ") + text));
-            // Two items of one menu sharing a letter would make it open neither at once.
-            const QString letter = text.at(amp + 1).toLower();
-            QVERIFY2(!letters.contains(letter), qPrintable(menu->title() + QStringLiteral(" > ") + text));
-            letters << letter;
-        }
-    }
+    // Two items of one menu sharing a letter would make it open neither at once.
+    const QStringList faults = menuItemsWithoutTheirOwnAltLetter(*h.window->menuBar());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void MainWindowTest::escapeAndCtrlWCloseTheHelp() {

@@ -9,6 +9,7 @@
 #include "gui/seating/SeatItem.h"
 #include "gui/seating/SeatingView.h"
 #include "gui/shared/Translations.h"
+#include "tests/gui/support/AltLetters.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
@@ -85,6 +86,14 @@ std::vector<CatalogueEntry> readCatalogue(const QString& language) {
     return xml.hasError() ? std::vector<CatalogueEntry>{} : entries;
 }
 
+// Each English text of the catalogue with its translation (the first, for a
+// text several places share).
+std::map<QString, QString> translationsOf(const QString& language) {
+    std::map<QString, QString> catalogue;
+    for (const CatalogueEntry& e : readCatalogue(language)) catalogue.emplace(e.source, e.translation);
+    return catalogue;
+}
+
 // What the code fills in or acts on, which every translation must keep:
 // the numbered places, the accelerator, a trailing "..." (a dialog follows)
 // and the spaces at either end (texts are joined to others).
@@ -132,9 +141,8 @@ QStringList windowTexts(QWidget& window) {
 // The texts of `english` that stayed English in `translated` (paired by
 // place) and that the catalogue does not keep the same on purpose. Names,
 // numbers, paths and addresses are the class's or the user's.
-QStringList leftEnglish(const QStringList& english, const QStringList& translated, const QString& language) {
-    std::map<QString, QString> catalogue;
-    for (const CatalogueEntry& e : readCatalogue(language)) catalogue.emplace(e.source, e.translation);
+QStringList leftEnglish(const QStringList& english, const QStringList& translated,
+                        const std::map<QString, QString>& catalogue) {
     static const QRegularExpression words(QStringLiteral("\\p{L}{2}"));
     QStringList left;
     for (qsizetype i = 0; i < english.size() && i < translated.size(); ++i) {
@@ -279,8 +287,7 @@ void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
         h.open(classPath);
         english = windowTexts(*h.window);
     }
-    std::map<QString, QString> catalogue;
-    for (const CatalogueEntry& e : readCatalogue(language)) catalogue.emplace(e.source, e.translation);
+    const std::map<QString, QString> catalogue = translationsOf(language);
 
     InLanguage in(language);
     QCOMPARE(in.installed(), language.left(2));
@@ -290,7 +297,7 @@ void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
     QCOMPARE(translated.size(), english.size());
     // A text may be the same in both languages ("Total", "Options") when the
     // catalogue says so; any other one left English never reached it.
-    const QStringList untranslated = leftEnglish(english, translated, language);
+    const QStringList untranslated = leftEnglish(english, translated, catalogue);
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
 
     // The teacher's desk, "Teacher" in the seating file, shows in the language.
@@ -301,18 +308,8 @@ void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
     QVERIFY(desk != QLatin1String(kTeacherSeatName));
 
     // Each menu still opens each of its items with a letter of its own.
-    for (QMenu* menu : h.window->menuBar()->findChildren<QMenu*>()) {
-        QStringList letters;
-        for (QAction* action : menu->actions()) {
-            if (action->isSeparator()) continue;
-            const QString text = action->text();
-            const qsizetype amp = text.indexOf(u'&');
-            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(menu->title() + QStringLiteral(" > ") + text));
-            const QString letter = text.at(amp + 1).toLower();
-            QVERIFY2(!letters.contains(letter), qPrintable(menu->title() + QStringLiteral(" > ") + text));
-            letters << letter;
-        }
-    }
+    const QStringList faults = menuItemsWithoutTheirOwnAltLetter(*h.window->menuBar());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     QFile::remove(classPath);
 }
 
@@ -355,7 +352,7 @@ void TranslationsTest::everyDialogSpeaksTheUsersLanguage() {
     const QStringList english = dialogTexts({}, open);
     const QStringList translated = dialogTexts(language, open);
     QCOMPARE(translated.size(), english.size());
-    const QStringList untranslated = leftEnglish(english, translated, language);
+    const QStringList untranslated = leftEnglish(english, translated, translationsOf(language));
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
 }
 

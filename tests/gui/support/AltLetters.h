@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStringList>
 #include <QTabBar>
 #include <QWidget>
@@ -61,6 +63,23 @@ inline QStringList clashingAltLetters(const QWidget& window) {
         seen.insert(letter, caption);
     }
     return clashes;
+}
+
+// "Menu > item" for each item of a menu bar's menus without an Alt letter,
+// or with one another item of its menu has; empty when every item has its own.
+inline QStringList menuItemsWithoutTheirOwnAltLetter(const QMenuBar& bar) {
+    QStringList faults;
+    for (const QMenu* menu : bar.findChildren<QMenu*>()) {
+        QList<QChar> letters;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            const QChar letter = altLetterOf(action->text());
+            if (letter.isNull() || letters.contains(letter))
+                faults << menu->title() + QStringLiteral(" > ") + action->text();
+            letters << letter;
+        }
+    }
+    return faults;
 }
 
 }  // namespace markwell::testing
