@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Builds Computerized Markwell into build/ (installing what is missing) and starts it.
 #   ./run.sh [FILE.grs]         the desktop program, opening FILE.grs if given
 #   ./run.sh --cli ARGS...      the command-line tool markwell-cli

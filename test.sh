@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Builds everything with warnings as errors, checks that every C++ file is
 # formatted and that the .cpp files this branch changed pass clang-tidy, and
 # runs every test through one ctest run, including the file-reader fuzzers
@@ -43,6 +45,13 @@ cmake --build build -j "$jobs"
 # this branch changed (scripts/check-tidy.sh --all checks every file).
 scripts/check-format.sh
 scripts/check-tidy.sh
+# Every file says its licence (REUSE: a header, or .reuse/dep5 for files
+# that cannot carry one).
+if command -v reuse >/dev/null 2>&1; then
+  reuse lint --quiet || { reuse lint | tail -n 40; exit 1; }
+else
+  echo "reuse not found: the licence check is skipped"
+fi
 
 # The fuzz targets need clang and a build of their own; the main build's
 # ctest runs them (fuzz.* tests) and skips them when they are not built.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell: the desktop program. markwell [FILE.grs] opens that class at start.
 
 #include "core/common/HugePages.h"

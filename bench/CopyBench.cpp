@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Copying the whole grades table of a 2,000 x 200 class to the clipboard:
 // the tab-separated text and the HTML table the desktop program puts there.
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Writing the grades table of a 2,000-student, 200-assignment class as a
 // spreadsheet file: about 2,003 rows (heading, students, separator, totals)
 // by 204 columns (name, assignments, Total, Average, Grade).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The Average cell's tool tip (the explanation of one student's row, worked
 // out when the pointer rests on the cell) and "What would it take?" on the
 // largest classes, weighted and with each drop rule: both must answer at

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The grades table rebuild that follows every change of a class, on
 // generated classes from 500 x 50 to 4,000 x 200 (students x assignments).
 // items_per_second is students x assignments rebuilt per second.

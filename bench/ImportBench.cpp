@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Importing a CSV file of new students into a generated class that already
 // holds as many: every row is checked against the class and the rows above
 // it before any joins. items_per_second is imported rows per second.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The merged report of a generated class with itself (every name in both
 // files, every entry found), from 500 x 50 to 4,000 x 200 students x assignments
 // per file. items_per_second is point entries of both files per second.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The grades printout of a 2,000 x 200 class as a PDF file (about 1,007
 // pages), as markwell-cli export and the print dialog's "Print to File"
 // write it.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The seating chart of a large class (400 seats in rows): showing it afresh,
 // as the chart does after every click, drop and key, and its printout as a
 // PDF file.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // What `markwell-cli show` and opening a class do with a large class, step by
 // step: reading its grade file, building its grades table, and the table as
 // the tab-separated UTF-8 text that is printed. Classes of 2,000 and 4,000

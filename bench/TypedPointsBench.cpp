@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Typing a point into the grades table of a 2,000 x 200 class until the
 // table on screen has been repainted: storing the points in the class,
 // bringing the table up to date, and showing it in the Grades page

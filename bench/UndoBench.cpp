@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The undo history on a 2,000 x 200 class: a typed point made through the
 // history until the table on screen has been repainted; the memory 1,000
 // typed points keep on the stack; and the undo of a sort with the table

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Entry point of the benchmarks: the drawing and window benchmarks need a
 // QApplication (fonts, paint devices, views), on the screenless platform
 // unless told otherwise.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # The Debian package: `cpack -G DEB` in the build folder writes
 # markwell_<version>_amd64.deb with what `cmake --install` installs under /usr.
 

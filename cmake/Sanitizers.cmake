@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # The sanitizer build (-DMARKWELL_SANITIZE=ON, clang): the libraries, the
 # programs and every test built with AddressSanitizer (leak checks included)
 # and UndefinedBehaviorSanitizer. Nothing recovers: the first finding ends

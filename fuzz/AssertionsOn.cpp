@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Compiled into the core of the fuzz build only: the readers' assertions
 // are part of what the fuzzers check.
 #ifdef NDEBUG

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # The fuzz targets (the file readers, and the seating chart's commands),
 # shared by the fuzz build (fuzz/CMakeLists.txt) and the
 # main build, which runs them as tests (fuzz/Tests.cmake). Each has a source

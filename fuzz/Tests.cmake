@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Included by the main build: one ctest per fuzz target, running the binary
 # that ./test.sh built in the fuzz build folder for a bounded number of
 # inputs. Without that folder (no clang) the tests are skipped.

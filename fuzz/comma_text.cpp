@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Any text reads as some list without a fault, and any list read that way
 // comes back unchanged through writing and reading.
 

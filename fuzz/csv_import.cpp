@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Any bytes read as a CSV file either are refused or give records in line
 // order; handed to the student import and to points entry, a table is taken
 // whole, keeping every point list and the comments in step with the

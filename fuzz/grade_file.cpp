@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The grade file reader must refuse or read any bytes without a fault, and
 // what it reads must survive a write and a second read unchanged.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Writes the seed inputs of the fuzz targets: small valid files of every
 // kind, made with the writers, plus a few odd ones.
 //   make_fuzz_seeds OUTDIR   -> OUTDIR/<target>/<name>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Runs one fuzz target for a bounded number of inputs and fails on any finding.
 #   run-fuzzer.sh BINARY SEEDS CORPUS RUNS MAX_LEN
 # The corpus folder keeps what earlier runs found; a finding is kept as

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Any sequence of the chart's commands, the seats replaced in between as
 // opening another class does, keeps the current seat pointing at a seat of
 // the class or at none, and keeps every seat the teacher moves or sizes

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The seating reader takes any bytes; whatever it reads and does not call
 // damaged survives a write and a second read unchanged.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Fails when a C++ file of the program does not follow .clang-format, and
 # lists those files. Nothing is changed; to format a file in place run
 # `clang-format -i FILE`.

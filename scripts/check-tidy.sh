@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Runs clang-tidy (the checks of .clang-tidy) on the .cpp files changed since
 # a base commit, or on every .cpp file, and fails on any finding.
 #   scripts/check-tidy.sh            files changed since the merge base with

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Installs the Debian packages the build and the tests need, only those missing.
 # Sourced by run.sh and test.sh; `apt-get update` runs at most once per call.
 set -euo pipefail
@@ -31,6 +33,7 @@ markwell_test_packages=(
   clang libclang-rt-dev clang-format clang-tidy
   python3 python3-xlrd python3-openpyxl poppler-utils
   dpkg-dev desktop-file-utils appstream man-db
+  reuse  # every file says its licence
 )
 
 markwell_missing() {

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Regenerates the demonstration classes in examples/ with markwell-cli sample.
 # Each class comes with its attendance (.ATD) and seating (.SEA) files.
 #   tools/make-examples.sh [path/to/markwell-cli]

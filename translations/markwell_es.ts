@@ -1990,6 +1990,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
 <context>
     <name>markwell::AboutDialog</name>
     <message>
+        <source>Copyright 2026 The Computerized Markwell developers.&lt;br&gt;Markwell is free software: you may share and change it under the terms of the &lt;a href=&quot;%1&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or any later version. It comes with no warranty.</source>
+        <translation>Copyright 2026 Los desarrolladores de Computerized Markwell.&lt;br&gt;Markwell es software libre: puede compartirlo y modificarlo según los términos de la &lt;a href=&quot;%1&quot;&gt;Licencia Pública General de GNU&lt;/a&gt;, versión 3 o cualquier versión posterior. Se ofrece sin ninguna garantía.</translation>
+    </message>
+    <message>
         <source>About Markwell</source>
         <translation>Acerca de Markwell</translation>
     </message>

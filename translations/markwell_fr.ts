@@ -1990,6 +1990,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
 <context>
     <name>markwell::AboutDialog</name>
     <message>
+        <source>Copyright 2026 The Computerized Markwell developers.&lt;br&gt;Markwell is free software: you may share and change it under the terms of the &lt;a href=&quot;%1&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or any later version. It comes with no warranty.</source>
+        <translation>Copyright 2026 Les développeurs de Computerized Markwell.&lt;br&gt;Markwell est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la &lt;a href=&quot;%1&quot;&gt;Licence publique générale GNU&lt;/a&gt;, version 3 ou toute version ultérieure. Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
         <source>About Markwell</source>
         <translation>À propos de Markwell</translation>
     </message>

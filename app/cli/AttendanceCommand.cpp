@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // attendance FILE --year Y --student NAME: one student's attendance over a
 // year, month by month, as the Attendance Analysis window shows it.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // check FILE: reads a grade, attendance or seating file and prints a summary.
 
 #include "app/cli/CommandSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // convert IN.grs OUT.grs: reads a grade file of any known version and writes
 // it in the current one.
 

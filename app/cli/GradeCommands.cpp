@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // add-assignment, set-points and set-total: assignments and their points
 // without windows, as the assignment list and grade entry change them.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // merge A.grs B.grs [--scale NAME] [--ids] [-o OUT]: the merged report of two
 // grade files, as the Merged Files window shows it.
 

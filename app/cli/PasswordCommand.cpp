@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // password set | clear | check: the start-up password, with the passwords
 // read from standard input, one per line, so that they never show in a
 // process list or a shell's history.

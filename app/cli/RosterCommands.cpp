@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // new and import-students: a class made and filled with students without
 // windows, as File > New and the student list make them.
 

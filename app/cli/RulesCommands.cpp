@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // weights, drop and use-scale: the class's grading rules, set as the Grades
 // menu sets them, and the class saved with its sibling files.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // sample OUT.grs [--students N] [--assignments M] ... [--force]: writes a realistic demonstration class with its
 // attendance and seating files beside it; an existing class only with --force.
 

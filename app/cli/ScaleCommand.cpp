@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // scale list | show NAME | set NAME KIND BOUNDS | delete NAME: the grade
 // scales of this computer's store, as the Grade Scale window keeps them.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli: the class record without windows, for scripts, tests and batch work.
 
 #include "app/cli/CommandRunner.h"

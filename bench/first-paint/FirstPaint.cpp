@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell_first_paint FILE.grs: the desktop program's start with a class,
 // timed to the first paint of its grades table. It starts as markwell does
 // (the heap, application, settings, scale store, main window shown, the class opened

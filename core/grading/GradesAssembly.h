@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 #pragma once
 
 // The steps of a grades table rebuild, for buildGradesTable and its tests.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 #include "gui/help/AboutDialog.h"
 
 #include "gui/shared/HelpTopics.h"
@@ -47,6 +50,16 @@ AboutDialog::AboutDialog(UserDialogs& dialogs, QWidget* parent) : QDialog(parent
     version->setObjectName(QStringLiteral("versionLabel"));
     auto* purpose = new QLabel(tr("A class record for teachers: grades, attendance and seating."));
     purpose->setWordWrap(true);
+    auto* licence = new QLabel(
+        tr("Copyright 2026 The Computerized Markwell developers.<br>Markwell is free software: you may share and "
+           "change it under the terms of the <a href=\"%1\">GNU General Public License</a>, version 3 or any later "
+           "version. It comes with no warranty.")
+            .arg(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")));
+    licence->setObjectName(QStringLiteral("licenceLabel"));
+    licence->setWordWrap(true);
+    licence->setTextFormat(Qt::RichText);
+    licence->setOpenExternalLinks(false);
+    connect(licence, &QLabel::linkActivated, this, [this](const QString& link) { dialogs_.openUrl(QUrl(link)); });
 
     auto* contactBox = new QGroupBox(tr("Contact"));
     auto* contact = new QLabel(
@@ -65,6 +78,7 @@ AboutDialog::AboutDialog(UserDialogs& dialogs, QWidget* parent) : QDialog(parent
     text->addWidget(name);
     text->addWidget(version);
     text->addWidget(purpose);
+    text->addWidget(licence);
     text->addWidget(contactBox);
 
     auto* top = new QHBoxLayout;

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The main window's menus, tool bars and the rules that enable them.
 
 #include "gui/main/MainWindow.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The main window's ways to a class besides File > Open: File > Open Recent
 // and a grade file dropped on the window.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // What assistive technology finds in the program's windows: every control
 // that takes the keyboard has a name; the grades and attendance tables are
 // tables with row and column headings; the seating chart's seats are items

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The Attendance Analysis window opened from the Attendance page: the years
 // and students it offers, what it counts (marks not yet saved included), that
 // it writes nothing, and its printout.

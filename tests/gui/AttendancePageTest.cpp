@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The Attendance page: the month's table, the keyboard rules, the pop-up
 // menu, the marks kept in the class document until it is saved, and a
 // damaged attendance file.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // A class whose files another program changed while it was open: Save asks
 // before overwriting them, and coming back to the window offers to reload a
 // class without unsaved changes.

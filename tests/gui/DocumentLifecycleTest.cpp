@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The class as a document: start, New, Open, Save, Save As, the spreadsheet
 // exports and closing, with every answer of the save question, failing saves
 // and refused files.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The safety net in the window: each save keeps the class it replaces,
 // File > Earlier Versions... opens one as a new class, Options sets how many
 // are kept, and a class open in another Markwell warns before it opens here.

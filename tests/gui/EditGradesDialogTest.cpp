@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Grade entry: one assignment at a time, points through the shared rule,
 // the last value typed kept when switching and on OK.
 

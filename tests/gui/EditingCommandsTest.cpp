@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The Lists and Grades commands of the main window open their dialogs and
 // take the class back on OK; and a class entered through the dialogs is the
 // class markwell-cli builds from the same data.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Grade Scale: the scales of the store, the class's own scale, and what
 // Save As, Delete and OK do to the store and the class.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The Grades page in the main window: what is enabled when, typed points,
 // sorting, font and grid lines, copying, and the commands not built yet.
 

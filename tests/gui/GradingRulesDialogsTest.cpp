@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Weighted Grades and Drop Scores: what they show, what OK gives the class,
 // and that Cancel and refusals leave it alone.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Help: every window's page exists and links only to pages that exist, F1
 // opens the page of the window it is pressed in, also over a modal dialog,
 // and the About window shows what it must and writes to its contact.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Import Students as a teacher works it: Enter imports what is listed, and a
 // student .csv file is taken as markwell-cli import-students takes it.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // E-mail: the address File > E-mail... opens, and a student's report handed
 // to a stand-in xdg-email that records what it was given.
 

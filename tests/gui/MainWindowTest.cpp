@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The main window as a desktop window: its title, its place on the screen,
 // and the keys that reach its pages and the help.
 

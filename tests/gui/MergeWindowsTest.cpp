@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Merge Setup and Merged Files: naming the two files, what is refused before
 // anything is read, the question for a dirty open class, and the report's
 // tool bar, which changes the report alone.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Options and Enter Password: what is stored, what is refused, and that a
 // refusal followed by Cancel leaves the settings exactly as they were.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Printing a sheet through the print dialog and the preview: what the
 // dialog's answers print, progress and Cancel, and PDF files from the dialog
 // that match markwell-cli's page for page.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Printing from the main window: names or IDs, attendance, the preview,
 // cancelled and failing printers, and the clipboard left alone.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Other ways to a class than File > Open: File > Open Recent, kept from one
 // run to the next, and a grade file dropped on the window.
 

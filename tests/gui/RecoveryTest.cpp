@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Recovery after a crash: the copy a window keeps of its unsaved changes,
 // when it goes, and what the next start offers, answered as a teacher would
 // answer; and the whole program killed in the middle of its work.

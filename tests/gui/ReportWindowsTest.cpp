@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The report windows over a small class: the individual report, "Grade
 // Information" and the graph, how the main window enables them, and their
 // printouts.

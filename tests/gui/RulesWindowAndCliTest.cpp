@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The grading rules set through the windows and through markwell-cli give
 // the same class: the same table in `show` and on the Grades page.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The Seating page: choosing, dragging and sizing seats with the mouse,
 // nudging them with the keys, the seat commands and their dialog, Delete on
 // the chart alone, printing the chart, and every change counted as one.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The sheet view: what it shows of a sheet, how the selection reaches the
 // sheet, frozen columns and scrolling, typing into cells, keys and copying.
 

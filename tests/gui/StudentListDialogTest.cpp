@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The Student List as a teacher works it: choosing, typing, Enter, the
 // background, the buttons and keys, importing, printing and closing.
 

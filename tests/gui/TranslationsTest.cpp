@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The program in Spanish and French: every catalogue entry is finished and
 // keeps what the code fills in, the window's and its dialogs' texts all
 // change language, and the files a class is saved to are the same bytes in

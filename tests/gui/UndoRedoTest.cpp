@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Edit > Undo and Redo in the main window: every change of the class made
 // there is taken back and made again to the byte, the modified mark follows
 // the saved state, and the history keeps within its bounds.

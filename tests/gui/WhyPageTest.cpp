@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The individual report's Why page and "What would it take?", and the
 // Average cell's tool tip on the grades page, over the small class worked
 // out by hand (see ClassFixtures.h).

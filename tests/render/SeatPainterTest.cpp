@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // How a seat is drawn: the gradient's first and last columns, the colour
 // conversion, the caption's place, and the chart's printout on one page.
 

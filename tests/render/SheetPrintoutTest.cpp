@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The printout of a sheet: pages, repeated headings and names, the Total row
 // kept with the last students, attendance shrunk to the page width but never
 // below readable type, the header sections, grid lines, and PDF files written

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Entry point of the drawing tests: fonts and paint devices need a
 // QGuiApplication, on the screenless platform unless told otherwise.
 

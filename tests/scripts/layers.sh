@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # The layers depend one way, gui -> render -> core, with app/ on top: a core
 # file includes nothing from render/, gui/ or app/, a render file nothing
 # from gui/ or app/, a gui file nothing from app/. Lists every include that

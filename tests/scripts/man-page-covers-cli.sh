@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # The manual page of markwell-cli is written by hand; this keeps it up with
 # the program. Every command that `markwell-cli --help` lists must have its
 # subsection (".SS NAME") in the page, naming every option that

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # The Debian package as a distribution would ship it: built with cpack from
 # this build into a temporary folder, unpacked (never installed), its files,
 # control fields, desktop entry, metadata and manual pages checked, and the
@@ -51,9 +53,12 @@ for file in usr/bin/markwell usr/bin/markwell-cli; do
   [ -x "$root/$file" ] || fail "/$file is missing or not executable"
 done
 for file in "$desktop" "$metainfo" usr/share/icons/hicolor/scalable/apps/markwell.svg \
-  usr/share/mime/packages/markwell.xml usr/share/man/man1/markwell.1.gz usr/share/man/man1/markwell-cli.1.gz; do
+  usr/share/mime/packages/markwell.xml usr/share/man/man1/markwell.1.gz usr/share/man/man1/markwell-cli.1.gz \
+  usr/share/doc/markwell/copyright; do
   [ -f "$root/$file" ] || fail "/$file is missing"
 done
+grep -q '^License: GPL-3.0-or-later$' "$root/usr/share/doc/markwell/copyright" ||
+  fail "the copyright file does not name GPL-3.0-or-later"
 unexpected=$(cd "$root" && find . -type f ! -path './usr/bin/*' ! -path './usr/share/*')
 [ -z "$unexpected" ] || fail "files outside /usr/bin and /usr/share: $unexpected"
 if command -v readelf >/dev/null 2>&1; then

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # ./run.sh started from another folder: the program runs in that folder with
 # the arguments as given, and stdout carries the program's output alone.
 #   run-sh-from-elsewhere.sh CHECKOUT BUILD_DIR

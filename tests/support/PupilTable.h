@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 #pragma once
 
 // A table as printouts get it, made up for the printing tests: "Names" and

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Test entry point: every test runs against a settings store and a program
 // data folder in temporary folders, never the user's own.
 

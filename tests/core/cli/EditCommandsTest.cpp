@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli new, import-students, add-assignment, set-points and
 // set-total: one summary line on success; on refusal every reason on stderr,
 // exit 1 and no file touched; exit 2 for usage errors.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli show on a shipped example class, against tables checked by
 // hand and kept beside this test: period 2 has weighted averages (Test 30 is
 // the reference weight, so Final counts 1/2, Quiz 2/3, Homework 1/2, Lab and

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli export: the files it writes open in independent readers with
 // the content markwell-cli show prints for the same class.
 

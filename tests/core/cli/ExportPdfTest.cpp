@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli export to PDF: the grades printout holds every name (or ID)
 // and every average that show prints for the class.
 

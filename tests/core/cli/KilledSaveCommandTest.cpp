@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // A save under a new name killed at any moment leaves no class there or a
 // whole one: never a grade file without its attendance and seating files.
 

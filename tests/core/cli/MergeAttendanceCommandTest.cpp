@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli attendance and merge: the shipped examples against tables
 // checked by hand (kept beside this test), and what the commands refuse.
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The one output rule of markwell-cli: every command that writes a file
 // takes it as -o OUT, --output=OUT or --output OUT; a class goes with its
 // .ATD and .SEA files and needs a .grs name; a second output is refused with

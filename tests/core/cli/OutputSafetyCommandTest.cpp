@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // What markwell-cli writes never destroys what it reads: an output that is the
 // class (or a sibling or an input) by another name is refused; every format
 // writes through a link the same way; sample leaves an existing class alone

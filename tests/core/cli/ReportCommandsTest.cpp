@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli student, stats, graph and mailto on the shipped examples,
 // against tables checked by hand and kept beside this test. Period 1: Liam
 // D'Angelo's Homework 2 is 0 of 10 (0.00%, F) and the extra credit 5 of 0

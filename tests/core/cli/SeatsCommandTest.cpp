@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli seats, export --seating and sample --seats: the chart as text,
 // as a printout, and in the demonstration classes.
 

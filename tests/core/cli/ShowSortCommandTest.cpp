@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli show and sort on grade files written by the tests.
 
 #include "tests/core/cli/CliRunner.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // markwell-cli and the safety net of a class: every command that replaces a
 // class keeps the old one as an earlier version, `versions` lists and
 // restores them, and commands changing one class take turns.

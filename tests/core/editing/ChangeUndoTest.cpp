@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Every change of a class, made on a document, taken back and made again:
 // the three files the document saves are byte for byte as they were before
 // the change after undo, and as they were after it after redo. A refused

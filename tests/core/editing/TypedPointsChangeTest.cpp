@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Typed points as a step of the undo history: taken back and made again to
 // the byte, and holding only the point list entries they touch.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Workbooks of several tables, read back by the independent readers: each
 // table on a worksheet of its own, with its name, its cells and its formats,
 // the workbook opening on the first.

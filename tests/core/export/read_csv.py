@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 """Reads a .csv file with Python's csv module, an independent reader, and
 prints its rows as JSON, each cell as ["text", value] (or ["empty", ""]).
 

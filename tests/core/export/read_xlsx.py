@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 """Reads an .xlsx file with openpyxl, an independent reader, and prints what
 it found as JSON: cell values and types, formats, column widths, view and
 print settings of the first worksheet, the title, every warning openpyxl

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Reading a class file whole: what is not a file, or is far larger than any
 // class file, is refused before it is read into memory.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Plain and weighted averages as the Average column shows them, and the
 // letter grade that follows the shown average.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The lowest-score rules: which cell is dropped, what it takes from the
 // totals, and what the table records for the red marking.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // How the grades table lays a class out: rows, columns, points, the Total row
 // and the Total column, and what damaged point lists do to it.
 

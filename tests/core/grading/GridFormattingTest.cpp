@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The look of the grades table: heading, class font, dropped scores, grid
 // lines, widths and the selection.
 

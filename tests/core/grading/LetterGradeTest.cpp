@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Looking letters up in the three kinds of grade scale.
 
 #include "core/grading/LetterGrade.h"

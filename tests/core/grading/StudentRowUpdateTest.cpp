@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // Typing points redoes one row of the grades table in place: the result must
 // be, cell for cell, what a full rebuild of the class gives, on random edits
 // under every dropping rule, plain and weighted.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The 12-month attendance analysis: what counts as a mark, which record is
 // a student's, and the table and printout it gives.
 

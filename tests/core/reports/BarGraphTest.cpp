@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // What the graph charts, read from the grades table as shown.
 
 #include "core/grading/GradesTable.h"

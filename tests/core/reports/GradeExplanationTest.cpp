@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The explanation of a grade and "what would it take" against the grades
 // table itself, over classes of every kind the grading rules know.
 

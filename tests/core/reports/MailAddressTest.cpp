@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The e-mail command's addresses and attachment files: what the class
 // holds may name a recipient or a file, never more.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // The merged report of two grade files: reading both as Open does, joining
 // the students by name, the sums, averages and grades, and the files it
 // refuses.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 // A chart the teacher rearranged is saved and read back exactly, in the
 // seating file's own layout.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
 #pragma once
 
 // Answers a modal dialog the program opens and waits on with exec(): the
