@@ -115,8 +115,9 @@ struct SmtpSession::Transfer {
 
     static int progress(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
         auto* t = static_cast<Transfer*>(self);
-        if (t->dialogue.stage() == SmtpDialogue::Stage::Body || t->dialogue.stage() == SmtpDialogue::Stage::Data) {
-            return 0;  // too late: the message is on its way and its outcome must be known
+        const SmtpDialogue::Stage stage = t->dialogue.stage();
+        if (stage != SmtpDialogue::Stage::Session && stage != SmtpDialogue::Stage::Envelope) {
+            return 0;  // too late: the message is on its way (or taken) and its outcome must be known
         }
         if (*t->cancelled && (*t->cancelled)()) {
             t->cancelledByUs = true;
