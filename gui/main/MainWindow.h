@@ -31,6 +31,7 @@ class ReportCommands;
 class TableCommands;
 class GradesPage;
 class HelpCenter;
+class MailPasswords;
 class PasswordProtection;
 class RecoveryKeeper;
 class ScaleStore;
@@ -71,6 +72,11 @@ public:
     QTabWidget* pages() const { return pages_; }
     const MainActions& actions() const { return actions_; }
     QString statusText() const;
+    SettingsStore& settings() const { return settings_; }
+    // Where the mail server's password is kept: the desktop's keyring unless
+    // a test puts a store of its own in its place.
+    MailPasswords& mailPasswords() const { return *mailPasswords_; }
+    void setMailPasswords(std::unique_ptr<MailPasswords> passwords);
 
     // Opens a class named on the command line; a file that is refused is
     // reported and the new class stays.
@@ -164,6 +170,7 @@ private:
     ScaleStore& scales_;
     PasswordProtection& passwords_;
     HelpCenter* help_;
+    std::unique_ptr<MailPasswords> mailPasswords_;
     Document document_;
     GradesTable grades_;
     // Before the commands that change the class through it, after the document.

@@ -36,6 +36,8 @@ constexpr std::array kPages = {
     HelpPage{HelpTopic::Merge, "merge.html", QT_TRANSLATE_NOOP("HelpPages", "Merging two classes")},
     HelpPage{HelpTopic::EarlierVersions, "earlier-versions.html", QT_TRANSLATE_NOOP("HelpPages", "Earlier versions")},
     HelpPage{HelpTopic::Email, "email.html", QT_TRANSLATE_NOOP("HelpPages", "Sending grades by e-mail")},
+    HelpPage{HelpTopic::SendReports, "send-reports.html",
+             QT_TRANSLATE_NOOP("HelpPages", "E-mailing every family its report")},
     HelpPage{HelpTopic::Options, "options.html", QT_TRANSLATE_NOOP("HelpPages", "Options")},
     HelpPage{HelpTopic::Password, "password.html", QT_TRANSLATE_NOOP("HelpPages", "The password")},
     HelpPage{HelpTopic::SeatDialog, "seat.html", QT_TRANSLATE_NOOP("HelpPages", "Adding and changing seats")},

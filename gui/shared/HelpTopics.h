@@ -33,6 +33,7 @@ enum class HelpTopic {
     Merge,
     EarlierVersions,
     Email,
+    SendReports,
     Options,
     Password,
     SeatDialog,

@@ -51,10 +51,11 @@ public:
     };
 
     struct TextRequest {
-        QString title;      // the window's caption
-        QString label;      // what is asked for
-        QString text;       // proposed answer
-        int maxLength = 0;  // 0 = no limit
+        QString title;        // the window's caption
+        QString label;        // what is asked for
+        QString text;         // proposed answer
+        int maxLength = 0;    // 0 = no limit
+        bool secret = false;  // a password: shown as dots, never proposed
     };
 
     virtual ~UserDialogs() = default;
@@ -80,6 +81,8 @@ public:
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     // A file name to save under (asks before overwriting); nullopt when cancelled.
     virtual std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) = 0;
+    // A folder to write into (request.title and request.folder count); empty when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const FileRequest& request) = 0;
 
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;
     // A colour, starting from `current`; nullopt when cancelled.

@@ -30,18 +30,19 @@ inline void forceClosed(QWidget* modal) {
 }
 
 // Runs `act` on the first modal dialog of type T that shows within a few
-// seconds (act must close it: accept, reject or a button click). A dialog
-// that `act` leaves open, or another modal in the way, is closed as Rejected
-// so that the test never hangs; `handled` tells whether `act` ran.
+// seconds (`limitMs`, for dialogs that come after longer work; act must
+// close it: accept, reject or a button click). A dialog that `act` leaves
+// open, or another modal in the way, is closed as Rejected so that the test
+// never hangs; `handled` tells whether `act` ran.
 template <class T>
-void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
+void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr, int limitMs = 5000) {
     if (handled) *handled = false;
     auto* poll = new QTimer(qApp);
     poll->setObjectName(QStringLiteral("modalWatch"));
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, started, act = std::move(act), handled] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, started, act = std::move(act), handled, limitMs] {
         QWidget* modal = QApplication::activeModalWidget();
         if (T* dialog = qobject_cast<T*>(modal); dialog && dialog->isVisible()) {
             poll->stop();
@@ -52,7 +53,7 @@ void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
             if (guard && guard->isVisible()) forceClosed(guard);
             return;
         }
-        if (started->elapsed() > 5000) {
+        if (started->elapsed() > limitMs) {
             poll->stop();
             poll->deleteLater();
             if (modal) forceClosed(modal);
