@@ -18,6 +18,8 @@ attachment as N.pdf. Each RULE is WORD=VALUE:
                        follows N messages on one connection
     auth=USER:PASSWORD the login the server takes (offered after TLS only)
     slow=SECONDS       each message answered after that long
+    discard=1          messages counted but neither written nor read back
+                       (for timing the sending side)
 """
 
 import asyncio
@@ -39,6 +41,7 @@ class Handler:
         self.close_after = None
         self.login = None
         self.slow = 0.0
+        self.discard = False
         self.count = 0
         self.per_connection = {}
         for rule in rules:
@@ -58,6 +61,8 @@ class Handler:
                 self.login = (user.encode(), password.encode())
             elif word == "slow":
                 self.slow = float(value)
+            elif word == "discard":
+                self.discard = value == "1"
             else:
                 raise SystemExit(f"unknown rule {rule}")
 
@@ -114,7 +119,8 @@ class Handler:
             return "250 never said"
         self.per_connection[session.peer] = self.per_connection.get(session.peer, 0) + 1
         self.count += 1
-        self.write(self.count, session, envelope)
+        if not self.discard:
+            self.write(self.count, session, envelope)
         return "250 2.0.0 Ok: queued as %d" % self.count
 
     def write(self, number, session, envelope):

@@ -69,8 +69,11 @@ TEST(MailServerSettings, OnlyThisComputerTakesAPasswordWithoutTls) {
                              "127.0.0.1.school.example", "::2"}) {
         EXPECT_FALSE(isThisComputer(QString::fromLatin1(host))) << host;
     }
-    MailServerSettings server{QStringLiteral("mail.school.example"), 25, MailSecurity::None, QStringLiteral("t"), {},
-                              QStringLiteral("t@school.example")};
+    MailServerSettings server;
+    server.host = QStringLiteral("mail.school.example");
+    server.security = MailSecurity::None;
+    server.user = QStringLiteral("t");
+    server.senderAddress = QStringLiteral("t@school.example");
     EXPECT_TRUE(mailServerProblem(server).contains(QStringLiteral("never sent without TLS")));
     server.host = QStringLiteral("127.0.0.1");
     EXPECT_TRUE(mailServerProblem(server).isEmpty());
