@@ -3,6 +3,8 @@
 
 #include "core/scores/ScoreColumns.h"
 
+#include "core/editing/Validators.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -93,7 +95,7 @@ ScoreColumn ignored(ScoreColumn column, const QString& why) {
 
 ScoreColumn score(ScoreColumn column, const QString& title) {
     column.role = ColumnRole::Score;
-    column.title = title.simplified();
+    column.title = trimmedText(title).simplified();
     return column;
 }
 
@@ -146,7 +148,8 @@ QString plainHeading(const QString& heading) {
 }
 
 QString titleKey(const QString& title) {
-    return title.simplified().toCaseFolded();
+    // As an assignment keeps its title: without blanks and control characters at its ends.
+    return trimmedText(title).simplified().toCaseFolded();
 }
 
 std::optional<ColumnRole> identityRole(const QString& heading, ScoreLayout layout) {
