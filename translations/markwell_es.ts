@@ -360,6 +360,22 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 rows</source>
+        <translation>el archivo tiene más de %1 filas</translation>
+    </message>
+    <message>
+        <source>a row has more than %1 columns</source>
+        <translation>una fila tiene más de %1 columnas</translation>
+    </message>
+    <message>
+        <source>a field longer than %1 characters</source>
+        <translation>un campo de más de %1 caracteres</translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -988,6 +1004,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>About Markwell</source>
         <translation>Acerca de Markwell</translation>
     </message>
+    <message>
+        <source>Scores from the school&apos;s systems</source>
+        <translation>Puntuaciones de los sistemas del centro</translation>
+    </message>
 </context>
 <context>
     <name>IndividualReport</name>
@@ -1292,6 +1312,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Previous Page</source>
         <translation>Página anterior</translation>
     </message>
+    <message>
+        <source>&amp;Import Scores...</source>
+        <translation>Importar p&amp;untuaciones...</translation>
+    </message>
+    <message>
+        <source>For &amp;Canvas...</source>
+        <translation>Para &amp;Canvas...</translation>
+    </message>
 </context>
 <context>
     <name>MarkwellMain</name>
@@ -1499,6 +1527,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Possible Points</source>
         <translation>Puntos posibles</translation>
     </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importar puntuaciones</translation>
+    </message>
 </context>
 <context>
     <name>RowProblems</name>
@@ -1587,6 +1619,324 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The default grade scale cannot be deleted.</source>
         <translation>La escala de calificaciones predeterminada no se puede eliminar.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreColumns</name>
+    <message>
+        <source>the date the file was downloaded</source>
+        <translation>la fecha en que se descargó el archivo</translation>
+    </message>
+    <message>
+        <source>an override of the final grade</source>
+        <translation>una sustitución de la nota final</translation>
+    </message>
+    <message>
+        <source>a total</source>
+        <translation>un total</translation>
+    </message>
+    <message>
+        <source>a score the learning system works out</source>
+        <translation>una puntuación que calcula la plataforma</translation>
+    </message>
+    <message>
+        <source>a grade, not points</source>
+        <translation>una nota, no puntos</translation>
+    </message>
+    <message>
+        <source>feedback, not a score</source>
+        <translation>comentarios, no una puntuación</translation>
+    </message>
+    <message>
+        <source>a percentage or an average, not points</source>
+        <translation>un porcentaje o una media, no puntos</translation>
+    </message>
+    <message>
+        <source>Canvas&apos;s own number for the student, not the school&apos;s ID</source>
+        <translation>el número propio de Canvas para el alumno, no el identificador del centro</translation>
+    </message>
+    <message>
+        <source>not a score: Moodle gives points in its (Real) columns</source>
+        <translation>no es una puntuación: Moodle da los puntos en sus columnas (Real)</translation>
+    </message>
+    <message>
+        <source>a percentage</source>
+        <translation>un porcentaje</translation>
+    </message>
+    <message>
+        <source>a letter grade</source>
+        <translation>una nota con letra</translation>
+    </message>
+    <message>
+        <source>feedback</source>
+        <translation>comentarios</translation>
+    </message>
+    <message>
+        <source>the column has no heading</source>
+        <translation>la columna no tiene encabezado</translation>
+    </message>
+    <message>
+        <source>a detail of the student, not a score</source>
+        <translation>un dato del alumno, no una puntuación</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>line %1, column %2: &quot;%3&quot; lies beyond the last column of the header (%4 columns); are the columns shifted?</source>
+        <translation>línea %1, columna %2: «%3» queda más allá de la última columna de la cabecera (%4 columnas); ¿están desplazadas las columnas?</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB: it is not a gradebook</source>
+        <translation>el archivo ocupa más de %1 MB: no es un libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>this is a workbook (.xlsx or .ods), not CSV: save it as CSV first</source>
+        <translation>es un libro de hoja de cálculo (.xlsx u .ods), no CSV: guárdelo antes como CSV</translation>
+    </message>
+    <message>
+        <source>line %1: the file holds NUL bytes: it is not CSV text (save it as CSV, UTF-8)</source>
+        <translation>línea %1: el archivo contiene bytes NUL: no es texto CSV (guárdelo como CSV, UTF-8)</translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a header naming the columns</source>
+        <translation>el archivo está vacío: necesita una cabecera con los nombres de las columnas</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than %2 MB: it is not a gradebook</source>
+        <translation>%1: el archivo ocupa más de %2 MB: no es un libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Canvas gradebook</source>
+        <translation>libro de calificaciones de Canvas</translation>
+    </message>
+    <message>
+        <source>Moodle grades</source>
+        <translation>calificaciones de Moodle</translation>
+    </message>
+    <message>
+        <source>Google Classroom grades</source>
+        <translation>calificaciones de Google Classroom</translation>
+    </message>
+    <message>
+        <source>spreadsheet</source>
+        <translation>hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>separado por comas</translation>
+    </message>
+    <message>
+        <source>separated by semicolons</source>
+        <translation>separado por puntos y coma</translation>
+    </message>
+    <message>
+        <source>separated by tabs</source>
+        <translation>separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, decimal commas</source>
+        <translation>, comas decimales</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreMapping</name>
+    <message>
+        <source>the header must name the columns &quot;column&quot; and &quot;assignment&quot;</source>
+        <translation>la cabecera debe nombrar las columnas «column» y «assignment»</translation>
+    </message>
+    <message>
+        <source>the score file has no column &quot;%1&quot;</source>
+        <translation>el archivo de puntuaciones no tiene la columna «%1»</translation>
+    </message>
+    <message>
+        <source>the class has no assignment &quot;%1&quot; (--new-assignments TYPE makes it)</source>
+        <translation>la clase no tiene la actividad «%1» (--new-assignments TYPE la crea)</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePlan</name>
+    <message>
+        <source>column %1 (%2): %3</source>
+        <translation>columna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>no column names the students: choose the column of their names, IDs or e-mail addresses</source>
+        <translation>ninguna columna nombra a los alumnos: elija la columna de sus nombres, identificadores o direcciones de correo</translation>
+    </message>
+    <message>
+        <source>there is no such assignment</source>
+        <translation>no existe esa actividad</translation>
+    </message>
+    <message>
+        <source>its scores go to &quot;%1&quot;, as those of column %2 do: ignore one of them</source>
+        <translation>sus puntuaciones van a «%1», como las de la columna %2: ignore una de las dos</translation>
+    </message>
+    <message>
+        <source>no name, ID or e-mail address: left out</source>
+        <translation>sin nombre, identificador ni dirección de correo: omitida</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>omitida</translation>
+    </message>
+    <message>
+        <source>there is no such student</source>
+        <translation>no existe ese alumno</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>elegido</translation>
+    </message>
+    <message>
+        <source>matches %1 students: choose one</source>
+        <translation>corresponde a %1 alumnos: elija uno</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 students of the class (%3): choose one</source>
+        <translation>«%1» corresponde a %2 alumnos de la clase (%3): elija uno</translation>
+    </message>
+    <message>
+        <source>matches no student of the class: left out</source>
+        <translation>no corresponde a ningún alumno de la clase: omitida</translation>
+    </message>
+    <message>
+        <source>matches no student of the class</source>
+        <translation>no corresponde a ningún alumno de la clase</translation>
+    </message>
+    <message>
+        <source>no student of the class matches &quot;%1&quot;</source>
+        <translation>ningún alumno de la clase corresponde a «%1»</translation>
+    </message>
+    <message>
+        <source>by ID</source>
+        <translation>por identificador</translation>
+    </message>
+    <message>
+        <source>by e-mail address</source>
+        <translation>por dirección de correo</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>por nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the class: choose that student or leave the row out</source>
+        <translation>«%1» ya está en la clase: elija ese alumno u omita la fila</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also on line %2</source>
+        <translation>«%1» también está en la línea %2</translation>
+    </message>
+    <message>
+        <source>joins the class</source>
+        <translation>se une a la clase</translation>
+    </message>
+    <message>
+        <source>%1 is on lines %2</source>
+        <translation>%1 está en las líneas %2</translation>
+    </message>
+    <message>
+        <source>%1 is on lines %2: leave one out or choose another student</source>
+        <translation>%1 está en las líneas %2: omita una o elija otro alumno</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePreview</name>
+    <message>
+        <source>above the %1 possible points</source>
+        <translation>por encima de los %1 puntos posibles</translation>
+    </message>
+    <message>
+        <source>new student</source>
+        <translation>alumno nuevo</translation>
+    </message>
+    <message>
+        <source>new assignment</source>
+        <translation>actividad nueva</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4, %5</source>
+        <translation>%1, %2, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>1 score changed</source>
+        <translation>1 puntuación cambiada</translation>
+    </message>
+    <message>
+        <source>%1 scores changed</source>
+        <translation>%1 puntuaciones cambiadas</translation>
+    </message>
+    <message>
+        <source>1 unchanged</source>
+        <translation>1 sin cambio</translation>
+    </message>
+    <message>
+        <source>%1 unchanged</source>
+        <translation>%1 sin cambio</translation>
+    </message>
+    <message>
+        <source>1 new assignment</source>
+        <translation>1 actividad nueva</translation>
+    </message>
+    <message>
+        <source>%1 new assignments</source>
+        <translation>%1 actividades nuevas</translation>
+    </message>
+    <message>
+        <source>1 new student</source>
+        <translation>1 alumno nuevo</translation>
+    </message>
+    <message>
+        <source>%1 new students</source>
+        <translation>%1 alumnos nuevos</translation>
+    </message>
+    <message>
+        <source>1 refused cell</source>
+        <translation>1 celda rechazada</translation>
+    </message>
+    <message>
+        <source>%1 refused cells</source>
+        <translation>%1 celdas rechazadas</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreValues</name>
+    <message>
+        <source>&quot;%1&quot; is not a score</source>
+        <translation>«%1» no es una puntuación</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than the %2 characters a score may have</source>
+        <translation>«%1» tiene más de los %2 caracteres que puede tener una puntuación</translation>
     </message>
 </context>
 <context>
@@ -2885,6 +3235,193 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>markwell::ImportScoresDialog</name>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Student&apos;s name</source>
+        <translation>Nombre del alumno</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Nombre de pila</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Apellido</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>Identificador del alumno</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Dirección de correo</translation>
+    </message>
+    <message>
+        <source>Login (an e-mail address)</source>
+        <translation>Usuario (una dirección de correo)</translation>
+    </message>
+    <message>
+        <source>New assignment</source>
+        <translation>Actividad nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Missing counts as 0</source>
+        <translation>Lo no entre&amp;gado cuenta como 0</translation>
+    </message>
+    <message>
+        <source>&amp;Add students not in the class</source>
+        <translation>Añadir alumnos que &amp;no están en la clase</translation>
+    </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importar puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Students</source>
+        <translation>A&amp;lumnos</translation>
+    </message>
+    <message>
+        <source>C&amp;hanges</source>
+        <translation>Ca&amp;mbios</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>Pro&amp;blemas</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Student ID, else e-mail address, else name</source>
+        <translation>Identificador, si no dirección de correo, si no nombre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>A&amp;rchivo:</translation>
+    </message>
+    <message>
+        <source>Read as:</source>
+        <translation>Leído como:</translation>
+    </message>
+    <message>
+        <source>Match students b&amp;y:</source>
+        <translation>Emparejar alumnos &amp;por:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>En el archivo</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Students of the class &amp;not in the file:</source>
+        <translation>Alumnos de la clase que no es&amp;tán en el archivo:</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Uso</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Possible points</source>
+        <translation>Puntos posibles</translation>
+    </message>
+    <message>
+        <source>As matched</source>
+        <translation>Según el emparejamiento</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Add as a new student</source>
+        <translation>Añadir como alumno nuevo</translation>
+    </message>
+    <message>
+        <source>Gradebook (*.csv *.txt)</source>
+        <translation>Libro de calificaciones (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The scores cannot be read: %1</source>
+        <translation>No se pueden leer las puntuaciones: %1</translation>
+    </message>
+    <message>
+        <source>(left out)</source>
+        <translation>(omitida)</translation>
+    </message>
+    <message>
+        <source>(no student)</source>
+        <translation>(ningún alumno)</translation>
+    </message>
+    <message>
+        <source>(several students)</source>
+        <translation>(varios alumnos)</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Nueva: %1</translation>
+    </message>
+    <message>
+        <source>no assignment of this title</source>
+        <translation>ninguna actividad con este título</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Settle the %1 problem(s) listed under Problems before importing.</source>
+        <translation>Resuelva los %1 problemas de la pestaña Problemas antes de importar.</translation>
+    </message>
+    <message>
+        <source>Nothing to import: the class has these scores already.</source>
+        <translation>Nada que importar: la clase ya tiene estas puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Col&amp;umns</source>
+        <translation>Col&amp;umnas</translation>
+    </message>
+</context>
+<context>
     <name>markwell::ImportStudentsDialog</name>
     <message>
         <source>&amp;Students (Ctrl+A selects them all)</source>
@@ -3059,6 +3596,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Pages</source>
         <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t</source>
+        <translation>E&amp;xportar</translation>
     </message>
 </context>
 <context>
@@ -3405,6 +3946,37 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Please highlight student you wish to e-mail information about.</source>
         <translation>Seleccione el alumno sobre el que desea enviar información por correo electrónico.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ScoreCommands</name>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importar puntuaciones</translation>
+    </message>
+    <message>
+        <source>Gradebook (*.csv *.txt)</source>
+        <translation>Libro de calificaciones (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export for Canvas</source>
+        <translation>Exportar para Canvas</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The scores could not be written for Canvas: %1</source>
+        <translation>No se pudieron escribir las puntuaciones para Canvas: %1</translation>
+    </message>
+    <message>
+        <source>Scores written for Canvas: %1</source>
+        <translation>Puntuaciones escritas para Canvas: %1</translation>
     </message>
 </context>
 <context>

@@ -360,6 +360,22 @@
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 rows</source>
+        <translation>le fichier a plus de %1 lignes</translation>
+    </message>
+    <message>
+        <source>a row has more than %1 columns</source>
+        <translation>une ligne a plus de %1 colonnes</translation>
+    </message>
+    <message>
+        <source>a field longer than %1 characters</source>
+        <translation>un champ de plus de %1 caractères</translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -988,6 +1004,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>About Markwell</source>
         <translation>À propos de Markwell</translation>
     </message>
+    <message>
+        <source>Scores from the school&apos;s systems</source>
+        <translation>Les notes des systèmes de l&apos;établissement</translation>
+    </message>
 </context>
 <context>
     <name>IndividualReport</name>
@@ -1292,6 +1312,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Previous Page</source>
         <translation>Page précédente</translation>
     </message>
+    <message>
+        <source>&amp;Import Scores...</source>
+        <translation>Im&amp;porter des notes...</translation>
+    </message>
+    <message>
+        <source>For &amp;Canvas...</source>
+        <translation>Pour &amp;Canvas...</translation>
+    </message>
 </context>
 <context>
     <name>MarkwellMain</name>
@@ -1499,6 +1527,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Possible Points</source>
         <translation>Points possibles</translation>
     </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importer des notes</translation>
+    </message>
 </context>
 <context>
     <name>RowProblems</name>
@@ -1587,6 +1619,324 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The default grade scale cannot be deleted.</source>
         <translation>Le barème de notes par défaut ne peut pas être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreColumns</name>
+    <message>
+        <source>the date the file was downloaded</source>
+        <translation>la date du téléchargement du fichier</translation>
+    </message>
+    <message>
+        <source>an override of the final grade</source>
+        <translation>un remplacement de la note finale</translation>
+    </message>
+    <message>
+        <source>a total</source>
+        <translation>un total</translation>
+    </message>
+    <message>
+        <source>a score the learning system works out</source>
+        <translation>une note que calcule la plateforme</translation>
+    </message>
+    <message>
+        <source>a grade, not points</source>
+        <translation>une appréciation, pas des points</translation>
+    </message>
+    <message>
+        <source>feedback, not a score</source>
+        <translation>des commentaires, pas une note</translation>
+    </message>
+    <message>
+        <source>a percentage or an average, not points</source>
+        <translation>un pourcentage ou une moyenne, pas des points</translation>
+    </message>
+    <message>
+        <source>Canvas&apos;s own number for the student, not the school&apos;s ID</source>
+        <translation>le numéro propre à Canvas pour l&apos;élève, pas l&apos;identifiant de l&apos;établissement</translation>
+    </message>
+    <message>
+        <source>not a score: Moodle gives points in its (Real) columns</source>
+        <translation>pas une note&#xa0;: Moodle donne les points dans ses colonnes (Real)</translation>
+    </message>
+    <message>
+        <source>a percentage</source>
+        <translation>un pourcentage</translation>
+    </message>
+    <message>
+        <source>a letter grade</source>
+        <translation>une note en lettre</translation>
+    </message>
+    <message>
+        <source>feedback</source>
+        <translation>des commentaires</translation>
+    </message>
+    <message>
+        <source>the column has no heading</source>
+        <translation>la colonne n&apos;a pas d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>a detail of the student, not a score</source>
+        <translation>un renseignement sur l&apos;élève, pas une note</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>line %1, column %2: &quot;%3&quot; lies beyond the last column of the header (%4 columns); are the columns shifted?</source>
+        <translation>ligne %1, colonne %2&#xa0;: «&#xa0;%3&#xa0;» est au-delà de la dernière colonne de l&apos;en-tête (%4 colonnes)&#xa0;; les colonnes sont-elles décalées&#xa0;?</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB: it is not a gradebook</source>
+        <translation>le fichier dépasse %1 Mo&#xa0;: ce n&apos;est pas un carnet de notes</translation>
+    </message>
+    <message>
+        <source>this is a workbook (.xlsx or .ods), not CSV: save it as CSV first</source>
+        <translation>c&apos;est un classeur (.xlsx ou .ods), pas du CSV&#xa0;: enregistrez-le d&apos;abord en CSV</translation>
+    </message>
+    <message>
+        <source>line %1: the file holds NUL bytes: it is not CSV text (save it as CSV, UTF-8)</source>
+        <translation>ligne %1&#xa0;: le fichier contient des octets NUL&#xa0;: ce n&apos;est pas du texte CSV (enregistrez-le en CSV, UTF-8)</translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a header naming the columns</source>
+        <translation>le fichier est vide : il lui faut un en-tête qui nomme les colonnes</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than %2 MB: it is not a gradebook</source>
+        <translation>%1&#xa0;: le fichier dépasse %2 Mo&#xa0;: ce n&apos;est pas un carnet de notes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Canvas gradebook</source>
+        <translation>carnet de notes Canvas</translation>
+    </message>
+    <message>
+        <source>Moodle grades</source>
+        <translation>notes Moodle</translation>
+    </message>
+    <message>
+        <source>Google Classroom grades</source>
+        <translation>notes Google Classroom</translation>
+    </message>
+    <message>
+        <source>spreadsheet</source>
+        <translation>tableur</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>séparé par des virgules</translation>
+    </message>
+    <message>
+        <source>separated by semicolons</source>
+        <translation>séparé par des points-virgules</translation>
+    </message>
+    <message>
+        <source>separated by tabs</source>
+        <translation>séparé par des tabulations</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, decimal commas</source>
+        <translation>, virgules décimales</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreMapping</name>
+    <message>
+        <source>the header must name the columns &quot;column&quot; and &quot;assignment&quot;</source>
+        <translation>l&apos;en-tête doit nommer les colonnes «&#xa0;column&#xa0;» et «&#xa0;assignment&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the score file has no column &quot;%1&quot;</source>
+        <translation>le fichier de notes n&apos;a pas de colonne «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the class has no assignment &quot;%1&quot; (--new-assignments TYPE makes it)</source>
+        <translation>la classe n&apos;a pas d&apos;évaluation «&#xa0;%1&#xa0;» (--new-assignments TYPE la crée)</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePlan</name>
+    <message>
+        <source>column %1 (%2): %3</source>
+        <translation>colonne %1 (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>no column names the students: choose the column of their names, IDs or e-mail addresses</source>
+        <translation>aucune colonne ne nomme les élèves&#xa0;: choisissez la colonne de leurs noms, identifiants ou adresses électroniques</translation>
+    </message>
+    <message>
+        <source>there is no such assignment</source>
+        <translation>cette évaluation n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>its scores go to &quot;%1&quot;, as those of column %2 do: ignore one of them</source>
+        <translation>ses notes vont à «&#xa0;%1&#xa0;», comme celles de la colonne %2&#xa0;: ignorez l&apos;une des deux</translation>
+    </message>
+    <message>
+        <source>no name, ID or e-mail address: left out</source>
+        <translation>ni nom, ni identifiant, ni adresse électronique&#xa0;: laissée de côté</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>laissée de côté</translation>
+    </message>
+    <message>
+        <source>there is no such student</source>
+        <translation>cet élève n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>matches %1 students: choose one</source>
+        <translation>correspond à %1 élèves&#xa0;: choisissez-en un</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 students of the class (%3): choose one</source>
+        <translation>«&#xa0;%1&#xa0;» correspond à %2 élèves de la classe (%3)&#xa0;: choisissez-en un</translation>
+    </message>
+    <message>
+        <source>matches no student of the class: left out</source>
+        <translation>ne correspond à aucun élève de la classe&#xa0;: laissée de côté</translation>
+    </message>
+    <message>
+        <source>matches no student of the class</source>
+        <translation>ne correspond à aucun élève de la classe</translation>
+    </message>
+    <message>
+        <source>no student of the class matches &quot;%1&quot;</source>
+        <translation>aucun élève de la classe ne correspond à «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>by ID</source>
+        <translation>par identifiant</translation>
+    </message>
+    <message>
+        <source>by e-mail address</source>
+        <translation>par adresse électronique</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>par nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the class: choose that student or leave the row out</source>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans la classe&#xa0;: choisissez cet élève ou laissez la ligne de côté</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also on line %2</source>
+        <translation>«&#xa0;%1&#xa0;» est aussi à la ligne %2</translation>
+    </message>
+    <message>
+        <source>joins the class</source>
+        <translation>rejoint la classe</translation>
+    </message>
+    <message>
+        <source>%1 is on lines %2</source>
+        <translation>%1 est aux lignes %2</translation>
+    </message>
+    <message>
+        <source>%1 is on lines %2: leave one out or choose another student</source>
+        <translation>%1 est aux lignes %2&#xa0;: laissez-en une de côté ou choisissez un autre élève</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePreview</name>
+    <message>
+        <source>above the %1 possible points</source>
+        <translation>au-delà des %1 points possibles</translation>
+    </message>
+    <message>
+        <source>new student</source>
+        <translation>nouvel élève</translation>
+    </message>
+    <message>
+        <source>new assignment</source>
+        <translation>nouvelle évaluation</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4, %5</source>
+        <translation>%1, %2, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>1 score changed</source>
+        <translation>1 note changée</translation>
+    </message>
+    <message>
+        <source>%1 scores changed</source>
+        <translation>%1 notes changées</translation>
+    </message>
+    <message>
+        <source>1 unchanged</source>
+        <translation>1 inchangée</translation>
+    </message>
+    <message>
+        <source>%1 unchanged</source>
+        <translation>%1 inchangées</translation>
+    </message>
+    <message>
+        <source>1 new assignment</source>
+        <translation>1 nouvelle évaluation</translation>
+    </message>
+    <message>
+        <source>%1 new assignments</source>
+        <translation>%1 nouvelles évaluations</translation>
+    </message>
+    <message>
+        <source>1 new student</source>
+        <translation>1 nouvel élève</translation>
+    </message>
+    <message>
+        <source>%1 new students</source>
+        <translation>%1 nouveaux élèves</translation>
+    </message>
+    <message>
+        <source>1 refused cell</source>
+        <translation>1 case refusée</translation>
+    </message>
+    <message>
+        <source>%1 refused cells</source>
+        <translation>%1 cases refusées</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreValues</name>
+    <message>
+        <source>&quot;%1&quot; is not a score</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une note</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than the %2 characters a score may have</source>
+        <translation>«&#xa0;%1&#xa0;» dépasse les %2 caractères qu&apos;une note peut avoir</translation>
     </message>
 </context>
 <context>
@@ -2885,6 +3235,193 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>markwell::ImportScoresDialog</name>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Student&apos;s name</source>
+        <translation>Nom de l&apos;élève</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nom de famille</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>Identifiant de l&apos;élève</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Adresse électronique</translation>
+    </message>
+    <message>
+        <source>Login (an e-mail address)</source>
+        <translation>Identifiant de connexion (une adresse électronique)</translation>
+    </message>
+    <message>
+        <source>New assignment</source>
+        <translation>Nouvelle évaluation</translation>
+    </message>
+    <message>
+        <source>&amp;Missing counts as 0</source>
+        <translation>Un travail &amp;manquant compte 0</translation>
+    </message>
+    <message>
+        <source>&amp;Add students not in the class</source>
+        <translation>Ajou&amp;ter les élèves absents de la classe</translation>
+    </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importer des notes</translation>
+    </message>
+    <message>
+        <source>&amp;Students</source>
+        <translation>É&amp;lèves</translation>
+    </message>
+    <message>
+        <source>C&amp;hanges</source>
+        <translation>Mo&amp;difications</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>Pro&amp;blèmes</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Student ID, else e-mail address, else name</source>
+        <translation>Identifiant, sinon adresse électronique, sinon nom</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Read as:</source>
+        <translation>Lu comme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Match students b&amp;y:</source>
+        <translation>Rapprocher les élèves pa&amp;r&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>Dans le fichier</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Students of the class &amp;not in the file:</source>
+        <translation>Élèves de la classe abse&amp;nts du fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Possible points</source>
+        <translation>Points possibles</translation>
+    </message>
+    <message>
+        <source>As matched</source>
+        <translation>Selon le rapprochement</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Laisser de côté</translation>
+    </message>
+    <message>
+        <source>Add as a new student</source>
+        <translation>Ajouter comme nouvel élève</translation>
+    </message>
+    <message>
+        <source>Gradebook (*.csv *.txt)</source>
+        <translation>Carnet de notes (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The scores cannot be read: %1</source>
+        <translation>Les notes ne peuvent pas être lues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>(left out)</source>
+        <translation>(laissée de côté)</translation>
+    </message>
+    <message>
+        <source>(no student)</source>
+        <translation>(aucun élève)</translation>
+    </message>
+    <message>
+        <source>(several students)</source>
+        <translation>(plusieurs élèves)</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Nouvelle&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no assignment of this title</source>
+        <translation>aucune évaluation de ce titre</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Settle the %1 problem(s) listed under Problems before importing.</source>
+        <translation>Réglez les %1 problèmes de l&apos;onglet Problèmes avant d&apos;importer.</translation>
+    </message>
+    <message>
+        <source>Nothing to import: the class has these scores already.</source>
+        <translation>Rien à importer&#xa0;: la classe a déjà ces notes.</translation>
+    </message>
+    <message>
+        <source>Col&amp;umns</source>
+        <translation>C&amp;olonnes</translation>
+    </message>
+</context>
+<context>
     <name>markwell::ImportStudentsDialog</name>
     <message>
         <source>&amp;Students (Ctrl+A selects them all)</source>
@@ -3059,6 +3596,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Pages</source>
         <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t</source>
+        <translation>E&amp;xporter</translation>
     </message>
 </context>
 <context>
@@ -3405,6 +3946,37 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Please highlight student you wish to e-mail information about.</source>
         <translation>Sélectionnez l&apos;élève dont vous voulez envoyer les informations par e-mail.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ScoreCommands</name>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importer des notes</translation>
+    </message>
+    <message>
+        <source>Gradebook (*.csv *.txt)</source>
+        <translation>Carnet de notes (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export for Canvas</source>
+        <translation>Exporter pour Canvas</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The scores could not be written for Canvas: %1</source>
+        <translation>Les notes n&apos;ont pas pu être écrites pour Canvas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Scores written for Canvas: %1</source>
+        <translation>Notes écrites pour Canvas&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,7 @@ int runMerge(const CommandArguments& args, const Console& console);
 int runSeats(const CommandArguments& args, const Console& console);
 int runNew(const CommandArguments& args, const Console& console);
 int runImportStudents(const CommandArguments& args, const Console& console);
+int runImportScores(const CommandArguments& args, const Console& console);
 int runAddAssignment(const CommandArguments& args, const Console& console);
 int runSetPoints(const CommandArguments& args, const Console& console);
 int runSetTotal(const CommandArguments& args, const Console& console);

@@ -51,12 +51,23 @@ constexpr const char* kExportArguments[] = {"FILE.grs", "OUT"};
 constexpr OptionDeclaration kExportOptions[] = {
     {"ids", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Student IDs in place of names (.pdf).")},
     {"seating", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The seating chart's printout (.pdf).")},
+    {"for", "SYSTEM", QT_TRANSLATE_NOOP("MarkwellCli", "The scores as a learning system imports them (canvas; .csv).")},
 };
 constexpr OptionDeclaration kNewOptions[] = {
     {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The grade scale, by its name.")},
     {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
 };
 constexpr const char* kImportArguments[] = {"FILE.grs", "IN.csv"};
+constexpr const char* kImportScoresArguments[] = {"FILE.grs", "SCORES.csv"};
+constexpr OptionDeclaration kImportScoresOptions[] = {
+    {"match", "HOW", QT_TRANSLATE_NOOP("MarkwellCli", "Match students by auto (ID, e-mail, name), id, email or name.")},
+    {"map", "MAP.csv", QT_TRANSLATE_NOOP("MarkwellCli", "Columns to assignments: column,assignment (empty ignores).")},
+    {"new-assignments", "TYPE", QT_TRANSLATE_NOOP("MarkwellCli", "Score columns of no assignment become new ones.")},
+    {"missing-as", "HOW", QT_TRANSLATE_NOOP("MarkwellCli", "Missing and N/A: keep the score or zero.")},
+    {"add-students", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Rows matching no student join the class.")},
+    {"skip-unmatched", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Leave out rows matching no student.")},
+    {"dry-run", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the changes; write nothing.")},
+};
 constexpr OptionDeclaration kAddAssignmentOptions[] = {
     {"title", "T", QT_TRANSLATE_NOOP("MarkwellCli", "The title.")},
     {"type", "TYPE", QT_TRANSLATE_NOOP("MarkwellCli", "Final, Test, Quiz, Homework, Lab or Other.")},
@@ -147,10 +158,11 @@ constexpr std::array kCommands = {
     Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Sort the class on a column, save it and print the table."), runSort,
             kSortOptions, kSortArguments, OutputPlace::Option, true},
-    Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating]",
+    Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating | --for canvas]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Write the grades table as a spreadsheet, or its printout (names or --ids) or the "
-                              "seating chart's\n      (--seating) as PDF."),
+                              "seating chart's\n      (--seating) as PDF, or the scores for Canvas's import "
+                              "(--for canvas, .csv)."),
             runExport, kExportOptions, kExportArguments, OutputPlace::OptionOrLastArgument, false, true},
     Command{"seats",
             "seats FILE.(grs|SEA)",
@@ -176,6 +188,14 @@ constexpr std::array kCommands = {
             kImportArguments,
             OutputPlace::Option,
             true},
+    Command{"import-scores",
+            "import-scores FILE.grs SCORES.csv [--match auto|id|email|name] [--map MAP.csv] [--new-assignments TYPE] "
+            "[--missing-as keep|zero] [--add-students] [--skip-unmatched] [--dry-run] [-o OUT.grs]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Take the scores of a gradebook CSV (Canvas, Moodle, Google Classroom or a "
+                              "spreadsheet); print\n      each score set and the counts. A blank never overwrites; "
+                              "all or none."),
+            runImportScores, kImportScoresOptions, kImportScoresArguments, OutputPlace::Option, true},
     Command{"add-assignment",
             "add-assignment FILE.grs --title T --type Final|Test|Quiz|Homework|Lab|Other [--total N] "
             "[--description D] [-o OUT.grs]",

@@ -24,6 +24,8 @@ public:
     QAction* saveClass = nullptr;
     QAction* saveClassAs = nullptr;
     QAction* earlierVersions = nullptr;
+    QAction* importScores = nullptr;
+    QAction* exportForCanvas = nullptr;
     QAction* printPage = nullptr;  // the page shown (tool bar, Ctrl+P)
     QAction* printWithNames = nullptr;
     QAction* printWithIds = nullptr;

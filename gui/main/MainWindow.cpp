@@ -13,6 +13,7 @@
 #include "gui/main/EditingCommands.h"
 #include "gui/main/GradingRulesCommands.h"
 #include "gui/main/ReportCommands.h"
+#include "gui/main/ScoreCommands.h"
 #include "gui/main/SeatingCommands.h"
 #include "gui/main/TableCommands.h"
 #include "gui/pages/AttendancePage.h"

@@ -34,6 +34,7 @@ class HelpCenter;
 class PasswordProtection;
 class RecoveryKeeper;
 class ScaleStore;
+class ScoreCommands;
 class SeatingCommands;
 class AttendanceCommands;
 class SeatingPage;
@@ -176,6 +177,7 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<SeatingCommands> seatingCommands_;
     std::unique_ptr<AttendanceCommands> attendanceCommands_;
+    std::unique_ptr<ScoreCommands> scoreCommands_;
     bool activated_ = false;
     // Whether the Attendance page was shown since the class was opened: the
     // first showing starts at today's month, later ones keep the month the

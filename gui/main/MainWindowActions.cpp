@@ -10,6 +10,7 @@
 #include "gui/main/EditingCommands.h"
 #include "gui/main/GradingRulesCommands.h"
 #include "gui/main/ReportCommands.h"
+#include "gui/main/ScoreCommands.h"
 #include "gui/main/SeatingCommands.h"
 #include "gui/main/TableCommands.h"
 #include "gui/pages/GradesPage.h"
@@ -65,6 +66,7 @@ void MainWindow::createCommands() {
     seatingCommands_ = std::make_unique<SeatingCommands>(document_, *history_, seatingPage_, dialogs_, actions_, this,
                                                          [this] { return page_ == Page::Seating; });
     attendanceCommands_ = std::make_unique<AttendanceCommands>(*history_, attendancePage_, dialogs_, this);
+    scoreCommands_ = std::make_unique<ScoreCommands>(*this, *history_, dialogs_, settings_, actions_);
 }
 
 void MainWindow::followHistory() {
@@ -87,6 +89,9 @@ void MainWindow::createMenus() {
     file->addActions({a.newClass, a.openClass});
     addRecentFilesMenu(file);
     file->addActions({a.saveClass, a.saveClassAs, a.earlierVersions});
+    file->addSeparator();
+    file->addAction(a.importScores);
+    menu(file, tr("Expor&t"), "exportMenu")->addAction(a.exportForCanvas);
     file->addSeparator();
     QMenu* print = menu(file, tr("&Print..."), "printMenu");
     print->addActions({a.printWithNames, a.printWithIds, a.printAttendance, a.printSeating});

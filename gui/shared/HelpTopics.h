@@ -32,6 +32,7 @@ enum class HelpTopic {
     Graph,
     Merge,
     EarlierVersions,
+    ImportScores,
     Email,
     Options,
     Password,

@@ -43,6 +43,7 @@ protected:
         ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
         write("more.csv", "name\nCy\n");
         write("p.csv", "name,points\nBo,5\n");
+        write("g.csv", "Name,Quiz\nBo,5\n");
     }
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString in() const { return path(QStringLiteral("in.grs")); }
@@ -69,6 +70,7 @@ protected:
              true,
              "grs"},
             {{QStringLiteral("set-total"), in(), QStringLiteral("--index=1"), QStringLiteral("20")}, true, "grs"},
+            {{QStringLiteral("import-scores"), in(), path(QStringLiteral("g.csv"))}, true, "grs"},
             {{QStringLiteral("weights"), in(), QStringLiteral("0"), QStringLiteral("50"), QStringLiteral("50"),
               QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")},
              true,

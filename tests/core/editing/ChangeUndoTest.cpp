@@ -15,6 +15,7 @@
 #include "core/editing/RosterChanges.h"
 #include "core/grading/GradesLayout.h"
 #include "core/scales/ScaleChecks.h"
+#include "core/scores/ScoreFile.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,14 @@ Document sampleDocument() {
 
 CsvTable csv(const char* text) {
     return parseCsv(QByteArray(text)).value();
+}
+
+// The scores of a gradebook file as the import takes them by default;
+// unknown score columns become new assignments of type Lab.
+Change scoreImport(const char* text) {
+    const ScoreTable table = parseScoreFile(QByteArray(text)).value();
+    const ScoreMapping mapping = defaultScoreMapping(sampleDocument().classRecord, table, QStringLiteral("Lab"));
+    return scoreImportChange(table, mapping, QStringLiteral("scores.csv"));
 }
 
 WeightedGrades weightsOf(std::initializer_list<int> shares, bool enabled) {
@@ -110,6 +119,7 @@ const std::vector<ChangeCase>& madeChanges() {
          [] {
              return totalChange({QString(), 1}, QStringLiteral("12"));
          }},
+        {"score import with a new assignment", [] { return scoreImport("Name,Quiz 1,Lab 1\nBo,5,9\nCy,EX,\n"); }},
     };
     return cases;
 }
@@ -155,6 +165,7 @@ const std::vector<ChangeCase>& refusedChanges() {
          [] {
              return totalChange({QString(), 3}, QStringLiteral("12"));
          }},
+        {"scores of a student not in the class", [] { return scoreImport("Name,Quiz 1\nBo,5\nZed,3\n"); }},
     };
     return cases;
 }
