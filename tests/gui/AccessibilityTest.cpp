@@ -223,7 +223,7 @@ void AccessibilityTest::dialogsNameTheirControls() {
         },
         &shown);
     open(*h.window);
-    QTRY_VERIFY_WITH_TIMEOUT(shown, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(shown, kWaitLimitMs);
     QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
 }
 
@@ -248,7 +248,7 @@ void AccessibilityTest::dialogsMadeElsewhereNameTheirControls() {
     const QList<QWidget*> windows{&fonts, &password, &text, &students, &assignments, help};
     for (QWidget* window : windows) {
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(QTest::qWaitForWindowExposed(window, kWaitLimitMs));
         const QStringList unnamed = unnamedControls(window);
         QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
         window->hide();
@@ -268,7 +268,7 @@ void AccessibilityTest::mergedReportNamesItsControls() {
     setup->mergeButton()->click();
     auto* report = setup->findChild<MergedReportWindow*>();
     QVERIFY(report);
-    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QVERIFY(QTest::qWaitForWindowExposed(report, kWaitLimitMs));
     const QStringList unnamed = unnamedControls(report);
     QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
     setup->close();
@@ -283,7 +283,7 @@ void AccessibilityTest::theWalkFindsAnUnnamedControl() {
     auto* hidden = new QLineEdit(&dialog);
     dialog.show();
     hidden->hide();  // not shown: nobody can reach it
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     QCOMPARE(unnamedControls(&dialog), QStringList{QStringLiteral("QLineEdit#plantedBox < QDialog#plantDialog")});
     box->setAccessibleName(QStringLiteral("Planted"));
     QCOMPARE(unnamedControls(&dialog), QStringList());
@@ -363,7 +363,7 @@ void AccessibilityTest::seatingChartNamesItsSeats() {
 
     // The keyboard goes from seat to seat; the one chosen has the focus.
     h.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get(), kWaitLimitMs));
     chart->setFocus();
     QVERIFY(chart->hasFocus());
     QTest::keyClick(chart, Qt::Key_PageDown);

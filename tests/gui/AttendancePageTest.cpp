@@ -35,7 +35,7 @@ struct AttendanceHarness : WindowHarness {
         gradePath = writeClass(folder.path(), QStringLiteral("att.grs"), smallClass(), records);
         open(gradePath);
         window->show();
-        exposed = QTest::qWaitForWindowExposed(window.get());
+        exposed = QTest::qWaitForWindowExposed(window.get(), kWaitLimitMs);
         opened = window->showPage(Page::Attendance);
         page = window->attendancePage();
         page->showMonth(9, 2024);

@@ -172,10 +172,10 @@ void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
     touched.close();
     c.h.dialogs.answer(Answer::Yes);
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     w.activateWindow();
-    QTRY_COMPARE(c.h.dialogs.count(Kind::YesNo), 2);
-    QTRY_COMPARE(c.h.cls().students[2].name, std::string("Cleo Parker"));
+    QTRY_COMPARE_WITH_TIMEOUT(c.h.dialogs.count(Kind::YesNo), 2, kWaitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(c.h.cls().students[2].name, std::string("Cleo Parker"), kWaitLimitMs);
     QVERIFY(!w.document().modified);
 
     // With unsaved changes nothing is reloaded: the status line says why Save will ask.

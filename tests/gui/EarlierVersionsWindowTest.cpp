@@ -196,8 +196,8 @@ void EarlierVersionsWindowTest::aClassOpenInAnotherMarkwellWarnsUntilThatOneIsGo
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     QProcess other;
     other.start(QStringLiteral(MARKWELL_APP_PATH), {path});
-    QVERIFY(other.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(holdsOpenLock(path, other.processId()), 20000);
+    QVERIFY(other.waitForStarted(kWaitLimitMs));
+    QTRY_VERIFY_WITH_TIMEOUT(holdsOpenLock(path, other.processId()), kWaitLimitMs);
 
     const QString warning = QStringLiteral("\"period1.grs\" is open in another Markwell window; changes saved there "
                                            "and here will overwrite each other.");
@@ -212,7 +212,7 @@ void EarlierVersionsWindowTest::aClassOpenInAnotherMarkwellWarnsUntilThatOneIsGo
 
     // The other Markwell dies holding its lock: the next opening takes it over without a word.
     other.kill();
-    QVERIFY(other.waitForFinished());
+    QVERIFY(other.waitForFinished(kWaitLimitMs));
     h.open(path);
     QCOMPARE(h.dialogs.count(Kind::Choice), 2);
     ClassLock probe(path, ClassLock::Kind::Open);

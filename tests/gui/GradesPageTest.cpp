@@ -155,7 +155,7 @@ void GradesPageTest::typedPointsAreStoredAndOtherInputRefused() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("typed.grs"), smallClass()));
     QVERIFY(!w.document().modified);
 
@@ -204,7 +204,7 @@ void GradesPageTest::theKeyEndingTheTypingSaysWhereToGoNext() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("moves.grs"), smallClass()));
     SheetView* view = w.gradesPage()->view();
     const auto active = [&] { return std::pair(w.gradesTable().sheet.activeRow(), w.gradesTable().sheet.activeCol()); };
@@ -241,7 +241,7 @@ void GradesPageTest::typedPointsRepaintTheirRowAndWidenTheirColumn() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("wide.grs"), smallClass()));
     SheetView* view = w.gradesPage()->view();
     const Sheet* shown = view->sheet();
@@ -272,7 +272,7 @@ void GradesPageTest::aValueStillBeingTypedIsKeptBySaveAndExit() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     const QString path = writeClass(h.folder.path(), QStringLiteral("unfinished.grs"), smallClass());
     h.open(path);
     SheetView* view = w.gradesPage()->view();
@@ -339,7 +339,7 @@ void GradesPageTest::typingWhereNoTypingIsTakenSaysWhereInstead() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("hints.grs"), smallClass()));
     SheetView* view = w.gradesPage()->view();
     QSignalSpy hints(w.gradesPage(), &GradesPage::typingRefused);

@@ -47,7 +47,7 @@ struct Picker {
 
     Picker() {
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     }
     QPushButton* browse() const { return dialog.fileChooser()->browseButton(); }
     QString pathShown() const { return dialog.fileChooser()->findChild<QLineEdit*>(QStringLiteral("fileBox"))->text(); }
@@ -159,7 +159,7 @@ void ImportStudentsDialogTest::theStudentListImportsFromACsvFile() {
     ScriptedDialogs dialogs;
     StudentListDialog editor(smallClass(), dialogs, folder.filePath(QStringLiteral("mine.grs")));
     editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(QTest::qWaitForWindowExposed(&editor, kWaitLimitMs));
     dialogs.openWith(csv);
     whenShown<ImportStudentsDialog>([](ImportStudentsDialog& picker) {
         picker.fileChooser()->chooseFile();

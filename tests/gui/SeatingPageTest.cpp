@@ -55,7 +55,7 @@ struct SeatingHarness : WindowHarness {
         window->resize(1000, 800);
         window->show();
         window->activateWindow();
-        active = QTest::qWaitForWindowActive(window.get());
+        active = QTest::qWaitForWindowActive(window.get(), kWaitLimitMs);
         open(writeClass(folder.path(), QStringLiteral("room.grs"), cls));
         window->showPage(Page::Seating);
         view()->setFocus();

@@ -55,7 +55,7 @@ struct Editor {
 
     explicit Editor(const ClassRecord& cls, const QString& classPath = {}) : dialog(cls, dialogs, classPath) {
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     }
     QLineEdit* name() const { return dialog.box(StudentField::Name); }
     QListWidget* list() const { return dialog.listPanel()->list(); }

@@ -232,7 +232,7 @@ QStringList dialogTexts(const QString& language, const Opener& open) {
         },
         &shown);
     open(*h.window);
-    if (!QTest::qWaitFor([&shown] { return shown; }, 3000)) return {QStringLiteral("(no dialog showed)")};
+    if (!QTest::qWaitFor([&shown] { return shown; }, kWaitLimitMs)) return {QStringLiteral("(no dialog showed)")};
     return texts;
 }
 

@@ -232,7 +232,7 @@ void UndoRedoTest::typedPointsAndASortUndoneSaveTheClassAsItWas() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     h.open(path);
     const QString before = showOf(path);
@@ -280,7 +280,7 @@ void UndoRedoTest::everyWindowChangeIsUndoneAndRedoneToTheByte() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
                       {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
     for (const WindowChange& change : everyWindowChange()) {
@@ -313,7 +313,7 @@ void UndoRedoTest::backAtTheSavedStateNothingIsAsked() {
     for (const auto& [way, setAside] : ways) {
         WindowHarness h;
         h.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs));
         h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
         makeUnsavedChange(*h.window);
         typeInto(*h.window, 2, 2, QStringLiteral("1"));

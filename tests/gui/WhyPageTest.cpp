@@ -45,7 +45,7 @@ IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
     h.open(writeClass(h.folder.path(), QStringLiteral("why.grs"), cls));
     h.window->actions().individualReport->trigger();
     auto* report = h.window->findChild<IndividualReportWindow*>();
-    if (report && !QTest::qWaitForWindowExposed(report)) return nullptr;
+    if (report && !QTest::qWaitForWindowExposed(report, kWaitLimitMs)) return nullptr;
     return report;
 }
 
@@ -154,12 +154,12 @@ void WhyPageTest::whatItTakesIsReachedByKeyboardAndNamed() {
 
     // Ctrl+PgDn twice reaches the page; Alt+L then takes the letter list.
     report->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(report));
+    QVERIFY(QTest::qWaitForWindowActive(report, kWaitLimitMs));
     QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
     QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(report->pages()->currentWidget(), report->whyPage());
     QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(panel->letterList()));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget*>(panel->letterList()), kWaitLimitMs);
     QTest::keyClick(panel->letterList(), Qt::Key_Down);
     QCOMPARE(panel->letterList()->currentText(), QStringLiteral("B"));
     // Ann: (8 + x) / 110 >= 80% at x = 80.
