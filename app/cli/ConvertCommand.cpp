@@ -9,10 +9,8 @@
 #include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
-#include "core/data/ClassRecord.h"
 #include "core/document/ClassWriter.h"
 #include "core/document/DocumentFiles.h"
-#include "core/files/FileBytes.h"
 #include "core/files/GradeFile.h"
 
 #include <QCoreApplication>
@@ -28,15 +26,13 @@ struct ConvertCommand {
 // attendance and seats byte for byte (empty when IN has none, so that OUT
 // never keeps another class's).
 Result<ClassContent> convertedContent(const QString& in, GradeFileInfo& info) {
-    const Result<ClassRecord> cls = readGradeFile(in, &info);
+    Result<ClassFileBytes> files = readClassFileBytes(in);
+    if (!files) return files.error();
+    const Result<ClassRecord> cls = parseGradeFile(files->grade, in, &info);
     if (!cls) return cls.error();
     Result<QByteArray> grade = serializeGradeFile(*cls);
     if (!grade) return grade.error();
-    Result<QByteArray> attendance = readFileBytesIfAny(attendancePathFor(in));
-    if (!attendance) return attendance.error();
-    Result<QByteArray> seating = readFileBytesIfAny(seatingPathFor(in));
-    if (!seating) return seating.error();
-    return ClassContent{std::move(grade).value(), std::move(attendance).value(), std::move(seating).value()};
+    return ClassContent{std::move(grade).value(), std::move(files->attendance), std::move(files->seating)};
 }
 
 }  // namespace
