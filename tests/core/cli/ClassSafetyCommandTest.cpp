@@ -8,12 +8,12 @@
 // turns and lose nothing; what killed writes left is cleaned up.
 
 #include "tests/core/cli/CliRunner.h"
+#include "tests/support/KilledSave.h"
 #include "tests/support/TestFiles.h"
 
 #include "core/document/ClassWriter.h"
 #include "core/document/DataFolder.h"
 #include "core/files/GradeFile.h"
-#include "core/files/SaveJournal.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,6 @@
 
 #include <memory>
 #include <set>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace markwell;
@@ -60,6 +59,11 @@ protected:
         f.write("name\n" + rows);
         return f.fileName();
     }
+    // versions GRADE --restore 1 -o OUT
+    CliRun restoreFirstVersion(const char* grade, const char* out) const {
+        return runCli(
+            {QStringLiteral("versions"), path(grade), QStringLiteral("--restore=1"), QStringLiteral("-o"), path(out)});
+    }
     std::set<std::string> studentsOf(const char* grade) const {
         std::set<std::string> names;
         if (Result<ClassRecord> cls = readGradeFile(path(grade))) {
@@ -86,15 +90,13 @@ TEST_F(ClassSafety, ARestoreNeverWritesOverTheLiveClassByAnyName) {
     // Another capitalisation shares the live siblings; links reach them.
     for (const char* out : {"p.GRS", "other/x.grs", "hard.grs"}) {
         SCOPED_TRACE(out);
-        const CliRun run = runCli({QStringLiteral("versions"), path("p.grs"), QStringLiteral("--restore"),
-                                   QStringLiteral("1"), QStringLiteral("-o"), path(out)});
+        const CliRun run = restoreFirstVersion("p.grs", out);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(QStringLiteral("it is the same file as"))) << run.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(path(out)));
         EXPECT_EQ(classBytes("p.grs"), live);
     }
-    const CliRun restored = runCli({QStringLiteral("versions"), path("p.grs"), QStringLiteral("--restore"),
-                                    QStringLiteral("1"), QStringLiteral("-o"), path("back.grs")});
+    const CliRun restored = restoreFirstVersion("p.grs", "back.grs");
     ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
     EXPECT_EQ(studentsOf("back.grs").size(), 20u);
     EXPECT_EQ(classBytes("p.grs"), live);
@@ -128,10 +130,7 @@ TEST_F(ClassSafety, ConvertWritesAWholeClassAndNeverOneOfItsOwnFiles) {
     EXPECT_EQ(classBytes("d.grs"), c);
     const CliRun versions = runCli({QStringLiteral("versions"), path("d.grs")});
     EXPECT_EQ(versions.out.count(QLatin1Char('\n')), 1) << versions.out.toStdString();
-    ASSERT_EQ(runCli({QStringLiteral("versions"), path("d.grs"), QStringLiteral("--restore=1"), QStringLiteral("-o"),
-                      path("old-d.grs")})
-                  .exitCode,
-              0);
+    ASSERT_EQ(restoreFirstVersion("d.grs", "old-d.grs").exitCode, 0);
     EXPECT_EQ(classBytes("old-d.grs"), d);
 }
 
@@ -163,10 +162,7 @@ TEST_F(ClassSafety, BytesSkippedByTheReaderAreDroppedOnlyWhenTheTeacherSaysSo) {
     EXPECT_FALSE(runCli({QStringLiteral("check"), path("c.grs")}).out.contains(QStringLiteral("Warning")));
     EXPECT_TRUE(studentsOf("c.grs").contains("Ann"));
     // The earlier version keeps the file as it was.
-    ASSERT_EQ(runCli({QStringLiteral("versions"), path("c.grs"), QStringLiteral("--restore=1"), QStringLiteral("-o"),
-                      path("was.grs")})
-                  .exitCode,
-              0);
+    ASSERT_EQ(restoreFirstVersion("c.grs", "was.grs").exitCode, 0);
     EXPECT_EQ(classBytes("was.grs"), damaged);
 }
 
@@ -224,20 +220,8 @@ TEST_F(ClassSafety, WhatKilledWritesLeftIsFinishedOrRemoved) {
     // siblings alone are there, with the journal. The next write there
     // finishes it first, and the class can be made.
     const QString out = path("out.grs");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        int renames = 0;
-        (void)replaceFilesUnderJournal(
-            {{path("out.ATD"), "a"}, {path("out.SEA"), "s"}, {out, "g"}}, saveJournalPath(out),
-            QStringLiteral("versions --restore 1"), {}, [&](const QString& from, const QString& to) {
-                if (++renames == 3) _exit(0);
-                return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
-            });
-        _exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(
+        saveKilledAtRename({{path("out.ATD"), "a"}, {path("out.SEA"), "s"}, {out, "g"}}, saveJournalPath(out), 3));
     ASSERT_TRUE(QFileInfo::exists(path("out.ATD")) && !QFileInfo::exists(out));
     const CliRun made = runCli({QStringLiteral("new"), out});
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();

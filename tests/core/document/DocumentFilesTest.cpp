@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "tests/support/KilledSave.h"
 #include "tests/support/OrdinaryUser.h"
 #include "tests/support/TestFiles.h"
 
 #include "core/document/DocumentFiles.h"
 #include "core/files/GradeFile.h"
-#include "core/files/SaveJournal.h"
 #include "core/files/SeatingFile.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
@@ -18,10 +18,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace markwell;
@@ -406,21 +404,9 @@ TEST_F(DocumentFiles, BytesAfterTheEndOfTheClassAreCountedAndNeverDroppedUnasked
 TEST_F(DocumentFiles, ASaveInterruptedBetweenItsFilesIsUndoneByTheNextOpenWhichSaysSoOnce) {
     const QByteArray before = fileContents(path(QStringLiteral("c.grs"))) + fileContents(path(QStringLiteral("c.ATD")));
     // Killed after its new attendance file went in, before its grade file.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        int renames = 0;
-        (void)replaceFilesUnderJournal({{path(QStringLiteral("c.ATD")), "new"}, {path(QStringLiteral("c.grs")), "new"}},
-                                       saveJournalPath(path(QStringLiteral("c.grs"))), QStringLiteral("Save"), {},
-                                       [&](const QString& from, const QString& to) {
-                                           if (++renames == 2) _exit(0);
-                                           return std::rename(QFile::encodeName(from).constData(),
-                                                              QFile::encodeName(to).constData());
-                                       });
-        _exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(
+        test::saveKilledAtRename({{path(QStringLiteral("c.ATD")), "new"}, {path(QStringLiteral("c.grs")), "new"}},
+                                 saveJournalPath(path(QStringLiteral("c.grs"))), 2));
     ASSERT_EQ(fileContents(path(QStringLiteral("c.ATD"))), QByteArray("new"));
 
     const Result<Document> opened = open();

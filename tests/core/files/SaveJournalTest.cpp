@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "tests/support/KilledSave.h"
 #include "tests/support/TestFiles.h"
 
 #include "core/files/SaveJournal.h"
@@ -11,9 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace markwell;
 
@@ -47,24 +47,6 @@ protected:
         }
         return kept;
     }
-    // Saves the set in a child process that dies, as a kill would have it,
-    // just before its rename number `killedAt` (from 1).
-    void saveKilledAt(int killedAt) const {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            int renames = 0;
-            (void)replaceFilesUnderJournal(
-                newSet(), journal(), QStringLiteral("test"), {}, [&](const QString& from, const QString& to) {
-                    if (++renames == killedAt) _exit(0);
-                    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
-                });
-            _exit(1);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
     QTemporaryDir dir_;
 };
 
@@ -75,7 +57,7 @@ TEST_F(SaveJournal, ASaveKilledBetweenItsRenamesIsFinishedOneWayOrTheOther) {
     for (int killedAt = 1; killedAt <= 3; ++killedAt) {
         SCOPED_TRACE(killedAt);
         SetUp();
-        saveKilledAt(killedAt);
+        ASSERT_TRUE(test::saveKilledAtRename(newSet(), journal(), killedAt));
         ASSERT_TRUE(QFileInfo::exists(journal()));
         const QStringList kept = keptFiles();
         EXPECT_EQ(kept.size(), 2);  // the new seats replace nothing
@@ -85,7 +67,7 @@ TEST_F(SaveJournal, ASaveKilledBetweenItsRenamesIsFinishedOneWayOrTheOther) {
         ASSERT_TRUE(finished.ok()) << finished.message().toStdString();
         ASSERT_TRUE(finished->has_value());
         EXPECT_FALSE((*finished)->rolledForward);
-        EXPECT_EQ((*finished)->save.origin, QStringLiteral("test"));
+        EXPECT_EQ((*finished)->save.origin, QStringLiteral("Save"));
         EXPECT_EQ(contents(), oldContents());
         EXPECT_EQ(filesIn(dir_.path()), (QStringList{QStringLiteral("c.ATD"), QStringLiteral("c.grs")}));
         // Nothing more to finish.
@@ -94,23 +76,8 @@ TEST_F(SaveJournal, ASaveKilledBetweenItsRenamesIsFinishedOneWayOrTheOther) {
 }
 
 TEST_F(SaveJournal, ASaveKilledAfterItsLastRenameKeepsTheNewSet) {
-    // The journal is still there when the kill comes after the renames: a
-    // rename step that renames, then dies before the journal goes.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        int renames = 0;
-        (void)replaceFilesUnderJournal(
-            newSet(), journal(), QStringLiteral("test"), {}, [&](const QString& from, const QString& to) {
-                const int done = std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
-                if (++renames == 3) _exit(0);
-                return done;
-            });
-        _exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    // The journal is still there when the kill comes after the renames.
+    ASSERT_TRUE(test::saveKilledAtRename(newSet(), journal(), 3, true));
     ASSERT_EQ(contents(), newContents());
     ASSERT_TRUE(QFileInfo::exists(journal()));
 
