@@ -51,7 +51,7 @@ Result<bool> ClassLock::take(std::chrono::milliseconds wait) {
     if (isTaken()) return true;
     if (kind_ == Kind::Change) {
         changeFile_ = std::make_unique<LockFile>(classLockPath(classPath_, kind_));
-        const Result<bool> taken = changeFile_->take(wait);
+        Result<bool> taken = changeFile_->take(wait);
         if (!taken || !*taken) changeFile_.reset();
         return taken;
     }

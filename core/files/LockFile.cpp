@@ -99,7 +99,7 @@ bool removeIfStale(const QByteArray& native, const QString& key) {
 
 }  // namespace
 
-LockFile::LockFile(QString path) : path_(lockKey(path)) {}
+LockFile::LockFile(const QString& path) : path_(lockKey(path)) {}
 
 LockFile::~LockFile() {
     release();

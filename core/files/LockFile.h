@@ -25,7 +25,7 @@ namespace markwell {
 // it again. The file goes when the last of them lets go.
 class LockFile {
 public:
-    explicit LockFile(QString path);
+    explicit LockFile(const QString& path);
     ~LockFile();
     LockFile(const LockFile&) = delete;
     LockFile& operator=(const LockFile&) = delete;

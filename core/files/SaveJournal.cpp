@@ -226,7 +226,7 @@ Result<void> replaceFilesUnderJournal(const std::vector<FileToWrite>& files, con
     for (std::size_t i = 0; i < staged->size(); ++i) {
         StagedFile& file = (*staged)[i];
         if (step(file.tempPath(), file.target()) != 0) {
-            const Result<void> failed = fail(unableToCreate(file.path(), systemError(errno)));
+            Result<void> failed = fail(unableToCreate(file.path(), systemError(errno)));
             // The journal stays when a file cannot be put back: the next
             // reader tries again.
             if (rollBack(*journal, journalPath)) forgetJournal(*journal, journalPath);

@@ -30,7 +30,7 @@ protected:
         f.write(bytes);
         return path(name);
     }
-    CliRun run(QStringList args) const { return runCli(args); }
+    CliRun run(const QStringList& args) const { return runCli(args); }
     // The bytes of the class's three files, to see that a refusal wrote none.
     QByteArray classFiles(const char* stem) const {
         const QString base = path(stem);
