@@ -66,8 +66,9 @@ TEST(PrivateFiles, WhatMarkwellKeepsForItselfIsTheUsersAloneWhateverTheUmask) {
     ASSERT_TRUE(saveClass(document, classPath, keeping).ok());
     document.modified = true;
     ASSERT_TRUE(writeRecoveryCopy(document, QDateTime::currentDateTime()).ok());
-    // A password set in the user's own settings file.
-    QSettingsStore settings;
+    // A password set in a settings file of its own (the user's may hold one
+    // already), in a folder that does not exist yet.
+    QSettingsStore settings(dir.filePath(QStringLiteral("config/Larkhaven/Grades.ini")));
     PasswordProtection::Choice choice;
     choice.protect = true;
     choice.newPassword = choice.verifyPassword = QStringLiteral("secret");
