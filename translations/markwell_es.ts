@@ -228,6 +228,14 @@
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
         <translation>No se puede bloquear %1: no se puede crear el archivo de bloqueo en %2.</translation>
     </message>
+    <message>
+        <source>%1 is being changed by another program; nothing was written. Try again once it is done.</source>
+        <translation>Otro programa está modificando %1; no se ha escrito nada. Vuelva a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>%1 (its lock %2 cannot be made, and a class is never written without it)</source>
+        <translation>%1 (no se puede crear su bloqueo %2, y una clase nunca se escribe sin él)</translation>
+    </message>
 </context>
 <context>
     <name>ClassStatistics</name>
@@ -290,6 +298,29 @@
     <message>
         <source>&lt; None &gt;</source>
         <translation>&lt; Ninguna &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ClassWriter</name>
+    <message>
+        <source>it is the same file as %1, which it would destroy</source>
+        <translation>es el mismo archivo que %1, que quedaría destruido</translation>
+    </message>
+    <message>
+        <source>another program is saving it</source>
+        <translation>otro programa la está guardando</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read now: a save of it is not finished (%2). Try again in a moment.</source>
+        <translation>No se puede leer %1 ahora: un guardado no ha terminado (%2). Vuelva a intentarlo en un momento.</translation>
+    </message>
+    <message>
+        <source>A save of %1 was interrupted after all its files were written; it is now complete.</source>
+        <translation>Un guardado de %1 se interrumpió después de escribir todos sus archivos; ya está completo.</translation>
+    </message>
+    <message>
+        <source>A save of %1 was interrupted; the class is as it was before that save.</source>
+        <translation>Un guardado de %1 se interrumpió; la clase está como estaba antes de ese guardado.</translation>
     </message>
 </context>
 <context>
@@ -432,6 +463,18 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
         <translation>El archivo dañado %1 se ha conservado tal cual; elimínelo o cámbiele el nombre para volver a guardar los asientos.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds 1 byte after the end of the class, which was skipped. Saving the class over that file would drop it.</source>
+        <translation>El archivo %1 contiene 1 byte después del final de la clase, que se ha omitido. Guardar la clase sobre ese archivo lo perdería.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 bytes after the end of the class, which were skipped. Saving the class over that file would drop them.</source>
+        <translation>El archivo %1 contiene %2 bytes después del final de la clase, que se han omitido. Guardar la clase sobre ese archivo los perdería.</translation>
+    </message>
+    <message>
+        <source>the bytes skipped when it was read would be lost; nothing was written</source>
+        <translation>se perderían los bytes omitidos al leerlo; no se ha escrito nada</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1592,21 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>%1: %2 refused; nothing was written</source>
         <translation>%1: %2 con problemas; no se ha escrito nada</translation>
+    </message>
+</context>
+<context>
+    <name>SaveJournal</name>
+    <message>
+        <source>The save journal %1 is damaged; the save it guards cannot be finished. Look at the class&apos;s files and remove the journal by hand.</source>
+        <translation>El diario de guardado %1 está dañado; el guardado que protege no se puede terminar. Revise los archivos de la clase y elimine el diario a mano.</translation>
+    </message>
+    <message>
+        <source>Unable to put %1 back from %2: %3</source>
+        <translation>No se puede restablecer %1 a partir de %2: %3</translation>
+    </message>
+    <message>
+        <source>Unable to open the save journal %1: %2</source>
+        <translation>No se puede abrir el diario de guardado %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2700,6 +2758,22 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
         <translation>Otro programa ha modificado «%1» desde que se abrió. ¿Volver a cargarlo?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held 1 byte after the end of the class, which was skipped when it was opened. Saving writes the class without it; the earlier version keeps the file as it was. Save anyway?</source>
+        <translation>«%1» contenía 1 byte después del final de la clase, que se omitió al abrirla. Al guardar, la clase se escribe sin él; la versión anterior conserva el archivo como estaba. ¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %2 bytes after the end of the class, which were skipped when it was opened. Saving writes the class without them; the earlier version keeps the file as it was. Save anyway?</source>
+        <translation>«%1» contenía %2 bytes después del final de la clase, que se omitieron al abrirla. Al guardar, la clase se escribe sin ellos; la versión anterior conserva el archivo como estaba. ¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;No guardar</translation>
     </message>
 </context>
 <context>

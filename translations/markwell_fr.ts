@@ -228,6 +228,14 @@
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
         <translation>Impossible de verrouiller %1 : le fichier de verrou ne peut pas être créé dans %2.</translation>
     </message>
+    <message>
+        <source>%1 is being changed by another program; nothing was written. Try again once it is done.</source>
+        <translation>%1 est en cours de modification par un autre programme ; rien n&apos;a été écrit. Réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>%1 (its lock %2 cannot be made, and a class is never written without it)</source>
+        <translation>%1 (son verrou %2 ne peut pas être créé, et une classe n&apos;est jamais écrite sans lui)</translation>
+    </message>
 </context>
 <context>
     <name>ClassStatistics</name>
@@ -290,6 +298,29 @@
     <message>
         <source>&lt; None &gt;</source>
         <translation>&lt; Aucune &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ClassWriter</name>
+    <message>
+        <source>it is the same file as %1, which it would destroy</source>
+        <translation>c&apos;est le même fichier que %1, qui serait détruit</translation>
+    </message>
+    <message>
+        <source>another program is saving it</source>
+        <translation>un autre programme l&apos;enregistre</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read now: a save of it is not finished (%2). Try again in a moment.</source>
+        <translation>%1 ne peut pas être lu maintenant : un enregistrement n&apos;est pas terminé (%2). Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>A save of %1 was interrupted after all its files were written; it is now complete.</source>
+        <translation>Un enregistrement de %1 a été interrompu après l&apos;écriture de tous ses fichiers ; il est maintenant terminé.</translation>
+    </message>
+    <message>
+        <source>A save of %1 was interrupted; the class is as it was before that save.</source>
+        <translation>Un enregistrement de %1 a été interrompu ; la classe est telle qu&apos;elle était avant cet enregistrement.</translation>
     </message>
 </context>
 <context>
@@ -432,6 +463,18 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
         <translation>Le fichier endommagé %1 a été laissé tel quel ; supprimez-le ou renommez-le pour enregistrer à nouveau les places.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds 1 byte after the end of the class, which was skipped. Saving the class over that file would drop it.</source>
+        <translation>Le fichier %1 contient 1 octet après la fin de la classe, qui a été ignoré. Enregistrer la classe sur ce fichier le perdrait.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 bytes after the end of the class, which were skipped. Saving the class over that file would drop them.</source>
+        <translation>Le fichier %1 contient %2 octets après la fin de la classe, qui ont été ignorés. Enregistrer la classe sur ce fichier les perdrait.</translation>
+    </message>
+    <message>
+        <source>the bytes skipped when it was read would be lost; nothing was written</source>
+        <translation>les octets ignorés à sa lecture seraient perdus ; rien n&apos;a été écrit</translation>
     </message>
 </context>
 <context>
@@ -1549,6 +1592,21 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>%1: %2 refused; nothing was written</source>
         <translation>%1 : %2 ; rien n&apos;a été écrit</translation>
+    </message>
+</context>
+<context>
+    <name>SaveJournal</name>
+    <message>
+        <source>The save journal %1 is damaged; the save it guards cannot be finished. Look at the class&apos;s files and remove the journal by hand.</source>
+        <translation>Le journal d&apos;enregistrement %1 est endommagé ; l&apos;enregistrement qu&apos;il protège ne peut pas être terminé. Vérifiez les fichiers de la classe et supprimez le journal à la main.</translation>
+    </message>
+    <message>
+        <source>Unable to put %1 back from %2: %3</source>
+        <translation>Impossible de rétablir %1 à partir de %2 : %3</translation>
+    </message>
+    <message>
+        <source>Unable to open the save journal %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le journal d&apos;enregistrement %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2700,6 +2758,22 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
         <translation>« %1 » a été modifié par un autre programme depuis son ouverture. Le recharger ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held 1 byte after the end of the class, which was skipped when it was opened. Saving writes the class without it; the earlier version keeps the file as it was. Save anyway?</source>
+        <translation>« %1 » contenait 1 octet après la fin de la classe, qui a été ignoré à l&apos;ouverture. L&apos;enregistrement écrit la classe sans lui ; la version précédente garde le fichier tel qu&apos;il était. Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %2 bytes after the end of the class, which were skipped when it was opened. Saving writes the class without them; the earlier version keeps the file as it was. Save anyway?</source>
+        <translation>« %1 » contenait %2 octets après la fin de la classe, qui ont été ignorés à l&apos;ouverture. L&apos;enregistrement écrit la classe sans eux ; la version précédente garde le fichier tel qu&apos;il était. Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;Ne pas enregistrer</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,16 @@ constexpr OptionDeclaration kClassOutput{
 constexpr OptionDeclaration kFileOutput{"o,output", "OUT",
                                         QT_TRANSLATE_NOOP("MarkwellCli", "Write the output to this file.")};
 constexpr OptionDeclaration kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Show this help.")};
+constexpr OptionDeclaration kDropSkipped{
+    "drop-skipped", nullptr,
+    QT_TRANSLATE_NOOP("MarkwellCli", "Save over a grade file whose bytes after the end of the class were skipped, "
+                                     "without them.")};
+
+// A command that changes the class it reads, saved in place unless -o names
+// another: the one kind of save that could drop what the reader skipped.
+bool changesItsClass(const Command& command) {
+    return command.writesClass && command.output == OutputPlace::Option && command.run != runVersions;
+}
 
 QStringList namesOf(const OptionDeclaration& option) {
     return QString::fromLatin1(option.names).split(QLatin1Char(','));
@@ -44,6 +54,7 @@ QString keyOf(const OptionDeclaration& option) {
 std::vector<OptionDeclaration> optionsOf(const Command& command) {
     std::vector<OptionDeclaration> options(command.options.begin(), command.options.end());
     if (command.output != OutputPlace::None) options.push_back(command.writesClass ? kClassOutput : kFileOutput);
+    if (changesItsClass(command)) options.push_back(kDropSkipped);
     options.push_back(kHelp);
     return options;
 }
@@ -125,6 +136,8 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     // Qt warns on stderr when asked about an option it was never told of.
     const bool optionGiven = command.output != OutputPlace::None && parser.isSet(QStringLiteral("output"));
     if (optionGiven) args.output = restored(parser.value(QStringLiteral("output")));
+    if (optionGiven && args.output.isEmpty())
+        return CommandRunner::tr("%1: the output file needs a name").arg(args.command);
     if (command.output == OutputPlace::OptionOrLastArgument && optionGiven) {
         if (args.positional.size() == range.second) return secondOutputProblem(args.command);
         range = {range.first - 1, range.second - 1};
@@ -132,7 +145,10 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     if (args.positional.size() < range.first || args.positional.size() > range.second) {
         return countProblem(args.command, range);
     }
-    if (command.output == OutputPlace::OptionOrLastArgument && !optionGiven) args.output = args.positional.takeLast();
+    if (command.output == OutputPlace::OptionOrLastArgument && !optionGiven) {
+        args.output = args.positional.takeLast();
+        if (args.output.isEmpty()) return CommandRunner::tr("%1: the output file needs a name").arg(args.command);
+    }
     // The .ATD and .SEA files take the place of the last three characters.
     if (command.writesClass && (optionGiven || !args.output.isEmpty()) && !isGradeFileName(args.output)) {
         return CommandRunner::tr("%1: the output file must end in .grs, as its .ATD and .SEA files are named after it")
@@ -168,6 +184,7 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
     for (const OptionDeclaration& option : command.options) {
         if (parser.isSet(keyOf(option))) parsed.options.insert(keyOf(option), restored(parser.value(keyOf(option))));
     }
+    allowDroppingSkippedBytes(changesItsClass(command) && parser.isSet(QStringLiteral("drop-skipped")));
     return command.run(parsed, console);
 }
 

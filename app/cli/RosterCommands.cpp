@@ -6,6 +6,7 @@
 
 #include "app/cli/ClassChanging.h"
 #include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
 #include "core/common/Cp1252.h"
@@ -61,8 +62,9 @@ int runImportStudents(const CommandArguments& args, const Console& console) {
     return runClassChange(
         args.command, path, args.output, studentImportChange(std::move(table).value(), csvPath),
         [rows](const Document& changed, const QString& savedPath) {
-            return RosterCommands::tr("Imported %1 students into %2, which now has %3.")
-                .arg(QString::number(rows), savedPath, QString::number(changed.classRecord.students.size()));
+            return RosterCommands::tr("Imported %1 into %2, which now has %3.")
+                .arg(counted(static_cast<qint64>(rows), RosterCommands::tr("student"), RosterCommands::tr("students")),
+                     savedPath, QString::number(changed.classRecord.students.size()));
         },
         console);
 }

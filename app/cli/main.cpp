@@ -140,12 +140,14 @@ constexpr std::array kCommands = {
             false},
     Command{"convert",
             "convert IN.grs OUT.grs",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Read a grade file and write it in the current version."),
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Read a grade file and write it in the current version, with its .ATD and .SEA "
+                              "files."),
             runConvert,
             {},
             kConvertArguments,
             OutputPlace::OptionOrLastArgument,
-            false},
+            true},
     Command{"sample",
             "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats] "
             "[--force]",

@@ -4,6 +4,7 @@
 #include "core/document/GradeFileOpening.h"
 
 #include "core/common/Cp1252.h"
+#include "core/document/ClassWriter.h"
 #include "core/scales/ScaleStore.h"
 
 #include <optional>
@@ -11,6 +12,7 @@
 namespace markwell {
 
 Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info) {
+    if (Result<QString> finished = finishInterruptedSaveNote(path); !finished) return finished.error();
     Result<ClassRecord> cls = readGradeFile(path, info);
     if (!cls) return cls;
     CurrentGradeScale& scale = cls->gradeScale;

@@ -17,7 +17,8 @@ class ScaleStore;
 // this computer's scale store by the scale's name (the name stays). A scale
 // the store does not have keeps the kind and bounds read from the file. The
 // grade file itself only turns bytes into a class; which scales this computer
-// keeps belongs to the document.
+// keeps belongs to the document. An interrupted save of the class is
+// finished first (see finishInterruptedSave).
 Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info = nullptr);
 
 }  // namespace markwell

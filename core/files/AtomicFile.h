@@ -20,6 +20,8 @@ namespace markwell {
 // followed to the file it names, whatever the format.
 
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
+// The same for a file Markwell keeps for itself: it is 0600 whatever it was.
+Result<void> writePrivateFileAtomically(const QString& path, const QByteArray& bytes);
 
 // For libraries that can only write to a file name: `write` is called with the
 // path of the temporary file and must leave the complete content there.
@@ -29,6 +31,7 @@ Result<void> writeFileAtomicallyVia(const QString& path,
 struct FileToWrite {
     QString path;
     QByteArray bytes;
+    bool isPrivate = false;  // one of Markwell's own files: 0600
 };
 
 // The step that moves a finished temporary file into place (rename(2) unless

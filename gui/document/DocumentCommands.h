@@ -104,9 +104,10 @@ private:
     // window has it open, then as the teacher answers. `lock` receives the
     // class's open lock when it was free.
     bool mayOpen(const QString& path, std::unique_ptr<ClassLock>& lock);
-    // Keeps the class at `path` as an earlier version before it is replaced;
-    // why it could not be, or nothing.
-    QString keepEarlierVersionOf(const QString& path);
+    // Before a save over a grade file whose reader skipped bytes after the
+    // end of the class: whether the teacher agrees to lose them (No unless
+    // told otherwise).
+    bool mayDropSkippedBytes();
     // Holds the open lock of the class just saved under a new name, when free.
     void lockSavedClass();
     Outcome exportTable(const QString& path, Asker asker);

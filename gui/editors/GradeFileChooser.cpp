@@ -3,6 +3,7 @@
 
 #include "gui/editors/GradeFileChooser.h"
 
+#include "core/document/ClassWriter.h"
 #include "core/files/GradeFile.h"
 #include "gui/editors/EditorSupport.h"
 #include "gui/shared/FileFilters.h"
@@ -57,7 +58,9 @@ bool GradeFileChooser::load(const QString& path) {
         pathBox_->setText(QDir::toNativeSeparators(path));
         return true;
     }
-    Result<ClassRecord> cls = readGradeFile(path);
+    // A save of that class cut short is finished before it is read.
+    const Result<QString> finished = finishInterruptedSaveNote(path);
+    Result<ClassRecord> cls = finished ? readGradeFile(path) : Result<ClassRecord>(finished.error());
     if (!cls) {
         dialogs_.warn(window(), cls.message());
         return false;

@@ -82,7 +82,7 @@ protected:
             {{QStringLiteral("sample"), QStringLiteral("--students=2"), QStringLiteral("--assignments=1")},
              true,
              "grs"},
-            {{QStringLiteral("convert"), in()}, false, "grs"},
+            {{QStringLiteral("convert"), in()}, true, "grs"},
             {{QStringLiteral("export"), in()}, false, "csv"},
             {{QStringLiteral("merge"), in(), path(QStringLiteral("other.grs"))}, false, "csv"},
             {{QStringLiteral("student"), in(), QStringLiteral("Ann")}, false, "csv"},
