@@ -12,6 +12,7 @@
 
 #include "core/data/PointEntry.h"
 #include "core/editing/ClassChanges.h"
+#include "core/editing/Curve.h"
 #include "core/editing/RosterChanges.h"
 #include "core/grading/GradesLayout.h"
 #include "core/scales/ScaleChecks.h"
@@ -110,6 +111,10 @@ const std::vector<ChangeCase>& madeChanges() {
          [] {
              return totalChange({QString(), 1}, QStringLiteral("12"));
          }},
+        {"curve",
+         [] {
+             return curveChange(sampleDocument().classRecord, 1, {CurveKind::Add, 12.5, 0, 0, 0, 0, 0, 1, true});
+         }},
     };
     return cases;
 }
@@ -154,6 +159,10 @@ const std::vector<ChangeCase>& refusedChanges() {
         {"total of assignment 3 of 2",
          [] {
              return totalChange({QString(), 3}, QStringLiteral("12"));
+         }},
+        {"curve mapping one score",
+         [] {
+             return curveChange(sampleDocument().classRecord, 0, {CurveKind::Map, 0, 0, 5, 5, 6, 10, 0, false});
          }},
     };
     return cases;
