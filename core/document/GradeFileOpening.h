@@ -9,6 +9,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace markwell {
 
 class ScaleStore;
@@ -19,5 +22,10 @@ class ScaleStore;
 // grade file itself only turns bytes into a class; which scales this computer
 // keeps belongs to the document.
 Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info = nullptr);
+
+// The same with the scales found by `scaleNamed` (a copy of the store taken
+// earlier, so that classes can be read on another thread than the store's).
+using ScaleLookup = std::function<std::optional<CurrentGradeScale>(const QString& name)>;
+Result<ClassRecord> openGradeFile(const QString& path, const ScaleLookup& scaleNamed, GradeFileInfo* info = nullptr);
 
 }  // namespace markwell
