@@ -71,7 +71,14 @@ void writeSummaryRow(Sheet& sheet, int row, const ClassSummary& summary, const Q
                      bool letterCounts) {
     sheet.setText(row, 1, QFileInfo(summary.path).fileName());
     if (!summary.damage.isEmpty()) {
-        sheet.setText(row, 2, ClassOverviewTexts::tr("damaged: %1").arg(summary.damage));
+        // On screen the reason goes to the last, widest column, so that the
+        // figures of the other classes keep their narrow columns.
+        if (letterCounts) {
+            sheet.setText(row, 2, ClassOverviewTexts::tr("damaged"));
+            sheet.setText(row, 7, summary.damage);
+        } else {
+            sheet.setText(row, 2, ClassOverviewTexts::tr("damaged: %1").arg(summary.damage));
+        }
         return;
     }
     sheet.setNumber(row, 2, summary.students);
@@ -154,6 +161,10 @@ Sheet overviewSheet(const std::vector<ClassSummary>& classes, const QString& gra
     int row = 2;
     for (const ClassSummary& summary : classes) writeSummaryRow(sheet, row++, summary, gradeAtMost, letterCounts);
     applyReportStyle(sheet, 2);
+    // The letter counts and reasons read from their start, however wide the column.
+    if (letterCounts && sheet.maxRow() >= 2) {
+        sheet.setAlignment({2, 7, sheet.maxRow(), 7}, {HAlign::Left, false, VAlign::Center});
+    }
     return sheet;
 }
 

@@ -61,7 +61,8 @@ std::optional<int> studentsAtOrBelow(const ClassSummary& summary, const QString&
 // then a row per class named by its file name without the folder. Below
 // counts the students at or below `gradeAtMost`, "-" without one or when the
 // class's scale has no such letter. A damaged class has "damaged: " and its
-// reason in the second column and nothing after it.
+// reason in the second column and nothing after it; with `letterCounts`,
+// "damaged" there and the reason in the last column.
 Sheet overviewSheet(const std::vector<ClassSummary>& classes, const QString& gradeAtMost, bool letterCounts);
 
 }  // namespace markwell

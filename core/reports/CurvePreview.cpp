@@ -61,8 +61,11 @@ Sheet curvedScoresSheet(const CurvedColumn& column) {
 Sheet curveEffectSheet(const ClassRecord& before, const CurvePreview& preview, std::size_t assignment) {
     const QStringList old = effectColumn(before, assignment);
     const QStringList curved = effectColumn(preview.curved, assignment);
-    QStringList names{CurvePreviewTexts::tr("Mean"), CurvePreviewTexts::tr("Median")};
-    for (const QString& letter : scaleLetterTexts(before.gradeScale)) names << letter.trimmed();
+    // The first two rows are of the assignment, the letters of the class.
+    QStringList names{CurvePreviewTexts::tr("Mean score"), CurvePreviewTexts::tr("Median score")};
+    for (const QString& letter : scaleLetterTexts(before.gradeScale)) {
+        names << CurvePreviewTexts::tr("Grade %1").arg(letter.trimmed());
+    }
     Sheet sheet;
     sheet.setMaxRow(static_cast<int>(names.size()) + 1);
     sheet.setMaxCol(3);

@@ -24,10 +24,10 @@ Result<CurvePreview> previewCurve(const ClassRecord& cls, std::size_t assignment
 // row per student in class order, the scores as the class stores them.
 Sheet curvedScoresSheet(const CurvedColumn& column);
 
-// The class before and after the curve: "", "Before", "After"; the mean and
-// the median of the assignment's counted scores (as Grade Information shows
-// them), then how many students earn each letter of the scale as the Grade
-// column shows it.
+// The class before and after the curve: "", "Before", "After"; "Mean score"
+// and "Median score" of the assignment's counted scores (as Grade
+// Information shows them), then "Grade A" ...: how many students earn each
+// letter of the scale as the Grade column shows it.
 Sheet curveEffectSheet(const ClassRecord& before, const CurvePreview& preview, std::size_t assignment);
 
 }  // namespace markwell

@@ -127,8 +127,8 @@ TEST(Curve, ThePreviewIsWhatTheChangeMakes) {
     // Mean 5.125 -> 6.5, median (the lower middle) 4.5 -> 6; Bo has no grade.
     // Before 70 C, 45 F, 0 F, 90 A; after 85 B, 60 D, 15 F, 100 A.
     EXPECT_EQ(tableText(curveEffectSheet(cls, *preview, 0)),
-              QStringList({"|Before|After", "Mean|5.13|6.50", "Median|4.50|6.00", "A|1|1", "B|0|1", "C|1|0", "D|0|1",
-                           "F|2|1"}));
+              QStringList({"|Before|After", "Mean score|5.13|6.50", "Median score|4.50|6.00", "Grade A|1|1",
+                           "Grade B|0|1", "Grade C|1|0", "Grade D|0|1", "Grade F|2|1"}));
 }
 
 TEST(Curve, ACurveThatMovesNothingLeavesNothingToUndo) {

@@ -93,6 +93,8 @@ TEST(ClassOverview, ADamagedFileIsARowWithItsReasonAndTheReadingGoesOn) {
     EXPECT_EQ(classes[1].average, QStringLiteral("46.67%"));
     const Sheet sheet = overviewSheet(classes, QString(), false);
     EXPECT_EQ(rowText(sheet, 2), QStringLiteral("bad.grs|damaged: %1||||").arg(classes[0].damage));
+    EXPECT_EQ(rowText(overviewSheet(classes, QString(), true), 2),
+              QStringLiteral("bad.grs|damaged|||||%1").arg(classes[0].damage));
 
     // Stopped after the first class: what was read comes back.
     int asked = 0;
