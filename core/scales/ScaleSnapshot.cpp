@@ -15,7 +15,7 @@ ScaleSnapshot::ScaleSnapshot(const ScaleStore& store) {
     names << QString::fromLatin1(kDefaultScaleName);
     for (const QString& name : names) {
         if (std::optional<CurrentGradeScale> scale = store.scaleNamed(name)) {
-            byFoldedName_.insert(name.toCaseFolded(), std::move(*scale));
+            byFoldedName_.insert(name.toCaseFolded(), *scale);
         }
     }
 }
