@@ -238,6 +238,45 @@
     </message>
 </context>
 <context>
+    <name>ClassOverviewTexts</name>
+    <message>
+        <source>damaged: %1</source>
+        <translation>dañado: %1</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Actividades</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Sin nota</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>En o por debajo</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Calificaciones</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>dañado</translation>
+    </message>
+</context>
+<context>
     <name>ClassStatistics</name>
     <message>
         <source>Description</source>
@@ -406,6 +445,80 @@
     <message>
         <source>a field longer than %1 characters</source>
         <translation>un campo de más de %1 caracteres</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePreviewTexts</name>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Nota media</translation>
+    </message>
+    <message>
+        <source>Median score</source>
+        <translation>Nota mediana</translation>
+    </message>
+    <message>
+        <source>Grade %1</source>
+        <translation>Calificación %1</translation>
+    </message>
+</context>
+<context>
+    <name>Curving</name>
+    <message>
+        <source>&quot;%1&quot; is worth no points: enter its possible points first.</source>
+        <translation>«%1» no vale puntos: introduzca primero sus puntos posibles.</translation>
+    </message>
+    <message>
+        <source>The highest score of &quot;%1&quot; is 0: there is nothing to scale.</source>
+        <translation>La nota más alta de «%1» es 0: no hay nada que escalar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score that counts: it has no mean.</source>
+        <translation>«%1» no tiene ninguna nota que cuente: no tiene media.</translation>
+    </message>
+    <message>
+        <source>The mean of &quot;%1&quot; is 0: it cannot be moved.</source>
+        <translation>La media de «%1» es 0: no se puede mover.</translation>
+    </message>
+    <message>
+        <source>The two scores to map are the same: give two different scores.</source>
+        <translation>Las dos notas que transformar son iguales: indique dos notas distintas.</translation>
+    </message>
+    <message>
+        <source>Unknown curve.</source>
+        <translation>Ajuste desconocido.</translation>
+    </message>
+    <message>
+        <source>There is no assignment %1 to curve.</source>
+        <translation>No hay ninguna actividad %1 que ajustar.</translation>
+    </message>
+    <message>
+        <source>The curve gives a score too large to keep.</source>
+        <translation>El ajuste da una nota demasiado grande para guardarla.</translation>
+    </message>
+    <message>
+        <source>Curve %1</source>
+        <translation>Ajustar %1</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1164,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Scores from the school&apos;s systems</source>
         <translation>Puntuaciones de los sistemas del centro</translation>
     </message>
+    <message>
+        <source>Curving an assignment</source>
+        <translation>Ajustar las notas de una actividad</translation>
+    </message>
+    <message>
+        <source>All your classes at once</source>
+        <translation>Todas sus clases a la vez</translation>
+    </message>
 </context>
 <context>
     <name>IndividualReport</name>
@@ -1362,6 +1483,18 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>For &amp;Canvas...</source>
         <translation>Para &amp;Canvas...</translation>
+    </message>
+    <message>
+        <source>New &amp;from Class...</source>
+        <translation>Nueva &amp;desde una clase...</translation>
+    </message>
+    <message>
+        <source>&amp;My Classes...</source>
+        <translation>&amp;Mis clases...</translation>
+    </message>
+    <message>
+        <source>&amp;Curve...</source>
+        <translation>A&amp;justar...</translation>
     </message>
 </context>
 <context>
@@ -2690,6 +2823,113 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>markwell::CurveDialog</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Ajustar notas</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment:</source>
+        <translation>&amp;Actividad:</translation>
+    </message>
+    <message>
+        <source>Old and new scores</source>
+        <translation>Notas antiguas y nuevas</translation>
+    </message>
+    <message>
+        <source>The class before and after</source>
+        <translation>La clase antes y después</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Sumar</translation>
+    </message>
+    <message>
+        <source>Scale so that the &amp;highest score becomes the possible points</source>
+        <translation>&amp;Escalar para que la nota más alta valga los puntos posibles</translation>
+    </message>
+    <message>
+        <source>Set the &amp;mean to</source>
+        <translation>&amp;Llevar la media a</translation>
+    </message>
+    <message>
+        <source>Ma&amp;p</source>
+        <translation>&amp;Transformar</translation>
+    </message>
+    <message>
+        <source>points to every score</source>
+        <translation>puntos a cada nota</translation>
+    </message>
+    <message>
+        <source>% of the possible points</source>
+        <translation>% de los puntos posibles</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Sin redondear</translation>
+    </message>
+    <message>
+        <source>To whole points</source>
+        <translation>A puntos enteros</translation>
+    </message>
+    <message>
+        <source>To half points</source>
+        <translation>A medios puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Round:</source>
+        <translation>&amp;Redondear:</translation>
+    </message>
+    <message>
+        <source>Cap a&amp;t the possible points</source>
+        <translation>Sin &amp;pasar de los puntos posibles</translation>
+    </message>
+    <message>
+        <source>Possible points: %1</source>
+        <translation>Puntos posibles: %1</translation>
+    </message>
+    <message>
+        <source>Scores that change: %1. Edit &gt; Undo takes the curve back.</source>
+        <translation>Notas que cambian: %1. Editar &gt; Deshacer anula el ajuste.</translation>
+    </message>
+    <message>
+        <source>Points to add</source>
+        <translation>Puntos que sumar</translation>
+    </message>
+    <message>
+        <source>Mean in percent of the possible points</source>
+        <translation>Media en porcentaje de los puntos posibles</translation>
+    </message>
+    <message>
+        <source>Low score</source>
+        <translation>Nota baja</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <translation>Nota alta</translation>
+    </message>
+    <message>
+        <source>New low score</source>
+        <translation>Nueva nota baja</translation>
+    </message>
+    <message>
+        <source>New high score</source>
+        <translation>Nueva nota alta</translation>
+    </message>
+</context>
+<context>
     <name>markwell::DocumentCommands</name>
     <message>
         <source>Do you wish to save changes?</source>
@@ -2774,6 +3014,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>&amp;Don&apos;t Save</source>
         <translation>&amp;No guardar</translation>
+    </message>
+    <message>
+        <source>New from Class</source>
+        <translation>Nueva desde una clase</translation>
     </message>
 </context>
 <context>
@@ -3847,6 +4091,89 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The colour the seat is filled with: opens a choice of colours.</source>
         <translation>El color de relleno del asiento: abre una selección de colores.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MyClassesWindow</name>
+    <message>
+        <source>My Classes</source>
+        <translation>Mis clases</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Clases</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>Ca&amp;ncelar</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>Ca&amp;rpeta:</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Archivos recien&amp;tes</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d Again</source>
+        <translation>&amp;Leer de nuevo</translation>
+    </message>
+    <message>
+        <source>No letter</source>
+        <translation>Ninguna letra</translation>
+    </message>
+    <message>
+        <source>Count the students at or below &amp;letter:</source>
+        <translation>Contar los alumnos en o por &amp;debajo de la letra:</translation>
+    </message>
+    <message>
+        <source>Folder of Classes</source>
+        <translation>Carpeta de clases</translation>
+    </message>
+    <message>
+        <source>Reading %1 classes...</source>
+        <translation>Leyendo %1 clases...</translation>
+    </message>
+    <message>
+        <source>Reading class %1 of %2...</source>
+        <translation>Leyendo la clase %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Reading cancelled after %1 classes.</source>
+        <translation>Lectura cancelada tras %1 clases.</translation>
+    </message>
+    <message>
+        <source>%1 classes.</source>
+        <translation>%1 clases.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 no se pudieron leer.</translation>
+    </message>
+    <message>
+        <source>This folder holds no class (.grs file).</source>
+        <translation>Esta carpeta no contiene ninguna clase (archivo .grs).</translation>
+    </message>
+    <message>
+        <source>No class was opened lately.</source>
+        <translation>No se ha abierto ninguna clase últimamente.</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
     </message>
 </context>
 <context>

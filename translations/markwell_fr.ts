@@ -238,6 +238,45 @@
     </message>
 </context>
 <context>
+    <name>ClassOverviewTexts</name>
+    <message>
+        <source>damaged: %1</source>
+        <translation>endommagé : %1</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Évaluations</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Manquantes</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>À ou sous</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>endommagé</translation>
+    </message>
+</context>
+<context>
     <name>ClassStatistics</name>
     <message>
         <source>Description</source>
@@ -406,6 +445,80 @@
     <message>
         <source>a field longer than %1 characters</source>
         <translation>un champ de plus de %1 caractères</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePreviewTexts</name>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Ancienne</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Note moyenne</translation>
+    </message>
+    <message>
+        <source>Median score</source>
+        <translation>Note médiane</translation>
+    </message>
+    <message>
+        <source>Grade %1</source>
+        <translation>Note %1</translation>
+    </message>
+</context>
+<context>
+    <name>Curving</name>
+    <message>
+        <source>&quot;%1&quot; is worth no points: enter its possible points first.</source>
+        <translation>« %1 » ne vaut aucun point : saisissez d&apos;abord ses points possibles.</translation>
+    </message>
+    <message>
+        <source>The highest score of &quot;%1&quot; is 0: there is nothing to scale.</source>
+        <translation>La meilleure note de « %1 » est 0 : il n&apos;y a rien à mettre à l&apos;échelle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score that counts: it has no mean.</source>
+        <translation>« %1 » n&apos;a aucune note qui compte : elle n&apos;a pas de moyenne.</translation>
+    </message>
+    <message>
+        <source>The mean of &quot;%1&quot; is 0: it cannot be moved.</source>
+        <translation>La moyenne de « %1 » est 0 : elle ne peut pas être déplacée.</translation>
+    </message>
+    <message>
+        <source>The two scores to map are the same: give two different scores.</source>
+        <translation>Les deux notes à transposer sont égales : donnez deux notes différentes.</translation>
+    </message>
+    <message>
+        <source>Unknown curve.</source>
+        <translation>Ajustement inconnu.</translation>
+    </message>
+    <message>
+        <source>There is no assignment %1 to curve.</source>
+        <translation>Il n&apos;y a pas d&apos;évaluation %1 à ajuster.</translation>
+    </message>
+    <message>
+        <source>The curve gives a score too large to keep.</source>
+        <translation>L&apos;ajustement donne une note trop grande pour être gardée.</translation>
+    </message>
+    <message>
+        <source>Curve %1</source>
+        <translation>Ajuster %1</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1164,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Scores from the school&apos;s systems</source>
         <translation>Les notes des systèmes de l&apos;établissement</translation>
     </message>
+    <message>
+        <source>Curving an assignment</source>
+        <translation>Ajuster les notes d&apos;une évaluation</translation>
+    </message>
+    <message>
+        <source>All your classes at once</source>
+        <translation>Toutes vos classes d&apos;un coup d&apos;œil</translation>
+    </message>
 </context>
 <context>
     <name>IndividualReport</name>
@@ -1362,6 +1483,18 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>For &amp;Canvas...</source>
         <translation>Pour &amp;Canvas...</translation>
+    </message>
+    <message>
+        <source>New &amp;from Class...</source>
+        <translation>Nouvelle à partir d&apos;une &amp;classe...</translation>
+    </message>
+    <message>
+        <source>&amp;My Classes...</source>
+        <translation>&amp;Mes classes...</translation>
+    </message>
+    <message>
+        <source>&amp;Curve...</source>
+        <translation>A&amp;juster...</translation>
     </message>
 </context>
 <context>
@@ -2690,6 +2823,113 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>markwell::CurveDialog</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Ajuster les notes</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment:</source>
+        <translation>É&amp;valuation :</translation>
+    </message>
+    <message>
+        <source>Old and new scores</source>
+        <translation>Anciennes et nouvelles notes</translation>
+    </message>
+    <message>
+        <source>The class before and after</source>
+        <translation>La classe avant et après</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Scale so that the &amp;highest score becomes the possible points</source>
+        <translation>&amp;Mettre à l&apos;échelle pour que la meilleure note devienne le maximum</translation>
+    </message>
+    <message>
+        <source>Set the &amp;mean to</source>
+        <translation>Amener la m&amp;oyenne à</translation>
+    </message>
+    <message>
+        <source>Ma&amp;p</source>
+        <translation>&amp;Transposer</translation>
+    </message>
+    <message>
+        <source>points to every score</source>
+        <translation>points à chaque note</translation>
+    </message>
+    <message>
+        <source>% of the possible points</source>
+        <translation>% des points possibles</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>vers</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Pas du tout</translation>
+    </message>
+    <message>
+        <source>To whole points</source>
+        <translation>Au point entier</translation>
+    </message>
+    <message>
+        <source>To half points</source>
+        <translation>Au demi-point</translation>
+    </message>
+    <message>
+        <source>&amp;Round:</source>
+        <translation>A&amp;rrondir :</translation>
+    </message>
+    <message>
+        <source>Cap a&amp;t the possible points</source>
+        <translation>&amp;Pas au-delà des points possibles</translation>
+    </message>
+    <message>
+        <source>Possible points: %1</source>
+        <translation>Points possibles : %1</translation>
+    </message>
+    <message>
+        <source>Scores that change: %1. Edit &gt; Undo takes the curve back.</source>
+        <translation>Notes qui changent : %1. Édition &gt; Annuler défait l&apos;ajustement.</translation>
+    </message>
+    <message>
+        <source>Points to add</source>
+        <translation>Points à ajouter</translation>
+    </message>
+    <message>
+        <source>Mean in percent of the possible points</source>
+        <translation>Moyenne en pourcentage des points possibles</translation>
+    </message>
+    <message>
+        <source>Low score</source>
+        <translation>Note basse</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <translation>Note haute</translation>
+    </message>
+    <message>
+        <source>New low score</source>
+        <translation>Nouvelle note basse</translation>
+    </message>
+    <message>
+        <source>New high score</source>
+        <translation>Nouvelle note haute</translation>
+    </message>
+</context>
+<context>
     <name>markwell::DocumentCommands</name>
     <message>
         <source>Do you wish to save changes?</source>
@@ -2774,6 +3014,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>&amp;Don&apos;t Save</source>
         <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>New from Class</source>
+        <translation>Nouvelle à partir d&apos;une classe</translation>
     </message>
 </context>
 <context>
@@ -3847,6 +4091,89 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The colour the seat is filled with: opens a choice of colours.</source>
         <translation>La couleur de fond de la place : ouvre un choix de couleurs.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MyClassesWindow</name>
+    <message>
+        <source>My Classes</source>
+        <translation>Mes classes</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Par&amp;courir...</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d Again</source>
+        <translation>Re&amp;lire</translation>
+    </message>
+    <message>
+        <source>No letter</source>
+        <translation>Aucune lettre</translation>
+    </message>
+    <message>
+        <source>Count the students at or below &amp;letter:</source>
+        <translation>Compter les élèves à ou sous la le&amp;ttre :</translation>
+    </message>
+    <message>
+        <source>Folder of Classes</source>
+        <translation>Dossier des classes</translation>
+    </message>
+    <message>
+        <source>Reading %1 classes...</source>
+        <translation>Lecture de %1 classes...</translation>
+    </message>
+    <message>
+        <source>Reading class %1 of %2...</source>
+        <translation>Lecture de la classe %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>Reading cancelled after %1 classes.</source>
+        <translation>Lecture annulée après %1 classes.</translation>
+    </message>
+    <message>
+        <source>%1 classes.</source>
+        <translation>%1 classes.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 n&apos;ont pas pu être lues.</translation>
+    </message>
+    <message>
+        <source>This folder holds no class (.grs file).</source>
+        <translation>Ce dossier ne contient aucune classe (fichier .grs).</translation>
+    </message>
+    <message>
+        <source>No class was opened lately.</source>
+        <translation>Aucune classe n&apos;a été ouverte récemment.</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -116,11 +117,20 @@ std::optional<QString> repeatedOption(const QString& name, const QCommandLinePar
 // when it may stand last).
 std::pair<qsizetype, qsizetype> argumentRange(const Command& command) {
     qsizetype required = 0;
-    for (const char* name : command.arguments) required += name[0] == '[' ? 0 : 1;
-    return {required, static_cast<qsizetype>(command.arguments.size())};
+    bool repeats = false;
+    for (const char* name : command.arguments) {
+        required += name[0] == '[' ? 0 : 1;
+        repeats = repeats || QByteArrayView(name).endsWith("...") || QByteArrayView(name).endsWith("...]");
+    }
+    return {required,
+            repeats ? std::numeric_limits<qsizetype>::max() : static_cast<qsizetype>(command.arguments.size())};
 }
 
 QString countProblem(const QString& name, std::pair<qsizetype, qsizetype> range) {
+    if (range.second == std::numeric_limits<qsizetype>::max()) {
+        return CommandRunner::tr("%1: expected at least %2 argument(s) besides the options")
+            .arg(name, QString::number(range.first));
+    }
     if (range.first == range.second) {
         return CommandRunner::tr("%1: expected %2 argument(s) besides the options")
             .arg(name, QString::number(range.first));

@@ -39,7 +39,8 @@ struct Command {
     const char* summary;
     CommandFunction run;
     std::span<const OptionDeclaration> options = {};
-    // Argument names; one in brackets may be left out ("[NAME]").
+    // Argument names; one in brackets may be left out ("[NAME]"), and one
+    // ending in "..." may be given any number of times ("[FILE...]").
     std::span<const char* const> arguments = {};
     OutputPlace output = OutputPlace::None;
     bool writesClass = false;
@@ -62,6 +63,8 @@ int runImportScores(const CommandArguments& args, const Console& console);
 int runAddAssignment(const CommandArguments& args, const Console& console);
 int runSetPoints(const CommandArguments& args, const Console& console);
 int runSetTotal(const CommandArguments& args, const Console& console);
+int runCurve(const CommandArguments& args, const Console& console);
+int runOverview(const CommandArguments& args, const Console& console);
 int runStudent(const CommandArguments& args, const Console& console);
 int runExplain(const CommandArguments& args, const Console& console);
 int runWhatIf(const CommandArguments& args, const Console& console);

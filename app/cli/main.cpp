@@ -54,6 +54,8 @@ constexpr OptionDeclaration kExportOptions[] = {
     {"for", "SYSTEM", QT_TRANSLATE_NOOP("MarkwellCli", "The scores as a learning system imports them (canvas; .csv).")},
 };
 constexpr OptionDeclaration kNewOptions[] = {
+    {"from", "OTHER.grs",
+     QT_TRANSLATE_NOOP("MarkwellCli", "Take the assignments, rules, scale and look of this class (no students).")},
     {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The grade scale, by its name.")},
     {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
 };
@@ -125,6 +127,23 @@ constexpr OptionDeclaration kGraphOptions[] = {
     {"overall", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The class's overall grades.")},
     {"percent", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Percentages in place of points.")},
 };
+constexpr OptionDeclaration kCurveOptions[] = {
+    {"assignment", "TITLE",
+     QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
+    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
+    {"add", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Add N points to every score.")},
+    {"top", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Scale so that the highest score becomes the possible points.")},
+    {"mean", "P", QT_TRANSLATE_NOOP("MarkwellCli", "Scale so that the mean becomes P % of the possible points.")},
+    {"map", "LOW:HIGH=NEWLOW:NEWHIGH",
+     QT_TRANSLATE_NOOP("MarkwellCli", "Move scores along the line through two old and new scores, in points.")},
+    {"round", "1|0.5|none", QT_TRANSLATE_NOOP("MarkwellCli", "Round half up to this step (none by default).")},
+    {"cap", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "No score above the possible points.")},
+    {"dry-run", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the scores the curve would give; write nothing.")},
+};
+constexpr const char* kOverviewArguments[] = {"FILE.grs|DIR", "[FILE.grs|DIR...]"};
+constexpr OptionDeclaration kOverviewOptions[] = {
+    {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "Count the students at this letter or below.")},
+};
 constexpr OptionDeclaration kVersionsOptions[] = {
     {"restore", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Write version N (with -o).")},
 };
@@ -176,8 +195,10 @@ constexpr std::array kCommands = {
             kOneFile,
             OutputPlace::None,
             false},
-    Command{"new", "new FILE.grs [--scale NAME] [--force]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Write a new, empty class (File > New) with its .ATD and .SEA files."),
+    Command{"new", "new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Write a new, empty class (File > New) with its .ATD and .SEA files; --from sets it "
+                              "up as\n      another class (File > New from Class...)."),
             runNew, kNewOptions, kNewClassArguments, OutputPlace::OptionOrLastArgument, true},
     Command{"import-students",
             "import-students FILE.grs IN.csv [-o OUT.grs]",
@@ -208,6 +229,13 @@ constexpr std::array kCommands = {
                               "Store points from a CSV file with the columns name and points (a number, \"-\" or "
                               "empty for 0).\n      Two students of one name take their rows in order. All or none."),
             runSetPoints, kAssignmentOptions, kImportArguments, OutputPlace::Option, true},
+    Command{"curve",
+            "curve FILE.grs (--assignment TITLE | --index K) (--add N | --top | --mean P | --map "
+            "LOW:HIGH=NEWLOW:NEWHIGH) [--round 1|0.5|none] [--cap] [--dry-run] [-o OUT.grs]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Curve an assignment's scores; print every student's old and new score and how many "
+                              "changed."),
+            runCurve, kCurveOptions, kGradeFile, OutputPlace::Option, true},
     Command{"set-total", "set-total FILE.grs (--assignment TITLE | --index K) N [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Set an assignment's possible points."), runSetTotal, kAssignmentOptions,
             kSetTotalArguments, OutputPlace::Option, true},
@@ -278,6 +306,11 @@ constexpr std::array kCommands = {
                               "Print an assignment's statistics, how many earned each letter, or each student's "
                               "missing work."),
             runStats, kStatsOptions, kGradeFile, OutputPlace::None, false},
+    Command{"overview", "overview (FILE.grs... | DIR) [--grade-at-most LETTER]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print a line per class: students, assignments, class average, missing work and the "
+                              "students\n      at or below a letter (View > My Classes...)."),
+            runOverview, kOverviewOptions, kOverviewArguments, OutputPlace::None, false},
     Command{"graph", "graph FILE.grs (--student NAME | --assignment TITLE | --index N | --overall) [--percent]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Print what the graph charts: its title, axis titles and bars."), runGraph,
             kGraphOptions, kGradeFile, OutputPlace::None, false},

@@ -52,6 +52,10 @@ public:
 
     // A new, empty, untitled class with the default settings and scale.
     Outcome newClass();
+    // Asks for a grade file and starts a new, untitled class set up as it
+    // is (see newClassRecordFrom), after the save question. The class
+    // chosen stays as it is on disk; the new one has changes to save.
+    Outcome newClassFrom();
     // Asks for a grade file and opens it.
     Outcome open();
     // Opens the file, after the save question when `askFirst` and the class

@@ -38,6 +38,7 @@ struct CommandStates {
     // Commands.
     bool assignmentList = false;
     bool editGrades = false;
+    bool curve = false;       // an assignment to curve and students with scores
     bool gradeScale = false;  // also Weighted and Drop Lowest
     bool gridLines = true;
     bool font = false;

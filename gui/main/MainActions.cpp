@@ -21,6 +21,7 @@ QAction* make(QObject* owner, const QString& text, const QKeySequence& key = {})
 MainActions MainActions::create(QObject* owner) {
     MainActions a;
     a.newClass = makeToolAction(owner, tr("&New"), ToolIcon::New, tr("New"), QKeySequence::New);
+    a.newClassFrom = make(owner, tr("New &from Class..."));
     a.openClass = makeToolAction(owner, tr("&Open..."), ToolIcon::Open, tr("Open"), QKeySequence::Open);
     a.saveClass = makeToolAction(owner, tr("&Save"), ToolIcon::Save, tr("Save"), QKeySequence::Save);
     a.saveClassAs = make(owner, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -57,6 +58,7 @@ MainActions MainActions::create(QObject* owner) {
     a.individualReport = make(owner, tr("&Individual Students"));
     a.gradeInformation = make(owner, tr("&Grade Information"));
     a.graph = makeToolAction(owner, tr("G&raph"), ToolIcon::Graph, tr("Graph"));
+    a.myClasses = make(owner, tr("&My Classes..."));
 
     a.studentList = makeToolAction(owner, tr("&Students..."), ToolIcon::StudentList, tr("Student List"));
     a.assignmentList = makeToolAction(owner, tr("&Assignments..."), ToolIcon::AssignmentList, tr("Assignment List"));
@@ -65,6 +67,7 @@ MainActions MainActions::create(QObject* owner) {
     a.gradeScale = makeToolAction(owner, tr("&Scale..."), ToolIcon::GradeScale, tr("Grade Scale"));
     a.weightedGrades = make(owner, tr("&Weighted..."));
     a.dropLowest = make(owner, tr("&Drop Lowest..."));
+    a.curve = make(owner, tr("&Curve..."));
 
     a.help = make(owner, tr("Markwell &Help"), QKeySequence::HelpContents);
     a.about = make(owner, tr("&About"));

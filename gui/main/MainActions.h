@@ -20,6 +20,7 @@ struct MainActions {
 public:
     // File
     QAction* newClass = nullptr;
+    QAction* newClassFrom = nullptr;
     QAction* openClass = nullptr;
     QAction* saveClass = nullptr;
     QAction* saveClassAs = nullptr;
@@ -54,6 +55,7 @@ public:
     QAction* individualReport = nullptr;
     QAction* gradeInformation = nullptr;
     QAction* graph = nullptr;
+    QAction* myClasses = nullptr;
 
     // Lists
     QAction* studentList = nullptr;
@@ -64,6 +66,7 @@ public:
     QAction* gradeScale = nullptr;
     QAction* weightedGrades = nullptr;
     QAction* dropLowest = nullptr;
+    QAction* curve = nullptr;
 
     // Help
     QAction* help = nullptr;

@@ -105,6 +105,8 @@ public:
 
 public slots:
     void newClass();
+    // A new untitled class set up as a class the teacher chooses, without its students.
+    void newClassFrom();
     void openClass();
     void saveClass();
     void saveClassAs();

@@ -38,6 +38,7 @@ void MainWindow::connectActions() {
         connectCommand(action, [this, command] { (this->*command)(); });
     };
     run(a.newClass, &MainWindow::newClass);
+    run(a.newClassFrom, &MainWindow::newClassFrom);
     run(a.openClass, &MainWindow::openClass);
     run(a.saveClass, &MainWindow::saveClass);
     run(a.saveClassAs, &MainWindow::saveClassAs);
@@ -86,7 +87,7 @@ void MainWindow::createMenus() {
     };
 
     QMenu* file = menu(nullptr, tr("&File"), "fileMenu");
-    file->addActions({a.newClass, a.openClass});
+    file->addActions({a.newClass, a.newClassFrom, a.openClass});
     addRecentFilesMenu(file);
     file->addActions({a.saveClass, a.saveClassAs, a.earlierVersions});
     file->addSeparator();
@@ -116,10 +117,14 @@ void MainWindow::createMenus() {
 
     viewMenu_ = menu(nullptr, tr("&View"), "viewMenu");
     viewMenu_->addActions({a.individualReport, a.gradeInformation, a.graph});
+    viewMenu_->addSeparator();
+    viewMenu_->addAction(a.myClasses);
     listsMenu_ = menu(nullptr, tr("&Lists"), "listsMenu");
     listsMenu_->addActions({a.studentList, a.assignmentList});
     gradesMenu_ = menu(nullptr, tr("&Grades"), "gradesMenu");
     gradesMenu_->addActions({a.editGrades, a.gradeScale, a.weightedGrades, a.dropLowest});
+    gradesMenu_->addSeparator();
+    gradesMenu_->addAction(a.curve);
     QMenu* help = menu(nullptr, tr("&Help"), "helpMenu");
     help->addActions({a.about, a.help});
 }
@@ -193,6 +198,7 @@ void MainWindow::applyCommandStates() {
 
     a.assignmentList->setEnabled(s.assignmentList);
     a.editGrades->setEnabled(s.editGrades);
+    a.curve->setEnabled(s.curve);
     a.gradeScale->setEnabled(s.gradeScale);
     a.weightedGrades->setEnabled(s.gradeScale);
     a.dropLowest->setEnabled(s.gradeScale);

@@ -20,6 +20,10 @@ void MainWindow::newClass() {
     commands_->newClass();
 }
 
+void MainWindow::newClassFrom() {
+    commands_->newClassFrom();
+}
+
 void MainWindow::openClass() {
     commands_->open();
 }

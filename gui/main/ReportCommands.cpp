@@ -18,8 +18,11 @@
 #include "gui/reports/GraphWindow.h"
 #include "gui/reports/IndividualReportWindow.h"
 #include "gui/reports/MergeSetupDialog.h"
+#include "gui/reports/MyClassesWindow.h"
 #include "gui/reports/ReportInput.h"
 #include "gui/shared/UserDialogs.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -34,6 +37,7 @@ ReportCommands::ReportCommands(MainWindow& window, UserDialogs& dialogs, ScaleSt
     window_.connectCommand(actions.attendanceAnalysis, [this] { analyseAttendance(); });
     window_.connectCommand(actions.merge, [this] { mergeFiles(); });
     window_.connectCommand(actions.sendMail, [this] { sendMail(); });
+    window_.connectCommand(actions.myClasses, [this] { showMyClasses(); });
 }
 
 void ReportCommands::setMailLauncher(MailLauncher& launcher) {
@@ -52,6 +56,17 @@ void ReportCommands::openReport(QDialog* report) {
     report->setAttribute(Qt::WA_DeleteOnClose);
     report->setWindowModality(Qt::ApplicationModal);
     report->show();
+}
+
+void ReportCommands::showMyClasses() {
+    const Document& document = window_.document();
+    const QString folder = document.isTitled() ? QFileInfo(document.markwellFile).absolutePath() : QString();
+    auto* overview = new MyClassesWindow(scales_, dialogs_, folder, &window_);
+    connect(overview, &QDialog::accepted, this, [this, overview] {
+        // The class in the window may have changes: openFile asks about them first.
+        if (!overview->chosenClass().isEmpty()) window_.documentCommands().openFile(overview->chosenClass());
+    });
+    openReport(overview);
 }
 
 void ReportCommands::showIndividualReport() {

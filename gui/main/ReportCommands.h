@@ -17,7 +17,8 @@ class ScaleStore;
 class UserDialogs;
 
 // The report windows of the main window (each modal over it), the merge of
-// two grade files and e-mail to a student. None of them changes the class.
+// two grade files, e-mail to a student and the overview of the teacher's
+// classes. None of them changes the class.
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +38,9 @@ public slots:
     // Opens the mail program on a message to the student whose name is
     // selected in the grades table.
     void sendMail();
+    // View > My Classes...: the teacher's classes side by side; the one
+    // chosen there opens here, after the save question.
+    void showMyClasses();
 
 private:
     ReportInput reportInput() const;

@@ -30,6 +30,8 @@ constexpr std::array kPages = {
     HelpPage{HelpTopic::IndividualReport, "individual.html",
              QT_TRANSLATE_NOOP("HelpPages", "Individual student reports")},
     HelpPage{HelpTopic::Statistics, "statistics.html", QT_TRANSLATE_NOOP("HelpPages", "Grade information")},
+    HelpPage{HelpTopic::Curve, "curve.html", QT_TRANSLATE_NOOP("HelpPages", "Curving an assignment")},
+    HelpPage{HelpTopic::MyClasses, "my-classes.html", QT_TRANSLATE_NOOP("HelpPages", "All your classes at once")},
     HelpPage{HelpTopic::AttendanceAnalysis, "attendance-analysis.html",
              QT_TRANSLATE_NOOP("HelpPages", "Attendance analysis")},
     HelpPage{HelpTopic::Graph, "graph.html", QT_TRANSLATE_NOOP("HelpPages", "Graphs")},

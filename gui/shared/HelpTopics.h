@@ -28,6 +28,8 @@ enum class HelpTopic {
     DropLowest,
     IndividualReport,
     Statistics,
+    Curve,
+    MyClasses,
     AttendanceAnalysis,
     Graph,
     Merge,

@@ -202,6 +202,8 @@ void AccessibilityTest::dialogsNameTheirControls_data() {
     QTest::newRow("merge setup") << action(&MainActions::merge);
     QTest::newRow("individual report") << action(&MainActions::individualReport);
     QTest::newRow("grade information") << action(&MainActions::gradeInformation);
+    QTest::newRow("curve") << action(&MainActions::curve);
+    QTest::newRow("my classes") << action(&MainActions::myClasses);
     QTest::newRow("graph") << action(&MainActions::graph);
     QTest::newRow("attendance analysis") << action(&MainActions::attendanceAnalysis, Page::Attendance);
     QTest::newRow("earlier versions") << action(&MainActions::earlierVersions);

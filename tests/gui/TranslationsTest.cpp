@@ -337,6 +337,8 @@ void TranslationsTest::everyDialogSpeaksTheUsersLanguage_data() {
         {"merge setup", action(&MainActions::merge)},
         {"individual report", action(&MainActions::individualReport)},
         {"grade information", action(&MainActions::gradeInformation)},
+        {"curve", action(&MainActions::curve)},
+        {"my classes", action(&MainActions::myClasses)},
         {"graph", action(&MainActions::graph)},
         {"attendance analysis", action(&MainActions::attendanceAnalysis, Page::Attendance)},
         {"earlier versions", action(&MainActions::earlierVersions)},

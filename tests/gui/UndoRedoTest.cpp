@@ -9,6 +9,7 @@
 #include "core/editing/ClassChanges.h"
 #include "core/grading/GradesTable.h"
 #include "gui/editors/AssignmentListDialog.h"
+#include "gui/editors/CurveDialog.h"
 #include "gui/editors/EditGradesDialog.h"
 #include "gui/editors/RecordListPanel.h"
 #include "gui/editors/StudentListDialog.h"
@@ -144,6 +145,16 @@ std::vector<WindowChange> everyWindowChange() {
                  d.accept();
              });
              h.window->actions().editGrades->trigger();
+         }},
+        {QStringLiteral("Curve Quiz 1"),
+         [](WindowHarness& h) {
+             h.window->gradesPage()->view()->selectRange(CellRange::cell(2, 2));
+             whenModalShows<CurveDialog>([](CurveDialog* d) {
+                 d->kindButton(CurveKind::Top)->click();
+                 d->roundingChoice()->setCurrentIndex(1);
+                 d->accept();
+             });
+             h.window->actions().curve->trigger();
          }},
         {QStringLiteral("Weighted Grades"),
          [](WindowHarness& h) {

@@ -12,6 +12,7 @@
 
 #include "core/data/PointEntry.h"
 #include "core/editing/ClassChanges.h"
+#include "core/editing/Curve.h"
 #include "core/editing/RosterChanges.h"
 #include "core/grading/GradesLayout.h"
 #include "core/scales/ScaleChecks.h"
@@ -120,6 +121,10 @@ const std::vector<ChangeCase>& madeChanges() {
              return totalChange({QString(), 1}, QStringLiteral("12"));
          }},
         {"score import with a new assignment", [] { return scoreImport("Name,Quiz 1,Lab 1\nBo,5,9\nCy,EX,\n"); }},
+        {"curve",
+         [] {
+             return curveChange(sampleDocument().classRecord, 1, {CurveKind::Add, 12.5, 0, 0, 0, 0, 0, 1, true});
+         }},
     };
     return cases;
 }
@@ -166,6 +171,10 @@ const std::vector<ChangeCase>& refusedChanges() {
              return totalChange({QString(), 3}, QStringLiteral("12"));
          }},
         {"scores of a student not in the class", [] { return scoreImport("Name,Quiz 1\nBo,5\nZed,3\n"); }},
+        {"curve mapping one score",
+         [] {
+             return curveChange(sampleDocument().classRecord, 0, {CurveKind::Map, 0, 0, 5, 5, 6, 10, 0, false});
+         }},
     };
     return cases;
 }

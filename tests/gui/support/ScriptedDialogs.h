@@ -26,6 +26,7 @@ public:
         Choice,
         Text,
         OpenFile,
+        Folder,
         SaveFile,
         Font,
         Colour,
@@ -46,6 +47,7 @@ public:
     std::deque<int> choices;
     std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
     std::deque<QString> openPaths;                   // empty string = cancelled
+    std::deque<QString> folders;                     // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;     // nullopt = cancelled
     std::deque<std::optional<FontChoice>> fonts;     // nullopt = cancelled
     std::deque<std::optional<QColor>> colours;       // nullopt = cancelled
@@ -98,6 +100,7 @@ public:
     int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& folder) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& current, const QString& title) override;
