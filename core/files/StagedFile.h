@@ -39,7 +39,9 @@ public:
     Result<void> write(const QByteArray& bytes);
     // Makes the temporary file durable, with the permissions of the file it
     // replaces (or those of a new file): it can then be renamed into place.
-    Result<void> finish();
+    // A set of many files passes `sync` false and syncs their disk once
+    // (syncFileSystemOf) before renaming any: a sync per file is slow.
+    Result<void> finish(bool sync = true);
     // The temporary file has been renamed into place: it is no longer removed.
     void markCommitted() { tempPath_.clear(); }
 
@@ -58,5 +60,7 @@ private:
 
 // Syncs the folder that holds `path`, so that a rename in it is durable.
 void syncFolderOf(const QString& path);
+// Makes everything written to the disk that holds `path` durable.
+Result<void> syncFileSystemOf(const QString& path);
 
 }  // namespace markwell
