@@ -11,9 +11,8 @@
 #include <QStringList>
 
 namespace markwell {
-namespace {
 
-MonthCounts countMonth(const DayMarks& days) {
+MonthCounts countMonthMarks(const DayMarks& days) {
     MonthCounts counts;
     for (const char code : days) {
         // Exactly the page's codes: "t" or "X" is no mark.
@@ -24,8 +23,6 @@ MonthCounts countMonth(const DayMarks& days) {
     return counts;
 }
 
-}  // namespace
-
 QString monthName(int month) {
     // The program speaks English whatever the desktop's language.
     return QLocale::c().monthName(month, QLocale::LongFormat);
@@ -35,7 +32,7 @@ YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string
     YearCounts counts{};
     for (int month = 1; month <= 12; ++month) {
         if (const auto found = book.findAttendanceRecord(month, year, studentName)) {
-            counts[static_cast<std::size_t>(month - 1)] = countMonth(book.records()[*found].entry);
+            counts[static_cast<std::size_t>(month - 1)] = countMonthMarks(book.records()[*found].entry);
         }
     }
     return counts;

@@ -28,6 +28,9 @@ struct MonthCounts {
 
 using YearCounts = std::array<MonthCounts, 12>;  // January first
 
+// The marks of one month's record counted.
+MonthCounts countMonthMarks(const DayMarks& days);
+
 // The counts of the record of each month of `year` for the student, found as
 // the attendance page finds it: the name without regard to letter case, the
 // first record of a month winning. A month without a record counts nothing.
