@@ -23,6 +23,15 @@ MonthCounts countMonthMarks(const DayMarks& days) {
     return counts;
 }
 
+void writeAttendanceHeadings(Sheet& sheet) {
+    const QStringList headings = {QCoreApplication::translate("AttendanceAnalysis", "Month"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Tardy"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Unexcused"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Excused"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Total")};
+    for (int col = 1; col <= 5; ++col) sheet.setText(1, col, headings[col - 1]);
+}
+
 QString monthName(int month) {
     // The program speaks English whatever the desktop's language.
     return QLocale::c().monthName(month, QLocale::LongFormat);
@@ -43,12 +52,7 @@ Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_
     Sheet sheet;
     sheet.setMaxCol(5);
     sheet.setMaxRow(13);
-    const QStringList headings = {QCoreApplication::translate("AttendanceAnalysis", "Month"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Tardy"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Unexcused"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Excused"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Total")};
-    for (int col = 1; col <= 5; ++col) sheet.setText(1, col, headings[col - 1]);
+    writeAttendanceHeadings(sheet);
 
     const YearCounts counts = countAttendanceYear(book, year, studentName);
     for (int month = 1; month <= 12; ++month) {

@@ -44,6 +44,9 @@ YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string
 Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_view studentName,
                               const QString& markwellFile);
 
+// Row 1 of an attendance table: "Month", "Tardy", "Unexcused", "Excused", "Total".
+void writeAttendanceHeadings(Sheet& sheet);
+
 // The English month names, January first, as the analysis shows them.
 QString monthName(int month);
 

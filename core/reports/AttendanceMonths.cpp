@@ -105,12 +105,7 @@ Sheet attendanceMonthsSheet(const MonthSpan& span, const std::vector<MonthCounts
     Sheet sheet;
     sheet.setMaxCol(5);
     sheet.setMaxRow(months + 3);
-    const QStringList headings = {QCoreApplication::translate("AttendanceAnalysis", "Month"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Tardy"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Unexcused"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Excused"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Total")};
-    for (int col = 1; col <= 5; ++col) sheet.setText(1, col, headings[col - 1]);
+    writeAttendanceHeadings(sheet);
     MonthCounts sum;
     const auto writeRow = [&sheet](int row, const QString& label, const MonthCounts& c) {
         sheet.setText(row, 1, label);
