@@ -37,7 +37,7 @@ constexpr double kMostOfAPage = 0.8;
 PrintoutOptions tableOptions() {
     PrintoutOptions options;
     options.repeatRows = 1;
-    options.repeatCols = 0;
+    options.repeatCols = 1;  // a table too wide even shrunk goes on below, its names again
     return options;
 }
 
@@ -55,6 +55,14 @@ struct StudentReportPages::Table {
           layout(table, tableOptions(), styles, device, QSizeF(width, std::numeric_limits<double>::max())) {}
 
     double rowHeight(int row) const { return layout.rowHeight(row) * layout.scale(); }
+    // The parts of a table too wide for the page, one under the other:
+    // each holds some of its columns, and every row.
+    int bandCount() const { return static_cast<int>(layout.pages().size()); }
+    double bandHeight() const {
+        double height = 0;
+        for (int row = 1; row <= sheet.maxRow(); ++row) height += rowHeight(row);
+        return height;
+    }
 
     const Sheet& sheet;
     CellDrawStyles styles;
@@ -68,6 +76,7 @@ struct StudentReportPages::Placed {
     int line = 0;
     int table = -1;
     int row = 0;
+    int band = 0;
 };
 
 // Places things one under the other down the pages' room.
@@ -151,16 +160,19 @@ void StudentReportPages::placeParagraph(Flow& flow, int paragraph) {
     }
 }
 
-void StudentReportPages::placeTable(Flow& flow, int table) {
+void StudentReportPages::placeTable(Flow& flow, int table, double bandGap) {
     const Table& t = *tables_[static_cast<std::size_t>(table)];
-    for (int row = 1; row <= t.sheet.maxRow(); ++row) {
-        const double height = t.rowHeight(row);
-        // A table going on over a new page shows its heading row there again.
-        if (row > 1 && !flow.fits(height)) {
-            flow.breakPage();
-            flow.place({0, -1, 0, table, 1}, t.rowHeight(1));
+    for (int band = 0; band < t.bandCount(); ++band) {
+        if (band > 0) flow.gap(bandGap);
+        for (int row = 1; row <= t.sheet.maxRow(); ++row) {
+            const double height = t.rowHeight(row);
+            // A table going on over a new page shows its heading row there again.
+            if (row > 1 && !flow.fits(height)) {
+                flow.breakPage();
+                flow.place({0, -1, 0, table, 1, band}, t.rowHeight(1));
+            }
+            flow.place({0, -1, 0, table, row, band}, height);
         }
-        flow.place({0, -1, 0, table, row}, height);
     }
 }
 
@@ -172,7 +184,7 @@ double StudentReportPages::keptWithHeading(const Flow& flow, int table, int para
     double first = 0;
     if (table >= 0) {
         const Table& t = *tables_[static_cast<std::size_t>(table)];
-        for (int row = 1; row <= t.sheet.maxRow(); ++row) whole += t.rowHeight(row);
+        whole += t.bandHeight() * t.bandCount();
         first = t.rowHeight(1) + (t.sheet.maxRow() > 1 ? t.rowHeight(2) : 0);
     }
     if (paragraph >= 0) {
@@ -201,7 +213,7 @@ void StudentReportPages::layOut(Flow& flow) {
         if (!flow.fits(headingHeight + lineGap / 3 + keptWithHeading(flow, table, text))) flow.breakPage();
         placeParagraph(flow, heading);
         flow.gap(lineGap / 3);
-        if (table >= 0) placeTable(flow, table);
+        if (table >= 0) placeTable(flow, table, lineGap / 2);
         if (text >= 0) {
             if (table >= 0) flow.gap(lineGap / 2);
             placeParagraph(flow, text);
@@ -223,7 +235,7 @@ void StudentReportPages::drawRow(QPainter& painter, const Placed& placed) const 
     painter.scale(layout.scale(), layout.scale());
     CellPainter cells(painter, t.sheet, t.styles, layout.padding());
     double x = 0;
-    for (int col = 1; col <= t.sheet.maxCol(); ++col) {
+    for (int col : layout.colsOn(layout.pages()[static_cast<std::size_t>(placed.band)])) {
         cells.draw(placed.row, col, QRectF(x, 0, layout.colWidth(col), layout.rowHeight(placed.row)));
         x += layout.colWidth(col);
     }

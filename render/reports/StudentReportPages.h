@@ -51,7 +51,7 @@ private:
     class Flow;
 
     void layOut(Flow& flow);
-    void placeTable(Flow& flow, int table);
+    void placeTable(Flow& flow, int table, double bandGap);
     void placeParagraph(Flow& flow, int paragraph);
     int addParagraph(const QString& text, const QFont& font);
     int addTable(Sheet& sheet);

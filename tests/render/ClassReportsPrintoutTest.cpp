@@ -88,14 +88,17 @@ TEST(ClassReportsPrintout, PagesAreNumberedPerStudentAndLongTablesRepeatTheirHea
             EXPECT_TRUE(page.section(QLatin1Char('\n'), 0, 0).contains(name));
             EXPECT_TRUE(page.contains(QStringLiteral("/home/t/long.grs")));
             EXPECT_TRUE(page.contains(QStringLiteral("Page %1 of %2").arg(n).arg(count))) << qPrintable(page);
-            // Overall goes on over every page but the last, its heading row with it.
-            if (n < count) EXPECT_TRUE(page.contains(QStringLiteral("Assignments"))) << n;
+            // Overall's 93 rows go on over the second page, their heading row with them.
+            if (n <= 2) {
+                EXPECT_TRUE(page.contains(QStringLiteral("Assignments"))) << n;
+            }
         }
         // The attendance table of four months is whole on one page.
         for (int n = 0; n < count; ++n) {
             const QString& page = pages[first[student] + n];
-            if (page.contains(QStringLiteral("September 2026")))
+            if (page.contains(QStringLiteral("September 2026"))) {
                 EXPECT_TRUE(page.contains(QStringLiteral("December 2026")));
+            }
         }
     }
 }

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -117,7 +118,9 @@ TEST(ReportsCommand, HostileNamesStayInsideTheFolderAndDistinct) {
     EXPECT_EQ(found, sorted);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"hostile.ATD", "hostile.SEA", "hostile.grs", "made"}));
-    if (havePdfToText()) EXPECT_TRUE(pdfText(folder + QStringLiteral("/a_b (2).pdf")).contains(QStringLiteral("a_b")));
+    if (havePdfToText()) {
+        EXPECT_TRUE(pdfText(folder + QStringLiteral("/a_b (2).pdf")).contains(QStringLiteral("a_b")));
+    }
 }
 
 TEST(ReportsCommand, UnknownNamesAndLettersWriteNothing) {
