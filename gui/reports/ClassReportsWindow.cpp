@@ -170,6 +170,28 @@ QWidget* ClassReportsWindow::makeContentChoices() {
     overall_ = new QCheckBox(tr("&Overall"));
     byType_ = new QCheckBox(tr("By t&ype"));
     why_ = new QCheckBox(tr("&Why"));
+    comment_ = new QCheckBox(tr("The student's comm&ent"));
+    auto* tables = new QHBoxLayout;
+    for (QCheckBox* box : {overall_, byType_, why_}) tables->addWidget(box);
+    tables->addStretch(1);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(tables);
+    layout->addLayout(makeWhatIfRow());
+    layout->addLayout(makeMonthsRow());
+    layout->addWidget(comment_);
+    layout->addLayout(makeNoteRows());
+
+    const std::pair<QCheckBox*, const char*> named[] = {
+        {overall_, "overallBox"},          {byType_, "byTypeBox"},  {why_, "whyBox"}, {whatIf_, "whatIfBox"},
+        {attendanceBox_, "attendanceBox"}, {comment_, "commentBox"}};
+    for (const auto& [box, name] : named) {
+        box->setObjectName(QLatin1String(name));
+        connect(box, &QCheckBox::toggled, this, &ClassReportsWindow::choicesChanged);
+    }
+    return group;
+}
+
+QLayout* ClassReportsWindow::makeWhatIfRow() {
     whatIf_ = new QCheckBox(tr("What-&if line:"));
     whatIfAssignment_ = new QComboBox;
     whatIfAssignment_->setObjectName(QStringLiteral("whatIfAssignment"));
@@ -181,67 +203,55 @@ QWidget* ClassReportsWindow::makeContentChoices() {
     whatIfLetter_->setObjectName(QStringLiteral("whatIfLetter"));
     whatIfLetter_->setAccessibleName(tr("Letter"));
     for (const QString& letter : scaleLetterTexts(input_.cls.gradeScale)) whatIfLetter_->addItem(letter.trimmed());
+    for (QComboBox* combo : {whatIfAssignment_, whatIfLetter_}) {
+        connect(combo, &QComboBox::currentIndexChanged, this, &ClassReportsWindow::choicesChanged);
+    }
+    auto* row = new QHBoxLayout;
+    row->addSpacing(20);  // under Why, which it belongs to
+    row->addWidget(whatIf_);
+    row->addWidget(whatIfAssignment_, 1);
+    row->addWidget(whatIfLetter_);
+    return row;
+}
+
+QLayout* ClassReportsWindow::makeMonthsRow() {
     attendanceBox_ = new QCheckBox(tr("Atte&ndance from"));
     firstMonth_ = new QDateEdit;
     lastMonth_ = new QDateEdit;
-    for (QDateEdit* month : {firstMonth_, lastMonth_}) month->setDisplayFormat(QStringLiteral("MMMM yyyy"));
     firstMonth_->setAccessibleName(tr("First month"));
     lastMonth_->setAccessibleName(tr("Last month"));
     const MonthSpan span = defaultMonthSpan(attendance_, QDate::currentDate());
     firstMonth_->setDate(firstDayOf(span.firstYear, span.firstMonth));
     lastMonth_->setDate(firstDayOf(span.lastYear, span.lastMonth));
-    comment_ = new QCheckBox(tr("The student's comm&ent"));
-    const std::pair<QCheckBox*, const char*> named[] = {
-        {overall_, "overallBox"},          {byType_, "byTypeBox"},  {why_, "whyBox"}, {whatIf_, "whatIfBox"},
-        {attendanceBox_, "attendanceBox"}, {comment_, "commentBox"}};
-    for (const auto& [box, name] : named) box->setObjectName(QLatin1String(name));
+    auto* row = new QHBoxLayout;
+    row->addWidget(attendanceBox_);
+    row->addWidget(firstMonth_);
+    row->addWidget(new QLabel(tr("to")));
+    row->addWidget(lastMonth_);
+    row->addStretch(1);
+    for (QDateEdit* month : {firstMonth_, lastMonth_}) {
+        month->setDisplayFormat(QStringLiteral("MMMM yyyy"));
+        connect(month, &QDateEdit::dateChanged, this, &ClassReportsWindow::choicesChanged);
+    }
+    return row;
+}
+
+QLayout* ClassReportsWindow::makeNoteRows() {
     note_ = new QPlainTextEdit;
     note_->setObjectName(QStringLiteral("note"));
     note_->setTabChangesFocus(true);
     note_->setMaximumHeight(90);
-    auto* noteLabel = new QLabel(tr("Note to &families:"));
-    noteLabel->setBuddy(note_);
-    auto* noteHint = new QLabel(tr("{name}, {grade} and {average} are filled in for each student."));
-    noteHint->setWordWrap(true);
+    auto* label = new QLabel(tr("Note to &families:"));
+    label->setBuddy(note_);
+    auto* hint = new QLabel(tr("{name}, {grade} and {average} are filled in for each student."));
+    hint->setWordWrap(true);
     noteWarning_ = new TintedLabel({}, QColor(0xb0, 0, 0));
     noteWarning_->setObjectName(QStringLiteral("noteWarning"));
     noteWarning_->setWordWrap(true);
-
-    auto* whatIfRow = new QHBoxLayout;
-    whatIfRow->addSpacing(20);
-    whatIfRow->addWidget(whatIf_);
-    whatIfRow->addWidget(whatIfAssignment_, 1);
-    whatIfRow->addWidget(whatIfLetter_);
-    auto* monthsRow = new QHBoxLayout;
-    monthsRow->addWidget(attendanceBox_);
-    monthsRow->addWidget(firstMonth_);
-    monthsRow->addWidget(new QLabel(tr("to")));
-    monthsRow->addWidget(lastMonth_);
-    monthsRow->addStretch(1);
-    auto* tables = new QHBoxLayout;
-    for (QCheckBox* box : {overall_, byType_, why_}) tables->addWidget(box);
-    tables->addStretch(1);
-    auto* layout = new QVBoxLayout(group);
-    layout->addLayout(tables);
-    layout->addLayout(whatIfRow);
-    layout->addLayout(monthsRow);
-    layout->addWidget(comment_);
-    layout->addWidget(noteLabel);
-    layout->addWidget(note_);
-    layout->addWidget(noteHint);
-    layout->addWidget(noteWarning_);
-
-    for (QCheckBox* box : {overall_, byType_, why_, whatIf_, attendanceBox_, comment_}) {
-        connect(box, &QCheckBox::toggled, this, &ClassReportsWindow::choicesChanged);
-    }
-    for (QComboBox* combo : {whatIfAssignment_, whatIfLetter_}) {
-        connect(combo, &QComboBox::currentIndexChanged, this, &ClassReportsWindow::choicesChanged);
-    }
-    for (QDateEdit* month : {firstMonth_, lastMonth_}) {
-        connect(month, &QDateEdit::dateChanged, this, &ClassReportsWindow::choicesChanged);
-    }
     connect(note_, &QPlainTextEdit::textChanged, this, &ClassReportsWindow::choicesChanged);
-    return group;
+    auto* rows = new QVBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{label, note_, hint, noteWarning_}) rows->addWidget(widget);
+    return rows;
 }
 
 QWidget* ClassReportsWindow::makeDestinationChoices() {
@@ -295,9 +305,13 @@ StudentChoice ClassReportsWindow::studentChoice() const {
 
 Result<std::vector<int>> ClassReportsWindow::chosenStudents() const {
     const StudentChoice choice = studentChoice();
-    // A name ticked twice (two students of one name) is one name.
-    if (choice.kind == StudentChoice::Kind::Named && choice.names.isEmpty()) return std::vector<int>();
-    return chooseStudents(input_.cls, input_.grades, choice);
+    if (choice.kind != StudentChoice::Kind::Named) return chooseStudents(input_.cls, input_.grades, choice);
+    // Ticked by hand: those very students, even where two share a name.
+    std::vector<int> ticked;
+    for (int i = 0; i < tickedStudents_->count(); ++i) {
+        if (tickedStudents_->item(i)->checkState() == Qt::Checked) ticked.push_back(i);
+    }
+    return ticked;
 }
 
 ReportContents ClassReportsWindow::contents() const {

@@ -17,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -70,6 +71,9 @@ protected:
 private:
     QWidget* makeStudentChoices();
     QWidget* makeContentChoices();
+    QLayout* makeWhatIfRow();
+    QLayout* makeMonthsRow();
+    QLayout* makeNoteRows();
     QWidget* makeDestinationChoices();
     QWidget* makePreview();
     void restoreChoices();

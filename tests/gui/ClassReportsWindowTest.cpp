@@ -6,6 +6,7 @@
 // misspelt placeholder, the students selected on the Grades page, printing
 // through the print dialog, and a Cancel half-way that leaves no file.
 
+#include "gui/pages/GradesPage.h"
 #include "gui/reports/ClassReportsWindow.h"
 #include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -51,7 +53,7 @@ class ClassReportsWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void choicesAreRememberedAndThePreviewFollowsThem();
-    void theGradesPagesSelectionChoosesItsStudents();
+    void theGradesPagesSelectionOrTicksChooseTheStudents();
     void printsEveryReportInOneJob();
     void cancelHalfWayLeavesNoFile();
 };
@@ -102,7 +104,7 @@ void ClassReportsWindowTest::choicesAreRememberedAndThePreviewFollowsThem() {
     QCOMPARE(h.dialogs.unanswered, 0);
 }
 
-void ClassReportsWindowTest::theGradesPagesSelectionChoosesItsStudents() {
+void ClassReportsWindowTest::theGradesPagesSelectionOrTicksChooseTheStudents() {
     WindowHarness h;
     h.open(writeClass(h.folder.path(), QStringLiteral("term.grs"), smallClass()));
     h.window->gradesPage()->view()->selectRange({3, 1, 4, 2});  // Bob and Cleo
@@ -115,6 +117,14 @@ void ClassReportsWindowTest::theGradesPagesSelectionChoosesItsStudents() {
     const Result<std::vector<int>> students = window->chosenStudents();
     QVERIFY(students.ok());
     QCOMPARE(*students, (std::vector<int>{1, 2}));
+
+    // Ticked by hand: those students alone.
+    child<QRadioButton>(window, "tickedChoice")->setChecked(true);
+    QVERIFY(window->chosenStudents()->empty());
+    child<QListWidget>(window, "tickedStudents")->item(2)->setCheckState(Qt::Checked);
+    QCOMPARE(*window->chosenStudents(), std::vector<int>{2});
+    window->refreshPreview();
+    QVERIFY2(window->previewCaption().contains(QStringLiteral("Cleo Park")), qPrintable(window->previewCaption()));
     closeAndWait(window);
 }
 
