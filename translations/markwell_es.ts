@@ -2000,6 +2000,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Comment</source>
         <translation>Comentario</translation>
     </message>
+    <message>
+        <source>Scores in red were dropped as the lowest and do not count.</source>
+        <translation>Las notas en rojo se descartaron por ser las más bajas y no cuentan.</translation>
+    </message>
 </context>
 <context>
     <name>Translations</name>

@@ -2000,6 +2000,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Comment</source>
         <translation>Commentaire</translation>
     </message>
+    <message>
+        <source>Scores in red were dropped as the lowest and do not count.</source>
+        <translation>Les notes en rouge ont été écartées comme les plus basses et ne comptent pas.</translation>
+    </message>
 </context>
 <context>
     <name>Translations</name>

@@ -230,7 +230,7 @@ Sheet explanationSheet(const GradeExplanation& e) {
 QString explanationSummary(const GradeExplanation& e) {
     QStringList droppedTitles;
     for (const GradeExplanation::AssignmentRow& a : e.assignments) {
-        if (a.counts == Counts::DroppedOverall || a.counts == Counts::DroppedOfType) {
+        if (a.dropped()) {
             const QString why = a.counts == Counts::DroppedOverall
                                     ? GradeExplanationText::tr("lowest score overall")
                                     : GradeExplanationText::tr("lowest %1 score").arg(assignmentTypeLabel(a.type));

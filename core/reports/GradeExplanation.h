@@ -35,6 +35,8 @@ struct GradeExplanation {
         QString points;    // as the table shows it, "-" when it does not count
         QString possible;  // the assignment's total as the Total row shows it
         Counts counts = Counts::Yes;
+
+        bool dropped() const { return counts == Counts::DroppedOverall || counts == Counts::DroppedOfType; }
     };
     struct TypeRow {
         int type = 0;

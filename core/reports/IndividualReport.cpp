@@ -53,15 +53,11 @@ void writeNoPercent(Sheet& sheet, int row) {
     sheet.setText(row, 5, QStringLiteral("-"));
 }
 
-bool isDropped(GradeExplanation::Counts counts) {
-    return counts == GradeExplanation::Counts::DroppedOverall || counts == GradeExplanation::Counts::DroppedOfType;
-}
-
 // The rows of the scores the grades table dropped, red as it draws them
 // there; `assignments` is the explanation's list, in the class's order.
 void markDroppedRows(Sheet& sheet, const std::vector<GradeExplanation::AssignmentRow>& assignments) {
     for (std::size_t k = 0; k < assignments.size(); ++k) {
-        if (!isDropped(assignments[k].counts)) continue;
+        if (!assignments[k].dropped()) continue;
         const int row = static_cast<int>(k) + 2;
         CellFont red = sheet.format(row, 1).font;
         red.color = colour::kRed;

@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace markwell {
 namespace {
 
@@ -36,6 +38,13 @@ QString commentText(const ClassRecord& cls, int student) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text.trimmed();
+}
+
+bool hasDroppedScores(const IndividualBasis& basis) {
+    if (!basis.explanation) return false;
+    const auto& rows = basis.explanation->assignments;
+    return std::any_of(rows.begin(), rows.end(),
+                       [](const GradeExplanation::AssignmentRow& row) { return row.dropped(); });
 }
 
 }  // namespace
@@ -110,7 +119,13 @@ StudentReport ClassReports::reportOf(int student) const {
     report.title = QFileInfo(classPath_).fileName();
 
     if (contents_.overall) {
-        report.sections.push_back({StudentReportText::tr("Overall"), individualOverallSheet(cls_, grades_, basis), {}});
+        // The red of the dropped rows means nothing to a family without a word.
+        const QString dropped =
+            hasDroppedScores(basis)
+                ? StudentReportText::tr("Scores in red were dropped as the lowest and do not count.")
+                : QString();
+        report.sections.push_back(
+            {StudentReportText::tr("Overall"), individualOverallSheet(cls_, grades_, basis), dropped});
     }
     if (contents_.byType) {
         report.sections.push_back({StudentReportText::tr("By Type"), individualTypeSheet(cls_, basis), {}});

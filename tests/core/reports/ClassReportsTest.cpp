@@ -194,10 +194,14 @@ TEST(ClassReports, EveryReportIsTheIndividualReportOfItsStudent) {
             const std::optional<Sheet> why = studentExplanationSheet(cls, grades, student);
             ASSERT_TRUE(why.has_value());
             EXPECT_EQ(tableText(*report.sections[2].table), tableText(*why));
-            // The red rows of dropped scores too.
+            // The red rows of dropped scores too, with a line saying what red means
+            // under a table that has any.
+            bool anyRed = false;
             for (int row = 2; row <= overall.maxRow(); ++row) {
                 EXPECT_EQ(report.sections[0].table->format(row, 1).font.color, overall.format(row, 1).font.color);
+                anyRed = anyRed || overall.format(row, 1).font.color == colour::kRed;
             }
+            EXPECT_EQ(report.sections[0].text.isEmpty(), !anyRed);
         }
     }
 }
