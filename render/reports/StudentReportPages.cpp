@@ -14,6 +14,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace markwell {
@@ -52,21 +53,53 @@ struct StudentReportPages::Paragraph {
 struct StudentReportPages::Table {
     Table(const Sheet& table, CellStyleCache& cache, const QPaintDevice& device, double width)
         : sheet(table), styles(table, cache),
-          layout(table, tableOptions(), styles, device, QSizeF(width, std::numeric_limits<double>::max())) {}
+          layout(table, tableOptions(), styles, device, QSizeF(width, std::numeric_limits<double>::max())) {
+        for (int band = 0; band < bandCount(); ++band) bandRows.push_back(rowsOfBand(band));
+    }
 
     double rowHeight(int row) const { return layout.rowHeight(row) * layout.scale(); }
     // The parts of a table too wide for the page, one under the other:
-    // each holds some of its columns, and every row.
+    // each holds some of its columns, and the rows that have something there.
     int bandCount() const { return static_cast<int>(layout.pages().size()); }
-    double bandHeight() const {
+    double height() const {
         double height = 0;
-        for (int row = 1; row <= sheet.maxRow(); ++row) height += rowHeight(row);
+        for (const std::vector<int>& rows : bandRows) {
+            for (int row : rows) height += rowHeight(row);
+        }
         return height;
     }
 
     const Sheet& sheet;
     CellDrawStyles styles;
     SheetPageLayout layout;
+    std::vector<std::vector<int>> bandRows;
+
+private:
+    bool hasTextIn(int row, const std::vector<int>& cols) const {
+        return std::any_of(cols.begin(), cols.end(), [&](int col) { return !sheet.text(row, col).isEmpty(); });
+    }
+    // The first band has every row. A later one leaves out the rows empty in
+    // its own columns (the names again beside nothing), and blank rows but
+    // those between two it keeps, so that a table whose blocks differ in
+    // width (Why under weights) does not go on with a list of bare names.
+    std::vector<int> rowsOfBand(int band) const {
+        const std::vector<int> cols = layout.colsOn(layout.pages()[static_cast<std::size_t>(band)]);
+        std::vector<int> own;
+        std::copy_if(cols.begin(), cols.end(), std::back_inserter(own),
+                     [&](int col) { return band == 0 || col > tableOptions().repeatCols; });
+        std::vector<int> rows;
+        int pendingBlank = 0;
+        for (int row = 1; row <= sheet.maxRow(); ++row) {
+            if (band == 0 || hasTextIn(row, own)) {
+                if (pendingBlank > 0 && !rows.empty()) rows.push_back(pendingBlank);
+                pendingBlank = 0;
+                rows.push_back(row);
+            } else if (!hasTextIn(row, cols)) {
+                pendingBlank = row;
+            }
+        }
+        return rows;
+    }
 };
 
 // A line of a paragraph, or a row of a table, where it goes on its page.
@@ -163,13 +196,16 @@ void StudentReportPages::placeParagraph(Flow& flow, int paragraph) {
 void StudentReportPages::placeTable(Flow& flow, int table, double bandGap) {
     const Table& t = *tables_[static_cast<std::size_t>(table)];
     for (int band = 0; band < t.bandCount(); ++band) {
+        const std::vector<int>& rows = t.bandRows[static_cast<std::size_t>(band)];
+        if (rows.empty()) continue;
         if (band > 0) flow.gap(bandGap);
-        for (int row = 1; row <= t.sheet.maxRow(); ++row) {
+        const bool hasHeading = rows.front() == 1;
+        for (const int row : rows) {
             const double height = t.rowHeight(row);
             // A table going on over a new page shows its heading row there again.
-            if (row > 1 && !flow.fits(height)) {
+            if (row != rows.front() && !flow.fits(height)) {
                 flow.breakPage();
-                flow.place({0, -1, 0, table, 1, band}, t.rowHeight(1));
+                if (hasHeading) flow.place({0, -1, 0, table, 1, band}, t.rowHeight(1));
             }
             flow.place({0, -1, 0, table, row, band}, height);
         }
@@ -184,7 +220,7 @@ double StudentReportPages::keptWithHeading(const Flow& flow, int table, int para
     double first = 0;
     if (table >= 0) {
         const Table& t = *tables_[static_cast<std::size_t>(table)];
-        whole += t.bandHeight() * t.bandCount();
+        whole += t.height();
         first = t.rowHeight(1) + (t.sheet.maxRow() > 1 ? t.rowHeight(2) : 0);
     }
     if (paragraph >= 0) {

@@ -103,6 +103,30 @@ TEST(ClassReportsPrintout, PagesAreNumberedPerStudentAndLongTablesRepeatTheirHea
     }
 }
 
+// Why under weights is too wide for the page: its counted points go on below
+// with the types' names, not with every assignment's name again beside nothing.
+TEST(ClassReportsPrintout, ATableGoingOnBelowKeepsOnlyTheRowsItContinues) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    SampleOptions options;
+    options.students = 1;
+    options.assignments = 12;
+    options.weighted = true;
+    const ClassRecord cls = makeSampleClass(options, builtInDefaultGradeScale());
+    const Sheet grades = buildGradesTable(cls).sheet;
+    ReportContents contents;
+    contents.overall = false;
+    const ClassReports reports(cls, grades, AttendanceBook(), QString(), contents);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("why.pdf"));
+    ClassReportsPrintout printout(reports, {0});
+    ASSERT_TRUE(writePdf(printout, pdf).ok());
+
+    const QString text = pdfText(pdf);
+    ASSERT_TRUE(text.contains(QStringLiteral("Counted earned"))) << qPrintable(text);
+    EXPECT_EQ(text.count(QStringLiteral("Assignment")), 1) << qPrintable(text);
+    EXPECT_EQ(text.count(QStringLiteral("Homework 1")), 1) << qPrintable(text);
+}
+
 TEST(ClassReportsPrintout, AStopWhileLayingOutLeavesNothingToDraw) {
     const LongClass term(5);
     const ClassReports reports(term.cls, term.grades, term.attendance, QString(), ReportContents{});
