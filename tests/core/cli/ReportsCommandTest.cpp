@@ -54,7 +54,7 @@ QString writeHostileClass(const QTemporaryDir& dir) {
     const std::string longName(99, 'n');
     ClassRecord cls =
         makeClass({"../x", "a/b", "a_b", longName, "A_B"}, {{"Test", "Test", 10, {"9", "8", "7", "6", "5"}}});
-    const QString path = dir.filePath(QStringLiteral("hostile.grs"));
+    QString path = dir.filePath(QStringLiteral("hostile.grs"));
     EXPECT_TRUE(writeGradeFile(path, cls).ok());
     return path;
 }
