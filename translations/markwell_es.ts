@@ -1172,6 +1172,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>All your classes at once</source>
         <translation>Todas sus clases a la vez</translation>
     </message>
+    <message>
+        <source>Class reports at the term&apos;s end</source>
+        <translation>Boletines de la clase a fin de trimestre</translation>
+    </message>
 </context>
 <context>
     <name>IndividualReport</name>
@@ -1495,6 +1499,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>&amp;Curve...</source>
         <translation>A&amp;justar...</translation>
+    </message>
+    <message>
+        <source>&amp;Class Reports...</source>
+        <translation>&amp;Boletines de la clase...</translation>
     </message>
 </context>
 <context>
@@ -4661,6 +4669,330 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The mail program stopped before the message was ready.</source>
         <translation>El programa de correo se ha detenido antes de que el mensaje estuviera listo.</translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceMonths</name>
+    <message>
+        <source>A month is written YYYY-MM, with a month from 01 to 12.</source>
+        <translation>Un mes se escribe AAAA-MM, con un mes de 01 a 12.</translation>
+    </message>
+    <message>
+        <source>The last month comes before the first.</source>
+        <translation>El último mes es anterior al primero.</translation>
+    </message>
+    <message>
+        <source>A report counts attendance over %1 months at most.</source>
+        <translation>Un boletín cuenta la asistencia de %1 meses como mucho.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a run of months such as 2026-09:2027-01.</source>
+        <translation>«%1» no es una serie de meses como 2026-09:2027-01.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportsJob</name>
+    <message>
+        <source>Preparing report %1 of %2...</source>
+        <translation>Preparando el boletín %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Printing page %1 of %2...</source>
+        <translation>Imprimiendo la página %1 de %2...</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <translation>No se puede usar la impresora «%1».</translation>
+    </message>
+    <message>
+        <source>Writing report %1 of %2...</source>
+        <translation>Escribiendo el boletín %1 de %2...</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportsPrintout</name>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>No se ha podido dibujar el boletín.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportContents</name>
+    <message>
+        <source>&quot;%1&quot; is not a part of a report (%2).</source>
+        <translation>«%1» no es una parte de un boletín (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named twice.</source>
+        <translation>«%1» se nombra dos veces.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFolder</name>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>ReportStudents</name>
+    <message>
+        <source>&quot;%1&quot; is not a letter of the grade scale</source>
+        <translation>«%1» no es una letra de la escala de calificaciones</translation>
+    </message>
+    <message>
+        <source>The class has no student named %1.</source>
+        <translation>La clase no tiene ningún alumno llamado %1.</translation>
+    </message>
+    <message>
+        <source>The class has no students named %1.</source>
+        <translation>La clase no tiene alumnos llamados %1.</translation>
+    </message>
+    <message>
+        <source>it is too large for a list of names</source>
+        <translation>es demasiado grande para una lista de nombres</translation>
+    </message>
+    <message>
+        <source>it is not a text file in UTF-8</source>
+        <translation>no es un archivo de texto en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>StudentReport</name>
+    <message>
+        <source>Why</source>
+        <translation>Por qué</translation>
+    </message>
+    <message>
+        <source>No assignments: there is no grade to explain.</source>
+        <translation>No hay actividades: no hay ninguna nota que explicar.</translation>
+    </message>
+    <message>
+        <source>ID: %1</source>
+        <translation>ID: %1</translation>
+    </message>
+    <message>
+        <source>Average: %1</source>
+        <translation>Media: %1</translation>
+    </message>
+    <message>
+        <source>Grade: %1</source>
+        <translation>Calificación: %1</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>By Type</source>
+        <translation>Por tipo</translation>
+    </message>
+    <message>
+        <source>Attendance, %1 %2 to %3 %4</source>
+        <translation>Asistencia, de %1 %2 a %3 %4</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Scores in red were dropped as the lowest and do not count.</source>
+        <translation>Las notas en rojo se descartaron por ser las más bajas y no cuentan.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ClassReportsWindow</name>
+    <message>
+        <source>Class Reports</source>
+        <translation>Boletines de la clase</translation>
+    </message>
+    <message>
+        <source>&amp;Make Reports</source>
+        <translation>&amp;Hacer los boletines</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Vista previa...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>&amp;All students</source>
+        <translation>&amp;Todos los alumnos</translation>
+    </message>
+    <message>
+        <source>Those &amp;selected on the Grades page (%1)</source>
+        <translation>Los &amp;seleccionados en la página Notas (%1)</translation>
+    </message>
+    <message>
+        <source>Those whose &amp;grade is</source>
+        <translation>Aquellos cuya &amp;nota es</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letra</translation>
+    </message>
+    <message>
+        <source>&amp;Ticked below:</source>
+        <translation>&amp;Marcados abajo:</translation>
+    </message>
+    <message>
+        <source>Students to tick</source>
+        <translation>Alumnos para marcar</translation>
+    </message>
+    <message>
+        <source>or worse</source>
+        <translation>o peor</translation>
+    </message>
+    <message>
+        <source>Each report holds</source>
+        <translation>Cada boletín incluye</translation>
+    </message>
+    <message>
+        <source>&amp;Overall</source>
+        <translation>&amp;General</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>Por ti&amp;po</translation>
+    </message>
+    <message>
+        <source>&amp;Why</source>
+        <translation>Por &amp;qué</translation>
+    </message>
+    <message>
+        <source>What-&amp;if line:</source>
+        <translation>&amp;Línea «qué haría falta»:</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Atte&amp;ndance from</source>
+        <translation>&amp;Asistencia de</translation>
+    </message>
+    <message>
+        <source>First month</source>
+        <translation>Primer mes</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Último mes</translation>
+    </message>
+    <message>
+        <source>The student&apos;s comm&amp;ent</source>
+        <translation>El &amp;comentario del alumno</translation>
+    </message>
+    <message>
+        <source>Note to &amp;families:</source>
+        <translation>Nota para las &amp;familias:</translation>
+    </message>
+    <message>
+        <source>{name}, {grade} and {average} are filled in for each student.</source>
+        <translation>{name}, {grade} y {average} se rellenan para cada alumno.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Where they go</source>
+        <translation>Adónde van</translation>
+    </message>
+    <message>
+        <source>P&amp;rinted, in one job</source>
+        <translation>&amp;Impresos, en un solo trabajo</translation>
+    </message>
+    <message>
+        <source>As one P&amp;DF file</source>
+        <translation>En un solo archivo P&amp;DF</translation>
+    </message>
+    <message>
+        <source>As one PDF per student in a fo&amp;lder</source>
+        <translation>Un PDF por alumno en una ca&amp;rpeta</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Reports for %1 of %2 students.</source>
+        <translation>Boletines para %1 de %2 alumnos.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder, printed as typed: %1</source>
+        <translation>No es un marcador, se imprime tal cual: %1</translation>
+    </message>
+    <message>
+        <source>No student is chosen.</source>
+        <translation>No se ha elegido ningún alumno.</translation>
+    </message>
+    <message>
+        <source>The first report, %1&apos;s: page 1 of %2.</source>
+        <translation>El primer boletín, el de %1: página 1 de %2.</translation>
+    </message>
+    <message>
+        <source>No student is chosen: there is no report to show.</source>
+        <translation>No se ha elegido ningún alumno: no hay boletín que mostrar.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: </source>
+        <translation>No se ha podido imprimir el boletín: </translation>
+    </message>
+    <message>
+        <source>No student is chosen: there are no reports to make.</source>
+        <translation>No se ha elegido ningún alumno: no hay boletines que hacer.</translation>
+    </message>
+    <message>
+        <source>The reports could not be printed: </source>
+        <translation>No se han podido imprimir los boletines: </translation>
+    </message>
+    <message>
+        <source>Printed the reports of %1 students.</source>
+        <translation>Se imprimieron los boletines de %1 alumnos.</translation>
+    </message>
+    <message>
+        <source>Save the Reports as PDF</source>
+        <translation>Guardar los boletines en PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 reports.pdf</source>
+        <translation>%1 boletines.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was written.</source>
+        <translation>Cancelado: no se escribió ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 pages for %2 students to %3.</source>
+        <translation>Se escribieron %1 páginas para %2 alumnos en %3.</translation>
+    </message>
+    <message>
+        <source>Choose the Folder for the Reports</source>
+        <translation>Elegir la carpeta de los boletines</translation>
+    </message>
+    <message>
+        <source>Wrote %1 reports to %2.</source>
+        <translation>Se escribieron %1 boletines en %2.</translation>
     </message>
 </context>
 </TS>

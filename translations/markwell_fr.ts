@@ -1172,6 +1172,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>All your classes at once</source>
         <translation>Toutes vos classes d&apos;un coup d&apos;œil</translation>
     </message>
+    <message>
+        <source>Class reports at the term&apos;s end</source>
+        <translation>Les bulletins de la classe en fin de trimestre</translation>
+    </message>
 </context>
 <context>
     <name>IndividualReport</name>
@@ -1495,6 +1499,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>&amp;Curve...</source>
         <translation>A&amp;juster...</translation>
+    </message>
+    <message>
+        <source>&amp;Class Reports...</source>
+        <translation>&amp;Bulletins de la classe...</translation>
     </message>
 </context>
 <context>
@@ -4661,6 +4669,330 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The mail program stopped before the message was ready.</source>
         <translation>Le programme de messagerie s&apos;est arrêté avant que le message soit prêt.</translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceMonths</name>
+    <message>
+        <source>A month is written YYYY-MM, with a month from 01 to 12.</source>
+        <translation>Un mois s&apos;écrit AAAA-MM, avec un mois de 01 à 12.</translation>
+    </message>
+    <message>
+        <source>The last month comes before the first.</source>
+        <translation>Le dernier mois précède le premier.</translation>
+    </message>
+    <message>
+        <source>A report counts attendance over %1 months at most.</source>
+        <translation>Un bulletin compte les présences sur %1 mois au plus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a run of months such as 2026-09:2027-01.</source>
+        <translation>« %1 » n&apos;est pas une suite de mois comme 2026-09:2027-01.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportsJob</name>
+    <message>
+        <source>Preparing report %1 of %2...</source>
+        <translation>Préparation du bulletin %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>Printing page %1 of %2...</source>
+        <translation>Impression de la page %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <translation>L&apos;imprimante « %1 » ne peut pas être utilisée.</translation>
+    </message>
+    <message>
+        <source>Writing report %1 of %2...</source>
+        <translation>Écriture du bulletin %1 sur %2...</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportsPrintout</name>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Le bulletin n&apos;a pas pu être dessiné.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportContents</name>
+    <message>
+        <source>&quot;%1&quot; is not a part of a report (%2).</source>
+        <translation>« %1 » n&apos;est pas une partie d&apos;un bulletin (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named twice.</source>
+        <translation>« %1 » est nommé deux fois.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFolder</name>
+    <message>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+</context>
+<context>
+    <name>ReportStudents</name>
+    <message>
+        <source>&quot;%1&quot; is not a letter of the grade scale</source>
+        <translation>« %1 » n&apos;est pas une lettre du barème de notes</translation>
+    </message>
+    <message>
+        <source>The class has no student named %1.</source>
+        <translation>La classe n&apos;a aucun élève nommé %1.</translation>
+    </message>
+    <message>
+        <source>The class has no students named %1.</source>
+        <translation>La classe n&apos;a pas d&apos;élèves nommés %1.</translation>
+    </message>
+    <message>
+        <source>it is too large for a list of names</source>
+        <translation>il est trop grand pour une liste de noms</translation>
+    </message>
+    <message>
+        <source>it is not a text file in UTF-8</source>
+        <translation>ce n&apos;est pas un fichier texte en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>StudentReport</name>
+    <message>
+        <source>Why</source>
+        <translation>Pourquoi</translation>
+    </message>
+    <message>
+        <source>No assignments: there is no grade to explain.</source>
+        <translation>Aucune évaluation : il n&apos;y a pas de note à expliquer.</translation>
+    </message>
+    <message>
+        <source>ID: %1</source>
+        <translation>Numéro : %1</translation>
+    </message>
+    <message>
+        <source>Average: %1</source>
+        <translation>Moyenne : %1</translation>
+    </message>
+    <message>
+        <source>Grade: %1</source>
+        <translation>Note : %1</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Ensemble</translation>
+    </message>
+    <message>
+        <source>By Type</source>
+        <translation>Par type</translation>
+    </message>
+    <message>
+        <source>Attendance, %1 %2 to %3 %4</source>
+        <translation>Présences, de %1 %2 à %3 %4</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Scores in red were dropped as the lowest and do not count.</source>
+        <translation>Les notes en rouge ont été écartées comme les plus basses et ne comptent pas.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ClassReportsWindow</name>
+    <message>
+        <source>Class Reports</source>
+        <translation>Bulletins de la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Make Reports</source>
+        <translation>&amp;Générer les bulletins</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Aperçu...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>&amp;All students</source>
+        <translation>&amp;Tous les élèves</translation>
+    </message>
+    <message>
+        <source>Those &amp;selected on the Grades page (%1)</source>
+        <translation>Ceux &amp;sélectionnés sur la page Notes (%1)</translation>
+    </message>
+    <message>
+        <source>Those whose &amp;grade is</source>
+        <translation>Ceux dont la &amp;note est</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre</translation>
+    </message>
+    <message>
+        <source>&amp;Ticked below:</source>
+        <translation>&amp;Cochés ci-dessous :</translation>
+    </message>
+    <message>
+        <source>Students to tick</source>
+        <translation>Élèves à cocher</translation>
+    </message>
+    <message>
+        <source>or worse</source>
+        <translation>ou moins</translation>
+    </message>
+    <message>
+        <source>Each report holds</source>
+        <translation>Chaque bulletin contient</translation>
+    </message>
+    <message>
+        <source>&amp;Overall</source>
+        <translation>&amp;Ensemble</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>Par t&amp;ype</translation>
+    </message>
+    <message>
+        <source>&amp;Why</source>
+        <translation>&amp;Pourquoi</translation>
+    </message>
+    <message>
+        <source>What-&amp;if line:</source>
+        <translation>Ligne « &amp;que faudrait-il » :</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Atte&amp;ndance from</source>
+        <translation>Présences d&amp;u</translation>
+    </message>
+    <message>
+        <source>First month</source>
+        <translation>Premier mois</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Dernier mois</translation>
+    </message>
+    <message>
+        <source>The student&apos;s comm&amp;ent</source>
+        <translation>Le commentaire de l&apos;é&amp;lève</translation>
+    </message>
+    <message>
+        <source>Note to &amp;families:</source>
+        <translation>Note aux &amp;familles :</translation>
+    </message>
+    <message>
+        <source>{name}, {grade} and {average} are filled in for each student.</source>
+        <translation>{name}, {grade} et {average} sont remplis pour chaque élève.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Where they go</source>
+        <translation>Où ils vont</translation>
+    </message>
+    <message>
+        <source>P&amp;rinted, in one job</source>
+        <translation>Imp&amp;rimés, en une seule tâche</translation>
+    </message>
+    <message>
+        <source>As one P&amp;DF file</source>
+        <translation>En un seul fichier P&amp;DF</translation>
+    </message>
+    <message>
+        <source>As one PDF per student in a fo&amp;lder</source>
+        <translation>Un PDF par élève dans un doss&amp;ier</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Reports for %1 of %2 students.</source>
+        <translation>Bulletins pour %1 élèves sur %2.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder, printed as typed: %1</source>
+        <translation>Pas un champ à remplir, imprimé tel quel : %1</translation>
+    </message>
+    <message>
+        <source>No student is chosen.</source>
+        <translation>Aucun élève n&apos;est choisi.</translation>
+    </message>
+    <message>
+        <source>The first report, %1&apos;s: page 1 of %2.</source>
+        <translation>Le premier bulletin, celui de %1 : page 1 sur %2.</translation>
+    </message>
+    <message>
+        <source>No student is chosen: there is no report to show.</source>
+        <translation>Aucun élève n&apos;est choisi : il n&apos;y a pas de bulletin à montrer.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: </source>
+        <translation>Le bulletin n&apos;a pas pu être imprimé : </translation>
+    </message>
+    <message>
+        <source>No student is chosen: there are no reports to make.</source>
+        <translation>Aucun élève n&apos;est choisi : il n&apos;y a pas de bulletins à faire.</translation>
+    </message>
+    <message>
+        <source>The reports could not be printed: </source>
+        <translation>Les bulletins n&apos;ont pas pu être imprimés : </translation>
+    </message>
+    <message>
+        <source>Printed the reports of %1 students.</source>
+        <translation>Les bulletins de %1 élèves ont été imprimés.</translation>
+    </message>
+    <message>
+        <source>Save the Reports as PDF</source>
+        <translation>Enregistrer les bulletins en PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 reports.pdf</source>
+        <translation>%1 bulletins.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was written.</source>
+        <translation>Annulé : aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 pages for %2 students to %3.</source>
+        <translation>%1 pages écrites pour %2 élèves dans %3.</translation>
+    </message>
+    <message>
+        <source>Choose the Folder for the Reports</source>
+        <translation>Choisir le dossier des bulletins</translation>
+    </message>
+    <message>
+        <source>Wrote %1 reports to %2.</source>
+        <translation>%1 bulletins écrits dans %2.</translation>
     </message>
 </context>
 </TS>

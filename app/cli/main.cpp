@@ -144,6 +144,15 @@ constexpr const char* kOverviewArguments[] = {"FILE.grs|DIR", "[FILE.grs|DIR...]
 constexpr OptionDeclaration kOverviewOptions[] = {
     {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "Count the students at this letter or below.")},
 };
+constexpr OptionDeclaration kReportsOptions[] = {
+    {"per-student", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "One PDF per student in the folder OUT.")},
+    {"names", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "The students named in a text file, one name a line.")},
+    {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "The students whose letter is LETTER or worse.")},
+    {"contents", "LIST",
+     QT_TRANSLATE_NOOP("MarkwellCli", "What each report holds: overall, type, why, attendance, comment.")},
+    {"months", "YYYY-MM:YYYY-MM", QT_TRANSLATE_NOOP("MarkwellCli", "The months of the attendance table.")},
+    {"note", "TEXT", QT_TRANSLATE_NOOP("MarkwellCli", "A note to families; {name}, {grade}, {average} are filled in.")},
+};
 constexpr OptionDeclaration kVersionsOptions[] = {
     {"restore", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Write version N (with -o).")},
 };
@@ -322,6 +331,13 @@ constexpr std::array kCommands = {
             kGradeFileAndName,
             OutputPlace::None,
             false},
+    Command{"reports",
+            "reports FILE.grs -o OUT.pdf [--per-student] [--names FILE] [--grade-at-most LETTER] "
+            "[--contents overall,type,why,attendance,comment] [--months YYYY-MM:YYYY-MM] [--note TEXT]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Write every chosen student's report (Overall and Why unless --contents says) as one "
+                              "PDF, each\n      student from a new page, or one PDF per student in the folder OUT."),
+            runReports, kReportsOptions, kGradeFile, OutputPlace::Option, false, true},
     Command{"versions", "versions FILE.grs [--restore N -o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "List the earlier versions kept of a class, newest first: number, date and time, "

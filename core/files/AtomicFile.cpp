@@ -98,6 +98,29 @@ Result<void> writeFilesAsSet(const std::vector<FileToWrite>& files, const Rename
     return commitAll(staged, rename ? rename : RenameStep(renameFile));
 }
 
+Result<FileSetWriter> FileSetWriter::begin(const QStringList& paths) {
+    FileSetWriter set;
+    set.staged_.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths) {
+        Result<StagedFile> started = StagedFile::begin(path);
+        if (!started) return started.error();
+        set.staged_.push_back(std::move(started).value());
+    }
+    return set;
+}
+
+Result<void> FileSetWriter::write(std::size_t index, const QByteArray& bytes) {
+    StagedFile& file = staged_.at(index);
+    if (Result<void> written = file.write(bytes); !written) return written;
+    return file.finish(false);
+}
+
+Result<void> FileSetWriter::commit() {
+    if (staged_.empty()) return {};
+    if (Result<void> synced = syncFileSystemOf(staged_.front().target()); !synced) return synced;
+    return commitAll(staged_, RenameStep(renameFile));
+}
+
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     return writeFilesAsSet({FileToWrite{path, bytes}});
 }

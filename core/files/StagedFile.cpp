@@ -156,8 +156,8 @@ Result<void> StagedFile::write(const QByteArray& bytes) {
     return {};
 }
 
-Result<void> StagedFile::finish() {
-    if (!syncPath(tempPath_)) return fail(unableToCreate(path_, systemError(errno)));
+Result<void> StagedFile::finish(bool sync) {
+    if (sync && !syncPath(tempPath_)) return fail(unableToCreate(path_, systemError(errno)));
     const mode_t mode = access_ == Access::Private ? mode_t{kPrivateFileMode} : permissionsFor(target_);
     ::chmod(nativePath(tempPath_).constData(), mode);
     return {};
@@ -177,6 +177,17 @@ bool StagedFile::keepOldContent() const {
 
 void syncFolderOf(const QString& path) {
     syncPath(QFileInfo(path).absolutePath());
+}
+
+Result<void> syncFileSystemOf(const QString& path) {
+    const int fd = ::open(nativePath(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) {
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
+        return fail(unableToCreate(path, systemError(error)));
+    }
+    ::close(fd);
+    return {};
 }
 
 }  // namespace markwell

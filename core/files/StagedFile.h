@@ -42,8 +42,10 @@ public:
     // Writes the whole content into the temporary file.
     Result<void> write(const QByteArray& bytes);
     // Makes the temporary file durable, with its permissions (see Access):
-    // it can then be renamed into place.
-    Result<void> finish();
+    // it can then be renamed into place. A set of many files passes `sync`
+    // false and syncs their disk once (syncFileSystemOf) before renaming
+    // any: a sync per file is slow.
+    Result<void> finish(bool sync = true);
     // The temporary file has been renamed into place: it is no longer removed.
     void markCommitted() { tempPath_.clear(); }
 
@@ -66,6 +68,8 @@ private:
 
 // Syncs the folder that holds `path`, so that a rename in it is durable.
 void syncFolderOf(const QString& path);
+// Makes everything written to the disk that holds `path` durable.
+Result<void> syncFileSystemOf(const QString& path);
 
 // Whether what a write named after process `pid` left beside its file is
 // left over: that process is gone (or it is this one, which writes each

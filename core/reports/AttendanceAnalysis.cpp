@@ -11,9 +11,8 @@
 #include <QStringList>
 
 namespace markwell {
-namespace {
 
-MonthCounts countMonth(const DayMarks& days) {
+MonthCounts countMonthMarks(const DayMarks& days) {
     MonthCounts counts;
     for (const char code : days) {
         // Exactly the page's codes: "t" or "X" is no mark.
@@ -24,7 +23,14 @@ MonthCounts countMonth(const DayMarks& days) {
     return counts;
 }
 
-}  // namespace
+void writeAttendanceHeadings(Sheet& sheet) {
+    const QStringList headings = {QCoreApplication::translate("AttendanceAnalysis", "Month"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Tardy"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Unexcused"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Excused"),
+                                  QCoreApplication::translate("AttendanceAnalysis", "Total")};
+    for (int col = 1; col <= 5; ++col) sheet.setText(1, col, headings[col - 1]);
+}
 
 QString monthName(int month) {
     // The program speaks English whatever the desktop's language.
@@ -35,7 +41,7 @@ YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string
     YearCounts counts{};
     for (int month = 1; month <= 12; ++month) {
         if (const auto found = book.findAttendanceRecord(month, year, studentName)) {
-            counts[static_cast<std::size_t>(month - 1)] = countMonth(book.records()[*found].entry);
+            counts[static_cast<std::size_t>(month - 1)] = countMonthMarks(book.records()[*found].entry);
         }
     }
     return counts;
@@ -46,12 +52,7 @@ Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_
     Sheet sheet;
     sheet.setMaxCol(5);
     sheet.setMaxRow(13);
-    const QStringList headings = {QCoreApplication::translate("AttendanceAnalysis", "Month"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Tardy"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Unexcused"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Excused"),
-                                  QCoreApplication::translate("AttendanceAnalysis", "Total")};
-    for (int col = 1; col <= 5; ++col) sheet.setText(1, col, headings[col - 1]);
+    writeAttendanceHeadings(sheet);
 
     const YearCounts counts = countAttendanceYear(book, year, studentName);
     for (int month = 1; month <= 12; ++month) {

@@ -28,6 +28,9 @@ struct MonthCounts {
 
 using YearCounts = std::array<MonthCounts, 12>;  // January first
 
+// The marks of one month's record counted.
+MonthCounts countMonthMarks(const DayMarks& days);
+
 // The counts of the record of each month of `year` for the student, found as
 // the attendance page finds it: the name without regard to letter case, the
 // first record of a month winning. A month without a record counts nothing.
@@ -40,6 +43,9 @@ YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string
 // `studentName` is the roster's spelling (Windows-1252).
 Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_view studentName,
                               const QString& markwellFile);
+
+// Row 1 of an attendance table: "Month", "Tardy", "Unexcused", "Excused", "Total".
+void writeAttendanceHeadings(Sheet& sheet);
 
 // The English month names, January first, as the analysis shows them.
 QString monthName(int month);

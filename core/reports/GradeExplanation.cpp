@@ -98,17 +98,17 @@ std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Grade
     return explainGrade(cls, table.sheet, row);
 }
 
-std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& sheet, int row) {
-    const GradesLayout layout = GradesLayout::of(sheet);
-    if (!layout.isStudentRow(row) || !layout.hasAssignments()) return std::nullopt;
+namespace {
 
-    // The same steps as the table's rebuild, for this one row.
-    const StudentRows rows(sheet);
-    std::optional<EntryIndex> index;
-    if (cls.weightGrades.enabled || cls.lowScoreInfo.drop_type == droprule::kLowestPerType) {
-        index.emplace(rows, cls, row);
-    }
-    const PointTotalsCalculator calculator(sheet, cls, index ? &*index : nullptr);
+// Whether the row's rules walk all the entries of the row's name.
+bool needsEntryIndex(const ClassRecord& cls) {
+    return cls.weightGrades.enabled || cls.lowScoreInfo.drop_type == droprule::kLowestPerType;
+}
+
+// The explanation of a student row, by the same steps as the table's rebuild.
+GradeExplanation explanationOf(const ClassRecord& cls, const Sheet& sheet, const EntryIndex* index,
+                               const PointTotalsCalculator& calculator, int row) {
+    const GradesLayout layout = GradesLayout::of(sheet);
     std::vector<DroppedCell> dropped;
     const PointTotals totals = calculator.forRow(row, &dropped);
 
@@ -133,6 +133,41 @@ std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet
     e.letter = grader.letter(totals.possible, parseNumber(shown).value_or(0));
     e.letterBounds = grader.boundsOf(e.letter);
     return e;
+}
+
+}  // namespace
+
+std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& sheet, int row) {
+    const GradesLayout layout = GradesLayout::of(sheet);
+    if (!layout.isStudentRow(row) || !layout.hasAssignments()) return std::nullopt;
+    // The entries of this one row alone are indexed: a tool tip asks for one.
+    const StudentRows rows(sheet);
+    std::optional<EntryIndex> index;
+    if (needsEntryIndex(cls)) index.emplace(rows, cls, row);
+    const PointTotalsCalculator calculator(sheet, cls, index ? &*index : nullptr);
+    return explanationOf(cls, sheet, index ? &*index : nullptr, calculator, row);
+}
+
+struct GradeExplainer::Indexes {
+    Indexes(const ClassRecord& cls, const Sheet& grades)
+        : rows(grades), index(needsEntryIndex(cls) ? std::make_optional<EntryIndex>(rows, cls) : std::nullopt),
+          calculator(grades, cls, index ? &*index : nullptr) {}
+
+    StudentRows rows;
+    std::optional<EntryIndex> index;
+    PointTotalsCalculator calculator;
+};
+
+GradeExplainer::GradeExplainer(const ClassRecord& cls, const Sheet& grades)
+    : cls_(cls), grades_(grades), indexes_(std::make_unique<Indexes>(cls, grades)) {}
+
+GradeExplainer::~GradeExplainer() = default;
+
+std::optional<GradeExplanation> GradeExplainer::explain(int row) const {
+    const GradesLayout layout = GradesLayout::of(grades_);
+    if (!layout.isStudentRow(row) || !layout.hasAssignments()) return std::nullopt;
+    const EntryIndex* index = indexes_->index ? &*indexes_->index : nullptr;
+    return explanationOf(cls_, grades_, index, indexes_->calculator, row);
 }
 
 QString countsText(const GradeExplanation& explanation, const GradeExplanation::AssignmentRow& row) {
@@ -195,7 +230,7 @@ Sheet explanationSheet(const GradeExplanation& e) {
 QString explanationSummary(const GradeExplanation& e) {
     QStringList droppedTitles;
     for (const GradeExplanation::AssignmentRow& a : e.assignments) {
-        if (a.counts == Counts::DroppedOverall || a.counts == Counts::DroppedOfType) {
+        if (a.dropped()) {
             const QString why = a.counts == Counts::DroppedOverall
                                     ? GradeExplanationText::tr("lowest score overall")
                                     : GradeExplanationText::tr("lowest %1 score").arg(assignmentTypeLabel(a.type));

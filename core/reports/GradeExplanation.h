@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,8 @@ struct GradeExplanation {
         QString points;    // as the table shows it, "-" when it does not count
         QString possible;  // the assignment's total as the Total row shows it
         Counts counts = Counts::Yes;
+
+        bool dropped() const { return counts == Counts::DroppedOverall || counts == Counts::DroppedOfType; }
     };
     struct TypeRow {
         int type = 0;
@@ -66,6 +69,27 @@ std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Grade
 // The same from the grades table's cells alone: the dropped cells are found
 // again for that row, as the table's rebuild finds them.
 std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& grades, int row);
+
+// Explanations of many rows of one grades table (every student's report of
+// a class): the table's names and the class's point entries are indexed
+// once, so that explaining each row costs that row alone. `cls` and
+// `grades` must outlive it.
+class GradeExplainer {
+public:
+    GradeExplainer(const ClassRecord& cls, const Sheet& grades);
+    ~GradeExplainer();
+    GradeExplainer(const GradeExplainer&) = delete;
+    GradeExplainer& operator=(const GradeExplainer&) = delete;
+
+    // As explainGrade gives it.
+    std::optional<GradeExplanation> explain(int row) const;
+
+private:
+    struct Indexes;
+    const ClassRecord& cls_;
+    const Sheet& grades_;
+    std::unique_ptr<Indexes> indexes_;
+};
 
 // The explanation of the student at index `student` of the class, as a
 // table: none when the class has no assignments to explain a grade by.

@@ -39,6 +39,7 @@ CommandStates commandStates(const ClassShape& shape) {
     s.individualReport = hasStudents && hasAssignments;
     s.gradeInformation = s.individualReport;
     s.curve = s.individualReport;
+    s.classReports = hasStudents;
 
     s.otherPagesOpen = shape.titled && hasStudents;
     s.printSeating = s.otherPagesOpen;

@@ -49,6 +49,7 @@ struct CommandStates {
     bool merge = true;
     bool attendanceAnalysis = false;
     bool individualReport = false;
+    bool classReports = false;  // every student's report in one go
     bool gradeInformation = false;
     bool earlierVersions = false;  // a class kept on disk has them
 

@@ -34,6 +34,7 @@ MainActions MainActions::create(QObject* owner) {
     a.printAttendance = make(owner, tr("&Attendance"));
     a.printSeating = make(owner, tr("&Seating"));
     a.printPreview = make(owner, tr("Print Pre&view..."));
+    a.classReports = make(owner, tr("&Class Reports..."));
     a.merge = makeToolAction(owner, tr("&Merge..."), ToolIcon::Merge, tr("Merge"));
     a.sendMail = makeToolAction(owner, tr("&E-mail..."), ToolIcon::Mail, tr("Send e-mail"));
     a.exit = make(owner, tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -33,6 +33,7 @@ public:
     QAction* printAttendance = nullptr;
     QAction* printSeating = nullptr;
     QAction* printPreview = nullptr;
+    QAction* classReports = nullptr;
     QAction* merge = nullptr;
     QAction* sendMail = nullptr;
     QAction* exit = nullptr;

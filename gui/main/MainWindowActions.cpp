@@ -98,7 +98,7 @@ void MainWindow::createMenus() {
     print->addActions({a.printWithNames, a.printWithIds, a.printAttendance, a.printSeating});
     file->addAction(a.printPreview);
     file->addSeparator();
-    file->addActions({a.merge, a.sendMail});
+    file->addActions({a.classReports, a.merge, a.sendMail});
     file->addSeparator();
     file->addAction(a.exit);
 
@@ -210,6 +210,7 @@ void MainWindow::applyCommandStates() {
     a.graph->setEnabled(s.graph);
     a.sendMail->setEnabled(s.mail);
     a.merge->setEnabled(s.merge);
+    a.classReports->setEnabled(s.classReports);
     a.attendanceAnalysis->setEnabled(s.attendanceAnalysis);
     a.individualReport->setEnabled(s.individualReport);
     a.gradeInformation->setEnabled(s.gradeInformation);

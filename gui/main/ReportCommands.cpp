@@ -14,6 +14,7 @@
 #include "gui/main/MainWindow.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/reports/AttendanceAnalysisWindow.h"
+#include "gui/reports/ClassReportsWindow.h"
 #include "gui/reports/GradeInformationWindow.h"
 #include "gui/reports/GraphWindow.h"
 #include "gui/reports/IndividualReportWindow.h"
@@ -35,6 +36,7 @@ ReportCommands::ReportCommands(MainWindow& window, UserDialogs& dialogs, ScaleSt
     window_.connectCommand(actions.gradeInformation, [this] { showGradeInformation(); });
     window_.connectCommand(actions.graph, [this] { showGraph(); });
     window_.connectCommand(actions.attendanceAnalysis, [this] { analyseAttendance(); });
+    window_.connectCommand(actions.classReports, [this] { showClassReports(); });
     window_.connectCommand(actions.merge, [this] { mergeFiles(); });
     window_.connectCommand(actions.sendMail, [this] { sendMail(); });
     window_.connectCommand(actions.myClasses, [this] { showMyClasses(); });
@@ -71,6 +73,14 @@ void ReportCommands::showMyClasses() {
 
 void ReportCommands::showIndividualReport() {
     openReport(new IndividualReportWindow(reportInput(), dialogs_, *mail_, &window_));
+}
+
+void ReportCommands::showClassReports() {
+    const Document& document = window_.document();
+    if (document.classRecord.students.empty()) return;
+    const Sheet& grades = window_.gradesTable().sheet;
+    openReport(new ClassReportsWindow(reportInput(), document.attendance, grades.resolve(grades.selection()), dialogs_,
+                                      &window_));
 }
 
 void ReportCommands::showGradeInformation() {

@@ -29,6 +29,8 @@ public:
 
 public slots:
     void showIndividualReport();
+    // Every chosen student's report at the term's end, in one go.
+    void showClassReports();
     void showGradeInformation();
     void showGraph();
     // One student's attendance over a year (Attendance page).

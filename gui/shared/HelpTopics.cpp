@@ -29,6 +29,8 @@ constexpr std::array kPages = {
     HelpPage{HelpTopic::DropLowest, "drop-lowest.html", QT_TRANSLATE_NOOP("HelpPages", "Dropping the lowest scores")},
     HelpPage{HelpTopic::IndividualReport, "individual.html",
              QT_TRANSLATE_NOOP("HelpPages", "Individual student reports")},
+    HelpPage{HelpTopic::ClassReports, "class-reports.html",
+             QT_TRANSLATE_NOOP("HelpPages", "Class reports at the term's end")},
     HelpPage{HelpTopic::Statistics, "statistics.html", QT_TRANSLATE_NOOP("HelpPages", "Grade information")},
     HelpPage{HelpTopic::Curve, "curve.html", QT_TRANSLATE_NOOP("HelpPages", "Curving an assignment")},
     HelpPage{HelpTopic::MyClasses, "my-classes.html", QT_TRANSLATE_NOOP("HelpPages", "All your classes at once")},

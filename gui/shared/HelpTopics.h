@@ -27,6 +27,7 @@ enum class HelpTopic {
     Weights,
     DropLowest,
     IndividualReport,
+    ClassReports,
     Statistics,
     Curve,
     MyClasses,

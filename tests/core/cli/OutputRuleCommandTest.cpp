@@ -88,6 +88,7 @@ protected:
             {{QStringLiteral("export"), in()}, false, "csv"},
             {{QStringLiteral("merge"), in(), path(QStringLiteral("other.grs"))}, false, "csv"},
             {{QStringLiteral("student"), in(), QStringLiteral("Ann")}, false, "csv"},
+            {{QStringLiteral("reports"), in()}, false, "pdf"},
         };
     }
     QTemporaryDir dir_;
