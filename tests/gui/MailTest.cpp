@@ -51,11 +51,13 @@ public:
     void installXdgEmail(int exitCode, const QString& seconds = QStringLiteral("0"), const QString& waitFor = {}) {
         QFile script(bin_.filePath(QStringLiteral("xdg-email")));
         QVERIFY(script.open(QIODevice::WriteOnly));
-        const QString wait =
-            waitFor.isEmpty() ? QString() : QStringLiteral("while [ ! -e '%1' ]; do sleep 0.05; done\n").arg(waitFor);
+        const QString wait = waitFor.isEmpty()
+                                 ? QString()
+                                 : QStringLiteral("while [ ! -e '%1' ]; do /bin/sleep 0.05; done\n").arg(waitFor);
         // Written aside and renamed: once argvFile() exists it is whole.
         script.write(
-            QStringLiteral("#!/bin/sh\n%1printf '%s\\0' \"$@\" > '%2.new'\nmv '%2.new' '%2'\n/bin/sleep %4\nexit %3\n")
+            QStringLiteral(
+                "#!/bin/sh\n%1printf '%s\\0' \"$@\" > '%2.new'\n/bin/mv '%2.new' '%2'\n/bin/sleep %4\nexit %3\n")
                 .arg(wait, argvFile())
                 .arg(exitCode)
                 .arg(seconds)
