@@ -3060,6 +3060,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Pages</source>
         <translation>Páginas</translation>
     </message>
+    <message>
+        <source>%1, version %2 (unsaved)</source>
+        <translation>%1, versión %2 (sin guardar)</translation>
+    </message>
 </context>
 <context>
     <name>markwell::MergeSetupDialog</name>

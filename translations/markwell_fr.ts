@@ -3060,6 +3060,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Pages</source>
         <translation>Pages</translation>
     </message>
+    <message>
+        <source>%1, version %2 (unsaved)</source>
+        <translation>%1, version %2 (non enregistrée)</translation>
+    </message>
 </context>
 <context>
     <name>markwell::MergeSetupDialog</name>

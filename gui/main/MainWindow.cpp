@@ -75,6 +75,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
         // The seats are another class's now: none of them is current.
         seatingCommands_->forgetCurrentSeat();
         attendanceShown_ = false;
+        untitledName_.clear();
         rebuildGrades();
     });
     connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::updateStatusBar);
@@ -239,7 +240,8 @@ void MainWindow::updateStatusBar() {
 }
 
 void MainWindow::updateWindowTitle() {
-    const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : tr("Untitled");
+    const QString untitled = untitledName_.isEmpty() ? tr("Untitled") : untitledName_;
+    const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : untitled;
     // "[*]" is where the window shows that the class has unsaved changes.
     setWindowTitle(tr("%1[*] — Computerized Markwell").arg(name));
     setWindowModified(history_->isModified());
