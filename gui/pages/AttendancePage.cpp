@@ -168,6 +168,8 @@ void AttendancePage::showMonth(int month, int year) {
     year_ = year;
     syncDateControls();
     rebuild();
+    // Another month reads from its first day, wherever the last one was scrolled to.
+    view_->setLeftCol(AttendanceLayout::kFirstDayCol);
 }
 
 void AttendancePage::showToday() {
