@@ -369,6 +369,14 @@
     </message>
 </context>
 <context>
+    <name>DateText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month and its year: December 2026</comment>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>DiscardQuestion</name>
     <message>
         <source>Discard what you typed in &quot;%1&quot;?</source>
@@ -1907,11 +1915,11 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation>«%1» no es un número de puntos. Escriba un número como 17 o 17.5 (como máximo %2 caracteres), o «-» si la actividad no cuenta para este alumno.</translation>
+        <translation>«%1» no es un número de puntos. Escriba un número como 17 o 17,5 (como máximo %2 caracteres), o «-» si la actividad no cuenta para este alumno.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation>«%1» no es un número de puntos posibles. Escriba un número como 100 o 17.5 (como máximo %2 caracteres).</translation>
+        <translation>«%1» no es un número de puntos posibles. Escriba un número como 100 o 17,5 (como máximo %2 caracteres).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
@@ -2673,7 +2681,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation>¡Valor no válido! Un límite es un porcentaje como 90 o 89.9.</translation>
+        <translation>¡Valor no válido! Un límite es un porcentaje como 90 o 89,9.</translation>
     </message>
     <message>
         <source>Options</source>

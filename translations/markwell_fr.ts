@@ -369,6 +369,14 @@
     </message>
 </context>
 <context>
+    <name>DateText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month and its year: December 2026</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>DiscardQuestion</name>
     <message>
         <source>Discard what you typed in &quot;%1&quot;?</source>
@@ -1907,11 +1915,11 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation>« %1 » n&apos;est pas un nombre de points. Tapez un nombre comme 17 ou 17.5 (avec un point, %2 caractères au plus), ou « - » quand l&apos;évaluation ne compte pas pour cet élève.</translation>
+        <translation>« %1 » n&apos;est pas un nombre de points. Tapez un nombre comme 17 ou 17,5 (%2 caractères au plus), ou « - » quand l&apos;évaluation ne compte pas pour cet élève.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation>« %1 » n&apos;est pas un nombre de points possibles. Tapez un nombre comme 100 ou 17.5 (avec un point, %2 caractères au plus).</translation>
+        <translation>« %1 » n&apos;est pas un nombre de points possibles. Tapez un nombre comme 100 ou 17,5 (%2 caractères au plus).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
@@ -2673,7 +2681,7 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation>Valeur non valide ! Une borne est un pourcentage comme 90 ou 89.9 (avec un point).</translation>
+        <translation>Valeur non valide ! Une borne est un pourcentage comme 90 ou 89,9.</translation>
     </message>
     <message>
         <source>Options</source>

@@ -3,6 +3,7 @@
 
 #include "gui/main/MainWindow.h"
 
+#include "core/common/NumberText.h"
 #include "core/grading/StudentRowUpdate.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/scales/ScaleStore.h"
@@ -21,6 +22,7 @@
 #include "gui/seating/SeatingView.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/Icons.h"
+#include "gui/shared/Translations.h"
 #include "gui/shared/UserDialogs.h"
 
 #include <QApplication>
@@ -102,8 +104,10 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
     // The Average cell explains itself, worked out only for the cell under the pointer.
-    gradesPage_->view()->setToolTipProvider(
-        [this](int row, int col) { return averageToolTip(document_.classRecord, grades_.sheet, row, col); });
+    gradesPage_->view()->setToolTipProvider([this](int row, int col) {
+        return numbersInTextWithPoint(averageToolTip(document_.classRecord, grades_.sheet, row, col),
+                                      windowDecimalPoint());
+    });
     gradesPage_->setDroppedTest([this](int row, int col) {
         const std::vector<DroppedCell>& dropped = grades_.dropCellIndex;
         return std::any_of(dropped.begin(), dropped.end(),

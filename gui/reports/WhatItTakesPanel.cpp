@@ -4,8 +4,11 @@
 #include "gui/reports/WhatItTakesPanel.h"
 
 #include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
 #include "core/grading/LetterGrade.h"
 #include "core/reports/WhatItTakes.h"
+#include "gui/editors/EditorSupport.h"
+#include "gui/shared/Translations.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -68,7 +71,8 @@ void WhatItTakesPanel::updateAnswer() {
     }
     const Result<WhatItTakes> answer =
         whatItTakes(cls_, student_, static_cast<std::size_t>(assignment), letters_->currentText());
-    answer_->setText(answer ? whatItTakesSentence(*answer) : answer.message());
+    answer_->setText(
+        numbersInTextWithPoint(answer ? whatItTakesSentence(*answer) : answer.message(), windowDecimalPoint()));
 }
 
 }  // namespace markwell

@@ -14,11 +14,12 @@ namespace markwell {
 namespace {
 
 const QRegularExpression& partialBound() {
-    static const QRegularExpression pattern(QStringLiteral("[0-9]*\\.?[0-9]*"));
+    // The window's decimal comma is taken as well as ".".
+    static const QRegularExpression pattern(QStringLiteral("[0-9]*[.,]?[0-9]*"));
     return pattern;
 }
 
-// Digits with at most one ".", saying whether a key or a paste was taken.
+// Digits with at most one decimal separator, saying whether a key or a paste was taken.
 class BoundValidator : public QRegularExpressionValidator {
 public:
     BoundValidator(std::function<void(bool taken)> told, QObject* parent)

@@ -3,6 +3,8 @@
 
 #include "gui/sheetview/SheetModel.h"
 
+#include "core/common/NumberText.h"
+#include "gui/shared/Translations.h"
 #include "render/style/CellStyle.h"
 
 #include <QBrush>
@@ -11,7 +13,7 @@
 
 namespace markwell {
 
-SheetModel::SheetModel(QObject* parent) : QAbstractTableModel(parent) {}
+SheetModel::SheetModel(QObject* parent) : QAbstractTableModel(parent), decimalPoint_(windowDecimalPoint()) {}
 
 void SheetModel::setSheet(Sheet* sheet) {
     beginResetModel();
@@ -77,7 +79,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
 QVariant SheetModel::cellData(int row, int col, int role) const {
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return sheet_->text(row, col);
+    case Qt::EditRole: return shownText(row, col);
     case Qt::FontRole: return fontFor(sheet_->format(row, col));
     case Qt::ForegroundRole: return QBrush(toQColor(sheet_->format(row, col).font.color));
     case Qt::BackgroundRole: {
@@ -95,6 +97,11 @@ QVariant SheetModel::cellData(int row, int col, int role) const {
     case Qt::AccessibleDescriptionRole: return spokenData(row, col, role);
     default: return {};
     }
+}
+
+QString SheetModel::shownText(int row, int col) const {
+    if (row <= sheet_->fixedRows() || col <= sheet_->fixedCols()) return sheet_->text(row, col);
+    return numberWithPoint(sheet_->text(row, col), decimalPoint_);
 }
 
 QVariant SheetModel::spokenData(int row, int col, int role) const {

@@ -4,6 +4,7 @@
 #include "gui/sheetview/SheetView.h"
 
 #include "core/common/NumberText.h"
+#include "gui/shared/Translations.h"
 #include "gui/sheetview/SheetHeader.h"
 #include "gui/sheetview/ShownColours.h"
 #include "render/style/CellStyle.h"
@@ -370,8 +371,9 @@ void SheetView::commitData(QWidget* editor) {
     // end-edit handler may show a message or rebuild the sheet safely.
     if (!editing_.isValid()) return;
     const QByteArray property = editor->metaObject()->userProperty().name();
-    pending_ =
-        PendingEdit{editing_.row() + 1, editing_.column() + 1, editor->property(property.constData()).toString()};
+    // A number typed with the window's decimal comma reaches the sheet with ".".
+    const QString typed = typedWithPoint(editor->property(property.constData()).toString(), windowDecimalPoint());
+    pending_ = PendingEdit{editing_.row() + 1, editing_.column() + 1, typed};
 }
 
 void SheetView::endEdit() {

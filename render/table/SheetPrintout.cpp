@@ -3,6 +3,7 @@
 
 #include "render/table/SheetPrintout.h"
 
+#include "core/common/NumberText.h"
 #include "render/paging/PageFrame.h"
 #include "render/paging/PdfFile.h"
 #include "render/style/CellDrawStyles.h"
@@ -42,14 +43,17 @@ namespace {
 // glyphs shaped once (see CellDrawStyles), which carry their own fonts.
 class CellPainter {
 public:
-    CellPainter(QPainter& painter, const Sheet& sheet, const CellDrawStyles& styles, double padding)
-        : painter_(painter), sheet_(sheet), styles_(styles), padding_(padding) {}
+    CellPainter(QPainter& painter, const Sheet& sheet, const CellDrawStyles& styles, double padding, QChar decimalPoint)
+        : painter_(painter), sheet_(sheet), styles_(styles), padding_(padding), decimalPoint_(decimalPoint) {}
 
-    void draw(int row, int col, const QRectF& rect) {
+    // `spill` is the width of the empty cells right of this one on the page:
+    // a left-aligned text longer than its cell runs on over them, as in a
+    // spreadsheet, instead of being cut (a note below a report's table).
+    void draw(int row, int col, const QRectF& rect, double spill) {
         const std::uint32_t formatId = sheet_.formatId(row, col);
         const CellDrawStyle& style = styles_.of(formatId);
         if (style.fill) painter_.fillRect(rect, *style.fill);
-        const QString text = sheet_.text(row, col);
+        const QString text = textOf(row, col);
         if (text.isEmpty()) return;
         use(style);
 
@@ -67,16 +71,25 @@ public:
         const QPointF origin(x, top + style.ascent - shaped.ascent);
 
         // Most texts fit their cells: only the others are clipped.
-        const bool clip = shaped.width > room;
+        const bool runsOn = alignmentOf(style, sheet_.kind(row, col)) == HAlign::Left;
+        const QRectF bounds = runsOn ? rect.adjusted(0, 0, spill, 0) : rect;
+        const bool clip = shaped.width > bounds.width() - 2 * padding_;
         if (clip) {
             painter_.save();
-            painter_.setClipRect(rect, Qt::IntersectClip);
+            painter_.setClipRect(bounds, Qt::IntersectClip);
         }
         for (const QGlyphRun& run : shaped.glyphs) painter_.drawGlyphRun(origin, run);
         if (clip) painter_.restore();
     }
 
 private:
+    // Names and headings as they are; the numbers of the body with the printout's decimal separator.
+    QString textOf(int row, int col) const {
+        const QString text = sheet_.text(row, col);
+        if (decimalPoint_ == QLatin1Char('.') || row <= sheet_.fixedRows() || col <= sheet_.fixedCols()) return text;
+        return numberWithPoint(text, decimalPoint_);
+    }
+
     static HAlign alignmentOf(const CellDrawStyle& style, CellKind kind) {
         if (style.alignment.horizontal != HAlign::General) return style.alignment.horizontal;
         return kind == CellKind::Number ? HAlign::Right : HAlign::Left;
@@ -93,6 +106,7 @@ private:
     const Sheet& sheet_;
     const CellDrawStyles& styles_;
     double padding_;
+    QChar decimalPoint_;
     QColor pen_;
 };
 
@@ -169,14 +183,21 @@ void SheetPrintout::drawTable(QPainter& painter, const SheetPage& page) const {
     painter.translate(left, laid_->frame.headerHeight());
     painter.scale(scale, scale);
 
-    CellPainter cells(painter, sheet_, laid_->styles, layout.padding());
+    CellPainter cells(painter, sheet_, laid_->styles, layout.padding(), options_.decimalPoint);
+    std::vector<double> spill(cols.size());
     double y = 0;
     for (int r : rows) {
         const double rowHeight = layout.rowHeight(r);
+        // The empty cells right of each cell of the row, on this page.
+        double empty = 0;
+        for (std::size_t i = cols.size(); i-- > 0;) {
+            spill[i] = empty;
+            empty = sheet_.text(r, cols[i]).isEmpty() ? empty + layout.colWidth(cols[i]) : 0;
+        }
         double x = 0;
-        for (int c : cols) {
-            cells.draw(r, c, QRectF(x, y, layout.colWidth(c), rowHeight));
-            x += layout.colWidth(c);
+        for (std::size_t i = 0; i < cols.size(); ++i) {
+            cells.draw(r, cols[i], QRectF(x, y, layout.colWidth(cols[i]), rowHeight), spill[i]);
+            x += layout.colWidth(cols[i]);
         }
         y += rowHeight;
     }

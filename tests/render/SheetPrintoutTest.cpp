@@ -359,3 +359,36 @@ TEST(SheetPrintout, TextsKeepTheirColourAndUnderline) {
     };
     EXPECT_GT(inkOf(true), inkOf(false) + 100);
 }
+
+TEST(SheetPrintout, ALongNameStillLeavesTheNamesOnEveryPage) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    Sheet s = pupilTable(6, 40);
+    s.setText(3, 1, QString(99, QLatin1Char('W')));  // wider than half a page
+    s.fitColumnWidths();
+    const QString path = dir.filePath(QStringLiteral("long.pdf"));
+    ASSERT_TRUE(writeSheetPdf(s, path).ok());
+    const int pages = pdfPageCount(path);
+    ASSERT_GE(pages, 2);
+    EXPECT_EQ(pdfText(path).count(QStringLiteral("Pupil 6")), pages);
+}
+
+TEST(SheetPrintout, NumbersTakeTheDecimalCommaAndALongNoteRunsOnOverEmptyCells) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    Sheet s = pupilTable(2, 3);
+    s.setText(2, 2, QStringLiteral("87.46%"));
+    s.setNumber(2, 3, 17.5);
+    s.setText(3, 1, QStringLiteral("1.5"));  // a name stays as it is
+    s.setMaxRow(5);
+    s.setText(5, 1, QStringLiteral("Needs 17.5 of 20 points on the final for an A."));
+    PrintoutOptions options;
+    options.decimalPoint = u',';
+    const QString path = dir.filePath(QStringLiteral("comma.pdf"));
+    ASSERT_TRUE(writeSheetPdf(s, path, options).ok());
+    const QString text = pdfText(path);
+    EXPECT_TRUE(text.contains(QStringLiteral("87,46%"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("17,5")));
+    EXPECT_TRUE(text.contains(QStringLiteral("1.5")));
+    EXPECT_TRUE(text.contains(QStringLiteral("points on the final for an A.")));  // not cut at its cell
+}
