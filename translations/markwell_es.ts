@@ -668,6 +668,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source> after dropping %1</source>
         <translation> tras descartar %1</translation>
     </message>
+    <message>
+        <source>%1: how the grade came out</source>
+        <translation>%1: cómo se obtuvo la calificación</translation>
+    </message>
+    <message>
+        <source>What would it take?</source>
+        <translation>¿Qué haría falta?</translation>
+    </message>
 </context>
 <context>
     <name>GradeFile</name>

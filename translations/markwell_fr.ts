@@ -668,6 +668,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source> after dropping %1</source>
         <translation> sans compter %1</translation>
     </message>
+    <message>
+        <source>%1: how the grade came out</source>
+        <translation>%1 : comment la note a été obtenue</translation>
+    </message>
+    <message>
+        <source>What would it take?</source>
+        <translation>Que faudrait-il ?</translation>
+    </message>
 </context>
 <context>
     <name>GradeFile</name>

@@ -48,6 +48,9 @@ WhatItTakesPanel::WhatItTakesPanel(const ClassRecord& cls, QWidget* parent)
 
     connect(assignments_, &QComboBox::currentIndexChanged, this, &WhatItTakesPanel::updateAnswer);
     connect(letters_, &QComboBox::currentIndexChanged, this, &WhatItTakesPanel::updateAnswer);
+    // The answer follows a choice at once: Enter in a list has nothing left
+    // to confirm, and must not reach the window's Close button.
+    for (QComboBox* list : {assignments_, letters_}) onEnterKey(list, [] {});
 }
 
 void WhatItTakesPanel::setStudent(const std::string& name) {

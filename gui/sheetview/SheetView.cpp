@@ -150,6 +150,17 @@ double SheetView::cellPadding() const {
     return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
 }
 
+QSize SheetView::wholeTableSize() const {
+    const int frame = 2 * frameWidth();
+    // Before the view is first shown its headings have no size of their own yet.
+    const QHeaderView* rows = verticalHeader();
+    const QHeaderView* cols = horizontalHeader();
+    const int rowHeadings = rows->isHidden() ? 0 : std::max(rows->width(), rows->sizeHint().width());
+    const int columnHeadings = cols->isHidden() ? 0 : std::max(cols->height(), cols->sizeHint().height());
+    return {horizontalHeader()->length() + rowHeadings + frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+            verticalHeader()->length() + columnHeadings + frame};
+}
+
 void SheetView::showColumnWidth(int col, double width) {
     // The frozen view follows through the header's sectionResized.
     setColumnWidth(col - 1, std::max(4, static_cast<int>(std::ceil(width))));

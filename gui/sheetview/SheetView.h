@@ -109,6 +109,10 @@ public:
     ShownColours shownColours(int row, int col) const;
 
     int frozenColumnCount() const { return frozenCount_; }
+
+    // The size the view needs to show the whole table, headings, frame and a
+    // vertical scroll bar included: what a window sizes a small table by.
+    QSize wholeTableSize() const;
     QTableView* frozenView() const { return frozen_; }
 
 signals:
