@@ -2601,6 +2601,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>File</source>
         <translation>Archivo</translation>
     </message>
+    <message>
+        <source>Type the path of a file and press Enter, or choose one with Browse</source>
+        <translation>Escriba la ruta de un archivo y pulse Intro, o elija uno con Examinar</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
@@ -2676,8 +2680,8 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Escala de calificaciones</translation>
     </message>
     <message>
-        <source>&amp;Range</source>
-        <translation>&amp;Intervalo</translation>
+        <source>&amp;Scale</source>
+        <translation>Esca&amp;la</translation>
     </message>
     <message>
         <source>Min %</source>
@@ -3440,6 +3444,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The seating chart could not be printed: </source>
         <translation>No se ha podido imprimir el plano de clase: </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1&apos;s seat?</source>
+        <translation>¿Seguro que desea eliminar el asiento de %1?</translation>
     </message>
 </context>
 <context>

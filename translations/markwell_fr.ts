@@ -2601,6 +2601,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>File</source>
         <translation>Fichier</translation>
     </message>
+    <message>
+        <source>Type the path of a file and press Enter, or choose one with Browse</source>
+        <translation>Tapez le chemin d&apos;un fichier et appuyez sur Entrée, ou choisissez-en un avec Parcourir</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
@@ -2676,8 +2680,8 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>Barème de notes</translation>
     </message>
     <message>
-        <source>&amp;Range</source>
-        <translation>&amp;Plage</translation>
+        <source>&amp;Scale</source>
+        <translation>&amp;Barème</translation>
     </message>
     <message>
         <source>Min %</source>
@@ -3440,6 +3444,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The seating chart could not be printed: </source>
         <translation>Le plan de classe n&apos;a pas pu être imprimé : </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1&apos;s seat?</source>
+        <translation>Voulez-vous vraiment supprimer la place de %1 ?</translation>
     </message>
 </context>
 <context>

@@ -50,7 +50,7 @@ GradeScaleDialog::GradeScaleDialog(ScaleStore& store, const CurrentGradeScale& c
 
     scaleList_->setObjectName(QStringLiteral("scaleList"));
     scaleList_->setEditable(false);
-    auto* range = new QGroupBox(tr("&Range"));
+    auto* range = new QGroupBox(tr("&Scale"));
     auto* rangeLayout = new QVBoxLayout(range);
     rangeLayout->addWidget(scaleList_);
     // The group's letter leads to the list, as a label's would.
