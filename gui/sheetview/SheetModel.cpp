@@ -91,7 +91,9 @@ QVariant SheetModel::cellData(int row, int col, int role) const {
         return QVariant::fromValue(toQtAlignment(sheet_->format(row, col).alignment, sheet_->kind(row, col)));
     case Qt::ToolTipRole: {
         const QString tip = toolTips_ ? toolTips_(row, col) : QString();
-        return tip.isEmpty() ? QVariant() : QVariant(tip);
+        if (!tip.isEmpty()) return tip;
+        const QString text = shownText(row, col);
+        return cutText_ && !text.isEmpty() && cutText_(row, col, text) ? QVariant(text) : QVariant();
     }
     case Qt::AccessibleTextRole:
     case Qt::AccessibleDescriptionRole: return spokenData(row, col, role);

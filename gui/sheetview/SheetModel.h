@@ -41,6 +41,10 @@ public:
     };
     using SpeechProvider = std::function<SpokenCell(int row, int col)>;
 
+    // Whether a cell's text, as shown, is cut by its column's width: such a
+    // cell without a tool tip of its own shows its whole text as one.
+    using CutTextTest = std::function<bool(int row, int col, const QString& text)>;
+
     explicit SheetModel(QObject* parent = nullptr);
 
     void setSheet(Sheet* sheet);
@@ -58,6 +62,7 @@ public:
     bool permits(int row, int col) const { return !permission_ || permission_(row, col); }
     void setToolTipProvider(ToolTipProvider provider) { toolTips_ = std::move(provider); }
     void setSpeechProvider(SpeechProvider provider) { speech_ = std::move(provider); }
+    void setCutTextTest(CutTextTest test) { cutText_ = std::move(test); }
 
     // The grid's own heading of a column (A, B, ..., Z, AA, ...); a sheet may
     // name its columns and rows otherwise.

@@ -79,6 +79,10 @@ SheetView::SheetView(QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setUpFrozenView();
     setEditPermission({});
+    model_->setCutTextTest([this](int row, int col, const QString& text) {
+        const QFont font = model_->data(model_->index(row - 1, col - 1), Qt::FontRole).value<QFont>();
+        return QFontMetrics(font).horizontalAdvance(text) + cellPadding() > columnWidth(col - 1);
+    });
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { syncSelectionToSheet(); });
     // The sheet knows which column is first in view, as the commands read it.
@@ -161,7 +165,16 @@ QSize SheetView::wholeTableSize() const {
             verticalHeader()->length() + columnHeadings + frame};
 }
 
+double SheetView::frozenColumnLimit() const {
+    constexpr int kFrozenColumnDigits = 32;
+    const Sheet* s = sheet();
+    const QFont font = s ? toQFont(s->defaultFormat().font) : this->font();
+    return QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) * kFrozenColumnDigits + cellPadding();
+}
+
 void SheetView::showColumnWidth(int col, double width) {
+    const Sheet* s = sheet();
+    if (s && col <= s->fixedCols()) width = std::min(width, frozenColumnLimit());
     // The frozen view follows through the header's sectionResized.
     setColumnWidth(col - 1, std::max(4, static_cast<int>(std::ceil(width))));
 }

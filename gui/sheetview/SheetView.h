@@ -141,6 +141,9 @@ private:
 
     void setUpFrozenView();
     void applyLayout();
+    // The most a frozen column takes: the names stay in view without
+    // crowding out the table (a long name is cut; its tool tip holds it).
+    double frozenColumnLimit() const;
     double cellPadding() const;
     void showColumnWidth(int col, double width);
     void applyHeadingRow(int rowHeight);

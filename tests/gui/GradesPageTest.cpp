@@ -71,6 +71,7 @@ private slots:
     void sortingReordersTheClassByTheSelectedColumn();
     void fontRecoloursTheBodyAndGridLinesAreAChange();
     void copyPutsTheSelectionOnTheClipboard();
+    void aLongNameIsCutInTheNamesColumnAndWholeInItsToolTip();
 };
 
 void GradesPageTest::buttonsAndMenusFollowTheClass() {
@@ -471,6 +472,28 @@ void GradesPageTest::copyPutsTheSelectionOnTheClipboard() {
     w.tableCommands().copySelection();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann Lee\t8\t90\t98\nBob Stone\t6\t70\t76\n"));
     QVERIFY(QApplication::clipboard()->mimeData()->html().contains(QStringLiteral("Bob Stone")));
+}
+
+void GradesPageTest::aLongNameIsCutInTheNamesColumnAndWholeInItsToolTip() {
+    WindowHarness h;
+    h.window->resize(1000, 700);
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    ClassRecord cls = smallClass();
+    const std::string longName(99, 'W');
+    cls.students[1].name = longName;
+    for (AssignmentInfo& a : cls.assignments) a.namegrade[1] = makePointEntry(longName, "5");
+    cls.comments[1].name = longName;
+    changeClassTo(*h.window, cls);
+
+    // The names stay in view without taking the table's room.
+    SheetView* view = h.window->gradesPage()->view();
+    QVERIFY2(view->columnWidth(0) < view->width() / 3, qPrintable(QString::number(view->columnWidth(0))));
+    const QModelIndex name = view->model()->index(2, 0);
+    QCOMPARE(name.data().toString(), QString::fromStdString(longName));
+    QCOMPARE(name.data(Qt::ToolTipRole).toString(), QString::fromStdString(longName));
+    // A name that fits needs no tip.
+    QVERIFY(view->model()->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty());
 }
 
 MARKWELL_GUI_TEST_MAIN(GradesPageTest)
