@@ -50,8 +50,10 @@ EditGradesDialog::EditGradesDialog(const ClassRecord& cls, UserDialogs& dialogs,
     total_->setMaxLength(kPointsTextLength);
     // Digits with one decimal separator ("." or the window's); the check on
     // storing has the last word.
-    total_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"(\s*\d*[.,]?\d*\s*)")), total_));
+    const QString separators =
+        windowDecimalPoint() == QLatin1Char(',') ? QStringLiteral("[.,]") : QStringLiteral("\\.");
+    total_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral(R"(\s*\d*%1?\d*\s*)").arg(separators)), total_));
     grid_->setObjectName(QStringLiteral("pointsGrid"));
     grid_->setAccessibleName(tr("Grades"));
     grid_->setAccessibleDescription(tr("A row for each student: type the points into the second column."));
