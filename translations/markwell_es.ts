@@ -3277,7 +3277,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Contraseña</translation>
     </message>
     <message>
-        <source>&amp;Old Password</source>
+        <source>Ol&amp;d Password</source>
         <translation>Contraseña ac&amp;tual</translation>
     </message>
     <message>
@@ -3693,6 +3693,13 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The grade scale has no letters.</source>
         <translation>La escala de calificaciones no tiene letras.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::WindowHabits</name>
+    <message>
+        <source>This box is full: it holds at most %1 characters.</source>
+        <translation>Este cuadro está lleno: admite como máximo %1 caracteres.</translation>
     </message>
 </context>
 <context>

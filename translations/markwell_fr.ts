@@ -3277,7 +3277,7 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <source>&amp;Old Password</source>
+        <source>Ol&amp;d Password</source>
         <translation>&amp;Ancien mot de passe</translation>
     </message>
     <message>
@@ -3693,6 +3693,13 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The grade scale has no letters.</source>
         <translation>Le barème de notes n&apos;a aucune lettre.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::WindowHabits</name>
+    <message>
+        <source>This box is full: it holds at most %1 characters.</source>
+        <translation>Cette zone est pleine : elle contient au plus %1 caractères.</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,21 @@ inline QStringList clashingAltLetters(const QWidget& window) {
     return clashes;
 }
 
+// The captions of the window's shown buttons that have no Alt letter, their
+// own or that of the label leading to them ("File&1" before a "..." button).
+inline QStringList buttonsWithoutAltLetter(const QWidget& window) {
+    QList<const QWidget*> ledTo;
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() && !altLetterOf(label->text()).isNull()) ledTo << label->buddy();
+    }
+    QStringList faults;
+    for (const auto* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(&window) || button->text().isEmpty() || ledTo.contains(button)) continue;
+        if (altLetterOf(button->text()).isNull()) faults << button->text();
+    }
+    return faults;
+}
+
 // "Menu > item" for each item of a menu bar's menus without an Alt letter,
 // or with one another item of its menu has; empty when every item has its own.
 inline QStringList menuItemsWithoutTheirOwnAltLetter(const QMenuBar& bar) {
