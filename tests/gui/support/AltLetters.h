@@ -7,6 +7,8 @@
 // buttons, labels and tab titles. Two alike make Alt+letter jump between
 // them instead of doing what the teacher meant.
 
+#include "gui/shared/ButtonLetters.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenu>
@@ -17,17 +19,8 @@
 
 namespace markwell::testing {
 
-inline QChar altLetterOf(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) != QLatin1Char('&')) continue;
-        if (text.at(i + 1) == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text.at(i + 1).toLower();
-    }
-    return {};
-}
+// The letter Alt opens a caption with, as the window reads it.
+using markwell::altLetterOf;
 
 // The captions that can carry an Alt letter, in the window as it shows now.
 inline QStringList altCaptions(const QWidget& window) {
