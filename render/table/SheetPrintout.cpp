@@ -85,7 +85,7 @@ public:
 private:
     // Names and headings as they are; the numbers of the body with the printout's decimal separator.
     QString textOf(int row, int col) const {
-        const QString text = sheet_.text(row, col);
+        QString text = sheet_.text(row, col);
         if (decimalPoint_ == QLatin1Char('.') || row <= sheet_.fixedRows() || col <= sheet_.fixedCols()) return text;
         return numberWithPoint(text, decimalPoint_);
     }
