@@ -258,7 +258,9 @@ TEST(WhatItTakes, IsTheFewestPointsThatReachTheLetterByBruteForce) {
                     break;
                 case WhatItTakes::Outcome::Needs:
                     EXPECT_TRUE(reached);
-                    for (double below = x - 0.5; below >= 0; below -= 0.5) {
+                    // Every half point below the answer, counted in halves.
+                    for (int halves = static_cast<int>(x * 2) - 1; halves >= 0; --halves) {
+                        const double below = halves / 2.0;
                         EXPECT_GT(rank(letterWith(cls, name, k, below)), rank(letter)) << below;
                     }
                     break;
