@@ -832,6 +832,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source> after dropping %1</source>
         <translation> tras descartar %1</translation>
     </message>
+    <message>
+        <source>%1: how the grade came out</source>
+        <translation>%1: cómo se obtuvo la calificación</translation>
+    </message>
+    <message>
+        <source>What would it take?</source>
+        <translation>¿Qué haría falta?</translation>
+    </message>
 </context>
 <context>
     <name>GradeFile</name>
@@ -2456,11 +2464,11 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation>«%1» no es un número de puntos. Escriba un número como 17 o 17.5 (como máximo %2 caracteres), o «-» si la actividad no cuenta para este alumno.</translation>
+        <translation>«%1» no es un número de puntos. Escriba un número como 17 o 17,5 (como máximo %2 caracteres), o «-» si la actividad no cuenta para este alumno.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation>«%1» no es un número de puntos posibles. Escriba un número como 100 o 17.5 (como máximo %2 caracteres).</translation>
+        <translation>«%1» no es un número de puntos posibles. Escriba un número como 100 o 17,5 (como máximo %2 caracteres).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
@@ -3261,6 +3269,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>File</source>
         <translation>Archivo</translation>
     </message>
+    <message>
+        <source>Type the path of a file and press Enter, or choose one with Browse</source>
+        <translation>Escriba la ruta de un archivo y pulse Intro, o elija uno con Examinar</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
@@ -3336,10 +3348,6 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Escala de calificaciones</translation>
     </message>
     <message>
-        <source>&amp;Range</source>
-        <translation>&amp;Intervalo</translation>
-    </message>
-    <message>
         <source>Min %</source>
         <translation>Mín. %</translation>
     </message>
@@ -3349,7 +3357,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation>¡Valor no válido! Un límite es un porcentaje como 90 o 89.9.</translation>
+        <translation>¡Valor no válido! Un límite es un porcentaje como 90 o 89,9.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -3418,6 +3426,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The lowest and highest percent of each letter grade.</source>
         <translation>El porcentaje mínimo y máximo de cada calificación.</translation>
+    </message>
+    <message>
+        <source>&amp;Scale</source>
+        <translation>Esca&amp;la</translation>
     </message>
 </context>
 <context>
@@ -3927,6 +3939,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Expor&amp;t</source>
         <translation>E&amp;xportar</translation>
     </message>
+    <message>
+        <source>%1, version %2 (unsaved)</source>
+        <translation>%1, versión %2 (sin guardar)</translation>
+    </message>
 </context>
 <context>
     <name>markwell::MergeSetupDialog</name>
@@ -4203,10 +4219,6 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Contraseña</translation>
     </message>
     <message>
-        <source>&amp;Old Password</source>
-        <translation>Contraseña ac&amp;tual</translation>
-    </message>
-    <message>
         <source>&amp;New Password</source>
         <translation>&amp;Nueva contraseña</translation>
     </message>
@@ -4249,6 +4261,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>A password has at most %1 characters.</source>
         <translation>Una contraseña tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Ol&amp;d Password</source>
+        <translation>Contraseña ac&amp;tual</translation>
     </message>
 </context>
 <context>
@@ -4401,6 +4417,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The seating chart could not be printed: </source>
         <translation>No se ha podido imprimir el plano de clase: </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1&apos;s seat?</source>
+        <translation>¿Seguro que desea eliminar el asiento de %1?</translation>
     </message>
 </context>
 <context>
@@ -4993,6 +5013,21 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Wrote %1 reports to %2.</source>
         <translation>Se escribieron %1 boletines en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month and its year: December 2026</comment>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::WindowHabits</name>
+    <message>
+        <source>This box is full: it holds at most %1 characters.</source>
+        <translation>Este cuadro está lleno: admite como máximo %1 caracteres.</translation>
     </message>
 </context>
 </TS>

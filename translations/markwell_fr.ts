@@ -832,6 +832,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source> after dropping %1</source>
         <translation> sans compter %1</translation>
     </message>
+    <message>
+        <source>%1: how the grade came out</source>
+        <translation>%1 : comment la note a été obtenue</translation>
+    </message>
+    <message>
+        <source>What would it take?</source>
+        <translation>Que faudrait-il ?</translation>
+    </message>
 </context>
 <context>
     <name>GradeFile</name>
@@ -2456,11 +2464,11 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation>« %1 » n&apos;est pas un nombre de points. Tapez un nombre comme 17 ou 17.5 (avec un point, %2 caractères au plus), ou « - » quand l&apos;évaluation ne compte pas pour cet élève.</translation>
+        <translation>« %1 » n&apos;est pas un nombre de points. Tapez un nombre comme 17 ou 17,5 (%2 caractères au plus), ou « - » quand l&apos;évaluation ne compte pas pour cet élève.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation>« %1 » n&apos;est pas un nombre de points possibles. Tapez un nombre comme 100 ou 17.5 (avec un point, %2 caractères au plus).</translation>
+        <translation>« %1 » n&apos;est pas un nombre de points possibles. Tapez un nombre comme 100 ou 17,5 (%2 caractères au plus).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
@@ -3261,6 +3269,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>File</source>
         <translation>Fichier</translation>
     </message>
+    <message>
+        <source>Type the path of a file and press Enter, or choose one with Browse</source>
+        <translation>Tapez le chemin d&apos;un fichier et appuyez sur Entrée, ou choisissez-en un avec Parcourir</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
@@ -3336,10 +3348,6 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>Barème de notes</translation>
     </message>
     <message>
-        <source>&amp;Range</source>
-        <translation>&amp;Plage</translation>
-    </message>
-    <message>
         <source>Min %</source>
         <translation>Min %</translation>
     </message>
@@ -3349,7 +3357,7 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation>Valeur non valide ! Une borne est un pourcentage comme 90 ou 89.9 (avec un point).</translation>
+        <translation>Valeur non valide ! Une borne est un pourcentage comme 90 ou 89,9.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -3418,6 +3426,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The lowest and highest percent of each letter grade.</source>
         <translation>Le pourcentage minimal et maximal de chaque note en lettres.</translation>
+    </message>
+    <message>
+        <source>&amp;Scale</source>
+        <translation>&amp;Barème</translation>
     </message>
 </context>
 <context>
@@ -3927,6 +3939,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Expor&amp;t</source>
         <translation>E&amp;xporter</translation>
     </message>
+    <message>
+        <source>%1, version %2 (unsaved)</source>
+        <translation>%1, version %2 (non enregistrée)</translation>
+    </message>
 </context>
 <context>
     <name>markwell::MergeSetupDialog</name>
@@ -4203,10 +4219,6 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>Mot de passe</translation>
     </message>
     <message>
-        <source>&amp;Old Password</source>
-        <translation>&amp;Ancien mot de passe</translation>
-    </message>
-    <message>
         <source>&amp;New Password</source>
         <translation>&amp;Nouveau mot de passe</translation>
     </message>
@@ -4249,6 +4261,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>A password has at most %1 characters.</source>
         <translation>Un mot de passe compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Ol&amp;d Password</source>
+        <translation>&amp;Ancien mot de passe</translation>
     </message>
 </context>
 <context>
@@ -4401,6 +4417,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The seating chart could not be printed: </source>
         <translation>Le plan de classe n&apos;a pas pu être imprimé : </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1&apos;s seat?</source>
+        <translation>Voulez-vous vraiment supprimer la place de %1 ?</translation>
     </message>
 </context>
 <context>
@@ -4993,6 +5013,21 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Wrote %1 reports to %2.</source>
         <translation>%1 bulletins écrits dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month and its year: December 2026</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::WindowHabits</name>
+    <message>
+        <source>This box is full: it holds at most %1 characters.</source>
+        <translation>Cette zone est pleine : elle contient au plus %1 caractères.</translation>
     </message>
 </context>
 </TS>

@@ -7,7 +7,6 @@
 #include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 
 namespace markwell {
@@ -32,11 +31,6 @@ void writeAttendanceHeadings(Sheet& sheet) {
     for (int col = 1; col <= 5; ++col) sheet.setText(1, col, headings[col - 1]);
 }
 
-QString monthName(int month) {
-    // The program speaks English whatever the desktop's language.
-    return QLocale::c().monthName(month, QLocale::LongFormat);
-}
-
 YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string_view studentName) {
     YearCounts counts{};
     for (int month = 1; month <= 12; ++month) {
@@ -48,7 +42,7 @@ YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string
 }
 
 Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_view studentName,
-                              const QString& markwellFile) {
+                              const QString& markwellFile, const QLocale& locale) {
     Sheet sheet;
     sheet.setMaxCol(5);
     sheet.setMaxRow(13);
@@ -58,7 +52,7 @@ Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_
     for (int month = 1; month <= 12; ++month) {
         const MonthCounts& c = counts[static_cast<std::size_t>(month - 1)];
         const int row = month + 1;
-        sheet.setText(row, 1, monthName(month));
+        sheet.setText(row, 1, monthText(locale, month));
         sheet.setNumber(row, 2, c.tardy);
         sheet.setNumber(row, 3, c.unexcused);
         sheet.setNumber(row, 4, c.excused);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/attendance/AttendanceBook.h"
+#include "core/common/DateText.h"
 #include "core/sheet/Sheet.h"
 
 #include <QString>
@@ -41,13 +42,11 @@ YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string
 // and their sum, in the report style, ready for the print path with the
 // student's name in the middle of the report header.
 // `studentName` is the roster's spelling (Windows-1252).
+// The months are named as `locale` names them.
 Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_view studentName,
-                              const QString& markwellFile);
+                              const QString& markwellFile, const QLocale& locale = englishLocale());
 
 // Row 1 of an attendance table: "Month", "Tardy", "Unexcused", "Excused", "Total".
 void writeAttendanceHeadings(Sheet& sheet);
-
-// The English month names, January first, as the analysis shows them.
-QString monthName(int month);
 
 }  // namespace markwell

@@ -3,6 +3,7 @@
 
 #include "core/reports/AttendanceMonths.h"
 
+#include "core/common/DateText.h"
 #include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
@@ -117,7 +118,7 @@ Sheet attendanceMonthsSheet(const MonthSpan& span, const std::vector<MonthCounts
     for (int i = 0; i < months; ++i) {
         const auto [year, month] = span.at(i);
         const MonthCounts& c = counts[static_cast<std::size_t>(i)];
-        writeRow(i + 2, QStringLiteral("%1 %2").arg(monthName(month)).arg(year), c);
+        writeRow(i + 2, QStringLiteral("%1 %2").arg(monthText(englishLocale(), month)).arg(year), c);
         sum.tardy += c.tardy;
         sum.unexcused += c.unexcused;
         sum.excused += c.excused;

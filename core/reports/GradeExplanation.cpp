@@ -79,8 +79,8 @@ std::vector<GradeExplanation::TypeRow> typeRows(const ClassRecord& cls, const We
     return rows;
 }
 
-QString number(double value) {
-    return generalQText(value);
+QString number(double value, ExplanationFigures figures = ExplanationFigures::Exact) {
+    return figures == ExplanationFigures::Rounded ? roundedText(value, 4) : generalQText(value);
 }
 
 void setRow(Sheet& sheet, int row, const QStringList& cells) {
@@ -185,7 +185,8 @@ QString countsText(const GradeExplanation& explanation, const GradeExplanation::
     return {};
 }
 
-Sheet explanationSheet(const GradeExplanation& e) {
+Sheet explanationSheet(const GradeExplanation& e, ExplanationFigures figures) {
+    const auto figure = [figures](double value) { return number(value, figures); };
     Sheet sheet;
     const int typeBlock = e.weighted ? kAssignmentTypeCount + 2 : 0;
     const int lastRow = 1 + static_cast<int>(e.assignments.size()) + 1 + typeBlock + 4;
@@ -210,13 +211,13 @@ Sheet explanationSheet(const GradeExplanation& e) {
              GradeExplanationText::tr("Counted earned"), GradeExplanationText::tr("Counted possible")});
         for (const GradeExplanation::TypeRow& t : e.types) {
             setRow(sheet, row++,
-                   {assignmentTypeLabel(t.type), number(t.earned), number(t.possible), QString::number(t.weight),
-                    number(t.factor), number(t.countedEarned), number(t.countedPossible)});
+                   {assignmentTypeLabel(t.type), figure(t.earned), figure(t.possible), QString::number(t.weight),
+                    figure(t.factor), figure(t.countedEarned), figure(t.countedPossible)});
         }
         ++row;
     }
-    setRow(sheet, row++, {GradeExplanationText::tr("Earned"), number(e.earned)});
-    setRow(sheet, row++, {GradeExplanationText::tr("Possible"), number(e.possible)});
+    setRow(sheet, row++, {GradeExplanationText::tr("Earned"), figure(e.earned)});
+    setRow(sheet, row++, {GradeExplanationText::tr("Possible"), figure(e.possible)});
     setRow(sheet, row++, {GradeExplanationText::tr("Average"), e.unroundedAverage(), e.shownAverage});
     const QString range =
         e.letterBounds
@@ -252,12 +253,32 @@ QString averageToolTip(const ClassRecord& cls, const Sheet& grades, int row, int
     return explanation ? explanationSummary(*explanation) : QString();
 }
 
-std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student) {
+std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student,
+                                             ExplanationFigures figures) {
     const QString name = cp1252::toUnicode(cls.students.at(static_cast<std::size_t>(student)).name);
     const std::optional<int> row = gradesRowOf(grades, name);
     const std::optional<GradeExplanation> explanation = row ? explainGrade(cls, grades, *row) : std::nullopt;
     if (!explanation) return std::nullopt;
-    return explanationSheet(*explanation);
+    return explanationSheet(*explanation, figures);
+}
+
+Sheet explanationPrintCopy(const Sheet& explanation, const QString& gradeFilePath, const QString& studentName,
+                           const QString& whatItTakes) {
+    Sheet copy = explanation;
+    const QString title = GradeExplanationText::tr("%1: how the grade came out").arg(studentName);
+    setReportPrintout(copy, title, gradeFilePath, title);
+    if (whatItTakes.isEmpty()) return copy;
+    // Below the table after an empty row, in the type of its rows; the
+    // sentence runs on over the empty cells beside it.
+    const int heading = copy.maxRow() + 2;
+    copy.setMaxRow(heading + 1);
+    copy.setText(heading, 1, GradeExplanationText::tr("What would it take?"));
+    copy.setText(heading + 1, 1, whatItTakes);
+    CellFont font = copy.format(heading - 2, 1).font;
+    copy.setFont(CellRange::rows(heading, heading + 1), font);
+    font.bold = true;
+    copy.setFont(CellRange::cell(heading, 1), font);
+    return copy;
 }
 
 }  // namespace markwell

@@ -91,14 +91,26 @@ private:
     std::unique_ptr<Indexes> indexes_;
 };
 
+// How the explanation writes its sums and factors: in full (markwell-cli's
+// defined form, 0.666666666666667), or as a person reads them, rounded half
+// away from zero to at most four decimals (0.6667) in the window and on paper.
+enum class ExplanationFigures { Exact, Rounded };
+
 // The explanation of the student at index `student` of the class, as a
 // table: none when the class has no assignments to explain a grade by.
-std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student);
+std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student,
+                                             ExplanationFigures figures = ExplanationFigures::Exact);
 
 // The explanation as a table: the assignment rows under their heading, the
 // type rows under theirs (weights only), then Earned, Possible, Average and
 // Grade, an empty row between the blocks. markwell-cli prints it as it is.
-Sheet explanationSheet(const GradeExplanation& explanation);
+Sheet explanationSheet(const GradeExplanation& explanation, ExplanationFigures figures = ExplanationFigures::Exact);
+
+// The explanation as printed: titled with the student's name in the print
+// header and, when one is given, the answer of "What would it take?" below
+// the table under its own heading.
+Sheet explanationPrintCopy(const Sheet& explanation, const QString& gradeFilePath, const QString& studentName,
+                           const QString& whatItTakes);
 
 // The reason an assignment counts or not, as the explanation words it.
 QString countsText(const GradeExplanation& explanation, const GradeExplanation::AssignmentRow& row);

@@ -4,6 +4,7 @@
 #include "core/reports/StudentReport.h"
 
 #include "core/common/Cp1252.h"
+#include "core/common/DateText.h"
 #include "core/grading/GradesLayout.h"
 #include "core/reports/AttendanceMonths.h"
 #include "core/reports/GradeExplanation.h"
@@ -136,9 +137,9 @@ StudentReport ClassReports::reportOf(int student) const {
         const auto [firstYear, firstMonth] = span.at(0);
         const auto [lastYear, lastMonth] = span.at(span.count() - 1);
         const QString title = StudentReportText::tr("Attendance, %1 %2 to %3 %4")
-                                  .arg(monthName(firstMonth))
+                                  .arg(monthText(englishLocale(), firstMonth))
                                   .arg(firstYear)
-                                  .arg(monthName(lastMonth))
+                                  .arg(monthText(englishLocale(), lastMonth))
                                   .arg(lastYear);
         report.sections.push_back({title, attendanceMonthsSheet(span, attendance_->countsOf(student)), {}});
     }

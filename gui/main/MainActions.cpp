@@ -4,6 +4,7 @@
 #include "gui/main/MainActions.h"
 
 #include "gui/shared/Icons.h"
+#include "gui/shared/PageKeys.h"
 
 #include <QAction>
 
@@ -75,10 +76,9 @@ MainActions MainActions::create(QObject* owner) {
     a.about->setMenuRole(QAction::AboutRole);
 
     a.nextPage = make(owner, tr("Next Page"));
-    a.nextPage->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    a.nextPage->setShortcuts(nextPageKeys());
     a.previousPage = make(owner, tr("Previous Page"));
-    a.previousPage->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    a.previousPage->setShortcuts(previousPageKeys());
     return a;
 }
 

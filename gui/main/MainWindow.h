@@ -185,6 +185,8 @@ private:
     // first showing starts at today's month, later ones keep the month the
     // teacher left it on.
     bool attendanceShown_ = false;
+    // The title of an untitled class that came from somewhere (an earlier version); empty for a new one.
+    QString untitledName_;
     Page page_ = Page::Grades;
 
     MainActions actions_;

@@ -3,6 +3,8 @@
 
 #include "render/table/CellPainter.h"
 
+#include "core/common/NumberText.h"
+
 #include <QPainter>
 
 namespace markwell {
@@ -15,11 +17,11 @@ HAlign alignmentOf(const CellDrawStyle& style, CellKind kind) {
 
 }  // namespace
 
-void CellPainter::draw(int row, int col, const QRectF& rect) {
+void CellPainter::draw(int row, int col, const QRectF& rect, double spill) {
     const std::uint32_t formatId = sheet_.formatId(row, col);
     const CellDrawStyle& style = styles_.of(formatId);
     if (style.fill) painter_.fillRect(rect, *style.fill);
-    const QString text = sheet_.text(row, col);
+    const QString text = textOf(row, col);
     if (text.isEmpty()) return;
     use(style);
 
@@ -37,13 +39,21 @@ void CellPainter::draw(int row, int col, const QRectF& rect) {
     const QPointF origin(x, top + style.ascent - shaped.ascent);
 
     // Most texts fit their cells: only the others are clipped.
-    const bool clip = shaped.width > room;
+    const bool runsOn = alignmentOf(style, sheet_.kind(row, col)) == HAlign::Left;
+    const QRectF bounds = runsOn ? rect.adjusted(0, 0, spill, 0) : rect;
+    const bool clip = shaped.width > bounds.width() - 2 * padding_;
     if (clip) {
         painter_.save();
-        painter_.setClipRect(rect, Qt::IntersectClip);
+        painter_.setClipRect(bounds, Qt::IntersectClip);
     }
     for (const QGlyphRun& run : shaped.glyphs) painter_.drawGlyphRun(origin, run);
     if (clip) painter_.restore();
+}
+
+QString CellPainter::textOf(int row, int col) const {
+    QString text = sheet_.text(row, col);
+    if (decimalPoint_ == QLatin1Char('.') || row <= sheet_.fixedRows() || col <= sheet_.fixedCols()) return text;
+    return numberWithPoint(text, decimalPoint_);
 }
 
 void CellPainter::use(const CellDrawStyle& style) {

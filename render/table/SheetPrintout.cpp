@@ -3,6 +3,7 @@
 
 #include "render/table/SheetPrintout.h"
 
+#include "core/common/NumberText.h"
 #include "render/paging/PageFrame.h"
 #include "render/paging/PdfFile.h"
 #include "render/style/CellDrawStyles.h"
@@ -107,14 +108,21 @@ void SheetPrintout::drawTable(QPainter& painter, const SheetPage& page) const {
     painter.translate(left, laid_->frame.headerHeight());
     painter.scale(scale, scale);
 
-    CellPainter cells(painter, sheet_, laid_->styles, layout.padding());
+    CellPainter cells(painter, sheet_, laid_->styles, layout.padding(), options_.decimalPoint);
+    std::vector<double> spill(cols.size());
     double y = 0;
     for (int r : rows) {
         const double rowHeight = layout.rowHeight(r);
+        // The empty cells right of each cell of the row, on this page.
+        double empty = 0;
+        for (std::size_t i = cols.size(); i-- > 0;) {
+            spill[i] = empty;
+            empty = sheet_.text(r, cols[i]).isEmpty() ? empty + layout.colWidth(cols[i]) : 0;
+        }
         double x = 0;
-        for (int c : cols) {
-            cells.draw(r, c, QRectF(x, y, layout.colWidth(c), rowHeight));
-            x += layout.colWidth(c);
+        for (std::size_t i = 0; i < cols.size(); ++i) {
+            cells.draw(r, cols[i], QRectF(x, y, layout.colWidth(cols[i]), rowHeight), spill[i]);
+            x += layout.colWidth(cols[i]);
         }
         y += rowHeight;
     }

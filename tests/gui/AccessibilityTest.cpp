@@ -25,6 +25,7 @@
 #include "gui/sheetview/ShownColours.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/MenuDialogs.h"
 #include "tests/gui/support/ModalDialogs.h"
 
 #include <QAccessible>
@@ -183,35 +184,12 @@ void AccessibilityTest::everyPageNamesItsControls() {
 }
 
 void AccessibilityTest::dialogsNameTheirControls_data() {
-    using Opener = std::function<void(MainWindow&)>;
-    QTest::addColumn<Opener>("open");
-    const auto action = [](QAction* MainActions::*member, Page page = Page::Grades) {
-        return Opener([member, page](MainWindow& w) {
-            w.showPage(page);
-            (w.actions().*member)->trigger();
-        });
-    };
-    QTest::newRow("student list") << action(&MainActions::studentList);
-    QTest::newRow("assignment list") << action(&MainActions::assignmentList);
-    QTest::newRow("edit grades") << action(&MainActions::editGrades);
-    QTest::newRow("grade scale") << action(&MainActions::gradeScale);
-    QTest::newRow("weights") << action(&MainActions::weightedGrades);
-    QTest::newRow("drop rule") << action(&MainActions::dropLowest);
-    QTest::newRow("options") << action(&MainActions::options);
-    QTest::newRow("seat") << action(&MainActions::addSeat, Page::Seating);
-    QTest::newRow("merge setup") << action(&MainActions::merge);
-    QTest::newRow("individual report") << action(&MainActions::individualReport);
-    QTest::newRow("grade information") << action(&MainActions::gradeInformation);
-    QTest::newRow("curve") << action(&MainActions::curve);
-    QTest::newRow("my classes") << action(&MainActions::myClasses);
-    QTest::newRow("graph") << action(&MainActions::graph);
-    QTest::newRow("attendance analysis") << action(&MainActions::attendanceAnalysis, Page::Attendance);
-    QTest::newRow("earlier versions") << action(&MainActions::earlierVersions);
-    QTest::newRow("about") << action(&MainActions::about);
+    QTest::addColumn<DialogOpener>("open");
+    for (const auto& [name, open] : menuDialogs()) QTest::newRow(name) << open;
 }
 
 void AccessibilityTest::dialogsNameTheirControls() {
-    QFETCH(std::function<void(MainWindow&)>, open);
+    QFETCH(DialogOpener, open);
     WindowHarness h;
     openClassWithEverything(h);
     h.window->saveClass();  // an earlier version to show

@@ -280,7 +280,20 @@ void AttendancePageTest::theCalendarAndTheListsShowTheSameMonth() {
     h.page->view()->resize(300, 200);
     h.page->scrollToDay(20);
     QCOMPARE(h.page->sheet().activeCol(), 21);
-    QCOMPARE(h.page->sheet().activeCol(), 21);
+    QCOMPARE(h.page->view()->leftCol(), 21);
+
+    // Another month chosen in the list or the calendar reads from its 1st.
+    h.page->monthCombo()->setCurrentIndex(9);  // October
+    QCOMPARE(h.page->month(), 10);
+    QCOMPARE(h.page->view()->leftCol(), 2);
+    h.page->scrollToDay(20);
+    calendar->setCurrentPage(2024, 12);
+    QCOMPARE(h.page->month(), 12);
+    QCOMPARE(h.page->view()->leftCol(), 2);
+    // A day clicked in the calendar still comes first.
+    emit calendar->clicked(QDate(2025, 1, 15));
+    QCOMPARE(h.page->month(), 1);
+    QCOMPARE(h.page->view()->leftCol(), 16);
 }
 
 void AttendancePageTest::theMonthShownStaysUntilAnotherClassIsOpened() {

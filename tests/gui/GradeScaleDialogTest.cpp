@@ -369,7 +369,7 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     QCOMPARE(dialogs.messages(), QStringList());
 
     // Every other control has its letter.
-    QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), dialog.scaleList());
     QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
     QTRY_VERIFY_WITH_TIMEOUT(dialog.kindButton(ScaleKind::PassFail)->isChecked(), kWaitLimitMs);

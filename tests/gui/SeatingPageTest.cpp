@@ -35,7 +35,7 @@ using Answer = UserDialogs::Answer;
 
 namespace {
 
-const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete this seat?");
+const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete Ann Lee's seat?");
 
 // The small class with one more seat, a copy of Ann's, for `name` at (2000, 1500).
 ClassRecord withFarSeat(const char* name) {

@@ -16,7 +16,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTabWidget>
 
 using namespace markwell;
@@ -60,6 +62,7 @@ class WhyPageTest : public QObject {
 private slots:
     void whyPageExplainsTheStudentOnShow();
     void whyPagePrintsTheExplanation();
+    void theExplanationShowsWholeWithReadableFigures();
     void whatItTakesFollowsTheChoicesAndTheStudent();
     void whatItTakesIsReachedByKeyboardAndNamed();
     void averageCellToolTipGivesTheShortForm();
@@ -104,7 +107,47 @@ void WhyPageTest::whyPagePrintsTheExplanation() {
     QVERIFY2(text.contains(QStringLiteral("Counts")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Bob Stone")));  // the report's header
     QVERIFY(text.contains(QStringLiteral("69.090909")));
-    QVERIFY(!text.contains(QStringLiteral("What would it take")));  // the table only
+    // Titled with the student, and with the answer of What would it take? below the table.
+    QVERIFY(text.contains(QStringLiteral("Bob Stone: how the grade came out")));
+    QVERIFY(text.contains(QStringLiteral("What would it take?")));
+    const QString answer = report->whatItTakes()->answerText();
+    QVERIFY2(text.simplified().contains(answer.simplified()), qPrintable(answer));
+}
+
+void WhyPageTest::theExplanationShowsWholeWithReadableFigures() {
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    for (int t = 0; t < kAssignmentTypeCount; ++t) cls.weightGrades.setWeight(t, 0);
+    cls.weightGrades.setWeight(1, 30);  // Test
+    cls.weightGrades.setWeight(2, 20);  // Quiz: two thirds of a test
+    cls.weightGrades.enabled = true;
+    cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
+    IndividualReportWindow* report = openReport(h, cls);
+    QVERIFY(report);
+    // Factors and weighted points to four decimals at most, not fifteen digits.
+    QCOMPARE(rowStarting(report->whySheet(), QStringLiteral("Quiz"), 7), QStringLiteral("Quiz|0|0|20|0.6667|0|0"));
+
+    // The window opens wide enough for every column of the explanation, as far as the screen allows.
+    report->pages()->setCurrentWidget(report->whyPage());
+    auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), 30000);
+    const QRect room = report->screen()->availableGeometry();
+    if (report->frameGeometry().width() < room.width() - 16) {
+        QVERIFY2(
+            view->horizontalHeader()->length() <= view->viewport()->width(),
+            qPrintable(
+                QStringLiteral("%1 of %2").arg(view->viewport()->width()).arg(view->horizontalHeader()->length())));
+    }
+
+    // Enter in the lists of What would it take? leaves the window open.
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    for (QComboBox* list : {report->whatItTakes()->assignmentList(), report->whatItTakes()->letterList()}) {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(report->isVisible());
+    }
+    report->reject();
 }
 
 void WhyPageTest::whatItTakesFollowsTheChoicesAndTheStudent() {
