@@ -141,7 +141,8 @@ QWidget* MyClassesWindow::makeSourceChoice() {
 }
 
 void MyClassesWindow::chooseFolder() {
-    const QString folder = dialogs_.chooseFolder(this, tr("Folder of Classes"), folderPath_->text());
+    const QString folder =
+        dialogs_.chooseFolder(this, {.title = tr("Folder of Classes"), .folder = folderPath_->text()});
     if (folder.isEmpty()) return;
     folderPath_->setText(QDir::toNativeSeparators(folder));
     if (folder_->isChecked()) {

@@ -88,10 +88,6 @@ QString QtUserDialogs::openFile(QWidget* parent, const FileRequest& request) {
     return dialog->selectedFiles().front();
 }
 
-QString QtUserDialogs::chooseFolder(QWidget* parent, const QString& title, const QString& folder) {
-    return QFileDialog::getExistingDirectory(parent, title, folder);
-}
-
 std::optional<UserDialogs::SaveChoice> QtUserDialogs::saveFile(QWidget* parent, const FileRequest& request) {
     std::unique_ptr<QFileDialog> dialog(makeFileDialog(parent, request));
     dialog->setAcceptMode(QFileDialog::AcceptSave);

@@ -19,7 +19,6 @@ public:
     int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
-    QString chooseFolder(QWidget* parent, const QString& title, const QString& folder) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
     QString chooseFolder(QWidget* parent, const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;

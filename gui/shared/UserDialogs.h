@@ -78,8 +78,6 @@ public:
 
     // An existing file to open; empty when cancelled.
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
-    // An existing folder, starting in `folder`; empty when cancelled.
-    virtual QString chooseFolder(QWidget* parent, const QString& title, const QString& folder) = 0;
     // A file name to save under (asks before overwriting); nullopt when cancelled.
     virtual std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) = 0;
     // A folder to write into (it may be made in the dialog); empty when

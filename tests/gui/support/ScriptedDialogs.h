@@ -33,8 +33,7 @@ public:
         Printer,
         Preview,
         Progress,
-        Url,
-        Folder
+        Url
     };
     struct Shown {
         Kind kind;
@@ -48,7 +47,6 @@ public:
     std::deque<int> choices;
     std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
     std::deque<QString> openPaths;                   // empty string = cancelled
-    std::deque<QString> folders;                     // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;     // nullopt = cancelled
     std::deque<QString> folders;                     // empty string = cancelled
     std::deque<std::optional<FontChoice>> fonts;     // nullopt = cancelled
@@ -103,7 +101,6 @@ public:
     int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
-    QString chooseFolder(QWidget* parent, const QString& title, const QString& folder) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
     QString chooseFolder(QWidget* parent, const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
