@@ -141,8 +141,10 @@ QWidget* MyClassesWindow::makeSourceChoice() {
 }
 
 void MyClassesWindow::chooseFolder() {
-    const QString folder =
-        dialogs_.chooseFolder(this, {.title = tr("Folder of Classes"), .folder = folderPath_->text()});
+    UserDialogs::FileRequest request;
+    request.title = tr("Folder of Classes");
+    request.folder = folderPath_->text();
+    const QString folder = dialogs_.chooseFolder(this, request);
     if (folder.isEmpty()) return;
     folderPath_->setText(QDir::toNativeSeparators(folder));
     if (folder_->isChecked()) {
