@@ -2874,7 +2874,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>Ma&amp;p</source>
-        <translation>&amp;Transformar</translation>
+        <translation>Trans&amp;formar</translation>
     </message>
     <message>
         <source>points to every score</source>

@@ -32,7 +32,7 @@ namespace {
 ClassReportsWindow* openReports(WindowHarness& h) {
     h.window->actions().classReports->trigger();
     auto* window = h.window->findChild<ClassReportsWindow*>();
-    if (window && !QTest::qWaitForWindowExposed(window)) return nullptr;
+    if (window && !QTest::qWaitForWindowExposed(window, kWaitLimitMs)) return nullptr;
     return window;
 }
 

@@ -161,7 +161,7 @@ void DialogKeysAndRoomTest::theHelpContentsShowTheirTitlesWhole() {
     HelpWindow help;
     help.showTopic(HelpTopic::Grades);
     help.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QVERIFY(QTest::qWaitForWindowExposed(&help, kWaitLimitMs));
     auto* contents = help.findChild<QListWidget*>();
     QVERIFY(contents);
     QStringList cut;

@@ -478,7 +478,7 @@ void GradesPageTest::aLongNameIsCutInTheNamesColumnAndWholeInItsToolTip() {
     WindowHarness h;
     h.window->resize(1000, 700);
     h.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs));
     ClassRecord cls = smallClass();
     const std::string longName(99, 'W');
     cls.students[1].name = longName;

@@ -374,7 +374,7 @@ void StudentListDialogTest::everyBoxHasItsOwnAltLetter() {
 void StudentListDialogTest::aKeyTypedIntoAFullBoxSaysItIsFull() {
     Editor e(rosterClass());
     e.dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&e.dialog));
+    QVERIFY(QTest::qWaitForWindowActive(&e.dialog, kWaitLimitMs));
     QLineEdit* name = e.name();
     const QString full(name->maxLength(), QLatin1Char('w'));
     name->setText(full.left(full.size() - 1));

@@ -66,7 +66,7 @@ void copyExample(const char* stem, const QString& folder) {
 MyClassesWindow* openMyClasses(WindowHarness& h) {
     h.window->actions().myClasses->trigger();
     auto* overview = h.window->findChild<MyClassesWindow*>();
-    return overview && QTest::qWaitForWindowExposed(overview) ? overview : nullptr;
+    return overview && QTest::qWaitForWindowExposed(overview, kWaitLimitMs) ? overview : nullptr;
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ void TermWindowsTest::theCurveOpensOnTheSelectedAssignmentAndDoesWhatItShows() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass()));
     const auto before = test::documentBytes(w.document());
     w.gradesPage()->view()->selectRange(CellRange::cell(3, 3));  // Bob's Test 1
@@ -199,7 +199,7 @@ void TermWindowsTest::myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion() 
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     const QString folder = h.folder.filePath(QStringLiteral("classes"));
     QVERIFY(QDir().mkpath(folder));
     copyExample("period1", folder);

@@ -192,7 +192,7 @@ SavedFiles saveAClassIn(const QString& language) {
     changeClassTo(*h.window, changed);
     // Points typed as the language writes them: "7,5" where the comma is the decimal separator.
     h.window->show();
-    if (!QTest::qWaitForWindowExposed(h.window.get())) return {};
+    if (!QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs)) return {};
     typeIntoGrades(*h.window, 2, 2, numberWithPoint(QStringLiteral("7.5"), windowDecimalPoint()));
     makeUnsavedChange(*h.window);
     const QString path = h.path(QStringLiteral("saved.grs"));

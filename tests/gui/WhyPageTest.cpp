@@ -141,7 +141,7 @@ void WhyPageTest::theExplanationShowsWholeWithReadableFigures() {
 
     // Enter in the lists of What would it take? leaves the window open.
     report->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(report));
+    QVERIFY(QTest::qWaitForWindowActive(report, kWaitLimitMs));
     for (QComboBox* list : {report->whatItTakes()->assignmentList(), report->whatItTakes()->letterList()}) {
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Return);

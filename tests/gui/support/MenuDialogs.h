@@ -48,6 +48,7 @@ inline std::vector<std::pair<const char*, DialogOpener>> menuDialogs() {
         {"grade information", menuCommand(&MainActions::gradeInformation)},
         {"curve", menuCommand(&MainActions::curve)},
         {"my classes", menuCommand(&MainActions::myClasses)},
+        {"class reports", menuCommand(&MainActions::classReports)},
         {"graph", menuCommand(&MainActions::graph)},
         {"attendance analysis", menuCommand(&MainActions::attendanceAnalysis, Page::Attendance)},
         {"earlier versions", menuCommand(&MainActions::earlierVersions)},
