@@ -92,7 +92,8 @@ IndividualBasis ClassReports::basisOf(int student) const {
 
 void ClassReports::addWhy(StudentReport& report, const IndividualBasis& basis) const {
     ReportSection why{StudentReportText::tr("Why"), std::nullopt, {}};
-    if (basis.explanation) why.table = explanationSheet(*basis.explanation);
+    // Families read the factors as the Why page shows them, rounded.
+    if (basis.explanation) why.table = explanationSheet(*basis.explanation, ExplanationFigures::Rounded);
     else why.text = StudentReportText::tr("No assignments: there is no grade to explain.");
     if (basis.explanation && contents_.whatIfAssignment && *contents_.whatIfAssignment < cls_.assignments.size()) {
         const StudentInfo& student = cls_.students[static_cast<std::size_t>(report.student)];

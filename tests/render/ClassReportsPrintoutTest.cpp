@@ -126,6 +126,9 @@ TEST(ClassReportsPrintout, ATableGoingOnBelowKeepsOnlyTheRowsItContinues) {
 
     const QString text = pdfText(pdf);
     ASSERT_TRUE(text.contains(QStringLiteral("Counted earned"))) << qPrintable(text);
+    // Factors as a person reads them: 2/3 is 0.6667.
+    EXPECT_TRUE(text.contains(QStringLiteral("0.6667"))) << qPrintable(text);
+    EXPECT_FALSE(text.contains(QStringLiteral("0.66666"))) << qPrintable(text);
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (const char* sum : {"Earned", "Possible", "Average", "Grade"}) {
         const auto starting = [sum](const QString& line) {
