@@ -191,7 +191,7 @@ TEST(ClassReports, EveryReportIsTheIndividualReportOfItsStudent) {
             const Sheet overall = individualOverallSheet(cls, grades, student);
             EXPECT_EQ(report.sections[0].table->toTsv(CellRange::all()), overall.toTsv(CellRange::all()));
             EXPECT_EQ(tableText(*report.sections[1].table), tableText(individualTypeSheet(cls, student)));
-            const std::optional<Sheet> why = studentExplanationSheet(cls, grades, student);
+            const std::optional<Sheet> why = studentExplanationSheet(cls, grades, student, ExplanationFigures::Rounded);
             ASSERT_TRUE(why.has_value());
             EXPECT_EQ(tableText(*report.sections[2].table), tableText(*why));
             // The red rows of dropped scores too, with a line saying what red means
