@@ -38,6 +38,7 @@ markwell_test_packages=(
   python3 python3-xlrd python3-openpyxl poppler-utils
   dpkg-dev desktop-file-utils appstream man-db
   reuse  # every file says its licence
+  strace  # kills a save at each of its renames, links, unlinks and writes
   # The mail tests: a real mail server (aiosmtpd) with certificates made by
   # openssl, and a real keyring (gnome-keyring in its own D-Bus session).
   python3-aiosmtpd openssl gnome-keyring dbus

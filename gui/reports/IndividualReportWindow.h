@@ -47,6 +47,10 @@ public:
     void printPage();
     void emailReport();
 
+protected:
+    // The first showing fits the window to the explanation.
+    void showEvent(QShowEvent* event) override;
+
 private:
     ReportInput input_;
     UserDialogs& dialogs_;
@@ -63,9 +67,13 @@ private:
     SheetView* whyView_ = nullptr;
     QWidget* whyPage_ = nullptr;
     WhatItTakesPanel* whatItTakes_ = nullptr;
+    bool fitted_ = false;  // the window was fitted once shown
 
     QWidget* makeWhyPage();
     const Sheet& sheetOnShow() const;
+    // Grows the window, within the screen, until the Why page shows every
+    // column of the explanation and every row with the answer below it.
+    void fitTheExplanation();
 };
 
 }  // namespace markwell

@@ -51,11 +51,10 @@ public:
     };
 
     struct TextRequest {
-        QString title;        // the window's caption
-        QString label;        // what is asked for
-        QString text;         // proposed answer
-        int maxLength = 0;    // 0 = no limit
-        bool secret = false;  // a password: shown as dots, never proposed
+        QString title;      // the window's caption
+        QString label;      // what is asked for
+        QString text;       // proposed answer
+        int maxLength = 0;  // 0 = no limit
     };
 
     virtual ~UserDialogs() = default;
@@ -81,7 +80,8 @@ public:
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     // A file name to save under (asks before overwriting); nullopt when cancelled.
     virtual std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) = 0;
-    // A folder to write into (request.title and request.folder count); empty when cancelled.
+    // A folder to write into (it may be made in the dialog); empty when
+    // cancelled. Only the request's title and folder are used.
     virtual QString chooseFolder(QWidget* parent, const FileRequest& request) = 0;
 
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;

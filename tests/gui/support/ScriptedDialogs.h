@@ -26,6 +26,7 @@ public:
         Choice,
         Text,
         OpenFile,
+        Folder,
         SaveFile,
         Folder,
         Font,
@@ -49,6 +50,7 @@ public:
     std::deque<QString> openPaths;                   // empty string = cancelled
     std::deque<QString> folders;                     // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;     // nullopt = cancelled
+    std::deque<QString> folders;                     // empty string = cancelled
     std::deque<std::optional<FontChoice>> fonts;     // nullopt = cancelled
     std::deque<std::optional<QColor>> colours;       // nullopt = cancelled
     // The print dialog: a path prints to that PDF file; nullopt cancels.
@@ -83,6 +85,7 @@ public:
     void openWith(const QString& path) { openPaths.push_back(path); }
     void saveAs(const QString& path, const QString& filter = {}) { saves.push_back(SaveChoice{path, filter}); }
     void cancelSave() { saves.push_back(std::nullopt); }
+    void chooseFolderAt(const QString& path) { folders.push_back(path); }
     void printToPdf(const QString& path) { printers.push_back(path); }
     void cancelPrint() { printers.push_back(std::nullopt); }
 
