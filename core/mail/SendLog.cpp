@@ -5,6 +5,7 @@
 
 #include "core/document/DataFolder.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/PrivateFiles.h"
 #include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
@@ -93,10 +94,10 @@ QString systemError() {
 
 Result<void> appendPrivately(const QString& path, const QByteArray& bytes) {
     const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, kPrivateFileMode);
     if (fd < 0) return fail(unableToCreate(path, systemError()));
-    // A log made by an older Markwell or another umask is made private too.
-    ::fchmod(fd, 0600);
+    // A log made by an older Markwell or under another umask is made private too.
+    makePrivate(path);
     const char* data = bytes.constData();
     qint64 left = bytes.size();
     while (left > 0) {
@@ -161,7 +162,7 @@ Result<void> SendLog::append(const std::vector<SendLogEntry>& entries) const {
     if (entries.empty()) return {};
     if (!gradePath_.isEmpty()) {
         if (Result<QString> folder = createClassDataFolder(gradePath_); !folder) return folder.error();
-    } else if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+    } else if (!makePrivateFolder(QFileInfo(path_).absolutePath())) {
         return fail(unableToCreate(path_, SendLogText::tr("its folder cannot be made")));
     }
     QByteArray bytes;
@@ -200,9 +201,7 @@ Result<void> SendLog::removeOldEntries(const QDateTime& now) const {
     for (const SendLogEntry& e : *entries) {
         if (!old(e)) bytes += lineOf(e);
     }
-    if (Result<void> written = writeFileAtomically(path_, bytes); !written) return written;
-    QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return {};
+    return writePrivateFileAtomically(path_, bytes);
 }
 
 Sheet sendLogSheet(const std::vector<SendLogEntry>& entries) {

@@ -49,19 +49,30 @@ TEST(SendLog, EntriesComeBackAsWrittenWhateverTheyHold) {
     EXPECT_EQ(*read, entries);
 }
 
-TEST(SendLog, IsPrivateWhateverTheUmaskAndSkipsWhatDoesNotRead) {
+TEST(SendLog, IsPrivateInAPrivateFolderWhateverTheUmaskAndSkipsWhatDoesNotRead) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("send-log.txt"));
-    const mode_t old = ::umask(022);
-    // An earlier log readable by others, with a damaged line and one half written.
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("garbage line\n2026-06-20T10:00:00Z\tA\ta@x.org\tS\tsent\t250\n2026-06-20T10:00:01Z\tB\tb@x");
-    file.close();
-    ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
+    const QString folder = dir.filePath(QStringLiteral("data/class"));
+    const QString path = folder + QStringLiteral("/send-log.txt");
     const SendLog log(path);
-    ASSERT_TRUE(log.append({entry(kNow, QStringLiteral("Cleo Park"), DeliveryResult::Unknown)}));
+    const mode_t old = ::umask(0);
+    const bool made = static_cast<bool>(log.append({entry(kNow, QStringLiteral("Ann Lee"), DeliveryResult::Sent)}));
+    const mode_t madeModes[] = {modeOf(dir.filePath(QStringLiteral("data"))), modeOf(folder), modeOf(path)};
+    // A log left readable by others, with a damaged line and one half written.
+    QFile file(path);
+    const bool damaged = file.open(QIODevice::WriteOnly) &&
+                         file.write("garbage line\n2026-06-20T10:00:00Z\tA\ta@x.org\tS\tsent\t250\n"
+                                    "2026-06-20T10:00:01Z\tB\tb@x") > 0 &&
+                         file.setPermissions(file.permissions() | QFileDevice::ReadOther) &&
+                         QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ExeOther);
+    file.close();
+    const bool appended =
+        static_cast<bool>(log.append({entry(kNow, QStringLiteral("Cleo Park"), DeliveryResult::Unknown)}));
     ::umask(old);
+    ASSERT_TRUE(made && damaged && appended);
+    EXPECT_EQ(madeModes[0], 0700);
+    EXPECT_EQ(madeModes[1], 0700);
+    EXPECT_EQ(madeModes[2], 0600);
+    EXPECT_EQ(modeOf(folder), 0700);
     EXPECT_EQ(modeOf(path), 0600);
     const Result<std::vector<SendLogEntry>> read = log.read();
     ASSERT_TRUE(read);
