@@ -4139,19 +4139,19 @@ Un saludo cordial</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Examinar...</translation>
+        <translation>E&amp;xaminar...</translation>
     </message>
     <message>
         <source>&amp;Server</source>
         <translation>&amp;Servidor</translation>
     </message>
     <message>
-        <source>P&amp;ort</source>
+        <source>Por&amp;t</source>
         <translation>P&amp;uerto</translation>
     </message>
     <message>
         <source>Securit&amp;y</source>
-        <translation>Segu&amp;ridad</translation>
+        <translation>Seg&amp;uridad</translation>
     </message>
     <message>
         <source>&amp;User name</source>
@@ -4641,7 +4641,7 @@ Un saludo cordial</translation>
     </message>
     <message>
         <source>E-&amp;mail</source>
-        <translation>C&amp;orreo</translation>
+        <translation>Co&amp;rreo</translation>
     </message>
     <message>
         <source>Ol&amp;d Password</source>
@@ -4929,12 +4929,9 @@ Un saludo cordial</translation>
         <source>See Edit &gt; Options, E-mail.</source>
         <translation>Véase Edición &gt; Opciones, Correo.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n address(es) may have received the message already: the connection was lost after it was sent. Send it to them again too?</source>
-        <translation>
-            <numerusform>%n dirección puede haber recibido ya el mensaje: la conexión se perdió después de enviarlo. ¿Enviárselo otra vez también?</numerusform>
-            <numerusform>%n direcciones pueden haber recibido ya el mensaje: la conexión se perdió después de enviarlo. ¿Enviárselo otra vez también?</numerusform>
-        </translation>
+    <message>
+        <source>Addresses that may have received the message already: %1 (the connection was lost after it was sent). Send it to them again too?</source>
+        <translation>Direcciones que pueden haber recibido ya el mensaje: %1 (la conexión se perdió después de enviarlo). ¿Enviárselo otra vez también?</translation>
     </message>
     <message>
         <source>No address for: %1.</source>
@@ -5360,6 +5357,10 @@ Un saludo cordial</translation>
 </context>
 <context>
     <name>markwell::ClassReportsWindow</name>
+    <message>
+        <source>Send &amp;by E-mail...</source>
+        <translation>Enviar por c&amp;orreo...</translation>
+    </message>
     <message>
         <source>Class Reports</source>
         <translation>Boletines de la clase</translation>

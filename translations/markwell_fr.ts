@@ -4146,7 +4146,7 @@ Bien cordialement</translation>
         <translation>&amp;Serveur</translation>
     </message>
     <message>
-        <source>P&amp;ort</source>
+        <source>Por&amp;t</source>
         <translation>P&amp;ort</translation>
     </message>
     <message>
@@ -4641,7 +4641,7 @@ Bien cordialement</translation>
     </message>
     <message>
         <source>E-&amp;mail</source>
-        <translation>&amp;Courriel</translation>
+        <translation>Courr&amp;iel</translation>
     </message>
     <message>
         <source>Ol&amp;d Password</source>
@@ -4929,12 +4929,9 @@ Bien cordialement</translation>
         <source>See Edit &gt; Options, E-mail.</source>
         <translation>Voir Édition &gt; Options, Courriel.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n address(es) may have received the message already: the connection was lost after it was sent. Send it to them again too?</source>
-        <translation>
-            <numerusform>%n adresse a peut-être déjà reçu le message : la connexion a été perdue après son envoi. Le lui renvoyer aussi ?</numerusform>
-            <numerusform>%n adresses ont peut-être déjà reçu le message : la connexion a été perdue après son envoi. Le leur renvoyer aussi ?</numerusform>
-        </translation>
+    <message>
+        <source>Addresses that may have received the message already: %1 (the connection was lost after it was sent). Send it to them again too?</source>
+        <translation>Adresses qui ont peut-être déjà reçu le message : %1 (la connexion a été perdue après son envoi). Le leur renvoyer aussi ?</translation>
     </message>
     <message>
         <source>No address for: %1.</source>
@@ -5360,6 +5357,10 @@ Bien cordialement</translation>
 </context>
 <context>
     <name>markwell::ClassReportsWindow</name>
+    <message>
+        <source>Send &amp;by E-mail...</source>
+        <translation>Envoyer par c&amp;ourriel...</translation>
+    </message>
     <message>
         <source>Class Reports</source>
         <translation>Bulletins de la classe</translation>

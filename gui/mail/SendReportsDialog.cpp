@@ -252,9 +252,9 @@ std::optional<std::vector<FamilyMail>> SendReportsDialog::failedToResend(const s
     bool includeUnknown = false;
     if (unknown > 0) {
         switch (services_.dialogs.askYesNoCancel(
-            this, tr("%n address(es) may have received the message already: the connection was lost after it was "
-                     "sent. Send it to them again too?",
-                     nullptr, unknown))) {
+            this, tr("Addresses that may have received the message already: %1 (the connection was lost after it "
+                     "was sent). Send it to them again too?")
+                      .arg(unknown))) {
         case UserDialogs::Answer::Yes: includeUnknown = true; break;
         case UserDialogs::Answer::No: break;
         case UserDialogs::Answer::Cancel: return std::nullopt;

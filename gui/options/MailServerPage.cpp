@@ -70,7 +70,7 @@ MailServerPage::MailServerPage(const MailServerSettings& current, MailPasswords&
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Server"), server_);
-    form->addRow(tr("P&ort"), port_);
+    form->addRow(tr("Por&t"), port_);
     form->addRow(tr("Securit&y"), security_);
     form->addRow(tr("&User name"), user_);
     form->addRow(tr("Pass&word"), password_);

@@ -88,14 +88,6 @@ QString QtUserDialogs::openFile(QWidget* parent, const FileRequest& request) {
     return dialog->selectedFiles().front();
 }
 
-QString QtUserDialogs::chooseFolder(QWidget* parent, const FileRequest& request) {
-    std::unique_ptr<QFileDialog> dialog(makeFileDialog(parent, request));
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-    return dialog->selectedFiles().front();
-}
-
 std::optional<UserDialogs::SaveChoice> QtUserDialogs::saveFile(QWidget* parent, const FileRequest& request) {
     std::unique_ptr<QFileDialog> dialog(makeFileDialog(parent, request));
     dialog->setAcceptMode(QFileDialog::AcceptSave);

@@ -39,8 +39,6 @@ using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
-constexpr int kSendLimitMs = 60000;
-
 // A class of `count` students, each with an address of their own and
 // Ann's family with a second one; the last student has none.
 ClassRecord familiesClass(int count) {
@@ -156,15 +154,13 @@ void SendReportsTest::everyFamilyGetsItsMessageAndTheSummaryResendsOnlyTheRefuse
 
     QString firstSummary;
     bool resendEnabled = false;
-    whenModalShows<SendSummaryDialog>(
-        [&](SendSummaryDialog* summary) {
-            firstSummary = summary->summaryLabel()->text();
-            resendEnabled = summary->resendButton()->isEnabled();
-            // The second summary, after the resend, is closed.
-            whenModalShows<SendSummaryDialog>([](SendSummaryDialog* again) { again->reject(); }, nullptr, kSendLimitMs);
-            summary->resendButton()->click();
-        },
-        nullptr, kSendLimitMs);
+    whenModalShows<SendSummaryDialog>([&](SendSummaryDialog* summary) {
+        firstSummary = summary->summaryLabel()->text();
+        resendEnabled = summary->resendButton()->isEnabled();
+        // The second summary, after the resend, is closed.
+        whenModalShows<SendSummaryDialog>([](SendSummaryDialog* again) { again->reject(); });
+        summary->resendButton()->click();
+    });
     dialog->sendButton()->click();
 
     QCOMPARE(receivedAddresses(server), (QStringList{"s1@x.org", "mother1@x.org", "s3@x.org"}));
@@ -191,7 +187,7 @@ void SendReportsTest::cancelHalfWayLeavesALogOfExactlyWhatWent() {
     f.useServer(server);
     f.dialogs.cancelAtPage = 3;
     std::unique_ptr<SendReportsDialog> dialog = f.dialog();
-    whenModalShows<SendSummaryDialog>([](SendSummaryDialog* summary) { summary->reject(); }, nullptr, kSendLimitMs);
+    whenModalShows<SendSummaryDialog>([](SendSummaryDialog* summary) { summary->reject(); });
     dialog->sendButton()->click();
 
     QVERIFY(dialog->lastRun() && dialog->lastRun()->cancelled);
@@ -216,7 +212,7 @@ void SendReportsTest::aPasswordAskedForIsUsedOverTlsAndKeptInNoFile() {
     f.passwords.keyringAnswers = false;
     f.dialogs.answerText(password);
     std::unique_ptr<SendReportsDialog> dialog = f.dialog();
-    whenModalShows<SendSummaryDialog>([](SendSummaryDialog* summary) { summary->reject(); }, nullptr, kSendLimitMs);
+    whenModalShows<SendSummaryDialog>([](SendSummaryDialog* summary) { summary->reject(); });
     dialog->sendButton()->click();
 
     QCOMPARE(receivedAddresses(server), QStringList{"s1@x.org"});
@@ -239,13 +235,11 @@ void SendReportsTest::noServerListeningIsSaidAndNothingIsLoggedAsSent() {
     std::unique_ptr<SendReportsDialog> dialog = f.dialog();
     QString summary;
     bool resend = false;
-    whenModalShows<SendSummaryDialog>(
-        [&](SendSummaryDialog* d) {
-            summary = d->summaryLabel()->text();
-            resend = d->resendButton()->isEnabled();
-            d->reject();
-        },
-        nullptr, kSendLimitMs);
+    whenModalShows<SendSummaryDialog>([&](SendSummaryDialog* d) {
+        summary = d->summaryLabel()->text();
+        resend = d->resendButton()->isEnabled();
+        d->reject();
+    });
     dialog->sendButton()->click();
     QVERIFY2(summary.contains(QStringLiteral("Sending stopped: Unable to connect to the mail server 127.0.0.1:")),
              qPrintable(summary));
@@ -264,14 +258,12 @@ void SendReportsTest::theMailProgramQueueOpensEachFamilyWithItsReport() {
     dialog->motherBox()->setChecked(true);
 
     QStringList labels;
-    whenModalShows<MailQueueWindow>(
-        [&labels](MailQueueWindow* queue) {
-            labels << queue->messageLabel()->text();
-            queue->openButton()->click();
-            labels << queue->messageLabel()->text();
-            queue->skipButton()->click();
-        },
-        nullptr, kSendLimitMs);
+    whenModalShows<MailQueueWindow>([&labels](MailQueueWindow* queue) {
+        labels << queue->messageLabel()->text();
+        queue->openButton()->click();
+        labels << queue->messageLabel()->text();
+        queue->skipButton()->click();
+    });
     dialog->sendButton()->click();
 
     QCOMPARE(labels, (QStringList{QStringLiteral("Message 1 of 2 — Student 1 (s1@x.org, mother1@x.org)"),

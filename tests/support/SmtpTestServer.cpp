@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
-#include <QThread>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -18,6 +17,8 @@ namespace markwell::test {
 namespace {
 
 constexpr int kLongestWaitMs = 30000;
+// How often a starting server is asked whether it listens yet.
+constexpr int kListenCheckMs = 20;
 
 sockaddr_in loopback(int port) {
     sockaddr_in address{};
@@ -143,13 +144,13 @@ bool SmtpTestServer::start(const Options& options) {
     }
     QElapsedTimer timer;
     timer.start();
+    // Until the port answers, or the server ends (a handler that does not load).
     while (timer.elapsed() < kLongestWaitMs) {
-        if (process_->state() != QProcess::Running) break;
         if (somethingListensOn(port_)) {
             problem_.clear();
             return true;
         }
-        QThread::msleep(20);
+        if (process_->waitForFinished(kListenCheckMs)) break;
     }
     problem_ = QStringLiteral("the test mail server did not listen on port %1").arg(port_);
     stop();
@@ -168,16 +169,6 @@ std::vector<QJsonObject> SmtpTestServer::messages() const {
 
 QString SmtpTestServer::attachmentPath(int index) const {
     return folder_.filePath(QStringLiteral("messages/%1.pdf").arg(index + 1));
-}
-
-bool SmtpTestServer::waitForMessages(int count) const {
-    QElapsedTimer timer;
-    timer.start();
-    while (static_cast<int>(messages().size()) < count) {
-        if (timer.elapsed() > kLongestWaitMs) return false;
-        QThread::msleep(20);
-    }
-    return true;
 }
 
 }  // namespace markwell::test

@@ -45,8 +45,6 @@ public:
     std::vector<QJsonObject> messages() const;
     // The attachment of message `index` (from 0), as a file.
     QString attachmentPath(int index) const;
-    // Waits (at most 30 s) until `count` messages have arrived.
-    bool waitForMessages(int count) const;
 
     // Stops the server; nothing listens on its port afterwards.
     void stop();

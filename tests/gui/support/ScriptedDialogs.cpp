@@ -89,12 +89,6 @@ QString ScriptedDialogs::openFile(QWidget*, const FileRequest& request) {
     return takeNext(openPaths).value_or(QString());
 }
 
-QString ScriptedDialogs::chooseFolder(QWidget*, const FileRequest& request) {
-    shown.push_back({Kind::Folder, request.title});
-    fileRequests.push_back(request);
-    return takeNext(folders).value_or(QString());
-}
-
 std::optional<UserDialogs::SaveChoice> ScriptedDialogs::saveFile(QWidget*, const FileRequest& request) {
     shown.push_back({Kind::SaveFile, request.title});
     fileRequests.push_back(request);

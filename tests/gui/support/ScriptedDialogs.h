@@ -28,7 +28,6 @@ public:
         OpenFile,
         Folder,
         SaveFile,
-        Folder,
         Font,
         Colour,
         Printer,
@@ -48,7 +47,6 @@ public:
     std::deque<int> choices;
     std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
     std::deque<QString> openPaths;                   // empty string = cancelled
-    std::deque<QString> folders;                     // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;     // nullopt = cancelled
     std::deque<QString> folders;                     // empty string = cancelled
     std::deque<std::optional<FontChoice>> fonts;     // nullopt = cancelled
