@@ -19,6 +19,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace markwell {
 namespace {
 
@@ -98,7 +100,7 @@ MailServerSettings MailServerPage::settings() const {
     s.senderName = senderName_->text().trimmed();
     s.senderAddress = senderAddress_->text().trimmed();
     s.caFile = caFile_->text().trimmed();
-    s.pauseMs = static_cast<int>(pause_->value() * 1000 + 0.5);
+    s.pauseMs = static_cast<int>(std::lround(pause_->value() * 1000));
     return s;
 }
 
