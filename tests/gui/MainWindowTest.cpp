@@ -64,8 +64,7 @@ void MainWindowTest::sizeAndPlaceAreRememberedFromOneRunToTheNext() {
     QRect placed;
     {
         WindowHarness first;
-        first.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(first.window.get(), kWaitLimitMs));
+        QVERIFY(showExposed(*first.window));
         first.window->setGeometry(40, 30, 900, 610);
         placed = first.window->geometry();
         QVERIFY(first.window->close());
@@ -85,8 +84,7 @@ void MainWindowTest::sizeAndPlaceAreRememberedFromOneRunToTheNext() {
 void MainWindowTest::keysSwitchPagesOnlyWhereTheTabsWould() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
+    QVERIFY(showExposed(w));
     SheetView* table = w.gradesPage()->view();
     table->setFocus();
 

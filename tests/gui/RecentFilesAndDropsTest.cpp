@@ -197,9 +197,7 @@ void RecentFilesAndDropsTest::aDropOfAnythingElseIsRefusedAndChangesNothing() {
     WindowHarness h;
     const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass());
     const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
-    QFile text(h.path(QStringLiteral("notes.txt")));
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.close();
+    QVERIFY(!writeFile(h.path(QStringLiteral("notes.txt")), {}).isEmpty());
     QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("folder.grs")));
 
     std::vector<std::unique_ptr<QMimeData>> refused;
