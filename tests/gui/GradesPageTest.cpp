@@ -69,7 +69,7 @@ private slots:
     void typedPointsRepaintTheirRowAndWidenTheirColumn();
     void aValueStillBeingTypedIsKeptBySaveAndExit();
     void sortingReordersTheClassByTheSelectedColumn();
-    void fontRecoloursTheBodyAndGridLinesAreAChange();
+    void fontRecoloursTheBodyAndGridLinesAreKeptWithTheClass();
     void aLongNameIsCutInTheNamesColumnAndWholeInItsToolTip();
 };
 
@@ -378,7 +378,7 @@ void GradesPageTest::sortingReordersTheClassByTheSelectedColumn() {
     QCOMPARE(h.cls().assignments[1].namegrade[1], std::string("Bob Stone~70"));
 }
 
-void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreAChange() {
+void GradesPageTest::fontRecoloursTheBodyAndGridLinesAreKeptWithTheClass() {
     WindowHarness h(smallClass());
     MainWindow& w = *h.window;
 
