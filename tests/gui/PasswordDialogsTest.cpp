@@ -153,14 +153,15 @@ void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
     QSettingsStore nextStart(s.path());
     PasswordProtection passwords(nextStart);
     bool handled = false;
-    QVERIFY(answered<PasswordDialog>(h.window->actions().options, [&dialogs, full](PasswordDialog* d) {
-        QTest::keyClicks(d->passwordBox(), full.trimmed());
-        clickOk(d);
-        QCOMPARE(dialogs.messages(), QStringList{kWrongPassword});
-        QVERIFY(d->isVisible());
-        d->passwordBox()->clear();
-        QTest::keyClicks(d->passwordBox(), full);
-        clickOk(d);
+    whenModalShows<PasswordDialog>(
+        [&dialogs, full](PasswordDialog* d) {
+            QTest::keyClicks(d->passwordBox(), full.trimmed());
+            clickOk(d);
+            QCOMPARE(dialogs.messages(), QStringList{kWrongPassword});
+            QVERIFY(d->isVisible());
+            d->passwordBox()->clear();
+            QTest::keyClicks(d->passwordBox(), full);
+            clickOk(d);
         },
         &handled);
     QVERIFY(passwordAcceptedAtStart(passwords, dialogs));
@@ -248,11 +249,10 @@ void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
 
 void PasswordDialogsTest::optionsIsACommandOfTheMainWindow() {
     WindowHarness h;
-    whenModalShows<OptionsDialog>(
-        [](OptionsDialog* d) {
+    QVERIFY(answered<OptionsDialog>(h.window->actions().options, [](OptionsDialog* d) {
         fill(*d, true, {}, q("pear"), q("pear"));
         clickOk(d);
-        }));
+    }));
     QVERIFY(h.passwords->isOn());
     QVERIFY(h.passwords->accepts(q("pear")).value());
     QVERIFY(!h.window->document().modified);  // a setting of the program, not of the class
