@@ -137,7 +137,7 @@ void GradeScaleDialogTest::opensOnTheClassScaleAndLaysOutEachKind() {
 void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
     WindowHarness h(smallClass());
     MainWindow& w = *h.window;
-    const Sheet before = w.gradesTable().sheet;         // a copy: the table is rebuilt in place
+    const Sheet before = w.gradesTable().sheet;         // a copy: the table changes with the scale
     QCOMPARE(before.text(3, before.maxCol()), q("D"));  // Bob Stone, 69.09%
 
     h.dialogs.choose(0);  // Change
