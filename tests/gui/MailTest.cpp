@@ -270,6 +270,7 @@ void MailTest::aFailingOrMissingXdgEmailIsReportedWithTheFile() {
     h.window->actions().individualReport->trigger();
     h.window->findChild<IndividualReportWindow*>()->emailReport();
     QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 2, kWaitLimitMs);
+    QVERIFY(!QGuiApplication::overrideCursor());  // the pointer as it was
     const QString missing = h.dialogs.texts(Kind::Warn).at(1);
     QVERIFY2(missing.contains(QStringLiteral("xdg-utils")), qPrintable(missing));
     QVERIFY2(missing.contains(QStringLiteral("/Ann Lee.xls")), qPrintable(missing));
