@@ -27,8 +27,8 @@
 #include <QVBoxLayout>
 
 using namespace markwell;
-using markwell::testing::kWaitLimitMs;
 using markwell::testing::ScriptedDialogs;
+using markwell::testing::showExposed;
 
 class HelpTest : public QObject {
     Q_OBJECT
