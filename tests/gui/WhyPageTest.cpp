@@ -157,6 +157,8 @@ void WhyPageTest::whatItTakesFollowsTheChoicesAndTheStudent() {
 
     panel->assignmentList()->setCurrentIndex(0);  // (x + 90) / 110 >= 90%
     QCOMPARE(panel->answerText(), QStringLiteral("Needs 9 of 10 points on \"Quiz 1\" for A (average 90.00%)."));
+    panel->letterList()->setCurrentIndex(1);  // B with 0: 90 / 110 = 81.82%
+    QCOMPARE(panel->answerText(), QStringLiteral("B is reached with 0 points on \"Quiz 1\" (average 81.82%)."));
 
     // Bob (6 and 70): the quiz alone cannot lift him to A, nor B.
     report->studentList()->setCurrentIndex(1);
