@@ -95,7 +95,7 @@ std::optional<QStringList> worksheetNamesIn(const QString& xls) {
     if (python.exitCode() != 0) return std::nullopt;
     QStringList names;
     const QJsonObject json = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-    for (const QJsonValue& sheet : json[QStringLiteral("sheets")].toArray()) {
+    for (const auto& sheet : json[QStringLiteral("sheets")].toArray()) {
         names << sheet.toObject()[QStringLiteral("name")].toString();
     }
     return names;
@@ -190,7 +190,7 @@ void MailTest::reportIsAttachedWithTheExactArguments() {
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.argvFile()), kWaitLimitMs);
     QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 7, kWaitLimitMs);
     const QStringList args = env.recordedArguments();
-    const QString attachment = args.at(5);
+    const QString& attachment = args.at(5);
     QCOMPARE(args, (QStringList{"--subject", "Grade Statistics", "--body", "Current grades: \r\n\r\n", "--attach",
                                 attachment, "mailto:b%20o@x.org%231"}));
     QCOMPARE(QFileInfo(attachment).fileName(), QStringLiteral("Bob Stone.xls"));
