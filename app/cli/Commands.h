@@ -73,5 +73,6 @@ int runScale(const CommandArguments& args, const Console& console);
 int runUseScale(const CommandArguments& args, const Console& console);
 int runPassword(const CommandArguments& args, const Console& console);
 int runVersions(const CommandArguments& args, const Console& console);
+int runHistory(const CommandArguments& args, const Console& console);
 
 }  // namespace markwell::cli
