@@ -9,6 +9,8 @@
 #include "core/document/EarlierVersions.h"
 #include "core/export/SheetFile.h"
 #include "core/files/FileTypes.h"
+#include "core/history/ClassOnDisk.h"
+#include "core/history/GradeHistory.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/KeptVersions.h"
 #include "gui/document/ClassHistory.h"
@@ -124,7 +126,22 @@ DocumentCommands::Outcome DocumentCommands::openFile(const QString& path, bool a
     replaceDocument(std::move(opened).value());
     // Once per opening, after the class is on screen.
     if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
+    recordChangesOutside();
     return Outcome::Done;
+}
+
+GradeHistory& DocumentCommands::gradeHistory() {
+    if (!gradeHistory_) gradeHistory_ = std::make_unique<GradeHistory>();
+    if (const QString notice = gradeHistory_->takeNotice(); !notice.isEmpty()) dialogs_.warn(window_, notice);
+    return *gradeHistory_;
+}
+
+void DocumentCommands::recordChangesOutside() {
+    if (!document_.isTitled()) return;
+    // The history never stands between the teacher and the class: a failure is a passing word.
+    if (const Result<void> looked = lookAtClassOnDisk(gradeHistory(), document_.markwellFile); !looked) {
+        emit notice(looked.message());
+    }
 }
 
 DocumentCommands::Outcome DocumentCommands::openEarlierVersion(const EarlierVersion& version) {

@@ -19,6 +19,7 @@ namespace markwell {
 
 class ClassHistory;
 class ClassLock;
+class GradeHistory;
 struct EarlierVersion;
 class ScaleStore;
 class SettingsStore;
@@ -83,6 +84,14 @@ public:
     // Each change on disk is reported once.
     void reviewChangesOnDisk();
 
+    // This computer's grade history, opened when first needed; why it had
+    // to start afresh or is off is shown once.
+    GradeHistory& gradeHistory();
+    // Has the history record what changed in the open class since it last
+    // looked (another program's saves, another computer's); a failure is
+    // said on the status line.
+    void recordChangesOutside();
+
 signals:
     // Another class (or a new one) is now the document: every page is rebuilt.
     void documentReplaced();
@@ -132,6 +141,7 @@ private:
     // The files as they were when a change on disk was last reported.
     ClassFileStamps reportedStamps_;
     std::unique_ptr<ClassLock> openLock_;  // of the class open here, when this window has it
+    std::unique_ptr<GradeHistory> gradeHistory_;
 };
 
 }  // namespace markwell

@@ -25,6 +25,7 @@ MainActions MainActions::create(QObject* owner) {
     a.saveClass = makeToolAction(owner, tr("&Save"), ToolIcon::Save, tr("Save"), QKeySequence::Save);
     a.saveClassAs = make(owner, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     a.earlierVersions = make(owner, tr("Ear&lier Versions..."));
+    a.gradeHistory = make(owner, tr("&History..."));
     a.printPage = makeToolAction(owner, tr("&Print"), ToolIcon::Print, tr("Print"), QKeySequence::Print);
     a.printWithNames = make(owner, tr("w/Student &Names"));
     a.printWithIds = make(owner, tr("w/Student &ID's"));

@@ -24,6 +24,7 @@ public:
     QAction* saveClass = nullptr;
     QAction* saveClassAs = nullptr;
     QAction* earlierVersions = nullptr;
+    QAction* gradeHistory = nullptr;
     QAction* printPage = nullptr;  // the page shown (tool bar, Ctrl+P)
     QAction* printWithNames = nullptr;
     QAction* printWithIds = nullptr;

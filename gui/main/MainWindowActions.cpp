@@ -41,6 +41,7 @@ void MainWindow::connectActions() {
     run(a.saveClass, &MainWindow::saveClass);
     run(a.saveClassAs, &MainWindow::saveClassAs);
     run(a.earlierVersions, &MainWindow::showEarlierVersions);
+    run(a.gradeHistory, &MainWindow::showGradeHistory);
     run(a.printPage, &MainWindow::printPage);
     run(a.printAttendance, &MainWindow::printAttendance);
     run(a.printPreview, &MainWindow::previewPrint);
@@ -86,7 +87,7 @@ void MainWindow::createMenus() {
     QMenu* file = menu(nullptr, tr("&File"), "fileMenu");
     file->addActions({a.newClass, a.openClass});
     addRecentFilesMenu(file);
-    file->addActions({a.saveClass, a.saveClassAs, a.earlierVersions});
+    file->addActions({a.saveClass, a.saveClassAs, a.earlierVersions, a.gradeHistory});
     file->addSeparator();
     QMenu* print = menu(file, tr("&Print..."), "printMenu");
     print->addActions({a.printWithNames, a.printWithIds, a.printAttendance, a.printSeating});
@@ -203,6 +204,7 @@ void MainWindow::applyCommandStates() {
     a.individualReport->setEnabled(s.individualReport);
     a.gradeInformation->setEnabled(s.gradeInformation);
     a.earlierVersions->setEnabled(s.earlierVersions);
+    a.gradeHistory->setEnabled(s.gradeHistory);
     a.gridLines->setChecked(cls.gridProps.grid_lines);
     seatingCommands_->applySeatStates();
 

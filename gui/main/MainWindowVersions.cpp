@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-// The main window's Earlier Versions command.
+// The main window's Earlier Versions and History commands.
 
 #include "gui/main/MainWindow.h"
 
 #include "core/document/EarlierVersions.h"
+#include "gui/document/DocumentCommands.h"
 #include "gui/document/EarlierVersionsDialog.h"
+#include "gui/document/HistoryWindow.h"
 
 namespace markwell {
 
@@ -15,6 +17,14 @@ void MainWindow::showEarlierVersions() {
     EarlierVersionsDialog dialog(document_.markwellFile, earlierVersions(document_.markwellFile), this);
     if (dialog.exec() != QDialog::Accepted) return;
     if (const std::optional<EarlierVersion> version = dialog.chosenVersion()) commands_->openEarlierVersion(*version);
+}
+
+void MainWindow::showGradeHistory() {
+    if (!document_.isTitled()) return;
+    commands_->recordChangesOutside();
+    GradeHistory& history = commands_->gradeHistory();
+    HistoryWindow window(history, document_.markwellFile, document_.classRecord, dialogs_, {}, this);
+    window.exec();
 }
 
 }  // namespace markwell

@@ -35,6 +35,7 @@ constexpr std::array kPages = {
     HelpPage{HelpTopic::Graph, "graph.html", QT_TRANSLATE_NOOP("HelpPages", "Graphs")},
     HelpPage{HelpTopic::Merge, "merge.html", QT_TRANSLATE_NOOP("HelpPages", "Merging two classes")},
     HelpPage{HelpTopic::EarlierVersions, "earlier-versions.html", QT_TRANSLATE_NOOP("HelpPages", "Earlier versions")},
+    HelpPage{HelpTopic::History, "history.html", QT_TRANSLATE_NOOP("HelpPages", "The grade history")},
     HelpPage{HelpTopic::Email, "email.html", QT_TRANSLATE_NOOP("HelpPages", "Sending grades by e-mail")},
     HelpPage{HelpTopic::Options, "options.html", QT_TRANSLATE_NOOP("HelpPages", "Options")},
     HelpPage{HelpTopic::Password, "password.html", QT_TRANSLATE_NOOP("HelpPages", "The password")},

@@ -32,6 +32,7 @@ enum class HelpTopic {
     Graph,
     Merge,
     EarlierVersions,
+    History,
     Email,
     Options,
     Password,
