@@ -5,6 +5,7 @@
 
 #include "core/document/ClassLock.h"
 #include "core/files/AttendanceFile.h"
+#include "core/files/FileBytes.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
 #include "core/history/FilesStamp.h"
@@ -19,19 +20,32 @@ constexpr std::chrono::milliseconds kLockWait{3000};
 
 }  // namespace
 
-std::optional<ClassState> classStateOnDisk(const QString& gradePath) {
-    Result<ClassRecord> cls = readGradeFile(gradePath);
+std::optional<ClassState> classStateOfFiles(const QString& gradePath, const QByteArray& grade,
+                                            const QByteArray& attendance, const QByteArray& seating) {
+    Result<ClassRecord> cls = parseGradeFile(grade, gradePath);
     if (!cls) return std::nullopt;
     Document document;
     document.classRecord = std::move(cls).value();
-    if (Result<AttendanceFile> attendance = readAttendanceFile(attendancePathFor(gradePath))) {
-        document.attendance = AttendanceBook(std::move(attendance->records));
-    }
-    if (Result<SeatingChart> chart = readSeatingFile(seatingPathFor(gradePath))) {
-        document.classRecord.Seats = std::move(chart->seats);
-        document.classRecord.teacherSeat = chart->teacher;
+    // A damaged sibling is no attendance or no seats, as when the class is opened.
+    AttendanceFile marks = parseAttendanceFile(attendance);
+    if (attendanceFileDamage(marks).isEmpty()) document.attendance = AttendanceBook(std::move(marks.records));
+    if (!seating.isEmpty()) {
+        SeatingChart chart = parseSeatingFile(seating);
+        if (seatingFileDamage(chart).isEmpty()) {
+            document.classRecord.Seats = std::move(chart.seats);
+            document.classRecord.teacherSeat = chart.teacher;
+        }
     }
     return classStateOf(document);
+}
+
+std::optional<ClassState> classStateOnDisk(const QString& gradePath) {
+    const Result<QByteArray> grade = readFileBytes(gradePath);
+    if (!grade) return std::nullopt;
+    const Result<QByteArray> attendance = readFileBytesIfAny(attendancePathFor(gradePath));
+    const Result<QByteArray> seating = readFileBytesIfAny(seatingPathFor(gradePath));
+    return classStateOfFiles(gradePath, *grade, attendance ? *attendance : QByteArray(),
+                             seating ? *seating : QByteArray());
 }
 
 Result<void> lookAtClassOnDisk(GradeHistory& history, const QString& gradePath,

@@ -21,6 +21,12 @@ class GradeHistory;
 // be read. A damaged sibling file reads as none, as the class opens.
 std::optional<ClassState> classStateOnDisk(const QString& gradePath);
 
+// The same from the three files' bytes (an empty sibling is none), for a
+// class about to be written from files rather than from a document (a
+// restored version). `gradePath` names the grade file in messages.
+std::optional<ClassState> classStateOfFiles(const QString& gradePath, const QByteArray& grade,
+                                            const QByteArray& attendance, const QByteArray& seating);
+
 // Has the history look at the class on disk (see GradeHistory::
 // noteClassOnDisk) while no save is under way: under the class's change
 // lock, taken for the moment and waited for a little. A class that another
