@@ -62,6 +62,9 @@ int main(int argc, char** argv) {
     // The user's language for every text of the windows; files and their
     // stored texts stay as they are in every language.
     markwell::installTranslations(app, QLocale());
+    // Qt's own widgets (the calendar, the print dialogs) write dates and
+    // numbers in the language of the window's texts too.
+    QLocale::setDefault(markwell::windowLocale());
     markwell::applySettingsNames();
     // No display name: the desktop would add it to every dialog's title.
     // The main window names the program in its own title.

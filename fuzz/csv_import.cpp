@@ -6,9 +6,9 @@
 // whole, keeping every point list and the comments in step with the
 // students, or refused with the class left as it was.
 
+#include "fuzz/ClassInStep.h"
 #include "fuzz/FuzzCheck.h"
 
-#include "core/data/PointEntry.h"
 #include "core/editing/CsvImport.h"
 
 #include <cstddef>
@@ -33,17 +33,6 @@ markwell::ClassRecord twoStudents() {
     return cls;
 }
 
-bool inStep(const markwell::ClassRecord& cls) {
-    if (cls.comments.size() != cls.students.size()) return false;
-    for (const markwell::AssignmentInfo& a : cls.assignments) {
-        if (a.namegrade.size() != cls.students.size()) return false;
-        for (std::size_t i = 0; i < a.namegrade.size(); ++i) {
-            if (markwell::splitPointEntry(a.namegrade[i]).name != cls.students[i].name) return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -62,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::vector<RowProblem> problems =
             students ? importStudentRows(cls, *table) : setPointRows(cls, 0, *table);
         FUZZ_CHECK(problems.empty() || cls == before);
-        FUZZ_CHECK(inStep(cls));
+        FUZZ_CHECK(classInStep(cls));
     }
     return 0;
 }

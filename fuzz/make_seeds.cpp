@@ -6,6 +6,8 @@
 //   make_fuzz_seeds OUTDIR   -> OUTDIR/<target>/<name>
 
 #include "core/common/CommaText.h"
+#include "core/export/CanvasExport.h"
+#include "core/export/CsvWriter.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
@@ -100,6 +102,21 @@ int main(int argc, char** argv) {
          save(csv, QStringLiteral("points.csv"), QByteArray("name,points\nAnn Lee,8.5\nBo,-\nBo,\n")) &&
          save(csv, QStringLiteral("refused.csv"),
               QByteArray("name,state\nann lee,TX\nEve~,\"a\"\"b\"\nZo\xC3\xAB,Texas\n"));
+    const QString scores = out + QStringLiteral("/score_file");
+    ok =
+        ok && save(scores, QStringLiteral("canvas.csv"), csvBytes(canvasGradebookSheet(small))) &&
+        save(scores, QStringLiteral("canvas-posting.csv"),
+             QByteArray("Student,ID,SIS User ID,SIS Login ID,Section,Quiz (11),Final Score\r\n"
+                        ",,,,,Manual Posting,\r\n    Points Possible,,,,,10,(read only)\r\n"
+                        "\"Lee, Ann\",7,A,ann@x,P1,EX,80\r\n")) &&
+        save(scores, QStringLiteral("moodle.csv"),
+             QByteArray("First name,Last name,ID number,Email address,Quiz: Quiz (Real),Quiz: Quiz (Letter),"
+                        "Course total (Real),Last downloaded from this course\nBo,Lee,B,bo@x,-,-,1.00,1767225600\n")) &&
+        save(scores, QStringLiteral("classroom.csv"),
+             QByteArray("Period 1\n\nLast Name,First Name,Email Address,Quiz,Essay\n,,,\"Sep 5, 2026\",\n"
+                        ",,,10,20\nLee,Ann,ann@x,Missing,Excused\nNew,Student,,4,\n")) &&
+        save(scores, QStringLiteral("semicolons.csv"),
+             QByteArray("\xEF\xBB\xBFName;Student ID;Quiz;Essay\r\nZo\xEB;Z;7,5;B+\r\nAnn Lee;;;9,25\r\n"));
     if (!ok) {
         std::fprintf(stderr, "make_fuzz_seeds: cannot write the seeds into %s\n", argv[1]);
         return 1;

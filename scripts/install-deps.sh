@@ -35,6 +35,7 @@ markwell_test_packages=(
   python3 python3-xlrd python3-openpyxl poppler-utils
   dpkg-dev desktop-file-utils appstream man-db
   reuse  # every file says its licence
+  strace  # kills a save at each of its renames, links, unlinks and writes
 )
 
 markwell_missing() {

@@ -291,6 +291,53 @@
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
         <translation>No se puede bloquear %1: no se puede crear el archivo de bloqueo en %2.</translation>
     </message>
+    <message>
+        <source>%1 is being changed by another program; nothing was written. Try again once it is done.</source>
+        <translation>Otro programa está modificando %1; no se ha escrito nada. Vuelva a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>%1 (its lock %2 cannot be made, and a class is never written without it)</source>
+        <translation>%1 (no se puede crear su bloqueo %2, y una clase nunca se escribe sin él)</translation>
+    </message>
+</context>
+<context>
+    <name>ClassOverviewTexts</name>
+    <message>
+        <source>damaged: %1</source>
+        <translation>dañado: %1</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Actividades</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Sin nota</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>En o por debajo</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Calificaciones</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>dañado</translation>
+    </message>
 </context>
 <context>
     <name>ClassStatistics</name>
@@ -353,6 +400,29 @@
     <message>
         <source>&lt; None &gt;</source>
         <translation>&lt; Ninguna &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ClassWriter</name>
+    <message>
+        <source>it is the same file as %1, which it would destroy</source>
+        <translation>es el mismo archivo que %1, que quedaría destruido</translation>
+    </message>
+    <message>
+        <source>another program is saving it</source>
+        <translation>otro programa la está guardando</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read now: a save of it is not finished (%2). Try again in a moment.</source>
+        <translation>No se puede leer %1 ahora: un guardado no ha terminado (%2). Vuelva a intentarlo en un momento.</translation>
+    </message>
+    <message>
+        <source>A save of %1 was interrupted after all its files were written; it is now complete.</source>
+        <translation>Un guardado de %1 se interrumpió después de escribir todos sus archivos; ya está completo.</translation>
+    </message>
+    <message>
+        <source>A save of %1 was interrupted; the class is as it was before that save.</source>
+        <translation>Un guardado de %1 se interrumpió; la clase está como estaba antes de ese guardado.</translation>
     </message>
 </context>
 <context>
@@ -423,6 +493,96 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 rows</source>
+        <translation>el archivo tiene más de %1 filas</translation>
+    </message>
+    <message>
+        <source>a row has more than %1 columns</source>
+        <translation>una fila tiene más de %1 columnas</translation>
+    </message>
+    <message>
+        <source>a field longer than %1 characters</source>
+        <translation>un campo de más de %1 caracteres</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePreviewTexts</name>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Nota media</translation>
+    </message>
+    <message>
+        <source>Median score</source>
+        <translation>Nota mediana</translation>
+    </message>
+    <message>
+        <source>Grade %1</source>
+        <translation>Calificación %1</translation>
+    </message>
+</context>
+<context>
+    <name>Curving</name>
+    <message>
+        <source>&quot;%1&quot; is worth no points: enter its possible points first.</source>
+        <translation>«%1» no vale puntos: introduzca primero sus puntos posibles.</translation>
+    </message>
+    <message>
+        <source>The highest score of &quot;%1&quot; is 0: there is nothing to scale.</source>
+        <translation>La nota más alta de «%1» es 0: no hay nada que escalar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score that counts: it has no mean.</source>
+        <translation>«%1» no tiene ninguna nota que cuente: no tiene media.</translation>
+    </message>
+    <message>
+        <source>The mean of &quot;%1&quot; is 0: it cannot be moved.</source>
+        <translation>La media de «%1» es 0: no se puede mover.</translation>
+    </message>
+    <message>
+        <source>The two scores to map are the same: give two different scores.</source>
+        <translation>Las dos notas que transformar son iguales: indique dos notas distintas.</translation>
+    </message>
+    <message>
+        <source>Unknown curve.</source>
+        <translation>Ajuste desconocido.</translation>
+    </message>
+    <message>
+        <source>There is no assignment %1 to curve.</source>
+        <translation>No hay ninguna actividad %1 que ajustar.</translation>
+    </message>
+    <message>
+        <source>The curve gives a score too large to keep.</source>
+        <translation>El ajuste da una nota demasiado grande para guardarla.</translation>
+    </message>
+    <message>
+        <source>Curve %1</source>
+        <translation>Ajustar %1</translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -479,6 +639,18 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
         <translation>El archivo dañado %1 se ha conservado tal cual; elimínelo o cámbiele el nombre para volver a guardar los asientos.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds 1 byte after the end of the class, which was skipped. Saving the class over that file would drop it.</source>
+        <translation>El archivo %1 contiene 1 byte después del final de la clase, que se ha omitido. Guardar la clase sobre ese archivo lo perdería.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 bytes after the end of the class, which were skipped. Saving the class over that file would drop them.</source>
+        <translation>El archivo %1 contiene %2 bytes después del final de la clase, que se han omitido. Guardar la clase sobre ese archivo los perdería.</translation>
+    </message>
+    <message>
+        <source>the bytes skipped when it was read would be lost; nothing was written</source>
+        <translation>se perderían los bytes omitidos al leerlo; no se ha escrito nada</translation>
     </message>
 </context>
 <context>
@@ -722,6 +894,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source> after dropping %1</source>
         <translation> tras descartar %1</translation>
+    </message>
+    <message>
+        <source>%1: how the grade came out</source>
+        <translation>%1: cómo se obtuvo la calificación</translation>
+    </message>
+    <message>
+        <source>What would it take?</source>
+        <translation>¿Qué haría falta?</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1303,22 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Acerca de Markwell</translation>
     </message>
     <message>
+        <source>Scores from the school&apos;s systems</source>
+        <translation>Puntuaciones de los sistemas del centro</translation>
+    </message>
+    <message>
+        <source>Curving an assignment</source>
+        <translation>Ajustar las notas de una actividad</translation>
+    </message>
+    <message>
+        <source>All your classes at once</source>
+        <translation>Todas sus clases a la vez</translation>
+    </message>
+    <message>
+        <source>Class reports at the term&apos;s end</source>
+        <translation>Boletines de la clase a fin de trimestre</translation>
+    </message>
+    <message>
         <source>The grade history</source>
         <translation>El historial de notas</translation>
     </message>
@@ -1477,6 +1673,30 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>&amp;History...</source>
         <translation>&amp;Historial...</translation>
     </message>
+    <message>
+        <source>&amp;Import Scores...</source>
+        <translation>Importar p&amp;untuaciones...</translation>
+    </message>
+    <message>
+        <source>For &amp;Canvas...</source>
+        <translation>Para &amp;Canvas...</translation>
+    </message>
+    <message>
+        <source>New &amp;from Class...</source>
+        <translation>Nueva &amp;desde una clase...</translation>
+    </message>
+    <message>
+        <source>&amp;My Classes...</source>
+        <translation>&amp;Mis clases...</translation>
+    </message>
+    <message>
+        <source>&amp;Curve...</source>
+        <translation>A&amp;justar...</translation>
+    </message>
+    <message>
+        <source>&amp;Class Reports...</source>
+        <translation>&amp;Boletines de la clase...</translation>
+    </message>
 </context>
 <context>
     <name>MarkwellMain</name>
@@ -1684,6 +1904,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Possible Points</source>
         <translation>Puntos posibles</translation>
     </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importar puntuaciones</translation>
+    </message>
 </context>
 <context>
     <name>RowProblems</name>
@@ -1702,6 +1926,21 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>%1: %2 refused; nothing was written</source>
         <translation>%1: %2 con problemas; no se ha escrito nada</translation>
+    </message>
+</context>
+<context>
+    <name>SaveJournal</name>
+    <message>
+        <source>The save journal %1 is damaged; the save it guards cannot be finished. Look at the class&apos;s files and remove the journal by hand.</source>
+        <translation>El diario de guardado %1 está dañado; el guardado que protege no se puede terminar. Revise los archivos de la clase y elimine el diario a mano.</translation>
+    </message>
+    <message>
+        <source>Unable to put %1 back from %2: %3</source>
+        <translation>No se puede restablecer %1 a partir de %2: %3</translation>
+    </message>
+    <message>
+        <source>Unable to open the save journal %1: %2</source>
+        <translation>No se puede abrir el diario de guardado %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +2011,324 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The default grade scale cannot be deleted.</source>
         <translation>La escala de calificaciones predeterminada no se puede eliminar.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreColumns</name>
+    <message>
+        <source>the date the file was downloaded</source>
+        <translation>la fecha en que se descargó el archivo</translation>
+    </message>
+    <message>
+        <source>an override of the final grade</source>
+        <translation>una sustitución de la nota final</translation>
+    </message>
+    <message>
+        <source>a total</source>
+        <translation>un total</translation>
+    </message>
+    <message>
+        <source>a score the learning system works out</source>
+        <translation>una puntuación que calcula la plataforma</translation>
+    </message>
+    <message>
+        <source>a grade, not points</source>
+        <translation>una nota, no puntos</translation>
+    </message>
+    <message>
+        <source>feedback, not a score</source>
+        <translation>comentarios, no una puntuación</translation>
+    </message>
+    <message>
+        <source>a percentage or an average, not points</source>
+        <translation>un porcentaje o una media, no puntos</translation>
+    </message>
+    <message>
+        <source>Canvas&apos;s own number for the student, not the school&apos;s ID</source>
+        <translation>el número propio de Canvas para el alumno, no el identificador del centro</translation>
+    </message>
+    <message>
+        <source>not a score: Moodle gives points in its (Real) columns</source>
+        <translation>no es una puntuación: Moodle da los puntos en sus columnas (Real)</translation>
+    </message>
+    <message>
+        <source>a percentage</source>
+        <translation>un porcentaje</translation>
+    </message>
+    <message>
+        <source>a letter grade</source>
+        <translation>una nota con letra</translation>
+    </message>
+    <message>
+        <source>feedback</source>
+        <translation>comentarios</translation>
+    </message>
+    <message>
+        <source>the column has no heading</source>
+        <translation>la columna no tiene encabezado</translation>
+    </message>
+    <message>
+        <source>a detail of the student, not a score</source>
+        <translation>un dato del alumno, no una puntuación</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>line %1, column %2: &quot;%3&quot; lies beyond the last column of the header (%4 columns); are the columns shifted?</source>
+        <translation>línea %1, columna %2: «%3» queda más allá de la última columna de la cabecera (%4 columnas); ¿están desplazadas las columnas?</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB: it is not a gradebook</source>
+        <translation>el archivo ocupa más de %1 MB: no es un libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>this is a workbook (.xlsx or .ods), not CSV: save it as CSV first</source>
+        <translation>es un libro de hoja de cálculo (.xlsx u .ods), no CSV: guárdelo antes como CSV</translation>
+    </message>
+    <message>
+        <source>line %1: the file holds NUL bytes: it is not CSV text (save it as CSV, UTF-8)</source>
+        <translation>línea %1: el archivo contiene bytes NUL: no es texto CSV (guárdelo como CSV, UTF-8)</translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a header naming the columns</source>
+        <translation>el archivo está vacío: necesita una cabecera con los nombres de las columnas</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than %2 MB: it is not a gradebook</source>
+        <translation>%1: el archivo ocupa más de %2 MB: no es un libro de calificaciones</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Canvas gradebook</source>
+        <translation>libro de calificaciones de Canvas</translation>
+    </message>
+    <message>
+        <source>Moodle grades</source>
+        <translation>calificaciones de Moodle</translation>
+    </message>
+    <message>
+        <source>Google Classroom grades</source>
+        <translation>calificaciones de Google Classroom</translation>
+    </message>
+    <message>
+        <source>spreadsheet</source>
+        <translation>hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>separado por comas</translation>
+    </message>
+    <message>
+        <source>separated by semicolons</source>
+        <translation>separado por puntos y coma</translation>
+    </message>
+    <message>
+        <source>separated by tabs</source>
+        <translation>separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, decimal commas</source>
+        <translation>, comas decimales</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreMapping</name>
+    <message>
+        <source>the header must name the columns &quot;column&quot; and &quot;assignment&quot;</source>
+        <translation>la cabecera debe nombrar las columnas «column» y «assignment»</translation>
+    </message>
+    <message>
+        <source>the score file has no column &quot;%1&quot;</source>
+        <translation>el archivo de puntuaciones no tiene la columna «%1»</translation>
+    </message>
+    <message>
+        <source>the class has no assignment &quot;%1&quot; (--new-assignments TYPE makes it)</source>
+        <translation>la clase no tiene la actividad «%1» (--new-assignments TYPE la crea)</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePlan</name>
+    <message>
+        <source>column %1 (%2): %3</source>
+        <translation>columna %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>no column names the students: choose the column of their names, IDs or e-mail addresses</source>
+        <translation>ninguna columna nombra a los alumnos: elija la columna de sus nombres, identificadores o direcciones de correo</translation>
+    </message>
+    <message>
+        <source>there is no such assignment</source>
+        <translation>no existe esa actividad</translation>
+    </message>
+    <message>
+        <source>its scores go to &quot;%1&quot;, as those of column %2 do: ignore one of them</source>
+        <translation>sus puntuaciones van a «%1», como las de la columna %2: ignore una de las dos</translation>
+    </message>
+    <message>
+        <source>no name, ID or e-mail address: left out</source>
+        <translation>sin nombre, identificador ni dirección de correo: omitida</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>omitida</translation>
+    </message>
+    <message>
+        <source>there is no such student</source>
+        <translation>no existe ese alumno</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>elegido</translation>
+    </message>
+    <message>
+        <source>matches %1 students: choose one</source>
+        <translation>corresponde a %1 alumnos: elija uno</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 students of the class (%3): choose one</source>
+        <translation>«%1» corresponde a %2 alumnos de la clase (%3): elija uno</translation>
+    </message>
+    <message>
+        <source>matches no student of the class: left out</source>
+        <translation>no corresponde a ningún alumno de la clase: omitida</translation>
+    </message>
+    <message>
+        <source>matches no student of the class</source>
+        <translation>no corresponde a ningún alumno de la clase</translation>
+    </message>
+    <message>
+        <source>no student of the class matches &quot;%1&quot;</source>
+        <translation>ningún alumno de la clase corresponde a «%1»</translation>
+    </message>
+    <message>
+        <source>by ID</source>
+        <translation>por identificador</translation>
+    </message>
+    <message>
+        <source>by e-mail address</source>
+        <translation>por dirección de correo</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>por nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the class: choose that student or leave the row out</source>
+        <translation>«%1» ya está en la clase: elija ese alumno u omita la fila</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also on line %2</source>
+        <translation>«%1» también está en la línea %2</translation>
+    </message>
+    <message>
+        <source>joins the class</source>
+        <translation>se une a la clase</translation>
+    </message>
+    <message>
+        <source>%1 is on lines %2</source>
+        <translation>%1 está en las líneas %2</translation>
+    </message>
+    <message>
+        <source>%1 is on lines %2: leave one out or choose another student</source>
+        <translation>%1 está en las líneas %2: omita una o elija otro alumno</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePreview</name>
+    <message>
+        <source>above the %1 possible points</source>
+        <translation>por encima de los %1 puntos posibles</translation>
+    </message>
+    <message>
+        <source>new student</source>
+        <translation>alumno nuevo</translation>
+    </message>
+    <message>
+        <source>new assignment</source>
+        <translation>actividad nueva</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4, %5</source>
+        <translation>%1, %2, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>1 score changed</source>
+        <translation>1 puntuación cambiada</translation>
+    </message>
+    <message>
+        <source>%1 scores changed</source>
+        <translation>%1 puntuaciones cambiadas</translation>
+    </message>
+    <message>
+        <source>1 unchanged</source>
+        <translation>1 sin cambio</translation>
+    </message>
+    <message>
+        <source>%1 unchanged</source>
+        <translation>%1 sin cambio</translation>
+    </message>
+    <message>
+        <source>1 new assignment</source>
+        <translation>1 actividad nueva</translation>
+    </message>
+    <message>
+        <source>%1 new assignments</source>
+        <translation>%1 actividades nuevas</translation>
+    </message>
+    <message>
+        <source>1 new student</source>
+        <translation>1 alumno nuevo</translation>
+    </message>
+    <message>
+        <source>%1 new students</source>
+        <translation>%1 alumnos nuevos</translation>
+    </message>
+    <message>
+        <source>1 refused cell</source>
+        <translation>1 celda rechazada</translation>
+    </message>
+    <message>
+        <source>%1 refused cells</source>
+        <translation>%1 celdas rechazadas</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreValues</name>
+    <message>
+        <source>&quot;%1&quot; is not a score</source>
+        <translation>«%1» no es una puntuación</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than the %2 characters a score may have</source>
+        <translation>«%1» tiene más de los %2 caracteres que puede tener una puntuación</translation>
     </message>
 </context>
 <context>
@@ -2092,11 +2649,11 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation>«%1» no es un número de puntos. Escriba un número como 17 o 17.5 (como máximo %2 caracteres), o «-» si la actividad no cuenta para este alumno.</translation>
+        <translation>«%1» no es un número de puntos. Escriba un número como 17 o 17,5 (como máximo %2 caracteres), o «-» si la actividad no cuenta para este alumno.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation>«%1» no es un número de puntos posibles. Escriba un número como 100 o 17.5 (como máximo %2 caracteres).</translation>
+        <translation>«%1» no es un número de puntos posibles. Escriba un número como 100 o 17,5 (como máximo %2 caracteres).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
@@ -2467,6 +3024,113 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>markwell::CurveDialog</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Ajustar notas</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment:</source>
+        <translation>&amp;Actividad:</translation>
+    </message>
+    <message>
+        <source>Old and new scores</source>
+        <translation>Notas antiguas y nuevas</translation>
+    </message>
+    <message>
+        <source>The class before and after</source>
+        <translation>La clase antes y después</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Sumar</translation>
+    </message>
+    <message>
+        <source>Scale so that the &amp;highest score becomes the possible points</source>
+        <translation>&amp;Escalar para que la nota más alta valga los puntos posibles</translation>
+    </message>
+    <message>
+        <source>Set the &amp;mean to</source>
+        <translation>&amp;Llevar la media a</translation>
+    </message>
+    <message>
+        <source>Ma&amp;p</source>
+        <translation>Trans&amp;formar</translation>
+    </message>
+    <message>
+        <source>points to every score</source>
+        <translation>puntos a cada nota</translation>
+    </message>
+    <message>
+        <source>% of the possible points</source>
+        <translation>% de los puntos posibles</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Sin redondear</translation>
+    </message>
+    <message>
+        <source>To whole points</source>
+        <translation>A puntos enteros</translation>
+    </message>
+    <message>
+        <source>To half points</source>
+        <translation>A medios puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Round:</source>
+        <translation>&amp;Redondear:</translation>
+    </message>
+    <message>
+        <source>Cap a&amp;t the possible points</source>
+        <translation>Sin &amp;pasar de los puntos posibles</translation>
+    </message>
+    <message>
+        <source>Possible points: %1</source>
+        <translation>Puntos posibles: %1</translation>
+    </message>
+    <message>
+        <source>Scores that change: %1. Edit &gt; Undo takes the curve back.</source>
+        <translation>Notas que cambian: %1. Editar &gt; Deshacer anula el ajuste.</translation>
+    </message>
+    <message>
+        <source>Points to add</source>
+        <translation>Puntos que sumar</translation>
+    </message>
+    <message>
+        <source>Mean in percent of the possible points</source>
+        <translation>Media en porcentaje de los puntos posibles</translation>
+    </message>
+    <message>
+        <source>Low score</source>
+        <translation>Nota baja</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <translation>Nota alta</translation>
+    </message>
+    <message>
+        <source>New low score</source>
+        <translation>Nueva nota baja</translation>
+    </message>
+    <message>
+        <source>New high score</source>
+        <translation>Nueva nota alta</translation>
+    </message>
+</context>
+<context>
     <name>markwell::DocumentCommands</name>
     <message>
         <source>Do you wish to save changes?</source>
@@ -2535,6 +3199,26 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
         <translation>Otro programa ha modificado «%1» desde que se abrió. ¿Volver a cargarlo?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held 1 byte after the end of the class, which was skipped when it was opened. Saving writes the class without it; the earlier version keeps the file as it was. Save anyway?</source>
+        <translation>«%1» contenía 1 byte después del final de la clase, que se omitió al abrirla. Al guardar, la clase se escribe sin él; la versión anterior conserva el archivo como estaba. ¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %2 bytes after the end of the class, which were skipped when it was opened. Saving writes the class without them; the earlier version keeps the file as it was. Save anyway?</source>
+        <translation>«%1» contenía %2 bytes después del final de la clase, que se omitieron al abrirla. Al guardar, la clase se escribe sin ellos; la versión anterior conserva el archivo como estaba. ¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;No guardar</translation>
+    </message>
+    <message>
+        <source>New from Class</source>
+        <translation>Nueva desde una clase</translation>
     </message>
 </context>
 <context>
@@ -2770,6 +3454,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>File</source>
         <translation>Archivo</translation>
     </message>
+    <message>
+        <source>Type the path of a file and press Enter, or choose one with Browse</source>
+        <translation>Escriba la ruta de un archivo y pulse Intro, o elija uno con Examinar</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
@@ -2845,10 +3533,6 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Escala de calificaciones</translation>
     </message>
     <message>
-        <source>&amp;Range</source>
-        <translation>&amp;Intervalo</translation>
-    </message>
-    <message>
         <source>Min %</source>
         <translation>Mín. %</translation>
     </message>
@@ -2858,7 +3542,7 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation>¡Valor no válido! Un límite es un porcentaje como 90 o 89.9.</translation>
+        <translation>¡Valor no válido! Un límite es un porcentaje como 90 o 89,9.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -2927,6 +3611,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The lowest and highest percent of each letter grade.</source>
         <translation>El porcentaje mínimo y máximo de cada calificación.</translation>
+    </message>
+    <message>
+        <source>&amp;Scale</source>
+        <translation>Esca&amp;la</translation>
     </message>
 </context>
 <context>
@@ -3165,6 +3853,193 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>markwell::ImportScoresDialog</name>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Student&apos;s name</source>
+        <translation>Nombre del alumno</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Nombre de pila</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Apellido</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>Identificador del alumno</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Dirección de correo</translation>
+    </message>
+    <message>
+        <source>Login (an e-mail address)</source>
+        <translation>Usuario (una dirección de correo)</translation>
+    </message>
+    <message>
+        <source>New assignment</source>
+        <translation>Actividad nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Missing counts as 0</source>
+        <translation>Lo no entre&amp;gado cuenta como 0</translation>
+    </message>
+    <message>
+        <source>&amp;Add students not in the class</source>
+        <translation>Añadir alumnos que &amp;no están en la clase</translation>
+    </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importar puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Students</source>
+        <translation>A&amp;lumnos</translation>
+    </message>
+    <message>
+        <source>C&amp;hanges</source>
+        <translation>Ca&amp;mbios</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>Pro&amp;blemas</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Student ID, else e-mail address, else name</source>
+        <translation>Identificador, si no dirección de correo, si no nombre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>A&amp;rchivo:</translation>
+    </message>
+    <message>
+        <source>Read as:</source>
+        <translation>Leído como:</translation>
+    </message>
+    <message>
+        <source>Match students b&amp;y:</source>
+        <translation>Emparejar alumnos &amp;por:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>En el archivo</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Students of the class &amp;not in the file:</source>
+        <translation>Alumnos de la clase que no es&amp;tán en el archivo:</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Uso</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Possible points</source>
+        <translation>Puntos posibles</translation>
+    </message>
+    <message>
+        <source>As matched</source>
+        <translation>Según el emparejamiento</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Add as a new student</source>
+        <translation>Añadir como alumno nuevo</translation>
+    </message>
+    <message>
+        <source>Gradebook (*.csv *.txt)</source>
+        <translation>Libro de calificaciones (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The scores cannot be read: %1</source>
+        <translation>No se pueden leer las puntuaciones: %1</translation>
+    </message>
+    <message>
+        <source>(left out)</source>
+        <translation>(omitida)</translation>
+    </message>
+    <message>
+        <source>(no student)</source>
+        <translation>(ningún alumno)</translation>
+    </message>
+    <message>
+        <source>(several students)</source>
+        <translation>(varios alumnos)</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Nueva: %1</translation>
+    </message>
+    <message>
+        <source>no assignment of this title</source>
+        <translation>ninguna actividad con este título</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Settle the %1 problem(s) listed under Problems before importing.</source>
+        <translation>Resuelva los %1 problemas de la pestaña Problemas antes de importar.</translation>
+    </message>
+    <message>
+        <source>Nothing to import: the class has these scores already.</source>
+        <translation>Nada que importar: la clase ya tiene estas puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Col&amp;umns</source>
+        <translation>Col&amp;umnas</translation>
+    </message>
+</context>
+<context>
     <name>markwell::ImportStudentsDialog</name>
     <message>
         <source>&amp;Students (Ctrl+A selects them all)</source>
@@ -3348,6 +4223,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <source>Pages</source>
         <translation>Páginas</translation>
     </message>
+    <message>
+        <source>Expor&amp;t</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>%1, version %2 (unsaved)</source>
+        <translation>%1, versión %2 (sin guardar)</translation>
+    </message>
 </context>
 <context>
     <name>markwell::MergeSetupDialog</name>
@@ -3523,6 +4406,89 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>markwell::MyClassesWindow</name>
+    <message>
+        <source>My Classes</source>
+        <translation>Mis clases</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Clases</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>Ca&amp;ncelar</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>Ca&amp;rpeta:</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Archivos recien&amp;tes</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d Again</source>
+        <translation>&amp;Leer de nuevo</translation>
+    </message>
+    <message>
+        <source>No letter</source>
+        <translation>Ninguna letra</translation>
+    </message>
+    <message>
+        <source>Count the students at or below &amp;letter:</source>
+        <translation>Contar los alumnos en o por &amp;debajo de la letra:</translation>
+    </message>
+    <message>
+        <source>Folder of Classes</source>
+        <translation>Carpeta de clases</translation>
+    </message>
+    <message>
+        <source>Reading %1 classes...</source>
+        <translation>Leyendo %1 clases...</translation>
+    </message>
+    <message>
+        <source>Reading class %1 of %2...</source>
+        <translation>Leyendo la clase %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Reading cancelled after %1 classes.</source>
+        <translation>Lectura cancelada tras %1 clases.</translation>
+    </message>
+    <message>
+        <source>%1 classes.</source>
+        <translation>%1 clases.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 no se pudieron leer.</translation>
+    </message>
+    <message>
+        <source>This folder holds no class (.grs file).</source>
+        <translation>Esta carpeta no contiene ninguna clase (archivo .grs).</translation>
+    </message>
+    <message>
+        <source>No class was opened lately.</source>
+        <translation>No se ha abierto ninguna clase últimamente.</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+</context>
+<context>
     <name>markwell::OptionsDialog</name>
     <message>
         <source>&amp;Enable Password Protection</source>
@@ -3539,10 +4505,6 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Password</source>
         <translation>Contraseña</translation>
-    </message>
-    <message>
-        <source>&amp;Old Password</source>
-        <translation>Contraseña ac&amp;tual</translation>
     </message>
     <message>
         <source>&amp;New Password</source>
@@ -3587,6 +4549,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>A password has at most %1 characters.</source>
         <translation>Una contraseña tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Ol&amp;d Password</source>
+        <translation>Contraseña ac&amp;tual</translation>
     </message>
 </context>
 <context>
@@ -3696,6 +4662,37 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>markwell::ScoreCommands</name>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importar puntuaciones</translation>
+    </message>
+    <message>
+        <source>Gradebook (*.csv *.txt)</source>
+        <translation>Libro de calificaciones (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export for Canvas</source>
+        <translation>Exportar para Canvas</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The scores could not be written for Canvas: %1</source>
+        <translation>No se pudieron escribir las puntuaciones para Canvas: %1</translation>
+    </message>
+    <message>
+        <source>Scores written for Canvas: %1</source>
+        <translation>Puntuaciones escritas para Canvas: %1</translation>
+    </message>
+</context>
+<context>
     <name>markwell::SeatingCommands</name>
     <message>
         <source>Every student has a seat.</source>
@@ -3708,6 +4705,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The seating chart could not be printed: </source>
         <translation>No se ha podido imprimir el plano de clase: </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1&apos;s seat?</source>
+        <translation>¿Seguro que desea eliminar el asiento de %1?</translation>
     </message>
 </context>
 <context>
@@ -3976,6 +4977,345 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The mail program stopped before the message was ready.</source>
         <translation>El programa de correo se ha detenido antes de que el mensaje estuviera listo.</translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceMonths</name>
+    <message>
+        <source>A month is written YYYY-MM, with a month from 01 to 12.</source>
+        <translation>Un mes se escribe AAAA-MM, con un mes de 01 a 12.</translation>
+    </message>
+    <message>
+        <source>The last month comes before the first.</source>
+        <translation>El último mes es anterior al primero.</translation>
+    </message>
+    <message>
+        <source>A report counts attendance over %1 months at most.</source>
+        <translation>Un boletín cuenta la asistencia de %1 meses como mucho.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a run of months such as 2026-09:2027-01.</source>
+        <translation>«%1» no es una serie de meses como 2026-09:2027-01.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportsJob</name>
+    <message>
+        <source>Preparing report %1 of %2...</source>
+        <translation>Preparando el boletín %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Printing page %1 of %2...</source>
+        <translation>Imprimiendo la página %1 de %2...</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <translation>No se puede usar la impresora «%1».</translation>
+    </message>
+    <message>
+        <source>Writing report %1 of %2...</source>
+        <translation>Escribiendo el boletín %1 de %2...</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportsPrintout</name>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>No se ha podido dibujar el boletín.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportContents</name>
+    <message>
+        <source>&quot;%1&quot; is not a part of a report (%2).</source>
+        <translation>«%1» no es una parte de un boletín (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named twice.</source>
+        <translation>«%1» se nombra dos veces.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFolder</name>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>ReportStudents</name>
+    <message>
+        <source>&quot;%1&quot; is not a letter of the grade scale</source>
+        <translation>«%1» no es una letra de la escala de calificaciones</translation>
+    </message>
+    <message>
+        <source>The class has no student named %1.</source>
+        <translation>La clase no tiene ningún alumno llamado %1.</translation>
+    </message>
+    <message>
+        <source>The class has no students named %1.</source>
+        <translation>La clase no tiene alumnos llamados %1.</translation>
+    </message>
+    <message>
+        <source>it is too large for a list of names</source>
+        <translation>es demasiado grande para una lista de nombres</translation>
+    </message>
+    <message>
+        <source>it is not a text file in UTF-8</source>
+        <translation>no es un archivo de texto en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>StudentReport</name>
+    <message>
+        <source>Why</source>
+        <translation>Por qué</translation>
+    </message>
+    <message>
+        <source>No assignments: there is no grade to explain.</source>
+        <translation>No hay actividades: no hay ninguna nota que explicar.</translation>
+    </message>
+    <message>
+        <source>ID: %1</source>
+        <translation>ID: %1</translation>
+    </message>
+    <message>
+        <source>Average: %1</source>
+        <translation>Media: %1</translation>
+    </message>
+    <message>
+        <source>Grade: %1</source>
+        <translation>Calificación: %1</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>By Type</source>
+        <translation>Por tipo</translation>
+    </message>
+    <message>
+        <source>Attendance, %1 %2 to %3 %4</source>
+        <translation>Asistencia, de %1 %2 a %3 %4</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Scores in red were dropped as the lowest and do not count.</source>
+        <translation>Las notas en rojo se descartaron por ser las más bajas y no cuentan.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ClassReportsWindow</name>
+    <message>
+        <source>Class Reports</source>
+        <translation>Boletines de la clase</translation>
+    </message>
+    <message>
+        <source>&amp;Make Reports</source>
+        <translation>&amp;Hacer los boletines</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Vista previa...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>&amp;All students</source>
+        <translation>&amp;Todos los alumnos</translation>
+    </message>
+    <message>
+        <source>Those &amp;selected on the Grades page (%1)</source>
+        <translation>Los &amp;seleccionados en la página Notas (%1)</translation>
+    </message>
+    <message>
+        <source>Those whose &amp;grade is</source>
+        <translation>Aquellos cuya &amp;nota es</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letra</translation>
+    </message>
+    <message>
+        <source>&amp;Ticked below:</source>
+        <translation>&amp;Marcados abajo:</translation>
+    </message>
+    <message>
+        <source>Students to tick</source>
+        <translation>Alumnos para marcar</translation>
+    </message>
+    <message>
+        <source>or worse</source>
+        <translation>o peor</translation>
+    </message>
+    <message>
+        <source>Each report holds</source>
+        <translation>Cada boletín incluye</translation>
+    </message>
+    <message>
+        <source>&amp;Overall</source>
+        <translation>&amp;General</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>Por ti&amp;po</translation>
+    </message>
+    <message>
+        <source>&amp;Why</source>
+        <translation>Por &amp;qué</translation>
+    </message>
+    <message>
+        <source>What-&amp;if line:</source>
+        <translation>&amp;Línea «qué haría falta»:</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Atte&amp;ndance from</source>
+        <translation>&amp;Asistencia de</translation>
+    </message>
+    <message>
+        <source>First month</source>
+        <translation>Primer mes</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Último mes</translation>
+    </message>
+    <message>
+        <source>The student&apos;s comm&amp;ent</source>
+        <translation>El &amp;comentario del alumno</translation>
+    </message>
+    <message>
+        <source>Note to &amp;families:</source>
+        <translation>Nota para las &amp;familias:</translation>
+    </message>
+    <message>
+        <source>{name}, {grade} and {average} are filled in for each student.</source>
+        <translation>{name}, {grade} y {average} se rellenan para cada alumno.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Where they go</source>
+        <translation>Adónde van</translation>
+    </message>
+    <message>
+        <source>P&amp;rinted, in one job</source>
+        <translation>&amp;Impresos, en un solo trabajo</translation>
+    </message>
+    <message>
+        <source>As one P&amp;DF file</source>
+        <translation>En un solo archivo P&amp;DF</translation>
+    </message>
+    <message>
+        <source>As one PDF per student in a fo&amp;lder</source>
+        <translation>Un PDF por alumno en una ca&amp;rpeta</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Reports for %1 of %2 students.</source>
+        <translation>Boletines para %1 de %2 alumnos.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder, printed as typed: %1</source>
+        <translation>No es un marcador, se imprime tal cual: %1</translation>
+    </message>
+    <message>
+        <source>No student is chosen.</source>
+        <translation>No se ha elegido ningún alumno.</translation>
+    </message>
+    <message>
+        <source>The first report, %1&apos;s: page 1 of %2.</source>
+        <translation>El primer boletín, el de %1: página 1 de %2.</translation>
+    </message>
+    <message>
+        <source>No student is chosen: there is no report to show.</source>
+        <translation>No se ha elegido ningún alumno: no hay boletín que mostrar.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: </source>
+        <translation>No se ha podido imprimir el boletín: </translation>
+    </message>
+    <message>
+        <source>No student is chosen: there are no reports to make.</source>
+        <translation>No se ha elegido ningún alumno: no hay boletines que hacer.</translation>
+    </message>
+    <message>
+        <source>The reports could not be printed: </source>
+        <translation>No se han podido imprimir los boletines: </translation>
+    </message>
+    <message>
+        <source>Printed the reports of %1 students.</source>
+        <translation>Se imprimieron los boletines de %1 alumnos.</translation>
+    </message>
+    <message>
+        <source>Save the Reports as PDF</source>
+        <translation>Guardar los boletines en PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 reports.pdf</source>
+        <translation>%1 boletines.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was written.</source>
+        <translation>Cancelado: no se escribió ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 pages for %2 students to %3.</source>
+        <translation>Se escribieron %1 páginas para %2 alumnos en %3.</translation>
+    </message>
+    <message>
+        <source>Choose the Folder for the Reports</source>
+        <translation>Elegir la carpeta de los boletines</translation>
+    </message>
+    <message>
+        <source>Wrote %1 reports to %2.</source>
+        <translation>Se escribieron %1 boletines en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month and its year: December 2026</comment>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::WindowHabits</name>
+    <message>
+        <source>This box is full: it holds at most %1 characters.</source>
+        <translation>Este cuadro está lleno: admite como máximo %1 caracteres.</translation>
     </message>
 </context>
 </TS>

@@ -291,6 +291,53 @@
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
         <translation>Impossible de verrouiller %1 : le fichier de verrou ne peut pas être créé dans %2.</translation>
     </message>
+    <message>
+        <source>%1 is being changed by another program; nothing was written. Try again once it is done.</source>
+        <translation>%1 est en cours de modification par un autre programme ; rien n&apos;a été écrit. Réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>%1 (its lock %2 cannot be made, and a class is never written without it)</source>
+        <translation>%1 (son verrou %2 ne peut pas être créé, et une classe n&apos;est jamais écrite sans lui)</translation>
+    </message>
+</context>
+<context>
+    <name>ClassOverviewTexts</name>
+    <message>
+        <source>damaged: %1</source>
+        <translation>endommagé : %1</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Évaluations</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Manquantes</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>À ou sous</translation>
+    </message>
+    <message>
+        <source>Grades</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>endommagé</translation>
+    </message>
 </context>
 <context>
     <name>ClassStatistics</name>
@@ -353,6 +400,29 @@
     <message>
         <source>&lt; None &gt;</source>
         <translation>&lt; Aucune &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ClassWriter</name>
+    <message>
+        <source>it is the same file as %1, which it would destroy</source>
+        <translation>c&apos;est le même fichier que %1, qui serait détruit</translation>
+    </message>
+    <message>
+        <source>another program is saving it</source>
+        <translation>un autre programme l&apos;enregistre</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read now: a save of it is not finished (%2). Try again in a moment.</source>
+        <translation>%1 ne peut pas être lu maintenant : un enregistrement n&apos;est pas terminé (%2). Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>A save of %1 was interrupted after all its files were written; it is now complete.</source>
+        <translation>Un enregistrement de %1 a été interrompu après l&apos;écriture de tous ses fichiers ; il est maintenant terminé.</translation>
+    </message>
+    <message>
+        <source>A save of %1 was interrupted; the class is as it was before that save.</source>
+        <translation>Un enregistrement de %1 a été interrompu ; la classe est telle qu&apos;elle était avant cet enregistrement.</translation>
     </message>
 </context>
 <context>
@@ -423,6 +493,96 @@
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 rows</source>
+        <translation>le fichier a plus de %1 lignes</translation>
+    </message>
+    <message>
+        <source>a row has more than %1 columns</source>
+        <translation>une ligne a plus de %1 colonnes</translation>
+    </message>
+    <message>
+        <source>a field longer than %1 characters</source>
+        <translation>un champ de plus de %1 caractères</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePreviewTexts</name>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Ancienne</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Note moyenne</translation>
+    </message>
+    <message>
+        <source>Median score</source>
+        <translation>Note médiane</translation>
+    </message>
+    <message>
+        <source>Grade %1</source>
+        <translation>Note %1</translation>
+    </message>
+</context>
+<context>
+    <name>Curving</name>
+    <message>
+        <source>&quot;%1&quot; is worth no points: enter its possible points first.</source>
+        <translation>« %1 » ne vaut aucun point : saisissez d&apos;abord ses points possibles.</translation>
+    </message>
+    <message>
+        <source>The highest score of &quot;%1&quot; is 0: there is nothing to scale.</source>
+        <translation>La meilleure note de « %1 » est 0 : il n&apos;y a rien à mettre à l&apos;échelle.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score that counts: it has no mean.</source>
+        <translation>« %1 » n&apos;a aucune note qui compte : elle n&apos;a pas de moyenne.</translation>
+    </message>
+    <message>
+        <source>The mean of &quot;%1&quot; is 0: it cannot be moved.</source>
+        <translation>La moyenne de « %1 » est 0 : elle ne peut pas être déplacée.</translation>
+    </message>
+    <message>
+        <source>The two scores to map are the same: give two different scores.</source>
+        <translation>Les deux notes à transposer sont égales : donnez deux notes différentes.</translation>
+    </message>
+    <message>
+        <source>Unknown curve.</source>
+        <translation>Ajustement inconnu.</translation>
+    </message>
+    <message>
+        <source>There is no assignment %1 to curve.</source>
+        <translation>Il n&apos;y a pas d&apos;évaluation %1 à ajuster.</translation>
+    </message>
+    <message>
+        <source>The curve gives a score too large to keep.</source>
+        <translation>L&apos;ajustement donne une note trop grande pour être gardée.</translation>
+    </message>
+    <message>
+        <source>Curve %1</source>
+        <translation>Ajuster %1</translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -479,6 +639,18 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The damaged file %1 was kept as it was; delete or rename it to save seats again.</source>
         <translation>Le fichier endommagé %1 a été laissé tel quel ; supprimez-le ou renommez-le pour enregistrer à nouveau les places.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds 1 byte after the end of the class, which was skipped. Saving the class over that file would drop it.</source>
+        <translation>Le fichier %1 contient 1 octet après la fin de la classe, qui a été ignoré. Enregistrer la classe sur ce fichier le perdrait.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 bytes after the end of the class, which were skipped. Saving the class over that file would drop them.</source>
+        <translation>Le fichier %1 contient %2 octets après la fin de la classe, qui ont été ignorés. Enregistrer la classe sur ce fichier les perdrait.</translation>
+    </message>
+    <message>
+        <source>the bytes skipped when it was read would be lost; nothing was written</source>
+        <translation>les octets ignorés à sa lecture seraient perdus ; rien n&apos;a été écrit</translation>
     </message>
 </context>
 <context>
@@ -722,6 +894,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source> after dropping %1</source>
         <translation> sans compter %1</translation>
+    </message>
+    <message>
+        <source>%1: how the grade came out</source>
+        <translation>%1 : comment la note a été obtenue</translation>
+    </message>
+    <message>
+        <source>What would it take?</source>
+        <translation>Que faudrait-il ?</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1303,22 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>À propos de Markwell</translation>
     </message>
     <message>
+        <source>Scores from the school&apos;s systems</source>
+        <translation>Les notes des systèmes de l&apos;établissement</translation>
+    </message>
+    <message>
+        <source>Curving an assignment</source>
+        <translation>Ajuster les notes d&apos;une évaluation</translation>
+    </message>
+    <message>
+        <source>All your classes at once</source>
+        <translation>Toutes vos classes d&apos;un coup d&apos;œil</translation>
+    </message>
+    <message>
+        <source>Class reports at the term&apos;s end</source>
+        <translation>Les bulletins de la classe en fin de trimestre</translation>
+    </message>
+    <message>
         <source>The grade history</source>
         <translation>L&apos;historique des notes</translation>
     </message>
@@ -1477,6 +1673,30 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>&amp;History...</source>
         <translation>&amp;Historique...</translation>
     </message>
+    <message>
+        <source>&amp;Import Scores...</source>
+        <translation>Im&amp;porter des notes...</translation>
+    </message>
+    <message>
+        <source>For &amp;Canvas...</source>
+        <translation>Pour &amp;Canvas...</translation>
+    </message>
+    <message>
+        <source>New &amp;from Class...</source>
+        <translation>Nouvelle à partir d&apos;une &amp;classe...</translation>
+    </message>
+    <message>
+        <source>&amp;My Classes...</source>
+        <translation>&amp;Mes classes...</translation>
+    </message>
+    <message>
+        <source>&amp;Curve...</source>
+        <translation>A&amp;juster...</translation>
+    </message>
+    <message>
+        <source>&amp;Class Reports...</source>
+        <translation>&amp;Bulletins de la classe...</translation>
+    </message>
 </context>
 <context>
     <name>MarkwellMain</name>
@@ -1684,6 +1904,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Possible Points</source>
         <translation>Points possibles</translation>
     </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importer des notes</translation>
+    </message>
 </context>
 <context>
     <name>RowProblems</name>
@@ -1702,6 +1926,21 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>%1: %2 refused; nothing was written</source>
         <translation>%1 : %2 ; rien n&apos;a été écrit</translation>
+    </message>
+</context>
+<context>
+    <name>SaveJournal</name>
+    <message>
+        <source>The save journal %1 is damaged; the save it guards cannot be finished. Look at the class&apos;s files and remove the journal by hand.</source>
+        <translation>Le journal d&apos;enregistrement %1 est endommagé ; l&apos;enregistrement qu&apos;il protège ne peut pas être terminé. Vérifiez les fichiers de la classe et supprimez le journal à la main.</translation>
+    </message>
+    <message>
+        <source>Unable to put %1 back from %2: %3</source>
+        <translation>Impossible de rétablir %1 à partir de %2 : %3</translation>
+    </message>
+    <message>
+        <source>Unable to open the save journal %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le journal d&apos;enregistrement %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +2011,324 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The default grade scale cannot be deleted.</source>
         <translation>Le barème de notes par défaut ne peut pas être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreColumns</name>
+    <message>
+        <source>the date the file was downloaded</source>
+        <translation>la date du téléchargement du fichier</translation>
+    </message>
+    <message>
+        <source>an override of the final grade</source>
+        <translation>un remplacement de la note finale</translation>
+    </message>
+    <message>
+        <source>a total</source>
+        <translation>un total</translation>
+    </message>
+    <message>
+        <source>a score the learning system works out</source>
+        <translation>une note que calcule la plateforme</translation>
+    </message>
+    <message>
+        <source>a grade, not points</source>
+        <translation>une appréciation, pas des points</translation>
+    </message>
+    <message>
+        <source>feedback, not a score</source>
+        <translation>des commentaires, pas une note</translation>
+    </message>
+    <message>
+        <source>a percentage or an average, not points</source>
+        <translation>un pourcentage ou une moyenne, pas des points</translation>
+    </message>
+    <message>
+        <source>Canvas&apos;s own number for the student, not the school&apos;s ID</source>
+        <translation>le numéro propre à Canvas pour l&apos;élève, pas l&apos;identifiant de l&apos;établissement</translation>
+    </message>
+    <message>
+        <source>not a score: Moodle gives points in its (Real) columns</source>
+        <translation>pas une note&#xa0;: Moodle donne les points dans ses colonnes (Real)</translation>
+    </message>
+    <message>
+        <source>a percentage</source>
+        <translation>un pourcentage</translation>
+    </message>
+    <message>
+        <source>a letter grade</source>
+        <translation>une note en lettre</translation>
+    </message>
+    <message>
+        <source>feedback</source>
+        <translation>des commentaires</translation>
+    </message>
+    <message>
+        <source>the column has no heading</source>
+        <translation>la colonne n&apos;a pas d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>a detail of the student, not a score</source>
+        <translation>un renseignement sur l&apos;élève, pas une note</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>line %1, column %2: &quot;%3&quot; lies beyond the last column of the header (%4 columns); are the columns shifted?</source>
+        <translation>ligne %1, colonne %2&#xa0;: «&#xa0;%3&#xa0;» est au-delà de la dernière colonne de l&apos;en-tête (%4 colonnes)&#xa0;; les colonnes sont-elles décalées&#xa0;?</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB: it is not a gradebook</source>
+        <translation>le fichier dépasse %1 Mo&#xa0;: ce n&apos;est pas un carnet de notes</translation>
+    </message>
+    <message>
+        <source>this is a workbook (.xlsx or .ods), not CSV: save it as CSV first</source>
+        <translation>c&apos;est un classeur (.xlsx ou .ods), pas du CSV&#xa0;: enregistrez-le d&apos;abord en CSV</translation>
+    </message>
+    <message>
+        <source>line %1: the file holds NUL bytes: it is not CSV text (save it as CSV, UTF-8)</source>
+        <translation>ligne %1&#xa0;: le fichier contient des octets NUL&#xa0;: ce n&apos;est pas du texte CSV (enregistrez-le en CSV, UTF-8)</translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a header naming the columns</source>
+        <translation>le fichier est vide : il lui faut un en-tête qui nomme les colonnes</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than %2 MB: it is not a gradebook</source>
+        <translation>%1&#xa0;: le fichier dépasse %2 Mo&#xa0;: ce n&apos;est pas un carnet de notes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Canvas gradebook</source>
+        <translation>carnet de notes Canvas</translation>
+    </message>
+    <message>
+        <source>Moodle grades</source>
+        <translation>notes Moodle</translation>
+    </message>
+    <message>
+        <source>Google Classroom grades</source>
+        <translation>notes Google Classroom</translation>
+    </message>
+    <message>
+        <source>spreadsheet</source>
+        <translation>tableur</translation>
+    </message>
+    <message>
+        <source>separated by commas</source>
+        <translation>séparé par des virgules</translation>
+    </message>
+    <message>
+        <source>separated by semicolons</source>
+        <translation>séparé par des points-virgules</translation>
+    </message>
+    <message>
+        <source>separated by tabs</source>
+        <translation>séparé par des tabulations</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>, decimal commas</source>
+        <translation>, virgules décimales</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreMapping</name>
+    <message>
+        <source>the header must name the columns &quot;column&quot; and &quot;assignment&quot;</source>
+        <translation>l&apos;en-tête doit nommer les colonnes «&#xa0;column&#xa0;» et «&#xa0;assignment&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the score file has no column &quot;%1&quot;</source>
+        <translation>le fichier de notes n&apos;a pas de colonne «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the class has no assignment &quot;%1&quot; (--new-assignments TYPE makes it)</source>
+        <translation>la classe n&apos;a pas d&apos;évaluation «&#xa0;%1&#xa0;» (--new-assignments TYPE la crée)</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePlan</name>
+    <message>
+        <source>column %1 (%2): %3</source>
+        <translation>colonne %1 (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>no column names the students: choose the column of their names, IDs or e-mail addresses</source>
+        <translation>aucune colonne ne nomme les élèves&#xa0;: choisissez la colonne de leurs noms, identifiants ou adresses électroniques</translation>
+    </message>
+    <message>
+        <source>there is no such assignment</source>
+        <translation>cette évaluation n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>its scores go to &quot;%1&quot;, as those of column %2 do: ignore one of them</source>
+        <translation>ses notes vont à «&#xa0;%1&#xa0;», comme celles de la colonne %2&#xa0;: ignorez l&apos;une des deux</translation>
+    </message>
+    <message>
+        <source>no name, ID or e-mail address: left out</source>
+        <translation>ni nom, ni identifiant, ni adresse électronique&#xa0;: laissée de côté</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>laissée de côté</translation>
+    </message>
+    <message>
+        <source>there is no such student</source>
+        <translation>cet élève n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>matches %1 students: choose one</source>
+        <translation>correspond à %1 élèves&#xa0;: choisissez-en un</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches %2 students of the class (%3): choose one</source>
+        <translation>«&#xa0;%1&#xa0;» correspond à %2 élèves de la classe (%3)&#xa0;: choisissez-en un</translation>
+    </message>
+    <message>
+        <source>matches no student of the class: left out</source>
+        <translation>ne correspond à aucun élève de la classe&#xa0;: laissée de côté</translation>
+    </message>
+    <message>
+        <source>matches no student of the class</source>
+        <translation>ne correspond à aucun élève de la classe</translation>
+    </message>
+    <message>
+        <source>no student of the class matches &quot;%1&quot;</source>
+        <translation>aucun élève de la classe ne correspond à «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>by ID</source>
+        <translation>par identifiant</translation>
+    </message>
+    <message>
+        <source>by e-mail address</source>
+        <translation>par adresse électronique</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>par nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the class: choose that student or leave the row out</source>
+        <translation>«&#xa0;%1&#xa0;» est déjà dans la classe&#xa0;: choisissez cet élève ou laissez la ligne de côté</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also on line %2</source>
+        <translation>«&#xa0;%1&#xa0;» est aussi à la ligne %2</translation>
+    </message>
+    <message>
+        <source>joins the class</source>
+        <translation>rejoint la classe</translation>
+    </message>
+    <message>
+        <source>%1 is on lines %2</source>
+        <translation>%1 est aux lignes %2</translation>
+    </message>
+    <message>
+        <source>%1 is on lines %2: leave one out or choose another student</source>
+        <translation>%1 est aux lignes %2&#xa0;: laissez-en une de côté ou choisissez un autre élève</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePreview</name>
+    <message>
+        <source>above the %1 possible points</source>
+        <translation>au-delà des %1 points possibles</translation>
+    </message>
+    <message>
+        <source>new student</source>
+        <translation>nouvel élève</translation>
+    </message>
+    <message>
+        <source>new assignment</source>
+        <translation>nouvelle évaluation</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4, %5</source>
+        <translation>%1, %2, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>1 score changed</source>
+        <translation>1 note changée</translation>
+    </message>
+    <message>
+        <source>%1 scores changed</source>
+        <translation>%1 notes changées</translation>
+    </message>
+    <message>
+        <source>1 unchanged</source>
+        <translation>1 inchangée</translation>
+    </message>
+    <message>
+        <source>%1 unchanged</source>
+        <translation>%1 inchangées</translation>
+    </message>
+    <message>
+        <source>1 new assignment</source>
+        <translation>1 nouvelle évaluation</translation>
+    </message>
+    <message>
+        <source>%1 new assignments</source>
+        <translation>%1 nouvelles évaluations</translation>
+    </message>
+    <message>
+        <source>1 new student</source>
+        <translation>1 nouvel élève</translation>
+    </message>
+    <message>
+        <source>%1 new students</source>
+        <translation>%1 nouveaux élèves</translation>
+    </message>
+    <message>
+        <source>1 refused cell</source>
+        <translation>1 case refusée</translation>
+    </message>
+    <message>
+        <source>%1 refused cells</source>
+        <translation>%1 cases refusées</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreValues</name>
+    <message>
+        <source>&quot;%1&quot; is not a score</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une note</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than the %2 characters a score may have</source>
+        <translation>«&#xa0;%1&#xa0;» dépasse les %2 caractères qu&apos;une note peut avoir</translation>
     </message>
 </context>
 <context>
@@ -2092,11 +2649,11 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of points. Type a number such as 17 or 17.5 (at most %2 characters), or &quot;-&quot; when the assignment does not count for this student.</source>
-        <translation>« %1 » n&apos;est pas un nombre de points. Tapez un nombre comme 17 ou 17.5 (avec un point, %2 caractères au plus), ou « - » quand l&apos;évaluation ne compte pas pour cet élève.</translation>
+        <translation>« %1 » n&apos;est pas un nombre de points. Tapez un nombre comme 17 ou 17,5 (%2 caractères au plus), ou « - » quand l&apos;évaluation ne compte pas pour cet élève.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of possible points. Type a number such as 100 or 17.5 (at most %2 characters).</source>
-        <translation>« %1 » n&apos;est pas un nombre de points possibles. Tapez un nombre comme 100 ou 17.5 (avec un point, %2 caractères au plus).</translation>
+        <translation>« %1 » n&apos;est pas un nombre de points possibles. Tapez un nombre comme 100 ou 17,5 (%2 caractères au plus).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; it can hold at most %3.</source>
@@ -2467,6 +3024,113 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>markwell::CurveDialog</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Ajuster les notes</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment:</source>
+        <translation>É&amp;valuation :</translation>
+    </message>
+    <message>
+        <source>Old and new scores</source>
+        <translation>Anciennes et nouvelles notes</translation>
+    </message>
+    <message>
+        <source>The class before and after</source>
+        <translation>La classe avant et après</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Scale so that the &amp;highest score becomes the possible points</source>
+        <translation>&amp;Mettre à l&apos;échelle pour que la meilleure note devienne le maximum</translation>
+    </message>
+    <message>
+        <source>Set the &amp;mean to</source>
+        <translation>Amener la m&amp;oyenne à</translation>
+    </message>
+    <message>
+        <source>Ma&amp;p</source>
+        <translation>&amp;Transposer</translation>
+    </message>
+    <message>
+        <source>points to every score</source>
+        <translation>points à chaque note</translation>
+    </message>
+    <message>
+        <source>% of the possible points</source>
+        <translation>% des points possibles</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>vers</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Not at all</source>
+        <translation>Pas du tout</translation>
+    </message>
+    <message>
+        <source>To whole points</source>
+        <translation>Au point entier</translation>
+    </message>
+    <message>
+        <source>To half points</source>
+        <translation>Au demi-point</translation>
+    </message>
+    <message>
+        <source>&amp;Round:</source>
+        <translation>A&amp;rrondir :</translation>
+    </message>
+    <message>
+        <source>Cap a&amp;t the possible points</source>
+        <translation>&amp;Pas au-delà des points possibles</translation>
+    </message>
+    <message>
+        <source>Possible points: %1</source>
+        <translation>Points possibles : %1</translation>
+    </message>
+    <message>
+        <source>Scores that change: %1. Edit &gt; Undo takes the curve back.</source>
+        <translation>Notes qui changent : %1. Édition &gt; Annuler défait l&apos;ajustement.</translation>
+    </message>
+    <message>
+        <source>Points to add</source>
+        <translation>Points à ajouter</translation>
+    </message>
+    <message>
+        <source>Mean in percent of the possible points</source>
+        <translation>Moyenne en pourcentage des points possibles</translation>
+    </message>
+    <message>
+        <source>Low score</source>
+        <translation>Note basse</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <translation>Note haute</translation>
+    </message>
+    <message>
+        <source>New low score</source>
+        <translation>Nouvelle note basse</translation>
+    </message>
+    <message>
+        <source>New high score</source>
+        <translation>Nouvelle note haute</translation>
+    </message>
+</context>
+<context>
     <name>markwell::DocumentCommands</name>
     <message>
         <source>Do you wish to save changes?</source>
@@ -2535,6 +3199,26 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>&quot;%1&quot; was changed by another program since it was opened. Reload it?</source>
         <translation>« %1 » a été modifié par un autre programme depuis son ouverture. Le recharger ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held 1 byte after the end of the class, which was skipped when it was opened. Saving writes the class without it; the earlier version keeps the file as it was. Save anyway?</source>
+        <translation>« %1 » contenait 1 octet après la fin de la classe, qui a été ignoré à l&apos;ouverture. L&apos;enregistrement écrit la classe sans lui ; la version précédente garde le fichier tel qu&apos;il était. Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; held %2 bytes after the end of the class, which were skipped when it was opened. Saving writes the class without them; the earlier version keeps the file as it was. Save anyway?</source>
+        <translation>« %1 » contenait %2 octets après la fin de la classe, qui ont été ignorés à l&apos;ouverture. L&apos;enregistrement écrit la classe sans eux ; la version précédente garde le fichier tel qu&apos;il était. Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>New from Class</source>
+        <translation>Nouvelle à partir d&apos;une classe</translation>
     </message>
 </context>
 <context>
@@ -2770,6 +3454,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>File</source>
         <translation>Fichier</translation>
     </message>
+    <message>
+        <source>Type the path of a file and press Enter, or choose one with Browse</source>
+        <translation>Tapez le chemin d&apos;un fichier et appuyez sur Entrée, ou choisissez-en un avec Parcourir</translation>
+    </message>
 </context>
 <context>
     <name>markwell::GradeInformationWindow</name>
@@ -2845,10 +3533,6 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>Barème de notes</translation>
     </message>
     <message>
-        <source>&amp;Range</source>
-        <translation>&amp;Plage</translation>
-    </message>
-    <message>
         <source>Min %</source>
         <translation>Min %</translation>
     </message>
@@ -2858,7 +3542,7 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
     <message>
         <source>Invalid value! A bound is a percentage such as 90 or 89.9.</source>
-        <translation>Valeur non valide ! Une borne est un pourcentage comme 90 ou 89.9 (avec un point).</translation>
+        <translation>Valeur non valide ! Une borne est un pourcentage comme 90 ou 89,9.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -2927,6 +3611,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The lowest and highest percent of each letter grade.</source>
         <translation>Le pourcentage minimal et maximal de chaque note en lettres.</translation>
+    </message>
+    <message>
+        <source>&amp;Scale</source>
+        <translation>&amp;Barème</translation>
     </message>
 </context>
 <context>
@@ -3165,6 +3853,193 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>markwell::ImportScoresDialog</name>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Student&apos;s name</source>
+        <translation>Nom de l&apos;élève</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Nom de famille</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>Identifiant de l&apos;élève</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Adresse électronique</translation>
+    </message>
+    <message>
+        <source>Login (an e-mail address)</source>
+        <translation>Identifiant de connexion (une adresse électronique)</translation>
+    </message>
+    <message>
+        <source>New assignment</source>
+        <translation>Nouvelle évaluation</translation>
+    </message>
+    <message>
+        <source>&amp;Missing counts as 0</source>
+        <translation>Un travail &amp;manquant compte 0</translation>
+    </message>
+    <message>
+        <source>&amp;Add students not in the class</source>
+        <translation>Ajou&amp;ter les élèves absents de la classe</translation>
+    </message>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importer des notes</translation>
+    </message>
+    <message>
+        <source>&amp;Students</source>
+        <translation>É&amp;lèves</translation>
+    </message>
+    <message>
+        <source>C&amp;hanges</source>
+        <translation>Mo&amp;difications</translation>
+    </message>
+    <message>
+        <source>&amp;Problems</source>
+        <translation>Pro&amp;blèmes</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Student ID, else e-mail address, else name</source>
+        <translation>Identifiant, sinon adresse électronique, sinon nom</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Read as:</source>
+        <translation>Lu comme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Match students b&amp;y:</source>
+        <translation>Rapprocher les élèves pa&amp;r&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>Dans le fichier</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Students of the class &amp;not in the file:</source>
+        <translation>Élèves de la classe abse&amp;nts du fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Possible points</source>
+        <translation>Points possibles</translation>
+    </message>
+    <message>
+        <source>As matched</source>
+        <translation>Selon le rapprochement</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Laisser de côté</translation>
+    </message>
+    <message>
+        <source>Add as a new student</source>
+        <translation>Ajouter comme nouvel élève</translation>
+    </message>
+    <message>
+        <source>Gradebook (*.csv *.txt)</source>
+        <translation>Carnet de notes (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The scores cannot be read: %1</source>
+        <translation>Les notes ne peuvent pas être lues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>(left out)</source>
+        <translation>(laissée de côté)</translation>
+    </message>
+    <message>
+        <source>(no student)</source>
+        <translation>(aucun élève)</translation>
+    </message>
+    <message>
+        <source>(several students)</source>
+        <translation>(plusieurs élèves)</translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation>Nouvelle&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no assignment of this title</source>
+        <translation>aucune évaluation de ce titre</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Settle the %1 problem(s) listed under Problems before importing.</source>
+        <translation>Réglez les %1 problèmes de l&apos;onglet Problèmes avant d&apos;importer.</translation>
+    </message>
+    <message>
+        <source>Nothing to import: the class has these scores already.</source>
+        <translation>Rien à importer&#xa0;: la classe a déjà ces notes.</translation>
+    </message>
+    <message>
+        <source>Col&amp;umns</source>
+        <translation>C&amp;olonnes</translation>
+    </message>
+</context>
+<context>
     <name>markwell::ImportStudentsDialog</name>
     <message>
         <source>&amp;Students (Ctrl+A selects them all)</source>
@@ -3348,6 +4223,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <source>Pages</source>
         <translation>Pages</translation>
     </message>
+    <message>
+        <source>Expor&amp;t</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>%1, version %2 (unsaved)</source>
+        <translation>%1, version %2 (non enregistrée)</translation>
+    </message>
 </context>
 <context>
     <name>markwell::MergeSetupDialog</name>
@@ -3523,6 +4406,89 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>markwell::MyClassesWindow</name>
+    <message>
+        <source>My Classes</source>
+        <translation>Mes classes</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Par&amp;courir...</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d Again</source>
+        <translation>Re&amp;lire</translation>
+    </message>
+    <message>
+        <source>No letter</source>
+        <translation>Aucune lettre</translation>
+    </message>
+    <message>
+        <source>Count the students at or below &amp;letter:</source>
+        <translation>Compter les élèves à ou sous la le&amp;ttre :</translation>
+    </message>
+    <message>
+        <source>Folder of Classes</source>
+        <translation>Dossier des classes</translation>
+    </message>
+    <message>
+        <source>Reading %1 classes...</source>
+        <translation>Lecture de %1 classes...</translation>
+    </message>
+    <message>
+        <source>Reading class %1 of %2...</source>
+        <translation>Lecture de la classe %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>Reading cancelled after %1 classes.</source>
+        <translation>Lecture annulée après %1 classes.</translation>
+    </message>
+    <message>
+        <source>%1 classes.</source>
+        <translation>%1 classes.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 n&apos;ont pas pu être lues.</translation>
+    </message>
+    <message>
+        <source>This folder holds no class (.grs file).</source>
+        <translation>Ce dossier ne contient aucune classe (fichier .grs).</translation>
+    </message>
+    <message>
+        <source>No class was opened lately.</source>
+        <translation>Aucune classe n&apos;a été ouverte récemment.</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Fichiers récents</translation>
+    </message>
+</context>
+<context>
     <name>markwell::OptionsDialog</name>
     <message>
         <source>&amp;Enable Password Protection</source>
@@ -3539,10 +4505,6 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Password</source>
         <translation>Mot de passe</translation>
-    </message>
-    <message>
-        <source>&amp;Old Password</source>
-        <translation>&amp;Ancien mot de passe</translation>
     </message>
     <message>
         <source>&amp;New Password</source>
@@ -3587,6 +4549,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>A password has at most %1 characters.</source>
         <translation>Un mot de passe compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Ol&amp;d Password</source>
+        <translation>&amp;Ancien mot de passe</translation>
     </message>
 </context>
 <context>
@@ -3696,6 +4662,37 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>markwell::ScoreCommands</name>
+    <message>
+        <source>Import Scores</source>
+        <translation>Importer des notes</translation>
+    </message>
+    <message>
+        <source>Gradebook (*.csv *.txt)</source>
+        <translation>Carnet de notes (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export for Canvas</source>
+        <translation>Exporter pour Canvas</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The scores could not be written for Canvas: %1</source>
+        <translation>Les notes n&apos;ont pas pu être écrites pour Canvas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Scores written for Canvas: %1</source>
+        <translation>Notes écrites pour Canvas&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>markwell::SeatingCommands</name>
     <message>
         <source>Every student has a seat.</source>
@@ -3708,6 +4705,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The seating chart could not be printed: </source>
         <translation>Le plan de classe n&apos;a pas pu être imprimé : </translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1&apos;s seat?</source>
+        <translation>Voulez-vous vraiment supprimer la place de %1 ?</translation>
     </message>
 </context>
 <context>
@@ -3976,6 +4977,345 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The mail program stopped before the message was ready.</source>
         <translation>Le programme de messagerie s&apos;est arrêté avant que le message soit prêt.</translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceMonths</name>
+    <message>
+        <source>A month is written YYYY-MM, with a month from 01 to 12.</source>
+        <translation>Un mois s&apos;écrit AAAA-MM, avec un mois de 01 à 12.</translation>
+    </message>
+    <message>
+        <source>The last month comes before the first.</source>
+        <translation>Le dernier mois précède le premier.</translation>
+    </message>
+    <message>
+        <source>A report counts attendance over %1 months at most.</source>
+        <translation>Un bulletin compte les présences sur %1 mois au plus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a run of months such as 2026-09:2027-01.</source>
+        <translation>« %1 » n&apos;est pas une suite de mois comme 2026-09:2027-01.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportsJob</name>
+    <message>
+        <source>Preparing report %1 of %2...</source>
+        <translation>Préparation du bulletin %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>Printing page %1 of %2...</source>
+        <translation>Impression de la page %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <translation>L&apos;imprimante « %1 » ne peut pas être utilisée.</translation>
+    </message>
+    <message>
+        <source>Writing report %1 of %2...</source>
+        <translation>Écriture du bulletin %1 sur %2...</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReportsPrintout</name>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>Le bulletin n&apos;a pas pu être dessiné.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportContents</name>
+    <message>
+        <source>&quot;%1&quot; is not a part of a report (%2).</source>
+        <translation>« %1 » n&apos;est pas une partie d&apos;un bulletin (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named twice.</source>
+        <translation>« %1 » est nommé deux fois.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFolder</name>
+    <message>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+</context>
+<context>
+    <name>ReportStudents</name>
+    <message>
+        <source>&quot;%1&quot; is not a letter of the grade scale</source>
+        <translation>« %1 » n&apos;est pas une lettre du barème de notes</translation>
+    </message>
+    <message>
+        <source>The class has no student named %1.</source>
+        <translation>La classe n&apos;a aucun élève nommé %1.</translation>
+    </message>
+    <message>
+        <source>The class has no students named %1.</source>
+        <translation>La classe n&apos;a pas d&apos;élèves nommés %1.</translation>
+    </message>
+    <message>
+        <source>it is too large for a list of names</source>
+        <translation>il est trop grand pour une liste de noms</translation>
+    </message>
+    <message>
+        <source>it is not a text file in UTF-8</source>
+        <translation>ce n&apos;est pas un fichier texte en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>StudentReport</name>
+    <message>
+        <source>Why</source>
+        <translation>Pourquoi</translation>
+    </message>
+    <message>
+        <source>No assignments: there is no grade to explain.</source>
+        <translation>Aucune évaluation : il n&apos;y a pas de note à expliquer.</translation>
+    </message>
+    <message>
+        <source>ID: %1</source>
+        <translation>Numéro : %1</translation>
+    </message>
+    <message>
+        <source>Average: %1</source>
+        <translation>Moyenne : %1</translation>
+    </message>
+    <message>
+        <source>Grade: %1</source>
+        <translation>Note : %1</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Ensemble</translation>
+    </message>
+    <message>
+        <source>By Type</source>
+        <translation>Par type</translation>
+    </message>
+    <message>
+        <source>Attendance, %1 %2 to %3 %4</source>
+        <translation>Présences, de %1 %2 à %3 %4</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Scores in red were dropped as the lowest and do not count.</source>
+        <translation>Les notes en rouge ont été écartées comme les plus basses et ne comptent pas.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::ClassReportsWindow</name>
+    <message>
+        <source>Class Reports</source>
+        <translation>Bulletins de la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Make Reports</source>
+        <translation>&amp;Générer les bulletins</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation>&amp;Aperçu...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>&amp;All students</source>
+        <translation>&amp;Tous les élèves</translation>
+    </message>
+    <message>
+        <source>Those &amp;selected on the Grades page (%1)</source>
+        <translation>Ceux &amp;sélectionnés sur la page Notes (%1)</translation>
+    </message>
+    <message>
+        <source>Those whose &amp;grade is</source>
+        <translation>Ceux dont la &amp;note est</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre</translation>
+    </message>
+    <message>
+        <source>&amp;Ticked below:</source>
+        <translation>&amp;Cochés ci-dessous :</translation>
+    </message>
+    <message>
+        <source>Students to tick</source>
+        <translation>Élèves à cocher</translation>
+    </message>
+    <message>
+        <source>or worse</source>
+        <translation>ou moins</translation>
+    </message>
+    <message>
+        <source>Each report holds</source>
+        <translation>Chaque bulletin contient</translation>
+    </message>
+    <message>
+        <source>&amp;Overall</source>
+        <translation>&amp;Ensemble</translation>
+    </message>
+    <message>
+        <source>By t&amp;ype</source>
+        <translation>Par t&amp;ype</translation>
+    </message>
+    <message>
+        <source>&amp;Why</source>
+        <translation>&amp;Pourquoi</translation>
+    </message>
+    <message>
+        <source>What-&amp;if line:</source>
+        <translation>Ligne « &amp;que faudrait-il » :</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Atte&amp;ndance from</source>
+        <translation>Présences d&amp;u</translation>
+    </message>
+    <message>
+        <source>First month</source>
+        <translation>Premier mois</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Dernier mois</translation>
+    </message>
+    <message>
+        <source>The student&apos;s comm&amp;ent</source>
+        <translation>Le commentaire de l&apos;é&amp;lève</translation>
+    </message>
+    <message>
+        <source>Note to &amp;families:</source>
+        <translation>Note aux &amp;familles :</translation>
+    </message>
+    <message>
+        <source>{name}, {grade} and {average} are filled in for each student.</source>
+        <translation>{name}, {grade} et {average} sont remplis pour chaque élève.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Where they go</source>
+        <translation>Où ils vont</translation>
+    </message>
+    <message>
+        <source>P&amp;rinted, in one job</source>
+        <translation>Imp&amp;rimés, en une seule tâche</translation>
+    </message>
+    <message>
+        <source>As one P&amp;DF file</source>
+        <translation>En un seul fichier P&amp;DF</translation>
+    </message>
+    <message>
+        <source>As one PDF per student in a fo&amp;lder</source>
+        <translation>Un PDF par élève dans un doss&amp;ier</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Reports for %1 of %2 students.</source>
+        <translation>Bulletins pour %1 élèves sur %2.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder, printed as typed: %1</source>
+        <translation>Pas un champ à remplir, imprimé tel quel : %1</translation>
+    </message>
+    <message>
+        <source>No student is chosen.</source>
+        <translation>Aucun élève n&apos;est choisi.</translation>
+    </message>
+    <message>
+        <source>The first report, %1&apos;s: page 1 of %2.</source>
+        <translation>Le premier bulletin, celui de %1 : page 1 sur %2.</translation>
+    </message>
+    <message>
+        <source>No student is chosen: there is no report to show.</source>
+        <translation>Aucun élève n&apos;est choisi : il n&apos;y a pas de bulletin à montrer.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: </source>
+        <translation>Le bulletin n&apos;a pas pu être imprimé : </translation>
+    </message>
+    <message>
+        <source>No student is chosen: there are no reports to make.</source>
+        <translation>Aucun élève n&apos;est choisi : il n&apos;y a pas de bulletins à faire.</translation>
+    </message>
+    <message>
+        <source>The reports could not be printed: </source>
+        <translation>Les bulletins n&apos;ont pas pu être imprimés : </translation>
+    </message>
+    <message>
+        <source>Printed the reports of %1 students.</source>
+        <translation>Les bulletins de %1 élèves ont été imprimés.</translation>
+    </message>
+    <message>
+        <source>Save the Reports as PDF</source>
+        <translation>Enregistrer les bulletins en PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 reports.pdf</source>
+        <translation>%1 bulletins.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Cancelled: no file was written.</source>
+        <translation>Annulé : aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 pages for %2 students to %3.</source>
+        <translation>%1 pages écrites pour %2 élèves dans %3.</translation>
+    </message>
+    <message>
+        <source>Choose the Folder for the Reports</source>
+        <translation>Choisir le dossier des bulletins</translation>
+    </message>
+    <message>
+        <source>Wrote %1 reports to %2.</source>
+        <translation>%1 bulletins écrits dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month and its year: December 2026</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::WindowHabits</name>
+    <message>
+        <source>This box is full: it holds at most %1 characters.</source>
+        <translation>Cette zone est pleine : elle contient au plus %1 caractères.</translation>
     </message>
 </context>
 </TS>

@@ -3,9 +3,7 @@
 
 #include "app/cli/ChangeLocks.h"
 
-#include "core/document/DataFolder.h"
-
-#include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <utility>
@@ -13,15 +11,12 @@
 namespace markwell::cli {
 namespace {
 
-struct ChangeLocking {
-    Q_DECLARE_TR_FUNCTIONS(ChangeLocking)
-};
-
-// Each class once, in one order for every command, so that two commands
-// locking the same two classes never wait for each other.
+// Each class once (by its lock: every name of a class has the same), in one
+// order for every command, so that two commands locking the same two classes
+// never wait for each other.
 QStringList classesInLockOrder(const QStringList& gradePaths) {
-    std::vector<std::pair<QString, QString>> byKey;  // key path, path as given
-    for (const QString& path : gradePaths) byKey.emplace_back(classKeyPath(path), path);
+    std::vector<std::pair<QString, QString>> byKey;  // lock path, path as given
+    for (const QString& path : gradePaths) byKey.emplace_back(classLockPath(path, ClassLock::Kind::Change), path);
     std::stable_sort(byKey.begin(), byKey.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     byKey.erase(
         std::unique(byKey.begin(), byKey.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
@@ -39,15 +34,12 @@ std::optional<ChangeLocks> lockForChange(const QStringList& gradePaths, const Co
         auto lock = std::make_unique<ClassLock>(path, ClassLock::Kind::Change);
         const Result<bool> taken = lock->take(kChangeLockWait);
         if (!taken) {
-            // The program's own folder is out of reach: the change goes on
-            // unguarded, as it did before there were locks.
-            console.error(ChangeLocking::tr("warning: %1").arg(taken.message()));
-            continue;
+            // No lock, no change: a change made unguarded could be lost.
+            console.error(cannotLockMessage(QFileInfo(path).absoluteFilePath(), taken.message()));
+            return std::nullopt;
         }
         if (!*taken) {
-            console.error(ChangeLocking::tr("%1 is being changed by another program; nothing was written. "
-                                            "Try again once it is done.")
-                              .arg(path));
+            console.error(beingChangedMessage(path));
             return std::nullopt;
         }
         locks.push_back(std::move(lock));

@@ -24,8 +24,7 @@ using ChangeLocks = std::vector<std::unique_ptr<ClassLock>>;
 // Takes the change lock of each class (a path given twice, or by another
 // name, is locked once), waiting up to kChangeLockWait for another program
 // to let go. Prints the refusal and gives nothing when another program still
-// holds one; a lock that cannot be made at all is a warning, and the command
-// goes on without it.
+// holds one, or when a lock cannot be made at all: no lock, no change.
 std::optional<ChangeLocks> lockForChange(const QStringList& gradePaths, const Console& console);
 
 }  // namespace markwell::cli

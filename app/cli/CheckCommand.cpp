@@ -3,6 +3,7 @@
 
 // check FILE: reads a grade, attendance or seating file and prints a summary.
 
+#include "app/cli/ClassFiles.h"
 #include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
@@ -72,22 +73,36 @@ QString scaleKindText(std::uint8_t type) {
     return CheckCommand::tr("unknown kind %1").arg(type);
 }
 
+qint64 size(std::size_t n) {
+    return static_cast<qint64>(n);
+}
+
 // What is odd about a class that was read whole: lists out of step.
 QStringList classWarnings(const ClassRecord& cls, const GradeFileInfo& info) {
     QStringList warnings;
     if (cls.comments.size() != cls.students.size()) {
-        warnings << CheckCommand::tr("%1 comments for %2 students").arg(cls.comments.size()).arg(cls.students.size());
+        warnings << CheckCommand::tr("%1 for %2")
+                        .arg(counted(size(cls.comments.size()), CheckCommand::tr("comment"),
+                                     CheckCommand::tr("comments")),
+                             counted(size(cls.students.size()), CheckCommand::tr("student"),
+                                     CheckCommand::tr("students")));
     }
     for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
         const AssignmentInfo& a = cls.assignments[i];
         if (a.namegrade.size() != cls.students.size()) {
-            warnings << CheckCommand::tr("assignment %1 (%2) has %3 point entries for %4 students")
-                            .arg(QString::number(i + 1), text(a.title), QString::number(a.namegrade.size()),
-                                 QString::number(cls.students.size()));
+            warnings << CheckCommand::tr("assignment %1 (%2) has %3 for %4")
+                            .arg(QString::number(i + 1), text(a.title),
+                                 counted(size(a.namegrade.size()), CheckCommand::tr("point entry"),
+                                         CheckCommand::tr("point entries")),
+                                 counted(size(cls.students.size()), CheckCommand::tr("student"),
+                                         CheckCommand::tr("students")));
         }
     }
     if (info.trailingBytes > 0) {
-        warnings << CheckCommand::tr("%1 bytes after the end of the class were ignored").arg(info.trailingBytes);
+        warnings
+            << (info.trailingBytes == 1
+                    ? CheckCommand::tr("1 byte after the end of the class was ignored")
+                    : CheckCommand::tr("%1 bytes after the end of the class were ignored").arg(info.trailingBytes));
     }
     return warnings;
 }
@@ -130,7 +145,8 @@ QString damagedSiblingWarning(const QString& damage) {
 }
 
 QString partialRecordWarning(qsizetype bytes, qsizetype recordSize) {
-    return CheckCommand::tr("the file ends inside a record (%1 bytes ignored)").arg(bytes % recordSize);
+    return CheckCommand::tr("the file ends inside a record (%1 ignored)")
+        .arg(counted(bytes % recordSize, CheckCommand::tr("byte"), CheckCommand::tr("bytes")));
 }
 
 int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Console& console) {
@@ -204,6 +220,7 @@ int runCheck(const CommandArguments& args, const Console& console) {
     if (kind == FileKind::Unknown) {
         return console.usage(CheckCommand::tr("check: %1 is not a .grs, .ATD or .SEA file").arg(path));
     }
+    if (!finishSaveOfClassOf(path, console)) return kExitFailed;
     if (kind == FileKind::Grades) return checkGradeFile(path, console);
 
     // The sibling files are read from disk as they are: here a missing file

@@ -5,8 +5,45 @@
 
 #include "app/cli/ChangeLocks.h"
 #include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
+
+#include "core/document/ClassWriter.h"
+#include "core/document/DocumentFiles.h"
+
+#include <QCoreApplication>
 
 namespace markwell::cli {
+namespace {
+
+struct ClassChanging {
+    Q_DECLARE_TR_FUNCTIONS(ClassChanging)
+};
+
+void printRefusal(const QString& command, const QString& message, const Console& console) {
+    const QStringList lines = message.split(QLatin1Char('\n'));
+    if (lines.size() == 1) {
+        console.error(QStringLiteral("%1: %2").arg(command, lines.front()));
+    } else {
+        for (const QString& line : lines) console.error(line);
+    }
+}
+
+// A save over the grade file would drop the bytes its reader skipped: only
+// with the teacher's word.
+bool mayDropSkippedBytes(const QString& command, const Document& document, const QString& saved,
+                         const Console& console) {
+    if (document.skippedBytes == 0 || droppingSkippedBytesAllowed() || !isSameFile(saved, document.markwellFile)) {
+        return true;
+    }
+    console.error(ClassChanging::tr("%1: %2 would lose the %3 skipped when it was read; nothing was written. Add "
+                                    "--drop-skipped to save it without them (its earlier version keeps the file as "
+                                    "it is).")
+                      .arg(command, saved,
+                           counted(document.skippedBytes, ClassChanging::tr("byte"), ClassChanging::tr("bytes"))));
+    return false;
+}
+
+}  // namespace
 
 int runClassChange(const QString& command, const QString& path, const QString& output, const ChangeFor& changeFor,
                    const SummaryOf& summaryOf, const Console& console) {
@@ -19,15 +56,11 @@ int runClassChange(const QString& command, const QString& path, const QString& o
     if (const Refused* refused = std::get_if<Refused>(&change)) return refused->exitCode;
     const Result<ChangeMade> made = std::get<Change>(change).applyTo(*document);
     if (!made) {
-        const QStringList lines = made.message().split(QLatin1Char('\n'));
-        if (lines.size() == 1) {
-            console.error(QStringLiteral("%1: %2").arg(command, lines.front()));
-        } else {
-            for (const QString& line : lines) console.error(line);
-        }
+        printRefusal(command, made.message(), console);
         return kExitFailed;
     }
-    if (!saveClassDocument(*document, saved, console)) return kExitFailed;
+    if (!mayDropSkippedBytes(command, *document, saved, console)) return kExitFailed;
+    if (!saveClassDocument(*document, saved, console, command)) return kExitFailed;
     QString summary = summaryOf(*document, saved);
     if (!summary.endsWith(QLatin1Char('\n'))) summary += QLatin1Char('\n');
     console.print(summary);
@@ -45,8 +78,16 @@ bool createClassFiles(const QString& command, const QString& path, bool force, D
                       const Console& console) {
     const std::optional<ChangeLocks> locks = lockForChange({path}, console);
     if (!locks) return false;
+    // A save killed there before is finished first: what it left is then a
+    // class or nothing, never stray siblings.
+    const Result<QString> finished = finishInterruptedSaveNote(path);
+    if (!finished) {
+        console.error(aboutFile(path, finished.message()));
+        return false;
+    }
+    if (!finished->isEmpty()) console.error(ClassChanging::tr("warning: %1").arg(*finished));
     if (!force && classExistsAt(command, path, console)) return false;
-    return saveClassDocument(document, path, console);
+    return saveClassDocument(document, path, console, command);
 }
 
 }  // namespace markwell::cli

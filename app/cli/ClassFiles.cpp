@@ -3,6 +3,7 @@
 
 #include "app/cli/ClassFiles.h"
 
+#include "app/cli/ChangeLocks.h"
 #include "app/cli/CommandSupport.h"
 
 #include "core/document/DocumentFiles.h"
@@ -23,6 +24,12 @@ struct ClassFiles {
     Q_DECLARE_TR_FUNCTIONS(ClassFiles)
 };
 
+void warnOf(const QString& note, const Console& console) {
+    if (!note.isEmpty()) console.error(ClassFiles::tr("warning: %1").arg(note));
+}
+
+bool dropSkippedBytes = false;
+
 }  // namespace
 
 std::unique_ptr<UserScales> openUserScales(const Console& console) {
@@ -41,41 +48,63 @@ std::optional<Document> openClassDocument(const QString& path, const Console& co
         console.error(aboutFile(path, document.message()));
         return std::nullopt;
     }
+    warnOf(document->finishedSaveNote, console);
+    if (document->skippedBytes > 0) warnOf(skippedBytesNote(path, document->skippedBytes), console);
     if (warnDamaged) {
         for (const QString& damage : {document->attendanceDamage, document->seatingDamage, document->attendanceNote}) {
-            if (!damage.isEmpty()) console.error(ClassFiles::tr("warning: %1").arg(damage));
+            warnOf(damage, console);
         }
     }
     return std::move(document).value();
 }
 
+bool finishSaveOfClassOf(const QString& path, const Console& console) {
+    const Result<QString> finished = finishInterruptedSaveNote(siblingPath(path, QStringLiteral("grs")));
+    if (!finished) console.error(aboutFile(path, finished.message()));
+    if (finished) warnOf(*finished, console);
+    return finished.ok();
+}
+
 std::optional<ClassRecord> openClassFile(const QString& path, const Console& console) {
     // The commands that only read the grades leave the .ATD and .SEA unread.
+    if (!finishSaveOfClassOf(path, console)) return std::nullopt;
     const std::unique_ptr<UserScales> scales = openUserScales(console);
-    Result<ClassRecord> cls = openGradeFile(path, scales->store);
+    GradeFileInfo info;
+    Result<ClassRecord> cls = openGradeFile(path, scales->store, &info);
     if (!cls) {
         console.error(aboutFile(path, cls.message()));
         return std::nullopt;
     }
+    if (info.trailingBytes > 0) warnOf(skippedBytesNote(path, info.trailingBytes), console);
     return std::move(cls).value();
 }
 
-void keepEarlierVersionOf(const QString& path, const Console& console) {
+int keptVersionsSetting() {
     const QSettingsStore settings;
-    if (const Result<void> kept = keepEarlierVersion(path, keptVersionCount(settings)); !kept) {
-        console.error(ClassFiles::tr("warning: no earlier version of %1 could be kept: %2").arg(path, kept.message()));
-    }
+    return keptVersionCount(settings);
 }
 
-bool saveClassDocument(Document& document, const QString& path, const Console& console) {
-    keepEarlierVersionOf(path, console);
-    const Result<QStringList> notes = saveDocument(document, path);
-    if (!notes) {
-        console.error(notes.message());
+bool saveClassDocument(Document& document, const QString& path, const Console& console, const QString& origin) {
+    SaveOptions options;
+    options.keepVersions = keptVersionsSetting();
+    options.lockWait = kChangeLockWait;
+    options.dropSkipped = droppingSkippedBytesAllowed();
+    options.origin = origin;
+    const Result<ClassWritten> written = saveClass(document, path, options);
+    if (!written) {
+        console.error(written.message());
         return false;
     }
-    for (const QString& note : notes.value()) console.error(ClassFiles::tr("warning: %1").arg(note));
+    reportWritten(*written, path, console);
     return true;
+}
+
+void reportWritten(const ClassWritten& written, const QString& path, const Console& console) {
+    if (!written.versionNotKept.isEmpty()) {
+        console.error(
+            ClassFiles::tr("warning: no earlier version of %1 could be kept: %2").arg(path, written.versionNotKept));
+    }
+    for (const QString& note : written.notes) warnOf(note, console);
 }
 
 bool classExistsAt(const QString& command, const QString& path, const Console& console) {
@@ -99,6 +128,14 @@ bool classOutputSparesInputs(const QString& output, const QStringList& inputs, c
         if (!outputSparesInputs(file, inputs, console)) return false;
     }
     return true;
+}
+
+void allowDroppingSkippedBytes(bool allowed) {
+    dropSkippedBytes = allowed;
+}
+
+bool droppingSkippedBytesAllowed() {
+    return dropSkippedBytes;
 }
 
 bool isGradeFileName(const QString& path) {

@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -31,6 +32,16 @@ constexpr OptionDeclaration kClassOutput{
 constexpr OptionDeclaration kFileOutput{"o,output", "OUT",
                                         QT_TRANSLATE_NOOP("MarkwellCli", "Write the output to this file.")};
 constexpr OptionDeclaration kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Show this help.")};
+constexpr OptionDeclaration kDropSkipped{
+    "drop-skipped", nullptr,
+    QT_TRANSLATE_NOOP("MarkwellCli", "Save over a grade file whose bytes after the end of the class were skipped, "
+                                     "without them.")};
+
+// A command that changes the class it reads, saved in place unless -o names
+// another: the one kind of save that could drop what the reader skipped.
+bool changesItsClass(const Command& command) {
+    return command.writesClass && command.output == OutputPlace::Option && command.run != runVersions;
+}
 
 QStringList namesOf(const OptionDeclaration& option) {
     return QString::fromLatin1(option.names).split(QLatin1Char(','));
@@ -44,6 +55,7 @@ QString keyOf(const OptionDeclaration& option) {
 std::vector<OptionDeclaration> optionsOf(const Command& command) {
     std::vector<OptionDeclaration> options(command.options.begin(), command.options.end());
     if (command.output != OutputPlace::None) options.push_back(command.writesClass ? kClassOutput : kFileOutput);
+    if (changesItsClass(command)) options.push_back(kDropSkipped);
     options.push_back(kHelp);
     return options;
 }
@@ -105,11 +117,20 @@ std::optional<QString> repeatedOption(const QString& name, const QCommandLinePar
 // when it may stand last).
 std::pair<qsizetype, qsizetype> argumentRange(const Command& command) {
     qsizetype required = 0;
-    for (const char* name : command.arguments) required += name[0] == '[' ? 0 : 1;
-    return {required, static_cast<qsizetype>(command.arguments.size())};
+    bool repeats = false;
+    for (const char* name : command.arguments) {
+        required += name[0] == '[' ? 0 : 1;
+        repeats = repeats || QByteArrayView(name).endsWith("...") || QByteArrayView(name).endsWith("...]");
+    }
+    return {required,
+            repeats ? std::numeric_limits<qsizetype>::max() : static_cast<qsizetype>(command.arguments.size())};
 }
 
 QString countProblem(const QString& name, std::pair<qsizetype, qsizetype> range) {
+    if (range.second == std::numeric_limits<qsizetype>::max()) {
+        return CommandRunner::tr("%1: expected at least %2 argument(s) besides the options")
+            .arg(name, QString::number(range.first));
+    }
     if (range.first == range.second) {
         return CommandRunner::tr("%1: expected %2 argument(s) besides the options")
             .arg(name, QString::number(range.first));
@@ -125,6 +146,8 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     // Qt warns on stderr when asked about an option it was never told of.
     const bool optionGiven = command.output != OutputPlace::None && parser.isSet(QStringLiteral("output"));
     if (optionGiven) args.output = restored(parser.value(QStringLiteral("output")));
+    if (optionGiven && args.output.isEmpty())
+        return CommandRunner::tr("%1: the output file needs a name").arg(args.command);
     if (command.output == OutputPlace::OptionOrLastArgument && optionGiven) {
         if (args.positional.size() == range.second) return secondOutputProblem(args.command);
         range = {range.first - 1, range.second - 1};
@@ -132,7 +155,10 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     if (args.positional.size() < range.first || args.positional.size() > range.second) {
         return countProblem(args.command, range);
     }
-    if (command.output == OutputPlace::OptionOrLastArgument && !optionGiven) args.output = args.positional.takeLast();
+    if (command.output == OutputPlace::OptionOrLastArgument && !optionGiven) {
+        args.output = args.positional.takeLast();
+        if (args.output.isEmpty()) return CommandRunner::tr("%1: the output file needs a name").arg(args.command);
+    }
     // The .ATD and .SEA files take the place of the last three characters.
     if (command.writesClass && (optionGiven || !args.output.isEmpty()) && !isGradeFileName(args.output)) {
         return CommandRunner::tr("%1: the output file must end in .grs, as its .ATD and .SEA files are named after it")
@@ -168,6 +194,7 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
     for (const OptionDeclaration& option : command.options) {
         if (parser.isSet(keyOf(option))) parsed.options.insert(keyOf(option), restored(parser.value(keyOf(option))));
     }
+    allowDroppingSkippedBytes(changesItsClass(command) && parser.isSet(QStringLiteral("drop-skipped")));
     return command.run(parsed, console);
 }
 

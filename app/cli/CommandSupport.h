@@ -17,6 +17,11 @@ inline QString aboutFile(const QString& path, const QString& message) {
     return message.contains(path) ? message : path + QStringLiteral(": ") + message;
 }
 
+// A count and its noun, singular for one: "1 student", "25 students".
+inline QString counted(qint64 count, const QString& one, const QString& many) {
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
+
 // A grade file version as people write it: "2.0", "1.5".
 inline QString versionText(double version) {
     QString text = generalQText(version);

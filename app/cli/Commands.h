@@ -39,7 +39,8 @@ struct Command {
     const char* summary;
     CommandFunction run;
     std::span<const OptionDeclaration> options = {};
-    // Argument names; one in brackets may be left out ("[NAME]").
+    // Argument names; one in brackets may be left out ("[NAME]"), and one
+    // ending in "..." may be given any number of times ("[FILE...]").
     std::span<const char* const> arguments = {};
     OutputPlace output = OutputPlace::None;
     bool writesClass = false;
@@ -58,9 +59,12 @@ int runMerge(const CommandArguments& args, const Console& console);
 int runSeats(const CommandArguments& args, const Console& console);
 int runNew(const CommandArguments& args, const Console& console);
 int runImportStudents(const CommandArguments& args, const Console& console);
+int runImportScores(const CommandArguments& args, const Console& console);
 int runAddAssignment(const CommandArguments& args, const Console& console);
 int runSetPoints(const CommandArguments& args, const Console& console);
 int runSetTotal(const CommandArguments& args, const Console& console);
+int runCurve(const CommandArguments& args, const Console& console);
+int runOverview(const CommandArguments& args, const Console& console);
 int runStudent(const CommandArguments& args, const Console& console);
 int runExplain(const CommandArguments& args, const Console& console);
 int runWhatIf(const CommandArguments& args, const Console& console);
@@ -74,5 +78,6 @@ int runUseScale(const CommandArguments& args, const Console& console);
 int runPassword(const CommandArguments& args, const Console& console);
 int runVersions(const CommandArguments& args, const Console& console);
 int runHistory(const CommandArguments& args, const Console& console);
+int runReports(const CommandArguments& args, const Console& console);
 
 }  // namespace markwell::cli

@@ -12,6 +12,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace markwell::cli {
 namespace {
 
@@ -61,6 +63,12 @@ int runWhatIf(const CommandArguments& args, const Console& console) {
     if (!choice) return kExitUsage;
     if (!args.isSet(QStringLiteral("grade")))
         return console.usage(ExplainCommand::tr("what-if: --grade LETTER is needed"));
+    const QString letter = args.value(QStringLiteral("grade"));
+    // A letter of a scale never holds a line break or a tab: such a value is a mistake of the script.
+    if (std::any_of(letter.begin(), letter.end(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
+        return console.usage(ExplainCommand::tr("what-if: --grade takes a letter of the grade scale, without control "
+                                                "characters"));
+    }
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;
     const std::optional<int> student = chosenStudent(*cls, args.positional[1], path, console);
@@ -70,8 +78,8 @@ int runWhatIf(const CommandArguments& args, const Console& console) {
         console.error(QStringLiteral("what-if: ") + assignment.message());
         return kExitFailed;
     }
-    const Result<WhatItTakes> answer = whatItTakes(*cls, cls->students[static_cast<std::size_t>(*student)].name,
-                                                   *assignment, args.value(QStringLiteral("grade")));
+    const Result<WhatItTakes> answer =
+        whatItTakes(*cls, cls->students[static_cast<std::size_t>(*student)].name, *assignment, letter);
     if (!answer) {
         console.error(QStringLiteral("what-if: ") + answer.message());
         return kExitFailed;

@@ -3,6 +3,7 @@
 
 #include "app/cli/ClassFiles.h"
 #include "app/cli/Commands.h"
+#include "core/export/CanvasExport.h"
 #include "core/export/SheetFile.h"
 #include "core/grading/GradesTable.h"
 #include "core/printout/PrintCopy.h"
@@ -26,6 +27,7 @@ struct ExportRequest {
     QString outPath;
     bool ids = false;      // student IDs in place of names (printouts only)
     bool seating = false;  // the seating chart's printout in place of the grades'
+    bool canvas = false;   // the scores in the layout Canvas imports
 };
 
 // Writes the grades table as the Save As export does.
@@ -64,6 +66,15 @@ int exportSeatingPdf(const ClassRecord& cls, const ExportRequest& request, const
     return kExitOk;
 }
 
+// Writes the scores as Canvas imports a gradebook.
+int exportForCanvas(const ClassRecord& cls, const ExportRequest& request, const Console& console) {
+    if (const Result<void> written = writeCanvasGradebook(cls, request.outPath); !written) {
+        console.error(written.message());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 // The output types by extension, compared without regard to case.
 struct OutputType {
     const char* extension;
@@ -87,20 +98,33 @@ const OutputType* outputTypeOf(const QString& path) {
 
 }  // namespace
 
-// export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating]: the grades
-// table of the class written as a file, as Save As writes it, or a printout
-// as PDF.
+// export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating | --for canvas]:
+// the grades table of the class written as a file, as Save As writes it, a
+// printout as PDF, or the scores as a learning system imports them.
 int runExport(const CommandArguments& args, const Console& console) {
     ExportRequest request;
     request.classPath = args.positional[0];
     request.outPath = args.output;
     request.ids = args.isSet(QStringLiteral("ids"));
     request.seating = args.isSet(QStringLiteral("seating"));
+    if (args.isSet(QStringLiteral("for"))) {
+        if (args.value(QStringLiteral("for")) != QLatin1String("canvas")) {
+            return console.usage(ExportCommand::tr("export: --for takes canvas"));
+        }
+        if (request.ids || request.seating) {
+            return console.usage(ExportCommand::tr("export: --for does not go with --ids or --seating"));
+        }
+        request.canvas = true;
+    }
 
     const OutputType* type = outputTypeOf(request.outPath);
     if (!type) {
         console.error(ExportCommand::tr("export: %1: the output file must end in .xls, .xlsx, .csv or .pdf")
                           .arg(request.outPath));
+        return kExitFailed;
+    }
+    if (request.canvas && QFileInfo(request.outPath).suffix().toLower() != QLatin1String("csv")) {
+        console.error(ExportCommand::tr("export: %1: a file for Canvas must end in .csv").arg(request.outPath));
         return kExitFailed;
     }
     if (request.ids && !type->printout) {
@@ -121,7 +145,7 @@ int runExport(const CommandArguments& args, const Console& console) {
     }
     const std::optional<ClassRecord> cls = openClassFile(request.classPath, console);
     if (!cls) return kExitFailed;
-    return type->write(*cls, request, console);
+    return request.canvas ? exportForCanvas(*cls, request, console) : type->write(*cls, request, console);
 }
 
 }  // namespace markwell::cli

@@ -6,6 +6,7 @@
 
 #include "app/cli/ClassChanging.h"
 #include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
 #include "core/common/Cp1252.h"
@@ -76,9 +77,9 @@ int runSetPoints(const CommandArguments& args, const Console& console) {
     return runClassChange(
         args.command, path, args.output, pointsImportChange(*choice, std::move(table).value(), csvPath),
         [rows, &choice](const Document& changed, const QString& saved) {
-            return GradeCommands::tr("Stored %1 points of %2 in %3.")
-                .arg(QString::number(rows), assignmentName(changed.classRecord, chosenIn(changed.classRecord, *choice)),
-                     saved);
+            return GradeCommands::tr("Stored %1 of %2 in %3.")
+                .arg(counted(static_cast<qint64>(rows), GradeCommands::tr("point"), GradeCommands::tr("points")),
+                     assignmentName(changed.classRecord, chosenIn(changed.classRecord, *choice)), saved);
         },
         console);
 }

@@ -6,9 +6,11 @@
 
 #include "app/cli/ClassChanging.h"
 #include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
 #include "core/common/Cp1252.h"
+#include "core/data/ClassFromAnother.h"
 #include "core/data/Tables.h"
 #include "core/editing/RosterChanges.h"
 #include "core/scales/ScaleStore.h"
@@ -24,24 +26,43 @@ struct RosterCommands {
 
 }  // namespace
 
-// new FILE.grs [--scale NAME] [--force]: the class File > New gives, saved
-// with its (empty) attendance and seating files.
+// new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]: the class File >
+// New (or File > New from Class...) gives, saved with its (empty) attendance
+// and seating files.
 int runNew(const CommandArguments& args, const Console& console) {
     const std::unique_ptr<UserScales> scales = openUserScales(console);
-    const QString scaleName = args.isSet(QStringLiteral("scale")) ? args.value(QStringLiteral("scale"))
-                                                                  : QString::fromLatin1(kDefaultScaleName);
-    const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(scaleName);
-    if (!scale) {
-        console.error(RosterCommands::tr("new: this computer has no grade scale named \"%1\"").arg(scaleName));
-        return kExitFailed;
-    }
     Document document;
-    document.classRecord = newClassRecord(*scale);
+    const QString model = args.value(QStringLiteral("from"));
+    if (!model.isEmpty()) {
+        if (!classOutputSparesInputs(args.output, {model}, console)) return kExitFailed;
+        const std::optional<ClassRecord> cls = openClassFile(model, console);
+        if (!cls) return kExitFailed;
+        document.classRecord = newClassRecordFrom(*cls);
+    } else {
+        document.classRecord = newClassRecord(CurrentGradeScale{});
+    }
+    if (model.isEmpty() || args.isSet(QStringLiteral("scale"))) {
+        const QString scaleName = args.isSet(QStringLiteral("scale")) ? args.value(QStringLiteral("scale"))
+                                                                      : QString::fromLatin1(kDefaultScaleName);
+        const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(scaleName);
+        if (!scale) {
+            console.error(RosterCommands::tr("new: this computer has no grade scale named \"%1\"").arg(scaleName));
+            return kExitFailed;
+        }
+        document.classRecord.gradeScale = *scale;
+    }
     if (!createClassFiles(args.command, args.output, args.isSet(QStringLiteral("force")), document, console)) {
         return kExitFailed;
     }
-    console.printLine(RosterCommands::tr("Created %1: a new class with the grade scale \"%2\".")
-                          .arg(args.output, cp1252::toUnicode(scale->name)));
+    const QString scaleName = cp1252::toUnicode(document.classRecord.gradeScale.name);
+    if (model.isEmpty()) {
+        console.printLine(
+            RosterCommands::tr("Created %1: a new class with the grade scale \"%2\".").arg(args.output, scaleName));
+    } else {
+        console.printLine(
+            RosterCommands::tr("Created %1 from %2: %3 assignments, no students, the grade scale \"%4\".")
+                .arg(args.output, model, QString::number(document.classRecord.assignments.size()), scaleName));
+    }
     return kExitOk;
 }
 
@@ -61,8 +82,9 @@ int runImportStudents(const CommandArguments& args, const Console& console) {
     return runClassChange(
         args.command, path, args.output, studentImportChange(std::move(table).value(), csvPath),
         [rows](const Document& changed, const QString& savedPath) {
-            return RosterCommands::tr("Imported %1 students into %2, which now has %3.")
-                .arg(QString::number(rows), savedPath, QString::number(changed.classRecord.students.size()));
+            return RosterCommands::tr("Imported %1 into %2, which now has %3.")
+                .arg(counted(static_cast<qint64>(rows), RosterCommands::tr("student"), RosterCommands::tr("students")),
+                     savedPath, QString::number(changed.classRecord.students.size()));
         },
         console);
 }

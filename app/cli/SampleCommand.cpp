@@ -6,6 +6,7 @@
 
 #include "app/cli/ClassChanging.h"
 #include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
 #include "core/sample/SampleAttendance.h"
@@ -92,11 +93,18 @@ int runSample(const CommandArguments& args, const Console& console) {
     const ClassRecord& cls = document.classRecord;
     const QString attendPath = attendancePathFor(path);
     const QString seatingPath = seatingPathFor(path);
-    console.printLine(SampleCommand::tr("Wrote %1 (%2 students, %3 assignments)")
-                          .arg(path, QString::number(cls.students.size()), QString::number(cls.assignments.size())));
-    console.printLine(SampleCommand::tr("Wrote %1 (%2 records, September to December 2026)")
-                          .arg(attendPath, QString::number(document.attendance.records().size())));
-    console.printLine(SampleCommand::tr("Wrote %1 (%2 seats)").arg(seatingPath, QString::number(cls.Seats.size())));
+    const auto size = [](std::size_t n) { return static_cast<qint64>(n); };
+    console.printLine(
+        SampleCommand::tr("Wrote %1 (%2, %3)")
+            .arg(path, counted(size(cls.students.size()), SampleCommand::tr("student"), SampleCommand::tr("students")),
+                 counted(size(cls.assignments.size()), SampleCommand::tr("assignment"),
+                         SampleCommand::tr("assignments"))));
+    console.printLine(SampleCommand::tr("Wrote %1 (%2, September to December 2026)")
+                          .arg(attendPath, counted(size(document.attendance.records().size()),
+                                                   SampleCommand::tr("record"), SampleCommand::tr("records"))));
+    console.printLine(
+        SampleCommand::tr("Wrote %1 (%2)")
+            .arg(seatingPath, counted(size(cls.Seats.size()), SampleCommand::tr("seat"), SampleCommand::tr("seats"))));
     return kExitOk;
 }
 

@@ -3,6 +3,7 @@
 
 // seats FILE: the seating chart of a class, one line per seat.
 
+#include "app/cli/ClassFiles.h"
 #include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
@@ -84,6 +85,7 @@ int runSeats(const CommandArguments& args, const Console& console) {
     if (kind != FileKind::Grades && kind != FileKind::Seating) {
         return console.usage(SeatsCommand::tr("seats: %1 is not a .grs or .SEA file").arg(path));
     }
+    if (!finishSaveOfClassOf(path, console)) return kExitFailed;
     const Result<SeatingChart> chart = chartOf(path, kind);
     if (!chart) {
         console.error(aboutFile(path, chart.message()));

@@ -3,13 +3,17 @@
 
 #include "app/cli/ChangeLocks.h"
 #include "app/cli/ClassFiles.h"
+#include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
 
+#include "core/document/ClassWriter.h"
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
 #include "core/document/EarlierVersionsTable.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace markwell::cli {
 namespace {
@@ -26,10 +30,17 @@ int listVersions(const QString& path, const Console& console) {
     return kExitOk;
 }
 
+// A version's number as it is listed: digits only, no sign or spaces.
+std::optional<int> versionNumber(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    if (!digits.match(text).hasMatch()) return std::nullopt;
+    const int number = text.toInt();
+    return number > 0 ? std::optional<int>(number) : std::nullopt;
+}
+
 int restoreVersion(const QString& path, const QString& numberText, const QString& output, const Console& console) {
-    bool ok = false;
-    const int number = numberText.toInt(&ok);
-    if (!ok || number <= 0) return console.usage(VersionsCommand::tr("versions: --restore takes a version's number"));
+    const std::optional<int> number = versionNumber(numberText);
+    if (!number) return console.usage(VersionsCommand::tr("versions: --restore takes a version's number"));
     if (output.isEmpty()) return console.usage(VersionsCommand::tr("versions: --restore needs -o OUT.grs"));
     // The class stays as it is: the version goes beside it, under another name.
     if (isSameFile(path, output)) {
@@ -37,18 +48,33 @@ int restoreVersion(const QString& path, const QString& numberText, const QString
                           .arg(output));
         return kExitFailed;
     }
-    const std::optional<EarlierVersion> version = earlierVersion(path, number);
+    const std::optional<EarlierVersion> version = earlierVersion(path, *number);
     if (!version) {
         console.error(VersionsCommand::tr("versions: %1 has no earlier version %2").arg(path, numberText));
         return kExitFailed;
     }
-    const std::optional<ChangeLocks> locks = lockForChange({output}, console);
+    const std::optional<ChangeLocks> locks = lockForChange({path, output}, console);
     if (!locks) return kExitFailed;
-    keepEarlierVersionOf(output, console);
-    if (const Result<void> restored = restoreEarlierVersion(*version, output); !restored) {
-        console.error(restored.message());
+    const Result<ClassFileBytes> files = readEarlierVersion(*version);
+    if (!files) {
+        console.error(files.message());
         return kExitFailed;
     }
+    ClassWrite request;
+    request.target = output;
+    request.content = ClassContent{files->grade, files->attendance, files->seating};
+    // Not a save of the live class: none of its files may be the output's.
+    request.inputClasses = {path};
+    request.source = version->gradeFile;
+    request.origin = QStringLiteral("versions --restore %1").arg(*number);
+    request.keepVersions = keptVersionsSetting();
+    request.lockWait = kChangeLockWait;
+    const Result<ClassWritten> written = writeClass(request);
+    if (!written) {
+        console.error(written.message());
+        return kExitFailed;
+    }
+    reportWritten(*written, output, console);
     console.printLine(VersionsCommand::tr("Restored version %1 of %2 to %3.").arg(numberText, path, output));
     return kExitOk;
 }
@@ -59,6 +85,14 @@ int restoreVersion(const QString& path, const QString& numberText, const QString
 int runVersions(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     if (!isGradeFileName(path)) return console.usage(VersionsCommand::tr("versions: give a class's .grs file"));
+    // A class that is gone may still have versions to give back.
+    if (QFileInfo(path).isDir() || (!QFileInfo(path).isFile() && earlierVersions(path).empty())) {
+        const QString why = QFileInfo(path).isDir()
+                                ? VersionsCommand::tr("it is a folder")
+                                : VersionsCommand::tr("there is no such class, and no earlier version of it is kept");
+        console.error(VersionsCommand::tr("versions: %1: %2").arg(path, why));
+        return kExitFailed;
+    }
     if (!args.isSet(QStringLiteral("restore"))) {
         if (!args.output.isEmpty()) return console.usage(VersionsCommand::tr("versions: -o goes with --restore"));
         return listVersions(path, console);

@@ -51,12 +51,25 @@ constexpr const char* kExportArguments[] = {"FILE.grs", "OUT"};
 constexpr OptionDeclaration kExportOptions[] = {
     {"ids", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Student IDs in place of names (.pdf).")},
     {"seating", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The seating chart's printout (.pdf).")},
+    {"for", "SYSTEM", QT_TRANSLATE_NOOP("MarkwellCli", "The scores as a learning system imports them (canvas; .csv).")},
 };
 constexpr OptionDeclaration kNewOptions[] = {
+    {"from", "OTHER.grs",
+     QT_TRANSLATE_NOOP("MarkwellCli", "Take the assignments, rules, scale and look of this class (no students).")},
     {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The grade scale, by its name.")},
     {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
 };
 constexpr const char* kImportArguments[] = {"FILE.grs", "IN.csv"};
+constexpr const char* kImportScoresArguments[] = {"FILE.grs", "SCORES.csv"};
+constexpr OptionDeclaration kImportScoresOptions[] = {
+    {"match", "HOW", QT_TRANSLATE_NOOP("MarkwellCli", "Match students by auto (ID, e-mail, name), id, email or name.")},
+    {"map", "MAP.csv", QT_TRANSLATE_NOOP("MarkwellCli", "Columns to assignments: column,assignment (empty ignores).")},
+    {"new-assignments", "TYPE", QT_TRANSLATE_NOOP("MarkwellCli", "Score columns of no assignment become new ones.")},
+    {"missing-as", "HOW", QT_TRANSLATE_NOOP("MarkwellCli", "Missing and N/A: keep the score or zero.")},
+    {"add-students", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Rows matching no student join the class.")},
+    {"skip-unmatched", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Leave out rows matching no student.")},
+    {"dry-run", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the changes; write nothing.")},
+};
 constexpr OptionDeclaration kAddAssignmentOptions[] = {
     {"title", "T", QT_TRANSLATE_NOOP("MarkwellCli", "The title.")},
     {"type", "TYPE", QT_TRANSLATE_NOOP("MarkwellCli", "Final, Test, Quiz, Homework, Lab or Other.")},
@@ -114,6 +127,32 @@ constexpr OptionDeclaration kGraphOptions[] = {
     {"overall", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The class's overall grades.")},
     {"percent", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Percentages in place of points.")},
 };
+constexpr OptionDeclaration kCurveOptions[] = {
+    {"assignment", "TITLE",
+     QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
+    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
+    {"add", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Add N points to every score.")},
+    {"top", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Scale so that the highest score becomes the possible points.")},
+    {"mean", "P", QT_TRANSLATE_NOOP("MarkwellCli", "Scale so that the mean becomes P % of the possible points.")},
+    {"map", "LOW:HIGH=NEWLOW:NEWHIGH",
+     QT_TRANSLATE_NOOP("MarkwellCli", "Move scores along the line through two old and new scores, in points.")},
+    {"round", "1|0.5|none", QT_TRANSLATE_NOOP("MarkwellCli", "Round half up to this step (none by default).")},
+    {"cap", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "No score above the possible points.")},
+    {"dry-run", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the scores the curve would give; write nothing.")},
+};
+constexpr const char* kOverviewArguments[] = {"FILE.grs|DIR", "[FILE.grs|DIR...]"};
+constexpr OptionDeclaration kOverviewOptions[] = {
+    {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "Count the students at this letter or below.")},
+};
+constexpr OptionDeclaration kReportsOptions[] = {
+    {"per-student", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "One PDF per student in the folder OUT.")},
+    {"names", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "The students named in a text file, one name a line.")},
+    {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "The students whose letter is LETTER or worse.")},
+    {"contents", "LIST",
+     QT_TRANSLATE_NOOP("MarkwellCli", "What each report holds: overall, type, why, attendance, comment.")},
+    {"months", "YYYY-MM:YYYY-MM", QT_TRANSLATE_NOOP("MarkwellCli", "The months of the attendance table.")},
+    {"note", "TEXT", QT_TRANSLATE_NOOP("MarkwellCli", "A note to families; {name}, {grade}, {average} are filled in.")},
+};
 constexpr OptionDeclaration kVersionsOptions[] = {
     {"restore", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Write version N (with -o).")},
 };
@@ -137,12 +176,14 @@ constexpr std::array kCommands = {
             false},
     Command{"convert",
             "convert IN.grs OUT.grs",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Read a grade file and write it in the current version."),
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Read a grade file and write it in the current version, with its .ATD and .SEA "
+                              "files."),
             runConvert,
             {},
             kConvertArguments,
             OutputPlace::OptionOrLastArgument,
-            false},
+            true},
     Command{"sample",
             "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats] "
             "[--force]",
@@ -155,10 +196,11 @@ constexpr std::array kCommands = {
     Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Sort the class on a column, save it and print the table."), runSort,
             kSortOptions, kSortArguments, OutputPlace::Option, true},
-    Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating]",
+    Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating | --for canvas]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "Write the grades table as a spreadsheet, or its printout (names or --ids) or the "
-                              "seating chart's\n      (--seating) as PDF."),
+                              "seating chart's\n      (--seating) as PDF, or the scores for Canvas's import "
+                              "(--for canvas, .csv)."),
             runExport, kExportOptions, kExportArguments, OutputPlace::OptionOrLastArgument, false, true},
     Command{"seats",
             "seats FILE.(grs|SEA)",
@@ -170,8 +212,10 @@ constexpr std::array kCommands = {
             kOneFile,
             OutputPlace::None,
             false},
-    Command{"new", "new FILE.grs [--scale NAME] [--force]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Write a new, empty class (File > New) with its .ATD and .SEA files."),
+    Command{"new", "new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Write a new, empty class (File > New) with its .ATD and .SEA files; --from sets it "
+                              "up as\n      another class (File > New from Class...)."),
             runNew, kNewOptions, kNewClassArguments, OutputPlace::OptionOrLastArgument, true},
     Command{"import-students",
             "import-students FILE.grs IN.csv [-o OUT.grs]",
@@ -184,6 +228,14 @@ constexpr std::array kCommands = {
             kImportArguments,
             OutputPlace::Option,
             true},
+    Command{"import-scores",
+            "import-scores FILE.grs SCORES.csv [--match auto|id|email|name] [--map MAP.csv] [--new-assignments TYPE] "
+            "[--missing-as keep|zero] [--add-students] [--skip-unmatched] [--dry-run] [-o OUT.grs]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Take the scores of a gradebook CSV (Canvas, Moodle, Google Classroom or a "
+                              "spreadsheet); print\n      each score set and the counts. A blank never overwrites; "
+                              "all or none."),
+            runImportScores, kImportScoresOptions, kImportScoresArguments, OutputPlace::Option, true},
     Command{"add-assignment",
             "add-assignment FILE.grs --title T --type Final|Test|Quiz|Homework|Lab|Other [--total N] "
             "[--description D] [-o OUT.grs]",
@@ -194,6 +246,13 @@ constexpr std::array kCommands = {
                               "Store points from a CSV file with the columns name and points (a number, \"-\" or "
                               "empty for 0).\n      Two students of one name take their rows in order. All or none."),
             runSetPoints, kAssignmentOptions, kImportArguments, OutputPlace::Option, true},
+    Command{"curve",
+            "curve FILE.grs (--assignment TITLE | --index K) (--add N | --top | --mean P | --map "
+            "LOW:HIGH=NEWLOW:NEWHIGH) [--round 1|0.5|none] [--cap] [--dry-run] [-o OUT.grs]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Curve an assignment's scores; print every student's old and new score and how many "
+                              "changed."),
+            runCurve, kCurveOptions, kGradeFile, OutputPlace::Option, true},
     Command{"set-total", "set-total FILE.grs (--assignment TITLE | --index K) N [-o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Set an assignment's possible points."), runSetTotal, kAssignmentOptions,
             kSetTotalArguments, OutputPlace::Option, true},
@@ -264,6 +323,11 @@ constexpr std::array kCommands = {
                               "Print an assignment's statistics, how many earned each letter, or each student's "
                               "missing work."),
             runStats, kStatsOptions, kGradeFile, OutputPlace::None, false},
+    Command{"overview", "overview (FILE.grs... | DIR) [--grade-at-most LETTER]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print a line per class: students, assignments, class average, missing work and the "
+                              "students\n      at or below a letter (View > My Classes...)."),
+            runOverview, kOverviewOptions, kOverviewArguments, OutputPlace::None, false},
     Command{"graph", "graph FILE.grs (--student NAME | --assignment TITLE | --index N | --overall) [--percent]",
             QT_TRANSLATE_NOOP("MarkwellCli", "Print what the graph charts: its title, axis titles and bars."), runGraph,
             kGraphOptions, kGradeFile, OutputPlace::None, false},
@@ -275,6 +339,13 @@ constexpr std::array kCommands = {
             kGradeFileAndName,
             OutputPlace::None,
             false},
+    Command{"reports",
+            "reports FILE.grs -o OUT.pdf [--per-student] [--names FILE] [--grade-at-most LETTER] "
+            "[--contents overall,type,why,attendance,comment] [--months YYYY-MM:YYYY-MM] [--note TEXT]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Write every chosen student's report (Overall and Why unless --contents says) as one "
+                              "PDF, each\n      student from a new page, or one PDF per student in the folder OUT."),
+            runReports, kReportsOptions, kGradeFile, OutputPlace::Option, false, true},
     Command{"versions", "versions FILE.grs [--restore N -o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "List the earlier versions kept of a class, newest first: number, date and time, "

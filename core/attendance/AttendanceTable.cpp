@@ -47,7 +47,7 @@ void formatTable(Sheet& sheet, int month, int year) {
 }  // namespace
 
 Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int year,
-                           const std::vector<std::optional<DayMarks>>& marks) {
+                           const std::vector<std::optional<DayMarks>>& marks, const QLocale& locale) {
     const int days = daysInMonth(month, year);
     Sheet sheet;
     sheet.setMaxCol(days + 5);
@@ -56,7 +56,7 @@ Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int
 
     sheet.setText(1, 1, QCoreApplication::translate("AttendanceTable", "Names"));
     for (int day = 1; day <= days; ++day) {
-        sheet.setText(1, layout.dayCol(day), QStringLiteral("%1/%2").arg(month).arg(day));
+        sheet.setText(1, layout.dayCol(day), dayAndMonthText(locale, month, day));
     }
     sheet.setText(1, layout.tardyCol(), QStringLiteral("T"));
     sheet.setText(1, layout.unexcusedCol(), QStringLiteral("U"));

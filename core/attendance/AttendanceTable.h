@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/common/DateText.h"
 #include "core/files/AttendanceFile.h"
 #include "core/sheet/Sheet.h"
 
@@ -14,7 +15,8 @@ namespace markwell {
 
 // The attendance page's table of one month of n days:
 //
-//   row 1          "Names", "m/d" for each day (9/1 ... 9/30), "T", "U", "E", "Total"
+//   row 1          "Names", each day without its year as `locale` writes it
+//                  (9/1 ... 9/30 in English, 1/9 ... 30/9 in Spanish), "T", "U", "E", "Total"
 //   rows 2 ..      one row per student in class order: the name, a mark per
 //                  day ("T", "U", "E" or empty), the counts of T, U and E and
 //                  their sum
@@ -47,7 +49,7 @@ inline constexpr PlatformColour kWeekendShade = 0xE0E0E0;
 // formatted for the page (weekends shaded), totals counted, cell (1, 1)
 // selected.
 Sheet buildAttendanceTable(const std::vector<std::string>& names, int month, int year,
-                           const std::vector<std::optional<DayMarks>>& marks);
+                           const std::vector<std::optional<DayMarks>>& marks, const QLocale& locale = englishLocale());
 
 // Puts each student row's stored marks (none: an empty row) into its day
 // cells, as the table for the month shows them; false when every cell

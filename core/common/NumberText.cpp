@@ -279,6 +279,16 @@ QString threeDigitText(double value) {
     return QString::fromStdString(fixedText(value < 0, *d, 2));
 }
 
+QString roundedText(double value, int maxDecimals) {
+    if (!std::isfinite(value) || value == 0) return QStringLiteral("0");
+    const Digits d = significantDigits(value, 15);
+    if (d.exponent >= 15) return generalQText(value);
+    const Digits rounded = roundDigits(d, d.exponent + 1 + maxDecimals);
+    const std::string digits = stripTrailingZeros(rounded.digits);
+    const int decimals = std::clamp(static_cast<int>(digits.size()) - 1 - rounded.exponent, 0, maxDecimals);
+    return QString::fromStdString(fixedText(value < 0, Digits{digits, rounded.exponent}, decimals));
+}
+
 std::string shortestText(double value) {
     if (!std::isfinite(value)) return "0";
     char buf[64];
@@ -295,6 +305,63 @@ bool isPlainDecimal(const QString& text) {
         else return false;
     }
     return digits > 0 && points <= 1;
+}
+
+namespace {
+
+bool isDigit(QChar ch) {
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+}
+
+// Sign, digits with at most one ".", an exponent and a closing "%", as the
+// tables write numbers; the position of its "." (-1 for none), or nothing
+// when the text is not such a number.
+std::optional<qsizetype> tableNumberPoint(const QString& text) {
+    qsizetype i = 0;
+    const qsizetype end = text.endsWith(QLatin1Char('%')) ? text.size() - 1 : text.size();
+    if (i < end && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) ++i;
+    qsizetype point = -1;
+    int digits = 0;
+    for (; i < end; ++i) {
+        if (isDigit(text.at(i))) ++digits;
+        else if (text.at(i) == QLatin1Char('.') && point < 0) point = i;
+        else break;
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < end && (text.at(i) == QLatin1Char('E') || text.at(i) == QLatin1Char('e'))) {
+        ++i;
+        if (i < end && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) ++i;
+        const qsizetype exponent = i;
+        while (i < end && isDigit(text.at(i))) ++i;
+        if (i == exponent) return std::nullopt;
+    }
+    if (i != end) return std::nullopt;
+    return point;
+}
+
+}  // namespace
+
+QString numberWithPoint(const QString& text, QChar point) {
+    if (point == QLatin1Char('.')) return text;
+    const std::optional<qsizetype> at = tableNumberPoint(text);
+    if (!at || *at < 0) return text;
+    QString shown = text;
+    shown[*at] = point;
+    return shown;
+}
+
+QString numbersInTextWithPoint(const QString& text, QChar point) {
+    if (point == QLatin1Char('.')) return text;
+    QString shown = text;
+    for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
+        if (shown.at(i) == QLatin1Char('.') && isDigit(shown.at(i - 1)) && isDigit(shown.at(i + 1))) shown[i] = point;
+    }
+    return shown;
+}
+
+QString typedWithPoint(const QString& typed, QChar point) {
+    if (point == QLatin1Char('.') || typed.contains(QLatin1Char('.')) || typed.count(point) != 1) return typed;
+    return QString(typed).replace(point, QLatin1Char('.'));
 }
 
 }  // namespace markwell

@@ -68,6 +68,30 @@ QString averageText(double percent);
 // decimals. 8.3333 -> "8.33", 85.56 -> "85.60", 1234.5 -> "1230.00".
 QString threeDigitText(double value);
 
+// Numbers as a language with another decimal separator writes them. Only
+// what a person reads or types is converted: the class, the files and the
+// exports always keep ".".
+//
+// `text` with its "." as `point` when the whole text is a number as the
+// tables write them ("17.5", "-0.25", "1.5E-6", "87.46%"); any other text
+// (a name, a phone number, "1.2.3") as it is.
+QString numberWithPoint(const QString& text, QChar point);
+// Every "." between two digits of a sentence as `point`: "Needs 17.5 of 20
+// points (average 81.25%)".
+QString numbersInTextWithPoint(const QString& text, QChar point);
+// A number typed by someone whose decimal separator is `point`: its one
+// `point` becomes "." when it has no "." already ("7,5" -> "7.5"); anything
+// else is left for the usual checks to take or refuse ("7.5" stays, and
+// "1.000,5" or "1,000,5" are refused there: there are no thousands
+// separators).
+QString typedWithPoint(const QString& typed, QChar point);
+
+// A factor or a scaled sum as the window shows it: rounded half away from
+// zero (as its fifteen digits read) to at most `maxDecimals` decimals, with
+// no trailing zeros. 2.0 / 3 -> "0.6667", 136.666666666667 -> "136.6667",
+// 0.25 -> "0.25".
+QString roundedText(double value, int maxDecimals);
+
 // The shortest text that reads back as exactly the same double (a chart's
 // value as a script reads it): 85 -> "85", 2.0 / 3 * 100 -> "66.66666666666667".
 std::string shortestText(double value);

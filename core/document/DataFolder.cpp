@@ -4,6 +4,7 @@
 #include "core/document/DataFolder.h"
 
 #include "core/files/AtomicFile.h"
+#include "core/files/PrivateFiles.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -67,15 +68,19 @@ QStringList existingClassDataFolders() {
 
 Result<QString> createClassDataFolder(const QString& gradePath) {
     QString folder = classDataFolder(gradePath);
-    if (!QDir().mkpath(folder)) {
+    // The program's folder itself too: an older Markwell made it readable by all.
+    if (!makePrivateFolder(programDataFolder()) || !makePrivateFolder(classesFolder()) || !makePrivateFolder(folder)) {
         return fail(
             DataFolder::tr("Unable to create the folder %1 for Markwell's own copies of %2.").arg(folder, gradePath));
     }
     const QString note = folder + u'/' + classPathNoteName();
     const QByteArray path = classKeyPath(gradePath).toUtf8();
     QFile existing(note);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == path) return folder;
-    if (Result<void> written = writeFileAtomically(note, path); !written) return written.error();
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == path) {
+        makePrivate(note);
+        return folder;
+    }
+    if (Result<void> written = writePrivateFileAtomically(note, path); !written) return written.error();
     return folder;
 }
 

@@ -30,6 +30,13 @@ struct Document {
     // before it were read and are the attendance; the message names the file
     // and says what was left unread. A save writes the records it has.
     QString attendanceNote;
+    // Bytes after the end of the class in its grade file, skipped when it
+    // was read: a save over that file would drop them, so it needs the
+    // teacher's word first. 0 once the class is saved.
+    qint64 skippedBytes = 0;
+    // An interrupted save of the class that was finished when it was
+    // opened: said once, with the other notes of opening.
+    QString finishedSaveNote;
 
     bool isTitled() const { return !markwellFile.isEmpty(); }
 };

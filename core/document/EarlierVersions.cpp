@@ -6,17 +6,19 @@
 #include "core/document/DataFolder.h"
 #include "core/document/DocumentFiles.h"
 #include "core/files/AtomicFile.h"
-#include "core/files/FileBytes.h"
 #include "core/files/GradeFile.h"
+#include "core/files/PrivateFiles.h"
+#include "core/files/StagedFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <array>
+#include <utility>
 
 namespace markwell {
 namespace {
@@ -32,22 +34,6 @@ QString versionGradeName() {
 
 QString versionsFolder(const QString& gradePath) {
     return classDataFolder(gradePath) + QStringLiteral("/versions");
-}
-
-// The three files of a class, grade file first; a missing sibling reads as
-// empty, as it does when the class is opened.
-using ClassFiles = std::array<QByteArray, 3>;
-
-Result<ClassFiles> readClassFiles(const QString& gradePath) {
-    ClassFiles files;
-    const QStringList paths = classFilePathsFor(gradePath);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const QString& path = paths.at(static_cast<qsizetype>(i));
-        Result<QByteArray> bytes = i == 0 ? readFileBytes(path) : readFileBytesIfAny(path);
-        if (!bytes) return bytes.error();
-        files[i] = std::move(bytes).value();
-    }
-    return files;
 }
 
 // The numbers of the versions kept, lowest first. Only folders named by a
@@ -67,21 +53,46 @@ QString versionPath(const QString& folder, int number) {
     return folder + u'/' + QString::number(number);
 }
 
-bool sameAsVersion(const ClassFiles& files, const QString& versionFolder) {
-    const Result<ClassFiles> kept = readClassFiles(versionFolder + u'/' + versionGradeName());
+bool sameAsVersion(const ClassFileBytes& files, const QString& versionFolder) {
+    const Result<ClassFileBytes> kept = readClassFileBytes(versionFolder + u'/' + versionGradeName());
     return kept && *kept == files;
+}
+
+// A folder a version is written into before it gets its number:
+// ".keeping-PID-XXXXXX", named after the process that writes it.
+const QRegularExpression& keepingFolderPattern() {
+    static const QRegularExpression pattern(QStringLiteral("^\\.keeping-(?:(\\d+)-)?[^/]*$"));
+    return pattern;
+}
+
+// A version being written lives for moments; one of an older Markwell, which
+// did not name its process, is left over once it is this old.
+constexpr qint64 kUnnamedKeepingAgeSecs = 3600;
+
+// Removes the folders of keepings that were killed before they were whole.
+void removeKilledKeepings(const QString& folder) {
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral(".keeping-*")}, QDir::Dirs | QDir::Hidden)) {
+        const QRegularExpressionMatch match = keepingFolderPattern().match(name);
+        if (!match.hasMatch()) continue;
+        const bool gone = match.captured(1).isEmpty()
+                              ? QFileInfo(dir.filePath(name)).lastModified().secsTo(QDateTime::currentDateTime()) >
+                                    kUnnamedKeepingAgeSecs
+                              : writerIsGone(match.captured(1).toLongLong());
+        if (gone) QDir(dir.filePath(name)).removeRecursively();
+    }
 }
 
 // Writes the files into a fresh folder and only then gives it its number, so
 // that a version is either whole or not there. The version's grade file
 // keeps the time the class was saved.
-Result<void> storeVersion(const QString& folder, int number, const ClassFiles& files, const QDateTime& saved) {
-    QTemporaryDir incoming(folder + QStringLiteral("/.keeping-XXXXXX"));
+Result<void> storeVersion(const QString& folder, int number, const ClassFileBytes& files, const QDateTime& saved) {
+    QTemporaryDir incoming(folder + QStringLiteral("/.keeping-%1-XXXXXX").arg(QCoreApplication::applicationPid()));
     if (!incoming.isValid()) return fail(unableToCreate(folder, incoming.errorString()));
     const QStringList paths = classFilePathsFor(incoming.filePath(versionGradeName()));
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const QString& path = paths.at(static_cast<qsizetype>(i));
-        if (Result<void> written = writeFileAtomically(path, files[i]); !written) return written;
+    for (const auto& [path, bytes] : {std::pair{paths.at(0), &files.grade}, std::pair{paths.at(1), &files.attendance},
+                                      std::pair{paths.at(2), &files.seating}}) {
+        if (Result<void> written = writePrivateFileAtomically(path, *bytes); !written) return written;
     }
     QFile grade(paths.front());
     if (grade.open(QIODevice::ReadWrite)) grade.setFileTime(saved, QFileDevice::FileModificationTime);
@@ -120,18 +131,26 @@ EarlierVersion describeVersion(const QString& folder, int number) {
 
 Result<void> keepEarlierVersion(const QString& gradePath, int keep) {
     if (keep <= 0 || !QFileInfo(gradePath).isFile()) return {};
-    const Result<ClassFiles> files = readClassFiles(gradePath);
+    const Result<ClassFileBytes> files = readClassFileBytes(gradePath);
     if (!files) return files.error();
+    return keepEarlierVersion(gradePath, *files, keep);
+}
+
+Result<void> keepEarlierVersion(const QString& gradePath, const ClassFileBytes& files, int keep) {
+    if (keep <= 0 || !QFileInfo(gradePath).isFile()) return {};
     if (Result<QString> made = createClassDataFolder(gradePath); !made) return made.error();
     const QString folder = versionsFolder(gradePath);
-    if (!QDir().mkpath(folder)) return fail(unableToCreate(folder, EarlierVersions::tr("the folder cannot be made")));
+    if (!makePrivateFolder(folder)) {
+        return fail(unableToCreate(folder, EarlierVersions::tr("the folder cannot be made")));
+    }
+    removeKilledKeepings(folder);
 
     const std::vector<int> numbers = keptNumbers(folder);
-    const bool unchanged = !numbers.empty() && sameAsVersion(*files, versionPath(folder, numbers.back()));
+    const bool unchanged = !numbers.empty() && sameAsVersion(files, versionPath(folder, numbers.back()));
     if (!unchanged) {
         const int next = numbers.empty() ? 1 : numbers.back() + 1;
         const QDateTime saved = QFileInfo(gradePath).lastModified();
-        if (Result<void> stored = storeVersion(folder, next, *files, saved); !stored) return stored;
+        if (Result<void> stored = storeVersion(folder, next, files, saved); !stored) return stored;
     }
     letGoOfOldest(folder, keep);
     return {};
@@ -155,14 +174,8 @@ std::optional<EarlierVersion> earlierVersion(const QString& gradePath, int numbe
     return std::nullopt;
 }
 
-Result<void> restoreEarlierVersion(const EarlierVersion& version, const QString& outPath) {
-    const Result<ClassFiles> files = readClassFiles(version.gradeFile);
-    if (!files) return files.error();
-    const QStringList paths = classFilePathsFor(QFileInfo(outPath).absoluteFilePath());
-    // As every save to a new name: the siblings first and the grade file
-    // last, as one set, so a failure or a kill leaves no half class.
-    return writeFilesAsSet({FileToWrite{paths.at(1), (*files)[1]}, FileToWrite{paths.at(2), (*files)[2]},
-                            FileToWrite{paths.at(0), (*files)[0]}});
+Result<ClassFileBytes> readEarlierVersion(const EarlierVersion& version) {
+    return readClassFileBytes(version.gradeFile);
 }
 
 Result<Document> openEarlierVersion(const EarlierVersion& version, const ScaleStore& store) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/common/Result.h"
+#include "core/document/ClassFileBytes.h"
 #include "core/document/Document.h"
 
 #include <QDateTime>
@@ -32,8 +33,11 @@ struct EarlierVersion {
 // version, then lets go of the oldest beyond `keep`. Nothing is kept when
 // there is no class at `gradePath` yet, when `keep` is 0, or when the files
 // are the same as the newest version's. Says why when the version cannot be
-// kept: the save itself goes on all the same.
+// kept: the save itself goes on all the same. Versions are the user's alone
+// (files 0600, folders 0700); what a killed keeping left is removed.
 Result<void> keepEarlierVersion(const QString& gradePath, int keep);
+// The same with the class's files read already.
+Result<void> keepEarlierVersion(const QString& gradePath, const ClassFileBytes& files, int keep);
 
 // The versions kept of the class at `gradePath`, newest first.
 std::vector<EarlierVersion> earlierVersions(const QString& gradePath);
@@ -41,10 +45,9 @@ std::vector<EarlierVersion> earlierVersions(const QString& gradePath);
 // The version numbered `number`, if it is kept.
 std::optional<EarlierVersion> earlierVersion(const QString& gradePath, int number);
 
-// Writes the version's three files, exactly as they were, as the class
-// `outPath` with its .ATD and .SEA files. A failure removes the files it
-// created anew.
-Result<void> restoreEarlierVersion(const EarlierVersion& version, const QString& outPath);
+// The version's three files, exactly as they were kept (a class is written
+// from them with writeClass).
+Result<ClassFileBytes> readEarlierVersion(const EarlierVersion& version);
 
 // The version as a new untitled class with its attendance and seats: it is
 // saved only where the teacher then chooses.

@@ -9,6 +9,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace markwell {
 
 class ScaleStore;
@@ -17,7 +20,13 @@ class ScaleStore;
 // this computer's scale store by the scale's name (the name stays). A scale
 // the store does not have keeps the kind and bounds read from the file. The
 // grade file itself only turns bytes into a class; which scales this computer
-// keeps belongs to the document.
+// keeps belongs to the document. An interrupted save of the class is
+// finished first (see finishInterruptedSave).
 Result<ClassRecord> openGradeFile(const QString& path, const ScaleStore& store, GradeFileInfo* info = nullptr);
+
+// The same with the scales found by `scaleNamed` (a copy of the store taken
+// earlier, so that classes can be read on another thread than the store's).
+using ScaleLookup = std::function<std::optional<CurrentGradeScale>(const QString& name)>;
+Result<ClassRecord> openGradeFile(const QString& path, const ScaleLookup& scaleNamed, GradeFileInfo* info = nullptr);
 
 }  // namespace markwell

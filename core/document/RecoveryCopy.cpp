@@ -6,6 +6,7 @@
 #include "core/document/DataFolder.h"
 #include "core/document/DocumentFiles.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/PrivateFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -90,7 +91,7 @@ Result<void> writeNote(const QString& folder, const QString& copyName, const Doc
     bytes += noteLine("made", madeAt.toUTC().toString(Qt::ISODateWithMs));
     bytes += noteLine("attendanceDamage", document.attendanceDamage);
     bytes += noteLine("seatingDamage", document.seatingDamage);
-    return writeFileAtomically(notePath(folder), bytes);
+    return writePrivateFileAtomically(notePath(folder), bytes);
 }
 
 // Whether a running program holds the folder's lock: its copy is in use.
@@ -134,16 +135,22 @@ Result<void> writeRecoveryCopy(const Document& document, const QDateTime& madeAt
     if (!classFolder) return classFolder.error();
     const QString folder = recoveryFolderFor(document.markwellFile);
     const QString copyName = nextCopyName(folder, madeAt);
-    if (!QDir().mkpath(folder + u'/' + copyName)) {
+    if (!makePrivateFolder(folder + u'/' + copyName)) {
         return fail(unableToCreate(folder + u'/' + copyName, QString()));
     }
-    // A save of a copy of the document writes exactly the bytes a save of
-    // the class would, without renaming the class or clearing its changes.
-    Document copy = document;
-    if (Result<QStringList> saved = saveDocument(copy, copyGradePath(folder, copyName, document.markwellFile));
-        !saved) {
+    // The bytes a save of the class would write, into a folder of its own:
+    // the class's files are never touched, and the class is not renamed.
+    const QString gradePath = copyGradePath(folder, copyName, document.markwellFile);
+    const Result<ClassFileBytes> bytes = serializeDocument(document, gradePath);
+    Result<void> written = bytes ? Result<void>() : Result<void>(bytes.error());
+    if (written) {
+        written = writeFilesAsSet({{attendancePathFor(gradePath), bytes->attendance, true},
+                                   {seatingPathFor(gradePath), bytes->seating, true},
+                                   {gradePath, bytes->grade, true}});
+    }
+    if (!written) {
         QDir(folder + u'/' + copyName).removeRecursively();
-        return saved.error();
+        return written;
     }
     if (Result<void> noted = writeNote(folder, copyName, document, madeAt); !noted) {
         QDir(folder + u'/' + copyName).removeRecursively();

@@ -90,9 +90,9 @@ Result<StudentEntry> rowStudent(const QSet<QString>& inClass, const StudentForm&
 
 }  // namespace
 
-StudentRows checkStudentRows(const ClassRecord& cls, const CsvTable& table) {
+CheckedStudentRows checkStudentRows(const ClassRecord& cls, const CsvTable& table) {
     Columns columns;
-    StudentRows checked;
+    CheckedStudentRows checked;
     checked.problems = readHeader(table.header, studentColumns(),
                                   {QString::fromLatin1(studentField(StudentField::Name).column)}, columns);
     if (!checked.problems.empty()) return checked;
@@ -114,7 +114,7 @@ StudentRows checkStudentRows(const ClassRecord& cls, const CsvTable& table) {
 }
 
 std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& table) {
-    StudentRows checked = checkStudentRows(cls, table);
+    CheckedStudentRows checked = checkStudentRows(cls, table);
     // All or none: no student joins while any row is refused.
     for (StudentEntry& entry : checked.entries) appendStudent(cls, std::move(entry));
     return checked.problems;
@@ -123,7 +123,7 @@ std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& tabl
 Result<std::vector<StudentEntry>> readStudentCsvFile(const QString& path, const ClassRecord& cls) {
     const Result<CsvTable> table = readCsvTable(path);
     if (!table) return table.error();
-    StudentRows checked = checkStudentRows(cls, *table);
+    CheckedStudentRows checked = checkStudentRows(cls, *table);
     if (!checked.problems.empty()) {
         return fail(rowProblemLines(path, checked.problems).join(QLatin1Char('\n')));
     }

@@ -27,11 +27,11 @@ std::vector<RowProblem> importStudentRows(ClassRecord& cls, const CsvTable& tabl
 
 // The students of the rows, checked as importStudentRows checks them, without
 // adding them: every row's student in file order, or (none and) every problem.
-struct StudentRows {
+struct CheckedStudentRows {
     std::vector<StudentEntry> entries;
     std::vector<RowProblem> problems;
 };
-StudentRows checkStudentRows(const ClassRecord& cls, const CsvTable& table);
+CheckedStudentRows checkStudentRows(const ClassRecord& cls, const CsvTable& table);
 
 // A student CSV file read and checked for the class, as markwell-cli
 // import-students and the student list's Import take it: the students of

@@ -5,6 +5,7 @@
 
 #include "core/editing/CsvImport.h"
 #include "core/editing/GradeEntry.h"
+#include "core/scores/ScorePlan.h"
 
 #include <QCoreApplication>
 
@@ -58,6 +59,17 @@ Change totalChange(AssignmentChoice choice, QString total) {
                            const Result<std::size_t> index = chosenAssignment(cls, choice);
                            if (!index) return index.error();
                            if (Result<void> set = setTotal(cls.assignments[*index], total); !set) return set.error();
+                           return QString();
+                       });
+}
+
+Change scoreImportChange(ScoreTable table, ScoreMapping mapping, QString sourcePath) {
+    return classChange(RosterChanges::tr("Import Scores"),
+                       [table = std::move(table), mapping = std::move(mapping),
+                        sourcePath = std::move(sourcePath)](ClassRecord& cls) -> Result<QString> {
+                           const ScorePlan plan = planScoreImport(cls, table, mapping);
+                           if (plan.blocked()) return fail(scoreProblemLines(sourcePath, plan).join(QLatin1Char('\n')));
+                           applyScorePlan(cls, plan);
                            return QString();
                        });
 }

@@ -7,6 +7,7 @@
 #include "core/editing/AssignmentEditing.h"
 #include "core/editing/Change.h"
 #include "core/files/CsvReader.h"
+#include "core/scores/ScoreMapping.h"
 
 #include <QString>
 
@@ -31,5 +32,11 @@ Change pointsImportChange(AssignmentChoice choice, CsvTable table, QString csvPa
 
 // The possible points of the chosen assignment, as typed.
 Change totalChange(AssignmentChoice choice, QString total);
+
+// "Import Scores": the scores of a gradebook file as `mapping` takes them
+// (see planScoreImport), with the new students and assignments, all or
+// none: refused with one line per problem, naming `sourcePath`, the file
+// the scores came from.
+Change scoreImportChange(ScoreTable table, ScoreMapping mapping, QString sourcePath);
 
 }  // namespace markwell

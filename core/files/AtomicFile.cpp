@@ -29,17 +29,6 @@ int renameFile(const QString& from, const QString& to) {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
 }
 
-// Keeps the old content of `file`'s target under its backup name while the
-// set is renamed into place; false when it cannot be kept (nothing is
-// replaced then). A hard link costs nothing; a copy serves where links fail.
-bool keepOldContent(const StagedFile& file) {
-    const QByteArray target = QFile::encodeName(file.target());
-    const QByteArray backup = QFile::encodeName(file.backupPath());
-    ::unlink(backup.constData());
-    if (::link(target.constData(), backup.constData()) == 0) return true;
-    return QFile::copy(file.target(), file.backupPath());
-}
-
 struct Replaced {
     QString target;
     QString backup;  // empty when the file was new
@@ -63,7 +52,7 @@ Result<void> commitAll(std::vector<StagedFile>& staged, const RenameStep& rename
     for (StagedFile& file : staged) {
         Replaced step{file.target(), {}};
         if (keepsBackups && QFileInfo::exists(file.target())) {
-            if (!keepOldContent(file)) {
+            if (!file.keepOldContent()) {
                 outcome = fail(unableToCreate(file.path(), systemError(errno)));
                 break;
             }
@@ -97,7 +86,8 @@ Result<void> writeFilesAsSet(const std::vector<FileToWrite>& files, const Rename
     staged.reserve(files.size());
     // Every target checked and every content on disk before anything is replaced.
     for (const FileToWrite& file : files) {
-        Result<StagedFile> started = StagedFile::begin(file.path);
+        Result<StagedFile> started = StagedFile::begin(
+            file.path, file.isPrivate ? StagedFile::Access::Private : StagedFile::Access::LikeReplaced);
         if (!started) return started.error();
         staged.push_back(std::move(started).value());
     }
@@ -108,8 +98,35 @@ Result<void> writeFilesAsSet(const std::vector<FileToWrite>& files, const Rename
     return commitAll(staged, rename ? rename : RenameStep(renameFile));
 }
 
+Result<FileSetWriter> FileSetWriter::begin(const QStringList& paths) {
+    FileSetWriter set;
+    set.staged_.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths) {
+        Result<StagedFile> started = StagedFile::begin(path);
+        if (!started) return started.error();
+        set.staged_.push_back(std::move(started).value());
+    }
+    return set;
+}
+
+Result<void> FileSetWriter::write(std::size_t index, const QByteArray& bytes) {
+    StagedFile& file = staged_.at(index);
+    if (Result<void> written = file.write(bytes); !written) return written;
+    return file.finish(false);
+}
+
+Result<void> FileSetWriter::commit() {
+    if (staged_.empty()) return {};
+    if (Result<void> synced = syncFileSystemOf(staged_.front().target()); !synced) return synced;
+    return commitAll(staged_, RenameStep(renameFile));
+}
+
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     return writeFilesAsSet({FileToWrite{path, bytes}});
+}
+
+Result<void> writePrivateFileAtomically(const QString& path, const QByteArray& bytes) {
+    return writeFilesAsSet({FileToWrite{path, bytes, true}});
 }
 
 Result<void> writeFileAtomicallyVia(const QString& path,

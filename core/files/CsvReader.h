@@ -35,4 +35,17 @@ Result<CsvTable> parseCsv(QByteArrayView bytes);
 // Reads and parses the file; a refusal names the file ("FILE: line 3: ...").
 Result<CsvTable> readCsvTable(const QString& path);
 
+// How decoded text is split into records by the quoting rules above: the
+// character between fields, and the bounds a file from elsewhere is held to
+// (0: none). With `namingColumns` a refusal names the column of the field
+// ("line 3, column 2: ..."). Empty lines are skipped.
+struct CsvSplitting {
+    QChar separator = QLatin1Char(',');
+    bool namingColumns = false;
+    qsizetype maxRecords = 0;
+    qsizetype maxFields = 0;
+    qsizetype maxFieldLength = 0;
+};
+Result<std::vector<CsvRecord>> splitCsvText(const QString& text, const CsvSplitting& how);
+
 }  // namespace markwell

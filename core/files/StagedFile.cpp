@@ -4,6 +4,7 @@
 #include "core/files/StagedFile.h"
 
 #include "core/files/AtomicFile.h"
+#include "core/files/PrivateFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,12 +53,6 @@ QString replaceProblem(const QString& target) {
     return {};
 }
 
-// A temporary or kept file of a write that can no longer finish it.
-bool isLeftOver(qint64 pid) {
-    if (pid == ::getpid()) return true;  // this process writes each name once at a time
-    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
-}
-
 // Removes ".NAME.PID.part" and ".NAME.PID.kept" beside `target` whose writer is gone.
 void removeLeftOvers(const QString& target) {
     const QFileInfo info(target);
@@ -67,7 +62,7 @@ void removeLeftOvers(const QString& target) {
     const QStringList candidates = folder.entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : candidates) {
         const QRegularExpressionMatch match = pattern.match(name);
-        if (match.hasMatch() && isLeftOver(match.captured(1).toLongLong())) QFile::remove(folder.filePath(name));
+        if (match.hasMatch() && writerIsGone(match.captured(1).toLongLong())) QFile::remove(folder.filePath(name));
     }
 }
 
@@ -96,7 +91,12 @@ mode_t permissionsFor(const QString& target) {
 
 }  // namespace
 
-Result<StagedFile> StagedFile::begin(const QString& path) {
+bool writerIsGone(qint64 pid) {
+    if (pid == ::getpid()) return true;  // this process writes each name once at a time
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+Result<StagedFile> StagedFile::begin(const QString& path, Access access) {
     const QString target = finalTarget(path);
     if (const QString problem = replaceProblem(target); !problem.isEmpty()) return fail(unableToCreate(path, problem));
     removeLeftOvers(target);
@@ -104,14 +104,15 @@ Result<StagedFile> StagedFile::begin(const QString& path) {
     const int fd = ::open(nativePath(tempPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) return fail(unableToCreate(path, systemError(errno)));
     ::close(fd);
-    return StagedFile(path, target, tempPath);
+    return StagedFile(path, target, tempPath, access);
 }
 
-StagedFile::StagedFile(QString path, QString target, QString tempPath)
-    : path_(std::move(path)), target_(std::move(target)), tempPath_(std::move(tempPath)) {}
+StagedFile::StagedFile(QString path, QString target, QString tempPath, Access access)
+    : path_(std::move(path)), target_(std::move(target)), tempPath_(std::move(tempPath)), access_(access) {}
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : path_(std::move(other.path_)), target_(std::move(other.target_)), tempPath_(std::move(other.tempPath_)) {
+    : path_(std::move(other.path_)), target_(std::move(other.target_)), tempPath_(std::move(other.tempPath_)),
+      access_(other.access_) {
     other.tempPath_.clear();
 }
 
@@ -121,6 +122,7 @@ StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
         path_ = std::move(other.path_);
         target_ = std::move(other.target_);
         tempPath_ = std::move(other.tempPath_);
+        access_ = other.access_;
         other.tempPath_.clear();
     }
     return *this;
@@ -154,9 +156,10 @@ Result<void> StagedFile::write(const QByteArray& bytes) {
     return {};
 }
 
-Result<void> StagedFile::finish() {
-    if (!syncPath(tempPath_)) return fail(unableToCreate(path_, systemError(errno)));
-    ::chmod(nativePath(tempPath_).constData(), permissionsFor(target_));
+Result<void> StagedFile::finish(bool sync) {
+    if (sync && !syncPath(tempPath_)) return fail(unableToCreate(path_, systemError(errno)));
+    const mode_t mode = access_ == Access::Private ? mode_t{kPrivateFileMode} : permissionsFor(target_);
+    ::chmod(nativePath(tempPath_).constData(), mode);
     return {};
 }
 
@@ -164,8 +167,27 @@ QString StagedFile::backupPath() const {
     return tempNameFor(target_, "kept");
 }
 
+bool StagedFile::keepOldContent() const {
+    // A hard link costs nothing; a copy serves where links fail.
+    const QByteArray backup = nativePath(backupPath());
+    ::unlink(backup.constData());
+    if (::link(nativePath(target_).constData(), backup.constData()) == 0) return true;
+    return QFile::copy(target_, backupPath());
+}
+
 void syncFolderOf(const QString& path) {
     syncPath(QFileInfo(path).absolutePath());
+}
+
+Result<void> syncFileSystemOf(const QString& path) {
+    const int fd = ::open(nativePath(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) {
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
+        return fail(unableToCreate(path, systemError(error)));
+    }
+    ::close(fd);
+    return {};
 }
 
 }  // namespace markwell

@@ -18,6 +18,13 @@ std::vector<QString> scaleLetterTexts(const CurrentGradeScale& scale) {
     return letters;
 }
 
+std::optional<std::size_t> findScaleLetter(const std::vector<QString>& letters, const QString& typed) {
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        if (letters[i].trimmed().compare(typed.trimmed(), Qt::CaseInsensitive) == 0) return i;
+    }
+    return std::nullopt;
+}
+
 LetterGrader::LetterGrader(const CurrentGradeScale& scale) : letters_(scaleLetterTexts(scale)) {
     std::vector<std::string_view> numbers;
     std::string_view rest = scale.num_values;

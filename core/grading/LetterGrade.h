@@ -44,4 +44,9 @@ QString getLetterGrade(const CurrentGradeScale& scale, double grandTotal, double
 // them: the order the Grade column sorts in.
 std::vector<QString> scaleLetterTexts(const CurrentGradeScale& scale);
 
+// The place in `letters` (scaleLetterTexts) of the letter a teacher typed,
+// compared without regard to case and surrounding blanks; none when the
+// scale has no such letter.
+std::optional<std::size_t> findScaleLetter(const std::vector<QString>& letters, const QString& typed);
+
 }  // namespace markwell

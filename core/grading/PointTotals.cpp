@@ -5,6 +5,7 @@
 
 #include "core/data/Tables.h"
 
+#include <algorithm>
 #include <array>
 
 namespace markwell {
@@ -39,6 +40,7 @@ PointTotalsCalculator::PointTotalsCalculator(const Sheet& sheet, const ClassReco
     for (int col = GradesLayout::kFirstAssignmentCol; col <= layout_.lastAssignmentCol(); ++col) {
         possible_.push_back(countedPoints(sheet, layout_.totalRow(), col).value_or(0));
     }
+    rulesApply_ = std::count_if(possible_.begin(), possible_.end(), [](double p) { return p > 0; }) > 1;
 }
 
 PointTotals PointTotalsCalculator::forRow(int row, std::vector<DroppedCell>* dropped) const {
@@ -50,8 +52,9 @@ PointTotals PointTotalsCalculator::forRow(int row, std::vector<DroppedCell>* dro
         const auto points = countedPoints(sheet_, row, col);
         if (!points) continue;
         totals.earned += *points;
-        totals.possible += possible_[static_cast<std::size_t>(layout_.assignmentIndexOf(col))];
-        if (*points < lowest) {  // strictly: the leftmost of equal scores stays
+        const int assignment = layout_.assignmentIndexOf(col);
+        totals.possible += possible_[static_cast<std::size_t>(assignment)];
+        if (*points < lowest && isDroppable(assignment)) {  // strictly: the leftmost of equal scores stays
             lowest = *points;
             lowestCol = col;
         }
@@ -66,7 +69,7 @@ PointTotals PointTotalsCalculator::forRow(int row, std::vector<DroppedCell>* dro
 
 void PointTotalsCalculator::dropLowestOverall(int row, PointTotals& totals, double lowest, int lowestCol,
                                               std::vector<DroppedCell>* dropped) const {
-    if (layout_.assignmentCount() <= 1) return;
+    if (!rulesApply_) return;
     if (lowestCol < 0) {
         record(dropped, -1, -1);
         return;
@@ -84,9 +87,9 @@ void PointTotalsCalculator::dropLowestPerType(int row, PointTotals& totals, std:
     std::array<double, kAssignmentTypeCount> possible{};
     std::array<int, kAssignmentTypeCount> col;
     col.fill(-1);
-    if (layout_.assignmentCount() > 1) {
+    if (rulesApply_) {
         for (const RowEntry& e : index_->entries(row)) {
-            if (e.kind != PointsKind::Number) continue;
+            if (e.kind != PointsKind::Number || !isDroppable(e.assignment)) continue;
             const int type = typeOf_[static_cast<std::size_t>(e.assignment)];
             if (type < 0) continue;
             const auto t = static_cast<std::size_t>(type);

@@ -33,14 +33,18 @@ struct PointTotals {
 //
 // - every assignment cell that counts (not "-", not empty) adds its points to
 //   the earned points and the Total row's value of its column to the possible;
-// - rule 1 (more than one assignment): the lowest score of the row is removed
-//   with its possible points; on equal scores the leftmost; a score of 100000
-//   or more is never removed; a row with no counted score records (-1, -1);
-// - rule 2 (more than one assignment): for each flagged type, the lowest
-//   points of that type over all the entries of the student's name are
-//   removed with that assignment's total; on equal points the earlier
-//   assignment; a flagged type with nothing to remove records column -1.
-// "Lowest" is in raw points, not in percent of the assignment.
+// - rule 1 (more than one assignment worth points): the lowest score of the
+//   row is removed with its possible points; on equal scores the leftmost; a
+//   score of 100000 or more is never removed; a row with no counted score
+//   records (-1, -1);
+// - rule 2 (more than one assignment worth points): for each flagged type,
+//   the lowest points of that type over all the entries of the student's
+//   name are removed with that assignment's total; on equal points the
+//   earlier assignment; a flagged type with nothing to remove records
+//   column -1.
+// "Lowest" is in raw points, not in percent of the assignment. Neither rule
+// ever takes an assignment without possible points (extra credit): dropping
+// forgives a bad score, and taking free points away would lower the grade.
 //
 // Build one calculator and ask it for every row: the point lists are indexed
 // once, when rule 2 needs them.
@@ -60,12 +64,15 @@ private:
     void dropLowestOverall(int row, PointTotals& totals, double lowest, int lowestCol,
                            std::vector<DroppedCell>* dropped) const;
     void dropLowestPerType(int row, PointTotals& totals, std::vector<DroppedCell>* dropped) const;
+    // Whether the rules may take the assignment at this index: it has possible points.
+    bool isDroppable(int assignment) const { return possible_[static_cast<std::size_t>(assignment)] > 0; }
 
     const Sheet& sheet_;
     const ClassRecord& cls_;
     GradesLayout layout_;
     std::vector<double> possible_;  // the Total row, by assignment column - 2
     std::vector<int> typeOf_;       // type index of each assignment, -1 for none
+    bool rulesApply_ = false;       // more than one assignment is worth points
     std::optional<StudentRows> ownRows_;
     std::optional<EntryIndex> ownIndex_;
     const EntryIndex* index_ = nullptr;

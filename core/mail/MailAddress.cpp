@@ -4,6 +4,7 @@
 #include "core/mail/MailAddress.h"
 
 #include "core/common/Cp1252.h"
+#include "core/files/SafeFileNames.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -16,8 +17,6 @@ bool keptInMailAddress(unsigned char byte) {
     // "," and ";" separate recipients in a mailto: URL, so they are encoded too.
     return QByteArrayView("-._~!$'()*+:@").contains(static_cast<char>(byte));
 }
-
-constexpr int kMaxAttachmentNameLength = 100;
 
 }  // namespace
 
@@ -53,15 +52,7 @@ QByteArray recipientUrl(std::string_view emailField) {
 }
 
 QString attachmentFileName(const QString& studentName) {
-    QString name;
-    for (const QChar ch : studentName) {
-        if (name.size() == kMaxAttachmentNameLength) break;
-        const bool kept =
-            ch.isLetterOrNumber() || ch == QLatin1Char(' ') || ch == QLatin1Char('-') || ch == QLatin1Char('_');
-        name.append(kept ? ch : QLatin1Char('_'));
-    }
-    if (name.isEmpty()) name = QStringLiteral("student");
-    return name + QStringLiteral(".xls");
+    return safeFileStem(studentName) + QStringLiteral(".xls");
 }
 
 }  // namespace markwell

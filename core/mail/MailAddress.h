@@ -30,10 +30,9 @@ QByteArray gradesMailtoUrl(std::string_view emailField);
 // "mailto:" + the encoded address, or empty without an address.
 QByteArray recipientUrl(std::string_view emailField);
 
-// The name of a student's attachment: letters, digits, spaces, "-" and "_"
-// of the name kept, every other character "_" (so no "/", no "..", nothing
-// that leaves the folder it is written in), at most 100 characters,
-// "student" when nothing is left, then ".xls".
+// The name of a student's attachment: the name's safe stem (see
+// files/SafeFileNames.h: nothing that leaves the folder it is written in)
+// and ".xls".
 QString attachmentFileName(const QString& studentName);
 
 }  // namespace markwell

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QLocale>
 
 namespace markwell {
 namespace {
@@ -42,11 +41,6 @@ QString printHeaderWithTitle(const QString& path, const QString& title) {
            QStringLiteral("&R&D");
 }
 
-QString monthTitle(int month, int year) {
-    // The program speaks English whatever the desktop's language.
-    return QLocale::c().monthName(month, QLocale::LongFormat) + QLatin1Char(' ') + QString::number(year);
-}
-
 Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& students, const QString& path,
                       bool withIds) {
     Sheet copy = preparedCopy(grades, path, grades.showGridLines());
@@ -76,8 +70,9 @@ void putIdsInPlaceOfNames(Sheet& copy, int lastRow, std::initializer_list<const 
     }
 }
 
-Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath, int month, int year) {
-    Sheet copy = preparedCopy(attendance, attendPath, true, monthTitle(month, year));
+Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath, int month, int year,
+                          const QLocale& locale) {
+    Sheet copy = preparedCopy(attendance, attendPath, true, monthAndYearText(locale, month, year));
     copy.fitColumnWidths();
     copy.print().orientation = PrintSettings::Orientation::Landscape;
     copy.print().fitToPageWidth = true;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/common/DateText.h"
 #include "core/data/Records.h"
 #include "core/sheet/Sheet.h"
 
@@ -43,11 +44,10 @@ Sheet gradesPrintCopy(const Sheet& grades, const std::vector<StudentInfo>& stude
 void putIdsInPlaceOfNames(Sheet& copy, int lastRow, std::initializer_list<const std::vector<StudentInfo>*> rosters);
 
 // The attendance table of a month as printed: always with grid lines, the
-// month and year ("December 2026") in the middle of the header, on a page
-// turned on its side and shrunk to fit the month's days across it.
-Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath, int month, int year);
-
-// "December 2026".
-QString monthTitle(int month, int year);
+// month and year as `locale` writes them ("December 2026") in the middle of
+// the header, on a page turned on its side and shrunk to fit the month's
+// days across it.
+Sheet attendancePrintCopy(const Sheet& attendance, const QString& attendPath, int month, int year,
+                          const QLocale& locale = englishLocale());
 
 }  // namespace markwell

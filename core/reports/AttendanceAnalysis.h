@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/attendance/AttendanceBook.h"
+#include "core/common/DateText.h"
 #include "core/sheet/Sheet.h"
 
 #include <QString>
@@ -28,6 +29,9 @@ struct MonthCounts {
 
 using YearCounts = std::array<MonthCounts, 12>;  // January first
 
+// The marks of one month's record counted.
+MonthCounts countMonthMarks(const DayMarks& days);
+
 // The counts of the record of each month of `year` for the student, found as
 // the attendance page finds it: the name without regard to letter case, the
 // first record of a month winning. A month without a record counts nothing.
@@ -38,10 +42,11 @@ YearCounts countAttendanceYear(const AttendanceBook& book, int year, std::string
 // and their sum, in the report style, ready for the print path with the
 // student's name in the middle of the report header.
 // `studentName` is the roster's spelling (Windows-1252).
+// The months are named as `locale` names them.
 Sheet buildAttendanceAnalysis(const AttendanceBook& book, int year, std::string_view studentName,
-                              const QString& markwellFile);
+                              const QString& markwellFile, const QLocale& locale = englishLocale());
 
-// The English month names, January first, as the analysis shows them.
-QString monthName(int month);
+// Row 1 of an attendance table: "Month", "Tardy", "Unexcused", "Excused", "Total".
+void writeAttendanceHeadings(Sheet& sheet);
 
 }  // namespace markwell

@@ -6,17 +6,15 @@
 #include "core/common/CommaText.h"
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
-#include "core/data/PointEntry.h"
-#include "core/grading/EntryIndex.h"
 #include "core/grading/GradesLayout.h"
 #include "core/grading/LetterGrade.h"
+#include "core/grading/MarkStatistics.h"
 #include "core/reports/ReportCells.h"
 #include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 #include <vector>
 
@@ -26,42 +24,6 @@ namespace {
 struct ClassStatistics {
     Q_DECLARE_TR_FUNCTIONS(ClassStatistics)
 };
-
-// The counted marks of an assignment, in list order.
-std::vector<double> countedMarks(const AssignmentInfo& assignment) {
-    std::vector<double> marks;
-    marks.reserve(assignment.namegrade.size());
-    for (const std::string& entry : assignment.namegrade) {
-        const Points points = readPoints(splitPointEntry(entry).points);
-        if (points.kind == PointsKind::Number) marks.push_back(points.value);
-    }
-    return marks;
-}
-
-struct MarkStatistics {
-    double minimum = 0;
-    double maximum = 0;
-    double median = 0;
-    double mean = 0;
-    double deviation = 0;
-};
-
-MarkStatistics statisticsOf(std::vector<double> marks) {
-    MarkStatistics s;
-    if (marks.empty()) return s;
-    const auto n = marks.size();
-    std::sort(marks.begin(), marks.end());
-    s.minimum = marks.front();
-    s.maximum = marks.back();
-    s.median = marks[(n - 1) / 2];  // the lower middle mark of an even count
-    s.mean = std::accumulate(marks.begin(), marks.end(), 0.0) / static_cast<double>(n);
-    if (n > 1) {
-        double squares = 0;
-        for (double mark : marks) squares += (mark - s.mean) * (mark - s.mean);
-        s.deviation = std::sqrt(squares / static_cast<double>(n - 1));
-    }
-    return s;
-}
 
 // The possible points of an assignment column: its value in the Total row.
 double possibleOf(const Sheet& grades, int col) {
@@ -87,7 +49,7 @@ void writePlainStatistic(Sheet& sheet, int row, const QString& description, doub
 
 Sheet statisticsSheet(const ClassRecord& cls, const Sheet& grades, int assignment) {
     const AssignmentInfo& chosen = cls.assignments.at(static_cast<std::size_t>(assignment));
-    const MarkStatistics s = statisticsOf(countedMarks(chosen));
+    const MarkStatistics s = markStatisticsOf(countedMarks(chosen));
     // A class without students has no Total row: its last row is the heading.
     const GradesLayout layout = GradesLayout::of(grades);
     const double possible =
@@ -162,16 +124,11 @@ Sheet missingWorkSheet(const Sheet& grades, MissingKind kind) {
     sheet.setText(1, 1, ClassStatistics::tr("Students"));
     sheet.setText(1, 2, ClassStatistics::tr("Assignments"));
 
-    std::vector<int> listed;  // the assignment columns that can be missing: total above 0
-    for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
-        if (possibleOf(grades, col) > 0) listed.push_back(col);
-    }
+    const std::vector<int> listed = columnsWorthPoints(grades);
     for (int row = GradesLayout::kFirstStudentRow; row <= layout.lastStudentRow(); ++row) {
         std::vector<std::string> titles;
         for (int col : listed) {
-            const std::optional<double> mark = countedPoints(grades, row, col);
-            const bool missing = kind == MissingKind::Absent ? !mark : (mark && *mark == 0);
-            if (!missing) continue;
+            if (!isMissingWork(grades, row, col, kind)) continue;
             // Titles came from the class's Windows-1252 text, so they go back into it whole.
             Result<std::string> title = cp1252::fromUnicode(grades.text(GradesLayout::kHeadingRow, col));
             titles.push_back(title ? std::move(title).value() : std::string());
@@ -182,6 +139,20 @@ Sheet missingWorkSheet(const Sheet& grades, MissingKind kind) {
     }
     applyReportStyle(sheet, 2);
     return sheet;
+}
+
+std::vector<int> columnsWorthPoints(const Sheet& grades) {
+    std::vector<int> columns;
+    const GradesLayout layout = GradesLayout::of(grades);
+    for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
+        if (possibleOf(grades, col) > 0) columns.push_back(col);
+    }
+    return columns;
+}
+
+bool isMissingWork(const Sheet& grades, int row, int col, MissingKind kind) {
+    const std::optional<double> mark = countedPoints(grades, row, col);
+    return kind == MissingKind::Absent ? !mark : (mark && *mark == 0);
 }
 
 }  // namespace markwell

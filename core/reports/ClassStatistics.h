@@ -7,6 +7,7 @@
 #include "core/sheet/Sheet.h"
 
 #include <optional>
+#include <vector>
 
 namespace markwell {
 
@@ -56,5 +57,12 @@ enum class MissingKind { Absent, Zero };
 // order, each the name and the titles in comma text (a title with a space,
 // a comma or a quote in double quotes), or "< None >".
 Sheet missingWorkSheet(const Sheet& grades, MissingKind kind);
+
+// The assignment columns of a grades table whose work can be missing: those
+// worth points (their Total row above 0).
+std::vector<int> columnsWorthPoints(const Sheet& grades);
+// Whether the mark of a student row in an assignment column is missing work
+// of that kind, as the missing-work list counts it.
+bool isMissingWork(const Sheet& grades, int row, int col, MissingKind kind);
 
 }  // namespace markwell

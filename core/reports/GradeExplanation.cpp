@@ -79,8 +79,8 @@ std::vector<GradeExplanation::TypeRow> typeRows(const ClassRecord& cls, const We
     return rows;
 }
 
-QString number(double value) {
-    return generalQText(value);
+QString number(double value, ExplanationFigures figures = ExplanationFigures::Exact) {
+    return figures == ExplanationFigures::Rounded ? roundedText(value, 4) : generalQText(value);
 }
 
 void setRow(Sheet& sheet, int row, const QStringList& cells) {
@@ -98,17 +98,17 @@ std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Grade
     return explainGrade(cls, table.sheet, row);
 }
 
-std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& sheet, int row) {
-    const GradesLayout layout = GradesLayout::of(sheet);
-    if (!layout.isStudentRow(row) || !layout.hasAssignments()) return std::nullopt;
+namespace {
 
-    // The same steps as the table's rebuild, for this one row.
-    const StudentRows rows(sheet);
-    std::optional<EntryIndex> index;
-    if (cls.weightGrades.enabled || cls.lowScoreInfo.drop_type == droprule::kLowestPerType) {
-        index.emplace(rows, cls, row);
-    }
-    const PointTotalsCalculator calculator(sheet, cls, index ? &*index : nullptr);
+// Whether the row's rules walk all the entries of the row's name.
+bool needsEntryIndex(const ClassRecord& cls) {
+    return cls.weightGrades.enabled || cls.lowScoreInfo.drop_type == droprule::kLowestPerType;
+}
+
+// The explanation of a student row, by the same steps as the table's rebuild.
+GradeExplanation explanationOf(const ClassRecord& cls, const Sheet& sheet, const EntryIndex* index,
+                               const PointTotalsCalculator& calculator, int row) {
+    const GradesLayout layout = GradesLayout::of(sheet);
     std::vector<DroppedCell> dropped;
     const PointTotals totals = calculator.forRow(row, &dropped);
 
@@ -135,6 +135,41 @@ std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet
     return e;
 }
 
+}  // namespace
+
+std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& sheet, int row) {
+    const GradesLayout layout = GradesLayout::of(sheet);
+    if (!layout.isStudentRow(row) || !layout.hasAssignments()) return std::nullopt;
+    // The entries of this one row alone are indexed: a tool tip asks for one.
+    const StudentRows rows(sheet);
+    std::optional<EntryIndex> index;
+    if (needsEntryIndex(cls)) index.emplace(rows, cls, row);
+    const PointTotalsCalculator calculator(sheet, cls, index ? &*index : nullptr);
+    return explanationOf(cls, sheet, index ? &*index : nullptr, calculator, row);
+}
+
+struct GradeExplainer::Indexes {
+    Indexes(const ClassRecord& cls, const Sheet& grades)
+        : rows(grades), index(needsEntryIndex(cls) ? std::make_optional<EntryIndex>(rows, cls) : std::nullopt),
+          calculator(grades, cls, index ? &*index : nullptr) {}
+
+    StudentRows rows;
+    std::optional<EntryIndex> index;
+    PointTotalsCalculator calculator;
+};
+
+GradeExplainer::GradeExplainer(const ClassRecord& cls, const Sheet& grades)
+    : cls_(cls), grades_(grades), indexes_(std::make_unique<Indexes>(cls, grades)) {}
+
+GradeExplainer::~GradeExplainer() = default;
+
+std::optional<GradeExplanation> GradeExplainer::explain(int row) const {
+    const GradesLayout layout = GradesLayout::of(grades_);
+    if (!layout.isStudentRow(row) || !layout.hasAssignments()) return std::nullopt;
+    const EntryIndex* index = indexes_->index ? &*indexes_->index : nullptr;
+    return explanationOf(cls_, grades_, index, indexes_->calculator, row);
+}
+
 QString countsText(const GradeExplanation& explanation, const GradeExplanation::AssignmentRow& row) {
     (void)explanation;
     switch (row.counts) {
@@ -150,7 +185,8 @@ QString countsText(const GradeExplanation& explanation, const GradeExplanation::
     return {};
 }
 
-Sheet explanationSheet(const GradeExplanation& e) {
+Sheet explanationSheet(const GradeExplanation& e, ExplanationFigures figures) {
+    const auto figure = [figures](double value) { return number(value, figures); };
     Sheet sheet;
     const int typeBlock = e.weighted ? kAssignmentTypeCount + 2 : 0;
     const int lastRow = 1 + static_cast<int>(e.assignments.size()) + 1 + typeBlock + 4;
@@ -175,13 +211,13 @@ Sheet explanationSheet(const GradeExplanation& e) {
              GradeExplanationText::tr("Counted earned"), GradeExplanationText::tr("Counted possible")});
         for (const GradeExplanation::TypeRow& t : e.types) {
             setRow(sheet, row++,
-                   {assignmentTypeLabel(t.type), number(t.earned), number(t.possible), QString::number(t.weight),
-                    number(t.factor), number(t.countedEarned), number(t.countedPossible)});
+                   {assignmentTypeLabel(t.type), figure(t.earned), figure(t.possible), QString::number(t.weight),
+                    figure(t.factor), figure(t.countedEarned), figure(t.countedPossible)});
         }
         ++row;
     }
-    setRow(sheet, row++, {GradeExplanationText::tr("Earned"), number(e.earned)});
-    setRow(sheet, row++, {GradeExplanationText::tr("Possible"), number(e.possible)});
+    setRow(sheet, row++, {GradeExplanationText::tr("Earned"), figure(e.earned)});
+    setRow(sheet, row++, {GradeExplanationText::tr("Possible"), figure(e.possible)});
     setRow(sheet, row++, {GradeExplanationText::tr("Average"), e.unroundedAverage(), e.shownAverage});
     const QString range =
         e.letterBounds
@@ -195,7 +231,7 @@ Sheet explanationSheet(const GradeExplanation& e) {
 QString explanationSummary(const GradeExplanation& e) {
     QStringList droppedTitles;
     for (const GradeExplanation::AssignmentRow& a : e.assignments) {
-        if (a.counts == Counts::DroppedOverall || a.counts == Counts::DroppedOfType) {
+        if (a.dropped()) {
             const QString why = a.counts == Counts::DroppedOverall
                                     ? GradeExplanationText::tr("lowest score overall")
                                     : GradeExplanationText::tr("lowest %1 score").arg(assignmentTypeLabel(a.type));
@@ -217,12 +253,32 @@ QString averageToolTip(const ClassRecord& cls, const Sheet& grades, int row, int
     return explanation ? explanationSummary(*explanation) : QString();
 }
 
-std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student) {
+std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student,
+                                             ExplanationFigures figures) {
     const QString name = cp1252::toUnicode(cls.students.at(static_cast<std::size_t>(student)).name);
     const std::optional<int> row = gradesRowOf(grades, name);
     const std::optional<GradeExplanation> explanation = row ? explainGrade(cls, grades, *row) : std::nullopt;
     if (!explanation) return std::nullopt;
-    return explanationSheet(*explanation);
+    return explanationSheet(*explanation, figures);
+}
+
+Sheet explanationPrintCopy(const Sheet& explanation, const QString& gradeFilePath, const QString& studentName,
+                           const QString& whatItTakes) {
+    Sheet copy = explanation;
+    const QString title = GradeExplanationText::tr("%1: how the grade came out").arg(studentName);
+    setReportPrintout(copy, title, gradeFilePath, title);
+    if (whatItTakes.isEmpty()) return copy;
+    // Below the table after an empty row, in the type of its rows; the
+    // sentence runs on over the empty cells beside it.
+    const int heading = copy.maxRow() + 2;
+    copy.setMaxRow(heading + 1);
+    copy.setText(heading, 1, GradeExplanationText::tr("What would it take?"));
+    copy.setText(heading + 1, 1, whatItTakes);
+    CellFont font = copy.format(heading - 2, 1).font;
+    copy.setFont(CellRange::rows(heading, heading + 1), font);
+    font.bold = true;
+    copy.setFont(CellRange::cell(heading, 1), font);
+    return copy;
 }
 
 }  // namespace markwell

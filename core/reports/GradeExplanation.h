@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,8 @@ struct GradeExplanation {
         QString points;    // as the table shows it, "-" when it does not count
         QString possible;  // the assignment's total as the Total row shows it
         Counts counts = Counts::Yes;
+
+        bool dropped() const { return counts == Counts::DroppedOverall || counts == Counts::DroppedOfType; }
     };
     struct TypeRow {
         int type = 0;
@@ -67,14 +70,47 @@ std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Grade
 // again for that row, as the table's rebuild finds them.
 std::optional<GradeExplanation> explainGrade(const ClassRecord& cls, const Sheet& grades, int row);
 
+// Explanations of many rows of one grades table (every student's report of
+// a class): the table's names and the class's point entries are indexed
+// once, so that explaining each row costs that row alone. `cls` and
+// `grades` must outlive it.
+class GradeExplainer {
+public:
+    GradeExplainer(const ClassRecord& cls, const Sheet& grades);
+    ~GradeExplainer();
+    GradeExplainer(const GradeExplainer&) = delete;
+    GradeExplainer& operator=(const GradeExplainer&) = delete;
+
+    // As explainGrade gives it.
+    std::optional<GradeExplanation> explain(int row) const;
+
+private:
+    struct Indexes;
+    const ClassRecord& cls_;
+    const Sheet& grades_;
+    std::unique_ptr<Indexes> indexes_;
+};
+
+// How the explanation writes its sums and factors: in full (markwell-cli's
+// defined form, 0.666666666666667), or as a person reads them, rounded half
+// away from zero to at most four decimals (0.6667) in the window and on paper.
+enum class ExplanationFigures { Exact, Rounded };
+
 // The explanation of the student at index `student` of the class, as a
 // table: none when the class has no assignments to explain a grade by.
-std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student);
+std::optional<Sheet> studentExplanationSheet(const ClassRecord& cls, const Sheet& grades, int student,
+                                             ExplanationFigures figures = ExplanationFigures::Exact);
 
 // The explanation as a table: the assignment rows under their heading, the
 // type rows under theirs (weights only), then Earned, Possible, Average and
 // Grade, an empty row between the blocks. markwell-cli prints it as it is.
-Sheet explanationSheet(const GradeExplanation& explanation);
+Sheet explanationSheet(const GradeExplanation& explanation, ExplanationFigures figures = ExplanationFigures::Exact);
+
+// The explanation as printed: titled with the student's name in the print
+// header and, when one is given, the answer of "What would it take?" below
+// the table under its own heading.
+Sheet explanationPrintCopy(const Sheet& explanation, const QString& gradeFilePath, const QString& studentName,
+                           const QString& whatItTakes);
 
 // The reason an assignment counts or not, as the explanation words it.
 QString countsText(const GradeExplanation& explanation, const GradeExplanation::AssignmentRow& row);

@@ -53,15 +53,11 @@ void writeNoPercent(Sheet& sheet, int row) {
     sheet.setText(row, 5, QStringLiteral("-"));
 }
 
-bool isDropped(GradeExplanation::Counts counts) {
-    return counts == GradeExplanation::Counts::DroppedOverall || counts == GradeExplanation::Counts::DroppedOfType;
-}
-
 // The rows of the scores the grades table dropped, red as it draws them
 // there; `assignments` is the explanation's list, in the class's order.
 void markDroppedRows(Sheet& sheet, const std::vector<GradeExplanation::AssignmentRow>& assignments) {
     for (std::size_t k = 0; k < assignments.size(); ++k) {
-        if (!isDropped(assignments[k].counts)) continue;
+        if (!assignments[k].dropped()) continue;
         const int row = static_cast<int>(k) + 2;
         CellFont red = sheet.format(row, 1).font;
         red.color = colour::kRed;
@@ -75,8 +71,43 @@ QString studentIdText(const StudentInfo& student) {
     return student.id.empty() ? IndividualReport::tr("N/A") : cp1252::toUnicode(student.id);
 }
 
-Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int student) {
+IndividualBasis individualBasis(const ClassRecord& cls, const Sheet& grades, int student) {
     const StudentInfo& who = cls.students.at(static_cast<std::size_t>(student));
+    IndividualBasis basis;
+    basis.marks.reserve(cls.assignments.size());
+    for (const AssignmentInfo& assignment : cls.assignments) basis.marks.push_back(markOf(assignment, who.name));
+    basis.gradesRow = gradesRowOf(grades, cp1252::toUnicode(who.name));
+    if (basis.gradesRow) basis.explanation = explainGrade(cls, grades, *basis.gradesRow);
+    return basis;
+}
+
+ClassMarks::ClassMarks(const ClassRecord& cls) {
+    byAssignment_.resize(cls.assignments.size());
+    for (std::size_t k = 0; k < cls.assignments.size(); ++k) {
+        std::unordered_map<std::string_view, std::string_view>& marks = byAssignment_[k];
+        marks.reserve(cls.assignments[k].namegrade.size());
+        for (const std::string& entry : cls.assignments[k].namegrade) {
+            const PointEntry e = splitPointEntry(entry);
+            if (e.hasSeparator) marks.emplace(e.name, e.points);  // the first entry of a name stays
+        }
+    }
+}
+
+std::vector<std::optional<std::string_view>> ClassMarks::of(std::string_view name) const {
+    std::vector<std::optional<std::string_view>> marks;
+    marks.reserve(byAssignment_.size());
+    for (const auto& byName : byAssignment_) {
+        const auto found = byName.find(name);
+        marks.push_back(found == byName.end() ? std::nullopt : std::optional<std::string_view>(found->second));
+    }
+    return marks;
+}
+
+Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int student) {
+    return individualOverallSheet(cls, grades, individualBasis(cls, grades, student));
+}
+
+Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, const IndividualBasis& basis) {
     const int n = static_cast<int>(cls.assignments.size());
     const int totalRow = n + 3;
     const LetterGrader grader(cls.gradeScale);
@@ -93,7 +124,7 @@ Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int st
         sheet.setText(row, 1, cp1252::toUnicode(assignment.title));
         sheet.setNumber(row, 3, assignment.total);
         possible += assignment.total;
-        const std::optional<std::string_view> mark = markOf(assignment, who.name);
+        const std::optional<std::string_view> mark = basis.marks.at(static_cast<std::size_t>(k));
         if (mark) setMarkCell(sheet, row, 2, *mark);
         const Points points = mark ? readPoints(*mark) : Points{};
         if (points.kind != PointsKind::Number) {
@@ -114,28 +145,31 @@ Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int st
         sheet.setText(totalRow + 2, 1, IndividualReport::tr("Weighted average: see Why"));
     }
     // The grades table's own Average and Grade: weights and dropping included.
-    std::optional<GradeExplanation> explanation;
-    if (const std::optional<int> row = gradesRowOf(grades, cp1252::toUnicode(who.name))) {
-        const GradesLayout layout = GradesLayout::of(grades);
-        if (layout.hasAssignments()) {
-            sheet.setText(totalRow, 4, grades.text(*row, layout.averageCol()));
-            sheet.setText(totalRow, 5, grades.text(*row, layout.gradeCol()));
-            explanation = explainGrade(cls, grades, *row);
-        }
+    const GradesLayout layout = GradesLayout::of(grades);
+    if (basis.gradesRow && layout.hasAssignments()) {
+        sheet.setText(totalRow, 4, grades.text(*basis.gradesRow, layout.averageCol()));
+        sheet.setText(totalRow, 5, grades.text(*basis.gradesRow, layout.gradeCol()));
     }
     applyReportStyle(sheet);
-    if (explanation) markDroppedRows(sheet, explanation->assignments);
+    if (basis.explanation) markDroppedRows(sheet, basis.explanation->assignments);
     return sheet;
 }
 
 Sheet individualTypeSheet(const ClassRecord& cls, int student) {
+    IndividualBasis basis;
     const StudentInfo& who = cls.students.at(static_cast<std::size_t>(student));
+    for (const AssignmentInfo& assignment : cls.assignments) basis.marks.push_back(markOf(assignment, who.name));
+    return individualTypeSheet(cls, basis);
+}
+
+Sheet individualTypeSheet(const ClassRecord& cls, const IndividualBasis& basis) {
     std::array<double, kAssignmentTypeCount> earned{};
     std::array<double, kAssignmentTypeCount> possible{};
-    for (const AssignmentInfo& assignment : cls.assignments) {
+    for (std::size_t k = 0; k < cls.assignments.size(); ++k) {
+        const AssignmentInfo& assignment = cls.assignments[k];
         const int type = assignmentTypeIndex(assignment.assign_type);
         if (type < 0) continue;
-        const std::optional<std::string_view> mark = markOf(assignment, who.name);
+        const std::optional<std::string_view> mark = basis.marks.at(k);
         const Points points = mark ? readPoints(*mark) : Points{};
         if (points.kind != PointsKind::Number) continue;
         earned[static_cast<std::size_t>(type)] += points.value;

@@ -4,9 +4,15 @@
 #pragma once
 
 #include "core/data/ClassRecord.h"
+#include "core/reports/GradeExplanation.h"
 #include "core/sheet/Sheet.h"
 
 #include <QString>
+
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace markwell {
 
@@ -30,6 +36,36 @@ namespace markwell {
 //                empty), as the average is not the Total row's percentage
 // The rows of the scores the grades table dropped are red, as there.
 Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, int student);
+
+// What a student's tables are made of: the points text of the student's
+// entry in each point list (in class order; none where the name has no
+// entry), the student's row of the grades table and its explanation. Views
+// into the class, which must outlive it.
+struct IndividualBasis {
+    std::vector<std::optional<std::string_view>> marks;
+    std::optional<int> gradesRow;
+    std::optional<GradeExplanation> explanation;
+};
+
+// One student's, found for that student alone.
+IndividualBasis individualBasis(const ClassRecord& cls, const Sheet& grades, int student);
+
+// Every student's marks, found in one pass over the point lists: what the
+// reports of a whole class are made from.
+class ClassMarks {
+public:
+    explicit ClassMarks(const ClassRecord& cls);
+    // The marks of the student of this name (the first entry of the name in
+    // each point list).
+    std::vector<std::optional<std::string_view>> of(std::string_view name) const;
+
+private:
+    std::vector<std::unordered_map<std::string_view, std::string_view>> byAssignment_;
+};
+
+// The tables from a basis worked out beforehand.
+Sheet individualOverallSheet(const ClassRecord& cls, const Sheet& grades, const IndividualBasis& basis);
+Sheet individualTypeSheet(const ClassRecord& cls, const IndividualBasis& basis);
 
 // By type (7 rows x 5): "Type", "Points", "Total", "Percent", "Grade", then
 // Final, Test, Quiz, Homework, Lab and Other, each with the student's

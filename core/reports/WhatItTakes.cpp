@@ -83,19 +83,16 @@ std::vector<double> pointsToTry(double possible) {
 Result<WhatItTakes> whatItTakes(const ClassRecord& cls, const std::string& name, std::size_t assignment,
                                 const QString& letter) {
     const std::vector<QString> letters = scaleLetterTexts(cls.gradeScale);
-    const auto wanted = std::find_if(letters.begin(), letters.end(), [&letter](const QString& l) {
-        return l.trimmed().compare(letter.trimmed(), Qt::CaseInsensitive) == 0;
-    });
-    if (wanted == letters.end()) {
+    const std::optional<std::size_t> wantedRank = findScaleLetter(letters, letter);
+    if (!wantedRank) {
         return fail(WhatItTakesText::tr("\"%1\" is not a letter of the grade scale").arg(letter.trimmed()));
     }
     const auto rank = [&letters](const QString& l) {
         return static_cast<std::size_t>(std::find(letters.begin(), letters.end(), l) - letters.begin());
     };
-    const std::size_t wantedRank = rank(*wanted);
 
     WhatItTakes answer;
-    answer.letter = wanted->trimmed();
+    answer.letter = letters[*wantedRank].trimmed();
     answer.title = cp1252::toUnicode(cls.assignments.at(assignment).title);
     const double total = cls.assignments[assignment].total;
     answer.possible = total > 0 ? total : 100;
@@ -105,7 +102,7 @@ Result<WhatItTakes> whatItTakes(const ClassRecord& cls, const std::string& name,
         answer.points = points;
         answer.average = graded.average;
         answer.reachedLetter = graded.letter;
-        if (rank(graded.letter) <= wantedRank) {
+        if (rank(graded.letter) <= *wantedRank) {
             answer.outcome = points == 0 ? WhatItTakes::Outcome::ReachedWithZero : WhatItTakes::Outcome::Needs;
             return answer;
         }

@@ -3,10 +3,16 @@
 
 #include "core/settings/QSettingsStore.h"
 
+#include "core/files/PrivateFiles.h"
 #include "core/settings/SettingsNames.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace markwell {
 namespace {
@@ -85,10 +91,26 @@ QStringList unescaped(const QStringList& keys) {
 
 QSettingsStore::QSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, settingsOrganizationName(),
-                                            settingsApplicationName())) {}
+                                            settingsApplicationName())) {
+    makePrivate(fileName());
+}
 
 QSettingsStore::QSettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
+    makePrivate(fileName());
+}
+
+void QSettingsStore::prepareWrite() {
+    if (filePrivate_) return;
+    filePrivate_ = true;
+    // QSettings rewrites an existing file with its permissions, but makes a
+    // new one readable by all: the file is made first, private.
+    const QString path = fileName();
+    if (!makePrivateFolder(QFileInfo(path).absolutePath())) return;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, kPrivateFileMode);
+    if (fd >= 0) ::close(fd);
+    makePrivate(path);
+}
 
 QSettingsStore::~QSettingsStore() = default;
 
@@ -134,20 +156,24 @@ std::optional<std::int32_t> QSettingsStore::readInteger(const SettingsGroup& gro
 }
 
 void QSettingsStore::writeString(const SettingsGroup& group, const QString& name, const QString& value) {
+    prepareWrite();
     if (const std::optional<QString> key = keyOf(group, &name)) settings_->setValue(*key, value);
 }
 
 void QSettingsStore::writeInteger(const SettingsGroup& group, const QString& name, std::int32_t value) {
+    prepareWrite();
     if (const std::optional<QString> key = keyOf(group, &name)) settings_->setValue(*key, value);
 }
 
 void QSettingsStore::removeValue(const SettingsGroup& group, const QString& name) {
+    prepareWrite();
     if (const std::optional<QString> key = keyOf(group, &name)) settings_->remove(*key);
 }
 
 void QSettingsStore::removeGroup(const SettingsGroup& group) {
     // The top itself is never removed as a "group": that would wipe the store.
     if (group.isEmpty()) return;
+    prepareWrite();
     if (const std::optional<QString> key = keyOf(group)) settings_->remove(*key);
 }
 

@@ -13,6 +13,8 @@ namespace markwell {
 
 // The settings store as an INI file kept by QSettings: by default the user's
 // own, $XDG_CONFIG_HOME/Larkhaven/Grades.ini (~/.config/Larkhaven/Grades.ini).
+// It holds the password's verifier: the file is the user's alone (0600, in a
+// 0700 folder), whatever the umask.
 class QSettingsStore final : public SettingsStore {
 public:
     QSettingsStore();                                 // the user's store
@@ -34,8 +36,11 @@ public:
 private:
     // The names QSettings lists inside a group (its groups or its keys).
     QStringList namesIn(const SettingsGroup& group, QStringList (QSettings::*list)() const) const;
+    // Before the first write: the file made private, so that QSettings keeps it so.
+    void prepareWrite();
 
     std::unique_ptr<QSettings> settings_;
+    bool filePrivate_ = false;
 };
 
 }  // namespace markwell

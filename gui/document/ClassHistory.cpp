@@ -111,7 +111,11 @@ void ClassHistory::finishStep() {
 
 void ClassHistory::startOver(bool modified) {
     stack_->clear();
+    // An empty stack keeps its clean state through clear(): a class taken
+    // unsaved (an earlier version, a recovered copy) would leave the next one
+    // unsaved too.
     if (modified) stack_->resetClean();
+    else stack_->setClean();
     syncModified();
 }
 

@@ -199,12 +199,6 @@ DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path, Ask
     return Outcome::Exported;
 }
 
-QString DocumentCommands::keepEarlierVersionOf(const QString& path) {
-    const Result<void> kept = keepEarlierVersion(path, keptVersionCount(settings_));
-    if (kept) return {};
-    return tr("No earlier version of %1 could be kept: %2").arg(nativePath(path), kept.message());
-}
-
 void DocumentCommands::lockSavedClass() {
     auto lock = std::make_unique<ClassLock>(document_.markwellFile, ClassLock::Kind::Open);
     const Result<bool> taken = lock->take();
@@ -212,8 +206,10 @@ void DocumentCommands::lockSavedClass() {
 }
 
 DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker asker) {
-    if (isSameFile(path, document_.markwellFile)) {
+    const bool inPlace = isSameFile(path, document_.markwellFile);
+    if (inPlace) {
         if (std::optional<Outcome> refused = refuseOverwritingOthersChanges(asker)) return *refused;
+        if (!mayDropSkippedBytes()) return Outcome::Cancelled;
     }
     // A script changing this class right now finishes first: neither change
     // is then written over half of the other.
@@ -224,22 +220,43 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
                                    .arg(nativePath(path)));
         return Outcome::Failed;
     }
-    const QString notKept = keepEarlierVersionOf(path);
+    SaveOptions options;
+    options.keepVersions = keptVersionCount(settings_);
+    options.dropSkipped = inPlace;  // asked above
+    options.origin = QStringLiteral("Save");
     const QString oldName = document_.markwellFile;
-    Result<QStringList> notes = saveDocument(document_, path);
-    if (!notes) {
-        dialogs_.warn(window_, notes.message());
+    Result<ClassWritten> written = saveClass(document_, path, options);
+    if (!written) {
+        dialogs_.warn(window_, written.message());
         return Outcome::Failed;
     }
     diskStamps_ = stampClassFiles(document_);
     reportedStamps_ = diskStamps_;
-    if (!notKept.isEmpty()) notes->prepend(notKept);
+    QStringList notes = written->notes;
+    if (!written->versionNotKept.isEmpty()) {
+        notes.prepend(tr("No earlier version of %1 could be kept: %2").arg(nativePath(path), written->versionNotKept));
+    }
     if (document_.markwellFile != oldName) lockSavedClass();
     history_.markSaved();
     if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
     emit saved();
-    if (!notes->isEmpty()) emit notice(notes->join(QLatin1Char(' ')));
+    if (!notes.isEmpty()) emit notice(notes.join(QLatin1Char(' ')));
     return Outcome::Done;
+}
+
+bool DocumentCommands::mayDropSkippedBytes() {
+    if (document_.skippedBytes == 0) return true;
+    enum { Save, DontSave };
+    const QString question =
+        document_.skippedBytes == 1
+            ? tr("\"%1\" held 1 byte after the end of the class, which was skipped when it was opened. Saving "
+                 "writes the class without it; the earlier version keeps the file as it was. Save anyway?")
+                  .arg(className())
+            : tr("\"%1\" held %2 bytes after the end of the class, which were skipped when it was opened. Saving "
+                 "writes the class without them; the earlier version keeps the file as it was. Save anyway?")
+                  .arg(className())
+                  .arg(document_.skippedBytes);
+    return dialogs_.askChoice(window_, question, {tr("&Save"), tr("&Don't Save")}) == Save;
 }
 
 bool DocumentCommands::filesChangedOnDisk() const {

@@ -53,6 +53,10 @@ public:
 
     // A new, empty, untitled class with the default settings and scale.
     Outcome newClass();
+    // Asks for a grade file and starts a new, untitled class set up as it
+    // is (see newClassRecordFrom), after the save question. The class
+    // chosen stays as it is on disk; the new one has changes to save.
+    Outcome newClassFrom();
     // Asks for a grade file and opens it.
     Outcome open();
     // Opens the file, after the save question when `askFirst` and the class
@@ -113,9 +117,10 @@ private:
     // window has it open, then as the teacher answers. `lock` receives the
     // class's open lock when it was free.
     bool mayOpen(const QString& path, std::unique_ptr<ClassLock>& lock);
-    // Keeps the class at `path` as an earlier version before it is replaced;
-    // why it could not be, or nothing.
-    QString keepEarlierVersionOf(const QString& path);
+    // Before a save over a grade file whose reader skipped bytes after the
+    // end of the class: whether the teacher agrees to lose them (No unless
+    // told otherwise).
+    bool mayDropSkippedBytes();
     // Holds the open lock of the class just saved under a new name, when free.
     void lockSavedClass();
     Outcome exportTable(const QString& path, Asker asker);

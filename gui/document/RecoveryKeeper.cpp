@@ -3,7 +3,9 @@
 
 #include "gui/document/RecoveryKeeper.h"
 
+#include "core/document/DataFolder.h"
 #include "core/document/RecoveryCopy.h"
+#include "core/files/PrivateFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -81,10 +83,11 @@ bool RecoveryKeeper::holdLockFor(const QString& gradePath) {
     if (lock_ && keptFor_ == gradePath) return true;
     releaseLock();
     const QString folder = recoveryFolderFor(gradePath);
-    if (!QDir().mkpath(folder)) return false;
+    if (!createClassDataFolder(gradePath) || !makePrivateFolder(folder)) return false;
     auto lock = std::make_unique<QLockFile>(recoveryLockPath(folder));
     lock->setStaleLockTime(0);  // held for as long as the class is open
     if (!lock->tryLock(0)) return false;
+    makePrivate(recoveryLockPath(folder));
     lock_ = std::move(lock);
     keptFor_ = gradePath;
     return true;

@@ -3,12 +3,12 @@
 
 #include "gui/document/RecoveryOffer.h"
 
+#include "gui/shared/Translations.h"
 #include "gui/shared/UserDialogs.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace markwell {
 namespace {
@@ -21,7 +21,7 @@ QString whenMade(const QDateTime& madeAt) {
     const QDateTime local = madeAt.toLocalTime();
     QString time = local.toString(QStringLiteral("HH:mm"));
     if (local.date() == QDate::currentDate()) return time;
-    return QLocale().toString(local.date(), QLocale::ShortFormat) + u' ' + time;
+    return windowLocale().toString(local.date(), QLocale::ShortFormat) + u' ' + time;
 }
 
 RecoveryAnswer ask(UserDialogs& dialogs, QWidget* parent, const RecoveryCopy& copy) {

@@ -12,6 +12,7 @@
 #include "gui/shared/DiscardQuestion.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/TintedLabel.h"
+#include "gui/shared/Translations.h"
 #include "gui/shared/UserDialogs.h"
 
 #include <QComboBox>
@@ -26,6 +27,13 @@
 #include <QVBoxLayout>
 
 namespace markwell {
+namespace {
+
+QString shownTotal(double total) {
+    return numberWithPoint(generalQText(total), windowDecimalPoint());
+}
+
+}  // namespace
 
 EditGradesDialog::EditGradesDialog(const ClassRecord& cls, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), original_(cls), working_(cls), choice_(new QComboBox), total_(new QLineEdit),
@@ -40,9 +48,12 @@ EditGradesDialog::EditGradesDialog(const ClassRecord& cls, UserDialogs& dialogs,
     for (const AssignmentInfo& a : working_.assignments) choice_->addItem(cp1252::toUnicode(a.title));
     total_->setObjectName(QStringLiteral("totalBox"));
     total_->setMaxLength(kPointsTextLength);
-    // Digits with one "."; the check on storing has the last word.
-    total_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(R"(\s*\d*\.?\d*\s*)")), total_));
+    // Digits with one decimal separator ("." or the window's); the check on
+    // storing has the last word.
+    const QString separators =
+        windowDecimalPoint() == QLatin1Char(',') ? QStringLiteral("[.,]") : QStringLiteral("\\.");
+    total_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral(R"(\s*\d*%1?\d*\s*)").arg(separators)), total_));
     grid_->setObjectName(QStringLiteral("pointsGrid"));
     grid_->setAccessibleName(tr("Grades"));
     grid_->setAccessibleDescription(tr("A row for each student: type the points into the second column."));
@@ -109,7 +120,7 @@ void EditGradesDialog::showAssignment(int index) {
     } else {
         const AssignmentInfo& assignment = working_.assignments[static_cast<std::size_t>(index)];
         sheet_ = gradeEntrySheet(assignment);
-        total_->setText(generalQText(assignment.total));
+        total_->setText(shownTotal(assignment.total));
         sheet_.setSelection(CellRange::cell(1, 2));
     }
     grid_->setSheet(&sheet_);
@@ -131,7 +142,7 @@ bool EditGradesDialog::keepTyping() {
     grid_->endEdit();
     if (cellRefused_) return false;
     AssignmentInfo& assignment = working_.assignments[static_cast<std::size_t>(current_)];
-    if (Result<void> total = setTotal(assignment, total_->text()); !total) {
+    if (Result<void> total = setTotal(assignment, typedWithPoint(total_->text(), windowDecimalPoint())); !total) {
         dialogs_.warn(this, total.message());
         total_->setFocus();
         total_->selectAll();
@@ -173,7 +184,7 @@ bool EditGradesDialog::holdsTyping() const {
     if (working_ != original_ || grid_->isEditing()) return true;
     if (current_ < 0) return false;
     const AssignmentInfo& assignment = working_.assignments[static_cast<std::size_t>(current_)];
-    return trimmedText(total_->text()) != generalQText(assignment.total);
+    return trimmedText(total_->text()) != shownTotal(assignment.total);
 }
 
 void EditGradesDialog::reject() {

@@ -3,6 +3,7 @@
 
 #include "gui/editors/GradeFileChooser.h"
 
+#include "core/document/ClassWriter.h"
 #include "core/files/GradeFile.h"
 #include "gui/editors/EditorSupport.h"
 #include "gui/shared/FileFilters.h"
@@ -19,15 +20,15 @@ namespace markwell {
 GradeFileChooser::GradeFileChooser(UserDialogs& dialogs, const QString& classPath, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), classPath_(classPath), pathBox_(new QLineEdit), browse_(new QPushButton) {
     pathBox_->setObjectName(QStringLiteral("fileBox"));
-    pathBox_->setReadOnly(true);
     pathBox_->setAccessibleName(tr("File"));
+    pathBox_->setToolTip(tr("Type the path of a file and press Enter, or choose one with Browse"));
     pathBox_->setMinimumWidth(320);
     browse_->setObjectName(QStringLiteral("browseButton"));
     browse_->setText(tr("&Browse..."));
     browse_->setToolTip(tr("Choose the grade file to import from"));
     browse_->setAutoDefault(false);
     auto* label = new QLabel(tr("&File"));
-    label->setBuddy(browse_);
+    label->setBuddy(pathBox_);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -35,6 +36,11 @@ GradeFileChooser::GradeFileChooser(UserDialogs& dialogs, const QString& classPat
     row->addWidget(pathBox_, 1);
     row->addWidget(browse_);
     connect(browse_, &QPushButton::clicked, this, &GradeFileChooser::chooseFile);
+    // A path typed into the box is read as one chosen with Browse.
+    onEnterKey(pathBox_, [this] {
+        const QString typed = pathBox_->text().trimmed();
+        if (!typed.isEmpty()) load(QDir::fromNativeSeparators(typed));
+    });
 }
 
 void GradeFileChooser::acceptCsv(std::function<bool(const QString&)> readCsv) {
@@ -57,7 +63,9 @@ bool GradeFileChooser::load(const QString& path) {
         pathBox_->setText(QDir::toNativeSeparators(path));
         return true;
     }
-    Result<ClassRecord> cls = readGradeFile(path);
+    // A save of that class cut short is finished before it is read.
+    const Result<QString> finished = finishInterruptedSaveNote(path);
+    Result<ClassRecord> cls = finished ? readGradeFile(path) : Result<ClassRecord>(finished.error());
     if (!cls) {
         dialogs_.warn(window(), cls.message());
         return false;

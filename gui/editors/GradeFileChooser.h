@@ -16,9 +16,10 @@ namespace markwell {
 
 class UserDialogs;
 
-// The "File" row of the import dialogs: the chosen grade file's path and a
-// button that asks for another (never the default button while it has the
-// focus: Enter is for the dialog's own default). A file that cannot be read (a newer version,
+// The "File" row of the import dialogs: the chosen grade file's path, which
+// may be typed (Enter reads it), and a button that asks for another (never
+// the default button while it has the focus: Enter is for the dialog's own
+// default). A file that cannot be read (a newer version,
 // a damaged file) is reported and changes nothing; one that can is handed on
 // whole through classRead.
 class GradeFileChooser : public QWidget {

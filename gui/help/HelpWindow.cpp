@@ -11,12 +11,19 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace markwell {
 namespace {
+
+// The room an item of a list takes beside its text: its margins and the
+// focus frame drawn round it.
+constexpr int kItemPadding = 16;
 
 QString helpStyleSheet() {
     QFile file(QStringLiteral(":/help/help.css"));
@@ -49,7 +56,14 @@ HelpWindow::HelpWindow(QWidget* parent)
         auto* item = new QListWidgetItem(helpPageTitle(page.topic), contents_);
         item->setData(Qt::UserRole, static_cast<int>(page.topic));
     }
-    contents_->setMinimumWidth(190);
+    // Every title whole, in every language: as wide as the widest one.
+    int widest = 0;
+    for (int i = 0; i < contents_->count(); ++i) {
+        widest = std::max(widest, contents_->fontMetrics().horizontalAdvance(contents_->item(i)->text()));
+    }
+    const int contentsWidth = std::max(190, widest + 2 * contents_->frameWidth() + kItemPadding +
+                                                contents_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    contents_->setMinimumWidth(contentsWidth);
     connect(contents_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { showTopic(static_cast<HelpTopic>(item->data(Qt::UserRole).toInt())); });
     connect(contents_, &QListWidget::itemClicked, this,
@@ -76,14 +90,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     splitter->addWidget(contents_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({210, 560});
+    splitter->setSizes({contentsWidth, 560});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(tools);
     layout->addWidget(splitter);
-    resize(800, 580);
+    resize(std::max(800, contentsWidth + 590), 580);
 
     // Esc and Ctrl+W close the window, as they do a dialog or a document tab.
     auto* close = new QAction(this);

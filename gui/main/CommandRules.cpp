@@ -38,6 +38,8 @@ CommandStates commandStates(const ClassShape& shape) {
     s.attendanceAnalysis = attendance;
     s.individualReport = hasStudents && hasAssignments;
     s.gradeInformation = s.individualReport;
+    s.curve = s.individualReport;
+    s.classReports = hasStudents;
 
     s.otherPagesOpen = shape.titled && hasStudents;
     s.printSeating = s.otherPagesOpen;

@@ -38,6 +38,7 @@ struct CommandStates {
     // Commands.
     bool assignmentList = false;
     bool editGrades = false;
+    bool curve = false;       // an assignment to curve and students with scores
     bool gradeScale = false;  // also Weighted and Drop Lowest
     bool gridLines = true;
     bool font = false;
@@ -48,6 +49,7 @@ struct CommandStates {
     bool merge = true;
     bool attendanceAnalysis = false;
     bool individualReport = false;
+    bool classReports = false;  // every student's report in one go
     bool gradeInformation = false;
     bool earlierVersions = false;  // a class kept on disk has them
     bool gradeHistory = false;     // so has its history

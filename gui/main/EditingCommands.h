@@ -14,9 +14,9 @@ struct MainActions;
 class UserDialogs;
 
 // The list dialogs of the main window (students, assignments, Edit Grades,
-// and the imports inside them): each works on a copy of the class, which
-// becomes one step of the class's history when the dialog ends with OK and
-// something changed.
+// and the imports inside them) and the curve: each works on a copy of the
+// class, which becomes one step of the class's history when the dialog ends
+// with OK and something changed.
 class EditingCommands : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +26,8 @@ public slots:
     void editStudentList();
     void editAssignmentList();
     void editGrades();
+    // Grades > Curve...: opens on the assignment whose column is selected.
+    void curveAssignment();
 
 private:
     void applyChange(const Change& change);

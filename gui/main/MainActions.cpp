@@ -4,6 +4,7 @@
 #include "gui/main/MainActions.h"
 
 #include "gui/shared/Icons.h"
+#include "gui/shared/PageKeys.h"
 
 #include <QAction>
 
@@ -21,17 +22,21 @@ QAction* make(QObject* owner, const QString& text, const QKeySequence& key = {})
 MainActions MainActions::create(QObject* owner) {
     MainActions a;
     a.newClass = makeToolAction(owner, tr("&New"), ToolIcon::New, tr("New"), QKeySequence::New);
+    a.newClassFrom = make(owner, tr("New &from Class..."));
     a.openClass = makeToolAction(owner, tr("&Open..."), ToolIcon::Open, tr("Open"), QKeySequence::Open);
     a.saveClass = makeToolAction(owner, tr("&Save"), ToolIcon::Save, tr("Save"), QKeySequence::Save);
     a.saveClassAs = make(owner, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     a.earlierVersions = make(owner, tr("Ear&lier Versions..."));
     a.gradeHistory = make(owner, tr("&History..."));
+    a.importScores = make(owner, tr("&Import Scores..."));
+    a.exportForCanvas = make(owner, tr("For &Canvas..."));
     a.printPage = makeToolAction(owner, tr("&Print"), ToolIcon::Print, tr("Print"), QKeySequence::Print);
     a.printWithNames = make(owner, tr("w/Student &Names"));
     a.printWithIds = make(owner, tr("w/Student &ID's"));
     a.printAttendance = make(owner, tr("&Attendance"));
     a.printSeating = make(owner, tr("&Seating"));
     a.printPreview = make(owner, tr("Print Pre&view..."));
+    a.classReports = make(owner, tr("&Class Reports..."));
     a.merge = makeToolAction(owner, tr("&Merge..."), ToolIcon::Merge, tr("Merge"));
     a.sendMail = makeToolAction(owner, tr("&E-mail..."), ToolIcon::Mail, tr("Send e-mail"));
     a.exit = make(owner, tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -56,6 +61,7 @@ MainActions MainActions::create(QObject* owner) {
     a.individualReport = make(owner, tr("&Individual Students"));
     a.gradeInformation = make(owner, tr("&Grade Information"));
     a.graph = makeToolAction(owner, tr("G&raph"), ToolIcon::Graph, tr("Graph"));
+    a.myClasses = make(owner, tr("&My Classes..."));
 
     a.studentList = makeToolAction(owner, tr("&Students..."), ToolIcon::StudentList, tr("Student List"));
     a.assignmentList = makeToolAction(owner, tr("&Assignments..."), ToolIcon::AssignmentList, tr("Assignment List"));
@@ -64,16 +70,16 @@ MainActions MainActions::create(QObject* owner) {
     a.gradeScale = makeToolAction(owner, tr("&Scale..."), ToolIcon::GradeScale, tr("Grade Scale"));
     a.weightedGrades = make(owner, tr("&Weighted..."));
     a.dropLowest = make(owner, tr("&Drop Lowest..."));
+    a.curve = make(owner, tr("&Curve..."));
 
     a.help = make(owner, tr("Markwell &Help"), QKeySequence::HelpContents);
     a.about = make(owner, tr("&About"));
     a.about->setMenuRole(QAction::AboutRole);
 
     a.nextPage = make(owner, tr("Next Page"));
-    a.nextPage->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    a.nextPage->setShortcuts(nextPageKeys());
     a.previousPage = make(owner, tr("Previous Page"));
-    a.previousPage->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    a.previousPage->setShortcuts(previousPageKeys());
     return a;
 }
 

@@ -20,17 +20,21 @@ struct MainActions {
 public:
     // File
     QAction* newClass = nullptr;
+    QAction* newClassFrom = nullptr;
     QAction* openClass = nullptr;
     QAction* saveClass = nullptr;
     QAction* saveClassAs = nullptr;
     QAction* earlierVersions = nullptr;
     QAction* gradeHistory = nullptr;
+    QAction* importScores = nullptr;
+    QAction* exportForCanvas = nullptr;
     QAction* printPage = nullptr;  // the page shown (tool bar, Ctrl+P)
     QAction* printWithNames = nullptr;
     QAction* printWithIds = nullptr;
     QAction* printAttendance = nullptr;
     QAction* printSeating = nullptr;
     QAction* printPreview = nullptr;
+    QAction* classReports = nullptr;
     QAction* merge = nullptr;
     QAction* sendMail = nullptr;
     QAction* exit = nullptr;
@@ -53,6 +57,7 @@ public:
     QAction* individualReport = nullptr;
     QAction* gradeInformation = nullptr;
     QAction* graph = nullptr;
+    QAction* myClasses = nullptr;
 
     // Lists
     QAction* studentList = nullptr;
@@ -63,6 +68,7 @@ public:
     QAction* gradeScale = nullptr;
     QAction* weightedGrades = nullptr;
     QAction* dropLowest = nullptr;
+    QAction* curve = nullptr;
 
     // Help
     QAction* help = nullptr;

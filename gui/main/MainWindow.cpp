@@ -3,6 +3,7 @@
 
 #include "gui/main/MainWindow.h"
 
+#include "core/common/NumberText.h"
 #include "core/grading/StudentRowUpdate.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/scales/ScaleStore.h"
@@ -13,6 +14,7 @@
 #include "gui/main/EditingCommands.h"
 #include "gui/main/GradingRulesCommands.h"
 #include "gui/main/ReportCommands.h"
+#include "gui/main/ScoreCommands.h"
 #include "gui/main/SeatingCommands.h"
 #include "gui/main/TableCommands.h"
 #include "gui/pages/AttendancePage.h"
@@ -21,6 +23,7 @@
 #include "gui/seating/SeatingView.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/Icons.h"
+#include "gui/shared/Translations.h"
 #include "gui/shared/UserDialogs.h"
 
 #include <QApplication>
@@ -75,6 +78,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
         // The seats are another class's now: none of them is current.
         seatingCommands_->forgetCurrentSeat();
         attendanceShown_ = false;
+        untitledName_.clear();
         rebuildGrades();
     });
     connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::updateStatusBar);
@@ -101,8 +105,10 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
     // The Average cell explains itself, worked out only for the cell under the pointer.
-    gradesPage_->view()->setToolTipProvider(
-        [this](int row, int col) { return averageToolTip(document_.classRecord, grades_.sheet, row, col); });
+    gradesPage_->view()->setToolTipProvider([this](int row, int col) {
+        return numbersInTextWithPoint(averageToolTip(document_.classRecord, grades_.sheet, row, col),
+                                      windowDecimalPoint());
+    });
     gradesPage_->setDroppedTest([this](int row, int col) {
         const std::vector<DroppedCell>& dropped = grades_.dropCellIndex;
         return std::any_of(dropped.begin(), dropped.end(),
@@ -239,7 +245,8 @@ void MainWindow::updateStatusBar() {
 }
 
 void MainWindow::updateWindowTitle() {
-    const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : tr("Untitled");
+    const QString untitled = untitledName_.isEmpty() ? tr("Untitled") : untitledName_;
+    const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : untitled;
     // "[*]" is where the window shows that the class has unsaved changes.
     setWindowTitle(tr("%1[*] — Computerized Markwell").arg(name));
     setWindowModified(history_->isModified());

@@ -34,6 +34,7 @@ class HelpCenter;
 class PasswordProtection;
 class RecoveryKeeper;
 class ScaleStore;
+class ScoreCommands;
 class SeatingCommands;
 class AttendanceCommands;
 class SeatingPage;
@@ -104,6 +105,8 @@ public:
 
 public slots:
     void newClass();
+    // A new untitled class set up as a class the teacher chooses, without its students.
+    void newClassFrom();
     void openClass();
     void saveClass();
     void saveClassAs();
@@ -177,11 +180,14 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<SeatingCommands> seatingCommands_;
     std::unique_ptr<AttendanceCommands> attendanceCommands_;
+    std::unique_ptr<ScoreCommands> scoreCommands_;
     bool activated_ = false;
     // Whether the Attendance page was shown since the class was opened: the
     // first showing starts at today's month, later ones keep the month the
     // teacher left it on.
     bool attendanceShown_ = false;
+    // The title of an untitled class that came from somewhere (an earlier version); empty for a new one.
+    QString untitledName_;
     Page page_ = Page::Grades;
 
     MainActions actions_;

@@ -10,6 +10,7 @@
 #include "gui/main/EditingCommands.h"
 #include "gui/main/GradingRulesCommands.h"
 #include "gui/main/ReportCommands.h"
+#include "gui/main/ScoreCommands.h"
 #include "gui/main/SeatingCommands.h"
 #include "gui/main/TableCommands.h"
 #include "gui/pages/GradesPage.h"
@@ -37,6 +38,7 @@ void MainWindow::connectActions() {
         connectCommand(action, [this, command] { (this->*command)(); });
     };
     run(a.newClass, &MainWindow::newClass);
+    run(a.newClassFrom, &MainWindow::newClassFrom);
     run(a.openClass, &MainWindow::openClass);
     run(a.saveClass, &MainWindow::saveClass);
     run(a.saveClassAs, &MainWindow::saveClassAs);
@@ -66,6 +68,7 @@ void MainWindow::createCommands() {
     seatingCommands_ = std::make_unique<SeatingCommands>(document_, *history_, seatingPage_, dialogs_, actions_, this,
                                                          [this] { return page_ == Page::Seating; });
     attendanceCommands_ = std::make_unique<AttendanceCommands>(*history_, attendancePage_, dialogs_, this);
+    scoreCommands_ = std::make_unique<ScoreCommands>(*this, *history_, dialogs_, settings_, actions_);
 }
 
 void MainWindow::followHistory() {
@@ -85,15 +88,18 @@ void MainWindow::createMenus() {
     };
 
     QMenu* file = menu(nullptr, tr("&File"), "fileMenu");
-    file->addActions({a.newClass, a.openClass});
+    file->addActions({a.newClass, a.newClassFrom, a.openClass});
     addRecentFilesMenu(file);
     file->addActions({a.saveClass, a.saveClassAs, a.earlierVersions, a.gradeHistory});
+    file->addSeparator();
+    file->addAction(a.importScores);
+    menu(file, tr("Expor&t"), "exportMenu")->addAction(a.exportForCanvas);
     file->addSeparator();
     QMenu* print = menu(file, tr("&Print..."), "printMenu");
     print->addActions({a.printWithNames, a.printWithIds, a.printAttendance, a.printSeating});
     file->addAction(a.printPreview);
     file->addSeparator();
-    file->addActions({a.merge, a.sendMail});
+    file->addActions({a.classReports, a.merge, a.sendMail});
     file->addSeparator();
     file->addAction(a.exit);
 
@@ -112,10 +118,14 @@ void MainWindow::createMenus() {
 
     viewMenu_ = menu(nullptr, tr("&View"), "viewMenu");
     viewMenu_->addActions({a.individualReport, a.gradeInformation, a.graph});
+    viewMenu_->addSeparator();
+    viewMenu_->addAction(a.myClasses);
     listsMenu_ = menu(nullptr, tr("&Lists"), "listsMenu");
     listsMenu_->addActions({a.studentList, a.assignmentList});
     gradesMenu_ = menu(nullptr, tr("&Grades"), "gradesMenu");
     gradesMenu_->addActions({a.editGrades, a.gradeScale, a.weightedGrades, a.dropLowest});
+    gradesMenu_->addSeparator();
+    gradesMenu_->addAction(a.curve);
     QMenu* help = menu(nullptr, tr("&Help"), "helpMenu");
     help->addActions({a.about, a.help});
 }
@@ -189,6 +199,7 @@ void MainWindow::applyCommandStates() {
 
     a.assignmentList->setEnabled(s.assignmentList);
     a.editGrades->setEnabled(s.editGrades);
+    a.curve->setEnabled(s.curve);
     a.gradeScale->setEnabled(s.gradeScale);
     a.weightedGrades->setEnabled(s.gradeScale);
     a.dropLowest->setEnabled(s.gradeScale);
@@ -200,6 +211,7 @@ void MainWindow::applyCommandStates() {
     a.graph->setEnabled(s.graph);
     a.sendMail->setEnabled(s.mail);
     a.merge->setEnabled(s.merge);
+    a.classReports->setEnabled(s.classReports);
     a.attendanceAnalysis->setEnabled(s.attendanceAnalysis);
     a.individualReport->setEnabled(s.individualReport);
     a.gradeInformation->setEnabled(s.gradeInformation);

@@ -12,12 +12,17 @@
 #include "gui/main/TableCommands.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/printing/PrintJob.h"
+#include "gui/shared/Translations.h"
 #include "gui/shared/UserDialogs.h"
 
 namespace markwell {
 
 void MainWindow::newClass() {
     commands_->newClass();
+}
+
+void MainWindow::newClassFrom() {
+    commands_->newClassFrom();
 }
 
 void MainWindow::openClass() {
@@ -34,7 +39,7 @@ void MainWindow::saveClassAs() {
 
 Sheet MainWindow::attendanceCopy() const {
     return attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
-                               attendancePage_->year());
+                               attendancePage_->year(), windowLocale());
 }
 
 void MainWindow::printAttendance() {

@@ -10,13 +10,21 @@
 #include "gui/document/EarlierVersionsDialog.h"
 #include "gui/document/HistoryWindow.h"
 
+#include <QFileInfo>
+
 namespace markwell {
 
 void MainWindow::showEarlierVersions() {
     if (!document_.isTitled()) return;
     EarlierVersionsDialog dialog(document_.markwellFile, earlierVersions(document_.markwellFile), this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (const std::optional<EarlierVersion> version = dialog.chosenVersion()) commands_->openEarlierVersion(*version);
+    const std::optional<EarlierVersion> version = dialog.chosenVersion();
+    if (!version) return;
+    const QString origin = QFileInfo(document_.markwellFile).fileName();
+    if (commands_->openEarlierVersion(*version) != DocumentCommands::Outcome::Done) return;
+    // Untitled, the class says where it came from until it is saved or another one opens.
+    untitledName_ = tr("%1, version %2 (unsaved)").arg(origin).arg(version->number);
+    updateWindowTitle();
 }
 
 void MainWindow::showGradeHistory() {

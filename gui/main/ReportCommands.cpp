@@ -14,12 +14,16 @@
 #include "gui/main/MainWindow.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/reports/AttendanceAnalysisWindow.h"
+#include "gui/reports/ClassReportsWindow.h"
 #include "gui/reports/GradeInformationWindow.h"
 #include "gui/reports/GraphWindow.h"
 #include "gui/reports/IndividualReportWindow.h"
 #include "gui/reports/MergeSetupDialog.h"
+#include "gui/reports/MyClassesWindow.h"
 #include "gui/reports/ReportInput.h"
 #include "gui/shared/UserDialogs.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -32,8 +36,10 @@ ReportCommands::ReportCommands(MainWindow& window, UserDialogs& dialogs, ScaleSt
     window_.connectCommand(actions.gradeInformation, [this] { showGradeInformation(); });
     window_.connectCommand(actions.graph, [this] { showGraph(); });
     window_.connectCommand(actions.attendanceAnalysis, [this] { analyseAttendance(); });
+    window_.connectCommand(actions.classReports, [this] { showClassReports(); });
     window_.connectCommand(actions.merge, [this] { mergeFiles(); });
     window_.connectCommand(actions.sendMail, [this] { sendMail(); });
+    window_.connectCommand(actions.myClasses, [this] { showMyClasses(); });
 }
 
 void ReportCommands::setMailLauncher(MailLauncher& launcher) {
@@ -55,8 +61,27 @@ void ReportCommands::openReport(QDialog* report) {
     report->show();
 }
 
+void ReportCommands::showMyClasses() {
+    const Document& document = window_.document();
+    const QString folder = document.isTitled() ? QFileInfo(document.markwellFile).absolutePath() : QString();
+    auto* overview = new MyClassesWindow(scales_, dialogs_, folder, &window_);
+    connect(overview, &QDialog::accepted, this, [this, overview] {
+        // The class in the window may have changes: openFile asks about them first.
+        if (!overview->chosenClass().isEmpty()) window_.documentCommands().openFile(overview->chosenClass());
+    });
+    openReport(overview);
+}
+
 void ReportCommands::showIndividualReport() {
     openReport(new IndividualReportWindow(reportInput(), dialogs_, *mail_, &window_));
+}
+
+void ReportCommands::showClassReports() {
+    const Document& document = window_.document();
+    if (document.classRecord.students.empty()) return;
+    const Sheet& grades = window_.gradesTable().sheet;
+    openReport(new ClassReportsWindow(reportInput(), document.attendance, grades.resolve(grades.selection()), dialogs_,
+                                      &window_));
 }
 
 void ReportCommands::showGradeInformation() {

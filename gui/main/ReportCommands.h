@@ -17,7 +17,8 @@ class ScaleStore;
 class UserDialogs;
 
 // The report windows of the main window (each modal over it), the merge of
-// two grade files and e-mail to a student. None of them changes the class.
+// two grade files, e-mail to a student and the overview of the teacher's
+// classes. None of them changes the class.
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +29,8 @@ public:
 
 public slots:
     void showIndividualReport();
+    // Every chosen student's report at the term's end, in one go.
+    void showClassReports();
     void showGradeInformation();
     void showGraph();
     // One student's attendance over a year (Attendance page).
@@ -37,6 +40,9 @@ public slots:
     // Opens the mail program on a message to the student whose name is
     // selected in the grades table.
     void sendMail();
+    // View > My Classes...: the teacher's classes side by side; the one
+    // chosen there opens here, after the save question.
+    void showMyClasses();
 
 private:
     ReportInput reportInput() const;

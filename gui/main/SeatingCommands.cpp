@@ -3,6 +3,7 @@
 
 #include "gui/main/SeatingCommands.h"
 
+#include "core/common/Cp1252.h"
 #include "core/seating/Seats.h"
 #include "gui/document/ClassHistory.h"
 #include "gui/main/MainActions.h"
@@ -111,7 +112,13 @@ void SeatingCommands::editSeat() {
 void SeatingCommands::deleteSeat() {
     if (!chartShown_()) return;
     editor_.deleteCurrent([this] {
-        return dialogs_.askYesNo(window_, tr("Are you sure you want to delete this seat?")) == UserDialogs::Answer::Yes;
+        // The seat is named by its student: a small box is easily mistaken.
+        const std::optional<SeatId> id = editor_.currentStudentSeat();
+        const SeatingInfo* seat = id ? seatAt(document_.classRecord, *id) : nullptr;
+        const QString question =
+            seat ? tr("Are you sure you want to delete %1's seat?").arg(cp1252::toUnicode(seat->name))
+                 : tr("Are you sure you want to delete this seat?");
+        return dialogs_.askYesNo(window_, question) == UserDialogs::Answer::Yes;
     });
     page_->view()->showChart();
     applySeatStates();

@@ -40,7 +40,7 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, SettingsStore& setti
     auto* group = new QGroupBox(tr("Password"));
     auto* form = new QFormLayout(group);
     form->addRow(protect_);
-    form->addRow(tr("&Old Password"), oldPassword_);
+    form->addRow(tr("Ol&d Password"), oldPassword_);
     form->addRow(tr("&New Password"), newPassword_);
     form->addRow(tr("&Verify Password"), verifyPassword_);
     form->addRow(new QLabel(tr("Password is case sensitive")));

@@ -6,6 +6,7 @@
 #include "core/attendance/AttendanceTable.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/TintedLabel.h"
+#include "gui/shared/Translations.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -157,7 +158,7 @@ void AttendancePage::rebuild() {
     std::vector<std::optional<DayMarks>> marks(names_.size());
     if (book_) marks = book_->marksOf(month_, year_, names_);
     const CellRange selection = sheet_.selection();
-    sheet_ = buildAttendanceTable(names_, month_, year_, marks);
+    sheet_ = buildAttendanceTable(names_, month_, year_, marks, windowLocale());
     if (sheet_.resolve(selection) == selection) sheet_.setSelection(selection);
     view_->reload();
 }
@@ -168,6 +169,8 @@ void AttendancePage::showMonth(int month, int year) {
     year_ = year;
     syncDateControls();
     rebuild();
+    // Another month reads from its first day, wherever the last one was scrolled to.
+    view_->setLeftCol(AttendanceLayout::kFirstDayCol);
 }
 
 void AttendancePage::showToday() {

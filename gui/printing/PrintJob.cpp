@@ -3,6 +3,7 @@
 
 #include "gui/printing/PrintJob.h"
 
+#include "gui/shared/Translations.h"
 #include "gui/shared/UserDialogs.h"
 #include "render/paging/PageSetup.h"
 #include "render/paging/PdfFile.h"
@@ -92,14 +93,24 @@ Result<void> previewPrintout(QWidget* parent, UserDialogs& dialogs, Printout& pr
     return outcome;
 }
 
+namespace {
+
+// A table printed from the window writes its numbers as the window does.
+PrintoutOptions inWindowLanguage(PrintoutOptions options) {
+    options.decimalPoint = windowDecimalPoint();
+    return options;
+}
+
+}  // namespace
+
 Result<PrintOutcome> printSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet,
                                 const PrintoutOptions& options) {
-    SheetPrintout printout(sheet, options);
+    SheetPrintout printout(sheet, inWindowLanguage(options));
     return printPrintout(parent, dialogs, printout);
 }
 
 Result<void> previewSheet(QWidget* parent, UserDialogs& dialogs, const Sheet& sheet, const PrintoutOptions& options) {
-    SheetPrintout printout(sheet, options);
+    SheetPrintout printout(sheet, inWindowLanguage(options));
     return previewPrintout(parent, dialogs, printout);
 }
 

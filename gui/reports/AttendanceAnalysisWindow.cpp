@@ -8,6 +8,7 @@
 #include "gui/printing/PrintJob.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/TintedLabel.h"
+#include "gui/shared/Translations.h"
 #include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"
 
@@ -110,8 +111,11 @@ QWidget* AttendanceAnalysisWindow::makeChoices() {
 void AttendanceAnalysisWindow::recount() {
     const int student = studentCombo_->currentIndex();
     const std::string name = student >= 0 ? names_[static_cast<std::size_t>(student)] : std::string();
-    sheet_ = buildAttendanceAnalysis(attendance_, yearCombo_->currentData().toInt(), name, markwellFile_);
+    sheet_ =
+        buildAttendanceAnalysis(attendance_, yearCombo_->currentData().toInt(), name, markwellFile_, windowLocale());
     view_->reload();
+    // The twelve months and every count in view, in every language.
+    view_->setMinimumSize(view_->wholeTableSize());
 }
 
 void AttendanceAnalysisWindow::printAnalysis() {

@@ -26,8 +26,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace markwell {
 namespace {
@@ -146,7 +149,7 @@ void IndividualReportWindow::showStudent(int index) {
     overall_ = individualOverallSheet(input_.cls, input_.grades, index);
     byType_ = individualTypeSheet(input_.cls, index);
     const QString name = cp1252::toUnicode(student.name);
-    std::optional<Sheet> why = studentExplanationSheet(input_.cls, input_.grades, index);
+    std::optional<Sheet> why = studentExplanationSheet(input_.cls, input_.grades, index, ExplanationFigures::Rounded);
     explained_ = why.has_value();
     why_ = explained_ ? std::move(*why) : nothingToExplain();
     if (explained_ && history_) {
@@ -160,6 +163,8 @@ void IndividualReportWindow::showStudent(int index) {
     ReportWindowParts::show(typeView_, &byType_);
     ReportWindowParts::show(whyView_, &why_);
     whatItTakes_->setStudent(student.name);
+    // Another student's explanation may be wider (a dropped score says why).
+    if (fitted_) fitTheExplanation();
 }
 
 void IndividualReportWindow::showHistory() {
@@ -176,7 +181,33 @@ const Sheet& IndividualReportWindow::sheetOnShow() const {
 }
 
 void IndividualReportWindow::printPage() {
-    ReportWindowParts::print(this, dialogs_, sheetOnShow());
+    if (pages_->currentWidget() != whyPage_ || !explained_) {
+        ReportWindowParts::print(this, dialogs_, sheetOnShow());
+        return;
+    }
+    const QString name = students_->currentText();
+    ReportWindowParts::print(this, dialogs_,
+                             explanationPrintCopy(why_, input_.gradeFilePath, name, whatItTakes_->answerText()));
+}
+
+void IndividualReportWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!std::exchange(fitted_, true)) fitTheExplanation();
+}
+
+void IndividualReportWindow::fitTheExplanation() {
+    // Every page has the room the page on show has; the Why page needs its
+    // table whole and the answer of "What would it take?" below it.
+    const QSize room = pages_->currentWidget()->size();
+    const QSize table = whyView_->wholeTableSize();
+    const int below = whatItTakes_->sizeHint().height() + whyPage_->layout()->spacing();
+    const QSize wanted(table.width(), table.height() + below);
+    QSize size = this->size() + (wanted - room).expandedTo(QSize(0, 0));
+    if (const QScreen* shown = screen()) {
+        // The title bar and the desktop's panels keep a little of the screen.
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+    }
+    resize(size.expandedTo(this->size()));
 }
 
 void IndividualReportWindow::emailReport() {

@@ -52,6 +52,10 @@ public:
     // The History window, for the student on show.
     void showHistory();
 
+protected:
+    // The first showing fits the window to the explanation.
+    void showEvent(QShowEvent* event) override;
+
 private:
     ReportInput input_;
     UserDialogs& dialogs_;
@@ -69,9 +73,13 @@ private:
     QWidget* whyPage_ = nullptr;
     WhatItTakesPanel* whatItTakes_ = nullptr;
     QPushButton* history_ = nullptr;  // only with the class's history
+    bool fitted_ = false;  // the window was fitted once shown
 
     QWidget* makeWhyPage();
     const Sheet& sheetOnShow() const;
+    // Grows the window, within the screen, until the Why page shows every
+    // column of the explanation and every row with the answer below it.
+    void fitTheExplanation();
 };
 
 }  // namespace markwell

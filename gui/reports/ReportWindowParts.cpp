@@ -4,6 +4,7 @@
 #include "gui/reports/ReportWindowParts.h"
 
 #include "gui/printing/PrintJob.h"
+#include "gui/shared/PageKeys.h"
 #include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"
 
@@ -53,8 +54,8 @@ void ReportWindowParts::addPageKeys(QDialog* window, QTabWidget* pages) {
             pages->setCurrentIndex((pages->currentIndex() + by + pages->count()) % pages->count());
         });
     };
-    step({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
-    step({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}, -1);
+    step(nextPageKeys(), 1);
+    step(previousPageKeys(), -1);
 }
 
 void ReportWindowParts::print(QWidget* window, UserDialogs& dialogs, const Sheet& sheet) {

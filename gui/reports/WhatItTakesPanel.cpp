@@ -4,8 +4,11 @@
 #include "gui/reports/WhatItTakesPanel.h"
 
 #include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
 #include "core/grading/LetterGrade.h"
 #include "core/reports/WhatItTakes.h"
+#include "gui/editors/EditorSupport.h"
+#include "gui/shared/Translations.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -45,6 +48,9 @@ WhatItTakesPanel::WhatItTakesPanel(const ClassRecord& cls, QWidget* parent)
 
     connect(assignments_, &QComboBox::currentIndexChanged, this, &WhatItTakesPanel::updateAnswer);
     connect(letters_, &QComboBox::currentIndexChanged, this, &WhatItTakesPanel::updateAnswer);
+    // The answer follows a choice at once: Enter in a list has nothing left
+    // to confirm, and must not reach the window's Close button.
+    for (QComboBox* list : {assignments_, letters_}) onEnterKey(list, [] {});
 }
 
 void WhatItTakesPanel::setStudent(const std::string& name) {
@@ -68,7 +74,8 @@ void WhatItTakesPanel::updateAnswer() {
     }
     const Result<WhatItTakes> answer =
         whatItTakes(cls_, student_, static_cast<std::size_t>(assignment), letters_->currentText());
-    answer_->setText(answer ? whatItTakesSentence(*answer) : answer.message());
+    answer_->setText(
+        numbersInTextWithPoint(answer ? whatItTakesSentence(*answer) : answer.message(), windowDecimalPoint()));
 }
 
 }  // namespace markwell

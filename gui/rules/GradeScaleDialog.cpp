@@ -4,10 +4,12 @@
 #include "gui/rules/GradeScaleDialog.h"
 
 #include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
 #include "core/data/Tables.h"
 #include "gui/shared/BoundDelegate.h"
 #include "gui/shared/DiscardQuestion.h"
 #include "gui/shared/HelpTopics.h"
+#include "gui/shared/Translations.h"
 #include "gui/shared/UserDialogs.h"
 
 #include <QButtonGroup>
@@ -48,7 +50,7 @@ GradeScaleDialog::GradeScaleDialog(ScaleStore& store, const CurrentGradeScale& c
 
     scaleList_->setObjectName(QStringLiteral("scaleList"));
     scaleList_->setEditable(false);
-    auto* range = new QGroupBox(tr("&Range"));
+    auto* range = new QGroupBox(tr("&Scale"));
     auto* rangeLayout = new QVBoxLayout(range);
     rangeLayout->addWidget(scaleList_);
     // The group's letter leads to the list, as a label's would.
@@ -194,8 +196,8 @@ void GradeScaleDialog::showRanges(const std::vector<LetterRange>& ranges) {
     for (int r = 0; r < table_->rowCount(); ++r) {
         const LetterRange& range = ranges[static_cast<std::size_t>(r)];
         letters << range.letter;  // exactly as stored: " B+" keeps its space
-        table_->setItem(r, 0, new QTableWidgetItem(range.low));
-        table_->setItem(r, 1, new QTableWidgetItem(range.high));
+        table_->setItem(r, 0, new QTableWidgetItem(numberWithPoint(range.low, windowDecimalPoint())));
+        table_->setItem(r, 1, new QTableWidgetItem(numberWithPoint(range.high, windowDecimalPoint())));
     }
     table_->setVerticalHeaderLabels(letters);
     table_->setCurrentCell(std::min(row, table_->rowCount() - 1), column);
@@ -212,7 +214,7 @@ StoredScale GradeScaleDialog::scaleShown() const {
     for (int r = 0; r < table_->rowCount(); ++r) {
         const auto text = [this, r](int column) {
             const QTableWidgetItem* item = table_->item(r, column);
-            return item ? item->text().trimmed() : QString();
+            return item ? typedWithPoint(item->text().trimmed(), windowDecimalPoint()) : QString();
         };
         scale.ranges.push_back({table_->verticalHeaderItem(r)->text(), text(0), text(1)});
     }
@@ -223,7 +225,7 @@ bool GradeScaleDialog::boundsPass() {
     const std::vector<LetterRange> ranges = scaleShown().ranges;
     const std::optional<RangeProblem> problem = findRangeProblem(ranges);
     if (!problem) return true;
-    dialogs_.inform(this, describeRangeProblem(ranges, *problem));
+    dialogs_.inform(this, numbersInTextWithPoint(describeRangeProblem(ranges, *problem), windowDecimalPoint()));
     selectCellAtFault(*problem);
     return false;
 }

@@ -4,6 +4,7 @@
 #include "gui/shared/BoundDelegate.h"
 
 #include "core/scales/ScaleChecks.h"
+#include "gui/shared/Translations.h"
 
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -13,12 +14,14 @@
 namespace markwell {
 namespace {
 
-const QRegularExpression& partialBound() {
-    static const QRegularExpression pattern(QStringLiteral("[0-9]*\\.?[0-9]*"));
-    return pattern;
+QRegularExpression partialBound() {
+    // The window's decimal comma is taken as well as "."; a comma is refused
+    // where the language has none.
+    if (windowDecimalPoint() == QLatin1Char(',')) return QRegularExpression(QStringLiteral("[0-9]*[.,]?[0-9]*"));
+    return QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*"));
 }
 
-// Digits with at most one ".", saying whether a key or a paste was taken.
+// Digits with at most one decimal separator, saying whether a key or a paste was taken.
 class BoundValidator : public QRegularExpressionValidator {
 public:
     BoundValidator(std::function<void(bool taken)> told, QObject* parent)
@@ -53,7 +56,7 @@ void BoundDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
     const QString text = index.data(Qt::EditRole).toString().trimmed();
     // A bound that is no number (from a hand-edited store) is typed afresh:
     // the validator would refuse every change to it, deleting included.
-    static const QRegularExpression whole(QRegularExpression::anchoredPattern(partialBound().pattern()));
+    const QRegularExpression whole(QRegularExpression::anchoredPattern(partialBound().pattern()));
     const bool editable = text.size() <= kMaxBoundLength && whole.match(text).hasMatch();
     static_cast<QLineEdit*>(editor)->setText(editable ? text : QString());
 }

@@ -8,7 +8,7 @@
 namespace markwell {
 
 // Edits the bounds of a grade scale: at most six characters, digits and one
-// ".", whether typed or pasted. A refused key or paste is reported through
+// "." (or the window's decimal comma), whether typed or pasted. A refused key or paste is reported through
 // boundRefused(), so the dialog can say why nothing happened, and a key
 // taken after it through boundTyped(), so the dialog can stop saying so.
 class BoundDelegate : public QStyledItemDelegate {

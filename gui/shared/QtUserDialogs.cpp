@@ -105,6 +105,15 @@ std::optional<UserDialogs::SaveChoice> QtUserDialogs::saveFile(QWidget* parent, 
     return SaveChoice{dialog->selectedFiles().front(), dialog->selectedNameFilter()};
 }
 
+QString QtUserDialogs::chooseFolder(QWidget* parent, const FileRequest& request) {
+    std::unique_ptr<QFileDialog> dialog(makeFileDialog(parent, request));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().front();
+}
+
 std::optional<UserDialogs::FontChoice> QtUserDialogs::chooseFont(QWidget* parent, const FontChoice& current) {
     FontDialog dialog(current, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -20,6 +20,7 @@ public:
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
+    QString chooseFolder(QWidget* parent, const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& current, const QString& title) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;

@@ -36,10 +36,30 @@ QString installTranslations(QCoreApplication& app, const QLocale& locale) {
     return own->language().section(u'_', 0, 0);
 }
 
+namespace {
+
+// "en", "es", "fr": the language of the catalogue in use.
+QString catalogueLanguage() {
+    return Translations::tr("en", "the folder of the help pages in this language: es, fr");
+}
+
+}  // namespace
+
+QLocale windowLocale() {
+    const QLocale language(catalogueLanguage());
+    const QLocale desktop;
+    return desktop.language() == language.language() ? desktop : language;
+}
+
+QChar windowDecimalPoint() {
+    const QString point = windowLocale().decimalPoint();
+    return point.size() == 1 ? point.front() : QLatin1Char('.');
+}
+
 QString helpLanguage() {
     // The catalogue in use names its help pages, so the help never speaks
     // another language than the menus it explains.
-    QString language = Translations::tr("en", "the folder of the help pages in this language: es, fr");
+    QString language = catalogueLanguage();
     if (language == QLatin1String("en")) return {};
     if (!QDir(QStringLiteral(":/help/") + language).exists()) return {};
     return language;

@@ -16,6 +16,13 @@ namespace markwell {
 // language installed ("es", "fr"), or an empty text for English.
 QString installTranslations(QCoreApplication& app, const QLocale& locale);
 
+// How the window writes dates and numbers: the locale of the language its
+// texts are in (the desktop's own when it speaks that language, so that its
+// country's habits stay). Files, markwell-cli and exports never use it.
+QLocale windowLocale();
+// The window's decimal separator: "," in Spanish and French.
+QChar windowDecimalPoint();
+
 // The language whose help pages to show first ("es", "fr"), or an empty text
 // when the pages are read in English: the language of the catalogue installed.
 QString helpLanguage();

@@ -80,6 +80,9 @@ public:
     virtual QString openFile(QWidget* parent, const FileRequest& request) = 0;
     // A file name to save under (asks before overwriting); nullopt when cancelled.
     virtual std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) = 0;
+    // A folder to write into (it may be made in the dialog); empty when
+    // cancelled. Only the request's title and folder are used.
+    virtual QString chooseFolder(QWidget* parent, const FileRequest& request) = 0;
 
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) = 0;
     // A colour, starting from `current`; nullopt when cancelled.

@@ -3,11 +3,18 @@
 
 #include "gui/shared/WindowHabits.h"
 
+#include "gui/shared/ButtonLetters.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -27,10 +34,58 @@ bool isUnusedAltTyping(QObject* watched, const QEvent* event) {
     return widget && widget->testAttribute(Qt::WA_InputMethodEnabled);
 }
 
-// A message box sizes itself to its text; every other dialog is widened to its title.
+// A character typed into a box that holds all it can: the box would drop it
+// without a word, so it says why.
+void sayWhenBoxIsFull(QObject* watched, const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return;
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (!box || box->isReadOnly() || box->hasSelectedText() || box->text().size() < box->maxLength()) return;
+    if (key->text().isEmpty() || !key->text().front().isPrint()) return;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return;
+    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
+                       WindowHabits::tr("This box is full: it holds at most %1 characters.").arg(box->maxLength()),
+                       box);
+}
+
+// A message box fixes its own size from its layout as it shows: an empty
+// item as wide as the title bar needs keeps it from cutting its title.
+void widenMessageBoxToTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid || box.property("markwellTitleRoom").toBool()) return;
+    box.setProperty("markwellTitleRoom", true);
+    grid->addItem(new QSpacerItem(titleBarWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                  0, 1, grid->columnCount());
+}
+
+// Qt measures a label's text whole, kerning and all, but draws its
+// underlined letter apart from the letters beside it: "&Teléfono" loses the
+// kerning of "Te" and its last letter is cut. Such a label is given the room
+// its text takes as drawn.
+void roomForUnderlinedLetters(QWidget& window) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        const QString text = label->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (!label->buddy() || at < 0 || at + 1 >= text.size() || text.at(at + 1) == QLatin1Char('&')) continue;
+        const QFontMetrics metrics(label->font());
+        const QString before = text.left(at);
+        const QString letter = text.mid(at + 1, 1);
+        const QString after = QString(text.mid(at + 2)).remove(QLatin1Char('&'));
+        const int drawn =
+            metrics.horizontalAdvance(before) + metrics.horizontalAdvance(letter) + metrics.horizontalAdvance(after);
+        const int lost = drawn - metrics.horizontalAdvance(before + letter + after);
+        if (lost > 0) label->setMinimumWidth(label->sizeHint().width() + lost);
+    }
+}
+
+// Every dialog is widened to its title.
 void widenToTitle(QObject* watched) {
     auto* dialog = qobject_cast<QDialog*>(watched);
-    if (!dialog || qobject_cast<QMessageBox*>(dialog) || dialog->windowTitle().isEmpty()) return;
+    if (!dialog || dialog->windowTitle().isEmpty()) return;
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        widenMessageBoxToTitle(*box);
+        return;
+    }
     const int needed = titleBarWidth(*dialog);
     if (dialog->minimumWidth() >= needed) return;
     // The layout's own minimum still holds: the dialog only gets wider.
@@ -51,7 +106,14 @@ int titleBarWidth(const QWidget& window) {
 
 bool WindowHabits::eventFilter(QObject* watched, QEvent* event) {
     if (isUnusedAltTyping(watched, event)) return true;
-    if (event->type() == QEvent::Show) widenToTitle(watched);
+    sayWhenBoxIsFull(watched, event);
+    if (event->type() == QEvent::Show) {
+        widenToTitle(watched);
+        if (auto* dialog = qobject_cast<QDialog*>(watched)) giveButtonsAltLetters(*dialog);
+        if (auto* window = qobject_cast<QWidget*>(watched); window && window->isWindow()) {
+            roomForUnderlinedLetters(*window);
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 

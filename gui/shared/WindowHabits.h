@@ -14,7 +14,12 @@ namespace markwell {
 // is, kept in one filter on the application rather than in each window:
 //  - Alt with a letter that no shortcut took does nothing; a text box would
 //    otherwise type the letter.
-//  - A dialog is never narrower than its title, so the title bar shows it whole.
+//  - A dialog (a message box too) is never narrower than its title, so the
+//    title bar shows it whole.
+//  - Every button of a dialog or a question has an Alt letter of its own
+//    (see ButtonLetters.h).
+//  - A character typed into a full text box says the box is full.
+//  - A label's underlined letter never costs it its last letter.
 class WindowHabits : public QObject {
     Q_OBJECT
 public:

@@ -3,6 +3,8 @@
 
 #include "gui/sheetview/SheetModel.h"
 
+#include "core/common/NumberText.h"
+#include "gui/shared/Translations.h"
 #include "render/style/CellStyle.h"
 
 #include <QBrush>
@@ -11,7 +13,7 @@
 
 namespace markwell {
 
-SheetModel::SheetModel(QObject* parent) : QAbstractTableModel(parent) {}
+SheetModel::SheetModel(QObject* parent) : QAbstractTableModel(parent), decimalPoint_(windowDecimalPoint()) {}
 
 void SheetModel::setSheet(Sheet* sheet) {
     beginResetModel();
@@ -77,7 +79,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const {
 QVariant SheetModel::cellData(int row, int col, int role) const {
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return sheet_->text(row, col);
+    case Qt::EditRole: return shownText(row, col);
     case Qt::FontRole: return fontFor(sheet_->format(row, col));
     case Qt::ForegroundRole: return QBrush(toQColor(sheet_->format(row, col).font.color));
     case Qt::BackgroundRole: {
@@ -89,12 +91,19 @@ QVariant SheetModel::cellData(int row, int col, int role) const {
         return QVariant::fromValue(toQtAlignment(sheet_->format(row, col).alignment, sheet_->kind(row, col)));
     case Qt::ToolTipRole: {
         const QString tip = toolTips_ ? toolTips_(row, col) : QString();
-        return tip.isEmpty() ? QVariant() : QVariant(tip);
+        if (!tip.isEmpty()) return tip;
+        const QString text = shownText(row, col);
+        return cutText_ && !text.isEmpty() && cutText_(row, col, text) ? QVariant(text) : QVariant();
     }
     case Qt::AccessibleTextRole:
     case Qt::AccessibleDescriptionRole: return spokenData(row, col, role);
     default: return {};
     }
+}
+
+QString SheetModel::shownText(int row, int col) const {
+    if (row <= sheet_->fixedRows() || col <= sheet_->fixedCols()) return sheet_->text(row, col);
+    return numberWithPoint(sheet_->text(row, col), decimalPoint_);
 }
 
 QVariant SheetModel::spokenData(int row, int col, int role) const {

@@ -14,7 +14,8 @@
 namespace markwell {
 
 // A Sheet seen through Qt's model/view: row r, column c of the model is cell
-// (r + 1, c + 1) of the sheet. The sheet belongs to whoever shows it; after
+// (r + 1, c + 1) of the sheet. Numbers show with the window's decimal
+// separator; the sheet itself (and what is copied from it) keeps ".". The sheet belongs to whoever shows it; after
 // changing it, call reload() (new extent or content everywhere) or
 // cellsChanged() (a few cells).
 class SheetModel : public QAbstractTableModel {
@@ -40,6 +41,10 @@ public:
     };
     using SpeechProvider = std::function<SpokenCell(int row, int col)>;
 
+    // Whether a cell's text, as shown, is cut by its column's width: such a
+    // cell without a tool tip of its own shows its whole text as one.
+    using CutTextTest = std::function<bool(int row, int col, const QString& text)>;
+
     explicit SheetModel(QObject* parent = nullptr);
 
     void setSheet(Sheet* sheet);
@@ -57,6 +62,7 @@ public:
     bool permits(int row, int col) const { return !permission_ || permission_(row, col); }
     void setToolTipProvider(ToolTipProvider provider) { toolTips_ = std::move(provider); }
     void setSpeechProvider(SpeechProvider provider) { speech_ = std::move(provider); }
+    void setCutTextTest(CutTextTest test) { cutText_ = std::move(test); }
 
     // The grid's own heading of a column (A, B, ..., Z, AA, ...); a sheet may
     // name its columns and rows otherwise.
@@ -75,6 +81,9 @@ private:
     };
     const QFont& fontFor(const CellFormat& format) const;
     QVariant cellData(int row, int col, int role) const;
+    // The cell's text as the window writes numbers: a decimal comma in the
+    // body of the table where the language has one (names and headings as they are).
+    QString shownText(int row, int col) const;
     QVariant spokenData(int row, int col, int role) const;
     QString rowName(int row) const;
 
@@ -82,6 +91,8 @@ private:
     EditPermission permission_;
     ToolTipProvider toolTips_;
     SpeechProvider speech_;
+    CutTextTest cutText_;
+    QChar decimalPoint_;
     // Tables share a handful of formats: their fonts are built once.
     mutable std::vector<StyleEntry> fonts_;
 };

@@ -4,6 +4,7 @@
 #include "gui/sheetview/SheetView.h"
 
 #include "core/common/NumberText.h"
+#include "gui/shared/Translations.h"
 #include "gui/sheetview/SheetHeader.h"
 #include "gui/sheetview/ShownColours.h"
 #include "render/style/CellStyle.h"
@@ -78,6 +79,10 @@ SheetView::SheetView(QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setUpFrozenView();
     setEditPermission({});
+    model_->setCutTextTest([this](int row, int col, const QString& text) {
+        const QFont font = model_->data(model_->index(row - 1, col - 1), Qt::FontRole).value<QFont>();
+        return QFontMetrics(font).horizontalAdvance(text) + cellPadding() > columnWidth(col - 1);
+    });
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { syncSelectionToSheet(); });
     // The sheet knows which column is first in view, as the commands read it.
@@ -149,7 +154,27 @@ double SheetView::cellPadding() const {
     return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
 }
 
+QSize SheetView::wholeTableSize() const {
+    const int frame = 2 * frameWidth();
+    // Before the view is first shown its headings have no size of their own yet.
+    const QHeaderView* rows = verticalHeader();
+    const QHeaderView* cols = horizontalHeader();
+    const int rowHeadings = rows->isHidden() ? 0 : std::max(rows->width(), rows->sizeHint().width());
+    const int columnHeadings = cols->isHidden() ? 0 : std::max(cols->height(), cols->sizeHint().height());
+    return {horizontalHeader()->length() + rowHeadings + frame + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+            verticalHeader()->length() + columnHeadings + frame};
+}
+
+double SheetView::frozenColumnLimit() const {
+    constexpr int kFrozenColumnDigits = 32;
+    const Sheet* s = sheet();
+    const QFont font = s ? toQFont(s->defaultFormat().font) : this->font();
+    return QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) * kFrozenColumnDigits + cellPadding();
+}
+
 void SheetView::showColumnWidth(int col, double width) {
+    const Sheet* s = sheet();
+    if (s && col <= s->fixedCols()) width = std::min(width, frozenColumnLimit());
     // The frozen view follows through the header's sectionResized.
     setColumnWidth(col - 1, std::max(4, static_cast<int>(std::ceil(width))));
 }
@@ -370,8 +395,9 @@ void SheetView::commitData(QWidget* editor) {
     // end-edit handler may show a message or rebuild the sheet safely.
     if (!editing_.isValid()) return;
     const QByteArray property = editor->metaObject()->userProperty().name();
-    pending_ =
-        PendingEdit{editing_.row() + 1, editing_.column() + 1, editor->property(property.constData()).toString()};
+    // A number typed with the window's decimal comma reaches the sheet with ".".
+    const QString typed = typedWithPoint(editor->property(property.constData()).toString(), windowDecimalPoint());
+    pending_ = PendingEdit{editing_.row() + 1, editing_.column() + 1, typed};
 }
 
 void SheetView::endEdit() {

@@ -109,6 +109,10 @@ public:
     ShownColours shownColours(int row, int col) const;
 
     int frozenColumnCount() const { return frozenCount_; }
+
+    // The size the view needs to show the whole table, headings, frame and a
+    // vertical scroll bar included: what a window sizes a small table by.
+    QSize wholeTableSize() const;
     QTableView* frozenView() const { return frozen_; }
 
 signals:
@@ -137,6 +141,9 @@ private:
 
     void setUpFrozenView();
     void applyLayout();
+    // The most a frozen column takes: the names stay in view without
+    // crowding out the table (a long name is cut; its tool tip holds it).
+    double frozenColumnLimit() const;
     double cellPadding() const;
     void showColumnWidth(int col, double width);
     void applyHeadingRow(int rowHeight);

@@ -63,7 +63,7 @@ void PageFrame::draw(QPainter& painter, const QSizeF& area, int number, int coun
         drawRuns(painter, parts_.center, (area.width() - width(parts_.center)) / 2, baseline);
         drawRuns(painter, parts_.right, area.width() - width(parts_.right), baseline);
     }
-    if (count > 1) {
+    if (count > 1 || everyPage_) {
         painter.setFont(font_);
         painter.drawText(QRectF(0, area.height() - footerHeight_ / 2, area.width(), footerHeight_ / 2), Qt::AlignCenter,
                          PageFrameText::tr("Page %1 of %2").arg(number).arg(count));

@@ -27,9 +27,13 @@ public:
     double headerHeight() const { return headerHeight_; }
     double footerHeight() const { return footerHeight_; }
 
-    // Draws the header and, when `count` > 1, the page number, on a page
-    // whose paintable area is `area`.
+    // Draws the header and, when `count` > 1 (or always, see below), the
+    // page number, on a page whose paintable area is `area`.
     void draw(QPainter& painter, const QSizeF& area, int number, int count) const;
+
+    // "Page 1 of 1" too: the pages of a student's report in a class's set
+    // say where each report ends.
+    void numberEveryPage() { everyPage_ = true; }
 
 private:
     double width(const std::vector<HeaderRun>& runs) const;
@@ -40,6 +44,7 @@ private:
     QFont font_;
     double headerHeight_ = 0;
     double footerHeight_ = 0;
+    bool everyPage_ = false;
 };
 
 }  // namespace markwell

@@ -13,7 +13,8 @@
 namespace markwell {
 
 QPageLayout standardPageLayout() {
-    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    // The paper is the desktop's country's, whatever language the window speaks.
+    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
     const double m = kStandardMarginMm;
     return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(m, m, m, m), QPageLayout::Millimeter);

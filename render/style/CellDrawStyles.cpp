@@ -10,56 +10,77 @@
 
 namespace markwell {
 
-struct CellDrawStyles::Entry {
+struct CellStyleCache::Entry {
+    CellFormat format;
     CellDrawStyle style;
     QFontMetricsF metrics;
-    QHash<QString, ShapedText> shaped;
+    QHash<QString, ShapedCellText> shaped;
 };
 
-CellDrawStyles::CellDrawStyles(const Sheet& sheet, const QPaintDevice& device) : sheet_(sheet), device_(device) {}
+CellStyleCache::CellStyleCache(const QPaintDevice& device) : device_(device) {}
 
-CellDrawStyles::~CellDrawStyles() = default;
+CellStyleCache::~CellStyleCache() = default;
 
-CellDrawStyles::Entry& CellDrawStyles::entry(std::uint32_t formatId) const {
-    if (formatId >= entries_.size()) entries_.resize(sheet_.formatCount());
-    std::unique_ptr<Entry>& slot = entries_[formatId];
-    if (slot) return *slot;
-
-    const CellFormat& format = sheet_.formatById(formatId);
+CellStyleCache::Entry& CellStyleCache::entryFor(const CellFormat& format) {
+    const std::size_t hash = hashFormat(format);
+    for (auto [it, end] = entries_.equal_range(hash); it != end; ++it) {
+        if (it->second->format == format) return *it->second;
+    }
     const QFont font = toQFont(format.font);
-    slot = std::make_unique<Entry>(Entry{{}, QFontMetricsF(font, &device_), {}});
-    CellDrawStyle& style = slot->style;
+    auto made = std::make_unique<Entry>(Entry{format, {}, QFontMetricsF(font, &device_), {}});
+    CellDrawStyle& style = made->style;
     style.font = font;
     style.textColour = toQColor(format.font.color);
     if (format.fill.pattern == FillPattern::Solid) style.fill = toQColor(format.fill.foreground);
     style.alignment = format.alignment;
-    style.ascent = slot->metrics.ascent();
-    style.descent = slot->metrics.descent();
-    style.lineHeight = slot->metrics.height();
-    return *slot;
+    style.ascent = made->metrics.ascent();
+    style.descent = made->metrics.descent();
+    style.lineHeight = made->metrics.height();
+    return *entries_.emplace(hash, std::move(made))->second;
 }
 
-const CellDrawStyle& CellDrawStyles::of(std::uint32_t formatId) const {
-    return entry(formatId).style;
+const CellDrawStyle& CellStyleCache::styleOf(const Entry& entry) const {
+    return entry.style;
 }
 
-const CellDrawStyles::ShapedText& CellDrawStyles::shaped(std::uint32_t formatId, const QString& text) const {
-    Entry& e = entry(formatId);
-    const auto found = e.shaped.constFind(text);
-    if (found != e.shaped.constEnd()) return *found;
+const ShapedCellText& CellStyleCache::shaped(Entry& entry, const QString& text) const {
+    const auto found = entry.shaped.constFind(text);
+    if (found != entry.shaped.constEnd()) return *found;
     // Laid out as drawText would, on the same device: the same fonts, the
     // same fallbacks for characters the font lacks.
-    QTextLayout layout(text, e.style.font, const_cast<QPaintDevice*>(&device_));
+    QTextLayout layout(text, entry.style.font, const_cast<QPaintDevice*>(&device_));
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
-    ShapedText result;
+    ShapedCellText result;
     if (line.isValid()) {
         result.glyphs = line.glyphRuns();
         result.width = line.naturalTextWidth();
         result.ascent = line.ascent();
     }
-    return *e.shaped.insert(text, result);
+    return *entry.shaped.insert(text, result);
+}
+
+CellDrawStyles::CellDrawStyles(const Sheet& sheet, const QPaintDevice& device)
+    : sheet_(sheet), own_(std::make_unique<CellStyleCache>(device)), cache_(*own_) {}
+
+CellDrawStyles::CellDrawStyles(const Sheet& sheet, CellStyleCache& shared) : sheet_(sheet), cache_(shared) {}
+
+CellDrawStyles::~CellDrawStyles() = default;
+
+CellStyleCache::Entry& CellDrawStyles::entry(std::uint32_t formatId) const {
+    if (formatId >= entries_.size()) entries_.resize(sheet_.formatCount(), nullptr);
+    CellStyleCache::Entry*& slot = entries_[formatId];
+    if (!slot) slot = &cache_.entryFor(sheet_.formatById(formatId));
+    return *slot;
+}
+
+const CellDrawStyle& CellDrawStyles::of(std::uint32_t formatId) const {
+    return cache_.styleOf(entry(formatId));
+}
+
+const CellDrawStyles::ShapedText& CellDrawStyles::shaped(std::uint32_t formatId, const QString& text) const {
+    return cache_.shaped(entry(formatId), text);
 }
 
 }  // namespace markwell

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QPaintDevice;
@@ -31,37 +32,63 @@ struct CellDrawStyle {
     double lineHeight = 0;
 };
 
-// The draw styles of a sheet's formats on a device, each made the first time
-// a cell of its format is drawn or measured: a table of thousands of cells
-// has a handful of formats, and fonts and metrics are dear to make. Shaped
-// texts are kept too, as tables repeat their points, averages and letters:
-// shaping a text costs more than drawing it.
+// A text shaped in a cell format's font, ready to draw: its glyphs (placed
+// from the top left of its line), its advance and the height of its line
+// above the baseline.
+struct ShapedCellText {
+    QList<QGlyphRun> glyphs;
+    double width = 0;
+    double ascent = 0;
+};
+
+// The draw styles of cell formats on one device, by the formats themselves,
+// each made the first time it is asked for: fonts and metrics are dear to
+// make, and shaping a text costs more than drawing it. A printout of many
+// tables of one look (every student's report of a class) shares one, so
+// that their headings, titles, percentages and letters are shaped once.
+class CellStyleCache {
+public:
+    explicit CellStyleCache(const QPaintDevice& device);
+    ~CellStyleCache();
+    CellStyleCache(const CellStyleCache&) = delete;
+    CellStyleCache& operator=(const CellStyleCache&) = delete;
+
+    struct Entry;
+    Entry& entryFor(const CellFormat& format);
+    const CellDrawStyle& styleOf(const Entry& entry) const;
+    const ShapedCellText& shaped(Entry& entry, const QString& text) const;
+
+private:
+    const QPaintDevice& device_;
+    std::unordered_multimap<std::size_t, std::unique_ptr<Entry>> entries_;  // by hashFormat
+};
+
+// The draw styles of a sheet's formats on a device (see CellStyleCache), by
+// the sheet's format numbers: a table of thousands of cells has a handful
+// of formats. Shaped texts are kept too, as tables repeat their points,
+// averages and letters.
 class CellDrawStyles {
 public:
+    // Styles of their own.
     CellDrawStyles(const Sheet& sheet, const QPaintDevice& device);
+    // Styles taken from (and kept in) `shared`, which must outlive these.
+    CellDrawStyles(const Sheet& sheet, CellStyleCache& shared);
     ~CellDrawStyles();
     CellDrawStyles(const CellDrawStyles&) = delete;
     CellDrawStyles& operator=(const CellDrawStyles&) = delete;
 
     const CellDrawStyle& of(std::uint32_t formatId) const;
     const CellDrawStyle& at(int row, int col) const { return of(sheet_.formatId(row, col)); }
-    // `text` shaped in the style of format `formatId`, ready to draw: its
-    // glyphs (placed from the top left of its line), its advance and the
-    // height of its line above the baseline.
-    struct ShapedText {
-        QList<QGlyphRun> glyphs;
-        double width = 0;
-        double ascent = 0;
-    };
+    using ShapedText = ShapedCellText;
     const ShapedText& shaped(std::uint32_t formatId, const QString& text) const;
 
 private:
-    struct Entry;
-    Entry& entry(std::uint32_t formatId) const;
+    CellStyleCache::Entry& entry(std::uint32_t formatId) const;
 
     const Sheet& sheet_;
-    const QPaintDevice& device_;
-    mutable std::vector<std::unique_ptr<Entry>> entries_;  // by format id
+    std::unique_ptr<CellStyleCache> own_;
+    CellStyleCache& cache_;
+    mutable std::vector<CellStyleCache::Entry*> entries_;  // by format id
 };
 
 }  // namespace markwell

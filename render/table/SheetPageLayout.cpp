@@ -46,6 +46,38 @@ std::vector<Band> bands(const std::vector<double>& sizes, int& repeat, double ro
     return result;
 }
 
+// The same bands, as many, but as even as they can be: the narrowest room
+// that still needs no more bands than `room` does. A month of days goes
+// half and half over two pages rather than leaving a few on the last.
+std::vector<Band> evenBands(const std::vector<double>& sizes, int& repeat, double room) {
+    int kept = repeat;
+    const std::size_t count = bands(sizes, kept, room).size();
+    if (count < 2) {
+        repeat = kept;
+        return bands(sizes, repeat, room);
+    }
+    double fits = room;
+    double tooSmall = 0;
+    for (int step = 0; step < 40 && fits - tooSmall > 0.5; ++step) {
+        const double tried = (fits + tooSmall) / 2;
+        int repeated = kept;
+        if (bands(sizes, repeated, tried).size() <= count && repeated == kept) fits = tried;
+        else tooSmall = tried;
+    }
+    repeat = kept;
+    return bands(sizes, repeat, fits);
+}
+
+// Columns repeated on every page (the names) that would take more than half
+// of it are narrowed to that half, their longest texts cut: names on every
+// page are worth more than one long name printed whole.
+void narrowRepeated(std::vector<double>& widths, int repeat, double half) {
+    if (repeat <= 0 || repeat >= static_cast<int>(widths.size())) return;
+    const double repeated = sizeOf(widths, 1, repeat);
+    if (repeated <= half) return;
+    for (int col = 0; col < repeat; ++col) widths[static_cast<std::size_t>(col)] *= half / repeated;
+}
+
 // Moves the row before the closing rows onto the last page when that page
 // would otherwise start within them, so that a Total row never stands alone.
 // Earlier pages give up their last rows; a page left empty goes.
@@ -137,7 +169,8 @@ SheetPageLayout::SheetPageLayout(const Sheet& sheet, const PrintoutOptions& opti
 
     std::vector<Band> rowBands = bands(rowHeights_, repeatRows_, down);
     keepClosingRows(rowBands, rowHeights_, repeatRows_, print.closingRows, down);
-    const std::vector<Band> colBands = bands(colWidths_, repeatCols_, across);
+    narrowRepeated(colWidths_, repeatCols_, across / 2 * 0.99);
+    const std::vector<Band> colBands = evenBands(colWidths_, repeatCols_, across);
     for (const auto& [firstCol, lastCol] : colBands) {
         for (const auto& [firstRow, lastRow] : rowBands) pages_.push_back({firstRow, lastRow, firstCol, lastCol});
     }

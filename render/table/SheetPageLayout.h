@@ -20,6 +20,9 @@ struct PrintoutOptions {
     int repeatRows = 1;                 // rows printed again at the top of every page
     int repeatCols = -1;                // leading columns printed again on every page; -1: the sheet's frozen columns
     QDate date = QDate::currentDate();  // what "&D" in the header prints
+    // The decimal separator the numbers of the table's body print with (the
+    // window's language may write ","); the sheet itself keeps ".".
+    QChar decimalPoint = u'.';
 };
 
 // The rows and columns a page shows besides the repeated ones.

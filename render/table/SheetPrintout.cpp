@@ -3,9 +3,11 @@
 
 #include "render/table/SheetPrintout.h"
 
+#include "core/common/NumberText.h"
 #include "render/paging/PageFrame.h"
 #include "render/paging/PdfFile.h"
 #include "render/style/CellDrawStyles.h"
+#include "render/table/CellPainter.h"
 
 #include <QImage>
 #include <QLocale>
@@ -34,69 +36,6 @@ struct SheetPrintout::Laid {
         return {area.width(), down};
     }
 };
-
-namespace {
-
-// Draws cells one after the other, changing the painter's pen only when a
-// cell needs another: most neighbours share it. Their texts are drawn as
-// glyphs shaped once (see CellDrawStyles), which carry their own fonts.
-class CellPainter {
-public:
-    CellPainter(QPainter& painter, const Sheet& sheet, const CellDrawStyles& styles, double padding)
-        : painter_(painter), sheet_(sheet), styles_(styles), padding_(padding) {}
-
-    void draw(int row, int col, const QRectF& rect) {
-        const std::uint32_t formatId = sheet_.formatId(row, col);
-        const CellDrawStyle& style = styles_.of(formatId);
-        if (style.fill) painter_.fillRect(rect, *style.fill);
-        const QString text = sheet_.text(row, col);
-        if (text.isEmpty()) return;
-        use(style);
-
-        const double room = rect.width() - 2 * padding_;
-        const CellDrawStyles::ShapedText& shaped = styles_.shaped(formatId, text);
-        double x = rect.left() + padding_;
-        switch (alignmentOf(style, sheet_.kind(row, col))) {
-        case HAlign::Right: x += room - shaped.width; break;
-        case HAlign::Center: x += (room - shaped.width) / 2; break;
-        default: break;
-        }
-        const double top = style.alignment.vertical == VAlign::Top
-                               ? rect.top()
-                               : rect.top() + (rect.height() - style.ascent - style.descent) / 2;
-        const QPointF origin(x, top + style.ascent - shaped.ascent);
-
-        // Most texts fit their cells: only the others are clipped.
-        const bool clip = shaped.width > room;
-        if (clip) {
-            painter_.save();
-            painter_.setClipRect(rect, Qt::IntersectClip);
-        }
-        for (const QGlyphRun& run : shaped.glyphs) painter_.drawGlyphRun(origin, run);
-        if (clip) painter_.restore();
-    }
-
-private:
-    static HAlign alignmentOf(const CellDrawStyle& style, CellKind kind) {
-        if (style.alignment.horizontal != HAlign::General) return style.alignment.horizontal;
-        return kind == CellKind::Number ? HAlign::Right : HAlign::Left;
-    }
-
-    void use(const CellDrawStyle& style) {
-        if (style.textColour != pen_) {
-            painter_.setPen(style.textColour);
-            pen_ = style.textColour;
-        }
-    }
-
-    QPainter& painter_;
-    const Sheet& sheet_;
-    const CellDrawStyles& styles_;
-    double padding_;
-    QColor pen_;
-};
-
-}  // namespace
 
 SheetPrintout::SheetPrintout(const Sheet& sheet, PrintoutOptions options) : sheet_(sheet), options_(options) {}
 
@@ -169,14 +108,21 @@ void SheetPrintout::drawTable(QPainter& painter, const SheetPage& page) const {
     painter.translate(left, laid_->frame.headerHeight());
     painter.scale(scale, scale);
 
-    CellPainter cells(painter, sheet_, laid_->styles, layout.padding());
+    CellPainter cells(painter, sheet_, laid_->styles, layout.padding(), options_.decimalPoint);
+    std::vector<double> spill(cols.size());
     double y = 0;
     for (int r : rows) {
         const double rowHeight = layout.rowHeight(r);
+        // The empty cells right of each cell of the row, on this page.
+        double empty = 0;
+        for (std::size_t i = cols.size(); i-- > 0;) {
+            spill[i] = empty;
+            empty = sheet_.text(r, cols[i]).isEmpty() ? empty + layout.colWidth(cols[i]) : 0;
+        }
         double x = 0;
-        for (int c : cols) {
-            cells.draw(r, c, QRectF(x, y, layout.colWidth(c), rowHeight));
-            x += layout.colWidth(c);
+        for (std::size_t i = 0; i < cols.size(); ++i) {
+            cells.draw(r, cols[i], QRectF(x, y, layout.colWidth(cols[i]), rowHeight), spill[i]);
+            x += layout.colWidth(cols[i]);
         }
         y += rowHeight;
     }

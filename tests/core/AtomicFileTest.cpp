@@ -241,3 +241,28 @@ TEST(AtomicFileSet, AFileThatCannotBeReplacedStopsTheSetBeforeAnyIs) {
         folder.expectUnchanged();
     }
 }
+
+TEST(AtomicFileSet, ASetWrittenFileByFileReplacesNothingUntilCommitted) {
+    const FileSetFolder folder;
+    const std::vector<FileToWrite> files = folder.newSet();
+    const QStringList paths{files[0].path, files[1].path, files[2].path};
+    {
+        // Dropped half-way, as a cancelled folder of reports is.
+        Result<FileSetWriter> set = FileSetWriter::begin(paths);
+        ASSERT_TRUE(set.ok()) << qPrintable(set.message());
+        ASSERT_TRUE(set->write(0, files[0].bytes).ok());
+        ASSERT_TRUE(set->write(1, files[1].bytes).ok());
+    }
+    folder.expectUnchanged();
+
+    Result<FileSetWriter> set = FileSetWriter::begin(paths);
+    ASSERT_TRUE(set.ok());
+    for (std::size_t i = 0; i < files.size(); ++i) ASSERT_TRUE(set->write(i, files[i].bytes).ok());
+    // Written but not committed: the old files are still the ones in place.
+    EXPECT_EQ(fileContents(folder.path("c.ATD")), QByteArray("old attendance"));
+    EXPECT_FALSE(QFileInfo::exists(folder.path("c.SEA")));
+    ASSERT_TRUE(set->commit().ok());
+    EXPECT_EQ(fileContents(folder.path("c.ATD")), QByteArray("new attendance"));
+    EXPECT_EQ(fileContents(folder.path("c.SEA")), QByteArray("new seats"));
+    EXPECT_EQ(filesIn(folder.dir.path()).size(), 3);
+}

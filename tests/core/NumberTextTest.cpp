@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
+#include <vector>
 
 using namespace markwell;
 
@@ -141,4 +143,56 @@ TEST(NumberText, ShortestTextReadsBackExactly) {
         EXPECT_EQ(*parseNumber(shortestText(v)), v) << shortestText(v);
     }
     EXPECT_EQ(shortestText(2.0 / 3.0 * 100), "66.66666666666666");
+}
+
+TEST(NumberText, FactorsRoundHalfAwayFromZeroToFourDecimalsWithoutTrailingZeros) {
+    const std::vector<std::pair<double, QString>> cases = {
+        {2.0 / 3.0, QStringLiteral("0.6667")},
+        {136.666666666667, QStringLiteral("136.6667")},
+        {0.25, QStringLiteral("0.25")},
+        {1, QStringLiteral("1")},
+        {0.00005, QStringLiteral("0.0001")},
+        {0.00004, QStringLiteral("0")},
+        {-1.23455, QStringLiteral("-1.2346")},
+        {9.99996, QStringLiteral("10")},
+        {-0.00001, QStringLiteral("0")},
+        {1e20, QStringLiteral("1E20")},
+        {std::numeric_limits<double>::infinity(), QStringLiteral("0")},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(roundedText(value, 4), text) << value;
+}
+
+TEST(NumberText, ADecimalCommaIsOnlyWhatAPersonReadsAndTypes) {
+    const QChar comma(u',');
+    // Whole numbers of a table, and nothing else.
+    for (const auto& [text, shown] : std::vector<std::pair<QString, QString>>{{"17.5", "17,5"},
+                                                                              {"-0.25", "-0,25"},
+                                                                              {"87.46%", "87,46%"},
+                                                                              {"1.5E-6", "1,5E-6"},
+                                                                              {"100", "100"},
+                                                                              {"Quiz 1.5", "Quiz 1.5"},
+                                                                              {"555.123.4567", "555.123.4567"},
+                                                                              {"1.2.3", "1.2.3"},
+                                                                              {".5", ",5"},
+                                                                              {"5.", "5,"},
+                                                                              {"E5", "E5"},
+                                                                              {"%", "%"},
+                                                                              {"", ""},
+                                                                              {"1.5E", "1.5E"}}) {
+        EXPECT_EQ(numberWithPoint(text, comma), shown) << text.toStdString();
+        EXPECT_EQ(numberWithPoint(text, u'.'), text);
+    }
+    EXPECT_EQ(numbersInTextWithPoint(QStringLiteral("Needs 17.5 of 20 points on \"Unit 3.\" (average 81.25%)."), comma),
+              QStringLiteral("Needs 17,5 of 20 points on \"Unit 3.\" (average 81,25%)."));
+    // Typed: one comma is the decimal separator; "." is still taken; two
+    // separators are left for the check to refuse.
+    for (const auto& [typed, stored] : std::vector<std::pair<QString, QString>>{{"7,5", "7.5"},
+                                                                                {"7.5", "7.5"},
+                                                                                {",5", ".5"},
+                                                                                {"1.000,5", "1.000,5"},
+                                                                                {"1,000,5", "1,000,5"},
+                                                                                {"12", "12"}}) {
+        EXPECT_EQ(typedWithPoint(typed, comma), stored) << typed.toStdString();
+    }
+    EXPECT_EQ(typedWithPoint(QStringLiteral("7,5"), u'.'), QStringLiteral("7,5"));
 }

@@ -25,6 +25,7 @@
 #include "gui/sheetview/ShownColours.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/MenuDialogs.h"
 #include "tests/gui/support/ModalDialogs.h"
 
 #include <QAccessible>
@@ -183,33 +184,12 @@ void AccessibilityTest::everyPageNamesItsControls() {
 }
 
 void AccessibilityTest::dialogsNameTheirControls_data() {
-    using Opener = std::function<void(MainWindow&)>;
-    QTest::addColumn<Opener>("open");
-    const auto action = [](QAction* MainActions::*member, Page page = Page::Grades) {
-        return Opener([member, page](MainWindow& w) {
-            w.showPage(page);
-            (w.actions().*member)->trigger();
-        });
-    };
-    QTest::newRow("student list") << action(&MainActions::studentList);
-    QTest::newRow("assignment list") << action(&MainActions::assignmentList);
-    QTest::newRow("edit grades") << action(&MainActions::editGrades);
-    QTest::newRow("grade scale") << action(&MainActions::gradeScale);
-    QTest::newRow("weights") << action(&MainActions::weightedGrades);
-    QTest::newRow("drop rule") << action(&MainActions::dropLowest);
-    QTest::newRow("options") << action(&MainActions::options);
-    QTest::newRow("seat") << action(&MainActions::addSeat, Page::Seating);
-    QTest::newRow("merge setup") << action(&MainActions::merge);
-    QTest::newRow("individual report") << action(&MainActions::individualReport);
-    QTest::newRow("grade information") << action(&MainActions::gradeInformation);
-    QTest::newRow("graph") << action(&MainActions::graph);
-    QTest::newRow("attendance analysis") << action(&MainActions::attendanceAnalysis, Page::Attendance);
-    QTest::newRow("earlier versions") << action(&MainActions::earlierVersions);
-    QTest::newRow("about") << action(&MainActions::about);
+    QTest::addColumn<DialogOpener>("open");
+    for (const auto& [name, open] : menuDialogs()) QTest::newRow(name) << open;
 }
 
 void AccessibilityTest::dialogsNameTheirControls() {
-    QFETCH(std::function<void(MainWindow&)>, open);
+    QFETCH(DialogOpener, open);
     WindowHarness h;
     openClassWithEverything(h);
     h.window->saveClass();  // an earlier version to show
@@ -223,7 +203,7 @@ void AccessibilityTest::dialogsNameTheirControls() {
         },
         &shown);
     open(*h.window);
-    QTRY_VERIFY_WITH_TIMEOUT(shown, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(shown, kWaitLimitMs);
     QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
 }
 
@@ -248,7 +228,7 @@ void AccessibilityTest::dialogsMadeElsewhereNameTheirControls() {
     const QList<QWidget*> windows{&fonts, &password, &text, &students, &assignments, help};
     for (QWidget* window : windows) {
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(QTest::qWaitForWindowExposed(window, kWaitLimitMs));
         const QStringList unnamed = unnamedControls(window);
         QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
         window->hide();
@@ -268,7 +248,7 @@ void AccessibilityTest::mergedReportNamesItsControls() {
     setup->mergeButton()->click();
     auto* report = setup->findChild<MergedReportWindow*>();
     QVERIFY(report);
-    QVERIFY(QTest::qWaitForWindowExposed(report));
+    QVERIFY(QTest::qWaitForWindowExposed(report, kWaitLimitMs));
     const QStringList unnamed = unnamedControls(report);
     QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
     setup->close();
@@ -283,7 +263,7 @@ void AccessibilityTest::theWalkFindsAnUnnamedControl() {
     auto* hidden = new QLineEdit(&dialog);
     dialog.show();
     hidden->hide();  // not shown: nobody can reach it
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     QCOMPARE(unnamedControls(&dialog), QStringList{QStringLiteral("QLineEdit#plantedBox < QDialog#plantDialog")});
     box->setAccessibleName(QStringLiteral("Planted"));
     QCOMPARE(unnamedControls(&dialog), QStringList());
@@ -363,7 +343,7 @@ void AccessibilityTest::seatingChartNamesItsSeats() {
 
     // The keyboard goes from seat to seat; the one chosen has the focus.
     h.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get(), kWaitLimitMs));
     chart->setFocus();
     QVERIFY(chart->hasFocus());
     QTest::keyClick(chart, Qt::Key_PageDown);

@@ -37,7 +37,7 @@ struct Editor {
 
     explicit Editor(const ClassRecord& cls, const QString& classPath = {}) : dialog(cls, dialogs, classPath) {
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     }
     QListWidget* list() const { return dialog.listPanel()->list(); }
     QPushButton* button(const char* objectName) const {
@@ -215,7 +215,7 @@ void AssignmentListDialogTest::altLettersDoNotClash() {
 void AssignmentListDialogTest::anAltLetterNoControlHasTypesNothing() {
     Editor e(smallClass());
     e.dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&e.dialog));
+    QVERIFY(QTest::qWaitForWindowActive(&e.dialog, kWaitLimitMs));
     e.type(QStringLiteral("Lab"), 4);
     // Alt+I and Alt+Shift+I lead nowhere in this dialog: the title stays as typed.
     QVERIFY(!offeredAltLetters(e.dialog).contains(QLatin1Char('i')));
@@ -225,7 +225,7 @@ void AssignmentListDialogTest::anAltLetterNoControlHasTypesNothing() {
     QVERIFY(e.dialog.titleBox()->hasFocus());
     // Alt with a letter a control has still goes to it; plain letters still type.
     QTest::keyClick(e.dialog.titleBox(), Qt::Key_A, Qt::AltModifier);
-    QTRY_COMPARE(e.cls().assignments.size(), std::size_t(3));
+    QTRY_COMPARE_WITH_TIMEOUT(e.cls().assignments.size(), std::size_t(3), kWaitLimitMs);
     QTest::keyClicks(e.dialog.titleBox(), QStringLiteral("i"));
     QCOMPARE(e.dialog.titleBox()->text(), QStringLiteral("i"));
 }

@@ -35,7 +35,7 @@ struct AttendanceHarness : WindowHarness {
         gradePath = writeClass(folder.path(), QStringLiteral("att.grs"), smallClass(), records);
         open(gradePath);
         window->show();
-        exposed = QTest::qWaitForWindowExposed(window.get());
+        exposed = QTest::qWaitForWindowExposed(window.get(), kWaitLimitMs);
         opened = window->showPage(Page::Attendance);
         page = window->attendancePage();
         page->showMonth(9, 2024);
@@ -280,7 +280,20 @@ void AttendancePageTest::theCalendarAndTheListsShowTheSameMonth() {
     h.page->view()->resize(300, 200);
     h.page->scrollToDay(20);
     QCOMPARE(h.page->sheet().activeCol(), 21);
-    QCOMPARE(h.page->sheet().activeCol(), 21);
+    QCOMPARE(h.page->view()->leftCol(), 21);
+
+    // Another month chosen in the list or the calendar reads from its 1st.
+    h.page->monthCombo()->setCurrentIndex(9);  // October
+    QCOMPARE(h.page->month(), 10);
+    QCOMPARE(h.page->view()->leftCol(), 2);
+    h.page->scrollToDay(20);
+    calendar->setCurrentPage(2024, 12);
+    QCOMPARE(h.page->month(), 12);
+    QCOMPARE(h.page->view()->leftCol(), 2);
+    // A day clicked in the calendar still comes first.
+    emit calendar->clicked(QDate(2025, 1, 15));
+    QCOMPARE(h.page->month(), 1);
+    QCOMPARE(h.page->view()->leftCol(), 16);
 }
 
 void AttendancePageTest::theMonthShownStaysUntilAnotherClassIsOpened() {

@@ -3,9 +3,11 @@
 
 // A class whose files another program changed while it was open: Save asks
 // before overwriting them, and coming back to the window offers to reload a
-// class without unsaved changes.
+// class without unsaved changes. A grade file holding more than its class
+// is saved over only when the teacher says so.
 
 #include "core/data/PointEntry.h"
+#include "core/document/EarlierVersions.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/support/TestFiles.h"
@@ -74,6 +76,7 @@ private slots:
     void anyChangeOfAnyOfTheThreeFilesIsNoticed();
     void ownSavesAndUntouchedFilesAskNothing();
     void comingBackOffersToReloadAClassWithoutChanges();
+    void bytesSkippedWhenOpenedAreDroppedOnlyWhenTheTeacherSaysSo();
 };
 
 void ChangesElsewhereTest::saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays() {
@@ -172,10 +175,10 @@ void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
     touched.close();
     c.h.dialogs.answer(Answer::Yes);
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     w.activateWindow();
-    QTRY_COMPARE(c.h.dialogs.count(Kind::YesNo), 2);
-    QTRY_COMPARE(c.h.cls().students[2].name, std::string("Cleo Parker"));
+    QTRY_COMPARE_WITH_TIMEOUT(c.h.dialogs.count(Kind::YesNo), 2, kWaitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(c.h.cls().students[2].name, std::string("Cleo Parker"), kWaitLimitMs);
     QVERIFY(!w.document().modified);
 
     // With unsaved changes nothing is reloaded: the status line says why Save will ask.
@@ -187,6 +190,38 @@ void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
         QStringLiteral("\"period1.grs\" was changed by another program since it was opened.")));
     QCOMPARE(c.h.cls().students[2].name, std::string("Cleo Park"));
     QVERIFY(w.document().modified);
+}
+
+void ChangesElsewhereTest::bytesSkippedWhenOpenedAreDroppedOnlyWhenTheTeacherSaysSo() {
+    WindowHarness h;
+    MainWindow& w = *h.window;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    const QByteArray damaged = fileContents(path) + QByteArray(236, 'x');
+    QVERIFY(writeBytes(path, damaged));
+    h.open(path);
+    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+    QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("holds 236 bytes after the end of the class")));
+
+    // Unanswered, the question keeps the file: Don't Save is its default.
+    changeClassTo(w, changedElsewhere());
+    w.saveClass();
+    QCOMPARE(h.dialogs.count(Kind::Choice), 1);
+    QVERIFY(h.dialogs.texts(Kind::Choice).front().contains(QStringLiteral("the earlier version keeps the file")));
+    QCOMPARE(h.dialogs.choiceButtons.front(), (QStringList{QStringLiteral("&Save"), QStringLiteral("&Don't Save")}));
+    QCOMPARE(fileContents(path), damaged);
+    QVERIFY(w.document().modified);
+
+    h.dialogs.choose(0);
+    w.saveClass();
+    QVERIFY(!w.document().modified);
+    QVERIFY(fileContents(path) != damaged);
+    const std::vector<EarlierVersion> versions = earlierVersions(path);
+    QCOMPARE(versions.size(), std::size_t{1});
+    QCOMPARE(readEarlierVersion(versions.front())->grade, damaged);
+    // Saved once, the class asks no more.
+    changeClassTo(w, smallClass());
+    w.saveClass();
+    QCOMPARE(h.dialogs.count(Kind::Choice), 2);
 }
 
 MARKWELL_GUI_TEST_MAIN(ChangesElsewhereTest)

@@ -390,7 +390,7 @@ void DocumentLifecycleTest::closingAsksWithCancelAndNeverLosesWorkSilently() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     changeClassTo(w, smallClass());
 
     h.dialogs.answer(Answer::Cancel);
@@ -480,7 +480,7 @@ void DocumentLifecycleTest::answeringNoLeavesAllThreeFilesAsTheyWere() {
         WindowHarness h;
         MainWindow& w = *h.window;
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
         const QString path = writeClass(h.folder.path(), QStringLiteral("marks.grs"), smallClass(),
                                         {attendanceRecord("Ann Lee", 1, 2024, "T")});
         const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass());
@@ -516,7 +516,7 @@ void DocumentLifecycleTest::anExportFromTheSaveQuestionIsNoSave() {
         WindowHarness h;
         MainWindow& w = *h.window;
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
         ClassRecord otherClass = smallClass();
         otherClass.students[0].name = "Zed Other";
         const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), otherClass);

@@ -80,9 +80,11 @@ void EarlierVersionsWindowTest::eachSaveKeepsTheClassItReplacesAndOneOpensAsANew
     const QByteArray onDisk = classFiles(path);
 
     bool handled = false;
+    QString table3Version;
     whenModalShows<EarlierVersionsDialog>(
-        [](EarlierVersionsDialog* d) {
+        [&table3Version](EarlierVersionsDialog* d) {
             const Sheet* table = d->view()->sheet();
+            table3Version = table->text(3, 1);
             QCOMPARE(table->maxRow(), 3);
             QCOMPARE(table->text(1, 2), QStringLiteral("Saved"));
             QCOMPARE(table->text(2, 3), QStringLiteral("4"));  // newest first
@@ -105,11 +107,24 @@ void EarlierVersionsWindowTest::eachSaveKeepsTheClassItReplacesAndOneOpensAsANew
     QCOMPARE(opened.classRecord.Seats.size(), std::size_t(1));
     QCOMPARE(classFiles(path), onDisk);
     QVERIFY(!h.window->actions().earlierVersions->isEnabled());
+    // The title says which version it is.
+    const QString versionTitle = QStringLiteral("period1.grs, version %1 (unsaved)").arg(table3Version);
+    QVERIFY2(h.window->windowTitle().startsWith(versionTitle), qPrintable(h.window->windowTitle()));
 
     // Close keeps the class that is open.
     h.dialogs.answer(Answer::No);  // the version's changes are let go
     h.open(path);
     QCOMPARE(h.window->document().markwellFile, path);
+    // A class just opened is clean, whatever the one before it was: no mark,
+    // and neither New nor closing asks to save it.
+    QVERIFY(!h.window->document().modified);
+    QVERIFY(!h.window->isWindowModified());
+    QVERIFY(!h.window->windowTitle().contains(QStringLiteral("version")));
+    const int questions = h.dialogs.count(Kind::YesNoCancel);
+    h.window->newClass();
+    QVERIFY(!h.window->isWindowModified());
+    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), questions);
+    h.open(path);
     whenModalShows<EarlierVersionsDialog>([](EarlierVersionsDialog* d) { d->reject(); }, &handled);
     h.window->actions().earlierVersions->trigger();
     QVERIFY(handled);
@@ -196,8 +211,8 @@ void EarlierVersionsWindowTest::aClassOpenInAnotherMarkwellWarnsUntilThatOneIsGo
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     QProcess other;
     other.start(QStringLiteral(MARKWELL_APP_PATH), {path});
-    QVERIFY(other.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(holdsOpenLock(path, other.processId()), 20000);
+    QVERIFY(other.waitForStarted(kWaitLimitMs));
+    QTRY_VERIFY_WITH_TIMEOUT(holdsOpenLock(path, other.processId()), kWaitLimitMs);
 
     const QString warning = QStringLiteral("\"period1.grs\" is open in another Markwell window; changes saved there "
                                            "and here will overwrite each other.");
@@ -212,7 +227,7 @@ void EarlierVersionsWindowTest::aClassOpenInAnotherMarkwellWarnsUntilThatOneIsGo
 
     // The other Markwell dies holding its lock: the next opening takes it over without a word.
     other.kill();
-    QVERIFY(other.waitForFinished());
+    QVERIFY(other.waitForFinished(kWaitLimitMs));
     h.open(path);
     QCOMPARE(h.dialogs.count(Kind::Choice), 2);
     ClassLock probe(path, ClassLock::Kind::Open);

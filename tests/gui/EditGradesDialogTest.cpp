@@ -28,7 +28,7 @@ struct Entry {
 
     explicit Entry(const ClassRecord& cls) : dialog(cls, dialogs) {
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     }
     SheetView* grid() const { return dialog.grid(); }
     const ClassRecord& cls() const { return dialog.classRecord(); }

@@ -325,7 +325,7 @@ void GradeScaleDialogTest::aCellStillBeingTypedIsSaved() {
     ScriptedDialogs dialogs;
     GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     QTableWidget* table = dialog.table();
     table->setCurrentCell(0, 0);
     table->editItem(table->item(0, 0));
@@ -345,7 +345,7 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     ScriptedDialogs dialogs;
     GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(QTest::qWaitForWindowActive(&dialog, kWaitLimitMs));
     QTableWidget* table = dialog.table();
     const auto* hint = dialog.findChild<QLabel*>(QStringLiteral("boundHint"));
     QCOMPARE(QApplication::focusWidget(), table);
@@ -353,7 +353,7 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     // Typing on a cell replaces it; Enter stores it.
     typeKeys(q("93.5"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE(table->item(0, 0)->text(), q("93.5"));  // stored once Enter is handled
+    QTRY_COMPARE_WITH_TIMEOUT(table->item(0, 0)->text(), q("93.5"), kWaitLimitMs);  // stored once Enter is handled
     QVERIFY(hint->text().isEmpty());
     QVERIFY(dialog.isVisible());  // Enter in a cell is not OK
 
@@ -365,18 +365,18 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     typeKeys(q("00.009"));
     QVERIFY(hint->text().isEmpty());  // gone with the first good key
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE(table->item(0, 1)->text(), q("100.00"));
+    QTRY_COMPARE_WITH_TIMEOUT(table->item(0, 1)->text(), q("100.00"), kWaitLimitMs);
     QCOMPARE(dialogs.messages(), QStringList());
 
     // Every other control has its letter.
-    QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), dialog.scaleList());
     QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
-    QTRY_VERIFY(dialog.kindButton(ScaleKind::PassFail)->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.kindButton(ScaleKind::PassFail)->isChecked(), kWaitLimitMs);
     QCOMPARE(table->rowCount(), 2);
     dialogs.cancelText();
     QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
-    QTRY_COMPARE(dialogs.count(Kind::Text), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.count(Kind::Text), 1, kWaitLimitMs);
     dialogs.choose(0);  // Discard the bounds typed
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCOMPARE(dialogs.count(Kind::Choice), 1);
@@ -459,7 +459,7 @@ void GradeScaleDialogTest::cancelAsksOnlyAfterAChange() {
 
     GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(QTest::qWaitForWindowActive(&dialog, kWaitLimitMs));
     dialog.table()->item(0, 0)->setText(q("91"));
     QVERIFY(!dialog.close());  // unanswered: Keep editing
     QVERIFY(dialog.isVisible());
@@ -479,7 +479,7 @@ void GradeScaleDialogTest::aRefusedBoundIsCorrectedInItsOwnCell() {
     QtUserDialogs boxes;  // real message boxes: focus comes back from them as for the teacher
     GradeScaleDialog dialog(store.scales, classScale("<Default>"), boxes);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(QTest::qWaitForWindowActive(&dialog, kWaitLimitMs));
     QTableWidget* table = dialog.table();
     dialog.kindButton(ScaleKind::Expanded)->click();
     table->setFocus();
@@ -492,20 +492,20 @@ void GradeScaleDialogTest::aRefusedBoundIsCorrectedInItsOwnCell() {
         box->button(QMessageBox::Ok)->click();
     });
     QTest::mouseClick(dialog.saveAsButton(), Qt::LeftButton);
-    QTRY_VERIFY(!message.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!message.isEmpty(), kWaitLimitMs);
     QVERIFY2(message.contains(q("\u201cA\u201d")) && message.contains(q("\u201cA-\u201d")), qPrintable(message));
     QCOMPARE(table->item(1, 1)->text(), q("95"));
     // The desktop gives the dialog back its focus once the box is gone.
     dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QTRY_COMPARE(QApplication::focusWidget(), table);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog, kWaitLimitMs));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), table, kWaitLimitMs);
     QCOMPARE(table->currentRow(), 1);
     QCOMPARE(table->currentColumn(), 1);
 
     // The correction goes into that cell, its first key included.
     typeKeys(q("93.9"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE(table->item(1, 1)->text(), q("93.9"));
+    QTRY_COMPARE_WITH_TIMEOUT(table->item(1, 1)->text(), q("93.9"), kWaitLimitMs);
     QCOMPARE(table->item(1, 0)->text(), q("90"));
 
     // A refused key keeps the ones before it, and the hint goes once a good key follows.
@@ -516,7 +516,7 @@ void GradeScaleDialogTest::aRefusedBoundIsCorrectedInItsOwnCell() {
     typeKeys(q("1"));
     QVERIFY(hint->text().isEmpty());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE(table->item(2, 1)->text(), q("91"));
+    QTRY_COMPARE_WITH_TIMEOUT(table->item(2, 1)->text(), q("91"), kWaitLimitMs);
 }
 
 MARKWELL_GUI_TEST_MAIN(GradeScaleDialogTest)

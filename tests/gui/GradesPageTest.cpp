@@ -46,24 +46,6 @@ bool allEnabled(std::initializer_list<const QAction*> actions, bool on) {
     return std::all_of(actions.begin(), actions.end(), [on](const QAction* a) { return a->isEnabled() == on; });
 }
 
-// Types into a cell of the grades table as a teacher does and ends with the
-// given key (Enter unless told otherwise).
-void typeInto(MainWindow& w, int row, int col, const QString& text, Qt::Key end = Qt::Key_Return,
-              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    SheetView* view = w.gradesPage()->view();
-    view->selectRange(CellRange::cell(row, col));
-    view->setFocus();
-    QTest::keyClick(view, text.at(0).toLatin1());
-    QLineEdit* editor = nullptr;
-    for (QLineEdit* e : view->viewport()->findChildren<QLineEdit*>()) {
-        if (e->isVisible()) editor = e;
-    }
-    if (!editor) return;
-    QTest::keyClicks(editor, text.mid(1));
-    QTest::keyClick(editor, end, modifiers);
-    QCoreApplication::processEvents();
-}
-
 std::string pointsOf(const ClassRecord& cls, int assignment, const char* name) {
     for (const std::string& entry : cls.assignments[static_cast<std::size_t>(assignment)].namegrade) {
         const PointEntry e = splitPointEntry(entry);
@@ -89,6 +71,7 @@ private slots:
     void sortingReordersTheClassByTheSelectedColumn();
     void fontRecoloursTheBodyAndGridLinesAreAChange();
     void copyPutsTheSelectionOnTheClipboard();
+    void aLongNameIsCutInTheNamesColumnAndWholeInItsToolTip();
 };
 
 void GradesPageTest::buttonsAndMenusFollowTheClass() {
@@ -155,12 +138,12 @@ void GradesPageTest::typedPointsAreStoredAndOtherInputRefused() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("typed.grs"), smallClass()));
     QVERIFY(!w.document().modified);
 
     // Bob Stone (row 3), Quiz 1 (column 2): 6 becomes 9.5; his total 76 becomes 79.5.
-    typeInto(w, 3, 2, QStringLiteral("9.5"));
+    typeIntoGrades(w, 3, 2, QStringLiteral("9.5"));
     QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("9.5"));
     QVERIFY(w.document().modified);
     const Sheet& table = w.gradesTable().sheet;
@@ -172,12 +155,12 @@ void GradesPageTest::typedPointsAreStoredAndOtherInputRefused() {
     QCOMPARE(table.activeCol(), 2);
 
     // "-" takes the quiz out of Ann's total: 90 instead of 98.
-    typeInto(w, 2, 2, QStringLiteral("-"));
+    typeIntoGrades(w, 2, 2, QStringLiteral("-"));
     QCOMPARE(pointsOf(h.cls(), 0, "Ann Lee"), std::string("-"));
     QCOMPARE(w.gradesTable().sheet.number(2, 4), 90.0);
 
     // A number that is not points is refused with a message; the cell keeps its value.
-    typeInto(w, 4, 3, QStringLiteral("8.0.1"));
+    typeIntoGrades(w, 4, 3, QStringLiteral("8.0.1"));
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("8.0.1")));
     QCOMPARE(pointsOf(h.cls(), 1, "Cleo Park"), std::string("80"));
@@ -185,7 +168,7 @@ void GradesPageTest::typedPointsAreStoredAndOtherInputRefused() {
 
     // Letters get the same message, and the cell keeps its value.
     h.dialogs.clearRecord();
-    typeInto(w, 4, 3, QStringLiteral("abc"));
+    typeIntoGrades(w, 4, 3, QStringLiteral("abc"));
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("\"abc\" is not a number of points")));
     QCOMPARE(pointsOf(h.cls(), 1, "Cleo Park"), std::string("80"));
@@ -204,13 +187,13 @@ void GradesPageTest::theKeyEndingTheTypingSaysWhereToGoNext() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("moves.grs"), smallClass()));
     SheetView* view = w.gradesPage()->view();
     const auto active = [&] { return std::pair(w.gradesTable().sheet.activeRow(), w.gradesTable().sheet.activeCol()); };
 
     // Tab stores Bob's quiz and goes right to his test, with the keyboard still in the table.
-    typeInto(w, 3, 2, QStringLiteral("7"), Qt::Key_Tab);
+    typeIntoGrades(w, 3, 2, QStringLiteral("7"), Qt::Key_Tab);
     QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("7"));
     QCOMPARE(active(), std::pair(3, 3));
     QVERIFY(!view->isEditing());
@@ -219,19 +202,19 @@ void GradesPageTest::theKeyEndingTheTypingSaysWhereToGoNext() {
     QCOMPARE(active(), std::pair(4, 3));
 
     // Shift+Tab goes left.
-    typeInto(w, 2, 3, QStringLiteral("95"), Qt::Key_Backtab, Qt::ShiftModifier);
+    typeIntoGrades(w, 2, 3, QStringLiteral("95"), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(pointsOf(h.cls(), 1, "Ann Lee"), std::string("95"));
     QCOMPARE(active(), std::pair(2, 2));
 
     // Neither key leaves the points: Enter on the last student and Tab on the
     // last assignment stay where they are.
-    typeInto(w, 4, 3, QStringLiteral("81"));
+    typeIntoGrades(w, 4, 3, QStringLiteral("81"));
     QCOMPARE(active(), std::pair(4, 3));
-    typeInto(w, 2, 3, QStringLiteral("96"), Qt::Key_Tab);
+    typeIntoGrades(w, 2, 3, QStringLiteral("96"), Qt::Key_Tab);
     QCOMPARE(active(), std::pair(2, 3));
 
     // A refused value keeps the cursor on its cell, to be typed again.
-    typeInto(w, 3, 2, QStringLiteral("1..5"), Qt::Key_Tab);
+    typeIntoGrades(w, 3, 2, QStringLiteral("1..5"), Qt::Key_Tab);
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QCOMPARE(active(), std::pair(3, 2));
     QCOMPARE(QApplication::focusWidget(), view);
@@ -241,7 +224,7 @@ void GradesPageTest::typedPointsRepaintTheirRowAndWidenTheirColumn() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("wide.grs"), smallClass()));
     SheetView* view = w.gradesPage()->view();
     const Sheet* shown = view->sheet();
@@ -251,7 +234,7 @@ void GradesPageTest::typedPointsRepaintTheirRowAndWidenTheirColumn() {
     // Bob's quiz gets far more points than anyone: his row is redone in
     // place (the same table, not a new one), its Total, Average and Grade
     // repainted, and the quiz column widens for the long number.
-    typeInto(w, 3, 2, QStringLiteral("123456.25"));
+    typeIntoGrades(w, 3, 2, QStringLiteral("123456.25"));
     QCOMPARE(view->sheet(), shown);
     QCOMPARE(view->model()->data(view->model()->index(2, 1)).toString(), QStringLiteral("123456.25"));
     QVERIFY(view->columnWidth(1) > quizWidth);
@@ -272,7 +255,7 @@ void GradesPageTest::aValueStillBeingTypedIsKeptBySaveAndExit() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     const QString path = writeClass(h.folder.path(), QStringLiteral("unfinished.grs"), smallClass());
     h.open(path);
     SheetView* view = w.gradesPage()->view();
@@ -339,7 +322,7 @@ void GradesPageTest::typingWhereNoTypingIsTakenSaysWhereInstead() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("hints.grs"), smallClass()));
     SheetView* view = w.gradesPage()->view();
     QSignalSpy hints(w.gradesPage(), &GradesPage::typingRefused);
@@ -365,7 +348,7 @@ void GradesPageTest::typingWhereNoTypingIsTakenSaysWhereInstead() {
     QCOMPARE(hints.count(), 6);
     // Never a message box, and a points cell still takes typing as before.
     QVERIFY(h.dialogs.messages().isEmpty());
-    typeInto(w, 3, 2, QStringLiteral("7"));
+    typeIntoGrades(w, 3, 2, QStringLiteral("7"));
     QCOMPARE(pointsOf(h.cls(), 0, "Bob Stone"), std::string("7"));
     QCOMPARE(hints.count(), 6);
 }
@@ -489,6 +472,28 @@ void GradesPageTest::copyPutsTheSelectionOnTheClipboard() {
     w.tableCommands().copySelection();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Ann Lee\t8\t90\t98\nBob Stone\t6\t70\t76\n"));
     QVERIFY(QApplication::clipboard()->mimeData()->html().contains(QStringLiteral("Bob Stone")));
+}
+
+void GradesPageTest::aLongNameIsCutInTheNamesColumnAndWholeInItsToolTip() {
+    WindowHarness h;
+    h.window->resize(1000, 700);
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs));
+    ClassRecord cls = smallClass();
+    const std::string longName(99, 'W');
+    cls.students[1].name = longName;
+    for (AssignmentInfo& a : cls.assignments) a.namegrade[1] = makePointEntry(longName, "5");
+    cls.comments[1].name = longName;
+    changeClassTo(*h.window, cls);
+
+    // The names stay in view without taking the table's room.
+    SheetView* view = h.window->gradesPage()->view();
+    QVERIFY2(view->columnWidth(0) < view->width() / 3, qPrintable(QString::number(view->columnWidth(0))));
+    const QModelIndex name = view->model()->index(2, 0);
+    QCOMPARE(name.data().toString(), QString::fromStdString(longName));
+    QCOMPARE(name.data(Qt::ToolTipRole).toString(), QString::fromStdString(longName));
+    // A name that fits needs no tip.
+    QVERIFY(view->model()->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty());
 }
 
 MARKWELL_GUI_TEST_MAIN(GradesPageTest)

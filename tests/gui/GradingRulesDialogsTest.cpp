@@ -87,7 +87,7 @@ void GradingRulesDialogsTest::aWeightStillBeingTypedCounts() {
     current.enabled = true;
     WeightsDialog dialog(current, dialogs);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     // 50 typed into Homework, and OK pressed with Enter while the box still has the cursor.
     QSpinBox* homework = dialog.weightBox(3);
     homework->setFocus();
@@ -102,7 +102,7 @@ void GradingRulesDialogsTest::aWeightStillBeingTypedCounts() {
     // "105" is not yet a value while it is being typed: OK reads it as 100.
     WeightsDialog typing(WeightedGrades{}, dialogs);
     typing.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&typing));
+    QVERIFY(QTest::qWaitForWindowExposed(&typing, kWaitLimitMs));
     QSpinBox* final_ = typing.weightBox(0);
     final_->setFocus();
     final_->findChild<QLineEdit*>()->selectAll();
@@ -117,7 +117,7 @@ void GradingRulesDialogsTest::typingMoreThanAHundredGivesAHundred() {
     ScriptedDialogs dialogs;
     WeightsDialog dialog(WeightedGrades{}, dialogs);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     QSpinBox* final_ = dialog.weightBox(0);
     final_->setFocus();
     final_->findChild<QLineEdit*>()->selectAll();
@@ -215,18 +215,18 @@ void GradingRulesDialogsTest::dropRuleOkMarksTheClassChangedAndKeysReachEveryCho
     MainWindow& w = *h.window;
     h.open(writeClass(h.folder.path(), QStringLiteral("drop.grs"), smallClass()));
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
 
     bool handled = false;
     whenModalShows<DropRuleDialog>(
         [](DropRuleDialog* d) {
             // Keyboard only: Alt+Y chooses "by type", Alt+Q ticks Quiz, Enter is OK.
-            QVERIFY(QTest::qWaitForWindowActive(d));
+            QVERIFY(QTest::qWaitForWindowActive(d, kWaitLimitMs));
             // (A button's letter presses it as a click would, after a moment.)
             QTest::keyClick(d, Qt::Key_Y, Qt::AltModifier);
-            QTRY_VERIFY(d->ruleButton(droprule::kLowestPerType)->isChecked());
+            QTRY_VERIFY_WITH_TIMEOUT(d->ruleButton(droprule::kLowestPerType)->isChecked(), kWaitLimitMs);
             QTest::keyClick(d, Qt::Key_Q, Qt::AltModifier);
-            QTRY_VERIFY(d->typeBox(2)->isChecked());
+            QTRY_VERIFY_WITH_TIMEOUT(d->typeBox(2)->isChecked(), kWaitLimitMs);
             QTest::keyClick(d->focusWidget(), Qt::Key_Return);
         },
         &handled);
@@ -240,7 +240,7 @@ void GradingRulesDialogsTest::dropRuleOkMarksTheClassChangedAndKeysReachEveryCho
     // Escape is Cancel.
     whenModalShows<DropRuleDialog>(
         [](DropRuleDialog* d) {
-            QVERIFY(QTest::qWaitForWindowActive(d));
+            QVERIFY(QTest::qWaitForWindowActive(d, kWaitLimitMs));
             QTest::keyClick(d, Qt::Key_D, Qt::AltModifier);
             QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
         },
@@ -282,7 +282,7 @@ void GradingRulesDialogsTest::everyDialogIsWideEnoughForItsTitle() {
     layout->addWidget(new QPushButton(QStringLiteral("OK")));
     for (QDialog* dialog : {static_cast<QDialog*>(&weights), static_cast<QDialog*>(&drop), &small}) {
         dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(dialog, kWaitLimitMs));
         const int titleText = QFontMetrics(dialog->font()).horizontalAdvance(dialog->windowTitle());
         QVERIFY2(dialog->minimumWidth() > titleText + 100, qPrintable(dialog->windowTitle()));
         QVERIFY(dialog->width() >= dialog->minimumWidth());

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 using namespace markwell;
+using markwell::testing::kWaitLimitMs;
 using markwell::testing::ScriptedDialogs;
 
 class HelpTest : public QObject {
@@ -107,7 +108,7 @@ void HelpTest::f1OpensThePageOfTheWindowItIsPressedIn() {
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(inner);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&window, kWaitLimitMs));
 
     QTest::keyClick(inner, Qt::Key_F1);
     QVERIFY(help.window());
@@ -164,7 +165,7 @@ void HelpTest::theHelpMenuFollowsThePageAndGoesWithTheProgram() {
     MainWindow& w = *h.window;
     h.open(testing::writeClass(h.folder.path(), QStringLiteral("help.grs"), testing::smallClass()));
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
 
     w.actions().help->trigger();
     QVERIFY(h.help.window() && h.help.window()->isVisible());
@@ -202,7 +203,7 @@ void HelpTest::aboutShowsVersionContactAndClose() {
     QVERIFY(url.toString(QUrl::FullyEncoded).contains(QStringLiteral("subject=Computerized%20Markwell")));
 
     about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QVERIFY(QTest::qWaitForWindowExposed(&about, kWaitLimitMs));
     QTest::mouseClick(close, Qt::LeftButton);
     QCOMPARE(about.result(), int(QDialog::Accepted));
     QVERIFY(!about.isVisible());

@@ -47,7 +47,7 @@ struct Picker {
 
     Picker() {
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     }
     QPushButton* browse() const { return dialog.fileChooser()->browseButton(); }
     QString pathShown() const { return dialog.fileChooser()->findChild<QLineEdit*>(QStringLiteral("fileBox"))->text(); }
@@ -92,6 +92,23 @@ void ImportStudentsDialogTest::enterChoosesAFileThenImportsTheSelectedNames() {
         QCOMPARE(p.dialog.result(), int(QDialog::Accepted));
         QCOMPARE(namesOf(p.dialog.selectedStudents()), QStringList{QStringLiteral("Eve Ng")});
     }
+
+    // A path typed into the File box, and Enter, lists the file's students;
+    // a path of no class says so and stays to be corrected.
+    Picker typed;
+    auto* box = typed.dialog.fileChooser()->findChild<QLineEdit*>(QStringLiteral("fileBox"));
+    QVERIFY(!box->isReadOnly());
+    box->setFocus();
+    QTest::keyClicks(box, folder.filePath(QStringLiteral("none.grs")));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(typed.dialogs.count(Kind::Warn), 1);
+    QCOMPARE(typed.dialog.result(), 0);  // still open
+    QCOMPARE(typed.dialog.studentList()->count(), 0);
+    box->clear();
+    QTest::keyClicks(box, otherPath);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(typed.dialog.studentList()->count(), 3);
+    QCOMPARE(typed.dialogs.count(Kind::OpenFile), 0);
 }
 
 void ImportStudentsDialogTest::aCsvFileIsListedAndImportedWithEveryDetail() {
@@ -159,7 +176,7 @@ void ImportStudentsDialogTest::theStudentListImportsFromACsvFile() {
     ScriptedDialogs dialogs;
     StudentListDialog editor(smallClass(), dialogs, folder.filePath(QStringLiteral("mine.grs")));
     editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY(QTest::qWaitForWindowExposed(&editor, kWaitLimitMs));
     dialogs.openWith(csv);
     whenShown<ImportStudentsDialog>([](ImportStudentsDialog& picker) {
         picker.fileChooser()->chooseFile();

@@ -51,13 +51,17 @@ public:
     void installXdgEmail(int exitCode, const QString& seconds = QStringLiteral("0"), const QString& waitFor = {}) {
         QFile script(bin_.filePath(QStringLiteral("xdg-email")));
         QVERIFY(script.open(QIODevice::WriteOnly));
-        const QString wait =
-            waitFor.isEmpty() ? QString() : QStringLiteral("while [ ! -e '%1' ]; do sleep 0.05; done\n").arg(waitFor);
-        script.write(QStringLiteral("#!/bin/sh\n%1printf '%s\\0' \"$@\" > '%2'\n/bin/sleep %4\nexit %3\n")
-                         .arg(wait, argvFile())
-                         .arg(exitCode)
-                         .arg(seconds)
-                         .toLocal8Bit());
+        const QString wait = waitFor.isEmpty()
+                                 ? QString()
+                                 : QStringLiteral("while [ ! -e '%1' ]; do /bin/sleep 0.05; done\n").arg(waitFor);
+        // Written aside and renamed: once argvFile() exists it is whole.
+        script.write(
+            QStringLiteral(
+                "#!/bin/sh\n%1printf '%s\\0' \"$@\" > '%2.new'\n/bin/mv '%2.new' '%2'\n/bin/sleep %4\nexit %3\n")
+                .arg(wait, argvFile())
+                .arg(exitCode)
+                .arg(seconds)
+                .toLocal8Bit());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -97,6 +101,12 @@ std::optional<QStringList> worksheetNamesIn(const QString& xls) {
     return names;
 }
 
+// The mail programs the window started that have not ended yet (each is
+// made at once, when the message is handed on).
+int mailProgramsOf(MainWindow& window) {
+    return static_cast<int>(window.reportCommands().findChildren<QProcess*>().size());
+}
+
 IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
     h.open(writeClass(h.folder.path(), QStringLiteral("mail.grs"), cls));
     h.window->actions().individualReport->trigger();
@@ -129,19 +139,20 @@ void MailTest::mainWindowMailsTheSelectedStudent() {
     view->selectRange(CellRange::cell(3, 1));
     h.window->actions().sendMail->trigger();
     // The whole address, as one argument: nothing in it can add a recipient.
-    QTRY_COMPARE(env.recordedArguments(),
-                 QStringList{QStringLiteral("mailto:bob%26co@x.org%3Fbcc%3Dall@school.example?subject=Grades&body=")});
+    QTRY_COMPARE_WITH_TIMEOUT(
+        env.recordedArguments(),
+        QStringList{QStringLiteral("mailto:bob%26co@x.org%3Fbcc%3Dall@school.example?subject=Grades&body=")},
+        kWaitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(mailProgramsOf(*h.window), 0, kWaitLimitMs);
 
     // The heading, the Total row, a points cell: which student?
-    QFile::remove(env.argvFile());
     for (const CellRange& range : {CellRange::cell(1, 1), CellRange::cell(6, 1), CellRange::cell(2, 2)}) {
         view->selectRange(range);
         h.window->reportCommands().sendMail();
     }
     QCOMPARE(h.dialogs.texts(Kind::Inform),
              QStringList(3, QStringLiteral("Please highlight student you wish to e-mail information about.")));
-    QTest::qWait(100);
-    QVERIFY(!QFile::exists(env.argvFile()));
+    QCOMPARE(mailProgramsOf(*h.window), 0);
     QCOMPARE(h.dialogs.count(Kind::Warn), 0);
 }
 
@@ -156,7 +167,7 @@ void MailTest::mainWindowShowsTheMailProgramStartingAndSaysWhenItCannot() {
     h.window->reportCommands().sendMail();
     QVERIFY(QGuiApplication::overrideCursor());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-    QTRY_COMPARE(h.dialogs.count(Kind::Warn), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 1, kWaitLimitMs);
     QVERIFY(!QGuiApplication::overrideCursor());
     QCOMPARE(env.recordedArguments(), QStringList{QStringLiteral("mailto:?subject=Grades&body=")});
     const QString failed = h.dialogs.texts(Kind::Warn).front();
@@ -184,8 +195,8 @@ void MailTest::reportIsAttachedWithTheExactArguments() {
     report->pages()->setCurrentIndex(1);  // E-mail sends the Overall table whatever is shown
     report->findChild<QPushButton*>(QStringLiteral("emailButton"))->click();
 
-    QTRY_VERIFY(QFile::exists(env.argvFile()));
-    QTRY_COMPARE(env.recordedArguments().size(), 7);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.argvFile()), kWaitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 7, kWaitLimitMs);
     const QStringList args = env.recordedArguments();
     const QString attachment = args.at(5);
     QCOMPARE(args, (QStringList{"--subject", "Grade Statistics", "--body", "Current grades: \r\n\r\n", "--attach",
@@ -199,7 +210,7 @@ void MailTest::reportIsAttachedWithTheExactArguments() {
     } else {
         qWarning("The spreadsheet reader cannot run here: the attachment's sheets are not read back.");
     }
-    QTest::qWait(50);
+    QTRY_COMPARE_WITH_TIMEOUT(mailProgramsOf(*h.window), 0, kWaitLimitMs);  // ended well: no warning
     QCOMPARE(h.dialogs.count(Kind::Warn), 0);
 
     // Without an address the message has no recipient.
@@ -208,7 +219,7 @@ void MailTest::reportIsAttachedWithTheExactArguments() {
     WindowHarness again;
     IndividualReportWindow* second = openReport(again, cls);
     second->emailReport();
-    QTRY_COMPARE(env.recordedArguments().size(), 6);
+    QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 6, kWaitLimitMs);
     QCOMPARE(env.recordedArguments().at(4), QStringLiteral("--attach"));
     QCOMPARE(QFileInfo(env.recordedArguments().at(5)).fileName(), QStringLiteral("Ann Lee.xls"));
 }
@@ -230,7 +241,8 @@ void MailTest::attachmentsStayInTheirFolderWhateverTheName() {
         QFile::remove(env.argvFile());
         report->studentList()->setCurrentIndex(i);
         report->emailReport();
-        QTRY_VERIFY(env.recordedArguments().size() >= 6);  // the nameless student has no address either
+        QTRY_VERIFY_WITH_TIMEOUT(env.recordedArguments().size() >= 6,
+                                 kWaitLimitMs);  // the nameless student has no address either
         attachments << env.recordedArguments().at(5);
     }
     const QString folder = env.cacheFolder() + QStringLiteral("/Larkhaven/Grades/mail");
@@ -257,7 +269,7 @@ void MailTest::aFailingOrMissingXdgEmailIsReportedWithTheFile() {
     // Busy while the mail program starts, as it may take seconds to give up.
     QVERIFY(QGuiApplication::overrideCursor());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-    QTRY_COMPARE(h.dialogs.count(Kind::Warn), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 1, kWaitLimitMs);
     QVERIFY(!QGuiApplication::overrideCursor());
     const QString failed = h.dialogs.texts(Kind::Warn).front();
     QVERIFY2(failed.contains(QStringLiteral("code 3")), qPrintable(failed));
@@ -266,10 +278,10 @@ void MailTest::aFailingOrMissingXdgEmailIsReportedWithTheFile() {
     env.removeXdgEmail();
     report->close();  // the launcher reports after the window is gone too
     report = nullptr;
-    QTRY_VERIFY(!h.window->findChild<IndividualReportWindow*>());
+    QTRY_VERIFY_WITH_TIMEOUT(!h.window->findChild<IndividualReportWindow*>(), kWaitLimitMs);
     h.window->actions().individualReport->trigger();
     h.window->findChild<IndividualReportWindow*>()->emailReport();
-    QTRY_COMPARE(h.dialogs.count(Kind::Warn), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 2, kWaitLimitMs);
     const QString missing = h.dialogs.texts(Kind::Warn).at(1);
     QVERIFY2(missing.contains(QStringLiteral("xdg-utils")), qPrintable(missing));
     QVERIFY2(missing.contains(QStringLiteral("/Ann Lee.xls")), qPrintable(missing));
@@ -288,8 +300,7 @@ void MailTest::aFailedWriteStartsNoMail() {
     report->emailReport();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("no message was started")));
-    QTest::qWait(100);
-    QVERIFY(!QFile::exists(env.argvFile()));
+    QCOMPARE(mailProgramsOf(*h.window), 0);
 }
 
 void MailTest::aMailProgramOutlivesItsLauncherAndIsFreedWhenItEnds() {
@@ -300,7 +311,7 @@ void MailTest::aMailProgramOutlivesItsLauncherAndIsFreedWhenItEnds() {
     launcher->compose(MailDraft{{}, QStringLiteral("Grades"), QString(), QStringLiteral("/tmp/a.xls")});
     const QPointer<QProcess> process = launcher->findChild<QProcess*>();
     QVERIFY(process);
-    QTRY_COMPARE(process->state(), QProcess::Running);
+    QTRY_COMPARE_WITH_TIMEOUT(process->state(), QProcess::Running, kWaitLimitMs);
 
     // Markwell closes while the teacher is still writing: the message stays open.
     delete launcher;
@@ -310,8 +321,8 @@ void MailTest::aMailProgramOutlivesItsLauncherAndIsFreedWhenItEnds() {
     QFile sent(messageSent);
     QVERIFY(sent.open(QIODevice::WriteOnly));
     sent.close();
-    QTRY_COMPARE(env.recordedArguments().size(), 4);  // --subject Grades --attach FILE
-    QTRY_VERIFY(process.isNull());
+    QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 4, kWaitLimitMs);  // --subject Grades --attach FILE
+    QTRY_VERIFY_WITH_TIMEOUT(process.isNull(), kWaitLimitMs);
 }
 
 MARKWELL_GUI_TEST_MAIN(MailTest)

@@ -111,7 +111,7 @@ void PasswordDialogsTest::aWrongOldPasswordThenCancelChangesNothing() {
 
     OptionsDialog dialog(s.passwords, s.store, dialogs);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     fill(dialog, true, q("Apple"), q("pear"), q("pear"));
     clickOk(&dialog);
     QCOMPARE(dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
@@ -153,7 +153,7 @@ void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
     {
         OptionsDialog options(s.passwords, s.store, dialogs);
         options.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&options));
+        QVERIFY(QTest::qWaitForWindowExposed(&options, kWaitLimitMs));
         options.protectBox()->setChecked(true);
         // The boxes take 25 characters, blanks included; more are not taken.
         QTest::keyClicks(options.newPasswordBox(), full + q("XYZ"));
@@ -226,7 +226,7 @@ void PasswordDialogsTest::switchingOffAndRemovingAskForTheStoredPassword() {
     {
         OptionsDialog off(s.passwords, s.store, dialogs);
         off.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&off));
+        QVERIFY(QTest::qWaitForWindowExposed(&off, kWaitLimitMs));
         fill(off, false, {}, {}, {});
         clickOk(&off);
         QCOMPARE(dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
@@ -261,15 +261,15 @@ void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
     ScriptedDialogs dialogs;
     bool handled = false;
     whenModalShows<PasswordDialog>([](PasswordDialog* d) { d->reject(); }, &handled);
-    QVERIFY(passwordAcceptedAtStart(s.passwords, dialogs));  // protection off: no question
-    QTest::qWait(50);
+    // Protection off: no question (it would have been answered while the call ran).
+    QVERIFY(passwordAcceptedAtStart(s.passwords, dialogs));
     QVERIFY(!handled);
     stopWatchingModals();
 
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
     whenModalShows<PasswordDialog>(
         [](PasswordDialog* d) {
-            QVERIFY(QTest::qWaitForWindowActive(d));
+            QVERIFY(QTest::qWaitForWindowActive(d, kWaitLimitMs));
             QCOMPARE(QApplication::focusWidget(), d->passwordBox());
             QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
         },

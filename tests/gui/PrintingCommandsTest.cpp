@@ -127,7 +127,7 @@ void PrintingCommandsTest::ctrlPPrintsThePageShown() {
     h.open(gradePath);
     w.show();
     w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(QTest::qWaitForWindowActive(&w, kWaitLimitMs));
     const auto pressCtrlP = [&] {
         h.dialogs.cancelPrint();
         QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);

@@ -60,7 +60,7 @@ bool dragAndDrop(MainWindow& window, const QMimeData& data) {
     QApplication::sendEvent(&window, &enter);
     QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &drop);
-    QTest::qWait(20);  // the window opens a dropped file once the drop is over
+    QCoreApplication::processEvents();  // the window opens a dropped file once the drop is over (a queued call)
     return enter.isAccepted();
 }
 

@@ -110,23 +110,21 @@ void RecoveryTest::keepsACopyAfterAPauseAndEveryFewMinutesWhileChangesGoOn() {
     const std::array<QByteArray, 3> onDisk = classFiles(path);
     h.open(path);
     w.recoveryKeeper().setIntervals(60s, 100ms);
-    QTest::qWait(300);
+    w.recoveryKeeper().writeCopy();
     QVERIFY(!hasCopy(path));  // nothing to recover from a class without changes
 
     changeClassTo(w, changedClass(h.cls()));
-    QTRY_VERIFY_WITH_TIMEOUT(hasCopy(path), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(hasCopy(path), kWaitLimitMs);
     QCOMPARE(w.recoveryKeeper().keptClass(), path);
 
     // Changes that never pause still reach the copy at every interval.
     w.recoveryKeeper().setIntervals(300ms, 60s);
     const QByteArray first = fileContents(noteOf(path));
-    bool rewritten = false;
-    for (int step = 0; step < 40 && !rewritten; ++step) {
+    const auto changeAgainAndLook = [&] {
         makeUnsavedChange(w);
-        QTest::qWait(50);
-        rewritten = fileContents(noteOf(path)) != first;
-    }
-    QVERIFY(rewritten);
+        return fileContents(noteOf(path)) != first;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(changeAgainAndLook(), kWaitLimitMs);  // a change every 50 ms
     QCOMPARE(filesIn(h.folder.path()), besideTheClass);
     QVERIFY(classFiles(path) == onDisk);
 }
@@ -274,13 +272,15 @@ void RecoveryTest::aKilledProgramLeavesItsChangesForTheNextStart() {
     environment.insert(QStringLiteral("MARKWELL_RECOVERY_MS"), QStringLiteral("200"));
     markwell.setProcessEnvironment(environment);
     markwell.start(QStringLiteral(MARKWELL_APP_PATH), {path});
-    QVERIFY(markwell.waitForStarted());
+    QVERIFY(markwell.waitForStarted(kWaitLimitMs));
     // The program keeps the recovered changes as its own copy, under its lock.
-    QTRY_VERIFY_WITH_TIMEOUT(fileContents(noteOf(path)) != earlierNote, 20000);
-    QTest::qWait(500);  // a few more copies, one of them perhaps cut short by the kill
+    QTRY_VERIFY_WITH_TIMEOUT(fileContents(noteOf(path)) != earlierNote, kWaitLimitMs);
+    // One copy more; the next one is perhaps cut short by the kill.
+    const QByteArray ownNote = fileContents(noteOf(path));
+    QTRY_VERIFY_WITH_TIMEOUT(fileContents(noteOf(path)) != ownNote, kWaitLimitMs);
     QVERIFY(findLeftRecoveryCopies().empty());
     ::kill(static_cast<pid_t>(markwell.processId()), SIGKILL);
-    QVERIFY(markwell.waitForFinished());
+    QVERIFY(markwell.waitForFinished(kWaitLimitMs));
     QCOMPARE(markwell.exitStatus(), QProcess::CrashExit);
 
     QVERIFY(classFiles(path) == onDisk);

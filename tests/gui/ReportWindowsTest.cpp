@@ -124,7 +124,7 @@ template <class Window>
 Window* opened(WindowHarness& h, QAction* action) {
     action->trigger();
     auto* window = h.window->findChild<Window*>();
-    if (window && !QTest::qWaitForWindowExposed(window)) return nullptr;
+    if (window && !QTest::qWaitForWindowExposed(window, kWaitLimitMs)) return nullptr;
     return window;
 }
 
@@ -314,7 +314,7 @@ void ReportWindowsTest::graphModesAndValues() {
     QCOMPARE(axisTitle(*graph, Qt::Vertical), QStringLiteral("Points"));
     QCOMPARE(axisTitle(*graph, Qt::Horizontal), QStringLiteral("Assignments"));
     QVERIFY(barSeries(*graph) && barSeries(*graph)->isLabelsVisible());
-    QTRY_VERIFY(visibleValueLabels(*graph).contains(QStringLiteral("8")));
+    QTRY_VERIFY_WITH_TIMEOUT(visibleValueLabels(*graph).contains(QStringLiteral("8")), kWaitLimitMs);
     QVERIFY(visibleValueLabels(*graph).contains(QStringLiteral("90")));
 
     graph->choice()->setCurrentIndex(2);  // Cleo: "-" is a bar of 0
@@ -361,7 +361,7 @@ void ReportWindowsTest::graphBarsTakeTheirOwnColoursAndAZeroIsWritten() {
         unit->trigger();
         graph->choice()->setCurrentIndex(0);
         QCOMPARE(barValues(*graph), (QList<qreal>{unit == graph->pointsAction() ? 8.0 : 80.0, 0, 0}));
-        QTRY_COMPARE(visibleValueLabels(*graph).count(QStringLiteral("0")), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(visibleValueLabels(*graph).count(QStringLiteral("0")), 1, kWaitLimitMs);
     }
     // The "0" stands on Bob's bar, between Ann's and Cleo's names.
     QGraphicsTextItem* zero = nullptr;

@@ -35,7 +35,7 @@ using Answer = UserDialogs::Answer;
 
 namespace {
 
-const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete this seat?");
+const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete Ann Lee's seat?");
 
 // The small class with one more seat, a copy of Ann's, for `name` at (2000, 1500).
 ClassRecord withFarSeat(const char* name) {
@@ -55,7 +55,7 @@ struct SeatingHarness : WindowHarness {
         window->resize(1000, 800);
         window->show();
         window->activateWindow();
-        active = QTest::qWaitForWindowActive(window.get());
+        active = QTest::qWaitForWindowActive(window.get(), kWaitLimitMs);
         open(writeClass(folder.path(), QStringLiteral("room.grs"), cls));
         window->showPage(Page::Seating);
         view()->setFocus();

@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 
 using namespace markwell;
+using markwell::testing::kWaitLimitMs;
 
 namespace {
 
@@ -55,7 +56,7 @@ struct TypingView {
         view.setSheet(&sheet);
         view.resize(500, 300);
         view.show();
-        exposed = QTest::qWaitForWindowExposed(&view);
+        exposed = QTest::qWaitForWindowExposed(&view, kWaitLimitMs);
         view.setInCellEditing(true);
         view.setFocus();
     }
@@ -191,7 +192,7 @@ void SheetViewTest::selectionReachesTheSheetBothWays() {
     // A mouse click on a cell selects that cell alone.
     view.resize(600, 300);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, kWaitLimitMs));
     const QRect cell = view.visualRect(at(view, 4, 3));
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(s.selection(), CellRange::cell(4, 3));
@@ -214,7 +215,7 @@ void SheetViewTest::frozenColumnsStayAndLeftColScrolls() {
     view.setSheet(&s);
     view.resize(500, 300);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, kWaitLimitMs));
 
     QCOMPARE(view.frozenColumnCount(), 1);
     QVERIFY(view.frozenView()->isVisible());
@@ -259,7 +260,7 @@ void SheetViewTest::aFixedHeadingRowStaysInViewAsTheColumnHeadings() {
     view.setSheet(&s);
     view.resize(500, 300);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, kWaitLimitMs));
 
     // Row 1 is drawn as the headings of both parts, in its own navy and white.
     QVERIFY(view.isRowHidden(0) && view.frozenView()->isRowHidden(0));
@@ -426,7 +427,7 @@ void SheetViewTest::copyPutsTabsAndHtmlOnTheClipboard() {
 
     // Ctrl+C in the view does the same.
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, kWaitLimitMs));
     view.selectRange(CellRange::cell(3, 2));
     view.setFocus();
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);

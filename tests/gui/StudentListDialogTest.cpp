@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolTip>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -55,7 +56,7 @@ struct Editor {
 
     explicit Editor(const ClassRecord& cls, const QString& classPath = {}) : dialog(cls, dialogs, classPath) {
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
     }
     QLineEdit* name() const { return dialog.box(StudentField::Name); }
     QListWidget* list() const { return dialog.listPanel()->list(); }
@@ -104,6 +105,7 @@ private slots:
     void okAsksAboutTypingNotYetAdded();
     void cancelEscapeAndCloseAskBeforeDiscarding();
     void everyBoxHasItsOwnAltLetter();
+    void aKeyTypedIntoAFullBoxSaysItIsFull();
 };
 
 void StudentListDialogTest::choosingALineShowsTheStudentAndItsComment() {
@@ -367,6 +369,24 @@ void StudentListDialogTest::everyBoxHasItsOwnAltLetter() {
         if (qobject_cast<QLineEdit*>(label->buddy()))
             QVERIFY2(!altLetterOf(label->text()).isNull(), qPrintable(label->text()));
     }
+}
+
+void StudentListDialogTest::aKeyTypedIntoAFullBoxSaysItIsFull() {
+    Editor e(rosterClass());
+    e.dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&e.dialog, kWaitLimitMs));
+    QLineEdit* name = e.name();
+    const QString full(name->maxLength(), QLatin1Char('w'));
+    name->setText(full.left(full.size() - 1));
+    name->setFocus();
+    name->end(false);
+    QTest::keyClick(name, Qt::Key_W);  // the last character it holds: nothing to say
+    QVERIFY(!QToolTip::isVisible());
+    QTest::keyClick(name, Qt::Key_X);
+    QCOMPARE(name->text(), full);
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("This box is full: it holds at most %1 characters.").arg(full.size()));
+    QToolTip::hideText();
 }
 
 MARKWELL_GUI_TEST_MAIN(StudentListDialogTest)

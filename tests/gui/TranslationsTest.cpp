@@ -6,17 +6,24 @@
 // change language, and the files a class is saved to are the same bytes in
 // every language.
 
+#include "core/common/NumberText.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/main/MainActions.h"
+#include "gui/pages/AttendancePage.h"
+#include "gui/pages/GradesPage.h"
 #include "gui/pages/SeatingPage.h"
+#include "gui/reports/AttendanceAnalysisWindow.h"
 #include "gui/seating/SeatItem.h"
 #include "gui/seating/SeatingView.h"
 #include "gui/shared/Translations.h"
 #include "tests/gui/support/AltLetters.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/InLanguage.h"
+#include "tests/gui/support/MenuDialogs.h"
 #include "tests/gui/support/ModalDialogs.h"
 #include "tests/gui/support/ScriptedDialogs.h"
+#include "tests/support/PdfText.h"
 
 #include <QAbstractButton>
 #include <QDate>
@@ -28,10 +35,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextBrowser>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 
@@ -152,35 +159,14 @@ QStringList leftEnglish(const QStringList& english, const QStringList& translate
         const QString& text = english[i];
         if (translated[i] != text || !text.contains(words) || text.contains(u'/') || text.contains(u'@')) continue;
         const auto same = catalogue.find(text);
-        if (same == catalogue.end() || same->second != text) left << text;
+        if (same != catalogue.end() && same->second == text) continue;
+        // The window gives a button without a letter one itself ("OK" shows as "&OK").
+        const QString bare = QString(text).remove(u'&');
+        const auto bareSame = catalogue.find(bare);
+        if (bareSame == catalogue.end() || QString(bareSame->second).remove(u'&') != bare) left << text;
     }
     return left;
 }
-
-// Installs the language for the life of the object, the way the program
-// does at start, and takes it away again.
-class InLanguage {
-public:
-    explicit InLanguage(const QString& language) {
-        if (language.isEmpty()) return;
-        QLocale::setDefault(QLocale(language));  // as LANG gives it: the calendar's months, Qt's dialogs
-        installed_ = installTranslations(*qApp, QLocale(language));
-    }
-    ~InLanguage() {
-        QLocale::setDefault(before_);
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-    InLanguage(const InLanguage&) = delete;
-    InLanguage& operator=(const InLanguage&) = delete;
-    QString installed() const { return installed_; }
-
-private:
-    QLocale before_;
-    QString installed_;
-};
 
 struct SavedFiles {
     QByteArray grades, attendance, seating;
@@ -204,6 +190,10 @@ SavedFiles saveAClassIn(const QString& language) {
     changed.students.back().name = "Dee Moss";
     changed.comments.push_back(CommentInfo{"Dee Moss", "new in April"});
     changeClassTo(*h.window, changed);
+    // Points typed as the language writes them: "7,5" where the comma is the decimal separator.
+    h.window->show();
+    if (!QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs)) return {};
+    typeIntoGrades(*h.window, 2, 2, numberWithPoint(QStringLiteral("7.5"), windowDecimalPoint()));
     makeUnsavedChange(*h.window);
     const QString path = h.path(QStringLiteral("saved.grs"));
     h.dialogs.saveAs(path);
@@ -211,29 +201,14 @@ SavedFiles saveAClassIn(const QString& language) {
     return {bytesOf(path), bytesOf(h.path(QStringLiteral("saved.ATD"))), bytesOf(h.path(QStringLiteral("saved.SEA")))};
 }
 
-using Opener = std::function<void(MainWindow&)>;
+using Opener = DialogOpener;
 
-// The texts of the dialog `open` shows over a saved class with marks this
-// month, in the language given (English when none).
+// The texts of the dialog `open` shows, its title first, in the language
+// given (English when none).
 QStringList dialogTexts(const QString& language, const Opener& open) {
     InLanguage in(language);
-    WindowHarness h;
-    const QDate today = QDate::currentDate();
-    h.open(writeClass(h.folder.path(), QStringLiteral("period 2.grs"), smallClass(),
-                      {attendanceRecord("Ann Lee", today.month(), today.year(), "TUE")}));
-    h.window->saveClass();  // an earlier version to show
-    QStringList texts;
-    bool shown = false;
-    whenModalShows<QDialog>(
-        [&texts](QDialog* dialog) {
-            texts = windowTexts(*dialog);
-            texts.prepend(dialog->windowTitle());
-            dialog->reject();
-        },
-        &shown);
-    open(*h.window);
-    if (!QTest::qWaitFor([&shown] { return shown; }, 3000)) return {QStringLiteral("(no dialog showed)")};
-    return texts;
+    return lookAtMenuDialog(open,
+                            [](QDialog& dialog) { return QStringList{dialog.windowTitle()} + windowTexts(dialog); });
 }
 
 }  // namespace
@@ -248,6 +223,8 @@ private slots:
     void everyDialogSpeaksTheUsersLanguage_data();
     void everyDialogSpeaksTheUsersLanguage();
     void aClassIsSavedToTheSameBytesInEveryLanguage();
+    void datesAndNumbersFollowTheWindowsLanguage_data();
+    void datesAndNumbersFollowTheWindowsLanguage();
     void theHelpSpeaksTheLanguageOfTheMenus();
 };
 
@@ -319,31 +296,8 @@ void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
 void TranslationsTest::everyDialogSpeaksTheUsersLanguage_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<Opener>("open");
-    const auto action = [](QAction* MainActions::*member, Page page = Page::Grades) {
-        return Opener([member, page](MainWindow& w) {
-            w.showPage(page);
-            (w.actions().*member)->trigger();
-        });
-    };
-    const std::vector<std::pair<const char*, Opener>> dialogs = {
-        {"student list", action(&MainActions::studentList)},
-        {"assignment list", action(&MainActions::assignmentList)},
-        {"edit grades", action(&MainActions::editGrades)},
-        {"grade scale", action(&MainActions::gradeScale)},
-        {"weights", action(&MainActions::weightedGrades)},
-        {"drop rule", action(&MainActions::dropLowest)},
-        {"options", action(&MainActions::options)},
-        {"seat", action(&MainActions::addSeat, Page::Seating)},
-        {"merge setup", action(&MainActions::merge)},
-        {"individual report", action(&MainActions::individualReport)},
-        {"grade information", action(&MainActions::gradeInformation)},
-        {"graph", action(&MainActions::graph)},
-        {"attendance analysis", action(&MainActions::attendanceAnalysis, Page::Attendance)},
-        {"earlier versions", action(&MainActions::earlierVersions)},
-        {"about", action(&MainActions::about)},
-    };
     for (const QString& language : kLanguages) {
-        for (const auto& [name, open] : dialogs) {
+        for (const auto& [name, open] : menuDialogs()) {
             QTest::newRow(qPrintable(language + u' ' + QLatin1String(name))) << language << open;
         }
     }
@@ -369,6 +323,54 @@ void TranslationsTest::aClassIsSavedToTheSameBytesInEveryLanguage() {
         QVERIFY2(translated.attendance == english.attendance, qPrintable(language));
         QVERIFY2(translated.seating == english.seating, qPrintable(language));
     }
+}
+
+void TranslationsTest::datesAndNumbersFollowTheWindowsLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");  // December 8th, January, the month printed, an average
+    QTest::newRow("en") << QString() << QStringList{"12/8", "January", "December 2026", "89.09%"};
+    QTest::newRow("es") << QStringLiteral("es_ES") << QStringList{"8/12", "enero", "diciembre de 2026", "89,09%"};
+    QTest::newRow("fr") << QStringLiteral("fr_FR") << QStringList{"08/12", "janvier", "décembre 2026", "89,09%"};
+}
+
+void TranslationsTest::datesAndNumbersFollowTheWindowsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    InLanguage in(language);
+    WindowHarness h;
+    h.open(writeClass(h.folder.path(), QStringLiteral("dates.grs"), smallClass(),
+                      {attendanceRecord("Ann Lee", 12, 2026, "T")}));
+
+    // The Average cell as the window shows it; copied, it keeps "." for other programs.
+    SheetView* grades = h.window->gradesPage()->view();
+    const QModelIndex average = grades->model()->index(1, 4);
+    QCOMPARE(average.data().toString(), expected[3]);
+    grades->selectRange(CellRange::cell(2, 5));
+    QCOMPARE(std::unique_ptr<QMimeData>(grades->selectionMimeData())->text().trimmed(), QStringLiteral("89.09%"));
+
+    QVERIFY(h.window->showPage(Page::Attendance));
+    h.window->attendancePage()->showMonth(12, 2026);
+    QCOMPARE(h.window->attendancePage()->sheet().text(1, 9), expected[0]);
+
+    // The analysis opens beside the window, not in a loop of its own: wait for it.
+    QString firstMonth;
+    bool analysed = false;
+    whenModalShows<AttendanceAnalysisWindow>(
+        [&firstMonth](AttendanceAnalysisWindow* analysis) {
+            firstMonth = analysis->sheet().text(2, 1);
+            analysis->reject();
+        },
+        &analysed);
+    h.window->actions().attendanceAnalysis->trigger();
+    QVERIFY(QTest::qWaitFor([&analysed] { return analysed; }, 30000));
+    QCOMPARE(firstMonth, expected[1]);
+
+    if (!havePdfToText()) QSKIP("pdftotext is not installed");
+    const QString pdf = h.path(QStringLiteral("attendance.pdf"));
+    h.dialogs.printToPdf(pdf);
+    h.window->printAttendance();
+    const QString printed = pdfText(pdf);
+    QVERIFY2(printed.contains(expected[2]), qPrintable(printed.left(200)));
 }
 
 void TranslationsTest::theHelpSpeaksTheLanguageOfTheMenus() {

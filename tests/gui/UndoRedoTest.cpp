@@ -9,6 +9,7 @@
 #include "core/editing/ClassChanges.h"
 #include "core/grading/GradesTable.h"
 #include "gui/editors/AssignmentListDialog.h"
+#include "gui/editors/CurveDialog.h"
 #include "gui/editors/EditGradesDialog.h"
 #include "gui/editors/RecordListPanel.h"
 #include "gui/editors/StudentListDialog.h"
@@ -145,6 +146,16 @@ std::vector<WindowChange> everyWindowChange() {
              });
              h.window->actions().editGrades->trigger();
          }},
+        {QStringLiteral("Curve Quiz 1"),
+         [](WindowHarness& h) {
+             h.window->gradesPage()->view()->selectRange(CellRange::cell(2, 2));
+             whenModalShows<CurveDialog>([](CurveDialog* d) {
+                 d->kindButton(CurveKind::Top)->click();
+                 d->roundingChoice()->setCurrentIndex(1);
+                 d->accept();
+             });
+             h.window->actions().curve->trigger();
+         }},
         {QStringLiteral("Weighted Grades"),
          [](WindowHarness& h) {
              whenModalShows<WeightsDialog>([](WeightsDialog* d) {
@@ -232,7 +243,7 @@ void UndoRedoTest::typedPointsAndASortUndoneSaveTheClassAsItWas() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     h.open(path);
     const QString before = showOf(path);
@@ -280,7 +291,7 @@ void UndoRedoTest::everyWindowChangeIsUndoneAndRedoneToTheByte() {
     WindowHarness h;
     MainWindow& w = *h.window;
     w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
     h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
                       {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
     for (const WindowChange& change : everyWindowChange()) {
@@ -313,7 +324,7 @@ void UndoRedoTest::backAtTheSavedStateNothingIsAsked() {
     for (const auto& [way, setAside] : ways) {
         WindowHarness h;
         h.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs));
         h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
         makeUnsavedChange(*h.window);
         typeInto(*h.window, 2, 2, QStringLiteral("1"));

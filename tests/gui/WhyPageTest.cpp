@@ -16,7 +16,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTabWidget>
 
 using namespace markwell;
@@ -45,7 +47,7 @@ IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
     h.open(writeClass(h.folder.path(), QStringLiteral("why.grs"), cls));
     h.window->actions().individualReport->trigger();
     auto* report = h.window->findChild<IndividualReportWindow*>();
-    if (report && !QTest::qWaitForWindowExposed(report)) return nullptr;
+    if (report && !QTest::qWaitForWindowExposed(report, kWaitLimitMs)) return nullptr;
     return report;
 }
 
@@ -60,6 +62,7 @@ class WhyPageTest : public QObject {
 private slots:
     void whyPageExplainsTheStudentOnShow();
     void whyPagePrintsTheExplanation();
+    void theExplanationShowsWholeWithReadableFigures();
     void whatItTakesFollowsTheChoicesAndTheStudent();
     void whatItTakesIsReachedByKeyboardAndNamed();
     void averageCellToolTipGivesTheShortForm();
@@ -104,7 +107,47 @@ void WhyPageTest::whyPagePrintsTheExplanation() {
     QVERIFY2(text.contains(QStringLiteral("Counts")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Bob Stone")));  // the report's header
     QVERIFY(text.contains(QStringLiteral("69.090909")));
-    QVERIFY(!text.contains(QStringLiteral("What would it take")));  // the table only
+    // Titled with the student, and with the answer of What would it take? below the table.
+    QVERIFY(text.contains(QStringLiteral("Bob Stone: how the grade came out")));
+    QVERIFY(text.contains(QStringLiteral("What would it take?")));
+    const QString answer = report->whatItTakes()->answerText();
+    QVERIFY2(text.simplified().contains(answer.simplified()), qPrintable(answer));
+}
+
+void WhyPageTest::theExplanationShowsWholeWithReadableFigures() {
+    WindowHarness h;
+    ClassRecord cls = smallClass();
+    for (int t = 0; t < kAssignmentTypeCount; ++t) cls.weightGrades.setWeight(t, 0);
+    cls.weightGrades.setWeight(1, 30);  // Test
+    cls.weightGrades.setWeight(2, 20);  // Quiz: two thirds of a test
+    cls.weightGrades.enabled = true;
+    cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
+    IndividualReportWindow* report = openReport(h, cls);
+    QVERIFY(report);
+    // Factors and weighted points to four decimals at most, not fifteen digits.
+    QCOMPARE(rowStarting(report->whySheet(), QStringLiteral("Quiz"), 7), QStringLiteral("Quiz|0|0|20|0.6667|0|0"));
+
+    // The window opens wide enough for every column of the explanation, as far as the screen allows.
+    report->pages()->setCurrentWidget(report->whyPage());
+    auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), 30000);
+    const QRect room = report->screen()->availableGeometry();
+    if (report->frameGeometry().width() < room.width() - 16) {
+        QVERIFY2(
+            view->horizontalHeader()->length() <= view->viewport()->width(),
+            qPrintable(
+                QStringLiteral("%1 of %2").arg(view->viewport()->width()).arg(view->horizontalHeader()->length())));
+    }
+
+    // Enter in the lists of What would it take? leaves the window open.
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report, kWaitLimitMs));
+    for (QComboBox* list : {report->whatItTakes()->assignmentList(), report->whatItTakes()->letterList()}) {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(report->isVisible());
+    }
+    report->reject();
 }
 
 void WhyPageTest::whatItTakesFollowsTheChoicesAndTheStudent() {
@@ -154,12 +197,12 @@ void WhyPageTest::whatItTakesIsReachedByKeyboardAndNamed() {
 
     // Ctrl+PgDn twice reaches the page; Alt+L then takes the letter list.
     report->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(report));
+    QVERIFY(QTest::qWaitForWindowActive(report, kWaitLimitMs));
     QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
     QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(report->pages()->currentWidget(), report->whyPage());
     QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(panel->letterList()));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget*>(panel->letterList()), kWaitLimitMs);
     QTest::keyClick(panel->letterList(), Qt::Key_Down);
     QCOMPARE(panel->letterList()->currentText(), QStringLiteral("B"));
     // Ann: (8 + x) / 110 >= 80% at x = 80.

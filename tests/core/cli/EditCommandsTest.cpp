@@ -30,7 +30,7 @@ protected:
         f.write(bytes);
         return path(name);
     }
-    CliRun run(QStringList args) const { return runCli(args); }
+    CliRun run(const QStringList& args) const { return runCli(args); }
     // The bytes of the class's three files, to see that a refusal wrote none.
     QByteArray classFiles(const char* stem) const {
         const QString base = path(stem);
@@ -225,7 +225,7 @@ TEST_F(EditCommands, PercentSignsInTitlesAndFileNamesStayAsTyped) {
     const CliRun imported = run({kImport, path("c%1.grs"), write("s.csv", "name\nBo\n")});
     ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_EQ(imported.out,
-              QStringLiteral("Imported 1 students into ") + path("c%1.grs") + QStringLiteral(", which now has 2.\n"));
+              QStringLiteral("Imported 1 student into ") + path("c%1.grs") + QStringLiteral(", which now has 2.\n"));
 
     const CliRun refused =
         run({kPoints, path("c%1.grs"), QStringLiteral("--index=1"), write("p%1.csv", "name,points\nZed,3\n")});

@@ -4,9 +4,10 @@
 // markwell-cli show on a shipped example class, against tables checked by
 // hand and kept beside this test: period 2 has weighted averages (Test 30 is
 // the reference weight, so Final counts 1/2, Quiz 2/3, Homework 1/2, Lab and
-// Other 1/3) and drops each student's lowest score overall. For instance
-// Zara Ivanova drops the 3 of Extra Credit and earns 9 + 7.33 + 4.67 + 47 =
-// 68 of 15 + 13.33 + 8.33 + 100 = 136.67 weighted points: 49.76%, an F.
+// Other 1/3) and drops each student's lowest score overall, never the Extra
+// Credit (worth no points). For instance Zara Ivanova drops Homework 1's 5.5
+// and earns 6.25 + 7.33 + 4.67 + 47 = 65.25 of 10 + 13.33 + 8.33 + 100 =
+// 131.67 weighted points: 49.56%, an F.
 
 #include "tests/core/cli/CliRunner.h"
 

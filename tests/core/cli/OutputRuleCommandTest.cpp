@@ -43,6 +43,7 @@ protected:
         ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
         write("more.csv", "name\nCy\n");
         write("p.csv", "name,points\nBo,5\n");
+        write("g.csv", "Name,Quiz\nBo,5\n");
     }
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString in() const { return path(QStringLiteral("in.grs")); }
@@ -69,6 +70,8 @@ protected:
              true,
              "grs"},
             {{QStringLiteral("set-total"), in(), QStringLiteral("--index=1"), QStringLiteral("20")}, true, "grs"},
+            {{QStringLiteral("import-scores"), in(), path(QStringLiteral("g.csv"))}, true, "grs"},
+            {{QStringLiteral("curve"), in(), QStringLiteral("--index=1"), QStringLiteral("--add=2")}, true, "grs"},
             {{QStringLiteral("weights"), in(), QStringLiteral("0"), QStringLiteral("50"), QStringLiteral("50"),
               QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")},
              true,
@@ -77,13 +80,15 @@ protected:
             {{QStringLiteral("use-scale"), in(), QStringLiteral("<Default>")}, true, "grs"},
             {{QStringLiteral("versions"), in(), QStringLiteral("--restore"), QStringLiteral("1")}, true, "grs"},
             {{QStringLiteral("new")}, true, "grs"},
+            {{QStringLiteral("new"), QStringLiteral("--from"), in()}, true, "grs"},
             {{QStringLiteral("sample"), QStringLiteral("--students=2"), QStringLiteral("--assignments=1")},
              true,
              "grs"},
-            {{QStringLiteral("convert"), in()}, false, "grs"},
+            {{QStringLiteral("convert"), in()}, true, "grs"},
             {{QStringLiteral("export"), in()}, false, "csv"},
             {{QStringLiteral("merge"), in(), path(QStringLiteral("other.grs"))}, false, "csv"},
             {{QStringLiteral("student"), in(), QStringLiteral("Ann")}, false, "csv"},
+            {{QStringLiteral("reports"), in()}, false, "pdf"},
         };
     }
     QTemporaryDir dir_;

@@ -8,7 +8,7 @@
 // has 23 counted marks (two "-"): 43 to 107, median 73, mean 75.00, sample
 // deviation 17.7. Period 2 weighs and drops: Zara Ivanova's "-" on the Final
 // adds no Final total, while the totals row keeps every total (375) and the
-// grades page's 49.76%, F.
+// grades page's 49.56%, F.
 
 #include "tests/core/cli/CliRunner.h"
 #include "tests/core/export/SpreadsheetReader.h"
@@ -73,7 +73,8 @@ TEST(ReportCommands, PrintTheHandCheckedTables) {
         {{"graph", kPeriod1, "--overall", "--percent"}, "period1-graph-overall-percent.txt"},
         // Dropped by type; a "-" that does not count; extra credit without possible points.
         {{"explain", kPeriod1, "Uma Fitzgerald"}, "period1-explain.txt"},
-        // Weighted: 47 + 11 x 2/3 + 18 x 1/2 + 14 x 1/3 = 68 of 136.67 = 49.76%, as the table shows.
+        // Weighted, the lowest homework dropped (never the Extra Credit, worth no points):
+        // 47 + 11 x 2/3 + 12.5 x 1/2 + 14 x 1/3 = 65.25 of 131.67 = 49.56%, as the table shows.
         {{"explain", kPeriod2, "Zara Ivanova"}, "period2-explain.txt"},
     };
     for (const auto& c : cases) {
@@ -126,15 +127,15 @@ TEST(ReportCommands, RefusedNamesAndWrongUsage) {
     }
 }
 
-// Zara's weighted 68 of 136.67: the Final counts half, so 0.5x more of 100
-// more possible points; 70% needs x >= 195.33, the next half point 195.5.
+// Zara's weighted 65.25 of 131.67: the Final counts half, so 0.5x more of
+// 100 more possible points; 70% needs x >= 193.83, the next half point 194.
 TEST(ReportCommands, WhatIfSaysEachOutcomeInOneLine) {
     const struct {
         QStringList args;
         const char* line;
     } cases[] = {
         {{"what-if", kPeriod2, "Zara Ivanova", "--assignment", "Final Exam", "--grade", " c "},
-         "Needs 195.5 of 200 points on \"Final Exam\" for C (average 70.04%).\n"},
+         "Needs 194 of 200 points on \"Final Exam\" for C (average 70.04%).\n"},
         {{"what-if", kPeriod1, "Uma Fitzgerald", "--index", "2", "--grade", "F"},
          "F is reached with 0 points on \"Quiz 1\" (average 55.59%).\n"},
         {{"what-if", kPeriod1, "Uma Fitzgerald", "--index", "2", "--grade", "a"},

@@ -22,10 +22,11 @@ using namespace markwell::test;
 
 namespace {
 
-// Zoë's 8 is her lowest score, Ann's 0 and Bo's 5 are theirs (rule 1).
-//   Zoë  8 + 41 + 9 = 58, less 8 of 10:  50 of 50 = 100.00%  "A "
-//   Ann  6.5 + 47 + 0 = 53.5, less 0:    53.5 of 60 = 89.17% " B+"
-//   Bo   - + 38 + 5 = 43, less 5:        38 of 50 = 76.00%   "C "
+// Rule 1 never drops the Bonus (worth no points): Zoë's 8 and Ann's 6.5 go,
+// and Bo's 38, his only score worth points.
+//   Zoë  8 + 41 + 9 = 58, less 8 of 10:      50 of 50 = 100.00%  "A "
+//   Ann  6.5 + 47 + 0 = 53.5, less 6.5 of 10: 47 of 50 = 94.00%  "A "
+//   Bo   - + 38 + 5 = 43, less 38 of 50:      5 of 0 = 0.00%     "-"
 // The scale is not in the settings store, so the file's bounds stay.
 ClassRecord fixtureClass() {
     const std::string zoe = cp1252::fromUnicode(QStringLiteral("Zo\u00eb O'Brien")).value();
@@ -40,8 +41,8 @@ ClassRecord fixtureClass() {
 
 const QString kHeading = QStringLiteral("Names\tQuiz 1\tTest 1\tBonus\tTotal\tAverage\tGrade\n");
 const QString kZoe = QStringLiteral("Zo\u00eb O'Brien\t8\t41\t9\t58\t100.00%\tA \n");
-const QString kAnn = QStringLiteral("Ann Lee\t6.5\t47\t0\t53.5\t89.17%\t B+\n");
-const QString kBo = QStringLiteral("Bo Chen\t-\t38\t5\t43\t76.00%\tC \n");
+const QString kAnn = QStringLiteral("Ann Lee\t6.5\t47\t0\t53.5\t94.00%\tA \n");
+const QString kBo = QStringLiteral("Bo Chen\t-\t38\t5\t43\t0.00%\t-\n");
 const QString kFooter = QStringLiteral("\t\t\t\t\t\t\nTotal\t10\t50\t0\t60\t\t\n");
 
 class ShowSortCommand : public ::testing::Test {
@@ -67,7 +68,7 @@ TEST_F(ShowSortCommand, ShowPrintsTheTableAndNothingElse) {
 TEST_F(ShowSortCommand, ShowDroppedListsTheDroppedCells) {
     const CliRun run = runCli({QStringLiteral("show"), path(), QStringLiteral("--dropped")});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, QStringLiteral("2\t2\t8\n3\t4\t0\n4\t4\t5\n"));
+    EXPECT_EQ(run.out, QStringLiteral("2\t2\t8\n3\t2\t6.5\n4\t3\t38\n"));
 }
 
 TEST_F(ShowSortCommand, SortWritesTheNewOrderElsewhereAndPrintsTheTable) {

@@ -5,15 +5,20 @@
 
 #include "core/document/ClassLock.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utime.h>
 
 using namespace markwell;
 
@@ -30,27 +35,89 @@ class ClassLockTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     QString classPath() const { return dir_.filePath(QStringLiteral("period1.grs")); }
+    QString changeLock() const { return classLockPath(classPath(), Kind::Change); }
+    // A lock file as another holder would have left it, `ageSecs` old.
+    void leaveLock(const QByteArray& text, int ageSecs) const {
+        QFile file(changeLock());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        const time_t then = static_cast<time_t>(QDateTime::currentSecsSinceEpoch() - ageSecs);
+        const utimbuf times{then, then};
+        ASSERT_EQ(::utime(QFile::encodeName(changeLock()).constData(), &times), 0);
+    }
+    // Whether another process can take the change lock now.
+    bool anotherProcessTakes() const {
+        const pid_t child = fork();
+        if (child == 0) {
+            ClassLock other(dir_.filePath(QStringLiteral("period1.GRS")), Kind::Change);
+            const Result<bool> taken = other.take();
+            _exit(taken.ok() && *taken ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
     QTemporaryDir dir_;
 };
 
-TEST_F(ClassLockTest, OneHolderAtATimeUntilItLetsGo) {
-    ClassLock first(classPath(), Kind::Change);
-    std::optional<ClassLock> second;
-    second.emplace(classPath(), Kind::Change);
-    ASSERT_TRUE(takes(first));
-    EXPECT_TRUE(first.isTaken());
-    EXPECT_FALSE(takes(*second));
-    EXPECT_FALSE(second->isTaken());
-    // Never beside the class.
-    EXPECT_FALSE(QFileInfo(classLockPath(classPath(), Kind::Change)).absolutePath().startsWith(dir_.path()));
-    EXPECT_EQ(filesIn(dir_.path()), QStringList());
+TEST_F(ClassLockTest, AChangeLockIsAHiddenFileBesideTheClassOnlyWhileItIsHeld) {
+    EXPECT_EQ(changeLock(), dir_.filePath(QStringLiteral(".period1.grs.lock")));
+    // Every name of the class finds the same lock.
+    EXPECT_EQ(classLockPath(dir_.filePath(QStringLiteral("period1.GRS")), Kind::Change), changeLock());
+    std::optional<ClassLock> held;
+    held.emplace(classPath(), Kind::Change);
+    ASSERT_TRUE(takes(*held));
+    EXPECT_EQ(filesIn(dir_.path()), QStringList{QStringLiteral(".period1.grs.lock")});
+    const QList<QByteArray> holder = fileContents(changeLock()).split('\n');
+    EXPECT_EQ(holder.value(0).toLongLong(), static_cast<qint64>(::getpid()));
+    EXPECT_EQ(QString::fromUtf8(holder.value(1)), QSysInfo::machineHostName());
 
-    first.release();
-    EXPECT_TRUE(takes(*second));
-    EXPECT_FALSE(takes(first));
-    // A lock goes with its holder.
-    second.reset();
-    EXPECT_TRUE(takes(first));
+    // Another program waits; a second holder in this one shares it.
+    EXPECT_FALSE(anotherProcessTakes());
+    ClassLock nested(classPath(), Kind::Change);
+    EXPECT_TRUE(takes(nested));
+    nested.release();
+    EXPECT_TRUE(held->stillHeld());
+    held.reset();
+    EXPECT_EQ(filesIn(dir_.path()), QStringList());
+    // That process dies holding it: here it is taken over, then gone with its holder.
+    EXPECT_TRUE(anotherProcessTakes());
+    ClassLock next(classPath(), Kind::Change);
+    EXPECT_TRUE(takes(next));
+    next.release();
+    EXPECT_EQ(filesIn(dir_.path()), QStringList());
+}
+
+TEST_F(ClassLockTest, ALockIsTakenOverOnlyWhenItsHolderCannotLetGo) {
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    struct Case {
+        const char* what;
+        QByteArray text;
+        int ageSecs;
+        bool stale;
+    };
+    const std::vector<Case> cases = {
+        {"a holder that died here", "99999999\n" + host + "\nmarkwell-cli\n", 0, true},
+        {"a living holder here", QByteArray::number(getppid()) + '\n' + host + "\nmarkwell\n", 3600, false},
+        {"a holder on another computer", "99999999\nelsewhere.example\nmarkwell\n", 3600, false},
+        {"an empty lock of a moment ago", "", 2, false},
+        {"an empty lock older than ten seconds", "", 30, true},
+        {"a lock of nonsense older than ten seconds", "\x01\x02", 30, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        leaveLock(c.text, c.ageSecs);
+        ClassLock lock(classPath(), Kind::Change);
+        const Result<bool> taken = lock.take(std::chrono::milliseconds(50));
+        ASSERT_TRUE(taken.ok()) << taken.message().toStdString();
+        EXPECT_EQ(*taken, c.stale);
+        if (!c.stale) {
+            EXPECT_EQ(fileContents(changeLock()), c.text);
+        }
+        lock.release();
+        QFile::remove(changeLock());
+    }
 }
 
 TEST_F(ClassLockTest, AClassOpenInAWindowCanStillBeChanged) {
@@ -60,9 +127,14 @@ TEST_F(ClassLockTest, AClassOpenInAWindowCanStillBeChanged) {
     ASSERT_TRUE(takes(window));
     EXPECT_TRUE(takes(script));
     EXPECT_TRUE(takes(otherClass));
+    // The open lock stays in the program's own folder, for this user alone.
+    EXPECT_FALSE(QFileInfo(classLockPath(classPath(), Kind::Open)).absolutePath().startsWith(dir_.path()));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(classLockPath(classPath(), Kind::Open)).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
-TEST_F(ClassLockTest, TheLockOfAProcessThatDiedIsTakenOver) {
+TEST_F(ClassLockTest, TheOpenLockOfAProcessThatDiedIsTakenOver) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -80,11 +152,16 @@ TEST_F(ClassLockTest, TheLockOfAProcessThatDiedIsTakenOver) {
     EXPECT_TRUE(takes(next));
 }
 
-TEST_F(ClassLockTest, AFolderThatCannotBeMadeIsAnErrorNotAHeldLock) {
+TEST_F(ClassLockTest, ALockThatCannotBeMadeIsAnErrorNotAHeldLock) {
+    // Beside a class in a folder that is not one; the open lock in a data folder that cannot be made.
+    const QString nowhere = unwritablePath(dir_.path(), QStringLiteral("c.grs"));
+    ClassLock change(nowhere, Kind::Change);
+    EXPECT_FALSE(change.take().ok());
+
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", unwritablePath(dir_.path(), QStringLiteral("data")).toLocal8Bit());
-    ClassLock lock(classPath(), Kind::Change);
-    const Result<bool> taken = lock.take();
+    ClassLock open(classPath(), Kind::Open);
+    const Result<bool> taken = open.take();
     qputenv("XDG_DATA_HOME", dataHome);
     ASSERT_FALSE(taken.ok());
     EXPECT_TRUE(taken.message().contains(classPath())) << taken.message().toStdString();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "tests/support/KilledSave.h"
 #include "tests/support/OrdinaryUser.h"
 #include "tests/support/TestFiles.h"
 
@@ -378,4 +379,43 @@ TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
     EXPECT_EQ(fileContents(grade), before);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.grs"))));
     EXPECT_EQ(document.markwellFile, grade);
+}
+
+TEST_F(DocumentFiles, BytesAfterTheEndOfTheClassAreCountedAndNeverDroppedUnasked) {
+    QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
+    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.grs")), grade + QByteArray(100, 'x')));
+    Document document = open().value();
+    EXPECT_EQ(document.skippedBytes, 100);
+    EXPECT_TRUE(damagedFilesWarning(document).contains(QStringLiteral("holds 100 bytes after the end of the class")));
+
+    const Result<QStringList> refused = saveDocument(document, path(QStringLiteral("c.grs")));
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade + QByteArray(100, 'x'));
+    // Saved elsewhere, nothing is lost; saved over it, only when the teacher agrees.
+    Document copy = document;
+    EXPECT_TRUE(saveDocument(copy, path(QStringLiteral("d.grs"))).ok());
+    SaveOptions agreed;
+    agreed.dropSkipped = true;
+    ASSERT_TRUE(saveClass(document, path(QStringLiteral("c.grs")), agreed).ok());
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade);
+    EXPECT_EQ(document.skippedBytes, 0);
+}
+
+TEST_F(DocumentFiles, ASaveInterruptedBetweenItsFilesIsUndoneByTheNextOpenWhichSaysSoOnce) {
+    const QByteArray before = fileContents(path(QStringLiteral("c.grs"))) + fileContents(path(QStringLiteral("c.ATD")));
+    // Killed after its new attendance file went in, before its grade file.
+    ASSERT_TRUE(
+        test::saveKilledAtRename({{path(QStringLiteral("c.ATD")), "new"}, {path(QStringLiteral("c.grs")), "new"}},
+                                 saveJournalPath(path(QStringLiteral("c.grs"))), 2));
+    ASSERT_EQ(fileContents(path(QStringLiteral("c.ATD"))), QByteArray("new"));
+
+    const Result<Document> opened = open();
+    ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
+    EXPECT_EQ(opened->attendance.records().size(), 2u);
+    EXPECT_EQ(damagedFilesWarning(*opened),
+              QStringLiteral("A save of %1 was interrupted; the class is as it was before that save.")
+                  .arg(path(QStringLiteral("c.grs"))));
+    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))) + fileContents(path(QStringLiteral("c.ATD"))), before);
+    EXPECT_TRUE(open()->finishedSaveNote.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(saveJournalPath(path(QStringLiteral("c.grs")))));
 }

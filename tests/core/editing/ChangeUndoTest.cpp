@@ -12,9 +12,11 @@
 
 #include "core/data/PointEntry.h"
 #include "core/editing/ClassChanges.h"
+#include "core/editing/Curve.h"
 #include "core/editing/RosterChanges.h"
 #include "core/grading/GradesLayout.h"
 #include "core/scales/ScaleChecks.h"
+#include "core/scores/ScoreFile.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +51,14 @@ Document sampleDocument() {
 
 CsvTable csv(const char* text) {
     return parseCsv(QByteArray(text)).value();
+}
+
+// The scores of a gradebook file as the import takes them by default;
+// unknown score columns become new assignments of type Lab.
+Change scoreImport(const char* text) {
+    const ScoreTable table = parseScoreFile(QByteArray(text)).value();
+    const ScoreMapping mapping = defaultScoreMapping(sampleDocument().classRecord, table, QStringLiteral("Lab"));
+    return scoreImportChange(table, mapping, QStringLiteral("scores.csv"));
 }
 
 WeightedGrades weightsOf(std::initializer_list<int> shares, bool enabled) {
@@ -110,6 +120,11 @@ const std::vector<ChangeCase>& madeChanges() {
          [] {
              return totalChange({QString(), 1}, QStringLiteral("12"));
          }},
+        {"score import with a new assignment", [] { return scoreImport("Name,Quiz 1,Lab 1\nBo,5,9\nCy,EX,\n"); }},
+        {"curve",
+         [] {
+             return curveChange(sampleDocument().classRecord, 1, {CurveKind::Add, 12.5, 0, 0, 0, 0, 0, 1, true});
+         }},
     };
     return cases;
 }
@@ -154,6 +169,11 @@ const std::vector<ChangeCase>& refusedChanges() {
         {"total of assignment 3 of 2",
          [] {
              return totalChange({QString(), 3}, QStringLiteral("12"));
+         }},
+        {"scores of a student not in the class", [] { return scoreImport("Name,Quiz 1\nBo,5\nZed,3\n"); }},
+        {"curve mapping one score",
+         [] {
+             return curveChange(sampleDocument().classRecord, 0, {CurveKind::Map, 0, 0, 5, 5, 6, 10, 0, false});
          }},
     };
     return cases;

@@ -4,6 +4,7 @@
 // The lowest-score rules: which cell is dropped, what it takes from the
 // totals, and what the table records for the red marking.
 
+#include "core/grading/GradesLayout.h"
 #include "core/grading/GradesTable.h"
 #include "tests/core/grading/GradesFixture.h"
 
@@ -170,4 +171,69 @@ TEST(PointTotalsOfOneRow, ReadTheCellsAsTheyStandNow) {
     EXPECT_EQ(bo.possible, 20);
     // Rows outside the student rows have nothing.
     EXPECT_EQ(getIndivPointTotals(table.sheet, cls, 5).possible, 0);
+}
+
+// Extra credit (no possible points) is never the score a rule forgives, and
+// the rules count only the assignments worth points.
+TEST(DropRulesAndExtraCredit, NeitherRuleTakesAnAssignmentWithoutPossiblePoints) {
+    struct Case {
+        const char* what;
+        std::int32_t rule;
+        std::vector<AssignmentSpec> assignments;
+        std::vector<DroppedCell> dropped;
+        QString average;
+    };
+    const std::vector<Case> cases = {
+        {"overall: the bonus is lowest, the weaker real score goes",
+         droprule::kLowestOverall,
+         {{"T1", "Test", 100, {"80"}}, {"Bonus", "Other", 0, {"5"}}, {"T2", "Test", 100, {"60"}}},
+         {{2, 4}},
+         QStringLiteral("85.00%")},
+        {"overall: several bonuses, one dash",
+         droprule::kLowestOverall,
+         {{"B1", "Other", 0, {"1"}},
+          {"Q1", "Quiz", 10, {"-"}},
+          {"B2", "Quiz", 0, {"0"}},
+          {"Q2", "Quiz", 10, {"7"}},
+          {"Q3", "Quiz", 10, {"9"}}},
+         {{2, 5}},
+         QStringLiteral("100.00%")},
+        {"overall: one real assignment beside extra credit drops nothing",
+         droprule::kLowestOverall,
+         {{"T1", "Test", 100, {"70"}}, {"Bonus", "Test", 0, {"3"}}},
+         {},
+         QStringLiteral("73.00%")},
+        {"overall: only bonuses scored records no cell",
+         droprule::kLowestOverall,
+         {{"T1", "Test", 100, {"-"}}, {"T2", "Test", 100, {"-"}}, {"Bonus", "Test", 0, {"3"}}},
+         {{-1, -1}},
+         QStringLiteral("0.00%")},
+        {"by type: the flagged type's bonus stays",
+         droprule::kLowestPerType,
+         {{"Q1", "Quiz", 10, {"6"}}, {"Bonus", "Quiz", 0, {"2"}}, {"Q2", "Quiz", 10, {"8"}}},
+         {{2, 2}},
+         QStringLiteral("100.00%")},
+        {"by type: a type of bonuses only records no cell",
+         droprule::kLowestPerType,
+         {{"T1", "Test", 50, {"40"}}, {"T2", "Test", 50, {"30"}}, {"Bonus", "Quiz", 0, {"2"}}},
+         {{2, -1}},
+         QStringLiteral("72.00%")},
+        {"by type: one real assignment beside extra credit drops nothing",
+         droprule::kLowestPerType,
+         {{"Q1", "Quiz", 10, {"6"}}, {"Bonus", "Quiz", 0, {"1"}}, {"B2", "Quiz", 0, {"1"}}},
+         {{2, -1}},
+         QStringLiteral("80.00%")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ClassRecord cls = makeClass({"Ann"}, {});
+        for (const AssignmentSpec& a : c.assignments) {
+            cls.assignments.push_back(makeClass({"Ann"}, {a}).assignments.front());
+        }
+        if (c.rule == droprule::kLowestPerType) dropByType(cls, {kQuiz});
+        else cls.lowScoreInfo.drop_type = c.rule;
+        const GradesTable table = buildGradesTable(cls);
+        EXPECT_EQ(table.dropCellIndex, c.dropped);
+        EXPECT_EQ(table.sheet.text(2, GradesLayout::of(table.sheet).averageCol()), c.average);
+    }
 }

@@ -46,7 +46,8 @@ std::vector<ClassKind> classKinds() {
 }
 
 // A class drawn at random: types of every kind and none, totals of 0 (extra
-// credit), "-" marks, halves, scores on the scale's bounds.
+// credit: none, one or several by the seed, besides those drawn), "-" marks,
+// halves, scores on the scale's bounds.
 ClassRecord randomClass(const ClassKind& kind, std::uint32_t seed) {
     std::mt19937 random(seed);
     const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<std::uint32_t>(n)); };
@@ -58,6 +59,7 @@ ClassRecord randomClass(const ClassKind& kind, std::uint32_t seed) {
         cls.students.push_back(info);
     }
     const int assignments = 3 + pick(6);
+    const int bonuses = static_cast<int>(seed % 4);
     for (int k = 0; k < assignments; ++k) {
         AssignmentInfo a;
         a.title = "Work " + std::to_string(k);
@@ -66,6 +68,7 @@ ClassRecord randomClass(const ClassKind& kind, std::uint32_t seed) {
             type < kAssignmentTypeCount ? std::string(kAssignmentTypes[static_cast<std::size_t>(type)]) : "";
         const double totals[] = {0, 10, 20, 25, 100};
         a.total = totals[pick(5)];
+        if ((k + static_cast<int>(seed)) % assignments < bonuses) a.total = 0;
         for (const StudentInfo& s : cls.students) {
             const int roll = pick(10);
             std::string points;
@@ -119,6 +122,43 @@ TEST(GradeExplanation, AgreesWithTheGradesTableForEveryStudentOfEveryKindOfClass
             }
         }
     }
+}
+
+// The rules forgive a bad score and never take away extra credit: a dropped
+// cell always has possible points and is the lowest of those it was chosen
+// among, and a class with one assignment worth points or none drops nothing.
+TEST(DropRulesOnRandomClasses, NeverDropAnAssignmentWithoutPossiblePoints) {
+    int droppedCells = 0;
+    for (const ClassKind& kind : classKinds()) {
+        if (kind.dropType == droprule::kNone) continue;
+        for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+            const ClassRecord cls = randomClass(kind, seed);
+            const GradesTable table = buildGradesTable(cls);
+            const GradesLayout layout = GradesLayout::of(table.sheet);
+            const auto worth = std::count_if(cls.assignments.begin(), cls.assignments.end(),
+                                             [](const AssignmentInfo& a) { return a.total > 0; });
+            const std::vector<int> types = assignmentTypeIndexes(cls);
+            for (const DroppedCell& d : table.dropCellIndex) {
+                if (!d.namesCell()) continue;
+                SCOPED_TRACE(testing::Message() << kind.name << " seed " << seed << " row " << d.row);
+                ++droppedCells;
+                const auto k = static_cast<std::size_t>(layout.assignmentIndexOf(d.col));
+                EXPECT_GT(cls.assignments[k].total, 0);
+                EXPECT_GT(worth, 1);
+                const double value = table.sheet.number(d.row, d.col);
+                for (int col = GradesLayout::kFirstAssignmentCol; col <= layout.lastAssignmentCol(); ++col) {
+                    const auto other = static_cast<std::size_t>(layout.assignmentIndexOf(col));
+                    const std::optional<double> points = countedPoints(table.sheet, d.row, col);
+                    const bool rival = points && cls.assignments[other].total > 0 &&
+                                       (kind.dropType == droprule::kLowestOverall || types[other] == types[k]);
+                    if (!rival) continue;
+                    if (col < d.col) EXPECT_GT(*points, value) << "column " << col;
+                    else EXPECT_GE(*points, value) << "column " << col;
+                }
+            }
+        }
+    }
+    EXPECT_GT(droppedCells, 100);  // the classes drawn do drop scores
 }
 
 // The first student of a small class, explained.
@@ -218,7 +258,9 @@ TEST(WhatItTakes, IsTheFewestPointsThatReachTheLetterByBruteForce) {
                     break;
                 case WhatItTakes::Outcome::Needs:
                     EXPECT_TRUE(reached);
-                    for (double below = x - 0.5; below >= 0; below -= 0.5) {
+                    // Every half point below the answer, counted in halves.
+                    for (int halves = static_cast<int>(x * 2) - 1; halves >= 0; --halves) {
+                        const double below = halves / 2.0;
                         EXPECT_GT(rank(letterWith(cls, name, k, below)), rank(letter)) << below;
                     }
                     break;

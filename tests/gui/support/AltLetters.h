@@ -7,6 +7,8 @@
 // buttons, labels and tab titles. Two alike make Alt+letter jump between
 // them instead of doing what the teacher meant.
 
+#include "gui/shared/ButtonLetters.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenu>
@@ -17,17 +19,8 @@
 
 namespace markwell::testing {
 
-inline QChar altLetterOf(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) != QLatin1Char('&')) continue;
-        if (text.at(i + 1) == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text.at(i + 1).toLower();
-    }
-    return {};
-}
+// The letter Alt opens a caption with, as the window reads it.
+using markwell::altLetterOf;
 
 // The captions that can carry an Alt letter, in the window as it shows now.
 inline QStringList altCaptions(const QWidget& window) {
@@ -66,6 +59,21 @@ inline QStringList clashingAltLetters(const QWidget& window) {
         seen.insert(letter, caption);
     }
     return clashes;
+}
+
+// The captions of the window's shown buttons that have no Alt letter, their
+// own or that of the label leading to them ("File&1" before a "..." button).
+inline QStringList buttonsWithoutAltLetter(const QWidget& window) {
+    QList<const QWidget*> ledTo;
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() && !altLetterOf(label->text()).isNull()) ledTo << label->buddy();
+    }
+    QStringList faults;
+    for (const auto* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(&window) || button->text().isEmpty() || ledTo.contains(button)) continue;
+        if (altLetterOf(button->text()).isNull()) faults << button->text();
+    }
+    return faults;
 }
 
 // "Menu > item" for each item of a menu bar's menus without an Alt letter,

@@ -10,6 +10,11 @@
 #include "core/files/SeatingFile.h"
 #include "gui/document/ClassHistory.h"
 #include "gui/main/TableCommands.h"
+#include "gui/pages/GradesPage.h"
+#include "gui/sheetview/SheetView.h"
+
+#include <QLineEdit>
+#include <QTest>
 
 namespace markwell::testing {
 namespace {
@@ -89,6 +94,22 @@ void WindowHarness::open(const QString& gradePath) {
 void changeClassTo(MainWindow& window, const ClassRecord& cls) {
     const Result<void> changed = window.history().apply(editedClassChange(QStringLiteral("Edit Students"), cls));
     Q_ASSERT(changed.ok());
+}
+
+void typeIntoGrades(MainWindow& window, int row, int col, const QString& text, Qt::Key end,
+                    Qt::KeyboardModifiers modifiers) {
+    SheetView* view = window.gradesPage()->view();
+    view->selectRange(CellRange::cell(row, col));
+    view->setFocus();
+    QTest::keyClick(view, text.at(0).toLatin1());
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : view->viewport()->findChildren<QLineEdit*>()) {
+        if (e->isVisible()) editor = e;
+    }
+    if (!editor) return;
+    QTest::keyClicks(editor, text.mid(1));
+    QTest::keyClick(editor, end, modifiers);
+    QCoreApplication::processEvents();
 }
 
 void makeUnsavedChange(MainWindow& window) {

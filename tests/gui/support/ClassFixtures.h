@@ -48,6 +48,11 @@ void changeClassTo(MainWindow& window, const ClassRecord& cls);
 // made as the teacher makes it.
 void makeUnsavedChange(MainWindow& window);
 
+// Types into a cell of the grades table as a teacher does and ends with the
+// given key (Enter unless told otherwise). The window must be shown.
+void typeIntoGrades(MainWindow& window, int row, int col, const QString& text, Qt::Key end = Qt::Key_Return,
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
 // A main window with answered dialogs and a settings store of its own.
 struct WindowHarness {
     QTemporaryDir folder;

@@ -9,6 +9,7 @@
 
 #include "core/settings/SettingsNames.h"
 #include "gui/shared/WindowHabits.h"
+#include "tests/gui/support/WaitLimit.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

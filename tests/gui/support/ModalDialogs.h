@@ -6,6 +6,8 @@
 // Answers a modal dialog the program opens and waits on with exec(): the
 // test says what to do with it once it shows, then runs the command.
 
+#include "tests/gui/support/WaitLimit.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -29,8 +31,8 @@ inline void forceClosed(QWidget* modal) {
     }
 }
 
-// Runs `act` on the first modal dialog of type T that shows within a few
-// seconds (act must close it: accept, reject or a button click). A dialog
+// Runs `act` on the first modal dialog of type T that shows within
+// kWaitLimitMs (act must close it: accept, reject or a button click). A dialog
 // that `act` leaves open, or another modal in the way, is closed as Rejected
 // so that the test never hangs; `handled` tells whether `act` ran.
 template <class T>
@@ -52,7 +54,7 @@ void whenModalShows(std::function<void(T*)> act, bool* handled = nullptr) {
             if (guard && guard->isVisible()) forceClosed(guard);
             return;
         }
-        if (started->elapsed() > 5000) {
+        if (started->elapsed() > kWaitLimitMs) {
             poll->stop();
             poll->deleteLater();
             if (modal) forceClosed(modal);
@@ -67,7 +69,7 @@ template <class T>
 void whenShown(std::function<void(T&)> work) {
     whenModalShows<T>([work = std::move(work)](T* dialog) {
         dialog->activateWindow();
-        if (!QTest::qWaitForWindowActive(dialog)) QApplication::setActiveWindow(dialog);
+        if (!QTest::qWaitForWindowActive(dialog, kWaitLimitMs)) QApplication::setActiveWindow(dialog);
         work(*dialog);
     });
 }

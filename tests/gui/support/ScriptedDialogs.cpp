@@ -95,6 +95,12 @@ std::optional<UserDialogs::SaveChoice> ScriptedDialogs::saveFile(QWidget*, const
     return takeNext(saves).value_or(std::nullopt);
 }
 
+QString ScriptedDialogs::chooseFolder(QWidget*, const FileRequest& request) {
+    shown.push_back({Kind::Folder, request.title});
+    fileRequests.push_back(request);
+    return takeNext(folders).value_or(QString());
+}
+
 std::optional<UserDialogs::FontChoice> ScriptedDialogs::chooseFont(QWidget*, const FontChoice& current) {
     shown.push_back({Kind::Font, current.family});
     fontRequests.push_back(current);

@@ -26,6 +26,7 @@ public:
         Choice,
         Text,
         OpenFile,
+        Folder,
         SaveFile,
         Font,
         Colour,
@@ -47,6 +48,7 @@ public:
     std::deque<std::optional<QString>> textAnswers;  // nullopt = cancelled
     std::deque<QString> openPaths;                   // empty string = cancelled
     std::deque<std::optional<SaveChoice>> saves;     // nullopt = cancelled
+    std::deque<QString> folders;                     // empty string = cancelled
     std::deque<std::optional<FontChoice>> fonts;     // nullopt = cancelled
     std::deque<std::optional<QColor>> colours;       // nullopt = cancelled
     // The print dialog: a path prints to that PDF file; nullopt cancels.
@@ -81,6 +83,7 @@ public:
     void openWith(const QString& path) { openPaths.push_back(path); }
     void saveAs(const QString& path, const QString& filter = {}) { saves.push_back(SaveChoice{path, filter}); }
     void cancelSave() { saves.push_back(std::nullopt); }
+    void chooseFolderAt(const QString& path) { folders.push_back(path); }
     void printToPdf(const QString& path) { printers.push_back(path); }
     void cancelPrint() { printers.push_back(std::nullopt); }
 
@@ -99,6 +102,7 @@ public:
     std::optional<QString> askText(QWidget* parent, const TextRequest& request) override;
     QString openFile(QWidget* parent, const FileRequest& request) override;
     std::optional<SaveChoice> saveFile(QWidget* parent, const FileRequest& request) override;
+    QString chooseFolder(QWidget* parent, const FileRequest& request) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& current) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& current, const QString& title) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;

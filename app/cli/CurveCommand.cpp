@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
+// curve: one assignment's scores moved by one rule, as Grades > Curve... does.
+
+#include "app/cli/ClassChanging.h"
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+
+#include "core/common/Cp1252.h"
+#include "core/common/NumberText.h"
+#include "core/editing/Curve.h"
+#include "core/reports/CurvePreview.h"
+
+#include <QCoreApplication>
+
+#include <optional>
+
+namespace markwell::cli {
+namespace {
+
+struct CurveCommand {
+    Q_DECLARE_TR_FUNCTIONS(CurveCommand)
+};
+
+// LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points.
+bool readMap(const QString& text, CurveRule& rule) {
+    const QStringList sides = text.split(QLatin1Char('='));
+    if (sides.size() != 2) return false;
+    const QStringList from = sides[0].split(QLatin1Char(':'));
+    const QStringList to = sides[1].split(QLatin1Char(':'));
+    if (from.size() != 2 || to.size() != 2) return false;
+    const std::optional<double> low = parseNumber(from[0]);
+    const std::optional<double> high = parseNumber(from[1]);
+    const std::optional<double> newLow = parseNumber(to[0]);
+    const std::optional<double> newHigh = parseNumber(to[1]);
+    if (!low || !high || !newLow || !newHigh) return false;
+    rule.low = *low;
+    rule.high = *high;
+    rule.newLow = *newLow;
+    rule.newHigh = *newHigh;
+    return true;
+}
+
+// The kind of curve and its number, from the one option of the four given.
+std::optional<CurveRule> curveKindOf(const CommandArguments& args, const Console& console) {
+    if (args.countOf({QStringLiteral("add"), QStringLiteral("top"), QStringLiteral("mean"), QStringLiteral("map")}) !=
+        1) {
+        console.usage(CurveCommand::tr("curve: give one of --add, --top, --mean and --map"));
+        return std::nullopt;
+    }
+    CurveRule rule;
+    if (args.isSet(QStringLiteral("top"))) {
+        rule.kind = CurveKind::Top;
+    } else if (args.isSet(QStringLiteral("add"))) {
+        rule.kind = CurveKind::Add;
+        const std::optional<double> points = parseNumber(args.value(QStringLiteral("add")));
+        if (!points) {
+            console.usage(CurveCommand::tr("curve: --add takes a number of points"));
+            return std::nullopt;
+        }
+        rule.points = *points;
+    } else if (args.isSet(QStringLiteral("mean"))) {
+        rule.kind = CurveKind::Mean;
+        const std::optional<double> percent = parseNumber(args.value(QStringLiteral("mean")));
+        if (!percent || !(*percent > 0)) {
+            console.usage(CurveCommand::tr("curve: --mean takes a percentage above 0"));
+            return std::nullopt;
+        }
+        rule.meanPercent = *percent;
+    } else {
+        rule.kind = CurveKind::Map;
+        if (!readMap(args.value(QStringLiteral("map")), rule)) {
+            console.usage(CurveCommand::tr("curve: --map takes LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points"));
+            return std::nullopt;
+        }
+    }
+    return rule;
+}
+
+std::optional<CurveRule> curveRuleOf(const CommandArguments& args, const Console& console) {
+    std::optional<CurveRule> rule = curveKindOf(args, console);
+    if (!rule) return std::nullopt;
+    const QString rounding =
+        args.isSet(QStringLiteral("round")) ? args.value(QStringLiteral("round")) : QStringLiteral("none");
+    if (rounding == QLatin1String("1")) {
+        rule->step = 1;
+    } else if (rounding == QLatin1String("0.5")) {
+        rule->step = 0.5;
+    } else if (rounding != QLatin1String("none")) {
+        console.usage(CurveCommand::tr("curve: --round takes 1, 0.5 or none"));
+        return std::nullopt;
+    }
+    rule->cap = args.isSet(QStringLiteral("cap"));
+    return rule;
+}
+
+// Every student's old and new score, then the line that counts them.
+QString curveReport(const ClassRecord& cls, std::size_t assignment, const CurvedColumn& column) {
+    return curvedScoresSheet(column).toTsv(CellRange::all()) +
+           CurveCommand::tr("Curved %1 scores of \"%2\"\n")
+               .arg(QString::number(column.changed), cp1252::toUnicode(cls.assignments[assignment].title));
+}
+
+struct CurveOfClass {
+    std::size_t assignment = 0;
+    QString report;
+};
+
+// The chosen assignment of the class and the report of its curve, or nothing
+// after saying why the curve is refused.
+std::optional<CurveOfClass> curveOn(const ClassRecord& cls, const AssignmentChoice& choice, const CurveRule& rule,
+                                    const QString& command, const Console& console) {
+    const Result<std::size_t> assignment = chosenAssignment(cls, choice);
+    if (!assignment) {
+        console.error(QStringLiteral("%1: %2").arg(command, assignment.message()));
+        return std::nullopt;
+    }
+    const Result<CurvedColumn> column = curveAssignment(cls, *assignment, rule);
+    if (!column) {
+        console.error(QStringLiteral("%1: %2").arg(command, column.message()));
+        return std::nullopt;
+    }
+    return CurveOfClass{*assignment, curveReport(cls, *assignment, *column)};
+}
+
+}  // namespace
+
+// curve FILE.grs (--assignment TITLE | --index K) (--add N | --top | --mean P | --map L:H=NL:NH)
+//       [--round 1|0.5|none] [--cap] [--dry-run] [-o OUT.grs]
+int runCurve(const CommandArguments& args, const Console& console) {
+    const std::optional<AssignmentChoice> choice = assignmentChoiceOf(args, console);
+    if (!choice) return kExitUsage;
+    const std::optional<CurveRule> rule = curveRuleOf(args, console);
+    if (!rule) return kExitUsage;
+    const QString path = args.positional[0];
+    if (args.isSet(QStringLiteral("dry-run"))) {
+        const std::optional<ClassRecord> cls = openClassFile(path, console);
+        if (!cls) return kExitFailed;
+        const std::optional<CurveOfClass> curve = curveOn(*cls, *choice, *rule, args.command, console);
+        if (!curve) return kExitFailed;
+        console.print(curve->report);
+        return kExitOk;
+    }
+    // The report comes from the class as opened, by the code the change runs.
+    QString report;
+    const auto curveOfClass = [&](const Document& document) -> std::variant<Change, Refused> {
+        const std::optional<CurveOfClass> curve = curveOn(document.classRecord, *choice, *rule, args.command, console);
+        if (!curve) return Refused{kExitFailed};
+        report = curve->report;
+        return curveChange(document.classRecord, curve->assignment, *rule);
+    };
+    return runClassChange(
+        args.command, path, args.output, curveOfClass, [&report](const Document&, const QString&) { return report; },
+        console);
+}
+
+}  // namespace markwell::cli

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
+#pragma once
+
+#include <QObject>
+
+namespace markwell {
+
+class ClassHistory;
+class MainWindow;
+struct MainActions;
+class SettingsStore;
+class UserDialogs;
+
+// Scores to and from the school's learning system: File > Import Scores...
+// takes a gradebook CSV through its preview as one step of the class's
+// history; File > Export > For Canvas... writes the scores in the layout
+// Canvas imports.
+class ScoreCommands : public QObject {
+    Q_OBJECT
+public:
+    ScoreCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs, SettingsStore& settings,
+                  const MainActions& actions);
+
+public slots:
+    void importScores();
+    void exportForCanvas();
+
+private:
+    MainWindow& window_;
+    ClassHistory& history_;
+    UserDialogs& dialogs_;
+    SettingsStore& settings_;
+};
+
+}  // namespace markwell

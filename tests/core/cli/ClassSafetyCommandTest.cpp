@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
+// markwell-cli never writes a class it was not asked to: a restore, a
+// conversion or an output that shares a file with the class it comes from
+// is refused by any name; a grade file whose reader skipped bytes is never
+// cut without --drop-skipped; writers from different data folders take
+// turns and lose nothing; what killed writes left is cleaned up.
+
+#include "tests/core/cli/CliRunner.h"
+#include "tests/support/KilledSave.h"
+#include "tests/support/TestFiles.h"
+
+#include "core/document/ClassWriter.h"
+#include "core/document/DataFolder.h"
+#include "core/files/GradeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <unistd.h>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+class ClassSafety : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString path(const char* name) const { return path(QString::fromUtf8(name)); }
+    void sample(const char* name, int students, int seed, bool force = false) const {
+        QStringList args{QStringLiteral("sample"),
+                         path(name),
+                         QStringLiteral("--students=%1").arg(students),
+                         QStringLiteral("--assignments=4"),
+                         QStringLiteral("--seed=%1").arg(seed),
+                         QStringLiteral("--seats")};
+        if (force) args << QStringLiteral("--force");
+        const CliRun made = runCli(args);
+        ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    }
+    QByteArray classBytes(const char* grade) const {
+        QByteArray bytes;
+        for (const QString& file : classFilePathsFor(path(grade))) bytes += fileContents(file) + '|';
+        return bytes;
+    }
+    QString writeCsv(const QString& name, const QByteArray& rows) const {
+        QFile f(path(name + QStringLiteral(".csv")));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("name\n" + rows);
+        return f.fileName();
+    }
+    // versions GRADE --restore 1 -o OUT
+    CliRun restoreFirstVersion(const char* grade, const char* out) const {
+        return runCli(
+            {QStringLiteral("versions"), path(grade), QStringLiteral("--restore=1"), QStringLiteral("-o"), path(out)});
+    }
+    std::set<std::string> studentsOf(const char* grade) const {
+        std::set<std::string> names;
+        if (Result<ClassRecord> cls = readGradeFile(path(grade))) {
+            for (const StudentInfo& s : cls->students) names.insert(s.name);
+        }
+        return names;
+    }
+    QTemporaryDir dir_;
+};
+
+bool hardLink(const QString& existing, const QString& link) {
+    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+}  // namespace
+
+TEST_F(ClassSafety, ARestoreNeverWritesOverTheLiveClassByAnyName) {
+    sample("p.grs", 20, 1);
+    sample("p.grs", 25, 2, true);
+    const QByteArray live = classBytes("p.grs");
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("other")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../p.ATD"), path("other/x.ATD")));
+    ASSERT_TRUE(hardLink(path("p.SEA"), path("hard.SEA")));
+    // Another capitalisation shares the live siblings; links reach them.
+    for (const char* out : {"p.GRS", "other/x.grs", "hard.grs"}) {
+        SCOPED_TRACE(out);
+        const CliRun run = restoreFirstVersion("p.grs", out);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("it is the same file as"))) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(path(out)));
+        EXPECT_EQ(classBytes("p.grs"), live);
+    }
+    const CliRun restored = restoreFirstVersion("p.grs", "back.grs");
+    ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    EXPECT_EQ(studentsOf("back.grs").size(), 20u);
+    EXPECT_EQ(classBytes("p.grs"), live);
+}
+
+TEST_F(ClassSafety, ConvertWritesAWholeClassAndNeverOneOfItsOwnFiles) {
+    sample("c.grs", 6, 1);
+    sample("d.grs", 9, 2);
+    const QByteArray c = classBytes("c.grs");
+    const QByteArray d = classBytes("d.grs");
+    ASSERT_TRUE(QFile::link(path("c.ATD"), path("l.grs")));
+    ASSERT_TRUE(hardLink(path("c.grs"), path("h.grs")));
+    struct Case {
+        QString out;
+        int exitCode;
+    };
+    const std::vector<Case> refused = {{path("c.grs"), 1},
+                                       {dir_.path() + QStringLiteral("/./c.grs"), 1},
+                                       {path("h.grs"), 1},
+                                       {path("l.grs"), 1},
+                                       {path("n.txt"), 2}};
+    for (const Case& r : refused) {
+        SCOPED_TRACE(r.out.toStdString());
+        EXPECT_EQ(runCli({QStringLiteral("convert"), path("c.grs"), r.out}).exitCode, r.exitCode);
+        EXPECT_EQ(classBytes("c.grs"), c);
+        EXPECT_FALSE(QFileInfo::exists(path("n.txt")));
+    }
+    // Over another class: IN's three files as a set, the class replaced kept as a version.
+    const CliRun converted = runCli({QStringLiteral("convert"), path("c.grs"), path("d.grs")});
+    ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
+    EXPECT_EQ(classBytes("d.grs"), c);
+    const CliRun versions = runCli({QStringLiteral("versions"), path("d.grs")});
+    EXPECT_EQ(versions.out.count(QLatin1Char('\n')), 1) << versions.out.toStdString();
+    ASSERT_EQ(restoreFirstVersion("d.grs", "old-d.grs").exitCode, 0);
+    EXPECT_EQ(classBytes("old-d.grs"), d);
+}
+
+TEST_F(ClassSafety, BytesSkippedByTheReaderAreDroppedOnlyWhenTheTeacherSaysSo) {
+    sample("c.grs", 6, 1);
+    QFile grade(path("c.grs"));
+    ASSERT_TRUE(grade.open(QIODevice::Append));
+    grade.write(QByteArray(100, 'x'));
+    grade.close();
+    const QByteArray damaged = classBytes("c.grs");
+    const QString csv = writeCsv(QStringLiteral("s"), "Ann\n");
+
+    const CliRun refused = runCli({QStringLiteral("import-students"), path("c.grs"), csv});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("holds 100 bytes after the end of the class")))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("--drop-skipped"))) << refused.err.toStdString();
+    EXPECT_EQ(classBytes("c.grs"), damaged);
+
+    // Elsewhere nothing is lost: the file stays as it is.
+    const CliRun elsewhere =
+        runCli({QStringLiteral("import-students"), path("c.grs"), csv, QStringLiteral("-o"), path("d.grs")});
+    EXPECT_EQ(elsewhere.exitCode, 0) << elsewhere.err.toStdString();
+    EXPECT_EQ(classBytes("c.grs"), damaged);
+
+    const CliRun dropped =
+        runCli({QStringLiteral("import-students"), path("c.grs"), csv, QStringLiteral("--drop-skipped")});
+    ASSERT_EQ(dropped.exitCode, 0) << dropped.err.toStdString();
+    EXPECT_FALSE(runCli({QStringLiteral("check"), path("c.grs")}).out.contains(QStringLiteral("Warning")));
+    EXPECT_TRUE(studentsOf("c.grs").contains("Ann"));
+    // The earlier version keeps the file as it was.
+    ASSERT_EQ(restoreFirstVersion("c.grs", "was.grs").exitCode, 0);
+    EXPECT_EQ(classBytes("was.grs"), damaged);
+}
+
+TEST_F(ClassSafety, EightWritersOfTwoDataFoldersTakeTurnsAndLoseNothing) {
+    ASSERT_EQ(runCli({QStringLiteral("new"), path("c.grs")}).exitCode, 0);
+    // One data folder cannot be used at all: its writers keep no versions, but still lock.
+    const QStringList dataFolders = {path("data-a"), unwritablePath(dir_.path(), QStringLiteral("data-b"))};
+    std::set<std::string> applied;
+    for (int round = 0; round < 10; ++round) {
+        std::vector<std::pair<std::unique_ptr<QProcess>, std::string>> writers;
+        for (int w = 0; w < 8; ++w) {
+            const QString name = QStringLiteral("Pupil %1-%2").arg(round).arg(w);
+            auto process = std::make_unique<QProcess>();
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("XDG_DATA_HOME"), dataFolders[w % 2]);
+            process->setProcessEnvironment(env);
+            process->start(QStringLiteral(MARKWELL_CLI_PATH),
+                           {QStringLiteral("import-students"), path("c.grs"), writeCsv(name, name.toUtf8() + '\n')});
+            writers.emplace_back(std::move(process), name.toStdString());
+        }
+        for (auto& [process, name] : writers) {
+            ASSERT_TRUE(process->waitForFinished(120000));
+            const QString err = QString::fromUtf8(process->readAllStandardError());
+            if (process->exitCode() == 0) {
+                applied.insert(name);
+            } else {
+                EXPECT_EQ(process->exitCode(), 1);
+                EXPECT_TRUE(err.contains(QStringLiteral("is being changed by another program"))) << err.toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(studentsOf("c.grs"), applied);
+    EXPECT_GE(applied.size(), 40u);
+}
+
+TEST_F(ClassSafety, WhatKilledWritesLeftIsFinishedOrRemoved) {
+    sample("c.grs", 6, 1);
+    // A version keeping killed before it was whole; an empty lock of a
+    // writer killed before it wrote into it, long ago.
+    const QString keeping = classDataFolder(path("c.grs")) + QStringLiteral("/versions/.keeping-99999999-AbCdEf");
+    ASSERT_TRUE(QDir().mkpath(keeping));
+    QFile lock(path(".c.grs.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-60);
+    ASSERT_TRUE(lock.open(QIODevice::Append) && lock.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    lock.close();
+    const CliRun edited =
+        runCli({QStringLiteral("set-total"), path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("50")});
+    EXPECT_EQ(edited.exitCode, 0) << edited.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(keeping));
+    EXPECT_FALSE(QFileInfo::exists(path(".c.grs.lock")));
+
+    // A restore to a new name killed before its grade file went in: its
+    // siblings alone are there, with the journal. The next write there
+    // finishes it first, and the class can be made.
+    const QString out = path("out.grs");
+    ASSERT_TRUE(
+        saveKilledAtRename({{path("out.ATD"), "a"}, {path("out.SEA"), "s"}, {out, "g"}}, saveJournalPath(out), 3));
+    ASSERT_TRUE(QFileInfo::exists(path("out.ATD")) && !QFileInfo::exists(out));
+    const CliRun made = runCli({QStringLiteral("new"), out});
+    EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.err.contains(QStringLiteral("the class is as it was before that save"))) << made.err.toStdString();
+    EXPECT_TRUE(readGradeFile(out).ok());
+    QStringList left = filesIn(dir_.path()).filter(QStringLiteral("out"));
+    left.sort();
+    EXPECT_EQ(left, (QStringList{QStringLiteral("out.ATD"), QStringLiteral("out.SEA"), QStringLiteral("out.grs")}));
+}
+
+TEST_F(ClassSafety, SmallMistakesOfAScriptAreRefused) {
+    sample("c.grs", 6, 1);
+    const QString first = QString::fromLatin1(readGradeFile(path("c.grs"))->students.front().name);
+    ASSERT_EQ(
+        runCli({QStringLiteral("set-total"), path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("9")}).exitCode,
+        0);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.grs")));
+    struct Case {
+        QStringList args;
+        int exitCode;
+    };
+    const std::vector<Case> cases = {
+        {{QStringLiteral("versions"), path("c.grs"), QStringLiteral("--restore= 1"), QStringLiteral("-o"),
+          path("o.grs")},
+         2},
+        {{QStringLiteral("versions"), path("c.grs"), QStringLiteral("--restore=1 "), QStringLiteral("-o"),
+          path("o.grs")},
+         2},
+        {{QStringLiteral("versions"), path("c.grs"), QStringLiteral("--restore=+1"), QStringLiteral("-o"),
+          path("o.grs")},
+         2},
+        {{QStringLiteral("what-if"), path("c.grs"), first, QStringLiteral("--index=1"), QStringLiteral("--grade=A\n")},
+         2},
+        {{QStringLiteral("student"), path("c.grs"), first, QStringLiteral("--output=")}, 2},
+        {{QStringLiteral("merge"), path("c.grs"), path("c.grs"), QStringLiteral("--output=")}, 2},
+        {{QStringLiteral("set-total"), path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("9"),
+          QStringLiteral("--output=")},
+         2},
+        {{QStringLiteral("versions"), path("folder.grs")}, 1},
+        {{QStringLiteral("versions"), path("missing.grs")}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("o.grs")));
+    const CliRun one =
+        runCli({QStringLiteral("import-students"), path("c.grs"), writeCsv(QStringLiteral("one"), "Ann\n")});
+    EXPECT_EQ(one.out, QStringLiteral("Imported 1 student into %1, which now has 7.\n").arg(path("c.grs")));
+}

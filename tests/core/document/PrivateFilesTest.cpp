@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
+#include "tests/support/TestFiles.h"
+
+#include "core/document/DataFolder.h"
+#include "core/document/DocumentFiles.h"
+#include "core/document/RecoveryCopy.h"
+#include "core/settings/PasswordProtection.h"
+#include "core/settings/QSettingsStore.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace markwell;
+
+namespace {
+
+unsigned modeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Every file and folder under `top` that is not private, with its mode.
+QStringList notPrivateUnder(const QString& top) {
+    QStringList found;
+    if (modeOf(top) != 0700) found << QStringLiteral("%1 %2").arg(top).arg(modeOf(top), 0, 8);
+    QDirIterator it(top, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const unsigned wanted = QFileInfo(path).isDir() ? 0700 : 0600;
+        if (modeOf(path) != wanted) found << QStringLiteral("%1 %2").arg(path).arg(modeOf(path), 0, 8);
+    }
+    return found;
+}
+
+// The umask most desktops run with, for the length of a test.
+struct Umask022 {
+    Umask022() : old(::umask(022)) {}
+    ~Umask022() { ::umask(old); }
+    mode_t old;
+};
+
+}  // namespace
+
+TEST(PrivateFiles, WhatMarkwellKeepsForItselfIsTheUsersAloneWhateverTheUmask) {
+    const Umask022 umask;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString classPath = dir.filePath(QStringLiteral("period1.grs"));
+    Document document;
+    StudentInfo ann;
+    ann.name = "Ann";
+    document.classRecord.students.push_back(ann);
+    document.classRecord.comments.push_back({"Ann", ""});
+    SaveOptions keeping;
+    keeping.keepVersions = 10;
+    // A save, a second save (which keeps a version), a recovery copy.
+    ASSERT_TRUE(saveClass(document, classPath, keeping).ok());
+    document.classRecord.students[0].id = "A-1";
+    ASSERT_TRUE(saveClass(document, classPath, keeping).ok());
+    document.modified = true;
+    ASSERT_TRUE(writeRecoveryCopy(document, QDateTime::currentDateTime()).ok());
+    // A password set in a settings file of its own (the user's may hold one
+    // already), in a folder that does not exist yet.
+    QSettingsStore settings(dir.filePath(QStringLiteral("config/Larkhaven/Grades.ini")));
+    PasswordProtection::Choice choice;
+    choice.protect = true;
+    choice.newPassword = choice.verifyPassword = QStringLiteral("secret");
+    ASSERT_EQ(PasswordProtection(settings).apply(choice).outcome, PasswordProtection::Outcome::Saved);
+    ASSERT_TRUE(settings.flush().ok());
+
+    EXPECT_EQ(notPrivateUnder(classDataFolder(classPath)), QStringList());
+    for (const QString& folder : {programDataFolder(), QFileInfo(programDataFolder()).absolutePath(),
+                                  QFileInfo(classDataFolder(classPath)).absolutePath()}) {
+        EXPECT_EQ(modeOf(folder), 0700u) << folder.toStdString();
+    }
+    EXPECT_EQ(notPrivateUnder(QFileInfo(settings.fileName()).absolutePath()), QStringList());
+    // The class itself follows the umask, as any file the teacher saves.
+    EXPECT_EQ(modeOf(classPath), 0644u);
+}
