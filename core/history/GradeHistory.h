@@ -7,28 +7,18 @@
 #include "core/editing/StudentEditing.h"
 #include "core/history/ClassDifferences.h"
 #include "core/history/ClassState.h"
+#include "core/history/SaveOrigin.h"
 #include "core/history/Sqlite.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
 
 namespace markwell {
-
-// Where an entry of a class's history came from. The numbers are kept in
-// the history database: never renumber them.
-enum class HistorySource : std::uint8_t {
-    Window = 1,   // a save in the window
-    Command = 2,  // a markwell-cli command (detail: its name)
-    Restore = 3,  // an earlier version written back (detail: its number)
-    Import = 4,   // a class made from another file (detail: that file)
-    Outside = 5,  // found changed by a program that is not Markwell
-};
 
 // "Markwell", "markwell-cli set-points", "restored version 3", "import of
 // FILE", "changed outside Markwell".

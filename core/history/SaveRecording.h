@@ -3,25 +3,16 @@
 
 #pragma once
 
-#include "core/editing/StudentEditing.h"
 #include "core/history/ClassState.h"
 #include "core/history/GradeHistory.h"
+#include "core/history/SaveOrigin.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
 namespace markwell {
-
-// Where a save comes from, as its history entry says.
-struct SaveOrigin {
-    HistorySource source = HistorySource::Window;
-    QString detail;                           // the command, the version's number, the imported file
-    QStringList steps = {};                   // the window's undo steps it saves
-    std::vector<StudentRename> renames = {};  // as the change model made them, in order
-};
 
 // The history's part in one save of a class, around the writing of its
 // files, while the writer holds the class's change lock. begin() looks at

@@ -48,6 +48,7 @@ void DocumentCommands::takeRecoveredClass(Document recovered) {
 void DocumentCommands::replaceDocument(Document next) {
     const QString oldName = document_.markwellFile;
     document_ = std::move(next);
+    restored_.reset();
     // Nothing of the class before can be undone into this one.
     history_.startOver(document_.modified);
     diskStamps_ = stampClassFiles(document_);
@@ -152,7 +153,9 @@ DocumentCommands::Outcome DocumentCommands::openEarlierVersion(const EarlierVers
         return Outcome::Failed;
     }
     openLock_.reset();
+    const QString versionOf = document_.markwellFile;
     replaceDocument(std::move(opened).value());
+    restored_ = RestoredVersion{version.number, versionOf};
     if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
     return Outcome::Done;
 }
@@ -224,6 +227,11 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
     options.keepVersions = keptVersionCount(settings_);
     options.dropSkipped = inPlace;  // asked above
     options.origin = QStringLiteral("Save");
+    options.recordAs = {HistorySource::Window, {}, history_.stepsSinceSaved(), history_.renamesSinceSaved()};
+    if (restored_) {
+        options.recordAs = {HistorySource::Restore, QString::number(restored_->number)};
+        options.historyOf = restored_->classPath;
+    }
     const QString oldName = document_.markwellFile;
     Result<ClassWritten> written = saveClass(document_, path, options);
     if (!written) {
@@ -238,6 +246,7 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
     }
     if (document_.markwellFile != oldName) lockSavedClass();
     history_.markSaved();
+    restored_.reset();
     if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
     emit saved();
     if (!notes.isEmpty()) emit notice(notes.join(QLatin1Char(' ')));

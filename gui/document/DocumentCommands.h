@@ -147,6 +147,13 @@ private:
     ClassFileStamps reportedStamps_;
     std::unique_ptr<ClassLock> openLock_;  // of the class open here, when this window has it
     std::unique_ptr<GradeHistory> gradeHistory_;
+    // An earlier version open unsaved: its number and the class it is of,
+    // whose history its first save continues.
+    struct RestoredVersion {
+        int number = 0;
+        QString classPath;
+    };
+    std::optional<RestoredVersion> restored_;
 };
 
 }  // namespace markwell
