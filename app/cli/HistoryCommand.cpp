@@ -75,6 +75,7 @@ int runHistory(const CommandArguments& args, const Console& console) {
         return kExitFailed;
     }
 
+    if (!finishSaveOfClassOf(path, console)) return kExitFailed;
     GradeHistory history;
     // What changed since the history last looked is recorded first.
     const Result<void> looked = lookAtClassOnDisk(history, path);

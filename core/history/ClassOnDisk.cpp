@@ -4,12 +4,15 @@
 #include "core/history/ClassOnDisk.h"
 
 #include "core/document/ClassLock.h"
+#include "core/document/ClassWriter.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/FileBytes.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
 #include "core/history/FilesStamp.h"
 #include "core/history/GradeHistory.h"
+
+#include <QFileInfo>
 
 namespace markwell {
 namespace {
@@ -53,6 +56,9 @@ Result<void> lookAtClassOnDisk(GradeHistory& history, const QString& gradePath,
     ClassLock lock(gradePath, ClassLock::Kind::Change);
     const Result<bool> taken = lock.take(kLockWait);
     if (taken && !*taken) return {};
+    // A save interrupted there is half in place until whoever reads the class
+    // next finishes it: the history looks at whole classes only.
+    if (QFileInfo::exists(saveJournalPath(gradePath))) return {};
     if (!readState) readState = [&gradePath] { return classStateOnDisk(gradePath); };
     return history.noteClassOnDisk(gradePath, classFilesStamp(gradePath), readState);
 }

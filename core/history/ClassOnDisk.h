@@ -30,8 +30,8 @@ std::optional<ClassState> classStateOfFiles(const QString& gradePath, const QByt
 // Has the history look at the class on disk (see GradeHistory::
 // noteClassOnDisk) while no save is under way: under the class's change
 // lock, taken for the moment and waited for a little. A class that another
-// program is still changing is left to that program's save and the next
-// look. `readState` defaults to classStateOnDisk.
+// program is still changing, or whose interrupted save is not finished yet,
+// is left to that save and the next look. `readState` defaults to classStateOnDisk.
 Result<void> lookAtClassOnDisk(GradeHistory& history, const QString& gradePath,
                                std::function<std::optional<ClassState>()> readState = {});
 
