@@ -7,9 +7,9 @@
 #include "core/history/GradeHistory.h"
 
 #include "core/document/DataFolder.h"
+#include "core/files/PrivateFiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -56,16 +56,13 @@ constexpr std::array<const char*, GradeHistory::kSchemaVersion> kUpgrades = {
     "  UNIQUE(entry, part));",
 };
 
-// Owner only, whatever the umask: the history names students and their marks.
-bool makePrivateFolder(const QString& folder) {
-    if (!QDir().mkpath(folder)) return false;
-    return ::chmod(QFile::encodeName(folder).constData(), 0700) == 0;
-}
-
-bool makePrivateFile(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+// Made owner-only before SQLite first opens it, whatever the umask: the
+// history names students and their marks (its log and journal take the
+// database's mode).
+bool createPrivateFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, kPrivateFileMode);
     if (fd < 0) return false;
-    const bool ok = ::fchmod(fd, 0600) == 0;
+    const bool ok = ::fchmod(fd, kPrivateFileMode) == 0;
     ::close(fd);
     return ok;
 }
@@ -116,7 +113,7 @@ QString GradeHistory::takeNotice() {
 
 bool GradeHistory::openDatabase() {
     const QString folder = QFileInfo(path_).absolutePath();
-    if (!makePrivateFolder(folder) || !makePrivateFile(path_)) {
+    if (!makePrivateFolder(folder) || !createPrivateFile(path_)) {
         offReason_ = GradeHistoryText::tr("%1 cannot be made or written").arg(path_);
         notice_ = GradeHistoryText::tr("The grade history is off: %1.").arg(offReason_);
         return false;
@@ -131,7 +128,7 @@ bool GradeHistory::openDatabase() {
         db_.close();
         return false;
     }
-    makePrivateFile(startedMarkPath(path_));
+    createPrivateFile(startedMarkPath(path_));
     return true;
 }
 
@@ -181,7 +178,7 @@ void GradeHistory::startAfresh() {
                                    "damaged one kept as %3. The classes and their marks are not affected, only the "
                                    "history before now is gone.")
                   .arg(path_, reason, aside);
-    if (!makePrivateFile(path_) || !db_.open(path_) || !prepareSchema()) {
+    if (!createPrivateFile(path_) || !db_.open(path_) || !prepareSchema()) {
         offReason_ = db_.failure().message;
         notice_ = GradeHistoryText::tr("The grade history is off: %1 cannot be used (%2).").arg(path_, offReason_);
         db_.close();
