@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-// The grade history in the window: File > History... lists what changed,
+// The grade history in the window: each save is one entry naming its undo
+// steps, a renamed student keeps their lines; File > History... lists what changed,
 // filtered, copied and exported; a student is forgotten after the teacher
 // says so; the individual report's Why page says when a score last changed
 // and its History button shows the student's lines.
 
+#include "core/editing/ClassChanges.h"
+#include "core/editing/StudentEditing.h"
 #include "core/files/GradeFile.h"
+#include "core/history/GradeHistory.h"
 #include "gui/document/HistoryWindow.h"
 #include "gui/reports/IndividualReportWindow.h"
 #include "gui/sheetview/SheetView.h"
@@ -49,9 +53,40 @@ QString openAndChangeOutside(WindowHarness& h) {
 class HistoryWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void eachSaveIsOneEntryWithItsStepsAndARenameKeepsTheStudentsLines();
     void aChangeOutsideIsListedFilteredCopiedExportedAndAStudentForgotten();
     void theIndividualReportSaysWhenAScoreLastChanged();
 };
+
+void HistoryWindowTest::eachSaveIsOneEntryWithItsStepsAndARenameKeepsTheStudentsLines() {
+    WindowHarness h;
+    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    h.open(path);
+    ClassRecord edited = h.cls();
+    edited.assignments[0].namegrade[0] = "Ann Lee~10";
+    QVERIFY(h.window->history().apply(editedClassChange(QStringLiteral("Edit Grades"), edited)).ok());
+    h.window->saveClass();
+    StudentForm form = studentForm(edited.students[0], "");
+    form[StudentField::Name] = QStringLiteral("Ann Park");
+    const Result<std::optional<StudentRename>> renamed = updateStudent(edited, 0, form);
+    QVERIFY(renamed && *renamed);
+    QVERIFY(h.window->history().apply(editedClassChange(QStringLiteral("Edit Students"), edited, {**renamed})).ok());
+    h.window->saveClass();
+
+    GradeHistory history;
+    const Result<std::vector<HistoryLine>> lines = history.lines(path, {QStringLiteral("Ann Park")});
+    QVERIFY(lines);
+    QCOMPARE(lines->size(), 2u);
+    const HistoryLine& rename = lines->front();
+    QCOMPARE(rename.what, DifferenceKind::StudentRenamed);
+    QCOMPARE(rename.oldValue + u'>' + rename.newValue, QStringLiteral("Ann Lee>Ann Park"));
+    QCOMPARE(rename.steps, QStringList{QStringLiteral("Edit Students")});
+    const HistoryLine& score = lines->back();
+    QCOMPARE(score.source, HistorySource::Window);
+    QCOMPARE(score.student + u'|' + score.oldValue + u'|' + score.newValue, QStringLiteral("Ann Park|8|10"));
+    QCOMPARE(score.steps, QStringList{QStringLiteral("Edit Grades")});
+    QVERIFY(score.entry != rename.entry);
+}
 
 void HistoryWindowTest::aChangeOutsideIsListedFilteredCopiedExportedAndAStudentForgotten() {
     WindowHarness h;
