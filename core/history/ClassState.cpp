@@ -240,35 +240,41 @@ std::optional<std::vector<std::string_view>> readStateScores(const QByteArray& p
     return scores;
 }
 
-std::optional<std::vector<StateMarks>> readStateAttendance(const QByteArray& part) {
+namespace {
+
+// A part that is a count and that many records, each read by `readOne`.
+template <typename Record, typename ReadOne>
+std::optional<std::vector<Record>> readRecords(const QByteArray& part, ReadOne readOne) {
     PartReader in(part);
     const std::size_t count = in.count();
-    std::vector<StateMarks> records;
+    std::vector<Record> records;
     records.reserve(count);
-    for (std::size_t i = 0; i < count && in.ok(); ++i) {
+    for (std::size_t i = 0; i < count && in.ok(); ++i) records.push_back(readOne(in));
+    if (!in.ok() || !in.atEnd()) return std::nullopt;
+    return records;
+}
+
+}  // namespace
+
+std::optional<std::vector<StateMarks>> readStateAttendance(const QByteArray& part) {
+    return readRecords<StateMarks>(part, [](PartReader& in) {
         StateMarks marks;
         marks.name = in.text();
         marks.year = in.signedNumber();
         marks.month = in.signedNumber();
         marks.days = in.bytes(capacity::kAttendanceDays);
-        records.push_back(marks);
-    }
-    if (!in.ok() || !in.atEnd()) return std::nullopt;
-    return records;
+        return marks;
+    });
 }
 
 std::optional<std::vector<StateSeat>> readStateSeats(const QByteArray& part) {
-    PartReader in(part);
-    const std::size_t count = in.count();
-    std::vector<StateSeat> seats;
-    seats.reserve(count);
-    for (std::size_t i = 0; i < count && in.ok(); ++i) {
+    std::optional<std::vector<StateSeat>> seats = readRecords<StateSeat>(part, [](PartReader& in) {
         StateSeat seat;
         seat.name = in.text();
         seat.look = in.text();
-        seats.push_back(seat);
-    }
-    if (!in.ok() || !in.atEnd() || seats.empty()) return std::nullopt;
+        return seat;
+    });
+    if (seats && seats->empty()) return std::nullopt;
     return seats;
 }
 
