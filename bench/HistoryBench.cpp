@@ -2,14 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 // The grade history of a 2,000 x 200 class: a save's differences worked out
-// and recorded (its state taken, the differences found, the entry written
-// and finished) with 10 scores changed and with every score changed; and a
+// and recorded as a class write does it (its state read back from the grade
+// file's bytes, the differences found, the entry written and finished) with
+// 10 scores changed and with every score changed; and a
 // history of 100,000 entries listed as its table, whole and for one student.
 //
 //   build/bench/markwell_bench --benchmark_filter=History
 
 #include "bench/LargeClass.h"
 #include "core/data/PointEntry.h"
+#include "core/files/GradeFile.h"
+#include "core/history/ClassOnDisk.h"
 #include "core/history/GradeHistory.h"
 #include "core/history/HistoryTable.h"
 #include "core/history/Sqlite.h"
@@ -54,9 +57,12 @@ void BM_HistoryRecordSave(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         changeScores(document.classRecord, changed, ++round);
+        const QByteArray grade = serializeGradeFile(document.classRecord).value();
         state.ResumeTiming();
+        const std::optional<ClassState> written = classStateOfFiles(path, grade, {}, {});
+        if (!written) state.SkipWithError("not read back");
         const Result<qint64> entry = history.beginSave(
-            {path, {}, HistorySource::Command, QStringLiteral("set-points"), {}, {}, classStateOf(document)});
+            {path, {}, HistorySource::Command, QStringLiteral("set-points"), {}, {}, written.value_or(ClassState{})});
         if (!entry || !history.finishSave(*entry, QByteArray::number(round))) state.SkipWithError("not recorded");
     }
     state.SetLabel(changed > 0 ? "10 scores changed" : "every score changed");
