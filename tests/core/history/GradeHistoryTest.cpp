@@ -69,6 +69,13 @@ protected:
     QString databasePath() const { return dir_.filePath(QStringLiteral("data/history/grade-history.sqlite")); }
     QString classPath(const QString& name = QStringLiteral("period1.grs")) const { return dir_.filePath(name); }
 
+    // The first class written and seen by the history, as it is.
+    Document startClass(GradeHistory& history) {
+        Document d = periodOne();
+        writeClass(classPath(), d);
+        look(history, classPath());
+        return d;
+    }
     void look(GradeHistory& history, const QString& path) {
         ASSERT_TRUE(history.noteClassOnDisk(path, classFilesStamp(path), [&] {
             Document d;
@@ -101,9 +108,7 @@ protected:
 
 TEST_F(History, SavesAreListedNewestFirstInClassOrderAndFilteredByStudentAssignmentAndDays) {
     GradeHistory history(databasePath());
-    Document d = periodOne();
-    writeClass(classPath(), d);
-    look(history, classPath());
+    Document d = startClass(history);
     setPoints(d, 0, 0, "9");
     save(history, classPath(), d);
     setPoints(d, 1, 1, "50");
@@ -138,9 +143,7 @@ TEST_F(History, SavesAreListedNewestFirstInClassOrderAndFilteredByStudentAssignm
 
 TEST_F(History, AChangeByAnotherProgramIsRecordedOnceWithItsExactDifferences) {
     GradeHistory history(databasePath());
-    Document d = periodOne();
-    writeClass(classPath(), d);
-    look(history, classPath());
+    Document d = startClass(history);
     EXPECT_TRUE(listed(history, classPath()).empty());  // a class first seen is only recorded
 
     setPoints(d, 1, 1, "-");
@@ -156,9 +159,7 @@ TEST_F(History, AChangeByAnotherProgramIsRecordedOnceWithItsExactDifferences) {
 
 TEST_F(History, ASaveLeftUnderWayIsKeptWhenItsFilesAreThereAndDroppedWhenNot) {
     GradeHistory history(databasePath());
-    Document d = periodOne();
-    writeClass(classPath(), d);
-    look(history, classPath());
+    Document d = startClass(history);
     Document changed = d;
     setPoints(changed, 0, 1, "10");
     const auto begin = [&] {
@@ -202,9 +203,7 @@ TEST_F(History, SaveAsCarriesTheHistoryInPlaceOfTheReplacedClasssOwn) {
 
 TEST_F(History, ARenamedStudentKeepsTheirHistoryUnderTheNewName) {
     GradeHistory history(databasePath());
-    Document d = periodOne();
-    writeClass(classPath(), d);
-    look(history, classPath());
+    Document d = startClass(history);
     setPoints(d, 0, 1, "10");
     save(history, classPath(), d);
     d.classRecord.students[1].name = "Bob";
@@ -217,9 +216,7 @@ TEST_F(History, ARenamedStudentKeepsTheirHistoryUnderTheNewName) {
 
 TEST_F(History, ForgettingAStudentRemovesTheirLinesAndTheEntriesLeftEmpty) {
     GradeHistory history(databasePath());
-    Document d = periodOne();
-    writeClass(classPath(), d);
-    look(history, classPath());
+    Document d = startClass(history);
     setPoints(d, 0, 1, "10");
     save(history, classPath(), d);
     setPoints(d, 0, 1, "2");
@@ -235,9 +232,7 @@ TEST_F(History, ForgettingAStudentRemovesTheirLinesAndTheEntriesLeftEmpty) {
 TEST_F(History, PastItsSizeLimitTheOldestEntriesGoAndTheClassSaysFromWhenItIsComplete) {
     const qint64 limit = 128 * 1024;
     GradeHistory history(databasePath(), limit);
-    Document d = periodOne();
-    writeClass(classPath(), d);
-    look(history, classPath());
+    Document d = startClass(history);
     EXPECT_FALSE(history.incompleteBefore(classPath()));
     for (int i = 0; i < 150; ++i) {
         setPoints(d, 0, 0, std::to_string(i) + std::string(1000, ' '));  // lines of some size
@@ -276,9 +271,7 @@ TEST_F(History, ADamagedOrMissingDatabaseIsSaidOnceAndStartedAfresh) {
     EXPECT_TRUE(notice.contains(QStringLiteral("damaged"))) << notice.toStdString();
     EXPECT_TRUE(history.takeNotice().isEmpty());
     EXPECT_EQ(fileContents(databasePath() + QStringLiteral(".damaged")), QByteArray(8192, 'x'));
-    Document d = periodOne();
-    writeClass(classPath(), d);
-    look(history, classPath());
+    Document d = startClass(history);
     setPoints(d, 0, 0, "1");
     save(history, classPath(), d);
     EXPECT_EQ(listed(history, classPath()).size(), 1u);
