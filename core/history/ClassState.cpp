@@ -128,7 +128,7 @@ QByteArray summaryPart(const ClassRecord& cls) {
 // indexed by name once, so that no list is searched again for every student.
 QByteArray scoresPart(const ClassRecord& cls, const AssignmentInfo& assignment) {
     QByteArray out;
-    out.reserve(static_cast<qsizetype>(cls.students.size() * 4 + 4));
+    out.reserve((static_cast<qsizetype>(cls.students.size()) * 4) + 4);
     putNumber(out, cls.students.size());
     const std::vector<std::string>& list = assignment.namegrade;
     std::unordered_map<std::string_view, std::size_t> firstOfName;
