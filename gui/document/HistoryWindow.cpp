@@ -32,12 +32,11 @@ namespace {
 // The names of the class first, in its order, then those only the history
 // still holds (a student who has left), in the order of the alphabet.
 QStringList namesOffered(const QStringList& inClass, const std::set<QString>& inHistory) {
-    QStringList names = inClass;
     QStringList gone;
     for (const QString& name : inHistory) {
         if (!name.isEmpty() && !inClass.contains(name, Qt::CaseInsensitive)) gone << name;
     }
-    return names + gone;
+    return inClass + gone;
 }
 
 }  // namespace
