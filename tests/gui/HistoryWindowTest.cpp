@@ -39,7 +39,7 @@ QString rowOf(const Sheet& table, int row) {
 // The class opened in the window, then changed by another program: Ann's
 // quiz from 8 to 9, Bob's from 6 to "-".
 QString openAndChangeOutside(WindowHarness& h) {
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     h.open(path);
     ClassRecord changed = smallClass();
     changed.assignments[0].namegrade[0] = "Ann Lee~9";

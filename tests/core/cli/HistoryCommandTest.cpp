@@ -42,7 +42,9 @@ protected:
     QString classPath() const { return dir_.filePath(QStringLiteral("period1.grs")); }
     // The grade file as a program that is not Markwell writes it.
     void write() { ASSERT_TRUE(writeFileAtomically(classPath(), serializeGradeFile(cls_).value())); }
-    CliRun history(QStringList options = {}) const { return runCli(QStringList{kHistory, classPath()} + options); }
+    CliRun history(const QStringList& options = {}) const {
+        return runCli(QStringList{kHistory, classPath()} + options);
+    }
     // set-points of Quiz 1 from a CSV of "name,points" lines.
     QStringList setPoints(const QByteArray& lines, const QString& csvName = QStringLiteral("p.csv")) const {
         const QString csv = dir_.filePath(csvName);

@@ -38,6 +38,7 @@ void setPoints(Document& d, std::size_t assignment, std::size_t student, const s
 // Each line as "what|student|assignment|old|new".
 std::vector<std::string> linesOf(const std::vector<Difference>& differences) {
     std::vector<std::string> lines;
+    lines.reserve(differences.size());
     for (const Difference& d : differences) {
         lines.push_back(differenceWord(d.what).toStdString() + '|' + d.student + '|' + d.assignment + '|' + d.oldValue +
                         '|' + d.newValue);
