@@ -5,16 +5,13 @@
 // the average and letter the grades table shows; a folder of one file per
 // student whose names cannot leave it or clash; refusals that write nothing.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 
-#include "core/files/GradeFile.h"
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/PdfText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -26,8 +23,8 @@ using markwell::testing::pdfText;
 
 namespace {
 
-const QString kPeriod1 = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs");
-const QString kPeriod2 = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period2.grs");
+const QString kPeriod1 = exampleFile(QStringLiteral("period1.grs"));
+const QString kPeriod2 = exampleFile(QStringLiteral("period2.grs"));
 
 struct ShownStudent {
     QString name;

@@ -3,17 +3,12 @@
 
 // markwell-cli show and sort on grade files written by the tests.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/core/grading/GradesFixture.h"
-#include "tests/support/TestFiles.h"
 
 #include "core/common/Cp1252.h"
 #include "core/files/AttendanceFile.h"
-#include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -45,7 +40,7 @@ const QString kAnn = QStringLiteral("Ann Lee\t6.5\t47\t0\t53.5\t94.00%\tA \n");
 const QString kBo = QStringLiteral("Bo Chen\t-\t38\t5\t43\t0.00%\t-\n");
 const QString kFooter = QStringLiteral("\t\t\t\t\t\t\nTotal\t10\t50\t0\t60\t\t\n");
 
-class ShowSortCommand : public ::testing::Test {
+class ShowSortCommand : public CliFolder {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());

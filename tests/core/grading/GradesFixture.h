@@ -61,6 +61,12 @@ inline ClassRecord makeClass(std::initializer_list<std::string> names,
     return cls;
 }
 
+// Two students named Ann (one row in the grades table) and Bo, who has no
+// Lab entry, as only a damaged file leaves.
+inline ClassRecord twoAnnsAndBo() {
+    return makeClass({"Ann", "Ann", "Bo"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Lab", "Lab", 5, {"4", "5"}}});
+}
+
 inline void dropByType(ClassRecord& cls, std::initializer_list<int> flaggedTypes) {
     cls.lowScoreInfo.drop_type = 2;
     for (int type : flaggedTypes) cls.lowScoreInfo.setFlag(type, true);
