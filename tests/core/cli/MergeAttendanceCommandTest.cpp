@@ -95,10 +95,7 @@ TEST_F(MergeAttendanceCommands, AttendanceRefusesWhatItCannotCount) {
     Result<QByteArray> bytes = serializeAttendanceFile({attendanceRecord(3, 2024, "Bo Chen", "T")});
     ASSERT_TRUE(bytes);
     bytes->data()[0] = 13;  // month 13: no Markwell file holds it
-    QFile damaged(path("c.ATD"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(*bytes);
-    damaged.close();
+    write("c.ATD", *bytes);
     const CliRun run = runCli({s("attendance"), grades, s("--year"), s("2024"), s("--student"), s("Bo Chen")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(path("c.ATD"))) << run.err.toStdString();

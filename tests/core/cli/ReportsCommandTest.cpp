@@ -123,10 +123,7 @@ TEST(ReportsCommand, HostileNamesStayInsideTheFolderAndDistinct) {
 TEST(ReportsCommand, UnknownNamesAndLettersWriteNothing) {
     QTemporaryDir dir;
     const QString names = dir.filePath(QStringLiteral("names.txt"));
-    QFile file(names);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Liam D'Angelo\nNobody Here\n");
-    file.close();
+    ASSERT_TRUE(writeFile(names, "Liam D'Angelo\nNobody Here\n"));
     const QString out = dir.filePath(QStringLiteral("out.pdf"));
     const QString folder = dir.filePath(QStringLiteral("folder"));
     const struct {

@@ -177,10 +177,7 @@ TEST_F(ShowSortCommand, SortToAnotherNameTakesTheAttendanceAndSeatsAlongAllOrNot
     ASSERT_TRUE(writeGradeFile(path(), foreign).ok());
     QByteArray bytes = fileContents(path());
     bytes.replace(QByteArray(45, 'c') + '\0', QByteArray(46, 'c'));
-    QFile grade(path());
-    ASSERT_TRUE(grade.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    grade.write(bytes);
-    grade.close();
+    ASSERT_TRUE(writeFile(path(), bytes));
     const CliRun refused = runCli({QStringLiteral("sort"), path(), QStringLiteral("1"), QStringLiteral("-o"),
                                    path(QStringLiteral("refused.grs"))});
     EXPECT_EQ(refused.exitCode, 1);
@@ -193,10 +190,7 @@ TEST_F(ShowSortCommand, SortToAnotherNameTakesTheAttendanceAndSeatsAlongAllOrNot
 TEST_F(ShowSortCommand, SortInPlaceKeepsADamagedAttendanceFileAndSaysSo) {
     QByteArray damaged(140, '\0');
     damaged[0] = 42;  // month 42
-    QFile atd(path(QStringLiteral("period3.ATD")));
-    ASSERT_TRUE(atd.open(QIODevice::WriteOnly));
-    atd.write(damaged);
-    atd.close();
+    write("period3.ATD", damaged);
 
     const CliRun run = runCli({QStringLiteral("sort"), path(), QStringLiteral("1")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();

@@ -5,11 +5,11 @@
 // named with its line.
 
 #include "tests/core/grading/GradesFixture.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/editing/CsvImport.h"
 #include "core/editing/Validators.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -124,10 +124,7 @@ TEST(CsvImport, ControlCharactersInsideAFieldRefuseTheRow) {
 TEST(CsvImport, AStudentFileIsReportedAsTheCommandLineReportsIt) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("roster.csv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("name,city\nCleo,X\nann,Y\nDee,Z\n");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "name,city\nCleo,X\nann,Y\nDee,Z\n"));
     const Result<std::vector<StudentEntry>> refused = readStudentCsvFile(path, annAndBo());
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.message(), path + QStringLiteral(": line 3: \"ann\" is already in the class\n") + path +

@@ -6,7 +6,7 @@
 // byte, holding only the point list entries it touches.
 
 #include "tests/core/grading/GradesFixture.h"
-#include "tests/support/DocumentBytes.h"
+#include "tests/support/ExactUndo.h"
 
 #include "core/editing/TypedPoints.h"
 #include "core/grading/GradesTable.h"
@@ -24,10 +24,6 @@ Document twoAnns() {
     Document document;
     document.classRecord = twoAnnsAndBo();
     return document;
-}
-
-QByteArray gradeFileOf(const Document& document) {
-    return test::documentBytes(document)[0];
 }
 
 }  // namespace
@@ -74,22 +70,7 @@ TEST(TypedPointsChange, UndoAndRedoGiveTheFileBackByteForByte) {
         SCOPED_TRACE(c.what);
         Document document = twoAnns();
         const GradesTable table = buildGradesTable(document.classRecord);
-        const QByteArray before = gradeFileOf(document);
-
-        Result<ChangeMade> made =
-            typedPointsChange(table.sheet, c.row, c.col, QString::fromLatin1(c.typed)).applyTo(document);
-        ASSERT_TRUE(made.ok());
-        ASSERT_NE(made->step, nullptr);
-        const QByteArray after = gradeFileOf(document);
-        ASSERT_NE(after, before);
-
-        made->step->undo(document);
-        EXPECT_EQ(gradeFileOf(document), before);
-        made->step->redo(document);
-        EXPECT_EQ(gradeFileOf(document), after);
-        // And once more, as Undo, Redo, Undo in a row does.
-        made->step->undo(document);
-        EXPECT_EQ(gradeFileOf(document), before);
+        expectExactUndoAndRedo(document, typedPointsChange(table.sheet, c.row, c.col, QString::fromLatin1(c.typed)));
     }
 }
 

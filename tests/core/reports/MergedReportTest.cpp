@@ -6,6 +6,7 @@
 // refuses.
 
 #include "core/reports/MergedReport.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/export/SheetFile.h"
 #include "core/files/GradeFile.h"
@@ -233,10 +234,7 @@ TEST_F(MergedReportTest, RefusesAMissingDamagedOrNewerFileNamingItAndCreatesNoth
     const double version = 2.5;
     std::memcpy(newer.data(), &version, sizeof version);  // the header starts with the version
     const QString future = path(QStringLiteral("future.grs"));
-    QFile later(future);
-    ASSERT_TRUE(later.open(QIODevice::WriteOnly));
-    later.write(newer);
-    later.close();
+    ASSERT_TRUE(writeFile(future, newer));
     message = refusal(good, future);
     EXPECT_EQ(message, future + QStringLiteral(": Markwell version of file is invalid!"));
 }
