@@ -97,11 +97,8 @@ TEST(TypedPointsChange, TheSamePointsOrARefusalLeaveNoStep) {
 }
 
 TEST(TypedPointsChange, TheStepHoldsTheTouchedEntriesNotTheClass) {
-    SampleOptions options;
-    options.students = 300;
-    options.assignments = 40;
     Document document;
-    document.classRecord = makeSampleClass(options, builtInDefaultGradeScale());
+    document.classRecord = makeSampleClass({.students = 300, .assignments = 40}, builtInDefaultGradeScale());
     const GradesTable table = buildGradesTable(document.classRecord);
 
     Result<ChangeMade> made = typedPointsChange(table.sheet, 5, 4, QStringLiteral("7.25")).applyTo(document);

@@ -42,30 +42,11 @@ TEST(XlsFile, ReadsBackEveryCellWithItsValueAndType) {
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
     const QJsonObject& json = read.json;
     expectClean(json);
+    // Every value and type, one per way a number is stored; letters without
+    // the spaces that pad them on screen, so a spreadsheet can count them.
     expectCellsEqual(json, sheet);
-
-    // The values as a person would check them, one per way a number is stored.
-    EXPECT_EQ(cellAt(json, 1, 3)[1].toString(), QStringLiteral("Test, Unit 2"));
-    EXPECT_EQ(cellAt(json, 2, 1)[1].toString(), QStringLiteral("Zoë O'Brien"));
-    EXPECT_EQ(cellAt(json, 2, 2)[1].toDouble(), 17.5);
-    // Letters lose the spaces that pad them on screen, so a spreadsheet can count them.
-    EXPECT_EQ(cellAt(json, 2, 6)[1].toString(), QStringLiteral("B+"));
-    EXPECT_EQ(cellAt(json, 4, 6)[1].toString(), QStringLiteral("F"));
-    EXPECT_EQ(cellAt(json, 3, 2), (QJsonArray{QStringLiteral("text"), QStringLiteral("-")}));
-    EXPECT_EQ(cellAt(json, 4, 1)[1].toString(), QStringLiteral("Łukasz 王"));
-    EXPECT_EQ(cellAt(json, 4, 2)[1].toDouble(), 0.1);
-    EXPECT_EQ(cellAt(json, 4, 3)[1].toDouble(), 1099511627776.0);
-    EXPECT_EQ(cellAt(json, 4, 4)[1].toDouble(), 0.333333333333333);
-    EXPECT_EQ(cellAt(json, 5, 1)[1].toString(), QStringLiteral("Line\nBreak"));
-    EXPECT_EQ(cellAt(json, 5, 2)[1].toDouble(), -42.0);
-    EXPECT_EQ(cellAt(json, 5, 3)[1].toDouble(), 1e-7);
-    EXPECT_EQ(cellAt(json, 5, 4)[1].toDouble(), 123456789012.0);
-    EXPECT_EQ(cellAt(json, 5, 5)[1].toDouble(), 536870912.0);
-    EXPECT_EQ(cellAt(json, 5, 6)[1].toDouble(), -536870912.0);
-    EXPECT_EQ(cellAt(json, 6, 3)[0].toString(), QStringLiteral("blank"));
-    EXPECT_EQ(cellAt(json, 7, 2)[1].toDouble(), 17.6);
-    EXPECT_EQ(cellAt(json, 7, 3)[1].toDouble(), 1099511627964.0);
-    EXPECT_EQ(json[QStringLiteral("sharedStrings")].toInt(), 19);  // 20 texts, "Total" twice
+    EXPECT_EQ(cellAt(json, 6, 3)[0].toString(), QStringLiteral("blank"));  // formatted, so written
+    EXPECT_EQ(json[QStringLiteral("sharedStrings")].toInt(), 19);          // 20 texts, "Total" twice
 }
 
 TEST(XlsFile, KeepsFontsFillsAlignmentAndNumberFormats) {

@@ -32,17 +32,9 @@ TEST(XlsxFile, ReadsBackEveryCellWithItsValueAndType) {
     const QJsonObject& json = read.json;
     EXPECT_EQ(json[QStringLiteral("log")].toString(), QString());
     ASSERT_EQ(json[QStringLiteral("ncols")].toInt(), 7);
+    // Every value and type; letters without the spaces that pad them on screen.
     expectCellsEqual(json, sheet);
-    EXPECT_EQ(cellAt(json, 2, 1)[1].toString(), QStringLiteral("Zoë O'Brien"));
-    EXPECT_EQ(cellAt(json, 4, 1)[1].toString(), QStringLiteral("Łukasz 王"));
-    EXPECT_EQ(cellAt(json, 5, 1)[1].toString(), QStringLiteral("Line\nBreak"));
-    // Letters lose the spaces that pad them on screen, so a spreadsheet can count them.
-    EXPECT_EQ(cellAt(json, 2, 6)[1].toString(), QStringLiteral("B+"));
-    EXPECT_EQ(cellAt(json, 4, 6)[1].toString(), QStringLiteral("F"));
-    EXPECT_EQ(cellAt(json, 4, 4)[1].toDouble(), 0.333333333333333);
-    EXPECT_EQ(cellAt(json, 5, 3)[1].toDouble(), 1e-7);
-    EXPECT_EQ(cellAt(json, 6, 3)[0].toString(), QStringLiteral("blank"));
-    EXPECT_EQ(cellAt(json, 7, 3)[1].toDouble(), 1099511627964.0);
+    EXPECT_EQ(cellAt(json, 6, 3)[0].toString(), QStringLiteral("blank"));  // formatted, so written
 }
 
 TEST(XlsxFile, KeepsFormatsLayoutViewAndPrintSettings) {

@@ -172,10 +172,7 @@ TEST(ClassReports, AReportHoldsThePartsChosenWithTheGradesPagesFigures) {
 // be the individual report of that student, worked out alone.
 TEST(ClassReports, EveryReportIsTheIndividualReportOfItsStudent) {
     for (const bool weighted : {false, true}) {
-        SampleOptions options;
-        options.students = 40;
-        options.assignments = 12;
-        options.weighted = weighted;
+        const SampleOptions options{.students = 40, .assignments = 12, .weighted = weighted};
         const ClassRecord cls = makeSampleClass(options, builtInDefaultGradeScale());
         const Sheet grades = buildGradesTable(cls).sheet;
         ReportContents contents;
