@@ -34,19 +34,9 @@ ByteBuilder& newClassSettings(ByteBuilder& b) {
 }
 
 ByteBuilder& student(ByteBuilder& b, std::string_view name, std::string_view id = "", std::string_view city = "") {
-    return b.field(name, 100)
-        .field(id, 16)
-        .field("", 256)
-        .field(city, 46)
-        .field("", 3)
-        .field("", 11)
-        .field("", 100)
-        .field("", 15)
-        .field("", 100)
-        .field("", 15)
-        .field("", 100)
-        .field("", 100)
-        .field("", 100);
+    b.field(name, 100).field(id, 16).field("", 256).field(city, 46);
+    for (int size : {3, 11, 100, 15, 100, 15, 100, 100, 100}) b.field("", size);  // the fields left empty
+    return b;
 }
 
 ByteBuilder& assignment(ByteBuilder& b, std::string_view pointList, std::string_view title, std::string_view type,
