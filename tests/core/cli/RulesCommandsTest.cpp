@@ -66,8 +66,6 @@ protected:
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_EQ(fileContents(path()), before);
     }
-
-    QTemporaryDir dir_;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "tests/core/cli/CliFolder.h"
 #include "tests/core/grading/GradesFixture.h"
+#include "tests/support/AttendanceRecords.h"
 
 #include "core/common/Cp1252.h"
 #include "core/files/AttendanceFile.h"
@@ -43,12 +44,11 @@ const QString kFooter = QStringLiteral("\t\t\t\t\t\t\nTotal\t10\t50\t0\t60\t\t\n
 class ShowSortCommand : public CliFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        CliFolder::SetUp();
         ASSERT_TRUE(writeGradeFile(path(), fixtureClass()).ok());
     }
-    QString path(const QString& name = QStringLiteral("period3.grs")) const { return dir_.filePath(name); }
-
-    QTemporaryDir dir_;
+    using CliFolder::path;
+    QString path() const { return path("period3.grs"); }
 };
 
 }  // namespace
@@ -142,15 +142,9 @@ TEST_F(ShowSortCommand, RefusalsSayWhyOnStderrAndChangeNothing) {
 }
 
 TEST_F(ShowSortCommand, SortToAnotherNameTakesTheAttendanceAndSeatsAlongAllOrNothing) {
-    AttendanceInfo ann;
-    ann.Month = 9;
-    ann.Year = 2025;
-    ann.name = "Ann Lee";
-    ann.entry[0] = 'T';
-    AttendanceInfo bo = ann;
-    bo.Month = 10;
-    bo.name = "Bo Chen";
-    ASSERT_TRUE(writeAttendanceFile(path(QStringLiteral("period3.ATD")), {ann, bo}).ok());
+    ASSERT_TRUE(writeAttendanceFile(path("period3.ATD"), {attendanceRecord(9, 2025, "Ann Lee", "T"),
+                                                          attendanceRecord(10, 2025, "Bo Chen", "T")})
+                    .ok());
     SeatingChart chart;
     chart.seats.resize(1);
     chart.seats[0].name = "Bo Chen";
