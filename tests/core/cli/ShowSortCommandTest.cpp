@@ -92,15 +92,12 @@ TEST_F(ShowSortCommand, SortByAHeadingDescendingWritesBackToTheFile) {
 }
 
 TEST_F(ShowSortCommand, SortPutsNamesInTheOrderOfTheUsersLanguage) {
-    ClassRecord cls = makeClass({}, {{"Quiz", "Quiz", 10, {}}});
+    std::vector<std::string> names;
     for (const QString& name : {QStringLiteral("Zo\u00eb"), QStringLiteral("\u00d6rjan"), QStringLiteral("emile"),
                                 QStringLiteral("Oscar"), QStringLiteral("\u00c9mile")}) {
-        StudentInfo s;
-        s.name = cp1252::fromUnicode(name).value();
-        cls.students.push_back(s);
-        cls.comments.push_back({s.name, {}});
-        cls.assignments[0].namegrade.push_back(s.name + "~5");
+        names.push_back(cp1252::fromUnicode(name).value());
     }
+    const ClassRecord cls = makeClass(names, {{"Quiz", "Quiz", 10, std::vector<std::string>(5, "5")}});
     const QString file = path(QStringLiteral("accents.grs"));
     const auto sortedNames = [&](const QString& locale) {
         EXPECT_TRUE(writeGradeFile(file, cls).ok());
