@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "tests/core/grading/GradesFixture.h"
 #include "tests/support/ByteBuilder.h"
 
 #include "core/data/PointEntry.h"
@@ -294,16 +295,9 @@ TEST(GradeFileDamage, AbsurdCountsAndLengthsAreRefusedWithoutAllocatingThem) {
 }
 
 TEST(GradeFileDamage, PointListsLongerThan12000CharactersSurvive) {
-    ClassRecord c = newClass();
-    AssignmentInfo a{"Homework 1", "", "Homework", 10, {}};
-    for (int i = 0; i < 3000; ++i) {
-        StudentInfo s;
-        s.name = "Student number " + std::to_string(i);
-        a.namegrade.push_back(s.name + "~" + std::to_string(i % 11));
-        c.comments.push_back({s.name, ""});
-        c.students.push_back(std::move(s));
-    }
-    c.assignments.push_back(a);
+    std::vector<std::string> points;
+    for (int i = 0; i < 3000; ++i) points.push_back(std::to_string(i % 11));
+    const ClassRecord c = t::makeClass(t::numberedNames(3000), {{"Homework 1", "Homework", 10, points}});
     Result<QByteArray> written = serializeGradeFile(c);
     ASSERT_TRUE(written.ok());
     const qsizetype lengthAt = 837 + 3000 * 962 + 4;  // after the assignment count
