@@ -147,9 +147,7 @@ TEST(ReportsCommand, UnknownNamesAndLettersWriteNothing) {
     // A note's unknown placeholder is a warning; the reports are still written.
     const CliRun noted = runCli({"reports", kPeriod1, "-o", out, "--names", names, "--note", "{nmae}"});
     EXPECT_EQ(noted.exitCode, 1);  // Nobody Here
-    file.open(QIODevice::WriteOnly);
-    file.write("Liam D'Angelo\n");
-    file.close();
+    ASSERT_TRUE(writeFile(names, "Liam D'Angelo\n"));
     const CliRun one = runCli({"reports", kPeriod1, "-o", out, "--names", names, "--note", "Hi {nmae}"});
     EXPECT_EQ(one.exitCode, 0) << qPrintable(one.err);
     EXPECT_TRUE(one.err.contains(QStringLiteral("{nmae}"))) << qPrintable(one.err);

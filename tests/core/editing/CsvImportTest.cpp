@@ -139,9 +139,7 @@ TEST(CsvImport, AStudentFileIsReportedAsTheCommandLineReportsIt) {
     EXPECT_TRUE(readStudentCsvFile(dir.filePath(QStringLiteral("none.csv")), annAndBo())
                     .message()
                     .startsWith(QStringLiteral("Unable to open ")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("name\n\"Cleo\n");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "name\n\"Cleo\n"));
     EXPECT_TRUE(readStudentCsvFile(path, annAndBo()).message().startsWith(path + QStringLiteral(": line 2: ")));
 }
 

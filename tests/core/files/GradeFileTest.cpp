@@ -3,11 +3,11 @@
 
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/data/PointEntry.h"
 #include "core/files/GradeFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -350,9 +350,7 @@ TEST(GradeFileDisk, WriteAndReadTheFileAsItIs) {
     const QString path = dir.filePath(QStringLiteral("class.grs"));
 
     ASSERT_TRUE(writeGradeFile(path, awkwardClass()).ok());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), awkwardClassFile());
+    EXPECT_EQ(fileContents(path), awkwardClassFile());
 
     // The scale is read as the file records it.
     ClassRecord other = awkwardClass();
