@@ -26,7 +26,7 @@ namespace {
 // A writer of the temporary file that puts these bytes in it.
 std::function<Result<void>(const QString&)> writing(const QByteArray& bytes) {
     return [bytes](const QString& temp) -> Result<void> {
-        if (!writeFile(temp, bytes)) return fail(QStringLiteral("cannot write ") + temp);
+        if (!writeWholeFile(temp, bytes)) return fail(QStringLiteral("cannot write ") + temp);
         return {};
     };
 }

@@ -289,7 +289,7 @@ TEST(SheetPrintout, AFailedWriteIsReportedAndLeavesNoFile) {
 
     // Writing over an existing file replaces it whole.
     const QString existing = dir.filePath(QStringLiteral("old.pdf"));
-    ASSERT_TRUE(writeFile(existing, "not a pdf"));
+    ASSERT_TRUE(writeWholeFile(existing, "not a pdf"));
     ASSERT_TRUE(writeSheetPdf(pupilTable(3, 2), existing).ok());
     EXPECT_TRUE(fileContents(existing).startsWith("%PDF-"));
 }

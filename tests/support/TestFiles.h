@@ -17,7 +17,7 @@ inline QByteArray fileContents(const QString& path) {
 }
 
 // Writes the whole file, replacing what it held.
-inline bool writeFile(const QString& path, const QByteArray& bytes) {
+inline bool writeWholeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }

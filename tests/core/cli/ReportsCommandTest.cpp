@@ -123,7 +123,7 @@ TEST(ReportsCommand, HostileNamesStayInsideTheFolderAndDistinct) {
 TEST(ReportsCommand, UnknownNamesAndLettersWriteNothing) {
     QTemporaryDir dir;
     const QString names = dir.filePath(QStringLiteral("names.txt"));
-    ASSERT_TRUE(writeFile(names, "Liam D'Angelo\nNobody Here\n"));
+    ASSERT_TRUE(writeWholeFile(names, "Liam D'Angelo\nNobody Here\n"));
     const QString out = dir.filePath(QStringLiteral("out.pdf"));
     const QString folder = dir.filePath(QStringLiteral("folder"));
     const struct {
@@ -147,7 +147,7 @@ TEST(ReportsCommand, UnknownNamesAndLettersWriteNothing) {
     // A note's unknown placeholder is a warning; the reports are still written.
     const CliRun noted = runCli({"reports", kPeriod1, "-o", out, "--names", names, "--note", "{nmae}"});
     EXPECT_EQ(noted.exitCode, 1);  // Nobody Here
-    ASSERT_TRUE(writeFile(names, "Liam D'Angelo\n"));
+    ASSERT_TRUE(writeWholeFile(names, "Liam D'Angelo\n"));
     const CliRun one = runCli({"reports", kPeriod1, "-o", out, "--names", names, "--note", "Hi {nmae}"});
     EXPECT_EQ(one.exitCode, 0) << qPrintable(one.err);
     EXPECT_TRUE(one.err.contains(QStringLiteral("{nmae}"))) << qPrintable(one.err);

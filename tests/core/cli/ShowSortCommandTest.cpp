@@ -168,7 +168,7 @@ TEST_F(ShowSortCommand, SortToAnotherNameTakesTheAttendanceAndSeatsAlongAllOrNot
     ASSERT_TRUE(writeGradeFile(path(), foreign).ok());
     QByteArray bytes = fileContents(path());
     bytes.replace(QByteArray(45, 'c') + '\0', QByteArray(46, 'c'));
-    ASSERT_TRUE(writeFile(path(), bytes));
+    ASSERT_TRUE(writeWholeFile(path(), bytes));
     const CliRun refused = runCli({QStringLiteral("sort"), path(), QStringLiteral("1"), QStringLiteral("-o"),
                                    path(QStringLiteral("refused.grs"))});
     EXPECT_EQ(refused.exitCode, 1);

@@ -28,7 +28,7 @@ TEST(DiskStamps, TellAnotherProgramsWriteEvenWithTheSameSizeAndTime) {
     document.attendFile = dir.filePath(QStringLiteral("period1.ATD"));
     document.seatingFile = dir.filePath(QStringLiteral("period1.SEA"));
     const QDateTime noon(QDate(2025, 3, 4), QTime(12, 0));
-    ASSERT_TRUE(writeFile(document.markwellFile, "grades"));
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "grades"));
     ASSERT_TRUE(setModified(document.markwellFile, noon));
     const ClassFileStamps read = stampClassFiles(document);
     EXPECT_TRUE(read.grade.exists);
@@ -36,17 +36,17 @@ TEST(DiskStamps, TellAnotherProgramsWriteEvenWithTheSameSizeAndTime) {
     EXPECT_EQ(stampClassFiles(document), read);
 
     // Same size, same time, other bytes.
-    ASSERT_TRUE(writeFile(document.markwellFile, "GRADES"));
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "GRADES"));
     ASSERT_TRUE(setModified(document.markwellFile, noon));
     EXPECT_NE(stampClassFiles(document), read);
 
     // A touch alone, and a sibling that appears, count too.
-    ASSERT_TRUE(writeFile(document.markwellFile, "grades"));
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "grades"));
     ASSERT_TRUE(setModified(document.markwellFile, noon.addSecs(1)));
     EXPECT_NE(stampClassFiles(document), read);
     ASSERT_TRUE(setModified(document.markwellFile, noon));
     EXPECT_EQ(stampClassFiles(document), read);
-    ASSERT_TRUE(writeFile(document.seatingFile, ""));
+    ASSERT_TRUE(writeWholeFile(document.seatingFile, ""));
     EXPECT_NE(stampClassFiles(document), read);
 
     // A damaged sibling the teacher deletes, as told to, is nobody else's change.
@@ -66,7 +66,7 @@ TEST(DiskStamps, TellAChangeDeepInsideALargeFile) {
     const QString path = dir.filePath(QStringLiteral("large.grs"));
     const QDateTime noon(QDate(2025, 3, 4), QTime(12, 0));
     const QByteArray bytes(3 * 1024 * 1024 + 17, 'a');
-    ASSERT_TRUE(writeFile(path, bytes));
+    ASSERT_TRUE(writeWholeFile(path, bytes));
     ASSERT_TRUE(setModified(path, noon));
     const FileStamp before = stampFile(path);
     EXPECT_EQ(stampFile(path), before);
@@ -74,11 +74,11 @@ TEST(DiskStamps, TellAChangeDeepInsideALargeFile) {
     for (const qsizetype at : {qsizetype(2 * 1024 * 1024 + 5), bytes.size() - 1}) {
         QByteArray changed = bytes;
         changed[at] = 'b';
-        ASSERT_TRUE(writeFile(path, changed));
+        ASSERT_TRUE(writeWholeFile(path, changed));
         ASSERT_TRUE(setModified(path, noon));
         EXPECT_NE(stampFile(path), before) << "byte " << at;
     }
-    ASSERT_TRUE(writeFile(path, bytes));
+    ASSERT_TRUE(writeWholeFile(path, bytes));
     ASSERT_TRUE(setModified(path, noon));
     EXPECT_EQ(stampFile(path), before);
 }

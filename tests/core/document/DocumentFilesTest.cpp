@@ -132,7 +132,7 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
     QByteArray bytes = fileContents(path(QStringLiteral("c.grs")));
     bytes.replace(QByteArray(45, 'c') + '\0', QByteArray(46, 'c'));
-    ASSERT_TRUE(writeFile(path(QStringLiteral("c.grs")), bytes));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.grs")), bytes));
     Document foreign = open().value();
     ASSERT_EQ(foreign.classRecord.students[1].city.size(), 46u);
     foreign.modified = true;
@@ -165,7 +165,7 @@ TEST_F(DocumentFiles, AFailedWriteTakesBackTheFilesItCreated) {
 TEST_F(DocumentFiles, ADamagedAttendanceFileOpensTheClassAndIsNeverWrittenOver) {
     QByteArray damaged = fileContents(path(QStringLiteral("c.ATD")));
     damaged[140] = 13;  // the second record's month
-    ASSERT_TRUE(writeFile(path(QStringLiteral("c.ATD")), damaged));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), damaged));
 
     Document document = open().value();
     EXPECT_TRUE(document.attendance.empty());
@@ -207,7 +207,7 @@ TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("c.ATD")));
     QByteArray seats = fileContents(path(QStringLiteral("c.SEA")));
     seats.replace(0, 100, QByteArray(100, 's'));
-    ASSERT_TRUE(writeFile(path(QStringLiteral("c.SEA")), seats));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.SEA")), seats));
 
     Document document = open().value();
     EXPECT_TRUE(document.attendanceDamage.contains(QStringLiteral("it is a folder")));
@@ -235,7 +235,7 @@ TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
 TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsAndSaysSo) {
     QByteArray cut = fileContents(path(QStringLiteral("c.ATD")));
     cut.append("partial");
-    ASSERT_TRUE(writeFile(path(QStringLiteral("c.ATD")), cut));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), cut));
     Document document = open().value();
     EXPECT_TRUE(document.attendanceDamage.isEmpty());
     EXPECT_EQ(document.attendance.records().size(), 2u);
@@ -257,8 +257,8 @@ TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsAndSay
 TEST_F(DocumentFiles, ASiblingShorterThanOneRecordIsKeptAsDamaged) {
     const QByteArray note = "call Ann's mother\n";
     const QByteArray shortSeats = fileContents(path(QStringLiteral("c.SEA"))).left(231);
-    ASSERT_TRUE(writeFile(path(QStringLiteral("c.ATD")), note));
-    ASSERT_TRUE(writeFile(path(QStringLiteral("c.SEA")), shortSeats));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), note));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.SEA")), shortSeats));
 
     Document document = open().value();
     EXPECT_EQ(document.attendanceDamage,
@@ -362,7 +362,7 @@ TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
 
 TEST_F(DocumentFiles, BytesAfterTheEndOfTheClassAreCountedAndNeverDroppedUnasked) {
     QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
-    ASSERT_TRUE(writeFile(path(QStringLiteral("c.grs")), grade + QByteArray(100, 'x')));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.grs")), grade + QByteArray(100, 'x')));
     Document document = open().value();
     EXPECT_EQ(document.skippedBytes, 100);
     EXPECT_TRUE(damagedFilesWarning(document).contains(QStringLiteral("holds 100 bytes after the end of the class")));

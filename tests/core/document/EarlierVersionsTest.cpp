@@ -160,7 +160,7 @@ TEST_F(EarlierVersionsTest, OnlyWholeNumberedVersionsAreListed) {
     EXPECT_EQ(listed.front().number, 1);
 
     // A version whose grade file is damaged is listed without its counts.
-    ASSERT_TRUE(writeFile(listed.front().gradeFile, "not a class"));
+    ASSERT_TRUE(writeWholeFile(listed.front().gradeFile, "not a class"));
     EXPECT_EQ(earlierVersions(classPath()).front().students, -1);
 }
 

@@ -78,7 +78,7 @@ TEST_F(GradeFileOpening, KeepsWhatTheFileHoldsForAScaleThisComputerDoesNotHave) 
 
 TEST_F(GradeFileOpening, RefusesAFileTheGradeFileReaderRefuses) {
     const QString path = dir_.filePath(q("damaged.grs"));
-    ASSERT_TRUE(writeFile(path, "not a class"));
+    ASSERT_TRUE(writeWholeFile(path, "not a class"));
 
     const Result<ClassRecord> damaged = openGradeFile(path, store_);
     ASSERT_FALSE(damaged.ok());

@@ -144,7 +144,7 @@ TEST_F(RecoveryCopies, UnfinishedOrTamperedWithAreNeverOffered) {
     const QString note = recoveryFolderFor(classPath()) + QStringLiteral("/recovery.txt");
     const QByteArray written = fileContents(note);
     const auto offeredWith = [&](const QByteArray& bytes) {
-        if (!writeFile(note, bytes)) return true;
+        if (!writeWholeFile(note, bytes)) return true;
         return !findLeftRecoveryCopies().empty();
     };
     // A copy name that leads out of the folder, or names no copy.

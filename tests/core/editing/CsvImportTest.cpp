@@ -124,7 +124,7 @@ TEST(CsvImport, ControlCharactersInsideAFieldRefuseTheRow) {
 TEST(CsvImport, AStudentFileIsReportedAsTheCommandLineReportsIt) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("roster.csv"));
-    ASSERT_TRUE(writeFile(path, "name,city\nCleo,X\nann,Y\nDee,Z\n"));
+    ASSERT_TRUE(writeWholeFile(path, "name,city\nCleo,X\nann,Y\nDee,Z\n"));
     const Result<std::vector<StudentEntry>> refused = readStudentCsvFile(path, annAndBo());
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.message(), path + QStringLiteral(": line 3: \"ann\" is already in the class\n") + path +
@@ -139,7 +139,7 @@ TEST(CsvImport, AStudentFileIsReportedAsTheCommandLineReportsIt) {
     EXPECT_TRUE(readStudentCsvFile(dir.filePath(QStringLiteral("none.csv")), annAndBo())
                     .message()
                     .startsWith(QStringLiteral("Unable to open ")));
-    ASSERT_TRUE(writeFile(path, "name\n\"Cleo\n"));
+    ASSERT_TRUE(writeWholeFile(path, "name\n\"Cleo\n"));
     EXPECT_TRUE(readStudentCsvFile(path, annAndBo()).message().startsWith(path + QStringLiteral(": line 2: ")));
 }
 

@@ -70,7 +70,7 @@ TEST(SheetFile, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
     for (const QString& name : {QStringLiteral("t.xls"), QStringLiteral("t.xlsx"), QStringLiteral("t.csv")}) {
         SCOPED_TRACE(qPrintable(name));
         const QString path = dir.filePath(name);
-        ASSERT_TRUE(writeFile(path, "old"));
+        ASSERT_TRUE(writeWholeFile(path, "old"));
         Result<void> written;
         {
             const FileSizeLimit limit(4096);

@@ -93,7 +93,7 @@ TEST(AttendanceFileDisk, TheWholeFileIsWrittenAtOnceAndADamagedTailIsDropped) {
 TEST(AttendanceFileDisk, RecordsNoSaveCouldWriteMarkTheFileDamaged) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.ATD"));
-    const auto writeRaw = [&path](const QByteArray& bytes) { return writeFile(path, bytes); };
+    const auto writeRaw = [&path](const QByteArray& bytes) { return writeWholeFile(path, bytes); };
     const QByteArray good = serializeAttendanceFile({record(1, 2026, "Ann", "T"), record(3, 2026, "Bo", "U")}).value();
 
     // A month outside 1 to 12 in the second record.

@@ -116,7 +116,7 @@ TEST(SeatingFileDisk, ACaptionOrFontNameWithoutAnEndMarksTheFileDamaged) {
     ByteBuilder b;
     b.field("Ann", 100).byte(0).zeros(3).i32(0).i32(8).raw(std::string(100, 'f')).i32(0).i32(79).i32(30).i32(0).i32(0);
     teacherRecord(b);
-    ASSERT_TRUE(writeFile(path, b.bytes()));
+    ASSERT_TRUE(writeWholeFile(path, b.bytes()));
 
     const Result<SeatingChart> read = readSeatingFile(path);
     ASSERT_FALSE(read.ok());

@@ -63,10 +63,10 @@ TEST(ClassOverview, AClassIsSummedUpFromItsGradesTable) {
 TEST(ClassOverview, AFolderGivesItsGradeFilesInNameOrderWithoutSubfolders) {
     QTemporaryDir dir;
     for (const char* name : {"b.grs", "A.GRS", "c.Grs", "notes.txt", "c.grs.bak"}) {
-        ASSERT_TRUE(writeFile(dir.filePath(QString::fromUtf8(name)), "x"));
+        ASSERT_TRUE(writeWholeFile(dir.filePath(QString::fromUtf8(name)), "x"));
     }
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("sub")));
-    ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("sub/d.grs")), "x"));
+    ASSERT_TRUE(writeWholeFile(dir.filePath(QStringLiteral("sub/d.grs")), "x"));
     EXPECT_EQ(classFilesIn(dir.path()),
               QStringList({dir.filePath(QStringLiteral("A.GRS")), dir.filePath(QStringLiteral("b.grs")),
                            dir.filePath(QStringLiteral("c.Grs"))}));
@@ -77,7 +77,7 @@ TEST(ClassOverview, ADamagedFileIsARowWithItsReasonAndTheReadingGoesOn) {
     const QString good = dir.filePath(QStringLiteral("good.grs"));
     const QString bad = dir.filePath(QStringLiteral("bad.grs"));
     ASSERT_TRUE(writeGradeFile(good, handClass()).ok());
-    ASSERT_TRUE(writeFile(bad, "not a class"));
+    ASSERT_TRUE(writeWholeFile(bad, "not a class"));
     QSettingsStore settings;
     const ScaleSnapshot scales{ScaleStore(settings)};
 

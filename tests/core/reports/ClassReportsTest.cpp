@@ -82,7 +82,7 @@ TEST(ReportStudents, ANameListIsReadAsWritten) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("names.txt"));
     const auto listOf = [&path](const QByteArray& bytes) {
-        EXPECT_TRUE(writeFile(path, bytes));
+        EXPECT_TRUE(writeWholeFile(path, bytes));
         return readNameList(path);
     };
     const Result<QStringList> names = listOf("\xEF\xBB\xBFZo\xC3\xAB\r\n\r\n  \nAnn Lee \nBob");

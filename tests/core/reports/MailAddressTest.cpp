@@ -98,7 +98,7 @@ TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {
     ASSERT_TRUE(cache.isValid());
     // The parent is a file: nothing can be made in it.
     const QString blocker = cache.filePath(QStringLiteral("file"));
-    ASSERT_TRUE(writeFile(blocker, {}));
+    ASSERT_TRUE(writeWholeFile(blocker, {}));
     const Sheet empty;
     const Result<QString> path =
         writeMailAttachment({{QStringLiteral("Overall"), &empty}}, QStringLiteral("Ann"), blocker);

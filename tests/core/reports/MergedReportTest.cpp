@@ -220,7 +220,7 @@ TEST_F(MergedReportTest, RefusesAMissingDamagedOrNewerFileNamingItAndCreatesNoth
 
     const QByteArray bytes = fileContents(good);
     const QString cut = path(QStringLiteral("cut.grs"));
-    ASSERT_TRUE(writeFile(cut, bytes.left(bytes.size() - 40)));
+    ASSERT_TRUE(writeWholeFile(cut, bytes.left(bytes.size() - 40)));
     message = refusal(cut, good);
     EXPECT_TRUE(message.contains(cut)) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral("damaged"))) << message.toStdString();
@@ -229,7 +229,7 @@ TEST_F(MergedReportTest, RefusesAMissingDamagedOrNewerFileNamingItAndCreatesNoth
     const double version = 2.5;
     std::memcpy(newer.data(), &version, sizeof version);  // the header starts with the version
     const QString future = path(QStringLiteral("future.grs"));
-    ASSERT_TRUE(writeFile(future, newer));
+    ASSERT_TRUE(writeWholeFile(future, newer));
     message = refusal(good, future);
     EXPECT_EQ(message, future + QStringLiteral(": Markwell version of file is invalid!"));
 }

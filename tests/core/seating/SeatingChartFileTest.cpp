@@ -100,7 +100,7 @@ TEST_F(SeatingChartFile, AClassWithoutATeachersRecordGetsAFreshTeachersSeat) {
     ASSERT_TRUE(saveDocument(other, path("other.grs")).ok());
     ByteBuilder seatOnly;
     seatOnly.field("Ann", 100).byte(0).zeros(3).i32(0).i32(8).field("Arial", 100).i32(0).i32(50).i32(20).i32(5).i32(6);
-    ASSERT_TRUE(writeFile(path("other.SEA"), seatOnly.bytes()));
+    ASSERT_TRUE(writeWholeFile(path("other.SEA"), seatOnly.bytes()));
     const Result<Document> opened = open("other.grs");
     ASSERT_TRUE(opened.ok());
     ASSERT_EQ(opened->classRecord.Seats.size(), 1u);
