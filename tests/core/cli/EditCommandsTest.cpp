@@ -154,7 +154,7 @@ TEST_F(EditCommands, AssignmentsTotalsAndPoints) {
     EXPECT_EQ(read(path("c.grs")).assignments[0].total, 30);
 
     const QByteArray before = classBytes(path("c.grs"));
-    const CliRun unknown = run(
+    const CliRun unknown = runCli(
         {kPoints, path("c.grs"), QStringLiteral("--index=1"), write("q.csv", "name,points\nBo,5\nZed,3\nAnn,1e5\n")});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("q.csv: line 3: no student is named \"Zed\"")));
