@@ -101,7 +101,7 @@ TEST(XlsFile, KeepsColumnWidthsViewAndPrintSettings) {
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, gradesTableSheet()));
     const QJsonObject& json = read.json;
     const QJsonObject columns = at(json, "columns").toObject();
-    auto width = [&](int col) { return columns[QString::number(col)].at(toObject(), "width").toInt(); };
+    auto width = [&](int col) { return at(columns[QString::number(col)].toObject(), "width").toInt(); };
     // In 1/256 of a character, the cell margins (5/7 character) included:
     // (24.5 + 5/7) * 256 = 6454.9; (9 + 5/7) * 256 = 2486.9; (6 + 5/7) * 256 = 1718.9.
     EXPECT_EQ(width(0), 6455);

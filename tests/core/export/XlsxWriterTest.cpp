@@ -71,7 +71,7 @@ TEST(XlsxFile, KeepsFormatsLayoutViewAndPrintSettings) {
     // Widths as shown plus the cell margins, rounded to whole pixels of 7 per
     // character: (24.5 * 7 + 5) / 7 ~ 25.29, (9 * 7 + 5) / 7 ~ 9.71, (6 * 7 + 5) / 7 ~ 6.71.
     const QJsonObject columns = at(json, "columns").toObject();
-    auto width = [&](int col) { return columns[QString::number(col)].at(toObject(), "width").toDouble(); };
+    auto width = [&](int col) { return at(columns[QString::number(col)].toObject(), "width").toDouble(); };
     EXPECT_NEAR(width(0), 25.29, 0.01);
     EXPECT_NEAR(width(1), 9.71, 0.01);
     EXPECT_NEAR(width(5), 6.71, 0.01);
