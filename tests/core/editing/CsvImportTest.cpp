@@ -66,6 +66,7 @@ TEST(CsvImport, EveryRefusedRowIsReportedAndNothingIsAdded) {
     EXPECT_EQ(cls, before);
     ASSERT_EQ(problems.size(), 7u) << lines(problems).join(QLatin1Char('\n')).toStdString();
     std::vector<int> refusedLines;
+    refusedLines.reserve(problems.size());
     for (const RowProblem& p : problems) refusedLines.push_back(p.line);
     EXPECT_EQ(refusedLines, (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
     EXPECT_TRUE(problems[0].reason.contains(QStringLiteral("already in the class")));
