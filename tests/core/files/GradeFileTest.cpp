@@ -296,6 +296,7 @@ TEST(GradeFileDamage, AbsurdCountsAndLengthsAreRefusedWithoutAllocatingThem) {
 
 TEST(GradeFileDamage, PointListsLongerThan12000CharactersSurvive) {
     std::vector<std::string> points;
+    points.reserve(3000);
     for (int i = 0; i < 3000; ++i) points.push_back(std::to_string(i % 11));
     const ClassRecord c = t::makeClass(t::numberedNames(3000), {{"Homework 1", "Homework", 10, points}});
     Result<QByteArray> written = serializeGradeFile(c);
