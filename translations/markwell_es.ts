@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>ClassDifferences</name>
+    <message>
+        <source>score</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>possible points</source>
+        <translation>puntos posibles</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>tipo</translation>
+    </message>
+    <message>
+        <source>student added</source>
+        <translation>alumno añadido</translation>
+    </message>
+    <message>
+        <source>student removed</source>
+        <translation>alumno eliminado</translation>
+    </message>
+    <message>
+        <source>student renamed</source>
+        <translation>alumno renombrado</translation>
+    </message>
+    <message>
+        <source>assignment added</source>
+        <translation>actividad añadida</translation>
+    </message>
+    <message>
+        <source>assignment removed</source>
+        <translation>actividad eliminada</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>escala</translation>
+    </message>
+    <message>
+        <source>weights</source>
+        <translation>ponderación</translation>
+    </message>
+    <message>
+        <source>drop rule</source>
+        <translation>regla de descarte</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>comentario</translation>
+    </message>
+    <message>
+        <source>attendance</source>
+        <translation>asistencia</translation>
+    </message>
+    <message>
+        <source>seats</source>
+        <translation>asientos</translation>
+    </message>
+</context>
+<context>
     <name>ClassLocks</name>
     <message>
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
@@ -1060,6 +1123,77 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>GradeHistory</name>
+    <message>
+        <source>restored version %1</source>
+        <translation>versión %1 restaurada</translation>
+    </message>
+    <message>
+        <source>import of %1</source>
+        <translation>importación de %1</translation>
+    </message>
+    <message>
+        <source>changed outside Markwell</source>
+        <translation>cambiada fuera de Markwell</translation>
+    </message>
+    <message>
+        <source>The grade history database %1 was missing; a new one was started. The classes and their marks are not affected, only the history before now is gone.</source>
+        <translation>Faltaba la base de datos del historial de notas %1; se ha empezado una nueva. Las clases y sus notas no se ven afectadas: solo se ha perdido el historial anterior.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made or written</source>
+        <translation>no se puede crear ni escribir %1</translation>
+    </message>
+    <message>
+        <source>The grade history is off: %1.</source>
+        <translation>El historial de notas está desactivado: %1.</translation>
+    </message>
+    <message>
+        <source>The grade history is off: %1 cannot be used (%2).</source>
+        <translation>El historial de notas está desactivado: no se puede usar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Markwell</source>
+        <translation>la creó una versión más reciente de Markwell</translation>
+    </message>
+    <message>
+        <source>The grade history database %1 was damaged (%2); a new one was started and the damaged one kept as %3. The classes and their marks are not affected, only the history before now is gone.</source>
+        <translation>La base de datos del historial de notas %1 estaba dañada (%2); se ha empezado una nueva y la dañada se conserva como %3. Las clases y sus notas no se ven afectadas: solo se ha perdido el historial anterior.</translation>
+    </message>
+    <message>
+        <source>The grade history could not %1: %2</source>
+        <translation>El historial de notas no ha podido %1: %2</translation>
+    </message>
+    <message>
+        <source>list the history of %1</source>
+        <translation>mostrar el historial de %1</translation>
+    </message>
+    <message>
+        <source>forget %1 in the history of %2</source>
+        <translation>olvidar a %1 en el historial de %2</translation>
+    </message>
+    <message>
+        <source>look at %1</source>
+        <translation>examinar %1</translation>
+    </message>
+    <message>
+        <source>record the changes of %1</source>
+        <translation>registrar los cambios de %1</translation>
+    </message>
+    <message>
+        <source>record the save of %1</source>
+        <translation>registrar el guardado de %1</translation>
+    </message>
+    <message>
+        <source>record a save</source>
+        <translation>registrar un guardado</translation>
+    </message>
+    <message>
+        <source>forget a save that was not made</source>
+        <translation>olvidar un guardado que no se hizo</translation>
+    </message>
+</context>
+<context>
     <name>GradesTable</name>
     <message>
         <source>Names</source>
@@ -1206,6 +1340,53 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Class reports at the term&apos;s end</source>
         <translation>Boletines de la clase a fin de trimestre</translation>
+    </message>
+    <message>
+        <source>The grade history</source>
+        <translation>El historial de notas</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTable</name>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>set on %1 to %2</source>
+        <translation>puesta el %1 a %2</translation>
+    </message>
+    <message>
+        <source>changed on %1 from %2 to %3</source>
+        <translation>cambió el %1 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Último cambio</translation>
     </message>
 </context>
 <context>
@@ -1548,6 +1729,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Previous Page</source>
         <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historial...</translation>
     </message>
     <message>
         <source>&amp;Import Scores...</source>
@@ -3789,6 +3974,101 @@ Un saludo cordial</translation>
     </message>
 </context>
 <context>
+    <name>markwell::HistoryWindow</name>
+    <message>
+        <source>History of %1</source>
+        <translation>Historial de %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&amp;Student:</source>
+        <translation>&amp;Alumno:</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment:</source>
+        <translation>Ac&amp;tividad:</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Desde el:</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Hasta el:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+    <message>
+        <source>Copy the lines listed, to paste them into a spreadsheet or a letter</source>
+        <translation>Copia las líneas mostradas, para pegarlas en una hoja de cálculo o una carta</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Student...</source>
+        <translation>&amp;Olvidar alumno...</translation>
+    </message>
+    <message>
+        <source>Remove every line of the student chosen above from the history, for a student who has left</source>
+        <translation>Quita del historial todas las líneas del alumno elegido arriba, para un alumno que se ha ido</translation>
+    </message>
+    <message>
+        <source>(every student)</source>
+        <translation>(todos los alumnos)</translation>
+    </message>
+    <message>
+        <source>(every assignment)</source>
+        <translation>(todas las actividades)</translation>
+    </message>
+    <message>
+        <source>The history is complete from %1 on: older entries went to keep the history database under 500 MB.</source>
+        <translation>El historial está completo desde el %1: las entradas anteriores se quitaron para que la base de datos del historial no pase de 500 MB.</translation>
+    </message>
+    <message>
+        <source>Nothing recorded here yet: each save of the class adds an entry.</source>
+        <translation>Aquí no hay nada registrado todavía: cada guardado de la clase añade una entrada.</translation>
+    </message>
+    <message>
+        <source>Saved in Markwell: %1</source>
+        <translation>Guardado en Markwell: %1</translation>
+    </message>
+    <message>
+        <source>Export the History</source>
+        <translation>Exportar el historial</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>-history</source>
+        <translation>-historial</translation>
+    </message>
+    <message>
+        <source>Remove every line of %1 from the history of this class? This cannot be undone; the class and its marks stay as they are.</source>
+        <translation>¿Quitar todas las líneas de %1 del historial de esta clase? No se puede deshacer; la clase y sus notas quedan como están.</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Olvidar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Conservar</translation>
+    </message>
+</context>
+<context>
     <name>markwell::ImportAssignmentsDialog</name>
     <message>
         <source>&amp;Assignments (Ctrl+A selects them all)</source>
@@ -4070,6 +4350,14 @@ Un saludo cordial</translation>
     <message>
         <source>Assignment type</source>
         <translation>Tipo de actividad</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historial</translation>
+    </message>
+    <message>
+        <source>Every change of this student&apos;s marks, with when and from what</source>
+        <translation>Cada cambio de las notas de este alumno, con cuándo y desde qué valor</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>ClassDifferences</name>
+    <message>
+        <source>score</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>possible points</source>
+        <translation>points possibles</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>student added</source>
+        <translation>élève ajouté</translation>
+    </message>
+    <message>
+        <source>student removed</source>
+        <translation>élève supprimé</translation>
+    </message>
+    <message>
+        <source>student renamed</source>
+        <translation>élève renommé</translation>
+    </message>
+    <message>
+        <source>assignment added</source>
+        <translation>évaluation ajoutée</translation>
+    </message>
+    <message>
+        <source>assignment removed</source>
+        <translation>évaluation supprimée</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>barème</translation>
+    </message>
+    <message>
+        <source>weights</source>
+        <translation>coefficients</translation>
+    </message>
+    <message>
+        <source>drop rule</source>
+        <translation>note ignorée</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>commentaire</translation>
+    </message>
+    <message>
+        <source>attendance</source>
+        <translation>présences</translation>
+    </message>
+    <message>
+        <source>seats</source>
+        <translation>places</translation>
+    </message>
+</context>
+<context>
     <name>ClassLocks</name>
     <message>
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
@@ -1060,6 +1123,77 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>GradeHistory</name>
+    <message>
+        <source>restored version %1</source>
+        <translation>version %1 rétablie</translation>
+    </message>
+    <message>
+        <source>import of %1</source>
+        <translation>importation de %1</translation>
+    </message>
+    <message>
+        <source>changed outside Markwell</source>
+        <translation>modifiée hors de Markwell</translation>
+    </message>
+    <message>
+        <source>The grade history database %1 was missing; a new one was started. The classes and their marks are not affected, only the history before now is gone.</source>
+        <translation>La base de données de l&apos;historique des notes %1 manquait ; une nouvelle a été commencée. Les classes et leurs notes ne sont pas touchées : seul l&apos;historique antérieur est perdu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made or written</source>
+        <translation>%1 ne peut être ni créé ni écrit</translation>
+    </message>
+    <message>
+        <source>The grade history is off: %1.</source>
+        <translation>L&apos;historique des notes est désactivé : %1.</translation>
+    </message>
+    <message>
+        <source>The grade history is off: %1 cannot be used (%2).</source>
+        <translation>L&apos;historique des notes est désactivé : %1 ne peut pas être utilisé (%2).</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Markwell</source>
+        <translation>elle a été créée par une version plus récente de Markwell</translation>
+    </message>
+    <message>
+        <source>The grade history database %1 was damaged (%2); a new one was started and the damaged one kept as %3. The classes and their marks are not affected, only the history before now is gone.</source>
+        <translation>La base de données de l&apos;historique des notes %1 était endommagée (%2) ; une nouvelle a été commencée et l&apos;ancienne est gardée sous le nom %3. Les classes et leurs notes ne sont pas touchées : seul l&apos;historique antérieur est perdu.</translation>
+    </message>
+    <message>
+        <source>The grade history could not %1: %2</source>
+        <translation>L&apos;historique des notes n&apos;a pas pu %1 : %2</translation>
+    </message>
+    <message>
+        <source>list the history of %1</source>
+        <translation>lister l&apos;historique de %1</translation>
+    </message>
+    <message>
+        <source>forget %1 in the history of %2</source>
+        <translation>oublier %1 dans l&apos;historique de %2</translation>
+    </message>
+    <message>
+        <source>look at %1</source>
+        <translation>examiner %1</translation>
+    </message>
+    <message>
+        <source>record the changes of %1</source>
+        <translation>enregistrer les modifications de %1</translation>
+    </message>
+    <message>
+        <source>record the save of %1</source>
+        <translation>enregistrer la sauvegarde de %1</translation>
+    </message>
+    <message>
+        <source>record a save</source>
+        <translation>enregistrer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>forget a save that was not made</source>
+        <translation>oublier une sauvegarde qui n&apos;a pas eu lieu</translation>
+    </message>
+</context>
+<context>
     <name>GradesTable</name>
     <message>
         <source>Names</source>
@@ -1206,6 +1340,53 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Class reports at the term&apos;s end</source>
         <translation>Les bulletins de la classe en fin de trimestre</translation>
+    </message>
+    <message>
+        <source>The grade history</source>
+        <translation>L&apos;historique des notes</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTable</name>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>D&apos;où</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>set on %1 to %2</source>
+        <translation>mise le %1 à %2</translation>
+    </message>
+    <message>
+        <source>changed on %1 from %2 to %3</source>
+        <translation>modifiée le %1 de %2 à %3</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Dernière modification</translation>
     </message>
 </context>
 <context>
@@ -1548,6 +1729,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Previous Page</source>
         <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>&amp;Import Scores...</source>
@@ -3789,6 +3974,101 @@ Bien cordialement</translation>
     </message>
 </context>
 <context>
+    <name>markwell::HistoryWindow</name>
+    <message>
+        <source>History of %1</source>
+        <translation>Historique de %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&amp;Student:</source>
+        <translation>&amp;Élève :</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment:</source>
+        <translation>É&amp;valuation :</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message>
+        <source>Copy the lines listed, to paste them into a spreadsheet or a letter</source>
+        <translation>Copie les lignes listées, pour les coller dans un tableur ou une lettre</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xporter en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Student...</source>
+        <translation>&amp;Oublier l&apos;élève...</translation>
+    </message>
+    <message>
+        <source>Remove every line of the student chosen above from the history, for a student who has left</source>
+        <translation>Retire de l&apos;historique toutes les lignes de l&apos;élève choisi ci-dessus, pour un élève qui est parti</translation>
+    </message>
+    <message>
+        <source>(every student)</source>
+        <translation>(tous les élèves)</translation>
+    </message>
+    <message>
+        <source>(every assignment)</source>
+        <translation>(toutes les évaluations)</translation>
+    </message>
+    <message>
+        <source>The history is complete from %1 on: older entries went to keep the history database under 500 MB.</source>
+        <translation>L&apos;historique est complet depuis le %1 : les entrées plus anciennes ont été retirées pour que la base de données de l&apos;historique reste sous 500 Mo.</translation>
+    </message>
+    <message>
+        <source>Nothing recorded here yet: each save of the class adds an entry.</source>
+        <translation>Rien n&apos;est encore enregistré ici : chaque enregistrement de la classe ajoute une entrée.</translation>
+    </message>
+    <message>
+        <source>Saved in Markwell: %1</source>
+        <translation>Enregistré dans Markwell : %1</translation>
+    </message>
+    <message>
+        <source>Export the History</source>
+        <translation>Exporter l&apos;historique</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>-history</source>
+        <translation>-historique</translation>
+    </message>
+    <message>
+        <source>Remove every line of %1 from the history of this class? This cannot be undone; the class and its marks stay as they are.</source>
+        <translation>Retirer toutes les lignes de %1 de l&apos;historique de cette classe ? Cela ne peut pas être annulé ; la classe et ses notes restent telles quelles.</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Oublier</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Garder</translation>
+    </message>
+</context>
+<context>
     <name>markwell::ImportAssignmentsDialog</name>
     <message>
         <source>&amp;Assignments (Ctrl+A selects them all)</source>
@@ -4070,6 +4350,14 @@ Bien cordialement</translation>
     <message>
         <source>Assignment type</source>
         <translation>Type d&apos;évaluation</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>Every change of this student&apos;s marks, with when and from what</source>
+        <translation>Chaque modification des notes de cet élève, avec quand et depuis quelle valeur</translation>
     </message>
 </context>
 <context>

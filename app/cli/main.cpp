@@ -176,6 +176,14 @@ constexpr OptionDeclaration kSendReportsOptions[] = {
 constexpr OptionDeclaration kVersionsOptions[] = {
     {"restore", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Write version N (with -o).")},
 };
+constexpr OptionDeclaration kHistoryOptions[] = {
+    {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Only the lines of this student (letter case ignored).")},
+    {"assignment", "TITLE",
+     QT_TRANSLATE_NOOP("MarkwellCli", "Only the lines of this assignment (letter case ignored).")},
+    {"since", "YYYY-MM-DD", QT_TRANSLATE_NOOP("MarkwellCli", "Only what changed on this day or later.")},
+    {"until", "YYYY-MM-DD", QT_TRANSLATE_NOOP("MarkwellCli", "Only what changed on this day or earlier.")},
+    {"forget", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Remove every line of this student from the history.")},
+};
 
 constexpr std::array kCommands = {
     Command{"check",
@@ -374,6 +382,13 @@ constexpr std::array kCommands = {
                               "students,\n      assignments; --restore writes version N with its .ATD and .SEA "
                               "files to OUT.grs."),
             runVersions, kVersionsOptions, kGradeFile, OutputPlace::Option, true},
+    Command{"history",
+            "history FILE.grs [--student NAME] [--assignment TITLE] [--since YYYY-MM-DD] [--until YYYY-MM-DD] "
+            "[--forget NAME]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print the class's grade history, newest first: when, from where, student, assignment, "
+                              "old,\n      new and what changed; --forget removes a student's lines."),
+            runHistory, kHistoryOptions, kGradeFile, OutputPlace::None, false},
 };
 
 QString helpText() {

@@ -119,6 +119,7 @@ public slots:
     // The earlier versions kept of the class; the one chosen opens as a new
     // untitled class.
     void showEarlierVersions();
+    void showGradeHistory();
     // Prints what the page shown holds: the grades with names, the attendance
     // month or the seating chart.
     void printPage();

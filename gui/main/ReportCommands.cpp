@@ -51,7 +51,8 @@ void ReportCommands::setMailLauncher(MailLauncher& launcher) {
 
 ReportInput ReportCommands::reportInput() const {
     const Document& document = window_.document();
-    return {document.classRecord, window_.gradesTable().sheet, document.markwellFile};
+    GradeHistory* history = document.isTitled() ? &window_.documentCommands().gradeHistory() : nullptr;
+    return {document.classRecord, window_.gradesTable().sheet, document.markwellFile, history};
 }
 
 void ReportCommands::openReport(QDialog* report) {

@@ -39,6 +39,7 @@ constexpr std::array kPages = {
     HelpPage{HelpTopic::Graph, "graph.html", QT_TRANSLATE_NOOP("HelpPages", "Graphs")},
     HelpPage{HelpTopic::Merge, "merge.html", QT_TRANSLATE_NOOP("HelpPages", "Merging two classes")},
     HelpPage{HelpTopic::EarlierVersions, "earlier-versions.html", QT_TRANSLATE_NOOP("HelpPages", "Earlier versions")},
+    HelpPage{HelpTopic::History, "history.html", QT_TRANSLATE_NOOP("HelpPages", "The grade history")},
     HelpPage{HelpTopic::ImportScores, "import-scores.html",
              QT_TRANSLATE_NOOP("HelpPages", "Scores from the school's systems")},
     HelpPage{HelpTopic::Email, "email.html", QT_TRANSLATE_NOOP("HelpPages", "Sending grades by e-mail")},

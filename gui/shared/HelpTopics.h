@@ -35,6 +35,7 @@ enum class HelpTopic {
     Graph,
     Merge,
     EarlierVersions,
+    History,
     ImportScores,
     Email,
     SendReports,

@@ -64,6 +64,7 @@ inline std::vector<std::pair<const char*, DialogOpener>> menuDialogs() {
         {"graph", menuCommand(&MainActions::graph)},
         {"attendance analysis", menuCommand(&MainActions::attendanceAnalysis, Page::Attendance)},
         {"earlier versions", menuCommand(&MainActions::earlierVersions)},
+        {"history", menuCommand(&MainActions::gradeHistory)},
         {"about", menuCommand(&MainActions::about)},
     };
 }
