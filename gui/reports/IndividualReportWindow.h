@@ -73,7 +73,7 @@ private:
     QWidget* whyPage_ = nullptr;
     WhatItTakesPanel* whatItTakes_ = nullptr;
     QPushButton* history_ = nullptr;  // only with the class's history
-    bool fitted_ = false;  // the window was fitted once shown
+    bool fitted_ = false;             // the window was fitted once shown
 
     QWidget* makeWhyPage();
     const Sheet& sheetOnShow() const;
