@@ -3976,6 +3976,14 @@ Un saludo cordial</translation>
 <context>
     <name>markwell::HistoryWindow</name>
     <message>
+        <source>First day</source>
+        <translation>Primer día</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Último día</translation>
+    </message>
+    <message>
         <source>History of %1</source>
         <translation>Historial de %1</translation>
     </message>
@@ -4864,6 +4872,10 @@ Un saludo cordial</translation>
 <context>
     <name>markwell::OptionsDialog</name>
     <message>
+        <source>Option pages</source>
+        <translation>Páginas de opciones</translation>
+    </message>
+    <message>
         <source>&amp;Enable Password Protection</source>
         <translation>&amp;Activar la protección con contraseña</translation>
     </message>
@@ -5105,6 +5117,10 @@ Un saludo cordial</translation>
 </context>
 <context>
     <name>markwell::SendReportsDialog</name>
+    <message>
+        <source>Message and send log</source>
+        <translation>Mensaje y registro de envíos</translation>
+    </message>
     <message>
         <source>S&amp;tudent</source>
         <translation>&amp;Alumno</translation>

@@ -3976,6 +3976,14 @@ Bien cordialement</translation>
 <context>
     <name>markwell::HistoryWindow</name>
     <message>
+        <source>First day</source>
+        <translation>Premier jour</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Dernier jour</translation>
+    </message>
+    <message>
         <source>History of %1</source>
         <translation>Historique de %1</translation>
     </message>
@@ -4864,6 +4872,10 @@ Bien cordialement</translation>
 <context>
     <name>markwell::OptionsDialog</name>
     <message>
+        <source>Option pages</source>
+        <translation>Pages des options</translation>
+    </message>
+    <message>
         <source>&amp;Enable Password Protection</source>
         <translation>Activer la &amp;protection par mot de passe</translation>
     </message>
@@ -5105,6 +5117,10 @@ Bien cordialement</translation>
 </context>
 <context>
     <name>markwell::SendReportsDialog</name>
+    <message>
+        <source>Message and send log</source>
+        <translation>Message et journal des envois</translation>
+    </message>
     <message>
         <source>S&amp;tudent</source>
         <translation>É&amp;lève</translation>

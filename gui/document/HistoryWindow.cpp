@@ -105,6 +105,8 @@ QWidget* HistoryWindow::makeFilters() {
     until_ = new QDateEdit(today);
     since_->setObjectName(QStringLiteral("sinceDay"));
     until_->setObjectName(QStringLiteral("untilDay"));
+    since_->setAccessibleName(tr("First day"));
+    until_->setAccessibleName(tr("Last day"));
     for (QDateEdit* day : {since_, until_}) {
         day->setCalendarPopup(true);
         day->setEnabled(false);

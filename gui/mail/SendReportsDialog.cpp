@@ -109,6 +109,7 @@ SendReportsDialog::SendReportsDialog(ReportInput input, SendReportsServices serv
     logLayout->addWidget(exportButton, 0, Qt::AlignLeft);
 
     pages_->setObjectName(QStringLiteral("sendPages"));
+    pages_->setAccessibleName(tr("Message and send log"));
     pages_->addTab(messagePage, tr("&Message"));
     pages_->addTab(logPage, tr("Send &Log"));
     ReportWindowParts::addPageKeys(this, pages_);

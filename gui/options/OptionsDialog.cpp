@@ -72,6 +72,7 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, SettingsStore& setti
     generalLayout->addStretch();
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("optionPages"));
+    tabs->setAccessibleName(tr("Option pages"));
     tabs->addTab(general, tr("&General"));
     tabs->addTab(mailPage_, tr("E-&mail"));
 
