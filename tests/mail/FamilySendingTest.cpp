@@ -279,9 +279,11 @@ TEST(FamilySending, WhatIsNoAddressIsRefusedWithoutAskingTheServer) {
 // password goes only over the protected connection, and a server the
 // authorities do not vouch for gets nothing.
 TEST(FamilySending, SecureConnectionsCheckTheCertificateAndLogIn) {
-    for (const auto& [security, serverSecurity] :
+    for (const auto& [mailSecurity, serverSecurity] :
          {std::pair{MailSecurity::StartTls, SmtpTestServer::Security::StartTls},
           std::pair{MailSecurity::Tls, SmtpTestServer::Security::Tls}}) {
+        // A lambda of clang before 16 cannot name a structured binding.
+        const MailSecurity security = mailSecurity;
         SCOPED_TRACE(mailSecurityName(security).toStdString());
         SmtpTestServer server({{QStringLiteral("auth=teacher:s3cret")}, serverSecurity});
         ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
