@@ -83,7 +83,7 @@ SmtpEndpoint endpointOf(const SmtpTestServer& server) {
 
 QStringList jsonStrings(const QJsonValue& value) {
     QStringList list;
-    for (const QJsonValue& v : value.toArray()) list << v.toString();
+    for (const auto& v : value.toArray()) list << v.toString();
     return list;
 }
 
@@ -244,6 +244,7 @@ TEST(FamilySending, CancelStopsBeforeTheNextAddressAndWhatWentIsWhatWasTold) {
     SmtpTestServer server;
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     std::vector<FamilyMail> families;
+    families.reserve(5);
     for (int i = 0; i < 5; ++i) {
         families.push_back(family(QStringLiteral("Student %1").arg(i), {QStringLiteral("s%1@x.org").arg(i)}));
     }
