@@ -87,6 +87,13 @@ QStringList jsonStrings(const QJsonValue& value) {
     return list;
 }
 
+// Ann, Bob and Cleo, one address each: what the server's rules pick from.
+std::vector<FamilyMail> threeFamilies() {
+    return {family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")}),
+            family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}),
+            family(QStringLiteral("Cleo Park"), {QStringLiteral("cleo@x.org")})};
+}
+
 }  // namespace
 
 TEST(FamilySending, OneMessagePerFamilyToItsOwnAddressesOverOneConnection) {
@@ -141,9 +148,7 @@ TEST(FamilySending, OneMessagePerFamilyToItsOwnAddressesOverOneConnection) {
 TEST(FamilySending, ARefusalIsReportedWithItsReplyAndResendSendsOnlyThatAddress) {
     SmtpTestServer server({{QStringLiteral("refuse=bob@x.org")}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
-    const std::vector<FamilyMail> families{family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")}),
-                                           family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}),
-                                           family(QStringLiteral("Cleo Park"), {QStringLiteral("cleo@x.org")})};
+    const std::vector<FamilyMail> families = threeFamilies();
     SmtpSession session(endpointOf(server));
     RecordingWatcher watcher;
     NoWaiting waits;
@@ -167,9 +172,7 @@ TEST(FamilySending, ARefusalIsReportedWithItsReplyAndResendSendsOnlyThatAddress)
 TEST(FamilySending, NotNowIsTriedOnceMoreAfterTheWaitOnceEveryFamilyHadItsTurn) {
     SmtpTestServer server({{QStringLiteral("defer-once=ann@x.org"), QStringLiteral("defer=bob@x.org")}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
-    const std::vector<FamilyMail> families{family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")}),
-                                           family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}),
-                                           family(QStringLiteral("Cleo Park"), {QStringLiteral("cleo@x.org")})};
+    const std::vector<FamilyMail> families = threeFamilies();
     SmtpSession session(endpointOf(server));
     RecordingWatcher watcher;
     NoWaiting waits;
@@ -186,9 +189,7 @@ TEST(FamilySending, NotNowIsTriedOnceMoreAfterTheWaitOnceEveryFamilyHadItsTurn) 
 TEST(FamilySending, AConnectionCutAfterTheMessageLeavesItUnknownAndTheNextGoesOnANewOne) {
     SmtpTestServer server({{QStringLiteral("cut=bob@x.org")}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
-    const std::vector<FamilyMail> families{family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")}),
-                                           family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}),
-                                           family(QStringLiteral("Cleo Park"), {QStringLiteral("cleo@x.org")})};
+    const std::vector<FamilyMail> families = threeFamilies();
     SmtpSession session(endpointOf(server));
     RecordingWatcher watcher;
     NoWaiting waits;
@@ -203,9 +204,7 @@ TEST(FamilySending, AConnectionCutAfterTheMessageLeavesItUnknownAndTheNextGoesOn
 TEST(FamilySending, AServerThatClosesIsReconnectedOnceEachTimeAndTwiceInARowStops) {
     SmtpTestServer closesAfterOne({{QStringLiteral("close-after=1")}});
     ASSERT_TRUE(closesAfterOne.problem().isEmpty()) << closesAfterOne.problem().toStdString();
-    const std::vector<FamilyMail> families{family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")}),
-                                           family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}),
-                                           family(QStringLiteral("Cleo Park"), {QStringLiteral("cleo@x.org")})};
+    const std::vector<FamilyMail> families = threeFamilies();
     {
         SmtpSession session(endpointOf(closesAfterOne));
         RecordingWatcher watcher;
