@@ -155,6 +155,9 @@ bool GradeHistory::prepareSchema() {
         return false;
     }
     chooseJournal();
+    // Room for a long history's pages, so that listing it again with another
+    // filter reads memory, not the file (the default keeps about 2 MB).
+    db_.run("PRAGMA cache_size=-32768");
     if (found == kSchemaVersion) return !db_.hasFailed();
     sqlite::Transaction transaction(db_);
     // Another program may have made or upgraded it meanwhile.

@@ -14,6 +14,7 @@
 #include <cctype>
 #include <limits>
 #include <set>
+#include <string>
 
 namespace markwell {
 namespace {
@@ -71,15 +72,25 @@ Result<std::vector<HistoryLine>> GradeHistory::lines(const QString& classPath, c
             .bind(3, filter.until ? startOf(filter.until->addDays(1)) : std::numeric_limits<qint64>::max());
         HistoryLine entry;  // what the lines of one entry share
         entry.entry = -1;
+        std::string detailBytes;
+        std::string stepsBytes;
         while (read.next()) {
             if (!student(read.textView(6)) || !assignment(read.textView(7))) continue;
             if (read.integer(0) != entry.entry) {
                 entry.entry = read.integer(0);
                 entry.when = read.integer(1);
                 entry.source = static_cast<HistorySource>(read.integer(2));
-                entry.detail = read.text(3);
-                const QString steps = read.text(4);
-                entry.steps = steps.isEmpty() ? QStringList() : steps.split(QLatin1Char('\n'));
+                // Entries from one place share their detail and steps: one
+                // text then serves them all, in this list and in its table.
+                if (read.textView(3) != detailBytes) {
+                    detailBytes = read.textView(3);
+                    entry.detail = read.text(3);
+                }
+                if (read.textView(4) != stepsBytes) {
+                    stepsBytes = read.textView(4);
+                    const QString steps = read.text(4);
+                    entry.steps = steps.isEmpty() ? QStringList() : steps.split(QLatin1Char('\n'));
+                }
             }
             HistoryLine& line = found.emplace_back(entry);
             line.what = static_cast<DifferenceKind>(read.integer(5));

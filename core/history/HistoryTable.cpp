@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 
 namespace markwell {
 namespace {
@@ -29,15 +30,27 @@ constexpr std::array kHeadings = {
 
 }  // namespace
 
-// The C library's local time: a long history has a time on every row, and
-// this is many times quicker than going through QDateTime for each.
 QString historyTimeText(qint64 when) {
-    const std::time_t seconds = static_cast<std::time_t>(when >= 0 ? when / 1000 : (when - 999) / 1000);
-    std::tm local{};
-    if (!localtime_r(&seconds, &local)) return {};
-    char text[32];
-    const int size = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900,
-                                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    return LocalTimeTexts().textOf(when);
+}
+
+// Every offset from UTC in use is a whole number of quarter hours, and clocks
+// change only on such a boundary: within one quarter hour of UTC the local
+// time moves with it, so one conversion serves every time in it.
+QString LocalTimeTexts::textOf(qint64 when) {
+    const qint64 seconds = when >= 0 ? when / 1000 : (when - 999) / 1000;
+    const qint64 quarter = seconds >= 0 ? seconds / 900 : (seconds - 899) / 900;
+    if (!known_ || quarter != quarter_) {
+        const std::time_t start = static_cast<std::time_t>(quarter * 900);
+        known_ = localtime_r(&start, &start_) != nullptr;
+        if (!known_) return {};
+        quarter_ = quarter;
+    }
+    const int into = static_cast<int>(seconds - quarter_ * 900);
+    char text[40];
+    const int size =
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", start_.tm_year + 1900, start_.tm_mon + 1,
+                      start_.tm_mday, start_.tm_hour, start_.tm_min + into / 60, start_.tm_sec + into % 60);
     return QString::fromLatin1(text, size);
 }
 
@@ -49,15 +62,23 @@ Sheet historyTable(const std::vector<HistoryLine>& lines) {
         sheet.setText(1, static_cast<int>(col) + 1, HistoryTableText::tr(kHeadings[col]));
     }
     sheet.setFixedRows(1);
+    sheet.reserveTexts(static_cast<int>(lines.size() * kHeadings.size()));
+    LocalTimeTexts times;
     int row = 2;
     qint64 entry = -1;
     QString when;
+    std::optional<HistorySource> source;
+    QString detail;
     QString from;
     for (const HistoryLine& line : lines) {
         if (line.entry != entry) {  // the lines of one entry share its time and origin
             entry = line.entry;
-            when = historyTimeText(line.when);
-            from = historySourceText(line.source, line.detail);
+            when = times.textOf(line.when);
+            if (line.source != source || line.detail != detail) {
+                source = line.source;
+                detail = line.detail;
+                from = historySourceText(line.source, detail);
+            }
         }
         sheet.setText(row, 1, when);
         sheet.setText(row, 2, from);

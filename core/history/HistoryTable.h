@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <ctime>
 #include <vector>
 
 namespace markwell {
@@ -21,6 +22,18 @@ Sheet historyTable(const std::vector<HistoryLine>& lines);
 
 // The local time of a moment of the history, as the table shows it.
 QString historyTimeText(qint64 when);
+
+// The same for many moments in a row: the C library's local time, kept for
+// the quarter hour last asked, since a long history has a time on every row.
+class LocalTimeTexts {
+public:
+    QString textOf(qint64 when);
+
+private:
+    bool known_ = false;
+    qint64 quarter_ = 0;  // seconds since the epoch / 900
+    std::tm start_{};     // the local time when that quarter began
+};
 
 // The Why page's word on a score: "changed on 3 Nov 2026 from 7 to 9" (the
 // date in the window's language), from the newest line of `lines` that

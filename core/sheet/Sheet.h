@@ -88,6 +88,8 @@ public:
     int maxRow() const { return maxRow_; }
     int maxCol() const { return maxCol_; }
     void setMaxRow(int rows);
+    // Room for this many text cells, for a long table filled in one go.
+    void reserveTexts(int cells) { texts_.reserve(static_cast<std::size_t>(std::max(cells, 0))); }
     void setMaxCol(int cols);
 
     // Cells. Reading outside the stored cells gives an empty cell.
