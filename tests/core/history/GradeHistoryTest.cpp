@@ -12,6 +12,7 @@
 #include "core/files/SeatingFile.h"
 #include "core/history/FilesStamp.h"
 #include "core/history/GradeHistory.h"
+#include "core/history/HistoryTable.h"
 #include "core/history/Sqlite.h"
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/TestFiles.h"
@@ -19,8 +20,14 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
 
 #include <sys/stat.h>
 
@@ -313,3 +320,48 @@ TEST_F(History, TheDatabaseIsPrivateWhateverTheUmask) {
 }
 
 }  // namespace
+
+// The zone of the C library's local time, for one test; put back after it.
+class TimeZoneSetting {
+public:
+    TimeZoneSetting() : kept_(std::getenv("TZ") ? std::optional<std::string>(std::getenv("TZ")) : std::nullopt) {}
+    ~TimeZoneSetting() {
+        if (kept_) {
+            setenv("TZ", kept_->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+    void use(const char* zone) {
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+
+private:
+    std::optional<std::string> kept_;
+};
+
+// The table converts a quarter hour at a time; around every change of the
+// clocks of a year, in zones that change by half an hour or sit off the
+// hour, each time must read as a conversion of its own gives it.
+TEST(HistoryTimes, ReadAsTheirOwnLocalTimeAcrossEveryChangeOfTheClocks) {
+    TimeZoneSetting setting;
+    for (const char* zone : {"Europe/Berlin", "America/St_Johns", "Australia/Lord_Howe", "Asia/Kathmandu"}) {
+        const QTimeZone timeZone(zone);
+        if (!timeZone.isValid()) GTEST_SKIP() << "no time zone data for " << zone;
+        setting.use(zone);
+        const QDateTime year(QDate(2026, 1, 1), QTime(0, 0), timeZone);
+        QList<qint64> moments{year.toMSecsSinceEpoch() + 1234};
+        for (const QTimeZone::OffsetData& change : timeZone.transitions(year, year.addYears(1))) {
+            moments.append(change.atUtc.toMSecsSinceEpoch());
+        }
+        LocalTimeTexts times;
+        for (const qint64 around : moments) {
+            for (qint64 when = around - 2 * 3600'000; when <= around + 2 * 3600'000; when += 97'000) {
+                const QString own = QDateTime::fromMSecsSinceEpoch(when, timeZone).toString(u"yyyy-MM-dd HH:mm:ss");
+                ASSERT_EQ(times.textOf(when), own) << zone << " at " << when;
+            }
+        }
+    }
+}
