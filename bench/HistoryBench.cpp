@@ -11,8 +11,8 @@
 
 #include "bench/LargeClass.h"
 #include "core/data/PointEntry.h"
+#include "core/document/ClassOnDisk.h"
 #include "core/files/GradeFile.h"
-#include "core/history/ClassOnDisk.h"
 #include "core/history/GradeHistory.h"
 #include "core/history/HistoryTable.h"
 #include "core/history/Sqlite.h"

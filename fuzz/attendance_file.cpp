@@ -7,7 +7,7 @@
 
 #include "fuzz/FuzzCheck.h"
 
-#include "core/attendance/AttendanceBook.h"
+#include "core/data/AttendanceBook.h"
 #include "core/files/AttendanceFile.h"
 
 #include <cstddef>

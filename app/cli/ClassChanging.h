@@ -6,7 +6,7 @@
 // The one way markwell-cli changes a class, and the one way it makes one.
 
 #include "app/cli/Console.h"
-#include "core/document/Document.h"
+#include "core/data/Document.h"
 #include "core/editing/Change.h"
 
 #include <QString>

@@ -5,8 +5,8 @@
 
 #include "app/cli/Console.h"
 #include "core/data/ClassRecord.h"
+#include "core/data/Document.h"
 #include "core/document/ClassWriter.h"
-#include "core/document/Document.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
 #include "core/sheet/Sheet.h"

@@ -12,7 +12,7 @@
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
 #include "core/data/Tables.h"
-#include "core/editing/RosterChanges.h"
+#include "core/scores/RosterChanges.h"
 
 #include <QCoreApplication>
 

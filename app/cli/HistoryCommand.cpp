@@ -4,8 +4,8 @@
 #include "app/cli/ClassFiles.h"
 #include "app/cli/Commands.h"
 
+#include "core/document/ClassOnDisk.h"
 #include "core/files/FileBytes.h"
-#include "core/history/ClassOnDisk.h"
 #include "core/history/GradeHistory.h"
 #include "core/history/HistoryTable.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/cli/CommandArguments.h"
 #include "app/cli/Console.h"
-#include "core/document/Document.h"
+#include "core/data/Document.h"
 #include "core/reports/ReportContents.h"
 #include "core/sheet/Sheet.h"
 

@@ -12,8 +12,8 @@
 #include "core/common/Cp1252.h"
 #include "core/data/ClassFromAnother.h"
 #include "core/data/Tables.h"
-#include "core/editing/RosterChanges.h"
 #include "core/scales/ScaleStore.h"
+#include "core/scores/RosterChanges.h"
 
 #include <QCoreApplication>
 

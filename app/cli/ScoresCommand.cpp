@@ -11,7 +11,7 @@
 
 #include "core/common/Cp1252.h"
 #include "core/data/Tables.h"
-#include "core/editing/RosterChanges.h"
+#include "core/scores/RosterChanges.h"
 #include "core/scores/ScorePlan.h"
 
 #include <QCoreApplication>

@@ -9,7 +9,7 @@
 #include "core/document/ClassWriter.h"
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
-#include "core/document/EarlierVersionsTable.h"
+#include "core/reports/EarlierVersionsTable.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

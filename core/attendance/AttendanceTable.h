@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/common/DateText.h"
-#include "core/files/AttendanceFile.h"
+#include "core/data/AttendanceBook.h"
 #include "core/sheet/Sheet.h"
 
 #include <optional>

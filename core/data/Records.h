@@ -186,6 +186,10 @@ struct AttendanceInfo {
     bool operator==(const AttendanceInfo&) const = default;
 };
 
+// One student's marks of one month: day d is at index d - 1; ' ' is nothing
+// recorded.
+using DayMarks = std::array<char, capacity::kAttendanceDays>;
+
 // One seat box of the seating chart as stored.
 struct SeatingInfo {
     std::string name;

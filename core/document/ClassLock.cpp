@@ -4,8 +4,8 @@
 #include "core/document/ClassLock.h"
 
 #include "core/data/ClassRecord.h"
-#include "core/document/DataFolder.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/DataFolder.h"
 #include "core/files/LockFile.h"
 #include "core/files/PrivateFiles.h"
 

@@ -5,11 +5,11 @@
 
 #include "core/data/ClassRecord.h"
 #include "core/document/ClassLock.h"
+#include "core/document/ClassOnDisk.h"
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
+#include "core/document/SaveRecording.h"
 #include "core/files/AtomicFile.h"
-#include "core/history/ClassOnDisk.h"
-#include "core/history/SaveRecording.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

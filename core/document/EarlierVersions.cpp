@@ -3,9 +3,9 @@
 
 #include "core/document/EarlierVersions.h"
 
-#include "core/document/DataFolder.h"
 #include "core/document/DocumentFiles.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/DataFolder.h"
 #include "core/files/GradeFile.h"
 #include "core/files/PrivateFiles.h"
 #include "core/files/StagedFile.h"

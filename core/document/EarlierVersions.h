@@ -4,8 +4,8 @@
 #pragma once
 
 #include "core/common/Result.h"
+#include "core/data/Document.h"
 #include "core/document/ClassFileBytes.h"
-#include "core/document/Document.h"
 
 #include <QDateTime>
 #include <QString>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/common/Result.h"
-#include "core/document/Document.h"
+#include "core/data/Document.h"
 #include "core/editing/StudentEditing.h"
 
 #include <QString>

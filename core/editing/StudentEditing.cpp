@@ -5,8 +5,8 @@
 
 #include "core/common/Cp1252.h"
 #include "core/data/PointEntry.h"
+#include "core/data/Seats.h"
 #include "core/editing/Validators.h"
-#include "core/seating/Seats.h"
 
 #include <QCoreApplication>
 

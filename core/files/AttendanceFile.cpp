@@ -21,11 +21,6 @@ struct AttendanceFileText {
 
 }  // namespace
 
-int daysInMonth(std::int32_t month, std::int32_t year) {
-    const QDate first(year, month, 1);
-    return first.isValid() ? first.daysInMonth() : capacity::kAttendanceDays;
-}
-
 AttendanceFile parseAttendanceFile(QByteArrayView bytes) {
     AttendanceFile file;
     FieldReader in(bytes);

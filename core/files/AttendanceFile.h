@@ -21,10 +21,6 @@ namespace markwell {
 
 inline constexpr qsizetype kAttendanceRecordSize = 140;
 
-// One student's marks of one month: day d is at index d - 1; ' ' is nothing
-// recorded.
-using DayMarks = std::array<char, capacity::kAttendanceDays>;
-
 struct AttendanceFile {
     std::vector<AttendanceInfo> records;
     // The file ended inside a record; that piece was ignored.
@@ -49,8 +45,5 @@ QString attendanceFileDamage(const AttendanceFile& file);
 // gives the whole records before it (trailingPartialRecord).
 Result<AttendanceFile> readAttendanceFile(const QString& path);
 Result<void> writeAttendanceFile(const QString& path, const std::vector<AttendanceInfo>& records);
-
-// Days in a month of a year (31 for a month outside 1 to 12).
-int daysInMonth(std::int32_t month, std::int32_t year);
 
 }  // namespace markwell

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "core/data/Document.h"
 #include "core/data/Records.h"
-#include "core/document/Document.h"
 
 #include <QByteArray>
 

@@ -6,7 +6,7 @@
 
 #include "core/history/GradeHistory.h"
 
-#include "core/document/DataFolder.h"
+#include "core/files/DataFolder.h"
 #include "core/files/PrivateFiles.h"
 
 #include <QCoreApplication>

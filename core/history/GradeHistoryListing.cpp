@@ -5,7 +5,7 @@
 
 #include "core/history/GradeHistory.h"
 
-#include "core/document/DataFolder.h"
+#include "core/files/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -7,7 +7,7 @@
 #include "core/history/GradeHistory.h"
 
 #include "core/common/Cp1252.h"
-#include "core/document/DataFolder.h"
+#include "core/files/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

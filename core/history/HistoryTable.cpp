@@ -3,7 +3,7 @@
 
 #include "core/history/HistoryTable.h"
 
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

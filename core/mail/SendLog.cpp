@@ -3,10 +3,10 @@
 
 #include "core/mail/SendLog.h"
 
-#include "core/document/DataFolder.h"
 #include "core/files/AtomicFile.h"
+#include "core/files/DataFolder.h"
 #include "core/files/PrivateFiles.h"
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 
 #include <QCoreApplication>
 #include <QDir>

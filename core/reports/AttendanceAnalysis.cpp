@@ -4,7 +4,7 @@
 #include "core/reports/AttendanceAnalysis.h"
 
 #include "core/common/Cp1252.h"
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "core/attendance/AttendanceBook.h"
 #include "core/common/DateText.h"
+#include "core/data/AttendanceBook.h"
 #include "core/sheet/Sheet.h"
 
 #include <QString>

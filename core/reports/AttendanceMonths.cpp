@@ -4,7 +4,7 @@
 #include "core/reports/AttendanceMonths.h"
 
 #include "core/common/DateText.h"
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "core/attendance/AttendanceBook.h"
 #include "core/common/Result.h"
+#include "core/data/AttendanceBook.h"
 #include "core/reports/AttendanceAnalysis.h"
 #include "core/sheet/Sheet.h"
 

@@ -7,8 +7,8 @@
 #include "core/document/GradeFileOpening.h"
 #include "core/grading/GradesAssembly.h"
 #include "core/grading/GradesTable.h"
+#include "core/printout/ReportStyle.h"
 #include "core/reports/ClassStatistics.h"
-#include "core/reports/ReportStyle.h"
 #include "core/scales/ScaleSnapshot.h"
 
 #include <QCoreApplication>

@@ -9,8 +9,8 @@
 #include "core/grading/GradesLayout.h"
 #include "core/grading/LetterGrade.h"
 #include "core/grading/MarkStatistics.h"
+#include "core/printout/ReportStyle.h"
 #include "core/reports/ReportCells.h"
-#include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
 

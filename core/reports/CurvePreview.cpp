@@ -7,8 +7,8 @@
 #include "core/grading/GradesTable.h"
 #include "core/grading/LetterGrade.h"
 #include "core/grading/MarkStatistics.h"
+#include "core/printout/ReportStyle.h"
 #include "core/reports/ClassStatistics.h"
-#include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
 

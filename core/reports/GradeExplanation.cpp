@@ -11,8 +11,8 @@
 #include "core/grading/GradesLayout.h"
 #include "core/grading/LetterGrade.h"
 #include "core/grading/PointTotals.h"
+#include "core/printout/ReportStyle.h"
 #include "core/reports/ReportCells.h"
-#include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
 

@@ -9,9 +9,9 @@
 #include "core/data/Tables.h"
 #include "core/grading/EntryIndex.h"
 #include "core/grading/GradesLayout.h"
+#include "core/printout/ReportStyle.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/reports/ReportCells.h"
-#include "core/reports/ReportStyle.h"
 
 #include <QCoreApplication>
 

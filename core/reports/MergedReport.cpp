@@ -11,7 +11,7 @@
 #include "core/grading/GridFormatting.h"
 #include "core/grading/LetterGrade.h"
 #include "core/printout/PrintCopy.h"
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 #include "core/sheet/HeadingRow.h"
 
 #include <QCoreApplication>

@@ -6,10 +6,10 @@
 #include "core/common/Cp1252.h"
 #include "core/common/DateText.h"
 #include "core/grading/GradesLayout.h"
+#include "core/printout/ReportStyle.h"
 #include "core/reports/AttendanceMonths.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/reports/IndividualReport.h"
-#include "core/reports/ReportStyle.h"
 #include "core/reports/WhatItTakes.h"
 
 #include <QCoreApplication>

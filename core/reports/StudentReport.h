@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/attendance/AttendanceBook.h"
+#include "core/data/AttendanceBook.h"
 #include "core/data/ClassRecord.h"
 #include "core/reports/FamilyNote.h"
 #include "core/reports/ReportContents.h"

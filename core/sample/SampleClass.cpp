@@ -8,9 +8,9 @@
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
 #include "core/data/PointEntry.h"
+#include "core/data/Seats.h"
 #include "core/data/Tables.h"
 #include "core/seating/SeatGeometry.h"
-#include "core/seating/Seats.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 
 #include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 
 #include <QCoreApplication>
 

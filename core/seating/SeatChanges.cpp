@@ -3,6 +3,7 @@
 
 #include "core/seating/SeatChanges.h"
 
+#include "core/files/FixedFields.h"
 #include "core/seating/SeatGeometry.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,12 @@ namespace {
 struct SeatChanges {
     Q_DECLARE_TR_FUNCTIONS(SeatChanges)
 };
+
+// The seating file's own check, so that a seat kept here can be saved.
+bool seatTextsFit(const SeatingInfo& seat) {
+    return textFieldProblem(seat.name, capacity::kSeatName).isEmpty() &&
+           textFieldProblem(seat.font_name, capacity::kSeatFontName).isEmpty();
+}
 
 // One seat as it was before the change and after it.
 class SeatReplaced final : public ChangeStep {

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "core/data/Seats.h"
 #include "core/editing/Change.h"
-#include "core/seating/Seats.h"
 
 #include <QRect>
 

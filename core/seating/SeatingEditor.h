@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "core/document/Document.h"
+#include "core/data/Document.h"
+#include "core/data/Seats.h"
 #include "core/editing/Change.h"
 #include "core/seating/SeatGeometry.h"
-#include "core/seating/Seats.h"
 
 #include <QPoint>
 

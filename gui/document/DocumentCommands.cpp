@@ -5,11 +5,11 @@
 
 #include "core/data/Tables.h"
 #include "core/document/ClassLock.h"
+#include "core/document/ClassOnDisk.h"
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
 #include "core/export/SheetFile.h"
 #include "core/files/FileTypes.h"
-#include "core/history/ClassOnDisk.h"
 #include "core/history/GradeHistory.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/KeptVersions.h"

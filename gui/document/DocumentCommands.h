@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "core/data/Document.h"
 #include "core/document/DiskStamps.h"
-#include "core/document/Document.h"
 #include "core/sheet/Sheet.h"
 
 #include <QObject>

@@ -3,7 +3,7 @@
 
 #include "gui/document/EarlierVersionsDialog.h"
 
-#include "core/document/EarlierVersionsTable.h"
+#include "core/reports/EarlierVersionsTable.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/sheetview/SheetView.h"
 

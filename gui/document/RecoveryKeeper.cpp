@@ -3,8 +3,8 @@
 
 #include "gui/document/RecoveryKeeper.h"
 
-#include "core/document/DataFolder.h"
 #include "core/document/RecoveryCopy.h"
+#include "core/files/DataFolder.h"
 #include "core/files/PrivateFiles.h"
 
 #include <QDateTime>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/document/Document.h"
+#include "core/data/Document.h"
 #include "core/document/RecoveryCopy.h"
 
 #include <QString>

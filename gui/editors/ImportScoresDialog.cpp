@@ -5,7 +5,7 @@
 
 #include "core/common/Cp1252.h"
 #include "core/data/Tables.h"
-#include "core/editing/RosterChanges.h"
+#include "core/scores/RosterChanges.h"
 #include "core/scores/ScoreMemory.h"
 #include "core/scores/ScorePreview.h"
 #include "core/settings/SettingsStore.h"

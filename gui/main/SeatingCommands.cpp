@@ -4,7 +4,7 @@
 #include "gui/main/SeatingCommands.h"
 
 #include "core/common/Cp1252.h"
-#include "core/seating/Seats.h"
+#include "core/data/Seats.h"
 #include "gui/document/ClassHistory.h"
 #include "gui/main/MainActions.h"
 #include "gui/pages/SeatingPage.h"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/document/Document.h"
+#include "core/data/Document.h"
 #include "core/seating/SeatingEditor.h"
 #include "gui/main/MainActions.h"
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "core/attendance/AttendanceBook.h"
-#include "core/document/Document.h"
+#include "core/data/AttendanceBook.h"
+#include "core/data/Document.h"
 #include "core/sheet/Sheet.h"
 
 #include <QDialog>

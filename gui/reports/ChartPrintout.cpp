@@ -3,7 +3,7 @@
 
 #include "gui/reports/ChartPrintout.h"
 
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 #include "gui/reports/BarChart.h"
 #include "render/paging/PageFrame.h"
 

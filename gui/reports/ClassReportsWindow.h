@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/attendance/AttendanceBook.h"
+#include "core/data/AttendanceBook.h"
 #include "core/reports/ReportContents.h"
 #include "core/reports/ReportStudents.h"
 #include "gui/mail/SendReportsDialog.h"

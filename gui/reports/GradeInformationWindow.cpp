@@ -4,7 +4,7 @@
 #include "gui/reports/GradeInformationWindow.h"
 
 #include "core/common/Cp1252.h"
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 #include "gui/reports/ReportWindowParts.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/sheetview/SheetView.h"

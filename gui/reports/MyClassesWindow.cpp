@@ -3,7 +3,7 @@
 
 #include "gui/reports/MyClassesWindow.h"
 
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 #include "gui/document/RecentFiles.h"
 #include "gui/reports/ClassOverviewReader.h"
 #include "gui/reports/ReportWindowParts.h"

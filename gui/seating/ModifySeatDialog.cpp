@@ -4,8 +4,8 @@
 #include "gui/seating/ModifySeatDialog.h"
 
 #include "core/common/Cp1252.h"
+#include "core/data/Seats.h"
 #include "core/seating/SeatGeometry.h"
-#include "core/seating/Seats.h"
 #include "gui/pages/StoredFont.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/UserDialogs.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/data/Records.h"
-#include "core/seating/Seats.h"
+#include "core/data/Seats.h"
 
 #include <QColor>
 #include <QCoreApplication>

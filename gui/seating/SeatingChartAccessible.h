@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/seating/Seats.h"
+#include "core/data/Seats.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>

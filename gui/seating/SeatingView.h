@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "core/data/Seats.h"
 #include "core/seating/SeatGeometry.h"
-#include "core/seating/Seats.h"
 
 #include <QGraphicsView>
 

@@ -3,7 +3,7 @@
 
 #include "mail/sending/SendSummary.h"
 
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 
 #include <QCoreApplication>
 

@@ -5,8 +5,8 @@
 // menu, the marks kept in the class document until it is saved, and a
 // damaged attendance file.
 
-#include "core/attendance/AttendanceBook.h"
 #include "core/attendance/AttendanceTable.h"
+#include "core/data/AttendanceBook.h"
 #include "core/files/AttendanceFile.h"
 #include "gui/document/ClassHistory.h"
 #include "gui/pages/AttendancePage.h"

@@ -5,7 +5,7 @@
 // exports and closing, with every answer of the save question, failing saves
 // and refused files.
 
-#include "core/attendance/AttendanceBook.h"
+#include "core/data/AttendanceBook.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"

@@ -6,9 +6,9 @@
 // answer; and the whole program killed in the middle of its work.
 
 #include "core/data/PointEntry.h"
-#include "core/document/DataFolder.h"
 #include "core/document/DocumentFiles.h"
 #include "core/document/RecoveryCopy.h"
+#include "core/files/DataFolder.h"
 #include "gui/document/RecoveryKeeper.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/document/Document.h"
+#include "core/data/Document.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"

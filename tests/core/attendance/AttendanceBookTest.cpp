@@ -3,7 +3,7 @@
 
 #include "tests/support/AttendanceRecords.h"
 
-#include "core/attendance/AttendanceBook.h"
+#include "core/data/AttendanceBook.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "tests/support/KilledSave.h"
 
 #include "core/document/ClassWriter.h"
-#include "core/document/DataFolder.h"
+#include "core/files/DataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "core/document/DataFolder.h"
+#include "core/files/DataFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,6 +8,7 @@
 #include "tests/support/TestFiles.h"
 
 #include "core/document/DocumentFiles.h"
+#include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
 #include "core/scales/ScaleStore.h"

@@ -4,10 +4,10 @@
 #include "tests/support/AttendanceRecords.h"
 #include "tests/support/TestFiles.h"
 
-#include "core/document/DataFolder.h"
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
-#include "core/document/EarlierVersionsTable.h"
+#include "core/files/DataFolder.h"
+#include "core/reports/EarlierVersionsTable.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
 

@@ -4,9 +4,9 @@
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/TestFiles.h"
 
-#include "core/document/DataFolder.h"
 #include "core/document/DocumentFiles.h"
 #include "core/document/RecoveryCopy.h"
+#include "core/files/DataFolder.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
 

@@ -13,9 +13,9 @@
 #include "core/data/PointEntry.h"
 #include "core/editing/ClassChanges.h"
 #include "core/editing/Curve.h"
-#include "core/editing/RosterChanges.h"
 #include "core/grading/GradesLayout.h"
 #include "core/scales/ScaleChecks.h"
+#include "core/scores/RosterChanges.h"
 #include "core/scores/ScoreFile.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 #include "core/sheet/PrintHeader.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 
 #include "tests/core/grading/GradesFixture.h"
 
-#include "core/editing/RosterChanges.h"
+#include "core/scores/RosterChanges.h"
 #include "core/scores/ScoreMemory.h"
 #include "core/scores/ScorePlan.h"
 #include "core/settings/QSettingsStore.h"

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "core/attendance/AttendanceBook.h"
+#include "core/data/AttendanceBook.h"
 
 #include "core/common/Cp1252.h"
 
+#include <QDate>
 #include <QHash>
 
 #include <algorithm>
 
 namespace markwell {
+
+int daysInMonth(std::int32_t month, std::int32_t year) {
+    const QDate first(year, month, 1);
+    return first.isValid() ? first.daysInMonth() : capacity::kAttendanceDays;
+}
+
 namespace {
 
 // The name as a key that ignores letter case (accented letters included).

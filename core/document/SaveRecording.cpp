@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "core/history/SaveRecording.h"
+#include "core/document/SaveRecording.h"
 
-#include "core/history/ClassOnDisk.h"
+#include "core/document/ClassOnDisk.h"
 #include "core/history/FilesStamp.h"
 
 #include <QFileInfo>

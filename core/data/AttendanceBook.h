@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/files/AttendanceFile.h"
+#include "core/data/Records.h"
 
 #include <optional>
 #include <string>
@@ -11,6 +11,9 @@
 #include <vector>
 
 namespace markwell {
+
+// Days in a month of a year (31 for a month outside 1 to 12).
+int daysInMonth(std::int32_t month, std::int32_t year);
 
 // Every attendance record of a class, all months and years, in the order of
 // its attendance file. The class document keeps it while the class is open:

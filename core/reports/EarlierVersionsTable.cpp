@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "core/document/EarlierVersionsTable.h"
+#include "core/reports/EarlierVersionsTable.h"
 
-#include "core/reports/ReportStyle.h"
+#include "core/printout/ReportStyle.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "core/seating/Seats.h"
-
-#include "core/files/FixedFields.h"
+#include "core/data/Seats.h"
 
 #include <unordered_map>
 
@@ -20,12 +18,6 @@ const SeatingInfo* seatAt(const ClassRecord& cls, SeatId id) {
 
 bool isTeacherCaption(std::string_view caption) {
     return caption == kTeacherSeatName;
-}
-
-bool seatTextsFit(const SeatingInfo& seat) {
-    // The seating file's own check, so that a seat kept here can be saved.
-    return textFieldProblem(seat.name, capacity::kSeatName).isEmpty() &&
-           textFieldProblem(seat.font_name, capacity::kSeatFontName).isEmpty();
 }
 
 SeatingInfo newSeatLook() {

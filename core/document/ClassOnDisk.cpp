@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "core/history/ClassOnDisk.h"
+#include "core/document/ClassOnDisk.h"
 
 #include "core/document/ClassLock.h"
 #include "core/document/ClassWriter.h"

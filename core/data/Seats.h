@@ -40,9 +40,6 @@ const SeatingInfo* seatAt(const ClassRecord& cls, SeatId id);
 // reading. Other letter cases ("teacher") are ordinary captions.
 bool isTeacherCaption(std::string_view caption);
 
-// Whether the caption and the font name fit their fields of the seating file.
-bool seatTextsFit(const SeatingInfo& seat);
-
 // What a seat of a new chart looks like before the teacher chooses: teal,
 // MS Sans Serif 8 point, black, no caption yet.
 SeatingInfo newSeatLook();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "core/editing/RosterChanges.h"
+#include "core/scores/RosterChanges.h"
 
 #include "core/editing/CsvImport.h"
 #include "core/editing/GradeEntry.h"
