@@ -3,11 +3,10 @@
 # SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Builds everything with warnings as errors, checks that every C++ file is
 # formatted and that the .cpp files this branch changed pass clang-tidy, and
-# runs every test through one ctest run, including the file-reader fuzzers
-# built with clang in build-fuzz/; then builds everything again with clang,
-# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs the
-# whole suite there a second time (the fuzzers excepted: they carry the
-# sanitizers already).
+# runs every test through one ctest run; then builds everything again with
+# clang, AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, the
+# file-reader fuzzers included, and runs the whole suite there a second time
+# with the fuzzers.
 # ccache, when installed, serves every new build folder.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -53,25 +52,17 @@ else
   echo "reuse not found: the licence check is skipped"
 fi
 
-# The fuzz targets need clang and a build of their own; the main build's
-# ctest runs them (fuzz.* tests) and skips them when they are not built.
-if command -v clang++ >/dev/null 2>&1; then
-  CXX=clang++ configure_for_tests build-fuzz -DMARKWELL_FUZZ=ON
-  cmake --build build-fuzz -j "$jobs"
-else
-  echo "clang++ not found: the fuzz tests will be skipped"
-fi
-
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-# The same tests under the sanitizers: -O1 with line tables is quick to build
-# and still names the line of a finding; assertions stay on. Qt's own leaks
-# are suppressed by tests/sanitizers/lsan.supp, nothing of ours.
+# The same tests under the sanitizers, and the fuzz.* tests: -O1 with line
+# tables is quick to build and still names the line of a finding; assertions
+# stay on. Qt's own leaks are suppressed by tests/sanitizers/lsan.supp,
+# nothing of ours.
 if command -v clang++ >/dev/null 2>&1; then
   CXX=clang++ configure_for_tests build-asan -DMARKWELL_SANITIZE=ON \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only"
   cmake --build build-asan -j "$jobs"
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 else
-  echo "clang++ not found: the sanitizer run is skipped"
+  echo "clang++ not found: the sanitizer run and the fuzz tests are skipped"
 fi
