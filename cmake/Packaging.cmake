@@ -39,8 +39,9 @@ grades follow as the points are typed.
 .
 It keeps attendance a month at a time and a seating chart of the room,
 prints and exports the grades (.xls, .xlsx, .csv, PDF), shows reports and
-bar charts of a student, an assignment or the whole class, and e-mails a
-student's report from the user's mail program. Every change can be undone,
+bar charts of a student, an assignment or the whole class, and e-mails
+every family its report, one message each, through the school's mail server
+or the user's mail program, keeping a record of what was sent. Every change can be undone,
 earlier versions are kept at each save, and unsaved work is recovered after
 a crash.
 .

@@ -15,7 +15,7 @@ fi
 
 files=("$@")
 if [ "${#files[@]}" -eq 0 ]; then
-  mapfile -t files < <(find core render gui app tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+  mapfile -t files < <(find core render mail gui app tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 fi
 
 # A bad .clang-format or a missing file is a failure of the check itself,

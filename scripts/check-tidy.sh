@@ -32,7 +32,7 @@ for entry in json.load(open(sys.argv[1])):
     path = os.path.realpath(os.path.join(entry["directory"], entry["file"]))
     if path.startswith(root + "/") and path.endswith(".cpp"):
         rel = path[len(root) + 1:]
-        if rel.split("/")[0] in ("core", "render", "gui", "app", "tests", "bench", "fuzz"):
+        if rel.split("/")[0] in ("core", "render", "mail", "gui", "app", "tests", "bench", "fuzz"):
             print(rel)
 PY
 )

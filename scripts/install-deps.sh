@@ -11,18 +11,23 @@ set -euo pipefail
 # (with libqt6printsupport6), the SVG icon engine and image plugin that draw
 # the tool bar (libqt6svg6: without it the tool bar is empty), the graph
 # (libqt6charts6), the spreadsheet writers, and xdg-email (xdg-utils), which
-# hands a student's report to the user's mail program, and Qt's own Spanish
-# and French texts for the standard buttons and dialogs.
+# hands a student's report to the user's mail program, Qt's own Spanish
+# and French texts for the standard buttons and dialogs, and SQLite, which
+# keeps the grade history. The families' mail is built with GMime, sent with
+# libcurl, and the mail server's password kept in the desktop's keyring
+# through QtKeychain.
 markwell_runtime_packages=(
   libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6
   qt6-qpa-plugins libqt6svg6 libqt6charts6
-  libgsf-1-114 libxlsxwriter4 libsodium23 xdg-utils qt6-translations-l10n
+  libgsf-1-114 libxlsxwriter4 libsodium23 xdg-utils qt6-translations-l10n libsqlite3-0
+  libgmime-3.0-0 libcurl4 libqt6keychain1
 )
 markwell_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev
   qt6-l10n-tools qt6-tools-dev  # lrelease and its CMake functions build the translations in
-  libgsf-1-dev libxlsxwriter-dev libsodium-dev
+  libgsf-1-dev libxlsxwriter-dev libsodium-dev libsqlite3-dev
+  libgmime-3.0-dev libcurl4-openssl-dev qtkeychain-qt6-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   "${markwell_runtime_packages[@]}"
 )
@@ -35,6 +40,9 @@ markwell_test_packages=(
   dpkg-dev desktop-file-utils appstream man-db
   reuse  # every file says its licence
   strace  # kills a save at each of its renames, links, unlinks and writes
+  # The mail tests: a real mail server (aiosmtpd) with certificates made by
+  # openssl, and a real keyring (gnome-keyring in its own D-Bus session).
+  python3-aiosmtpd openssl gnome-keyring dbus
 )
 
 markwell_missing() {

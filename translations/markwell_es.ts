@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>ClassDifferences</name>
+    <message>
+        <source>score</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>possible points</source>
+        <translation>puntos posibles</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>tipo</translation>
+    </message>
+    <message>
+        <source>student added</source>
+        <translation>alumno añadido</translation>
+    </message>
+    <message>
+        <source>student removed</source>
+        <translation>alumno eliminado</translation>
+    </message>
+    <message>
+        <source>student renamed</source>
+        <translation>alumno renombrado</translation>
+    </message>
+    <message>
+        <source>assignment added</source>
+        <translation>actividad añadida</translation>
+    </message>
+    <message>
+        <source>assignment removed</source>
+        <translation>actividad eliminada</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>escala</translation>
+    </message>
+    <message>
+        <source>weights</source>
+        <translation>ponderación</translation>
+    </message>
+    <message>
+        <source>drop rule</source>
+        <translation>regla de descarte</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>comentario</translation>
+    </message>
+    <message>
+        <source>attendance</source>
+        <translation>asistencia</translation>
+    </message>
+    <message>
+        <source>seats</source>
+        <translation>asientos</translation>
+    </message>
+</context>
+<context>
     <name>ClassLocks</name>
     <message>
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
@@ -643,6 +706,25 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>FamilySender</name>
+    <message>
+        <source>not an e-mail address</source>
+        <translation>no es una dirección de correo electrónico</translation>
+    </message>
+    <message>
+        <source>The connection to the mail server was lost again after reconnecting: %1</source>
+        <translation>La conexión con el servidor de correo se perdió de nuevo tras volver a conectar: %1</translation>
+    </message>
+    <message>
+        <source>the connection was lost after the message was sent: %1</source>
+        <translation>la conexión se perdió después de enviar el mensaje: %1</translation>
+    </message>
+    <message>
+        <source>the connection was lost before the message was sent: %1</source>
+        <translation>la conexión se perdió antes de enviar el mensaje: %1</translation>
+    </message>
+</context>
+<context>
     <name>FileBytes</name>
     <message>
         <source>Unable to open %1: %2</source>
@@ -1041,6 +1123,77 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>GradeHistory</name>
+    <message>
+        <source>restored version %1</source>
+        <translation>versión %1 restaurada</translation>
+    </message>
+    <message>
+        <source>import of %1</source>
+        <translation>importación de %1</translation>
+    </message>
+    <message>
+        <source>changed outside Markwell</source>
+        <translation>cambiada fuera de Markwell</translation>
+    </message>
+    <message>
+        <source>The grade history database %1 was missing; a new one was started. The classes and their marks are not affected, only the history before now is gone.</source>
+        <translation>Faltaba la base de datos del historial de notas %1; se ha empezado una nueva. Las clases y sus notas no se ven afectadas: solo se ha perdido el historial anterior.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made or written</source>
+        <translation>no se puede crear ni escribir %1</translation>
+    </message>
+    <message>
+        <source>The grade history is off: %1.</source>
+        <translation>El historial de notas está desactivado: %1.</translation>
+    </message>
+    <message>
+        <source>The grade history is off: %1 cannot be used (%2).</source>
+        <translation>El historial de notas está desactivado: no se puede usar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Markwell</source>
+        <translation>la creó una versión más reciente de Markwell</translation>
+    </message>
+    <message>
+        <source>The grade history database %1 was damaged (%2); a new one was started and the damaged one kept as %3. The classes and their marks are not affected, only the history before now is gone.</source>
+        <translation>La base de datos del historial de notas %1 estaba dañada (%2); se ha empezado una nueva y la dañada se conserva como %3. Las clases y sus notas no se ven afectadas: solo se ha perdido el historial anterior.</translation>
+    </message>
+    <message>
+        <source>The grade history could not %1: %2</source>
+        <translation>El historial de notas no ha podido %1: %2</translation>
+    </message>
+    <message>
+        <source>list the history of %1</source>
+        <translation>mostrar el historial de %1</translation>
+    </message>
+    <message>
+        <source>forget %1 in the history of %2</source>
+        <translation>olvidar a %1 en el historial de %2</translation>
+    </message>
+    <message>
+        <source>look at %1</source>
+        <translation>examinar %1</translation>
+    </message>
+    <message>
+        <source>record the changes of %1</source>
+        <translation>registrar los cambios de %1</translation>
+    </message>
+    <message>
+        <source>record the save of %1</source>
+        <translation>registrar el guardado de %1</translation>
+    </message>
+    <message>
+        <source>record a save</source>
+        <translation>registrar un guardado</translation>
+    </message>
+    <message>
+        <source>forget a save that was not made</source>
+        <translation>olvidar un guardado que no se hizo</translation>
+    </message>
+</context>
+<context>
     <name>GradesTable</name>
     <message>
         <source>Names</source>
@@ -1169,6 +1322,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Acerca de Markwell</translation>
     </message>
     <message>
+        <source>E-mailing every family its report</source>
+        <translation>Enviar a cada familia su informe por correo electrónico</translation>
+    </message>
+    <message>
         <source>Scores from the school&apos;s systems</source>
         <translation>Puntuaciones de los sistemas del centro</translation>
     </message>
@@ -1183,6 +1340,53 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Class reports at the term&apos;s end</source>
         <translation>Boletines de la clase a fin de trimestre</translation>
+    </message>
+    <message>
+        <source>The grade history</source>
+        <translation>El historial de notas</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTable</name>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>set on %1 to %2</source>
+        <translation>puesta el %1 a %2</translation>
+    </message>
+    <message>
+        <source>changed on %1 from %2 to %3</source>
+        <translation>cambió el %1 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Último cambio</translation>
     </message>
 </context>
 <context>
@@ -1228,6 +1432,25 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>KeyringMailPasswords</name>
+    <message>
+        <source>The keyring did not answer.</source>
+        <translation>El llavero no respondió.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>La contraseña no se pudo guardar en el llavero: %1</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer.</source>
+        <translation>el llavero no respondió.</translation>
+    </message>
+    <message>
+        <source>The password could not be removed from the keyring: %1</source>
+        <translation>La contraseña no se pudo quitar del llavero: %1</translation>
+    </message>
+</context>
+<context>
     <name>MailAddress</name>
     <message>
         <source>Grades</source>
@@ -1244,6 +1467,25 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Unable to create a folder for the attachment in %1: %2</source>
         <translation>No se puede crear una carpeta para el archivo adjunto en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailServerSettings</name>
+    <message>
+        <source>No mail server is set.</source>
+        <translation>No hay ningún servidor de correo configurado.</translation>
+    </message>
+    <message>
+        <source>The port of the mail server is from 1 to 65535.</source>
+        <translation>El puerto del servidor de correo va de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s address &quot;%1&quot; is not an e-mail address.</source>
+        <translation>La dirección del remitente «%1» no es una dirección de correo electrónico.</translation>
+    </message>
+    <message>
+        <source>A password is never sent without TLS: choose STARTTLS or TLS for %1, or leave the user name empty.</source>
+        <translation>Una contraseña nunca se envía sin TLS: elija STARTTLS o TLS para %1, o deje vacío el nombre de usuario.</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1731,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Página anterior</translation>
     </message>
     <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historial...</translation>
+    </message>
+    <message>
         <source>&amp;Import Scores...</source>
         <translation>Importar p&amp;untuaciones...</translation>
     </message>
@@ -1557,6 +1803,13 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Grade</source>
         <translation>Calificación</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFiles</name>
+    <message>
+        <source>Unable to create the folder %1 for the messages.</source>
+        <translation>No se pudo crear la carpeta %1 para los mensajes.</translation>
     </message>
 </context>
 <context>
@@ -1684,6 +1937,25 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Recover the unsaved changes to &quot;%1&quot; from %2?</source>
         <translation>¿Recuperar los cambios sin guardar de «%1» desde %2?</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMail</name>
+    <message>
+        <source>Grades of {name}</source>
+        <translation>Notas de {name}</translation>
+    </message>
+    <message>
+        <source>Hello,
+
+attached is the current grade report of {name}.
+
+Kind regards</source>
+        <translation>Hola:
+
+adjunto el informe de notas actual de {name}.
+
+Un saludo cordial</translation>
     </message>
 </context>
 <context>
@@ -2247,6 +2519,123 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>SendLog</name>
+    <message>
+        <source>sent</source>
+        <translation>enviado</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>deferred</source>
+        <translation>aplazado</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>no enviado</translation>
+    </message>
+    <message>
+        <source>mail program</source>
+        <translation>programa de correo</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>Unable to read the send log %1: %2</source>
+        <translation>No se pudo leer el registro de envíos %1: %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Asunto</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Respuesta</translation>
+    </message>
+</context>
+<context>
+    <name>SendSummary</name>
+    <message>
+        <source>Sent: %1. Refused: %2. Deferred: %3. Unknown: %4. Not sent: %5. Skipped (no address): %6.</source>
+        <translation>Enviados: %1. Rechazados: %2. Aplazados: %3. Desconocidos: %4. No enviados: %5. Omitidos (sin dirección): %6.</translation>
+    </message>
+    <message>
+        <source>Sending was cancelled.</source>
+        <translation>Se canceló el envío.</translation>
+    </message>
+    <message>
+        <source>Sending stopped: %1</source>
+        <translation>El envío se detuvo: %1</translation>
+    </message>
+    <message>
+        <source>Where the result is unknown, the connection was lost after the message was sent: it may have arrived.</source>
+        <translation>Donde el resultado es desconocido, la conexión se perdió después de enviar el mensaje: puede haber llegado.</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>omitido</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>sin dirección</translation>
+    </message>
+    <message>
+        <source>not tried</source>
+        <translation>no intentado</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSending</name>
+    <message>
+        <source>The report could not be made.</source>
+        <translation>No se pudo crear el informe.</translation>
+    </message>
+    <message>
+        <source>Sending message %1 of %2...</source>
+        <translation>Enviando el mensaje %1 de %2...</translation>
+    </message>
+</context>
+<context>
     <name>SheetFile</name>
     <message>
         <source>the file name has no extension</source>
@@ -2263,6 +2652,41 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>there is no table to write</source>
         <translation>no hay ninguna tabla que escribir</translation>
+    </message>
+</context>
+<context>
+    <name>SmtpSession</name>
+    <message>
+        <source>The mail library could not be started.</source>
+        <translation>No se pudo iniciar la biblioteca de correo.</translation>
+    </message>
+    <message>
+        <source>No mail server is set.</source>
+        <translation>No hay ningún servidor de correo configurado.</translation>
+    </message>
+    <message>
+        <source>A password is never sent without TLS: %1 is not on this computer. Choose STARTTLS or TLS.</source>
+        <translation>Una contraseña nunca se envía sin TLS: %1 no está en este equipo. Elija STARTTLS o TLS.</translation>
+    </message>
+    <message>
+        <source>The CA file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo de CA %1.</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not accept the user name or password: %2</source>
+        <translation>El servidor de correo %1 no aceptó el nombre de usuario o la contraseña: %2</translation>
+    </message>
+    <message>
+        <source>The mail server %1 refused the connection: %2</source>
+        <translation>El servidor de correo %1 rechazó la conexión: %2</translation>
+    </message>
+    <message>
+        <source>No secure connection to the mail server %1: %2</source>
+        <translation>No hay conexión segura con el servidor de correo %1: %2</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the mail server %1: %2</source>
+        <translation>No se pudo conectar con el servidor de correo %1: %2</translation>
     </message>
 </context>
 <context>
@@ -3550,6 +3974,109 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     </message>
 </context>
 <context>
+    <name>markwell::HistoryWindow</name>
+    <message>
+        <source>First day</source>
+        <translation>Primer día</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Último día</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historial de %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&amp;Student:</source>
+        <translation>&amp;Alumno:</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment:</source>
+        <translation>Ac&amp;tividad:</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Desde el:</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Hasta el:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+    <message>
+        <source>Copy the lines listed, to paste them into a spreadsheet or a letter</source>
+        <translation>Copia las líneas mostradas, para pegarlas en una hoja de cálculo o una carta</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Student...</source>
+        <translation>&amp;Olvidar alumno...</translation>
+    </message>
+    <message>
+        <source>Remove every line of the student chosen above from the history, for a student who has left</source>
+        <translation>Quita del historial todas las líneas del alumno elegido arriba, para un alumno que se ha ido</translation>
+    </message>
+    <message>
+        <source>(every student)</source>
+        <translation>(todos los alumnos)</translation>
+    </message>
+    <message>
+        <source>(every assignment)</source>
+        <translation>(todas las actividades)</translation>
+    </message>
+    <message>
+        <source>The history is complete from %1 on: older entries went to keep the history database under 500 MB.</source>
+        <translation>El historial está completo desde el %1: las entradas anteriores se quitaron para que la base de datos del historial no pase de 500 MB.</translation>
+    </message>
+    <message>
+        <source>Nothing recorded here yet: each save of the class adds an entry.</source>
+        <translation>Aquí no hay nada registrado todavía: cada guardado de la clase añade una entrada.</translation>
+    </message>
+    <message>
+        <source>Saved in Markwell: %1</source>
+        <translation>Guardado en Markwell: %1</translation>
+    </message>
+    <message>
+        <source>Export the History</source>
+        <translation>Exportar el historial</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>-history</source>
+        <translation>-historial</translation>
+    </message>
+    <message>
+        <source>Remove every line of %1 from the history of this class? This cannot be undone; the class and its marks stay as they are.</source>
+        <translation>¿Quitar todas las líneas de %1 del historial de esta clase? No se puede deshacer; la clase y sus notas quedan como están.</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Olvidar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Conservar</translation>
+    </message>
+</context>
+<context>
     <name>markwell::ImportAssignmentsDialog</name>
     <message>
         <source>&amp;Assignments (Ctrl+A selects them all)</source>
@@ -3831,6 +4358,148 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>Assignment type</source>
         <translation>Tipo de actividad</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historial</translation>
+    </message>
+    <message>
+        <source>Every change of this student&apos;s marks, with when and from what</source>
+        <translation>Cada cambio de las notas de este alumno, con cuándo y desde qué valor</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MailQueueWindow</name>
+    <message>
+        <source>&amp;Open in Mail Program</source>
+        <translation>&amp;Abrir en el programa de correo</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Omitir</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Messages for the Mail Program</source>
+        <translation>Mensajes para el programa de correo</translation>
+    </message>
+    <message>
+        <source>Each message opens in your mail program with its report attached: check it and send it from there.</source>
+        <translation>Cada mensaje se abre en su programa de correo con su informe adjunto: revíselo y envíelo desde allí.</translation>
+    </message>
+    <message>
+        <source>Message %1 of %2 — %3 (%4)</source>
+        <translation>Mensaje %1 de %2 — %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 messages were opened in the mail program.</source>
+        <translation>Se abrieron %1 de %2 mensajes en el programa de correo.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MailServerPage</name>
+    <message>
+        <source>Fo&amp;rget the kept password</source>
+        <translation>Ol&amp;vidar la contraseña guardada</translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation>STARTTLS</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>kept in the desktop&apos;s keyring</source>
+        <translation>guardada en el llavero del escritorio</translation>
+    </message>
+    <message>
+        <source>smtp.school.example</source>
+        <translation>smtp.centro.example</translation>
+    </message>
+    <message>
+        <source>teacher@school.example</source>
+        <translation>docente@centro.example</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>&amp;Server</source>
+        <translation>&amp;Servidor</translation>
+    </message>
+    <message>
+        <source>Por&amp;t</source>
+        <translation>P&amp;uerto</translation>
+    </message>
+    <message>
+        <source>Securit&amp;y</source>
+        <translation>Seg&amp;uridad</translation>
+    </message>
+    <message>
+        <source>&amp;User name</source>
+        <translation>&amp;Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>Contrase&amp;ña</translation>
+    </message>
+    <message>
+        <source>Sender&apos;s &amp;name</source>
+        <translation>Nombre del re&amp;mitente</translation>
+    </message>
+    <message>
+        <source>Sender&apos;s a&amp;ddress</source>
+        <translation>&amp;Dirección del remitente</translation>
+    </message>
+    <message>
+        <source>CA &amp;file</source>
+        <translation>&amp;Archivo de CA</translation>
+    </message>
+    <message>
+        <source>&amp;Pause between messages</source>
+        <translation>&amp;Pausa entre mensajes</translation>
+    </message>
+    <message>
+        <source>Leave the server empty to send through your mail program. Some providers (Gmail, Microsoft 365) take only an app password here.</source>
+        <translation>Deje el servidor vacío para enviar a través de su programa de correo. Algunos proveedores (Gmail, Microsoft 365) solo aceptan aquí una contraseña de aplicación.</translation>
+    </message>
+    <message>
+        <source>Certificate Authority</source>
+        <translation>Autoridad de certificación</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt *.cer)</source>
+        <translation>Certificados (*.pem *.crt *.cer)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Please type the sender&apos;s e-mail address: the messages go from it.</source>
+        <translation>Escriba la dirección de correo del remitente: los mensajes salen de ella.</translation>
+    </message>
+    <message>
+        <source>The CA file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo de CA %1.</translation>
+    </message>
+    <message>
+        <source>The password will be asked for each time messages are sent.</source>
+        <translation>La contraseña se pedirá cada vez que se envíen mensajes.</translation>
     </message>
 </context>
 <context>
@@ -4203,6 +4872,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
 <context>
     <name>markwell::OptionsDialog</name>
     <message>
+        <source>Option pages</source>
+        <translation>Páginas de opciones</translation>
+    </message>
+    <message>
         <source>&amp;Enable Password Protection</source>
         <translation>&amp;Activar la protección con contraseña</translation>
     </message>
@@ -4261,6 +4934,14 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>A password has at most %1 characters.</source>
         <translation>Una contraseña tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;General</translation>
+    </message>
+    <message>
+        <source>E-&amp;mail</source>
+        <translation>Co&amp;rreo</translation>
     </message>
     <message>
         <source>Ol&amp;d Password</source>
@@ -4432,6 +5113,160 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
     <message>
         <source>The seats of the class: Page Down and Page Up choose a seat, the arrow keys move it (with Shift by ten), Enter edits it.</source>
         <translation>Los asientos de la clase: Av Pág y Re Pág eligen un asiento, las flechas lo mueven (con Mayús, de diez en diez) e Intro lo modifica.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SendReportsDialog</name>
+    <message>
+        <source>Message and send log</source>
+        <translation>Mensaje y registro de envíos</translation>
+    </message>
+    <message>
+        <source>S&amp;tudent</source>
+        <translation>&amp;Alumno</translation>
+    </message>
+    <message>
+        <source>M&amp;other</source>
+        <translation>Ma&amp;dre</translation>
+    </message>
+    <message>
+        <source>&amp;Father</source>
+        <translation>&amp;Padre</translation>
+    </message>
+    <message>
+        <source>Through the mail &amp;program, one message at a time</source>
+        <translation>A través del programa de correo, &amp;uno a uno</translation>
+    </message>
+    <message>
+        <source>Save as e-mail f&amp;iles (.eml)</source>
+        <translation>Guardar como arc&amp;hivos de correo (.eml)</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>Send Reports by E-mail</source>
+        <translation>Enviar informes por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Through the mail se&amp;rver %1</source>
+        <translation>A través del se&amp;rvidor de correo %1</translation>
+    </message>
+    <message>
+        <source>Through the mail se&amp;rver (set it under Edit &gt; Options)</source>
+        <translation>A través del se&amp;rvidor de correo (configúrelo en Edición &gt; Opciones)</translation>
+    </message>
+    <message>
+        <source>Send to</source>
+        <translation>Enviar a</translation>
+    </message>
+    <message>
+        <source>S&amp;ubject</source>
+        <translation>A&amp;sunto</translation>
+    </message>
+    <message>
+        <source>Mess&amp;age</source>
+        <translation>&amp;Texto</translation>
+    </message>
+    <message>
+        <source>{name}, {grade} and {average} become each student&apos;s own.</source>
+        <translation>{name}, {grade} y {average} se convierten en los de cada alumno.</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Cómo</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>E&amp;xportar como CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Mensaje</translation>
+    </message>
+    <message>
+        <source>Send &amp;Log</source>
+        <translation>Registro de en&amp;víos</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>Export the Send Log</source>
+        <translation>Exportar el registro de envíos</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>send log.csv</source>
+        <translation>registro de envíos.csv</translation>
+    </message>
+    <message>
+        <source>Please tick whom the messages go to: the student, the mother or the father.</source>
+        <translation>Marque a quién van los mensajes: el alumno, la madre o el padre.</translation>
+    </message>
+    <message>
+        <source>No student is chosen.</source>
+        <translation>No se ha elegido ningún alumno.</translation>
+    </message>
+    <message>
+        <source>Please save the class first: the record of what is sent is kept with it.</source>
+        <translation>Guarde primero la clase: el registro de lo enviado se guarda con ella.</translation>
+    </message>
+    <message>
+        <source>Mail Server Password</source>
+        <translation>Contraseña del servidor de correo</translation>
+    </message>
+    <message>
+        <source>Password of %1 on %2:</source>
+        <translation>Contraseña de %1 en %2:</translation>
+    </message>
+    <message>
+        <source>See Edit &gt; Options, E-mail.</source>
+        <translation>Véase Edición &gt; Opciones, Correo.</translation>
+    </message>
+    <message>
+        <source>Addresses that may have received the message already: %1 (the connection was lost after it was sent). Send it to them again too?</source>
+        <translation>Direcciones que pueden haber recibido ya el mensaje: %1 (la conexión se perdió después de enviarlo). ¿Enviárselo otra vez también?</translation>
+    </message>
+    <message>
+        <source>No address for: %1.</source>
+        <translation>Sin dirección: %1.</translation>
+    </message>
+    <message>
+        <source>Folder for the Messages</source>
+        <translation>Carpeta para los mensajes</translation>
+    </message>
+    <message>
+        <source>Saving message %1 of %2...</source>
+        <translation>Guardando el mensaje %1 de %2...</translation>
+    </message>
+    <message>
+        <source>%1 messages were saved in %2.</source>
+        <translation>Se guardaron %1 mensajes en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SendSummaryDialog</name>
+    <message>
+        <source>&amp;Resend the Failed Ones</source>
+        <translation>&amp;Reenviar los fallidos</translation>
+    </message>
+    <message>
+        <source>Messages Sent</source>
+        <translation>Mensajes enviados</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -4826,6 +5661,10 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
 </context>
 <context>
     <name>markwell::ClassReportsWindow</name>
+    <message>
+        <source>Send &amp;by E-mail...</source>
+        <translation>Enviar por c&amp;orreo...</translation>
+    </message>
     <message>
         <source>Class Reports</source>
         <translation>Boletines de la clase</translation>

@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>ClassDifferences</name>
+    <message>
+        <source>score</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>possible points</source>
+        <translation>points possibles</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>student added</source>
+        <translation>élève ajouté</translation>
+    </message>
+    <message>
+        <source>student removed</source>
+        <translation>élève supprimé</translation>
+    </message>
+    <message>
+        <source>student renamed</source>
+        <translation>élève renommé</translation>
+    </message>
+    <message>
+        <source>assignment added</source>
+        <translation>évaluation ajoutée</translation>
+    </message>
+    <message>
+        <source>assignment removed</source>
+        <translation>évaluation supprimée</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>barème</translation>
+    </message>
+    <message>
+        <source>weights</source>
+        <translation>coefficients</translation>
+    </message>
+    <message>
+        <source>drop rule</source>
+        <translation>note ignorée</translation>
+    </message>
+    <message>
+        <source>comment</source>
+        <translation>commentaire</translation>
+    </message>
+    <message>
+        <source>attendance</source>
+        <translation>présences</translation>
+    </message>
+    <message>
+        <source>seats</source>
+        <translation>places</translation>
+    </message>
+</context>
+<context>
     <name>ClassLocks</name>
     <message>
         <source>Unable to lock %1: the lock file cannot be made in %2.</source>
@@ -643,6 +706,25 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>FamilySender</name>
+    <message>
+        <source>not an e-mail address</source>
+        <translation>n&apos;est pas une adresse électronique</translation>
+    </message>
+    <message>
+        <source>The connection to the mail server was lost again after reconnecting: %1</source>
+        <translation>La connexion au serveur de messagerie a de nouveau été perdue après la reconnexion : %1</translation>
+    </message>
+    <message>
+        <source>the connection was lost after the message was sent: %1</source>
+        <translation>la connexion a été perdue après l&apos;envoi du message : %1</translation>
+    </message>
+    <message>
+        <source>the connection was lost before the message was sent: %1</source>
+        <translation>la connexion a été perdue avant l&apos;envoi du message : %1</translation>
+    </message>
+</context>
+<context>
     <name>FileBytes</name>
     <message>
         <source>Unable to open %1: %2</source>
@@ -1041,6 +1123,77 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>GradeHistory</name>
+    <message>
+        <source>restored version %1</source>
+        <translation>version %1 rétablie</translation>
+    </message>
+    <message>
+        <source>import of %1</source>
+        <translation>importation de %1</translation>
+    </message>
+    <message>
+        <source>changed outside Markwell</source>
+        <translation>modifiée hors de Markwell</translation>
+    </message>
+    <message>
+        <source>The grade history database %1 was missing; a new one was started. The classes and their marks are not affected, only the history before now is gone.</source>
+        <translation>La base de données de l&apos;historique des notes %1 manquait ; une nouvelle a été commencée. Les classes et leurs notes ne sont pas touchées : seul l&apos;historique antérieur est perdu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made or written</source>
+        <translation>%1 ne peut être ni créé ni écrit</translation>
+    </message>
+    <message>
+        <source>The grade history is off: %1.</source>
+        <translation>L&apos;historique des notes est désactivé : %1.</translation>
+    </message>
+    <message>
+        <source>The grade history is off: %1 cannot be used (%2).</source>
+        <translation>L&apos;historique des notes est désactivé : %1 ne peut pas être utilisé (%2).</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Markwell</source>
+        <translation>elle a été créée par une version plus récente de Markwell</translation>
+    </message>
+    <message>
+        <source>The grade history database %1 was damaged (%2); a new one was started and the damaged one kept as %3. The classes and their marks are not affected, only the history before now is gone.</source>
+        <translation>La base de données de l&apos;historique des notes %1 était endommagée (%2) ; une nouvelle a été commencée et l&apos;ancienne est gardée sous le nom %3. Les classes et leurs notes ne sont pas touchées : seul l&apos;historique antérieur est perdu.</translation>
+    </message>
+    <message>
+        <source>The grade history could not %1: %2</source>
+        <translation>L&apos;historique des notes n&apos;a pas pu %1 : %2</translation>
+    </message>
+    <message>
+        <source>list the history of %1</source>
+        <translation>lister l&apos;historique de %1</translation>
+    </message>
+    <message>
+        <source>forget %1 in the history of %2</source>
+        <translation>oublier %1 dans l&apos;historique de %2</translation>
+    </message>
+    <message>
+        <source>look at %1</source>
+        <translation>examiner %1</translation>
+    </message>
+    <message>
+        <source>record the changes of %1</source>
+        <translation>enregistrer les modifications de %1</translation>
+    </message>
+    <message>
+        <source>record the save of %1</source>
+        <translation>enregistrer la sauvegarde de %1</translation>
+    </message>
+    <message>
+        <source>record a save</source>
+        <translation>enregistrer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>forget a save that was not made</source>
+        <translation>oublier une sauvegarde qui n&apos;a pas eu lieu</translation>
+    </message>
+</context>
+<context>
     <name>GradesTable</name>
     <message>
         <source>Names</source>
@@ -1169,6 +1322,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>À propos de Markwell</translation>
     </message>
     <message>
+        <source>E-mailing every family its report</source>
+        <translation>Envoyer à chaque famille son bulletin par courriel</translation>
+    </message>
+    <message>
         <source>Scores from the school&apos;s systems</source>
         <translation>Les notes des systèmes de l&apos;établissement</translation>
     </message>
@@ -1183,6 +1340,53 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Class reports at the term&apos;s end</source>
         <translation>Les bulletins de la classe en fin de trimestre</translation>
+    </message>
+    <message>
+        <source>The grade history</source>
+        <translation>L&apos;historique des notes</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTable</name>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>D&apos;où</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>set on %1 to %2</source>
+        <translation>mise le %1 à %2</translation>
+    </message>
+    <message>
+        <source>changed on %1 from %2 to %3</source>
+        <translation>modifiée le %1 de %2 à %3</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Dernière modification</translation>
     </message>
 </context>
 <context>
@@ -1228,6 +1432,25 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>KeyringMailPasswords</name>
+    <message>
+        <source>The keyring did not answer.</source>
+        <translation>Le trousseau n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Le mot de passe n&apos;a pas pu être gardé dans le trousseau : %1</translation>
+    </message>
+    <message>
+        <source>the keyring did not answer.</source>
+        <translation>le trousseau n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The password could not be removed from the keyring: %1</source>
+        <translation>Le mot de passe n&apos;a pas pu être retiré du trousseau : %1</translation>
+    </message>
+</context>
+<context>
     <name>MailAddress</name>
     <message>
         <source>Grades</source>
@@ -1244,6 +1467,25 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Unable to create a folder for the attachment in %1: %2</source>
         <translation>Impossible de créer un dossier pour la pièce jointe dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>MailServerSettings</name>
+    <message>
+        <source>No mail server is set.</source>
+        <translation>Aucun serveur de messagerie n&apos;est réglé.</translation>
+    </message>
+    <message>
+        <source>The port of the mail server is from 1 to 65535.</source>
+        <translation>Le port du serveur de messagerie va de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>The sender&apos;s address &quot;%1&quot; is not an e-mail address.</source>
+        <translation>L&apos;adresse de l&apos;expéditeur « %1 » n&apos;est pas une adresse électronique.</translation>
+    </message>
+    <message>
+        <source>A password is never sent without TLS: choose STARTTLS or TLS for %1, or leave the user name empty.</source>
+        <translation>Un mot de passe n&apos;est jamais envoyé sans TLS : choisissez STARTTLS ou TLS pour %1, ou laissez le nom d&apos;utilisateur vide.</translation>
     </message>
 </context>
 <context>
@@ -1489,6 +1731,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>Page précédente</translation>
     </message>
     <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
         <source>&amp;Import Scores...</source>
         <translation>Im&amp;porter des notes...</translation>
     </message>
@@ -1557,6 +1803,13 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Grade</source>
         <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFiles</name>
+    <message>
+        <source>Unable to create the folder %1 for the messages.</source>
+        <translation>Impossible de créer le dossier %1 pour les messages.</translation>
     </message>
 </context>
 <context>
@@ -1684,6 +1937,25 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Recover the unsaved changes to &quot;%1&quot; from %2?</source>
         <translation>Récupérer les modifications non enregistrées de « %1 » depuis %2 ?</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMail</name>
+    <message>
+        <source>Grades of {name}</source>
+        <translation>Notes de {name}</translation>
+    </message>
+    <message>
+        <source>Hello,
+
+attached is the current grade report of {name}.
+
+Kind regards</source>
+        <translation>Bonjour,
+
+vous trouverez ci-joint le bulletin de notes actuel de {name}.
+
+Bien cordialement</translation>
     </message>
 </context>
 <context>
@@ -2247,6 +2519,123 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>SendLog</name>
+    <message>
+        <source>sent</source>
+        <translation>envoyé</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>deferred</source>
+        <translation>différé</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non envoyé</translation>
+    </message>
+    <message>
+        <source>mail program</source>
+        <translation>logiciel de messagerie</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>Unable to read the send log %1: %2</source>
+        <translation>Impossible de lire le journal des envois %1 : %2</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Réponse</translation>
+    </message>
+</context>
+<context>
+    <name>SendSummary</name>
+    <message>
+        <source>Sent: %1. Refused: %2. Deferred: %3. Unknown: %4. Not sent: %5. Skipped (no address): %6.</source>
+        <translation>Envoyés : %1. Refusés : %2. Différés : %3. Inconnus : %4. Non envoyés : %5. Ignorés (sans adresse) : %6.</translation>
+    </message>
+    <message>
+        <source>Sending was cancelled.</source>
+        <translation>L&apos;envoi a été annulé.</translation>
+    </message>
+    <message>
+        <source>Sending stopped: %1</source>
+        <translation>L&apos;envoi s&apos;est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>Where the result is unknown, the connection was lost after the message was sent: it may have arrived.</source>
+        <translation>Là où le résultat est inconnu, la connexion a été perdue après l&apos;envoi du message : il a pu arriver.</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>ignoré</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>sans adresse</translation>
+    </message>
+    <message>
+        <source>not tried</source>
+        <translation>non tenté</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSending</name>
+    <message>
+        <source>The report could not be made.</source>
+        <translation>Le bulletin n&apos;a pas pu être fait.</translation>
+    </message>
+    <message>
+        <source>Sending message %1 of %2...</source>
+        <translation>Envoi du message %1 sur %2...</translation>
+    </message>
+</context>
+<context>
     <name>SheetFile</name>
     <message>
         <source>the file name has no extension</source>
@@ -2263,6 +2652,41 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>there is no table to write</source>
         <translation>il n&apos;y a aucun tableau à écrire</translation>
+    </message>
+</context>
+<context>
+    <name>SmtpSession</name>
+    <message>
+        <source>The mail library could not be started.</source>
+        <translation>La bibliothèque de messagerie n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>No mail server is set.</source>
+        <translation>Aucun serveur de messagerie n&apos;est réglé.</translation>
+    </message>
+    <message>
+        <source>A password is never sent without TLS: %1 is not on this computer. Choose STARTTLS or TLS.</source>
+        <translation>Un mot de passe n&apos;est jamais envoyé sans TLS : %1 n&apos;est pas sur cet ordinateur. Choisissez STARTTLS ou TLS.</translation>
+    </message>
+    <message>
+        <source>The CA file %1 cannot be read.</source>
+        <translation>Le fichier d&apos;AC %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not accept the user name or password: %2</source>
+        <translation>Le serveur de messagerie %1 n&apos;a pas accepté le nom d&apos;utilisateur ou le mot de passe : %2</translation>
+    </message>
+    <message>
+        <source>The mail server %1 refused the connection: %2</source>
+        <translation>Le serveur de messagerie %1 a refusé la connexion : %2</translation>
+    </message>
+    <message>
+        <source>No secure connection to the mail server %1: %2</source>
+        <translation>Pas de connexion sécurisée au serveur de messagerie %1 : %2</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the mail server %1: %2</source>
+        <translation>Impossible de se connecter au serveur de messagerie %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -3550,6 +3974,109 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     </message>
 </context>
 <context>
+    <name>markwell::HistoryWindow</name>
+    <message>
+        <source>First day</source>
+        <translation>Premier jour</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Dernier jour</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historique de %1</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&amp;Student:</source>
+        <translation>&amp;Élève :</translation>
+    </message>
+    <message>
+        <source>&amp;Assignment:</source>
+        <translation>É&amp;valuation :</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message>
+        <source>Copy the lines listed, to paste them into a spreadsheet or a letter</source>
+        <translation>Copie les lignes listées, pour les coller dans un tableur ou une lettre</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xporter en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Forget Student...</source>
+        <translation>&amp;Oublier l&apos;élève...</translation>
+    </message>
+    <message>
+        <source>Remove every line of the student chosen above from the history, for a student who has left</source>
+        <translation>Retire de l&apos;historique toutes les lignes de l&apos;élève choisi ci-dessus, pour un élève qui est parti</translation>
+    </message>
+    <message>
+        <source>(every student)</source>
+        <translation>(tous les élèves)</translation>
+    </message>
+    <message>
+        <source>(every assignment)</source>
+        <translation>(toutes les évaluations)</translation>
+    </message>
+    <message>
+        <source>The history is complete from %1 on: older entries went to keep the history database under 500 MB.</source>
+        <translation>L&apos;historique est complet depuis le %1 : les entrées plus anciennes ont été retirées pour que la base de données de l&apos;historique reste sous 500 Mo.</translation>
+    </message>
+    <message>
+        <source>Nothing recorded here yet: each save of the class adds an entry.</source>
+        <translation>Rien n&apos;est encore enregistré ici : chaque enregistrement de la classe ajoute une entrée.</translation>
+    </message>
+    <message>
+        <source>Saved in Markwell: %1</source>
+        <translation>Enregistré dans Markwell : %1</translation>
+    </message>
+    <message>
+        <source>Export the History</source>
+        <translation>Exporter l&apos;historique</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>-history</source>
+        <translation>-historique</translation>
+    </message>
+    <message>
+        <source>Remove every line of %1 from the history of this class? This cannot be undone; the class and its marks stay as they are.</source>
+        <translation>Retirer toutes les lignes de %1 de l&apos;historique de cette classe ? Cela ne peut pas être annulé ; la classe et ses notes restent telles quelles.</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Oublier</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Garder</translation>
+    </message>
+</context>
+<context>
     <name>markwell::ImportAssignmentsDialog</name>
     <message>
         <source>&amp;Assignments (Ctrl+A selects them all)</source>
@@ -3831,6 +4358,148 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>Assignment type</source>
         <translation>Type d&apos;évaluation</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>Every change of this student&apos;s marks, with when and from what</source>
+        <translation>Chaque modification des notes de cet élève, avec quand et depuis quelle valeur</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MailQueueWindow</name>
+    <message>
+        <source>&amp;Open in Mail Program</source>
+        <translation>&amp;Ouvrir dans le logiciel de messagerie</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Passer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <source>Messages for the Mail Program</source>
+        <translation>Messages pour le logiciel de messagerie</translation>
+    </message>
+    <message>
+        <source>Each message opens in your mail program with its report attached: check it and send it from there.</source>
+        <translation>Chaque message s&apos;ouvre dans votre logiciel de messagerie avec son bulletin joint : vérifiez-le et envoyez-le de là.</translation>
+    </message>
+    <message>
+        <source>Message %1 of %2 — %3 (%4)</source>
+        <translation>Message %1 sur %2 — %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 messages were opened in the mail program.</source>
+        <translation>%1 messages sur %2 ont été ouverts dans le logiciel de messagerie.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::MailServerPage</name>
+    <message>
+        <source>Fo&amp;rget the kept password</source>
+        <translation>Ou&amp;blier le mot de passe gardé</translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation>STARTTLS</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>kept in the desktop&apos;s keyring</source>
+        <translation>gardé dans le trousseau du bureau</translation>
+    </message>
+    <message>
+        <source>smtp.school.example</source>
+        <translation>smtp.etablissement.example</translation>
+    </message>
+    <message>
+        <source>teacher@school.example</source>
+        <translation>enseignant@etablissement.example</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Server</source>
+        <translation>&amp;Serveur</translation>
+    </message>
+    <message>
+        <source>Por&amp;t</source>
+        <translation>P&amp;ort</translation>
+    </message>
+    <message>
+        <source>Securit&amp;y</source>
+        <translation>Séc&amp;urité</translation>
+    </message>
+    <message>
+        <source>&amp;User name</source>
+        <translation>&amp;Nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>&amp;Mot de passe</translation>
+    </message>
+    <message>
+        <source>Sender&apos;s &amp;name</source>
+        <translation>Nom de l&apos;e&amp;xpéditeur</translation>
+    </message>
+    <message>
+        <source>Sender&apos;s a&amp;ddress</source>
+        <translation>A&amp;dresse de l&apos;expéditeur</translation>
+    </message>
+    <message>
+        <source>CA &amp;file</source>
+        <translation>&amp;Fichier d&apos;AC</translation>
+    </message>
+    <message>
+        <source>&amp;Pause between messages</source>
+        <translation>Pause &amp;entre les messages</translation>
+    </message>
+    <message>
+        <source>Leave the server empty to send through your mail program. Some providers (Gmail, Microsoft 365) take only an app password here.</source>
+        <translation>Laissez le serveur vide pour envoyer par votre logiciel de messagerie. Certains fournisseurs (Gmail, Microsoft 365) n&apos;acceptent ici qu&apos;un mot de passe d&apos;application.</translation>
+    </message>
+    <message>
+        <source>Certificate Authority</source>
+        <translation>Autorité de certification</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt *.cer)</source>
+        <translation>Certificats (*.pem *.crt *.cer)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Please type the sender&apos;s e-mail address: the messages go from it.</source>
+        <translation>Tapez l&apos;adresse électronique de l&apos;expéditeur : les messages partent d&apos;elle.</translation>
+    </message>
+    <message>
+        <source>The CA file %1 cannot be read.</source>
+        <translation>Le fichier d&apos;AC %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The password will be asked for each time messages are sent.</source>
+        <translation>Le mot de passe sera demandé à chaque envoi de messages.</translation>
     </message>
 </context>
 <context>
@@ -4203,6 +4872,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
 <context>
     <name>markwell::OptionsDialog</name>
     <message>
+        <source>Option pages</source>
+        <translation>Pages des options</translation>
+    </message>
+    <message>
         <source>&amp;Enable Password Protection</source>
         <translation>Activer la &amp;protection par mot de passe</translation>
     </message>
@@ -4261,6 +4934,14 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>A password has at most %1 characters.</source>
         <translation>Un mot de passe compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;Général</translation>
+    </message>
+    <message>
+        <source>E-&amp;mail</source>
+        <translation>Courr&amp;iel</translation>
     </message>
     <message>
         <source>Ol&amp;d Password</source>
@@ -4432,6 +5113,160 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
     <message>
         <source>The seats of the class: Page Down and Page Up choose a seat, the arrow keys move it (with Shift by ten), Enter edits it.</source>
         <translation>Les places de la classe : Page suivante et Page précédente choisissent une place, les touches fléchées la déplacent (de dix avec Maj), Entrée la modifie.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SendReportsDialog</name>
+    <message>
+        <source>Message and send log</source>
+        <translation>Message et journal des envois</translation>
+    </message>
+    <message>
+        <source>S&amp;tudent</source>
+        <translation>É&amp;lève</translation>
+    </message>
+    <message>
+        <source>M&amp;other</source>
+        <translation>Mè&amp;re</translation>
+    </message>
+    <message>
+        <source>&amp;Father</source>
+        <translation>&amp;Père</translation>
+    </message>
+    <message>
+        <source>Through the mail &amp;program, one message at a time</source>
+        <translation>Par le logiciel de messagerie, un message à la f&amp;ois</translation>
+    </message>
+    <message>
+        <source>Save as e-mail f&amp;iles (.eml)</source>
+        <translation>Enregistrer en fic&amp;hiers de courriel (.eml)</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <source>Send Reports by E-mail</source>
+        <translation>Envoyer les bulletins par courriel</translation>
+    </message>
+    <message>
+        <source>Through the mail se&amp;rver %1</source>
+        <translation>Par le &amp;serveur de messagerie %1</translation>
+    </message>
+    <message>
+        <source>Through the mail se&amp;rver (set it under Edit &gt; Options)</source>
+        <translation>Par le &amp;serveur de messagerie (à régler dans Édition &gt; Options)</translation>
+    </message>
+    <message>
+        <source>Send to</source>
+        <translation>Envoyer à</translation>
+    </message>
+    <message>
+        <source>S&amp;ubject</source>
+        <translation>O&amp;bjet</translation>
+    </message>
+    <message>
+        <source>Mess&amp;age</source>
+        <translation>Messa&amp;ge</translation>
+    </message>
+    <message>
+        <source>{name}, {grade} and {average} become each student&apos;s own.</source>
+        <translation>{name}, {grade} et {average} deviennent ceux de chaque élève.</translation>
+    </message>
+    <message>
+        <source>How</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>E&amp;xporter en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Message</translation>
+    </message>
+    <message>
+        <source>Send &amp;Log</source>
+        <translation>&amp;Journal des envois</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Export the Send Log</source>
+        <translation>Exporter le journal des envois</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>send log.csv</source>
+        <translation>journal des envois.csv</translation>
+    </message>
+    <message>
+        <source>Please tick whom the messages go to: the student, the mother or the father.</source>
+        <translation>Cochez à qui vont les messages : l&apos;élève, la mère ou le père.</translation>
+    </message>
+    <message>
+        <source>No student is chosen.</source>
+        <translation>Aucun élève n&apos;est choisi.</translation>
+    </message>
+    <message>
+        <source>Please save the class first: the record of what is sent is kept with it.</source>
+        <translation>Enregistrez d&apos;abord la classe : le journal des envois est gardé avec elle.</translation>
+    </message>
+    <message>
+        <source>Mail Server Password</source>
+        <translation>Mot de passe du serveur de messagerie</translation>
+    </message>
+    <message>
+        <source>Password of %1 on %2:</source>
+        <translation>Mot de passe de %1 sur %2 :</translation>
+    </message>
+    <message>
+        <source>See Edit &gt; Options, E-mail.</source>
+        <translation>Voir Édition &gt; Options, Courriel.</translation>
+    </message>
+    <message>
+        <source>Addresses that may have received the message already: %1 (the connection was lost after it was sent). Send it to them again too?</source>
+        <translation>Adresses qui ont peut-être déjà reçu le message : %1 (la connexion a été perdue après son envoi). Le leur renvoyer aussi ?</translation>
+    </message>
+    <message>
+        <source>No address for: %1.</source>
+        <translation>Sans adresse : %1.</translation>
+    </message>
+    <message>
+        <source>Folder for the Messages</source>
+        <translation>Dossier des messages</translation>
+    </message>
+    <message>
+        <source>Saving message %1 of %2...</source>
+        <translation>Enregistrement du message %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>%1 messages were saved in %2.</source>
+        <translation>%1 messages ont été enregistrés dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>markwell::SendSummaryDialog</name>
+    <message>
+        <source>&amp;Resend the Failed Ones</source>
+        <translation>&amp;Renvoyer les échecs</translation>
+    </message>
+    <message>
+        <source>Messages Sent</source>
+        <translation>Messages envoyés</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -4826,6 +5661,10 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
 </context>
 <context>
     <name>markwell::ClassReportsWindow</name>
+    <message>
+        <source>Send &amp;by E-mail...</source>
+        <translation>Envoyer par c&amp;ourriel...</translation>
+    </message>
     <message>
         <source>Class Reports</source>
         <translation>Bulletins de la classe</translation>

@@ -90,6 +90,7 @@ bool saveClassDocument(Document& document, const QString& path, const Console& c
     options.lockWait = kChangeLockWait;
     options.dropSkipped = droppingSkippedBytesAllowed();
     options.origin = origin;
+    options.recordAs = {HistorySource::Command, origin};
     const Result<ClassWritten> written = saveClass(document, path, options);
     if (!written) {
         console.error(written.message());

@@ -77,6 +77,8 @@ int runScale(const CommandArguments& args, const Console& console);
 int runUseScale(const CommandArguments& args, const Console& console);
 int runPassword(const CommandArguments& args, const Console& console);
 int runVersions(const CommandArguments& args, const Console& console);
+int runHistory(const CommandArguments& args, const Console& console);
 int runReports(const CommandArguments& args, const Console& console);
+int runSendReports(const CommandArguments& args, const Console& console);
 
 }  // namespace markwell::cli

@@ -61,6 +61,7 @@ int runConvert(const CommandArguments& args, const Console& console) {
     request.inputClasses = {in};
     request.source = in;
     request.origin = args.command;
+    request.recordAs = {HistorySource::Import, in};
     request.keepVersions = keptVersionsSetting();
     request.lockWait = kChangeLockWait;
     const Result<ClassWritten> written = writeClass(request);

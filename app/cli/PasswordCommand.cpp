@@ -6,16 +6,12 @@
 // process list or a shell's history.
 
 #include "app/cli/Commands.h"
+#include "app/cli/SecretInput.h"
 
 #include "core/settings/PasswordProtection.h"
 #include "core/settings/QSettingsStore.h"
 
 #include <QCoreApplication>
-
-#include <cstdio>
-
-#include <termios.h>
-#include <unistd.h>
 
 namespace markwell::cli {
 namespace {
@@ -24,34 +20,6 @@ struct PasswordCommand {
     Q_DECLARE_TR_FUNCTIONS(PasswordCommand)
 };
 
-// The next line of standard input without its line end; none at its end.
-// At a terminal the question is asked on stderr and the typing not shown.
-// A line that is not UTF-8 text is refused: decoded with replacement
-// characters, any other such bytes would pass for the same password.
-Result<std::optional<QString>> readLine(const QString& question) {
-    const bool terminal = isatty(STDIN_FILENO) == 1;
-    termios saved{};
-    if (terminal && tcgetattr(STDIN_FILENO, &saved) == 0) {
-        termios quiet = saved;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
-        std::fprintf(stderr, "%s: ", question.toUtf8().constData());
-    }
-    QByteArray line;
-    int ch = 0;
-    while ((ch = std::fgetc(stdin)) != EOF && ch != '\n') line.append(static_cast<char>(ch));
-    if (terminal) {
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-        std::fputc('\n', stderr);
-    }
-    if (ch == EOF && line.isEmpty()) return std::optional<QString>();
-    if (line.endsWith('\r')) line.chop(1);
-    if (!QByteArrayView(line).isValidUtf8()) {
-        return fail(PasswordCommand::tr("the password is not UTF-8 text; type it again in a UTF-8 terminal"));
-    }
-    return std::optional<QString>(QString::fromUtf8(line));
-}
-
 // The lines answering the questions, in order; a missing line is empty when
 // `missing` is empty, otherwise it is refused with that message. Gives none,
 // after saying why, when a line is refused.
@@ -59,7 +27,7 @@ std::optional<QStringList> readPasswords(const QString& command, const QStringLi
                                          const Console& console) {
     QStringList lines;
     for (const QString& question : questions) {
-        const Result<std::optional<QString>> line = readLine(question);
+        const Result<std::optional<QString>> line = readSecretLine(question);
         if (!line) {
             console.error(command + QStringLiteral(": ") + line.message());
             return std::nullopt;

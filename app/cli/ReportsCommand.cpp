@@ -8,11 +8,10 @@
 #include "app/cli/ClassFiles.h"
 #include "app/cli/CommandSupport.h"
 #include "app/cli/Commands.h"
+#include "app/cli/ReportChoices.h"
 
 #include "core/common/Cp1252.h"
 #include "core/grading/GradesTable.h"
-#include "core/reports/FamilyNote.h"
-#include "core/reports/ReportStudents.h"
 #include "core/reports/StudentReport.h"
 #include "render/paging/PdfFile.h"
 #include "render/reports/ClassReportsPrintout.h"
@@ -27,46 +26,6 @@ namespace {
 struct ReportsCommand {
     Q_DECLARE_TR_FUNCTIONS(ReportsCommand)
 };
-
-// The contents the options ask for; the default: Overall and Why.
-std::optional<ReportContents> contentsOf(const CommandArguments& args, const Document& document,
-                                         const Console& console) {
-    ReportContents base;
-    base.note = args.value(QStringLiteral("note"));
-    base.months = defaultMonthSpan(document.attendance, QDate::currentDate());
-    if (args.isSet(QStringLiteral("months"))) {
-        const Result<MonthSpan> months = parseMonthSpan(args.value(QStringLiteral("months")));
-        if (!months) {
-            console.error(QStringLiteral("reports: --months: ") + months.message());
-            return std::nullopt;
-        }
-        base.months = *months;
-    }
-    if (!args.isSet(QStringLiteral("contents"))) return base;
-    const Result<ReportContents> contents = contentsFromList(args.value(QStringLiteral("contents")), base);
-    if (!contents) {
-        console.error(QStringLiteral("reports: --contents: ") + contents.message());
-        return std::nullopt;
-    }
-    return *contents;
-}
-
-std::optional<StudentChoice> choiceOf(const CommandArguments& args, const Console& console) {
-    StudentChoice choice;
-    if (args.isSet(QStringLiteral("names"))) {
-        const Result<QStringList> names = readNameList(args.value(QStringLiteral("names")));
-        if (!names) {
-            console.error(names.message());
-            return std::nullopt;
-        }
-        choice.kind = StudentChoice::Kind::Named;
-        choice.names = *names;
-    } else if (args.isSet(QStringLiteral("grade-at-most"))) {
-        choice.kind = StudentChoice::Kind::GradeAtMost;
-        choice.letter = args.value(QStringLiteral("grade-at-most"));
-    }
-    return choice;
-}
 
 int writeOnePdf(const ClassReports& reports, const std::vector<int>& students, const QString& output,
                 const Console& console) {
@@ -116,34 +75,15 @@ int runReports(const CommandArguments& args, const Console& console) {
 
     const std::optional<Document> document = openClassDocument(path, console, false);
     if (!document) return kExitFailed;
-    const std::optional<ReportContents> contents = contentsOf(args, *document, console);
-    if (!contents) return kExitFailed;
-    // Zeros from an attendance file that cannot be read would look like a spotless term.
-    if (contents->attendance && !document->attendanceDamage.isEmpty()) {
-        console.error(document->attendanceDamage);
-        return kExitFailed;
-    }
-    for (const QString& unknown : unknownPlaceholders(contents->note)) {
-        console.error(ReportsCommand::tr("warning: the note's %1 is not one of %2: it is printed as typed")
-                          .arg(unknown, notePlaceholders().join(QStringLiteral(", "))));
-    }
-    const std::optional<StudentChoice> choice = choiceOf(args, console);
-    if (!choice) return kExitFailed;
-
     const ClassRecord& cls = document->classRecord;
     const GradesTable grades = buildGradesTable(cls);
-    const Result<std::vector<int>> students = chooseStudents(cls, grades.sheet, *choice);
-    if (!students) {
-        console.error(aboutFile(path, students.message()));
-        return kExitFailed;
-    }
-    if (students->empty()) {
-        console.error(ReportsCommand::tr("reports: %1: no student is chosen; nothing was written").arg(path));
-        return kExitFailed;
-    }
-    const ClassReports reports(cls, grades.sheet, document->attendance, document->markwellFile, *contents);
-    if (!perStudent) return writeOnePdf(reports, *students, output, console);
-    return writeFolder(reports, *students, output, console);
+    const std::optional<ChosenReports> chosen =
+        chooseReports(args, path, *document, grades.sheet, QStringLiteral("reports"), console);
+    if (!chosen) return kExitFailed;
+    const std::vector<int>& students = chosen->students;
+    const ClassReports reports(cls, grades.sheet, document->attendance, document->markwellFile, chosen->contents);
+    if (!perStudent) return writeOnePdf(reports, students, output, console);
+    return writeFolder(reports, students, output, console);
 }
 
 }  // namespace markwell::cli

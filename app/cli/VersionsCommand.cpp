@@ -67,6 +67,8 @@ int restoreVersion(const QString& path, const QString& numberText, const QString
     request.inputClasses = {path};
     request.source = version->gradeFile;
     request.origin = QStringLiteral("versions --restore %1").arg(*number);
+    request.recordAs = {HistorySource::Restore, QString::number(*number)};
+    request.historyOf = path;
     request.keepVersions = keptVersionsSetting();
     request.lockWait = kChangeLockWait;
     const Result<ClassWritten> written = writeClass(request);

@@ -153,8 +153,36 @@ constexpr OptionDeclaration kReportsOptions[] = {
     {"months", "YYYY-MM:YYYY-MM", QT_TRANSLATE_NOOP("MarkwellCli", "The months of the attendance table.")},
     {"note", "TEXT", QT_TRANSLATE_NOOP("MarkwellCli", "A note to families; {name}, {grade}, {average} are filled in.")},
 };
+constexpr OptionDeclaration kSendReportsOptions[] = {
+    {"from", "ADDRESS", QT_TRANSLATE_NOOP("MarkwellCli", "The sender's address.")},
+    {"smtp", "HOST[:PORT]", QT_TRANSLATE_NOOP("MarkwellCli", "Send through this mail server.")},
+    {"save-messages", "DIR", QT_TRANSLATE_NOOP("MarkwellCli", "Save one .eml file per family in DIR; send nothing.")},
+    {"security", "starttls|tls|none",
+     QT_TRANSLATE_NOOP("MarkwellCli", "How the connection is protected (starttls, port 587 by default).")},
+    {"user", "NAME",
+     QT_TRANSLATE_NOOP("MarkwellCli",
+                       "Log in as NAME; the password is asked for or read from MARKWELL_SMTP_PASSWORD.")},
+    {"ca-file", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "A certificate authority trusted besides the system's.")},
+    {"to", "LIST", QT_TRANSLATE_NOOP("MarkwellCli", "Whose addresses: student, mother, father (student by default).")},
+    {"subject", "TEXT", QT_TRANSLATE_NOOP("MarkwellCli", "The subject; {name}, {grade}, {average} are filled in.")},
+    {"body-file", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "The message's text, UTF-8, with the same placeholders.")},
+    {"names", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "The students named in a text file, one name a line.")},
+    {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "The students whose letter is LETTER or worse.")},
+    {"contents", "LIST",
+     QT_TRANSLATE_NOOP("MarkwellCli", "What each report holds: overall, type, why, attendance, comment.")},
+    {"months", "YYYY-MM:YYYY-MM", QT_TRANSLATE_NOOP("MarkwellCli", "The months of the attendance table.")},
+    {"note", "TEXT", QT_TRANSLATE_NOOP("MarkwellCli", "A note to families in the report.")},
+};
 constexpr OptionDeclaration kVersionsOptions[] = {
     {"restore", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Write version N (with -o).")},
+};
+constexpr OptionDeclaration kHistoryOptions[] = {
+    {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Only the lines of this student (letter case ignored).")},
+    {"assignment", "TITLE",
+     QT_TRANSLATE_NOOP("MarkwellCli", "Only the lines of this assignment (letter case ignored).")},
+    {"since", "YYYY-MM-DD", QT_TRANSLATE_NOOP("MarkwellCli", "Only what changed on this day or later.")},
+    {"until", "YYYY-MM-DD", QT_TRANSLATE_NOOP("MarkwellCli", "Only what changed on this day or earlier.")},
+    {"forget", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Remove every line of this student from the history.")},
 };
 
 constexpr std::array kCommands = {
@@ -338,12 +366,29 @@ constexpr std::array kCommands = {
                               "Write every chosen student's report (Overall and Why unless --contents says) as one "
                               "PDF, each\n      student from a new page, or one PDF per student in the folder OUT."),
             runReports, kReportsOptions, kGradeFile, OutputPlace::Option, false, true},
+    Command{"send-reports",
+            "send-reports FILE.grs --from ADDRESS (--smtp HOST[:PORT] | --save-messages DIR) "
+            "[--security starttls|tls|none] [--user NAME] [--ca-file FILE] [--to student,mother,father] "
+            "[--subject TEXT] [--body-file FILE] [--names FILE] [--grade-at-most LETTER] "
+            "[--contents overall,type,why,attendance,comment] [--months YYYY-MM:YYYY-MM] [--note TEXT]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "E-mail each chosen student's report to that student's family, one message per "
+                              "student:\n      a line per address (sent, refused, unknown) or student (skipped); "
+                              "the send log keeps them."),
+            runSendReports, kSendReportsOptions, kGradeFile, OutputPlace::None, false, true},
     Command{"versions", "versions FILE.grs [--restore N -o OUT.grs]",
             QT_TRANSLATE_NOOP("MarkwellCli",
                               "List the earlier versions kept of a class, newest first: number, date and time, "
                               "students,\n      assignments; --restore writes version N with its .ATD and .SEA "
                               "files to OUT.grs."),
             runVersions, kVersionsOptions, kGradeFile, OutputPlace::Option, true},
+    Command{"history",
+            "history FILE.grs [--student NAME] [--assignment TITLE] [--since YYYY-MM-DD] [--until YYYY-MM-DD] "
+            "[--forget NAME]",
+            QT_TRANSLATE_NOOP("MarkwellCli",
+                              "Print the class's grade history, newest first: when, from where, student, assignment, "
+                              "old,\n      new and what changed; --forget removes a student's lines."),
+            runHistory, kHistoryOptions, kGradeFile, OutputPlace::None, false},
 };
 
 QString helpText() {

@@ -8,6 +8,8 @@
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
 #include "core/files/AtomicFile.h"
+#include "core/history/ClassOnDisk.h"
+#include "core/history/SaveRecording.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -74,6 +76,13 @@ ClassFileBytes contentAfter(const ClassContent& content, const std::optional<Cla
     return {content.grade, content.attendance.value_or(kept.attendance), content.seating.value_or(kept.seating)};
 }
 
+// The class as the files will hold it: a sibling left as it is was damaged,
+// which reads as none.
+std::optional<ClassState> stateAfter(const ClassContent& content, const QString& target) {
+    return classStateOfFiles(target, content.grade, content.attendance.value_or(QByteArray()),
+                             content.seating.value_or(QByteArray()));
+}
+
 }  // namespace
 
 QString saveJournalPath(const QString& gradePath) {
@@ -101,9 +110,15 @@ Result<ClassWritten> writeClass(const ClassWrite& request) {
         if (lock.stillHeld()) return {};
         return fail(beingChangedMessage(target));
     };
+    // The history never stops a save; a write that fails drops its entry.
+    GradeHistory history;
+    SaveRecording recording(history, target, request.historyOf, request.recordAs);
+    if (const std::optional<ClassState> state = stateAfter(request.content, target)) recording.begin(*state);
     const Result<void> committed = replaceFilesUnderJournal(filesOf(request.content, target), saveJournalPath(target),
                                                             request.origin, lockStillOurs);
     if (!committed) return committed.error();
+    recording.written();
+    written.notes << recording.warnings();
     written.after = contentAfter(request.content, written.before);
     if (request.observer) request.observer(written);
     return written;

@@ -6,6 +6,7 @@
 #include "core/common/Result.h"
 #include "core/document/ClassFileBytes.h"
 #include "core/files/SaveJournal.h"
+#include "core/history/SaveOrigin.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,6 +34,8 @@ namespace markwell {
 //    (".period1.grs.journal" beside it), the grade file last. A replaced
 //    file keeps its mode; a new one follows the umask. Leftovers of killed
 //    writes are removed on the way.
+// The grade history records the write as one entry around step 4 (see
+// SaveRecording): under way before the journal, kept once the files are in.
 
 // The new content of a class's files. A sibling without content is left as
 // it is (a damaged file the class could not use is never written over).
@@ -50,7 +53,7 @@ struct ClassWritten {
     std::optional<ClassFileBytes> before;  // the class replaced; none when there was none
     ClassFileBytes after;
     QString versionNotKept;  // why no earlier version could be kept; empty when it was, or none was due
-    QStringList notes;       // an interrupted save that was finished first
+    QStringList notes;       // an interrupted save that was finished first; what went wrong with the history
 };
 
 using ClassWriteObserver = std::function<void(const ClassWritten&)>;
@@ -65,6 +68,8 @@ struct ClassWrite {
     int keepVersions = 0;  // earlier versions kept of a class replaced
     std::chrono::milliseconds lockWait{0};
     ClassWriteObserver observer;  // told once the files are in place
+    SaveOrigin recordAs;          // the write as the grade history records it
+    QString historyOf;            // the class whose history the target continues, when another (Save As, a restore)
 };
 
 Result<ClassWritten> writeClass(const ClassWrite& request);

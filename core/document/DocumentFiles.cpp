@@ -218,6 +218,9 @@ Result<ClassWritten> saveClass(Document& document, const QString& gradePath, con
     request.keepVersions = options.keepVersions;
     request.lockWait = options.lockWait;
     request.observer = options.observer;
+    request.recordAs = options.recordAs;
+    // Under a new name the class keeps its history; a new class starts one.
+    request.historyOf = document.isTitled() ? document.markwellFile : options.historyOf;
     Result<ClassWritten> written = writeClass(request);
     if (!written) return written.error();
 

@@ -54,6 +54,8 @@ struct SaveOptions {
     bool dropSkipped = false;
     QStringList inputClasses;  // other classes the change was made from (see ClassWrite)
     QString origin;            // what saves it, for the record
+    SaveOrigin recordAs;       // the save as the grade history records it
+    QString historyOf;         // the class an untitled document came from (a restored version)
     ClassWriteObserver observer;
     qint64 maxFileBytes = kMaxClassFileBytes;  // the most the reader takes
 };

@@ -5,12 +5,14 @@
 
 #include "core/common/Result.h"
 #include "core/document/Document.h"
+#include "core/editing/StudentEditing.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace markwell {
 
@@ -32,11 +34,13 @@ public:
 };
 
 // A change made: the step that takes it back (none when nothing differed, so
-// that there is nothing to undo or save) and what it did, in one line, for
-// markwell-cli to print.
+// that there is nothing to undo or save), what it did, in one line, for
+// markwell-cli to print, and the students it renamed, in order, so that the
+// grade history keeps each one's marks together.
 struct ChangeMade {
     std::unique_ptr<ChangeStep> step;
     QString summary;
+    std::vector<StudentRename> renames = {};
 };
 
 // A change of a class document: its name as the teacher sees it in Edit >

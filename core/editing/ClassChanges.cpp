@@ -57,14 +57,17 @@ Change gridLinesChange(bool shown) {
 }
 
 Change editedClassChange(QString name, ClassRecord edited, std::vector<StudentRename> renames) {
-    return classAndAttendanceChange(std::move(name),
-                                    [edited = std::move(edited), renames = std::move(renames)](
-                                        ClassRecord& cls, AttendanceBook& attendance) -> Result<QString> {
-                                        for (const StudentRename& rename : renames)
-                                            attendance.renameStudent(rename.from, rename.to);
-                                        cls = edited;
-                                        return QString();
-                                    });
+    const Change replace = classAndAttendanceChange(
+        name, [edited = std::move(edited), renames](ClassRecord& cls, AttendanceBook& attendance) -> Result<QString> {
+            for (const StudentRename& rename : renames) attendance.renameStudent(rename.from, rename.to);
+            cls = edited;
+            return QString();
+        });
+    return Change(std::move(name), [replace, renames = std::move(renames)](Document& document) -> Result<ChangeMade> {
+        Result<ChangeMade> made = replace.applyTo(document);
+        if (made && made->step) made->renames = renames;
+        return made;
+    });
 }
 
 }  // namespace markwell

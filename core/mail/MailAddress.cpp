@@ -51,6 +51,16 @@ QByteArray recipientUrl(std::string_view emailField) {
     return address.isEmpty() ? QByteArray() : QByteArrayLiteral("mailto:") + address;
 }
 
+QByteArray recipientsUrl(const QStringList& addresses) {
+    QByteArrayList encoded;
+    for (const QString& address : addresses) {
+        // Addresses that can be sent to are plain ASCII, the same in Windows-1252.
+        const QByteArray one = encodedMailAddress(address.toLatin1().toStdString());
+        if (!one.isEmpty()) encoded << one;
+    }
+    return encoded.isEmpty() ? QByteArray() : QByteArrayLiteral("mailto:") + encoded.join(',');
+}
+
 QString attachmentFileName(const QString& studentName) {
     return safeFileStem(studentName) + QStringLiteral(".xls");
 }

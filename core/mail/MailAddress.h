@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -29,6 +30,11 @@ QByteArray gradesMailtoUrl(std::string_view emailField);
 // The recipient handed to the mail program together with an attachment:
 // "mailto:" + the encoded address, or empty without an address.
 QByteArray recipientUrl(std::string_view emailField);
+
+// The recipients of a message to a family, as one "mailto:" address for the
+// mail program: each address encoded as above, separated by ","; empty
+// without an address.
+QByteArray recipientsUrl(const QStringList& addresses);
 
 // The name of a student's attachment: the name's safe stem (see
 // files/SafeFileNames.h: nothing that leaves the folder it is written in)

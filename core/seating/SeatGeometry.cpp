@@ -57,7 +57,12 @@ int nextRowTop(const std::vector<QRect>& taken, int top, int columns) {
 
 }  // namespace
 
-QRect firstFreeSeatPlace(const std::vector<QRect>& taken, int rowWidth) {
+QRect firstFreeSeatPlace(const std::vector<QRect>& seats, int rowWidth) {
+    // A seat of negative size (only a damaged file has one) covers the places
+    // between its edges like any other: its rows are passed in one step too.
+    std::vector<QRect> taken;
+    taken.reserve(seats.size());
+    for (const QRect& seat : seats) taken.push_back(seat.normalized());
     const int columns = std::clamp((rowWidth - kSeatGridOrigin.x()) / kNewSeatSize.width(), 1,
                                    kFarthestSeatPixel / kNewSeatSize.width());
     // Rows in which every place stays taken are passed in one step, so that a

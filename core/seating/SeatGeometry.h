@@ -27,10 +27,10 @@ inline constexpr QSize kNewSeatSize{100, 36};
 inline constexpr QPoint kSeatGridOrigin{10, 10};
 
 // Where a new seat goes: the first place of the grid, row by row from the
-// top and from the left within a row, that no seat in `taken` overlaps. A
+// top and from the left within a row, that no seat in `seats` overlaps. A
 // row holds as many places as fit in `rowWidth` (at least one), so that once
 // the rows above are full a new seat goes below the others.
-QRect firstFreeSeatPlace(const std::vector<QRect>& taken, int rowWidth);
+QRect firstFreeSeatPlace(const std::vector<QRect>& seats, int rowWidth);
 
 // The eight sizing handles of the selection frame, clockwise from the top left.
 enum class SeatHandle { TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left };

@@ -20,8 +20,9 @@ namespace markwell {
 // stack can be made anew from the same steps.
 class ChangeCommand final : public QUndoCommand {
 public:
-    ChangeCommand(const QString& name, std::shared_ptr<ChangeStep> step, ClassHistory& history)
-        : QUndoCommand(name), step_(std::move(step)), history_(history) {}
+    ChangeCommand(const QString& name, std::shared_ptr<ChangeStep> step, std::vector<StudentRename> renames,
+                  ClassHistory& history)
+        : QUndoCommand(name), step_(std::move(step)), renames_(std::move(renames)), history_(history) {}
 
     // Every change may absorb the next (ChangeStep::absorb decides).
     int id() const override { return 1; }
@@ -42,9 +43,11 @@ public:
     }
 
     const std::shared_ptr<ChangeStep>& step() const { return step_; }
+    const std::vector<StudentRename>& renames() const { return renames_; }
 
 private:
     std::shared_ptr<ChangeStep> step_;
+    std::vector<StudentRename> renames_;
     ClassHistory& history_;
     bool made_ = true;
 };
@@ -77,7 +80,7 @@ Result<void> ClassHistory::apply(const Change& change, Refresh refresh) {
     Result<ChangeMade> made = change.applyTo(document_);
     if (!made) return fail(made.message());
     if (!made->step) return {};
-    stack_->push(new ChangeCommand(change.name(), std::move(made->step), *this));
+    stack_->push(new ChangeCommand(change.name(), std::move(made->step), std::move(made->renames), *this));
     trim();
     syncModified();
     if (refresh == Refresh::Everything) emit refreshNeeded();
@@ -121,6 +124,33 @@ void ClassHistory::markSaved() {
     syncModified();
 }
 
+QStringList ClassHistory::stepsSinceSaved() const {
+    const int clean = stack_->cleanIndex();
+    const int now = stack_->index();
+    QStringList steps;
+    if (clean < 0) return steps;
+    for (int i = clean; i < now; ++i) steps << stack_->command(i)->text();
+    for (int i = clean - 1; i >= now; --i) steps << tr("Undo %1").arg(stack_->command(i)->text());
+    return steps;
+}
+
+std::vector<StudentRename> ClassHistory::renamesSinceSaved() const {
+    const int clean = stack_->cleanIndex();
+    const int now = stack_->index();
+    std::vector<StudentRename> renames;
+    if (clean < 0) return renames;
+    for (int i = clean; i < now; ++i) {
+        const auto& made = commandAt(*stack_, i).renames();
+        renames.insert(renames.end(), made.begin(), made.end());
+    }
+    for (int i = clean - 1; i >= now; --i) {
+        const auto& made = commandAt(*stack_, i).renames();
+        for (auto rename = made.rbegin(); rename != made.rend(); ++rename)
+            renames.push_back({rename->to, rename->from});
+    }
+    return renames;
+}
+
 bool ClassHistory::isModified() const {
     return !stack_->isClean();
 }
@@ -156,11 +186,12 @@ void ClassHistory::keepOnly(int first, int last) {
     struct Kept {
         QString name;
         std::shared_ptr<ChangeStep> step;
+        std::vector<StudentRename> renames;
     };
     std::vector<Kept> kept;
     for (int i = first; i < last; ++i) {
         const ChangeCommand& command = commandAt(*stack_, i);
-        kept.push_back({command.text(), command.step()});
+        kept.push_back({command.text(), command.step(), command.renames()});
     }
     const int index = std::clamp(stack_->index() - first, 0, last - first);
     const int cleanIndex = stack_->cleanIndex();
@@ -171,7 +202,9 @@ void ClassHistory::keepOnly(int first, int last) {
         // Told once at the end, not for every step put back.
         const QSignalBlocker quiet(stack_);
         stack_->clear();
-        for (Kept& step : kept) stack_->push(new ChangeCommand(step.name, std::move(step.step), *this));
+        for (Kept& step : kept) {
+            stack_->push(new ChangeCommand(step.name, std::move(step.step), std::move(step.renames), *this));
+        }
         if (clean >= 0) {
             stack_->setIndex(clean);
             stack_->setClean();

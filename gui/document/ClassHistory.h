@@ -7,9 +7,12 @@
 #include "core/document/Document.h"
 #include "core/editing/Change.h"
 
+#include <QStringList>
+
 #include <QObject>
 
 #include <cstddef>
+#include <vector>
 
 class QAction;
 class QUndoStack;
@@ -57,6 +60,13 @@ public:
     bool isModified() const;
     // The memory the steps on the stack hold.
     std::size_t heldBytes() const;
+
+    // What a save now would save, for the grade history: the names of the
+    // steps made since the class was saved ("Undo" before those undone
+    // since), and the students renamed meanwhile, in order (a rename undone
+    // is a rename back). Nothing when the saved state has left the stack.
+    QStringList stepsSinceSaved() const;
+    std::vector<StudentRename> renamesSinceSaved() const;
     // Bounds other than the usual ones; the stack is trimmed to them at once.
     void setLimits(std::size_t heldBytes, int steps);
 

@@ -9,6 +9,8 @@
 #include "core/document/EarlierVersions.h"
 #include "core/export/SheetFile.h"
 #include "core/files/FileTypes.h"
+#include "core/history/ClassOnDisk.h"
+#include "core/history/GradeHistory.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/KeptVersions.h"
 #include "gui/document/ClassHistory.h"
@@ -46,6 +48,7 @@ void DocumentCommands::takeRecoveredClass(Document recovered) {
 void DocumentCommands::replaceDocument(Document next) {
     const QString oldName = document_.markwellFile;
     document_ = std::move(next);
+    restored_.reset();
     // Nothing of the class before can be undone into this one.
     history_.startOver(document_.modified);
     diskStamps_ = stampClassFiles(document_);
@@ -124,7 +127,22 @@ DocumentCommands::Outcome DocumentCommands::openFile(const QString& path, bool a
     replaceDocument(std::move(opened).value());
     // Once per opening, after the class is on screen.
     if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
+    recordChangesOutside();
     return Outcome::Done;
+}
+
+GradeHistory& DocumentCommands::gradeHistory() {
+    if (!gradeHistory_) gradeHistory_ = std::make_unique<GradeHistory>();
+    if (const QString notice = gradeHistory_->takeNotice(); !notice.isEmpty()) dialogs_.warn(window_, notice);
+    return *gradeHistory_;
+}
+
+void DocumentCommands::recordChangesOutside() {
+    if (!document_.isTitled()) return;
+    // The history never stands between the teacher and the class: a failure is a passing word.
+    if (const Result<void> looked = lookAtClassOnDisk(gradeHistory(), document_.markwellFile); !looked) {
+        emit notice(looked.message());
+    }
 }
 
 DocumentCommands::Outcome DocumentCommands::openEarlierVersion(const EarlierVersion& version) {
@@ -135,7 +153,9 @@ DocumentCommands::Outcome DocumentCommands::openEarlierVersion(const EarlierVers
         return Outcome::Failed;
     }
     openLock_.reset();
+    const QString versionOf = document_.markwellFile;
     replaceDocument(std::move(opened).value());
+    restored_ = RestoredVersion{version.number, versionOf};
     if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
     return Outcome::Done;
 }
@@ -207,6 +227,11 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
     options.keepVersions = keptVersionCount(settings_);
     options.dropSkipped = inPlace;  // asked above
     options.origin = QStringLiteral("Save");
+    options.recordAs = {HistorySource::Window, {}, history_.stepsSinceSaved(), history_.renamesSinceSaved()};
+    if (restored_) {
+        options.recordAs = {HistorySource::Restore, QString::number(restored_->number)};
+        options.historyOf = restored_->classPath;
+    }
     const QString oldName = document_.markwellFile;
     Result<ClassWritten> written = saveClass(document_, path, options);
     if (!written) {
@@ -221,6 +246,7 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
     }
     if (document_.markwellFile != oldName) lockSavedClass();
     history_.markSaved();
+    restored_.reset();
     if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
     emit saved();
     if (!notes.isEmpty()) emit notice(notes.join(QLatin1Char(' ')));

@@ -19,6 +19,7 @@ namespace markwell {
 
 class ClassHistory;
 class ClassLock;
+class GradeHistory;
 struct EarlierVersion;
 class ScaleStore;
 class SettingsStore;
@@ -87,6 +88,14 @@ public:
     // Each change on disk is reported once.
     void reviewChangesOnDisk();
 
+    // This computer's grade history, opened when first needed; why it had
+    // to start afresh or is off is shown once.
+    GradeHistory& gradeHistory();
+    // Has the history record what changed in the open class since it last
+    // looked (another program's saves, another computer's); a failure is
+    // said on the status line.
+    void recordChangesOutside();
+
 signals:
     // Another class (or a new one) is now the document: every page is rebuilt.
     void documentReplaced();
@@ -137,6 +146,14 @@ private:
     // The files as they were when a change on disk was last reported.
     ClassFileStamps reportedStamps_;
     std::unique_ptr<ClassLock> openLock_;  // of the class open here, when this window has it
+    std::unique_ptr<GradeHistory> gradeHistory_;
+    // An earlier version open unsaved: its number and the class it is of,
+    // whose history its first save continues.
+    struct RestoredVersion {
+        int number = 0;
+        QString classPath;
+    };
+    std::optional<RestoredVersion> restored_;
 };
 
 }  // namespace markwell

@@ -44,6 +44,7 @@ CommandStates commandStates(const ClassShape& shape) {
     s.otherPagesOpen = shape.titled && hasStudents;
     s.printSeating = s.otherPagesOpen;
     s.earlierVersions = shape.titled;
+    s.gradeHistory = shape.titled;
     return s;
 }
 

@@ -52,6 +52,7 @@ struct CommandStates {
     bool classReports = false;  // every student's report in one go
     bool gradeInformation = false;
     bool earlierVersions = false;  // a class kept on disk has them
+    bool gradeHistory = false;     // so has its history
 
     // The Attendance and Seating tabs open only for a saved class with students.
     bool otherPagesOpen = false;

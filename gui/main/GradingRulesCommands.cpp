@@ -48,7 +48,7 @@ void GradingRulesCommands::editDropRule() {
 
 void GradingRulesCommands::editOptions() {
     // The options belong to the program, not to the class: nothing to rebuild.
-    OptionsDialog dialog(stores_.passwords, stores_.settings, dialogs_, &window_);
+    OptionsDialog dialog(stores_.passwords, stores_.settings, dialogs_, &window_, &window_.mailPasswords());
     dialog.exec();
 }
 

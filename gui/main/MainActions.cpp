@@ -27,6 +27,7 @@ MainActions MainActions::create(QObject* owner) {
     a.saveClass = makeToolAction(owner, tr("&Save"), ToolIcon::Save, tr("Save"), QKeySequence::Save);
     a.saveClassAs = make(owner, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     a.earlierVersions = make(owner, tr("Ear&lier Versions..."));
+    a.gradeHistory = make(owner, tr("&History..."));
     a.importScores = make(owner, tr("&Import Scores..."));
     a.exportForCanvas = make(owner, tr("For &Canvas..."));
     a.printPage = makeToolAction(owner, tr("&Print"), ToolIcon::Print, tr("Print"), QKeySequence::Print);

@@ -25,6 +25,7 @@ public:
     QAction* saveClass = nullptr;
     QAction* saveClassAs = nullptr;
     QAction* earlierVersions = nullptr;
+    QAction* gradeHistory = nullptr;
     QAction* importScores = nullptr;
     QAction* exportForCanvas = nullptr;
     QAction* printPage = nullptr;  // the page shown (tool bar, Ctrl+P)

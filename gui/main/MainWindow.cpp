@@ -10,6 +10,7 @@
 #include "gui/document/ClassHistory.h"
 #include "gui/document/RecoveryKeeper.h"
 #include "gui/help/HelpCenter.h"
+#include "gui/mail/KeyringMailPasswords.h"
 #include "gui/main/AttendanceCommands.h"
 #include "gui/main/EditingCommands.h"
 #include "gui/main/GradingRulesCommands.h"
@@ -65,7 +66,8 @@ QSize firstSize(const QWidget* window) {
 
 MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore& scales, PasswordProtection& passwords,
                        HelpCenter* help, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), settings_(settings), scales_(scales), passwords_(passwords), help_(help) {
+    : QMainWindow(parent), dialogs_(dialogs), settings_(settings), scales_(scales), passwords_(passwords), help_(help),
+      mailPasswords_(std::make_unique<KeyringMailPasswords>()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
@@ -140,6 +142,10 @@ MainWindow::~MainWindow() {
     // table first, so that a cell still being typed into closes without
     // reporting its value to a class that is gone.
     gradesPage_->showTable(nullptr);
+}
+
+void MainWindow::setMailPasswords(std::unique_ptr<MailPasswords> passwords) {
+    mailPasswords_ = std::move(passwords);
 }
 
 void MainWindow::keepRecoveryCopies() {

@@ -31,6 +31,7 @@ class ReportCommands;
 class TableCommands;
 class GradesPage;
 class HelpCenter;
+class MailPasswords;
 class PasswordProtection;
 class RecoveryKeeper;
 class ScaleStore;
@@ -72,6 +73,11 @@ public:
     QTabWidget* pages() const { return pages_; }
     const MainActions& actions() const { return actions_; }
     QString statusText() const;
+    SettingsStore& settings() const { return settings_; }
+    // Where the mail server's password is kept: the desktop's keyring unless
+    // a test puts a store of its own in its place.
+    MailPasswords& mailPasswords() const { return *mailPasswords_; }
+    void setMailPasswords(std::unique_ptr<MailPasswords> passwords);
 
     // Opens a class named on the command line; a file that is refused is
     // reported and the new class stays.
@@ -113,6 +119,7 @@ public slots:
     // The earlier versions kept of the class; the one chosen opens as a new
     // untitled class.
     void showEarlierVersions();
+    void showGradeHistory();
     // Prints what the page shown holds: the grades with names, the attendance
     // month or the seating chart.
     void printPage();
@@ -167,6 +174,7 @@ private:
     ScaleStore& scales_;
     PasswordProtection& passwords_;
     HelpCenter* help_;
+    std::unique_ptr<MailPasswords> mailPasswords_;
     Document document_;
     GradesTable grades_;
     // Before the commands that change the class through it, after the document.

@@ -43,6 +43,7 @@ void MainWindow::connectActions() {
     run(a.saveClass, &MainWindow::saveClass);
     run(a.saveClassAs, &MainWindow::saveClassAs);
     run(a.earlierVersions, &MainWindow::showEarlierVersions);
+    run(a.gradeHistory, &MainWindow::showGradeHistory);
     run(a.printPage, &MainWindow::printPage);
     run(a.printAttendance, &MainWindow::printAttendance);
     run(a.printPreview, &MainWindow::previewPrint);
@@ -89,7 +90,7 @@ void MainWindow::createMenus() {
     QMenu* file = menu(nullptr, tr("&File"), "fileMenu");
     file->addActions({a.newClass, a.newClassFrom, a.openClass});
     addRecentFilesMenu(file);
-    file->addActions({a.saveClass, a.saveClassAs, a.earlierVersions});
+    file->addActions({a.saveClass, a.saveClassAs, a.earlierVersions, a.gradeHistory});
     file->addSeparator();
     file->addAction(a.importScores);
     menu(file, tr("Expor&t"), "exportMenu")->addAction(a.exportForCanvas);
@@ -215,6 +216,7 @@ void MainWindow::applyCommandStates() {
     a.individualReport->setEnabled(s.individualReport);
     a.gradeInformation->setEnabled(s.gradeInformation);
     a.earlierVersions->setEnabled(s.earlierVersions);
+    a.gradeHistory->setEnabled(s.gradeHistory);
     a.gridLines->setChecked(cls.gridProps.grid_lines);
     seatingCommands_->applySeatStates();
 

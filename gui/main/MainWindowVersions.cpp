@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-// The main window's Earlier Versions command.
+// The main window's Earlier Versions and History commands.
 
 #include "gui/main/MainWindow.h"
 
 #include "core/document/EarlierVersions.h"
+#include "gui/document/DocumentCommands.h"
 #include "gui/document/EarlierVersionsDialog.h"
+#include "gui/document/HistoryWindow.h"
 
 #include <QFileInfo>
 
@@ -23,6 +25,14 @@ void MainWindow::showEarlierVersions() {
     // Untitled, the class says where it came from until it is saved or another one opens.
     untitledName_ = tr("%1, version %2 (unsaved)").arg(origin).arg(version->number);
     updateWindowTitle();
+}
+
+void MainWindow::showGradeHistory() {
+    if (!document_.isTitled()) return;
+    commands_->recordChangesOutside();
+    GradeHistory& history = commands_->gradeHistory();
+    HistoryWindow window(history, document_.markwellFile, document_.classRecord, dialogs_, {}, this);
+    window.exec();
 }
 
 }  // namespace markwell

@@ -51,7 +51,8 @@ void ReportCommands::setMailLauncher(MailLauncher& launcher) {
 
 ReportInput ReportCommands::reportInput() const {
     const Document& document = window_.document();
-    return {document.classRecord, window_.gradesTable().sheet, document.markwellFile};
+    GradeHistory* history = document.isTitled() ? &window_.documentCommands().gradeHistory() : nullptr;
+    return {document.classRecord, window_.gradesTable().sheet, document.markwellFile, history};
 }
 
 void ReportCommands::openReport(QDialog* report) {
@@ -79,8 +80,10 @@ void ReportCommands::showClassReports() {
     const Document& document = window_.document();
     if (document.classRecord.students.empty()) return;
     const Sheet& grades = window_.gradesTable().sheet;
-    openReport(new ClassReportsWindow(reportInput(), document.attendance, grades.resolve(grades.selection()), dialogs_,
-                                      &window_));
+    auto* reports = new ClassReportsWindow(reportInput(), document.attendance, grades.resolve(grades.selection()),
+                                           dialogs_, &window_);
+    if (mail_) reports->setMailServices({dialogs_, window_.settings(), window_.mailPasswords(), *mail_});
+    openReport(reports);
 }
 
 void ReportCommands::showGradeInformation() {

@@ -5,6 +5,8 @@
 
 #include "core/settings/KeptVersions.h"
 #include "core/settings/PasswordProtection.h"
+#include "gui/mail/KeyringMailPasswords.h"
+#include "gui/options/MailServerPage.h"
 #include "gui/options/PasswordDialog.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/UserDialogs.h"
@@ -18,16 +20,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace markwell {
 
 OptionsDialog::OptionsDialog(PasswordProtection& passwords, SettingsStore& settings, UserDialogs& dialogs,
-                             QWidget* parent)
+                             QWidget* parent, MailPasswords* mailPasswords)
     : QDialog(parent), passwords_(passwords), settings_(settings), dialogs_(dialogs),
       protect_(new QCheckBox(tr("&Enable Password Protection"))), oldPassword_(newPasswordEdit()),
       newPassword_(newPasswordEdit()), verifyPassword_(newPasswordEdit()),
-      removePassword_(new QCheckBox(tr("&Remove the stored password"))), keptVersions_(new QSpinBox) {
+      removePassword_(new QCheckBox(tr("&Remove the stored password"))), keptVersions_(new QSpinBox),
+      ownMailPasswords_(mailPasswords ? nullptr : std::make_unique<KeyringMailPasswords>()),
+      mailPage_(new MailServerPage(readMailServerSettings(settings),
+                                   mailPasswords ? *mailPasswords : *ownMailPasswords_, dialogs)) {
     setWindowTitle(tr("Options"));
     setObjectName(QStringLiteral("optionsDialog"));
     setHelpTopic(this, HelpTopic::Options);
@@ -59,9 +65,19 @@ OptionsDialog::OptionsDialog(PasswordProtection& passwords, SettingsStore& setti
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    auto* general = new QWidget;
+    auto* generalLayout = new QVBoxLayout(general);
+    generalLayout->addWidget(group);
+    generalLayout->addWidget(versions);
+    generalLayout->addStretch();
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("optionPages"));
+    tabs->setAccessibleName(tr("Option pages"));
+    tabs->addTab(general, tr("&General"));
+    tabs->addTab(mailPage_, tr("E-&mail"));
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(versions);
+    layout->addWidget(tabs);
     layout->addWidget(buttons);
 
     protect_->setChecked(passwords_.isOn());
@@ -86,7 +102,10 @@ void OptionsDialog::refuse(const QString& message, QLineEdit* box) {
     box->selectAll();
 }
 
+OptionsDialog::~OptionsDialog() = default;
+
 void OptionsDialog::accept() {
+    if (!mailPage_->check()) return;
     if (!storePassword()) return;
     if (keptVersions_->value() != keptVersionCount(settings_)) {
         if (const Result<void> stored = setKeptVersionCount(settings_, keptVersions_->value()); !stored) {
@@ -94,6 +113,13 @@ void OptionsDialog::accept() {
             return;
         }
     }
+    if (const MailServerSettings mail = mailPage_->settings(); mail != readMailServerSettings(settings_)) {
+        if (const Result<void> stored = writeMailServerSettings(settings_, mail); !stored) {
+            dialogs_.warn(this, stored.message());
+            return;
+        }
+    }
+    if (!mailPage_->storePassword()) return;
     QDialog::accept();
 }
 

@@ -5,25 +5,33 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QLineEdit;
 class QSpinBox;
 
 namespace markwell {
 
+class MailPasswords;
+class MailServerPage;
 class PasswordProtection;
 class SettingsStore;
 class UserDialogs;
 
 // Options: switches the start-up password on or off and sets or changes it,
-// and sets how many earlier versions a save keeps of each class. OK stores
-// nothing until every check has passed; a refusal says why and puts the
-// cursor in the box to correct.
+// sets how many earlier versions a save keeps of each class (the General
+// page), and the mail server families' messages go through (the E-mail
+// page). OK stores nothing until every check has passed; a refusal says why
+// and puts the cursor in the box to correct.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
+    // The mail server's password goes to `mailPasswords`, or to the
+    // desktop's keyring when none is given.
     OptionsDialog(PasswordProtection& passwords, SettingsStore& settings, UserDialogs& dialogs,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, MailPasswords* mailPasswords = nullptr);
+    ~OptionsDialog() override;
 
     QCheckBox* protectBox() const { return protect_; }
     QLineEdit* oldPasswordBox() const { return oldPassword_; }
@@ -31,6 +39,7 @@ public:
     QLineEdit* verifyPasswordBox() const { return verifyPassword_; }
     QCheckBox* removePasswordBox() const { return removePassword_; }
     QSpinBox* keptVersionsBox() const { return keptVersions_; }
+    MailServerPage* mailPage() const { return mailPage_; }
 
 public slots:
     void accept() override;
@@ -54,6 +63,8 @@ private:
     QLineEdit* verifyPassword_;
     QCheckBox* removePassword_;
     QSpinBox* keptVersions_;
+    std::unique_ptr<MailPasswords> ownMailPasswords_;
+    MailServerPage* mailPage_;
 };
 
 }  // namespace markwell

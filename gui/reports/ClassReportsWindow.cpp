@@ -8,11 +8,13 @@
 #include "core/grading/LetterGrade.h"
 #include "core/reports/FamilyNote.h"
 #include "core/reports/StudentReport.h"
+#include "gui/mail/SendReportsDialog.h"
 #include "gui/reports/ClassReportsJob.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/TintedLabel.h"
 #include "gui/shared/UserDialogs.h"
 #include "render/paging/PageSetup.h"
+#include "render/reports/ClassReportsPrintout.h"
 #include "render/reports/StudentReportPages.h"
 
 #include <QButtonGroup>
@@ -89,7 +91,12 @@ ClassReportsWindow::ClassReportsWindow(ReportInput input, AttendanceBook attenda
     QPushButton* close = buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
+    sendButton_ = buttons->addButton(tr("Send &by E-mail..."), QDialogButtonBox::ActionRole);
+    sendButton_->setObjectName(QStringLiteral("sendByMailButton"));
+    sendButton_->setAutoDefault(false);
+    sendButton_->hide();  // until the window is lent a way to send
     connect(make, &QPushButton::clicked, this, &ClassReportsWindow::makeReports);
+    connect(sendButton_, &QPushButton::clicked, this, &ClassReportsWindow::sendReports);
     connect(preview, &QPushButton::clicked, this, &ClassReportsWindow::previewFirstReport);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -443,31 +450,59 @@ void ClassReportsWindow::previewFirstReport() {
     }
 }
 
-void ClassReportsWindow::makeReports() {
-    const Result<std::vector<int>> students = chosenStudents();
+std::optional<ClassReportsWindow::Choices> ClassReportsWindow::checkedChoices() {
+    Result<std::vector<int>> students = chosenStudents();
     if (!students) {
         dialogs_.warn(this, students.message());
-        return;
+        return std::nullopt;
     }
     if (students->empty()) {
         dialogs_.inform(this, tr("No student is chosen: there are no reports to make."));
-        return;
+        return std::nullopt;
     }
-    const ReportContents chosen = contents();
+    ReportContents chosen = contents();
     if (chosen.attendance) {
         if (const Result<MonthSpan> months = checkedMonthSpan(chosen.months); !months) {
             dialogs_.warn(this, months.message());
-            return;
+            return std::nullopt;
         }
     }
     rememberChoices();
     done_->clear();
-    const ClassReports reports(input_.cls, input_.grades, attendance_, input_.gradeFilePath, chosen);
+    return Choices{std::move(*students), std::move(chosen)};
+}
+
+void ClassReportsWindow::makeReports() {
+    const std::optional<Choices> choices = checkedChoices();
+    if (!choices) return;
+    const ClassReports reports(input_.cls, input_.grades, attendance_, input_.gradeFilePath, choices->contents);
     switch (destination()) {
-    case Destination::Print: printReports(reports, *students); break;
-    case Destination::OnePdf: saveOnePdf(reports, *students); break;
-    case Destination::Folder: saveFolder(reports, *students); break;
+    case Destination::Print: printReports(reports, choices->students); break;
+    case Destination::OnePdf: saveOnePdf(reports, choices->students); break;
+    case Destination::Folder: saveFolder(reports, choices->students); break;
     }
+}
+
+void ClassReportsWindow::setMailServices(const SendReportsServices& services) {
+    mail_.emplace(services);
+    sendButton_->show();
+}
+
+void ClassReportsWindow::sendReports() {
+    if (!mail_) return;
+    const std::optional<Choices> choices = checkedChoices();
+    if (!choices) return;
+    // The very reports Make Reports makes, drawn one at a time as each message's turn comes.
+    auto reports = std::make_shared<const ClassReports>(input_.cls, input_.grades, attendance_, input_.gradeFilePath,
+                                                        choices->contents);
+    ReportSource source;
+    source.students = [students = choices->students]() -> Result<std::vector<int>> { return students; };
+    source.fill = [reports](const QString& text, int student) {
+        return fillFamilyNote(text, reports->noteValuesOf(student)).text;
+    };
+    source.reportPdf = [reports](int student) { return studentReportPdf(*reports, student); };
+    SendReportsDialog dialog(input_, *mail_, std::move(source), this);
+    dialog.exec();
 }
 
 bool ClassReportsWindow::sparesClassFiles(const QString& path) {

@@ -6,10 +6,12 @@
 #include "core/attendance/AttendanceBook.h"
 #include "core/reports/ReportContents.h"
 #include "core/reports/ReportStudents.h"
+#include "gui/mail/SendReportsDialog.h"
 #include "gui/reports/ReportInput.h"
 
 #include <QDialog>
 
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -55,6 +57,11 @@ public:
     // Makes the reports where the destination says, asking for the printer,
     // file or folder first. Says so in the window when done.
     void makeReports();
+    // Offers Send by E-mail..., which mails each chosen student's report to
+    // the family through these.
+    void setMailServices(const SendReportsServices& services);
+    // Send Reports by E-mail over the reports the choices make.
+    void sendReports();
     // The print preview of the first chosen student's report.
     void previewFirstReport();
     // Draws the preview again now (it follows the choices a moment later).
@@ -76,6 +83,12 @@ private:
     QLayout* makeNoteRows();
     QWidget* makeDestinationChoices();
     QWidget* makePreview();
+    struct Choices {
+        std::vector<int> students;
+        ReportContents contents;
+    };
+    // The students and contents chosen, or none after telling the teacher why.
+    std::optional<Choices> checkedChoices();
     void restoreChoices();
     void rememberChoices() const;
     void choicesChanged();
@@ -115,6 +128,8 @@ private:
     QLabel* previewCaption_ = nullptr;
     QLabel* done_ = nullptr;
     QTimer* previewTimer_ = nullptr;
+    QPushButton* sendButton_ = nullptr;
+    std::optional<SendReportsServices> mail_;
 };
 
 }  // namespace markwell

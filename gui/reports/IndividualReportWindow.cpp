@@ -4,12 +4,14 @@
 #include "gui/reports/IndividualReportWindow.h"
 
 #include "core/common/Cp1252.h"
+#include "core/history/HistoryTable.h"
 #include "core/mail/MailAddress.h"
 #include "core/mail/MailAttachment.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/reports/IndividualReport.h"
 #include "core/reports/ReportCells.h"
 #include "core/reports/ReportStyle.h"
+#include "gui/document/HistoryWindow.h"
 #include "gui/mail/MailLauncher.h"
 #include "gui/reports/ReportWindowParts.h"
 #include "gui/reports/WhatItTakesPanel.h"
@@ -98,6 +100,13 @@ IndividualReportWindow::IndividualReportWindow(ReportInput input, UserDialogs& d
     email->setToolTip(tr("Send the Overall table and the Why table to the student as a spreadsheet file"));
     connect(print, &QPushButton::clicked, this, &IndividualReportWindow::printPage);
     connect(email, &QPushButton::clicked, this, &IndividualReportWindow::emailReport);
+    if (input_.history && !input_.gradeFilePath.isEmpty()) {
+        history_ = buttons->addButton(tr("&History"), QDialogButtonBox::ActionRole);
+        history_->setObjectName(QStringLiteral("historyButton"));
+        history_->setAutoDefault(false);
+        history_->setToolTip(tr("Every change of this student's marks, with when and from what"));
+        connect(history_, &QPushButton::clicked, this, &IndividualReportWindow::showHistory);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -143,6 +152,10 @@ void IndividualReportWindow::showStudent(int index) {
     std::optional<Sheet> why = studentExplanationSheet(input_.cls, input_.grades, index, ExplanationFigures::Rounded);
     explained_ = why.has_value();
     why_ = explained_ ? std::move(*why) : nothingToExplain();
+    if (explained_ && history_) {
+        const Result<std::vector<HistoryLine>> lines = input_.history->lines(input_.gradeFilePath, {.student = name});
+        if (lines) addLastScoreChanges(why_, static_cast<int>(input_.cls.assignments.size()), *lines);
+    }
     for (Sheet* sheet : {&overall_, &byType_, &why_}) {
         setReportPrintout(*sheet, input_.gradeFilePath, input_.gradeFilePath, name);
     }
@@ -152,6 +165,12 @@ void IndividualReportWindow::showStudent(int index) {
     whatItTakes_->setStudent(student.name);
     // Another student's explanation may be wider (a dropped score says why).
     if (fitted_) fitTheExplanation();
+}
+
+void IndividualReportWindow::showHistory() {
+    if (!input_.history || students_->currentIndex() < 0) return;
+    HistoryWindow window(*input_.history, input_.gradeFilePath, input_.cls, dialogs_, students_->currentText(), this);
+    window.exec();
 }
 
 const Sheet& IndividualReportWindow::sheetOnShow() const {

@@ -26,7 +26,9 @@ class WhatItTakesPanel;
 // and grade came out, step by step, and what it would take for a letter).
 // Print prints the table of the page on show; E-mail writes the Overall
 // table and the explanation as a spreadsheet file of two sheets and hands it
-// to the mail program with the student's address. Changes nothing in the class.
+// to the mail program with the student's address. With the class's history,
+// the Why page says when each score last changed, and History lists every
+// change of the student's marks. Changes nothing in the class.
 class IndividualReportWindow : public QDialog {
     Q_OBJECT
 public:
@@ -40,12 +42,15 @@ public:
     const Sheet& typeSheet() const { return byType_; }
     const Sheet& whySheet() const { return why_; }
     QWidget* whyPage() const { return whyPage_; }
+    QPushButton* historyButton() const { return history_; }
     WhatItTakesPanel* whatItTakes() const { return whatItTakes_; }
 
     // Shows the student at this index of the class.
     void showStudent(int index);
     void printPage();
     void emailReport();
+    // The History window, for the student on show.
+    void showHistory();
 
 protected:
     // The first showing fits the window to the explanation.
@@ -67,7 +72,8 @@ private:
     SheetView* whyView_ = nullptr;
     QWidget* whyPage_ = nullptr;
     WhatItTakesPanel* whatItTakes_ = nullptr;
-    bool fitted_ = false;  // the window was fitted once shown
+    QPushButton* history_ = nullptr;  // only with the class's history
+    bool fitted_ = false;             // the window was fitted once shown
 
     QWidget* makeWhyPage();
     const Sheet& sheetOnShow() const;

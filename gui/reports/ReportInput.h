@@ -10,6 +10,8 @@
 
 namespace markwell {
 
+class GradeHistory;
+
 // What a report window reads: the class and its grades table as they stand
 // when the window opens (a report changes neither), and the grade file's
 // path for the printouts' headers.
@@ -17,6 +19,9 @@ struct ReportInput {
     ClassRecord cls;
     Sheet grades;
     QString gradeFilePath;
+    // The grade history of this computer, for the reports that say when a
+    // mark changed; none where they do not.
+    GradeHistory* history = nullptr;
 };
 
 }  // namespace markwell

@@ -17,6 +17,7 @@ TextEntryDialog::TextEntryDialog(const UserDialogs::TextRequest& request, QWidge
     setObjectName(QStringLiteral("textEntryDialog"));
     edit_->setObjectName(QStringLiteral("information"));
     if (request.maxLength > 0) edit_->setMaxLength(request.maxLength);
+    if (request.secret) edit_->setEchoMode(QLineEdit::Password);
     edit_->selectAll();
 
     auto* group = new QGroupBox(tr("Information"));

@@ -51,10 +51,11 @@ public:
     };
 
     struct TextRequest {
-        QString title;      // the window's caption
-        QString label;      // what is asked for
-        QString text;       // proposed answer
-        int maxLength = 0;  // 0 = no limit
+        QString title;        // the window's caption
+        QString label;        // what is asked for
+        QString text;         // proposed answer
+        int maxLength = 0;    // 0 = no limit
+        bool secret = false;  // a password: shown as dots, never proposed
     };
 
     virtual ~UserDialogs() = default;

@@ -16,9 +16,22 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <sys/stat.h>
 
 using namespace markwell;
+
+namespace {
+
+// A writer of the temporary file that puts these bytes in it.
+std::function<Result<void>(const QString&)> writing(const QByteArray& bytes) {
+    return [bytes](const QString& temp) -> Result<void> {
+        if (!writeWholeFile(temp, bytes)) return fail(QStringLiteral("cannot write ") + temp);
+        return {};
+    };
+}
+
+}  // namespace
 
 TEST(AtomicFile, ReplacesContentAndKeepsPermissions) {
     QTemporaryDir dir;
@@ -31,11 +44,7 @@ TEST(AtomicFile, ReplacesContentAndKeepsPermissions) {
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 
-    ASSERT_TRUE(writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
-                    QFile f(temp);
-                    if (!f.open(QIODevice::WriteOnly) || f.write("third") != 5) return fail(QStringLiteral("no"));
-                    return {};
-                }).ok());
+    ASSERT_TRUE(writeFileAtomicallyVia(path, writing("third")).ok());
     EXPECT_EQ(fileContents(path), QByteArray("third"));
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -83,13 +92,7 @@ TEST(AtomicFile, AReadOnlyFileIsNotReplacedEitherWay) {
     QTemporaryDir dir;
     ASSERT_TRUE(user.own(dir.path()));
     const QString path = dir.filePath(QStringLiteral("class.xlsx"));
-    const auto viaTemp = [&] {
-        return writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
-            QFile f(temp);
-            if (!f.open(QIODevice::WriteOnly) || f.write("new") != 3) return fail(QStringLiteral("no"));
-            return {};
-        });
-    };
+    const auto viaTemp = [&] { return writeFileAtomicallyVia(path, writing("new")); };
     // The folder is the user's: only the file's own permission can stop the rename.
     ASSERT_TRUE(user.run([&] { return writeFileAtomically(path, "old"); }).ok());
     ASSERT_TRUE(user.run(viaTemp).ok());
@@ -130,11 +133,7 @@ TEST(AtomicFile, ALinkIsFollowedWhateverTheWayOfWriting) {
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(fileContents(real), QByteArray("direct"));
 
-    ASSERT_TRUE(writeFileAtomicallyVia(link, [](const QString& temp) -> Result<void> {
-                    QFile f(temp);
-                    if (!f.open(QIODevice::WriteOnly) || f.write("via") != 3) return fail(QStringLiteral("no"));
-                    return {};
-                }).ok());
+    ASSERT_TRUE(writeFileAtomicallyVia(link, writing("via")).ok());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(fileContents(real), QByteArray("via"));
     EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("out.csv"), QStringLiteral("real.txt")}));
@@ -149,11 +148,7 @@ TEST(AtomicFile, WhatAKilledWriteLeftIsRemovedByTheNextWriteOfThatName) {
                               QStringLiteral(".o.pdf.notes")};
     for (const QString& name : gone + kept) ASSERT_TRUE(writeFileAtomically(dir.filePath(name), "x").ok());
 
-    ASSERT_TRUE(writeFileAtomicallyVia(path, [](const QString& temp) -> Result<void> {
-                    QFile f(temp);
-                    if (!f.open(QIODevice::WriteOnly) || f.write("pdf") != 3) return fail(QStringLiteral("no"));
-                    return {};
-                }).ok());
+    ASSERT_TRUE(writeFileAtomicallyVia(path, writing("pdf")).ok());
     QStringList expected = kept + QStringList{QStringLiteral("o.pdf")};
     expected.sort();
     QStringList found = filesIn(dir.path());

@@ -190,20 +190,7 @@ void AccessibilityTest::dialogsNameTheirControls_data() {
 
 void AccessibilityTest::dialogsNameTheirControls() {
     QFETCH(DialogOpener, open);
-    WindowHarness h;
-    openClassWithEverything(h);
-    h.window->saveClass();  // an earlier version to show
-
-    QStringList unnamed;
-    bool shown = false;
-    whenModalShows<QDialog>(
-        [&unnamed](QDialog* dialog) {
-            unnamed = unnamedControls(dialog);
-            dialog->reject();
-        },
-        &shown);
-    open(*h.window);
-    QTRY_VERIFY_WITH_TIMEOUT(shown, kWaitLimitMs);
+    const QStringList unnamed = lookAtMenuDialog(open, [](QDialog& dialog) { return unnamedControls(&dialog); });
     QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
 }
 
@@ -227,8 +214,7 @@ void AccessibilityTest::dialogsMadeElsewhereNameTheirControls() {
     QVERIFY(help);
     const QList<QWidget*> windows{&fonts, &password, &text, &students, &assignments, help};
     for (QWidget* window : windows) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window, kWaitLimitMs));
+        QVERIFY(showExposed(*window));
         const QStringList unnamed = unnamedControls(window);
         QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
         window->hide();
@@ -342,8 +328,7 @@ void AccessibilityTest::seatingChartNamesItsSeats() {
     QCOMPARE(names, (QStringList{QString::fromLatin1(kTeacherSeatName), QStringLiteral("Ann Lee")}));
 
     // The keyboard goes from seat to seat; the one chosen has the focus.
-    h.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(h.window.get(), kWaitLimitMs));
+    QVERIFY(showActive(*h.window));
     chart->setFocus();
     QVERIFY(chart->hasFocus());
     QTest::keyClick(chart, Qt::Key_PageDown);

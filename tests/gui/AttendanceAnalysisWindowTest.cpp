@@ -46,7 +46,6 @@ AttendanceAnalysisWindow* openAnalysis(WindowHarness& h) {
 class AttendanceAnalysisWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensOnlyFromTheAttendancePage();
     void offersTheShownYearAndTheRosterAndCountsTheRecords();
     void countsMarksNotYetSavedAndWritesNothing();
     void choosingAnotherStudentOrYearRecounts();
@@ -54,24 +53,12 @@ private slots:
     void printsTheAnalysisAndSaysWhenPrintingFails();
 };
 
-void AttendanceAnalysisWindowTest::opensOnlyFromTheAttendancePage() {
-    WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("att.grs"), smallClass()));
-    QAction* analysis = h.window->actions().attendanceAnalysis;
-    QVERIFY(!analysis->isEnabled());
-    QVERIFY(h.window->showPage(Page::Attendance));
-    QVERIFY(analysis->isEnabled());
-    QVERIFY(h.window->showPage(Page::Grades));
-    QVERIFY(!analysis->isEnabled());
-}
-
 void AttendanceAnalysisWindowTest::offersTheShownYearAndTheRosterAndCountsTheRecords() {
     WindowHarness h;
     openOnAttendance(h, {attendanceRecord("ann lee", 3, 2024, "TUE  E"), attendanceRecord("Ann Lee", 4, 2023, "TTT"),
                          attendanceRecord("Bob Stone", 9, 2024, "uU")});
     AttendanceAnalysisWindow* window = openAnalysis(h);
     QVERIFY(window);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Attendance Analysis"));
     QVERIFY(window->isModal());
     QCOMPARE(helpTopicFor(window->view()), HelpTopic::AttendanceAnalysis);
     QCOMPARE(window->yearCombo()->currentText(), QStringLiteral("2024"));

@@ -12,6 +12,7 @@
 #include "gui/pages/AttendancePage.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/support/TestFiles.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -34,8 +35,7 @@ struct AttendanceHarness : WindowHarness {
     explicit AttendanceHarness(const std::vector<AttendanceInfo>& records = {}) {
         gradePath = writeClass(folder.path(), QStringLiteral("att.grs"), smallClass(), records);
         open(gradePath);
-        window->show();
-        exposed = QTest::qWaitForWindowExposed(window.get(), kWaitLimitMs);
+        exposed = showExposed(*window);
         opened = window->showPage(Page::Attendance);
         page = window->attendancePage();
         page->showMonth(9, 2024);
@@ -57,10 +57,7 @@ struct AttendanceHarness : WindowHarness {
         if (!file) return std::nullopt;
         return AttendanceBook(file->records).marksOf(month, year, {name}).front();
     }
-    QByteArray fileBytes() const {
-        QFile f(attendancePathFor(gradePath));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray fileBytes() const { return fileContents(attendancePathFor(gradePath)); }
 };
 
 }  // namespace
@@ -325,15 +322,10 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
                              {attendanceRecord("Ann Lee", 9, 2024, "T"), attendanceRecord("Bob Stone", 9, 2024, "U")})
                              .value();
     damaged[140] = 13;
-    {
-        QFile f(atd);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(damaged), damaged.size());
-    }
+    QVERIFY(!writeFile(atd, damaged).isEmpty());
     h.open(gradePath);
     QCOMPARE(h.cls().students.size(), std::size_t{3});  // the grades are there
-    QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
-    const QString warning = h.dialogs.texts(ScriptedDialogs::Kind::Warn).front();
+    const QString warning = h.dialogs.onlyText(ScriptedDialogs::Kind::Warn);
     QVERIFY(warning.contains(atd));
     QVERIFY(warning.contains(QStringLiteral("record 2 holds month 13")));
 
@@ -361,9 +353,7 @@ void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
     QVERIFY(!h.window->document().modified);
     QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
     QVERIFY(h.window->statusBar()->currentMessage().contains(QStringLiteral("was kept as it was")));
-    QFile after(atd);
-    QVERIFY(after.open(QIODevice::ReadOnly));
-    QCOMPARE(after.readAll(), damaged);
+    QCOMPARE(fileContents(atd), damaged);
 }
 
 void AttendancePageTest::eachMarkIsOneStepAndThePageShowsItsUndo() {

@@ -40,11 +40,6 @@ ClassRecord changedElsewhere() {
     return cls;
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
 bool appendTo(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::Append) && f.write("x") == 1;
@@ -83,7 +78,7 @@ void ChangesElsewhereTest::saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays(
     OpenClass c;
     MainWindow& w = *c.h.window;
     const QByteArray theirs = c.theirs();
-    QVERIFY(writeBytes(c.path, theirs));
+    QVERIFY(!writeFile(c.path, theirs).isEmpty());
 
     // Cancel, and closing the question: their file stays, the changes too.
     c.h.dialogs.choose(Cancel);
@@ -108,7 +103,7 @@ void ChangesElsewhereTest::saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays(
 
     // The save question on the way out asks it too; Overwrite writes.
     OpenClass again;
-    QVERIFY(writeBytes(again.path, theirs));
+    QVERIFY(!writeFile(again.path, theirs).isEmpty());
     again.h.dialogs.answer(Answer::Yes);
     again.h.dialogs.choose(Overwrite);
     QVERIFY(again.h.window->close());
@@ -124,7 +119,7 @@ void ChangesElsewhereTest::anyChangeOfAnyOfTheThreeFilesIsNoticed() {
         QByteArray bytes = fileContents(path);
         bytes[bytes.size() - 1] = static_cast<char>(bytes[bytes.size() - 1] ^ 1);
         QFile f(path);
-        return writeBytes(path, bytes) && f.open(QIODevice::ReadWrite) &&
+        return !writeFile(path, bytes).isEmpty() && f.open(QIODevice::ReadWrite) &&
                f.setFileTime(modified, QFileDevice::FileModificationTime);
     };
     for (int file = 0; file < 3; ++file) {
@@ -158,7 +153,7 @@ void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
     OpenClass c;
     MainWindow& w = *c.h.window;
     w.saveClass();
-    QVERIFY(writeBytes(c.path, c.theirs()));
+    QVERIFY(!writeFile(c.path, c.theirs()).isEmpty());
 
     // No keeps the class shown and asks no more about that change.
     c.h.dialogs.answer(Answer::No);
@@ -168,14 +163,13 @@ void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
     QCOMPARE(c.h.cls().students[2].name, std::string("Cleo Park"));
 
     // Coming back to the window checks again; Yes reloads their class.
-    QVERIFY(writeBytes(c.path, c.theirs()));
+    QVERIFY(!writeFile(c.path, c.theirs()).isEmpty());
     QFile touched(c.path);
     QVERIFY(touched.open(QIODevice::ReadWrite));
     QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
     touched.close();
     c.h.dialogs.answer(Answer::Yes);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
+    QVERIFY(showExposed(w));
     w.activateWindow();
     QTRY_COMPARE_WITH_TIMEOUT(c.h.dialogs.count(Kind::YesNo), 2, kWaitLimitMs);
     QTRY_COMPARE_WITH_TIMEOUT(c.h.cls().students[2].name, std::string("Cleo Parker"), kWaitLimitMs);
@@ -197,16 +191,14 @@ void ChangesElsewhereTest::bytesSkippedWhenOpenedAreDroppedOnlyWhenTheTeacherSay
     MainWindow& w = *h.window;
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     const QByteArray damaged = fileContents(path) + QByteArray(236, 'x');
-    QVERIFY(writeBytes(path, damaged));
+    QVERIFY(!writeFile(path, damaged).isEmpty());
     h.open(path);
-    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
-    QVERIFY(h.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("holds 236 bytes after the end of the class")));
+    QVERIFY(h.dialogs.onlyText(Kind::Warn).contains(QStringLiteral("holds 236 bytes after the end of the class")));
 
     // Unanswered, the question keeps the file: Don't Save is its default.
     changeClassTo(w, changedElsewhere());
     w.saveClass();
-    QCOMPARE(h.dialogs.count(Kind::Choice), 1);
-    QVERIFY(h.dialogs.texts(Kind::Choice).front().contains(QStringLiteral("the earlier version keeps the file")));
+    QVERIFY(h.dialogs.onlyText(Kind::Choice).contains(QStringLiteral("the earlier version keeps the file")));
     QCOMPARE(h.dialogs.choiceButtons.front(), (QStringList{QStringLiteral("&Save"), QStringLiteral("&Don't Save")}));
     QCOMPARE(fileContents(path), damaged);
     QVERIFY(w.document().modified);

@@ -30,10 +30,7 @@ using Kind = ScriptedDialogs::Kind;
 namespace {
 
 ClassReportsWindow* openReports(WindowHarness& h) {
-    h.window->actions().classReports->trigger();
-    auto* window = h.window->findChild<ClassReportsWindow*>();
-    if (window && !QTest::qWaitForWindowExposed(window, kWaitLimitMs)) return nullptr;
-    return window;
+    return openedBy<ClassReportsWindow>(*h.window, h.window->actions().classReports);
 }
 
 template <class T>
@@ -44,7 +41,7 @@ T* child(ClassReportsWindow* window, const char* name) {
 void closeAndWait(ClassReportsWindow* window) {
     QPointer<ClassReportsWindow> guard(window);
     window->reject();
-    QTRY_VERIFY_WITH_TIMEOUT(guard.isNull(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(guard.isNull(), kWaitLimitMs);
 }
 
 }  // namespace
@@ -59,8 +56,7 @@ private slots:
 };
 
 void ClassReportsWindowTest::choicesAreRememberedAndThePreviewFollowsThem() {
-    WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("term.grs"), smallClass()));
+    WindowHarness h(smallClass());
     QVERIFY(h.window->actions().classReports->isEnabled());
     ClassReportsWindow* window = openReports(h);
     QVERIFY(window);
@@ -105,8 +101,7 @@ void ClassReportsWindowTest::choicesAreRememberedAndThePreviewFollowsThem() {
 }
 
 void ClassReportsWindowTest::theGradesPagesSelectionOrTicksChooseTheStudents() {
-    WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("term.grs"), smallClass()));
+    WindowHarness h(smallClass());
     h.window->gradesPage()->view()->selectRange({3, 1, 4, 2});  // Bob and Cleo
     ClassReportsWindow* window = openReports(h);
     QVERIFY(window);
@@ -157,8 +152,7 @@ void ClassReportsWindowTest::printsEveryReportInOneJob() {
 }
 
 void ClassReportsWindowTest::cancelHalfWayLeavesNoFile() {
-    WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("term.grs"), smallClass()));
+    WindowHarness h(smallClass());
     ClassReportsWindow* window = openReports(h);
     QVERIFY(window);
     child<QRadioButton>(window, "allStudents")->setChecked(true);

@@ -160,8 +160,7 @@ void DialogKeysAndRoomTest::theHelpContentsShowTheirTitlesWhole() {
     InLanguage in(language);
     HelpWindow help;
     help.showTopic(HelpTopic::Grades);
-    help.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&help, kWaitLimitMs));
+    QVERIFY(showExposed(help));
     auto* contents = help.findChild<QListWidget*>();
     QVERIFY(contents);
     QStringList cut;

@@ -79,24 +79,20 @@ void EarlierVersionsWindowTest::eachSaveKeepsTheClassItReplacesAndOneOpensAsANew
     QVERIFY(!h.window->document().modified);
     const QByteArray onDisk = classFiles(path);
 
-    bool handled = false;
     QString table3Version;
-    whenModalShows<EarlierVersionsDialog>(
-        [&table3Version](EarlierVersionsDialog* d) {
-            const Sheet* table = d->view()->sheet();
-            table3Version = table->text(3, 1);
-            QCOMPARE(table->maxRow(), 3);
-            QCOMPARE(table->text(1, 2), QStringLiteral("Saved"));
-            QCOMPARE(table->text(2, 3), QStringLiteral("4"));  // newest first
-            QCOMPARE(table->text(3, 3), QStringLiteral("3"));
-            QCOMPARE(table->text(3, 4), QStringLiteral("2"));
-            QVERIFY(d->openButton()->isEnabled());
-            d->view()->selectRange(CellRange::cell(3, 1));
-            d->openButton()->click();
-        },
-        &handled);
-    h.window->actions().earlierVersions->trigger();
-    QVERIFY(handled);
+    QVERIFY(answered<EarlierVersionsDialog>(h.window->actions().earlierVersions,
+                                            [&table3Version](EarlierVersionsDialog* d) {
+                                                const Sheet* table = d->view()->sheet();
+                                                table3Version = table->text(3, 1);
+                                                QCOMPARE(table->maxRow(), 3);
+                                                QCOMPARE(table->text(1, 2), QStringLiteral("Saved"));
+                                                QCOMPARE(table->text(2, 3), QStringLiteral("4"));  // newest first
+                                                QCOMPARE(table->text(3, 3), QStringLiteral("3"));
+                                                QCOMPARE(table->text(3, 4), QStringLiteral("2"));
+                                                QVERIFY(d->openButton()->isEnabled());
+                                                d->view()->selectRange(CellRange::cell(3, 1));
+                                                d->openButton()->click();
+                                            }));
 
     // The class as it was first opened, untitled and unsaved, attendance and seats with it.
     const Document& opened = h.window->document();
@@ -125,9 +121,8 @@ void EarlierVersionsWindowTest::eachSaveKeepsTheClassItReplacesAndOneOpensAsANew
     QVERIFY(!h.window->isWindowModified());
     QCOMPARE(h.dialogs.count(Kind::YesNoCancel), questions);
     h.open(path);
-    whenModalShows<EarlierVersionsDialog>([](EarlierVersionsDialog* d) { d->reject(); }, &handled);
-    h.window->actions().earlierVersions->trigger();
-    QVERIFY(handled);
+    QVERIFY(answered<EarlierVersionsDialog>(h.window->actions().earlierVersions,
+                                            [](EarlierVersionsDialog* d) { d->reject(); }));
     QCOMPARE(h.window->document().markwellFile, path);
 }
 
@@ -140,16 +135,11 @@ void EarlierVersionsWindowTest::theCommandWaitsForAClassOnDisk() {
     QVERIFY(h.window->actions().earlierVersions->isEnabled());
 
     // No version yet: the window says so and offers nothing to open.
-    bool handled = false;
-    whenModalShows<EarlierVersionsDialog>(
-        [](EarlierVersionsDialog* d) {
-            QCOMPARE(d->view()->sheet()->maxRow(), 1);
-            QVERIFY(!d->openButton()->isEnabled());
-            d->reject();
-        },
-        &handled);
-    h.window->actions().earlierVersions->trigger();
-    QVERIFY(handled);
+    QVERIFY(answered<EarlierVersionsDialog>(h.window->actions().earlierVersions, [](EarlierVersionsDialog* d) {
+        QCOMPARE(d->view()->sheet()->maxRow(), 1);
+        QVERIFY(!d->openButton()->isEnabled());
+        d->reject();
+    }));
 }
 
 void EarlierVersionsWindowTest::aSaveWhereNoVersionCanBeKeptStillSaves() {
@@ -172,16 +162,11 @@ void EarlierVersionsWindowTest::aSaveWhereNoVersionCanBeKeptStillSaves() {
 
 void EarlierVersionsWindowTest::optionsSetHowManyVersionsAreKept() {
     WindowHarness h;
-    bool handled = false;
-    whenModalShows<OptionsDialog>(
-        [](OptionsDialog* d) {
-            QCOMPARE(d->keptVersionsBox()->value(), kDefaultKeptVersions);
-            d->keptVersionsBox()->setValue(2);
-            d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        },
-        &handled);
-    h.window->actions().options->trigger();
-    QVERIFY(handled);
+    QVERIFY(answered<OptionsDialog>(h.window->actions().options, [](OptionsDialog* d) {
+        QCOMPARE(d->keptVersionsBox()->value(), kDefaultKeptVersions);
+        d->keptVersionsBox()->setValue(2);
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }));
     QCOMPARE(keptVersionCount(*h.settings), 2);
 
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
@@ -195,14 +180,10 @@ void EarlierVersionsWindowTest::optionsSetHowManyVersionsAreKept() {
     QCOMPARE(kept.front().students, 6);
 
     // Cancel stores nothing.
-    whenModalShows<OptionsDialog>(
-        [](OptionsDialog* d) {
-            d->keptVersionsBox()->setValue(0);
-            d->reject();
-        },
-        &handled);
-    h.window->actions().options->trigger();
-    QVERIFY(handled);
+    QVERIFY(answered<OptionsDialog>(h.window->actions().options, [](OptionsDialog* d) {
+        d->keptVersionsBox()->setValue(0);
+        d->reject();
+    }));
     QCOMPARE(keptVersionCount(*h.settings), 2);
 }
 

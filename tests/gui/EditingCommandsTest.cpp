@@ -89,8 +89,7 @@ private slots:
 };
 
 void EditingCommandsTest::cancelLeavesTheClassEqual() {
-    WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("small.grs"), smallClass()));
+    WindowHarness h(smallClass());
     const ClassRecord before = h.cls();
     whenShown<StudentListDialog>([](StudentListDialog& d) {
         typeInto(d.box(StudentField::Name), QStringLiteral("Dee Ross"));
@@ -125,8 +124,7 @@ void EditingCommandsTest::cancelLeavesTheClassEqual() {
 }
 
 void EditingCommandsTest::okTakesTheChangedClassAndRebuildsTheTable() {
-    WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("small.grs"), smallClass()));
+    WindowHarness h(smallClass());
     whenShown<EditGradesDialog>([](EditGradesDialog& d) {
         typePoints(d, {QStringLiteral("10")});
         d.accept();
@@ -175,18 +173,15 @@ void EditingCommandsTest::aRenamedStudentKeepsAttendanceAndSeat() {
 
 void EditingCommandsTest::theCliAndTheDialogsBuildTheSameClass() {
     WindowHarness h;
-    QFile students(h.path(QStringLiteral("students.csv")));
-    QVERIFY(students.open(QIODevice::WriteOnly));
-    students.write("name,id,comment\nAnn Lee,A-1,\"Front row.\nLikes maps.\"\nZo\xC3\xAB O'Brien,Z-2,\nBo Chen,B-3,\n");
-    students.close();
-    QFile quiz(h.path(QStringLiteral("quiz.csv")));
-    QVERIFY(quiz.open(QIODevice::WriteOnly));
-    quiz.write("name,points\nAnn Lee,8\nZo\xC3\xAB O'Brien,9.5\nBo Chen,-\n");
-    quiz.close();
-    QFile test(h.path(QStringLiteral("test.csv")));
-    QVERIFY(test.open(QIODevice::WriteOnly));
-    test.write("name,points\nAnn Lee,41\nZo\xC3\xAB O'Brien,47\nBo Chen,\n");
-    test.close();
+    QVERIFY(
+        !writeFile(h.path(QStringLiteral("students.csv")),
+                   "name,id,comment\nAnn Lee,A-1,\"Front row.\nLikes maps.\"\nZo\xC3\xAB O'Brien,Z-2,\nBo Chen,B-3,\n")
+             .isEmpty());
+    QVERIFY(
+        !writeFile(h.path(QStringLiteral("quiz.csv")), "name,points\nAnn Lee,8\nZo\xC3\xAB O'Brien,9.5\nBo Chen,-\n")
+             .isEmpty());
+    QVERIFY(!writeFile(h.path(QStringLiteral("test.csv")), "name,points\nAnn Lee,41\nZo\xC3\xAB O'Brien,47\nBo Chen,\n")
+                 .isEmpty());
 
     const std::vector<Step> steps = {
         {{QStringLiteral("new"), kFile}, [](MainWindow& w) { w.newClass(); }},

@@ -37,12 +37,6 @@ const QByteArray kGradebook = "Student,ID,SIS User ID,SIS Login ID,Section,Quiz 
                               "\"Stone, Bob\",902,B-2,,P1,EX,75\r\n"
                               "\"Park, Cleo\",903,C-3,,P1,,80\r\n";
 
-QString writeText(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) return {};
-    return path;
-}
-
 QByteArray filesOf(const Document& document) {
     const std::array<QByteArray, 3> files = test::documentBytes(document);
     return files[0] + files[1] + files[2];
@@ -74,7 +68,7 @@ struct OpenClass {
     OpenClass() { h.open(path); }
     // Runs File > Import Scores on `gradebook`, handing the window to `work`.
     bool importScores(const QByteArray& gradebook, std::function<void(ImportScoresDialog&)> work) {
-        h.dialogs.openWith(writeText(h.path(QStringLiteral("gradebook.csv")), gradebook));
+        h.dialogs.openWith(writeFile(h.path(QStringLiteral("gradebook.csv")), gradebook));
         bool handled = false;
         whenModalShows<ImportScoresDialog>([&work](ImportScoresDialog* d) { work(*d); }, &handled);
         h.window->actions().importScores->trigger();

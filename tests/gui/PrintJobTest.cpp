@@ -7,6 +7,7 @@
 
 #include "gui/printing/PrintJob.h"
 #include "gui/shared/PageProgressDialog.h"
+#include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ScriptedDialogs.h"
 #include "tests/support/PdfImage.h"
@@ -37,12 +38,6 @@ bool printedTo(ScriptedDialogs& dialogs, const Sheet& sheet, const QString& path
     dialogs.printToPdf(path);
     const Result<PrintOutcome> printed = printSheet(nullptr, dialogs, sheet);
     return printed.ok() && *printed == PrintOutcome::Printed;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // The first column and row with anything drawn, in pixels from the edge.
@@ -112,7 +107,7 @@ void PrintJobTest::aCancelledJobLeavesNoFile() {
     const Sheet s = classTable(400, 3);
     ScriptedDialogs dialogs;
     const QString path = dir.filePath(QStringLiteral("class.pdf"));
-    writeFile(path, "the PDF printed last week");
+    QVERIFY(!writeFile(path, "the PDF printed last week").isEmpty());
 
     // Cancel pressed while page 2 is due: the job stops there, and the file
     // chosen in the dialog is neither replaced nor cut short.

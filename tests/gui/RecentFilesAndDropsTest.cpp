@@ -197,14 +197,13 @@ void RecentFilesAndDropsTest::aDropOfAnythingElseIsRefusedAndChangesNothing() {
     WindowHarness h;
     const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass());
     const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
-    QFile text(h.path(QStringLiteral("notes.txt")));
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.close();
+    const QString text = writeFile(h.path(QStringLiteral("notes.txt")), {});
+    QVERIFY(!text.isEmpty());
     QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("folder.grs")));
 
     std::vector<std::unique_ptr<QMimeData>> refused;
     refused.emplace_back(filesData({a, b}));  // one class at a time
-    refused.emplace_back(filesData({text.fileName()}));
+    refused.emplace_back(filesData({text}));
     refused.emplace_back(filesData({h.path(QStringLiteral("folder.grs"))}));
     refused.emplace_back(filesData({h.path(QStringLiteral("gone.grs"))}));
     refused.emplace_back(new QMimeData);

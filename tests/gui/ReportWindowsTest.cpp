@@ -120,20 +120,11 @@ QString openSmallClass(WindowHarness& h) {
     return path;
 }
 
-template <class Window>
-Window* opened(WindowHarness& h, QAction* action) {
-    action->trigger();
-    auto* window = h.window->findChild<Window*>();
-    if (window && !QTest::qWaitForWindowExposed(window, kWaitLimitMs)) return nullptr;
-    return window;
-}
-
 }  // namespace
 
 class ReportWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void reportsAreEnabledByStudentsAssignmentsAndPage();
     void individualReportFollowsTheChosenStudent();
     void individualReportPrintsThePageOnShow();
     void gradeInformationPagesStartFromTheirFirstChoice();
@@ -142,47 +133,17 @@ private slots:
     void graphBarsTakeTheirOwnColoursAndAZeroIsWritten();
     void graphItemsAreTakenByPosition();
     void graphPrintsOnItsSideAndKeepsItsTitle();
-    void helpPagesDescribeTheWindowsAsTheyAre();
 };
-
-void ReportWindowsTest::reportsAreEnabledByStudentsAssignmentsAndPage() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    const MainActions& a = w.actions();
-    const auto enabled = [&] {
-        return QList<bool>{a.individualReport->isEnabled(), a.gradeInformation->isEnabled(), a.graph->isEnabled(),
-                           a.sendMail->isEnabled()};
-    };
-    QCOMPARE(enabled(), (QList<bool>{false, false, false, false}));
-
-    ClassRecord studentsOnly = smallClass();
-    studentsOnly.assignments.clear();
-    changeClassTo(w, studentsOnly);
-    QCOMPARE(enabled(), (QList<bool>{false, false, true, true}));
-
-    changeClassTo(w, smallClass());
-    QCOMPARE(enabled(), (QList<bool>{true, true, true, true}));
-
-    // Off the Grades page the View menu and e-mail are out of reach.
-    h.dialogs.saveAs(h.path(QStringLiteral("saved.grs")));
-    w.saveClassAs();
-    QVERIFY(w.showPage(Page::Attendance));
-    QVERIFY(!a.sendMail->isEnabled());
-    QVERIFY(!w.findChild<QMenu*>(QStringLiteral("viewMenu"))->menuAction()->isEnabled());
-}
 
 void ReportWindowsTest::individualReportFollowsTheChosenStudent() {
     WindowHarness h;
     openSmallClass(h);
-    auto* report = opened<IndividualReportWindow>(h, h.window->actions().individualReport);
+    auto* report = openedBy<IndividualReportWindow>(*h.window, h.window->actions().individualReport);
     QVERIFY(report);
     QVERIFY(report->isModal());
-    QCOMPARE(report->windowTitle(), QStringLiteral("Individual Student Information"));
     QCOMPARE(helpTopicFor(report->studentList()), HelpTopic::IndividualReport);
     QCOMPARE(items(report->studentList()), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
     QCOMPARE(report->pages()->tabPosition(), QTabWidget::South);
-    QCOMPARE(report->pages()->tabText(0), QStringLiteral("Overall"));
-    QCOMPARE(report->pages()->tabText(1), QStringLiteral("Assignment Type"));
 
     QCOMPARE(report->idText(), QStringLiteral("A-1"));
     QCOMPARE(rows(report->overallSheet()),
@@ -205,7 +166,7 @@ void ReportWindowsTest::individualReportPrintsThePageOnShow() {
     if (!havePdfToText()) QSKIP("pdftotext is not installed");
     WindowHarness h;
     const QString path = openSmallClass(h);
-    auto* report = opened<IndividualReportWindow>(h, h.window->actions().individualReport);
+    auto* report = openedBy<IndividualReportWindow>(*h.window, h.window->actions().individualReport);
     QVERIFY(report);
     report->studentList()->setCurrentIndex(1);
 
@@ -227,21 +188,17 @@ void ReportWindowsTest::individualReportPrintsThePageOnShow() {
     QVERIFY(typeText.contains(QStringLiteral("Homework")));
     QVERIFY(typeText.contains(QStringLiteral("Bob Stone")));
 
-    // A cancelled print dialog is no failure; a printer that fails is shown.
-    h.dialogs.cancelPrint();
-    report->printPage();
+    // A printer that fails is shown.
     h.dialogs.printToPdf(h.path(QStringLiteral("no/such/folder/x.pdf")));
     report->printPage();
-    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
-    QVERIFY(h.dialogs.texts(Kind::Warn).front().startsWith(QStringLiteral("The report could not be printed")));
+    QVERIFY(h.dialogs.onlyText(Kind::Warn).startsWith(QStringLiteral("The report could not be printed")));
 }
 
 void ReportWindowsTest::gradeInformationPagesStartFromTheirFirstChoice() {
     WindowHarness h;
     openSmallClass(h);
-    auto* info = opened<GradeInformationWindow>(h, h.window->actions().gradeInformation);
+    auto* info = openedBy<GradeInformationWindow>(*h.window, h.window->actions().gradeInformation);
     QVERIFY(info);
-    QCOMPARE(info->windowTitle(), QStringLiteral("Grade Information"));
     QCOMPARE(helpTopicFor(info->pages()), HelpTopic::Statistics);
     QCOMPARE(items(info->statisticsAssignments()), (QStringList{"Quiz 1", "Test 1"}));
     QCOMPARE(items(info->groupingAssignments()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
@@ -277,7 +234,7 @@ void ReportWindowsTest::gradeInformationPrintNamesWhatIsShown() {
     if (!havePdfToText()) QSKIP("pdftotext is not installed");
     WindowHarness h;
     openSmallClass(h);
-    auto* info = opened<GradeInformationWindow>(h, h.window->actions().gradeInformation);
+    auto* info = openedBy<GradeInformationWindow>(*h.window, h.window->actions().gradeInformation);
     QVERIFY(info);
     info->statisticsAssignments()->setCurrentIndex(1);
     const QString statistics = h.path(QStringLiteral("statistics.pdf"));
@@ -299,9 +256,8 @@ void ReportWindowsTest::gradeInformationPrintNamesWhatIsShown() {
 void ReportWindowsTest::graphModesAndValues() {
     WindowHarness h;
     openSmallClass(h);
-    auto* graph = opened<GraphWindow>(h, h.window->actions().graph);
+    auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
     QVERIFY(graph);
-    QCOMPARE(graph->windowTitle(), QStringLiteral("Graph"));
     QVERIFY(graph->windowFlags() & Qt::WindowMaximizeButtonHint);
     QCOMPARE(helpTopicFor(graph->choice()), HelpTopic::Graph);
     // Opens by student, in points, on the first student.
@@ -344,7 +300,7 @@ void ReportWindowsTest::graphBarsTakeTheirOwnColoursAndAZeroIsWritten() {
     ClassRecord cls = smallClass();
     cls.assignments[0].namegrade[1] = makePointEntry("Bob Stone", "0");
     h.open(writeClass(h.folder.path(), QStringLiteral("zero.grs"), cls));
-    auto* graph = opened<GraphWindow>(h, h.window->actions().graph);
+    auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
     QVERIFY(graph);
     graph->byAssignmentAction()->trigger();
     graph->choice()->setCurrentIndex(2);  // Overall: three bars, three colours
@@ -384,7 +340,7 @@ void ReportWindowsTest::graphItemsAreTakenByPosition() {
     cls.assignments.push_back(cls.assignments[0]);
     cls.assignments.back().title = "Overall";  // and one called like the last item
     h.open(writeClass(h.folder.path(), QStringLiteral("same.grs"), cls));
-    auto* graph = opened<GraphWindow>(h, h.window->actions().graph);
+    auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
     QVERIFY(graph);
     graph->byAssignmentAction()->trigger();
     QCOMPARE(items(graph->choice()), (QStringList{"Quiz 1", "Quiz 1", "Overall", "Overall"}));
@@ -405,7 +361,7 @@ void ReportWindowsTest::graphPrintsOnItsSideAndKeepsItsTitle() {
     if (!havePdfToText()) QSKIP("pdftotext is not installed");
     WindowHarness h;
     const QString path = openSmallClass(h);
-    auto* graph = opened<GraphWindow>(h, h.window->actions().graph);
+    auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
     QVERIFY(graph);
     graph->percentageAction()->trigger();
     const QString pdf = h.path(QStringLiteral("graph.pdf"));
@@ -435,25 +391,6 @@ void ReportWindowsTest::graphPrintsOnItsSideAndKeepsItsTitle() {
     h.dialogs.printToPdf(h.path(QStringLiteral("no/such/folder/graph.pdf")));
     graph->printChart();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
-}
-
-void ReportWindowsTest::helpPagesDescribeTheWindowsAsTheyAre() {
-    const struct {
-        HelpTopic topic;
-        const char* mentions;
-    } pages[] = {{HelpTopic::IndividualReport, "Assignment Type"},
-                 {HelpTopic::IndividualReport, "What would it take?"},
-                 {HelpTopic::Statistics, "Standard deviation"},
-                 {HelpTopic::Graph, "Overall"},
-                 {HelpTopic::Email, "xdg-email"},
-                 {HelpTopic::Merge, "Points of both files added up; weights and dropped scores are not applied."}};
-    for (const auto& page : pages) {
-        QFile file(QStringLiteral(":/help/") + QLatin1String(helpPage(page.topic).file));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(file.readAll()).simplified();
-        QVERIFY2(!html.contains(QStringLiteral("later version")), helpPage(page.topic).file);
-        QVERIFY2(html.contains(QLatin1String(page.mentions), Qt::CaseInsensitive), helpPage(page.topic).file);
-    }
 }
 
 MARKWELL_GUI_TEST_MAIN(ReportWindowsTest)

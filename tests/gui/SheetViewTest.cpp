@@ -6,6 +6,7 @@
 
 #include "gui/sheetview/SheetView.h"
 #include "render/style/CellStyle.h"
+#include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 
 #include <QClipboard>
@@ -18,7 +19,7 @@
 #include <QSignalSpy>
 
 using namespace markwell;
-using markwell::testing::kWaitLimitMs;
+using namespace markwell::testing;
 
 namespace {
 
@@ -55,8 +56,7 @@ struct TypingView {
     TypingView() {
         view.setSheet(&sheet);
         view.resize(500, 300);
-        view.show();
-        exposed = QTest::qWaitForWindowExposed(&view, kWaitLimitMs);
+        exposed = showExposed(view);
         view.setInCellEditing(true);
         view.setFocus();
     }
@@ -64,25 +64,6 @@ struct TypingView {
 
 QModelIndex at(const SheetView& view, int row, int col) {
     return view.model()->index(row - 1, col - 1);
-}
-
-// Types text into the active cell the way a person does and presses Enter.
-// The editor of the cell being typed into (closed editors linger hidden until deleted).
-QLineEdit* openEditor(const SheetView& view) {
-    if (!view.isEditing()) return nullptr;
-    for (QLineEdit* editor : view.viewport()->findChildren<QLineEdit*>()) {
-        if (editor->isVisible()) return editor;
-    }
-    return nullptr;
-}
-
-void typeIntoActiveCell(SheetView& view, const QString& text) {
-    QTest::keyClick(&view, text.at(0).toLatin1());
-    QLineEdit* editor = openEditor(view);
-    if (!editor) return;
-    QTest::keyClicks(editor, text.mid(1));
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();  // Enter commits through a queued call
 }
 
 }  // namespace
@@ -191,8 +172,7 @@ void SheetViewTest::selectionReachesTheSheetBothWays() {
 
     // A mouse click on a cell selects that cell alone.
     view.resize(600, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view, kWaitLimitMs));
+    QVERIFY(showExposed(view));
     const QRect cell = view.visualRect(at(view, 4, 3));
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(s.selection(), CellRange::cell(4, 3));
@@ -214,8 +194,7 @@ void SheetViewTest::frozenColumnsStayAndLeftColScrolls() {
     SheetView view;
     view.setSheet(&s);
     view.resize(500, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view, kWaitLimitMs));
+    QVERIFY(showExposed(view));
 
     QCOMPARE(view.frozenColumnCount(), 1);
     QVERIFY(view.frozenView()->isVisible());
@@ -259,8 +238,7 @@ void SheetViewTest::aFixedHeadingRowStaysInViewAsTheColumnHeadings() {
     SheetView view;
     view.setSheet(&s);
     view.resize(500, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view, kWaitLimitMs));
+    QVERIFY(showExposed(view));
 
     // Row 1 is drawn as the headings of both parts, in its own navy and white.
     QVERIFY(view.isRowHidden(0) && view.frozenView()->isRowHidden(0));
@@ -337,7 +315,7 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
     QSignalSpy edited(&view, &SheetView::cellEdited);
 
     view.setActiveCell(2, 2);
-    typeIntoActiveCell(view, QStringLiteral("17.5"));
+    typeIntoCell(view, QStringLiteral("17.5"));
     QCOMPARE(calls.size(), std::size_t{1});
     QCOMPARE(calls[0].row, 2);
     QCOMPARE(calls[0].col, 2);
@@ -350,7 +328,7 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
 
     outcome = SheetView::EndEdit::Refuse;
     view.setActiveCell(3, 3);
-    typeIntoActiveCell(view, QStringLiteral("9"));
+    typeIntoCell(view, QStringLiteral("9"));
     QCOMPARE(calls.size(), std::size_t{2});
     QCOMPARE(s.text(3, 3), QStringLiteral("303"));  // unchanged
     QCOMPARE(edited.size(), 1);
@@ -366,7 +344,7 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
         return outcome;
     });
     view.setActiveCell(4, 2);
-    typeIntoActiveCell(view, QStringLiteral("8"));
+    typeIntoCell(view, QStringLiteral("8"));
     QCOMPARE(s.text(4, 2), QStringLiteral("stored 8"));
     QVERIFY(!view.isEditing());
 
@@ -374,7 +352,7 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
     const std::size_t before = calls.size();
     view.setActiveCell(4, 3);
     QTest::keyClicks(&view, QStringLiteral("5"));
-    QLineEdit* editor = openEditor(view);
+    QLineEdit* editor = cellEditor(view);
     QVERIFY(editor);
     QTest::keyClick(editor, Qt::Key_Escape);
     QCoreApplication::processEvents();
@@ -400,7 +378,7 @@ void SheetViewTest::keyFilterDiscardsAndReplacesKeys() {
     QTest::keyClicks(&view, QStringLiteral("x"));
     QVERIFY(!view.isEditing());  // a discarded key opens no editor
     QTest::keyClicks(&view, QStringLiteral("t"));
-    QLineEdit* editor = openEditor(view);
+    QLineEdit* editor = cellEditor(view);
     QVERIFY(editor);
     QTest::keyClicks(editor, QStringLiteral("xt1"));
     QCOMPARE(editor->text(), QStringLiteral("TT1"));
@@ -426,8 +404,7 @@ void SheetViewTest::copyPutsTabsAndHtmlOnTheClipboard() {
     QVERIFY(!mime->html().contains(QStringLiteral("Student 2")));
 
     // Ctrl+C in the view does the same.
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view, kWaitLimitMs));
+    QVERIFY(showExposed(view));
     view.selectRange(CellRange::cell(3, 2));
     view.setFocus();
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);

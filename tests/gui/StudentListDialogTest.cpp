@@ -55,8 +55,7 @@ struct Editor {
     StudentListDialog dialog;
 
     explicit Editor(const ClassRecord& cls, const QString& classPath = {}) : dialog(cls, dialogs, classPath) {
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
+        QVERIFY(showExposed(dialog));
     }
     QLineEdit* name() const { return dialog.box(StudentField::Name); }
     QListWidget* list() const { return dialog.listPanel()->list(); }
@@ -177,8 +176,7 @@ void StudentListDialogTest::updateChecksWhatAddChecks() {
     e.choose(0);
     e.typeInto(e.name(), QStringLiteral("maryann"));
     QTest::keyClick(e.name(), Qt::Key_Return);
-    QCOMPARE(e.dialogs.count(Kind::Warn), 1);
-    QVERIFY(e.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("MaryAnn")));
+    QVERIFY(e.dialogs.onlyText(Kind::Warn).contains(QStringLiteral("MaryAnn")));
 
     e.typeInto(e.name(), QStringLiteral("   "));
     e.dialog.tabs()->setCurrentIndex(2);
@@ -201,8 +199,7 @@ void StudentListDialogTest::longCommentsAreRefusedWithTheirCount() {
                                         QString(498, QLatin1Char('b')));
     e.button("addButton")->click();
     QCOMPARE(e.cls().students.size(), std::size_t(4));
-    QCOMPARE(e.dialogs.count(Kind::Warn), 1);
-    QVERIFY(e.dialogs.texts(Kind::Warn).front().contains(QStringLiteral("1000")));
+    QVERIFY(e.dialogs.onlyText(Kind::Warn).contains(QStringLiteral("1000")));
     QCOMPARE(e.dialog.tabs()->currentIndex(), 4);
     QCOMPARE(e.dialog.commentBox()->toPlainText().size(), 999);  // nothing was cut
 
@@ -270,8 +267,7 @@ void StudentListDialogTest::importSkipsDuplicatesAndListsThemOnce() {
     QCOMPARE(e.cls().assignments[1].namegrade[4], std::string("Dee Ross~0"));
     QCOMPARE(e.dialog.findChild<QLabel*>(QStringLiteral("countLabel"))->text(),
              QStringLiteral("Total number of students: 5"));
-    QCOMPARE(e.dialogs.count(Kind::Inform), 1);
-    const QString skipped = e.dialogs.texts(Kind::Inform).front();
+    const QString skipped = e.dialogs.onlyText(Kind::Inform);
     QVERIFY(skipped.contains(QStringLiteral("ann lee")) && skipped.contains(QStringLiteral("Eve~Ng")));
 
     // An untitled class starts the file dialog at home.
@@ -373,8 +369,7 @@ void StudentListDialogTest::everyBoxHasItsOwnAltLetter() {
 
 void StudentListDialogTest::aKeyTypedIntoAFullBoxSaysItIsFull() {
     Editor e(rosterClass());
-    e.dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&e.dialog, kWaitLimitMs));
+    QVERIFY(showActive(e.dialog));
     QLineEdit* name = e.name();
     const QString full(name->maxLength(), QLatin1Char('w'));
     name->setText(full.left(full.size() - 1));

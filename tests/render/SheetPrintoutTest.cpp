@@ -289,11 +289,7 @@ TEST(SheetPrintout, AFailedWriteIsReportedAndLeavesNoFile) {
 
     // Writing over an existing file replaces it whole.
     const QString existing = dir.filePath(QStringLiteral("old.pdf"));
-    {
-        QFile f(existing);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("not a pdf");
-    }
+    ASSERT_TRUE(writeWholeFile(existing, "not a pdf"));
     ASSERT_TRUE(writeSheetPdf(pupilTable(3, 2), existing).ok());
     EXPECT_TRUE(fileContents(existing).startsWith("%PDF-"));
 }

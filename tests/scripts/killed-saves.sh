@@ -5,7 +5,10 @@
 # its writes, never leaves a mixed class: right after the kill a mixed set
 # of the three files always has its journal beside it, with every kept file
 # the journal names; once `show` has read the class, its three files are
-# all as before the save or all as after it. Four saves are killed: an edit
+# all as before the save or all as after it, and the class's grade history
+# holds that save's entry exactly when the files are as after it (never an
+# entry for a save that did not happen, never the save taken for a change
+# made outside Markwell). Four saves are killed: an edit
 # in place, an edit saved over another class, a restored version and a
 # conversion written over another class.
 #   killed-saves.sh MARKWELL_CLI EXAMPLES_DIR
@@ -82,17 +85,26 @@ kill_points() {  # SYSCALL N
   [ $(((n - 1) % step)) -eq 0 ] || echo "$n"
 }
 
+# The class's history without its times, which differ from run to run.
+history_of() {  # STEM
+  "$cli" history "$1.grs" 2>/dev/null | cut -f2-
+}
+
 check_save() {  # NAME TARGET_STEM, then the command
   local name=$1 target=$2
   shift 2
   local untouched=$classes/c
   reset
-  local before other
+  local before other history_before
   before=$(hashes "$target")
   other=$(hashes "$untouched")
+  history_before=$(history_of "$target")
+  reset
   "$@" >/dev/null 2>&1 || { fail "$name: the save fails without a kill"; return; }
-  local after
+  local after history_after
   after=$(hashes "$target")
+  history_after=$(history_of "$target")
+  [ "$history_after" != "$history_before" ] || { fail "$name: the save is not in the history"; return; }
   [ "$before" != "$after" ] || { fail "$name: the save changes nothing"; return; }
   local journal
   journal=$(dirname "$target")/.$(basename "$target").grs.journal
@@ -125,6 +137,13 @@ check_save() {  # NAME TARGET_STEM, then the command
       now=$(hashes "$target")
       [ "$now" = "$before" ] || [ "$now" = "$after" ] || fail "$at: show leaves a mixed class ($now)"
       [ ! -e "$journal" ] || fail "$at: show leaves the journal"
+      local history
+      history=$(history_of "$target")
+      if [ "$now" = "$after" ]; then
+        [ "$history" = "$history_after" ] || fail "$at: the save that happened is not its one entry: $history"
+      elif [ "$history" != "$history_before" ]; then
+        fail "$at: the history holds what did not happen: $history"
+      fi
       if [ "$target" != "$untouched" ] && [ "$(hashes "$untouched")" != "$other" ]; then
         fail "$at: the class the save was made from changed"
       fi

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
-# The layers depend one way, gui -> render -> core, with app/ on top: a core
-# file includes nothing from render/, gui/ or app/, a render file nothing
-# from gui/ or app/, a gui file nothing from app/. Lists every include that
-# points the wrong way and fails.
+# The layers depend one way, gui -> render -> core and gui -> mail -> core,
+# with app/ on top: a core file includes nothing from mail/, render/, gui/ or
+# app/, a render or mail file nothing from each other, gui/ or app/, a gui
+# file nothing from app/. Lists every include that points the wrong way and
+# fails.
 #   layers.sh SOURCE_DIR         checks the tree
 #   layers.sh --self-test        checks that a planted include of each kind is
 #                                found and that a clean tree passes
@@ -12,8 +13,9 @@ set -euo pipefail
 
 # LAYER, then the layers it must not include.
 rules=(
-  "core render gui app"
-  "render gui app"
+  "core mail render gui app"
+  "render mail gui app"
+  "mail render gui app"
   "gui app"
 )
 
@@ -37,10 +39,11 @@ self_test() {
   local tree failed=0
   tree=$(mktemp -d)
   trap 'rm -rf "$tree"' RETURN
-  mkdir -p "$tree"/{core/data,render/print,gui/main,app/cli}
+  mkdir -p "$tree"/{core/data,render/print,mail/smtp,gui/main,app/cli}
   printf '#include "core/data/A.h"\n#include <QString>\n' >"$tree/core/data/A.cpp"
   printf '#include "core/data/A.h"\n' >"$tree/render/print/P.cpp"
-  printf '#include "render/print/P.h"\n#include "core/data/A.h"\n' >"$tree/gui/main/W.cpp"
+  printf '#include "core/data/A.h"\n' >"$tree/mail/smtp/S.cpp"
+  printf '#include "render/print/P.h"\n#include "mail/smtp/S.h"\n#include "core/data/A.h"\n' >"$tree/gui/main/W.cpp"
   printf '#include "gui/main/W.h"\n' >"$tree/app/cli/main.cpp"
   # A mention in a comment is no include.
   printf '// moved from #include "gui/main/W.h"\n' >"$tree/core/data/B.h"
@@ -50,7 +53,11 @@ self_test() {
   for plant in 'core/data/A.cpp:#include "render/print/P.h"' \
                'core/data/A.h:  #  include <gui/main/W.h>' \
                'core/data/A.cpp:#include "app/cli/Console.h"' \
+               'core/data/A.h:#include "mail/smtp/S.h"' \
                'render/print/P.h:#include "gui/main/W.h"' \
+               'render/print/P.h:#include "mail/smtp/S.h"' \
+               'mail/smtp/S.cpp:#include "render/print/P.h"' \
+               'mail/smtp/S.cpp:#include "gui/main/W.h"' \
                'render/print/P.cpp:#include "app/cli/Console.h"' \
                'gui/main/W.cpp:#include "app/cli/Console.h"'; do
     local file=${plant%%:*} line=${plant#*:}

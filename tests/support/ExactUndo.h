@@ -13,7 +13,8 @@ namespace markwell::test {
 
 // Makes the change, which must leave a step, then checks that its undo gives
 // back the three files as they were before it, byte for byte, and its redo
-// the files as the change left them. The document is left changed.
+// the files as the change left them, and again so, as Undo, Redo, Undo, Redo
+// in a row does. The document is left changed.
 inline void expectExactUndoAndRedo(Document& document, const Change& change) {
     SCOPED_TRACE(change.name().toStdString());
     const std::array<QByteArray, 3> before = documentBytes(document);
@@ -22,10 +23,12 @@ inline void expectExactUndoAndRedo(Document& document, const Change& change) {
     ASSERT_TRUE(made->step);
     const std::array<QByteArray, 3> after = documentBytes(document);
     ASSERT_NE(after, before);
-    made->step->undo(document);
-    EXPECT_EQ(documentBytes(document), before);
-    made->step->redo(document);
-    EXPECT_EQ(documentBytes(document), after);
+    for (int time = 0; time < 2; ++time) {
+        made->step->undo(document);
+        EXPECT_EQ(documentBytes(document), before);
+        made->step->redo(document);
+        EXPECT_EQ(documentBytes(document), after);
+    }
 }
 
 }  // namespace markwell::test

@@ -11,13 +11,8 @@ using namespace markwell;
 
 namespace {
 
-DayMarks marks(std::string_view days) {
-    return test::dayMarks(days);
-}
-
-AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, std::string_view days) {
-    return test::attendanceRecord(month, year, std::move(name), days);
-}
+constexpr auto marks = test::dayMarks;
+constexpr auto record = test::attendanceRecord;
 
 // Two months of a class, with a name in two spellings and an accented one.
 AttendanceBook twoMonths() {

@@ -3,6 +3,7 @@
 
 #include "core/attendance/AttendanceChanges.h"
 
+#include "tests/core/grading/GradesFixture.h"
 #include "tests/support/AttendanceRecords.h"
 #include "tests/support/ExactUndo.h"
 
@@ -20,12 +21,7 @@ namespace {
 class AttendanceChangesTest : public testing::Test {
 protected:
     AttendanceChangesTest() {
-        for (const char* name : {"Ann Lee", "Bob Stone", "Cleo Park"}) {
-            StudentInfo student;
-            student.name = name;
-            document.classRecord.students.push_back(student);
-            document.classRecord.comments.push_back({name, ""});
-        }
+        document.classRecord = test::makeClass({"Ann Lee", "Bob Stone", "Cleo Park"}, {});
         document.attendance = AttendanceBook(
             {attendanceRecord(9, 2024, "ann lee", "T  U"), attendanceRecord(10, 2024, "Bob Stone", " E")});
     }

@@ -7,36 +7,26 @@
 // cut without --drop-skipped; writers from different data folders take
 // turns and lose nothing; what killed writes left is cleaned up.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/support/KilledSave.h"
-#include "tests/support/TestFiles.h"
 
 #include "core/document/ClassWriter.h"
 #include "core/document/DataFolder.h"
-#include "core/files/GradeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
-#include <unistd.h>
 
 using namespace markwell;
 using namespace markwell::test;
 
 namespace {
 
-class ClassSafety : public testing::Test {
+class ClassSafety : public CliFolder {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    QString path(const char* name) const { return path(QString::fromUtf8(name)); }
     void sample(const char* name, int students, int seed, bool force = false) const {
         QStringList args{QStringLiteral("sample"),
                          path(name),
@@ -48,42 +38,22 @@ protected:
         const CliRun made = runCli(args);
         ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     }
-    QByteArray classBytes(const char* grade) const {
-        QByteArray bytes;
-        for (const QString& file : classFilePathsFor(path(grade))) bytes += fileContents(file) + '|';
-        return bytes;
-    }
     QString writeCsv(const QString& name, const QByteArray& rows) const {
-        QFile f(path(name + QStringLiteral(".csv")));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("name\n" + rows);
-        return f.fileName();
+        return write(name + QStringLiteral(".csv"), "name\n" + rows);
     }
     // versions GRADE --restore 1 -o OUT
     CliRun restoreFirstVersion(const char* grade, const char* out) const {
         return runCli(
             {QStringLiteral("versions"), path(grade), QStringLiteral("--restore=1"), QStringLiteral("-o"), path(out)});
     }
-    std::set<std::string> studentsOf(const char* grade) const {
-        std::set<std::string> names;
-        if (Result<ClassRecord> cls = readGradeFile(path(grade))) {
-            for (const StudentInfo& s : cls->students) names.insert(s.name);
-        }
-        return names;
-    }
-    QTemporaryDir dir_;
 };
-
-bool hardLink(const QString& existing, const QString& link) {
-    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
-}
 
 }  // namespace
 
 TEST_F(ClassSafety, ARestoreNeverWritesOverTheLiveClassByAnyName) {
     sample("p.grs", 20, 1);
     sample("p.grs", 25, 2, true);
-    const QByteArray live = classBytes("p.grs");
+    const QByteArray live = classBytes(path("p.grs"));
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("other")));
     ASSERT_TRUE(QFile::link(QStringLiteral("../p.ATD"), path("other/x.ATD")));
     ASSERT_TRUE(hardLink(path("p.SEA"), path("hard.SEA")));
@@ -94,19 +64,19 @@ TEST_F(ClassSafety, ARestoreNeverWritesOverTheLiveClassByAnyName) {
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(QStringLiteral("it is the same file as"))) << run.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(path(out)));
-        EXPECT_EQ(classBytes("p.grs"), live);
+        EXPECT_EQ(classBytes(path("p.grs")), live);
     }
     const CliRun restored = restoreFirstVersion("p.grs", "back.grs");
     ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
-    EXPECT_EQ(studentsOf("back.grs").size(), 20u);
-    EXPECT_EQ(classBytes("p.grs"), live);
+    EXPECT_EQ(studentsOf(path("back.grs")).size(), 20u);
+    EXPECT_EQ(classBytes(path("p.grs")), live);
 }
 
 TEST_F(ClassSafety, ConvertWritesAWholeClassAndNeverOneOfItsOwnFiles) {
     sample("c.grs", 6, 1);
     sample("d.grs", 9, 2);
-    const QByteArray c = classBytes("c.grs");
-    const QByteArray d = classBytes("d.grs");
+    const QByteArray c = classBytes(path("c.grs"));
+    const QByteArray d = classBytes(path("d.grs"));
     ASSERT_TRUE(QFile::link(path("c.ATD"), path("l.grs")));
     ASSERT_TRUE(hardLink(path("c.grs"), path("h.grs")));
     struct Case {
@@ -121,17 +91,17 @@ TEST_F(ClassSafety, ConvertWritesAWholeClassAndNeverOneOfItsOwnFiles) {
     for (const Case& r : refused) {
         SCOPED_TRACE(r.out.toStdString());
         EXPECT_EQ(runCli({QStringLiteral("convert"), path("c.grs"), r.out}).exitCode, r.exitCode);
-        EXPECT_EQ(classBytes("c.grs"), c);
+        EXPECT_EQ(classBytes(path("c.grs")), c);
         EXPECT_FALSE(QFileInfo::exists(path("n.txt")));
     }
     // Over another class: IN's three files as a set, the class replaced kept as a version.
     const CliRun converted = runCli({QStringLiteral("convert"), path("c.grs"), path("d.grs")});
     ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
-    EXPECT_EQ(classBytes("d.grs"), c);
+    EXPECT_EQ(classBytes(path("d.grs")), c);
     const CliRun versions = runCli({QStringLiteral("versions"), path("d.grs")});
     EXPECT_EQ(versions.out.count(QLatin1Char('\n')), 1) << versions.out.toStdString();
     ASSERT_EQ(restoreFirstVersion("d.grs", "old-d.grs").exitCode, 0);
-    EXPECT_EQ(classBytes("old-d.grs"), d);
+    EXPECT_EQ(classBytes(path("old-d.grs")), d);
 }
 
 TEST_F(ClassSafety, BytesSkippedByTheReaderAreDroppedOnlyWhenTheTeacherSaysSo) {
@@ -140,7 +110,7 @@ TEST_F(ClassSafety, BytesSkippedByTheReaderAreDroppedOnlyWhenTheTeacherSaysSo) {
     ASSERT_TRUE(grade.open(QIODevice::Append));
     grade.write(QByteArray(100, 'x'));
     grade.close();
-    const QByteArray damaged = classBytes("c.grs");
+    const QByteArray damaged = classBytes(path("c.grs"));
     const QString csv = writeCsv(QStringLiteral("s"), "Ann\n");
 
     const CliRun refused = runCli({QStringLiteral("import-students"), path("c.grs"), csv});
@@ -148,22 +118,22 @@ TEST_F(ClassSafety, BytesSkippedByTheReaderAreDroppedOnlyWhenTheTeacherSaysSo) {
     EXPECT_TRUE(refused.err.contains(QStringLiteral("holds 100 bytes after the end of the class")))
         << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains(QStringLiteral("--drop-skipped"))) << refused.err.toStdString();
-    EXPECT_EQ(classBytes("c.grs"), damaged);
+    EXPECT_EQ(classBytes(path("c.grs")), damaged);
 
     // Elsewhere nothing is lost: the file stays as it is.
     const CliRun elsewhere =
         runCli({QStringLiteral("import-students"), path("c.grs"), csv, QStringLiteral("-o"), path("d.grs")});
     EXPECT_EQ(elsewhere.exitCode, 0) << elsewhere.err.toStdString();
-    EXPECT_EQ(classBytes("c.grs"), damaged);
+    EXPECT_EQ(classBytes(path("c.grs")), damaged);
 
     const CliRun dropped =
         runCli({QStringLiteral("import-students"), path("c.grs"), csv, QStringLiteral("--drop-skipped")});
     ASSERT_EQ(dropped.exitCode, 0) << dropped.err.toStdString();
     EXPECT_FALSE(runCli({QStringLiteral("check"), path("c.grs")}).out.contains(QStringLiteral("Warning")));
-    EXPECT_TRUE(studentsOf("c.grs").contains("Ann"));
+    EXPECT_TRUE(studentsOf(path("c.grs")).contains("Ann"));
     // The earlier version keeps the file as it was.
     ASSERT_EQ(restoreFirstVersion("c.grs", "was.grs").exitCode, 0);
-    EXPECT_EQ(classBytes("was.grs"), damaged);
+    EXPECT_EQ(classBytes(path("was.grs")), damaged);
 }
 
 TEST_F(ClassSafety, EightWritersOfTwoDataFoldersTakeTurnsAndLoseNothing) {
@@ -194,7 +164,7 @@ TEST_F(ClassSafety, EightWritersOfTwoDataFoldersTakeTurnsAndLoseNothing) {
             }
         }
     }
-    EXPECT_EQ(studentsOf("c.grs"), applied);
+    EXPECT_EQ(studentsOf(path("c.grs")), applied);
     EXPECT_GE(applied.size(), 40u);
 }
 

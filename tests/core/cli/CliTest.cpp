@@ -1,37 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "tests/core/cli/CliRunner.h"
-#include "tests/support/TestFiles.h"
-
-#include "core/files/GradeFile.h"
+#include "tests/core/cli/CliFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 using namespace markwell;
 using markwell::test::CliRun;
-
-namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-class Cli : public testing::Test {
-protected:
-    QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
-    QTemporaryDir dir_;
-};
-
-}  // namespace
+using Cli = markwell::test::CliFolder;
 
 TEST_F(Cli, SampleThenConvertGivesTheSameBytesAndTheSameSeedTheSameFiles) {
     const CliRun made =
@@ -89,7 +66,7 @@ TEST_F(Cli, CheckSummarisesEachKindOfFile) {
     // A trailing partial record is reported, not refused.
     QByteArray cut = fileContents(path("c.SEA"));
     cut.chop(100);
-    writeBytes(path("cut.sea"), cut);
+    write("cut.sea", cut);
     const CliRun partial = test::runCli({QStringLiteral("check"), path("cut.sea")});
     EXPECT_EQ(partial.exitCode, 0);
     EXPECT_TRUE(partial.out.contains(QStringLiteral("Seats: 7\n")));
@@ -99,7 +76,7 @@ TEST_F(Cli, CheckSummarisesEachKindOfFile) {
     // A record no Markwell file holds is summarised, with what it means for the class.
     QByteArray month13 = fileContents(path("c.atd"));
     month13[140 * 3] = 13;
-    writeBytes(path("odd.ATD"), month13);
+    write("odd.ATD", month13);
     const CliRun damaged = test::runCli({QStringLiteral("check"), path("odd.ATD")});
     EXPECT_EQ(damaged.exitCode, 0);
     EXPECT_TRUE(
@@ -113,7 +90,7 @@ TEST_F(Cli, RefusedFilesExitOneAndNameTheFile) {
                             QStringLiteral("--assignments"), QStringLiteral("2")})
                   .exitCode,
               0);
-    writeBytes(path("cut.GRS"), fileContents(path("c.grs")).left(3000));
+    write("cut.GRS", fileContents(path("c.grs")).left(3000));
     const CliRun cut = test::runCli({QStringLiteral("check"), path("cut.GRS")});
     EXPECT_EQ(cut.exitCode, 1);
     EXPECT_TRUE(cut.err.contains(path("cut.GRS") + QStringLiteral(" is damaged or is not a grade file")))
@@ -122,7 +99,7 @@ TEST_F(Cli, RefusedFilesExitOneAndNameTheFile) {
 
     QByteArray newer = fileContents(path("c.grs"));
     newer.replace(0, 8, QByteArray("\0\0\0\0\0\0\x04\x40", 8));  // 2.5
-    writeBytes(path("newer.grs"), newer);
+    write("newer.grs", newer);
     const CliRun refused = test::runCli({QStringLiteral("convert"), path("newer.grs"), path("out.grs")});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, QStringLiteral("markwell-cli: ") + path("newer.grs") +

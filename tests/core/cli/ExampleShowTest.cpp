@@ -9,45 +9,34 @@
 // and earns 6.25 + 7.33 + 4.67 + 47 = 65.25 of 10 + 13.33 + 8.33 + 100 =
 // 131.67 weighted points: 49.56%, an F.
 
-#include "tests/core/cli/CliRunner.h"
+// Period 1: plain averages, each student's lowest quiz and lowest homework
+// dropped with their possible points. Its table was checked against a
+// separate computation of the rules, row by row.
 
-#include <QFile>
+#include "tests/core/cli/CliFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace markwell::test;
 
-namespace {
-
-QString expected(const char* name) {
-    QFile file(QStringLiteral(MARKWELL_SOURCE_DIR "/tests/core/cli/expected/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("(missing %1)").arg(file.fileName());
-    return QString::fromUtf8(file.readAll());
-}
-
-const QString kPeriod2 = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period2.grs");
-
-}  // namespace
-
-TEST(ExampleShow, Period2PrintsTheHandCheckedTable) {
-    const CliRun run = runCli({QStringLiteral("show"), kPeriod2});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, expected("period2-show.txt"));
-}
-
-TEST(ExampleShow, Period2ListsEachStudentsDroppedScore) {
-    const CliRun run = runCli({QStringLiteral("show"), kPeriod2, QStringLiteral("--dropped")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, expected("period2-dropped.txt"));
-}
-
-// Period 1: plain averages, each student's lowest quiz and lowest homework
-// dropped with their possible points. Its table was checked against a
-// separate computation of the rules, row by row.
-TEST(ExampleShow, Period1PrintsTheCheckedTable) {
-    const CliRun run = runCli({QStringLiteral("show"), QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, expected("period1-show.txt"));
+TEST(ExampleShow, TheExamplesPrintTheirCheckedTables) {
+    const struct {
+        const char* example;
+        const char* option;
+        const char* expected;
+    } cases[] = {
+        {"period2.grs", nullptr, "period2-show.txt"},
+        {"period2.grs", "--dropped", "period2-dropped.txt"},
+        {"period1.grs", nullptr, "period1-show.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        QStringList args{QStringLiteral("show"), exampleFile(QLatin1String(c.example))};
+        if (c.option) args << QLatin1String(c.option);
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, expectedOutput(QLatin1String(c.expected)));
+    }
 }
 
 // Scripts read the printed sheets: they stay English whatever the user's
@@ -56,8 +45,8 @@ TEST(ExampleShow, TheTableStaysEnglishInEveryLanguage) {
     for (const char* language : {"es_ES.UTF-8", "fr_FR.UTF-8"}) {
         const QStringList environment = {QStringLiteral("LANG=") + QLatin1String(language), QStringLiteral("LC_ALL="),
                                          QStringLiteral("LC_MESSAGES="), QStringLiteral("LANGUAGE=")};
-        const CliRun run = runCli({QStringLiteral("show"), kPeriod2}, environment);
+        const CliRun run = runCli({QStringLiteral("show"), exampleFile(QStringLiteral("period2.grs"))}, environment);
         EXPECT_EQ(run.exitCode, 0) << language << run.err.toStdString();
-        EXPECT_EQ(run.out, expected("period2-show.txt")) << language;
+        EXPECT_EQ(run.out, expectedOutput(QStringLiteral("period2-show.txt"))) << language;
     }
 }

@@ -67,10 +67,7 @@ QStringList gradeFiles(const QTemporaryDir& dir) {
     for (const QString& name : examples.entryList({QStringLiteral("*.grs")}, QDir::Files)) {
         files.append(examples.filePath(name));
     }
-    SampleOptions options;
-    options.students = 40;
-    options.assignments = 15;
-    options.seed = 11;
+    const SampleOptions options{.students = 40, .assignments = 15, .seed = 11};
     const QString sample = dir.filePath(QStringLiteral("sample class.grs"));
     // Letters of two characters, which the screen pads ("A ", " B+").
     const Result<CurrentGradeScale> scale =

@@ -7,15 +7,12 @@
 // class's own Canvas file reads back without a change, and the options do
 // what they say.
 
-#include "tests/core/cli/CliRunner.h"
-#include "tests/support/TestFiles.h"
+#include "tests/core/cli/CliFolder.h"
 
 #include "core/common/Cp1252.h"
 #include "core/data/PointEntry.h"
-#include "core/files/GradeFile.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -34,31 +31,22 @@ struct Expected {
     const char* points;
 };
 
-class ImportScoresCommand : public testing::Test {
+class ImportScoresCommand : public CliFolder {
 protected:
     void SetUp() override {
-        for (const char* ext : {"grs", "ATD", "SEA"}) {
-            const QString name = QStringLiteral("period1.") + QLatin1String(ext);
-            ASSERT_TRUE(QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/") + name, dir_.filePath(name)));
-        }
+        copyExample();
         example_ = read(grs());
     }
-    QString grs() const { return dir_.filePath(QStringLiteral("period1.grs")); }
-    QString write(const char* name, const QByteArray& bytes) const {
-        QFile f(dir_.filePath(QString::fromUtf8(name)));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
+    // The example's three files, over whatever the folder holds of them.
+    void copyExample() const {
+        for (const QString& file : classFilePathsFor(exampleFile(QStringLiteral("period1.grs")))) {
+            const QString copy = path(QFileInfo(file).fileName());
+            QFile::remove(copy);
+            ASSERT_TRUE(QFile::copy(file, copy));
+        }
     }
-    QByteArray classFiles() const {
-        return fileContents(grs()) + fileContents(dir_.filePath(QStringLiteral("period1.ATD"))) +
-               fileContents(dir_.filePath(QStringLiteral("period1.SEA")));
-    }
-    static ClassRecord read(const QString& path) {
-        Result<ClassRecord> cls = readGradeFile(path);
-        EXPECT_TRUE(cls.ok()) << cls.message().toStdString();
-        return cls.ok() ? *cls : ClassRecord{};
-    }
+    QString grs() const { return path("period1.grs"); }
+    QByteArray classFiles() const { return classBytes(grs()); }
     // The example with these scores set, as the import must leave it.
     ClassRecord exampleWith(const std::vector<Expected>& scores) const {
         ClassRecord cls = example_;
@@ -70,7 +58,6 @@ protected:
         }
         return cls;
     }
-    QTemporaryDir dir_;
     ClassRecord example_;
 };
 
@@ -174,11 +161,7 @@ TEST_F(ImportScoresCommand, EachLayoutSetsExactlyItsScoresInTheExample) {
         }
         EXPECT_EQ(read(grs()), exampleWith(c.scores));
         // The next case starts from the example again.
-        for (const char* ext : {"grs", "ATD", "SEA"}) {
-            const QString name = QStringLiteral("period1.") + QLatin1String(ext);
-            QFile::remove(dir_.filePath(name));
-            ASSERT_TRUE(QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/") + name, dir_.filePath(name)));
-        }
+        copyExample();
         ASSERT_EQ(classFiles(), original);
     }
 }

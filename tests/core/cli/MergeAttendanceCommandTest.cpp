@@ -12,18 +12,13 @@
 // have a mark on, without weights or dropping (Zara Ivanova: the 93 points
 // of her grades row over 175, "-" on the 200-point final: 53.14%, F).
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/AttendanceRecords.h"
-#include "tests/support/TestFiles.h"
 
 #include "core/files/AttendanceFile.h"
-#include "core/files/GradeFile.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -32,27 +27,16 @@ using namespace markwell::test;
 
 namespace {
 
-QString expected(const char* name) {
-    return QString::fromUtf8(
-        fileContents(QStringLiteral(MARKWELL_SOURCE_DIR "/tests/core/cli/expected/") + QLatin1String(name)));
-}
-
-QString example(const char* name) {
-    return QStringLiteral(MARKWELL_SOURCE_DIR "/examples/") + QLatin1String(name);
-}
-
 QString s(const char* text) {
     return QString::fromUtf8(text);
 }
 
-class MergeAttendanceCommands : public testing::Test {
+class MergeAttendanceCommands : public CliFolder {
 protected:
-    QString path(const char* name) const { return dir_.filePath(s(name)); }
     QString writeClass(const char* name, const ClassRecord& cls) const {
         EXPECT_TRUE(writeGradeFile(path(name), cls));
         return path(name);
     }
-    QTemporaryDir dir_;
 };
 
 ClassRecord twoStudents() {
@@ -64,20 +48,20 @@ ClassRecord twoStudents() {
 TEST(MergeAttendanceExamples, AttendanceOfPeriod1MatchesTheHandCheckedYear) {
     // The roster's name is found whatever its letter case, accents included.
     const CliRun run =
-        runCli({s("attendance"), example("period1.grs"), s("--year"), s("2026"), s("--student"), s("LÉA PATEL")});
+        runCli({s("attendance"), exampleFile("period1.grs"), s("--year"), s("2026"), s("--student"), s("LÉA PATEL")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, expected("period1-attendance-2026.txt"));
+    EXPECT_EQ(run.out, expectedOutput("period1-attendance-2026.txt"));
 }
 
 TEST(MergeAttendanceExamples, MergeOfThePeriodsMatchesTheHandCheckedReports) {
-    CliRun run = runCli({s("merge"), example("period1.grs"), example("period2.grs")});
+    CliRun run = runCli({s("merge"), exampleFile("period1.grs"), exampleFile("period2.grs")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, expected("period1-period2-merge.txt"));
+    EXPECT_EQ(run.out, expectedOutput("period1-period2-merge.txt"));
 
     // With IDs as the printout shows them: the second file's rows come first.
-    run = runCli({s("merge"), example("period2.grs"), example("period1.grs"), s("--ids")});
+    run = runCli({s("merge"), exampleFile("period2.grs"), exampleFile("period1.grs"), s("--ids")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, expected("period2-period1-merge-ids.txt"));
+    EXPECT_EQ(run.out, expectedOutput("period2-period1-merge-ids.txt"));
 }
 
 TEST_F(MergeAttendanceCommands, AttendanceCountsTheFileBesideTheClassAndNeverCreatesIt) {
@@ -111,10 +95,7 @@ TEST_F(MergeAttendanceCommands, AttendanceRefusesWhatItCannotCount) {
     Result<QByteArray> bytes = serializeAttendanceFile({attendanceRecord(3, 2024, "Bo Chen", "T")});
     ASSERT_TRUE(bytes);
     bytes->data()[0] = 13;  // month 13: no Markwell file holds it
-    QFile damaged(path("c.ATD"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(*bytes);
-    damaged.close();
+    write("c.ATD", *bytes);
     const CliRun run = runCli({s("attendance"), grades, s("--year"), s("2024"), s("--student"), s("Bo Chen")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(path("c.ATD"))) << run.err.toStdString();

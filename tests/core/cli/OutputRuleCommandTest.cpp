@@ -6,16 +6,12 @@
 // .ATD and .SEA files and needs a .grs name; a second output is refused with
 // the same words by every command, and nothing is written.
 
-#include "tests/core/cli/CliRunner.h"
-#include "tests/support/TestFiles.h"
+#include "tests/core/cli/CliFolder.h"
 
 #include "core/document/DocumentFiles.h"
 #include "core/files/FileTypes.h"
-#include "core/files/GradeFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -31,10 +27,10 @@ struct WritingCommand {
     const char* extension;  // of its output
 };
 
-class OutputRule : public testing::Test {
+class OutputRule : public CliFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        CliFolder::SetUp();
         ASSERT_EQ(runCli({QStringLiteral("new"), in()}).exitCode, 0);
         ASSERT_EQ(runCli({QStringLiteral("new"), path(QStringLiteral("other.grs"))}).exitCode, 0);
         ASSERT_EQ(runCli({QStringLiteral("import-students"), in(), write("s.csv", "name\nAnn\nBo\n")}).exitCode, 0);
@@ -45,19 +41,8 @@ protected:
         write("p.csv", "name,points\nBo,5\n");
         write("g.csv", "Name,Quiz\nBo,5\n");
     }
-    QString path(const QString& name) const { return dir_.filePath(name); }
     QString in() const { return path(QStringLiteral("in.grs")); }
-    QString write(const char* name, const QByteArray& bytes) const {
-        QFile f(path(QString::fromUtf8(name)));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    }
-    QByteArray inFiles() const {
-        QByteArray bytes;
-        for (const QString& file : classFilePathsFor(in())) bytes += fileContents(file) + '|';
-        return bytes;
-    }
+    QByteArray inFiles() const { return classBytes(in()); }
     std::vector<WritingCommand> writingCommands() const {
         const QString q = QStringLiteral("Quiz");
         return {
@@ -91,7 +76,6 @@ protected:
             {{QStringLiteral("reports"), in()}, false, "pdf"},
         };
     }
-    QTemporaryDir dir_;
 };
 
 }  // namespace

@@ -6,65 +6,39 @@
 // writes through a link the same way; sample leaves an existing class alone
 // unless told; a file-size limit is a reported failure.
 
-#include "tests/core/cli/CliRunner.h"
-#include "tests/support/TestFiles.h"
+#include "tests/core/cli/CliFolder.h"
 
-#include "core/files/GradeFile.h"
-
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
-#include <unistd.h>
 
 using namespace markwell;
 using namespace markwell::test;
 
 namespace {
 
-bool writeBytesTo(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-bool hardLink(const QString& existing, const QString& link) {
-    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
-}
-
-class OutputSafety : public ::testing::Test {
+class OutputSafety : public CliFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        CliFolder::SetUp();
         for (const char* name : {"c.grs", "d.grs"}) {
             const CliRun made = runCli({QStringLiteral("sample"), path(name), QStringLiteral("--students=6"),
                                         QStringLiteral("--assignments=3"), QStringLiteral("--seats")});
             ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
         }
-        const Result<ClassRecord> cls = readGradeFile(path("c.grs"));
-        ASSERT_TRUE(cls.ok());
-        firstStudent_ = QString::fromLatin1(cls->students.front().name);
+        firstStudent_ = QString::fromLatin1(read(path("c.grs")).students.at(0).name);
     }
 
-    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-    QByteArray classBytes(const char* stem) const {
-        const QString base = path(stem);
-        return fileContents(base + QStringLiteral(".grs")) + '|' + fileContents(base + QStringLiteral(".ATD")) + '|' +
-               fileContents(base + QStringLiteral(".SEA"));
-    }
-
-    QTemporaryDir dir_;
     QString firstStudent_;
 };
 
 }  // namespace
 
 TEST_F(OutputSafety, AnOutputThatIsTheClassOrASiblingOrAnInputIsRefused) {
-    const QByteArray before = classBytes("c") + classBytes("d");
+    const QByteArray before = classBytes(path("c.grs")) + classBytes(path("d.grs"));
     struct Case {
         const char* output;
         const char* linkedTo;
@@ -99,19 +73,17 @@ TEST_F(OutputSafety, AnOutputThatIsTheClassOrASiblingOrAnInputIsRefused) {
                 run.err.contains(QStringLiteral("Unable to create %1: it is the same file as ").arg(path(c.output))))
                 << run.err.toStdString();
             EXPECT_EQ(QFileInfo(path(c.output)).isSymLink(), symbolic);
-            EXPECT_EQ(classBytes("c") + classBytes("d"), before);
+            EXPECT_EQ(classBytes(path("c.grs")) + classBytes(path("d.grs")), before);
         }
     }
 }
 
 TEST_F(OutputSafety, AClassSavedOverItsOwnCsvInputIsRefused) {
-    const QString points = path("p.csv");
-    const QString students = path("s.csv");
-    ASSERT_TRUE(writeBytesTo(points, "name,points\n" + firstStudent_.toLatin1() + ",5\n"));
-    ASSERT_TRUE(writeBytesTo(students, "name\nNew Pupil\n"));
+    const QString points = write("p.csv", "name,points\n" + firstStudent_.toLatin1() + ",5\n");
+    const QString students = write("s.csv", "name\nNew Pupil\n");
     ASSERT_TRUE(QFile::link(points, path("p.grs")));
     ASSERT_TRUE(hardLink(students, path("s.ATD")));
-    const QByteArray before = classBytes("c");
+    const QByteArray before = classBytes(path("c.grs"));
     const CliRun setPoints = runCli({QStringLiteral("set-points"), path("c.grs"), QStringLiteral("--index=1"), points,
                                      QStringLiteral("-o"), path("p.grs")});
     EXPECT_EQ(setPoints.exitCode, 1);
@@ -125,7 +97,7 @@ TEST_F(OutputSafety, AClassSavedOverItsOwnCsvInputIsRefused) {
     EXPECT_EQ(fileContents(points), "name,points\n" + firstStudent_.toLatin1() + ",5\n");
     EXPECT_EQ(fileContents(students), QByteArray("name\nNew Pupil\n"));
     EXPECT_FALSE(QFile::exists(path("s.grs")));
-    EXPECT_EQ(classBytes("c"), before);
+    EXPECT_EQ(classBytes(path("c.grs")), before);
 }
 
 TEST_F(OutputSafety, MergeRefusesOneClassTwiceByAnyName) {
@@ -142,10 +114,9 @@ TEST_F(OutputSafety, MergeRefusesOneClassTwiceByAnyName) {
 TEST_F(OutputSafety, EveryFormatWritesThroughALinkToTheFileItNames) {
     for (const char* suffix : {"csv", "xls", "xlsx", "pdf"}) {
         SCOPED_TRACE(suffix);
-        const QString real = path("kept.txt");
         const QString link = dir_.filePath(QStringLiteral("out.%1").arg(QLatin1String(suffix)));
         QFile::remove(link);
-        ASSERT_TRUE(writeBytesTo(real, "old"));
+        const QString real = write("kept.txt", "old");
         ASSERT_TRUE(QFile::link(real, link));
         const CliRun run = runCli({QStringLiteral("export"), path("c.grs"), link});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -159,7 +130,7 @@ TEST_F(OutputSafety, SampleLeavesAnExistingClassAloneUnlessForced) {
     for (const char* existing : {"e.grs", "e.ATD", "e.SEA"}) {
         SCOPED_TRACE(existing);
         for (const char* name : {"e.grs", "e.ATD", "e.SEA"}) QFile::remove(path(name));
-        ASSERT_TRUE(writeBytesTo(path(existing), "work"));
+        write(existing, "work");
         const CliRun run = runCli({QStringLiteral("sample"), path("e.grs"), QStringLiteral("--students=3")});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(

@@ -10,14 +10,11 @@
 // adds no Final total, while the totals row keeps every total (375) and the
 // grades page's 49.56%, F.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/core/export/SpreadsheetReader.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include "core/data/PointEntry.h"
-#include "core/files/GradeFile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -26,24 +23,12 @@ using namespace markwell::test;
 
 namespace {
 
-QString expected(const QString& name) {
-    QFile file(QStringLiteral(MARKWELL_SOURCE_DIR "/tests/core/cli/expected/") + name);
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("(missing %1)").arg(file.fileName());
-    return QString::fromUtf8(file.readAll());
-}
-
-const QString kPeriod1 = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs");
-const QString kPeriod2 = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period2.grs");
+const QString kPeriod1 = exampleFile(QStringLiteral("period1.grs"));
+const QString kPeriod2 = exampleFile(QStringLiteral("period2.grs"));
 
 // A class of two students whose addresses need encoding.
 QString writeMailClass(const QTemporaryDir& dir) {
-    ClassRecord cls = newClassRecord({"<Default>", 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"});
-    for (const char* name : {"Ann", "Anne"}) {
-        StudentInfo s;
-        s.name = name;
-        cls.students.push_back(s);
-        cls.comments.push_back({name, ""});
-    }
+    ClassRecord cls = makeClass({"Ann", "Anne"}, {});
     cls.students[0].student_email = " ann&co@x.org?bcc=all@y.org ";
     cls.students[1].student_email = "ren\xE9 lee@x.org";  // Windows-1252 é
     QString path = dir.filePath(QStringLiteral("mail.grs"));
@@ -81,7 +66,7 @@ TEST(ReportCommands, PrintTheHandCheckedTables) {
         SCOPED_TRACE(qPrintable(c.args.join(QLatin1Char(' '))));
         const CliRun run = runCli(c.args);
         EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-        EXPECT_EQ(run.out, expected(QLatin1String(c.file)));
+        EXPECT_EQ(run.out, expectedOutput(QLatin1String(c.file)));
     }
 }
 
@@ -170,7 +155,7 @@ TEST(ReportCommands, StudentWritesTheWorkbookTheMailAttachmentIs) {
         const CliRun run = runCli({QStringLiteral("student"), kPeriod1, QStringLiteral("Liam D'Angelo"),
                                    QStringLiteral("--type"), QStringLiteral("-o"), out});
         ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
-        EXPECT_EQ(run.out, expected(QStringLiteral("period1-student-type.txt")));
+        EXPECT_EQ(run.out, expectedOutput(QStringLiteral("period1-student-type.txt")));
         READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_") + type + QStringLiteral(".py"), out);
         const QJsonArray rows = read.json[QStringLiteral("cells")].toArray();
         ASSERT_EQ(rows.size(), 15);

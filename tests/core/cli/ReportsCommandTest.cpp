@@ -5,16 +5,13 @@
 // the average and letter the grades table shows; a folder of one file per
 // student whose names cannot leave it or clash; refusals that write nothing.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 
-#include "core/files/GradeFile.h"
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/PdfText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -26,8 +23,8 @@ using markwell::testing::pdfText;
 
 namespace {
 
-const QString kPeriod1 = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs");
-const QString kPeriod2 = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period2.grs");
+const QString kPeriod1 = exampleFile(QStringLiteral("period1.grs"));
+const QString kPeriod2 = exampleFile(QStringLiteral("period2.grs"));
 
 struct ShownStudent {
     QString name;
@@ -126,10 +123,7 @@ TEST(ReportsCommand, HostileNamesStayInsideTheFolderAndDistinct) {
 TEST(ReportsCommand, UnknownNamesAndLettersWriteNothing) {
     QTemporaryDir dir;
     const QString names = dir.filePath(QStringLiteral("names.txt"));
-    QFile file(names);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Liam D'Angelo\nNobody Here\n");
-    file.close();
+    ASSERT_TRUE(writeWholeFile(names, "Liam D'Angelo\nNobody Here\n"));
     const QString out = dir.filePath(QStringLiteral("out.pdf"));
     const QString folder = dir.filePath(QStringLiteral("folder"));
     const struct {
@@ -153,9 +147,7 @@ TEST(ReportsCommand, UnknownNamesAndLettersWriteNothing) {
     // A note's unknown placeholder is a warning; the reports are still written.
     const CliRun noted = runCli({"reports", kPeriod1, "-o", out, "--names", names, "--note", "{nmae}"});
     EXPECT_EQ(noted.exitCode, 1);  // Nobody Here
-    file.open(QIODevice::WriteOnly);
-    file.write("Liam D'Angelo\n");
-    file.close();
+    ASSERT_TRUE(writeWholeFile(names, "Liam D'Angelo\n"));
     const CliRun one = runCli({"reports", kPeriod1, "-o", out, "--names", names, "--note", "Hi {nmae}"});
     EXPECT_EQ(one.exitCode, 0) << qPrintable(one.err);
     EXPECT_TRUE(one.err.contains(QStringLiteral("{nmae}"))) << qPrintable(one.err);

@@ -4,19 +4,16 @@
 // markwell-cli weights, drop, scale, use-scale and password, on files and a
 // settings store of the test's own.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/core/grading/GradesFixture.h"
-#include "tests/support/TestFiles.h"
 
 #include "core/files/AttendanceFile.h"
-#include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
 
 #include <QDir>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -48,20 +45,18 @@ QString settingsFile() {
            QStringLiteral("/Larkhaven/Grades.ini");
 }
 
-class RulesCommands : public testing::Test {
+class RulesCommands : public CliFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        CliFolder::SetUp();
         const ClassRecord cls = fixtureClass();
         ASSERT_TRUE(writeGradeFile(path(), cls).ok());
         ASSERT_TRUE(writeSeatingFile(seatingPathFor(path()), SeatingChart{cls.Seats, cls.teacherSeat}).ok());
         QFile::remove(settingsFile());
     }
-    QString path(const char* name = "class.grs") const { return dir_.filePath(q(name)); }
-    ClassRecord reread(const char* name = "class.grs") const {
-        Result<ClassRecord> cls = readGradeFile(path(name));
-        return cls ? std::move(cls).value() : ClassRecord{};
-    }
+    using CliFolder::path;
+    QString path() const { return path("class.grs"); }
+    ClassRecord reread(const char* name = "class.grs") const { return read(path(name)); }
     // Runs a command and expects it refused with `code`, the file untouched.
     void expectRefused(const QStringList& args, int code) {
         const QByteArray before = fileContents(path());
@@ -71,8 +66,6 @@ protected:
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_EQ(fileContents(path()), before);
     }
-
-    QTemporaryDir dir_;
 };
 
 }  // namespace

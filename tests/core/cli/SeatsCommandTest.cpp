@@ -4,16 +4,14 @@
 // markwell-cli seats, export --seating and sample --seats: the chart as text,
 // as a printout, and in the demonstration classes.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/support/ByteBuilder.h"
 #include "tests/support/PdfText.h"
 
 #include "core/files/SeatingFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRect>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,11 +22,6 @@ using markwell::testing::pdfPageCount;
 using markwell::testing::pdfText;
 
 namespace {
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // Two seats and the teacher's record, which the file holds first here:
 // the teacher's line still comes last.
@@ -44,16 +37,12 @@ QByteArray threeRecords() {
     return b.bytes();
 }
 
-class SeatsCommand : public ::testing::Test {
-protected:
-    QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
-    QTemporaryDir dir_;
-};
+using SeatsCommand = CliFolder;
 
 }  // namespace
 
 TEST_F(SeatsCommand, PrintsEverySeatInFileOrderTheTeachersLast) {
-    ASSERT_TRUE(writeBytes(path("room.SEA"), threeRecords()));
+    write("room.SEA", threeRecords());
     const QString expected = QStringLiteral("Zo\u00EB Tan\t-5\t2000\t100\t36\t#008080\tCourier New\t12\t#000080\tBIUS\n"
                                             "teacher\t10\t10\t95\t30\t#ff8000\tMS Sans Serif\t8\t#ff0000\t-\n"
                                             "Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n");
@@ -63,9 +52,9 @@ TEST_F(SeatsCommand, PrintsEverySeatInFileOrderTheTeachersLast) {
 
     // Through the grade file beside it; a class without a seating file has
     // the teacher's desk where it starts.
-    ASSERT_TRUE(writeBytes(path("room.grs"), QByteArray("not read")));
+    write("room.grs", QByteArray("not read"));
     EXPECT_EQ(runCli({QStringLiteral("seats"), path("room.grs")}).out, expected);
-    ASSERT_TRUE(writeBytes(path("bare.grs"), QByteArray("not read")));
+    write("bare.grs", QByteArray("not read"));
     EXPECT_EQ(runCli({QStringLiteral("seats"), path("bare.grs")}).out,
               QStringLiteral("Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n"));
 }
@@ -73,7 +62,7 @@ TEST_F(SeatsCommand, PrintsEverySeatInFileOrderTheTeachersLast) {
 TEST_F(SeatsCommand, RefusesWhatItCannotRead) {
     QByteArray unended = threeRecords();
     unended.replace(232, 100, QByteArray(100, 'x'));  // a caption without its end
-    ASSERT_TRUE(writeBytes(path("bad.SEA"), unended));
+    write("bad.SEA", unended);
     const CliRun damaged = runCli({QStringLiteral("seats"), path("bad.SEA")});
     EXPECT_EQ(damaged.exitCode, 1);
     EXPECT_TRUE(damaged.err.contains(path("bad.SEA"))) << damaged.err.toStdString();

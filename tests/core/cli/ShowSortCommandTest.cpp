@@ -3,17 +3,13 @@
 
 // markwell-cli show and sort on grade files written by the tests.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/core/grading/GradesFixture.h"
-#include "tests/support/TestFiles.h"
+#include "tests/support/AttendanceRecords.h"
 
 #include "core/common/Cp1252.h"
 #include "core/files/AttendanceFile.h"
-#include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -45,15 +41,14 @@ const QString kAnn = QStringLiteral("Ann Lee\t6.5\t47\t0\t53.5\t94.00%\tA \n");
 const QString kBo = QStringLiteral("Bo Chen\t-\t38\t5\t43\t0.00%\t-\n");
 const QString kFooter = QStringLiteral("\t\t\t\t\t\t\nTotal\t10\t50\t0\t60\t\t\n");
 
-class ShowSortCommand : public ::testing::Test {
+class ShowSortCommand : public CliFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        CliFolder::SetUp();
         ASSERT_TRUE(writeGradeFile(path(), fixtureClass()).ok());
     }
-    QString path(const QString& name = QStringLiteral("period3.grs")) const { return dir_.filePath(name); }
-
-    QTemporaryDir dir_;
+    using CliFolder::path;
+    QString path() const { return path("period3.grs"); }
 };
 
 }  // namespace
@@ -97,15 +92,12 @@ TEST_F(ShowSortCommand, SortByAHeadingDescendingWritesBackToTheFile) {
 }
 
 TEST_F(ShowSortCommand, SortPutsNamesInTheOrderOfTheUsersLanguage) {
-    ClassRecord cls = makeClass({}, {{"Quiz", "Quiz", 10, {}}});
+    std::vector<std::string> names;
     for (const QString& name : {QStringLiteral("Zo\u00eb"), QStringLiteral("\u00d6rjan"), QStringLiteral("emile"),
                                 QStringLiteral("Oscar"), QStringLiteral("\u00c9mile")}) {
-        StudentInfo s;
-        s.name = cp1252::fromUnicode(name).value();
-        cls.students.push_back(s);
-        cls.comments.push_back({s.name, {}});
-        cls.assignments[0].namegrade.push_back(s.name + "~5");
+        names.push_back(cp1252::fromUnicode(name).value());
     }
+    const ClassRecord cls = makeClass(names, {{"Quiz", "Quiz", 10, std::vector<std::string>(5, "5")}});
     const QString file = path(QStringLiteral("accents.grs"));
     const auto sortedNames = [&](const QString& locale) {
         EXPECT_TRUE(writeGradeFile(file, cls).ok());
@@ -147,15 +139,9 @@ TEST_F(ShowSortCommand, RefusalsSayWhyOnStderrAndChangeNothing) {
 }
 
 TEST_F(ShowSortCommand, SortToAnotherNameTakesTheAttendanceAndSeatsAlongAllOrNothing) {
-    AttendanceInfo ann;
-    ann.Month = 9;
-    ann.Year = 2025;
-    ann.name = "Ann Lee";
-    ann.entry[0] = 'T';
-    AttendanceInfo bo = ann;
-    bo.Month = 10;
-    bo.name = "Bo Chen";
-    ASSERT_TRUE(writeAttendanceFile(path(QStringLiteral("period3.ATD")), {ann, bo}).ok());
+    ASSERT_TRUE(writeAttendanceFile(path("period3.ATD"), {attendanceRecord(9, 2025, "Ann Lee", "T"),
+                                                          attendanceRecord(10, 2025, "Bo Chen", "T")})
+                    .ok());
     SeatingChart chart;
     chart.seats.resize(1);
     chart.seats[0].name = "Bo Chen";
@@ -182,10 +168,7 @@ TEST_F(ShowSortCommand, SortToAnotherNameTakesTheAttendanceAndSeatsAlongAllOrNot
     ASSERT_TRUE(writeGradeFile(path(), foreign).ok());
     QByteArray bytes = fileContents(path());
     bytes.replace(QByteArray(45, 'c') + '\0', QByteArray(46, 'c'));
-    QFile grade(path());
-    ASSERT_TRUE(grade.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    grade.write(bytes);
-    grade.close();
+    ASSERT_TRUE(writeWholeFile(path(), bytes));
     const CliRun refused = runCli({QStringLiteral("sort"), path(), QStringLiteral("1"), QStringLiteral("-o"),
                                    path(QStringLiteral("refused.grs"))});
     EXPECT_EQ(refused.exitCode, 1);
@@ -198,10 +181,7 @@ TEST_F(ShowSortCommand, SortToAnotherNameTakesTheAttendanceAndSeatsAlongAllOrNot
 TEST_F(ShowSortCommand, SortInPlaceKeepsADamagedAttendanceFileAndSaysSo) {
     QByteArray damaged(140, '\0');
     damaged[0] = 42;  // month 42
-    QFile atd(path(QStringLiteral("period3.ATD")));
-    ASSERT_TRUE(atd.open(QIODevice::WriteOnly));
-    atd.write(damaged);
-    atd.close();
+    write("period3.ATD", damaged);
 
     const CliRun run = runCli({QStringLiteral("sort"), path(), QStringLiteral("1")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();

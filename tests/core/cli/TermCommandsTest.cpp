@@ -4,16 +4,12 @@
 // markwell-cli curve, new --from and overview: what a teacher does at the
 // turn of a term, run as a script would run them.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/core/grading/GradesFixture.h"
-#include "tests/support/TestFiles.h"
 
 #include "core/data/ClassFromAnother.h"
-#include "core/files/GradeFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,17 +20,16 @@ namespace {
 
 const QString kExamples = QStringLiteral(MARKWELL_SOURCE_DIR "/examples");
 
-class TermCommands : public testing::Test {
+class TermCommands : public CliFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        CliFolder::SetUp();
         // 7, -, 4.5, 0 and 9 of 10.
         ClassRecord cls =
             makeClass({"Ann", "Bo", "Cy", "Dee", "Ed"}, {{"Quiz 1", "Quiz", 10, {"7", "-", "4.5", "0", "9"}}});
         cls.weightGrades = {0, 0, 100, 0, 0, 0, true};
         ASSERT_TRUE(writeGradeFile(quiz(), cls).ok());
     }
-    QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
     QString quiz() const { return path("quiz.grs"); }
     QStringList scoresIn(const QString& file) const {
         const Result<ClassRecord> cls = readGradeFile(file);
@@ -46,7 +41,6 @@ protected:
         }
         return scores;
     }
-    QTemporaryDir dir_;
 };
 
 const QString kCurvedQuiz = QStringLiteral(
@@ -135,18 +129,14 @@ TEST_F(TermCommands, OverviewOfTheExamplesByHand) {
     const CliRun run =
         runCli({QStringLiteral("overview"), kExamples, QStringLiteral("--grade-at-most"), QStringLiteral("d")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QString::fromUtf8(fileContents(QStringLiteral(
-                           MARKWELL_SOURCE_DIR "/tests/core/cli/expected/examples-overview-below-d.txt"))));
+    EXPECT_EQ(run.out, expectedOutput(QStringLiteral("examples-overview-below-d.txt")));
 }
 
 TEST_F(TermCommands, OverviewListsADamagedFileInItsPlaceAndFailsAfterTheLastLine) {
     for (const char* name : {"period1.grs", "period2.grs"}) {
         ASSERT_TRUE(QFile::copy(kExamples + QLatin1Char('/') + QString::fromUtf8(name), path(name)));
     }
-    QFile broken(path("broken.GRS"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("junk");
-    broken.close();
+    write("broken.GRS", "junk");
     ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("old")));
     ASSERT_TRUE(QFile::copy(path("period1.grs"), path("old/period0.grs")));
 

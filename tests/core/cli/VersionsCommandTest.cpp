@@ -5,22 +5,16 @@
 // class keeps the old one as an earlier version, `versions` lists and
 // restores them, and commands changing one class take turns.
 
-#include "tests/core/cli/CliRunner.h"
-#include "tests/support/TestFiles.h"
+#include "tests/core/cli/CliFolder.h"
 
 #include "core/document/ClassLock.h"
-#include "core/files/GradeFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 
 using namespace markwell;
 using namespace markwell::test;
@@ -30,37 +24,20 @@ namespace {
 const QString kImport = QStringLiteral("import-students");
 const QString kVersions = QStringLiteral("versions");
 
-class VersionsCommand : public testing::Test {
+class VersionsCommand : public CliFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        CliFolder::SetUp();
         ASSERT_EQ(runCli({QStringLiteral("new"), classPath()}).exitCode, 0);
     }
-    QString path(const QString& name) const { return dir_.filePath(name); }
     QString classPath() const { return path(QStringLiteral("period1.grs")); }
     // A CSV file of one student.
     QString studentCsv(const QString& name) const {
-        QString csv = path(name + QStringLiteral(".csv"));
-        QFile f(csv);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("name\n" + name.toUtf8() + "\n");
-        return csv;
+        return write(name + QStringLiteral(".csv"), "name\n" + name.toUtf8() + "\n");
     }
     CliRun importStudent(const QString& name, const QStringList& environment = {}) const {
         return runCliWith({kImport, classPath(), studentCsv(name)}, environment, {});
     }
-    QByteArray classFiles(const QString& gradePath) const {
-        return fileContents(gradePath) + '|' + fileContents(attendancePathFor(gradePath)) + '|' +
-               fileContents(seatingPathFor(gradePath));
-    }
-    std::set<std::string> studentsOf(const QString& gradePath) const {
-        std::set<std::string> names;
-        if (Result<ClassRecord> cls = readGradeFile(gradePath)) {
-            for (const StudentInfo& s : cls->students) names.insert(s.name);
-        }
-        return names;
-    }
-    QTemporaryDir dir_;
 };
 
 }  // namespace
@@ -69,7 +46,7 @@ TEST_F(VersionsCommand, ListsTheVersionsKeptNewestFirstAndRestoresOneByteForByte
     EXPECT_EQ(runCli({kVersions, classPath()}).out, QString());  // nothing replaced yet
 
     ASSERT_EQ(importStudent(QStringLiteral("Ann")).exitCode, 0);
-    const QByteArray withAnn = classFiles(classPath());
+    const QByteArray withAnn = classBytes(classPath());
     ASSERT_EQ(importStudent(QStringLiteral("Bo")).exitCode, 0);
     ASSERT_EQ(importStudent(QStringLiteral("Cy")).exitCode, 0);
 
@@ -90,13 +67,13 @@ TEST_F(VersionsCommand, ListsTheVersionsKeptNewestFirstAndRestoresOneByteForByte
         runCli({kVersions, classPath(), QStringLiteral("--restore"), QStringLiteral("2"), QStringLiteral("-o"), out});
     ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
     EXPECT_EQ(restored.out, QStringLiteral("Restored version 2 of %1 to %2.\n").arg(classPath(), out));
-    EXPECT_EQ(classFiles(out), withAnn);
+    EXPECT_EQ(classBytes(out), withAnn);
     EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann", "Bo", "Cy"}));
 }
 
 TEST_F(VersionsCommand, RefusesWhatItCannotRestore) {
     ASSERT_EQ(importStudent(QStringLiteral("Ann")).exitCode, 0);
-    const QByteArray before = classFiles(classPath());
+    const QByteArray before = classBytes(classPath());
     const auto restore = [this](const QString& number, const QString& out) {
         return runCli({kVersions, classPath(), QStringLiteral("--restore"), number, QStringLiteral("-o"), out});
     };
@@ -106,7 +83,7 @@ TEST_F(VersionsCommand, RefusesWhatItCannotRestore) {
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.grs"))));
     // The class itself is never written over by one of its versions.
     EXPECT_EQ(restore(QStringLiteral("1"), classPath()).exitCode, 1);
-    EXPECT_EQ(classFiles(classPath()), before);
+    EXPECT_EQ(classBytes(classPath()), before);
 
     EXPECT_EQ(restore(QStringLiteral("x"), path(QStringLiteral("out.grs"))).exitCode, 2);
     EXPECT_EQ(runCli({kVersions, classPath(), QStringLiteral("--restore"), QStringLiteral("1")}).exitCode, 2);
@@ -131,13 +108,13 @@ TEST_F(VersionsCommand, ACommandWaitsForAnotherChangeAndThenGivesUp) {
     auto other = std::make_unique<ClassLock>(classPath(), ClassLock::Kind::Change);
     ASSERT_TRUE(other->take().value());
     ASSERT_TRUE(QFileInfo::exists(path(QStringLiteral(".period1.grs.lock"))));
-    const QByteArray before = classFiles(classPath());
+    const QByteArray before = classBytes(classPath());
     const CliRun refused = importStudent(QStringLiteral("Ann"));
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, QStringLiteral("markwell-cli: %1 is being changed by another program; nothing was written. "
                                           "Try again once it is done.\n")
                                .arg(classPath()));
-    EXPECT_EQ(classFiles(classPath()), before);
+    EXPECT_EQ(classBytes(classPath()), before);
 
     // Let go while the next command waits (or before it looks): it goes on.
     QProcess waiting;

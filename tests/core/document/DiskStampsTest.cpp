@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 #include "core/document/DiskStamps.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,11 +12,6 @@
 using namespace markwell;
 
 namespace {
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 bool setModified(const QString& path, const QDateTime& when) {
     QFile f(path);
@@ -32,7 +28,7 @@ TEST(DiskStamps, TellAnotherProgramsWriteEvenWithTheSameSizeAndTime) {
     document.attendFile = dir.filePath(QStringLiteral("period1.ATD"));
     document.seatingFile = dir.filePath(QStringLiteral("period1.SEA"));
     const QDateTime noon(QDate(2025, 3, 4), QTime(12, 0));
-    ASSERT_TRUE(writeBytes(document.markwellFile, "grades"));
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "grades"));
     ASSERT_TRUE(setModified(document.markwellFile, noon));
     const ClassFileStamps read = stampClassFiles(document);
     EXPECT_TRUE(read.grade.exists);
@@ -40,17 +36,17 @@ TEST(DiskStamps, TellAnotherProgramsWriteEvenWithTheSameSizeAndTime) {
     EXPECT_EQ(stampClassFiles(document), read);
 
     // Same size, same time, other bytes.
-    ASSERT_TRUE(writeBytes(document.markwellFile, "GRADES"));
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "GRADES"));
     ASSERT_TRUE(setModified(document.markwellFile, noon));
     EXPECT_NE(stampClassFiles(document), read);
 
     // A touch alone, and a sibling that appears, count too.
-    ASSERT_TRUE(writeBytes(document.markwellFile, "grades"));
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "grades"));
     ASSERT_TRUE(setModified(document.markwellFile, noon.addSecs(1)));
     EXPECT_NE(stampClassFiles(document), read);
     ASSERT_TRUE(setModified(document.markwellFile, noon));
     EXPECT_EQ(stampClassFiles(document), read);
-    ASSERT_TRUE(writeBytes(document.seatingFile, ""));
+    ASSERT_TRUE(writeWholeFile(document.seatingFile, ""));
     EXPECT_NE(stampClassFiles(document), read);
 
     // A damaged sibling the teacher deletes, as told to, is nobody else's change.
@@ -70,7 +66,7 @@ TEST(DiskStamps, TellAChangeDeepInsideALargeFile) {
     const QString path = dir.filePath(QStringLiteral("large.grs"));
     const QDateTime noon(QDate(2025, 3, 4), QTime(12, 0));
     const QByteArray bytes(3 * 1024 * 1024 + 17, 'a');
-    ASSERT_TRUE(writeBytes(path, bytes));
+    ASSERT_TRUE(writeWholeFile(path, bytes));
     ASSERT_TRUE(setModified(path, noon));
     const FileStamp before = stampFile(path);
     EXPECT_EQ(stampFile(path), before);
@@ -78,11 +74,11 @@ TEST(DiskStamps, TellAChangeDeepInsideALargeFile) {
     for (const qsizetype at : {qsizetype(2 * 1024 * 1024 + 5), bytes.size() - 1}) {
         QByteArray changed = bytes;
         changed[at] = 'b';
-        ASSERT_TRUE(writeBytes(path, changed));
+        ASSERT_TRUE(writeWholeFile(path, changed));
         ASSERT_TRUE(setModified(path, noon));
         EXPECT_NE(stampFile(path), before) << "byte " << at;
     }
-    ASSERT_TRUE(writeBytes(path, bytes));
+    ASSERT_TRUE(writeWholeFile(path, bytes));
     ASSERT_TRUE(setModified(path, noon));
     EXPECT_EQ(stampFile(path), before);
 }

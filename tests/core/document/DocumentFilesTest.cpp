@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/AttendanceRecords.h"
 #include "tests/support/KilledSave.h"
 #include "tests/support/OrdinaryUser.h"
 #include "tests/support/TestFiles.h"
@@ -26,26 +28,8 @@ using namespace markwell;
 
 namespace {
 
-AttendanceInfo record(const char* name, int month, int year, char mark) {
-    AttendanceInfo r;
-    r.Month = month;
-    r.Year = year;
-    r.name = name;
-    r.entry[0] = mark;
-    return r;
-}
-
-DayMarks marks(char first) {
-    DayMarks m;
-    m.fill(' ');
-    m[0] = first;
-    return m;
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
+constexpr auto record = test::attendanceRecord;
+constexpr auto marks = test::dayMarks;
 
 // A folder with a scale store and a class of two students, one seat and two
 // months of attendance saved in it as "c.grs".
@@ -54,17 +38,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         Document document;
-        for (const char* name : {"Ann", "Bo"}) {
-            StudentInfo s;
-            s.name = name;
-            document.classRecord.students.push_back(s);
-            document.classRecord.comments.push_back({name, ""});
-        }
+        document.classRecord = test::makeClass({"Ann", "Bo"}, {});
         SeatingInfo seat;
         seat.name = "Ann";
         seat.left = 123;
         document.classRecord.Seats = {seat};
-        document.attendance = AttendanceBook({record("Ann", 1, 2024, 'T'), record("Bo", 2, 2024, 'E')});
+        document.attendance = AttendanceBook({record(1, 2024, "Ann", "T"), record(2, 2024, "Bo", "E")});
         ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
     }
 
@@ -85,7 +64,7 @@ TEST_F(DocumentFiles, OpeningReadsTheThreeFilesIntoACleanTitledDocument) {
     EXPECT_EQ(opened->classRecord.students.size(), 2u);
     ASSERT_EQ(opened->classRecord.Seats.size(), 1u);
     EXPECT_EQ(opened->classRecord.Seats[0].left, 123);
-    EXPECT_EQ(opened->attendance.records(), (std::vector{record("Ann", 1, 2024, 'T'), record("Bo", 2, 2024, 'E')}));
+    EXPECT_EQ(opened->attendance.records(), (std::vector{record(1, 2024, "Ann", "T"), record(2, 2024, "Bo", "E")}));
     EXPECT_EQ(opened->markwellFile, path(QStringLiteral("c.grs")));
     EXPECT_EQ(opened->attendFile, path(QStringLiteral("c.ATD")));
     EXPECT_EQ(opened->seatingFile, path(QStringLiteral("c.SEA")));
@@ -107,7 +86,7 @@ TEST_F(DocumentFiles, OpeningReadsTheThreeFilesIntoACleanTitledDocument) {
 
 TEST_F(DocumentFiles, SavingWritesEveryMonthOfTheDocumentWhereverItGoes) {
     Document document = open().value();
-    document.attendance.storeMonth(3, 2024, {"Bo"}, {marks('U')});
+    document.attendance.storeMonth(3, 2024, {"Bo"}, {marks("U")});
     document.modified = true;
     const QByteArray oldAttendance = fileContents(path(QStringLiteral("c.ATD")));
 
@@ -137,7 +116,7 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     const QStringList before = files();
     Document longName = open().value();
     longName.classRecord.students[0].id = "A-1";  // a change the grade file would show
-    longName.attendance.storeMonth(4, 2024, {std::string(100, 'n')}, {marks('T')});
+    longName.attendance.storeMonth(4, 2024, {std::string(100, 'n')}, {marks("T")});
     const QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
     const Result<QStringList> refused = saveDocument(longName, path(QStringLiteral("c.grs")));
     ASSERT_FALSE(refused.ok());
@@ -153,7 +132,7 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
     QByteArray bytes = fileContents(path(QStringLiteral("c.grs")));
     bytes.replace(QByteArray(45, 'c') + '\0', QByteArray(46, 'c'));
-    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.grs")), bytes));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.grs")), bytes));
     Document foreign = open().value();
     ASSERT_EQ(foreign.classRecord.students[1].city.size(), 46u);
     foreign.modified = true;
@@ -186,7 +165,7 @@ TEST_F(DocumentFiles, AFailedWriteTakesBackTheFilesItCreated) {
 TEST_F(DocumentFiles, ADamagedAttendanceFileOpensTheClassAndIsNeverWrittenOver) {
     QByteArray damaged = fileContents(path(QStringLiteral("c.ATD")));
     damaged[140] = 13;  // the second record's month
-    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.ATD")), damaged));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), damaged));
 
     Document document = open().value();
     EXPECT_TRUE(document.attendance.empty());
@@ -228,7 +207,7 @@ TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("c.ATD")));
     QByteArray seats = fileContents(path(QStringLiteral("c.SEA")));
     seats.replace(0, 100, QByteArray(100, 's'));
-    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.SEA")), seats));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.SEA")), seats));
 
     Document document = open().value();
     EXPECT_TRUE(document.attendanceDamage.contains(QStringLiteral("it is a folder")));
@@ -256,7 +235,7 @@ TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
 TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsAndSaysSo) {
     QByteArray cut = fileContents(path(QStringLiteral("c.ATD")));
     cut.append("partial");
-    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.ATD")), cut));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), cut));
     Document document = open().value();
     EXPECT_TRUE(document.attendanceDamage.isEmpty());
     EXPECT_EQ(document.attendance.records().size(), 2u);
@@ -278,8 +257,8 @@ TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsAndSay
 TEST_F(DocumentFiles, ASiblingShorterThanOneRecordIsKeptAsDamaged) {
     const QByteArray note = "call Ann's mother\n";
     const QByteArray shortSeats = fileContents(path(QStringLiteral("c.SEA"))).left(231);
-    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.ATD")), note));
-    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.SEA")), shortSeats));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), note));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.SEA")), shortSeats));
 
     Document document = open().value();
     EXPECT_EQ(document.attendanceDamage,
@@ -313,7 +292,7 @@ TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
         added.name = "Cy";
         document.classRecord.students.push_back(added);
         document.classRecord.comments.push_back({"Cy", ""});
-        document.attendance.storeMonth(5, 2024, {"Cy"}, {marks('U')});
+        document.attendance.storeMonth(5, 2024, {"Cy"}, {marks("U")});
         document.modified = true;
 
         ::chmod(QFile::encodeName(locked).constData(), 0444);
@@ -383,7 +362,7 @@ TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
 
 TEST_F(DocumentFiles, BytesAfterTheEndOfTheClassAreCountedAndNeverDroppedUnasked) {
     QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
-    ASSERT_TRUE(writeBytes(path(QStringLiteral("c.grs")), grade + QByteArray(100, 'x')));
+    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.grs")), grade + QByteArray(100, 'x')));
     Document document = open().value();
     EXPECT_EQ(document.skippedBytes, 100);
     EXPECT_TRUE(damagedFilesWarning(document).contains(QStringLiteral("holds 100 bytes after the end of the class")));

@@ -12,7 +12,6 @@
 #include "core/settings/QSettingsStore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -161,10 +160,7 @@ TEST_F(EarlierVersionsTest, OnlyWholeNumberedVersionsAreListed) {
     EXPECT_EQ(listed.front().number, 1);
 
     // A version whose grade file is damaged is listed without its counts.
-    QFile damaged(listed.front().gradeFile);
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    damaged.write("not a class");
-    damaged.close();
+    ASSERT_TRUE(writeWholeFile(listed.front().gradeFile, "not a class"));
     EXPECT_EQ(earlierVersions(classPath()).front().students, -1);
 }
 

@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 #include "core/document/GradeFileOpening.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -78,10 +78,7 @@ TEST_F(GradeFileOpening, KeepsWhatTheFileHoldsForAScaleThisComputerDoesNotHave) 
 
 TEST_F(GradeFileOpening, RefusesAFileTheGradeFileReaderRefuses) {
     const QString path = dir_.filePath(q("damaged.grs"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a class");
-    file.close();
+    ASSERT_TRUE(writeWholeFile(path, "not a class"));
 
     const Result<ClassRecord> damaged = openGradeFile(path, store_);
     ASSERT_FALSE(damaged.ok());

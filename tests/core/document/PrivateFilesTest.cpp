@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "tests/core/grading/GradesFixture.h"
 #include "tests/support/TestFiles.h"
 
 #include "core/document/DataFolder.h"
@@ -54,10 +55,7 @@ TEST(PrivateFiles, WhatMarkwellKeepsForItselfIsTheUsersAloneWhateverTheUmask) {
     ASSERT_TRUE(dir.isValid());
     const QString classPath = dir.filePath(QStringLiteral("period1.grs"));
     Document document;
-    StudentInfo ann;
-    ann.name = "Ann";
-    document.classRecord.students.push_back(ann);
-    document.classRecord.comments.push_back({"Ann", ""});
+    document.classRecord = test::makeClass({"Ann"}, {});
     SaveOptions keeping;
     keeping.keepVersions = 10;
     // A save, a second save (which keeps a version), a recovery copy.

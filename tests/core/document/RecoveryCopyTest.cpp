@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "tests/core/grading/GradesFixture.h"
 #include "tests/support/TestFiles.h"
 
 #include "core/document/DataFolder.h"
@@ -44,10 +45,7 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         QDir(programDataFolder()).removeRecursively();
         Document saved;
-        StudentInfo ann;
-        ann.name = "Ann";
-        saved.classRecord.students.push_back(ann);
-        saved.classRecord.comments.push_back({"Ann", ""});
+        saved.classRecord = test::makeClass({"Ann"}, {});
         saved.attendance = AttendanceBook({tardy("Ann", 1)});
         ASSERT_TRUE(saveDocument(saved, classPath()).ok());
         onDisk_ = classFiles(classPath());
@@ -146,9 +144,7 @@ TEST_F(RecoveryCopies, UnfinishedOrTamperedWithAreNeverOffered) {
     const QString note = recoveryFolderFor(classPath()) + QStringLiteral("/recovery.txt");
     const QByteArray written = fileContents(note);
     const auto offeredWith = [&](const QByteArray& bytes) {
-        QFile f(note);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) return true;
-        f.close();
+        if (!writeWholeFile(note, bytes)) return true;
         return !findLeftRecoveryCopies().empty();
     };
     // A copy name that leads out of the folder, or names no copy.

@@ -8,7 +8,7 @@
 
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/AttendanceRecords.h"
-#include "tests/support/DocumentBytes.h"
+#include "tests/support/ExactUndo.h"
 
 #include "core/data/PointEntry.h"
 #include "core/editing/ClassChanges.h"
@@ -26,13 +26,6 @@ using namespace markwell;
 using namespace markwell::test;
 
 namespace {
-
-// The grade, attendance and seating files of the document, as a save would
-// write them.
-using SavedFiles = std::array<QByteArray, 3>;
-SavedFiles savedFilesOf(const Document& document) {
-    return test::documentBytes(document);
-}
 
 // Three students (the last two out of order by name), two assignments, a
 // month of attendance for each and a seat for Bo.
@@ -185,19 +178,7 @@ TEST(ChangeUndo, UndoAndRedoGiveBackTheSavedFilesByteForByte) {
     for (const ChangeCase& c : madeChanges()) {
         SCOPED_TRACE(c.name);
         Document document = sampleDocument();
-        const SavedFiles before = savedFilesOf(document);
-        Result<ChangeMade> made = c.change().applyTo(document);
-        ASSERT_TRUE(made.ok()) << made.message().toStdString();
-        ASSERT_TRUE(made->step) << "a change that differs leaves a step to undo";
-        const SavedFiles after = savedFilesOf(document);
-        EXPECT_NE(after, before) << "the case must change what is saved";
-
-        made->step->undo(document);
-        EXPECT_EQ(savedFilesOf(document), before);
-        made->step->redo(document);
-        EXPECT_EQ(savedFilesOf(document), after);
-        made->step->undo(document);
-        EXPECT_EQ(savedFilesOf(document), before);
+        expectExactUndoAndRedo(document, c.change());
     }
 }
 
@@ -205,11 +186,11 @@ TEST(ChangeUndo, ARefusedChangeLeavesTheDocumentAsItWas) {
     for (const ChangeCase& c : refusedChanges()) {
         SCOPED_TRACE(c.name);
         Document document = sampleDocument();
-        const SavedFiles before = savedFilesOf(document);
+        const auto before = documentBytes(document);
         const Result<ChangeMade> made = c.change().applyTo(document);
         ASSERT_FALSE(made.ok());
         EXPECT_FALSE(made.message().isEmpty());
-        EXPECT_EQ(savedFilesOf(document), before);
+        EXPECT_EQ(documentBytes(document), before);
     }
 }
 

@@ -5,11 +5,11 @@
 // named with its line.
 
 #include "tests/core/grading/GradesFixture.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/editing/CsvImport.h"
 #include "core/editing/Validators.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -66,6 +66,7 @@ TEST(CsvImport, EveryRefusedRowIsReportedAndNothingIsAdded) {
     EXPECT_EQ(cls, before);
     ASSERT_EQ(problems.size(), 7u) << lines(problems).join(QLatin1Char('\n')).toStdString();
     std::vector<int> refusedLines;
+    refusedLines.reserve(problems.size());
     for (const RowProblem& p : problems) refusedLines.push_back(p.line);
     EXPECT_EQ(refusedLines, (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
     EXPECT_TRUE(problems[0].reason.contains(QStringLiteral("already in the class")));
@@ -124,10 +125,7 @@ TEST(CsvImport, ControlCharactersInsideAFieldRefuseTheRow) {
 TEST(CsvImport, AStudentFileIsReportedAsTheCommandLineReportsIt) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("roster.csv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("name,city\nCleo,X\nann,Y\nDee,Z\n");
-    file.close();
+    ASSERT_TRUE(writeWholeFile(path, "name,city\nCleo,X\nann,Y\nDee,Z\n"));
     const Result<std::vector<StudentEntry>> refused = readStudentCsvFile(path, annAndBo());
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.message(), path + QStringLiteral(": line 3: \"ann\" is already in the class\n") + path +
@@ -142,9 +140,7 @@ TEST(CsvImport, AStudentFileIsReportedAsTheCommandLineReportsIt) {
     EXPECT_TRUE(readStudentCsvFile(dir.filePath(QStringLiteral("none.csv")), annAndBo())
                     .message()
                     .startsWith(QStringLiteral("Unable to open ")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("name\n\"Cleo\n");
-    file.close();
+    ASSERT_TRUE(writeWholeFile(path, "name\n\"Cleo\n"));
     EXPECT_TRUE(readStudentCsvFile(path, annAndBo()).message().startsWith(path + QStringLiteral(": line 2: ")));
 }
 

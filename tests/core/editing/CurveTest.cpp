@@ -18,15 +18,7 @@ using namespace markwell::test;
 namespace {
 
 ClassRecord quizClass(std::vector<std::string> points = {"7", "-", "4.5", "0", "9"}, double total = 10) {
-    ClassRecord cls = makeClass({"Ann", "Bo", "Cy", "Dee", "Ed"}, {});
-    AssignmentInfo quiz;
-    quiz.title = "Quiz 1";
-    quiz.assign_type = "Quiz";
-    quiz.total = total;
-    for (std::size_t i = 0; i < points.size(); ++i)
-        quiz.namegrade.push_back(makePointEntry(cls.students[i].name, points[i]));
-    cls.assignments.push_back(quiz);
-    return cls;
+    return makeClass({"Ann", "Bo", "Cy", "Dee", "Ed"}, {{"Quiz 1", "Quiz", total, std::move(points)}});
 }
 
 CurveRule adding(double points, double step = 0, bool cap = false) {

@@ -70,11 +70,7 @@ TEST(SheetFile, AFailedWriteIsReportedAndLeavesTheOldFileWhole) {
     for (const QString& name : {QStringLiteral("t.xls"), QStringLiteral("t.xlsx"), QStringLiteral("t.csv")}) {
         SCOPED_TRACE(qPrintable(name));
         const QString path = dir.filePath(name);
-        {
-            QFile old(path);
-            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-            old.write("old");
-        }
+        ASSERT_TRUE(writeWholeFile(path, "old"));
         Result<void> written;
         {
             const FileSizeLimit limit(4096);

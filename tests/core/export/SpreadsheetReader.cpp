@@ -64,6 +64,13 @@ QJsonObject formatAt(const QJsonObject& json, int row, int col) {
     return json[QStringLiteral("formats")].toArray()[id].toObject();
 }
 
+QJsonValue at(const QJsonObject& json, const char* path) {
+    const QStringList keys = QString::fromLatin1(path).split(QLatin1Char('.'));
+    QJsonValue value = json;
+    for (const QString& key : keys) value = value.toObject()[key];
+    return value;
+}
+
 void expectCellsEqual(const QJsonObject& json, const markwell::Sheet& sheet) {
     const QJsonArray rows = json[QStringLiteral("cells")].toArray();
     ASSERT_EQ(json[QStringLiteral("nrows")].toInt(), sheet.maxRow());

@@ -20,6 +20,8 @@ ReaderOutput readSpreadsheet(const QString& script, const QString& file);
 // A cell of what a reader printed, as [type, value], and its format.
 QJsonArray cellAt(const QJsonObject& json, int row, int col);
 QJsonObject formatAt(const QJsonObject& json, int row, int col);
+// A value of what a reader printed by its dotted path: at(format, "font.colour").
+QJsonValue at(const QJsonObject& json, const char* path);
 
 namespace markwell {
 class Sheet;

@@ -3,6 +3,7 @@
 
 #include "tests/support/AttendanceRecords.h"
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/files/AttendanceFile.h"
 
@@ -16,9 +17,7 @@ using markwell::test::ByteBuilder;
 
 namespace {
 
-AttendanceInfo record(std::int32_t month, std::int32_t year, std::string name, std::string_view days) {
-    return test::attendanceRecord(month, year, std::move(name), days);
-}
+constexpr auto record = test::attendanceRecord;
 
 qint64 sizeOf(const QString& path) {
     return QFile(path).size();
@@ -94,10 +93,7 @@ TEST(AttendanceFileDisk, TheWholeFileIsWrittenAtOnceAndADamagedTailIsDropped) {
 TEST(AttendanceFileDisk, RecordsNoSaveCouldWriteMarkTheFileDamaged) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.ATD"));
-    const auto writeRaw = [&path](const QByteArray& bytes) {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-    };
+    const auto writeRaw = [&path](const QByteArray& bytes) { return writeWholeFile(path, bytes); };
     const QByteArray good = serializeAttendanceFile({record(1, 2026, "Ann", "T"), record(3, 2026, "Bo", "U")}).value();
 
     // A month outside 1 to 12 in the second record.

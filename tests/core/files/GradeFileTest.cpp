@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "tests/core/grading/GradesFixture.h"
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/data/PointEntry.h"
 #include "core/files/GradeFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,19 +35,9 @@ ByteBuilder& newClassSettings(ByteBuilder& b) {
 }
 
 ByteBuilder& student(ByteBuilder& b, std::string_view name, std::string_view id = "", std::string_view city = "") {
-    return b.field(name, 100)
-        .field(id, 16)
-        .field("", 256)
-        .field(city, 46)
-        .field("", 3)
-        .field("", 11)
-        .field("", 100)
-        .field("", 15)
-        .field("", 100)
-        .field("", 15)
-        .field("", 100)
-        .field("", 100)
-        .field("", 100);
+    b.field(name, 100).field(id, 16).field("", 256).field(city, 46);
+    for (int size : {3, 11, 100, 15, 100, 15, 100, 100, 100}) b.field("", size);  // the fields left empty
+    return b;
 }
 
 ByteBuilder& assignment(ByteBuilder& b, std::string_view pointList, std::string_view title, std::string_view type,
@@ -304,16 +295,10 @@ TEST(GradeFileDamage, AbsurdCountsAndLengthsAreRefusedWithoutAllocatingThem) {
 }
 
 TEST(GradeFileDamage, PointListsLongerThan12000CharactersSurvive) {
-    ClassRecord c = newClass();
-    AssignmentInfo a{"Homework 1", "", "Homework", 10, {}};
-    for (int i = 0; i < 3000; ++i) {
-        StudentInfo s;
-        s.name = "Student number " + std::to_string(i);
-        a.namegrade.push_back(s.name + "~" + std::to_string(i % 11));
-        c.comments.push_back({s.name, ""});
-        c.students.push_back(std::move(s));
-    }
-    c.assignments.push_back(a);
+    std::vector<std::string> points;
+    points.reserve(3000);
+    for (int i = 0; i < 3000; ++i) points.push_back(std::to_string(i % 11));
+    const ClassRecord c = t::makeClass(t::numberedNames(3000), {{"Homework 1", "Homework", 10, points}});
     Result<QByteArray> written = serializeGradeFile(c);
     ASSERT_TRUE(written.ok());
     const qsizetype lengthAt = 837 + 3000 * 962 + 4;  // after the assignment count
@@ -366,9 +351,7 @@ TEST(GradeFileDisk, WriteAndReadTheFileAsItIs) {
     const QString path = dir.filePath(QStringLiteral("class.grs"));
 
     ASSERT_TRUE(writeGradeFile(path, awkwardClass()).ok());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), awkwardClassFile());
+    EXPECT_EQ(fileContents(path), awkwardClassFile());
 
     // The scale is read as the file records it.
     ClassRecord other = awkwardClass();

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/files/SeatingFile.h"
 
@@ -115,10 +116,7 @@ TEST(SeatingFileDisk, ACaptionOrFontNameWithoutAnEndMarksTheFileDamaged) {
     ByteBuilder b;
     b.field("Ann", 100).byte(0).zeros(3).i32(0).i32(8).raw(std::string(100, 'f')).i32(0).i32(79).i32(30).i32(0).i32(0);
     teacherRecord(b);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(b.bytes());
-    f.close();
+    ASSERT_TRUE(writeWholeFile(path, b.bytes()));
 
     const Result<SeatingChart> read = readSeatingFile(path);
     ASSERT_FALSE(read.ok());

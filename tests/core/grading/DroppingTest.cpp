@@ -34,14 +34,6 @@ TEST(DropLowestOverall, EqualScoresDropTheLeftOne) {
     EXPECT_EQ(table.sheet.format(2, 3).font.color, colour::kBlack);
 }
 
-TEST(DropLowestOverall, RawPointsDecideNotPercentages) {
-    // A 4-point quiz scored 4 goes before a 100-point test scored 50.
-    const GradesTable table = buildGradesTable(
-        lowestOverall(makeClass({"Ann"}, {{"Test", "Test", 100, {"50"}}, {"Quiz", "Quiz", 4, {"4"}}})));
-    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 3}}));
-    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("50.00%"));
-}
-
 TEST(DropLowestOverall, AllDashesDropNothingAndRecordNoCell) {
     const GradesTable table =
         buildGradesTable(lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Q2", "Quiz", 10, {"-"}}})));
@@ -71,12 +63,6 @@ TEST(DropLowestOverall, EveryRowRecordsItsCellInRowOrder) {
               (QStringList{QStringLiteral("80.00%"), QStringLiteral("90.00%"), QStringLiteral("50.00%")}));
 }
 
-TEST(DropLowestOverall, OneAssignmentDropsNothingAndRecordsNothing) {
-    const GradesTable table = buildGradesTable(lowestOverall(makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"3"}}})));
-    EXPECT_TRUE(table.dropCellIndex.empty());
-    EXPECT_EQ(table.sheet.text(2, 4), QStringLiteral("30.00%"));
-}
-
 TEST(DropLowestByType, TheLowestQuizGoesWithItsOwnPossiblePoints) {
     // 8 of 10 is dropped before 9 of 20: raw points, not percentages.
     ClassRecord cls = makeClass(
@@ -86,53 +72,6 @@ TEST(DropLowestByType, TheLowestQuizGoesWithItsOwnPossiblePoints) {
     EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}}));
     // 9 + 5 of 20 + 50 = 20%; the Total column still shows 22.
     EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|8|9|5|22|20.00%|F"));
-}
-
-TEST(DropLowestByType, FlaggedTypesDropInTypeOrderAndTiesKeepTheEarlierAssignment) {
-    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"6"}},
-                                          {"T1", "Test", 100, {"70"}},
-                                          {"Q2", "Quiz", 10, {"6"}},
-                                          {"T2", "Test", 100, {"65"}},
-                                          {"F", "Final", 100, {"50"}}});
-    dropByType(cls, {kQuiz, kTest, kLab});
-    const GradesTable table = buildGradesTable(cls);
-    // Test before Quiz before Lab; the Lab has no assignment and records -1.
-    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 5}, {2, 2}, {2, -1}}));
-    // Left: Q2 6 + T1 70 + F 50 = 126 of 210 = 60.00%.
-    EXPECT_EQ(table.sheet.text(2, 8), QStringLiteral("60.00%"));
-}
-
-TEST(DropLowestByType, AFlaggedTypeWithoutAssignmentsChangesNothing) {
-    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"6"}}, {"Q2", "Quiz", 10, {"8"}}});
-    dropByType(cls, {kLab});
-    const GradesTable table = buildGradesTable(cls);
-    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, -1}}));
-    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("70.00%"));
-}
-
-TEST(DropLowestByType, ASingleScoreOfAFlaggedTypeIsDroppedWhenTheClassHasTwoAssignments) {
-    ClassRecord cls = makeClass({"Ann"}, {{"F", "Final", 100, {"40"}}, {"Q1", "Quiz", 10, {"8"}}});
-    dropByType(cls, {kFinal});
-    const GradesTable table = buildGradesTable(cls);
-    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}}));
-    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("80.00%"));
-}
-
-TEST(DropLowestByType, OneAssignmentDropsNothingButRecordsEachFlaggedType) {
-    ClassRecord cls = makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"3"}}});
-    dropByType(cls, {kTest, kQuiz});
-    const GradesTable table = buildGradesTable(cls);
-    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, -1}, {2, -1}}));
-    EXPECT_EQ(table.sheet.text(2, 4), QStringLiteral("30.00%"));
-}
-
-TEST(DropLowestByType, DashesAndAssignmentsOfNoTypeAreNeverDropped) {
-    ClassRecord cls =
-        makeClass({"Ann"}, {{"Q1", "Quiz", 10, {"-"}}, {"Untyped", "", 10, {"1"}}, {"Q2", "Quiz", 10, {"9"}}});
-    dropByType(cls, {kQuiz});
-    const GradesTable table = buildGradesTable(cls);
-    EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 4}}));
-    EXPECT_EQ(table.sheet.text(2, 6), QStringLiteral("10.00%"));  // 1 of 10
 }
 
 TEST(DropLowestByType, EveryEntryOfASharedNameTakesPart) {
@@ -173,17 +112,64 @@ TEST(PointTotalsOfOneRow, ReadTheCellsAsTheyStandNow) {
     EXPECT_EQ(getIndivPointTotals(table.sheet, cls, 5).possible, 0);
 }
 
-// Extra credit (no possible points) is never the score a rule forgives, and
-// the rules count only the assignments worth points.
-TEST(DropRulesAndExtraCredit, NeitherRuleTakesAnAssignmentWithoutPossiblePoints) {
+// Which cell each rule drops for one student, and the average left. Extra
+// credit (no possible points) is never the score a rule forgives, and the
+// rules count only the assignments worth points.
+TEST(DropRules, EachRuleDropsItsCellAndLeavesItsAverage) {
     struct Case {
         const char* what;
         std::int32_t rule;
         std::vector<AssignmentSpec> assignments;
         std::vector<DroppedCell> dropped;
         QString average;
+        std::vector<int> flagged = {kQuiz};  // under the by-type rule
     };
     const std::vector<Case> cases = {
+        {"overall: raw points decide, not percentages: a 4 of 4 goes before 50 of 100",
+         droprule::kLowestOverall,
+         {{"Test", "Test", 100, {"50"}}, {"Quiz", "Quiz", 4, {"4"}}},
+         {{2, 3}},
+         QStringLiteral("50.00%")},
+        {"overall: one assignment drops and records nothing",
+         droprule::kLowestOverall,
+         {{"Q1", "Quiz", 10, {"3"}}},
+         {},
+         QStringLiteral("30.00%")},
+        // Test before Quiz before Lab; the Lab has no assignment and records -1.
+        // Left: Q2 6 + T1 70 + F 50 = 126 of 210; of the tied quizzes the earlier goes.
+        {"by type: flagged types drop in type order",
+         droprule::kLowestPerType,
+         {{"Q1", "Quiz", 10, {"6"}},
+          {"T1", "Test", 100, {"70"}},
+          {"Q2", "Quiz", 10, {"6"}},
+          {"T2", "Test", 100, {"65"}},
+          {"F", "Final", 100, {"50"}}},
+         {{2, 5}, {2, 2}, {2, -1}},
+         QStringLiteral("60.00%"),
+         {kQuiz, kTest, kLab}},
+        {"by type: a flagged type without assignments changes nothing",
+         droprule::kLowestPerType,
+         {{"Q1", "Quiz", 10, {"6"}}, {"Q2", "Quiz", 10, {"8"}}},
+         {{2, -1}},
+         QStringLiteral("70.00%"),
+         {kLab}},
+        {"by type: a single score of a flagged type goes when the class has two assignments",
+         droprule::kLowestPerType,
+         {{"F", "Final", 100, {"40"}}, {"Q1", "Quiz", 10, {"8"}}},
+         {{2, 2}},
+         QStringLiteral("80.00%"),
+         {kFinal}},
+        {"by type: one assignment drops nothing but records each flagged type",
+         droprule::kLowestPerType,
+         {{"Q1", "Quiz", 10, {"3"}}},
+         {{2, -1}, {2, -1}},
+         QStringLiteral("30.00%"),
+         {kTest, kQuiz}},
+        {"by type: dashes and assignments of no type are never dropped",
+         droprule::kLowestPerType,
+         {{"Q1", "Quiz", 10, {"-"}}, {"Untyped", "", 10, {"1"}}, {"Q2", "Quiz", 10, {"9"}}},
+         {{2, 4}},
+         QStringLiteral("10.00%")},
         {"overall: the bonus is lowest, the weaker real score goes",
          droprule::kLowestOverall,
          {{"T1", "Test", 100, {"80"}}, {"Bonus", "Other", 0, {"5"}}, {"T2", "Test", 100, {"60"}}},
@@ -230,8 +216,10 @@ TEST(DropRulesAndExtraCredit, NeitherRuleTakesAnAssignmentWithoutPossiblePoints)
         for (const AssignmentSpec& a : c.assignments) {
             cls.assignments.push_back(makeClass({"Ann"}, {a}).assignments.front());
         }
-        if (c.rule == droprule::kLowestPerType) dropByType(cls, {kQuiz});
-        else cls.lowScoreInfo.drop_type = c.rule;
+        if (c.rule == droprule::kLowestPerType) {
+            for (int type : c.flagged) cls.lowScoreInfo.setFlag(type, true);
+        }
+        cls.lowScoreInfo.drop_type = c.rule;
         const GradesTable table = buildGradesTable(cls);
         EXPECT_EQ(table.dropCellIndex, c.dropped);
         EXPECT_EQ(table.sheet.text(2, GradesLayout::of(table.sheet).averageCol()), c.average);

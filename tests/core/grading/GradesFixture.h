@@ -39,8 +39,7 @@ inline CurrentGradeScale passFailScale() {
 }
 
 // A class whose point lists hold one entry per student in class order.
-inline ClassRecord makeClass(std::initializer_list<std::string> names,
-                             std::initializer_list<AssignmentSpec> assignments) {
+inline ClassRecord makeClass(const std::vector<std::string>& names, std::initializer_list<AssignmentSpec> assignments) {
     ClassRecord cls = newClassRecord(standardScale());
     for (const std::string& name : names) {
         StudentInfo s;
@@ -59,6 +58,24 @@ inline ClassRecord makeClass(std::initializer_list<std::string> names,
         cls.assignments.push_back(std::move(a));
     }
     return cls;
+}
+
+// Two students named Ann (one row in the grades table) and Bo, who has no
+// Lab entry, as only a damaged file leaves.
+inline ClassRecord twoAnnsAndBo() {
+    return makeClass({"Ann", "Ann", "Bo"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Lab", "Lab", 5, {"4", "5"}}});
+}
+
+inline ClassRecord makeClass(std::initializer_list<std::string> names,
+                             std::initializer_list<AssignmentSpec> assignments) {
+    return makeClass(std::vector<std::string>(names), assignments);
+}
+
+// "Student 1" to "Student `count`", for classes whose names do not matter.
+inline std::vector<std::string> numberedNames(std::size_t count) {
+    std::vector<std::string> names;
+    for (std::size_t i = 1; i <= count; ++i) names.push_back("Student " + std::to_string(i));
+    return names;
 }
 
 inline void dropByType(ClassRecord& cls, std::initializer_list<int> flaggedTypes) {

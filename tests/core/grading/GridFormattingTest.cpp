@@ -68,19 +68,7 @@ TEST(GridFormatting, TheClassFontStyleAppliesToTheDataRows) {
 }
 
 TEST(GridFormatting, EveryRowOfALongClassIsFormatted) {
-    ClassRecord cls = makeClass({}, {});
-    AssignmentInfo quiz;
-    quiz.title = "Q";
-    quiz.assign_type = "Quiz";
-    quiz.total = 10;
-    for (int i = 0; i < 600; ++i) {
-        StudentInfo s;
-        s.name = "Student " + std::to_string(i);
-        cls.students.push_back(s);
-        cls.comments.push_back({s.name, {}});
-        quiz.namegrade.push_back(s.name + "~5");
-    }
-    cls.assignments.push_back(quiz);
+    ClassRecord cls = makeClass(numberedNames(600), {{"Q", "Quiz", 10, std::vector<std::string>(600, "5")}});
     cls.gridProps.font_color = kGreen;
     const Sheet sheet = buildGradesTable(cls).sheet;
     ASSERT_EQ(sheet.maxRow(), 603);

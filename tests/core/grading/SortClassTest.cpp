@@ -62,14 +62,9 @@ private:
 
 // Names with accents, one point each, sorted on the names column.
 QStringList sortedNames(std::initializer_list<const char*> utf8Names, bool descending = false) {
-    ClassRecord cls = makeClass({}, {});
-    for (const char* name : utf8Names) {
-        StudentInfo s;
-        s.name = cp1252::fromUnicode(QString::fromUtf8(name)).value();
-        cls.students.push_back(s);
-        cls.comments.push_back({s.name, {}});
-    }
-    return names(sortOn(std::move(cls), 1, descending));
+    std::vector<std::string> stored;
+    for (const char* name : utf8Names) stored.push_back(cp1252::fromUnicode(QString::fromUtf8(name)).value());
+    return names(sortOn(makeClass(stored, {}), 1, descending));
 }
 
 }  // namespace

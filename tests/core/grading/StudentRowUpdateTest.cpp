@@ -48,13 +48,9 @@ void expectSameTable(const GradesTable& updated, const GradesTable& rebuilt, con
 // of one name (one row, both entries count), an entry of no student, a
 // points text that is not a number and a student without an entry.
 ClassRecord awkwardClass(std::uint64_t seed, bool weighted, std::int32_t dropType) {
-    SampleOptions options;
-    options.students = 24;
-    options.assignments = 9;
-    options.seed = seed;
-    options.weighted = weighted;
-    options.dropType = dropType;
-    ClassRecord cls = makeSampleClass(options, builtInDefaultGradeScale());
+    ClassRecord cls =
+        makeSampleClass({.students = 24, .assignments = 9, .seed = seed, .weighted = weighted, .dropType = dropType},
+                        builtInDefaultGradeScale());
     cls.students[7].name = cls.students[3].name;
     for (AssignmentInfo& a : cls.assignments) {
         for (std::string& entry : a.namegrade) {

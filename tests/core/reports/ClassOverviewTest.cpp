@@ -6,6 +6,7 @@
 // the others.
 
 #include "tests/core/grading/GradesFixture.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/files/GradeFile.h"
 #include "core/reports/ClassOverview.h"
@@ -14,7 +15,6 @@
 #include "core/settings/QSettingsStore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -31,12 +31,6 @@ ClassRecord handClass() {
     return makeClass({"Ann", "Bo", "Cy", "Dee"}, {{"Quiz 1", "Quiz", 10, {"7", "-", "0", "-"}},
                                                   {"Extra", "Other", 0, {"0", "0", "0", "0"}},
                                                   {"Homework 1", "Homework", 20, {"20", "10", "-", "-"}}});
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 }  // namespace
@@ -69,10 +63,10 @@ TEST(ClassOverview, AClassIsSummedUpFromItsGradesTable) {
 TEST(ClassOverview, AFolderGivesItsGradeFilesInNameOrderWithoutSubfolders) {
     QTemporaryDir dir;
     for (const char* name : {"b.grs", "A.GRS", "c.Grs", "notes.txt", "c.grs.bak"}) {
-        writeFile(dir.filePath(QString::fromUtf8(name)), "x");
+        ASSERT_TRUE(writeWholeFile(dir.filePath(QString::fromUtf8(name)), "x"));
     }
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("sub")));
-    writeFile(dir.filePath(QStringLiteral("sub/d.grs")), "x");
+    ASSERT_TRUE(writeWholeFile(dir.filePath(QStringLiteral("sub/d.grs")), "x"));
     EXPECT_EQ(classFilesIn(dir.path()),
               QStringList({dir.filePath(QStringLiteral("A.GRS")), dir.filePath(QStringLiteral("b.grs")),
                            dir.filePath(QStringLiteral("c.Grs"))}));
@@ -83,7 +77,7 @@ TEST(ClassOverview, ADamagedFileIsARowWithItsReasonAndTheReadingGoesOn) {
     const QString good = dir.filePath(QStringLiteral("good.grs"));
     const QString bad = dir.filePath(QStringLiteral("bad.grs"));
     ASSERT_TRUE(writeGradeFile(good, handClass()).ok());
-    writeFile(bad, "not a class");
+    ASSERT_TRUE(writeWholeFile(bad, "not a class"));
     QSettingsStore settings;
     const ScaleSnapshot scales{ScaleStore(settings)};
 

@@ -15,8 +15,8 @@
 #include "core/scales/ScaleStore.h"
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/AttendanceRecords.h"
+#include "tests/support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -82,10 +82,7 @@ TEST(ReportStudents, ANameListIsReadAsWritten) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("names.txt"));
     const auto listOf = [&path](const QByteArray& bytes) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        EXPECT_TRUE(writeWholeFile(path, bytes));
         return readNameList(path);
     };
     const Result<QStringList> names = listOf("\xEF\xBB\xBFZo\xC3\xAB\r\n\r\n  \nAnn Lee \nBob");
@@ -175,10 +172,7 @@ TEST(ClassReports, AReportHoldsThePartsChosenWithTheGradesPagesFigures) {
 // be the individual report of that student, worked out alone.
 TEST(ClassReports, EveryReportIsTheIndividualReportOfItsStudent) {
     for (const bool weighted : {false, true}) {
-        SampleOptions options;
-        options.students = 40;
-        options.assignments = 12;
-        options.weighted = weighted;
+        const SampleOptions options{.students = 40, .assignments = 12, .weighted = weighted};
         const ClassRecord cls = makeSampleClass(options, builtInDefaultGradeScale());
         const Sheet grades = buildGradesTable(cls).sheet;
         ReportContents contents;

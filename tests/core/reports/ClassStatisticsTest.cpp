@@ -18,20 +18,7 @@ namespace {
 
 // A class of one assignment with these marks, one student each.
 ClassRecord oneAssignment(const std::vector<std::string>& marks, double total) {
-    ClassRecord cls = makeClass({}, {});
-    AssignmentInfo a;
-    a.title = "Test 1";
-    a.assign_type = "Test";
-    a.total = total;
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        StudentInfo s;
-        s.name = "Student " + std::to_string(i + 1);
-        cls.students.push_back(s);
-        cls.comments.push_back({s.name, ""});
-        a.namegrade.push_back(makePointEntry(s.name, marks[i]));
-    }
-    cls.assignments.push_back(a);
-    return cls;
+    return makeClass(numberedNames(marks.size()), {{"Test 1", "Test", total, marks}});
 }
 
 QStringList statistics(const ClassRecord& cls, int assignment = 0) {

@@ -7,6 +7,7 @@
 #include "core/mail/MailAddress.h"
 #include "core/mail/MailAttachment.h"
 #include "core/sheet/Sheet.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,9 +98,7 @@ TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {
     ASSERT_TRUE(cache.isValid());
     // The parent is a file: nothing can be made in it.
     const QString blocker = cache.filePath(QStringLiteral("file"));
-    QFile f(blocker);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    ASSERT_TRUE(writeWholeFile(blocker, {}));
     const Sheet empty;
     const Result<QString> path =
         writeMailAttachment({{QStringLiteral("Overall"), &empty}}, QStringLiteral("Ann"), blocker);

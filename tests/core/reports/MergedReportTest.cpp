@@ -6,6 +6,7 @@
 // refuses.
 
 #include "core/reports/MergedReport.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/export/SheetFile.h"
 #include "core/files/GradeFile.h"
@@ -217,14 +218,9 @@ TEST_F(MergedReportTest, RefusesAMissingDamagedOrNewerFileNamingItAndCreatesNoth
     EXPECT_TRUE(message.contains(missing)) << message.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
 
-    QFile whole(good);
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    const QByteArray bytes = whole.readAll();
+    const QByteArray bytes = fileContents(good);
     const QString cut = path(QStringLiteral("cut.grs"));
-    QFile truncated(cut);
-    ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
-    truncated.write(bytes.left(bytes.size() - 40));
-    truncated.close();
+    ASSERT_TRUE(writeWholeFile(cut, bytes.left(bytes.size() - 40)));
     message = refusal(cut, good);
     EXPECT_TRUE(message.contains(cut)) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral("damaged"))) << message.toStdString();
@@ -233,10 +229,7 @@ TEST_F(MergedReportTest, RefusesAMissingDamagedOrNewerFileNamingItAndCreatesNoth
     const double version = 2.5;
     std::memcpy(newer.data(), &version, sizeof version);  // the header starts with the version
     const QString future = path(QStringLiteral("future.grs"));
-    QFile later(future);
-    ASSERT_TRUE(later.open(QIODevice::WriteOnly));
-    later.write(newer);
-    later.close();
+    ASSERT_TRUE(writeWholeFile(future, newer));
     message = refusal(good, future);
     EXPECT_EQ(message, future + QStringLiteral(": Markwell version of file is invalid!"));
 }
@@ -245,11 +238,9 @@ TEST_F(MergedReportTest, WritesAsCsvThatReadsBack) {
     const MergedReport report = merge(firstTerm(), secondTerm());
     const QString out = path(QStringLiteral("merged.csv"));
     ASSERT_TRUE(writeSheetFile(report.sheet, out));
-    QFile file(out);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("Names,Points,Total,Average,Grade\r\n"
-                                         "Ann,143,160,89.38%,B\r\n"
-                                         "Bo,70,100,70.00%,C\r\n"
-                                         "ann,40,50,80.00%,B\r\n"
-                                         "Cy,30,50,60.00%,D\r\n"));
+    EXPECT_EQ(fileContents(out), QByteArray("Names,Points,Total,Average,Grade\r\n"
+                                            "Ann,143,160,89.38%,B\r\n"
+                                            "Bo,70,100,70.00%,C\r\n"
+                                            "ann,40,50,80.00%,B\r\n"
+                                            "Cy,30,50,60.00%,D\r\n"));
 }

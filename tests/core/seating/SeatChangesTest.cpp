@@ -5,6 +5,8 @@
 
 #include "core/seating/SeatGeometry.h"
 #include "core/seating/SeatingEditor.h"
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/AttendanceRecords.h"
 #include "tests/support/ExactUndo.h"
 
 #include <gtest/gtest.h>
@@ -29,20 +31,10 @@ SeatingInfo seatOf(const char* caption, int left, int top) {
 class SeatChangesTest : public testing::Test {
 protected:
     SeatChangesTest() {
-        for (const char* name : {"Ann Lee", "Bob Stone", "Cleo Park"}) {
-            StudentInfo student;
-            student.name = name;
-            document.classRecord.students.push_back(student);
-            document.classRecord.comments.push_back({name, ""});
-        }
+        document.classRecord = test::makeClass({"Ann Lee", "Bob Stone", "Cleo Park"}, {});
         document.classRecord.Seats = {seatOf("Ann Lee", 20, 20), seatOf("Bob Stone", 200, 20),
                                       seatOf("Cleo Park", 380, 20)};
-        AttendanceInfo record;
-        record.Month = 9;
-        record.Year = 2024;
-        record.name = "Bob Stone";
-        record.entry[2] = 'T';
-        document.attendance = AttendanceBook({record});
+        document.attendance = AttendanceBook({test::attendanceRecord(9, 2024, "Bob Stone", "  T")});
     }
 
     // A door that makes each change on the document and keeps its step, as the window's history does.

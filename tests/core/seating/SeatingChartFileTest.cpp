@@ -5,13 +5,13 @@
 // seating file's own layout.
 
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/TestFiles.h"
 
 #include "core/document/DocumentFiles.h"
 #include "core/scales/ScaleStore.h"
 #include "core/seating/SeatingEditor.h"
 #include "core/settings/QSettingsStore.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,16 +20,6 @@ using namespace markwell;
 using markwell::test::ByteBuilder;
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 StudentInfo student(const char* name) {
     StudentInfo s;
@@ -88,7 +78,7 @@ TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) 
     seatRecord(golden, "Bob Stone", 0x0A, 0x0000FF, 12, "Courier New", 0x0080FF).i32(120).i32(46).i32(110).i32(10);
     seatRecord(golden, "teacher", 0, 0, 8, "MS Sans Serif", 0x808000).i32(100).i32(36).i32(210).i32(10);
     seatRecord(golden, "Teacher", 0x05, 0, 10, "Arial", 0xFFFF00).i32(79).i32(40).i32(1).i32(190);
-    EXPECT_EQ(contents(path("c.SEA")), golden.bytes());
+    EXPECT_EQ(fileContents(path("c.SEA")), golden.bytes());
 
     const Result<Document> reopened = open("c.grs");
     ASSERT_TRUE(reopened.ok()) << reopened.message().toStdString();
@@ -110,7 +100,7 @@ TEST_F(SeatingChartFile, AClassWithoutATeachersRecordGetsAFreshTeachersSeat) {
     ASSERT_TRUE(saveDocument(other, path("other.grs")).ok());
     ByteBuilder seatOnly;
     seatOnly.field("Ann", 100).byte(0).zeros(3).i32(0).i32(8).field("Arial", 100).i32(0).i32(50).i32(20).i32(5).i32(6);
-    ASSERT_TRUE(writeBytes(path("other.SEA"), seatOnly.bytes()));
+    ASSERT_TRUE(writeWholeFile(path("other.SEA"), seatOnly.bytes()));
     const Result<Document> opened = open("other.grs");
     ASSERT_TRUE(opened.ok());
     ASSERT_EQ(opened->classRecord.Seats.size(), 1u);

@@ -5,7 +5,6 @@
 #include "core/settings/QSettingsStore.h"
 #include "tests/support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -45,9 +44,7 @@ TEST_F(PasswordTest, TheStoreHoldsAVerifierNeverTheText) {
     const QString stored = reread().readString(kGroup, q("Password")).value_or(QString());
     EXPECT_TRUE(stored.startsWith(q("$argon2id$"))) << stored.toStdString();
     EXPECT_FALSE(stored.contains(password));
-    QFile ini(path());
-    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    const QByteArray bytes = ini.readAll();
+    const QByteArray bytes = fileContents(path());
     EXPECT_FALSE(bytes.contains("Tr0ub4dor")) << bytes.constData();
     EXPECT_EQ(reread().readInteger(kGroup, q("Display")), 1);
 
@@ -76,9 +73,7 @@ TEST_F(PasswordTest, TheExactPasswordIsAcceptedAtTheNextStart) {
 TEST_F(PasswordTest, ARefusedChoiceWritesNothing) {
     ASSERT_EQ(passwords_.apply(protect("", "apple", "apple")).outcome, Outcome::Saved);
     ASSERT_EQ(passwords_.apply({false, q("apple"), {}, {}}).outcome, Outcome::Saved);
-    QFile ini(path());
-    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    const QByteArray before = ini.readAll();
+    const QByteArray before = fileContents(path());
 
     // Switching protection on again needs the old password; a wrong one
     // leaves protection off, as it was (it used to be switched on first).
@@ -87,8 +82,7 @@ TEST_F(PasswordTest, ARefusedChoiceWritesNothing) {
     EXPECT_EQ(passwords_.apply(protect("apple", "", "pear")).outcome, Outcome::VerificationFailed);
     EXPECT_FALSE(passwords_.isOn());
     EXPECT_FALSE(reread().readBool(kGroup, q("Display")).value_or(true));
-    ini.seek(0);
-    EXPECT_EQ(ini.readAll(), before);
+    EXPECT_EQ(fileContents(path()), before);
     EXPECT_TRUE(passwords_.accepts(q("apple")).value());
 }
 

@@ -13,6 +13,7 @@
 #include "gui/pages/GradesPage.h"
 #include "gui/sheetview/SheetView.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
@@ -70,6 +71,12 @@ QString writeClass(const QString& folder, const QString& fileName, const ClassRe
     return path;
 }
 
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) return {};
+    return path;
+}
+
 AttendanceInfo attendanceRecord(const char* name, int month, int year, const char* days) {
     AttendanceInfo record;
     record.Month = month;
@@ -86,6 +93,10 @@ WindowHarness::WindowHarness() {
     window = std::make_unique<MainWindow>(dialogs, *settings, *scales, *passwords, &help);
 }
 
+WindowHarness::WindowHarness(const ClassRecord& opened) : WindowHarness() {
+    open(writeClass(folder.path(), QStringLiteral("class.grs"), opened));
+}
+
 void WindowHarness::open(const QString& gradePath) {
     dialogs.openWith(gradePath);
     window->openClass();
@@ -96,20 +107,29 @@ void changeClassTo(MainWindow& window, const ClassRecord& cls) {
     Q_ASSERT(changed.ok());
 }
 
+QLineEdit* cellEditor(const SheetView& view) {
+    if (!view.isEditing()) return nullptr;
+    for (QLineEdit* editor : view.viewport()->findChildren<QLineEdit*>()) {
+        if (editor->isVisible()) return editor;
+    }
+    return nullptr;
+}
+
+void typeIntoCell(SheetView& view, const QString& text, Qt::Key end, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&view, text.at(0).toLatin1());
+    QLineEdit* editor = cellEditor(view);
+    if (!editor) return;
+    QTest::keyClicks(editor, text.mid(1));
+    QTest::keyClick(editor, end, modifiers);
+    QCoreApplication::processEvents();  // Enter commits through a queued call
+}
+
 void typeIntoGrades(MainWindow& window, int row, int col, const QString& text, Qt::Key end,
                     Qt::KeyboardModifiers modifiers) {
     SheetView* view = window.gradesPage()->view();
     view->selectRange(CellRange::cell(row, col));
     view->setFocus();
-    QTest::keyClick(view, text.at(0).toLatin1());
-    QLineEdit* editor = nullptr;
-    for (QLineEdit* e : view->viewport()->findChildren<QLineEdit*>()) {
-        if (e->isVisible()) editor = e;
-    }
-    if (!editor) return;
-    QTest::keyClicks(editor, text.mid(1));
-    QTest::keyClick(editor, end, modifiers);
-    QCoreApplication::processEvents();
+    typeIntoCell(*view, text, end, modifiers);
 }
 
 void makeUnsavedChange(MainWindow& window) {

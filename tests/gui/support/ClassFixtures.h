@@ -13,9 +13,13 @@
 #include "gui/main/ReportCommands.h"
 #include "gui/main/TableCommands.h"
 #include "gui/shared/UserDialogs.h"
+#include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ScriptedDialogs.h"
+#include "tests/gui/support/WaitLimit.h"
 
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <vector>
@@ -37,6 +41,10 @@ ClassRecord smallClass();
 QString writeClass(const QString& folder, const QString& fileName, const ClassRecord& cls,
                    const std::vector<AttendanceInfo>& attendance = {});
 
+// Writes the bytes as the whole of the file; the path, or none when it
+// cannot be written.
+QString writeFile(const QString& path, const QByteArray& bytes);
+
 // One student's attendance record of a month: `days` holds "T", "U" or "E"
 // codes from day 1 on (spaces for nothing).
 AttendanceInfo attendanceRecord(const char* name, int month, int year, const char* days);
@@ -48,10 +56,26 @@ void changeClassTo(MainWindow& window, const ClassRecord& cls);
 // made as the teacher makes it.
 void makeUnsavedChange(MainWindow& window);
 
+// The editor of the cell being typed into (closed editors linger hidden
+// until deleted); none when no cell is being typed into.
+QLineEdit* cellEditor(const SheetView& view);
+// Types into the table's active cell as a teacher does and ends with the
+// given key. The table must be shown.
+void typeIntoCell(SheetView& view, const QString& text, Qt::Key end = Qt::Key_Return,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Types into a cell of the grades table as a teacher does and ends with the
 // given key (Enter unless told otherwise). The window must be shown.
 void typeIntoGrades(MainWindow& window, int row, int col, const QString& text, Qt::Key end = Qt::Key_Return,
                     Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Triggers the command and returns the window of type T it opened, once
+// shown; none when it opened none.
+template <class T>
+T* openedBy(MainWindow& window, QAction* command) {
+    command->trigger();
+    auto* opened = window.findChild<T*>();
+    return opened && QTest::qWaitForWindowExposed(opened, kWaitLimitMs) ? opened : nullptr;
+}
 
 // A main window with answered dialogs and a settings store of its own.
 struct WindowHarness {
@@ -64,6 +88,8 @@ struct WindowHarness {
     std::unique_ptr<MainWindow> window;
 
     WindowHarness();
+    // The window with the class opened from its files ("class.grs").
+    explicit WindowHarness(const ClassRecord& opened);
     QString path(const QString& name) const { return folder.filePath(name); }
     // Opens a class through File > Open as the teacher does.
     void open(const QString& gradePath);

@@ -9,7 +9,7 @@
 
 #include "core/settings/SettingsNames.h"
 #include "gui/shared/WindowHabits.h"
-#include "tests/gui/support/WaitLimit.h"
+#include "tests/gui/support/Shown.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

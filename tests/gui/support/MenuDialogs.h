@@ -12,8 +12,10 @@
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/ModalDialogs.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDialog>
+#include <QPushButton>
 #include <QStringList>
 
 #include <functional>
@@ -30,6 +32,15 @@ inline DialogOpener menuCommand(QAction* MainActions::*member, Page page = Page:
         w.showPage(page);
         (w.actions().*member)->trigger();
     };
+}
+
+// Opens the Class Reports window, then Send by E-mail... over it.
+inline void openSendReports(MainWindow& w) {
+    menuCommand (&MainActions::classReports)(w);
+    auto* reports = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (auto* send = reports ? reports->findChild<QPushButton*>(QStringLiteral("sendByMailButton")) : nullptr) {
+        send->click();
+    }
 }
 
 // Every dialog the menus open, by a short name.
@@ -49,9 +60,11 @@ inline std::vector<std::pair<const char*, DialogOpener>> menuDialogs() {
         {"curve", menuCommand(&MainActions::curve)},
         {"my classes", menuCommand(&MainActions::myClasses)},
         {"class reports", menuCommand(&MainActions::classReports)},
+        {"send reports", openSendReports},
         {"graph", menuCommand(&MainActions::graph)},
         {"attendance analysis", menuCommand(&MainActions::attendanceAnalysis, Page::Attendance)},
         {"earlier versions", menuCommand(&MainActions::earlierVersions)},
+        {"history", menuCommand(&MainActions::gradeHistory)},
         {"about", menuCommand(&MainActions::about)},
     };
 }

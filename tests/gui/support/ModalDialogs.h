@@ -8,6 +8,7 @@
 
 #include "tests/gui/support/WaitLimit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -80,6 +81,17 @@ inline void stopWatchingModals() {
         poll->stop();
         poll->deleteLater();
     }
+}
+
+// Triggers the command and does `act` on the dialog of type T it opens;
+// whether that dialog showed.
+template <class T>
+bool answered(QAction* command, std::function<void(T*)> act) {
+    bool handled = false;
+    whenModalShows<T>(std::move(act), &handled);
+    command->trigger();
+    if (!handled) stopWatchingModals();  // its watch must not outlive `handled`
+    return handled;
 }
 
 }  // namespace markwell::testing

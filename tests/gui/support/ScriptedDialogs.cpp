@@ -25,6 +25,11 @@ QStringList ScriptedDialogs::texts(Kind kind) const {
     return out;
 }
 
+QString ScriptedDialogs::onlyText(Kind kind) const {
+    const QStringList all = texts(kind);
+    return all.size() == 1 ? all.front() : QStringLiteral("(%1 dialogs of the kind)").arg(all.size());
+}
+
 QStringList ScriptedDialogs::messages() const {
     QStringList out;
     for (const Shown& s : shown) {

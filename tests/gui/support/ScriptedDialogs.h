@@ -89,6 +89,9 @@ public:
 
     int count(Kind kind) const;
     QStringList texts(Kind kind) const;
+    // The text of the one dialog of that kind shown; when there were none or
+    // several, a note of how many, which no expected text matches.
+    QString onlyText(Kind kind) const;
     // Every message box text (information, warning, questions and choices), in order.
     QStringList messages() const;
     void clearRecord();

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
+// send-reports FILE.grs: each chosen student's report in a message of its
+// own to that student's family, through a mail server or saved as .eml
+// files, as the window's Send Reports by E-mail sends them.
+
+#include "app/cli/ClassFiles.h"
+#include "app/cli/Commands.h"
+#include "app/cli/ReportChoices.h"
+#include "app/cli/SecretInput.h"
+
+#include "core/grading/GradesTable.h"
+#include "core/mail/MailServerSettings.h"
+#include "core/reports/FamilyNote.h"
+#include "core/reports/StudentReport.h"
+#include "core/settings/QSettingsStore.h"
+#include "mail/sending/FamilySender.h"
+#include "mail/sending/MessageFiles.h"
+#include "mail/sending/ReportMail.h"
+#include "mail/smtp/SmtpSession.h"
+#include "render/reports/ClassReportsPrintout.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdlib>
+
+namespace markwell::cli {
+namespace {
+
+struct SendReportsCommand {
+    Q_DECLARE_TR_FUNCTIONS(SendReportsCommand)
+};
+
+QString commandName() {
+    return QStringLiteral("send-reports");
+}
+
+QString valueOr(const CommandArguments& args, const QString& option, const QString& fallback) {
+    return args.isSet(option) ? args.value(option) : fallback;
+}
+
+// Where the password comes from when none is typed: never an option, which
+// any user could read in the list of processes.
+constexpr const char* kPasswordVariable = "MARKWELL_SMTP_PASSWORD";
+
+int refuse(const QString& message, const Console& console) {
+    console.error(commandName() + QStringLiteral(": ") + message);
+    return kExitFailed;
+}
+
+std::optional<QString> textOfFile(const QString& path, const Console& console) {
+    QFile file(path);
+    // A message's text, never a large file by mistake.
+    constexpr qint64 kLongestBody = 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLongestBody) {
+        refuse(SendReportsCommand::tr("--body-file: %1 cannot be read as a message's text").arg(path), console);
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (!QByteArrayView(bytes).isValidUtf8()) {
+        refuse(SendReportsCommand::tr("--body-file: %1 is not UTF-8 text").arg(path), console);
+        return std::nullopt;
+    }
+    return QString::fromUtf8(bytes);
+}
+
+// The subject, text, sender and recipients the options give; none after saying why.
+std::optional<ReportMailPlan> planOf(const CommandArguments& args, const Console& console) {
+    ReportMailPlan plan;
+    plan.from.address = args.value(QStringLiteral("from")).trimmed();
+    if (!isSendableAddress(plan.from.address)) {
+        refuse(SendReportsCommand::tr("--from: %1 is not an e-mail address").arg(plan.from.address), console);
+        return std::nullopt;
+    }
+    const std::optional<AddressChoice> to =
+        addressChoiceFromText(valueOr(args, QStringLiteral("to"), QStringLiteral("student")));
+    if (!to) {
+        refuse(SendReportsCommand::tr("--to: give student, mother and father, separated by commas"), console);
+        return std::nullopt;
+    }
+    plan.to = *to;
+    plan.subject = valueOr(args, QStringLiteral("subject"), defaultReportSubject());
+    plan.body = defaultReportBody();
+    if (args.isSet(QStringLiteral("body-file"))) {
+        std::optional<QString> body = textOfFile(args.value(QStringLiteral("body-file")), console);
+        if (!body) return std::nullopt;
+        plan.body = std::move(*body);
+    }
+    return plan;
+}
+
+// The server of --smtp and its options, with the password for this run.
+std::optional<SmtpEndpoint> endpointOf(const CommandArguments& args, const QString& sender, const Console& console) {
+    const std::optional<MailSecurity> security =
+        mailSecurityFromName(valueOr(args, QStringLiteral("security"), QStringLiteral("starttls")));
+    if (!security) {
+        refuse(SendReportsCommand::tr("--security: give starttls, tls or none"), console);
+        return std::nullopt;
+    }
+    const std::optional<HostAndPort> server =
+        hostAndPortFromText(args.value(QStringLiteral("smtp")), defaultMailPort(*security));
+    if (!server) {
+        refuse(SendReportsCommand::tr("--smtp: give HOST or HOST:PORT"), console);
+        return std::nullopt;
+    }
+    SmtpEndpoint endpoint{server->host, server->port,
+                          *security,    args.value(QStringLiteral("user")),
+                          {},           args.value(QStringLiteral("ca-file"))};
+    MailServerSettings settings;
+    settings.host = endpoint.host;
+    settings.port = endpoint.port;
+    settings.security = endpoint.security;
+    settings.user = endpoint.user;
+    settings.senderAddress = sender;
+    settings.caFile = endpoint.caFile;
+    if (const QString problem = mailServerProblem(settings); !problem.isEmpty()) {
+        refuse(problem, console);
+        return std::nullopt;
+    }
+    if (endpoint.user.isEmpty()) return endpoint;
+    if (const char* kept = std::getenv(kPasswordVariable)) {
+        endpoint.password = QString::fromLocal8Bit(kept);
+        return endpoint;
+    }
+    const Result<std::optional<QString>> typed =
+        readSecretLine(SendReportsCommand::tr("Password of %1 on %2").arg(endpoint.user, endpoint.host));
+    if (!typed || !*typed) {
+        refuse(typed ? SendReportsCommand::tr("no password was given (type it, or set %1)")
+                           .arg(QLatin1String(kPasswordVariable))
+                     : typed.message(),
+               console);
+        return std::nullopt;
+    }
+    endpoint.password = **typed;
+    return endpoint;
+}
+
+// Each attempt goes to the class's send log as it ends.
+class LoggingWatcher : public SendWatcher {
+public:
+    LoggingWatcher(SendLog log, const Console& console) : log_(std::move(log)), console_(console) {}
+
+    void familyStarting(int, int, const QString&) override {}
+    void attempted(const SendLogEntry& entry) override {
+        if (const Result<void> logged = log_.append({entry}); !logged && !warned_) {
+            console_.error(commandName() + QStringLiteral(": ") + logged.message());
+            warned_ = true;
+        }
+    }
+    void waitingToRetry(int addresses) override {
+        console_.error(SendReportsCommand::tr("%1: %2 addresses said \"not now\": trying them again in a while")
+                           .arg(commandName())
+                           .arg(addresses));
+    }
+    bool cancelRequested() override { return false; }
+
+private:
+    SendLog log_;
+    const Console& console_;
+    bool warned_ = false;
+};
+
+// One line per address (or per student without one); true when every
+// address got its message.
+bool printRun(const SendRun& run, const Console& console) {
+    bool allDelivered = true;
+    for (const FamilyResult& family : run.families) {
+        if (family.skipped()) {
+            console.printLine(QStringLiteral("skipped\t%1\tno address").arg(family.student));
+            continue;
+        }
+        for (const AddressResult& a : family.addresses) {
+            const QString word = a.result ? deliveryResultName(*a.result) : QStringLiteral("not sent");
+            QString line = QStringLiteral("%1\t%2\t%3").arg(word, family.student, a.address);
+            if (!a.delivered() && a.result != DeliveryResult::Unknown && !a.reply.isEmpty()) {
+                line += QLatin1Char('\t') + a.reply.simplified();
+            }
+            console.printLine(line);
+            allDelivered = allDelivered && a.delivered();
+        }
+    }
+    return allDelivered;
+}
+
+int sendThroughServer(const CommandArguments& args, const QString& path, const std::vector<FamilyMail>& families,
+                      const QString& sender, const Console& console) {
+    std::optional<SmtpEndpoint> endpoint = endpointOf(args, sender, console);
+    if (!endpoint) return kExitFailed;
+    SmtpSession session(*endpoint);
+    endpoint->password.fill(QLatin1Char(' '));
+    if (const QString problem = session.problem(); !problem.isEmpty()) return refuse(problem, console);
+    const SendLog log = SendLog::ofClass(path);
+    if (const Result<void> pruned = log.removeOldEntries(QDateTime::currentDateTimeUtc()); !pruned) {
+        console.error(commandName() + QStringLiteral(": ") + pruned.message());
+    }
+    QSettingsStore settings;
+    SendTimings timings;
+    timings.pause = std::chrono::milliseconds(readMailServerSettings(settings).pauseMs);
+    LoggingWatcher watcher(log, console);
+    const SendRun run = sendFamilyMail(session, sender, families, timings, watcher);
+    const bool allDelivered = printRun(run, console);
+    if (!run.stoppedBecause.isEmpty()) console.error(commandName() + QStringLiteral(": ") + run.stoppedBecause);
+    return allDelivered && run.stoppedBecause.isEmpty() ? kExitOk : kExitFailed;
+}
+
+int saveMessages(const QString& folder, const std::vector<FamilyMail>& families, const Console& console) {
+    const Result<std::vector<SavedMessage>> saved = saveFamilyMessages(folder, families);
+    if (!saved) return refuse(saved.message(), console);
+    for (const SavedMessage& message : *saved) {
+        console.printLine(message.path.isEmpty() ? QStringLiteral("skipped\t%1\tno address").arg(message.student)
+                                                 : QStringLiteral("saved\t%1\t%2").arg(message.student, message.path));
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runSendReports(const CommandArguments& args, const Console& console) {
+    const QString path = args.positional[0];
+    const bool toServer = args.isSet(QStringLiteral("smtp"));
+    if (toServer == args.isSet(QStringLiteral("save-messages"))) {
+        return console.usage(SendReportsCommand::tr("send-reports: give --smtp HOST[:PORT] or --save-messages DIR"));
+    }
+    if (!args.isSet(QStringLiteral("from"))) {
+        return console.usage(SendReportsCommand::tr("send-reports: give --from ADDRESS"));
+    }
+    if (args.isSet(QStringLiteral("names")) && args.isSet(QStringLiteral("grade-at-most"))) {
+        return console.usage(SendReportsCommand::tr("send-reports: --names and --grade-at-most do not go together"));
+    }
+    std::optional<ReportMailPlan> plan = planOf(args, console);
+    if (!plan) return kExitFailed;
+
+    const std::optional<Document> document = openClassDocument(path, console, false);
+    if (!document) return kExitFailed;
+    const ClassRecord& cls = document->classRecord;
+    const GradesTable grades = buildGradesTable(cls);
+    const std::optional<ChosenReports> chosen =
+        chooseReports(args, path, *document, grades.sheet, commandName(), console);
+    if (!chosen) return kExitFailed;
+    // The very reports markwell-cli reports writes, one at a time as its message goes.
+    const ClassReports reports(cls, grades.sheet, document->attendance, document->markwellFile, chosen->contents);
+    plan->fill = [&reports](const QString& text, int student) {
+        return fillFamilyNote(text, reports.noteValuesOf(student)).text;
+    };
+    plan->reportPdf = [&reports](int student) { return studentReportPdf(reports, student); };
+    const std::vector<FamilyMail> families = reportMails(cls, chosen->students, *plan);
+    if (!toServer) return saveMessages(args.value(QStringLiteral("save-messages")), families, console);
+    return sendThroughServer(args, document->markwellFile, families, plan->from.address, console);
+}
+
+}  // namespace markwell::cli

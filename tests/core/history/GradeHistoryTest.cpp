@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
+// The grade history database: saves and changes found on disk, a save under
+// way when its program died, Save As, renames, forgetting, its size limit,
+// and a database that is damaged, missing, newer or private.
+
+#include "core/data/PointEntry.h"
+#include "core/files/AtomicFile.h"
+#include "core/files/AttendanceFile.h"
+#include "core/files/GradeFile.h"
+#include "core/files/SeatingFile.h"
+#include "core/history/FilesStamp.h"
+#include "core/history/GradeHistory.h"
+#include "core/history/Sqlite.h"
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/TestFiles.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace markwell;
+using namespace markwell::test;
+
+namespace {
+
+Document periodOne() {
+    Document document;
+    document.classRecord =
+        makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"7", "8"}}, {"Test 1", "Test", 50, {"40", "45"}}});
+    return document;
+}
+
+void setPoints(Document& d, std::size_t assignment, std::size_t student, const std::string& points) {
+    auto& entry = d.classRecord.assignments[assignment].namegrade[student];
+    entry = makePointEntry(splitPointEntry(entry).name, points);
+}
+
+// The class's three files as a program that is not Markwell would write them.
+void writeClass(const QString& path, const Document& d) {
+    ASSERT_TRUE(writeFileAtomically(path, serializeGradeFile(d.classRecord).value()));
+    ASSERT_TRUE(writeFileAtomically(attendancePathFor(path), serializeAttendanceFile(d.attendance.records()).value()));
+    const SeatingChart chart{d.classRecord.Seats, d.classRecord.teacherSeat, false};
+    ASSERT_TRUE(writeFileAtomically(seatingPathFor(path), serializeSeatingFile(chart).value()));
+}
+
+using Lines = std::vector<std::string>;
+
+// "source|student|assignment|old|new|what" for each line.
+Lines linesText(const std::vector<HistoryLine>& lines) {
+    Lines text;
+    for (const HistoryLine& l : lines) {
+        text.push_back(QStringList{historySourceText(l.source, l.detail), l.student, l.assignment, l.oldValue,
+                                   l.newValue, differenceWord(l.what)}
+                           .join(QLatin1Char('|'))
+                           .toStdString());
+    }
+    return text;
+}
+
+class History : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString databasePath() const { return dir_.filePath(QStringLiteral("data/history/grade-history.sqlite")); }
+    QString classPath(const QString& name = QStringLiteral("period1.grs")) const { return dir_.filePath(name); }
+
+    // The first class written and seen by the history, as it is.
+    Document startClass(GradeHistory& history) {
+        Document d = periodOne();
+        writeClass(classPath(), d);
+        look(history, classPath());
+        return d;
+    }
+    void look(GradeHistory& history, const QString& path) {
+        ASSERT_TRUE(history.noteClassOnDisk(path, classFilesStamp(path), [&] {
+            Document d;
+            d.classRecord = readGradeFile(path).value();
+            return std::optional<ClassState>(classStateOf(d));
+        }));
+    }
+    // A save as markwell-cli COMMAND makes it: begun, written, finished.
+    void save(GradeHistory& history, const QString& path, const Document& d, std::vector<StudentRename> renames = {},
+              const QString& from = {}) {
+        const Result<qint64> entry = history.beginSave({path,
+                                                        from,
+                                                        HistorySource::Command,
+                                                        QStringLiteral("set-points"),
+                                                        {},
+                                                        std::move(renames),
+                                                        classStateOf(d)});
+        ASSERT_TRUE(entry) << entry.message().toStdString();
+        writeClass(path, d);
+        ASSERT_TRUE(history.finishSave(*entry, classFilesStamp(path)));
+    }
+    Lines listed(GradeHistory& history, const QString& path, const HistoryFilter& filter = {}) {
+        const Result<std::vector<HistoryLine>> lines = history.lines(path, filter);
+        EXPECT_TRUE(lines) << lines.message().toStdString();
+        return lines ? linesText(*lines) : Lines{"<failed>"};
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(History, SavesAreListedNewestFirstInClassOrderAndFilteredByStudentAssignmentAndDays) {
+    GradeHistory history(databasePath());
+    Document d = startClass(history);
+    setPoints(d, 0, 0, "9");
+    save(history, classPath(), d);
+    setPoints(d, 1, 1, "50");
+    setPoints(d, 1, 0, "41");
+    save(history, classPath(), d);
+    EXPECT_EQ(listed(history, classPath()),
+              (Lines{"markwell-cli set-points|Ann|Test 1|40|41|score", "markwell-cli set-points|Bo|Test 1|45|50|score",
+                     "markwell-cli set-points|Ann|Quiz 1|7|9|score"}));
+    EXPECT_EQ(listed(history, classPath(), {.student = QStringLiteral("ANN")}).size(), 2u);
+    EXPECT_EQ(listed(history, classPath(), {.assignment = QStringLiteral("test 1")}).size(), 2u);
+
+    // The two saves on two days: a day given is the whole day, both ends included.
+    sqlite::Connection db;
+    ASSERT_TRUE(db.open(databasePath()));
+    const auto at = [](int day, int hour) {
+        return QDateTime(QDate(2026, 11, day), QTime(hour, 0), Qt::LocalTime).toMSecsSinceEpoch();
+    };
+    ASSERT_TRUE(db.run(QStringLiteral("UPDATE entries SET at = CASE WHEN id = (SELECT min(id) FROM entries) THEN %1 "
+                                      "ELSE %2 END")
+                           .arg(at(3, 0))
+                           .arg(at(5, 23))
+                           .toUtf8()
+                           .constData()));
+    const auto count = [&](int since, int until) {
+        return listed(history, classPath(), {.since = QDate(2026, 11, since), .until = QDate(2026, 11, until)}).size();
+    };
+    EXPECT_EQ(count(3, 3), 1u);
+    EXPECT_EQ(count(5, 5), 2u);
+    EXPECT_EQ(count(4, 4), 0u);
+    EXPECT_EQ(count(3, 5), 3u);
+}
+
+TEST_F(History, AChangeByAnotherProgramIsRecordedOnceWithItsExactDifferences) {
+    GradeHistory history(databasePath());
+    Document d = startClass(history);
+    EXPECT_TRUE(listed(history, classPath()).empty());  // a class first seen is only recorded
+
+    setPoints(d, 1, 1, "-");
+    d.classRecord.assignments[0].total = 20;
+    writeClass(classPath(), d);
+    look(history, classPath());
+    look(history, classPath());
+    writeClass(classPath(), d);  // the same class written again
+    look(history, classPath());
+    EXPECT_EQ(listed(history, classPath()), (Lines{"changed outside Markwell||Quiz 1|10|20|possible points",
+                                                   "changed outside Markwell|Bo|Test 1|45|-|score"}));
+}
+
+TEST_F(History, ASaveLeftUnderWayIsKeptWhenItsFilesAreThereAndDroppedWhenNot) {
+    GradeHistory history(databasePath());
+    Document d = startClass(history);
+    Document changed = d;
+    setPoints(changed, 0, 1, "10");
+    const auto begin = [&] {
+        return history
+            .beginSave(
+                {classPath(), {}, HistorySource::Command, QStringLiteral("set-total"), {}, {}, classStateOf(changed)})
+            .value();
+    };
+
+    begin();  // killed before its files were written
+    look(history, classPath());
+    EXPECT_TRUE(listed(history, classPath()).empty());
+
+    begin();  // killed once its files were in place
+    writeClass(classPath(), changed);
+    look(history, classPath());
+    EXPECT_EQ(listed(history, classPath()), Lines{"markwell-cli set-total|Bo|Quiz 1|8|10|score"});
+    look(history, classPath());
+    EXPECT_EQ(listed(history, classPath()).size(), 1u);
+}
+
+TEST_F(History, SaveAsCarriesTheHistoryInPlaceOfTheReplacedClasssOwn) {
+    GradeHistory history(databasePath());
+    Document d = periodOne();
+    writeClass(classPath(), d);
+    writeClass(classPath(QStringLiteral("other.grs")), d);
+    look(history, classPath());
+    look(history, classPath(QStringLiteral("other.grs")));
+    setPoints(d, 0, 0, "1");
+    save(history, classPath(QStringLiteral("other.grs")), d);  // the other class's own history
+    setPoints(d, 0, 0, "9");
+    save(history, classPath(), d);
+
+    setPoints(d, 1, 0, "50");
+    save(history, classPath(QStringLiteral("other.grs")), d, {}, classPath());
+    EXPECT_EQ(
+        listed(history, classPath(QStringLiteral("other.grs"))),
+        (Lines{"markwell-cli set-points|Ann|Test 1|40|50|score", "markwell-cli set-points|Ann|Quiz 1|7|9|score"}));
+    EXPECT_EQ(listed(history, classPath()).size(), 1u);
+}
+
+TEST_F(History, ARenamedStudentKeepsTheirHistoryUnderTheNewName) {
+    GradeHistory history(databasePath());
+    Document d = startClass(history);
+    setPoints(d, 0, 1, "10");
+    save(history, classPath(), d);
+    d.classRecord.students[1].name = "Bob";
+    for (auto& a : d.classRecord.assignments) a.namegrade[1] = "Bob" + a.namegrade[1].substr(2);
+    save(history, classPath(), d, {{"Bo", "Bob"}});
+    EXPECT_EQ(listed(history, classPath(), {.student = QStringLiteral("Bob")}),
+              (Lines{"markwell-cli set-points|Bob||Bo|Bob|student renamed",
+                     "markwell-cli set-points|Bob|Quiz 1|8|10|score"}));
+}
+
+TEST_F(History, ForgettingAStudentRemovesTheirLinesAndTheEntriesLeftEmpty) {
+    GradeHistory history(databasePath());
+    Document d = startClass(history);
+    setPoints(d, 0, 1, "10");
+    save(history, classPath(), d);
+    setPoints(d, 0, 1, "2");
+    setPoints(d, 0, 0, "3");
+    save(history, classPath(), d);
+    EXPECT_EQ(history.forgetStudent(classPath(), QStringLiteral("bo")).value(), 2);
+    EXPECT_EQ(listed(history, classPath()), Lines{"markwell-cli set-points|Ann|Quiz 1|7|3|score"});
+    sqlite::Connection db;
+    ASSERT_TRUE(db.open(databasePath()));
+    EXPECT_EQ(db.textOf("SELECT count(*) FROM entries"), QStringLiteral("1"));
+}
+
+TEST_F(History, PastItsSizeLimitTheOldestEntriesGoAndTheClassSaysFromWhenItIsComplete) {
+    const qint64 limit = 128 * 1024;
+    GradeHistory history(databasePath(), limit);
+    Document d = startClass(history);
+    EXPECT_FALSE(history.incompleteBefore(classPath()));
+    for (int i = 0; i < 150; ++i) {
+        setPoints(d, 0, 0, std::to_string(i) + std::string(1000, ' '));  // lines of some size
+        const qint64 entry =
+            history
+                .beginSave(
+                    {classPath(), {}, HistorySource::Command, QStringLiteral("set-points"), {}, {}, classStateOf(d)})
+                .value();
+        ASSERT_TRUE(history.finishSave(entry, QByteArray::number(i)));
+    }
+    EXPECT_LE(history.usedBytes(), limit);
+    const Lines kept = listed(history, classPath());
+    ASSERT_FALSE(kept.empty());
+    EXPECT_LT(kept.size(), 150u);
+    EXPECT_TRUE(kept.front().find("|149 ") != std::string::npos);  // the newest stays
+    EXPECT_TRUE(history.incompleteBefore(classPath()));
+}
+
+TEST_F(History, ADamagedOrMissingDatabaseIsSaidOnceAndStartedAfresh) {
+    {
+        GradeHistory history(databasePath());
+        ASSERT_TRUE(history.isAvailable());
+        EXPECT_TRUE(history.takeNotice().isEmpty());  // made for the first time: nothing to say
+    }
+    QFile::remove(databasePath());
+    {
+        GradeHistory history(databasePath());
+        EXPECT_TRUE(history.takeNotice().contains(QStringLiteral("missing")));
+    }
+    QFile file(databasePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(8192, 'x'));
+    file.close();
+    GradeHistory history(databasePath());
+    const QString notice = history.takeNotice();
+    EXPECT_TRUE(notice.contains(QStringLiteral("damaged"))) << notice.toStdString();
+    EXPECT_TRUE(history.takeNotice().isEmpty());
+    EXPECT_EQ(fileContents(databasePath() + QStringLiteral(".damaged")), QByteArray(8192, 'x'));
+    Document d = startClass(history);
+    setPoints(d, 0, 0, "1");
+    save(history, classPath(), d);
+    EXPECT_EQ(listed(history, classPath()).size(), 1u);
+}
+
+TEST_F(History, ADatabaseOfANewerMarkwellIsLeftAloneAndTheHistoryIsOff) {
+    {
+        GradeHistory history(databasePath());
+        sqlite::Connection db;
+        ASSERT_TRUE(db.open(databasePath()));
+        ASSERT_TRUE(db.run("PRAGMA user_version = 99"));
+    }
+    const QByteArray before = fileContents(databasePath());
+    GradeHistory history(databasePath());
+    EXPECT_FALSE(history.isAvailable());
+    EXPECT_TRUE(history.takeNotice().contains(QStringLiteral("newer version")));
+    EXPECT_FALSE(history.lines(classPath()));
+    EXPECT_EQ(fileContents(databasePath()), before);
+}
+
+TEST_F(History, TheDatabaseIsPrivateWhateverTheUmask) {
+    const mode_t old = ::umask(022);
+    {
+        GradeHistory history(databasePath());
+        Document d = periodOne();
+        writeClass(classPath(), d);
+        look(history, classPath());
+        const auto mode = [](const QString& path) {
+            struct stat info {};
+            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 0777) : 0777u;
+        };
+        EXPECT_EQ(mode(QFileInfo(databasePath()).absolutePath()), 0700u);
+        EXPECT_EQ(mode(databasePath()), 0600u);
+        if (history.usesWriteAheadLog()) {
+            EXPECT_EQ(mode(databasePath() + QStringLiteral("-wal")), 0600u);
+        }
+    }
+    ::umask(old);
+}
+
+}  // namespace

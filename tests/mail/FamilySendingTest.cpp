@@ -1,0 +1,324 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
+
+// Sending families their messages through a real mail server on 127.0.0.1
+// that refuses, defers, cuts and closes as its rules say.
+
+#include "mail/message/MimeMessage.h"
+#include "mail/sending/FamilySender.h"
+#include "mail/smtp/SmtpSession.h"
+#include "tests/support/SmtpTestServer.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using namespace markwell;
+using markwell::test::SmtpTestServer;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kSender = QStringLiteral("teacher@school.example");
+
+// Records what the run tells, and cancels after a number of attempts when asked to.
+class RecordingWatcher : public SendWatcher {
+public:
+    std::vector<SendLogEntry> attempts;
+    int cancelAfter = -1;
+    int retryWaits = 0;
+
+    void familyStarting(int, int, const QString&) override {}
+    void attempted(const SendLogEntry& entry) override { attempts.push_back(entry); }
+    void waitingToRetry(int) override { ++retryWaits; }
+    bool cancelRequested() override { return cancelAfter >= 0 && static_cast<int>(attempts.size()) >= cancelAfter; }
+
+    QStringList lines() const {
+        QStringList list;
+        for (const SendLogEntry& e : attempts) list << e.address + QLatin1Char(' ') + deliveryResultName(e.result);
+        return list;
+    }
+};
+
+// Waits asked for, none of them waited.
+struct NoWaiting {
+    std::vector<std::chrono::milliseconds> asked;
+    SendTimings timings() {
+        SendTimings t;
+        t.pause = 0ms;
+        t.wait = [this](std::chrono::milliseconds time) {
+            asked.push_back(time);
+            return true;
+        };
+        return t;
+    }
+};
+
+FamilyMail family(const QString& student, const QStringList& addresses, const QString& attachmentText = {}) {
+    FamilyMail mail;
+    mail.student = student;
+    for (const QString& a : addresses) mail.addresses.recipients.push_back({student, a});
+    mail.subject = QStringLiteral("Grades of ") + student;
+    const std::vector<FamilyRecipient> recipients = mail.addresses.recipients;
+    mail.makeMessage = [student, recipients, attachmentText]() -> Result<QByteArray> {
+        MessageContent content;
+        content.from = {QStringLiteral("Ms. Élodie Marchand"), kSender};
+        for (const FamilyRecipient& r : recipients) content.to.push_back({r.name, r.address});
+        content.subject = QStringLiteral("Grades of ") + student;
+        content.body = QStringLiteral("Dear family of %1,\nthe report is attached.\n").arg(student);
+        content.attachment = MessageAttachment{student + QStringLiteral(".pdf"),
+                                               (QStringLiteral("%PDF-1.4 ") + attachmentText).toUtf8()};
+        content.date = QDateTime::currentDateTime();
+        content.messageId = newMessageId(kSender);
+        return mimeMessageBytes(content);
+    };
+    return mail;
+}
+
+SmtpEndpoint endpointOf(const SmtpTestServer& server) {
+    return {QStringLiteral("127.0.0.1"), server.port(), MailSecurity::None, {}, {}, {}};
+}
+
+QStringList jsonStrings(const QJsonValue& value) {
+    QStringList list;
+    for (const auto& v : value.toArray()) list << v.toString();
+    return list;
+}
+
+// Ann, Bob and Cleo, one address each: what the server's rules pick from.
+std::vector<FamilyMail> threeFamilies() {
+    return {family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")}),
+            family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}),
+            family(QStringLiteral("Cleo Park"), {QStringLiteral("cleo@x.org")})};
+}
+
+}  // namespace
+
+TEST(FamilySending, OneMessagePerFamilyToItsOwnAddressesOverOneConnection) {
+    SmtpTestServer server;
+    ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+    const std::vector<FamilyMail> families{
+        family(QStringLiteral("Zoë Núñez"), {QStringLiteral("zoe@x.org"), QStringLiteral("nunez.family@x.org")},
+               QStringLiteral("zoe")),
+        family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}, QStringLiteral("bob")),
+        family(QStringLiteral("Cleo Park"), {}),
+    };
+    SmtpSession session(endpointOf(server));
+    RecordingWatcher watcher;
+    NoWaiting waits;
+    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+
+    EXPECT_TRUE(run.stoppedBecause.isEmpty()) << run.stoppedBecause.toStdString();
+    EXPECT_EQ(watcher.lines(), (QStringList{"zoe@x.org sent", "nunez.family@x.org sent", "bob@x.org sent"}));
+    EXPECT_EQ(run.skippedCount(), 1);
+    EXPECT_TRUE(run.families[2].skipped());
+    EXPECT_EQ(session.connectionsOpened(), 1);
+
+    const std::vector<QJsonObject> received = server.messages();
+    ASSERT_EQ(received.size(), 3u);
+    QSet<QString> peers;
+    for (const QJsonObject& m : received) peers.insert(QString::number(m[QStringLiteral("peer")][1].toInt()));
+    EXPECT_EQ(peers.size(), 1) << "one connection for every message";
+    // Each transaction names one address; the headers name only that family's.
+    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("rcpt_tos")]), QStringList{"zoe@x.org"});
+    EXPECT_EQ(jsonStrings(received[1][QStringLiteral("rcpt_tos")]), QStringList{"nunez.family@x.org"});
+    EXPECT_EQ(jsonStrings(received[2][QStringLiteral("rcpt_tos")]), QStringList{"bob@x.org"});
+    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("to_addresses")]),
+              (QStringList{"zoe@x.org", "nunez.family@x.org"}));
+    EXPECT_EQ(jsonStrings(received[2][QStringLiteral("to_addresses")]), QStringList{"bob@x.org"});
+    // The same message to both addresses of a family: one Message-ID each family.
+    EXPECT_EQ(received[0][QStringLiteral("message_id")], received[1][QStringLiteral("message_id")]);
+    EXPECT_NE(received[0][QStringLiteral("message_id")], received[2][QStringLiteral("message_id")]);
+    // Names beyond ASCII survive the headers and the attachment's name.
+    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("to_names")]).first(), QStringLiteral("Zoë Núñez"));
+    EXPECT_EQ(received[0][QStringLiteral("from")].toString(),
+              QStringLiteral("\"Ms. Élodie Marchand\" <teacher@school.example>"));
+    EXPECT_EQ(received[0][QStringLiteral("subject")].toString(), QStringLiteral("Grades of Zoë Núñez"));
+    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("attachments")]), QStringList{QStringLiteral("Zoë Núñez.pdf")});
+    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("attachment_types")]), QStringList{"application/pdf"});
+    EXPECT_EQ(received[0][QStringLiteral("body")].toString(),
+              QStringLiteral("Dear family of Zoë Núñez,\nthe report is attached.\n"));
+    QFile pdf(server.attachmentPath(2));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.readAll(), QByteArray("%PDF-1.4 bob"));
+}
+
+TEST(FamilySending, ARefusalIsReportedWithItsReplyAndResendSendsOnlyThatAddress) {
+    SmtpTestServer server({{QStringLiteral("refuse=bob@x.org")}});
+    ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+    const std::vector<FamilyMail> families = threeFamilies();
+    SmtpSession session(endpointOf(server));
+    RecordingWatcher watcher;
+    NoWaiting waits;
+    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+    EXPECT_EQ(watcher.lines(), (QStringList{"ann@x.org sent", "bob@x.org refused", "cleo@x.org sent"}));
+    EXPECT_TRUE(watcher.attempts[1].reply.startsWith(QStringLiteral("550 5.1.1 <bob@x.org>: Recipient address "
+                                                                    "rejected")))
+        << watcher.attempts[1].reply.toStdString();
+    EXPECT_EQ(server.messages().size(), 2u);
+
+    const std::vector<FamilyMail> again = failedFamilies(families, run, true);
+    ASSERT_EQ(again.size(), 1u);
+    RecordingWatcher resend;
+    const SendRun second = sendFamilyMail(session, kSender, again, waits.timings(), resend);
+    EXPECT_EQ(resend.lines(), QStringList{"bob@x.org refused"});
+    EXPECT_EQ(server.messages().size(), 2u);
+    // Still the first run's message: a resend is the same message.
+    EXPECT_EQ(second.families[0].message, run.families[1].message);
+}
+
+TEST(FamilySending, NotNowIsTriedOnceMoreAfterTheWaitOnceEveryFamilyHadItsTurn) {
+    SmtpTestServer server({{QStringLiteral("defer-once=ann@x.org"), QStringLiteral("defer=bob@x.org")}});
+    ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+    const std::vector<FamilyMail> families = threeFamilies();
+    SmtpSession session(endpointOf(server));
+    RecordingWatcher watcher;
+    NoWaiting waits;
+    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+    EXPECT_EQ(watcher.lines(), (QStringList{"ann@x.org deferred", "bob@x.org deferred", "cleo@x.org sent",
+                                            "ann@x.org sent", "bob@x.org deferred"}));
+    ASSERT_FALSE(waits.asked.empty());
+    EXPECT_GT(waits.asked.front(), 29s);  // the wait starts from the first "not now"
+    EXPECT_LE(waits.asked.front(), 30s);
+    EXPECT_EQ(run.families[1].addresses[0].result, DeliveryResult::Deferred);
+    EXPECT_TRUE(run.families[1].addresses[0].reply.startsWith(QStringLiteral("451")));
+}
+
+TEST(FamilySending, AConnectionCutAfterTheMessageLeavesItUnknownAndTheNextGoesOnANewOne) {
+    SmtpTestServer server({{QStringLiteral("cut=bob@x.org")}});
+    ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+    const std::vector<FamilyMail> families = threeFamilies();
+    SmtpSession session(endpointOf(server));
+    RecordingWatcher watcher;
+    NoWaiting waits;
+    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+    EXPECT_EQ(watcher.lines(), (QStringList{"ann@x.org sent", "bob@x.org unknown", "cleo@x.org sent"}));
+    EXPECT_EQ(session.connectionsOpened(), 2);
+    // A resend leaves the unknown ones out unless the teacher says otherwise.
+    EXPECT_TRUE(failedFamilies(families, run, false).empty());
+    EXPECT_EQ(failedFamilies(families, run, true).size(), 1u);
+}
+
+TEST(FamilySending, AServerThatClosesIsReconnectedOnceEachTimeAndTwiceInARowStops) {
+    SmtpTestServer closesAfterOne({{QStringLiteral("close-after=1")}});
+    ASSERT_TRUE(closesAfterOne.problem().isEmpty()) << closesAfterOne.problem().toStdString();
+    const std::vector<FamilyMail> families = threeFamilies();
+    {
+        SmtpSession session(endpointOf(closesAfterOne));
+        RecordingWatcher watcher;
+        NoWaiting waits;
+        const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+        EXPECT_TRUE(run.stoppedBecause.isEmpty()) << run.stoppedBecause.toStdString();
+        EXPECT_EQ(run.count(DeliveryResult::Sent), 3);
+        EXPECT_EQ(closesAfterOne.messages().size(), 3u);
+        EXPECT_EQ(session.connectionsOpened(), 3);
+    }
+    SmtpTestServer takesNone({{QStringLiteral("close-after=0")}});
+    ASSERT_TRUE(takesNone.problem().isEmpty()) << takesNone.problem().toStdString();
+    SmtpSession session(endpointOf(takesNone));
+    RecordingWatcher watcher;
+    NoWaiting waits;
+    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+    EXPECT_EQ(watcher.lines(), (QStringList{"ann@x.org failed", "ann@x.org failed"}));
+    EXPECT_TRUE(run.stoppedBecause.contains(QStringLiteral("421"))) << run.stoppedBecause.toStdString();
+    EXPECT_EQ(run.notTriedCount(), 2);
+}
+
+TEST(FamilySending, NoServerListeningSaysSoAndRecordsNothingAsSent) {
+    SmtpSession session({QStringLiteral("127.0.0.1"), SmtpTestServer::freePort(), MailSecurity::None, {}, {}, {}});
+    RecordingWatcher watcher;
+    NoWaiting waits;
+    const SendRun run = sendFamilyMail(
+        session, kSender, {family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")})}, waits.timings(), watcher);
+    EXPECT_TRUE(run.stoppedBecause.startsWith(QStringLiteral("Unable to connect to the mail server 127.0.0.1:")))
+        << run.stoppedBecause.toStdString();
+    EXPECT_TRUE(watcher.attempts.empty());
+    EXPECT_EQ(run.count(DeliveryResult::Sent), 0);
+    EXPECT_EQ(run.notTriedCount(), 1);
+}
+
+TEST(FamilySending, CancelStopsBeforeTheNextAddressAndWhatWentIsWhatWasTold) {
+    SmtpTestServer server;
+    ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+    std::vector<FamilyMail> families;
+    families.reserve(5);
+    for (int i = 0; i < 5; ++i) {
+        families.push_back(family(QStringLiteral("Student %1").arg(i), {QStringLiteral("s%1@x.org").arg(i)}));
+    }
+    SmtpSession session(endpointOf(server));
+    RecordingWatcher watcher;
+    watcher.cancelAfter = 2;
+    NoWaiting waits;
+    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+    EXPECT_TRUE(run.cancelled);
+    EXPECT_EQ(watcher.lines(), (QStringList{"s0@x.org sent", "s1@x.org sent"}));
+    EXPECT_EQ(server.messages().size(), 2u);
+    EXPECT_EQ(run.notTriedCount(), 3);
+    EXPECT_EQ(failedFamilies(families, run, false).size(), 3u);
+}
+
+TEST(FamilySending, WhatIsNoAddressIsRefusedWithoutAskingTheServer) {
+    SmtpTestServer server;
+    ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+    FamilyMail mail = family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")});
+    mail.addresses.unusable << QStringLiteral("ann at home");
+    SmtpSession session(endpointOf(server));
+    RecordingWatcher watcher;
+    NoWaiting waits;
+    const SendRun run = sendFamilyMail(session, kSender, {mail}, waits.timings(), watcher);
+    ASSERT_EQ(run.families[0].addresses.size(), 2u);
+    EXPECT_EQ(run.families[0].addresses[1].result, DeliveryResult::Refused);
+    EXPECT_EQ(run.families[0].addresses[1].reply, QStringLiteral("not an e-mail address"));
+    EXPECT_EQ(watcher.lines(), QStringList{"ann@x.org sent"});
+    EXPECT_TRUE(failedFamilies({mail}, run, true).empty());
+}
+
+// STARTTLS and TLS, each checked against the school's own authority: the
+// password goes only over the protected connection, and a server the
+// authorities do not vouch for gets nothing.
+TEST(FamilySending, SecureConnectionsCheckTheCertificateAndLogIn) {
+    for (const auto& [mailSecurity, serverSecurity] :
+         {std::pair{MailSecurity::StartTls, SmtpTestServer::Security::StartTls},
+          std::pair{MailSecurity::Tls, SmtpTestServer::Security::Tls}}) {
+        // A lambda of clang before 16 cannot name a structured binding.
+        const MailSecurity security = mailSecurity;
+        SCOPED_TRACE(mailSecurityName(security).toStdString());
+        SmtpTestServer server({{QStringLiteral("auth=teacher:s3cret")}, serverSecurity});
+        ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
+        const std::vector<FamilyMail> families{family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")})};
+        NoWaiting waits;
+        const auto sendWith = [&](const QString& caFile, const QString& password) {
+            SmtpSession session(
+                {QStringLiteral("127.0.0.1"), server.port(), security, QStringLiteral("teacher"), password, caFile});
+            RecordingWatcher watcher;
+            return sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+        };
+
+        const SendRun trusted = sendWith(server.caFile(), QStringLiteral("s3cret"));
+        EXPECT_EQ(trusted.count(DeliveryResult::Sent), 1) << trusted.stoppedBecause.toStdString();
+        ASSERT_EQ(server.messages().size(), 1u);
+        EXPECT_TRUE(server.messages()[0][QStringLiteral("authenticated")].toBool());
+
+        const SendRun unknownAuthority = sendWith({}, QStringLiteral("s3cret"));
+        EXPECT_TRUE(unknownAuthority.stoppedBecause.startsWith(QStringLiteral("No secure connection")))
+            << unknownAuthority.stoppedBecause.toStdString();
+
+        const SendRun wrongPassword = sendWith(server.caFile(), QStringLiteral("guess"));
+        EXPECT_TRUE(wrongPassword.stoppedBecause.contains(QStringLiteral("did not accept the user name or password")))
+            << wrongPassword.stoppedBecause.toStdString();
+        EXPECT_EQ(server.messages().size(), 1u);
+    }
+}
+
+TEST(FamilySending, APasswordIsNeverSentWithoutTlsUnlessToThisComputer) {
+    const auto problemFor = [](const QString& host, MailSecurity security, const QString& user) {
+        return SmtpSession({host, 25, security, user, QStringLiteral("pw"), {}}).problem();
+    };
+    EXPECT_FALSE(problemFor(QStringLiteral("mail.school.example"), MailSecurity::None, QStringLiteral("t")).isEmpty());
+    EXPECT_TRUE(problemFor(QStringLiteral("mail.school.example"), MailSecurity::None, {}).isEmpty());
+    EXPECT_TRUE(
+        problemFor(QStringLiteral("mail.school.example"), MailSecurity::StartTls, QStringLiteral("t")).isEmpty());
+    EXPECT_TRUE(problemFor(QStringLiteral("127.0.0.1"), MailSecurity::None, QStringLiteral("t")).isEmpty());
+}
