@@ -10,8 +10,23 @@
 # ccache, when installed, serves every new build folder.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+# Where the time goes: each step's seconds, printed at the end (and on a
+# failure, up to the step that failed).
+steps=()
+step_started=$SECONDS
+took() {
+  steps+=("$(printf '%-22s %5d s' "$1" $((SECONDS - step_started)))")
+  step_started=$SECONDS
+}
+report_times() {
+  echo "time taken:"
+  printf '  %s\n' "${steps[@]}" "$(printf '%-22s %5d s' total "$SECONDS")"
+}
+trap report_times EXIT
 source scripts/install-deps.sh
 markwell_install "${markwell_packages[@]}" "${markwell_test_packages[@]}"
+took packages
 
 # At most two jobs: the machines this runs on have two cores, shared.
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -26,7 +41,8 @@ configure_for_tests() {
   local dir=$1
   shift
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARKWELL_WERROR=ON "${launcher[@]}" "$@"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARKWELL_WERROR=ON -DMARKWELL_UNITY=ON \
+      "${launcher[@]}" "$@"
   elif ! grep -qx 'MARKWELL_WERROR:BOOL=ON' "$dir/CMakeCache.txt"; then
     cmake -S . -B "$dir" -DMARKWELL_WERROR=ON
   fi
@@ -38,7 +54,9 @@ if command -v ccache >/dev/null 2>&1; then
 fi
 
 configure_for_tests build
+took configure
 cmake --build build -j "$jobs"
+took build
 
 # The code as .clang-format says, and no clang-tidy finding in the .cpp files
 # this branch changed (scripts/check-tidy.sh --all checks every file).
@@ -52,7 +70,9 @@ else
   echo "reuse not found: the licence check is skipped"
 fi
 
+took checks
 ctest --test-dir build --output-on-failure -j "$jobs"
+took tests
 
 # The same tests under the sanitizers, and the fuzz.* tests: -O1 with line
 # tables is quick to build and still names the line of a finding; assertions
@@ -61,8 +81,11 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 if command -v clang++ >/dev/null 2>&1; then
   CXX=clang++ configure_for_tests build-asan -DMARKWELL_SANITIZE=ON \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only"
+  took "configure sanitizers"
   cmake --build build-asan -j "$jobs"
+  took "build sanitizers"
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+  took "tests sanitizers"
 else
   echo "clang++ not found: the sanitizer run and the fuzz tests are skipped"
 fi
