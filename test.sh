@@ -3,16 +3,30 @@
 # SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 # Builds everything with warnings as errors, checks that every C++ file is
 # formatted and that the .cpp files this branch changed pass clang-tidy, and
-# runs every test through one ctest run, including the file-reader fuzzers
-# built with clang in build-fuzz/; then builds everything again with clang,
-# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs the
-# whole suite there a second time (the fuzzers excepted: they carry the
-# sanitizers already).
+# runs every test through one ctest run; then builds everything again with
+# clang, AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/, the
+# file-reader fuzzers included, and runs the whole suite there a second time
+# with the fuzzers.
 # ccache, when installed, serves every new build folder.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+# Where the time goes: each step's seconds, printed at the end (and on a
+# failure, up to the step that failed).
+steps=()
+step_started=$SECONDS
+took() {
+  steps+=("$(printf '%-22s %5d s' "$1" $((SECONDS - step_started)))")
+  step_started=$SECONDS
+}
+report_times() {
+  echo "time taken:"
+  printf '  %s\n' "${steps[@]}" "$(printf '%-22s %5d s' total "$SECONDS")"
+}
+trap report_times EXIT
 source scripts/install-deps.sh
 markwell_install "${markwell_packages[@]}" "${markwell_test_packages[@]}"
+took packages
 
 # At most two jobs: the machines this runs on have two cores, shared.
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -27,7 +41,8 @@ configure_for_tests() {
   local dir=$1
   shift
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARKWELL_WERROR=ON "${launcher[@]}" "$@"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARKWELL_WERROR=ON -DMARKWELL_UNITY=ON \
+      "${launcher[@]}" "$@"
   elif ! grep -qx 'MARKWELL_WERROR:BOOL=ON' "$dir/CMakeCache.txt"; then
     cmake -S . -B "$dir" -DMARKWELL_WERROR=ON
   fi
@@ -39,7 +54,9 @@ if command -v ccache >/dev/null 2>&1; then
 fi
 
 configure_for_tests build
+took configure
 cmake --build build -j "$jobs"
+took build
 
 # The code as .clang-format says, and no clang-tidy finding in the .cpp files
 # this branch changed (scripts/check-tidy.sh --all checks every file).
@@ -53,25 +70,22 @@ else
   echo "reuse not found: the licence check is skipped"
 fi
 
-# The fuzz targets need clang and a build of their own; the main build's
-# ctest runs them (fuzz.* tests) and skips them when they are not built.
-if command -v clang++ >/dev/null 2>&1; then
-  CXX=clang++ configure_for_tests build-fuzz -DMARKWELL_FUZZ=ON
-  cmake --build build-fuzz -j "$jobs"
-else
-  echo "clang++ not found: the fuzz tests will be skipped"
-fi
-
+took checks
 ctest --test-dir build --output-on-failure -j "$jobs"
+took tests
 
-# The same tests under the sanitizers: -O1 with line tables is quick to build
-# and still names the line of a finding; assertions stay on. Qt's own leaks
-# are suppressed by tests/sanitizers/lsan.supp, nothing of ours.
+# The same tests under the sanitizers, and the fuzz.* tests: -O1 with line
+# tables is quick to build and still names the line of a finding; assertions
+# stay on. Qt's own leaks are suppressed by tests/sanitizers/lsan.supp,
+# nothing of ours.
 if command -v clang++ >/dev/null 2>&1; then
   CXX=clang++ configure_for_tests build-asan -DMARKWELL_SANITIZE=ON \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only"
+  took "configure sanitizers"
   cmake --build build-asan -j "$jobs"
+  took "build sanitizers"
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+  took "tests sanitizers"
 else
-  echo "clang++ not found: the sanitizer run is skipped"
+  echo "clang++ not found: the sanitizer run and the fuzz tests are skipped"
 fi

@@ -65,14 +65,41 @@ if [ "${#files[@]}" -eq 0 ]; then
   exit 0
 fi
 
+# The build's compile commands without its precompiled headers: clang cannot
+# read g++'s, and without them each file is checked as it stands, with the
+# includes it names itself.
+reports=$(mktemp -d)
+trap 'rm -rf "$reports"' EXIT
+python3 - "$build/compile_commands.json" "$reports/compile_commands.json" <<'PY'
+import json, shlex, sys
+def without_pch(args):
+    kept, i = [], 0
+    while i < len(args):
+        a = args[i]
+        if a == "-include" and args[i + 1].endswith("cmake_pch.hxx"):
+            i += 2
+        elif a == "-Xclang" and i + 1 < len(args) and args[i + 1] in ("-include-pch", "-include"):
+            i += 4
+        elif a == "-Xclang" and i + 1 < len(args) and args[i + 1] == "-fno-pch-timestamp":
+            i += 2
+        elif a in ("-Winvalid-pch", "-fpch-instantiate-templates"):
+            i += 1
+        else:
+            kept.append(a)
+            i += 1
+    return kept
+entries = json.load(open(sys.argv[1]))
+for entry in entries:
+    entry["arguments"] = without_pch(entry.pop("arguments", None) or shlex.split(entry.pop("command")))
+json.dump(entries, open(sys.argv[2], "w"), indent=1)
+PY
+
 # Two files at a time (the machines have two cores), each report in a file
 # of its own so that they do not interleave. The compile commands are g++'s:
 # clang does not know every warning option they may name.
-reports=$(mktemp -d)
-trap 'rm -rf "$reports"' EXIT
 printf '%s\n' "${files[@]}" | xargs -P 2 -I{} sh -c \
   'clang-tidy -p "$1" --quiet --extra-arg=-Wno-unknown-warning-option "$2" >"$3/$(echo "$2" | tr / _).txt" 2>&1 || true' \
-  sh "$build" {} "$reports"
+  sh "$reports" {} "$reports"
 
 # A finding in a header shows once per file that includes it: each once. A
 # file clang-tidy could not process is a finding too, never a pass.

@@ -65,7 +65,7 @@ TEST(CommaTextRoundTrip, AwkwardItemsComeBackUnchanged) {
         {"Ren\xE9"
          "e \"Rae\" O'Brien, Jr.~-",
          "Zo\xEB~0", "\r\n", "x~"},
-        {std::string(20000, 'z') + "~1", "y y"},
+        {std::string(20000, 'z').append("~1"), "y y"},
     };
     for (const Items& items : lists) {
         EXPECT_EQ(parseCommaText(formatCommaText(items)), items) << formatCommaText(items);
