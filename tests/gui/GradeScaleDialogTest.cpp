@@ -15,7 +15,6 @@
 #include "tests/support/TestFiles.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -88,10 +87,6 @@ QStringList cells(const QTableWidget* table) {
 // Keys as a person types them: each goes to whatever has the focus then.
 void typeKeys(const QString& text) {
     for (QChar ch : text) QTest::keyClicks(QApplication::focusWidget(), QString(ch));
-}
-
-void clickOk(QDialog* dialog) {
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 }  // namespace

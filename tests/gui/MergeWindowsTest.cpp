@@ -21,7 +21,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -361,7 +360,7 @@ void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
     QVERIFY(answered<GradeScaleDialog>(report->actions().gradeScale, [&shownName](GradeScaleDialog* d) {
         shownName = d->scaleList()->currentText();
         d->kindButton(ScaleKind::PassFail)->click();
-        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        clickOk(d);
     }));
     QCOMPARE(shownName, QStringLiteral("<Default>"));
     QCOMPARE(report->report().scale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
