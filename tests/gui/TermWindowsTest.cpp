@@ -66,7 +66,7 @@ void copyExample(const char* stem, const QString& folder) {
 // A folder of the harness's, made the one My Classes reads, with the
 // example classes of the stems given copied into it.
 QString myClassesFolder(const WindowHarness& h, const char* name, std::initializer_list<const char*> stems) {
-    const QString folder = h.folder.filePath(QLatin1String(name));
+    QString folder = h.folder.filePath(QLatin1String(name));
     QDir().mkpath(folder);
     for (const char* stem : stems) copyExample(stem, folder);
     QSettings().setValue(QStringLiteral("MyClasses/folder"), folder);
