@@ -47,9 +47,7 @@ struct Editor {
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(row)).center());
     }
     void type(const QString& title, int typeIndex) {
-        dialog.titleBox()->setFocus();
-        dialog.titleBox()->selectAll();
-        QTest::keyClicks(dialog.titleBox(), title);
+        typeInto(dialog.titleBox(), title);
         dialog.typeBox()->setCurrentIndex(typeIndex);
     }
 };
@@ -75,8 +73,7 @@ void AssignmentListDialogTest::enterAddsWithZeroPointsForEveryStudent() {
     QCOMPARE(e.dialog.typeBox()->currentIndex(), -1);
     QCOMPARE(e.dialog.titleBox()->maxLength(), 255);
     e.type(QStringLiteral("Lab 1"), 4);
-    e.dialog.descriptionBox()->setFocus();
-    QTest::keyClicks(e.dialog.descriptionBox(), QStringLiteral("Pendulum"));
+    typeInto(e.dialog.descriptionBox(), QStringLiteral("Pendulum"));
     // Enter in the description adds; it never breaks the line.
     QTest::keyClick(e.dialog.descriptionBox(), Qt::Key_Return);
     QVERIFY(e.dialog.isVisible());

@@ -10,6 +10,7 @@
 #include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ShownText.h"
 #include "tests/support/PdfText.h"
 
 #include <QComboBox>
@@ -22,12 +23,6 @@ using namespace markwell::testing;
 using Kind = ScriptedDialogs::Kind;
 
 namespace {
-
-QString row(const Sheet& sheet, int r) {
-    QStringList cells;
-    for (int c = 1; c <= sheet.maxCol(); ++c) cells << sheet.text(r, c);
-    return cells.join(QLatin1Char('|'));
-}
 
 // Opens the class on the Attendance page at March 2024.
 void openOnAttendance(WindowHarness& h, const std::vector<AttendanceInfo>& records) {
@@ -68,9 +63,9 @@ void AttendanceAnalysisWindowTest::offersTheShownYearAndTheRosterAndCountsTheRec
 
     const Sheet& sheet = window->sheet();
     QCOMPARE(sheet.maxRow(), 13);
-    QCOMPARE(row(sheet, 1), QStringLiteral("Month|Tardy|Unexcused|Excused|Total"));
-    QCOMPARE(row(sheet, 4), QStringLiteral("March|1|1|2|4"));
-    QCOMPARE(row(sheet, 5), QStringLiteral("April|0|0|0|0"));  // April 2023 is another year
+    QCOMPARE(rowText(sheet, 1), QStringLiteral("Month|Tardy|Unexcused|Excused|Total"));
+    QCOMPARE(rowText(sheet, 4), QStringLiteral("March|1|1|2|4"));
+    QCOMPARE(rowText(sheet, 5), QStringLiteral("April|0|0|0|0"));  // April 2023 is another year
     // The view shows the table it was given.
     QCOMPARE(window->view()->model()->rowCount(), 13);
     window->close();
@@ -89,7 +84,7 @@ void AttendanceAnalysisWindowTest::countsMarksNotYetSavedAndWritesNothing() {
     AttendanceAnalysisWindow* window = openAnalysis(h);
     QVERIFY(window);
     window->studentCombo()->setCurrentIndex(1);
-    QCOMPARE(row(window->sheet(), 4), QStringLiteral("March|0|0|3|3"));
+    QCOMPARE(rowText(window->sheet(), 4), QStringLiteral("March|0|0|3|3"));
     window->accept();
     QVERIFY(!QFile::exists(attendFile));
     QVERIFY(h.window->document().modified);
@@ -100,11 +95,11 @@ void AttendanceAnalysisWindowTest::choosingAnotherStudentOrYearRecounts() {
     openOnAttendance(h, {attendanceRecord("Bob Stone", 12, 2024, "TT"), attendanceRecord("Bob Stone", 12, 2025, "U")});
     AttendanceAnalysisWindow* window = openAnalysis(h);
     QVERIFY(window);
-    QCOMPARE(row(window->sheet(), 13), QStringLiteral("December|0|0|0|0"));
+    QCOMPARE(rowText(window->sheet(), 13), QStringLiteral("December|0|0|0|0"));
     window->studentCombo()->setCurrentIndex(1);
-    QCOMPARE(row(window->sheet(), 13), QStringLiteral("December|2|0|0|2"));
+    QCOMPARE(rowText(window->sheet(), 13), QStringLiteral("December|2|0|0|2"));
     window->yearCombo()->setCurrentIndex(window->yearCombo()->findText(QStringLiteral("2025")));
-    QCOMPARE(row(window->sheet(), 13), QStringLiteral("December|0|1|0|1"));
+    QCOMPARE(rowText(window->sheet(), 13), QStringLiteral("December|0|1|0|1"));
     QCOMPARE(window->view()->model()->index(12, 2).data().toString(), QStringLiteral("1"));
     window->reject();
 }

@@ -17,7 +17,6 @@
 #include "tests/gui/support/ModalDialogs.h"
 #include "tests/support/TestFiles.h"
 
-#include <QDialogButtonBox>
 #include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
@@ -39,11 +38,6 @@ void addStudent(WindowHarness& h, const char* name) {
     changed.students.push_back(s);
     changed.comments.push_back({name, ""});
     changeClassTo(*h.window, changed);
-}
-
-QByteArray classFiles(const QString& gradePath) {
-    return fileContents(gradePath) + '|' + fileContents(attendancePathFor(gradePath)) + '|' +
-           fileContents(seatingPathFor(gradePath));
 }
 
 // Whether the process `pid` holds the class's open lock now.
@@ -165,7 +159,7 @@ void EarlierVersionsWindowTest::optionsSetHowManyVersionsAreKept() {
     QVERIFY(answered<OptionsDialog>(h.window->actions().options, [](OptionsDialog* d) {
         QCOMPARE(d->keptVersionsBox()->value(), kDefaultKeptVersions);
         d->keptVersionsBox()->setValue(2);
-        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        clickOk(d);
     }));
     QCOMPARE(keptVersionCount(*h.settings), 2);
 

@@ -11,10 +11,10 @@
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
+#include "tests/gui/support/ShownText.h"
 #include "tests/support/TestFiles.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -60,6 +60,18 @@ CurrentGradeScale classScale(const char* name) {
     return CurrentGradeScale{name, 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"};
 }
 
+// The dialog over the store, opened on the class's scale `name`.
+struct Opened : Store {
+    ScriptedDialogs dialogs;
+    GradeScaleDialog dialog;
+    explicit Opened(const char* name) : dialog(scales, classScale(name), dialogs) {}
+};
+
+// The table's current cell as (row, column).
+std::pair<int, int> currentCell(const QTableWidget* table) {
+    return {table->currentRow(), table->currentColumn()};
+}
+
 QStringList rowHeadings(const QTableWidget* table) {
     QStringList letters;
     for (int r = 0; r < table->rowCount(); ++r) letters << table->verticalHeaderItem(r)->text();
@@ -72,19 +84,9 @@ QStringList cells(const QTableWidget* table) {
     return texts;
 }
 
-QStringList listed(const QComboBox* list) {
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i) names << list->itemText(i);
-    return names;
-}
-
 // Keys as a person types them: each goes to whatever has the focus then.
 void typeKeys(const QString& text) {
     for (QChar ch : text) QTest::keyClicks(QApplication::focusWidget(), QString(ch));
-}
-
-void clickOk(QDialog* dialog) {
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 }  // namespace
@@ -108,29 +110,27 @@ private slots:
 };
 
 void GradeScaleDialogTest::opensOnTheClassScaleAndLaysOutEachKind() {
-    Store store;
-    ScriptedDialogs dialogs;
-    GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
-    QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
-    QCOMPARE(dialog.scaleList()->currentText(), q("<Default>"));
-    QCOMPARE(rowHeadings(dialog.table()), (QStringList{q("A"), q("B"), q("C"), q("D"), q("F")}));
-    QCOMPARE(cells(dialog.table()), (QStringList{q("90"), q("100"), q("80"), q("89.9"), q("70"), q("79.9"), q("60"),
-                                                 q("69.9"), q("0"), q("59.9")}));
-    QCOMPARE(dialog.table()->currentRow(), 0);
-    QCOMPARE(dialog.table()->currentColumn(), 0);
-    QVERIFY(dialog.kindButton(ScaleKind::Standard)->isChecked());
+    Opened f("<Default>");
+    QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
+    QCOMPARE(f.dialog.scaleList()->currentText(), q("<Default>"));
+    QCOMPARE(rowHeadings(f.dialog.table()), (QStringList{q("A"), q("B"), q("C"), q("D"), q("F")}));
+    QCOMPARE(cells(f.dialog.table()), (QStringList{q("90"), q("100"), q("80"), q("89.9"), q("70"), q("79.9"), q("60"),
+                                                   q("69.9"), q("0"), q("59.9")}));
+    QCOMPARE(currentCell(f.dialog.table()), std::pair(0, 0));
+    QVERIFY(f.dialog.kindButton(ScaleKind::Standard)->isChecked());
 
-    dialog.kindButton(ScaleKind::Expanded)->click();
-    QCOMPARE(rowHeadings(dialog.table()), (QStringList{q("A "), q("A-"), q(" B+"), q("B "), q("B-"), q(" C+"), q("C "),
-                                                       q("C-"), q(" D+"), q("D "), q("D-"), q("F ")}));
-    QCOMPARE(cells(dialog.table()).mid(0, 6), (QStringList{q("94"), q("100"), q("90"), q("93.9"), q("87"), q("89.9")}));
+    f.dialog.kindButton(ScaleKind::Expanded)->click();
+    QCOMPARE(rowHeadings(f.dialog.table()), (QStringList{q("A "), q("A-"), q(" B+"), q("B "), q("B-"), q(" C+"),
+                                                         q("C "), q("C-"), q(" D+"), q("D "), q("D-"), q("F ")}));
+    QCOMPARE(cells(f.dialog.table()).mid(0, 6),
+             (QStringList{q("94"), q("100"), q("90"), q("93.9"), q("87"), q("89.9")}));
 
-    dialog.scaleList()->setCurrentText(q("Biology"));
-    QVERIFY(dialog.kindButton(ScaleKind::Standard)->isChecked());
-    QCOMPARE(cells(dialog.table()).mid(0, 4), (QStringList{q("92"), q("100"), q("85"), q("91.9")}));
+    f.dialog.scaleList()->setCurrentText(q("Biology"));
+    QVERIFY(f.dialog.kindButton(ScaleKind::Standard)->isChecked());
+    QCOMPARE(cells(f.dialog.table()).mid(0, 4), (QStringList{q("92"), q("100"), q("85"), q("91.9")}));
 
     // A class of a file that names no scale starts on the default.
-    GradeScaleDialog unnamed(store.scales, classScale(""), dialogs);
+    GradeScaleDialog unnamed(f.scales, classScale(""), f.dialogs);
     QCOMPARE(unnamed.scaleList()->currentText(), q("<Default>"));
 }
 
@@ -167,64 +167,59 @@ void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
 }
 
 void GradeScaleDialogTest::saveAsRefusesAnEmptyNameAndBoundsThatAreNoNumbers() {
-    Store store;
-    ScriptedDialogs dialogs;
-    GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
+    Opened f("<Default>");
 
     // An empty name would address the group that holds every scale.
     for (const char* name : {"", "   "}) {
-        dialogs.answerText(q(name));
-        dialog.saveAsButton()->click();
+        f.dialogs.answerText(q(name));
+        f.dialog.saveAsButton()->click();
     }
-    QCOMPARE(dialogs.texts(Kind::Text), (QStringList{q("Saved Grade Scale"), q("Saved Grade Scale")}));
-    QCOMPARE(dialogs.textRequests.front().text, q("<Default>"));
-    QCOMPARE(dialogs.texts(Kind::Inform),
+    QCOMPARE(f.dialogs.texts(Kind::Text), (QStringList{q("Saved Grade Scale"), q("Saved Grade Scale")}));
+    QCOMPARE(f.dialogs.textRequests.front().text, q("<Default>"));
+    QCOMPARE(f.dialogs.texts(Kind::Inform),
              (QStringList{q("A grade scale needs a name."), q("A grade scale needs a name.")}));
-    dialogs.answerText(q("Bio/Chem"));
-    dialog.saveAsButton()->click();
-    QCOMPARE(store.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
-    QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
+    f.dialogs.answerText(q("Bio/Chem"));
+    f.dialog.saveAsButton()->click();
+    QCOMPARE(f.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
+    QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
 
     // "a,b" would shift every bound after it in the class's comma text.
-    dialogs.clearRecord();
-    dialog.table()->item(2, 1)->setText(q("a,b"));
-    dialogs.answerText(q("Chemistry"));
-    dialog.saveAsButton()->click();
-    QCOMPARE(dialogs.messages(), QStringList{q("Invalid value!")});
-    QCOMPARE(dialogs.textRequests.size(), std::size_t(0));  // refused before a name was asked
-    QCOMPARE(dialog.table()->currentRow(), 2);
-    QCOMPARE(dialog.table()->currentColumn(), 1);
-    QVERIFY(!store.scales.contains(q("Chemistry")));
+    f.dialogs.clearRecord();
+    f.dialog.table()->item(2, 1)->setText(q("a,b"));
+    f.dialogs.answerText(q("Chemistry"));
+    f.dialog.saveAsButton()->click();
+    QCOMPARE(f.dialogs.messages(), QStringList{q("Invalid value!")});
+    QCOMPARE(f.dialogs.textRequests.size(), std::size_t(0));  // refused before a name was asked
+    QCOMPARE(currentCell(f.dialog.table()), std::pair(2, 1));
+    QVERIFY(!f.scales.contains(q("Chemistry")));
 }
 
 void GradeScaleDialogTest::saveAsOntoAnExistingNameAsksAndListsItOnce() {
-    Store store;
-    ScriptedDialogs dialogs;
-    GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
-    dialog.table()->item(0, 0)->setText(q("91"));
+    Opened f("<Default>");
+    f.dialog.table()->item(0, 0)->setText(q("91"));
 
-    dialogs.answerText(q(" biology "));
-    dialogs.answer(UserDialogs::Answer::No);
-    dialog.saveAsButton()->click();
-    QCOMPARE(dialogs.texts(Kind::YesNo),
+    f.dialogs.answerText(q(" biology "));
+    f.dialogs.answer(UserDialogs::Answer::No);
+    f.dialog.saveAsButton()->click();
+    QCOMPARE(f.dialogs.texts(Kind::YesNo),
              QStringList{q("A grade scale named \"biology\" already exists. Do you want to replace it?")});
-    QCOMPARE(store.scales.readScale(q("Biology")), Store::biology());
+    QCOMPARE(f.scales.readScale(q("Biology")), Store::biology());
 
-    dialogs.answerText(q("BIOLOGY"));
-    dialogs.answer(UserDialogs::Answer::Yes);
-    dialog.saveAsButton()->click();
-    QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY")}));
-    QCOMPARE(dialog.scaleList()->currentText(), q("BIOLOGY"));
-    QCOMPARE(store.scales.scaleNames(), (QStringList{q("<Default>"), q("BIOLOGY")}));
-    QCOMPARE(store.scales.readScale(q("BIOLOGY"))->ranges[0].low, q("91"));
+    f.dialogs.answerText(q("BIOLOGY"));
+    f.dialogs.answer(UserDialogs::Answer::Yes);
+    f.dialog.saveAsButton()->click();
+    QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY")}));
+    QCOMPARE(f.dialog.scaleList()->currentText(), q("BIOLOGY"));
+    QCOMPARE(f.scales.scaleNames(), (QStringList{q("<Default>"), q("BIOLOGY")}));
+    QCOMPARE(f.scales.readScale(q("BIOLOGY"))->ranges[0].low, q("91"));
 
     // A new name joins the list; Cancel afterwards keeps the saved scale.
-    dialogs.answerText(q("Chemistry"));
-    dialog.saveAsButton()->click();
-    QCOMPARE(listed(dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY"), q("Chemistry")}));
-    dialog.reject();
-    QVERIFY(store.scales.contains(q("Chemistry")));
-    QCOMPARE(dialogs.unanswered, 0);
+    f.dialogs.answerText(q("Chemistry"));
+    f.dialog.saveAsButton()->click();
+    QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY"), q("Chemistry")}));
+    f.dialog.reject();
+    QVERIFY(f.scales.contains(q("Chemistry")));
+    QCOMPARE(f.dialogs.unanswered, 0);
 }
 
 void GradeScaleDialogTest::aScaleTheStoreLacksIsShownUnderItsName() {
@@ -253,89 +248,79 @@ void GradeScaleDialogTest::aScaleTheStoreLacksIsShownUnderItsName() {
 }
 
 void GradeScaleDialogTest::deleteAsksFirstAndNeverTakesTheDefault() {
-    Store store;
-    ScriptedDialogs dialogs;
-    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
-    QCOMPARE(dialog.scaleList()->currentText(), q("Biology"));
+    Opened f("Biology");
+    QCOMPARE(f.dialog.scaleList()->currentText(), q("Biology"));
 
-    dialogs.answer(UserDialogs::Answer::No);
-    dialog.deleteButton()->click();
-    QCOMPARE(dialogs.count(Kind::YesNo), 1);
-    QVERIFY(store.scales.contains(q("Biology")));
+    f.dialogs.answer(UserDialogs::Answer::No);
+    f.dialog.deleteButton()->click();
+    QCOMPARE(f.dialogs.count(Kind::YesNo), 1);
+    QVERIFY(f.scales.contains(q("Biology")));
 
-    dialogs.answer(UserDialogs::Answer::Yes);
-    dialog.deleteButton()->click();
-    QVERIFY(!store.scales.contains(q("Biology")));
-    QCOMPARE(listed(dialog.scaleList()), QStringList{q("<Default>")});
-    QCOMPARE(cells(dialog.table()).mid(0, 2), (QStringList{q("90"), q("100")}));
+    f.dialogs.answer(UserDialogs::Answer::Yes);
+    f.dialog.deleteButton()->click();
+    QVERIFY(!f.scales.contains(q("Biology")));
+    QCOMPARE(itemTexts(f.dialog.scaleList()), QStringList{q("<Default>")});
+    QCOMPARE(cells(f.dialog.table()).mid(0, 2), (QStringList{q("90"), q("100")}));
 
-    dialogs.clearRecord();
-    dialog.deleteButton()->click();
-    QCOMPARE(dialogs.count(Kind::YesNo), 0);
-    QCOMPARE(dialogs.texts(Kind::Inform), QStringList{q("The scale <Default> cannot be deleted: new classes use it.")});
-    QVERIFY(store.scales.contains(q("<Default>")));
+    f.dialogs.clearRecord();
+    f.dialog.deleteButton()->click();
+    QCOMPARE(f.dialogs.count(Kind::YesNo), 0);
+    QCOMPARE(f.dialogs.texts(Kind::Inform),
+             QStringList{q("The scale <Default> cannot be deleted: new classes use it.")});
+    QVERIFY(f.scales.contains(q("<Default>")));
 }
 
 void GradeScaleDialogTest::okChecksTheBoundsAndShowsTheCell() {
-    Store store;
-    ScriptedDialogs dialogs;
-    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
-    dialog.table()->item(1, 1)->setText(q("95"));  // B up to 95, above A's 92
-    clickOk(&dialog);
-    QCOMPARE(dialogs.messages(),
+    Opened f("Biology");
+    f.dialog.table()->item(1, 1)->setText(q("95"));  // B up to 95, above A's 92
+    clickOk(&f.dialog);
+    QCOMPARE(f.dialogs.messages(),
              QStringList{q("Minimum percentage of higher grade is greater than maximum percentage of lower grade: "
                            "\u201cA\u201d starts at 92, below 95 where \u201cB\u201d ends.")});
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(f.dialog.result(), int(QDialog::Rejected));
     // Of the two bounds compared, the one typed is the one to correct.
-    QCOMPARE(dialog.table()->currentRow(), 1);
-    QCOMPARE(dialog.table()->currentColumn(), 1);
-    QCOMPARE(store.scales.readScale(q("Biology")), Store::biology());
-    dialog.table()->item(0, 0)->setText(q("101"));  // now A starts above where it ends
-    clickOk(&dialog);
-    QCOMPARE(dialogs.messages().last(), q("Minimum percentage is greater than maximum percentage for same grade: "
-                                          "\u201cA\u201d starts at 101 but ends at 100."));
-    QCOMPARE(dialog.table()->currentRow(), 0);
-    QCOMPARE(dialog.table()->currentColumn(), 0);
-    dialog.table()->item(0, 0)->setText(q("92"));
+    QCOMPARE(currentCell(f.dialog.table()), std::pair(1, 1));
+    QCOMPARE(f.scales.readScale(q("Biology")), Store::biology());
+    f.dialog.table()->item(0, 0)->setText(q("101"));  // now A starts above where it ends
+    clickOk(&f.dialog);
+    QCOMPARE(f.dialogs.messages().last(), q("Minimum percentage is greater than maximum percentage for same grade: "
+                                            "\u201cA\u201d starts at 101 but ends at 100."));
+    QCOMPARE(currentCell(f.dialog.table()), std::pair(0, 0));
+    f.dialog.table()->item(0, 0)->setText(q("92"));
 
-    dialog.table()->item(1, 1)->setText(q("91.9"));
-    dialog.table()->item(4, 0)->setText(q(" "));
-    clickOk(&dialog);
-    QCOMPARE(dialogs.messages().last(), q("No range fields can be left blank"));
-    QCOMPARE(dialog.table()->currentRow(), 4);
-    QCOMPARE(dialog.table()->currentColumn(), 0);
+    f.dialog.table()->item(1, 1)->setText(q("91.9"));
+    f.dialog.table()->item(4, 0)->setText(q(" "));
+    clickOk(&f.dialog);
+    QCOMPARE(f.dialogs.messages().last(), q("No range fields can be left blank"));
+    QCOMPARE(currentCell(f.dialog.table()), std::pair(4, 0));
 
-    dialog.table()->item(4, 0)->setText(q("0"));
-    clickOk(&dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    f.dialog.table()->item(4, 0)->setText(q("0"));
+    clickOk(&f.dialog);
+    QCOMPARE(f.dialog.result(), int(QDialog::Accepted));
 }
 
 void GradeScaleDialogTest::aCellStillBeingTypedIsSaved() {
-    Store store;
-    ScriptedDialogs dialogs;
-    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
-    QVERIFY(showExposed(dialog));
-    QTableWidget* table = dialog.table();
+    Opened f("Biology");
+    QVERIFY(showExposed(f.dialog));
+    QTableWidget* table = f.dialog.table();
     table->setCurrentCell(0, 0);
     table->editItem(table->item(0, 0));
     auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(table->currentIndex()));
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, q("93"));
-    dialogs.choose(0);  // Change
-    clickOk(&dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.chosenScale().ranges[0].low, q("93"));
-    QCOMPARE(store.scales.readScale(q("Biology"))->ranges[0].low, q("93"));
+    f.dialogs.choose(0);  // Change
+    clickOk(&f.dialog);
+    QCOMPARE(f.dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(f.dialog.chosenScale().ranges[0].low, q("93"));
+    QCOMPARE(f.scales.readScale(q("Biology"))->ranges[0].low, q("93"));
 }
 
 void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
-    Store store;
-    ScriptedDialogs dialogs;
-    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
-    QVERIFY(showActive(dialog));
-    QTableWidget* table = dialog.table();
-    const auto* hint = dialog.findChild<QLabel*>(QStringLiteral("boundHint"));
+    Opened f("Biology");
+    QVERIFY(showActive(f.dialog));
+    QTableWidget* table = f.dialog.table();
+    const auto* hint = f.dialog.findChild<QLabel*>(QStringLiteral("boundHint"));
     QCOMPARE(QApplication::focusWidget(), table);
 
     // Typing on a cell replaces it; Enter stores it.
@@ -343,7 +328,7 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(table->item(0, 0)->text(), q("93.5"), kWaitLimitMs);  // stored once Enter is handled
     QVERIFY(hint->text().isEmpty());
-    QVERIFY(dialog.isVisible());  // Enter in a cell is not OK
+    QVERIFY(f.dialog.isVisible());  // Enter in a cell is not OK
 
     // Letters, signs, commas and quotes are refused and the reason shown;
     // a bound takes at most six characters.
@@ -354,22 +339,22 @@ void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
     QVERIFY(hint->text().isEmpty());  // gone with the first good key
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(table->item(0, 1)->text(), q("100.00"), kWaitLimitMs);
-    QCOMPARE(dialogs.messages(), QStringList());
+    QCOMPARE(f.dialogs.messages(), QStringList());
 
     // Every other control has its letter.
-    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), dialog.scaleList());
-    QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.kindButton(ScaleKind::PassFail)->isChecked(), kWaitLimitMs);
+    QTest::keyClick(&f.dialog, Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), f.dialog.scaleList());
+    QTest::keyClick(&f.dialog, Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(f.dialog.kindButton(ScaleKind::PassFail)->isChecked(), kWaitLimitMs);
     QCOMPARE(table->rowCount(), 2);
-    dialogs.cancelText();
-    QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(dialogs.count(Kind::Text), 1, kWaitLimitMs);
-    dialogs.choose(0);  // Discard the bounds typed
+    f.dialogs.cancelText();
+    QTest::keyClick(&f.dialog, Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE_WITH_TIMEOUT(f.dialogs.count(Kind::Text), 1, kWaitLimitMs);
+    f.dialogs.choose(0);  // Discard the bounds typed
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(dialogs.count(Kind::Choice), 1);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(f.dialogs.count(Kind::Choice), 1);
+    QVERIFY(!f.dialog.isVisible());
+    QCOMPARE(f.dialog.result(), int(QDialog::Rejected));
 }
 
 void GradeScaleDialogTest::aFailedSettingsWriteKeepsTheDialogOpen() {
@@ -483,8 +468,7 @@ void GradeScaleDialogTest::aRefusedBoundIsCorrectedInItsOwnCell() {
     // The desktop gives the dialog back its focus once the box is gone.
     QVERIFY(showActive(dialog));
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), table, kWaitLimitMs);
-    QCOMPARE(table->currentRow(), 1);
-    QCOMPARE(table->currentColumn(), 1);
+    QCOMPARE(currentCell(table), std::pair(1, 1));
 
     // The correction goes into that cell, its first key included.
     typeKeys(q("93.9"));

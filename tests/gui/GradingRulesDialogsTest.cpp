@@ -14,7 +14,6 @@
 #include "tests/gui/support/ModalDialogs.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,10 +25,6 @@ using namespace markwell;
 using namespace markwell::testing;
 
 namespace {
-
-QPushButton* button(QDialog* dialog, QDialogButtonBox::StandardButton which) {
-    return dialog->findChild<QDialogButtonBox*>()->button(which);
-}
 
 // Ann Lee's Average and Grade as the Grades page shows them.
 QString annAverage(const MainWindow& w) {
@@ -64,13 +59,13 @@ void GradingRulesDialogsTest::weightsNeedAHundredEvenWhenNotUsed() {
     WeightsDialog dialog(WeightedGrades{}, dialogs);
     dialog.weightBox(1)->setValue(60);
     dialog.weightBox(2)->setValue(30);
-    button(&dialog, QDialogButtonBox::Ok)->click();
+    clickOk(&dialog);
     QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("Percentage values do not equal to 100%")});
     QCOMPARE(dialog.result(), int(QDialog::Rejected));  // still open, nothing accepted
 
     dialog.weightBox(3)->setValue(10);
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("weightTotal"))->text(), QStringLiteral("100%"));
-    button(&dialog, QDialogButtonBox::Ok)->click();
+    clickOk(&dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     WeightedGrades expected;
     expected.Test = 60;
@@ -104,7 +99,7 @@ void GradingRulesDialogsTest::aWeightStillBeingTypedCounts() {
     final_->setFocus();
     final_->findChild<QLineEdit*>()->selectAll();
     QTest::keyClicks(final_, QStringLiteral("105"));
-    button(&typing, QDialogButtonBox::Ok)->click();
+    clickOk(&typing);
     QCOMPARE(dialogs.messages(), QStringList());
     QCOMPARE(typing.result(), int(QDialog::Accepted));
     QCOMPARE(typing.weights().Final, 100);

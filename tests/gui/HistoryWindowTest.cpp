@@ -17,6 +17,7 @@
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
+#include "tests/gui/support/ShownText.h"
 #include "tests/support/TestFiles.h"
 
 #include <QClipboard>
@@ -28,13 +29,6 @@ using namespace markwell;
 using namespace markwell::testing;
 
 namespace {
-
-// The cells of one row of the history table, "|" between them.
-QString rowOf(const Sheet& table, int row) {
-    QStringList cells;
-    for (int col = 2; col <= table.maxCol(); ++col) cells << table.text(row, col);
-    return cells.join(QLatin1Char('|'));
-}
 
 // The class opened in the window, then changed by another program: Ann's
 // quiz from 8 to 9, Bob's from 6 to "-".
@@ -100,8 +94,8 @@ void HistoryWindowTest::aChangeOutsideIsListedFilteredCopiedExportedAndAStudentF
         [&](HistoryWindow* w) {
             const Sheet& table = w->table();
             QCOMPARE(table.maxRow(), 3);
-            QCOMPARE(rowOf(table, 2), QStringLiteral("changed outside Markwell|Ann Lee|Quiz 1|8|9|score"));
-            QCOMPARE(rowOf(table, 3), QStringLiteral("changed outside Markwell|Bob Stone|Quiz 1|6|-|score"));
+            QCOMPARE(rowText(table, 2, 2), QStringLiteral("changed outside Markwell|Ann Lee|Quiz 1|8|9|score"));
+            QCOMPARE(rowText(table, 3, 2), QStringLiteral("changed outside Markwell|Bob Stone|Quiz 1|6|-|score"));
             QVERIFY(!w->forgetButton()->isEnabled());  // no student chosen
 
             w->studentFilter()->setCurrentText(QStringLiteral("Bob Stone"));

@@ -10,10 +10,10 @@
 #include "gui/mail/KeyringMailPasswords.h"
 #include "gui/options/MailServerPage.h"
 #include "gui/options/OptionsDialog.h"
+#include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ScriptedDialogs.h"
 
-#include <QDirIterator>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -24,15 +24,6 @@ using namespace markwell::testing;
 namespace {
 
 const char* const kInSession = "MARKWELL_IN_KEYRING_SESSION";
-
-bool anyFileHolds(const QString& folder, const QByteArray& text) {
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(text)) return true;
-    }
-    return false;
-}
 
 // Inside the session: through Options into the keyring, back, and out again.
 void passwordRoundTrip() {
@@ -59,7 +50,7 @@ void passwordRoundTrip() {
     QCOMPARE(found.password, password);
     for (const QString& where : {folder.path(), qEnvironmentVariable("XDG_CONFIG_HOME"),
                                  qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME")}) {
-        QVERIFY2(!anyFileHolds(where, password.toUtf8()), qPrintable(where));
+        QVERIFY2(filesHolding(where, password.toUtf8()).isEmpty(), qPrintable(where));
     }
 
     QVERIFY(keyring.forget(account));

@@ -12,6 +12,7 @@
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
+#include "tests/gui/support/ShownText.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/TestFiles.h"
 
@@ -20,7 +21,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -48,16 +48,6 @@ ClassRecord secondTerm() {
     cls.assignments[0].total = 50;
     cls.assignments[0].namegrade = {makePointEntry("Ann Lee", "40"), makePointEntry("Dan Roe", "30")};
     return cls;
-}
-
-QStringList rows(const Sheet& sheet) {
-    QStringList out;
-    for (int r = 1; r <= sheet.maxRow(); ++r) {
-        QStringList cells;
-        for (int c = 1; c <= sheet.maxCol(); ++c) cells << sheet.text(r, c);
-        out << cells.join(QLatin1Char('|'));
-    }
-    return out;
 }
 
 struct MergeHarness : WindowHarness {
@@ -130,7 +120,7 @@ void MergeWindowsTest::setupStartsWithTheOpenClassAndOpensTheReport() {
     QVERIFY(report);
     QCOMPARE(helpTopicFor(report->view()), HelpTopic::Merge);
     // Ann Lee: 8 + 90 + 40 of 160; the others from one file each.
-    QCOMPARE(rows(report->report().sheet),
+    QCOMPARE(rowTexts(report->report().sheet),
              (QStringList{QStringLiteral("Names|Points|Total|Average|Grade"),
                           QStringLiteral("Ann Lee|138|160|86.25%|B"), QStringLiteral("Bob Stone|76|110|69.09%|D"),
                           QStringLiteral("Cleo Park|80|100|80.00%|B"), QStringLiteral("Dan Roe|30|50|60.00%|D")}));
@@ -335,7 +325,7 @@ void MergeWindowsTest::gridLinesFontAndSortChangeTheReportAlone() {
 
     report->view()->selectRange(CellRange::cell(3, 2));
     report->actions().sortDescending->trigger();
-    QCOMPARE(rows(report->report().sheet).mid(1, 2),
+    QCOMPARE(rowTexts(report->report().sheet).mid(1, 2),
              (QStringList{QStringLiteral("Ann Lee|138|160|86.25%|B"), QStringLiteral("Cleo Park|80|100|80.00%|B")}));
     QCOMPARE(report->report().sheet.text(1, 1), QStringLiteral("Names"));
 
@@ -370,7 +360,7 @@ void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
     QVERIFY(answered<GradeScaleDialog>(report->actions().gradeScale, [&shownName](GradeScaleDialog* d) {
         shownName = d->scaleList()->currentText();
         d->kindButton(ScaleKind::PassFail)->click();
-        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        clickOk(d);
     }));
     QCOMPARE(shownName, QStringLiteral("<Default>"));
     QCOMPARE(report->report().scale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));

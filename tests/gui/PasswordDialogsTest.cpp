@@ -12,7 +12,6 @@
 #include "tests/support/TestFiles.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +31,7 @@ struct Settings {
     QString path() const { return dir.filePath(QStringLiteral("Grades.ini")); }
     QSettingsStore store{path()};
     PasswordProtection passwords{store};
+    ScriptedDialogs dialogs;
 
     QByteArray onDisk() const {
         QFile file(path());
@@ -47,10 +47,6 @@ struct Settings {
 
 const QString kWrongPassword =
     q("The password is incorrect. Capital letters count: please check the spelling and the Caps Lock key.");
-
-void clickOk(QDialog* dialog) {
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-}
 
 void fill(OptionsDialog& d, bool protect, const QString& oldPassword, const QString& newPassword,
           const QString& verify) {
@@ -77,8 +73,7 @@ private slots:
 
 void PasswordDialogsTest::everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
     Settings s;
-    ScriptedDialogs dialogs;
-    OptionsDialog first(s.passwords, s.store, dialogs);
+    OptionsDialog first(s.passwords, s.store, s.dialogs);
     for (QLineEdit* box : {first.oldPasswordBox(), first.newPasswordBox(), first.verifyPasswordBox()}) {
         QCOMPARE(box->echoMode(), QLineEdit::Password);
         QCOMPARE(box->maxLength(), 25);
@@ -90,7 +85,7 @@ void PasswordDialogsTest::everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
     QVERIFY(first.verifyPasswordBox()->isEnabled());
 
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    OptionsDialog second(s.passwords, s.store, dialogs);
+    OptionsDialog second(s.passwords, s.store, s.dialogs);
     QVERIFY(second.protectBox()->isChecked());
     QVERIFY(second.oldPasswordBox()->isEnabled());
     QVERIFY(!second.removePasswordBox()->isEnabled());
@@ -103,22 +98,21 @@ void PasswordDialogsTest::everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
 
 void PasswordDialogsTest::aWrongOldPasswordThenCancelChangesNothing() {
     Settings s;
-    ScriptedDialogs dialogs;
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
     QCOMPARE(s.passwords.apply({false, q("apple"), {}, {}}).outcome, PasswordProtection::Outcome::Saved);
     const QByteArray before = s.onDisk();
 
-    OptionsDialog dialog(s.passwords, s.store, dialogs);
+    OptionsDialog dialog(s.passwords, s.store, s.dialogs);
     QVERIFY(showExposed(dialog));
     fill(dialog, true, q("Apple"), q("pear"), q("pear"));
     clickOk(&dialog);
-    QCOMPARE(dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
+    QCOMPARE(s.dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
     QVERIFY(dialog.isVisible());
     QCOMPARE(QApplication::focusWidget(), dialog.oldPasswordBox());
 
     fill(dialog, true, q("apple"), q("pear"), q("peach"));
     clickOk(&dialog);
-    QCOMPARE(dialogs.messages().last(), q("Password verification failed, please check spelling!"));
+    QCOMPARE(s.dialogs.messages().last(), q("Password verification failed, please check spelling!"));
     QCOMPARE(QApplication::focusWidget(), dialog.verifyPasswordBox());
 
     // Protection was switched on first, before the checks: Cancel left it on
@@ -131,11 +125,10 @@ void PasswordDialogsTest::aWrongOldPasswordThenCancelChangesNothing() {
 
 void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
     Settings s;
-    ScriptedDialogs dialogs;
     const QString full = q(" Twenty-five characters! ");
     QCOMPARE(full.size(), 25);
     {
-        OptionsDialog options(s.passwords, s.store, dialogs);
+        OptionsDialog options(s.passwords, s.store, s.dialogs);
         QVERIFY(showExposed(options));
         options.protectBox()->setChecked(true);
         // The boxes take 25 characters, blanks included; more are not taken.
@@ -148,34 +141,33 @@ void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
         clickOk(&options);
         QCOMPARE(options.result(), int(QDialog::Accepted));
     }
-    QCOMPARE(dialogs.messages(), QStringList());
+    QCOMPARE(s.dialogs.messages(), QStringList());
 
     QSettingsStore nextStart(s.path());
     PasswordProtection passwords(nextStart);
     bool handled = false;
     whenModalShows<PasswordDialog>(
-        [&dialogs, full](PasswordDialog* d) {
+        [&s, full](PasswordDialog* d) {
             QTest::keyClicks(d->passwordBox(), full.trimmed());
             clickOk(d);
-            QCOMPARE(dialogs.messages(), QStringList{kWrongPassword});
+            QCOMPARE(s.dialogs.messages(), QStringList{kWrongPassword});
             QVERIFY(d->isVisible());
             d->passwordBox()->clear();
             QTest::keyClicks(d->passwordBox(), full);
             clickOk(d);
         },
         &handled);
-    QVERIFY(passwordAcceptedAtStart(passwords, dialogs));
+    QVERIFY(passwordAcceptedAtStart(passwords, s.dialogs));
     QVERIFY(handled);
 }
 
 void PasswordDialogsTest::emptyNewBoxesWithoutAStoredPasswordAreRefused() {
     Settings s;
-    ScriptedDialogs dialogs;
-    OptionsDialog none(s.passwords, s.store, dialogs);
+    OptionsDialog none(s.passwords, s.store, s.dialogs);
     fill(none, true, {}, {}, {});
     clickOk(&none);
     QCOMPARE(none.result(), int(QDialog::Rejected));
-    QCOMPARE(dialogs.messages().size(), 1);
+    QCOMPARE(s.dialogs.messages().size(), 1);
     QVERIFY(!s.passwords.isOn());
     QCOMPARE(s.onDisk(), QByteArray());
 }
@@ -195,14 +187,13 @@ void PasswordDialogsTest::aFailedSettingsWriteKeepsOptionsOpen() {
 
 void PasswordDialogsTest::switchingOffAndRemovingAskForTheStoredPassword() {
     Settings s;
-    ScriptedDialogs dialogs;
     QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
     {
-        OptionsDialog off(s.passwords, s.store, dialogs);
+        OptionsDialog off(s.passwords, s.store, s.dialogs);
         QVERIFY(showExposed(off));
         fill(off, false, {}, {}, {});
         clickOk(&off);
-        QCOMPARE(dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
+        QCOMPARE(s.dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
         QVERIFY(off.isVisible());
         QCOMPARE(QApplication::focusWidget(), off.oldPasswordBox());
         QVERIFY(s.protectedAtNextStart(q("apple")));
@@ -214,7 +205,7 @@ void PasswordDialogsTest::switchingOffAndRemovingAskForTheStoredPassword() {
     QVERIFY(!s.passwords.isOn());
     QVERIFY(s.passwords.hasPassword());  // kept for switching on again
 
-    OptionsDialog remove(s.passwords, s.store, dialogs);
+    OptionsDialog remove(s.passwords, s.store, s.dialogs);
     QVERIFY(!remove.oldPasswordBox()->isEnabled());  // already off: nothing to ask
     remove.removePasswordBox()->setChecked(true);
     QVERIFY(remove.oldPasswordBox()->isEnabled());
@@ -227,11 +218,10 @@ void PasswordDialogsTest::switchingOffAndRemovingAskForTheStoredPassword() {
 
 void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
     Settings s;
-    ScriptedDialogs dialogs;
     bool handled = false;
     whenModalShows<PasswordDialog>([](PasswordDialog* d) { d->reject(); }, &handled);
     // Protection off: no question (it would have been answered while the call ran).
-    QVERIFY(passwordAcceptedAtStart(s.passwords, dialogs));
+    QVERIFY(passwordAcceptedAtStart(s.passwords, s.dialogs));
     QVERIFY(!handled);
     stopWatchingModals();
 
@@ -243,7 +233,7 @@ void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
             QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
         },
         &handled);
-    QVERIFY(!passwordAcceptedAtStart(s.passwords, dialogs));
+    QVERIFY(!passwordAcceptedAtStart(s.passwords, s.dialogs));
     QVERIFY(handled);
 }
 

@@ -39,10 +39,9 @@ void PrintingCommandsTest::gradesPrintWithNamesOrWithIds() {
     // proposes "<home>/<job name>.pdf" for a PDF.
     QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("print me.grs")});
     const QString names = pdfText(withNames);
-    QVERIFY(names.contains(QStringLiteral("Names")));
-    QVERIFY(names.contains(QStringLiteral("Cleo Park")));
-    QVERIFY(names.contains(QStringLiteral("98")));
-    QVERIFY(names.contains(gradePath));
+    for (const QString& expected :
+         {QStringLiteral("Names"), QStringLiteral("Cleo Park"), QStringLiteral("98"), gradePath})
+        QVERIFY2(names.contains(expected), qPrintable(expected));
 
     const QString withIds = h.path(QStringLiteral("ids.pdf"));
     h.dialogs.printToPdf(withIds);
@@ -75,9 +74,8 @@ void PrintingCommandsTest::attendancePrintsTheMonthOnDisplay() {
     h.dialogs.printToPdf(pdf);
     w.actions().printPage->trigger();
     const QString text = pdfText(pdf);
-    QVERIFY(text.contains(QStringLiteral("3/31")));
-    QVERIFY(text.contains(QStringLiteral("Bob Stone")));
-    QVERIFY(text.contains(w.document().attendFile));
+    for (const QString& expected : {QStringLiteral("3/31"), QStringLiteral("Bob Stone"), w.document().attendFile})
+        QVERIFY2(text.contains(expected), qPrintable(expected));
     // The header names the month on display; on its side, in type no
     // smaller than 7 points, the month goes across two pages, both with the names.
     const QString header = text.section(QLatin1Char('\n'), 0, 0);

@@ -20,7 +20,6 @@
 #include <QProcess>
 #include <QStatusBar>
 
-#include <array>
 #include <chrono>
 #include <csignal>
 
@@ -34,13 +33,8 @@ namespace {
 
 enum Button { Recover, Discard, DecideLater };
 
-std::array<QByteArray, 3> classFiles(const QString& gradePath) {
-    return {fileContents(gradePath), fileContents(attendancePathFor(gradePath)),
-            fileContents(seatingPathFor(gradePath))};
-}
-
 // What a save of the document would write, saved under `gradePath`.
-std::array<QByteArray, 3> bytesSavedAs(Document document, const QString& gradePath) {
+QByteArray bytesSavedAs(Document document, const QString& gradePath) {
     QDir().mkpath(QFileInfo(gradePath).absolutePath());
     if (!saveDocument(document, gradePath).ok()) return {};
     return classFiles(gradePath);
@@ -69,8 +63,8 @@ bool hasCopy(const QString& gradePath) {
 // written, that then ends without being closed, as at a crash.
 struct CrashedWindow {
     QString classPath;
-    std::array<QByteArray, 3> onDisk;
-    std::array<QByteArray, 3> wouldSave;  // what Save would have written
+    QByteArray onDisk;
+    QByteArray wouldSave;  // what Save would have written
 
     explicit CrashedWindow(const QString& folder) {
         WindowHarness h;
@@ -107,7 +101,7 @@ void RecoveryTest::keepsACopyAfterAPauseAndEveryFewMinutesWhileChangesGoOn() {
     MainWindow& w = *h.window;
     const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
     const QStringList besideTheClass = filesIn(h.folder.path());
-    const std::array<QByteArray, 3> onDisk = classFiles(path);
+    const QByteArray onDisk = classFiles(path);
     h.open(path);
     w.recoveryKeeper().setIntervals(60s, 100ms);
     w.recoveryKeeper().writeCopy();
@@ -126,7 +120,7 @@ void RecoveryTest::keepsACopyAfterAPauseAndEveryFewMinutesWhileChangesGoOn() {
     };
     QTRY_VERIFY_WITH_TIMEOUT(changeAgainAndLook(), kWaitLimitMs);  // a change every 50 ms
     QCOMPARE(filesIn(h.folder.path()), besideTheClass);
-    QVERIFY(classFiles(path) == onDisk);
+    QCOMPARE(classFiles(path), onDisk);
 }
 
 void RecoveryTest::aSaveAndLettingTheChangesGoRemoveTheCopy() {
@@ -191,11 +185,11 @@ void RecoveryTest::theNextStartRecoversTheChangesAsTheyWouldHaveBeenSaved() {
     QCOMPARE(w.windowTitle(), QStringLiteral("period1.grs[*] — Computerized Markwell"));
     QVERIFY(w.isWindowModified());
     QCOMPARE(h.cls().assignments[0].namegrade[1], makePointEntry("Bob Stone", "9"));
-    QVERIFY(classFiles(crashed.classPath) == crashed.onDisk);
+    QCOMPARE(classFiles(crashed.classPath), crashed.onDisk);
 
     w.saveClass();
     QCOMPARE(h.dialogs.count(Kind::Choice), 1);  // no question about changes made elsewhere
-    QVERIFY(classFiles(crashed.classPath) == crashed.wouldSave);
+    QCOMPARE(classFiles(crashed.classPath), crashed.wouldSave);
     QVERIFY(!hasCopy(crashed.classPath));
     QCOMPARE(h.dialogs.unanswered, 0);
 }
@@ -226,7 +220,7 @@ void RecoveryTest::discardAndDecideLaterDoWhatTheySay() {
     WindowHarness next;
     next.window->offerRecovery();
     QVERIFY(next.dialogs.shown.empty());
-    QVERIFY(classFiles(crashed.classPath) == crashed.onDisk);
+    QCOMPARE(classFiles(crashed.classPath), crashed.onDisk);
 }
 
 void RecoveryTest::aCopyInUseByALivingWindowIsNeitherOfferedNorOverwritten() {
@@ -251,15 +245,14 @@ void RecoveryTest::aCopyInUseByALivingWindowIsNeitherOfferedNorOverwritten() {
 void RecoveryTest::aKilledProgramLeavesItsChangesForTheNextStart() {
     QTemporaryDir folder;
     const QString path = writeClass(folder.path(), QStringLiteral("period1.grs"), smallClass());
-    const std::array<QByteArray, 3> onDisk = classFiles(path);
+    const QByteArray onDisk = classFiles(path);
     WindowHarness h;
     Result<Document> opened = openDocument(path, *h.scales);
     QVERIFY(opened.ok());
     Document changed = std::move(opened).value();
     changed.classRecord = changedClass(changed.classRecord);
     changed.modified = true;
-    const std::array<QByteArray, 3> wouldSave =
-        bytesSavedAs(changed, folder.filePath(QStringLiteral("expected/p.grs")));
+    const QByteArray wouldSave = bytesSavedAs(changed, folder.filePath(QStringLiteral("expected/p.grs")));
     // The changes the program starts from: a copy of an earlier start.
     const QDateTime earlier = QDateTime::currentDateTime().addSecs(-120);
     QVERIFY(writeRecoveryCopy(changed, earlier).ok());
@@ -283,7 +276,7 @@ void RecoveryTest::aKilledProgramLeavesItsChangesForTheNextStart() {
     QVERIFY(markwell.waitForFinished(kWaitLimitMs));
     QCOMPARE(markwell.exitStatus(), QProcess::CrashExit);
 
-    QVERIFY(classFiles(path) == onDisk);
+    QCOMPARE(classFiles(path), onDisk);
     const std::vector<RecoveryCopy> left = findLeftRecoveryCopies();
     QCOMPARE(left.size(), std::size_t{1});
     QVERIFY(left[0].madeAt > earlier);
@@ -292,7 +285,7 @@ void RecoveryTest::aKilledProgramLeavesItsChangesForTheNextStart() {
     h.window->offerRecovery();
     QVERIFY(h.window->document().modified);
     h.window->saveClass();
-    QVERIFY(classFiles(path) == wouldSave);
+    QCOMPARE(classFiles(path), wouldSave);
     QCOMPARE(h.dialogs.unanswered, 0);
 }
 

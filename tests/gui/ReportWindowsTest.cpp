@@ -13,6 +13,7 @@
 #include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ShownText.h"
 #include "tests/support/PdfText.h"
 
 #include <QAbstractBarSeries>
@@ -38,16 +39,6 @@ using namespace markwell::testing;
 using Kind = ScriptedDialogs::Kind;
 
 namespace {
-
-QStringList rows(const Sheet& sheet) {
-    QStringList lines;
-    for (int row = 1; row <= sheet.maxRow(); ++row) {
-        QStringList cells;
-        for (int col = 1; col <= sheet.maxCol(); ++col) cells << sheet.text(row, col);
-        lines << cells.join(QLatin1Char('|'));
-    }
-    return lines;
-}
 
 const QAbstractBarSeries* barSeries(const GraphWindow& graph) {
     const auto series = graph.chart()->series();
@@ -105,12 +96,6 @@ QStringList visibleValueLabels(const GraphWindow& graph) {
     return labels;
 }
 
-QStringList items(const QComboBox* combo) {
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
-    return texts;
-}
-
 // The small class opened from a file, with Cleo's ID taken away.
 QString openSmallClass(WindowHarness& h) {
     ClassRecord cls = smallClass();
@@ -142,18 +127,18 @@ void ReportWindowsTest::individualReportFollowsTheChosenStudent() {
     QVERIFY(report);
     QVERIFY(report->isModal());
     QCOMPARE(helpTopicFor(report->studentList()), HelpTopic::IndividualReport);
-    QCOMPARE(items(report->studentList()), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
+    QCOMPARE(itemTexts(report->studentList()), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
     QCOMPARE(report->pages()->tabPosition(), QTabWidget::South);
 
     QCOMPARE(report->idText(), QStringLiteral("A-1"));
-    QCOMPARE(rows(report->overallSheet()),
+    QCOMPARE(rowTexts(report->overallSheet()),
              (QStringList{"Assignments|Points|Total|Percent|Grade", "Quiz 1|8|10|80.00%|B", "Test 1|90|100|90.00%|A",
                           "||||", "Total|98|110|89.09%|B"}));
     report->studentList()->setCurrentIndex(2);
     QCOMPARE(report->idText(), QStringLiteral("N/A"));
-    QCOMPARE(rows(report->overallSheet()).at(1), QStringLiteral("Quiz 1|-|10|-|-"));
-    QCOMPARE(rows(report->overallSheet()).at(4), QStringLiteral("Total|80|110|80.00%|B"));
-    QCOMPARE(rows(report->typeSheet()).at(3), QStringLiteral("Quiz|0|0|0.00%|-"));
+    QCOMPARE(rowTexts(report->overallSheet()).at(1), QStringLiteral("Quiz 1|-|10|-|-"));
+    QCOMPARE(rowTexts(report->overallSheet()).at(4), QStringLiteral("Total|80|110|80.00%|B"));
+    QCOMPARE(rowTexts(report->typeSheet()).at(3), QStringLiteral("Quiz|0|0|0.00%|-"));
     // Shown read-only.
     auto* view = report->findChild<SheetView*>(QStringLiteral("overallView"));
     QVERIFY(view && !view->inCellEditing());
@@ -200,34 +185,34 @@ void ReportWindowsTest::gradeInformationPagesStartFromTheirFirstChoice() {
     auto* info = openedBy<GradeInformationWindow>(*h.window, h.window->actions().gradeInformation);
     QVERIFY(info);
     QCOMPARE(helpTopicFor(info->pages()), HelpTopic::Statistics);
-    QCOMPARE(items(info->statisticsAssignments()), (QStringList{"Quiz 1", "Test 1"}));
-    QCOMPARE(items(info->groupingAssignments()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
+    QCOMPARE(itemTexts(info->statisticsAssignments()), (QStringList{"Quiz 1", "Test 1"}));
+    QCOMPARE(itemTexts(info->groupingAssignments()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
     // Quiz 1: 8 and 6 count, Cleo's "-" does not.
-    QCOMPARE(rows(info->shownSheet()).at(5), QStringLiteral("Mean|7.00|70.00%"));
+    QCOMPARE(rowTexts(info->shownSheet()).at(5), QStringLiteral("Mean|7.00|70.00%"));
     info->statisticsAssignments()->setCurrentIndex(1);
-    QCOMPARE(rows(info->shownSheet()).at(1), QStringLiteral("Minimum Grade|70|70.00%"));
+    QCOMPARE(rowTexts(info->shownSheet()).at(1), QStringLiteral("Minimum Grade|70|70.00%"));
 
     info->showPage(GradeInformationWindow::Page::Grouping);
     QCOMPARE(info->groupingAssignments()->currentIndex(), 0);
     info->groupingAssignments()->setCurrentIndex(2);  // Overall: B, D, B
-    QCOMPARE(rows(info->shownSheet()).at(2), QStringLiteral("B|2|66.67%"));
-    QCOMPARE(rows(info->shownSheet()).at(4), QStringLiteral("D|1|33.33%"));
+    QCOMPARE(rowTexts(info->shownSheet()).at(2), QStringLiteral("B|2|66.67%"));
+    QCOMPARE(rowTexts(info->shownSheet()).at(4), QStringLiteral("D|1|33.33%"));
 
     info->showPage(GradeInformationWindow::Page::Missing);
     QVERIFY(info->absentButton()->isChecked());
     QVERIFY(info->absentButton()->isVisible());
-    QCOMPARE(rows(info->shownSheet()),
+    QCOMPARE(rowTexts(info->shownSheet()),
              (QStringList{"Students|Assignments", "Ann Lee|< None >", "Bob Stone|< None >", "Cleo Park|\"Quiz 1\""}));
     info->zeroButton()->click();
-    QCOMPARE(rows(info->shownSheet()).at(3), QStringLiteral("Cleo Park|< None >"));
+    QCOMPARE(rowTexts(info->shownSheet()).at(3), QStringLiteral("Cleo Park|< None >"));
 
     // Back to Grouping: its first item again; back to Missing: Absent again.
     info->showPage(GradeInformationWindow::Page::Grouping);
     QCOMPARE(info->groupingAssignments()->currentIndex(), 0);
-    QCOMPARE(rows(info->shownSheet()).last(), QStringLiteral("Total|2|100.00%"));
+    QCOMPARE(rowTexts(info->shownSheet()).last(), QStringLiteral("Total|2|100.00%"));
     info->showPage(GradeInformationWindow::Page::Missing);
     QVERIFY(info->absentButton()->isChecked());
-    QCOMPARE(rows(info->shownSheet()).at(3), QStringLiteral("Cleo Park|\"Quiz 1\""));
+    QCOMPARE(rowTexts(info->shownSheet()).at(3), QStringLiteral("Cleo Park|\"Quiz 1\""));
 }
 
 void ReportWindowsTest::gradeInformationPrintNamesWhatIsShown() {
@@ -263,7 +248,7 @@ void ReportWindowsTest::graphModesAndValues() {
     // Opens by student, in points, on the first student.
     QVERIFY(graph->byStudentAction()->isChecked() && graph->pointsAction()->isChecked());
     QCOMPARE(graph->choiceLabel()->text(), QStringLiteral("Students"));
-    QCOMPARE(items(graph->choice()), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
+    QCOMPARE(itemTexts(graph->choice()), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
     QCOMPARE(graph->chart()->title(), QStringLiteral("Ann Lee"));
     QCOMPARE(categories(*graph), (QStringList{"Quiz 1", "Test 1"}));
     QCOMPARE(barValues(*graph), (QList<qreal>{8, 90}));
@@ -281,7 +266,7 @@ void ReportWindowsTest::graphModesAndValues() {
 
     graph->byAssignmentAction()->trigger();
     QCOMPARE(graph->choiceLabel()->text(), QStringLiteral("Assignments"));
-    QCOMPARE(items(graph->choice()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
+    QCOMPARE(itemTexts(graph->choice()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
     QCOMPARE(graph->choice()->currentIndex(), 0);
     QCOMPARE(graph->chart()->title(), QStringLiteral("Quiz 1"));
     QCOMPARE(categories(*graph), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
@@ -343,7 +328,7 @@ void ReportWindowsTest::graphItemsAreTakenByPosition() {
     auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
     QVERIFY(graph);
     graph->byAssignmentAction()->trigger();
-    QCOMPARE(items(graph->choice()), (QStringList{"Quiz 1", "Quiz 1", "Overall", "Overall"}));
+    QCOMPARE(itemTexts(graph->choice()), (QStringList{"Quiz 1", "Quiz 1", "Overall", "Overall"}));
     graph->choice()->setCurrentIndex(1);
     QCOMPARE(barValues(*graph), (QList<qreal>{90, 70, 80}));  // the second only: three bars
     graph->choice()->setCurrentIndex(2);

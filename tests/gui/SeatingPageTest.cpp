@@ -18,6 +18,7 @@
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
+#include "tests/gui/support/ShownText.h"
 #include "tests/support/PdfText.h"
 
 #include <QComboBox>
@@ -280,7 +281,7 @@ void SeatingPageTest::addOffersTheStudentsWithoutASeatAndPlacesSeatsSideBySide()
     QStringList offered;
     whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
         const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
-        for (int i = 0; i < names->count(); ++i) offered << names->itemText(i);
+        offered = itemTexts(names);
         QCOMPARE(names->currentIndex(), 0);
         auto* font = dialog->findChild<QPushButton*>(QStringLiteral("seatFont"));
         font->click();
@@ -315,8 +316,7 @@ void SeatingPageTest::addOffersTheStudentsWithoutASeatAndPlacesSeatsSideBySide()
     h.dialogs.colours.push_back(QColor(255, 128, 0));
     offered.clear();
     whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
-        const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
-        for (int i = 0; i < names->count(); ++i) offered << names->itemText(i);
+        offered = itemTexts(dialog->findChild<QComboBox*>(QStringLiteral("seatNames")));
         dialog->findChild<QPushButton*>(QStringLiteral("seatFont"))->click();
         dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
         dialog->accept();

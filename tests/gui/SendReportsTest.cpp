@@ -21,7 +21,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDirIterator>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,17 +114,6 @@ QStringList receivedAddresses(const SmtpTestServer& server) {
     QStringList addresses;
     for (const QJsonObject& m : server.messages()) addresses << m[QStringLiteral("rcpt_tos")][0].toString();
     return addresses;
-}
-
-// Every file under `folder` whose bytes hold `text`.
-QStringList filesHolding(const QString& folder, const QByteArray& text) {
-    QStringList found;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(text)) found << file.fileName();
-    }
-    return found;
 }
 
 }  // namespace

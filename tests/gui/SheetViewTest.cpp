@@ -93,8 +93,7 @@ void SheetViewTest::showsContentFormatsAndMappedFonts() {
     view.setSheet(&s);
     QAbstractItemModel* m = view.model();
 
-    QCOMPARE(m->rowCount(), 4);
-    QCOMPARE(m->columnCount(), 3);
+    QCOMPARE(std::pair(m->rowCount(), m->columnCount()), std::pair(4, 3));
     QCOMPARE(at(view, 1, 1).data().toString(), QStringLiteral("Names"));
     QCOMPARE(at(view, 2, 2).data().toString(), QStringLiteral("202"));
     QCOMPARE(at(view, 3, 2).data().toString(), QStringLiteral("-"));
@@ -165,8 +164,7 @@ void SheetViewTest::selectionReachesTheSheetBothWays() {
     view.selectionModel()->setCurrentIndex(at(view, 3, 2), QItemSelectionModel::NoUpdate);
     view.selectionModel()->select(QItemSelection(at(view, 3, 2), at(view, 5, 4)), QItemSelectionModel::ClearAndSelect);
     QCOMPARE(s.selection(), (CellRange{3, 2, 5, 4}));
-    QCOMPARE(s.activeRow(), 3);
-    QCOMPARE(s.activeCol(), 2);
+    QCOMPARE(std::pair(s.activeRow(), s.activeCol()), std::pair(3, 2));
     QVERIFY(!moved.isEmpty());
     QCOMPARE(moved.last().at(0).value<CellRange>(), (CellRange{3, 2, 5, 4}));
 
@@ -176,8 +174,7 @@ void SheetViewTest::selectionReachesTheSheetBothWays() {
     const QRect cell = view.visualRect(at(view, 4, 3));
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(s.selection(), CellRange::cell(4, 3));
-    QCOMPARE(view.activeRow(), 4);
-    QCOMPARE(view.activeCol(), 3);
+    QCOMPARE(std::pair(view.activeRow(), view.activeCol()), std::pair(4, 3));
 
     // A command selects; the view shows it and the sheet keeps it.
     view.selectRange(CellRange{2, 3, 2, 5});
@@ -317,14 +314,11 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
     view.setActiveCell(2, 2);
     typeIntoCell(view, QStringLiteral("17.5"));
     QCOMPARE(calls.size(), std::size_t{1});
-    QCOMPARE(calls[0].row, 2);
-    QCOMPARE(calls[0].col, 2);
-    QCOMPARE(calls[0].text, QStringLiteral("17.5"));
+    QCOMPARE(std::tuple(calls[0].row, calls[0].col, calls[0].text), std::tuple(2, 2, QStringLiteral("17.5")));
     QCOMPARE(s.kind(2, 2), CellKind::Number);
     QCOMPARE(s.number(2, 2), 17.5);
     QCOMPARE(edited.size(), 1);
-    QCOMPARE(view.activeRow(), 3);  // Enter went down a row
-    QCOMPARE(view.activeCol(), 2);
+    QCOMPARE(std::pair(view.activeRow(), view.activeCol()), std::pair(3, 2));  // Enter went down a row
 
     outcome = SheetView::EndEdit::Refuse;
     view.setActiveCell(3, 3);
@@ -332,8 +326,7 @@ void SheetViewTest::endEditHandlerCommitsRefusesOrHandles() {
     QCOMPARE(calls.size(), std::size_t{2});
     QCOMPARE(s.text(3, 3), QStringLiteral("303"));  // unchanged
     QCOMPARE(edited.size(), 1);
-    QCOMPARE(view.activeRow(), 3);  // and the cursor stays on it
-    QCOMPARE(view.activeCol(), 3);
+    QCOMPARE(std::pair(view.activeRow(), view.activeCol()), std::pair(3, 3));  // and the cursor stays on it
 
     // The handler changes the sheet itself, even rebuilding it, after the editor has closed.
     outcome = SheetView::EndEdit::Handled;
@@ -422,8 +415,7 @@ void SheetViewTest::reloadFollowsARebuiltSheet() {
     s.setText(2, 2, QStringLiteral("new"));
     s.setSelection(CellRange::cell(2, 2));
     view.reload();
-    QCOMPARE(view.model()->rowCount(), 2);
-    QCOMPARE(view.model()->columnCount(), 2);
+    QCOMPARE(std::pair(view.model()->rowCount(), view.model()->columnCount()), std::pair(2, 2));
     QCOMPARE(at(view, 2, 2).data().toString(), QStringLiteral("new"));
     QCOMPARE(view.frozenColumnCount(), 0);
     QCOMPARE(view.currentIndex(), at(view, 2, 2));

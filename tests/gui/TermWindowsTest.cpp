@@ -63,6 +63,17 @@ void copyExample(const char* stem, const QString& folder) {
     }
 }
 
+// A folder of the harness's, made the one My Classes reads, with the
+// example classes of the stems given copied into it.
+QString myClassesFolder(const WindowHarness& h, const char* name, std::initializer_list<const char*> stems) {
+    QString folder = h.folder.filePath(QLatin1String(name));
+    QDir().mkpath(folder);
+    for (const char* stem : stems) copyExample(stem, folder);
+    QSettings().setValue(QStringLiteral("MyClasses/folder"), folder);
+    QSettings().setValue(QStringLiteral("MyClasses/source"), QStringLiteral("folder"));
+    return folder;
+}
+
 MyClassesWindow* openMyClasses(WindowHarness& h) {
     return openedBy<MyClassesWindow>(*h.window, h.window->actions().myClasses);
 }
@@ -81,10 +92,9 @@ private slots:
 };
 
 void TermWindowsTest::theCurveOpensOnTheSelectedAssignmentAndDoesWhatItShows() {
-    WindowHarness h;
+    WindowHarness h(smallClass());
     MainWindow& w = *h.window;
     QVERIFY(showExposed(w));
-    h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass()));
     const auto before = test::documentBytes(w.document());
     w.gradesPage()->view()->selectRange(CellRange::cell(3, 3));  // Bob's Test 1
     QString shownScores;
@@ -153,13 +163,8 @@ void TermWindowsTest::aNewClassFromAnotherHasItsSetUpAndNoStudent() {
 
 void TermWindowsTest::myClassesShowsWhatTheCommandPrints() {
     WindowHarness h;
-    const QString folder = h.folder.filePath(QStringLiteral("classes"));
-    QVERIFY(QDir().mkpath(folder));
-    copyExample("period1", folder);
-    copyExample("period2", folder);
+    const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
     QVERIFY(!writeFile(folder + QStringLiteral("/broken.grs"), "not a class").isEmpty());
-    QSettings().setValue(QStringLiteral("MyClasses/folder"), folder);
-    QSettings().setValue(QStringLiteral("MyClasses/source"), QStringLiteral("folder"));
 
     MyClassesWindow* overview = openMyClasses(h);
     QVERIFY(overview);
@@ -185,12 +190,7 @@ void TermWindowsTest::myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion() 
     WindowHarness h;
     MainWindow& w = *h.window;
     QVERIFY(showExposed(w));
-    const QString folder = h.folder.filePath(QStringLiteral("classes"));
-    QVERIFY(QDir().mkpath(folder));
-    copyExample("period1", folder);
-    copyExample("period2", folder);
-    QSettings().setValue(QStringLiteral("MyClasses/folder"), folder);
-    QSettings().setValue(QStringLiteral("MyClasses/source"), QStringLiteral("folder"));
+    const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
     h.open(writeClass(h.folder.path(), QStringLiteral("mine.grs"), smallClass()));
     makeUnsavedChange(w);
 
@@ -210,14 +210,11 @@ void TermWindowsTest::myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion() 
 
 void TermWindowsTest::myClassesClosedWhileReadingStopsTheReading() {
     WindowHarness h;
-    const QString folder = h.folder.filePath(QStringLiteral("many"));
-    QVERIFY(QDir().mkpath(folder));
+    const QString folder = myClassesFolder(h, "many", {});
     for (int i = 0; i < 200; ++i) {
         QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs"),
                     folder + QStringLiteral("/class%1.grs").arg(i, 3, 10, QLatin1Char('0')));
     }
-    QSettings().setValue(QStringLiteral("MyClasses/folder"), folder);
-    QSettings().setValue(QStringLiteral("MyClasses/source"), QStringLiteral("folder"));
     {
         MyClassesWindow overview(*h.scales, h.dialogs, QString());
         overview.cancelButton()->click();

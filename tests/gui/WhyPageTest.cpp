@@ -12,6 +12,7 @@
 #include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
+#include "tests/gui/support/ShownText.h"
 #include "tests/support/PdfText.h"
 
 #include <QAction>
@@ -25,12 +26,6 @@ using namespace markwell;
 using namespace markwell::testing;
 
 namespace {
-
-QStringList items(const QComboBox* box) {
-    QStringList texts;
-    for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
-    return texts;
-}
 
 // The first cells of the row whose first cell is `label`.
 QString rowStarting(const Sheet& sheet, const QString& label, int cells) {
@@ -149,8 +144,8 @@ void WhyPageTest::whatItTakesFollowsTheChoicesAndTheStudent() {
     IndividualReportWindow* report = openReport(h, smallClass());
     QVERIFY(report);
     WhatItTakesPanel* panel = report->whatItTakes();
-    QCOMPARE(items(panel->assignmentList()), (QStringList{"Quiz 1", "Test 1"}));
-    QCOMPARE(items(panel->letterList()), (QStringList{"A", "B", "C", "D", "F"}));
+    QCOMPARE(itemTexts(panel->assignmentList()), (QStringList{"Quiz 1", "Test 1"}));
+    QCOMPARE(itemTexts(panel->letterList()), (QStringList{"A", "B", "C", "D", "F"}));
     // The last assignment and the best letter to begin with. Ann: (8 + x) / 110 >= 90%.
     QCOMPARE(panel->assignmentList()->currentText(), QStringLiteral("Test 1"));
     QCOMPARE(panel->answerText(), QStringLiteral("Needs 91 of 100 points on \"Test 1\" for A (average 90.00%)."));

@@ -12,9 +12,12 @@
 #include "gui/main/TableCommands.h"
 #include "gui/pages/GradesPage.h"
 #include "gui/sheetview/SheetView.h"
+#include "tests/support/TestFiles.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace markwell::testing {
@@ -77,6 +80,21 @@ QString writeFile(const QString& path, const QByteArray& bytes) {
     return path;
 }
 
+QByteArray classFiles(const QString& gradePath) {
+    return fileContents(gradePath) + '|' + fileContents(attendancePathFor(gradePath)) + '|' +
+           fileContents(seatingPathFor(gradePath));
+}
+
+QStringList filesHolding(const QString& folder, const QByteArray& text) {
+    QStringList found;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(text)) found << file.fileName();
+    }
+    return found;
+}
+
 AttendanceInfo attendanceRecord(const char* name, int month, int year, const char* days) {
     AttendanceInfo record;
     record.Month = month;
@@ -122,6 +140,17 @@ void typeIntoCell(SheetView& view, const QString& text, Qt::Key end, Qt::Keyboar
     QTest::keyClicks(editor, text.mid(1));
     QTest::keyClick(editor, end, modifiers);
     QCoreApplication::processEvents();  // Enter commits through a queued call
+}
+
+void typeInto(QWidget* box, const QString& text) {
+    box->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(box)) line->selectAll();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) plain->selectAll();
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('\n')) QTest::keyClick(box, Qt::Key_Return);
+        else if (ch.unicode() < 0x80) QTest::keyClicks(box, QString(ch));
+        else QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 }
 
 void typeIntoGrades(MainWindow& window, int row, int col, const QString& text, Qt::Key end,

@@ -44,6 +44,11 @@ QString writeClass(const QString& folder, const QString& fileName, const ClassRe
 // Writes the bytes as the whole of the file; the path, or none when it
 // cannot be written.
 QString writeFile(const QString& path, const QByteArray& bytes);
+// The bytes of the class's grade, attendance and seating files, "|" between
+// them: what a test compares to tell that none of the three changed.
+QByteArray classFiles(const QString& gradePath);
+// Every file under `folder` whose bytes hold `text` (a secret kept in no file).
+QStringList filesHolding(const QString& folder, const QByteArray& text);
 
 // One student's attendance record of a month: `days` holds "T", "U" or "E"
 // codes from day 1 on (spaces for nothing).
@@ -63,6 +68,9 @@ QLineEdit* cellEditor(const SheetView& view);
 // given key. The table must be shown.
 void typeIntoCell(SheetView& view, const QString& text, Qt::Key end = Qt::Key_Return,
                   Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Types into a box as the teacher does: what was there is replaced, Enter
+// ends a line, and letters beyond ASCII come as text with no key code.
+void typeInto(QWidget* box, const QString& text);
 // Types into a cell of the grades table as a teacher does and ends with the
 // given key (Enter unless told otherwise). The window must be shown.
 void typeIntoGrades(MainWindow& window, int row, int col, const QString& text, Qt::Key end = Qt::Key_Return,

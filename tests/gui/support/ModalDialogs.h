@@ -11,8 +11,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -73,6 +75,11 @@ void whenShown(std::function<void(T&)> work) {
         if (!QTest::qWaitForWindowActive(dialog, kWaitLimitMs)) QApplication::setActiveWindow(dialog);
         work(*dialog);
     });
+}
+
+// Presses the dialog's OK, as the teacher does, whatever its checks then say.
+inline void clickOk(QDialog* dialog) {
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 // Stops every watch still waiting for its dialog (one that was expected not to show).
