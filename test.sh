@@ -41,8 +41,7 @@ configure_for_tests() {
   local dir=$1
   shift
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARKWELL_WERROR=ON -DMARKWELL_UNITY=ON \
-      "${launcher[@]}" "$@"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARKWELL_WERROR=ON "${launcher[@]}" "$@"
   elif ! grep -qx 'MARKWELL_WERROR:BOOL=ON' "$dir/CMakeCache.txt"; then
     cmake -S . -B "$dir" -DMARKWELL_WERROR=ON
   fi
