@@ -60,15 +60,19 @@ inline ClassRecord makeClass(const std::vector<std::string>& names, std::initial
     return cls;
 }
 
-// Two students named Ann (one row in the grades table) and Bo, who has no
-// Lab entry, as only a damaged file leaves.
-inline ClassRecord twoAnnsAndBo() {
-    return makeClass({"Ann", "Ann", "Bo"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Lab", "Lab", 5, {"4", "5"}}});
-}
-
 inline ClassRecord makeClass(std::initializer_list<std::string> names,
                              std::initializer_list<AssignmentSpec> assignments) {
     return makeClass(std::vector<std::string>(names), assignments);
+}
+
+// Two students named Ann (an older file allows it; one row in the grades
+// table) with Bo between them: Quiz "Ann~1", "Bo~2", "Ann~3"; Lab "Ann~4",
+// "Ann~6", Bo without an entry, as only a damaged file leaves.
+inline ClassRecord twoAnns() {
+    ClassRecord cls =
+        makeClass({"Ann", "Bo", "Ann"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Lab", "Lab", 5, {"4", "5", "6"}}});
+    cls.assignments[1].namegrade.erase(cls.assignments[1].namegrade.begin() + 1);
+    return cls;
 }
 
 // "Student 1" to "Student `count`", for classes whose names do not matter.
