@@ -82,6 +82,12 @@ inline std::vector<std::string> numberedNames(std::size_t count) {
     return names;
 }
 
+// Gives one entry of an assignment's point list new points, keeping its name.
+inline void setPoints(ClassRecord& cls, std::size_t assignment, std::size_t entry, const std::string& points) {
+    std::string& stored = cls.assignments[assignment].namegrade[entry];
+    stored = makePointEntry(splitPointEntry(stored).name, points);
+}
+
 inline void dropByType(ClassRecord& cls, std::initializer_list<int> flaggedTypes) {
     cls.lowScoreInfo.drop_type = 2;
     for (int type : flaggedTypes) cls.lowScoreInfo.setFlag(type, true);
