@@ -4,6 +4,8 @@
 #include "core/sheet/PrintHeader.h"
 #include "core/sheet/Sheet.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 using namespace markwell;
