@@ -33,7 +33,10 @@ Document seatedClass() {
 
 void BM_SeatingChartShow(benchmark::State& state) {
     Document document = seatedClass();
-    SeatingEditor editor(document);
+    SeatingEditor editor(document, [&document](const Change& change) -> Result<void> {
+        const Result<ChangeMade> made = change.applyTo(document);
+        return made ? Result<void>() : fail(made.message());
+    });
     SeatingView view;
     view.resize(1000, 700);
     view.setEditor(&editor);

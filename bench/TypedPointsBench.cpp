@@ -10,6 +10,7 @@
 //   build/bench/markwell_bench --benchmark_filter=TypePoint
 
 #include "bench/LargeClass.h"
+#include "core/document/Document.h"
 #include "core/editing/TypedPoints.h"
 #include "core/grading/StudentRowUpdate.h"
 #include "gui/pages/GradesPage.h"
@@ -36,7 +37,9 @@ QString pointsFor(std::int64_t iteration) {
 // shown in the page, when given, until the view has repainted.
 template <bool inPlace>
 void typePoints(benchmark::State& state, GradesPage* page) {
-    ClassRecord cls = bench::largeClass();
+    Document document;
+    document.classRecord = bench::largeClass();
+    const ClassRecord& cls = document.classRecord;
     GradesTable table = buildGradesTable(cls);
     if (page) {
         page->resize(1200, 800);
@@ -47,7 +50,7 @@ void typePoints(benchmark::State& state, GradesPage* page) {
     std::int64_t i = 0;
     for (auto _ : state) {
         const auto [row, col] = cellFor(i);
-        if (!storeTypedPoints(cls, table.sheet, row, col, pointsFor(i++))) state.SkipWithError("refused");
+        if (!typedPointsChange(table.sheet, row, col, pointsFor(i++)).applyTo(document)) state.SkipWithError("refused");
         if constexpr (inPlace) {
             const std::optional<RowUpdate> update = updateStudentRow(table, cls, row);
             if (!update) state.SkipWithError("rebuilt");

@@ -2,12 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 // The attendance reader takes any bytes; whatever it reads and does not call
-// damaged survives a write and a second read, and a month stored for its
-// names reads back.
+// damaged survives a write and a second read, and a month marked for a
+// name reads back.
 
 #include "fuzz/FuzzCheck.h"
 
-#include "core/data/AttendanceBook.h"
+#include "core/attendance/AttendanceChanges.h"
+#include "core/data/Document.h"
 #include "core/files/AttendanceFile.h"
 
 #include <cstddef>
@@ -26,18 +27,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(parseAttendanceFile(written.value()).records == file.records);
 
     if (file.records.empty()) return 0;
-    AttendanceBook book(file.records);
+    Document document;
+    document.attendance = AttendanceBook(file.records);
     const AttendanceInfo first = file.records.front();
     std::vector<std::string> names;
     for (const AttendanceInfo& r : file.records) names.push_back(r.name);
-    const auto before = book.marksOf(first.Month, first.Year, names);
+    const auto before = document.attendance.marksOf(first.Month, first.Year, names);
     FUZZ_CHECK(before.front().has_value());
-    DayMarks marks;
-    marks.fill('T');
-    book.storeMonth(first.Month, first.Year, {first.name}, {marks});
-    FUZZ_CHECK(book.records().size() == file.records.size());  // overwritten, not added
-    const auto after = book.marksOf(first.Month, first.Year, {first.name});
+    MonthMarks tardy{first.Month, first.Year, {}};
+    for (int day = 1; day <= daysInMonth(first.Month, first.Year); ++day) tardy.marks.push_back({first.name, day, 'T'});
+    FUZZ_CHECK(markAttendanceChange(tardy).applyTo(document).ok());
+    FUZZ_CHECK(document.attendance.records().size() == file.records.size());  // marked in place, not added
+    const auto after = document.attendance.marksOf(first.Month, first.Year, {first.name});
     FUZZ_CHECK(after.front().has_value() && after.front()->front() == 'T');
-    FUZZ_CHECK(serializeAttendanceFile(book.records()).ok());
+    FUZZ_CHECK(serializeAttendanceFile(document.attendance.records()).ok());
     return 0;
 }

@@ -8,8 +8,6 @@
 #include <QDate>
 #include <QHash>
 
-#include <algorithm>
-
 namespace markwell {
 
 int daysInMonth(std::int32_t month, std::int32_t year) {
@@ -59,28 +57,6 @@ std::vector<std::optional<DayMarks>> AttendanceBook::marksOf(std::int32_t month,
         marks.push_back(found == index.cend() ? std::nullopt : std::optional<DayMarks>(records_[*found].entry));
     }
     return marks;
-}
-
-void AttendanceBook::storeMonth(std::int32_t month, std::int32_t year, const std::vector<std::string>& names,
-                                const std::vector<DayMarks>& marks) {
-    QHash<QString, std::size_t> index = monthIndex(records_, month, year);
-    const auto days = static_cast<std::size_t>(daysInMonth(month, year));
-    const std::size_t count = std::min(names.size(), marks.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        AttendanceInfo record;
-        record.Month = month;
-        record.Year = year;
-        record.name = names[i];
-        std::copy_n(marks[i].begin(), days, record.entry.begin());  // the rest stays blank
-
-        const QString key = nameKey(names[i]);
-        if (const auto found = index.constFind(key); found != index.cend()) {
-            records_[*found] = std::move(record);
-        } else {
-            index.insert(key, records_.size());
-            records_.push_back(std::move(record));
-        }
-    }
 }
 
 int AttendanceBook::renameStudent(std::string_view oldName, std::string_view newName) {

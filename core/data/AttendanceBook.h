@@ -35,13 +35,6 @@ public:
     std::vector<std::optional<DayMarks>> marksOf(std::int32_t month, std::int32_t year,
                                                  const std::vector<std::string>& names) const;
 
-    // Stores each name's marks for the month: over its first record if it has
-    // one (the record takes the name's spelling), else in a new record at the
-    // end; every other record stays as it is. Days past the end of the month
-    // are stored as spaces. `marks` runs in step with `names`.
-    void storeMonth(std::int32_t month, std::int32_t year, const std::vector<std::string>& names,
-                    const std::vector<DayMarks>& marks);
-
     // Gives every record of `oldName` (any month and year, letter case
     // ignored) the name `newName`, so that a renamed student keeps their
     // attendance; returns how many records were renamed. Records stay where

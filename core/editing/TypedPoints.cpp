@@ -4,19 +4,39 @@
 #include "core/editing/TypedPoints.h"
 
 #include "core/common/Cp1252.h"
+#include "core/data/ClassRecord.h"
 #include "core/data/PointEntry.h"
 #include "core/editing/Validators.h"
 #include "core/grading/GradesLayout.h"
 
 #include <QCoreApplication>
 
+#include <cstddef>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace markwell {
 namespace {
 
 struct TypedPoints {
     Q_DECLARE_TR_FUNCTIONS(TypedPoints)
+};
+
+// What typing points into one cell of the grades table does to the class:
+// the entries of one assignment's point list it rewrites, each with its text
+// before and after, and the entry it adds when the student had none.
+struct TypedPointsEdit {
+    struct Entry {
+        std::size_t index;
+        std::string before;
+        std::string after;
+    };
+    std::size_t assignment = 0;
+    std::vector<Entry> rewritten;
+    std::string added;  // appended to the point list; empty when none is
+
+    bool changesNothing() const { return added.empty() && rewritten.empty(); }
 };
 
 void applyEdit(ClassRecord& cls, const TypedPointsEdit& edit) {
@@ -88,18 +108,6 @@ Result<TypedPointsEdit> planTypedPoints(const ClassRecord& cls, const TypedCell&
 }
 
 }  // namespace
-
-Result<TypedPointsEdit> planTypedPoints(const ClassRecord& cls, const Sheet& grades, int row, int col,
-                                        const QString& typed) {
-    return planTypedPoints(cls, TypedCell::of(grades, row, col), typed);
-}
-
-Result<void> storeTypedPoints(ClassRecord& cls, const Sheet& grades, int row, int col, const QString& typed) {
-    Result<TypedPointsEdit> edit = planTypedPoints(cls, grades, row, col, typed);
-    if (!edit) return edit.error();
-    applyEdit(cls, *edit);
-    return {};
-}
 
 Change typedPointsChange(const Sheet& grades, int row, int col, const QString& typed) {
     return Change(TypedPoints::tr("Typed Points"),

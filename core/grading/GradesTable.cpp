@@ -35,9 +35,4 @@ GradesTable buildGradesTable(const ClassRecord& cls) {
     return table;
 }
 
-void insertLetterGrades(GradesTable& table, const ClassRecord& cls) {
-    const PointTotalsCalculator totals(table.sheet, cls);
-    insertLetterGradesInGrid(table, cls.gradeScale, totals);
-}
-
 }  // namespace markwell

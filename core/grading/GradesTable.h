@@ -34,9 +34,4 @@ GradesTable buildGradesTable(const ClassRecord& cls);
 // is kept in view either way.
 void insertStudentsInGrid(const std::vector<StudentInfo>& students, Sheet& sheet);
 
-// Recomputes the Grade column alone from the averages as the table shows
-// them, with the class's scale: what a change of the grade scale runs. The
-// dropped cells are recomputed along the way.
-void insertLetterGrades(GradesTable& table, const ClassRecord& cls);
-
 }  // namespace markwell

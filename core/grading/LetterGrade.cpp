@@ -60,8 +60,4 @@ std::optional<std::pair<QString, QString>> LetterGrader::boundsOf(const QString&
     return std::nullopt;
 }
 
-QString getLetterGrade(const CurrentGradeScale& scale, double grandTotal, double average) {
-    return LetterGrader(scale).letter(grandTotal, average);
-}
-
 }  // namespace markwell

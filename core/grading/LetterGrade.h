@@ -37,9 +37,6 @@ private:
     std::vector<QString> boundTexts_;               // low, high, low, high, … as stored
 };
 
-// One lookup. For many students, build a LetterGrader once.
-QString getLetterGrade(const CurrentGradeScale& scale, double grandTotal, double average);
-
 // The letters of the class's scale in table order, as the Grade column shows
 // them: the order the Grade column sorts in.
 std::vector<QString> scaleLetterTexts(const CurrentGradeScale& scale);

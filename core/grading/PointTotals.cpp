@@ -111,9 +111,4 @@ void PointTotalsCalculator::dropLowestPerType(int row, PointTotals& totals, std:
     }
 }
 
-PointTotals getIndivPointTotals(const Sheet& sheet, const ClassRecord& cls, int row,
-                                std::vector<DroppedCell>* dropped) {
-    return PointTotalsCalculator(sheet, cls).forRow(row, dropped);
-}
-
 }  // namespace markwell

@@ -78,10 +78,6 @@ private:
     const EntryIndex* index_ = nullptr;
 };
 
-// One row alone (reports of one student). For many rows, use a calculator.
-PointTotals getIndivPointTotals(const Sheet& sheet, const ClassRecord& cls, int row,
-                                std::vector<DroppedCell>* dropped = nullptr);
-
 // The type index (0..5) of every assignment of the class, -1 for none.
 std::vector<int> assignmentTypeIndexes(const ClassRecord& cls);
 

@@ -6,20 +6,8 @@
 #include "core/seating/SeatChanges.h"
 
 namespace markwell {
-namespace {
 
-Result<void> makeDirectly(Document& document, const Change& change) {
-    Result<ChangeMade> made = change.applyTo(document);
-    if (!made) return fail(made.message());
-    if (made->step) document.modified = true;
-    return {};
-}
-
-}  // namespace
-
-SeatingEditor::SeatingEditor(Document& document, Door door) : document_(document), door_(std::move(door)) {
-    if (!door_) door_ = [&document](const Change& change) { return makeDirectly(document, change); };
-}
+SeatingEditor::SeatingEditor(Document& document, Door door) : document_(document), door_(std::move(door)) {}
 
 bool SeatingEditor::make(const Change& change, std::optional<SeatId> after) {
     // Whoever the door tells of the change sees the seat current as it will be.

@@ -29,8 +29,7 @@ public:
     // Makes a change of the document, or hands back why it was refused.
     using Door = std::function<Result<void>(const Change& change)>;
 
-    // Without a door, changes are made on the document directly and mark it modified.
-    explicit SeatingEditor(Document& document, Door door = {});
+    SeatingEditor(Document& document, Door door);
 
     const ClassRecord& classRecord() const { return document_.classRecord; }
 

@@ -14,13 +14,9 @@
 using namespace markwell;
 
 TEST(NumberText, ParsesWhatATeacherTypes) {
-    EXPECT_EQ(parseNumber(std::string_view("17.5")), 17.5);
-    EXPECT_EQ(parseNumber(std::string_view(" 8 ")), 8.0);
-    EXPECT_EQ(parseNumber(std::string_view(".5")), 0.5);
-    EXPECT_EQ(parseNumber(std::string_view("5.")), 5.0);
-    EXPECT_EQ(parseNumber(std::string_view("-3")), -3.0);
-    EXPECT_EQ(parseNumber(std::string_view("+3")), 3.0);
-    EXPECT_EQ(parseNumber(std::string_view("1.235E4")), 12350.0);
+    const std::pair<const char*, double> cases[] = {{"17.5", 17.5}, {" 8 ", 8.0}, {".5", 0.5},         {"5.", 5.0},
+                                                    {"-3", -3.0},   {"+3", 3.0},  {"1.235E4", 12350.0}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(parseNumber(std::string_view(text)), value) << text;
 }
 
 TEST(NumberText, RefusesWhatIsNotANumber) {
@@ -31,17 +27,18 @@ TEST(NumberText, RefusesWhatIsNotANumber) {
 }
 
 TEST(NumberText, GeneralFormHasFifteenDigitsAndNoTrailingZeros) {
-    EXPECT_EQ(generalText(100), "100");
-    EXPECT_EQ(generalText(17.5), "17.5");
-    EXPECT_EQ(generalText(0), "0");
-    EXPECT_EQ(generalText(-0.0), "0");
-    EXPECT_EQ(generalText(0.1 + 0.2), "0.3");
-    EXPECT_EQ(generalText(-2.25), "-2.25");
-    EXPECT_EQ(generalText(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(generalText(123456789012.5), "123456789012.5");
-    EXPECT_EQ(generalText(0.00001), "0.00001");
-    EXPECT_EQ(generalText(0.0000015), "1.5E-6");
-    EXPECT_EQ(generalText(1e20), "1E20");
+    const std::pair<double, const char*> cases[] = {{100, "100"},
+                                                    {17.5, "17.5"},
+                                                    {0, "0"},
+                                                    {-0.0, "0"},
+                                                    {0.1 + 0.2, "0.3"},
+                                                    {-2.25, "-2.25"},
+                                                    {1.0 / 3.0, "0.333333333333333"},
+                                                    {123456789012.5, "123456789012.5"},
+                                                    {0.00001, "0.00001"},
+                                                    {0.0000015, "1.5E-6"},
+                                                    {1e20, "1E20"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(generalText(value), text) << value;
 }
 
 // The printed table writes whole numbers from their digits: the same text,
@@ -62,33 +59,19 @@ TEST(NumberText, ShownValueIsWhatTheTextSays) {
     EXPECT_EQ(*parseNumber(generalText(shownValue(2.0 / 3.0))), shownValue(2.0 / 3.0));
 }
 
-TEST(NumberText, AverageRoundsToFourSignificantDigitsOrTwoDecimals) {
-    EXPECT_EQ(averageText(87.456), QStringLiteral("87.46%"));
-    EXPECT_EQ(averageText(103.456), QStringLiteral("103.50%"));
-    EXPECT_EQ(averageText(7.8125), QStringLiteral("7.81%"));
-    EXPECT_EQ(averageText(89.996), QStringLiteral("90.00%"));
-    EXPECT_EQ(averageText(99.995), QStringLiteral("100.00%"));
-    EXPECT_EQ(averageText(1234.56), QStringLiteral("1235.00%"));
-    EXPECT_EQ(averageText(0), QStringLiteral("0.00%"));
-    EXPECT_EQ(averageText(0.004), QStringLiteral("0.00%"));
-    EXPECT_EQ(averageText(0.005), QStringLiteral("0.01%"));
-    EXPECT_EQ(averageText(100), QStringLiteral("100.00%"));
-}
-
-TEST(NumberText, AverageRoundsHalfAwayFromZeroAsWritten) {
+// Four significant digits or two decimals, rounded half away from zero as
+// written; huge averages in the exponent form, and never inf or nan.
+TEST(NumberText, AverageTextRoundsAsATeacherReadsIt) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     // 87.455 is a hair below .455 in binary; a teacher reads it as .455.
-    EXPECT_EQ(averageText(87.455), QStringLiteral("87.46%"));
-    EXPECT_EQ(averageText(17491.0 / 200.0), QStringLiteral("87.46%"));
-    EXPECT_EQ(averageText(-2.345), QStringLiteral("-2.35%"));
-    EXPECT_EQ(averageText(-0.001), QStringLiteral("0.00%"));
-}
-
-TEST(NumberText, HugeAveragesUseTheExponentFormAndNeverInfOrNan) {
-    EXPECT_EQ(averageText(12345.6), QStringLiteral("1.235E4%"));
-    EXPECT_EQ(averageText(10000), QStringLiteral("1E4%"));
-    EXPECT_EQ(averageText(9999.6), QStringLiteral("1E4%"));
-    EXPECT_EQ(averageText(std::numeric_limits<double>::infinity()), QStringLiteral("0.00%"));
-    EXPECT_EQ(averageText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0.00%"));
+    const std::pair<double, const char*> cases[] = {
+        {87.456, "87.46%"},  {103.456, "103.50%"},  {7.8125, "7.81%"},     {89.996, "90.00%"},
+        {99.995, "100.00%"}, {1234.56, "1235.00%"}, {0, "0.00%"},          {0.004, "0.00%"},
+        {0.005, "0.01%"},    {100, "100.00%"},      {87.455, "87.46%"},    {17491.0 / 200.0, "87.46%"},
+        {-2.345, "-2.35%"},  {-0.001, "0.00%"},     {12345.6, "1.235E4%"}, {10000, "1E4%"},
+        {9999.6, "1E4%"},    {inf, "0.00%"},        {nan, "0.00%"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(averageText(value), QString::fromLatin1(text)) << value;
     // The letter grade reads the text back without its "%".
     EXPECT_EQ(parseNumber(std::string_view("1.235E4")), 12350.0);
 }
@@ -123,17 +106,15 @@ TEST(NumberText, ShortDecimalsConvertExactlyAsTheFullConversionDoes) {
     EXPECT_EQ(generalText(99999999999.9999), "99999999999.9999");
 }
 
+// 85.56 is 85.6 first, then two decimals; at 99.96 the carry adds a digit.
 TEST(NumberText, StatisticsRoundToThreeSignificantDigitsOrTwoDecimals) {
-    EXPECT_EQ(threeDigitText(8.3333), QStringLiteral("8.33"));
-    EXPECT_EQ(threeDigitText(85.56), QStringLiteral("85.60"));  // 85.6 first, then two decimals
-    EXPECT_EQ(threeDigitText(100), QStringLiteral("100.00"));
-    EXPECT_EQ(threeDigitText(5.0 / 3.0), QStringLiteral("1.67"));
-    EXPECT_EQ(threeDigitText(1234.5), QStringLiteral("1230.00"));
-    EXPECT_EQ(threeDigitText(99.96), QStringLiteral("100.00"));  // the carry adds a digit
-    EXPECT_EQ(threeDigitText(0.004), QStringLiteral("0.00"));
-    EXPECT_EQ(threeDigitText(0.005), QStringLiteral("0.01"));
-    EXPECT_EQ(threeDigitText(-12.25), QStringLiteral("-12.30"));
-    EXPECT_EQ(threeDigitText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0.00"));
+    const std::pair<double, const char*> cases[] = {
+        {8.3333, "8.33"},    {85.56, "85.60"},
+        {100, "100.00"},     {5.0 / 3.0, "1.67"},
+        {1234.5, "1230.00"}, {99.96, "100.00"},
+        {0.004, "0.00"},     {0.005, "0.01"},
+        {-12.25, "-12.30"},  {std::numeric_limits<double>::quiet_NaN(), "0.00"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(threeDigitText(value), QString::fromLatin1(text)) << value;
 }
 
 TEST(NumberText, ShortestTextReadsBackExactly) {
@@ -165,34 +146,32 @@ TEST(NumberText, FactorsRoundHalfAwayFromZeroToFourDecimalsWithoutTrailingZeros)
 TEST(NumberText, ADecimalCommaIsOnlyWhatAPersonReadsAndTypes) {
     const QChar comma(u',');
     // Whole numbers of a table, and nothing else.
-    for (const auto& [text, shown] : std::vector<std::pair<QString, QString>>{{"17.5", "17,5"},
-                                                                              {"-0.25", "-0,25"},
-                                                                              {"87.46%", "87,46%"},
-                                                                              {"1.5E-6", "1,5E-6"},
-                                                                              {"100", "100"},
-                                                                              {"Quiz 1.5", "Quiz 1.5"},
-                                                                              {"555.123.4567", "555.123.4567"},
-                                                                              {"1.2.3", "1.2.3"},
-                                                                              {".5", ",5"},
-                                                                              {"5.", "5,"},
-                                                                              {"E5", "E5"},
-                                                                              {"%", "%"},
-                                                                              {"", ""},
-                                                                              {"1.5E", "1.5E"}}) {
-        EXPECT_EQ(numberWithPoint(text, comma), shown) << text.toStdString();
-        EXPECT_EQ(numberWithPoint(text, u'.'), text);
+    const std::pair<const char*, const char*> shown[] = {{"17.5", "17,5"},
+                                                         {"-0.25", "-0,25"},
+                                                         {"87.46%", "87,46%"},
+                                                         {"1.5E-6", "1,5E-6"},
+                                                         {"100", "100"},
+                                                         {"Quiz 1.5", "Quiz 1.5"},
+                                                         {"555.123.4567", "555.123.4567"},
+                                                         {"1.2.3", "1.2.3"},
+                                                         {".5", ",5"},
+                                                         {"5.", "5,"},
+                                                         {"E5", "E5"},
+                                                         {"%", "%"},
+                                                         {"", ""},
+                                                         {"1.5E", "1.5E"}};
+    for (const auto& [text, withComma] : shown) {
+        EXPECT_EQ(numberWithPoint(QString::fromLatin1(text), comma), QString::fromLatin1(withComma)) << text;
+        EXPECT_EQ(numberWithPoint(QString::fromLatin1(text), u'.'), QString::fromLatin1(text));
     }
     EXPECT_EQ(numbersInTextWithPoint(QStringLiteral("Needs 17.5 of 20 points on \"Unit 3.\" (average 81.25%)."), comma),
               QStringLiteral("Needs 17,5 of 20 points on \"Unit 3.\" (average 81,25%)."));
     // Typed: one comma is the decimal separator; "." is still taken; two
     // separators are left for the check to refuse.
-    for (const auto& [typed, stored] : std::vector<std::pair<QString, QString>>{{"7,5", "7.5"},
-                                                                                {"7.5", "7.5"},
-                                                                                {",5", ".5"},
-                                                                                {"1.000,5", "1.000,5"},
-                                                                                {"1,000,5", "1,000,5"},
-                                                                                {"12", "12"}}) {
-        EXPECT_EQ(typedWithPoint(typed, comma), stored) << typed.toStdString();
+    const std::pair<const char*, const char*> typed[] = {{"7,5", "7.5"},         {"7.5", "7.5"},         {",5", ".5"},
+                                                         {"1.000,5", "1.000,5"}, {"1,000,5", "1,000,5"}, {"12", "12"}};
+    for (const auto& [text, stored] : typed) {
+        EXPECT_EQ(typedWithPoint(QString::fromLatin1(text), comma), QString::fromLatin1(stored)) << text;
     }
     EXPECT_EQ(typedWithPoint(QStringLiteral("7,5"), u'.'), QStringLiteral("7,5"));
 }

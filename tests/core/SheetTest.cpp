@@ -4,22 +4,35 @@
 #include "core/sheet/PrintHeader.h"
 #include "core/sheet/Sheet.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 using namespace markwell;
 
 namespace {
 
-// A 5-row key column under a heading, for the sort tests.
-Sheet columnSheet(const std::vector<QString>& texts) {
+Sheet sized(int rows, int cols) {
     Sheet s;
-    s.setMaxRow(static_cast<int>(texts.size()) + 1);
-    s.setMaxCol(2);
+    s.setMaxRow(rows);
+    s.setMaxCol(cols);
+    return s;
+}
+
+// Texts written "a|b|c".
+std::vector<QString> texts(const char* joined) {
+    const QStringList list = QString::fromUtf8(joined).split(QLatin1Char('|'));
+    return {list.begin(), list.end()};
+}
+
+// A key column under a heading, each row's original position beside it.
+Sheet columnSheet(const std::vector<QString>& keys) {
+    Sheet s = sized(static_cast<int>(keys.size()) + 1, 2);
     s.setText(1, 1, QStringLiteral("Key"));
-    for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
         const int row = static_cast<int>(i) + 2;
-        s.setText(row, 1, texts[i]);
-        s.setNumber(row, 2, static_cast<double>(i));  // original position
+        s.setText(row, 1, keys[i]);
+        s.setNumber(row, 2, static_cast<double>(i));
     }
     return s;
 }
@@ -33,9 +46,7 @@ std::vector<QString> column(const Sheet& s, int col) {
 }  // namespace
 
 TEST(Sheet, CellsKeepTextAndNumbersApart) {
-    Sheet s;
-    s.setMaxRow(3);
-    s.setMaxCol(3);
+    Sheet s = sized(3, 3);
     s.setNumber(2, 2, 17.5);
     s.setText(2, 3, QStringLiteral("-"));
     EXPECT_EQ(s.kind(2, 2), CellKind::Number);
@@ -66,9 +77,7 @@ TEST(Sheet, ExtentIsAPropertyThatCutsWhenLowered) {
 }
 
 TEST(Sheet, FormatSettersChangeOnlyTheirPartWithinTheRange) {
-    Sheet s;
-    s.setMaxRow(3);
-    s.setMaxCol(3);
+    Sheet s = sized(3, 3);
     CellFont bold;
     bold.bold = true;
     bold.color = colour::kWhite;
@@ -85,9 +94,7 @@ TEST(Sheet, FormatSettersChangeOnlyTheirPartWithinTheRange) {
 }
 
 TEST(Sheet, ClearRangeEmptiesContentsAndFormats) {
-    Sheet s;
-    s.setMaxRow(2);
-    s.setMaxCol(2);
+    Sheet s = sized(2, 2);
     s.setText(1, 1, QStringLiteral("a"));
     s.setNumber(2, 2, 3);
     CellFont red;
@@ -102,40 +109,32 @@ TEST(Sheet, ClearRangeEmptiesContentsAndFormats) {
     EXPECT_EQ(s.format(1, 1), s.defaultFormat());
 }
 
-TEST(Sheet, SortComparesPercentagesAndNumbersByValue) {
-    Sheet s = columnSheet(
-        {QStringLiteral("87.46%"), QStringLiteral("100.00%"), QStringLiteral("9.50%"), QStringLiteral("-"), QString()});
-    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1}));
-    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("9.50%"), QStringLiteral("87.46%"),
-                                                  QStringLiteral("100.00%"), QStringLiteral("-"), QString()}));
-    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1}));
-    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("100.00%"), QStringLiteral("87.46%"),
-                                                  QStringLiteral("9.50%"), QStringLiteral("-"), QString()}));
-    EXPECT_EQ(s.text(1, 1), QStringLiteral("Key"));  // outside the range
-}
-
-TEST(Sheet, SortIsStableAndCaseInsensitiveForText) {
-    Sheet s = columnSheet({QStringLiteral("bo"), QStringLiteral("Ann"), QStringLiteral("ann"), QStringLiteral("Cy")});
-    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1}));
-    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("Ann"), QStringLiteral("ann"), QStringLiteral("bo"),
-                                                  QStringLiteral("Cy")}));
-    EXPECT_EQ(column(s, 2), (std::vector<QString>{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0"),
-                                                  QStringLiteral("3")}));
-    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1}));
-    EXPECT_EQ(column(s, 2), (std::vector<QString>{QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"),
-                                                  QStringLiteral("2")}));
-}
-
-TEST(Sheet, SortByRankOrderPutsLettersInScaleOrder) {
-    const std::vector<QString> letters = {QStringLiteral("A "), QStringLiteral("A-"), QStringLiteral(" B+"),
-                                          QStringLiteral("B ")};
-    Sheet s = columnSheet({QStringLiteral("B "), QStringLiteral(" B+"), QStringLiteral("-"), QStringLiteral("A ")});
-    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1, letters}));
-    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("A "), QStringLiteral(" B+"), QStringLiteral("B "),
-                                                  QStringLiteral("-")}));
-    ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1, letters}));
-    EXPECT_EQ(column(s, 1), (std::vector<QString>{QStringLiteral("B "), QStringLiteral(" B+"), QStringLiteral("A "),
-                                                  QStringLiteral("-")}));
+// Percentages and numbers by value, text without regard to case and stably
+// (the original positions in column 2), letters in the scale's order; blank
+// and "-" last either way.
+TEST(Sheet, SortOrdersEachKindOfKeyBothWays) {
+    const std::vector<QString> letters = texts("A |A-| B+|B ");
+    struct Case {
+        const char* keys;
+        std::vector<QString> rank;
+        const char* up;
+        const char* down;
+        int col;  // the column compared: 1 the keys, 2 the original positions
+    };
+    for (const Case& c : {
+             Case{"87.46%|100.00%|9.50%|-|", {}, "9.50%|87.46%|100.00%|-|", "100.00%|87.46%|9.50%|-|", 1},
+             Case{"bo|Ann|ann|Cy", {}, "Ann|ann|bo|Cy", "Cy|bo|Ann|ann", 1},
+             Case{"bo|Ann|ann|Cy", {}, "1|2|0|3", "3|0|1|2", 2},
+             Case{"B | B+|-|A ", letters, "A | B+|B |-", "B | B+|A |-", 1},
+         }) {
+        SCOPED_TRACE(c.keys);
+        Sheet s = columnSheet(texts(c.keys));
+        ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{1, c.rank}));
+        EXPECT_EQ(column(s, c.col), texts(c.up));
+        ASSERT_TRUE(s.sort3({2, 1, s.maxRow(), 2}, SortKey{-1, c.rank}));
+        EXPECT_EQ(column(s, c.col), texts(c.down));
+        EXPECT_EQ(s.text(1, 1), QStringLiteral("Key"));  // outside the range
+    }
 }
 
 TEST(Sheet, SortMovesFormatsAndLeavesOtherColumns) {
@@ -158,9 +157,7 @@ TEST(Sheet, SortWithAKeyOutsideTheRangeSortsNothing) {
 }
 
 TEST(Sheet, FittedWidthsFollowTheLongestTextAndTheFont) {
-    Sheet s;
-    s.setMaxRow(2);
-    s.setMaxCol(3);
+    Sheet s = sized(2, 3);
     s.setText(1, 1, QStringLiteral("Names"));
     s.setText(2, 1, QStringLiteral("Bartholomew Smith"));
     s.setNumber(2, 2, 12345.25);
@@ -176,9 +173,7 @@ TEST(Sheet, FittedWidthsFollowTheLongestTextAndTheFont) {
 }
 
 TEST(Sheet, CopyGivesTabSeparatedTextAndHtml) {
-    Sheet s;
-    s.setMaxRow(2);
-    s.setMaxCol(2);
+    Sheet s = sized(2, 2);
     s.setText(1, 1, QStringLiteral("Names"));
     s.setText(1, 2, QStringLiteral("Quiz\t1"));
     s.setText(2, 1, QStringLiteral("Ann <Lee> & Co"));
@@ -202,9 +197,7 @@ TEST(Sheet, CopyGivesTabSeparatedTextAndHtml) {
 // The printed table is UTF-8 built straight from the cells: it must say what
 // the text form says, byte for byte.
 TEST(Sheet, TabSeparatedBytesAreTheTextInUtf8) {
-    Sheet s;
-    s.setMaxRow(3);
-    s.setMaxCol(3);
+    Sheet s = sized(3, 3);
     s.setText(1, 1, QStringLiteral("Ren\u00e9e \u20ac"));
     s.setText(1, 2, QStringLiteral("two\r\nlines\tand a tab"));
     s.setNumber(2, 1, -12.25);
@@ -228,9 +221,7 @@ TEST(Sheet, TabSeparatedBytesAreTheTextInUtf8) {
 }
 
 TEST(Sheet, FittedWidthsLookOnlyAtTheRange) {
-    Sheet s;
-    s.setMaxRow(3);
-    s.setMaxCol(3);
+    Sheet s = sized(3, 3);
     s.setText(1, 1, QStringLiteral("a rather long heading"));
     s.setText(2, 1, QStringLiteral("Ann"));
     s.setNumber(3, 2, 123.5);
@@ -239,9 +230,7 @@ TEST(Sheet, FittedWidthsLookOnlyAtTheRange) {
     EXPECT_DOUBLE_EQ(s.colWidth(2), 6.0);
     EXPECT_DOUBLE_EQ(s.colWidth(3), Sheet::kDefaultColWidth);  // nothing in it
     // A row stored shorter than the range, and a cell below the extent.
-    Sheet t;
-    t.setMaxRow(2);
-    t.setMaxCol(1);
+    Sheet t = sized(2, 1);
     t.setText(1, 1, QStringLiteral("x"));
     t.setMaxCol(2);
     t.setText(3, 2, QStringLiteral("beyond the last row"));
@@ -262,9 +251,7 @@ TEST(PrintHeader, SplitsSectionsAndAppliesCodes) {
 }
 
 TEST(Sheet, HeadingsAreApartFromTheCells) {
-    Sheet s;
-    s.setMaxRow(2);
-    s.setMaxCol(2);
+    Sheet s = sized(2, 2);
     s.setColHeading(2, QStringLiteral("Max %"));
     s.setRowHeading(1, QStringLiteral("A-"));
     s.setText(1, 2, QStringLiteral("100"));
@@ -278,9 +265,7 @@ TEST(Sheet, HeadingsAreApartFromTheCells) {
 }
 
 TEST(Sheet, TextsStayWithTheirCellsThroughRewritesCutsAndSorts) {
-    Sheet s;
-    s.setMaxRow(4);
-    s.setMaxCol(2);
+    Sheet s = sized(4, 2);
     s.setText(1, 1, QStringLiteral("d"));
     s.setText(2, 1, QStringLiteral("b"));
     s.setText(3, 1, QStringLiteral("c"));

@@ -81,6 +81,19 @@ SmtpEndpoint endpointOf(const SmtpTestServer& server) {
     return {QStringLiteral("127.0.0.1"), server.port(), MailSecurity::None, {}, {}, {}};
 }
 
+// One session on the server, its attempts and waits recorded.
+struct Sending {
+    explicit Sending(const SmtpEndpoint& endpoint) : session(endpoint) {}
+    explicit Sending(const SmtpTestServer& server) : session(endpointOf(server)) {}
+    SendRun send(const std::vector<FamilyMail>& families) {
+        return sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+    }
+
+    SmtpSession session;
+    RecordingWatcher watcher;
+    NoWaiting waits;
+};
+
 QStringList jsonStrings(const QJsonValue& value) {
     QStringList list;
     for (const auto& v : value.toArray()) list << v.toString();
@@ -105,16 +118,14 @@ TEST(FamilySending, OneMessagePerFamilyToItsOwnAddressesOverOneConnection) {
         family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}, QStringLiteral("bob")),
         family(QStringLiteral("Cleo Park"), {}),
     };
-    SmtpSession session(endpointOf(server));
-    RecordingWatcher watcher;
-    NoWaiting waits;
-    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+    Sending sending(server);
+    const SendRun run = sending.send(families);
 
     EXPECT_TRUE(run.stoppedBecause.isEmpty()) << run.stoppedBecause.toStdString();
-    EXPECT_EQ(watcher.lines(), (QStringList{"zoe@x.org sent", "nunez.family@x.org sent", "bob@x.org sent"}));
+    EXPECT_EQ(sending.watcher.lines(), (QStringList{"zoe@x.org sent", "nunez.family@x.org sent", "bob@x.org sent"}));
     EXPECT_EQ(run.skippedCount(), 1);
     EXPECT_TRUE(run.families[2].skipped());
-    EXPECT_EQ(session.connectionsOpened(), 1);
+    EXPECT_EQ(sending.session.connectionsOpened(), 1);
 
     const std::vector<QJsonObject> received = server.messages();
     ASSERT_EQ(received.size(), 3u);
@@ -149,20 +160,18 @@ TEST(FamilySending, ARefusalIsReportedWithItsReplyAndResendSendsOnlyThatAddress)
     SmtpTestServer server({{QStringLiteral("refuse=bob@x.org")}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     const std::vector<FamilyMail> families = threeFamilies();
-    SmtpSession session(endpointOf(server));
-    RecordingWatcher watcher;
-    NoWaiting waits;
-    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
-    EXPECT_EQ(watcher.lines(), (QStringList{"ann@x.org sent", "bob@x.org refused", "cleo@x.org sent"}));
-    EXPECT_TRUE(watcher.attempts[1].reply.startsWith(QStringLiteral("550 5.1.1 <bob@x.org>: Recipient address "
-                                                                    "rejected")))
-        << watcher.attempts[1].reply.toStdString();
+    Sending sending(server);
+    const SendRun run = sending.send(families);
+    EXPECT_EQ(sending.watcher.lines(), (QStringList{"ann@x.org sent", "bob@x.org refused", "cleo@x.org sent"}));
+    EXPECT_TRUE(sending.watcher.attempts[1].reply.startsWith(QStringLiteral("550 5.1.1 <bob@x.org>: Recipient address "
+                                                                            "rejected")))
+        << sending.watcher.attempts[1].reply.toStdString();
     EXPECT_EQ(server.messages().size(), 2u);
 
     const std::vector<FamilyMail> again = failedFamilies(families, run, true);
     ASSERT_EQ(again.size(), 1u);
     RecordingWatcher resend;
-    const SendRun second = sendFamilyMail(session, kSender, again, waits.timings(), resend);
+    const SendRun second = sendFamilyMail(sending.session, kSender, again, sending.waits.timings(), resend);
     EXPECT_EQ(resend.lines(), QStringList{"bob@x.org refused"});
     EXPECT_EQ(server.messages().size(), 2u);
     // Still the first run's message: a resend is the same message.
@@ -173,15 +182,13 @@ TEST(FamilySending, NotNowIsTriedOnceMoreAfterTheWaitOnceEveryFamilyHadItsTurn) 
     SmtpTestServer server({{QStringLiteral("defer-once=ann@x.org"), QStringLiteral("defer=bob@x.org")}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     const std::vector<FamilyMail> families = threeFamilies();
-    SmtpSession session(endpointOf(server));
-    RecordingWatcher watcher;
-    NoWaiting waits;
-    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
-    EXPECT_EQ(watcher.lines(), (QStringList{"ann@x.org deferred", "bob@x.org deferred", "cleo@x.org sent",
-                                            "ann@x.org sent", "bob@x.org deferred"}));
-    ASSERT_FALSE(waits.asked.empty());
-    EXPECT_GT(waits.asked.front(), 29s);  // the wait starts from the first "not now"
-    EXPECT_LE(waits.asked.front(), 30s);
+    Sending sending(server);
+    const SendRun run = sending.send(families);
+    EXPECT_EQ(sending.watcher.lines(), (QStringList{"ann@x.org deferred", "bob@x.org deferred", "cleo@x.org sent",
+                                                    "ann@x.org sent", "bob@x.org deferred"}));
+    ASSERT_FALSE(sending.waits.asked.empty());
+    EXPECT_GT(sending.waits.asked.front(), 29s);  // the wait starts from the first "not now"
+    EXPECT_LE(sending.waits.asked.front(), 30s);
     EXPECT_EQ(run.families[1].addresses[0].result, DeliveryResult::Deferred);
     EXPECT_TRUE(run.families[1].addresses[0].reply.startsWith(QStringLiteral("451")));
 }
@@ -190,12 +197,10 @@ TEST(FamilySending, AConnectionCutAfterTheMessageLeavesItUnknownAndTheNextGoesOn
     SmtpTestServer server({{QStringLiteral("cut=bob@x.org")}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     const std::vector<FamilyMail> families = threeFamilies();
-    SmtpSession session(endpointOf(server));
-    RecordingWatcher watcher;
-    NoWaiting waits;
-    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
-    EXPECT_EQ(watcher.lines(), (QStringList{"ann@x.org sent", "bob@x.org unknown", "cleo@x.org sent"}));
-    EXPECT_EQ(session.connectionsOpened(), 2);
+    Sending sending(server);
+    const SendRun run = sending.send(families);
+    EXPECT_EQ(sending.watcher.lines(), (QStringList{"ann@x.org sent", "bob@x.org unknown", "cleo@x.org sent"}));
+    EXPECT_EQ(sending.session.connectionsOpened(), 2);
     // A resend leaves the unknown ones out unless the teacher says otherwise.
     EXPECT_TRUE(failedFamilies(families, run, false).empty());
     EXPECT_EQ(failedFamilies(families, run, true).size(), 1u);
@@ -206,35 +211,29 @@ TEST(FamilySending, AServerThatClosesIsReconnectedOnceEachTimeAndTwiceInARowStop
     ASSERT_TRUE(closesAfterOne.problem().isEmpty()) << closesAfterOne.problem().toStdString();
     const std::vector<FamilyMail> families = threeFamilies();
     {
-        SmtpSession session(endpointOf(closesAfterOne));
-        RecordingWatcher watcher;
-        NoWaiting waits;
-        const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+        Sending sending(closesAfterOne);
+        const SendRun run = sending.send(families);
         EXPECT_TRUE(run.stoppedBecause.isEmpty()) << run.stoppedBecause.toStdString();
         EXPECT_EQ(run.count(DeliveryResult::Sent), 3);
         EXPECT_EQ(closesAfterOne.messages().size(), 3u);
-        EXPECT_EQ(session.connectionsOpened(), 3);
+        EXPECT_EQ(sending.session.connectionsOpened(), 3);
     }
     SmtpTestServer takesNone({{QStringLiteral("close-after=0")}});
     ASSERT_TRUE(takesNone.problem().isEmpty()) << takesNone.problem().toStdString();
-    SmtpSession session(endpointOf(takesNone));
-    RecordingWatcher watcher;
-    NoWaiting waits;
-    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
-    EXPECT_EQ(watcher.lines(), (QStringList{"ann@x.org failed", "ann@x.org failed"}));
+    Sending sending(takesNone);
+    const SendRun run = sending.send(families);
+    EXPECT_EQ(sending.watcher.lines(), (QStringList{"ann@x.org failed", "ann@x.org failed"}));
     EXPECT_TRUE(run.stoppedBecause.contains(QStringLiteral("421"))) << run.stoppedBecause.toStdString();
     EXPECT_EQ(run.notTriedCount(), 2);
 }
 
 TEST(FamilySending, NoServerListeningSaysSoAndRecordsNothingAsSent) {
-    SmtpSession session({QStringLiteral("127.0.0.1"), SmtpTestServer::freePort(), MailSecurity::None, {}, {}, {}});
-    RecordingWatcher watcher;
-    NoWaiting waits;
-    const SendRun run = sendFamilyMail(
-        session, kSender, {family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")})}, waits.timings(), watcher);
+    Sending sending(
+        SmtpEndpoint{QStringLiteral("127.0.0.1"), SmtpTestServer::freePort(), MailSecurity::None, {}, {}, {}});
+    const SendRun run = sending.send({family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")})});
     EXPECT_TRUE(run.stoppedBecause.startsWith(QStringLiteral("Unable to connect to the mail server 127.0.0.1:")))
         << run.stoppedBecause.toStdString();
-    EXPECT_TRUE(watcher.attempts.empty());
+    EXPECT_TRUE(sending.watcher.attempts.empty());
     EXPECT_EQ(run.count(DeliveryResult::Sent), 0);
     EXPECT_EQ(run.notTriedCount(), 1);
 }
@@ -247,13 +246,11 @@ TEST(FamilySending, CancelStopsBeforeTheNextAddressAndWhatWentIsWhatWasTold) {
     for (int i = 0; i < 5; ++i) {
         families.push_back(family(QStringLiteral("Student %1").arg(i), {QStringLiteral("s%1@x.org").arg(i)}));
     }
-    SmtpSession session(endpointOf(server));
-    RecordingWatcher watcher;
-    watcher.cancelAfter = 2;
-    NoWaiting waits;
-    const SendRun run = sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+    Sending sending(server);
+    sending.watcher.cancelAfter = 2;
+    const SendRun run = sending.send(families);
     EXPECT_TRUE(run.cancelled);
-    EXPECT_EQ(watcher.lines(), (QStringList{"s0@x.org sent", "s1@x.org sent"}));
+    EXPECT_EQ(sending.watcher.lines(), (QStringList{"s0@x.org sent", "s1@x.org sent"}));
     EXPECT_EQ(server.messages().size(), 2u);
     EXPECT_EQ(run.notTriedCount(), 3);
     EXPECT_EQ(failedFamilies(families, run, false).size(), 3u);
@@ -264,14 +261,12 @@ TEST(FamilySending, WhatIsNoAddressIsRefusedWithoutAskingTheServer) {
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     FamilyMail mail = family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")});
     mail.addresses.unusable << QStringLiteral("ann at home");
-    SmtpSession session(endpointOf(server));
-    RecordingWatcher watcher;
-    NoWaiting waits;
-    const SendRun run = sendFamilyMail(session, kSender, {mail}, waits.timings(), watcher);
+    Sending sending(server);
+    const SendRun run = sending.send({mail});
     ASSERT_EQ(run.families[0].addresses.size(), 2u);
     EXPECT_EQ(run.families[0].addresses[1].result, DeliveryResult::Refused);
     EXPECT_EQ(run.families[0].addresses[1].reply, QStringLiteral("not an e-mail address"));
-    EXPECT_EQ(watcher.lines(), QStringList{"ann@x.org sent"});
+    EXPECT_EQ(sending.watcher.lines(), QStringList{"ann@x.org sent"});
     EXPECT_TRUE(failedFamilies({mail}, run, true).empty());
 }
 
@@ -288,12 +283,10 @@ TEST(FamilySending, SecureConnectionsCheckTheCertificateAndLogIn) {
         SmtpTestServer server({{QStringLiteral("auth=teacher:s3cret")}, serverSecurity});
         ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
         const std::vector<FamilyMail> families{family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")})};
-        NoWaiting waits;
         const auto sendWith = [&](const QString& caFile, const QString& password) {
-            SmtpSession session(
-                {QStringLiteral("127.0.0.1"), server.port(), security, QStringLiteral("teacher"), password, caFile});
-            RecordingWatcher watcher;
-            return sendFamilyMail(session, kSender, families, waits.timings(), watcher);
+            return Sending({QStringLiteral("127.0.0.1"), server.port(), security, QStringLiteral("teacher"), password,
+                            caFile})
+                .send(families);
         };
 
         const SendRun trusted = sendWith(server.caFile(), QStringLiteral("s3cret"));

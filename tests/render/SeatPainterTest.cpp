@@ -54,19 +54,15 @@ void expectColumn(const QImage& image, int x, const QColor& colour) {
     }
 }
 
-// The columns holding dark pixels (a black caption), first and last.
-std::pair<int, int> darkColumns(const QImage& image) {
-    int first = image.width();
-    int last = -1;
+// The box around the dark pixels (a black caption).
+QRect darkBox(const QImage& image) {
+    QRect box;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 100) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
+            if (qGray(image.pixel(x, y)) < 100) box |= QRect(x, y, 1, 1);
         }
     }
-    return {first, last};
+    return box;
 }
 
 }  // namespace
@@ -128,11 +124,11 @@ TEST(SeatPainter, GradientStepsStayWithinTheirBounds) {
 TEST(SeatPainter, TheCaptionIsCentredOrSetFiveFromTheChosenSide) {
     SeatingInfo seat = seatOf(160, 36, colour::kWhite, "WWWW");
     seat.font_color = colour::kBlack;
-    const auto [left, right] = darkColumns(drawn(seat, Qt::white));
-    ASSERT_LT(left, right);
-    EXPECT_NEAR((left + right) / 2.0, 80, 2.5);
-    EXPECT_NEAR(darkColumns(drawn(seat, Qt::white, CaptionAlignment::Left)).first, 5, 2);
-    EXPECT_NEAR(darkColumns(drawn(seat, Qt::white, CaptionAlignment::Right)).second, 154, 2);
+    const QRect centred = darkBox(drawn(seat, Qt::white));
+    ASSERT_LT(centred.left(), centred.right());
+    EXPECT_NEAR((centred.left() + centred.right()) / 2.0, 80, 2.5);
+    EXPECT_NEAR(darkBox(drawn(seat, Qt::white, CaptionAlignment::Left)).left(), 5, 2);
+    EXPECT_NEAR(darkBox(drawn(seat, Qt::white, CaptionAlignment::Right)).right(), 154, 2);
 
     // A caption wider than its seat stays inside it.
     seat.width = 20;
@@ -164,20 +160,10 @@ TEST(SeatPainter, ALongNameWrapsWithinItsSeatThenEndsInAnEllipsis) {
     for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), 96) << line.toStdString();
 
     // Drawn, the name keeps off the seat's sides and takes two lines.
-    const QImage image = drawn(seat, Qt::white);
-    const auto [left, right] = darkColumns(image);
-    EXPECT_GE(left, 2);
-    EXPECT_LE(right, 97);
-    int top = image.height();
-    int bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) >= 100) continue;
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    }
-    EXPECT_GT(bottom - top, metrics.height());
+    const QRect ink = darkBox(drawn(seat, Qt::white));
+    EXPECT_GE(ink.left(), 2);
+    EXPECT_LE(ink.right(), 97);
+    EXPECT_GT(ink.bottom() - ink.top(), metrics.height());
 
     // A short name is one line as it is; a seat one line high shows one
     // line, cut short; one long word breaks within itself.

@@ -39,40 +39,6 @@ TEST(AttendanceBook, NamesMatchWithoutLetterCaseAndTheFirstRecordWins) {
     EXPECT_EQ(read[2], marks("TT"));
 }
 
-TEST(AttendanceBook, StoringAMonthOverwritesInPlaceAppendsNewNamesAndLeavesTheRest) {
-    AttendanceBook book = twoMonths();
-    book.storeMonth(1, 2026, {"Ann Lee", "Bo"}, {marks("  E"), marks("T")});
-    const std::vector<AttendanceInfo> expected = {
-        record(2, 2026, "ann lee", "T"),    // another month: untouched
-        record(1, 2026, "Ann Lee", "  E"),  // overwritten where it was, in the class's spelling
-        record(1, 2026, "Ann Lee", "E"),    // a later duplicate is left alone
-        record(1, 2026, "ZO\xCB", "TT"),    // a name not stored: untouched
-        record(1, 2026, "Bo", "T"),         // new: at the end
-    };
-    EXPECT_EQ(book.records(), expected);
-
-    // Storing again changes nothing in the order or the count.
-    book.storeMonth(1, 2026, {"bo"}, {marks("U")});
-    ASSERT_EQ(book.records().size(), 5u);
-    EXPECT_EQ(book.records()[4], record(1, 2026, "bo", "U"));
-    EXPECT_EQ(book.marksOf(1, 2026, {"BO"}).front(), marks("U"));
-}
-
-TEST(AttendanceBook, DaysPastTheEndOfTheMonthAreStoredAsSpaces) {
-    AttendanceBook book;
-    const DayMarks full = marks("TUETUETUETUETUETUETUETUETUETUET");  // 31 marks
-    book.storeMonth(2, 2026, {"Ann"}, {full});
-    book.storeMonth(2, 2028, {"Ann"}, {full});  // a leap year
-    book.storeMonth(4, 2026, {"Ann"}, {full});
-    book.storeMonth(1, 2026, {"Ann"}, {full});
-    const std::vector<AttendanceInfo>& records = book.records();
-    ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(std::string(records[0].entry.data(), 31), "TUETUETUETUETUETUETUETUETUET   ");
-    EXPECT_EQ(std::string(records[1].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETU  ");
-    EXPECT_EQ(std::string(records[2].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETUE ");
-    EXPECT_EQ(std::string(records[3].entry.data(), 31), "TUETUETUETUETUETUETUETUETUETUET");
-}
-
 TEST(AttendanceBook, RenamingAStudentCarriesEveryMonthOfTheirs) {
     AttendanceBook book({
         record(9, 2025, "Ann Lee", "T"),

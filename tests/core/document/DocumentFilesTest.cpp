@@ -30,7 +30,6 @@ using namespace markwell;
 namespace {
 
 constexpr auto record = test::attendanceRecord;
-constexpr auto marks = test::dayMarks;
 
 // A folder with a scale store and a class of two students, one seat and two
 // months of attendance saved in it as "c.grs".
@@ -87,7 +86,7 @@ TEST_F(DocumentFiles, OpeningReadsTheThreeFilesIntoACleanTitledDocument) {
 
 TEST_F(DocumentFiles, SavingWritesEveryMonthOfTheDocumentWhereverItGoes) {
     Document document = open().value();
-    document.attendance.storeMonth(3, 2024, {"Bo"}, {marks("U")});
+    document.attendance.appendRecord(record(3, 2024, "Bo", "U"));
     document.modified = true;
     const QByteArray oldAttendance = fileContents(path(QStringLiteral("c.ATD")));
 
@@ -117,7 +116,7 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     const QStringList before = files();
     Document longName = open().value();
     longName.classRecord.students[0].id = "A-1";  // a change the grade file would show
-    longName.attendance.storeMonth(4, 2024, {std::string(100, 'n')}, {marks("T")});
+    longName.attendance.appendRecord(record(4, 2024, std::string(100, 'n'), "T"));
     const QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
     const Result<QStringList> refused = saveDocument(longName, path(QStringLiteral("c.grs")));
     ASSERT_FALSE(refused.ok());
@@ -293,7 +292,7 @@ TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
         added.name = "Cy";
         document.classRecord.students.push_back(added);
         document.classRecord.comments.push_back({"Cy", ""});
-        document.attendance.storeMonth(5, 2024, {"Cy"}, {marks("U")});
+        document.attendance.appendRecord(record(5, 2024, "Cy", "U"));
         document.modified = true;
 
         ::chmod(QFile::encodeName(locked).constData(), 0444);

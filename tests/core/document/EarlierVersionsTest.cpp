@@ -47,7 +47,7 @@ protected:
         s.name = nameOf(i);
         document_.classRecord.students.push_back(s);
         document_.classRecord.comments.push_back({s.name, ""});
-        document_.attendance.storeMonth(9, 2026, {s.name}, {test::dayMarks("T")});
+        document_.attendance.appendRecord(test::attendanceRecord(9, 2026, s.name, "T"));
         ASSERT_TRUE(keepEarlierVersion(classPath(), keep).ok());
         ASSERT_TRUE(saveDocument(document_, classPath()).ok());
     }

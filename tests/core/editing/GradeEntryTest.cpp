@@ -17,12 +17,6 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-// Two students named Ann (an older file allows it) and Bo.
-ClassRecord twoAnns() {
-    return makeClass({"Ann", "Bo", "Ann"},
-                     {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Test", "Test", 50, {"4", "5", "6"}}});
-}
-
 }  // namespace
 
 TEST(GradeEntry, TheGridShowsEveryEntryInListOrder) {
@@ -72,13 +66,13 @@ TEST(GradeEntry, TotalAndClear) {
 TEST(GradeEntry, NamedRowsGoToTheStudentsOfThatNameInOrder) {
     ClassRecord cls = twoAnns();
     const std::vector<RowProblem> problems = setPointsByName(
-        cls, 1, {{2, QStringLiteral("Ann"), QStringLiteral("40")}, {3, QStringLiteral(" Ann "), QStringLiteral("41")}});
+        cls, 0, {{2, QStringLiteral("Ann"), QStringLiteral("40")}, {3, QStringLiteral(" Ann "), QStringLiteral("41")}});
     EXPECT_TRUE(problems.empty());
-    EXPECT_EQ(cls.assignments[1].namegrade, (Entries{"Ann~40", "Bo~5", "Ann~41"}));
+    EXPECT_EQ(cls.assignments[0].namegrade, (Entries{"Ann~40", "Bo~2", "Ann~41"}));
 
     // Every bad row is reported and nothing is stored.
     const ClassRecord before = cls;
-    const std::vector<RowProblem> refused = setPointsByName(cls, 1,
+    const std::vector<RowProblem> refused = setPointsByName(cls, 0,
                                                             {{2, QStringLiteral("Bo"), QStringLiteral("7")},
                                                              {3, QStringLiteral("Cy"), QStringLiteral("1")},
                                                              {4, QStringLiteral("Bo"), QStringLiteral("2")},

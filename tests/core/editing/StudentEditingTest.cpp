@@ -128,12 +128,11 @@ TEST(StudentEditing, MovingExchangesEntriesAndCommentsByPosition) {
 }
 
 TEST(StudentEditing, TwoStudentsOfOneNameKeepTheirOwnEntries) {
-    // An older file may hold two students of one name.
-    ClassRecord cls = makeClass({"Ann", "Bo", "Ann"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}});
+    ClassRecord cls = twoAnns();
     ASSERT_TRUE(deleteStudent(cls, 2));
     EXPECT_EQ(cls.assignments[0].namegrade, (Entries{"Ann~1", "Bo~2"}));
 
-    cls = makeClass({"Ann", "Bo", "Ann"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}});
+    cls = twoAnns();
     ASSERT_TRUE(updateStudent(cls, 2, formNamed("Annie")).ok());
     EXPECT_EQ(cls.assignments[0].namegrade, (Entries{"Ann~1", "Bo~2", "Annie~3"}));
 }

@@ -20,40 +20,25 @@ using namespace markwell::test;
 
 namespace {
 
-Document twoAnns() {
+Document twoAnnsDocument() {
     Document document;
-    document.classRecord = twoAnnsAndBo();
+    document.classRecord = twoAnns();
     return document;
 }
 
 }  // namespace
 
-TEST(TypedPoints, EveryEntryOfTheRowsNameTakesThePoints) {
-    ClassRecord cls = twoAnnsAndBo();
-    const GradesTable table = buildGradesTable(cls);
-    // One row for the two Anns (row 2), Bo in row 3; Quiz is column 2, Lab column 3.
+// Rows: 2 the Anns, 3 Bo; columns: 2 Quiz, 3 Lab.
+TEST(TypedPointsChange, EveryEntryOfTheRowsNameTakesThePoints) {
+    Document document = twoAnnsDocument();
+    const GradesTable table = buildGradesTable(document.classRecord);
     ASSERT_EQ(table.sheet.text(2, 1), QStringLiteral("Ann"));
-    ASSERT_TRUE(storeTypedPoints(cls, table.sheet, 2, 2, QStringLiteral("9")).ok());
-    EXPECT_EQ(cls.assignments[0].namegrade, (std::vector<std::string>{"Ann~9", "Ann~9", "Bo~3"}));
+    ASSERT_TRUE(typedPointsChange(table.sheet, 2, 2, QStringLiteral("9")).applyTo(document).ok());
+    EXPECT_EQ(document.classRecord.assignments[0].namegrade, (std::vector<std::string>{"Ann~9", "Bo~2", "Ann~9"}));
 
     // A student without an entry gets one.
-    ASSERT_TRUE(storeTypedPoints(cls, table.sheet, 3, 3, QStringLiteral("-")).ok());
-    EXPECT_EQ(cls.assignments[1].namegrade.back(), "Bo~-");
-    EXPECT_EQ(cls.assignments[1].namegrade.size(), 3u);
-}
-
-TEST(TypedPoints, OnlyStudentPointsCellsAreStoredAndBadTextChangesNothing) {
-    ClassRecord cls = twoAnnsAndBo();
-    const GradesTable table = buildGradesTable(cls);
-    const ClassRecord before = cls;
-    const int totalRow = table.sheet.maxRow();
-    const int totalCol = table.sheet.maxCol() - 2;
-    for (const auto& [row, col] : std::vector<std::pair<int, int>>{
-             {1, 2}, {2, 1}, {totalRow, 2}, {2, totalCol}, {totalRow - 1, 2}, {2, table.sheet.maxCol()}}) {
-        EXPECT_FALSE(storeTypedPoints(cls, table.sheet, row, col, QStringLiteral("5")).ok()) << row << "," << col;
-    }
-    EXPECT_FALSE(storeTypedPoints(cls, table.sheet, 3, 2, QStringLiteral("x")).ok());
-    EXPECT_EQ(cls, before);
+    ASSERT_TRUE(typedPointsChange(table.sheet, 3, 3, QStringLiteral("-")).applyTo(document).ok());
+    EXPECT_EQ(document.classRecord.assignments[1].namegrade, (std::vector<std::string>{"Ann~4", "Ann~6", "Bo~-"}));
 }
 
 TEST(TypedPointsChange, UndoAndRedoGiveTheFileBackByteForByte) {
@@ -63,36 +48,42 @@ TEST(TypedPointsChange, UndoAndRedoGiveTheFileBackByteForByte) {
         int col;
         const char* typed;
     };
-    // Rows: 2 the Anns, 3 Bo; columns: 2 Quiz, 3 Lab.
     for (const Case& c :
          {Case{"both entries of a shared name", 2, 2, "9"}, Case{"an entry the student lacked", 3, 3, "4.5"},
           Case{"one entry rewritten, an excused mark", 3, 2, "-"}}) {
         SCOPED_TRACE(c.what);
-        Document document = twoAnns();
+        Document document = twoAnnsDocument();
         const GradesTable table = buildGradesTable(document.classRecord);
         expectExactUndoAndRedo(document, typedPointsChange(table.sheet, c.row, c.col, QString::fromLatin1(c.typed)));
     }
 }
 
 TEST(TypedPointsChange, TheSamePointsOrARefusalLeaveNoStep) {
-    Document document = twoAnns();
+    Document document = twoAnnsDocument();
     const GradesTable table = buildGradesTable(document.classRecord);
     const ClassRecord before = document.classRecord;
 
-    // Both Anns already hold 4 and 5 on the Lab: typing 4 rewrites the second only.
+    // The Anns hold 4 and 6 on the Lab: typing 4 rewrites the second only.
     Result<ChangeMade> partly = typedPointsChange(table.sheet, 2, 3, QStringLiteral("4")).applyTo(document);
     ASSERT_TRUE(partly.ok());
     ASSERT_NE(partly->step, nullptr);
     partly->step->undo(document);
     ASSERT_EQ(document.classRecord, before);
 
-    Result<ChangeMade> same = typedPointsChange(table.sheet, 3, 2, QStringLiteral("3")).applyTo(document);
+    Result<ChangeMade> same = typedPointsChange(table.sheet, 3, 2, QStringLiteral("2")).applyTo(document);
     ASSERT_TRUE(same.ok());
     EXPECT_EQ(same->step, nullptr);
     EXPECT_EQ(document.classRecord, before);
 
+    // Only a student's points cell takes points, and only points.
     EXPECT_FALSE(typedPointsChange(table.sheet, 3, 2, QStringLiteral("x")).applyTo(document).ok());
-    EXPECT_FALSE(typedPointsChange(table.sheet, 1, 2, QStringLiteral("5")).applyTo(document).ok());  // heading
+    const int totalRow = table.sheet.maxRow();
+    const int totalCol = table.sheet.maxCol() - 2;
+    for (const auto& [row, col] : std::vector<std::pair<int, int>>{
+             {1, 2}, {2, 1}, {totalRow, 2}, {2, totalCol}, {totalRow - 1, 2}, {2, table.sheet.maxCol()}}) {
+        EXPECT_FALSE(typedPointsChange(table.sheet, row, col, QStringLiteral("5")).applyTo(document).ok())
+            << row << "," << col;
+    }
     EXPECT_EQ(document.classRecord, before);
 }
 

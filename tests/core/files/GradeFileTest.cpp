@@ -161,19 +161,8 @@ TEST(GradeFileGolden, AwkwardNamesReadToTheirRecordsAndWriteBackIdentical) {
     const QByteArray golden = awkwardClassFile();
     Result<ClassRecord> read = parseGradeFile(golden, kName);
     ASSERT_TRUE(read.ok()) << read.message().toStdString();
-    const ClassRecord expected = awkwardClass();
-    EXPECT_EQ(read->gridProps, expected.gridProps);
-    EXPECT_EQ(read->gradeScale, expected.gradeScale);
-    EXPECT_EQ(read->weightGrades, expected.weightGrades);
-    EXPECT_EQ(read->lowScoreInfo, expected.lowScoreInfo);
-    EXPECT_EQ(read->students, expected.students);
-    ASSERT_EQ(read->assignments.size(), 2u);
-    EXPECT_EQ(read->assignments[0].namegrade, expected.assignments[0].namegrade);
-    EXPECT_EQ(read->assignments[0], expected.assignments[0]);
-    EXPECT_EQ(read->assignments[1], expected.assignments[1]);
-    EXPECT_EQ(read->comments, expected.comments);
-    EXPECT_EQ(read->Seats, std::vector<SeatingInfo>{});
-    EXPECT_EQ(read->teacherSeat, defaultTeacherSeat());
+    // No seats, and the teacher's seat a new class has.
+    EXPECT_EQ(read.value(), awkwardClass());
 
     Result<QByteArray> written = serializeGradeFile(read.value());
     ASSERT_TRUE(written.ok()) << written.message().toStdString();

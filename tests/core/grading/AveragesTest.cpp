@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace markwell;
 using namespace markwell::test;
 
@@ -29,28 +31,19 @@ ClassRecord weighted(ClassRecord cls, WeightedGrades weights) {
 
 }  // namespace
 
-TEST(PlainAverage, RoundsToFourSignificantDigitsOrTwoDecimalsWhicheverIsCoarser) {
-    EXPECT_EQ(averageAndGrade("874.56", 1000), QStringLiteral("87.46%|B"));
-    EXPECT_EQ(averageAndGrade("1034.56", 1000), QStringLiteral("103.50%|A"));
-    EXPECT_EQ(averageAndGrade("5", 64), QStringLiteral("7.81%|F"));  // 7.8125
-    EXPECT_EQ(averageAndGrade("2", 3), QStringLiteral("66.67%|D"));
-}
-
-TEST(PlainAverage, TheLetterFollowsTheAverageAsShown) {
-    // 89.996% shows as 90.00% and earns the A that starts at 90.
-    EXPECT_EQ(averageAndGrade("899.96", 1000), QStringLiteral("90.00%|A"));
-    // 89.994% shows as 89.99%: a B.
-    EXPECT_EQ(averageAndGrade("899.94", 1000), QStringLiteral("89.99%|B"));
-}
-
-TEST(PlainAverage, TenThousandPercentOrMoreTakesTheExponentForm) {
-    EXPECT_EQ(averageAndGrade("150", 1), QStringLiteral("1.5E4%|A"));
-    EXPECT_EQ(averageAndGrade("123456", 1), QStringLiteral("1.235E7%|A"));
-}
-
-TEST(PlainAverage, AStudentWithoutPossiblePointsHasNoLetter) {
-    EXPECT_EQ(averageAndGrade("-", 10), QStringLiteral("0.00%|-"));
-    EXPECT_EQ(averageAndGrade("0", 10), QStringLiteral("0.00%|F"));
+// Four significant digits or two decimals, whichever is coarser; ten
+// thousand percent or more in the exponent form. The letter follows the
+// average as shown: 89.996% shows as 90.00% and earns the A that starts at
+// 90. A student without possible points has no letter.
+TEST(PlainAverage, TheAverageAsShownAndItsLetter) {
+    const std::tuple<const char*, double, const char*> cases[] = {
+        {"874.56", 1000, "87.46%|B"}, {"1034.56", 1000, "103.50%|A"}, {"5", 64, "7.81%|F"},
+        {"2", 3, "66.67%|D"},         {"899.96", 1000, "90.00%|A"},   {"899.94", 1000, "89.99%|B"},
+        {"150", 1, "1.5E4%|A"},       {"123456", 1, "1.235E7%|A"},    {"-", 10, "0.00%|-"},
+        {"0", 10, "0.00%|F"}};
+    for (const auto& [points, total, shown] : cases) {
+        EXPECT_EQ(averageAndGrade(points, total), QString::fromLatin1(shown)) << points << " of " << total;
+    }
 }
 
 TEST(WeightFactorsTest, TheLargestWeightIsTheReferenceAndTiesKeepTheEarlierType) {
@@ -78,27 +71,34 @@ TEST(WeightedAverage, IsAWeightedRatioOfPoints) {
     EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|90|10|100|90.91%|A"));
 }
 
+// Test 100 and Quiz 10 with a weight each, and the Average they give.
 TEST(WeightedAverage, SmallerWeightsScaleTheirTypeAgainstTheLargest) {
-    // Test 60, Quiz 40, no Final: the quiz's 6 of 10 count as 4 of 6.667,
-    // so 84 of 106.667 = 78.75%. The plain average would be 86 of 110.
-    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"80"}}, {"Q", "Quiz", 10, {"6"}}}),
-                                     {0, 60, 40, 0, 0, 0, true});
-    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("78.75%"));
+    struct Case {
+        const char* what;
+        const char* test;
+        const char* quiz;
+        WeightedGrades weights;
+        const char* average;
+    };
+    for (const Case& c : {
+             // The quiz's 6 of 10 count as 4 of 6.667: 84 of 106.667. Plain: 86 of 110.
+             Case{"test 60, quiz 40", "80", "6", {0, 60, 40, 0, 0, 0, true}, "78.75%"},
+             Case{"tied, either is the reference", "80", "5", {0, 50, 50, 0, 0, 0, true}, "77.27%"},
+             // Plain, the quiz's 0 of 10 would count: 90 of 110.
+             Case{"quiz weighted 0", "90", "0", {0, 100, 0, 0, 0, 0, true}, "90.00%"},
+             Case{"all weights 0: every type counts fully", "90", "5", {0, 0, 0, 0, 0, 0, true}, "86.36%"},
+         }) {
+        const ClassRecord cls =
+            weighted(makeClass({"Ann"}, {{"T", "Test", 100, {c.test}}, {"Q", "Quiz", 10, {c.quiz}}}), c.weights);
+        EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QString::fromLatin1(c.average)) << c.what;
+    }
 }
 
-TEST(WeightedAverage, TiedLargestWeightsGiveTheSameResultEitherWay) {
-    // Test and Quiz both 50: 80 + 5 of 100 + 10 whichever is the reference.
-    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"80"}}, {"Q", "Quiz", 10, {"5"}}}),
-                                     {0, 50, 50, 0, 0, 0, true});
-    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("77.27%"));
-}
-
-TEST(WeightedAverage, ATypeWeightedZeroAndAssignmentsWithoutTotalCountNothing) {
-    const ClassRecord cls = weighted(
-        makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Q", "Quiz", 10, {"0"}}, {"Bonus", "Test", 0, {"5"}}}),
-        {0, 100, 0, 0, 0, 0, true});
-    // Only the test counts: 90%. The plain average would count the bonus: 95 of 110.
-    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 6), QStringLiteral("90.00%"));
+TEST(WeightedAverage, AnAssignmentWithoutTotalCountsNothing) {
+    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Bonus", "Test", 0, {"5"}}}),
+                                     {0, 100, 0, 0, 0, 0, true});
+    // Plain, the bonus would count: 95 of 100.
+    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("90.00%"));
 }
 
 TEST(WeightedAverage, OnlyExtraCreditGivesZeroAndNoLetter) {
@@ -137,18 +137,4 @@ TEST(WeightedAverage, TheNoLetterTestFollowsThePlainPossiblePoints) {
     const ClassRecord cls =
         weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"-"}}, {"Q", "Quiz", 10, {"9"}}}), {0, 100, 0, 0, 0, 0, true});
     EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|-|9|9|0.00%|F"));
-}
-
-TEST(LetterGradesAlone, ASchemeChangeRewritesOnlyTheGradeColumn) {
-    ClassRecord cls = makeClass({"Ann", "Bo"}, {{"T", "Test", 100, {"88", "-"}}});
-    GradesTable table = buildGradesTable(cls);
-    const QStringList averages = studentColumn(table.sheet, 4);
-    cls.gradeScale = expandedScale();
-    insertLetterGrades(table, cls);
-    EXPECT_EQ(studentColumn(table.sheet, 5), (QStringList{QStringLiteral(" B+"), QStringLiteral("-")}));
-    EXPECT_EQ(studentColumn(table.sheet, 4), averages);
-    // It reads the average as the table shows it.
-    table.sheet.setText(2, 4, QStringLiteral("95.00%"));
-    insertLetterGrades(table, cls);
-    EXPECT_EQ(table.sheet.text(2, 5), QStringLiteral("A "));
 }

@@ -98,18 +98,18 @@ TEST(PointTotalsOfOneRow, ReadTheCellsAsTheyStandNow) {
     cls.lowScoreInfo.drop_type = 1;
     GradesTable table = buildGradesTable(cls);
     std::vector<DroppedCell> dropped;
-    PointTotals bo = getIndivPointTotals(table.sheet, cls, 3, &dropped);
+    PointTotals bo = PointTotalsCalculator(table.sheet, cls).forRow(3, &dropped);
     EXPECT_EQ(bo.earned, 9);     // 11 less the 2 of Q2
     EXPECT_EQ(bo.possible, 10);  // 30 less Q2's 20
     EXPECT_EQ(dropped, (std::vector<DroppedCell>{{3, 3}}));
 
     // A value typed into the table counts until the next rebuild.
     table.sheet.setNumber(3, 3, 15);
-    bo = getIndivPointTotals(table.sheet, cls, 3);
+    bo = PointTotalsCalculator(table.sheet, cls).forRow(3);
     EXPECT_EQ(bo.earned, 15);
     EXPECT_EQ(bo.possible, 20);
     // Rows outside the student rows have nothing.
-    EXPECT_EQ(getIndivPointTotals(table.sheet, cls, 5).possible, 0);
+    EXPECT_EQ(PointTotalsCalculator(table.sheet, cls).forRow(5).possible, 0);
 }
 
 // Which cell each rule drops for one student, and the average left. Extra

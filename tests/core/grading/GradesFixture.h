@@ -60,15 +60,19 @@ inline ClassRecord makeClass(const std::vector<std::string>& names, std::initial
     return cls;
 }
 
-// Two students named Ann (one row in the grades table) and Bo, who has no
-// Lab entry, as only a damaged file leaves.
-inline ClassRecord twoAnnsAndBo() {
-    return makeClass({"Ann", "Ann", "Bo"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Lab", "Lab", 5, {"4", "5"}}});
-}
-
 inline ClassRecord makeClass(std::initializer_list<std::string> names,
                              std::initializer_list<AssignmentSpec> assignments) {
     return makeClass(std::vector<std::string>(names), assignments);
+}
+
+// Two students named Ann (an older file allows it; one row in the grades
+// table) with Bo between them: Quiz "Ann~1", "Bo~2", "Ann~3"; Lab "Ann~4",
+// "Ann~6", Bo without an entry, as only a damaged file leaves.
+inline ClassRecord twoAnns() {
+    ClassRecord cls =
+        makeClass({"Ann", "Bo", "Ann"}, {{"Quiz", "Quiz", 10, {"1", "2", "3"}}, {"Lab", "Lab", 5, {"4", "5", "6"}}});
+    cls.assignments[1].namegrade.erase(cls.assignments[1].namegrade.begin() + 1);
+    return cls;
 }
 
 // "Student 1" to "Student `count`", for classes whose names do not matter.
@@ -76,6 +80,12 @@ inline std::vector<std::string> numberedNames(std::size_t count) {
     std::vector<std::string> names;
     for (std::size_t i = 1; i <= count; ++i) names.push_back("Student " + std::to_string(i));
     return names;
+}
+
+// Gives one entry of an assignment's point list new points, keeping its name.
+inline void setPoints(ClassRecord& cls, std::size_t assignment, std::size_t entry, const std::string& points) {
+    std::string& stored = cls.assignments[assignment].namegrade[entry];
+    stored = makePointEntry(splitPointEntry(stored).name, points);
 }
 
 inline void dropByType(ClassRecord& cls, std::initializer_list<int> flaggedTypes) {

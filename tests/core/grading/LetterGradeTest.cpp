@@ -8,48 +8,36 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace markwell;
 using namespace markwell::test;
 
 namespace {
 QString letter(const CurrentGradeScale& scale, double average) {
-    return getLetterGrade(scale, 100, average);
+    return LetterGrader(scale).letter(100, average);
 }
 }  // namespace
 
-TEST(LetterGradeLookup, StandardBoundsAreInclusiveAtTheBottom) {
-    const CurrentGradeScale s = standardScale();
-    EXPECT_EQ(letter(s, 100), QStringLiteral("A"));
-    EXPECT_EQ(letter(s, 90), QStringLiteral("A"));
-    EXPECT_EQ(letter(s, 89.99), QStringLiteral("B"));
-    EXPECT_EQ(letter(s, 80), QStringLiteral("B"));
-    EXPECT_EQ(letter(s, 60), QStringLiteral("D"));
-    EXPECT_EQ(letter(s, 59.99), QStringLiteral("F"));
-    EXPECT_EQ(letter(s, 0), QStringLiteral("F"));
-    EXPECT_EQ(letter(s, 250), QStringLiteral("A"));
-}
-
-TEST(LetterGradeLookup, ExpandedLettersKeepTheirSpaces) {
-    const CurrentGradeScale s = expandedScale();
-    EXPECT_EQ(letter(s, 94), QStringLiteral("A "));
-    EXPECT_EQ(letter(s, 93.99), QStringLiteral("A-"));
-    EXPECT_EQ(letter(s, 88), QStringLiteral(" B+"));
-    EXPECT_EQ(letter(s, 83), QStringLiteral("B "));
-    EXPECT_EQ(letter(s, 80.5), QStringLiteral("B-"));
-    EXPECT_EQ(letter(s, 77), QStringLiteral(" C+"));
-    EXPECT_EQ(letter(s, 69), QStringLiteral(" D+"));
-    EXPECT_EQ(letter(s, 60), QStringLiteral("D-"));
-    EXPECT_EQ(letter(s, 12), QStringLiteral("F "));
-}
-
-TEST(LetterGradeLookup, PassFail) {
-    EXPECT_EQ(letter(passFailScale(), 75), QStringLiteral("Pass"));
-    EXPECT_EQ(letter(passFailScale(), 74.99), QStringLiteral("Fail"));
+// Each scale's letters, inclusive at the bottom; expanded letters keep
+// their spaces.
+TEST(LetterGradeLookup, EachKindOfScaleGivesItsLetters) {
+    const CurrentGradeScale scales[] = {standardScale(), expandedScale(), passFailScale()};
+    const std::tuple<int, double, const char*> cases[] = {
+        {0, 100, "A"},   {0, 90, "A"},  {0, 89.99, "B"}, {0, 80, "B"},      {0, 60, "D"},
+        {0, 59.99, "F"}, {0, 0, "F"},   {0, 250, "A"},   {1, 94, "A "},     {1, 93.99, "A-"},
+        {1, 88, " B+"},  {1, 83, "B "}, {1, 80.5, "B-"}, {1, 77, " C+"},    {1, 69, " D+"},
+        {1, 60, "D-"},   {1, 12, "F "}, {2, 75, "Pass"}, {2, 74.99, "Fail"}};
+    for (const auto& [scale, average, expected] : cases) {
+        EXPECT_EQ(letter(scales[scale], average), QString::fromLatin1(expected))
+            << scales[scale].name << " " << average;
+    }
 }
 
 TEST(LetterGradeLookup, NoPossiblePointsGiveADashWhateverTheAverage) {
-    EXPECT_EQ(getLetterGrade(standardScale(), 0, 95), QStringLiteral("-"));
-    EXPECT_EQ(getLetterGrade(standardScale(), 0.5, 95), QStringLiteral("A"));
+    const LetterGrader standard(standardScale());
+    EXPECT_EQ(standard.letter(0, 95), QStringLiteral("-"));
+    EXPECT_EQ(standard.letter(0.5, 95), QStringLiteral("A"));
 }
 
 TEST(LetterGradeLookup, OnlyLowBoundsAndTheirOrderDecide) {

@@ -7,6 +7,7 @@
 
 #include "core/common/Cp1252.h"
 #include "core/data/PointEntry.h"
+#include "core/document/Document.h"
 #include "core/editing/TypedPoints.h"
 #include "core/grading/GradesTable.h"
 #include "core/grading/StudentRowUpdate.h"
@@ -75,7 +76,10 @@ TEST(StudentRowUpdate, TypedPointsGiveTheTableARebuildGives) {
     std::mt19937 random(2026);
     for (std::int32_t dropType : {droprule::kNone, droprule::kLowestOverall, droprule::kLowestPerType}) {
         for (bool weighted : {false, true}) {
-            ClassRecord cls = awkwardClass(static_cast<std::uint64_t>(dropType) * 2 + weighted + 1, weighted, dropType);
+            Document document;
+            document.classRecord =
+                awkwardClass(static_cast<std::uint64_t>(dropType) * 2 + weighted + 1, weighted, dropType);
+            ClassRecord& cls = document.classRecord;
             GradesTable table = buildGradesTable(cls);
             const GradesLayout layout = GradesLayout::of(table.sheet);
             for (int edit = 0; edit < 60; ++edit) {
@@ -89,7 +93,7 @@ TEST(StudentRowUpdate, TypedPointsGiveTheTableARebuildGives) {
                     const std::string name = *cp1252::fromUnicode(table.sheet.text(row, 1));
                     std::erase_if(list, [&](const std::string& e) { return splitPointEntry(e).name == name; });
                 } else {
-                    ASSERT_TRUE(storeTypedPoints(cls, table.sheet, row, col, text).ok());
+                    ASSERT_TRUE(typedPointsChange(table.sheet, row, col, text).applyTo(document).ok());
                 }
                 const std::optional<RowUpdate> update = updateStudentRow(table, cls, row);
                 ASSERT_TRUE(update.has_value());
@@ -104,11 +108,13 @@ TEST(StudentRowUpdate, TypedPointsGiveTheTableARebuildGives) {
 }
 
 TEST(StudentRowUpdate, SaysWhichColumnsChangedWidthAndRefusesATableOfAnotherClass) {
-    ClassRecord cls = awkwardClass(5, false, droprule::kNone);
+    Document document;
+    document.classRecord = awkwardClass(5, false, droprule::kNone);
+    ClassRecord& cls = document.classRecord;
     GradesTable table = buildGradesTable(cls);
     const GradesLayout layout = GradesLayout::of(table.sheet);
     const double before = table.sheet.colWidth(3);
-    ASSERT_TRUE(storeTypedPoints(cls, table.sheet, 2, 3, QStringLiteral("123456.25")).ok());
+    ASSERT_TRUE(typedPointsChange(table.sheet, 2, 3, QStringLiteral("123456.25")).applyTo(document).ok());
     const std::optional<RowUpdate> update = updateStudentRow(table, cls, 2);
     ASSERT_TRUE(update.has_value());
     EXPECT_GT(table.sheet.colWidth(3), before);

@@ -3,9 +3,9 @@
 
 // What the history says changed between two states of a class.
 
-#include "core/data/PointEntry.h"
 #include "core/history/ClassDifferences.h"
 #include "tests/core/grading/GradesFixture.h"
+#include "tests/support/AttendanceRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -22,17 +22,8 @@ Document periodOne() {
     document.classRecord = makeClass(
         {"Ann", "Bo", "Cy"}, {{"Quiz 1", "Quiz", 10, {"7", "8", "-"}}, {"Test 1", "Test", 50, {"40", "45", "30"}}});
     document.classRecord.Seats = {SeatingInfo{.name = "Ann"}, SeatingInfo{.name = "Bo", .left = 100}};
-    AttendanceInfo october;
-    october.Year = 2026;
-    october.Month = 10;
-    october.name = "Ann";
-    document.attendance = AttendanceBook({october});
+    document.attendance = AttendanceBook({attendanceRecord(10, 2026, "Ann", "")});
     return document;
-}
-
-void setPoints(Document& d, std::size_t assignment, std::size_t student, const std::string& points) {
-    auto& entry = d.classRecord.assignments[assignment].namegrade[student];
-    entry = makePointEntry(splitPointEntry(entry).name, points);
 }
 
 // Each line as "what|student|assignment|old|new".
@@ -67,9 +58,9 @@ const Case kCases[] = {
     {"Nothing", [](Document&) {}, {}},
     {"ScoresRowByRowNotCountedIncluded",
      [](Document& d) {
-         setPoints(d, 1, 0, "41");
-         setPoints(d, 0, 2, "9");
-         setPoints(d, 0, 0, "-");
+         setPoints(d.classRecord, 1, 0, "41");
+         setPoints(d.classRecord, 0, 2, "9");
+         setPoints(d.classRecord, 0, 0, "-");
      },
      {"score|Ann|Quiz 1|7|-", "score|Ann|Test 1|40|41", "score|Cy|Quiz 1|-|9"}},
     {"AssignmentDetails",
@@ -105,7 +96,7 @@ const Case kCases[] = {
          d.classRecord.students[1].name = "Bob";
          for (auto& a : d.classRecord.assignments) a.namegrade[1] = "Bob" + a.namegrade[1].substr(2);
          d.classRecord.Seats[1].name = "Bob";
-         setPoints(d, 0, 1, "9");
+         setPoints(d.classRecord, 0, 1, "9");
      },
      {"student renamed|Bob||Bo|Bob", "score|Bob|Quiz 1|8|9"},
      {{"Bo", "Bob"}}},
@@ -131,13 +122,7 @@ const Case kCases[] = {
      {"comment|Cy|||"}},
     {"AttendanceMarksCountedWithTheirMonths",
      [](Document& d) {
-         AttendanceInfo november;
-         november.Year = 2026;
-         november.Month = 11;
-         november.name = "Bo";
-         november.entry[0] = 'T';
-         november.entry[1] = 'U';
-         d.attendance.appendRecord(november);
+         d.attendance.appendRecord(attendanceRecord(11, 2026, "Bo", "TU"));
          d.attendance.setMark(0, 3, 'E');
      },
      {"attendance|||2026-10, 2026-11|3"}},
@@ -157,7 +142,7 @@ TEST(Differences, TwoStudentsOfOneNameKeepTheirOwnScores) {
     Document before;
     before.classRecord = makeClass({"Kim", "Kim"}, {{"Quiz 1", "Quiz", 10, {"5", "6"}}});
     Document after = before;
-    setPoints(after, 0, 1, "10");
+    setPoints(after.classRecord, 0, 1, "10");
     EXPECT_EQ(linesOf(classDifferences(classStateOf(before), classStateOf(after))),
               std::vector<std::string>{"score|Kim|Quiz 1|6|10"});
 }

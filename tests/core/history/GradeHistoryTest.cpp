@@ -5,7 +5,6 @@
 // way when its program died, Save As, renames, forgetting, its size limit,
 // and a database that is damaged, missing, newer or private.
 
-#include "core/data/PointEntry.h"
 #include "core/files/AtomicFile.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
@@ -41,11 +40,6 @@ Document periodOne() {
     document.classRecord =
         makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"7", "8"}}, {"Test 1", "Test", 50, {"40", "45"}}});
     return document;
-}
-
-void setPoints(Document& d, std::size_t assignment, std::size_t student, const std::string& points) {
-    auto& entry = d.classRecord.assignments[assignment].namegrade[student];
-    entry = makePointEntry(splitPointEntry(entry).name, points);
 }
 
 // The class's three files as a program that is not Markwell would write them.
@@ -116,10 +110,10 @@ protected:
 TEST_F(History, SavesAreListedNewestFirstInClassOrderAndFilteredByStudentAssignmentAndDays) {
     GradeHistory history(databasePath());
     Document d = startClass(history);
-    setPoints(d, 0, 0, "9");
+    setPoints(d.classRecord, 0, 0, "9");
     save(history, classPath(), d);
-    setPoints(d, 1, 1, "50");
-    setPoints(d, 1, 0, "41");
+    setPoints(d.classRecord, 1, 1, "50");
+    setPoints(d.classRecord, 1, 0, "41");
     save(history, classPath(), d);
     EXPECT_EQ(listed(history, classPath()),
               (Lines{"markwell-cli set-points|Ann|Test 1|40|41|score", "markwell-cli set-points|Bo|Test 1|45|50|score",
@@ -153,7 +147,7 @@ TEST_F(History, AChangeByAnotherProgramIsRecordedOnceWithItsExactDifferences) {
     Document d = startClass(history);
     EXPECT_TRUE(listed(history, classPath()).empty());  // a class first seen is only recorded
 
-    setPoints(d, 1, 1, "-");
+    setPoints(d.classRecord, 1, 1, "-");
     d.classRecord.assignments[0].total = 20;
     writeClass(classPath(), d);
     look(history, classPath());
@@ -168,7 +162,7 @@ TEST_F(History, ASaveLeftUnderWayIsKeptWhenItsFilesAreThereAndDroppedWhenNot) {
     GradeHistory history(databasePath());
     Document d = startClass(history);
     Document changed = d;
-    setPoints(changed, 0, 1, "10");
+    setPoints(changed.classRecord, 0, 1, "10");
     const auto begin = [&] {
         return history
             .beginSave(
@@ -195,12 +189,12 @@ TEST_F(History, SaveAsCarriesTheHistoryInPlaceOfTheReplacedClasssOwn) {
     writeClass(classPath(QStringLiteral("other.grs")), d);
     look(history, classPath());
     look(history, classPath(QStringLiteral("other.grs")));
-    setPoints(d, 0, 0, "1");
+    setPoints(d.classRecord, 0, 0, "1");
     save(history, classPath(QStringLiteral("other.grs")), d);  // the other class's own history
-    setPoints(d, 0, 0, "9");
+    setPoints(d.classRecord, 0, 0, "9");
     save(history, classPath(), d);
 
-    setPoints(d, 1, 0, "50");
+    setPoints(d.classRecord, 1, 0, "50");
     save(history, classPath(QStringLiteral("other.grs")), d, {}, classPath());
     EXPECT_EQ(
         listed(history, classPath(QStringLiteral("other.grs"))),
@@ -211,7 +205,7 @@ TEST_F(History, SaveAsCarriesTheHistoryInPlaceOfTheReplacedClasssOwn) {
 TEST_F(History, ARenamedStudentKeepsTheirHistoryUnderTheNewName) {
     GradeHistory history(databasePath());
     Document d = startClass(history);
-    setPoints(d, 0, 1, "10");
+    setPoints(d.classRecord, 0, 1, "10");
     save(history, classPath(), d);
     d.classRecord.students[1].name = "Bob";
     for (auto& a : d.classRecord.assignments) a.namegrade[1] = "Bob" + a.namegrade[1].substr(2);
@@ -224,10 +218,10 @@ TEST_F(History, ARenamedStudentKeepsTheirHistoryUnderTheNewName) {
 TEST_F(History, ForgettingAStudentRemovesTheirLinesAndTheEntriesLeftEmpty) {
     GradeHistory history(databasePath());
     Document d = startClass(history);
-    setPoints(d, 0, 1, "10");
+    setPoints(d.classRecord, 0, 1, "10");
     save(history, classPath(), d);
-    setPoints(d, 0, 1, "2");
-    setPoints(d, 0, 0, "3");
+    setPoints(d.classRecord, 0, 1, "2");
+    setPoints(d.classRecord, 0, 0, "3");
     save(history, classPath(), d);
     EXPECT_EQ(history.forgetStudent(classPath(), QStringLiteral("bo")).value(), 2);
     EXPECT_EQ(listed(history, classPath()), Lines{"markwell-cli set-points|Ann|Quiz 1|7|3|score"});
@@ -242,7 +236,7 @@ TEST_F(History, PastItsSizeLimitTheOldestEntriesGoAndTheClassSaysFromWhenItIsCom
     Document d = startClass(history);
     EXPECT_FALSE(history.incompleteBefore(classPath()));
     for (int i = 0; i < 150; ++i) {
-        setPoints(d, 0, 0, std::to_string(i) + std::string(1000, ' '));  // lines of some size
+        setPoints(d.classRecord, 0, 0, std::to_string(i) + std::string(1000, ' '));  // lines of some size
         const qint64 entry =
             history
                 .beginSave(
@@ -279,7 +273,7 @@ TEST_F(History, ADamagedOrMissingDatabaseIsSaidOnceAndStartedAfresh) {
     EXPECT_TRUE(history.takeNotice().isEmpty());
     EXPECT_EQ(fileContents(databasePath() + QStringLiteral(".damaged")), QByteArray(8192, 'x'));
     Document d = startClass(history);
-    setPoints(d, 0, 0, "1");
+    setPoints(d.classRecord, 0, 0, "1");
     save(history, classPath(), d);
     EXPECT_EQ(listed(history, classPath()).size(), 1u);
 }

@@ -8,7 +8,6 @@
 #include "core/reports/MergedReport.h"
 #include "tests/support/TestFiles.h"
 
-#include "core/export/SheetFile.h"
 #include "core/files/GradeFile.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
@@ -232,15 +231,4 @@ TEST_F(MergedReportTest, RefusesAMissingDamagedOrNewerFileNamingItAndCreatesNoth
     ASSERT_TRUE(writeWholeFile(future, newer));
     message = refusal(good, future);
     EXPECT_EQ(message, future + QStringLiteral(": Markwell version of file is invalid!"));
-}
-
-TEST_F(MergedReportTest, WritesAsCsvThatReadsBack) {
-    const MergedReport report = merge(firstTerm(), secondTerm());
-    const QString out = path(QStringLiteral("merged.csv"));
-    ASSERT_TRUE(writeSheetFile(report.sheet, out));
-    EXPECT_EQ(fileContents(out), QByteArray("Names,Points,Total,Average,Grade\r\n"
-                                            "Ann,143,160,89.38%,B\r\n"
-                                            "Bo,70,100,70.00%,C\r\n"
-                                            "ann,40,50,80.00%,B\r\n"
-                                            "Cy,30,50,60.00%,D\r\n"));
 }

@@ -154,8 +154,8 @@ TEST(ScaleForClass, PassFailDefaultsGiveTheTypeAndBoundsInRowOrder) {
     EXPECT_EQ(record.num_values,
               "95,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9");
     // Letters are then looked up from these bounds.
-    EXPECT_EQ(getLetterGrade(record, 100, 94.5), q("A-"));
-    EXPECT_EQ(getLetterGrade(record, 100, 88), q(" B+"));
+    EXPECT_EQ(LetterGrader(record).letter(100, 94.5), q("A-"));
+    EXPECT_EQ(LetterGrader(record).letter(100, 88), q(" B+"));
 }
 
 TEST(ScaleForClass, RefusedScalesLeaveTheClassAlone) {

@@ -5,6 +5,7 @@
 // seating file's own layout.
 
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/MakeChange.h"
 #include "tests/support/TestFiles.h"
 
 #include "core/document/DocumentFiles.h"
@@ -45,7 +46,7 @@ TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) 
         document.classRecord.students.push_back(student(name));
         document.classRecord.comments.push_back({name, ""});
     }
-    SeatingEditor editor(document);
+    SeatingEditor editor(document, test::changingDirectly(document));
     SeatingInfo look = newSeatLook();
     // Side by side from (10, 10): a row holds seven new seats.
     look.name = "Ann Lee";
@@ -90,7 +91,7 @@ TEST_F(SeatingChartFile, AClassWithoutATeachersRecordGetsAFreshTeachersSeat) {
     Document moved;
     moved.classRecord.students = {student("Ann")};
     moved.classRecord.comments = {{"Ann", ""}};
-    SeatingEditor(moved).move(SeatId::teacher(), QPoint(600, 500));
+    SeatingEditor(moved, test::changingDirectly(moved)).move(SeatId::teacher(), QPoint(600, 500));
     ASSERT_TRUE(saveDocument(moved, path("moved.grs")).ok());
     ASSERT_EQ(open("moved.grs")->classRecord.teacherSeat.left, 561);
 

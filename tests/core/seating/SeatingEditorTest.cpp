@@ -3,6 +3,9 @@
 
 #include "core/seating/SeatingEditor.h"
 
+#include "tests/core/grading/GradesFixture.h"
+#include "tests/support/MakeChange.h"
+
 #include <gtest/gtest.h>
 
 using namespace markwell;
@@ -38,7 +41,7 @@ protected:
     }
 
     Document document;
-    SeatingEditor editor{document};
+    SeatingEditor editor{document, test::changingDirectly(document)};
     int asked = 0;
 };
 
@@ -234,24 +237,18 @@ TEST(SeatingEditor, AMoveThatOnlyWritesAFarSeatsPlaceAnewIsAChange) {
 }
 
 TEST(SeatCaptions, AddOffersOnlyTheStudentsWithoutASeat) {
-    ClassRecord cls;
-    for (const char* name : {"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}) {
-        StudentInfo student;
-        student.name = name;
-        cls.students.push_back(student);
-    }
-    const auto names = [](const std::vector<StudentInfo>& students) {
-        std::vector<std::string> out;
-        out.reserve(students.size());
-        for (const StudentInfo& s : students) out.push_back(s.name);
-        return out;
+    using Names = std::vector<std::string>;
+    ClassRecord cls = test::makeClass({"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}, {});
+    const auto withoutSeat = [&cls] {
+        ClassRecord seated = cls;
+        seated.students = studentsWithoutSeat(cls);
+        return test::studentNames(seated);
     };
-    EXPECT_EQ(names(studentsWithoutSeat(cls)),
-              (std::vector<std::string>{"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}));
+    EXPECT_EQ(withoutSeat(), (Names{"Ann Lee", "Bob Stone", "Ann Lee", "Cleo Park"}));
     // One seat for two students of one name seats one of them; a seat for
     // no student (a caption typed in an older file) seats nobody.
     cls.Seats = {placed("Ann Lee", 20, 20), placed("Bob Stone", 200, 20), placed("Dan Roe", 400, 20)};
-    EXPECT_EQ(names(studentsWithoutSeat(cls)), (std::vector<std::string>{"Ann Lee", "Cleo Park"}));
+    EXPECT_EQ(withoutSeat(), (Names{"Ann Lee", "Cleo Park"}));
     cls.Seats.push_back(placed("Ann Lee", 20, 100));
     cls.Seats.push_back(placed("Cleo Park", 200, 100));
     EXPECT_TRUE(studentsWithoutSeat(cls).empty());
