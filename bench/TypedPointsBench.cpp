@@ -10,7 +10,7 @@
 //   build/bench/markwell_bench --benchmark_filter=TypePoint
 
 #include "bench/LargeClass.h"
-#include "core/document/Document.h"
+#include "core/data/Document.h"
 #include "core/editing/TypedPoints.h"
 #include "core/grading/StudentRowUpdate.h"
 #include "gui/pages/GradesPage.h"

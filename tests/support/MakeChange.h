@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/document/Document.h"
+#include "core/data/Document.h"
 #include "core/editing/Change.h"
 
 namespace markwell::test {

@@ -6,8 +6,8 @@
 // under every dropping rule, plain and weighted.
 
 #include "core/common/Cp1252.h"
+#include "core/data/Document.h"
 #include "core/data/PointEntry.h"
-#include "core/document/Document.h"
 #include "core/editing/TypedPoints.h"
 #include "core/grading/GradesTable.h"
 #include "core/grading/StudentRowUpdate.h"
