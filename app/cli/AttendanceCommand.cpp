@@ -11,14 +11,8 @@
 #include "core/editing/StudentEditing.h"
 #include "core/reports/AttendanceAnalysis.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct AttendanceCommand {
-    Q_DECLARE_TR_FUNCTIONS(AttendanceCommand)
-};
 
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 9999;
@@ -34,13 +28,13 @@ const StudentInfo* findStudent(const ClassRecord& cls, const QString& wanted) {
 
 int runAttendance(const CommandArguments& args, const Console& console) {
     if (!args.isSet(QStringLiteral("year")) || !args.isSet(QStringLiteral("student"))) {
-        return console.usage(AttendanceCommand::tr("attendance: give --year and --student"));
+        return console.usage(QStringLiteral("attendance: give --year and --student"));
     }
     bool ok = false;
     const int year = args.value(QStringLiteral("year")).toInt(&ok);
     if (!ok || year < kFirstYear || year > kLastYear) {
         return console.usage(
-            AttendanceCommand::tr("attendance: --year takes a year from %1 to %2").arg(kFirstYear).arg(kLastYear));
+            QStringLiteral("attendance: --year takes a year from %1 to %2").arg(kFirstYear).arg(kLastYear));
     }
 
     const QString path = args.positional[0];
@@ -55,7 +49,7 @@ int runAttendance(const CommandArguments& args, const Console& console) {
     const QString name = args.value(QStringLiteral("student"));
     const StudentInfo* student = findStudent(document->classRecord, name);
     if (!student) {
-        console.error(AttendanceCommand::tr("attendance: %1 has no student named \"%2\"").arg(path, name));
+        console.error(QStringLiteral("attendance: %1 has no student named \"%2\"").arg(path, name));
         return kExitFailed;
     }
     printSheet(buildAttendanceAnalysis(document->attendance, year, student->name, document->markwellFile), console);

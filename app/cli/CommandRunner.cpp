@@ -6,7 +6,6 @@
 #include "app/cli/ClassFiles.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -18,24 +17,13 @@
 namespace markwell::cli {
 namespace {
 
-struct CommandRunner {
-    Q_DECLARE_TR_FUNCTIONS(CommandRunner)
-};
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("MarkwellCli", text);
-}
-
-constexpr OptionDeclaration kClassOutput{
-    "o,output", "OUT.grs",
-    QT_TRANSLATE_NOOP("MarkwellCli", "Save the class under this name, with its .ATD and .SEA files.")};
-constexpr OptionDeclaration kFileOutput{"o,output", "OUT",
-                                        QT_TRANSLATE_NOOP("MarkwellCli", "Write the output to this file.")};
-constexpr OptionDeclaration kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Show this help.")};
-constexpr OptionDeclaration kDropSkipped{
-    "drop-skipped", nullptr,
-    QT_TRANSLATE_NOOP("MarkwellCli", "Save over a grade file whose bytes after the end of the class were skipped, "
-                                     "without them.")};
+constexpr OptionDeclaration kClassOutput{"o,output", "OUT.grs",
+                                         "Save the class under this name, with its .ATD and .SEA files."};
+constexpr OptionDeclaration kFileOutput{"o,output", "OUT", "Write the output to this file."};
+constexpr OptionDeclaration kHelp{"h,help", nullptr, "Show this help."};
+constexpr OptionDeclaration kDropSkipped{"drop-skipped", nullptr,
+                                         "Save over a grade file whose bytes after the end of the class were skipped, "
+                                         "without them."};
 
 // A command that changes the class it reads, saved in place unless -o names
 // another: the one kind of save that could drop what the reader skipped.
@@ -80,12 +68,12 @@ QString restored(const QString& arg) {
 
 // The one refusal of a second output, whichever way it was named.
 QString secondOutputProblem(const QString& name) {
-    return CommandRunner::tr("%1: only one output file can be given").arg(name);
+    return QStringLiteral("%1: only one output file can be given").arg(name);
 }
 
 int usageError(const Command& command, const QString& message, const Console& console) {
     console.error(message);
-    console.error(CommandRunner::tr("usage: markwell-cli %1").arg(QString::fromUtf8(command.usage)));
+    console.error(QStringLiteral("usage: markwell-cli %1").arg(QString::fromUtf8(command.usage)));
     return kExitUsage;
 }
 
@@ -108,7 +96,7 @@ std::optional<QString> repeatedOption(const QString& name, const QCommandLinePar
     for (const OptionDeclaration& option : options) {
         if (times.value(keyOf(option)) < 2) continue;
         if (keyOf(option) == QLatin1String("output")) return secondOutputProblem(name);
-        return CommandRunner::tr("%1: --%2 given twice").arg(name, keyOf(option));
+        return QStringLiteral("%1: --%2 given twice").arg(name, keyOf(option));
     }
     return std::nullopt;
 }
@@ -128,14 +116,14 @@ std::pair<qsizetype, qsizetype> argumentRange(const Command& command) {
 
 QString countProblem(const QString& name, std::pair<qsizetype, qsizetype> range) {
     if (range.second == std::numeric_limits<qsizetype>::max()) {
-        return CommandRunner::tr("%1: expected at least %2 argument(s) besides the options")
+        return QStringLiteral("%1: expected at least %2 argument(s) besides the options")
             .arg(name, QString::number(range.first));
     }
     if (range.first == range.second) {
-        return CommandRunner::tr("%1: expected %2 argument(s) besides the options")
+        return QStringLiteral("%1: expected %2 argument(s) besides the options")
             .arg(name, QString::number(range.first));
     }
-    return CommandRunner::tr("%1: expected %2 to %3 arguments besides the options")
+    return QStringLiteral("%1: expected %2 to %3 arguments besides the options")
         .arg(name, QString::number(range.first), QString::number(range.second));
 }
 
@@ -147,7 +135,7 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     const bool optionGiven = command.output != OutputPlace::None && parser.isSet(QStringLiteral("output"));
     if (optionGiven) args.output = restored(parser.value(QStringLiteral("output")));
     if (optionGiven && args.output.isEmpty())
-        return CommandRunner::tr("%1: the output file needs a name").arg(args.command);
+        return QStringLiteral("%1: the output file needs a name").arg(args.command);
     if (command.output == OutputPlace::OptionOrLastArgument && optionGiven) {
         if (args.positional.size() == range.second) return secondOutputProblem(args.command);
         range = {range.first - 1, range.second - 1};
@@ -157,11 +145,11 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     }
     if (command.output == OutputPlace::OptionOrLastArgument && !optionGiven) {
         args.output = args.positional.takeLast();
-        if (args.output.isEmpty()) return CommandRunner::tr("%1: the output file needs a name").arg(args.command);
+        if (args.output.isEmpty()) return QStringLiteral("%1: the output file needs a name").arg(args.command);
     }
     // The .ATD and .SEA files take the place of the last three characters.
     if (command.writesClass && (optionGiven || !args.output.isEmpty()) && !isGradeFileName(args.output)) {
-        return CommandRunner::tr("%1: the output file must end in .grs, as its .ATD and .SEA files are named after it")
+        return QStringLiteral("%1: the output file must end in .grs, as its .ATD and .SEA files are named after it")
             .arg(args.command);
     }
     return std::nullopt;
@@ -175,7 +163,7 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionDeclaration& option : options) {
-        parser.addOption(QCommandLineOption(namesOf(option), translated(option.description),
+        parser.addOption(QCommandLineOption(namesOf(option), QString::fromUtf8(option.description),
                                             option.valueName ? QString::fromUtf8(option.valueName) : QString()));
     }
     if (!parser.parse(QStringList{name} + hiddenNumbers(args))) {
@@ -200,9 +188,10 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
 
 QString commandHelp(const Command& command) {
     // The summary's lines are indented for the list of all commands.
-    const QString summary = translated(command.summary).replace(QStringLiteral("\n      "), QStringLiteral("\n"));
+    const QString summary =
+        QString::fromUtf8(command.summary).replace(QStringLiteral("\n      "), QStringLiteral("\n"));
     QString text =
-        CommandRunner::tr("Usage: markwell-cli %1\n%2\n\nOptions:\n").arg(QString::fromUtf8(command.usage), summary);
+        QStringLiteral("Usage: markwell-cli %1\n%2\n\nOptions:\n").arg(QString::fromUtf8(command.usage), summary);
     QStringList left;
     const std::vector<OptionDeclaration> options = optionsOf(command);
     qsizetype width = 0;
@@ -215,7 +204,7 @@ QString commandHelp(const Command& command) {
         left << column;
     }
     for (std::size_t i = 0; i < options.size(); ++i) {
-        text += left[static_cast<qsizetype>(i)].leftJustified(width + 2) + translated(options[i].description) +
+        text += left[static_cast<qsizetype>(i)].leftJustified(width + 2) + QString::fromUtf8(options[i].description) +
                 QLatin1Char('\n');
     }
     return text;

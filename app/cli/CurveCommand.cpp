@@ -12,16 +12,10 @@
 #include "core/editing/Curve.h"
 #include "core/reports/CurvePreview.h"
 
-#include <QCoreApplication>
-
 #include <optional>
 
 namespace markwell::cli {
 namespace {
-
-struct CurveCommand {
-    Q_DECLARE_TR_FUNCTIONS(CurveCommand)
-};
 
 // LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points.
 bool readMap(const QString& text, CurveRule& rule) {
@@ -46,7 +40,7 @@ bool readMap(const QString& text, CurveRule& rule) {
 std::optional<CurveRule> curveKindOf(const CommandArguments& args, const Console& console) {
     if (args.countOf({QStringLiteral("add"), QStringLiteral("top"), QStringLiteral("mean"), QStringLiteral("map")}) !=
         1) {
-        console.usage(CurveCommand::tr("curve: give one of --add, --top, --mean and --map"));
+        console.usage(QStringLiteral("curve: give one of --add, --top, --mean and --map"));
         return std::nullopt;
     }
     CurveRule rule;
@@ -56,7 +50,7 @@ std::optional<CurveRule> curveKindOf(const CommandArguments& args, const Console
         rule.kind = CurveKind::Add;
         const std::optional<double> points = parseNumber(args.value(QStringLiteral("add")));
         if (!points) {
-            console.usage(CurveCommand::tr("curve: --add takes a number of points"));
+            console.usage(QStringLiteral("curve: --add takes a number of points"));
             return std::nullopt;
         }
         rule.points = *points;
@@ -64,14 +58,14 @@ std::optional<CurveRule> curveKindOf(const CommandArguments& args, const Console
         rule.kind = CurveKind::Mean;
         const std::optional<double> percent = parseNumber(args.value(QStringLiteral("mean")));
         if (!percent || !(*percent > 0)) {
-            console.usage(CurveCommand::tr("curve: --mean takes a percentage above 0"));
+            console.usage(QStringLiteral("curve: --mean takes a percentage above 0"));
             return std::nullopt;
         }
         rule.meanPercent = *percent;
     } else {
         rule.kind = CurveKind::Map;
         if (!readMap(args.value(QStringLiteral("map")), rule)) {
-            console.usage(CurveCommand::tr("curve: --map takes LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points"));
+            console.usage(QStringLiteral("curve: --map takes LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points"));
             return std::nullopt;
         }
     }
@@ -88,7 +82,7 @@ std::optional<CurveRule> curveRuleOf(const CommandArguments& args, const Console
     } else if (rounding == QLatin1String("0.5")) {
         rule->step = 0.5;
     } else if (rounding != QLatin1String("none")) {
-        console.usage(CurveCommand::tr("curve: --round takes 1, 0.5 or none"));
+        console.usage(QStringLiteral("curve: --round takes 1, 0.5 or none"));
         return std::nullopt;
     }
     rule->cap = args.isSet(QStringLiteral("cap"));
@@ -98,7 +92,7 @@ std::optional<CurveRule> curveRuleOf(const CommandArguments& args, const Console
 // Every student's old and new score, then the line that counts them.
 QString curveReport(const ClassRecord& cls, std::size_t assignment, const CurvedColumn& column) {
     return curvedScoresSheet(column).toTsv(CellRange::all()) +
-           CurveCommand::tr("Curved %1 scores of \"%2\"\n")
+           QStringLiteral("Curved %1 scores of \"%2\"\n")
                .arg(QString::number(column.changed), cp1252::toUnicode(cls.assignments[assignment].title));
 }
 

@@ -10,16 +10,10 @@
 #include "core/reports/ReportCells.h"
 #include "core/reports/WhatItTakes.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace markwell::cli {
 namespace {
-
-struct ExplainCommand {
-    Q_DECLARE_TR_FUNCTIONS(ExplainCommand)
-};
 
 // One row a line, its cells tab-separated and the empty ones at its end
 // left out; an empty row is an empty line, between the blocks.
@@ -48,7 +42,7 @@ int runExplain(const CommandArguments& args, const Console& console) {
     const std::optional<int> row = gradesRowOf(grades.sheet, name);
     const std::optional<GradeExplanation> explanation = row ? explainGrade(*cls, grades, *row) : std::nullopt;
     if (!explanation) {
-        console.error(ExplainCommand::tr("explain: %1 has no assignments to explain a grade by").arg(path));
+        console.error(QStringLiteral("explain: %1 has no assignments to explain a grade by").arg(path));
         return kExitFailed;
     }
     console.print(explanationLines(explanationSheet(*explanation)));
@@ -61,13 +55,12 @@ int runWhatIf(const CommandArguments& args, const Console& console) {
     const QString& path = args.positional[0];
     const std::optional<AssignmentChoice> choice = assignmentChoiceOf(args, console);
     if (!choice) return kExitUsage;
-    if (!args.isSet(QStringLiteral("grade")))
-        return console.usage(ExplainCommand::tr("what-if: --grade LETTER is needed"));
+    if (!args.isSet(QStringLiteral("grade"))) return console.usage(QStringLiteral("what-if: --grade LETTER is needed"));
     const QString letter = args.value(QStringLiteral("grade"));
     // A letter of a scale never holds a line break or a tab: such a value is a mistake of the script.
     if (std::any_of(letter.begin(), letter.end(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
-        return console.usage(ExplainCommand::tr("what-if: --grade takes a letter of the grade scale, without control "
-                                                "characters"));
+        return console.usage(QStringLiteral("what-if: --grade takes a letter of the grade scale, without control "
+                                            "characters"));
     }
     const std::optional<ClassRecord> cls = openClassFile(path, console);
     if (!cls) return kExitFailed;

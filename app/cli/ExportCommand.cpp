@@ -10,17 +10,12 @@
 #include "render/seating/SeatingPrintout.h"
 #include "render/table/SheetPrintout.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <array>
 
 namespace markwell::cli {
 namespace {
-
-struct ExportCommand {
-    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
-};
 
 struct ExportRequest {
     QString classPath;
@@ -109,32 +104,32 @@ int runExport(const CommandArguments& args, const Console& console) {
     request.seating = args.isSet(QStringLiteral("seating"));
     if (args.isSet(QStringLiteral("for"))) {
         if (args.value(QStringLiteral("for")) != QLatin1String("canvas")) {
-            return console.usage(ExportCommand::tr("export: --for takes canvas"));
+            return console.usage(QStringLiteral("export: --for takes canvas"));
         }
         if (request.ids || request.seating) {
-            return console.usage(ExportCommand::tr("export: --for does not go with --ids or --seating"));
+            return console.usage(QStringLiteral("export: --for does not go with --ids or --seating"));
         }
         request.canvas = true;
     }
 
     const OutputType* type = outputTypeOf(request.outPath);
     if (!type) {
-        console.error(ExportCommand::tr("export: %1: the output file must end in .xls, .xlsx, .csv or .pdf")
-                          .arg(request.outPath));
+        console.error(
+            QStringLiteral("export: %1: the output file must end in .xls, .xlsx, .csv or .pdf").arg(request.outPath));
         return kExitFailed;
     }
     if (request.canvas && QFileInfo(request.outPath).suffix().toLower() != QLatin1String("csv")) {
-        console.error(ExportCommand::tr("export: %1: a file for Canvas must end in .csv").arg(request.outPath));
+        console.error(QStringLiteral("export: %1: a file for Canvas must end in .csv").arg(request.outPath));
         return kExitFailed;
     }
     if (request.ids && !type->printout) {
-        return console.usage(ExportCommand::tr("export: --ids is for .pdf output only"));
+        return console.usage(QStringLiteral("export: --ids is for .pdf output only"));
     }
     if (request.seating && !type->printout) {
-        return console.usage(ExportCommand::tr("export: --seating is for .pdf output only"));
+        return console.usage(QStringLiteral("export: --seating is for .pdf output only"));
     }
     if (request.ids && request.seating) {
-        return console.usage(ExportCommand::tr("export: --ids and --seating do not go together"));
+        return console.usage(QStringLiteral("export: --ids and --seating do not go together"));
     }
     if (!outputSparesInputs(request.outPath, classFilePathsFor(request.classPath), console)) return kExitFailed;
     if (request.seating) {

@@ -14,18 +14,12 @@
 #include "core/data/Tables.h"
 #include "core/editing/RosterChanges.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
 
-struct GradeCommands {
-    Q_DECLARE_TR_FUNCTIONS(GradeCommands)
-};
-
 // How a summary names an assignment: "Quiz 1" (assignment 2).
 QString assignmentName(const ClassRecord& cls, std::size_t index) {
-    return GradeCommands::tr("\"%1\" (assignment %2)")
+    return QStringLiteral("\"%1\" (assignment %2)")
         .arg(cp1252::toUnicode(cls.assignments[index].title), QString::number(index + 1));
 }
 
@@ -40,13 +34,12 @@ std::size_t chosenIn(const ClassRecord& cls, const AssignmentChoice& choice) {
 // add-assignment FILE.grs --title T --type TYPE [--total N] [--description D] [-o OUT.grs]
 int runAddAssignment(const CommandArguments& args, const Console& console) {
     if (!args.isSet(QStringLiteral("title")) || !args.isSet(QStringLiteral("type"))) {
-        return console.usage(GradeCommands::tr("add-assignment: --title and --type are needed"));
+        return console.usage(QStringLiteral("add-assignment: --title and --type are needed"));
     }
     // The type as the class keeps it, whatever the letter case typed.
     const int typeIndex = assignmentTypeIndexTyped(args.value(QStringLiteral("type")));
     if (typeIndex < 0) {
-        return console.usage(
-            GradeCommands::tr("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
+        return console.usage(QStringLiteral("add-assignment: --type takes Final, Test, Quiz, Homework, Lab or Other"));
     }
     const QString type = assignmentTypeName(typeIndex);
     const AssignmentForm form{args.value(QStringLiteral("title")), type, args.value(QStringLiteral("description"))};
@@ -55,7 +48,7 @@ int runAddAssignment(const CommandArguments& args, const Console& console) {
         [type](const Document& changed, const QString& saved) {
             const ClassRecord& cls = changed.classRecord;
             const std::size_t added = cls.assignments.size() - 1;
-            return GradeCommands::tr("Added %1 to %2: %3, total %4.")
+            return QStringLiteral("Added %1 to %2: %3, total %4.")
                 .arg(assignmentName(cls, added), saved, type, generalQText(cls.assignments[added].total));
         },
         console);
@@ -77,8 +70,8 @@ int runSetPoints(const CommandArguments& args, const Console& console) {
     return runClassChange(
         args.command, path, args.output, pointsImportChange(*choice, std::move(table).value(), csvPath),
         [rows, &choice](const Document& changed, const QString& saved) {
-            return GradeCommands::tr("Stored %1 of %2 in %3.")
-                .arg(counted(static_cast<qint64>(rows), GradeCommands::tr("point"), GradeCommands::tr("points")),
+            return QStringLiteral("Stored %1 of %2 in %3.")
+                .arg(counted(static_cast<qint64>(rows), QStringLiteral("point"), QStringLiteral("points")),
                      assignmentName(changed.classRecord, chosenIn(changed.classRecord, *choice)), saved);
         },
         console);
@@ -93,7 +86,7 @@ int runSetTotal(const CommandArguments& args, const Console& console) {
         [&choice](const Document& changed, const QString& saved) {
             const ClassRecord& cls = changed.classRecord;
             const std::size_t index = chosenIn(cls, *choice);
-            return GradeCommands::tr("Set the total of %1 to %2 in %3.")
+            return QStringLiteral("Set the total of %1 to %2 in %3.")
                 .arg(assignmentName(cls, index), generalQText(cls.assignments[index].total), saved);
         },
         console);

@@ -9,14 +9,8 @@
 #include "core/reports/BarGraph.h"
 #include "core/reports/ReportCells.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct GraphCommand {
-    Q_DECLARE_TR_FUNCTIONS(GraphCommand)
-};
 
 const QString kStudent = QStringLiteral("student");
 const QString kAssignment = QStringLiteral("assignment");
@@ -42,7 +36,7 @@ void printGraph(const BarGraph& graph, const Console& console) {
 int runGraph(const CommandArguments& args, const Console& console) {
     if (args.countOf({kStudent, kAssignment, kIndex, kOverall}) != 1) {
         return console.usage(
-            GraphCommand::tr("graph: choose one of --student NAME, --assignment TITLE, --index N, --overall"));
+            QStringLiteral("graph: choose one of --student NAME, --assignment TITLE, --index N, --overall"));
     }
     const QString path = args.positional[0];
     const std::optional<ClassRecord> cls = openClassFile(path, console);

@@ -11,22 +11,12 @@
 #include "core/files/FileTypes.h"
 #include "core/reports/MergedReport.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
-namespace {
-
-struct MergeCommand {
-    Q_DECLARE_TR_FUNCTIONS(MergeCommand)
-};
-
-}  // namespace
-
 int runMerge(const CommandArguments& args, const Console& console) {
     const QStringList files = args.positional;
     const QString output = args.output;
     if (!output.isEmpty() && !sheetFileTypeOf(output)) {
-        console.error(MergeCommand::tr("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
+        console.error(QStringLiteral("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
         return kExitFailed;
     }
     if (!output.isEmpty() &&
@@ -44,7 +34,7 @@ int runMerge(const CommandArguments& args, const Console& console) {
         const QString name = args.value(QStringLiteral("scale"));
         const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(name);
         if (!scale) {
-            console.error(MergeCommand::tr("merge: there is no grade scale named \"%1\"").arg(name));
+            console.error(QStringLiteral("merge: there is no grade scale named \"%1\"").arg(name));
             return kExitFailed;
         }
         report->scale = *scale;

@@ -7,15 +7,10 @@
 #include "core/reports/FamilyNote.h"
 #include "core/reports/ReportStudents.h"
 
-#include <QCoreApplication>
 #include <QDate>
 
 namespace markwell::cli {
 namespace {
-
-struct ReportChoices {
-    Q_DECLARE_TR_FUNCTIONS(ReportChoices)
-};
 
 // The contents the options ask for; the default: Overall and Why.
 std::optional<ReportContents> contentsOf(const CommandArguments& args, const Document& document, const QString& command,
@@ -69,7 +64,7 @@ std::optional<ChosenReports> chooseReports(const CommandArguments& args, const Q
         return std::nullopt;
     }
     for (const QString& unknown : unknownPlaceholders(contents->note)) {
-        console.error(ReportChoices::tr("warning: the note's %1 is not one of %2: it is printed as typed")
+        console.error(QStringLiteral("warning: the note's %1 is not one of %2: it is printed as typed")
                           .arg(unknown, notePlaceholders().join(QStringLiteral(", "))));
     }
     const std::optional<StudentChoice> choice = choiceOf(args, console);
@@ -80,7 +75,7 @@ std::optional<ChosenReports> chooseReports(const CommandArguments& args, const Q
         return std::nullopt;
     }
     if (students->empty()) {
-        console.error(ReportChoices::tr("%1: %2: no student is chosen; nothing was done").arg(command, path));
+        console.error(QStringLiteral("%1: %2: no student is chosen; nothing was done").arg(command, path));
         return std::nullopt;
     }
     return ChosenReports{std::move(*contents), std::move(*students)};

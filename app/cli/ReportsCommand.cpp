@@ -17,15 +17,10 @@
 #include "render/reports/ClassReportsPrintout.h"
 #include "render/reports/ReportFolder.h"
 
-#include <QCoreApplication>
 #include <QDate>
 
 namespace markwell::cli {
 namespace {
-
-struct ReportsCommand {
-    Q_DECLARE_TR_FUNCTIONS(ReportsCommand)
-};
 
 int writeOnePdf(const ClassReports& reports, const std::vector<int>& students, const QString& output,
                 const Console& console) {
@@ -35,7 +30,7 @@ int writeOnePdf(const ClassReports& reports, const std::vector<int>& students, c
         console.error(written.message());
         return kExitFailed;
     }
-    console.printLine(ReportsCommand::tr("Wrote %1 pages for %2 students to %3")
+    console.printLine(QStringLiteral("Wrote %1 pages for %2 students to %3")
                           .arg(printout.firstPages().back())
                           .arg(students.size())
                           .arg(output));
@@ -63,12 +58,12 @@ int runReports(const CommandArguments& args, const Console& console) {
     const QString output = args.output;
     const bool perStudent = args.isSet(QStringLiteral("per-student"));
     if (output.isEmpty())
-        return console.usage(ReportsCommand::tr("reports: give -o OUT.pdf (or -o FOLDER with --per-student)"));
+        return console.usage(QStringLiteral("reports: give -o OUT.pdf (or -o FOLDER with --per-student)"));
     if (args.isSet(QStringLiteral("names")) && args.isSet(QStringLiteral("grade-at-most"))) {
-        return console.usage(ReportsCommand::tr("reports: --names and --grade-at-most do not go together"));
+        return console.usage(QStringLiteral("reports: --names and --grade-at-most do not go together"));
     }
     if (!perStudent && !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        console.error(ReportsCommand::tr("reports: %1: the output file must end in .pdf").arg(output));
+        console.error(QStringLiteral("reports: %1: the output file must end in .pdf").arg(output));
         return kExitFailed;
     }
     if (!perStudent && !outputSparesInputs(output, classFilePathsFor(path), console)) return kExitFailed;

@@ -15,17 +15,7 @@
 #include "core/editing/RosterChanges.h"
 #include "core/scales/ScaleStore.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
-namespace {
-
-struct RosterCommands {
-    Q_DECLARE_TR_FUNCTIONS(RosterCommands)
-};
-
-}  // namespace
-
 // new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]: the class File >
 // New (or File > New from Class...) gives, saved with its (empty) attendance
 // and seating files.
@@ -46,7 +36,7 @@ int runNew(const CommandArguments& args, const Console& console) {
                                                                       : QString::fromLatin1(kDefaultScaleName);
         const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(scaleName);
         if (!scale) {
-            console.error(RosterCommands::tr("new: this computer has no grade scale named \"%1\"").arg(scaleName));
+            console.error(QStringLiteral("new: this computer has no grade scale named \"%1\"").arg(scaleName));
             return kExitFailed;
         }
         document.classRecord.gradeScale = *scale;
@@ -57,10 +47,10 @@ int runNew(const CommandArguments& args, const Console& console) {
     const QString scaleName = cp1252::toUnicode(document.classRecord.gradeScale.name);
     if (model.isEmpty()) {
         console.printLine(
-            RosterCommands::tr("Created %1: a new class with the grade scale \"%2\".").arg(args.output, scaleName));
+            QStringLiteral("Created %1: a new class with the grade scale \"%2\".").arg(args.output, scaleName));
     } else {
         console.printLine(
-            RosterCommands::tr("Created %1 from %2: %3 assignments, no students, the grade scale \"%4\".")
+            QStringLiteral("Created %1 from %2: %3 assignments, no students, the grade scale \"%4\".")
                 .arg(args.output, model, QString::number(document.classRecord.assignments.size()), scaleName));
     }
     return kExitOk;
@@ -82,8 +72,8 @@ int runImportStudents(const CommandArguments& args, const Console& console) {
     return runClassChange(
         args.command, path, args.output, studentImportChange(std::move(table).value(), csvPath),
         [rows](const Document& changed, const QString& savedPath) {
-            return RosterCommands::tr("Imported %1 into %2, which now has %3.")
-                .arg(counted(static_cast<qint64>(rows), RosterCommands::tr("student"), RosterCommands::tr("students")),
+            return QStringLiteral("Imported %1 into %2, which now has %3.")
+                .arg(counted(static_cast<qint64>(rows), QStringLiteral("student"), QStringLiteral("students")),
                      savedPath, QString::number(changed.classRecord.students.size()));
         },
         console);

@@ -13,16 +13,10 @@
 #include "core/sample/SampleClass.h"
 #include "core/scales/ScaleStore.h"
 
-#include <QCoreApplication>
-
 #include <variant>
 
 namespace markwell::cli {
 namespace {
-
-struct SampleCommand {
-    Q_DECLARE_TR_FUNCTIONS(SampleCommand)
-};
 
 constexpr int kMaxStudents = 100000;
 constexpr int kMaxAssignments = 2000;
@@ -47,29 +41,29 @@ std::variant<SampleOptions, QString> sampleOptions(const CommandArguments& args)
     SampleOptions options;
     if (args.isSet(QStringLiteral("students"))) {
         const auto n = wholeNumber(args.value(QStringLiteral("students")), 0, kMaxStudents);
-        if (!n) return SampleCommand::tr("--students takes a whole number from 0 to %1").arg(kMaxStudents);
+        if (!n) return QStringLiteral("--students takes a whole number from 0 to %1").arg(kMaxStudents);
         options.students = *n;
     }
     if (args.isSet(QStringLiteral("assignments"))) {
         const auto n = wholeNumber(args.value(QStringLiteral("assignments")), 0, kMaxAssignments);
-        if (!n) return SampleCommand::tr("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
+        if (!n) return QStringLiteral("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
         options.assignments = *n;
     }
     if (static_cast<qint64>(options.students) * options.assignments > kMaxPointEntries) {
-        return SampleCommand::tr("a class of %1 students and %2 assignments is too large for a sample")
+        return QStringLiteral("a class of %1 students and %2 assignments is too large for a sample")
             .arg(options.students)
             .arg(options.assignments);
     }
     if (args.isSet(QStringLiteral("seed"))) {
         bool ok = false;
         options.seed = args.value(QStringLiteral("seed")).toULongLong(&ok);
-        if (!ok) return SampleCommand::tr("--seed takes a whole number from 0 to 18446744073709551615");
+        if (!ok) return QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615");
     }
     options.weighted = args.isSet(QStringLiteral("weighted"));
     options.seats = args.isSet(QStringLiteral("seats"));
     if (args.isSet(QStringLiteral("drop"))) {
         const auto rule = dropRule(args.value(QStringLiteral("drop")));
-        if (!rule) return SampleCommand::tr("--drop takes none, overall or type");
+        if (!rule) return QStringLiteral("--drop takes none, overall or type");
         options.dropType = *rule;
     }
     return options;
@@ -95,16 +89,15 @@ int runSample(const CommandArguments& args, const Console& console) {
     const QString seatingPath = seatingPathFor(path);
     const auto size = [](std::size_t n) { return static_cast<qint64>(n); };
     console.printLine(
-        SampleCommand::tr("Wrote %1 (%2, %3)")
-            .arg(path, counted(size(cls.students.size()), SampleCommand::tr("student"), SampleCommand::tr("students")),
-                 counted(size(cls.assignments.size()), SampleCommand::tr("assignment"),
-                         SampleCommand::tr("assignments"))));
-    console.printLine(SampleCommand::tr("Wrote %1 (%2, September to December 2026)")
-                          .arg(attendPath, counted(size(document.attendance.records().size()),
-                                                   SampleCommand::tr("record"), SampleCommand::tr("records"))));
+        QStringLiteral("Wrote %1 (%2, %3)")
+            .arg(path, counted(size(cls.students.size()), QStringLiteral("student"), QStringLiteral("students")),
+                 counted(size(cls.assignments.size()), QStringLiteral("assignment"), QStringLiteral("assignments"))));
+    console.printLine(QStringLiteral("Wrote %1 (%2, September to December 2026)")
+                          .arg(attendPath, counted(size(document.attendance.records().size()), QStringLiteral("record"),
+                                                   QStringLiteral("records"))));
     console.printLine(
-        SampleCommand::tr("Wrote %1 (%2)")
-            .arg(seatingPath, counted(size(cls.Seats.size()), SampleCommand::tr("seat"), SampleCommand::tr("seats"))));
+        QStringLiteral("Wrote %1 (%2)")
+            .arg(seatingPath, counted(size(cls.Seats.size()), QStringLiteral("seat"), QStringLiteral("seats"))));
     return kExitOk;
 }
 

@@ -14,14 +14,8 @@
 #include "core/editing/RosterChanges.h"
 #include "core/scores/ScorePlan.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct ScoresCommand {
-    Q_DECLARE_TR_FUNCTIONS(ScoresCommand)
-};
 
 // What the options ask for, checked before any file is read.
 struct ScoreOptions {
@@ -45,7 +39,7 @@ std::optional<ScoreOptions> optionsOf(const CommandArguments& args, const Consol
     if (args.isSet(QStringLiteral("match"))) {
         const std::optional<MatchBy> by = matchByFromWord(args.value(QStringLiteral("match")));
         if (!by) {
-            console.usage(ScoresCommand::tr("%1: --match takes auto, id, email or name").arg(args.command));
+            console.usage(QStringLiteral("%1: --match takes auto, id, email or name").arg(args.command));
             return std::nullopt;
         }
         options.matchBy = *by;
@@ -53,14 +47,14 @@ std::optional<ScoreOptions> optionsOf(const CommandArguments& args, const Consol
     const QString missing = args.value(QStringLiteral("missing-as"));
     if (args.isSet(QStringLiteral("missing-as")) && missing != QLatin1String("keep") &&
         missing != QLatin1String("zero")) {
-        console.usage(ScoresCommand::tr("%1: --missing-as takes keep or zero").arg(args.command));
+        console.usage(QStringLiteral("%1: --missing-as takes keep or zero").arg(args.command));
         return std::nullopt;
     }
     options.missingAsZero = missing == QLatin1String("zero");
     if (args.isSet(QStringLiteral("new-assignments"))) {
         const int type = assignmentTypeIndexTyped(args.value(QStringLiteral("new-assignments")));
         if (type < 0) {
-            console.usage(ScoresCommand::tr("%1: --new-assignments takes Final, Test, Quiz, Homework, Lab or Other")
+            console.usage(QStringLiteral("%1: --new-assignments takes Final, Test, Quiz, Homework, Lab or Other")
                               .arg(args.command));
             return std::nullopt;
         }
@@ -93,7 +87,7 @@ void noteIgnoredScoreColumns(const ScoreTable& table, const ScoreMapping& mappin
                              const Console& console) {
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
         if (table.columns[c].role != ColumnRole::Score || mapping.columns[c].role != ColumnRole::Ignored) continue;
-        console.error(ScoresCommand::tr("%1: column %2 (%3) matches no assignment of the class: ignored")
+        console.error(QStringLiteral("%1: column %2 (%3) matches no assignment of the class: ignored")
                           .arg(path, QString::number(c + 1), table.columns[c].heading.simplified()));
     }
 }
@@ -111,10 +105,10 @@ QString changesText(const ScorePlan& plan) {
                          cp1252::toUnicode(change.old), cp1252::toUnicode(change.points));
     }
     const ScoreCounts& n = plan.counts;
-    text += ScoresCommand::tr("Changed %1, added %2, %3\n")
-                .arg(counted(n.changed, ScoresCommand::tr("1 score"), ScoresCommand::tr("%1 scores")),
-                     counted(n.newAssignments, ScoresCommand::tr("1 assignment"), ScoresCommand::tr("%1 assignments")),
-                     counted(n.newStudents, ScoresCommand::tr("1 student"), ScoresCommand::tr("%1 students")));
+    text += QStringLiteral("Changed %1, added %2, %3\n")
+                .arg(counted(n.changed, QStringLiteral("1 score"), QStringLiteral("%1 scores")),
+                     counted(n.newAssignments, QStringLiteral("1 assignment"), QStringLiteral("%1 assignments")),
+                     counted(n.newStudents, QStringLiteral("1 student"), QStringLiteral("%1 students")));
     return text;
 }
 

@@ -21,17 +21,12 @@
 #include "mail/smtp/SmtpSession.h"
 #include "render/reports/ClassReportsPrintout.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdlib>
 
 namespace markwell::cli {
 namespace {
-
-struct SendReportsCommand {
-    Q_DECLARE_TR_FUNCTIONS(SendReportsCommand)
-};
 
 QString commandName() {
     return QStringLiteral("send-reports");
@@ -55,12 +50,12 @@ std::optional<QString> textOfFile(const QString& path, const Console& console) {
     // A message's text, never a large file by mistake.
     constexpr qint64 kLongestBody = 1024 * 1024;
     if (!file.open(QIODevice::ReadOnly) || file.size() > kLongestBody) {
-        refuse(SendReportsCommand::tr("--body-file: %1 cannot be read as a message's text").arg(path), console);
+        refuse(QStringLiteral("--body-file: %1 cannot be read as a message's text").arg(path), console);
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
     if (!QByteArrayView(bytes).isValidUtf8()) {
-        refuse(SendReportsCommand::tr("--body-file: %1 is not UTF-8 text").arg(path), console);
+        refuse(QStringLiteral("--body-file: %1 is not UTF-8 text").arg(path), console);
         return std::nullopt;
     }
     return QString::fromUtf8(bytes);
@@ -71,13 +66,13 @@ std::optional<ReportMailPlan> planOf(const CommandArguments& args, const Console
     ReportMailPlan plan;
     plan.from.address = args.value(QStringLiteral("from")).trimmed();
     if (!isSendableAddress(plan.from.address)) {
-        refuse(SendReportsCommand::tr("--from: %1 is not an e-mail address").arg(plan.from.address), console);
+        refuse(QStringLiteral("--from: %1 is not an e-mail address").arg(plan.from.address), console);
         return std::nullopt;
     }
     const std::optional<AddressChoice> to =
         addressChoiceFromText(valueOr(args, QStringLiteral("to"), QStringLiteral("student")));
     if (!to) {
-        refuse(SendReportsCommand::tr("--to: give student, mother and father, separated by commas"), console);
+        refuse(QStringLiteral("--to: give student, mother and father, separated by commas"), console);
         return std::nullopt;
     }
     plan.to = *to;
@@ -96,13 +91,13 @@ std::optional<SmtpEndpoint> endpointOf(const CommandArguments& args, const QStri
     const std::optional<MailSecurity> security =
         mailSecurityFromName(valueOr(args, QStringLiteral("security"), QStringLiteral("starttls")));
     if (!security) {
-        refuse(SendReportsCommand::tr("--security: give starttls, tls or none"), console);
+        refuse(QStringLiteral("--security: give starttls, tls or none"), console);
         return std::nullopt;
     }
     const std::optional<HostAndPort> server =
         hostAndPortFromText(args.value(QStringLiteral("smtp")), defaultMailPort(*security));
     if (!server) {
-        refuse(SendReportsCommand::tr("--smtp: give HOST or HOST:PORT"), console);
+        refuse(QStringLiteral("--smtp: give HOST or HOST:PORT"), console);
         return std::nullopt;
     }
     SmtpEndpoint endpoint{server->host, server->port,
@@ -125,11 +120,11 @@ std::optional<SmtpEndpoint> endpointOf(const CommandArguments& args, const QStri
         return endpoint;
     }
     const Result<std::optional<QString>> typed =
-        readSecretLine(SendReportsCommand::tr("Password of %1 on %2").arg(endpoint.user, endpoint.host));
+        readSecretLine(QStringLiteral("Password of %1 on %2").arg(endpoint.user, endpoint.host));
     if (!typed || !*typed) {
-        refuse(typed ? SendReportsCommand::tr("no password was given (type it, or set %1)")
-                           .arg(QLatin1String(kPasswordVariable))
-                     : typed.message(),
+        refuse(typed
+                   ? QStringLiteral("no password was given (type it, or set %1)").arg(QLatin1String(kPasswordVariable))
+                   : typed.message(),
                console);
         return std::nullopt;
     }
@@ -150,7 +145,7 @@ public:
         }
     }
     void waitingToRetry(int addresses) override {
-        console_.error(SendReportsCommand::tr("%1: %2 addresses said \"not now\": trying them again in a while")
+        console_.error(QStringLiteral("%1: %2 addresses said \"not now\": trying them again in a while")
                            .arg(commandName())
                            .arg(addresses));
     }
@@ -221,13 +216,13 @@ int runSendReports(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const bool toServer = args.isSet(QStringLiteral("smtp"));
     if (toServer == args.isSet(QStringLiteral("save-messages"))) {
-        return console.usage(SendReportsCommand::tr("send-reports: give --smtp HOST[:PORT] or --save-messages DIR"));
+        return console.usage(QStringLiteral("send-reports: give --smtp HOST[:PORT] or --save-messages DIR"));
     }
     if (!args.isSet(QStringLiteral("from"))) {
-        return console.usage(SendReportsCommand::tr("send-reports: give --from ADDRESS"));
+        return console.usage(QStringLiteral("send-reports: give --from ADDRESS"));
     }
     if (args.isSet(QStringLiteral("names")) && args.isSet(QStringLiteral("grade-at-most"))) {
-        return console.usage(SendReportsCommand::tr("send-reports: --names and --grade-at-most do not go together"));
+        return console.usage(QStringLiteral("send-reports: --names and --grade-at-most do not go together"));
     }
     std::optional<ReportMailPlan> plan = planOf(args, console);
     if (!plan) return kExitFailed;

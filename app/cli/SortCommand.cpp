@@ -8,14 +8,8 @@
 #include "core/grading/GradesLayout.h"
 #include "core/grading/GradesTable.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct SortCommand {
-    Q_DECLARE_TR_FUNCTIONS(SortCommand)
-};
 
 // A column number, or the heading of a column ("Average"), first exactly,
 // then without regard to letter case. 0 when neither names a column.
@@ -43,13 +37,13 @@ int runSort(const CommandArguments& args, const Console& console) {
     const auto sortOnColumn = [&](const Document& document) -> std::variant<Change, Refused> {
         const Sheet table = buildGradesTable(document.classRecord).sheet;
         if (!GradesLayout::of(table).hasStudentRows()) {
-            console.error(SortCommand::tr("sort: %1 has no students to sort").arg(path));
+            console.error(QStringLiteral("sort: %1 has no students to sort").arg(path));
             return Refused{kExitFailed};
         }
         const int column = findColumn(table, columnText);
         if (column == 0) {
             return Refused{
-                console.usage(SortCommand::tr("sort: \"%1\" is not a column of the table (1 to %2, or a heading)")
+                console.usage(QStringLiteral("sort: \"%1\" is not a column of the table (1 to %2, or a heading)")
                                   .arg(columnText, QString::number(table.maxCol())))};
         }
         return sortChange(column, table.text(GradesLayout::kHeadingRow, column), descending);

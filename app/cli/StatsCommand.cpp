@@ -6,14 +6,8 @@
 #include "core/grading/GradesTable.h"
 #include "core/reports/ClassStatistics.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct StatsCommand {
-    Q_DECLARE_TR_FUNCTIONS(StatsCommand)
-};
 
 const QString kAssignment = QStringLiteral("assignment");
 const QString kIndex = QStringLiteral("index");
@@ -25,17 +19,17 @@ const QString kMissing = QStringLiteral("missing");
 QString combinationError(const CommandArguments& args) {
     const int chosen = args.countOf({kAssignment, kIndex, kOverall});
     if (args.isSet(kMissing)) {
-        if (chosen > 0 || args.isSet(kGrouping)) return StatsCommand::tr("stats: --missing stands alone");
+        if (chosen > 0 || args.isSet(kGrouping)) return QStringLiteral("stats: --missing stands alone");
         const QString kind = args.value(kMissing);
         if (kind != QLatin1String("absent") && kind != QLatin1String("zero")) {
-            return StatsCommand::tr("stats: --missing takes absent or zero");
+            return QStringLiteral("stats: --missing takes absent or zero");
         }
         return {};
     }
-    if (args.isSet(kOverall) && !args.isSet(kGrouping)) return StatsCommand::tr("stats: --overall is for --grouping");
+    if (args.isSet(kOverall) && !args.isSet(kGrouping)) return QStringLiteral("stats: --overall is for --grouping");
     if (chosen != 1) {
-        return args.isSet(kGrouping) ? StatsCommand::tr("stats: choose one of --assignment TITLE, --index N, --overall")
-                                     : StatsCommand::tr("stats: choose one of --assignment TITLE, --index N");
+        return args.isSet(kGrouping) ? QStringLiteral("stats: choose one of --assignment TITLE, --index N, --overall")
+                                     : QStringLiteral("stats: choose one of --assignment TITLE, --index N");
     }
     return {};
 }

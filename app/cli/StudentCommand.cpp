@@ -8,17 +8,7 @@
 #include "core/reports/GradeExplanation.h"
 #include "core/reports/IndividualReport.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
-namespace {
-
-struct StudentCommand {
-    Q_DECLARE_TR_FUNCTIONS(StudentCommand)
-};
-
-}  // namespace
-
 // student FILE NAME [--type] [-o OUT]: the individual report of the first
 // student of that name: the Overall table, or by type; -o also writes the
 // workbook the window's E-mail attaches (.xls, .xlsx or .csv).
@@ -38,8 +28,8 @@ int runStudent(const CommandArguments& args, const Console& console) {
     // The workbook the window's E-mail attaches: the Overall table and, when
     // there is a grade to explain, the explanation.
     const std::optional<Sheet> why = studentExplanationSheet(*cls, grades.sheet, *student);
-    NamedSheets workbook{{StudentCommand::tr("Overall"), &overall}};
-    if (why) workbook.push_back({StudentCommand::tr("Why"), &*why});
+    NamedSheets workbook{{QStringLiteral("Overall"), &overall}};
+    if (why) workbook.push_back({QStringLiteral("Why"), &*why});
     if (const Result<void> written = writeSheetFile(workbook, output); !written) {
         console.error(written.message());
         return kExitFailed;

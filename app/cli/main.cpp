@@ -21,10 +21,6 @@ using namespace markwell::cli;
 
 namespace {
 
-struct MarkwellCli {
-    Q_DECLARE_TR_FUNCTIONS(MarkwellCli)
-};
-
 // Each command's options and argument names, as its table entry declares them.
 constexpr const char* kOneFile[] = {"FILE"};
 constexpr const char* kGradeFile[] = {"FILE.grs"};
@@ -32,163 +28,150 @@ constexpr const char* kGradeFileAndName[] = {"FILE.grs", "NAME"};
 constexpr const char* kConvertArguments[] = {"IN.grs", "OUT.grs"};
 constexpr const char* kNewClassArguments[] = {"OUT.grs"};
 constexpr OptionDeclaration kSampleOptions[] = {
-    {"students", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Number of students.")},
-    {"assignments", "M", QT_TRANSLATE_NOOP("MarkwellCli", "Number of assignments.")},
-    {"seed", "S", QT_TRANSLATE_NOOP("MarkwellCli", "Seed of the made-up names and marks.")},
-    {"weighted", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Turn weighted averages on.")},
-    {"seats", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "A seat per student on the seating chart.")},
-    {"drop", "RULE", QT_TRANSLATE_NOOP("MarkwellCli", "Dropping rule: none, overall or type.")},
-    {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
+    {"students", "N", "Number of students."},
+    {"assignments", "M", "Number of assignments."},
+    {"seed", "S", "Seed of the made-up names and marks."},
+    {"weighted", nullptr, "Turn weighted averages on."},
+    {"seats", nullptr, "A seat per student on the seating chart."},
+    {"drop", "RULE", "Dropping rule: none, overall or type."},
+    {"force", nullptr, "Replace an existing class."},
 };
 constexpr OptionDeclaration kShowOptions[] = {
-    {"dropped", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the dropped scores: row, column and text.")},
+    {"dropped", nullptr, "Print the dropped scores: row, column and text."},
 };
 constexpr const char* kSortArguments[] = {"FILE.grs", "COLUMN"};
 constexpr OptionDeclaration kSortOptions[] = {
-    {"descending", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Highest first.")},
+    {"descending", nullptr, "Highest first."},
 };
 constexpr const char* kExportArguments[] = {"FILE.grs", "OUT"};
 constexpr OptionDeclaration kExportOptions[] = {
-    {"ids", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Student IDs in place of names (.pdf).")},
-    {"seating", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The seating chart's printout (.pdf).")},
-    {"for", "SYSTEM", QT_TRANSLATE_NOOP("MarkwellCli", "The scores as a learning system imports them (canvas; .csv).")},
+    {"ids", nullptr, "Student IDs in place of names (.pdf)."},
+    {"seating", nullptr, "The seating chart's printout (.pdf)."},
+    {"for", "SYSTEM", "The scores as a learning system imports them (canvas; .csv)."},
 };
 constexpr OptionDeclaration kNewOptions[] = {
-    {"from", "OTHER.grs",
-     QT_TRANSLATE_NOOP("MarkwellCli", "Take the assignments, rules, scale and look of this class (no students).")},
-    {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The grade scale, by its name.")},
-    {"force", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Replace an existing class.")},
+    {"from", "OTHER.grs", "Take the assignments, rules, scale and look of this class (no students)."},
+    {"scale", "NAME", "The grade scale, by its name."},
+    {"force", nullptr, "Replace an existing class."},
 };
 constexpr const char* kImportArguments[] = {"FILE.grs", "IN.csv"};
 constexpr const char* kImportScoresArguments[] = {"FILE.grs", "SCORES.csv"};
 constexpr OptionDeclaration kImportScoresOptions[] = {
-    {"match", "HOW", QT_TRANSLATE_NOOP("MarkwellCli", "Match students by auto (ID, e-mail, name), id, email or name.")},
-    {"map", "MAP.csv", QT_TRANSLATE_NOOP("MarkwellCli", "Columns to assignments: column,assignment (empty ignores).")},
-    {"new-assignments", "TYPE", QT_TRANSLATE_NOOP("MarkwellCli", "Score columns of no assignment become new ones.")},
-    {"missing-as", "HOW", QT_TRANSLATE_NOOP("MarkwellCli", "Missing and N/A: keep the score or zero.")},
-    {"add-students", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Rows matching no student join the class.")},
-    {"skip-unmatched", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Leave out rows matching no student.")},
-    {"dry-run", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the changes; write nothing.")},
+    {"match", "HOW", "Match students by auto (ID, e-mail, name), id, email or name."},
+    {"map", "MAP.csv", "Columns to assignments: column,assignment (empty ignores)."},
+    {"new-assignments", "TYPE", "Score columns of no assignment become new ones."},
+    {"missing-as", "HOW", "Missing and N/A: keep the score or zero."},
+    {"add-students", nullptr, "Rows matching no student join the class."},
+    {"skip-unmatched", nullptr, "Leave out rows matching no student."},
+    {"dry-run", nullptr, "Print the changes; write nothing."},
 };
 constexpr OptionDeclaration kAddAssignmentOptions[] = {
-    {"title", "T", QT_TRANSLATE_NOOP("MarkwellCli", "The title.")},
-    {"type", "TYPE", QT_TRANSLATE_NOOP("MarkwellCli", "Final, Test, Quiz, Homework, Lab or Other.")},
-    {"total", "N", QT_TRANSLATE_NOOP("MarkwellCli", "The possible points.")},
-    {"description", "D", QT_TRANSLATE_NOOP("MarkwellCli", "The description.")},
+    {"title", "T", "The title."},
+    {"type", "TYPE", "Final, Test, Quiz, Homework, Lab or Other."},
+    {"total", "N", "The possible points."},
+    {"description", "D", "The description."},
 };
 constexpr OptionDeclaration kAssignmentOptions[] = {
-    {"assignment", "TITLE",
-     QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
-    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
+    {"assignment", "TITLE", "The assignment of this exact title (the first of them)."},
+    {"index", "K", "The assignment at this place, counting from 1."},
 };
 constexpr OptionDeclaration kWhatIfOptions[] = {
-    {"assignment", "TITLE",
-     QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
-    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
-    {"grade", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "The letter wanted (or a better one).")},
+    {"assignment", "TITLE", "The assignment of this exact title (the first of them)."},
+    {"index", "K", "The assignment at this place, counting from 1."},
+    {"grade", "LETTER", "The letter wanted (or a better one)."},
 };
 constexpr const char* kSetTotalArguments[] = {"FILE.grs", "N"};
 constexpr OptionDeclaration kAttendanceOptions[] = {
-    {"year", "Y", QT_TRANSLATE_NOOP("MarkwellCli", "The year counted.")},
-    {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "The student's name.")},
+    {"year", "Y", "The year counted."},
+    {"student", "NAME", "The student's name."},
 };
 constexpr const char* kMergeArguments[] = {"A.grs", "B.grs"};
 constexpr OptionDeclaration kMergeOptions[] = {
-    {"scale", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Grade with this stored scale.")},
-    {"ids", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Student IDs in place of names.")},
+    {"scale", "NAME", "Grade with this stored scale."},
+    {"ids", nullptr, "Student IDs in place of names."},
 };
 constexpr const char* kWeightsArguments[] = {"FILE.grs", "FINAL", "TEST", "QUIZ", "HOMEWORK", "LAB", "OTHER"};
 constexpr OptionDeclaration kWeightsOptions[] = {
-    {"use", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Turn weighted averages on.")},
-    {"no-use", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Turn weighted averages off.")},
+    {"use", nullptr, "Turn weighted averages on."},
+    {"no-use", nullptr, "Turn weighted averages off."},
 };
 constexpr const char* kDropArguments[] = {"FILE.grs", "RULE"};
 constexpr OptionDeclaration kDropOptions[] = {
-    {"types", "LIST", QT_TRANSLATE_NOOP("MarkwellCli", "The types whose lowest score is dropped (by-type).")},
+    {"types", "LIST", "The types whose lowest score is dropped (by-type)."},
 };
 constexpr const char* kScaleArguments[] = {"ACTION", "[NAME]", "[KIND]", "[BOUNDS]"};
 constexpr const char* kPasswordArguments[] = {"ACTION"};
 constexpr OptionDeclaration kStudentOptions[] = {
-    {"type", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The table by assignment type.")},
+    {"type", nullptr, "The table by assignment type."},
 };
 constexpr OptionDeclaration kStatsOptions[] = {
-    {"assignment", "TITLE",
-     QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
-    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
-    {"grouping", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "How many earned each letter.")},
-    {"overall", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Of the overall grades (--grouping).")},
-    {"missing", "KIND", QT_TRANSLATE_NOOP("MarkwellCli", "Each student's missing work: absent or zero.")},
+    {"assignment", "TITLE", "The assignment of this exact title (the first of them)."},
+    {"index", "K", "The assignment at this place, counting from 1."},
+    {"grouping", nullptr, "How many earned each letter."},
+    {"overall", nullptr, "Of the overall grades (--grouping)."},
+    {"missing", "KIND", "Each student's missing work: absent or zero."},
 };
 constexpr OptionDeclaration kGraphOptions[] = {
-    {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "A student's scores.")},
-    {"assignment", "TITLE",
-     QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
-    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
-    {"overall", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "The class's overall grades.")},
-    {"percent", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Percentages in place of points.")},
+    {"student", "NAME", "A student's scores."},
+    {"assignment", "TITLE", "The assignment of this exact title (the first of them)."},
+    {"index", "K", "The assignment at this place, counting from 1."},
+    {"overall", nullptr, "The class's overall grades."},
+    {"percent", nullptr, "Percentages in place of points."},
 };
 constexpr OptionDeclaration kCurveOptions[] = {
-    {"assignment", "TITLE",
-     QT_TRANSLATE_NOOP("MarkwellCli", "The assignment of this exact title (the first of them).")},
-    {"index", "K", QT_TRANSLATE_NOOP("MarkwellCli", "The assignment at this place, counting from 1.")},
-    {"add", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Add N points to every score.")},
-    {"top", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Scale so that the highest score becomes the possible points.")},
-    {"mean", "P", QT_TRANSLATE_NOOP("MarkwellCli", "Scale so that the mean becomes P % of the possible points.")},
-    {"map", "LOW:HIGH=NEWLOW:NEWHIGH",
-     QT_TRANSLATE_NOOP("MarkwellCli", "Move scores along the line through two old and new scores, in points.")},
-    {"round", "1|0.5|none", QT_TRANSLATE_NOOP("MarkwellCli", "Round half up to this step (none by default).")},
-    {"cap", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "No score above the possible points.")},
-    {"dry-run", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Print the scores the curve would give; write nothing.")},
+    {"assignment", "TITLE", "The assignment of this exact title (the first of them)."},
+    {"index", "K", "The assignment at this place, counting from 1."},
+    {"add", "N", "Add N points to every score."},
+    {"top", nullptr, "Scale so that the highest score becomes the possible points."},
+    {"mean", "P", "Scale so that the mean becomes P % of the possible points."},
+    {"map", "LOW:HIGH=NEWLOW:NEWHIGH", "Move scores along the line through two old and new scores, in points."},
+    {"round", "1|0.5|none", "Round half up to this step (none by default)."},
+    {"cap", nullptr, "No score above the possible points."},
+    {"dry-run", nullptr, "Print the scores the curve would give; write nothing."},
 };
 constexpr const char* kOverviewArguments[] = {"FILE.grs|DIR", "[FILE.grs|DIR...]"};
 constexpr OptionDeclaration kOverviewOptions[] = {
-    {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "Count the students at this letter or below.")},
+    {"grade-at-most", "LETTER", "Count the students at this letter or below."},
 };
 constexpr OptionDeclaration kReportsOptions[] = {
-    {"per-student", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "One PDF per student in the folder OUT.")},
-    {"names", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "The students named in a text file, one name a line.")},
-    {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "The students whose letter is LETTER or worse.")},
-    {"contents", "LIST",
-     QT_TRANSLATE_NOOP("MarkwellCli", "What each report holds: overall, type, why, attendance, comment.")},
-    {"months", "YYYY-MM:YYYY-MM", QT_TRANSLATE_NOOP("MarkwellCli", "The months of the attendance table.")},
-    {"note", "TEXT", QT_TRANSLATE_NOOP("MarkwellCli", "A note to families; {name}, {grade}, {average} are filled in.")},
+    {"per-student", nullptr, "One PDF per student in the folder OUT."},
+    {"names", "FILE", "The students named in a text file, one name a line."},
+    {"grade-at-most", "LETTER", "The students whose letter is LETTER or worse."},
+    {"contents", "LIST", "What each report holds: overall, type, why, attendance, comment."},
+    {"months", "YYYY-MM:YYYY-MM", "The months of the attendance table."},
+    {"note", "TEXT", "A note to families; {name}, {grade}, {average} are filled in."},
 };
 constexpr OptionDeclaration kSendReportsOptions[] = {
-    {"from", "ADDRESS", QT_TRANSLATE_NOOP("MarkwellCli", "The sender's address.")},
-    {"smtp", "HOST[:PORT]", QT_TRANSLATE_NOOP("MarkwellCli", "Send through this mail server.")},
-    {"save-messages", "DIR", QT_TRANSLATE_NOOP("MarkwellCli", "Save one .eml file per family in DIR; send nothing.")},
-    {"security", "starttls|tls|none",
-     QT_TRANSLATE_NOOP("MarkwellCli", "How the connection is protected (starttls, port 587 by default).")},
-    {"user", "NAME",
-     QT_TRANSLATE_NOOP("MarkwellCli",
-                       "Log in as NAME; the password is asked for or read from MARKWELL_SMTP_PASSWORD.")},
-    {"ca-file", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "A certificate authority trusted besides the system's.")},
-    {"to", "LIST", QT_TRANSLATE_NOOP("MarkwellCli", "Whose addresses: student, mother, father (student by default).")},
-    {"subject", "TEXT", QT_TRANSLATE_NOOP("MarkwellCli", "The subject; {name}, {grade}, {average} are filled in.")},
-    {"body-file", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "The message's text, UTF-8, with the same placeholders.")},
-    {"names", "FILE", QT_TRANSLATE_NOOP("MarkwellCli", "The students named in a text file, one name a line.")},
-    {"grade-at-most", "LETTER", QT_TRANSLATE_NOOP("MarkwellCli", "The students whose letter is LETTER or worse.")},
-    {"contents", "LIST",
-     QT_TRANSLATE_NOOP("MarkwellCli", "What each report holds: overall, type, why, attendance, comment.")},
-    {"months", "YYYY-MM:YYYY-MM", QT_TRANSLATE_NOOP("MarkwellCli", "The months of the attendance table.")},
-    {"note", "TEXT", QT_TRANSLATE_NOOP("MarkwellCli", "A note to families in the report.")},
+    {"from", "ADDRESS", "The sender's address."},
+    {"smtp", "HOST[:PORT]", "Send through this mail server."},
+    {"save-messages", "DIR", "Save one .eml file per family in DIR; send nothing."},
+    {"security", "starttls|tls|none", "How the connection is protected (starttls, port 587 by default)."},
+    {"user", "NAME", "Log in as NAME; the password is asked for or read from MARKWELL_SMTP_PASSWORD."},
+    {"ca-file", "FILE", "A certificate authority trusted besides the system's."},
+    {"to", "LIST", "Whose addresses: student, mother, father (student by default)."},
+    {"subject", "TEXT", "The subject; {name}, {grade}, {average} are filled in."},
+    {"body-file", "FILE", "The message's text, UTF-8, with the same placeholders."},
+    {"names", "FILE", "The students named in a text file, one name a line."},
+    {"grade-at-most", "LETTER", "The students whose letter is LETTER or worse."},
+    {"contents", "LIST", "What each report holds: overall, type, why, attendance, comment."},
+    {"months", "YYYY-MM:YYYY-MM", "The months of the attendance table."},
+    {"note", "TEXT", "A note to families in the report."},
 };
 constexpr OptionDeclaration kVersionsOptions[] = {
-    {"restore", "N", QT_TRANSLATE_NOOP("MarkwellCli", "Write version N (with -o).")},
+    {"restore", "N", "Write version N (with -o)."},
 };
 constexpr OptionDeclaration kHistoryOptions[] = {
-    {"student", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Only the lines of this student (letter case ignored).")},
-    {"assignment", "TITLE",
-     QT_TRANSLATE_NOOP("MarkwellCli", "Only the lines of this assignment (letter case ignored).")},
-    {"since", "YYYY-MM-DD", QT_TRANSLATE_NOOP("MarkwellCli", "Only what changed on this day or later.")},
-    {"until", "YYYY-MM-DD", QT_TRANSLATE_NOOP("MarkwellCli", "Only what changed on this day or earlier.")},
-    {"forget", "NAME", QT_TRANSLATE_NOOP("MarkwellCli", "Remove every line of this student from the history.")},
+    {"student", "NAME", "Only the lines of this student (letter case ignored)."},
+    {"assignment", "TITLE", "Only the lines of this assignment (letter case ignored)."},
+    {"since", "YYYY-MM-DD", "Only what changed on this day or later."},
+    {"until", "YYYY-MM-DD", "Only what changed on this day or earlier."},
+    {"forget", "NAME", "Remove every line of this student from the history."},
 };
 
 constexpr std::array kCommands = {
     Command{"check",
             "check FILE",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Read a .grs, .ATD or .SEA file and print a short summary."),
+            "Read a .grs, .ATD or .SEA file and print a short summary.",
             runCheck,
             {},
             kOneFile,
@@ -196,9 +179,8 @@ constexpr std::array kCommands = {
             false},
     Command{"convert",
             "convert IN.grs OUT.grs",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Read a grade file and write it in the current version, with its .ATD and .SEA "
-                              "files."),
+            "Read a grade file and write it in the current version, with its .ATD and .SEA "
+            "files.",
             runConvert,
             {},
             kConvertArguments,
@@ -207,42 +189,37 @@ constexpr std::array kCommands = {
     Command{"sample",
             "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats] "
             "[--force]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Write a realistic demonstration class with its .ATD and .SEA files "
-                                             "(--seats: a seat per student)."),
+            "Write a realistic demonstration class with its .ATD and .SEA files "
+            "(--seats: a seat per student).",
             runSample, kSampleOptions, kNewClassArguments, OutputPlace::OptionOrLastArgument, true},
-    Command{"show", "show FILE.grs [--dropped]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Print the grades table (or the dropped scores)."), runShow, kShowOptions,
-            kGradeFile, OutputPlace::None, false},
+    Command{"show", "show FILE.grs [--dropped]", "Print the grades table (or the dropped scores).", runShow,
+            kShowOptions, kGradeFile, OutputPlace::None, false},
     Command{"sort", "sort FILE.grs COLUMN [--descending] [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Sort the class on a column, save it and print the table."), runSort,
-            kSortOptions, kSortArguments, OutputPlace::Option, true},
+            "Sort the class on a column, save it and print the table.", runSort, kSortOptions, kSortArguments,
+            OutputPlace::Option, true},
     Command{"export", "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating | --for canvas]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Write the grades table as a spreadsheet, or its printout (names or --ids) or the "
-                              "seating chart's\n      (--seating) as PDF, or the scores for Canvas's import "
-                              "(--for canvas, .csv)."),
+            "Write the grades table as a spreadsheet, or its printout (names or --ids) or the "
+            "seating chart's\n      (--seating) as PDF, or the scores for Canvas's import "
+            "(--for canvas, .csv).",
             runExport, kExportOptions, kExportArguments, OutputPlace::OptionOrLastArgument, false, true},
     Command{"seats",
             "seats FILE.(grs|SEA)",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Print the seating chart, one seat a line, the teacher's last: caption, left, top, "
-                              "width,\n      height, fill, font, size, font color, style (BIUS)."),
+            "Print the seating chart, one seat a line, the teacher's last: caption, left, top, "
+            "width,\n      height, fill, font, size, font color, style (BIUS).",
             runSeats,
             {},
             kOneFile,
             OutputPlace::None,
             false},
     Command{"new", "new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Write a new, empty class (File > New) with its .ATD and .SEA files; --from sets it "
-                              "up as\n      another class (File > New from Class...)."),
+            "Write a new, empty class (File > New) with its .ATD and .SEA files; --from sets it "
+            "up as\n      another class (File > New from Class...).",
             runNew, kNewOptions, kNewClassArguments, OutputPlace::OptionOrLastArgument, true},
     Command{"import-students",
             "import-students FILE.grs IN.csv [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Add the students of a CSV file (header: name, id, street, city, state, zip, mom_name, "
-                              "mom_phone,\n      dad_name, dad_phone, student_email, mom_email, dad_email, comment; "
-                              "name is needed). All or none."),
+            "Add the students of a CSV file (header: name, id, street, city, state, zip, mom_name, "
+            "mom_phone,\n      dad_name, dad_phone, student_email, mom_email, dad_email, comment; "
+            "name is needed). All or none.",
             runImportStudents,
             {},
             kImportArguments,
@@ -251,109 +228,98 @@ constexpr std::array kCommands = {
     Command{"import-scores",
             "import-scores FILE.grs SCORES.csv [--match auto|id|email|name] [--map MAP.csv] [--new-assignments TYPE] "
             "[--missing-as keep|zero] [--add-students] [--skip-unmatched] [--dry-run] [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Take the scores of a gradebook CSV (Canvas, Moodle, Google Classroom or a "
-                              "spreadsheet); print\n      each score set and the counts. A blank never overwrites; "
-                              "all or none."),
+            "Take the scores of a gradebook CSV (Canvas, Moodle, Google Classroom or a "
+            "spreadsheet); print\n      each score set and the counts. A blank never overwrites; "
+            "all or none.",
             runImportScores, kImportScoresOptions, kImportScoresArguments, OutputPlace::Option, true},
     Command{"add-assignment",
             "add-assignment FILE.grs --title T --type Final|Test|Quiz|Homework|Lab|Other [--total N] "
             "[--description D] [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Add an assignment; every student starts with 0 points."),
-            runAddAssignment, kAddAssignmentOptions, kGradeFile, OutputPlace::Option, true},
+            "Add an assignment; every student starts with 0 points.", runAddAssignment, kAddAssignmentOptions,
+            kGradeFile, OutputPlace::Option, true},
     Command{"set-points", "set-points FILE.grs (--assignment TITLE | --index K) IN.csv [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Store points from a CSV file with the columns name and points (a number, \"-\" or "
-                              "empty for 0).\n      Two students of one name take their rows in order. All or none."),
+            "Store points from a CSV file with the columns name and points (a number, \"-\" or "
+            "empty for 0).\n      Two students of one name take their rows in order. All or none.",
             runSetPoints, kAssignmentOptions, kImportArguments, OutputPlace::Option, true},
     Command{"curve",
             "curve FILE.grs (--assignment TITLE | --index K) (--add N | --top | --mean P | --map "
             "LOW:HIGH=NEWLOW:NEWHIGH) [--round 1|0.5|none] [--cap] [--dry-run] [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Curve an assignment's scores; print every student's old and new score and how many "
-                              "changed."),
+            "Curve an assignment's scores; print every student's old and new score and how many "
+            "changed.",
             runCurve, kCurveOptions, kGradeFile, OutputPlace::Option, true},
     Command{"set-total", "set-total FILE.grs (--assignment TITLE | --index K) N [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Set an assignment's possible points."), runSetTotal, kAssignmentOptions,
-            kSetTotalArguments, OutputPlace::Option, true},
+            "Set an assignment's possible points.", runSetTotal, kAssignmentOptions, kSetTotalArguments,
+            OutputPlace::Option, true},
     Command{"attendance", "attendance FILE.grs --year Y --student NAME",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Print a student's tardies and absences of each month of a year."),
-            runAttendance, kAttendanceOptions, kGradeFile, OutputPlace::None, false},
+            "Print a student's tardies and absences of each month of a year.", runAttendance, kAttendanceOptions,
+            kGradeFile, OutputPlace::None, false},
     Command{"merge", "merge A.grs B.grs [--scale NAME] [--ids] [-o OUT.(xls|xlsx|csv)]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Print the merged report of two grade files (and write it)."), runMerge,
-            kMergeOptions, kMergeArguments, OutputPlace::Option, false},
+            "Print the merged report of two grade files (and write it).", runMerge, kMergeOptions, kMergeArguments,
+            OutputPlace::Option, false},
     Command{"weights", "weights FILE.grs FINAL TEST QUIZ HOMEWORK LAB OTHER [--use | --no-use] [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Set the weight of each assignment type (whole numbers 0-100, making 100 when used)."),
-            runWeights, kWeightsOptions, kWeightsArguments, OutputPlace::Option, true},
+            "Set the weight of each assignment type (whole numbers 0-100, making 100 when used).", runWeights,
+            kWeightsOptions, kWeightsArguments, OutputPlace::Option, true},
     Command{"drop", "drop FILE.grs none|overall|by-type [--types final,test,quiz,homework,lab,other] [-o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Set the rule for dropping each student's lowest scores."), runDrop,
-            kDropOptions, kDropArguments, OutputPlace::Option, true},
+            "Set the rule for dropping each student's lowest scores.", runDrop, kDropOptions, kDropArguments,
+            OutputPlace::Option, true},
     Command{"scale",
             "scale list | show NAME | set NAME expanded|standard|pass-fail BOUNDS | delete NAME",
-            QT_TRANSLATE_NOOP("MarkwellCli", "List, show, save or delete the grade scales of this computer "
-                                             "(BOUNDS: \"90,100,80,89.9,...\")."),
+            "List, show, save or delete the grade scales of this computer "
+            "(BOUNDS: \"90,100,80,89.9,...\").",
             runScale,
             {},
             kScaleArguments,
             OutputPlace::None,
             false},
-    Command{
-        "use-scale",
-        "use-scale FILE.grs NAME [-o OUT.grs]",
-        QT_TRANSLATE_NOOP("MarkwellCli", "Give the class a grade scale of this computer; its letter grades follow."),
-        runUseScale,
-        {},
-        kGradeFileAndName,
-        OutputPlace::Option,
-        true},
+    Command{"use-scale",
+            "use-scale FILE.grs NAME [-o OUT.grs]",
+            "Give the class a grade scale of this computer; its letter grades follow.",
+            runUseScale,
+            {},
+            kGradeFileAndName,
+            OutputPlace::Option,
+            true},
     Command{"password",
             "password set|clear|check",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Set, remove or check the start-up password, read from standard input one per line "
-                              "(the old one first when one is stored)."),
+            "Set, remove or check the start-up password, read from standard input one per line "
+            "(the old one first when one is stored).",
             runPassword,
             {},
             kPasswordArguments,
             OutputPlace::None,
             false},
     Command{"student", "student FILE.grs NAME [--type] [-o OUT.(xls|xlsx|csv)]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Print a student's individual report (or its table by type); -o also writes it."),
-            runStudent, kStudentOptions, kGradeFileAndName, OutputPlace::Option, false},
+            "Print a student's individual report (or its table by type); -o also writes it.", runStudent,
+            kStudentOptions, kGradeFileAndName, OutputPlace::Option, false},
     Command{"explain",
             "explain FILE.grs NAME",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Print how a student's average and letter came out: each assignment's part, the "
-                              "weighted types,\n      the sums, the rounding and the scale's range."),
+            "Print how a student's average and letter came out: each assignment's part, the "
+            "weighted types,\n      the sums, the rounding and the scale's range.",
             runExplain,
             {},
             kGradeFileAndName,
             OutputPlace::None,
             false},
     Command{"what-if", "what-if FILE.grs NAME (--assignment TITLE | --index K) --grade LETTER",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Print the fewest points a student needs on an assignment for a letter or a better "
-                              "one."),
+            "Print the fewest points a student needs on an assignment for a letter or a better "
+            "one.",
             runWhatIf, kWhatIfOptions, kGradeFileAndName, OutputPlace::None, false},
     Command{"stats",
             "stats FILE.grs (--assignment TITLE | --index N) | --grouping (--assignment TITLE | --index N | "
             "--overall) | --missing absent|zero",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Print an assignment's statistics, how many earned each letter, or each student's "
-                              "missing work."),
+            "Print an assignment's statistics, how many earned each letter, or each student's "
+            "missing work.",
             runStats, kStatsOptions, kGradeFile, OutputPlace::None, false},
     Command{"overview", "overview (FILE.grs... | DIR) [--grade-at-most LETTER]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Print a line per class: students, assignments, class average, missing work and the "
-                              "students\n      at or below a letter (View > My Classes...)."),
+            "Print a line per class: students, assignments, class average, missing work and the "
+            "students\n      at or below a letter (View > My Classes...).",
             runOverview, kOverviewOptions, kOverviewArguments, OutputPlace::None, false},
     Command{"graph", "graph FILE.grs (--student NAME | --assignment TITLE | --index N | --overall) [--percent]",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Print what the graph charts: its title, axis titles and bars."), runGraph,
-            kGraphOptions, kGradeFile, OutputPlace::None, false},
+            "Print what the graph charts: its title, axis titles and bars.", runGraph, kGraphOptions, kGradeFile,
+            OutputPlace::None, false},
     Command{"mailto",
             "mailto FILE.grs NAME",
-            QT_TRANSLATE_NOOP("MarkwellCli", "Print the mailto: address File > E-mail... opens for a student."),
+            "Print the mailto: address File > E-mail... opens for a student.",
             runMailto,
             {},
             kGradeFileAndName,
@@ -362,47 +328,43 @@ constexpr std::array kCommands = {
     Command{"reports",
             "reports FILE.grs -o OUT.pdf [--per-student] [--names FILE] [--grade-at-most LETTER] "
             "[--contents overall,type,why,attendance,comment] [--months YYYY-MM:YYYY-MM] [--note TEXT]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Write every chosen student's report (Overall and Why unless --contents says) as one "
-                              "PDF, each\n      student from a new page, or one PDF per student in the folder OUT."),
+            "Write every chosen student's report (Overall and Why unless --contents says) as one "
+            "PDF, each\n      student from a new page, or one PDF per student in the folder OUT.",
             runReports, kReportsOptions, kGradeFile, OutputPlace::Option, false, true},
     Command{"send-reports",
             "send-reports FILE.grs --from ADDRESS (--smtp HOST[:PORT] | --save-messages DIR) "
             "[--security starttls|tls|none] [--user NAME] [--ca-file FILE] [--to student,mother,father] "
             "[--subject TEXT] [--body-file FILE] [--names FILE] [--grade-at-most LETTER] "
             "[--contents overall,type,why,attendance,comment] [--months YYYY-MM:YYYY-MM] [--note TEXT]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "E-mail each chosen student's report to that student's family, one message per "
-                              "student:\n      a line per address (sent, refused, unknown) or student (skipped); "
-                              "the send log keeps them."),
+            "E-mail each chosen student's report to that student's family, one message per "
+            "student:\n      a line per address (sent, refused, unknown) or student (skipped); "
+            "the send log keeps them.",
             runSendReports, kSendReportsOptions, kGradeFile, OutputPlace::None, false, true},
     Command{"versions", "versions FILE.grs [--restore N -o OUT.grs]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "List the earlier versions kept of a class, newest first: number, date and time, "
-                              "students,\n      assignments; --restore writes version N with its .ATD and .SEA "
-                              "files to OUT.grs."),
+            "List the earlier versions kept of a class, newest first: number, date and time, "
+            "students,\n      assignments; --restore writes version N with its .ATD and .SEA "
+            "files to OUT.grs.",
             runVersions, kVersionsOptions, kGradeFile, OutputPlace::Option, true},
     Command{"history",
             "history FILE.grs [--student NAME] [--assignment TITLE] [--since YYYY-MM-DD] [--until YYYY-MM-DD] "
             "[--forget NAME]",
-            QT_TRANSLATE_NOOP("MarkwellCli",
-                              "Print the class's grade history, newest first: when, from where, student, assignment, "
-                              "old,\n      new and what changed; --forget removes a student's lines."),
+            "Print the class's grade history, newest first: when, from where, student, assignment, "
+            "old,\n      new and what changed; --forget removes a student's lines.",
             runHistory, kHistoryOptions, kGradeFile, OutputPlace::None, false},
 };
 
 QString helpText() {
-    QString text = MarkwellCli::tr("Usage: markwell-cli COMMAND [ARGUMENTS]\n"
-                                   "Computerized Markwell %1: the class record without windows.\n\n"
-                                   "Commands:\n")
+    QString text = QStringLiteral("Usage: markwell-cli COMMAND [ARGUMENTS]\n"
+                                  "Computerized Markwell %1: the class record without windows.\n\n"
+                                  "Commands:\n")
                        .arg(QStringLiteral(MARKWELL_VERSION));
     for (const Command& c : kCommands) {
-        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c.usage), MarkwellCli::tr(c.summary));
+        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c.usage), QString::fromUtf8(c.summary));
     }
-    text += MarkwellCli::tr("\nOptions:\n  --help       show this help (after a command: its own)\n"
-                            "  --version    show the version\n\n"
-                            "A command that writes a file takes it as -o OUT, --output=OUT or --output OUT.\n"
-                            "Exit codes: 0 success, 1 refused input or failed write, 2 usage error.\n");
+    text += QStringLiteral("\nOptions:\n  --help       show this help (after a command: its own)\n"
+                           "  --version    show the version\n\n"
+                           "A command that writes a file takes it as -o OUT, --output=OUT or --output OUT.\n"
+                           "Exit codes: 0 success, 1 refused input or failed write, 2 usage error.\n");
     return text;
 }
 
@@ -436,7 +398,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
 // Runs the command the arguments name and gives its exit code.
 int run(QStringList args, const Console& console) {
     if (args.isEmpty()) {
-        console.error(MarkwellCli::tr("no command given"));
+        console.error(QStringLiteral("no command given"));
         console.print(helpText());
         return kExitUsage;
     }
@@ -450,7 +412,7 @@ int run(QStringList args, const Console& console) {
         return kExitOk;
     }
     if (const Command* command = commandNamed(name.toUtf8().constData())) return runCommand(*command, args, console);
-    return console.usage(MarkwellCli::tr("unknown command \"%1\"").arg(name));
+    return console.usage(QStringLiteral("unknown command \"%1\"").arg(name));
 }
 
 }  // namespace
