@@ -204,8 +204,6 @@ int checkSeatingFile(const QString& path, const QByteArray& bytes, const Console
     return kExitOk;
 }
 
-}  // namespace
-
 int runCheck(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const FileKind kind = fileKindOf(path);
@@ -225,5 +223,15 @@ int runCheck(const CommandArguments& args, const Console& console) {
     return kind == FileKind::Attendance ? checkAttendanceFile(path, bytes.value(), console)
                                         : checkSeatingFile(path, bytes.value(), console);
 }
+
+constexpr Command kCheck{.name = "check",
+                         .usage = "check FILE",
+                         .summary = "Read a .grs, .ATD or .SEA file and print a short summary.",
+                         .run = runCheck,
+                         .arguments = kOneFile,
+                         .place = 10};
+const CommandRegistration kCheckListed{kCheck};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -3,9 +3,22 @@
 
 #include "app/cli/CommandArguments.h"
 
+#include "app/cli/ClassFiles.h"
+
 #include "core/common/Cp1252.h"
 
 namespace markwell::cli {
+
+std::optional<ClassRecord> ClassToRead::gradeFile() const {
+    Q_ASSERT(console_);
+    return openClassFile(path_, *console_);
+}
+
+std::optional<Document> ClassToRead::wholeClass(bool warnDamaged) const {
+    Q_ASSERT(console_);
+    return openClassDocument(path_, *console_, warnDamaged);
+}
+
 int CommandArguments::countOf(const QStringList& names) const {
     int count = 0;
     for (const QString& name : names) count += isSet(name) ? 1 : 0;
@@ -13,15 +26,15 @@ int CommandArguments::countOf(const QStringList& names) const {
 }
 
 std::optional<AssignmentChoice> assignmentChoiceOf(const CommandArguments& args, const Console& console) {
-    const bool byTitle = args.isSet(QStringLiteral("assignment"));
-    if (byTitle == args.isSet(QStringLiteral("index"))) {
+    const bool byTitle = args.isSet(kAssignmentOption);
+    if (byTitle == args.isSet(kIndexOption)) {
         console.usage(
             QStringLiteral("%1: name the assignment with either --assignment TITLE or --index K").arg(args.command));
         return std::nullopt;
     }
-    if (byTitle) return AssignmentChoice{args.value(QStringLiteral("assignment")), std::nullopt};
+    if (byTitle) return AssignmentChoice{args.value(kAssignmentOption), std::nullopt};
     bool isNumber = false;
-    const int number = args.value(QStringLiteral("index")).toInt(&isNumber);
+    const int number = args.value(kIndexOption).toInt(&isNumber);
     if (!isNumber) {
         console.usage(QStringLiteral("%1: --index takes a number (1 is the first assignment)").arg(args.command));
         return std::nullopt;

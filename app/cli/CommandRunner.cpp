@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -28,7 +29,7 @@ constexpr OptionDeclaration kDropSkipped{"drop-skipped", nullptr,
 // A command that changes the class it reads, saved in place unless -o names
 // another: the one kind of save that could drop what the reader skipped.
 bool changesItsClass(const Command& command) {
-    return command.writesClass && command.output == OutputPlace::Option && command.run != runVersions;
+    return command.changesClass && command.output == OutputPlace::Option;
 }
 
 QStringList namesOf(const OptionDeclaration& option) {
@@ -155,7 +156,46 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     return std::nullopt;
 }
 
+// Whether the line gives what the command declares it needs; says the first
+// thing missing as a usage error when not.
+bool meetsRequirements(const Command& command, CommandArguments& args, const Console& console) {
+    for (const Requirement& requirement : command.requirements) {
+        if (requirement.needs == Needs::AssignmentChoice) {
+            args.assignment = assignmentChoiceOf(args, console);
+            if (!args.assignment) return false;
+            continue;
+        }
+        qsizetype given = 0;
+        for (const char* option : requirement.options) {
+            const bool isOutput = std::strcmp(option, kOutputOption) == 0;
+            given += (isOutput ? !args.output.isEmpty() : args.isSet(QString::fromLatin1(option))) ? 1 : 0;
+        }
+        const bool met =
+            requirement.needs == Needs::All ? given == static_cast<qsizetype>(requirement.options.size()) : given == 1;
+        if (!met) {
+            console.usage(args.command + QStringLiteral(": ") + QString::fromUtf8(requirement.problem));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
+
+QString helpText() {
+    QString text = QStringLiteral("Usage: markwell-cli COMMAND [ARGUMENTS]\n"
+                                  "Computerized Markwell %1: the class record without windows.\n\n"
+                                  "Commands:\n")
+                       .arg(QStringLiteral(MARKWELL_VERSION));
+    for (const Command* c : registeredCommands()) {
+        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c->usage), QString::fromUtf8(c->summary));
+    }
+    text += QStringLiteral("\nOptions:\n  --help       show this help (after a command: its own)\n"
+                           "  --version    show the version\n\n"
+                           "A command that writes a file takes it as -o OUT, --output=OUT or --output OUT.\n"
+                           "Exit codes: 0 success, 1 refused input or failed write, 2 usage error.\n");
+    return text;
+}
 
 int runCommand(const Command& command, const QStringList& args, const Console& console) {
     const QString name = QString::fromUtf8(command.name);
@@ -182,6 +222,8 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
     for (const OptionDeclaration& option : command.options) {
         if (parser.isSet(keyOf(option))) parsed.options.insert(keyOf(option), restored(parser.value(keyOf(option))));
     }
+    if (!meetsRequirements(command, parsed, console)) return kExitUsage;
+    if (command.readsClass) parsed.theClass = ClassToRead(parsed.positional.value(0), console);
     allowDroppingSkippedBytes(changesItsClass(command) && parser.isSet(QStringLiteral("drop-skipped")));
     return command.run(parsed, console);
 }

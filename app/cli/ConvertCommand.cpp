@@ -29,8 +29,6 @@ Result<ClassContent> convertedContent(const QString& in, GradeFileInfo& info) {
     return ClassContent{std::move(grade).value(), std::move(files->attendance), std::move(files->seating)};
 }
 
-}  // namespace
-
 int runConvert(const CommandArguments& args, const Console& console) {
     const QString& in = args.positional[0];
     const QString& out = args.output;
@@ -68,5 +66,19 @@ int runConvert(const CommandArguments& args, const Console& console) {
                           .arg(in, versionText(info.version), out, versionText(kGradeFileVersion)));
     return kExitOk;
 }
+
+constexpr const char* kConvertArguments[] = {"IN.grs", "OUT.grs"};
+constexpr Command kConvert{.name = "convert",
+                           .usage = "convert IN.grs OUT.grs",
+                           .summary = "Read a grade file and write it in the current version, with its .ATD and .SEA "
+                                      "files.",
+                           .run = runConvert,
+                           .arguments = kConvertArguments,
+                           .output = OutputPlace::OptionOrLastArgument,
+                           .writesClass = true,
+                           .place = 20};
+const CommandRegistration kConvertListed{kConvert};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -17,6 +17,10 @@
 namespace markwell::cli {
 namespace {
 
+constexpr char kIdsOption[] = "ids";
+constexpr char kSeatingOption[] = "seating";
+constexpr char kForOption[] = "for";
+
 struct ExportRequest {
     QString classPath;
     QString outPath;
@@ -91,8 +95,6 @@ const OutputType* outputTypeOf(const QString& path) {
     return nullptr;
 }
 
-}  // namespace
-
 // export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating | --for canvas]:
 // the grades table of the class written as a file, as Save As writes it, a
 // printout as PDF, or the scores as a learning system imports them.
@@ -100,10 +102,10 @@ int runExport(const CommandArguments& args, const Console& console) {
     ExportRequest request;
     request.classPath = args.positional[0];
     request.outPath = args.output;
-    request.ids = args.isSet(QStringLiteral("ids"));
-    request.seating = args.isSet(QStringLiteral("seating"));
-    if (args.isSet(QStringLiteral("for"))) {
-        if (args.value(QStringLiteral("for")) != QLatin1String("canvas")) {
+    request.ids = args.isSet(kIdsOption);
+    request.seating = args.isSet(kSeatingOption);
+    if (args.isSet(kForOption)) {
+        if (args.value(kForOption) != QLatin1String("canvas")) {
             return console.usage(QStringLiteral("export: --for takes canvas"));
         }
         if (request.ids || request.seating) {
@@ -134,13 +136,35 @@ int runExport(const CommandArguments& args, const Console& console) {
     if (!outputSparesInputs(request.outPath, classFilePathsFor(request.classPath), console)) return kExitFailed;
     if (request.seating) {
         // A damaged seating file is said: the chart would be printed without its seats.
-        const std::optional<Document> document = openClassDocument(request.classPath, console, true);
+        const std::optional<Document> document = args.theClass.wholeClass(true);
         if (!document) return kExitFailed;
         return exportSeatingPdf(document->classRecord, request, console);
     }
-    const std::optional<ClassRecord> cls = openClassFile(request.classPath, console);
+    const std::optional<ClassRecord> cls = args.theClass.gradeFile();
     if (!cls) return kExitFailed;
     return request.canvas ? exportForCanvas(*cls, request, console) : type->write(*cls, request, console);
 }
+
+constexpr OptionDeclaration kExportOptions[] = {
+    {kIdsOption, nullptr, "Student IDs in place of names (.pdf)."},
+    {kSeatingOption, nullptr, "The seating chart's printout (.pdf)."},
+    {kForOption, "SYSTEM", "The scores as a learning system imports them (canvas; .csv)."},
+};
+constexpr const char* kExportArguments[] = {"FILE.grs", "OUT"};
+constexpr Command kExport{.name = "export",
+                          .usage = "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating | --for canvas]",
+                          .summary = "Write the grades table as a spreadsheet, or its printout (names or --ids) or the "
+                                     "seating chart's\n      (--seating) as PDF, or the scores for Canvas's import "
+                                     "(--for canvas, .csv).",
+                          .run = runExport,
+                          .options = kExportOptions,
+                          .arguments = kExportArguments,
+                          .output = OutputPlace::OptionOrLastArgument,
+                          .readsClass = true,
+                          .drawsPages = true,
+                          .place = 60};
+const CommandRegistration kExportListed{kExport};
+
+}  // namespace
 
 }  // namespace markwell::cli

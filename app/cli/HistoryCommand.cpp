@@ -15,6 +15,11 @@
 namespace markwell::cli {
 namespace {
 
+constexpr char kForgetOption[] = "forget";
+constexpr char kStudentOption[] = "student";
+constexpr char kSinceOption[] = "since";
+constexpr char kUntilOption[] = "until";
+
 // A day as YYYY-MM-DD and nothing else, or none after saying why.
 std::optional<QDate> dayOption(const CommandArguments& args, const QString& option, const Console& console,
                                bool& refused) {
@@ -47,23 +52,20 @@ int forgetStudent(GradeHistory& history, const QString& path, const QString& nam
     return kExitOk;
 }
 
-}  // namespace
-
 // history FILE.grs [--student NAME] [--assignment TITLE] [--since DAY] [--until DAY] | --forget NAME
 int runHistory(const CommandArguments& args, const Console& console) {
     const QString& path = args.positional[0];
     if (!isGradeFileName(path)) return console.usage(QStringLiteral("history: give a class's .grs file"));
-    const bool forgetting = args.isSet(QStringLiteral("forget"));
-    if (forgetting && args.countOf({QStringLiteral("student"), QStringLiteral("assignment"), QStringLiteral("since"),
-                                    QStringLiteral("until")}) > 0) {
+    const bool forgetting = args.isSet(kForgetOption);
+    if (forgetting && args.countOf({kStudentOption, kAssignmentOption, kSinceOption, kUntilOption}) > 0) {
         return console.usage(QStringLiteral("history: --forget goes alone"));
     }
     bool refused = false;
     HistoryFilter filter;
-    filter.student = args.value(QStringLiteral("student"));
-    filter.assignment = args.value(QStringLiteral("assignment"));
-    filter.since = dayOption(args, QStringLiteral("since"), console, refused);
-    filter.until = dayOption(args, QStringLiteral("until"), console, refused);
+    filter.student = args.value(kStudentOption);
+    filter.assignment = args.value(kAssignmentOption);
+    filter.since = dayOption(args, kSinceOption, console, refused);
+    filter.until = dayOption(args, kUntilOption, console, refused);
     if (refused) return kExitUsage;
     if (!QFileInfo(path).isFile()) {
         console.error(unableToOpen(path, QStringLiteral("there is no such class")));
@@ -76,7 +78,7 @@ int runHistory(const CommandArguments& args, const Console& console) {
     const Result<void> looked = lookAtClassOnDisk(history, path);
     warnAbout(history, console);
     if (!looked) console.error(QStringLiteral("warning: %1").arg(looked.message()));
-    if (forgetting) return forgetStudent(history, path, args.value(QStringLiteral("forget")), console);
+    if (forgetting) return forgetStudent(history, path, args.value(kForgetOption), console);
 
     const Result<std::vector<HistoryLine>> lines = history.lines(path, filter);
     if (!lines) {
@@ -86,5 +88,26 @@ int runHistory(const CommandArguments& args, const Console& console) {
     printSheet(historyTable(*lines), console);
     return kExitOk;
 }
+
+constexpr OptionDeclaration kHistoryOptions[] = {
+    {kStudentOption, "NAME", "Only the lines of this student (letter case ignored)."},
+    {kAssignmentOption, "TITLE", "Only the lines of this assignment (letter case ignored)."},
+    {kSinceOption, "YYYY-MM-DD", "Only what changed on this day or later."},
+    {kUntilOption, "YYYY-MM-DD", "Only what changed on this day or earlier."},
+    {kForgetOption, "NAME", "Remove every line of this student from the history."},
+};
+constexpr Command kHistory{
+    .name = "history",
+    .usage = "history FILE.grs [--student NAME] [--assignment TITLE] [--since YYYY-MM-DD] [--until YYYY-MM-DD] "
+             "[--forget NAME]",
+    .summary = "Print the class's grade history, newest first: when, from where, student, assignment, "
+               "old,\n      new and what changed; --forget removes a student's lines.",
+    .run = runHistory,
+    .options = kHistoryOptions,
+    .arguments = kGradeFile,
+    .place = 320};
+const CommandRegistration kHistoryListed{kHistory};
+
+}  // namespace
 
 }  // namespace markwell::cli

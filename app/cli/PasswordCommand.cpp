@@ -122,8 +122,6 @@ int checkPassword(const PasswordProtection& passwords, const Console& console) {
     return kExitOk;
 }
 
-}  // namespace
-
 int runPassword(const CommandArguments& args, const Console& console) {
     const QString action = args.positional[0];
     QSettingsStore settings;
@@ -133,5 +131,18 @@ int runPassword(const CommandArguments& args, const Console& console) {
     if (action == QLatin1String("check")) return checkPassword(passwords, console);
     return console.usage(QStringLiteral("password: \"%1\" is not set, clear or check").arg(action));
 }
+
+constexpr const char* kPasswordArguments[] = {"ACTION"};
+constexpr Command kPassword{.name = "password",
+                            .usage = "password set|clear|check",
+                            .summary =
+                                "Set, remove or check the start-up password, read from standard input one per line "
+                                "(the old one first when one is stored).",
+                            .run = runPassword,
+                            .arguments = kPasswordArguments,
+                            .place = 210};
+const CommandRegistration kPasswordListed{kPassword};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -22,6 +22,8 @@
 namespace markwell::cli {
 namespace {
 
+constexpr char kPerStudentOption[] = "per-student";
+
 int writeOnePdf(const ClassReports& reports, const std::vector<int>& students, const QString& output,
                 const Console& console) {
     ClassReportsPrintout printout(reports, students);
@@ -51,15 +53,11 @@ int writeFolder(const ClassReports& reports, const std::vector<int>& students, c
     return kExitOk;
 }
 
-}  // namespace
-
 int runReports(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const QString output = args.output;
-    const bool perStudent = args.isSet(QStringLiteral("per-student"));
-    if (output.isEmpty())
-        return console.usage(QStringLiteral("reports: give -o OUT.pdf (or -o FOLDER with --per-student)"));
-    if (args.isSet(QStringLiteral("names")) && args.isSet(QStringLiteral("grade-at-most"))) {
+    const bool perStudent = args.isSet(kPerStudentOption);
+    if (args.isSet(kNamesOption) && args.isSet(kGradeAtMostOption)) {
         return console.usage(QStringLiteral("reports: --names and --grade-at-most do not go together"));
     }
     if (!perStudent && !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
@@ -68,7 +66,7 @@ int runReports(const CommandArguments& args, const Console& console) {
     }
     if (!perStudent && !outputSparesInputs(output, classFilePathsFor(path), console)) return kExitFailed;
 
-    const std::optional<Document> document = openClassDocument(path, console, false);
+    const std::optional<Document> document = args.theClass.wholeClass();
     if (!document) return kExitFailed;
     const ClassRecord& cls = document->classRecord;
     const GradesTable grades = buildGradesTable(cls);
@@ -80,5 +78,34 @@ int runReports(const CommandArguments& args, const Console& console) {
     if (!perStudent) return writeOnePdf(reports, students, output, console);
     return writeFolder(reports, students, output, console);
 }
+
+constexpr OptionDeclaration kReportsOptions[] = {
+    {kPerStudentOption, nullptr, "One PDF per student in the folder OUT."},
+    {kNamesOption, "FILE", "The students named in a text file, one name a line."},
+    {kGradeAtMostOption, "LETTER", "The students whose letter is LETTER or worse."},
+    {kContentsOption, "LIST", "What each report holds: overall, type, why, attendance, comment."},
+    {kMonthsOption, "YYYY-MM:YYYY-MM", "The months of the attendance table."},
+    {kNoteOption, "TEXT", "A note to families; {name}, {grade}, {average} are filled in."},
+};
+constexpr const char* kReportsNeeds1[] = {kOutputOption};
+constexpr Requirement kReportsRequirements[] = {
+    {Needs::All, kReportsNeeds1, "give -o OUT.pdf (or -o FOLDER with --per-student)"}};
+constexpr Command kReports{
+    .name = "reports",
+    .usage = "reports FILE.grs -o OUT.pdf [--per-student] [--names FILE] [--grade-at-most LETTER] "
+             "[--contents overall,type,why,attendance,comment] [--months YYYY-MM:YYYY-MM] [--note TEXT]",
+    .summary = "Write every chosen student's report (Overall and Why unless --contents says) as one "
+               "PDF, each\n      student from a new page, or one PDF per student in the folder OUT.",
+    .run = runReports,
+    .options = kReportsOptions,
+    .arguments = kGradeFile,
+    .output = OutputPlace::Option,
+    .readsClass = true,
+    .drawsPages = true,
+    .requirements = kReportsRequirements,
+    .place = 290};
+const CommandRegistration kReportsListed{kReports};
+
+}  // namespace
 
 }  // namespace markwell::cli

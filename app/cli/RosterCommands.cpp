@@ -16,13 +16,19 @@
 #include "core/scales/ScaleStore.h"
 
 namespace markwell::cli {
+namespace {
+
+constexpr char kFromOption[] = "from";
+constexpr char kScaleOption[] = "scale";
+constexpr char kForceOption[] = "force";
+
 // new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]: the class File >
 // New (or File > New from Class...) gives, saved with its (empty) attendance
 // and seating files.
 int runNew(const CommandArguments& args, const Console& console) {
     const std::unique_ptr<UserScales> scales = openUserScales(console);
     Document document;
-    const QString model = args.value(QStringLiteral("from"));
+    const QString model = args.value(kFromOption);
     if (!model.isEmpty()) {
         if (!classOutputSparesInputs(args.output, {model}, console)) return kExitFailed;
         const std::optional<ClassRecord> cls = openClassFile(model, console);
@@ -31,9 +37,9 @@ int runNew(const CommandArguments& args, const Console& console) {
     } else {
         document.classRecord = newClassRecord(CurrentGradeScale{});
     }
-    if (model.isEmpty() || args.isSet(QStringLiteral("scale"))) {
-        const QString scaleName = args.isSet(QStringLiteral("scale")) ? args.value(QStringLiteral("scale"))
-                                                                      : QString::fromLatin1(kDefaultScaleName);
+    if (model.isEmpty() || args.isSet(kScaleOption)) {
+        const QString scaleName =
+            args.isSet(kScaleOption) ? args.value(kScaleOption) : QString::fromLatin1(kDefaultScaleName);
         const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(scaleName);
         if (!scale) {
             console.error(QStringLiteral("new: this computer has no grade scale named \"%1\"").arg(scaleName));
@@ -41,7 +47,7 @@ int runNew(const CommandArguments& args, const Console& console) {
         }
         document.classRecord.gradeScale = *scale;
     }
-    if (!createClassFiles(args.command, args.output, args.isSet(QStringLiteral("force")), document, console)) {
+    if (!createClassFiles(args.command, args.output, args.isSet(kForceOption), document, console)) {
         return kExitFailed;
     }
     const QString scaleName = cp1252::toUnicode(document.classRecord.gradeScale.name);
@@ -55,6 +61,23 @@ int runNew(const CommandArguments& args, const Console& console) {
     }
     return kExitOk;
 }
+
+constexpr OptionDeclaration kNewOptions[] = {
+    {kFromOption, "OTHER.grs", "Take the assignments, rules, scale and look of this class (no students)."},
+    {kScaleOption, "NAME", "The grade scale, by its name."},
+    {kForceOption, nullptr, "Replace an existing class."},
+};
+constexpr Command kNew{.name = "new",
+                       .usage = "new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]",
+                       .summary = "Write a new, empty class (File > New) with its .ATD and .SEA files; --from sets it "
+                                  "up as\n      another class (File > New from Class...).",
+                       .run = runNew,
+                       .options = kNewOptions,
+                       .arguments = kNewClassArguments,
+                       .output = OutputPlace::OptionOrLastArgument,
+                       .writesClass = true,
+                       .place = 80};
+const CommandRegistration kNewListed{kNew};
 
 // import-students FILE.grs IN.csv [-o OUT.grs]: every row of the file added
 // as the student list's Add adds a student, or none at all.
@@ -78,5 +101,21 @@ int runImportStudents(const CommandArguments& args, const Console& console) {
         },
         console);
 }
+
+constexpr Command kImportStudents{
+    .name = "import-students",
+    .usage = "import-students FILE.grs IN.csv [-o OUT.grs]",
+    .summary = "Add the students of a CSV file (header: name, id, street, city, state, zip, mom_name, "
+               "mom_phone,\n      dad_name, dad_phone, student_email, mom_email, dad_email, comment; "
+               "name is needed). All or none.",
+    .run = runImportStudents,
+    .arguments = kGradeFileAndCsv,
+    .output = OutputPlace::Option,
+    .writesClass = true,
+    .changesClass = true,
+    .place = 90};
+const CommandRegistration kImportStudentsListed{kImportStudents};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -20,6 +20,10 @@
 namespace markwell::cli {
 namespace {
 
+constexpr char kUseOption[] = "use";
+constexpr char kNoUseOption[] = "no-use";
+constexpr char kTypesOption[] = "types";
+
 QString weightsSummary(const QString& file, const WeightedGrades& weights) {
     QStringList shares;
     for (int type = 0; type < kAssignmentTypeCount; ++type) {
@@ -45,11 +49,9 @@ QString dropSummary(const QString& file, const DropLowScoreInfo& rule) {
     }
 }
 
-}  // namespace
-
 // weights FILE.grs FINAL TEST QUIZ HOMEWORK LAB OTHER [--use | --no-use] [-o OUT.grs]
 int runWeights(const CommandArguments& args, const Console& console) {
-    if (args.isSet(QStringLiteral("use")) && args.isSet(QStringLiteral("no-use"))) {
+    if (args.isSet(kUseOption) && args.isSet(kNoUseOption)) {
         return console.usage(QStringLiteral("weights: give --use or --no-use once"));
     }
     WeightedGrades weights;
@@ -64,8 +66,7 @@ int runWeights(const CommandArguments& args, const Console& console) {
         weights.setWeight(type, weight);
     }
     std::optional<bool> use;
-    if (args.isSet(QStringLiteral("use")) || args.isSet(QStringLiteral("no-use")))
-        use = args.isSet(QStringLiteral("use"));
+    if (args.isSet(kUseOption) || args.isSet(kNoUseOption)) use = args.isSet(kUseOption);
     // Without --use or --no-use the class keeps its switch.
     const auto withSwitch = [weights, use](const Document& document) mutable -> std::variant<Change, Refused> {
         weights.enabled = use.value_or(document.classRecord.weightGrades.enabled);
@@ -79,6 +80,24 @@ int runWeights(const CommandArguments& args, const Console& console) {
         console);
 }
 
+constexpr OptionDeclaration kWeightsOptions[] = {
+    {kUseOption, nullptr, "Turn weighted averages on."},
+    {kNoUseOption, nullptr, "Turn weighted averages off."},
+};
+constexpr const char* kWeightsArguments[] = {"FILE.grs", "FINAL", "TEST", "QUIZ", "HOMEWORK", "LAB", "OTHER"};
+constexpr Command kWeights{
+    .name = "weights",
+    .usage = "weights FILE.grs FINAL TEST QUIZ HOMEWORK LAB OTHER [--use | --no-use] [-o OUT.grs]",
+    .summary = "Set the weight of each assignment type (whole numbers 0-100, making 100 when used).",
+    .run = runWeights,
+    .options = kWeightsOptions,
+    .arguments = kWeightsArguments,
+    .output = OutputPlace::Option,
+    .writesClass = true,
+    .changesClass = true,
+    .place = 170};
+const CommandRegistration kWeightsListed{kWeights};
+
 // drop FILE.grs none|overall|by-type [--types final,test,...] [-o OUT.grs]
 int runDrop(const CommandArguments& args, const Console& console) {
     DropLowScoreInfo rule;
@@ -87,11 +106,11 @@ int runDrop(const CommandArguments& args, const Console& console) {
     else if (name == QLatin1String("overall")) rule.drop_type = droprule::kLowestOverall;
     else if (name == QLatin1String("by-type")) rule.drop_type = droprule::kLowestPerType;
     else return console.usage(QStringLiteral("drop: \"%1\" is not a rule: none, overall or by-type").arg(name));
-    if (args.isSet(QStringLiteral("types"))) {
+    if (args.isSet(kTypesOption)) {
         if (rule.drop_type != droprule::kLowestPerType) {
             return console.usage(QStringLiteral("drop: --types goes with by-type only"));
         }
-        for (const QString& item : args.value(QStringLiteral("types")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString& item : args.value(kTypesOption).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const int type = assignmentTypeIndexTyped(item.trimmed());
             if (type < 0) {
                 return console.usage(QStringLiteral("drop: \"%1\" is not an assignment type "
@@ -108,6 +127,23 @@ int runDrop(const CommandArguments& args, const Console& console) {
         },
         console);
 }
+
+constexpr OptionDeclaration kDropOptions[] = {
+    {kTypesOption, "LIST", "The types whose lowest score is dropped (by-type)."},
+};
+constexpr const char* kDropArguments[] = {"FILE.grs", "RULE"};
+constexpr Command kDrop{
+    .name = "drop",
+    .usage = "drop FILE.grs none|overall|by-type [--types final,test,quiz,homework,lab,other] [-o OUT.grs]",
+    .summary = "Set the rule for dropping each student's lowest scores.",
+    .run = runDrop,
+    .options = kDropOptions,
+    .arguments = kDropArguments,
+    .output = OutputPlace::Option,
+    .writesClass = true,
+    .changesClass = true,
+    .place = 180};
+const CommandRegistration kDropListed{kDrop};
 
 // use-scale FILE.grs NAME [-o OUT.grs]: the scale of this computer's store
 // becomes the class's, as OK in the Grade Scale window makes it.
@@ -128,5 +164,18 @@ int runUseScale(const CommandArguments& args, const Console& console) {
         },
         console);
 }
+
+constexpr Command kUseScale{.name = "use-scale",
+                            .usage = "use-scale FILE.grs NAME [-o OUT.grs]",
+                            .summary = "Give the class a grade scale of this computer; its letter grades follow.",
+                            .run = runUseScale,
+                            .arguments = kGradeFileAndName,
+                            .output = OutputPlace::Option,
+                            .writesClass = true,
+                            .changesClass = true,
+                            .place = 200};
+const CommandRegistration kUseScaleListed{kUseScale};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -18,6 +18,14 @@
 namespace markwell::cli {
 namespace {
 
+constexpr char kStudentsOption[] = "students";
+constexpr char kAssignmentsOption[] = "assignments";
+constexpr char kSeedOption[] = "seed";
+constexpr char kWeightedOption[] = "weighted";
+constexpr char kSeatsOption[] = "seats";
+constexpr char kDropOption[] = "drop";
+constexpr char kForceOption[] = "force";
+
 constexpr int kMaxStudents = 100000;
 constexpr int kMaxAssignments = 2000;
 constexpr qint64 kMaxPointEntries = 20'000'000;
@@ -39,13 +47,13 @@ std::optional<std::int32_t> dropRule(const QString& name) {
 // The options, or the usage problem.
 std::variant<SampleOptions, QString> sampleOptions(const CommandArguments& args) {
     SampleOptions options;
-    if (args.isSet(QStringLiteral("students"))) {
-        const auto n = wholeNumber(args.value(QStringLiteral("students")), 0, kMaxStudents);
+    if (args.isSet(kStudentsOption)) {
+        const auto n = wholeNumber(args.value(kStudentsOption), 0, kMaxStudents);
         if (!n) return QStringLiteral("--students takes a whole number from 0 to %1").arg(kMaxStudents);
         options.students = *n;
     }
-    if (args.isSet(QStringLiteral("assignments"))) {
-        const auto n = wholeNumber(args.value(QStringLiteral("assignments")), 0, kMaxAssignments);
+    if (args.isSet(kAssignmentsOption)) {
+        const auto n = wholeNumber(args.value(kAssignmentsOption), 0, kMaxAssignments);
         if (!n) return QStringLiteral("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
         options.assignments = *n;
     }
@@ -54,22 +62,20 @@ std::variant<SampleOptions, QString> sampleOptions(const CommandArguments& args)
             .arg(options.students)
             .arg(options.assignments);
     }
-    if (args.isSet(QStringLiteral("seed"))) {
+    if (args.isSet(kSeedOption)) {
         bool ok = false;
-        options.seed = args.value(QStringLiteral("seed")).toULongLong(&ok);
+        options.seed = args.value(kSeedOption).toULongLong(&ok);
         if (!ok) return QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615");
     }
-    options.weighted = args.isSet(QStringLiteral("weighted"));
-    options.seats = args.isSet(QStringLiteral("seats"));
-    if (args.isSet(QStringLiteral("drop"))) {
-        const auto rule = dropRule(args.value(QStringLiteral("drop")));
+    options.weighted = args.isSet(kWeightedOption);
+    options.seats = args.isSet(kSeatsOption);
+    if (args.isSet(kDropOption)) {
+        const auto rule = dropRule(args.value(kDropOption));
         if (!rule) return QStringLiteral("--drop takes none, overall or type");
         options.dropType = *rule;
     }
     return options;
 }
-
-}  // namespace
 
 int runSample(const CommandArguments& args, const Console& console) {
     const auto options = sampleOptions(args);
@@ -80,7 +86,7 @@ int runSample(const CommandArguments& args, const Console& console) {
     Document document;
     document.classRecord = makeSampleClass(chosen, builtInDefaultGradeScale());
     document.attendance = AttendanceBook(makeSampleAttendance(document.classRecord, chosen.seed));
-    if (!createClassFiles(args.command, path, args.isSet(QStringLiteral("force")), document, console)) {
+    if (!createClassFiles(args.command, path, args.isSet(kForceOption), document, console)) {
         return kExitFailed;
     }
 
@@ -100,5 +106,30 @@ int runSample(const CommandArguments& args, const Console& console) {
             .arg(seatingPath, counted(size(cls.Seats.size()), QStringLiteral("seat"), QStringLiteral("seats"))));
     return kExitOk;
 }
+
+constexpr OptionDeclaration kSampleOptions[] = {
+    {kStudentsOption, "N", "Number of students."},
+    {kAssignmentsOption, "M", "Number of assignments."},
+    {kSeedOption, "S", "Seed of the made-up names and marks."},
+    {kWeightedOption, nullptr, "Turn weighted averages on."},
+    {kSeatsOption, nullptr, "A seat per student on the seating chart."},
+    {kDropOption, "RULE", "Dropping rule: none, overall or type."},
+    {kForceOption, nullptr, "Replace an existing class."},
+};
+constexpr Command kSample{
+    .name = "sample",
+    .usage = "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats] "
+             "[--force]",
+    .summary = "Write a realistic demonstration class with its .ATD and .SEA files "
+               "(--seats: a seat per student).",
+    .run = runSample,
+    .options = kSampleOptions,
+    .arguments = kNewClassArguments,
+    .output = OutputPlace::OptionOrLastArgument,
+    .writesClass = true,
+    .place = 30};
+const CommandRegistration kSampleListed{kSample};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -94,8 +94,6 @@ int deleteScale(ScaleStore& store, const QString& name, const Console& console) 
     return kExitOk;
 }
 
-}  // namespace
-
 int runScale(const CommandArguments& args, const Console& console) {
     const QString action = args.positional[0];
     const QStringList rest = args.positional.mid(1);
@@ -115,5 +113,17 @@ int runScale(const CommandArguments& args, const Console& console) {
     if (action == QLatin1String("set")) return setScale(store, rest, console);
     return deleteScale(store, rest[0], console);
 }
+
+constexpr const char* kScaleArguments[] = {"ACTION", "[NAME]", "[KIND]", "[BOUNDS]"};
+constexpr Command kScale{.name = "scale",
+                         .usage = "scale list | show NAME | set NAME expanded|standard|pass-fail BOUNDS | delete NAME",
+                         .summary = "List, show, save or delete the grade scales of this computer "
+                                    "(BOUNDS: \"90,100,80,89.9,...\").",
+                         .run = runScale,
+                         .arguments = kScaleArguments,
+                         .place = 190};
+const CommandRegistration kScaleListed{kScale};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -17,6 +17,14 @@
 namespace markwell::cli {
 namespace {
 
+constexpr char kMapOption[] = "map";
+constexpr char kAddStudentsOption[] = "add-students";
+constexpr char kSkipUnmatchedOption[] = "skip-unmatched";
+constexpr char kDryRunOption[] = "dry-run";
+constexpr char kMatchOption[] = "match";
+constexpr char kMissingAsOption[] = "missing-as";
+constexpr char kNewAssignmentsOption[] = "new-assignments";
+
 // What the options ask for, checked before any file is read.
 struct ScoreOptions {
     QString scoresPath;
@@ -32,27 +40,26 @@ struct ScoreOptions {
 std::optional<ScoreOptions> optionsOf(const CommandArguments& args, const Console& console) {
     ScoreOptions options;
     options.scoresPath = args.positional[1];
-    options.mapPath = args.value(QStringLiteral("map"));
-    options.addStudents = args.isSet(QStringLiteral("add-students"));
-    options.skipUnmatched = args.isSet(QStringLiteral("skip-unmatched"));
-    options.dryRun = args.isSet(QStringLiteral("dry-run"));
-    if (args.isSet(QStringLiteral("match"))) {
-        const std::optional<MatchBy> by = matchByFromWord(args.value(QStringLiteral("match")));
+    options.mapPath = args.value(kMapOption);
+    options.addStudents = args.isSet(kAddStudentsOption);
+    options.skipUnmatched = args.isSet(kSkipUnmatchedOption);
+    options.dryRun = args.isSet(kDryRunOption);
+    if (args.isSet(kMatchOption)) {
+        const std::optional<MatchBy> by = matchByFromWord(args.value(kMatchOption));
         if (!by) {
             console.usage(QStringLiteral("%1: --match takes auto, id, email or name").arg(args.command));
             return std::nullopt;
         }
         options.matchBy = *by;
     }
-    const QString missing = args.value(QStringLiteral("missing-as"));
-    if (args.isSet(QStringLiteral("missing-as")) && missing != QLatin1String("keep") &&
-        missing != QLatin1String("zero")) {
+    const QString missing = args.value(kMissingAsOption);
+    if (args.isSet(kMissingAsOption) && missing != QLatin1String("keep") && missing != QLatin1String("zero")) {
         console.usage(QStringLiteral("%1: --missing-as takes keep or zero").arg(args.command));
         return std::nullopt;
     }
     options.missingAsZero = missing == QLatin1String("zero");
-    if (args.isSet(QStringLiteral("new-assignments"))) {
-        const int type = assignmentTypeIndexTyped(args.value(QStringLiteral("new-assignments")));
+    if (args.isSet(kNewAssignmentsOption)) {
+        const int type = assignmentTypeIndexTyped(args.value(kNewAssignmentsOption));
         if (type < 0) {
             console.usage(QStringLiteral("%1: --new-assignments takes Final, Test, Quiz, Homework, Lab or Other")
                               .arg(args.command));
@@ -122,8 +129,6 @@ std::optional<ScorePlan> checkedPlan(const ClassRecord& cls, const ScoreTable& t
     return std::nullopt;
 }
 
-}  // namespace
-
 // import-scores FILE.grs SCORES.csv [options] [-o OUT.grs]: prints each score
 // it sets and the counts; a problem anywhere writes nothing.
 int runImportScores(const CommandArguments& args, const Console& console) {
@@ -151,7 +156,7 @@ int runImportScores(const CommandArguments& args, const Console& console) {
     }
 
     if (options->dryRun) {
-        const std::optional<ClassRecord> cls = openClassFile(path, console);
+        const std::optional<ClassRecord> cls = args.theClass.gradeFile();
         if (!cls) return kExitFailed;
         const std::optional<ScoreMapping> mapping = mappingFor(*cls, *table, *options, map, console);
         if (!mapping) return kExitFailed;
@@ -180,5 +185,34 @@ int runImportScores(const CommandArguments& args, const Console& console) {
         args.command, path, args.output, changeFor, [&printed](const Document&, const QString&) { return printed; },
         console);
 }
+
+constexpr OptionDeclaration kImportScoresOptions[] = {
+    {kMatchOption, "HOW", "Match students by auto (ID, e-mail, name), id, email or name."},
+    {kMapOption, "MAP.csv", "Columns to assignments: column,assignment (empty ignores)."},
+    {kNewAssignmentsOption, "TYPE", "Score columns of no assignment become new ones."},
+    {kMissingAsOption, "HOW", "Missing and N/A: keep the score or zero."},
+    {kAddStudentsOption, nullptr, "Rows matching no student join the class."},
+    {kSkipUnmatchedOption, nullptr, "Leave out rows matching no student."},
+    {kDryRunOption, nullptr, "Print the changes; write nothing."},
+};
+constexpr const char* kImportScoresArguments[] = {"FILE.grs", "SCORES.csv"};
+constexpr Command kImportScores{
+    .name = "import-scores",
+    .usage = "import-scores FILE.grs SCORES.csv [--match auto|id|email|name] [--map MAP.csv] [--new-assignments TYPE] "
+             "[--missing-as keep|zero] [--add-students] [--skip-unmatched] [--dry-run] [-o OUT.grs]",
+    .summary = "Take the scores of a gradebook CSV (Canvas, Moodle, Google Classroom or a "
+               "spreadsheet); print\n      each score set and the counts. A blank never overwrites; "
+               "all or none.",
+    .run = runImportScores,
+    .options = kImportScoresOptions,
+    .arguments = kImportScoresArguments,
+    .output = OutputPlace::Option,
+    .writesClass = true,
+    .readsClass = true,
+    .changesClass = true,
+    .place = 100};
+const CommandRegistration kImportScoresListed{kImportScores};
+
+}  // namespace
 
 }  // namespace markwell::cli

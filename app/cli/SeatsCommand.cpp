@@ -70,8 +70,6 @@ Result<SeatingChart> chartOf(const QString& path, FileKind kind) {
     return readSeatingFile(seatingPathFor(path));
 }
 
-}  // namespace
-
 // seats FILE: each seat in the file's order, the teacher's last: caption,
 // left, top, width, height, fill, font name, size, font colour and style.
 int runSeats(const CommandArguments& args, const Console& console) {
@@ -90,5 +88,16 @@ int runSeats(const CommandArguments& args, const Console& console) {
     console.printLine(seatLine(chart->teacher));
     return kExitOk;
 }
+
+constexpr Command kSeats{.name = "seats",
+                         .usage = "seats FILE.(grs|SEA)",
+                         .summary = "Print the seating chart, one seat a line, the teacher's last: caption, left, top, "
+                                    "width,\n      height, fill, font, size, font color, style (BIUS).",
+                         .run = runSeats,
+                         .arguments = kOneFile,
+                         .place = 70};
+const CommandRegistration kSeatsListed{kSeats};
+
+}  // namespace
 
 }  // namespace markwell::cli

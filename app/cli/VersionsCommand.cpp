@@ -17,6 +17,8 @@
 namespace markwell::cli {
 namespace {
 
+constexpr char kRestoreOption[] = "restore";
+
 // One version a line, newest first: number, date and time, students and
 // assignments, separated by TABs.
 int listVersions(const QString& path, const Console& console) {
@@ -76,8 +78,6 @@ int restoreVersion(const QString& path, const QString& numberText, const QString
     return kExitOk;
 }
 
-}  // namespace
-
 // versions FILE.grs [--restore N -o OUT.grs]
 int runVersions(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
@@ -90,11 +90,30 @@ int runVersions(const CommandArguments& args, const Console& console) {
         console.error(QStringLiteral("versions: %1: %2").arg(path, why));
         return kExitFailed;
     }
-    if (!args.isSet(QStringLiteral("restore"))) {
+    if (!args.isSet(kRestoreOption)) {
         if (!args.output.isEmpty()) return console.usage(QStringLiteral("versions: -o goes with --restore"));
         return listVersions(path, console);
     }
-    return restoreVersion(path, args.value(QStringLiteral("restore")), args.output, console);
+    return restoreVersion(path, args.value(kRestoreOption), args.output, console);
 }
+
+constexpr OptionDeclaration kVersionsOptions[] = {
+    {kRestoreOption, "N", "Write version N (with -o)."},
+};
+constexpr Command kVersions{.name = "versions",
+                            .usage = "versions FILE.grs [--restore N -o OUT.grs]",
+                            .summary =
+                                "List the earlier versions kept of a class, newest first: number, date and time, "
+                                "students,\n      assignments; --restore writes version N with its .ATD and .SEA "
+                                "files to OUT.grs.",
+                            .run = runVersions,
+                            .options = kVersionsOptions,
+                            .arguments = kGradeFile,
+                            .output = OutputPlace::Option,
+                            .writesClass = true,
+                            .place = 310};
+const CommandRegistration kVersionsListed{kVersions};
+
+}  // namespace
 
 }  // namespace markwell::cli
