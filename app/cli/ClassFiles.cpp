@@ -134,6 +134,16 @@ bool droppingSkippedBytesAllowed() {
     return dropSkippedBytes;
 }
 
+std::optional<CsvTable> readCsvInput(const QString& csvPath, const QString& saved, const Console& console) {
+    if (!classOutputSparesInputs(saved, {csvPath}, console)) return std::nullopt;
+    Result<CsvTable> table = readCsvTable(csvPath);
+    if (!table) {
+        console.error(table.message());
+        return std::nullopt;
+    }
+    return std::move(table).value();
+}
+
 bool isGradeFileName(const QString& path) {
     return fileTypeOf(path) == FileType::Grades;
 }

@@ -83,15 +83,11 @@ int runSetPoints(const CommandArguments& args, const Console& console) {
     const AssignmentChoice& choice = *args.assignment;
     const QString path = args.positional[0];
     const QString csvPath = args.positional[1];
-    if (!classOutputSparesInputs(args.output.isEmpty() ? path : args.output, {csvPath}, console)) return kExitFailed;
-    Result<CsvTable> table = readCsvTable(csvPath);
-    if (!table) {
-        console.error(table.message());
-        return kExitFailed;
-    }
+    std::optional<CsvTable> table = readCsvInput(csvPath, args.output.isEmpty() ? path : args.output, console);
+    if (!table) return kExitFailed;
     const std::size_t rows = table->rows.size();
     return runClassChange(
-        args.command, path, args.output, pointsImportChange(choice, std::move(table).value(), csvPath),
+        args.command, path, args.output, pointsImportChange(choice, std::move(*table), csvPath),
         [rows, &choice](const Document& changed, const QString& saved) {
             return QStringLiteral("Stored %1 of %2 in %3.")
                 .arg(counted(static_cast<qint64>(rows), QStringLiteral("point"), QStringLiteral("points")),

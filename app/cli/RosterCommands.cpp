@@ -85,15 +85,11 @@ int runImportStudents(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const QString csvPath = args.positional[1];
     const QString saved = args.output.isEmpty() ? path : args.output;
-    if (!classOutputSparesInputs(saved, {csvPath}, console)) return kExitFailed;
-    Result<CsvTable> table = readCsvTable(csvPath);
-    if (!table) {
-        console.error(table.message());
-        return kExitFailed;
-    }
+    std::optional<CsvTable> table = readCsvInput(csvPath, saved, console);
+    if (!table) return kExitFailed;
     const std::size_t rows = table->rows.size();
     return runClassChange(
-        args.command, path, args.output, studentImportChange(std::move(table).value(), csvPath),
+        args.command, path, args.output, studentImportChange(std::move(*table), csvPath),
         [rows](const Document& changed, const QString& savedPath) {
             return QStringLiteral("Imported %1 into %2, which now has %3.")
                 .arg(counted(static_cast<qint64>(rows), QStringLiteral("student"), QStringLiteral("students")),
