@@ -58,8 +58,8 @@ constexpr OptionDeclaration kAttendanceOptions[] = {
     {kYearOption, "Y", "The year counted."},
     {kStudentOption, "NAME", "The student's name."},
 };
-constexpr const char* kAttendanceNeeds1[] = {kYearOption, kStudentOption};
-constexpr Requirement kAttendanceRequirements[] = {{Needs::All, kAttendanceNeeds1, "give --year and --student"}};
+constexpr const char* kYearAndStudent[] = {kYearOption, kStudentOption};
+constexpr Requirement kAttendanceRequirements[] = {{Needs::All, kYearAndStudent, "give --year and --student"}};
 constexpr Command kAttendance{.name = "attendance",
                               .usage = "attendance FILE.grs --year Y --student NAME",
                               .summary = "Print a student's tardies and absences of each month of a year.",

@@ -94,9 +94,9 @@ constexpr OptionDeclaration kWhatIfOptions[] = {
     kAssignmentIndex,
     {kGradeOption, "LETTER", "The letter wanted (or a better one)."},
 };
-constexpr const char* kWhatIfNeeds2[] = {kGradeOption};
+constexpr const char* kLetterWanted[] = {kGradeOption};
 constexpr Requirement kWhatIfRequirements[] = {kNeedsAssignment,
-                                               {Needs::All, kWhatIfNeeds2, "--grade LETTER is needed"}};
+                                               {Needs::All, kLetterWanted, "--grade LETTER is needed"}};
 constexpr Command kWhatIf{.name = "what-if",
                           .usage = "what-if FILE.grs NAME (--assignment TITLE | --index K) --grade LETTER",
                           .summary =

@@ -60,9 +60,8 @@ constexpr OptionDeclaration kAddAssignmentOptions[] = {
     {kTotalOption, "N", "The possible points."},
     {kDescriptionOption, "D", "The description."},
 };
-constexpr const char* kAddAssignmentNeeds1[] = {kTitleOption, kTypeOption};
-constexpr Requirement kAddAssignmentRequirements[] = {
-    {Needs::All, kAddAssignmentNeeds1, "--title and --type are needed"}};
+constexpr const char* kTitleAndType[] = {kTitleOption, kTypeOption};
+constexpr Requirement kAddAssignmentRequirements[] = {{Needs::All, kTitleAndType, "--title and --type are needed"}};
 constexpr Command kAddAssignment{
     .name = "add-assignment",
     .usage = "add-assignment FILE.grs --title T --type Final|Test|Quiz|Homework|Lab|Other [--total N] "

@@ -65,9 +65,9 @@ constexpr OptionDeclaration kGraphOptions[] = {
     {kOverallOption, nullptr, "The class's overall grades."},
     {kPercentOption, nullptr, "Percentages in place of points."},
 };
-constexpr const char* kGraphNeeds1[] = {kStudentOption, kAssignmentOption, kIndexOption, kOverallOption};
+constexpr const char* kWhatIsCharted[] = {kStudentOption, kAssignmentOption, kIndexOption, kOverallOption};
 constexpr Requirement kGraphRequirements[] = {
-    {Needs::ExactlyOne, kGraphNeeds1, "choose one of --student NAME, --assignment TITLE, --index N, --overall"}};
+    {Needs::ExactlyOne, kWhatIsCharted, "choose one of --student NAME, --assignment TITLE, --index N, --overall"}};
 constexpr Command kGraph{
     .name = "graph",
     .usage = "graph FILE.grs (--student NAME | --assignment TITLE | --index N | --overall) [--percent]",

@@ -6,7 +6,6 @@
 #include "core/mail/MailAddress.h"
 
 namespace markwell::cli {
-
 namespace {
 
 // mailto FILE NAME: the address File > E-mail... opens for the first student

@@ -87,9 +87,9 @@ constexpr OptionDeclaration kReportsOptions[] = {
     {kMonthsOption, "YYYY-MM:YYYY-MM", "The months of the attendance table."},
     {kNoteOption, "TEXT", "A note to families; {name}, {grade}, {average} are filled in."},
 };
-constexpr const char* kReportsNeeds1[] = {kOutputOption};
+constexpr const char* kOutputNamed[] = {kOutputOption};
 constexpr Requirement kReportsRequirements[] = {
-    {Needs::All, kReportsNeeds1, "give -o OUT.pdf (or -o FOLDER with --per-student)"}};
+    {Needs::All, kOutputNamed, "give -o OUT.pdf (or -o FOLDER with --per-student)"}};
 constexpr Command kReports{
     .name = "reports",
     .usage = "reports FILE.grs -o OUT.pdf [--per-student] [--names FILE] [--grade-at-most LETTER] "

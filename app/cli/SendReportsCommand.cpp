@@ -260,11 +260,11 @@ constexpr OptionDeclaration kSendReportsOptions[] = {
     {kMonthsOption, "YYYY-MM:YYYY-MM", "The months of the attendance table."},
     {kNoteOption, "TEXT", "A note to families in the report."},
 };
-constexpr const char* kSendReportsNeeds1[] = {kSmtpOption, kSaveMessagesOption};
-constexpr const char* kSendReportsNeeds2[] = {kFromOption};
+constexpr const char* kServerOrFolder[] = {kSmtpOption, kSaveMessagesOption};
+constexpr const char* kSender[] = {kFromOption};
 constexpr Requirement kSendReportsRequirements[] = {
-    {Needs::ExactlyOne, kSendReportsNeeds1, "give --smtp HOST[:PORT] or --save-messages DIR"},
-    {Needs::All, kSendReportsNeeds2, "give --from ADDRESS"}};
+    {Needs::ExactlyOne, kServerOrFolder, "give --smtp HOST[:PORT] or --save-messages DIR"},
+    {Needs::All, kSender, "give --from ADDRESS"}};
 constexpr Command kSendReports{
     .name = "send-reports",
     .usage = "send-reports FILE.grs --from ADDRESS (--smtp HOST[:PORT] | --save-messages DIR) "

@@ -6,7 +6,6 @@
 #include "core/grading/GradesTable.h"
 
 namespace markwell::cli {
-
 namespace {
 
 constexpr char kDroppedOption[] = "dropped";
