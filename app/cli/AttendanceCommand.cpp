@@ -11,14 +11,11 @@
 #include "core/editing/StudentEditing.h"
 #include "core/reports/AttendanceAnalysis.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
 
-struct AttendanceCommand {
-    Q_DECLARE_TR_FUNCTIONS(AttendanceCommand)
-};
+constexpr char kYearOption[] = "year";
+constexpr char kStudentOption[] = "student";
 
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 9999;
@@ -30,21 +27,16 @@ const StudentInfo* findStudent(const ClassRecord& cls, const QString& wanted) {
     return index ? &cls.students[*index] : nullptr;
 }
 
-}  // namespace
-
 int runAttendance(const CommandArguments& args, const Console& console) {
-    if (!args.isSet(QStringLiteral("year")) || !args.isSet(QStringLiteral("student"))) {
-        return console.usage(AttendanceCommand::tr("attendance: give --year and --student"));
-    }
     bool ok = false;
-    const int year = args.value(QStringLiteral("year")).toInt(&ok);
+    const int year = args.value(kYearOption).toInt(&ok);
     if (!ok || year < kFirstYear || year > kLastYear) {
         return console.usage(
-            AttendanceCommand::tr("attendance: --year takes a year from %1 to %2").arg(kFirstYear).arg(kLastYear));
+            QStringLiteral("attendance: --year takes a year from %1 to %2").arg(kFirstYear).arg(kLastYear));
     }
 
     const QString path = args.positional[0];
-    const std::optional<Document> document = openClassDocument(path, console, false);
+    const std::optional<Document> document = args.theClass.wholeClass();
     if (!document) return kExitFailed;
     // Zeros from an attendance file that cannot be read would look like a
     // spotless year.
@@ -52,14 +44,33 @@ int runAttendance(const CommandArguments& args, const Console& console) {
         console.error(document->attendanceDamage);
         return kExitFailed;
     }
-    const QString name = args.value(QStringLiteral("student"));
+    const QString name = args.value(kStudentOption);
     const StudentInfo* student = findStudent(document->classRecord, name);
     if (!student) {
-        console.error(AttendanceCommand::tr("attendance: %1 has no student named \"%2\"").arg(path, name));
+        console.error(QStringLiteral("attendance: %1 has no student named \"%2\"").arg(path, name));
         return kExitFailed;
     }
     printSheet(buildAttendanceAnalysis(document->attendance, year, student->name, document->markwellFile), console);
     return kExitOk;
 }
+
+constexpr OptionDeclaration kAttendanceOptions[] = {
+    {kYearOption, "Y", "The year counted."},
+    {kStudentOption, "NAME", "The student's name."},
+};
+constexpr const char* kYearAndStudent[] = {kYearOption, kStudentOption};
+constexpr Requirement kAttendanceRequirements[] = {{Needs::All, kYearAndStudent, "give --year and --student"}};
+constexpr Command kAttendance{.name = "attendance",
+                              .usage = "attendance FILE.grs --year Y --student NAME",
+                              .summary = "Print a student's tardies and absences of each month of a year.",
+                              .run = runAttendance,
+                              .options = kAttendanceOptions,
+                              .arguments = kGradeFile,
+                              .readsClass = true,
+                              .requirements = kAttendanceRequirements,
+                              .place = 150};
+const CommandRegistration kAttendanceListed{kAttendance};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -18,7 +18,6 @@
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 #include <map>
@@ -26,10 +25,6 @@
 
 namespace markwell::cli {
 namespace {
-
-struct CheckCommand {
-    Q_DECLARE_TR_FUNCTIONS(CheckCommand)
-};
 
 QString text(const std::string& bytes) {
     return cp1252::toUnicode(bytes);
@@ -41,17 +36,17 @@ QString line(const QString& label, const QString& value) {
 
 QString dropRuleText(const DropLowScoreInfo& drop) {
     switch (drop.drop_type) {
-    case droprule::kNone: return CheckCommand::tr("none");
-    case droprule::kLowestOverall: return CheckCommand::tr("lowest score overall");
+    case droprule::kNone: return QStringLiteral("none");
+    case droprule::kLowestOverall: return QStringLiteral("lowest score overall");
     case droprule::kLowestPerType: {
         QStringList types;
         for (int t = 0; t < kAssignmentTypeCount; ++t) {
             if (drop.flag(t)) types << assignmentTypeName(t);
         }
-        return CheckCommand::tr("lowest score by assignment type (%1)")
-            .arg(types.isEmpty() ? CheckCommand::tr("no type chosen") : types.join(QStringLiteral(", ")));
+        return QStringLiteral("lowest score by assignment type (%1)")
+            .arg(types.isEmpty() ? QStringLiteral("no type chosen") : types.join(QStringLiteral(", ")));
     }
-    default: return CheckCommand::tr("unknown rule %1 (drops nothing)").arg(drop.drop_type);
+    default: return QStringLiteral("unknown rule %1 (drops nothing)").arg(drop.drop_type);
     }
 }
 
@@ -60,17 +55,17 @@ QString weightsText(const WeightedGrades& weights) {
     for (int t = 0; t < kAssignmentTypeCount; ++t) {
         parts << QStringLiteral("%1 %2").arg(assignmentTypeName(t), QString::number(weights.weight(t)));
     }
-    return QStringLiteral("%1 (%2)").arg(weights.enabled ? CheckCommand::tr("on") : CheckCommand::tr("off"),
+    return QStringLiteral("%1 (%2)").arg(weights.enabled ? QStringLiteral("on") : QStringLiteral("off"),
                                          parts.join(QStringLiteral(", ")));
 }
 
 QString scaleKindText(std::uint8_t type) {
     switch (static_cast<ScaleKind>(type)) {
-    case ScaleKind::Expanded: return CheckCommand::tr("expanded");
-    case ScaleKind::Standard: return CheckCommand::tr("standard");
-    case ScaleKind::PassFail: return CheckCommand::tr("pass/fail");
+    case ScaleKind::Expanded: return QStringLiteral("expanded");
+    case ScaleKind::Standard: return QStringLiteral("standard");
+    case ScaleKind::PassFail: return QStringLiteral("pass/fail");
     }
-    return CheckCommand::tr("unknown kind %1").arg(type);
+    return QStringLiteral("unknown kind %1").arg(type);
 }
 
 qint64 size(std::size_t n) {
@@ -81,28 +76,25 @@ qint64 size(std::size_t n) {
 QStringList classWarnings(const ClassRecord& cls, const GradeFileInfo& info) {
     QStringList warnings;
     if (cls.comments.size() != cls.students.size()) {
-        warnings << CheckCommand::tr("%1 for %2")
-                        .arg(counted(size(cls.comments.size()), CheckCommand::tr("comment"),
-                                     CheckCommand::tr("comments")),
-                             counted(size(cls.students.size()), CheckCommand::tr("student"),
-                                     CheckCommand::tr("students")));
+        warnings << QStringLiteral("%1 for %2")
+                        .arg(counted(size(cls.comments.size()), QStringLiteral("comment"), QStringLiteral("comments")),
+                             counted(size(cls.students.size()), QStringLiteral("student"), QStringLiteral("students")));
     }
     for (std::size_t i = 0; i < cls.assignments.size(); ++i) {
         const AssignmentInfo& a = cls.assignments[i];
         if (a.namegrade.size() != cls.students.size()) {
-            warnings << CheckCommand::tr("assignment %1 (%2) has %3 for %4")
+            warnings << QStringLiteral("assignment %1 (%2) has %3 for %4")
                             .arg(QString::number(i + 1), text(a.title),
-                                 counted(size(a.namegrade.size()), CheckCommand::tr("point entry"),
-                                         CheckCommand::tr("point entries")),
-                                 counted(size(cls.students.size()), CheckCommand::tr("student"),
-                                         CheckCommand::tr("students")));
+                                 counted(size(a.namegrade.size()), QStringLiteral("point entry"),
+                                         QStringLiteral("point entries")),
+                                 counted(size(cls.students.size()), QStringLiteral("student"),
+                                         QStringLiteral("students")));
         }
     }
     if (info.trailingBytes > 0) {
-        warnings
-            << (info.trailingBytes == 1
-                    ? CheckCommand::tr("1 byte after the end of the class was ignored")
-                    : CheckCommand::tr("%1 bytes after the end of the class were ignored").arg(info.trailingBytes));
+        warnings << (info.trailingBytes == 1
+                         ? QStringLiteral("1 byte after the end of the class was ignored")
+                         : QStringLiteral("%1 bytes after the end of the class were ignored").arg(info.trailingBytes));
     }
     return warnings;
 }
@@ -120,33 +112,33 @@ int checkGradeFile(const QString& path, const Console& console) {
     const QString scaleName = text(cls.gradeScale.name);
     QString kind = scaleKindText(cls.gradeScale.scale_type);
     if (!scales.scaleNamed(scaleName)) {
-        kind = CheckCommand::tr("%1; not in this computer's scale store").arg(kind);
+        kind = QStringLiteral("%1; not in this computer's scale store").arg(kind);
     }
     const QString scale = QStringLiteral("%1 (%2)").arg(scaleName, kind);
 
-    console.printLine(line(CheckCommand::tr("File"), path));
-    console.printLine(line(CheckCommand::tr("Kind"), CheckCommand::tr("grade file")));
-    console.printLine(line(CheckCommand::tr("Version"), versionText(info.version)));
-    console.printLine(line(CheckCommand::tr("Students"), QString::number(cls.students.size())));
-    console.printLine(line(CheckCommand::tr("Assignments"), QString::number(cls.assignments.size())));
-    console.printLine(line(CheckCommand::tr("Comments"), QString::number(cls.comments.size())));
-    console.printLine(line(CheckCommand::tr("Drop rule"), dropRuleText(cls.lowScoreInfo)));
-    console.printLine(line(CheckCommand::tr("Weights"), weightsText(cls.weightGrades)));
-    console.printLine(line(CheckCommand::tr("Scale"), scale));
+    console.printLine(line(QStringLiteral("File"), path));
+    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("grade file")));
+    console.printLine(line(QStringLiteral("Version"), versionText(info.version)));
+    console.printLine(line(QStringLiteral("Students"), QString::number(cls.students.size())));
+    console.printLine(line(QStringLiteral("Assignments"), QString::number(cls.assignments.size())));
+    console.printLine(line(QStringLiteral("Comments"), QString::number(cls.comments.size())));
+    console.printLine(line(QStringLiteral("Drop rule"), dropRuleText(cls.lowScoreInfo)));
+    console.printLine(line(QStringLiteral("Weights"), weightsText(cls.weightGrades)));
+    console.printLine(line(QStringLiteral("Scale"), scale));
     for (const QString& warning : classWarnings(cls, info)) {
-        console.printLine(line(CheckCommand::tr("Warning"), warning));
+        console.printLine(line(QStringLiteral("Warning"), warning));
     }
     return kExitOk;
 }
 
 // What a damaged sibling file means for the class beside it.
 QString damagedSiblingWarning(const QString& damage) {
-    return CheckCommand::tr("%1 (the class opens without this file, and Markwell does not write over it)").arg(damage);
+    return QStringLiteral("%1 (the class opens without this file, and Markwell does not write over it)").arg(damage);
 }
 
 QString partialRecordWarning(qsizetype bytes, qsizetype recordSize) {
-    return CheckCommand::tr("the file ends inside a record (%1 ignored)")
-        .arg(counted(bytes % recordSize, CheckCommand::tr("byte"), CheckCommand::tr("bytes")));
+    return QStringLiteral("the file ends inside a record (%1 ignored)")
+        .arg(counted(bytes % recordSize, QStringLiteral("byte"), QStringLiteral("bytes")));
 }
 
 int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Console& console) {
@@ -161,19 +153,19 @@ int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Cons
             if (code != ' ') ++marks[code];
         }
     }
-    console.printLine(line(CheckCommand::tr("File"), path));
-    console.printLine(line(CheckCommand::tr("Kind"), CheckCommand::tr("attendance file")));
-    console.printLine(line(CheckCommand::tr("Records"), QString::number(file.records.size())));
-    console.printLine(line(CheckCommand::tr("Students"), QString::number(names.size())));
+    console.printLine(line(QStringLiteral("File"), path));
+    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("attendance file")));
+    console.printLine(line(QStringLiteral("Records"), QString::number(file.records.size())));
+    console.printLine(line(QStringLiteral("Students"), QString::number(names.size())));
     QStringList covered;
     for (const auto& [yearMonth, count] : months) {
         const auto [year, month] = yearMonth;
         const QString monthName =
-            month >= 1 && month <= 12 ? QLocale::c().monthName(month) : CheckCommand::tr("month %1").arg(month);
+            month >= 1 && month <= 12 ? QLocale::c().monthName(month) : QStringLiteral("month %1").arg(month);
         covered << QStringLiteral("%1 %2 (%3)").arg(monthName, QString::number(year), QString::number(count));
     }
-    console.printLine(line(CheckCommand::tr("Months"),
-                           covered.isEmpty() ? CheckCommand::tr("none") : covered.join(QStringLiteral(", "))));
+    console.printLine(line(QStringLiteral("Months"),
+                           covered.isEmpty() ? QStringLiteral("none") : covered.join(QStringLiteral(", "))));
     // The page's three codes first, in the legend's order, then anything else.
     QStringList counted;
     for (char code : {'T', 'U', 'E'}) {
@@ -183,42 +175,40 @@ int checkAttendanceFile(const QString& path, const QByteArray& bytes, const Cons
     for (const auto& [code, count] : marks) {
         counted << QStringLiteral("%1 %2").arg(count).arg(cp1252::toUnicode(std::string_view(&code, 1)));
     }
-    console.printLine(line(CheckCommand::tr("Marks"), counted.join(QStringLiteral(", "))));
+    console.printLine(line(QStringLiteral("Marks"), counted.join(QStringLiteral(", "))));
     if (const QString damage = attendanceFileDamage(file); !damage.isEmpty()) {
-        console.printLine(line(CheckCommand::tr("Warning"), damagedSiblingWarning(damage)));
+        console.printLine(line(QStringLiteral("Warning"), damagedSiblingWarning(damage)));
     }
     if (file.trailingPartialRecord) {
-        console.printLine(line(CheckCommand::tr("Warning"), partialRecordWarning(bytes.size(), kAttendanceRecordSize)));
+        console.printLine(line(QStringLiteral("Warning"), partialRecordWarning(bytes.size(), kAttendanceRecordSize)));
     }
     return kExitOk;
 }
 
 int checkSeatingFile(const QString& path, const QByteArray& bytes, const Console& console) {
     const SeatingChart chart = parseSeatingFile(bytes);
-    console.printLine(line(CheckCommand::tr("File"), path));
-    console.printLine(line(CheckCommand::tr("Kind"), CheckCommand::tr("seating file")));
-    console.printLine(line(CheckCommand::tr("Seats"), QString::number(chart.seats.size())));
-    console.printLine(line(CheckCommand::tr("Teacher's box"), CheckCommand::tr("%1 x %2 at %3, %4")
-                                                                  .arg(chart.teacher.width)
-                                                                  .arg(chart.teacher.height)
-                                                                  .arg(chart.teacher.left)
-                                                                  .arg(chart.teacher.Top)));
+    console.printLine(line(QStringLiteral("File"), path));
+    console.printLine(line(QStringLiteral("Kind"), QStringLiteral("seating file")));
+    console.printLine(line(QStringLiteral("Seats"), QString::number(chart.seats.size())));
+    console.printLine(line(QStringLiteral("Teacher's box"), QStringLiteral("%1 x %2 at %3, %4")
+                                                                .arg(chart.teacher.width)
+                                                                .arg(chart.teacher.height)
+                                                                .arg(chart.teacher.left)
+                                                                .arg(chart.teacher.Top)));
     if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
-        console.printLine(line(CheckCommand::tr("Warning"), damagedSiblingWarning(damage)));
+        console.printLine(line(QStringLiteral("Warning"), damagedSiblingWarning(damage)));
     }
     if (chart.trailingPartialRecord) {
-        console.printLine(line(CheckCommand::tr("Warning"), partialRecordWarning(bytes.size(), kSeatingRecordSize)));
+        console.printLine(line(QStringLiteral("Warning"), partialRecordWarning(bytes.size(), kSeatingRecordSize)));
     }
     return kExitOk;
 }
-
-}  // namespace
 
 int runCheck(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const FileKind kind = fileKindOf(path);
     if (kind == FileKind::Unknown) {
-        return console.usage(CheckCommand::tr("check: %1 is not a .grs, .ATD or .SEA file").arg(path));
+        return console.usage(QStringLiteral("check: %1 is not a .grs, .ATD or .SEA file").arg(path));
     }
     if (!finishSaveOfClassOf(path, console)) return kExitFailed;
     if (kind == FileKind::Grades) return checkGradeFile(path, console);
@@ -233,5 +223,15 @@ int runCheck(const CommandArguments& args, const Console& console) {
     return kind == FileKind::Attendance ? checkAttendanceFile(path, bytes.value(), console)
                                         : checkSeatingFile(path, bytes.value(), console);
 }
+
+constexpr Command kCheck{.name = "check",
+                         .usage = "check FILE",
+                         .summary = "Read a .grs, .ATD or .SEA file and print a short summary.",
+                         .run = runCheck,
+                         .arguments = kOneFile,
+                         .place = 10};
+const CommandRegistration kCheckListed{kCheck};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -10,14 +10,8 @@
 #include "core/document/ClassWriter.h"
 #include "core/document/DocumentFiles.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct ClassChanging {
-    Q_DECLARE_TR_FUNCTIONS(ClassChanging)
-};
 
 void printRefusal(const QString& command, const QString& message, const Console& console) {
     const QStringList lines = message.split(QLatin1Char('\n'));
@@ -35,11 +29,11 @@ bool mayDropSkippedBytes(const QString& command, const Document& document, const
     if (document.skippedBytes == 0 || droppingSkippedBytesAllowed() || !isSameFile(saved, document.markwellFile)) {
         return true;
     }
-    console.error(ClassChanging::tr("%1: %2 would lose the %3 skipped when it was read; nothing was written. Add "
-                                    "--drop-skipped to save it without them (its earlier version keeps the file as "
-                                    "it is).")
-                      .arg(command, saved,
-                           counted(document.skippedBytes, ClassChanging::tr("byte"), ClassChanging::tr("bytes"))));
+    console.error(
+        QStringLiteral("%1: %2 would lose the %3 skipped when it was read; nothing was written. Add "
+                       "--drop-skipped to save it without them (its earlier version keeps the file as "
+                       "it is).")
+            .arg(command, saved, counted(document.skippedBytes, QStringLiteral("byte"), QStringLiteral("bytes"))));
     return false;
 }
 
@@ -85,7 +79,7 @@ bool createClassFiles(const QString& command, const QString& path, bool force, D
         console.error(aboutFile(path, finished.message()));
         return false;
     }
-    if (!finished->isEmpty()) console.error(ClassChanging::tr("warning: %1").arg(*finished));
+    if (!finished->isEmpty()) console.error(QStringLiteral("warning: %1").arg(*finished));
     if (!force && classExistsAt(command, path, console)) return false;
     return saveClassDocument(document, path, console, command);
 }

@@ -12,7 +12,6 @@
 #include "core/files/FileTypes.h"
 #include "core/settings/KeptVersions.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -20,12 +19,8 @@
 namespace markwell::cli {
 namespace {
 
-struct ClassFiles {
-    Q_DECLARE_TR_FUNCTIONS(ClassFiles)
-};
-
 void warnOf(const QString& note, const Console& console) {
-    if (!note.isEmpty()) console.error(ClassFiles::tr("warning: %1").arg(note));
+    if (!note.isEmpty()) console.error(QStringLiteral("warning: %1").arg(note));
 }
 
 bool dropSkippedBytes = false;
@@ -36,7 +31,7 @@ std::unique_ptr<UserScales> openUserScales(const Console& console) {
     auto scales = std::make_unique<UserScales>();
     if (const Result<void> created = scales->store.createDefaultScale(); !created) {
         // The built-in default stands in; the table can still be shown.
-        console.error(ClassFiles::tr("warning: %1").arg(created.message()));
+        console.error(QStringLiteral("warning: %1").arg(created.message()));
     }
     return scales;
 }
@@ -103,7 +98,7 @@ bool saveClassDocument(Document& document, const QString& path, const Console& c
 void reportWritten(const ClassWritten& written, const QString& path, const Console& console) {
     if (!written.versionNotKept.isEmpty()) {
         console.error(
-            ClassFiles::tr("warning: no earlier version of %1 could be kept: %2").arg(path, written.versionNotKept));
+            QStringLiteral("warning: no earlier version of %1 could be kept: %2").arg(path, written.versionNotKept));
     }
     for (const QString& note : written.notes) warnOf(note, console);
 }
@@ -111,7 +106,7 @@ void reportWritten(const ClassWritten& written, const QString& path, const Conso
 bool classExistsAt(const QString& command, const QString& path, const Console& console) {
     for (const QString& file : classFilePathsFor(path)) {
         if (QFileInfo::exists(file) || QFileInfo(file).isSymLink()) {
-            console.error(ClassFiles::tr("%1: %2 exists already; add --force to replace it").arg(command, file));
+            console.error(QStringLiteral("%1: %2 exists already; add --force to replace it").arg(command, file));
             return true;
         }
     }
@@ -137,6 +132,16 @@ void allowDroppingSkippedBytes(bool allowed) {
 
 bool droppingSkippedBytesAllowed() {
     return dropSkippedBytes;
+}
+
+std::optional<CsvTable> readCsvInput(const QString& csvPath, const QString& saved, const Console& console) {
+    if (!classOutputSparesInputs(saved, {csvPath}, console)) return std::nullopt;
+    Result<CsvTable> table = readCsvTable(csvPath);
+    if (!table) {
+        console.error(table.message());
+        return std::nullopt;
+    }
+    return std::move(table).value();
 }
 
 bool isGradeFileName(const QString& path) {

@@ -7,6 +7,7 @@
 #include "core/data/ClassRecord.h"
 #include "core/data/Document.h"
 #include "core/document/ClassWriter.h"
+#include "core/files/CsvReader.h"
 #include "core/scales/ScaleStore.h"
 #include "core/settings/QSettingsStore.h"
 #include "core/sheet/Sheet.h"
@@ -77,6 +78,10 @@ bool classExistsAt(const QString& command, const QString& path, const Console& c
 bool outputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
 // The same for each of the three files a class saved as `output` writes.
 bool classOutputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
+// The rows of the CSV file a command takes into the class it saves as
+// `saved`: none after saying why on stderr (the save would overwrite the
+// file, or it cannot be read).
+std::optional<CsvTable> readCsvInput(const QString& csvPath, const QString& saved, const Console& console);
 // Whether a name can take a class with its sibling files: it ends in .grs,
 // as the .ATD and .SEA files take the place of those three characters.
 bool isGradeFileName(const QString& path);

@@ -3,18 +3,21 @@
 
 #include "app/cli/CommandArguments.h"
 
+#include "app/cli/ClassFiles.h"
+
 #include "core/common/Cp1252.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
-namespace {
 
-struct CommandArgumentsText {
-    Q_DECLARE_TR_FUNCTIONS(CommandArguments)
-};
+std::optional<ClassRecord> ClassToRead::gradeFile() const {
+    Q_ASSERT(console_);
+    return openClassFile(path_, *console_);
+}
 
-}  // namespace
+std::optional<Document> ClassToRead::wholeClass(bool warnDamaged) const {
+    Q_ASSERT(console_);
+    return openClassDocument(path_, *console_, warnDamaged);
+}
 
 int CommandArguments::countOf(const QStringList& names) const {
     int count = 0;
@@ -23,18 +26,17 @@ int CommandArguments::countOf(const QStringList& names) const {
 }
 
 std::optional<AssignmentChoice> assignmentChoiceOf(const CommandArguments& args, const Console& console) {
-    const bool byTitle = args.isSet(QStringLiteral("assignment"));
-    if (byTitle == args.isSet(QStringLiteral("index"))) {
-        console.usage(CommandArgumentsText::tr("%1: name the assignment with either --assignment TITLE or --index K")
-                          .arg(args.command));
+    const bool byTitle = args.isSet(kAssignmentOption);
+    if (byTitle == args.isSet(kIndexOption)) {
+        console.usage(
+            QStringLiteral("%1: name the assignment with either --assignment TITLE or --index K").arg(args.command));
         return std::nullopt;
     }
-    if (byTitle) return AssignmentChoice{args.value(QStringLiteral("assignment")), std::nullopt};
+    if (byTitle) return AssignmentChoice{args.value(kAssignmentOption), std::nullopt};
     bool isNumber = false;
-    const int number = args.value(QStringLiteral("index")).toInt(&isNumber);
+    const int number = args.value(kIndexOption).toInt(&isNumber);
     if (!isNumber) {
-        console.usage(
-            CommandArgumentsText::tr("%1: --index takes a number (1 is the first assignment)").arg(args.command));
+        console.usage(QStringLiteral("%1: --index takes a number (1 is the first assignment)").arg(args.command));
         return std::nullopt;
     }
     return AssignmentChoice{QString(), number};
@@ -45,7 +47,7 @@ std::optional<int> chosenStudent(const ClassRecord& cls, const QString& name, co
     for (std::size_t i = 0; i < cls.students.size(); ++i) {
         if (cp1252::toUnicode(cls.students[i].name) == name) return static_cast<int>(i);
     }
-    console.error(CommandArgumentsText::tr("%1: no student is named \"%2\"").arg(path, name));
+    console.error(QStringLiteral("%1: no student is named \"%2\"").arg(path, name));
     return std::nullopt;
 }
 

@@ -6,10 +6,10 @@
 #include "app/cli/ClassFiles.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -18,29 +18,18 @@
 namespace markwell::cli {
 namespace {
 
-struct CommandRunner {
-    Q_DECLARE_TR_FUNCTIONS(CommandRunner)
-};
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("MarkwellCli", text);
-}
-
-constexpr OptionDeclaration kClassOutput{
-    "o,output", "OUT.grs",
-    QT_TRANSLATE_NOOP("MarkwellCli", "Save the class under this name, with its .ATD and .SEA files.")};
-constexpr OptionDeclaration kFileOutput{"o,output", "OUT",
-                                        QT_TRANSLATE_NOOP("MarkwellCli", "Write the output to this file.")};
-constexpr OptionDeclaration kHelp{"h,help", nullptr, QT_TRANSLATE_NOOP("MarkwellCli", "Show this help.")};
-constexpr OptionDeclaration kDropSkipped{
-    "drop-skipped", nullptr,
-    QT_TRANSLATE_NOOP("MarkwellCli", "Save over a grade file whose bytes after the end of the class were skipped, "
-                                     "without them.")};
+constexpr OptionDeclaration kClassOutput{"o,output", "OUT.grs",
+                                         "Save the class under this name, with its .ATD and .SEA files."};
+constexpr OptionDeclaration kFileOutput{"o,output", "OUT", "Write the output to this file."};
+constexpr OptionDeclaration kHelp{"h,help", nullptr, "Show this help."};
+constexpr OptionDeclaration kDropSkipped{"drop-skipped", nullptr,
+                                         "Save over a grade file whose bytes after the end of the class were skipped, "
+                                         "without them."};
 
 // A command that changes the class it reads, saved in place unless -o names
 // another: the one kind of save that could drop what the reader skipped.
 bool changesItsClass(const Command& command) {
-    return command.writesClass && command.output == OutputPlace::Option && command.run != runVersions;
+    return command.changesClass && command.output == OutputPlace::Option;
 }
 
 QStringList namesOf(const OptionDeclaration& option) {
@@ -80,12 +69,12 @@ QString restored(const QString& arg) {
 
 // The one refusal of a second output, whichever way it was named.
 QString secondOutputProblem(const QString& name) {
-    return CommandRunner::tr("%1: only one output file can be given").arg(name);
+    return QStringLiteral("%1: only one output file can be given").arg(name);
 }
 
 int usageError(const Command& command, const QString& message, const Console& console) {
     console.error(message);
-    console.error(CommandRunner::tr("usage: markwell-cli %1").arg(QString::fromUtf8(command.usage)));
+    console.error(QStringLiteral("usage: markwell-cli %1").arg(QString::fromUtf8(command.usage)));
     return kExitUsage;
 }
 
@@ -108,7 +97,7 @@ std::optional<QString> repeatedOption(const QString& name, const QCommandLinePar
     for (const OptionDeclaration& option : options) {
         if (times.value(keyOf(option)) < 2) continue;
         if (keyOf(option) == QLatin1String("output")) return secondOutputProblem(name);
-        return CommandRunner::tr("%1: --%2 given twice").arg(name, keyOf(option));
+        return QStringLiteral("%1: --%2 given twice").arg(name, keyOf(option));
     }
     return std::nullopt;
 }
@@ -128,14 +117,14 @@ std::pair<qsizetype, qsizetype> argumentRange(const Command& command) {
 
 QString countProblem(const QString& name, std::pair<qsizetype, qsizetype> range) {
     if (range.second == std::numeric_limits<qsizetype>::max()) {
-        return CommandRunner::tr("%1: expected at least %2 argument(s) besides the options")
+        return QStringLiteral("%1: expected at least %2 argument(s) besides the options")
             .arg(name, QString::number(range.first));
     }
     if (range.first == range.second) {
-        return CommandRunner::tr("%1: expected %2 argument(s) besides the options")
+        return QStringLiteral("%1: expected %2 argument(s) besides the options")
             .arg(name, QString::number(range.first));
     }
-    return CommandRunner::tr("%1: expected %2 to %3 arguments besides the options")
+    return QStringLiteral("%1: expected %2 to %3 arguments besides the options")
         .arg(name, QString::number(range.first), QString::number(range.second));
 }
 
@@ -147,7 +136,7 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     const bool optionGiven = command.output != OutputPlace::None && parser.isSet(QStringLiteral("output"));
     if (optionGiven) args.output = restored(parser.value(QStringLiteral("output")));
     if (optionGiven && args.output.isEmpty())
-        return CommandRunner::tr("%1: the output file needs a name").arg(args.command);
+        return QStringLiteral("%1: the output file needs a name").arg(args.command);
     if (command.output == OutputPlace::OptionOrLastArgument && optionGiven) {
         if (args.positional.size() == range.second) return secondOutputProblem(args.command);
         range = {range.first - 1, range.second - 1};
@@ -157,17 +146,56 @@ std::optional<QString> takeOutput(const Command& command, const QCommandLinePars
     }
     if (command.output == OutputPlace::OptionOrLastArgument && !optionGiven) {
         args.output = args.positional.takeLast();
-        if (args.output.isEmpty()) return CommandRunner::tr("%1: the output file needs a name").arg(args.command);
+        if (args.output.isEmpty()) return QStringLiteral("%1: the output file needs a name").arg(args.command);
     }
     // The .ATD and .SEA files take the place of the last three characters.
     if (command.writesClass && (optionGiven || !args.output.isEmpty()) && !isGradeFileName(args.output)) {
-        return CommandRunner::tr("%1: the output file must end in .grs, as its .ATD and .SEA files are named after it")
+        return QStringLiteral("%1: the output file must end in .grs, as its .ATD and .SEA files are named after it")
             .arg(args.command);
     }
     return std::nullopt;
 }
 
+// Whether the line gives what the command declares it needs; says the first
+// thing missing as a usage error when not.
+bool meetsRequirements(const Command& command, CommandArguments& args, const Console& console) {
+    for (const Requirement& requirement : command.requirements) {
+        if (requirement.needs == Needs::AssignmentChoice) {
+            args.assignment = assignmentChoiceOf(args, console);
+            if (!args.assignment) return false;
+            continue;
+        }
+        qsizetype given = 0;
+        for (const char* option : requirement.options) {
+            const bool isOutput = std::strcmp(option, kOutputOption) == 0;
+            given += (isOutput ? !args.output.isEmpty() : args.isSet(QString::fromLatin1(option))) ? 1 : 0;
+        }
+        const bool met =
+            requirement.needs == Needs::All ? given == static_cast<qsizetype>(requirement.options.size()) : given == 1;
+        if (!met) {
+            console.usage(args.command + QStringLiteral(": ") + QString::fromUtf8(requirement.problem));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
+
+QString helpText() {
+    QString text = QStringLiteral("Usage: markwell-cli COMMAND [ARGUMENTS]\n"
+                                  "Computerized Markwell %1: the class record without windows.\n\n"
+                                  "Commands:\n")
+                       .arg(QStringLiteral(MARKWELL_VERSION));
+    for (const Command* c : registeredCommands()) {
+        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c->usage), QString::fromUtf8(c->summary));
+    }
+    text += QStringLiteral("\nOptions:\n  --help       show this help (after a command: its own)\n"
+                           "  --version    show the version\n\n"
+                           "A command that writes a file takes it as -o OUT, --output=OUT or --output OUT.\n"
+                           "Exit codes: 0 success, 1 refused input or failed write, 2 usage error.\n");
+    return text;
+}
 
 int runCommand(const Command& command, const QStringList& args, const Console& console) {
     const QString name = QString::fromUtf8(command.name);
@@ -175,7 +203,7 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionDeclaration& option : options) {
-        parser.addOption(QCommandLineOption(namesOf(option), translated(option.description),
+        parser.addOption(QCommandLineOption(namesOf(option), QString::fromUtf8(option.description),
                                             option.valueName ? QString::fromUtf8(option.valueName) : QString()));
     }
     if (!parser.parse(QStringList{name} + hiddenNumbers(args))) {
@@ -194,15 +222,18 @@ int runCommand(const Command& command, const QStringList& args, const Console& c
     for (const OptionDeclaration& option : command.options) {
         if (parser.isSet(keyOf(option))) parsed.options.insert(keyOf(option), restored(parser.value(keyOf(option))));
     }
+    if (!meetsRequirements(command, parsed, console)) return kExitUsage;
+    if (command.readsClass) parsed.theClass = ClassToRead(parsed.positional.value(0), console);
     allowDroppingSkippedBytes(changesItsClass(command) && parser.isSet(QStringLiteral("drop-skipped")));
     return command.run(parsed, console);
 }
 
 QString commandHelp(const Command& command) {
     // The summary's lines are indented for the list of all commands.
-    const QString summary = translated(command.summary).replace(QStringLiteral("\n      "), QStringLiteral("\n"));
+    const QString summary =
+        QString::fromUtf8(command.summary).replace(QStringLiteral("\n      "), QStringLiteral("\n"));
     QString text =
-        CommandRunner::tr("Usage: markwell-cli %1\n%2\n\nOptions:\n").arg(QString::fromUtf8(command.usage), summary);
+        QStringLiteral("Usage: markwell-cli %1\n%2\n\nOptions:\n").arg(QString::fromUtf8(command.usage), summary);
     QStringList left;
     const std::vector<OptionDeclaration> options = optionsOf(command);
     qsizetype width = 0;
@@ -215,7 +246,7 @@ QString commandHelp(const Command& command) {
         left << column;
     }
     for (std::size_t i = 0; i < options.size(); ++i) {
-        text += left[static_cast<qsizetype>(i)].leftJustified(width + 2) + translated(options[i].description) +
+        text += left[static_cast<qsizetype>(i)].leftJustified(width + 2) + QString::fromUtf8(options[i].description) +
                 QLatin1Char('\n');
     }
     return text;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -32,7 +31,7 @@ public:
 
     // Prints the message and returns kExitUsage, for one-line use in commands.
     int usage(const QString& message) const {
-        error(QCoreApplication::translate("Console", "%1 (see markwell-cli --help)").arg(message));
+        error(QStringLiteral("%1 (see markwell-cli --help)").arg(message));
         return kExitUsage;
     }
 
@@ -42,9 +41,9 @@ public:
     int finish(int exitCode) const {
         if (std::fflush(out_) != 0 && outError_ == 0) outError_ = errno;
         if (outError_ == 0 && !std::ferror(out_)) return exitCode;
-        const QString reason = outError_ != 0 ? QString::fromLocal8Bit(std::strerror(outError_))
-                                              : QCoreApplication::translate("Console", "write error");
-        error(QCoreApplication::translate("Console", "cannot write the output: %1").arg(reason));
+        const QString reason =
+            outError_ != 0 ? QString::fromLocal8Bit(std::strerror(outError_)) : QStringLiteral("write error");
+        error(QStringLiteral("cannot write the output: %1").arg(reason));
         return exitCode == kExitOk ? kExitFailed : exitCode;
     }
 

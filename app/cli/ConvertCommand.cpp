@@ -13,14 +13,8 @@
 #include "core/document/DocumentFiles.h"
 #include "core/files/GradeFile.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct ConvertCommand {
-    Q_DECLARE_TR_FUNCTIONS(ConvertCommand)
-};
 
 // IN's files as OUT gets them: the grade file in the current version, the
 // attendance and seats byte for byte (empty when IN has none, so that OUT
@@ -35,8 +29,6 @@ Result<ClassContent> convertedContent(const QString& in, GradeFileInfo& info) {
     return ClassContent{std::move(grade).value(), std::move(files->attendance), std::move(files->seating)};
 }
 
-}  // namespace
-
 int runConvert(const CommandArguments& args, const Console& console) {
     const QString& in = args.positional[0];
     const QString& out = args.output;
@@ -50,10 +42,10 @@ int runConvert(const CommandArguments& args, const Console& console) {
         console.error(aboutFile(in, content.message()));
         return kExitFailed;
     }
-    if (!finished->isEmpty()) console.error(ConvertCommand::tr("warning: %1").arg(*finished));
+    if (!finished->isEmpty()) console.error(QStringLiteral("warning: %1").arg(*finished));
     // OUT has what the class holds; IN keeps the rest.
     if (info.trailingBytes > 0) {
-        console.error(ConvertCommand::tr("warning: %1").arg(skippedBytesNote(in, info.trailingBytes)));
+        console.error(QStringLiteral("warning: %1").arg(skippedBytesNote(in, info.trailingBytes)));
     }
     ClassWrite request;
     request.target = out;
@@ -70,9 +62,23 @@ int runConvert(const CommandArguments& args, const Console& console) {
         return kExitFailed;
     }
     reportWritten(*written, out, console);
-    console.printLine(ConvertCommand::tr("Converted %1 (version %2) to %3 (version %4)")
+    console.printLine(QStringLiteral("Converted %1 (version %2) to %3 (version %4)")
                           .arg(in, versionText(info.version), out, versionText(kGradeFileVersion)));
     return kExitOk;
 }
+
+constexpr const char* kConvertArguments[] = {"IN.grs", "OUT.grs"};
+constexpr Command kConvert{.name = "convert",
+                           .usage = "convert IN.grs OUT.grs",
+                           .summary = "Read a grade file and write it in the current version, with its .ATD and .SEA "
+                                      "files.",
+                           .run = runConvert,
+                           .arguments = kConvertArguments,
+                           .output = OutputPlace::OptionOrLastArgument,
+                           .writesClass = true,
+                           .place = 20};
+const CommandRegistration kConvertListed{kConvert};
+
+}  // namespace
 
 }  // namespace markwell::cli

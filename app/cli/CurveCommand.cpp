@@ -12,16 +12,18 @@
 #include "core/editing/Curve.h"
 #include "core/reports/CurvePreview.h"
 
-#include <QCoreApplication>
-
 #include <optional>
 
 namespace markwell::cli {
 namespace {
 
-struct CurveCommand {
-    Q_DECLARE_TR_FUNCTIONS(CurveCommand)
-};
+constexpr char kAddOption[] = "add";
+constexpr char kTopOption[] = "top";
+constexpr char kMeanOption[] = "mean";
+constexpr char kMapOption[] = "map";
+constexpr char kRoundOption[] = "round";
+constexpr char kCapOption[] = "cap";
+constexpr char kDryRunOption[] = "dry-run";
 
 // LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points.
 bool readMap(const QString& text, CurveRule& rule) {
@@ -44,34 +46,33 @@ bool readMap(const QString& text, CurveRule& rule) {
 
 // The kind of curve and its number, from the one option of the four given.
 std::optional<CurveRule> curveKindOf(const CommandArguments& args, const Console& console) {
-    if (args.countOf({QStringLiteral("add"), QStringLiteral("top"), QStringLiteral("mean"), QStringLiteral("map")}) !=
-        1) {
-        console.usage(CurveCommand::tr("curve: give one of --add, --top, --mean and --map"));
+    if (args.countOf({kAddOption, kTopOption, kMeanOption, kMapOption}) != 1) {
+        console.usage(QStringLiteral("curve: give one of --add, --top, --mean and --map"));
         return std::nullopt;
     }
     CurveRule rule;
-    if (args.isSet(QStringLiteral("top"))) {
+    if (args.isSet(kTopOption)) {
         rule.kind = CurveKind::Top;
-    } else if (args.isSet(QStringLiteral("add"))) {
+    } else if (args.isSet(kAddOption)) {
         rule.kind = CurveKind::Add;
-        const std::optional<double> points = parseNumber(args.value(QStringLiteral("add")));
+        const std::optional<double> points = parseNumber(args.value(kAddOption));
         if (!points) {
-            console.usage(CurveCommand::tr("curve: --add takes a number of points"));
+            console.usage(QStringLiteral("curve: --add takes a number of points"));
             return std::nullopt;
         }
         rule.points = *points;
-    } else if (args.isSet(QStringLiteral("mean"))) {
+    } else if (args.isSet(kMeanOption)) {
         rule.kind = CurveKind::Mean;
-        const std::optional<double> percent = parseNumber(args.value(QStringLiteral("mean")));
+        const std::optional<double> percent = parseNumber(args.value(kMeanOption));
         if (!percent || !(*percent > 0)) {
-            console.usage(CurveCommand::tr("curve: --mean takes a percentage above 0"));
+            console.usage(QStringLiteral("curve: --mean takes a percentage above 0"));
             return std::nullopt;
         }
         rule.meanPercent = *percent;
     } else {
         rule.kind = CurveKind::Map;
-        if (!readMap(args.value(QStringLiteral("map")), rule)) {
-            console.usage(CurveCommand::tr("curve: --map takes LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points"));
+        if (!readMap(args.value(kMapOption), rule)) {
+            console.usage(QStringLiteral("curve: --map takes LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points"));
             return std::nullopt;
         }
     }
@@ -81,24 +82,23 @@ std::optional<CurveRule> curveKindOf(const CommandArguments& args, const Console
 std::optional<CurveRule> curveRuleOf(const CommandArguments& args, const Console& console) {
     std::optional<CurveRule> rule = curveKindOf(args, console);
     if (!rule) return std::nullopt;
-    const QString rounding =
-        args.isSet(QStringLiteral("round")) ? args.value(QStringLiteral("round")) : QStringLiteral("none");
+    const QString rounding = args.isSet(kRoundOption) ? args.value(kRoundOption) : QStringLiteral("none");
     if (rounding == QLatin1String("1")) {
         rule->step = 1;
     } else if (rounding == QLatin1String("0.5")) {
         rule->step = 0.5;
     } else if (rounding != QLatin1String("none")) {
-        console.usage(CurveCommand::tr("curve: --round takes 1, 0.5 or none"));
+        console.usage(QStringLiteral("curve: --round takes 1, 0.5 or none"));
         return std::nullopt;
     }
-    rule->cap = args.isSet(QStringLiteral("cap"));
+    rule->cap = args.isSet(kCapOption);
     return rule;
 }
 
 // Every student's old and new score, then the line that counts them.
 QString curveReport(const ClassRecord& cls, std::size_t assignment, const CurvedColumn& column) {
     return curvedScoresSheet(column).toTsv(CellRange::all()) +
-           CurveCommand::tr("Curved %1 scores of \"%2\"\n")
+           QStringLiteral("Curved %1 scores of \"%2\"\n")
                .arg(QString::number(column.changed), cp1252::toUnicode(cls.assignments[assignment].title));
 }
 
@@ -124,20 +124,17 @@ std::optional<CurveOfClass> curveOn(const ClassRecord& cls, const AssignmentChoi
     return CurveOfClass{*assignment, curveReport(cls, *assignment, *column)};
 }
 
-}  // namespace
-
 // curve FILE.grs (--assignment TITLE | --index K) (--add N | --top | --mean P | --map L:H=NL:NH)
 //       [--round 1|0.5|none] [--cap] [--dry-run] [-o OUT.grs]
 int runCurve(const CommandArguments& args, const Console& console) {
-    const std::optional<AssignmentChoice> choice = assignmentChoiceOf(args, console);
-    if (!choice) return kExitUsage;
+    const AssignmentChoice& choice = *args.assignment;
     const std::optional<CurveRule> rule = curveRuleOf(args, console);
     if (!rule) return kExitUsage;
     const QString path = args.positional[0];
-    if (args.isSet(QStringLiteral("dry-run"))) {
-        const std::optional<ClassRecord> cls = openClassFile(path, console);
+    if (args.isSet(kDryRunOption)) {
+        const std::optional<ClassRecord> cls = args.theClass.gradeFile();
         if (!cls) return kExitFailed;
-        const std::optional<CurveOfClass> curve = curveOn(*cls, *choice, *rule, args.command, console);
+        const std::optional<CurveOfClass> curve = curveOn(*cls, choice, *rule, args.command, console);
         if (!curve) return kExitFailed;
         console.print(curve->report);
         return kExitOk;
@@ -145,7 +142,7 @@ int runCurve(const CommandArguments& args, const Console& console) {
     // The report comes from the class as opened, by the code the change runs.
     QString report;
     const auto curveOfClass = [&](const Document& document) -> std::variant<Change, Refused> {
-        const std::optional<CurveOfClass> curve = curveOn(document.classRecord, *choice, *rule, args.command, console);
+        const std::optional<CurveOfClass> curve = curveOn(document.classRecord, choice, *rule, args.command, console);
         if (!curve) return Refused{kExitFailed};
         report = curve->report;
         return curveChange(document.classRecord, curve->assignment, *rule);
@@ -154,5 +151,36 @@ int runCurve(const CommandArguments& args, const Console& console) {
         args.command, path, args.output, curveOfClass, [&report](const Document&, const QString&) { return report; },
         console);
 }
+
+constexpr OptionDeclaration kCurveOptions[] = {
+    kAssignmentTitle,
+    kAssignmentIndex,
+    {kAddOption, "N", "Add N points to every score."},
+    {kTopOption, nullptr, "Scale so that the highest score becomes the possible points."},
+    {kMeanOption, "P", "Scale so that the mean becomes P % of the possible points."},
+    {kMapOption, "LOW:HIGH=NEWLOW:NEWHIGH", "Move scores along the line through two old and new scores, in points."},
+    {kRoundOption, "1|0.5|none", "Round half up to this step (none by default)."},
+    {kCapOption, nullptr, "No score above the possible points."},
+    {kDryRunOption, nullptr, "Print the scores the curve would give; write nothing."},
+};
+constexpr Requirement kCurveRequirements[] = {kNeedsAssignment};
+constexpr Command kCurve{.name = "curve",
+                         .usage = "curve FILE.grs (--assignment TITLE | --index K) (--add N | --top | --mean P | --map "
+                                  "LOW:HIGH=NEWLOW:NEWHIGH) [--round 1|0.5|none] [--cap] [--dry-run] [-o OUT.grs]",
+                         .summary =
+                             "Curve an assignment's scores; print every student's old and new score and how many "
+                             "changed.",
+                         .run = runCurve,
+                         .options = kCurveOptions,
+                         .arguments = kGradeFile,
+                         .output = OutputPlace::Option,
+                         .writesClass = true,
+                         .readsClass = true,
+                         .changesClass = true,
+                         .requirements = kCurveRequirements,
+                         .place = 130};
+const CommandRegistration kCurveListed{kCurve};
+
+}  // namespace
 
 }  // namespace markwell::cli

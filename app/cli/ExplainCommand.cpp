@@ -10,16 +10,12 @@
 #include "core/reports/ReportCells.h"
 #include "core/reports/WhatItTakes.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace markwell::cli {
 namespace {
 
-struct ExplainCommand {
-    Q_DECLARE_TR_FUNCTIONS(ExplainCommand)
-};
+constexpr char kGradeOption[] = "grade";
 
 // One row a line, its cells tab-separated and the empty ones at its end
 // left out; an empty row is an empty line, between the blocks.
@@ -34,12 +30,10 @@ QString explanationLines(const Sheet& sheet) {
     return text;
 }
 
-}  // namespace
-
 // explain FILE.grs NAME: how the student's average and letter came out.
 int runExplain(const CommandArguments& args, const Console& console) {
     const QString& path = args.positional[0];
-    const std::optional<ClassRecord> cls = openClassFile(path, console);
+    const std::optional<ClassRecord> cls = args.theClass.gradeFile();
     if (!cls) return kExitFailed;
     const std::optional<int> student = chosenStudent(*cls, args.positional[1], path, console);
     if (!student) return kExitFailed;
@@ -48,32 +42,39 @@ int runExplain(const CommandArguments& args, const Console& console) {
     const std::optional<int> row = gradesRowOf(grades.sheet, name);
     const std::optional<GradeExplanation> explanation = row ? explainGrade(*cls, grades, *row) : std::nullopt;
     if (!explanation) {
-        console.error(ExplainCommand::tr("explain: %1 has no assignments to explain a grade by").arg(path));
+        console.error(QStringLiteral("explain: %1 has no assignments to explain a grade by").arg(path));
         return kExitFailed;
     }
     console.print(explanationLines(explanationSheet(*explanation)));
     return kExitOk;
 }
 
+constexpr Command kExplain{.name = "explain",
+                           .usage = "explain FILE.grs NAME",
+                           .summary = "Print how a student's average and letter came out: each assignment's part, the "
+                                      "weighted types,\n      the sums, the rounding and the scale's range.",
+                           .run = runExplain,
+                           .arguments = kGradeFileAndName,
+                           .readsClass = true,
+                           .place = 230};
+const CommandRegistration kExplainListed{kExplain};
+
 // what-if FILE.grs NAME (--assignment TITLE | --index K) --grade LETTER:
 // the fewest points on the assignment that give the letter or a better one.
 int runWhatIf(const CommandArguments& args, const Console& console) {
     const QString& path = args.positional[0];
-    const std::optional<AssignmentChoice> choice = assignmentChoiceOf(args, console);
-    if (!choice) return kExitUsage;
-    if (!args.isSet(QStringLiteral("grade")))
-        return console.usage(ExplainCommand::tr("what-if: --grade LETTER is needed"));
-    const QString letter = args.value(QStringLiteral("grade"));
+    const AssignmentChoice& choice = *args.assignment;
+    const QString letter = args.value(kGradeOption);
     // A letter of a scale never holds a line break or a tab: such a value is a mistake of the script.
     if (std::any_of(letter.begin(), letter.end(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
-        return console.usage(ExplainCommand::tr("what-if: --grade takes a letter of the grade scale, without control "
-                                                "characters"));
+        return console.usage(QStringLiteral("what-if: --grade takes a letter of the grade scale, without control "
+                                            "characters"));
     }
-    const std::optional<ClassRecord> cls = openClassFile(path, console);
+    const std::optional<ClassRecord> cls = args.theClass.gradeFile();
     if (!cls) return kExitFailed;
     const std::optional<int> student = chosenStudent(*cls, args.positional[1], path, console);
     if (!student) return kExitFailed;
-    const Result<std::size_t> assignment = chosenAssignment(*cls, *choice);
+    const Result<std::size_t> assignment = chosenAssignment(*cls, choice);
     if (!assignment) {
         console.error(QStringLiteral("what-if: ") + assignment.message());
         return kExitFailed;
@@ -87,5 +88,28 @@ int runWhatIf(const CommandArguments& args, const Console& console) {
     console.printLine(whatItTakesSentence(*answer));
     return kExitOk;
 }
+
+constexpr OptionDeclaration kWhatIfOptions[] = {
+    kAssignmentTitle,
+    kAssignmentIndex,
+    {kGradeOption, "LETTER", "The letter wanted (or a better one)."},
+};
+constexpr const char* kLetterWanted[] = {kGradeOption};
+constexpr Requirement kWhatIfRequirements[] = {kNeedsAssignment,
+                                               {Needs::All, kLetterWanted, "--grade LETTER is needed"}};
+constexpr Command kWhatIf{.name = "what-if",
+                          .usage = "what-if FILE.grs NAME (--assignment TITLE | --index K) --grade LETTER",
+                          .summary =
+                              "Print the fewest points a student needs on an assignment for a letter or a better "
+                              "one.",
+                          .run = runWhatIf,
+                          .options = kWhatIfOptions,
+                          .arguments = kGradeFileAndName,
+                          .readsClass = true,
+                          .requirements = kWhatIfRequirements,
+                          .place = 240};
+const CommandRegistration kWhatIfListed{kWhatIf};
+
+}  // namespace
 
 }  // namespace markwell::cli

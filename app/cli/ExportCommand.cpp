@@ -10,7 +10,6 @@
 #include "render/seating/SeatingPrintout.h"
 #include "render/table/SheetPrintout.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <array>
@@ -18,9 +17,9 @@
 namespace markwell::cli {
 namespace {
 
-struct ExportCommand {
-    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
-};
+constexpr char kIdsOption[] = "ids";
+constexpr char kSeatingOption[] = "seating";
+constexpr char kForOption[] = "for";
 
 struct ExportRequest {
     QString classPath;
@@ -96,8 +95,6 @@ const OutputType* outputTypeOf(const QString& path) {
     return nullptr;
 }
 
-}  // namespace
-
 // export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating | --for canvas]:
 // the grades table of the class written as a file, as Save As writes it, a
 // printout as PDF, or the scores as a learning system imports them.
@@ -105,47 +102,69 @@ int runExport(const CommandArguments& args, const Console& console) {
     ExportRequest request;
     request.classPath = args.positional[0];
     request.outPath = args.output;
-    request.ids = args.isSet(QStringLiteral("ids"));
-    request.seating = args.isSet(QStringLiteral("seating"));
-    if (args.isSet(QStringLiteral("for"))) {
-        if (args.value(QStringLiteral("for")) != QLatin1String("canvas")) {
-            return console.usage(ExportCommand::tr("export: --for takes canvas"));
+    request.ids = args.isSet(kIdsOption);
+    request.seating = args.isSet(kSeatingOption);
+    if (args.isSet(kForOption)) {
+        if (args.value(kForOption) != QLatin1String("canvas")) {
+            return console.usage(QStringLiteral("export: --for takes canvas"));
         }
         if (request.ids || request.seating) {
-            return console.usage(ExportCommand::tr("export: --for does not go with --ids or --seating"));
+            return console.usage(QStringLiteral("export: --for does not go with --ids or --seating"));
         }
         request.canvas = true;
     }
 
     const OutputType* type = outputTypeOf(request.outPath);
     if (!type) {
-        console.error(ExportCommand::tr("export: %1: the output file must end in .xls, .xlsx, .csv or .pdf")
-                          .arg(request.outPath));
+        console.error(
+            QStringLiteral("export: %1: the output file must end in .xls, .xlsx, .csv or .pdf").arg(request.outPath));
         return kExitFailed;
     }
     if (request.canvas && QFileInfo(request.outPath).suffix().toLower() != QLatin1String("csv")) {
-        console.error(ExportCommand::tr("export: %1: a file for Canvas must end in .csv").arg(request.outPath));
+        console.error(QStringLiteral("export: %1: a file for Canvas must end in .csv").arg(request.outPath));
         return kExitFailed;
     }
     if (request.ids && !type->printout) {
-        return console.usage(ExportCommand::tr("export: --ids is for .pdf output only"));
+        return console.usage(QStringLiteral("export: --ids is for .pdf output only"));
     }
     if (request.seating && !type->printout) {
-        return console.usage(ExportCommand::tr("export: --seating is for .pdf output only"));
+        return console.usage(QStringLiteral("export: --seating is for .pdf output only"));
     }
     if (request.ids && request.seating) {
-        return console.usage(ExportCommand::tr("export: --ids and --seating do not go together"));
+        return console.usage(QStringLiteral("export: --ids and --seating do not go together"));
     }
     if (!outputSparesInputs(request.outPath, classFilePathsFor(request.classPath), console)) return kExitFailed;
     if (request.seating) {
         // A damaged seating file is said: the chart would be printed without its seats.
-        const std::optional<Document> document = openClassDocument(request.classPath, console, true);
+        const std::optional<Document> document = args.theClass.wholeClass(true);
         if (!document) return kExitFailed;
         return exportSeatingPdf(document->classRecord, request, console);
     }
-    const std::optional<ClassRecord> cls = openClassFile(request.classPath, console);
+    const std::optional<ClassRecord> cls = args.theClass.gradeFile();
     if (!cls) return kExitFailed;
     return request.canvas ? exportForCanvas(*cls, request, console) : type->write(*cls, request, console);
 }
+
+constexpr OptionDeclaration kExportOptions[] = {
+    {kIdsOption, nullptr, "Student IDs in place of names (.pdf)."},
+    {kSeatingOption, nullptr, "The seating chart's printout (.pdf)."},
+    {kForOption, "SYSTEM", "The scores as a learning system imports them (canvas; .csv)."},
+};
+constexpr const char* kExportArguments[] = {"FILE.grs", "OUT"};
+constexpr Command kExport{.name = "export",
+                          .usage = "export FILE.grs OUT.(xls|xlsx|csv|pdf) [--ids | --seating | --for canvas]",
+                          .summary = "Write the grades table as a spreadsheet, or its printout (names or --ids) or the "
+                                     "seating chart's\n      (--seating) as PDF, or the scores for Canvas's import "
+                                     "(--for canvas, .csv).",
+                          .run = runExport,
+                          .options = kExportOptions,
+                          .arguments = kExportArguments,
+                          .output = OutputPlace::OptionOrLastArgument,
+                          .readsClass = true,
+                          .drawsPages = true,
+                          .place = 60};
+const CommandRegistration kExportListed{kExport};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -9,20 +9,12 @@
 #include "core/reports/BarGraph.h"
 #include "core/reports/ReportCells.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
 
-struct GraphCommand {
-    Q_DECLARE_TR_FUNCTIONS(GraphCommand)
-};
-
-const QString kStudent = QStringLiteral("student");
-const QString kAssignment = QStringLiteral("assignment");
-const QString kIndex = QStringLiteral("index");
-const QString kOverall = QStringLiteral("overall");
-const QString kPercent = QStringLiteral("percent");
+constexpr char kPercentOption[] = "percent";
+constexpr char kOverallOption[] = "overall";
+constexpr char kStudentOption[] = "student";
 
 // The title, the axis titles, then a line per bar: its label and its value
 // in the shortest form that reads back exactly.
@@ -35,27 +27,21 @@ void printGraph(const BarGraph& graph, const Console& console) {
     console.print(text);
 }
 
-}  // namespace
-
 // graph FILE (--student NAME | --assignment TITLE | --index N | --overall)
 // [--percent]: what the graph window charts.
 int runGraph(const CommandArguments& args, const Console& console) {
-    if (args.countOf({kStudent, kAssignment, kIndex, kOverall}) != 1) {
-        return console.usage(
-            GraphCommand::tr("graph: choose one of --student NAME, --assignment TITLE, --index N, --overall"));
-    }
     const QString path = args.positional[0];
-    const std::optional<ClassRecord> cls = openClassFile(path, console);
+    const std::optional<ClassRecord> cls = args.theClass.gradeFile();
     if (!cls) return kExitFailed;
     const Sheet grades = buildGradesTable(*cls).sheet;
-    const GraphValues values = args.isSet(kPercent) ? GraphValues::Percentage : GraphValues::Points;
+    const GraphValues values = args.isSet(kPercentOption) ? GraphValues::Percentage : GraphValues::Points;
 
-    if (args.isSet(kOverall)) {
+    if (args.isSet(kOverallOption)) {
         printGraph(overallGraph(grades, values), console);
         return kExitOk;
     }
-    if (args.isSet(kStudent)) {
-        const std::optional<int> student = chosenStudent(*cls, args.value(kStudent), path, console);
+    if (args.isSet(kStudentOption)) {
+        const std::optional<int> student = chosenStudent(*cls, args.value(kStudentOption), path, console);
         if (!student) return kExitFailed;
         const QString name = cp1252::toUnicode(cls->students[static_cast<std::size_t>(*student)].name);
         printGraph(studentGraph(grades, gradesRowOf(grades, name).value_or(0), values), console);
@@ -71,5 +57,29 @@ int runGraph(const CommandArguments& args, const Console& console) {
     printGraph(assignmentGraph(grades, static_cast<int>(*assignment), values), console);
     return kExitOk;
 }
+
+constexpr OptionDeclaration kGraphOptions[] = {
+    {kStudentOption, "NAME", "A student's scores."},
+    kAssignmentTitle,
+    kAssignmentIndex,
+    {kOverallOption, nullptr, "The class's overall grades."},
+    {kPercentOption, nullptr, "Percentages in place of points."},
+};
+constexpr const char* kWhatIsCharted[] = {kStudentOption, kAssignmentOption, kIndexOption, kOverallOption};
+constexpr Requirement kGraphRequirements[] = {
+    {Needs::ExactlyOne, kWhatIsCharted, "choose one of --student NAME, --assignment TITLE, --index N, --overall"}};
+constexpr Command kGraph{
+    .name = "graph",
+    .usage = "graph FILE.grs (--student NAME | --assignment TITLE | --index N | --overall) [--percent]",
+    .summary = "Print what the graph charts: its title, axis titles and bars.",
+    .run = runGraph,
+    .options = kGraphOptions,
+    .arguments = kGradeFile,
+    .readsClass = true,
+    .requirements = kGraphRequirements,
+    .place = 270};
+const CommandRegistration kGraphListed{kGraph};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -9,16 +9,16 @@
 #include "core/history/GradeHistory.h"
 #include "core/history/HistoryTable.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace markwell::cli {
 namespace {
 
-struct HistoryCommand {
-    Q_DECLARE_TR_FUNCTIONS(HistoryCommand)
-};
+constexpr char kForgetOption[] = "forget";
+constexpr char kStudentOption[] = "student";
+constexpr char kSinceOption[] = "since";
+constexpr char kUntilOption[] = "until";
 
 // A day as YYYY-MM-DD and nothing else, or none after saying why.
 std::optional<QDate> dayOption(const CommandArguments& args, const QString& option, const Console& console,
@@ -28,7 +28,7 @@ std::optional<QDate> dayOption(const CommandArguments& args, const QString& opti
     static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     const QDate day = QDate::fromString(text, Qt::ISODate);
     if (!shape.match(text).hasMatch() || !day.isValid()) {
-        console.usage(HistoryCommand::tr("history: --%1 takes a day as YYYY-MM-DD, not \"%2\"").arg(option, text));
+        console.usage(QStringLiteral("history: --%1 takes a day as YYYY-MM-DD, not \"%2\"").arg(option, text));
         refused = true;
     }
     return day;
@@ -37,7 +37,7 @@ std::optional<QDate> dayOption(const CommandArguments& args, const QString& opti
 // The history cannot stop anything: what went wrong with it is a warning.
 void warnAbout(GradeHistory& history, const Console& console) {
     if (const QString notice = history.takeNotice(); !notice.isEmpty())
-        console.error(HistoryCommand::tr("warning: %1").arg(notice));
+        console.error(QStringLiteral("warning: %1").arg(notice));
 }
 
 int forgetStudent(GradeHistory& history, const QString& path, const QString& name, const Console& console) {
@@ -46,32 +46,29 @@ int forgetStudent(GradeHistory& history, const QString& path, const QString& nam
         console.error(forgotten.message());
         return kExitFailed;
     }
-    console.printLine(*forgotten == 1 ? HistoryCommand::tr("Forgot 1 line of %1 in the history of %2.").arg(name, path)
-                                      : HistoryCommand::tr("Forgot %1 lines of %2 in the history of %3.")
+    console.printLine(*forgotten == 1 ? QStringLiteral("Forgot 1 line of %1 in the history of %2.").arg(name, path)
+                                      : QStringLiteral("Forgot %1 lines of %2 in the history of %3.")
                                             .arg(QString::number(*forgotten), name, path));
     return kExitOk;
 }
 
-}  // namespace
-
 // history FILE.grs [--student NAME] [--assignment TITLE] [--since DAY] [--until DAY] | --forget NAME
 int runHistory(const CommandArguments& args, const Console& console) {
     const QString& path = args.positional[0];
-    if (!isGradeFileName(path)) return console.usage(HistoryCommand::tr("history: give a class's .grs file"));
-    const bool forgetting = args.isSet(QStringLiteral("forget"));
-    if (forgetting && args.countOf({QStringLiteral("student"), QStringLiteral("assignment"), QStringLiteral("since"),
-                                    QStringLiteral("until")}) > 0) {
-        return console.usage(HistoryCommand::tr("history: --forget goes alone"));
+    if (!isGradeFileName(path)) return console.usage(QStringLiteral("history: give a class's .grs file"));
+    const bool forgetting = args.isSet(kForgetOption);
+    if (forgetting && args.countOf({kStudentOption, kAssignmentOption, kSinceOption, kUntilOption}) > 0) {
+        return console.usage(QStringLiteral("history: --forget goes alone"));
     }
     bool refused = false;
     HistoryFilter filter;
-    filter.student = args.value(QStringLiteral("student"));
-    filter.assignment = args.value(QStringLiteral("assignment"));
-    filter.since = dayOption(args, QStringLiteral("since"), console, refused);
-    filter.until = dayOption(args, QStringLiteral("until"), console, refused);
+    filter.student = args.value(kStudentOption);
+    filter.assignment = args.value(kAssignmentOption);
+    filter.since = dayOption(args, kSinceOption, console, refused);
+    filter.until = dayOption(args, kUntilOption, console, refused);
     if (refused) return kExitUsage;
     if (!QFileInfo(path).isFile()) {
-        console.error(unableToOpen(path, HistoryCommand::tr("there is no such class")));
+        console.error(unableToOpen(path, QStringLiteral("there is no such class")));
         return kExitFailed;
     }
 
@@ -80,8 +77,8 @@ int runHistory(const CommandArguments& args, const Console& console) {
     // What changed since the history last looked is recorded first.
     const Result<void> looked = lookAtClassOnDisk(history, path);
     warnAbout(history, console);
-    if (!looked) console.error(HistoryCommand::tr("warning: %1").arg(looked.message()));
-    if (forgetting) return forgetStudent(history, path, args.value(QStringLiteral("forget")), console);
+    if (!looked) console.error(QStringLiteral("warning: %1").arg(looked.message()));
+    if (forgetting) return forgetStudent(history, path, args.value(kForgetOption), console);
 
     const Result<std::vector<HistoryLine>> lines = history.lines(path, filter);
     if (!lines) {
@@ -91,5 +88,26 @@ int runHistory(const CommandArguments& args, const Console& console) {
     printSheet(historyTable(*lines), console);
     return kExitOk;
 }
+
+constexpr OptionDeclaration kHistoryOptions[] = {
+    {kStudentOption, "NAME", "Only the lines of this student (letter case ignored)."},
+    {kAssignmentOption, "TITLE", "Only the lines of this assignment (letter case ignored)."},
+    {kSinceOption, "YYYY-MM-DD", "Only what changed on this day or later."},
+    {kUntilOption, "YYYY-MM-DD", "Only what changed on this day or earlier."},
+    {kForgetOption, "NAME", "Remove every line of this student from the history."},
+};
+constexpr Command kHistory{
+    .name = "history",
+    .usage = "history FILE.grs [--student NAME] [--assignment TITLE] [--since YYYY-MM-DD] [--until YYYY-MM-DD] "
+             "[--forget NAME]",
+    .summary = "Print the class's grade history, newest first: when, from where, student, assignment, "
+               "old,\n      new and what changed; --forget removes a student's lines.",
+    .run = runHistory,
+    .options = kHistoryOptions,
+    .arguments = kGradeFile,
+    .place = 320};
+const CommandRegistration kHistoryListed{kHistory};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -11,22 +11,17 @@
 #include "core/files/FileTypes.h"
 #include "core/reports/MergedReport.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
 
-struct MergeCommand {
-    Q_DECLARE_TR_FUNCTIONS(MergeCommand)
-};
-
-}  // namespace
+constexpr char kScaleOption[] = "scale";
+constexpr char kIdsOption[] = "ids";
 
 int runMerge(const CommandArguments& args, const Console& console) {
     const QStringList files = args.positional;
     const QString output = args.output;
     if (!output.isEmpty() && !sheetFileTypeOf(output)) {
-        console.error(MergeCommand::tr("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
+        console.error(QStringLiteral("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
         return kExitFailed;
     }
     if (!output.isEmpty() &&
@@ -40,17 +35,17 @@ int runMerge(const CommandArguments& args, const Console& console) {
         console.error(report.message());
         return kExitFailed;
     }
-    if (args.isSet(QStringLiteral("scale"))) {
-        const QString name = args.value(QStringLiteral("scale"));
+    if (args.isSet(kScaleOption)) {
+        const QString name = args.value(kScaleOption);
         const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(name);
         if (!scale) {
-            console.error(MergeCommand::tr("merge: there is no grade scale named \"%1\"").arg(name));
+            console.error(QStringLiteral("merge: there is no grade scale named \"%1\"").arg(name));
             return kExitFailed;
         }
         report->scale = *scale;
         regradeMergedSheet(*report);
     }
-    const bool ids = args.isSet(QStringLiteral("ids"));
+    const bool ids = args.isSet(kIdsOption);
     const Sheet sheet = ids ? mergedPrintCopy(*report, true) : report->sheet;
     printSheet(sheet, console);
     if (!output.isEmpty()) {
@@ -61,5 +56,22 @@ int runMerge(const CommandArguments& args, const Console& console) {
     }
     return kExitOk;
 }
+
+constexpr OptionDeclaration kMergeOptions[] = {
+    {kScaleOption, "NAME", "Grade with this stored scale."},
+    {kIdsOption, nullptr, "Student IDs in place of names."},
+};
+constexpr const char* kMergeArguments[] = {"A.grs", "B.grs"};
+constexpr Command kMerge{.name = "merge",
+                         .usage = "merge A.grs B.grs [--scale NAME] [--ids] [-o OUT.(xls|xlsx|csv)]",
+                         .summary = "Print the merged report of two grade files (and write it).",
+                         .run = runMerge,
+                         .options = kMergeOptions,
+                         .arguments = kMergeArguments,
+                         .output = OutputPlace::Option,
+                         .place = 160};
+const CommandRegistration kMergeListed{kMerge};
+
+}  // namespace
 
 }  // namespace markwell::cli

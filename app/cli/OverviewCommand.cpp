@@ -16,6 +16,8 @@
 namespace markwell::cli {
 namespace {
 
+constexpr char kGradeAtMostOption[] = "grade-at-most";
+
 // The classes named: a folder stands for its grade files.
 QStringList classPathsOf(const QStringList& arguments) {
     QStringList paths;
@@ -39,17 +41,32 @@ void printRows(const Sheet& sheet, const Console& console) {
     }
 }
 
-}  // namespace
-
 // overview (FILE.grs... | DIR) [--grade-at-most LETTER]
 int runOverview(const CommandArguments& args, const Console& console) {
     const std::unique_ptr<UserScales> scales = openUserScales(console);
     const std::vector<ClassSummary> classes =
         summariseClassFiles(classPathsOf(args.positional), ScaleSnapshot(scales->store));
-    printRows(overviewSheet(classes, args.value(QStringLiteral("grade-at-most")), false), console);
+    printRows(overviewSheet(classes, args.value(kGradeAtMostOption), false), console);
     const bool damaged =
         std::any_of(classes.begin(), classes.end(), [](const ClassSummary& c) { return !c.damage.isEmpty(); });
     return damaged ? kExitFailed : kExitOk;
 }
+
+constexpr OptionDeclaration kOverviewOptions[] = {
+    {kGradeAtMostOption, "LETTER", "Count the students at this letter or below."},
+};
+constexpr const char* kOverviewArguments[] = {"FILE.grs|DIR", "[FILE.grs|DIR...]"};
+constexpr Command kOverview{.name = "overview",
+                            .usage = "overview (FILE.grs... | DIR) [--grade-at-most LETTER]",
+                            .summary =
+                                "Print a line per class: students, assignments, class average, missing work and the "
+                                "students\n      at or below a letter (View > My Classes...).",
+                            .run = runOverview,
+                            .options = kOverviewOptions,
+                            .arguments = kOverviewArguments,
+                            .place = 260};
+const CommandRegistration kOverviewListed{kOverview};
+
+}  // namespace
 
 }  // namespace markwell::cli

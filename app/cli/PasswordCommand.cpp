@@ -11,14 +11,8 @@
 #include "core/settings/PasswordProtection.h"
 #include "core/settings/QSettingsStore.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct PasswordCommand {
-    Q_DECLARE_TR_FUNCTIONS(PasswordCommand)
-};
 
 // The lines answering the questions, in order; a missing line is empty when
 // `missing` is empty, otherwise it is refused with that message. Gives none,
@@ -44,11 +38,11 @@ std::optional<QStringList> readPasswords(const QString& command, const QStringLi
 QString refusal(PasswordProtection::Outcome outcome) {
     using Outcome = PasswordProtection::Outcome;
     switch (outcome) {
-    case Outcome::OldPasswordIncorrect: return PasswordCommand::tr("the old password is incorrect");
-    case Outcome::VerificationFailed: return PasswordCommand::tr("the two new passwords differ");
-    case Outcome::NewPasswordNeeded: return PasswordCommand::tr("no password is stored, so a new one is needed");
+    case Outcome::OldPasswordIncorrect: return QStringLiteral("the old password is incorrect");
+    case Outcome::VerificationFailed: return QStringLiteral("the two new passwords differ");
+    case Outcome::NewPasswordNeeded: return QStringLiteral("no password is stored, so a new one is needed");
     case Outcome::TooLong:
-        return PasswordCommand::tr("a password has at most %1 characters").arg(PasswordProtection::kMaxLength);
+        return QStringLiteral("a password has at most %1 characters").arg(PasswordProtection::kMaxLength);
     default: return {};
     }
 }
@@ -66,12 +60,12 @@ bool oldPasswordAccepted(const PasswordProtection& passwords, const QString& old
 int setPassword(PasswordProtection& passwords, const Console& console) {
     const QString command = QStringLiteral("password set");
     const bool stored = passwords.hasPassword();
-    QStringList questions = {PasswordCommand::tr("New password"), PasswordCommand::tr("New password again")};
-    if (stored) questions.prepend(PasswordCommand::tr("Old password"));
+    QStringList questions = {QStringLiteral("New password"), QStringLiteral("New password again")};
+    if (stored) questions.prepend(QStringLiteral("Old password"));
     const std::optional<QStringList> lines = readPasswords(
         command, questions,
-        stored ? PasswordCommand::tr("give the old password, then the new one twice, one per line on standard input")
-               : PasswordCommand::tr("give the new password twice, one per line on standard input"),
+        stored ? QStringLiteral("give the old password, then the new one twice, one per line on standard input")
+               : QStringLiteral("give the new password twice, one per line on standard input"),
         console);
     if (!lines) return kExitFailed;
     const PasswordProtection::Choice choice{true, stored ? lines->front() : QString(), lines->at(lines->size() - 2),
@@ -84,8 +78,8 @@ int setPassword(PasswordProtection& passwords, const Console& console) {
     case PasswordProtection::Outcome::Saved:
     case PasswordProtection::Outcome::Unchanged:
         console.printLine(choice.newPassword.isEmpty()
-                              ? PasswordCommand::tr("Password protection is on, with the stored password.")
-                              : PasswordCommand::tr("Password protection is on, with the new password."));
+                              ? QStringLiteral("Password protection is on, with the stored password.")
+                              : QStringLiteral("Password protection is on, with the new password."));
         return kExitOk;
     case PasswordProtection::Outcome::Failed:
         console.error(command + QStringLiteral(": ") + applied.message);
@@ -98,21 +92,21 @@ int clearPassword(PasswordProtection& passwords, const Console& console) {
     const QString command = QStringLiteral("password clear");
     if (passwords.hasPassword()) {
         const std::optional<QStringList> old =
-            readPasswords(command, {PasswordCommand::tr("Old password")}, QString(), console);
+            readPasswords(command, {QStringLiteral("Old password")}, QString(), console);
         if (!old || !oldPasswordAccepted(passwords, old->front(), command, console)) return kExitFailed;
     }
     if (const Result<void> cleared = passwords.clear(); !cleared) {
         console.error(command + QStringLiteral(": ") + cleared.message());
         return kExitFailed;
     }
-    console.printLine(PasswordCommand::tr("Password protection is off and no password is stored."));
+    console.printLine(QStringLiteral("Password protection is off and no password is stored."));
     return kExitOk;
 }
 
 int checkPassword(const PasswordProtection& passwords, const Console& console) {
     const bool stored = passwords.hasPassword();
     const std::optional<QStringList> typed =
-        readPasswords(QStringLiteral("password check"), {PasswordCommand::tr("Password")}, QString(), console);
+        readPasswords(QStringLiteral("password check"), {QStringLiteral("Password")}, QString(), console);
     if (!typed) return kExitFailed;
     const Result<bool> matches = passwords.accepts(typed->front());
     if (!matches) {
@@ -120,15 +114,13 @@ int checkPassword(const PasswordProtection& passwords, const Console& console) {
         return kExitFailed;
     }
     if (!*matches) {
-        console.error(PasswordCommand::tr("password check: the password does not match"));
+        console.error(QStringLiteral("password check: the password does not match"));
         return kExitFailed;
     }
-    console.printLine(stored ? PasswordCommand::tr("The password matches.")
-                             : PasswordCommand::tr("No password is stored: any password is accepted."));
+    console.printLine(stored ? QStringLiteral("The password matches.")
+                             : QStringLiteral("No password is stored: any password is accepted."));
     return kExitOk;
 }
-
-}  // namespace
 
 int runPassword(const CommandArguments& args, const Console& console) {
     const QString action = args.positional[0];
@@ -137,7 +129,20 @@ int runPassword(const CommandArguments& args, const Console& console) {
     if (action == QLatin1String("set")) return setPassword(passwords, console);
     if (action == QLatin1String("clear")) return clearPassword(passwords, console);
     if (action == QLatin1String("check")) return checkPassword(passwords, console);
-    return console.usage(PasswordCommand::tr("password: \"%1\" is not set, clear or check").arg(action));
+    return console.usage(QStringLiteral("password: \"%1\" is not set, clear or check").arg(action));
 }
+
+constexpr const char* kPasswordArguments[] = {"ACTION"};
+constexpr Command kPassword{.name = "password",
+                            .usage = "password set|clear|check",
+                            .summary =
+                                "Set, remove or check the start-up password, read from standard input one per line "
+                                "(the old one first when one is stored).",
+                            .run = runPassword,
+                            .arguments = kPasswordArguments,
+                            .place = 210};
+const CommandRegistration kPasswordListed{kPassword};
+
+}  // namespace
 
 }  // namespace markwell::cli

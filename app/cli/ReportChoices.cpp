@@ -7,32 +7,27 @@
 #include "core/reports/FamilyNote.h"
 #include "core/reports/ReportStudents.h"
 
-#include <QCoreApplication>
 #include <QDate>
 
 namespace markwell::cli {
 namespace {
 
-struct ReportChoices {
-    Q_DECLARE_TR_FUNCTIONS(ReportChoices)
-};
-
 // The contents the options ask for; the default: Overall and Why.
 std::optional<ReportContents> contentsOf(const CommandArguments& args, const Document& document, const QString& command,
                                          const Console& console) {
     ReportContents base;
-    base.note = args.value(QStringLiteral("note"));
+    base.note = args.value(kNoteOption);
     base.months = defaultMonthSpan(document.attendance, QDate::currentDate());
-    if (args.isSet(QStringLiteral("months"))) {
-        const Result<MonthSpan> months = parseMonthSpan(args.value(QStringLiteral("months")));
+    if (args.isSet(kMonthsOption)) {
+        const Result<MonthSpan> months = parseMonthSpan(args.value(kMonthsOption));
         if (!months) {
             console.error(command + QStringLiteral(": --months: ") + months.message());
             return std::nullopt;
         }
         base.months = *months;
     }
-    if (!args.isSet(QStringLiteral("contents"))) return base;
-    const Result<ReportContents> contents = contentsFromList(args.value(QStringLiteral("contents")), base);
+    if (!args.isSet(kContentsOption)) return base;
+    const Result<ReportContents> contents = contentsFromList(args.value(kContentsOption), base);
     if (!contents) {
         console.error(command + QStringLiteral(": --contents: ") + contents.message());
         return std::nullopt;
@@ -42,17 +37,17 @@ std::optional<ReportContents> contentsOf(const CommandArguments& args, const Doc
 
 std::optional<StudentChoice> choiceOf(const CommandArguments& args, const Console& console) {
     StudentChoice choice;
-    if (args.isSet(QStringLiteral("names"))) {
-        const Result<QStringList> names = readNameList(args.value(QStringLiteral("names")));
+    if (args.isSet(kNamesOption)) {
+        const Result<QStringList> names = readNameList(args.value(kNamesOption));
         if (!names) {
             console.error(names.message());
             return std::nullopt;
         }
         choice.kind = StudentChoice::Kind::Named;
         choice.names = *names;
-    } else if (args.isSet(QStringLiteral("grade-at-most"))) {
+    } else if (args.isSet(kGradeAtMostOption)) {
         choice.kind = StudentChoice::Kind::GradeAtMost;
-        choice.letter = args.value(QStringLiteral("grade-at-most"));
+        choice.letter = args.value(kGradeAtMostOption);
     }
     return choice;
 }
@@ -69,7 +64,7 @@ std::optional<ChosenReports> chooseReports(const CommandArguments& args, const Q
         return std::nullopt;
     }
     for (const QString& unknown : unknownPlaceholders(contents->note)) {
-        console.error(ReportChoices::tr("warning: the note's %1 is not one of %2: it is printed as typed")
+        console.error(QStringLiteral("warning: the note's %1 is not one of %2: it is printed as typed")
                           .arg(unknown, notePlaceholders().join(QStringLiteral(", "))));
     }
     const std::optional<StudentChoice> choice = choiceOf(args, console);
@@ -80,7 +75,7 @@ std::optional<ChosenReports> chooseReports(const CommandArguments& args, const Q
         return std::nullopt;
     }
     if (students->empty()) {
-        console.error(ReportChoices::tr("%1: %2: no student is chosen; nothing was done").arg(command, path));
+        console.error(QStringLiteral("%1: %2: no student is chosen; nothing was done").arg(command, path));
         return std::nullopt;
     }
     return ChosenReports{std::move(*contents), std::move(*students)};

@@ -14,6 +14,13 @@
 
 namespace markwell::cli {
 
+// The options by which reports and send-reports choose the reports.
+inline constexpr char kNamesOption[] = "names";
+inline constexpr char kGradeAtMostOption[] = "grade-at-most";
+inline constexpr char kContentsOption[] = "contents";
+inline constexpr char kMonthsOption[] = "months";
+inline constexpr char kNoteOption[] = "note";
+
 // The reports a command makes, as reports and send-reports both choose
 // them: the students of --names or --grade-at-most (all by default) and the
 // contents of --contents, --months and --note (Overall and Why by default).

@@ -17,15 +17,12 @@
 #include "render/reports/ClassReportsPrintout.h"
 #include "render/reports/ReportFolder.h"
 
-#include <QCoreApplication>
 #include <QDate>
 
 namespace markwell::cli {
 namespace {
 
-struct ReportsCommand {
-    Q_DECLARE_TR_FUNCTIONS(ReportsCommand)
-};
+constexpr char kPerStudentOption[] = "per-student";
 
 int writeOnePdf(const ClassReports& reports, const std::vector<int>& students, const QString& output,
                 const Console& console) {
@@ -35,7 +32,7 @@ int writeOnePdf(const ClassReports& reports, const std::vector<int>& students, c
         console.error(written.message());
         return kExitFailed;
     }
-    console.printLine(ReportsCommand::tr("Wrote %1 pages for %2 students to %3")
+    console.printLine(QStringLiteral("Wrote %1 pages for %2 students to %3")
                           .arg(printout.firstPages().back())
                           .arg(students.size())
                           .arg(output));
@@ -56,24 +53,20 @@ int writeFolder(const ClassReports& reports, const std::vector<int>& students, c
     return kExitOk;
 }
 
-}  // namespace
-
 int runReports(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const QString output = args.output;
-    const bool perStudent = args.isSet(QStringLiteral("per-student"));
-    if (output.isEmpty())
-        return console.usage(ReportsCommand::tr("reports: give -o OUT.pdf (or -o FOLDER with --per-student)"));
-    if (args.isSet(QStringLiteral("names")) && args.isSet(QStringLiteral("grade-at-most"))) {
-        return console.usage(ReportsCommand::tr("reports: --names and --grade-at-most do not go together"));
+    const bool perStudent = args.isSet(kPerStudentOption);
+    if (args.isSet(kNamesOption) && args.isSet(kGradeAtMostOption)) {
+        return console.usage(QStringLiteral("reports: --names and --grade-at-most do not go together"));
     }
     if (!perStudent && !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        console.error(ReportsCommand::tr("reports: %1: the output file must end in .pdf").arg(output));
+        console.error(QStringLiteral("reports: %1: the output file must end in .pdf").arg(output));
         return kExitFailed;
     }
     if (!perStudent && !outputSparesInputs(output, classFilePathsFor(path), console)) return kExitFailed;
 
-    const std::optional<Document> document = openClassDocument(path, console, false);
+    const std::optional<Document> document = args.theClass.wholeClass();
     if (!document) return kExitFailed;
     const ClassRecord& cls = document->classRecord;
     const GradesTable grades = buildGradesTable(cls);
@@ -85,5 +78,34 @@ int runReports(const CommandArguments& args, const Console& console) {
     if (!perStudent) return writeOnePdf(reports, students, output, console);
     return writeFolder(reports, students, output, console);
 }
+
+constexpr OptionDeclaration kReportsOptions[] = {
+    {kPerStudentOption, nullptr, "One PDF per student in the folder OUT."},
+    {kNamesOption, "FILE", "The students named in a text file, one name a line."},
+    {kGradeAtMostOption, "LETTER", "The students whose letter is LETTER or worse."},
+    {kContentsOption, "LIST", "What each report holds: overall, type, why, attendance, comment."},
+    {kMonthsOption, "YYYY-MM:YYYY-MM", "The months of the attendance table."},
+    {kNoteOption, "TEXT", "A note to families; {name}, {grade}, {average} are filled in."},
+};
+constexpr const char* kOutputNamed[] = {kOutputOption};
+constexpr Requirement kReportsRequirements[] = {
+    {Needs::All, kOutputNamed, "give -o OUT.pdf (or -o FOLDER with --per-student)"}};
+constexpr Command kReports{
+    .name = "reports",
+    .usage = "reports FILE.grs -o OUT.pdf [--per-student] [--names FILE] [--grade-at-most LETTER] "
+             "[--contents overall,type,why,attendance,comment] [--months YYYY-MM:YYYY-MM] [--note TEXT]",
+    .summary = "Write every chosen student's report (Overall and Why unless --contents says) as one "
+               "PDF, each\n      student from a new page, or one PDF per student in the folder OUT.",
+    .run = runReports,
+    .options = kReportsOptions,
+    .arguments = kGradeFile,
+    .output = OutputPlace::Option,
+    .readsClass = true,
+    .drawsPages = true,
+    .requirements = kReportsRequirements,
+    .place = 290};
+const CommandRegistration kReportsListed{kReports};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -15,16 +15,12 @@
 #include "core/scales/ScaleStore.h"
 #include "core/scores/RosterChanges.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
 
-struct RosterCommands {
-    Q_DECLARE_TR_FUNCTIONS(RosterCommands)
-};
-
-}  // namespace
+constexpr char kFromOption[] = "from";
+constexpr char kScaleOption[] = "scale";
+constexpr char kForceOption[] = "force";
 
 // new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]: the class File >
 // New (or File > New from Class...) gives, saved with its (empty) attendance
@@ -32,7 +28,7 @@ struct RosterCommands {
 int runNew(const CommandArguments& args, const Console& console) {
     const std::unique_ptr<UserScales> scales = openUserScales(console);
     Document document;
-    const QString model = args.value(QStringLiteral("from"));
+    const QString model = args.value(kFromOption);
     if (!model.isEmpty()) {
         if (!classOutputSparesInputs(args.output, {model}, console)) return kExitFailed;
         const std::optional<ClassRecord> cls = openClassFile(model, console);
@@ -41,30 +37,47 @@ int runNew(const CommandArguments& args, const Console& console) {
     } else {
         document.classRecord = newClassRecord(CurrentGradeScale{});
     }
-    if (model.isEmpty() || args.isSet(QStringLiteral("scale"))) {
-        const QString scaleName = args.isSet(QStringLiteral("scale")) ? args.value(QStringLiteral("scale"))
-                                                                      : QString::fromLatin1(kDefaultScaleName);
+    if (model.isEmpty() || args.isSet(kScaleOption)) {
+        const QString scaleName =
+            args.isSet(kScaleOption) ? args.value(kScaleOption) : QString::fromLatin1(kDefaultScaleName);
         const std::optional<CurrentGradeScale> scale = scales->store.scaleNamed(scaleName);
         if (!scale) {
-            console.error(RosterCommands::tr("new: this computer has no grade scale named \"%1\"").arg(scaleName));
+            console.error(QStringLiteral("new: this computer has no grade scale named \"%1\"").arg(scaleName));
             return kExitFailed;
         }
         document.classRecord.gradeScale = *scale;
     }
-    if (!createClassFiles(args.command, args.output, args.isSet(QStringLiteral("force")), document, console)) {
+    if (!createClassFiles(args.command, args.output, args.isSet(kForceOption), document, console)) {
         return kExitFailed;
     }
     const QString scaleName = cp1252::toUnicode(document.classRecord.gradeScale.name);
     if (model.isEmpty()) {
         console.printLine(
-            RosterCommands::tr("Created %1: a new class with the grade scale \"%2\".").arg(args.output, scaleName));
+            QStringLiteral("Created %1: a new class with the grade scale \"%2\".").arg(args.output, scaleName));
     } else {
         console.printLine(
-            RosterCommands::tr("Created %1 from %2: %3 assignments, no students, the grade scale \"%4\".")
+            QStringLiteral("Created %1 from %2: %3 assignments, no students, the grade scale \"%4\".")
                 .arg(args.output, model, QString::number(document.classRecord.assignments.size()), scaleName));
     }
     return kExitOk;
 }
+
+constexpr OptionDeclaration kNewOptions[] = {
+    {kFromOption, "OTHER.grs", "Take the assignments, rules, scale and look of this class (no students)."},
+    {kScaleOption, "NAME", "The grade scale, by its name."},
+    {kForceOption, nullptr, "Replace an existing class."},
+};
+constexpr Command kNew{.name = "new",
+                       .usage = "new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]",
+                       .summary = "Write a new, empty class (File > New) with its .ATD and .SEA files; --from sets it "
+                                  "up as\n      another class (File > New from Class...).",
+                       .run = runNew,
+                       .options = kNewOptions,
+                       .arguments = kNewClassArguments,
+                       .output = OutputPlace::OptionOrLastArgument,
+                       .writesClass = true,
+                       .place = 80};
+const CommandRegistration kNewListed{kNew};
 
 // import-students FILE.grs IN.csv [-o OUT.grs]: every row of the file added
 // as the student list's Add adds a student, or none at all.
@@ -72,21 +85,33 @@ int runImportStudents(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const QString csvPath = args.positional[1];
     const QString saved = args.output.isEmpty() ? path : args.output;
-    if (!classOutputSparesInputs(saved, {csvPath}, console)) return kExitFailed;
-    Result<CsvTable> table = readCsvTable(csvPath);
-    if (!table) {
-        console.error(table.message());
-        return kExitFailed;
-    }
+    std::optional<CsvTable> table = readCsvInput(csvPath, saved, console);
+    if (!table) return kExitFailed;
     const std::size_t rows = table->rows.size();
     return runClassChange(
-        args.command, path, args.output, studentImportChange(std::move(table).value(), csvPath),
+        args.command, path, args.output, studentImportChange(std::move(*table), csvPath),
         [rows](const Document& changed, const QString& savedPath) {
-            return RosterCommands::tr("Imported %1 into %2, which now has %3.")
-                .arg(counted(static_cast<qint64>(rows), RosterCommands::tr("student"), RosterCommands::tr("students")),
+            return QStringLiteral("Imported %1 into %2, which now has %3.")
+                .arg(counted(static_cast<qint64>(rows), QStringLiteral("student"), QStringLiteral("students")),
                      savedPath, QString::number(changed.classRecord.students.size()));
         },
         console);
 }
+
+constexpr Command kImportStudents{
+    .name = "import-students",
+    .usage = "import-students FILE.grs IN.csv [-o OUT.grs]",
+    .summary = "Add the students of a CSV file (header: name, id, street, city, state, zip, mom_name, "
+               "mom_phone,\n      dad_name, dad_phone, student_email, mom_email, dad_email, comment; "
+               "name is needed). All or none.",
+    .run = runImportStudents,
+    .arguments = kGradeFileAndCsv,
+    .output = OutputPlace::Option,
+    .writesClass = true,
+    .changesClass = true,
+    .place = 90};
+const CommandRegistration kImportStudentsListed{kImportStudents};
+
+}  // namespace
 
 }  // namespace markwell::cli

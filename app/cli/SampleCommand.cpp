@@ -13,16 +13,18 @@
 #include "core/sample/SampleClass.h"
 #include "core/scales/ScaleStore.h"
 
-#include <QCoreApplication>
-
 #include <variant>
 
 namespace markwell::cli {
 namespace {
 
-struct SampleCommand {
-    Q_DECLARE_TR_FUNCTIONS(SampleCommand)
-};
+constexpr char kStudentsOption[] = "students";
+constexpr char kAssignmentsOption[] = "assignments";
+constexpr char kSeedOption[] = "seed";
+constexpr char kWeightedOption[] = "weighted";
+constexpr char kSeatsOption[] = "seats";
+constexpr char kDropOption[] = "drop";
+constexpr char kForceOption[] = "force";
 
 constexpr int kMaxStudents = 100000;
 constexpr int kMaxAssignments = 2000;
@@ -45,37 +47,35 @@ std::optional<std::int32_t> dropRule(const QString& name) {
 // The options, or the usage problem.
 std::variant<SampleOptions, QString> sampleOptions(const CommandArguments& args) {
     SampleOptions options;
-    if (args.isSet(QStringLiteral("students"))) {
-        const auto n = wholeNumber(args.value(QStringLiteral("students")), 0, kMaxStudents);
-        if (!n) return SampleCommand::tr("--students takes a whole number from 0 to %1").arg(kMaxStudents);
+    if (args.isSet(kStudentsOption)) {
+        const auto n = wholeNumber(args.value(kStudentsOption), 0, kMaxStudents);
+        if (!n) return QStringLiteral("--students takes a whole number from 0 to %1").arg(kMaxStudents);
         options.students = *n;
     }
-    if (args.isSet(QStringLiteral("assignments"))) {
-        const auto n = wholeNumber(args.value(QStringLiteral("assignments")), 0, kMaxAssignments);
-        if (!n) return SampleCommand::tr("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
+    if (args.isSet(kAssignmentsOption)) {
+        const auto n = wholeNumber(args.value(kAssignmentsOption), 0, kMaxAssignments);
+        if (!n) return QStringLiteral("--assignments takes a whole number from 0 to %1").arg(kMaxAssignments);
         options.assignments = *n;
     }
     if (static_cast<qint64>(options.students) * options.assignments > kMaxPointEntries) {
-        return SampleCommand::tr("a class of %1 students and %2 assignments is too large for a sample")
+        return QStringLiteral("a class of %1 students and %2 assignments is too large for a sample")
             .arg(options.students)
             .arg(options.assignments);
     }
-    if (args.isSet(QStringLiteral("seed"))) {
+    if (args.isSet(kSeedOption)) {
         bool ok = false;
-        options.seed = args.value(QStringLiteral("seed")).toULongLong(&ok);
-        if (!ok) return SampleCommand::tr("--seed takes a whole number from 0 to 18446744073709551615");
+        options.seed = args.value(kSeedOption).toULongLong(&ok);
+        if (!ok) return QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615");
     }
-    options.weighted = args.isSet(QStringLiteral("weighted"));
-    options.seats = args.isSet(QStringLiteral("seats"));
-    if (args.isSet(QStringLiteral("drop"))) {
-        const auto rule = dropRule(args.value(QStringLiteral("drop")));
-        if (!rule) return SampleCommand::tr("--drop takes none, overall or type");
+    options.weighted = args.isSet(kWeightedOption);
+    options.seats = args.isSet(kSeatsOption);
+    if (args.isSet(kDropOption)) {
+        const auto rule = dropRule(args.value(kDropOption));
+        if (!rule) return QStringLiteral("--drop takes none, overall or type");
         options.dropType = *rule;
     }
     return options;
 }
-
-}  // namespace
 
 int runSample(const CommandArguments& args, const Console& console) {
     const auto options = sampleOptions(args);
@@ -86,7 +86,7 @@ int runSample(const CommandArguments& args, const Console& console) {
     Document document;
     document.classRecord = makeSampleClass(chosen, builtInDefaultGradeScale());
     document.attendance = AttendanceBook(makeSampleAttendance(document.classRecord, chosen.seed));
-    if (!createClassFiles(args.command, path, args.isSet(QStringLiteral("force")), document, console)) {
+    if (!createClassFiles(args.command, path, args.isSet(kForceOption), document, console)) {
         return kExitFailed;
     }
 
@@ -95,17 +95,41 @@ int runSample(const CommandArguments& args, const Console& console) {
     const QString seatingPath = seatingPathFor(path);
     const auto size = [](std::size_t n) { return static_cast<qint64>(n); };
     console.printLine(
-        SampleCommand::tr("Wrote %1 (%2, %3)")
-            .arg(path, counted(size(cls.students.size()), SampleCommand::tr("student"), SampleCommand::tr("students")),
-                 counted(size(cls.assignments.size()), SampleCommand::tr("assignment"),
-                         SampleCommand::tr("assignments"))));
-    console.printLine(SampleCommand::tr("Wrote %1 (%2, September to December 2026)")
-                          .arg(attendPath, counted(size(document.attendance.records().size()),
-                                                   SampleCommand::tr("record"), SampleCommand::tr("records"))));
+        QStringLiteral("Wrote %1 (%2, %3)")
+            .arg(path, counted(size(cls.students.size()), QStringLiteral("student"), QStringLiteral("students")),
+                 counted(size(cls.assignments.size()), QStringLiteral("assignment"), QStringLiteral("assignments"))));
+    console.printLine(QStringLiteral("Wrote %1 (%2, September to December 2026)")
+                          .arg(attendPath, counted(size(document.attendance.records().size()), QStringLiteral("record"),
+                                                   QStringLiteral("records"))));
     console.printLine(
-        SampleCommand::tr("Wrote %1 (%2)")
-            .arg(seatingPath, counted(size(cls.Seats.size()), SampleCommand::tr("seat"), SampleCommand::tr("seats"))));
+        QStringLiteral("Wrote %1 (%2)")
+            .arg(seatingPath, counted(size(cls.Seats.size()), QStringLiteral("seat"), QStringLiteral("seats"))));
     return kExitOk;
 }
+
+constexpr OptionDeclaration kSampleOptions[] = {
+    {kStudentsOption, "N", "Number of students."},
+    {kAssignmentsOption, "M", "Number of assignments."},
+    {kSeedOption, "S", "Seed of the made-up names and marks."},
+    {kWeightedOption, nullptr, "Turn weighted averages on."},
+    {kSeatsOption, nullptr, "A seat per student on the seating chart."},
+    {kDropOption, "RULE", "Dropping rule: none, overall or type."},
+    {kForceOption, nullptr, "Replace an existing class."},
+};
+constexpr Command kSample{
+    .name = "sample",
+    .usage = "sample OUT.grs --students N --assignments M [--seed S] [--weighted] [--drop none|overall|type] [--seats] "
+             "[--force]",
+    .summary = "Write a realistic demonstration class with its .ATD and .SEA files "
+               "(--seats: a seat per student).",
+    .run = runSample,
+    .options = kSampleOptions,
+    .arguments = kNewClassArguments,
+    .output = OutputPlace::OptionOrLastArgument,
+    .writesClass = true,
+    .place = 30};
+const CommandRegistration kSampleListed{kSample};
+
+}  // namespace
 
 }  // namespace markwell::cli

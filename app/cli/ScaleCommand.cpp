@@ -12,14 +12,8 @@
 #include "core/scales/ScaleChecks.h"
 #include "core/scales/ScaleStore.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
-
-struct ScaleCommand {
-    Q_DECLARE_TR_FUNCTIONS(ScaleCommand)
-};
 
 // The letters of the kind, each with its bounds from the comma text
 // "low,high,low,high,...", or why the text does not fit the kind.
@@ -28,7 +22,7 @@ Result<StoredScale> scaleFromBounds(const QString& name, ScaleKind kind, const Q
     const QStringList bounds = boundsText.split(QLatin1Char(','));
     const auto expected = 2 * static_cast<qsizetype>(scale.ranges.size());
     if (bounds.size() != expected) {
-        return fail(ScaleCommand::tr("a %1 scale takes %2 bounds (Min % and Max % of each of its %3 letters), not %4")
+        return fail(QStringLiteral("a %1 scale takes %2 bounds (Min % and Max % of each of its %3 letters), not %4")
                         .arg(kindWord(kind), QString::number(expected), QString::number(scale.ranges.size()),
                              QString::number(bounds.size())));
     }
@@ -50,7 +44,7 @@ int listScales(const ScaleStore& store, const Console& console) {
 int showScale(const ScaleStore& store, const QString& name, const Console& console) {
     const std::optional<StoredScale> scale = store.readScale(name);
     if (!scale) {
-        console.error(ScaleCommand::tr("scale show: there is no grade scale named \u201c%1\u201d").arg(name));
+        console.error(QStringLiteral("scale show: there is no grade scale named \u201c%1\u201d").arg(name));
         return kExitFailed;
     }
     console.printLine(kindWord(scale->kind));
@@ -64,7 +58,7 @@ int setScale(ScaleStore& store, const QStringList& args, const Console& console)
     const std::optional<ScaleKind> kind = kindNamed(args[1]);
     if (!kind) {
         return console.usage(
-            ScaleCommand::tr("scale set: \"%1\" is not a kind of scale: expanded, standard or pass-fail").arg(args[1]));
+            QStringLiteral("scale set: \"%1\" is not a kind of scale: expanded, standard or pass-fail").arg(args[1]));
     }
     const Result<QString> name = scaleNameFrom(args[0]);
     if (!name) {
@@ -81,26 +75,24 @@ int setScale(ScaleStore& store, const QStringList& args, const Console& console)
         console.error(QStringLiteral("scale set: ") + saved.message());
         return kExitFailed;
     }
-    const QString done = replacing ? ScaleCommand::tr("Replaced the grade scale \u201c%1\u201d (%2, %3 letters).")
-                                   : ScaleCommand::tr("Saved the grade scale \u201c%1\u201d (%2, %3 letters).");
+    const QString done = replacing ? QStringLiteral("Replaced the grade scale \u201c%1\u201d (%2, %3 letters).")
+                                   : QStringLiteral("Saved the grade scale \u201c%1\u201d (%2, %3 letters).");
     console.printLine(done.arg(*name, kindWord(*kind), QString::number(scale->ranges.size())));
     return kExitOk;
 }
 
 int deleteScale(ScaleStore& store, const QString& name, const Console& console) {
     if (!store.contains(name)) {
-        console.error(ScaleCommand::tr("scale delete: there is no grade scale named \u201c%1\u201d").arg(name));
+        console.error(QStringLiteral("scale delete: there is no grade scale named \u201c%1\u201d").arg(name));
         return kExitFailed;
     }
     if (const Result<void> deleted = store.deleteScale(name); !deleted) {
         console.error(QStringLiteral("scale delete: ") + deleted.message());
         return kExitFailed;
     }
-    console.printLine(ScaleCommand::tr("Deleted the grade scale \u201c%1\u201d.").arg(name));
+    console.printLine(QStringLiteral("Deleted the grade scale \u201c%1\u201d.").arg(name));
     return kExitOk;
 }
-
-}  // namespace
 
 int runScale(const CommandArguments& args, const Console& console) {
     const QString action = args.positional[0];
@@ -109,9 +101,9 @@ int runScale(const CommandArguments& args, const Console& console) {
                              : action == QLatin1String("show") || action == QLatin1String("delete") ? 1
                              : action == QLatin1String("set")                                       ? 3
                                                                                                     : -1;
-    if (needed < 0) return console.usage(ScaleCommand::tr("scale: give list, show, set or delete"));
+    if (needed < 0) return console.usage(QStringLiteral("scale: give list, show, set or delete"));
     if (rest.size() != needed) {
-        return console.usage(ScaleCommand::tr("scale %1: takes %2 argument(s)").arg(action, QString::number(needed)));
+        return console.usage(QStringLiteral("scale %1: takes %2 argument(s)").arg(action, QString::number(needed)));
     }
 
     const std::unique_ptr<UserScales> scales = openUserScales(console);
@@ -121,5 +113,17 @@ int runScale(const CommandArguments& args, const Console& console) {
     if (action == QLatin1String("set")) return setScale(store, rest, console);
     return deleteScale(store, rest[0], console);
 }
+
+constexpr const char* kScaleArguments[] = {"ACTION", "[NAME]", "[KIND]", "[BOUNDS]"};
+constexpr Command kScale{.name = "scale",
+                         .usage = "scale list | show NAME | set NAME expanded|standard|pass-fail BOUNDS | delete NAME",
+                         .summary = "List, show, save or delete the grade scales of this computer "
+                                    "(BOUNDS: \"90,100,80,89.9,...\").",
+                         .run = runScale,
+                         .arguments = kScaleArguments,
+                         .place = 190};
+const CommandRegistration kScaleListed{kScale};
+
+}  // namespace
 
 }  // namespace markwell::cli

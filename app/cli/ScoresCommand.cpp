@@ -14,14 +14,16 @@
 #include "core/scores/RosterChanges.h"
 #include "core/scores/ScorePlan.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
 
-struct ScoresCommand {
-    Q_DECLARE_TR_FUNCTIONS(ScoresCommand)
-};
+constexpr char kMapOption[] = "map";
+constexpr char kAddStudentsOption[] = "add-students";
+constexpr char kSkipUnmatchedOption[] = "skip-unmatched";
+constexpr char kDryRunOption[] = "dry-run";
+constexpr char kMatchOption[] = "match";
+constexpr char kMissingAsOption[] = "missing-as";
+constexpr char kNewAssignmentsOption[] = "new-assignments";
 
 // What the options ask for, checked before any file is read.
 struct ScoreOptions {
@@ -38,29 +40,28 @@ struct ScoreOptions {
 std::optional<ScoreOptions> optionsOf(const CommandArguments& args, const Console& console) {
     ScoreOptions options;
     options.scoresPath = args.positional[1];
-    options.mapPath = args.value(QStringLiteral("map"));
-    options.addStudents = args.isSet(QStringLiteral("add-students"));
-    options.skipUnmatched = args.isSet(QStringLiteral("skip-unmatched"));
-    options.dryRun = args.isSet(QStringLiteral("dry-run"));
-    if (args.isSet(QStringLiteral("match"))) {
-        const std::optional<MatchBy> by = matchByFromWord(args.value(QStringLiteral("match")));
+    options.mapPath = args.value(kMapOption);
+    options.addStudents = args.isSet(kAddStudentsOption);
+    options.skipUnmatched = args.isSet(kSkipUnmatchedOption);
+    options.dryRun = args.isSet(kDryRunOption);
+    if (args.isSet(kMatchOption)) {
+        const std::optional<MatchBy> by = matchByFromWord(args.value(kMatchOption));
         if (!by) {
-            console.usage(ScoresCommand::tr("%1: --match takes auto, id, email or name").arg(args.command));
+            console.usage(QStringLiteral("%1: --match takes auto, id, email or name").arg(args.command));
             return std::nullopt;
         }
         options.matchBy = *by;
     }
-    const QString missing = args.value(QStringLiteral("missing-as"));
-    if (args.isSet(QStringLiteral("missing-as")) && missing != QLatin1String("keep") &&
-        missing != QLatin1String("zero")) {
-        console.usage(ScoresCommand::tr("%1: --missing-as takes keep or zero").arg(args.command));
+    const QString missing = args.value(kMissingAsOption);
+    if (args.isSet(kMissingAsOption) && missing != QLatin1String("keep") && missing != QLatin1String("zero")) {
+        console.usage(QStringLiteral("%1: --missing-as takes keep or zero").arg(args.command));
         return std::nullopt;
     }
     options.missingAsZero = missing == QLatin1String("zero");
-    if (args.isSet(QStringLiteral("new-assignments"))) {
-        const int type = assignmentTypeIndexTyped(args.value(QStringLiteral("new-assignments")));
+    if (args.isSet(kNewAssignmentsOption)) {
+        const int type = assignmentTypeIndexTyped(args.value(kNewAssignmentsOption));
         if (type < 0) {
-            console.usage(ScoresCommand::tr("%1: --new-assignments takes Final, Test, Quiz, Homework, Lab or Other")
+            console.usage(QStringLiteral("%1: --new-assignments takes Final, Test, Quiz, Homework, Lab or Other")
                               .arg(args.command));
             return std::nullopt;
         }
@@ -93,7 +94,7 @@ void noteIgnoredScoreColumns(const ScoreTable& table, const ScoreMapping& mappin
                              const Console& console) {
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
         if (table.columns[c].role != ColumnRole::Score || mapping.columns[c].role != ColumnRole::Ignored) continue;
-        console.error(ScoresCommand::tr("%1: column %2 (%3) matches no assignment of the class: ignored")
+        console.error(QStringLiteral("%1: column %2 (%3) matches no assignment of the class: ignored")
                           .arg(path, QString::number(c + 1), table.columns[c].heading.simplified()));
     }
 }
@@ -111,10 +112,10 @@ QString changesText(const ScorePlan& plan) {
                          cp1252::toUnicode(change.old), cp1252::toUnicode(change.points));
     }
     const ScoreCounts& n = plan.counts;
-    text += ScoresCommand::tr("Changed %1, added %2, %3\n")
-                .arg(counted(n.changed, ScoresCommand::tr("1 score"), ScoresCommand::tr("%1 scores")),
-                     counted(n.newAssignments, ScoresCommand::tr("1 assignment"), ScoresCommand::tr("%1 assignments")),
-                     counted(n.newStudents, ScoresCommand::tr("1 student"), ScoresCommand::tr("%1 students")));
+    text += QStringLiteral("Changed %1, added %2, %3\n")
+                .arg(counted(n.changed, QStringLiteral("1 score"), QStringLiteral("%1 scores")),
+                     counted(n.newAssignments, QStringLiteral("1 assignment"), QStringLiteral("%1 assignments")),
+                     counted(n.newStudents, QStringLiteral("1 student"), QStringLiteral("%1 students")));
     return text;
 }
 
@@ -127,8 +128,6 @@ std::optional<ScorePlan> checkedPlan(const ClassRecord& cls, const ScoreTable& t
     for (const QString& line : scoreProblemLines(options.scoresPath, plan)) console.error(line);
     return std::nullopt;
 }
-
-}  // namespace
 
 // import-scores FILE.grs SCORES.csv [options] [-o OUT.grs]: prints each score
 // it sets and the counts; a problem anywhere writes nothing.
@@ -157,7 +156,7 @@ int runImportScores(const CommandArguments& args, const Console& console) {
     }
 
     if (options->dryRun) {
-        const std::optional<ClassRecord> cls = openClassFile(path, console);
+        const std::optional<ClassRecord> cls = args.theClass.gradeFile();
         if (!cls) return kExitFailed;
         const std::optional<ScoreMapping> mapping = mappingFor(*cls, *table, *options, map, console);
         if (!mapping) return kExitFailed;
@@ -186,5 +185,34 @@ int runImportScores(const CommandArguments& args, const Console& console) {
         args.command, path, args.output, changeFor, [&printed](const Document&, const QString&) { return printed; },
         console);
 }
+
+constexpr OptionDeclaration kImportScoresOptions[] = {
+    {kMatchOption, "HOW", "Match students by auto (ID, e-mail, name), id, email or name."},
+    {kMapOption, "MAP.csv", "Columns to assignments: column,assignment (empty ignores)."},
+    {kNewAssignmentsOption, "TYPE", "Score columns of no assignment become new ones."},
+    {kMissingAsOption, "HOW", "Missing and N/A: keep the score or zero."},
+    {kAddStudentsOption, nullptr, "Rows matching no student join the class."},
+    {kSkipUnmatchedOption, nullptr, "Leave out rows matching no student."},
+    {kDryRunOption, nullptr, "Print the changes; write nothing."},
+};
+constexpr const char* kImportScoresArguments[] = {"FILE.grs", "SCORES.csv"};
+constexpr Command kImportScores{
+    .name = "import-scores",
+    .usage = "import-scores FILE.grs SCORES.csv [--match auto|id|email|name] [--map MAP.csv] [--new-assignments TYPE] "
+             "[--missing-as keep|zero] [--add-students] [--skip-unmatched] [--dry-run] [-o OUT.grs]",
+    .summary = "Take the scores of a gradebook CSV (Canvas, Moodle, Google Classroom or a "
+               "spreadsheet); print\n      each score set and the counts. A blank never overwrites; "
+               "all or none.",
+    .run = runImportScores,
+    .options = kImportScoresOptions,
+    .arguments = kImportScoresArguments,
+    .output = OutputPlace::Option,
+    .writesClass = true,
+    .readsClass = true,
+    .changesClass = true,
+    .place = 100};
+const CommandRegistration kImportScoresListed{kImportScores};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -12,15 +12,10 @@
 #include "core/files/FileBytes.h"
 #include "core/files/SeatingFile.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace markwell::cli {
 namespace {
-
-struct SeatsCommand {
-    Q_DECLARE_TR_FUNCTIONS(SeatsCommand)
-};
 
 QString hexColour(PlatformColour colour) {
     return QStringLiteral("#%1").arg(rgbOf(colour), 6, 16, QLatin1Char('0'));
@@ -67,15 +62,13 @@ Result<SeatingChart> chartOf(const QString& path, FileKind kind) {
         if (!bytes) return bytes.error();
         SeatingChart chart = parseSeatingFile(bytes.value());
         if (const QString damage = seatingFileDamage(chart); !damage.isEmpty()) {
-            return fail(SeatsCommand::tr("the file is damaged or is not a seating file: %1").arg(damage));
+            return fail(QStringLiteral("the file is damaged or is not a seating file: %1").arg(damage));
         }
         return chart;
     }
-    if (!QFileInfo(path).isFile()) return fail(SeatsCommand::tr("the file does not exist"));
+    if (!QFileInfo(path).isFile()) return fail(QStringLiteral("the file does not exist"));
     return readSeatingFile(seatingPathFor(path));
 }
-
-}  // namespace
 
 // seats FILE: each seat in the file's order, the teacher's last: caption,
 // left, top, width, height, fill, font name, size, font colour and style.
@@ -83,7 +76,7 @@ int runSeats(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const FileKind kind = fileKindOf(path);
     if (kind != FileKind::Grades && kind != FileKind::Seating) {
-        return console.usage(SeatsCommand::tr("seats: %1 is not a .grs or .SEA file").arg(path));
+        return console.usage(QStringLiteral("seats: %1 is not a .grs or .SEA file").arg(path));
     }
     if (!finishSaveOfClassOf(path, console)) return kExitFailed;
     const Result<SeatingChart> chart = chartOf(path, kind);
@@ -95,5 +88,16 @@ int runSeats(const CommandArguments& args, const Console& console) {
     console.printLine(seatLine(chart->teacher));
     return kExitOk;
 }
+
+constexpr Command kSeats{.name = "seats",
+                         .usage = "seats FILE.(grs|SEA)",
+                         .summary = "Print the seating chart, one seat a line, the teacher's last: caption, left, top, "
+                                    "width,\n      height, fill, font, size, font color, style (BIUS).",
+                         .run = runSeats,
+                         .arguments = kOneFile,
+                         .place = 70};
+const CommandRegistration kSeatsListed{kSeats};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -3,22 +3,12 @@
 
 #include "app/cli/SecretInput.h"
 
-#include <QCoreApplication>
-
 #include <cstdio>
 
 #include <termios.h>
 #include <unistd.h>
 
 namespace markwell::cli {
-namespace {
-
-struct SecretInput {
-    Q_DECLARE_TR_FUNCTIONS(SecretInput)
-};
-
-}  // namespace
-
 Result<std::optional<QString>> readSecretLine(const QString& question) {
     const bool terminal = isatty(STDIN_FILENO) == 1;
     termios saved{};
@@ -38,7 +28,7 @@ Result<std::optional<QString>> readSecretLine(const QString& question) {
     if (ch == EOF && line.isEmpty()) return std::optional<QString>();
     if (line.endsWith('\r')) line.chop(1);
     if (!QByteArrayView(line).isValidUtf8()) {
-        return fail(SecretInput::tr("the password is not UTF-8 text; type it again in a UTF-8 terminal"));
+        return fail(QStringLiteral("the password is not UTF-8 text; type it again in a UTF-8 terminal"));
     }
     return std::optional<QString>(QString::fromUtf8(line));
 }

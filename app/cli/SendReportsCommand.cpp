@@ -21,7 +21,6 @@
 #include "mail/smtp/SmtpSession.h"
 #include "render/reports/ClassReportsPrintout.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdlib>
@@ -29,9 +28,15 @@
 namespace markwell::cli {
 namespace {
 
-struct SendReportsCommand {
-    Q_DECLARE_TR_FUNCTIONS(SendReportsCommand)
-};
+constexpr char kFromOption[] = "from";
+constexpr char kToOption[] = "to";
+constexpr char kSubjectOption[] = "subject";
+constexpr char kBodyFileOption[] = "body-file";
+constexpr char kSecurityOption[] = "security";
+constexpr char kSmtpOption[] = "smtp";
+constexpr char kUserOption[] = "user";
+constexpr char kCaFileOption[] = "ca-file";
+constexpr char kSaveMessagesOption[] = "save-messages";
 
 QString commandName() {
     return QStringLiteral("send-reports");
@@ -55,12 +60,12 @@ std::optional<QString> textOfFile(const QString& path, const Console& console) {
     // A message's text, never a large file by mistake.
     constexpr qint64 kLongestBody = 1024 * 1024;
     if (!file.open(QIODevice::ReadOnly) || file.size() > kLongestBody) {
-        refuse(SendReportsCommand::tr("--body-file: %1 cannot be read as a message's text").arg(path), console);
+        refuse(QStringLiteral("--body-file: %1 cannot be read as a message's text").arg(path), console);
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
     if (!QByteArrayView(bytes).isValidUtf8()) {
-        refuse(SendReportsCommand::tr("--body-file: %1 is not UTF-8 text").arg(path), console);
+        refuse(QStringLiteral("--body-file: %1 is not UTF-8 text").arg(path), console);
         return std::nullopt;
     }
     return QString::fromUtf8(bytes);
@@ -69,22 +74,21 @@ std::optional<QString> textOfFile(const QString& path, const Console& console) {
 // The subject, text, sender and recipients the options give; none after saying why.
 std::optional<ReportMailPlan> planOf(const CommandArguments& args, const Console& console) {
     ReportMailPlan plan;
-    plan.from.address = args.value(QStringLiteral("from")).trimmed();
+    plan.from.address = args.value(kFromOption).trimmed();
     if (!isSendableAddress(plan.from.address)) {
-        refuse(SendReportsCommand::tr("--from: %1 is not an e-mail address").arg(plan.from.address), console);
+        refuse(QStringLiteral("--from: %1 is not an e-mail address").arg(plan.from.address), console);
         return std::nullopt;
     }
-    const std::optional<AddressChoice> to =
-        addressChoiceFromText(valueOr(args, QStringLiteral("to"), QStringLiteral("student")));
+    const std::optional<AddressChoice> to = addressChoiceFromText(valueOr(args, kToOption, QStringLiteral("student")));
     if (!to) {
-        refuse(SendReportsCommand::tr("--to: give student, mother and father, separated by commas"), console);
+        refuse(QStringLiteral("--to: give student, mother and father, separated by commas"), console);
         return std::nullopt;
     }
     plan.to = *to;
-    plan.subject = valueOr(args, QStringLiteral("subject"), defaultReportSubject());
+    plan.subject = valueOr(args, kSubjectOption, defaultReportSubject());
     plan.body = defaultReportBody();
-    if (args.isSet(QStringLiteral("body-file"))) {
-        std::optional<QString> body = textOfFile(args.value(QStringLiteral("body-file")), console);
+    if (args.isSet(kBodyFileOption)) {
+        std::optional<QString> body = textOfFile(args.value(kBodyFileOption), console);
         if (!body) return std::nullopt;
         plan.body = std::move(*body);
     }
@@ -94,20 +98,18 @@ std::optional<ReportMailPlan> planOf(const CommandArguments& args, const Console
 // The server of --smtp and its options, with the password for this run.
 std::optional<SmtpEndpoint> endpointOf(const CommandArguments& args, const QString& sender, const Console& console) {
     const std::optional<MailSecurity> security =
-        mailSecurityFromName(valueOr(args, QStringLiteral("security"), QStringLiteral("starttls")));
+        mailSecurityFromName(valueOr(args, kSecurityOption, QStringLiteral("starttls")));
     if (!security) {
-        refuse(SendReportsCommand::tr("--security: give starttls, tls or none"), console);
+        refuse(QStringLiteral("--security: give starttls, tls or none"), console);
         return std::nullopt;
     }
-    const std::optional<HostAndPort> server =
-        hostAndPortFromText(args.value(QStringLiteral("smtp")), defaultMailPort(*security));
+    const std::optional<HostAndPort> server = hostAndPortFromText(args.value(kSmtpOption), defaultMailPort(*security));
     if (!server) {
-        refuse(SendReportsCommand::tr("--smtp: give HOST or HOST:PORT"), console);
+        refuse(QStringLiteral("--smtp: give HOST or HOST:PORT"), console);
         return std::nullopt;
     }
-    SmtpEndpoint endpoint{server->host, server->port,
-                          *security,    args.value(QStringLiteral("user")),
-                          {},           args.value(QStringLiteral("ca-file"))};
+    SmtpEndpoint endpoint{
+        server->host, server->port, *security, args.value(kUserOption), {}, args.value(kCaFileOption)};
     MailServerSettings settings;
     settings.host = endpoint.host;
     settings.port = endpoint.port;
@@ -125,11 +127,11 @@ std::optional<SmtpEndpoint> endpointOf(const CommandArguments& args, const QStri
         return endpoint;
     }
     const Result<std::optional<QString>> typed =
-        readSecretLine(SendReportsCommand::tr("Password of %1 on %2").arg(endpoint.user, endpoint.host));
+        readSecretLine(QStringLiteral("Password of %1 on %2").arg(endpoint.user, endpoint.host));
     if (!typed || !*typed) {
-        refuse(typed ? SendReportsCommand::tr("no password was given (type it, or set %1)")
-                           .arg(QLatin1String(kPasswordVariable))
-                     : typed.message(),
+        refuse(typed
+                   ? QStringLiteral("no password was given (type it, or set %1)").arg(QLatin1String(kPasswordVariable))
+                   : typed.message(),
                console);
         return std::nullopt;
     }
@@ -150,7 +152,7 @@ public:
         }
     }
     void waitingToRetry(int addresses) override {
-        console_.error(SendReportsCommand::tr("%1: %2 addresses said \"not now\": trying them again in a while")
+        console_.error(QStringLiteral("%1: %2 addresses said \"not now\": trying them again in a while")
                            .arg(commandName())
                            .arg(addresses));
     }
@@ -215,24 +217,16 @@ int saveMessages(const QString& folder, const std::vector<FamilyMail>& families,
     return kExitOk;
 }
 
-}  // namespace
-
 int runSendReports(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
-    const bool toServer = args.isSet(QStringLiteral("smtp"));
-    if (toServer == args.isSet(QStringLiteral("save-messages"))) {
-        return console.usage(SendReportsCommand::tr("send-reports: give --smtp HOST[:PORT] or --save-messages DIR"));
-    }
-    if (!args.isSet(QStringLiteral("from"))) {
-        return console.usage(SendReportsCommand::tr("send-reports: give --from ADDRESS"));
-    }
-    if (args.isSet(QStringLiteral("names")) && args.isSet(QStringLiteral("grade-at-most"))) {
-        return console.usage(SendReportsCommand::tr("send-reports: --names and --grade-at-most do not go together"));
+    const bool toServer = args.isSet(kSmtpOption);
+    if (args.isSet(kNamesOption) && args.isSet(kGradeAtMostOption)) {
+        return console.usage(QStringLiteral("send-reports: --names and --grade-at-most do not go together"));
     }
     std::optional<ReportMailPlan> plan = planOf(args, console);
     if (!plan) return kExitFailed;
 
-    const std::optional<Document> document = openClassDocument(path, console, false);
+    const std::optional<Document> document = args.theClass.wholeClass();
     if (!document) return kExitFailed;
     const ClassRecord& cls = document->classRecord;
     const GradesTable grades = buildGradesTable(cls);
@@ -246,8 +240,49 @@ int runSendReports(const CommandArguments& args, const Console& console) {
     };
     plan->reportPdf = [&reports](int student) { return studentReportPdf(reports, student); };
     const std::vector<FamilyMail> families = reportMails(cls, chosen->students, *plan);
-    if (!toServer) return saveMessages(args.value(QStringLiteral("save-messages")), families, console);
+    if (!toServer) return saveMessages(args.value(kSaveMessagesOption), families, console);
     return sendThroughServer(args, document->markwellFile, families, plan->from.address, console);
 }
+
+constexpr OptionDeclaration kSendReportsOptions[] = {
+    {kFromOption, "ADDRESS", "The sender's address."},
+    {kSmtpOption, "HOST[:PORT]", "Send through this mail server."},
+    {kSaveMessagesOption, "DIR", "Save one .eml file per family in DIR; send nothing."},
+    {kSecurityOption, "starttls|tls|none", "How the connection is protected (starttls, port 587 by default)."},
+    {kUserOption, "NAME", "Log in as NAME; the password is asked for or read from MARKWELL_SMTP_PASSWORD."},
+    {kCaFileOption, "FILE", "A certificate authority trusted besides the system's."},
+    {kToOption, "LIST", "Whose addresses: student, mother, father (student by default)."},
+    {kSubjectOption, "TEXT", "The subject; {name}, {grade}, {average} are filled in."},
+    {kBodyFileOption, "FILE", "The message's text, UTF-8, with the same placeholders."},
+    {kNamesOption, "FILE", "The students named in a text file, one name a line."},
+    {kGradeAtMostOption, "LETTER", "The students whose letter is LETTER or worse."},
+    {kContentsOption, "LIST", "What each report holds: overall, type, why, attendance, comment."},
+    {kMonthsOption, "YYYY-MM:YYYY-MM", "The months of the attendance table."},
+    {kNoteOption, "TEXT", "A note to families in the report."},
+};
+constexpr const char* kServerOrFolder[] = {kSmtpOption, kSaveMessagesOption};
+constexpr const char* kSender[] = {kFromOption};
+constexpr Requirement kSendReportsRequirements[] = {
+    {Needs::ExactlyOne, kServerOrFolder, "give --smtp HOST[:PORT] or --save-messages DIR"},
+    {Needs::All, kSender, "give --from ADDRESS"}};
+constexpr Command kSendReports{
+    .name = "send-reports",
+    .usage = "send-reports FILE.grs --from ADDRESS (--smtp HOST[:PORT] | --save-messages DIR) "
+             "[--security starttls|tls|none] [--user NAME] [--ca-file FILE] [--to student,mother,father] "
+             "[--subject TEXT] [--body-file FILE] [--names FILE] [--grade-at-most LETTER] "
+             "[--contents overall,type,why,attendance,comment] [--months YYYY-MM:YYYY-MM] [--note TEXT]",
+    .summary = "E-mail each chosen student's report to that student's family, one message per "
+               "student:\n      a line per address (sent, refused, unknown) or student (skipped); "
+               "the send log keeps them.",
+    .run = runSendReports,
+    .options = kSendReportsOptions,
+    .arguments = kGradeFile,
+    .readsClass = true,
+    .drawsPages = true,
+    .requirements = kSendReportsRequirements,
+    .place = 300};
+const CommandRegistration kSendReportsListed{kSendReports};
+
+}  // namespace
 
 }  // namespace markwell::cli

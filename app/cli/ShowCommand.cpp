@@ -6,13 +6,16 @@
 #include "core/grading/GradesTable.h"
 
 namespace markwell::cli {
+namespace {
+
+constexpr char kDroppedOption[] = "dropped";
 
 // show FILE.grs [--dropped]: the grades table as the grades page shows it
 // after opening the file, or the cells the lowest-score rule dropped.
 int runShow(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
-    const bool dropped = args.isSet(QStringLiteral("dropped"));
-    const std::optional<ClassRecord> cls = openClassFile(path, console);
+    const bool dropped = args.isSet(kDroppedOption);
+    const std::optional<ClassRecord> cls = args.theClass.gradeFile();
     if (!cls) return kExitFailed;
     const GradesTable table = buildGradesTable(*cls);
     if (!dropped) {
@@ -33,5 +36,20 @@ int runShow(const CommandArguments& args, const Console& console) {
     printSheet(list, console);
     return kExitOk;
 }
+
+constexpr OptionDeclaration kShowOptions[] = {
+    {kDroppedOption, nullptr, "Print the dropped scores: row, column and text."},
+};
+constexpr Command kShow{.name = "show",
+                        .usage = "show FILE.grs [--dropped]",
+                        .summary = "Print the grades table (or the dropped scores).",
+                        .run = runShow,
+                        .options = kShowOptions,
+                        .arguments = kGradeFile,
+                        .readsClass = true,
+                        .place = 40};
+const CommandRegistration kShowListed{kShow};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -6,41 +6,33 @@
 #include "core/grading/GradesTable.h"
 #include "core/reports/ClassStatistics.h"
 
-#include <QCoreApplication>
-
 namespace markwell::cli {
 namespace {
 
-struct StatsCommand {
-    Q_DECLARE_TR_FUNCTIONS(StatsCommand)
-};
-
-const QString kAssignment = QStringLiteral("assignment");
-const QString kIndex = QStringLiteral("index");
-const QString kOverall = QStringLiteral("overall");
-const QString kGrouping = QStringLiteral("grouping");
-const QString kMissing = QStringLiteral("missing");
+constexpr char kOverallOption[] = "overall";
+constexpr char kMissingOption[] = "missing";
+constexpr char kGroupingOption[] = "grouping";
 
 // The usage error of a wrong combination, or an empty text.
 QString combinationError(const CommandArguments& args) {
-    const int chosen = args.countOf({kAssignment, kIndex, kOverall});
-    if (args.isSet(kMissing)) {
-        if (chosen > 0 || args.isSet(kGrouping)) return StatsCommand::tr("stats: --missing stands alone");
-        const QString kind = args.value(kMissing);
+    const int chosen = args.countOf({kAssignmentOption, kIndexOption, kOverallOption});
+    if (args.isSet(kMissingOption)) {
+        if (chosen > 0 || args.isSet(kGroupingOption)) return QStringLiteral("stats: --missing stands alone");
+        const QString kind = args.value(kMissingOption);
         if (kind != QLatin1String("absent") && kind != QLatin1String("zero")) {
-            return StatsCommand::tr("stats: --missing takes absent or zero");
+            return QStringLiteral("stats: --missing takes absent or zero");
         }
         return {};
     }
-    if (args.isSet(kOverall) && !args.isSet(kGrouping)) return StatsCommand::tr("stats: --overall is for --grouping");
+    if (args.isSet(kOverallOption) && !args.isSet(kGroupingOption))
+        return QStringLiteral("stats: --overall is for --grouping");
     if (chosen != 1) {
-        return args.isSet(kGrouping) ? StatsCommand::tr("stats: choose one of --assignment TITLE, --index N, --overall")
-                                     : StatsCommand::tr("stats: choose one of --assignment TITLE, --index N");
+        return args.isSet(kGroupingOption)
+                   ? QStringLiteral("stats: choose one of --assignment TITLE, --index N, --overall")
+                   : QStringLiteral("stats: choose one of --assignment TITLE, --index N");
     }
     return {};
 }
-
-}  // namespace
 
 // stats FILE (--assignment TITLE | --index N): the statistics of an assignment;
 // stats FILE --grouping (--assignment TITLE | --index N | --overall): how many
@@ -49,16 +41,16 @@ int runStats(const CommandArguments& args, const Console& console) {
     if (const QString error = combinationError(args); !error.isEmpty()) return console.usage(error);
 
     const QString path = args.positional[0];
-    const std::optional<ClassRecord> cls = openClassFile(path, console);
+    const std::optional<ClassRecord> cls = args.theClass.gradeFile();
     if (!cls) return kExitFailed;
     const GradesTable grades = buildGradesTable(*cls);
-    if (args.isSet(kMissing)) {
+    if (args.isSet(kMissingOption)) {
         const MissingKind kind =
-            args.value(kMissing) == QLatin1String("zero") ? MissingKind::Zero : MissingKind::Absent;
+            args.value(kMissingOption) == QLatin1String("zero") ? MissingKind::Zero : MissingKind::Absent;
         printSheet(missingWorkSheet(grades.sheet, kind), console);
         return kExitOk;
     }
-    if (args.isSet(kOverall)) {
+    if (args.isSet(kOverallOption)) {
         printSheet(groupingSheet(*cls, grades.sheet, std::nullopt), console);
         return kExitOk;
     }
@@ -70,10 +62,32 @@ int runStats(const CommandArguments& args, const Console& console) {
         return kExitFailed;
     }
     const int assignment = static_cast<int>(*chosen);
-    printSheet(args.isSet(kGrouping) ? groupingSheet(*cls, grades.sheet, assignment)
-                                     : statisticsSheet(*cls, grades.sheet, assignment),
+    printSheet(args.isSet(kGroupingOption) ? groupingSheet(*cls, grades.sheet, assignment)
+                                           : statisticsSheet(*cls, grades.sheet, assignment),
                console);
     return kExitOk;
 }
+
+constexpr OptionDeclaration kStatsOptions[] = {
+    kAssignmentTitle,
+    kAssignmentIndex,
+    {kGroupingOption, nullptr, "How many earned each letter."},
+    {kOverallOption, nullptr, "Of the overall grades (--grouping)."},
+    {kMissingOption, "KIND", "Each student's missing work: absent or zero."},
+};
+constexpr Command kStats{
+    .name = "stats",
+    .usage = "stats FILE.grs (--assignment TITLE | --index N) | --grouping (--assignment TITLE | --index N | "
+             "--overall) | --missing absent|zero",
+    .summary = "Print an assignment's statistics, how many earned each letter, or each student's "
+               "missing work.",
+    .run = runStats,
+    .options = kStatsOptions,
+    .arguments = kGradeFile,
+    .readsClass = true,
+    .place = 250};
+const CommandRegistration kStatsListed{kStats};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -11,16 +11,13 @@
 #include "core/document/EarlierVersions.h"
 #include "core/reports/EarlierVersionsTable.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace markwell::cli {
 namespace {
 
-struct VersionsCommand {
-    Q_DECLARE_TR_FUNCTIONS(VersionsCommand)
-};
+constexpr char kRestoreOption[] = "restore";
 
 // One version a line, newest first: number, date and time, students and
 // assignments, separated by TABs.
@@ -40,17 +37,17 @@ std::optional<int> versionNumber(const QString& text) {
 
 int restoreVersion(const QString& path, const QString& numberText, const QString& output, const Console& console) {
     const std::optional<int> number = versionNumber(numberText);
-    if (!number) return console.usage(VersionsCommand::tr("versions: --restore takes a version's number"));
-    if (output.isEmpty()) return console.usage(VersionsCommand::tr("versions: --restore needs -o OUT.grs"));
+    if (!number) return console.usage(QStringLiteral("versions: --restore takes a version's number"));
+    if (output.isEmpty()) return console.usage(QStringLiteral("versions: --restore needs -o OUT.grs"));
     // The class stays as it is: the version goes beside it, under another name.
     if (isSameFile(path, output)) {
-        console.error(VersionsCommand::tr("versions: %1 is the class itself; restore the version under another name")
-                          .arg(output));
+        console.error(
+            QStringLiteral("versions: %1 is the class itself; restore the version under another name").arg(output));
         return kExitFailed;
     }
     const std::optional<EarlierVersion> version = earlierVersion(path, *number);
     if (!version) {
-        console.error(VersionsCommand::tr("versions: %1 has no earlier version %2").arg(path, numberText));
+        console.error(QStringLiteral("versions: %1 has no earlier version %2").arg(path, numberText));
         return kExitFailed;
     }
     const std::optional<ChangeLocks> locks = lockForChange({path, output}, console);
@@ -77,29 +74,46 @@ int restoreVersion(const QString& path, const QString& numberText, const QString
         return kExitFailed;
     }
     reportWritten(*written, output, console);
-    console.printLine(VersionsCommand::tr("Restored version %1 of %2 to %3.").arg(numberText, path, output));
+    console.printLine(QStringLiteral("Restored version %1 of %2 to %3.").arg(numberText, path, output));
     return kExitOk;
 }
-
-}  // namespace
 
 // versions FILE.grs [--restore N -o OUT.grs]
 int runVersions(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
-    if (!isGradeFileName(path)) return console.usage(VersionsCommand::tr("versions: give a class's .grs file"));
+    if (!isGradeFileName(path)) return console.usage(QStringLiteral("versions: give a class's .grs file"));
     // A class that is gone may still have versions to give back.
     if (QFileInfo(path).isDir() || (!QFileInfo(path).isFile() && earlierVersions(path).empty())) {
         const QString why = QFileInfo(path).isDir()
-                                ? VersionsCommand::tr("it is a folder")
-                                : VersionsCommand::tr("there is no such class, and no earlier version of it is kept");
-        console.error(VersionsCommand::tr("versions: %1: %2").arg(path, why));
+                                ? QStringLiteral("it is a folder")
+                                : QStringLiteral("there is no such class, and no earlier version of it is kept");
+        console.error(QStringLiteral("versions: %1: %2").arg(path, why));
         return kExitFailed;
     }
-    if (!args.isSet(QStringLiteral("restore"))) {
-        if (!args.output.isEmpty()) return console.usage(VersionsCommand::tr("versions: -o goes with --restore"));
+    if (!args.isSet(kRestoreOption)) {
+        if (!args.output.isEmpty()) return console.usage(QStringLiteral("versions: -o goes with --restore"));
         return listVersions(path, console);
     }
-    return restoreVersion(path, args.value(QStringLiteral("restore")), args.output, console);
+    return restoreVersion(path, args.value(kRestoreOption), args.output, console);
 }
+
+constexpr OptionDeclaration kVersionsOptions[] = {
+    {kRestoreOption, "N", "Write version N (with -o)."},
+};
+constexpr Command kVersions{.name = "versions",
+                            .usage = "versions FILE.grs [--restore N -o OUT.grs]",
+                            .summary =
+                                "List the earlier versions kept of a class, newest first: number, date and time, "
+                                "students,\n      assignments; --restore writes version N with its .ATD and .SEA "
+                                "files to OUT.grs.",
+                            .run = runVersions,
+                            .options = kVersionsOptions,
+                            .arguments = kGradeFile,
+                            .output = OutputPlace::Option,
+                            .writesClass = true,
+                            .place = 310};
+const CommandRegistration kVersionsListed{kVersions};
+
+}  // namespace
 
 }  // namespace markwell::cli

@@ -98,8 +98,8 @@ Change markAttendanceChange(MonthMarks marks) {
                 }
                 step->set(book, *found, mark.day, mark.mark);
             }
-            if (step->empty()) return ChangeMade{nullptr, QString()};
-            return ChangeMade{std::move(step), QString()};
+            if (step->empty()) return ChangeMade{nullptr};
+            return ChangeMade{std::move(step)};
         });
 }
 

@@ -62,11 +62,10 @@ Result<ChangeMade> Change::applyTo(Document& document) const {
 Change classChange(QString name, ClassRecordEdit edit) {
     return Change(std::move(name), [edit = std::move(edit)](Document& document) -> Result<ChangeMade> {
         ClassRecord changed = document.classRecord;
-        Result<QString> summary = edit(changed);
-        if (!summary) return fail(summary.message());
-        if (changed == document.classRecord) return ChangeMade{nullptr, *summary};
+        if (const Result<void> edited = edit(changed); !edited) return fail(edited.message());
+        if (changed == document.classRecord) return ChangeMade{nullptr};
         std::swap(document.classRecord, changed);
-        return ChangeMade{std::make_unique<ClassSwap>(std::move(changed)), *summary};
+        return ChangeMade{std::make_unique<ClassSwap>(std::move(changed))};
     });
 }
 
@@ -74,14 +73,13 @@ Change classAndAttendanceChange(QString name, ClassAndAttendanceEdit edit) {
     return Change(std::move(name), [edit = std::move(edit)](Document& document) -> Result<ChangeMade> {
         ClassRecord cls = document.classRecord;
         AttendanceBook attendance = document.attendance;
-        Result<QString> summary = edit(cls, attendance);
-        if (!summary) return fail(summary.message());
+        if (const Result<void> edited = edit(cls, attendance); !edited) return fail(edited.message());
         if (cls == document.classRecord && attendance.records() == document.attendance.records()) {
-            return ChangeMade{nullptr, *summary};
+            return ChangeMade{nullptr};
         }
         std::swap(document.classRecord, cls);
         std::swap(document.attendance, attendance);
-        return ChangeMade{std::make_unique<ClassAndAttendanceSwap>(std::move(cls), std::move(attendance)), *summary};
+        return ChangeMade{std::make_unique<ClassAndAttendanceSwap>(std::move(cls), std::move(attendance))};
     });
 }
 

@@ -34,12 +34,10 @@ public:
 };
 
 // A change made: the step that takes it back (none when nothing differed, so
-// that there is nothing to undo or save), what it did, in one line, for
-// markwell-cli to print, and the students it renamed, in order, so that the
-// grade history keeps each one's marks together.
+// that there is nothing to undo or save) and the students it renamed, in
+// order, so that the grade history keeps each one's marks together.
 struct ChangeMade {
     std::unique_ptr<ChangeStep> step;
-    QString summary;
     std::vector<StudentRename> renames = {};
 };
 
@@ -63,13 +61,13 @@ private:
 
 // The usual change: an edit of a copy of the class that replaces the class
 // when it succeeds and differs. The step keeps the class as it was, so it
-// holds one whole copy. The edit's string is the change's summary line.
-using ClassRecordEdit = std::function<Result<QString>(ClassRecord& cls)>;
+// holds one whole copy.
+using ClassRecordEdit = std::function<Result<void>(ClassRecord& cls)>;
 Change classChange(QString name, ClassRecordEdit edit);
 
 // The same for an edit that may also change the attendance (a renamed
 // student's months take the new name): both are copied and replaced.
-using ClassAndAttendanceEdit = std::function<Result<QString>(ClassRecord& cls, AttendanceBook& attendance)>;
+using ClassAndAttendanceEdit = std::function<Result<void>(ClassRecord& cls, AttendanceBook& attendance)>;
 Change classAndAttendanceChange(QString name, ClassAndAttendanceEdit edit);
 
 // About how many bytes a class or an attendance book holds in memory.

@@ -163,10 +163,10 @@ Change curveChange(const ClassRecord& cls, std::size_t assignment, const CurveRu
     return Change(Curving::tr("Curve %1").arg(title), [assignment, rule](Document& document) -> Result<ChangeMade> {
         Result<CurvedColumn> curved = curveAssignment(document.classRecord, assignment, rule);
         if (!curved) return curved.error();
-        if (curved->changed == 0) return ChangeMade{nullptr, QString()};
+        if (curved->changed == 0) return ChangeMade{nullptr};
         std::vector<std::string>& list = document.classRecord.assignments[assignment].namegrade;
         std::swap(list, curved->namegrade);
-        return ChangeMade{std::make_unique<PointListSwap>(assignment, std::move(curved->namegrade)), QString()};
+        return ChangeMade{std::make_unique<PointListSwap>(assignment, std::move(curved->namegrade))};
     });
 }
 

@@ -114,9 +114,9 @@ Change typedPointsChange(const Sheet& grades, int row, int col, const QString& t
                   [cell = TypedCell::of(grades, row, col), typed](Document& document) -> Result<ChangeMade> {
                       Result<TypedPointsEdit> edit = planTypedPoints(document.classRecord, cell, typed);
                       if (!edit) return edit.error();
-                      if (edit->changesNothing()) return ChangeMade{nullptr, QString()};
+                      if (edit->changesNothing()) return ChangeMade{nullptr};
                       applyEdit(document.classRecord, *edit);
-                      return ChangeMade{std::make_unique<TypedPointsStep>(std::move(edit).value()), QString()};
+                      return ChangeMade{std::make_unique<TypedPointsStep>(std::move(edit).value())};
                   });
 }
 

@@ -94,10 +94,10 @@ Change seatChange(QString name, SeatId id, std::function<void(SeatingInfo&)> alt
         if (!seat) return noSuchSeat();
         SeatingInfo after = *seat;
         alter(after);
-        if (after == *seat) return ChangeMade{nullptr, QString()};
+        if (after == *seat) return ChangeMade{nullptr};
         auto step = std::make_unique<SeatReplaced>(id, *seat, after, nudge);
         *seat = std::move(after);
-        return ChangeMade{std::move(step), QString()};
+        return ChangeMade{std::move(step)};
     });
 }
 
@@ -122,7 +122,7 @@ Change addSeatChange(SeatingInfo seat) {
         if (Result<void> accepted = lookAccepted(seat); !accepted) return fail(accepted.message());
         std::vector<SeatingInfo>& seats = document.classRecord.Seats;
         seats.push_back(seat);
-        return ChangeMade{std::make_unique<SeatInList>(seats.size() - 1, seat, true), QString()};
+        return ChangeMade{std::make_unique<SeatInList>(seats.size() - 1, seat, true)};
     });
 }
 
@@ -143,7 +143,7 @@ Change deleteSeatChange(SeatId id) {
         if (id.index() >= seats.size()) return noSuchSeat();
         auto step = std::make_unique<SeatInList>(id.index(), seats[id.index()], false);
         seats.erase(seats.begin() + static_cast<std::ptrdiff_t>(id.index()));
-        return ChangeMade{std::move(step), QString()};
+        return ChangeMade{std::move(step)};
     });
 }
 

@@ -81,9 +81,9 @@ void TableCommands::chooseFont() {
                       tr("The font \"%1\" cannot be kept with the class; please choose another."));
     if (!font) return;
     // Kept in the grade file, so a change that asks to be saved.
-    applyChange(classChange(tr("Font"), [font = *font](ClassRecord& cls) -> Result<QString> {
+    applyChange(classChange(tr("Font"), [font = *font](ClassRecord& cls) -> Result<void> {
         setGridFont(cls.gridProps, font);
-        return QString();
+        return {};
     }));
 }
 

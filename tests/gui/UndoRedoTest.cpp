@@ -217,7 +217,7 @@ Change sizeChange(int size, std::size_t bytes = 100, int seat = -1) {
     return Change(QStringLiteral("Size"), [=](Document& document) -> Result<ChangeMade> {
         const int before = document.classRecord.gridProps.font_size;
         document.classRecord.gridProps.font_size = size;
-        return ChangeMade{std::make_unique<SizeStep>(before, size, bytes, seat), QString()};
+        return ChangeMade{std::make_unique<SizeStep>(before, size, bytes, seat)};
     });
 }
 

@@ -154,6 +154,37 @@ TEST_F(Cli, UsageErrorsExitTwo) {
     EXPECT_EQ(filesIn(path("a/b")), QStringList());
 }
 
+// What a command cannot run without is said before its class is read, in
+// the order the command checks it; a class that is not there comes after.
+TEST_F(Cli, MissingOptionsAreSaidBeforeTheClassIsRead) {
+    const QString none = path("none.grs");
+    const struct {
+        QStringList args;
+        const char* problem;
+    } cases[] = {
+        {{"attendance", none, "--year", "2026"}, "attendance: give --year and --student"},
+        {{"what-if", none, "Ann", "--index", "x"}, "what-if: --index takes a number (1 is the first assignment)"},
+        {{"what-if", none, "Ann", "--index", "1"}, "what-if: --grade LETTER is needed"},
+        {{"set-total", none, "5"}, "set-total: name the assignment with either --assignment TITLE or --index K"},
+        {{"add-assignment", none, "--title", "T"}, "add-assignment: --title and --type are needed"},
+        {{"send-reports", none, "--from", "a@b.org"}, "send-reports: give --smtp HOST[:PORT] or --save-messages DIR"},
+        {{"send-reports", none, "--smtp", "mail"}, "send-reports: give --from ADDRESS"},
+        {{"reports", none}, "reports: give -o OUT.pdf (or -o FOLDER with --per-student)"},
+        {{"graph", none, "--overall", "--student", "Ann"},
+         "graph: choose one of --student NAME, --assignment TITLE, --index N, --overall"},
+        {{"stats", none, "--overall"}, "stats: --overall is for --grouping"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = test::runCli(c.args);
+        EXPECT_EQ(run.exitCode, 2) << c.problem;
+        EXPECT_EQ(run.err,
+                  QStringLiteral("markwell-cli: %1 (see markwell-cli --help)\n").arg(QLatin1String(c.problem)));
+    }
+    const CliRun met = test::runCli({QStringLiteral("graph"), none, QStringLiteral("--overall")});
+    EXPECT_EQ(met.exitCode, 1);
+    EXPECT_TRUE(met.err.contains(none)) << met.err.toStdString();
+}
+
 TEST_F(Cli, TextIsPrintedAsUtf8) {
     ClassRecord cls = newClassRecord({"Caf\xE9 \x80", 0, ""});  // "Café €" in Windows-1252
     ASSERT_TRUE(writeGradeFile(path("cafe.grs"), cls).ok());
