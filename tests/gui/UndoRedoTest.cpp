@@ -499,6 +499,7 @@ void UndoRedoTest::aMarkOrASeatUndoneLeavesTheGradesTableAlone() {
     QCOMPARE(rebuilds.count(), 0);
 
     // A step the grades show is shown anew, undone and redone alike.
+    QVERIFY(w.showPage(Page::Grades));
     w.actions().gridLines->trigger();
     undoAndRedo();
     QCOMPARE(rebuilds.count(), 3);
