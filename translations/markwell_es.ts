@@ -1587,46 +1587,6 @@ La clase se abre sin su plano de clase. Markwell no sobrescribirá ese archivo; 
         <translation>Rehacer</translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Grid Lines</source>
-        <translation>&amp;Líneas de cuadrícula</translation>
-    </message>
-    <message>
-        <source>Toggle Grid Lines</source>
-        <translation>Mostrar u ocultar las líneas de cuadrícula</translation>
-    </message>
-    <message>
-        <source>&amp;Font...</source>
-        <translation>&amp;Fuente...</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Fuente</translation>
-    </message>
-    <message>
-        <source>&amp;Ascending</source>
-        <translation>&amp;Ascendente</translation>
-    </message>
-    <message>
-        <source>Sort Ascending</source>
-        <translation>Orden ascendente</translation>
-    </message>
-    <message>
-        <source>&amp;Descending</source>
-        <translation>&amp;Descendente</translation>
-    </message>
-    <message>
-        <source>Sort Descending</source>
-        <translation>Orden descendente</translation>
-    </message>
-    <message>
         <source>&amp;Add...</source>
         <translation>&amp;Añadir...</translation>
     </message>
@@ -2843,6 +2803,49 @@ Un saludo cordial</translation>
     <message>
         <source>- Comments: </source>
         <translation>- Comentarios: </translation>
+    </message>
+</context>
+<context>
+    <name>TableActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines</source>
+        <translation>&amp;Líneas de cuadrícula</translation>
+    </message>
+    <message>
+        <source>Toggle Grid Lines</source>
+        <translation>Mostrar u ocultar las líneas de cuadrícula</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Fuente...</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Ascendente</translation>
+    </message>
+    <message>
+        <source>Sort Ascending</source>
+        <translation>Orden ascendente</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Descendente</translation>
+    </message>
+    <message>
+        <source>Sort Descending</source>
+        <translation>Orden descendente</translation>
     </message>
 </context>
 <context>
@@ -4677,46 +4680,6 @@ Un saludo cordial</translation>
     <message>
         <source>With Student &amp;ID&apos;s</source>
         <translation>Con &amp;ID de alumnos</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Gridlines</source>
-        <translation>&amp;Líneas de cuadrícula</translation>
-    </message>
-    <message>
-        <source>Gridlines</source>
-        <translation>Líneas de cuadrícula</translation>
-    </message>
-    <message>
-        <source>&amp;Font...</source>
-        <translation>&amp;Fuente...</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Fuente</translation>
-    </message>
-    <message>
-        <source>Sort &amp;Ascending</source>
-        <translation>Orden &amp;ascendente</translation>
-    </message>
-    <message>
-        <source>Sort Ascending</source>
-        <translation>Orden ascendente</translation>
-    </message>
-    <message>
-        <source>Sort &amp;Descending</source>
-        <translation>Orden &amp;descendente</translation>
-    </message>
-    <message>
-        <source>Sort Descending</source>
-        <translation>Orden descendente</translation>
     </message>
     <message>
         <source>Grade &amp;Scale...</source>

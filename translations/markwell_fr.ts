@@ -1587,46 +1587,6 @@ La classe est ouverte sans son plan de classe. Markwell n&apos;écrira pas sur c
         <translation>Rétablir</translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Grid Lines</source>
-        <translation>Quadrillag&amp;e</translation>
-    </message>
-    <message>
-        <source>Toggle Grid Lines</source>
-        <translation>Afficher ou masquer le quadrillage</translation>
-    </message>
-    <message>
-        <source>&amp;Font...</source>
-        <translation>&amp;Police...</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Police</translation>
-    </message>
-    <message>
-        <source>&amp;Ascending</source>
-        <translation>&amp;Croissant</translation>
-    </message>
-    <message>
-        <source>Sort Ascending</source>
-        <translation>Tri croissant</translation>
-    </message>
-    <message>
-        <source>&amp;Descending</source>
-        <translation>&amp;Décroissant</translation>
-    </message>
-    <message>
-        <source>Sort Descending</source>
-        <translation>Tri décroissant</translation>
-    </message>
-    <message>
         <source>&amp;Add...</source>
         <translation>&amp;Ajouter...</translation>
     </message>
@@ -2843,6 +2803,49 @@ Bien cordialement</translation>
     <message>
         <source>- Comments: </source>
         <translation>- Commentaires : </translation>
+    </message>
+</context>
+<context>
+    <name>TableActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines</source>
+        <translation>Quadrillag&amp;e</translation>
+    </message>
+    <message>
+        <source>Toggle Grid Lines</source>
+        <translation>Afficher ou masquer le quadrillage</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Police...</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>&amp;Croissant</translation>
+    </message>
+    <message>
+        <source>Sort Ascending</source>
+        <translation>Tri croissant</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Décroissant</translation>
+    </message>
+    <message>
+        <source>Sort Descending</source>
+        <translation>Tri décroissant</translation>
     </message>
 </context>
 <context>
@@ -4677,46 +4680,6 @@ Bien cordialement</translation>
     <message>
         <source>With Student &amp;ID&apos;s</source>
         <translation>Avec les n&amp;uméros des élèves</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Gridlines</source>
-        <translation>&amp;Quadrillage</translation>
-    </message>
-    <message>
-        <source>Gridlines</source>
-        <translation>Quadrillage</translation>
-    </message>
-    <message>
-        <source>&amp;Font...</source>
-        <translation>&amp;Police...</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Police</translation>
-    </message>
-    <message>
-        <source>Sort &amp;Ascending</source>
-        <translation>&amp;Tri croissant</translation>
-    </message>
-    <message>
-        <source>Sort Ascending</source>
-        <translation>Tri croissant</translation>
-    </message>
-    <message>
-        <source>Sort &amp;Descending</source>
-        <translation>Tri &amp;décroissant</translation>
-    </message>
-    <message>
-        <source>Sort Descending</source>
-        <translation>Tri décroissant</translation>
     </message>
     <message>
         <source>Grade &amp;Scale...</source>

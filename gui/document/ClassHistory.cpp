@@ -21,33 +21,39 @@ namespace markwell {
 class ChangeCommand final : public QUndoCommand {
 public:
     ChangeCommand(const QString& name, std::shared_ptr<ChangeStep> step, std::vector<StudentRename> renames,
-                  ClassHistory& history)
-        : QUndoCommand(name), step_(std::move(step)), renames_(std::move(renames)), history_(history) {}
+                  ChangeScope::Part part, ClassHistory& history)
+        : QUndoCommand(name), step_(std::move(step)), renames_(std::move(renames)), part_(part), history_(history) {}
 
     // Every change may absorb the next (ChangeStep::absorb decides).
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand* other) override {
         if (history_.rebuilding_) return false;
-        return step_->absorb(*static_cast<const ChangeCommand*>(other)->step_);
+        const auto* next = static_cast<const ChangeCommand*>(other);
+        if (!step_->absorb(*next->step_)) return false;
+        // One step touching two parts redraws them all.
+        if (next->part_ != part_) part_ = ChangeScope::Part::Everything;
+        return true;
     }
 
     void undo() override {
         if (history_.rebuilding_) return;
         step_->undo(history_.document_);
-        history_.stepTaken();
+        history_.stepTaken(part_);
     }
     void redo() override {
         if (std::exchange(made_, false) || history_.rebuilding_) return;
         step_->redo(history_.document_);
-        history_.stepTaken();
+        history_.stepTaken(part_);
     }
 
     const std::shared_ptr<ChangeStep>& step() const { return step_; }
     const std::vector<StudentRename>& renames() const { return renames_; }
+    ChangeScope::Part part() const { return part_; }
 
 private:
     std::shared_ptr<ChangeStep> step_;
     std::vector<StudentRename> renames_;
+    ChangeScope::Part part_;
     ClassHistory& history_;
     bool made_ = true;
 };
@@ -76,14 +82,17 @@ ClassHistory::~ClassHistory() {
     disconnect(stack_, nullptr, nullptr, nullptr);
 }
 
-Result<void> ClassHistory::apply(const Change& change, Refresh refresh) {
+Result<void> ClassHistory::apply(const Change& change, const ChangeScope& scope) {
     Result<ChangeMade> made = change.applyTo(document_);
     if (!made) return fail(made.message());
-    if (!made->step) return {};
-    stack_->push(new ChangeCommand(change.name(), std::move(made->step), std::move(made->renames), *this));
+    if (!made->step) {
+        if (scope.cell) emit changed(scope);
+        return {};
+    }
+    stack_->push(new ChangeCommand(change.name(), std::move(made->step), std::move(made->renames), scope.part, *this));
     trim();
     syncModified();
-    if (refresh == Refresh::Everything) emit refreshNeeded();
+    emit changed(scope);
     emit documentChanged();
     return {};
 }
@@ -96,16 +105,17 @@ void ClassHistory::redo() {
     stack_->redo();
 }
 
-void ClassHistory::stepTaken() {
+void ClassHistory::stepTaken(ChangeScope::Part part) {
     // The stack moves its index and clean state after the step; the window
     // hears of it then, when the modified flag can be right.
-    stepPending_ = true;
+    stepPending_ = part;
 }
 
 void ClassHistory::finishStep() {
-    if (!std::exchange(stepPending_, false)) return;
+    const std::optional<ChangeScope::Part> part = std::exchange(stepPending_, std::nullopt);
+    if (!part) return;
     syncModified();
-    emit refreshNeeded();
+    emit changed(ChangeScope{*part, std::nullopt});
     emit documentChanged();
 }
 
@@ -187,11 +197,12 @@ void ClassHistory::keepOnly(int first, int last) {
         QString name;
         std::shared_ptr<ChangeStep> step;
         std::vector<StudentRename> renames;
+        ChangeScope::Part part;
     };
     std::vector<Kept> kept;
     for (int i = first; i < last; ++i) {
         const ChangeCommand& command = commandAt(*stack_, i);
-        kept.push_back({command.text(), command.step(), command.renames()});
+        kept.push_back({command.text(), command.step(), command.renames(), command.part()});
     }
     const int index = std::clamp(stack_->index() - first, 0, last - first);
     const int cleanIndex = stack_->cleanIndex();
@@ -203,7 +214,7 @@ void ClassHistory::keepOnly(int first, int last) {
         const QSignalBlocker quiet(stack_);
         stack_->clear();
         for (Kept& step : kept) {
-            stack_->push(new ChangeCommand(step.name, std::move(step.step), std::move(step.renames), *this));
+            stack_->push(new ChangeCommand(step.name, std::move(step.step), std::move(step.renames), step.part, *this));
         }
         if (clean >= 0) {
             stack_->setIndex(clean);

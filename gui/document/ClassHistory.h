@@ -6,12 +6,14 @@
 #include "core/common/Result.h"
 #include "core/data/Document.h"
 #include "core/editing/Change.h"
+#include "gui/document/ChangeScope.h"
 
 #include <QStringList>
 
 #include <QObject>
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -32,11 +34,6 @@ class ChangeCommand;
 class ClassHistory : public QObject {
     Q_OBJECT
 public:
-    // Who brings the window's showing of the class up to date after a change:
-    // the window rebuilds it all, or the caller, who knows what changed (a
-    // typed point redoes one row).
-    enum class Refresh { Everything, ByCaller };
-
     static constexpr std::size_t kHeldBytesLimit = std::size_t{64} << 20;
     static constexpr int kStepLimit = 1000;
 
@@ -45,9 +42,11 @@ public:
 
     QUndoStack& stack() const { return *stack_; }
 
-    // Makes the change. A refusal changes nothing and is handed back for the
-    // caller to show; a change that alters nothing leaves no step.
-    Result<void> apply(const Change& change, Refresh refresh = Refresh::Everything);
+    // Makes the change; `scope` says what it touches, for the window to
+    // redraw, and stays with the step for its undo and redo. A refusal
+    // changes nothing and is handed back for the caller to show; a change
+    // that alters nothing leaves no step.
+    Result<void> apply(const Change& change, const ChangeScope& scope = ChangeScope::everything());
     void undo();
     void redo();
 
@@ -75,17 +74,18 @@ public:
     void bindActions(QAction* undo, QAction* redo);
 
 signals:
+    // What a change, an undo or a redo touched, for the window to redraw
+    // (before documentChanged). A change made at a cell is told even when it
+    // altered nothing: the text typed there gives way to the value kept.
+    void changed(const ChangeScope& scope);
     // The document changed: by a change, an undo or a redo.
     void documentChanged();
-    // The window must show the class anew (before documentChanged): every
-    // undo and redo, and each change unless its caller shows it itself.
-    void refreshNeeded();
     void modifiedChanged(bool modified);
 
 private:
     friend class ChangeCommand;
     // A step of the stack was undone or redone; the stack then moves its index.
-    void stepTaken();
+    void stepTaken(ChangeScope::Part part);
     void finishStep();
     // Drops the oldest steps while the stack holds more than its bounds.
     void trim();
@@ -103,7 +103,8 @@ private:
     // While the stack is being made anew its commands do nothing.
     bool rebuilding_ = false;
     bool modified_ = false;
-    bool stepPending_ = false;
+    // The part the step being undone or redone touched, until the stack has moved.
+    std::optional<ChangeScope::Part> stepPending_;
 };
 
 }  // namespace markwell

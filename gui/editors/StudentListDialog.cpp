@@ -8,10 +8,10 @@
 #include "gui/editors/EditorSupport.h"
 #include "gui/editors/ImportStudentsDialog.h"
 #include "gui/editors/RecordListPanel.h"
-#include "gui/editors/StudentPrintout.h"
 #include "gui/printing/PrintJob.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/UserDialogs.h"
+#include "render/text/StudentPrintout.h"
 #include "render/text/TextPrintout.h"
 
 #include <QDialogButtonBox>

@@ -4,23 +4,22 @@
 #include "gui/main/AttendanceCommands.h"
 
 #include "gui/document/ClassHistory.h"
+#include "gui/document/OpenClass.h"
+#include "gui/main/CommandContext.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/shared/UserDialogs.h"
 
 namespace markwell {
 
-AttendanceCommands::AttendanceCommands(ClassHistory& history, AttendancePage* page, UserDialogs& dialogs,
-                                       QWidget* window)
-    : history_(history), dialogs_(dialogs), window_(window) {
+AttendanceCommands::AttendanceCommands(const CommandContext& context) : context_(context) {
+    AttendancePage* page = context_.pages.attendance;
     connect(page, &AttendancePage::marksWanted, this, &AttendanceCommands::markAttendance);
-    connect(&history_, &ClassHistory::documentChanged, page, &AttendancePage::showStoredMarks);
+    connect(&context_.open.history(), &ClassHistory::documentChanged, page, &AttendancePage::showStoredMarks);
 }
 
 void AttendanceCommands::markAttendance(const MonthMarks& marks) {
     // The page shows the marks itself (documentChanged): the grades need no rebuild.
-    if (Result<void> marked = history_.apply(markAttendanceChange(marks), ClassHistory::Refresh::ByCaller); !marked) {
-        dialogs_.warn(window_, marked.message());
-    }
+    (void)context_.apply(markAttendanceChange(marks), ChangeScope::marks());
 }
 
 }  // namespace markwell

@@ -9,9 +9,7 @@
 
 namespace markwell {
 
-class AttendancePage;
-class ClassHistory;
-class UserDialogs;
+struct CommandContext;
 
 // The marks of the Attendance page as changes of the class: each key press
 // or mark of the pop-up menu is one step of Edit > Undo, made through the
@@ -20,16 +18,13 @@ class UserDialogs;
 class AttendanceCommands : public QObject {
     Q_OBJECT
 public:
-    // `window` is the parent of the message a refused mark shows.
-    AttendanceCommands(ClassHistory& history, AttendancePage* page, UserDialogs& dialogs, QWidget* window);
+    explicit AttendanceCommands(const CommandContext& context);
 
 public slots:
     void markAttendance(const MonthMarks& marks);
 
 private:
-    ClassHistory& history_;
-    UserDialogs& dialogs_;
-    QWidget* window_;
+    const CommandContext& context_;
 };
 
 }  // namespace markwell

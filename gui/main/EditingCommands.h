@@ -7,11 +7,7 @@
 
 namespace markwell {
 
-class ClassHistory;
-class Change;
-class MainWindow;
-struct MainActions;
-class UserDialogs;
+struct CommandContext;
 
 // The list dialogs of the main window (students, assignments, Edit Grades,
 // and the imports inside them) and the curve: each works on a copy of the
@@ -20,7 +16,7 @@ class UserDialogs;
 class EditingCommands : public QObject {
     Q_OBJECT
 public:
-    EditingCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs, const MainActions& actions);
+    explicit EditingCommands(const CommandContext& context);
 
 public slots:
     void editStudentList();
@@ -30,11 +26,7 @@ public slots:
     void curveAssignment();
 
 private:
-    void applyChange(const Change& change);
-
-    MainWindow& window_;
-    ClassHistory& history_;
-    UserDialogs& dialogs_;
+    const CommandContext& context_;
 };
 
 }  // namespace markwell

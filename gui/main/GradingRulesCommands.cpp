@@ -4,9 +4,9 @@
 #include "gui/main/GradingRulesCommands.h"
 
 #include "core/editing/ClassChanges.h"
-#include "gui/document/ClassHistory.h"
+#include "gui/document/OpenClass.h"
+#include "gui/main/CommandContext.h"
 #include "gui/main/MainActions.h"
-#include "gui/main/MainWindow.h"
 #include "gui/options/OptionsDialog.h"
 #include "gui/rules/DropRuleDialog.h"
 #include "gui/rules/GradeScaleDialog.h"
@@ -15,40 +15,37 @@
 
 namespace markwell {
 
-GradingRulesCommands::GradingRulesCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs,
-                                           Stores stores, const MainActions& actions)
-    : window_(window), history_(history), dialogs_(dialogs), stores_(stores) {
-    window_.connectCommand(actions.gradeScale, [this] { editGradeScale(); });
-    window_.connectCommand(actions.weightedGrades, [this] { editWeights(); });
-    window_.connectCommand(actions.dropLowest, [this] { editDropRule(); });
-    window_.connectCommand(actions.options, [this] { editOptions(); });
-}
-
-void GradingRulesCommands::applyChange(const Change& change) {
-    if (Result<void> applied = history_.apply(change); !applied) dialogs_.warn(&window_, applied.message());
+GradingRulesCommands::GradingRulesCommands(const CommandContext& context) : context_(context) {
+    const MainActions& actions = context_.actions;
+    context_.onTriggered(actions.gradeScale, this, [this] { editGradeScale(); });
+    context_.onTriggered(actions.weightedGrades, this, [this] { editWeights(); });
+    context_.onTriggered(actions.dropLowest, this, [this] { editDropRule(); });
+    context_.onTriggered(actions.options, this, [this] { editOptions(); });
 }
 
 void GradingRulesCommands::editGradeScale() {
-    GradeScaleDialog dialog(stores_.scales, window_.document().classRecord.gradeScale, dialogs_, &window_);
+    GradeScaleDialog dialog(context_.stores.scales, context_.open.document().classRecord.gradeScale, context_.dialogs,
+                            context_.window);
     if (dialog.exec() != QDialog::Accepted) return;
-    applyChange(gradeScaleChange(dialog.chosenScale()));
+    (void)context_.apply(gradeScaleChange(dialog.chosenScale()), ChangeScope::rules());
 }
 
 void GradingRulesCommands::editWeights() {
-    WeightsDialog dialog(window_.document().classRecord.weightGrades, dialogs_, &window_);
+    WeightsDialog dialog(context_.open.document().classRecord.weightGrades, context_.dialogs, context_.window);
     if (dialog.exec() != QDialog::Accepted) return;
-    applyChange(weightsChange(dialog.weights()));
+    (void)context_.apply(weightsChange(dialog.weights()), ChangeScope::rules());
 }
 
 void GradingRulesCommands::editDropRule() {
-    DropRuleDialog dialog(window_.document().classRecord.lowScoreInfo, &window_);
+    DropRuleDialog dialog(context_.open.document().classRecord.lowScoreInfo, context_.window);
     if (dialog.exec() != QDialog::Accepted) return;
-    applyChange(dropRuleChange(dialog.rule()));
+    (void)context_.apply(dropRuleChange(dialog.rule()), ChangeScope::rules());
 }
 
 void GradingRulesCommands::editOptions() {
     // The options belong to the program, not to the class: nothing to rebuild.
-    OptionsDialog dialog(stores_.passwords, stores_.settings, dialogs_, &window_, &window_.mailPasswords());
+    OptionsDialog dialog(context_.stores.passwords, context_.stores.settings, context_.dialogs, context_.window,
+                         &context_.mailPasswords());
     dialog.exec();
 }
 

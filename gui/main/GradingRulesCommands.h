@@ -7,14 +7,7 @@
 
 namespace markwell {
 
-class Change;
-class ClassHistory;
-class MainWindow;
-struct MainActions;
-class PasswordProtection;
-class ScaleStore;
-class SettingsStore;
-class UserDialogs;
+struct CommandContext;
 
 // The class's grading rules (grade scale, weights, drop rule), each a step of
 // the class's history when its window ends with OK, and the program's
@@ -22,13 +15,7 @@ class UserDialogs;
 class GradingRulesCommands : public QObject {
     Q_OBJECT
 public:
-    struct Stores {
-        ScaleStore& scales;
-        SettingsStore& settings;
-        PasswordProtection& passwords;
-    };
-    GradingRulesCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs, Stores stores,
-                         const MainActions& actions);
+    explicit GradingRulesCommands(const CommandContext& context);
 
 public slots:
     void editGradeScale();
@@ -37,13 +24,7 @@ public slots:
     void editOptions();
 
 private:
-    // A refused change is shown and the class stays.
-    void applyChange(const Change& change);
-
-    MainWindow& window_;
-    ClassHistory& history_;
-    UserDialogs& dialogs_;
-    Stores stores_;
+    const CommandContext& context_;
 };
 
 }  // namespace markwell

@@ -5,6 +5,7 @@
 
 #include "gui/shared/Icons.h"
 #include "gui/shared/PageKeys.h"
+#include "gui/shared/TableActions.h"
 
 #include <QAction>
 
@@ -44,12 +45,8 @@ MainActions MainActions::create(QObject* owner) {
 
     a.undo = makeToolAction(owner, tr("&Undo"), ToolIcon::Undo, tr("Undo"), QKeySequence::Undo);
     a.redo = makeToolAction(owner, tr("&Redo"), ToolIcon::Redo, tr("Redo"), QKeySequence::Redo);
-    a.copy = makeToolAction(owner, tr("&Copy"), ToolIcon::Copy, tr("Copy"), QKeySequence::Copy);
-    a.gridLines = makeToolAction(owner, tr("&Grid Lines"), ToolIcon::GridLines, tr("Toggle Grid Lines"));
-    a.gridLines->setCheckable(true);
-    a.font = makeToolAction(owner, tr("&Font..."), ToolIcon::Font, tr("Font"));
-    a.sortAscending = makeToolAction(owner, tr("&Ascending"), ToolIcon::SortAscending, tr("Sort Ascending"));
-    a.sortDescending = makeToolAction(owner, tr("&Descending"), ToolIcon::SortDescending, tr("Sort Descending"));
+    // Copy, Grid Lines, Font and the sorts.
+    static_cast<TableActions&>(a) = TableActions::create(owner);
     a.addSeat = makeToolAction(owner, tr("&Add..."), ToolIcon::AddSeat, tr("Add Seat"));
     a.editSeat = makeToolAction(owner, tr("&Edit..."), ToolIcon::EditSeat, tr("Edit Seat"));
     a.deleteSeat = makeToolAction(owner, tr("&Delete"), ToolIcon::DeleteSeat, tr("Delete Seat"));

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "gui/shared/TableActions.h"
+
 #include <QCoreApplication>
 
 class QAction;
@@ -14,7 +16,9 @@ namespace markwell {
 // the tool bar and the context menus. The actions hold their texts, keys,
 // icons and hints; the window connects them to what they do and enables them
 // as the class and the page allow.
-struct MainActions {
+// The table's actions (Copy, Grid Lines, Font, the sorts) are those of
+// every table of grades (TableActions).
+struct MainActions : TableActions {
     Q_DECLARE_TR_FUNCTIONS(MainActions)
 
 public:
@@ -42,11 +46,6 @@ public:
     // Edit
     QAction* undo = nullptr;  // named after the step they take (ClassHistory::bindActions)
     QAction* redo = nullptr;
-    QAction* copy = nullptr;
-    QAction* gridLines = nullptr;
-    QAction* font = nullptr;
-    QAction* sortAscending = nullptr;
-    QAction* sortDescending = nullptr;
     QAction* addSeat = nullptr;
     QAction* editSeat = nullptr;
     QAction* deleteSeat = nullptr;

@@ -4,7 +4,6 @@
 #include "gui/main/MainWindow.h"
 
 #include "core/common/NumberText.h"
-#include "core/grading/StudentRowUpdate.h"
 #include "core/reports/GradeExplanation.h"
 #include "core/scales/ScaleStore.h"
 #include "gui/document/ClassHistory.h"
@@ -72,25 +71,9 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     setWindowIcon(applicationIcon());
     setHelpTopic(this, HelpTopic::Grades);
 
-    history_ = std::make_unique<ClassHistory>(document_);
-    commands_ = std::make_unique<DocumentCommands>(document_, *history_, dialogs_, scales_, settings_, this,
-                                                   [this]() -> const Sheet& { return grades_.sheet; });
-    connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
-        if (page_ != Page::Grades) showPage(Page::Grades);
-        // The seats are another class's now: none of them is current.
-        seatingCommands_->forgetCurrentSeat();
-        attendanceShown_ = false;
-        untitledName_.clear();
-        rebuildGrades();
-    });
-    connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::updateStatusBar);
-    connect(commands_.get(), &DocumentCommands::saved, this, [this] {
-        refreshAttendanceClass();
-        applyCommandStates();
-    });
-    connect(commands_.get(), &DocumentCommands::notice, this,
+    open_ = std::make_unique<OpenClass>();
+    connect(&open_->recoveryKeeper(), &RecoveryKeeper::copyFailed, this,
             [this](const QString& text) { statusBar()->showMessage(text, kNoticeMilliseconds); });
-    keepRecoveryCopies();
 
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("pages"));
@@ -108,11 +91,11 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
 
     // The Average cell explains itself, worked out only for the cell under the pointer.
     gradesPage_->view()->setToolTipProvider([this](int row, int col) {
-        return numbersInTextWithPoint(averageToolTip(document_.classRecord, grades_.sheet, row, col),
+        return numbersInTextWithPoint(averageToolTip(document().classRecord, gradesTable().sheet, row, col),
                                       windowDecimalPoint());
     });
     gradesPage_->setDroppedTest([this](int row, int col) {
-        const std::vector<DroppedCell>& dropped = grades_.dropCellIndex;
+        const std::vector<DroppedCell>& dropped = gradesTable().dropCellIndex;
         return std::any_of(dropped.begin(), dropped.end(),
                            [row, col](const DroppedCell& cell) { return cell.row == row && cell.col == col; });
     });
@@ -125,8 +108,10 @@ MainWindow::MainWindow(UserDialogs& dialogs, SettingsStore& settings, ScaleStore
     statusBar()->addWidget(statusLabel_, 1);
 
     actions_ = MainActions::create(this);
+    createCommandContext();
     connectActions();
     createCommands();
+    followDocumentCommands();
     followHistory();
     createMenus();
     createToolBars();
@@ -146,19 +131,6 @@ MainWindow::~MainWindow() {
 
 void MainWindow::setMailPasswords(std::unique_ptr<MailPasswords> passwords) {
     mailPasswords_ = std::move(passwords);
-}
-
-void MainWindow::keepRecoveryCopies() {
-    recovery_ = std::make_unique<RecoveryKeeper>(document_);
-    connect(history_.get(), &ClassHistory::documentChanged, recovery_.get(), &RecoveryKeeper::noteChange);
-    // Undone back to the class as saved: there is nothing left to recover.
-    connect(history_.get(), &ClassHistory::modifiedChanged, recovery_.get(), [this](bool modified) {
-        if (!modified) recovery_->discardCopy();
-    });
-    connect(commands_.get(), &DocumentCommands::documentReplaced, recovery_.get(), &RecoveryKeeper::followDocument);
-    connect(commands_.get(), &DocumentCommands::saved, recovery_.get(), &RecoveryKeeper::discardCopy);
-    connect(recovery_.get(), &RecoveryKeeper::copyFailed, this,
-            [this](const QString& text) { statusBar()->showMessage(text, kNoticeMilliseconds); });
 }
 
 void MainWindow::offerRecovery(std::optional<RecoveryAnswer> answer) {
@@ -209,9 +181,48 @@ void MainWindow::resetToNewClass() {
     commands_->resetToNewClass();
 }
 
+void MainWindow::createCommandContext() {
+    context_ = std::make_unique<CommandContext>(CommandContext{
+        .open = *open_,
+        .dialogs = dialogs_,
+        .window = this,
+        .actions = actions_,
+        .stores = {scales_, settings_, passwords_},
+        .pages = {gradesPage_, attendancePage_, seatingPage_, [this] { return page_; }},
+        .finishTyping = [this] { finishTyping(); },
+        .notice = [this](const QString& text) { statusBar()->showMessage(text, kNoticeMilliseconds); },
+        .mailPasswords = [this]() -> MailPasswords& { return *mailPasswords_; },
+    });
+}
+
+void MainWindow::followDocumentCommands() {
+    connect(commands_.get(), &DocumentCommands::documentReplaced, this, [this] {
+        if (page_ != Page::Grades) showPage(Page::Grades);
+        // The seats are another class's now: none of them is current.
+        seatingCommands_->forgetCurrentSeat();
+        attendanceShown_ = false;
+        untitledName_.clear();
+        rebuildGrades();
+    });
+    connect(commands_.get(), &DocumentCommands::fileNameChanged, this, &MainWindow::updateStatusBar);
+    connect(commands_.get(), &DocumentCommands::saved, this, [this] {
+        refreshAttendanceClass();
+        applyCommandStates();
+    });
+    connect(commands_.get(), &DocumentCommands::notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kNoticeMilliseconds); });
+}
+
+void MainWindow::showChange(const ChangeScope& scope) {
+    if (!scope.touchesGrades()) return;
+    if (!scope.cell) rebuildGrades();
+    else if (scope.part == ChangeScope::Part::RowPoints) showTypedPoints(scope.cell->row, scope.cell->col);
+    else rebuildGradesKeepingPlace(scope.cell->row, scope.cell->col);
+}
+
 void MainWindow::rebuildGrades() {
-    grades_ = buildGradesTable(document_.classRecord);
-    gradesPage_->showTable(&grades_.sheet);
+    open_->workOutGrades();
+    gradesPage_->showTable(&open_->grades().sheet);
     refreshAttendanceClass();
     seatingPage_->view()->showChart();
     updateStatusBar();
@@ -219,8 +230,8 @@ void MainWindow::rebuildGrades() {
 }
 
 void MainWindow::rebuildGradesKeepingPlace(int row, int col) {
-    grades_ = buildGradesTable(document_.classRecord);
-    gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+    open_->workOutGrades();
+    gradesPage_->showTableKeepingPlace(&open_->grades().sheet, row, col);
     refreshAttendanceClass();
     seatingPage_->view()->showChart();
     updateToolBar();
@@ -228,34 +239,33 @@ void MainWindow::rebuildGradesKeepingPlace(int row, int col) {
 
 void MainWindow::showTypedPoints(int row, int col) {
     // Only the student's row changes: it is redone in place, as a rebuild would.
-    if (const std::optional<RowUpdate> update = updateStudentRow(grades_, document_.classRecord, row)) {
+    if (const std::optional<RowUpdate> update = open_->workOutGradesRow(row)) {
         gradesPage_->showChangedRow(row, update->resizedCols);
     } else {
-        grades_ = buildGradesTable(document_.classRecord);
         // The view moves on from here as the key that ended the edit says.
-        gradesPage_->showTableKeepingPlace(&grades_.sheet, row, col);
+        gradesPage_->showTableKeepingPlace(&open_->grades().sheet, row, col);
     }
     updateToolBar();
 }
 
 void MainWindow::refreshAttendanceClass() {
     std::vector<std::string> names;
-    names.reserve(document_.classRecord.students.size());
-    for (const StudentInfo& student : document_.classRecord.students) names.push_back(student.name);
-    attendancePage_->setClass(std::move(names), &document_.attendance, document_.attendanceDamage);
+    names.reserve(document().classRecord.students.size());
+    for (const StudentInfo& student : document().classRecord.students) names.push_back(student.name);
+    attendancePage_->setClass(std::move(names), &document().attendance, document().attendanceDamage);
 }
 
 void MainWindow::updateStatusBar() {
-    statusLabel_->setText(tr("Markwell File: ") + (document_.isTitled() ? document_.markwellFile : tr("< None >")));
+    statusLabel_->setText(tr("Markwell File: ") + (document().isTitled() ? document().markwellFile : tr("< None >")));
     updateWindowTitle();
 }
 
 void MainWindow::updateWindowTitle() {
     const QString untitled = untitledName_.isEmpty() ? tr("Untitled") : untitledName_;
-    const QString name = document_.isTitled() ? QFileInfo(document_.markwellFile).fileName() : untitled;
+    const QString name = document().isTitled() ? QFileInfo(document().markwellFile).fileName() : untitled;
     // "[*]" is where the window shows that the class has unsaved changes.
     setWindowTitle(tr("%1[*] — Computerized Markwell").arg(name));
-    setWindowModified(history_->isModified());
+    setWindowModified(history().isModified());
 }
 
 QString MainWindow::statusText() const {
@@ -292,9 +302,9 @@ void MainWindow::stepPage(int direction) {
 }
 
 CommandStates MainWindow::commandStatesOn(Page page) const {
-    const ClassRecord& cls = document_.classRecord;
+    const ClassRecord& cls = document().classRecord;
     return commandStates(
-        {page, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()), document_.isTitled()});
+        {page, static_cast<int>(cls.students.size()), static_cast<int>(cls.assignments.size()), document().isTitled()});
 }
 
 void MainWindow::pageChanged(int index) {
@@ -339,7 +349,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     rememberWindowPlace();
     event->accept();
     // Saved or let go of: nothing is left to recover.
-    recovery_->discardCopy();
+    open_->recoveryKeeper().discardCopy();
     // A help window left open would keep the program running without its window.
     if (help_) help_->closeWindow();
 }

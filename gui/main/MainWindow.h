@@ -5,14 +5,16 @@
 
 #include "core/data/ClassRecord.h"
 #include "core/grading/GradesTable.h"
-#include "gui/document/DocumentCommands.h"
+#include "gui/document/ChangeScope.h"
+#include "gui/document/OpenClass.h"
 #include "gui/document/RecoveryOffer.h"
+#include "gui/main/CommandContext.h"
 #include "gui/main/CommandRules.h"
+#include "gui/main/DocumentCommands.h"
 #include "gui/main/MainActions.h"
 
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -44,12 +46,11 @@ class UserDialogs;
 
 // The main window: one class at a time, shown on three pages (Grades,
 // Attendance, Seating) with the document commands, printing and help. The
-// class and its file names are a value owned here (`document()`), changed
-// only through its history (`history()`); the grades table is rebuilt from
-// it after every change (rebuildGrades). The window builds the pages, menus
-// and tool bars; the commands live in command objects (DocumentCommands,
-// TableCommands, EditingCommands, GradingRulesCommands, ReportCommands),
-// each given the actions it serves.
+// class is the window's OpenClass (`openClass()`), changed only through its
+// history; the window redraws what each change touched (showChange). The
+// window builds the pages, menus and tool bars; the commands live in command
+// objects (DocumentCommands, TableCommands, EditingCommands, ...), each
+// given the same CommandContext.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -57,14 +58,15 @@ public:
                HelpCenter* help = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const Document& document() const { return document_; }
+    OpenClass& openClass() const { return *open_; }
+    const Document& document() const { return open_->document(); }
     DocumentCommands& documentCommands() const { return *commands_; }
-    ClassHistory& history() const { return *history_; }
+    ClassHistory& history() const { return open_->history(); }
     TableCommands& tableCommands() const { return *table_; }
     EditingCommands& editingCommands() const { return *editing_; }
     GradingRulesCommands& gradingRulesCommands() const { return *rules_; }
     ReportCommands& reportCommands() const { return *reports_; }
-    const GradesTable& gradesTable() const { return grades_; }
+    const GradesTable& gradesTable() const { return open_->grades(); }
     Page currentPage() const { return page_; }
     GradesPage* gradesPage() const { return gradesPage_; }
     AttendancePage* attendancePage() const { return attendancePage_; }
@@ -87,20 +89,10 @@ public:
     // ended without closing them; a recovered class replaces the one shown.
     // `answer`, when given, answers without asking.
     void offerRecovery(std::optional<RecoveryAnswer> answer = std::nullopt);
-    RecoveryKeeper& recoveryKeeper() const { return *recovery_; }
+    RecoveryKeeper& recoveryKeeper() const { return open_->recoveryKeeper(); }
 
     // Default settings of a new class, then a rebuild.
     void resetToNewClass();
-    // Rebuilds the grades table from the class, then the pages that show it.
-    void rebuildGrades();
-    // The same, the grades table staying at the cell (row, col).
-    void rebuildGradesKeepingPlace(int row, int col);
-    // After points were typed into (row, col): the student's row is redone in
-    // place when it can be, as a rebuild would make it.
-    void showTypedPoints(int row, int col);
-    // Runs `command` when `action` is triggered, after storing a value still
-    // being typed into the table: it is part of the class every command works on.
-    void connectCommand(QAction* action, std::function<void()> command);
     void applyCommandStates();
     void updateStatusBar();
     void updateToolBar();
@@ -138,8 +130,18 @@ protected:
     QMenu* createPopupMenu() override;
 
 private:
-    // The recovery copy follows the class's changes, saves and replacements.
-    void keepRecoveryCopies();
+    // Redraws what a change, an undo or a redo touched. The seating chart and
+    // the attendance page show their own part (ClassHistory::documentChanged).
+    void showChange(const ChangeScope& scope);
+    // Rebuilds the grades table from the class, then the pages that show it.
+    void rebuildGrades();
+    // The same, the grades table staying at the cell (row, col).
+    void rebuildGradesKeepingPlace(int row, int col);
+    // After points were typed into (row, col): the student's row is redone in
+    // place when it can be, as a rebuild would make it.
+    void showTypedPoints(int row, int col);
+    // The document commands' news: another class, a save, a notice.
+    void followDocumentCommands();
     // The first activation: the default scale, a new class, today's month.
     void activate();
     void connectActions();
@@ -154,6 +156,8 @@ private:
     void openNamedClass(const QString& path);
     // The command objects, each connected to the actions it serves.
     void createCommands();
+    // What every command object works with.
+    void createCommandContext();
     // The window follows its class's history: what shows the class, the modified mark.
     void followHistory();
     CommandStates commandStatesOn(Page page) const;
@@ -175,16 +179,15 @@ private:
     PasswordProtection& passwords_;
     HelpCenter* help_;
     std::unique_ptr<MailPasswords> mailPasswords_;
-    Document document_;
-    GradesTable grades_;
-    // Before the commands that change the class through it, after the document.
-    std::unique_ptr<ClassHistory> history_;
+    // Before the context and the commands that work on it.
+    std::unique_ptr<OpenClass> open_;
+    MainActions actions_;
+    std::unique_ptr<CommandContext> context_;
     std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<TableCommands> table_;
     std::unique_ptr<EditingCommands> editing_;
     std::unique_ptr<GradingRulesCommands> rules_;
     std::unique_ptr<ReportCommands> reports_;
-    std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<SeatingCommands> seatingCommands_;
     std::unique_ptr<AttendanceCommands> attendanceCommands_;
     std::unique_ptr<ScoreCommands> scoreCommands_;
@@ -197,7 +200,6 @@ private:
     QString untitledName_;
     Page page_ = Page::Grades;
 
-    MainActions actions_;
     QTabWidget* pages_ = nullptr;
     GradesPage* gradesPage_ = nullptr;
     AttendancePage* attendancePage_ = nullptr;

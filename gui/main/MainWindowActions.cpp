@@ -25,17 +25,10 @@
 
 namespace markwell {
 
-void MainWindow::connectCommand(QAction* action, std::function<void()> command) {
-    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
-        finishTyping();
-        command();
-    });
-}
-
 void MainWindow::connectActions() {
     const MainActions& a = actions_;
     const auto run = [this](QAction* action, void (MainWindow::*command)()) {
-        connectCommand(action, [this, command] { (this->*command)(); });
+        context_->onTriggered(action, this, [this, command] { (this->*command)(); });
     };
     run(a.newClass, &MainWindow::newClass);
     run(a.newClassFrom, &MainWindow::newClassFrom);
@@ -48,8 +41,8 @@ void MainWindow::connectActions() {
     run(a.printAttendance, &MainWindow::printAttendance);
     run(a.printPreview, &MainWindow::previewPrint);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
-    connectCommand(a.undo, [this] { history_->undo(); });
-    connectCommand(a.redo, [this] { history_->redo(); });
+    context_->onTriggered(a.undo, this, [this] { history().undo(); });
+    context_->onTriggered(a.redo, this, [this] { history().redo(); });
     run(a.help, &MainWindow::showHelp);
     run(a.about, &MainWindow::showAbout);
     run(a.nextPage, &MainWindow::showNextPage);
@@ -60,21 +53,21 @@ void MainWindow::connectActions() {
 }
 
 void MainWindow::createCommands() {
-    table_ = std::make_unique<TableCommands>(*this, *history_, dialogs_, actions_);
-    editing_ = std::make_unique<EditingCommands>(*this, *history_, dialogs_, actions_);
-    rules_ = std::make_unique<GradingRulesCommands>(
-        *this, *history_, dialogs_, GradingRulesCommands::Stores{scales_, settings_, passwords_}, actions_);
-    reports_ = std::make_unique<ReportCommands>(*this, dialogs_, scales_, actions_);
-    seatingCommands_ = std::make_unique<SeatingCommands>(document_, *history_, seatingPage_, dialogs_, actions_, this,
-                                                         [this] { return page_ == Page::Seating; });
-    attendanceCommands_ = std::make_unique<AttendanceCommands>(*history_, attendancePage_, dialogs_, this);
-    scoreCommands_ = std::make_unique<ScoreCommands>(*this, *history_, dialogs_, settings_, actions_);
+    commands_ = std::make_unique<DocumentCommands>(*context_);
+    context_->documents = commands_.get();
+    table_ = std::make_unique<TableCommands>(*context_);
+    editing_ = std::make_unique<EditingCommands>(*context_);
+    rules_ = std::make_unique<GradingRulesCommands>(*context_);
+    reports_ = std::make_unique<ReportCommands>(*context_);
+    seatingCommands_ = std::make_unique<SeatingCommands>(*context_);
+    attendanceCommands_ = std::make_unique<AttendanceCommands>(*context_);
+    scoreCommands_ = std::make_unique<ScoreCommands>(*context_);
 }
 
 void MainWindow::followHistory() {
-    history_->bindActions(actions_.undo, actions_.redo);
-    connect(history_.get(), &ClassHistory::refreshNeeded, this, &MainWindow::rebuildGrades);
-    connect(history_.get(), &ClassHistory::modifiedChanged, this, &QWidget::setWindowModified);
+    history().bindActions(actions_.undo, actions_.redo);
+    connect(open_.get(), &OpenClass::changed, this, &MainWindow::showChange);
+    connect(&history(), &ClassHistory::modifiedChanged, this, &QWidget::setWindowModified);
 }
 
 void MainWindow::createMenus() {
@@ -180,7 +173,7 @@ void MainWindow::createGradesContextMenu() {
 }
 
 void MainWindow::applyCommandStates() {
-    const ClassRecord& cls = document_.classRecord;
+    const ClassRecord& cls = document().classRecord;
     const CommandStates s = commandStatesOn(page_);
     const MainActions& a = actions_;
     listsTools_->setVisible(s.listsToolsVisible);

@@ -38,7 +38,7 @@ void MainWindow::saveClassAs() {
 }
 
 Sheet MainWindow::attendanceCopy() const {
-    return attendancePrintCopy(attendancePage_->sheet(), document_.attendFile, attendancePage_->month(),
+    return attendancePrintCopy(attendancePage_->sheet(), document().attendFile, attendancePage_->month(),
                                attendancePage_->year(), windowLocale());
 }
 

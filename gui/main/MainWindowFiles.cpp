@@ -18,7 +18,7 @@ void MainWindow::addRecentFilesMenu(QMenu* fileMenu) {
     connect(recent, &RecentFilesMenu::openRequested, this, &MainWindow::openNamedClass);
     // Every class opened or saved under a name comes first in the list.
     const auto rememberClass = [this] {
-        if (document_.isTitled()) rememberRecentFile(document_.markwellFile);
+        if (document().isTitled()) rememberRecentFile(document().markwellFile);
     };
     connect(commands_.get(), &DocumentCommands::documentReplaced, this, rememberClass);
     connect(commands_.get(), &DocumentCommands::saved, this, rememberClass);

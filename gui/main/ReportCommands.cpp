@@ -7,11 +7,12 @@
 #include "core/document/DocumentFiles.h"
 #include "core/grading/GradesLayout.h"
 #include "core/mail/MailAddress.h"
-#include "gui/document/DocumentCommands.h"
+#include "gui/document/OpenClass.h"
 #include "gui/mail/MailLauncher.h"
 #include "gui/mail/XdgEmailLauncher.h"
+#include "gui/main/CommandContext.h"
+#include "gui/main/DocumentCommands.h"
 #include "gui/main/MainActions.h"
-#include "gui/main/MainWindow.h"
 #include "gui/pages/AttendancePage.h"
 #include "gui/reports/AttendanceAnalysisWindow.h"
 #include "gui/reports/ClassReportsWindow.h"
@@ -29,30 +30,31 @@
 
 namespace markwell {
 
-ReportCommands::ReportCommands(MainWindow& window, UserDialogs& dialogs, ScaleStore& scales, const MainActions& actions)
-    : window_(window), dialogs_(dialogs), scales_(scales) {
+ReportCommands::ReportCommands(const CommandContext& context) : context_(context) {
+    const MainActions& actions = context_.actions;
     setMailLauncher(*new XdgEmailLauncher(this));
-    window_.connectCommand(actions.individualReport, [this] { showIndividualReport(); });
-    window_.connectCommand(actions.gradeInformation, [this] { showGradeInformation(); });
-    window_.connectCommand(actions.graph, [this] { showGraph(); });
-    window_.connectCommand(actions.attendanceAnalysis, [this] { analyseAttendance(); });
-    window_.connectCommand(actions.classReports, [this] { showClassReports(); });
-    window_.connectCommand(actions.merge, [this] { mergeFiles(); });
-    window_.connectCommand(actions.sendMail, [this] { sendMail(); });
-    window_.connectCommand(actions.myClasses, [this] { showMyClasses(); });
+    context_.onTriggered(actions.individualReport, this, [this] { showIndividualReport(); });
+    context_.onTriggered(actions.gradeInformation, this, [this] { showGradeInformation(); });
+    context_.onTriggered(actions.graph, this, [this] { showGraph(); });
+    context_.onTriggered(actions.attendanceAnalysis, this, [this] { analyseAttendance(); });
+    context_.onTriggered(actions.classReports, this, [this] { showClassReports(); });
+    context_.onTriggered(actions.merge, this, [this] { mergeFiles(); });
+    context_.onTriggered(actions.sendMail, this, [this] { sendMail(); });
+    context_.onTriggered(actions.myClasses, this, [this] { showMyClasses(); });
 }
 
 void ReportCommands::setMailLauncher(MailLauncher& launcher) {
     if (mail_) disconnect(mail_, nullptr, this, nullptr);
     mail_ = &launcher;
     // Told after the report window that started the message may have closed.
-    connect(mail_, &MailLauncher::failed, this, [this](const QString& message) { dialogs_.warn(&window_, message); });
+    connect(mail_, &MailLauncher::failed, this,
+            [this](const QString& message) { context_.dialogs.warn(context_.window, message); });
 }
 
 ReportInput ReportCommands::reportInput() const {
-    const Document& document = window_.document();
-    GradeHistory* history = document.isTitled() ? &window_.documentCommands().gradeHistory() : nullptr;
-    return {document.classRecord, window_.gradesTable().sheet, document.markwellFile, history};
+    const Document& document = context_.open.document();
+    GradeHistory* history = document.isTitled() ? &context_.documents->gradeHistory() : nullptr;
+    return {document.classRecord, context_.open.grades().sheet, document.markwellFile, history};
 }
 
 void ReportCommands::openReport(QDialog* report) {
@@ -62,60 +64,62 @@ void ReportCommands::openReport(QDialog* report) {
 }
 
 void ReportCommands::showMyClasses() {
-    const Document& document = window_.document();
+    const Document& document = context_.open.document();
     const QString folder = document.isTitled() ? QFileInfo(document.markwellFile).absolutePath() : QString();
-    auto* overview = new MyClassesWindow(scales_, dialogs_, folder, &window_);
+    auto* overview = new MyClassesWindow(context_.stores.scales, context_.dialogs, folder, context_.window);
     connect(overview, &QDialog::accepted, this, [this, overview] {
         // The class in the window may have changes: openFile asks about them first.
-        if (!overview->chosenClass().isEmpty()) window_.documentCommands().openFile(overview->chosenClass());
+        if (!overview->chosenClass().isEmpty()) context_.documents->openFile(overview->chosenClass());
     });
     openReport(overview);
 }
 
 void ReportCommands::showIndividualReport() {
-    openReport(new IndividualReportWindow(reportInput(), dialogs_, *mail_, &window_));
+    openReport(new IndividualReportWindow(reportInput(), context_.dialogs, *mail_, context_.window));
 }
 
 void ReportCommands::showClassReports() {
-    const Document& document = window_.document();
+    const Document& document = context_.open.document();
     if (document.classRecord.students.empty()) return;
-    const Sheet& grades = window_.gradesTable().sheet;
+    const Sheet& grades = context_.open.grades().sheet;
     auto* reports = new ClassReportsWindow(reportInput(), document.attendance, grades.resolve(grades.selection()),
-                                           dialogs_, &window_);
-    if (mail_) reports->setMailServices({dialogs_, window_.settings(), window_.mailPasswords(), *mail_});
+                                           context_.dialogs, context_.window);
+    if (mail_) reports->setMailServices({context_.dialogs, context_.stores.settings, context_.mailPasswords(), *mail_});
     openReport(reports);
 }
 
 void ReportCommands::showGradeInformation() {
-    openReport(new GradeInformationWindow(reportInput(), dialogs_, &window_));
+    openReport(new GradeInformationWindow(reportInput(), context_.dialogs, context_.window));
 }
 
 void ReportCommands::showGraph() {
-    openReport(new GraphWindow(reportInput(), dialogs_, &window_));
+    openReport(new GraphWindow(reportInput(), context_.dialogs, context_.window));
 }
 
 void ReportCommands::analyseAttendance() {
-    const Document& document = window_.document();
+    const Document& document = context_.open.document();
     if (document.classRecord.students.empty()) return;
-    openReport(new AttendanceAnalysisWindow(document, window_.attendancePage()->year(), dialogs_, &window_));
+    openReport(
+        new AttendanceAnalysisWindow(document, context_.pages.attendance->year(), context_.dialogs, context_.window));
 }
 
 void ReportCommands::mergeFiles() {
-    auto* setup = new MergeSetupDialog(window_.document().markwellFile, scales_, dialogs_, &window_);
+    auto* setup = new MergeSetupDialog(context_.open.document().markwellFile, context_.stores.scales, context_.dialogs,
+                                       context_.window);
     setup->setBeforeReading([this](QWidget* asker, const QStringList& paths) { return readyToMerge(asker, paths); });
     openReport(setup);
 }
 
 bool ReportCommands::readyToMerge(QWidget* asker, const QStringList& paths) {
-    const Document& document = window_.document();
+    const Document& document = context_.open.document();
     if (!document.modified || !document.isTitled()) return true;
     const bool named = std::any_of(paths.begin(), paths.end(), [&document](const QString& path) {
         return isSameFile(path, document.markwellFile);
     });
     if (!named) return true;
     // The merge reads the file on disk; the teacher may want the changes in it.
-    switch (dialogs_.askYesNoCancel(asker, tr("Save changes before merging?"))) {
-    case UserDialogs::Answer::Yes: return window_.documentCommands().save() == DocumentCommands::Outcome::Done;
+    switch (context_.dialogs.askYesNoCancel(asker, tr("Save changes before merging?"))) {
+    case UserDialogs::Answer::Yes: return context_.documents->save() == DocumentCommands::Outcome::Done;
     case UserDialogs::Answer::No: return true;
     case UserDialogs::Answer::Cancel: return false;
     }
@@ -123,14 +127,14 @@ bool ReportCommands::readyToMerge(QWidget* asker, const QStringList& paths) {
 }
 
 void ReportCommands::sendMail() {
-    const Sheet& sheet = window_.gradesTable().sheet;
+    const Sheet& sheet = context_.open.grades().sheet;
     const CellRange selection = sheet.resolve(sheet.selection());
     const GradesLayout layout = GradesLayout::of(sheet);
     const StudentInfo* student = nullptr;
     if (selection.c1 == GradesLayout::kNameCol && layout.isStudentRow(selection.r1)) {
         // The first student of the name, as the row is that student's.
         const QString name = sheet.text(selection.r1, GradesLayout::kNameCol);
-        for (const StudentInfo& s : window_.document().classRecord.students) {
+        for (const StudentInfo& s : context_.open.document().classRecord.students) {
             if (cp1252::toUnicode(s.name) == name) {
                 student = &s;
                 break;
@@ -138,7 +142,7 @@ void ReportCommands::sendMail() {
         }
     }
     if (!student) {
-        dialogs_.inform(&window_, tr("Please highlight student you wish to e-mail information about."));
+        context_.dialogs.inform(context_.window, tr("Please highlight student you wish to e-mail information about."));
         return;
     }
     // Through the mail launcher, which watches the mail program start and

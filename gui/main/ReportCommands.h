@@ -9,12 +9,9 @@ class QDialog;
 
 namespace markwell {
 
+struct CommandContext;
 class MailLauncher;
-class MainWindow;
-struct MainActions;
 struct ReportInput;
-class ScaleStore;
-class UserDialogs;
 
 // The report windows of the main window (each modal over it), the merge of
 // two grade files, e-mail to a student and the overview of the teacher's
@@ -22,7 +19,7 @@ class UserDialogs;
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
-    ReportCommands(MainWindow& window, UserDialogs& dialogs, ScaleStore& scales, const MainActions& actions);
+    explicit ReportCommands(const CommandContext& context);
 
     // Where messages with an attachment go (xdg-email unless told otherwise).
     void setMailLauncher(MailLauncher& launcher);
@@ -51,9 +48,7 @@ private:
     // them may be saved first. False stops the merge.
     bool readyToMerge(QWidget* asker, const QStringList& paths);
 
-    MainWindow& window_;
-    UserDialogs& dialogs_;
-    ScaleStore& scales_;
+    const CommandContext& context_;
     MailLauncher* mail_ = nullptr;
 };
 

@@ -4,50 +4,40 @@
 #include "gui/main/ScoreCommands.h"
 
 #include "core/export/CanvasExport.h"
-#include "gui/document/ClassHistory.h"
+#include "gui/document/OpenClass.h"
 #include "gui/editors/ImportScoresDialog.h"
+#include "gui/main/CommandContext.h"
 #include "gui/main/MainActions.h"
-#include "gui/main/MainWindow.h"
 #include "gui/shared/UserDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStatusBar>
 
 namespace markwell {
-namespace {
-
-// How long the word that the file was written stays in the status bar.
-constexpr int kNoticeMilliseconds = 6000;
-
-}  // namespace
-
-ScoreCommands::ScoreCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs, SettingsStore& settings,
-                             const MainActions& actions)
-    : window_(window), history_(history), dialogs_(dialogs), settings_(settings) {
-    window_.connectCommand(actions.importScores, [this] { importScores(); });
-    window_.connectCommand(actions.exportForCanvas, [this] { exportForCanvas(); });
+ScoreCommands::ScoreCommands(const CommandContext& context) : context_(context) {
+    const MainActions& actions = context_.actions;
+    context_.onTriggered(actions.importScores, this, [this] { importScores(); });
+    context_.onTriggered(actions.exportForCanvas, this, [this] { exportForCanvas(); });
 }
 
 void ScoreCommands::importScores() {
     UserDialogs::FileRequest request;
     request.title = tr("Import Scores");
     request.filters = {tr("Gradebook (*.csv *.txt)"), tr("All files (*)")};
-    const QString markwellFile = window_.document().markwellFile;
+    const QString markwellFile = context_.open.document().markwellFile;
     if (!markwellFile.isEmpty()) request.folder = QFileInfo(markwellFile).absolutePath();
-    const QString path = dialogs_.openFile(&window_, request);
+    const QString path = context_.dialogs.openFile(context_.window, request);
     if (path.isEmpty()) return;
 
-    ImportScoresDialog dialog(dialogs_, settings_, window_.document().classRecord, &window_);
+    ImportScoresDialog dialog(context_.dialogs, context_.stores.settings, context_.open.document().classRecord,
+                              context_.window);
     if (!dialog.openScoreFile(path)) return;
     if (dialog.exec() != QDialog::Accepted) return;
-    if (Result<void> applied = history_.apply(dialog.importChange()); !applied) {
-        dialogs_.warn(&window_, applied.message());
-    }
+    (void)context_.apply(dialog.importChange());
 }
 
 void ScoreCommands::exportForCanvas() {
-    const QString markwellFile = window_.document().markwellFile;
+    const QString markwellFile = context_.open.document().markwellFile;
     UserDialogs::FileRequest request;
     request.title = tr("Export for Canvas");
     request.filters = {tr("CSV File (*.csv)")};
@@ -57,14 +47,14 @@ void ScoreCommands::exportForCanvas() {
         request.folder = grades.absolutePath();
         request.fileName = grades.completeBaseName() + QStringLiteral("-canvas.csv");
     }
-    const std::optional<UserDialogs::SaveChoice> choice = dialogs_.saveFile(&window_, request);
+    const std::optional<UserDialogs::SaveChoice> choice = context_.dialogs.saveFile(context_.window, request);
     if (!choice) return;
-    if (Result<void> written = writeCanvasGradebook(window_.document().classRecord, choice->path); !written) {
-        dialogs_.warn(&window_, tr("The scores could not be written for Canvas: %1").arg(written.message()));
+    if (Result<void> written = writeCanvasGradebook(context_.open.document().classRecord, choice->path); !written) {
+        context_.dialogs.warn(context_.window,
+                              tr("The scores could not be written for Canvas: %1").arg(written.message()));
         return;
     }
-    window_.statusBar()->showMessage(tr("Scores written for Canvas: %1").arg(QDir::toNativeSeparators(choice->path)),
-                                     kNoticeMilliseconds);
+    context_.notice(tr("Scores written for Canvas: %1").arg(QDir::toNativeSeparators(choice->path)));
 }
 
 }  // namespace markwell

@@ -7,11 +7,7 @@
 
 namespace markwell {
 
-class ClassHistory;
-class MainWindow;
-struct MainActions;
-class SettingsStore;
-class UserDialogs;
+struct CommandContext;
 
 // Scores to and from the school's learning system: File > Import Scores...
 // takes a gradebook CSV through its preview as one step of the class's
@@ -20,18 +16,14 @@ class UserDialogs;
 class ScoreCommands : public QObject {
     Q_OBJECT
 public:
-    ScoreCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs, SettingsStore& settings,
-                  const MainActions& actions);
+    explicit ScoreCommands(const CommandContext& context);
 
 public slots:
     void importScores();
     void exportForCanvas();
 
 private:
-    MainWindow& window_;
-    ClassHistory& history_;
-    UserDialogs& dialogs_;
-    SettingsStore& settings_;
+    const CommandContext& context_;
 };
 
 }  // namespace markwell

@@ -3,19 +3,15 @@
 
 #pragma once
 
-#include "core/data/Document.h"
 #include "core/seating/SeatingEditor.h"
-#include "gui/main/MainActions.h"
 
 #include <QObject>
 
-#include <functional>
+#include <memory>
 
 namespace markwell {
 
-class ClassHistory;
-class SeatingPage;
-class UserDialogs;
+struct CommandContext;
 
 // The seat commands of the main window (Add, Edit and Delete Seat, the seat
 // menu of the chart, printing the chart) and the chart's own moves and
@@ -26,13 +22,11 @@ class UserDialogs;
 class SeatingCommands : public QObject {
     Q_OBJECT
 public:
-    // `chartShown` says whether the Seating page is the page shown: the seat
-    // commands work there alone. `window` is the parent of their dialogs.
-    SeatingCommands(Document& document, ClassHistory& history, SeatingPage* page, UserDialogs& dialogs,
-                    const MainActions& actions, QWidget* window, std::function<bool()> chartShown);
+    // The seat commands work while the Seating page is shown alone.
+    explicit SeatingCommands(const CommandContext& context);
     ~SeatingCommands() override;
 
-    const SeatingEditor& editor() const { return editor_; }
+    const SeatingEditor& editor() const { return *editor_; }
 
     // Enables Edit and Delete Seat as the current seat allows.
     void applySeatStates();
@@ -49,16 +43,11 @@ public slots:
 
 private:
     void connectChart();
-    Result<void> makeChange(const Change& change);
+    bool chartShown() const;
+    const ClassRecord& classRecord() const;
 
-    Document& document_;
-    ClassHistory& history_;
-    SeatingPage* page_;
-    UserDialogs& dialogs_;
-    MainActions actions_;
-    QWidget* window_;
-    std::function<bool()> chartShown_;
-    SeatingEditor editor_;
+    const CommandContext& context_;
+    std::unique_ptr<SeatingEditor> editor_;
 };
 
 }  // namespace markwell

@@ -10,11 +10,7 @@
 namespace markwell {
 
 class Change;
-class ClassHistory;
-struct GradesTable;
-class MainWindow;
-struct MainActions;
-class UserDialogs;
+struct CommandContext;
 
 // The commands of the grades table: points typed into a cell, the sorts, the
 // font and grid lines (each a change of the class through its history), and
@@ -22,7 +18,7 @@ class UserDialogs;
 class TableCommands : public QObject {
     Q_OBJECT
 public:
-    TableCommands(MainWindow& window, ClassHistory& history, UserDialogs& dialogs, const MainActions& actions);
+    explicit TableCommands(const CommandContext& context);
 
     // Stores what was typed into the cell (row, col) of the grades table, as
     // one step; false, with the reason shown, when it is refused.
@@ -43,13 +39,12 @@ public slots:
 private:
     void sortClass(bool descending);
     void printGrades(bool withIds);
-    // Applies a change of the table's look and shows the table anew at the
-    // same cell; a refusal is shown.
-    void applyChange(const Change& change);
+    // Applies a change of the table's look; the table is shown anew at the
+    // same cell, and a refusal is shown.
+    void changeLook(const Change& change);
+    const Sheet& table() const;
 
-    MainWindow& window_;
-    ClassHistory& history_;
-    UserDialogs& dialogs_;
+    const CommandContext& context_;
 };
 
 }  // namespace markwell

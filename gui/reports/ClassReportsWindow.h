@@ -6,8 +6,8 @@
 #include "core/data/AttendanceBook.h"
 #include "core/reports/ReportContents.h"
 #include "core/reports/ReportStudents.h"
-#include "gui/mail/SendReportsDialog.h"
 #include "gui/reports/ReportInput.h"
+#include "gui/reports/SendReportsDialog.h"
 
 #include <QDialog>
 

@@ -5,12 +5,12 @@
 
 #include "core/export/SheetFile.h"
 #include "core/scales/ScaleChecks.h"
-#include "gui/pages/StoredFont.h"
 #include "gui/printing/PrintJob.h"
 #include "gui/rules/GradeScaleDialog.h"
 #include "gui/shared/FileFilters.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/Icons.h"
+#include "gui/shared/StoredFont.h"
 #include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"
 
@@ -62,12 +62,7 @@ void MergedReportWindow::createActions() {
     a.printWithNames = new QAction(tr("With Student &Names"), this);
     a.printWithNames->setShortcut(QKeySequence::Print);
     a.printWithIds = new QAction(tr("With Student &ID's"), this);
-    a.copy = makeToolAction(this, tr("&Copy"), ToolIcon::Copy, tr("Copy"), QKeySequence::Copy);
-    a.gridLines = makeToolAction(this, tr("&Gridlines"), ToolIcon::GridLines, tr("Gridlines"));
-    a.gridLines->setCheckable(true);
-    a.font = makeToolAction(this, tr("&Font..."), ToolIcon::Font, tr("Font"));
-    a.sortAscending = makeToolAction(this, tr("Sort &Ascending"), ToolIcon::SortAscending, tr("Sort Ascending"));
-    a.sortDescending = makeToolAction(this, tr("Sort &Descending"), ToolIcon::SortDescending, tr("Sort Descending"));
+    static_cast<TableActions&>(a) = TableActions::create(this);
     a.gradeScale = makeToolAction(this, tr("Grade &Scale..."), ToolIcon::GradeScale, tr("Grade Scale"));
 
     connect(a.save, &QAction::triggered, this, &MergedReportWindow::saveReport);

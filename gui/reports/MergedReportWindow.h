@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/reports/MergedReport.h"
+#include "gui/shared/TableActions.h"
 
 #include <QDialog>
 
@@ -32,15 +33,11 @@ public:
     QToolBar* toolBar() const { return tools_; }
     QToolButton* printButton() const { return printButton_; }
 
-    struct Actions {
+    // The table's own actions, as the main window has them, and the report's.
+    struct Actions : TableActions {
         QAction* save = nullptr;
         QAction* printWithNames = nullptr;
         QAction* printWithIds = nullptr;
-        QAction* copy = nullptr;
-        QAction* gridLines = nullptr;
-        QAction* font = nullptr;
-        QAction* sortAscending = nullptr;
-        QAction* sortDescending = nullptr;
         QAction* gradeScale = nullptr;
     };
     const Actions& actions() const { return actions_; }

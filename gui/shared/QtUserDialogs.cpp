@@ -3,7 +3,7 @@
 
 #include "gui/shared/QtUserDialogs.h"
 
-#include "gui/pages/FontDialog.h"
+#include "gui/shared/FontDialog.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/PageProgressDialog.h"
 #include "gui/shared/TextEntryDialog.h"

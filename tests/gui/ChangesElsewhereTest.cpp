@@ -46,11 +46,11 @@ bool appendTo(const QString& path) {
 }
 
 // The small class open in a window as "period1.grs", with a change not yet saved.
-struct OpenClass {
+struct OpenedClass {
     WindowHarness h;
     QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
 
-    OpenClass() {
+    OpenedClass() {
         h.open(path);
         ClassRecord mine = h.cls();
         mine.assignments[0].namegrade[0] = makePointEntry("Ann Lee", "10");
@@ -75,7 +75,7 @@ private slots:
 };
 
 void ChangesElsewhereTest::saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays() {
-    OpenClass c;
+    OpenedClass c;
     MainWindow& w = *c.h.window;
     const QByteArray theirs = c.theirs();
     QVERIFY(!writeFile(c.path, theirs).isEmpty());
@@ -102,7 +102,7 @@ void ChangesElsewhereTest::saveAsksBeforeOverwritingAndEachAnswerDoesWhatItSays(
     QVERIFY(!w.document().modified);
 
     // The save question on the way out asks it too; Overwrite writes.
-    OpenClass again;
+    OpenedClass again;
     QVERIFY(!writeFile(again.path, theirs).isEmpty());
     again.h.dialogs.answer(Answer::Yes);
     again.h.dialogs.choose(Overwrite);
@@ -123,7 +123,7 @@ void ChangesElsewhereTest::anyChangeOfAnyOfTheThreeFilesIsNoticed() {
                f.setFileTime(modified, QFileDevice::FileModificationTime);
     };
     for (int file = 0; file < 3; ++file) {
-        OpenClass c;
+        OpenedClass c;
         const QString paths[] = {c.path, c.h.window->document().attendFile, c.h.window->document().seatingFile};
         QVERIFY(file == 0 ? sameSizeAndTime(paths[file]) : appendTo(paths[file]));
         c.h.dialogs.choose(Cancel);
@@ -134,7 +134,7 @@ void ChangesElsewhereTest::anyChangeOfAnyOfTheThreeFilesIsNoticed() {
 }
 
 void ChangesElsewhereTest::ownSavesAndUntouchedFilesAskNothing() {
-    OpenClass c;
+    OpenedClass c;
     MainWindow& w = *c.h.window;
     w.saveClass();
     changeClassTo(w, smallClass());
@@ -150,7 +150,7 @@ void ChangesElsewhereTest::ownSavesAndUntouchedFilesAskNothing() {
 }
 
 void ChangesElsewhereTest::comingBackOffersToReloadAClassWithoutChanges() {
-    OpenClass c;
+    OpenedClass c;
     MainWindow& w = *c.h.window;
     w.saveClass();
     QVERIFY(!writeFile(c.path, c.theirs()).isEmpty());

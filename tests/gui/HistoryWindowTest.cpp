@@ -11,7 +11,7 @@
 #include "core/editing/StudentEditing.h"
 #include "core/files/GradeFile.h"
 #include "core/history/GradeHistory.h"
-#include "gui/document/HistoryWindow.h"
+#include "gui/reports/HistoryWindow.h"
 #include "gui/reports/IndividualReportWindow.h"
 #include "gui/sheetview/SheetView.h"
 #include "tests/gui/support/ClassFixtures.h"

@@ -61,11 +61,11 @@ QStringList problemsShown(const ImportScoresDialog& dialog) {
 }
 
 // The small class open as period1.grs, with the gradebook beside it.
-struct OpenClass {
+struct OpenedClass {
     WindowHarness h;
     QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
 
-    OpenClass() { h.open(path); }
+    OpenedClass() { h.open(path); }
     // Runs File > Import Scores on `gradebook`, handing the window to `work`.
     bool importScores(const QByteArray& gradebook, std::function<void(ImportScoresDialog&)> work) {
         h.dialogs.openWith(writeFile(h.path(QStringLiteral("gradebook.csv")), gradebook));
@@ -87,7 +87,7 @@ private slots:
 };
 
 void ImportScoresWindowTest::thePreviewListsTheChangesAndOneUndoTakesTheImportBack() {
-    OpenClass c;
+    OpenedClass c;
     MainWindow& w = *c.h.window;
     const QByteArray before = filesOf(w.document());
 
@@ -131,7 +131,7 @@ void ImportScoresWindowTest::thePreviewListsTheChangesAndOneUndoTakesTheImportBa
 }
 
 void ImportScoresWindowTest::aRefusedCellOrAnUnknownRowStopsImportUntilSettled() {
-    OpenClass c;
+    OpenedClass c;
     const QByteArray before = filesOf(c.h.window->document());
     const QByteArray gradebook = "Student,SIS User ID,Quiz 1 (11),Test 1 (12)\n"
                                  "\"Lee, Ann\",A-1,B+,91\n"
@@ -169,7 +169,7 @@ void ImportScoresWindowTest::aRefusedCellOrAnUnknownRowStopsImportUntilSettled()
 }
 
 void ImportScoresWindowTest::exportForCanvasWritesTheScoresCanvasTakes() {
-    OpenClass c;
+    OpenedClass c;
     const QString out = c.h.path(QStringLiteral("period1-canvas.csv"));
     c.h.dialogs.saveAs(out);
     c.h.window->actions().exportForCanvas->trigger();

@@ -13,10 +13,14 @@
 #include "gui/editors/EditGradesDialog.h"
 #include "gui/editors/RecordListPanel.h"
 #include "gui/editors/StudentListDialog.h"
+#include "gui/pages/AttendancePage.h"
 #include "gui/pages/GradesPage.h"
+#include "gui/pages/SeatingPage.h"
 #include "gui/rules/DropRuleDialog.h"
 #include "gui/rules/GradeScaleDialog.h"
 #include "gui/rules/WeightsDialog.h"
+#include "gui/seating/SeatItem.h"
+#include "gui/seating/SeatingView.h"
 #include "tests/core/cli/CliRunner.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
@@ -237,6 +241,7 @@ private slots:
     void anotherClassStartsAnotherHistory();
     void theOldestStepsGoBeyondTheMemoryAndCountBounds();
     void stepsThatSayTheyAreOneChangeMerge();
+    void aMarkOrASeatUndoneLeavesTheGradesTableAlone();
 };
 
 void UndoRedoTest::typedPointsAndASortUndoneSaveTheClassAsItWas() {
@@ -465,6 +470,40 @@ void UndoRedoTest::stepsThatSayTheyAreOneChangeMerge() {
     QCOMPARE(history.stack().count(), 2);
     history.undo();
     QVERIFY(!history.isModified());
+}
+
+void UndoRedoTest::aMarkOrASeatUndoneLeavesTheGradesTableAlone() {
+    WindowHarness h(smallClass());
+    MainWindow& w = *h.window;
+    QVERIFY(showExposed(w));
+    QSignalSpy rebuilds(w.gradesPage()->view()->model(), &QAbstractItemModel::modelReset);
+    const auto undoAndRedo = [&w] {
+        w.actions().undo->trigger();
+        w.actions().redo->trigger();
+    };
+
+    QVERIFY(w.showPage(Page::Attendance));
+    w.attendancePage()->view()->selectRange(CellRange::cell(2, 2));
+    QTest::keyClick(w.attendancePage()->view(), 'u');
+    QCOMPARE(w.history().stack().undoText(), QStringLiteral("Mark Attendance"));
+    undoAndRedo();
+
+    QVERIFY(w.showPage(Page::Seating));
+    SeatingView* chart = w.seatingPage()->view();
+    const QPoint seat = chart->mapFromScene(chart->itemOf(SeatId::student(0))->shownRect().center());
+    QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, seat);
+    QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, seat);
+    QTest::keyClick(chart, Qt::Key_Right);
+    QCOMPARE(w.history().stack().undoText(), QStringLiteral("Move Seat"));
+    undoAndRedo();
+    QCOMPARE(rebuilds.count(), 0);
+
+    // A step the grades show is shown anew, undone and redone alike.
+    QVERIFY(w.showPage(Page::Grades));
+    w.actions().gridLines->trigger();
+    undoAndRedo();
+    QCOMPARE(rebuilds.count(), 3);
+    QCOMPARE(shownTable(w), builtTable(w));
 }
 
 MARKWELL_GUI_TEST_MAIN(UndoRedoTest)

@@ -4,30 +4,22 @@
 #pragma once
 
 #include "core/data/Document.h"
-#include "core/document/DiskStamps.h"
-#include "core/sheet/Sheet.h"
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
-class QWidget;
-
 namespace markwell {
 
-class ClassHistory;
 class ClassLock;
+struct CommandContext;
 class GradeHistory;
 struct EarlierVersion;
-class ScaleStore;
-class SettingsStore;
-class UserDialogs;
 
 // The document commands of the main window: New, Open, Save, Save As (with
 // the spreadsheet exports) and the question asked before the class is put
-// aside. They work on the main window's Document value and say what happened
+// aside. They work on the window's open class and say what happened
 // through signals. Whether the class has unsaved changes is the class
 // history's clean state: a save marks it, and another class starts it anew.
 //
@@ -46,9 +38,8 @@ public:
     // table was written there, and the class is not saved.
     enum class Outcome { Done, Exported, Cancelled, Failed };
 
-    // `shownTable` gives the grades table as the window shows it, for the exports.
-    DocumentCommands(Document& document, ClassHistory& history, UserDialogs& dialogs, ScaleStore& scales,
-                     const SettingsStore& settings, QWidget* window, std::function<const Sheet&()> shownTable);
+    // Exports write the grades table as the window shows it.
+    explicit DocumentCommands(const CommandContext& context);
     ~DocumentCommands() override;
 
     // A new, empty, untitled class with the default settings and scale.
@@ -130,22 +121,11 @@ private:
     // changed them since they were read or written here, asks whether to
     // overwrite them. Cancelled or Exported when the teacher chose otherwise.
     std::optional<Outcome> refuseOverwritingOthersChanges(Asker asker);
-    bool filesChangedOnDisk() const;
+    const Document& document() const;
     // The grade file's name, as the questions name the class.
     QString className() const;
 
-    Document& document_;
-    ClassHistory& history_;
-    UserDialogs& dialogs_;
-    ScaleStore& scales_;
-    const SettingsStore& settings_;
-    QWidget* window_;
-    std::function<const Sheet&()> shownTable_;
-    // The class's files as this window last read or wrote them.
-    ClassFileStamps diskStamps_;
-    // The files as they were when a change on disk was last reported.
-    ClassFileStamps reportedStamps_;
-    std::unique_ptr<ClassLock> openLock_;  // of the class open here, when this window has it
+    const CommandContext& context_;
     std::unique_ptr<GradeHistory> gradeHistory_;
     // An earlier version open unsaved: its number and the class it is of,
     // whose history its first save continues.

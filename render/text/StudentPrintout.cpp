@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "gui/editors/StudentPrintout.h"
+#include "render/text/StudentPrintout.h"
 
 #include <QCoreApplication>
 #include <QTextBlockFormat>

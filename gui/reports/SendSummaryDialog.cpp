@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "gui/mail/SendSummaryDialog.h"
+#include "gui/reports/SendSummaryDialog.h"
 
 #include "gui/reports/ReportWindowParts.h"
 #include "gui/shared/HelpTopics.h"

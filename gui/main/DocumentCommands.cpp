@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "gui/document/DocumentCommands.h"
+#include "gui/main/DocumentCommands.h"
 
 #include "core/data/Tables.h"
 #include "core/document/ClassLock.h"
@@ -14,6 +14,8 @@
 #include "core/scales/ScaleStore.h"
 #include "core/settings/KeptVersions.h"
 #include "gui/document/ClassHistory.h"
+#include "gui/document/OpenClass.h"
+#include "gui/main/CommandContext.h"
 #include "gui/shared/FileFilters.h"
 #include "gui/shared/UserDialogs.h"
 
@@ -33,11 +35,7 @@ constexpr std::chrono::milliseconds kChangeLockWait{3000};
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(Document& document, ClassHistory& history, UserDialogs& dialogs, ScaleStore& scales,
-                                   const SettingsStore& settings, QWidget* window,
-                                   std::function<const Sheet&()> shownTable)
-    : document_(document), history_(history), dialogs_(dialogs), scales_(scales), settings_(settings), window_(window),
-      shownTable_(std::move(shownTable)) {}
+DocumentCommands::DocumentCommands(const CommandContext& context) : context_(context) {}
 
 DocumentCommands::~DocumentCommands() = default;
 
@@ -45,36 +43,36 @@ void DocumentCommands::takeRecoveredClass(Document recovered) {
     replaceDocument(std::move(recovered));
 }
 
+const Document& DocumentCommands::document() const {
+    return context_.open.document();
+}
+
 void DocumentCommands::replaceDocument(Document next) {
-    const QString oldName = document_.markwellFile;
-    document_ = std::move(next);
+    const QString oldName = document().markwellFile;
+    context_.open.replace(std::move(next));
     restored_.reset();
-    // Nothing of the class before can be undone into this one.
-    history_.startOver(document_.modified);
-    diskStamps_ = stampClassFiles(document_);
-    reportedStamps_ = diskStamps_;
     emit documentReplaced();
-    if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
+    if (document().markwellFile != oldName) emit fileNameChanged(document().markwellFile);
 }
 
 void DocumentCommands::resetToNewClass() {
     const CurrentGradeScale scale =
-        scales_.scaleNamed(QString::fromLatin1(kDefaultScaleName)).value_or(CurrentGradeScale{});
+        context_.stores.scales.scaleNamed(QString::fromLatin1(kDefaultScaleName)).value_or(CurrentGradeScale{});
     Document fresh;
     fresh.classRecord = newClassRecord(scale);
     replaceDocument(std::move(fresh));
-    openLock_.reset();
+    context_.open.holdOpenLock(nullptr);
 }
 
 QString DocumentCommands::saveQuestion() const {
     // With several classes open in several windows, the question says which.
-    if (!document_.isTitled()) return tr("Do you wish to save changes?");
-    return tr("Do you wish to save changes to \"%1\"?").arg(QFileInfo(document_.markwellFile).fileName());
+    if (!document().isTitled()) return tr("Do you wish to save changes?");
+    return tr("Do you wish to save changes to \"%1\"?").arg(QFileInfo(document().markwellFile).fileName());
 }
 
 bool DocumentCommands::maySetAside() {
-    if (!document_.modified) return true;
-    switch (dialogs_.askYesNoCancel(window_, saveQuestion())) {
+    if (!document().modified) return true;
+    switch (context_.dialogs.askYesNoCancel(context_.window, saveQuestion())) {
     case UserDialogs::Answer::Yes: return saveFor(Asker::SaveQuestion) == Outcome::Done;
     case UserDialogs::Answer::No: return true;
     case UserDialogs::Answer::Cancel: break;
@@ -90,14 +88,15 @@ DocumentCommands::Outcome DocumentCommands::newClass() {
 
 DocumentCommands::Outcome DocumentCommands::open() {
     // Classes are usually kept together: start where this one is.
-    const QString folder = document_.isTitled() ? QFileInfo(document_.markwellFile).absolutePath() : QString();
-    const QString path = dialogs_.openFile(window_, gradeFileRequest(tr("Open Markwell File"), folder));
+    const QString folder = document().isTitled() ? QFileInfo(document().markwellFile).absolutePath() : QString();
+    const QString path = context_.dialogs.openFile(context_.window, gradeFileRequest(tr("Open Markwell File"), folder));
     if (path.isEmpty()) return Outcome::Cancelled;
     return openFile(path, true);
 }
 
 bool DocumentCommands::mayOpen(const QString& path, std::unique_ptr<ClassLock>& lock) {
-    if (openLock_ && isSameFile(openLock_->classPath(), path)) return true;  // open here already
+    const ClassLock* held = context_.open.openLock();
+    if (held && isSameFile(held->classPath(), path)) return true;  // open here already
     auto candidate = std::make_unique<ClassLock>(path, ClassLock::Kind::Open);
     const Result<bool> taken = candidate->take();
     // A lock that cannot be made (the program's folder out of reach) guards
@@ -110,53 +109,57 @@ bool DocumentCommands::mayOpen(const QString& path, std::unique_ptr<ClassLock>& 
     const QString warning =
         tr("\"%1\" is open in another Markwell window; changes saved there and here will overwrite each other.")
             .arg(QFileInfo(path).fileName());
-    return dialogs_.askChoice(window_, warning, {tr("Open anyway"), tr("Cancel")}) == 0;
+    return context_.dialogs.askChoice(context_.window, warning, {tr("Open anyway"), tr("Cancel")}) == 0;
 }
 
 DocumentCommands::Outcome DocumentCommands::openFile(const QString& path, bool askFirst) {
     std::unique_ptr<ClassLock> lock;
     if (!mayOpen(path, lock)) return Outcome::Cancelled;
     if (askFirst && !maySetAside()) return Outcome::Cancelled;
-    Result<Document> opened = openDocument(path, scales_);
+    Result<Document> opened = openDocument(path, context_.stores.scales);
     if (!opened) {
-        dialogs_.warn(window_, opened.message());
+        context_.dialogs.warn(context_.window, opened.message());
         return Outcome::Failed;
     }
     // Opened anyway beside another window, this one holds no lock.
-    if (lock || !openLock_ || !isSameFile(openLock_->classPath(), path)) openLock_ = std::move(lock);
+    const ClassLock* held = context_.open.openLock();
+    if (lock || !held || !isSameFile(held->classPath(), path)) context_.open.holdOpenLock(std::move(lock));
     replaceDocument(std::move(opened).value());
     // Once per opening, after the class is on screen.
-    if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
+    if (const QString warning = damagedFilesWarning(document()); !warning.isEmpty())
+        context_.dialogs.warn(context_.window, warning);
     recordChangesOutside();
     return Outcome::Done;
 }
 
 GradeHistory& DocumentCommands::gradeHistory() {
     if (!gradeHistory_) gradeHistory_ = std::make_unique<GradeHistory>();
-    if (const QString notice = gradeHistory_->takeNotice(); !notice.isEmpty()) dialogs_.warn(window_, notice);
+    if (const QString notice = gradeHistory_->takeNotice(); !notice.isEmpty())
+        context_.dialogs.warn(context_.window, notice);
     return *gradeHistory_;
 }
 
 void DocumentCommands::recordChangesOutside() {
-    if (!document_.isTitled()) return;
+    if (!document().isTitled()) return;
     // The history never stands between the teacher and the class: a failure is a passing word.
-    if (const Result<void> looked = lookAtClassOnDisk(gradeHistory(), document_.markwellFile); !looked) {
+    if (const Result<void> looked = lookAtClassOnDisk(gradeHistory(), document().markwellFile); !looked) {
         emit notice(looked.message());
     }
 }
 
 DocumentCommands::Outcome DocumentCommands::openEarlierVersion(const EarlierVersion& version) {
     if (!maySetAside()) return Outcome::Cancelled;
-    Result<Document> opened = markwell::openEarlierVersion(version, scales_);
+    Result<Document> opened = markwell::openEarlierVersion(version, context_.stores.scales);
     if (!opened) {
-        dialogs_.warn(window_, opened.message());
+        context_.dialogs.warn(context_.window, opened.message());
         return Outcome::Failed;
     }
-    openLock_.reset();
-    const QString versionOf = document_.markwellFile;
+    context_.open.holdOpenLock(nullptr);
+    const QString versionOf = document().markwellFile;
     replaceDocument(std::move(opened).value());
     restored_ = RestoredVersion{version.number, versionOf};
-    if (const QString warning = damagedFilesWarning(document_); !warning.isEmpty()) dialogs_.warn(window_, warning);
+    if (const QString warning = damagedFilesWarning(document()); !warning.isEmpty())
+        context_.dialogs.warn(context_.window, warning);
     return Outcome::Done;
 }
 
@@ -169,8 +172,8 @@ DocumentCommands::Outcome DocumentCommands::saveAs() {
 }
 
 DocumentCommands::Outcome DocumentCommands::saveFor(Asker asker) {
-    if (!document_.isTitled()) return saveAsFor(asker);
-    return saveTo(document_.markwellFile, asker);
+    if (!document().isTitled()) return saveAsFor(asker);
+    return saveTo(document().markwellFile, asker);
 }
 
 DocumentCommands::Outcome DocumentCommands::saveAsFor(Asker asker) {
@@ -178,11 +181,11 @@ DocumentCommands::Outcome DocumentCommands::saveAsFor(Asker asker) {
     request.title = tr("Save Markwell As");
     request.filters = allFileFilters();
     request.defaultSuffix = QLatin1String(fileTypeInfo(FileType::Grades).suffix);
-    if (document_.isTitled()) {
-        request.folder = QFileInfo(document_.markwellFile).absolutePath();
-        request.fileName = QFileInfo(document_.markwellFile).fileName();
+    if (document().isTitled()) {
+        request.folder = QFileInfo(document().markwellFile).absolutePath();
+        request.fileName = QFileInfo(document().markwellFile).fileName();
     }
-    const std::optional<UserDialogs::SaveChoice> choice = dialogs_.saveFile(window_, request);
+    const std::optional<UserDialogs::SaveChoice> choice = context_.dialogs.saveFile(context_.window, request);
     if (!choice || choice->path.isEmpty()) return Outcome::Cancelled;
     const std::optional<FileType> type = fileTypeOf(choice->path);
     if (type && isSpreadsheet(*type)) return exportTable(choice->path, asker);
@@ -190,8 +193,8 @@ DocumentCommands::Outcome DocumentCommands::saveAsFor(Asker asker) {
 }
 
 DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path, Asker asker) {
-    if (Result<void> written = writeSheetFile(shownTable_(), path); !written) {
-        dialogs_.warn(window_, written.message());
+    if (Result<void> written = writeSheetFile(context_.open.grades().sheet, path); !written) {
+        context_.dialogs.warn(context_.window, written.message());
         return Outcome::Failed;
     }
     // An export is no save: reached from the save question, the class stays
@@ -203,13 +206,13 @@ DocumentCommands::Outcome DocumentCommands::exportTable(const QString& path, Ask
 }
 
 void DocumentCommands::lockSavedClass() {
-    auto lock = std::make_unique<ClassLock>(document_.markwellFile, ClassLock::Kind::Open);
+    auto lock = std::make_unique<ClassLock>(document().markwellFile, ClassLock::Kind::Open);
     const Result<bool> taken = lock->take();
-    openLock_ = taken && *taken ? std::move(lock) : nullptr;
+    context_.open.holdOpenLock(taken && *taken ? std::move(lock) : nullptr);
 }
 
 DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker asker) {
-    const bool inPlace = isSameFile(path, document_.markwellFile);
+    const bool inPlace = isSameFile(path, document().markwellFile);
     if (inPlace) {
         if (std::optional<Outcome> refused = refuseOverwritingOthersChanges(asker)) return *refused;
         if (!mayDropSkippedBytes()) return Outcome::Cancelled;
@@ -218,71 +221,68 @@ DocumentCommands::Outcome DocumentCommands::saveTo(const QString& path, Asker as
     // is then written over half of the other.
     ClassLock changing(path, ClassLock::Kind::Change);
     if (const Result<bool> taken = changing.take(kChangeLockWait); taken && !*taken) {
-        dialogs_.warn(window_, tr("%1 is being changed by another program; the class is not saved. Try again in a "
-                                  "moment.")
-                                   .arg(nativePath(path)));
+        context_.dialogs.warn(context_.window,
+                              tr("%1 is being changed by another program; the class is not saved. Try again in a "
+                                 "moment.")
+                                  .arg(nativePath(path)));
         return Outcome::Failed;
     }
     SaveOptions options;
-    options.keepVersions = keptVersionCount(settings_);
+    options.keepVersions = keptVersionCount(context_.stores.settings);
     options.dropSkipped = inPlace;  // asked above
     options.origin = QStringLiteral("Save");
-    options.recordAs = {HistorySource::Window, {}, history_.stepsSinceSaved(), history_.renamesSinceSaved()};
+    options.recordAs = {HistorySource::Window,
+                        {},
+                        context_.open.history().stepsSinceSaved(),
+                        context_.open.history().renamesSinceSaved()};
     if (restored_) {
         options.recordAs = {HistorySource::Restore, QString::number(restored_->number)};
         options.historyOf = restored_->classPath;
     }
-    const QString oldName = document_.markwellFile;
-    Result<ClassWritten> written = saveClass(document_, path, options);
+    const QString oldName = document().markwellFile;
+    Result<ClassWritten> written = context_.open.save(path, options);
     if (!written) {
-        dialogs_.warn(window_, written.message());
+        context_.dialogs.warn(context_.window, written.message());
         return Outcome::Failed;
     }
-    diskStamps_ = stampClassFiles(document_);
-    reportedStamps_ = diskStamps_;
     QStringList notes = written->notes;
     if (!written->versionNotKept.isEmpty()) {
         notes.prepend(tr("No earlier version of %1 could be kept: %2").arg(nativePath(path), written->versionNotKept));
     }
-    if (document_.markwellFile != oldName) lockSavedClass();
-    history_.markSaved();
+    if (document().markwellFile != oldName) lockSavedClass();
     restored_.reset();
-    if (document_.markwellFile != oldName) emit fileNameChanged(document_.markwellFile);
+    if (document().markwellFile != oldName) emit fileNameChanged(document().markwellFile);
     emit saved();
     if (!notes.isEmpty()) emit notice(notes.join(QLatin1Char(' ')));
     return Outcome::Done;
 }
 
 bool DocumentCommands::mayDropSkippedBytes() {
-    if (document_.skippedBytes == 0) return true;
+    if (document().skippedBytes == 0) return true;
     enum { Save, DontSave };
     const QString question =
-        document_.skippedBytes == 1
+        document().skippedBytes == 1
             ? tr("\"%1\" held 1 byte after the end of the class, which was skipped when it was opened. Saving "
                  "writes the class without it; the earlier version keeps the file as it was. Save anyway?")
                   .arg(className())
             : tr("\"%1\" held %2 bytes after the end of the class, which were skipped when it was opened. Saving "
                  "writes the class without them; the earlier version keeps the file as it was. Save anyway?")
                   .arg(className())
-                  .arg(document_.skippedBytes);
-    return dialogs_.askChoice(window_, question, {tr("&Save"), tr("&Don't Save")}) == Save;
-}
-
-bool DocumentCommands::filesChangedOnDisk() const {
-    return document_.isTitled() && stampClassFiles(document_) != diskStamps_;
+                  .arg(document().skippedBytes);
+    return context_.dialogs.askChoice(context_.window, question, {tr("&Save"), tr("&Don't Save")}) == Save;
 }
 
 QString DocumentCommands::className() const {
-    return QFileInfo(document_.markwellFile).fileName();
+    return QFileInfo(document().markwellFile).fileName();
 }
 
 std::optional<DocumentCommands::Outcome> DocumentCommands::refuseOverwritingOthersChanges(Asker asker) {
-    if (!filesChangedOnDisk()) return std::nullopt;
+    if (!context_.open.filesChangedOnDisk()) return std::nullopt;
     enum { Overwrite, SaveAs, Cancel };
     const QStringList buttons{tr("&Overwrite"), tr("Save &As\u2026"), tr("&Cancel")};
     const QString question =
         tr("\"%1\" was changed by another program since it was opened. Overwrite it?").arg(className());
-    switch (dialogs_.askChoice(window_, question, buttons)) {
+    switch (context_.dialogs.askChoice(context_.window, question, buttons)) {
     case Overwrite: return std::nullopt;
     case SaveAs: return saveAsFor(asker);
     default: return Outcome::Cancelled;
@@ -290,11 +290,8 @@ std::optional<DocumentCommands::Outcome> DocumentCommands::refuseOverwritingOthe
 }
 
 void DocumentCommands::reviewChangesOnDisk() {
-    if (!document_.isTitled()) return;
-    const ClassFileStamps now = stampClassFiles(document_);
-    if (now == diskStamps_ || now == reportedStamps_) return;
-    reportedStamps_ = now;
-    if (document_.modified) {
+    if (!context_.open.takeNewChangeOnDisk()) return;
+    if (document().modified) {
         emit notice(tr("\"%1\" was changed by another program since it was opened. Your changes are kept; saving "
                        "will ask before overwriting it.")
                         .arg(className()));
@@ -302,7 +299,8 @@ void DocumentCommands::reviewChangesOnDisk() {
     }
     const QString question =
         tr("\"%1\" was changed by another program since it was opened. Reload it?").arg(className());
-    if (dialogs_.askYesNo(window_, question) == UserDialogs::Answer::Yes) openFile(document_.markwellFile, false);
+    if (context_.dialogs.askYesNo(context_.window, question) == UserDialogs::Answer::Yes)
+        openFile(document().markwellFile, false);
 }
 
 }  // namespace markwell

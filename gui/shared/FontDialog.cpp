@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "gui/pages/FontDialog.h"
+#include "gui/shared/FontDialog.h"
 
 #include "gui/shared/HelpTopics.h"
 #include "render/style/CellStyle.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "gui/document/HistoryWindow.h"
+#include "gui/reports/HistoryWindow.h"
 
 #include "core/common/Cp1252.h"
 #include "core/export/CsvWriter.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "gui/pages/StoredFont.h"
+#include "gui/shared/StoredFont.h"
 
 #include "core/common/Cp1252.h"
 #include "render/style/CellStyle.h"

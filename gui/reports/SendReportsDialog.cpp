@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-#include "gui/mail/SendReportsDialog.h"
+#include "gui/reports/SendReportsDialog.h"
 
 #include "core/common/Cp1252.h"
 #include "core/export/CsvWriter.h"
@@ -9,9 +9,9 @@
 #include "core/mail/SendLog.h"
 #include "gui/mail/MailPasswords.h"
 #include "gui/mail/MailQueueWindow.h"
-#include "gui/mail/SendSummaryDialog.h"
 #include "gui/mail/ServerSending.h"
 #include "gui/reports/ReportWindowParts.h"
+#include "gui/reports/SendSummaryDialog.h"
 #include "gui/shared/HelpTopics.h"
 #include "gui/shared/UserDialogs.h"
 #include "gui/sheetview/SheetView.h"

@@ -3,7 +3,10 @@
 
 // File > New from Class...: next term's class set up as this term's.
 
-#include "gui/document/DocumentCommands.h"
+#include "gui/main/DocumentCommands.h"
+
+#include "gui/document/OpenClass.h"
+#include "gui/main/CommandContext.h"
 
 #include "core/data/ClassFromAnother.h"
 #include "core/document/ClassLock.h"
@@ -17,20 +20,20 @@ namespace markwell {
 
 DocumentCommands::Outcome DocumentCommands::newClassFrom() {
     // The model is usually a class beside this one.
-    const QString folder = document_.isTitled() ? QFileInfo(document_.markwellFile).absolutePath() : QString();
-    const QString path = dialogs_.openFile(window_, gradeFileRequest(tr("New from Class"), folder));
+    const QString folder = document().isTitled() ? QFileInfo(document().markwellFile).absolutePath() : QString();
+    const QString path = context_.dialogs.openFile(context_.window, gradeFileRequest(tr("New from Class"), folder));
     if (path.isEmpty()) return Outcome::Cancelled;
     // Read before the question, so that a refused file costs the teacher nothing.
-    const Result<ClassRecord> model = openGradeFile(path, scales_);
+    const Result<ClassRecord> model = openGradeFile(path, context_.stores.scales);
     if (!model) {
-        dialogs_.warn(window_, model.message());
+        context_.dialogs.warn(context_.window, model.message());
         return Outcome::Failed;
     }
     if (!maySetAside()) return Outcome::Cancelled;
     Document fresh;
     fresh.classRecord = newClassRecordFrom(*model);
     fresh.modified = true;
-    openLock_.reset();
+    context_.open.holdOpenLock(nullptr);
     replaceDocument(std::move(fresh));
     return Outcome::Done;
 }
