@@ -11,12 +11,12 @@
 #include "gui/editors/StudentListDialog.h"
 #include "gui/pages/GradesPage.h"
 #include "gui/rules/DropRuleDialog.h"
-#include "gui/rules/GradeScaleDialog.h"
 #include "gui/rules/WeightsDialog.h"
 #include "tests/core/cli/CliRunner.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
+#include "tests/gui/support/PassFailScale.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -243,17 +243,7 @@ void EditingCommandsTest::theCliAndTheDialogsBuildTheSameClass() {
           QStringLiteral("72,100,0,71.9")},
          {}},
         {{QStringLiteral("use-scale"), kFile, QStringLiteral("Pass at 72")},
-         [&h](MainWindow& w) {
-             h.dialogs.answerText(QStringLiteral("Pass at 72"));
-             whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
-                 d->kindButton(ScaleKind::PassFail)->click();
-                 d->table()->item(0, 0)->setText(QStringLiteral("72"));
-                 d->table()->item(1, 1)->setText(QStringLiteral("71.9"));
-                 d->saveAsButton()->click();
-                 d->accept();
-             });
-             w.actions().gradeScale->trigger();
-         }},
+         [&h](MainWindow& w) { choosePassAt72(h.dialogs, w); }},
     };
 
     const QString byCli = h.path(QStringLiteral("cli.grs"));

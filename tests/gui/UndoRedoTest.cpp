@@ -17,7 +17,6 @@
 #include "gui/pages/GradesPage.h"
 #include "gui/pages/SeatingPage.h"
 #include "gui/rules/DropRuleDialog.h"
-#include "gui/rules/GradeScaleDialog.h"
 #include "gui/rules/WeightsDialog.h"
 #include "gui/seating/SeatItem.h"
 #include "gui/seating/SeatingView.h"
@@ -25,6 +24,7 @@
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
+#include "tests/gui/support/PassFailScale.h"
 #include "tests/support/DocumentBytes.h"
 
 #include <QAction>
@@ -179,18 +179,7 @@ std::vector<WindowChange> everyWindowChange() {
              });
              h.window->actions().dropLowest->trigger();
          }},
-        {QStringLiteral("Grade Scale"),
-         [](WindowHarness& h) {
-             h.dialogs.answerText(QStringLiteral("Pass at 72"));
-             whenModalShows<GradeScaleDialog>([](GradeScaleDialog* d) {
-                 d->kindButton(ScaleKind::PassFail)->click();
-                 d->table()->item(0, 0)->setText(QStringLiteral("72"));
-                 d->table()->item(1, 1)->setText(QStringLiteral("71.9"));
-                 d->saveAsButton()->click();
-                 d->accept();
-             });
-             h.window->actions().gradeScale->trigger();
-         }},
+        {QStringLiteral("Grade Scale"), [](WindowHarness& h) { choosePassAt72(h.dialogs, *h.window); }},
     };
 }
 
