@@ -51,7 +51,7 @@ void BM_UndoTypePoint(benchmark::State& state) {
     for (auto _ : state) {
         const auto [row, col] = cellFor(i);
         const Change typed = typedPointsChange(table.sheet, row, col, pointsFor(i++));
-        if (!history.apply(typed, ClassHistory::Refresh::ByCaller)) state.SkipWithError("refused");
+        if (!history.apply(typed, ChangeScope::rowPoints(row, col))) state.SkipWithError("refused");
         if (const std::optional<RowUpdate> update = updateStudentRow(table, document.classRecord, row)) {
             page.showChangedRow(row, update->resizedCols);
         } else {
