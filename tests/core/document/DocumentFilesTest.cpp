@@ -44,11 +44,12 @@ protected:
         seat.left = 123;
         document.classRecord.Seats = {seat};
         document.attendance = AttendanceBook({record(1, 2024, "Ann", "T"), record(2, 2024, "Bo", "E")});
-        ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
+        ASSERT_TRUE(saveDocument(document, path("c.grs")).ok());
     }
 
     QString path(const QString& name) const { return dir_.filePath(name); }
-    Result<Document> open(const QString& name = QStringLiteral("c.grs")) { return openDocument(path(name), scales_); }
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    Result<Document> open(const char* name = "c.grs") { return openDocument(path(name), scales_); }
     QStringList files() const { return filesIn(dir_.path()); }
 
     QTemporaryDir dir_;
@@ -65,21 +66,21 @@ TEST_F(DocumentFiles, OpeningReadsTheThreeFilesIntoACleanTitledDocument) {
     ASSERT_EQ(opened->classRecord.Seats.size(), 1u);
     EXPECT_EQ(opened->classRecord.Seats[0].left, 123);
     EXPECT_EQ(opened->attendance.records(), (std::vector{record(1, 2024, "Ann", "T"), record(2, 2024, "Bo", "E")}));
-    EXPECT_EQ(opened->markwellFile, path(QStringLiteral("c.grs")));
-    EXPECT_EQ(opened->attendFile, path(QStringLiteral("c.ATD")));
-    EXPECT_EQ(opened->seatingFile, path(QStringLiteral("c.SEA")));
+    EXPECT_EQ(opened->markwellFile, path("c.grs"));
+    EXPECT_EQ(opened->attendFile, path("c.ATD"));
+    EXPECT_EQ(opened->seatingFile, path("c.SEA"));
     EXPECT_FALSE(opened->modified);
     EXPECT_TRUE(damagedFilesWarning(*opened).isEmpty());
 
     // Missing siblings read as empty; a missing grade file is refused by name.
-    ASSERT_TRUE(QFile::remove(path(QStringLiteral("c.ATD"))));
-    ASSERT_TRUE(QFile::remove(path(QStringLiteral("c.SEA"))));
+    ASSERT_TRUE(QFile::remove(path("c.ATD")));
+    ASSERT_TRUE(QFile::remove(path("c.SEA")));
     const Result<Document> bare = open();
     ASSERT_TRUE(bare.ok());
     EXPECT_TRUE(bare->attendance.empty());
     EXPECT_TRUE(bare->classRecord.Seats.empty());
     EXPECT_TRUE(bare->attendanceDamage.isEmpty() && bare->seatingDamage.isEmpty());
-    const Result<Document> missing = open(QStringLiteral("gone.grs"));
+    const Result<Document> missing = open("gone.grs");
     ASSERT_FALSE(missing.ok());
     EXPECT_TRUE(missing.message().contains(QStringLiteral("gone.grs")));
 }
@@ -88,27 +89,27 @@ TEST_F(DocumentFiles, SavingWritesEveryMonthOfTheDocumentWhereverItGoes) {
     Document document = open().value();
     document.attendance.appendRecord(record(3, 2024, "Bo", "U"));
     document.modified = true;
-    const QByteArray oldAttendance = fileContents(path(QStringLiteral("c.ATD")));
+    const QByteArray oldAttendance = fileContents(path("c.ATD"));
 
-    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("d.grs")));
+    const Result<QStringList> saved = saveDocument(document, path("d.grs"));
     ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
     EXPECT_TRUE(saved->isEmpty());
     EXPECT_FALSE(document.modified);
-    EXPECT_EQ(document.markwellFile, path(QStringLiteral("d.grs")));
-    EXPECT_EQ(document.attendFile, path(QStringLiteral("d.ATD")));
-    const Result<AttendanceFile> carried = readAttendanceFile(path(QStringLiteral("d.ATD")));
+    EXPECT_EQ(document.markwellFile, path("d.grs"));
+    EXPECT_EQ(document.attendFile, path("d.ATD"));
+    const Result<AttendanceFile> carried = readAttendanceFile(path("d.ATD"));
     ASSERT_TRUE(carried.ok());
     EXPECT_EQ(carried->records, document.attendance.records());  // every month, in order
     EXPECT_EQ(carried->records.size(), 3u);
-    EXPECT_EQ(readSeatingFile(path(QStringLiteral("d.SEA")))->seats[0].left, 123);
-    EXPECT_EQ(readGradeFile(path(QStringLiteral("d.grs")))->students.size(), 2u);
+    EXPECT_EQ(readSeatingFile(path("d.SEA"))->seats[0].left, 123);
+    EXPECT_EQ(readGradeFile(path("d.grs"))->students.size(), 2u);
     // The old class's files stay as they were.
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), oldAttendance);
+    EXPECT_EQ(fileContents(path("c.ATD")), oldAttendance);
 
     // An untitled class saved over another class's files takes none of their months.
     Document fresh;
-    ASSERT_TRUE(saveDocument(fresh, path(QStringLiteral("c.grs"))).ok());
-    EXPECT_TRUE(readAttendanceFile(path(QStringLiteral("c.ATD")))->records.empty());
+    ASSERT_TRUE(saveDocument(fresh, path("c.grs")).ok());
+    EXPECT_TRUE(readAttendanceFile(path("c.ATD"))->records.empty());
 }
 
 TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
@@ -117,34 +118,32 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     Document longName = open().value();
     longName.classRecord.students[0].id = "A-1";  // a change the grade file would show
     longName.attendance.appendRecord(record(4, 2024, std::string(100, 'n'), "T"));
-    const QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
-    const Result<QStringList> refused = saveDocument(longName, path(QStringLiteral("c.grs")));
+    const QByteArray grade = fileContents(path("c.grs"));
+    const Result<QStringList> refused = saveDocument(longName, path("c.grs"));
     ASSERT_FALSE(refused.ok());
-    EXPECT_TRUE(
-        refused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path(QStringLiteral("c.ATD")))))
+    EXPECT_TRUE(refused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path("c.ATD"))))
         << refused.message().toStdString();
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade);
+    EXPECT_EQ(fileContents(path("c.grs")), grade);
     EXPECT_EQ(files(), before);
 
     // A city that fills its whole field, as a file from elsewhere may hold.
     Document document = open().value();
     document.classRecord.students[1].city = std::string(45, 'c');
-    ASSERT_TRUE(saveDocument(document, path(QStringLiteral("c.grs"))).ok());
-    QByteArray bytes = fileContents(path(QStringLiteral("c.grs")));
+    ASSERT_TRUE(saveDocument(document, path("c.grs")).ok());
+    QByteArray bytes = fileContents(path("c.grs"));
     bytes.replace(QByteArray(45, 'c') + '\0', QByteArray(46, 'c'));
-    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.grs")), bytes));
+    ASSERT_TRUE(writeWholeFile(path("c.grs"), bytes));
     Document foreign = open().value();
     ASSERT_EQ(foreign.classRecord.students[1].city.size(), 46u);
     foreign.modified = true;
 
-    const Result<QStringList> alsoRefused = saveDocument(foreign, path(QStringLiteral("new.grs")));
+    const Result<QStringList> alsoRefused = saveDocument(foreign, path("new.grs"));
     ASSERT_FALSE(alsoRefused.ok());
-    EXPECT_TRUE(
-        alsoRefused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path(QStringLiteral("new.grs")))))
+    EXPECT_TRUE(alsoRefused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path("new.grs"))))
         << alsoRefused.message().toStdString();
     EXPECT_TRUE(alsoRefused.message().contains(QStringLiteral("city of student 2")));
     EXPECT_EQ(files(), before);  // no new.grs, new.ATD or new.SEA
-    EXPECT_EQ(foreign.markwellFile, path(QStringLiteral("c.grs")));
+    EXPECT_EQ(foreign.markwellFile, path("c.grs"));
     EXPECT_TRUE(foreign.modified);
 }
 
@@ -154,24 +153,24 @@ TEST_F(DocumentFiles, AFailedWriteTakesBackTheFilesItCreated) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("e.SEA")));
     Document document = open().value();
     const QStringList before = files();
-    const Result<QStringList> failed = saveDocument(document, path(QStringLiteral("e.grs")));
+    const Result<QStringList> failed = saveDocument(document, path("e.grs"));
     ASSERT_FALSE(failed.ok());
-    EXPECT_TRUE(failed.message().startsWith(QStringLiteral("Unable to create %1").arg(path(QStringLiteral("e.SEA")))))
+    EXPECT_TRUE(failed.message().startsWith(QStringLiteral("Unable to create %1").arg(path("e.SEA"))))
         << failed.message().toStdString();
     EXPECT_EQ(files(), before);
-    EXPECT_EQ(document.markwellFile, path(QStringLiteral("c.grs")));
+    EXPECT_EQ(document.markwellFile, path("c.grs"));
 }
 
 TEST_F(DocumentFiles, ADamagedAttendanceFileOpensTheClassAndIsNeverWrittenOver) {
-    QByteArray damaged = fileContents(path(QStringLiteral("c.ATD")));
+    QByteArray damaged = fileContents(path("c.ATD"));
     damaged[140] = 13;  // the second record's month
-    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), damaged));
+    ASSERT_TRUE(writeWholeFile(path("c.ATD"), damaged));
 
     Document document = open().value();
     EXPECT_TRUE(document.attendance.empty());
     EXPECT_EQ(document.attendanceDamage,
               QStringLiteral("The file %1 is damaged or is not an attendance file: record 2 holds month 13.")
-                  .arg(path(QStringLiteral("c.ATD"))));
+                  .arg(path("c.ATD")));
     EXPECT_TRUE(document.seatingDamage.isEmpty());
     EXPECT_EQ(document.classRecord.Seats.size(), 1u);
     const QString warning = damagedFilesWarning(document);
@@ -181,33 +180,33 @@ TEST_F(DocumentFiles, ADamagedAttendanceFileOpensTheClassAndIsNeverWrittenOver) 
     // Save writes the grade and seating files and says the attendance file was kept.
     document.classRecord.students[0].id = "A-1";
     document.classRecord.Seats[0].left = 77;
-    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("c.grs")));
+    const Result<QStringList> saved = saveDocument(document, path("c.grs"));
     ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
     ASSERT_EQ(saved->size(), 1);
-    EXPECT_TRUE(saved->front().contains(path(QStringLiteral("c.ATD"))));
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), damaged);
-    EXPECT_EQ(readGradeFile(path(QStringLiteral("c.grs")))->students[0].id, "A-1");
-    EXPECT_EQ(readSeatingFile(path(QStringLiteral("c.SEA")))->seats[0].left, 77);
+    EXPECT_TRUE(saved->front().contains(path("c.ATD")));
+    EXPECT_EQ(fileContents(path("c.ATD")), damaged);
+    EXPECT_EQ(readGradeFile(path("c.grs"))->students[0].id, "A-1");
+    EXPECT_EQ(readSeatingFile(path("c.SEA"))->seats[0].left, 77);
     EXPECT_FALSE(document.attendanceDamage.isEmpty());  // still there, still kept
 
     // Under a new name the class starts a sound attendance file; the damaged one stays.
-    const Result<QStringList> moved = saveDocument(document, path(QStringLiteral("f.grs")));
+    const Result<QStringList> moved = saveDocument(document, path("f.grs"));
     ASSERT_TRUE(moved.ok());
     EXPECT_TRUE(moved->isEmpty());
-    EXPECT_TRUE(QFile::exists(path(QStringLiteral("f.ATD"))));
-    EXPECT_TRUE(readAttendanceFile(path(QStringLiteral("f.ATD")))->records.empty());
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), damaged);
+    EXPECT_TRUE(QFile::exists(path("f.ATD")));
+    EXPECT_TRUE(readAttendanceFile(path("f.ATD"))->records.empty());
+    EXPECT_EQ(fileContents(path("c.ATD")), damaged);
     EXPECT_TRUE(document.attendanceDamage.isEmpty());
 }
 
 TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
     // A folder where the attendance file should be, and a seating file whose
     // caption runs through its whole field.
-    ASSERT_TRUE(QFile::remove(path(QStringLiteral("c.ATD"))));
+    ASSERT_TRUE(QFile::remove(path("c.ATD")));
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("c.ATD")));
-    QByteArray seats = fileContents(path(QStringLiteral("c.SEA")));
+    QByteArray seats = fileContents(path("c.SEA"));
     seats.replace(0, 100, QByteArray(100, 's'));
-    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.SEA")), seats));
+    ASSERT_TRUE(writeWholeFile(path("c.SEA"), seats));
 
     Document document = open().value();
     EXPECT_TRUE(document.attendanceDamage.contains(QStringLiteral("it is a folder")));
@@ -215,75 +214,75 @@ TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
     EXPECT_TRUE(document.classRecord.Seats.empty());
     EXPECT_EQ(damagedFilesWarning(document).count(QStringLiteral("Markwell will not write over that file")), 2);
 
-    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("c.grs")));
+    const Result<QStringList> saved = saveDocument(document, path("c.grs"));
     ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
     EXPECT_EQ(saved->size(), 2);
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("c.ATD"))).isDir());
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.SEA"))), seats);
+    EXPECT_TRUE(QFileInfo(path("c.ATD")).isDir());
+    EXPECT_EQ(fileContents(path("c.SEA")), seats);
 
     // Once the teacher has moved them away, the next save writes both afresh.
     ASSERT_TRUE(QDir(dir_.path()).rmdir(QStringLiteral("c.ATD")));
-    ASSERT_TRUE(QFile::rename(path(QStringLiteral("c.SEA")), path(QStringLiteral("old.SEA"))));
-    const Result<QStringList> again = saveDocument(document, path(QStringLiteral("c.grs")));
+    ASSERT_TRUE(QFile::rename(path("c.SEA"), path("old.SEA")));
+    const Result<QStringList> again = saveDocument(document, path("c.grs"));
     ASSERT_TRUE(again.ok());
     EXPECT_TRUE(again->isEmpty());
-    EXPECT_TRUE(readAttendanceFile(path(QStringLiteral("c.ATD"))).ok());
-    EXPECT_TRUE(readSeatingFile(path(QStringLiteral("c.SEA"))).ok());
+    EXPECT_TRUE(readAttendanceFile(path("c.ATD")).ok());
+    EXPECT_TRUE(readSeatingFile(path("c.SEA")).ok());
     EXPECT_TRUE(document.attendanceDamage.isEmpty() && document.seatingDamage.isEmpty());
 }
 
 TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsAndSaysSo) {
-    QByteArray cut = fileContents(path(QStringLiteral("c.ATD")));
+    QByteArray cut = fileContents(path("c.ATD"));
     cut.append("partial");
-    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), cut));
+    ASSERT_TRUE(writeWholeFile(path("c.ATD"), cut));
     Document document = open().value();
     EXPECT_TRUE(document.attendanceDamage.isEmpty());
     EXPECT_EQ(document.attendance.records().size(), 2u);
     EXPECT_EQ(document.attendanceNote,
               QStringLiteral("The file %1 ends inside a record: its first 2 whole records were read, and the 7 bytes "
                              "after them were not. The next save writes only the records that were read.")
-                  .arg(path(QStringLiteral("c.ATD"))));
+                  .arg(path("c.ATD")));
     EXPECT_EQ(damagedFilesWarning(document), document.attendanceNote);
 
     // The teacher was told: the save writes the records there are, and says nothing more.
-    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("c.grs")));
+    const Result<QStringList> saved = saveDocument(document, path("c.grs"));
     ASSERT_TRUE(saved.ok());
     EXPECT_TRUE(saved->isEmpty());
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), cut.left(280));
+    EXPECT_EQ(fileContents(path("c.ATD")), cut.left(280));
     EXPECT_TRUE(document.attendanceNote.isEmpty());
     EXPECT_TRUE(open()->attendanceNote.isEmpty());
 }
 
 TEST_F(DocumentFiles, ASiblingShorterThanOneRecordIsKeptAsDamaged) {
     const QByteArray note = "call Ann's mother\n";
-    const QByteArray shortSeats = fileContents(path(QStringLiteral("c.SEA"))).left(231);
-    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.ATD")), note));
-    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.SEA")), shortSeats));
+    const QByteArray shortSeats = fileContents(path("c.SEA")).left(231);
+    ASSERT_TRUE(writeWholeFile(path("c.ATD"), note));
+    ASSERT_TRUE(writeWholeFile(path("c.SEA"), shortSeats));
 
     Document document = open().value();
     EXPECT_EQ(document.attendanceDamage,
               QStringLiteral("The file %1 is damaged or is not an attendance file: it is shorter than one record of "
                              "140 bytes.")
-                  .arg(path(QStringLiteral("c.ATD"))));
+                  .arg(path("c.ATD")));
     EXPECT_EQ(document.seatingDamage,
               QStringLiteral("The file %1 is damaged or is not a seating file: it is shorter than one record of "
                              "232 bytes.")
-                  .arg(path(QStringLiteral("c.SEA"))));
-    const Result<QStringList> saved = saveDocument(document, path(QStringLiteral("c.grs")));
+                  .arg(path("c.SEA")));
+    const Result<QStringList> saved = saveDocument(document, path("c.grs"));
     ASSERT_TRUE(saved.ok());
     EXPECT_EQ(saved->size(), 2);
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.ATD"))), note);
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.SEA"))), shortSeats);
+    EXPECT_EQ(fileContents(path("c.ATD")), note);
+    EXPECT_EQ(fileContents(path("c.SEA")), shortSeats);
 }
 
 TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
     const test::OrdinaryUser user;
     if (!user.available()) GTEST_SKIP() << "running as root, and there is no unprivileged user";
     ASSERT_TRUE(user.own(dir_.path()));
-    for (const char* name : {"c.grs", "c.ATD", "c.SEA"}) ASSERT_TRUE(user.own(path(QString::fromLatin1(name))));
+    for (const char* name : {"c.grs", "c.ATD", "c.SEA"}) ASSERT_TRUE(user.own(path(name)));
     for (const char* readOnly : {"c.ATD", "c.SEA"}) {
         SCOPED_TRACE(readOnly);
-        const QString locked = path(QString::fromLatin1(readOnly));
+        const QString locked = path(readOnly);
         const QStringList before = files();
         std::map<QString, QByteArray> contents;
         for (const QString& name : before) contents[name] = fileContents(path(name));
@@ -299,7 +298,7 @@ TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
         // Twice, as a teacher trying again would: the class gains nothing either time.
         for (int attempt = 0; attempt < 2; ++attempt) {
             const Result<void> saved = user.run([&]() -> Result<void> {
-                const Result<QStringList> notes = saveDocument(document, path(QStringLiteral("c.grs")));
+                const Result<QStringList> notes = saveDocument(document, path("c.grs"));
                 if (!notes) return notes.error();
                 return {};
             });
@@ -315,86 +314,83 @@ TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
 
 TEST_F(DocumentFiles, AClassTooLargeToBeReadAgainIsNotWritten) {
     const QStringList before = files();
-    const QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
+    const QByteArray grade = fileContents(path("c.grs"));
     Document document = open().value();
     document.modified = true;
     // The reader's limit, made small: the grade file is the largest of the three here.
     const qint64 limit = grade.size() - 1;
-    const Result<QStringList> refused = saveDocument(document, path(QStringLiteral("c.grs")), limit);
+    const Result<QStringList> refused = saveDocument(document, path("c.grs"), limit);
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.message(), QStringLiteral("Unable to create %1: it would be %2 bytes, too large to be a class "
                                                 "file (at most %3 bytes); Markwell could not open it again")
-                                     .arg(path(QStringLiteral("c.grs")))
+                                     .arg(path("c.grs"))
                                      .arg(grade.size())
                                      .arg(limit));
     EXPECT_EQ(files(), before);
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade);
+    EXPECT_EQ(fileContents(path("c.grs")), grade);
     EXPECT_TRUE(document.modified);
-    EXPECT_TRUE(saveDocument(document, path(QStringLiteral("c.grs")), grade.size()).ok());
+    EXPECT_TRUE(saveDocument(document, path("c.grs"), grade.size()).ok());
 }
 
 TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
-    const QString grade = path(QStringLiteral("c.grs"));
-    ASSERT_TRUE(QFile::link(grade, path(QStringLiteral("soft.grs"))));
-    ASSERT_EQ(
-        ::link(QFile::encodeName(grade).constData(), QFile::encodeName(path(QStringLiteral("hard.grs"))).constData()),
-        0);
-    EXPECT_TRUE(isSameFile(grade, path(QStringLiteral("soft.grs"))));
-    EXPECT_TRUE(isSameFile(path(QStringLiteral("hard.grs")), grade));
+    const QString grade = path("c.grs");
+    ASSERT_TRUE(QFile::link(grade, path("soft.grs")));
+    ASSERT_EQ(::link(QFile::encodeName(grade).constData(), QFile::encodeName(path("hard.grs")).constData()), 0);
+    EXPECT_TRUE(isSameFile(grade, path("soft.grs")));
+    EXPECT_TRUE(isSameFile(path("hard.grs"), grade));
     EXPECT_TRUE(isSameFile(grade, dir_.path() + QStringLiteral("/./c.grs")));
-    EXPECT_FALSE(isSameFile(grade, path(QStringLiteral("c.ATD"))));
-    EXPECT_FALSE(isSameFile(grade, path(QStringLiteral("missing.grs"))));
-    EXPECT_TRUE(isSameFile(path(QStringLiteral("missing.grs")), path(QStringLiteral("missing.grs"))));
+    EXPECT_FALSE(isSameFile(grade, path("c.ATD")));
+    EXPECT_FALSE(isSameFile(grade, path("missing.grs")));
+    EXPECT_TRUE(isSameFile(path("missing.grs"), path("missing.grs")));
 
     // Saved under another name, no new file may be one of the class's own by a link.
     const QByteArray before = fileContents(grade);
     Document document = open().value();
-    ASSERT_TRUE(QFile::link(grade, path(QStringLiteral("x.ATD"))));
-    const Result<QStringList> refused = saveDocument(document, path(QStringLiteral("x.grs")));
+    ASSERT_TRUE(QFile::link(grade, path("x.ATD")));
+    const Result<QStringList> refused = saveDocument(document, path("x.grs"));
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.message(),
               QStringLiteral("Unable to create %1: it is the same file as %2, which it would destroy")
-                  .arg(path(QStringLiteral("x.ATD")), grade));
+                  .arg(path("x.ATD"), grade));
     EXPECT_EQ(fileContents(grade), before);
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.grs"))));
+    EXPECT_FALSE(QFile::exists(path("x.grs")));
     EXPECT_EQ(document.markwellFile, grade);
 }
 
 TEST_F(DocumentFiles, BytesAfterTheEndOfTheClassAreCountedAndNeverDroppedUnasked) {
-    QByteArray grade = fileContents(path(QStringLiteral("c.grs")));
-    ASSERT_TRUE(writeWholeFile(path(QStringLiteral("c.grs")), grade + QByteArray(100, 'x')));
+    QByteArray grade = fileContents(path("c.grs"));
+    ASSERT_TRUE(writeWholeFile(path("c.grs"), grade + QByteArray(100, 'x')));
     Document document = open().value();
     EXPECT_EQ(document.skippedBytes, 100);
     EXPECT_TRUE(damagedFilesWarning(document).contains(QStringLiteral("holds 100 bytes after the end of the class")));
 
-    const Result<QStringList> refused = saveDocument(document, path(QStringLiteral("c.grs")));
+    const Result<QStringList> refused = saveDocument(document, path("c.grs"));
     ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade + QByteArray(100, 'x'));
+    EXPECT_EQ(fileContents(path("c.grs")), grade + QByteArray(100, 'x'));
     // Saved elsewhere, nothing is lost; saved over it, only when the teacher agrees.
     Document copy = document;
-    EXPECT_TRUE(saveDocument(copy, path(QStringLiteral("d.grs"))).ok());
+    EXPECT_TRUE(saveDocument(copy, path("d.grs")).ok());
     SaveOptions agreed;
     agreed.dropSkipped = true;
-    ASSERT_TRUE(saveClass(document, path(QStringLiteral("c.grs")), agreed).ok());
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))), grade);
+    ASSERT_TRUE(saveClass(document, path("c.grs"), agreed).ok());
+    EXPECT_EQ(fileContents(path("c.grs")), grade);
     EXPECT_EQ(document.skippedBytes, 0);
 }
 
 TEST_F(DocumentFiles, ASaveInterruptedBetweenItsFilesIsUndoneByTheNextOpenWhichSaysSoOnce) {
-    const QByteArray before = fileContents(path(QStringLiteral("c.grs"))) + fileContents(path(QStringLiteral("c.ATD")));
+    const QByteArray before = fileContents(path("c.grs")) + fileContents(path("c.ATD"));
     // Killed after its new attendance file went in, before its grade file.
     ASSERT_TRUE(
-        test::saveKilledAtRename({{path(QStringLiteral("c.ATD")), "new"}, {path(QStringLiteral("c.grs")), "new"}},
-                                 saveJournalPath(path(QStringLiteral("c.grs"))), 2));
-    ASSERT_EQ(fileContents(path(QStringLiteral("c.ATD"))), QByteArray("new"));
+        test::saveKilledAtRename({{path("c.ATD"), "new"}, {path("c.grs"), "new"}}, saveJournalPath(path("c.grs")), 2));
+    ASSERT_EQ(fileContents(path("c.ATD")), QByteArray("new"));
 
     const Result<Document> opened = open();
     ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
     EXPECT_EQ(opened->attendance.records().size(), 2u);
-    EXPECT_EQ(damagedFilesWarning(*opened),
-              QStringLiteral("A save of %1 was interrupted; the class is as it was before that save.")
-                  .arg(path(QStringLiteral("c.grs"))));
-    EXPECT_EQ(fileContents(path(QStringLiteral("c.grs"))) + fileContents(path(QStringLiteral("c.ATD"))), before);
+    EXPECT_EQ(
+        damagedFilesWarning(*opened),
+        QStringLiteral("A save of %1 was interrupted; the class is as it was before that save.").arg(path("c.grs")));
+    EXPECT_EQ(fileContents(path("c.grs")) + fileContents(path("c.ATD")), before);
     EXPECT_TRUE(open()->finishedSaveNote.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(saveJournalPath(path(QStringLiteral("c.grs")))));
+    EXPECT_FALSE(QFileInfo::exists(saveJournalPath(path("c.grs"))));
 }

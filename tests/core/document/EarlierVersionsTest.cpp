@@ -34,20 +34,15 @@ class EarlierVersionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        SeatingInfo seat;
-        seat.name = "Student 0";
-        seat.left = 77;
-        document_.classRecord.Seats = {seat};
+        document_.classRecord.Seats = {{.name = "Student 0", .left = 77}};
     }
 
     // Adds a student (and a tardy of theirs) and saves.
     void addStudentAndSave(int keep = 10) {
         const int i = static_cast<int>(document_.classRecord.students.size());
-        StudentInfo s;
-        s.name = nameOf(i);
-        document_.classRecord.students.push_back(s);
-        document_.classRecord.comments.push_back({s.name, ""});
-        document_.attendance.appendRecord(test::attendanceRecord(9, 2026, s.name, "T"));
+        document_.classRecord.students.push_back({.name = nameOf(i)});
+        document_.classRecord.comments.push_back({nameOf(i), ""});
+        document_.attendance.appendRecord(test::attendanceRecord(9, 2026, nameOf(i), "T"));
         ASSERT_TRUE(keepEarlierVersion(classPath(), keep).ok());
         ASSERT_TRUE(saveDocument(document_, classPath()).ok());
     }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 #include "tests/core/grading/GradesFixture.h"
+#include "tests/support/AttendanceRecords.h"
 #include "tests/support/TestFiles.h"
 
 #include "core/document/DocumentFiles.h"
@@ -24,12 +25,7 @@ using namespace markwell;
 namespace {
 
 AttendanceInfo tardy(const char* name, int month) {
-    AttendanceInfo r;
-    r.Month = month;
-    r.Year = 2025;
-    r.name = name;
-    r.entry[0] = 'T';
-    return r;
+    return test::attendanceRecord(month, 2025, name, "T");
 }
 
 std::array<QByteArray, 3> classFiles(const QString& gradePath) {
@@ -53,14 +49,9 @@ protected:
         Result<Document> opened = openDocument(classPath(), scales_);
         ASSERT_TRUE(opened.ok());
         edited_ = std::move(opened).value();
-        StudentInfo bo;
-        bo.name = "Bo";
-        edited_.classRecord.students.push_back(bo);
+        edited_.classRecord.students.emplace_back().name = "Bo";
         edited_.classRecord.comments.push_back({"Bo", "joined late"});
-        SeatingInfo seat;
-        seat.name = "Bo";
-        seat.left = 40;
-        edited_.classRecord.Seats.push_back(seat);
+        edited_.classRecord.Seats.push_back({.name = "Bo", .left = 40});
         edited_.attendance = AttendanceBook({tardy("Ann", 1), tardy("Bo", 3)});
         edited_.modified = true;
     }

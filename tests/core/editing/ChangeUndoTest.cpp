@@ -33,10 +33,7 @@ Document sampleDocument() {
     Document document;
     document.classRecord = makeClass(
         {"Cy", "Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"7", "9", "4"}}, {"Test 1", "Test", 100, {"80", "65", "91"}}});
-    SeatingInfo seat;
-    seat.name = "Bo";
-    seat.left = 120;
-    document.classRecord.Seats.push_back(seat);
+    document.classRecord.Seats.push_back({.name = "Bo", .left = 120});
     document.attendance = AttendanceBook({attendanceRecord(9, 2026, "Cy", "T"), attendanceRecord(9, 2026, "Ann", " U"),
                                           attendanceRecord(9, 2026, "Bo", "  E")});
     return document;

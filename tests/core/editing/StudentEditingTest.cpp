@@ -22,11 +22,7 @@ using Entries = std::vector<std::string>;
 ClassRecord annAndMaryAnn() {
     ClassRecord cls = makeClass({"Ann", "MaryAnn", "Bo"},
                                 {{"Quiz", "Quiz", 10, {"8", "9", "-"}}, {"Test", "Test", 50, {"40", "45", "30"}}});
-    for (const char* name : {"Ann", "MaryAnn"}) {
-        SeatingInfo seat;
-        seat.name = name;
-        cls.Seats.push_back(seat);
-    }
+    cls.Seats = {{.name = "Ann"}, {.name = "MaryAnn"}};
     return cls;
 }
 

@@ -71,6 +71,11 @@ QJsonValue at(const QJsonObject& json, const char* path) {
     return value;
 }
 
+QJsonObject fontOf(const char* name, double size, const char* colour, bool bold, bool styled) {
+    return {{"name", name},        {"size", size},        {"bold", bold},    {"italic", styled},
+            {"underline", styled}, {"strikeOut", styled}, {"colour", colour}};
+}
+
 void expectCellsEqual(const QJsonObject& json, const markwell::Sheet& sheet) {
     const QJsonArray rows = json[QStringLiteral("cells")].toArray();
     ASSERT_EQ(json[QStringLiteral("nrows")].toInt(), sheet.maxRow());

@@ -22,6 +22,8 @@ QJsonArray cellAt(const QJsonObject& json, int row, int col);
 QJsonObject formatAt(const QJsonObject& json, int row, int col);
 // A value of what a reader printed by its dotted path: at(format, "font.colour").
 QJsonValue at(const QJsonObject& json, const char* path);
+// A font as both readers print it; `styled` is italic, underlined and struck out.
+QJsonObject fontOf(const char* name, double size, const char* colour, bool bold = false, bool styled = false);
 
 namespace markwell {
 class Sheet;

@@ -54,43 +54,28 @@ TEST(XlsFile, KeepsFontsFillsAlignmentAndNumberFormats) {
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, gradesTableSheet()));
     const QJsonObject& json = read.json;
 
+    // Whole fonts and fills, so a stray bold or colour shows as well.
+    const QJsonObject navy{{"pattern", 1}, {"colour", "000080"}};
     for (int c = 1; c <= 7; ++c) {
         SCOPED_TRACE(c);
         const QJsonObject heading = formatAt(json, 1, c);
-        const QJsonObject font = at(heading, "font").toObject();
-        EXPECT_EQ(at(font, "name").toString(), QStringLiteral("MS Sans Serif"));
-        EXPECT_EQ(at(font, "size").toDouble(), 8.0);
-        EXPECT_TRUE(at(font, "bold").toBool());
-        EXPECT_EQ(at(font, "colour").toString(), QStringLiteral("FFFFFF"));
-        const QJsonObject fill = at(heading, "fill").toObject();
-        EXPECT_EQ(at(fill, "pattern").toInt(), 1);
-        EXPECT_EQ(at(fill, "colour").toString(), QStringLiteral("000080"));
+        EXPECT_EQ(at(heading, "font").toObject(), fontOf("MS Sans Serif", 8, "FFFFFF", true));
+        EXPECT_EQ(at(heading, "fill").toObject(), navy);
         EXPECT_EQ(at(heading, "horizontal").toInt(), 2);  // centred
         EXPECT_EQ(at(heading, "vertical").toInt(), 1);    // centred
     }
-    const QJsonObject separator = formatAt(json, 6, 4);
-    EXPECT_EQ(at(separator, "fill.colour").toString(), QStringLiteral("000080"));
+    EXPECT_EQ(at(formatAt(json, 6, 4), "fill").toObject(), navy);  // the separator row
 
-    const QJsonObject dropped = at(formatAt(json, 3, 2), "font").toObject();
-    EXPECT_EQ(at(dropped, "colour").toString(), QStringLiteral("FF0000"));
-    EXPECT_FALSE(at(dropped, "bold").toBool());
+    EXPECT_EQ(at(formatAt(json, 3, 2), "font").toObject(), fontOf("Arial", 10, "FF0000"));  // dropped
     EXPECT_EQ(at(formatAt(json, 3, 2), "fill.pattern").toInt(), 0);
 
     const QJsonObject plain = formatAt(json, 2, 2);
-    EXPECT_EQ(at(plain, "font.name").toString(), QStringLiteral("Arial"));
-    EXPECT_EQ(at(plain, "font.size").toDouble(), 10.0);
-    EXPECT_EQ(at(plain, "font.colour").toString(), QStringLiteral("000000"));
+    EXPECT_EQ(at(plain, "font").toObject(), fontOf("Arial", 10, "000000"));
     EXPECT_EQ(at(plain, "numberFormat").toString(), QStringLiteral("General"));
     EXPECT_EQ(at(plain, "horizontal").toInt(), 0);
     EXPECT_EQ(at(plain, "vertical").toInt(), 2);  // bottom
-
-    const QJsonObject odd = at(formatAt(json, 5, 1), "font").toObject();
-    EXPECT_EQ(at(odd, "name").toString(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(at(odd, "size").toDouble(), 12.0);
-    EXPECT_TRUE(at(odd, "italic").toBool());
-    EXPECT_TRUE(at(odd, "underline").toBool());
-    EXPECT_TRUE(at(odd, "strikeOut").toBool());
-    EXPECT_EQ(at(odd, "colour").toString(), QStringLiteral("996633"));  // not a standard colour
+    // Not a standard colour.
+    EXPECT_EQ(at(formatAt(json, 5, 1), "font").toObject(), fontOf("Times New Roman", 12, "996633", false, true));
 
     EXPECT_TRUE(at(formatAt(json, 7, 1), "font.bold").toBool());
     EXPECT_EQ(at(formatAt(json, 3, 4), "numberFormat").toString(), QStringLiteral("0.0"));
@@ -183,43 +168,19 @@ TEST(XlsFile, SplitsLongTextsAcrossContinueRecordsOnlyBetweenCharacters) {
     }
 }
 
-// A class of thousands of students: the shared strings take many CONTINUE
-// records and the EXTSST index many buckets; the rows take many blocks.
-TEST(XlsFile, ALargeClassReadsBackWhole) {
-    const int students = 3000;
-    Sheet sheet;
-    sheet.setMaxRow(students + 1);
-    sheet.setMaxCol(6);
-    sheet.setText(1, 1, QStringLiteral("Name"));
-    for (int i = 1; i <= students; ++i) {
-        const QString unicode = i % 3 == 0 ? QStringLiteral(" Øyvind-Ł") : QStringLiteral(" Ørjan");
-        sheet.setText(
-            i + 1, 1,
-            QStringLiteral("Student %1 with a fairly long family name").arg(i, 5, 10, QLatin1Char('0')) + unicode);
-        sheet.setNumber(i + 1, 2, i);
-        sheet.setNumber(i + 1, 3, i * 0.37);
-        sheet.setText(i + 1, 4, i % 7 == 0 ? QStringLiteral("-") : QStringLiteral("%1.00%").arg(i % 100));
-        if (i % 500 == 0) sheet.setText(i + 1, 5, repeated(QStringLiteral("comment %1 ").arg(i), 9000));
-        sheet.setNumber(i + 1, 6, i / 7.0);
-    }
-    QTemporaryDir dir;
-    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
-    expectClean(read.json);
-    expectCellsEqual(read.json, sheet);
-    // 3000 names, "Name", 100 percentages, "-", 6 comments.
-    EXPECT_EQ(at(read.json, "sharedStrings").toInt(), 3000 + 1 + 100 + 1 + 6);
-}
-
-// The size the program must handle: 2,000 students and 200 assignments.
+// The size the program must handle, 2,000 students and 200 assignments: the
+// shared strings take many CONTINUE records and the EXTSST index many
+// buckets; the rows take many blocks.
 TEST(XlsFile, AClassOfTwoThousandByTwoHundredReadsBackWhole) {
     const int students = 2000;
     const int assignments = 200;
     Sheet sheet;
     sheet.setMaxRow(students + 1);
-    sheet.setMaxCol(assignments + 4);
+    sheet.setMaxCol(assignments + 5);
     for (int a = 1; a <= assignments; ++a) sheet.setText(1, a + 1, QStringLiteral("Quiz %1").arg(a));
     for (int s = 1; s <= students; ++s) {
-        sheet.setText(s + 1, 1, QStringLiteral("Student %1, Given").arg(s));
+        const QString unicode = s % 3 == 0 ? QStringLiteral(" Øyvind-Ł") : QStringLiteral(" Ørjan");
+        sheet.setText(s + 1, 1, QStringLiteral("Student %1, Given").arg(s) + unicode);
         for (int a = 1; a <= assignments; ++a) {
             if ((s + a) % 37 == 0) sheet.setText(s + 1, a + 1, QStringLiteral("-"));
             else sheet.setNumber(s + 1, a + 1, ((s * 7 + a * 13) % 41) / 2.0 + (a % 3 == 0 ? 0.001 : 0));
@@ -227,11 +188,14 @@ TEST(XlsFile, AClassOfTwoThousandByTwoHundredReadsBackWhole) {
         sheet.setNumber(s + 1, assignments + 2, s * 3.25);
         sheet.setText(s + 1, assignments + 3, QStringLiteral("%1.00%").arg(s % 100));
         sheet.setText(s + 1, assignments + 4, s % 2 ? QStringLiteral("A") : QStringLiteral(" B+"));
+        if (s % 500 == 0) sheet.setText(s + 1, assignments + 5, repeated(QStringLiteral("comment %1 ").arg(s), 9000));
     }
     QTemporaryDir dir;
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
     expectClean(read.json);
     expectCellsEqual(read.json, sheet);
+    // 200 headings, 2000 names, 100 percentages, "-", two letters, 4 comments.
+    EXPECT_EQ(at(read.json, "sharedStrings").toInt(), 200 + 2000 + 100 + 1 + 2 + 4);
 }
 
 TEST(XlsFile, RefusesWhatAnXlsFileCannotHold) {

@@ -43,28 +43,15 @@ TEST(XlsxFile, KeepsFormatsLayoutViewAndPrintSettings) {
     const QJsonObject& json = read.json;
 
     const QJsonObject heading = formatAt(json, 1, 5);
-    const QJsonObject font = at(heading, "font").toObject();
-    EXPECT_EQ(at(font, "name").toString(), QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(at(font, "size").toDouble(), 8.0);
-    EXPECT_TRUE(at(font, "bold").toBool());
-    EXPECT_EQ(at(font, "colour").toString(), QStringLiteral("FFFFFF"));
-    EXPECT_EQ(at(heading, "fill.pattern").toString(), QStringLiteral("solid"));
-    EXPECT_EQ(at(heading, "fill.colour").toString(), QStringLiteral("000080"));
+    EXPECT_EQ(at(heading, "font").toObject(), fontOf("MS Sans Serif", 8, "FFFFFF", true));
+    EXPECT_EQ(at(heading, "fill").toObject(), (QJsonObject{{"pattern", "solid"}, {"colour", "000080"}}));
     EXPECT_EQ(at(heading, "horizontal").toString(), QStringLiteral("center"));
     EXPECT_EQ(at(heading, "vertical").toString(), QStringLiteral("center"));
     EXPECT_EQ(at(formatAt(json, 6, 2), "fill.colour").toString(), QStringLiteral("000080"));
 
-    EXPECT_EQ(at(formatAt(json, 3, 2), "font.colour").toString(), QStringLiteral("FF0000"));
-    const QJsonObject plain = at(formatAt(json, 2, 2), "font").toObject();
-    EXPECT_EQ(at(plain, "name").toString(), QStringLiteral("Arial"));
-    EXPECT_EQ(at(plain, "size").toDouble(), 10.0);
-    EXPECT_EQ(at(plain, "colour").toString(), QStringLiteral("000000"));
-    const QJsonObject odd = at(formatAt(json, 5, 1), "font").toObject();
-    EXPECT_EQ(at(odd, "name").toString(), QStringLiteral("Times New Roman"));
-    EXPECT_TRUE(at(odd, "italic").toBool());
-    EXPECT_TRUE(at(odd, "underline").toBool());
-    EXPECT_TRUE(at(odd, "strikeOut").toBool());
-    EXPECT_EQ(at(odd, "colour").toString(), QStringLiteral("996633"));
+    EXPECT_EQ(at(formatAt(json, 3, 2), "font").toObject(), fontOf("Arial", 10, "FF0000"));
+    EXPECT_EQ(at(formatAt(json, 2, 2), "font").toObject(), fontOf("Arial", 10, "000000"));
+    EXPECT_EQ(at(formatAt(json, 5, 1), "font").toObject(), fontOf("Times New Roman", 12, "996633", false, true));
     EXPECT_EQ(at(formatAt(json, 3, 4), "numberFormat").toString(), QStringLiteral("0.0"));
     EXPECT_EQ(at(formatAt(json, 3, 3), "numberFormat").toString(), QStringLiteral("General"));
 

@@ -50,14 +50,6 @@ ClassRecord newClass() {
     return newClassRecord({"<Default>", 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"});
 }
 
-StudentInfo namedStudent(std::string name, std::string id = "", std::string city = "") {
-    StudentInfo s;
-    s.name = std::move(name);
-    s.id = std::move(id);
-    s.city = std::move(city);
-    return s;
-}
-
 const std::string kAnn = "Ann Lee";
 const std::string kZoe = "Zo\xEB";  // Zoë
 const std::string kRenee = "Ren\xE9"
@@ -99,7 +91,7 @@ ClassRecord awkwardClass() {
     c.lowScoreInfo.drop_type = 2;
     c.lowScoreInfo.drop_quiz = true;
     c.lowScoreInfo.drop_hw = true;
-    c.students = {namedStudent(kAnn, "S-1", "Larkhaven"), namedStudent(kZoe), namedStudent(kRenee)};
+    c.students = {{.name = kAnn, .id = "S-1", .city = "Larkhaven"}, {.name = kZoe}, {.name = kRenee}};
     c.assignments = {
         {"Quiz 1", "Chapter 1, sections 1-3", "Quiz", 20, {kAnn + "~17.5", kZoe + "~0", kRenee + "~-"}},
         {"Final Exam", "", "Final", 100, {kAnn + "~95", kZoe + "~100", kRenee + "~88.5"}},

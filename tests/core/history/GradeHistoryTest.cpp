@@ -68,7 +68,7 @@ class History : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     QString databasePath() const { return dir_.filePath(QStringLiteral("data/history/grade-history.sqlite")); }
-    QString classPath(const QString& name = QStringLiteral("period1.grs")) const { return dir_.filePath(name); }
+    QString classPath(const char* name = "period1.grs") const { return dir_.filePath(QString::fromLatin1(name)); }
 
     // The first class written and seen by the history, as it is.
     Document startClass(GradeHistory& history) {
@@ -84,16 +84,21 @@ protected:
             return std::optional<ClassState>(classStateOf(d));
         }));
     }
-    // A save as markwell-cli COMMAND makes it: begun, written, finished.
+    // A save of markwell-cli `command` begun, its files not yet written.
+    static Result<qint64> begin(GradeHistory& history, const QString& path, const Document& d, const char* command,
+                                std::vector<StudentRename> renames = {}, const QString& from = {}) {
+        return history.beginSave({path,
+                                  from,
+                                  HistorySource::Command,
+                                  QString::fromLatin1(command),
+                                  {},
+                                  std::move(renames),
+                                  classStateOf(d)});
+    }
+    // A save as markwell-cli makes it: begun, written, finished.
     void save(GradeHistory& history, const QString& path, const Document& d, std::vector<StudentRename> renames = {},
               const QString& from = {}) {
-        const Result<qint64> entry = history.beginSave({path,
-                                                        from,
-                                                        HistorySource::Command,
-                                                        QStringLiteral("set-points"),
-                                                        {},
-                                                        std::move(renames),
-                                                        classStateOf(d)});
+        const Result<qint64> entry = begin(history, path, d, "set-points", std::move(renames), from);
         ASSERT_TRUE(entry) << entry.message().toStdString();
         writeClass(path, d);
         ASSERT_TRUE(history.finishSave(*entry, classFilesStamp(path)));
@@ -163,18 +168,11 @@ TEST_F(History, ASaveLeftUnderWayIsKeptWhenItsFilesAreThereAndDroppedWhenNot) {
     Document d = startClass(history);
     Document changed = d;
     setPoints(changed.classRecord, 0, 1, "10");
-    const auto begin = [&] {
-        return history
-            .beginSave(
-                {classPath(), {}, HistorySource::Command, QStringLiteral("set-total"), {}, {}, classStateOf(changed)})
-            .value();
-    };
-
-    begin();  // killed before its files were written
+    ASSERT_TRUE(begin(history, classPath(), changed, "set-total"));  // killed before its files were written
     look(history, classPath());
     EXPECT_TRUE(listed(history, classPath()).empty());
 
-    begin();  // killed once its files were in place
+    ASSERT_TRUE(begin(history, classPath(), changed, "set-total"));  // killed once its files were in place
     writeClass(classPath(), changed);
     look(history, classPath());
     EXPECT_EQ(listed(history, classPath()), Lines{"markwell-cli set-total|Bo|Quiz 1|8|10|score"});
@@ -184,21 +182,18 @@ TEST_F(History, ASaveLeftUnderWayIsKeptWhenItsFilesAreThereAndDroppedWhenNot) {
 
 TEST_F(History, SaveAsCarriesTheHistoryInPlaceOfTheReplacedClasssOwn) {
     GradeHistory history(databasePath());
-    Document d = periodOne();
-    writeClass(classPath(), d);
-    writeClass(classPath(QStringLiteral("other.grs")), d);
-    look(history, classPath());
-    look(history, classPath(QStringLiteral("other.grs")));
+    Document d = startClass(history);
+    writeClass(classPath("other.grs"), d);
+    look(history, classPath("other.grs"));
     setPoints(d.classRecord, 0, 0, "1");
-    save(history, classPath(QStringLiteral("other.grs")), d);  // the other class's own history
+    save(history, classPath("other.grs"), d);  // the other class's own history
     setPoints(d.classRecord, 0, 0, "9");
     save(history, classPath(), d);
 
     setPoints(d.classRecord, 1, 0, "50");
-    save(history, classPath(QStringLiteral("other.grs")), d, {}, classPath());
-    EXPECT_EQ(
-        listed(history, classPath(QStringLiteral("other.grs"))),
-        (Lines{"markwell-cli set-points|Ann|Test 1|40|50|score", "markwell-cli set-points|Ann|Quiz 1|7|9|score"}));
+    save(history, classPath("other.grs"), d, {}, classPath());
+    EXPECT_EQ(listed(history, classPath("other.grs")), (Lines{"markwell-cli set-points|Ann|Test 1|40|50|score",
+                                                              "markwell-cli set-points|Ann|Quiz 1|7|9|score"}));
     EXPECT_EQ(listed(history, classPath()).size(), 1u);
 }
 
@@ -237,12 +232,7 @@ TEST_F(History, PastItsSizeLimitTheOldestEntriesGoAndTheClassSaysFromWhenItIsCom
     EXPECT_FALSE(history.incompleteBefore(classPath()));
     for (int i = 0; i < 150; ++i) {
         setPoints(d.classRecord, 0, 0, std::to_string(i) + std::string(1000, ' '));  // lines of some size
-        const qint64 entry =
-            history
-                .beginSave(
-                    {classPath(), {}, HistorySource::Command, QStringLiteral("set-points"), {}, {}, classStateOf(d)})
-                .value();
-        ASSERT_TRUE(history.finishSave(entry, QByteArray::number(i)));
+        ASSERT_TRUE(history.finishSave(begin(history, classPath(), d, "set-points").value(), QByteArray::number(i)));
     }
     EXPECT_LE(history.usedBytes(), limit);
     const Lines kept = listed(history, classPath());
@@ -263,10 +253,7 @@ TEST_F(History, ADamagedOrMissingDatabaseIsSaidOnceAndStartedAfresh) {
         GradeHistory history(databasePath());
         EXPECT_TRUE(history.takeNotice().contains(QStringLiteral("missing")));
     }
-    QFile file(databasePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray(8192, 'x'));
-    file.close();
+    ASSERT_TRUE(writeWholeFile(databasePath(), QByteArray(8192, 'x')));
     GradeHistory history(databasePath());
     const QString notice = history.takeNotice();
     EXPECT_TRUE(notice.contains(QStringLiteral("damaged"))) << notice.toStdString();
@@ -297,9 +284,7 @@ TEST_F(History, TheDatabaseIsPrivateWhateverTheUmask) {
     const mode_t old = ::umask(022);
     {
         GradeHistory history(databasePath());
-        Document d = periodOne();
-        writeClass(classPath(), d);
-        look(history, classPath());
+        startClass(history);
         const auto mode = [](const QString& path) {
             struct stat info {};
             return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 0777) : 0777u;

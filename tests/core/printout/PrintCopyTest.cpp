@@ -11,13 +11,6 @@ using namespace markwell;
 
 namespace {
 
-StudentInfo student(const char* name, const char* id) {
-    StudentInfo s;
-    s.name = name;
-    s.id = id;
-    return s;
-}
-
 // Names, one quiz, Total, Average, Grade; three student rows, separator, Total row.
 Sheet gradesTable() {
     Sheet s;
@@ -40,8 +33,8 @@ TEST(PrintCopy, IdsReplaceNamesByTheFirstStudentOfTheName) {
     const Sheet grades = gradesTable();
     // Two students share "Ann Lee"; the table has one row for them. "Zoë" is
     // stored as Windows-1252 bytes (0xEB).
-    const std::vector<StudentInfo> students = {student("Ann Lee", "A-17"), student("Zo\xEB Brandt", "Z-02"),
-                                               student("Ann Lee", "A-99")};
+    const std::vector<StudentInfo> students = {
+        {.name = "Ann Lee", .id = "A-17"}, {.name = "Zo\xEB Brandt", .id = "Z-02"}, {.name = "Ann Lee", .id = "A-99"}};
     const Sheet copy = gradesPrintCopy(grades, students, QStringLiteral("/tmp/p1.grs"), true);
     EXPECT_EQ(copy.text(1, 1), QStringLiteral("Student ID's"));
     EXPECT_EQ(copy.text(2, 1), QStringLiteral("A-17"));
@@ -62,8 +55,8 @@ TEST(PrintCopy, IdsReplaceNamesByTheFirstStudentOfTheName) {
 TEST(PrintCopy, AStudentWithoutAnIdPrintsNoIdRatherThanABlankRow) {
     // Ann has no ID and Zoë only blanks; the later Ann's ID does not stand in
     // for the first one's, whose row it is.
-    const std::vector<StudentInfo> students = {student("Ann Lee", ""), student("Zo\xEB Brandt", "  "),
-                                               student("Ann Lee", "A-99")};
+    const std::vector<StudentInfo> students = {
+        {.name = "Ann Lee", .id = ""}, {.name = "Zo\xEB Brandt", .id = "  "}, {.name = "Ann Lee", .id = "A-99"}};
     const Sheet copy = gradesPrintCopy(gradesTable(), students, {}, true);
     EXPECT_EQ(copy.text(2, 1), QStringLiteral("(no ID)"));
     EXPECT_EQ(copy.text(3, 1), QStringLiteral("(no ID)"));
@@ -117,7 +110,7 @@ TEST(PrintCopy, WidthsAreFittedToTheIdsPrinted) {
     Sheet grades = gradesTable();
     grades.setText(2, 1, QStringLiteral("A very long student name indeed"));
     grades.fitColumnWidths();
-    const std::vector<StudentInfo> students = {student("A very long student name indeed", "7")};
+    const std::vector<StudentInfo> students = {{.name = "A very long student name indeed", .id = "7"}};
     const Sheet copy = gradesPrintCopy(grades, students, {}, true);
     EXPECT_LT(copy.colWidth(1), grades.colWidth(1));
 }

@@ -22,12 +22,6 @@ using markwell::test::ByteBuilder;
 
 namespace {
 
-StudentInfo student(const char* name) {
-    StudentInfo s;
-    s.name = name;
-    return s;
-}
-
 class SeatingChartFile : public testing::Test {
 protected:
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -43,7 +37,7 @@ protected:
 TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) {
     Document document;
     for (const char* name : {"Ann Lee", "Bob Stone"}) {
-        document.classRecord.students.push_back(student(name));
+        document.classRecord.students.push_back({.name = name});
         document.classRecord.comments.push_back({name, ""});
     }
     SeatingEditor editor(document, test::changingDirectly(document));
@@ -89,7 +83,7 @@ TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) 
 
 TEST_F(SeatingChartFile, AClassWithoutATeachersRecordGetsAFreshTeachersSeat) {
     Document moved;
-    moved.classRecord.students = {student("Ann")};
+    moved.classRecord.students = {{.name = "Ann"}};
     moved.classRecord.comments = {{"Ann", ""}};
     SeatingEditor(moved, test::changingDirectly(moved)).move(SeatId::teacher(), QPoint(600, 500));
     ASSERT_TRUE(saveDocument(moved, path("moved.grs")).ok());
