@@ -48,7 +48,7 @@ TEST(AtomicFile, ReplacesContentAndKeepsPermissions) {
     EXPECT_EQ(fileContents(path), QByteArray("third"));
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.grs")});
+    EXPECT_EQ(filesIn(dir.path()), QStringList{"class.grs"});
 }
 
 TEST(AtomicFile, AFailedWriteSaysWhyAndLeavesTheOldFileWhole) {
@@ -61,7 +61,7 @@ TEST(AtomicFile, AFailedWriteSaysWhyAndLeavesTheOldFileWhole) {
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.message(), QStringLiteral("Unable to create ") + path + QStringLiteral(": the disk is full"));
     EXPECT_EQ(fileContents(path), QByteArray("old"));
-    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.xls")});
+    EXPECT_EQ(filesIn(dir.path()), QStringList{"class.xls"});
 
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/c.grs"));
     auto noFolder = writeFileAtomically(missing, "x");
@@ -105,7 +105,7 @@ TEST(AtomicFile, AReadOnlyFileIsNotReplacedEitherWay) {
     ASSERT_FALSE(replaced.ok());
     EXPECT_TRUE(replaced.message().startsWith(QStringLiteral("Unable to create ") + path));
     EXPECT_EQ(fileContents(path), QByteArray("old"));
-    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("class.xlsx")});
+    EXPECT_EQ(filesIn(dir.path()), QStringList{"class.xlsx"});
 }
 
 TEST(AtomicFile, AFullDiskGivesTheSystemsReason) {
@@ -136,7 +136,7 @@ TEST(AtomicFile, ALinkIsFollowedWhateverTheWayOfWriting) {
     ASSERT_TRUE(writeFileAtomicallyVia(link, writing("via")).ok());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(fileContents(real), QByteArray("via"));
-    EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("out.csv"), QStringLiteral("real.txt")}));
+    EXPECT_EQ(filesIn(dir.path()), (QStringList{"out.csv", "real.txt"}));
 }
 
 TEST(AtomicFile, WhatAKilledWriteLeftIsRemovedByTheNextWriteOfThatName) {
@@ -149,7 +149,7 @@ TEST(AtomicFile, WhatAKilledWriteLeftIsRemovedByTheNextWriteOfThatName) {
     for (const QString& name : gone + kept) ASSERT_TRUE(writeFileAtomically(dir.filePath(name), "x").ok());
 
     ASSERT_TRUE(writeFileAtomicallyVia(path, writing("pdf")).ok());
-    QStringList expected = kept + QStringList{QStringLiteral("o.pdf")};
+    QStringList expected = kept + QStringList{"o.pdf"};
     expected.sort();
     QStringList found = filesIn(dir.path());
     found.sort();
@@ -171,7 +171,7 @@ struct FileSetFolder {
     void expectUnchanged() const {
         EXPECT_EQ(fileContents(path("c.ATD")), QByteArray("old attendance"));
         EXPECT_EQ(fileContents(path("c.grs")), QByteArray("old grades"));
-        EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("c.ATD"), QStringLiteral("c.grs")}));
+        EXPECT_EQ(filesIn(dir.path()), (QStringList{"c.ATD", "c.grs"}));
     }
     QTemporaryDir dir;
 };
@@ -193,7 +193,7 @@ TEST(AtomicFileSet, ReplacesEveryFileInTheOrderGiven) {
         return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData());
     });
     ASSERT_TRUE(written.ok()) << written.message().toStdString();
-    EXPECT_EQ(order, (QStringList{QStringLiteral("c.ATD"), QStringLiteral("c.SEA"), QStringLiteral("c.grs")}));
+    EXPECT_EQ(order, (QStringList{"c.ATD", "c.SEA", "c.grs"}));
     EXPECT_EQ(fileContents(folder.path("c.ATD")), QByteArray("new attendance"));
     EXPECT_EQ(fileContents(folder.path("c.SEA")), QByteArray("new seats"));
     EXPECT_EQ(fileContents(folder.path("c.grs")), QByteArray("new grades"));

@@ -68,7 +68,7 @@ TEST_F(ClassLockTest, AChangeLockIsAHiddenFileBesideTheClassOnlyWhileItIsHeld) {
     std::optional<ClassLock> held;
     held.emplace(classPath(), Kind::Change);
     ASSERT_TRUE(takes(*held));
-    EXPECT_EQ(filesIn(dir_.path()), QStringList{QStringLiteral(".period1.grs.lock")});
+    EXPECT_EQ(filesIn(dir_.path()), QStringList{".period1.grs.lock"});
     const QList<QByteArray> holder = fileContents(changeLock()).split('\n');
     EXPECT_EQ(holder.value(0).toLongLong(), static_cast<qint64>(::getpid()));
     EXPECT_EQ(QString::fromUtf8(holder.value(1)), QSysInfo::machineHostName());

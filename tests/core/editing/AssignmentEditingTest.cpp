@@ -74,12 +74,7 @@ TEST(AssignmentEditing, DeleteMoveClearAndImport) {
     EXPECT_EQ(cls.assignments.size(), 1u);
 
     // Imported assignments come as they are, but with this class's students at 0.
-    AssignmentInfo foreign;
-    foreign.title = "Final";
-    foreign.assign_type = "Final";
-    foreign.description = "Chapters 1-9";
-    foreign.total = 200;
-    foreign.namegrade = {"Zed~150"};
+    const AssignmentInfo foreign{"Final", "Chapters 1-9", "Final", 200, {"Zed~150"}};
     importAssignments(cls, {foreign, foreign});
     ASSERT_EQ(cls.assignments.size(), 3u);
     EXPECT_EQ(cls.assignments[2].title, "Final");

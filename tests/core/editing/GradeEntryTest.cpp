@@ -25,8 +25,7 @@ TEST(GradeEntry, TheGridShowsEveryEntryInListOrder) {
     EXPECT_EQ(sheet.maxCol(), 2);
     EXPECT_EQ(sheet.colHeading(1), QStringLiteral("Names"));
     EXPECT_EQ(sheet.colHeading(2), QStringLiteral("Points"));
-    EXPECT_EQ(tableText(sheet),
-              (QStringList{QStringLiteral("Ann|1"), QStringLiteral("Bo|2"), QStringLiteral("Ann|3")}));
+    EXPECT_EQ(tableText(sheet), (QStringList{"Ann|1", "Bo|2", "Ann|3"}));
 }
 
 TEST(GradeEntry, RowYIsEntryYSoTheSecondAnnKeepsHerOwnPoints) {

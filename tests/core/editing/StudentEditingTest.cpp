@@ -167,14 +167,12 @@ TEST(StudentEditing, ClearLeavesNoStudentsCommentsOrAssignments) {
 
 TEST(StudentEditing, ImportTrimsNamesOnceAndSkipsDuplicatesAndTildes) {
     ClassRecord cls = annAndMaryAnn();
-    std::vector<StudentInfo> others(6);
-    others[0].name = "  Cleo Park ";
-    others[0].id = "C-3";
-    others[1].name = "ANN";      // already in the class
-    others[2].name = "Dee~Dee";  // cannot be an entry's name
-    others[3].name = "Eve";
-    others[4].name = " eve";  // Eve has just been imported
-    others[5].name = "   ";
+    const std::vector<StudentInfo> others = {{.name = "  Cleo Park ", .id = "C-3"},
+                                             {.name = "ANN"},      // already in the class
+                                             {.name = "Dee~Dee"},  // cannot be an entry's name
+                                             {.name = "Eve"},
+                                             {.name = " eve"},  // Eve has just been imported
+                                             {.name = "   "}};
 
     const StudentImport report = importStudents(cls, others);
     EXPECT_EQ(report.added, (std::vector<std::string>{"Cleo Park", "Eve"}));

@@ -154,16 +154,14 @@ TEST(WorkbookSheets, NamesAreMadeFitForATabAndKeptApart) {
         for (const QString& name : worksheetNames(sheets)) out << name;
         return out;
     };
-    EXPECT_EQ(names({QStringLiteral("Overall"), QStringLiteral("Why")}),
-              (QStringList{QStringLiteral("Overall"), QStringLiteral("Why")}));
+    EXPECT_EQ(names({QStringLiteral("Overall"), QStringLiteral("Why")}), (QStringList{"Overall", "Why"}));
     // Characters a tab cannot hold, quotes at the ends, blanks, length.
     EXPECT_EQ(names({QStringLiteral("a/b:c?d*e[f]g\\h"), QStringLiteral("'Quoted'"), QStringLiteral("  "),
                      QString(40, QLatin1Char('x'))}),
-              (QStringList{QStringLiteral("a_b_c_d_e_f_g_h"), QStringLiteral("Quoted"), QStringLiteral("Sheet3"),
-                           QString(31, QLatin1Char('x'))}));
+              (QStringList{"a_b_c_d_e_f_g_h", "Quoted", "Sheet3", QString(31, QLatin1Char('x'))}));
     // Alike ignoring case: told apart, still within 31 characters.
     EXPECT_EQ(names({QStringLiteral("Why"), QStringLiteral("WHY"), QStringLiteral("why"), QString(31, QLatin1Char('y')),
                      QString(31, QLatin1Char('Y'))}),
-              (QStringList{QStringLiteral("Why"), QStringLiteral("WHY (2)"), QStringLiteral("why (3)"),
-                           QString(31, QLatin1Char('y')), QString(27, QLatin1Char('Y')) + QStringLiteral(" (2)")}));
+              (QStringList{"Why", "WHY (2)", "why (3)", QString(31, QLatin1Char('y')),
+                           QString(27, QLatin1Char('Y')) + " (2)"}));
 }

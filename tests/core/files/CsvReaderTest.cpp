@@ -16,13 +16,13 @@ TEST(CsvReader, QuotedFieldsHoldCommasQuotesAndLineBreaks) {
                                             "Bo,\"two\r\nlines\"\n"
                                             "Zo\xC3\xAB,\n");
     ASSERT_TRUE(table.ok()) << table.message().toStdString();
-    EXPECT_EQ(table->header.fields, (QStringList{QStringLiteral("name"), QStringLiteral("comment")}));
+    EXPECT_EQ(table->header.fields, (QStringList{"name", "comment"}));
     ASSERT_EQ(table->rows.size(), 3u);
-    EXPECT_EQ(table->rows[0].fields, (QStringList{QStringLiteral("Lee, Ann"), QStringLiteral("said \"hi\"")}));
+    EXPECT_EQ(table->rows[0].fields, (QStringList{"Lee, Ann", "said \"hi\""}));
     EXPECT_EQ(table->rows[0].line, 2);
-    EXPECT_EQ(table->rows[1].fields, (QStringList{QStringLiteral("Bo"), QStringLiteral("two\nlines")}));
+    EXPECT_EQ(table->rows[1].fields, (QStringList{"Bo", "two\nlines"}));
     EXPECT_EQ(table->rows[1].line, 4);
-    EXPECT_EQ(table->rows[2].fields, (QStringList{QStringLiteral("Zo\u00eb"), QString()}));
+    EXPECT_EQ(table->rows[2].fields, (QStringList{"Zo\u00eb", QString()}));
     EXPECT_EQ(table->rows[2].line, 6);
 }
 

@@ -69,7 +69,7 @@ TEST_F(SaveJournal, ASaveKilledBetweenItsRenamesIsFinishedOneWayOrTheOther) {
         EXPECT_FALSE((*finished)->rolledForward);
         EXPECT_EQ((*finished)->save.origin, QStringLiteral("Save"));
         EXPECT_EQ(contents(), oldContents());
-        EXPECT_EQ(filesIn(dir_.path()), (QStringList{QStringLiteral("c.ATD"), QStringLiteral("c.grs")}));
+        EXPECT_EQ(filesIn(dir_.path()), (QStringList{"c.ATD", "c.grs"}));
         // Nothing more to finish.
         EXPECT_FALSE(finishJournal(journal())->has_value());
     }
@@ -101,7 +101,7 @@ TEST_F(SaveJournal, AFailedRenamePutsTheOldSetBackAndAWholeSaveLeavesNothingBehi
     ASSERT_FALSE(failed.ok());
     EXPECT_TRUE(failed.message().startsWith(QStringLiteral("Unable to create ") + path("c.grs")));
     EXPECT_EQ(contents(), oldContents());
-    EXPECT_EQ(filesIn(dir_.path()), (QStringList{QStringLiteral("c.ATD"), QStringLiteral("c.grs")}));
+    EXPECT_EQ(filesIn(dir_.path()), (QStringList{"c.ATD", "c.grs"}));
 
     // A check that fails once everything is staged replaces nothing either.
     const Result<void> refused = replaceFilesUnderJournal(newSet(), journal(), QStringLiteral("test"),

@@ -59,8 +59,7 @@ TEST(DropLowestOverall, EveryRowRecordsItsCellInRowOrder) {
     const GradesTable table = buildGradesTable(lowestOverall(
         makeClass({"Ann", "Bo", "Cy"}, {{"Q1", "Quiz", 10, {"3", "9", "5"}}, {"Q2", "Quiz", 10, {"8", "2", "5"}}})));
     EXPECT_EQ(table.dropCellIndex, (std::vector<DroppedCell>{{2, 2}, {3, 3}, {4, 2}}));
-    EXPECT_EQ(studentColumn(table.sheet, 5),
-              (QStringList{QStringLiteral("80.00%"), QStringLiteral("90.00%"), QStringLiteral("50.00%")}));
+    EXPECT_EQ(studentColumn(table.sheet, 5), (QStringList{"80.00%", "90.00%", "50.00%"}));
 }
 
 TEST(DropLowestByType, TheLowestQuizGoesWithItsOwnPossiblePoints) {

@@ -17,10 +17,8 @@ TEST(GradesTableLayout, AClassFillsHeadingStudentRowsSeparatorAndTotalRow) {
         makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"8", "-"}}, {"Test 1", "Test", 50, {"45", "30"}}});
     const GradesTable table = buildGradesTable(cls);
     // Ann 53 of 60 = 88.33% (B); Bo's "-" leaves the quiz out: 30 of 50 = 60% (D).
-    EXPECT_EQ(tableText(table.sheet),
-              (QStringList{QStringLiteral("Names|Quiz 1|Test 1|Total|Average|Grade"),
-                           QStringLiteral("Ann|8|45|53|88.33%|B"), QStringLiteral("Bo|-|30|30|60.00%|D"),
-                           QStringLiteral("|||||"), QStringLiteral("Total|10|50|60||")}));
+    EXPECT_EQ(tableText(table.sheet), (QStringList{"Names|Quiz 1|Test 1|Total|Average|Grade", "Ann|8|45|53|88.33%|B",
+                                                   "Bo|-|30|30|60.00%|D", "|||||", "Total|10|50|60||"}));
     EXPECT_EQ(table.sheet.fixedCols(), 1);
     // Points and totals are numbers; "-", the assignment totals and the averages are text.
     EXPECT_EQ(table.sheet.kind(2, 2), CellKind::Number);
@@ -34,7 +32,7 @@ TEST(GradesTableLayout, ANameTwiceHasOneRowShowingItsLaterEntry) {
     const ClassRecord cls = makeClass({"Ann", "Bo", "Ann"}, {{"Quiz 1", "Quiz", 10, {"5", "7", "9"}}});
     const GradesTable table = buildGradesTable(cls);
     EXPECT_EQ(table.sheet.maxRow(), 5);
-    EXPECT_EQ(studentColumn(table.sheet, 1), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bo")}));
+    EXPECT_EQ(studentColumn(table.sheet, 1), (QStringList{"Ann", "Bo"}));
     EXPECT_EQ(rowText(table.sheet, 2), QStringLiteral("Ann|9|9|90.00%|A"));
 }
 
@@ -46,12 +44,9 @@ TEST(GradesTableLayout, EntriesFindTheirRowByNameWhateverTheirPosition) {
     cls.assignments[1].namegrade = {"Cy~6", "Zed~10", "Bo~5", "Ann~4"};
     cls.assignments[2].namegrade.push_back("Ann");
     const GradesTable table = buildGradesTable(cls);
-    EXPECT_EQ(studentColumn(table.sheet, 2),
-              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
-    EXPECT_EQ(studentColumn(table.sheet, 3),
-              (QStringList{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
-    EXPECT_EQ(studentColumn(table.sheet, 4),
-              (QStringList{QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}));
+    EXPECT_EQ(studentColumn(table.sheet, 2), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(studentColumn(table.sheet, 3), (QStringList{"4", "5", "6"}));
+    EXPECT_EQ(studentColumn(table.sheet, 4), (QStringList{"7", "8", "9"}));
     EXPECT_EQ(table.sheet.maxRow(), 6);  // Zed has no row
 }
 
@@ -74,15 +69,14 @@ TEST(GradesTableLayout, StudentsWithoutAssignmentsHaveTheNameColumnOnly) {
     const GradesTable table = buildGradesTable(cls);
     EXPECT_EQ(table.sheet.maxCol(), 1);
     EXPECT_EQ(table.sheet.fixedCols(), 0);
-    EXPECT_EQ(tableText(table.sheet), (QStringList{QStringLiteral("Names"), QStringLiteral("Ann"), QStringLiteral("Bo"),
-                                                   QString(), QStringLiteral("Total")}));
+    EXPECT_EQ(tableText(table.sheet), (QStringList{"Names", "Ann", "Bo", QString(), "Total"}));
 }
 
 TEST(GradesTableLayout, AssignmentsWithoutStudentsKeepTheHeadingRowIntact) {
     ClassRecord cls = makeClass({}, {{"Quiz 1", "Quiz", 10, {}}, {"Test 1", "Test", 50, {}}});
     const GradesTable table = buildGradesTable(cls);
     EXPECT_EQ(table.sheet.maxRow(), 1);
-    EXPECT_EQ(tableText(table.sheet), QStringList{QStringLiteral("Names|Quiz 1|Test 1|Total|Average|Grade")});
+    EXPECT_EQ(tableText(table.sheet), QStringList{"Names|Quiz 1|Test 1|Total|Average|Grade"});
     EXPECT_EQ(table.sheet.fixedCols(), 1);
     EXPECT_EQ(table.sheet.fixedRows(), 1);
 }

@@ -89,8 +89,7 @@ TEST(MailAttachment, EachReportGoesIntoANewPrivateFolderAndOverwritesNothing) {
     }
     // Nothing was written anywhere else.
     EXPECT_EQ(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 5);
-    EXPECT_EQ(QDir(cache.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList{QStringLiteral("not")});
+    EXPECT_EQ(QDir(cache.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"not"});
 }
 
 TEST(MailAttachment, AFailedWriteSaysWhyAndLeavesNoFolder) {

@@ -141,8 +141,7 @@ TEST(ScoreFile, EncodingsSeparatorsAndDecimalCommasAreFoundFromTheFile) {
     EXPECT_EQ(semicolons->separator, QLatin1Char(';'));
     EXPECT_TRUE(semicolons->decimalComma);
     EXPECT_TRUE(semicolons->utf8);
-    EXPECT_EQ(semicolons->rows[1].cells,
-              (QStringList{QStringLiteral("Park, Bo"), QStringLiteral("6"), QStringLiteral("9,25")}));
+    EXPECT_EQ(semicolons->rows[1].cells, (QStringList{"Park, Bo", "6", "9,25"}));
 
     const Result<ScoreTable> tabs = parseScoreFile("Name\tQuiz 1\nZo\xEB N\xFA\xF1"
                                                    "ez\t8\n");
@@ -158,8 +157,8 @@ TEST(ScoreFile, EncodingsSeparatorsAndDecimalCommasAreFoundFromTheFile) {
     EXPECT_EQ(quoted->separator, QLatin1Char(','));
     EXPECT_EQ(quoted->columns[1].title, QStringLiteral("Quiz, 1"));
     ASSERT_EQ(quoted->rows.size(), 3u);
-    EXPECT_EQ(quoted->rows[0].cells, (QStringList{QStringLiteral("Lee,\nAnn"), QStringLiteral("8")}));
-    EXPECT_EQ(quoted->rows[1].cells, (QStringList{QStringLiteral("Bo"), QString()}));
+    EXPECT_EQ(quoted->rows[0].cells, (QStringList{"Lee,\nAnn", "8"}));
+    EXPECT_EQ(quoted->rows[1].cells, (QStringList{"Bo", QString()}));
     EXPECT_EQ(quoted->rows[2].line, 5);
 }
 

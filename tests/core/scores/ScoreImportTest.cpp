@@ -110,7 +110,7 @@ TEST(ScoreImport, ARefusedCellStopsTheImportSayingWhere) {
     EXPECT_TRUE(plan.blocked());
     EXPECT_EQ(plan.counts.refusedCells, 2);
     EXPECT_EQ(problemsOf(plan),
-              (QStringList{QStringLiteral("2: column 2 (Unit test): \"B+\" is not a score"),
+              (QStringList{"2: column 2 (Unit test): \"B+\" is not a score",
                            QStringLiteral("3: column 2 (Unit test): \"1234567890.123456\" is longer than the 15 "
                                           "characters a score may have")}));
 
@@ -190,18 +190,18 @@ TEST(ScoreImport, TwoStudentsOfOneNameOrTwoRowsOfOneStudentAreSettledByTheTeache
                                                              "another student"),
                                               QStringLiteral("4: Ann Lee is on lines 2, 4: leave one out or choose "
                                                              "another student")}));
-    EXPECT_EQ(changesOf(twice), QStringList{QStringLiteral("Bo Park|Unit test|-|3")});
+    EXPECT_EQ(changesOf(twice), QStringList{"Bo Park|Unit test|-|3"});
 }
 
 TEST(ScoreImport, ColumnsGoToAssignmentsByTitleAndNeverTwoToOne) {
     const ClassRecord cls = fourStudents();
     const ScorePlan canvas = planOf(cls, "Student,SIS User ID,unit  TEST (101),Essay (103)\n"
                                          "Points Possible,,10,25\n\"Lee, Ann\",A-1,9,30\n");
-    EXPECT_EQ(changesOf(canvas), QStringList{QStringLiteral("Ann Lee|Unit test|8|9")});
+    EXPECT_EQ(changesOf(canvas), QStringList{"Ann Lee|Unit test|8|9"});
 
     const ScorePlan moodle = planOf(cls, "First name,Last name,Quiz: Unit test (Real),Quiz: Lab 2 (Real)\n"
                                          "Ann,Lee,9.00,-\n");
-    EXPECT_EQ(changesOf(moodle), QStringList{QStringLiteral("Ann Lee|Unit test|8|9.00")});
+    EXPECT_EQ(changesOf(moodle), QStringList{"Ann Lee|Unit test|8|9.00"});
 
     const ScorePlan clash = planOf(cls, "Student,SIS User ID,Unit test (101),Unit Test (102)\n\"Lee, Ann\",A-1,9,8\n");
     EXPECT_EQ(problemsOf(clash), QStringList{QStringLiteral("1: column 4 (Unit Test (102)): its scores go to \"Unit "
@@ -214,7 +214,7 @@ TEST(ScoreImport, ColumnsGoToAssignmentsByTitleAndNeverTwoToOne) {
     EXPECT_EQ(essay.newAssignments[0].title, "Essay");
     EXPECT_EQ(essay.newAssignments[0].assign_type, "Homework");
     EXPECT_EQ(essay.newAssignments[0].total, 25);
-    EXPECT_EQ(changesOf(essay), QStringList{QStringLiteral("Ann Lee|Essay||30")});
+    EXPECT_EQ(changesOf(essay), QStringList{"Ann Lee|Essay||30"});
     EXPECT_TRUE(essay.changes[0].aboveTotal);
 }
 
@@ -227,14 +227,13 @@ TEST(ScoreImport, AMapFileSendsColumnsWhereItSays) {
               (std::vector<RowProblem>{
                   {4, QStringLiteral("the class has no assignment \"Bonus\" (--new-assignments TYPE makes it)")},
                   {5, QStringLiteral("the score file has no column \"Nope\"")}}));
-    EXPECT_EQ(changesOf(planScoreImport(cls, t, mapping)), QStringList{QStringLiteral("Ann Lee|Lab 2||11")});
+    EXPECT_EQ(changesOf(planScoreImport(cls, t, mapping)), QStringList{"Ann Lee|Lab 2||11"});
 
     ScoreMapping withNew = defaultScoreMapping(cls, t);
     EXPECT_EQ(
         applyColumnMap(withNew, cls, t, parseCsv("column,assignment\nExtra,Bonus\n").value(), QStringLiteral("Other")),
         std::vector<RowProblem>{});
-    EXPECT_EQ(changesOf(planScoreImport(cls, t, withNew)),
-              (QStringList{QStringLiteral("Ann Lee|Unit test|8|9"), QStringLiteral("Ann Lee|Bonus||1")}));
+    EXPECT_EQ(changesOf(planScoreImport(cls, t, withNew)), (QStringList{"Ann Lee|Unit test|8|9", "Ann Lee|Bonus||1"}));
 }
 
 TEST(ScoreImport, NewStudentsAndAssignmentsJoinInStepAndASecondImportChangesNothing) {
@@ -246,9 +245,7 @@ TEST(ScoreImport, NewStudentsAndAssignmentsJoinInStepAndASecondImportChangesNoth
     mapping.addStudents = true;
     const ScorePlan plan = planScoreImport(cls, t, mapping);
     ASSERT_FALSE(plan.blocked()) << problemsOf(plan).join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(changesOf(plan),
-              (QStringList{QStringLiteral("Eva Ortiz|Unit test||6"), QStringLiteral("Eva Ortiz|Essay||-"),
-                           QStringLiteral("Bo Park|Unit test|-|9")}));
+    EXPECT_EQ(changesOf(plan), (QStringList{"Eva Ortiz|Unit test||6", "Eva Ortiz|Essay||-", "Bo Park|Unit test|-|9"}));
     EXPECT_EQ(plan.counts.newStudents, 1);
     EXPECT_EQ(plan.counts.newAssignments, 1);
     EXPECT_EQ(plan.notInFile, (std::vector<std::size_t>{0, 3}));
