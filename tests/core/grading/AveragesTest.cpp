@@ -106,13 +106,6 @@ TEST(WeightedAverage, OnlyExtraCreditGivesZeroAndNoLetter) {
     EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|5|5|0.00%|-"));
 }
 
-TEST(WeightedAverage, AllWeightsZeroStillGiveAnAverage) {
-    const ClassRecord cls =
-        weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Q", "Quiz", 10, {"5"}}}), {0, 0, 0, 0, 0, 0, true});
-    // Every type counts fully: 95 of 110.
-    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("86.36%"));
-}
-
 TEST(WeightedAverage, DroppedCellsAreLeftOut) {
     ClassRecord cls = weighted(
         makeClass({"Ann"}, {{"T1", "Test", 100, {"40"}}, {"T2", "Test", 100, {"80"}}, {"Q", "Quiz", 10, {"9"}}}),

@@ -44,12 +44,6 @@ QStringList names(const Sorted& s) {
     return studentColumn(s.table.sheet, 1);
 }
 
-QStringList list(std::initializer_list<const char*> texts) {
-    QStringList out;
-    for (const char* t : texts) out << QString::fromUtf8(t);
-    return out;
-}
-
 // Qt's locale of the program, as the desktop sets it, for one test's span.
 class UserLocale {
 public:
@@ -72,7 +66,7 @@ QStringList sortedNames(std::initializer_list<const char*> utf8Names, bool desce
 TEST(SortClassRows, ByNameIgnoresCaseAndLeavesTheOtherRowsInPlace) {
     const Sorted s = sortOn(fiveStudents(), 1, false);
     ASSERT_TRUE(s.sorted);
-    EXPECT_EQ(names(s), list({"ann", "Bo", "Cy", "Dee", "Eve"}));
+    EXPECT_EQ(names(s), QStringList({"ann", "Bo", "Cy", "Dee", "Eve"}));
     EXPECT_EQ(rowText(s.table.sheet, 1), QStringLiteral("Names|Quiz|Test|Total|Average|Grade"));
     EXPECT_EQ(rowText(s.table.sheet, 7), QStringLiteral("|||||"));
     EXPECT_EQ(rowText(s.table.sheet, 8), QStringLiteral("Total|10|100|110||"));
@@ -86,33 +80,34 @@ TEST(SortClassRows, NamesSortAsPeopleReadThemInTheUsersLanguage) {
         // The C locale has no order of its own: accented letters sort beside
         // their plain ones, not after "z" as their character codes would.
         const UserLocale c(QLocale::c());
-        EXPECT_EQ(sortedNames(names), list({"emile", "Émile", "Léa", "Leo", "Liam", "Örjan", "Oscar", "Zoë"}));
-        EXPECT_EQ(sortedNames(names, true), list({"Zoë", "Oscar", "Örjan", "Liam", "Leo", "Léa", "Émile", "emile"}));
+        EXPECT_EQ(sortedNames(names), QStringList({"emile", "Émile", "Léa", "Leo", "Liam", "Örjan", "Oscar", "Zoë"}));
+        EXPECT_EQ(sortedNames(names, true),
+                  QStringList({"Zoë", "Oscar", "Örjan", "Liam", "Leo", "Léa", "Émile", "emile"}));
     }
     {
         // Swedish puts Ö after Z; é stays an e.
         const UserLocale swedish(QLocale(QLocale::Swedish, QLocale::Sweden));
-        EXPECT_EQ(sortedNames(names), list({"emile", "Émile", "Léa", "Leo", "Liam", "Oscar", "Zoë", "Örjan"}));
+        EXPECT_EQ(sortedNames(names), QStringList({"emile", "Émile", "Léa", "Leo", "Liam", "Oscar", "Zoë", "Örjan"}));
     }
     // Capitals make no difference: equal names keep their order both ways.
     const UserLocale c(QLocale::c());
-    EXPECT_EQ(sortedNames({"bo", "Ann", "BO", "ann"}), list({"Ann", "ann", "bo", "BO"}));
-    EXPECT_EQ(sortedNames({"bo", "Ann", "BO", "ann"}, true), list({"bo", "BO", "Ann", "ann"}));
+    EXPECT_EQ(sortedNames({"bo", "Ann", "BO", "ann"}), QStringList({"Ann", "ann", "bo", "BO"}));
+    EXPECT_EQ(sortedNames({"bo", "Ann", "BO", "ann"}, true), QStringList({"bo", "BO", "Ann", "ann"}));
 }
 
 TEST(SortClassRows, ByAnAssignmentDescendingPutsTheHighestFirstAndDashesLast) {
     const Sorted s = sortOn(fiveStudents(), 3, true);
-    EXPECT_EQ(names(s), list({"ann", "Cy", "Bo", "Dee", "Eve"}));
+    EXPECT_EQ(names(s), QStringList({"ann", "Cy", "Bo", "Dee", "Eve"}));
     const Sorted up = sortOn(fiveStudents(), 3, false);
-    EXPECT_EQ(names(up), list({"Bo", "Cy", "ann", "Dee", "Eve"}));
+    EXPECT_EQ(names(up), QStringList({"Bo", "Cy", "ann", "Dee", "Eve"}));
 }
 
 TEST(SortClassRows, ByAverageComparesPercentagesAsNumbersAndKeepsTiesInOrder) {
     const Sorted up = sortOn(fiveStudents(), 5, false);
-    EXPECT_EQ(studentColumn(up.table.sheet, 5), list({"0.00%", "79.09%", "90.91%", "100.00%", "100.00%"}));
-    EXPECT_EQ(names(up), list({"Eve", "Bo", "Cy", "ann", "Dee"}));
+    EXPECT_EQ(studentColumn(up.table.sheet, 5), QStringList({"0.00%", "79.09%", "90.91%", "100.00%", "100.00%"}));
+    EXPECT_EQ(names(up), QStringList({"Eve", "Bo", "Cy", "ann", "Dee"}));
     const Sorted down = sortOn(fiveStudents(), 5, true);
-    EXPECT_EQ(names(down), list({"ann", "Dee", "Cy", "Bo", "Eve"}));
+    EXPECT_EQ(names(down), QStringList({"ann", "Dee", "Cy", "Bo", "Eve"}));
 }
 
 TEST(SortClassRows, ByGradeFollowsTheScaleOrderWithDashesLast) {
@@ -121,16 +116,16 @@ TEST(SortClassRows, ByGradeFollowsTheScaleOrderWithDashesLast) {
     cls.gradeScale = expandedScale();
     // " B+", "A ", "-", "B ", "A-": a text sort would put " B+" first.
     const Sorted up = sortOn(cls, 5, false);
-    EXPECT_EQ(studentColumn(up.table.sheet, 5), list({"A ", "A-", " B+", "B ", "-"}));
+    EXPECT_EQ(studentColumn(up.table.sheet, 5), QStringList({"A ", "A-", " B+", "B ", "-"}));
     const Sorted down = sortOn(cls, 5, true);
-    EXPECT_EQ(studentColumn(down.table.sheet, 5), list({"B ", " B+", "A-", "A ", "-"}));
+    EXPECT_EQ(studentColumn(down.table.sheet, 5), QStringList({"B ", " B+", "A-", "A ", "-"}));
 }
 
 TEST(SortClassRows, AColumnOutsideTheTableSortsNothing) {
     for (int column : {0, -1, 7}) {
         const Sorted s = sortOn(fiveStudents(), column, false);
         EXPECT_FALSE(s.sorted) << column;
-        EXPECT_EQ(names(s), list({"Cy", "ann", "Bo", "Dee", "Eve"}));
+        EXPECT_EQ(names(s), QStringList({"Cy", "ann", "Bo", "Dee", "Eve"}));
         EXPECT_EQ(s.cls, fiveStudents());
     }
     EXPECT_FALSE(sortOn(makeClass({}, {{"Quiz", "Quiz", 10, {}}}), 1, false).sorted);
@@ -175,8 +170,7 @@ TEST(SortClassData, AStudentTheTableDoesNotShowIsKept) {
     ClassRecord cls = makeClass({"Bo", "Ann"}, {{"Quiz", "Quiz", 10, {"3", "4"}}});
     GradesTable table = buildGradesTable(cls);
     // A student added after the table was built.
-    cls.students.push_back(StudentInfo{});
-    cls.students.back().name = "Cy";
+    cls.students.push_back({.name = "Cy"});
     cls.comments.push_back({"Cy", "new"});
     cls.assignments[0].namegrade.push_back("Cy~7");
     ASSERT_TRUE(sortClass(cls, table, 1, false));
