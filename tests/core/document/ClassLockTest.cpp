@@ -31,6 +31,18 @@ bool takes(ClassLock& lock) {
     return taken.ok() && *taken;
 }
 
+// Whether a lock taken in a process of its own, which then dies without
+// letting go, was taken.
+bool takenByAnotherProcess(const QString& classPath, ClassLock::Kind kind) {
+    const pid_t child = fork();
+    if (child == 0) {
+        ClassLock other(classPath, kind);
+        _exit(takes(other) ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 class ClassLockTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
@@ -38,25 +50,14 @@ protected:
     QString changeLock() const { return classLockPath(classPath(), Kind::Change); }
     // A lock file as another holder would have left it, `ageSecs` old.
     void leaveLock(const QByteArray& text, int ageSecs) const {
-        QFile file(changeLock());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
+        ASSERT_TRUE(writeWholeFile(changeLock(), text));
         const time_t then = static_cast<time_t>(QDateTime::currentSecsSinceEpoch() - ageSecs);
         const utimbuf times{then, then};
         ASSERT_EQ(::utime(QFile::encodeName(changeLock()).constData(), &times), 0);
     }
     // Whether another process can take the change lock now.
     bool anotherProcessTakes() const {
-        const pid_t child = fork();
-        if (child == 0) {
-            ClassLock other(dir_.filePath(QStringLiteral("period1.GRS")), Kind::Change);
-            const Result<bool> taken = other.take();
-            _exit(taken.ok() && *taken ? 0 : 1);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        return takenByAnotherProcess(dir_.filePath(QStringLiteral("period1.GRS")), Kind::Change);
     }
     QTemporaryDir dir_;
 };
@@ -135,17 +136,7 @@ TEST_F(ClassLockTest, AClassOpenInAWindowCanStillBeChanged) {
 }
 
 TEST_F(ClassLockTest, TheOpenLockOfAProcessThatDiedIsTakenOver) {
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Dies holding the lock: no destructor lets it go.
-        ClassLock held(classPath(), Kind::Open);
-        const Result<bool> taken = held.take();
-        _exit(taken.ok() && *taken ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(takenByAnotherProcess(classPath(), Kind::Open));
     ASSERT_TRUE(QFileInfo::exists(classLockPath(classPath(), Kind::Open)));
 
     ClassLock next(classPath(), Kind::Open);

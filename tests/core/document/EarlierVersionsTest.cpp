@@ -171,14 +171,8 @@ TEST_F(EarlierVersionsTest, AVersionThatCannotBeKeptSaysWhy) {
 }
 
 TEST(EarlierVersionsTable, ListsEachVersionInOneFixedForm) {
-    EarlierVersion readable;
-    readable.number = 12;
-    readable.saved = QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3));
-    readable.students = 25;
-    readable.assignments = 8;
-    EarlierVersion damaged;
-    damaged.number = 3;
-    damaged.saved = QDateTime(QDate(2026, 1, 30), QTime(14, 0, 0));
+    const EarlierVersion readable{12, QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3)), 25, 8, {}};
+    const EarlierVersion damaged{.number = 3, .saved = QDateTime(QDate(2026, 1, 30), QTime(14, 0, 0))};
     const Sheet table = earlierVersionsTable({readable, damaged});
     EXPECT_EQ(table.toTsv(CellRange::all()), QStringLiteral("Version\tSaved\tStudents\tAssignments\n"
                                                             "12\t2026-12-07 09:05:03\t25\t8\n"
