@@ -77,10 +77,7 @@ TEST(AttendanceFileDisk, TheWholeFileIsWrittenAtOnceAndADamagedTailIsDropped) {
     EXPECT_EQ(readAttendanceFile(path)->records, records);
 
     // A partial last record is read past and flagged; the next write leaves it out.
-    QFile raw(path);
-    ASSERT_TRUE(raw.open(QIODevice::Append));
-    raw.write("partial");
-    raw.close();
+    ASSERT_TRUE(writeWholeFile(path, fileContents(path) + "partial"));
     const Result<AttendanceFile> cut = readAttendanceFile(path);
     ASSERT_TRUE(cut.ok());
     EXPECT_TRUE(cut->trailingPartialRecord);

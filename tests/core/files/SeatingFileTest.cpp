@@ -17,18 +17,7 @@ using markwell::test::ByteBuilder;
 namespace {
 
 SeatingInfo seat(std::string name, std::int32_t left, std::int32_t top) {
-    SeatingInfo s;
-    s.name = std::move(name);
-    s.font_style = fontstyle::kItalic;
-    s.font_color = 0x0000FF;
-    s.font_size = 9;
-    s.font_name = "Verdana";
-    s.color = 0xC0FFC0;
-    s.width = 95;
-    s.height = 30;
-    s.left = left;
-    s.Top = top;
-    return s;
+    return {std::move(name), fontstyle::kItalic, 0x0000FF, 9, "Verdana", 0xC0FFC0, 95, 30, left, top};
 }
 
 // The teacher's box as it stands at start: Arial 10 bold underlined, black,
