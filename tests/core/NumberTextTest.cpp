@@ -108,12 +108,10 @@ TEST(NumberText, ShortDecimalsConvertExactlyAsTheFullConversionDoes) {
 
 // 85.56 is 85.6 first, then two decimals; at 99.96 the carry adds a digit.
 TEST(NumberText, StatisticsRoundToThreeSignificantDigitsOrTwoDecimals) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::pair<double, const char*> cases[] = {
-        {8.3333, "8.33"},    {85.56, "85.60"},
-        {100, "100.00"},     {5.0 / 3.0, "1.67"},
-        {1234.5, "1230.00"}, {99.96, "100.00"},
-        {0.004, "0.00"},     {0.005, "0.01"},
-        {-12.25, "-12.30"},  {std::numeric_limits<double>::quiet_NaN(), "0.00"}};
+        {8.3333, "8.33"},  {85.56, "85.60"}, {100, "100.00"}, {5.0 / 3.0, "1.67"}, {1234.5, "1230.00"},
+        {99.96, "100.00"}, {0.004, "0.00"},  {0.005, "0.01"}, {-12.25, "-12.30"},  {nan, "0.00"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(threeDigitText(value), QString::fromLatin1(text)) << value;
 }
 
@@ -127,19 +125,18 @@ TEST(NumberText, ShortestTextReadsBackExactly) {
 }
 
 TEST(NumberText, FactorsRoundHalfAwayFromZeroToFourDecimalsWithoutTrailingZeros) {
-    const std::vector<std::pair<double, QString>> cases = {
-        {2.0 / 3.0, QStringLiteral("0.6667")},
-        {136.666666666667, QStringLiteral("136.6667")},
-        {0.25, QStringLiteral("0.25")},
-        {1, QStringLiteral("1")},
-        {0.00005, QStringLiteral("0.0001")},
-        {0.00004, QStringLiteral("0")},
-        {-1.23455, QStringLiteral("-1.2346")},
-        {9.99996, QStringLiteral("10")},
-        {-0.00001, QStringLiteral("0")},
-        {1e20, QStringLiteral("1E20")},
-        {std::numeric_limits<double>::infinity(), QStringLiteral("0")},
-    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, const char*> cases[] = {{2.0 / 3.0, "0.6667"},
+                                                    {136.666666666667, "136.6667"},
+                                                    {0.25, "0.25"},
+                                                    {1, "1"},
+                                                    {0.00005, "0.0001"},
+                                                    {0.00004, "0"},
+                                                    {-1.23455, "-1.2346"},
+                                                    {9.99996, "10"},
+                                                    {-0.00001, "0"},
+                                                    {1e20, "1E20"},
+                                                    {inf, "0"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(roundedText(value, 4), text) << value;
 }
 

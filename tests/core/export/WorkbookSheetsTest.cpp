@@ -44,13 +44,13 @@ Sheet explanationLikeSheet() {
 }
 
 QJsonObject sheetOf(const QJsonObject& json, int index) {
-    return json[QStringLiteral("sheets")].toArray()[index].toObject();
+    return at(json, "sheets").toArray()[index].toObject();
 }
 
 void expectBothTables(const QJsonObject& json, const Sheet& first, const Sheet& second) {
-    ASSERT_EQ(json[QStringLiteral("sheets")].toArray().size(), 2);
-    EXPECT_EQ(sheetOf(json, 0)[QStringLiteral("name")].toString(), QStringLiteral("Overall"));
-    EXPECT_EQ(sheetOf(json, 1)[QStringLiteral("name")].toString(), QStringLiteral("Why"));
+    ASSERT_EQ(at(json, "sheets").toArray().size(), 2);
+    EXPECT_EQ(at(sheetOf(json, 0), "name").toString(), QStringLiteral("Overall"));
+    EXPECT_EQ(at(sheetOf(json, 1), "name").toString(), QStringLiteral("Why"));
     {
         SCOPED_TRACE("first sheet");
         expectCellsEqual(sheetOf(json, 0), first);
@@ -63,10 +63,9 @@ void expectBothTables(const QJsonObject& json, const Sheet& first, const Sheet& 
     expectCellsEqual(json, first);
     // The red of the second sheet's row 2 is its own, not the first's formats.
     const QJsonObject secondSheet = sheetOf(json, 1);
-    const int style = secondSheet[QStringLiteral("styles")].toArray()[1].toArray()[0].toInt();
-    const QJsonObject font =
-        json[QStringLiteral("formats")].toArray()[style].toObject()[QStringLiteral("font")].toObject();
-    EXPECT_EQ(font[QStringLiteral("colour")].toString(), QStringLiteral("FF0000"));
+    const int style = at(secondSheet, "styles").toArray()[1].toArray()[0].toInt();
+    const QJsonObject font = at(json, "formats").toArray()[style].at(toObject(), "font").toObject();
+    EXPECT_EQ(at(font, "colour").toString(), QStringLiteral("FF0000"));
 }
 
 // The grades table as "Overall" and the second table as "Why", written into
@@ -91,26 +90,26 @@ TEST(WorkbookSheets, XlsHoldsEveryTableOnItsOwnNamedWorksheet) {
     const TwoTables tables;
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), tables.write(QStringLiteral("two.xls")));
     const QJsonObject& json = read.json;
-    EXPECT_EQ(json[QStringLiteral("log")].toString(), QString());
+    EXPECT_EQ(at(json, "log").toString(), QString());
     // The record-level check walks every worksheet: offsets, INDEX, DBCELL, DIMENSIONS.
-    const QJsonArray problems = json[QStringLiteral("problems")].toArray();
+    const QJsonArray problems = at(json, "problems").toArray();
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(QString::fromUtf8(QJsonDocument(problems).toJson()));
     expectBothTables(json, tables.first, tables.second);
     // One text table for both: "Quiz 1" and "Total", in both, are stored once.
-    EXPECT_EQ(json[QStringLiteral("sharedStrings")].toInt(), 19 + 3);
+    EXPECT_EQ(at(json, "sharedStrings").toInt(), 19 + 3);
     // The workbook opens on the first sheet alone, never on both grouped.
-    EXPECT_TRUE(sheetOf(json, 0)[QStringLiteral("selected")].toBool());
-    EXPECT_FALSE(sheetOf(json, 1)[QStringLiteral("selected")].toBool());
+    EXPECT_TRUE(at(sheetOf(json, 0), "selected").toBool());
+    EXPECT_FALSE(at(sheetOf(json, 1), "selected").toBool());
     // The document's title is the first table's.
-    EXPECT_EQ(json[QStringLiteral("title")].toString(), QStringLiteral("Grades of Class 5"));
+    EXPECT_EQ(at(json, "title").toString(), QStringLiteral("Grades of Class 5"));
 }
 
 TEST(WorkbookSheets, XlsxHoldsEveryTableOnItsOwnNamedWorksheet) {
     const TwoTables tables;
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xlsx.py"), tables.write(QStringLiteral("two.xlsx")));
-    EXPECT_EQ(read.json[QStringLiteral("log")].toString(), QString());
+    EXPECT_EQ(at(read.json, "log").toString(), QString());
     expectBothTables(read.json, tables.first, tables.second);
-    EXPECT_EQ(read.json[QStringLiteral("title")].toString(), QStringLiteral("Grades of Class 5"));
+    EXPECT_EQ(at(read.json, "title").toString(), QStringLiteral("Grades of Class 5"));
 }
 
 TEST(WorkbookSheets, OneTableIsSheet1AndCsvKeepsTheFirstTableOnly) {
@@ -121,9 +120,9 @@ TEST(WorkbookSheets, OneTableIsSheet1AndCsvKeepsTheFirstTableOnly) {
         READ_SPREADSHEET_OR_SKIP(
             read, name.endsWith(QLatin1Char('x')) ? QStringLiteral("read_xlsx.py") : QStringLiteral("read_xls.py"),
             path);
-        const QJsonArray sheets = read.json[QStringLiteral("sheets")].toArray();
+        const QJsonArray sheets = at(read.json, "sheets").toArray();
         ASSERT_EQ(sheets.size(), 1) << qPrintable(name);
-        EXPECT_EQ(sheets[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Sheet1"));
+        EXPECT_EQ(sheets[0].at(toObject(), "name").toString(), QStringLiteral("Sheet1"));
     }
     EXPECT_EQ(fileContents(tables.write(QStringLiteral("two.csv"))), csvBytes(tables.first));
 }
