@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <sys/stat.h>
+
 // Small file helpers for tests that check what is (still) on disk.
 
 inline QByteArray fileContents(const QString& path) {
@@ -25,6 +27,12 @@ inline bool writeWholeFile(const QString& path, const QByteArray& bytes) {
 // Every file in the folder, hidden ones (such as temporary files) included.
 inline QStringList filesIn(const QString& dir) {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// The file's permission bits of `bits`, 0 when there is no such file.
+inline unsigned fileMode(const QString& path, unsigned bits = 0777) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & bits : 0;
 }
 
 // A path in the folder that no one can write to, root included: its folder

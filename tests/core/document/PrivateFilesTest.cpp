@@ -22,9 +22,9 @@ using namespace markwell;
 
 namespace {
 
+// Set-id and sticky bits count too.
 unsigned modeOf(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+    return fileMode(path, 07777);
 }
 
 // Every file and folder under `top` that is not private, with its mode.

@@ -285,14 +285,10 @@ TEST_F(History, TheDatabaseIsPrivateWhateverTheUmask) {
     {
         GradeHistory history(databasePath());
         startClass(history);
-        const auto mode = [](const QString& path) {
-            struct stat info {};
-            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 0777) : 0777u;
-        };
-        EXPECT_EQ(mode(QFileInfo(databasePath()).absolutePath()), 0700u);
-        EXPECT_EQ(mode(databasePath()), 0600u);
+        EXPECT_EQ(fileMode(QFileInfo(databasePath()).absolutePath()), 0700u);
+        EXPECT_EQ(fileMode(databasePath()), 0600u);
         if (history.usesWriteAheadLog()) {
-            EXPECT_EQ(mode(databasePath() + QStringLiteral("-wal")), 0600u);
+            EXPECT_EQ(fileMode(databasePath() + QStringLiteral("-wal")), 0600u);
         }
     }
     ::umask(old);

@@ -24,11 +24,6 @@ SendLogEntry entry(const QDateTime& time, const QString& student, DeliveryResult
             reply};
 }
 
-mode_t modeOf(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0;
-}
-
 const QDateTime kNow = QDateTime(QDate(2026, 6, 20), QTime(14, 30), Qt::UTC);
 
 }  // namespace
@@ -56,7 +51,7 @@ TEST(SendLog, IsPrivateInAPrivateFolderWhateverTheUmaskAndSkipsWhatDoesNotRead) 
     const SendLog log(path);
     const mode_t old = ::umask(0);
     const bool made = static_cast<bool>(log.append({entry(kNow, QStringLiteral("Ann Lee"), DeliveryResult::Sent)}));
-    const mode_t madeModes[] = {modeOf(dir.filePath(QStringLiteral("data"))), modeOf(folder), modeOf(path)};
+    const unsigned madeModes[] = {fileMode(dir.filePath(QStringLiteral("data"))), fileMode(folder), fileMode(path)};
     // A log left readable by others, with a damaged line and one half written.
     QFile file(path);
     const bool damaged = file.open(QIODevice::WriteOnly) &&
@@ -69,11 +64,11 @@ TEST(SendLog, IsPrivateInAPrivateFolderWhateverTheUmaskAndSkipsWhatDoesNotRead) 
         static_cast<bool>(log.append({entry(kNow, QStringLiteral("Cleo Park"), DeliveryResult::Unknown)}));
     ::umask(old);
     ASSERT_TRUE(made && damaged && appended);
-    EXPECT_EQ(madeModes[0], 0700);
-    EXPECT_EQ(madeModes[1], 0700);
-    EXPECT_EQ(madeModes[2], 0600);
-    EXPECT_EQ(modeOf(folder), 0700);
-    EXPECT_EQ(modeOf(path), 0600);
+    EXPECT_EQ(madeModes[0], 0700u);
+    EXPECT_EQ(madeModes[1], 0700u);
+    EXPECT_EQ(madeModes[2], 0600u);
+    EXPECT_EQ(fileMode(folder), 0700u);
+    EXPECT_EQ(fileMode(path), 0600u);
     const Result<std::vector<SendLogEntry>> read = log.read();
     ASSERT_TRUE(read);
     ASSERT_EQ(read->size(), 1u);
@@ -91,7 +86,7 @@ TEST(SendLog, EntriesOlderThan400DaysGoAndTheRestStay) {
     const Result<std::vector<SendLogEntry>> read = log.read();
     ASSERT_TRUE(read);
     EXPECT_EQ(*read, (std::vector<SendLogEntry>{entries[1], entries[2]}));
-    EXPECT_EQ(modeOf(log.path()), 0600);
+    EXPECT_EQ(fileMode(log.path()), 0600u);
 }
 
 TEST(SendLog, TheTableShowsTheNewestFirst) {

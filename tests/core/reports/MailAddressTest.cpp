@@ -17,8 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 using namespace markwell;
 
 TEST(MailAddress, EverythingButTheSafeCharactersIsPercentEncoded) {
@@ -81,9 +79,7 @@ TEST(MailAttachment, EachReportGoesIntoANewPrivateFolderAndOverwritesNothing) {
         EXPECT_TRUE(file.isFile());
         // Directly inside a folder of its own, directly inside the parent.
         EXPECT_EQ(QFileInfo(file.absolutePath()).absolutePath(), QFileInfo(parent).absoluteFilePath());
-        struct stat info {};
-        ASSERT_EQ(::stat(QFile::encodeName(file.absolutePath()).constData(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, 0700u);
+        EXPECT_EQ(fileMode(file.absolutePath()), 0700u);
         EXPECT_FALSE(written.contains(*path));
         written << *path;
     }
