@@ -14,17 +14,9 @@
 using namespace markwell;
 using namespace markwell::test;
 
-namespace {
-
-AttendanceBook bookOf(std::vector<AttendanceInfo> records) {
-    return AttendanceBook(std::move(records));
-}
-
-}  // namespace
-
 TEST(AttendanceAnalysis, CountsEachCodeOfTheMonthAndTheirSum) {
     // T on 2 days, U on 1 and E on 3: 2, 1, 3 and 6.
-    const AttendanceBook book = bookOf({attendanceRecord(3, 2024, "Ann Lee", "T E U  E  T        E")});
+    const AttendanceBook book = AttendanceBook({attendanceRecord(3, 2024, "Ann Lee", "T E U  E  T        E")});
     const YearCounts counts = countAttendanceYear(book, 2024, "Ann Lee");
     EXPECT_EQ(counts[2], (MonthCounts{2, 1, 3}));
     EXPECT_EQ(counts[2].total(), 6);
@@ -40,12 +32,12 @@ TEST(AttendanceAnalysis, OnlyUpperCaseCodesCount) {
     AttendanceInfo odd = attendanceRecord(1, 2024, "Ann Lee", "tueXx1-T");
     odd.entry[20] = '\0';
     odd.entry[21] = 'U';
-    const YearCounts counts = countAttendanceYear(bookOf({odd}), 2024, "Ann Lee");
+    const YearCounts counts = countAttendanceYear(AttendanceBook({odd}), 2024, "Ann Lee");
     EXPECT_EQ(counts[0], (MonthCounts{1, 1, 0}));
 }
 
 TEST(AttendanceAnalysis, FindsTheStudentWhateverTheCaseButNotOtherYearsOrNames) {
-    const AttendanceBook book = bookOf({
+    const AttendanceBook book = AttendanceBook({
         attendanceRecord(9, 2025, "ANN LEE", "TT"),      // another year
         attendanceRecord(9, 2024, "ann lee", "U"),       // this one, in another case
         attendanceRecord(9, 2024, "Ann Lee", "EEEE"),    // a later record of the same month: not read
@@ -61,13 +53,13 @@ TEST(AttendanceAnalysis, FindsTheStudentWhateverTheCaseButNotOtherYearsOrNames) 
 
 TEST(AttendanceAnalysis, CaseOfAccentedNamesIsIgnoredToo) {
     // "Émile" and "émile" in Windows-1252 differ in one byte beyond ASCII.
-    const AttendanceBook book = bookOf({attendanceRecord(2, 2024, "\xC9mile Roy", "E")});
+    const AttendanceBook book = AttendanceBook({attendanceRecord(2, 2024, "\xC9mile Roy", "E")});
     EXPECT_EQ(countAttendanceYear(book, 2024, "\xE9MILE ROY")[1], (MonthCounts{0, 0, 1}));
 }
 
 TEST(AttendanceAnalysis, TableHasTheHeadingAndTwelveMonthsInCalendarOrder) {
     const AttendanceBook book =
-        bookOf({attendanceRecord(12, 2024, "Bo Chen", "TUE"), attendanceRecord(1, 2024, "Bo Chen", "EE")});
+        AttendanceBook({attendanceRecord(12, 2024, "Bo Chen", "TUE"), attendanceRecord(1, 2024, "Bo Chen", "EE")});
     const Sheet sheet = buildAttendanceAnalysis(book, 2024, "Bo Chen", QStringLiteral("/c/p1.grs"));
     ASSERT_EQ(sheet.maxRow(), 13);
     ASSERT_EQ(sheet.maxCol(), 5);
