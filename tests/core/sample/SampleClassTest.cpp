@@ -4,6 +4,7 @@
 #include "core/data/PointEntry.h"
 #include "core/data/Tables.h"
 #include "core/sample/SampleClass.h"
+#include "core/scales/ScaleStore.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +12,20 @@
 
 using namespace markwell;
 
-namespace {
-CurrentGradeScale standardScale() {
-    return {kDefaultScaleName, 1, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"};
-}
-}  // namespace
-
 TEST(SampleClass, SameSeedSameClassOtherSeedOtherClass) {
     const SampleOptions options{30, 12, 7};
-    EXPECT_EQ(makeSampleClass(options, standardScale()), makeSampleClass(options, standardScale()));
+    EXPECT_EQ(makeSampleClass(options, builtInDefaultGradeScale()),
+              makeSampleClass(options, builtInDefaultGradeScale()));
     SampleOptions other = options;
     other.seed = 8;
-    EXPECT_NE(makeSampleClass(options, standardScale()).students, makeSampleClass(other, standardScale()).students);
+    EXPECT_NE(makeSampleClass(options, builtInDefaultGradeScale()).students,
+              makeSampleClass(other, builtInDefaultGradeScale()).students);
 }
 
 TEST(SampleClass, IsAConsistentClassWithEverythingADemoNeeds) {
     SampleOptions options{400, 14, 3};
     options.seats = true;
-    const ClassRecord cls = makeSampleClass(options, standardScale());
+    const ClassRecord cls = makeSampleClass(options, builtInDefaultGradeScale());
     ASSERT_EQ(cls.students.size(), 400u);
     ASSERT_EQ(cls.comments.size(), 400u);
     std::set<std::string> names;
