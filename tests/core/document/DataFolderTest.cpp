@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 #include "core/files/DataFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,6 @@ using namespace markwell;
 
 namespace {
 
-bool touch(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly);
-}
-
 TEST(DataFolder, KeepsEachClassApartAndOutOfTheClassFolder) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -28,7 +24,7 @@ TEST(DataFolder, KeepsEachClassApartAndOutOfTheClassFolder) {
     EXPECT_FALSE(classDataFolder(first).startsWith(dir.path()));
     // A class not saved yet and the same class once saved share a folder.
     const QString before = classDataFolder(first);
-    ASSERT_TRUE(touch(first));
+    ASSERT_TRUE(writeWholeFile(first, {}));
     EXPECT_EQ(classDataFolder(first), before);
 }
 
@@ -36,7 +32,7 @@ TEST(DataFolder, FindsTheSameFolderThroughALinkOrAnUntidyPath) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString real = dir.filePath(QStringLiteral("period1.grs"));
-    ASSERT_TRUE(touch(real));
+    ASSERT_TRUE(writeWholeFile(real, {}));
     const QString link = dir.filePath(QStringLiteral("linked.grs"));
     ASSERT_TRUE(QFile::link(real, link));
     EXPECT_EQ(classDataFolder(link), classDataFolder(real));

@@ -64,18 +64,14 @@ TEST(GradeEntry, TotalAndClear) {
 
 TEST(GradeEntry, NamedRowsGoToTheStudentsOfThatNameInOrder) {
     ClassRecord cls = twoAnns();
-    const std::vector<RowProblem> problems = setPointsByName(
-        cls, 0, {{2, QStringLiteral("Ann"), QStringLiteral("40")}, {3, QStringLiteral(" Ann "), QStringLiteral("41")}});
+    const std::vector<RowProblem> problems = setPointsByName(cls, 0, {{2, "Ann", "40"}, {3, " Ann ", "41"}});
     EXPECT_TRUE(problems.empty());
     EXPECT_EQ(cls.assignments[0].namegrade, (Entries{"Ann~40", "Bo~2", "Ann~41"}));
 
     // Every bad row is reported and nothing is stored.
     const ClassRecord before = cls;
-    const std::vector<RowProblem> refused = setPointsByName(cls, 0,
-                                                            {{2, QStringLiteral("Bo"), QStringLiteral("7")},
-                                                             {3, QStringLiteral("Cy"), QStringLiteral("1")},
-                                                             {4, QStringLiteral("Bo"), QStringLiteral("2")},
-                                                             {5, QStringLiteral("Ann"), QStringLiteral("1e5")}});
+    const std::vector<RowProblem> refused =
+        setPointsByName(cls, 0, {{2, "Bo", "7"}, {3, "Cy", "1"}, {4, "Bo", "2"}, {5, "Ann", "1e5"}});
     ASSERT_EQ(refused.size(), 3u);
     EXPECT_EQ(refused[0].line, 3);
     EXPECT_TRUE(refused[0].reason.contains(QStringLiteral("Cy")));
