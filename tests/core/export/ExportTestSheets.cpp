@@ -3,7 +3,8 @@
 
 #include "tests/core/export/ExportTestSheets.h"
 
-#include <QStringList>
+#include <initializer_list>
+#include <variant>
 
 using namespace markwell;
 
@@ -14,14 +15,24 @@ QString repeated(const QString& unit, int count) {
     return text;
 }
 
+namespace {
+
+// Writes a row from column 1: texts as texts, numbers as numbers.
+void setRow(Sheet& s, int row, std::initializer_list<std::variant<const char*, double>> cells) {
+    int col = 1;
+    for (const auto& cell : cells) {
+        if (const double* number = std::get_if<double>(&cell)) s.setNumber(row, col++, *number);
+        else s.setText(row, col++, QString::fromUtf8(std::get<const char*>(cell)));
+    }
+}
+
+}  // namespace
+
 Sheet gradesTableSheet() {
     Sheet s;
     s.setMaxRow(7);
     s.setMaxCol(7);
-    const QStringList heading = {QStringLiteral("Name"),  QStringLiteral("Quiz 1"),  QStringLiteral("Test, Unit 2"),
-                                 QStringLiteral("Total"), QStringLiteral("Average"), QStringLiteral("Grade"),
-                                 QStringLiteral("Hidden")};
-    for (int c = 1; c <= 7; ++c) s.setText(1, c, heading[c - 1]);
+    setRow(s, 1, {"Name", "Quiz 1", "Test, Unit 2", "Total", "Average", "Grade", "Hidden"});
     CellFont headingFont;
     headingFont.name = QStringLiteral("MS Sans Serif");
     headingFont.size = 8;
@@ -31,32 +42,13 @@ Sheet gradesTableSheet() {
     s.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, colour::kBlack});
     s.setAlignment(CellRange::rows(1, 1), {HAlign::Center, false, VAlign::Center});
 
-    s.setText(2, 1, QStringLiteral("Zoë O'Brien"));
-    s.setNumber(2, 2, 17.5);
-    s.setNumber(2, 3, 88);
-    s.setNumber(2, 4, 105.5);
-    s.setText(2, 5, QStringLiteral("87.46%"));
-    s.setText(2, 6, QStringLiteral(" B+"));
-    s.setText(2, 7, QStringLiteral("x"));
-
-    s.setText(3, 1, QStringLiteral("Smith, \"Jo\""));
-    s.setText(3, 2, QStringLiteral("-"));
+    setRow(s, 2, {"Zoë O'Brien", 17.5, 88.0, 105.5, "87.46%", " B+", "x"});
+    setRow(s, 3, {"Smith, \"Jo\"", "-", 100.0, 100.0, "100.00%", "A"});
     CellFont red;
     red.color = colour::kRed;
     s.setFont(CellRange::cell(3, 2), red);
-    s.setNumber(3, 3, 100);
-    s.setNumber(3, 4, 100);
-    s.setText(3, 5, QStringLiteral("100.00%"));
-    s.setText(3, 6, QStringLiteral("A"));
-
-    s.setText(4, 1, QStringLiteral("Łukasz 王"));
-    s.setNumber(4, 2, 0.1);
-    s.setNumber(4, 3, 1099511627776.0);
-    s.setNumber(4, 4, 1.0 / 3.0);
-    s.setText(4, 5, QStringLiteral("7.81%"));
-    s.setText(4, 6, QStringLiteral("F "));
-
-    s.setText(5, 1, QStringLiteral("Line\nBreak"));
+    setRow(s, 4, {"Łukasz 王", 0.1, 1099511627776.0, 1.0 / 3.0, "7.81%", "F "});
+    setRow(s, 5, {"Line\nBreak", -42.0, 1e-7, 123456789012.0, 536870912.0, -536870912.0});
     CellFont odd;
     odd.name = QStringLiteral("Times New Roman");
     odd.size = 12;
@@ -65,20 +57,13 @@ Sheet gradesTableSheet() {
     odd.strikeOut = true;
     odd.color = kOddColour;
     s.setFont(CellRange::cell(5, 1), odd);
-    s.setNumber(5, 2, -42);
-    s.setNumber(5, 3, 1e-7);
-    s.setNumber(5, 4, 123456789012.0);
-    s.setNumber(5, 5, 536870912.0);
-    s.setNumber(5, 6, -536870912.0);
 
     s.setFill({6, 1, 6, 6}, {FillPattern::Solid, colour::kNavy, colour::kBlack});
 
-    s.setText(7, 1, QStringLiteral("Total"));
+    setRow(s, 7, {"Total", 17.6, 1099511627964.0});
     CellFont bold;
     bold.bold = true;
     s.setFont(CellRange::cell(7, 1), bold);
-    s.setNumber(7, 2, 17.6);
-    s.setNumber(7, 3, 1099511627964.0);
 
     s.setNumberFormat(CellRange::cols(4, 4), QStringLiteral("0.0"));
     s.setColWidth(1, 24.5);
