@@ -9,6 +9,7 @@
 #include "core/files/GradeFile.h"
 
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -283,10 +284,7 @@ TEST(GradeFileDamage, PointListsLongerThan12000CharactersSurvive) {
     Result<QByteArray> written = serializeGradeFile(c);
     ASSERT_TRUE(written.ok());
     const qsizetype lengthAt = 837 + 3000 * 962 + 4;  // after the assignment count
-    const auto length = static_cast<std::uint32_t>(static_cast<unsigned char>(written.value()[lengthAt])) |
-                        static_cast<std::uint32_t>(static_cast<unsigned char>(written.value()[lengthAt + 1])) << 8 |
-                        static_cast<std::uint32_t>(static_cast<unsigned char>(written.value()[lengthAt + 2])) << 16;
-    EXPECT_GT(length, 12001u);
+    EXPECT_GT(qFromLittleEndian<quint32>(written->constData() + lengthAt), 12001u);
     Result<ClassRecord> read = parseGradeFile(written.value(), kName);
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.value(), c);
