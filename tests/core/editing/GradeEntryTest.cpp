@@ -21,8 +21,6 @@ using Entries = std::vector<std::string>;
 
 TEST(GradeEntry, TheGridShowsEveryEntryInListOrder) {
     const Sheet sheet = gradeEntrySheet(twoAnns().assignments[0]);
-    EXPECT_EQ(sheet.maxRow(), 3);
-    EXPECT_EQ(sheet.maxCol(), 2);
     EXPECT_EQ(sheet.colHeading(1), QStringLiteral("Names"));
     EXPECT_EQ(sheet.colHeading(2), QStringLiteral("Points"));
     EXPECT_EQ(tableText(sheet), (QStringList{"Ann|1", "Bo|2", "Ann|3"}));

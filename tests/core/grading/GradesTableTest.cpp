@@ -67,7 +67,6 @@ TEST(GradesTableLayout, OnlyExtraCreditGivesNoAverageAndNoLetter) {
 TEST(GradesTableLayout, StudentsWithoutAssignmentsHaveTheNameColumnOnly) {
     const ClassRecord cls = makeClass({"Ann", "Bo"}, {});
     const GradesTable table = buildGradesTable(cls);
-    EXPECT_EQ(table.sheet.maxCol(), 1);
     EXPECT_EQ(table.sheet.fixedCols(), 0);
     EXPECT_EQ(tableText(table.sheet), (QStringList{"Names", "Ann", "Bo", QString(), "Total"}));
 }
@@ -75,7 +74,6 @@ TEST(GradesTableLayout, StudentsWithoutAssignmentsHaveTheNameColumnOnly) {
 TEST(GradesTableLayout, AssignmentsWithoutStudentsKeepTheHeadingRowIntact) {
     ClassRecord cls = makeClass({}, {{"Quiz 1", "Quiz", 10, {}}, {"Test 1", "Test", 50, {}}});
     const GradesTable table = buildGradesTable(cls);
-    EXPECT_EQ(table.sheet.maxRow(), 1);
     EXPECT_EQ(tableText(table.sheet), QStringList{"Names|Quiz 1|Test 1|Total|Average|Grade"});
     EXPECT_EQ(table.sheet.fixedCols(), 1);
     EXPECT_EQ(table.sheet.fixedRows(), 1);
@@ -83,9 +81,7 @@ TEST(GradesTableLayout, AssignmentsWithoutStudentsKeepTheHeadingRowIntact) {
 
 TEST(GradesTableLayout, AnEmptyClassIsItsNamesHeadingKeptInView) {
     const GradesTable table = buildGradesTable(newClassRecord(standardScale()));
-    EXPECT_EQ(table.sheet.maxRow(), 1);
-    EXPECT_EQ(table.sheet.maxCol(), 1);
-    EXPECT_EQ(table.sheet.text(1, 1), QStringLiteral("Names"));
+    EXPECT_EQ(tableText(table.sheet), QStringList{"Names"});
     EXPECT_EQ(table.sheet.fixedRows(), 1);
 }
 

@@ -98,7 +98,6 @@ TEST_F(MergedReportTest, EntriesGoToTheFirstRowOfTheirNameAndStrayEntriesAreLeft
 
 TEST_F(MergedReportTest, NoStudentsInEitherFileLeavesTheHeadingRowAlone) {
     MergedReport report = merge(makeClass({}, {{"Test", "Test", 10, {}}}), makeClass({}, {}));
-    EXPECT_EQ(report.sheet.maxRow(), 1);
     EXPECT_EQ(tableText(report.sheet), QStringList{"Names|Points|Total|Average|Grade"});
     EXPECT_TRUE(report.sheet.format(1, 3).font.bold);
     EXPECT_EQ(report.sheet.format(1, 3).fill.foreground, colour::kNavy);
