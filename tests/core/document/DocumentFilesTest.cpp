@@ -287,7 +287,7 @@ TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
         std::map<QString, QByteArray> contents;
         for (const QString& name : before) contents[name] = fileContents(path(name));
         Document document = open().value();
-        document.classRecord.students.push_back({.name = "Cy"});
+        document.classRecord.students.push_back(test::namedStudent("Cy"));
         document.classRecord.comments.push_back({"Cy", ""});
         document.attendance.appendRecord(record(5, 2024, "Cy", "U"));
         document.modified = true;
@@ -368,7 +368,8 @@ TEST_F(DocumentFiles, BytesAfterTheEndOfTheClassAreCountedAndNeverDroppedUnasked
     // Saved elsewhere, nothing is lost; saved over it, only when the teacher agrees.
     Document copy = document;
     EXPECT_TRUE(saveDocument(copy, path("d.grs")).ok());
-    const SaveOptions agreed{.dropSkipped = true};
+    SaveOptions agreed;
+    agreed.dropSkipped = true;
     ASSERT_TRUE(saveClass(document, path("c.grs"), agreed).ok());
     EXPECT_EQ(fileContents(path("c.grs")), grade);
     EXPECT_EQ(document.skippedBytes, 0);

@@ -40,7 +40,7 @@ protected:
     // Adds a student (and a tardy of theirs) and saves.
     void addStudentAndSave(int keep = 10) {
         const int i = static_cast<int>(document_.classRecord.students.size());
-        document_.classRecord.students.push_back({.name = nameOf(i)});
+        document_.classRecord.students.emplace_back().name = nameOf(i);
         document_.classRecord.comments.push_back({nameOf(i), ""});
         document_.attendance.appendRecord(test::attendanceRecord(9, 2026, nameOf(i), "T"));
         ASSERT_TRUE(keepEarlierVersion(classPath(), keep).ok());
@@ -172,7 +172,7 @@ TEST_F(EarlierVersionsTest, AVersionThatCannotBeKeptSaysWhy) {
 
 TEST(EarlierVersionsTable, ListsEachVersionInOneFixedForm) {
     const EarlierVersion readable{12, QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3)), 25, 8, {}};
-    const EarlierVersion damaged{.number = 3, .saved = QDateTime(QDate(2026, 1, 30), QTime(14, 0, 0))};
+    const EarlierVersion damaged{3, QDateTime(QDate(2026, 1, 30), QTime(14, 0, 0)), -1, -1, {}};
     const Sheet table = earlierVersionsTable({readable, damaged});
     EXPECT_EQ(table.toTsv(CellRange::all()), QStringLiteral("Version\tSaved\tStudents\tAssignments\n"
                                                             "12\t2026-12-07 09:05:03\t25\t8\n"

@@ -38,7 +38,7 @@ protected:
 
     QString writeClass(const CurrentGradeScale& scale) {
         ClassRecord cls;
-        cls.students.push_back({.name = "Ann Lee"});
+        cls.students.emplace_back().name = "Ann Lee";
         cls.gradeScale = scale;
         QString path = dir_.filePath(q("class.grs"));
         EXPECT_TRUE(writeGradeFile(path, cls).ok());

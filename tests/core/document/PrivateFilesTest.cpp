@@ -56,7 +56,8 @@ TEST(PrivateFiles, WhatMarkwellKeepsForItselfIsTheUsersAloneWhateverTheUmask) {
     const QString classPath = dir.filePath(QStringLiteral("period1.grs"));
     Document document;
     document.classRecord = test::makeClass({"Ann"}, {});
-    const SaveOptions keeping{.keepVersions = 10};
+    SaveOptions keeping;
+    keeping.keepVersions = 10;
     // A save, a second save (which keeps a version), a recovery copy.
     ASSERT_TRUE(saveClass(document, classPath, keeping).ok());
     document.classRecord.students[0].id = "A-1";
@@ -66,7 +67,7 @@ TEST(PrivateFiles, WhatMarkwellKeepsForItselfIsTheUsersAloneWhateverTheUmask) {
     // A password set in a settings file of its own (the user's may hold one
     // already), in a folder that does not exist yet.
     QSettingsStore settings(dir.filePath(QStringLiteral("config/Larkhaven/Grades.ini")));
-    const PasswordProtection::Choice choice{.protect = true, .newPassword = "secret", .verifyPassword = "secret"};
+    const PasswordProtection::Choice choice{true, {}, QStringLiteral("secret"), QStringLiteral("secret")};
     ASSERT_EQ(PasswordProtection(settings).apply(choice).outcome, PasswordProtection::Outcome::Saved);
     ASSERT_TRUE(settings.flush().ok());
 

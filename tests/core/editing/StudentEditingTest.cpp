@@ -167,12 +167,12 @@ TEST(StudentEditing, ClearLeavesNoStudentsCommentsOrAssignments) {
 
 TEST(StudentEditing, ImportTrimsNamesOnceAndSkipsDuplicatesAndTildes) {
     ClassRecord cls = annAndMaryAnn();
-    const std::vector<StudentInfo> others = {{.name = "  Cleo Park ", .id = "C-3"},
-                                             {.name = "ANN"},      // already in the class
-                                             {.name = "Dee~Dee"},  // cannot be an entry's name
-                                             {.name = "Eve"},
-                                             {.name = " eve"},  // Eve has just been imported
-                                             {.name = "   "}};
+    const std::vector<StudentInfo> others = {namedStudent("  Cleo Park ", "C-3"),
+                                             namedStudent("ANN"),      // already in the class
+                                             namedStudent("Dee~Dee"),  // cannot be an entry's name
+                                             namedStudent("Eve"),
+                                             namedStudent(" eve"),  // Eve has just been imported
+                                             namedStudent("   ")};
 
     const StudentImport report = importStudents(cls, others);
     EXPECT_EQ(report.added, (std::vector<std::string>{"Cleo Park", "Eve"}));

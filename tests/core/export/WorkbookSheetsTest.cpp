@@ -64,7 +64,7 @@ void expectBothTables(const QJsonObject& json, const Sheet& first, const Sheet& 
     // The red of the second sheet's row 2 is its own, not the first's formats.
     const QJsonObject secondSheet = sheetOf(json, 1);
     const int style = at(secondSheet, "styles").toArray()[1].toArray()[0].toInt();
-    const QJsonObject font = at(json, "formats").toArray()[style].at(toObject(), "font").toObject();
+    const QJsonObject font = at(at(json, "formats").toArray()[style].toObject(), "font").toObject();
     EXPECT_EQ(at(font, "colour").toString(), QStringLiteral("FF0000"));
 }
 
@@ -122,7 +122,7 @@ TEST(WorkbookSheets, OneTableIsSheet1AndCsvKeepsTheFirstTableOnly) {
             path);
         const QJsonArray sheets = at(read.json, "sheets").toArray();
         ASSERT_EQ(sheets.size(), 1) << qPrintable(name);
-        EXPECT_EQ(sheets[0].at(toObject(), "name").toString(), QStringLiteral("Sheet1"));
+        EXPECT_EQ(at(sheets[0].toObject(), "name").toString(), QStringLiteral("Sheet1"));
     }
     EXPECT_EQ(fileContents(tables.write(QStringLiteral("two.csv"))), csvBytes(tables.first));
 }

@@ -19,7 +19,8 @@ TEST(CsvReader, QuotedFieldsHoldCommasQuotesAndLineBreaks) {
     EXPECT_EQ(table->header.fields, (QStringList{"name", "comment"}));
     // Each row as "line: field|field".
     QStringList rows;
-    for (const CsvRecord& row : table->rows) rows << QString::number(row.line) + u": " + row.fields.join(u'|');
+    for (const CsvRecord& row : table->rows)
+        rows << QString::number(row.line) + QStringLiteral(": ") + row.fields.join(u'|');
     EXPECT_EQ(rows, (QStringList{"2: Lee, Ann|said \"hi\"", "4: Bo|two\nlines", "6: Zo\u00eb|"}));
 }
 

@@ -92,7 +92,7 @@ ClassRecord awkwardClass() {
     c.lowScoreInfo.drop_type = 2;
     c.lowScoreInfo.drop_quiz = true;
     c.lowScoreInfo.drop_hw = true;
-    c.students = {{.name = kAnn, .id = "S-1", .city = "Larkhaven"}, {.name = kZoe}, {.name = kRenee}};
+    c.students = {t::namedStudent(kAnn, "S-1", "Larkhaven"), t::namedStudent(kZoe), t::namedStudent(kRenee)};
     c.assignments = {
         {"Quiz 1", "Chapter 1, sections 1-3", "Quiz", 20, {kAnn + "~17.5", kZoe + "~0", kRenee + "~-"}},
         {"Final Exam", "", "Final", 100, {kAnn + "~95", kZoe + "~100", kRenee + "~88.5"}},

@@ -38,13 +38,20 @@ inline CurrentGradeScale passFailScale() {
     return {"Pass/Fail", 2, "75,100,0,74"};
 }
 
+// A student with these fields, every other one empty.
+inline StudentInfo namedStudent(std::string name, std::string id = {}, std::string city = {}) {
+    StudentInfo s;
+    s.name = std::move(name);
+    s.id = std::move(id);
+    s.city = std::move(city);
+    return s;
+}
+
 // A class whose point lists hold one entry per student in class order.
 inline ClassRecord makeClass(const std::vector<std::string>& names, std::initializer_list<AssignmentSpec> assignments) {
     ClassRecord cls = newClassRecord(standardScale());
     for (const std::string& name : names) {
-        StudentInfo s;
-        s.name = name;
-        cls.students.push_back(s);
+        cls.students.push_back(namedStudent(name));
         cls.comments.push_back({name, "comment of " + name});
     }
     for (const AssignmentSpec& wanted : assignments) {

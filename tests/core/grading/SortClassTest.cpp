@@ -170,7 +170,7 @@ TEST(SortClassData, AStudentTheTableDoesNotShowIsKept) {
     ClassRecord cls = makeClass({"Bo", "Ann"}, {{"Quiz", "Quiz", 10, {"3", "4"}}});
     GradesTable table = buildGradesTable(cls);
     // A student added after the table was built.
-    cls.students.push_back({.name = "Cy"});
+    cls.students.emplace_back().name = "Cy";
     cls.comments.push_back({"Cy", "new"});
     cls.assignments[0].namegrade.push_back("Cy~7");
     ASSERT_TRUE(sortClass(cls, table, 1, false));

@@ -11,13 +11,15 @@ using namespace markwell;
 namespace {
 
 StudentInfo student(const char* own, const char* mother, const char* father) {
-    return {.name = "Zo\xEB N\xFA\xF1"
-                    "ez",  // Windows-1252, as the class file keeps it
-            .mom_name = "Ana",
-            .dad_name = "Luis",
-            .student_email = own,
-            .mom_email = mother,
-            .dad_email = father};
+    StudentInfo s;
+    s.name = "Zo\xEB N\xFA\xF1"
+             "ez";  // Windows-1252, as the class file keeps it
+    s.mom_name = "Ana";
+    s.dad_name = "Luis";
+    s.student_email = own;
+    s.mom_email = mother;
+    s.dad_email = father;
+    return s;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace markwell;
+using markwell::test::namedStudent;
 using markwell::test::tableText;
 
 namespace {
@@ -35,8 +36,8 @@ TEST(PrintCopy, IdsReplaceNamesByTheFirstStudentOfTheName) {
     const Sheet grades = gradesTable();
     // Two students share "Ann Lee"; the table has one row for them. "Zoë" is
     // stored as Windows-1252 bytes (0xEB).
-    const std::vector<StudentInfo> students = {
-        {.name = "Ann Lee", .id = "A-17"}, {.name = "Zo\xEB Brandt", .id = "Z-02"}, {.name = "Ann Lee", .id = "A-99"}};
+    const std::vector<StudentInfo> students = {namedStudent("Ann Lee", "A-17"), namedStudent("Zo\xEB Brandt", "Z-02"),
+                                               namedStudent("Ann Lee", "A-99")};
     const Sheet copy = gradesPrintCopy(grades, students, QStringLiteral("/tmp/p1.grs"), true);
     // A name of no student stays; the Total row is not a student row.
     EXPECT_EQ(tableText(copy), (QStringList{"Student ID's|Quiz|Total|Average|Grade", "A-17|9|||", "Z-02||||",
@@ -51,8 +52,8 @@ TEST(PrintCopy, IdsReplaceNamesByTheFirstStudentOfTheName) {
 TEST(PrintCopy, AStudentWithoutAnIdPrintsNoIdRatherThanABlankRow) {
     // Ann has no ID and Zoë only blanks; the later Ann's ID does not stand in
     // for the first one's, whose row it is.
-    const std::vector<StudentInfo> students = {
-        {.name = "Ann Lee", .id = ""}, {.name = "Zo\xEB Brandt", .id = "  "}, {.name = "Ann Lee", .id = "A-99"}};
+    const std::vector<StudentInfo> students = {namedStudent("Ann Lee", ""), namedStudent("Zo\xEB Brandt", "  "),
+                                               namedStudent("Ann Lee", "A-99")};
     const Sheet copy = gradesPrintCopy(gradesTable(), students, {}, true);
     EXPECT_EQ(copy.text(2, 1), QStringLiteral("(no ID)"));
     EXPECT_EQ(copy.text(3, 1), QStringLiteral("(no ID)"));
@@ -106,7 +107,7 @@ TEST(PrintCopy, WidthsAreFittedToTheIdsPrinted) {
     Sheet grades = gradesTable();
     grades.setText(2, 1, QStringLiteral("A very long student name indeed"));
     grades.fitColumnWidths();
-    const std::vector<StudentInfo> students = {{.name = "A very long student name indeed", .id = "7"}};
+    const std::vector<StudentInfo> students = {namedStudent("A very long student name indeed", "7")};
     const Sheet copy = gradesPrintCopy(grades, students, {}, true);
     EXPECT_LT(copy.colWidth(1), grades.colWidth(1));
 }

@@ -147,7 +147,7 @@ TEST_F(SeatChangesTest, RefusedAndEmptyChangesLeaveTheChartAndNoStep) {
 
 TEST_F(SeatChangesTest, AStepHoldsTheSeatsItChangesNotTheClass) {
     for (int i = 0; i < 2000; ++i) {
-        document.classRecord.students.push_back({.name = "Student with a rather long name " + std::to_string(i)});
+        document.classRecord.students.emplace_back().name = "Student with a rather long name " + std::to_string(i);
     }
     for (const Change& change : {moveSeatChange(SeatId::student(0), QRect(5, 5, 80, 30)),
                                  deleteSeatChange(SeatId::student(0)), addSeatChange(seatOf("Dee", 0, 0))}) {

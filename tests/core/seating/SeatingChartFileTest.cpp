@@ -4,6 +4,7 @@
 // A chart the teacher rearranged is saved and read back exactly, in the
 // seating file's own layout.
 
+#include "tests/core/grading/GradesFixture.h"
 #include "tests/support/ByteBuilder.h"
 #include "tests/support/MakeChange.h"
 #include "tests/support/TestFiles.h"
@@ -37,7 +38,7 @@ protected:
 TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) {
     Document document;
     for (const char* name : {"Ann Lee", "Bob Stone"}) {
-        document.classRecord.students.push_back({.name = name});
+        document.classRecord.students.emplace_back().name = name;
         document.classRecord.comments.push_back({name, ""});
     }
     SeatingEditor editor(document, test::changingDirectly(document));
@@ -83,7 +84,7 @@ TEST_F(SeatingChartFile, ARearrangedChartSavesAsTheLayoutSaysAndReadsBackEqual) 
 
 TEST_F(SeatingChartFile, AClassWithoutATeachersRecordGetsAFreshTeachersSeat) {
     Document moved;
-    moved.classRecord.students = {{.name = "Ann"}};
+    moved.classRecord.students = {test::namedStudent("Ann")};
     moved.classRecord.comments = {{"Ann", ""}};
     SeatingEditor(moved, test::changingDirectly(moved)).move(SeatId::teacher(), QPoint(600, 500));
     ASSERT_TRUE(saveDocument(moved, path("moved.grs")).ok());
