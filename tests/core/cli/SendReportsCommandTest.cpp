@@ -96,7 +96,7 @@ TEST(SendReportsCommand, EachFamilyGetsItsOwnReportAndEveryAddressALineThenNoSer
     const std::vector<QStringList> shown = shownStudentRows(f.path);
     ASSERT_FALSE(shown.empty());
     const QStringList& zoe = shown.front();
-    const QString average = zoe.at(zoe.size() - 2);
+    const QString& average = zoe.at(zoe.size() - 2);
     const QString grade = zoe.back().trimmed();
     ASSERT_EQ(zoe.front(), kZoe);
     const std::vector<QJsonObject> messages = server.messages();
