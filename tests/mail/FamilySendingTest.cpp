@@ -8,8 +8,8 @@
 #include "mail/sending/FamilySender.h"
 #include "mail/smtp/SmtpSession.h"
 #include "tests/support/SmtpTestServer.h"
+#include "tests/support/TestFiles.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QSet>
 
@@ -64,7 +64,7 @@ FamilyMail family(const QString& student, const QStringList& addresses, const QS
     const std::vector<FamilyRecipient> recipients = mail.addresses.recipients;
     mail.makeMessage = [student, recipients, attachmentText]() -> Result<QByteArray> {
         MessageContent content;
-        content.from = {QStringLiteral("Ms. Élodie Marchand"), kSender};
+        content.from = {"Ms. Élodie Marchand", kSender};
         for (const FamilyRecipient& r : recipients) content.to.push_back({r.name, r.address});
         content.subject = QStringLiteral("Grades of ") + student;
         content.body = QStringLiteral("Dear family of %1,\nthe report is attached.\n").arg(student);
@@ -78,7 +78,7 @@ FamilyMail family(const QString& student, const QStringList& addresses, const QS
 }
 
 SmtpEndpoint endpointOf(const SmtpTestServer& server) {
-    return {QStringLiteral("127.0.0.1"), server.port(), MailSecurity::None, {}, {}, {}};
+    return {"127.0.0.1", server.port(), MailSecurity::None, {}, {}, {}};
 }
 
 // One session on the server, its attempts and waits recorded.
@@ -102,9 +102,7 @@ QStringList jsonStrings(const QJsonValue& value) {
 
 // Ann, Bob and Cleo, one address each: what the server's rules pick from.
 std::vector<FamilyMail> threeFamilies() {
-    return {family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")}),
-            family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}),
-            family(QStringLiteral("Cleo Park"), {QStringLiteral("cleo@x.org")})};
+    return {family("Ann Lee", {"ann@x.org"}), family("Bob Stone", {"bob@x.org"}), family("Cleo Park", {"cleo@x.org"})};
 }
 
 }  // namespace
@@ -113,10 +111,9 @@ TEST(FamilySending, OneMessagePerFamilyToItsOwnAddressesOverOneConnection) {
     SmtpTestServer server;
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     const std::vector<FamilyMail> families{
-        family(QStringLiteral("Zoë Núñez"), {QStringLiteral("zoe@x.org"), QStringLiteral("nunez.family@x.org")},
-               QStringLiteral("zoe")),
-        family(QStringLiteral("Bob Stone"), {QStringLiteral("bob@x.org")}, QStringLiteral("bob")),
-        family(QStringLiteral("Cleo Park"), {}),
+        family("Zoë Núñez", {"zoe@x.org", "nunez.family@x.org"}, "zoe"),
+        family("Bob Stone", {"bob@x.org"}, "bob"),
+        family("Cleo Park", {}),
     };
     Sending sending(server);
     const SendRun run = sending.send(families);
@@ -129,35 +126,33 @@ TEST(FamilySending, OneMessagePerFamilyToItsOwnAddressesOverOneConnection) {
 
     const std::vector<QJsonObject> received = server.messages();
     ASSERT_EQ(received.size(), 3u);
+    // One connection for every message; each transaction names one address,
+    // the headers name only that family's.
     QSet<QString> peers;
-    for (const QJsonObject& m : received) peers.insert(QString::number(m[QStringLiteral("peer")][1].toInt()));
-    EXPECT_EQ(peers.size(), 1) << "one connection for every message";
-    // Each transaction names one address; the headers name only that family's.
-    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("rcpt_tos")]), QStringList{"zoe@x.org"});
-    EXPECT_EQ(jsonStrings(received[1][QStringLiteral("rcpt_tos")]), QStringList{"nunez.family@x.org"});
-    EXPECT_EQ(jsonStrings(received[2][QStringLiteral("rcpt_tos")]), QStringList{"bob@x.org"});
-    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("to_addresses")]),
-              (QStringList{"zoe@x.org", "nunez.family@x.org"}));
-    EXPECT_EQ(jsonStrings(received[2][QStringLiteral("to_addresses")]), QStringList{"bob@x.org"});
+    QStringList transactions;
+    for (const QJsonObject& m : received) {
+        peers.insert(QString::number(m["peer"][1].toInt()));
+        transactions << jsonStrings(m["rcpt_tos"]).join(u',');
+    }
+    EXPECT_EQ(peers.size(), 1);
+    EXPECT_EQ(transactions, (QStringList{"zoe@x.org", "nunez.family@x.org", "bob@x.org"}));
+    EXPECT_EQ(jsonStrings(received[0]["to_addresses"]), (QStringList{"zoe@x.org", "nunez.family@x.org"}));
+    EXPECT_EQ(jsonStrings(received[2]["to_addresses"]), QStringList{"bob@x.org"});
     // The same message to both addresses of a family: one Message-ID each family.
-    EXPECT_EQ(received[0][QStringLiteral("message_id")], received[1][QStringLiteral("message_id")]);
-    EXPECT_NE(received[0][QStringLiteral("message_id")], received[2][QStringLiteral("message_id")]);
+    EXPECT_EQ(received[0]["message_id"], received[1]["message_id"]);
+    EXPECT_NE(received[0]["message_id"], received[2]["message_id"]);
     // Names beyond ASCII survive the headers and the attachment's name.
-    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("to_names")]).first(), QStringLiteral("Zoë Núñez"));
-    EXPECT_EQ(received[0][QStringLiteral("from")].toString(),
-              QStringLiteral("\"Ms. Élodie Marchand\" <teacher@school.example>"));
-    EXPECT_EQ(received[0][QStringLiteral("subject")].toString(), QStringLiteral("Grades of Zoë Núñez"));
-    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("attachments")]), QStringList{QStringLiteral("Zoë Núñez.pdf")});
-    EXPECT_EQ(jsonStrings(received[0][QStringLiteral("attachment_types")]), QStringList{"application/pdf"});
-    EXPECT_EQ(received[0][QStringLiteral("body")].toString(),
-              QStringLiteral("Dear family of Zoë Núñez,\nthe report is attached.\n"));
-    QFile pdf(server.attachmentPath(2));
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_EQ(pdf.readAll(), QByteArray("%PDF-1.4 bob"));
+    EXPECT_EQ(jsonStrings(received[0]["to_names"]).first(), "Zoë Núñez");
+    EXPECT_EQ(received[0]["from"].toString(), "\"Ms. Élodie Marchand\" <teacher@school.example>");
+    EXPECT_EQ(received[0]["subject"].toString(), "Grades of Zoë Núñez");
+    EXPECT_EQ(jsonStrings(received[0]["attachments"]), QStringList{"Zoë Núñez.pdf"});
+    EXPECT_EQ(jsonStrings(received[0]["attachment_types"]), QStringList{"application/pdf"});
+    EXPECT_EQ(received[0]["body"].toString(), "Dear family of Zoë Núñez,\nthe report is attached.\n");
+    EXPECT_EQ(fileContents(server.attachmentPath(2)), QByteArray("%PDF-1.4 bob"));
 }
 
 TEST(FamilySending, ARefusalIsReportedWithItsReplyAndResendSendsOnlyThatAddress) {
-    SmtpTestServer server({{QStringLiteral("refuse=bob@x.org")}});
+    SmtpTestServer server({{"refuse=bob@x.org"}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     const std::vector<FamilyMail> families = threeFamilies();
     Sending sending(server);
@@ -179,7 +174,7 @@ TEST(FamilySending, ARefusalIsReportedWithItsReplyAndResendSendsOnlyThatAddress)
 }
 
 TEST(FamilySending, NotNowIsTriedOnceMoreAfterTheWaitOnceEveryFamilyHadItsTurn) {
-    SmtpTestServer server({{QStringLiteral("defer-once=ann@x.org"), QStringLiteral("defer=bob@x.org")}});
+    SmtpTestServer server({{"defer-once=ann@x.org", "defer=bob@x.org"}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     const std::vector<FamilyMail> families = threeFamilies();
     Sending sending(server);
@@ -190,11 +185,11 @@ TEST(FamilySending, NotNowIsTriedOnceMoreAfterTheWaitOnceEveryFamilyHadItsTurn) 
     EXPECT_GT(sending.waits.asked.front(), 29s);  // the wait starts from the first "not now"
     EXPECT_LE(sending.waits.asked.front(), 30s);
     EXPECT_EQ(run.families[1].addresses[0].result, DeliveryResult::Deferred);
-    EXPECT_TRUE(run.families[1].addresses[0].reply.startsWith(QStringLiteral("451")));
+    EXPECT_TRUE(run.families[1].addresses[0].reply.startsWith("451"));
 }
 
 TEST(FamilySending, AConnectionCutAfterTheMessageLeavesItUnknownAndTheNextGoesOnANewOne) {
-    SmtpTestServer server({{QStringLiteral("cut=bob@x.org")}});
+    SmtpTestServer server({{"cut=bob@x.org"}});
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
     const std::vector<FamilyMail> families = threeFamilies();
     Sending sending(server);
@@ -207,7 +202,7 @@ TEST(FamilySending, AConnectionCutAfterTheMessageLeavesItUnknownAndTheNextGoesOn
 }
 
 TEST(FamilySending, AServerThatClosesIsReconnectedOnceEachTimeAndTwiceInARowStops) {
-    SmtpTestServer closesAfterOne({{QStringLiteral("close-after=1")}});
+    SmtpTestServer closesAfterOne({{"close-after=1"}});
     ASSERT_TRUE(closesAfterOne.problem().isEmpty()) << closesAfterOne.problem().toStdString();
     const std::vector<FamilyMail> families = threeFamilies();
     {
@@ -218,20 +213,19 @@ TEST(FamilySending, AServerThatClosesIsReconnectedOnceEachTimeAndTwiceInARowStop
         EXPECT_EQ(closesAfterOne.messages().size(), 3u);
         EXPECT_EQ(sending.session.connectionsOpened(), 3);
     }
-    SmtpTestServer takesNone({{QStringLiteral("close-after=0")}});
+    SmtpTestServer takesNone({{"close-after=0"}});
     ASSERT_TRUE(takesNone.problem().isEmpty()) << takesNone.problem().toStdString();
     Sending sending(takesNone);
     const SendRun run = sending.send(families);
     EXPECT_EQ(sending.watcher.lines(), (QStringList{"ann@x.org failed", "ann@x.org failed"}));
-    EXPECT_TRUE(run.stoppedBecause.contains(QStringLiteral("421"))) << run.stoppedBecause.toStdString();
+    EXPECT_TRUE(run.stoppedBecause.contains("421")) << run.stoppedBecause.toStdString();
     EXPECT_EQ(run.notTriedCount(), 2);
 }
 
 TEST(FamilySending, NoServerListeningSaysSoAndRecordsNothingAsSent) {
-    Sending sending(
-        SmtpEndpoint{QStringLiteral("127.0.0.1"), SmtpTestServer::freePort(), MailSecurity::None, {}, {}, {}});
-    const SendRun run = sending.send({family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")})});
-    EXPECT_TRUE(run.stoppedBecause.startsWith(QStringLiteral("Unable to connect to the mail server 127.0.0.1:")))
+    Sending sending(SmtpEndpoint{"127.0.0.1", SmtpTestServer::freePort(), MailSecurity::None, {}, {}, {}});
+    const SendRun run = sending.send({family("Ann Lee", {"ann@x.org"})});
+    EXPECT_TRUE(run.stoppedBecause.startsWith("Unable to connect to the mail server 127.0.0.1:"))
         << run.stoppedBecause.toStdString();
     EXPECT_TRUE(sending.watcher.attempts.empty());
     EXPECT_EQ(run.count(DeliveryResult::Sent), 0);
@@ -259,13 +253,13 @@ TEST(FamilySending, CancelStopsBeforeTheNextAddressAndWhatWentIsWhatWasTold) {
 TEST(FamilySending, WhatIsNoAddressIsRefusedWithoutAskingTheServer) {
     SmtpTestServer server;
     ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
-    FamilyMail mail = family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")});
+    FamilyMail mail = family("Ann Lee", {"ann@x.org"});
     mail.addresses.unusable << QStringLiteral("ann at home");
     Sending sending(server);
     const SendRun run = sending.send({mail});
     ASSERT_EQ(run.families[0].addresses.size(), 2u);
     EXPECT_EQ(run.families[0].addresses[1].result, DeliveryResult::Refused);
-    EXPECT_EQ(run.families[0].addresses[1].reply, QStringLiteral("not an e-mail address"));
+    EXPECT_EQ(run.families[0].addresses[1].reply, "not an e-mail address");
     EXPECT_EQ(sending.watcher.lines(), QStringList{"ann@x.org sent"});
     EXPECT_TRUE(failedFamilies({mail}, run, true).empty());
 }
@@ -280,26 +274,24 @@ TEST(FamilySending, SecureConnectionsCheckTheCertificateAndLogIn) {
         // A lambda of clang before 16 cannot name a structured binding.
         const MailSecurity security = mailSecurity;
         SCOPED_TRACE(mailSecurityName(security).toStdString());
-        SmtpTestServer server({{QStringLiteral("auth=teacher:s3cret")}, serverSecurity});
+        SmtpTestServer server({{"auth=teacher:s3cret"}, serverSecurity});
         ASSERT_TRUE(server.problem().isEmpty()) << server.problem().toStdString();
-        const std::vector<FamilyMail> families{family(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")})};
+        const std::vector<FamilyMail> families{family("Ann Lee", {"ann@x.org"})};
         const auto sendWith = [&](const QString& caFile, const QString& password) {
-            return Sending({QStringLiteral("127.0.0.1"), server.port(), security, QStringLiteral("teacher"), password,
-                            caFile})
-                .send(families);
+            return Sending({"127.0.0.1", server.port(), security, "teacher", password, caFile}).send(families);
         };
 
-        const SendRun trusted = sendWith(server.caFile(), QStringLiteral("s3cret"));
+        const SendRun trusted = sendWith(server.caFile(), "s3cret");
         EXPECT_EQ(trusted.count(DeliveryResult::Sent), 1) << trusted.stoppedBecause.toStdString();
         ASSERT_EQ(server.messages().size(), 1u);
-        EXPECT_TRUE(server.messages()[0][QStringLiteral("authenticated")].toBool());
+        EXPECT_TRUE(server.messages()[0]["authenticated"].toBool());
 
-        const SendRun unknownAuthority = sendWith({}, QStringLiteral("s3cret"));
-        EXPECT_TRUE(unknownAuthority.stoppedBecause.startsWith(QStringLiteral("No secure connection")))
+        const SendRun unknownAuthority = sendWith({}, "s3cret");
+        EXPECT_TRUE(unknownAuthority.stoppedBecause.startsWith("No secure connection"))
             << unknownAuthority.stoppedBecause.toStdString();
 
-        const SendRun wrongPassword = sendWith(server.caFile(), QStringLiteral("guess"));
-        EXPECT_TRUE(wrongPassword.stoppedBecause.contains(QStringLiteral("did not accept the user name or password")))
+        const SendRun wrongPassword = sendWith(server.caFile(), "guess");
+        EXPECT_TRUE(wrongPassword.stoppedBecause.contains("did not accept the user name or password"))
             << wrongPassword.stoppedBecause.toStdString();
         EXPECT_EQ(server.messages().size(), 1u);
     }
@@ -307,11 +299,10 @@ TEST(FamilySending, SecureConnectionsCheckTheCertificateAndLogIn) {
 
 TEST(FamilySending, APasswordIsNeverSentWithoutTlsUnlessToThisComputer) {
     const auto problemFor = [](const QString& host, MailSecurity security, const QString& user) {
-        return SmtpSession({host, 25, security, user, QStringLiteral("pw"), {}}).problem();
+        return SmtpSession({host, 25, security, user, "pw", {}}).problem();
     };
-    EXPECT_FALSE(problemFor(QStringLiteral("mail.school.example"), MailSecurity::None, QStringLiteral("t")).isEmpty());
-    EXPECT_TRUE(problemFor(QStringLiteral("mail.school.example"), MailSecurity::None, {}).isEmpty());
-    EXPECT_TRUE(
-        problemFor(QStringLiteral("mail.school.example"), MailSecurity::StartTls, QStringLiteral("t")).isEmpty());
-    EXPECT_TRUE(problemFor(QStringLiteral("127.0.0.1"), MailSecurity::None, QStringLiteral("t")).isEmpty());
+    EXPECT_FALSE(problemFor("mail.school.example", MailSecurity::None, "t").isEmpty());
+    EXPECT_TRUE(problemFor("mail.school.example", MailSecurity::None, {}).isEmpty());
+    EXPECT_TRUE(problemFor("mail.school.example", MailSecurity::StartTls, "t").isEmpty());
+    EXPECT_TRUE(problemFor("127.0.0.1", MailSecurity::None, "t").isEmpty());
 }

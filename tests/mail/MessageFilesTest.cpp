@@ -3,9 +3,9 @@
 
 #include "mail/message/MimeMessage.h"
 #include "mail/sending/MessageFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -32,12 +32,12 @@ TEST(MessageFiles, OneFilePerFamilyNamedAfterTheStudentAndNothingForTheSkipped) 
     QTemporaryDir dir;
     int made = 0;
     const std::vector<FamilyMail> families{
-        familyWith(QStringLiteral("Ann Lee"), {QStringLiteral("ann@x.org")}, &made),
-        familyWith(QStringLiteral("ann lee"), {QStringLiteral("ann2@x.org")}, &made),
-        familyWith(QStringLiteral("../Bob/Stone"), {QStringLiteral("bob@x.org")}, &made),
-        familyWith(QStringLiteral("Cleo Park"), {}, &made),
+        familyWith("Ann Lee", {"ann@x.org"}, &made),
+        familyWith("ann lee", {"ann2@x.org"}, &made),
+        familyWith("../Bob/Stone", {"bob@x.org"}, &made),
+        familyWith("Cleo Park", {}, &made),
     };
-    const QString folder = dir.filePath(QStringLiteral("messages"));
+    const QString folder = dir.filePath("messages");
     const Result<std::vector<SavedMessage>> saved = saveFamilyMessages(folder, families);
     ASSERT_TRUE(saved) << saved.message().toStdString();
     EXPECT_EQ(made, 3);
@@ -45,23 +45,21 @@ TEST(MessageFiles, OneFilePerFamilyNamedAfterTheStudentAndNothingForTheSkipped) 
               (QStringList{"Ann Lee.eml", "___Bob_Stone.eml", "ann lee (2).eml"}));
     ASSERT_EQ(saved->size(), 4u);
     EXPECT_TRUE((*saved)[3].path.isEmpty());
-    QFile second((*saved)[1].path);
-    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
-    EXPECT_EQ(second.readAll(), QByteArray("Subject: ann lee\r\n\r\nbody\r\n"));
+    EXPECT_EQ(fileContents((*saved)[1].path), QByteArray("Subject: ann lee\r\n\r\nbody\r\n"));
 }
 
 // The message as built is what a mail program reads: Python's own parser
 // finds its Date, Message-ID, encoded names, text and attachment.
 TEST(MessageFiles, ASavedMessageReadsInAnotherMailReader) {
     MessageContent content;
-    content.from = {QStringLiteral("Élodie Marchand"), QStringLiteral("teacher@school.example")};
-    content.to = {{QStringLiteral("Zoë Núñez"), QStringLiteral("zoe@x.org")}};
+    content.from = {"Élodie Marchand", "teacher@school.example"};
+    content.to = {{"Zoë Núñez", "zoe@x.org"}};
     content.subject = QStringLiteral("Notas de Zoë: 95 % «A»");
     content.body = QStringLiteral("Línea uno\nline two\r\nline three with a very long tail ") + QString(90, u'x');
-    content.attachment = MessageAttachment{QStringLiteral("Zoë Núñez.pdf"), QByteArray("%PDF-1.4\n\x01\x02\xff", 12)};
+    content.attachment = MessageAttachment{"Zoë Núñez.pdf", QByteArray("%PDF-1.4\n\x01\x02\xff", 12)};
     content.date = QDateTime(QDate(2026, 6, 20), QTime(9, 5, 7), Qt::OffsetFromUTC, 2 * 3600);
     content.messageId = newMessageId(content.from.address);
-    EXPECT_TRUE(content.messageId.endsWith(QStringLiteral(".markwell@school.example")));
+    EXPECT_TRUE(content.messageId.endsWith(".markwell@school.example"));
     const QByteArray bytes = mimeMessageBytes(content);
     for (const QByteArray& line : bytes.split('\n')) {
         if (!line.isEmpty()) {
@@ -71,14 +69,12 @@ TEST(MessageFiles, ASavedMessageReadsInAnotherMailReader) {
     }
 
     QTemporaryDir dir;
-    QFile eml(dir.filePath(QStringLiteral("m.eml")));
-    ASSERT_TRUE(eml.open(QIODevice::WriteOnly));
-    eml.write(bytes);
-    eml.close();
+    const QString eml = dir.filePath("m.eml");
+    ASSERT_TRUE(writeWholeFile(eml, bytes));
     QProcess python;
     python.start(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral("-c"),
+        "/usr/bin/python3",
+        {"-c",
          QStringLiteral(
              "import email, email.policy, sys\n"
              "m = email.message_from_binary_file(open(sys.argv[1], 'rb'), policy=email.policy.default)\n"
@@ -86,7 +82,7 @@ TEST(MessageFiles, ASavedMessageReadsInAnotherMailReader) {
              "print(m['From'], m['To'], m['Subject'], m['Date'], m['Message-ID'], sep='|')\n"
              "print(repr(m.get_body().get_content()))\n"
              "print(a.get_filename(), a.get_content_type(), a.get_content() == b'%PDF-1.4\\n\\x01\\x02\\xff')\n"),
-         eml.fileName()});
+         eml});
     ASSERT_TRUE(python.waitForFinished(60000));
     ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
     const QStringList lines = QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n'));
@@ -97,5 +93,5 @@ TEST(MessageFiles, ASavedMessageReadsInAnotherMailReader) {
     EXPECT_EQ(lines[1].toStdString(), (QStringLiteral("'Línea uno\\nline two\\nline three with a very long tail ") +
                                        QString(90, u'x') + QStringLiteral("'"))
                                           .toStdString());
-    EXPECT_EQ(lines[2], QStringLiteral("Zoë Núñez.pdf application/pdf True"));
+    EXPECT_EQ(lines[2], "Zoë Núñez.pdf application/pdf True");
 }

@@ -68,9 +68,9 @@ TEST(ClassReportsPrintout, PagesAreNumberedPerStudentAndLongTablesRepeatTheirHea
     contents.why = false;
     contents.attendance = true;
     contents.months = {2026, 9, 2026, 12};
-    const ClassReports reports(term.cls, term.grades, term.attendance, QStringLiteral("/home/t/long.grs"), contents);
+    const ClassReports reports(term.cls, term.grades, term.attendance, "/home/t/long.grs", contents);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
+    const QString pdf = dir.filePath("long.pdf");
     ClassReportsPrintout printout(reports, {0, 1, 2});
     ASSERT_TRUE(writePdf(printout, pdf).ok());
 
@@ -85,18 +85,18 @@ TEST(ClassReportsPrintout, PagesAreNumberedPerStudentAndLongTablesRepeatTheirHea
         for (int n = 1; n <= count; ++n) {
             const QString& page = pages[first[student] + n - 1];
             EXPECT_TRUE(page.section(QLatin1Char('\n'), 0, 0).contains(name));
-            EXPECT_TRUE(page.contains(QStringLiteral("/home/t/long.grs")));
+            EXPECT_TRUE(page.contains("/home/t/long.grs"));
             EXPECT_TRUE(page.contains(QStringLiteral("Page %1 of %2").arg(n).arg(count))) << qPrintable(page);
             // Overall's 93 rows go on over the second page, their heading row with them.
             if (n <= 2) {
-                EXPECT_TRUE(page.contains(QStringLiteral("Assignments"))) << n;
+                EXPECT_TRUE(page.contains("Assignments")) << n;
             }
         }
         // The attendance table of four months is whole on one page.
         for (int n = 0; n < count; ++n) {
             const QString& page = pages[first[student] + n];
-            if (page.contains(QStringLiteral("September 2026"))) {
-                EXPECT_TRUE(page.contains(QStringLiteral("December 2026")));
+            if (page.contains("September 2026")) {
+                EXPECT_TRUE(page.contains("December 2026"));
             }
         }
     }
@@ -114,15 +114,15 @@ TEST(ClassReportsPrintout, ATableGoingOnBelowKeepsOnlyTheRowsItContinues) {
     contents.overall = false;
     const ClassReports reports(cls, grades, AttendanceBook(), QString(), contents);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("why.pdf"));
+    const QString pdf = dir.filePath("why.pdf");
     ClassReportsPrintout printout(reports, {0});
     ASSERT_TRUE(writePdf(printout, pdf).ok());
 
     const QString text = pdfText(pdf);
-    ASSERT_TRUE(text.contains(QStringLiteral("Counted earned"))) << qPrintable(text);
+    ASSERT_TRUE(text.contains("Counted earned")) << qPrintable(text);
     // Factors as a person reads them: 2/3 is 0.6667.
-    EXPECT_TRUE(text.contains(QStringLiteral("0.6667"))) << qPrintable(text);
-    EXPECT_FALSE(text.contains(QStringLiteral("0.66666"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains("0.6667")) << qPrintable(text);
+    EXPECT_FALSE(text.contains("0.66666")) << qPrintable(text);
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (const char* sum : {"Earned", "Possible", "Average", "Grade"}) {
         const auto starting = [sum](const QString& line) {
@@ -151,10 +151,10 @@ TEST(ClassReportsPrintout, AStopWhileLayingOutLeavesNothingToDraw) {
 TEST(ReportFolder, ACancelledOrRefusedFolderIsLeftAsItWas) {
     const LongClass term(5);
     QTemporaryDir dir;
-    const QString grs = dir.filePath(QStringLiteral("c.grs"));
+    const QString grs = dir.filePath("c.grs");
     ASSERT_TRUE(writeFileAtomically(grs, "the class").ok());
     const ClassReports reports(term.cls, term.grades, term.attendance, grs, ReportContents{});
-    const QString folder = dir.filePath(QStringLiteral("reports"));
+    const QString folder = dir.filePath("reports");
 
     StopAt stop(3);
     const Result<ReportFolder> cancelled = writeReportFolder(reports, {0, 1, 2}, folder, &stop);
@@ -168,7 +168,7 @@ TEST(ReportFolder, ACancelledOrRefusedFolderIsLeftAsItWas) {
     ASSERT_TRUE(QFile::link(grs, QDir(folder).filePath(names[2])));
     const Result<ReportFolder> refused = writeReportFolder(reports, {0, 1, 2}, folder);
     ASSERT_FALSE(refused.ok());
-    EXPECT_TRUE(refused.message().contains(QStringLiteral("same file"))) << qPrintable(refused.message());
+    EXPECT_TRUE(refused.message().contains("same file")) << qPrintable(refused.message());
     EXPECT_EQ(fileContents(grs), QByteArray("the class"));
     EXPECT_EQ(filesIn(folder), QStringList{names[2]});
 

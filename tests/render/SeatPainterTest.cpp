@@ -38,10 +38,13 @@ SeatingInfo seatOf(int width, int height, PlatformColour fill, const char* capti
     return seat;
 }
 
-QImage drawn(const SeatingInfo& seat, const QColor& end, CaptionAlignment alignment = CaptionAlignment::Centre) {
-    QImage image(seat.width, seat.height, QImage::Format_RGB32);
+// The seat on a magenta canvas, its own size unless given, at `at` on it.
+QImage drawn(const SeatingInfo& seat, const QColor& end, CaptionAlignment alignment = CaptionAlignment::Centre,
+             QSize canvas = {}, QPoint at = {}) {
+    QImage image(canvas.isValid() ? canvas : QSize(seat.width, seat.height), QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPainter painter(&image);
+    painter.translate(at);
     paintSeat(painter, seat, end, alignment);
     painter.end();
     return image;
@@ -85,14 +88,10 @@ TEST(SeatPainter, ASeatOfADamagedFilesSizeIsDrawnInItsStepsAlone) {
     // A width no screen has: drawn in 255 bands (not one per column), only
     // the part on the image painted, the first column still the begin colour.
     SeatingInfo huge = seatOf(std::numeric_limits<std::int32_t>::max(), 40, colour::kTeal, "Huge");
-    QImage image(50, 40, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
-    paintSeat(painter, huge, kToolTipYellow);
-    painter.end();
+    const QImage image = drawn(huge, kToolTipYellow, CaptionAlignment::Centre, QSize(50, 40));
     expectColumn(image, 0, QColor(0, 128, 128));
     expectColumn(image, 49, QColor(0, 128, 128));
-    SeatingPrintout printout({{huge}, defaultTeacherSeat(), false}, QStringLiteral("/school/odd.SEA"));
+    SeatingPrintout printout({{huge}, defaultTeacherSeat(), false}, "/school/odd.SEA");
     EXPECT_EQ(printout.chartArea(), QRect(0, 0, kFarthestSeatPixel + 10, 353));
 }
 
@@ -132,12 +131,7 @@ TEST(SeatPainter, TheCaptionIsCentredOrSetFiveFromTheChosenSide) {
 
     // A caption wider than its seat stays inside it.
     seat.width = 20;
-    QImage around(60, 56, QImage::Format_RGB32);
-    around.fill(Qt::magenta);
-    QPainter painter(&around);
-    painter.translate(20, 10);
-    paintSeat(painter, seat, Qt::white);
-    painter.end();
+    const QImage around = drawn(seat, Qt::white, CaptionAlignment::Centre, QSize(60, 56), QPoint(20, 10));
     const QRect inside(20, 10, 20, 36);
     for (int y = 0; y < around.height(); ++y) {
         for (int x = 0; x < around.width(); ++x) {
@@ -155,7 +149,7 @@ TEST(SeatPainter, ALongNameWrapsWithinItsSeatThenEndsInAnEllipsis) {
     const QFontMetrics metrics(font);
     const QStringList lines = seatCaptionLines(name, font, QSize(100, 36));
     ASSERT_EQ(lines.size(), 2) << lines.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(lines.front(), QStringLiteral("Maximiliana"));
+    EXPECT_EQ(lines.front(), "Maximiliana");
     EXPECT_TRUE(lines.back().endsWith(QChar(0x2026))) << lines.back().toStdString();
     for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), 96) << line.toStdString();
 
@@ -167,14 +161,13 @@ TEST(SeatPainter, ALongNameWrapsWithinItsSeatThenEndsInAnEllipsis) {
 
     // A short name is one line as it is; a seat one line high shows one
     // line, cut short; one long word breaks within itself.
-    EXPECT_EQ(seatCaptionLines(QStringLiteral("Ann Lee"), font, QSize(100, 36)),
-              QStringList{QStringLiteral("Ann Lee")});
+    EXPECT_EQ(seatCaptionLines("Ann Lee", font, QSize(100, 36)), QStringList{"Ann Lee"});
     const QStringList low = seatCaptionLines(name, font, QSize(100, metrics.height()));
     ASSERT_EQ(low.size(), 1);
-    EXPECT_TRUE(low.front().startsWith(QStringLiteral("Maxi")) && low.front().endsWith(QChar(0x2026)));
-    const QStringList word = seatCaptionLines(QStringLiteral("Wolfeschlegelsteinhausenberger"), font, QSize(60, 36));
+    EXPECT_TRUE(low.front().startsWith("Maxi") && low.front().endsWith(QChar(0x2026)));
+    const QStringList word = seatCaptionLines("Wolfeschlegelsteinhausenberger", font, QSize(60, 36));
     ASSERT_EQ(word.size(), 2);
-    EXPECT_TRUE(word.front().startsWith(QStringLiteral("Wolfe")));
+    EXPECT_TRUE(word.front().startsWith("Wolfe"));
     for (const QString& line : word) EXPECT_LE(metrics.horizontalAdvance(line), 56) << line.toStdString();
 }
 
@@ -190,19 +183,19 @@ TEST(SeatingPrintout, EverySeatIsOnOnePageTurnedToTheChartsShape) {
     far.Top = 1500;
     chart.seats = {near, far};
 
-    const QString wide = dir.filePath(QStringLiteral("wide.pdf"));
-    ASSERT_TRUE(writeSeatingPdf(chart, QStringLiteral("/school/p1.SEA"), wide).ok());
+    const QString wide = dir.filePath("wide.pdf");
+    ASSERT_TRUE(writeSeatingPdf(chart, "/school/p1.SEA", wide).ok());
     const QString text = pdfText(wide);
     for (const char* caption : {"Near Seat", "Far Corner", "Teacher", "/school/p1.SEA"}) {
         EXPECT_TRUE(text.contains(QLatin1String(caption))) << caption << "\n" << text.toStdString();
     }
     EXPECT_EQ(pdfPageCount(wide), 1);
-    EXPECT_TRUE(pdfPageSize(wide).startsWith(QStringLiteral("842 x 595"))) << pdfPageSize(wide).toStdString();
+    EXPECT_TRUE(pdfPageSize(wide).startsWith("842 x 595")) << pdfPageSize(wide).toStdString();
 
     // Taller than wide: upright, and as large as the page allows below the
     // header, in both directions alike.
     chart.seats[1].left = 300;
-    SeatingPrintout tall(chart, QStringLiteral("/school/p1.SEA"));
+    SeatingPrintout tall(chart, "/school/p1.SEA");
     EXPECT_EQ(tall.orientationFor(QPageLayout()), QPageLayout::Portrait);
     EXPECT_EQ(tall.chartArea(), QRect(0, 0, 410, 1546));
     QBuffer buffer;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 #include "tests/support/SmtpTestServer.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -62,7 +63,7 @@ int SmtpTestServer::freePort() {
 }
 
 SmtpTestServer::SmtpTestServer(const Options& options) {
-    QDir(folder_.path()).mkdir(QStringLiteral("messages"));
+    QDir(folder_.path()).mkdir("messages");
     if (options.security != Security::None && !makeCertificates()) {
         problem_ = QStringLiteral("openssl could not make the test certificates");
         return;
@@ -86,57 +87,45 @@ void SmtpTestServer::stop() {
 
 bool SmtpTestServer::makeCertificates() {
     const QString dir = folder_.path();
-    QFile extensions(folder_.filePath(QStringLiteral("server.ext")));
-    if (!extensions.open(QIODevice::WriteOnly)) return false;
-    extensions.write("subjectAltName=IP:127.0.0.1,DNS:localhost\nbasicConstraints=CA:FALSE\n");
-    extensions.close();
-    const QString openssl = QStringLiteral("openssl");
-    const QStringList ecKey{QStringLiteral("-newkey"), QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
-                            QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes")};
-    return runQuietly(
-               openssl,
-               QStringList{QStringLiteral("req"), QStringLiteral("-x509")} + ecKey +
-                   QStringList{QStringLiteral("-keyout"), QStringLiteral("ca.key"), QStringLiteral("-out"),
-                               QStringLiteral("ca.pem"), QStringLiteral("-days"), QStringLiteral("2"),
-                               QStringLiteral("-subj"), QStringLiteral("/CN=Markwell Test Authority"),
-                               QStringLiteral("-addext"), QStringLiteral("basicConstraints=critical,CA:TRUE"),
-                               QStringLiteral("-addext"), QStringLiteral("keyUsage=critical,keyCertSign,cRLSign")},
-               dir) &&
-           runQuietly(
-               openssl,
-               QStringList{QStringLiteral("req")} + ecKey +
-                   QStringList{QStringLiteral("-keyout"), QStringLiteral("server.key"), QStringLiteral("-out"),
-                               QStringLiteral("server.csr"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1")},
-               dir) &&
-           runQuietly(
-               openssl,
-               {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), QStringLiteral("server.csr"),
-                QStringLiteral("-CA"), QStringLiteral("ca.pem"), QStringLiteral("-CAkey"), QStringLiteral("ca.key"),
-                QStringLiteral("-CAcreateserial"), QStringLiteral("-out"), QStringLiteral("server.pem"),
-                QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"), QStringLiteral("server.ext")},
-               dir);
+    if (!writeWholeFile(folder_.filePath("server.ext"),
+                        "subjectAltName=IP:127.0.0.1,DNS:localhost\nbasicConstraints=CA:FALSE\n"))
+        return false;
+    const QStringList ecKey{"-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"};
+    return runQuietly("openssl",
+                      QStringList{"req", "-x509"} + ecKey +
+                          QStringList{"-keyout", "ca.key", "-out", "ca.pem", "-days", "2", "-subj",
+                                      "/CN=Markwell Test Authority", "-addext", "basicConstraints=critical,CA:TRUE",
+                                      "-addext", "keyUsage=critical,keyCertSign,cRLSign"},
+                      dir) &&
+           runQuietly("openssl",
+                      QStringList{"req"} + ecKey +
+                          QStringList{"-keyout", "server.key", "-out", "server.csr", "-subj", "/CN=127.0.0.1"},
+                      dir) &&
+           runQuietly("openssl",
+                      {"x509", "-req", "-in", "server.csr", "-CA", "ca.pem", "-CAkey", "ca.key", "-CAcreateserial",
+                       "-out", "server.pem", "-days", "2", "-extfile", "server.ext"},
+                      dir);
 }
 
 bool SmtpTestServer::start(const Options& options) {
     port_ = freePort();
-    QStringList args{QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
-                     hostAndPort()};
-    const QString cert = folder_.filePath(QStringLiteral("server.pem"));
-    const QString key = folder_.filePath(QStringLiteral("server.key"));
+    QStringList args{"-m", "aiosmtpd", "-n", "-l", hostAndPort()};
+    const QString cert = folder_.filePath("server.pem");
+    const QString key = folder_.filePath("server.key");
     if (options.security == Security::StartTls) {
-        args << QStringLiteral("--tlscert") << cert << QStringLiteral("--tlskey") << key;
+        args << "--tlscert" << cert << "--tlskey" << key;
     } else if (options.security == Security::Tls) {
-        args << QStringLiteral("--smtpscert") << cert << QStringLiteral("--smtpskey") << key;
+        args << "--smtpscert" << cert << "--smtpskey" << key;
     }
-    args << QStringLiteral("-c") << QStringLiteral("smtp_handler.Handler")
-         << folder_.filePath(QStringLiteral("messages")) << options.rules;
+    args << "-c"
+         << "smtp_handler.Handler" << folder_.filePath("messages") << options.rules;
     process_ = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PYTHONPATH"), QStringLiteral(MARKWELL_SOURCE_DIR "/tests/mail"));
-    env.insert(QStringLiteral("PYTHONDONTWRITEBYTECODE"), QStringLiteral("1"));
+    env.insert("PYTHONPATH", QStringLiteral(MARKWELL_SOURCE_DIR "/tests/mail"));
+    env.insert("PYTHONDONTWRITEBYTECODE", "1");
     process_->setProcessEnvironment(env);
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_->start(QStringLiteral("/usr/bin/python3"), args);
+    process_->start("/usr/bin/python3", args);
     if (!process_->waitForStarted(kLongestWaitMs)) {
         problem_ = QStringLiteral("python3 -m aiosmtpd did not start: ") + process_->errorString();
         process_.reset();

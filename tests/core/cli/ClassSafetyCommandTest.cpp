@@ -27,24 +27,19 @@ namespace {
 
 class ClassSafety : public CliFolder {
 protected:
+    // Four assignments and a seat for each student.
     void sample(const char* name, int students, int seed, bool force = false) const {
-        QStringList args{QStringLiteral("sample"),
-                         path(name),
-                         QStringLiteral("--students=%1").arg(students),
-                         QStringLiteral("--assignments=4"),
-                         QStringLiteral("--seed=%1").arg(seed),
-                         QStringLiteral("--seats")};
-        if (force) args << QStringLiteral("--force");
-        const CliRun made = runCli(args);
-        ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+        QStringList options{QStringLiteral("--students=%1").arg(students), "--assignments=4",
+                            QStringLiteral("--seed=%1").arg(seed), "--seats"};
+        if (force) options << "--force";
+        CliFolder::sample(name, options);
     }
     QString writeCsv(const QString& name, const QByteArray& rows) const {
         return write(name + QStringLiteral(".csv"), "name\n" + rows);
     }
     // versions GRADE --restore 1 -o OUT
-    CliRun restoreFirstVersion(const char* grade, const char* out) const {
-        return runCli(
-            {QStringLiteral("versions"), path(grade), QStringLiteral("--restore=1"), QStringLiteral("-o"), path(out)});
+    QStringList restoreFirstVersion(const char* grade, const char* out) const {
+        return {"versions", path(grade), "--restore=1", "-o", path(out)};
     }
 };
 
@@ -54,20 +49,16 @@ TEST_F(ClassSafety, ARestoreNeverWritesOverTheLiveClassByAnyName) {
     sample("p.grs", 20, 1);
     sample("p.grs", 25, 2, true);
     const QByteArray live = classBytes(path("p.grs"));
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("other")));
-    ASSERT_TRUE(QFile::link(QStringLiteral("../p.ATD"), path("other/x.ATD")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("other"));
+    ASSERT_TRUE(QFile::link("../p.ATD", path("other/x.ATD")));
     ASSERT_TRUE(hardLink(path("p.SEA"), path("hard.SEA")));
     // Another capitalisation shares the live siblings; links reach them.
     for (const char* out : {"p.GRS", "other/x.grs", "hard.grs"}) {
-        SCOPED_TRACE(out);
-        const CliRun run = restoreFirstVersion("p.grs", out);
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.err.contains(QStringLiteral("it is the same file as"))) << run.err.toStdString();
-        EXPECT_FALSE(QFileInfo::exists(path(out)));
+        expectRefused(restoreFirstVersion("p.grs", out), 1, "it is the same file as");
+        EXPECT_FALSE(QFileInfo::exists(path(out))) << out;
         EXPECT_EQ(classBytes(path("p.grs")), live);
     }
-    const CliRun restored = restoreFirstVersion("p.grs", "back.grs");
-    ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    outputOf(restoreFirstVersion("p.grs", "back.grs"));
     EXPECT_EQ(studentsOf(path("back.grs")).size(), 20u);
     EXPECT_EQ(classBytes(path("p.grs")), live);
 }
@@ -89,57 +80,50 @@ TEST_F(ClassSafety, ConvertWritesAWholeClassAndNeverOneOfItsOwnFiles) {
                                        {path("l.grs"), 1},
                                        {path("n.txt"), 2}};
     for (const Case& r : refused) {
-        SCOPED_TRACE(r.out.toStdString());
-        EXPECT_EQ(runCli({QStringLiteral("convert"), path("c.grs"), r.out}).exitCode, r.exitCode);
+        expectRefused({"convert", path("c.grs"), r.out}, r.exitCode);
         EXPECT_EQ(classBytes(path("c.grs")), c);
-        EXPECT_FALSE(QFileInfo::exists(path("n.txt")));
     }
+    EXPECT_FALSE(QFileInfo::exists(path("n.txt")));
     // Over another class: IN's three files as a set, the class replaced kept as a version.
-    const CliRun converted = runCli({QStringLiteral("convert"), path("c.grs"), path("d.grs")});
+    const CliRun converted = runCli({"convert", path("c.grs"), path("d.grs")});
     ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
     EXPECT_EQ(classBytes(path("d.grs")), c);
-    const CliRun versions = runCli({QStringLiteral("versions"), path("d.grs")});
+    const CliRun versions = runCli({"versions", path("d.grs")});
     EXPECT_EQ(versions.out.count(QLatin1Char('\n')), 1) << versions.out.toStdString();
-    ASSERT_EQ(restoreFirstVersion("d.grs", "old-d.grs").exitCode, 0);
+    ASSERT_EQ(runCli(restoreFirstVersion("d.grs", "old-d.grs")).exitCode, 0);
     EXPECT_EQ(classBytes(path("old-d.grs")), d);
 }
 
 TEST_F(ClassSafety, BytesSkippedByTheReaderAreDroppedOnlyWhenTheTeacherSaysSo) {
     sample("c.grs", 6, 1);
-    QFile grade(path("c.grs"));
-    ASSERT_TRUE(grade.open(QIODevice::Append));
-    grade.write(QByteArray(100, 'x'));
-    grade.close();
+    ASSERT_TRUE(writeWholeFile(path("c.grs"), fileContents(path("c.grs")) + QByteArray(100, 'x')));
     const QByteArray damaged = classBytes(path("c.grs"));
-    const QString csv = writeCsv(QStringLiteral("s"), "Ann\n");
+    const QString csv = writeCsv("s", "Ann\n");
 
-    const CliRun refused = runCli({QStringLiteral("import-students"), path("c.grs"), csv});
+    const CliRun refused = runCli({"import-students", path("c.grs"), csv});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("holds 100 bytes after the end of the class")))
-        << refused.err.toStdString();
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("--drop-skipped"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("holds 100 bytes after the end of the class")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("--drop-skipped")) << refused.err.toStdString();
     EXPECT_EQ(classBytes(path("c.grs")), damaged);
 
     // Elsewhere nothing is lost: the file stays as it is.
-    const CliRun elsewhere =
-        runCli({QStringLiteral("import-students"), path("c.grs"), csv, QStringLiteral("-o"), path("d.grs")});
+    const CliRun elsewhere = runCli({"import-students", path("c.grs"), csv, "-o", path("d.grs")});
     EXPECT_EQ(elsewhere.exitCode, 0) << elsewhere.err.toStdString();
     EXPECT_EQ(classBytes(path("c.grs")), damaged);
 
-    const CliRun dropped =
-        runCli({QStringLiteral("import-students"), path("c.grs"), csv, QStringLiteral("--drop-skipped")});
+    const CliRun dropped = runCli({"import-students", path("c.grs"), csv, "--drop-skipped"});
     ASSERT_EQ(dropped.exitCode, 0) << dropped.err.toStdString();
-    EXPECT_FALSE(runCli({QStringLiteral("check"), path("c.grs")}).out.contains(QStringLiteral("Warning")));
+    EXPECT_FALSE(runCli({"check", path("c.grs")}).out.contains("Warning"));
     EXPECT_TRUE(studentsOf(path("c.grs")).contains("Ann"));
     // The earlier version keeps the file as it was.
-    ASSERT_EQ(restoreFirstVersion("c.grs", "was.grs").exitCode, 0);
+    ASSERT_EQ(runCli(restoreFirstVersion("c.grs", "was.grs")).exitCode, 0);
     EXPECT_EQ(classBytes(path("was.grs")), damaged);
 }
 
 TEST_F(ClassSafety, EightWritersOfTwoDataFoldersTakeTurnsAndLoseNothing) {
-    ASSERT_EQ(runCli({QStringLiteral("new"), path("c.grs")}).exitCode, 0);
+    ASSERT_EQ(runCli({"new", path("c.grs")}).exitCode, 0);
     // One data folder cannot be used at all: its writers keep no versions, but still lock.
-    const QStringList dataFolders = {path("data-a"), unwritablePath(dir_.path(), QStringLiteral("data-b"))};
+    const QStringList dataFolders = {path("data-a"), unwritablePath(dir_.path(), "data-b")};
     std::set<std::string> applied;
     for (int round = 0; round < 10; ++round) {
         std::vector<std::pair<std::unique_ptr<QProcess>, std::string>> writers;
@@ -147,10 +131,10 @@ TEST_F(ClassSafety, EightWritersOfTwoDataFoldersTakeTurnsAndLoseNothing) {
             const QString name = QStringLiteral("Pupil %1-%2").arg(round).arg(w);
             auto process = std::make_unique<QProcess>();
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("XDG_DATA_HOME"), dataFolders[w % 2]);
+            env.insert("XDG_DATA_HOME", dataFolders[w % 2]);
             process->setProcessEnvironment(env);
             process->start(QStringLiteral(MARKWELL_CLI_PATH),
-                           {QStringLiteral("import-students"), path("c.grs"), writeCsv(name, name.toUtf8() + '\n')});
+                           {"import-students", path("c.grs"), writeCsv(name, name.toUtf8() + '\n')});
             writers.emplace_back(std::move(process), name.toStdString());
         }
         for (auto& [process, name] : writers) {
@@ -160,7 +144,7 @@ TEST_F(ClassSafety, EightWritersOfTwoDataFoldersTakeTurnsAndLoseNothing) {
                 applied.insert(name);
             } else {
                 EXPECT_EQ(process->exitCode(), 1);
-                EXPECT_TRUE(err.contains(QStringLiteral("is being changed by another program"))) << err.toStdString();
+                EXPECT_TRUE(err.contains("is being changed by another program")) << err.toStdString();
             }
         }
     }
@@ -180,8 +164,7 @@ TEST_F(ClassSafety, WhatKilledWritesLeftIsFinishedOrRemoved) {
     const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-60);
     ASSERT_TRUE(lock.open(QIODevice::Append) && lock.setFileTime(longAgo, QFileDevice::FileModificationTime));
     lock.close();
-    const CliRun edited =
-        runCli({QStringLiteral("set-total"), path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("50")});
+    const CliRun edited = runCli({"set-total", path("c.grs"), "--index=1", "50"});
     EXPECT_EQ(edited.exitCode, 0) << edited.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(keeping));
     EXPECT_FALSE(QFileInfo::exists(path(".c.grs.lock")));
@@ -193,55 +176,37 @@ TEST_F(ClassSafety, WhatKilledWritesLeftIsFinishedOrRemoved) {
     ASSERT_TRUE(
         saveKilledAtRename({{path("out.ATD"), "a"}, {path("out.SEA"), "s"}, {out, "g"}}, saveJournalPath(out), 3));
     ASSERT_TRUE(QFileInfo::exists(path("out.ATD")) && !QFileInfo::exists(out));
-    const CliRun made = runCli({QStringLiteral("new"), out});
+    const CliRun made = runCli({"new", out});
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
-    EXPECT_TRUE(made.err.contains(QStringLiteral("the class is as it was before that save"))) << made.err.toStdString();
+    EXPECT_TRUE(made.err.contains("the class is as it was before that save")) << made.err.toStdString();
     EXPECT_TRUE(readGradeFile(out).ok());
-    QStringList left = filesIn(dir_.path()).filter(QStringLiteral("out"));
+    QStringList left = filesIn(dir_.path()).filter("out");
     left.sort();
-    EXPECT_EQ(left, (QStringList{QStringLiteral("out.ATD"), QStringLiteral("out.SEA"), QStringLiteral("out.grs")}));
+    EXPECT_EQ(left, (QStringList{"out.ATD", "out.SEA", "out.grs"}));
 }
 
 TEST_F(ClassSafety, SmallMistakesOfAScriptAreRefused) {
     sample("c.grs", 6, 1);
     const QString first = QString::fromLatin1(readGradeFile(path("c.grs"))->students.front().name);
-    ASSERT_EQ(
-        runCli({QStringLiteral("set-total"), path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("9")}).exitCode,
-        0);
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.grs")));
+    ASSERT_EQ(runCli({"set-total", path("c.grs"), "--index=1", "9"}).exitCode, 0);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.grs"));
     struct Case {
         QStringList args;
         int exitCode;
     };
     const std::vector<Case> cases = {
-        {{QStringLiteral("versions"), path("c.grs"), QStringLiteral("--restore= 1"), QStringLiteral("-o"),
-          path("o.grs")},
-         2},
-        {{QStringLiteral("versions"), path("c.grs"), QStringLiteral("--restore=1 "), QStringLiteral("-o"),
-          path("o.grs")},
-         2},
-        {{QStringLiteral("versions"), path("c.grs"), QStringLiteral("--restore=+1"), QStringLiteral("-o"),
-          path("o.grs")},
-         2},
-        {{QStringLiteral("what-if"), path("c.grs"), first, QStringLiteral("--index=1"), QStringLiteral("--grade=A\n")},
-         2},
-        {{QStringLiteral("student"), path("c.grs"), first, QStringLiteral("--output=")}, 2},
-        {{QStringLiteral("merge"), path("c.grs"), path("c.grs"), QStringLiteral("--output=")}, 2},
-        {{QStringLiteral("set-total"), path("c.grs"), QStringLiteral("--index=1"), QStringLiteral("9"),
-          QStringLiteral("--output=")},
-         2},
-        {{QStringLiteral("versions"), path("folder.grs")}, 1},
-        {{QStringLiteral("versions"), path("missing.grs")}, 1},
+        {{"versions", path("c.grs"), "--restore= 1", "-o", path("o.grs")}, 2},
+        {{"versions", path("c.grs"), "--restore=1 ", "-o", path("o.grs")}, 2},
+        {{"versions", path("c.grs"), "--restore=+1", "-o", path("o.grs")}, 2},
+        {{"what-if", path("c.grs"), first, "--index=1", "--grade=A\n"}, 2},
+        {{"student", path("c.grs"), first, "--output="}, 2},
+        {{"merge", path("c.grs"), path("c.grs"), "--output="}, 2},
+        {{"set-total", path("c.grs"), "--index=1", "9", "--output="}, 2},
+        {{"versions", path("folder.grs")}, 1},
+        {{"versions", path("missing.grs")}, 1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
-        const CliRun run = runCli(c.args);
-        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
-        EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_FALSE(run.err.isEmpty());
-    }
+    for (const Case& c : cases) expectRefused(c.args, c.exitCode);
     EXPECT_FALSE(QFileInfo::exists(path("o.grs")));
-    const CliRun one =
-        runCli({QStringLiteral("import-students"), path("c.grs"), writeCsv(QStringLiteral("one"), "Ann\n")});
+    const CliRun one = runCli({"import-students", path("c.grs"), writeCsv("one", "Ann\n")});
     EXPECT_EQ(one.out, QStringLiteral("Imported 1 student into %1, which now has 7.\n").arg(path("c.grs")));
 }

@@ -4,7 +4,7 @@
 // markwell-cli export: the files it writes open in independent readers with
 // the content markwell-cli show prints for the same class.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/core/export/SpreadsheetReader.h"
 
 #include "core/files/GradeFile.h"
@@ -24,20 +24,12 @@ using namespace markwell::test;
 
 namespace {
 
-// The rows and cells of tab-separated text, as show and show --dropped print.
-std::vector<QStringList> tsvRows(const QString& text) {
-    std::vector<QStringList> rows;
-    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        rows.push_back(line.split(QLatin1Char('\t')));
-    return rows;
-}
-
 // Every cell a reader found equals what show prints: the same text (show
 // keeps letters padded with spaces as the screen does; the file has them
 // without), or a number equal to the number show prints, or nothing where
 // show prints nothing.
 void expectSameAsShown(const QJsonObject& json, const std::vector<QStringList>& shown) {
-    const QJsonArray rows = json[QStringLiteral("cells")].toArray();
+    const QJsonArray rows = json["cells"].toArray();
     ASSERT_EQ(rows.size(), static_cast<qsizetype>(shown.size()));
     for (std::size_t r = 0; r < shown.size(); ++r) {
         const QJsonArray cells = rows[static_cast<qsizetype>(r)].toArray();
@@ -62,16 +54,12 @@ void expectSameAsShown(const QJsonObject& json, const std::vector<QStringList>& 
 // The classes to export: the examples kept with the source, and a generated
 // sample with dropped scores.
 QStringList gradeFiles(const QTemporaryDir& dir) {
-    QStringList files;
-    const QDir examples(QStringLiteral(MARKWELL_SOURCE_DIR "/examples"));
-    for (const QString& name : examples.entryList({QStringLiteral("*.grs")}, QDir::Files)) {
-        files.append(examples.filePath(name));
-    }
+    QStringList files = exampleClasses();
     const SampleOptions options{.students = 40, .assignments = 15, .seed = 11};
-    const QString sample = dir.filePath(QStringLiteral("sample class.grs"));
+    const QString sample = dir.filePath("sample class.grs");
     // Letters of two characters, which the screen pads ("A ", " B+").
     const Result<CurrentGradeScale> scale =
-        gradeScaleOf(StoredScale{QStringLiteral("Plus"), ScaleKind::Expanded, defaultRanges(ScaleKind::Expanded)});
+        gradeScaleOf(StoredScale{"Plus", ScaleKind::Expanded, defaultRanges(ScaleKind::Expanded)});
     EXPECT_TRUE(scale.ok());
     EXPECT_TRUE(writeGradeFile(sample, makeSampleClass(options, scale.ok() ? *scale : CurrentGradeScale{})).ok());
     files.append(sample);
@@ -84,7 +72,7 @@ TEST(ExportCommand, WritesFilesTheReadersSeeAsShowPrintsThem) {
     QTemporaryDir dir;
     for (const QString& grs : gradeFiles(dir)) {
         SCOPED_TRACE(qPrintable(grs));
-        const CliRun show = runCli({QStringLiteral("show"), grs});
+        const CliRun show = runCli({"show", grs});
         ASSERT_EQ(show.exitCode, 0) << qPrintable(show.err);
         const std::vector<QStringList> shown = tsvRows(show.out);
         ASSERT_GT(shown.size(), 3u);
@@ -98,13 +86,13 @@ TEST(ExportCommand, WritesFilesTheReadersSeeAsShowPrintsThem) {
         for (const QString& type : {QStringLiteral("xls"), QStringLiteral("xlsx"), QStringLiteral("csv")}) {
             SCOPED_TRACE(qPrintable(type));
             const QString out = dir.filePath(QStringLiteral("grades.") + type);
-            const CliRun exported = runCli({QStringLiteral("export"), grs, out});
+            const CliRun exported = runCli({"export", grs, out});
             ASSERT_EQ(exported.exitCode, 0) << qPrintable(exported.err);
             EXPECT_EQ(exported.out, QString());
             EXPECT_EQ(exported.err, QString());
             READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_") + type + QStringLiteral(".py"), out);
-            EXPECT_EQ(read.json[QStringLiteral("log")].toString(), QString());
-            EXPECT_TRUE(read.json[QStringLiteral("problems")].toArray().isEmpty());
+            EXPECT_EQ(read.json["log"].toString(), QString());
+            EXPECT_TRUE(read.json["problems"].toArray().isEmpty());
             expectSameAsShown(read.json, shown);
         }
     }
@@ -113,25 +101,22 @@ TEST(ExportCommand, WritesFilesTheReadersSeeAsShowPrintsThem) {
 TEST(ExportCommand, TheXlsFileShowsTheHeadingAndTheDroppedScoresAsTheGradesPageDoes) {
     QTemporaryDir dir;
     const QString grs = gradeFiles(dir).last();
-    const CliRun dropped = runCli({QStringLiteral("show"), grs, QStringLiteral("--dropped")});
+    const CliRun dropped = runCli({"show", grs, "--dropped"});
     ASSERT_EQ(dropped.exitCode, 0) << qPrintable(dropped.err);
     const std::vector<QStringList> cells = tsvRows(dropped.out);
     ASSERT_FALSE(cells.empty()) << "the sample class drops no score";
 
-    const QString out = dir.filePath(QStringLiteral("grades.xls"));
-    ASSERT_EQ(runCli({QStringLiteral("export"), grs, out}).exitCode, 0);
-    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), out);
+    const QString out = dir.filePath("grades.xls");
+    ASSERT_EQ(runCli({"export", grs, out}).exitCode, 0);
+    READ_SPREADSHEET_OR_SKIP(read, "read_xls.py", out);
     const QJsonObject heading = formatAt(read.json, 1, 2);
-    EXPECT_TRUE(heading[QStringLiteral("font")].toObject()[QStringLiteral("bold")].toBool());
-    EXPECT_EQ(heading[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(),
-              QStringLiteral("FFFFFF"));
-    EXPECT_EQ(heading[QStringLiteral("fill")].toObject()[QStringLiteral("colour")].toString(),
-              QStringLiteral("000080"));
+    EXPECT_TRUE(heading["font"].toObject()["bold"].toBool());
+    EXPECT_EQ(heading["font"].toObject()["colour"].toString(), "FFFFFF");
+    EXPECT_EQ(heading["fill"].toObject()["colour"].toString(), "000080");
     for (const QStringList& cell : cells) {
         ASSERT_EQ(cell.size(), 3);
         const QJsonObject format = formatAt(read.json, cell[0].toInt(), cell[1].toInt());
-        EXPECT_EQ(format[QStringLiteral("font")].toObject()[QStringLiteral("colour")].toString(),
-                  QStringLiteral("FF0000"))
+        EXPECT_EQ(format["font"].toObject()["colour"].toString(), "FF0000")
             << "dropped cell " << qPrintable(cell.join(u','));
     }
 }
@@ -140,31 +125,20 @@ TEST(ExportCommand, RefusesWhatItCannotWrite) {
     QTemporaryDir dir;
     const QString grs = gradeFiles(dir).last();
 
-    const CliRun ods = runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.ods"))});
-    EXPECT_EQ(ods.exitCode, 1);
-    EXPECT_TRUE(ods.err.contains(QStringLiteral("must end in .xls, .xlsx, .csv or .pdf"))) << qPrintable(ods.err);
-
-    const QString noPdfFolder = dir.filePath(QStringLiteral("no such folder/t.PDF"));
-    const CliRun pdf = runCli({QStringLiteral("export"), grs, noPdfFolder});
-    EXPECT_EQ(pdf.exitCode, 1);
-    EXPECT_TRUE(pdf.err.contains(QStringLiteral("Unable to create ") + noPdfFolder)) << qPrintable(pdf.err);
-
-    const QString noFolder = dir.filePath(QStringLiteral("no such folder/t.xls"));
-    const CliRun unwritable = runCli({QStringLiteral("export"), grs, noFolder});
-    EXPECT_EQ(unwritable.exitCode, 1);
-    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("Unable to create ") + noFolder)) << qPrintable(unwritable.err);
-
-    const CliRun missing = runCli(
-        {QStringLiteral("export"), dir.filePath(QStringLiteral("none.grs")), dir.filePath(QStringLiteral("t.xls"))});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_FALSE(missing.err.isEmpty());
-
-    EXPECT_EQ(runCli({QStringLiteral("export"), grs}).exitCode, 2);
-    EXPECT_EQ(runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.xls")), QStringLiteral("--ids")})
-                  .exitCode,
-              2);
-    EXPECT_EQ(runCli({QStringLiteral("export"), grs, dir.filePath(QStringLiteral("t.xls")), QStringLiteral("--fast")})
-                  .exitCode,
-              2);
-    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("t.*")}, QDir::Files), QStringList());
+    const QString noFolder = dir.filePath("no such folder/t");
+    const struct {
+        QStringList args;
+        int exitCode;
+        QString saying;
+    } cases[] = {
+        {{"export", grs, dir.filePath("t.ods")}, 1, "must end in .xls, .xlsx, .csv or .pdf"},
+        {{"export", grs, noFolder + ".PDF"}, 1, "Unable to create " + noFolder + ".PDF"},
+        {{"export", grs, noFolder + ".xls"}, 1, "Unable to create " + noFolder + ".xls"},
+        {{"export", dir.filePath("none.grs"), dir.filePath("t.xls")}, 1, {}},
+        {{"export", grs}, 2, {}},
+        {{"export", grs, dir.filePath("t.xls"), "--ids"}, 2, {}},
+        {{"export", grs, dir.filePath("t.xls"), "--fast"}, 2, {}},
+    };
+    for (const auto& c : cases) expectRefused(c.args, c.exitCode, c.saying);
+    EXPECT_EQ(QDir(dir.path()).entryList({"t.*"}, QDir::Files), QStringList());
 }

@@ -6,7 +6,7 @@
 // command recorded once, with where it came from, also by writers at once
 // and with a damaged database.
 
-#include "tests/core/cli/CliRunner.h"
+#include "tests/core/cli/CliFolder.h"
 #include "tests/core/grading/GradesFixture.h"
 
 #include "core/files/AtomicFile.h"
@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -32,25 +31,24 @@ namespace {
 const QString kHistory = QStringLiteral("history");
 const QString kHeading = QStringLiteral("When\tFrom\tStudent\tAssignment\tOld\tNew\tWhat\n");
 
-class HistoryCommand : public testing::Test {
+class HistoryCommand : public CliFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
+        CliFolder::SetUp();
         cls_ = makeClass({"Ann", "Bo"}, {{"Quiz 1", "Quiz", 10, {"7", "8"}}});
-        write();
+        writeClass();
     }
-    QString classPath() const { return dir_.filePath(QStringLiteral("period1.grs")); }
+    QString classPath() const { return path("period1.grs"); }
     // The grade file as a program that is not Markwell writes it.
-    void write() { ASSERT_TRUE(writeFileAtomically(classPath(), serializeGradeFile(cls_).value())); }
+    void writeClass() { ASSERT_TRUE(writeFileAtomically(classPath(), serializeGradeFile(cls_).value())); }
     CliRun history(const QStringList& options = {}) const {
         return runCli(QStringList{kHistory, classPath()} + options);
     }
     // set-points of Quiz 1 from a CSV of "name,points" lines.
     QStringList setPoints(const QByteArray& lines, const QString& csvName = QStringLiteral("p.csv")) const {
-        const QString csv = dir_.filePath(csvName);
+        const QString csv = path(csvName);
         EXPECT_TRUE(writeFileAtomically(csv, "name,points\n" + lines));
-        return {QStringLiteral("set-points"), classPath(), QStringLiteral("--assignment"), QStringLiteral("Quiz 1"),
-                csv};
+        return {"set-points", classPath(), "--assignment", "Quiz 1", csv};
     }
     // The lines printed after the heading, each time checked and cut off.
     static QStringList rows(const CliRun& run) {
@@ -66,7 +64,6 @@ protected:
         return lines;
     }
 
-    QTemporaryDir dir_;
     ClassRecord cls_;
 };
 
@@ -78,7 +75,7 @@ TEST_F(HistoryCommand, AClassChangedByAnotherProgramIsRecordedOnceWithItsExactDi
     cls_.students.emplace_back().name = "Cy";
     cls_.comments.push_back({"Cy", ""});
     cls_.assignments[0].namegrade.push_back("Cy~9");
-    write();
+    writeClass();
     const QStringList expected = {
         "changed outside Markwell\t\tQuiz 1\t10\t12\tpossible points",
         "changed outside Markwell\tCy\t\t\t\tstudent added",
@@ -88,39 +85,30 @@ TEST_F(HistoryCommand, AClassChangedByAnotherProgramIsRecordedOnceWithItsExactDi
     EXPECT_EQ(rows(history()), expected);
     EXPECT_EQ(rows(history()), expected);  // recorded once
 
-    EXPECT_EQ(rows(history({QStringLiteral("--student"), QStringLiteral("cy")})).size(), 2);
-    EXPECT_EQ(rows(history({QStringLiteral("--assignment"), QStringLiteral("QUIZ 1")})).size(), 3);
+    EXPECT_EQ(rows(history({"--student", "cy"})).size(), 2);
+    EXPECT_EQ(rows(history({"--assignment", "QUIZ 1"})).size(), 3);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
     const QString yesterday = QDate::currentDate().addDays(-1).toString(Qt::ISODate);
-    EXPECT_EQ(rows(history({QStringLiteral("--since"), today, QStringLiteral("--until"), today})).size(), 4);
-    EXPECT_TRUE(rows(history({QStringLiteral("--until"), yesterday})).isEmpty());
+    EXPECT_EQ(rows(history({"--since", today, "--until", today})).size(), 4);
+    EXPECT_TRUE(rows(history({"--until", yesterday})).isEmpty());
 }
 
 TEST_F(HistoryCommand, ForgettingAStudentRemovesEveryLineOfTheirs) {
     history();
     cls_.assignments[0].namegrade[0] = "Ann~1";
     cls_.assignments[0].namegrade[1] = "Bo~2";
-    write();
-    const CliRun forgot = history({QStringLiteral("--forget"), QStringLiteral("ann")});
+    writeClass();
+    const CliRun forgot = history({"--forget", "ann"});
     EXPECT_EQ(forgot.exitCode, 0) << forgot.err.toStdString();
     EXPECT_EQ(forgot.out, QStringLiteral("Forgot 1 line of ann in the history of %1.\n").arg(classPath()));
     EXPECT_EQ(rows(history()), QStringList{"changed outside Markwell\tBo\tQuiz 1\t8\t2\tscore"});
 }
 
 TEST_F(HistoryCommand, RefusesWhatIsNotADayAClassThatIsNotThereAndForgetWithFilters) {
-    for (const QString& day :
-         {QStringLiteral("2026-13-01"), QStringLiteral("3 Nov 2026"), QStringLiteral("2026-11-3")}) {
-        const CliRun run = history({QStringLiteral("--since"), day});
-        EXPECT_EQ(run.exitCode, 2) << day.toStdString();
-        EXPECT_TRUE(run.err.contains(QStringLiteral("YYYY-MM-DD"))) << run.err.toStdString();
-    }
-    EXPECT_EQ(
-        history({QStringLiteral("--forget"), QStringLiteral("Ann"), QStringLiteral("--student"), QStringLiteral("Bo")})
-            .exitCode,
-        2);
-    const CliRun missing = runCli({kHistory, dir_.filePath(QStringLiteral("none.grs"))});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.out.isEmpty());
+    for (const char* day : {"2026-13-01", "3 Nov 2026", "2026-11-3"})
+        expectRefused({kHistory, classPath(), "--since", day}, 2, "YYYY-MM-DD");
+    expectRefused({kHistory, classPath(), "--forget", "Ann", "--student", "Bo"}, 2);
+    expectRefused({kHistory, path("none.grs")}, 1);
 }
 
 TEST_F(HistoryCommand, EverySaveIsOneEntryFromWhereItCameFromAndARestoreCarriesTheHistory) {
@@ -135,9 +123,8 @@ TEST_F(HistoryCommand, EverySaveIsOneEntryFromWhereItCameFromAndARestoreCarriesT
 
     // Version 1 is the class before the first save; the restored class
     // continues the history of the one it is a version of.
-    const QString restored = dir_.filePath(QStringLiteral("restored.grs"));
-    const CliRun restore = runCli({QStringLiteral("versions"), classPath(), QStringLiteral("--restore"),
-                                   QStringLiteral("1"), QStringLiteral("-o"), restored});
+    const QString restored = path("restored.grs");
+    const CliRun restore = runCli({"versions", classPath(), "--restore", "1", "-o", restored});
     ASSERT_EQ(restore.exitCode, 0) << restore.err.toStdString();
     const QStringList afterRestore =
         QStringList{"restored version 1\tAnn\tQuiz 1\t9\t7\tscore", "restored version 1\tBo\tQuiz 1\t10\t8\tscore"} +
@@ -168,11 +155,11 @@ TEST_F(HistoryCommand, EightWritersAtOnceEachHaveExactlyOneEntry) {
     QString next = QString::fromStdString(readGradeFile(classPath())->assignments[0].namegrade[0]).section(u'~', 1);
     for (const QString& line : lines) {
         const QStringList cells = line.split(u'\t');
-        EXPECT_EQ(cells[0], QStringLiteral("markwell-cli set-points"));
+        EXPECT_EQ(cells[0], "markwell-cli set-points");
         EXPECT_EQ(cells[4], next) << line.toStdString();
         next = cells[3];
     }
-    EXPECT_EQ(next, QStringLiteral("7"));
+    EXPECT_EQ(next, "7");
 }
 
 TEST_F(HistoryCommand, ADamagedDatabaseIsSaidOnceAndTheClassStillSaves) {
@@ -183,9 +170,9 @@ TEST_F(HistoryCommand, ADamagedDatabaseIsSaidOnceAndTheClassStillSaves) {
     database.close();
     const CliRun first = runCli(setPoints("Ann,9\n"));
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
-    EXPECT_EQ(first.err.count(QStringLiteral("a new one was started")), 1) << first.err.toStdString();
+    EXPECT_EQ(first.err.count("a new one was started"), 1) << first.err.toStdString();
     const CliRun second = runCli(setPoints("Ann,10\n"));
-    EXPECT_FALSE(second.err.contains(QStringLiteral("damaged"))) << second.err.toStdString();
+    EXPECT_FALSE(second.err.contains("damaged")) << second.err.toStdString();
     // The history starts afresh from the class as the first save found it.
     EXPECT_EQ(rows(history()), (QStringList{"markwell-cli set-points\tAnn\tQuiz 1\t9\t10\tscore",
                                             "markwell-cli set-points\tAnn\tQuiz 1\t7\t9\tscore"}));

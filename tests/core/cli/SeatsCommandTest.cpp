@@ -46,44 +46,34 @@ TEST_F(SeatsCommand, PrintsEverySeatInFileOrderTheTeachersLast) {
     const QString expected = QStringLiteral("Zo\u00EB Tan\t-5\t2000\t100\t36\t#008080\tCourier New\t12\t#000080\tBIUS\n"
                                             "teacher\t10\t10\t95\t30\t#ff8000\tMS Sans Serif\t8\t#ff0000\t-\n"
                                             "Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n");
-    const CliRun direct = runCli({QStringLiteral("seats"), path("room.SEA")});
-    EXPECT_EQ(direct.exitCode, 0) << direct.err.toStdString();
-    EXPECT_EQ(direct.out, expected);
+    EXPECT_EQ(outputOf({"seats", path("room.SEA")}), expected);
 
     // Through the grade file beside it; a class without a seating file has
     // the teacher's desk where it starts.
     write("room.grs", QByteArray("not read"));
-    EXPECT_EQ(runCli({QStringLiteral("seats"), path("room.grs")}).out, expected);
+    EXPECT_EQ(runCli({"seats", path("room.grs")}).out, expected);
     write("bare.grs", QByteArray("not read"));
-    EXPECT_EQ(runCli({QStringLiteral("seats"), path("bare.grs")}).out,
-              QStringLiteral("Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n"));
+    EXPECT_EQ(runCli({"seats", path("bare.grs")}).out, "Teacher\t303\t313\t79\t30\t#00ffff\tArial\t10\t#000000\tBU\n");
 }
 
 TEST_F(SeatsCommand, RefusesWhatItCannotRead) {
     QByteArray unended = threeRecords();
     unended.replace(232, 100, QByteArray(100, 'x'));  // a caption without its end
     write("bad.SEA", unended);
-    const CliRun damaged = runCli({QStringLiteral("seats"), path("bad.SEA")});
-    EXPECT_EQ(damaged.exitCode, 1);
+    const CliRun damaged = runCli({"seats", path("bad.SEA")});
     EXPECT_TRUE(damaged.err.contains(path("bad.SEA"))) << damaged.err.toStdString();
-    EXPECT_TRUE(damaged.out.isEmpty());
-
-    EXPECT_EQ(runCli({QStringLiteral("seats"), path("missing.SEA")}).exitCode, 1);
-    EXPECT_EQ(runCli({QStringLiteral("seats"), path("missing.grs")}).exitCode, 1);
-    EXPECT_EQ(runCli({QStringLiteral("seats"), path("room.ATD")}).exitCode, 2);
-    EXPECT_EQ(runCli({QStringLiteral("seats")}).exitCode, 2);
+    for (const char* file : {"bad.SEA", "missing.SEA", "missing.grs"}) expectRefused({"seats", path(file)}, 1);
+    expectRefused({"seats", path("room.ATD")}, 2);
+    expectRefused({"seats"}, 2);
 }
 
 TEST_F(SeatsCommand, SampleSeatsEveryStudentOnlyWhenAsked) {
-    ASSERT_EQ(runCli({QStringLiteral("sample"), path("plain.grs"), QStringLiteral("--students=5")}).exitCode, 0);
+    sample("plain.grs", {"--students=5"});
     EXPECT_EQ(QFileInfo(path("plain.SEA")).size(), kSeatingRecordSize);  // the teacher's desk alone
 
-    const CliRun made = runCli(
-        {QStringLiteral("sample"), path("seated.grs"), QStringLiteral("--students=14"), QStringLiteral("--seats")});
-    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
-    EXPECT_TRUE(made.out.contains(QStringLiteral("(14 seats)")));
-    const QStringList lines =
-        runCli({QStringLiteral("seats"), path("seated.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString made = outputOf({"sample", path("seated.grs"), "--students=14", "--seats"});
+    EXPECT_TRUE(made.contains("(14 seats)"));
+    const QStringList lines = runCli({"seats", path("seated.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 15);
     // In rows, none over another nor over the teacher's desk.
     std::vector<QRect> places;
@@ -95,33 +85,24 @@ TEST_F(SeatsCommand, SampleSeatsEveryStudentOnlyWhenAsked) {
         for (std::size_t j = i + 1; j < places.size(); ++j)
             EXPECT_FALSE(places[i].intersects(places[j])) << i << ", " << j;
     }
-    EXPECT_TRUE(lines.back().startsWith(QStringLiteral("Teacher\t")));
+    EXPECT_TRUE(lines.back().startsWith("Teacher\t"));
 }
 
 TEST_F(SeatsCommand, ExportSeatingWritesTheChartOnOnePage) {
     if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
-    ASSERT_EQ(
-        runCli({QStringLiteral("sample"), path("p.grs"), QStringLiteral("--students=12"), QStringLiteral("--seats")})
-            .exitCode,
-        0);
-    const CliRun exported =
-        runCli({QStringLiteral("export"), path("p.grs"), path("chart.pdf"), QStringLiteral("--seating")});
+    sample("p.grs", {"--students=12", "--seats"});
+    const CliRun exported = runCli({"export", path("p.grs"), path("chart.pdf"), "--seating"});
     ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
     EXPECT_EQ(pdfPageCount(path("chart.pdf")), 1);
     const QString text = pdfText(path("chart.pdf"));
     EXPECT_TRUE(text.contains(path("p.SEA")));
-    const QStringList seats =
-        runCli({QStringLiteral("seats"), path("p.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList seats = runCli({"seats", path("p.grs")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(seats.size(), 13);
     for (const QString& seat : seats) {
         const QString caption = seat.section(QLatin1Char('\t'), 0, 0);
         EXPECT_TRUE(text.contains(caption)) << caption.toStdString();
     }
 
-    EXPECT_EQ(runCli({QStringLiteral("export"), path("p.grs"), path("p.csv"), QStringLiteral("--seating")}).exitCode,
-              2);
-    EXPECT_EQ(runCli({QStringLiteral("export"), path("p.grs"), path("x.pdf"), QStringLiteral("--seating"),
-                      QStringLiteral("--ids")})
-                  .exitCode,
-              2);
+    expectRefused({"export", path("p.grs"), path("p.csv"), "--seating"}, 2);
+    expectRefused({"export", path("p.grs"), path("x.pdf"), "--seating", "--ids"}, 2);
 }

@@ -28,9 +28,9 @@ class VersionsCommand : public CliFolder {
 protected:
     void SetUp() override {
         CliFolder::SetUp();
-        ASSERT_EQ(runCli({QStringLiteral("new"), classPath()}).exitCode, 0);
+        ASSERT_EQ(runCli({"new", classPath()}).exitCode, 0);
     }
-    QString classPath() const { return path(QStringLiteral("period1.grs")); }
+    QString classPath() const { return path("period1.grs"); }
     // A CSV file of one student.
     QString studentCsv(const QString& name) const {
         return write(name + QStringLiteral(".csv"), "name\n" + name.toUtf8() + "\n");
@@ -45,16 +45,15 @@ protected:
 TEST_F(VersionsCommand, ListsTheVersionsKeptNewestFirstAndRestoresOneByteForByte) {
     EXPECT_EQ(runCli({kVersions, classPath()}).out, QString());  // nothing replaced yet
 
-    ASSERT_EQ(importStudent(QStringLiteral("Ann")).exitCode, 0);
+    ASSERT_EQ(importStudent("Ann").exitCode, 0);
     const QByteArray withAnn = classBytes(classPath());
-    ASSERT_EQ(importStudent(QStringLiteral("Bo")).exitCode, 0);
-    ASSERT_EQ(importStudent(QStringLiteral("Cy")).exitCode, 0);
+    ASSERT_EQ(importStudent("Bo").exitCode, 0);
+    ASSERT_EQ(importStudent("Cy").exitCode, 0);
 
-    const CliRun listed = runCli({kVersions, classPath()});
-    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
-    const QStringList lines = listed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString listed = outputOf({kVersions, classPath()});
+    const QStringList lines = listed.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    const QRegularExpression line(QStringLiteral("^(\\d+)\\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\t(\\d+)\\t0$"));
+    const QRegularExpression line("^(\\d+)\\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\t(\\d+)\\t0$");
     for (int i = 0; i < 3; ++i) {
         const QRegularExpressionMatch m = line.match(lines[i]);
         ASSERT_TRUE(m.hasMatch()) << lines[i].toStdString();
@@ -62,38 +61,34 @@ TEST_F(VersionsCommand, ListsTheVersionsKeptNewestFirstAndRestoresOneByteForByte
         EXPECT_EQ(m.captured(2).toInt(), 2 - i);  // students
     }
 
-    const QString out = path(QStringLiteral("with-ann.grs"));
-    const CliRun restored =
-        runCli({kVersions, classPath(), QStringLiteral("--restore"), QStringLiteral("2"), QStringLiteral("-o"), out});
-    ASSERT_EQ(restored.exitCode, 0) << restored.err.toStdString();
-    EXPECT_EQ(restored.out, QStringLiteral("Restored version 2 of %1 to %2.\n").arg(classPath(), out));
+    const QString out = path("with-ann.grs");
+    EXPECT_EQ(outputOf({kVersions, classPath(), "--restore", "2", "-o", out}),
+              QStringLiteral("Restored version 2 of %1 to %2.\n").arg(classPath(), out));
     EXPECT_EQ(classBytes(out), withAnn);
     EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann", "Bo", "Cy"}));
 }
 
 TEST_F(VersionsCommand, RefusesWhatItCannotRestore) {
-    ASSERT_EQ(importStudent(QStringLiteral("Ann")).exitCode, 0);
+    ASSERT_EQ(importStudent("Ann").exitCode, 0);
     const QByteArray before = classBytes(classPath());
-    const auto restore = [this](const QString& number, const QString& out) {
-        return runCli({kVersions, classPath(), QStringLiteral("--restore"), number, QStringLiteral("-o"), out});
+    const auto restore = [this](const char* number, const QString& out) {
+        return QStringList{kVersions, classPath(), "--restore", number, "-o", out};
     };
-    const CliRun unknown = restore(QStringLiteral("7"), path(QStringLiteral("out.grs")));
-    EXPECT_EQ(unknown.exitCode, 1);
-    EXPECT_TRUE(unknown.err.contains(QStringLiteral("no earlier version 7"))) << unknown.err.toStdString();
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.grs"))));
+    expectRefused(restore("7", path("out.grs")), 1, "no earlier version 7");
+    EXPECT_FALSE(QFile::exists(path("out.grs")));
     // The class itself is never written over by one of its versions.
-    EXPECT_EQ(restore(QStringLiteral("1"), classPath()).exitCode, 1);
+    expectRefused(restore("1", classPath()), 1);
     EXPECT_EQ(classBytes(classPath()), before);
 
-    EXPECT_EQ(restore(QStringLiteral("x"), path(QStringLiteral("out.grs"))).exitCode, 2);
-    EXPECT_EQ(runCli({kVersions, classPath(), QStringLiteral("--restore"), QStringLiteral("1")}).exitCode, 2);
-    EXPECT_EQ(runCli({kVersions, classPath(), QStringLiteral("-o"), path(QStringLiteral("o.grs"))}).exitCode, 2);
-    EXPECT_EQ(restore(QStringLiteral("1"), path(QStringLiteral("out.xls"))).exitCode, 2);
+    expectRefused(restore("x", path("out.grs")), 2);
+    expectRefused({kVersions, classPath(), "--restore", "1"}, 2);
+    expectRefused({kVersions, classPath(), "-o", path("o.grs")}, 2);
+    expectRefused(restore("1", path("out.xls")), 2);
 }
 
 TEST_F(VersionsCommand, ASaveWhereNoVersionCanBeKeptStillSaves) {
-    const QString blocked = unwritablePath(dir_.path(), QStringLiteral("data"));
-    const CliRun imported = importStudent(QStringLiteral("Ann"), {QStringLiteral("XDG_DATA_HOME=") + blocked});
+    const QString blocked = unwritablePath(dir_.path(), "data");
+    const CliRun imported = importStudent("Ann", {QStringLiteral("XDG_DATA_HOME=") + blocked});
     EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_TRUE(
         imported.err.contains(QStringLiteral("warning: no earlier version of %1 could be kept").arg(classPath())))
@@ -107,9 +102,9 @@ TEST_F(VersionsCommand, ACommandWaitsForAnotherChangeAndThenGivesUp) {
     // it is let go.
     auto other = std::make_unique<ClassLock>(classPath(), ClassLock::Kind::Change);
     ASSERT_TRUE(other->take().value());
-    ASSERT_TRUE(QFileInfo::exists(path(QStringLiteral(".period1.grs.lock"))));
+    ASSERT_TRUE(QFileInfo::exists(path(".period1.grs.lock")));
     const QByteArray before = classBytes(classPath());
-    const CliRun refused = importStudent(QStringLiteral("Ann"));
+    const CliRun refused = importStudent("Ann");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, QStringLiteral("markwell-cli: %1 is being changed by another program; nothing was written. "
                                           "Try again once it is done.\n")
@@ -118,7 +113,7 @@ TEST_F(VersionsCommand, ACommandWaitsForAnotherChangeAndThenGivesUp) {
 
     // Let go while the next command waits (or before it looks): it goes on.
     QProcess waiting;
-    waiting.start(QStringLiteral(MARKWELL_CLI_PATH), {kImport, classPath(), studentCsv(QStringLiteral("Bo"))});
+    waiting.start(QStringLiteral(MARKWELL_CLI_PATH), {kImport, classPath(), studentCsv("Bo")});
     ASSERT_TRUE(waiting.waitForStarted(30000));
     other.reset();
     ASSERT_TRUE(waiting.waitForFinished(60000));
@@ -127,6 +122,6 @@ TEST_F(VersionsCommand, ACommandWaitsForAnotherChangeAndThenGivesUp) {
     // A class open in a window is no change in progress: scripts go on.
     ClassLock window(classPath(), ClassLock::Kind::Open);
     ASSERT_TRUE(window.take().value());
-    EXPECT_EQ(importStudent(QStringLiteral("Ann")).exitCode, 0);
+    EXPECT_EQ(importStudent("Ann").exitCode, 0);
     EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann", "Bo"}));
 }
