@@ -77,7 +77,7 @@ struct TwoTables {
 
     NamedSheets sheets() const { return {{QStringLiteral("Overall"), &first}, {QStringLiteral("Why"), &second}}; }
     QString write(const QString& name) const {
-        const QString path = dir.filePath(name);
+        QString path = dir.filePath(name);
         const Result<void> written = writeSheetFile(sheets(), path);
         EXPECT_TRUE(written.ok()) << qPrintable(written.ok() ? QString() : written.message());
         return path;
