@@ -114,8 +114,7 @@ TEST(ScoreImport, ARefusedCellStopsTheImportSayingWhere) {
                            QStringLiteral("3: column 2 (Unit test): \"1234567890.123456\" is longer than the 15 "
                                           "characters a score may have")}));
 
-    ClassRecord cls = fourStudents();
-    const ClassRecord before = cls;
+    const ClassRecord cls = fourStudents();
     Document document;
     document.classRecord = cls;
     const Result<ChangeMade> made =
@@ -125,7 +124,7 @@ TEST(ScoreImport, ARefusedCellStopsTheImportSayingWhere) {
     ASSERT_FALSE(made.ok());
     EXPECT_EQ(made.message(), QStringLiteral("q.csv: line 2: column 2 (Unit test): \"B+\" is not a score\n"
                                              "q.csv: 1 row refused; nothing was written"));
-    EXPECT_EQ(document.classRecord, before);
+    EXPECT_EQ(document.classRecord, cls);
 }
 
 TEST(ScoreImport, RowsFindTheirStudentByIdAddressOrNameButNeverByGuessing) {
@@ -261,9 +260,8 @@ TEST(ScoreImport, NewStudentsAndAssignmentsJoinInStepAndASecondImportChangesNoth
     EXPECT_EQ(cls.assignments[0].namegrade[4], "Eva Ortiz~6");
     EXPECT_EQ(cls.assignments[1].namegrade[4], "Eva Ortiz~0");
     EXPECT_EQ(cls.assignments[2].namegrade,
-              (std::vector<std::string>{"Zo\xEB N\xFA\xF1"
-                                        "ez~0",
-                                        "Ann Lee~0", "Bo Park~0", "Cy Dunn~0", "Eva Ortiz~-"}));
+              (std::vector<std::string>{std::string("Zo\xEB N\xFA\xF1") + "ez~0", "Ann Lee~0", "Bo Park~0", "Cy Dunn~0",
+                                        "Eva Ortiz~-"}));
 
     // The same file again: Eva and the essay are the class's now.
     const ScorePlan again = planScoreImport(cls, t, defaultScoreMapping(cls, t, QStringLiteral("Quiz")));
