@@ -223,277 +223,271 @@ int sizeOf(const Document& document) {
 class UndoRedoTest : public QObject {
     Q_OBJECT
 private slots:
-    void typedPointsAndASortUndoneSaveTheClassAsItWas();
-    void everyWindowChangeIsUndoneAndRedoneToTheByte();
-    void backAtTheSavedStateNothingIsAsked();
-    void anExportLeavesTheHistoryAsItWas();
-    void anotherClassStartsAnotherHistory();
-    void theOldestStepsGoBeyondTheMemoryAndCountBounds();
-    void stepsThatSayTheyAreOneChangeMerge();
-    void aMarkOrASeatUndoneLeavesTheGradesTableAlone();
-};
-
-void UndoRedoTest::typedPointsAndASortUndoneSaveTheClassAsItWas() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
-    h.open(path);
-    const QString before = showOf(path);
-    QCOMPARE(shownTable(w), before);
-    QAction* undo = w.actions().undo;
-    QAction* redo = w.actions().redo;
-    QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
-    QCOMPARE(redo->shortcut(), QKeySequence(QKeySequence::Redo));
-    QVERIFY(!undo->isEnabled());
-    QVERIFY(!redo->isEnabled());
-
-    typeInto(w, 2, 2, QStringLiteral("3"));
-    typeInto(w, 3, 3, QStringLiteral("99"));
-    typeInto(w, 4, 2, QStringLiteral("10"));
-    QCOMPARE(w.history().stack().count(), 3);
-    QCOMPARE(undo->text(), QStringLiteral("&Undo Typed Points"));
-    // Bob now leads on Average: the sort moves him up.
-    w.gradesPage()->view()->selectRange(CellRange::cell(2, columnHeaded(w, QStringLiteral("Average"))));
-    w.actions().sortDescending->trigger();
-    QCOMPARE(w.gradesTable().sheet.text(2, 1), QStringLiteral("Bob Stone"));
-    QCOMPARE(undo->text(), QStringLiteral("&Undo Sort by Average"));
-    QVERIFY(undo->isEnabled());
-    QVERIFY(!redo->isEnabled());
-    QVERIFY(w.isWindowModified());
-
-    for (int i = 0; i < 4; ++i) undo->trigger();
-    QVERIFY(!undo->isEnabled());
-    QCOMPARE(redo->text(), QStringLiteral("&Redo Typed Points"));
-    // Back at the state saved: no mark, and the table shows the class as it was.
-    QVERIFY(!w.isWindowModified());
-    QVERIFY(!w.document().modified);
-    QCOMPARE(shownTable(w), before);
-
-    redo->trigger();
-    QVERIFY(w.isWindowModified());
-    QCOMPARE(w.gradesTable().sheet.text(2, 2), QStringLiteral("3"));
-    undo->trigger();
-    QVERIFY(!w.isWindowModified());
-
-    w.saveClass();
-    QCOMPARE(showOf(path), before);
-}
-
-void UndoRedoTest::everyWindowChangeIsUndoneAndRedoneToTheByte() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
-    h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
-                      {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
-    for (const WindowChange& change : everyWindowChange()) {
-        const QByteArray before = filesOf(w.document());
-        change.make(h);
-        const QByteArray after = filesOf(w.document());
-        QVERIFY2(after != before, qPrintable(change.name + h.dialogs.messages().join(QLatin1Char('|'))));
-        QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo ") + change.name);
-        const int steps = w.history().stack().index();
-
-        w.actions().undo->trigger();
-        QVERIFY2(filesOf(w.document()) == before, qPrintable(change.name));
-        QCOMPARE(shownTable(w), builtTable(w));
-        w.actions().redo->trigger();
-        QVERIFY2(filesOf(w.document()) == after, qPrintable(change.name));
-        QCOMPARE(shownTable(w), builtTable(w));
-        QCOMPARE(w.history().stack().index(), steps);
-    }
-    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
-    // The rename took the attendance along, and Undo brings it back.
-    QCOMPARE(w.document().attendance.records()[0].name, std::string("Anne Lee"));
-}
-
-void UndoRedoTest::backAtTheSavedStateNothingIsAsked() {
-    const std::vector<std::pair<const char*, std::function<void(WindowHarness&)>>> ways = {
-        {"New", [](WindowHarness& h) { h.window->newClass(); }},
-        {"Open", [](WindowHarness& h) { h.open(writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass())); }},
-        {"Exit", [](WindowHarness& h) { QVERIFY(h.window->close()); }},
-    };
-    for (const auto& [way, setAside] : ways) {
+    void typedPointsAndASortUndoneSaveTheClassAsItWas() {
         WindowHarness h;
-        h.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs));
-        h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
-        makeUnsavedChange(*h.window);
-        typeInto(*h.window, 2, 2, QStringLiteral("1"));
-        QCOMPARE(h.window->history().stack().count(), 2);
-        h.window->actions().undo->trigger();
-        h.window->actions().undo->trigger();
-        h.dialogs.clearRecord();
-        setAside(h);
-        QVERIFY2(h.dialogs.count(Kind::YesNoCancel) == 0, way);
-        QVERIFY2(h.dialogs.unanswered == 0, way);
+        MainWindow& w = *h.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
+        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        h.open(path);
+        const QString before = showOf(path);
+        QCOMPARE(shownTable(w), before);
+        QAction* undo = w.actions().undo;
+        QAction* redo = w.actions().redo;
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(redo->shortcut(), QKeySequence(QKeySequence::Redo));
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+
+        typeInto(w, 2, 2, QStringLiteral("3"));
+        typeInto(w, 3, 3, QStringLiteral("99"));
+        typeInto(w, 4, 2, QStringLiteral("10"));
+        QCOMPARE(w.history().stack().count(), 3);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Typed Points"));
+        // Bob now leads on Average: the sort moves him up.
+        w.gradesPage()->view()->selectRange(CellRange::cell(2, columnHeaded(w, QStringLiteral("Average"))));
+        w.actions().sortDescending->trigger();
+        QCOMPARE(w.gradesTable().sheet.text(2, 1), QStringLiteral("Bob Stone"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Sort by Average"));
+        QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QVERIFY(w.isWindowModified());
+
+        for (int i = 0; i < 4; ++i) undo->trigger();
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Typed Points"));
+        // Back at the state saved: no mark, and the table shows the class as it was.
+        QVERIFY(!w.isWindowModified());
+        QVERIFY(!w.document().modified);
+        QCOMPARE(shownTable(w), before);
+
+        redo->trigger();
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(w.gradesTable().sheet.text(2, 2), QStringLiteral("3"));
+        undo->trigger();
+        QVERIFY(!w.isWindowModified());
+
+        w.saveClass();
+        QCOMPARE(showOf(path), before);
     }
-}
 
-void UndoRedoTest::anExportLeavesTheHistoryAsItWas() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    const QUndoStack& stack = w.history().stack();
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
-    h.open(path);
-    makeUnsavedChange(w);
-    h.dialogs.saveAs(h.path(QStringLiteral("grades.csv")), QStringLiteral("CSV File (*.csv)"));
-    w.saveClassAs();
-    QVERIFY(QFile::exists(h.path(QStringLiteral("grades.csv"))));
-    QCOMPARE(stack.count(), 1);
-    QVERIFY(!stack.isClean());
-    QVERIFY(w.isWindowModified());
-    // Undo still finds the state saved before the export.
-    w.actions().undo->trigger();
-    QVERIFY(!w.isWindowModified());
+    void everyWindowChangeIsUndoneAndRedoneToTheByte() {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
+        h.open(
+            writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
+                       {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
+        for (const WindowChange& change : everyWindowChange()) {
+            const QByteArray before = filesOf(w.document());
+            change.make(h);
+            const QByteArray after = filesOf(w.document());
+            QVERIFY2(after != before, qPrintable(change.name + h.dialogs.messages().join(QLatin1Char('|'))));
+            QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo ") + change.name);
+            const int steps = w.history().stack().index();
 
-    // From the save question of an untitled class: exported, the class stays
-    // with its history.
-    w.newClass();
-    changeClassTo(w, smallClass());
-    h.dialogs.answer(UserDialogs::Answer::Yes);
-    h.dialogs.saveAs(h.path(QStringLiteral("more.csv")), QStringLiteral("CSV File (*.csv)"));
-    w.newClass();
-    QVERIFY(QFile::exists(h.path(QStringLiteral("more.csv"))));
-    QCOMPARE(h.cls().students.size(), std::size_t(3));
-    QCOMPARE(stack.count(), 1);
-    QVERIFY(w.document().modified);
-    QVERIFY(w.actions().undo->isEnabled());
-}
+            w.actions().undo->trigger();
+            QVERIFY2(filesOf(w.document()) == before, qPrintable(change.name));
+            QCOMPARE(shownTable(w), builtTable(w));
+            w.actions().redo->trigger();
+            QVERIFY2(filesOf(w.document()) == after, qPrintable(change.name));
+            QCOMPARE(shownTable(w), builtTable(w));
+            QCOMPARE(w.history().stack().index(), steps);
+        }
+        QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+        // The rename took the attendance along, and Undo brings it back.
+        QCOMPARE(w.document().attendance.records()[0].name, std::string("Anne Lee"));
+    }
 
-void UndoRedoTest::anotherClassStartsAnotherHistory() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
-    makeUnsavedChange(w);
-    h.dialogs.answer(UserDialogs::Answer::No);
-    h.open(writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass()));
-    QCOMPARE(w.history().stack().count(), 0);
-    QVERIFY(!w.actions().undo->isEnabled());
-    QVERIFY(!w.isWindowModified());
+    void backAtTheSavedStateNothingIsAsked() {
+        const std::vector<std::pair<const char*, std::function<void(WindowHarness&)>>> ways = {
+            {"New", [](WindowHarness& h) { h.window->newClass(); }},
+            {"Open",
+             [](WindowHarness& h) { h.open(writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass())); }},
+            {"Exit", [](WindowHarness& h) { QVERIFY(h.window->close()); }},
+        };
+        for (const auto& [way, setAside] : ways) {
+            WindowHarness h;
+            h.window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs));
+            h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
+            makeUnsavedChange(*h.window);
+            typeInto(*h.window, 2, 2, QStringLiteral("1"));
+            QCOMPARE(h.window->history().stack().count(), 2);
+            h.window->actions().undo->trigger();
+            h.window->actions().undo->trigger();
+            h.dialogs.clearRecord();
+            setAside(h);
+            QVERIFY2(h.dialogs.count(Kind::YesNoCancel) == 0, way);
+            QVERIFY2(h.dialogs.unanswered == 0, way);
+        }
+    }
 
-    // A recovered class has changes no save holds: modified, with nothing to undo.
-    makeUnsavedChange(w);
-    Document recovered = w.document();
-    recovered.modified = true;
-    h.dialogs.answer(UserDialogs::Answer::No);
-    QVERIFY(w.documentCommands().maySetAside());
-    w.documentCommands().takeRecoveredClass(std::move(recovered));
-    QCOMPARE(w.history().stack().count(), 0);
-    QVERIFY(!w.actions().undo->isEnabled());
-    QVERIFY(w.document().modified);
-    QVERIFY(w.isWindowModified());
-    // Nor does a step and its undo make it look saved.
-    makeUnsavedChange(w);
-    w.actions().undo->trigger();
-    QVERIFY(w.document().modified);
-    QVERIFY(w.isWindowModified());
-}
-
-void UndoRedoTest::theOldestStepsGoBeyondTheMemoryAndCountBounds() {
-    Document document;
-    ClassHistory history(document);
-    const QUndoStack& stack = history.stack();
-    history.setLimits(1000, 100);
-    for (int size = 1; size <= 2; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
-    history.markSaved();
-    // The window hears of each change once the modified flag is right.
-    std::vector<bool> modifiedWhenTold;
-    connect(&history, &ClassHistory::documentChanged, &history, [&] { modifiedWhenTold.push_back(document.modified); });
-    for (int size = 3; size <= 4; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
-
-    // Four steps of 300 bytes hold more than 1000: the oldest went.
-    QCOMPARE(stack.count(), 3);
-    QCOMPARE(history.heldBytes(), std::size_t(900));
-    QCOMPARE(stack.index(), 3);
-    QCOMPARE(sizeOf(document), 4);
-    history.undo();
-    history.undo();
-    QCOMPARE(sizeOf(document), 2);
-    QVERIFY(!history.isModified());  // the saved state survived the trim
-    QVERIFY(!document.modified);
-    QCOMPARE(modifiedWhenTold, (std::vector<bool>{true, true, true, false}));
-    history.undo();
-    QCOMPARE(sizeOf(document), 1);
-    QVERIFY(!stack.canUndo());
-    history.redo();
-    history.redo();
-    history.redo();
-    QCOMPARE(sizeOf(document), 4);
-
-    // Once the saved state itself is dropped, no state is the saved one.
-    for (int size = 5; size <= 7; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
-    while (stack.canUndo()) history.undo();
-    QCOMPARE(sizeOf(document), 4);
-    QVERIFY(history.isModified());
-
-    // By count, and a step larger than the bound is still kept alone.
-    history.setLimits(1000, 2);
-    QCOMPARE(stack.count(), 2);
-    QCOMPARE(stack.index(), 0);
-    QVERIFY(history.apply(sizeChange(40, 5000)).ok());
-    QCOMPARE(stack.count(), 1);
-    history.undo();
-    QCOMPARE(sizeOf(document), 4);
-}
-
-void UndoRedoTest::stepsThatSayTheyAreOneChangeMerge() {
-    Document document;
-    ClassHistory history(document);
-    const int original = sizeOf(document);
-    QVERIFY(history.apply(sizeChange(10, 100, 7)).ok());
-    QVERIFY(history.apply(sizeChange(11, 100, 7)).ok());
-    QVERIFY(history.apply(sizeChange(12, 100, 8)).ok());
-    QCOMPARE(history.stack().count(), 2);
-    history.undo();
-    QCOMPARE(sizeOf(document), 11);
-    history.undo();
-    QCOMPARE(sizeOf(document), original);
-
-    // Never across the saved state: Undo must still find it.
-    history.redo();
-    history.markSaved();
-    QVERIFY(history.apply(sizeChange(13, 100, 7)).ok());
-    QCOMPARE(history.stack().count(), 2);
-    history.undo();
-    QVERIFY(!history.isModified());
-}
-
-void UndoRedoTest::aMarkOrASeatUndoneLeavesTheGradesTableAlone() {
-    WindowHarness h(smallClass());
-    MainWindow& w = *h.window;
-    QVERIFY(showExposed(w));
-    QSignalSpy rebuilds(w.gradesPage()->view()->model(), &QAbstractItemModel::modelReset);
-    const auto undoAndRedo = [&w] {
+    void anExportLeavesTheHistoryAsItWas() {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        const QUndoStack& stack = w.history().stack();
+        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        h.open(path);
+        makeUnsavedChange(w);
+        h.dialogs.saveAs(h.path(QStringLiteral("grades.csv")), QStringLiteral("CSV File (*.csv)"));
+        w.saveClassAs();
+        QVERIFY(QFile::exists(h.path(QStringLiteral("grades.csv"))));
+        QCOMPARE(stack.count(), 1);
+        QVERIFY(!stack.isClean());
+        QVERIFY(w.isWindowModified());
+        // Undo still finds the state saved before the export.
         w.actions().undo->trigger();
-        w.actions().redo->trigger();
-    };
+        QVERIFY(!w.isWindowModified());
 
-    QVERIFY(w.showPage(Page::Attendance));
-    w.attendancePage()->view()->selectRange(CellRange::cell(2, 2));
-    QTest::keyClick(w.attendancePage()->view(), 'u');
-    QCOMPARE(w.history().stack().undoText(), QStringLiteral("Mark Attendance"));
-    undoAndRedo();
+        // From the save question of an untitled class: exported, the class stays
+        // with its history.
+        w.newClass();
+        changeClassTo(w, smallClass());
+        h.dialogs.answer(UserDialogs::Answer::Yes);
+        h.dialogs.saveAs(h.path(QStringLiteral("more.csv")), QStringLiteral("CSV File (*.csv)"));
+        w.newClass();
+        QVERIFY(QFile::exists(h.path(QStringLiteral("more.csv"))));
+        QCOMPARE(h.cls().students.size(), std::size_t(3));
+        QCOMPARE(stack.count(), 1);
+        QVERIFY(w.document().modified);
+        QVERIFY(w.actions().undo->isEnabled());
+    }
 
-    QVERIFY(w.showPage(Page::Seating));
-    SeatingView* chart = w.seatingPage()->view();
-    const QPoint seat = chart->mapFromScene(chart->itemOf(SeatId::student(0))->shownRect().center());
-    QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, seat);
-    QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, seat);
-    QTest::keyClick(chart, Qt::Key_Right);
-    QCOMPARE(w.history().stack().undoText(), QStringLiteral("Move Seat"));
-    undoAndRedo();
-    QCOMPARE(rebuilds.count(), 0);
+    void anotherClassStartsAnotherHistory() {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
+        makeUnsavedChange(w);
+        h.dialogs.answer(UserDialogs::Answer::No);
+        h.open(writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass()));
+        QCOMPARE(w.history().stack().count(), 0);
+        QVERIFY(!w.actions().undo->isEnabled());
+        QVERIFY(!w.isWindowModified());
 
-    // A step the grades show is shown anew, undone and redone alike.
-    QVERIFY(w.showPage(Page::Grades));
-    w.actions().gridLines->trigger();
-    undoAndRedo();
-    QCOMPARE(rebuilds.count(), 3);
-    QCOMPARE(shownTable(w), builtTable(w));
-}
+        // A recovered class has changes no save holds: modified, with nothing to undo.
+        makeUnsavedChange(w);
+        Document recovered = w.document();
+        recovered.modified = true;
+        h.dialogs.answer(UserDialogs::Answer::No);
+        QVERIFY(w.documentCommands().maySetAside());
+        w.documentCommands().takeRecoveredClass(std::move(recovered));
+        QCOMPARE(w.history().stack().count(), 0);
+        QVERIFY(!w.actions().undo->isEnabled());
+        QVERIFY(w.document().modified);
+        QVERIFY(w.isWindowModified());
+        // Nor does a step and its undo make it look saved.
+        makeUnsavedChange(w);
+        w.actions().undo->trigger();
+        QVERIFY(w.document().modified);
+        QVERIFY(w.isWindowModified());
+    }
+
+    void theOldestStepsGoBeyondTheMemoryAndCountBounds() {
+        Document document;
+        ClassHistory history(document);
+        const QUndoStack& stack = history.stack();
+        history.setLimits(1000, 100);
+        for (int size = 1; size <= 2; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
+        history.markSaved();
+        // The window hears of each change once the modified flag is right.
+        std::vector<bool> modifiedWhenTold;
+        connect(&history, &ClassHistory::documentChanged, &history,
+                [&] { modifiedWhenTold.push_back(document.modified); });
+        for (int size = 3; size <= 4; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
+
+        // Four steps of 300 bytes hold more than 1000: the oldest went.
+        QCOMPARE(stack.count(), 3);
+        QCOMPARE(history.heldBytes(), std::size_t(900));
+        QCOMPARE(stack.index(), 3);
+        QCOMPARE(sizeOf(document), 4);
+        history.undo();
+        history.undo();
+        QCOMPARE(sizeOf(document), 2);
+        QVERIFY(!history.isModified());  // the saved state survived the trim
+        QVERIFY(!document.modified);
+        QCOMPARE(modifiedWhenTold, (std::vector<bool>{true, true, true, false}));
+        history.undo();
+        QCOMPARE(sizeOf(document), 1);
+        QVERIFY(!stack.canUndo());
+        history.redo();
+        history.redo();
+        history.redo();
+        QCOMPARE(sizeOf(document), 4);
+
+        // Once the saved state itself is dropped, no state is the saved one.
+        for (int size = 5; size <= 7; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
+        while (stack.canUndo()) history.undo();
+        QCOMPARE(sizeOf(document), 4);
+        QVERIFY(history.isModified());
+
+        // By count, and a step larger than the bound is still kept alone.
+        history.setLimits(1000, 2);
+        QCOMPARE(stack.count(), 2);
+        QCOMPARE(stack.index(), 0);
+        QVERIFY(history.apply(sizeChange(40, 5000)).ok());
+        QCOMPARE(stack.count(), 1);
+        history.undo();
+        QCOMPARE(sizeOf(document), 4);
+    }
+
+    void stepsThatSayTheyAreOneChangeMerge() {
+        Document document;
+        ClassHistory history(document);
+        const int original = sizeOf(document);
+        QVERIFY(history.apply(sizeChange(10, 100, 7)).ok());
+        QVERIFY(history.apply(sizeChange(11, 100, 7)).ok());
+        QVERIFY(history.apply(sizeChange(12, 100, 8)).ok());
+        QCOMPARE(history.stack().count(), 2);
+        history.undo();
+        QCOMPARE(sizeOf(document), 11);
+        history.undo();
+        QCOMPARE(sizeOf(document), original);
+
+        // Never across the saved state: Undo must still find it.
+        history.redo();
+        history.markSaved();
+        QVERIFY(history.apply(sizeChange(13, 100, 7)).ok());
+        QCOMPARE(history.stack().count(), 2);
+        history.undo();
+        QVERIFY(!history.isModified());
+    }
+
+    void aMarkOrASeatUndoneLeavesTheGradesTableAlone() {
+        WindowHarness h(smallClass());
+        MainWindow& w = *h.window;
+        QVERIFY(showExposed(w));
+        QSignalSpy rebuilds(w.gradesPage()->view()->model(), &QAbstractItemModel::modelReset);
+        const auto undoAndRedo = [&w] {
+            w.actions().undo->trigger();
+            w.actions().redo->trigger();
+        };
+
+        QVERIFY(w.showPage(Page::Attendance));
+        w.attendancePage()->view()->selectRange(CellRange::cell(2, 2));
+        QTest::keyClick(w.attendancePage()->view(), 'u');
+        QCOMPARE(w.history().stack().undoText(), QStringLiteral("Mark Attendance"));
+        undoAndRedo();
+
+        QVERIFY(w.showPage(Page::Seating));
+        SeatingView* chart = w.seatingPage()->view();
+        const QPoint seat = chart->mapFromScene(chart->itemOf(SeatId::student(0))->shownRect().center());
+        QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, seat);
+        QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, seat);
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(w.history().stack().undoText(), QStringLiteral("Move Seat"));
+        undoAndRedo();
+        QCOMPARE(rebuilds.count(), 0);
+
+        // A step the grades show is shown anew, undone and redone alike.
+        QVERIFY(w.showPage(Page::Grades));
+        w.actions().gridLines->trigger();
+        undoAndRedo();
+        QCOMPARE(rebuilds.count(), 3);
+        QCOMPARE(shownTable(w), builtTable(w));
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(UndoRedoTest)
 #include "UndoRedoTest.moc"
