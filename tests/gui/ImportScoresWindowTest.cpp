@@ -13,7 +13,7 @@
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
-#include "tests/support/DocumentBytes.h"
+#include "tests/gui/support/ShownText.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAction>
@@ -37,21 +37,9 @@ const QByteArray kGradebook = "Student,ID,SIS User ID,SIS Login ID,Section,Quiz 
                               "\"Stone, Bob\",902,B-2,,P1,EX,75\r\n"
                               "\"Park, Cleo\",903,C-3,,P1,,80\r\n";
 
-QByteArray filesOf(const Document& document) {
-    const std::array<QByteArray, 3> files = test::documentBytes(document);
-    return files[0] + files[1] + files[2];
-}
-
 // The preview's rows below its heading, as "Student|Assignment|Old|New|Note".
 QStringList previewRows(const ImportScoresDialog& dialog) {
-    const Sheet* sheet = dialog.changesView()->sheet();
-    QStringList rows;
-    for (int row = 2; row <= sheet->maxRow(); ++row) {
-        QStringList cells;
-        for (int col = 1; col <= sheet->maxCol(); ++col) cells << sheet->text(row, col);
-        rows << cells.join(QLatin1Char('|'));
-    }
-    return rows;
+    return tableText(*dialog.changesView()->sheet()).mid(1);
 }
 
 QStringList problemsShown(const ImportScoresDialog& dialog) {
@@ -84,7 +72,7 @@ private slots:
     void thePreviewListsTheChangesAndOneUndoTakesTheImportBack() {
         OpenedClass c;
         MainWindow& w = *c.h.window;
-        const QByteArray before = filesOf(w.document());
+        const QByteArray before = documentFiles(w.document());
 
         const QStringList changes{QStringLiteral("Ann Lee|Quiz 1|8|9|"), QStringLiteral("Bob Stone|Quiz 1|6|-|"),
                                   QStringLiteral("Bob Stone|Test 1|70|75|")};
@@ -97,11 +85,11 @@ private slots:
             QVERIFY(d.importButton()->isEnabled());
             QCOMPARE(d.studentTable()->item(0, ImportScoresDialog::StudentCol)->text(), QStringLiteral("Ann Lee"));
             QCOMPARE(d.studentTable()->item(0, ImportScoresDialog::RowNoteCol)->text(), QStringLiteral("by ID"));
-            QCOMPARE(filesOf(w.document()), before);
+            QCOMPARE(documentFiles(w.document()), before);
             QCOMPARE(clashingAltLetters(d), QStringList());
             d.reject();
         }));
-        QCOMPARE(filesOf(w.document()), before);
+        QCOMPARE(documentFiles(w.document()), before);
         QVERIFY(!w.document().modified);
 
         QVERIFY(c.importScores(kGradebook, [](ImportScoresDialog& d) { d.importButton()->click(); }));
@@ -111,13 +99,13 @@ private slots:
                  (std::vector<std::string>{"Ann Lee~90", "Bob Stone~75", "Cleo Park~80"}));
         QVERIFY(w.document().modified);
         QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo Import Scores"));
-        const QByteArray after = filesOf(w.document());
+        const QByteArray after = documentFiles(w.document());
 
         w.actions().undo->trigger();
-        QCOMPARE(filesOf(w.document()), before);
+        QCOMPARE(documentFiles(w.document()), before);
         QVERIFY(!w.document().modified);
         w.actions().redo->trigger();
-        QCOMPARE(filesOf(w.document()), after);
+        QCOMPARE(documentFiles(w.document()), after);
 
         // The same file again: nothing left to import.
         QVERIFY(c.importScores(kGradebook, [](ImportScoresDialog& d) {
@@ -129,7 +117,7 @@ private slots:
 
     void aRefusedCellOrAnUnknownRowStopsImportUntilSettled() {
         OpenedClass c;
-        const QByteArray before = filesOf(c.h.window->document());
+        const QByteArray before = documentFiles(c.h.window->document());
         const QByteArray gradebook = "Student,SIS User ID,Quiz 1 (11),Test 1 (12)\n"
                                      "\"Lee, Ann\",A-1,B+,91\n"
                                      "\"Zee, Zed\",Z-9,7,50\n";
@@ -155,7 +143,7 @@ private slots:
         QCOMPARE(c.h.cls().assignments[0].namegrade[0], std::string("Ann Lee~8"));
         QCOMPARE(c.h.cls().assignments[1].namegrade[0], std::string("Ann Lee~91"));
         c.h.window->actions().undo->trigger();
-        QCOMPARE(filesOf(c.h.window->document()), before);
+        QCOMPARE(documentFiles(c.h.window->document()), before);
 
         // The next Canvas file finds Quiz 1 ignored, as the teacher left it.
         QVERIFY(c.importScores(kGradebook, [](ImportScoresDialog& d) {

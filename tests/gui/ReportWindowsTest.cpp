@@ -121,14 +121,14 @@ private slots:
         QCOMPARE(report->pages()->tabPosition(), QTabWidget::South);
 
         QCOMPARE(report->idText(), QStringLiteral("A-1"));
-        QCOMPARE(rowTexts(report->overallSheet()),
+        QCOMPARE(tableText(report->overallSheet()),
                  (QStringList{"Assignments|Points|Total|Percent|Grade", "Quiz 1|8|10|80.00%|B",
                               "Test 1|90|100|90.00%|A", "||||", "Total|98|110|89.09%|B"}));
         report->studentList()->setCurrentIndex(2);
         QCOMPARE(report->idText(), QStringLiteral("N/A"));
-        QCOMPARE(rowTexts(report->overallSheet()).at(1), QStringLiteral("Quiz 1|-|10|-|-"));
-        QCOMPARE(rowTexts(report->overallSheet()).at(4), QStringLiteral("Total|80|110|80.00%|B"));
-        QCOMPARE(rowTexts(report->typeSheet()).at(3), QStringLiteral("Quiz|0|0|0.00%|-"));
+        QCOMPARE(tableText(report->overallSheet()).at(1), QStringLiteral("Quiz 1|-|10|-|-"));
+        QCOMPARE(tableText(report->overallSheet()).at(4), QStringLiteral("Total|80|110|80.00%|B"));
+        QCOMPARE(tableText(report->typeSheet()).at(3), QStringLiteral("Quiz|0|0|0.00%|-"));
         // Shown read-only.
         auto* view = report->findChild<SheetView*>(QStringLiteral("overallView"));
         QVERIFY(view && !view->inCellEditing());
@@ -178,31 +178,31 @@ private slots:
         QCOMPARE(itemTexts(info->statisticsAssignments()), (QStringList{"Quiz 1", "Test 1"}));
         QCOMPARE(itemTexts(info->groupingAssignments()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
         // Quiz 1: 8 and 6 count, Cleo's "-" does not.
-        QCOMPARE(rowTexts(info->shownSheet()).at(5), QStringLiteral("Mean|7.00|70.00%"));
+        QCOMPARE(tableText(info->shownSheet()).at(5), QStringLiteral("Mean|7.00|70.00%"));
         info->statisticsAssignments()->setCurrentIndex(1);
-        QCOMPARE(rowTexts(info->shownSheet()).at(1), QStringLiteral("Minimum Grade|70|70.00%"));
+        QCOMPARE(tableText(info->shownSheet()).at(1), QStringLiteral("Minimum Grade|70|70.00%"));
 
         info->showPage(GradeInformationWindow::Page::Grouping);
         QCOMPARE(info->groupingAssignments()->currentIndex(), 0);
         info->groupingAssignments()->setCurrentIndex(2);  // Overall: B, D, B
-        QCOMPARE(rowTexts(info->shownSheet()).at(2), QStringLiteral("B|2|66.67%"));
-        QCOMPARE(rowTexts(info->shownSheet()).at(4), QStringLiteral("D|1|33.33%"));
+        QCOMPARE(tableText(info->shownSheet()).at(2), QStringLiteral("B|2|66.67%"));
+        QCOMPARE(tableText(info->shownSheet()).at(4), QStringLiteral("D|1|33.33%"));
 
         info->showPage(GradeInformationWindow::Page::Missing);
         QVERIFY(info->absentButton()->isChecked());
         QVERIFY(info->absentButton()->isVisible());
-        QCOMPARE(rowTexts(info->shownSheet()), (QStringList{"Students|Assignments", "Ann Lee|< None >",
-                                                            "Bob Stone|< None >", "Cleo Park|\"Quiz 1\""}));
+        QCOMPARE(tableText(info->shownSheet()), (QStringList{"Students|Assignments", "Ann Lee|< None >",
+                                                             "Bob Stone|< None >", "Cleo Park|\"Quiz 1\""}));
         info->zeroButton()->click();
-        QCOMPARE(rowTexts(info->shownSheet()).at(3), QStringLiteral("Cleo Park|< None >"));
+        QCOMPARE(tableText(info->shownSheet()).at(3), QStringLiteral("Cleo Park|< None >"));
 
         // Back to Grouping: its first item again; back to Missing: Absent again.
         info->showPage(GradeInformationWindow::Page::Grouping);
         QCOMPARE(info->groupingAssignments()->currentIndex(), 0);
-        QCOMPARE(rowTexts(info->shownSheet()).last(), QStringLiteral("Total|2|100.00%"));
+        QCOMPARE(tableText(info->shownSheet()).last(), QStringLiteral("Total|2|100.00%"));
         info->showPage(GradeInformationWindow::Page::Missing);
         QVERIFY(info->absentButton()->isChecked());
-        QCOMPARE(rowTexts(info->shownSheet()).at(3), QStringLiteral("Cleo Park|\"Quiz 1\""));
+        QCOMPARE(tableText(info->shownSheet()).at(3), QStringLiteral("Cleo Park|\"Quiz 1\""));
     }
 
     void gradeInformationPrintNamesWhatIsShown() {

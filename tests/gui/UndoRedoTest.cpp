@@ -25,7 +25,6 @@
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
 #include "tests/gui/support/PassFailScale.h"
-#include "tests/support/DocumentBytes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,12 +44,6 @@ using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
-// The three files a save would write, one after the other.
-QByteArray filesOf(const Document& document) {
-    const std::array<QByteArray, 3> files = test::documentBytes(document);
-    return files[0] + "\n--\n" + files[1] + "\n--\n" + files[2];
-}
-
 QString shownTable(const MainWindow& w) {
     return w.gradesTable().sheet.toTsv(CellRange::all());
 }
@@ -62,26 +55,6 @@ QString builtTable(const MainWindow& w) {
 QString showOf(const QString& path) {
     const test::CliRun shown = test::runCli({QStringLiteral("show"), path});
     return shown.exitCode == 0 ? shown.out : QStringLiteral("show failed: ") + shown.err;
-}
-
-// Types into a cell of the grades table as a teacher does, ended by Enter.
-void typeInto(MainWindow& w, int row, int col, const QString& text) {
-    SheetView* view = w.gradesPage()->view();
-    view->selectRange(CellRange::cell(row, col));
-    view->setFocus();
-    QTest::keyClick(view, text.at(0).toLatin1());
-    for (QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>()) {
-        if (!editor->isVisible()) continue;
-        QTest::keyClicks(editor, text.mid(1));
-        QTest::keyClick(editor, Qt::Key_Return);
-    }
-    QCoreApplication::processEvents();
-}
-
-void typeIntoBox(QLineEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
 }
 
 int columnHeaded(const MainWindow& w, const QString& heading) {
@@ -105,13 +78,14 @@ std::vector<WindowChange> everyWindowChange() {
          [](WindowHarness& h) {
              whenShown<StudentListDialog>([](StudentListDialog& d) {
                  d.listPanel()->list()->setCurrentRow(0);
-                 typeIntoBox(d.box(StudentField::Name), QStringLiteral("Anne Lee"));
+                 typeInto(d.box(StudentField::Name), QStringLiteral("Anne Lee"));
                  QTest::keyClick(d.box(StudentField::Name), Qt::Key_Return);
                  d.accept();
              });
              h.window->actions().studentList->trigger();
          }},
-        {QStringLiteral("Typed Points"), [](WindowHarness& h) { typeInto(*h.window, 3, 2, QStringLiteral("9.5")); }},
+        {QStringLiteral("Typed Points"),
+         [](WindowHarness& h) { typeIntoGrades(*h.window, 3, 2, QStringLiteral("9.5")); }},
         {QStringLiteral("Sort by Test 1"),
          [](WindowHarness& h) {
              const int test1 = columnHeaded(*h.window, QStringLiteral("Test 1"));
@@ -135,7 +109,7 @@ std::vector<WindowChange> everyWindowChange() {
         {QStringLiteral("Edit Assignments"),
          [](WindowHarness& h) {
              whenShown<AssignmentListDialog>([](AssignmentListDialog& d) {
-                 typeIntoBox(d.titleBox(), QStringLiteral("Lab 1"));
+                 typeInto(d.titleBox(), QStringLiteral("Lab 1"));
                  d.typeBox()->setCurrentIndex(2);
                  d.addRecord();
                  d.accept();
@@ -145,7 +119,7 @@ std::vector<WindowChange> everyWindowChange() {
         {QStringLiteral("Edit Grades"),
          [](WindowHarness& h) {
              whenShown<EditGradesDialog>([](EditGradesDialog& d) {
-                 typeIntoBox(d.totalBox(), QStringLiteral("20"));
+                 typeInto(d.totalBox(), QStringLiteral("20"));
                  d.accept();
              });
              h.window->actions().editGrades->trigger();
@@ -226,8 +200,7 @@ private slots:
     void typedPointsAndASortUndoneSaveTheClassAsItWas() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
+        QVERIFY(showExposed(w));
         const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
         h.open(path);
         const QString before = showOf(path);
@@ -239,9 +212,9 @@ private slots:
         QVERIFY(!undo->isEnabled());
         QVERIFY(!redo->isEnabled());
 
-        typeInto(w, 2, 2, QStringLiteral("3"));
-        typeInto(w, 3, 3, QStringLiteral("99"));
-        typeInto(w, 4, 2, QStringLiteral("10"));
+        typeIntoGrades(w, 2, 2, QStringLiteral("3"));
+        typeIntoGrades(w, 3, 3, QStringLiteral("99"));
+        typeIntoGrades(w, 4, 2, QStringLiteral("10"));
         QCOMPARE(w.history().stack().count(), 3);
         QCOMPARE(undo->text(), QStringLiteral("&Undo Typed Points"));
         // Bob now leads on Average: the sort moves him up.
@@ -274,24 +247,23 @@ private slots:
     void everyWindowChangeIsUndoneAndRedoneToTheByte() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
+        QVERIFY(showExposed(w));
         h.open(
             writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
                        {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
         for (const WindowChange& change : everyWindowChange()) {
-            const QByteArray before = filesOf(w.document());
+            const QByteArray before = documentFiles(w.document());
             change.make(h);
-            const QByteArray after = filesOf(w.document());
+            const QByteArray after = documentFiles(w.document());
             QVERIFY2(after != before, qPrintable(change.name + h.dialogs.messages().join(QLatin1Char('|'))));
             QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo ") + change.name);
             const int steps = w.history().stack().index();
 
             w.actions().undo->trigger();
-            QVERIFY2(filesOf(w.document()) == before, qPrintable(change.name));
+            QVERIFY2(documentFiles(w.document()) == before, qPrintable(change.name));
             QCOMPARE(shownTable(w), builtTable(w));
             w.actions().redo->trigger();
-            QVERIFY2(filesOf(w.document()) == after, qPrintable(change.name));
+            QVERIFY2(documentFiles(w.document()) == after, qPrintable(change.name));
             QCOMPARE(shownTable(w), builtTable(w));
             QCOMPARE(w.history().stack().index(), steps);
         }
@@ -309,11 +281,10 @@ private slots:
         };
         for (const auto& [way, setAside] : ways) {
             WindowHarness h;
-            h.window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs));
+            QVERIFY(showExposed(*h.window));
             h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
             makeUnsavedChange(*h.window);
-            typeInto(*h.window, 2, 2, QStringLiteral("1"));
+            typeIntoGrades(*h.window, 2, 2, QStringLiteral("1"));
             QCOMPARE(h.window->history().stack().count(), 2);
             h.window->actions().undo->trigger();
             h.window->actions().undo->trigger();

@@ -47,6 +47,9 @@ QString writeFile(const QString& path, const QByteArray& bytes);
 // The bytes of the class's grade, attendance and seating files, "|" between
 // them: what a test compares to tell that none of the three changed.
 QByteArray classFiles(const QString& gradePath);
+// The three files a save of the document would write (grade, attendance,
+// seating), one after the other.
+QByteArray documentFiles(const Document& document);
 // Every file under `folder` whose bytes hold `text` (a secret kept in no file).
 QStringList filesHolding(const QString& folder, const QByteArray& text);
 
