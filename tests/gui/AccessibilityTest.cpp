@@ -87,8 +87,8 @@ void openClassWithEverything(WindowHarness& h) {
     ClassRecord cls = smallClass();
     cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
     const QDate today = QDate::currentDate();
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period 2.grs"), cls,
-                                    {attendanceRecord("Ann Lee", today.month(), today.year(), "TUE")});
+    const QString path =
+        h.write(QStringLiteral("period 2.grs"), cls, {attendanceRecord("Ann Lee", today.month(), today.year(), "TUE")});
     h.window->resize(1000, 700);
     h.window->show();
     h.open(path);
@@ -212,7 +212,7 @@ private slots:
         // Opened from Merge Setup, itself open without a modal loop.
         WindowHarness h;
         openClassWithEverything(h);
-        const QString second = writeClass(h.folder.path(), QStringLiteral("term 2.grs"), smallClass());
+        const QString second = h.write(QStringLiteral("term 2.grs"));
         h.window->actions().merge->trigger();
         auto* setup = h.window->findChild<MergeSetupDialog*>();
         QVERIFY(setup);

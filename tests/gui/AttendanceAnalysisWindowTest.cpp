@@ -26,7 +26,7 @@ namespace {
 
 // Opens the class on the Attendance page at March 2024.
 void openOnAttendance(WindowHarness& h, const std::vector<AttendanceInfo>& records) {
-    h.open(writeClass(h.folder.path(), QStringLiteral("att.grs"), smallClass(), records));
+    h.open(h.write(QStringLiteral("att.grs"), smallClass(), records));
     QVERIFY(h.window->showPage(Page::Attendance));
     h.window->attendancePage()->showMonth(3, 2024);
 }

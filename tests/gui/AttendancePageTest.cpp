@@ -34,7 +34,7 @@ struct AttendanceHarness : WindowHarness {
     AttendancePage* page = nullptr;
 
     explicit AttendanceHarness(const std::vector<AttendanceInfo>& records = {}) {
-        gradePath = writeClass(folder.path(), QStringLiteral("att.grs"), smallClass(), records);
+        gradePath = write(QStringLiteral("att.grs"), smallClass(), records);
         open(gradePath);
         exposed = showExposed(*window);
         opened = window->showPage(Page::Attendance);
@@ -230,7 +230,7 @@ private slots:
 
     void aDamagedFileIsShownOnceAndKeptAsItIs() {
         WindowHarness h;
-        const QString gradePath = writeClass(h.folder.path(), QStringLiteral("att.grs"), smallClass());
+        const QString gradePath = h.write(QStringLiteral("att.grs"));
         const QString atd = attendancePathFor(gradePath);
         // The second record holds month 13: no attendance file Markwell wrote.
         QByteArray damaged = serializeAttendanceFile({attendanceRecord("Ann Lee", 9, 2024, "T"),

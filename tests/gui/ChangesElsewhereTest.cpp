@@ -48,7 +48,7 @@ bool appendTo(const QString& path) {
 // The small class open in a window as "period1.grs", with a change not yet saved.
 struct OpenedClass {
     WindowHarness h;
-    QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    QString path = h.write(QStringLiteral("period1.grs"));
 
     OpenedClass() {
         h.open(path);
@@ -57,7 +57,7 @@ struct OpenedClass {
         changeClassTo(*h.window, mine);
     }
     QByteArray theirs() const {
-        writeClass(h.folder.path(), QStringLiteral("theirs.grs"), changedElsewhere());
+        h.write(QStringLiteral("theirs.grs"), changedElsewhere());
         return fileContents(h.path(QStringLiteral("theirs.grs")));
     }
 };
@@ -183,7 +183,7 @@ private slots:
     void bytesSkippedWhenOpenedAreDroppedOnlyWhenTheTeacherSaysSo() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
         const QByteArray damaged = fileContents(path) + QByteArray(236, 'x');
         QVERIFY(!writeFile(path, damaged).isEmpty());
         h.open(path);

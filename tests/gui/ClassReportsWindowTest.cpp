@@ -119,7 +119,7 @@ private slots:
 
     void printsEveryReportInOneJob() {
         WindowHarness h;
-        const QString grs = writeClass(h.folder.path(), QStringLiteral("term.grs"), smallClass());
+        const QString grs = h.write(QStringLiteral("term.grs"));
         h.open(grs);
         ClassReportsWindow* window = openReports(h);
         QVERIFY(window);

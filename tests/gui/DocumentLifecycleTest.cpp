@@ -143,7 +143,7 @@ private slots:
         MainWindow& w = *h.window;
         ClassRecord other = smallClass();
         other.students[0].name = "Zed Other";
-        const QString otherPath = writeClass(h.folder.path(), QStringLiteral("other.grs"), other);
+        const QString otherPath = h.write(QStringLiteral("other.grs"), other);
         QVERIFY(!otherPath.isEmpty());
 
         changeClassTo(w, smallClass());  // unsaved work
@@ -191,7 +191,7 @@ private slots:
     void aRefusedFileLeavesEverythingAsItWas() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        const QString good = writeClass(h.folder.path(), QStringLiteral("good.grs"), smallClass());
+        const QString good = h.write(QStringLiteral("good.grs"));
         h.open(good);
         makeUnsavedChange(w);  // dirty, as after an edit
         const ClassRecord before = h.cls();
@@ -199,7 +199,7 @@ private slots:
         // A damaged grade file whose seating file is fine: neither is taken.
         ClassRecord other = smallClass();
         other.Seats[0].name = "Seat Of The Other Class";
-        const QString damaged = writeClass(h.folder.path(), QStringLiteral("damaged.grs"), other);
+        const QString damaged = h.write(QStringLiteral("damaged.grs"), other);
         QByteArray bytes = fileContents(damaged);
         bytes.truncate(bytes.size() / 2);
         QVERIFY(!writeFile(damaged, bytes).isEmpty());
@@ -226,7 +226,7 @@ private slots:
             attendanceRecord("Ann Lee", 3, 2019, "EEE"),
             attendanceRecord("Bob Stone", 3, 2019, "T"),
         };
-        const QString path = writeClass(h.folder.path(), QStringLiteral("cut.grs"), smallClass(), stored);
+        const QString path = h.write(QStringLiteral("cut.grs"), smallClass(), stored);
         const QString attendPath = attendancePathFor(path);
         QByteArray cut = fileContents(attendPath);
         cut.append(QByteArray(40, 'x'));  // a copy that stopped in the third record
@@ -256,7 +256,7 @@ private slots:
             attendanceRecord("Bob Stone", otherMonth, today.year(), " E"),
             attendanceRecord("Ann Lee", 3, 2019, "EEE"),
         };
-        const QString oldPath = writeClass(h.folder.path(), QStringLiteral("term1.grs"), smallClass(), stored);
+        const QString oldPath = h.write(QStringLiteral("term1.grs"), smallClass(), stored);
         h.open(oldPath);
         const QByteArray oldAttendance = fileContents(attendancePathFor(oldPath));
 
@@ -291,8 +291,8 @@ private slots:
     void saveAsOntoItsOwnNameKeepsEveryMonth() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("same.grs"), smallClass(),
-                                        {attendanceRecord("Cleo Park", 5, 2020, "TTT")});
+        const QString path =
+            h.write(QStringLiteral("same.grs"), smallClass(), {attendanceRecord("Cleo Park", 5, 2020, "TTT")});
         h.open(path);
         makeUnsavedChange(w);
         h.dialogs.saveAs(path);
@@ -306,7 +306,7 @@ private slots:
     void spreadsheetNamesExportTheTableAndChangeNothingElse() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("p3.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("p3.grs"));
         h.open(path);
         makeUnsavedChange(w);
         const QByteArray gradeBytes = fileContents(path);
@@ -381,7 +381,7 @@ private slots:
         weighted.weightGrades = {50, 30, 20, 0, 0, 0, true};
         weighted.lowScoreInfo.drop_type = droprule::kLowestOverall;
         weighted.gridProps.grid_lines = true;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("w.grs"), weighted);
+        const QString path = h.write(QStringLiteral("w.grs"), weighted);
         h.open(path);
         QCOMPARE(h.cls().weightGrades.Final, 50);
 
@@ -409,7 +409,7 @@ private slots:
 
     void aFileGivenAtStartOpensOrIsReported() {
         WindowHarness h;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("start.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("start.grs"));
         h.window->openAtStart(path);
         QCOMPARE(h.window->document().markwellFile, path);
         QCOMPARE(h.cls().students.size(), std::size_t{3});
@@ -426,9 +426,9 @@ private slots:
             WindowHarness h;
             MainWindow& w = *h.window;
             QVERIFY(showExposed(w));
-            const QString path = writeClass(h.folder.path(), QStringLiteral("marks.grs"), smallClass(),
-                                            {attendanceRecord("Ann Lee", 1, 2024, "T")});
-            const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass());
+            const QString path =
+                h.write(QStringLiteral("marks.grs"), smallClass(), {attendanceRecord("Ann Lee", 1, 2024, "T")});
+            const QString other = h.write(QStringLiteral("other.grs"));
             h.open(path);
             const QByteArray before = classFiles(path);
 
@@ -460,7 +460,7 @@ private slots:
             QVERIFY(showExposed(w));
             ClassRecord otherClass = smallClass();
             otherClass.students[0].name = "Zed Other";
-            const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), otherClass);
+            const QString other = h.write(QStringLiteral("other.grs"), otherClass);
             changeClassTo(w, smallClass());  // untitled, with changes
 
             // Yes, then a spreadsheet name in the save dialog.

@@ -56,8 +56,8 @@ class EarlierVersionsWindowTest : public QObject {
 private slots:
     void eachSaveKeepsTheClassItReplacesAndOneOpensAsANewClass() {
         WindowHarness h;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
-                                        {attendanceRecord("Ann Lee", 9, 2026, "T")});
+        const QString path =
+            h.write(QStringLiteral("period1.grs"), smallClass(), {attendanceRecord("Ann Lee", 9, 2026, "T")});
         h.open(path);
         addStudent(h, "Dee Fox");
         h.window->saveClass();
@@ -131,7 +131,7 @@ private slots:
 
     void aSaveWhereNoVersionCanBeKeptStillSaves() {
         WindowHarness h;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
         h.open(path);
         addStudent(h, "Dee Fox");
         const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
@@ -156,7 +156,7 @@ private slots:
         }));
         QCOMPARE(keptVersionCount(*h.settings), 2);
 
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
         h.open(path);
         for (const char* name : {"Dee Fox", "Eve Gray", "Flo Hart", "Gus Ives"}) {
             addStudent(h, name);
@@ -176,7 +176,7 @@ private slots:
 
     void aClassOpenInAnotherMarkwellWarnsUntilThatOneIsGone() {
         WindowHarness h;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
         QProcess other;
         other.start(QStringLiteral(MARKWELL_APP_PATH), {path});
         QVERIFY(other.waitForStarted(kWaitLimitMs));

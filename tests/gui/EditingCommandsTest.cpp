@@ -126,30 +126,6 @@ private slots:
         QCOMPARE(h.window->gradesTable().sheet.text(5, 1), QStringLiteral("Dee Ross"));
     }
 
-    void aRenamedStudentKeepsAttendanceAndSeat() {
-        WindowHarness h;
-        const std::vector<AttendanceInfo> attendance = {
-            attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E"),
-            attendanceRecord("ANN LEE", 10, 2026, "  E"),  // matched without regard to capitals
-        };
-        h.open(writeClass(h.folder.path(), QStringLiteral("small.grs"), smallClass(), attendance));
-        whenShown<StudentListDialog>([](StudentListDialog& d) {
-            d.listPanel()->list()->setCurrentRow(0);  // as a click on the line
-            typeInto(d.box(StudentField::Name), QStringLiteral("Anne Lee"));
-            QTest::keyClick(d.box(StudentField::Name), Qt::Key_Return);
-            d.accept();
-        });
-        h.window->actions().studentList->trigger();
-        QCOMPARE(h.cls().students[0].name, std::string("Anne Lee"));
-        QCOMPARE(h.cls().Seats[0].name, std::string("Anne Lee"));
-        const std::vector<AttendanceInfo>& records = h.window->document().attendance.records();
-        QCOMPARE(records.size(), std::size_t(3));
-        QCOMPARE(records[0].name, std::string("Anne Lee"));
-        QCOMPARE(records[1].name, std::string("Bob Stone"));
-        QCOMPARE(records[2].name, std::string("Anne Lee"));
-        QCOMPARE(records[2].entry[2], 'E');
-    }
-
     void theCliAndTheDialogsBuildTheSameClass() {
         WindowHarness h;
         QVERIFY(

@@ -196,7 +196,7 @@ private slots:
         cls.weightGrades.Test = 60;
         cls.weightGrades.Quiz = 40;
         cls.weightGrades.enabled = true;
-        h.open(writeClass(h.folder.path(), QStringLiteral("unchanged.grs"), cls));
+        h.open(h.write(QStringLiteral("unchanged.grs"), cls));
 
         QVERIFY(answered<WeightsDialog>(w.actions().weightedGrades, [](WeightsDialog* d) { d->accept(); }));
         QVERIFY(!w.document().modified);

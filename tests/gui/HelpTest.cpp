@@ -151,7 +151,7 @@ private slots:
     void theHelpMenuFollowsThePageAndGoesWithTheProgram() {
         testing::WindowHarness h;
         MainWindow& w = *h.window;
-        h.open(testing::writeClass(h.folder.path(), QStringLiteral("help.grs"), testing::smallClass()));
+        h.open(h.write(QStringLiteral("help.grs")));
         QVERIFY(showExposed(w));
 
         w.actions().help->trigger();

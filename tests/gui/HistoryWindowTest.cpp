@@ -33,12 +33,12 @@ namespace {
 // The class opened in the window, then changed by another program: Ann's
 // quiz from 8 to 9, Bob's from 6 to "-".
 QString openAndChangeOutside(WindowHarness& h) {
-    QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    QString path = h.write(QStringLiteral("period1.grs"));
     h.open(path);
     ClassRecord changed = smallClass();
     changed.assignments[0].namegrade[0] = "Ann Lee~9";
     changed.assignments[0].namegrade[1] = "Bob Stone~-";
-    writeClass(h.folder.path(), QStringLiteral("period1.grs"), changed);
+    h.write(QStringLiteral("period1.grs"), changed);
     return path;
 }
 
@@ -49,7 +49,7 @@ class HistoryWindowTest : public QObject {
 private slots:
     void eachSaveIsOneEntryWithItsStepsAndARenameKeepsTheStudentsLines() {
         WindowHarness h;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
         h.open(path);
         ClassRecord edited = h.cls();
         edited.assignments[0].namegrade[0] = "Ann Lee~10";

@@ -51,7 +51,7 @@ QStringList problemsShown(const ImportScoresDialog& dialog) {
 // The small class open as period1.grs, with the gradebook beside it.
 struct OpenedClass {
     WindowHarness h;
-    QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    QString path = h.write(QStringLiteral("period1.grs"));
 
     OpenedClass() { h.open(path); }
     // Runs File > Import Scores on `gradebook`, handing the window to `work`.

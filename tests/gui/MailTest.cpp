@@ -108,7 +108,7 @@ int mailProgramsOf(MainWindow& window) {
 }
 
 IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
-    h.open(writeClass(h.folder.path(), QStringLiteral("mail.grs"), cls));
+    h.open(h.write(QStringLiteral("mail.grs"), cls));
     h.window->actions().individualReport->trigger();
     return h.window->findChild<IndividualReportWindow*>();
 }
@@ -124,7 +124,7 @@ private slots:
         WindowHarness h;
         ClassRecord cls = smallClass();
         cls.students[1].student_email = " bob&co@x.org?bcc=all@school.example ";
-        h.open(writeClass(h.folder.path(), QStringLiteral("c.grs"), cls));
+        h.open(h.write(QStringLiteral("c.grs"), cls));
         SheetView* view = h.window->gradesPage()->view();
 
         view->selectRange(CellRange::cell(3, 1));
@@ -153,7 +153,7 @@ private slots:
         WindowHarness h;
         ClassRecord cls = smallClass();
         cls.students[0].student_email.clear();
-        h.open(writeClass(h.folder.path(), QStringLiteral("c.grs"), cls));
+        h.open(h.write(QStringLiteral("c.grs"), cls));
         h.window->gradesPage()->view()->selectRange(CellRange::cell(2, 1));
         h.window->reportCommands().sendMail();
         QVERIFY(QGuiApplication::overrideCursor());

@@ -32,7 +32,7 @@ private slots:
     void theTitleNamesTheClassAndShowsUnsavedChanges() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass()));
+        h.open(h.write(QStringLiteral("period1.grs")));
         QCOMPARE(shownTitle(w), QStringLiteral("period1.grs — Computerized Markwell"));
         QVERIFY(!w.isWindowModified());
 
@@ -77,7 +77,7 @@ private slots:
         QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w.currentPage(), Page::Grades);
 
-        h.open(writeClass(h.folder.path(), QStringLiteral("keys.grs"), smallClass()));
+        h.open(h.write(QStringLiteral("keys.grs")));
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w.currentPage(), Page::Attendance);

@@ -23,7 +23,7 @@ private slots:
         if (!havePdfToText()) QSKIP("pdftotext is not installed");
         WindowHarness h;
         MainWindow& w = *h.window;
-        const QString gradePath = writeClass(h.folder.path(), QStringLiteral("print me.grs"), smallClass());
+        const QString gradePath = h.write(QStringLiteral("print me.grs"));
         h.open(gradePath);
 
         const QString withNames = h.path(QStringLiteral("names.pdf"));
@@ -61,8 +61,7 @@ private slots:
         if (!havePdfToText()) QSKIP("pdftotext is not installed");
         WindowHarness h;
         MainWindow& w = *h.window;
-        h.open(writeClass(h.folder.path(), QStringLiteral("att.grs"), smallClass(),
-                          {attendanceRecord("Bob Stone", 3, 2024, "  T")}));
+        h.open(h.write(QStringLiteral("att.grs"), smallClass(), {attendanceRecord("Bob Stone", 3, 2024, "  T")}));
         QVERIFY(w.showPage(Page::Attendance));
         w.attendancePage()->showMonth(3, 2024);
         const QString pdf = h.path(QStringLiteral("attendance.pdf"));
@@ -114,7 +113,7 @@ private slots:
     void ctrlPPrintsThePageShown() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        const QString gradePath = writeClass(h.folder.path(), QStringLiteral("keys.grs"), smallClass());
+        const QString gradePath = h.write(QStringLiteral("keys.grs"));
         h.open(gradePath);
         QVERIFY(showActive(w));
         const auto pressCtrlP = [&] {

@@ -83,7 +83,7 @@ private slots:
         WindowHarness h;
         QVERIFY(!h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
         QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("b & c")));
-        const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass());
+        const QString a = h.write(QStringLiteral("a.grs"));
         const QString b = writeClass(h.path(QStringLiteral("b & c")), QStringLiteral("b.grs"), smallClass());
         h.open(a);
         h.open(b);
@@ -113,7 +113,7 @@ private slots:
         QStringList opened;
         for (int i = 1; i <= 9; ++i) {
             const QString name = QStringLiteral("c%1.grs").arg(i);
-            h.open(writeClass(h.folder.path(), name, smallClass()));
+            h.open(h.write(name));
             opened.prepend(name);
         }
         QCOMPARE(recentNames(recentItems(h)), opened.mid(0, kMaxRecentFiles));
@@ -126,8 +126,8 @@ private slots:
 
     void aMissingFileIsGreyedAndClearRecentEmptiesTheList() {
         WindowHarness h;
-        const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass());
-        const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
+        const QString a = h.write(QStringLiteral("a.grs"));
+        const QString b = h.write(QStringLiteral("b.grs"));
         h.open(a);
         h.open(b);
         QVERIFY(QFile::remove(a));
@@ -148,8 +148,8 @@ private slots:
         ClassRecord other = smallClass();
         other.students.pop_back();
         other.comments.pop_back();
-        const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), other);
-        const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
+        const QString a = h.write(QStringLiteral("a.grs"), other);
+        const QString b = h.write(QStringLiteral("b.grs"));
         h.open(a);
         h.open(b);
         makeUnsavedChange(*h.window);
@@ -170,7 +170,7 @@ private slots:
 
     void aDroppedGradeFileOpensAfterTheSaveQuestion() {
         WindowHarness h;
-        const QString a = writeClass(h.folder.path(), QStringLiteral("A.GRS"), smallClass());
+        const QString a = h.write(QStringLiteral("A.GRS"));
         changeClassTo(*h.window, smallClass());
 
         const std::unique_ptr<QMimeData> data(filesData({a}));
@@ -188,8 +188,8 @@ private slots:
 
     void aDropOfAnythingElseIsRefusedAndChangesNothing() {
         WindowHarness h;
-        const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass());
-        const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
+        const QString a = h.write(QStringLiteral("a.grs"));
+        const QString b = h.write(QStringLiteral("b.grs"));
         const QString text = writeFile(h.path(QStringLiteral("notes.txt")), {});
         QVERIFY(!text.isEmpty());
         QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("folder.grs")));

@@ -90,7 +90,7 @@ private slots:
     void keepsACopyAfterAPauseAndEveryFewMinutesWhileChangesGoOn() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
         const QStringList besideTheClass = filesIn(h.folder.path());
         const QByteArray onDisk = classFiles(path);
         h.open(path);
@@ -117,8 +117,8 @@ private slots:
     void aSaveAndLettingTheChangesGoRemoveTheCopy() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
-        const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
+        const QString other = h.write(QStringLiteral("other.grs"));
         const auto changeAndKeep = [&] {
             changeClassTo(w, changedClass(h.cls()));
             w.recoveryKeeper().writeCopy();
@@ -216,7 +216,7 @@ private slots:
 
     void aCopyInUseByALivingWindowIsNeitherOfferedNorOverwritten() {
         WindowHarness first;
-        const QString path = writeClass(first.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = first.write(QStringLiteral("period1.grs"));
         first.open(path);
         changeClassTo(*first.window, changedClass(first.cls()));
         first.window->recoveryKeeper().writeCopy();

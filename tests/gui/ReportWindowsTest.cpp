@@ -100,7 +100,7 @@ QStringList visibleValueLabels(const GraphWindow& graph) {
 QString openSmallClass(WindowHarness& h) {
     ClassRecord cls = smallClass();
     cls.students[2].id.clear();
-    QString path = writeClass(h.folder.path(), QStringLiteral("period 3.grs"), cls);
+    QString path = h.write(QStringLiteral("period 3.grs"), cls);
     h.open(path);
     return path;
 }
@@ -274,7 +274,7 @@ private slots:
         WindowHarness h;
         ClassRecord cls = smallClass();
         cls.assignments[0].namegrade[1] = makePointEntry("Bob Stone", "0");
-        h.open(writeClass(h.folder.path(), QStringLiteral("zero.grs"), cls));
+        h.open(h.write(QStringLiteral("zero.grs"), cls));
         auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
         QVERIFY(graph);
         graph->byAssignmentAction()->trigger();
@@ -314,7 +314,7 @@ private slots:
         cls.assignments[1].title = "Quiz 1";  // two assignments of one title
         cls.assignments.push_back(cls.assignments[0]);
         cls.assignments.back().title = "Overall";  // and one called like the last item
-        h.open(writeClass(h.folder.path(), QStringLiteral("same.grs"), cls));
+        h.open(h.write(QStringLiteral("same.grs"), cls));
         auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
         QVERIFY(graph);
         graph->byAssignmentAction()->trigger();

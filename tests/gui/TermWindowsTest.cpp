@@ -126,9 +126,9 @@ private slots:
         ClassRecord model = smallClass();
         model.weightGrades = {0, 60, 40, 0, 0, 0, true};
         model.gridProps.grid_lines = true;
-        const QString modelPath = writeClass(h.folder.path(), QStringLiteral("fall.grs"), model);
+        const QString modelPath = h.write(QStringLiteral("fall.grs"), model);
         const QByteArray modelBytes = fileContents(modelPath);
-        h.open(writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass()));
+        h.open(h.write(QStringLiteral("other.grs")));
         makeUnsavedChange(w);
 
         // A file that is no class is refused before anything is asked.
@@ -183,7 +183,7 @@ private slots:
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
         const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
-        h.open(writeClass(h.folder.path(), QStringLiteral("mine.grs"), smallClass()));
+        h.open(h.write(QStringLiteral("mine.grs")));
         makeUnsavedChange(w);
 
         MyClassesWindow* overview = openMyClasses(h);

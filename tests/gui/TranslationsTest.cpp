@@ -179,8 +179,8 @@ struct SavedFiles {
 SavedFiles saveAClassIn(const QString& language) {
     InLanguage in(language);
     WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
-                      {attendanceRecord("Ann Lee", 3, 2025, "TUE  E"), attendanceRecord("Bob Stone", 4, 2025, "U")}));
+    h.open(h.write(QStringLiteral("period1.grs"), smallClass(),
+                   {attendanceRecord("Ann Lee", 3, 2025, "TUE  E"), attendanceRecord("Bob Stone", 4, 2025, "U")}));
     ClassRecord changed = smallClass();
     changed.students.push_back(changed.students.front());
     changed.students.back().name = "Dee Moss";
@@ -318,8 +318,7 @@ private slots:
         QFETCH(QStringList, expected);
         InLanguage in(language);
         WindowHarness h;
-        h.open(writeClass(h.folder.path(), QStringLiteral("dates.grs"), smallClass(),
-                          {attendanceRecord("Ann Lee", 12, 2026, "T")}));
+        h.open(h.write(QStringLiteral("dates.grs"), smallClass(), {attendanceRecord("Ann Lee", 12, 2026, "T")}));
 
         // The Average cell as the window shows it; copied, it keeps "." for other programs.
         SheetView* grades = h.window->gradesPage()->view();

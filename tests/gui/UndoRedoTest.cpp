@@ -201,7 +201,7 @@ private slots:
         WindowHarness h;
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
         h.open(path);
         const QString before = showOf(path);
         QCOMPARE(shownTable(w), before);
@@ -248,8 +248,7 @@ private slots:
         WindowHarness h;
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
-        h.open(
-            writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
+        h.open(h.write(QStringLiteral("period1.grs"), smallClass(),
                        {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
         for (const WindowChange& change : everyWindowChange()) {
             const QByteArray before = documentFiles(w.document());
@@ -275,14 +274,13 @@ private slots:
     void backAtTheSavedStateNothingIsAsked() {
         const std::vector<std::pair<const char*, std::function<void(WindowHarness&)>>> ways = {
             {"New", [](WindowHarness& h) { h.window->newClass(); }},
-            {"Open",
-             [](WindowHarness& h) { h.open(writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass())); }},
+            {"Open", [](WindowHarness& h) { h.open(h.write(QStringLiteral("b.grs"))); }},
             {"Exit", [](WindowHarness& h) { QVERIFY(h.window->close()); }},
         };
         for (const auto& [way, setAside] : ways) {
             WindowHarness h;
             QVERIFY(showExposed(*h.window));
-            h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
+            h.open(h.write(QStringLiteral("a.grs")));
             makeUnsavedChange(*h.window);
             typeIntoGrades(*h.window, 2, 2, QStringLiteral("1"));
             QCOMPARE(h.window->history().stack().count(), 2);
@@ -299,7 +297,7 @@ private slots:
         WindowHarness h;
         MainWindow& w = *h.window;
         const QUndoStack& stack = w.history().stack();
-        const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+        const QString path = h.write(QStringLiteral("period1.grs"));
         h.open(path);
         makeUnsavedChange(w);
         h.dialogs.saveAs(h.path(QStringLiteral("grades.csv")), QStringLiteral("CSV File (*.csv)"));
@@ -329,10 +327,10 @@ private slots:
     void anotherClassStartsAnotherHistory() {
         WindowHarness h;
         MainWindow& w = *h.window;
-        h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
+        h.open(h.write(QStringLiteral("a.grs")));
         makeUnsavedChange(w);
         h.dialogs.answer(UserDialogs::Answer::No);
-        h.open(writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass()));
+        h.open(h.write(QStringLiteral("b.grs")));
         QCOMPARE(w.history().stack().count(), 0);
         QVERIFY(!w.actions().undo->isEnabled());
         QVERIFY(!w.isWindowModified());

@@ -39,7 +39,7 @@ QString rowStarting(const Sheet& sheet, const QString& label, int cells) {
 }
 
 IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
-    h.open(writeClass(h.folder.path(), QStringLiteral("why.grs"), cls));
+    h.open(h.write(QStringLiteral("why.grs"), cls));
     return openedBy<IndividualReportWindow>(*h.window, h.window->actions().individualReport);
 }
 
@@ -192,7 +192,7 @@ private slots:
     void averageCellToolTipGivesTheShortForm() {
         WindowHarness h;
         ClassRecord cls = smallClass();
-        h.open(writeClass(h.folder.path(), QStringLiteral("tips.grs"), cls));
+        h.open(h.write(QStringLiteral("tips.grs"), cls));
         const SheetView* view = h.window->gradesPage()->view();
         // Names, Quiz 1, Test 1, Total, Average, Grade; students in rows 2 to 4.
         QCOMPARE(toolTipAt(view, 2, 5), QStringLiteral("98 of 110 points = 89.09%"));

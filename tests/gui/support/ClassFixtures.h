@@ -102,6 +102,11 @@ struct WindowHarness {
     // The window with the class opened from its files ("class.grs").
     explicit WindowHarness(const ClassRecord& opened);
     QString path(const QString& name) const { return folder.filePath(name); }
+    // Writes a class's files into the folder as writeClass does; the grade file's path.
+    QString write(const QString& fileName, const ClassRecord& cls = smallClass(),
+                  const std::vector<AttendanceInfo>& attendance = {}) const {
+        return writeClass(folder.path(), fileName, cls, attendance);
+    }
     // Opens a class through File > Open as the teacher does.
     void open(const QString& gradePath);
     // The class in the window.
