@@ -278,14 +278,14 @@ private slots:
         AttendancePage* page = h.window->attendancePage();
         const QDate today = QDate::currentDate();
         page->showMonth(today.month(), today.year());
-        const QString day = QStringLiteral("%1/%2").arg(today.month());
         // Ann's row: a tardy on the 1st, an unexcused absence on the 2nd, an excused one on the 3rd.
-        QCOMPARE(spokenCell(page->view(), 1, 1), QStringLiteral("Ann Lee, ") + day.arg(1) + QStringLiteral(", Tardy"));
-        QCOMPARE(spokenCell(page->view(), 1, 2),
-                 QStringLiteral("Ann Lee, ") + day.arg(2) + QStringLiteral(", Unexcused absence"));
-        QCOMPARE(spokenCell(page->view(), 1, 3),
-                 QStringLiteral("Ann Lee, ") + day.arg(3) + QStringLiteral(", Excused absence"));
-        QCOMPARE(spokenCell(page->view(), 2, 1), QStringLiteral("Bob Stone, ") + day.arg(1) + QStringLiteral(", "));
+        const QStringList marks{QStringLiteral("Tardy"), QStringLiteral("Unexcused absence"),
+                                QStringLiteral("Excused absence")};
+        for (int day = 1; day <= 3; ++day) {
+            QCOMPARE(spokenCell(page->view(), 1, day),
+                     QStringLiteral("Ann Lee, %1/%2, %3").arg(today.month()).arg(day).arg(marks[day - 1]));
+        }
+        QCOMPARE(spokenCell(page->view(), 2, 1), QStringLiteral("Bob Stone, %1/1, ").arg(today.month()));
         // The counts' headings are letters on the screen and words aloud.
         const int tardies = page->sheet().maxCol() - 4;
         QCOMPARE(spokenCell(page->view(), 1, tardies), QStringLiteral("Ann Lee, Tardies, 1"));
