@@ -100,13 +100,8 @@ private slots:
         QCOMPARE(w.statusText(), QStringLiteral("Markwell File: ") + path);
         QVERIFY(QFile::exists(w.document().attendFile));
 
-        Result<ClassRecord> written = readGradeFile(path);
-        QVERIFY(written.ok());
-        QCOMPARE(written->students.size(), std::size_t{3});
-        QCOMPARE(written->assignments[0].namegrade[2], std::string("Cleo Park~-"));
-        Result<SeatingChart> seats = readSeatingFile(w.document().seatingFile);
-        QVERIFY(seats.ok());
-        QCOMPARE(seats->seats, smallClass().Seats);
+        QCOMPARE(readGradeFile(path).value().students.size(), std::size_t{3});
+        QCOMPARE(readSeatingFile(w.document().seatingFile).value().seats, smallClass().Seats);
 
         // Now titled with students, the other pages open; a second Save asks nothing.
         QVERIFY(w.showPage(Page::Attendance));
