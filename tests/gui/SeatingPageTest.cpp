@@ -144,6 +144,9 @@ private slots:
         QCOMPARE(h.seat(0), QRect(301, 305, 79, 30));
         h.drag(h.at(310, 310), h.at(330, 330));
         QCOMPARE(h.seat(0), QRect(291, 315, 79, 30));
+        // Near the chart's corner it stops at the edge (and leaves the desk free).
+        h.drag(h.at(330, 330), h.at(5, 5));
+        QCOMPARE(h.seat(0), QRect(0, 0, 79, 30));
 
         // The teacher's desk moves as the seats do; a click beside the seats lets go.
         h.drag(h.at(340, 320), h.at(500, 500));
