@@ -15,9 +15,9 @@ repeats=${2:-5}
 # GoogleTest suites of the files that start a program, themselves or
 # through a test helper that does; a parameterised suite's tests are named
 # INSTANCE/SUITE.CASE/N.
-starters=$(grep -rlE 'QProcess|MARKWELL_CLI_PATH|MARKWELL_APP_PATH' tests/core tests/render tests/support)
+starters=$(grep -rlE 'QProcess|MARKWELL_CLI_PATH|MARKWELL_APP_PATH' tests/core tests/render tests/mail tests/support)
 helpers=$(for file in $starters; do basename "${file%.*}"; done | sort -u | paste -sd'|')
-files=$( (echo "$starters"; grep -rlE "#include \"[^\"]*($helpers)\.h\"" tests/core tests/render) | grep '\.cpp$' | sort -u)
+files=$( (echo "$starters"; grep -rlE "#include \"[^\"]*($helpers)\.h\"" tests/core tests/render tests/mail) | grep '\.cpp$' | sort -u)
 suites=$(echo "$files" | xargs grep -ohE '^TEST(_F|_P)?\([A-Za-z0-9_]+' | sed -E 's/^TEST(_F|_P)?\(//' | sort -u | paste -sd'|')
 regex="^(gui|script|fuzz)\\.|(^|/)(${suites})\\."
 
