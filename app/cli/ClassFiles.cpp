@@ -9,6 +9,7 @@
 #include "core/document/DocumentFiles.h"
 #include "core/document/EarlierVersions.h"
 #include "core/document/GradeFileOpening.h"
+#include "core/export/SheetFile.h"
 #include "core/files/FileTypes.h"
 #include "core/settings/KeptVersions.h"
 
@@ -117,6 +118,13 @@ bool outputSparesInputs(const QString& output, const QStringList& inputs, const 
     const Result<void> spared = checkOutputSparesInputs(output, inputs);
     if (!spared) console.error(spared.message());
     return spared.ok();
+}
+
+bool outputIsASpreadsheet(const char* command, const QString& output, const Console& console) {
+    if (sheetFileTypeOf(output)) return true;
+    console.error(QStringLiteral("%1: %2: the output file must end in %3")
+                      .arg(QLatin1String(command), output, spreadsheetSuffixes()));
+    return false;
 }
 
 bool classOutputSparesInputs(const QString& output, const QStringList& inputs, const Console& console) {

@@ -76,6 +76,10 @@ bool classExistsAt(const QString& command, const QString& path, const Console& c
 // either kind count) as one of `inputs`, which it would destroy. Says so on
 // stderr when it may not.
 bool outputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
+// Whether `output` names a spreadsheet markwell-cli writes (.xls, .xlsx,
+// .csv); says so on stderr, as `command`, when it does not. Asked before
+// anything is printed or written, so a refused name leaves nothing behind.
+bool outputIsASpreadsheet(const char* command, const QString& output, const Console& console);
 // The same for each of the three files a class saved as `output` writes.
 bool classOutputSparesInputs(const QString& output, const QStringList& inputs, const Console& console);
 // The rows of the CSV file a command takes into the class it saves as

@@ -8,7 +8,6 @@
 #include "app/cli/Commands.h"
 
 #include "core/export/SheetFile.h"
-#include "core/files/FileTypes.h"
 #include "core/reports/MergedReport.h"
 
 namespace markwell::cli {
@@ -20,10 +19,7 @@ constexpr char kIdsOption[] = "ids";
 int runMerge(const CommandArguments& args, const Console& console) {
     const QStringList files = args.positional;
     const QString output = args.output;
-    if (!output.isEmpty() && !sheetFileTypeOf(output)) {
-        console.error(QStringLiteral("merge: %1: the output file must end in %2").arg(output, spreadsheetSuffixes()));
-        return kExitFailed;
-    }
+    if (!output.isEmpty() && !outputIsASpreadsheet("merge", output, console)) return kExitFailed;
     if (!output.isEmpty() &&
         !outputSparesInputs(output, classFilePathsFor(files[0]) + classFilePathsFor(files[1]), console)) {
         return kExitFailed;

@@ -19,7 +19,10 @@ constexpr char kTypeOption[] = "type";
 int runStudent(const CommandArguments& args, const Console& console) {
     const QString path = args.positional[0];
     const QString output = args.output;
-    if (!output.isEmpty() && !outputSparesInputs(output, classFilePathsFor(path), console)) return kExitFailed;
+    if (!output.isEmpty() && (!outputIsASpreadsheet("student", output, console) ||
+                              !outputSparesInputs(output, classFilePathsFor(path), console))) {
+        return kExitFailed;
+    }
     const std::optional<ClassRecord> cls = args.theClass.gradeFile();
     if (!cls) return kExitFailed;
     const std::optional<int> student = chosenStudent(*cls, args.positional[1], path, console);

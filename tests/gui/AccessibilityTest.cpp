@@ -87,8 +87,8 @@ void openClassWithEverything(WindowHarness& h) {
     ClassRecord cls = smallClass();
     cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
     const QDate today = QDate::currentDate();
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period 2.grs"), cls,
-                                    {attendanceRecord("Ann Lee", today.month(), today.year(), "TUE")});
+    const QString path =
+        h.write(QStringLiteral("period 2.grs"), cls, {attendanceRecord("Ann Lee", today.month(), today.year(), "TUE")});
     h.window->resize(1000, 700);
     h.window->show();
     h.open(path);
@@ -159,247 +159,235 @@ QString contrastFailure(const char* what, const ShownColours& shown) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
-    void everyPageNamesItsControls();
-    void dialogsNameTheirControls_data();
-    void dialogsNameTheirControls();
-    void dialogsMadeElsewhereNameTheirControls();
-    void mergedReportNamesItsControls();
-    void theWalkFindsAnUnnamedControl();
-    void gradesTableSpeaksNamesTitlesAndDroppedScores();
-    void attendanceTableSpellsOutItsMarks();
-    void seatingChartNamesItsSeats();
-    void tableColoursReadOnLightAndDarkPalettes_data();
-    void tableColoursReadOnLightAndDarkPalettes();
-};
-
-void AccessibilityTest::everyPageNamesItsControls() {
-    WindowHarness h;
-    openClassWithEverything(h);
-    for (const Page page : {Page::Grades, Page::Attendance, Page::Seating}) {
-        QVERIFY(h.window->showPage(page));
-        const QStringList unnamed = unnamedControls(h.window.get());
-        QVERIFY2(unnamed.isEmpty(),
-                 qPrintable(QStringLiteral("page %1, unnamed:\n").arg(int(page)) + unnamed.join(QLatin1Char('\n'))));
+    void everyPageNamesItsControls() {
+        WindowHarness h;
+        openClassWithEverything(h);
+        for (const Page page : {Page::Grades, Page::Attendance, Page::Seating}) {
+            QVERIFY(h.window->showPage(page));
+            const QStringList unnamed = unnamedControls(h.window.get());
+            QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("page %1, unnamed:\n").arg(int(page)) +
+                                                   unnamed.join(QLatin1Char('\n'))));
+        }
     }
-}
 
-void AccessibilityTest::dialogsNameTheirControls_data() {
-    QTest::addColumn<DialogOpener>("open");
-    for (const auto& [name, open] : menuDialogs()) QTest::newRow(name) << open;
-}
+    void dialogsNameTheirControls_data() {
+        QTest::addColumn<DialogOpener>("open");
+        for (const auto& [name, open] : menuDialogs()) QTest::newRow(name) << open;
+    }
 
-void AccessibilityTest::dialogsNameTheirControls() {
-    QFETCH(DialogOpener, open);
-    const QStringList unnamed = lookAtMenuDialog(open, [](QDialog& dialog) { return unnamedControls(&dialog); });
-    QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
-}
-
-void AccessibilityTest::dialogsMadeElsewhereNameTheirControls() {
-    // The dialogs the program's questions open, those the list editors open
-    // to take students and assignments from another class, and the help window.
-    WindowHarness h;
-    UserDialogs::FontChoice font;
-    font.family = QStringLiteral("Arial");
-    font.pointSize = 10;
-    FontDialog fonts(font);
-    PasswordDialog password(*h.passwords, h.dialogs);
-    UserDialogs::TextRequest request;
-    request.title = QStringLiteral("Title");
-    request.label = QStringLiteral("Label");
-    TextEntryDialog text(request);
-    ImportStudentsDialog students(h.dialogs, QString(), smallClass());
-    ImportAssignmentsDialog assignments(h.dialogs, QString());
-    h.help.showTopic(HelpTopic::Grades);
-    QWidget* help = h.help.window();
-    QVERIFY(help);
-    const QList<QWidget*> windows{&fonts, &password, &text, &students, &assignments, help};
-    for (QWidget* window : windows) {
-        QVERIFY(showExposed(*window));
-        const QStringList unnamed = unnamedControls(window);
+    void dialogsNameTheirControls() {
+        QFETCH(DialogOpener, open);
+        const QStringList unnamed = lookAtMenuDialog(open, [](QDialog& dialog) { return unnamedControls(&dialog); });
         QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
-        window->hide();
     }
-}
 
-void AccessibilityTest::mergedReportNamesItsControls() {
-    // Opened from Merge Setup, itself open without a modal loop.
-    WindowHarness h;
-    openClassWithEverything(h);
-    const QString second = writeClass(h.folder.path(), QStringLiteral("term 2.grs"), smallClass());
-    h.window->actions().merge->trigger();
-    auto* setup = h.window->findChild<MergeSetupDialog*>();
-    QVERIFY(setup);
-    h.dialogs.openWith(second);
-    setup->chooseSecondFile();
-    setup->mergeButton()->click();
-    auto* report = setup->findChild<MergedReportWindow*>();
-    QVERIFY(report);
-    QVERIFY(QTest::qWaitForWindowExposed(report, kWaitLimitMs));
-    const QStringList unnamed = unnamedControls(report);
-    QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
-    setup->close();
-}
-
-void AccessibilityTest::theWalkFindsAnUnnamedControl() {
-    // A line edit without a label or a name is found, named by its parents.
-    QDialog dialog;
-    dialog.setObjectName(QStringLiteral("plantDialog"));
-    auto* box = new QLineEdit(&dialog);
-    box->setObjectName(QStringLiteral("plantedBox"));
-    auto* hidden = new QLineEdit(&dialog);
-    dialog.show();
-    hidden->hide();  // not shown: nobody can reach it
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
-    QCOMPARE(unnamedControls(&dialog), QStringList{QStringLiteral("QLineEdit#plantedBox < QDialog#plantDialog")});
-    box->setAccessibleName(QStringLiteral("Planted"));
-    QCOMPARE(unnamedControls(&dialog), QStringList());
-}
-
-void AccessibilityTest::gradesTableSpeaksNamesTitlesAndDroppedScores() {
-    WindowHarness h;
-    openClassWithEverything(h);
-    SheetView* grades = h.window->gradesPage()->view();
-    QVERIFY(tableOf(grades));
-    // Model row 1 is Ann's (row 0 is the heading row, shown as the headings);
-    // column 1 is Quiz 1, where she has 8 of 10, column 2 Test 1 with 90 of 100.
-    // Her lowest score, in percent or in points, is the quiz's.
-    QCOMPARE(spokenCell(grades, 1, 1), QStringLiteral("Ann Lee, Quiz 1, 8, dropped"));
-    QCOMPARE(spokenCell(grades, 1, 2), QStringLiteral("Ann Lee, Test 1, 90"));
-    QCOMPARE(spokenCell(grades, 2, 3), QStringLiteral("Bob Stone, Total, 76"));
-
-    // The table's own description of its headings says the same.
-    QAccessibleTableInterface* table = tableOf(grades)->tableInterface();
-    QCOMPARE(table->rowDescription(3), QStringLiteral("Cleo Park"));
-    QCOMPARE(table->columnDescription(2), QStringLiteral("Test 1"));
-
-    // The box a score is typed into is named after its cell.
-    grades->setFocus();
-    grades->selectRange(CellRange::cell(2, 3));
-    QTest::keyClick(grades, Qt::Key_Return);
-    QVERIFY(grades->isEditing());
-    QWidget* editor = grades->indexWidget(grades->currentIndex());
-    QVERIFY(editor);
-    QCOMPARE(editor->accessibleName(), QStringLiteral("Ann Lee, Test 1"));
-    QVERIFY(!editor->accessibleDescription().isEmpty());
-    grades->cancelEdit();
-}
-
-void AccessibilityTest::attendanceTableSpellsOutItsMarks() {
-    WindowHarness h;
-    openClassWithEverything(h);
-    QVERIFY(h.window->showPage(Page::Attendance));
-    AttendancePage* page = h.window->attendancePage();
-    const QDate today = QDate::currentDate();
-    page->showMonth(today.month(), today.year());
-    const QString day = QStringLiteral("%1/%2").arg(today.month());
-    // Ann's row: a tardy on the 1st, an unexcused absence on the 2nd, an excused one on the 3rd.
-    QCOMPARE(spokenCell(page->view(), 1, 1), QStringLiteral("Ann Lee, ") + day.arg(1) + QStringLiteral(", Tardy"));
-    QCOMPARE(spokenCell(page->view(), 1, 2),
-             QStringLiteral("Ann Lee, ") + day.arg(2) + QStringLiteral(", Unexcused absence"));
-    QCOMPARE(spokenCell(page->view(), 1, 3),
-             QStringLiteral("Ann Lee, ") + day.arg(3) + QStringLiteral(", Excused absence"));
-    QCOMPARE(spokenCell(page->view(), 2, 1), QStringLiteral("Bob Stone, ") + day.arg(1) + QStringLiteral(", "));
-    // The counts' headings are letters on the screen and words aloud.
-    const int tardies = page->sheet().maxCol() - 4;
-    QCOMPARE(spokenCell(page->view(), 1, tardies), QStringLiteral("Ann Lee, Tardies, 1"));
-}
-
-void AccessibilityTest::seatingChartNamesItsSeats() {
-    WindowHarness h;
-    openClassWithEverything(h);
-    QVERIFY(h.window->showPage(Page::Seating));
-    SeatingView* chart = h.window->seatingPage()->view();
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(chart);
-    QVERIFY(iface);
-    QCOMPARE(iface->childCount(), 2);  // the teacher's desk and Ann's seat
-    QStringList names;
-    for (int i = 0; i < iface->childCount(); ++i) {
-        QAccessibleInterface* seat = iface->child(i);
-        QVERIFY(seat && seat->isValid());
-        QCOMPARE(seat->parent(), iface);
-        QCOMPARE(iface->indexOfChild(seat), i);
-        names << seat->text(QAccessible::Name);
-        // Placed where the chart shows it.
-        const SeatItem* item = chart->itemOf(i == 0 ? SeatId::teacher() : SeatId::student(0));
-        const QPoint centre = chart->viewport()->mapToGlobal(chart->mapFromScene(item->shownRect().center()));
-        QVERIFY(seat->rect().contains(centre));
-        QCOMPARE(iface->childAt(centre.x(), centre.y()), seat);
+    void dialogsMadeElsewhereNameTheirControls() {
+        // The dialogs the program's questions open, those the list editors open
+        // to take students and assignments from another class, and the help window.
+        WindowHarness h;
+        UserDialogs::FontChoice font;
+        font.family = QStringLiteral("Arial");
+        font.pointSize = 10;
+        FontDialog fonts(font);
+        PasswordDialog password(*h.passwords, h.dialogs);
+        UserDialogs::TextRequest request;
+        request.title = QStringLiteral("Title");
+        request.label = QStringLiteral("Label");
+        TextEntryDialog text(request);
+        ImportStudentsDialog students(h.dialogs, QString(), smallClass());
+        ImportAssignmentsDialog assignments(h.dialogs, QString());
+        h.help.showTopic(HelpTopic::Grades);
+        QWidget* help = h.help.window();
+        QVERIFY(help);
+        const QList<QWidget*> windows{&fonts, &password, &text, &students, &assignments, help};
+        for (QWidget* window : windows) {
+            QVERIFY(showExposed(*window));
+            const QStringList unnamed = unnamedControls(window);
+            QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
+            window->hide();
+        }
     }
-    QCOMPARE(names, (QStringList{QString::fromLatin1(kTeacherSeatName), QStringLiteral("Ann Lee")}));
 
-    // The keyboard goes from seat to seat; the one chosen has the focus.
-    QVERIFY(showActive(*h.window));
-    chart->setFocus();
-    QVERIFY(chart->hasFocus());
-    QTest::keyClick(chart, Qt::Key_PageDown);
-    QVERIFY(iface->child(0)->state().selected);
-    QTest::keyClick(chart, Qt::Key_PageDown);
-    QVERIFY(iface->child(1)->state().selected);
-    QVERIFY(!iface->child(0)->state().selected);
-    QTest::keyClick(chart, Qt::Key_PageDown);  // round to the first again
-    QVERIFY(iface->child(0)->state().selected);
-    QTest::keyClick(chart, Qt::Key_PageUp);
-    QVERIFY(iface->focusChild());
-    QCOMPARE(iface->focusChild()->text(QAccessible::Name), QStringLiteral("Ann Lee"));
-
-    // A seat added shows up as a new child; the current one is selected.
-    const int before = iface->childCount();
-    whenModalShows<QDialog>([](QDialog* dialog) { dialog->accept(); });
-    h.window->actions().addSeat->trigger();
-    QCOMPARE(iface->childCount(), before + 1);
-    QCOMPARE(iface->child(before)->text(QAccessible::Name), QStringLiteral("Bob Stone"));
-    QVERIFY(iface->child(before)->state().selected);
-    QVERIFY(!iface->child(0)->state().selected);
-}
-
-void AccessibilityTest::tableColoursReadOnLightAndDarkPalettes_data() {
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("light") << false;
-    QTest::newRow("dark") << true;
-}
-
-void AccessibilityTest::tableColoursReadOnLightAndDarkPalettes() {
-    QFETCH(bool, dark);
-    const PaletteKeeper keeper;
-    if (dark) QApplication::setPalette(darkPalette());
-    WindowHarness h;
-    openClassWithEverything(h);
-    SheetView* grades = h.window->gradesPage()->view();
-    grades->selectRange(CellRange::cell(4, 3));  // Cleo's test: selected
-    // Sheet rows: 1 the headings, 2 Ann, 3 Bob; their quizzes (column 2) are dropped, their tests (3) not.
-    const ShownColours dropped = grades->shownColours(2, 2);
-    QString failures =
-        contrastFailure("heading", grades->shownColours(1, 2)) +
-        contrastFailure("name heading", grades->shownColours(1, 1)) + contrastFailure("dropped score", dropped) +
-        contrastFailure("score", grades->shownColours(3, 3)) + contrastFailure("name", grades->shownColours(3, 1)) +
-        contrastFailure("selected score", grades->shownColours(4, 3));
-    QVERIFY2(failures.isEmpty(), qPrintable(failures));
-    // Still red to the eye, and red in the sheet that is printed and exported.
-    QVERIFY(dropped.text.red() > 2 * std::max(dropped.text.green(), dropped.text.blue()));
-    QCOMPARE(grades->sheet()->format(2, 2).font.color, colour::kRed);
-
-    // The attendance page: its headings, a mark on a school day and a weekend's shade.
-    QVERIFY(h.window->showPage(Page::Attendance));
-    SheetView* attendance = h.window->attendancePage()->view();
-    failures = contrastFailure("day heading", attendance->shownColours(1, 2)) +
-               contrastFailure("mark", attendance->shownColours(2, 2));
-    const Sheet& month = *attendance->sheet();
-    for (int col = 2; col <= month.maxCol() - 4; ++col) {
-        if (month.format(2, col).fill.pattern != FillPattern::Solid) continue;
-        failures += contrastFailure("weekend", attendance->shownColours(2, col));
-        break;
+    void mergedReportNamesItsControls() {
+        // Opened from Merge Setup, itself open without a modal loop.
+        WindowHarness h;
+        openClassWithEverything(h);
+        const QString second = h.write(QStringLiteral("term 2.grs"));
+        h.window->actions().merge->trigger();
+        auto* setup = h.window->findChild<MergeSetupDialog*>();
+        QVERIFY(setup);
+        h.dialogs.openWith(second);
+        setup->chooseSecondFile();
+        setup->mergeButton()->click();
+        auto* report = setup->findChild<MergedReportWindow*>();
+        QVERIFY(report);
+        QVERIFY(QTest::qWaitForWindowExposed(report, kWaitLimitMs));
+        const QStringList unnamed = unnamedControls(report);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("unnamed:\n") + unnamed.join(QLatin1Char('\n'))));
+        setup->close();
     }
-    // The legends beside the calendar are blue on the window, as readable.
-    const auto legends = h.window->attendancePage()->findChildren<TintedLabel*>();
-    QVERIFY(legends.size() >= 3);
-    for (const TintedLabel* legend : legends) {
-        const ShownColours shown{legend->shownTint(), legend->palette().color(QPalette::Window)};
-        failures += contrastFailure("legend", shown);
-        QVERIFY2(shown.text.blue() > std::max(shown.text.red(), shown.text.green()) || legend->isHidden(),
-                 qPrintable(legend->text() + QLatin1Char(' ') + shown.text.name()));
+
+    void theWalkFindsAnUnnamedControl() {
+        // A line edit without a label or a name is found, named by its parents.
+        QDialog dialog;
+        dialog.setObjectName(QStringLiteral("plantDialog"));
+        auto* box = new QLineEdit(&dialog);
+        box->setObjectName(QStringLiteral("plantedBox"));
+        auto* hidden = new QLineEdit(&dialog);
+        dialog.show();
+        hidden->hide();  // not shown: nobody can reach it
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, kWaitLimitMs));
+        QCOMPARE(unnamedControls(&dialog), QStringList{QStringLiteral("QLineEdit#plantedBox < QDialog#plantDialog")});
+        box->setAccessibleName(QStringLiteral("Planted"));
+        QCOMPARE(unnamedControls(&dialog), QStringList());
     }
-    QVERIFY2(failures.isEmpty(), qPrintable(failures));
-}
+
+    void gradesTableSpeaksNamesTitlesAndDroppedScores() {
+        WindowHarness h;
+        openClassWithEverything(h);
+        SheetView* grades = h.window->gradesPage()->view();
+        QVERIFY(tableOf(grades));
+        // Model row 1 is Ann's (row 0 is the heading row, shown as the headings);
+        // column 1 is Quiz 1, where she has 8 of 10, column 2 Test 1 with 90 of 100.
+        // Her lowest score, in percent or in points, is the quiz's.
+        QCOMPARE(spokenCell(grades, 1, 1), QStringLiteral("Ann Lee, Quiz 1, 8, dropped"));
+        QCOMPARE(spokenCell(grades, 1, 2), QStringLiteral("Ann Lee, Test 1, 90"));
+        QCOMPARE(spokenCell(grades, 2, 3), QStringLiteral("Bob Stone, Total, 76"));
+
+        // The table's own description of its headings says the same.
+        QAccessibleTableInterface* table = tableOf(grades)->tableInterface();
+        QCOMPARE(table->rowDescription(3), QStringLiteral("Cleo Park"));
+        QCOMPARE(table->columnDescription(2), QStringLiteral("Test 1"));
+
+        // The box a score is typed into is named after its cell.
+        grades->setFocus();
+        grades->selectRange(CellRange::cell(2, 3));
+        QTest::keyClick(grades, Qt::Key_Return);
+        QVERIFY(grades->isEditing());
+        QWidget* editor = grades->indexWidget(grades->currentIndex());
+        QVERIFY(editor);
+        QCOMPARE(editor->accessibleName(), QStringLiteral("Ann Lee, Test 1"));
+        QVERIFY(!editor->accessibleDescription().isEmpty());
+        grades->cancelEdit();
+    }
+
+    void attendanceTableSpellsOutItsMarks() {
+        WindowHarness h;
+        openClassWithEverything(h);
+        QVERIFY(h.window->showPage(Page::Attendance));
+        AttendancePage* page = h.window->attendancePage();
+        const QDate today = QDate::currentDate();
+        page->showMonth(today.month(), today.year());
+        // Ann's row: a tardy on the 1st, an unexcused absence on the 2nd, an excused one on the 3rd.
+        const QStringList marks{QStringLiteral("Tardy"), QStringLiteral("Unexcused absence"),
+                                QStringLiteral("Excused absence")};
+        for (int day = 1; day <= 3; ++day) {
+            QCOMPARE(spokenCell(page->view(), 1, day),
+                     QStringLiteral("Ann Lee, %1/%2, %3").arg(today.month()).arg(day).arg(marks[day - 1]));
+        }
+        QCOMPARE(spokenCell(page->view(), 2, 1), QStringLiteral("Bob Stone, %1/1, ").arg(today.month()));
+        // The counts' headings are letters on the screen and words aloud.
+        const int tardies = page->sheet().maxCol() - 4;
+        QCOMPARE(spokenCell(page->view(), 1, tardies), QStringLiteral("Ann Lee, Tardies, 1"));
+    }
+
+    void seatingChartNamesItsSeats() {
+        WindowHarness h;
+        openClassWithEverything(h);
+        QVERIFY(h.window->showPage(Page::Seating));
+        SeatingView* chart = h.window->seatingPage()->view();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(chart);
+        QVERIFY(iface);
+        QCOMPARE(iface->childCount(), 2);  // the teacher's desk and Ann's seat
+        QStringList names;
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* seat = iface->child(i);
+            QVERIFY(seat && seat->isValid());
+            QCOMPARE(seat->parent(), iface);
+            QCOMPARE(iface->indexOfChild(seat), i);
+            names << seat->text(QAccessible::Name);
+            // Placed where the chart shows it.
+            const SeatItem* item = chart->itemOf(i == 0 ? SeatId::teacher() : SeatId::student(0));
+            const QPoint centre = chart->viewport()->mapToGlobal(chart->mapFromScene(item->shownRect().center()));
+            QVERIFY(seat->rect().contains(centre));
+            QCOMPARE(iface->childAt(centre.x(), centre.y()), seat);
+        }
+        QCOMPARE(names, (QStringList{QString::fromLatin1(kTeacherSeatName), QStringLiteral("Ann Lee")}));
+
+        // The keyboard goes from seat to seat; the one chosen has the focus.
+        QVERIFY(showActive(*h.window));
+        chart->setFocus();
+        QVERIFY(chart->hasFocus());
+        QTest::keyClick(chart, Qt::Key_PageDown);
+        QVERIFY(iface->child(0)->state().selected);
+        QTest::keyClick(chart, Qt::Key_PageDown);
+        QVERIFY(iface->child(1)->state().selected);
+        QVERIFY(!iface->child(0)->state().selected);
+        QTest::keyClick(chart, Qt::Key_PageDown);  // round to the first again
+        QVERIFY(iface->child(0)->state().selected);
+        QTest::keyClick(chart, Qt::Key_PageUp);
+        QVERIFY(iface->focusChild());
+        QCOMPARE(iface->focusChild()->text(QAccessible::Name), QStringLiteral("Ann Lee"));
+
+        // A seat added shows up as a new child; the current one is selected.
+        const int before = iface->childCount();
+        whenModalShows<QDialog>([](QDialog* dialog) { dialog->accept(); });
+        h.window->actions().addSeat->trigger();
+        QCOMPARE(iface->childCount(), before + 1);
+        QCOMPARE(iface->child(before)->text(QAccessible::Name), QStringLiteral("Bob Stone"));
+        QVERIFY(iface->child(before)->state().selected);
+        QVERIFY(!iface->child(0)->state().selected);
+    }
+
+    void tableColoursReadOnLightAndDarkPalettes_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    void tableColoursReadOnLightAndDarkPalettes() {
+        QFETCH(bool, dark);
+        const PaletteKeeper keeper;
+        if (dark) QApplication::setPalette(darkPalette());
+        WindowHarness h;
+        openClassWithEverything(h);
+        SheetView* grades = h.window->gradesPage()->view();
+        grades->selectRange(CellRange::cell(4, 3));  // Cleo's test: selected
+        // Sheet rows: 1 the headings, 2 Ann, 3 Bob; their quizzes (column 2) are dropped, their tests (3) not.
+        const ShownColours dropped = grades->shownColours(2, 2);
+        QString failures =
+            contrastFailure("heading", grades->shownColours(1, 2)) +
+            contrastFailure("name heading", grades->shownColours(1, 1)) + contrastFailure("dropped score", dropped) +
+            contrastFailure("score", grades->shownColours(3, 3)) + contrastFailure("name", grades->shownColours(3, 1)) +
+            contrastFailure("selected score", grades->shownColours(4, 3));
+        QVERIFY2(failures.isEmpty(), qPrintable(failures));
+        // Still red to the eye, and red in the sheet that is printed and exported.
+        QVERIFY(dropped.text.red() > 2 * std::max(dropped.text.green(), dropped.text.blue()));
+        QCOMPARE(grades->sheet()->format(2, 2).font.color, colour::kRed);
+
+        // The attendance page: its headings, a mark on a school day and a weekend's shade.
+        QVERIFY(h.window->showPage(Page::Attendance));
+        SheetView* attendance = h.window->attendancePage()->view();
+        failures = contrastFailure("day heading", attendance->shownColours(1, 2)) +
+                   contrastFailure("mark", attendance->shownColours(2, 2));
+        const Sheet& month = *attendance->sheet();
+        for (int col = 2; col <= month.maxCol() - 4; ++col) {
+            if (month.format(2, col).fill.pattern != FillPattern::Solid) continue;
+            failures += contrastFailure("weekend", attendance->shownColours(2, col));
+            break;
+        }
+        // The legends beside the calendar are blue on the window, as readable.
+        const auto legends = h.window->attendancePage()->findChildren<TintedLabel*>();
+        QVERIFY(legends.size() >= 3);
+        for (const TintedLabel* legend : legends) {
+            const ShownColours shown{legend->shownTint(), legend->palette().color(QPalette::Window)};
+            failures += contrastFailure("legend", shown);
+            QVERIFY2(shown.text.blue() > std::max(shown.text.red(), shown.text.green()) || legend->isHidden(),
+                     qPrintable(legend->text() + QLatin1Char(' ') + shown.text.name()));
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures));
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(AccessibilityTest)
 #include "AccessibilityTest.moc"

@@ -34,7 +34,7 @@ struct AttendanceHarness : WindowHarness {
     AttendancePage* page = nullptr;
 
     explicit AttendanceHarness(const std::vector<AttendanceInfo>& records = {}) {
-        gradePath = writeClass(folder.path(), QStringLiteral("att.grs"), smallClass(), records);
+        gradePath = write(QStringLiteral("att.grs"), smallClass(), records);
         open(gradePath);
         exposed = showExposed(*window);
         opened = window->showPage(Page::Attendance);
@@ -63,317 +63,308 @@ struct AttendanceHarness : WindowHarness {
 class AttendancePageTest : public QObject {
     Q_OBJECT
 private slots:
-    void theMonthsTableHasADayColumnPerDayAndTheTotals();
-    void keysMarkOnlyDayCellsAndCountThem();
-    void thePopupOpensOnlyOverDayCells();
-    void marksStayInTheClassAcrossMonthsUntilItIsSaved();
-    void typedMarksSurviveOtherPagesAndClassChanges();
-    void aDamagedFileIsShownOnceAndKeptAsItIs();
-    void theCalendarAndTheListsShowTheSameMonth();
-    void theMonthShownStaysUntilAnotherClassIsOpened();
-    void eachMarkIsOneStepAndThePageShowsItsUndo();
+    void theMonthsTableHasADayColumnPerDayAndTheTotals() {
+        const std::vector<std::string> names = {"Ann Lee", "Bob Stone"};
+        DayMarks ann;
+        ann.fill(' ');
+        ann[0] = 'T';
+        ann[1] = 'T';
+        ann[27] = 'E';
+        ann[28] = 'U';
+        ann[29] = 't';  // a lower-case mark written by other means is shown but not counted
+        Sheet leap = buildAttendanceTable(names, 2, 2024, {ann, std::nullopt});
+        QCOMPARE(leap.maxCol(), 34);  // 29 days + names + four totals
+        QCOMPARE(leap.maxRow(), 3);
+        QCOMPARE(rowText(leap, 1).left(13), QStringLiteral("Names|2/1|2/2"));
+        QCOMPARE(rowText(leap, 1, 29), QStringLiteral("2/28|2/29|T|U|E|Total"));
+        QCOMPARE(leap.text(2, 2), QStringLiteral("T"));
+        QCOMPARE(rowText(leap, 2, 29), QStringLiteral("E|U|2|1|1|4"));
+        QCOMPARE(leap.number(3, 34), 0.0);
+        QCOMPARE(leap.format(1, 5).fill.foreground, colour::kNavy);
+        QCOMPARE(leap.format(1, 5).font.color, colour::kWhite);
+        // Saturday 3 and Sunday 4 February 2024 are shaded in every student row,
+        // the Friday and Monday beside them and the heading are not.
+        const CellFill weekend{FillPattern::Solid, kWeekendShade, kWeekendShade};
+        for (int row : {2, 3}) {
+            QCOMPARE(leap.format(row, 4).fill, weekend);
+            QCOMPARE(leap.format(row, 5).fill, weekend);
+            QCOMPARE(leap.format(row, 3).fill.pattern, FillPattern::None);
+            QCOMPARE(leap.format(row, 6).fill.pattern, FillPattern::None);
+        }
+        QCOMPARE(leap.format(1, 4).fill.foreground, colour::kNavy);
+        QCOMPARE(leap.format(2, 30).fill.pattern, FillPattern::None);  // Thursday 29
+
+        QCOMPARE(buildAttendanceTable(names, 2, 2023, {}).maxCol(), 33);
+        QCOMPARE(buildAttendanceTable(names, 12, 2023, {}).maxCol(), 36);
+        const Sheet nobody = buildAttendanceTable({}, 9, 2024, {});
+        QCOMPARE(nobody.maxRow(), 1);
+        QCOMPARE(nobody.text(1, 2), QStringLiteral("9/1"));
+
+        // Stored marks come back as the file keeps them: a first character, spaces elsewhere.
+        Sheet typed = buildAttendanceTable(names, 9, 2024, {});
+        typed.setText(3, 4, QStringLiteral("Tx"));
+        typed.setText(3, 31, QStringLiteral("E"));  // day 30 of September
+        const std::vector<DayMarks> marks = attendanceMarks(typed);
+        QCOMPARE(QByteArray(marks[1].data(), 31), QByteArray("  T") + QByteArray(26, ' ') + "E ");
+        QCOMPARE(QByteArray(marks[0].data(), 31), QByteArray(31, ' '));
+    }
+
+    void keysMarkOnlyDayCellsAndCountThem() {
+        AttendanceHarness h;
+        QVERIFY(h.exposed && h.opened);
+        QCOMPARE(h.page->sheet().maxCol(), 35);  // September: 30 days
+        QVERIFY(!h.window->document().modified);
+
+        h.type(2, 3, 't');
+        QCOMPARE(h.cell(2, 3), QStringLiteral("T"));
+        QCOMPARE(h.page->sheet().number(2, 32), 1.0);
+        QVERIFY(h.window->document().modified);
+
+        h.type(2, 4, 'x');  // any other key is turned away
+        QCOMPARE(h.cell(2, 4), QString());
+        h.type(2, 4, 'u');
+        h.type(2, 4, 'e');  // a new letter replaces the old one
+        QCOMPARE(h.cell(2, 4), QStringLiteral("E"));
+        QCOMPARE(h.page->sheet().number(2, 34), 1.0);  // E
+        QCOMPARE(h.page->sheet().number(2, 35), 2.0);  // Total
+
+        h.type(2, 3, '.');  // the full stop clears
+        QCOMPARE(h.cell(2, 3), QString());
+        h.type(2, 4, Qt::Key_Delete);
+        QCOMPARE(h.cell(2, 4), QString());
+        QCOMPARE(h.page->sheet().number(2, 35), 0.0);
+
+        // Names and totals take no marks.
+        h.type(3, 0, 't');
+        QCOMPARE(h.page->sheet().text(3, 1), QStringLiteral("Bob Stone"));
+        h.type(3, 32, 'u');
+        QCOMPARE(h.page->sheet().number(3, 33), 0.0);
+
+        // A selection of day cells is marked at once (a field trip for all).
+        h.page->view()->selectRange(CellRange{2, 11, 4, 11});
+        QTest::keyClick(h.page->view(), 'E');
+        for (int row = 2; row <= 4; ++row) QCOMPARE(h.cell(row, 10), QStringLiteral("E"));
+    }
+
+    void thePopupOpensOnlyOverDayCells() {
+        AttendanceHarness h;
+        QVERIFY(h.page->popupAllowedAt(2, 2));
+        QVERIFY(h.page->popupAllowedAt(4, 31));  // day 30
+        // Not on the heading, the names, the T count or the total.
+        for (const auto& [row, col] : {std::pair(1, 5), std::pair(3, 1), std::pair(3, 32), std::pair(3, 35)})
+            QVERIFY(!h.page->popupAllowedAt(row, col));
+
+        QMenu* popup = h.page->popupMenu();
+        QStringList captions;
+        for (QAction* action : popup->actions()) captions << action->text();
+        QCOMPARE(captions, (QStringList{QStringLiteral("Tardy"), QStringLiteral("Unexcused Absence"),
+                                        QStringLiteral("Excused Absence"), QString(), QStringLiteral("Clear")}));
+        h.page->view()->selectRange(CellRange::cell(3, 6));
+        popup->findChild<QAction*>(QStringLiteral("markUnexcused"))->trigger();
+        QCOMPARE(h.cell(3, 5), QStringLiteral("U"));
+        QCOMPARE(h.page->sheet().number(3, 33), 1.0);
+        popup->findChild<QAction*>(QStringLiteral("clearMark"))->trigger();
+        QCOMPARE(h.cell(3, 5), QString());
+    }
+
+    void marksStayInTheClassAcrossMonthsUntilItIsSaved() {
+        AttendanceHarness h({attendanceRecord("ann lee", 10, 2024, "  E")});
+        const QByteArray onDisk = h.fileBytes();
+        h.type(2, 1, 't');
+        h.type(4, 30, 'u');
+        QVERIFY(h.window->document().modified);
+
+        // October through the month list: what the file holds, a record found
+        // whatever the letter case of its name; September is not written.
+        h.page->monthCombo()->setCurrentIndex(9);
+        QCOMPARE(h.page->month(), 10);
+        QCOMPARE(h.cell(2, 3), QStringLiteral("E"));
+        h.type(2, 5, 't');
+        // October 2023 through the year list.
+        h.page->yearCombo()->setCurrentIndex(h.page->yearCombo()->findText(QStringLiteral("2023")));
+        QCOMPARE(h.page->year(), 2023);
+        h.type(3, 2, 'e');
+        QCOMPARE(h.fileBytes(), onDisk);
+
+        // Back to September: the marks are there, held by the class.
+        h.page->yearCombo()->setCurrentIndex(h.page->yearCombo()->findText(QStringLiteral("2024")));
+        h.page->monthCombo()->setCurrentIndex(8);
+        QCOMPARE(h.cell(2, 1), QStringLiteral("T"));
+        QCOMPARE(h.cell(4, 30), QStringLiteral("U"));
+        const AttendanceBook& book = h.window->document().attendance;
+        QCOMPARE((*book.marksOf(10, 2023, {"Bob Stone"}).front())[1], 'E');
+
+        // Save writes the three months at once; the stored record of the
+        // case-different name is overwritten, not doubled.
+        h.window->saveClass();
+        QVERIFY(!h.window->document().modified);
+        QCOMPARE((*h.stored("Ann Lee", 9, 2024))[0], 'T');
+        QCOMPARE(h.stored("Cleo Park", 9, 2024).value_or(DayMarks{})[29], 'U');
+        QCOMPARE((*h.stored("Bob Stone", 10, 2023))[1], 'E');
+        QCOMPARE(QByteArray(h.stored("Ann Lee", 10, 2024).value_or(DayMarks{}).data(), 5), QByteArray("  E T"));
+        Result<AttendanceFile> file = readAttendanceFile(attendancePathFor(h.gradePath));
+        QVERIFY(file.ok());
+        int annInOctober = 0;
+        for (const AttendanceInfo& r : file->records) {
+            if (r.Month == 10 && r.Year == 2024 && QByteArray::fromStdString(r.name).toLower() == "ann lee")
+                ++annInOctober;
+        }
+        QCOMPARE(annInOctober, 1);
+    }
+
+    void typedMarksSurviveOtherPagesAndClassChanges() {
+        AttendanceHarness h;
+        const QDate today = QDate::currentDate();
+        h.page->showMonth(today.month(), today.year());
+        h.type(3, 1, 'e');
+        // To the Grades page, a change of the class there, and back: the mark is still shown.
+        QVERIFY(h.window->showPage(Page::Grades));
+        makeUnsavedChange(*h.window);
+        QVERIFY(h.window->showPage(Page::Attendance));
+        QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
+        // Saving the class writes it.
+        h.window->saveClass();
+        QVERIFY(!h.window->document().modified);
+        QCOMPARE((*h.stored("Bob Stone", today.month(), today.year()))[0], 'E');
+    }
+
+    void aDamagedFileIsShownOnceAndKeptAsItIs() {
+        WindowHarness h;
+        const QString gradePath = h.write(QStringLiteral("att.grs"));
+        const QString atd = attendancePathFor(gradePath);
+        // The second record holds month 13: no attendance file Markwell wrote.
+        QByteArray damaged = serializeAttendanceFile({attendanceRecord("Ann Lee", 9, 2024, "T"),
+                                                      attendanceRecord("Bob Stone", 9, 2024, "U")})
+                                 .value();
+        damaged[140] = 13;
+        QVERIFY(!writeFile(atd, damaged).isEmpty());
+        h.open(gradePath);
+        QCOMPARE(h.cls().students.size(), std::size_t{3});  // the grades are there
+        const QString warning = h.dialogs.onlyText(ScriptedDialogs::Kind::Warn);
+        QVERIFY(warning.contains(atd));
+        QVERIFY(warning.contains(QStringLiteral("record 2 holds month 13")));
+
+        // The page shows no marks, says why, and takes none.
+        QVERIFY(h.window->showPage(Page::Attendance));
+        AttendancePage* page = h.window->attendancePage();
+        page->showMonth(9, 2024);
+        QVERIFY(!page->takesMarks());
+        QVERIFY(!page->findChild<QLabel*>(QStringLiteral("unusableFileNote"))->isHidden());
+        QCOMPARE(page->sheet().text(2, 2), QString());
+        page->view()->selectRange(CellRange::cell(2, 3));
+        QTest::keyClick(page->view(), 't');
+        QCOMPARE(page->sheet().text(2, 3), QString());
+        QVERIFY(!h.window->document().modified);
+
+        // Months, pages and changes of the class rebuild the page without warning again.
+        page->showMonth(10, 2024);
+        QVERIFY(h.window->showPage(Page::Grades));
+        makeUnsavedChange(*h.window);
+        QVERIFY(h.window->showPage(Page::Attendance));
+        QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+
+        // Save writes the grades and leaves the file byte for byte, and says so.
+        h.window->saveClass();
+        QVERIFY(!h.window->document().modified);
+        QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+        QVERIFY(h.window->statusBar()->currentMessage().contains(QStringLiteral("was kept as it was")));
+        QCOMPARE(fileContents(atd), damaged);
+    }
+
+    void theCalendarAndTheListsShowTheSameMonth() {
+        AttendanceHarness h;
+        QCalendarWidget* calendar = h.page->calendar();
+        QCOMPARE(std::pair(calendar->monthShown(), calendar->yearShown()), std::pair(9, 2024));
+        QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("September"));
+        QCOMPARE(h.page->yearCombo()->currentText(), QStringLiteral("2024"));
+
+        // Turning the calendar's page shows that month.
+        calendar->setCurrentPage(2024, 11);
+        QCOMPARE(h.page->month(), 11);
+        QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("November"));
+        QCOMPARE(h.page->sheet().maxCol(), 35);
+
+        // A day picked brings its column first into view.
+        h.page->view()->resize(300, 200);
+        h.page->scrollToDay(20);
+        QCOMPARE(h.page->sheet().activeCol(), 21);
+        QCOMPARE(h.page->view()->leftCol(), 21);
+
+        // Another month chosen in the list or the calendar reads from its 1st.
+        h.page->monthCombo()->setCurrentIndex(9);  // October
+        QCOMPARE(h.page->month(), 10);
+        QCOMPARE(h.page->view()->leftCol(), 2);
+        h.page->scrollToDay(20);
+        calendar->setCurrentPage(2024, 12);
+        QCOMPARE(h.page->month(), 12);
+        QCOMPARE(h.page->view()->leftCol(), 2);
+        // A day clicked in the calendar still comes first.
+        emit calendar->clicked(QDate(2025, 1, 15));
+        QCOMPARE(h.page->month(), 1);
+        QCOMPARE(h.page->view()->leftCol(), 16);
+    }
+
+    void theMonthShownStaysUntilAnotherClassIsOpened() {
+        AttendanceHarness h;
+        QVERIFY(h.exposed && h.opened);
+        h.page->scrollToDay(20);
+        // Away to the other pages and back: still September 2024, on the same day.
+        QVERIFY(h.window->showPage(Page::Grades));
+        QVERIFY(h.window->showPage(Page::Seating));
+        QVERIFY(h.window->showPage(Page::Attendance));
+        QCOMPARE(std::pair(h.page->month(), h.page->year()), std::pair(9, 2024));
+        QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("September"));
+        QCOMPARE(h.page->sheet().activeCol(), 21);
+
+        // A class opened anew starts at today's month.
+        h.open(h.gradePath);
+        QVERIFY(h.window->showPage(Page::Attendance));
+        QCOMPARE(std::pair(h.page->month(), h.page->year()),
+                 std::pair(QDate::currentDate().month(), QDate::currentDate().year()));
+    }
+
+    void eachMarkIsOneStepAndThePageShowsItsUndo() {
+        AttendanceHarness h({attendanceRecord("Ann Lee", 9, 2024, "T")});
+        QUndoStack& stack = h.window->history().stack();
+        const QByteArray onDisk = h.fileBytes();
+        h.type(2, 2, 'u');
+        QCOMPARE(stack.count(), 1);
+        QCOMPARE(stack.undoText(), QStringLiteral("Mark Attendance"));
+        // Two days of all three students at once: one step.
+        h.page->view()->selectRange(CellRange{2, 11, 4, 12});
+        QTest::keyClick(h.page->view(), 'E');
+        QCOMPARE(stack.count(), 2);
+        h.page->view()->selectRange(CellRange::cell(2, 2));
+        h.page->popupMenu()->findChild<QAction*>(QStringLiteral("clearMark"))->trigger();
+        QCOMPARE(stack.count(), 3);
+        // A mark a day has already is no step.
+        h.type(3, 10, 'e');
+        QCOMPARE(stack.count(), 3);
+
+        stack.undo();
+        QCOMPARE(h.cell(2, 1), QStringLiteral("T"));
+        QCOMPARE(h.page->sheet().number(2, 35), 4.0);  // T, U and two E
+        stack.undo();
+        for (int row = 2; row <= 4; ++row) QCOMPARE(h.cell(row, 10) + h.cell(row, 11), QString());
+        QCOMPARE(h.page->sheet().number(3, 35), 0.0);
+        stack.undo();
+        QCOMPARE(h.cell(2, 2), QString());
+        QCOMPARE(h.page->sheet().number(2, 35), 1.0);
+        // Saved now, the attendance file is the one that was opened, byte for byte.
+        h.window->saveClass();
+        QCOMPARE(h.fileBytes(), onDisk);
+
+        // Redone on another month: that month is shown as it is; September has the marks again.
+        h.page->showMonth(10, 2024);
+        for (int i = 0; i < 3; ++i) stack.redo();
+        QCOMPARE(h.cell(2, 10), QString());
+        h.page->showMonth(9, 2024);
+        QCOMPARE(h.cell(2, 1), QString());
+        QCOMPARE(h.cell(2, 2), QStringLiteral("U"));
+        QCOMPARE(h.cell(4, 11), QStringLiteral("E"));
+        QCOMPARE(h.page->sheet().number(4, 34), 2.0);
+    }
 };
-
-void AttendancePageTest::theMonthsTableHasADayColumnPerDayAndTheTotals() {
-    const std::vector<std::string> names = {"Ann Lee", "Bob Stone"};
-    DayMarks ann;
-    ann.fill(' ');
-    ann[0] = 'T';
-    ann[1] = 'T';
-    ann[27] = 'E';
-    ann[28] = 'U';
-    ann[29] = 't';  // a lower-case mark written by other means is shown but not counted
-    Sheet leap = buildAttendanceTable(names, 2, 2024, {ann, std::nullopt});
-    QCOMPARE(leap.maxCol(), 34);  // 29 days + names + four totals
-    QCOMPARE(leap.maxRow(), 3);
-    QCOMPARE(rowText(leap, 1).left(13), QStringLiteral("Names|2/1|2/2"));
-    QCOMPARE(rowText(leap, 1, 29), QStringLiteral("2/28|2/29|T|U|E|Total"));
-    QCOMPARE(leap.text(2, 2), QStringLiteral("T"));
-    QCOMPARE(rowText(leap, 2, 29), QStringLiteral("E|U|2|1|1|4"));
-    QCOMPARE(leap.number(3, 34), 0.0);
-    QCOMPARE(leap.format(1, 5).fill.foreground, colour::kNavy);
-    QCOMPARE(leap.format(1, 5).font.color, colour::kWhite);
-    // Saturday 3 and Sunday 4 February 2024 are shaded in every student row,
-    // the Friday and Monday beside them and the heading are not.
-    const CellFill weekend{FillPattern::Solid, kWeekendShade, kWeekendShade};
-    for (int row : {2, 3}) {
-        QCOMPARE(leap.format(row, 4).fill, weekend);
-        QCOMPARE(leap.format(row, 5).fill, weekend);
-        QCOMPARE(leap.format(row, 3).fill.pattern, FillPattern::None);
-        QCOMPARE(leap.format(row, 6).fill.pattern, FillPattern::None);
-    }
-    QCOMPARE(leap.format(1, 4).fill.foreground, colour::kNavy);
-    QCOMPARE(leap.format(2, 30).fill.pattern, FillPattern::None);  // Thursday 29
-
-    QCOMPARE(buildAttendanceTable(names, 2, 2023, {}).maxCol(), 33);
-    QCOMPARE(buildAttendanceTable(names, 12, 2023, {}).maxCol(), 36);
-    const Sheet nobody = buildAttendanceTable({}, 9, 2024, {});
-    QCOMPARE(nobody.maxRow(), 1);
-    QCOMPARE(nobody.text(1, 2), QStringLiteral("9/1"));
-
-    // Stored marks come back as the file keeps them: a first character, spaces elsewhere.
-    Sheet typed = buildAttendanceTable(names, 9, 2024, {});
-    typed.setText(3, 4, QStringLiteral("Tx"));
-    typed.setText(3, 31, QStringLiteral("E"));  // day 30 of September
-    const std::vector<DayMarks> marks = attendanceMarks(typed);
-    QCOMPARE(QByteArray(marks[1].data(), 31), QByteArray("  T") + QByteArray(26, ' ') + "E ");
-    QCOMPARE(QByteArray(marks[0].data(), 31), QByteArray(31, ' '));
-}
-
-void AttendancePageTest::keysMarkOnlyDayCellsAndCountThem() {
-    AttendanceHarness h;
-    QVERIFY(h.exposed && h.opened);
-    QCOMPARE(h.page->sheet().maxCol(), 35);  // September: 30 days
-    QVERIFY(!h.window->document().modified);
-
-    h.type(2, 3, 't');
-    QCOMPARE(h.cell(2, 3), QStringLiteral("T"));
-    QCOMPARE(h.page->sheet().number(2, 32), 1.0);
-    QVERIFY(h.window->document().modified);
-
-    h.type(2, 4, 'x');  // any other key is turned away
-    QCOMPARE(h.cell(2, 4), QString());
-    h.type(2, 4, 'u');
-    h.type(2, 4, 'e');  // a new letter replaces the old one
-    QCOMPARE(h.cell(2, 4), QStringLiteral("E"));
-    QCOMPARE(h.page->sheet().number(2, 34), 1.0);  // E
-    QCOMPARE(h.page->sheet().number(2, 35), 2.0);  // Total
-
-    h.type(2, 3, '.');  // the full stop clears
-    QCOMPARE(h.cell(2, 3), QString());
-    h.type(2, 4, Qt::Key_Delete);
-    QCOMPARE(h.cell(2, 4), QString());
-    QCOMPARE(h.page->sheet().number(2, 35), 0.0);
-
-    // Names and totals take no marks.
-    h.type(3, 0, 't');
-    QCOMPARE(h.page->sheet().text(3, 1), QStringLiteral("Bob Stone"));
-    h.type(3, 32, 'u');
-    QCOMPARE(h.page->sheet().number(3, 33), 0.0);
-
-    // A selection of day cells is marked at once (a field trip for all).
-    h.page->view()->selectRange(CellRange{2, 11, 4, 11});
-    QTest::keyClick(h.page->view(), 'E');
-    for (int row = 2; row <= 4; ++row) QCOMPARE(h.cell(row, 10), QStringLiteral("E"));
-}
-
-void AttendancePageTest::thePopupOpensOnlyOverDayCells() {
-    AttendanceHarness h;
-    QVERIFY(h.page->popupAllowedAt(2, 2));
-    QVERIFY(h.page->popupAllowedAt(4, 31));  // day 30
-    // Not on the heading, the names, the T count or the total.
-    for (const auto& [row, col] : {std::pair(1, 5), std::pair(3, 1), std::pair(3, 32), std::pair(3, 35)})
-        QVERIFY(!h.page->popupAllowedAt(row, col));
-
-    QMenu* popup = h.page->popupMenu();
-    QStringList captions;
-    for (QAction* action : popup->actions()) captions << action->text();
-    QCOMPARE(captions, (QStringList{QStringLiteral("Tardy"), QStringLiteral("Unexcused Absence"),
-                                    QStringLiteral("Excused Absence"), QString(), QStringLiteral("Clear")}));
-    h.page->view()->selectRange(CellRange::cell(3, 6));
-    popup->findChild<QAction*>(QStringLiteral("markUnexcused"))->trigger();
-    QCOMPARE(h.cell(3, 5), QStringLiteral("U"));
-    QCOMPARE(h.page->sheet().number(3, 33), 1.0);
-    popup->findChild<QAction*>(QStringLiteral("clearMark"))->trigger();
-    QCOMPARE(h.cell(3, 5), QString());
-}
-
-void AttendancePageTest::marksStayInTheClassAcrossMonthsUntilItIsSaved() {
-    AttendanceHarness h({attendanceRecord("ann lee", 10, 2024, "  E")});
-    const QByteArray onDisk = h.fileBytes();
-    h.type(2, 1, 't');
-    h.type(4, 30, 'u');
-    QVERIFY(h.window->document().modified);
-
-    // October through the month list: what the file holds, a record found
-    // whatever the letter case of its name; September is not written.
-    h.page->monthCombo()->setCurrentIndex(9);
-    QCOMPARE(h.page->month(), 10);
-    QCOMPARE(h.cell(2, 3), QStringLiteral("E"));
-    h.type(2, 5, 't');
-    // October 2023 through the year list.
-    h.page->yearCombo()->setCurrentIndex(h.page->yearCombo()->findText(QStringLiteral("2023")));
-    QCOMPARE(h.page->year(), 2023);
-    h.type(3, 2, 'e');
-    QCOMPARE(h.fileBytes(), onDisk);
-
-    // Back to September: the marks are there, held by the class.
-    h.page->yearCombo()->setCurrentIndex(h.page->yearCombo()->findText(QStringLiteral("2024")));
-    h.page->monthCombo()->setCurrentIndex(8);
-    QCOMPARE(h.cell(2, 1), QStringLiteral("T"));
-    QCOMPARE(h.cell(4, 30), QStringLiteral("U"));
-    const AttendanceBook& book = h.window->document().attendance;
-    QCOMPARE((*book.marksOf(10, 2023, {"Bob Stone"}).front())[1], 'E');
-
-    // Save writes the three months at once; the stored record of the
-    // case-different name is overwritten, not doubled.
-    h.window->saveClass();
-    QVERIFY(!h.window->document().modified);
-    QCOMPARE((*h.stored("Ann Lee", 9, 2024))[0], 'T');
-    QCOMPARE(h.stored("Cleo Park", 9, 2024).value_or(DayMarks{})[29], 'U');
-    QCOMPARE((*h.stored("Bob Stone", 10, 2023))[1], 'E');
-    QCOMPARE(QByteArray(h.stored("Ann Lee", 10, 2024).value_or(DayMarks{}).data(), 5), QByteArray("  E T"));
-    Result<AttendanceFile> file = readAttendanceFile(attendancePathFor(h.gradePath));
-    QVERIFY(file.ok());
-    int annInOctober = 0;
-    for (const AttendanceInfo& r : file->records) {
-        if (r.Month == 10 && r.Year == 2024 && QByteArray::fromStdString(r.name).toLower() == "ann lee") ++annInOctober;
-    }
-    QCOMPARE(annInOctober, 1);
-}
-
-void AttendancePageTest::typedMarksSurviveOtherPagesAndClassChanges() {
-    AttendanceHarness h;
-    const QDate today = QDate::currentDate();
-    h.page->showMonth(today.month(), today.year());
-    h.type(3, 1, 'e');
-    // To the Grades page, a change of the class there, and back: the mark is still shown.
-    QVERIFY(h.window->showPage(Page::Grades));
-    makeUnsavedChange(*h.window);
-    QVERIFY(h.window->showPage(Page::Attendance));
-    QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
-    // Saving the class writes it.
-    h.window->saveClass();
-    QVERIFY(!h.window->document().modified);
-    QCOMPARE((*h.stored("Bob Stone", today.month(), today.year()))[0], 'E');
-}
-
-void AttendancePageTest::theCalendarAndTheListsShowTheSameMonth() {
-    AttendanceHarness h;
-    QCalendarWidget* calendar = h.page->calendar();
-    QCOMPARE(std::pair(calendar->monthShown(), calendar->yearShown()), std::pair(9, 2024));
-    QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("September"));
-    QCOMPARE(h.page->yearCombo()->currentText(), QStringLiteral("2024"));
-
-    // Turning the calendar's page shows that month.
-    calendar->setCurrentPage(2024, 11);
-    QCOMPARE(h.page->month(), 11);
-    QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("November"));
-    QCOMPARE(h.page->sheet().maxCol(), 35);
-
-    // A day picked brings its column first into view.
-    h.page->view()->resize(300, 200);
-    h.page->scrollToDay(20);
-    QCOMPARE(h.page->sheet().activeCol(), 21);
-    QCOMPARE(h.page->view()->leftCol(), 21);
-
-    // Another month chosen in the list or the calendar reads from its 1st.
-    h.page->monthCombo()->setCurrentIndex(9);  // October
-    QCOMPARE(h.page->month(), 10);
-    QCOMPARE(h.page->view()->leftCol(), 2);
-    h.page->scrollToDay(20);
-    calendar->setCurrentPage(2024, 12);
-    QCOMPARE(h.page->month(), 12);
-    QCOMPARE(h.page->view()->leftCol(), 2);
-    // A day clicked in the calendar still comes first.
-    emit calendar->clicked(QDate(2025, 1, 15));
-    QCOMPARE(h.page->month(), 1);
-    QCOMPARE(h.page->view()->leftCol(), 16);
-}
-
-void AttendancePageTest::theMonthShownStaysUntilAnotherClassIsOpened() {
-    AttendanceHarness h;
-    QVERIFY(h.exposed && h.opened);
-    h.page->scrollToDay(20);
-    // Away to the other pages and back: still September 2024, on the same day.
-    QVERIFY(h.window->showPage(Page::Grades));
-    QVERIFY(h.window->showPage(Page::Seating));
-    QVERIFY(h.window->showPage(Page::Attendance));
-    QCOMPARE(std::pair(h.page->month(), h.page->year()), std::pair(9, 2024));
-    QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("September"));
-    QCOMPARE(h.page->sheet().activeCol(), 21);
-
-    // A class opened anew starts at today's month.
-    h.open(h.gradePath);
-    QVERIFY(h.window->showPage(Page::Attendance));
-    QCOMPARE(std::pair(h.page->month(), h.page->year()),
-             std::pair(QDate::currentDate().month(), QDate::currentDate().year()));
-}
-
-void AttendancePageTest::aDamagedFileIsShownOnceAndKeptAsItIs() {
-    WindowHarness h;
-    const QString gradePath = writeClass(h.folder.path(), QStringLiteral("att.grs"), smallClass());
-    const QString atd = attendancePathFor(gradePath);
-    // The second record holds month 13: no attendance file Markwell wrote.
-    QByteArray damaged = serializeAttendanceFile(
-                             {attendanceRecord("Ann Lee", 9, 2024, "T"), attendanceRecord("Bob Stone", 9, 2024, "U")})
-                             .value();
-    damaged[140] = 13;
-    QVERIFY(!writeFile(atd, damaged).isEmpty());
-    h.open(gradePath);
-    QCOMPARE(h.cls().students.size(), std::size_t{3});  // the grades are there
-    const QString warning = h.dialogs.onlyText(ScriptedDialogs::Kind::Warn);
-    QVERIFY(warning.contains(atd));
-    QVERIFY(warning.contains(QStringLiteral("record 2 holds month 13")));
-
-    // The page shows no marks, says why, and takes none.
-    QVERIFY(h.window->showPage(Page::Attendance));
-    AttendancePage* page = h.window->attendancePage();
-    page->showMonth(9, 2024);
-    QVERIFY(!page->takesMarks());
-    QVERIFY(!page->findChild<QLabel*>(QStringLiteral("unusableFileNote"))->isHidden());
-    QCOMPARE(page->sheet().text(2, 2), QString());
-    page->view()->selectRange(CellRange::cell(2, 3));
-    QTest::keyClick(page->view(), 't');
-    QCOMPARE(page->sheet().text(2, 3), QString());
-    QVERIFY(!h.window->document().modified);
-
-    // Months, pages and changes of the class rebuild the page without warning again.
-    page->showMonth(10, 2024);
-    QVERIFY(h.window->showPage(Page::Grades));
-    makeUnsavedChange(*h.window);
-    QVERIFY(h.window->showPage(Page::Attendance));
-    QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
-
-    // Save writes the grades and leaves the file byte for byte, and says so.
-    h.window->saveClass();
-    QVERIFY(!h.window->document().modified);
-    QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
-    QVERIFY(h.window->statusBar()->currentMessage().contains(QStringLiteral("was kept as it was")));
-    QCOMPARE(fileContents(atd), damaged);
-}
-
-void AttendancePageTest::eachMarkIsOneStepAndThePageShowsItsUndo() {
-    AttendanceHarness h({attendanceRecord("Ann Lee", 9, 2024, "T")});
-    QUndoStack& stack = h.window->history().stack();
-    const QByteArray onDisk = h.fileBytes();
-    h.type(2, 2, 'u');
-    QCOMPARE(stack.count(), 1);
-    QCOMPARE(stack.undoText(), QStringLiteral("Mark Attendance"));
-    // Two days of all three students at once: one step.
-    h.page->view()->selectRange(CellRange{2, 11, 4, 12});
-    QTest::keyClick(h.page->view(), 'E');
-    QCOMPARE(stack.count(), 2);
-    h.page->view()->selectRange(CellRange::cell(2, 2));
-    h.page->popupMenu()->findChild<QAction*>(QStringLiteral("clearMark"))->trigger();
-    QCOMPARE(stack.count(), 3);
-    // A mark a day has already is no step.
-    h.type(3, 10, 'e');
-    QCOMPARE(stack.count(), 3);
-
-    stack.undo();
-    QCOMPARE(h.cell(2, 1), QStringLiteral("T"));
-    QCOMPARE(h.page->sheet().number(2, 35), 4.0);  // T, U and two E
-    stack.undo();
-    for (int row = 2; row <= 4; ++row) QCOMPARE(h.cell(row, 10) + h.cell(row, 11), QString());
-    QCOMPARE(h.page->sheet().number(3, 35), 0.0);
-    stack.undo();
-    QCOMPARE(h.cell(2, 2), QString());
-    QCOMPARE(h.page->sheet().number(2, 35), 1.0);
-    // Saved now, the attendance file is the one that was opened, byte for byte.
-    h.window->saveClass();
-    QCOMPARE(h.fileBytes(), onDisk);
-
-    // Redone on another month: that month is shown as it is; September has the marks again.
-    h.page->showMonth(10, 2024);
-    for (int i = 0; i < 3; ++i) stack.redo();
-    QCOMPARE(h.cell(2, 10), QString());
-    h.page->showMonth(9, 2024);
-    QCOMPARE(h.cell(2, 1), QString());
-    QCOMPARE(h.cell(2, 2), QStringLiteral("U"));
-    QCOMPARE(h.cell(4, 11), QStringLiteral("E"));
-    QCOMPARE(h.page->sheet().number(4, 34), 2.0);
-}
 
 MARKWELL_GUI_TEST_MAIN(AttendancePageTest)
 #include "AttendancePageTest.moc"

@@ -94,388 +94,374 @@ void typeKeys(const QString& text) {
 class GradeScaleDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensOnTheClassScaleAndLaysOutEachKind();
-    void passFailOkGivesTheClassItsBoundsAndLetters();
-    void saveAsRefusesAnEmptyNameAndBoundsThatAreNoNumbers();
-    void saveAsOntoAnExistingNameAsksAndListsItOnce();
-    void aScaleTheStoreLacksIsShownUnderItsName();
-    void deleteAsksFirstAndNeverTakesTheDefault();
-    void okChecksTheBoundsAndShowsTheCell();
-    void aCellStillBeingTypedIsSaved();
-    void keysTypeBoundsAndRefuseEverythingElse();
-    void aFailedSettingsWriteKeepsTheDialogOpen();
-    void okOnAChangedStoredScaleAsksFirst();
-    void cancelAsksOnlyAfterAChange();
-    void aRefusedBoundIsCorrectedInItsOwnCell();
-};
+    void opensOnTheClassScaleAndLaysOutEachKind() {
+        Opened f("<Default>");
+        QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
+        QCOMPARE(f.dialog.scaleList()->currentText(), q("<Default>"));
+        QCOMPARE(rowHeadings(f.dialog.table()), (QStringList{q("A"), q("B"), q("C"), q("D"), q("F")}));
+        QCOMPARE(cells(f.dialog.table()), (QStringList{q("90"), q("100"), q("80"), q("89.9"), q("70"), q("79.9"),
+                                                       q("60"), q("69.9"), q("0"), q("59.9")}));
+        QCOMPARE(currentCell(f.dialog.table()), std::pair(0, 0));
+        QVERIFY(f.dialog.kindButton(ScaleKind::Standard)->isChecked());
 
-void GradeScaleDialogTest::opensOnTheClassScaleAndLaysOutEachKind() {
-    Opened f("<Default>");
-    QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
-    QCOMPARE(f.dialog.scaleList()->currentText(), q("<Default>"));
-    QCOMPARE(rowHeadings(f.dialog.table()), (QStringList{q("A"), q("B"), q("C"), q("D"), q("F")}));
-    QCOMPARE(cells(f.dialog.table()), (QStringList{q("90"), q("100"), q("80"), q("89.9"), q("70"), q("79.9"), q("60"),
-                                                   q("69.9"), q("0"), q("59.9")}));
-    QCOMPARE(currentCell(f.dialog.table()), std::pair(0, 0));
-    QVERIFY(f.dialog.kindButton(ScaleKind::Standard)->isChecked());
+        f.dialog.kindButton(ScaleKind::Expanded)->click();
+        QCOMPARE(rowHeadings(f.dialog.table()), (QStringList{q("A "), q("A-"), q(" B+"), q("B "), q("B-"), q(" C+"),
+                                                             q("C "), q("C-"), q(" D+"), q("D "), q("D-"), q("F ")}));
+        QCOMPARE(cells(f.dialog.table()).mid(0, 6),
+                 (QStringList{q("94"), q("100"), q("90"), q("93.9"), q("87"), q("89.9")}));
 
-    f.dialog.kindButton(ScaleKind::Expanded)->click();
-    QCOMPARE(rowHeadings(f.dialog.table()), (QStringList{q("A "), q("A-"), q(" B+"), q("B "), q("B-"), q(" C+"),
-                                                         q("C "), q("C-"), q(" D+"), q("D "), q("D-"), q("F ")}));
-    QCOMPARE(cells(f.dialog.table()).mid(0, 6),
-             (QStringList{q("94"), q("100"), q("90"), q("93.9"), q("87"), q("89.9")}));
+        f.dialog.scaleList()->setCurrentText(q("Biology"));
+        QVERIFY(f.dialog.kindButton(ScaleKind::Standard)->isChecked());
+        QCOMPARE(cells(f.dialog.table()).mid(0, 4), (QStringList{q("92"), q("100"), q("85"), q("91.9")}));
 
-    f.dialog.scaleList()->setCurrentText(q("Biology"));
-    QVERIFY(f.dialog.kindButton(ScaleKind::Standard)->isChecked());
-    QCOMPARE(cells(f.dialog.table()).mid(0, 4), (QStringList{q("92"), q("100"), q("85"), q("91.9")}));
+        // A class of a file that names no scale starts on the default.
+        GradeScaleDialog unnamed(f.scales, classScale(""), f.dialogs);
+        QCOMPARE(unnamed.scaleList()->currentText(), q("<Default>"));
+    }
 
-    // A class of a file that names no scale starts on the default.
-    GradeScaleDialog unnamed(f.scales, classScale(""), f.dialogs);
-    QCOMPARE(unnamed.scaleList()->currentText(), q("<Default>"));
-}
+    void passFailOkGivesTheClassItsBoundsAndLetters() {
+        WindowHarness h(smallClass());
+        MainWindow& w = *h.window;
+        const Sheet before = w.gradesTable().sheet;         // a copy: the table changes with the scale
+        QCOMPARE(before.text(3, before.maxCol()), q("D"));  // Bob Stone, 69.09%
 
-void GradeScaleDialogTest::passFailOkGivesTheClassItsBoundsAndLetters() {
-    WindowHarness h(smallClass());
-    MainWindow& w = *h.window;
-    const Sheet before = w.gradesTable().sheet;         // a copy: the table changes with the scale
-    QCOMPARE(before.text(3, before.maxCol()), q("D"));  // Bob Stone, 69.09%
+        h.dialogs.choose(0);  // Change
+        QVERIFY(answered<GradeScaleDialog>(w.actions().gradeScale, [](GradeScaleDialog* d) {
+            d->kindButton(ScaleKind::PassFail)->click();
+            clickOk(d);
+        }));
+        QCOMPARE(h.dialogs.texts(Kind::Choice),
+                 QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
+        QCOMPARE(h.cls().gradeScale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
+        QVERIFY(w.document().modified);
+        const Sheet& after = w.gradesTable().sheet;
+        QCOMPARE(after.text(2, after.maxCol()), q("Pass"));  // Ann Lee, 89.09%
+        QCOMPARE(after.text(3, after.maxCol()), q("Fail"));  // Bob Stone, 69.09%
+        QCOMPARE(after.text(2, after.maxCol() - 1), before.text(2, before.maxCol() - 1));
+        // OK saved the scale shown under its name.
+        QCOMPARE(h.scales->scaleNamed(q("<Default>"))->num_values, "75,100,0,74");
 
-    h.dialogs.choose(0);  // Change
-    QVERIFY(answered<GradeScaleDialog>(w.actions().gradeScale, [](GradeScaleDialog* d) {
-        d->kindButton(ScaleKind::PassFail)->click();
-        clickOk(d);
-    }));
-    QCOMPARE(h.dialogs.texts(Kind::Choice),
-             QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
-    QCOMPARE(h.cls().gradeScale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
-    QVERIFY(w.document().modified);
-    const Sheet& after = w.gradesTable().sheet;
-    QCOMPARE(after.text(2, after.maxCol()), q("Pass"));  // Ann Lee, 89.09%
-    QCOMPARE(after.text(3, after.maxCol()), q("Fail"));  // Bob Stone, 69.09%
-    QCOMPARE(after.text(2, after.maxCol() - 1), before.text(2, before.maxCol() - 1));
-    // OK saved the scale shown under its name.
-    QCOMPARE(h.scales->scaleNamed(q("<Default>"))->num_values, "75,100,0,74");
+        // Cancel changes nothing of the class.
+        const ClassRecord kept = h.cls();
+        h.dialogs.choose(0);  // Discard
+        QVERIFY(answered<GradeScaleDialog>(w.actions().gradeScale, [](GradeScaleDialog* d) {
+            d->kindButton(ScaleKind::Expanded)->click();
+            d->reject();
+        }));
+        QCOMPARE(h.cls(), kept);
+    }
 
-    // Cancel changes nothing of the class.
-    const ClassRecord kept = h.cls();
-    h.dialogs.choose(0);  // Discard
-    QVERIFY(answered<GradeScaleDialog>(w.actions().gradeScale, [](GradeScaleDialog* d) {
-        d->kindButton(ScaleKind::Expanded)->click();
-        d->reject();
-    }));
-    QCOMPARE(h.cls(), kept);
-}
+    void saveAsRefusesAnEmptyNameAndBoundsThatAreNoNumbers() {
+        Opened f("<Default>");
 
-void GradeScaleDialogTest::saveAsRefusesAnEmptyNameAndBoundsThatAreNoNumbers() {
-    Opened f("<Default>");
-
-    // An empty name would address the group that holds every scale.
-    for (const char* name : {"", "   "}) {
-        f.dialogs.answerText(q(name));
+        // An empty name would address the group that holds every scale.
+        for (const char* name : {"", "   "}) {
+            f.dialogs.answerText(q(name));
+            f.dialog.saveAsButton()->click();
+        }
+        QCOMPARE(f.dialogs.texts(Kind::Text), (QStringList{q("Saved Grade Scale"), q("Saved Grade Scale")}));
+        QCOMPARE(f.dialogs.textRequests.front().text, q("<Default>"));
+        QCOMPARE(f.dialogs.texts(Kind::Inform),
+                 (QStringList{q("A grade scale needs a name."), q("A grade scale needs a name.")}));
+        f.dialogs.answerText(q("Bio/Chem"));
         f.dialog.saveAsButton()->click();
+        QCOMPARE(f.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
+        QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
+
+        // "a,b" would shift every bound after it in the class's comma text.
+        f.dialogs.clearRecord();
+        f.dialog.table()->item(2, 1)->setText(q("a,b"));
+        f.dialogs.answerText(q("Chemistry"));
+        f.dialog.saveAsButton()->click();
+        QCOMPARE(f.dialogs.messages(), QStringList{q("Invalid value!")});
+        QCOMPARE(f.dialogs.textRequests.size(), std::size_t(0));  // refused before a name was asked
+        QCOMPARE(currentCell(f.dialog.table()), std::pair(2, 1));
+        QVERIFY(!f.scales.contains(q("Chemistry")));
     }
-    QCOMPARE(f.dialogs.texts(Kind::Text), (QStringList{q("Saved Grade Scale"), q("Saved Grade Scale")}));
-    QCOMPARE(f.dialogs.textRequests.front().text, q("<Default>"));
-    QCOMPARE(f.dialogs.texts(Kind::Inform),
-             (QStringList{q("A grade scale needs a name."), q("A grade scale needs a name.")}));
-    f.dialogs.answerText(q("Bio/Chem"));
-    f.dialog.saveAsButton()->click();
-    QCOMPARE(f.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
-    QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("Biology")}));
 
-    // "a,b" would shift every bound after it in the class's comma text.
-    f.dialogs.clearRecord();
-    f.dialog.table()->item(2, 1)->setText(q("a,b"));
-    f.dialogs.answerText(q("Chemistry"));
-    f.dialog.saveAsButton()->click();
-    QCOMPARE(f.dialogs.messages(), QStringList{q("Invalid value!")});
-    QCOMPARE(f.dialogs.textRequests.size(), std::size_t(0));  // refused before a name was asked
-    QCOMPARE(currentCell(f.dialog.table()), std::pair(2, 1));
-    QVERIFY(!f.scales.contains(q("Chemistry")));
-}
+    void saveAsOntoAnExistingNameAsksAndListsItOnce() {
+        Opened f("<Default>");
+        f.dialog.table()->item(0, 0)->setText(q("91"));
 
-void GradeScaleDialogTest::saveAsOntoAnExistingNameAsksAndListsItOnce() {
-    Opened f("<Default>");
-    f.dialog.table()->item(0, 0)->setText(q("91"));
+        f.dialogs.answerText(q(" biology "));
+        f.dialogs.answer(UserDialogs::Answer::No);
+        f.dialog.saveAsButton()->click();
+        QCOMPARE(f.dialogs.texts(Kind::YesNo),
+                 QStringList{q("A grade scale named \"biology\" already exists. Do you want to replace it?")});
+        QCOMPARE(f.scales.readScale(q("Biology")), Store::biology());
 
-    f.dialogs.answerText(q(" biology "));
-    f.dialogs.answer(UserDialogs::Answer::No);
-    f.dialog.saveAsButton()->click();
-    QCOMPARE(f.dialogs.texts(Kind::YesNo),
-             QStringList{q("A grade scale named \"biology\" already exists. Do you want to replace it?")});
-    QCOMPARE(f.scales.readScale(q("Biology")), Store::biology());
+        f.dialogs.answerText(q("BIOLOGY"));
+        f.dialogs.answer(UserDialogs::Answer::Yes);
+        f.dialog.saveAsButton()->click();
+        QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY")}));
+        QCOMPARE(f.dialog.scaleList()->currentText(), q("BIOLOGY"));
+        QCOMPARE(f.scales.scaleNames(), (QStringList{q("<Default>"), q("BIOLOGY")}));
+        QCOMPARE(f.scales.readScale(q("BIOLOGY"))->ranges[0].low, q("91"));
 
-    f.dialogs.answerText(q("BIOLOGY"));
-    f.dialogs.answer(UserDialogs::Answer::Yes);
-    f.dialog.saveAsButton()->click();
-    QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY")}));
-    QCOMPARE(f.dialog.scaleList()->currentText(), q("BIOLOGY"));
-    QCOMPARE(f.scales.scaleNames(), (QStringList{q("<Default>"), q("BIOLOGY")}));
-    QCOMPARE(f.scales.readScale(q("BIOLOGY"))->ranges[0].low, q("91"));
+        // A new name joins the list; Cancel afterwards keeps the saved scale.
+        f.dialogs.answerText(q("Chemistry"));
+        f.dialog.saveAsButton()->click();
+        QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY"), q("Chemistry")}));
+        f.dialog.reject();
+        QVERIFY(f.scales.contains(q("Chemistry")));
+        QCOMPARE(f.dialogs.unanswered, 0);
+    }
 
-    // A new name joins the list; Cancel afterwards keeps the saved scale.
-    f.dialogs.answerText(q("Chemistry"));
-    f.dialog.saveAsButton()->click();
-    QCOMPARE(itemTexts(f.dialog.scaleList()), (QStringList{q("<Default>"), q("BIOLOGY"), q("Chemistry")}));
-    f.dialog.reject();
-    QVERIFY(f.scales.contains(q("Chemistry")));
-    QCOMPARE(f.dialogs.unanswered, 0);
-}
+    void aScaleTheStoreLacksIsShownUnderItsName() {
+        Store store;
+        ScriptedDialogs dialogs;
+        const CurrentGradeScale carried{"From home", 0,
+                                        "95,100,90,94.9,86,89.9,83,85.9,80,82.9,76,79.9,73,75.9,70,72.9,"
+                                        "66,69.9,63,65.9,60,62.9,0,59.9"};
+        GradeScaleDialog dialog(store.scales, carried, dialogs);
+        QCOMPARE(dialog.scaleList()->currentText(), q("From home"));
+        QVERIFY(dialog.kindButton(ScaleKind::Expanded)->isChecked());
+        QCOMPARE(dialog.table()->rowCount(), 12);
+        QCOMPARE(cells(dialog.table()).mid(0, 4), (QStringList{q("95"), q("100"), q("90"), q("94.9")}));
 
-void GradeScaleDialogTest::aScaleTheStoreLacksIsShownUnderItsName() {
-    Store store;
-    ScriptedDialogs dialogs;
-    const CurrentGradeScale carried{"From home", 0,
-                                    "95,100,90,94.9,86,89.9,83,85.9,80,82.9,76,79.9,73,75.9,70,72.9,"
-                                    "66,69.9,63,65.9,60,62.9,0,59.9"};
-    GradeScaleDialog dialog(store.scales, carried, dialogs);
-    QCOMPARE(dialog.scaleList()->currentText(), q("From home"));
-    QVERIFY(dialog.kindButton(ScaleKind::Expanded)->isChecked());
-    QCOMPARE(dialog.table()->rowCount(), 12);
-    QCOMPARE(cells(dialog.table()).mid(0, 4), (QStringList{q("95"), q("100"), q("90"), q("94.9")}));
+        // Other scales can be looked at and the carried one shown again.
+        dialog.scaleList()->setCurrentText(q("Biology"));
+        QCOMPARE(dialog.table()->rowCount(), 5);
+        dialog.scaleList()->setCurrentText(q("From home"));
+        QCOMPARE(cells(dialog.table()).mid(0, 2), (QStringList{q("95"), q("100")}));
 
-    // Other scales can be looked at and the carried one shown again.
-    dialog.scaleList()->setCurrentText(q("Biology"));
-    QCOMPARE(dialog.table()->rowCount(), 5);
-    dialog.scaleList()->setCurrentText(q("From home"));
-    QCOMPARE(cells(dialog.table()).mid(0, 2), (QStringList{q("95"), q("100")}));
+        clickOk(&dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenScale().name, q("From home"));
+        QCOMPARE(gradeScaleOf(dialog.chosenScale()).value(), carried);
+        QVERIFY(store.scales.contains(q("From home")));
+    }
 
-    clickOk(&dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.chosenScale().name, q("From home"));
-    QCOMPARE(gradeScaleOf(dialog.chosenScale()).value(), carried);
-    QVERIFY(store.scales.contains(q("From home")));
-}
+    void deleteAsksFirstAndNeverTakesTheDefault() {
+        Opened f("Biology");
+        QCOMPARE(f.dialog.scaleList()->currentText(), q("Biology"));
 
-void GradeScaleDialogTest::deleteAsksFirstAndNeverTakesTheDefault() {
-    Opened f("Biology");
-    QCOMPARE(f.dialog.scaleList()->currentText(), q("Biology"));
+        f.dialogs.answer(UserDialogs::Answer::No);
+        f.dialog.deleteButton()->click();
+        QCOMPARE(f.dialogs.count(Kind::YesNo), 1);
+        QVERIFY(f.scales.contains(q("Biology")));
 
-    f.dialogs.answer(UserDialogs::Answer::No);
-    f.dialog.deleteButton()->click();
-    QCOMPARE(f.dialogs.count(Kind::YesNo), 1);
-    QVERIFY(f.scales.contains(q("Biology")));
+        f.dialogs.answer(UserDialogs::Answer::Yes);
+        f.dialog.deleteButton()->click();
+        QVERIFY(!f.scales.contains(q("Biology")));
+        QCOMPARE(itemTexts(f.dialog.scaleList()), QStringList{q("<Default>")});
+        QCOMPARE(cells(f.dialog.table()).mid(0, 2), (QStringList{q("90"), q("100")}));
 
-    f.dialogs.answer(UserDialogs::Answer::Yes);
-    f.dialog.deleteButton()->click();
-    QVERIFY(!f.scales.contains(q("Biology")));
-    QCOMPARE(itemTexts(f.dialog.scaleList()), QStringList{q("<Default>")});
-    QCOMPARE(cells(f.dialog.table()).mid(0, 2), (QStringList{q("90"), q("100")}));
+        f.dialogs.clearRecord();
+        f.dialog.deleteButton()->click();
+        QCOMPARE(f.dialogs.count(Kind::YesNo), 0);
+        QCOMPARE(f.dialogs.texts(Kind::Inform),
+                 QStringList{q("The scale <Default> cannot be deleted: new classes use it.")});
+        QVERIFY(f.scales.contains(q("<Default>")));
+    }
 
-    f.dialogs.clearRecord();
-    f.dialog.deleteButton()->click();
-    QCOMPARE(f.dialogs.count(Kind::YesNo), 0);
-    QCOMPARE(f.dialogs.texts(Kind::Inform),
-             QStringList{q("The scale <Default> cannot be deleted: new classes use it.")});
-    QVERIFY(f.scales.contains(q("<Default>")));
-}
+    void okChecksTheBoundsAndShowsTheCell() {
+        Opened f("Biology");
+        f.dialog.table()->item(1, 1)->setText(q("95"));  // B up to 95, above A's 92
+        clickOk(&f.dialog);
+        QCOMPARE(f.dialogs.messages(),
+                 QStringList{q("Minimum percentage of higher grade is greater than maximum percentage of lower grade: "
+                               "\u201cA\u201d starts at 92, below 95 where \u201cB\u201d ends.")});
+        QCOMPARE(f.dialog.result(), int(QDialog::Rejected));
+        // Of the two bounds compared, the one typed is the one to correct.
+        QCOMPARE(currentCell(f.dialog.table()), std::pair(1, 1));
+        QCOMPARE(f.scales.readScale(q("Biology")), Store::biology());
+        f.dialog.table()->item(0, 0)->setText(q("101"));  // now A starts above where it ends
+        clickOk(&f.dialog);
+        QCOMPARE(f.dialogs.messages().last(), q("Minimum percentage is greater than maximum percentage for same grade: "
+                                                "\u201cA\u201d starts at 101 but ends at 100."));
+        QCOMPARE(currentCell(f.dialog.table()), std::pair(0, 0));
+        f.dialog.table()->item(0, 0)->setText(q("92"));
 
-void GradeScaleDialogTest::okChecksTheBoundsAndShowsTheCell() {
-    Opened f("Biology");
-    f.dialog.table()->item(1, 1)->setText(q("95"));  // B up to 95, above A's 92
-    clickOk(&f.dialog);
-    QCOMPARE(f.dialogs.messages(),
-             QStringList{q("Minimum percentage of higher grade is greater than maximum percentage of lower grade: "
-                           "\u201cA\u201d starts at 92, below 95 where \u201cB\u201d ends.")});
-    QCOMPARE(f.dialog.result(), int(QDialog::Rejected));
-    // Of the two bounds compared, the one typed is the one to correct.
-    QCOMPARE(currentCell(f.dialog.table()), std::pair(1, 1));
-    QCOMPARE(f.scales.readScale(q("Biology")), Store::biology());
-    f.dialog.table()->item(0, 0)->setText(q("101"));  // now A starts above where it ends
-    clickOk(&f.dialog);
-    QCOMPARE(f.dialogs.messages().last(), q("Minimum percentage is greater than maximum percentage for same grade: "
-                                            "\u201cA\u201d starts at 101 but ends at 100."));
-    QCOMPARE(currentCell(f.dialog.table()), std::pair(0, 0));
-    f.dialog.table()->item(0, 0)->setText(q("92"));
+        f.dialog.table()->item(1, 1)->setText(q("91.9"));
+        f.dialog.table()->item(4, 0)->setText(q(" "));
+        clickOk(&f.dialog);
+        QCOMPARE(f.dialogs.messages().last(), q("No range fields can be left blank"));
+        QCOMPARE(currentCell(f.dialog.table()), std::pair(4, 0));
 
-    f.dialog.table()->item(1, 1)->setText(q("91.9"));
-    f.dialog.table()->item(4, 0)->setText(q(" "));
-    clickOk(&f.dialog);
-    QCOMPARE(f.dialogs.messages().last(), q("No range fields can be left blank"));
-    QCOMPARE(currentCell(f.dialog.table()), std::pair(4, 0));
+        f.dialog.table()->item(4, 0)->setText(q("0"));
+        clickOk(&f.dialog);
+        QCOMPARE(f.dialog.result(), int(QDialog::Accepted));
+    }
 
-    f.dialog.table()->item(4, 0)->setText(q("0"));
-    clickOk(&f.dialog);
-    QCOMPARE(f.dialog.result(), int(QDialog::Accepted));
-}
+    void aCellStillBeingTypedIsSaved() {
+        Opened f("Biology");
+        QVERIFY(showExposed(f.dialog));
+        QTableWidget* table = f.dialog.table();
+        table->setCurrentCell(0, 0);
+        table->editItem(table->item(0, 0));
+        auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(table->currentIndex()));
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, q("93"));
+        f.dialogs.choose(0);  // Change
+        clickOk(&f.dialog);
+        QCOMPARE(f.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(f.dialog.chosenScale().ranges[0].low, q("93"));
+        QCOMPARE(f.scales.readScale(q("Biology"))->ranges[0].low, q("93"));
+    }
 
-void GradeScaleDialogTest::aCellStillBeingTypedIsSaved() {
-    Opened f("Biology");
-    QVERIFY(showExposed(f.dialog));
-    QTableWidget* table = f.dialog.table();
-    table->setCurrentCell(0, 0);
-    table->editItem(table->item(0, 0));
-    auto* editor = qobject_cast<QLineEdit*>(table->indexWidget(table->currentIndex()));
-    QVERIFY(editor);
-    editor->selectAll();
-    QTest::keyClicks(editor, q("93"));
-    f.dialogs.choose(0);  // Change
-    clickOk(&f.dialog);
-    QCOMPARE(f.dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(f.dialog.chosenScale().ranges[0].low, q("93"));
-    QCOMPARE(f.scales.readScale(q("Biology"))->ranges[0].low, q("93"));
-}
+    void keysTypeBoundsAndRefuseEverythingElse() {
+        Opened f("Biology");
+        QVERIFY(showActive(f.dialog));
+        QTableWidget* table = f.dialog.table();
+        const auto* hint = f.dialog.findChild<QLabel*>(QStringLiteral("boundHint"));
+        QCOMPARE(QApplication::focusWidget(), table);
 
-void GradeScaleDialogTest::keysTypeBoundsAndRefuseEverythingElse() {
-    Opened f("Biology");
-    QVERIFY(showActive(f.dialog));
-    QTableWidget* table = f.dialog.table();
-    const auto* hint = f.dialog.findChild<QLabel*>(QStringLiteral("boundHint"));
-    QCOMPARE(QApplication::focusWidget(), table);
+        // Typing on a cell replaces it; Enter stores it.
+        typeKeys(q("93.5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(table->item(0, 0)->text(), q("93.5"), kWaitLimitMs);  // stored once Enter is handled
+        QVERIFY(hint->text().isEmpty());
+        QVERIFY(f.dialog.isVisible());  // Enter in a cell is not OK
 
-    // Typing on a cell replaces it; Enter stores it.
-    typeKeys(q("93.5"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(table->item(0, 0)->text(), q("93.5"), kWaitLimitMs);  // stored once Enter is handled
-    QVERIFY(hint->text().isEmpty());
-    QVERIFY(f.dialog.isVisible());  // Enter in a cell is not OK
+        // Letters, signs, commas and quotes are refused and the reason shown;
+        // a bound takes at most six characters.
+        QTest::keyClick(table, Qt::Key_Right);
+        typeKeys(q("1a-,\""));
+        QVERIFY(hint->text().startsWith(q("Invalid value!")));
+        typeKeys(q("00.009"));
+        QVERIFY(hint->text().isEmpty());  // gone with the first good key
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(table->item(0, 1)->text(), q("100.00"), kWaitLimitMs);
+        QCOMPARE(f.dialogs.messages(), QStringList());
 
-    // Letters, signs, commas and quotes are refused and the reason shown;
-    // a bound takes at most six characters.
-    QTest::keyClick(table, Qt::Key_Right);
-    typeKeys(q("1a-,\""));
-    QVERIFY(hint->text().startsWith(q("Invalid value!")));
-    typeKeys(q("00.009"));
-    QVERIFY(hint->text().isEmpty());  // gone with the first good key
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(table->item(0, 1)->text(), q("100.00"), kWaitLimitMs);
-    QCOMPARE(f.dialogs.messages(), QStringList());
+        // Every other control has its letter.
+        QTest::keyClick(&f.dialog, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), f.dialog.scaleList());
+        QTest::keyClick(&f.dialog, Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(f.dialog.kindButton(ScaleKind::PassFail)->isChecked(), kWaitLimitMs);
+        QCOMPARE(table->rowCount(), 2);
+        f.dialogs.cancelText();
+        QTest::keyClick(&f.dialog, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(f.dialogs.count(Kind::Text), 1, kWaitLimitMs);
+        f.dialogs.choose(0);  // Discard the bounds typed
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(f.dialogs.count(Kind::Choice), 1);
+        QVERIFY(!f.dialog.isVisible());
+        QCOMPARE(f.dialog.result(), int(QDialog::Rejected));
+    }
 
-    // Every other control has its letter.
-    QTest::keyClick(&f.dialog, Qt::Key_S, Qt::AltModifier);
-    QCOMPARE(QApplication::focusWidget(), f.dialog.scaleList());
-    QTest::keyClick(&f.dialog, Qt::Key_P, Qt::AltModifier);
-    QTRY_VERIFY_WITH_TIMEOUT(f.dialog.kindButton(ScaleKind::PassFail)->isChecked(), kWaitLimitMs);
-    QCOMPARE(table->rowCount(), 2);
-    f.dialogs.cancelText();
-    QTest::keyClick(&f.dialog, Qt::Key_A, Qt::AltModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(f.dialogs.count(Kind::Text), 1, kWaitLimitMs);
-    f.dialogs.choose(0);  // Discard the bounds typed
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(f.dialogs.count(Kind::Choice), 1);
-    QVERIFY(!f.dialog.isVisible());
-    QCOMPARE(f.dialog.result(), int(QDialog::Rejected));
-}
+    void aFailedSettingsWriteKeepsTheDialogOpen() {
+        QTemporaryDir dir;
+        QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
+        ScaleStore scales(settings);
+        ScriptedDialogs dialogs;
+        GradeScaleDialog dialog(scales, classScale("<Default>"), dialogs);
+        clickOk(&dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(dialogs.onlyText(Kind::Warn).contains(q("could not be saved")));
+    }
 
-void GradeScaleDialogTest::aFailedSettingsWriteKeepsTheDialogOpen() {
-    QTemporaryDir dir;
-    QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
-    ScaleStore scales(settings);
-    ScriptedDialogs dialogs;
-    GradeScaleDialog dialog(scales, classScale("<Default>"), dialogs);
-    clickOk(&dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(dialogs.onlyText(Kind::Warn).contains(q("could not be saved")));
-}
+    void okOnAChangedStoredScaleAsksFirst() {
+        Store store;
+        ScriptedDialogs dialogs;
+        {
+            // Nothing changed: nothing to ask.
+            GradeScaleDialog unchanged(store.scales, classScale("<Default>"), dialogs);
+            clickOk(&unchanged);
+            QCOMPARE(unchanged.result(), int(QDialog::Accepted));
+            QCOMPARE(dialogs.count(Kind::Choice), 0);
+        }
+        const StoredScale standard = *store.scales.readScale(q("<Default>"));
 
-void GradeScaleDialogTest::okOnAChangedStoredScaleAsksFirst() {
-    Store store;
-    ScriptedDialogs dialogs;
-    {
-        // Nothing changed: nothing to ask.
-        GradeScaleDialog unchanged(store.scales, classScale("<Default>"), dialogs);
-        clickOk(&unchanged);
-        QCOMPARE(unchanged.result(), int(QDialog::Accepted));
+        // Cancel in the question: the dialog stays open and the store as it was.
+        GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
+        dialog.kindButton(ScaleKind::PassFail)->click();
+        dialogs.choose(2);
+        clickOk(&dialog);
+        QCOMPARE(dialogs.texts(Kind::Choice),
+                 QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
+        QCOMPARE(dialogs.choiceButtons.front(), (QStringList{q("Change"), q("Save as New..."), q("Cancel")}));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(store.scales.readScale(q("<Default>")), standard);
+
+        // Save as New... with its name dialog cancelled stays open too.
+        dialogs.choose(1);
+        dialogs.cancelText();
+        clickOk(&dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(store.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
+
+        // Save as New... with a name: the class takes the new scale, every other keeps the default.
+        dialogs.choose(1);
+        dialogs.answerText(q("Pass or fail"));
+        clickOk(&dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenScale().name, q("Pass or fail"));
+        QCOMPARE(dialog.chosenScale().kind, ScaleKind::PassFail);
+        QCOMPARE(store.scales.readScale(q("Pass or fail"))->kind, ScaleKind::PassFail);
+        QCOMPARE(store.scales.readScale(q("<Default>")), standard);
+
+        // Change: the stored scale itself changes, for every class.
+        GradeScaleDialog changed(store.scales, classScale("Biology"), dialogs);
+        changed.table()->item(0, 0)->setText(q("93"));
+        dialogs.choose(0);
+        clickOk(&changed);
+        QCOMPARE(changed.result(), int(QDialog::Accepted));
+        QCOMPARE(dialogs.texts(Kind::Choice).last(), q("Change the scale \"Biology\" for every class that uses it?"));
+        QCOMPARE(store.scales.readScale(q("Biology"))->ranges[0].low, q("93"));
+        QCOMPARE(dialogs.unanswered, 0);
+    }
+
+    void cancelAsksOnlyAfterAChange() {
+        Store store;
+        ScriptedDialogs dialogs;
+        // Looking at other scales changes nothing.
+        GradeScaleDialog looked(store.scales, classScale("Biology"), dialogs);
+        looked.scaleList()->setCurrentText(q("<Default>"));
+        looked.reject();
+        QCOMPARE(looked.result(), int(QDialog::Rejected));
         QCOMPARE(dialogs.count(Kind::Choice), 0);
+
+        GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
+        QVERIFY(showActive(dialog));
+        dialog.table()->item(0, 0)->setText(q("91"));
+        QVERIFY(!dialog.close());  // unanswered: Keep editing
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialogs.texts(Kind::Choice), QStringList{q("Discard what you typed in \"Grade Scale\"?")});
+        QCOMPARE(dialogs.choiceButtons.front(), (QStringList{q("Discard"), q("Keep editing")}));
+        QCOMPARE(dialog.table()->item(0, 0)->text(), q("91"));
+
+        dialogs.choose(0);
+        QTest::keyClick(dialog.table(), Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(store.scales.readScale(q("Biology")), Store::biology());
     }
-    const StoredScale standard = *store.scales.readScale(q("<Default>"));
 
-    // Cancel in the question: the dialog stays open and the store as it was.
-    GradeScaleDialog dialog(store.scales, classScale("<Default>"), dialogs);
-    dialog.kindButton(ScaleKind::PassFail)->click();
-    dialogs.choose(2);
-    clickOk(&dialog);
-    QCOMPARE(dialogs.texts(Kind::Choice),
-             QStringList{q("Change the scale \"<Default>\" for every class that uses it?")});
-    QCOMPARE(dialogs.choiceButtons.front(), (QStringList{q("Change"), q("Save as New..."), q("Cancel")}));
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(store.scales.readScale(q("<Default>")), standard);
+    void aRefusedBoundIsCorrectedInItsOwnCell() {
+        Store store;
+        QtUserDialogs boxes;  // real message boxes: focus comes back from them as for the teacher
+        GradeScaleDialog dialog(store.scales, classScale("<Default>"), boxes);
+        QVERIFY(showActive(dialog));
+        QTableWidget* table = dialog.table();
+        dialog.kindButton(ScaleKind::Expanded)->click();
+        table->setFocus();
+        table->setCurrentCell(1, 1);  // A- Max %
+        typeKeys(q("95"));
 
-    // Save as New... with its name dialog cancelled stays open too.
-    dialogs.choose(1);
-    dialogs.cancelText();
-    clickOk(&dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(store.scales.scaleNames(), (QStringList{q("<Default>"), q("Biology")}));
+        QString message;
+        whenModalShows<QMessageBox>([&message](QMessageBox* box) {
+            message = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(dialog.saveAsButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!message.isEmpty(), kWaitLimitMs);
+        QVERIFY2(message.contains(q("\u201cA\u201d")) && message.contains(q("\u201cA-\u201d")), qPrintable(message));
+        QCOMPARE(table->item(1, 1)->text(), q("95"));
+        // The desktop gives the dialog back its focus once the box is gone.
+        QVERIFY(showActive(dialog));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), table, kWaitLimitMs);
+        QCOMPARE(currentCell(table), std::pair(1, 1));
 
-    // Save as New... with a name: the class takes the new scale, every other keeps the default.
-    dialogs.choose(1);
-    dialogs.answerText(q("Pass or fail"));
-    clickOk(&dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.chosenScale().name, q("Pass or fail"));
-    QCOMPARE(dialog.chosenScale().kind, ScaleKind::PassFail);
-    QCOMPARE(store.scales.readScale(q("Pass or fail"))->kind, ScaleKind::PassFail);
-    QCOMPARE(store.scales.readScale(q("<Default>")), standard);
-
-    // Change: the stored scale itself changes, for every class.
-    GradeScaleDialog changed(store.scales, classScale("Biology"), dialogs);
-    changed.table()->item(0, 0)->setText(q("93"));
-    dialogs.choose(0);
-    clickOk(&changed);
-    QCOMPARE(changed.result(), int(QDialog::Accepted));
-    QCOMPARE(dialogs.texts(Kind::Choice).last(), q("Change the scale \"Biology\" for every class that uses it?"));
-    QCOMPARE(store.scales.readScale(q("Biology"))->ranges[0].low, q("93"));
-    QCOMPARE(dialogs.unanswered, 0);
-}
-
-void GradeScaleDialogTest::cancelAsksOnlyAfterAChange() {
-    Store store;
-    ScriptedDialogs dialogs;
-    // Looking at other scales changes nothing.
-    GradeScaleDialog looked(store.scales, classScale("Biology"), dialogs);
-    looked.scaleList()->setCurrentText(q("<Default>"));
-    looked.reject();
-    QCOMPARE(looked.result(), int(QDialog::Rejected));
-    QCOMPARE(dialogs.count(Kind::Choice), 0);
-
-    GradeScaleDialog dialog(store.scales, classScale("Biology"), dialogs);
-    QVERIFY(showActive(dialog));
-    dialog.table()->item(0, 0)->setText(q("91"));
-    QVERIFY(!dialog.close());  // unanswered: Keep editing
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialogs.texts(Kind::Choice), QStringList{q("Discard what you typed in \"Grade Scale\"?")});
-    QCOMPARE(dialogs.choiceButtons.front(), (QStringList{q("Discard"), q("Keep editing")}));
-    QCOMPARE(dialog.table()->item(0, 0)->text(), q("91"));
-
-    dialogs.choose(0);
-    QTest::keyClick(dialog.table(), Qt::Key_Escape);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(store.scales.readScale(q("Biology")), Store::biology());
-}
-
-void GradeScaleDialogTest::aRefusedBoundIsCorrectedInItsOwnCell() {
-    Store store;
-    QtUserDialogs boxes;  // real message boxes: focus comes back from them as for the teacher
-    GradeScaleDialog dialog(store.scales, classScale("<Default>"), boxes);
-    QVERIFY(showActive(dialog));
-    QTableWidget* table = dialog.table();
-    dialog.kindButton(ScaleKind::Expanded)->click();
-    table->setFocus();
-    table->setCurrentCell(1, 1);  // A- Max %
-    typeKeys(q("95"));
-
-    QString message;
-    whenModalShows<QMessageBox>([&message](QMessageBox* box) {
-        message = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-    QTest::mouseClick(dialog.saveAsButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!message.isEmpty(), kWaitLimitMs);
-    QVERIFY2(message.contains(q("\u201cA\u201d")) && message.contains(q("\u201cA-\u201d")), qPrintable(message));
-    QCOMPARE(table->item(1, 1)->text(), q("95"));
-    // The desktop gives the dialog back its focus once the box is gone.
-    QVERIFY(showActive(dialog));
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), table, kWaitLimitMs);
-    QCOMPARE(currentCell(table), std::pair(1, 1));
-
-    // The correction goes into that cell, its first key included.
-    typeKeys(q("93.9"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(table->item(1, 1)->text(), q("93.9"), kWaitLimitMs);
-    QCOMPARE(table->item(1, 0)->text(), q("90"));
-}
+        // The correction goes into that cell, its first key included.
+        typeKeys(q("93.9"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(table->item(1, 1)->text(), q("93.9"), kWaitLimitMs);
+        QCOMPARE(table->item(1, 0)->text(), q("90"));
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(GradeScaleDialogTest)
 #include "GradeScaleDialogTest.moc"

@@ -33,12 +33,12 @@ namespace {
 // The class opened in the window, then changed by another program: Ann's
 // quiz from 8 to 9, Bob's from 6 to "-".
 QString openAndChangeOutside(WindowHarness& h) {
-    QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
+    QString path = h.write(QStringLiteral("period1.grs"));
     h.open(path);
     ClassRecord changed = smallClass();
     changed.assignments[0].namegrade[0] = "Ann Lee~9";
     changed.assignments[0].namegrade[1] = "Bob Stone~-";
-    writeClass(h.folder.path(), QStringLiteral("period1.grs"), changed);
+    h.write(QStringLiteral("period1.grs"), changed);
     return path;
 }
 
@@ -47,103 +47,100 @@ QString openAndChangeOutside(WindowHarness& h) {
 class HistoryWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachSaveIsOneEntryWithItsStepsAndARenameKeepsTheStudentsLines();
-    void aChangeOutsideIsListedFilteredCopiedExportedAndAStudentForgotten();
-    void theIndividualReportSaysWhenAScoreLastChanged();
+    void eachSaveIsOneEntryWithItsStepsAndARenameKeepsTheStudentsLines() {
+        WindowHarness h;
+        const QString path = h.write(QStringLiteral("period1.grs"));
+        h.open(path);
+        ClassRecord edited = h.cls();
+        edited.assignments[0].namegrade[0] = "Ann Lee~10";
+        QVERIFY(h.window->history().apply(editedClassChange(QStringLiteral("Edit Grades"), edited)).ok());
+        h.window->saveClass();
+        StudentForm form = studentForm(edited.students[0], "");
+        form[StudentField::Name] = QStringLiteral("Ann Park");
+        const Result<std::optional<StudentRename>> renamed = updateStudent(edited, 0, form);
+        QVERIFY(renamed && *renamed);
+        QVERIFY(
+            h.window->history().apply(editedClassChange(QStringLiteral("Edit Students"), edited, {**renamed})).ok());
+        h.window->saveClass();
+
+        GradeHistory history;
+        const Result<std::vector<HistoryLine>> lines = history.lines(path, {QStringLiteral("Ann Park")});
+        QVERIFY(lines);
+        QCOMPARE(lines->size(), 2u);
+        const HistoryLine& rename = lines->front();
+        QCOMPARE(rename.what, DifferenceKind::StudentRenamed);
+        QCOMPARE(rename.oldValue + u'>' + rename.newValue, QStringLiteral("Ann Lee>Ann Park"));
+        QCOMPARE(rename.steps, QStringList{QStringLiteral("Edit Students")});
+        const HistoryLine& score = lines->back();
+        QCOMPARE(score.source, HistorySource::Window);
+        QCOMPARE(score.student + u'|' + score.oldValue + u'|' + score.newValue, QStringLiteral("Ann Park|8|10"));
+        QCOMPARE(score.steps, QStringList{QStringLiteral("Edit Grades")});
+        QVERIFY(score.entry != rename.entry);
+    }
+
+    void aChangeOutsideIsListedFilteredCopiedExportedAndAStudentForgotten() {
+        WindowHarness h;
+        const QString path = openAndChangeOutside(h);
+        const QString csv = h.path(QStringLiteral("history.csv"));
+        h.dialogs.saves.push_back(UserDialogs::SaveChoice{csv, {}});
+        h.dialogs.choose(0);  // Forget
+
+        bool handled = false;
+        whenModalShows<HistoryWindow>(
+            [&](HistoryWindow* w) {
+                const Sheet& table = w->table();
+                QCOMPARE(table.maxRow(), 3);
+                QCOMPARE(rowText(table, 2, 2), QStringLiteral("changed outside Markwell|Ann Lee|Quiz 1|8|9|score"));
+                QCOMPARE(rowText(table, 3, 2), QStringLiteral("changed outside Markwell|Bob Stone|Quiz 1|6|-|score"));
+                QVERIFY(!w->forgetButton()->isEnabled());  // no student chosen
+
+                w->studentFilter()->setCurrentText(QStringLiteral("Bob Stone"));
+                QCOMPARE(table.maxRow(), 2);
+                w->copyLines();
+                QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("Bob Stone\tQuiz 1\t6\t-\tscore\n")));
+                w->exportCsv();
+                QVERIFY(fileContents(csv).contains("Bob Stone,Quiz 1,6,-,score"));
+
+                QVERIFY(w->forgetButton()->isEnabled());
+                w->forgetStudent();
+                QCOMPARE(table.maxRow(), 1);
+                w->studentFilter()->setCurrentIndex(0);
+                QCOMPARE(table.maxRow(), 2);  // Ann's line stays
+                w->reject();
+            },
+            &handled);
+        h.window->actions().gradeHistory->trigger();
+        QVERIFY(handled);
+        QVERIFY(h.dialogs.choiceButtons.back().contains(QStringLiteral("&Keep")));
+        QCOMPARE(readGradeFile(path).value().assignments[0].namegrade[1], std::string("Bob Stone~-"));
+    }
+
+    void theIndividualReportSaysWhenAScoreLastChanged() {
+        WindowHarness h;
+        const QString path = openAndChangeOutside(h);
+        h.open(path);  // the change is recorded as the class opens again
+        h.window->actions().individualReport->trigger();
+        auto* report = h.window->findChild<IndividualReportWindow*>();
+        QVERIFY(report);
+        const Sheet& why = report->whySheet();
+        QCOMPARE(why.text(1, 6), QStringLiteral("Last change"));
+        QVERIFY(why.text(2, 6).startsWith(QStringLiteral("changed on ")));
+        QVERIFY(why.text(2, 6).endsWith(QStringLiteral(" from 8 to 9")));
+        QCOMPARE(why.text(3, 6), QString());  // Test 1 never changed
+
+        bool handled = false;
+        whenModalShows<HistoryWindow>(
+            [](HistoryWindow* w) {
+                QCOMPARE(w->studentFilter()->currentText(), QStringLiteral("Ann Lee"));
+                QCOMPARE(w->table().maxRow(), 2);
+                w->reject();
+            },
+            &handled);
+        report->historyButton()->click();
+        QVERIFY(handled);
+        report->close();
+    }
 };
-
-void HistoryWindowTest::eachSaveIsOneEntryWithItsStepsAndARenameKeepsTheStudentsLines() {
-    WindowHarness h;
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
-    h.open(path);
-    ClassRecord edited = h.cls();
-    edited.assignments[0].namegrade[0] = "Ann Lee~10";
-    QVERIFY(h.window->history().apply(editedClassChange(QStringLiteral("Edit Grades"), edited)).ok());
-    h.window->saveClass();
-    StudentForm form = studentForm(edited.students[0], "");
-    form[StudentField::Name] = QStringLiteral("Ann Park");
-    const Result<std::optional<StudentRename>> renamed = updateStudent(edited, 0, form);
-    QVERIFY(renamed && *renamed);
-    QVERIFY(h.window->history().apply(editedClassChange(QStringLiteral("Edit Students"), edited, {**renamed})).ok());
-    h.window->saveClass();
-
-    GradeHistory history;
-    const Result<std::vector<HistoryLine>> lines = history.lines(path, {QStringLiteral("Ann Park")});
-    QVERIFY(lines);
-    QCOMPARE(lines->size(), 2u);
-    const HistoryLine& rename = lines->front();
-    QCOMPARE(rename.what, DifferenceKind::StudentRenamed);
-    QCOMPARE(rename.oldValue + u'>' + rename.newValue, QStringLiteral("Ann Lee>Ann Park"));
-    QCOMPARE(rename.steps, QStringList{QStringLiteral("Edit Students")});
-    const HistoryLine& score = lines->back();
-    QCOMPARE(score.source, HistorySource::Window);
-    QCOMPARE(score.student + u'|' + score.oldValue + u'|' + score.newValue, QStringLiteral("Ann Park|8|10"));
-    QCOMPARE(score.steps, QStringList{QStringLiteral("Edit Grades")});
-    QVERIFY(score.entry != rename.entry);
-}
-
-void HistoryWindowTest::aChangeOutsideIsListedFilteredCopiedExportedAndAStudentForgotten() {
-    WindowHarness h;
-    const QString path = openAndChangeOutside(h);
-    const QString csv = h.path(QStringLiteral("history.csv"));
-    h.dialogs.saves.push_back(UserDialogs::SaveChoice{csv, {}});
-    h.dialogs.choose(0);  // Forget
-
-    bool handled = false;
-    whenModalShows<HistoryWindow>(
-        [&](HistoryWindow* w) {
-            const Sheet& table = w->table();
-            QCOMPARE(table.maxRow(), 3);
-            QCOMPARE(rowText(table, 2, 2), QStringLiteral("changed outside Markwell|Ann Lee|Quiz 1|8|9|score"));
-            QCOMPARE(rowText(table, 3, 2), QStringLiteral("changed outside Markwell|Bob Stone|Quiz 1|6|-|score"));
-            QVERIFY(!w->forgetButton()->isEnabled());  // no student chosen
-
-            w->studentFilter()->setCurrentText(QStringLiteral("Bob Stone"));
-            QCOMPARE(table.maxRow(), 2);
-            w->copyLines();
-            QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("Bob Stone\tQuiz 1\t6\t-\tscore\n")));
-            w->exportCsv();
-            QVERIFY(fileContents(csv).contains("Bob Stone,Quiz 1,6,-,score"));
-
-            QVERIFY(w->forgetButton()->isEnabled());
-            w->forgetStudent();
-            QCOMPARE(table.maxRow(), 1);
-            w->studentFilter()->setCurrentIndex(0);
-            QCOMPARE(table.maxRow(), 2);  // Ann's line stays
-            w->reject();
-        },
-        &handled);
-    h.window->actions().gradeHistory->trigger();
-    QVERIFY(handled);
-    QVERIFY(h.dialogs.choiceButtons.back().contains(QStringLiteral("&Keep")));
-    QCOMPARE(readGradeFile(path).value().assignments[0].namegrade[1], std::string("Bob Stone~-"));
-}
-
-void HistoryWindowTest::theIndividualReportSaysWhenAScoreLastChanged() {
-    WindowHarness h;
-    const QString path = openAndChangeOutside(h);
-    h.open(path);  // the change is recorded as the class opens again
-    h.window->actions().individualReport->trigger();
-    auto* report = h.window->findChild<IndividualReportWindow*>();
-    QVERIFY(report);
-    const Sheet& why = report->whySheet();
-    QCOMPARE(why.text(1, 6), QStringLiteral("Last change"));
-    QVERIFY(why.text(2, 6).startsWith(QStringLiteral("changed on ")));
-    QVERIFY(why.text(2, 6).endsWith(QStringLiteral(" from 8 to 9")));
-    QCOMPARE(why.text(3, 6), QString());  // Test 1 never changed
-
-    bool handled = false;
-    whenModalShows<HistoryWindow>(
-        [](HistoryWindow* w) {
-            QCOMPARE(w->studentFilter()->currentText(), QStringLiteral("Ann Lee"));
-            QCOMPARE(w->table().maxRow(), 2);
-            w->reject();
-        },
-        &handled);
-    report->historyButton()->click();
-    QVERIFY(handled);
-    report->close();
-}
 
 MARKWELL_GUI_TEST_MAIN(HistoryWindowTest)
 #include "HistoryWindowTest.moc"

@@ -62,43 +62,41 @@ void passwordRoundTrip() {
 class KeyringTest : public QObject {
     Q_OBJECT
 private slots:
-    void thePasswordGoesToTheKeyringAndNowhereElse();
+    void thePasswordGoesToTheKeyringAndNowhereElse() {
+        if (qEnvironmentVariableIsSet(kInSession)) {
+            passwordRoundTrip();
+            return;
+        }
+        const QString session = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
+        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("gnome-keyring-daemon"));
+        if (session.isEmpty() || daemon.isEmpty()) {
+            QSKIP("dbus-run-session (Debian: dbus) or gnome-keyring-daemon (gnome-keyring) is not installed: "
+                  "the desktop's keyring is not tested here.");
+        }
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("run")));
+        QFile::setPermissions(home.filePath(QStringLiteral("run")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
+        env.insert(QString::fromLatin1(kInSession), QStringLiteral("1"));
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        // The keyring is made and unlocked with a password of the test's, as a
+        // desktop does at login; then this test runs again inside the session.
+        child.start(session, {QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
+                              QStringLiteral("printf markwell-test | \"$1\" --unlock --components=secrets >/dev/null "
+                                             "&& exec \"$0\" thePasswordGoesToTheKeyringAndNowhereElse"),
+                              QCoreApplication::applicationFilePath(), daemon});
+        QVERIFY(child.waitForFinished(120000));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("Totals: 3 passed, 0 failed")), qPrintable(output));
+    }
 };
-
-void KeyringTest::thePasswordGoesToTheKeyringAndNowhereElse() {
-    if (qEnvironmentVariableIsSet(kInSession)) {
-        passwordRoundTrip();
-        return;
-    }
-    const QString session = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
-    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("gnome-keyring-daemon"));
-    if (session.isEmpty() || daemon.isEmpty()) {
-        QSKIP("dbus-run-session (Debian: dbus) or gnome-keyring-daemon (gnome-keyring) is not installed: "
-              "the desktop's keyring is not tested here.");
-    }
-    QTemporaryDir home;
-    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("run")));
-    QFile::setPermissions(home.filePath(QStringLiteral("run")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("run")));
-    env.insert(QString::fromLatin1(kInSession), QStringLiteral("1"));
-    QProcess child;
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    // The keyring is made and unlocked with a password of the test's, as a
-    // desktop does at login; then this test runs again inside the session.
-    child.start(session, {QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
-                          QStringLiteral("printf markwell-test | \"$1\" --unlock --components=secrets >/dev/null "
-                                         "&& exec \"$0\" thePasswordGoesToTheKeyringAndNowhereElse"),
-                          QCoreApplication::applicationFilePath(), daemon});
-    QVERIFY(child.waitForFinished(120000));
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(output));
-    QVERIFY2(output.contains(QStringLiteral("Totals: 3 passed, 0 failed")), qPrintable(output));
-}
 
 MARKWELL_GUI_TEST_MAIN(KeyringTest)
 #include "KeyringTest.moc"

@@ -108,7 +108,7 @@ int mailProgramsOf(MainWindow& window) {
 }
 
 IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
-    h.open(writeClass(h.folder.path(), QStringLiteral("mail.grs"), cls));
+    h.open(h.write(QStringLiteral("mail.grs"), cls));
     h.window->actions().individualReport->trigger();
     return h.window->findChild<IndividualReportWindow*>();
 }
@@ -118,196 +118,188 @@ IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
 class MailTest : public QObject {
     Q_OBJECT
 private slots:
-    void mainWindowMailsTheSelectedStudent();
-    void mainWindowShowsTheMailProgramStartingAndSaysWhenItFails();
-    void reportIsAttachedWithTheExactArguments();
-    void attachmentsStayInTheirFolderWhateverTheName();
-    void aFailingOrMissingXdgEmailIsReportedWithTheFile();
-    void aFailedWriteStartsNoMail();
-    void aMailProgramOutlivesItsLauncherAndIsFreedWhenItEnds();
-};
+    void mainWindowMailsTheSelectedStudent() {
+        MailEnvironment env;
+        env.installXdgEmail(0);
+        WindowHarness h;
+        ClassRecord cls = smallClass();
+        cls.students[1].student_email = " bob&co@x.org?bcc=all@school.example ";
+        h.open(h.write(QStringLiteral("c.grs"), cls));
+        SheetView* view = h.window->gradesPage()->view();
 
-void MailTest::mainWindowMailsTheSelectedStudent() {
-    MailEnvironment env;
-    env.installXdgEmail(0);
-    WindowHarness h;
-    ClassRecord cls = smallClass();
-    cls.students[1].student_email = " bob&co@x.org?bcc=all@school.example ";
-    h.open(writeClass(h.folder.path(), QStringLiteral("c.grs"), cls));
-    SheetView* view = h.window->gradesPage()->view();
+        view->selectRange(CellRange::cell(3, 1));
+        h.window->actions().sendMail->trigger();
+        // The whole address, as one argument: nothing in it can add a recipient.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            env.recordedArguments(),
+            QStringList{QStringLiteral("mailto:bob%26co@x.org%3Fbcc%3Dall@school.example?subject=Grades&body=")},
+            kWaitLimitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(mailProgramsOf(*h.window), 0, kWaitLimitMs);
 
-    view->selectRange(CellRange::cell(3, 1));
-    h.window->actions().sendMail->trigger();
-    // The whole address, as one argument: nothing in it can add a recipient.
-    QTRY_COMPARE_WITH_TIMEOUT(
-        env.recordedArguments(),
-        QStringList{QStringLiteral("mailto:bob%26co@x.org%3Fbcc%3Dall@school.example?subject=Grades&body=")},
-        kWaitLimitMs);
-    QTRY_COMPARE_WITH_TIMEOUT(mailProgramsOf(*h.window), 0, kWaitLimitMs);
+        // The heading, the Total row, a points cell: which student?
+        for (const CellRange& range : {CellRange::cell(1, 1), CellRange::cell(6, 1), CellRange::cell(2, 2)}) {
+            view->selectRange(range);
+            h.window->reportCommands().sendMail();
+        }
+        QCOMPARE(h.dialogs.texts(Kind::Inform),
+                 QStringList(3, QStringLiteral("Please highlight student you wish to e-mail information about.")));
+        QCOMPARE(mailProgramsOf(*h.window), 0);
+        QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+    }
 
-    // The heading, the Total row, a points cell: which student?
-    for (const CellRange& range : {CellRange::cell(1, 1), CellRange::cell(6, 1), CellRange::cell(2, 2)}) {
-        view->selectRange(range);
+    void mainWindowShowsTheMailProgramStartingAndSaysWhenItFails() {
+        MailEnvironment env;
+        env.installXdgEmail(3, QStringLiteral("0.3"));  // as with no mail program set up
+        WindowHarness h;
+        ClassRecord cls = smallClass();
+        cls.students[0].student_email.clear();
+        h.open(h.write(QStringLiteral("c.grs"), cls));
+        h.window->gradesPage()->view()->selectRange(CellRange::cell(2, 1));
         h.window->reportCommands().sendMail();
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 1, kWaitLimitMs);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(env.recordedArguments(), QStringList{QStringLiteral("mailto:?subject=Grades&body=")});
+        const QString failed = h.dialogs.texts(Kind::Warn).front();
+        QVERIFY2(failed.contains(QStringLiteral("could not prepare the message")), qPrintable(failed));
+        QVERIFY2(!failed.contains(QStringLiteral("attach")), qPrintable(failed));  // there is no file to attach
     }
-    QCOMPARE(h.dialogs.texts(Kind::Inform),
-             QStringList(3, QStringLiteral("Please highlight student you wish to e-mail information about.")));
-    QCOMPARE(mailProgramsOf(*h.window), 0);
-    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
-}
 
-void MailTest::mainWindowShowsTheMailProgramStartingAndSaysWhenItFails() {
-    MailEnvironment env;
-    env.installXdgEmail(3, QStringLiteral("0.3"));  // as with no mail program set up
-    WindowHarness h;
-    ClassRecord cls = smallClass();
-    cls.students[0].student_email.clear();
-    h.open(writeClass(h.folder.path(), QStringLiteral("c.grs"), cls));
-    h.window->gradesPage()->view()->selectRange(CellRange::cell(2, 1));
-    h.window->reportCommands().sendMail();
-    QVERIFY(QGuiApplication::overrideCursor());
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-    QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 1, kWaitLimitMs);
-    QVERIFY(!QGuiApplication::overrideCursor());
-    QCOMPARE(env.recordedArguments(), QStringList{QStringLiteral("mailto:?subject=Grades&body=")});
-    const QString failed = h.dialogs.texts(Kind::Warn).front();
-    QVERIFY2(failed.contains(QStringLiteral("could not prepare the message")), qPrintable(failed));
-    QVERIFY2(!failed.contains(QStringLiteral("attach")), qPrintable(failed));  // there is no file to attach
-}
+    void reportIsAttachedWithTheExactArguments() {
+        MailEnvironment env;
+        env.installXdgEmail(0);
+        WindowHarness h;
+        ClassRecord cls = smallClass();
+        cls.students[1].student_email = "b o@x.org#1";
+        IndividualReportWindow* report = openReport(h, cls);
+        QVERIFY(report);
+        report->studentList()->setCurrentIndex(1);
+        report->pages()->setCurrentIndex(1);  // E-mail sends the Overall table whatever is shown
+        report->findChild<QPushButton*>(QStringLiteral("emailButton"))->click();
 
-void MailTest::reportIsAttachedWithTheExactArguments() {
-    MailEnvironment env;
-    env.installXdgEmail(0);
-    WindowHarness h;
-    ClassRecord cls = smallClass();
-    cls.students[1].student_email = "b o@x.org#1";
-    IndividualReportWindow* report = openReport(h, cls);
-    QVERIFY(report);
-    report->studentList()->setCurrentIndex(1);
-    report->pages()->setCurrentIndex(1);  // E-mail sends the Overall table whatever is shown
-    report->findChild<QPushButton*>(QStringLiteral("emailButton"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.argvFile()), kWaitLimitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 7, kWaitLimitMs);
+        const QStringList args = env.recordedArguments();
+        const QString& attachment = args.at(5);
+        QCOMPARE(args, (QStringList{"--subject", "Grade Statistics", "--body", "Current grades: \r\n\r\n", "--attach",
+                                    attachment, "mailto:b%20o@x.org%231"}));
+        QCOMPARE(QFileInfo(attachment).fileName(), QStringLiteral("Bob Stone.xls"));
+        QVERIFY(attachment.startsWith(env.cacheFolder() + QStringLiteral("/")));
+        QVERIFY(QFileInfo(attachment).size() > 0);
+        // The Overall table and the explanation, each on a sheet of its own.
+        if (const std::optional<QStringList> sheets = worksheetNamesIn(attachment)) {
+            QCOMPARE(*sheets, (QStringList{QStringLiteral("Overall"), QStringLiteral("Why")}));
+        } else {
+            qWarning("The spreadsheet reader cannot run here: the attachment's sheets are not read back.");
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(mailProgramsOf(*h.window), 0, kWaitLimitMs);  // ended well: no warning
+        QCOMPARE(h.dialogs.count(Kind::Warn), 0);
 
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(env.argvFile()), kWaitLimitMs);
-    QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 7, kWaitLimitMs);
-    const QStringList args = env.recordedArguments();
-    const QString& attachment = args.at(5);
-    QCOMPARE(args, (QStringList{"--subject", "Grade Statistics", "--body", "Current grades: \r\n\r\n", "--attach",
-                                attachment, "mailto:b%20o@x.org%231"}));
-    QCOMPARE(QFileInfo(attachment).fileName(), QStringLiteral("Bob Stone.xls"));
-    QVERIFY(attachment.startsWith(env.cacheFolder() + QStringLiteral("/")));
-    QVERIFY(QFileInfo(attachment).size() > 0);
-    // The Overall table and the explanation, each on a sheet of its own.
-    if (const std::optional<QStringList> sheets = worksheetNamesIn(attachment)) {
-        QCOMPARE(*sheets, (QStringList{QStringLiteral("Overall"), QStringLiteral("Why")}));
-    } else {
-        qWarning("The spreadsheet reader cannot run here: the attachment's sheets are not read back.");
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(mailProgramsOf(*h.window), 0, kWaitLimitMs);  // ended well: no warning
-    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
-
-    // Without an address the message has no recipient.
-    QFile::remove(env.argvFile());
-    cls.students[0].student_email.clear();
-    WindowHarness again;
-    IndividualReportWindow* second = openReport(again, cls);
-    second->emailReport();
-    QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 6, kWaitLimitMs);
-    QCOMPARE(env.recordedArguments().at(4), QStringLiteral("--attach"));
-    QCOMPARE(QFileInfo(env.recordedArguments().at(5)).fileName(), QStringLiteral("Ann Lee.xls"));
-}
-
-void MailTest::attachmentsStayInTheirFolderWhateverTheName() {
-    MailEnvironment env;
-    env.installXdgEmail(0);
-    WindowHarness h;
-    ClassRecord cls = smallClass();
-    cls.students[0].name = "../../x";
-    cls.students[1].name = "a/b";
-    cls.students[2].name = "..";
-    cls.students.push_back(StudentInfo{});  // no name at all
-    cls.comments.push_back(CommentInfo{});
-    IndividualReportWindow* report = openReport(h, cls);
-    QVERIFY(report);
-    QStringList attachments;
-    for (int i = 0; i < report->studentList()->count(); ++i) {
+        // Without an address the message has no recipient.
         QFile::remove(env.argvFile());
-        report->studentList()->setCurrentIndex(i);
+        cls.students[0].student_email.clear();
+        WindowHarness again;
+        IndividualReportWindow* second = openReport(again, cls);
+        second->emailReport();
+        QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 6, kWaitLimitMs);
+        QCOMPARE(env.recordedArguments().at(4), QStringLiteral("--attach"));
+        QCOMPARE(QFileInfo(env.recordedArguments().at(5)).fileName(), QStringLiteral("Ann Lee.xls"));
+    }
+
+    void attachmentsStayInTheirFolderWhateverTheName() {
+        MailEnvironment env;
+        env.installXdgEmail(0);
+        WindowHarness h;
+        ClassRecord cls = smallClass();
+        cls.students[0].name = "../../x";
+        cls.students[1].name = "a/b";
+        cls.students[2].name = "..";
+        cls.students.push_back(StudentInfo{});  // no name at all
+        cls.comments.push_back(CommentInfo{});
+        IndividualReportWindow* report = openReport(h, cls);
+        QVERIFY(report);
+        QStringList attachments;
+        for (int i = 0; i < report->studentList()->count(); ++i) {
+            QFile::remove(env.argvFile());
+            report->studentList()->setCurrentIndex(i);
+            report->emailReport();
+            QTRY_VERIFY_WITH_TIMEOUT(env.recordedArguments().size() >= 6,
+                                     kWaitLimitMs);  // the nameless student has no address either
+            attachments << env.recordedArguments().at(5);
+        }
+        const QString folder = env.cacheFolder() + QStringLiteral("/Larkhaven/Grades/mail");
+        for (const QString& attachment : attachments) {
+            const QFileInfo file(attachment);
+            QVERIFY2(file.isFile(), qPrintable(attachment));
+            QCOMPARE(QFileInfo(file.absolutePath()).absolutePath(), folder);
+        }
+        QCOMPARE(QFileInfo(attachments.at(0)).fileName(), QStringLiteral("______x.xls"));
+        QCOMPARE(QFileInfo(attachments.at(3)).fileName(), QStringLiteral("student.xls"));
+        // One folder each: nothing written over, nothing outside.
+        QCOMPARE(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), attachments.size());
+        QCOMPARE(QDir(env.cacheFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Larkhaven")});
+    }
+
+    void aFailingOrMissingXdgEmailIsReportedWithTheFile() {
+        MailEnvironment env;
+        env.installXdgEmail(3, QStringLiteral("0.3"));
+        WindowHarness h;
+        IndividualReportWindow* report = openReport(h, smallClass());
+        QVERIFY(report);
         report->emailReport();
-        QTRY_VERIFY_WITH_TIMEOUT(env.recordedArguments().size() >= 6,
-                                 kWaitLimitMs);  // the nameless student has no address either
-        attachments << env.recordedArguments().at(5);
+        QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 1, kWaitLimitMs);
+        const QString failed = h.dialogs.texts(Kind::Warn).front();
+        QVERIFY2(failed.contains(QStringLiteral("code 3")), qPrintable(failed));
+        QVERIFY2(failed.contains(QStringLiteral("/Ann Lee.xls")), qPrintable(failed));
+
+        env.removeXdgEmail();
+        report->close();  // the launcher reports after the window is gone too
+        report = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(!h.window->findChild<IndividualReportWindow*>(), kWaitLimitMs);
+        h.window->actions().individualReport->trigger();
+        h.window->findChild<IndividualReportWindow*>()->emailReport();
+        QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 2, kWaitLimitMs);
+        QVERIFY(!QGuiApplication::overrideCursor());  // the pointer as it was
+        const QString missing = h.dialogs.texts(Kind::Warn).at(1);
+        QVERIFY2(missing.contains(QStringLiteral("xdg-utils")), qPrintable(missing));
+        QVERIFY2(missing.contains(QStringLiteral("/Ann Lee.xls")), qPrintable(missing));
     }
-    const QString folder = env.cacheFolder() + QStringLiteral("/Larkhaven/Grades/mail");
-    for (const QString& attachment : attachments) {
-        const QFileInfo file(attachment);
-        QVERIFY2(file.isFile(), qPrintable(attachment));
-        QCOMPARE(QFileInfo(file.absolutePath()).absolutePath(), folder);
+
+    void aFailedWriteStartsNoMail() {
+        MailEnvironment env;
+        env.installXdgEmail(0);
+        QVERIFY(!writeFile(env.cacheFolder() + QStringLiteral("/file"), {}).isEmpty());
+        env.blockCache();
+        WindowHarness h;
+        IndividualReportWindow* report = openReport(h, smallClass());
+        QVERIFY(report);
+        report->emailReport();
+        QVERIFY(h.dialogs.onlyText(Kind::Warn).contains(QStringLiteral("no message was started")));
+        QCOMPARE(mailProgramsOf(*h.window), 0);
     }
-    QCOMPARE(QFileInfo(attachments.at(0)).fileName(), QStringLiteral("______x.xls"));
-    QCOMPARE(QFileInfo(attachments.at(3)).fileName(), QStringLiteral("student.xls"));
-    // One folder each: nothing written over, nothing outside.
-    QCOMPARE(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), attachments.size());
-    QCOMPARE(QDir(env.cacheFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("Larkhaven")});
-}
 
-void MailTest::aFailingOrMissingXdgEmailIsReportedWithTheFile() {
-    MailEnvironment env;
-    env.installXdgEmail(3, QStringLiteral("0.3"));
-    WindowHarness h;
-    IndividualReportWindow* report = openReport(h, smallClass());
-    QVERIFY(report);
-    report->emailReport();
-    QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 1, kWaitLimitMs);
-    const QString failed = h.dialogs.texts(Kind::Warn).front();
-    QVERIFY2(failed.contains(QStringLiteral("code 3")), qPrintable(failed));
-    QVERIFY2(failed.contains(QStringLiteral("/Ann Lee.xls")), qPrintable(failed));
+    void aMailProgramOutlivesItsLauncherAndIsFreedWhenItEnds() {
+        MailEnvironment env;
+        const QString messageSent = env.cacheFolder() + QStringLiteral("/sent");
+        env.installXdgEmail(0, QStringLiteral("0"), messageSent);
+        auto* launcher = new XdgEmailLauncher;
+        launcher->compose(MailDraft{{}, QStringLiteral("Grades"), QString(), QStringLiteral("/tmp/a.xls")});
+        const QPointer<QProcess> process = launcher->findChild<QProcess*>();
+        QVERIFY(process);
+        QTRY_COMPARE_WITH_TIMEOUT(process->state(), QProcess::Running, kWaitLimitMs);
 
-    env.removeXdgEmail();
-    report->close();  // the launcher reports after the window is gone too
-    report = nullptr;
-    QTRY_VERIFY_WITH_TIMEOUT(!h.window->findChild<IndividualReportWindow*>(), kWaitLimitMs);
-    h.window->actions().individualReport->trigger();
-    h.window->findChild<IndividualReportWindow*>()->emailReport();
-    QTRY_COMPARE_WITH_TIMEOUT(h.dialogs.count(Kind::Warn), 2, kWaitLimitMs);
-    QVERIFY(!QGuiApplication::overrideCursor());  // the pointer as it was
-    const QString missing = h.dialogs.texts(Kind::Warn).at(1);
-    QVERIFY2(missing.contains(QStringLiteral("xdg-utils")), qPrintable(missing));
-    QVERIFY2(missing.contains(QStringLiteral("/Ann Lee.xls")), qPrintable(missing));
-}
+        // Markwell closes while the teacher is still writing: the message stays open.
+        delete launcher;
+        QVERIFY(process);
+        QCOMPARE(process->state(), QProcess::Running);
 
-void MailTest::aFailedWriteStartsNoMail() {
-    MailEnvironment env;
-    env.installXdgEmail(0);
-    QVERIFY(!writeFile(env.cacheFolder() + QStringLiteral("/file"), {}).isEmpty());
-    env.blockCache();
-    WindowHarness h;
-    IndividualReportWindow* report = openReport(h, smallClass());
-    QVERIFY(report);
-    report->emailReport();
-    QVERIFY(h.dialogs.onlyText(Kind::Warn).contains(QStringLiteral("no message was started")));
-    QCOMPARE(mailProgramsOf(*h.window), 0);
-}
-
-void MailTest::aMailProgramOutlivesItsLauncherAndIsFreedWhenItEnds() {
-    MailEnvironment env;
-    const QString messageSent = env.cacheFolder() + QStringLiteral("/sent");
-    env.installXdgEmail(0, QStringLiteral("0"), messageSent);
-    auto* launcher = new XdgEmailLauncher;
-    launcher->compose(MailDraft{{}, QStringLiteral("Grades"), QString(), QStringLiteral("/tmp/a.xls")});
-    const QPointer<QProcess> process = launcher->findChild<QProcess*>();
-    QVERIFY(process);
-    QTRY_COMPARE_WITH_TIMEOUT(process->state(), QProcess::Running, kWaitLimitMs);
-
-    // Markwell closes while the teacher is still writing: the message stays open.
-    delete launcher;
-    QVERIFY(process);
-    QCOMPARE(process->state(), QProcess::Running);
-
-    QVERIFY(!writeFile(messageSent, {}).isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 4, kWaitLimitMs);  // --subject Grades --attach FILE
-    QTRY_VERIFY_WITH_TIMEOUT(process.isNull(), kWaitLimitMs);
-}
+        QVERIFY(!writeFile(messageSent, {}).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(env.recordedArguments().size(), 4, kWaitLimitMs);  // --subject Grades --attach FILE
+        QTRY_VERIFY_WITH_TIMEOUT(process.isNull(), kWaitLimitMs);
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(MailTest)
 #include "MailTest.moc"

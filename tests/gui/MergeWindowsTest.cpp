@@ -55,8 +55,8 @@ struct MergeHarness : WindowHarness {
     QString second;
 
     MergeHarness() {
-        first = writeClass(folder.path(), QStringLiteral("term1.grs"), smallClass());
-        second = writeClass(folder.path(), QStringLiteral("term2.grs"), secondTerm());
+        first = write(QStringLiteral("term1.grs"));
+        second = write(QStringLiteral("term2.grs"), secondTerm());
         open(first);
     }
     MergeSetupDialog* openSetup() {
@@ -84,295 +84,285 @@ struct MergeHarness : WindowHarness {
 class MergeWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void setupStartsWithTheOpenClassAndOpensTheReport();
-    void oneFileInBothBoxesIsRefusedWhenPickedAndAtMerge();
-    void aMissingOrDamagedFileIsReportedAndNoReportOpens();
-    void aDirtyOpenClassNamedAsAFileIsOfferedASave();
-    void reportSavesAsSpreadsheetsOnly();
-    void reportPrintsWithNamesOrIdsAndSaysWhenPrintingFails();
-    void gridLinesFontAndSortChangeTheReportAlone();
-    void anotherGradeScaleRegradesTheReportAlone();
-};
+    void setupStartsWithTheOpenClassAndOpensTheReport() {
+        MergeHarness h;
+        QVERIFY(h.window->actions().merge->isEnabled());
+        MergeSetupDialog* setup = h.openSetup();
+        QVERIFY(setup);
+        QVERIFY(setup->isModal());
+        QCOMPARE(helpTopicFor(setup), HelpTopic::Merge);
+        QCOMPARE(setup->firstFileEdit()->text(), h.window->document().markwellFile);
+        QVERIFY(!setup->mergeButton()->isEnabled());
 
-void MergeWindowsTest::setupStartsWithTheOpenClassAndOpensTheReport() {
-    MergeHarness h;
-    QVERIFY(h.window->actions().merge->isEnabled());
-    MergeSetupDialog* setup = h.openSetup();
-    QVERIFY(setup);
-    QVERIFY(setup->isModal());
-    QCOMPARE(helpTopicFor(setup), HelpTopic::Merge);
-    QCOMPARE(setup->firstFileEdit()->text(), h.window->document().markwellFile);
-    QVERIFY(!setup->mergeButton()->isEnabled());
+        h.dialogs.openWith(QString());  // cancelled
+        setup->chooseSecondFile();
+        QVERIFY(setup->secondFileEdit()->text().isEmpty());
+        h.dialogs.openWith(h.second);
+        setup->chooseSecondFile();
+        QCOMPARE(h.dialogs.texts(Kind::OpenFile).mid(1),
+                 (QStringList{QStringLiteral("Select 2nd Merge File"), QStringLiteral("Select 2nd Merge File")}));
+        QCOMPARE(h.dialogs.fileRequests.back().filters, QStringList{QStringLiteral("Markwell File (*.grs)")});
+        QCOMPARE(setup->secondFileEdit()->text(), h.second);
+        QVERIFY(setup->mergeButton()->isEnabled());
 
-    h.dialogs.openWith(QString());  // cancelled
-    setup->chooseSecondFile();
-    QVERIFY(setup->secondFileEdit()->text().isEmpty());
-    h.dialogs.openWith(h.second);
-    setup->chooseSecondFile();
-    QCOMPARE(h.dialogs.texts(Kind::OpenFile).mid(1),
-             (QStringList{QStringLiteral("Select 2nd Merge File"), QStringLiteral("Select 2nd Merge File")}));
-    QCOMPARE(h.dialogs.fileRequests.back().filters, QStringList{QStringLiteral("Markwell File (*.grs)")});
-    QCOMPARE(setup->secondFileEdit()->text(), h.second);
-    QVERIFY(setup->mergeButton()->isEnabled());
-
-    setup->mergeButton()->click();
-    auto* report = setup->findChild<MergedReportWindow*>();
-    QVERIFY(report);
-    QCOMPARE(helpTopicFor(report->view()), HelpTopic::Merge);
-    // Ann Lee: 8 + 90 + 40 of 160; the others from one file each.
-    QCOMPARE(rowTexts(report->report().sheet),
-             (QStringList{QStringLiteral("Names|Points|Total|Average|Grade"),
-                          QStringLiteral("Ann Lee|138|160|86.25%|B"), QStringLiteral("Bob Stone|76|110|69.09%|D"),
-                          QStringLiteral("Cleo Park|80|100|80.00%|B"), QStringLiteral("Dan Roe|30|50|60.00%|D")}));
-    QCOMPARE(report->view()->model()->rowCount(), 5);
-    // Under the table: why a grade here can differ from the class's.
-    const auto* note = report->findChild<QLabel*>(QStringLiteral("mergedNote"));
-    QVERIFY(note && note->isVisible());
-    QCOMPARE(note->text(),
-             QStringLiteral("Points of both files added up; weights and dropped scores are not applied."));
-    QVERIFY(note->geometry().top() >= report->view()->geometry().bottom());
-    report->close();
-    // The setup stays for another merge.
-    QVERIFY(setup->isVisible());
-    QVERIFY(!h.window->document().modified);
-    setup->close();
-}
-
-void MergeWindowsTest::oneFileInBothBoxesIsRefusedWhenPickedAndAtMerge() {
-    MergeHarness h;
-    MergeSetupDialog* setup = h.openSetup();
-    QVERIFY(setup);
-    const QString link = h.path(QStringLiteral("link.grs"));
-    QVERIFY(QFile::link(h.first, link));
-    h.dialogs.openWith(link);
-    setup->chooseSecondFile();
-    QCOMPARE(h.dialogs.texts(Kind::Inform), QStringList{QStringLiteral("Unable to merge the same file!")});
-    QVERIFY(setup->secondFileEdit()->text().isEmpty());
-    QVERIFY(!setup->mergeButton()->isEnabled());
-
-    // The first box keeps its file when the second's is picked for it.
-    QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("sub")));
-    h.dialogs.openWith(h.second);
-    setup->chooseSecondFile();
-    h.dialogs.openWith(h.path(QStringLiteral("sub/../term2.grs")));
-    setup->chooseFirstFile();
-    QCOMPARE(h.dialogs.count(Kind::Inform), 2);
-    QCOMPARE(setup->firstFileEdit()->text(), h.first);
-
-    // A file that became the other one since it was picked.
-    const QString third = writeClass(h.folder.path(), QStringLiteral("term3.grs"), secondTerm());
-    h.dialogs.openWith(third);
-    setup->chooseSecondFile();
-    QVERIFY(QFile::remove(third));
-    QVERIFY(QFile::link(h.first, third));
-    h.dialogs.clearRecord();
-    setup->mergeButton()->click();
-    QCOMPARE(h.dialogs.texts(Kind::Inform), QStringList{QStringLiteral("Unable to merge the same file!")});
-    QVERIFY(!setup->findChild<MergedReportWindow*>());
-    setup->close();
-}
-
-void MergeWindowsTest::aMissingOrDamagedFileIsReportedAndNoReportOpens() {
-    MergeHarness h;
-    MergeSetupDialog* setup = h.openSetup();
-    QVERIFY(setup);
-    h.dialogs.openWith(h.second);
-    setup->chooseSecondFile();
-    QVERIFY(QFile::remove(h.second));
-    setup->mergeButton()->click();
-    QVERIFY2(h.dialogs.onlyText(Kind::Warn).contains(h.second), qPrintable(h.dialogs.onlyText(Kind::Warn)));
-    QVERIFY(!QFile::exists(h.second));
-    QVERIFY(!setup->findChild<MergedReportWindow*>());
-
-    setup->close();
-}
-
-void MergeWindowsTest::aDirtyOpenClassNamedAsAFileIsOfferedASave() {
-    MergeHarness h;
-    h.window->tableCommands().toggleGridLines();  // kept in the grade file: a change
-    QVERIFY(h.window->document().modified);
-    const QByteArray onDisk = fileContents(h.first);
-
-    h.dialogs.answer(UserDialogs::Answer::Cancel);
-    QVERIFY(!h.mergeTerms());
-    QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{QStringLiteral("Save changes before merging?")});
-    QVERIFY(h.window->document().modified);
-    h.closeSetup();
-
-    // No: the file as it is on disk, the class still unsaved.
-    h.dialogs.answer(UserDialogs::Answer::No);
-    MergedReportWindow* report = h.mergeTerms();
-    QVERIFY(report);
-    QVERIFY(!report->report().sheet.showGridLines());
-    QVERIFY(h.window->document().modified);
-    QCOMPARE(fileContents(h.first), onDisk);
-    h.closeSetup();
-
-    // Yes: saved first, and merged as saved.
-    h.dialogs.answer(UserDialogs::Answer::Yes);
-    report = h.mergeTerms();
-    QVERIFY(report);
-    QVERIFY(report->report().sheet.showGridLines());
-    QVERIFY(!h.window->document().modified);
-    QVERIFY(fileContents(h.first) != onDisk);
-    h.closeSetup();
-
-    // Not asked when the open class is not among the files.
-    h.window->tableCommands().toggleGridLines();
-    h.dialogs.clearRecord();
-    MergeSetupDialog* setup = h.openSetup();
-    const QString other = writeClass(h.folder.path(), QStringLiteral("other.grs"), secondTerm());
-    h.dialogs.openWith(other);
-    setup->chooseFirstFile();
-    h.dialogs.openWith(h.second);
-    setup->chooseSecondFile();
-    setup->mergeButton()->click();
-    QVERIFY(setup->findChild<MergedReportWindow*>());
-    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
-    QCOMPARE(h.dialogs.unanswered, 0);
-    setup->close();
-}
-
-void MergeWindowsTest::reportSavesAsSpreadsheetsOnly() {
-    MergeHarness h;
-    MergedReportWindow* report = h.mergeTerms();
-    QVERIFY(report);
-    const QString csv = h.path(QStringLiteral("merged.csv"));
-    h.dialogs.saveAs(csv);
-    report->actions().save->trigger();
-    QCOMPARE(h.dialogs.texts(Kind::SaveFile), QStringList{QStringLiteral("Save As")});
-    QCOMPARE(h.dialogs.fileRequests.back().filters.front(), QStringLiteral("Excel File (*.xls)"));
-    QCOMPARE(fileContents(csv), QByteArray("Names,Points,Total,Average,Grade\r\nAnn Lee,138,160,86.25%,B\r\n"
-                                           "Bob Stone,76,110,69.09%,D\r\nCleo Park,80,100,80.00%,B\r\n"
-                                           "Dan Roe,30,50,60.00%,D\r\n"));
-    QVERIFY(h.dialogs.messages().isEmpty());
-
-    const QString xls = h.path(QStringLiteral("merged.XLS"));
-    h.dialogs.saveAs(xls);
-    report->saveReport();
-    QVERIFY(fileContents(xls).startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")));  // an OLE2 workbook
-
-    const QString text = h.path(QStringLiteral("merged.txt"));
-    h.dialogs.saveAs(text);
-    report->saveReport();
-    QVERIFY(h.dialogs.onlyText(Kind::Warn).contains(QStringLiteral(".xls, .xlsx or .csv")));
-    QVERIFY(!QFile::exists(text));
-
-    h.dialogs.cancelSave();
-    report->saveReport();
-    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
-    QCOMPARE(h.dialogs.unanswered, 0);
-    h.closeSetup();
-}
-
-void MergeWindowsTest::reportPrintsWithNamesOrIdsAndSaysWhenPrintingFails() {
-    MergeHarness h;
-    MergedReportWindow* report = h.mergeTerms();
-    QVERIFY(report);
-    QToolButton* print = report->printButton();
-    QCOMPARE(print->popupMode(), QToolButton::InstantPopup);
-    QCOMPARE(print->menu()->actions(),
-             (QList<QAction*>{report->actions().printWithNames, report->actions().printWithIds}));
-
-    if (havePdfToText()) {
-        const QString names = h.path(QStringLiteral("names.pdf"));
-        h.dialogs.printToPdf(names);
-        report->actions().printWithNames->trigger();
-        QString text = pdfText(names);
-        QVERIFY2(text.contains(QStringLiteral("Merged Files: ")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("Dan Roe")));
-
-        const QString ids = h.path(QStringLiteral("ids.pdf"));
-        h.dialogs.printToPdf(ids);
-        report->actions().printWithIds->trigger();
-        text = pdfText(ids);
-        QVERIFY(text.contains(QStringLiteral("Student ID's")));
-        for (const char* id : {"A-1", "B-2", "C-3", "D-4"}) QVERIFY2(text.contains(QLatin1String(id)), id);
-        QVERIFY(!text.contains(QStringLiteral("Dan Roe")));
+        setup->mergeButton()->click();
+        auto* report = setup->findChild<MergedReportWindow*>();
+        QVERIFY(report);
+        QCOMPARE(helpTopicFor(report->view()), HelpTopic::Merge);
+        // Ann Lee: 8 + 90 + 40 of 160; the others from one file each.
+        QCOMPARE(tableText(report->report().sheet),
+                 (QStringList{QStringLiteral("Names|Points|Total|Average|Grade"),
+                              QStringLiteral("Ann Lee|138|160|86.25%|B"), QStringLiteral("Bob Stone|76|110|69.09%|D"),
+                              QStringLiteral("Cleo Park|80|100|80.00%|B"), QStringLiteral("Dan Roe|30|50|60.00%|D")}));
+        QCOMPARE(report->view()->model()->rowCount(), 5);
+        // Under the table: why a grade here can differ from the class's.
+        const auto* note = report->findChild<QLabel*>(QStringLiteral("mergedNote"));
+        QVERIFY(note && note->isVisible());
+        QCOMPARE(note->text(),
+                 QStringLiteral("Points of both files added up; weights and dropped scores are not applied."));
+        QVERIFY(note->geometry().top() >= report->view()->geometry().bottom());
+        report->close();
+        // The setup stays for another merge.
+        QVERIFY(setup->isVisible());
+        QVERIFY(!h.window->document().modified);
+        setup->close();
     }
-    h.dialogs.clearRecord();
-    h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/out.pdf")));
-    report->printWithIds();
-    QVERIFY(h.dialogs.onlyText(Kind::Warn).startsWith(QStringLiteral("The merged report could not be printed")));
-    QCOMPARE(report->report().sheet.text(2, 1), QStringLiteral("Ann Lee"));
-    h.closeSetup();
-}
 
-void MergeWindowsTest::gridLinesFontAndSortChangeTheReportAlone() {
-    MergeHarness h;
-    const ClassRecord before = h.cls();
-    MergedReportWindow* report = h.mergeTerms();
-    QVERIFY(report);
-    QAction* gridLines = report->actions().gridLines;
-    QCOMPARE(gridLines->isChecked(), report->report().sheet.showGridLines());
-    gridLines->trigger();
-    QVERIFY(report->report().sheet.showGridLines());
-    QVERIFY(gridLines->isChecked());
-    QVERIFY(report->view()->showGrid());
-    gridLines->trigger();
-    QVERIFY(!report->report().sheet.showGridLines());
+    void oneFileInBothBoxesIsRefusedWhenPickedAndAtMerge() {
+        MergeHarness h;
+        MergeSetupDialog* setup = h.openSetup();
+        QVERIFY(setup);
+        const QString link = h.path(QStringLiteral("link.grs"));
+        QVERIFY(QFile::link(h.first, link));
+        h.dialogs.openWith(link);
+        setup->chooseSecondFile();
+        QCOMPARE(h.dialogs.texts(Kind::Inform), QStringList{QStringLiteral("Unable to merge the same file!")});
+        QVERIFY(setup->secondFileEdit()->text().isEmpty());
+        QVERIFY(!setup->mergeButton()->isEnabled());
 
-    UserDialogs::FontChoice courier;
-    courier.family = QStringLiteral("Courier New");
-    courier.pointSize = 12;
-    courier.italic = true;
-    h.dialogs.fonts.push_back(courier);
-    report->actions().font->trigger();
-    QCOMPARE(h.dialogs.fontRequests.back().family, QStringLiteral("MS Sans Serif"));
-    QCOMPARE(report->report().sheet.format(3, 1).font.name, QStringLiteral("Courier New"));
-    QVERIFY(report->report().sheet.format(3, 2).font.italic);
-    QCOMPARE(report->report().sheet.format(1, 2).font.color, colour::kWhite);
+        // The first box keeps its file when the second's is picked for it.
+        QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("sub")));
+        h.dialogs.openWith(h.second);
+        setup->chooseSecondFile();
+        h.dialogs.openWith(h.path(QStringLiteral("sub/../term2.grs")));
+        setup->chooseFirstFile();
+        QCOMPARE(h.dialogs.count(Kind::Inform), 2);
+        QCOMPARE(setup->firstFileEdit()->text(), h.first);
 
-    report->view()->selectRange(CellRange::cell(3, 2));
-    report->actions().sortDescending->trigger();
-    QCOMPARE(rowTexts(report->report().sheet).mid(1, 2),
-             (QStringList{QStringLiteral("Ann Lee|138|160|86.25%|B"), QStringLiteral("Cleo Park|80|100|80.00%|B")}));
-    QCOMPARE(report->report().sheet.text(1, 1), QStringLiteral("Names"));
+        // A file that became the other one since it was picked.
+        const QString third = h.write(QStringLiteral("term3.grs"), secondTerm());
+        h.dialogs.openWith(third);
+        setup->chooseSecondFile();
+        QVERIFY(QFile::remove(third));
+        QVERIFY(QFile::link(h.first, third));
+        h.dialogs.clearRecord();
+        setup->mergeButton()->click();
+        QCOMPARE(h.dialogs.texts(Kind::Inform), QStringList{QStringLiteral("Unable to merge the same file!")});
+        QVERIFY(!setup->findChild<MergedReportWindow*>());
+        setup->close();
+    }
 
-    report->view()->selectRange(CellRange{2, 1, 2, 2});
-    report->actions().copy->trigger();
-    QCOMPARE(QApplication::clipboard()->text(), report->report().sheet.text(2, 1) + QLatin1Char('\t') +
-                                                    report->report().sheet.text(2, 2) + QLatin1Char('\n'));
+    void aMissingOrDamagedFileIsReportedAndNoReportOpens() {
+        MergeHarness h;
+        MergeSetupDialog* setup = h.openSetup();
+        QVERIFY(setup);
+        h.dialogs.openWith(h.second);
+        setup->chooseSecondFile();
+        QVERIFY(QFile::remove(h.second));
+        setup->mergeButton()->click();
+        QVERIFY2(h.dialogs.onlyText(Kind::Warn).contains(h.second), qPrintable(h.dialogs.onlyText(Kind::Warn)));
+        QVERIFY(!QFile::exists(h.second));
+        QVERIFY(!setup->findChild<MergedReportWindow*>());
 
-    QCOMPARE(h.cls(), before);
-    QVERIFY(!h.window->document().modified);
-    h.closeSetup();
-}
+        setup->close();
+    }
 
-void MergeWindowsTest::anotherGradeScaleRegradesTheReportAlone() {
-    MergeHarness h;
-    const CurrentGradeScale classScale = h.cls().gradeScale;
-    MergedReportWindow* report = h.mergeTerms();
-    QVERIFY(report);
+    void aDirtyOpenClassNamedAsAFileIsOfferedASave() {
+        MergeHarness h;
+        h.window->tableCommands().toggleGridLines();  // kept in the grade file: a change
+        QVERIFY(h.window->document().modified);
+        const QByteArray onDisk = fileContents(h.first);
 
-    // Cancel changes nothing.
-    h.dialogs.choose(0);  // Discard the kind chosen
-    QVERIFY(answered<GradeScaleDialog>(report->actions().gradeScale, [](GradeScaleDialog* d) {
-        d->kindButton(ScaleKind::PassFail)->click();
-        d->reject();
-    }));
-    QCOMPARE(report->report().sheet.text(2, 5), QStringLiteral("B"));
+        h.dialogs.answer(UserDialogs::Answer::Cancel);
+        QVERIFY(!h.mergeTerms());
+        QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{QStringLiteral("Save changes before merging?")});
+        QVERIFY(h.window->document().modified);
+        h.closeSetup();
 
-    // The editor opens on the report's scale; OK regrades the report with the
-    // scale shown: Ann Lee's 86.25% passes, Dan Roe's 60.00% does not.
-    QString shownName;
-    h.dialogs.choose(0);  // Change the default scale
-    QVERIFY(answered<GradeScaleDialog>(report->actions().gradeScale, [&shownName](GradeScaleDialog* d) {
-        shownName = d->scaleList()->currentText();
-        d->kindButton(ScaleKind::PassFail)->click();
-        clickOk(d);
-    }));
-    QCOMPARE(shownName, QStringLiteral("<Default>"));
-    QCOMPARE(report->report().scale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
-    QCOMPARE(report->report().sheet.text(2, 5), QStringLiteral("Pass"));
-    QCOMPARE(report->report().sheet.text(5, 5), QStringLiteral("Fail"));
-    QCOMPARE(report->view()->model()->index(4, 4).data().toString(), QStringLiteral("Fail"));
-    // The open class keeps its scale and its letters, and nothing to save.
-    QCOMPARE(h.cls().gradeScale, classScale);
-    QCOMPARE(h.window->gradesTable().sheet.text(2, h.window->gradesTable().sheet.maxCol()), QStringLiteral("B"));
-    QVERIFY(!h.window->document().modified);
-    h.closeSetup();
-}
+        // No: the file as it is on disk, the class still unsaved.
+        h.dialogs.answer(UserDialogs::Answer::No);
+        MergedReportWindow* report = h.mergeTerms();
+        QVERIFY(report);
+        QVERIFY(!report->report().sheet.showGridLines());
+        QVERIFY(h.window->document().modified);
+        QCOMPARE(fileContents(h.first), onDisk);
+        h.closeSetup();
+
+        // Yes: saved first, and merged as saved.
+        h.dialogs.answer(UserDialogs::Answer::Yes);
+        report = h.mergeTerms();
+        QVERIFY(report);
+        QVERIFY(report->report().sheet.showGridLines());
+        QVERIFY(!h.window->document().modified);
+        QVERIFY(fileContents(h.first) != onDisk);
+        h.closeSetup();
+
+        // Not asked when the open class is not among the files.
+        h.window->tableCommands().toggleGridLines();
+        h.dialogs.clearRecord();
+        MergeSetupDialog* setup = h.openSetup();
+        const QString other = h.write(QStringLiteral("other.grs"), secondTerm());
+        h.dialogs.openWith(other);
+        setup->chooseFirstFile();
+        h.dialogs.openWith(h.second);
+        setup->chooseSecondFile();
+        setup->mergeButton()->click();
+        QVERIFY(setup->findChild<MergedReportWindow*>());
+        QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
+        QCOMPARE(h.dialogs.unanswered, 0);
+        setup->close();
+    }
+
+    void reportSavesAsSpreadsheetsOnly() {
+        MergeHarness h;
+        MergedReportWindow* report = h.mergeTerms();
+        QVERIFY(report);
+        const QString csv = h.path(QStringLiteral("merged.csv"));
+        h.dialogs.saveAs(csv);
+        report->actions().save->trigger();
+        QCOMPARE(h.dialogs.texts(Kind::SaveFile), QStringList{QStringLiteral("Save As")});
+        QCOMPARE(h.dialogs.fileRequests.back().filters.front(), QStringLiteral("Excel File (*.xls)"));
+        QCOMPARE(fileContents(csv), QByteArray("Names,Points,Total,Average,Grade\r\nAnn Lee,138,160,86.25%,B\r\n"
+                                               "Bob Stone,76,110,69.09%,D\r\nCleo Park,80,100,80.00%,B\r\n"
+                                               "Dan Roe,30,50,60.00%,D\r\n"));
+        QVERIFY(h.dialogs.messages().isEmpty());
+
+        const QString xls = h.path(QStringLiteral("merged.XLS"));
+        h.dialogs.saveAs(xls);
+        report->saveReport();
+        QVERIFY(fileContents(xls).startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")));  // an OLE2 workbook
+
+        const QString text = h.path(QStringLiteral("merged.txt"));
+        h.dialogs.saveAs(text);
+        report->saveReport();
+        QVERIFY(h.dialogs.onlyText(Kind::Warn).contains(QStringLiteral(".xls, .xlsx or .csv")));
+        QVERIFY(!QFile::exists(text));
+
+        h.dialogs.cancelSave();
+        report->saveReport();
+        QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+        QCOMPARE(h.dialogs.unanswered, 0);
+        h.closeSetup();
+    }
+
+    void reportPrintsWithNamesOrIdsAndSaysWhenPrintingFails() {
+        MergeHarness h;
+        MergedReportWindow* report = h.mergeTerms();
+        QVERIFY(report);
+        QToolButton* print = report->printButton();
+        QCOMPARE(print->popupMode(), QToolButton::InstantPopup);
+        QCOMPARE(print->menu()->actions(),
+                 (QList<QAction*>{report->actions().printWithNames, report->actions().printWithIds}));
+
+        if (havePdfToText()) {
+            const QString names = h.path(QStringLiteral("names.pdf"));
+            h.dialogs.printToPdf(names);
+            report->actions().printWithNames->trigger();
+            QString text = pdfText(names);
+            QVERIFY2(text.contains(QStringLiteral("Merged Files: ")), qPrintable(text));
+            QVERIFY(text.contains(QStringLiteral("Dan Roe")));
+
+            const QString ids = h.path(QStringLiteral("ids.pdf"));
+            h.dialogs.printToPdf(ids);
+            report->actions().printWithIds->trigger();
+            text = pdfText(ids);
+            QVERIFY(text.contains(QStringLiteral("Student ID's")));
+            for (const char* id : {"A-1", "B-2", "C-3", "D-4"}) QVERIFY2(text.contains(QLatin1String(id)), id);
+            QVERIFY(!text.contains(QStringLiteral("Dan Roe")));
+        }
+        h.dialogs.clearRecord();
+        h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/out.pdf")));
+        report->printWithIds();
+        QVERIFY(h.dialogs.onlyText(Kind::Warn).startsWith(QStringLiteral("The merged report could not be printed")));
+        QCOMPARE(report->report().sheet.text(2, 1), QStringLiteral("Ann Lee"));
+        h.closeSetup();
+    }
+
+    void gridLinesFontAndSortChangeTheReportAlone() {
+        MergeHarness h;
+        const ClassRecord before = h.cls();
+        MergedReportWindow* report = h.mergeTerms();
+        QVERIFY(report);
+        QAction* gridLines = report->actions().gridLines;
+        QCOMPARE(gridLines->isChecked(), report->report().sheet.showGridLines());
+        gridLines->trigger();
+        QVERIFY(report->report().sheet.showGridLines());
+        QVERIFY(gridLines->isChecked());
+        QVERIFY(report->view()->showGrid());
+        gridLines->trigger();
+        QVERIFY(!report->report().sheet.showGridLines());
+
+        UserDialogs::FontChoice courier;
+        courier.family = QStringLiteral("Courier New");
+        courier.pointSize = 12;
+        courier.italic = true;
+        h.dialogs.fonts.push_back(courier);
+        report->actions().font->trigger();
+        QCOMPARE(h.dialogs.fontRequests.back().family, QStringLiteral("MS Sans Serif"));
+        QCOMPARE(report->report().sheet.format(3, 1).font.name, QStringLiteral("Courier New"));
+
+        report->view()->selectRange(CellRange::cell(3, 2));
+        report->actions().sortDescending->trigger();
+        QCOMPARE(
+            tableText(report->report().sheet).mid(1, 2),
+            (QStringList{QStringLiteral("Ann Lee|138|160|86.25%|B"), QStringLiteral("Cleo Park|80|100|80.00%|B")}));
+        QCOMPARE(report->report().sheet.text(1, 1), QStringLiteral("Names"));
+
+        report->view()->selectRange(CellRange{2, 1, 2, 2});
+        report->actions().copy->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), report->report().sheet.text(2, 1) + QLatin1Char('\t') +
+                                                        report->report().sheet.text(2, 2) + QLatin1Char('\n'));
+
+        QCOMPARE(h.cls(), before);
+        QVERIFY(!h.window->document().modified);
+        h.closeSetup();
+    }
+
+    void anotherGradeScaleRegradesTheReportAlone() {
+        MergeHarness h;
+        const CurrentGradeScale classScale = h.cls().gradeScale;
+        MergedReportWindow* report = h.mergeTerms();
+        QVERIFY(report);
+
+        // Cancel changes nothing.
+        h.dialogs.choose(0);  // Discard the kind chosen
+        QVERIFY(answered<GradeScaleDialog>(report->actions().gradeScale, [](GradeScaleDialog* d) {
+            d->kindButton(ScaleKind::PassFail)->click();
+            d->reject();
+        }));
+        QCOMPARE(report->report().sheet.text(2, 5), QStringLiteral("B"));
+
+        // The editor opens on the report's scale; OK regrades the report with the
+        // scale shown: Ann Lee's 86.25% passes, Dan Roe's 60.00% does not.
+        QString shownName;
+        h.dialogs.choose(0);  // Change the default scale
+        QVERIFY(answered<GradeScaleDialog>(report->actions().gradeScale, [&shownName](GradeScaleDialog* d) {
+            shownName = d->scaleList()->currentText();
+            d->kindButton(ScaleKind::PassFail)->click();
+            clickOk(d);
+        }));
+        QCOMPARE(shownName, QStringLiteral("<Default>"));
+        QCOMPARE(report->report().scale, (CurrentGradeScale{"<Default>", 2, "75,100,0,74"}));
+        QCOMPARE(report->report().sheet.text(2, 5), QStringLiteral("Pass"));
+        QCOMPARE(report->report().sheet.text(5, 5), QStringLiteral("Fail"));
+        QCOMPARE(report->view()->model()->index(4, 4).data().toString(), QStringLiteral("Fail"));
+        // The open class keeps its scale and its letters, and nothing to save.
+        QCOMPARE(h.cls().gradeScale, classScale);
+        QCOMPARE(h.window->gradesTable().sheet.text(2, h.window->gradesTable().sheet.maxCol()), QStringLiteral("B"));
+        QVERIFY(!h.window->document().modified);
+        h.closeSetup();
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(MergeWindowsTest)
 #include "MergeWindowsTest.moc"

@@ -61,192 +61,183 @@ void fill(OptionsDialog& d, bool protect, const QString& oldPassword, const QStr
 class PasswordDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen();
-    void aWrongOldPasswordThenCancelChangesNothing();
-    void aTwentyFiveCharacterPasswordRoundTrip();
-    void emptyNewBoxesWithoutAStoredPasswordAreRefused();
-    void aFailedSettingsWriteKeepsOptionsOpen();
-    void switchingOffAndRemovingAskForTheStoredPassword();
-    void theStartUpQuestionDecidesWhetherTheProgramRuns();
-    void optionsIsACommandOfTheMainWindow();
-};
+    void everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
+        Settings s;
+        OptionsDialog first(s.passwords, s.store, s.dialogs);
+        for (QLineEdit* box : {first.oldPasswordBox(), first.newPasswordBox(), first.verifyPasswordBox()}) {
+            QCOMPARE(box->echoMode(), QLineEdit::Password);
+            QCOMPARE(box->maxLength(), 25);
+            QVERIFY(!box->isEnabled());
+        }
+        first.protectBox()->setChecked(true);
+        QVERIFY(!first.oldPasswordBox()->isEnabled());  // no password stored yet
+        QVERIFY(first.newPasswordBox()->isEnabled());
+        QVERIFY(first.verifyPasswordBox()->isEnabled());
 
-void PasswordDialogsTest::everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
-    Settings s;
-    OptionsDialog first(s.passwords, s.store, s.dialogs);
-    for (QLineEdit* box : {first.oldPasswordBox(), first.newPasswordBox(), first.verifyPasswordBox()}) {
-        QCOMPARE(box->echoMode(), QLineEdit::Password);
-        QCOMPARE(box->maxLength(), 25);
-        QVERIFY(!box->isEnabled());
+        QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+        OptionsDialog second(s.passwords, s.store, s.dialogs);
+        QVERIFY(second.protectBox()->isChecked());
+        QVERIFY(second.oldPasswordBox()->isEnabled());
+        QVERIFY(!second.removePasswordBox()->isEnabled());
+        second.protectBox()->setChecked(false);
+        QVERIFY(second.oldPasswordBox()->isEnabled());  // switching off needs it too
+        QVERIFY(!second.newPasswordBox()->isEnabled());
+        QVERIFY(second.removePasswordBox()->isEnabled());
+        QVERIFY(!first.removePasswordBox()->isEnabled());  // nothing stored to remove
     }
-    first.protectBox()->setChecked(true);
-    QVERIFY(!first.oldPasswordBox()->isEnabled());  // no password stored yet
-    QVERIFY(first.newPasswordBox()->isEnabled());
-    QVERIFY(first.verifyPasswordBox()->isEnabled());
 
-    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    OptionsDialog second(s.passwords, s.store, s.dialogs);
-    QVERIFY(second.protectBox()->isChecked());
-    QVERIFY(second.oldPasswordBox()->isEnabled());
-    QVERIFY(!second.removePasswordBox()->isEnabled());
-    second.protectBox()->setChecked(false);
-    QVERIFY(second.oldPasswordBox()->isEnabled());  // switching off needs it too
-    QVERIFY(!second.newPasswordBox()->isEnabled());
-    QVERIFY(second.removePasswordBox()->isEnabled());
-    QVERIFY(!first.removePasswordBox()->isEnabled());  // nothing stored to remove
-}
+    void aWrongOldPasswordThenCancelChangesNothing() {
+        Settings s;
+        QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+        QCOMPARE(s.passwords.apply({false, q("apple"), {}, {}}).outcome, PasswordProtection::Outcome::Saved);
+        const QByteArray before = s.onDisk();
 
-void PasswordDialogsTest::aWrongOldPasswordThenCancelChangesNothing() {
-    Settings s;
-    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    QCOMPARE(s.passwords.apply({false, q("apple"), {}, {}}).outcome, PasswordProtection::Outcome::Saved);
-    const QByteArray before = s.onDisk();
-
-    OptionsDialog dialog(s.passwords, s.store, s.dialogs);
-    QVERIFY(showExposed(dialog));
-    fill(dialog, true, q("Apple"), q("pear"), q("pear"));
-    clickOk(&dialog);
-    QCOMPARE(s.dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(QApplication::focusWidget(), dialog.oldPasswordBox());
-
-    fill(dialog, true, q("apple"), q("pear"), q("peach"));
-    clickOk(&dialog);
-    QCOMPARE(s.dialogs.messages().last(), q("Password verification failed, please check spelling!"));
-    QCOMPARE(QApplication::focusWidget(), dialog.verifyPasswordBox());
-
-    // Protection was switched on first, before the checks: Cancel left it on
-    // with a password the user could not give.
-    dialog.reject();
-    QCOMPARE(s.onDisk(), before);
-    QVERIFY(!s.passwords.isOn());
-    QVERIFY(s.passwords.accepts(q("apple")).value());
-}
-
-void PasswordDialogsTest::aTwentyFiveCharacterPasswordRoundTrip() {
-    Settings s;
-    const QString full = q(" Twenty-five characters! ");
-    QCOMPARE(full.size(), 25);
-    {
-        OptionsDialog options(s.passwords, s.store, s.dialogs);
-        QVERIFY(showExposed(options));
-        options.protectBox()->setChecked(true);
-        // The boxes take 25 characters, blanks included; more are not taken.
-        QTest::keyClicks(options.newPasswordBox(), full + q("XYZ"));
-        QTest::keyClicks(options.verifyPasswordBox(), full);
-        QCOMPARE(options.newPasswordBox()->text(), full);
-        // Editing keys still work at the limit.
-        QTest::keyClick(options.verifyPasswordBox(), Qt::Key_Backspace);
-        QTest::keyClicks(options.verifyPasswordBox(), q(" "));
-        clickOk(&options);
-        QCOMPARE(options.result(), int(QDialog::Accepted));
-    }
-    QCOMPARE(s.dialogs.messages(), QStringList());
-
-    QSettingsStore nextStart(s.path());
-    PasswordProtection passwords(nextStart);
-    bool handled = false;
-    whenModalShows<PasswordDialog>(
-        [&s, full](PasswordDialog* d) {
-            QTest::keyClicks(d->passwordBox(), full.trimmed());
-            clickOk(d);
-            QCOMPARE(s.dialogs.messages(), QStringList{kWrongPassword});
-            QVERIFY(d->isVisible());
-            d->passwordBox()->clear();
-            QTest::keyClicks(d->passwordBox(), full);
-            clickOk(d);
-        },
-        &handled);
-    QVERIFY(passwordAcceptedAtStart(passwords, s.dialogs));
-    QVERIFY(handled);
-}
-
-void PasswordDialogsTest::emptyNewBoxesWithoutAStoredPasswordAreRefused() {
-    Settings s;
-    OptionsDialog none(s.passwords, s.store, s.dialogs);
-    fill(none, true, {}, {}, {});
-    clickOk(&none);
-    QCOMPARE(none.result(), int(QDialog::Rejected));
-    QCOMPARE(s.dialogs.messages().size(), 1);
-    QVERIFY(!s.passwords.isOn());
-    QCOMPARE(s.onDisk(), QByteArray());
-}
-
-void PasswordDialogsTest::aFailedSettingsWriteKeepsOptionsOpen() {
-    QTemporaryDir dir;
-    QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
-    PasswordProtection passwords(settings);
-    ScriptedDialogs dialogs;
-    OptionsDialog dialog(passwords, settings, dialogs);
-    fill(dialog, true, {}, q("apple"), q("apple"));
-    clickOk(&dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(dialogs.onlyText(ScriptedDialogs::Kind::Warn).startsWith(q("Unable to save the settings")));
-    QVERIFY(!passwords.isOn());
-}
-
-void PasswordDialogsTest::switchingOffAndRemovingAskForTheStoredPassword() {
-    Settings s;
-    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    {
-        OptionsDialog off(s.passwords, s.store, s.dialogs);
-        QVERIFY(showExposed(off));
-        fill(off, false, {}, {}, {});
-        clickOk(&off);
+        OptionsDialog dialog(s.passwords, s.store, s.dialogs);
+        QVERIFY(showExposed(dialog));
+        fill(dialog, true, q("Apple"), q("pear"), q("pear"));
+        clickOk(&dialog);
         QCOMPARE(s.dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
-        QVERIFY(off.isVisible());
-        QCOMPARE(QApplication::focusWidget(), off.oldPasswordBox());
-        QVERIFY(s.protectedAtNextStart(q("apple")));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(QApplication::focusWidget(), dialog.oldPasswordBox());
 
-        off.oldPasswordBox()->setText(q("apple"));
-        clickOk(&off);
-        QCOMPARE(off.result(), int(QDialog::Accepted));
+        fill(dialog, true, q("apple"), q("pear"), q("peach"));
+        clickOk(&dialog);
+        QCOMPARE(s.dialogs.messages().last(), q("Password verification failed, please check spelling!"));
+        QCOMPARE(QApplication::focusWidget(), dialog.verifyPasswordBox());
+
+        // Protection was switched on first, before the checks: Cancel left it on
+        // with a password the user could not give.
+        dialog.reject();
+        QCOMPARE(s.onDisk(), before);
+        QVERIFY(!s.passwords.isOn());
+        QVERIFY(s.passwords.accepts(q("apple")).value());
     }
-    QVERIFY(!s.passwords.isOn());
-    QVERIFY(s.passwords.hasPassword());  // kept for switching on again
 
-    OptionsDialog remove(s.passwords, s.store, s.dialogs);
-    QVERIFY(!remove.oldPasswordBox()->isEnabled());  // already off: nothing to ask
-    remove.removePasswordBox()->setChecked(true);
-    QVERIFY(remove.oldPasswordBox()->isEnabled());
-    remove.oldPasswordBox()->setText(q("apple"));
-    clickOk(&remove);
-    QCOMPARE(remove.result(), int(QDialog::Accepted));
-    QVERIFY(!s.passwords.hasPassword());
-    QVERIFY(!s.onDisk().contains("argon2id"));
-}
+    void aTwentyFiveCharacterPasswordRoundTrip() {
+        Settings s;
+        const QString full = q(" Twenty-five characters! ");
+        QCOMPARE(full.size(), 25);
+        {
+            OptionsDialog options(s.passwords, s.store, s.dialogs);
+            QVERIFY(showExposed(options));
+            options.protectBox()->setChecked(true);
+            // The boxes take 25 characters, blanks included; more are not taken.
+            QTest::keyClicks(options.newPasswordBox(), full + q("XYZ"));
+            QTest::keyClicks(options.verifyPasswordBox(), full);
+            QCOMPARE(options.newPasswordBox()->text(), full);
+            // Editing keys still work at the limit.
+            QTest::keyClick(options.verifyPasswordBox(), Qt::Key_Backspace);
+            QTest::keyClicks(options.verifyPasswordBox(), q(" "));
+            clickOk(&options);
+            QCOMPARE(options.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(s.dialogs.messages(), QStringList());
 
-void PasswordDialogsTest::theStartUpQuestionDecidesWhetherTheProgramRuns() {
-    Settings s;
-    bool handled = false;
-    whenModalShows<PasswordDialog>([](PasswordDialog* d) { d->reject(); }, &handled);
-    // Protection off: no question (it would have been answered while the call ran).
-    QVERIFY(passwordAcceptedAtStart(s.passwords, s.dialogs));
-    QVERIFY(!handled);
-    stopWatchingModals();
+        QSettingsStore nextStart(s.path());
+        PasswordProtection passwords(nextStart);
+        bool handled = false;
+        whenModalShows<PasswordDialog>(
+            [&s, full](PasswordDialog* d) {
+                QTest::keyClicks(d->passwordBox(), full.trimmed());
+                clickOk(d);
+                QCOMPARE(s.dialogs.messages(), QStringList{kWrongPassword});
+                QVERIFY(d->isVisible());
+                d->passwordBox()->clear();
+                QTest::keyClicks(d->passwordBox(), full);
+                clickOk(d);
+            },
+            &handled);
+        QVERIFY(passwordAcceptedAtStart(passwords, s.dialogs));
+        QVERIFY(handled);
+    }
 
-    QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-    whenModalShows<PasswordDialog>(
-        [](PasswordDialog* d) {
-            QVERIFY(QTest::qWaitForWindowActive(d, kWaitLimitMs));
-            QCOMPARE(QApplication::focusWidget(), d->passwordBox());
-            QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
-        },
-        &handled);
-    QVERIFY(!passwordAcceptedAtStart(s.passwords, s.dialogs));
-    QVERIFY(handled);
-}
+    void emptyNewBoxesWithoutAStoredPasswordAreRefused() {
+        Settings s;
+        OptionsDialog none(s.passwords, s.store, s.dialogs);
+        fill(none, true, {}, {}, {});
+        clickOk(&none);
+        QCOMPARE(none.result(), int(QDialog::Rejected));
+        QCOMPARE(s.dialogs.messages().size(), 1);
+        QVERIFY(!s.passwords.isOn());
+        QCOMPARE(s.onDisk(), QByteArray());
+    }
 
-void PasswordDialogsTest::optionsIsACommandOfTheMainWindow() {
-    WindowHarness h;
-    QVERIFY(answered<OptionsDialog>(h.window->actions().options, [](OptionsDialog* d) {
-        fill(*d, true, {}, q("pear"), q("pear"));
-        clickOk(d);
-    }));
-    QVERIFY(h.passwords->isOn());
-    QVERIFY(h.passwords->accepts(q("pear")).value());
-    QVERIFY(!h.window->document().modified);  // a setting of the program, not of the class
-}
+    void aFailedSettingsWriteKeepsOptionsOpen() {
+        QTemporaryDir dir;
+        QSettingsStore settings(unwritablePath(dir.path(), QStringLiteral("Grades.ini")));
+        PasswordProtection passwords(settings);
+        ScriptedDialogs dialogs;
+        OptionsDialog dialog(passwords, settings, dialogs);
+        fill(dialog, true, {}, q("apple"), q("apple"));
+        clickOk(&dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(dialogs.onlyText(ScriptedDialogs::Kind::Warn).startsWith(q("Unable to save the settings")));
+        QVERIFY(!passwords.isOn());
+    }
+
+    void switchingOffAndRemovingAskForTheStoredPassword() {
+        Settings s;
+        QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+        {
+            OptionsDialog off(s.passwords, s.store, s.dialogs);
+            QVERIFY(showExposed(off));
+            fill(off, false, {}, {}, {});
+            clickOk(&off);
+            QCOMPARE(s.dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
+            QVERIFY(off.isVisible());
+            QCOMPARE(QApplication::focusWidget(), off.oldPasswordBox());
+            QVERIFY(s.protectedAtNextStart(q("apple")));
+
+            off.oldPasswordBox()->setText(q("apple"));
+            clickOk(&off);
+            QCOMPARE(off.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(!s.passwords.isOn());
+        QVERIFY(s.passwords.hasPassword());  // kept for switching on again
+
+        OptionsDialog remove(s.passwords, s.store, s.dialogs);
+        QVERIFY(!remove.oldPasswordBox()->isEnabled());  // already off: nothing to ask
+        remove.removePasswordBox()->setChecked(true);
+        QVERIFY(remove.oldPasswordBox()->isEnabled());
+        remove.oldPasswordBox()->setText(q("apple"));
+        clickOk(&remove);
+        QCOMPARE(remove.result(), int(QDialog::Accepted));
+        QVERIFY(!s.passwords.hasPassword());
+        QVERIFY(!s.onDisk().contains("argon2id"));
+    }
+
+    void theStartUpQuestionDecidesWhetherTheProgramRuns() {
+        Settings s;
+        bool handled = false;
+        whenModalShows<PasswordDialog>([](PasswordDialog* d) { d->reject(); }, &handled);
+        // Protection off: no question (it would have been answered while the call ran).
+        QVERIFY(passwordAcceptedAtStart(s.passwords, s.dialogs));
+        QVERIFY(!handled);
+        stopWatchingModals();
+
+        QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
+        whenModalShows<PasswordDialog>(
+            [](PasswordDialog* d) {
+                QVERIFY(QTest::qWaitForWindowActive(d, kWaitLimitMs));
+                QCOMPARE(QApplication::focusWidget(), d->passwordBox());
+                QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
+            },
+            &handled);
+        QVERIFY(!passwordAcceptedAtStart(s.passwords, s.dialogs));
+        QVERIFY(handled);
+    }
+
+    void optionsIsACommandOfTheMainWindow() {
+        WindowHarness h;
+        QVERIFY(answered<OptionsDialog>(h.window->actions().options, [](OptionsDialog* d) {
+            fill(*d, true, {}, q("pear"), q("pear"));
+            clickOk(d);
+        }));
+        QVERIFY(h.passwords->isOn());
+        QVERIFY(h.passwords->accepts(q("pear")).value());
+        QVERIFY(!h.window->document().modified);  // a setting of the program, not of the class
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(PasswordDialogsTest)
 #include "PasswordDialogsTest.moc"

@@ -78,146 +78,140 @@ class RecentFilesAndDropsTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { clearRecentFiles(); }
-    void classesOpenedOrSavedAreListedNewestFirstWithTheirFolders();
-    void theListKeepsTheLastEightEachOnce();
-    void aMissingFileIsGreyedAndClearRecentEmptiesTheList();
-    void aRecentClassOpensAfterTheSaveQuestion();
-    void aDroppedGradeFileOpensAfterTheSaveQuestion();
-    void aDropOfAnythingElseIsRefusedAndChangesNothing();
+
+    void classesOpenedOrSavedAreListedNewestFirstWithTheirFolders() {
+        WindowHarness h;
+        QVERIFY(!h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
+        QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("b & c")));
+        const QString a = h.write(QStringLiteral("a.grs"));
+        const QString b = writeClass(h.path(QStringLiteral("b & c")), QStringLiteral("b.grs"), smallClass());
+        h.open(a);
+        h.open(b);
+        h.dialogs.saveAs(h.path(QStringLiteral("saved.grs")));
+        h.window->saveClassAs();
+
+        QList<QAction*> items = recentItems(h);
+        QCOMPARE(recentNames(items), (QStringList{"saved.grs", "b.grs", "a.grs"}));
+        QVERIFY(h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
+        QCOMPARE(items.at(1)->text(),
+                 QStringLiteral("&2 b.grs  (%1)").arg(QDir::toNativeSeparators(h.path(QStringLiteral("b && c")))));
+        QCOMPARE(items.at(1)->data().toString(), b);
+
+        // Opening one again (or saving it) brings it to the top.
+        h.open(a);
+        QCOMPARE(recentNames(recentItems(h)), (QStringList{"a.grs", "saved.grs", "b.grs"}));
+        h.window->saveClass();
+        QCOMPARE(recentNames(recentItems(h)), (QStringList{"a.grs", "saved.grs", "b.grs"}));
+
+        // The next run finds the same list.
+        WindowHarness next;
+        QCOMPARE(recentNames(recentItems(next)), (QStringList{"a.grs", "saved.grs", "b.grs"}));
+    }
+
+    void theListKeepsTheLastEightEachOnce() {
+        WindowHarness h;
+        QStringList opened;
+        for (int i = 1; i <= 9; ++i) {
+            const QString name = QStringLiteral("c%1.grs").arg(i);
+            h.open(h.write(name));
+            opened.prepend(name);
+        }
+        QCOMPARE(recentNames(recentItems(h)), opened.mid(0, kMaxRecentFiles));
+        // A name given another way (a relative path through its folder) is still the same file.
+        rememberRecentFile(h.path(QStringLiteral("x/../c5.grs")));
+        QCOMPARE(recentFiles().size(), kMaxRecentFiles);
+        QCOMPARE(recentFiles().front(), h.path(QStringLiteral("c5.grs")));
+        QCOMPARE(recentFiles().count(h.path(QStringLiteral("c5.grs"))), 1);
+    }
+
+    void aMissingFileIsGreyedAndClearRecentEmptiesTheList() {
+        WindowHarness h;
+        const QString a = h.write(QStringLiteral("a.grs"));
+        const QString b = h.write(QStringLiteral("b.grs"));
+        h.open(a);
+        h.open(b);
+        QVERIFY(QFile::remove(a));
+        const QList<QAction*> items = recentItems(h);
+        QCOMPARE(recentNames(items), (QStringList{"b.grs", "a.grs"}));
+        QVERIFY(items.at(0)->isEnabled());
+        QVERIFY(!items.at(1)->isEnabled());
+        QVERIFY(items.at(1)->statusTip().contains(QStringLiteral("missing")));
+
+        clearRecentAction(h)->trigger();
+        QVERIFY(recentFiles().isEmpty());
+        QVERIFY(recentItems(h).isEmpty());
+        QVERIFY(!h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
+    }
+
+    void aRecentClassOpensAfterTheSaveQuestion() {
+        WindowHarness h;
+        ClassRecord other = smallClass();
+        other.students.pop_back();
+        other.comments.pop_back();
+        const QString a = h.write(QStringLiteral("a.grs"), other);
+        const QString b = h.write(QStringLiteral("b.grs"));
+        h.open(a);
+        h.open(b);
+        makeUnsavedChange(*h.window);
+
+        h.dialogs.answer(Answer::Cancel);
+        recentItems(h).at(1)->trigger();
+        QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{"Do you wish to save changes to \"b.grs\"?"});
+        QCOMPARE(h.window->document().markwellFile, b);
+        QVERIFY(h.window->document().modified);
+
+        h.dialogs.answer(Answer::No);
+        recentItems(h).at(1)->trigger();
+        QCOMPARE(h.window->document().markwellFile, a);
+        QCOMPARE(h.cls().students.size(), other.students.size());
+        QVERIFY(!h.window->document().modified);
+        QCOMPARE(recentNames(recentItems(h)), (QStringList{"a.grs", "b.grs"}));
+    }
+
+    void aDroppedGradeFileOpensAfterTheSaveQuestion() {
+        WindowHarness h;
+        const QString a = h.write(QStringLiteral("A.GRS"));
+        changeClassTo(*h.window, smallClass());
+
+        const std::unique_ptr<QMimeData> data(filesData({a}));
+        h.dialogs.answer(Answer::Cancel);
+        QVERIFY(dragAndDrop(*h.window, *data));
+        QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{"Do you wish to save changes?"});
+        QVERIFY(!h.window->document().isTitled());
+
+        h.dialogs.answer(Answer::No);
+        QVERIFY(dragAndDrop(*h.window, *data));
+        QCOMPARE(h.window->document().markwellFile, a);
+        QCOMPARE(h.cls().students.size(), smallClass().students.size());
+        QCOMPARE(recentFiles(), QStringList{a});
+    }
+
+    void aDropOfAnythingElseIsRefusedAndChangesNothing() {
+        WindowHarness h;
+        const QString a = h.write(QStringLiteral("a.grs"));
+        const QString b = h.write(QStringLiteral("b.grs"));
+        const QString text = writeFile(h.path(QStringLiteral("notes.txt")), {});
+        QVERIFY(!text.isEmpty());
+        QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("folder.grs")));
+
+        std::vector<std::unique_ptr<QMimeData>> refused;
+        refused.emplace_back(filesData({a, b}));  // one class at a time
+        refused.emplace_back(filesData({text}));
+        refused.emplace_back(filesData({h.path(QStringLiteral("folder.grs"))}));
+        refused.emplace_back(filesData({h.path(QStringLiteral("gone.grs"))}));
+        refused.emplace_back(new QMimeData);
+        refused.back()->setText(a);
+        refused.emplace_back(new QMimeData);
+        refused.back()->setUrls({QUrl(QStringLiteral("https://example.org/a.grs"))});
+        for (const auto& data : refused) {
+            QVERIFY2(!dragAndDrop(*h.window, *data), qPrintable(data->urls().value(0).toString() + data->text()));
+            QVERIFY(GradeFileDrops::gradeFileIn(data.get()).isEmpty());
+        }
+        QVERIFY(!h.window->document().isTitled());
+        QCOMPARE(h.dialogs.shown.size(), 0u);
+        QVERIFY(recentFiles().isEmpty());
+    }
 };
-
-void RecentFilesAndDropsTest::classesOpenedOrSavedAreListedNewestFirstWithTheirFolders() {
-    WindowHarness h;
-    QVERIFY(!h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
-    QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("b & c")));
-    const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass());
-    const QString b = writeClass(h.path(QStringLiteral("b & c")), QStringLiteral("b.grs"), smallClass());
-    h.open(a);
-    h.open(b);
-    h.dialogs.saveAs(h.path(QStringLiteral("saved.grs")));
-    h.window->saveClassAs();
-
-    QList<QAction*> items = recentItems(h);
-    QCOMPARE(recentNames(items), (QStringList{"saved.grs", "b.grs", "a.grs"}));
-    QVERIFY(h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
-    QCOMPARE(items.at(1)->text(),
-             QStringLiteral("&2 b.grs  (%1)").arg(QDir::toNativeSeparators(h.path(QStringLiteral("b && c")))));
-    QCOMPARE(items.at(1)->data().toString(), b);
-
-    // Opening one again (or saving it) brings it to the top.
-    h.open(a);
-    QCOMPARE(recentNames(recentItems(h)), (QStringList{"a.grs", "saved.grs", "b.grs"}));
-    h.window->saveClass();
-    QCOMPARE(recentNames(recentItems(h)), (QStringList{"a.grs", "saved.grs", "b.grs"}));
-
-    // The next run finds the same list.
-    WindowHarness next;
-    QCOMPARE(recentNames(recentItems(next)), (QStringList{"a.grs", "saved.grs", "b.grs"}));
-}
-
-void RecentFilesAndDropsTest::theListKeepsTheLastEightEachOnce() {
-    WindowHarness h;
-    QStringList opened;
-    for (int i = 1; i <= 9; ++i) {
-        const QString name = QStringLiteral("c%1.grs").arg(i);
-        h.open(writeClass(h.folder.path(), name, smallClass()));
-        opened.prepend(name);
-    }
-    QCOMPARE(recentNames(recentItems(h)), opened.mid(0, kMaxRecentFiles));
-    // A name given another way (a relative path through its folder) is still the same file.
-    rememberRecentFile(h.path(QStringLiteral("x/../c5.grs")));
-    QCOMPARE(recentFiles().size(), kMaxRecentFiles);
-    QCOMPARE(recentFiles().front(), h.path(QStringLiteral("c5.grs")));
-    QCOMPARE(recentFiles().count(h.path(QStringLiteral("c5.grs"))), 1);
-}
-
-void RecentFilesAndDropsTest::aMissingFileIsGreyedAndClearRecentEmptiesTheList() {
-    WindowHarness h;
-    const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass());
-    const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
-    h.open(a);
-    h.open(b);
-    QVERIFY(QFile::remove(a));
-    const QList<QAction*> items = recentItems(h);
-    QCOMPARE(recentNames(items), (QStringList{"b.grs", "a.grs"}));
-    QVERIFY(items.at(0)->isEnabled());
-    QVERIFY(!items.at(1)->isEnabled());
-    QVERIFY(items.at(1)->statusTip().contains(QStringLiteral("missing")));
-
-    clearRecentAction(h)->trigger();
-    QVERIFY(recentFiles().isEmpty());
-    QVERIFY(recentItems(h).isEmpty());
-    QVERIFY(!h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
-}
-
-void RecentFilesAndDropsTest::aRecentClassOpensAfterTheSaveQuestion() {
-    WindowHarness h;
-    ClassRecord other = smallClass();
-    other.students.pop_back();
-    other.comments.pop_back();
-    const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), other);
-    const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
-    h.open(a);
-    h.open(b);
-    makeUnsavedChange(*h.window);
-
-    h.dialogs.answer(Answer::Cancel);
-    recentItems(h).at(1)->trigger();
-    QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{"Do you wish to save changes to \"b.grs\"?"});
-    QCOMPARE(h.window->document().markwellFile, b);
-    QVERIFY(h.window->document().modified);
-
-    h.dialogs.answer(Answer::No);
-    recentItems(h).at(1)->trigger();
-    QCOMPARE(h.window->document().markwellFile, a);
-    QCOMPARE(h.cls().students.size(), other.students.size());
-    QVERIFY(!h.window->document().modified);
-    QCOMPARE(recentNames(recentItems(h)), (QStringList{"a.grs", "b.grs"}));
-}
-
-void RecentFilesAndDropsTest::aDroppedGradeFileOpensAfterTheSaveQuestion() {
-    WindowHarness h;
-    const QString a = writeClass(h.folder.path(), QStringLiteral("A.GRS"), smallClass());
-    changeClassTo(*h.window, smallClass());
-
-    const std::unique_ptr<QMimeData> data(filesData({a}));
-    h.dialogs.answer(Answer::Cancel);
-    QVERIFY(dragAndDrop(*h.window, *data));
-    QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{"Do you wish to save changes?"});
-    QVERIFY(!h.window->document().isTitled());
-
-    h.dialogs.answer(Answer::No);
-    QVERIFY(dragAndDrop(*h.window, *data));
-    QCOMPARE(h.window->document().markwellFile, a);
-    QCOMPARE(h.cls().students.size(), smallClass().students.size());
-    QCOMPARE(recentFiles(), QStringList{a});
-}
-
-void RecentFilesAndDropsTest::aDropOfAnythingElseIsRefusedAndChangesNothing() {
-    WindowHarness h;
-    const QString a = writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass());
-    const QString b = writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass());
-    const QString text = writeFile(h.path(QStringLiteral("notes.txt")), {});
-    QVERIFY(!text.isEmpty());
-    QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("folder.grs")));
-
-    std::vector<std::unique_ptr<QMimeData>> refused;
-    refused.emplace_back(filesData({a, b}));  // one class at a time
-    refused.emplace_back(filesData({text}));
-    refused.emplace_back(filesData({h.path(QStringLiteral("folder.grs"))}));
-    refused.emplace_back(filesData({h.path(QStringLiteral("gone.grs"))}));
-    refused.emplace_back(new QMimeData);
-    refused.back()->setText(a);
-    refused.emplace_back(new QMimeData);
-    refused.back()->setUrls({QUrl(QStringLiteral("https://example.org/a.grs"))});
-    for (const auto& data : refused) {
-        QVERIFY2(!dragAndDrop(*h.window, *data), qPrintable(data->urls().value(0).toString() + data->text()));
-        QVERIFY(GradeFileDrops::gradeFileIn(data.get()).isEmpty());
-    }
-    QVERIFY(!h.window->document().isTitled());
-    QCOMPARE(h.dialogs.shown.size(), 0u);
-    QVERIFY(recentFiles().isEmpty());
-}
 
 MARKWELL_GUI_TEST_MAIN(RecentFilesAndDropsTest)
 #include "RecentFilesAndDropsTest.moc"

@@ -83,155 +83,148 @@ MyClassesWindow* openMyClasses(WindowHarness& h) {
 class TermWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void theCurveOpensOnTheSelectedAssignmentAndDoesWhatItShows();
-    void aCurveThatCannotBeWorkedOutKeepsOkGreyed();
-    void aNewClassFromAnotherHasItsSetUpAndNoStudent();
-    void myClassesShowsWhatTheCommandPrints();
-    void myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion();
-    void myClassesClosedWhileReadingStopsTheReading();
-};
-
-void TermWindowsTest::theCurveOpensOnTheSelectedAssignmentAndDoesWhatItShows() {
-    WindowHarness h(smallClass());
-    MainWindow& w = *h.window;
-    QVERIFY(showExposed(w));
-    const auto before = test::documentBytes(w.document());
-    w.gradesPage()->view()->selectRange(CellRange::cell(3, 3));  // Bob's Test 1
-    QString shownScores;
-    QVERIFY(answered<CurveDialog>(w.actions().curve, [&shownScores](CurveDialog* d) {
-        QCOMPARE(d->assignmentChoice()->currentText(), QStringLiteral("Test 1"));
-        d->kindButton(CurveKind::Map)->click();
-        const double map[4] = {70, 90, 75, 95};
-        for (int i = 0; i < 4; ++i) d->mapBox(i)->setValue(map[i]);
-        QVERIFY(d->okButton()->isEnabled());
-        shownScores = columnOf(d->scoresSheet(), 3);
-        d->okButton()->click();
-    }));
-    QCOMPARE(shownScores, QStringLiteral("New|95|75|85"));
-    QCOMPARE(columnOf(w.gradesTable().sheet, 3).section(QLatin1Char('|'), 0, 3), QStringLiteral("Test 1|95|75|85"));
-    QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo Curve Test 1"));
-    w.actions().undo->trigger();
-    QCOMPARE(test::documentBytes(w.document()), before);
-    QVERIFY(!w.isWindowModified());
-}
-
-void TermWindowsTest::aCurveThatCannotBeWorkedOutKeepsOkGreyed() {
-    ClassRecord cls = smallClass();
-    cls.assignments[0].namegrade = {"Ann Lee~0", "Bob Stone~0", "Cleo Park~-"};
-    CurveDialog dialog(cls, 0);
-    dialog.kindButton(CurveKind::Top)->click();
-    QVERIFY(!dialog.okButton()->isEnabled());
-    QVERIFY(dialog.message().contains(QStringLiteral("highest score")));
-    // Another assignment can be curved: OK comes back with its preview.
-    dialog.assignmentChoice()->setCurrentIndex(1);
-    QVERIFY(dialog.okButton()->isEnabled());
-    QCOMPARE(columnOf(dialog.scoresSheet(), 3), QStringLiteral("New|100|77.7777777777778|88.8888888888889"));
-}
-
-void TermWindowsTest::aNewClassFromAnotherHasItsSetUpAndNoStudent() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    ClassRecord model = smallClass();
-    model.weightGrades = {0, 60, 40, 0, 0, 0, true};
-    model.gridProps.grid_lines = true;
-    const QString modelPath = writeClass(h.folder.path(), QStringLiteral("fall.grs"), model);
-    const QByteArray modelBytes = fileContents(modelPath);
-    h.open(writeClass(h.folder.path(), QStringLiteral("other.grs"), smallClass()));
-    makeUnsavedChange(w);
-
-    // A file that is no class is refused before anything is asked.
-    const QString junk = h.folder.filePath(QStringLiteral("junk.grs"));
-    QVERIFY(!writeFile(junk, "junk").isEmpty());
-    h.dialogs.openWith(junk);
-    w.actions().newClassFrom->trigger();
-    QCOMPARE(h.dialogs.count(Kind::Warn), 1);
-    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
-    QVERIFY(w.document().isTitled());
-
-    h.dialogs.openWith(modelPath);
-    h.dialogs.answer(UserDialogs::Answer::No);
-    w.actions().newClassFrom->trigger();
-    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
-    QVERIFY(!w.document().isTitled());
-    QVERIFY(w.isWindowModified());
-    const Result<ClassRecord> read = readGradeFile(modelPath);
-    QVERIFY(read.ok());
-    QCOMPARE(w.document().classRecord, newClassRecordFrom(*read));
-    QCOMPARE(fileContents(modelPath), modelBytes);
-    QCOMPARE(w.gradesTable().sheet.text(1, 2), QStringLiteral("Quiz 1"));
-}
-
-void TermWindowsTest::myClassesShowsWhatTheCommandPrints() {
-    WindowHarness h;
-    const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
-    QVERIFY(!writeFile(folder + QStringLiteral("/broken.grs"), "not a class").isEmpty());
-
-    MyClassesWindow* overview = openMyClasses(h);
-    QVERIFY(overview);
-    QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), kWaitLimitMs);
-    QVERIFY(!overview->progressBar()->isVisible());
-    const test::CliRun plain = test::runCli({QStringLiteral("overview"), folder});
-    QCOMPARE(plain.exitCode, 1);
-    QCOMPARE(printedOverview(overview->sheet()), plain.out);
-    QCOMPARE(overview->sheet().text(2, 2), QStringLiteral("damaged"));
-
-    const int d = overview->letterChoice()->findData(QStringLiteral("D"));
-    QVERIFY(d > 0);
-    overview->letterChoice()->setCurrentIndex(d);
-    const test::CliRun below =
-        test::runCli({QStringLiteral("overview"), folder, QStringLiteral("--grade-at-most"), QStringLiteral("D")});
-    QCOMPARE(printedOverview(overview->sheet()), below.out);
-    overview->close();
-    // The letter and the folder are there the next time.
-    QCOMPARE(QSettings().value(QStringLiteral("MyClasses/gradeAtMost")).toString(), QStringLiteral("D"));
-}
-
-void TermWindowsTest::myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    QVERIFY(showExposed(w));
-    const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
-    h.open(writeClass(h.folder.path(), QStringLiteral("mine.grs"), smallClass()));
-    makeUnsavedChange(w);
-
-    MyClassesWindow* overview = openMyClasses(h);
-    QVERIFY(overview);
-    QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), kWaitLimitMs);
-    QCOMPARE(overview->sheet().text(3, 1), QStringLiteral("period2.grs"));
-    h.dialogs.answer(UserDialogs::Answer::No);
-    SheetView* table = overview->table();
-    const QRect cell = table->visualRect(table->model()->index(2, 0));
-    // A double click comes after the click of its first press, as the desktop sends them.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
-    QCOMPARE(w.document().markwellFile, folder + QStringLiteral("/period2.grs"));
-}
-
-void TermWindowsTest::myClassesClosedWhileReadingStopsTheReading() {
-    WindowHarness h;
-    const QString folder = myClassesFolder(h, "many", {});
-    for (int i = 0; i < 200; ++i) {
-        QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs"),
-                    folder + QStringLiteral("/class%1.grs").arg(i, 3, 10, QLatin1Char('0')));
+    void theCurveOpensOnTheSelectedAssignmentAndDoesWhatItShows() {
+        WindowHarness h(smallClass());
+        MainWindow& w = *h.window;
+        QVERIFY(showExposed(w));
+        const auto before = test::documentBytes(w.document());
+        w.gradesPage()->view()->selectRange(CellRange::cell(3, 3));  // Bob's Test 1
+        QString shownScores;
+        QVERIFY(answered<CurveDialog>(w.actions().curve, [&shownScores](CurveDialog* d) {
+            QCOMPARE(d->assignmentChoice()->currentText(), QStringLiteral("Test 1"));
+            d->kindButton(CurveKind::Map)->click();
+            const double map[4] = {70, 90, 75, 95};
+            for (int i = 0; i < 4; ++i) d->mapBox(i)->setValue(map[i]);
+            QVERIFY(d->okButton()->isEnabled());
+            shownScores = columnOf(d->scoresSheet(), 3);
+            d->okButton()->click();
+        }));
+        QCOMPARE(shownScores, QStringLiteral("New|95|75|85"));
+        QCOMPARE(columnOf(w.gradesTable().sheet, 3).section(QLatin1Char('|'), 0, 3), QStringLiteral("Test 1|95|75|85"));
+        QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo Curve Test 1"));
+        w.actions().undo->trigger();
+        QCOMPARE(test::documentBytes(w.document()), before);
+        QVERIFY(!w.isWindowModified());
     }
-    {
-        MyClassesWindow overview(*h.scales, h.dialogs, QString());
-        overview.cancelButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!overview.isReading(), kWaitLimitMs);
-        QVERIFY(!overview.cancelButton()->isVisible());
-        // Cancelled with the classes read so far, unless the reading was done first.
-        const qsizetype read = static_cast<qsizetype>(overview.classes().size());
-        const QString status = overview.statusText();
-        QVERIFY2(status == QStringLiteral("Reading cancelled after %1 classes.").arg(read) ||
-                     (read == 200 && status == QStringLiteral("200 classes.")),
-                 qPrintable(status));
-        QCOMPARE(overview.sheet().maxRow(), read + 1);
-        overview.readClasses();
-        QVERIFY(overview.isReading());
-    }  // closed while reading: the window waits for the reading to stop
-    QCoreApplication::processEvents();
-}
+
+    void aCurveThatCannotBeWorkedOutKeepsOkGreyed() {
+        ClassRecord cls = smallClass();
+        cls.assignments[0].namegrade = {"Ann Lee~0", "Bob Stone~0", "Cleo Park~-"};
+        CurveDialog dialog(cls, 0);
+        dialog.kindButton(CurveKind::Top)->click();
+        QVERIFY(!dialog.okButton()->isEnabled());
+        QVERIFY(dialog.message().contains(QStringLiteral("highest score")));
+        // Another assignment can be curved: OK comes back with its preview.
+        dialog.assignmentChoice()->setCurrentIndex(1);
+        QVERIFY(dialog.okButton()->isEnabled());
+        QCOMPARE(columnOf(dialog.scoresSheet(), 3), QStringLiteral("New|100|77.7777777777778|88.8888888888889"));
+    }
+
+    void aNewClassFromAnotherHasItsSetUpAndNoStudent() {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        ClassRecord model = smallClass();
+        model.weightGrades = {0, 60, 40, 0, 0, 0, true};
+        model.gridProps.grid_lines = true;
+        const QString modelPath = h.write(QStringLiteral("fall.grs"), model);
+        const QByteArray modelBytes = fileContents(modelPath);
+        h.open(h.write(QStringLiteral("other.grs")));
+        makeUnsavedChange(w);
+
+        // A file that is no class is refused before anything is asked.
+        const QString junk = h.folder.filePath(QStringLiteral("junk.grs"));
+        QVERIFY(!writeFile(junk, "junk").isEmpty());
+        h.dialogs.openWith(junk);
+        w.actions().newClassFrom->trigger();
+        QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+        QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
+        QVERIFY(w.document().isTitled());
+
+        h.dialogs.openWith(modelPath);
+        h.dialogs.answer(UserDialogs::Answer::No);
+        w.actions().newClassFrom->trigger();
+        QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
+        QVERIFY(!w.document().isTitled());
+        QVERIFY(w.isWindowModified());
+        const Result<ClassRecord> read = readGradeFile(modelPath);
+        QVERIFY(read.ok());
+        QCOMPARE(w.document().classRecord, newClassRecordFrom(*read));
+        QCOMPARE(fileContents(modelPath), modelBytes);
+        QCOMPARE(w.gradesTable().sheet.text(1, 2), QStringLiteral("Quiz 1"));
+    }
+
+    void myClassesShowsWhatTheCommandPrints() {
+        WindowHarness h;
+        const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
+        QVERIFY(!writeFile(folder + QStringLiteral("/broken.grs"), "not a class").isEmpty());
+
+        MyClassesWindow* overview = openMyClasses(h);
+        QVERIFY(overview);
+        QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), kWaitLimitMs);
+        QVERIFY(!overview->progressBar()->isVisible());
+        const test::CliRun plain = test::runCli({QStringLiteral("overview"), folder});
+        QCOMPARE(plain.exitCode, 1);
+        QCOMPARE(printedOverview(overview->sheet()), plain.out);
+        QCOMPARE(overview->sheet().text(2, 2), QStringLiteral("damaged"));
+
+        const int d = overview->letterChoice()->findData(QStringLiteral("D"));
+        QVERIFY(d > 0);
+        overview->letterChoice()->setCurrentIndex(d);
+        const test::CliRun below =
+            test::runCli({QStringLiteral("overview"), folder, QStringLiteral("--grade-at-most"), QStringLiteral("D")});
+        QCOMPARE(printedOverview(overview->sheet()), below.out);
+        overview->close();
+        // The letter and the folder are there the next time.
+        QCOMPARE(QSettings().value(QStringLiteral("MyClasses/gradeAtMost")).toString(), QStringLiteral("D"));
+    }
+
+    void myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion() {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        QVERIFY(showExposed(w));
+        const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
+        h.open(h.write(QStringLiteral("mine.grs")));
+        makeUnsavedChange(w);
+
+        MyClassesWindow* overview = openMyClasses(h);
+        QVERIFY(overview);
+        QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), kWaitLimitMs);
+        QCOMPARE(overview->sheet().text(3, 1), QStringLiteral("period2.grs"));
+        h.dialogs.answer(UserDialogs::Answer::No);
+        SheetView* table = overview->table();
+        const QRect cell = table->visualRect(table->model()->index(2, 0));
+        // A double click comes after the click of its first press, as the desktop sends them.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
+        QCOMPARE(w.document().markwellFile, folder + QStringLiteral("/period2.grs"));
+    }
+
+    void myClassesClosedWhileReadingStopsTheReading() {
+        WindowHarness h;
+        const QString folder = myClassesFolder(h, "many", {});
+        for (int i = 0; i < 200; ++i) {
+            QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs"),
+                        folder + QStringLiteral("/class%1.grs").arg(i, 3, 10, QLatin1Char('0')));
+        }
+        {
+            MyClassesWindow overview(*h.scales, h.dialogs, QString());
+            overview.cancelButton()->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!overview.isReading(), kWaitLimitMs);
+            QVERIFY(!overview.cancelButton()->isVisible());
+            // Cancelled with the classes read so far, unless the reading was done first.
+            const qsizetype read = static_cast<qsizetype>(overview.classes().size());
+            const QString status = overview.statusText();
+            QVERIFY2(status == QStringLiteral("Reading cancelled after %1 classes.").arg(read) ||
+                         (read == 200 && status == QStringLiteral("200 classes.")),
+                     qPrintable(status));
+            QCOMPARE(overview.sheet().maxRow(), read + 1);
+            overview.readClasses();
+            QVERIFY(overview.isReading());
+        }  // closed while reading: the window waits for the reading to stop
+        QCoreApplication::processEvents();
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(TermWindowsTest)
 #include "TermWindowsTest.moc"

@@ -179,8 +179,8 @@ struct SavedFiles {
 SavedFiles saveAClassIn(const QString& language) {
     InLanguage in(language);
     WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
-                      {attendanceRecord("Ann Lee", 3, 2025, "TUE  E"), attendanceRecord("Bob Stone", 4, 2025, "U")}));
+    h.open(h.write(QStringLiteral("period1.grs"), smallClass(),
+                   {attendanceRecord("Ann Lee", 3, 2025, "TUE  E"), attendanceRecord("Bob Stone", 4, 2025, "U")}));
     ClassRecord changed = smallClass();
     changed.students.push_back(changed.students.front());
     changed.students.back().name = "Dee Moss";
@@ -213,176 +213,162 @@ QStringList dialogTexts(const QString& language, const Opener& open) {
 class TranslationsTest : public QObject {
     Q_OBJECT
 private slots:
-    void everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn_data();
-    void everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn();
-    void theWindowSpeaksTheUsersLanguage_data();
-    void theWindowSpeaksTheUsersLanguage();
-    void everyDialogSpeaksTheUsersLanguage_data();
-    void everyDialogSpeaksTheUsersLanguage();
-    void aClassIsSavedToTheSameBytesInEveryLanguage();
-    void datesAndNumbersFollowTheWindowsLanguage_data();
-    void datesAndNumbersFollowTheWindowsLanguage();
-    void theHelpSpeaksTheLanguageOfTheMenus();
-};
+    void everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : kLanguages) QTest::newRow(qPrintable(language)) << language;
+    }
 
-void TranslationsTest::everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn_data() {
-    QTest::addColumn<QString>("language");
-    for (const QString& language : kLanguages) QTest::newRow(qPrintable(language)) << language;
-}
-
-void TranslationsTest::everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn() {
-    QFETCH(QString, language);
-    const std::vector<CatalogueEntry> entries = readCatalogue(language);
-    QVERIFY2(entries.size() > 500, "the catalogue could not be read");
-    QStringList faults;
-    for (const CatalogueEntry& e : entries) {
-        const QString where = e.context + QStringLiteral(": \"") + e.source + u'"';
-        if (!e.finished || e.translation.isEmpty()) {
-            faults << QStringLiteral("unfinished ") + where;
-        } else if (keptShape(e.source) != keptShape(e.translation)) {
-            faults << where + QStringLiteral(" has ") + keptShape(e.source) + QStringLiteral(", its translation ") +
-                          keptShape(e.translation);
+    void everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn() {
+        QFETCH(QString, language);
+        const std::vector<CatalogueEntry> entries = readCatalogue(language);
+        QVERIFY2(entries.size() > 500, "the catalogue could not be read");
+        QStringList faults;
+        for (const CatalogueEntry& e : entries) {
+            const QString where = e.context + QStringLiteral(": \"") + e.source + u'"';
+            if (!e.finished || e.translation.isEmpty()) {
+                faults << QStringLiteral("unfinished ") + where;
+            } else if (keptShape(e.source) != keptShape(e.translation)) {
+                faults << where + QStringLiteral(" has ") + keptShape(e.source) + QStringLiteral(", its translation ") +
+                              keptShape(e.translation);
+            }
         }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-}
 
-void TranslationsTest::theWindowSpeaksTheUsersLanguage_data() {
-    everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn_data();
-}
+    void theWindowSpeaksTheUsersLanguage_data() { everyEntryIsFinishedAndKeepsWhatTheCodeFillsIn_data(); }
 
-void TranslationsTest::theWindowSpeaksTheUsersLanguage() {
-    QFETCH(QString, language);
-    const QString classPath = writeClass(QDir::tempPath(), QStringLiteral("markwell-translated.grs"), smallClass());
-    {
-        WindowHarness h;  // so that both windows list the class among the recent ones
-        h.open(classPath);
-    }
-    QStringList english;
-    {
+    void theWindowSpeaksTheUsersLanguage() {
+        QFETCH(QString, language);
+        const QString classPath = writeClass(QDir::tempPath(), QStringLiteral("markwell-translated.grs"), smallClass());
+        {
+            WindowHarness h;  // so that both windows list the class among the recent ones
+            h.open(classPath);
+        }
+        QStringList english;
+        {
+            WindowHarness h;
+            h.open(classPath);
+            english = windowTexts(*h.window);
+        }
+        const std::map<QString, QString> catalogue = translationsOf(language);
+
+        InLanguage in(language);
+        QCOMPARE(in.installed(), language.left(2));
         WindowHarness h;
         h.open(classPath);
-        english = windowTexts(*h.window);
+        const QStringList translated = windowTexts(*h.window);
+        QCOMPARE(translated.size(), english.size());
+        // A text may be the same in both languages ("Total", "Options") when the
+        // catalogue says so; any other one left English never reached it.
+        const QStringList untranslated = leftEnglish(english, translated, catalogue);
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+
+        // The teacher's desk, "Teacher" in the seating file, shows in the language.
+        QVERIFY(h.window->showPage(Page::Seating));
+        const QString desk = h.window->seatingPage()->view()->itemOf(SeatId::teacher())->caption();
+        QVERIFY(catalogue.count(QStringLiteral("Teacher")) == 1);
+        QCOMPARE(desk, catalogue.at(QStringLiteral("Teacher")));
+        QVERIFY(desk != QLatin1String(kTeacherSeatName));
+
+        // Each menu still opens each of its items with a letter of its own.
+        const QStringList faults = menuItemsWithoutTheirOwnAltLetter(*h.window->menuBar());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        QFile::remove(classPath);
     }
-    const std::map<QString, QString> catalogue = translationsOf(language);
 
-    InLanguage in(language);
-    QCOMPARE(in.installed(), language.left(2));
-    WindowHarness h;
-    h.open(classPath);
-    const QStringList translated = windowTexts(*h.window);
-    QCOMPARE(translated.size(), english.size());
-    // A text may be the same in both languages ("Total", "Options") when the
-    // catalogue says so; any other one left English never reached it.
-    const QStringList untranslated = leftEnglish(english, translated, catalogue);
-    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
-
-    // The teacher's desk, "Teacher" in the seating file, shows in the language.
-    QVERIFY(h.window->showPage(Page::Seating));
-    const QString desk = h.window->seatingPage()->view()->itemOf(SeatId::teacher())->caption();
-    QVERIFY(catalogue.count(QStringLiteral("Teacher")) == 1);
-    QCOMPARE(desk, catalogue.at(QStringLiteral("Teacher")));
-    QVERIFY(desk != QLatin1String(kTeacherSeatName));
-
-    // Each menu still opens each of its items with a letter of its own.
-    const QStringList faults = menuItemsWithoutTheirOwnAltLetter(*h.window->menuBar());
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-    QFile::remove(classPath);
-}
-
-void TranslationsTest::everyDialogSpeaksTheUsersLanguage_data() {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<Opener>("open");
-    for (const QString& language : kLanguages) {
-        for (const auto& [name, open] : menuDialogs()) {
-            QTest::newRow(qPrintable(language + u' ' + QLatin1String(name))) << language << open;
+    void everyDialogSpeaksTheUsersLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<Opener>("open");
+        for (const QString& language : kLanguages) {
+            for (const auto& [name, open] : menuDialogs()) {
+                QTest::newRow(qPrintable(language + u' ' + QLatin1String(name))) << language << open;
+            }
         }
     }
-}
 
-void TranslationsTest::everyDialogSpeaksTheUsersLanguage() {
-    QFETCH(QString, language);
-    QFETCH(Opener, open);
-    const QStringList english = dialogTexts({}, open);
-    const QStringList translated = dialogTexts(language, open);
-    QCOMPARE(translated.size(), english.size());
-    const QStringList untranslated = leftEnglish(english, translated, translationsOf(language));
-    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
-}
-
-void TranslationsTest::aClassIsSavedToTheSameBytesInEveryLanguage() {
-    const SavedFiles english = saveAClassIn({});
-    QVERIFY(!english.grades.isEmpty() && english.grades != "<unreadable>");
-    QVERIFY(english.attendance != "<unreadable>" && english.seating != "<unreadable>");
-    for (const QString& language : kLanguages) {
-        QVERIFY2(saveAClassIn(language) == english, qPrintable(language));
+    void everyDialogSpeaksTheUsersLanguage() {
+        QFETCH(QString, language);
+        QFETCH(Opener, open);
+        const QStringList english = dialogTexts({}, open);
+        const QStringList translated = dialogTexts(language, open);
+        QCOMPARE(translated.size(), english.size());
+        const QStringList untranslated = leftEnglish(english, translated, translationsOf(language));
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
     }
-}
 
-void TranslationsTest::datesAndNumbersFollowTheWindowsLanguage_data() {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QStringList>("expected");  // December 8th, January, the month printed, an average
-    QTest::newRow("en") << QString() << QStringList{"12/8", "January", "December 2026", "89.09%"};
-    QTest::newRow("es") << QStringLiteral("es_ES") << QStringList{"8/12", "enero", "diciembre de 2026", "89,09%"};
-    QTest::newRow("fr") << QStringLiteral("fr_FR") << QStringList{"08/12", "janvier", "décembre 2026", "89,09%"};
-}
+    void aClassIsSavedToTheSameBytesInEveryLanguage() {
+        const SavedFiles english = saveAClassIn({});
+        QVERIFY(!english.grades.isEmpty() && english.grades != "<unreadable>");
+        QVERIFY(english.attendance != "<unreadable>" && english.seating != "<unreadable>");
+        for (const QString& language : kLanguages) {
+            QVERIFY2(saveAClassIn(language) == english, qPrintable(language));
+        }
+    }
 
-void TranslationsTest::datesAndNumbersFollowTheWindowsLanguage() {
-    QFETCH(QString, language);
-    QFETCH(QStringList, expected);
-    InLanguage in(language);
-    WindowHarness h;
-    h.open(writeClass(h.folder.path(), QStringLiteral("dates.grs"), smallClass(),
-                      {attendanceRecord("Ann Lee", 12, 2026, "T")}));
+    void datesAndNumbersFollowTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected");  // December 8th, January, the month printed, an average
+        QTest::newRow("en") << QString() << QStringList{"12/8", "January", "December 2026", "89.09%"};
+        QTest::newRow("es") << QStringLiteral("es_ES") << QStringList{"8/12", "enero", "diciembre de 2026", "89,09%"};
+        QTest::newRow("fr") << QStringLiteral("fr_FR") << QStringList{"08/12", "janvier", "décembre 2026", "89,09%"};
+    }
 
-    // The Average cell as the window shows it; copied, it keeps "." for other programs.
-    SheetView* grades = h.window->gradesPage()->view();
-    const QModelIndex average = grades->model()->index(1, 4);
-    QCOMPARE(average.data().toString(), expected[3]);
-    grades->selectRange(CellRange::cell(2, 5));
-    QCOMPARE(std::unique_ptr<QMimeData>(grades->selectionMimeData())->text().trimmed(), QStringLiteral("89.09%"));
-
-    QVERIFY(h.window->showPage(Page::Attendance));
-    h.window->attendancePage()->showMonth(12, 2026);
-    QCOMPARE(h.window->attendancePage()->sheet().text(1, 9), expected[0]);
-
-    // The analysis opens beside the window, not in a loop of its own: wait for it.
-    QString firstMonth;
-    bool analysed = false;
-    whenModalShows<AttendanceAnalysisWindow>(
-        [&firstMonth](AttendanceAnalysisWindow* analysis) {
-            firstMonth = analysis->sheet().text(2, 1);
-            analysis->reject();
-        },
-        &analysed);
-    h.window->actions().attendanceAnalysis->trigger();
-    QVERIFY(QTest::qWaitFor([&analysed] { return analysed; }, kWaitLimitMs));
-    QCOMPARE(firstMonth, expected[1]);
-
-    if (!havePdfToText()) QSKIP("pdftotext is not installed");
-    const QString pdf = h.path(QStringLiteral("attendance.pdf"));
-    h.dialogs.printToPdf(pdf);
-    h.window->printAttendance();
-    const QString printed = pdfText(pdf);
-    QVERIFY2(printed.contains(expected[2]), qPrintable(printed.left(200)));
-}
-
-void TranslationsTest::theHelpSpeaksTheLanguageOfTheMenus() {
-    const auto titleOfGradesPage = [] {
-        HelpWindow help;
-        help.showTopic(HelpTopic::Grades);
-        return help.findChild<QTextBrowser*>()->documentTitle();
-    };
-    const QString english = titleOfGradesPage();
-    QCOMPARE(english, QStringLiteral("The Grades page"));
-    for (const QString& language : kLanguages) {
+    void datesAndNumbersFollowTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
         InLanguage in(language);
-        QFile page(QStringLiteral(":/help/%1/grades.html").arg(language.left(2)));
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        const QString title = titleOfGradesPage();
-        QVERIFY2(title != english && QString::fromUtf8(page.readAll()).contains(title), qPrintable(title));
+        WindowHarness h;
+        h.open(h.write(QStringLiteral("dates.grs"), smallClass(), {attendanceRecord("Ann Lee", 12, 2026, "T")}));
+
+        // The Average cell as the window shows it; copied, it keeps "." for other programs.
+        SheetView* grades = h.window->gradesPage()->view();
+        const QModelIndex average = grades->model()->index(1, 4);
+        QCOMPARE(average.data().toString(), expected[3]);
+        grades->selectRange(CellRange::cell(2, 5));
+        QCOMPARE(std::unique_ptr<QMimeData>(grades->selectionMimeData())->text().trimmed(), QStringLiteral("89.09%"));
+
+        QVERIFY(h.window->showPage(Page::Attendance));
+        h.window->attendancePage()->showMonth(12, 2026);
+        QCOMPARE(h.window->attendancePage()->sheet().text(1, 9), expected[0]);
+
+        // The analysis opens beside the window, not in a loop of its own: wait for it.
+        QString firstMonth;
+        bool analysed = false;
+        whenModalShows<AttendanceAnalysisWindow>(
+            [&firstMonth](AttendanceAnalysisWindow* analysis) {
+                firstMonth = analysis->sheet().text(2, 1);
+                analysis->reject();
+            },
+            &analysed);
+        h.window->actions().attendanceAnalysis->trigger();
+        QVERIFY(QTest::qWaitFor([&analysed] { return analysed; }, kWaitLimitMs));
+        QCOMPARE(firstMonth, expected[1]);
+
+        if (!havePdfToText()) QSKIP("pdftotext is not installed");
+        const QString pdf = h.path(QStringLiteral("attendance.pdf"));
+        h.dialogs.printToPdf(pdf);
+        h.window->printAttendance();
+        const QString printed = pdfText(pdf);
+        QVERIFY2(printed.contains(expected[2]), qPrintable(printed.left(200)));
     }
-}
+
+    void theHelpSpeaksTheLanguageOfTheMenus() {
+        const auto titleOfGradesPage = [] {
+            HelpWindow help;
+            help.showTopic(HelpTopic::Grades);
+            return help.findChild<QTextBrowser*>()->documentTitle();
+        };
+        const QString english = titleOfGradesPage();
+        QCOMPARE(english, QStringLiteral("The Grades page"));
+        for (const QString& language : kLanguages) {
+            InLanguage in(language);
+            QFile page(QStringLiteral(":/help/%1/grades.html").arg(language.left(2)));
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            const QString title = titleOfGradesPage();
+            QVERIFY2(title != english && QString::fromUtf8(page.readAll()).contains(title), qPrintable(title));
+        }
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(TranslationsTest)
 

@@ -25,7 +25,6 @@
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
 #include "tests/gui/support/PassFailScale.h"
-#include "tests/support/DocumentBytes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,12 +44,6 @@ using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
-// The three files a save would write, one after the other.
-QByteArray filesOf(const Document& document) {
-    const std::array<QByteArray, 3> files = test::documentBytes(document);
-    return files[0] + "\n--\n" + files[1] + "\n--\n" + files[2];
-}
-
 QString shownTable(const MainWindow& w) {
     return w.gradesTable().sheet.toTsv(CellRange::all());
 }
@@ -62,26 +55,6 @@ QString builtTable(const MainWindow& w) {
 QString showOf(const QString& path) {
     const test::CliRun shown = test::runCli({QStringLiteral("show"), path});
     return shown.exitCode == 0 ? shown.out : QStringLiteral("show failed: ") + shown.err;
-}
-
-// Types into a cell of the grades table as a teacher does, ended by Enter.
-void typeInto(MainWindow& w, int row, int col, const QString& text) {
-    SheetView* view = w.gradesPage()->view();
-    view->selectRange(CellRange::cell(row, col));
-    view->setFocus();
-    QTest::keyClick(view, text.at(0).toLatin1());
-    for (QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>()) {
-        if (!editor->isVisible()) continue;
-        QTest::keyClicks(editor, text.mid(1));
-        QTest::keyClick(editor, Qt::Key_Return);
-    }
-    QCoreApplication::processEvents();
-}
-
-void typeIntoBox(QLineEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
 }
 
 int columnHeaded(const MainWindow& w, const QString& heading) {
@@ -105,13 +78,14 @@ std::vector<WindowChange> everyWindowChange() {
          [](WindowHarness& h) {
              whenShown<StudentListDialog>([](StudentListDialog& d) {
                  d.listPanel()->list()->setCurrentRow(0);
-                 typeIntoBox(d.box(StudentField::Name), QStringLiteral("Anne Lee"));
+                 typeInto(d.box(StudentField::Name), QStringLiteral("Anne Lee"));
                  QTest::keyClick(d.box(StudentField::Name), Qt::Key_Return);
                  d.accept();
              });
              h.window->actions().studentList->trigger();
          }},
-        {QStringLiteral("Typed Points"), [](WindowHarness& h) { typeInto(*h.window, 3, 2, QStringLiteral("9.5")); }},
+        {QStringLiteral("Typed Points"),
+         [](WindowHarness& h) { typeIntoGrades(*h.window, 3, 2, QStringLiteral("9.5")); }},
         {QStringLiteral("Sort by Test 1"),
          [](WindowHarness& h) {
              const int test1 = columnHeaded(*h.window, QStringLiteral("Test 1"));
@@ -135,7 +109,7 @@ std::vector<WindowChange> everyWindowChange() {
         {QStringLiteral("Edit Assignments"),
          [](WindowHarness& h) {
              whenShown<AssignmentListDialog>([](AssignmentListDialog& d) {
-                 typeIntoBox(d.titleBox(), QStringLiteral("Lab 1"));
+                 typeInto(d.titleBox(), QStringLiteral("Lab 1"));
                  d.typeBox()->setCurrentIndex(2);
                  d.addRecord();
                  d.accept();
@@ -145,7 +119,7 @@ std::vector<WindowChange> everyWindowChange() {
         {QStringLiteral("Edit Grades"),
          [](WindowHarness& h) {
              whenShown<EditGradesDialog>([](EditGradesDialog& d) {
-                 typeIntoBox(d.totalBox(), QStringLiteral("20"));
+                 typeInto(d.totalBox(), QStringLiteral("20"));
                  d.accept();
              });
              h.window->actions().editGrades->trigger();
@@ -223,277 +197,266 @@ int sizeOf(const Document& document) {
 class UndoRedoTest : public QObject {
     Q_OBJECT
 private slots:
-    void typedPointsAndASortUndoneSaveTheClassAsItWas();
-    void everyWindowChangeIsUndoneAndRedoneToTheByte();
-    void backAtTheSavedStateNothingIsAsked();
-    void anExportLeavesTheHistoryAsItWas();
-    void anotherClassStartsAnotherHistory();
-    void theOldestStepsGoBeyondTheMemoryAndCountBounds();
-    void stepsThatSayTheyAreOneChangeMerge();
-    void aMarkOrASeatUndoneLeavesTheGradesTableAlone();
-};
-
-void UndoRedoTest::typedPointsAndASortUndoneSaveTheClassAsItWas() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
-    h.open(path);
-    const QString before = showOf(path);
-    QCOMPARE(shownTable(w), before);
-    QAction* undo = w.actions().undo;
-    QAction* redo = w.actions().redo;
-    QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
-    QCOMPARE(redo->shortcut(), QKeySequence(QKeySequence::Redo));
-    QVERIFY(!undo->isEnabled());
-    QVERIFY(!redo->isEnabled());
-
-    typeInto(w, 2, 2, QStringLiteral("3"));
-    typeInto(w, 3, 3, QStringLiteral("99"));
-    typeInto(w, 4, 2, QStringLiteral("10"));
-    QCOMPARE(w.history().stack().count(), 3);
-    QCOMPARE(undo->text(), QStringLiteral("&Undo Typed Points"));
-    // Bob now leads on Average: the sort moves him up.
-    w.gradesPage()->view()->selectRange(CellRange::cell(2, columnHeaded(w, QStringLiteral("Average"))));
-    w.actions().sortDescending->trigger();
-    QCOMPARE(w.gradesTable().sheet.text(2, 1), QStringLiteral("Bob Stone"));
-    QCOMPARE(undo->text(), QStringLiteral("&Undo Sort by Average"));
-    QVERIFY(undo->isEnabled());
-    QVERIFY(!redo->isEnabled());
-    QVERIFY(w.isWindowModified());
-
-    for (int i = 0; i < 4; ++i) undo->trigger();
-    QVERIFY(!undo->isEnabled());
-    QCOMPARE(redo->text(), QStringLiteral("&Redo Typed Points"));
-    // Back at the state saved: no mark, and the table shows the class as it was.
-    QVERIFY(!w.isWindowModified());
-    QVERIFY(!w.document().modified);
-    QCOMPARE(shownTable(w), before);
-
-    redo->trigger();
-    QVERIFY(w.isWindowModified());
-    QCOMPARE(w.gradesTable().sheet.text(2, 2), QStringLiteral("3"));
-    undo->trigger();
-    QVERIFY(!w.isWindowModified());
-
-    w.saveClass();
-    QCOMPARE(showOf(path), before);
-}
-
-void UndoRedoTest::everyWindowChangeIsUndoneAndRedoneToTheByte() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w, kWaitLimitMs));
-    h.open(writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass(),
-                      {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
-    for (const WindowChange& change : everyWindowChange()) {
-        const QByteArray before = filesOf(w.document());
-        change.make(h);
-        const QByteArray after = filesOf(w.document());
-        QVERIFY2(after != before, qPrintable(change.name + h.dialogs.messages().join(QLatin1Char('|'))));
-        QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo ") + change.name);
-        const int steps = w.history().stack().index();
-
-        w.actions().undo->trigger();
-        QVERIFY2(filesOf(w.document()) == before, qPrintable(change.name));
-        QCOMPARE(shownTable(w), builtTable(w));
-        w.actions().redo->trigger();
-        QVERIFY2(filesOf(w.document()) == after, qPrintable(change.name));
-        QCOMPARE(shownTable(w), builtTable(w));
-        QCOMPARE(w.history().stack().index(), steps);
-    }
-    QCOMPARE(h.dialogs.count(Kind::Warn), 0);
-    // The rename took the attendance along, and Undo brings it back.
-    QCOMPARE(w.document().attendance.records()[0].name, std::string("Anne Lee"));
-}
-
-void UndoRedoTest::backAtTheSavedStateNothingIsAsked() {
-    const std::vector<std::pair<const char*, std::function<void(WindowHarness&)>>> ways = {
-        {"New", [](WindowHarness& h) { h.window->newClass(); }},
-        {"Open", [](WindowHarness& h) { h.open(writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass())); }},
-        {"Exit", [](WindowHarness& h) { QVERIFY(h.window->close()); }},
-    };
-    for (const auto& [way, setAside] : ways) {
+    void typedPointsAndASortUndoneSaveTheClassAsItWas() {
         WindowHarness h;
-        h.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.window.get(), kWaitLimitMs));
-        h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
-        makeUnsavedChange(*h.window);
-        typeInto(*h.window, 2, 2, QStringLiteral("1"));
-        QCOMPARE(h.window->history().stack().count(), 2);
-        h.window->actions().undo->trigger();
-        h.window->actions().undo->trigger();
-        h.dialogs.clearRecord();
-        setAside(h);
-        QVERIFY2(h.dialogs.count(Kind::YesNoCancel) == 0, way);
-        QVERIFY2(h.dialogs.unanswered == 0, way);
+        MainWindow& w = *h.window;
+        QVERIFY(showExposed(w));
+        const QString path = h.write(QStringLiteral("period1.grs"));
+        h.open(path);
+        const QString before = showOf(path);
+        QCOMPARE(shownTable(w), before);
+        QAction* undo = w.actions().undo;
+        QAction* redo = w.actions().redo;
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(redo->shortcut(), QKeySequence(QKeySequence::Redo));
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+
+        typeIntoGrades(w, 2, 2, QStringLiteral("3"));
+        typeIntoGrades(w, 3, 3, QStringLiteral("99"));
+        typeIntoGrades(w, 4, 2, QStringLiteral("10"));
+        QCOMPARE(w.history().stack().count(), 3);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Typed Points"));
+        // Bob now leads on Average: the sort moves him up.
+        w.gradesPage()->view()->selectRange(CellRange::cell(2, columnHeaded(w, QStringLiteral("Average"))));
+        w.actions().sortDescending->trigger();
+        QCOMPARE(w.gradesTable().sheet.text(2, 1), QStringLiteral("Bob Stone"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Sort by Average"));
+        QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QVERIFY(w.isWindowModified());
+
+        for (int i = 0; i < 4; ++i) undo->trigger();
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Typed Points"));
+        // Back at the state saved: no mark, and the table shows the class as it was.
+        QVERIFY(!w.isWindowModified());
+        QVERIFY(!w.document().modified);
+        QCOMPARE(shownTable(w), before);
+
+        redo->trigger();
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(w.gradesTable().sheet.text(2, 2), QStringLiteral("3"));
+        undo->trigger();
+        QVERIFY(!w.isWindowModified());
+
+        w.saveClass();
+        QCOMPARE(showOf(path), before);
     }
-}
 
-void UndoRedoTest::anExportLeavesTheHistoryAsItWas() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    const QUndoStack& stack = w.history().stack();
-    const QString path = writeClass(h.folder.path(), QStringLiteral("period1.grs"), smallClass());
-    h.open(path);
-    makeUnsavedChange(w);
-    h.dialogs.saveAs(h.path(QStringLiteral("grades.csv")), QStringLiteral("CSV File (*.csv)"));
-    w.saveClassAs();
-    QVERIFY(QFile::exists(h.path(QStringLiteral("grades.csv"))));
-    QCOMPARE(stack.count(), 1);
-    QVERIFY(!stack.isClean());
-    QVERIFY(w.isWindowModified());
-    // Undo still finds the state saved before the export.
-    w.actions().undo->trigger();
-    QVERIFY(!w.isWindowModified());
+    void everyWindowChangeIsUndoneAndRedoneToTheByte() {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        QVERIFY(showExposed(w));
+        h.open(h.write(QStringLiteral("period1.grs"), smallClass(),
+                       {attendanceRecord("Ann Lee", 9, 2026, "T  U"), attendanceRecord("Bob Stone", 9, 2026, " E")}));
+        for (const WindowChange& change : everyWindowChange()) {
+            const QByteArray before = documentFiles(w.document());
+            change.make(h);
+            const QByteArray after = documentFiles(w.document());
+            QVERIFY2(after != before, qPrintable(change.name + h.dialogs.messages().join(QLatin1Char('|'))));
+            QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo ") + change.name);
+            const int steps = w.history().stack().index();
 
-    // From the save question of an untitled class: exported, the class stays
-    // with its history.
-    w.newClass();
-    changeClassTo(w, smallClass());
-    h.dialogs.answer(UserDialogs::Answer::Yes);
-    h.dialogs.saveAs(h.path(QStringLiteral("more.csv")), QStringLiteral("CSV File (*.csv)"));
-    w.newClass();
-    QVERIFY(QFile::exists(h.path(QStringLiteral("more.csv"))));
-    QCOMPARE(h.cls().students.size(), std::size_t(3));
-    QCOMPARE(stack.count(), 1);
-    QVERIFY(w.document().modified);
-    QVERIFY(w.actions().undo->isEnabled());
-}
+            w.actions().undo->trigger();
+            QVERIFY2(documentFiles(w.document()) == before, qPrintable(change.name));
+            QCOMPARE(shownTable(w), builtTable(w));
+            w.actions().redo->trigger();
+            QVERIFY2(documentFiles(w.document()) == after, qPrintable(change.name));
+            QCOMPARE(shownTable(w), builtTable(w));
+            QCOMPARE(w.history().stack().index(), steps);
+        }
+        QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+        // The rename took the attendance along, and Undo brings it back.
+        QCOMPARE(w.document().attendance.records()[0].name, std::string("Anne Lee"));
+    }
 
-void UndoRedoTest::anotherClassStartsAnotherHistory() {
-    WindowHarness h;
-    MainWindow& w = *h.window;
-    h.open(writeClass(h.folder.path(), QStringLiteral("a.grs"), smallClass()));
-    makeUnsavedChange(w);
-    h.dialogs.answer(UserDialogs::Answer::No);
-    h.open(writeClass(h.folder.path(), QStringLiteral("b.grs"), smallClass()));
-    QCOMPARE(w.history().stack().count(), 0);
-    QVERIFY(!w.actions().undo->isEnabled());
-    QVERIFY(!w.isWindowModified());
+    void backAtTheSavedStateNothingIsAsked() {
+        const std::vector<std::pair<const char*, std::function<void(WindowHarness&)>>> ways = {
+            {"New", [](WindowHarness& h) { h.window->newClass(); }},
+            {"Open", [](WindowHarness& h) { h.open(h.write(QStringLiteral("b.grs"))); }},
+            {"Exit", [](WindowHarness& h) { QVERIFY(h.window->close()); }},
+        };
+        for (const auto& [way, setAside] : ways) {
+            WindowHarness h;
+            QVERIFY(showExposed(*h.window));
+            h.open(h.write(QStringLiteral("a.grs")));
+            makeUnsavedChange(*h.window);
+            typeIntoGrades(*h.window, 2, 2, QStringLiteral("1"));
+            QCOMPARE(h.window->history().stack().count(), 2);
+            h.window->actions().undo->trigger();
+            h.window->actions().undo->trigger();
+            h.dialogs.clearRecord();
+            setAside(h);
+            QVERIFY2(h.dialogs.count(Kind::YesNoCancel) == 0, way);
+            QVERIFY2(h.dialogs.unanswered == 0, way);
+        }
+    }
 
-    // A recovered class has changes no save holds: modified, with nothing to undo.
-    makeUnsavedChange(w);
-    Document recovered = w.document();
-    recovered.modified = true;
-    h.dialogs.answer(UserDialogs::Answer::No);
-    QVERIFY(w.documentCommands().maySetAside());
-    w.documentCommands().takeRecoveredClass(std::move(recovered));
-    QCOMPARE(w.history().stack().count(), 0);
-    QVERIFY(!w.actions().undo->isEnabled());
-    QVERIFY(w.document().modified);
-    QVERIFY(w.isWindowModified());
-    // Nor does a step and its undo make it look saved.
-    makeUnsavedChange(w);
-    w.actions().undo->trigger();
-    QVERIFY(w.document().modified);
-    QVERIFY(w.isWindowModified());
-}
-
-void UndoRedoTest::theOldestStepsGoBeyondTheMemoryAndCountBounds() {
-    Document document;
-    ClassHistory history(document);
-    const QUndoStack& stack = history.stack();
-    history.setLimits(1000, 100);
-    for (int size = 1; size <= 2; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
-    history.markSaved();
-    // The window hears of each change once the modified flag is right.
-    std::vector<bool> modifiedWhenTold;
-    connect(&history, &ClassHistory::documentChanged, &history, [&] { modifiedWhenTold.push_back(document.modified); });
-    for (int size = 3; size <= 4; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
-
-    // Four steps of 300 bytes hold more than 1000: the oldest went.
-    QCOMPARE(stack.count(), 3);
-    QCOMPARE(history.heldBytes(), std::size_t(900));
-    QCOMPARE(stack.index(), 3);
-    QCOMPARE(sizeOf(document), 4);
-    history.undo();
-    history.undo();
-    QCOMPARE(sizeOf(document), 2);
-    QVERIFY(!history.isModified());  // the saved state survived the trim
-    QVERIFY(!document.modified);
-    QCOMPARE(modifiedWhenTold, (std::vector<bool>{true, true, true, false}));
-    history.undo();
-    QCOMPARE(sizeOf(document), 1);
-    QVERIFY(!stack.canUndo());
-    history.redo();
-    history.redo();
-    history.redo();
-    QCOMPARE(sizeOf(document), 4);
-
-    // Once the saved state itself is dropped, no state is the saved one.
-    for (int size = 5; size <= 7; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
-    while (stack.canUndo()) history.undo();
-    QCOMPARE(sizeOf(document), 4);
-    QVERIFY(history.isModified());
-
-    // By count, and a step larger than the bound is still kept alone.
-    history.setLimits(1000, 2);
-    QCOMPARE(stack.count(), 2);
-    QCOMPARE(stack.index(), 0);
-    QVERIFY(history.apply(sizeChange(40, 5000)).ok());
-    QCOMPARE(stack.count(), 1);
-    history.undo();
-    QCOMPARE(sizeOf(document), 4);
-}
-
-void UndoRedoTest::stepsThatSayTheyAreOneChangeMerge() {
-    Document document;
-    ClassHistory history(document);
-    const int original = sizeOf(document);
-    QVERIFY(history.apply(sizeChange(10, 100, 7)).ok());
-    QVERIFY(history.apply(sizeChange(11, 100, 7)).ok());
-    QVERIFY(history.apply(sizeChange(12, 100, 8)).ok());
-    QCOMPARE(history.stack().count(), 2);
-    history.undo();
-    QCOMPARE(sizeOf(document), 11);
-    history.undo();
-    QCOMPARE(sizeOf(document), original);
-
-    // Never across the saved state: Undo must still find it.
-    history.redo();
-    history.markSaved();
-    QVERIFY(history.apply(sizeChange(13, 100, 7)).ok());
-    QCOMPARE(history.stack().count(), 2);
-    history.undo();
-    QVERIFY(!history.isModified());
-}
-
-void UndoRedoTest::aMarkOrASeatUndoneLeavesTheGradesTableAlone() {
-    WindowHarness h(smallClass());
-    MainWindow& w = *h.window;
-    QVERIFY(showExposed(w));
-    QSignalSpy rebuilds(w.gradesPage()->view()->model(), &QAbstractItemModel::modelReset);
-    const auto undoAndRedo = [&w] {
+    void anExportLeavesTheHistoryAsItWas() {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        const QUndoStack& stack = w.history().stack();
+        const QString path = h.write(QStringLiteral("period1.grs"));
+        h.open(path);
+        makeUnsavedChange(w);
+        h.dialogs.saveAs(h.path(QStringLiteral("grades.csv")), QStringLiteral("CSV File (*.csv)"));
+        w.saveClassAs();
+        QVERIFY(QFile::exists(h.path(QStringLiteral("grades.csv"))));
+        QCOMPARE(stack.count(), 1);
+        QVERIFY(!stack.isClean());
+        QVERIFY(w.isWindowModified());
+        // Undo still finds the state saved before the export.
         w.actions().undo->trigger();
-        w.actions().redo->trigger();
-    };
+        QVERIFY(!w.isWindowModified());
 
-    QVERIFY(w.showPage(Page::Attendance));
-    w.attendancePage()->view()->selectRange(CellRange::cell(2, 2));
-    QTest::keyClick(w.attendancePage()->view(), 'u');
-    QCOMPARE(w.history().stack().undoText(), QStringLiteral("Mark Attendance"));
-    undoAndRedo();
+        // From the save question of an untitled class: exported, the class stays
+        // with its history.
+        w.newClass();
+        changeClassTo(w, smallClass());
+        h.dialogs.answer(UserDialogs::Answer::Yes);
+        h.dialogs.saveAs(h.path(QStringLiteral("more.csv")), QStringLiteral("CSV File (*.csv)"));
+        w.newClass();
+        QVERIFY(QFile::exists(h.path(QStringLiteral("more.csv"))));
+        QCOMPARE(h.cls().students.size(), std::size_t(3));
+        QCOMPARE(stack.count(), 1);
+        QVERIFY(w.document().modified);
+        QVERIFY(w.actions().undo->isEnabled());
+    }
 
-    QVERIFY(w.showPage(Page::Seating));
-    SeatingView* chart = w.seatingPage()->view();
-    const QPoint seat = chart->mapFromScene(chart->itemOf(SeatId::student(0))->shownRect().center());
-    QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, seat);
-    QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, seat);
-    QTest::keyClick(chart, Qt::Key_Right);
-    QCOMPARE(w.history().stack().undoText(), QStringLiteral("Move Seat"));
-    undoAndRedo();
-    QCOMPARE(rebuilds.count(), 0);
+    void anotherClassStartsAnotherHistory() {
+        WindowHarness h;
+        MainWindow& w = *h.window;
+        h.open(h.write(QStringLiteral("a.grs")));
+        makeUnsavedChange(w);
+        h.dialogs.answer(UserDialogs::Answer::No);
+        h.open(h.write(QStringLiteral("b.grs")));
+        QCOMPARE(w.history().stack().count(), 0);
+        QVERIFY(!w.actions().undo->isEnabled());
+        QVERIFY(!w.isWindowModified());
 
-    // A step the grades show is shown anew, undone and redone alike.
-    QVERIFY(w.showPage(Page::Grades));
-    w.actions().gridLines->trigger();
-    undoAndRedo();
-    QCOMPARE(rebuilds.count(), 3);
-    QCOMPARE(shownTable(w), builtTable(w));
-}
+        // A recovered class has changes no save holds: modified, with nothing to undo.
+        makeUnsavedChange(w);
+        Document recovered = w.document();
+        recovered.modified = true;
+        h.dialogs.answer(UserDialogs::Answer::No);
+        QVERIFY(w.documentCommands().maySetAside());
+        w.documentCommands().takeRecoveredClass(std::move(recovered));
+        QCOMPARE(w.history().stack().count(), 0);
+        QVERIFY(!w.actions().undo->isEnabled());
+        QVERIFY(w.document().modified);
+        QVERIFY(w.isWindowModified());
+        // Nor does a step and its undo make it look saved.
+        makeUnsavedChange(w);
+        w.actions().undo->trigger();
+        QVERIFY(w.document().modified);
+        QVERIFY(w.isWindowModified());
+    }
+
+    void theOldestStepsGoBeyondTheMemoryAndCountBounds() {
+        Document document;
+        ClassHistory history(document);
+        const QUndoStack& stack = history.stack();
+        history.setLimits(1000, 100);
+        for (int size = 1; size <= 2; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
+        history.markSaved();
+        // The window hears of each change once the modified flag is right.
+        std::vector<bool> modifiedWhenTold;
+        connect(&history, &ClassHistory::documentChanged, &history,
+                [&] { modifiedWhenTold.push_back(document.modified); });
+        for (int size = 3; size <= 4; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
+
+        // Four steps of 300 bytes hold more than 1000: the oldest went.
+        QCOMPARE(stack.count(), 3);
+        QCOMPARE(history.heldBytes(), std::size_t(900));
+        QCOMPARE(stack.index(), 3);
+        QCOMPARE(sizeOf(document), 4);
+        history.undo();
+        history.undo();
+        QCOMPARE(sizeOf(document), 2);
+        QVERIFY(!history.isModified());  // the saved state survived the trim
+        QVERIFY(!document.modified);
+        QCOMPARE(modifiedWhenTold, (std::vector<bool>{true, true, true, false}));
+        history.undo();
+        QCOMPARE(sizeOf(document), 1);
+        QVERIFY(!stack.canUndo());
+        history.redo();
+        history.redo();
+        history.redo();
+        QCOMPARE(sizeOf(document), 4);
+
+        // Once the saved state itself is dropped, no state is the saved one.
+        for (int size = 5; size <= 7; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
+        while (stack.canUndo()) history.undo();
+        QCOMPARE(sizeOf(document), 4);
+        QVERIFY(history.isModified());
+
+        // By count, and a step larger than the bound is still kept alone.
+        history.setLimits(1000, 2);
+        QCOMPARE(stack.count(), 2);
+        QCOMPARE(stack.index(), 0);
+        QVERIFY(history.apply(sizeChange(40, 5000)).ok());
+        QCOMPARE(stack.count(), 1);
+        history.undo();
+        QCOMPARE(sizeOf(document), 4);
+    }
+
+    void stepsThatSayTheyAreOneChangeMerge() {
+        Document document;
+        ClassHistory history(document);
+        const int original = sizeOf(document);
+        QVERIFY(history.apply(sizeChange(10, 100, 7)).ok());
+        QVERIFY(history.apply(sizeChange(11, 100, 7)).ok());
+        QVERIFY(history.apply(sizeChange(12, 100, 8)).ok());
+        QCOMPARE(history.stack().count(), 2);
+        history.undo();
+        QCOMPARE(sizeOf(document), 11);
+        history.undo();
+        QCOMPARE(sizeOf(document), original);
+
+        // Never across the saved state: Undo must still find it.
+        history.redo();
+        history.markSaved();
+        QVERIFY(history.apply(sizeChange(13, 100, 7)).ok());
+        QCOMPARE(history.stack().count(), 2);
+        history.undo();
+        QVERIFY(!history.isModified());
+    }
+
+    void aMarkOrASeatUndoneLeavesTheGradesTableAlone() {
+        WindowHarness h(smallClass());
+        MainWindow& w = *h.window;
+        QVERIFY(showExposed(w));
+        QSignalSpy rebuilds(w.gradesPage()->view()->model(), &QAbstractItemModel::modelReset);
+        const auto undoAndRedo = [&w] {
+            w.actions().undo->trigger();
+            w.actions().redo->trigger();
+        };
+
+        QVERIFY(w.showPage(Page::Attendance));
+        w.attendancePage()->view()->selectRange(CellRange::cell(2, 2));
+        QTest::keyClick(w.attendancePage()->view(), 'u');
+        QCOMPARE(w.history().stack().undoText(), QStringLiteral("Mark Attendance"));
+        undoAndRedo();
+
+        QVERIFY(w.showPage(Page::Seating));
+        SeatingView* chart = w.seatingPage()->view();
+        const QPoint seat = chart->mapFromScene(chart->itemOf(SeatId::student(0))->shownRect().center());
+        QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, seat);
+        QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, seat);
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(w.history().stack().undoText(), QStringLiteral("Move Seat"));
+        undoAndRedo();
+        QCOMPARE(rebuilds.count(), 0);
+
+        // A step the grades show is shown anew, undone and redone alike.
+        QVERIFY(w.showPage(Page::Grades));
+        w.actions().gridLines->trigger();
+        undoAndRedo();
+        QCOMPARE(rebuilds.count(), 3);
+        QCOMPARE(shownTable(w), builtTable(w));
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(UndoRedoTest)
 #include "UndoRedoTest.moc"

@@ -39,7 +39,7 @@ QString rowStarting(const Sheet& sheet, const QString& label, int cells) {
 }
 
 IndividualReportWindow* openReport(WindowHarness& h, const ClassRecord& cls) {
-    h.open(writeClass(h.folder.path(), QStringLiteral("why.grs"), cls));
+    h.open(h.write(QStringLiteral("why.grs"), cls));
     return openedBy<IndividualReportWindow>(*h.window, h.window->actions().individualReport);
 }
 
@@ -52,169 +52,161 @@ QString toolTipAt(const SheetView* view, int row, int col) {
 class WhyPageTest : public QObject {
     Q_OBJECT
 private slots:
-    void whyPageExplainsTheStudentOnShow();
-    void whyPagePrintsTheExplanation();
-    void theExplanationShowsWholeWithReadableFigures();
-    void whatItTakesFollowsTheChoicesAndTheStudent();
-    void whatItTakesIsReachedByKeyboardAndNamed();
-    void averageCellToolTipGivesTheShortForm();
-};
+    void whyPageExplainsTheStudentOnShow() {
+        WindowHarness h;
+        IndividualReportWindow* report = openReport(h, smallClass());
+        QVERIFY(report);
+        auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
+        QVERIFY(view && !view->inCellEditing());
+        QCOMPARE(view->sheet(), &report->whySheet());
 
-void WhyPageTest::whyPageExplainsTheStudentOnShow() {
-    WindowHarness h;
-    IndividualReportWindow* report = openReport(h, smallClass());
-    QVERIFY(report);
-    auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
-    QVERIFY(view && !view->inCellEditing());
-    QCOMPARE(view->sheet(), &report->whySheet());
+        const Sheet& why = report->whySheet();
+        QCOMPARE(rowStarting(why, QStringLiteral("Quiz 1"), 5), QStringLiteral("Quiz 1|Quiz|8|10|yes"));
+        QCOMPARE(rowStarting(why, QStringLiteral("Average"), 3), QStringLiteral("Average|89.090909|89.09%"));
 
-    const Sheet& why = report->whySheet();
-    QCOMPARE(rowStarting(why, QStringLiteral("Quiz 1"), 5), QStringLiteral("Quiz 1|Quiz|8|10|yes"));
-    QCOMPARE(rowStarting(why, QStringLiteral("Earned"), 2), QStringLiteral("Earned|98"));
-    QCOMPARE(rowStarting(why, QStringLiteral("Average"), 3), QStringLiteral("Average|89.090909|89.09%"));
-    QCOMPARE(rowStarting(why, QStringLiteral("Grade"), 3), QStringLiteral("Grade|B|B: 80 to 89.9"));
-
-    // Cleo's "-" on Quiz 1 counts nothing: 80 of 100.
-    report->studentList()->setCurrentIndex(2);
-    QCOMPARE(view->sheet(), &report->whySheet());
-    QCOMPARE(rowStarting(why, QStringLiteral("Quiz 1"), 5), QStringLiteral("Quiz 1|Quiz|-|10|no: does not count (-)"));
-    QCOMPARE(rowStarting(why, QStringLiteral("Possible"), 2), QStringLiteral("Possible|100"));
-    QCOMPARE(rowStarting(why, QStringLiteral("Average"), 3), QStringLiteral("Average|80.000000|80.00%"));
-    QVERIFY(!h.window->document().modified);
-}
-
-void WhyPageTest::whyPagePrintsTheExplanation() {
-    if (!havePdfToText()) QSKIP("pdftotext is not installed");
-    WindowHarness h;
-    IndividualReportWindow* report = openReport(h, smallClass());
-    QVERIFY(report);
-    report->studentList()->setCurrentIndex(1);
-    report->pages()->setCurrentWidget(report->whyPage());
-    const QString pdf = h.path(QStringLiteral("why.pdf"));
-    h.dialogs.printToPdf(pdf);
-    report->printPage();
-    const QString text = pdfText(pdf);
-    QVERIFY2(text.contains(QStringLiteral("Counts")), qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("Bob Stone")));  // the report's header
-    QVERIFY(text.contains(QStringLiteral("69.090909")));
-    // Titled with the student, and with the answer of What would it take? below the table.
-    QVERIFY(text.contains(QStringLiteral("Bob Stone: how the grade came out")));
-    QVERIFY(text.contains(QStringLiteral("What would it take?")));
-    const QString answer = report->whatItTakes()->answerText();
-    QVERIFY2(text.simplified().contains(answer.simplified()), qPrintable(answer));
-}
-
-void WhyPageTest::theExplanationShowsWholeWithReadableFigures() {
-    WindowHarness h;
-    ClassRecord cls = smallClass();
-    for (int t = 0; t < kAssignmentTypeCount; ++t) cls.weightGrades.setWeight(t, 0);
-    cls.weightGrades.setWeight(1, 30);  // Test
-    cls.weightGrades.setWeight(2, 20);  // Quiz: two thirds of a test
-    cls.weightGrades.enabled = true;
-    cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
-    IndividualReportWindow* report = openReport(h, cls);
-    QVERIFY(report);
-    // Factors and weighted points to four decimals at most, not fifteen digits.
-    QCOMPARE(rowStarting(report->whySheet(), QStringLiteral("Quiz"), 7), QStringLiteral("Quiz|0|0|20|0.6667|0|0"));
-
-    // The window opens wide enough for every column of the explanation, as far as the screen allows.
-    report->pages()->setCurrentWidget(report->whyPage());
-    auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
-    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), kWaitLimitMs);
-    const QRect room = report->screen()->availableGeometry();
-    if (report->frameGeometry().width() < room.width() - 16) {
-        QVERIFY2(
-            view->horizontalHeader()->length() <= view->viewport()->width(),
-            qPrintable(
-                QStringLiteral("%1 of %2").arg(view->viewport()->width()).arg(view->horizontalHeader()->length())));
+        // Cleo's "-" on Quiz 1 counts nothing: 80 of 100.
+        report->studentList()->setCurrentIndex(2);
+        QCOMPARE(view->sheet(), &report->whySheet());
+        QCOMPARE(rowStarting(why, QStringLiteral("Quiz 1"), 5),
+                 QStringLiteral("Quiz 1|Quiz|-|10|no: does not count (-)"));
+        QCOMPARE(rowStarting(why, QStringLiteral("Average"), 3), QStringLiteral("Average|80.000000|80.00%"));
+        QVERIFY(!h.window->document().modified);
     }
 
-    // Enter in the lists of What would it take? leaves the window open.
-    QVERIFY(showActive(*report));
-    for (QComboBox* list : {report->whatItTakes()->assignmentList(), report->whatItTakes()->letterList()}) {
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(report->isVisible());
+    void whyPagePrintsTheExplanation() {
+        if (!havePdfToText()) QSKIP("pdftotext is not installed");
+        WindowHarness h;
+        IndividualReportWindow* report = openReport(h, smallClass());
+        QVERIFY(report);
+        report->studentList()->setCurrentIndex(1);
+        report->pages()->setCurrentWidget(report->whyPage());
+        const QString pdf = h.path(QStringLiteral("why.pdf"));
+        h.dialogs.printToPdf(pdf);
+        report->printPage();
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Counts")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Bob Stone")));  // the report's header
+        QVERIFY(text.contains(QStringLiteral("69.090909")));
+        // Titled with the student, and with the answer of What would it take? below the table.
+        QVERIFY(text.contains(QStringLiteral("Bob Stone: how the grade came out")));
+        QVERIFY(text.contains(QStringLiteral("What would it take?")));
+        const QString answer = report->whatItTakes()->answerText();
+        QVERIFY2(text.simplified().contains(answer.simplified()), qPrintable(answer));
     }
-    report->reject();
-}
 
-void WhyPageTest::whatItTakesFollowsTheChoicesAndTheStudent() {
-    WindowHarness h;
-    IndividualReportWindow* report = openReport(h, smallClass());
-    QVERIFY(report);
-    WhatItTakesPanel* panel = report->whatItTakes();
-    QCOMPARE(itemTexts(panel->assignmentList()), (QStringList{"Quiz 1", "Test 1"}));
-    QCOMPARE(itemTexts(panel->letterList()), (QStringList{"A", "B", "C", "D", "F"}));
-    // The last assignment and the best letter to begin with. Ann: (8 + x) / 110 >= 90%.
-    QCOMPARE(panel->assignmentList()->currentText(), QStringLiteral("Test 1"));
-    QCOMPARE(panel->answerText(), QStringLiteral("Needs 91 of 100 points on \"Test 1\" for A (average 90.00%)."));
+    void theExplanationShowsWholeWithReadableFigures() {
+        WindowHarness h;
+        ClassRecord cls = smallClass();
+        for (int t = 0; t < kAssignmentTypeCount; ++t) cls.weightGrades.setWeight(t, 0);
+        cls.weightGrades.setWeight(1, 30);  // Test
+        cls.weightGrades.setWeight(2, 20);  // Quiz: two thirds of a test
+        cls.weightGrades.enabled = true;
+        cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
+        IndividualReportWindow* report = openReport(h, cls);
+        QVERIFY(report);
+        // Factors and weighted points to four decimals at most, not fifteen digits.
+        QCOMPARE(rowStarting(report->whySheet(), QStringLiteral("Quiz"), 7), QStringLiteral("Quiz|0|0|20|0.6667|0|0"));
 
-    panel->assignmentList()->setCurrentIndex(0);  // (x + 90) / 110 >= 90%
-    QCOMPARE(panel->answerText(), QStringLiteral("Needs 9 of 10 points on \"Quiz 1\" for A (average 90.00%)."));
-    panel->letterList()->setCurrentIndex(1);  // B with 0: 90 / 110 = 81.82%
-    QCOMPARE(panel->answerText(), QStringLiteral("B is reached with 0 points on \"Quiz 1\" (average 81.82%)."));
-
-    // Bob (6 and 70): the quiz alone cannot lift him to A, nor B.
-    report->studentList()->setCurrentIndex(1);
-    QCOMPARE(panel->answerText(),
-             QStringLiteral("B is out of reach on \"Quiz 1\": 10 of 10 points give C (average 72.73%)."));
-}
-
-void WhyPageTest::whatItTakesIsReachedByKeyboardAndNamed() {
-    WindowHarness h;
-    IndividualReportWindow* report = openReport(h, smallClass());
-    QVERIFY(report);
-    WhatItTakesPanel* panel = report->whatItTakes();
-    for (QWidget* control :
-         {static_cast<QWidget*>(panel->assignmentList()), static_cast<QWidget*>(panel->letterList())}) {
-        QVERIFY(!control->accessibleName().isEmpty());
-        QVERIFY(control->focusPolicy() & Qt::TabFocus);
-    }
-    const auto buddyText = [panel](QWidget* buddy) {
-        for (const QLabel* label : panel->findChildren<QLabel*>()) {
-            if (label->buddy() == buddy) return label->text();
+        // The window opens wide enough for every column of the explanation, as far as the screen allows.
+        report->pages()->setCurrentWidget(report->whyPage());
+        auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
+        QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), kWaitLimitMs);
+        const QRect room = report->screen()->availableGeometry();
+        if (report->frameGeometry().width() < room.width() - 16) {
+            QVERIFY2(
+                view->horizontalHeader()->length() <= view->viewport()->width(),
+                qPrintable(
+                    QStringLiteral("%1 of %2").arg(view->viewport()->width()).arg(view->horizontalHeader()->length())));
         }
-        return QString();
-    };
-    QCOMPARE(buddyText(panel->assignmentList()), QStringLiteral("&Assignment"));
-    QCOMPARE(buddyText(panel->letterList()), QStringLiteral("&Letter"));
-    auto* answer = panel->findChild<QLabel*>(QStringLiteral("whatItTakesAnswer"));
-    QVERIFY(answer && !answer->accessibleName().isEmpty() && (answer->focusPolicy() & Qt::TabFocus));
 
-    // Ctrl+PgDn twice reaches the page; Alt+L then takes the letter list.
-    QVERIFY(showActive(*report));
-    QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
-    QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
-    QCOMPARE(report->pages()->currentWidget(), report->whyPage());
-    QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget*>(panel->letterList()), kWaitLimitMs);
-    QTest::keyClick(panel->letterList(), Qt::Key_Down);
-    QCOMPARE(panel->letterList()->currentText(), QStringLiteral("B"));
-    // Ann: (8 + x) / 110 >= 80% at x = 80.
-    QCOMPARE(panel->answerText(), QStringLiteral("Needs 80 of 100 points on \"Test 1\" for B (average 80.00%)."));
-}
-
-void WhyPageTest::averageCellToolTipGivesTheShortForm() {
-    WindowHarness h;
-    ClassRecord cls = smallClass();
-    h.open(writeClass(h.folder.path(), QStringLiteral("tips.grs"), cls));
-    const SheetView* view = h.window->gradesPage()->view();
-    // Names, Quiz 1, Test 1, Total, Average, Grade; students in rows 2 to 4.
-    QCOMPARE(toolTipAt(view, 2, 5), QStringLiteral("98 of 110 points = 89.09%"));
-    QCOMPARE(toolTipAt(view, 4, 5), QStringLiteral("80 of 100 points = 80.00%"));
-    for (const auto& [row, col] :
-         {std::pair{1, 5}, std::pair{2, 4}, std::pair{2, 6}, std::pair{2, 1}, std::pair{6, 5}}) {
-        QVERIFY2(toolTipAt(view, row, col).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(row).arg(col)));
+        // Enter in the lists of What would it take? leaves the window open.
+        QVERIFY(showActive(*report));
+        for (QComboBox* list : {report->whatItTakes()->assignmentList(), report->whatItTakes()->letterList()}) {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Return);
+            QVERIFY(report->isVisible());
+        }
+        report->reject();
     }
 
-    // After a change of the rules the tip follows the table as rebuilt.
-    cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
-    changeClassTo(*h.window, cls);
-    const QString tip = toolTipAt(view, 2, 5);
-    QCOMPARE(tip, QStringLiteral("90 of 100 points after dropping Quiz 1 (lowest score overall) = 90.00%"));
-    QVERIFY(tip.endsWith(view->sheet()->text(2, 5)));  // the cell's own average
-}
+    void whatItTakesFollowsTheChoicesAndTheStudent() {
+        WindowHarness h;
+        IndividualReportWindow* report = openReport(h, smallClass());
+        QVERIFY(report);
+        WhatItTakesPanel* panel = report->whatItTakes();
+        QCOMPARE(itemTexts(panel->assignmentList()), (QStringList{"Quiz 1", "Test 1"}));
+        QCOMPARE(itemTexts(panel->letterList()), (QStringList{"A", "B", "C", "D", "F"}));
+        // The last assignment and the best letter to begin with. Ann: (8 + x) / 110 >= 90%.
+        QCOMPARE(panel->assignmentList()->currentText(), QStringLiteral("Test 1"));
+        QCOMPARE(panel->answerText(), QStringLiteral("Needs 91 of 100 points on \"Test 1\" for A (average 90.00%)."));
+
+        panel->assignmentList()->setCurrentIndex(0);  // (x + 90) / 110 >= 90%
+        QCOMPARE(panel->answerText(), QStringLiteral("Needs 9 of 10 points on \"Quiz 1\" for A (average 90.00%)."));
+        panel->letterList()->setCurrentIndex(1);  // B with 0: 90 / 110 = 81.82%
+        QCOMPARE(panel->answerText(), QStringLiteral("B is reached with 0 points on \"Quiz 1\" (average 81.82%)."));
+
+        // Bob (6 and 70): the quiz alone cannot lift him to A, nor B.
+        report->studentList()->setCurrentIndex(1);
+        QCOMPARE(panel->answerText(),
+                 QStringLiteral("B is out of reach on \"Quiz 1\": 10 of 10 points give C (average 72.73%)."));
+    }
+
+    void whatItTakesIsReachedByKeyboardAndNamed() {
+        WindowHarness h;
+        IndividualReportWindow* report = openReport(h, smallClass());
+        QVERIFY(report);
+        WhatItTakesPanel* panel = report->whatItTakes();
+        for (QWidget* control :
+             {static_cast<QWidget*>(panel->assignmentList()), static_cast<QWidget*>(panel->letterList())}) {
+            QVERIFY(!control->accessibleName().isEmpty());
+            QVERIFY(control->focusPolicy() & Qt::TabFocus);
+        }
+        const auto buddyText = [panel](QWidget* buddy) {
+            for (const QLabel* label : panel->findChildren<QLabel*>()) {
+                if (label->buddy() == buddy) return label->text();
+            }
+            return QString();
+        };
+        QCOMPARE(buddyText(panel->assignmentList()), QStringLiteral("&Assignment"));
+        QCOMPARE(buddyText(panel->letterList()), QStringLiteral("&Letter"));
+        auto* answer = panel->findChild<QLabel*>(QStringLiteral("whatItTakesAnswer"));
+        QVERIFY(answer && !answer->accessibleName().isEmpty() && (answer->focusPolicy() & Qt::TabFocus));
+
+        // Ctrl+PgDn twice reaches the page; Alt+L then takes the letter list.
+        QVERIFY(showActive(*report));
+        QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
+        QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(report->pages()->currentWidget(), report->whyPage());
+        QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget*>(panel->letterList()),
+                                  kWaitLimitMs);
+        QTest::keyClick(panel->letterList(), Qt::Key_Down);
+        QCOMPARE(panel->letterList()->currentText(), QStringLiteral("B"));
+        // Ann: (8 + x) / 110 >= 80% at x = 80.
+        QCOMPARE(panel->answerText(), QStringLiteral("Needs 80 of 100 points on \"Test 1\" for B (average 80.00%)."));
+    }
+
+    void averageCellToolTipGivesTheShortForm() {
+        WindowHarness h;
+        ClassRecord cls = smallClass();
+        h.open(h.write(QStringLiteral("tips.grs")));
+        const SheetView* view = h.window->gradesPage()->view();
+        // Names, Quiz 1, Test 1, Total, Average, Grade; students in rows 2 to 4.
+        QCOMPARE(toolTipAt(view, 2, 5), QStringLiteral("98 of 110 points = 89.09%"));
+        QCOMPARE(toolTipAt(view, 4, 5), QStringLiteral("80 of 100 points = 80.00%"));
+        for (const auto& [row, col] :
+             {std::pair{1, 5}, std::pair{2, 4}, std::pair{2, 6}, std::pair{2, 1}, std::pair{6, 5}}) {
+            QVERIFY2(toolTipAt(view, row, col).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(row).arg(col)));
+        }
+
+        // After a change of the rules the tip follows the table as rebuilt.
+        cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
+        changeClassTo(*h.window, cls);
+        const QString tip = toolTipAt(view, 2, 5);
+        QCOMPARE(tip, QStringLiteral("90 of 100 points after dropping Quiz 1 (lowest score overall) = 90.00%"));
+        QVERIFY(tip.endsWith(view->sheet()->text(2, 5)));  // the cell's own average
+    }
+};
 
 MARKWELL_GUI_TEST_MAIN(WhyPageTest)
 #include "WhyPageTest.moc"

@@ -12,6 +12,7 @@
 #include "gui/main/TableCommands.h"
 #include "gui/pages/GradesPage.h"
 #include "gui/sheetview/SheetView.h"
+#include "tests/support/DocumentBytes.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDirIterator>
@@ -83,6 +84,11 @@ QString writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray classFiles(const QString& gradePath) {
     return fileContents(gradePath) + '|' + fileContents(attendancePathFor(gradePath)) + '|' +
            fileContents(seatingPathFor(gradePath));
+}
+
+QByteArray documentFiles(const Document& document) {
+    const std::array<QByteArray, 3> files = test::documentBytes(document);
+    return files[0] + "\n--\n" + files[1] + "\n--\n" + files[2];
 }
 
 QStringList filesHolding(const QString& folder, const QByteArray& text) {

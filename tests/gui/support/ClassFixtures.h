@@ -47,6 +47,9 @@ QString writeFile(const QString& path, const QByteArray& bytes);
 // The bytes of the class's grade, attendance and seating files, "|" between
 // them: what a test compares to tell that none of the three changed.
 QByteArray classFiles(const QString& gradePath);
+// The three files a save of the document would write (grade, attendance,
+// seating), one after the other.
+QByteArray documentFiles(const Document& document);
 // Every file under `folder` whose bytes hold `text` (a secret kept in no file).
 QStringList filesHolding(const QString& folder, const QByteArray& text);
 
@@ -99,6 +102,11 @@ struct WindowHarness {
     // The window with the class opened from its files ("class.grs").
     explicit WindowHarness(const ClassRecord& opened);
     QString path(const QString& name) const { return folder.filePath(name); }
+    // Writes a class's files into the folder as writeClass does; the grade file's path.
+    QString write(const QString& fileName, const ClassRecord& cls = smallClass(),
+                  const std::vector<AttendanceInfo>& attendance = {}) const {
+        return writeClass(folder.path(), fileName, cls, attendance);
+    }
     // Opens a class through File > Open as the teacher does.
     void open(const QString& gradePath);
     // The class in the window.

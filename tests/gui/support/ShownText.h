@@ -5,16 +5,18 @@
 
 // What a table, a list or a class shows, as text a test compares in one go.
 
-#include "core/data/ClassRecord.h"
 #include "core/sheet/Sheet.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <QComboBox>
 #include <QStringList>
 
-#include <string>
-#include <vector>
-
 namespace markwell::testing {
+
+// Every row of a sheet, "|" between the cells, and the names of a class's
+// students in order: the grade tests' own helpers.
+using markwell::test::studentNames;
+using markwell::test::tableText;
 
 // The cells of one row from `fromCol` on, "|" between them.
 inline QString rowText(const Sheet& sheet, int row, int fromCol = 1) {
@@ -23,23 +25,10 @@ inline QString rowText(const Sheet& sheet, int row, int fromCol = 1) {
     return cells.join(QLatin1Char('|'));
 }
 
-// Every row of the sheet as rowText gives it.
-inline QStringList rowTexts(const Sheet& sheet) {
-    QStringList rows;
-    for (int row = 1; row <= sheet.maxRow(); ++row) rows << rowText(sheet, row);
-    return rows;
-}
-
 inline QStringList itemTexts(const QComboBox* box) {
     QStringList texts;
     for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
     return texts;
-}
-
-inline std::vector<std::string> studentNames(const ClassRecord& cls) {
-    std::vector<std::string> names;
-    for (const StudentInfo& s : cls.students) names.push_back(s.name);
-    return names;
 }
 
 }  // namespace markwell::testing
