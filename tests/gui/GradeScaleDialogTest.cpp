@@ -8,6 +8,7 @@
 #include "core/scales/ScaleChecks.h"
 #include "gui/rules/GradeScaleDialog.h"
 #include "gui/shared/QtUserDialogs.h"
+#include "tests/gui/support/AltLetters.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ModalDialogs.h"
@@ -327,14 +328,13 @@ private slots:
         QCOMPARE(f.dialogs.messages(), QStringList());
 
         // Every other control has its letter.
-        QTest::keyClick(&f.dialog, Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), f.dialog.scaleList());
-        QTest::keyClick(&f.dialog, Qt::Key_P, Qt::AltModifier);
-        QTRY_VERIFY_WITH_TIMEOUT(f.dialog.kindButton(ScaleKind::PassFail)->isChecked(), kWaitLimitMs);
+        QVERIFY(pressLetterUntil(&f.dialog, Qt::Key_S,
+                                 [&] { return QApplication::focusWidget() == f.dialog.scaleList(); }));
+        QVERIFY(pressLetterUntil(&f.dialog, Qt::Key_P,
+                                 [&] { return f.dialog.kindButton(ScaleKind::PassFail)->isChecked(); }));
         QCOMPARE(table->rowCount(), 2);
         f.dialogs.cancelText();
-        QTest::keyClick(&f.dialog, Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(f.dialogs.count(Kind::Text), 1, kWaitLimitMs);
+        QVERIFY(pressLetterUntil(&f.dialog, Qt::Key_A, [&] { return f.dialogs.count(Kind::Text) == 1; }));
         f.dialogs.choose(0);  // Discard the bounds typed
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(f.dialogs.count(Kind::Choice), 1);

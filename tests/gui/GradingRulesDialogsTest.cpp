@@ -14,15 +14,12 @@
 #include "tests/gui/support/ModalDialogs.h"
 
 #include <QCheckBox>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include <functional>
 
 using namespace markwell;
 using namespace markwell::testing;
@@ -40,22 +37,6 @@ DropLowScoreInfo byType(std::initializer_list<int> types) {
     rule.drop_type = droprule::kLowestPerType;
     for (int type : types) rule.setFlag(type, true);
     return rule;
-}
-
-// Presses a button's letter in `dialog` until `done`. The letter reaches the
-// button only while the dialog is the active window; on a loaded machine the
-// main window shown just before may take that back after the dialog got it,
-// and the press is lost (seen in the sanitizer build). A button's letter
-// presses it as a click would, after a moment: hence the wait after each press.
-bool pressLetterUntil(QWidget* dialog, Qt::Key letter, const std::function<bool()>& done) {
-    const QDeadlineTimer deadline(kWaitLimitMs);
-    while (!deadline.hasExpired()) {
-        dialog->activateWindow();
-        if (!QTest::qWaitForWindowActive(dialog, kWaitLimitMs)) return false;
-        QTest::keyClick(dialog, letter, Qt::AltModifier);
-        if (QTest::qWaitFor(done, 3000)) return true;
-    }
-    return done();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "gui/reports/IndividualReportWindow.h"
 #include "gui/reports/WhatItTakesPanel.h"
 #include "gui/sheetview/SheetView.h"
+#include "tests/gui/support/AltLetters.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ShownText.h"
@@ -177,9 +178,8 @@ private slots:
         QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
         QTest::keyClick(report, Qt::Key_PageDown, Qt::ControlModifier);
         QCOMPARE(report->pages()->currentWidget(), report->whyPage());
-        QTest::keyClick(report, Qt::Key_L, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget*>(panel->letterList()),
-                                  kWaitLimitMs);
+        QVERIFY(pressLetterUntil(report, Qt::Key_L,
+                                 [panel] { return QApplication::focusWidget() == panel->letterList(); }));
         QTest::keyClick(panel->letterList(), Qt::Key_Down);
         QCOMPARE(panel->letterList()->currentText(), QStringLiteral("B"));
         // Ann: (8 + x) / 110 >= 80% at x = 80.
