@@ -15,7 +15,6 @@ namespace markwell::cli {
 namespace {
 
 constexpr char kYearOption[] = "year";
-constexpr char kStudentOption[] = "student";
 
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 9999;

@@ -59,6 +59,17 @@ struct CommandArguments {
 inline constexpr char kAssignmentOption[] = "assignment";
 inline constexpr char kIndexOption[] = "index";
 
+// Options more than one command takes, each named once.
+inline constexpr char kDryRunOption[] = "dry-run";
+inline constexpr char kForceOption[] = "force";
+inline constexpr char kFromOption[] = "from";
+inline constexpr char kIdsOption[] = "ids";
+inline constexpr char kMapOption[] = "map";
+inline constexpr char kOverallOption[] = "overall";
+inline constexpr char kScaleOption[] = "scale";
+inline constexpr char kStudentOption[] = "student";
+inline constexpr char kTypeOption[] = "type";
+
 // The assignment that --assignment TITLE or --index K names. Prints the usage
 // problem and gives nothing when neither or both are given, or K is not a
 // number (a number that names no assignment is the class's to refuse).

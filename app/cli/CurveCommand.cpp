@@ -20,10 +20,8 @@ namespace {
 constexpr char kAddOption[] = "add";
 constexpr char kTopOption[] = "top";
 constexpr char kMeanOption[] = "mean";
-constexpr char kMapOption[] = "map";
 constexpr char kRoundOption[] = "round";
 constexpr char kCapOption[] = "cap";
-constexpr char kDryRunOption[] = "dry-run";
 
 // LOW:HIGH=NEWLOW:NEWHIGH, four numbers of points.
 bool readMap(const QString& text, CurveRule& rule) {

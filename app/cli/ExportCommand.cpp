@@ -17,7 +17,6 @@
 namespace markwell::cli {
 namespace {
 
-constexpr char kIdsOption[] = "ids";
 constexpr char kSeatingOption[] = "seating";
 constexpr char kForOption[] = "for";
 

@@ -17,7 +17,6 @@
 namespace markwell::cli {
 namespace {
 
-constexpr char kTypeOption[] = "type";
 constexpr char kTitleOption[] = "title";
 constexpr char kDescriptionOption[] = "description";
 constexpr char kTotalOption[] = "total";

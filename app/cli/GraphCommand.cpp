@@ -13,8 +13,6 @@ namespace markwell::cli {
 namespace {
 
 constexpr char kPercentOption[] = "percent";
-constexpr char kOverallOption[] = "overall";
-constexpr char kStudentOption[] = "student";
 
 // The title, the axis titles, then a line per bar: its label and its value
 // in the shortest form that reads back exactly.

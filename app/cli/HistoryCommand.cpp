@@ -16,7 +16,6 @@ namespace markwell::cli {
 namespace {
 
 constexpr char kForgetOption[] = "forget";
-constexpr char kStudentOption[] = "student";
 constexpr char kSinceOption[] = "since";
 constexpr char kUntilOption[] = "until";
 

@@ -13,9 +13,6 @@
 namespace markwell::cli {
 namespace {
 
-constexpr char kScaleOption[] = "scale";
-constexpr char kIdsOption[] = "ids";
-
 int runMerge(const CommandArguments& args, const Console& console) {
     const QStringList files = args.positional;
     const QString output = args.output;

@@ -18,10 +18,6 @@
 namespace markwell::cli {
 namespace {
 
-constexpr char kFromOption[] = "from";
-constexpr char kScaleOption[] = "scale";
-constexpr char kForceOption[] = "force";
-
 // new FILE.grs [--from OTHER.grs] [--scale NAME] [--force]: the class File >
 // New (or File > New from Class...) gives, saved with its (empty) attendance
 // and seating files.

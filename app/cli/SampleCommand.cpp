@@ -24,7 +24,6 @@ constexpr char kSeedOption[] = "seed";
 constexpr char kWeightedOption[] = "weighted";
 constexpr char kSeatsOption[] = "seats";
 constexpr char kDropOption[] = "drop";
-constexpr char kForceOption[] = "force";
 
 constexpr int kMaxStudents = 100000;
 constexpr int kMaxAssignments = 2000;

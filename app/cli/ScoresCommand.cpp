@@ -17,10 +17,8 @@
 namespace markwell::cli {
 namespace {
 
-constexpr char kMapOption[] = "map";
 constexpr char kAddStudentsOption[] = "add-students";
 constexpr char kSkipUnmatchedOption[] = "skip-unmatched";
-constexpr char kDryRunOption[] = "dry-run";
 constexpr char kMatchOption[] = "match";
 constexpr char kMissingAsOption[] = "missing-as";
 constexpr char kNewAssignmentsOption[] = "new-assignments";

@@ -28,7 +28,6 @@
 namespace markwell::cli {
 namespace {
 
-constexpr char kFromOption[] = "from";
 constexpr char kToOption[] = "to";
 constexpr char kSubjectOption[] = "subject";
 constexpr char kBodyFileOption[] = "body-file";

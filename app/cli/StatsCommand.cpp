@@ -9,7 +9,6 @@
 namespace markwell::cli {
 namespace {
 
-constexpr char kOverallOption[] = "overall";
 constexpr char kMissingOption[] = "missing";
 constexpr char kGroupingOption[] = "grouping";
 

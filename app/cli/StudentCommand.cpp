@@ -11,8 +11,6 @@
 namespace markwell::cli {
 namespace {
 
-constexpr char kTypeOption[] = "type";
-
 // student FILE NAME [--type] [-o OUT]: the individual report of the first
 // student of that name: the Overall table, or by type; -o also writes the
 // workbook the window's E-mail attaches (.xls, .xlsx or .csv).
