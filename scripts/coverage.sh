@@ -24,7 +24,12 @@ fi
 cmake --build "$dir" -j "$jobs"
 find "$dir" -name '*.gcda' -delete
 ctest --test-dir "$dir" -j "$jobs" "$@" || echo "some tests failed: the figures below are still those of the run"
+# Test programs that run at the same time (markwell-cli started by several)
+# can leave a branch counter garbled; gcovr skips such a line instead of
+# giving no figures at all. Only branch lines come out garbled; the line
+# figures stand.
 for layer in core gui; do
   gcovr --root . --filter "$layer/" --object-directory "$dir" --exclude-unreachable-branches \
-    --print-summary --output /dev/null "$dir" 2>/dev/null | sed -n "s/^lines: /$layer lines: /p"
+    --gcov-ignore-parse-errors --print-summary --output /dev/null "$dir" 2>/dev/null |
+    sed -n "s/^lines: /$layer lines: /p"
 done
