@@ -5,16 +5,21 @@
 // conversion or an output that shares a file with the class it comes from
 // is refused by any name; a grade file whose reader skipped bytes is never
 // cut without --drop-skipped; writers from different data folders take
-// turns and lose nothing; what killed writes left is cleaned up.
+// turns and lose nothing; what killed writes left is cleaned up. Every
+// command that replaces a class keeps the old one as an earlier version,
+// `versions` lists and restores them, and commands changing one class take
+// turns.
 
 #include "tests/core/cli/CliFolder.h"
 #include "tests/support/KilledSave.h"
 
+#include "core/document/ClassLock.h"
 #include "core/document/ClassWriter.h"
 #include "core/files/DataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -43,9 +48,28 @@ protected:
     }
 };
 
+const QString kImport = QStringLiteral("import-students");
+const QString kVersions = QStringLiteral("versions");
+
+class VersionsCommand : public CliFolder {
+protected:
+    void SetUp() override {
+        CliFolder::SetUp();
+        ASSERT_EQ(runCli({"new", classPath()}).exitCode, 0);
+    }
+    QString classPath() const { return path("period1.grs"); }
+    // A CSV file of one student.
+    QString studentCsv(const QString& name) const {
+        return write(name + QStringLiteral(".csv"), "name\n" + name.toUtf8() + "\n");
+    }
+    CliRun importStudent(const QString& name, const QStringList& environment = {}) const {
+        return runCliWith({kImport, classPath(), studentCsv(name)}, environment, {});
+    }
+};
+
 }  // namespace
 
-TEST_F(ClassSafety, ARestoreNeverWritesOverTheLiveClassByAnyName) {
+TEST_F(ClassSafety, ARestoreOrAConversionNeverWritesOverTheClassItComesFromByAnyName) {
     sample("p.grs", 20, 1);
     sample("p.grs", 25, 2, true);
     const QByteArray live = classBytes(path("p.grs"));
@@ -61,9 +85,8 @@ TEST_F(ClassSafety, ARestoreNeverWritesOverTheLiveClassByAnyName) {
     outputOf(restoreFirstVersion("p.grs", "back.grs"));
     EXPECT_EQ(studentsOf(path("back.grs")).size(), 20u);
     EXPECT_EQ(classBytes(path("p.grs")), live);
-}
 
-TEST_F(ClassSafety, ConvertWritesAWholeClassAndNeverOneOfItsOwnFiles) {
+    // Convert writes a whole class and never one of its own files.
     sample("c.grs", 6, 1);
     sample("d.grs", 9, 2);
     const QByteArray c = classBytes(path("c.grs"));
@@ -85,11 +108,9 @@ TEST_F(ClassSafety, ConvertWritesAWholeClassAndNeverOneOfItsOwnFiles) {
     }
     EXPECT_FALSE(QFileInfo::exists(path("n.txt")));
     // Over another class: IN's three files as a set, the class replaced kept as a version.
-    const CliRun converted = runCli({"convert", path("c.grs"), path("d.grs")});
-    ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
+    outputOf({"convert", path("c.grs"), path("d.grs")});
     EXPECT_EQ(classBytes(path("d.grs")), c);
-    const CliRun versions = runCli({"versions", path("d.grs")});
-    EXPECT_EQ(versions.out.count(QLatin1Char('\n')), 1) << versions.out.toStdString();
+    EXPECT_EQ(outputOf({"versions", path("d.grs")}).count(QLatin1Char('\n')), 1);
     ASSERT_EQ(runCli(restoreFirstVersion("d.grs", "old-d.grs")).exitCode, 0);
     EXPECT_EQ(classBytes(path("old-d.grs")), d);
 }
@@ -107,12 +128,10 @@ TEST_F(ClassSafety, BytesSkippedByTheReaderAreDroppedOnlyWhenTheTeacherSaysSo) {
     EXPECT_EQ(classBytes(path("c.grs")), damaged);
 
     // Elsewhere nothing is lost: the file stays as it is.
-    const CliRun elsewhere = runCli({"import-students", path("c.grs"), csv, "-o", path("d.grs")});
-    EXPECT_EQ(elsewhere.exitCode, 0) << elsewhere.err.toStdString();
+    outputOf({"import-students", path("c.grs"), csv, "-o", path("d.grs")});
     EXPECT_EQ(classBytes(path("c.grs")), damaged);
 
-    const CliRun dropped = runCli({"import-students", path("c.grs"), csv, "--drop-skipped"});
-    ASSERT_EQ(dropped.exitCode, 0) << dropped.err.toStdString();
+    outputOf({"import-students", path("c.grs"), csv, "--drop-skipped"});
     EXPECT_FALSE(runCli({"check", path("c.grs")}).out.contains("Warning"));
     EXPECT_TRUE(studentsOf(path("c.grs")).contains("Ann"));
     // The earlier version keeps the file as it was.
@@ -164,8 +183,7 @@ TEST_F(ClassSafety, WhatKilledWritesLeftIsFinishedOrRemoved) {
     const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-60);
     ASSERT_TRUE(lock.open(QIODevice::Append) && lock.setFileTime(longAgo, QFileDevice::FileModificationTime));
     lock.close();
-    const CliRun edited = runCli({"set-total", path("c.grs"), "--index=1", "50"});
-    EXPECT_EQ(edited.exitCode, 0) << edited.err.toStdString();
+    outputOf({"set-total", path("c.grs"), "--index=1", "50"});
     EXPECT_FALSE(QFileInfo::exists(keeping));
     EXPECT_FALSE(QFileInfo::exists(path(".c.grs.lock")));
 
@@ -207,6 +225,83 @@ TEST_F(ClassSafety, SmallMistakesOfAScriptAreRefused) {
     };
     for (const Case& c : cases) expectRefused(c.args, c.exitCode);
     EXPECT_FALSE(QFileInfo::exists(path("o.grs")));
-    const CliRun one = runCli({"import-students", path("c.grs"), writeCsv("one", "Ann\n")});
-    EXPECT_EQ(one.out, QStringLiteral("Imported 1 student into %1, which now has 7.\n").arg(path("c.grs")));
+}
+
+TEST_F(VersionsCommand, ListsTheVersionsKeptNewestFirstAndRestoresOneByteForByteOrRefuses) {
+    EXPECT_EQ(runCli({kVersions, classPath()}).out, QString());  // nothing replaced yet
+
+    ASSERT_EQ(importStudent("Ann").exitCode, 0);
+    const QByteArray withAnn = classBytes(classPath());
+    ASSERT_EQ(importStudent("Bo").exitCode, 0);
+    ASSERT_EQ(importStudent("Cy").exitCode, 0);
+
+    const QStringList lines = outputOf({kVersions, classPath()}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    const QRegularExpression line("^(\\d+)\\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\t(\\d+)\\t0$");
+    for (int i = 0; i < 3; ++i) {
+        const QRegularExpressionMatch m = line.match(lines[i]);
+        ASSERT_TRUE(m.hasMatch()) << lines[i].toStdString();
+        EXPECT_EQ(m.captured(1).toInt(), 3 - i);  // number
+        EXPECT_EQ(m.captured(2).toInt(), 2 - i);  // students
+    }
+
+    const QString out = path("with-ann.grs");
+    EXPECT_EQ(outputOf({kVersions, classPath(), "--restore", "2", "-o", out}),
+              QStringLiteral("Restored version 2 of %1 to %2.\n").arg(classPath(), out));
+    EXPECT_EQ(classBytes(out), withAnn);
+    EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann", "Bo", "Cy"}));
+
+    const QByteArray before = classBytes(classPath());
+    const auto restore = [this](const char* number, const QString& to) {
+        return QStringList{kVersions, classPath(), "--restore", number, "-o", to};
+    };
+    expectRefused(restore("7", path("out.grs")), 1, "no earlier version 7");
+    EXPECT_FALSE(QFile::exists(path("out.grs")));
+    // The class itself is never written over by one of its versions.
+    expectRefused(restore("1", classPath()), 1);
+    EXPECT_EQ(classBytes(classPath()), before);
+
+    expectRefused(restore("x", path("out.grs")), 2);
+    expectRefused({kVersions, classPath(), "--restore", "1"}, 2);
+    expectRefused({kVersions, classPath(), "-o", path("o.grs")}, 2);
+    expectRefused(restore("1", path("out.xls")), 2);
+}
+
+TEST_F(VersionsCommand, ACommandWaitsForAnotherChangeAndThenGivesUpAndSavesWhereNoVersionCanBeKept) {
+    // A save where no version can be kept still saves.
+    const QString blocked = unwritablePath(dir_.path(), "data");
+    const CliRun imported = importStudent("Ann", {QStringLiteral("XDG_DATA_HOME=") + blocked});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_TRUE(
+        imported.err.contains(QStringLiteral("warning: no earlier version of %1 could be kept").arg(classPath())))
+        << imported.err.toStdString();
+    EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann"}));
+
+    // Another program changing the class holds its lock beside it: a
+    // command waits for it, gives up with nothing written, and goes on once
+    // it is let go.
+    auto other = std::make_unique<ClassLock>(classPath(), ClassLock::Kind::Change);
+    ASSERT_TRUE(other->take().value());
+    ASSERT_TRUE(QFileInfo::exists(path(".period1.grs.lock")));
+    const QByteArray before = classBytes(classPath());
+    const CliRun refused = importStudent("Cy");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, QStringLiteral("markwell-cli: %1 is being changed by another program; nothing was written. "
+                                          "Try again once it is done.\n")
+                               .arg(classPath()));
+    EXPECT_EQ(classBytes(classPath()), before);
+
+    // Let go while the next command waits (or before it looks): it goes on.
+    QProcess waiting;
+    waiting.start(QStringLiteral(MARKWELL_CLI_PATH), {kImport, classPath(), studentCsv("Bo")});
+    ASSERT_TRUE(waiting.waitForStarted(30000));
+    other.reset();
+    ASSERT_TRUE(waiting.waitForFinished(60000));
+    EXPECT_EQ(waiting.exitCode(), 0) << waiting.readAllStandardError().toStdString();
+
+    // A class open in a window is no change in progress: scripts go on.
+    ClassLock window(classPath(), ClassLock::Kind::Open);
+    ASSERT_TRUE(window.take().value());
+    EXPECT_EQ(importStudent("Cy").exitCode, 0);
+    EXPECT_EQ(studentsOf(classPath()), (std::set<std::string>{"Ann", "Bo", "Cy"}));
 }

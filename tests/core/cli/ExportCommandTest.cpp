@@ -2,17 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 // markwell-cli export: the files it writes open in independent readers with
-// the content markwell-cli show prints for the same class.
+// the content markwell-cli show prints for the same class; the grades
+// printout holds every name (or ID) and every average show prints.
 
 #include "tests/core/cli/CliFolder.h"
 #include "tests/core/export/SpreadsheetReader.h"
 
+#include "core/common/Cp1252.h"
 #include "core/files/GradeFile.h"
 #include "core/sample/SampleClass.h"
 #include "core/scales/ScaleChecks.h"
 #include "core/scales/ScaleStore.h"
+#include "tests/support/PdfText.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,6 +25,8 @@
 
 using namespace markwell;
 using namespace markwell::test;
+using markwell::testing::havePdfToText;
+using markwell::testing::pdfText;
 
 namespace {
 
@@ -34,7 +40,7 @@ void expectSameAsShown(const QJsonObject& json, const std::vector<QStringList>& 
     for (std::size_t r = 0; r < shown.size(); ++r) {
         const QJsonArray cells = rows[static_cast<qsizetype>(r)].toArray();
         for (qsizetype c = 0; c < shown[r].size(); ++c) {
-            SCOPED_TRACE(testing::Message() << "row " << r + 1 << " column " << c + 1);
+            SCOPED_TRACE(::testing::Message() << "row " << r + 1 << " column " << c + 1);
             const QString& text = shown[r][c];
             const QJsonArray cell = c < cells.size() ? cells[c].toArray() : QJsonArray{};
             const QString kind = cell.isEmpty() ? QStringLiteral("empty") : cell[0].toString();
@@ -72,16 +78,12 @@ TEST(ExportCommand, WritesFilesTheReadersSeeAsShowPrintsThem) {
     QTemporaryDir dir;
     for (const QString& grs : gradeFiles(dir)) {
         SCOPED_TRACE(qPrintable(grs));
-        const CliRun show = runCli({"show", grs});
-        ASSERT_EQ(show.exitCode, 0) << qPrintable(show.err);
-        const std::vector<QStringList> shown = tsvRows(show.out);
+        const std::vector<QStringList> shown = tsvRows(outputOf({"show", grs}));
         ASSERT_GT(shown.size(), 3u);
         const bool paddedLetter = std::any_of(shown.begin(), shown.end(), [](const QStringList& row) {
             return row.last().size() == 2 && row.last() != row.last().trimmed();
         });
-        if (grs.endsWith(QLatin1String("sample class.grs"))) {
-            EXPECT_TRUE(paddedLetter) << "show pads letters";
-        }
+        EXPECT_TRUE(paddedLetter || !grs.endsWith(QLatin1String("sample class.grs"))) << "show pads letters";
 
         for (const QString& type : {QStringLiteral("xls"), QStringLiteral("xlsx"), QStringLiteral("csv")}) {
             SCOPED_TRACE(qPrintable(type));
@@ -98,12 +100,28 @@ TEST(ExportCommand, WritesFilesTheReadersSeeAsShowPrintsThem) {
     }
 }
 
-TEST(ExportCommand, TheXlsFileShowsTheHeadingAndTheDroppedScoresAsTheGradesPageDoes) {
+TEST(ExportCommand, TheXlsFileShowsTheHeadingAndTheDroppedScoresAsTheGradesPageDoesAndWhatCannotBeWrittenIsRefused) {
     QTemporaryDir dir;
     const QString grs = gradeFiles(dir).last();
-    const CliRun dropped = runCli({"show", grs, "--dropped"});
-    ASSERT_EQ(dropped.exitCode, 0) << qPrintable(dropped.err);
-    const std::vector<QStringList> cells = tsvRows(dropped.out);
+    // What cannot be written is refused.
+    const QString noFolder = dir.filePath("no such folder/t");
+    const struct {
+        QStringList args;
+        int exitCode;
+        QString saying;
+    } cases[] = {
+        {{"export", grs, dir.filePath("t.ods")}, 1, "must end in .xls, .xlsx, .csv or .pdf"},
+        {{"export", grs, noFolder + ".PDF"}, 1, "Unable to create " + noFolder + ".PDF"},
+        {{"export", grs, noFolder + ".xls"}, 1, "Unable to create " + noFolder + ".xls"},
+        {{"export", dir.filePath("none.grs"), dir.filePath("t.xls")}, 1, {}},
+        {{"export", grs}, 2, {}},
+        {{"export", grs, dir.filePath("t.xls"), "--ids"}, 2, {}},
+        {{"export", grs, dir.filePath("t.xls"), "--fast"}, 2, {}},
+    };
+    for (const auto& c : cases) expectRefused(c.args, c.exitCode, c.saying);
+    EXPECT_EQ(QDir(dir.path()).entryList({"t.*"}, QDir::Files), QStringList());
+
+    const std::vector<QStringList> cells = tsvRows(outputOf({"show", grs, "--dropped"}));
     ASSERT_FALSE(cells.empty()) << "the sample class drops no score";
 
     const QString out = dir.filePath("grades.xls");
@@ -121,24 +139,39 @@ TEST(ExportCommand, TheXlsFileShowsTheHeadingAndTheDroppedScoresAsTheGradesPageD
     }
 }
 
-TEST(ExportCommand, RefusesWhatItCannotWrite) {
+TEST(ExportPdf, ThePrintoutHoldsEveryNameAndAverageOrTheIdsInPlaceOfNames) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir dir;
-    const QString grs = gradeFiles(dir).last();
+    ASSERT_FALSE(exampleClasses().isEmpty());
+    for (const QString& grs : exampleClasses()) {
+        SCOPED_TRACE(grs.toStdString());
+        const QString pdf = dir.filePath(QFileInfo(grs).baseName() + QStringLiteral(".pdf"));
+        const CliRun exported = runCli({"export", grs, pdf});
+        ASSERT_EQ(exported.exitCode, 0) << qPrintable(exported.err);
+        EXPECT_EQ(exported.err, QString());
 
-    const QString noFolder = dir.filePath("no such folder/t");
-    const struct {
-        QStringList args;
-        int exitCode;
-        QString saying;
-    } cases[] = {
-        {{"export", grs, dir.filePath("t.ods")}, 1, "must end in .xls, .xlsx, .csv or .pdf"},
-        {{"export", grs, noFolder + ".PDF"}, 1, "Unable to create " + noFolder + ".PDF"},
-        {{"export", grs, noFolder + ".xls"}, 1, "Unable to create " + noFolder + ".xls"},
-        {{"export", dir.filePath("none.grs"), dir.filePath("t.xls")}, 1, {}},
-        {{"export", grs}, 2, {}},
-        {{"export", grs, dir.filePath("t.xls"), "--ids"}, 2, {}},
-        {{"export", grs, dir.filePath("t.xls"), "--fast"}, 2, {}},
-    };
-    for (const auto& c : cases) expectRefused(c.args, c.exitCode, c.saying);
-    EXPECT_EQ(QDir(dir.path()).entryList({"t.*"}, QDir::Files), QStringList());
+        const QString text = pdfText(pdf);
+        EXPECT_TRUE(text.contains(QFileInfo(grs).absoluteFilePath()));  // the header names the class file
+        const std::vector<QStringList> students = shownStudentRows(grs);
+        ASSERT_GE(students.size(), 5u);
+        for (const QStringList& row : students) {
+            const QString& average = row.at(row.size() - 2);
+            EXPECT_TRUE(text.contains(row.front())) << qPrintable(row.front());
+            EXPECT_TRUE(average.endsWith(QLatin1Char('%'))) << qPrintable(average);
+            EXPECT_TRUE(text.contains(average)) << qPrintable(average);
+        }
+    }
+
+    // With --ids, IDs take the place of names.
+    const QString grs = exampleClasses().front();
+    const Result<ClassRecord> cls = readGradeFile(grs);
+    ASSERT_TRUE(cls.ok());
+    const QString pdf = dir.filePath("ids.pdf");
+    outputOf({"export", grs, pdf, "--ids"});
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains("Student ID's"));
+    for (const StudentInfo& student : cls->students) {
+        EXPECT_TRUE(text.contains(cp1252::toUnicode(student.id))) << student.id;
+        EXPECT_FALSE(text.contains(cp1252::toUnicode(student.name))) << student.name;
+    }
 }

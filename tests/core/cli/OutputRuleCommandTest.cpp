@@ -4,7 +4,11 @@
 // The one output rule of markwell-cli: every command that writes a file
 // takes it as -o OUT, --output=OUT or --output OUT; a class goes with its
 // .ATD and .SEA files and needs a .grs name; a second output is refused with
-// the same words by every command, and nothing is written.
+// the same words by every command, and nothing is written. What it writes
+// never destroys what it reads: an output that is the class (or a sibling or
+// an input) by another name is refused; every format writes through a link
+// the same way; sample leaves an existing class alone unless told; a
+// file-size limit is a reported failure.
 
 #include "tests/core/cli/CliFolder.h"
 
@@ -14,6 +18,9 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace markwell;
 using namespace markwell::test;
@@ -34,8 +41,7 @@ protected:
         ASSERT_EQ(runCli({"new", in()}).exitCode, 0);
         ASSERT_EQ(runCli({"new", path("other.grs")}).exitCode, 0);
         ASSERT_EQ(runCli({"import-students", in(), write("s.csv", "name\nAnn\nBo\n")}).exitCode, 0);
-        const CliRun added = runCli({"add-assignment", in(), "--title=Quiz", "--type=Quiz"});
-        ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
+        outputOf({"add-assignment", in(), "--title=Quiz", "--type=Quiz"});
         write("more.csv", "name\nCy\n");
         write("p.csv", "name,points\nBo,5\n");
         write("g.csv", "Name,Quiz\nBo,5\n");
@@ -67,6 +73,17 @@ protected:
     }
 };
 
+class OutputSafety : public CliFolder {
+protected:
+    void SetUp() override {
+        CliFolder::SetUp();
+        for (const char* name : {"c.grs", "d.grs"}) sample(name, {"--students=6", "--assignments=3", "--seats"});
+        firstStudent_ = QString::fromLatin1(read(path("c.grs")).students.at(0).name);
+    }
+
+    QString firstStudent_;
+};
+
 }  // namespace
 
 TEST_F(OutputRule, EveryWritingCommandTakesEachSpellingOfTheOutput) {
@@ -82,8 +99,7 @@ TEST_F(OutputRule, EveryWritingCommandTakesEachSpellingOfTheOutput) {
                                                        : QStringList{"--output", out};
             const QStringList args = c.args + output;
             SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
-            const CliRun run = runCli(args);
-            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            outputOf(args);
             EXPECT_TRUE(QFileInfo::exists(out));
             if (c.writesClass) {
                 EXPECT_TRUE(readGradeFile(out).ok());
@@ -120,33 +136,22 @@ TEST_F(OutputRule, ASecondOutputOrAClassOutsideAGradeFileIsRefusedInTheSameWords
     }
     EXPECT_FALSE(QFileInfo::exists(path("class.txt")));
     EXPECT_EQ(inFiles(), before);
+
+    // new, sample, convert and export name their output last, or with -o: not both.
+    expectRefused({"new", path("last.grs"), "-o", path("option.grs")}, 2, "new: only one output file can be given");
+    EXPECT_FALSE(QFileInfo::exists(path("last.grs")) || QFileInfo::exists(path("option.grs")));
 }
 
-// new, sample, convert and export name their output last, or with -o: not both.
-TEST_F(OutputRule, AnOutputNamedLastOrByOptionButNotBoth) {
-    const QString last = path("last.grs");
-    const QString option = path("option.grs");
-    expectRefused({"new", last, "-o", option}, 2, "new: only one output file can be given");
-    EXPECT_FALSE(QFileInfo::exists(last) || QFileInfo::exists(option));
+TEST_F(OutputRule, EachCommandHelpsWithItsOwnOptionsAndSaysItsUsage) {
+    const QString sort = outputOf({"sort", "--help"});
+    EXPECT_TRUE(sort.startsWith("Usage: markwell-cli sort FILE.grs COLUMN")) << sort.toStdString();
+    EXPECT_TRUE(sort.contains("--descending"));
+    EXPECT_TRUE(sort.contains("-o, --output OUT.grs"));
 
-    EXPECT_EQ(outputOf({"new", last}),
-              QStringLiteral("Created %1: a new class with the grade scale \"<Default>\".\n").arg(last));
-}
+    const QString show = outputOf({"show", "--help"});
+    EXPECT_TRUE(show.contains("--dropped"));
+    EXPECT_FALSE(show.contains("--output")) << "show writes no file";
 
-TEST_F(OutputRule, EachCommandHelpsWithItsOwnOptions) {
-    const CliRun sort = runCli({"sort", "--help"});
-    EXPECT_EQ(sort.exitCode, 0);
-    EXPECT_TRUE(sort.out.startsWith("Usage: markwell-cli sort FILE.grs COLUMN")) << sort.out.toStdString();
-    EXPECT_TRUE(sort.out.contains("--descending"));
-    EXPECT_TRUE(sort.out.contains("-o, --output OUT.grs"));
-
-    const CliRun show = runCli({"show", "--help"});
-    EXPECT_EQ(show.exitCode, 0);
-    EXPECT_TRUE(show.out.contains("--dropped"));
-    EXPECT_FALSE(show.out.contains("--output")) << "show writes no file";
-}
-
-TEST_F(OutputRule, UsageErrorsSayTheCommandsUsage) {
     const CliRun twice = runCli({"sort", in(), "1", "--descending", "--descending"});
     EXPECT_EQ(twice.exitCode, 2);
     EXPECT_EQ(twice.err, QStringLiteral("markwell-cli: sort: --descending given twice\n"
@@ -156,4 +161,95 @@ TEST_F(OutputRule, UsageErrorsSayTheCommandsUsage) {
     EXPECT_EQ(few.exitCode, 2);
     EXPECT_TRUE(few.err.startsWith("markwell-cli: weights: expected 7 argument(s) besides the options\n"))
         << few.err.toStdString();
+}
+
+TEST_F(OutputSafety, AnOutputThatIsTheClassOrASiblingOrAnInputIsRefused) {
+    const QByteArray before = classBytes(path("c.grs")) + classBytes(path("d.grs"));
+    struct Case {
+        const char* output;
+        const char* linkedTo;
+        QStringList args;
+    };
+    const std::vector<Case> cases = {
+        {"x.csv", "c.grs", {"student", path("c.grs"), firstStudent_, "-o", path("x.csv")}},
+        {"x.csv", "c.grs", {"export", path("c.grs"), path("x.csv")}},
+        {"x.xls", "c.ATD", {"export", path("c.grs"), path("x.xls")}},
+        {"x.xlsx", "c.grs", {"export", path("c.grs"), path("x.xlsx")}},
+        {"x.pdf", "c.SEA", {"export", path("c.grs"), path("x.pdf")}},
+        {"x.pdf", "c.grs", {"export", path("c.grs"), path("x.pdf"), "--seating"}},
+        {"x.csv", "d.grs", {"merge", path("c.grs"), path("d.grs"), "-o", path("x.csv")}},
+        {"x.xlsx", "d.ATD", {"merge", path("c.grs"), path("d.grs"), "-o", path("x.xlsx")}},
+    };
+    for (const Case& c : cases) {
+        for (const bool symbolic : {true, false}) {
+            SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString() +
+                         (symbolic ? " (symbolic link)" : " (hard link)"));
+            QFile::remove(path(c.output));
+            ASSERT_TRUE(symbolic ? QFile::link(path(c.linkedTo), path(c.output))
+                                 : hardLink(path(c.linkedTo), path(c.output)));
+            const CliRun run = runCli(c.args);
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_TRUE(
+                run.err.contains(QStringLiteral("Unable to create %1: it is the same file as ").arg(path(c.output))))
+                << run.err.toStdString();
+            EXPECT_EQ(QFileInfo(path(c.output)).isSymLink(), symbolic);
+            EXPECT_EQ(classBytes(path("c.grs")) + classBytes(path("d.grs")), before);
+        }
+    }
+
+    // A class saved over its own CSV input is refused too.
+    const QString points = write("p.csv", "name,points\n" + firstStudent_.toLatin1() + ",5\n");
+    const QString students = write("s.csv", "name\nNew Pupil\n");
+    ASSERT_TRUE(QFile::link(points, path("p.grs")));
+    ASSERT_TRUE(hardLink(students, path("s.ATD")));
+    expectRefused({"set-points", path("c.grs"), "--index=1", points, "-o", path("p.grs")}, 1,
+                  QStringLiteral("it is the same file as %1").arg(points));
+    expectRefused({"import-students", path("c.grs"), students, "-o", path("s.grs")}, 1,
+                  QStringLiteral("it is the same file as %1").arg(students));
+    EXPECT_EQ(fileContents(points), "name,points\n" + firstStudent_.toLatin1() + ",5\n");
+    EXPECT_EQ(fileContents(students), QByteArray("name\nNew Pupil\n"));
+    EXPECT_FALSE(QFile::exists(path("s.grs")));
+    EXPECT_EQ(classBytes(path("c.grs")) + classBytes(path("d.grs")), before);
+}
+
+TEST_F(OutputSafety, EveryFormatWritesThroughALinkSampleLeavesAClassAloneAndAFileSizeLimitIsAFailure) {
+    for (const char* suffix : {"csv", "xls", "xlsx", "pdf"}) {
+        SCOPED_TRACE(suffix);
+        const QString link = dir_.filePath(QStringLiteral("out.%1").arg(QLatin1String(suffix)));
+        QFile::remove(link);
+        const QString real = write("kept.txt", "old");
+        ASSERT_TRUE(QFile::link(real, link));
+        outputOf({"export", path("c.grs"), link});
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_GT(fileContents(real).size(), 3);
+    }
+
+    // Any one of the three files is somebody's work: sample leaves it alone unless forced.
+    for (const char* existing : {"e.grs", "e.ATD", "e.SEA"}) {
+        SCOPED_TRACE(existing);
+        for (const char* name : {"e.grs", "e.ATD", "e.SEA"}) QFile::remove(path(name));
+        write(existing, "work");
+        expectRefused({"sample", path("e.grs"), "--students=3"}, 1,
+                      QStringLiteral("sample: %1 exists already; add --force to replace it\n").arg(path(existing)));
+        EXPECT_EQ(fileContents(path(existing)), QByteArray("work"));
+    }
+    sample("c.grs", {"--students=3", "--force"});
+    EXPECT_EQ(readGradeFile(path("c.grs"))->students.size(), 3u);
+
+    // A file-size limit is a reported write failure.
+    QProcess process;
+    process.setChildProcessModifier([] {
+        // As a shell's ulimit -f leaves it: the signal in its default state.
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{16384, 16384};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(QStringLiteral(MARKWELL_CLI_PATH), {"sample", path("big.grs"), "--students=300", "--assignments=40"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(err.contains("Unable to create ") && err.contains("File too large")) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("big.grs")));
+    EXPECT_EQ(filesIn(dir_.path()).filter("big"), QStringList{});
 }

@@ -3,7 +3,11 @@
 
 // markwell-cli show, student, stats, graph, explain, attendance, merge,
 // overview and mailto on the shipped examples, against tables checked by
-// hand and kept beside this test.
+// hand and kept beside this test; reports: every student's report on pages
+// of their own, with the average and letter the grades table shows; a folder
+// of one file per student whose names cannot leave it or clash; refusals
+// that write nothing; attendance and merge on classes of the tests: what
+// they count and write, and what they refuse.
 //
 // Period 1: plain averages, each student's lowest quiz and lowest homework
 // dropped with their possible points; its table was checked against a
@@ -34,39 +38,40 @@
 #include "tests/core/cli/CliFolder.h"
 #include "tests/core/export/SpreadsheetReader.h"
 #include "tests/core/grading/GradesFixture.h"
+#include "tests/support/AttendanceRecords.h"
+#include "tests/support/PdfText.h"
 
 #include "core/data/PointEntry.h"
+#include "core/files/AttendanceFile.h"
+#include "core/scales/ScaleStore.h"
+#include "core/settings/QSettingsStore.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 using namespace markwell;
 using namespace markwell::test;
-
-namespace {
+using markwell::testing::havePdfToText;
+using markwell::testing::pdfPageCount;
+using markwell::testing::pdfText;
 
 const QString kPeriod1 = exampleFile("period1.grs");
 const QString kPeriod2 = exampleFile("period2.grs");
-
-// A class of two students whose addresses need encoding.
-QString writeMailClass(const QTemporaryDir& dir) {
-    ClassRecord cls = makeClass({"Ann", "Anne"}, {});
-    cls.students[0].student_email = " ann&co@x.org?bcc=all@y.org ";
-    cls.students[1].student_email = "ren\xE9 lee@x.org";  // Windows-1252 é
-    QString path = dir.filePath("mail.grs");
-    EXPECT_TRUE(writeGradeFile(path, cls).ok());
-    return path;
-}
-
-}  // namespace
 
 TEST(ReportCommands, PrintTheHandCheckedTables) {
     const struct {
         QStringList args;
         const char* file;
+        QStringList environment = {};
     } cases[] = {
         {{"show", kPeriod2}, "period2-show.txt"},
+        // Scripts read the printed sheets: they stay English whatever the
+        // user's language, the headings of the table included.
+        {{"show", kPeriod2}, "period2-show.txt", {"LANG=es_ES.UTF-8", "LC_ALL=", "LC_MESSAGES=", "LANGUAGE="}},
+        {{"show", kPeriod2}, "period2-show.txt", {"LANG=fr_FR.UTF-8", "LC_ALL=", "LC_MESSAGES=", "LANGUAGE="}},
         {{"show", kPeriod2, "--dropped"}, "period2-dropped.txt"},
         {{"show", kPeriod1}, "period1-show.txt"},
         {{"student", kPeriod1, "Liam D'Angelo"}, "period1-student.txt"},
@@ -95,20 +100,8 @@ TEST(ReportCommands, PrintTheHandCheckedTables) {
         {{"overview", QFileInfo(kPeriod1).path(), "--grade-at-most", "d"}, "examples-overview-below-d.txt"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(qPrintable(c.args.join(QLatin1Char(' '))));
-        EXPECT_EQ(outputOf(c.args), expectedOutput(QLatin1String(c.file)));
-    }
-}
-
-// Scripts read the printed sheets: they stay English whatever the user's
-// language, the headings of the table included.
-TEST(ExampleShow, TheTableStaysEnglishInEveryLanguage) {
-    for (const char* language : {"es_ES.UTF-8", "fr_FR.UTF-8"}) {
-        const QStringList environment = {QStringLiteral("LANG=") + QLatin1String(language),
-                                         "LC_ALL=", "LC_MESSAGES=", "LANGUAGE="};
-        const CliRun run = runCli({"show", exampleFile("period2.grs")}, environment);
-        EXPECT_EQ(run.exitCode, 0) << language << run.err.toStdString();
-        EXPECT_EQ(run.out, expectedOutput("period2-show.txt")) << language;
+        SCOPED_TRACE(qPrintable((c.environment + c.args).join(QLatin1Char(' '))));
+        EXPECT_EQ(outputOf(c.args, c.environment), expectedOutput(QLatin1String(c.file)));
     }
 }
 
@@ -147,7 +140,14 @@ TEST(ReportCommands, RefusedNamesAndWrongUsage) {
 
 // Zara's weighted 65.25 of 131.67: the Final counts half, so 0.5x more of
 // 100 more possible points; 70% needs x >= 193.83, the next half point 194.
-TEST(ReportCommands, WhatIfSaysEachOutcomeInOneLine) {
+TEST(ReportCommands, WhatIfAndMailtoSayTheirAnswerInOneLineAndStudentWritesTheWorkbookTheMailAttachmentIs) {
+    // A class of two students whose addresses need encoding.
+    QTemporaryDir dir;
+    const QString mail = dir.filePath("mail.grs");
+    ClassRecord cls = makeClass({"Ann", "Anne"}, {});
+    cls.students[0].student_email = " ann&co@x.org?bcc=all@y.org ";
+    cls.students[1].student_email = "ren\xE9 lee@x.org";  // Windows-1252 é
+    ASSERT_TRUE(writeGradeFile(mail, cls).ok());
     const struct {
         QStringList args;
         const char* line;
@@ -158,27 +158,16 @@ TEST(ReportCommands, WhatIfSaysEachOutcomeInOneLine) {
          "F is reached with 0 points on \"Quiz 1\" (average 55.59%).\n"},
         {{"what-if", kPeriod1, "Uma Fitzgerald", "--index", "2", "--grade", "a"},
          "A is out of reach on \"Quiz 1\": 20 of 20 points give F (average 59.32%).\n"},
+        // The encoded address of the first student of the name.
+        {{"mailto", mail, "Ann"}, "mailto:ann%26co@x.org%3Fbcc%3Dall@y.org?subject=Grades&body=\n"},
+        {{"mailto", mail, "Anne"}, "mailto:ren%C3%A9%20lee@x.org?subject=Grades&body=\n"},
+        {{"mailto", kPeriod1, "Zoë O'Neill"}, "mailto:zooneill@students.example.org?subject=Grades&body=\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(qPrintable(c.args.join(QLatin1Char(' '))));
         EXPECT_EQ(outputOf(c.args), QString::fromUtf8(c.line));
     }
-}
 
-TEST(ReportCommands, MailtoPrintsTheEncodedAddressOfTheFirstStudentOfTheName) {
-    QTemporaryDir dir;
-    const QString path = writeMailClass(dir);
-    const CliRun ann = runCli({"mailto", path, "Ann"});
-    EXPECT_EQ(ann.exitCode, 0) << qPrintable(ann.err);
-    EXPECT_EQ(ann.out, "mailto:ann%26co@x.org%3Fbcc%3Dall@y.org?subject=Grades&body=\n");
-    const CliRun anne = runCli({"mailto", path, "Anne"});
-    EXPECT_EQ(anne.out, "mailto:ren%C3%A9%20lee@x.org?subject=Grades&body=\n");
-    const CliRun shipped = runCli({"mailto", kPeriod1, "Zoë O'Neill"});
-    EXPECT_EQ(shipped.out, "mailto:zooneill@students.example.org?subject=Grades&body=\n");
-}
-
-TEST(ReportCommands, StudentWritesTheWorkbookTheMailAttachmentIs) {
-    QTemporaryDir dir;
     for (const QString& type : {QStringLiteral("csv"), QStringLiteral("xls")}) {
         SCOPED_TRACE(qPrintable(type));
         const QString out = dir.filePath(QStringLiteral("liam.") + type);
@@ -205,4 +194,180 @@ TEST(ReportCommands, StudentWritesTheWorkbookTheMailAttachmentIs) {
     // A name that is no spreadsheet is refused before the table is printed.
     expectRefused({"student", kPeriod1, "Liam D'Angelo", "-o", wrong}, 1, ".xls");
     EXPECT_FALSE(QFile::exists(wrong));
+}
+
+TEST(ReportsCommand, EveryStudentsPagesNameThemWithTheGradesPagesFigures) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    for (const QString& grs : {kPeriod1, kPeriod2}) {
+        SCOPED_TRACE(grs.toStdString());
+        const QString pdf = dir.filePath("term.pdf");
+        const QString printed = outputOf({"reports", grs, "-o", pdf});
+        const std::vector<QStringList> students = shownStudentRows(grs);
+        const int pages = pdfPageCount(pdf);
+        EXPECT_EQ(printed,
+                  QStringLiteral("Wrote %1 pages for %2 students to %3\n").arg(pages).arg(students.size()).arg(pdf));
+
+        // Page by page: the class file, the student in the header, "Page n of m" of that student.
+        const QStringList pageTexts = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        ASSERT_EQ(pageTexts.size(), pages);
+        std::size_t student = 0;
+        for (const QString& page : pageTexts) {
+            EXPECT_TRUE(page.contains(grs)) << qPrintable(page);
+            const QRegularExpressionMatch number = QRegularExpression("Page (\\d+) of (\\d+)").match(page);
+            ASSERT_TRUE(number.hasMatch()) << qPrintable(page);
+            if (number.captured(1) == QLatin1String("1")) {
+                ASSERT_LT(student, students.size());
+                const QStringList& s = students[student++];
+                EXPECT_TRUE(page.section(QLatin1Char('\n'), 0, 0).contains(s.front())) << qPrintable(s.front());
+                EXPECT_TRUE(page.contains(QStringLiteral("Average: %1").arg(s.at(s.size() - 2))))
+                    << qPrintable(s.front());
+                EXPECT_TRUE(page.contains(QStringLiteral("Grade: %1").arg(s.back().trimmed())))
+                    << qPrintable(s.front());
+            } else {
+                EXPECT_TRUE(page.section(QLatin1Char('\n'), 0, 0).contains(students[student - 1].front()));
+            }
+        }
+        EXPECT_EQ(student, students.size());
+    }
+}
+
+TEST(ReportsCommand, HostileNamesStayInsideTheFolderAndDistinct) {
+    QTemporaryDir dir;
+    const QString grs = dir.filePath("hostile.grs");
+    const QString longName(99, QLatin1Char('n'));
+    const QStringList names{"../x", "a/b", "a_b", longName, "A_B"};
+    const ClassRecord cls = makeClass({"../x", "a/b", "a_b", std::string(99, 'n'), "A_B"},
+                                      {{"Test", "Test", 10, {"9", "8", "7", "6", "5"}}});
+    ASSERT_TRUE(writeGradeFile(grs, cls).ok());
+    const QString folder = dir.filePath("made/here");
+    const QString printed = outputOf({"reports", grs, "-o", folder, "--per-student"});
+    const QStringList files{"___x.pdf", "a_b.pdf", "a_b (2).pdf", longName + ".pdf", "A_B (3).pdf"};
+    QStringList lines;
+    for (qsizetype i = 0; i < files.size(); ++i)
+        lines << names[i] + QLatin1Char('\t') + folder + QLatin1Char('/') + files[i];
+    EXPECT_EQ(printed, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QStringList sorted = files;
+    sorted.sort();
+    QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    found.sort();
+    EXPECT_EQ(found, sorted);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"hostile.grs", "made"}));  // only read: no sibling files made
+    if (havePdfToText()) {
+        EXPECT_TRUE(pdfText(folder + QStringLiteral("/a_b (2).pdf")).contains("a_b"));
+    }
+}
+
+TEST(ReportsCommand, UnknownNamesAndLettersWriteNothing) {
+    QTemporaryDir dir;
+    const QString names = dir.filePath("names.txt");
+    ASSERT_TRUE(writeWholeFile(names, "Liam D'Angelo\nNobody Here\n"));
+    const QString out = dir.filePath("out.pdf");
+    const QString folder = dir.filePath("folder");
+    const struct {
+        QStringList args;
+        const char* error;
+    } cases[] = {
+        {{"--names", names}, "no student named \"Nobody Here\""},
+        {{"--grade-at-most", "Q"}, "\"Q\" is not a letter"},
+        {{"--grade-at-most", "Q", "--per-student"}, "\"Q\" is not a letter"},
+        {{"--contents", "overall,graph"}, "\"graph\" is not a part"},
+        {{"--months", "2026-12:2026-09"}, "comes before the first"},
+    };
+    for (const auto& c : cases) {
+        const bool perStudent = c.args.contains("--per-student");
+        expectRefused(QStringList{"reports", kPeriod1, "-o", perStudent ? folder : out} + c.args, 1, c.error);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"names.txt"});
+    }
+    // A note's unknown placeholder is a warning; the reports are still written.
+    // Nobody Here is still refused.
+    EXPECT_EQ(runCli({"reports", kPeriod1, "-o", out, "--names", names, "--note", "{nmae}"}).exitCode, 1);
+    ASSERT_TRUE(writeWholeFile(names, "Liam D'Angelo\n"));
+    const CliRun one = runCli({"reports", kPeriod1, "-o", out, "--names", names, "--note", "Hi {nmae}"});
+    EXPECT_EQ(one.exitCode, 0) << qPrintable(one.err);
+    EXPECT_TRUE(one.err.contains("{nmae}")) << qPrintable(one.err);
+    EXPECT_TRUE(one.out.endsWith(QStringLiteral("for 1 students to %1\n").arg(out))) << qPrintable(one.out);
+}
+
+namespace {
+
+class MergeAttendanceCommands : public CliFolder {
+protected:
+    QString writeClass(const char* name, const ClassRecord& cls) const {
+        EXPECT_TRUE(writeGradeFile(path(name), cls));
+        return path(name);
+    }
+};
+
+ClassRecord twoStudents() {
+    return makeClass({"Ann Lee", "Bo Chen"}, {{"Test", "Test", 100, {"91", "74"}}});
+}
+
+}  // namespace
+
+TEST_F(MergeAttendanceCommands, AttendanceCountsTheFileBesideTheClassNeverCreatesItAndRefusesWhatItCannotCount) {
+    const QString grades = writeClass("c.grs", twoStudents());
+    expectRefused({"attendance", grades, "--year", "2024", "--student", "Cy"}, 1);
+    expectRefused({"attendance", grades, "--year", "0", "--student", "Bo Chen"}, 2);
+    expectRefused({"attendance", grades, "--year", "10000", "--student", "Bo Chen"}, 2);
+    expectRefused({"attendance", grades, "--student", "Bo Chen"}, 2);
+    expectRefused({"attendance", path("none.grs"), "--year", "2024", "--student", "Bo"}, 1);
+    EXPECT_TRUE(
+        outputOf({"attendance", grades, "--year", "2024", "--student", "bo chen"}).contains("\nMarch\t0\t0\t0\t0\n"));
+    EXPECT_FALSE(QFile::exists(path("c.ATD")));
+
+    ASSERT_TRUE(writeAttendanceFile(path("c.ATD"), {attendanceRecord(3, 2024, "BO CHEN", "TUE tue E"),
+                                                    attendanceRecord(3, 2023, "Bo Chen", "TTTT")}));
+    const QByteArray before = fileContents(path("c.ATD"));
+    const QString counted = outputOf({"attendance", grades, "--year", "2024", "--student", "Bo Chen"});
+    EXPECT_TRUE(counted.contains("\nMarch\t1\t1\t2\t4\n")) << counted.toStdString();
+    EXPECT_EQ(fileContents(path("c.ATD")), before);
+    EXPECT_TRUE(
+        outputOf({"attendance", grades, "--year", "9999", "--student", "Bo Chen"}).contains("\nMarch\t0\t0\t0\t0\n"));
+
+    // A damaged attendance file is no spotless year.
+    Result<QByteArray> bytes = serializeAttendanceFile({attendanceRecord(3, 2024, "Bo Chen", "T")});
+    ASSERT_TRUE(bytes);
+    bytes->data()[0] = 13;  // month 13: no Markwell file holds it
+    write("c.ATD", *bytes);
+    expectRefused({"attendance", grades, "--year", "2024", "--student", "Bo Chen"}, 1, path("c.ATD"));
+}
+
+TEST_F(MergeAttendanceCommands, MergeWritesWhatItPrintsRegradesByAStoredScaleAndRefusesWhatItCannotUse) {
+    const QString a = writeClass("a.grs", twoStudents());
+    const QString b = writeClass("b.grs", makeClass({"Bo Chen"}, {{"Quiz", "Quiz", 10, {"6"}}}));
+    const QString printed = outputOf({"merge", a, b, "-o", path("merged.csv")});
+    EXPECT_EQ(printed,
+              "Names\tPoints\tTotal\tAverage\tGrade\nAnn Lee\t91\t100\t91.00%\tA\nBo Chen\t80\t110\t72.73%\tC\n");
+    QString csv = printed;
+    csv.replace(QLatin1Char('\t'), QLatin1Char(',')).replace("\n", "\r\n");
+    EXPECT_EQ(QString::fromUtf8(fileContents(path("merged.csv"))), csv);
+
+    // Other extensions are refused first.
+    expectRefused({"merge", a, path("nothing-here.grs"), "-o", path("merged.txt")}, 1, ".xls, .xlsx or .csv");
+    EXPECT_FALSE(QFile::exists(path("merged.txt")));
+    ASSERT_TRUE(QFile::link(a, path("link.grs")));
+    ASSERT_TRUE(hardLink(a, path("hard.grs")));
+    for (const char* other : {"link.grs", "hard.grs"})
+        expectRefused({"merge", a, path(other)}, 1, "Unable to merge the same file!");
+    expectRefused({"merge", a, path("missing.grs"), "-o", path("out.csv")}, 1, path("missing.grs"));
+    EXPECT_FALSE(QFile::exists(path("missing.grs")));
+    EXPECT_FALSE(QFile::exists(path("out.csv")));
+    expectRefused({"merge", a}, 2);
+    expectRefused({"merge", a, a, a}, 2);
+    expectRefused({"merge", a, path("c.grs"), "--colour"}, 2);
+
+    // With --scale, merge regrades with a stored scale.
+    {
+        QSettingsStore settings;  // the user's store of this test run
+        ScaleStore store(settings);
+        ASSERT_TRUE(store.saveScale({"Pass 75", ScaleKind::PassFail, {{"Pass", "75", "100"}, {"Fail", "0", "74.9"}}}));
+        ASSERT_TRUE(settings.flush());
+    }
+    const QString empty = writeClass("empty.grs", makeClass({}, {}));
+    EXPECT_EQ(outputOf({"merge", a, empty, "--scale", "Pass 75"}),
+              "Names\tPoints\tTotal\tAverage\tGrade\nAnn Lee\t91\t100\t91.00%\tPass\nBo Chen\t74\t100\t74.00%\tFail\n");
+    EXPECT_EQ(readGradeFile(a)->gradeScale, twoStudents().gradeScale);
+    expectRefused({"merge", a, empty, "--scale", "No Such Scale"}, 1);
 }

@@ -52,7 +52,7 @@ protected:
 
 }  // namespace
 
-TEST_F(RulesCommands, WeightsAreSetAndUsedAsTheDialogSetsThem) {
+TEST_F(RulesCommands, WeightsAndDropRulesAreSetAndUsedAsTheDialogsSetThem) {
     EXPECT_EQ(outputOf({"weights", path(), "0", "80", "20", "0", "0", "0", "--use"}),
               "Weights of class.grs: Final 0, Test 80, Quiz 20, Homework 0, Lab 0, Other 0; "
               "weighted averages on.\n");
@@ -72,19 +72,14 @@ TEST_F(RulesCommands, WeightsAreSetAndUsedAsTheDialogSetsThem) {
     expectRefused({"weights", path(), "50", "50", "0", "0", "0"}, 2);
     expectRefused({"weights", path(), "50", "50", "0", "0", "0", "0", "--use", "--no-use"}, 2);
     expectRefused({"weights", path(), "50", "50", "0", "0", "0", "0", "-o", path("out.txt")}, 2);
-}
 
-TEST_F(RulesCommands, DropRulesAndTheirTypes) {
-    CliRun run = runCli({"drop", path(), "by-type", "--types", "quiz,LAB"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "Drop rule of class.grs: lowest score by type (Quiz, Lab).\n");
-    DropLowScoreInfo byType;
-    byType.drop_type = droprule::kLowestPerType;
-    byType.drop_quiz = byType.drop_lab = true;
-    EXPECT_EQ(reread().lowScoreInfo, byType);
+    // Drop rules and their types.
+    EXPECT_EQ(outputOf({"drop", path(), "by-type", "--types", "quiz,LAB"}),
+              "Drop rule of class.grs: lowest score by type (Quiz, Lab).\n");
+    EXPECT_EQ(reread().lowScoreInfo,
+              (DropLowScoreInfo{droprule::kLowestPerType, false, false, true, false, true, false}));
 
-    run = runCli({"drop", path(), "overall"});
-    EXPECT_EQ(run.out, "Drop rule of class.grs: lowest score overall.\n");
+    EXPECT_EQ(outputOf({"drop", path(), "overall"}), "Drop rule of class.grs: lowest score overall.\n");
     EXPECT_EQ(reread().lowScoreInfo, (DropLowScoreInfo{1, false, false, false, false, false, false}));
     // Ann's quiz and Bo's quiz are their lowest: 110 of 120, 80 of 120.
     EXPECT_EQ(runCli({"show", path(), "--dropped"}).out, "2\t2\t8\n3\t2\t4\n");
@@ -95,17 +90,17 @@ TEST_F(RulesCommands, DropRulesAndTheirTypes) {
     expectRefused({"drop", path("missing.grs"), "none"}, 1);
 }
 
-TEST_F(RulesCommands, ScalesAreListedShownSavedAndDeleted) {
+TEST_F(RulesCommands, ScalesAreListedShownSavedDeletedAndUsedAsOkUsesThem) {
     EXPECT_EQ(runCli({"scale", "list"}).out, "<Default>\n");
-    CliRun run = runCli({"scale", "set", " Pass or fail ", "pass-fail", "80,100,0,79.9"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "Saved the grade scale \u201cPass or fail\u201d (pass-fail, 2 letters).\n");
+    EXPECT_EQ(outputOf({"scale", "set", " Pass or fail ", "pass-fail", "80,100,0,79.9"}),
+              "Saved the grade scale \u201cPass or fail\u201d (pass-fail, 2 letters).\n");
     EXPECT_EQ(runCli({"scale", "show", "pass or FAIL"}).out, "pass-fail\nPass\t80\t100\nFail\t0\t79.9\n");
     EXPECT_EQ(runCli({"scale", "list"}).out, "<Default>\nPass or fail\n");
 
-    run = runCli({"scale", "set", "Pass or fail", "expanded",
-                  "94,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9"});
-    EXPECT_EQ(run.out, "Replaced the grade scale \u201cPass or fail\u201d (expanded, 12 letters).\n");
+    EXPECT_EQ(
+        outputOf({"scale", "set", "Pass or fail", "expanded",
+                  "94,100,90,93.9,87,89.9,83,86.9,80,82.9,77,79.9,73,76.9,70,72.9,67,69.9,63,66.9,60,62.9,0,59.9"}),
+        "Replaced the grade scale \u201cPass or fail\u201d (expanded, 12 letters).\n");
     EXPECT_TRUE(runCli({"scale", "show", "Pass or fail"})
                     .out.startsWith("expanded\nA \t94\t100\nA-\t90\t93.9\n B+\t87\t89.9\n"));
 
@@ -137,9 +132,8 @@ TEST_F(RulesCommands, ScalesAreListedShownSavedAndDeleted) {
 
     EXPECT_EQ(runCli({"scale", "delete", "pass or fail"}).exitCode, 0);
     EXPECT_EQ(runCli({"scale", "list"}).out, "<Default>\n");
-}
 
-TEST_F(RulesCommands, UseScaleRecomputesTheLettersAsOkDoes) {
+    // use-scale recomputes the letters as OK does.
     ASSERT_EQ(runCli({"scale", "set", "Pass at 75", "pass-fail", "75,100,0,74"}).exitCode, 0);
     EXPECT_EQ(outputOf({"use-scale", path(), "pass at 75"}),
               "class.grs uses the grade scale \u201cPass at 75\u201d (pass-fail).\n");
@@ -153,8 +147,8 @@ TEST_F(RulesCommands, UseScaleRecomputesTheLettersAsOkDoes) {
 }
 
 TEST_F(RulesCommands, PasswordsComeFromStandardInputAndOnlyTheirVerifierIsKept) {
-    CliRun run = runCliReading({"password", "check"}, "anything\n");
-    EXPECT_EQ(run.exitCode, 0);  // none stored: anything passes, as at start-up
+    // None stored: anything passes, as at start-up.
+    EXPECT_EQ(runCliReading({"password", "check"}, "anything\n").exitCode, 0);
 
     EXPECT_EQ(runCliReading({"password", "set"}, "apple\npear\n").exitCode, 1);
     EXPECT_EQ(runCliReading({"password", "set"}, "apple\n").exitCode, 1);
@@ -162,7 +156,7 @@ TEST_F(RulesCommands, PasswordsComeFromStandardInputAndOnlyTheirVerifierIsKept) 
 
     const QByteArray full = " Twenty-five characters! ";
     ASSERT_EQ(full.size(), 25);
-    run = runCliReading({"password", "set"}, full + "\r\n" + full + "\r\n");
+    CliRun run = runCliReading({"password", "set"}, full + "\r\n" + full + "\r\n");
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Password protection is on, with the new password.\n");
     const QByteArray stored = fileContents(settingsFile());
@@ -175,9 +169,8 @@ TEST_F(RulesCommands, PasswordsComeFromStandardInputAndOnlyTheirVerifierIsKept) 
 
     // Changing or removing it needs the old one first.
     EXPECT_EQ(runCliReading({"password", "set"}, "wrong\nnew\nnew\n").exitCode, 1);
-    EXPECT_EQ(runCliReading({"password", "set"}, full + "\n" + QByteArray(26, 'x') + "\n" + QByteArray(26, 'x') + "\n")
-                  .exitCode,
-              1);
+    const QByteArray tooLong = QByteArray(26, 'x') + "\n";
+    EXPECT_EQ(runCliReading({"password", "set"}, full + "\n" + tooLong + tooLong).exitCode, 1);
     EXPECT_EQ(runCliReading({"password", "clear"}, "wrong\n").exitCode, 1);
     // Three empty lines are an empty old password, not "keep the stored one".
     run = runCliReading({"password", "set"}, "\n\n\n");

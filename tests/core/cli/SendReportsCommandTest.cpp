@@ -139,7 +139,7 @@ TEST(SendReportsCommand, APasswordFromTheEnvironmentGoesOverStartTlsAndIntoNoFil
     }
 }
 
-TEST(SendReportsCommand, SavedMessagesAreOneEmlFilePerFamilyAndNothingIsSent) {
+TEST(SendReportsCommand, SavedMessagesAreOneEmlFilePerFamilyAndNothingIsSentAndWhatCannotBeSentIsRefusedFirst) {
     FamiliesClass f;
     const QString folder = f.dir.filePath("messages");
     const QString run =
@@ -155,9 +155,8 @@ TEST(SendReportsCommand, SavedMessagesAreOneEmlFilePerFamilyAndNothingIsSent) {
     }
     EXPECT_FALSE(bytes.contains("mum@x.org"));  // --to is the student alone by default
     EXPECT_TRUE(f.log().isEmpty());
-}
 
-TEST(SendReportsCommand, RefusesWhatCannotBeSentBeforeReadingTheClass) {
+    // What cannot be sent is refused before the class is read.
     const struct {
         QStringList args;
         int exitCode;
@@ -168,7 +167,6 @@ TEST(SendReportsCommand, RefusesWhatCannotBeSentBeforeReadingTheClass) {
         {{"--from", "t@x.org", "--smtp", "h", "--to", "aunt"}, 1, "--to"},
         {{"--from", "t@x.org", "--smtp", "mail.school.example", "--security", "none", "--user", "t"}, 1, "without TLS"},
     };
-    FamiliesClass f;
     for (const auto& c : cases)
         expectRefused(QStringList{"send-reports", f.path} + c.args, c.exitCode, c.said, {"MARKWELL_SMTP_PASSWORD=pw"});
 }

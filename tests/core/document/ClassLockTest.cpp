@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+// Another program and a class: the lock that makes writers take turns, and
+// the stamps that tell another program's write.
+
 #include "tests/support/TestFiles.h"
 
 #include "core/document/ClassLock.h"
+#include "core/document/DiskStamps.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -61,7 +65,7 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(ClassLockTest, AChangeLockIsAHiddenFileBesideTheClassOnlyWhileItIsHeld) {
+TEST_F(ClassLockTest, AChangeLockIsAHiddenFileBesideTheClassOnlyWhileHeldAndALockOfTheDeadIsTakenOver) {
     EXPECT_EQ(changeLock(), dir_.filePath(QStringLiteral(".period1.grs.lock")));
     // Every name of the class finds the same lock.
     EXPECT_EQ(classLockPath(dir_.filePath(QStringLiteral("period1.GRS")), Kind::Change), changeLock());
@@ -87,9 +91,15 @@ TEST_F(ClassLockTest, AChangeLockIsAHiddenFileBesideTheClassOnlyWhileItIsHeld) {
     EXPECT_TRUE(takes(next));
     next.release();
     EXPECT_EQ(filesIn(dir_.path()), QStringList());
+
+    // The open lock of a process that died is taken over too.
+    ASSERT_TRUE(takenByAnotherProcess(classPath(), Kind::Open));
+    ASSERT_TRUE(QFileInfo::exists(classLockPath(classPath(), Kind::Open)));
+    ClassLock window(classPath(), Kind::Open);
+    EXPECT_TRUE(takes(window));
 }
 
-TEST_F(ClassLockTest, ALockIsTakenOverOnlyWhenItsHolderCannotLetGo) {
+TEST_F(ClassLockTest, ALockIsTakenOverOnlyWhenItsHolderCannotLetGoAndOneThatCannotBeMadeIsAnError) {
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
     struct Case {
         const char* what;
@@ -118,29 +128,7 @@ TEST_F(ClassLockTest, ALockIsTakenOverOnlyWhenItsHolderCannotLetGo) {
         lock.release();
         QFile::remove(changeLock());
     }
-}
 
-TEST_F(ClassLockTest, AClassOpenInAWindowCanStillBeChanged) {
-    ClassLock window(classPath(), Kind::Open);
-    ClassLock script(classPath(), Kind::Change);
-    ClassLock otherClass(dir_.filePath(QStringLiteral("period2.grs")), Kind::Open);
-    ASSERT_TRUE(takes(window));
-    EXPECT_TRUE(takes(script));
-    EXPECT_TRUE(takes(otherClass));
-    // The open lock stays in the program's own folder, for this user alone.
-    EXPECT_FALSE(QFileInfo(classLockPath(classPath(), Kind::Open)).absolutePath().startsWith(dir_.path()));
-    EXPECT_EQ(fileMode(classLockPath(classPath(), Kind::Open), 07777), 0600u);
-}
-
-TEST_F(ClassLockTest, TheOpenLockOfAProcessThatDiedIsTakenOver) {
-    ASSERT_TRUE(takenByAnotherProcess(classPath(), Kind::Open));
-    ASSERT_TRUE(QFileInfo::exists(classLockPath(classPath(), Kind::Open)));
-
-    ClassLock next(classPath(), Kind::Open);
-    EXPECT_TRUE(takes(next));
-}
-
-TEST_F(ClassLockTest, ALockThatCannotBeMadeIsAnErrorNotAHeldLock) {
     // Beside a class in a folder that is not one; the open lock in a data folder that cannot be made.
     const QString nowhere = unwritablePath(dir_.path(), QStringLiteral("c.grs"));
     ClassLock change(nowhere, Kind::Change);
@@ -155,4 +143,79 @@ TEST_F(ClassLockTest, ALockThatCannotBeMadeIsAnErrorNotAHeldLock) {
     EXPECT_TRUE(taken.message().contains(classPath())) << taken.message().toStdString();
 }
 
+TEST_F(ClassLockTest, AClassOpenInAWindowCanStillBeChanged) {
+    ClassLock window(classPath(), Kind::Open);
+    ClassLock script(classPath(), Kind::Change);
+    ClassLock otherClass(dir_.filePath(QStringLiteral("period2.grs")), Kind::Open);
+    ASSERT_TRUE(takes(window));
+    EXPECT_TRUE(takes(script));
+    EXPECT_TRUE(takes(otherClass));
+    // The open lock stays in the program's own folder, for this user alone.
+    EXPECT_FALSE(QFileInfo(classLockPath(classPath(), Kind::Open)).absolutePath().startsWith(dir_.path()));
+    EXPECT_EQ(fileMode(classLockPath(classPath(), Kind::Open), 07777), 0600u);
+}
+
+bool setModified(const QString& path, const QDateTime& when) {
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
 }  // namespace
+
+TEST(DiskStamps, TellAnotherProgramsWriteEvenWithTheSameSizeAndTimeOrDeepInsideALargeFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Document document;
+    document.markwellFile = dir.filePath(QStringLiteral("period1.grs"));
+    document.attendFile = dir.filePath(QStringLiteral("period1.ATD"));
+    document.seatingFile = dir.filePath(QStringLiteral("period1.SEA"));
+    const QDateTime noon(QDate(2025, 3, 4), QTime(12, 0));
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "grades"));
+    ASSERT_TRUE(setModified(document.markwellFile, noon));
+    const ClassFileStamps read = stampClassFiles(document);
+    EXPECT_TRUE(read.grade.exists);
+    EXPECT_FALSE(read.attendance.exists);
+    EXPECT_EQ(stampClassFiles(document), read);
+
+    // Same size, same time, other bytes.
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "GRADES"));
+    ASSERT_TRUE(setModified(document.markwellFile, noon));
+    EXPECT_NE(stampClassFiles(document), read);
+
+    // A touch alone, and a sibling that appears, count too.
+    ASSERT_TRUE(writeWholeFile(document.markwellFile, "grades"));
+    ASSERT_TRUE(setModified(document.markwellFile, noon.addSecs(1)));
+    EXPECT_NE(stampClassFiles(document), read);
+    ASSERT_TRUE(setModified(document.markwellFile, noon));
+    EXPECT_EQ(stampClassFiles(document), read);
+    ASSERT_TRUE(writeWholeFile(document.seatingFile, ""));
+    EXPECT_NE(stampClassFiles(document), read);
+
+    // A damaged sibling the teacher deletes, as told to, is nobody else's change.
+    document.seatingDamage = QStringLiteral("period1.SEA: damaged");
+    const ClassFileStamps withDamage = stampClassFiles(document);
+    ASSERT_TRUE(QFile::remove(document.seatingFile));
+    EXPECT_EQ(stampClassFiles(document), withDamage);
+
+    EXPECT_EQ(stampClassFiles(Document{}), ClassFileStamps{});
+
+    // The content is read in blocks: a change far into a large file, past
+    // the first block, with the size and time kept, still counts.
+    const QString path = dir.filePath(QStringLiteral("large.grs"));
+    const QByteArray bytes(3 * 1024 * 1024 + 17, 'a');
+    ASSERT_TRUE(writeWholeFile(path, bytes));
+    ASSERT_TRUE(setModified(path, noon));
+    const FileStamp before = stampFile(path);
+    EXPECT_EQ(stampFile(path), before);
+
+    for (const qsizetype at : {qsizetype(2 * 1024 * 1024 + 5), bytes.size() - 1}) {
+        QByteArray changed = bytes;
+        changed[at] = 'b';
+        ASSERT_TRUE(writeWholeFile(path, changed));
+        ASSERT_TRUE(setModified(path, noon));
+        EXPECT_NE(stampFile(path), before) << "byte " << at;
+    }
+    ASSERT_TRUE(writeWholeFile(path, bytes));
+    ASSERT_TRUE(setModified(path, noon));
+    EXPECT_EQ(stampFile(path), before);
+}

@@ -8,6 +8,7 @@
 #include "tests/support/TestFiles.h"
 
 #include "core/document/DocumentFiles.h"
+#include "core/document/GradeFileOpening.h"
 #include "core/files/AttendanceFile.h"
 #include "core/files/GradeFile.h"
 #include "core/files/SeatingFile.h"
@@ -51,10 +52,55 @@ protected:
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
     Result<Document> open(const char* name = "c.grs") { return openDocument(path(name), scales_); }
     QStringList files() const { return filesIn(dir_.path()); }
+    // The notes of a save as `name`, which must go through.
+    QStringList savedNotes(Document& document, const char* name = "c.grs") const {
+        const Result<QStringList> saved = saveDocument(document, path(name));
+        EXPECT_TRUE(saved.ok()) << saved.message().toStdString();
+        return saved.ok() ? *saved : QStringList{QStringLiteral("refused")};
+    }
+    // Why a save as `name`, which must be refused, was refused.
+    QString refusal(Document& document, const char* name) const {
+        const Result<QStringList> saved = saveDocument(document, path(name));
+        EXPECT_FALSE(saved.ok());
+        return saved.ok() ? QString() : saved.message();
+    }
 
     QTemporaryDir dir_;
     QSettingsStore settings_{dir_.filePath(QStringLiteral("settings.ini"))};
     ScaleStore scales_{settings_};
+};
+
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+const std::string kAccented = "B\355olog\355a";  // Bíología in Windows-1252
+
+// A class graded with the scale `scale` as its file records it, and this
+// computer's store holding a pass/fail "Biology" and a "Bíología" (a name
+// outside ASCII, stored in the class as Windows-1252).
+class GradeFileOpening : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(store_.createDefaultScale().ok());
+        const std::vector<LetterRange> passFail = {{q("Pass"), q("70"), q("100")}, {q("Fail"), q("0"), q("69.9")}};
+        ASSERT_TRUE(store_.saveScale({q("Biology"), ScaleKind::PassFail, passFail}).ok());
+        ASSERT_TRUE(store_.saveScale({q("Bíología"), ScaleKind::PassFail, passFail}).ok());
+    }
+
+    QString writeClass(const CurrentGradeScale& scale) {
+        ClassRecord cls;
+        cls.students.emplace_back().name = "Ann Lee";
+        cls.gradeScale = scale;
+        QString path = dir_.filePath(q("class.grs"));
+        EXPECT_TRUE(writeGradeFile(path, cls).ok());
+        return path;
+    }
+
+    QTemporaryDir dir_;
+    QSettingsStore settings_{dir_.filePath(q("settings.ini"))};
+    ScaleStore store_{settings_};
 };
 
 }  // namespace
@@ -91,9 +137,7 @@ TEST_F(DocumentFiles, SavingWritesEveryMonthOfTheDocumentWhereverItGoes) {
     document.modified = true;
     const QByteArray oldAttendance = fileContents(path("c.ATD"));
 
-    const Result<QStringList> saved = saveDocument(document, path("d.grs"));
-    ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
-    EXPECT_TRUE(saved->isEmpty());
+    EXPECT_TRUE(savedNotes(document, "d.grs").isEmpty());
     EXPECT_FALSE(document.modified);
     EXPECT_EQ(document.markwellFile, path("d.grs"));
     EXPECT_EQ(document.attendFile, path("d.ATD"));
@@ -119,10 +163,9 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     longName.classRecord.students[0].id = "A-1";  // a change the grade file would show
     longName.attendance.appendRecord(record(4, 2024, std::string(100, 'n'), "T"));
     const QByteArray grade = fileContents(path("c.grs"));
-    const Result<QStringList> refused = saveDocument(longName, path("c.grs"));
-    ASSERT_FALSE(refused.ok());
-    EXPECT_TRUE(refused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path("c.ATD"))))
-        << refused.message().toStdString();
+    const QString refused = refusal(longName, "c.grs");
+    EXPECT_TRUE(refused.startsWith(QStringLiteral("Unable to create %1: ").arg(path("c.ATD"))))
+        << refused.toStdString();
     EXPECT_EQ(fileContents(path("c.grs")), grade);
     EXPECT_EQ(files(), before);
 
@@ -137,31 +180,45 @@ TEST_F(DocumentFiles, ARefusedFieldWritesNoFileAtAll) {
     ASSERT_EQ(foreign.classRecord.students[1].city.size(), 46u);
     foreign.modified = true;
 
-    const Result<QStringList> alsoRefused = saveDocument(foreign, path("new.grs"));
-    ASSERT_FALSE(alsoRefused.ok());
-    EXPECT_TRUE(alsoRefused.message().startsWith(QStringLiteral("Unable to create %1: ").arg(path("new.grs"))))
-        << alsoRefused.message().toStdString();
-    EXPECT_TRUE(alsoRefused.message().contains(QStringLiteral("city of student 2")));
+    const QString alsoRefused = refusal(foreign, "new.grs");
+    EXPECT_TRUE(alsoRefused.startsWith(QStringLiteral("Unable to create %1: ").arg(path("new.grs"))))
+        << alsoRefused.toStdString();
+    EXPECT_TRUE(alsoRefused.contains(QStringLiteral("city of student 2")));
     EXPECT_EQ(files(), before);  // no new.grs, new.ATD or new.SEA
     EXPECT_EQ(foreign.markwellFile, path("c.grs"));
     EXPECT_TRUE(foreign.modified);
 }
 
-TEST_F(DocumentFiles, AFailedWriteTakesBackTheFilesItCreated) {
+TEST_F(DocumentFiles, AFailedOrTooLargeWriteLeavesTheFilesAsTheyWere) {
     // The seating file cannot be written (its name is taken by a folder), after
     // the grade and attendance files were.
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("e.SEA")));
     Document document = open().value();
     const QStringList before = files();
-    const Result<QStringList> failed = saveDocument(document, path("e.grs"));
-    ASSERT_FALSE(failed.ok());
-    EXPECT_TRUE(failed.message().startsWith(QStringLiteral("Unable to create %1").arg(path("e.SEA"))))
-        << failed.message().toStdString();
+    const QString failed = refusal(document, "e.grs");
+    EXPECT_TRUE(failed.startsWith(QStringLiteral("Unable to create %1").arg(path("e.SEA")))) << failed.toStdString();
     EXPECT_EQ(files(), before);
     EXPECT_EQ(document.markwellFile, path("c.grs"));
+
+    const QByteArray grade = fileContents(path("c.grs"));
+    document = open().value();
+    document.modified = true;
+    // The reader's limit, made small: the grade file is the largest of the three here.
+    const qint64 limit = grade.size() - 1;
+    const Result<QStringList> refused = saveDocument(document, path("c.grs"), limit);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message(), QStringLiteral("Unable to create %1: it would be %2 bytes, too large to be a class "
+                                                "file (at most %3 bytes); Markwell could not open it again")
+                                     .arg(path("c.grs"))
+                                     .arg(grade.size())
+                                     .arg(limit));
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(fileContents(path("c.grs")), grade);
+    EXPECT_TRUE(document.modified);
+    EXPECT_TRUE(saveDocument(document, path("c.grs"), grade.size()).ok());
 }
 
-TEST_F(DocumentFiles, ADamagedAttendanceFileOpensTheClassAndIsNeverWrittenOver) {
+TEST_F(DocumentFiles, ADamagedOrUnreadableSiblingOpensTheClassAndIsNeverWrittenOverUntilTheTeacherRemovesIt) {
     QByteArray damaged = fileContents(path("c.ATD"));
     damaged[140] = 13;  // the second record's month
     ASSERT_TRUE(writeWholeFile(path("c.ATD"), damaged));
@@ -180,26 +237,21 @@ TEST_F(DocumentFiles, ADamagedAttendanceFileOpensTheClassAndIsNeverWrittenOver) 
     // Save writes the grade and seating files and says the attendance file was kept.
     document.classRecord.students[0].id = "A-1";
     document.classRecord.Seats[0].left = 77;
-    const Result<QStringList> saved = saveDocument(document, path("c.grs"));
-    ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
-    ASSERT_EQ(saved->size(), 1);
-    EXPECT_TRUE(saved->front().contains(path("c.ATD")));
+    const QStringList saved = savedNotes(document);
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_TRUE(saved.front().contains(path("c.ATD")));
     EXPECT_EQ(fileContents(path("c.ATD")), damaged);
     EXPECT_EQ(readGradeFile(path("c.grs"))->students[0].id, "A-1");
     EXPECT_EQ(readSeatingFile(path("c.SEA"))->seats[0].left, 77);
     EXPECT_FALSE(document.attendanceDamage.isEmpty());  // still there, still kept
 
     // Under a new name the class starts a sound attendance file; the damaged one stays.
-    const Result<QStringList> moved = saveDocument(document, path("f.grs"));
-    ASSERT_TRUE(moved.ok());
-    EXPECT_TRUE(moved->isEmpty());
+    EXPECT_TRUE(savedNotes(document, "f.grs").isEmpty());
     EXPECT_TRUE(QFile::exists(path("f.ATD")));
     EXPECT_TRUE(readAttendanceFile(path("f.ATD"))->records.empty());
     EXPECT_EQ(fileContents(path("c.ATD")), damaged);
     EXPECT_TRUE(document.attendanceDamage.isEmpty());
-}
 
-TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
     // A folder where the attendance file should be, and a seating file whose
     // caption runs through its whole field.
     ASSERT_TRUE(QFile::remove(path("c.ATD")));
@@ -207,31 +259,26 @@ TEST_F(DocumentFiles, AnUnreadableSiblingIsKeptUntilTheTeacherRemovesIt) {
     QByteArray seats = fileContents(path("c.SEA"));
     seats.replace(0, 100, QByteArray(100, 's'));
     ASSERT_TRUE(writeWholeFile(path("c.SEA"), seats));
-
-    Document document = open().value();
+    document = open().value();
     EXPECT_TRUE(document.attendanceDamage.contains(QStringLiteral("it is a folder")));
     EXPECT_TRUE(document.seatingDamage.contains(QStringLiteral("caption of seat 1")));
     EXPECT_TRUE(document.classRecord.Seats.empty());
     EXPECT_EQ(damagedFilesWarning(document).count(QStringLiteral("Markwell will not write over that file")), 2);
 
-    const Result<QStringList> saved = saveDocument(document, path("c.grs"));
-    ASSERT_TRUE(saved.ok()) << saved.message().toStdString();
-    EXPECT_EQ(saved->size(), 2);
+    EXPECT_EQ(savedNotes(document).size(), 2);
     EXPECT_TRUE(QFileInfo(path("c.ATD")).isDir());
     EXPECT_EQ(fileContents(path("c.SEA")), seats);
 
     // Once the teacher has moved them away, the next save writes both afresh.
     ASSERT_TRUE(QDir(dir_.path()).rmdir(QStringLiteral("c.ATD")));
     ASSERT_TRUE(QFile::rename(path("c.SEA"), path("old.SEA")));
-    const Result<QStringList> again = saveDocument(document, path("c.grs"));
-    ASSERT_TRUE(again.ok());
-    EXPECT_TRUE(again->isEmpty());
+    EXPECT_TRUE(savedNotes(document).isEmpty());
     EXPECT_TRUE(readAttendanceFile(path("c.ATD")).ok());
     EXPECT_TRUE(readSeatingFile(path("c.SEA")).ok());
     EXPECT_TRUE(document.attendanceDamage.isEmpty() && document.seatingDamage.isEmpty());
 }
 
-TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsAndSaysSo) {
+TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsButOneShorterThanARecordIsDamaged) {
     QByteArray cut = fileContents(path("c.ATD"));
     cut.append("partial");
     ASSERT_TRUE(writeWholeFile(path("c.ATD"), cut));
@@ -245,21 +292,17 @@ TEST_F(DocumentFiles, AnAttendanceFileCutInARecordOpensWithItsWholeRecordsAndSay
     EXPECT_EQ(damagedFilesWarning(document), document.attendanceNote);
 
     // The teacher was told: the save writes the records there are, and says nothing more.
-    const Result<QStringList> saved = saveDocument(document, path("c.grs"));
-    ASSERT_TRUE(saved.ok());
-    EXPECT_TRUE(saved->isEmpty());
+    EXPECT_TRUE(savedNotes(document).isEmpty());
     EXPECT_EQ(fileContents(path("c.ATD")), cut.left(280));
     EXPECT_TRUE(document.attendanceNote.isEmpty());
     EXPECT_TRUE(open()->attendanceNote.isEmpty());
-}
 
-TEST_F(DocumentFiles, ASiblingShorterThanOneRecordIsKeptAsDamaged) {
+    // A sibling shorter than one record is kept as damaged.
     const QByteArray note = "call Ann's mother\n";
     const QByteArray shortSeats = fileContents(path("c.SEA")).left(231);
     ASSERT_TRUE(writeWholeFile(path("c.ATD"), note));
     ASSERT_TRUE(writeWholeFile(path("c.SEA"), shortSeats));
-
-    Document document = open().value();
+    document = open().value();
     EXPECT_EQ(document.attendanceDamage,
               QStringLiteral("The file %1 is damaged or is not an attendance file: it is shorter than one record of "
                              "140 bytes.")
@@ -268,9 +311,7 @@ TEST_F(DocumentFiles, ASiblingShorterThanOneRecordIsKeptAsDamaged) {
               QStringLiteral("The file %1 is damaged or is not a seating file: it is shorter than one record of "
                              "232 bytes.")
                   .arg(path("c.SEA")));
-    const Result<QStringList> saved = saveDocument(document, path("c.grs"));
-    ASSERT_TRUE(saved.ok());
-    EXPECT_EQ(saved->size(), 2);
+    EXPECT_EQ(savedNotes(document).size(), 2);
     EXPECT_EQ(fileContents(path("c.ATD")), note);
     EXPECT_EQ(fileContents(path("c.SEA")), shortSeats);
 }
@@ -310,27 +351,7 @@ TEST_F(DocumentFiles, ASaveThatCannotReplaceEveryFileReplacesNone) {
     }
 }
 
-TEST_F(DocumentFiles, AClassTooLargeToBeReadAgainIsNotWritten) {
-    const QStringList before = files();
-    const QByteArray grade = fileContents(path("c.grs"));
-    Document document = open().value();
-    document.modified = true;
-    // The reader's limit, made small: the grade file is the largest of the three here.
-    const qint64 limit = grade.size() - 1;
-    const Result<QStringList> refused = saveDocument(document, path("c.grs"), limit);
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.message(), QStringLiteral("Unable to create %1: it would be %2 bytes, too large to be a class "
-                                                "file (at most %3 bytes); Markwell could not open it again")
-                                     .arg(path("c.grs"))
-                                     .arg(grade.size())
-                                     .arg(limit));
-    EXPECT_EQ(files(), before);
-    EXPECT_EQ(fileContents(path("c.grs")), grade);
-    EXPECT_TRUE(document.modified);
-    EXPECT_TRUE(saveDocument(document, path("c.grs"), grade.size()).ok());
-}
-
-TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
+TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFileAndASaveInterruptedIsUndoneByTheNextOpen) {
     const QString grade = path("c.grs");
     ASSERT_TRUE(QFile::link(grade, path("soft.grs")));
     ASSERT_EQ(::link(QFile::encodeName(grade).constData(), QFile::encodeName(path("hard.grs")).constData()), 0);
@@ -345,38 +366,15 @@ TEST_F(DocumentFiles, LinksOfEitherKindAreTheSameFile) {
     const QByteArray before = fileContents(grade);
     Document document = open().value();
     ASSERT_TRUE(QFile::link(grade, path("x.ATD")));
-    const Result<QStringList> refused = saveDocument(document, path("x.grs"));
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.message(),
+    EXPECT_EQ(refusal(document, "x.grs"),
               QStringLiteral("Unable to create %1: it is the same file as %2, which it would destroy")
                   .arg(path("x.ATD"), grade));
     EXPECT_EQ(fileContents(grade), before);
     EXPECT_FALSE(QFile::exists(path("x.grs")));
     EXPECT_EQ(document.markwellFile, grade);
-}
 
-TEST_F(DocumentFiles, BytesAfterTheEndOfTheClassAreCountedAndNeverDroppedUnasked) {
-    QByteArray grade = fileContents(path("c.grs"));
-    ASSERT_TRUE(writeWholeFile(path("c.grs"), grade + QByteArray(100, 'x')));
-    Document document = open().value();
-    EXPECT_EQ(document.skippedBytes, 100);
-    EXPECT_TRUE(damagedFilesWarning(document).contains(QStringLiteral("holds 100 bytes after the end of the class")));
-
-    const Result<QStringList> refused = saveDocument(document, path("c.grs"));
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(fileContents(path("c.grs")), grade + QByteArray(100, 'x'));
-    // Saved elsewhere, nothing is lost; saved over it, only when the teacher agrees.
-    Document copy = document;
-    EXPECT_TRUE(saveDocument(copy, path("d.grs")).ok());
-    SaveOptions agreed;
-    agreed.dropSkipped = true;
-    ASSERT_TRUE(saveClass(document, path("c.grs"), agreed).ok());
-    EXPECT_EQ(fileContents(path("c.grs")), grade);
-    EXPECT_EQ(document.skippedBytes, 0);
-}
-
-TEST_F(DocumentFiles, ASaveInterruptedBetweenItsFilesIsUndoneByTheNextOpenWhichSaysSoOnce) {
-    const QByteArray before = fileContents(path("c.grs")) + fileContents(path("c.ATD"));
+    // A save interrupted between its files is undone by the next open, which says so once.
+    const QByteArray beforeSave = fileContents(path("c.grs")) + fileContents(path("c.ATD"));
     // Killed after its new attendance file went in, before its grade file.
     ASSERT_TRUE(
         test::saveKilledAtRename({{path("c.ATD"), "new"}, {path("c.grs"), "new"}}, saveJournalPath(path("c.grs")), 2));
@@ -388,7 +386,55 @@ TEST_F(DocumentFiles, ASaveInterruptedBetweenItsFilesIsUndoneByTheNextOpenWhichS
     EXPECT_EQ(
         damagedFilesWarning(*opened),
         QStringLiteral("A save of %1 was interrupted; the class is as it was before that save.").arg(path("c.grs")));
-    EXPECT_EQ(fileContents(path("c.grs")) + fileContents(path("c.ATD")), before);
+    EXPECT_EQ(fileContents(path("c.grs")) + fileContents(path("c.ATD")), beforeSave);
     EXPECT_TRUE(open()->finishedSaveNote.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(saveJournalPath(path("c.grs"))));
+}
+
+TEST_F(DocumentFiles, BytesAfterTheEndOfTheClassAreCountedAndNeverDroppedUnasked) {
+    QByteArray grade = fileContents(path("c.grs"));
+    ASSERT_TRUE(writeWholeFile(path("c.grs"), grade + QByteArray(100, 'x')));
+    Document document = open().value();
+    EXPECT_EQ(document.skippedBytes, 100);
+    EXPECT_TRUE(damagedFilesWarning(document).contains(QStringLiteral("holds 100 bytes after the end of the class")));
+
+    refusal(document, "c.grs");
+    EXPECT_EQ(fileContents(path("c.grs")), grade + QByteArray(100, 'x'));
+    // Saved elsewhere, nothing is lost; saved over it, only when the teacher agrees.
+    Document copy = document;
+    EXPECT_TRUE(saveDocument(copy, path("d.grs")).ok());
+    SaveOptions agreed;
+    agreed.dropSkipped = true;
+    ASSERT_TRUE(saveClass(document, path("c.grs"), agreed).ok());
+    EXPECT_EQ(fileContents(path("c.grs")), grade);
+    EXPECT_EQ(document.skippedBytes, 0);
+}
+
+TEST_F(GradeFileOpening, TakesTheScaleThisComputerKeepsUnderItsNameOrKeepsTheFilesAndRefusesADamagedFile) {
+    const CurrentGradeScale inFile{"Biology", 0, "95,100,90,94.9,80,89.9,70,79.9,0,69.9"};
+    GradeFileInfo info;
+    const Result<ClassRecord> opened = openGradeFile(writeClass(inFile), store_, &info);
+    ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
+    EXPECT_EQ(opened->gradeScale, (CurrentGradeScale{"Biology", 2, "70,100,0,69.9"}));
+    EXPECT_EQ(opened->students.at(0).name, "Ann Lee");
+    EXPECT_EQ(info.version, kGradeFileVersion);
+
+    // The name is looked up as text, not as the file's bytes.
+    const CurrentGradeScale accented{kAccented, 0, "95,100,90,94.9,80,89.9,70,79.9,0,69.9"};
+    const Result<ClassRecord> reopened = openGradeFile(writeClass(accented), store_);
+    ASSERT_TRUE(reopened.ok()) << reopened.message().toStdString();
+    EXPECT_EQ(reopened->gradeScale, (CurrentGradeScale{kAccented, 2, "70,100,0,69.9"}));
+
+    // For a scale this computer does not have, what the file holds is kept.
+    const CurrentGradeScale foreign{"Chemistry", 0, "95,100,90,94.9,80,89.9,70,79.9,0,69.9"};
+    const Result<ClassRecord> kept = openGradeFile(writeClass(foreign), store_);
+    ASSERT_TRUE(kept.ok()) << kept.message().toStdString();
+    EXPECT_EQ(kept->gradeScale, foreign);
+
+    // A file the grade file reader refuses is refused.
+    const QString path = dir_.filePath(q("damaged.grs"));
+    ASSERT_TRUE(writeWholeFile(path, "not a class"));
+    const Result<ClassRecord> damaged = openGradeFile(path, store_);
+    ASSERT_FALSE(damaged.ok());
+    EXPECT_TRUE(damaged.message().contains(path)) << damaged.message().toStdString();
 }

@@ -52,9 +52,8 @@ ClassRecord newClass() {
 }
 
 const std::string kAnn = "Ann Lee";
-const std::string kZoe = "Zo\xEB";  // Zoë
-const std::string kRenee = "Ren\xE9"
-                           "e \"Rae\" O'Brien, Jr.";  // Renée "Rae" O'Brien, Jr.
+const std::string kZoe = "Zo\xEB";                           // Zoë
+const std::string kRenee = "Ren\351e \"Rae\" O'Brien, Jr.";  // Renée "Rae" O'Brien, Jr.
 
 // A class with awkward names, written byte by byte.
 QByteArray awkwardClassFile() {
@@ -68,14 +67,10 @@ QByteArray awkwardClassFile() {
     student(b, kZoe);
     student(b, kRenee);
     b.i32(2);
-    assignment(b,
-               "\"Ann Lee~17.5\",Zo\xEB~0,\"Ren\xE9"
-               "e \"\"Rae\"\" O'Brien, Jr.~-\"",
-               "Quiz 1", "Quiz", t::kDouble20, "Chapter 1, sections 1-3");
-    assignment(b,
-               "\"Ann Lee~95\",Zo\xEB~100,\"Ren\xE9"
-               "e \"\"Rae\"\" O'Brien, Jr.~88.5\"",
-               "Final Exam", "Final", t::kDouble100);
+    assignment(b, "\"Ann Lee~17.5\",Zo\xEB~0,\"Ren\351e \"\"Rae\"\" O'Brien, Jr.~-\"", "Quiz 1", "Quiz", t::kDouble20,
+               "Chapter 1, sections 1-3");
+    assignment(b, "\"Ann Lee~95\",Zo\xEB~100,\"Ren\351e \"\"Rae\"\" O'Brien, Jr.~88.5\"", "Final Exam", "Final",
+               t::kDouble100);
     b.i32(2).byte(0).byte(0).byte(1).byte(1).byte(0).byte(0).zeros(2);
     b.i32(3);
     b.field(kAnn, 100).field("Good work.\r\nKeep it up.", 1000);
@@ -135,12 +130,10 @@ bool saysDamaged(const Result<ClassRecord>& r) {
 
 }  // namespace
 
-TEST(GradeFileGolden, AnEmptyClassIs857BytesAndReadsBackAsANewClass) {
+TEST(GradeFileGolden, AnEmptyClassIs857BytesAndReadsBackAsANewClassWhateverItsPaddingHolds) {
     const QByteArray golden = emptyClassFile();
     ASSERT_EQ(golden.size(), 857);
-    Result<QByteArray> written = serializeGradeFile(newClass());
-    ASSERT_TRUE(written.ok()) << written.message().toStdString();
-    EXPECT_EQ(written.value(), golden);
+    EXPECT_EQ(serializeGradeFile(newClass()).value(), golden);
 
     GradeFileInfo info;
     Result<ClassRecord> read = parseGradeFile(golden, kName, &info);
@@ -148,6 +141,19 @@ TEST(GradeFileGolden, AnEmptyClassIs857BytesAndReadsBackAsANewClass) {
     EXPECT_EQ(read.value(), newClass());
     EXPECT_EQ(info.version, 2.0);
     EXPECT_EQ(info.trailingBytes, 0);
+
+    // Bytes after a terminator and in the padding are ignored, and written as zeros.
+    QByteArray dirty = golden;
+    dirty[20] = '\x7F';           // header padding
+    dirty[24 + 20] = 'X';         // after "MS Sans Serif"
+    dirty[24 + 266] = '\x55';     // grid padding
+    dirty[24 + 268 + 100] = 'Y';  // after "<Default>"
+    dirty[805 + 25] = '\x01';     // weights padding
+    dirty[851] = '\x42';          // drop-rule padding
+    read = parseGradeFile(dirty, kName);
+    ASSERT_TRUE(read.ok()) << read.message().toStdString();
+    EXPECT_EQ(read.value(), newClass());
+    EXPECT_EQ(serializeGradeFile(read.value()).value(), golden);
 }
 
 TEST(GradeFileGolden, AwkwardNamesReadToTheirRecordsAndWriteBackIdentical) {
@@ -157,43 +163,10 @@ TEST(GradeFileGolden, AwkwardNamesReadToTheirRecordsAndWriteBackIdentical) {
     // No seats, and the teacher's seat a new class has.
     EXPECT_EQ(read.value(), awkwardClass());
 
-    Result<QByteArray> written = serializeGradeFile(read.value());
-    ASSERT_TRUE(written.ok()) << written.message().toStdString();
-    EXPECT_EQ(written.value(), golden);
-}
-
-TEST(GradeFileGolden, BytesAfterATerminatorAndPaddingAreIgnoredAndWrittenAsZeros) {
-    QByteArray golden = emptyClassFile();
-    QByteArray dirty = golden;
-    dirty[20] = '\x7F';           // header padding
-    dirty[24 + 20] = 'X';         // after "MS Sans Serif"
-    dirty[24 + 266] = '\x55';     // grid padding
-    dirty[24 + 268 + 100] = 'Y';  // after "<Default>"
-    dirty[805 + 25] = '\x01';     // weights padding
-    dirty[851] = '\x42';          // drop-rule padding
-    Result<ClassRecord> read = parseGradeFile(dirty, kName);
-    ASSERT_TRUE(read.ok()) << read.message().toStdString();
-    EXPECT_EQ(read.value(), newClass());
     EXPECT_EQ(serializeGradeFile(read.value()).value(), golden);
 }
 
-TEST(GradeFileGolden, AnAssignmentWithNoStudentsHasAnEmptyPointListOfLengthOne) {
-    ClassRecord c = newClass();
-    c.assignments.push_back({"Lab 1", "", "Lab", 20, {}});
-    ByteBuilder b;
-    header(b, t::kDouble2);
-    newClassSettings(b);
-    b.i32(0).i32(1);
-    b.u32(1).zeros(1).field("Lab 1", 256).field("", 501).field("Lab", 11).f64bits(t::kDouble20);
-    b.i32(0).zeros(8).i32(0);
-    EXPECT_EQ(serializeGradeFile(c).value(), b.bytes());
-    Result<ClassRecord> read = parseGradeFile(b.bytes(), kName);
-    ASSERT_TRUE(read.ok());
-    ASSERT_EQ(read->assignments.size(), 1u);
-    EXPECT_TRUE(read->assignments[0].namegrade.empty());
-}
-
-TEST(GradeFileVersions, Version15OpensWithoutDroppingAndWithOneEmptyCommentPerStudent) {
+TEST(GradeFileVersions, Version15OpensWithoutDroppingAndANewerVersionIsRefused) {
     GradeFileInfo info;
     Result<ClassRecord> read = parseGradeFile(version15File(), kName, &info);
     ASSERT_TRUE(read.ok()) << read.message().toStdString();
@@ -209,16 +182,13 @@ TEST(GradeFileVersions, Version15OpensWithoutDroppingAndWithOneEmptyCommentPerSt
     ASSERT_TRUE(upgraded.ok());
     EXPECT_EQ(upgraded->size(), version15File().size() + 12 + 4 + 2200);
     EXPECT_EQ(upgraded->left(8), QByteArray("\0\0\0\0\0\0\0\x40", 8));
-}
 
-TEST(GradeFileVersions, ANewerVersionIsRefusedWithTheKnownMessage) {
+    // A newer version is refused with the known message.
     QByteArray newer = emptyClassFile();
     ByteBuilder v25;
     v25.f64bits(t::kDouble2_5);
     newer.replace(0, 8, v25.bytes());
-    Result<ClassRecord> read = parseGradeFile(newer, kName);
-    ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.message(), QStringLiteral("Markwell version of file is invalid!"));
+    EXPECT_EQ(parseGradeFile(newer, kName).message(), QStringLiteral("Markwell version of file is invalid!"));
 
     // A version that is not a number at all is damage, not a newer file.
     QByteArray nan = emptyClassFile();
@@ -260,10 +230,8 @@ TEST(GradeFileDamage, AbsurdCountsAndLengthsAreRefusedWithoutAllocatingThem) {
         patchInt32(bad, kLength, length);
         Result<ClassRecord> read = parseGradeFile(bad, kName);
         EXPECT_TRUE(saysDamaged(read)) << "length " << length;
+        EXPECT_TRUE(length != 0 || read.message().contains(QStringLiteral("length of 0")));
     }
-    QByteArray zeroLength = withAssignment;
-    patchInt32(zeroLength, kLength, 0);
-    EXPECT_TRUE(parseGradeFile(zeroLength, kName).message().contains(QStringLiteral("length of 0")));
 
     // Possible points that are no number at all (NaN, infinity).
     constexpr qsizetype kTotal = kLength + 4 + 1 + 256 + 501 + 11;
@@ -276,7 +244,22 @@ TEST(GradeFileDamage, AbsurdCountsAndLengthsAreRefusedWithoutAllocatingThem) {
     }
 }
 
-TEST(GradeFileDamage, PointListsLongerThan12000CharactersSurvive) {
+TEST(GradeFileDamage, PointListsLongerThan12000CharactersOrEmptySurvive) {
+    // An assignment with no students has an empty point list of length one.
+    ClassRecord lab = newClass();
+    lab.assignments.push_back({"Lab 1", "", "Lab", 20, {}});
+    ByteBuilder b;
+    header(b, t::kDouble2);
+    newClassSettings(b);
+    b.i32(0).i32(1);
+    b.u32(1).zeros(1).field("Lab 1", 256).field("", 501).field("Lab", 11).f64bits(t::kDouble20);
+    b.i32(0).zeros(8).i32(0);
+    EXPECT_EQ(serializeGradeFile(lab).value(), b.bytes());
+    Result<ClassRecord> labRead = parseGradeFile(b.bytes(), kName);
+    ASSERT_TRUE(labRead.ok());
+    ASSERT_EQ(labRead->assignments.size(), 1u);
+    EXPECT_TRUE(labRead->assignments[0].namegrade.empty());
+
     std::vector<std::string> points;
     points.reserve(3000);
     for (int i = 0; i < 3000; ++i) points.push_back(std::to_string(i % 11));
@@ -297,32 +280,24 @@ TEST(GradeFileWriting, ATextThatDoesNotFitIsRefusedNotCut) {
     for (AssignmentInfo& a : c.assignments) a.namegrade[1] = makePointEntry(c.students[1].name, "0");
     EXPECT_TRUE(serializeGradeFile(c).ok());
 
-    ClassRecord longName = c;
-    longName.students[1].name = std::string(100, 'x');
-    Result<QByteArray> r = serializeGradeFile(longName);
-    ASSERT_FALSE(r.ok());
-    EXPECT_TRUE(r.message().contains(QStringLiteral("name of student 2"))) << r.message().toStdString();
-    EXPECT_TRUE(r.message().contains(QStringLiteral("at most 99"))) << r.message().toStdString();
-
-    ClassRecord longCity = c;
-    longCity.students[0].city = std::string(46, 'c');
-    r = serializeGradeFile(longCity);
-    ASSERT_FALSE(r.ok());
-    EXPECT_TRUE(r.message().contains(QStringLiteral("city of student 1 (Ann Lee)"))) << r.message().toStdString();
-
-    ClassRecord longComment = c;
-    longComment.comments[2].desc = std::string(1000, 'c');
-    EXPECT_FALSE(serializeGradeFile(longComment).ok());
-
-    ClassRecord longValues = c;
-    longValues.gradeScale.num_values = std::string(256, '9');
-    EXPECT_FALSE(serializeGradeFile(longValues).ok());
-
-    ClassRecord zeroByte = c;
-    zeroByte.assignments[1].namegrade[0] = std::string("Ann\0Lee~1", 9);
-    r = serializeGradeFile(zeroByte);
-    ASSERT_FALSE(r.ok());
-    EXPECT_TRUE(r.message().contains(QStringLiteral("assignment 2"))) << r.message().toStdString();
+    // Each change overfills one field; the message names it.
+    const struct {
+        void (*overfill)(ClassRecord&);
+        std::vector<const char*> said;
+    } cases[] = {
+        {[](ClassRecord& r) { r.students[1].name = std::string(100, 'x'); }, {"name of student 2", "at most 99"}},
+        {[](ClassRecord& r) { r.students[0].city = std::string(46, 'c'); }, {"city of student 1 (Ann Lee)"}},
+        {[](ClassRecord& r) { r.comments[2].desc = std::string(1000, 'c'); }, {}},
+        {[](ClassRecord& r) { r.gradeScale.num_values = std::string(256, '9'); }, {}},
+        {[](ClassRecord& r) { r.assignments[1].namegrade[0] = std::string("Ann\0Lee~1", 9); }, {"assignment 2"}},
+    };
+    for (const auto& k : cases) {
+        ClassRecord over = c;
+        k.overfill(over);
+        const Result<QByteArray> r = serializeGradeFile(over);
+        ASSERT_FALSE(r.ok()) << "case " << &k - cases;
+        for (const char* said : k.said) EXPECT_TRUE(r.message().contains(said)) << r.message().toStdString();
+    }
 }
 
 TEST(GradeFileDisk, WriteAndReadTheFileAsItIs) {
@@ -352,16 +327,4 @@ TEST(GradeFileDisk, WriteAndReadTheFileAsItIs) {
     EXPECT_FALSE(writeGradeFile(path, unsaveable).ok());
     EXPECT_TRUE(readGradeFile(path).ok());
     EXPECT_EQ(readGradeFile(path)->gradeScale, other.gradeScale);
-}
-
-TEST(GradeFileDisk, TheShippedExamplesRead) {
-    const QString examples = QStringLiteral(MARKWELL_SOURCE_DIR "/examples/");
-    const Result<ClassRecord> period1 = readGradeFile(examples + QStringLiteral("period1.grs"));
-    ASSERT_TRUE(period1.ok()) << period1.message().toStdString();
-    EXPECT_EQ(period1->students.size(), 25u);
-    EXPECT_EQ(period1->assignments.size(), 12u);
-    const Result<ClassRecord> period2 = readGradeFile(examples + QStringLiteral("period2.grs"));
-    ASSERT_TRUE(period2.ok()) << period2.message().toStdString();
-    EXPECT_EQ(period2->students.size(), 18u);
-    EXPECT_TRUE(period2->weightGrades.enabled);
 }

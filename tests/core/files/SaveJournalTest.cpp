@@ -52,7 +52,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SaveJournal, ASaveKilledBetweenItsRenamesIsFinishedOneWayOrTheOther) {
+TEST_F(SaveJournal, ASaveKilledBetweenOrAfterItsRenamesIsFinishedOneWayOrTheOther) {
     // The set has three renames; a kill before the first leaves it old.
     for (int killedAt = 1; killedAt <= 3; ++killedAt) {
         SCOPED_TRACE(killedAt);
@@ -73,10 +73,9 @@ TEST_F(SaveJournal, ASaveKilledBetweenItsRenamesIsFinishedOneWayOrTheOther) {
         // Nothing more to finish.
         EXPECT_FALSE(finishJournal(journal())->has_value());
     }
-}
 
-TEST_F(SaveJournal, ASaveKilledAfterItsLastRenameKeepsTheNewSet) {
-    // The journal is still there when the kill comes after the renames.
+    // Killed after its last rename, the journal still there: the new set is kept.
+    SetUp();
     ASSERT_TRUE(test::saveKilledAtRename(newSet(), journal(), 3, true));
     ASSERT_EQ(contents(), newContents());
     ASSERT_TRUE(QFileInfo::exists(journal()));
@@ -88,7 +87,7 @@ TEST_F(SaveJournal, ASaveKilledAfterItsLastRenameKeepsTheNewSet) {
     EXPECT_EQ(filesIn(dir_.path()).size(), 3);  // no journal, no kept file
 }
 
-TEST_F(SaveJournal, AFailedRenamePutsTheOldSetBackAndAWholeSaveLeavesNothingBehind) {
+TEST_F(SaveJournal, AFailedRenamePutsTheOldSetBackAWholeSaveLeavesNothingAndADamagedJournalIsLeft) {
     int renames = 0;
     const Result<void> failed = replaceFilesUnderJournal(
         newSet(), journal(), QStringLiteral("test"), {}, [&](const QString& from, const QString& to) {
@@ -113,13 +112,12 @@ TEST_F(SaveJournal, AFailedRenamePutsTheOldSetBackAndAWholeSaveLeavesNothingBehi
     ASSERT_TRUE(replaceFilesUnderJournal(newSet(), journal(), QStringLiteral("test")).ok());
     EXPECT_EQ(contents(), newContents());
     EXPECT_EQ(filesIn(dir_.path()).size(), 3);
-}
 
-TEST_F(SaveJournal, AJournalThatCannotBeReadIsLeftForAPerson) {
+    // A journal that cannot be read is left for a person.
     ASSERT_TRUE(writeFileAtomically(journal(), "markwell save journal 1\nfile only-a-name\n").ok());
     const Result<std::optional<FinishedJournal>> finished = finishJournal(journal());
     ASSERT_FALSE(finished.ok());
     EXPECT_TRUE(finished.message().contains(QStringLiteral("is damaged"))) << finished.message().toStdString();
     EXPECT_TRUE(QFileInfo::exists(journal()));
-    EXPECT_EQ(contents(), oldContents());
+    EXPECT_EQ(contents(), newContents());
 }

@@ -29,7 +29,7 @@ ByteBuilder& teacherRecord(ByteBuilder& b) {
 
 }  // namespace
 
-TEST(SeatingFileLayout, AChartWithoutSeatsIsTheTeacherRecordAlone) {
+TEST(SeatingFileLayout, AChartWithoutSeatsIsTheTeacherRecordAloneAndOnlyTheExactCaptionTeacherIsTheTeachersBox) {
     ByteBuilder golden;
     teacherRecord(golden);
     ASSERT_EQ(golden.size(), 232);
@@ -44,38 +44,30 @@ TEST(SeatingFileLayout, AChartWithoutSeatsIsTheTeacherRecordAlone) {
     const SeatingChart chart = parseSeatingFile(b.bytes());
     ASSERT_EQ(chart.seats.size(), 1u);
     EXPECT_EQ(chart.seats[0], seat("Zo\xEB", -5, 40));
-    SeatingInfo teacher = defaultTeacherSeat();
-    teacher.font_style = fontstyle::kBold;
-    teacher.font_size = 12;
-    teacher.width = 80;
-    teacher.height = 35;
-    teacher.left = 10;
-    teacher.Top = 400;
-    EXPECT_EQ(chart.teacher, teacher);
+    EXPECT_EQ(chart.teacher, (SeatingInfo{"Teacher", fontstyle::kBold, 0, 12, "Arial", 0xFFFF00, 80, 35, 10, 400}));
     EXPECT_FALSE(chart.trailingPartialRecord);
     EXPECT_EQ(serializeSeatingFile(chart).value(), b.bytes());
-}
 
-TEST(SeatingFileLayout, OnlyTheExactCaptionTeacherIsTheTeachersBox) {
-    SeatingChart chart;
-    chart.seats = {seat("teacher", 0, 0), seat("TEACHER", 100, 0), seat("Ann", 200, 0)};
-    chart.teacher.left = 7;
-    chart.teacher.name = "Mrs. Okafor";  // the teacher's record is always written as "Teacher"
-    const SeatingChart read = parseSeatingFile(serializeSeatingFile(chart).value());
-    EXPECT_EQ(read.seats, chart.seats);
+    // Only the exact caption "Teacher" is the teacher's box.
+    SeatingChart several;
+    several.seats = {seat("teacher", 0, 0), seat("TEACHER", 100, 0), seat("Ann", 200, 0)};
+    several.teacher.left = 7;
+    several.teacher.name = "Mrs. Okafor";  // the teacher's record is always written as "Teacher"
+    const SeatingChart read = parseSeatingFile(serializeSeatingFile(several).value());
+    EXPECT_EQ(read.seats, several.seats);
     EXPECT_EQ(read.teacher.left, 7);
     EXPECT_EQ(read.teacher.name, "Teacher");
 
     EXPECT_EQ(parseSeatingFile(QByteArray()), SeatingChart{});
-    QByteArray cut = serializeSeatingFile(chart).value();
+    QByteArray cut = serializeSeatingFile(several).value();
     cut.chop(10);
     const SeatingChart partial = parseSeatingFile(cut);
     EXPECT_TRUE(partial.trailingPartialRecord);
-    EXPECT_EQ(partial.seats, chart.seats);
+    EXPECT_EQ(partial.seats, several.seats);
     EXPECT_EQ(partial.teacher, defaultTeacherSeat());  // its record was the cut one
 }
 
-TEST(SeatingFileDisk, SavingFewerSeatsShrinksTheFile) {
+TEST(SeatingFileDisk, SavingFewerSeatsShrinksTheFileAndAFieldWithoutAnEndIsDamage) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.SEA"));
     EXPECT_EQ(readSeatingFile(path).value(), SeatingChart{});  // no file yet
@@ -87,9 +79,7 @@ TEST(SeatingFileDisk, SavingFewerSeatsShrinksTheFile) {
     chart.seats.erase(chart.seats.begin() + 1, chart.seats.begin() + 3);
     ASSERT_TRUE(writeSeatingFile(path, chart).ok());
     EXPECT_EQ(QFile(path).size(), 4 * 232);
-    const Result<SeatingChart> read = readSeatingFile(path);
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.value(), chart);
+    EXPECT_EQ(readSeatingFile(path).value(), chart);
 
     SeatingChart tooLong = chart;
     tooLong.seats[2].font_name = std::string(100, 'f');
@@ -97,20 +87,18 @@ TEST(SeatingFileDisk, SavingFewerSeatsShrinksTheFile) {
     ASSERT_FALSE(refused.ok());
     EXPECT_TRUE(refused.message().contains(QStringLiteral("font name of seat 3"))) << refused.message().toStdString();
     EXPECT_EQ(readSeatingFile(path).value(), chart);
-}
 
-TEST(SeatingFileDisk, ACaptionOrFontNameWithoutAnEndMarksTheFileDamaged) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("class.SEA"));
+    // A caption or font name without an end marks the file damaged.
     ByteBuilder b;
     b.field("Ann", 100).byte(0).zeros(3).i32(0).i32(8).raw(std::string(100, 'f')).i32(0).i32(79).i32(30).i32(0).i32(0);
     teacherRecord(b);
     ASSERT_TRUE(writeWholeFile(path, b.bytes()));
 
-    const Result<SeatingChart> read = readSeatingFile(path);
-    ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.message(), QStringLiteral("The file %1 is damaged or is not a seating file: the font name of seat 1 "
-                                             "does not end within its 100 bytes.")
-                                  .arg(path));
+    const Result<SeatingChart> damaged = readSeatingFile(path);
+    ASSERT_FALSE(damaged.ok());
+    EXPECT_EQ(damaged.message(),
+              QStringLiteral("The file %1 is damaged or is not a seating file: the font name of seat 1 "
+                             "does not end within its 100 bytes.")
+                  .arg(path));
     EXPECT_EQ(parseSeatingFile(b.bytes()).seats.size(), 1u);  // still readable for `check`
 }
