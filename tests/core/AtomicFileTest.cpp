@@ -31,6 +31,24 @@ std::function<Result<void>(const QString&)> writing(const QByteArray& bytes) {
     };
 }
 
+// Three files, two of them there already with old content.
+struct FileSetFolder {
+    FileSetFolder() {
+        EXPECT_TRUE(writeFileAtomically(path("c.ATD"), "old attendance").ok());
+        EXPECT_TRUE(writeFileAtomically(path("c.grs"), "old grades").ok());
+    }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    std::vector<FileToWrite> newSet() const {
+        return {{path("c.ATD"), "new attendance"}, {path("c.SEA"), "new seats"}, {path("c.grs"), "new grades"}};
+    }
+    void expectUnchanged() const {
+        EXPECT_EQ(fileContents(path("c.ATD")), QByteArray("old attendance"));
+        EXPECT_EQ(fileContents(path("c.grs")), QByteArray("old grades"));
+        EXPECT_EQ(filesIn(dir.path()), (QStringList{"c.ATD", "c.grs"}));
+    }
+    QTemporaryDir dir;
+};
+
 }  // namespace
 
 TEST(AtomicFile, ReplacesContentAndKeepsPermissions) {
@@ -152,28 +170,6 @@ TEST(AtomicFile, WhatAKilledWriteLeftIsRemovedByTheNextWriteOfThatName) {
     found.sort();
     EXPECT_EQ(found, expected);
 }
-
-namespace {
-
-// Three files, two of them there already with old content.
-struct FileSetFolder {
-    FileSetFolder() {
-        EXPECT_TRUE(writeFileAtomically(path("c.ATD"), "old attendance").ok());
-        EXPECT_TRUE(writeFileAtomically(path("c.grs"), "old grades").ok());
-    }
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-    std::vector<FileToWrite> newSet() const {
-        return {{path("c.ATD"), "new attendance"}, {path("c.SEA"), "new seats"}, {path("c.grs"), "new grades"}};
-    }
-    void expectUnchanged() const {
-        EXPECT_EQ(fileContents(path("c.ATD")), QByteArray("old attendance"));
-        EXPECT_EQ(fileContents(path("c.grs")), QByteArray("old grades"));
-        EXPECT_EQ(filesIn(dir.path()), (QStringList{"c.ATD", "c.grs"}));
-    }
-    QTemporaryDir dir;
-};
-
-}  // namespace
 
 TEST(AtomicFileSet, ReplacesEveryFileInTheOrderGiven) {
     const FileSetFolder folder;

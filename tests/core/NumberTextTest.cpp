@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+#include "core/common/Cp1252.h"
 #include "core/common/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +14,17 @@
 
 using namespace markwell;
 
-TEST(NumberText, ParsesWhatATeacherTypes) {
+TEST(NumberText, ParsesWhatATeacherTypesAndRefusesWhatIsNotANumber) {
     const std::pair<const char*, double> cases[] = {{"17.5", 17.5}, {" 8 ", 8.0}, {".5", 0.5},         {"5.", 5.0},
                                                     {"-3", -3.0},   {"+3", 3.0},  {"1.235E4", 12350.0}};
     for (const auto& [text, value] : cases) EXPECT_EQ(parseNumber(std::string_view(text)), value) << text;
-}
-
-TEST(NumberText, RefusesWhatIsNotANumber) {
     for (const char* text : {"", " ", "-", ".", "abc", "1,5", "1.2.3", "inf", "nan", "0x10", "1e", "5%", "1 2"}) {
         EXPECT_FALSE(parseNumber(std::string_view(text)).has_value()) << text;
     }
     EXPECT_FALSE(parseNumber(std::string_view("1e999")).has_value());
 }
 
-TEST(NumberText, GeneralFormHasFifteenDigitsAndNoTrailingZeros) {
+TEST(NumberText, GeneralFormHasFifteenDigitsAndNoTrailingZerosAppendedAsWell) {
     const std::pair<double, const char*> cases[] = {{100, "100"},
                                                     {17.5, "17.5"},
                                                     {0, "0"},
@@ -39,11 +37,8 @@ TEST(NumberText, GeneralFormHasFifteenDigitsAndNoTrailingZeros) {
                                                     {0.0000015, "1.5E-6"},
                                                     {1e20, "1E20"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(generalText(value), text) << value;
-}
-
-// The printed table writes whole numbers from their digits: the same text,
-// up to the edge of fixed notation and past it.
-TEST(NumberText, AppendedGeneralTextIsTheGeneralText) {
+    // The printed table writes whole numbers from their digits: the same text,
+    // up to the edge of fixed notation and past it.
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     for (const double value : {0.0, -0.0, 7.0, -12.0, 17.5, 1e15 - 1, -(1e15 - 1), 1e15, -1e15, 1e20, nan, inf}) {
@@ -51,12 +46,6 @@ TEST(NumberText, AppendedGeneralTextIsTheGeneralText) {
         appendGeneralText(out, value);
         EXPECT_EQ(out, QByteArray("x") + QByteArray::fromStdString(generalText(value))) << value;
     }
-}
-
-TEST(NumberText, ShownValueIsWhatTheTextSays) {
-    EXPECT_EQ(shownValue(0.1 + 0.2), 0.3);
-    EXPECT_EQ(shownValue(42.0), 42.0);
-    EXPECT_EQ(*parseNumber(generalText(shownValue(2.0 / 3.0))), shownValue(2.0 / 3.0));
 }
 
 // Four significant digits or two decimals, rounded half away from zero as
@@ -115,13 +104,16 @@ TEST(NumberText, StatisticsRoundToThreeSignificantDigitsOrTwoDecimals) {
     for (const auto& [value, text] : cases) EXPECT_EQ(threeDigitText(value), QString::fromLatin1(text)) << value;
 }
 
-TEST(NumberText, ShortestTextReadsBackExactly) {
+TEST(NumberText, ShortestTextAndShownValueReadBackExactly) {
     EXPECT_EQ(shortestText(85), "85");
     EXPECT_EQ(shortestText(12.5), "12.5");
     for (double v : {2.0 / 3.0 * 100, 0.1 + 0.2, 1e-7, 123456789.123456789}) {
         EXPECT_EQ(*parseNumber(shortestText(v)), v) << shortestText(v);
     }
     EXPECT_EQ(shortestText(2.0 / 3.0 * 100), "66.66666666666666");
+    EXPECT_EQ(shownValue(0.1 + 0.2), 0.3);
+    EXPECT_EQ(shownValue(42.0), 42.0);
+    EXPECT_EQ(*parseNumber(generalText(shownValue(2.0 / 3.0))), shownValue(2.0 / 3.0));
 }
 
 TEST(NumberText, FactorsRoundHalfAwayFromZeroToFourDecimalsWithoutTrailingZeros) {
@@ -171,4 +163,29 @@ TEST(NumberText, ADecimalCommaIsOnlyWhatAPersonReadsAndTypes) {
         EXPECT_EQ(typedWithPoint(QString::fromLatin1(text), comma), QString::fromLatin1(stored)) << text;
     }
     EXPECT_EQ(typedWithPoint(QStringLiteral("7,5"), u'.'), QStringLiteral("7,5"));
+}
+
+TEST(Cp1252, EveryByteSurvivesARoundTripAndCharactersWithoutAByteAreRefused) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    const QString text = cp1252::toUnicode(all);
+    auto back = cp1252::fromUnicode(text);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(*back, all);
+    EXPECT_EQ(cp1252::toUnicode("Ren\xE9"), QStringLiteral("Ren\u00E9"));
+    EXPECT_EQ(cp1252::toUnicode("\x80"), QStringLiteral("\u20AC"));
+    EXPECT_EQ(cp1252::toUnicode("O\x92"
+                                "Brien"),
+              QStringLiteral("O\u2019Brien"));
+    EXPECT_EQ(cp1252::toUtf8("Zo\xEB"), "Zo\xC3\xAB");
+    EXPECT_EQ(*cp1252::fromUnicode(QStringLiteral("\u0160ar\u00FCk")), std::string("\x8A"
+                                                                                   "ar"
+                                                                                   "\xFC"
+                                                                                   "k"));
+    // Characters without a byte are refused.
+    auto result = cp1252::fromUnicode(QStringLiteral("Anna \u0141ukasz"));
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(result.message().contains(QStringLiteral("\u0141")));
+    EXPECT_FALSE(cp1252::canEncode(QStringLiteral("\u4E2D")));
+    EXPECT_TRUE(cp1252::canEncode(QStringLiteral("Jos\u00E9")));
 }

@@ -45,7 +45,7 @@ std::vector<QString> column(const Sheet& s, int col) {
 
 }  // namespace
 
-TEST(Sheet, CellsKeepTextAndNumbersApart) {
+TEST(Sheet, CellsKeepTextAndNumbersApartWithinAnExtentThatCutsWhenLowered) {
     Sheet s = sized(3, 3);
     s.setNumber(2, 2, 17.5);
     s.setText(2, 3, QStringLiteral("-"));
@@ -57,10 +57,8 @@ TEST(Sheet, CellsKeepTextAndNumbersApart) {
     EXPECT_EQ(s.text(9, 9), QString());
     s.setNumber(3, 1, 0.1 + 0.2);
     EXPECT_EQ(s.number(3, 1), 0.3);  // stored as shown
-}
-
-TEST(Sheet, ExtentIsAPropertyThatCutsWhenLowered) {
-    Sheet s;
+                                     // The extent is a property that cuts when lowered.
+    s = Sheet{};
     s.setMaxRow(1);
     s.setText(2, 1, QStringLiteral("beyond"));
     EXPECT_EQ(s.maxRow(), 1);  // writing does not grow the extent
@@ -76,7 +74,7 @@ TEST(Sheet, ExtentIsAPropertyThatCutsWhenLowered) {
     EXPECT_EQ(s.text(2, 1), QString());
 }
 
-TEST(Sheet, FormatSettersChangeOnlyTheirPartWithinTheRange) {
+TEST(Sheet, FormatSettersChangeOnlyTheirPartWithinTheRangeAndCopyAsHtml) {
     Sheet s = sized(3, 3);
     CellFont bold;
     bold.bold = true;
@@ -91,9 +89,28 @@ TEST(Sheet, FormatSettersChangeOnlyTheirPartWithinTheRange) {
     EXPECT_FALSE(s.format(2, 1).font.bold);
     EXPECT_EQ(s.format(2, 2).alignment.horizontal, HAlign::Center);
     EXPECT_EQ(s.format(2, 2).fill.pattern, FillPattern::None);
+    s = sized(2, 2);
+    s.setText(1, 1, QStringLiteral("Names"));
+    s.setText(1, 2, QStringLiteral("Quiz\t1"));
+    s.setText(2, 1, QStringLiteral("Ann <Lee> & Co"));
+    s.setNumber(2, 2, 17.5);
+    bold = CellFont{};
+    bold.bold = true;
+    bold.color = colour::kRed;
+    s.setFont(CellRange::rows(1, 1), bold);
+    s.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, colour::kBlack});
+    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("Names\tQuiz 1\nAnn <Lee> & Co\t17.5\n"));
+    const QString html = s.toHtml(CellRange::all());
+    EXPECT_TRUE(html.contains(QStringLiteral("Ann &lt;Lee&gt; &amp; Co")));
+    EXPECT_TRUE(html.contains(QStringLiteral("font-weight:bold")));
+    // Platform colours keep red in the low byte; HTML wants it first.
+    EXPECT_TRUE(html.contains(QStringLiteral("color:#ff0000;")));
+    EXPECT_TRUE(html.contains(QStringLiteral("background-color:#000080")));
+    EXPECT_TRUE(html.contains(QStringLiteral("color:#000000")));
+    EXPECT_EQ(html.count(QStringLiteral("<tr>")), 2);
 }
 
-TEST(Sheet, ClearRangeEmptiesContentsAndFormats) {
+TEST(Sheet, ClearRangeEmptiesContentsAndFormatsButNotTheHeadings) {
     Sheet s = sized(2, 2);
     s.setText(1, 1, QStringLiteral("a"));
     s.setNumber(2, 2, 3);
@@ -107,6 +124,18 @@ TEST(Sheet, ClearRangeEmptiesContentsAndFormats) {
     s.clearRange(CellRange::all());
     EXPECT_EQ(s.text(1, 1), QString());
     EXPECT_EQ(s.format(1, 1), s.defaultFormat());
+    s = sized(2, 2);
+    // Headings are apart from the cells.
+    s.setColHeading(2, QStringLiteral("Max %"));
+    s.setRowHeading(1, QStringLiteral("A-"));
+    s.setText(1, 2, QStringLiteral("100"));
+    EXPECT_EQ(s.colHeading(2), QStringLiteral("Max %"));
+    EXPECT_EQ(s.colHeading(1), QString());
+    EXPECT_EQ(s.rowHeading(1), QStringLiteral("A-"));
+    EXPECT_EQ(s.rowHeading(7), QString());
+    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("\t100\n\t\n"));
+    s.clearRange(CellRange::all());
+    EXPECT_EQ(s.colHeading(2), QStringLiteral("Max %"));
 }
 
 // Percentages and numbers by value, text without regard to case and stably
@@ -137,7 +166,7 @@ TEST(Sheet, SortOrdersEachKindOfKeyBothWays) {
     }
 }
 
-TEST(Sheet, SortMovesFormatsAndLeavesOtherColumns) {
+TEST(Sheet, SortMovesFormatsLeavesOtherColumnsAndNeedsAKeyInTheRange) {
     Sheet s = columnSheet({QStringLiteral("b"), QStringLiteral("a")});
     s.setMaxCol(3);
     s.setText(2, 3, QStringLiteral("stays"));
@@ -147,16 +176,14 @@ TEST(Sheet, SortMovesFormatsAndLeavesOtherColumns) {
     ASSERT_TRUE(s.sort3({2, 1, 3, 2}, SortKey{1}));
     EXPECT_EQ(s.format(3, 2).font.color, colour::kRed);
     EXPECT_EQ(s.text(2, 3), QStringLiteral("stays"));
-}
-
-TEST(Sheet, SortWithAKeyOutsideTheRangeSortsNothing) {
-    Sheet s = columnSheet({QStringLiteral("b"), QStringLiteral("a")});
+    s = columnSheet({QStringLiteral("b"), QStringLiteral("a")});
+    // A key outside the range sorts nothing.
     EXPECT_FALSE(s.sort3({2, 1, 3, 2}, SortKey{0}));
     EXPECT_FALSE(s.sort3({2, 1, 3, 2}, SortKey{5}));
     EXPECT_EQ(s.text(2, 1), QStringLiteral("b"));
 }
 
-TEST(Sheet, FittedWidthsFollowTheLongestTextAndTheFont) {
+TEST(Sheet, FittedWidthsFollowTheLongestTextInTheRangeAndTheFont) {
     Sheet s = sized(2, 3);
     s.setText(1, 1, QStringLiteral("Names"));
     s.setText(2, 1, QStringLiteral("Bartholomew Smith"));
@@ -170,58 +197,8 @@ TEST(Sheet, FittedWidthsFollowTheLongestTextAndTheFont) {
     s.setFont(CellRange::cell(2, 1), big);
     s.fitColumnWidths();
     EXPECT_DOUBLE_EQ(s.colWidth(1), 35.0);
-}
-
-TEST(Sheet, CopyGivesTabSeparatedTextAndHtml) {
-    Sheet s = sized(2, 2);
-    s.setText(1, 1, QStringLiteral("Names"));
-    s.setText(1, 2, QStringLiteral("Quiz\t1"));
-    s.setText(2, 1, QStringLiteral("Ann <Lee> & Co"));
-    s.setNumber(2, 2, 17.5);
-    CellFont bold;
-    bold.bold = true;
-    bold.color = colour::kRed;
-    s.setFont(CellRange::rows(1, 1), bold);
-    s.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, colour::kBlack});
-    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("Names\tQuiz 1\nAnn <Lee> & Co\t17.5\n"));
-    const QString html = s.toHtml(CellRange::all());
-    EXPECT_TRUE(html.contains(QStringLiteral("Ann &lt;Lee&gt; &amp; Co")));
-    EXPECT_TRUE(html.contains(QStringLiteral("font-weight:bold")));
-    // Platform colours keep red in the low byte; HTML wants it first.
-    EXPECT_TRUE(html.contains(QStringLiteral("color:#ff0000;")));
-    EXPECT_TRUE(html.contains(QStringLiteral("background-color:#000080")));
-    EXPECT_TRUE(html.contains(QStringLiteral("color:#000000")));
-    EXPECT_EQ(html.count(QStringLiteral("<tr>")), 2);
-}
-
-// The printed table is UTF-8 built straight from the cells: it must say what
-// the text form says, byte for byte.
-TEST(Sheet, TabSeparatedBytesAreTheTextInUtf8) {
-    Sheet s = sized(3, 3);
-    s.setText(1, 1, QStringLiteral("Ren\u00e9e \u20ac"));
-    s.setText(1, 2, QStringLiteral("two\r\nlines\tand a tab"));
-    s.setNumber(2, 1, -12.25);
-    s.setNumber(2, 2, 1e20);
-    s.setNumber(2, 3, 1.0 / 3.0);
-    s.setNumber(3, 1, -7);
-    s.setNumber(3, 2, -0.0);
-    s.setText(3, 3, QStringLiteral("87.50%"));
-    s.setText(4, 1, QStringLiteral("below the extent"));
-    s.setText(1, 4, QStringLiteral("right of the extent"));
-    const QByteArray bytes = s.toTsvUtf8(CellRange::all());
-    EXPECT_EQ(bytes, "Ren\xc3\xa9"
-                     "e \xe2\x82\xac\ttwo  lines and a tab\t\n"
-                     "-12.25\t1E20\t0.333333333333333\n"
-                     "-7\t0\t87.50%\n");
-    EXPECT_EQ(s.toTsv(CellRange::all()), QString::fromUtf8(bytes));
-    EXPECT_EQ(s.toTsvUtf8({2, 2, 3, 3}), "1E20\t0.333333333333333\n0\t87.50%\n");
-    // Rows without columns are still rows.
-    s.setMaxCol(0);
-    EXPECT_EQ(s.toTsvUtf8(CellRange::all()), "\n\n\n");
-}
-
-TEST(Sheet, FittedWidthsLookOnlyAtTheRange) {
-    Sheet s = sized(3, 3);
+    s = sized(3, 3);
+    // Only the range is looked at.
     s.setText(1, 1, QStringLiteral("a rather long heading"));
     s.setText(2, 1, QStringLiteral("Ann"));
     s.setNumber(3, 2, 123.5);
@@ -250,21 +227,7 @@ TEST(PrintHeader, SplitsSectionsAndAppliesCodes) {
     EXPECT_EQ(title.center[0], (HeaderRun{QStringLiteral("Class Statistics & More"), true, true, 12}));
 }
 
-TEST(Sheet, HeadingsAreApartFromTheCells) {
-    Sheet s = sized(2, 2);
-    s.setColHeading(2, QStringLiteral("Max %"));
-    s.setRowHeading(1, QStringLiteral("A-"));
-    s.setText(1, 2, QStringLiteral("100"));
-    EXPECT_EQ(s.colHeading(2), QStringLiteral("Max %"));
-    EXPECT_EQ(s.colHeading(1), QString());
-    EXPECT_EQ(s.rowHeading(1), QStringLiteral("A-"));
-    EXPECT_EQ(s.rowHeading(7), QString());
-    EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("\t100\n\t\n"));
-    s.clearRange(CellRange::all());
-    EXPECT_EQ(s.colHeading(2), QStringLiteral("Max %"));
-}
-
-TEST(Sheet, TextsStayWithTheirCellsThroughRewritesCutsAndSorts) {
+TEST(Sheet, TextsStayWithTheirCellsThroughRewritesCutsAndSortsAndTheirBytesAreUtf8) {
     Sheet s = sized(4, 2);
     s.setText(1, 1, QStringLiteral("d"));
     s.setText(2, 1, QStringLiteral("b"));
@@ -290,4 +253,27 @@ TEST(Sheet, TextsStayWithTheirCellsThroughRewritesCutsAndSorts) {
     s.setText(4, 1, QStringLiteral("back"));
     s.setMaxRow(4);
     EXPECT_EQ(s.toTsv(CellRange::all()), QStringLiteral("b\t\nc\tsecond\nd\t5\nback\t\n"));
+    // The printed table is UTF-8 built straight from the cells: it must say what
+    // the text form says, byte for byte.
+    s = sized(3, 3);
+    s.setText(1, 1, QStringLiteral("Ren\u00e9e \u20ac"));
+    s.setText(1, 2, QStringLiteral("two\r\nlines\tand a tab"));
+    s.setNumber(2, 1, -12.25);
+    s.setNumber(2, 2, 1e20);
+    s.setNumber(2, 3, 1.0 / 3.0);
+    s.setNumber(3, 1, -7);
+    s.setNumber(3, 2, -0.0);
+    s.setText(3, 3, QStringLiteral("87.50%"));
+    s.setText(4, 1, QStringLiteral("below the extent"));
+    s.setText(1, 4, QStringLiteral("right of the extent"));
+    const QByteArray bytes = s.toTsvUtf8(CellRange::all());
+    EXPECT_EQ(bytes, "Ren\xc3\xa9"
+                     "e \xe2\x82\xac\ttwo  lines and a tab\t\n"
+                     "-12.25\t1E20\t0.333333333333333\n"
+                     "-7\t0\t87.50%\n");
+    EXPECT_EQ(s.toTsv(CellRange::all()), QString::fromUtf8(bytes));
+    EXPECT_EQ(s.toTsvUtf8({2, 2, 3, 3}), "1E20\t0.333333333333333\n0\t87.50%\n");
+    // Rows without columns are still rows.
+    s.setMaxCol(0);
+    EXPECT_EQ(s.toTsvUtf8(CellRange::all()), "\n\n\n");
 }

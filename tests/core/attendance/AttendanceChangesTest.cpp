@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 #include "core/attendance/AttendanceChanges.h"
+#include "core/data/AttendanceBook.h"
 
 #include "tests/core/grading/GradesFixture.h"
 #include "tests/support/AttendanceRecords.h"
@@ -16,6 +17,9 @@ using markwell::test::expectExactUndoAndRedo;
 
 namespace {
 
+constexpr auto marks = test::dayMarks;
+constexpr auto record = test::attendanceRecord;
+
 // Three students; Ann has a September record under another spelling, Bob
 // has October's only, Cleo none.
 class AttendanceChangesTest : public testing::Test {
@@ -28,8 +32,8 @@ protected:
     Document document;
 };
 
-MonthMarks september(std::vector<DayMark> marks) {
-    return MonthMarks{9, 2024, std::move(marks)};
+MonthMarks september(std::vector<DayMark> days) {
+    return MonthMarks{9, 2024, std::move(days)};
 }
 
 }  // namespace
@@ -68,17 +72,13 @@ TEST_F(AttendanceChangesTest, AMarkOnASelectionIsOneStepThatAddsAndTakesAwayTheR
     EXPECT_EQ(documentBytes(document), before);
 }
 
-TEST_F(AttendanceChangesTest, MarksThatAreThereAlreadyAndClearsOfNoRecordAreNothingToUndo) {
+TEST_F(AttendanceChangesTest, MarksThereAlreadyAreNothingToUndoAndADayOutsideTheCalendarIsRefused) {
     const AttendanceBook before = document.attendance;
     Result<ChangeMade> made =
         markAttendanceChange(september({{"Ann Lee", 1, 'T'}, {"Cleo Park", 5, ' '}})).applyTo(document);
     ASSERT_TRUE(made.ok());
     EXPECT_FALSE(made->step);
     EXPECT_EQ(document.attendance, before);
-}
-
-TEST_F(AttendanceChangesTest, ADayOrMonthOutsideTheCalendarIsRefusedAndNothingIsSet) {
-    const AttendanceBook before = document.attendance;
     // The first mark is good: a refusal must not leave it set.
     for (const MonthMarks& marks :
          {september({{"Ann Lee", 2, 'T'}, {"Ann Lee", 31, 'T'}}), september({{"Ann Lee", 0, 'T'}}),
@@ -101,4 +101,44 @@ TEST_F(AttendanceChangesTest, AStepHoldsTheDaysItChangesNotTheAttendance) {
     Result<ChangeMade> made = markAttendanceChange(september({{"Ann Lee", 3, 'U'}})).applyTo(document);
     ASSERT_TRUE(made.ok() && made->step);
     EXPECT_LT(made->step->heldBytes(), heldBytesOf(document.attendance) / 1000);
+}
+
+TEST(AttendanceBook, NamesMatchWithoutLetterCaseAndTheFirstRecordWins) {
+    // Two months of a class, with a name in two spellings and an accented one.
+    const AttendanceBook book({
+        record(2, 2026, "ann lee", "T"), record(1, 2026, "ANN LEE", "U"), record(1, 2026, "Ann Lee", "E"),
+        record(1, 2026, "ZO\xCB", "TT"),  // ZOË
+    });
+    EXPECT_EQ(book.findAttendanceRecord(1, 2026, "aNN lEE"), 1u);
+    EXPECT_EQ(book.findAttendanceRecord(2, 2026, "Ann Lee"), 0u);
+    EXPECT_EQ(book.findAttendanceRecord(1, 2026, "Zo\xEB"), 3u);  // zoë: accents fold too
+    EXPECT_EQ(book.findAttendanceRecord(1, 2027, "Ann Lee"), std::nullopt);
+    EXPECT_EQ(book.findAttendanceRecord(1, 2026, "Ann"), std::nullopt);
+
+    const auto read = book.marksOf(1, 2026, {"Ann Lee", "Bo", "zo\xEB"});
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[0], marks("U"));
+    EXPECT_EQ(read[1], std::nullopt);
+    EXPECT_EQ(read[2], marks("TT"));
+}
+
+TEST(AttendanceBook, RenamingAStudentCarriesEveryMonthOfTheirs) {
+    AttendanceBook book({
+        record(9, 2025, "Ann Lee", "T"),
+        record(9, 2025, "Bo", "U"),
+        record(10, 2025, "ANN LEE", "E"),
+        record(3, 2019, "ann lee", "EE"),
+    });
+    EXPECT_EQ(book.renameStudent("Ann lee", "Ann Lee-Park"), 3);
+    const std::vector<AttendanceInfo> expected = {
+        record(9, 2025, "Ann Lee-Park", "T"),
+        record(9, 2025, "Bo", "U"),
+        record(10, 2025, "Ann Lee-Park", "E"),
+        record(3, 2019, "Ann Lee-Park", "EE"),
+    };
+    EXPECT_EQ(book.records(), expected);
+    EXPECT_EQ(book.marksOf(10, 2025, {"Ann Lee-Park"}).front(), marks("E"));
+    EXPECT_EQ(book.marksOf(10, 2025, {"Ann Lee"}).front(), std::nullopt);
+    EXPECT_EQ(book.renameStudent("Nobody", "Someone"), 0);
+    EXPECT_EQ(book.records(), expected);
 }

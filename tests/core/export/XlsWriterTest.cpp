@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
+// The grades table written as .xls, .xlsx and CSV files and read back by
+// independent readers; Canvas's CSV read back by the import of scores.
+
 #include "tests/core/export/ExportTestSheets.h"
 #include "tests/core/export/SpreadsheetReader.h"
 
+#include "core/export/CanvasExport.h"
+#include "core/export/CsvWriter.h"
 #include "core/export/XlsWriter.h"
+#include "core/export/XlsxWriter.h"
+#include "core/scores/ScorePlan.h"
 #include "core/sheet/Sheet.h"
+#include "tests/core/grading/GradesFixture.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -15,8 +23,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 using namespace markwell;
+using namespace markwell::test;
 
 namespace {
 
@@ -34,9 +45,16 @@ void expectClean(const QJsonObject& json) {
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(QString::fromUtf8(QJsonDocument(problems).toJson()));
 }
 
+QString writeXlsx(const QTemporaryDir& dir, const Sheet& sheet) {
+    QString path = dir.filePath(QStringLiteral("t.xlsx"));
+    const Result<void> written = writeXlsxFile(sheet, path);
+    EXPECT_TRUE(written.ok()) << qPrintable(written.ok() ? QString() : written.message());
+    return path;
+}
+
 }  // namespace
 
-TEST(XlsFile, ReadsBackEveryCellWithItsValueAndType) {
+TEST(XlsFile, ReadsBackEveryCellWithItsFormatAndTheLayoutViewAndPrintSettings) {
     QTemporaryDir dir;
     const Sheet sheet = gradesTableSheet();
     READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, sheet));
@@ -47,12 +65,6 @@ TEST(XlsFile, ReadsBackEveryCellWithItsValueAndType) {
     expectCellsEqual(json, sheet);
     EXPECT_EQ(cellAt(json, 6, 3)[0].toString(), QStringLiteral("blank"));  // formatted, so written
     EXPECT_EQ(at(json, "sharedStrings").toInt(), 19);                      // 20 texts, "Total" twice
-}
-
-TEST(XlsFile, KeepsFontsFillsAlignmentAndNumberFormats) {
-    QTemporaryDir dir;
-    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, gradesTableSheet()));
-    const QJsonObject& json = read.json;
 
     // Whole fonts and fills, so a stray bold or colour shows as well.
     const QJsonObject navy{{"pattern", 1}, {"colour", "000080"}};
@@ -79,12 +91,7 @@ TEST(XlsFile, KeepsFontsFillsAlignmentAndNumberFormats) {
 
     EXPECT_TRUE(at(formatAt(json, 7, 1), "font.bold").toBool());
     EXPECT_EQ(at(formatAt(json, 3, 4), "numberFormat").toString(), QStringLiteral("0.0"));
-}
 
-TEST(XlsFile, KeepsColumnWidthsViewAndPrintSettings) {
-    QTemporaryDir dir;
-    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xls.py"), writeXls(dir, gradesTableSheet()));
-    const QJsonObject& json = read.json;
     const QJsonObject columns = at(json, "columns").toObject();
     auto width = [&](int col) { return at(columns[QString::number(col)].toObject(), "width").toInt(); };
     // In 1/256 of a character, the cell margins (5/7 character) included:
@@ -198,7 +205,7 @@ TEST(XlsFile, AClassOfTwoThousandByTwoHundredReadsBackWhole) {
     EXPECT_EQ(at(read.json, "sharedStrings").toInt(), 200 + 2000 + 100 + 1 + 2 + 4);
 }
 
-TEST(XlsFile, RefusesWhatAnXlsFileCannotHold) {
+TEST(XlsFile, RefusesWhatAnXlsFileCannotHoldOrSpreadsheetProgramsRead) {
     Sheet wide;
     wide.setMaxCol(257);
     const Result<QByteArray> tooWide = xlsFileBytes(wide);
@@ -220,9 +227,6 @@ TEST(XlsFile, RefusesWhatAnXlsFileCannotHold) {
     ASSERT_FALSE(tooLong.ok());
     EXPECT_TRUE(tooLong.message().startsWith(QStringLiteral("cell C2 holds more than 32767 characters")))
         << qPrintable(tooLong.message());
-}
-
-TEST(XlsFile, RefusesMoreCellFormatsThanSpreadsheetProgramsRead) {
     Sheet sheet;
     sheet.setMaxRow(4001);
     CellFont font;
@@ -236,4 +240,151 @@ TEST(XlsFile, RefusesMoreCellFormatsThanSpreadsheetProgramsRead) {
         << qPrintable(refused.message());
     sheet.setMaxRow(4000);  // 3,999 formats and the default one
     EXPECT_TRUE(xlsFileBytes(sheet).ok());
+}
+
+TEST(XlsxFile, ReadsBackEveryCellWithItsFormatAndTheLayoutViewAndPrintSettings) {
+    QTemporaryDir dir;
+    const Sheet sheet = gradesTableSheet();
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xlsx.py"), writeXlsx(dir, sheet));
+    const QJsonObject& json = read.json;
+    EXPECT_EQ(at(json, "log").toString(), QString());
+    ASSERT_EQ(at(json, "ncols").toInt(), 7);
+    // Every value and type; letters without the spaces that pad them on screen.
+    expectCellsEqual(json, sheet);
+    EXPECT_EQ(cellAt(json, 6, 3)[0].toString(), QStringLiteral("blank"));  // formatted, so written
+
+    const QJsonObject heading = formatAt(json, 1, 5);
+    EXPECT_EQ(at(heading, "font").toObject(), fontOf("MS Sans Serif", 8, "FFFFFF", true));
+    EXPECT_EQ(at(heading, "fill").toObject(), (QJsonObject{{"pattern", "solid"}, {"colour", "000080"}}));
+    EXPECT_EQ(at(heading, "horizontal").toString(), QStringLiteral("center"));
+    EXPECT_EQ(at(heading, "vertical").toString(), QStringLiteral("center"));
+    EXPECT_EQ(at(formatAt(json, 6, 2), "fill.colour").toString(), QStringLiteral("000080"));
+
+    EXPECT_EQ(at(formatAt(json, 3, 2), "font").toObject(), fontOf("Arial", 10, "FF0000"));
+    EXPECT_EQ(at(formatAt(json, 2, 2), "font").toObject(), fontOf("Arial", 10, "000000"));
+    EXPECT_EQ(at(formatAt(json, 5, 1), "font").toObject(), fontOf("Times New Roman", 12, "996633", false, true));
+    EXPECT_EQ(at(formatAt(json, 3, 4), "numberFormat").toString(), QStringLiteral("0.0"));
+    EXPECT_EQ(at(formatAt(json, 3, 3), "numberFormat").toString(), QStringLiteral("General"));
+
+    // Widths as shown plus the cell margins, rounded to whole pixels of 7 per
+    // character: (24.5 * 7 + 5) / 7 ~ 25.29, (9 * 7 + 5) / 7 ~ 9.71, (6 * 7 + 5) / 7 ~ 6.71.
+    const QJsonObject columns = at(json, "columns").toObject();
+    auto width = [&](int col) { return at(columns[QString::number(col)].toObject(), "width").toDouble(); };
+    EXPECT_NEAR(width(0), 25.29, 0.01);
+    EXPECT_NEAR(width(1), 9.71, 0.01);
+    EXPECT_NEAR(width(5), 6.71, 0.01);
+    EXPECT_TRUE(at(columns, "6.hidden").toBool());
+
+    EXPECT_EQ(at(json, "freezePanes").toString(), QStringLiteral("B1"));
+    EXPECT_FALSE(at(json, "showGridLines").toBool());
+    const QJsonObject print = at(json, "print").toObject();
+    EXPECT_EQ(at(print, "header").toString(), QStringLiteral("&L/home/teacher/Class 5.grs&C&B&U&12Grades&R&D"));
+    EXPECT_TRUE(at(print, "centerHorizontally").toBool());
+    EXPECT_TRUE(at(print, "printGridLines").toBool());
+    EXPECT_EQ(at(json, "title").toString(), QStringLiteral("Grades of Class 5"));
+}
+
+TEST(XlsxFile, APlainSheetShowsGridLinesAndNoFrozenColumns) {
+    Sheet plain;
+    plain.setMaxRow(2);
+    plain.setMaxCol(2);
+    plain.setNumber(2, 2, 5);
+    QTemporaryDir dir;
+    READ_SPREADSHEET_OR_SKIP(read, QStringLiteral("read_xlsx.py"), writeXlsx(dir, plain));
+    EXPECT_EQ(at(read.json, "log").toString(), QString());
+    EXPECT_TRUE(at(read.json, "showGridLines").toBool());
+    EXPECT_TRUE(at(read.json, "freezePanes").isNull());
+    EXPECT_FALSE(at(read.json, "print.printGridLines").toBool());
+    EXPECT_TRUE(at(read.json, "print.header").isNull());
+    EXPECT_EQ(cellAt(read.json, 2, 2), (QJsonArray{QStringLiteral("number"), 5}));
+}
+
+TEST(CsvFile, WritesEveryRowAndColumnQuotingOnlyWhatNeedsIt) {
+    // Commas, quotes and line breaks are quoted with quotes doubled; accents
+    // and other scripts are UTF-8; numbers take their general form; the
+    // spaces that pad letters on screen go; every row has all seven fields.
+    const QByteArray expected = "Name,Quiz 1,\"Test, Unit 2\",Total,Average,Grade,Hidden\r\n"
+                                "Zo\xC3\xAB O'Brien,17.5,88,105.5,87.46%,B+,x\r\n"
+                                "\"Smith, \"\"Jo\"\"\",-,100,100,100.00%,A,\r\n"
+                                "\xC5\x81ukasz \xE7\x8E\x8B,0.1,1099511627776,0.333333333333333,7.81%,F,\r\n"
+                                "\"Line\nBreak\",-42,1E-7,123456789012,536870912,-536870912,\r\n"
+                                ",,,,,,\r\n"
+                                "Total,17.6,1099511627964,,,,\r\n";
+    EXPECT_EQ(csvBytes(gradesTableSheet()), expected);
+}
+
+TEST(CsvFile, QuotesCarriageReturnsAndLoneQuotesAndKeepsTheExtent) {
+    Sheet sheet;
+    sheet.setMaxRow(2);
+    sheet.setMaxCol(3);
+    sheet.setText(1, 1, QStringLiteral("\""));
+    sheet.setText(1, 2, QStringLiteral("a\rb"));
+    sheet.setText(1, 3, QStringLiteral("ends with a quote\""));
+    sheet.setText(2, 4, QStringLiteral("beyond the extent"));
+    EXPECT_EQ(csvBytes(sheet), QByteArray("\"\"\"\",\"a\rb\",\"ends with a quote\"\"\"\r\n,,\r\n"));
+
+    EXPECT_EQ(csvBytes(Sheet()), QByteArray("\r\n"));  // one empty cell
+}
+
+TEST(CsvFile, TextsASpreadsheetWouldRunAsFormulasStayTexts) {
+    // {cell text, field as written}: a leading ' on every text that starts a
+    // formula, outside the quotes; numbers, the "-" mark and texts with a
+    // formula character further in stay as they are.
+    const std::vector<std::pair<const char*, QByteArray>> cases = {
+        {"=HYPERLINK(\"http://x.test/\",\"Grades\")", "\"'=HYPERLINK(\"\"http://x.test/\"\",\"\"Grades\"\")\""},
+        {"=1+1", "'=1+1"},
+        {"+1+2", "'+1+2"},
+        {"-2+3", "'-2+3"},
+        {"-cmd|' /C calc'!A0", "'-cmd|' /C calc'!A0"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\t=1", "'\t=1"},
+        {"\r=1", "\"'\r=1\""},
+        {"=", "'="},
+        {"- 5", "'- 5"},
+        {"-5 ", "-5"},  // without the space, a number
+        {"-", "-"},
+        {"+", "+"},
+        {"-5", "-5"},
+        {"-1.5", "-1.5"},
+        {"+1.5", "+1.5"},
+        {"-12.50%", "-12.50%"},
+        {"Ann = Bo", "Ann = Bo"},
+        {" =1", "'=1"},  // without the space, a formula
+        {"O'Brien", "O'Brien"},
+    };
+    Sheet sheet;
+    sheet.setMaxRow(static_cast<int>(cases.size()) + 1);
+    sheet.setMaxCol(1);
+    QByteArray expected;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        sheet.setText(static_cast<int>(i) + 1, 1, QString::fromUtf8(cases[i].first));
+        expected += cases[i].second + "\r\n";
+    }
+    sheet.setNumber(static_cast<int>(cases.size()) + 1, 1, -42);  // a number cell is never a formula
+    expected += "-42\r\n";
+    EXPECT_EQ(csvBytes(sheet), expected);
+}
+
+// The scores written as Canvas imports a gradebook, and read back by the
+// import of scores without a change.
+TEST(CanvasExport, WritesCanvassColumnsAndReadsBackWithoutAChange) {
+    ClassRecord cls = makeClass({"Ann Lee", "Bo, Jr.", "Zo\xEB"},
+                                {{"Quiz 1", "Quiz", 10, {"8", "-", "9.50"}}, {"=Lab", "Lab", 20.5, {"", "15.5", "0"}}});
+    cls.students[0].id = "A-1";
+    cls.students[2].id = "Z-3";
+    const QByteArray bytes = csvBytes(canvasGradebookSheet(cls));
+    EXPECT_EQ(bytes, QByteArray("Student,ID,SIS User ID,SIS Login ID,Section,Quiz 1,'=Lab\r\n"
+                                "Points Possible,,,,,10,20.5\r\n"
+                                "Ann Lee,,A-1,,,8,\r\n"
+                                "\"Bo, Jr.\",,,,,EX,15.5\r\n"
+                                "Zo\xC3\xAB,,Z-3,,,9.50,0\r\n"));
+
+    const Result<ScoreTable> table = parseScoreFile(bytes);
+    ASSERT_TRUE(table.ok()) << table.message().toStdString();
+    EXPECT_EQ(table->layout, ScoreLayout::Canvas);
+    const ScorePlan plan = planScoreImport(cls, *table, defaultScoreMapping(cls, *table));
+    EXPECT_FALSE(plan.blocked());
+    EXPECT_FALSE(plan.changesAnything());
+    EXPECT_EQ(plan.counts.unchanged, 5);
+    EXPECT_TRUE(plan.notInFile.empty());
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
-// Plain and weighted averages as the Average column shows them, and the
-// letter grade that follows the shown average.
+// Plain and weighted averages as the Average column shows them, the letter
+// grade that follows the shown average, and letters looked up in the three
+// kinds of grade scale.
 
 #include "core/grading/GradesAssembly.h"
 #include "core/grading/GradesTable.h"
+#include "core/grading/LetterGrade.h"
 #include "tests/core/grading/GradesFixture.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +31,15 @@ ClassRecord weighted(ClassRecord cls, WeightedGrades weights) {
     return cls;
 }
 
+QString letter(const CurrentGradeScale& scale, double average) {
+    return LetterGrader(scale).letter(100, average);
+}
+
+// The first student's row of the class with these weights switched on.
+QString weightedRow(ClassRecord cls, const WeightedGrades& weights) {
+    return rowText(buildGradesTable(weighted(std::move(cls), weights)).sheet, 2);
+}
+
 }  // namespace
 
 // Four significant digits or two decimals, whichever is coarser; ten
@@ -46,29 +57,43 @@ TEST(PlainAverage, TheAverageAsShownAndItsLetter) {
     }
 }
 
-TEST(WeightFactorsTest, TheLargestWeightIsTheReferenceAndTiesKeepTheEarlierType) {
+// The largest weight is the reference and ties keep the earlier type; no
+// weight above zero counts every type fully; a negative weight (only a
+// damaged file holds one) counts as 0.
+TEST(WeightFactorsTest, SmallerWeightsAreFactorsOfTheLargest) {
     const WeightFactors testAndQuiz = weightFactors({0, 60, 40, 0, 0, 0, true});
     EXPECT_EQ(testAndQuiz.referenceType, 1);
     EXPECT_EQ(testAndQuiz.factor, (std::array<double, 6>{0, 1, 40.0 / 60.0, 0, 0, 0}));
-
     const WeightFactors tie = weightFactors({10, 45, 45, 0, 0, 0, true});
     EXPECT_EQ(tie.referenceType, 1);
     EXPECT_EQ(tie.factor, (std::array<double, 6>{10.0 / 45.0, 1, 1, 0, 0, 0}));
-}
-
-TEST(WeightFactorsTest, NoWeightAboveZeroCountsEveryTypeFully) {
     const WeightFactors none = weightFactors({0, 0, 0, 0, 0, 0, true});
     EXPECT_EQ(none.referenceType, 0);
     EXPECT_EQ(none.factor, (std::array<double, 6>{1, 1, 1, 1, 1, 1}));
-    // A negative weight (only a damaged file holds one) counts as 0.
     EXPECT_EQ(weightFactors({-20, 50, 0, 0, 0, 0, true}).factor, (std::array<double, 6>{0, 1, 0, 0, 0, 0}));
 }
 
-TEST(WeightedAverage, IsAWeightedRatioOfPoints) {
+TEST(WeightedAverage, IsAWeightedRatioOfThePointsThatCount) {
     // Test 90 of 100 and Homework 10 of 10, weighted 50 each: 100 of 110.
-    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"H", "Homework", 10, {"10"}}}),
-                                     {0, 50, 0, 50, 0, 0, true});
-    EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|90|10|100|90.91%|A"));
+    EXPECT_EQ(weightedRow(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"H", "Homework", 10, {"10"}}}),
+                          {0, 50, 0, 50, 0, 0, true}),
+              "Ann|90|10|100|90.91%|A");
+    // An assignment without total counts nothing; plain, the bonus would count: 95 of 100.
+    EXPECT_EQ(weightedRow(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Bonus", "Test", 0, {"5"}}}),
+                          {0, 100, 0, 0, 0, 0, true}),
+              "Ann|90|5|95|90.00%|A");
+    // Only extra credit gives zero and no letter.
+    EXPECT_EQ(weightedRow(makeClass({"Ann"}, {{"Bonus", "Other", 0, {"5"}}}), {0, 0, 0, 0, 0, 100, true}),
+              "Ann|5|5|0.00%|-");
+    // Two students called Ann: the row shows the later 70, the weighted
+    // average counts both entries, 160 of 200.
+    EXPECT_EQ(weightedRow(makeClass({"Ann", "Ann"}, {{"T", "Test", 100, {"90", "70"}}}), {0, 100, 0, 0, 0, 0, true}),
+              "Ann|70|70|80.00%|B");
+    // Everything weighted 0 but the test, which Ann has as "-": the weighted
+    // average is 0.00% yet the quiz gives plain possible points, so a letter.
+    EXPECT_EQ(weightedRow(makeClass({"Ann"}, {{"T", "Test", 100, {"-"}}, {"Q", "Quiz", 10, {"9"}}}),
+                          {0, 100, 0, 0, 0, 0, true}),
+              "Ann|-|9|9|0.00%|F");
 }
 
 // Test 100 and Quiz 10 with a weight each, and the Average they give.
@@ -94,18 +119,6 @@ TEST(WeightedAverage, SmallerWeightsScaleTheirTypeAgainstTheLargest) {
     }
 }
 
-TEST(WeightedAverage, AnAssignmentWithoutTotalCountsNothing) {
-    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"90"}}, {"Bonus", "Test", 0, {"5"}}}),
-                                     {0, 100, 0, 0, 0, 0, true});
-    // Plain, the bonus would count: 95 of 100.
-    EXPECT_EQ(buildGradesTable(cls).sheet.text(2, 5), QStringLiteral("90.00%"));
-}
-
-TEST(WeightedAverage, OnlyExtraCreditGivesZeroAndNoLetter) {
-    const ClassRecord cls = weighted(makeClass({"Ann"}, {{"Bonus", "Other", 0, {"5"}}}), {0, 0, 0, 0, 0, 100, true});
-    EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|5|5|0.00%|-"));
-}
-
 TEST(WeightedAverage, DroppedCellsAreLeftOut) {
     ClassRecord cls = weighted(
         makeClass({"Ann"}, {{"T1", "Test", 100, {"40"}}, {"T2", "Test", 100, {"80"}}, {"Q", "Quiz", 10, {"9"}}}),
@@ -116,18 +129,38 @@ TEST(WeightedAverage, DroppedCellsAreLeftOut) {
     EXPECT_EQ(table.sheet.text(2, 6), QStringLiteral("60.00%"));  // 120 of 200
 }
 
-TEST(WeightedAverage, EveryEntryOfASharedNameCounts) {
-    // Two students called Ann: the row shows the later 70, the weighted
-    // average counts both entries, 160 of 200.
-    const ClassRecord cls =
-        weighted(makeClass({"Ann", "Ann"}, {{"T", "Test", 100, {"90", "70"}}}), {0, 100, 0, 0, 0, 0, true});
-    EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|70|70|80.00%|B"));
+// Each scale's letters, inclusive at the bottom; expanded letters keep
+// their spaces.
+TEST(LetterGradeLookup, EachKindOfScaleGivesItsLetters) {
+    const CurrentGradeScale scales[] = {standardScale(), expandedScale(), passFailScale()};
+    const std::tuple<int, double, const char*> cases[] = {
+        {0, 100, "A"},   {0, 90, "A"},  {0, 89.99, "B"}, {0, 80, "B"},      {0, 60, "D"},
+        {0, 59.99, "F"}, {0, 0, "F"},   {0, 250, "A"},   {1, 94, "A "},     {1, 93.99, "A-"},
+        {1, 88, " B+"},  {1, 83, "B "}, {1, 80.5, "B-"}, {1, 77, " C+"},    {1, 69, " D+"},
+        {1, 60, "D-"},   {1, 12, "F "}, {2, 75, "Pass"}, {2, 74.99, "Fail"}};
+    for (const auto& [scale, average, expected] : cases) {
+        EXPECT_EQ(letter(scales[scale], average), QString::fromLatin1(expected))
+            << scales[scale].name << " " << average;
+    }
 }
 
-TEST(WeightedAverage, TheNoLetterTestFollowsThePlainPossiblePoints) {
-    // Everything weighted 0 but the test, which Ann has as "-": the weighted
-    // average is 0.00% yet the quiz gives plain possible points, so a letter.
-    const ClassRecord cls =
-        weighted(makeClass({"Ann"}, {{"T", "Test", 100, {"-"}}, {"Q", "Quiz", 10, {"9"}}}), {0, 100, 0, 0, 0, 0, true});
-    EXPECT_EQ(rowText(buildGradesTable(cls).sheet, 2), QStringLiteral("Ann|-|9|9|0.00%|F"));
+// Only the low bounds and their order decide; when no letter matches, the
+// last letter is given; an unknown kind is read as standard.
+TEST(LetterGradeLookup, OddAndDamagedScalesStillGiveALetter) {
+    // B's high bound of 85 leaves a gap to A's 90 that is never looked at.
+    EXPECT_EQ(letter({"Gaps", 1, "90,100,80,85,70,79,60,69,0,59"}, 87), QStringLiteral("B"));
+    EXPECT_EQ(letter(standardScale(), -5), QStringLiteral("F"));
+    EXPECT_EQ(letter({"High", 2, "75,100,40,74"}, 30), QStringLiteral("Fail"));
+    // Fewer bounds than letters: never read past the list.
+    EXPECT_EQ(letter({"Short", 1, "90,100,80,89.9"}, 85), QStringLiteral("B"));
+    EXPECT_EQ(letter({"Short", 1, "90,100,80,89.9"}, 50), QStringLiteral("F"));
+    EXPECT_EQ(letter({"Empty", 0, ""}, 50), QStringLiteral("F "));
+    // A bound that is not a number gives no letter.
+    EXPECT_EQ(letter({"Typo", 1, "90,100,eighty,89.9,70,79.9,60,69.9,0,59.9"}, 85), QStringLiteral("C"));
+    EXPECT_EQ(letter({"Odd", 9, "90,100,80,89.9,70,79.9,60,69.9,0,59.9"}, 85), QStringLiteral("B"));
+    EXPECT_EQ(scaleLetterTexts({"Odd", 9, ""}).size(), 5u);
+    // No possible points give a dash whatever the average.
+    const LetterGrader standard(standardScale());
+    EXPECT_EQ(standard.letter(0, 95), QStringLiteral("-"));
+    EXPECT_EQ(standard.letter(0.5, 95), QStringLiteral("A"));
 }

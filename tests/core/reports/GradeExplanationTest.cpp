@@ -186,6 +186,12 @@ TEST(GradeExplanation, NamesWhyEachAssignmentCountsOrNot) {
     for (const auto& row : weighted.assignments) reasons << countsText(weighted, row);
     EXPECT_EQ(reasons, (QStringList{"dropped: lowest Quiz score", "yes", "no: no possible points",
                                     "no: does not count (-)", "no: no known type"}));
+
+    // A student without possible points says so.
+    const GradeExplanation none = explainFirst(makeClass({"Ann"}, {AssignmentSpec{"Quiz 1", "Quiz", 10, {"-"}}}));
+    EXPECT_FALSE(none.hasPossiblePoints());
+    EXPECT_EQ(none.unroundedAverage(), "no possible points");
+    EXPECT_EQ(none.letter, "-");
 }
 
 TEST(GradeExplanation, SheetGivesTheBlocksScriptsRead) {
@@ -208,14 +214,6 @@ TEST(GradeExplanation, SheetGivesTheBlocksScriptsRead) {
     EXPECT_EQ(rows[rows.size() - 3], "Possible|52.5|||||");
     EXPECT_EQ(rows[rows.size() - 2], "Average|80.952381|80.95%||||");
     EXPECT_EQ(rows.last(), "Grade|B|B: 80 to 89.9||||");
-}
-
-TEST(GradeExplanation, AStudentWithoutPossiblePointsSaysSo) {
-    const ClassRecord cls = makeClass({"Ann"}, {AssignmentSpec{"Quiz 1", "Quiz", 10, {"-"}}});
-    const GradeExplanation e = explainFirst(cls);
-    EXPECT_FALSE(e.hasPossiblePoints());
-    EXPECT_EQ(e.unroundedAverage(), "no possible points");
-    EXPECT_EQ(e.letter, "-");
 }
 
 // The student's letter with `points` on assignment k, graded as the table grades.

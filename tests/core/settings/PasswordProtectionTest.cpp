@@ -133,26 +133,21 @@ TEST_F(PasswordTest, SwitchingOffAndRemovingNeedTheStoredPassword) {
     EXPECT_EQ(passwords_.apply(protect("", "pear", "pear")).outcome, Outcome::Saved);
 }
 
-TEST_F(PasswordTest, WithNoPasswordStoredAnyEntryIsAccepted) {
+TEST_F(PasswordTest, ClearRemovesThePasswordAndAStoreWithoutAVerifierIsReadSafely) {
+    ASSERT_EQ(passwords_.apply(protect("", "apple", "apple")).outcome, Outcome::Saved);
+    ASSERT_TRUE(passwords_.clear().ok());
+    EXPECT_FALSE(reread().readString(kGroup, q("Password")).has_value());
+    EXPECT_FALSE(PasswordProtection(settings_).isOn());
+    // Switched on with no password stored, any entry is accepted.
     settings_.writeBool(kGroup, q("Display"), true);
     ASSERT_TRUE(settings_.flush().ok());
     EXPECT_TRUE(passwords_.isOn());
     EXPECT_TRUE(passwords_.accepts(QString()).value());
     EXPECT_TRUE(passwords_.accepts(q("anything")).value());
-}
-
-TEST_F(PasswordTest, ATextThatIsNoVerifierMatchesNothing) {
     // A hand-edited store, or one from a program that kept the text itself.
     settings_.writeString(kGroup, q("Password"), q("apple"));
     EXPECT_FALSE(passwords_.accepts(q("apple")).value());
     EXPECT_FALSE(verifierMatches(q("$argon2id$v=19$m=1,t=1,p=1$x$y"), q("apple")).value());
-}
-
-TEST_F(PasswordTest, ClearRemovesThePasswordAndSwitchesOff) {
-    ASSERT_EQ(passwords_.apply(protect("", "apple", "apple")).outcome, Outcome::Saved);
-    ASSERT_TRUE(passwords_.clear().ok());
-    EXPECT_FALSE(reread().readString(kGroup, q("Password")).has_value());
-    EXPECT_FALSE(PasswordProtection(settings_).isOn());
 }
 
 TEST(PasswordStoreFailure, AFailedWriteIsReportedAndUndone) {
