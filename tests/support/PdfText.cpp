@@ -22,6 +22,17 @@ QString infoField(const QString& path, const QString& pattern) {
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
+// A font with ligatures prints "fi" as one glyph, and pdftotext gives it
+// back as U+FB01: the letters are what a reader sees.
+QString withoutLigatures(QString text) {
+    static const std::pair<QChar, const char*> kLigatures[] = {
+        {QChar(0xFB00), "ff"},  {QChar(0xFB01), "fi"},  {QChar(0xFB02), "fl"},
+        {QChar(0xFB03), "ffi"}, {QChar(0xFB04), "ffl"}, {QChar(0xFB06), "st"},
+    };
+    for (const auto& [ligature, letters] : kLigatures) text.replace(ligature, QLatin1String(letters));
+    return text;
+}
+
 }  // namespace
 
 bool havePdfToText() {
@@ -33,7 +44,7 @@ QString pdfText(const QString& path) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0) return QStringLiteral("");
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return withoutLigatures(QString::fromUtf8(process.readAllStandardOutput()));
 }
 
 int pdfPageCount(const QString& path) {
