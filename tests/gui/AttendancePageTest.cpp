@@ -3,16 +3,21 @@
 
 // The Attendance page: the month's table, the keyboard rules, the pop-up
 // menu, the marks kept in the class document until it is saved, and a
-// damaged attendance file.
+// damaged attendance file. The Attendance Analysis window opened from it: the
+// years and students it offers, what it counts (marks not yet saved
+// included), that it writes nothing, and its printout.
 
 #include "core/attendance/AttendanceTable.h"
 #include "core/data/AttendanceBook.h"
 #include "core/files/AttendanceFile.h"
 #include "gui/document/ClassHistory.h"
 #include "gui/pages/AttendancePage.h"
+#include "gui/reports/AttendanceAnalysisWindow.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ShownText.h"
+#include "tests/support/AttendanceRecords.h"
+#include "tests/support/PdfText.h"
 #include "tests/support/TestFiles.h"
 
 #include <QCalendarWidget>
@@ -20,11 +25,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QUndoStack>
 
 using namespace markwell;
 using namespace markwell::testing;
+using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
@@ -58,6 +65,11 @@ struct AttendanceHarness : WindowHarness {
     QByteArray fileBytes() const { return fileContents(attendancePathFor(gradePath)); }
 };
 
+AttendanceAnalysisWindow* openAnalysis(WindowHarness& h) {
+    h.window->actions().attendanceAnalysis->trigger();
+    return h.window->findChild<AttendanceAnalysisWindow*>();
+}
+
 }  // namespace
 
 class AttendancePageTest : public QObject {
@@ -65,13 +77,9 @@ class AttendancePageTest : public QObject {
 private slots:
     void theMonthsTableHasADayColumnPerDayAndTheTotals() {
         const std::vector<std::string> names = {"Ann Lee", "Bob Stone"};
-        DayMarks ann;
-        ann.fill(' ');
-        ann[0] = 'T';
-        ann[1] = 'T';
-        ann[27] = 'E';
-        ann[28] = 'U';
-        ann[29] = 't';  // a lower-case mark written by other means is shown but not counted
+        // Tardy on the 1st and 2nd, excused on the 28th, unexcused on the 29th; a
+        // lower-case mark on the 30th, written by other means, is shown but not counted.
+        const DayMarks ann = test::dayMarks("TT                         EUt");
         Sheet leap = buildAttendanceTable(names, 2, 2024, {ann, std::nullopt});
         QCOMPARE(leap.maxCol(), 34);  // 29 days + names + four totals
         QCOMPARE(leap.maxRow(), 3);
@@ -109,7 +117,7 @@ private slots:
         QCOMPARE(QByteArray(marks[0].data(), 31), QByteArray(31, ' '));
     }
 
-    void keysMarkOnlyDayCellsAndCountThem() {
+    void keysMarkOnlyDayCellsCountThemAndTheMarksSurviveOtherPages() {
         AttendanceHarness h;
         QVERIFY(h.exposed && h.opened);
         QCOMPARE(h.page->sheet().maxCol(), 35);  // September: 30 days
@@ -144,6 +152,19 @@ private slots:
         h.page->view()->selectRange(CellRange{2, 11, 4, 11});
         QTest::keyClick(h.page->view(), 'E');
         for (int row = 2; row <= 4; ++row) QCOMPARE(h.cell(row, 10), QStringLiteral("E"));
+
+        const QDate today = QDate::currentDate();
+        h.page->showMonth(today.month(), today.year());
+        h.type(3, 1, 'e');
+        // A mark typed this month, to the Grades page, a change of the class there, and back: still shown.
+        QVERIFY(h.window->showPage(Page::Grades));
+        makeUnsavedChange(*h.window);
+        QVERIFY(h.window->showPage(Page::Attendance));
+        QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
+        // Saving the class writes it.
+        h.window->saveClass();
+        QVERIFY(!h.window->document().modified);
+        QCOMPARE((*h.stored("Bob Stone", today.month(), today.year()))[0], 'E');
     }
 
     void thePopupOpensOnlyOverDayCells() {
@@ -212,22 +233,6 @@ private slots:
         QCOMPARE(annInOctober, 1);
     }
 
-    void typedMarksSurviveOtherPagesAndClassChanges() {
-        AttendanceHarness h;
-        const QDate today = QDate::currentDate();
-        h.page->showMonth(today.month(), today.year());
-        h.type(3, 1, 'e');
-        // To the Grades page, a change of the class there, and back: the mark is still shown.
-        QVERIFY(h.window->showPage(Page::Grades));
-        makeUnsavedChange(*h.window);
-        QVERIFY(h.window->showPage(Page::Attendance));
-        QCOMPARE(h.cell(3, 1), QStringLiteral("E"));
-        // Saving the class writes it.
-        h.window->saveClass();
-        QVERIFY(!h.window->document().modified);
-        QCOMPARE((*h.stored("Bob Stone", today.month(), today.year()))[0], 'E');
-    }
-
     void aDamagedFileIsShownOnceAndKeptAsItIs() {
         WindowHarness h;
         const QString gradePath = h.write(QStringLiteral("att.grs"));
@@ -240,7 +245,7 @@ private slots:
         QVERIFY(!writeFile(atd, damaged).isEmpty());
         h.open(gradePath);
         QCOMPARE(h.cls().students.size(), std::size_t{3});  // the grades are there
-        const QString warning = h.dialogs.onlyText(ScriptedDialogs::Kind::Warn);
+        const QString warning = h.dialogs.onlyText(Kind::Warn);
         QVERIFY(warning.contains(atd));
         QVERIFY(warning.contains(QStringLiteral("record 2 holds month 13")));
 
@@ -261,18 +266,19 @@ private slots:
         QVERIFY(h.window->showPage(Page::Grades));
         makeUnsavedChange(*h.window);
         QVERIFY(h.window->showPage(Page::Attendance));
-        QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+        QCOMPARE(h.dialogs.count(Kind::Warn), 1);
 
         // Save writes the grades and leaves the file byte for byte, and says so.
         h.window->saveClass();
         QVERIFY(!h.window->document().modified);
-        QCOMPARE(h.dialogs.count(ScriptedDialogs::Kind::Warn), 1);
+        QCOMPARE(h.dialogs.count(Kind::Warn), 1);
         QVERIFY(h.window->statusBar()->currentMessage().contains(QStringLiteral("was kept as it was")));
         QCOMPARE(fileContents(atd), damaged);
     }
 
-    void theCalendarAndTheListsShowTheSameMonth() {
+    void theCalendarAndTheListsShowTheSameMonthUntilAnotherClassIsOpened() {
         AttendanceHarness h;
+        QVERIFY(h.exposed && h.opened);
         QCalendarWidget* calendar = h.page->calendar();
         QCOMPARE(std::pair(calendar->monthShown(), calendar->yearShown()), std::pair(9, 2024));
         QCOMPARE(h.page->monthCombo()->currentText(), QStringLiteral("September"));
@@ -302,11 +308,9 @@ private slots:
         emit calendar->clicked(QDate(2025, 1, 15));
         QCOMPARE(h.page->month(), 1);
         QCOMPARE(h.page->view()->leftCol(), 16);
-    }
 
-    void theMonthShownStaysUntilAnotherClassIsOpened() {
-        AttendanceHarness h;
-        QVERIFY(h.exposed && h.opened);
+        // The month shown stays until another class is opened.
+        h.page->showMonth(9, 2024);
         h.page->scrollToDay(20);
         // Away to the other pages and back: still September 2024, on the same day.
         QVERIFY(h.window->showPage(Page::Grades));
@@ -363,6 +367,95 @@ private slots:
         QCOMPARE(h.cell(2, 2), QStringLiteral("U"));
         QCOMPARE(h.cell(4, 11), QStringLiteral("E"));
         QCOMPARE(h.page->sheet().number(4, 34), 2.0);
+    }
+
+    void offersTheShownYearAndTheRosterAndCountsTheChosenStudentAndYear() {
+        AttendanceHarness h({attendanceRecord("ann lee", 3, 2024, "TUE  E"),
+                             attendanceRecord("Ann Lee", 4, 2023, "TTT"), attendanceRecord("Bob Stone", 9, 2024, "uU"),
+                             attendanceRecord("Bob Stone", 12, 2024, "TT"),
+                             attendanceRecord("Bob Stone", 12, 2025, "U")});
+        h.page->showMonth(3, 2024);
+        AttendanceAnalysisWindow* window = openAnalysis(h);
+        QVERIFY(window);
+        QVERIFY(window->isModal());
+        QCOMPARE(helpTopicFor(window->view()), HelpTopic::AttendanceAnalysis);
+        QCOMPARE(window->yearCombo()->currentText(), QStringLiteral("2024"));
+        QCOMPARE(window->studentCombo()->count(), 3);
+        QCOMPARE(window->studentCombo()->itemText(2), QStringLiteral("Cleo Park"));
+        QCOMPARE(window->studentCombo()->currentText(), QStringLiteral("Ann Lee"));
+
+        QCOMPARE(rowText(window->sheet(), 4), QStringLiteral("March|1|1|2|4"));  // "ann lee" is Ann Lee
+        // The view shows the table it was given.
+        QCOMPARE(window->view()->model()->rowCount(), 13);
+
+        // Another student or year is counted anew.
+        QCOMPARE(rowText(window->sheet(), 13), QStringLiteral("December|0|0|0|0"));
+        window->studentCombo()->setCurrentIndex(1);
+        QCOMPARE(rowText(window->sheet(), 13), QStringLiteral("December|2|0|0|2"));
+        window->yearCombo()->setCurrentIndex(window->yearCombo()->findText(QStringLiteral("2025")));
+        QCOMPARE(rowText(window->sheet(), 13), QStringLiteral("December|0|1|0|1"));
+        QCOMPARE(window->view()->model()->index(12, 2).data().toString(), QStringLiteral("1"));
+        window->close();
+    }
+
+    void countsMarksNotYetSavedAndWritesNothing() {
+        AttendanceHarness h;
+        h.page->showMonth(3, 2024);
+        const QString attendFile = h.window->document().attendFile;
+        QVERIFY(!QFile::exists(attendFile));
+        h.page->view()->selectRange(CellRange{3, 2, 3, 4});  // Bob Stone, March 1st to 3rd
+        h.page->markSelection(QStringLiteral("E"));
+        QVERIFY(h.window->document().modified);
+
+        AttendanceAnalysisWindow* window = openAnalysis(h);
+        QVERIFY(window);
+        window->studentCombo()->setCurrentIndex(1);
+        QCOMPARE(rowText(window->sheet(), 4), QStringLiteral("March|0|0|3|3"));
+        window->accept();
+        QVERIFY(!QFile::exists(attendFile));
+        QVERIFY(h.window->document().modified);
+    }
+
+    void yearsRunFrom2001AndTakeInAYearOutside() {
+        const int last = QDate::currentDate().year() + 2;
+        std::vector<int> years = AttendanceAnalysisWindow::yearChoices(2010);
+        QCOMPARE(years.front(), 2001);
+        QCOMPARE(years.back(), last);
+        QCOMPARE(static_cast<int>(years.size()), last - 2001 + 1);
+        years = AttendanceAnalysisWindow::yearChoices(1998);
+        QCOMPARE(years.front(), 1998);
+        QCOMPARE(years[1], 2001);
+        years = AttendanceAnalysisWindow::yearChoices(last + 5);
+        QCOMPARE(years.back(), last + 5);
+    }
+
+    void printsTheAnalysisAndSaysWhenPrintingFails() {
+        AttendanceHarness h({attendanceRecord("Ann Lee", 3, 2024, "TTU")});
+        h.page->showMonth(3, 2024);
+        AttendanceAnalysisWindow* window = openAnalysis(h);
+        QVERIFY(window);
+        auto* print = window->findChild<QPushButton*>(QStringLiteral("printButton"));
+        QVERIFY(print);
+
+        if (havePdfToText()) {
+            const QString pdf = h.path(QStringLiteral("analysis.pdf"));
+            h.dialogs.printToPdf(pdf);
+            print->click();
+            const QString text = pdfText(pdf);
+            QVERIFY2(text.contains(QStringLiteral("Ann Lee")), qPrintable(text));
+            QVERIFY(text.contains(QStringLiteral("Unexcused")));
+            QVERIFY(text.contains(QStringLiteral("December")));
+            QVERIFY(text.contains(h.window->document().markwellFile));
+        }
+        h.dialogs.clearRecord();
+        h.dialogs.printToPdf(h.path(QStringLiteral("no-such-folder/out.pdf")));
+        print->click();
+        QCOMPARE(h.dialogs.count(Kind::Warn), 1);
+        QVERIFY(h.dialogs.texts(Kind::Warn)
+                    .front()
+                    .startsWith(QStringLiteral("The attendance analysis could not be printed")));
+        QVERIFY(window->isVisible());
+        window->reject();
     }
 };
 

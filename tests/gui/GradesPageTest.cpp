@@ -2,22 +2,33 @@
 // SPDX-FileCopyrightText: 2026 The Computerized Markwell developers
 
 // The Grades page in the main window: what is enabled when, typed points,
-// sorting, font and grid lines, copying, and the commands not built yet.
+// sorting, font and grid lines. File > Class Reports... over the small class:
+// the choices remembered from one opening to the next, the preview of the
+// first report and its note's misspelt placeholder, the students selected on
+// the Grades page, printing through the print dialog, and a Cancel half-way
+// that leaves no file.
 
 #include "core/data/PointEntry.h"
 #include "core/files/GradeFile.h"
 #include "core/grading/GradesLayout.h"
 #include "gui/pages/GradesPage.h"
+#include "gui/reports/ClassReportsWindow.h"
 #include "tests/gui/support/ClassFixtures.h"
 #include "tests/gui/support/GuiTestMain.h"
 #include "tests/gui/support/ShownText.h"
+#include "tests/support/PdfText.h"
 
-#include <QClipboard>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
-#include <QLineEdit>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -55,6 +66,21 @@ std::string pointsOf(const ClassRecord& cls, int assignment, const char* name) {
     return "?";
 }
 
+ClassReportsWindow* openReports(WindowHarness& h) {
+    return openedBy<ClassReportsWindow>(*h.window, h.window->actions().classReports);
+}
+
+template <class T>
+T* child(ClassReportsWindow* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+void closeAndWait(ClassReportsWindow* window) {
+    QPointer<ClassReportsWindow> guard(window);
+    window->reject();
+    QTRY_VERIFY_WITH_TIMEOUT(guard.isNull(), kWaitLimitMs);
+}
+
 }  // namespace
 
 class GradesPageTest : public QObject {
@@ -72,6 +98,23 @@ private slots:
                        false));
         QVERIFY(!menuEnabled(w, "sortMenu"));
         QCOMPARE(w.gradesTable().sheet.maxRow(), 1);  // no navy heading row without students
+        // Without students the table shows the class's own headings, not the grid's letters and row numbers.
+        const QAbstractItemModel* model = w.gradesPage()->view()->model();
+        const auto headings = [&] {
+            QStringList texts;
+            for (int col = 0; col < model->columnCount(); ++col)
+                texts << model->headerData(col, Qt::Horizontal).toString();
+            return texts;
+        };
+        QCOMPARE(headings(), QStringList{QStringLiteral("Names")});
+        QVERIFY(w.gradesPage()->view()->verticalHeader()->isHidden());
+        ClassRecord noStudents = smallClass();
+        noStudents.students.clear();
+        changeClassTo(w, noStudents);
+        QCOMPARE(headings(),
+                 (QStringList{QStringLiteral("Names"), QStringLiteral("Quiz 1"), QStringLiteral("Test 1"),
+                              QStringLiteral("Total"), QStringLiteral("Average"), QStringLiteral("Grade")}));
+        QVERIFY(w.gradesPage()->view()->verticalHeader()->isHidden());
 
         // Students without assignments: all but Edit Grades and the two reports.
         ClassRecord noWork = smallClass();
@@ -120,11 +163,10 @@ private slots:
         QVERIFY(!w.pages()->isTabEnabled(1));
     }
 
-    void typedPointsAreStoredAndOtherInputRefused() {
-        WindowHarness h;
+    void typedPointsAreStoredRepaintTheirRowAndOtherInputIsRefused() {
+        WindowHarness h(smallClass());
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
-        h.open(h.write(QStringLiteral("typed.grs")));
         QVERIFY(!w.document().modified);
 
         // Bob Stone (row 3), Quiz 1 (column 2): 6 becomes 9.5; his total 76 becomes 79.5.
@@ -157,33 +199,34 @@ private slots:
         QVERIFY(view->isEditing());
         view->endEdit();
         QCOMPARE(pointsOf(h.cls(), 1, "Cleo Park"), std::string("80"));
-    }
 
-    void onlyStudentPointsCellsTakeTyping() {
-        WindowHarness h(smallClass());
-        MainWindow& w = *h.window;
-        SheetView* view = w.gradesPage()->view();
-        const auto editable = [&](int row, int col) {
-            view->selectRange(CellRange::cell(row, col));
-            return view->model()->flags(view->model()->index(row - 1, col - 1)).testFlag(Qt::ItemIsEditable);
-        };
-        // Layout: rows 2-4 students, 5 separator, 6 Total; columns 2-3 assignments.
-        // (The headings, names and totals refuse typing with a hint: see below.)
-        QVERIFY(editable(2, 2));
-        QVERIFY(editable(4, 3));
-        QVERIFY(!editable(5, 2));  // separator
-        // A selection reaching into the Total column switches typing off altogether.
-        view->selectRange(CellRange{2, 2, 3, 4});
-        QVERIFY(!view->inCellEditing());
-        view->selectRange(CellRange{2, 2, 3, 3});
-        QVERIFY(view->inCellEditing());
+        // Bob's quiz gets far more points than anyone: his row is redone in
+        // place (the same table, not a new one), its Total, Average and Grade
+        // repainted, and the quiz column widens for the long number.
+        const Sheet* shown = view->sheet();
+        const int quizWidth = view->columnWidth(1);
+        QSignalSpy repainted(view->model(), &QAbstractItemModel::dataChanged);
+        typeIntoGrades(w, 3, 2, QStringLiteral("123456.25"));
+        QCOMPARE(view->sheet(), shown);
+        QCOMPARE(view->model()->data(view->model()->index(2, 1)).toString(), QStringLiteral("123456.25"));
+        QVERIFY(view->columnWidth(1) > quizWidth);
+        const GradesLayout layout = GradesLayout::of(*shown);
+        bool gradeRepainted = false;
+        for (const QList<QVariant>& signal : repainted) {
+            const auto from = signal.at(0).value<QModelIndex>();
+            const auto to = signal.at(1).value<QModelIndex>();
+            if (from.row() <= 2 && to.row() >= 2 && from.column() <= 1 && to.column() >= layout.gradeCol() - 1) {
+                gradeRepainted = true;
+            }
+        }
+        QVERIFY(gradeRepainted);
+        QCOMPARE(shown->text(3, layout.gradeCol()), QStringLiteral("A"));
     }
 
     void typingWhereNoTypingIsTakenSaysWhereInstead() {
-        WindowHarness h;
+        WindowHarness h(smallClass());
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
-        h.open(h.write(QStringLiteral("hints.grs")));
         SheetView* view = w.gradesPage()->view();
         QSignalSpy hints(w.gradesPage(), &GradesPage::typingRefused);
         // Types at a cell and says what the status line shows; the cell keeps its value.
@@ -213,34 +256,26 @@ private slots:
         QCOMPARE(hints.count(), 6);
     }
 
-    void aClassWithoutStudentsShowsItsOwnHeadings() {
-        WindowHarness h;
-        MainWindow& w = *h.window;
-        const QAbstractItemModel* model = w.gradesPage()->view()->model();
-        const auto headings = [&] {
-            QStringList texts;
-            for (int col = 0; col < model->columnCount(); ++col)
-                texts << model->headerData(col, Qt::Horizontal).toString();
-            return texts;
-        };
-        // A new class: its "Names" heading, not the grid's letters and row numbers.
-        QCOMPARE(headings(), QStringList{QStringLiteral("Names")});
-        QVERIFY(w.gradesPage()->view()->verticalHeader()->isHidden());
-
-        ClassRecord noStudents = smallClass();
-        noStudents.students.clear();
-        changeClassTo(w, noStudents);
-        QCOMPARE(headings(),
-                 (QStringList{QStringLiteral("Names"), QStringLiteral("Quiz 1"), QStringLiteral("Test 1"),
-                              QStringLiteral("Total"), QStringLiteral("Average"), QStringLiteral("Grade")}));
-        QVERIFY(w.gradesPage()->view()->verticalHeader()->isHidden());
-    }
-
-    void theKeyEndingTheTypingSaysWhereToGoNext() {
+    void onlyPointsCellsTakeTypingAndTheKeyEndingItSaysWhereToGoNext() {
         WindowHarness h(smallClass());
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
         SheetView* view = w.gradesPage()->view();
+        const auto editable = [&](int row, int col) {
+            view->selectRange(CellRange::cell(row, col));
+            return view->model()->flags(view->model()->index(row - 1, col - 1)).testFlag(Qt::ItemIsEditable);
+        };
+        // Layout: rows 2-4 students, 5 separator, 6 Total; columns 2-3 assignments.
+        // (Headings, names and totals refuse it with a hint instead.)
+        QVERIFY(editable(2, 2));
+        QVERIFY(editable(4, 3));
+        QVERIFY(!editable(5, 2));  // separator
+        // A selection reaching into the Total column switches typing off altogether.
+        view->selectRange(CellRange{2, 2, 3, 4});
+        QVERIFY(!view->inCellEditing());
+        view->selectRange(CellRange{2, 2, 3, 3});
+        QVERIFY(view->inCellEditing());
+
         const auto active = [&] {
             return std::pair(w.gradesTable().sheet.activeRow(), w.gradesTable().sheet.activeCol());
         };
@@ -271,36 +306,6 @@ private slots:
         QCOMPARE(h.dialogs.count(Kind::Warn), 1);
         QCOMPARE(active(), std::pair(3, 2));
         QCOMPARE(QApplication::focusWidget(), view);
-    }
-
-    void typedPointsRepaintTheirRowAndWidenTheirColumn() {
-        WindowHarness h;
-        MainWindow& w = *h.window;
-        QVERIFY(showExposed(w));
-        h.open(h.write(QStringLiteral("wide.grs")));
-        SheetView* view = w.gradesPage()->view();
-        const Sheet* shown = view->sheet();
-        const int quizWidth = view->columnWidth(1);
-        QSignalSpy repainted(view->model(), &QAbstractItemModel::dataChanged);
-
-        // Bob's quiz gets far more points than anyone: his row is redone in
-        // place (the same table, not a new one), its Total, Average and Grade
-        // repainted, and the quiz column widens for the long number.
-        typeIntoGrades(w, 3, 2, QStringLiteral("123456.25"));
-        QCOMPARE(view->sheet(), shown);
-        QCOMPARE(view->model()->data(view->model()->index(2, 1)).toString(), QStringLiteral("123456.25"));
-        QVERIFY(view->columnWidth(1) > quizWidth);
-        const GradesLayout layout = GradesLayout::of(*shown);
-        bool gradeRepainted = false;
-        for (const QList<QVariant>& signal : repainted) {
-            const auto from = signal.at(0).value<QModelIndex>();
-            const auto to = signal.at(1).value<QModelIndex>();
-            if (from.row() <= 2 && to.row() >= 2 && from.column() <= 1 && to.column() >= layout.gradeCol() - 1) {
-                gradeRepainted = true;
-            }
-        }
-        QVERIFY(gradeRepainted);
-        QCOMPARE(shown->text(3, layout.gradeCol()), QStringLiteral("A"));
     }
 
     void aValueStillBeingTypedIsKeptBySaveAndExit() {
@@ -429,6 +434,130 @@ private slots:
         QCOMPARE(name.data(Qt::ToolTipRole).toString(), QString::fromStdString(longName));
         // A name that fits needs no tip.
         QVERIFY(view->model()->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty());
+    }
+
+    void choicesAreRememberedAndThePreviewFollowsThem() {
+        WindowHarness h(smallClass());
+        QVERIFY(h.window->actions().classReports->isEnabled());
+        ClassReportsWindow* window = openReports(h);
+        QVERIFY(window);
+        window->refreshPreview();
+        QVERIFY2(window->previewCaption().contains(QStringLiteral("Ann Lee")), qPrintable(window->previewCaption()));
+        QVERIFY(!window->previewPicture()->pixmap().isNull());
+
+        child<QCheckBox>(window, "byTypeBox")->setChecked(true);
+        child<QCheckBox>(window, "whyBox")->setChecked(false);
+        child<QRadioButton>(window, "gradedStudents")->setChecked(true);
+        child<QComboBox>(window, "gradeLetter")->setCurrentText(QStringLiteral("C"));
+        child<QRadioButton>(window, "onePdfDestination")->setChecked(true);
+        child<QPlainTextEdit>(window, "note")->setPlainText(QStringLiteral("Dear {name}: {grade}. {nmae}"));
+        QVERIFY2(window->noteWarning().contains(QStringLiteral("{nmae}")), qPrintable(window->noteWarning()));
+        // Bob (69.09%, D) is the one whose grade is C or worse.
+        window->refreshPreview();
+        QVERIFY2(window->previewCaption().contains(QStringLiteral("Bob Stone")), qPrintable(window->previewCaption()));
+        QCOMPARE(window->contents().note, QStringLiteral("Dear {name}: {grade}. {nmae}"));
+        closeAndWait(window);
+
+        window = openReports(h);
+        QVERIFY(window);
+        const ReportContents kept = window->contents();
+        QVERIFY(kept.overall && kept.byType && !kept.why && !kept.attendance && !kept.comment);
+        QCOMPARE(kept.note, QStringLiteral("Dear {name}: {grade}. {nmae}"));
+        QCOMPARE(window->studentChoice().kind, StudentChoice::Kind::GradeAtMost);
+        QCOMPARE(window->studentChoice().letter, QStringLiteral("C"));
+        QCOMPARE(window->destination(), ClassReportsWindow::Destination::OnePdf);
+        QVERIFY(!window->noteWarning().isEmpty());
+
+        // The print preview shows the first chosen student's report alone.
+        h.dialogs.previewPdf = h.path(QStringLiteral("preview.pdf"));
+        window->previewFirstReport();
+        QCOMPARE(h.dialogs.count(Kind::Preview), 1);
+        if (havePdfToText()) {
+            const QString text = pdfText(h.dialogs.previewPdf);
+            QVERIFY(text.contains(QStringLiteral("Dear Bob Stone: D. {nmae}")));
+            QVERIFY(!text.contains(QStringLiteral("Cleo Park")));
+        }
+        closeAndWait(window);
+        QCOMPARE(h.dialogs.unanswered, 0);
+    }
+
+    void theGradesPagesSelectionOrTicksChooseTheStudentsAndCancelLeavesNoFile() {
+        WindowHarness h(smallClass());
+        h.window->gradesPage()->view()->selectRange({3, 1, 4, 2});  // Bob and Cleo
+        ClassReportsWindow* window = openReports(h);
+        QVERIFY(window);
+        auto* selected = child<QRadioButton>(window, "selectedStudents");
+        QVERIFY(selected->isEnabled());
+        QVERIFY2(selected->text().contains(QStringLiteral("(2)")), qPrintable(selected->text()));
+        selected->setChecked(true);
+        const Result<std::vector<int>> students = window->chosenStudents();
+        QVERIFY(students.ok());
+        QCOMPARE(*students, (std::vector<int>{1, 2}));
+
+        // Ticked by hand: those students alone.
+        child<QRadioButton>(window, "tickedChoice")->setChecked(true);
+        QVERIFY(window->chosenStudents()->empty());
+        child<QListWidget>(window, "tickedStudents")->item(2)->setCheckState(Qt::Checked);
+        QCOMPARE(*window->chosenStudents(), std::vector<int>{2});
+        window->refreshPreview();
+        QVERIFY2(window->previewCaption().contains(QStringLiteral("Cleo Park")), qPrintable(window->previewCaption()));
+
+        // Cancel half-way leaves no file.
+        child<QRadioButton>(window, "allStudents")->setChecked(true);
+        h.dialogs.cancelAtPage = 2;
+
+        child<QRadioButton>(window, "onePdfDestination")->setChecked(true);
+        const QString pdf = h.path(QStringLiteral("term reports.pdf"));
+        h.dialogs.saveAs(pdf);
+        window->makeReports();
+        QVERIFY(!h.dialogs.progressPages.empty());
+        QVERIFY(!QFileInfo::exists(pdf));
+        QVERIFY2(window->doneText().startsWith(QStringLiteral("Cancelled")), qPrintable(window->doneText()));
+
+        child<QRadioButton>(window, "folderDestination")->setChecked(true);
+        const QString folder = h.path(QStringLiteral("reports"));
+        QVERIFY(QDir().mkpath(folder));
+        h.dialogs.chooseFolderAt(folder);
+        window->makeReports();
+        QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QVERIFY(window->doneText().startsWith(QStringLiteral("Cancelled")));
+
+        // Let through, the folder gets every report.
+        h.dialogs.cancelAtPage.reset();
+        h.dialogs.chooseFolderAt(folder);
+        window->makeReports();
+        QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList{"Ann Lee.pdf", "Bob Stone.pdf", "Cleo Park.pdf"}));
+        QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+        QCOMPARE(h.dialogs.unanswered, 0);
+        closeAndWait(window);
+    }
+
+    void printsEveryReportInOneJob() {
+        WindowHarness h;
+        const QString grs = h.write(QStringLiteral("term.grs"));
+        h.open(grs);
+        ClassReportsWindow* window = openReports(h);
+        QVERIFY(window);
+        child<QRadioButton>(window, "allStudents")->setChecked(true);
+        child<QRadioButton>(window, "printDestination")->setChecked(true);
+        const QString pdf = h.path(QStringLiteral("printed.pdf"));
+        h.dialogs.printToPdf(pdf);
+        window->makeReports();
+        QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("term.grs")});
+        QVERIFY(QFileInfo::exists(pdf));
+        QVERIFY2(window->doneText().contains(QStringLiteral("3 students")), qPrintable(window->doneText()));
+        if (havePdfToText()) {
+            const QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+            QCOMPARE(pages.size(), 3);
+            const QStringList names{"Ann Lee", "Bob Stone", "Cleo Park"};
+            for (int i = 0; i < 3; ++i) {
+                QVERIFY(pages[i].section(QLatin1Char('\n'), 0, 0).contains(names[i]));
+                QVERIFY(pages[i].contains(QStringLiteral("Page 1 of 1")));
+                QVERIFY(pages[i].contains(grs));
+            }
+        }
+        closeAndWait(window);
+        QVERIFY(!h.window->document().modified);
     }
 };
 
