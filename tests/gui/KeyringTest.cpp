@@ -85,6 +85,7 @@ private slots:
         QProcess child;
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
+
         // The keyring is made and unlocked with a password of the test's, as a
         // desktop does at login; then this test runs again inside the session.
         child.start(session, {QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),

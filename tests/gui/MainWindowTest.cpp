@@ -18,22 +18,15 @@
 using namespace markwell;
 using namespace markwell::testing;
 
-namespace {
-
-QString shownTitle(const QWidget& w) {
-    return QString(w.windowTitle()).remove(QStringLiteral("[*]"));
-}
-
-}  // namespace
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void theTitleNamesTheClassAndShowsUnsavedChanges() {
+    void theTitleNamesTheClassAndShowsUnsavedChangesAndEveryMenuItemHasAnAltLetter() {
         WindowHarness h;
         MainWindow& w = *h.window;
         h.open(h.write(QStringLiteral("period1.grs")));
-        QCOMPARE(shownTitle(w), QStringLiteral("period1.grs — Computerized Markwell"));
+        QCOMPARE(QString(w.windowTitle()).remove(QStringLiteral("[*]")),
+                 QStringLiteral("period1.grs — Computerized Markwell"));
         QVERIFY(!w.isWindowModified());
 
         // A change marks the window; saving takes the mark away again.
@@ -42,6 +35,10 @@ private slots:
         w.saveClass();
         QVERIFY(!w.document().modified);
         QVERIFY(!w.isWindowModified());
+
+        // Two items of one menu sharing a letter would make it open neither at once.
+        const QStringList faults = menuItemsWithoutTheirOwnAltLetter(*w.menuBar());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void sizeAndPlaceAreRememberedFromOneRunToTheNext() {
@@ -66,7 +63,7 @@ private slots:
         QVERIFY(third.window->isMaximized());
     }
 
-    void keysSwitchPagesOnlyWhereTheTabsWould() {
+    void keysSwitchPagesOnlyWhereTheTabsWouldAndCloseTheHelp() {
         WindowHarness h;
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
@@ -76,7 +73,6 @@ private slots:
         // An untitled class keeps the other pages closed, to the keys as to the tabs.
         QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w.currentPage(), Page::Grades);
-
         h.open(h.write(QStringLiteral("keys.grs")));
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
@@ -89,27 +85,18 @@ private slots:
         QCOMPARE(w.currentPage(), Page::Seating);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(w.currentPage(), Page::Attendance);
+
         // X11 hands Ctrl+Shift+Tab to the shortcuts as Tab with Shift.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(w.currentPage(), Page::Grades);
-    }
 
-    void everyMenuItemHasAnAltLetter() {
-        WindowHarness h;
-        // Two items of one menu sharing a letter would make it open neither at once.
-        const QStringList faults = menuItemsWithoutTheirOwnAltLetter(*h.window->menuBar());
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-    }
-
-    void escapeAndCtrlWCloseTheHelp() {
-        WindowHarness h;
+        // Escape and Ctrl+W close the help.
         h.window->showHelp();
         HelpWindow* help = h.help.window();
         QVERIFY(help);
         QVERIFY(QTest::qWaitForWindowExposed(help, kWaitLimitMs));
         QTest::keyClick(help, Qt::Key_Escape);
         QVERIFY(!help->isVisible());
-
         h.window->showHelp();
         QVERIFY(QTest::qWaitForWindowExposed(h.help.window(), kWaitLimitMs));
         QTest::keyClick(h.help.window(), Qt::Key_W, Qt::ControlModifier);

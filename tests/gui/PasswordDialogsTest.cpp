@@ -37,6 +37,7 @@ struct Settings {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+
     // The protection as the next start of the program finds it.
     bool protectedAtNextStart(const QString& password) const {
         QSettingsStore again(path());
@@ -61,7 +62,7 @@ void fill(OptionsDialog& d, bool protect, const QString& oldPassword, const QStr
 class PasswordDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void everyPasswordBoxIsMaskedAndOnlyTheNeededOnesOpen() {
+    void everyPasswordBoxIsMaskedOnlyTheNeededOnesOpenAndEmptyOnesAreRefused() {
         Settings s;
         OptionsDialog first(s.passwords, s.store, s.dialogs);
         for (QLineEdit* box : {first.oldPasswordBox(), first.newPasswordBox(), first.verifyPasswordBox()}) {
@@ -74,6 +75,12 @@ private slots:
         QVERIFY(first.newPasswordBox()->isEnabled());
         QVERIFY(first.verifyPasswordBox()->isEnabled());
 
+        // Left empty, with no password stored, they are refused.
+        clickOk(&first);
+        QCOMPARE(first.result(), int(QDialog::Rejected));
+        QCOMPARE(s.dialogs.messages().size(), 1);
+        QVERIFY(!s.passwords.isOn());
+        QCOMPARE(s.onDisk(), QByteArray());
         QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
         OptionsDialog second(s.passwords, s.store, s.dialogs);
         QVERIFY(second.protectBox()->isChecked());
@@ -86,45 +93,27 @@ private slots:
         QVERIFY(!first.removePasswordBox()->isEnabled());  // nothing stored to remove
     }
 
-    void aWrongOldPasswordThenCancelChangesNothing() {
+    void aTwentyFiveCharacterPasswordRoundTripDecidesWhetherTheProgramRuns() {
         Settings s;
-        QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-        QCOMPARE(s.passwords.apply({false, q("apple"), {}, {}}).outcome, PasswordProtection::Outcome::Saved);
-        const QByteArray before = s.onDisk();
+        bool handled = false;
+        whenModalShows<PasswordDialog>([](PasswordDialog* d) { d->reject(); }, &handled);
 
-        OptionsDialog dialog(s.passwords, s.store, s.dialogs);
-        QVERIFY(showExposed(dialog));
-        fill(dialog, true, q("Apple"), q("pear"), q("pear"));
-        clickOk(&dialog);
-        QCOMPARE(s.dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(QApplication::focusWidget(), dialog.oldPasswordBox());
-
-        fill(dialog, true, q("apple"), q("pear"), q("peach"));
-        clickOk(&dialog);
-        QCOMPARE(s.dialogs.messages().last(), q("Password verification failed, please check spelling!"));
-        QCOMPARE(QApplication::focusWidget(), dialog.verifyPasswordBox());
-
-        // Protection was switched on first, before the checks: Cancel left it on
-        // with a password the user could not give.
-        dialog.reject();
-        QCOMPARE(s.onDisk(), before);
-        QVERIFY(!s.passwords.isOn());
-        QVERIFY(s.passwords.accepts(q("apple")).value());
-    }
-
-    void aTwentyFiveCharacterPasswordRoundTrip() {
-        Settings s;
+        // Protection off: no question (it would have been answered while the call ran).
+        QVERIFY(passwordAcceptedAtStart(s.passwords, s.dialogs));
+        QVERIFY(!handled);
+        stopWatchingModals();
         const QString full = q(" Twenty-five characters! ");
         QCOMPARE(full.size(), 25);
         {
             OptionsDialog options(s.passwords, s.store, s.dialogs);
             QVERIFY(showExposed(options));
             options.protectBox()->setChecked(true);
+
             // The boxes take 25 characters, blanks included; more are not taken.
             QTest::keyClicks(options.newPasswordBox(), full + q("XYZ"));
             QTest::keyClicks(options.verifyPasswordBox(), full);
             QCOMPARE(options.newPasswordBox()->text(), full);
+
             // Editing keys still work at the limit.
             QTest::keyClick(options.verifyPasswordBox(), Qt::Key_Backspace);
             QTest::keyClicks(options.verifyPasswordBox(), q(" "));
@@ -132,10 +121,8 @@ private slots:
             QCOMPARE(options.result(), int(QDialog::Accepted));
         }
         QCOMPARE(s.dialogs.messages(), QStringList());
-
         QSettingsStore nextStart(s.path());
         PasswordProtection passwords(nextStart);
-        bool handled = false;
         whenModalShows<PasswordDialog>(
             [&s, full](PasswordDialog* d) {
                 QTest::keyClicks(d->passwordBox(), full.trimmed());
@@ -149,17 +136,17 @@ private slots:
             &handled);
         QVERIFY(passwordAcceptedAtStart(passwords, s.dialogs));
         QVERIFY(handled);
-    }
 
-    void emptyNewBoxesWithoutAStoredPasswordAreRefused() {
-        Settings s;
-        OptionsDialog none(s.passwords, s.store, s.dialogs);
-        fill(none, true, {}, {}, {});
-        clickOk(&none);
-        QCOMPARE(none.result(), int(QDialog::Rejected));
-        QCOMPARE(s.dialogs.messages().size(), 1);
-        QVERIFY(!s.passwords.isOn());
-        QCOMPARE(s.onDisk(), QByteArray());
+        // Escape in the question: the program does not run.
+        whenModalShows<PasswordDialog>(
+            [](PasswordDialog* d) {
+                QVERIFY(QTest::qWaitForWindowActive(d, kWaitLimitMs));
+                QCOMPARE(QApplication::focusWidget(), d->passwordBox());
+                QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
+            },
+            &handled);
+        QVERIFY(!passwordAcceptedAtStart(passwords, s.dialogs));
+        QVERIFY(handled);
     }
 
     void aFailedSettingsWriteKeepsOptionsOpen() {
@@ -175,7 +162,7 @@ private slots:
         QVERIFY(!passwords.isOn());
     }
 
-    void switchingOffAndRemovingAskForTheStoredPassword() {
+    void switchingOffAndRemovingAskForTheStoredPasswordAndAWrongOneChangesNothing() {
         Settings s;
         QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
         {
@@ -187,14 +174,35 @@ private slots:
             QVERIFY(off.isVisible());
             QCOMPARE(QApplication::focusWidget(), off.oldPasswordBox());
             QVERIFY(s.protectedAtNextStart(q("apple")));
-
             off.oldPasswordBox()->setText(q("apple"));
             clickOk(&off);
             QCOMPARE(off.result(), int(QDialog::Accepted));
         }
         QVERIFY(!s.passwords.isOn());
         QVERIFY(s.passwords.hasPassword());  // kept for switching on again
+        // A wrong old password, or a failed verification, then Cancel: nothing changes.
+        s.dialogs.clearRecord();
+        const QByteArray before = s.onDisk();
+        OptionsDialog dialog(s.passwords, s.store, s.dialogs);
+        QVERIFY(showExposed(dialog));
+        fill(dialog, true, q("Apple"), q("pear"), q("pear"));
+        clickOk(&dialog);
+        QCOMPARE(s.dialogs.messages(), QStringList{q("Old password is incorrect, please check spelling!")});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(QApplication::focusWidget(), dialog.oldPasswordBox());
+        fill(dialog, true, q("apple"), q("pear"), q("peach"));
+        clickOk(&dialog);
+        QCOMPARE(s.dialogs.messages().last(), q("Password verification failed, please check spelling!"));
+        QCOMPARE(QApplication::focusWidget(), dialog.verifyPasswordBox());
 
+        // Protection was switched on first, before the checks: Cancel left it on
+        // with a password the user could not give.
+        dialog.reject();
+        QCOMPARE(s.onDisk(), before);
+        QVERIFY(!s.passwords.isOn());
+        QVERIFY(s.passwords.accepts(q("apple")).value());
+
+        // Removing asks for the password too, though protection is off.
         OptionsDialog remove(s.passwords, s.store, s.dialogs);
         QVERIFY(!remove.oldPasswordBox()->isEnabled());  // already off: nothing to ask
         remove.removePasswordBox()->setChecked(true);
@@ -204,27 +212,6 @@ private slots:
         QCOMPARE(remove.result(), int(QDialog::Accepted));
         QVERIFY(!s.passwords.hasPassword());
         QVERIFY(!s.onDisk().contains("argon2id"));
-    }
-
-    void theStartUpQuestionDecidesWhetherTheProgramRuns() {
-        Settings s;
-        bool handled = false;
-        whenModalShows<PasswordDialog>([](PasswordDialog* d) { d->reject(); }, &handled);
-        // Protection off: no question (it would have been answered while the call ran).
-        QVERIFY(passwordAcceptedAtStart(s.passwords, s.dialogs));
-        QVERIFY(!handled);
-        stopWatchingModals();
-
-        QCOMPARE(s.passwords.apply({true, {}, q("apple"), q("apple")}).outcome, PasswordProtection::Outcome::Saved);
-        whenModalShows<PasswordDialog>(
-            [](PasswordDialog* d) {
-                QVERIFY(QTest::qWaitForWindowActive(d, kWaitLimitMs));
-                QCOMPARE(QApplication::focusWidget(), d->passwordBox());
-                QTest::keyClick(d->passwordBox(), Qt::Key_Escape);
-            },
-            &handled);
-        QVERIFY(!passwordAcceptedAtStart(s.passwords, s.dialogs));
-        QVERIFY(handled);
     }
 
     void optionsIsACommandOfTheMainWindow() {

@@ -64,14 +64,12 @@ private slots:
         s.print().title = QStringLiteral("period2.grs");
         QApplication::clipboard()->setText(QStringLiteral("the teacher's own clipboard"));
         ScriptedDialogs dialogs;
-
         dialogs.cancelPrint();
         const auto cancelled = printSheet(nullptr, dialogs, s);
         QVERIFY(cancelled.ok());
         QCOMPARE(*cancelled, PrintOutcome::Cancelled);
-        QCOMPARE(dialogs.texts(Kind::Printer), QStringList{QStringLiteral("period2.grs")});
+        QCOMPARE(dialogs.texts(Kind::Printer), QStringList{"period2.grs"});
         QCOMPARE(dialogs.count(Kind::Progress), 0);
-
         const QString path = dir.filePath(QStringLiteral("printed.pdf"));
         dialogs.printToPdf(path);
         const auto printed = printSheet(nullptr, dialogs, s);
@@ -91,7 +89,6 @@ private slots:
         QVERIFY(previewSheet(nullptr, dialogs, s).ok());
         QCOMPARE(dialogs.count(Kind::Preview), 1);
         QVERIFY(QFile::exists(dialogs.previewPdf));
-
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("the teacher's own clipboard"));
     }
 
@@ -112,7 +109,7 @@ private slots:
         QCOMPARE(dialogs.count(Kind::Progress), 1);
         QCOMPARE(dialogs.progressPages, (std::vector<int>{1, 2}));
         QCOMPARE(fileContents(path), QByteArray("the PDF printed last week"));
-        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("class.pdf")});
+        QCOMPARE(filesIn(dir.path()), QStringList{"class.pdf"});
 
         // Printing to a new file from the preview, cancelled: no file at all.
         dialogs.clearRecord();
@@ -130,36 +127,8 @@ private slots:
         QVERIFY(pages >= 5);
         QCOMPARE(dialogs.progressPages.back(), pages);
         if (havePdfToText()) QCOMPARE(pdfPageCount(path), pages);
-    }
 
-    void theDialogsPdfHasTheCliPagesAndMargins() {
-        if (!havePdfToText()) QSKIP("pdftotext is not installed");
-        QTemporaryDir dir;
-        const Sheet s = classTable(150, 12);
-        ScriptedDialogs dialogs;
-        const QString fromDialog = dir.filePath(QStringLiteral("dialog.pdf"));
-        QVERIFY(printedTo(dialogs, s, fromDialog));
-        const QString fromCli = dir.filePath(QStringLiteral("cli.pdf"));
-        QCOMPARE(*writeSheetPdf(s, fromCli), PrintOutcome::Printed);
-
-        QVERIFY(pdfPageCount(fromCli) >= 3);
-        QCOMPARE(pdfPageCount(fromDialog), pdfPageCount(fromCli));
-        QCOMPARE(pdfPageSize(fromDialog), pdfPageSize(fromCli));
-        QCOMPARE(pdfText(fromDialog), pdfText(fromCli));
-
-        // Margins set to nothing in the dialog still leave 10 mm of paper.
-        if (!havePdfToPpm()) QSKIP("pdftoppm is not installed");
-        const QString edgeToEdge = dir.filePath(QStringLiteral("no-margins.pdf"));
-        dialogs.printerMargins = QMarginsF(0, 0, 0, 0);
-        QVERIFY(printedTo(dialogs, s, edgeToEdge));
-        const int dpi = 72;
-        const double tenMillimetres = 10 / 25.4 * dpi;
-        const QPoint ink = firstInk(pdfPageImage(edgeToEdge, 1, dpi));
-        QVERIFY2(ink.x() >= tenMillimetres - 1 && ink.y() >= tenMillimetres - 1,
-                 qPrintable(QStringLiteral("ink at %1, %2").arg(ink.x()).arg(ink.y())));
-    }
-
-    void theProgressDialogsCancelStopsTheJob() {
+        // The progress dialog's own Cancel stops the job before the next page.
         QWidget window;
         PageProgressDialog progress(&window, QStringLiteral("Computerized Markwell"), QStringLiteral("Page %1 of %2"));
         QVERIFY(progress.pageStarting(1, 40));
@@ -170,22 +139,32 @@ private slots:
         QVERIFY(!progress.pageStarting(3, 40));
     }
 
-    void thePagesChosenInTheDialogAreThosePrinted() {
+    void theDialogsPdfHasTheCliPagesThePagesChosenAndMargins() {
         if (!havePdfToText()) QSKIP("pdftotext is not installed");
         QTemporaryDir dir;
-        const Sheet s = classTable(300, 3);
+        const Sheet s = classTable(150, 12);
         ScriptedDialogs dialogs;
+        const QString fromDialog = dir.filePath(QStringLiteral("dialog.pdf"));
+        QVERIFY(printedTo(dialogs, s, fromDialog));
+        const QString fromCli = dir.filePath(QStringLiteral("cli.pdf"));
+        QCOMPARE(*writeSheetPdf(s, fromCli), PrintOutcome::Printed);
+        QVERIFY(pdfPageCount(fromCli) >= 3);
+        QCOMPARE(pdfPageCount(fromDialog), pdfPageCount(fromCli));
+        QCOMPARE(pdfPageSize(fromDialog), pdfPageSize(fromCli));
+        QCOMPARE(pdfText(fromDialog), pdfText(fromCli));
+
+        // The pages chosen in the dialog are those printed.
+        const Sheet tall = classTable(300, 3);
         const QString all = dir.filePath(QStringLiteral("all.pdf"));
-        QVERIFY(printedTo(dialogs, s, all));
+        QVERIFY(printedTo(dialogs, tall, all));
         const int pages = pdfPageCount(all);
         QVERIFY(pages >= 5);
 
-        // Pages 2 and 3 only, numbered as in the whole printout; the progress
-        // counts the pages printed.
+        // Pages 2 and 3 only, numbered as in the whole printout; the progress counts those.
         dialogs.clearRecord();
         dialogs.printerPages = std::pair(2, 3);
         const QString some = dir.filePath(QStringLiteral("some.pdf"));
-        QVERIFY(printedTo(dialogs, s, some));
+        QVERIFY(printedTo(dialogs, tall, some));
         QCOMPARE(pdfPageCount(some), 2);
         const QString text = pdfText(some);
         QVERIFY(text.contains(QStringLiteral("Page 2 of %1").arg(pages)));
@@ -196,9 +175,21 @@ private slots:
         // A range beyond the last page prints the last page.
         dialogs.printerPages = std::pair(pages + 5, pages + 9);
         const QString beyond = dir.filePath(QStringLiteral("beyond.pdf"));
-        QVERIFY(printedTo(dialogs, s, beyond));
+        QVERIFY(printedTo(dialogs, tall, beyond));
         QCOMPARE(pdfPageCount(beyond), 1);
         QVERIFY(pdfText(beyond).contains(QStringLiteral("Page %1 of %1").arg(pages)));
+
+        // Margins set to nothing in the dialog still leave 10 mm of paper.
+        if (!havePdfToPpm()) QSKIP("pdftoppm is not installed");
+        const QString edgeToEdge = dir.filePath(QStringLiteral("no-margins.pdf"));
+        dialogs.printerPages.reset();
+        dialogs.printerMargins = QMarginsF(0, 0, 0, 0);
+        QVERIFY(printedTo(dialogs, s, edgeToEdge));
+        const int dpi = 72;
+        const double tenMillimetres = 10 / 25.4 * dpi;
+        const QPoint ink = firstInk(pdfPageImage(edgeToEdge, 1, dpi));
+        QVERIFY2(ink.x() >= tenMillimetres - 1 && ink.y() >= tenMillimetres - 1,
+                 qPrintable(QStringLiteral("ink at %1, %2").arg(ink.x()).arg(ink.y())));
     }
 };
 

@@ -24,14 +24,10 @@ using Answer = UserDialogs::Answer;
 
 namespace {
 
-QMenu* fileMenu(const WindowHarness& h) {
-    return h.window->menuBar()->findChild<QMenu*>(QStringLiteral("fileMenu"));
-}
-
 // File > Open Recent as the teacher sees it once the File menu opens: the
 // file items, without the separator and Clear Recent.
 QList<QAction*> recentItems(const WindowHarness& h) {
-    emit fileMenu(h)->aboutToShow();
+    emit h.window->menuBar()->findChild<QMenu*>(QStringLiteral("fileMenu"))->aboutToShow();
     auto* menu = h.window->findChild<RecentFilesMenu*>();
     QList<QAction*> items;
     for (QAction* action : menu->actions()) {
@@ -45,10 +41,6 @@ QStringList recentNames(const QList<QAction*>& items) {
     QStringList names;
     for (const QAction* item : items) names << QFileInfo(item->data().toString()).fileName();
     return names;
-}
-
-QAction* clearRecentAction(const WindowHarness& h) {
-    return h.window->findChild<RecentFilesMenu*>()->findChild<QAction*>(QStringLiteral("clearRecentFiles"));
 }
 
 // Drags `data` over the window and drops it there; true when the window
@@ -79,7 +71,7 @@ class RecentFilesAndDropsTest : public QObject {
 private slots:
     void init() { clearRecentFiles(); }
 
-    void classesOpenedOrSavedAreListedNewestFirstWithTheirFolders() {
+    void theLastEightClassesOpenedOrSavedAreListedNewestFirstWithTheirFolders() {
         WindowHarness h;
         QVERIFY(!h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
         QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("b & c")));
@@ -89,7 +81,6 @@ private slots:
         h.open(b);
         h.dialogs.saveAs(h.path(QStringLiteral("saved.grs")));
         h.window->saveClassAs();
-
         QList<QAction*> items = recentItems(h);
         QCOMPARE(recentNames(items), (QStringList{"saved.grs", "b.grs", "a.grs"}));
         QVERIFY(h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
@@ -106,44 +97,24 @@ private slots:
         // The next run finds the same list.
         WindowHarness next;
         QCOMPARE(recentNames(recentItems(next)), (QStringList{"a.grs", "saved.grs", "b.grs"}));
-    }
 
-    void theListKeepsTheLastEightEachOnce() {
-        WindowHarness h;
+        // The list keeps the last eight, each once.
         QStringList opened;
         for (int i = 1; i <= 9; ++i) {
             const QString name = QStringLiteral("c%1.grs").arg(i);
-            h.open(h.write(name));
+            next.open(next.write(name));
             opened.prepend(name);
         }
-        QCOMPARE(recentNames(recentItems(h)), opened.mid(0, kMaxRecentFiles));
+        QCOMPARE(recentNames(recentItems(next)), opened.mid(0, kMaxRecentFiles));
+
         // A name given another way (a relative path through its folder) is still the same file.
-        rememberRecentFile(h.path(QStringLiteral("x/../c5.grs")));
+        rememberRecentFile(next.path(QStringLiteral("x/../c5.grs")));
         QCOMPARE(recentFiles().size(), kMaxRecentFiles);
-        QCOMPARE(recentFiles().front(), h.path(QStringLiteral("c5.grs")));
-        QCOMPARE(recentFiles().count(h.path(QStringLiteral("c5.grs"))), 1);
+        QCOMPARE(recentFiles().front(), next.path(QStringLiteral("c5.grs")));
+        QCOMPARE(recentFiles().count(next.path(QStringLiteral("c5.grs"))), 1);
     }
 
-    void aMissingFileIsGreyedAndClearRecentEmptiesTheList() {
-        WindowHarness h;
-        const QString a = h.write(QStringLiteral("a.grs"));
-        const QString b = h.write(QStringLiteral("b.grs"));
-        h.open(a);
-        h.open(b);
-        QVERIFY(QFile::remove(a));
-        const QList<QAction*> items = recentItems(h);
-        QCOMPARE(recentNames(items), (QStringList{"b.grs", "a.grs"}));
-        QVERIFY(items.at(0)->isEnabled());
-        QVERIFY(!items.at(1)->isEnabled());
-        QVERIFY(items.at(1)->statusTip().contains(QStringLiteral("missing")));
-
-        clearRecentAction(h)->trigger();
-        QVERIFY(recentFiles().isEmpty());
-        QVERIFY(recentItems(h).isEmpty());
-        QVERIFY(!h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
-    }
-
-    void aRecentClassOpensAfterTheSaveQuestion() {
+    void aRecentClassOpensAfterTheSaveQuestionAndAMissingOneIsGreyed() {
         WindowHarness h;
         ClassRecord other = smallClass();
         other.students.pop_back();
@@ -153,47 +124,37 @@ private slots:
         h.open(a);
         h.open(b);
         makeUnsavedChange(*h.window);
-
         h.dialogs.answer(Answer::Cancel);
         recentItems(h).at(1)->trigger();
         QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{"Do you wish to save changes to \"b.grs\"?"});
         QCOMPARE(h.window->document().markwellFile, b);
         QVERIFY(h.window->document().modified);
-
         h.dialogs.answer(Answer::No);
         recentItems(h).at(1)->trigger();
         QCOMPARE(h.window->document().markwellFile, a);
         QCOMPARE(h.cls().students.size(), other.students.size());
         QVERIFY(!h.window->document().modified);
         QCOMPARE(recentNames(recentItems(h)), (QStringList{"a.grs", "b.grs"}));
+
+        // A missing file is greyed; Clear Recent empties the list.
+        QVERIFY(QFile::remove(b));
+        const QList<QAction*> items = recentItems(h);
+        QVERIFY(items.at(0)->isEnabled());
+        QVERIFY(!items.at(1)->isEnabled());
+        QVERIFY(items.at(1)->statusTip().contains(QStringLiteral("missing")));
+        h.window->findChild<RecentFilesMenu*>()->findChild<QAction*>(QStringLiteral("clearRecentFiles"))->trigger();
+        QVERIFY(recentFiles().isEmpty());
+        QVERIFY(recentItems(h).isEmpty());
+        QVERIFY(!h.window->findChild<RecentFilesMenu*>()->menuAction()->isEnabled());
     }
 
-    void aDroppedGradeFileOpensAfterTheSaveQuestion() {
-        WindowHarness h;
-        const QString a = h.write(QStringLiteral("A.GRS"));
-        changeClassTo(*h.window, smallClass());
-
-        const std::unique_ptr<QMimeData> data(filesData({a}));
-        h.dialogs.answer(Answer::Cancel);
-        QVERIFY(dragAndDrop(*h.window, *data));
-        QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{"Do you wish to save changes?"});
-        QVERIFY(!h.window->document().isTitled());
-
-        h.dialogs.answer(Answer::No);
-        QVERIFY(dragAndDrop(*h.window, *data));
-        QCOMPARE(h.window->document().markwellFile, a);
-        QCOMPARE(h.cls().students.size(), smallClass().students.size());
-        QCOMPARE(recentFiles(), QStringList{a});
-    }
-
-    void aDropOfAnythingElseIsRefusedAndChangesNothing() {
+    void aDroppedGradeFileOpensAfterTheSaveQuestionAndAnythingElseIsRefused() {
         WindowHarness h;
         const QString a = h.write(QStringLiteral("a.grs"));
         const QString b = h.write(QStringLiteral("b.grs"));
         const QString text = writeFile(h.path(QStringLiteral("notes.txt")), {});
         QVERIFY(!text.isEmpty());
         QVERIFY(QDir(h.folder.path()).mkdir(QStringLiteral("folder.grs")));
-
         std::vector<std::unique_ptr<QMimeData>> refused;
         refused.emplace_back(filesData({a, b}));  // one class at a time
         refused.emplace_back(filesData({text}));
@@ -210,6 +171,20 @@ private slots:
         QVERIFY(!h.window->document().isTitled());
         QCOMPARE(h.dialogs.shown.size(), 0u);
         QVERIFY(recentFiles().isEmpty());
+
+        // A grade file, whatever the case of its name, after the save question.
+        const QString upper = h.write(QStringLiteral("A.GRS"));
+        changeClassTo(*h.window, smallClass());
+        const std::unique_ptr<QMimeData> data(filesData({upper}));
+        h.dialogs.answer(Answer::Cancel);
+        QVERIFY(dragAndDrop(*h.window, *data));
+        QCOMPARE(h.dialogs.texts(Kind::YesNoCancel), QStringList{"Do you wish to save changes?"});
+        QVERIFY(!h.window->document().isTitled());
+        h.dialogs.answer(Answer::No);
+        QVERIFY(dragAndDrop(*h.window, *data));
+        QCOMPARE(h.window->document().markwellFile, upper);
+        QCOMPARE(h.cls().students.size(), smallClass().students.size());
+        QCOMPARE(recentFiles(), QStringList{upper});
     }
 };
 

@@ -44,10 +44,7 @@ QByteArray bytesSavedAs(Document document, const QString& gradePath) {
 ClassRecord changedClass(const ClassRecord& cls) {
     ClassRecord changed = cls;
     changed.assignments[0].namegrade[1] = makePointEntry("Bob Stone", "9");
-    SeatingInfo seat;
-    seat.name = "Bob Stone";
-    seat.left = 200;
-    changed.Seats.push_back(seat);
+    changed.Seats.push_back(SeatingInfo{.name = "Bob Stone", .left = 200});
     return changed;
 }
 
@@ -97,7 +94,6 @@ private slots:
         w.recoveryKeeper().setIntervals(60s, 100ms);
         w.recoveryKeeper().writeCopy();
         QVERIFY(!hasCopy(path));  // nothing to recover from a class without changes
-
         changeClassTo(w, changedClass(h.cls()));
         QTRY_VERIFY_WITH_TIMEOUT(hasCopy(path), kWaitLimitMs);
         QCOMPARE(w.recoveryKeeper().keptClass(), path);
@@ -125,7 +121,6 @@ private slots:
             return hasCopy(w.document().markwellFile);
         };
         h.open(path);
-
         QVERIFY(changeAndKeep());
         w.saveClass();
         QVERIFY(!hasCopy(path));
@@ -158,7 +153,6 @@ private slots:
         const CrashedWindow crashed(folder.path());
         const std::vector<RecoveryCopy> left = findLeftRecoveryCopies();
         QCOMPARE(left.size(), std::size_t{1});
-
         WindowHarness h;
         MainWindow& w = *h.window;
         w.openAtStart(crashed.classPath);
@@ -167,8 +161,7 @@ private slots:
         const QString when = left[0].madeAt.toLocalTime().toString(QStringLiteral("HH:mm"));
         QCOMPARE(h.dialogs.texts(Kind::Choice),
                  QStringList{QStringLiteral("Recover the unsaved changes to \"period1.grs\" from %1?").arg(when)});
-        QCOMPARE(h.dialogs.choiceButtons.front(), (QStringList{QStringLiteral("&Recover"), QStringLiteral("&Discard"),
-                                                               QStringLiteral("Decide &later")}));
+        QCOMPARE(h.dialogs.choiceButtons.front(), (QStringList{"&Recover", "&Discard", "Decide &later"}));
 
         // The class itself, with its changes unsaved; its files still as they were.
         QCOMPARE(w.document().markwellFile, crashed.classPath);
@@ -177,7 +170,6 @@ private slots:
         QVERIFY(w.isWindowModified());
         QCOMPARE(h.cls().assignments[0].namegrade[1], makePointEntry("Bob Stone", "9"));
         QCOMPARE(classFiles(crashed.classPath), crashed.onDisk);
-
         w.saveClass();
         QCOMPARE(h.dialogs.count(Kind::Choice), 1);  // no question about changes made elsewhere
         QCOMPARE(classFiles(crashed.classPath), crashed.wouldSave);
@@ -221,7 +213,6 @@ private slots:
         changeClassTo(*first.window, changedClass(first.cls()));
         first.window->recoveryKeeper().writeCopy();
         const QByteArray note = fileContents(noteOf(path));
-
         WindowHarness second;
         second.window->offerRecovery();
         QVERIFY(second.dialogs.shown.empty());
@@ -244,11 +235,11 @@ private slots:
         changed.classRecord = changedClass(changed.classRecord);
         changed.modified = true;
         const QByteArray wouldSave = bytesSavedAs(changed, folder.filePath(QStringLiteral("expected/p.grs")));
+
         // The changes the program starts from: a copy of an earlier start.
         const QDateTime earlier = QDateTime::currentDateTime().addSecs(-120);
         QVERIFY(writeRecoveryCopy(changed, earlier).ok());
         const QByteArray earlierNote = fileContents(noteOf(path));
-
         QProcess markwell;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -257,8 +248,10 @@ private slots:
         markwell.setProcessEnvironment(environment);
         markwell.start(QStringLiteral(MARKWELL_APP_PATH), {path});
         QVERIFY(markwell.waitForStarted(kWaitLimitMs));
+
         // The program keeps the recovered changes as its own copy, under its lock.
         QTRY_VERIFY_WITH_TIMEOUT(fileContents(noteOf(path)) != earlierNote, kWaitLimitMs);
+
         // One copy more; the next one is perhaps cut short by the kill.
         const QByteArray ownNote = fileContents(noteOf(path));
         QTRY_VERIFY_WITH_TIMEOUT(fileContents(noteOf(path)) != ownNote, kWaitLimitMs);
@@ -266,7 +259,6 @@ private slots:
         ::kill(static_cast<pid_t>(markwell.processId()), SIGKILL);
         QVERIFY(markwell.waitForFinished(kWaitLimitMs));
         QCOMPARE(markwell.exitStatus(), QProcess::CrashExit);
-
         QCOMPARE(classFiles(path), onDisk);
         const std::vector<RecoveryCopy> left = findLeftRecoveryCopies();
         QCOMPARE(left.size(), std::size_t{1});

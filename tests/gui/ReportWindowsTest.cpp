@@ -110,16 +110,15 @@ QString openSmallClass(WindowHarness& h) {
 class ReportWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void individualReportFollowsTheChosenStudent() {
+    void individualReportFollowsTheChosenStudentAndPrintsThePageOnShow() {
         WindowHarness h;
-        openSmallClass(h);
+        const QString path = openSmallClass(h);
         auto* report = openedBy<IndividualReportWindow>(*h.window, h.window->actions().individualReport);
         QVERIFY(report);
         QVERIFY(report->isModal());
         QCOMPARE(helpTopicFor(report->studentList()), HelpTopic::IndividualReport);
         QCOMPARE(itemTexts(report->studentList()), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
         QCOMPARE(report->pages()->tabPosition(), QTabWidget::South);
-
         QCOMPARE(report->idText(), QStringLiteral("A-1"));
         QCOMPARE(tableText(report->overallSheet()),
                  (QStringList{"Assignments|Points|Total|Percent|Grade", "Quiz 1|8|10|80.00%|B",
@@ -128,32 +127,25 @@ private slots:
         QCOMPARE(report->idText(), QStringLiteral("N/A"));
         QCOMPARE(tableText(report->overallSheet()).at(4), QStringLiteral("Total|80|110|80.00%|B"));
         QCOMPARE(tableText(report->typeSheet()).at(3), QStringLiteral("Quiz|0|0|0.00%|-"));
+
         // Shown read-only.
         auto* view = report->findChild<SheetView*>(QStringLiteral("overallView"));
         QVERIFY(view && !view->inCellEditing());
         QCOMPARE(view->sheet(), &report->overallSheet());
+
         // The class is only read.
         QVERIFY(!h.window->document().modified);
-    }
-
-    void individualReportPrintsThePageOnShow() {
         if (!havePdfToText()) QSKIP("pdftotext is not installed");
-        WindowHarness h;
-        const QString path = openSmallClass(h);
-        auto* report = openedBy<IndividualReportWindow>(*h.window, h.window->actions().individualReport);
-        QVERIFY(report);
         report->studentList()->setCurrentIndex(1);
-
         const QString overall = h.path(QStringLiteral("overall.pdf"));
         h.dialogs.printToPdf(overall);
         report->printPage();
-        QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("period 3.grs")});
+        QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{"period 3.grs"});
         const QString overallText = pdfText(overall);
         QVERIFY(overallText.contains(QStringLiteral("Bob Stone")));  // the header's centre
         QVERIFY(overallText.contains(path));
         QVERIFY(overallText.contains(QStringLiteral("69.09%")));
         QVERIFY(!overallText.contains(QStringLiteral("Homework")));
-
         report->pages()->setCurrentIndex(1);
         const QString byType = h.path(QStringLiteral("type.pdf"));
         h.dialogs.printToPdf(byType);
@@ -168,7 +160,7 @@ private slots:
         QVERIFY(h.dialogs.onlyText(Kind::Warn).startsWith(QStringLiteral("The report could not be printed")));
     }
 
-    void gradeInformationPagesStartFromTheirFirstChoice() {
+    void gradeInformationPagesStartFromTheirFirstChoiceAndPrintWhatIsShown() {
         WindowHarness h;
         openSmallClass(h);
         auto* info = openedBy<GradeInformationWindow>(*h.window, h.window->actions().gradeInformation);
@@ -176,16 +168,15 @@ private slots:
         QCOMPARE(helpTopicFor(info->pages()), HelpTopic::Statistics);
         QCOMPARE(itemTexts(info->statisticsAssignments()), (QStringList{"Quiz 1", "Test 1"}));
         QCOMPARE(itemTexts(info->groupingAssignments()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
+
         // Quiz 1: 8 and 6 count, Cleo's "-" does not.
         QCOMPARE(tableText(info->shownSheet()).at(5), QStringLiteral("Mean|7.00|70.00%"));
         info->statisticsAssignments()->setCurrentIndex(1);
         QCOMPARE(tableText(info->shownSheet()).at(1), QStringLiteral("Minimum Grade|70|70.00%"));
-
         info->showPage(GradeInformationWindow::Page::Grouping);
         QCOMPARE(info->groupingAssignments()->currentIndex(), 0);
         info->groupingAssignments()->setCurrentIndex(2);  // Overall: B, D, B
         QCOMPARE(tableText(info->shownSheet()).at(2), QStringLiteral("B|2|66.67%"));
-
         info->showPage(GradeInformationWindow::Page::Missing);
         QVERIFY(info->absentButton()->isChecked());
         QVERIFY(info->absentButton()->isVisible());
@@ -201,38 +192,31 @@ private slots:
         info->showPage(GradeInformationWindow::Page::Missing);
         QVERIFY(info->absentButton()->isChecked());
         QCOMPARE(tableText(info->shownSheet()).at(3), QStringLiteral("Cleo Park|\"Quiz 1\""));
-    }
-
-    void gradeInformationPrintNamesWhatIsShown() {
         if (!havePdfToText()) QSKIP("pdftotext is not installed");
-        WindowHarness h;
-        openSmallClass(h);
-        auto* info = openedBy<GradeInformationWindow>(*h.window, h.window->actions().gradeInformation);
-        QVERIFY(info);
-        info->statisticsAssignments()->setCurrentIndex(1);
-        const QString statistics = h.path(QStringLiteral("statistics.pdf"));
-        h.dialogs.printToPdf(statistics);
-        info->printPage();
-        QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{QStringLiteral("Grade Information")});
-        QVERIFY(pdfText(statistics).contains(QStringLiteral("Test 1")));
-        QVERIFY(pdfText(statistics).contains(QStringLiteral("Standard Deviation")));
-
-        info->showPage(GradeInformationWindow::Page::Missing);
         info->zeroButton()->click();
         const QString zeros = h.path(QStringLiteral("zeros.pdf"));
         h.dialogs.printToPdf(zeros);
         info->printPage();
+        QCOMPARE(h.dialogs.texts(Kind::Printer), QStringList{"Grade Information"});
         QVERIFY(pdfText(zeros).contains(QStringLiteral("Zeros")));
         QVERIFY(pdfText(zeros).contains(QStringLiteral("Cleo Park")));
+        info->showPage(GradeInformationWindow::Page::Miscellaneous);
+        info->statisticsAssignments()->setCurrentIndex(1);
+        const QString statistics = h.path(QStringLiteral("statistics.pdf"));
+        h.dialogs.printToPdf(statistics);
+        info->printPage();
+        QVERIFY(pdfText(statistics).contains(QStringLiteral("Test 1")));
+        QVERIFY(pdfText(statistics).contains(QStringLiteral("Standard Deviation")));
     }
 
-    void graphModesAndValues() {
+    void graphModesAndValuesAndItsPrintoutOnItsSide() {
         WindowHarness h;
-        openSmallClass(h);
+        const QString path = openSmallClass(h);
         auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
         QVERIFY(graph);
         QVERIFY(graph->windowFlags() & Qt::WindowMaximizeButtonHint);
         QCOMPARE(helpTopicFor(graph->choice()), HelpTopic::Graph);
+
         // Opens by student, in points, on the first student.
         QVERIFY(graph->byStudentAction()->isChecked() && graph->pointsAction()->isChecked());
         QCOMPARE(graph->choiceLabel()->text(), QStringLiteral("Students"));
@@ -245,12 +229,10 @@ private slots:
         QVERIFY(barSeries(*graph) && barSeries(*graph)->isLabelsVisible());
         QTRY_VERIFY_WITH_TIMEOUT(visibleValueLabels(*graph).contains(QStringLiteral("8")), kWaitLimitMs);
         QVERIFY(visibleValueLabels(*graph).contains(QStringLiteral("90")));
-
         graph->choice()->setCurrentIndex(2);  // Cleo: "-" is a bar of 0
         graph->percentageAction()->trigger();
         QCOMPARE(barValues(*graph), (QList<qreal>{0, 80}));
         QCOMPARE(axisTitle(*graph, Qt::Vertical), QStringLiteral("Percentage"));
-
         graph->byAssignmentAction()->trigger();
         QCOMPARE(graph->choiceLabel()->text(), QStringLiteral("Assignments"));
         QCOMPARE(itemTexts(graph->choice()), (QStringList{"Quiz 1", "Test 1", "Overall"}));
@@ -258,12 +240,45 @@ private slots:
         QCOMPARE(categories(*graph), (QStringList{"Ann Lee", "Bob Stone", "Cleo Park"}));
         QCOMPARE(barValues(*graph), (QList<qreal>{80, 60, 0}));
         QCOMPARE(axisTitle(*graph, Qt::Horizontal), QStringLiteral("Students"));
-
         graph->choice()->setCurrentIndex(2);  // Overall, in percent: the Average column
         QCOMPARE(barValues(*graph), (QList<qreal>{89.09, 69.09, 80}));
         graph->pointsAction()->trigger();
         QCOMPARE(barValues(*graph), (QList<qreal>{98, 76, 80}));
         QCOMPARE(graph->chart()->title(), QStringLiteral("Overall"));
+
+        // Printed by student in percent, with its title kept.
+        if (!havePdfToText()) QSKIP("pdftotext is not installed");
+        graph->byStudentAction()->trigger();
+        graph->percentageAction()->trigger();
+        const QString pdf = h.path(QStringLiteral("graph.pdf"));
+        h.dialogs.printToPdf(pdf);
+        graph->printAction()->trigger();
+        QCOMPARE(h.dialogs.count(Kind::Printer), 1);
+        QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+        QCOMPARE(pdfPageCount(pdf), 1);
+        const QString size = pdfPageSize(pdf);
+        QVERIFY2(size.startsWith(QStringLiteral("842 x 595")) || size.startsWith(QStringLiteral("792 x 612")),
+                 qPrintable(size));
+        const QString text = pdfText(pdf);
+        for (const QString& expected : {QStringLiteral("Ann Lee"), QStringLiteral("Percentage"),
+                                        QStringLiteral("Assignments"), QStringLiteral("Test 1"), path}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in\n") + text));
+        }
+
+        // The bars' values, 80 and 90 percent, are printed above them.
+        const QString belowHeader = text.section(QLatin1Char('\n'), 1);
+        for (const char* value : {"80", "90"}) {
+            QVERIFY2(
+                belowHeader.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QLatin1String(value)))),
+                qPrintable(text));
+        }
+
+        // The window's chart keeps its title.
+        QCOMPARE(graph->chart()->title(), QStringLiteral("Ann Lee"));
+        QVERIFY(graph->chart()->titleBrush().color() == QColor(Qt::blue));
+        h.dialogs.printToPdf(h.path(QStringLiteral("no/such/folder/graph.pdf")));
+        graph->printChart();
+        QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     }
 
     void graphBarsTakeTheirOwnColoursAndAZeroIsWritten() {
@@ -290,6 +305,7 @@ private slots:
             QCOMPARE(barValues(*graph), (QList<qreal>{unit == graph->pointsAction() ? 8.0 : 80.0, 0, 0}));
             QTRY_COMPARE_WITH_TIMEOUT(visibleValueLabels(*graph).count(QStringLiteral("0")), 1, kWaitLimitMs);
         }
+
         // The "0" stands on Bob's bar, between Ann's and Cleo's names.
         QGraphicsTextItem* zero = nullptr;
         for (QGraphicsItem* item : graph->chart()->childItems()) {
@@ -299,6 +315,7 @@ private slots:
         QVERIFY(zero);
         const double bobX = graph->chart()->mapToPosition(QPointF(1, 0), graph->chart()->series().front()).x();
         QVERIFY(std::abs(zero->mapToParent(zero->boundingRect().center()).x() - bobX) < 2);
+
         // Another choice takes the mark away.
         graph->choice()->setCurrentIndex(1);
         QCOMPARE(visibleValueLabels(*graph).count(QStringLiteral("0")), 0);
@@ -321,48 +338,10 @@ private slots:
         QCOMPARE(barValues(*graph), (QList<qreal>{8, 6, 0}));  // the assignment called "Overall"
         graph->choice()->setCurrentIndex(3);
         QCOMPARE(barValues(*graph), (QList<qreal>{106, 82, 80}));  // the course result
-
         // A student's bars keep one bar per assignment, titles alike or not.
         graph->byStudentAction()->trigger();
         QCOMPARE(barValues(*graph), (QList<qreal>{8, 90, 8}));
         QCOMPARE(categories(*graph).size(), 3);
-    }
-
-    void graphPrintsOnItsSideAndKeepsItsTitle() {
-        if (!havePdfToText()) QSKIP("pdftotext is not installed");
-        WindowHarness h;
-        const QString path = openSmallClass(h);
-        auto* graph = openedBy<GraphWindow>(*h.window, h.window->actions().graph);
-        QVERIFY(graph);
-        graph->percentageAction()->trigger();
-        const QString pdf = h.path(QStringLiteral("graph.pdf"));
-        h.dialogs.printToPdf(pdf);
-        graph->printAction()->trigger();
-        QCOMPARE(h.dialogs.count(Kind::Printer), 1);
-        QCOMPARE(h.dialogs.count(Kind::Warn), 0);
-        QCOMPARE(pdfPageCount(pdf), 1);
-        const QString size = pdfPageSize(pdf);
-        QVERIFY2(size.startsWith(QStringLiteral("842 x 595")) || size.startsWith(QStringLiteral("792 x 612")),
-                 qPrintable(size));
-        const QString text = pdfText(pdf);
-        for (const QString& expected : {QStringLiteral("Ann Lee"), QStringLiteral("Percentage"),
-                                        QStringLiteral("Assignments"), QStringLiteral("Test 1"), path}) {
-            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in\n") + text));
-        }
-        // The bars' values, 80 and 90 percent, are printed above them.
-        const QString belowHeader = text.section(QLatin1Char('\n'), 1);
-        for (const char* value : {"80", "90"}) {
-            QVERIFY2(
-                belowHeader.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QLatin1String(value)))),
-                qPrintable(text));
-        }
-        // The window's chart keeps its title.
-        QCOMPARE(graph->chart()->title(), QStringLiteral("Ann Lee"));
-        QVERIFY(graph->chart()->titleBrush().color() == QColor(Qt::blue));
-
-        h.dialogs.printToPdf(h.path(QStringLiteral("no/such/folder/graph.pdf")));
-        graph->printChart();
-        QCOMPARE(h.dialogs.count(Kind::Warn), 1);
     }
 };
 

@@ -24,7 +24,6 @@
 #include <QComboBox>
 #include <QGraphicsScene>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QUndoStack>
 
 #include <set>
@@ -35,8 +34,6 @@ using Kind = ScriptedDialogs::Kind;
 using Answer = UserDialogs::Answer;
 
 namespace {
-
-const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete Ann Lee's seat?");
 
 // The small class with one more seat, a copy of Ann's, for `name` at (2000, 1500).
 ClassRecord withFarSeat(const char* name) {
@@ -62,6 +59,7 @@ struct SeatingHarness : WindowHarness {
     bool active = false;  // the keys reach the chart only in the active window
     SeatingView* view() const { return window->seatingPage()->view(); }
     QWidget* viewport() const { return view()->viewport(); }
+
     // Where a point of the chart is on the screen.
     QPoint at(int x, int y) const { return view()->mapFromScene(QPointF(x, y)); }
     QRect seat(std::size_t index) const { return seatRect(cls().Seats.at(index)); }
@@ -70,6 +68,7 @@ struct SeatingHarness : WindowHarness {
         QTest::mousePress(viewport(), Qt::LeftButton, {}, where);
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, where);
     }
+
     // Presses at `from`, moves in steps to `to` and lets go there.
     void drag(QPoint from, QPoint to) const {
         QTest::mousePress(viewport(), Qt::LeftButton, {}, from);
@@ -106,6 +105,7 @@ private slots:
         SeatingHarness h(cls);
         QVERIFY(h.view()->itemOf(SeatId::teacher()));
         for (std::size_t i = 0; i < 3; ++i) QVERIFY(h.view()->itemOf(SeatId::student(i)));
+
         // The chart reaches every seat: the far one and the one beyond the corner.
         const QRectF scene = h.view()->sceneRect();
         QVERIFY(scene.contains(QRectF(2000, 1500, 79, 30)));
@@ -116,6 +116,7 @@ private slots:
 
     void aDragDropsTheSeatCentredOnThePointerAndIsAChange() {
         SeatingHarness h;
+
         // A click chooses the seat; nothing changes.
         h.click(h.at(60, 60));
         QCOMPARE(h.window->seatingCommands().editor().current(), std::optional(SeatId::student(0)));
@@ -136,6 +137,7 @@ private slots:
         QCOMPARE(h.seat(0), QRect(261, 185, 79, 30));
         QVERIFY(h.window->document().modified);
         QVERIFY(h.window->isWindowModified());
+
         // The frame hugs the seat where it now is.
         QCOMPARE(h.view()->frame().boundingRect(), QRectF(258, 182, 86, 37));
 
@@ -144,6 +146,7 @@ private slots:
         QCOMPARE(h.seat(0), QRect(301, 305, 79, 30));
         h.drag(h.at(310, 310), h.at(330, 330));
         QCOMPARE(h.seat(0), QRect(291, 315, 79, 30));
+
         // Near the chart's corner it stops at the edge (and leaves the desk free).
         h.drag(h.at(330, 330), h.at(5, 5));
         QCOMPARE(h.seat(0), QRect(0, 0, 79, 30));
@@ -162,6 +165,7 @@ private slots:
         h.click(h.at(60, 60));
         const SelectionFrame& frame = h.view()->frame();
         const auto handle = [&](SeatHandle which) { return h.view()->mapFromScene(frame.handleCentre(which)); };
+
         // Each handle shows the way it sizes.
         const std::pair<SeatHandle, Qt::CursorShape> pointers[] = {
             {SeatHandle::TopLeft, Qt::SizeFDiagCursor},  {SeatHandle::BottomRight, Qt::SizeFDiagCursor},
@@ -188,8 +192,9 @@ private slots:
         QCOMPARE(frame.boundingRect(), QRectF(37, 87, 116, 17));
     }
 
-    void arrowKeysNudgeTheCurrentSeat() {
+    void keysNudgeTheSeatAndTheClassOpenedAgainHasNoCurrentSeat() {
         SeatingHarness h;
+        QVERIFY(h.active);
         h.click(h.at(60, 60));
         QTest::keyClick(h.view(), Qt::Key_Right);
         QCOMPARE(h.seat(0), QRect(41, 50, 79, 30));
@@ -198,6 +203,28 @@ private slots:
         QTest::keyClick(h.view(), Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(h.seat(0), QRect(31, 60, 79, 30));
         QVERIFY(h.view()->frame().isVisible());
+
+        // Saved with the class; opened again, the class has the seat chosen, but not chosen.
+        MainWindow& w = *h.window;
+        h.drag(h.at(60, 70), h.at(500, 400));
+        w.saveClass();
+        QVERIFY(!w.document().modified);
+        h.open(w.document().markwellFile);
+        QCOMPARE(h.seat(0), QRect(461, 385, 79, 30));
+        QVERIFY(!w.seatingCommands().editor().current());
+        QVERIFY(!w.actions().editSeat->isEnabled());
+        w.showPage(Page::Seating);
+        QVERIFY(!h.view()->frame().isVisible());
+        h.dialogs.answer(Answer::Yes);
+        w.seatingCommands().deleteSeat();
+        QCOMPARE(h.dialogs.count(Kind::YesNo), 0);
+        QCOMPARE(h.cls().Seats.size(), std::size_t(1));
+
+        // Leaving the page lets go of the seat as well.
+        h.click(h.at(500, 400));
+        w.showPage(Page::Grades);
+        QVERIFY(!w.seatingCommands().editor().current());
+        h.dialogs.answers.clear();
     }
 
     void deleteOnTheChartAsksButNotOnOtherPages() {
@@ -205,10 +232,9 @@ private slots:
         MainWindow& w = *h.window;
         QVERIFY(h.active);
         h.click(h.at(60, 60));
-
         h.dialogs.answer(Answer::No);
         QTest::keyClick(h.view(), Qt::Key_Delete);
-        QCOMPARE(h.dialogs.texts(Kind::YesNo), QStringList{kDeleteQuestion});
+        QCOMPARE(h.dialogs.texts(Kind::YesNo), QStringList{"Are you sure you want to delete Ann Lee's seat?"});
         QCOMPARE(h.cls().Seats.size(), std::size_t(1));
         QVERIFY(h.view()->frame().isVisible());
 
@@ -224,7 +250,6 @@ private slots:
         QCOMPARE(h.dialogs.count(Kind::YesNo), 1);
         QCOMPARE(h.cls().Seats.size(), std::size_t(1));
         QVERIFY(!w.document().modified);
-
         QVERIFY(w.showPage(Page::Seating));
         h.click(h.at(60, 60));
         h.dialogs.answer(Answer::Yes);
@@ -252,27 +277,15 @@ private slots:
         QCOMPARE(h.dialogs.count(Kind::YesNo), 2);
     }
 
-    void aMovedSeatIsSavedWithTheClass() {
-        SeatingHarness h;
-        MainWindow& w = *h.window;
-        h.drag(h.at(60, 60), h.at(500, 400));
-        w.saveClass();
-        QVERIFY(!w.document().modified);
-        h.open(w.document().markwellFile);
-        QCOMPARE(h.seat(0), QRect(461, 385, 79, 30));
-    }
-
     void addOffersTheStudentsWithoutASeatAndPlacesSeatsSideBySide() {
         SeatingHarness h;
+
         // Ann has a seat: only Bob and Cleo are offered. A face the seating file
         // cannot hold is refused, never cut.
-        for (const QString& face : {QStringLiteral("Noto Sans \u4E2D\u6587"), QString(100, QLatin1Char('F'))}) {
-            UserDialogs::FontChoice odd;
-            odd.family = face;
-            h.dialogs.fonts.push_back(odd);
-        }
+        for (const QString& face : {QStringLiteral("Noto Sans \u4E2D\u6587"), QString(100, QLatin1Char('F'))})
+            h.dialogs.fonts.push_back(UserDialogs::FontChoice{.family = face});
         QStringList offered;
-        whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        QVERIFY(answered<ModifySeatDialog>(h.window->actions().addSeat, [&](ModifySeatDialog* dialog) {
             const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
             offered = itemTexts(names);
             QCOMPARE(names->currentIndex(), 0);
@@ -280,9 +293,8 @@ private slots:
             font->click();
             font->click();
             dialog->accept();
-        });
-        h.window->actions().addSeat->trigger();
-        QCOMPARE(offered, (QStringList{QStringLiteral("Bob Stone"), QStringLiteral("Cleo Park")}));
+        }));
+        QCOMPARE(offered, (QStringList{"Bob Stone", "Cleo Park"}));
         QCOMPARE(h.dialogs.count(Kind::Warn), 2);
         QCOMPARE(h.cls().Seats.size(), std::size_t(2));
         const SeatingInfo& bob = h.cls().Seats[1];
@@ -296,26 +308,20 @@ private slots:
         QVERIFY(h.window->document().modified);
 
         // Cancel adds nothing.
-        whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->reject(); });
-        h.window->actions().addSeat->trigger();
+        QVERIFY(answered<ModifySeatDialog>(h.window->actions().addSeat, [](ModifySeatDialog* d) { d->reject(); }));
         QCOMPARE(h.cls().Seats.size(), std::size_t(2));
 
         // The next seat goes beside the first, not on it; its font and colour as chosen.
-        UserDialogs::FontChoice bold;
-        bold.family = QStringLiteral("Courier New");
-        bold.pointSize = 12;
-        bold.bold = true;
-        h.dialogs.fonts.push_back(bold);
+        h.dialogs.fonts.push_back(
+            UserDialogs::FontChoice{.family = QStringLiteral("Courier New"), .pointSize = 12, .bold = true});
         h.dialogs.colours.push_back(QColor(255, 128, 0));
-        offered.clear();
-        whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        QVERIFY(answered<ModifySeatDialog>(h.window->actions().addSeat, [&](ModifySeatDialog* dialog) {
             offered = itemTexts(dialog->findChild<QComboBox*>(QStringLiteral("seatNames")));
             dialog->findChild<QPushButton*>(QStringLiteral("seatFont"))->click();
             dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
             dialog->accept();
-        });
-        h.window->actions().addSeat->trigger();
-        QCOMPARE(offered, QStringList{QStringLiteral("Cleo Park")});
+        }));
+        QCOMPARE(offered, QStringList{"Cleo Park"});
         const SeatingInfo& cleo = h.cls().Seats.at(2);
         QCOMPARE(cleo.name, std::string("Cleo Park"));
         QCOMPARE(seatRect(cleo), QRect(110, 10, 100, 36));
@@ -325,12 +331,8 @@ private slots:
         QCOMPARE(cleo.color, 0x0080FF);
 
         // Everyone is seated: Add Seat says so and opens nothing.
-        bool shown = false;
-        whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->reject(); }, &shown);
-        h.window->actions().addSeat->trigger();
-        stopWatchingModals();
-        QVERIFY(!shown);
-        QCOMPARE(h.dialogs.texts(Kind::Inform), QStringList{QStringLiteral("Every student has a seat.")});
+        QVERIFY(!answered<ModifySeatDialog>(h.window->actions().addSeat, [](ModifySeatDialog* d) { d->reject(); }));
+        QCOMPARE(h.dialogs.texts(Kind::Inform), QStringList{"Every student has a seat."});
         QCOMPARE(h.cls().Seats.size(), std::size_t(3));
     }
 
@@ -345,11 +347,10 @@ private slots:
         SeatingHarness h(cls);
         const int perRow = (h.view()->visibleChartWidth() - 10) / 100;
         QVERIFY(perRow >= 3 && perRow <= 12);
-        for (int i = 0; i <= perRow; ++i) {
-            whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->accept(); });
-            h.window->actions().addSeat->trigger();
-        }
+        for (int i = 0; i <= perRow; ++i)
+            QVERIFY(answered<ModifySeatDialog>(h.window->actions().addSeat, [](ModifySeatDialog* d) { d->accept(); }));
         QCOMPARE(h.cls().Seats.size(), std::size_t(perRow + 2));
+
         // The first row is full; the next seat starts the row below it, beside
         // Ann's seat, which lies across the places under the first two.
         QCOMPARE(h.seat(std::size_t(perRow)), QRect(10 + (perRow - 1) * 100, 10, 100, 36));
@@ -359,25 +360,30 @@ private slots:
         QCOMPARE(places.size(), h.cls().Seats.size());  // no seat on another
     }
 
-    void editKeepsACaptionThatIsNoStudentsName() {
+    void editKeepsACaptionThatIsNoStudentsNameAndASeatCalledTeacherIsRefused() {
         ClassRecord cls = smallClass();
         cls.Seats[0].name = "Ann Leigh";  // the student was renamed since
+        StudentInfo teacher;
+        teacher.name = "Teacher";
+        cls.students.push_back(teacher);
+        cls.comments.push_back({"Teacher", ""});
+        for (AssignmentInfo& a : cls.assignments) a.namegrade.push_back("Teacher~0");
         SeatingHarness h(cls);
         h.dialogs.colours.push_back(QColor(0, 0, 255));
         QString chosen;
-        whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        h.click(h.at(60, 60));
+        QVERIFY(answered<ModifySeatDialog>(h.window->actions().editSeat, [&](ModifySeatDialog* dialog) {
             const auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
             chosen = names->currentText();
-            QCOMPARE(names->count(), 4);
+            QCOMPARE(names->count(), 5);  // the four students and the caption
             dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
             dialog->accept();
-        });
-        h.click(h.at(60, 60));
-        h.window->actions().editSeat->trigger();
+        }));
         QCOMPARE(chosen, QStringLiteral("Ann Leigh"));
         QCOMPARE(h.cls().Seats[0].name, std::string("Ann Leigh"));
         QCOMPARE(h.cls().Seats[0].color, 0xFF0000);
         QCOMPARE(h.seat(0), QRect(40, 50, 79, 30));
+
         // Its font is named as the file names it, though this desktop lacks it.
         QCOMPARE(h.cls().Seats[0].font_name, std::string("MS Sans Serif"));
 
@@ -388,12 +394,11 @@ private slots:
         ClassRecord withCleo = h.cls();
         withCleo.Seats.push_back(cleo);
         changeClassTo(*h.window, withCleo);
-        whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        h.click(h.at(60, 210));
+        QVERIFY(answered<ModifySeatDialog>(h.window->actions().editSeat, [&](ModifySeatDialog* dialog) {
             chosen = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"))->currentText();
             dialog->accept();
-        });
-        h.click(h.at(60, 210));
-        h.window->actions().editSeat->trigger();
+        }));
         QCOMPARE(chosen, QStringLiteral("Cleo Park"));
         QCOMPARE(h.cls().Seats[1].name, std::string("Cleo Park"));
 
@@ -410,49 +415,19 @@ private slots:
         QTest::mouseDClick(h.viewport(), Qt::LeftButton, {}, h.at(320, 320));
         QCOMPARE(shown, 1);
         QVERIFY(!h.window->actions().editSeat->isEnabled());
-    }
 
-    void aSeatCalledTeacherIsRefusedWithTheReason() {
-        ClassRecord cls = smallClass();
-        StudentInfo teacher;
-        teacher.name = "Teacher";
-        cls.students.push_back(teacher);
-        cls.comments.push_back({"Teacher", ""});
-        for (AssignmentInfo& a : cls.assignments) a.namegrade.push_back("Teacher~0");
-        SeatingHarness h(cls);
+        // A seat for the student called Teacher would be taken for the teacher's desk.
         bool stayedOpen = false;
-        whenModalShows<ModifySeatDialog>([&](ModifySeatDialog* dialog) {
+        QVERIFY(answered<ModifySeatDialog>(h.window->actions().addSeat, [&](ModifySeatDialog* dialog) {
             auto* names = dialog->findChild<QComboBox*>(QStringLiteral("seatNames"));
             names->setCurrentIndex(names->findText(QStringLiteral("Teacher")));
             dialog->accept();
             stayedOpen = dialog->isVisible();
             dialog->reject();
-        });
-        h.window->actions().addSeat->trigger();
+        }));
         QVERIFY(stayedOpen);
         QVERIFY(h.dialogs.onlyText(Kind::Warn).contains(QStringLiteral("teacher's desk")));
-        QCOMPARE(h.cls().Seats.size(), std::size_t(1));
-    }
-
-    void anotherClassLeavesNoCurrentSeat() {
-        SeatingHarness h;
-        h.click(h.at(60, 60));
-        // Another class with a seat just like the one chosen: still not chosen.
-        h.open(h.write(QStringLiteral("other.grs")));
-        QVERIFY(!h.window->seatingCommands().editor().current());
-        QVERIFY(!h.window->actions().editSeat->isEnabled());
-        h.window->showPage(Page::Seating);
-        QVERIFY(!h.view()->frame().isVisible());
-        h.dialogs.answer(Answer::Yes);
-        h.window->seatingCommands().deleteSeat();
-        QCOMPARE(h.dialogs.count(Kind::YesNo), 0);
-        QCOMPARE(h.cls().Seats.size(), std::size_t(1));
-
-        // Leaving the page lets go of the seat as well.
-        h.click(h.at(60, 60));
-        h.window->showPage(Page::Grades);
-        QVERIFY(!h.window->seatingCommands().editor().current());
-        h.dialogs.answers.clear();
+        QCOMPARE(h.cls().Seats.size(), std::size_t(2));
     }
 
     void theChartPrintsWholeFromAnyPage() {
@@ -494,33 +469,35 @@ private slots:
         QVERIFY(h.active);
         QUndoStack& stack = h.window->history().stack();
         const ClassRecord start = h.cls();
+
         // A drag goes through four places on its way: one step.
         h.drag(h.at(60, 60), h.at(300, 200));
         QCOMPARE(stack.count(), 1);
         QCOMPARE(stack.undoText(), QStringLiteral("Move Seat"));
         const ClassRecord dragged = h.cls();
+
         // The dragged seat is still current, and its commands with it.
         QVERIFY(h.window->actions().editSeat->isEnabled());
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(h.view(), key);
         QCOMPARE(h.seat(0), QRect(263, 186, 79, 30));
         QCOMPARE(stack.count(), 2);
         const ClassRecord nudged = h.cls();
+
         // A nudge of another seat is a step of its own.
         h.click(h.at(320, 320));
         QTest::keyClick(h.view(), Qt::Key_Up);
         QCOMPARE(stack.count(), 3);
         const ClassRecord end = h.cls();
-
         for (const ClassRecord& earlier : {nudged, dragged, start}) {
             stack.undo();
             QCOMPARE(h.cls(), earlier);
             checkChartShowsClass(h);
         }
+
         // Nothing current any more: the keys move no seat and make no step.
         QTest::keyClick(h.view(), Qt::Key_Left);
         QCOMPARE(h.cls(), start);
         QCOMPARE(stack.count(), 3);
-
         for (int i = 0; i < 3; ++i) stack.redo();
         QCOMPARE(h.cls(), end);
         checkChartShowsClass(h);
@@ -530,15 +507,15 @@ private slots:
         SeatingHarness h;
         QUndoStack& stack = h.window->history().stack();
         const ClassRecord start = h.cls();
-        whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) { dialog->accept(); });
-        h.window->actions().addSeat->trigger();  // Bob's, current
+
+        // Bob's seat added, and current.
+        QVERIFY(answered<ModifySeatDialog>(h.window->actions().addSeat, [](ModifySeatDialog* d) { d->accept(); }));
         QCOMPARE(h.cls().Seats.size(), std::size_t(2));
         h.dialogs.colours.push_back(QColor(255, 128, 0));
-        whenModalShows<ModifySeatDialog>([](ModifySeatDialog* dialog) {
+        QVERIFY(answered<ModifySeatDialog>(h.window->actions().editSeat, [](ModifySeatDialog* dialog) {
             dialog->findChild<QPushButton*>(QStringLiteral("seatFillColour"))->click();
             dialog->accept();
-        });
-        h.window->actions().editSeat->trigger();
+        }));
         const ClassRecord edited = h.cls();
         const QPoint corner = h.view()->mapFromScene(h.view()->frame().handleCentre(SeatHandle::BottomRight));
         h.drag(corner, corner + QPoint(30, 20));
@@ -549,8 +526,7 @@ private slots:
         QCOMPARE(stack.count(), 4);
         QStringList names;
         for (int i = 0; i < stack.count(); ++i) names << stack.text(i);
-        QCOMPARE(names, (QStringList{QStringLiteral("Add Seat"), QStringLiteral("Edit Seat"),
-                                     QStringLiteral("Resize Seat"), QStringLiteral("Delete Seat")}));
+        QCOMPARE(names, (QStringList{"Add Seat", "Edit Seat", "Resize Seat", "Delete Seat"}));
 
         // Ann's seat comes back first in the list, where it was.
         stack.undo();

@@ -35,12 +35,8 @@ Sheet makeTable(int rows, int cols) {
         s.setText(r, 1, QStringLiteral("Student %1").arg(r - 1));
         for (int c = 2; c <= cols; ++c) s.setNumber(r, c, r * 100 + c);
     }
-    CellFont heading;
-    heading.name = QStringLiteral("MS Sans Serif");
-    heading.size = 8;
-    heading.bold = true;
-    heading.color = colour::kWhite;
-    s.setFont(CellRange::rows(1, 1), heading);
+    s.setFont(CellRange::rows(1, 1),
+              CellFont{.name = QStringLiteral("MS Sans Serif"), .size = 8, .bold = true, .color = colour::kWhite});
     s.setFill(CellRange::rows(1, 1), {FillPattern::Solid, colour::kNavy, 0});
     s.setAlignment(CellRange::rows(1, 1), {HAlign::Center, false, VAlign::Center});
     s.setFixedCols(1);
@@ -71,17 +67,14 @@ QModelIndex at(const SheetView& view, int row, int col) {
 class SheetViewTest : public QObject {
     Q_OBJECT
 private slots:
-    void showsContentFormatsAndMappedFonts() {
-        Sheet s = makeTable(4, 3);
+    void showsContentFormatsFontsAndWidthsAndIsEditableOnlyWhereAllowed() {
+        Sheet s = makeTable(4, 4);
         s.setText(3, 2, QStringLiteral("-"));
-        CellFont red;
-        red.color = colour::kRed;
-        s.setFont(CellRange::cell(4, 3), red);
+        s.setFont(CellRange::cell(4, 3), CellFont{.color = colour::kRed});
         SheetView view;
         view.setSheet(&s);
         QAbstractItemModel* m = view.model();
-
-        QCOMPARE(std::pair(m->rowCount(), m->columnCount()), std::pair(4, 3));
+        QCOMPARE(std::pair(m->rowCount(), m->columnCount()), std::pair(4, 4));
         QCOMPARE(at(view, 1, 1).data().toString(), QStringLiteral("Names"));
         QCOMPARE(at(view, 2, 2).data().toString(), QStringLiteral("202"));
         QCOMPARE(at(view, 3, 2).data().toString(), QStringLiteral("-"));
@@ -91,40 +84,48 @@ private slots:
         QCOMPARE(at(view, 1, 2).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 255, 255));
         QCOMPARE(at(view, 4, 3).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
         QVERIFY(!at(view, 2, 2).data(Qt::BackgroundRole).isValid());
-
         const auto alignment = [&](int r, int c) {
             return Qt::Alignment(at(view, r, c).data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask;
         };
         QCOMPARE(alignment(1, 2), Qt::AlignHCenter);
         QCOMPARE(alignment(2, 2), Qt::AlignRight);  // a number in "General"
         QCOMPARE(alignment(2, 1), Qt::AlignLeft);   // a text in "General"
-
         const QFont headingFont = at(view, 1, 1).data(Qt::FontRole).value<QFont>();
         QVERIFY(headingFont.bold());
         QCOMPARE(headingFont.pointSizeF(), 8.0);
+
         // The face of the other desktop is drawn with a face this one has.
         QVERIFY(QFontDatabase::hasFamily(QFontInfo(headingFont).family()));
         QCOMPARE(QFontInfo(headingFont).family(),
                  QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family());
-        CellFont courier;
-        courier.name = QStringLiteral("Courier New");
-        const QFontMetrics fixed(toQFont(courier));
+        const QFontMetrics fixed(toQFont(CellFont{.name = QStringLiteral("Courier New")}));
         QCOMPARE(fixed.horizontalAdvance(QStringLiteral("iiii")), fixed.horizontalAdvance(QStringLiteral("WWWW")));
-    }
 
-    void widthsFollowCharacterUnitsAndGridLinesFollowTheSheet() {
-        Sheet s = makeTable(3, 4);
+        // Typing is off until allowed, and then only where permitted.
+        const auto editable = [&](int r, int c) {
+            return view.model()->flags(at(view, r, c)).testFlag(Qt::ItemIsEditable);
+        };
+        QVERIFY(!editable(2, 2));
+        view.setInCellEditing(true);
+        QVERIFY(editable(2, 2));
+        QVERIFY(!editable(2, 1));  // a frozen column is never typed into
+        view.setEditPermission([](int row, int col) { return row >= 2 && col <= 3; });
+        QVERIFY(editable(3, 3));
+        QVERIFY(!editable(1, 2));
+        QVERIFY(!editable(3, 4));
+        view.setInCellEditing(false);
+        QVERIFY(!editable(3, 3));
+
+        // Widths follow the sheet's character units, grid lines its switch.
         s.setColWidth(2, 10);
         s.setColWidth(3, 20);
         s.setShowGridLines(false);
-        SheetView view;
-        view.setSheet(&s);
+        view.reload();
         const double unit = characterUnitWidth(bodyFace(s), view.viewport());
         QVERIFY(unit > 3);
         QVERIFY(std::abs(view.columnWidth(1) - 10 * unit) <= 1.0);
         QVERIFY(std::abs(view.columnWidth(2) - 20 * unit) <= 1.0);
         QVERIFY(!view.showGrid());
-
         s.setShowGridLines(true);
         s.setColWidth(2, 8);
         view.reload();
@@ -142,7 +143,7 @@ private slots:
         QVERIFY(view.frozenView()->columnWidth(0) == view.columnWidth(0));
     }
 
-    void selectionReachesTheSheetBothWays() {
+    void selectionReachesTheSheetBothWaysAndIsCopiedAndReloaded() {
         Sheet s = makeTable(6, 5);
         SheetView view;
         view.setSheet(&s);
@@ -173,23 +174,53 @@ private slots:
         view.setActiveCell(2, 4);
         QCOMPARE(s.activeCol(), 4);
         QCOMPARE(view.currentIndex(), at(view, 2, 4));
+
+        // Copy puts tabs and HTML on the clipboard.
+        view.selectRange(CellRange{1, 1, 2, 3});
+        view.copySelection();
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime);
+        QCOMPARE(mime->text(), QStringLiteral("Names\tQuiz 1\tQuiz 2\nStudent 1\t202\t203\n"));
+        QVERIFY(mime->hasHtml());
+        QVERIFY(mime->html().contains(QStringLiteral("<table")));
+        QVERIFY(mime->html().contains(QStringLiteral("Student 1")));
+        QVERIFY(!mime->html().contains(QStringLiteral("Student 2")));
+
+        // Ctrl+C in the view does the same.
+        view.selectRange(CellRange::cell(3, 2));
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("302\n"));
+
+        // Reloaded, the view follows the sheet as rebuilt.
+        s.clearRange(CellRange::all());
+        s.setMaxRow(2);
+        s.setMaxCol(2);
+        s.setFixedCols(0);
+        s.setText(2, 2, QStringLiteral("new"));
+        s.setSelection(CellRange::cell(2, 2));
+        view.reload();
+        QCOMPARE(std::pair(view.model()->rowCount(), view.model()->columnCount()), std::pair(2, 2));
+        QCOMPARE(at(view, 2, 2).data().toString(), QStringLiteral("new"));
+        QCOMPARE(view.frozenColumnCount(), 0);
+        QCOMPARE(view.currentIndex(), at(view, 2, 2));
+        QCOMPARE(s.selection(), CellRange::cell(2, 2));
     }
 
-    void frozenColumnsStayAndLeftColScrolls() {
-        Sheet s = makeTable(30, 60);
+    void frozenColumnsAndAFixedHeadingRowStayInViewAsTheRestScrolls() {
+        Sheet s = makeTable(200, 60);
         SheetView view;
         view.setSheet(&s);
         view.resize(500, 300);
         QVERIFY(showExposed(view));
-
         QCOMPARE(view.frozenColumnCount(), 1);
         QVERIFY(view.frozenView()->isVisible());
         QVERIFY(!view.frozenView()->isColumnHidden(0));
         QVERIFY(view.frozenView()->isColumnHidden(1));
         QCOMPARE(view.leftCol(), 2);
-
         view.setLeftCol(40);
         QCOMPARE(view.leftCol(), 40);
+
         // The frozen names stay where they were while the rest scrolled.
         QCOMPARE(view.frozenView()->columnViewportPosition(0), 0);
         QVERIFY(view.horizontalScrollBar()->value() > 0);
@@ -212,19 +243,9 @@ private slots:
         // Vertical scrolling moves both parts together.
         view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
         QCOMPARE(view.frozenView()->verticalScrollBar()->value(), view.verticalScrollBar()->value());
-
-        s.setFixedCols(0);
-        view.reload();
-        QVERIFY(!view.frozenView()->isVisible());
-    }
-
-    void aFixedHeadingRowStaysInViewAsTheColumnHeadings() {
-        Sheet s = makeTable(200, 12);
         s.setFixedRows(1);
-        SheetView view;
-        view.setSheet(&s);
-        view.resize(500, 300);
-        QVERIFY(showExposed(view));
+        view.reload();
+        view.setLeftCol(2);
 
         // Row 1 is drawn as the headings of both parts, in its own navy and white.
         QVERIFY(view.isRowHidden(0) && view.frozenView()->isRowHidden(0));
@@ -261,33 +282,38 @@ private slots:
         view.reload();
         QVERIFY(!view.isRowHidden(0) && view.verticalHeader()->isVisible());
         QCOMPARE(m->headerData(3, Qt::Horizontal).toString(), QStringLiteral("D"));
+        s.setFixedCols(0);
+        view.reload();
+        QVERIFY(!view.frozenView()->isVisible());
     }
 
-    void editingIsOffUntilAllowedAndPermittedPerCell() {
-        Sheet s = makeTable(4, 4);
-        SheetView view;
-        view.setSheet(&s);
-        const auto editable = [&](int r, int c) {
-            return view.model()->flags(at(view, r, c)).testFlag(Qt::ItemIsEditable);
-        };
-        QVERIFY(!editable(2, 2));
-        view.setInCellEditing(true);
-        QVERIFY(editable(2, 2));
-        QVERIFY(!editable(2, 1));  // a frozen column is never typed into
-        view.setEditPermission([](int row, int col) { return row >= 2 && col <= 3; });
-        QVERIFY(editable(3, 3));
-        QVERIFY(!editable(1, 2));
-        QVERIFY(!editable(3, 4));
-        view.setInCellEditing(false);
-        QVERIFY(!editable(3, 3));
-    }
-
-    void endEditHandlerCommitsRefusesOrHandles() {
+    void keyFilterAndEndEditHandlerDecideWhatIsTyped() {
         TypingView typing;
         QVERIFY(typing.exposed);
         Sheet& s = typing.sheet;
         SheetView& view = typing.view;
+        std::vector<bool> editingSeen;
+        view.setKeyFilter([&](const QKeyEvent& key, bool editing) {
+            editingSeen.push_back(editing);
+            if (key.text() == QStringLiteral("x")) return SheetView::KeyDecision::discard();
+            if (key.text() == QStringLiteral("t")) return SheetView::KeyDecision::replace(QStringLiteral("T"));
+            return SheetView::KeyDecision::pass();
+        });
+        view.setActiveCell(2, 3);
+        QTest::keyClicks(&view, QStringLiteral("x"));
+        QVERIFY(!view.isEditing());  // a discarded key opens no editor
+        QTest::keyClicks(&view, QStringLiteral("t"));
+        QLineEdit* editor = cellEditor(view);
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("xt1"));
+        QCOMPARE(editor->text(), QStringLiteral("TT1"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(s.text(2, 3), QStringLiteral("TT1"));
+        QVERIFY(std::find(editingSeen.begin(), editingSeen.end(), true) != editingSeen.end());
+        QVERIFY(std::find(editingSeen.begin(), editingSeen.end(), false) != editingSeen.end());
 
+        // The end-edit handler commits, refuses or handles the text itself.
         struct Call {
             int row, col;
             QString text;
@@ -299,7 +325,6 @@ private slots:
             return outcome;
         });
         QSignalSpy edited(&view, &SheetView::cellEdited);
-
         view.setActiveCell(2, 2);
         typeIntoCell(view, QStringLiteral("17.5"));
         QCOMPARE(calls.size(), std::size_t{1});
@@ -308,7 +333,6 @@ private slots:
         QCOMPARE(s.number(2, 2), 17.5);
         QCOMPARE(edited.size(), 1);
         QCOMPARE(std::pair(view.activeRow(), view.activeCol()), std::pair(3, 2));  // Enter went down a row
-
         outcome = SheetView::EndEdit::Refuse;
         view.setActiveCell(3, 3);
         typeIntoCell(view, QStringLiteral("9"));
@@ -316,7 +340,6 @@ private slots:
         QCOMPARE(s.text(3, 3), QStringLiteral("303"));  // unchanged
         QCOMPARE(edited.size(), 1);
         QCOMPARE(std::pair(view.activeRow(), view.activeCol()), std::pair(3, 3));  // and the cursor stays on it
-
         // The handler changes the sheet itself, even rebuilding it, after the editor has closed.
         outcome = SheetView::EndEdit::Handled;
         view.setEndEditHandler([&](int row, int col, const QString& text) {
@@ -334,81 +357,13 @@ private slots:
         const std::size_t before = calls.size();
         view.setActiveCell(4, 3);
         QTest::keyClicks(&view, QStringLiteral("5"));
-        QLineEdit* editor = cellEditor(view);
+        editor = cellEditor(view);
         QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_Escape);
         QCoreApplication::processEvents();
         QVERIFY(!view.isEditing());
         QCOMPARE(calls.size(), before);
         QCOMPARE(s.text(4, 3), QStringLiteral("403"));
-    }
-
-    void keyFilterDiscardsAndReplacesKeys() {
-        TypingView typing;
-        QVERIFY(typing.exposed);
-        Sheet& s = typing.sheet;
-        SheetView& view = typing.view;
-        std::vector<bool> editingSeen;
-        view.setKeyFilter([&](const QKeyEvent& key, bool editing) {
-            editingSeen.push_back(editing);
-            if (key.text() == QStringLiteral("x")) return SheetView::KeyDecision::discard();
-            if (key.text() == QStringLiteral("t")) return SheetView::KeyDecision::replace(QStringLiteral("T"));
-            return SheetView::KeyDecision::pass();
-        });
-
-        view.setActiveCell(2, 3);
-        QTest::keyClicks(&view, QStringLiteral("x"));
-        QVERIFY(!view.isEditing());  // a discarded key opens no editor
-        QTest::keyClicks(&view, QStringLiteral("t"));
-        QLineEdit* editor = cellEditor(view);
-        QVERIFY(editor);
-        QTest::keyClicks(editor, QStringLiteral("xt1"));
-        QCOMPARE(editor->text(), QStringLiteral("TT1"));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
-        QCOMPARE(s.text(2, 3), QStringLiteral("TT1"));
-        QVERIFY(std::find(editingSeen.begin(), editingSeen.end(), true) != editingSeen.end());
-        QVERIFY(std::find(editingSeen.begin(), editingSeen.end(), false) != editingSeen.end());
-    }
-
-    void copyPutsTabsAndHtmlOnTheClipboard() {
-        Sheet s = makeTable(4, 3);
-        SheetView view;
-        view.setSheet(&s);
-        view.selectRange(CellRange{1, 1, 2, 3});
-        view.copySelection();
-        const QMimeData* mime = QApplication::clipboard()->mimeData();
-        QVERIFY(mime);
-        QCOMPARE(mime->text(), QStringLiteral("Names\tQuiz 1\tQuiz 2\nStudent 1\t202\t203\n"));
-        QVERIFY(mime->hasHtml());
-        QVERIFY(mime->html().contains(QStringLiteral("<table")));
-        QVERIFY(mime->html().contains(QStringLiteral("Student 1")));
-        QVERIFY(!mime->html().contains(QStringLiteral("Student 2")));
-
-        // Ctrl+C in the view does the same.
-        QVERIFY(showExposed(view));
-        view.selectRange(CellRange::cell(3, 2));
-        view.setFocus();
-        QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("302\n"));
-    }
-
-    void reloadFollowsARebuiltSheet() {
-        Sheet s = makeTable(5, 5);
-        SheetView view;
-        view.setSheet(&s);
-        s.clearRange(CellRange::all());
-        s.setMaxRow(2);
-        s.setMaxCol(2);
-        s.setFixedCols(0);
-        s.setText(2, 2, QStringLiteral("new"));
-        s.setSelection(CellRange::cell(2, 2));
-        view.reload();
-        QCOMPARE(std::pair(view.model()->rowCount(), view.model()->columnCount()), std::pair(2, 2));
-        QCOMPARE(at(view, 2, 2).data().toString(), QStringLiteral("new"));
-        QCOMPARE(view.frozenColumnCount(), 0);
-        QCOMPARE(view.currentIndex(), at(view, 2, 2));
-        QCOMPARE(s.selection(), CellRange::cell(2, 2));
     }
 };
 

@@ -69,6 +69,7 @@ struct Editor {
         const QRect line = list()->visualItemRect(list()->item(row));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, line.center());
     }
+
     // A point of the dialog with nothing on it.
     void clickBackground() {
         for (int y = dialog.height() - 5; y > 0; y -= 3) {
@@ -88,7 +89,7 @@ struct Editor {
 class StudentListDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void choosingALineShowsTheStudentAndItsComment() {
+    void choosingALineShowsTheStudentABackgroundClickThenEnterAddsOneAndPrintShowsIt() {
         Editor e(rosterClass());
         QCOMPARE(e.list()->count(), 4);
         QCOMPARE(e.dialog.findChild<QLabel*>(QStringLiteral("countLabel"))->text(),
@@ -104,28 +105,45 @@ private slots:
         QCOMPARE(e.dialog.box(StudentField::StudentEmail)->text(), QStringLiteral("A-1@school.example"));
         QCOMPARE(e.name()->maxLength(), 99);
         QCOMPARE(e.dialog.box(StudentField::State)->maxLength(), 2);
-    }
-
-    void aBackgroundClickThenEnterAddsAStudent() {
-        Editor e(rosterClass());
-        e.choose(0);
         QCOMPARE(e.name()->text(), QStringLiteral("Ann Lee"));
         e.clickBackground();
+
         // Nothing is chosen any more: the boxes are for a new student.
         QCOMPARE(e.dialog.shownRecord(), -1);
         QVERIFY(e.list()->selectedItems().isEmpty());
         QVERIFY(e.name()->text().isEmpty());
         QVERIFY(e.name()->hasFocus());
-
         QTest::keyClicks(e.name(), QStringLiteral("Dee Ross"));
         QTest::keyClick(e.name(), Qt::Key_Return);
         QVERIFY(e.dialog.isVisible());  // Enter added; it did not close the dialog
         QCOMPARE(studentNames(e.cls()), (Entries{"Ann Lee", "Bob Stone", "Cleo Park", "MaryAnn", "Dee Ross"}));
         QCOMPARE(e.list()->item(4)->text(), QStringLiteral("Dee Ross"));
         QVERIFY(e.name()->text().isEmpty());
+
+        // Print gives one page, for the student shown.
+        QTemporaryDir folder;
+        e.choose(1);
+        e.dialog.commentBox()->setPlainText(QStringLiteral("Good with maps."));
+        e.dialog.box(StudentField::MomEmail)->setText(QStringLiteral("rita@home.example"));
+        const QString pdf = folder.filePath(QStringLiteral("bob.pdf"));
+        e.dialogs.printToPdf(pdf);
+        e.button("printButton")->click();
+        QCOMPARE(e.dialogs.count(Kind::Printer), 1);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        if (!havePdfToText()) QSKIP("pdftotext is not installed");
+        const QString text = pdfText(pdf);
+
+        // The parents' lines hold e-mail addresses and say so.
+        for (const char* line :
+             {"Bob Stone", "- Student ID: B-2", "- Email Address: B-2@school.example", "- Comments: Good with maps.",
+              "- Mother's E-mail: rita@home.example", "- Father's E-mail:"})
+            QVERIFY2(text.contains(QLatin1String(line)), line);
+        QVERIFY(!text.contains(QStringLiteral("Address: rita")));
+        QVERIFY(!text.contains(QStringLiteral("Ann Lee")));
+        QCOMPARE(pdfPageCount(pdf), 1);
     }
 
-    void enterInABoxUpdatesOnlyTheStudentShown() {
+    void enterInABoxUpdatesOnlyTheStudentShownAfterTheChecksOfAdd() {
         Editor e(rosterClass());
         e.choose(0);
         typeInto(e.name(), QStringLiteral("Anne Lee"));
@@ -135,6 +153,7 @@ private slots:
         QCOMPARE(e.cls().students[0].city, std::string("Dover"));
         QCOMPARE(e.dialog.renames().size(), std::size_t(1));
         QCOMPARE(e.dialog.renames().front().from, std::string("Ann Lee"));
+
         // Afterwards the boxes are for a new student again.
         QCOMPARE(e.dialog.shownRecord(), -1);
 
@@ -143,23 +162,18 @@ private slots:
         typeInto(e.name(), QStringLiteral("Zed"));
         e.button("updateButton")->click();
         QCOMPARE(e.cls(), before);
-    }
 
-    void updateChecksWhatAddChecks() {
-        Editor e(rosterClass());
-        const ClassRecord before = e.cls();
+        // Update checks what Add checks.
         e.choose(0);
         typeInto(e.name(), QStringLiteral("maryann"));
         QTest::keyClick(e.name(), Qt::Key_Return);
         QVERIFY(e.dialogs.onlyText(Kind::Warn).contains(QStringLiteral("MaryAnn")));
-
         typeInto(e.name(), QStringLiteral("   "));
         e.dialog.tabs()->setCurrentIndex(2);
         e.button("updateButton")->click();
         QCOMPARE(e.dialogs.texts(Kind::Warn).back(), QStringLiteral("Invalid Student Name!"));
         QCOMPARE(e.dialog.tabs()->currentIndex(), 0);  // back to the name
         QVERIFY(e.name()->hasFocus());
-
         typeInto(e.name(), QStringLiteral("Ann~Lee"));
         e.button("updateButton")->click();
         QCOMPARE(e.dialogs.count(Kind::Warn), 3);
@@ -167,7 +181,7 @@ private slots:
         QCOMPARE(e.dialog.shownRecord(), 0);  // still Ann's boxes, to correct
     }
 
-    void longCommentsAreRefusedWithTheirCount() {
+    void longCommentsAreRefusedMovingAndDeletingFromTheKeyboardAndClearAsksFirst() {
         Editor e(rosterClass());
         typeInto(e.name(), QStringLiteral("Dee"));
         e.dialog.commentBox()->setPlainText(QString(500, QLatin1Char('a')) + QLatin1Char('\n') +
@@ -177,33 +191,24 @@ private slots:
         QVERIFY(e.dialogs.onlyText(Kind::Warn).contains(QStringLiteral("1000")));
         QCOMPARE(e.dialog.tabs()->currentIndex(), 4);
         QCOMPARE(e.dialog.commentBox()->toPlainText().size(), 999);  // nothing was cut
-
         e.dialog.commentBox()->setPlainText(QString(500, QLatin1Char('a')) + QLatin1Char('\n') +
                                             QString(497, QLatin1Char('b')));
         e.button("addButton")->click();
         QCOMPARE(e.cls().comments.back().desc.size(), std::size_t(999));
         QCOMPARE(e.cls().comments.back().desc.substr(500, 2), std::string("\r\n"));
-    }
-
-    void movingAndDeletingFromTheKeyboard() {
-        Editor e(rosterClass());
         e.choose(2);  // Cleo
         QTest::keyClick(e.list(), Qt::Key_Up, Qt::ControlModifier);
-        QCOMPARE(studentNames(e.cls()), (Entries{"Ann Lee", "Cleo Park", "Bob Stone", "MaryAnn"}));
+        QCOMPARE(studentNames(e.cls()), (Entries{"Ann Lee", "Cleo Park", "Bob Stone", "MaryAnn", "Dee"}));
         QCOMPARE(e.list()->currentRow(), 1);
         QCOMPARE(e.name()->text(), QStringLiteral("Cleo Park"));
-
         QTest::keyClick(e.list(), Qt::Key_Delete);
-        QCOMPARE(studentNames(e.cls()), (Entries{"Ann Lee", "Bob Stone", "MaryAnn"}));
-        QCOMPARE(e.list()->count(), 3);
-    }
-
-    void clearAsksFirst() {
-        Editor e(rosterClass());
+        QCOMPARE(studentNames(e.cls()), (Entries{"Ann Lee", "Bob Stone", "MaryAnn", "Dee"}));
+        QCOMPARE(e.list()->count(), 4);
+        const ClassRecord before = e.cls();
         e.dialogs.answer(Answer::No);
         e.button("clearButton")->click();
-        QCOMPARE(e.dialogs.texts(Kind::YesNo), QStringList{QStringLiteral("Remove all students and all assignments?")});
-        QCOMPARE(e.cls(), rosterClass());
+        QCOMPARE(e.dialogs.texts(Kind::YesNo), QStringList{"Remove all students and all assignments?"});
+        QCOMPARE(e.cls(), before);
         e.dialogs.answer(Answer::Yes);
         e.button("clearButton")->click();
         QVERIFY(e.cls().students.empty() && e.cls().assignments.empty() && e.cls().comments.empty());
@@ -218,7 +223,6 @@ private slots:
         other.students[2].name = "Eve~Ng";
         const QString otherPath = folder.filePath(QStringLiteral("other.grs"));
         QVERIFY(writeGradeFile(otherPath, other).ok());
-
         Editor e(rosterClass(), folder.filePath(QStringLiteral("mine.grs")));
         e.dialogs.openWith(otherPath);
         whenShown<ImportStudentsDialog>([](ImportStudentsDialog& picker) {
@@ -246,46 +250,20 @@ private slots:
         QCOMPARE(untitled.cls(), rosterClass());
     }
 
-    void printingGivesOnePageForTheStudentShown() {
-        QTemporaryDir folder;
-        Editor e(rosterClass());
-        e.choose(1);
-        e.dialog.commentBox()->setPlainText(QStringLiteral("Good with maps."));
-        e.dialog.box(StudentField::MomEmail)->setText(QStringLiteral("rita@home.example"));
-        const QString pdf = folder.filePath(QStringLiteral("bob.pdf"));
-        e.dialogs.printToPdf(pdf);
-        e.button("printButton")->click();
-        QCOMPARE(e.dialogs.count(Kind::Printer), 1);
-        QVERIFY(QFileInfo(pdf).size() > 0);
-        if (!havePdfToText()) QSKIP("pdftotext is not installed");
-        const QString text = pdfText(pdf);
-        // The parents' lines hold e-mail addresses and say so.
-        for (const char* line :
-             {"Bob Stone", "- Student ID: B-2", "- Email Address: B-2@school.example", "- Comments: Good with maps.",
-              "- Mother's E-mail: rita@home.example", "- Father's E-mail:"})
-            QVERIFY2(text.contains(QLatin1String(line)), line);
-        QVERIFY(!text.contains(QStringLiteral("Address: rita")));
-        QVERIFY(!text.contains(QStringLiteral("Ann Lee")));
-        QCOMPARE(pdfPageCount(pdf), 1);
-    }
+    void okAsksAboutTypingNotYetAddedAndCancelEscapeAndCloseBeforeDiscarding() {
+        Editor adding(rosterClass());
+        typeInto(adding.name(), QStringLiteral("Dee Ross"));
+        adding.dialogs.answer(Answer::Cancel);
+        adding.dialog.accept();
+        QVERIFY(adding.dialog.isVisible());
+        QCOMPARE(adding.dialogs.texts(Kind::YesNoCancel).size(), 1);
+        QVERIFY(adding.dialogs.texts(Kind::YesNoCancel).front().contains(QStringLiteral("Dee Ross")));
+        adding.dialogs.answer(Answer::Yes);
+        adding.dialog.accept();
+        QVERIFY(!adding.dialog.isVisible());
+        QCOMPARE(adding.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(adding.cls().students.back().name, std::string("Dee Ross"));
 
-    void okAsksAboutTypingNotYetAdded() {
-        Editor e(rosterClass());
-        typeInto(e.name(), QStringLiteral("Dee Ross"));
-        e.dialogs.answer(Answer::Cancel);
-        e.dialog.accept();
-        QVERIFY(e.dialog.isVisible());
-        QCOMPARE(e.dialogs.texts(Kind::YesNoCancel).size(), 1);
-        QVERIFY(e.dialogs.texts(Kind::YesNoCancel).front().contains(QStringLiteral("Dee Ross")));
-
-        e.dialogs.answer(Answer::Yes);
-        e.dialog.accept();
-        QVERIFY(!e.dialog.isVisible());
-        QCOMPARE(e.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(e.cls().students.back().name, std::string("Dee Ross"));
-    }
-
-    void cancelEscapeAndCloseAskBeforeDiscarding() {
         // Nothing typed: Escape closes at once.
         Editor untouched(rosterClass());
         untouched.choose(1);
@@ -301,10 +279,8 @@ private slots:
         e.dialogs.choose(1);
         QTest::keyClick(e.name(), Qt::Key_Escape);
         QVERIFY(e.dialog.isVisible());
-        QCOMPARE(e.dialogs.texts(Kind::Choice),
-                 QStringList{QStringLiteral("Discard what you typed in \"Student List\"?")});
-        QCOMPARE(e.dialogs.choiceButtons.front(),
-                 (QStringList{QStringLiteral("Discard"), QStringLiteral("Keep editing")}));
+        QCOMPARE(e.dialogs.texts(Kind::Choice), QStringList{"Discard what you typed in \"Student List\"?"});
+        QCOMPARE(e.dialogs.choiceButtons.front(), (QStringList{"Discard", "Keep editing"}));
         QCOMPARE(e.cls().students.size(), std::size_t(5));
 
         // The window's close button asks too; Discard closes as Cancel.
@@ -321,22 +297,22 @@ private slots:
         QCOMPARE(typing.dialogs.count(Kind::Choice), 1);
     }
 
-    void everyBoxHasItsOwnAltLetter() {
+    void everyBoxHasItsOwnAltLetterAndAFullBoxSaysSo() {
         Editor e(rosterClass());
         for (int tab = 0; tab < e.dialog.tabs()->count(); ++tab) {
             e.dialog.tabs()->setCurrentIndex(tab);
             const QStringList clashes = clashingAltLetters(e.dialog);
             QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
         }
+
         // Every box is reached from the keyboard: its label has a letter.
         for (QLabel* label : e.dialog.findChildren<QLabel*>()) {
             if (qobject_cast<QLineEdit*>(label->buddy()))
                 QVERIFY2(!altLetterOf(label->text()).isNull(), qPrintable(label->text()));
         }
-    }
 
-    void aKeyTypedIntoAFullBoxSaysItIsFull() {
-        Editor e(rosterClass());
+        // A key typed into a full box says it is full.
+        e.dialog.tabs()->setCurrentIndex(0);
         QVERIFY(showActive(e.dialog));
         QLineEdit* name = e.name();
         const QString full(name->maxLength(), QLatin1Char('w'));

@@ -56,19 +56,17 @@ QString printedOverview(const Sheet& sheet) {
     return text;
 }
 
-void copyExample(const char* stem, const QString& folder) {
-    for (const char* suffix : {".grs", ".ATD", ".SEA"}) {
-        const QString name = QString::fromUtf8(stem) + QString::fromUtf8(suffix);
-        QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/") + name, folder + QLatin1Char('/') + name);
-    }
-}
-
 // A folder of the harness's, made the one My Classes reads, with the
 // example classes of the stems given copied into it.
 QString myClassesFolder(const WindowHarness& h, const char* name, std::initializer_list<const char*> stems) {
     QString folder = h.folder.filePath(QLatin1String(name));
     QDir().mkpath(folder);
-    for (const char* stem : stems) copyExample(stem, folder);
+    for (const char* stem : stems) {
+        for (const char* suffix : {".grs", ".ATD", ".SEA"}) {
+            const QString name = QString::fromUtf8(stem) + QString::fromUtf8(suffix);
+            QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/") + name, folder + QLatin1Char('/') + name);
+        }
+    }
     QSettings().setValue(QStringLiteral("MyClasses/folder"), folder);
     QSettings().setValue(QStringLiteral("MyClasses/source"), QStringLiteral("folder"));
     return folder;
@@ -83,7 +81,7 @@ MyClassesWindow* openMyClasses(WindowHarness& h) {
 class TermWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void theCurveOpensOnTheSelectedAssignmentAndDoesWhatItShows() {
+    void theCurveDoesWhatItShowsAndANewClassFromAnotherHasItsSetUpAndNoStudent() {
         WindowHarness h(smallClass());
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
@@ -105,24 +103,21 @@ private slots:
         w.actions().undo->trigger();
         QCOMPARE(test::documentBytes(w.document()), before);
         QVERIFY(!w.isWindowModified());
-    }
 
-    void aCurveThatCannotBeWorkedOutKeepsOkGreyed() {
+        // A curve that cannot be worked out keeps OK greyed.
         ClassRecord cls = smallClass();
         cls.assignments[0].namegrade = {"Ann Lee~0", "Bob Stone~0", "Cleo Park~-"};
         CurveDialog dialog(cls, 0);
         dialog.kindButton(CurveKind::Top)->click();
         QVERIFY(!dialog.okButton()->isEnabled());
         QVERIFY(dialog.message().contains(QStringLiteral("highest score")));
+
         // Another assignment can be curved: OK comes back with its preview.
         dialog.assignmentChoice()->setCurrentIndex(1);
         QVERIFY(dialog.okButton()->isEnabled());
         QCOMPARE(columnOf(dialog.scoresSheet(), 3), QStringLiteral("New|100|77.7777777777778|88.8888888888889"));
-    }
 
-    void aNewClassFromAnotherHasItsSetUpAndNoStudent() {
-        WindowHarness h;
-        MainWindow& w = *h.window;
+        // A new class from another has its set-up and no student.
         ClassRecord model = smallClass();
         model.weightGrades = {0, 60, 40, 0, 0, 0, true};
         model.gridProps.grid_lines = true;
@@ -139,7 +134,6 @@ private slots:
         QCOMPARE(h.dialogs.count(Kind::Warn), 1);
         QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 0);
         QVERIFY(w.document().isTitled());
-
         h.dialogs.openWith(modelPath);
         h.dialogs.answer(UserDialogs::Answer::No);
         w.actions().newClassFrom->trigger();
@@ -153,11 +147,10 @@ private slots:
         QCOMPARE(w.gradesTable().sheet.text(1, 2), QStringLiteral("Quiz 1"));
     }
 
-    void myClassesShowsWhatTheCommandPrints() {
+    void myClassesShowsWhatTheCommandPrintsAndStopsReadingWhenClosed() {
         WindowHarness h;
         const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
         QVERIFY(!writeFile(folder + QStringLiteral("/broken.grs"), "not a class").isEmpty());
-
         MyClassesWindow* overview = openMyClasses(h);
         QVERIFY(overview);
         QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), kWaitLimitMs);
@@ -166,7 +159,6 @@ private slots:
         QCOMPARE(plain.exitCode, 1);
         QCOMPARE(printedOverview(overview->sheet()), plain.out);
         QCOMPARE(overview->sheet().text(2, 2), QStringLiteral("damaged"));
-
         const int d = overview->letterChoice()->findData(QStringLiteral("D"));
         QVERIFY(d > 0);
         overview->letterChoice()->setCurrentIndex(d);
@@ -174,8 +166,33 @@ private slots:
             test::runCli({QStringLiteral("overview"), folder, QStringLiteral("--grade-at-most"), QStringLiteral("D")});
         QCOMPARE(printedOverview(overview->sheet()), below.out);
         overview->close();
+
         // The letter and the folder are there the next time.
         QCOMPARE(QSettings().value(QStringLiteral("MyClasses/gradeAtMost")).toString(), QStringLiteral("D"));
+
+        // Closed while reading, it stops the reading.
+        const QString many = myClassesFolder(h, "many", {});
+        for (int i = 0; i < 200; ++i) {
+            QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs"),
+                        many + QStringLiteral("/class%1.grs").arg(i, 3, 10, QLatin1Char('0')));
+        }
+        {
+            MyClassesWindow reading(*h.scales, h.dialogs, QString());
+            reading.cancelButton()->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!reading.isReading(), kWaitLimitMs);
+            QVERIFY(!reading.cancelButton()->isVisible());
+
+            // Cancelled with the classes read so far, unless the reading was done first.
+            const qsizetype done = static_cast<qsizetype>(reading.classes().size());
+            const QString status = reading.statusText();
+            QVERIFY2(status == QStringLiteral("Reading cancelled after %1 classes.").arg(done) ||
+                         (done == 200 && status == QStringLiteral("200 classes.")),
+                     qPrintable(status));
+            QCOMPARE(reading.sheet().maxRow(), done + 1);
+            reading.readClasses();
+            QVERIFY(reading.isReading());
+        }  // closed while reading: the window waits for the reading to stop
+        QCoreApplication::processEvents();
     }
 
     void myClassesOpensTheClassDoubleClickedAfterTheSaveQuestion() {
@@ -185,7 +202,6 @@ private slots:
         const QString folder = myClassesFolder(h, "classes", {"period1", "period2"});
         h.open(h.write(QStringLiteral("mine.grs")));
         makeUnsavedChange(w);
-
         MyClassesWindow* overview = openMyClasses(h);
         QVERIFY(overview);
         QTRY_VERIFY_WITH_TIMEOUT(!overview->isReading(), kWaitLimitMs);
@@ -193,36 +209,12 @@ private slots:
         h.dialogs.answer(UserDialogs::Answer::No);
         SheetView* table = overview->table();
         const QRect cell = table->visualRect(table->model()->index(2, 0));
+
         // A double click comes after the click of its first press, as the desktop sends them.
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(h.dialogs.count(Kind::YesNoCancel), 1);
         QCOMPARE(w.document().markwellFile, folder + QStringLiteral("/period2.grs"));
-    }
-
-    void myClassesClosedWhileReadingStopsTheReading() {
-        WindowHarness h;
-        const QString folder = myClassesFolder(h, "many", {});
-        for (int i = 0; i < 200; ++i) {
-            QFile::copy(QStringLiteral(MARKWELL_SOURCE_DIR "/examples/period1.grs"),
-                        folder + QStringLiteral("/class%1.grs").arg(i, 3, 10, QLatin1Char('0')));
-        }
-        {
-            MyClassesWindow overview(*h.scales, h.dialogs, QString());
-            overview.cancelButton()->click();
-            QTRY_VERIFY_WITH_TIMEOUT(!overview.isReading(), kWaitLimitMs);
-            QVERIFY(!overview.cancelButton()->isVisible());
-            // Cancelled with the classes read so far, unless the reading was done first.
-            const qsizetype read = static_cast<qsizetype>(overview.classes().size());
-            const QString status = overview.statusText();
-            QVERIFY2(status == QStringLiteral("Reading cancelled after %1 classes.").arg(read) ||
-                         (read == 200 && status == QStringLiteral("200 classes.")),
-                     qPrintable(status));
-            QCOMPARE(overview.sheet().maxRow(), read + 1);
-            overview.readClasses();
-            QVERIFY(overview.isReading());
-        }  // closed while reading: the window waits for the reading to stop
-        QCoreApplication::processEvents();
     }
 };
 

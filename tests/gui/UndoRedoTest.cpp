@@ -99,10 +99,8 @@ std::vector<WindowChange> everyWindowChange() {
          }},
         {QStringLiteral("Font"),
          [](WindowHarness& h) {
-             UserDialogs::FontChoice font;
-             font.family = QStringLiteral("DejaVu Serif");
-             font.pointSize = 12;
-             h.dialogs.fonts.push_back(font);
+             h.dialogs.fonts.push_back(
+                 UserDialogs::FontChoice{.family = QStringLiteral("DejaVu Serif"), .pointSize = 12});
              h.window->actions().font->trigger();
          }},
         {QStringLiteral("Grid Lines"), [](WindowHarness& h) { h.window->actions().gridLines->trigger(); }},
@@ -127,31 +125,28 @@ std::vector<WindowChange> everyWindowChange() {
         {QStringLiteral("Curve Quiz 1"),
          [](WindowHarness& h) {
              h.window->gradesPage()->view()->selectRange(CellRange::cell(2, 2));
-             whenModalShows<CurveDialog>([](CurveDialog* d) {
+             answered<CurveDialog>(h.window->actions().curve, [](CurveDialog* d) {
                  d->kindButton(CurveKind::Top)->click();
                  d->roundingChoice()->setCurrentIndex(1);
                  d->accept();
              });
-             h.window->actions().curve->trigger();
          }},
         {QStringLiteral("Weighted Grades"),
          [](WindowHarness& h) {
-             whenModalShows<WeightsDialog>([](WeightsDialog* d) {
+             answered<WeightsDialog>(h.window->actions().weightedGrades, [](WeightsDialog* d) {
                  for (int type = 0; type < 6; ++type) d->weightBox(type)->setValue(0);
                  d->weightBox(1)->setValue(70);
                  d->weightBox(2)->setValue(30);
                  d->useBox()->setChecked(true);
                  d->accept();
              });
-             h.window->actions().weightedGrades->trigger();
          }},
         {QStringLiteral("Drop Lowest Score"),
          [](WindowHarness& h) {
-             whenModalShows<DropRuleDialog>([](DropRuleDialog* d) {
+             answered<DropRuleDialog>(h.window->actions().dropLowest, [](DropRuleDialog* d) {
                  d->ruleButton(droprule::kLowestOverall)->click();
                  d->accept();
              });
-             h.window->actions().dropLowest->trigger();
          }},
         {QStringLiteral("Grade Scale"), [](WindowHarness& h) { choosePassAt72(h.dialogs, *h.window); }},
     };
@@ -211,12 +206,12 @@ private slots:
         QCOMPARE(redo->shortcut(), QKeySequence(QKeySequence::Redo));
         QVERIFY(!undo->isEnabled());
         QVERIFY(!redo->isEnabled());
-
         typeIntoGrades(w, 2, 2, QStringLiteral("3"));
         typeIntoGrades(w, 3, 3, QStringLiteral("99"));
         typeIntoGrades(w, 4, 2, QStringLiteral("10"));
         QCOMPARE(w.history().stack().count(), 3);
         QCOMPARE(undo->text(), QStringLiteral("&Undo Typed Points"));
+
         // Bob now leads on Average: the sort moves him up.
         w.gradesPage()->view()->selectRange(CellRange::cell(2, columnHeaded(w, QStringLiteral("Average"))));
         w.actions().sortDescending->trigger();
@@ -225,26 +220,24 @@ private slots:
         QVERIFY(undo->isEnabled());
         QVERIFY(!redo->isEnabled());
         QVERIFY(w.isWindowModified());
-
         for (int i = 0; i < 4; ++i) undo->trigger();
         QVERIFY(!undo->isEnabled());
         QCOMPARE(redo->text(), QStringLiteral("&Redo Typed Points"));
+
         // Back at the state saved: no mark, and the table shows the class as it was.
         QVERIFY(!w.isWindowModified());
         QVERIFY(!w.document().modified);
         QCOMPARE(shownTable(w), before);
-
         redo->trigger();
         QVERIFY(w.isWindowModified());
         QCOMPARE(w.gradesTable().sheet.text(2, 2), QStringLiteral("3"));
         undo->trigger();
         QVERIFY(!w.isWindowModified());
-
         w.saveClass();
         QCOMPARE(showOf(path), before);
     }
 
-    void everyWindowChangeIsUndoneAndRedoneToTheByte() {
+    void everyWindowChangeIsUndoneAndRedoneToTheByteAndTheTableRebuiltOnlyForItsOwn() {
         WindowHarness h;
         MainWindow& w = *h.window;
         QVERIFY(showExposed(w));
@@ -257,7 +250,6 @@ private slots:
             QVERIFY2(after != before, qPrintable(change.name + h.dialogs.messages().join(QLatin1Char('|'))));
             QCOMPARE(w.actions().undo->text(), QStringLiteral("&Undo ") + change.name);
             const int steps = w.history().stack().index();
-
             w.actions().undo->trigger();
             QVERIFY2(documentFiles(w.document()) == before, qPrintable(change.name));
             QCOMPARE(shownTable(w), builtTable(w));
@@ -267,8 +259,37 @@ private slots:
             QCOMPARE(w.history().stack().index(), steps);
         }
         QCOMPARE(h.dialogs.count(Kind::Warn), 0);
+
         // The rename took the attendance along, and Undo brings it back.
         QCOMPARE(w.document().attendance.records()[0].name, std::string("Anne Lee"));
+
+        // A mark or a seat undone and redone leaves the grades table alone.
+        QSignalSpy rebuilds(w.gradesPage()->view()->model(), &QAbstractItemModel::modelReset);
+        const auto undoAndRedo = [&w] {
+            w.actions().undo->trigger();
+            w.actions().redo->trigger();
+        };
+        QVERIFY(w.showPage(Page::Attendance));
+        w.attendancePage()->view()->selectRange(CellRange::cell(2, 2));
+        QTest::keyClick(w.attendancePage()->view(), 'u');
+        QCOMPARE(w.history().stack().undoText(), QStringLiteral("Mark Attendance"));
+        undoAndRedo();
+        QVERIFY(w.showPage(Page::Seating));
+        SeatingView* chart = w.seatingPage()->view();
+        const QPoint seat = chart->mapFromScene(chart->itemOf(SeatId::student(0))->shownRect().center());
+        QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, seat);
+        QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, seat);
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(w.history().stack().undoText(), QStringLiteral("Move Seat"));
+        undoAndRedo();
+        QCOMPARE(rebuilds.count(), 0);
+
+        // A step the grades show is shown anew, undone and redone alike.
+        QVERIFY(w.showPage(Page::Grades));
+        w.actions().gridLines->trigger();
+        undoAndRedo();
+        QCOMPARE(rebuilds.count(), 3);
+        QCOMPARE(shownTable(w), builtTable(w));
     }
 
     void backAtTheSavedStateNothingIsAsked() {
@@ -293,7 +314,7 @@ private slots:
         }
     }
 
-    void anExportLeavesTheHistoryAsItWas() {
+    void anExportLeavesTheHistoryAsItWasAndAnotherClassStartsAnother() {
         WindowHarness h;
         MainWindow& w = *h.window;
         const QUndoStack& stack = w.history().stack();
@@ -306,12 +327,12 @@ private slots:
         QCOMPARE(stack.count(), 1);
         QVERIFY(!stack.isClean());
         QVERIFY(w.isWindowModified());
+
         // Undo still finds the state saved before the export.
         w.actions().undo->trigger();
         QVERIFY(!w.isWindowModified());
 
-        // From the save question of an untitled class: exported, the class stays
-        // with its history.
+        // Exported from the save question of an untitled class: the class keeps its history.
         w.newClass();
         changeClassTo(w, smallClass());
         h.dialogs.answer(UserDialogs::Answer::Yes);
@@ -322,13 +343,8 @@ private slots:
         QCOMPARE(stack.count(), 1);
         QVERIFY(w.document().modified);
         QVERIFY(w.actions().undo->isEnabled());
-    }
 
-    void anotherClassStartsAnotherHistory() {
-        WindowHarness h;
-        MainWindow& w = *h.window;
-        h.open(h.write(QStringLiteral("a.grs")));
-        makeUnsavedChange(w);
+        // Another class starts another history.
         h.dialogs.answer(UserDialogs::Answer::No);
         h.open(h.write(QStringLiteral("b.grs")));
         QCOMPARE(w.history().stack().count(), 0);
@@ -346,6 +362,7 @@ private slots:
         QVERIFY(!w.actions().undo->isEnabled());
         QVERIFY(w.document().modified);
         QVERIFY(w.isWindowModified());
+
         // Nor does a step and its undo make it look saved.
         makeUnsavedChange(w);
         w.actions().undo->trigger();
@@ -360,6 +377,7 @@ private slots:
         history.setLimits(1000, 100);
         for (int size = 1; size <= 2; ++size) QVERIFY(history.apply(sizeChange(size, 300)).ok());
         history.markSaved();
+
         // The window hears of each change once the modified flag is right.
         std::vector<bool> modifiedWhenTold;
         connect(&history, &ClassHistory::documentChanged, &history,
@@ -421,40 +439,6 @@ private slots:
         QCOMPARE(history.stack().count(), 2);
         history.undo();
         QVERIFY(!history.isModified());
-    }
-
-    void aMarkOrASeatUndoneLeavesTheGradesTableAlone() {
-        WindowHarness h(smallClass());
-        MainWindow& w = *h.window;
-        QVERIFY(showExposed(w));
-        QSignalSpy rebuilds(w.gradesPage()->view()->model(), &QAbstractItemModel::modelReset);
-        const auto undoAndRedo = [&w] {
-            w.actions().undo->trigger();
-            w.actions().redo->trigger();
-        };
-
-        QVERIFY(w.showPage(Page::Attendance));
-        w.attendancePage()->view()->selectRange(CellRange::cell(2, 2));
-        QTest::keyClick(w.attendancePage()->view(), 'u');
-        QCOMPARE(w.history().stack().undoText(), QStringLiteral("Mark Attendance"));
-        undoAndRedo();
-
-        QVERIFY(w.showPage(Page::Seating));
-        SeatingView* chart = w.seatingPage()->view();
-        const QPoint seat = chart->mapFromScene(chart->itemOf(SeatId::student(0))->shownRect().center());
-        QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, seat);
-        QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, seat);
-        QTest::keyClick(chart, Qt::Key_Right);
-        QCOMPARE(w.history().stack().undoText(), QStringLiteral("Move Seat"));
-        undoAndRedo();
-        QCOMPARE(rebuilds.count(), 0);
-
-        // A step the grades show is shown anew, undone and redone alike.
-        QVERIFY(w.showPage(Page::Grades));
-        w.actions().gridLines->trigger();
-        undoAndRedo();
-        QCOMPARE(rebuilds.count(), 3);
-        QCOMPARE(shownTable(w), builtTable(w));
     }
 };
 

@@ -53,14 +53,13 @@ QString toolTipAt(const SheetView* view, int row, int col) {
 class WhyPageTest : public QObject {
     Q_OBJECT
 private slots:
-    void whyPageExplainsTheStudentOnShow() {
+    void whyPageExplainsTheStudentOnShowAndPrintsTheExplanation() {
         WindowHarness h;
         IndividualReportWindow* report = openReport(h, smallClass());
         QVERIFY(report);
         auto* view = report->findChild<SheetView*>(QStringLiteral("whyView"));
         QVERIFY(view && !view->inCellEditing());
         QCOMPARE(view->sheet(), &report->whySheet());
-
         const Sheet& why = report->whySheet();
         QCOMPARE(rowStarting(why, QStringLiteral("Quiz 1"), 5), QStringLiteral("Quiz 1|Quiz|8|10|yes"));
         QCOMPARE(rowStarting(why, QStringLiteral("Average"), 3), QStringLiteral("Average|89.090909|89.09%"));
@@ -72,13 +71,7 @@ private slots:
                  QStringLiteral("Quiz 1|Quiz|-|10|no: does not count (-)"));
         QCOMPARE(rowStarting(why, QStringLiteral("Average"), 3), QStringLiteral("Average|80.000000|80.00%"));
         QVERIFY(!h.window->document().modified);
-    }
-
-    void whyPagePrintsTheExplanation() {
         if (!havePdfToText()) QSKIP("pdftotext is not installed");
-        WindowHarness h;
-        IndividualReportWindow* report = openReport(h, smallClass());
-        QVERIFY(report);
         report->studentList()->setCurrentIndex(1);
         report->pages()->setCurrentWidget(report->whyPage());
         const QString pdf = h.path(QStringLiteral("why.pdf"));
@@ -88,6 +81,7 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Counts")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Bob Stone")));  // the report's header
         QVERIFY(text.contains(QStringLiteral("69.090909")));
+
         // Titled with the student, and with the answer of What would it take? below the table.
         QVERIFY(text.contains(QStringLiteral("Bob Stone: how the grade came out")));
         QVERIFY(text.contains(QStringLiteral("What would it take?")));
@@ -95,16 +89,37 @@ private slots:
         QVERIFY2(text.simplified().contains(answer.simplified()), qPrintable(answer));
     }
 
-    void theExplanationShowsWholeWithReadableFigures() {
+    void theAverageCellsTipAndTheExplanationShowWholeWithReadableFigures() {
         WindowHarness h;
+        ClassRecord tipped = smallClass();
+        h.open(h.write(QStringLiteral("tips.grs")));
+        const SheetView* grades = h.window->gradesPage()->view();
+
+        // Names, Quiz 1, Test 1, Total, Average, Grade; students in rows 2 to 4.
+        QCOMPARE(toolTipAt(grades, 2, 5), QStringLiteral("98 of 110 points = 89.09%"));
+        QCOMPARE(toolTipAt(grades, 4, 5), QStringLiteral("80 of 100 points = 80.00%"));
+        for (const auto& [row, col] :
+             {std::pair{1, 5}, std::pair{2, 4}, std::pair{2, 6}, std::pair{2, 1}, std::pair{6, 5}}) {
+            QVERIFY2(toolTipAt(grades, row, col).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(row).arg(col)));
+        }
+
+        // After a change of the rules the tip follows the table as rebuilt.
+        tipped.lowScoreInfo.drop_type = droprule::kLowestOverall;
+        changeClassTo(*h.window, tipped);
+        const QString tip = toolTipAt(grades, 2, 5);
+        QCOMPARE(tip, QStringLiteral("90 of 100 points after dropping Quiz 1 (lowest score overall) = 90.00%"));
+        QVERIFY(tip.endsWith(grades->sheet()->text(2, 5)));  // the cell's own average
+        // The explanation of weights and a drop rule.
         ClassRecord cls = smallClass();
         for (int t = 0; t < kAssignmentTypeCount; ++t) cls.weightGrades.setWeight(t, 0);
         cls.weightGrades.setWeight(1, 30);  // Test
         cls.weightGrades.setWeight(2, 20);  // Quiz: two thirds of a test
         cls.weightGrades.enabled = true;
         cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
+        h.dialogs.answer(UserDialogs::Answer::No);  // the tipped class is not saved
         IndividualReportWindow* report = openReport(h, cls);
         QVERIFY(report);
+
         // Factors and weighted points to four decimals at most, not fifteen digits.
         QCOMPARE(rowStarting(report->whySheet(), QStringLiteral("Quiz"), 7), QStringLiteral("Quiz|0|0|20|0.6667|0|0"));
 
@@ -130,17 +145,17 @@ private slots:
         report->reject();
     }
 
-    void whatItTakesFollowsTheChoicesAndTheStudent() {
+    void whatItTakesFollowsTheChoicesAndTheStudentAndIsReachedByKeyboard() {
         WindowHarness h;
         IndividualReportWindow* report = openReport(h, smallClass());
         QVERIFY(report);
         WhatItTakesPanel* panel = report->whatItTakes();
         QCOMPARE(itemTexts(panel->assignmentList()), (QStringList{"Quiz 1", "Test 1"}));
         QCOMPARE(itemTexts(panel->letterList()), (QStringList{"A", "B", "C", "D", "F"}));
+
         // The last assignment and the best letter to begin with. Ann: (8 + x) / 110 >= 90%.
         QCOMPARE(panel->assignmentList()->currentText(), QStringLiteral("Test 1"));
         QCOMPARE(panel->answerText(), QStringLiteral("Needs 91 of 100 points on \"Test 1\" for A (average 90.00%)."));
-
         panel->assignmentList()->setCurrentIndex(0);  // (x + 90) / 110 >= 90%
         QCOMPARE(panel->answerText(), QStringLiteral("Needs 9 of 10 points on \"Quiz 1\" for A (average 90.00%)."));
         panel->letterList()->setCurrentIndex(1);  // B with 0: 90 / 110 = 81.82%
@@ -150,13 +165,11 @@ private slots:
         report->studentList()->setCurrentIndex(1);
         QCOMPARE(panel->answerText(),
                  QStringLiteral("B is out of reach on \"Quiz 1\": 10 of 10 points give C (average 72.73%)."));
-    }
 
-    void whatItTakesIsReachedByKeyboardAndNamed() {
-        WindowHarness h;
-        IndividualReportWindow* report = openReport(h, smallClass());
-        QVERIFY(report);
-        WhatItTakesPanel* panel = report->whatItTakes();
+        // Every control is named and reached from the keyboard.
+        report->studentList()->setCurrentIndex(0);
+        panel->assignmentList()->setCurrentIndex(1);
+        panel->letterList()->setCurrentIndex(0);
         for (QWidget* control :
              {static_cast<QWidget*>(panel->assignmentList()), static_cast<QWidget*>(panel->letterList())}) {
             QVERIFY(!control->accessibleName().isEmpty());
@@ -182,29 +195,9 @@ private slots:
                                  [panel] { return QApplication::focusWidget() == panel->letterList(); }));
         QTest::keyClick(panel->letterList(), Qt::Key_Down);
         QCOMPARE(panel->letterList()->currentText(), QStringLiteral("B"));
+
         // Ann: (8 + x) / 110 >= 80% at x = 80.
         QCOMPARE(panel->answerText(), QStringLiteral("Needs 80 of 100 points on \"Test 1\" for B (average 80.00%)."));
-    }
-
-    void averageCellToolTipGivesTheShortForm() {
-        WindowHarness h;
-        ClassRecord cls = smallClass();
-        h.open(h.write(QStringLiteral("tips.grs")));
-        const SheetView* view = h.window->gradesPage()->view();
-        // Names, Quiz 1, Test 1, Total, Average, Grade; students in rows 2 to 4.
-        QCOMPARE(toolTipAt(view, 2, 5), QStringLiteral("98 of 110 points = 89.09%"));
-        QCOMPARE(toolTipAt(view, 4, 5), QStringLiteral("80 of 100 points = 80.00%"));
-        for (const auto& [row, col] :
-             {std::pair{1, 5}, std::pair{2, 4}, std::pair{2, 6}, std::pair{2, 1}, std::pair{6, 5}}) {
-            QVERIFY2(toolTipAt(view, row, col).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(row).arg(col)));
-        }
-
-        // After a change of the rules the tip follows the table as rebuilt.
-        cls.lowScoreInfo.drop_type = droprule::kLowestOverall;
-        changeClassTo(*h.window, cls);
-        const QString tip = toolTipAt(view, 2, 5);
-        QCOMPARE(tip, QStringLiteral("90 of 100 points after dropping Quiz 1 (lowest score overall) = 90.00%"));
-        QVERIFY(tip.endsWith(view->sheet()->text(2, 5)));  // the cell's own average
     }
 };
 
