@@ -176,6 +176,19 @@ QStringList problemsShown(const ImportScoresDialog& dialog) {
     return lines;
 }
 
+// Picks a choice from a cell's list as the teacher does: the list opens in
+// the cell and takes the pick at once.
+bool pickInCell(QTableWidget* table, int row, int col, int choice) {
+    const QModelIndex cell = table->model()->index(row, col);
+    table->setCurrentIndex(cell);
+    table->edit(cell);
+    auto* list = qobject_cast<QComboBox*>(table->indexWidget(cell));
+    if (!list || choice >= list->count()) return false;
+    list->setCurrentIndex(choice);
+    emit list->activated(choice);
+    return true;
+}
+
 // The small class open as period1.grs, with the gradebook beside it.
 struct OpenedClass {
     WindowHarness h;
@@ -848,12 +861,12 @@ private slots:
 
             // The teacher leaves Zed out, then ignores the Quiz 1 column.
             QCOMPARE(d.rowChoices().at(1), QStringLiteral("Leave out"));
-            d.studentTable()->item(1, ImportScoresDialog::StudentCol)->setData(Qt::UserRole, 1);
+            QVERIFY(pickInCell(d.studentTable(), 1, ImportScoresDialog::StudentCol, 1));
             QCOMPARE(problemsShown(d).size(), 1);
             QCOMPARE(d.studentTable()->item(1, ImportScoresDialog::StudentCol)->text(), QStringLiteral("(left out)"));
             QVERIFY(!d.importButton()->isEnabled());
             QCOMPARE(d.columnChoices().at(0), QStringLiteral("Ignore"));
-            d.columnTable()->item(2, ImportScoresDialog::UseCol)->setData(Qt::UserRole, 0);
+            QVERIFY(pickInCell(d.columnTable(), 2, ImportScoresDialog::UseCol, 0));
             QVERIFY(problemsShown(d).isEmpty());
             QCOMPARE(previewRows(d), QStringList{QStringLiteral("Ann Lee|Test 1|90|91|")});
             d.importButton()->click();
